@@ -1,0 +1,108 @@
+#include "chanforge/ChannelOrder.h"
+#include "chanforge/Records.h"
+#include "chanforge/TableAccess.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace chanforge;
+
+namespace {
+
+struct Spec {
+    const char* name;
+    std::uint16_t number;
+    std::uint16_t attributes;
+};
+
+void AddChannel(tabstore::CQoDB& db, const Spec& spec) {
+    auto row = MakeRow<Channel_Info_Tag>();
+    std::strncpy(row->Name, spec.name, sizeof(row->Name) - 1);
+    row->ProgramNum = spec.number;
+    row->Attributes = spec.attributes;
+    row->ServiceID = 0x1234;
+    ASSERT_GT(AppendRow(db, kChannelTable, std::move(row)), 0);
+}
+
+struct Seen {
+    std::uint32_t rowId;
+    std::string name;
+    std::uint16_t number;
+    bool operator==(const Seen&) const = default;
+};
+
+std::vector<Seen> Channels(tabstore::CQoDB& db) {
+    std::vector<Seen> seen;
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        seen.push_back({ch.RowID, ch.Name, ch.ProgramNum});
+        EXPECT_EQ(ch.ServiceID, 0x1234); // the rest of the record travels along
+    });
+    return seen;
+}
+
+constexpr std::uint16_t TV = attr::kTV;
+constexpr std::uint16_t Radio = attr::kRadio;
+
+} // namespace
+
+TEST(ChannelOrder, SortGivesFreshRowIdsInNumberOrder) {
+    tabstore::CQoDB db;
+    for (const Spec& s : {Spec{"c", 30, TV}, Spec{"a", 10, Radio}, Spec{"b", 20, TV}}) AddChannel(db, s);
+    db.Delete(kChannelTable, 2); // a gap in the row ids
+    AddChannel(db, {"d", 5, TV});
+    SortChannels(db);
+    EXPECT_EQ(Channels(db), (std::vector<Seen>{{1, "d", 5}, {2, "b", 20}, {3, "c", 30}}));
+    EXPECT_EQ(db.Size(kScratchTable), 0u);
+    EXPECT_EQ(db.LastID(kChannelTable), 3u); // the next new channel takes 4
+}
+
+TEST(ChannelOrder, RenumberCountsTVAndEverythingElseSeparately) {
+    tabstore::CQoDB db;
+    for (const Spec& s : {Spec{"tv9", 9, TV}, Spec{"radio4", 4, Radio}, Spec{"neither", 6, 0},
+                          Spec{"tv2", 2, TV}, Spec{"both", 7, TV | Radio}}) AddChannel(db, s);
+    RenumberChannels(db);
+    EXPECT_EQ(Channels(db), (std::vector<Seen>{{1, "tv2", 1}, {2, "radio4", 1}, {3, "neither", 2},
+                                               {4, "both", 2}, {5, "tv9", 3}}));
+}
+
+TEST(ChannelOrder, RenumberOfAnEmptyTableLeavesBothTablesEmpty) {
+    tabstore::CQoDB db;
+    RenumberChannels(db);
+    EXPECT_EQ(db.Size(kChannelTable), 0u);
+    EXPECT_EQ(db.Size(kScratchTable), 0u);
+}
+
+TEST(ChannelOrder, GroupPutsTVFirstAndLosesNoChannel) {
+    tabstore::CQoDB db;
+    for (const Spec& s : {Spec{"r2", 2, Radio}, Spec{"t3", 3, TV}, Spec{"none1", 1, 0},
+                          Spec{"both4", 4, TV | Radio}, Spec{"t1", 1, TV}, Spec{"r1", 1, Radio}}) AddChannel(db, s);
+    GroupChannels(db);
+    const auto seen = Channels(db);
+    std::vector<std::string> names;
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+        EXPECT_EQ(seen[i].rowId, i + 1);
+        names.push_back(seen[i].name);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"t1", "t3", "both4", "none1", "r1", "r2"}));
+    EXPECT_EQ(db.Size(kScratchTable), 0u);
+}
+
+TEST(ChannelOrder, EqualNumbersKeepTheirTableOrder) {
+    tabstore::CQoDB db;
+    for (const char* name : {"first", "second", "third"}) AddChannel(db, {name, 1, TV});
+    SortChannels(db);
+    EXPECT_EQ(Channels(db), (std::vector<Seen>{{1, "first", 1}, {2, "second", 1}, {3, "third", 1}}));
+}
+
+TEST(TableAccess, RefusedRowStaysWithTheCaller) {
+    tabstore::CQoDB db;
+    EXPECT_EQ(AppendRow(db, 9, MakeRow<Channel_Info_Tag>()), -1); // freed by RowPtr, no leak
+    auto row = MakeRow<Satellite_Info_Tag>();
+    row->RowID = 5;
+    row->SatID = 3;
+    EXPECT_EQ(PutRow(db, kSatelliteTable, std::move(row)), 5);
+    EXPECT_EQ(GetRow<Satellite_Info_Tag>(db, kSatelliteTable, 5)->SatID, 3);
+}

@@ -1,0 +1,99 @@
+#include "tabstore/MapList.h"
+
+#include <iterator>
+
+namespace tabstore::detail {
+
+namespace {
+void FreeBuffer(RowBuffer data) { delete[] data; }
+} // namespace
+
+template <class K> BasicMapList<K>::~BasicMapList() {
+    destroyed_ = true;
+    ClearAllListUnsafety();
+    // Let an operation that is still running on another thread finish before the lock goes.
+    std::lock_guard guard(mutex_);
+}
+
+template <class K>
+int BasicMapList<K>::Store(Key id, RowBuffer data, bool replaceFrees, bool keepExisting) {
+    if (!K::Valid(id)) return kListBadKey;
+    if (data == nullptr) return kListNullData;
+    std::lock_guard guard(mutex_);
+    if (destroyed_) return kListDestroyed;
+    auto [it, inserted] = items_.try_emplace(K::Store(id), data);
+    if (inserted) return kListOk;
+    if (keepExisting) return kListNotTaken;
+    // Storing the very buffer that is already there must not free it.
+    if (replaceFrees && it->second != data) FreeBuffer(it->second);
+    it->second = data;
+    return kListOk;
+}
+
+template <class K> int BasicMapList<K>::AddSafety(Key id, RowBuffer data) {
+    return Store(id, data, true, false);
+}
+
+template <class K> int BasicMapList<K>::Add(Key id, RowBuffer data) {
+    return Store(id, data, false, true);
+}
+
+template <class K> int BasicMapList<K>::Update(Key id, RowBuffer data) {
+    return Store(id, data, false, false);
+}
+
+template <class K> int BasicMapList<K>::Remove(Key id) {
+    if (!K::Valid(id)) return kListBadKey;
+    std::lock_guard guard(mutex_);
+    if (destroyed_) return kListAbsent;
+    if (items_.empty()) return kListEmpty;
+    auto it = items_.find(K::Store(id));
+    if (it == items_.end()) return kListAbsent;
+    FreeBuffer(it->second);
+    items_.erase(it);
+    return kListOk;
+}
+
+template <class K> RowBuffer BasicMapList<K>::SearchByID(Key id) {
+    if (!K::Valid(id)) return nullptr;
+    std::lock_guard guard(mutex_);
+    if (destroyed_) return nullptr;
+    auto it = items_.find(K::Store(id));
+    return it == items_.end() ? nullptr : it->second;
+}
+
+template <class K> RowBuffer BasicMapList<K>::SearchOneByExtendedCallback(const MatchFn& fn) {
+    if (!fn) return nullptr;
+    std::lock_guard guard(mutex_);
+    if (destroyed_) return nullptr;
+    for (auto& [key, data] : items_)
+        if (K::Accepts(fn(data))) return data;
+    return nullptr;
+}
+
+template <class K> RowBuffer BasicMapList<K>::GetNextIDUnsafety(Key id) const {
+    if (destroyed_ || items_.empty()) return nullptr;
+    if (!K::Valid(id)) return items_.begin()->second; // key 0 / null: start of the list
+    auto it = items_.find(K::Store(id));
+    if (it == items_.end() || ++it == items_.end()) return nullptr;
+    return it->second;
+}
+
+template <class K> RowBuffer BasicMapList<K>::GetPrevIDUnsafety(Key id) const {
+    if (destroyed_ || items_.empty()) return nullptr;
+    if (!K::Valid(id)) return std::prev(items_.end())->second; // key 0 / null: the last item
+    auto it = items_.find(K::Store(id));
+    if (it == items_.end() || it == items_.begin()) return nullptr;
+    return std::prev(it)->second;
+}
+
+template <class K> int BasicMapList<K>::ClearAllListUnsafety() {
+    for (auto& [key, data] : items_) FreeBuffer(data);
+    items_.clear();
+    return kListOk;
+}
+
+template class BasicMapList<IntegerKey>;
+template class BasicMapList<StringKey>;
+
+} // namespace tabstore::detail
