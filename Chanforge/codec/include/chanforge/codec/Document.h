@@ -1,0 +1,102 @@
+// The open channel database of the program: the tables, the values kept beside them, the header
+// carried from the last load to the next save, and the work file every transfer passes through.
+// The main window and the command line run the same file commands through this class. It shows
+// nothing: failures come back as results carrying the operator's message text.
+#pragma once
+
+#include "chanforge/Records.h"
+#include "chanforge/codec/ChannelFile.h"
+#include "chanforge/codec/FlashLayout.h"
+#include "tabstore/QoDB.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace chanforge::codec {
+
+inline constexpr const char* kHeaderQuestion = "Cannot read file header. Continue?";
+inline constexpr const char* kOpenFailedMessage = "Cannot open or invalid version file";
+inline constexpr const char* kSaveFailedMessage = "Cannot save channel file";
+inline constexpr const char* kUploadEmptyMessage = "Upload data is empty or invalid";
+inline constexpr const char* kWorkbookMissingMessage =
+    "Excel workbooks are not supported by this build";
+
+enum class DocStatus {
+    Ok,
+    OpenFailed,         ///< file unreadable, header declined, or the image does not decode
+    SaveFailed,         ///< nothing was written; an existing target is untouched
+    UploadEmpty,        ///< no channels or no favourite groups to send
+    WorkFileFailed,     ///< the work file could not be created or written
+    WorkbookUnavailable,
+    WorkbookFailed,
+};
+
+struct DocResult {
+    DocStatus status = DocStatus::Ok;
+    std::string message; ///< the system's text for the operator; empty on success
+    std::string detail;  ///< what exactly went wrong (table and limit, path), may be empty
+
+    bool ok() const { return status == DocStatus::Ok; }
+};
+
+/// Answers a Yes/No question; true means Yes.
+using AskYesNo = std::function<bool(const std::string& question)>;
+/// Supplies the layout for each load or save (default: the stored product policy).
+using LayoutSource = std::function<FlashLayout()>;
+
+/// True for a path whose extension (text after the last full stop at position 2 or later,
+/// case-sensitive) is "xls" or "cvs".
+bool IsWorkbookPath(const std::string& path);
+
+class Document {
+  public:
+    explicit Document(LayoutSource layout = &FlashLayout::FromPolicy);
+    ~Document(); ///< deletes the work file
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    tabstore::CQoDB& Store() { return db_; }
+    DocumentValues& Values() { return values_; }
+    const DocumentValues& Values() const { return values_; }
+    const HeaderState& Header() const { return header_; }
+    /// Temporary channel file in the system's temporary directory; empty if it could not be made.
+    const std::string& WorkFilePath() const { return workFile_; }
+    FlashLayout Layout() const { return layout_(); }
+
+    /// Asked when a file has no channel-file header; without a handler the answer is No.
+    void SetQuestionHandler(AskYesNo ask) { ask_ = std::move(ask); }
+
+    /// Open: a workbook replaces the channel table; any other file becomes the work file and is
+    /// decoded into freshly cleared tables.
+    DocResult Open(const std::string& path);
+    /// Opens each path in order; stops at the first failure.
+    DocResult Open(const std::vector<std::string>& paths);
+    /// Save to file: a workbook export, else the work file with the tables written into it, as a
+    /// version file (checksum at offset 61) when the last header loaded carried one.
+    DocResult SaveToFile(const std::string& path);
+    /// Decodes the work file into cleared tables (after a receive filled it).
+    DocResult LoadWorkFile();
+    /// Writes the tables into the work file as a channel file, ready to be sent.
+    DocResult PrepareSend();
+    /// Writes the channel table as C source (the default channel table of the firmware).
+    DocResult ExportDefaultChannelTable(const std::string& path);
+
+  private:
+    DocResult OpenChannelFile(const std::string& path);
+    DocResult OpenWorkbook(const std::string& path);
+    DocResult SaveWorkbook(const std::string& path);
+    DocResult DecodeWorkFile();
+
+    LayoutSource layout_;
+    tabstore::CQoDB db_;
+    DocumentValues values_;
+    HeaderState header_;
+    AskYesNo ask_;
+    std::string workFile_;
+};
+
+/// Writes an empty database for the layout: erased flash with blank blocks, as a channel file.
+DocResult WriteBlankImage(const FlashLayout& layout, const std::string& path);
+
+} // namespace chanforge::codec
