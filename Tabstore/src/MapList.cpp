@@ -30,6 +30,12 @@ int BasicMapList<K>::Store(Key id, RowBuffer data, bool replaceFrees, bool keepE
     return kListOk;
 }
 
+template <class K>
+typename BasicMapList<K>::Items::const_iterator BasicMapList<K>::Find(Key id) const {
+    if (walkHint_ != items_.end() && walkHint_->first == id) return walkHint_;
+    return items_.find(K::Store(id));
+}
+
 template <class K> int BasicMapList<K>::AddSafety(Key id, RowBuffer data) {
     return Store(id, data, true, false);
 }
@@ -51,6 +57,7 @@ template <class K> int BasicMapList<K>::Remove(Key id) {
     if (it == items_.end()) return kListAbsent;
     FreeBuffer(it->second);
     items_.erase(it);
+    walkHint_ = items_.end();
     return kListOk;
 }
 
@@ -73,23 +80,32 @@ template <class K> RowBuffer BasicMapList<K>::SearchOneByExtendedCallback(const 
 
 template <class K> RowBuffer BasicMapList<K>::GetNextIDUnsafety(Key id) const {
     if (destroyed_ || items_.empty()) return nullptr;
-    if (!K::Valid(id)) return items_.begin()->second; // key 0 / null: start of the list
-    auto it = items_.find(K::Store(id));
+    if (!K::Valid(id)) { // key 0 / null: start of the list
+        walkHint_ = items_.begin();
+        return walkHint_->second;
+    }
+    auto it = Find(id);
     if (it == items_.end() || ++it == items_.end()) return nullptr;
+    walkHint_ = it;
     return it->second;
 }
 
 template <class K> RowBuffer BasicMapList<K>::GetPrevIDUnsafety(Key id) const {
     if (destroyed_ || items_.empty()) return nullptr;
-    if (!K::Valid(id)) return std::prev(items_.end())->second; // key 0 / null: the last item
-    auto it = items_.find(K::Store(id));
+    if (!K::Valid(id)) { // key 0 / null: the last item
+        walkHint_ = std::prev(items_.end());
+        return walkHint_->second;
+    }
+    auto it = Find(id);
     if (it == items_.end() || it == items_.begin()) return nullptr;
-    return std::prev(it)->second;
+    walkHint_ = std::prev(it);
+    return walkHint_->second;
 }
 
 template <class K> int BasicMapList<K>::ClearAllListUnsafety() {
     for (auto& [key, data] : items_) FreeBuffer(data);
     items_.clear();
+    walkHint_ = items_.end();
     return kListOk;
 }
 
