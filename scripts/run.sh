@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# From a fresh machine: packages, a release build, then the program on a bundled sample database.
+# With a display the desktop program opens the sample; without one the command-line program
+# prints it. Settings go to build/release/run-settings.ini unless CHANFORGE_SETTINGS says otherwise.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$(nproc)"
+
+bin=build/release/bin
+export CHANFORGE_SETTINGS=${CHANFORGE_SETTINGS:-$PWD/build/release/run-settings.ini}
+sample=$(ls build/release/samples/*default*.bin 2>/dev/null | head -n 1 || true)
+
+if [ -x "$bin/chanforge" ] && [ -n "$sample" ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec "$bin/chanforge" "$sample"
+fi
+if [ -x "$bin/chanforge-cli" ] && [ -n "$sample" ]; then
+  [ -x "$bin/chanforge" ] && echo "No display: printing the sample database instead of opening the window."
+  exec "$bin/chanforge-cli" --model default dump "$sample"
+fi
+exec "$bin/chanforge-cli" models
