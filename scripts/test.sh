@@ -17,6 +17,6 @@ done
 
 echo "== fuzz: ${fuzz_seconds}s per target"
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$jobs"
+cmake --build --preset fuzz -j "$jobs" --target fuzzers
 ./scripts/fuzz.sh "$fuzz_seconds"
 echo "All tests passed."
