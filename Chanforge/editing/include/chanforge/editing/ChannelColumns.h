@@ -1,0 +1,51 @@
+// The columns of the channel grids: header, cell text, visibility and width template.
+#pragma once
+
+#include "chanforge/editing/Product.h"
+#include "chanforge/Records.h"
+#include "tabstore/QoDB.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace chanforge::editing {
+
+enum ChannelColumn : int {
+    kColRowNumber = 0,
+    kColIndex,
+    kColFav,
+    kColSatID,
+    kColTPID,
+    kColNumber,
+    kColName,
+    kColVPID,
+    kColAPID,
+    kColPCRPID,
+    kColGenre,
+    kColCAS,
+    kColLocked,
+    kColSkipped,
+    kColTuner,
+    kChannelColumnCount,
+};
+
+/// Header text; the image columns (0, 11 to 14) have none and show a symbol instead.
+const char* ChannelHeaderText(int column);
+/// The text whose width, plus 5 pixels, is the column's width.
+const char* ChannelWidthTemplate(int column);
+/// Hidden columns: always "Fav"; in Simple mode also the ids and PIDs; the tuner column on
+/// terrestrial and cable products.
+bool ChannelColumnHidden(int column, bool simpleMode, Product product);
+
+/// Text of a data column (1..14) for one channel. favoriteGroup is the group shown (0 outside
+/// a favourite view); the "Fav" column is empty outside one.
+std::string ChannelCellText(const Channel_Info_Tag& ch, int column, Product product,
+                            std::uint32_t favoriteGroup);
+
+/// Sorts rows (channel RowIDs) by the text of a column, as a header click does.
+/// Rows whose channel no longer exists sort first.
+void SortByColumnText(tabstore::CQoDB& db, std::vector<std::uint32_t>& rows, int column,
+                      bool descending, Product product, std::uint32_t favoriteGroup);
+
+} // namespace chanforge::editing

@@ -1,0 +1,25 @@
+// The Select commands, Invert and Search of the channel grids. Each takes the grid's rows
+// (channel RowIDs in grid order) and returns the new selection state of every row.
+#pragma once
+
+#include "chanforge/editing/ChannelEdits.h"
+
+#include <string>
+
+namespace chanforge::editing {
+
+using Selection = std::vector<bool>;
+
+enum class SelectWhat { All, Locked, CAS, Tuner1, Tuner2 };
+
+Selection SelectRows(tabstore::CQoDB& db, const RowIds& rows, SelectWhat what, Product product);
+Selection InvertSelection(const Selection& selection);
+
+/// Rows whose channel name contains text, compared without regard to case (8-bit, ASCII case
+/// folding). An empty text matches every row.
+Selection SearchByName(tabstore::CQoDB& db, const RowIds& rows, const std::string& text);
+
+/// The keys of the selected rows, in grid order.
+RowIds SelectedKeys(const RowIds& rows, const Selection& selection);
+
+} // namespace chanforge::editing

@@ -1,0 +1,178 @@
+#include "chanforge/editing/ChannelEdits.h"
+
+#include "Rows.h"
+
+#include <algorithm>
+
+namespace chanforge::editing {
+
+namespace {
+
+bool ValidGroup(std::uint32_t group) { return group >= 1 && group <= kFavoriteGroupsMax; }
+
+std::uint32_t GroupBit(std::uint32_t group) { return 1u << (group - 1); }
+
+template <class Fn> void ForChannels(tabstore::CQoDB& db, const RowIds& keys, Fn&& fn) {
+    for (std::uint32_t key : keys)
+        if (auto* ch = rows::Channel(db, key))
+            fn(*ch);
+}
+
+std::uint16_t NextFavoritePosition(tabstore::CQoDB& db, std::uint32_t group, ChannelKind kind) {
+    std::uint16_t highest = 0;
+    rows::ForEach<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        if (ShownIn(ch, kind))
+            highest = std::max(highest, ch.FavoriteSlot[group - 1]);
+    });
+    return static_cast<std::uint16_t>(highest + 1);
+}
+
+/// Finds the channel again after a regroup re-keyed the table: the content is unchanged but
+/// for ProgramNum, which renumbering may have changed.
+std::uint32_t FindRegrouped(tabstore::CQoDB& db, const Channel_Info_Tag& added) {
+    std::uint32_t found = 0;
+    rows::ForEach<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        Channel_Info_Tag probe = ch;
+        probe.RowID = added.RowID;
+        probe.ProgramNum = added.ProgramNum;
+        if (found == 0 && std::memcmp(&probe, &added, sizeof probe) == 0)
+            found = ch.RowID;
+    });
+    return found;
+}
+
+} // namespace
+
+std::uint32_t AddNewChannel(tabstore::CQoDB& db, Channel_Info_Tag edited, ChannelKind kind,
+                            const ChannelFilter& filter, Product product) {
+    const std::uint32_t group = FavoriteGroupOf(filter);
+    if (ValidGroup(group)) {
+        edited.Favorite |= GroupBit(group);
+        if (product.KeepsFavoritePositions())
+            edited.FavoriteSlot[group - 1] = NextFavoritePosition(db, group, kind);
+    }
+    if (filter.mode == FilterMode::Genre)
+        edited.Attributes = static_cast<std::uint16_t>((edited.Attributes & ~attr::kGenreMask) |
+                                                       (filter.genre & attr::kGenreMask));
+    edited.Attributes |= KindBit(kind);
+    const auto number = static_cast<std::uint16_t>(rows::HighestNumber(db, kind == ChannelKind::TV) + 1);
+    edited.ProgramNum = edited.ShowNum = edited.LogicalNumber = number;
+    const int key = AppendRow(db, kChannelTable, CopyRow(edited));
+    if (key <= 0)
+        return 0;
+    edited.RowID = static_cast<std::uint32_t>(key);
+    rows::RegroupAndRenumber(db);
+    const std::uint32_t newKey = FindRegrouped(db, edited);
+    if (ValidGroup(group) && product.KeepsFavoritePositions())
+        RenumberFavoritePositions(db, FillChannels(db, kind, filter, product), group, product);
+    return newKey;
+}
+
+bool UpdateChannel(tabstore::CQoDB& db, std::uint32_t key, const Channel_Info_Tag& edited) {
+    if (rows::Channel(db, key) == nullptr)
+        return false;
+    auto row = CopyRow(edited);
+    row->RowID = key;
+    return PutRow(db, kChannelTable, std::move(row)) >= 0;
+}
+
+std::size_t DeleteChannels(tabstore::CQoDB& db, const RowIds& keys) {
+    std::size_t deleted = 0;
+    for (std::uint32_t key : keys)
+        if (key != 0 && db.Delete(kChannelTable, key) >= 0)
+            ++deleted;
+    if (deleted > 0)
+        RenumberChannels(db);
+    return deleted;
+}
+
+EditResult RemoveFromFavorite(tabstore::CQoDB& db, const RowIds& keys, const RowIds& remaining,
+                              std::uint32_t group, Product product) {
+    if (!ValidGroup(group))
+        return EditResult::BadFavoriteGroup;
+    ForChannels(db, keys, [&](Channel_Info_Tag& ch) {
+        ch.Favorite &= ~GroupBit(group);
+        ch.FavoriteSlot[group - 1] = 0;
+    });
+    RenumberFavoritePositions(db, remaining, group, product);
+    return EditResult::Ok;
+}
+
+void SetAttributeBits(tabstore::CQoDB& db, const RowIds& keys, std::uint16_t bits, bool on) {
+    ForChannels(db, keys, [&](Channel_Info_Tag& ch) {
+        ch.Attributes = static_cast<std::uint16_t>(on ? ch.Attributes | bits : ch.Attributes & ~bits);
+    });
+}
+
+void SetGenre(tabstore::CQoDB& db, const RowIds& keys, std::uint32_t genre) {
+    ForChannels(db, keys, [&](Channel_Info_Tag& ch) {
+        ch.Attributes = static_cast<std::uint16_t>((ch.Attributes & ~attr::kGenreMask) |
+                                                   (genre & attr::kGenreMask));
+    });
+}
+
+EditResult AddToFavorite(tabstore::CQoDB& db, const RowIds& keys, std::uint32_t group,
+                         ChannelKind kind, Product product) {
+    if (!ValidGroup(group))
+        return EditResult::BadFavoriteGroup;
+    ForChannels(db, keys, [&](Channel_Info_Tag& ch) {
+        if ((ch.Favorite & GroupBit(group)) != 0)
+            return;
+        ch.Favorite |= GroupBit(group);
+        if (product.KeepsFavoritePositions())
+            ch.FavoriteSlot[group - 1] = NextFavoritePosition(db, group, kind);
+    });
+    return EditResult::Ok;
+}
+
+void RenumberFavoritePositions(tabstore::CQoDB& db, const RowIds& order, std::uint32_t group,
+                               Product product) {
+    if (!ValidGroup(group) || !product.KeepsFavoritePositions())
+        return;
+    std::uint16_t position = 0;
+    ForChannels(db, order, [&](Channel_Info_Tag& ch) { ch.FavoriteSlot[group - 1] = ++position; });
+}
+
+void DropOnSatellite(tabstore::CQoDB& db, const RowIds& keys, std::uint32_t satelliteRow) {
+    const auto* sat = rows::Get<Satellite_Info_Tag>(db, kSatelliteTable, satelliteRow);
+    if (sat == nullptr)
+        return;
+    const std::uint8_t satId = sat->SatID;
+    ForChannels(db, keys, [&](Channel_Info_Tag& ch) { ch.SatID = satId; });
+}
+
+std::uint32_t MuxTPID(tabstore::CQoDB& db, std::uint32_t key, Product product) {
+    if (product.TerrestrialOnly())
+        return key;
+    const auto* tp = rows::Get<Transponder_Info_Tag>(db, kTransponderTable, key);
+    return tp != nullptr ? tp->TPID : 0;
+}
+
+void DropOnMux(tabstore::CQoDB& db, const RowIds& keys, std::uint32_t key, Product product) {
+    const std::uint32_t tpid = MuxTPID(db, key, product);
+    if (tpid == 0 || tpid > 0xFF)
+        return;
+    ForChannels(db, keys, [&](Channel_Info_Tag& ch) { ch.TPID = static_cast<std::uint8_t>(tpid); });
+}
+
+void DropOnTransponder(tabstore::CQoDB& db, const RowIds& keys, std::uint32_t transponderRow) {
+    const auto* tp = rows::Get<Transponder_Info_Tag>(db, kTransponderTable, transponderRow);
+    if (tp == nullptr)
+        return;
+    const std::uint8_t satId = tp->SatID;
+    const std::uint8_t tpid = tp->TPID;
+    ForChannels(db, keys, [&](Channel_Info_Tag& ch) {
+        ch.SatID = satId;
+        ch.TPID = tpid;
+    });
+}
+
+void DropOnProvider(tabstore::CQoDB& db, const RowIds& keys, std::uint32_t providerRow) {
+    const auto* provider = rows::Get<Broadcast_Info_Tag>(db, kProviderTable, providerRow);
+    if (provider == nullptr)
+        return;
+    const std::uint16_t id = provider->BroadcastID;
+    ForChannels(db, keys, [&](Channel_Info_Tag& ch) { ch.BroadcastID = id; });
+}
+
+} // namespace chanforge::editing

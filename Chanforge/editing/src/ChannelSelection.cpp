@@ -1,0 +1,69 @@
+#include "chanforge/editing/ChannelSelection.h"
+
+#include "chanforge/editing/ChannelColumns.h"
+#include "Rows.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace chanforge::editing {
+
+namespace {
+
+template <class Pred> Selection Where(tabstore::CQoDB& db, const RowIds& keys, Pred&& pred) {
+    Selection out(keys.size(), false);
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (const auto* ch = rows::Channel(db, keys[i]))
+            out[i] = pred(*ch);
+    return out;
+}
+
+std::string Folded(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+} // namespace
+
+Selection SelectRows(tabstore::CQoDB& db, const RowIds& keys, SelectWhat what, Product product) {
+    switch (what) {
+    case SelectWhat::All: return Selection(keys.size(), true);
+    case SelectWhat::Locked:
+        return Where(db, keys, [](const Channel_Info_Tag& ch) { return (ch.Attributes & attr::kLocked) != 0; });
+    case SelectWhat::CAS:
+        return Where(db, keys, [](const Channel_Info_Tag& ch) { return (ch.Attributes & attr::kScrambled) != 0; });
+    case SelectWhat::Tuner1:
+    case SelectWhat::Tuner2: {
+        const std::string wanted = what == SelectWhat::Tuner1 ? "Tuner 1" : "Tuner 2";
+        return Where(db, keys, [&](const Channel_Info_Tag& ch) {
+            return ChannelCellText(ch, kColTuner, product, 0) == wanted;
+        });
+    }
+    }
+    return Selection(keys.size(), false);
+}
+
+Selection InvertSelection(const Selection& selection) {
+    Selection out(selection.size());
+    std::transform(selection.begin(), selection.end(), out.begin(), [](bool b) { return !b; });
+    return out;
+}
+
+Selection SearchByName(tabstore::CQoDB& db, const RowIds& keys, const std::string& text) {
+    const std::string needle = Folded(text);
+    return Where(db, keys, [&](const Channel_Info_Tag& ch) {
+        return Folded(std::string(ch.Name, strnlen(ch.Name, sizeof ch.Name))).find(needle) !=
+               std::string::npos;
+    });
+}
+
+RowIds SelectedKeys(const RowIds& keys, const Selection& selection) {
+    RowIds out;
+    for (std::size_t i = 0; i < keys.size() && i < selection.size(); ++i)
+        if (selection[i])
+            out.push_back(keys[i]);
+    return out;
+}
+
+} // namespace chanforge::editing

@@ -1,0 +1,97 @@
+#include "chanforge/editing/ChannelColumns.h"
+#include "chanforge/editing/ChannelSelection.h"
+
+#include "TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+using namespace chanforge;
+using namespace chanforge::editing;
+using namespace chanforge::editing::test;
+
+namespace {
+
+class SelectionTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        auto add = [&](const char* name, std::uint16_t attrs, std::uint8_t tuner) {
+            Channel_Info_Tag ch = MakeChannel(name, 1, true);
+            ch.Attributes |= attrs;
+            ch.Tuner = tuner;
+            keys.push_back(AddChannel(db, ch));
+        };
+        add("Das Erste HD", attr::kLocked, 0);
+        add("arte", attr::kScrambled, 1);
+        add("ZDF", attr::kLocked | attr::kScrambled, 1);
+        add("erste Reihe", 0, 0);
+        keys.push_back(4242); // a row whose channel is gone is never selected
+    }
+    tabstore::CQoDB db;
+    RowIds keys;
+};
+
+TEST_F(SelectionTest, SelectCommands) {
+    const Product twoTuner = kTwoTunerProduct;
+    EXPECT_EQ(SelectRows(db, keys, SelectWhat::All, twoTuner), Selection(5, true));
+    EXPECT_EQ(SelectRows(db, keys, SelectWhat::Locked, twoTuner), (Selection{true, false, true, false, false}));
+    EXPECT_EQ(SelectRows(db, keys, SelectWhat::CAS, twoTuner), (Selection{false, true, true, false, false}));
+    EXPECT_EQ(SelectRows(db, keys, SelectWhat::Tuner1, twoTuner), (Selection{true, false, false, true, false}));
+    EXPECT_EQ(SelectRows(db, keys, SelectWhat::Tuner2, twoTuner), (Selection{false, true, true, false, false}));
+    EXPECT_EQ(InvertSelection({true, false, true}), (Selection{false, true, false}));
+    EXPECT_EQ(SelectedKeys(keys, {false, true, true, false, false}), (RowIds{keys[1], keys[2]}));
+}
+
+TEST_F(SelectionTest, SearchIgnoresCase) {
+    EXPECT_EQ(SearchByName(db, keys, "ERSTE"), (Selection{true, false, false, true, false}));
+    EXPECT_EQ(SearchByName(db, keys, "zdf"), (Selection{false, false, true, false, false}));
+    EXPECT_EQ(SearchByName(db, keys, "nothing"), Selection(5, false));
+}
+
+TEST(ChannelColumns, CellTexts) {
+    Channel_Info_Tag ch = MakeChannel("Name", 12, true, 1, 4);
+    ch.RowID = 3;
+    ch.ShowNum = 99;
+    ch.VideoPID = 101;
+    ch.Attributes |= 4 | attr::kScrambled;
+    ch.FavoriteSlot[1] = 6;
+    ch.Tuner = 1;
+    const Product p = kTwoTunerProduct;
+    struct Row {
+        int column;
+        std::string text;
+    };
+    for (const Row& row : std::vector<Row>{{kColIndex, "3"}, {kColSatID, "1"}, {kColTPID, "4"},
+                                           {kColNumber, "12"}, {kColName, "Name"}, {kColVPID, "101"},
+                                           {kColGenre, "Sport"}, {kColCAS, "Y"}, {kColLocked, "N"},
+                                           {kColSkipped, "N"}, {kColTuner, "Tuner 2"}, {kColFav, ""}}) {
+        SCOPED_TRACE(row.column);
+        EXPECT_EQ(ChannelCellText(ch, row.column, p, 0), row.text);
+    }
+    EXPECT_EQ(ChannelCellText(ch, kColFav, p, 2), "6");
+    EXPECT_EQ(ChannelCellText(ch, kColNumber, Product{8, 3}, 0), "99");
+    EXPECT_EQ(ChannelCellText(ch, kColTuner, Product{8, 3}, 0), "Mux");
+}
+
+TEST(ChannelColumns, HiddenColumnsByModeAndProduct) {
+    EXPECT_TRUE(ChannelColumnHidden(kColFav, false, kSatelliteProduct));
+    EXPECT_TRUE(ChannelColumnHidden(kColIndex, true, kSatelliteProduct));
+    EXPECT_FALSE(ChannelColumnHidden(kColIndex, false, kSatelliteProduct));
+    EXPECT_FALSE(ChannelColumnHidden(kColName, true, kSatelliteProduct));
+    EXPECT_FALSE(ChannelColumnHidden(kColTuner, true, kSatelliteProduct));
+    EXPECT_TRUE(ChannelColumnHidden(kColTuner, false, kCombinationProduct));
+    EXPECT_TRUE(ChannelColumnHidden(kColTuner, false, kCableProduct));
+}
+
+TEST(ChannelColumns, HeaderSortComparesText) {
+    tabstore::CQoDB db;
+    RowIds keys;
+    for (int n : {9, 10, 2})
+        keys.push_back(AddChannel(db, MakeChannel("C" + std::to_string(n), static_cast<std::uint16_t>(n), true)));
+    RowIds rows = keys;
+    SortByColumnText(db, rows, kColNumber, false, kSatelliteProduct, 0);
+    EXPECT_EQ(Names(db, rows), (std::vector<std::string>{"C10", "C2", "C9"}));
+    SortByColumnText(db, rows, kColNumber, true, kSatelliteProduct, 0);
+    EXPECT_EQ(Names(db, rows), (std::vector<std::string>{"C9", "C2", "C10"}));
+}
+
+} // namespace

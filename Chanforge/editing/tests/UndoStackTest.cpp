@@ -1,0 +1,126 @@
+#include "chanforge/editing/ChannelClipboard.h"
+#include "chanforge/editing/ChannelMove.h"
+#include "chanforge/editing/UndoStack.h"
+
+#include "TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace chanforge;
+using namespace chanforge::editing;
+using namespace chanforge::editing::test;
+
+namespace {
+
+/// Every row of every table as bytes, to compare whole databases.
+std::vector<std::vector<unsigned char>> Dump(tabstore::CQoDB& db) {
+    std::vector<std::vector<unsigned char>> out;
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        const auto* p = reinterpret_cast<const unsigned char*>(&ch);
+        out.emplace_back(p, p + sizeof ch);
+    });
+    ForEachRow<Favorite_Info_Tag>(db, kFavoriteTable, [&](const Favorite_Info_Tag& g) {
+        const auto* p = reinterpret_cast<const unsigned char*>(&g);
+        out.emplace_back(p, p + sizeof g);
+    });
+    return out;
+}
+
+constexpr TableMask kChannels = TableBit(kChannelTable);
+
+TEST(UndoStack, UndoAndRedoRestoreEveryKindOfChange) {
+    tabstore::CQoDB db;
+    FillNumbered(db, 5, 3);
+    AddFavorite(db, "Group");
+    CUndoStack undo;
+    const auto original = Dump(db);
+
+    undo.Record(db, kChannels, "Lock", [&] { SetAttributeBits(db, {2, 3}, attr::kLocked, true); });
+    undo.Record(db, kChannels, "Delete", [&] { DeleteChannels(db, {1, 7}); });
+    undo.Record(db, kChannels, "New", [&] {
+        return AddNewChannel(db, MakeChannel("N", 0, true), ChannelKind::TV, ShowAll(), kSatelliteProduct);
+    });
+    undo.Record(db, kChannels, "Move", [&] { MoveChannels(db, {4}, 1, ChannelKind::TV, kSatelliteProduct); });
+    const auto edited = Dump(db);
+    ASSERT_NE(edited, original);
+    EXPECT_EQ(undo.UndoLabel(), "Move");
+
+    while (undo.CanUndo())
+        ASSERT_TRUE(undo.Undo(db));
+    EXPECT_EQ(Dump(db), original);
+    EXPECT_EQ(undo.StateId(), 0u);
+    EXPECT_EQ(undo.RedoLabel(), "Lock");
+    while (undo.CanRedo())
+        ASSERT_TRUE(undo.Redo(db));
+    EXPECT_EQ(Dump(db), edited);
+}
+
+TEST(UndoStack, StepKeepsOnlyWhatChanged) {
+    tabstore::CQoDB db;
+    FillNumbered(db, 2000, 0);
+    CUndoStack undo;
+    undo.Record(db, kChannels, "Lock", [&] { SetAttributeBits(db, {10}, attr::kLocked, true); });
+    EXPECT_LT(undo.Bytes(), 4 * sizeof(Channel_Info_Tag));
+    undo.Record(db, kChannels, "Nothing", [] {});
+    EXPECT_EQ(undo.Steps(), 1u);
+}
+
+TEST(UndoStack, NewStepDropsRedoAndStateIdsTrackContent) {
+    tabstore::CQoDB db;
+    FillNumbered(db, 3, 0);
+    CUndoStack undo;
+    undo.Record(db, kChannels, "a", [&] { SetAttributeBits(db, {1}, attr::kSkipped, true); });
+    const auto afterA = undo.StateId();
+    EXPECT_NE(afterA, 0u);
+    undo.Undo(db);
+    undo.Record(db, kChannels, "b", [&] { SetAttributeBits(db, {2}, attr::kSkipped, true); });
+    EXPECT_FALSE(undo.CanRedo());
+    EXPECT_NE(undo.StateId(), afterA);
+    EXPECT_EQ(undo.Steps(), 1u);
+}
+
+TEST(UndoStack, BoundedByStepsAndBytes) {
+    tabstore::CQoDB db;
+    FillNumbered(db, 10, 0);
+    CUndoStack bySteps(std::size_t{1} << 30, 3);
+    for (int i = 0; i < 6; ++i)
+        bySteps.Record(db, kChannels, "x", [&] { SetAttributeBits(db, {1}, attr::kLocked, i % 2 == 0); });
+    EXPECT_EQ(bySteps.Steps(), 3u);
+
+    CUndoStack byBytes(3 * sizeof(Channel_Info_Tag), 100);
+    for (int i = 0; i < 6; ++i)
+        byBytes.Record(db, kChannels, "x", [&] { SetAttributeBits(db, {2}, attr::kLocked, i % 2 == 0); });
+    EXPECT_GE(byBytes.Steps(), 1u);
+    EXPECT_LE(byBytes.Bytes(), 3 * sizeof(Channel_Info_Tag));
+}
+
+TEST(UndoStack, AppendAfterUndoNeverOverwritesARow) {
+    tabstore::CQoDB db;
+    FillNumbered(db, 3, 0);
+    CUndoStack undo;
+    // Deleting and renumbering re-keys; undo puts rows back under chosen keys.
+    undo.Record(db, kChannels, "Delete", [&] { DeleteChannels(db, {1}); });
+    undo.Undo(db);
+    ASSERT_EQ(db.Size(kChannelTable), 3u);
+    const int key = AppendRow(db, kChannelTable, CopyRow(MakeChannel("Extra", 9, true)));
+    EXPECT_EQ(key, 4);
+    EXPECT_EQ(db.Size(kChannelTable), 4u);
+}
+
+TEST(UndoStack, NestedStepsJoinTheOuterOne) {
+    tabstore::CQoDB db;
+    FillNumbered(db, 3, 0);
+    CUndoStack undo;
+    undo.Begin(db, kChannels, "outer");
+    undo.Record(db, kChannels, "inner", [&] { SetAttributeBits(db, {1}, attr::kLocked, true); });
+    SetAttributeBits(db, {2}, attr::kLocked, true);
+    EXPECT_TRUE(undo.Commit(db));
+    EXPECT_EQ(undo.Steps(), 1u);
+    undo.Undo(db);
+    EXPECT_EQ(ChannelAt(db, 1).Attributes & attr::kLocked, 0);
+    EXPECT_EQ(ChannelAt(db, 2).Attributes & attr::kLocked, 0);
+}
+
+} // namespace
