@@ -21,6 +21,9 @@ enum class CodecStatus {
     BadLayout,     ///< the layout itself cannot be used (zero chunk, absurd sizes)
     ImageTooShort, ///< a block does not lie whole inside the image
     TableTooLarge, ///< a table needs more room than its block has; nothing was changed
+    CannotRead,    ///< the file is missing, unreadable or too large to be an image
+    NoHeader,      ///< the file has no channel-file header and decoding it bare was declined
+    CannotWrite,   ///< the target could not be written; it keeps its old content
 };
 
 struct CodecResult {

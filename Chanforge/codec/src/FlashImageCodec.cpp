@@ -1,0 +1,51 @@
+#include "chanforge/codec/FlashImageCodec.h"
+
+#include "FileIO.h"
+
+namespace chanforge::codec {
+
+CodecResult FlashImageCodec::Load(std::span<const std::uint8_t> file, Database db,
+                                  const ContinueWithoutHeader& ask) const {
+    std::size_t headerLength = kChannelHeaderSize;
+    if (!ReadChannelHeader(file, db.header)) {
+        if (!ask || !ask()) return {CodecStatus::NoHeader, "the file has no channel-file header"};
+        headerLength = 0;
+    }
+    return DecodeImage(file.subspan(headerLength), layout_, db.db, db.values);
+}
+
+CodecResult FlashImageCodec::Load(const std::string& path, Database db,
+                                  const ContinueWithoutHeader& ask) const {
+    std::vector<std::uint8_t> file;
+    if (!detail::ReadWholeFile(path, file))
+        return {CodecStatus::CannotRead, "cannot read " + path};
+    return Load(file, db, ask);
+}
+
+CodecResult FlashImageCodec::Save(std::vector<std::uint8_t>& file, bool versionFile,
+                                  Database db) const {
+    const std::size_t headerLength = versionFile ? kVersionHeaderSize : kChannelHeaderSize;
+    if (file.size() < headerLength) file.resize(headerLength, 0);
+    std::vector<std::uint8_t> image(file.begin() + static_cast<std::ptrdiff_t>(headerLength),
+                                    file.end());
+    CodecResult result = EncodeImage(image, layout_, db.db, db.values);
+    if (!result.ok()) return result;
+    file.resize(headerLength);
+    file.insert(file.end(), image.begin(), image.end());
+    if (!versionFile) WriteChannelHeader(file, db.header);
+    return result;
+}
+
+CodecResult FlashImageCodec::Save(const std::string& path, bool versionFile, Database db) const {
+    // Saving writes into a copy of the last image: the target must already exist.
+    std::vector<std::uint8_t> file;
+    if (!detail::ReadWholeFile(path, file))
+        return {CodecStatus::CannotRead, "cannot read " + path};
+    CodecResult result = Save(file, versionFile, db);
+    if (!result.ok()) return result;
+    if (!detail::WriteFileAtomically(path, file))
+        return {CodecStatus::CannotWrite, "cannot write " + path};
+    return result;
+}
+
+} // namespace chanforge::codec
