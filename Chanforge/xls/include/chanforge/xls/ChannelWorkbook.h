@@ -1,0 +1,37 @@
+// The channel table as the sheet "Channel" of an Excel workbook: row 0 the column headers, then
+// one channel per row, 60 columns matched by position.
+#pragma once
+
+#include "tabstore/QoDB.h"
+
+#include <string>
+
+namespace xls {
+
+enum class WorkbookResult {
+    Ok,
+    CannotOpen,      ///< the file could not be read
+    NotAWorkbook,    ///< not a readable Excel 97-2003 workbook
+    NoChannelSheet,  ///< import: a readable workbook without a sheet "Channel" (8-bit name)
+    CannotWrite,     ///< export: nothing was written, an existing file is unchanged
+    TooManyChannels, ///< export: more channels than a sheet has rows; nothing was written
+};
+
+/// Most channels one sheet holds (its rows less the header row).
+inline constexpr std::uint32_t kMaxWorkbookChannels = 65535;
+
+/// Writes the channel table as the sheet "Channel" of the workbook at path, after the sheets it
+/// already holds (a previous "Channel" sheet is replaced). A missing or unreadable file becomes
+/// a new workbook with that sheet alone. The file is replaced only once the new one is complete.
+WorkbookResult ExportChannelWorkbook(tabstore::CQoDB& db, const std::string& path);
+
+/// Replaces the channel table with the rows of the sheet "Channel"; the new rows get the keys
+/// 1, 2, 3 ... in sheet order. A file that cannot be read as a workbook changes nothing; a
+/// workbook without the sheet leaves the channel table empty (NoChannelSheet). Only the channel
+/// table is touched.
+WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& db);
+
+/// The operator's text for a result (empty for Ok).
+std::string WorkbookMessage(WorkbookResult result);
+
+} // namespace xls

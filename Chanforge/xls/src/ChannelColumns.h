@@ -1,0 +1,30 @@
+// The columns of the sheet "Channel": header text and the channel field each one holds.
+#pragma once
+
+#include "chanforge/Records.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace xls::channel {
+
+inline constexpr std::uint32_t kColumnCount = 60;
+inline constexpr std::uint32_t kNameColumn = 13;
+
+struct Column {
+    std::string header;
+    std::size_t offset; ///< of the field in Channel_Info_Tag
+    std::size_t width;  ///< 1, 2 or 4 bytes; 0 for the name
+};
+
+/// The 60 columns in sheet order.
+const std::array<Column, kColumnCount>& Columns();
+
+/// The field's value, widened (u32 fields as the signed integer with the same bits).
+std::int32_t ReadField(const chanforge::Channel_Info_Tag& ch, const Column& column);
+/// Stores the low 8, 16 or 32 bits of value into the field.
+void WriteField(chanforge::Channel_Info_Tag& ch, const Column& column, std::int64_t value);
+
+} // namespace xls::channel

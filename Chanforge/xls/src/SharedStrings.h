@@ -1,0 +1,28 @@
+// The shared-string table (SST): read from a record and its CONTINUE records, written split at
+// string boundaries.
+#pragma once
+
+#include "chanforge/xls/Worksheet.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace xls::sst {
+
+/// Where one shared string lives in the pool.
+struct Ref {
+    CellKind kind; ///< Text for a compressed string, WideText otherwise
+    std::uint32_t index;
+};
+
+/// Reads the strings of an SST body followed by its CONTINUE bodies into pool. False when a
+/// string runs past the records; a table that holds fewer strings than it claims ends early.
+bool Read(const std::vector<std::span<const std::uint8_t>>& bodies, TextPool& pool,
+          std::vector<Ref>& out);
+
+/// Appends the SST record (and CONTINUE records as needed) for the strings.
+void Write(std::vector<std::uint8_t>& out, std::uint32_t totalUses, const std::vector<Ref>& strings,
+           const TextPool& pool);
+
+} // namespace xls::sst

@@ -1,0 +1,246 @@
+#include "chanforge/xls/ChannelWorkbook.h"
+
+#include "chanforge/TableAccess.h"
+#include "chanforge/xls/CodePage.h"
+#include "chanforge/xls/Workbook.h"
+#include "utils/Registry.h"
+
+#include "ChannelSamples.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace xls {
+namespace {
+
+using chanforge::Channel_Info_Tag;
+using chanforge::kChannelTable;
+
+class ChannelWorkbookTest : public ::testing::Test {
+  protected:
+    void SetUp() override { utils::SetSettingsPath(dir.File("settings.ini")); }
+    void TearDown() override { utils::SetSettingsPath(""); }
+
+    Workbook Load(const std::string& path) {
+        Workbook book;
+        EXPECT_EQ(book.Load(path), XlsResult::Ok);
+        return book;
+    }
+    /// Imports a workbook made by fill into a fresh store.
+    void ImportSheet(const std::function<void(Worksheet&)>& fill) {
+        Workbook book;
+        fill(*book.AddWorksheet("Channel"));
+        ASSERT_EQ(book.SaveAs(file), XlsResult::Ok);
+        ASSERT_EQ(ImportChannelWorkbook(file, db), WorkbookResult::Ok);
+    }
+    Channel_Info_Tag& Row(std::uint32_t key) { return *chanforge::GetRow<Channel_Info_Tag>(db, kChannelTable, key); }
+
+    test::TempDir dir;
+    std::string file = dir.File("channels.xls");
+    tabstore::CQoDB db;
+};
+
+TEST_F(ChannelWorkbookTest, EmptyTableGivesTheHeaderRowOnly) {
+    ASSERT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::Ok);
+    Workbook book = Load(file);
+    ASSERT_EQ(book.SheetCount(), 1u);
+    const Worksheet* s = book.GetWorksheet("Channel");
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->TotalRows(), 1u);
+    EXPECT_EQ(s->TotalColumns(), 60u);
+    const std::pair<std::uint32_t, const char*> headers[] = {
+        {0, "ProgramNum"}, {1, "CAS"}, {13, "Name"}, {17, "LogicalNumber"}, {18, "F0"},
+        {49, "F31"},       {50, "ShowNum"}, {57, "NetNameID"}, {58, "NetworkID"}, {59, "ServiceType"}};
+    for (const auto& [col, text] : headers) EXPECT_EQ(s->GetText(0, col), text) << col;
+}
+
+TEST_F(ChannelWorkbookTest, EveryFieldSurvivesExportAndImport) {
+    test::FillChannels(db, 300);
+    ASSERT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::Ok);
+    tabstore::CQoDB back;
+    chanforge::AppendRow(back, kChannelTable, test::SampleChannel(999)); // replaced by the import
+    ASSERT_EQ(ImportChannelWorkbook(file, back), WorkbookResult::Ok);
+    ASSERT_EQ(back.Size(kChannelTable), 300u);
+    for (std::uint32_t n = 1; n <= 300; ++n) {
+        auto expected = test::SampleChannel(n);
+        expected->RowID = n;
+        const auto* got = chanforge::GetRow<Channel_Info_Tag>(back, kChannelTable, n);
+        ASSERT_NE(got, nullptr);
+        ASSERT_EQ(std::memcmp(got, expected.get(), sizeof(Channel_Info_Tag)), 0) << "channel " << n;
+    }
+}
+
+TEST_F(ChannelWorkbookTest, CellKindsOfTheExport) {
+    chanforge::AppendRow(db, kChannelTable, test::SampleChannel(7)); // CAS 0x80000000
+    ASSERT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::Ok);
+    Workbook book = Load(file);
+    const Worksheet& s = *book.GetWorksheet("Channel");
+    EXPECT_EQ(s.GetInteger(1, 1), -2147483648LL);
+    EXPECT_EQ(s.Kind(1, 0), CellKind::Integer);
+    EXPECT_EQ(s.GetWideText(1, 13), u"Ch\u00E9 7 \u20AC\u0178") << "8-bit bytes decoded with Windows-1252";
+}
+
+TEST_F(ChannelWorkbookTest, ExportKeepsOtherSheetsAndPutsChannelLast) {
+    Workbook book;
+    book.AddWorksheet("A")->SetInteger(0, 0, 11);
+    book.AddWorksheet("Channel")->SetText(5, 5, "old");
+    book.AddWorksheet("B")->SetText(1, 1, "kept");
+    ASSERT_EQ(book.SaveAs(file), XlsResult::Ok);
+    test::FillChannels(db, 2);
+    ASSERT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::Ok);
+    Workbook after = Load(file);
+    ASSERT_EQ(after.SheetCount(), 3u);
+    EXPECT_EQ(after.Sheet(0).Name(), "A");
+    EXPECT_EQ(after.Sheet(1).Name(), "B");
+    EXPECT_EQ(after.Sheet(2).Name(), "Channel");
+    EXPECT_EQ(after.Sheet(0).GetInteger(0, 0), 11);
+    EXPECT_EQ(after.Sheet(1).GetText(1, 1), "kept");
+    EXPECT_EQ(after.Sheet(2).TotalRows(), 3u);
+    EXPECT_EQ(after.Sheet(2).Kind(5, 5), CellKind::Empty);
+}
+
+TEST_F(ChannelWorkbookTest, OnlyAnExactEightBitNameIsTheChannelSheet) {
+    for (bool wide : {true, false}) {
+        Workbook book;
+        if (wide)
+            book.AddWorksheet(std::u16string_view(u"Channel"))->SetInteger(1, 0, 5);
+        else
+            book.AddWorksheet("channel")->SetInteger(1, 0, 5);
+        ASSERT_EQ(book.SaveAs(file), XlsResult::Ok);
+        test::FillChannels(db, 3);
+        EXPECT_EQ(ImportChannelWorkbook(file, db), WorkbookResult::NoChannelSheet);
+        EXPECT_EQ(db.Size(kChannelTable), 0u) << "the channel table is emptied";
+
+        test::FillChannels(db, 1);
+        ASSERT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::Ok);
+        Workbook after = Load(file);
+        ASSERT_EQ(after.SheetCount(), 2u) << "a second sheet is added";
+        EXPECT_EQ(after.Sheet(1).Name(), "Channel");
+        db.Clear(kChannelTable);
+    }
+}
+
+TEST_F(ChannelWorkbookTest, NumbersAreCutToTheFieldWidth) {
+    ImportSheet([](Worksheet& s) {
+        s.SetText(0, 0, "anything at all");
+        s.SetFloat(1, 0, 12.9);     // ProgramNum
+        s.SetInteger(1, 3, 300);    // SatID u8
+        s.SetInteger(1, 5, 70000);  // BroadcastID u16
+        s.SetText(1, 6, "  42abc"); // ServiceID
+        s.SetText(1, 7, "-1");      // VideoPID
+        s.SetWideText(1, 8, u"77"); // AudioPID: wide text reads as 0
+        s.SetFloat(1, 1, 4294967295.0);
+        s.SetFloat(1, 2, -1.5);
+        s.SetText(1, 9, "xyz");
+        s.SetInteger(1, 18, 65536 + 9); // F0
+    });
+    const Channel_Info_Tag& ch = Row(1);
+    EXPECT_EQ(ch.ProgramNum, 12);
+    EXPECT_EQ(ch.SatID, 44);
+    EXPECT_EQ(ch.BroadcastID, 4464);
+    EXPECT_EQ(ch.ServiceID, 42);
+    EXPECT_EQ(ch.VideoPID, 0xFFFF);
+    EXPECT_EQ(ch.AudioPID, 0);
+    EXPECT_EQ(ch.CAS, 0xFFFFFFFFu);
+    EXPECT_EQ(ch.Favorite, 0xFFFFFFFFu) << "-1.5 truncates to -1";
+    EXPECT_EQ(ch.PCRPID, 0);
+    EXPECT_EQ(ch.FavoriteSlot[0], 9);
+}
+
+TEST_F(ChannelWorkbookTest, RowsGetFreshKeysAndEmptyRowsAreChannels) {
+    for (std::uint32_t key : {5u, 9u}) chanforge::PutRow(db, kChannelTable, [&] {
+        auto ch = test::SampleChannel(key);
+        ch->RowID = key;
+        return ch;
+    }());
+    ImportSheet([](Worksheet& s) {
+        s.SetInteger(1, 0, 100);
+        s.SetInteger(3, 0, 300); // row 2 is empty
+    });
+    ASSERT_EQ(db.Size(kChannelTable), 3u);
+    EXPECT_EQ(Row(1).ProgramNum, 100);
+    EXPECT_EQ(Row(2).ProgramNum, 0);
+    EXPECT_EQ(Row(2).RowID, 2u);
+    EXPECT_EQ(Row(3).ProgramNum, 300);
+    Channel_Info_Tag zero{};
+    zero.RowID = 2;
+    EXPECT_EQ(std::memcmp(&Row(2), &zero, sizeof zero), 0);
+}
+
+TEST_F(ChannelWorkbookTest, NamesConvertThroughTheCodePage) {
+    SetRegistry(kChanforgeKey, kCodePageSetting, 1253);
+    ImportSheet([](Worksheet& s) {
+        s.SetWideText(1, 13, u"\u03A9\u03BC\u03AD\u03B3\u03B1 \u00E9"); // é is not Greek
+        s.SetText(2, 13, "raw \xE9\x80");                                 // 8-bit: copied as it is
+        s.SetInteger(3, 13, 5);                                          // not text: empty name
+        s.SetWideText(4, 13, std::u16string(400, u'x'));
+        s.SetWideText(5, 13, u"ab\0cd");
+    });
+    EXPECT_STREQ(Row(1).Name, "\xD9\xEC\xDD\xE3\xE1 ?");
+    EXPECT_STREQ(Row(2).Name, "raw \xE9\x80");
+    EXPECT_STREQ(Row(3).Name, "");
+    EXPECT_EQ(std::string(Row(4).Name), std::string(254, 'x')) << "cut to the field and its NUL";
+    EXPECT_STREQ(Row(5).Name, "ab");
+
+    db.Clear(kChannelTable);
+    auto ch = chanforge::MakeRow<Channel_Info_Tag>();
+    std::memcpy(ch->Name, "\xD9\xE1", 2);
+    chanforge::AppendRow(db, kChannelTable, std::move(ch));
+    ASSERT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::Ok);
+    EXPECT_EQ(Load(file).GetWorksheet("Channel")->GetWideText(1, 13), u"\u03A9\u03B1");
+}
+
+TEST_F(ChannelWorkbookTest, AFullNameFieldWithoutNulIsExportedWhole) {
+    auto ch = chanforge::MakeRow<Channel_Info_Tag>();
+    std::memset(ch->Name, 'n', sizeof ch->Name);
+    chanforge::AppendRow(db, kChannelTable, std::move(ch));
+    ASSERT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::Ok);
+    EXPECT_EQ(Load(file).GetWorksheet("Channel")->GetWideText(1, 13), std::u16string(255, u'n'));
+}
+
+TEST_F(ChannelWorkbookTest, UnreadableFilesLeaveTheTableAlone) {
+    test::FillChannels(db, 4);
+    EXPECT_EQ(ImportChannelWorkbook(dir.File("missing.xls"), db), WorkbookResult::CannotOpen);
+    std::ofstream(file) << "not a workbook at all, just some text that is long enough";
+    EXPECT_EQ(ImportChannelWorkbook(file, db), WorkbookResult::NotAWorkbook);
+    EXPECT_EQ(db.Size(kChannelTable), 4u);
+}
+
+TEST_F(ChannelWorkbookTest, ExportReplacesAnUnreadableFileAndFailsWithoutTrace) {
+    std::ofstream(file) << "garbage";
+    test::FillChannels(db, 2);
+    ASSERT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::Ok);
+    EXPECT_EQ(Load(file).SheetCount(), 1u);
+
+    EXPECT_EQ(ExportChannelWorkbook(db, dir.File("no/such/dir.xls")), WorkbookResult::CannotWrite);
+    std::filesystem::create_directory(dir.File("folder.xls"));
+    EXPECT_EQ(ExportChannelWorkbook(db, dir.File("folder.xls")), WorkbookResult::CannotWrite);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.xls")));
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) ++files;
+    EXPECT_EQ(files, 3) << "settings, the workbook and the folder: no temporary file is left";
+}
+
+TEST_F(ChannelWorkbookTest, MoreChannelsThanRowsAreRefused) {
+    std::ofstream(file) << "previous content";
+    test::FillChannels(db, kMaxWorkbookChannels + 1);
+    EXPECT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::TooManyChannels);
+    std::ifstream in(file);
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(content, "previous content");
+    db.Delete(kChannelTable, 1);
+    EXPECT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::Ok);
+    EXPECT_EQ(Load(file).GetWorksheet("Channel")->TotalRows(), kMaxRows);
+}
+
+TEST(WorkbookMessage, EveryFailureHasAText) {
+    EXPECT_EQ(WorkbookMessage(WorkbookResult::Ok), "");
+    for (auto r : {WorkbookResult::CannotOpen, WorkbookResult::NotAWorkbook, WorkbookResult::NoChannelSheet,
+                   WorkbookResult::CannotWrite, WorkbookResult::TooManyChannels})
+        EXPECT_FALSE(WorkbookMessage(r).empty());
+}
+
+} // namespace
+} // namespace xls
