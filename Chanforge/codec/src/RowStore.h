@@ -3,6 +3,7 @@
 
 #include "tabstore/QoDB.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
@@ -18,10 +19,13 @@ template <class T> T ZeroRecord() {
 }
 
 /// Stores a copy of rec under row; false (and nothing kept) when the store refuses it.
-template <class T> bool StoreRow(tabstore::CQoDB& db, std::uint8_t table, std::uint32_t row, T rec) {
-    rec.RowID = row;
+/// The bytes are copied as they are, padding included, so equal records give equal rows.
+template <class T>
+bool StoreRow(tabstore::CQoDB& db, std::uint8_t table, std::uint32_t row, const T& rec) {
+    static_assert(offsetof(T, RowID) == 0);
     auto* buffer = new unsigned char[sizeof(T)]();
     std::memcpy(buffer, &rec, sizeof(T));
+    std::memcpy(buffer, &row, sizeof row);
     if (db.Add(table, row, buffer) < 0) {
         delete[] buffer;
         return false;

@@ -1,0 +1,81 @@
+// Layouts, generated tables and comparisons shared by the codec tests.
+#pragma once
+
+#include "chanforge/Records.h"
+#include "chanforge/codec/FlashLayout.h"
+#include "tabstore/QoDB.h"
+
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace codectest {
+
+using chanforge::codec::FlashLayout;
+
+struct TableSizes {
+    int satellites = 4;
+    int providers = 230; ///< more than one provider sector holds
+    int transponders = 40;
+    int cables = 30;
+    int channels = 200;  ///< more than one channel sector holds
+};
+
+struct NamedLayout {
+    std::string name;
+    FlashLayout layout;
+    TableSizes sizes;
+};
+
+/// Every preset, plus synthetic layouts covering product lists 1 to 10 and 64, both byte
+/// orders, and every product type bit.
+std::vector<NamedLayout> ContractLayouts();
+FlashLayout PresetLayout(const char* name);
+
+/// Fills the tables with random records that suit the layout (ids non-zero, names fitting).
+void Generate(const FlashLayout& layout, tabstore::CQoDB& db, std::mt19937& rng,
+              const TableSizes& sizes = {});
+
+/// Writes multiplex sectors into the transponder block of a terrestrial-only layout (the codec
+/// has no encoder for them); provider slots stay empty. Returns the multiplexes in slot order.
+std::vector<chanforge::SMux_Info_Tag> WriteTerrestrialBlock(const FlashLayout& layout,
+                                                            std::vector<std::uint8_t>& image,
+                                                            std::mt19937& rng);
+
+/// Image of the layout's size filled with random bytes (what no table owns stays noise).
+std::vector<std::uint8_t> NoiseImage(const FlashLayout& layout, std::mt19937& rng);
+
+/// The tables 0..6 as text of their record bytes, row ids left out: equal snapshots mean equal
+/// tables up to renumbering.
+std::string Snapshot(tabstore::CQoDB& db);
+
+/// Typed helpers.
+template <class T> T Zero() {
+    T rec;
+    std::memset(static_cast<void*>(&rec), 0, sizeof rec);
+    return rec;
+}
+/// Adds rec under the next row id (the record's own RowID is replaced).
+template <class T> void Put(tabstore::CQoDB& db, std::uint8_t table, const T& rec) {
+    auto* buf = new unsigned char[sizeof(T)]();
+    std::memcpy(buf, &rec, sizeof(T));
+    const auto row = static_cast<std::uint32_t>(db.Add(table, buf));
+    std::memcpy(buf, &row, sizeof row);
+}
+template <class T> std::vector<T> Rows(tabstore::CQoDB& db, std::uint8_t table) {
+    std::vector<T> out;
+    for (unsigned char* raw = db.Next(table, 0); raw; ) {
+        T rec;
+        std::memcpy(static_cast<void*>(&rec), raw, sizeof(T));
+        out.push_back(rec);
+        raw = db.Next(table, rec.RowID);
+    }
+    return out;
+}
+
+chanforge::Channel_Info_Tag MakeChannel(const char* name, std::uint16_t number,
+                                        std::uint16_t attributes, std::uint8_t satId = 2);
+
+} // namespace codectest

@@ -1,0 +1,219 @@
+// What the decoder does with odd, hostile or receiver-specific images.
+#include "CodecTestSupport.h"
+#include "chanforge/codec/FlashImage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace chanforge;
+using namespace chanforge::codec;
+using namespace codectest;
+
+constexpr std::uint32_t S = 4096;
+
+void SetBE16(std::vector<std::uint8_t>& img, std::size_t at, std::uint16_t v) {
+    img[at] = static_cast<std::uint8_t>(v >> 8);
+    img[at + 1] = static_cast<std::uint8_t>(v);
+}
+
+struct Loaded {
+    CodecResult result;
+    tabstore::CQoDB db;
+    DocumentValues values;
+};
+
+std::unique_ptr<Loaded> Load(const std::vector<std::uint8_t>& img, const FlashLayout& l) {
+    auto out = std::make_unique<Loaded>();
+    out->result = DecodeImage(img, l, out->db, out->values);
+    return out;
+}
+
+/// Encodes the channels into a blank image of the layout.
+std::vector<std::uint8_t> WithChannels(const FlashLayout& l,
+                                       const std::vector<Channel_Info_Tag>& channels) {
+    tabstore::CQoDB db;
+    for (const auto& ch : channels) Put(db, kChannelTable, ch);
+    std::vector<std::uint8_t> img(l.ImageSize(), 0);
+    EXPECT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
+    return img;
+}
+
+TEST(Decoder, SatelliteCountZeroMeansUpTo120) {
+    const FlashLayout l = PresetLayout("D"); // 32-byte satellite slots: 128 fit the sector
+    std::vector<std::uint8_t> img(l.ImageSize(), 0);
+    for (int i = 0; i < 128; ++i) img[l.sat.start + i * 32 + 15] = 'S';
+    auto loaded = Load(img, l);
+    ASSERT_TRUE(loaded->result.ok());
+    EXPECT_EQ(loaded->db.Size(kSatelliteTable), 120u);
+}
+
+TEST(Decoder, SatelliteCountStopsAtTheBlockEnd) {
+    const FlashLayout l = PresetLayout("A"); // 44-byte slots: 93 fit in 4096 bytes
+    std::vector<std::uint8_t> img(l.ImageSize(), 0);
+    for (int i = 0; i < 93; ++i) img[l.sat.start + i * 44 + 28] = 'S';
+    img[l.sat.start + S - 5] = 250;
+    auto loaded = Load(img, l);
+    ASSERT_TRUE(loaded->result.ok());
+    // Slot 93 would end past the block; the trailer bytes overlap the last slot's tail.
+    EXPECT_EQ(loaded->db.Size(kSatelliteTable), 93u);
+}
+
+TEST(Decoder, ErasedChannelCountsEndTheListEvenWithDataBehind) {
+    const FlashLayout l = PresetLayout("default");
+    std::vector<Channel_Info_Tag> channels;
+    for (int i = 0; i < 150; ++i) channels.push_back(MakeChannel("TV", 1 + i, attr::kTV));
+    auto img = WithChannels(l, channels); // 72 per sector: three sectors
+    const std::size_t second = l.ch.start + S;
+    SetBE16(img, second + S - 6, 0xFFFF);
+    SetBE16(img, second + S - 4, 0xFFFF);
+    auto loaded = Load(img, l);
+    ASSERT_TRUE(loaded->result.ok());
+    EXPECT_EQ(loaded->db.Size(kChannelTable), 72u);
+}
+
+TEST(Decoder, ImpossibleChannelCountsSkipOnlyTheirSector) {
+    const FlashLayout l = PresetLayout("default");
+    std::vector<Channel_Info_Tag> channels;
+    for (int i = 0; i < 150; ++i) channels.push_back(MakeChannel("TV", 1 + i, attr::kTV));
+    auto img = WithChannels(l, channels);
+    SetBE16(img, l.ch.start + S - 6, 0x7000);
+    auto loaded = Load(img, l);
+    ASSERT_TRUE(loaded->result.ok());
+    EXPECT_EQ(loaded->db.Size(kChannelTable), 150u - 72u);
+}
+
+TEST(Decoder, ErasedProviderAndTransponderSectorsAreSkipped) {
+    const FlashLayout l = PresetLayout("D");
+    std::vector<std::uint8_t> img(l.ImageSize(), 0xFF);
+    SetBE16(img, l.ch.start + S - 6, 0xFFFF);
+    auto loaded = Load(img, l);
+    ASSERT_TRUE(loaded->result.ok());
+    EXPECT_EQ(loaded->db.Size(kProviderTable), 0u);
+    EXPECT_EQ(loaded->db.Size(kTransponderTable), 0u);
+    EXPECT_EQ(loaded->db.Size(kChannelTable), 0u);
+}
+
+TEST(Decoder, EmptyFavouriteNamesGetNumberedDefaults) {
+    FlashLayout l = PresetLayout("A");
+    std::vector<std::uint8_t> img(l.ImageSize(), 0);
+    std::memcpy(&img[2 + 20], "Sports", 6);
+    auto loaded = Load(img, l);
+    ASSERT_TRUE(loaded->result.ok());
+    const auto favs = Rows<Favorite_Info_Tag>(loaded->db, kFavoriteTable);
+    ASSERT_EQ(favs.size(), 32u);
+    EXPECT_STREQ(favs[0].Name, "Favorite 1");
+    EXPECT_STREQ(favs[1].Name, "Sports");
+    EXPECT_STREQ(favs[31].Name, "Favorite 32");
+    EXPECT_EQ(favs[31].RowID, 32u);
+}
+
+TEST(Decoder, SecondTunerChannelsDropOnSingleTunerTerrestrialProducts) {
+    FlashLayout l = PresetLayout("B");
+    l.ch.chunk = 64; // 44-byte slots end before the Tuner byte
+    auto ch = MakeChannel("Tuner2", 1, attr::kTV);
+    ch.Tuner = 1;
+    for (int type : {2, 3}) {
+        l.productType = type;
+        l.productList = 4;
+        const auto img = WithChannels(l, {MakeChannel("Tuner1", 2, attr::kTV), ch});
+        auto loaded = Load(img, l);
+        ASSERT_TRUE(loaded->result.ok());
+        EXPECT_EQ(loaded->db.Size(kChannelTable), type == 2 ? 1u : 2u) << "type " << type;
+    }
+}
+
+TEST(Decoder, ChannelWithNeitherKindFlagSurvivesSaveAndLoad) {
+    const FlashLayout l = PresetLayout("D");
+    const auto img = WithChannels(l, {MakeChannel("Data", 5, 0), MakeChannel("TV", 1, attr::kTV),
+                                      MakeChannel("Radio", 2, attr::kRadio)});
+    auto loaded = Load(img, l);
+    ASSERT_TRUE(loaded->result.ok());
+    const auto rows = Rows<Channel_Info_Tag>(loaded->db, kChannelTable);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_STREQ(rows[0].Name, "Data");
+    EXPECT_EQ(loaded->values.MaxTVNumber, 1u);
+    EXPECT_EQ(loaded->values.MaxRadioNumber, 2u) << "a channel with neither flag raises neither";
+}
+
+TEST(Decoder, ModelETransponderBlockStopsWhereTheChannelsBegin) {
+    const FlashLayout l = PresetLayout("E"); // transponders 16384 + 8 sectors; channels at 40960
+    tabstore::CQoDB db;
+    auto tp = Zero<Transponder_Info_Tag>();
+    tp.SatID = 2;
+    tp.TPID = 1;
+    Put(db, kTransponderTable, tp);
+    // Radio channels fill the first two channel sectors, whose radio counts sit where a
+    // transponder sector keeps its slot count.
+    for (int i = 0; i < 150; ++i) Put(db, kChannelTable, MakeChannel("Radio", 1 + i, attr::kRadio));
+    std::vector<std::uint8_t> img(l.ImageSize(), 0);
+    ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
+    auto loaded = Load(img, l);
+    ASSERT_TRUE(loaded->result.ok());
+    EXPECT_EQ(loaded->db.Size(kTransponderTable), 1u);
+    EXPECT_EQ(loaded->db.Size(kChannelTable), 150u);
+}
+
+TEST(Decoder, TruncatedImageFailsAfterTheBlocksThatFit) {
+    const FlashLayout l = PresetLayout("D");
+    std::vector<std::uint8_t> img(l.ch.start + 100, 0);
+    auto loaded = Load(img, l);
+    EXPECT_EQ(loaded->result.status, CodecStatus::ImageTooShort);
+    EXPECT_NE(loaded->result.detail.find("channel"), std::string::npos);
+    EXPECT_EQ(loaded->db.Size(kFavoriteTable), 8u) << "rows decoded so far stay";
+}
+
+TEST(Decoder, UnusableLayoutsAreRefusedNotRun) {
+    FlashLayout zeroChunk = PresetLayout("D");
+    zeroChunk.ch.chunk = 0;
+    FlashLayout tinySector = PresetLayout("D");
+    tinySector.sectorSize = 4;
+    FlashLayout hugeName = PresetLayout("D");
+    hugeName.nameLength = 4000;
+    for (const FlashLayout& l : {zeroChunk, tinySector, hugeName}) {
+        std::vector<std::uint8_t> img(1 << 16, 0);
+        tabstore::CQoDB db;
+        DocumentValues values;
+        EXPECT_EQ(DecodeImage(img, l, db, values).status, CodecStatus::BadLayout);
+        EXPECT_EQ(EncodeImage(img, l, db, values).status, CodecStatus::BadLayout);
+    }
+}
+
+TEST(Decoder, TerrestrialSectorProvidersReplaceProvidersOfTheSameRow) {
+    FlashLayout l = PresetLayout("D");
+    l.productType = 2;
+    l.productList = 4;
+    l.maxMuxCount = 2;
+    l.tp.count = 1;
+    tabstore::CQoDB db;
+    for (const char* name : {"First", "Second", "Third"}) {
+        auto brd = Zero<Broadcast_Info_Tag>();
+        std::snprintf(brd.Name, sizeof brd.Name, "%s", name);
+        Put(db, kProviderTable, brd);
+    }
+    std::vector<std::uint8_t> img(l.ImageSize(), 0);
+    ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
+    const std::size_t providers = l.tp.start + 2 * l.tp.chunk;
+    std::memcpy(&img[providers + 2 + l.brd.chunk], "Local", 5); // second provider slot
+    img[l.tp.start + 10] = 33; // first multiplex: TPID 33
+    auto loaded = Load(img, l);
+    ASSERT_TRUE(loaded->result.ok());
+    const auto brds = Rows<Broadcast_Info_Tag>(loaded->db, kProviderTable);
+    ASSERT_EQ(brds.size(), 3u);
+    EXPECT_STREQ(brds[0].Name, "First");
+    EXPECT_STREQ(brds[1].Name, "Local");
+    EXPECT_STREQ(brds[2].Name, "Third");
+    EXPECT_EQ(loaded->db.Size(kTerrestrialMuxTable), 1u);
+    EXPECT_EQ(loaded->values.MaxTPID, 33u);
+}
+
+TEST(Decoder, UnknownProductListLoadsNoChannels) {
+    FlashLayout l = PresetLayout("D");
+    const auto img = WithChannels(l, {MakeChannel("TV", 1, attr::kTV)});
+    l.productList = 11;
+    auto loaded = Load(img, l);
+    ASSERT_TRUE(loaded->result.ok());
+    EXPECT_EQ(loaded->db.Size(kChannelTable), 0u);
+}
+
+} // namespace

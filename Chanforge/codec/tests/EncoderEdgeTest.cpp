@@ -1,0 +1,181 @@
+// Sector trailers, counts, checksums and limits written by the encoder.
+#include "CodecTestSupport.h"
+#include "chanforge/codec/FlashImage.h"
+#include "utils/ByteOrder.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+namespace {
+
+using namespace chanforge;
+using namespace chanforge::codec;
+using namespace codectest;
+
+constexpr std::uint32_t S = 4096;
+
+std::uint16_t BE16(const std::vector<std::uint8_t>& img, std::size_t at) {
+    return static_cast<std::uint16_t>(img[at] << 8 | img[at + 1]);
+}
+
+/// The checksum a sector must carry: 1 plus the sum of its bytes without the checksum itself.
+std::uint16_t ExpectedChecksum(const std::vector<std::uint8_t>& img, std::size_t sector) {
+    const auto begin = img.begin() + static_cast<std::ptrdiff_t>(sector);
+    return static_cast<std::uint16_t>(std::accumulate(begin, begin + S - 2, 1u));
+}
+
+bool AllZero(const std::vector<std::uint8_t>& img, std::size_t from, std::size_t length) {
+    return std::all_of(img.begin() + static_cast<std::ptrdiff_t>(from),
+                       img.begin() + static_cast<std::ptrdiff_t>(from + length),
+                       [](std::uint8_t b) { return b == 0; });
+}
+
+TEST(Encoder, EmptyTablesStillWriteTheFixedSectors) {
+    const FlashLayout l = PresetLayout("A");
+    std::vector<std::uint8_t> img(l.ImageSize(), 0x5A);
+    tabstore::CQoDB db;
+    DocumentValues values;
+    values.FavoriteHeader = 0xBEEF;
+    ASSERT_TRUE(EncodeImage(img, l, db, values).ok());
+    EXPECT_EQ(BE16(img, 0), 0xBEEF) << "big-endian model";
+    EXPECT_EQ(BE16(img, S - 4), 0) << "the unread MMI trailer word";
+    EXPECT_EQ(BE16(img, S - 2), ExpectedChecksum(img, 0));
+    EXPECT_EQ(img[l.sat.start + S - 5], 0) << "no satellites: count 0 over empty slots";
+    EXPECT_TRUE(AllZero(img, l.brd.start, l.brd.count * S));
+    EXPECT_TRUE(AllZero(img, l.tp.start, l.tp.count * S));
+    EXPECT_TRUE(AllZero(img, l.ch.start, l.ch.count * S));
+    tabstore::CQoDB loaded;
+    ASSERT_TRUE(DecodeImage(img, l, loaded, values).ok());
+    EXPECT_EQ(loaded.Size(kSatelliteTable), 0u) << "deleted satellites must not come back";
+}
+
+TEST(Encoder, SatelliteTrailerCarriesTheCountAndDocumentBytes) {
+    const FlashLayout l = PresetLayout("D");
+    tabstore::CQoDB db;
+    for (int i = 0; i < 3; ++i) {
+        auto sat = Zero<Satellite_Info_Tag>();
+        sat.SatID = static_cast<std::uint8_t>(i + 1);
+        std::snprintf(sat.Name, sizeof sat.Name, "Sat %d", i);
+        Put(db, kSatelliteTable, sat);
+    }
+    DocumentValues values;
+    values.SatTrailer1 = 1;
+    values.SatTrailer2 = 2;
+    values.SatTrailer3 = 3;
+    values.SatTrailer4 = 4;
+    std::vector<std::uint8_t> img(l.ImageSize(), 0);
+    ASSERT_TRUE(EncodeImage(img, l, db, values).ok());
+    const std::size_t sector = l.sat.start;
+    EXPECT_EQ(std::vector<std::uint8_t>(img.begin() + sector + S - 7, img.begin() + sector + S - 2),
+              (std::vector<std::uint8_t>{1, 2, 3, 3, 4}));
+    EXPECT_EQ(BE16(img, sector + S - 2), ExpectedChecksum(img, sector));
+    tabstore::CQoDB loaded;
+    DocumentValues back;
+    ASSERT_TRUE(DecodeImage(img, l, loaded, back).ok());
+    EXPECT_EQ(loaded.Size(kSatelliteTable), 3u);
+}
+
+TEST(Encoder, ChannelSectorsCountTelevisionAndOtherSlots) {
+    const FlashLayout l = PresetLayout("D");
+    tabstore::CQoDB db;
+    Put(db, kChannelTable, MakeChannel("TV", 1, attr::kTV));
+    Put(db, kChannelTable, MakeChannel("Both", 2, attr::kTV | attr::kRadio));
+    Put(db, kChannelTable, MakeChannel("Radio", 3, attr::kRadio));
+    Put(db, kChannelTable, MakeChannel("Data", 4, 0));
+    std::vector<std::uint8_t> img(l.ImageSize(), 0);
+    ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
+    EXPECT_EQ(BE16(img, l.ch.start + S - 6), 2);
+    EXPECT_EQ(BE16(img, l.ch.start + S - 4), 2);
+    EXPECT_EQ(BE16(img, l.ch.start + S - 2), ExpectedChecksum(img, l.ch.start));
+
+    FlashLayout list9 = l;
+    list9.productList = 9;
+    std::vector<std::uint8_t> img9(l.ImageSize(), 0);
+    ASSERT_TRUE(EncodeImage(img9, list9, db, DocumentValues{}).ok());
+    EXPECT_EQ(BE16(img9, l.ch.start + S - 6), 0);
+    EXPECT_EQ(BE16(img9, l.ch.start + S - 4), 4) << "list 9 keeps one sum";
+}
+
+TEST(Encoder, ListSixWritesEveryChannelOncePerTuner) {
+    FlashLayout l = PresetLayout("A");
+    l.productList = 6;
+    l.productType = 1 | 8;
+    l.ch.chunk = 64; // 44-byte slots end before the Tuner byte
+    tabstore::CQoDB db;
+    for (int i = 0; i < 5; ++i) Put(db, kChannelTable, MakeChannel("TV", 1 + i, attr::kTV));
+    std::vector<std::uint8_t> img(l.ImageSize(), 0);
+    ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
+    EXPECT_EQ(BE16(img, l.ch.start + S - 6), 10);
+    const std::size_t L = l.nameLength;
+    EXPECT_EQ(img[l.ch.start + 28 + L], 0);
+    EXPECT_EQ(img[l.ch.start + l.ch.chunk + 28 + L], 1) << "second copy is for tuner 2";
+    tabstore::CQoDB loaded;
+    DocumentValues values;
+    ASSERT_TRUE(DecodeImage(img, l, loaded, values).ok());
+    EXPECT_EQ(loaded.Size(kChannelTable), 5u) << "the copies do not come back as channels";
+}
+
+TEST(Encoder, TableBeyondItsBlockIsRefusedByNameAndNothingChanges) {
+    FlashLayout l = PresetLayout("D");
+    l.ch.count = 2; // 2 sectors of 91 slots
+    tabstore::CQoDB db;
+    for (int i = 0; i < 183; ++i) Put(db, kChannelTable, MakeChannel("TV", 1 + i, attr::kTV));
+    std::vector<std::uint8_t> img(l.ImageSize(), 0x77);
+    const auto before = img;
+    const CodecResult r = EncodeImage(img, l, db, DocumentValues{});
+    EXPECT_EQ(r.status, CodecStatus::TableTooLarge);
+    EXPECT_NE(r.detail.find("channel table"), std::string::npos) << r.detail;
+    EXPECT_NE(r.detail.find("182"), std::string::npos) << r.detail;
+    EXPECT_EQ(img, before);
+    db.Delete(kChannelTable, 183);
+    EXPECT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok()) << "182 is the limit";
+}
+
+TEST(Encoder, TooManyProvidersAndFavouritesAreNamedToo) {
+    FlashLayout l = PresetLayout("D");
+    l.brd.count = 1;
+    tabstore::CQoDB db;
+    for (int i = 0; i < 205; ++i) {
+        auto brd = Zero<Broadcast_Info_Tag>();
+        std::snprintf(brd.Name, sizeof brd.Name, "P%d", i);
+        Put(db, kProviderTable, brd);
+    }
+    std::vector<std::uint8_t> img(l.ImageSize(), 0);
+    CodecResult r = EncodeImage(img, l, db, DocumentValues{});
+    EXPECT_NE(r.detail.find("provider table"), std::string::npos) << r.detail;
+
+    db.Clear(kProviderTable);
+    for (int i = 0; i < 300; ++i) Put(db, kFavoriteTable, Zero<Favorite_Info_Tag>());
+    r = EncodeImage(img, l, db, DocumentValues{});
+    EXPECT_NE(r.detail.find("favourite table"), std::string::npos) << r.detail;
+}
+
+TEST(Encoder, CombinedTrailerHoldsThirtyTwoBitCountsAndChecksum) {
+    for (bool be : {false, true}) {
+        FlashLayout l = PresetLayout("D");
+        l.productList = 10;
+        l.productType = 5;
+        l.bigEndian = be;
+        l.tp = {16384, 300, 16};
+        l.brd = {0, 2, 20};
+        l.ch = {0, 300, 50};
+        tabstore::CQoDB db;
+        for (int i = 0; i < 260; ++i) Put(db, kChannelTable, MakeChannel("Cable TV", 1 + i, attr::kTV, 0));
+        std::vector<std::uint8_t> img(l.ImageSize(), 0);
+        ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
+        const std::size_t E = l.tp.start + 300 * 16 + 2 * 20 + 300 * 50;
+        EXPECT_EQ(utils::ReadU32(&img[E + 8], be), 260u);
+        std::uint32_t sum = 1;
+        for (std::size_t i = l.tp.start; i < E + 16; i += 4) sum += utils::ReadU32(&img[i], false);
+        EXPECT_EQ(utils::ReadU32(&img[E + 16], true), sum);
+
+        tabstore::CQoDB loaded;
+        DocumentValues values;
+        ASSERT_TRUE(DecodeImage(img, l, loaded, values).ok());
+        EXPECT_EQ(loaded.Size(kChannelTable), 260u) << (be ? "big" : "little") << "-endian";
+        EXPECT_EQ(values.MaxTVNumber, 260u);
+    }
+}
+
+} // namespace

@@ -1,0 +1,277 @@
+// Field offsets of every slot layout, checked against hand-placed bytes.
+#include "CodecTestSupport.h"
+#include "chanforge/codec/FlashImage.h"
+#include "chanforge/codec/TransponderMux.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace chanforge;
+using namespace chanforge::codec;
+using namespace codectest;
+
+constexpr std::uint32_t S = 4096;
+
+/// A one-sector-per-block layout with everything at known places.
+FlashLayout Small(int list, int type, bool bigEndian) {
+    FlashLayout l;
+    l.productList = list;
+    l.productType = type;
+    l.bigEndian = bigEndian;
+    l.mmi = {0, 1, 20};
+    l.favoriteCount = 4;
+    l.sat = {S, 1, (type & 8) ? 44u : 32u};
+    l.brd = {2 * S, 1, 20};
+    l.tp = {3 * S, 1, 20};
+    l.ch = {4 * S, 2, 64};
+    l.nameLength = 16;
+    return l;
+}
+
+std::vector<std::uint8_t> Blank(const FlashLayout& l) { return std::vector<std::uint8_t>(l.ImageSize(), 0); }
+
+void SetBE16(std::vector<std::uint8_t>& img, std::size_t at, std::uint16_t v) {
+    img[at] = static_cast<std::uint8_t>(v >> 8);
+    img[at + 1] = static_cast<std::uint8_t>(v);
+}
+
+/// One channel slot with the given bytes at the start of the channel block, counted as TV.
+std::vector<std::uint8_t> OneChannel(const FlashLayout& l,
+                                     std::initializer_list<std::pair<std::size_t, std::uint8_t>> bytes) {
+    auto img = Blank(l);
+    for (auto [at, v] : bytes) img[l.ch.start + at] = v;
+    SetBE16(img, l.ch.start + S - 6, 1);
+    return img;
+}
+
+Channel_Info_Tag LoadOnlyChannel(const FlashLayout& l, const std::vector<std::uint8_t>& img) {
+    tabstore::CQoDB db;
+    DocumentValues values;
+    EXPECT_TRUE(DecodeImage(img, l, db, values).ok());
+    const auto rows = Rows<Channel_Info_Tag>(db, kChannelTable);
+    EXPECT_EQ(rows.size(), 1u);
+    return rows.empty() ? Zero<Channel_Info_Tag>() : rows[0];
+}
+
+TEST(ChannelSlot, LayoutAOffsetsBigEndian) {
+    const FlashLayout l = Small(3, 1 | 32, true);
+    const auto img = OneChannel(l, {{3, 0x07}, {7, 0x09}, {8, 0x01}, {9, 0x02}, {10, 5}, {11, 6},
+                                    {15, 0x44}, {23, 0x0A}, {26, 'Z'}, {26 + 15, 'Q'},
+                                    {26 + 16, 0xEE}, {27 + 16, 3}, {29 + 16, 8},
+                                    {30 + 16, 0x12}, {31 + 16, 0x34}, {62, 0xAB}, {63, 0xCD}});
+    const Channel_Info_Tag ch = LoadOnlyChannel(l, img);
+    EXPECT_EQ(ch.CAS, 7u);
+    EXPECT_EQ(ch.Favorite, 9u);
+    EXPECT_EQ(ch.ProgramNum, 0x0102);
+    EXPECT_EQ(ch.SatID, 5);
+    EXPECT_EQ(ch.TPID, 6);
+    EXPECT_EQ(ch.ServiceID, 0x44);
+    EXPECT_EQ(ch.Attributes, 0x0A);
+    EXPECT_EQ(ch.Name[0], 'Z');
+    EXPECT_EQ(ch.Name[15], 'Q');
+    EXPECT_EQ(ch.Name[16], 0) << "byte 26 + L is not part of the name";
+    EXPECT_EQ(ch.CodeTable, 3);
+    EXPECT_EQ(ch.Record, 8);
+    EXPECT_EQ(ch.FavoriteSlot[0], 0x1234);
+    // 24 entries from offset 46 run past the 64-byte slot: entry 8 is the last one inside.
+    EXPECT_EQ(ch.FavoriteSlot[8], 0xABCD);
+    EXPECT_EQ(ch.FavoriteSlot[9], 0) << "read from outside the slot";
+}
+
+TEST(ChannelSlot, LayoutBOnList8TakesShowNumAsProgramNumber) {
+    const FlashLayout l = Small(8, 1 | 16, false);
+    const auto img = OneChannel(l, {{4, 0x11}, {6, 0x22}, {8, 4}, {9, 9}, {8 + 16, 'N'},
+                                    {8 + 16 + 16, 2}, {8 + 17 + 16, 0x81}, {8 + 18 + 16, 0x1B},
+                                    {8 + 19 + 16, 0x05}});
+    const Channel_Info_Tag ch = LoadOnlyChannel(l, img);
+    EXPECT_EQ(ch.ShowNum, 0x22);
+    EXPECT_EQ(ch.ProgramNum, 0x22);
+    EXPECT_EQ(ch.SatID, 4);
+    EXPECT_EQ(ch.TPID, 9);
+    EXPECT_STREQ(ch.Name, "N");
+    EXPECT_EQ(ch.CodeTable, 2);
+    EXPECT_EQ(ch.Favorite, 0x81u);
+    EXPECT_EQ(ch.StreamType, 0x1B);
+    EXPECT_EQ(ch.FavoriteSlot[0], 5);
+}
+
+TEST(ChannelSlot, LayoutBOnList7StartsFieldsAtSix) {
+    const FlashLayout l = Small(7, 1, false);
+    const auto img = OneChannel(l, {{4, 0x11}, {6, 3}, {7, 8}, {6 + 16, 'M'}});
+    const Channel_Info_Tag ch = LoadOnlyChannel(l, img);
+    EXPECT_EQ(ch.ProgramNum, 0x11);
+    EXPECT_EQ(ch.SatID, 3);
+    EXPECT_EQ(ch.TPID, 8);
+    EXPECT_STREQ(ch.Name, "M");
+}
+
+TEST(ChannelSlot, LayoutCGivesEveryChannelSatelliteOne) {
+    FlashLayout l = Small(9, 2 | 16, true);
+    l.tp.count = 0; // no multiplex sectors
+    auto img = Blank(l);
+    const std::size_t at = l.ch.start;
+    img[at + 4] = 0x01;
+    img[at + 5] = 0x02;
+    img[at + 7] = 0x33;   // LogicalNumber
+    img[at + 24] = 0x40;  // Favorite
+    img[at + 26] = 0x17;  // TPID
+    img[at + 32] = 'C';
+    img[at + 32 + 16] = 0x77; // OrgMuxID
+    img[at + 34 + 16] = 0x99; // NetNameID low byte
+    img[l.ch.start + S - 3] = 1; // list 9 count: the low byte at S - 3
+    const Channel_Info_Tag ch = LoadOnlyChannel(l, img);
+    EXPECT_EQ(ch.SatID, 1);
+    EXPECT_EQ(ch.ProgramNum, 0x0102);
+    EXPECT_EQ(ch.LogicalNumber, 0x33);
+    EXPECT_EQ(ch.Favorite, 0x40u);
+    EXPECT_EQ(ch.TPID, 0x17);
+    EXPECT_EQ(ch.OrgMuxID, 0x77);
+    EXPECT_EQ(ch.NetNameID, 0x99);
+}
+
+TEST(Transponder, SatelliteOneIsAMultiplexOnlyWithTheTerrestrialBit) {
+    for (int type : {1, 3}) {
+        const FlashLayout l = Small(4, type, true);
+        auto img = Blank(l);
+        const std::size_t at = l.tp.start;
+        img[at + 0] = 0x80; // MuxParams bit 0 in the big-endian packing; Frequency 0x8000 else
+        img[at + 7] = 0x5A;
+        img[at + 10] = 1;
+        img[at + 11] = 21;
+        SetBE16(img, l.tp.start + S - 4, 1);
+        tabstore::CQoDB db;
+        DocumentValues values;
+        ASSERT_TRUE(DecodeImage(img, l, db, values).ok());
+        const auto rows = Rows<Transponder_Info_Tag>(db, kTransponderTable);
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(values.MaxTPID, 21u);
+        if (type == 1) {
+            EXPECT_EQ(rows[0].Frequency, 0x8000) << "an ordinary transponder of satellite 1";
+            EXPECT_EQ(rows[0].Drift & 0xFF, 0x5A);
+        } else {
+            const TransponderMux mux = ReadTransponderMux(rows[0]);
+            EXPECT_EQ(mux.MuxParams, 1u);
+            EXPECT_EQ(mux.MuxNameIndex, 0x5A);
+            EXPECT_EQ(mux.TPID, 21);
+        }
+    }
+}
+
+struct MuxCase {
+    const char* name;
+    std::uint32_t params;
+    bool bigEndian;
+    std::uint8_t bytes[4];
+};
+
+class MuxParamsPacking : public ::testing::TestWithParam<MuxCase> {};
+
+TEST_P(MuxParamsPacking, PacksAndUnpacks) {
+    const MuxCase& c = GetParam();
+    std::uint8_t packed[4];
+    PackMuxParams(c.params, c.bigEndian, packed);
+    EXPECT_EQ(std::vector<std::uint8_t>(packed, packed + 4),
+              std::vector<std::uint8_t>(c.bytes, c.bytes + 4));
+    EXPECT_EQ(UnpackMuxParams(c.bytes, c.bigEndian), c.params);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MuxParamsPacking,
+    ::testing::Values(
+        MuxCase{"LittleEndianIsPlain", 0x2A345678, false, {0x78, 0x56, 0x34, 0x2A}},
+        MuxCase{"BigReservedFlag", 0x1, true, {0x80, 0, 0, 0}},
+        MuxCase{"BigMode8K", 2u << 1, true, {0x40, 0, 0, 0}},
+        MuxCase{"BigOffsetStep", 5u << 3, true, {0x14, 0, 0, 0}},
+        MuxCase{"Big64QAM", 3u << 6, true, {0x03, 0, 0, 0}},
+        MuxCase{"BigCodeRate", 4u << 8, true, {0, 0x80, 0, 0}},
+        MuxCase{"BigGuard", 0x1Fu << 11, true, {0, 0x1F, 0, 0}},
+        MuxCase{"BigPriority", 2u << 16, true, {0, 0, 0x80, 0}},
+        MuxCase{"BigBits18to23", 0x3Fu << 18, true, {0, 0, 0x3F, 0}},
+        MuxCase{"BigKeepsAllSixTopBits", 0x3Fu << 24, true, {0, 0, 0, 0xFC}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MuxParamsPacking, EveryThirtyBitValueSurvivesBothOrders) {
+    std::mt19937 rng(3);
+    for (int i = 0; i < 2000; ++i) {
+        const std::uint32_t v = rng() & 0x3FFFFFFF;
+        for (bool be : {false, true}) {
+            std::uint8_t b[4];
+            PackMuxParams(v, be, b);
+            ASSERT_EQ(UnpackMuxParams(b, be), v);
+        }
+    }
+}
+
+TEST(SatelliteSlot, TwoTunerOffsets) {
+    const FlashLayout l = Small(3, 1 | 8, false);
+    auto img = Blank(l);
+    const std::size_t at = l.sat.start;
+    img[at + 0] = 0x10;  // Tuner[0].LowFrequency
+    img[at + 11] = 0x77; // Tuner[0].DiSEqCExtra
+    img[at + 12] = 0x20; // Tuner[1].LowFrequency
+    img[at + 21] = 0x05; // Tuner[1].CKuSwitch
+    img[at + 24] = 0x30; // Degree
+    img[at + 27] = 9;    // SatID
+    img[at + 28] = 'S';
+    img[at + 43] = 0xEE; // SatTail
+    img[at + S - 5] = 1;
+    tabstore::CQoDB db;
+    DocumentValues values;
+    ASSERT_TRUE(DecodeImage(img, l, db, values).ok());
+    const auto sats = Rows<Satellite_Info_Tag>(db, kSatelliteTable);
+    ASSERT_EQ(sats.size(), 1u);
+    EXPECT_EQ(sats[0].Tuner[0].LowFrequency, 0x10);
+    EXPECT_EQ(sats[0].Tuner[0].DiSEqCExtra, 0x77);
+    EXPECT_EQ(sats[0].Tuner[1].LowFrequency, 0x20);
+    EXPECT_EQ(sats[0].Tuner[1].CKuSwitch, 5);
+    EXPECT_EQ(sats[0].Degree, 0x30);
+    EXPECT_EQ(sats[0].SatID, 9);
+    EXPECT_STREQ(sats[0].Name, "S");
+    EXPECT_EQ(sats[0].SatTail, 0xEE);
+}
+
+TEST(CableSlot, SeparateAndCombinedOrders) {
+    FlashLayout l = Small(6, 4, true);
+    auto img = Blank(l);
+    const std::size_t at = l.tp.start;
+    img[at + 3] = 0x40;  // Frequency
+    img[at + 5] = 0x01;  // TSID
+    img[at + 7] = 0x02;  // SymbolRate
+    img[at + 8] = 3 << 2;
+    img[at + 11] = 7;    // MuxID
+    img[at + 12] = 0xD0; // Data[0]
+    SetBE16(img, l.tp.start + S - 4, 1);
+    tabstore::CQoDB db;
+    DocumentValues values;
+    ASSERT_TRUE(DecodeImage(img, l, db, values).ok());
+    const auto cabs = Rows<CableMux_Info_Tag>(db, kCableMuxTable);
+    ASSERT_EQ(cabs.size(), 1u);
+    EXPECT_EQ(cabs[0].Frequency, 0x40u);
+    EXPECT_EQ(cabs[0].TSID, 1);
+    EXPECT_EQ(cabs[0].SymbolRate, 2);
+    EXPECT_EQ(cabs[0].Modulation, 12);
+    EXPECT_EQ(cabs[0].MuxID, 7);
+    EXPECT_EQ(cabs[0].Data[0], 0xD0);
+    EXPECT_EQ(cabs[0].Data[8], 0) << "a 20-byte slot carries 8 data bytes";
+}
+
+TEST(ProviderSlot, NameStopsAtSixteenCharactersEvenWithoutTerminator) {
+    const FlashLayout l = Small(1, 1, false);
+    auto img = Blank(l);
+    const std::size_t at = l.brd.start;
+    img[at] = 0x34;
+    for (int i = 0; i < 17; ++i) img[at + 2 + i] = 'P';
+    img[at + 19] = 0x66;
+    SetBE16(img, l.brd.start + S - 4, 1);
+    tabstore::CQoDB db;
+    DocumentValues values;
+    ASSERT_TRUE(DecodeImage(img, l, db, values).ok());
+    const auto brds = Rows<Broadcast_Info_Tag>(db, kProviderTable);
+    ASSERT_EQ(brds.size(), 1u);
+    EXPECT_EQ(brds[0].BroadcastID, 0x34);
+    EXPECT_EQ(std::string(brds[0].Name), std::string(16, 'P'));
+    EXPECT_EQ(brds[0].Byte23, 0x66);
+}
+
+} // namespace

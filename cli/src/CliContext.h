@@ -1,0 +1,31 @@
+// What every command of the command-line program shares: the model to use and how to answer
+// the header question.
+#pragma once
+
+#include "chanforge/codec/Document.h"
+#include "chanforge/codec/FlashLayout.h"
+
+#include <string>
+
+namespace cli {
+
+/// Exit statuses of the program.
+enum Exit : int { kOk = 0, kFailed = 1, kUsage = 2 };
+
+struct Context {
+    std::string model; ///< --model: a preset for this command only; empty = the stored policy
+    bool yes = false;  ///< --yes: decode files without a channel-file header
+
+    /// The layout for this command: the --model preset, else the stored policy, else (nothing
+    /// stored yet) the start-up policy. Settings are never written for it.
+    chanforge::codec::FlashLayout Layout() const;
+    /// A document wired to this context.
+    void Configure(chanforge::codec::Document& doc) const;
+};
+
+/// Prints a failed result the way the program reports failures (standard error) and returns
+/// the exit status for it.
+int Fail(const chanforge::codec::DocResult& result);
+int Fail(const std::string& message);
+
+} // namespace cli

@@ -1,0 +1,31 @@
+// The commands of chanforge-cli; each returns the program's exit status.
+#pragma once
+
+#include "CliContext.h"
+
+#include <string>
+#include <vector>
+
+namespace cli {
+
+int RunModels();
+int RunPolicyShow();
+int RunPolicySet(const std::string& name);
+int RunDump(const Context& ctx, const std::vector<std::string>& files, bool json);
+int RunConvert(const Context& ctx, const std::vector<std::string>& files, const std::string& out);
+int RunExportC(const Context& ctx, const std::vector<std::string>& files, const std::string& out);
+int RunNew(const Context& ctx, const std::string& out);
+
+struct SerialOptions {
+    int baud = 0; ///< 0: take the value from the settings
+    int dataBits = 0;
+    int stopBits = -1;
+    int parity = -1;
+};
+int RunReceive(const Context& ctx, const std::string& port, const std::string& out, bool wait,
+               const SerialOptions& serial);
+int RunSend(const Context& ctx, const std::string& port, const std::vector<std::string>& files,
+            const SerialOptions& serial);
+int RunPorts();
+
+} // namespace cli

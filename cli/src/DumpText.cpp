@@ -1,0 +1,142 @@
+#include "DumpText.h"
+
+#include "chanforge/codec/TransponderMux.h"
+
+#include <cstring>
+#include <string>
+
+namespace cli {
+
+namespace {
+
+using namespace chanforge;
+
+template <class T, class Fn> void EachRow(tabstore::CQoDB& db, std::uint8_t table, Fn fn) {
+    std::uint32_t last = 0;
+    for (unsigned char* raw = db.Next(table, 0); raw != nullptr;) {
+        T rec;
+        std::memcpy(static_cast<void*>(&rec), raw, sizeof rec);
+        if (last != 0 && rec.RowID <= last) break;
+        last = rec.RowID;
+        fn(rec);
+        raw = db.Next(table, rec.RowID);
+    }
+}
+
+/// Orbital position: tenths of a degree, above 1800 counted West.
+std::string Position(std::uint16_t degree) {
+    char text[16];
+    if (degree <= 1800)
+        std::snprintf(text, sizeof text, "%u.%uE", degree / 10u, degree % 10u);
+    else
+        std::snprintf(text, sizeof text, "%u.%uW", (3600u - degree) / 10u, (3600u - degree) % 10u);
+    return text;
+}
+
+std::string Flags(std::uint16_t attributes) {
+    std::string flags;
+    if (attributes & attr::kLocked) flags += " locked";
+    if (attributes & attr::kScrambled) flags += " scrambled";
+    if (attributes & attr::kSkipped) flags += " skipped";
+    return flags;
+}
+
+const char* Kind(std::uint16_t attributes) {
+    if (attributes & attr::kTV) return "TV";
+    if (attributes & attr::kRadio) return "Radio";
+    return "Other";
+}
+
+void Satellites(tabstore::CQoDB& db, std::FILE* out) {
+    std::fprintf(out, "\nSatellites: %u\n", db.Size(kSatelliteTable));
+    EachRow<Satellite_Info_Tag>(db, kSatelliteTable, [&](const Satellite_Info_Tag& s) {
+        std::fprintf(out, "  %4u  sat %3u  %-7s %-16.16s LNB %u/%u MHz\n", s.RowID, s.SatID,
+                     Position(s.Degree).c_str(), s.Name, s.Tuner[0].LowFrequency,
+                     s.Tuner[0].HighFrequency);
+    });
+}
+
+void Transponders(tabstore::CQoDB& db, int productType, std::FILE* out) {
+    std::fprintf(out, "\nTransponders: %u\n", db.Size(kTransponderTable));
+    EachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const Transponder_Info_Tag& t) {
+        if (codec::HoldsMux(t, productType)) {
+            const codec::TransponderMux m = codec::ReadTransponderMux(t);
+            std::fprintf(out, "  %4u  terrestrial multiplex, RF channel %u, label %X\n", t.RowID,
+                         m.TPID, m.MuxNameIndex);
+            return;
+        }
+        std::fprintf(out, "  %4u  sat %3u  tp %3u  %5u MHz %c  %5u kS/s  TSID %u\n", t.RowID,
+                     t.SatID, t.TPID, t.Frequency, (t.PolFEC & 1) ? 'H' : 'V', t.SymbolRate,
+                     t.TSID);
+    });
+}
+
+void Multiplexes(tabstore::CQoDB& db, std::FILE* out) {
+    if (db.Size(kTerrestrialMuxTable) > 0) {
+        std::fprintf(out, "\nTerrestrial multiplexes: %u\n", db.Size(kTerrestrialMuxTable));
+        EachRow<SMux_Info_Tag>(db, kTerrestrialMuxTable, [&](const SMux_Info_Tag& m) {
+            std::fprintf(out, "  %4u  RF channel %u, label %X\n", m.RowID, m.TPID, m.MuxNameIndex);
+        });
+    }
+    if (db.Size(kCableMuxTable) > 0) {
+        std::fprintf(out, "\nCable multiplexes: %u\n", db.Size(kCableMuxTable));
+        EachRow<CableMux_Info_Tag>(db, kCableMuxTable, [&](const CableMux_Info_Tag& c) {
+            std::fprintf(out, "  %4u  mux %3u  %u kHz  %u kS/s\n", c.RowID, c.MuxID, c.Frequency,
+                         c.SymbolRate);
+        });
+    }
+}
+
+void Providers(tabstore::CQoDB& db, std::FILE* out) {
+    std::fprintf(out, "\nProviders: %u\n", db.Size(kProviderTable));
+    EachRow<Broadcast_Info_Tag>(db, kProviderTable, [&](const Broadcast_Info_Tag& b) {
+        std::fprintf(out, "  %4u  id %5u  %.16s\n", b.RowID, b.BroadcastID, b.Name);
+    });
+}
+
+void Channels(tabstore::CQoDB& db, std::FILE* out) {
+    unsigned tv = 0, radio = 0;
+    EachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& c) {
+        tv += IsTV(c);
+        radio += !IsTV(c) && IsRadio(c);
+    });
+    std::fprintf(out, "\nChannels: %u (TV %u, radio %u)\n", db.Size(kChannelTable), tv, radio);
+    EachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& c) {
+        std::fprintf(out, "  %4u  %-5s %4u  %-24.*s sat %3u tp %3u  SID %5u  V %4u A %4u%s\n",
+                     c.RowID, Kind(c.Attributes), c.ProgramNum,
+                     static_cast<int>(strnlen(c.Name, sizeof c.Name)), c.Name, c.SatID, c.TPID,
+                     c.ServiceID, c.VideoPID, c.AudioPID, Flags(c.Attributes).c_str());
+    });
+}
+
+void Favorites(tabstore::CQoDB& db, std::FILE* out) {
+    std::fprintf(out, "\nFavourite groups: %u\n", db.Size(kFavoriteTable));
+    EachRow<Favorite_Info_Tag>(db, kFavoriteTable, [&](const Favorite_Info_Tag& f) {
+        unsigned members = 0;
+        if (f.RowID >= 1 && f.RowID <= 32) {
+            const std::uint32_t bit = 1u << (f.RowID - 1);
+            EachRow<Channel_Info_Tag>(db, kChannelTable,
+                                      [&](const Channel_Info_Tag& c) { members += (c.Favorite & bit) != 0; });
+        }
+        std::fprintf(out, "  %4u  %-20.20s %u channels\n", f.RowID, f.Name, members);
+    });
+}
+
+} // namespace
+
+void PrintText(codec::Document& doc, const codec::FlashLayout& layout, std::FILE* out) {
+    tabstore::CQoDB& db = doc.Store();
+    std::fprintf(out, "Product list %d, product type %d; %s\n", layout.productList,
+                 layout.productType,
+                 doc.Header().versionFile ? "version file" : "channel file");
+    if (layout.HasType(1)) {
+        Satellites(db, out);
+        Transponders(db, layout.productType, out);
+    }
+    Multiplexes(db, out);
+    Providers(db, out);
+    Channels(db, out);
+    Favorites(db, out);
+}
+
+} // namespace cli

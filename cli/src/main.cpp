@@ -1,0 +1,103 @@
+// chanforge-cli: the channel database editor's file and transfer commands for scripts.
+#include "Commands.h"
+
+#include "policy/Presets.h"
+#include "utils/Registry.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+
+namespace {
+
+std::vector<std::string> ModelNames() {
+    std::vector<std::string> names;
+    for (const auto& p : policy::ConfigurablePresets()) names.emplace_back(p.name);
+    names.emplace_back(policy::StartupPreset().name);
+    return names;
+}
+
+void AddSerialOptions(CLI::App* cmd, cli::SerialOptions& serial) {
+    cmd->add_option("--baud", serial.baud, "baud rate (default: the stored \"COM Baud Rate\")");
+    cmd->add_option("--data-bits", serial.dataBits, "data bits");
+    cmd->add_option("--stop-bits", serial.stopBits, "stop-bit code");
+    cmd->add_option("--parity", serial.parity, "parity code");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Chanforge channel database tool: open, convert, print and transfer receiver "
+                 "channel lists"};
+    app.set_version_flag("--version", std::string("chanforge-cli ") + CHANFORGE_VERSION);
+    app.require_subcommand(1);
+    app.fallthrough();
+
+    cli::Context ctx;
+    std::string settings;
+    app.add_option("--settings", settings, "settings store to use")
+        ->envname("CHANFORGE_SETTINGS");
+    app.add_option("--model", ctx.model, "product policy for this command only")
+        ->check(CLI::IsMember(ModelNames()));
+    app.add_flag("--yes", ctx.yes, "answer Yes to \"Cannot read file header. Continue?\"");
+
+    std::vector<std::string> files;
+    std::string out, name, port;
+    bool json = false, wait = false;
+    cli::SerialOptions serial;
+
+    auto* models = app.add_subcommand("models", "list the model names");
+    auto* policyCmd = app.add_subcommand("policy", "show or set the stored product policy");
+    policyCmd->require_subcommand(1);
+    auto* policyShow = policyCmd->add_subcommand("show", "print the stored policy values");
+    auto* policySet = policyCmd->add_subcommand("set", "store a model's policy");
+    policySet->add_option("NAME", name, "model name")->required()->check(CLI::IsMember(ModelNames()));
+
+    auto* dump = app.add_subcommand("dump", "open the files and print the tables");
+    dump->add_option("FILE", files, "channel, version or workbook files")->required();
+    dump->add_flag("--json", json, "print JSON");
+
+    auto* convert = app.add_subcommand("convert", "open the files and save the database");
+    convert->add_option("FILE", files, "files to open")->required();
+    convert->add_option("-o", out, "output file")->required();
+
+    auto* exportC = app.add_subcommand("export-c", "write the channel table as C source");
+    exportC->add_option("FILE", files, "files to open")->required();
+    exportC->add_option("-o", out, "output file")->required();
+
+    auto* create = app.add_subcommand("new", "write an empty database image");
+    create->add_option("-o", out, "output file")->required();
+
+    auto* receive = app.add_subcommand("receive", "receive the database from a receiver");
+    receive->add_option("--port", port, "serial device")->required();
+    receive->add_option("-o", out, "output file")->required();
+    receive->add_flag("--wait", wait, "wait for the receiver (extended receive)");
+    AddSerialOptions(receive, serial);
+
+    auto* send = app.add_subcommand("send", "open the files and send the database");
+    send->add_option("--port", port, "serial device")->required();
+    send->add_option("FILE", files, "files to open")->required();
+    AddSerialOptions(send, serial);
+
+    auto* ports = app.add_subcommand("ports", "list the serial ports");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e);
+        return code == 0 ? cli::kOk : cli::kUsage;
+    }
+    if (!settings.empty()) utils::SetSettingsPath(settings);
+
+    if (*models) return cli::RunModels();
+    if (*policyShow) return cli::RunPolicyShow();
+    if (*policySet) return cli::RunPolicySet(name);
+    if (*dump) return cli::RunDump(ctx, files, json);
+    if (*convert) return cli::RunConvert(ctx, files, out);
+    if (*exportC) return cli::RunExportC(ctx, files, out);
+    if (*create) return cli::RunNew(ctx, out);
+    if (*receive) return cli::RunReceive(ctx, port, out, wait, serial);
+    if (*send) return cli::RunSend(ctx, port, files, serial);
+    if (*ports) return cli::RunPorts();
+    return cli::kUsage;
+}
