@@ -23,21 +23,29 @@ class Decoder {
         : image_(image), layout_(layout), db_(db), values_(values), S_(layout.sectorSize) {}
 
     CodecResult Run() {
-        if (!Favorites()) return Short("favourite");
-        if (layout_.IsCombined()) return Combined() ? CodecResult{} : Short("combined");
-        if (layout_.HasType(1) && !Satellites()) return Short("satellite");
-        if (!Providers()) return Short("provider");
-        if (layout_.HasType(1) && !Transponders()) return Short("transponder");
-        if (layout_.IsTerrestrialOnly() && !Terrestrial()) return Short("multiplex");
-        if (layout_.HasType(4) && !Cables()) return Short("cable");
-        if (!Channels()) return Short("channel");
+        if (!Favorites()) return Failed("favourite");
+        if (layout_.IsCombined()) return Combined() ? CodecResult{} : Failed("combined");
+        if (layout_.HasType(1) && !Satellites()) return Failed("satellite");
+        if (!Providers()) return Failed("provider");
+        if (layout_.HasType(1) && !Transponders()) return Failed("transponder");
+        if (layout_.IsTerrestrialOnly() && !Terrestrial()) return Failed("multiplex");
+        if (layout_.HasType(4) && !Cables()) return Failed("cable");
+        if (!Channels()) return Failed("channel");
         return {};
     }
 
   private:
-    static CodecResult Short(const char* block) {
+    /// Why a block failed: impossible counts when they were found, else the block is short.
+    CodecResult Failed(const char* block) const {
+        if (!badCounts_.empty()) return {CodecStatus::BadCounts, "the " + std::string(block) + badCounts_};
         return {CodecStatus::ImageTooShort,
                 std::string("the ") + block + " block reaches past the end of the file"};
+    }
+
+    bool BadCounts(std::uint64_t sector, std::uint64_t claimed, std::uint64_t capacity) {
+        badCounts_ = " block's sector " + std::to_string(sector) + " claims " +
+                     std::to_string(claimed) + " slots where " + std::to_string(capacity) + " fit";
+        return false;
     }
 
     /// The block's bytes, or an empty span when it does not lie whole inside the image.
@@ -55,12 +63,7 @@ class Decoder {
 
     void RaiseMaxTPID(std::uint32_t id) { values_.MaxTPID = std::max(values_.MaxTPID, id); }
 
-    /// Slot count of a provider, transponder or cable sector; 0 when it cannot be right (an
-    /// erased sector's 0xFFFF, or more slots than the sector holds): such a sector is skipped.
-    std::uint32_t SectorSlots(const std::uint8_t* sector, std::uint32_t chunk) const {
-        const std::uint32_t n = detail::ReadBE16(sector + S_ - 4);
-        return n <= (S_ - 4) / chunk ? n : 0;
-    }
+    static constexpr std::uint32_t kErased = 0xFFFF;
 
     bool Favorites() {
         const Area area = detail::AreaOf(layout_, Block::MMI);
@@ -106,9 +109,12 @@ class Decoder {
         const Area area = detail::AreaOf(layout_, which);
         const auto block = Bytes(area);
         if (block.size() != area.length) return false;
+        const std::uint32_t capacity = (S_ - 4) / chunk;
         for (std::uint64_t s = 0; s < area.sectors; ++s) {
             const auto sector = block.subspan(s * S_, S_);
-            const std::uint32_t n = SectorSlots(sector.data(), chunk);
+            const std::uint32_t n = detail::ReadBE16(sector.data() + S_ - 4);
+            if (n == kErased) continue; // never written since the flash was erased
+            if (n > capacity) return BadCounts(s, n, capacity);
             for (std::uint32_t i = 0; i < n; ++i) slot(sector, std::uint64_t{i} * chunk);
         }
         return true;
@@ -216,13 +222,13 @@ class Decoder {
             const std::uint8_t* sector = block.data() + s * S_;
             std::uint32_t a = detail::ReadBE16(sector + S_ - 6);
             std::uint32_t b = detail::ReadBE16(sector + S_ - 4);
-            if (a == 0xFFFF && b == 0xFFFF) break; // erased flash: the list ends here
+            if (a == kErased && b == kErased) break; // erased flash: the list ends here
             if (layout_.productList == 9) {
                 a = sector[S_ - 3];
                 b = 0;
             }
             if (a == 0 && b == 0) break;
-            if (a + b > (S_ - 6) / chunk) continue; // counts that cannot be true
+            if (a + b > (S_ - 6) / chunk) return BadCounts(s, a + b, (S_ - 6) / chunk);
             for (std::uint32_t i = 0; i < a + b; ++i)
                 TakeChannel(++row, SlotIn(sector + std::uint64_t{i} * chunk, chunk,
                                           layout_.bigEndian),
@@ -237,12 +243,12 @@ class Decoder {
         if (area.empty()) return false;
         const std::uint8_t* trailer = area.data() + c.trailerAt;
         // The counts are 32-bit numbers in the image byte order, as the encoder writes them.
-        const auto count = [&](int at, std::uint32_t capacity) {
-            return std::min(utils::ReadU32(trailer + at, layout_.bigEndian), capacity);
-        };
-        const std::uint32_t cables = count(0, layout_.tp.count);
-        const std::uint32_t providers = count(4, layout_.brd.count);
-        const std::uint32_t channels = count(8, layout_.ch.count);
+        const std::uint32_t cables = utils::ReadU32(trailer, layout_.bigEndian);
+        const std::uint32_t providers = utils::ReadU32(trailer + 4, layout_.bigEndian);
+        const std::uint32_t channels = utils::ReadU32(trailer + 8, layout_.bigEndian);
+        if (cables > layout_.tp.count) return BadCounts(0, cables, layout_.tp.count);
+        if (providers > layout_.brd.count) return BadCounts(0, providers, layout_.brd.count);
+        if (channels > layout_.ch.count) return BadCounts(0, channels, layout_.ch.count);
         values_.SatTrailer3 = trailer[12];
         values_.SatTrailer4 = trailer[13];
         values_.MaxTVNumber = 0;
@@ -277,6 +283,7 @@ class Decoder {
     tabstore::CQoDB& db_;
     DocumentValues& values_;
     const std::uint32_t S_;
+    std::string badCounts_;
 };
 
 } // namespace

@@ -72,15 +72,17 @@ TEST(Decoder, ErasedChannelCountsEndTheListEvenWithDataBehind) {
     EXPECT_EQ(loaded->db.Size(kChannelTable), 72u);
 }
 
-TEST(Decoder, ImpossibleChannelCountsSkipOnlyTheirSector) {
+TEST(Decoder, ImpossibleChannelCountsFailTheLoad) {
     const FlashLayout l = PresetLayout("default");
     std::vector<Channel_Info_Tag> channels;
     for (int i = 0; i < 150; ++i) channels.push_back(MakeChannel("TV", 1 + i, attr::kTV));
     auto img = WithChannels(l, channels);
-    SetBE16(img, l.ch.start + S - 6, 0x7000);
+    SetBE16(img, l.ch.start + S + S - 6, 0x7000);
     auto loaded = Load(img, l);
-    ASSERT_TRUE(loaded->result.ok());
-    EXPECT_EQ(loaded->db.Size(kChannelTable), 150u - 72u);
+    EXPECT_EQ(loaded->result.status, CodecStatus::BadCounts);
+    EXPECT_NE(loaded->result.detail.find("channel block's sector 1"), std::string::npos)
+        << loaded->result.detail;
+    EXPECT_EQ(loaded->db.Size(kChannelTable), 72u) << "the sector before it was read";
 }
 
 TEST(Decoder, ErasedProviderAndTransponderSectorsAreSkipped) {
@@ -205,6 +207,23 @@ TEST(Decoder, TerrestrialSectorProvidersReplaceProvidersOfTheSameRow) {
     EXPECT_STREQ(brds[2].Name, "Third");
     EXPECT_EQ(loaded->db.Size(kTerrestrialMuxTable), 1u);
     EXPECT_EQ(loaded->values.MaxTPID, 33u);
+}
+
+TEST(Decoder, ImpossibleProviderCountAndCombinedCountFailTheLoad) {
+    FlashLayout l = PresetLayout("D");
+    std::vector<std::uint8_t> img(l.ImageSize(), 0);
+    SetBE16(img, l.brd.start + S - 4, 205); // 204 provider slots fit a sector
+    EXPECT_EQ(Load(img, l)->result.status, CodecStatus::BadCounts);
+
+    l.productList = 10;
+    l.productType = 5;
+    l.tp = {16384, 10, 16};
+    l.brd = {0, 10, 20};
+    l.ch = {0, 10, 50};
+    img.assign(l.ImageSize(), 0);
+    const std::size_t E = 16384 + 10 * 16 + 10 * 20 + 10 * 50;
+    img[E + 8] = 11; // eleven channels in ten slots
+    EXPECT_EQ(Load(img, l)->result.status, CodecStatus::BadCounts);
 }
 
 TEST(Decoder, UnknownProductListLoadsNoChannels) {

@@ -1,0 +1,194 @@
+// chanforge-samplegen OUTDIR: writes a sample database for every receiver model, as the build
+// does, so that the programs have something real-looking to open.
+#include "SampleData.h"
+#include "chanforge/Records.h"
+#include "chanforge/codec/ChannelFile.h"
+#include "chanforge/codec/FlashImageCodec.h"
+#include "chanforge/codec/TransponderMux.h"
+#include "policy/Presets.h"
+#include "tabstore/QoDB.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace chanforge;
+using codec::FlashLayout;
+
+template <class T> T Zero() {
+    T rec;
+    std::memset(static_cast<void*>(&rec), 0, sizeof rec);
+    return rec;
+}
+
+template <class T> void Put(tabstore::CQoDB& db, std::uint8_t table, const T& rec) {
+    auto* buf = new unsigned char[sizeof(T)]();
+    std::memcpy(buf, &rec, sizeof(T));
+    const auto row = static_cast<std::uint32_t>(db.Add(table, buf));
+    std::memcpy(buf, &row, sizeof row);
+}
+
+void Name(char* field, std::size_t size, const char* text) { std::snprintf(field, size, "%s", text); }
+
+void AddSatellites(const FlashLayout& l, tabstore::CQoDB& db) {
+    for (const auto& s : samplegen::Satellites()) {
+        auto sat = Zero<Satellite_Info_Tag>();
+        for (int t = 0; t < (l.HasType(8) ? 2 : 1); ++t) {
+            sat.Tuner[t].LowFrequency = 9750;
+            sat.Tuner[t].HighFrequency = 10600;
+            sat.Tuner[t].Switches = 0x01; // LNB power on
+            sat.Tuner[t].DiSEqCMode = static_cast<std::uint8_t>(s.satId - 1);
+        }
+        sat.Degree = s.degree;
+        sat.SatID = s.satId;
+        Name(sat.Name, sizeof sat.Name, s.name);
+        Put(db, kSatelliteTable, sat);
+    }
+}
+
+/// Mode 8K, no offset, 16QAM, code rate 2/3, guard 1/4, no hierarchy.
+constexpr std::uint32_t kDvbtParams = 2u << 1 | 1u << 3 | 2u << 6 | 2u << 8 | 4u << 11 | 3u << 16;
+
+void AddTransponders(const FlashLayout& l, tabstore::CQoDB& db) {
+    for (const auto& t : samplegen::Transponders()) {
+        auto tp = Zero<Transponder_Info_Tag>();
+        tp.Frequency = t.mhz;
+        tp.SymbolRate = t.symbolRate;
+        tp.TSID = t.tsid;
+        tp.PolFEC = static_cast<std::uint8_t>((t.horizontal ? 1 : 0) | 3 << 4);
+        tp.SatID = t.satId;
+        tp.TPID = t.tpId;
+        tp.TxMode = t.mhz == 11494 ? 1 : 0; // the one DVB-S2 transponder
+        tp.Modulation = t.mhz == 11494 ? 2 : 1;
+        Put(db, kTransponderTable, tp);
+    }
+    if (!l.HasType(2)) return;
+    for (const auto& m : samplegen::Multiplexes()) {
+        codec::TransponderMux mux;
+        mux.MuxParams = kDvbtParams;
+        mux.MuxNameIndex = m.label;
+        mux.TPID = m.rfChannel;
+        auto tp = Zero<Transponder_Info_Tag>();
+        codec::WriteTransponderMux(mux, tp);
+        Put(db, kTransponderTable, tp);
+    }
+}
+
+void AddProviders(tabstore::CQoDB& db) {
+    for (const auto& p : samplegen::Providers()) {
+        auto brd = Zero<Broadcast_Info_Tag>();
+        brd.BroadcastID = p.id;
+        Name(brd.Name, sizeof brd.Name, p.name);
+        Put(db, kProviderTable, brd);
+    }
+}
+
+std::uint8_t SatelliteOf(std::uint8_t tpId) {
+    for (const auto& t : samplegen::Transponders())
+        if (t.tpId == tpId) return t.satId;
+    return 0;
+}
+
+void AddChannels(const FlashLayout& l, tabstore::CQoDB& db) {
+    std::uint16_t tv = 0, radio = 0;
+    for (const auto& s : samplegen::Services()) {
+        if (s.terrestrial && !l.HasType(2)) continue;
+        auto ch = Zero<Channel_Info_Tag>();
+        const bool isTv = s.vpid != 0;
+        ch.ProgramNum = isTv ? ++tv : ++radio;
+        ch.ShowNum = ch.ProgramNum;
+        ch.SatID = s.terrestrial ? 1 : SatelliteOf(s.tpId);
+        ch.TPID = s.tpId;
+        ch.BroadcastID = s.provider;
+        ch.ServiceID = s.sid;
+        ch.VideoPID = s.vpid;
+        ch.AudioPID = s.apid;
+        ch.PCRPID = isTv ? s.vpid : s.apid;
+        ch.Attributes = isTv ? attr::kTV : attr::kRadio;
+        ch.NumOfAudio = 1;
+        ch.StreamType = isTv ? 2 : 3;
+        ch.ServiceType = isTv ? 1 : 2;
+        Name(ch.Name, std::min<std::size_t>(sizeof ch.Name, l.nameLength), s.name);
+        // News channels in group 1, the children's channel in group 5, the radios in group 4.
+        const std::string name = s.name;
+        const int group = name.find("24") != std::string::npos ? 1
+                          : name == "KiKA"                                              ? 5
+                          : !isTv                                                       ? 4
+                                                                                        : 0;
+        if (group != 0) {
+            ch.Favorite = 1u << (group - 1);
+            ch.FavoriteSlot[group - 1] = isTv ? tv : radio;
+        }
+        Put(db, kChannelTable, ch);
+    }
+}
+
+void AddFavorites(const FlashLayout& l, tabstore::CQoDB& db) {
+    const auto names = samplegen::FavoriteGroups();
+    for (std::uint32_t i = 0; i < l.favoriteCount && i < kFavoriteGroupsMax; ++i) {
+        auto fav = Zero<Favorite_Info_Tag>();
+        if (i < names.size()) Name(fav.Name, sizeof fav.Name, names[i]);
+        else std::snprintf(fav.Name, sizeof fav.Name, "Favorite %u", i + 1);
+        Put(db, kFavoriteTable, fav);
+    }
+}
+
+/// A channel file of the model's flash image: erased flash with the sample tables written in.
+bool BuildImage(const FlashLayout& l, std::vector<std::uint8_t>& file) {
+    tabstore::CQoDB db;
+    AddFavorites(l, db);
+    if (l.HasType(1)) {
+        AddSatellites(l, db);
+        AddTransponders(l, db);
+    }
+    AddProviders(db);
+    AddChannels(l, db);
+    file.assign(codec::kChannelHeaderSize, 0);
+    file.resize(codec::kChannelHeaderSize + l.ImageSize(), 0xFF);
+    DocumentValues values;
+    codec::HeaderState header;
+    const codec::CodecResult r = codec::FlashImageCodec(l).Save(file, false, {db, values, header});
+    if (!r.ok()) std::fprintf(stderr, "samplegen: %s\n", r.detail.c_str());
+    return r.ok();
+}
+
+/// The receiver's own form: a version header (magic, version text, start block) and the image.
+std::vector<std::uint8_t> AsVersionFile(const std::vector<std::uint8_t>& channelFile, int startBlock) {
+    char header[codec::kVersionHeaderSize + 1] = {};
+    std::snprintf(header, sizeof header, "RIXASAMPLE 1.00 %010dDAT00001", startBlock);
+    std::vector<std::uint8_t> file(header, header + codec::kVersionHeaderSize);
+    file.insert(file.end(), channelFile.begin() + codec::kChannelHeaderSize, channelFile.end());
+    codec::StampVersionChecksum(file);
+    return file;
+}
+
+bool Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: chanforge-samplegen OUTDIR\n");
+        return 2;
+    }
+    const std::string dir = argv[1];
+    std::vector<const policy::ProductPreset*> models;
+    for (const auto& p : policy::ConfigurablePresets()) models.push_back(&p);
+    models.push_back(&policy::StartupPreset());
+    for (const policy::ProductPreset* p : models) {
+        std::vector<std::uint8_t> file;
+        const std::string base = dir + "/model-" + std::string(p->name);
+        if (!BuildImage(FlashLayout::FromPreset(*p), file) || !Write(base + ".bin", file)) return 1;
+        if (p->name == "default" && !Write(base + "-version.bin", AsVersionFile(file, p->startBlock)))
+            return 1;
+    }
+    return 0;
+}
