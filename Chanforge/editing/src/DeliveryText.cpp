@@ -1,5 +1,6 @@
 #include "chanforge/editing/DeliveryText.h"
 
+#include "chanforge/codec/TransponderMux.h"
 #include "policy/Policy.h"
 #include "utils/Names.h"
 #include "utils/Strings.h"
@@ -31,17 +32,16 @@ std::string DegreeText(std::uint16_t degree) {
 }
 
 SMux_Info_Tag MuxFromTransponder(const Transponder_Info_Tag& tp) {
+    const codec::TransponderMux read = codec::ReadTransponderMux(tp);
     SMux_Info_Tag mux{};
     mux.RowID = tp.RowID;
-    std::uint8_t drift[2];
-    std::memcpy(&mux.MuxParams, &tp.Frequency, sizeof mux.MuxParams);
-    std::memcpy(drift, &tp.Drift, sizeof drift);
-    mux.Word1 = tp.TSID;
-    mux.MuxNameIndex = drift[1];
-    mux.Byte12 = tp.PolFEC;
-    mux.Byte13 = tp.Signal;
-    mux.SatID = tp.SatID;
-    mux.TPID = tp.TPID;
+    mux.MuxParams = read.MuxParams;
+    mux.Word1 = read.Word1;
+    mux.MuxNameIndex = read.MuxNameIndex;
+    mux.Byte12 = read.Byte12;
+    mux.Byte13 = read.Byte13;
+    mux.SatID = read.SatID;
+    mux.TPID = read.TPID;
     return mux;
 }
 

@@ -1,0 +1,256 @@
+#include "ChannelGrid.h"
+
+#include "chanforge/editing/ChannelColumns.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+
+namespace chanforge::app {
+
+using namespace editing;
+
+CChannelGrid::CChannelGrid(CEditContext& context, ChannelKind kind, bool& sortDescending, QWidget* parent)
+    : QTableView(parent), context_(context), kind_(kind), sortDescending_(sortDescending),
+      model_(context.Store(), kind, context.Product(), this) {
+    setObjectName(kind == ChannelKind::TV ? "tvGrid" : "radioGrid");
+    setModel(&model_);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDropIndicatorShown(true);
+    setAutoScroll(true);
+    setAutoScrollMargin(20);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setStretchLastSection(true);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CChannelGrid::HeaderClicked);
+    // A model reset gives the header its default section sizes back.
+    connect(&model_, &QAbstractItemModel::modelReset, this, &CChannelGrid::SetUpColumns);
+    SetUpColumns();
+}
+
+void CChannelGrid::SetUpColumns() {
+    const QFontMetrics metrics(font());
+    for (int column = 0; column < kChannelColumnCount; ++column) {
+        int width = metrics.horizontalAdvance(QString::fromLatin1(ChannelWidthTemplate(column))) + 5;
+        // Header symbols are 24 pixels wide and need room beside the sort arrow.
+        if (column == kColRowNumber || column >= kColCAS)
+            width = std::max(width, 34);
+        setColumnWidth(column, width);
+        setColumnHidden(column, ChannelColumnHidden(column, context_.SimpleColumns(), context_.Product()));
+    }
+    setColumnWidth(kColName, std::max(columnWidth(kColName), 140));
+}
+
+void CChannelGrid::SetFilter(const ChannelFilter& filter) {
+    filter_ = filter;
+    model_.SetRows(FillChannels(context_.Store(), kind_, filter_, context_.Product()), FavoriteGroupOf(filter_));
+    scrollToTop();
+}
+
+void CChannelGrid::Refill() {
+    const int position = verticalScrollBar()->value();
+    const RowIds selected = SelectedKeys();
+    model_.SetRows(FillChannels(context_.Store(), kind_, filter_, context_.Product()), FavoriteGroupOf(filter_));
+    Select(selected);
+    verticalScrollBar()->setValue(position);
+}
+
+void CChannelGrid::Empty() { model_.SetRows({}, FavoriteGroupOf(filter_)); }
+
+RowIds CChannelGrid::SelectedKeys() const {
+    QList<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    RowIds keys;
+    for (int row : rows)
+        keys.push_back(model_.KeyAt(row));
+    return keys;
+}
+
+void CChannelGrid::Select(const RowIds& keys) {
+    QItemSelection selection;
+    for (std::uint32_t key : keys) {
+        const int row = model_.RowOf(key);
+        if (row >= 0)
+            selection.select(model_.index(row, 0), model_.index(row, kChannelColumnCount - 1));
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void CChannelGrid::ApplySelection(const Selection& selection) {
+    QItemSelection chosen;
+    for (std::size_t row = 0; row < selection.size(); ++row)
+        if (selection[row])
+            chosen.select(model_.index(static_cast<int>(row), 0),
+                          model_.index(static_cast<int>(row), kChannelColumnCount - 1));
+    selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);
+}
+
+std::uint32_t CChannelGrid::FocusKey() const {
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && selectionModel()->isRowSelected(current.row(), {}))
+        return model_.KeyAt(current.row());
+    const RowIds selected = SelectedKeys();
+    return selected.empty() ? 0 : selected.front();
+}
+
+void CChannelGrid::ScrollToRows(const RowIds& keys) {
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+        if (const int row = model_.RowOf(*it); row >= 0)
+            scrollTo(model_.index(row, kColName), QAbstractItemView::EnsureVisible);
+    if (!keys.empty())
+        if (const int row = model_.RowOf(keys.front()); row >= 0)
+            scrollTo(model_.index(row, kColName), QAbstractItemView::EnsureVisible);
+}
+
+void CChannelGrid::HeaderClicked(int column) {
+    if (column < 1)
+        return;
+    sortDescending_ = !sortDescending_;
+    model_.SortByColumn(column, sortDescending_);
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(column, sortDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void CChannelGrid::keyPressEvent(QKeyEvent* event) {
+    const bool ctrl = (event->modifiers() & Qt::ControlModifier) != 0;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: Describe(); return;
+    case Qt::Key_Delete: DeleteOrRemove(); return;
+    default: break;
+    }
+    if (ctrl) {
+        switch (event->key()) {
+        case Qt::Key_N: NewChannel(); return;
+        case Qt::Key_C: Copy(); break;
+        case Qt::Key_V: Paste(true); return;
+        case Qt::Key_F: Search(); return;
+        case Qt::Key_X: return;
+        default: break;
+        }
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void CChannelGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableView::mouseDoubleClickEvent(event);
+    if (indexAt(event->position().toPoint()).isValid())
+        Describe();
+}
+
+void CChannelGrid::BuildMenu() {
+    menu_ = new QMenu(this);
+    items_.newItem = menu_->addAction(QStringLiteral("New...        \tCtrl+N"), this, &CChannelGrid::NewChannel);
+    items_.update = menu_->addAction(QStringLiteral("Update..."), this, &CChannelGrid::UpdateChannel);
+    items_.remove = menu_->addAction(QStringLiteral("Delete        \tDelete"), this, &CChannelGrid::DeleteOrRemove);
+    menu_->addSeparator();
+    items_.copy = menu_->addAction(QStringLiteral("Copy          \tCtrl+C"), this, &CChannelGrid::Copy);
+    items_.paste = menu_->addAction(QStringLiteral("Paste         \tCtrl+V"), this, [this] { Paste(false); });
+    items_.moveHere = menu_->addAction(QStringLiteral("Move here"), this, &CChannelGrid::MoveHere);
+    menu_->addSeparator();
+    QMenu* lock = menu_->addMenu(QStringLiteral("Lock..."));
+    lock->addAction(QStringLiteral("On"), this, [this] { SetFlag(attr::kLocked, true); });
+    lock->addAction(QStringLiteral("Off"), this, [this] { SetFlag(attr::kLocked, false); });
+    QMenu* skip = menu_->addMenu(QStringLiteral("Skip..."));
+    skip->addAction(QStringLiteral("On"), this, [this] { SetFlag(attr::kSkipped, true); });
+    skip->addAction(QStringLiteral("Off"), this, [this] { SetFlag(attr::kSkipped, false); });
+    menu_->addSeparator();
+    QMenu* select = menu_->addMenu(QStringLiteral("Select..."));
+    select->addAction(QStringLiteral("Select All      Ctrl+A"), this, [this] { SelectWhere(SelectWhat::All); });
+    select->addAction(QStringLiteral("Locked"), this, [this] { SelectWhere(SelectWhat::Locked); });
+    select->addAction(QStringLiteral("CAS"), this, [this] { SelectWhere(SelectWhat::CAS); });
+    if (context_.Product().type == 8) {
+        select->addAction(QStringLiteral("Tuner 1"), this, [this] { SelectWhere(SelectWhat::Tuner1); });
+        select->addAction(QStringLiteral("Tuner 2"), this, [this] { SelectWhere(SelectWhat::Tuner2); });
+    }
+    menu_->addAction(QStringLiteral("Invert selection"), this, &CChannelGrid::Invert);
+    menu_->addSeparator();
+    menu_->addAction(QStringLiteral("Search..."), this, &CChannelGrid::Search);
+    menu_->addSeparator();
+    items_.describe = menu_->addAction(QStringLiteral("Description...\tEnter"), this, &CChannelGrid::Describe);
+}
+
+void CChannelGrid::UpdateMenu() {
+    const bool favorite = filter_.mode == FilterMode::Favorite;
+    const bool genre = filter_.mode == FilterMode::Genre;
+    const bool pasteable = context_.Clipboard().Holds(kind_);
+    items_.newItem->setEnabled(!favorite && !genre);
+    items_.paste->setEnabled(!favorite && !genre && pasteable);
+    items_.moveHere->setEnabled(!favorite && !genre && pasteable);
+    items_.remove->setText(favorite ? QStringLiteral("Remove from FAV") : QStringLiteral("Delete        \tDelete"));
+    const bool any = selectionModel()->hasSelection();
+    for (QAction* item : {items_.update, items_.remove, items_.copy, items_.describe})
+        item->setEnabled(any);
+}
+
+void CChannelGrid::contextMenuEvent(QContextMenuEvent* event) {
+    if (menu_ == nullptr)
+        BuildMenu();
+    UpdateMenu();
+    menu_->exec(event->globalPos());
+}
+
+void CChannelGrid::startDrag(Qt::DropActions actions) {
+    emit DragStarted(DragCodeOf());
+    QTableView::startDrag(actions);
+}
+
+bool CChannelGrid::AcceptsDrag(const QMimeData* mime) const {
+    return mime != nullptr && mime->hasFormat(QString::fromLatin1(kChannelMime)) &&
+           mime->data(QString::fromLatin1(kChannelMime)).toInt() == DragCodeOf();
+}
+
+void CChannelGrid::dragEnterEvent(QDragEnterEvent* event) {
+    if (AcceptsDrag(event->mimeData()))
+        QTableView::dragEnterEvent(event);
+    else
+        event->ignore();
+}
+
+void CChannelGrid::dragMoveEvent(QDragMoveEvent* event) {
+    if (!AcceptsDrag(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    QTableView::dragMoveEvent(event);
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+void CChannelGrid::dropEvent(QDropEvent* event) {
+    if (!AcceptsDrag(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    const QModelIndex target = indexAt(event->position().toPoint());
+    // The drop is acted on by the main window; the grid keeps its rows itself.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    if (target.isValid())
+        emit Dropped(DragCodeOf(), model_.KeyAt(target.row()));
+}
+
+} // namespace chanforge::app

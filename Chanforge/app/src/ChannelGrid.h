@@ -1,0 +1,107 @@
+// CChannelGrid: the TV or the radio channel grid of the right pane. It shows the channels the
+// current filter selects and carries out the grid commands through the editing operations.
+#pragma once
+
+#include "ChannelGridModel.h"
+#include "EditContext.h"
+#include "chanforge/editing/ChannelFilter.h"
+#include "chanforge/editing/ChannelSelection.h"
+
+#include <QTableView>
+
+class QMenu;
+
+namespace chanforge::app {
+
+/// Drag source and drop target codes shared by the panes.
+enum DragCode : int {
+    kDragSatellite = 1,
+    kDragMux = 2,
+    kDragTransponder = 4,
+    kDragProvider = 5,
+    kDragFavorite = 6,
+    kDragGenre = 7,
+    kDragTV = 8,
+    kDragRadio = 9,
+};
+
+class CChannelGrid : public QTableView {
+    Q_OBJECT
+  public:
+    /// sortDescending: the sort direction both grids share; toggled by each header click.
+    CChannelGrid(CEditContext& context, editing::ChannelKind kind, bool& sortDescending,
+                 QWidget* parent = nullptr);
+
+    editing::ChannelKind Kind() const { return kind_; }
+    int DragCodeOf() const { return kind_ == editing::ChannelKind::TV ? kDragTV : kDragRadio; }
+    const editing::ChannelFilter& Filter() const { return filter_; }
+    CChannelGridModel& Model() { return model_; }
+
+    /// Sets the filter and refills.
+    void SetFilter(const editing::ChannelFilter& filter);
+    /// Refills for the current filter, keeping the scroll position.
+    void Refill();
+    void Empty();
+    /// Selected channel keys in grid order.
+    editing::RowIds SelectedKeys() const;
+    void Select(const editing::RowIds& keys);
+    void ApplySelection(const editing::Selection& selection);
+    std::uint32_t FocusKey() const;
+
+    // Commands of the grid (menu, keyboard); each works on the current selection.
+    void NewChannel();
+    void UpdateChannel();
+    void DeleteOrRemove();
+    void Copy();
+    void Paste(bool quiet);
+    void MoveHere();
+    void SetFlag(std::uint16_t bit, bool on);
+    void SelectWhere(editing::SelectWhat what);
+    void Invert();
+    void Search();
+    /// Selects the rows whose name contains text; true when one matched.
+    bool SearchFor(const QString& text);
+    void Describe();
+
+    // Drops relayed by the main window onto this grid's selection.
+    void ApplyDrop(int targetCode, std::uint32_t key);
+
+  signals:
+    /// The channel table changed in a way that needs both grids refilled (New, Paste).
+    void ChannelsChanged();
+    /// Providers changed their channels (the provider counts need a refresh).
+    void ProvidersTouched();
+    void DragStarted(int code);
+    void Dropped(int targetCode, std::uint32_t key);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void startDrag(Qt::DropActions actions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void SetUpColumns();
+    void HeaderClicked(int column);
+    void BuildMenu();
+    void UpdateMenu();
+    bool AcceptsDrag(const QMimeData* mime) const;
+    void ReorderTo(std::uint32_t dropKey);
+    void ScrollToRows(const editing::RowIds& keys);
+    void Report(editing::EditResult result);
+
+    CEditContext& context_;
+    editing::ChannelKind kind_;
+    bool& sortDescending_;
+    CChannelGridModel model_;
+    editing::ChannelFilter filter_;
+    QMenu* menu_ = nullptr;
+    struct MenuItems {
+        QAction *newItem, *update, *remove, *copy, *paste, *moveHere, *describe;
+    } items_{};
+};
+
+} // namespace chanforge::app

@@ -1,0 +1,53 @@
+// What every pane edits through: the document's store, the product, the shared channel
+// clipboard and the undo stack. Each change runs as one undo step and is announced, so the
+// main window can track unsaved work; the panes never talk to each other through it.
+#pragma once
+
+#include "chanforge/codec/Document.h"
+#include "chanforge/editing/ChannelClipboard.h"
+#include "chanforge/editing/Product.h"
+#include "chanforge/editing/UndoStack.h"
+
+#include <QObject>
+
+#include <string>
+
+namespace chanforge::app {
+
+class CEditContext : public QObject {
+    Q_OBJECT
+  public:
+    CEditContext(codec::Document& document, editing::Product product, bool simpleColumns,
+                 QObject* parent = nullptr);
+
+    tabstore::CQoDB& Store() { return document_.Store(); }
+    codec::Document& Document() { return document_; }
+    editing::Product Product() const { return product_; }
+    bool SimpleColumns() const { return simpleColumns_; }
+    editing::ChannelClipboard& Clipboard() { return clipboard_; }
+    editing::CUndoStack& Undo() { return undo_; }
+
+    /// Runs fn as one undo step over the tables in mask and announces the change.
+    template <class Fn> auto Edit(const char* label, editing::TableMask mask, Fn&& fn) {
+        struct Announce {
+            CEditContext& context;
+            ~Announce() { context.AfterEdit(); }
+        } announce{*this};
+        return undo_.Record(Store(), mask, label, std::forward<Fn>(fn));
+    }
+
+  signals:
+    /// The tables changed (an edit, undo or redo).
+    void Changed();
+
+  private:
+    void AfterEdit();
+
+    codec::Document& document_;
+    editing::Product product_;
+    bool simpleColumns_;
+    editing::ChannelClipboard clipboard_;
+    editing::CUndoStack undo_;
+};
+
+} // namespace chanforge::app

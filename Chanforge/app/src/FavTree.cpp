@@ -1,0 +1,157 @@
+#include "FavTree.h"
+
+#include "ChannelGrid.h"
+#include "chanforge/editing/FavoriteGroups.h"
+#include "qpui/DlgSearchName.h"
+#include "qpui/MessageBox.h"
+#include "utils/Names.h"
+
+#include <QDragEnterEvent>
+#include <QHeaderView>
+#include <QMimeData>
+
+namespace chanforge::app {
+
+using namespace editing;
+
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+
+} // namespace
+
+CFAVTreeCtrl::CFAVTreeCtrl(CEditContext& context, QWidget* parent) : QTreeWidget(parent), context_(context) {
+    setObjectName("favoriteTree");
+    header()->hide();
+    setRootIsDecorated(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(true);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (!dragging_ && !rebuilding_)
+            ItemChosen(item);
+    });
+    connect(this, &QTreeWidget::itemChanged, this, &CFAVTreeCtrl::ItemEdited);
+    connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { ItemDoubleClicked(item); });
+}
+
+void CFAVTreeCtrl::Rebuild() {
+    rebuilding_ = true;
+    clear();
+    favorites_ = new QTreeWidgetItem(this, {QStringLiteral("Favorite")});
+    favorites_->setData(0, kKeyRole, 0);
+    favorites_->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
+    for (const FavoriteGroupName& group : FavoriteGroups(context_.Store())) {
+        auto* item = new QTreeWidgetItem(favorites_, {QString::fromLatin1(group.name.c_str())});
+        item->setData(0, kKeyRole, group.index);
+        item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDropEnabled);
+        item->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
+    }
+    genres_ = new QTreeWidgetItem(this, {QStringLiteral("Genre")});
+    genres_->setData(0, kKeyRole, 0);
+    genres_->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
+    for (std::uint16_t code = 0; code < 16; ++code) {
+        char name[kNameBufferSize] = {};
+        GetGenreName(code, name);
+        auto* item = new QTreeWidgetItem(genres_, {QString::fromLatin1(name)});
+        item->setData(0, kKeyRole, code);
+        item->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
+    }
+    expandAll();
+    rebuilding_ = false;
+}
+
+bool CFAVTreeCtrl::IsGroup(const QTreeWidgetItem* item) const {
+    return item != nullptr && item->parent() == favorites_;
+}
+
+void CFAVTreeCtrl::ItemChosen(QTreeWidgetItem* item) {
+    if (item == nullptr)
+        return;
+    const auto key = item->data(0, kKeyRole).toUInt();
+    if (item->parent() == favorites_)
+        emit GroupSelected(0, key);
+    else if (item->parent() == genres_)
+        emit GroupSelected(1, key);
+    else if (item == favorites_)
+        emit GroupSelected(0, 255);
+    else if (item == genres_)
+        emit GroupSelected(1, 0);
+}
+
+bool CFAVTreeCtrl::Rename(std::uint32_t index, const QString& name) {
+    const EditResult result = context_.Edit("Rename favourite group", TableBit(kFavoriteTable), [&] {
+        return RenameFavoriteGroup(context_.Store(), index, name.toLatin1().toStdString());
+    });
+    if (result == EditResult::FavoriteNameTooLong)
+        qpui::ShowError(this, QString::fromLatin1(EditMessage(result).c_str()));
+    return result == EditResult::Ok;
+}
+
+void CFAVTreeCtrl::ItemEdited(QTreeWidgetItem* item, int) {
+    if (rebuilding_ || !IsGroup(item))
+        return;
+    const auto index = item->data(0, kKeyRole).toUInt();
+    if (!Rename(index, item->text(0))) {
+        // Refused or empty: the label goes back to the stored name.
+        const QSignalBlocker block(this);
+        for (const FavoriteGroupName& group : FavoriteGroups(context_.Store()))
+            if (group.index == index)
+                item->setText(0, QString::fromLatin1(group.name.c_str()));
+    }
+}
+
+void CFAVTreeCtrl::ItemDoubleClicked(QTreeWidgetItem* item) {
+    if (!IsGroup(item))
+        return;
+    qpui::CDlgSearchName dialog(this);
+    dialog.SetTitle(QStringLiteral("Update"));
+    dialog.SetText(item->text(0));
+    if (dialog.DoModal() != QDialog::Accepted)
+        return;
+    if (Rename(item->data(0, kKeyRole).toUInt(), dialog.Text())) {
+        const QSignalBlocker block(this);
+        item->setText(0, dialog.Text());
+    }
+}
+
+void CFAVTreeCtrl::dragEnterEvent(QDragEnterEvent* event) {
+    const QByteArray code = event->mimeData()->data(QString::fromLatin1(kChannelMime));
+    if (code.toInt() == kDragTV || code.toInt() == kDragRadio) {
+        dragging_ = true;
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void CFAVTreeCtrl::dragMoveEvent(QDragMoveEvent* event) {
+    QTreeWidgetItem* item = itemAt(event->position().toPoint());
+    const bool target = item != nullptr && (item->parent() == favorites_ || item->parent() == genres_);
+    if (!target) {
+        event->ignore();
+        return;
+    }
+    setCurrentItem(item, 0, QItemSelectionModel::NoUpdate);
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void CFAVTreeCtrl::dragLeaveEvent(QDragLeaveEvent* event) {
+    dragging_ = false;
+    QTreeWidget::dragLeaveEvent(event);
+}
+
+void CFAVTreeCtrl::dropEvent(QDropEvent* event) {
+    dragging_ = false;
+    QTreeWidgetItem* item = itemAt(event->position().toPoint());
+    if (item == nullptr || (item->parent() != favorites_ && item->parent() != genres_)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    emit Dropped(item->parent() == favorites_ ? kDragFavorite : kDragGenre, item->data(0, kKeyRole).toUInt());
+}
+
+} // namespace chanforge::app

@@ -1,0 +1,44 @@
+// CFAVTreeCtrl: favourite groups and genres; selects them, renames groups, takes channel drops.
+#pragma once
+
+#include "EditContext.h"
+
+#include <QTreeWidget>
+
+namespace chanforge::app {
+
+class CFAVTreeCtrl : public QTreeWidget {
+    Q_OBJECT
+  public:
+    explicit CFAVTreeCtrl(CEditContext& context, QWidget* parent = nullptr);
+
+    /// Rebuilds the tree from the favourite table.
+    void Rebuild();
+    /// Renames group index through the editing operation; false when refused.
+    bool Rename(std::uint32_t index, const QString& name);
+
+  signals:
+    /// kind 0: favourite group (255 = all channels), kind 1: genre.
+    void GroupSelected(int kind, std::uint32_t key);
+    void Dropped(int targetCode, std::uint32_t key);
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void ItemChosen(QTreeWidgetItem* item);
+    void ItemEdited(QTreeWidgetItem* item, int column);
+    void ItemDoubleClicked(QTreeWidgetItem* item);
+    bool IsGroup(const QTreeWidgetItem* item) const;
+
+    CEditContext& context_;
+    QTreeWidgetItem* favorites_ = nullptr;
+    QTreeWidgetItem* genres_ = nullptr;
+    bool dragging_ = false;
+    bool rebuilding_ = false;
+};
+
+} // namespace chanforge::app

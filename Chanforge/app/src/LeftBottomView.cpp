@@ -1,0 +1,37 @@
+#include "LeftBottomView.h"
+
+#include "ChannelGrid.h"
+#include "widgetry/ColorStatic.h"
+
+#include <QGridLayout>
+
+namespace chanforge::app {
+
+CLeftBottomView::CLeftBottomView(CEditContext& context, QWidget* parent) : QWidget(parent) {
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    auto* providerTitle = new widgetry::CColorStatic(QStringLiteral(" Provider"));
+    auto* favoriteTitle = new widgetry::CColorStatic(QStringLiteral(" Favorite"));
+    providerTitle->SetStripHeight(20);
+    favoriteTitle->SetStripHeight(20);
+    providers_ = new CRecordList(context, editing::ListKind::Provider, kDragProvider);
+    tree_ = new CFAVTreeCtrl(context);
+    layout->addWidget(providerTitle, 0, 0);
+    layout->addWidget(favoriteTitle, 0, 1);
+    layout->addWidget(providers_, 1, 0);
+    layout->addWidget(tree_, 1, 1);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(1, 1);
+    connect(providers_, &CRecordList::RecordSelected, this, &CLeftBottomView::ProviderSelected);
+    connect(providers_, &CRecordList::Dropped, this, &CLeftBottomView::Dropped);
+    connect(tree_, &CFAVTreeCtrl::GroupSelected, this, &CLeftBottomView::GroupSelected);
+    connect(tree_, &CFAVTreeCtrl::Dropped, this, &CLeftBottomView::Dropped);
+}
+
+void CLeftBottomView::Reload() {
+    providers_->Model().Reload();
+    tree_->Rebuild();
+}
+
+} // namespace chanforge::app

@@ -1,0 +1,31 @@
+// CLeftBottomView: the lower left pane with the provider list and the favourite tree.
+#pragma once
+
+#include "FavTree.h"
+#include "RecordList.h"
+
+#include <QWidget>
+
+namespace chanforge::app {
+
+class CLeftBottomView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CLeftBottomView(CEditContext& context, QWidget* parent = nullptr);
+
+    /// Refills the provider list and rebuilds the tree.
+    void Reload();
+    CRecordList& Providers() { return *providers_; }
+    CFAVTreeCtrl& Tree() { return *tree_; }
+
+  signals:
+    void GroupSelected(int kind, std::uint32_t key);
+    void ProviderSelected(std::uint32_t providerRow);
+    void Dropped(int targetCode, std::uint32_t key);
+
+  private:
+    CRecordList* providers_ = nullptr;
+    CFAVTreeCtrl* tree_ = nullptr;
+};
+
+} // namespace chanforge::app

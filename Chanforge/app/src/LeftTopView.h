@@ -1,0 +1,50 @@
+// CLeftTopView: the upper left pane with satellites and transponders, terrestrial and cable
+// multiplexes, and the "Satellite" / "Terrestrial" tabs.
+#pragma once
+
+#include "RecordList.h"
+
+#include <QWidget>
+
+class QSplitter;
+class QTabBar;
+
+namespace chanforge::app {
+
+class CLeftTopView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CLeftTopView(CEditContext& context, QWidget* parent = nullptr);
+
+    /// Reloads every list from the tables.
+    void Reload();
+    /// Refills the transponder list for a satellite row (0: all transponders).
+    void ShowTransponders(std::uint32_t satelliteRow);
+    void EmptySatellites();
+    void EmptyTransponders();
+    void EmptyMuxes();
+    CRecordList& Satellites() { return *satellites_; }
+    CRecordList& Transponders() { return *transponders_; }
+    CRecordList& Muxes() { return *muxes_; }
+    CRecordList& Cables() { return *cables_; }
+
+  signals:
+    void SatelliteSelected(std::uint32_t satelliteRow);
+    void TransponderSelected(std::uint32_t key);
+    void TerrestrialSelected(std::uint32_t key);
+    void Dropped(int targetCode, std::uint32_t key);
+
+  private:
+    void ApplyLayout();
+    void TabChanged(int tab);
+
+    CEditContext& context_;
+    QTabBar* tabs_ = nullptr;
+    QSplitter* satelliteSide_ = nullptr;
+    CRecordList* satellites_ = nullptr;
+    CRecordList* transponders_ = nullptr;
+    CRecordList* muxes_ = nullptr;
+    CRecordList* cables_ = nullptr;
+};
+
+} // namespace chanforge::app

@@ -1,0 +1,362 @@
+#include "MainFrame.h"
+
+#include "ChannelGrid.h"
+#include "LeftBottomView.h"
+#include "LeftTopView.h"
+#include "RightView.h"
+#include "policy/Policy.h"
+#include "policy/Presets.h"
+#include "qpui/DlgConfiguration.h"
+#include "qpui/MessageBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QScreen>
+#include <QSplitter>
+#include <QStyle>
+#include <QToolBar>
+
+namespace chanforge::app {
+
+using namespace editing;
+
+namespace {
+
+/// Shows the wait cursor for the lifetime of the object.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QString BaseTitle() {
+    const policy::ProductPreset* stored = policy::StoredPreset();
+    if (stored == &policy::StartupPreset())
+        return QString::fromLatin1(stored->title.data(), static_cast<int>(stored->title.size()));
+    if (stored != nullptr)
+        return QStringLiteral("Chanforge for ") +
+               QString::fromLatin1(stored->title.data(), static_cast<int>(stored->title.size()));
+    return QStringLiteral("Chanforge");
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(codec::Document& document, QWidget* parent)
+    : QMainWindow(parent), document_(document) {
+    setObjectName("mainFrame");
+    context_ = new CEditContext(document, CurrentProduct(), GetGridColumn() == 0, this);
+    document_.SetQuestionHandler([this](const std::string& question) {
+        return qpui::AskYesNo(this, QString::fromLatin1(question.c_str()));
+    });
+    BuildToolbar();
+    BuildPanes();
+    ConnectRelay();
+    setAcceptDrops(true);
+    resize(1024, 768);
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    outer_->setSizes({512, 512});
+    inner_->setSizes({384, 384});
+    RefreshPanes();
+    UpdateTitle();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::BuildToolbar() {
+    QToolBar* bar = addToolBar(QStringLiteral("Toolbar"));
+    bar->setObjectName("toolbar");
+    bar->setMovable(true);
+    bar->setIconSize(QSize(16, 16));
+    auto add = [&](QStyle::StandardPixmap icon, const char* text, const char* tip, QKeySequence key, auto slot) {
+        QAction* action = bar->addAction(style()->standardIcon(icon), QString::fromLatin1(tip), this, slot);
+        action->setStatusTip(QString::fromLatin1(text));
+        action->setShortcut(key);
+        return action;
+    };
+    add(QStyle::SP_DialogOpenButton, "Open existing database", "Open file", QKeySequence(Qt::CTRL | Qt::Key_O), &CMainFrame::Open);
+    add(QStyle::SP_DialogSaveButton, "Save to file", "Save to file", QKeySequence(Qt::CTRL | Qt::Key_S), &CMainFrame::Save);
+    bar->addSeparator();
+    add(QStyle::SP_ArrowDown, "Receive DB from STB", "Receive", QKeySequence(Qt::CTRL | Qt::Key_R), &CMainFrame::Receive);
+    bar->addSeparator();
+    add(QStyle::SP_BrowserReload, "Refresh all", "Refresh", QKeySequence(), &CMainFrame::RefreshAll);
+    bar->addSeparator();
+    undo_ = add(QStyle::SP_ArrowBack, "Undo the last change", "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), &CMainFrame::Undo);
+    redo_ = add(QStyle::SP_ArrowForward, "Redo the change undone last", "Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), &CMainFrame::Redo);
+    bar->addSeparator();
+    add(QStyle::SP_MessageBoxInformation, "Display program information, version number and copyright", "About",
+        QKeySequence(), &CMainFrame::About);
+    // Send has an accelerator but no button.
+    auto* send = new QAction(QStringLiteral("Send"), this);
+    send->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(send, &QAction::triggered, this, &CMainFrame::Send);
+    addAction(send);
+    undo_->setEnabled(false);
+    redo_->setEnabled(false);
+}
+
+void CMainFrame::BuildPanes() {
+    outer_ = new QSplitter(Qt::Horizontal, this);
+    inner_ = new QSplitter(Qt::Vertical, outer_);
+    for (QSplitter* splitter : {outer_, inner_}) {
+        splitter->setHandleWidth(10);
+        splitter->setChildrenCollapsible(false);
+    }
+    leftTop_ = new CLeftTopView(*context_, inner_);
+    leftBottom_ = new CLeftBottomView(*context_, inner_);
+    right_ = new CRightView(*context_, outer_);
+    for (QWidget* pane : {static_cast<QWidget*>(leftTop_), static_cast<QWidget*>(leftBottom_),
+                          static_cast<QWidget*>(right_)})
+        pane->setMinimumSize(100, 100);
+    setCentralWidget(outer_);
+}
+
+void CMainFrame::ConnectRelay() {
+    connect(leftBottom_, &CLeftBottomView::GroupSelected, this, [this](int kind, std::uint32_t key) {
+        if (kind == 0 && key == 255)
+            right_->ShowAll();
+        else if (kind == 0)
+            right_->ShowFavorite(key);
+        else
+            right_->ShowGenre(key);
+    });
+    connect(leftTop_, &CLeftTopView::SatelliteSelected, this, [this](std::uint32_t key) {
+        leftTop_->ShowTransponders(key);
+        right_->ShowSatellite(key);
+    });
+    connect(leftTop_, &CLeftTopView::TransponderSelected, right_, &CRightView::ShowTransponder);
+    connect(leftTop_, &CLeftTopView::TerrestrialSelected, right_, &CRightView::ShowTerrestrialMux);
+    connect(leftBottom_, &CLeftBottomView::ProviderSelected, right_, &CRightView::ShowProvider);
+    connect(right_, &CRightView::ChannelsChanged, right_, &CRightView::RefillBoth);
+    connect(right_, &CRightView::ProvidersTouched, leftBottom_, &CLeftBottomView::Reload);
+    connect(right_, &CRightView::DragStarted, this, [this](int code) { dragSource_ = code; });
+    connect(leftTop_, &CLeftTopView::Dropped, this, &CMainFrame::ApplyDrop);
+    connect(leftBottom_, &CLeftBottomView::Dropped, this, &CMainFrame::ApplyDrop);
+    connect(right_, &CRightView::Dropped, this, &CMainFrame::ApplyDrop);
+    connect(context_, &CEditContext::Changed, this, &CMainFrame::TablesChanged);
+}
+
+void CMainFrame::ApplyDrop(int targetCode, std::uint32_t key) {
+    const int source = std::exchange(dragSource_, 0);
+    if (CChannelGrid* grid = right_->Grid(source))
+        grid->ApplyDrop(targetCode, key);
+}
+
+void CMainFrame::RefreshPanes() {
+    leftTop_->Reload();
+    leftBottom_->Reload();
+    right_->ShowAll();
+}
+
+void CMainFrame::TablesChanged() {
+    undo_->setEnabled(context_->Undo().CanUndo());
+    redo_->setEnabled(context_->Undo().CanRedo());
+    undo_->setToolTip(QStringLiteral("Undo %1").arg(QString::fromStdString(context_->Undo().UndoLabel())));
+    redo_->setToolTip(QStringLiteral("Redo %1").arg(QString::fromStdString(context_->Undo().RedoLabel())));
+    UpdateTitle();
+}
+
+void CMainFrame::MarkSaved() {
+    savedState_ = context_->Undo().StateId();
+    unsavedOutsideUndo_ = false;
+    TablesChanged();
+}
+
+bool CMainFrame::IsModified() const {
+    return unsavedOutsideUndo_ || context_->Undo().StateId() != savedState_;
+}
+
+void CMainFrame::UpdateTitle() {
+    QString title = BaseTitle();
+    if (!fileName_.isEmpty())
+        title += QStringLiteral(" - ") + fileName_;
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowModified(IsModified());
+}
+
+bool CMainFrame::Report(const codec::DocResult& result) {
+    if (result.ok())
+        return true;
+    if (!result.message.empty())
+        qpui::ShowStop(this, QString::fromLatin1(result.message.c_str()));
+    return false;
+}
+
+bool CMainFrame::MaybeSave() {
+    if (!IsModified())
+        return true;
+    const auto answer = qpui::ShowMessage(this, qpui::MessageKind::QuestionWithCancel,
+                                          QStringLiteral("The channel list has unsaved changes. Save them now?"));
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::No)
+        return true;
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Channel Data"), QStringLiteral("*.bin"),
+        QStringLiteral("Local file (*.bin);;Excel file (*.xls);;All Files(*.*)"));
+    return !path.isEmpty() && SaveTo(path);
+}
+
+bool CMainFrame::OpenPath(const QString& path) {
+    const std::string file = QFile::encodeName(path).toStdString();
+    codec::DocResult result;
+    WaitCursor wait;
+    if (codec::IsWorkbookPath(file)) {
+        // A workbook replaces only the channel table: one step that can be undone.
+        result = context_->Edit("Workbook import", TableBit(kChannelTable), [&] { return document_.Open(file); });
+    } else {
+        result = document_.Open(file);
+        context_->Undo().Clear();
+        context_->Clipboard().Clear();
+        savedState_ = 0;
+        // A failed load leaves the tables cleared or half filled: that is not the file on disk.
+        unsavedOutsideUndo_ = !result.ok();
+        fileName_ = result.ok() ? QFileInfo(path).fileName() : QString();
+        TablesChanged();
+    }
+    if (!Report(result))
+        return false;
+    RefreshPanes();
+    return true;
+}
+
+bool CMainFrame::SaveTo(const QString& path) {
+    codec::DocResult result;
+    {
+        WaitCursor wait;
+        result = document_.SaveToFile(QFile::encodeName(path).toStdString());
+    }
+    if (!Report(result))
+        return false;
+    if (!codec::IsWorkbookPath(QFile::encodeName(path).toStdString()))
+        fileName_ = QFileInfo(path).fileName();
+    MarkSaved();
+    return true;
+}
+
+void CMainFrame::Open() {
+    if (!MaybeSave())
+        return;
+    const QStringList paths = QFileDialog::getOpenFileNames(
+        this, QStringLiteral("Load Channel Data"), QString(),
+        QStringLiteral("Binary file (*.bin);;Excel file (*.xls);;All Files(*.*)"));
+    if (!paths.isEmpty())
+        OpenPath(paths.front());
+}
+
+void CMainFrame::Save() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Channel Data"), QStringLiteral("*.bin"),
+        QStringLiteral("Local file (*.bin);;Excel file (*.xls);;All Files(*.*)"));
+    if (!path.isEmpty())
+        SaveTo(path);
+}
+
+void CMainFrame::RefreshAll() {
+    WaitCursor wait;
+    RefreshPanes();
+}
+
+void CMainFrame::Receive() {
+    if (!MaybeSave())
+        return;
+    qpui::ShowInformation(this, QStringLiteral("Receiving from a receiver is not available in this build."));
+}
+
+void CMainFrame::Send() {
+    if (document_.Store().Size(kChannelTable) == 0 || document_.Store().Size(kFavoriteTable) == 0) {
+        qpui::ShowStop(this, QString::fromLatin1(codec::kUploadEmptyMessage));
+        return;
+    }
+    qpui::ShowInformation(this, QStringLiteral("Sending to a receiver is not available in this build."));
+}
+
+void CMainFrame::About() {
+    QMessageBox box(this);
+    box.setWindowTitle(QStringLiteral("About Chanforge"));
+    box.setIconPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
+    box.setText(QStringLiteral("Chanforge Version 1.4.6.10 (build:20090929)"));
+    box.setInformativeText(QStringLiteral("Channel list editor for digital TV receivers."));
+    box.exec();
+}
+
+void CMainFrame::Configuration() {
+    qpui::CDlgConfiguration dialog(this);
+    if (dialog.DoModal() == QDialog::Accepted)
+        qpui::ShowInformation(this, QStringLiteral("You have to restart this program now."));
+}
+
+void CMainFrame::ExportDefaultTable() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Default Channel Data"),
+                                                      QStringLiteral("*.h"),
+                                                      QStringLiteral("Local file (*.h);;All Files(*.*)"));
+    if (path.isEmpty())
+        return;
+    WaitCursor wait;
+    Report(document_.ExportDefaultChannelTable(QFile::encodeName(path).toStdString()));
+}
+
+void CMainFrame::Undo() {
+    if (!context_->Undo().Undo(context_->Store()))
+        return;
+    // Undo may give rows other keys: copied keys would name other channels.
+    context_->Clipboard().Clear();
+    TablesChanged();
+    RefreshPanes();
+}
+
+void CMainFrame::Redo() {
+    if (!context_->Undo().Redo(context_->Store()))
+        return;
+    context_->Clipboard().Clear();
+    TablesChanged();
+    RefreshPanes();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (MaybeSave())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return;
+    const QString path = urls.front().toLocalFile();
+    event->acceptProposedAction();
+    if (!path.isEmpty() && MaybeSave())
+        OpenPath(path);
+}
+
+void CMainFrame::TitleBarDoubleClick(Qt::KeyboardModifiers modifiers) {
+    if ((modifiers & Qt::ControlModifier) != 0)
+        Configuration();
+    else if ((modifiers & Qt::ShiftModifier) != 0)
+        ExportDefaultTable();
+}
+
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() == QEvent::NonClientAreaMouseButtonDblClick) {
+        const Qt::KeyboardModifiers modifiers = QApplication::keyboardModifiers();
+        if ((modifiers & (Qt::ControlModifier | Qt::ShiftModifier)) != 0) {
+            TitleBarDoubleClick(modifiers);
+            return true;
+        }
+    }
+    return QMainWindow::event(event);
+}
+
+} // namespace chanforge::app

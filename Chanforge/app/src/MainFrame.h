@@ -1,0 +1,83 @@
+// CMainFrame: the main window. It owns the toolbar and the three panes, carries out the file
+// commands through the document, relays the panes' notifications to each other, and keeps
+// track of unsaved changes.
+#pragma once
+
+#include "EditContext.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QSplitter;
+
+namespace chanforge::app {
+
+class CLeftTopView;
+class CLeftBottomView;
+class CRightView;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit CMainFrame(codec::Document& document, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CEditContext& Context() { return *context_; }
+    CLeftTopView& LeftTop() { return *leftTop_; }
+    CLeftBottomView& LeftBottom() { return *leftBottom_; }
+    CRightView& Right() { return *right_; }
+
+    /// Opens a channel file or workbook as Open does; false when it failed (the operator was told).
+    bool OpenPath(const QString& path);
+    /// Saves as Save to file does; false when it failed.
+    bool SaveTo(const QString& path);
+    /// Whether the tables differ from the last open or save.
+    bool IsModified() const;
+    /// Asks whether to save unsaved changes; false when the operator cancels.
+    bool MaybeSave();
+
+    void Open();
+    void Save();
+    void RefreshAll();
+    void Receive();
+    void Send();
+    void About();
+    void Configuration();
+    void ExportDefaultTable();
+    void Undo();
+    void Redo();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    void BuildToolbar();
+    void BuildPanes();
+    void ConnectRelay();
+    void RefreshPanes();
+    void ApplyDrop(int targetCode, std::uint32_t key);
+    void TablesChanged();
+    void MarkSaved();
+    void UpdateTitle();
+    bool Report(const codec::DocResult& result);
+    void TitleBarDoubleClick(Qt::KeyboardModifiers modifiers);
+
+    codec::Document& document_;
+    CEditContext* context_ = nullptr;
+    CLeftTopView* leftTop_ = nullptr;
+    CLeftBottomView* leftBottom_ = nullptr;
+    CRightView* right_ = nullptr;
+    QSplitter* outer_ = nullptr;
+    QSplitter* inner_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    int dragSource_ = 0;
+    std::uint64_t savedState_ = 0;
+    bool unsavedOutsideUndo_ = false;
+    QString fileName_;
+};
+
+} // namespace chanforge::app

@@ -1,0 +1,197 @@
+#include "RecordList.h"
+
+#include "ChannelGridModel.h"
+
+#include <QDragEnterEvent>
+#include <QHeaderView>
+#include <QMimeData>
+
+namespace chanforge::app {
+
+using namespace editing;
+
+CRecordListModel::CRecordListModel(CEditContext& context, ListKind kind, QIcon headerIcon, QObject* parent)
+    : QAbstractTableModel(parent), context_(context), kind_(kind), headerIcon_(std::move(headerIcon)) {}
+
+void CRecordListModel::Cache() {
+    const int columns = columnCount();
+    texts_.clear();
+    texts_.reserve(rows_.size());
+    for (std::uint32_t key : rows_) {
+        QStringList row;
+        for (int column = 0; column < columns; ++column)
+            row << QString::fromLatin1(ListCellText(context_.Store(), kind_, key, column, context_.Product()).c_str());
+        texts_.push_back(row);
+    }
+}
+
+void CRecordListModel::Reload(std::uint32_t satelliteId) {
+    beginResetModel();
+    rows_ = ListRows(context_.Store(), kind_, context_.Product(), satelliteId);
+    Cache();
+    endResetModel();
+}
+
+void CRecordListModel::Empty() {
+    beginResetModel();
+    rows_.clear();
+    texts_.clear();
+    endResetModel();
+}
+
+void CRecordListModel::SortByColumn(int column, bool descending) {
+    beginResetModel();
+    SortListByText(context_.Store(), kind_, rows_, column, descending, context_.Product());
+    Cache();
+    endResetModel();
+}
+
+std::uint32_t CRecordListModel::KeyAt(int row) const {
+    return row >= 0 && static_cast<std::size_t>(row) < rows_.size() ? rows_[static_cast<std::size_t>(row)] : 0;
+}
+
+int CRecordListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int CRecordListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(ListColumns(kind_).size());
+}
+
+QVariant CRecordListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const auto column = static_cast<std::size_t>(index.column());
+    if (role == Qt::TextAlignmentRole)
+        return ListColumns(kind_)[column].rightAligned ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                                       : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    if (column == 0 && ListNumbersRows(kind_))
+        return index.row() + 1;
+    return texts_[static_cast<std::size_t>(index.row())].value(index.column());
+}
+
+QVariant CRecordListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return QString::fromLatin1(ListColumns(kind_)[static_cast<std::size_t>(section)].header);
+    if (role == Qt::DecorationRole && section == 0)
+        return headerIcon_;
+    return {};
+}
+
+namespace {
+
+HeaderImage ImageOf(ListKind kind) {
+    switch (kind) {
+    case ListKind::Satellite: return HeaderImage::Satellite;
+    case ListKind::Transponder: return HeaderImage::Transponder;
+    case ListKind::TerrestrialMux: return HeaderImage::Mux;
+    case ListKind::CableMux: return HeaderImage::Cable;
+    case ListKind::Provider: return HeaderImage::Transponder;
+    }
+    return HeaderImage::Mux;
+}
+
+const char* NameOf(ListKind kind) {
+    switch (kind) {
+    case ListKind::Satellite: return "satelliteList";
+    case ListKind::Transponder: return "transponderList";
+    case ListKind::TerrestrialMux: return "muxList";
+    case ListKind::CableMux: return "cableList";
+    case ListKind::Provider: return "providerList";
+    }
+    return "list";
+}
+
+} // namespace
+
+CRecordList::CRecordList(CEditContext& context, ListKind kind, int dropCode, QWidget* parent)
+    : QTableView(parent), context_(context), model_(context, kind, HeaderIcon(ImageOf(kind)), this),
+      dropCode_(dropCode) {
+    setObjectName(NameOf(kind));
+    setModel(&model_);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAcceptDrops(dropCode != 0);
+    setDropIndicatorShown(false);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CRecordList::HeaderClicked);
+    // Selection, not the current row: focus alone moves the current row and must not filter.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (const std::uint32_t key = SelectedKey(); key != 0)
+            emit RecordSelected(key);
+    });
+    connect(&model_, &QAbstractItemModel::modelReset, this, &CRecordList::SetUpColumns);
+    SetUpColumns();
+}
+
+void CRecordList::SetUpColumns() {
+    const QFontMetrics metrics(font());
+    const auto columns = ListColumns(model_.Kind());
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int column = static_cast<int>(i);
+        const int text = metrics.horizontalAdvance(QString::fromLatin1(columns[i].widthTemplate));
+        const int header = metrics.horizontalAdvance(QString::fromLatin1(columns[i].header)) + 16;
+        setColumnWidth(column, std::max(text + 5, std::max(header, column == 0 ? 36 : 0)));
+        setColumnHidden(column, ListColumnHidden(model_.Kind(), column, context_.SimpleColumns()));
+    }
+}
+
+std::uint32_t CRecordList::SelectedKey() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : model_.KeyAt(rows.front().row());
+}
+
+void CRecordList::HeaderClicked(int column) {
+    if (column < 1)
+        return;
+    descending_ = !descending_;
+    model_.SortByColumn(column, descending_);
+}
+
+void CRecordList::dragEnterEvent(QDragEnterEvent* event) {
+    if (dropCode_ != 0 && event->mimeData()->hasFormat(QString::fromLatin1(kChannelMime)))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void CRecordList::dragMoveEvent(QDragMoveEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (dropCode_ == 0 || !index.isValid() || !event->mimeData()->hasFormat(QString::fromLatin1(kChannelMime))) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void CRecordList::dropEvent(QDropEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (dropCode_ == 0 || !index.isValid() || !event->mimeData()->hasFormat(QString::fromLatin1(kChannelMime))) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    std::uint32_t key = model_.KeyAt(index.row());
+    if (model_.Kind() == ListKind::TerrestrialMux)
+        key = MuxListKey(context_.Store(), key, context_.Product());
+    emit Dropped(dropCode_, key);
+}
+
+} // namespace chanforge::app

@@ -1,0 +1,83 @@
+#include "RightView.h"
+
+#include "widgetry/ColorStatic.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace chanforge::app {
+
+using namespace editing;
+
+CRightView::CRightView(CEditContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    auto* top = new QHBoxLayout;
+    auto* title = new widgetry::CColorStatic(QStringLiteral(" Channels"));
+    title->SetStripHeight(22);
+    show_ = new QComboBox;
+    show_->setObjectName("channelShow");
+    show_->addItems({QStringLiteral("All"), QStringLiteral("TV Only"), QStringLiteral("Radio Only")});
+    show_->setFixedWidth(100);
+    top->addWidget(title, 1);
+    top->addStretch(1);
+    top->addWidget(show_);
+    layout->addLayout(top);
+
+    auto* grids = new QHBoxLayout;
+    grids->setSpacing(4);
+    tv_ = new CChannelGrid(context, ChannelKind::TV, sortDescending_);
+    radio_ = new CChannelGrid(context, ChannelKind::Radio, sortDescending_);
+    grids->addWidget(tv_);
+    grids->addWidget(radio_);
+    layout->addLayout(grids, 1);
+    for (CChannelGrid* grid : {tv_, radio_}) {
+        connect(grid, &CChannelGrid::ChannelsChanged, this, &CRightView::ChannelsChanged);
+        connect(grid, &CChannelGrid::ProvidersTouched, this, &CRightView::ProvidersTouched);
+        connect(grid, &CChannelGrid::DragStarted, this, &CRightView::DragStarted);
+        connect(grid, &CChannelGrid::Dropped, this, &CRightView::Dropped);
+    }
+    connect(show_, &QComboBox::currentIndexChanged, this, &CRightView::ApplyLayout);
+}
+
+CChannelGrid* CRightView::Grid(int dragCode) {
+    return dragCode == kDragTV ? tv_ : dragCode == kDragRadio ? radio_ : nullptr;
+}
+
+void CRightView::ApplyLayout(int choice) {
+    tv_->setVisible(choice != 2);
+    radio_->setVisible(choice != 1);
+}
+
+void CRightView::SetBoth(const ChannelFilter& filter) {
+    tv_->SetFilter(filter);
+    radio_->SetFilter(filter);
+}
+
+void CRightView::ShowAll() { SetBoth(editing::ShowAll()); }
+void CRightView::ShowSatellite(std::uint32_t row) { SetBoth(editing::ShowSatellite(context_.Store(), row)); }
+void CRightView::ShowTransponder(std::uint32_t key) { SetBoth(editing::ShowTransponder(key)); }
+void CRightView::ShowTerrestrialMux(std::uint32_t key) { SetBoth(editing::ShowTerrestrialMux(key)); }
+void CRightView::ShowProvider(std::uint32_t row) {
+    SetBoth(editing::ShowProvider(row, tv_->Filter(), context_.Product()));
+}
+void CRightView::ShowFavorite(std::uint32_t index) {
+    SetBoth(editing::ShowFavorite(index, tv_->Filter(), context_.Product()));
+}
+void CRightView::ShowGenre(std::uint32_t genre) {
+    SetBoth(editing::ShowGenre(genre, tv_->Filter(), context_.Product()));
+}
+
+void CRightView::RefillBoth() {
+    tv_->Refill();
+    radio_->Refill();
+}
+
+void CRightView::EmptyBoth() {
+    tv_->Empty();
+    radio_->Empty();
+}
+
+} // namespace chanforge::app

@@ -1,0 +1,49 @@
+// CRightView: the right-hand pane with the TV and the radio channel grids side by side.
+#pragma once
+
+#include "ChannelGrid.h"
+
+#include <QWidget>
+
+class QComboBox;
+
+namespace chanforge::app {
+
+class CRightView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CRightView(CEditContext& context, QWidget* parent = nullptr);
+
+    CChannelGrid& TV() { return *tv_; }
+    CChannelGrid& Radio() { return *radio_; }
+    CChannelGrid* Grid(int dragCode);
+
+    // Filter operations, applied to both grids.
+    void ShowAll();
+    void ShowSatellite(std::uint32_t satelliteRow);
+    void ShowTransponder(std::uint32_t key);
+    void ShowTerrestrialMux(std::uint32_t key);
+    void ShowProvider(std::uint32_t providerRow);
+    void ShowFavorite(std::uint32_t groupIndex);
+    void ShowGenre(std::uint32_t genre);
+    void RefillBoth();
+    void EmptyBoth();
+
+  signals:
+    void ChannelsChanged();
+    void ProvidersTouched();
+    void DragStarted(int code);
+    void Dropped(int targetCode, std::uint32_t key);
+
+  private:
+    void SetBoth(const editing::ChannelFilter& filter);
+    void ApplyLayout(int choice);
+
+    CEditContext& context_;
+    bool sortDescending_ = false;
+    CChannelGrid* tv_ = nullptr;
+    CChannelGrid* radio_ = nullptr;
+    QComboBox* show_ = nullptr;
+};
+
+} // namespace chanforge::app

@@ -1,0 +1,35 @@
+// chanforge: the desktop program. Optional arguments are files to open, in order.
+#include "MainFrame.h"
+
+#include "chanforge/codec/Document.h"
+#include "policy/Presets.h"
+#include "qpui/MessageBox.h"
+#include "utils/Report.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Chanforge"));
+    utils::SetReportHook([](utils::ReportLevel level, const std::string& message) {
+        qpui::ShowMessage(nullptr,
+                          level == utils::ReportLevel::Error ? qpui::MessageKind::Stop
+                                                             : qpui::MessageKind::Information,
+                          QString::fromLocal8Bit(message.c_str()));
+    });
+    // The configuration dialog's choice survives restarts: only a first start writes a model.
+    policy::EnsureStartupPolicy();
+
+    chanforge::codec::Document document;
+    if (document.WorkFilePath().empty()) {
+        qpui::ShowStop(nullptr, QStringLiteral("Cannot create the work file in the temporary directory."));
+        return 1;
+    }
+    chanforge::app::CMainFrame frame(document);
+    frame.show();
+    const QStringList files = QApplication::arguments().mid(1);
+    for (const QString& file : files)
+        if (!frame.OpenPath(file))
+            break;
+    return QApplication::exec();
+}

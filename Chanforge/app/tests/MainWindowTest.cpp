@@ -1,0 +1,259 @@
+// Drives the main window on the offscreen platform: open, filter, sort, search, lock, move,
+// undo, redo, save, and the unsaved-changes question. With CHANFORGE_SCREENSHOTS set to a
+// directory it also leaves screenshots of a satellite and a combination model there.
+#include "ChannelGrid.h"
+#include "LeftBottomView.h"
+#include "LeftTopView.h"
+#include "MainFrame.h"
+#include "RightView.h"
+#include "SampleData.h"
+
+#include "chanforge/TableAccess.h"
+#include "chanforge/codec/FlashLayout.h"
+#include "chanforge/editing/ChannelColumns.h"
+#include "policy/Policy.h"
+#include "policy/Presets.h"
+#include "qpui/MessageBox.h"
+
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace chanforge;
+using namespace chanforge::app;
+
+namespace {
+
+const Channel_Info_Tag* ChannelNamed(tabstore::CQoDB& db, const char* name) {
+    const Channel_Info_Tag* found = nullptr;
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        if (found == nullptr && std::strcmp(ch.Name, name) == 0)
+            found = &ch;
+    });
+    return found;
+}
+
+QStringList ColumnTexts(CChannelGrid& grid, int column) {
+    QStringList out;
+    for (int row = 0; row < grid.Model().rowCount(); ++row)
+        out << grid.Model().index(row, column).data().toString();
+    return out;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void modelsPassTheModelTester();
+    void filterSortSearchLockMoveUndoRedoSave();
+    void unsavedChangesAreAskedAbout();
+    void favouriteDropAndRename();
+    void screenshots();
+
+  private:
+    /// A fresh window on a populated database saved to a file and opened again.
+    std::unique_ptr<CMainFrame> OpenSample(const char* preset, int channels, int gridColumn = 1);
+
+    QTemporaryDir dir_;
+    std::unique_ptr<codec::Document> document_;
+    QStringList messages_;
+    QMessageBox::StandardButton answer_ = QMessageBox::Yes;
+    qpui::MessageHandler previous_;
+};
+
+void MainWindowTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
+        messages_ << text;
+        return answer_;
+    });
+}
+
+void MainWindowTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
+
+std::unique_ptr<CMainFrame> MainWindowTest::OpenSample(const char* preset, int channels, int gridColumn) {
+    policy::SelectPreset(*policy::FindPreset(preset), gridColumn);
+    const QString blank = dir_.filePath(QStringLiteral("blank-%1.bin").arg(preset));
+    const QString sample = dir_.filePath(QStringLiteral("sample-%1.bin").arg(preset));
+    {
+        codec::Document maker;
+        if (!codec::WriteBlankImage(codec::FlashLayout::FromPolicy(), blank.toStdString()).ok())
+            return nullptr;
+        if (!maker.Open(blank.toStdString()).ok())
+            return nullptr;
+        test::Populate(maker, GetProductType(), channels);
+        if (!maker.SaveToFile(sample.toStdString()).ok())
+            return nullptr;
+    }
+    document_ = std::make_unique<codec::Document>();
+    auto frame = std::make_unique<CMainFrame>(*document_);
+    frame->show();
+    if (!frame->OpenPath(sample))
+        return nullptr;
+    return frame;
+}
+
+void MainWindowTest::modelsPassTheModelTester() {
+    auto frame = OpenSample("D", 30);
+    QVERIFY(frame);
+    QAbstractItemModelTester tvTester(&frame->Right().TV().Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester listTester(&frame->LeftTop().Satellites().Model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+    frame->Right().ShowGenre(3);
+    frame->Right().ShowAll();
+    frame->Right().TV().Model().SortByColumn(editing::kColName, true);
+    frame->LeftTop().Satellites().Model().SortByColumn(3, false);
+    frame->LeftTop().Satellites().Model().Reload();
+    QCOMPARE(frame->Right().TV().Model().rowCount(), 30);
+}
+
+void MainWindowTest::filterSortSearchLockMoveUndoRedoSave() {
+    auto frame = OpenSample("D", 30);
+    QVERIFY(frame);
+    tabstore::CQoDB& db = document_->Store();
+    CChannelGrid& tv = frame->Right().TV();
+    QCOMPARE(tv.Model().rowCount(), 30);
+    QCOMPARE(frame->Right().Radio().Model().rowCount(), 10);
+    QVERIFY(!frame->IsModified());
+
+    // Filter by the first satellite (Astra, SatID 2): channel numbers 3, 6, 9 ... are on it.
+    CRecordList& satellites = frame->LeftTop().Satellites();
+    QCOMPARE(satellites.Model().rowCount(), 3);
+    satellites.setCurrentIndex(satellites.Model().index(0, 3));
+    QCOMPARE(tv.Model().rowCount(), 10);
+    for (const QString& number : ColumnTexts(tv, editing::kColNumber))
+        QCOMPARE(number.toInt() % 3, 0);
+    QCOMPARE(frame->LeftTop().Transponders().Model().rowCount(), 6);
+
+    // Header sort: the first click sorts descending by text.
+    tv.horizontalHeader()->sectionClicked(editing::kColName);
+    QStringList names = ColumnTexts(tv, editing::kColName);
+    QStringList sorted = names;
+    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+        return b.toLatin1() < a.toLatin1();
+    });
+    QCOMPARE(names, sorted);
+
+    // Back to everything; search selects the matching rows.
+    frame->Right().ShowAll();
+    QVERIFY(tv.SearchFor(QStringLiteral("zdf")));
+    const editing::RowIds found = tv.SelectedKeys();
+    QVERIFY(found.size() >= 3);
+    for (std::uint32_t key : found)
+        QVERIFY(QString::fromLatin1(GetRow<Channel_Info_Tag>(db, kChannelTable, key)->Name).contains("ZDF"));
+
+    // Lock them.
+    tv.SetFlag(attr::kLocked, true);
+    for (std::uint32_t key : found)
+        QVERIFY((GetRow<Channel_Info_Tag>(db, kChannelTable, key)->Attributes & attr::kLocked) != 0);
+    QVERIFY(frame->IsModified());
+
+    // Move channel 5 to the place of channel 2 (a drag within the TV grid).
+    const Channel_Info_Tag* five = ChannelNamed(db, "KiKA HD");
+    const Channel_Info_Tag* two = ChannelNamed(db, "ZDF HD");
+    QVERIFY(five && two);
+    const std::uint32_t fiveKey = five->RowID;
+    tv.Select({fiveKey});
+    emit tv.DragStarted(kDragTV); // what a drag start tells the main window
+    emit frame->Right().Dropped(kDragTV, two->RowID);
+    QCOMPARE(ChannelNamed(db, "KiKA HD")->ProgramNum, 2);
+    QCOMPARE(ChannelNamed(db, "ZDF HD")->ProgramNum, 3);
+    QCOMPARE(ChannelNamed(db, "3sat HD")->ProgramNum, 5);
+
+    // Undo the move, then the lock; redo the lock.
+    frame->Undo();
+    QCOMPARE(ChannelNamed(db, "KiKA HD")->ProgramNum, 5);
+    QCOMPARE(ChannelNamed(db, "ZDF HD")->ProgramNum, 2);
+    frame->Undo();
+    QCOMPARE(ChannelNamed(db, "ZDF HD")->Attributes & attr::kLocked, 0);
+    QVERIFY(!frame->IsModified());
+    frame->Redo();
+    QVERIFY((ChannelNamed(db, "ZDF HD")->Attributes & attr::kLocked) != 0);
+
+    // Save and read the file back through a separate document.
+    const QString saved = dir_.filePath(QStringLiteral("saved.bin"));
+    QVERIFY(frame->SaveTo(saved));
+    QVERIFY(!frame->IsModified());
+    QVERIFY(frame->windowTitle().contains("saved.bin"));
+    codec::Document reader;
+    QVERIFY(reader.Open(saved.toStdString()).ok());
+    QCOMPARE(reader.Store().Size(kChannelTable), db.Size(kChannelTable));
+    QVERIFY((ChannelNamed(reader.Store(), "ZDF HD")->Attributes & attr::kLocked) != 0);
+    QCOMPARE(ChannelNamed(reader.Store(), "KiKA HD")->ProgramNum, 5);
+}
+
+void MainWindowTest::unsavedChangesAreAskedAbout() {
+    auto frame = OpenSample("D", 12);
+    QVERIFY(frame);
+    frame->Right().TV().selectAll();
+    frame->Right().TV().SetFlag(attr::kSkipped, true);
+    QVERIFY(frame->IsModified());
+    messages_.clear();
+    answer_ = QMessageBox::Cancel;
+    QVERIFY(!frame->MaybeSave());
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(!frame->close());
+    answer_ = QMessageBox::No;
+    QVERIFY(frame->MaybeSave());
+    // Opening a broken file reports it and leaves the window asking before it closes.
+    const QString broken = dir_.filePath(QStringLiteral("broken.bin"));
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("QP  garbage");
+    file.close();
+    messages_.clear();
+    answer_ = QMessageBox::No;
+    QVERIFY(!frame->OpenPath(broken));
+    QVERIFY(messages_.contains(QString::fromLatin1(codec::kOpenFailedMessage)));
+    QVERIFY(frame->IsModified());
+    answer_ = QMessageBox::Yes;
+}
+
+void MainWindowTest::favouriteDropAndRename() {
+    auto frame = OpenSample("D", 16);
+    QVERIFY(frame);
+    tabstore::CQoDB& db = document_->Store();
+    CChannelGrid& tv = frame->Right().TV();
+    const Channel_Info_Tag* target = ChannelNamed(db, "ARD-alpha");
+    QVERIFY(target == nullptr); // only 16 channels
+    const Channel_Info_Tag* first = ChannelNamed(db, "Das Erste HD");
+    QVERIFY(first != nullptr);
+    tv.Select({first->RowID});
+    emit tv.DragStarted(kDragTV);
+    emit frame->LeftBottom().Dropped(kDragFavorite, 2);
+    QVERIFY((ChannelNamed(db, "Das Erste HD")->Favorite & 0b100) != 0);
+    frame->Right().ShowFavorite(2);
+    QVERIFY(ColumnTexts(tv, editing::kColName).contains("Das Erste HD"));
+
+    const QString before = QString::fromLatin1(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 1)->Name);
+    messages_.clear();
+    QVERIFY(!frame->LeftBottom().Tree().Rename(0, QString(20, 'x')));
+    QCOMPARE(messages_, QStringList{"Cannot change Favorite name. mismatch string size"});
+    QVERIFY(frame->LeftBottom().Tree().Rename(0, QStringLiteral("Nachrichten")));
+    QCOMPARE(QString::fromLatin1(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 1)->Name), QStringLiteral("Nachrichten"));
+    frame->Undo();
+    QCOMPARE(QString::fromLatin1(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 1)->Name), before);
+}
+
+void MainWindowTest::screenshots() {
+    const QByteArray where = qgetenv("CHANFORGE_SCREENSHOTS");
+    if (where.isEmpty())
+        QSKIP("set CHANFORGE_SCREENSHOTS to a directory to take screenshots");
+    for (const char* preset : {"D", "E"}) {
+        auto frame = OpenSample(preset, 60, 0);
+        QVERIFY(frame);
+        frame->LeftBottom().Tree().expandAll();
+        QTest::qWait(50);
+        QVERIFY(frame->grab().save(QString::fromLocal8Bit(where) + QStringLiteral("/main-%1.png").arg(preset)));
+    }
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

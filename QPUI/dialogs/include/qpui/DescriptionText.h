@@ -1,0 +1,28 @@
+// The lines of the description dialog's pages, as plain text.
+#pragma once
+
+#include "chanforge/Records.h"
+
+#include <string>
+#include <vector>
+
+namespace qpui {
+
+using Lines = std::vector<std::string>;
+
+/// Satellite page: name and degree, then the tuner lines (twice on two-tuner products).
+Lines SatelliteLines(const chanforge::Satellite_Info_Tag& sat, int productType, int productList);
+Lines TransponderLines(const chanforge::Transponder_Info_Tag& tp, int productList);
+/// A transponder row read as a terrestrial multiplex.
+Lines MuxLines(const chanforge::Transponder_Info_Tag& tp);
+Lines ChannelLines(const chanforge::Channel_Info_Tag& ch, int productType);
+Lines ProviderLines(const chanforge::Broadcast_Info_Tag& provider);
+
+/// Names the satellite editors and the description share.
+std::string LNBLowName(int type);
+std::string LNBHighName(int index);
+std::string CKuSwitchName(int index, int productList);
+std::string DiSEqCName(int index);
+std::string ToneBurstName(int switches);
+
+} // namespace qpui

@@ -1,0 +1,169 @@
+#include "qpui/ChannelEditorBase.h"
+
+#include "qpui/MessageBox.h"
+#include "policy/Policy.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace qpui {
+
+using namespace chanforge;
+
+unsigned LeadingNumber(const QString& text) {
+    const QByteArray bytes = text.trimmed().toLatin1();
+    if (bytes.isEmpty() || !std::isdigit(static_cast<unsigned char>(bytes[0])))
+        return 0;
+    return static_cast<unsigned>(std::strtoul(bytes.constData(), nullptr, 10));
+}
+
+CChannelEditorBase::CChannelEditorBase(QWidget* parent, int productType)
+    : QDialog(parent), productType_(productType) {
+    setWindowTitle(QStringLiteral("Channel"));
+}
+
+void CChannelEditorBase::SetChannelInfo(const Channel_Info_Tag* channel) {
+    if (channel != nullptr)
+        channel_ = *channel;
+}
+
+void CChannelEditorBase::AddBroadcastList(const Broadcast_Info_Tag* provider) {
+    if (provider != nullptr)
+        providers_.push_back(*provider);
+}
+
+unsigned CChannelEditorBase::SelectedId(const QComboBox* combo) {
+    return combo->currentIndex() < 0 ? 0xFFFFFFFFu : combo->currentData().toUInt();
+}
+
+void CChannelEditorBase::SelectById(QComboBox* combo, unsigned id) {
+    const int at = combo->findData(id);
+    if (at >= 0)
+        combo->setCurrentIndex(at);
+}
+
+void CChannelEditorBase::BuildCommon() {
+    auto* layout = new QVBoxLayout(this);
+    form_ = new QFormLayout;
+    name_ = new QLineEdit;
+    name_->setObjectName("name");
+    form_->addRow(QStringLiteral("Name :"), name_);
+    BuildDelivery(form_);
+    provider_ = new QComboBox;
+    provider_->setObjectName("provider");
+    form_->addRow(QStringLiteral("Provider :"), provider_);
+    auto pidEdit = [&](const char* label, const char* objectName) {
+        auto* edit = new QLineEdit;
+        edit->setObjectName(objectName);
+        form_->addRow(QString::fromLatin1(label), edit);
+        return edit;
+    };
+    videoPid_ = pidEdit("Video PID :", "videoPid");
+    audioPid_ = pidEdit("Audio PID :", "audioPid");
+    pcrPid_ = pidEdit("PCR PID :", "pcrPid");
+    serviceId_ = pidEdit("Service ID :", "serviceId");
+    layout->addLayout(form_);
+
+    auto* flags = new QHBoxLayout;
+    locked_ = new QCheckBox(QStringLiteral("Locked"));
+    locked_->setObjectName("locked");
+    cas_ = new QCheckBox(QStringLiteral("CAS"));
+    cas_->setObjectName("cas");
+    tuner1_ = new QRadioButton(QStringLiteral("Tuner 1"));
+    tuner1_->setObjectName("tuner1");
+    tuner2_ = new QRadioButton(QStringLiteral("Tuner 2"));
+    tuner2_->setObjectName("tuner2");
+    for (QWidget* w : {static_cast<QWidget*>(locked_), static_cast<QWidget*>(cas_),
+                       static_cast<QWidget*>(tuner1_), static_cast<QWidget*>(tuner2_)})
+        flags->addWidget(w);
+    layout->addLayout(flags);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CChannelEditorBase::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CChannelEditorBase::reject);
+    layout->addWidget(buttons);
+    built_ = true;
+}
+
+void CChannelEditorBase::Prepare() {
+    if (!built_)
+        BuildCommon();
+    PrepareDelivery();
+    provider_->clear();
+    for (const Broadcast_Info_Tag& p : providers_)
+        provider_->addItem(QString::fromLatin1(p.Name, static_cast<int>(strnlen(p.Name, sizeof p.Name))),
+                           static_cast<unsigned>(p.BroadcastID));
+    if (QLineEdit* number = NumberEdit()) {
+        number->setVisible(false);
+        if (auto* label = form_->labelForField(number))
+            label->setVisible(false);
+    }
+    tuner1_->setChecked(true);
+    if (channel_.RowID != 0) {
+        name_->setText(QString::fromLatin1(channel_.Name, static_cast<int>(strnlen(channel_.Name, sizeof channel_.Name))));
+        SelectById(provider_, channel_.BroadcastID);
+        videoPid_->setText(QString::number(channel_.VideoPID));
+        audioPid_->setText(QString::number(channel_.AudioPID));
+        pcrPid_->setText(QString::number(channel_.PCRPID));
+        serviceId_->setText(QString::number(channel_.ServiceID));
+        tv_ = IsTV(channel_);
+        cas_->setChecked((channel_.Attributes & attr::kScrambled) != 0);
+        locked_->setChecked((channel_.Attributes & attr::kLocked) != 0);
+        (channel_.Tuner != 0 ? tuner2_ : tuner1_)->setChecked(true);
+    }
+    const bool twoTuners = (productType_ & 8) != 0;
+    tuner1_->setVisible(twoTuners);
+    tuner2_->setVisible(twoTuners);
+}
+
+int CChannelEditorBase::DoModal() {
+    Prepare();
+    return exec();
+}
+
+bool CChannelEditorBase::NameFits(const QByteArray& name) {
+    std::uint32_t start = 0, count = 0, chunk = 0, nameLength = 0;
+    GetFlashCHBlockInfo(&start, &count, &chunk, &nameLength);
+    if (static_cast<std::uint32_t>(name.size()) >= nameLength) {
+        ShowError(this, QStringLiteral("Name string length is too long!"));
+        return false;
+    }
+    return true;
+}
+
+void CChannelEditorBase::accept() {
+    const QByteArray name = name_->text().toLatin1();
+    if (!NameFits(name))
+        return;
+    Channel_Info_Tag ch = channel_;
+    std::memset(ch.Name, 0, sizeof ch.Name);
+    std::memcpy(ch.Name, name.constData(), std::min<std::size_t>(name.size(), sizeof ch.Name - 1));
+    StoreDelivery(ch);
+    ch.BroadcastID = static_cast<std::uint16_t>(SelectedId(provider_));
+    ch.VideoPID = static_cast<std::uint16_t>(LeadingNumber(videoPid_->text()));
+    ch.AudioPID = static_cast<std::uint16_t>(LeadingNumber(audioPid_->text()));
+    ch.PCRPID = static_cast<std::uint16_t>(LeadingNumber(pcrPid_->text()));
+    ch.ServiceID = static_cast<std::uint16_t>(LeadingNumber(serviceId_->text()));
+    if (QLineEdit* number = NumberEdit())
+        ch.ProgramNum = static_cast<std::uint16_t>(LeadingNumber(number->text()));
+    auto setBit = [&](std::uint16_t bit, bool on) {
+        ch.Attributes = static_cast<std::uint16_t>(on ? ch.Attributes | bit : ch.Attributes & ~bit);
+    };
+    setBit(attr::kTV, tv_);
+    setBit(attr::kLocked, locked_->isChecked());
+    setBit(attr::kScrambled, cas_->isChecked());
+    ch.Tuner = tuner1_->isChecked() ? 0 : 1;
+    channel_ = ch;
+    QDialog::accept();
+}
+
+} // namespace qpui

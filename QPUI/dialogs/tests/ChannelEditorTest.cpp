@@ -1,0 +1,180 @@
+#include "qpui/DlgCHAddUpdate.h"
+#include "qpui/DlgMuxCHAddUpdate.h"
+#include "qpui/DlgSearchName.h"
+
+#include "DialogTestSupport.h"
+#include "policy/Policy.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace chanforge;
+using namespace qpui;
+
+namespace {
+
+template <class W> W* Child(QWidget& dialog, const char* name) {
+    W* w = dialog.findChild<W*>(name);
+    if (w == nullptr)
+        throw std::runtime_error(std::string("no control ") + name);
+    return w;
+}
+
+class ChannelEditorTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::App();
+        SetFlashCHBlockInfo(49152, 64, 56, 16);
+        sats[0].SatID = 2;
+        std::strcpy(sats[0].Name, "Astra");
+        sats[1].SatID = 3;
+        std::strcpy(sats[1].Name, "Hotbird");
+        tps[0] = {};
+        tps[0].SatID = 2;
+        tps[0].TPID = 1;
+        tps[1].SatID = 3;
+        tps[1].TPID = 1;
+        tps[2].SatID = 3;
+        tps[2].TPID = 2;
+        tps[2].Frequency = 12000;
+        tps[2].SymbolRate = 27500;
+        tps[2].PolFEC = 1;
+        provider.BroadcastID = 9;
+        std::strcpy(provider.Name, "Prov");
+    }
+
+    void Fill(CDlgCHAddUpdate& dlg) {
+        for (const auto& s : sats)
+            dlg.AddSatList(&s);
+        for (const auto& tp : tps)
+            dlg.AddTPList(&tp);
+        dlg.AddBroadcastList(&provider);
+    }
+
+    Satellite_Info_Tag sats[2]{};
+    Transponder_Info_Tag tps[3]{};
+    Broadcast_Info_Tag provider{};
+};
+
+TEST_F(ChannelEditorTest, NameLengthLimitComesFromThePolicy) {
+    for (auto [length, accepted] : {std::pair{15, true}, {16, false}}) {
+        test::MessageRecorder messages;
+        CDlgCHAddUpdate dlg(nullptr, 1);
+        Fill(dlg);
+        dlg.SetChannelMode(true);
+        dlg.Prepare();
+        Child<QLineEdit>(dlg, "name")->setText(QString(length, 'x'));
+        dlg.accept();
+        EXPECT_EQ(dlg.result() == QDialog::Accepted, accepted) << length;
+        if (!accepted)
+            EXPECT_EQ(messages.texts, QStringList{"Name string length is too long!"});
+        else
+            EXPECT_TRUE(messages.texts.isEmpty());
+    }
+}
+
+TEST_F(ChannelEditorTest, NewChannelTakesPresetAndMode) {
+    CDlgCHAddUpdate dlg(nullptr, 1);
+    Fill(dlg);
+    Channel_Info_Tag preset{};
+    preset.SatID = 3;
+    preset.TPID = 2;
+    dlg.SetChannelMode(true);
+    dlg.SetChannelInfo(&preset);
+    dlg.Prepare();
+    EXPECT_EQ(Child<QComboBox>(dlg, "satellite")->currentText(), "Hotbird");
+    EXPECT_EQ(Child<QComboBox>(dlg, "transponder")->count(), 2);
+    EXPECT_EQ(Child<QComboBox>(dlg, "transponder")->currentText(), "12000/27500(H)");
+    EXPECT_FALSE(Child<QRadioButton>(dlg, "tuner1")->isVisibleTo(&dlg));
+    Child<QLineEdit>(dlg, "name")->setText("New");
+    Child<QLineEdit>(dlg, "videoPid")->setText("abc");
+    Child<QLineEdit>(dlg, "audioPid")->setText("  257x");
+    dlg.accept();
+    const Channel_Info_Tag ch = dlg.GetChannelInfo();
+    EXPECT_STREQ(ch.Name, "New");
+    EXPECT_EQ(ch.SatID, 3);
+    EXPECT_EQ(ch.TPID, 2);
+    EXPECT_EQ(ch.BroadcastID, 9);
+    EXPECT_EQ(ch.VideoPID, 0);
+    EXPECT_EQ(ch.AudioPID, 257);
+    EXPECT_EQ(ch.Attributes, attr::kTV);
+    EXPECT_EQ(ch.Tuner, 0);
+}
+
+TEST_F(ChannelEditorTest, ExistingRadioChannelKeepsItsOtherBits) {
+    CDlgCHAddUpdate dlg(nullptr, 9);
+    Fill(dlg);
+    Channel_Info_Tag ch{};
+    ch.RowID = 4;
+    ch.SatID = 2;
+    ch.TPID = 1;
+    ch.ProgramNum = 17;
+    ch.Tuner = 1;
+    ch.Attributes = attr::kRadio | attr::kLocked | attr::kSkipped | 0x6;
+    std::strcpy(ch.Name, "Radio");
+    dlg.SetChannelMode(true); // the channel's own kind wins
+    dlg.SetChannelInfo(&ch);
+    dlg.Prepare();
+    EXPECT_TRUE(Child<QCheckBox>(dlg, "locked")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>(dlg, "tuner2")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>(dlg, "tuner2")->isVisibleTo(&dlg));
+    Child<QCheckBox>(dlg, "locked")->setChecked(false);
+    dlg.accept();
+    const Channel_Info_Tag out = dlg.GetChannelInfo();
+    EXPECT_EQ(out.Attributes, attr::kRadio | attr::kSkipped | 0x6);
+    EXPECT_EQ(out.ProgramNum, 17); // the hidden number edit carries it through
+    EXPECT_EQ(out.Tuner, 1);
+    EXPECT_EQ(out.RowID, 4u);
+}
+
+TEST_F(ChannelEditorTest, EmptyListsStoreTheErrorValue) {
+    CDlgCHAddUpdate dlg(nullptr, 1);
+    dlg.Prepare();
+    Child<QLineEdit>(dlg, "name")->setText("X");
+    dlg.accept();
+    EXPECT_EQ(dlg.GetChannelInfo().SatID, 0xFF);
+    EXPECT_EQ(dlg.GetChannelInfo().TPID, 0xFF);
+    EXPECT_EQ(dlg.GetChannelInfo().BroadcastID, 0xFFFF);
+}
+
+TEST_F(ChannelEditorTest, CableEditorListsEachIdOnceAndStoresSatelliteOne) {
+    CDlgMuxCHAddUpdate dlg(nullptr, 4);
+    for (int id : {5, 7, 5})
+        dlg.AddMuxList(id);
+    Channel_Info_Tag ch{};
+    ch.RowID = 1;
+    ch.TPID = 7;
+    ch.SatID = 9;
+    dlg.SetChannelInfo(&ch);
+    dlg.Prepare();
+    auto* mux = Child<QComboBox>(dlg, "mux");
+    ASSERT_EQ(mux->count(), 2);
+    EXPECT_EQ(mux->itemText(0), "[   5 ]");
+    EXPECT_EQ(mux->currentText(), "[   7 ]");
+    dlg.accept();
+    EXPECT_EQ(dlg.GetChannelInfo().SatID, 1);
+    EXPECT_EQ(dlg.GetChannelInfo().TPID, 7);
+}
+
+TEST(SearchDialog, KeepsTextAndTitle) {
+    test::App();
+    CDlgSearchName dlg;
+    dlg.SetTitle("Update");
+    dlg.SetText("Favorite 1");
+    dlg.Prepare();
+    EXPECT_EQ(dlg.windowTitle(), "Update");
+    dlg.findChild<QLineEdit*>("name")->setText("News");
+    dlg.accept();
+    EXPECT_EQ(dlg.Text(), "News");
+    CDlgSearchName plain;
+    plain.Prepare();
+    EXPECT_EQ(plain.windowTitle(), "Search...");
+}
+
+} // namespace

@@ -1,0 +1,44 @@
+// A QApplication for dialog tests, on the offscreen platform, and a recorder for messages.
+#pragma once
+
+#include "qpui/MessageBox.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+
+namespace qpui::test {
+
+inline QApplication& App() {
+    static int argc = 1;
+    static char name[] = "qpui-tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+/// Records every message instead of showing it; answers with answer.
+class MessageRecorder {
+  public:
+    explicit MessageRecorder(QMessageBox::StandardButton answer = QMessageBox::Ok) {
+        previous_ = SetMessageHandler([this, answer](MessageKind kind, const QString& text) {
+            kinds.push_back(kind);
+            texts << text;
+            return answer;
+        });
+    }
+    ~MessageRecorder() { SetMessageHandler(previous_); }
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    std::vector<MessageKind> kinds;
+    QStringList texts;
+
+  private:
+    MessageHandler previous_;
+};
+
+} // namespace qpui::test
