@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# One command-line scenario per call: cli_test.sh CASE CLI SAMPLES WORKDIR
+# Each case runs chanforge-cli on the generated samples and checks output and exit status.
+set -u
+case_name=$1 cli=$2 samples=$3 work=$4
+rm -rf "$work" && mkdir -p "$work"
+export CHANFORGE_SETTINGS=$work/settings.ini
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# expect STATUS CMD...: runs the command, keeping stdout in $work/out and stderr in $work/err
+expect() {
+  local want=$1; shift
+  "$@" >"$work/out" 2>"$work/err"
+  local got=$?
+  [ "$got" = "$want" ] || fail "exit $got, wanted $want: $* ($(cat "$work/err"))"
+}
+contains() { grep -qF -- "$2" "$1" || fail "$1 lacks '$2': $(head -c 400 "$1")"; }
+
+case $case_name in
+models)
+  expect 0 "$cli" models
+  for m in A B C D E default; do contains "$work/out" "$m "; done
+  contains "$work/out" "Model E Combo(Satellite+Terrestrial)"
+  ;;
+usage)
+  expect 2 "$cli"
+  expect 2 "$cli" dump
+  expect 2 "$cli" --model Z models
+  expect 2 "$cli" frobnicate
+  expect 0 "$cli" --help
+  expect 0 "$cli" --version
+  contains "$work/out" "chanforge-cli"
+  ;;
+dump-every-model)
+  for m in A B C D E default; do
+    expect 0 "$cli" --model "$m" dump "$samples/model-$m.bin"
+    contains "$work/out" "Das Erste"
+    contains "$work/out" "Channels: "
+  done
+  expect 0 "$cli" --model B dump "$samples/model-B.bin"
+  contains "$work/out" "terrestrial multiplex, RF channel 23"
+  ;;
+dump-json)
+  expect 0 "$cli" --model B dump --json "$samples/model-B.bin"
+  python3 - "$work/out" <<'PY' || exit 1
+import json, sys
+doc = json.load(open(sys.argv[1], encoding="utf-8"), object_pairs_hook=lambda p: p)
+top = [k for k, _ in doc]
+assert top == ["policy", "header", "document", "tables"], top
+d = {k: v for k, v in doc}
+tables = d["tables"]
+assert [k for k, _ in tables] == ["satellites", "terrestrial_muxes", "cable_muxes", "providers",
+                                  "transponders", "channels", "favorites"], tables
+t = {k: v for k, v in tables}
+policy = dict(d["policy"])
+assert policy["ProductList"] == 4 and policy["ProductType"] == 11, policy
+header = dict(d["header"])
+assert header["versionFile"] is False and len(header["info"]) == 160, header
+sat = dict(t["satellites"][0])
+assert [k for k, _ in t["satellites"][0]][0] == "RowID"
+assert len(sat["Tuner"]) == 2 and dict(sat["Tuner"][1])["LowFrequency"] == 9750, sat
+ch = dict(t["channels"][0])
+assert len(ch["FavoriteSlot"]) == 32 and ch["Name"] == "Das Erste", ch
+muxes = [dict(r) for r in t["transponders"] if dict(r).get("SatID") == 1]
+assert muxes and [k for k, _ in [r for r in t["transponders"] if dict(r).get("SatID") == 1][0]] == \
+    ["RowID", "MuxParams", "Word1", "Byte6", "MuxNameIndex", "Byte12", "Byte13", "SatID", "TPID"]
+rows = [dict(r)["RowID"] for r in t["channels"]]
+assert rows == sorted(rows), rows
+PY
+  ;;
+convert-version-file)
+  expect 0 "$cli" --model default convert "$samples/model-default-version.bin" -o "$work/copy.bin"
+  head -c 4 "$work/copy.bin" | grep -q RIXA || fail "the copy is not a version file"
+  cmp -s "$samples/model-default-version.bin" "$work/copy.bin" || fail "unchanged database, changed bytes"
+  expect 0 "$cli" --model default convert "$samples/model-default.bin" -o "$work/plain.bin"
+  cmp -s "$samples/model-default.bin" "$work/plain.bin" || fail "channel file changed on convert"
+  ;;
+export-c)
+  expect 0 "$cli" --model D export-c "$samples/model-D.bin" -o "$work/table.h"
+  contains "$work/table.h" "const SSVC_INFO virtual_flash_svc[] = {"
+  contains "$work/table.h" '"Das Erste"'
+  contains "$work/table.h" "////Total Svc Channel Count = 27"
+  ;;
+new-opens)
+  for m in A B C D E default; do
+    expect 0 "$cli" --model "$m" new -o "$work/blank-$m.bin"
+    expect 0 "$cli" --model "$m" dump "$work/blank-$m.bin"
+    contains "$work/out" "Channels: 0"
+  done
+  ;;
+malformed-files)
+  good=$samples/model-D.bin
+  head -c 1000 "$good" >"$work/truncated.bin"
+  printf 'QP  \000\120' >"$work/wrong-header.bin"; tail -c +7 "$good" >>"$work/wrong-header.bin"
+  head -c 300000 /dev/urandom >"$work/random.bin"
+  : >"$work/empty.bin"
+  cp "$good" "$work/absurd.bin"
+  # Channel sector 0 claims 0x7000 TV slots (channel block at 49152, after the 86-byte header).
+  printf '\160\000' | dd of="$work/absurd.bin" bs=1 seek=$((86 + 49152 + 4096 - 6)) conv=notrunc 2>/dev/null
+  for f in truncated wrong-header random empty absurd missing; do
+    echo keep >"$work/out.bin"
+    expect 1 "$cli" --model D convert "$work/$f.bin" -o "$work/out.bin"
+    contains "$work/err" "Cannot open or invalid version file"
+    [ "$(cat "$work/out.bin")" = keep ] || fail "$f: OUT was touched"
+  done
+  # With --yes the same file is decoded as a bare image (its blocks then lie 86 bytes off).
+  expect 0 "$cli" --yes --model D dump "$work/wrong-header.bin"
+  contains "$work/out" "Channels: 0"
+  ;;
+stored-policy)
+  expect 0 "$cli" policy show
+  contains "$work/out" "Product List = 0"
+  expect 0 "$cli" dump "$samples/model-default.bin"   # nothing stored: the start-up policy
+  contains "$work/out" "Product list 7"
+  expect 0 "$cli" policy set E
+  expect 0 "$cli" policy show
+  contains "$work/out" "Product List = 8"
+  contains "$work/out" "Flash CH Start Position = 40960"
+  expect 0 "$cli" dump "$samples/model-E.bin"
+  contains "$work/out" "terrestrial multiplex"
+  expect 0 "$cli" --model D dump "$samples/model-D.bin"
+  expect 0 "$cli" policy show
+  contains "$work/out" "Product List = 8"           # --model stored nothing
+  ;;
+workbook-and-serial)
+  expect 1 "$cli" --model D dump "$work/list.xls"
+  expect 1 "$cli" ports
+  contains "$work/err" "not available"
+  expect 1 "$cli" receive --port /dev/null -o "$work/r.bin"
+  [ ! -e "$work/r.bin" ] || fail "receive left a file"
+  ;;
+*) fail "unknown case $case_name" ;;
+esac
+echo "ok: $case_name"
