@@ -1,0 +1,155 @@
+// The frame shared by the receiver protocols: the line buffer that gathers received chunks, the
+// transfer file (a channel file: "QP  ", 80, the info block, then the image), block checksums,
+// the conversation state and the progress figure. A parser never touches the port: each step
+// takes one received chunk and returns what to send.
+//
+// How lines are framed: a line ends at CR, LF or CR LF, whichever the receiver uses, also when
+// the pair is split across chunks; a line is examined once and consumed once it is answered, so
+// a reply is never sent twice. Chunks may split replies anywhere.
+#pragma once
+
+#include "qparser/ParsingState.h"
+#include "qparser/QPResult.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qparser {
+class TransferFile;
+}
+
+class CCommParser {
+public:
+    static constexpr int kHeaderSize = 86;  ///< "QP  ", the length word, the info block
+    static constexpr int kInfoSize = 80;
+    static constexpr int kVersionSlots = 18;
+    static constexpr int kVersionTextSize = 64; ///< a longer version line is cut there
+
+    /// Reads the transfer parameters of the policy once.
+    CCommParser();
+    virtual ~CCommParser();
+    CCommParser(const CCommParser&) = delete;
+    CCommParser& operator=(const CCommParser&) = delete;
+
+    /// One step of a receive conversation (the database comes down into the file).
+    virtual QPResult_Tag ParsingData4Download(const unsigned char* data, int length, int reserved = 0) = 0;
+    /// One step of a send conversation (the file goes up to the receiver).
+    virtual QPResult_Tag ParsingData4Upload(const unsigned char* data, int length, int reserved = 0) = 0;
+    /// Parses a version line (modified in place) into the version slots; 1 when complete.
+    virtual int ParsingRequestVersion(char* text) = 0;
+
+    std::uint8_t GetParsingState() const { return m_state; }
+    void SetParsingState(std::uint8_t state) { m_state = state; }
+
+    /// write: the file is written beside path and replaces it only when the receive completes;
+    /// otherwise path is opened for reading and its header checked. 1 on success, 0 on failure.
+    int Initialize(const std::string& path, bool write);
+    /// Frees the line buffer.
+    void ResetBuffer();
+    /// Progress of the conversation in hundredths of a percent, 0 to 10000.
+    int GetProcessPercent() const;
+
+    /// Blocks moved so far and in all, for progress displays.
+    int GetBlocksDone() const;
+    int GetBlocksTotal() const;
+
+    /// Receive side: after a damaged block, or after the block was asked for again, the parser
+    /// drops what arrives until the caller reports the line quiet (OnQuietLine).
+    bool AwaitsQuietLine() const { return m_quiet != QuietWait::None; }
+    /// What to send once the line has been quiet: the request for the damaged block, or the
+    /// held acknowledgement of a block that was asked for twice.
+    QPResult_Tag OnQuietLine();
+    /// Receive side, while blocks arrive: drops a partial block and asks for it again.
+    QPResult_Tag RequestBlockAgain();
+
+    /// Text of version slot 1..18; empty for other numbers.
+    std::string_view GetVersionField(int slot) const;
+    const unsigned char* GetInfoBlock() const { return m_info; }
+    std::uint32_t GetPayloadSize() const { return m_payloadSize; }
+
+    /// Number after the first ':' of a complete line, or -1 (no ':' or no digits).
+    static int GetParamNo(std::string_view line);
+
+protected:
+    /// The first line of the buffer.
+    struct Line {
+        std::string_view text; ///< without its line end; the whole buffer while unterminated
+        bool complete = false; ///< the line end has arrived
+        int length = 0;        ///< bytes of text and line end
+    };
+    /// A rule acts on the buffer and says how many bytes it consumed; 0 waits for more bytes.
+    using Rule = std::function<int(QPResult_Tag&)>;
+
+    /// One step: gathers the chunk piece by piece (the buffer stays bounded) and runs the rule
+    /// over each line; in the block state the bytes go to the block instead.
+    QPResult_Tag RunStep(const unsigned char* data, int length, const Rule& rule);
+    /// Bytes the line framer skips before a line: line ends and NULs (and more in subclasses).
+    virtual bool IsLineNoise(unsigned char byte) const;
+
+    Line FirstLine() const;
+    std::string_view Buffered() const;
+    /// Zero-fills the buffer; fill length and received bytes become 0.
+    void ClearBuffer();
+
+    /// Stores fields of a version line into the slots (field i goes to slot slotOfField[i]); returns 1
+    /// when all were present.
+    int StoreVersionFields(char* text, const int* slotOfField, int count);
+
+    /// Receive side: begins the block phase for n blocks (or ends it at once for none).
+    void BeginBlocks(int blockCount, QPResult_Tag& result);
+    /// Receive side: the info block is written, the file completed and state 6 reached.
+    bool FinishReceive();
+    /// Whole block and checksum in the buffer: its checksum is right.
+    bool CheckSumCheck() const;
+
+    /// Send side: reads block k, adds its checksum, records its sum for the total.
+    bool AnswerBlockRequest(int k, int checksumBytes, QPResult_Tag& result);
+    std::uint8_t TotalChecksum() const;
+    int UploadBlockCount(bool roundUp) const;
+
+    static void AddNumbered(QPResult_Tag& result, const char* prefix, int number, const char* end);
+
+    // Policy values, read once.
+    int m_blockSize;
+    int m_startBlock;
+    int m_flashBlockSize;
+    int m_checksumSize;
+    int m_byteOrder;
+
+    std::uint8_t m_state = kStateIdle;
+    std::uint32_t m_expectedBytes = 0;
+    std::int64_t m_receivedBytes = 0;
+    std::int64_t m_storedBytes = 0;
+    int m_blockCounter = 0;
+    int m_flashWritten = 0;
+    std::uint32_t m_payloadSize = 0;
+    std::int64_t m_uploadOffset = 0;
+    unsigned char m_info[kInfoSize] = {};
+    char m_version[84] = {};
+
+private:
+    enum class QuietWait { None, Resend, ReleaseAck };
+
+    void EnsureBuffer();
+    int Capacity() const { return m_blockSize + m_checksumSize + 1; }
+    void Append(const unsigned char* data, int length);
+    void Consume(int length);
+    void ExamineLines(const Rule& rule, QPResult_Tag& result);
+    void GatherBlock(const unsigned char* data, int length, QPResult_Tag& result);
+    void StoreBlock(QPResult_Tag& result);
+    char* VersionSlot(int slot);
+
+    std::vector<unsigned char> m_buffer;
+    int m_fill = 0;
+    QuietWait m_quiet = QuietWait::None;
+    bool m_reRequested = false;
+    bool m_receiving = false;
+    QPResult_Tag m_heldAck;
+    std::vector<std::int16_t> m_sentBlockSums; ///< -1: not sent; else the block's 8-bit sum
+    std::unique_ptr<qparser::TransferFile> m_file;
+    std::string m_path;
+};

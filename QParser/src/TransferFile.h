@@ -1,0 +1,39 @@
+// The transfer file of one conversation. A file being received is written beside its target and
+// renamed over it only when complete, so a cancelled or failed receive never leaves a partial
+// file that looks complete.
+#pragma once
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace qparser {
+
+class TransferFile {
+public:
+    /// Starts a new file that will replace path; false when it cannot be created.
+    bool Create(const std::string& path);
+    /// Opens path for reading; false when it cannot be opened.
+    bool Open(const std::string& path);
+    /// Drops a file being written without touching its target; closes a file being read.
+    void Close();
+
+    bool IsOpen() const;
+    std::int64_t Size() const;
+
+    bool Append(const unsigned char* bytes, int count);
+    bool WriteAt(std::int64_t offset, const unsigned char* bytes, int count);
+    /// Completes the file being written: it now replaces its target.
+    bool Commit();
+    /// Bytes read at offset, at most count; -1 on failure.
+    std::int64_t ReadAt(std::int64_t offset, unsigned char* bytes, int count);
+
+private:
+    std::unique_ptr<QSaveFile> m_writing;
+    std::unique_ptr<QFile> m_reading;
+};
+
+} // namespace qparser

@@ -1,0 +1,141 @@
+#include "ParserFixture.h"
+
+#include "qparser/QVRCommParser.h"
+#include "qparser/STCommParser.h"
+
+#include <QDir>
+
+namespace parsertest {
+namespace {
+
+TEST(GetParamNo, NumberAfterTheFirstColon) {
+    struct Row {
+        const char* line;
+        int number;
+    };
+    const Row rows[] = {
+        {"REQUEST_1024DOWN:0012", 12},
+        {"REQUEST_1024DOWN:0000", 0},
+        {"X:7:9", 7},
+        {"REQUEST_1024DOWN:", -1},
+        {"REQUEST_1024DOWN:x12", -1},
+        {"no colon 12", -1},
+        {"", -1},
+        {"A:99999999999999", 999999999}, // bounded, never overflowing
+    };
+    for (const Row& row : rows) EXPECT_EQ(CCommParser::GetParamNo(row.line), row.number) << row.line;
+}
+
+class InitializeTest : public ParserTest {};
+
+TEST_F(InitializeTest, ReadingChecksTheHeader) {
+    struct Row {
+        const char* name;
+        Bytes file;
+        int result;
+        std::uint32_t payload;
+    };
+    Bytes bigEndianLength = ChannelFile("");
+    bigEndianLength[4] = 0;
+    bigEndianLength[5] = 0x50;
+    const Row rows[] = {
+        {"header only", ChannelFile(""), 1, 0},
+        {"with image", ChannelFile(Bytes(3000, 'x')), 1, 3000},
+        {"wrong magic", "RIXA" + ChannelFile("").substr(4), 0, 0},
+        {"length big-endian", bigEndianLength, 0, 0},
+        {"short header", ChannelFile("").substr(0, 40), 0, 0},
+        {"empty", "", 0, 0},
+    };
+    for (const Row& row : rows) {
+        CQVRCommParser parser;
+        const std::string path = Path(row.name);
+        WriteFile(path, row.file);
+        EXPECT_EQ(parser.Initialize(path, false), row.result) << row.name;
+        if (row.result == 1) {
+            EXPECT_EQ(parser.GetPayloadSize(), row.payload) << row.name;
+        }
+    }
+    CQVRCommParser parser;
+    EXPECT_EQ(parser.Initialize(Path("missing"), false), 0);
+}
+
+TEST_F(InitializeTest, ReceivingLeavesTheTargetAloneUntilComplete) {
+    const std::string target = Path("work.bin");
+    WriteFile(target, "previous contents");
+    {
+        CQVRCommParser parser;
+        ASSERT_EQ(parser.Initialize(target, true), 1);
+        Feed(parser, Direction::Download, "a0002b");
+        Feed(parser, Direction::Download, WithChecksum(BlockData(1), 2));
+        EXPECT_EQ(ReadFile(target), "previous contents");
+        EXPECT_EQ(parser.Initialize(target, true), 1); // starting over drops the partial file
+    }
+    // Cancelled by destruction: the target is untouched and no temporary file is left.
+    EXPECT_EQ(ReadFile(target), "previous contents");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"work.bin"});
+}
+
+TEST_F(InitializeTest, ReceivingIntoAMissingDirectoryFails) {
+    CQVRCommParser parser;
+    EXPECT_EQ(parser.Initialize(Path("no/such/dir/work.bin"), true), 0);
+}
+
+TEST(ProcessPercent, FixedFiguresOfEachState) {
+    ApplyPolicy({});
+    const int expected[18] = {0, 300, 500, 600, 800, 900, 9950, 0, 100,
+                              500, 0, 700, 900, 900, 9999, 0, 9950, 0};
+    CQVRCommParser parser;
+    for (int state = 0; state < 18; ++state) {
+        parser.SetParsingState(static_cast<std::uint8_t>(state));
+        EXPECT_EQ(parser.GetProcessPercent(), expected[state]) << "state " << state;
+    }
+}
+
+TEST_F(InitializeTest, ProgressWhileBlocksArrive) {
+    CQVRCommParser parser;
+    ASSERT_EQ(parser.Initialize(Path("recv"), true), 1);
+    Feed(parser, Direction::Download, "a0004b");
+    EXPECT_EQ(parser.GetProcessPercent(), 900);
+    Feed(parser, Direction::Download, WithChecksum(BlockData(0), 2));
+    EXPECT_EQ(parser.GetProcessPercent(), 900 + 1024 * 9000 / 4096);
+    Feed(parser, Direction::Download, BlockData(1)); // data of block 1, checksum still missing
+    EXPECT_EQ(parser.GetProcessPercent(), 5400);
+    EXPECT_EQ(parser.GetBlocksDone(), 1);
+    EXPECT_EQ(parser.GetBlocksTotal(), 4);
+}
+
+TEST_F(InitializeTest, ProgressWhileTheReceiverWritesFlash) {
+    WriteFile(Path("send"), ChannelFile(Bytes(16384, 'x')));
+    CSTCommParser parser;
+    ASSERT_EQ(parser.Initialize(Path("send"), false), 1);
+    Feed(parser, Direction::Upload, "4096FLASH_WRITE\r\n4096FLASH_WRITE\r\n");
+    EXPECT_EQ(parser.GetParsingState(), kStateFlashWriting);
+    EXPECT_EQ(parser.GetProcessPercent(), 8 * 10000 / 16);
+}
+
+TEST_F(InitializeTest, ProgressOfAnEmptyFileNeverDividesByZero) {
+    WriteFile(Path("empty"), ChannelFile(""));
+    CSTCommParser parser;
+    ASSERT_EQ(parser.Initialize(Path("empty"), false), 1);
+    for (std::uint8_t state : {kStateBlocksSending, kStateFlashWriting, kStateBlocksArriving}) {
+        parser.SetParsingState(state);
+        EXPECT_GE(parser.GetProcessPercent(), 0);
+        EXPECT_LE(parser.GetProcessPercent(), 10000);
+    }
+}
+
+TEST(PolicyValues, NonsenseTransferSizesFallBackToOneBlock) {
+    ApplyPolicy({.checksumSize = 7, .blockSize = 0});
+    CQVRCommParser parser;
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("recv").toStdString();
+    ASSERT_EQ(parser.Initialize(path, true), 1);
+    Feed(parser, Direction::Download, "a0001b");
+    // 1024 bytes and a one-byte checksum make the block.
+    const QPResult_Tag result = Feed(parser, Direction::Download, WithChecksum(BlockData(3), 1));
+    EXPECT_EQ(Commands(result), std::vector<Bytes>{"DOWN_SUCCESS\r"});
+    EXPECT_EQ(ReadFile(path).size(), 86u + 1024u);
+}
+
+} // namespace
+} // namespace parsertest

@@ -1,0 +1,136 @@
+#include "ParserFixture.h"
+
+#include "policy/Policy.h"
+#include "qparser/QVRCommParser.h"
+#include "utils/Registry.h"
+
+namespace parsertest {
+namespace {
+
+class QVRDownload : public ParserTest {
+protected:
+    void SetUp() override {
+        ParserTest::SetUp();
+        path = Path("recv.bin");
+        ASSERT_EQ(parser.Initialize(path, true), 1);
+    }
+    std::vector<Bytes> Send(const Bytes& bytes) { return Commands(Feed(parser, Direction::Download, bytes)); }
+    /// Brings the conversation to the block state for n blocks.
+    void StartBlocks(int n) {
+        char mark[8];
+        std::snprintf(mark, sizeof mark, "a%04db", n);
+        ASSERT_EQ(Send(mark), std::vector<Bytes>{"REQUEST_1024DOWN:0000\n"});
+    }
+
+    CQVRCommParser parser;
+    std::string path;
+};
+
+TEST_F(QVRDownload, ThreeBlocksAreAcknowledgedAndTheLastEndsTheReceive) {
+    StartBlocks(3);
+    EXPECT_EQ(GetFlashRequestBlock(), 3);
+    EXPECT_EQ(Send(WithChecksum(BlockData(0), 2)),
+              (std::vector<Bytes>{"1024DOWN_SUCCESS:0000\n", "REQUEST_1024DOWN:0001\n"}));
+    const QPResult_Tag second = Feed(parser, Direction::Download, WithChecksum(BlockData(1), 2));
+    EXPECT_EQ(Commands(second), (std::vector<Bytes>{"1024DOWN_SUCCESS:0001\n", "REQUEST_1024DOWN:0002\n"}));
+    EXPECT_EQ(second.nextBlock, 2);
+    EXPECT_EQ(Send(WithChecksum(BlockData(2), 2)), std::vector<Bytes>{"DOWN_SUCCESS\r"});
+    EXPECT_EQ(parser.GetParsingState(), kStateReceiveFinished);
+    EXPECT_EQ(ReadFile(path), ChannelFile(BlockData(0) + BlockData(1) + BlockData(2)));
+}
+
+TEST_F(QVRDownload, BlockIsTestedOnlyWhenItsLastChecksumByteArrives) {
+    StartBlocks(2);
+    const Bytes block = WithChecksum(BlockData(5), 2);
+    EXPECT_TRUE(Send(block.substr(0, 1025)).empty());
+    EXPECT_EQ(Send(block.substr(1025)).size(), 2u);
+}
+
+TEST_F(QVRDownload, DamagedBlockIsAskedForAgainOnceTheLineIsQuiet) {
+    StartBlocks(2);
+    Bytes damaged = WithChecksum(BlockData(0), 2);
+    damaged[100] ^= 0x40;
+    EXPECT_TRUE(Send(damaged).empty());
+    EXPECT_TRUE(parser.AwaitsQuietLine());
+    // The rest of a misaligned transmission is dropped, not taken for the next block.
+    EXPECT_TRUE(Send(BlockData(9, 300)).empty());
+    EXPECT_EQ(Commands(parser.OnQuietLine()), std::vector<Bytes>{"REQUEST_1024DOWN:0000\n"});
+    EXPECT_FALSE(parser.AwaitsQuietLine());
+    // The block that answers a repeated request is acknowledged only after a quiet line, so a
+    // late answer to the first request cannot pass for block 1.
+    EXPECT_TRUE(Send(WithChecksum(BlockData(0), 2)).empty());
+    EXPECT_TRUE(parser.AwaitsQuietLine());
+    EXPECT_TRUE(Send(WithChecksum(BlockData(0), 2)).empty());
+    const QPResult_Tag released = parser.OnQuietLine();
+    EXPECT_EQ(Commands(released), (std::vector<Bytes>{"1024DOWN_SUCCESS:0000\n", "REQUEST_1024DOWN:0001\n"}));
+    EXPECT_EQ(released.nextBlock, 1);
+    EXPECT_EQ(Send(WithChecksum(BlockData(1), 2)), std::vector<Bytes>{"DOWN_SUCCESS\r"});
+    EXPECT_EQ(ReadFile(path), ChannelFile(BlockData(0) + BlockData(1)));
+}
+
+TEST_F(QVRDownload, RequestAgainDropsAPartialBlock) {
+    StartBlocks(2);
+    Send(BlockData(4).substr(0, 500));
+    EXPECT_EQ(Commands(parser.RequestBlockAgain()), std::vector<Bytes>{"REQUEST_1024DOWN:0000\n"});
+    EXPECT_TRUE(Send(WithChecksum(BlockData(4), 2)).empty()); // held: the block was asked twice
+    // Asking again while an acknowledgement is held releases it instead.
+    EXPECT_EQ(Commands(parser.RequestBlockAgain()),
+              (std::vector<Bytes>{"1024DOWN_SUCCESS:0000\n", "REQUEST_1024DOWN:0001\n"}));
+    EXPECT_EQ(Send(WithChecksum(BlockData(5), 2)), std::vector<Bytes>{"DOWN_SUCCESS\r"});
+    EXPECT_EQ(ReadFile(path), ChannelFile(BlockData(4) + BlockData(5)));
+}
+
+TEST_F(QVRDownload, BytesBeyondOneBlockAreDropped) {
+    StartBlocks(2);
+    EXPECT_EQ(Send(WithChecksum(BlockData(0), 2) + "GARBAGE\r\n").size(), 2u);
+    EXPECT_EQ(Send(WithChecksum(BlockData(1), 2)), std::vector<Bytes>{"DOWN_SUCCESS\r"});
+    EXPECT_EQ(ReadFile(path), ChannelFile(BlockData(0) + BlockData(1)));
+}
+
+TEST_F(QVRDownload, RequestAgainOutsideTheBlockStateSendsNothing) {
+    EXPECT_EQ(parser.RequestBlockAgain().resultCode, kQPNothing);
+    EXPECT_EQ(parser.OnQuietLine().resultCode, kQPNothing);
+}
+
+TEST_F(QVRDownload, EmptyDatabaseEndsAtOnce) {
+    EXPECT_EQ(Send("a0000b"), std::vector<Bytes>{"DOWN_SUCCESS\r"});
+    EXPECT_EQ(parser.GetParsingState(), kStateReceiveFinished);
+    EXPECT_EQ(ReadFile(path), ChannelFile(""));
+}
+
+TEST_F(QVRDownload, PromptThenAckOnOneChunkAnswersEachLineOnce) {
+    // A lone CR ends a line, so the "ack" is a line of its own and gets its own answer.
+    EXPECT_EQ(Send("PROMPT>\rack\r\n"), (std::vector<Bytes>{"CHHOST\r\n", "REQUEST_START_BLOCK\r"}));
+    EXPECT_EQ(Send("PROMPT>\r"), std::vector<Bytes>{"CHHOST\r\n"}); // the state moved on
+    EXPECT_TRUE(Send("PROMPT>\r").empty());                           // still prompting
+}
+
+TEST_F(QVRDownload, VersionLineIsStoredAndAShortOneGetsNoReply) {
+    EXPECT_TRUE(Send("REQUEST_VERSION:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n").empty());
+    EXPECT_EQ(Send("REQUEST_VERSION:R1.2,2,3,4,5,6,7,8,9,10,BOARDNAMEISLONGER,12,13,14,15,16,17\r\n"),
+              std::vector<Bytes>{"REQUEST_START_BLOCK\r"});
+    EXPECT_EQ(parser.GetVersionField(9), "R1.");  // four-byte slots keep three characters
+    EXPECT_EQ(parser.GetVersionField(4), "BOARDNAMEISLONG");
+    EXPECT_EQ(parser.GetVersionField(5), "12");
+    EXPECT_EQ(parser.GetVersionField(3), "17");
+    EXPECT_EQ(parser.GetVersionField(8), "");
+    char stored[kRegistryStringSize];
+    ASSERT_EQ(GetRegistry(kChanforgeKey, "QVR Version String", stored, ""), 1);
+    EXPECT_STREQ(stored, "R1.2");
+}
+
+TEST_F(QVRDownload, MarksNeedDigitsAndMayArriveInPieces) {
+    EXPECT_TRUE(Send("qwertr\r\n").empty()); // text, not a start-block mark
+    EXPECT_TRUE(Send("q36").empty());
+    EXPECT_EQ(Send("48r"), std::vector<Bytes>{"REQUEST_BLOCK\r"});
+    EXPECT_EQ(parser.GetParsingState(), kStateBlockCountRequested);
+}
+
+TEST_F(QVRDownload, OverlongLineIsDroppedAndTheNextLineStillAnswered) {
+    const Bytes flood(5000, 'z');
+    EXPECT_TRUE(Send(flood).empty());
+    EXPECT_EQ(Send("\r\nPROMPT>\r"), std::vector<Bytes>{"CHHOST\r\n"});
+}
+
+} // namespace
+} // namespace parsertest

@@ -1,0 +1,153 @@
+#include "ParserFixture.h"
+
+#include "policy/Policy.h"
+#include "qparser/STCommParser.h"
+
+namespace parsertest {
+namespace {
+
+class STUpload : public ParserTest {
+protected:
+    void Load(const Bytes& payload, int startBlock = 3648) {
+        ApplyPolicy({.startBlock = startBlock});
+        parser = std::make_unique<CSTCommParser>();
+        WriteFile(Path("send.bin"), ChannelFile(payload));
+        ASSERT_EQ(parser->Initialize(Path("send.bin"), false), 1);
+    }
+    QPResult_Tag Send(const Bytes& bytes) { return Feed(*parser, Direction::Upload, bytes); }
+
+    std::unique_ptr<CSTCommParser> parser;
+};
+
+TEST_F(STUpload, StartBlockChoosesTheWidthOfBothNumbers) {
+    struct Row {
+        int startBlock;
+        Bytes start;
+        Bytes count;
+    };
+    const Row rows[] = {{3648, "3648", "0005"}, {10000, "10000", "0005"}, {12000, "12000", "00005"}};
+    for (const Row& row : rows) {
+        Load(Bytes(5000, 'x'), row.startBlock);
+        EXPECT_EQ(Reply(Send("REQUEST_START_BLOCK\r\n")), row.start);
+        EXPECT_EQ(Reply(Send("REQUEST_BLOCK\r\n")), row.count);
+    }
+}
+
+TEST_F(STUpload, FlashInformationIsAnsweredOnlyWhenWhole) {
+    Load(Bytes(2048, 'x'));
+    EXPECT_EQ(Send("REQUEST_V100\r\n").resultCode, kQPNothing);
+    EXPECT_EQ(parser->GetParsingState(), kStateReceiverConnected);
+    const Bytes info = "BL_FLASH_INFO\r\n" + Bytes(33, '5') + "BL_FLASH_END\r\n";
+    ASSERT_EQ(info.size(), 62u);
+    EXPECT_EQ(Send(info.substr(0, 40)).resultCode, kQPNothing);
+    EXPECT_EQ(Commands(Send(info.substr(40))), std::vector<Bytes>{"DATNN"});
+    EXPECT_EQ(parser->GetParsingState(), kStateVersionAnswered);
+}
+
+TEST_F(STUpload, SingleBytesOtherThanZeroAreGathered) {
+    Load(Bytes(2048, 'x'));
+    EXPECT_EQ(Send(Bytes(1, '\0')).resultCode, kQPNothing);
+    Send("A");
+    EXPECT_EQ(parser->GetParsingState(), kStateIdle);
+    Send("CK");
+    EXPECT_EQ(parser->GetParsingState(), kStateAcknowledged);
+}
+
+TEST_F(STUpload, BlockChecksumIsOneByte) {
+    struct Row {
+        Bytes payload;
+        Bytes checksum;
+    };
+    const Row rows[] = {{Bytes(1024, '\x01'), Bytes(1, '\x00')}, {Bytes(1000, '\x01'), Bytes(1, '\xE8')}};
+    for (const Row& row : rows) {
+        Load(row.payload);
+        const QPResult_Tag result = Send("REQUEST_1024DOWN:0000\r\n");
+        ASSERT_EQ(result.data.size(), 1024u); // a short block is padded with zeros
+        EXPECT_EQ(Commands(result), std::vector<Bytes>{row.checksum});
+        EXPECT_EQ(Reply(Send("REQUEST_TOTALCRC\r\n")), row.checksum);
+    }
+}
+
+TEST_F(STUpload, LinesOfTheHandshakeAreNotTakenWhileBlocksGoOut) {
+    Load(Bytes(4096, 'x'));
+    Send("REQUEST_1024DOWN:0000\r\n");
+    EXPECT_EQ(parser->GetParsingState(), kStateBlocksSending);
+    EXPECT_EQ(Send("REQUEST_BLOCK\r\nREQUEST_START_BLOCK\r\nACK\r\n").resultCode, kQPNothing);
+    EXPECT_EQ(Reply(Send("REQDATA_BLOCK\r\n")), "0004");
+}
+
+class STDownload : public ParserTest {
+protected:
+    void SetUp() override {
+        ParserTest::SetUp();
+        path = Path("recv.bin");
+        ASSERT_EQ(parser.Initialize(path, true), 1);
+    }
+    std::vector<Bytes> Send(const Bytes& bytes) { return Commands(Feed(parser, Direction::Download, bytes)); }
+
+    CSTCommParser parser;
+    std::string path;
+};
+
+TEST_F(STDownload, KnocksAreAnsweredOnce) {
+    const auto reply = Send("\x1F\x1F");
+    ASSERT_EQ(reply.size(), 2u);
+    EXPECT_EQ(reply[0], "REQUEST_V100\r\n");
+    EXPECT_EQ(reply[1].size(), 64u);
+    EXPECT_TRUE(Send("\x1F").empty());
+    EXPECT_EQ(Send("DATNN"), std::vector<Bytes>{"REQUEST_MODEL_INFO"});
+    EXPECT_TRUE(Send("\x1F").empty()); // a late knock is noise now
+}
+
+TEST_F(STDownload, FourDigitsSetTheStartBlockAndFiveAreAcceptedWhole) {
+    Send("DATNN");
+    EXPECT_TRUE(Send("36").empty());
+    EXPECT_EQ(Send("48"), std::vector<Bytes>{"REQUEST_BLOCK\r"});
+    EXPECT_EQ(GetFlashStartBlock(), 3648);
+    CSTCommParser other;
+    ASSERT_EQ(other.Initialize(Path("other.bin"), true), 1);
+    Feed(other, Direction::Download, "ack");
+    EXPECT_EQ(Commands(Feed(other, Direction::Download, "12000")), std::vector<Bytes>{"REQUEST_BLOCK\r"});
+    EXPECT_EQ(GetFlashStartBlock(), 12000);
+}
+
+TEST(ConvHeader, TwoCharacterFieldsFillTheInfoBlockExactly) {
+    ApplyPolicy({.startBlock = 3648});
+    CSTCommParser parser;
+    char line[] = "a1,a2,a3,a4,a5,a6,a7,a8,a9,b1,b2,b3";
+    ASSERT_EQ(parser.ParsingRequestVersion(line), 1);
+    unsigned char header[64];
+    ASSERT_EQ(parser.MakeFileConvHeader(header), 64);
+    const Bytes text(reinterpret_cast<const char*>(header), 64);
+    EXPECT_EQ(text.substr(0, 26), "RIXAa1a2a3a9b1b2b3a5a6a7a8");
+    EXPECT_EQ(text.substr(26, 10), "0000003648");
+    EXPECT_EQ(text.substr(36, 17), Bytes("a4", 2) + Bytes(14, '\0') + "a");
+    EXPECT_EQ(text.substr(53, 8), "DATNNRRR");
+    EXPECT_EQ(text.substr(61), Bytes("\0\0x", 3));
+    EXPECT_EQ(parser.MakeFileConvHeader(nullptr), 0);
+}
+
+TEST(ConvHeader, LongFieldsAreCutToTheInfoBlock) {
+    ApplyPolicy({});
+    CSTCommParser parser;
+    char line[] = "aaa,bbb,ccc,dddddddddddddddddddd,eee,fff,ggg,hhh,iii,jjj,kkk,lll";
+    ASSERT_EQ(parser.ParsingRequestVersion(line), 1);
+    unsigned char header[64 + 16];
+    std::fill(std::begin(header), std::end(header), 0xEE);
+    EXPECT_EQ(parser.MakeFileConvHeader(header), 64);
+    EXPECT_EQ(header[64], 0xEE); // nothing written past the room
+}
+
+TEST(STVersion, TwelveFieldsAreNeeded) {
+    ApplyPolicy({});
+    CSTCommParser parser;
+    char shortLine[] = "1,2,3,4,5,6,7,8,9,10,11";
+    EXPECT_EQ(parser.ParsingRequestVersion(shortLine), 0);
+    char line[] = ",,1\t2\r\n3,4,5,6,7,8,9,10,11,12";
+    EXPECT_EQ(parser.ParsingRequestVersion(line), 1);
+    EXPECT_EQ(parser.GetVersionField(12), "12");
+    EXPECT_EQ(parser.GetVersionField(2), "2");
+}
+
+} // namespace
+} // namespace parsertest
