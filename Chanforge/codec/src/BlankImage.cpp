@@ -31,8 +31,8 @@ DocResult WriteBlankImage(const FlashLayout& layout, const std::string& path) {
         const detail::CombinedArea c = detail::CombinedAreaOf(layout);
         Blank(image, c.start, c.trailerAt + detail::kCombinedWriteTrailer);
     }
-    std::vector<std::uint8_t> file(kChannelHeaderSize, 0);
-    file.insert(file.end(), image.begin(), image.end());
+    std::vector<std::uint8_t> file(kChannelHeaderSize + image.size(), 0);
+    std::copy(image.begin(), image.end(), file.begin() + kChannelHeaderSize);
     tabstore::CQoDB db;
     DocumentValues values;
     HeaderState header;

@@ -1,8 +1,12 @@
 #include "FileIO.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QString>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
 
 namespace chanforge::codec::detail {
 
@@ -19,14 +23,24 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
 
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
     if (path.empty()) return false;
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // The temporary file sits beside the target, so the rename never crosses file systems.
+    const QFileInfo target(QString::fromStdString(path));
+    QTemporaryFile temp(target.absolutePath() + "/." + target.fileName() + ".XXXXXX");
+    if (!temp.open()) return false;
     const auto size = static_cast<qint64>(bytes.size());
-    if (size > 0 && file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        file.cancelWriting();
+    if (size > 0 && temp.write(reinterpret_cast<const char*>(bytes.data()), size) != size)
         return false;
-    }
-    return file.commit();
+    if (!temp.flush()) return false;
+    // Keep the target's permissions when it exists; a new file gets the usual ones.
+    temp.setPermissions(target.exists() ? target.permissions()
+                                        : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                              QFile::ReadOther);
+    temp.close();
+    std::error_code error;
+    std::filesystem::rename(temp.fileName().toStdString(), path, error);
+    if (error) return false;
+    temp.setAutoRemove(false); // it is the target now
+    return true;
 }
 
 } // namespace chanforge::codec::detail
