@@ -1,5 +1,6 @@
 #include "ChannelColumns.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace xls::channel {
@@ -21,10 +22,12 @@ std::array<Column, kColumnCount> MakeColumns() {
     c[i++] = Column{"Name", offsetof(Channel_Info_Tag, Name), 0};
     for (const Column& col : {CF_FIELD(CodeTable), CF_FIELD(Tuner), CF_FIELD(Record), CF_FIELD(LogicalNumber)})
         c[i++] = col;
-    for (std::size_t slot = 0; slot < chanforge::kFavoriteGroupsMax; ++slot)
-        c[i++] = Column{"F" + std::to_string(slot),
-                        offsetof(Channel_Info_Tag, FavoriteSlot) + slot * sizeof(std::uint16_t),
+    for (std::size_t slot = 0; slot < chanforge::kFavoriteGroupsMax; ++slot) {
+        char header[8];
+        std::snprintf(header, sizeof header, "F%zu", slot);
+        c[i++] = Column{header, offsetof(Channel_Info_Tag, FavoriteSlot) + slot * sizeof(std::uint16_t),
                         sizeof(std::uint16_t)};
+    }
     // NetNameID precedes NetworkID in the sheet, unlike in the record.
     for (const Column& col : {CF_FIELD(ShowNum), CF_FIELD(ParentRate), CF_FIELD(StreamType),
                               CF_FIELD(OrgNetID), CF_FIELD(TSID), CF_FIELD(VolOffset), CF_FIELD(OrgMuxID),
