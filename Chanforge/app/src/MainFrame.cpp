@@ -74,6 +74,8 @@ void CMainFrame::BuildToolbar() {
     bar->setObjectName("toolbar");
     bar->setMovable(true);
     bar->setIconSize(QSize(16, 16));
+    // Where the window manager keeps title-bar clicks to itself, the toolbar takes the gestures.
+    bar->installEventFilter(this);
     auto add = [&](QStyle::StandardPixmap icon, const char* text, const char* tip, QKeySequence key, auto slot) {
         QAction* action = bar->addAction(style()->standardIcon(icon), QString::fromLatin1(tip), this, slot);
         action->setStatusTip(QString::fromLatin1(text));
@@ -346,6 +348,17 @@ void CMainFrame::TitleBarDoubleClick(Qt::KeyboardModifiers modifiers) {
         Configuration();
     else if ((modifiers & Qt::ShiftModifier) != 0)
         ExportDefaultTable();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        const Qt::KeyboardModifiers modifiers = QApplication::keyboardModifiers();
+        if ((modifiers & (Qt::ControlModifier | Qt::ShiftModifier)) != 0) {
+            TitleBarDoubleClick(modifiers);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool CMainFrame::event(QEvent* event) {

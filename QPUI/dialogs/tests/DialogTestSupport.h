@@ -13,11 +13,11 @@ inline QApplication& App() {
     static int argc = 1;
     static char name[] = "qpui-tests";
     static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return new QApplication(argc, argv);
-    }();
-    return *app;
+    // An object, not a pointer: destroyed at exit, it releases the font libraries' caches too.
+    static const bool platform = setenv("QT_QPA_PLATFORM", "offscreen", 0) == 0;
+    static QApplication app(argc, argv);
+    (void)platform;
+    return app;
 }
 
 /// Records every message instead of showing it; answers with answer.
