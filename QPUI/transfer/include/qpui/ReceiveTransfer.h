@@ -1,0 +1,42 @@
+// Receive from receiver: the behaviour of both receive dialogs.
+#pragma once
+
+#include "qpui/Transfer.h"
+
+namespace qpui {
+
+struct ReceiveRequest {
+    TransferLine line;
+    std::string target; ///< replaced only when the receive completes
+    /// The plain dialog sends the host access code; the extended one waits for the receiver.
+    bool sendAccessCode = true;
+};
+
+class CReceiveTransfer : public CTransfer {
+    Q_OBJECT
+public:
+    /// Silence after which a block is asked for again; shorter after a damaged block, where
+    /// the line only has to settle.
+    static constexpr int kRequestAgainMs = 1500;
+    static constexpr int kQuietLineMs = 100;
+
+    /// The receive dialogs speak the QVR protocol with every model.
+    explicit CReceiveTransfer(ParserFamily family = ParserFamily::Qvr, QObject* parent = nullptr);
+    ~CReceiveTransfer() override;
+
+    /// Connect. False when it did not start (finished() tells why, or the port was open).
+    bool Start(const ReceiveRequest& request);
+    /// Tells a receiver that already sent data to stop, then closes; the target stays as it was.
+    void Cancel() override;
+
+protected:
+    void OnBytes(const unsigned char* bytes, int count) override;
+
+private:
+    void ArmRequestTimer();
+    void OnRequestTimer();
+
+    QTimer m_requestTimer;
+};
+
+} // namespace qpui

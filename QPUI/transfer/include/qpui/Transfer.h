@@ -1,0 +1,97 @@
+// The GUI-free part of the transfer dialogs: a transfer owns the serial port and a parser, moves
+// bytes between them on the owner's thread and paces itself with timers. Dialogs and the
+// command line show what it emits; they never talk to the port or the parser themselves.
+#pragma once
+
+#include "qparser/CommParser.h"
+#include "qpui/SerialSettings.h"
+#include "serlink/SerialComm.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+
+namespace qpui {
+
+enum class ParserFamily { Qvr, St };
+/// The family whose send conversation a product list speaks: ST7100 for lists 7 to 10.
+ParserFamily FamilyForProductList(int productList);
+
+struct TransferLine {
+    std::string port; ///< device path, platform port name or "COM<n>"
+    SERIAL_COMM_INFO_TAG settings;
+    int idleTimeoutMs = 0; ///< fail when the receiver sends nothing this long; 0 waits forever
+};
+
+struct TransferStats {
+    int blocksDone = 0;
+    int blocksTotal = 0;
+    qint64 bytesIn = 0;
+    qint64 bytesOut = 0;
+    qint64 elapsedMs = 0;
+};
+
+class CTransfer : public QObject {
+    Q_OBJECT
+public:
+    enum class Outcome { Succeeded, Failed, Cancelled };
+    Q_ENUM(Outcome)
+
+    ~CTransfer() override;
+
+    bool IsConnected() const { return m_port.IsConnected(); }
+    bool IsFinished() const { return m_finished; }
+    /// Last progress shown, hundredths of a percent.
+    int Progress() const { return m_shown; }
+    QString Status() const { return m_status; }
+    TransferStats Stats() const;
+    /// Cancel as the dialog's Cancel does (after the operator confirmed).
+    virtual void Cancel() = 0;
+
+signals:
+    void statusChanged(const QString& text);
+    void progressChanged(int hundredths);
+    void finished(qpui::CTransfer::Outcome outcome, const QString& message);
+
+protected:
+    CTransfer(ParserFamily family, QObject* parent);
+
+    bool event(QEvent* event) override;
+    /// Bytes the receiver sent, in arrival order.
+    virtual void OnBytes(const unsigned char* bytes, int count) = 0;
+
+    /// Resets the figures, makes a fresh parser and initialises it; reports failure itself.
+    bool Prepare(const std::string& path, bool receiving);
+    /// Opens the port; on failure the transfer ends with the reason.
+    bool OpenLine(const TransferLine& line);
+    void SetStatus(const QString& text);
+    /// Shows a progress figure with its text, when it changed.
+    void ShowProgress(int hundredths, const char* format);
+    void ForceProgress(int hundredths);
+    std::uint32_t Write(const void* bytes, int count);
+    /// Writes every command of a result, pausing after each; reports short writes. False when
+    /// a command did not go out whole.
+    bool WriteCommands(const QPResult_Tag& result, int pauseMs);
+    /// Ends the transfer: timers stopped, port closed, an incomplete receive discarded.
+    void Finish(Outcome outcome, const QString& message);
+    void StartIdleClock();
+
+    CSerialComm m_port;
+    std::unique_ptr<CCommParser> m_parser;
+
+private:
+    ParserFamily m_family;
+    QTimer m_idleTimer;
+    QElapsedTimer m_clock;
+    int m_shown = 0;
+    QString m_status;
+    bool m_finished = false;
+    qint64 m_bytesIn = 0;
+    qint64 m_bytesOut = 0;
+};
+
+} // namespace qpui

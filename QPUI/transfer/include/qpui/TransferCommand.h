@@ -1,0 +1,39 @@
+// The command line's receive, send and ports: the same transfers as the dialogs, with a progress
+// line on a terminal and Ctrl+C as Cancel. The command line only parses options and calls these.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace qpui {
+
+struct LineOptions {
+    std::string port; ///< device path or platform port name
+    std::optional<std::uint32_t> baud;
+    std::optional<int> dataBits;
+    std::optional<int> stopBits;
+    std::optional<int> parity;
+    int timeoutSeconds = 30; ///< no byte from the receiver this long fails the command; 0: none
+};
+
+struct ReceiveOptions {
+    LineOptions line;
+    std::string output;
+    bool wait = false; ///< do not send the host access code: the receiver begins
+};
+
+struct SendOptions {
+    LineOptions line;
+    std::string file; ///< a channel file, as the work file holds the database
+};
+
+/// Exit status: 0 done, 1 failed or cancelled (the reason on standard error), 2 bad settings.
+int RunReceive(const ReceiveOptions& options);
+/// Sends with the conversation of the stored product list. Exit status as RunReceive.
+int RunSend(const SendOptions& options);
+/// Lists the machine's serial ports, one a line: name, device path, description.
+int ListPorts(std::ostream& out);
+
+} // namespace qpui

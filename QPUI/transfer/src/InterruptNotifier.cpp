@@ -1,0 +1,49 @@
+#include "InterruptNotifier.h"
+
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace qpui {
+
+namespace {
+
+int wakePipe[2] = {-1, -1};
+struct sigaction previous {};
+
+void OnSignal(int) {
+    // Only async-signal-safe work here: one byte through the pipe wakes the event loop.
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(wakePipe[1], &byte, 1);
+}
+
+} // namespace
+
+InterruptNotifier::InterruptNotifier(std::function<void()> onInterrupt)
+    : m_onInterrupt(std::move(onInterrupt)) {
+    if (::pipe2(wakePipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    m_notifier = std::make_unique<QSocketNotifier>(wakePipe[0], QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] {
+        char drain[16];
+        while (::read(wakePipe[0], drain, sizeof drain) > 0) {
+        }
+        m_onInterrupt();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGINT, &action, &previous);
+}
+
+InterruptNotifier::~InterruptNotifier() {
+    if (!m_notifier) return;
+    ::sigaction(SIGINT, &previous, nullptr);
+    m_notifier.reset();
+    ::close(wakePipe[0]);
+    ::close(wakePipe[1]);
+    wakePipe[0] = wakePipe[1] = -1;
+}
+
+} // namespace qpui

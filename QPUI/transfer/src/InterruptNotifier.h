@@ -1,0 +1,26 @@
+// Turns Ctrl+C into a call on the event loop's thread, where a transfer may be cancelled.
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+class QSocketNotifier;
+
+namespace qpui {
+
+class InterruptNotifier {
+public:
+    /// Installs the handler for SIGINT until destruction; onInterrupt runs on this thread.
+    explicit InterruptNotifier(std::function<void()> onInterrupt);
+    ~InterruptNotifier();
+    InterruptNotifier(const InterruptNotifier&) = delete;
+    InterruptNotifier& operator=(const InterruptNotifier&) = delete;
+
+private:
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    std::function<void()> m_onInterrupt;
+};
+
+} // namespace qpui

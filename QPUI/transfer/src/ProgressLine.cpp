@@ -1,0 +1,39 @@
+#include "ProgressLine.h"
+
+#include <cstdio>
+
+namespace qpui {
+
+namespace {
+constexpr int kBarWidth = 24;
+}
+
+void ProgressLine::Update(const QString& status, int hundredths, const TransferStats& stats) {
+    if (!m_terminal) {
+        if (status != m_lastStatus) std::fprintf(stderr, "%s\n", status.trimmed().toLocal8Bit().constData());
+        m_lastStatus = status;
+        return;
+    }
+    const int filled = hundredths * kBarWidth / 10000;
+    const QString bar = QString(filled, QLatin1Char('#')) + QString(kBarWidth - filled, QLatin1Char('.'));
+    const double seconds = stats.elapsedMs / 1000.0;
+    const double rate = seconds > 0 ? (stats.bytesIn + stats.bytesOut) / 1024.0 / seconds : 0.0;
+    QString blocks;
+    if (stats.blocksTotal > 0) blocks = QStringLiteral("%1/%2 blocks").arg(stats.blocksDone).arg(stats.blocksTotal);
+    const QString line = QStringLiteral("[%1] %2%  %3  %4 KiB/s  %5")
+                             .arg(bar)
+                             .arg(hundredths / 100.0, 6, 'f', 2)
+                             .arg(blocks, -16)
+                             .arg(rate, 6, 'f', 1)
+                             .arg(status.trimmed());
+    std::fprintf(stderr, "\r%-100s", line.left(100).toLocal8Bit().constData());
+    std::fflush(stderr);
+    m_drawn = true;
+}
+
+void ProgressLine::Close() {
+    if (m_drawn) std::fprintf(stderr, "\n");
+    m_drawn = false;
+}
+
+} // namespace qpui

@@ -1,0 +1,24 @@
+// One line of transfer progress on standard error: redrawn in place on a terminal, a line per
+// status change otherwise (logs stay readable).
+#pragma once
+
+#include "qpui/Transfer.h"
+
+#include <QString>
+
+namespace qpui {
+
+class ProgressLine {
+public:
+    explicit ProgressLine(bool terminal) : m_terminal(terminal) {}
+    void Update(const QString& status, int hundredths, const TransferStats& stats);
+    /// Ends the line before other output follows.
+    void Close();
+
+private:
+    bool m_terminal;
+    bool m_drawn = false;
+    QString m_lastStatus;
+};
+
+} // namespace qpui

@@ -1,0 +1,110 @@
+#include "qpui/SendTransfer.h"
+
+#include "qpui/TransferTexts.h"
+#include "utils/Report.h"
+
+namespace qpui {
+
+CSendTransfer::CSendTransfer(ParserFamily family, QObject* parent) : CTransfer(family, parent) {
+    connect(&m_knockTimer, &QTimer::timeout, this, [this] { Knock(); });
+    connect(&m_repeatTimer, &QTimer::timeout, this, [this] { RepeatBlock(); });
+    connect(this, &CTransfer::finished, this, [this] {
+        m_knockTimer.stop();
+        m_repeatTimer.stop();
+        m_heldBlock.clear();
+    });
+}
+
+CSendTransfer::~CSendTransfer() = default;
+
+bool CSendTransfer::Start(const SendRequest& request) {
+    if (IsConnected()) {
+        SetStatus(texts::kAlreadyOpen);
+        return false;
+    }
+    if (!Prepare(request.file, false) || !OpenLine(request.line)) return false;
+    SetStatus(texts::kTurnOffAndOn);
+    m_knockTimer.start(kKnockMs);
+    StartIdleClock();
+    return true;
+}
+
+void CSendTransfer::Cancel() {
+    if (!IsFinished()) Finish(Outcome::Cancelled, QStringLiteral("Cancelled"));
+}
+
+void CSendTransfer::Knock() {
+    SetStatus(texts::kWaitingReboot);
+    const unsigned char knock = 0x1F;
+    Write(&knock, 1);
+}
+
+void CSendTransfer::RepeatBlock() {
+    // The receiver is silent after a block: send the block again, without its checksum.
+    if (m_heldBlock.empty()) return;
+    const int size = static_cast<int>(m_heldBlock.size());
+    if (Write(m_heldBlock.data(), size) < static_cast<std::uint32_t>(size)) {
+        utils::Report(utils::ReportLevel::Error, texts::kWriteFailed);
+        m_heldBlock.clear();
+    }
+}
+
+void CSendTransfer::OnBytes(const unsigned char* bytes, int count) {
+    m_repeatTimer.stop();
+    ShowProgress(m_parser->GetProcessPercent(), texts::kUploading);
+    m_heldBlock.clear();
+    const QPResult_Tag result = m_parser->ParsingData4Upload(bytes, count);
+    switch (result.resultCode) {
+    case kQPFailure:
+        m_knockTimer.stop();
+        ForceProgress(0);
+        SetStatus(texts::kDataSendFail);
+        Finish(Outcome::Failed, texts::kDataSendFail);
+        return;
+    case kQPCommands:
+        m_knockTimer.stop();
+        WriteCommands(result, 10);
+        break;
+    case kQPDataAndCommands: {
+        const int size = static_cast<int>(result.data.size());
+        if (size > 0) {
+            if (Write(result.data.data(), size) < static_cast<std::uint32_t>(size))
+                utils::Report(utils::ReportLevel::Error, texts::kWriteFailed);
+            else
+                m_heldBlock = result.data;
+        }
+        m_repeatTimer.start(kRepeatBlockMs);
+        WriteCommands(result, 1);
+        break;
+    }
+    default:
+        break;
+    }
+    ShowState();
+}
+
+void CSendTransfer::ShowState() {
+    switch (m_parser->GetParsingState()) {
+    case kStateAllDataSent:
+        ForceProgress(9999);
+        SetStatus(texts::kUploadComplete);
+        break;
+    case kStateFlashWriting:
+        SetStatus(texts::kWritingData);
+        break;
+    case kStateSendSucceeded:
+        ForceProgress(10000);
+        SetStatus(texts::kSentAll);
+        Finish(Outcome::Succeeded, texts::kSentAll);
+        break;
+    case kStateSendFailed:
+        ForceProgress(0);
+        SetStatus(texts::kSendFailed);
+        Finish(Outcome::Failed, texts::kSendFailed);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace qpui

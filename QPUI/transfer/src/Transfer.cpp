@@ -1,0 +1,145 @@
+#include "qpui/Transfer.h"
+
+#include "qparser/QVRCommParser.h"
+#include "qparser/STCommParser.h"
+#include "qpui/TransferTexts.h"
+#include "serlink/SerialEvent.h"
+#include "utils/Report.h"
+
+#include <QThread>
+
+#include <vector>
+
+namespace qpui {
+
+ParserFamily FamilyForProductList(int productList) {
+    return productList >= 7 && productList <= 10 ? ParserFamily::St : ParserFamily::Qvr;
+}
+
+CTransfer::CTransfer(ParserFamily family, QObject* parent) : QObject(parent), m_family(family) {
+    m_port.SetParentWnd(this);
+    m_port.SetEventMsgID(serlink::kDataArrivedEvent);
+    m_idleTimer.setSingleShot(true);
+    connect(&m_idleTimer, &QTimer::timeout, this, [this] {
+        const int seconds = m_idleTimer.interval() / 1000;
+        Finish(Outcome::Failed,
+               QStringLiteral("No reply from the receiver for %1 seconds").arg(seconds));
+    });
+}
+
+CTransfer::~CTransfer() { m_port.ClosePort(); }
+
+TransferStats CTransfer::Stats() const {
+    TransferStats stats;
+    if (m_parser) {
+        stats.blocksDone = m_parser->GetBlocksDone();
+        stats.blocksTotal = m_parser->GetBlocksTotal();
+    }
+    stats.bytesIn = m_bytesIn;
+    stats.bytesOut = m_bytesOut;
+    stats.elapsedMs = m_clock.isValid() ? m_clock.elapsed() : 0;
+    return stats;
+}
+
+bool CTransfer::Prepare(const std::string& path, bool receiving) {
+    m_finished = false;
+    m_bytesIn = m_bytesOut = 0;
+    m_clock.start();
+    ForceProgress(0);
+    if (m_family == ParserFamily::St)
+        m_parser = std::make_unique<CSTCommParser>();
+    else
+        m_parser = std::make_unique<CQVRCommParser>();
+    if (m_parser->Initialize(path, receiving) == 1) return true;
+    Finish(Outcome::Failed, texts::kCannotInitialize);
+    return false;
+}
+
+bool CTransfer::OpenLine(const TransferLine& line) {
+    const SERIAL_COMM_INFO_TAG& s = line.settings;
+    if (m_port.OpenPort(line.port, s.baud, s.dataBits, s.stopBits, s.parity) == 1) {
+        if (line.idleTimeoutMs > 0) m_idleTimer.setInterval(line.idleTimeoutMs);
+        return true;
+    }
+    Finish(Outcome::Failed, QStringLiteral("Cannot open serial port %1: %2")
+                                .arg(QString::fromStdString(line.port),
+                                     QString::fromStdString(m_port.GetLastError())));
+    return false;
+}
+
+void CTransfer::StartIdleClock() {
+    if (m_idleTimer.interval() > 0 && !m_finished) m_idleTimer.start();
+}
+
+bool CTransfer::event(QEvent* event) {
+    if (event->type() != static_cast<QEvent::Type>(serlink::kDataArrivedEvent))
+        return QObject::event(event);
+    const auto* notice = static_cast<serlink::SerialEvent*>(event);
+    if (m_finished) return true;
+    if (notice->wParam == serlink::kPortLost) {
+        Finish(Outcome::Failed, QStringLiteral("The serial port was lost: %1")
+                                    .arg(QString::fromStdString(m_port.GetLastError())));
+        return true;
+    }
+    if (notice->lParam <= 0) return true;
+    std::vector<unsigned char> bytes(static_cast<std::size_t>(notice->lParam) + 1, 0);
+    const std::uint32_t read =
+        m_port.ReadSerialComm(bytes.data(), static_cast<std::uint32_t>(notice->lParam));
+    if (read == 0 || read == 0xFFFFFFFFu) return true;
+    m_bytesIn += read;
+    StartIdleClock();
+    OnBytes(bytes.data(), static_cast<int>(read));
+    return true;
+}
+
+void CTransfer::SetStatus(const QString& text) {
+    if (text == m_status) return;
+    m_status = text;
+    emit statusChanged(text);
+}
+
+void CTransfer::ShowProgress(int hundredths, const char* format) {
+    if (hundredths == m_shown) return;
+    m_shown = hundredths;
+    SetStatus(QString::asprintf(format, hundredths / 100.0));
+    emit progressChanged(hundredths);
+}
+
+void CTransfer::ForceProgress(int hundredths) {
+    m_shown = hundredths;
+    emit progressChanged(hundredths);
+}
+
+std::uint32_t CTransfer::Write(const void* bytes, int count) {
+    const std::uint32_t written =
+        m_port.WriteSerialComm(static_cast<const unsigned char*>(bytes), static_cast<std::uint32_t>(count));
+    m_bytesOut += written;
+    return written;
+}
+
+bool CTransfer::WriteCommands(const QPResult_Tag& result, int pauseMs) {
+    bool whole = true;
+    for (int i = 0; i < kQPMaxCommands; ++i) {
+        const int length = result.commandLengths[i];
+        if (length <= 0) continue;
+        if (Write(result.commands[i], length) < static_cast<std::uint32_t>(length)) {
+            utils::Report(utils::ReportLevel::Error, texts::kWriteFailed);
+            whole = false;
+        }
+        // Some receivers lose bytes that follow a command too closely.
+        if (pauseMs > 0) QThread::msleep(static_cast<unsigned long>(pauseMs));
+    }
+    return whole;
+}
+
+void CTransfer::Finish(Outcome outcome, const QString& message) {
+    if (m_finished) return;
+    m_finished = true;
+    m_idleTimer.stop();
+    m_port.ClosePort();
+    if (outcome != Outcome::Succeeded && m_parser) m_parser.reset(); // drops a partial receive
+    else if (m_parser) m_parser->ResetBuffer();
+    emit finished(outcome, message);
+}
+
+} // namespace qpui

@@ -1,0 +1,106 @@
+#include "qpui/TransferCommand.h"
+
+#include "InterruptNotifier.h"
+#include "ProgressLine.h"
+#include "policy/Policy.h"
+#include "qpui/ReceiveTransfer.h"
+#include "qpui/SendTransfer.h"
+#include "serlink/PortNames.h"
+#include "serlink/SerialComm.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace qpui {
+
+namespace {
+
+/// The event loop needs an application object; the command line may not have made one.
+std::unique_ptr<QCoreApplication> EnsureApplication() {
+    if (QCoreApplication::instance() != nullptr) return nullptr;
+    static int argc = 1;
+    static char name[] = "chanforge-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+/// Settings store values with the command line's overrides; null after reporting a bad one.
+std::optional<TransferLine> LineFrom(const LineOptions& options) {
+    TransferLine line;
+    line.port = options.port;
+    line.settings = ReadSerialSettings();
+    SERIAL_COMM_INFO_TAG& s = line.settings;
+    if (options.baud) s.baud = *options.baud;
+    if (options.dataBits) s.dataBits = static_cast<std::uint8_t>(std::clamp(*options.dataBits, 0, 255));
+    if (options.stopBits) s.stopBits = static_cast<std::uint8_t>(std::clamp(*options.stopBits, 0, 255));
+    if (options.parity) s.parity = static_cast<std::uint8_t>(std::clamp(*options.parity, 0, 255));
+    // The validators report what they refuse.
+    if (CSerialComm::GetBaud(s.baud) == 0 || CSerialComm::GetDataBit(s.dataBits) == 0 ||
+        CSerialComm::GetStopBit(s.stopBits) != s.stopBits || CSerialComm::GetParity(s.parity) != s.parity)
+        return std::nullopt;
+    if (options.port.empty()) {
+        std::fprintf(stderr, "No serial port given\n");
+        return std::nullopt;
+    }
+    line.idleTimeoutMs = std::max(0, options.timeoutSeconds) * 1000;
+    return line;
+}
+
+/// Runs a started transfer to its end with progress and Ctrl+C; the exit status.
+int RunToEnd(CTransfer& transfer, bool started) {
+    ProgressLine progress(::isatty(STDERR_FILENO) == 1);
+    CTransfer::Outcome outcome = CTransfer::Outcome::Failed;
+    QString message;
+    QEventLoop loop;
+    const auto draw = [&] { progress.Update(transfer.Status(), transfer.Progress(), transfer.Stats()); };
+    QObject::connect(&transfer, &CTransfer::statusChanged, &loop, draw);
+    QObject::connect(&transfer, &CTransfer::progressChanged, &loop, draw);
+    QObject::connect(&transfer, &CTransfer::finished, &loop,
+                     [&](CTransfer::Outcome result, const QString& text) {
+                         outcome = result;
+                         message = text;
+                         loop.quit();
+                     });
+    InterruptNotifier interrupt([&] { transfer.Cancel(); });
+    if (started && !transfer.IsFinished()) loop.exec();
+    progress.Close();
+    if (!transfer.IsFinished()) message = transfer.Status(); // refused before it began
+    if (outcome == CTransfer::Outcome::Succeeded) return 0;
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+
+} // namespace
+
+int RunReceive(const ReceiveOptions& options) {
+    const auto application = EnsureApplication();
+    const auto line = LineFrom(options.line);
+    if (!line) return 2;
+    CReceiveTransfer transfer(ParserFamily::Qvr);
+    const bool started = transfer.Start({*line, options.output, !options.wait});
+    return RunToEnd(transfer, started);
+}
+
+int RunSend(const SendOptions& options) {
+    const auto application = EnsureApplication();
+    const auto line = LineFrom(options.line);
+    if (!line) return 2;
+    CSendTransfer transfer(FamilyForProductList(GetProductList()));
+    const bool started = transfer.Start({*line, options.file});
+    return RunToEnd(transfer, started);
+}
+
+int ListPorts(std::ostream& out) {
+    for (const serlink::PortInfo& port : serlink::EnumeratePorts()) {
+        out << port.name << '\t' << port.location;
+        if (!port.description.empty()) out << '\t' << port.description;
+        out << '\n';
+    }
+    return 0;
+}
+
+} // namespace qpui

@@ -1,0 +1,45 @@
+// What the virtual receiver is and which faults it plays.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace stbsim {
+
+enum class Family { Qvr, St };
+/// How the receiver begins a receive by itself: the QVR prompt or the ST7100 knock.
+enum class Offer { None, Prompt, Knock };
+
+struct SimOptions {
+    // The receiver.
+    Family family = Family::St;
+    int checksumSize = 1;   ///< bytes of checksum after each block it sends
+    bool bigEndian = false; ///< byte order of the two checksum bytes the QVR send carries
+    int startBlock = 7744;
+    std::string serveFile;  ///< channel file whose image it sends; empty: a generated image
+    int generatedBlocks = 384;
+    std::string storeFile;  ///< where it writes an image it is sent (channel-file form)
+    std::string eol = "\r\n"; ///< how it ends its lines
+    Offer offer = Offer::None;
+    // The line.
+    std::string device;     ///< empty: a pseudo-terminal of its own
+    int baud = 0;           ///< emulated line rate in both directions; 0: as fast as it goes
+    // Faults.
+    int chunkMax = 0;       ///< split every write into random chunks of 1..chunkMax bytes
+    int corruptBlock = -1;  ///< the checksum of this block is wrong once
+    int silentBlock = -1;   ///< before this block it falls silent (deaf and mute)...
+    int silentMs = 3000;    ///< ...this long
+    int garbageEvery = 0;   ///< a garbage line after every n-th block
+    bool failSend = false;  ///< ends a send with "RESPONSE_DOWNLOAD_FAIL"
+    // Running.
+    int sessions = 0;       ///< conversations before it ends; 0: until interrupted
+    unsigned seed = 1;
+    bool verbose = false;
+};
+
+/// Parses the command line (without the program name); null after printing the problem.
+std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& arguments, std::string* error);
+std::string SimUsage();
+
+} // namespace stbsim

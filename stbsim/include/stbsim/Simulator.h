@@ -1,0 +1,70 @@
+// The virtual receiver: waits for the PC (or begins itself) and plays the receiver's side of
+// the QVR receive and send conversations and of the ST7100 send and receive conversations.
+#pragma once
+
+#include "stbsim/SimLink.h"
+#include "stbsim/SimOptions.h"
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+namespace stbsim {
+
+enum class SessionKind { QvrReceive, QvrSend, StReceive, StSend };
+
+struct SessionResult {
+    SessionKind kind;
+    bool completed; ///< the conversation reached its end as the receiver sees it
+    std::string note;
+};
+
+class Simulator {
+public:
+    Simulator(const SimOptions& options, SimLink& link);
+
+    /// Serves conversations until stop is set or the session count is reached.
+    void Serve(const std::atomic<bool>& stop);
+    const std::vector<SessionResult>& Sessions() const { return m_sessions; }
+
+    /// The image it sends on a receive (whole 1024-byte blocks).
+    const std::string& ServedImage() const { return m_image; }
+
+private:
+    // Receive: the receiver sends its database.
+    SessionResult QvrReceive();
+    SessionResult StReceive();
+    /// Serves block requests until the PC ends the receive; true when it did.
+    bool ServeBlocks(std::string* note);
+    void SendBlock(int k);
+
+    // Send: the receiver is sent a database.
+    SessionResult QvrSend();
+    SessionResult StSend();
+    /// Takes n blocks of block size plus checksumBytes each; empty on failure.
+    std::string TakeBlocks(int n, int checksumBytes, std::string* note);
+    bool ChecksumMatches(const std::string& data, std::string_view checksum) const;
+    SessionResult FinishSend(SessionKind kind, const std::string& image, bool totalRight);
+    /// Reads a bare number of 4 or 5 digits.
+    int ReadNumber(int timeoutMs);
+
+    void SendLine(const std::string& text) { m_link.Write(text + m_options.eol); }
+    void Log(const std::string& text) const;
+    std::string WidthNumber(int value) const;
+
+    SimOptions m_options;
+    SimLink& m_link;
+    std::string m_image;
+    std::vector<SessionResult> m_sessions;
+    bool m_corrupted = false;
+    bool m_silenced = false;
+};
+
+/// The image of a channel file (after its header) or of a bare image, padded to whole blocks.
+std::string LoadImage(const std::string& path, std::string* error);
+/// A repeatable image of n blocks that holds line ends and protocol words.
+std::string GenerateImage(int blocks, unsigned seed);
+/// Writes image as a channel file, replacing path only once it is complete.
+bool StoreImage(const std::string& path, const std::string& image);
+
+} // namespace stbsim

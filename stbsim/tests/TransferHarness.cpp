@@ -1,0 +1,132 @@
+#include "TransferHarness.h"
+
+#include "policy/Policy.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <fstream>
+#include <iterator>
+
+namespace e2e {
+
+namespace {
+QCoreApplication& App() {
+    static int argc = 1;
+    static char name[] = "TransferTests";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return app;
+}
+} // namespace
+
+SimRun::SimRun(const stbsim::SimOptions& options) {
+    std::string error;
+    m_link = stbsim::SimLink::Open(options, &error);
+    if (!m_link) throw std::runtime_error(error);
+    m_simulator = std::make_unique<stbsim::Simulator>(options, *m_link);
+    m_thread = std::thread([this] { m_simulator->Serve(m_stop); });
+}
+
+SimRun::~SimRun() { Stop(); }
+
+void SimRun::Stop() {
+    m_stop = true;
+    if (m_thread.joinable()) m_thread.join();
+}
+
+void SimRun::Unplug() {
+    Stop();
+    m_link.reset();
+}
+
+void TransferTest::SetUp() {
+    App();
+    ASSERT_TRUE(dir.isValid());
+    sim.generatedBlocks = 6;
+    sim.device.clear();
+    UseQvr();
+}
+
+std::string TransferTest::Path(const std::string& name) const {
+    return dir.filePath(QString::fromStdString(name)).toStdString();
+}
+
+void TransferTest::UseQvr(bool bigEndian) {
+    SetProductList(3);
+    SetBufChecksumSize(2);
+    SetFlashByteOrder(bigEndian ? 1 : 0);
+    SetFlashStartBlock(3520);
+    SetBufMaxSize(1024);
+    SetFlashBlockSize(1024);
+    sim.family = stbsim::Family::Qvr;
+    sim.checksumSize = 2;
+    sim.bigEndian = bigEndian;
+    sim.startBlock = 3520;
+    sendFamily = qpui::ParserFamily::Qvr;
+}
+
+void TransferTest::UseSt() {
+    SetProductList(7);
+    SetBufChecksumSize(1);
+    SetFlashByteOrder(0);
+    SetFlashStartBlock(7744);
+    SetBufMaxSize(1024);
+    SetFlashBlockSize(1024);
+    sim.family = stbsim::Family::St;
+    sim.checksumSize = 1;
+    sim.bigEndian = false;
+    sim.startBlock = 7744;
+    sendFamily = qpui::ParserFamily::St;
+}
+
+qpui::TransferLine TransferTest::Line(const std::string& port, int idleTimeoutMs) const {
+    qpui::TransferLine line;
+    line.port = port;
+    line.idleTimeoutMs = idleTimeoutMs;
+    return line;
+}
+
+Outcome TransferTest::Run(qpui::CTransfer& transfer, const std::function<bool()>& start) {
+    Outcome outcome;
+    QEventLoop loop;
+    QObject::connect(&transfer, &qpui::CTransfer::finished, &loop,
+                     [&](qpui::CTransfer::Outcome result, const QString& message) {
+                         outcome.result = result;
+                         outcome.message = message;
+                         loop.quit();
+                     });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &loop, [&] {
+        ADD_FAILURE() << "transfer still running after a minute: " << transfer.Status().toStdString();
+        transfer.Cancel();
+    });
+    guard.start(60000);
+    if (start() && !transfer.IsFinished()) loop.exec();
+    outcome.stats = transfer.Stats();
+    return outcome;
+}
+
+Outcome TransferTest::Receive(const std::string& port, const std::string& target, bool sendAccessCode,
+                              qpui::ParserFamily family, int idleTimeoutMs) {
+    qpui::CReceiveTransfer transfer(family);
+    return Run(transfer, [&] { return transfer.Start({Line(port, idleTimeoutMs), target, sendAccessCode}); });
+}
+
+Outcome TransferTest::Send(const std::string& port, const std::string& file) {
+    qpui::CSendTransfer transfer(sendFamily);
+    return Run(transfer, [&] { return transfer.Start({Line(port), file}); });
+}
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string ChannelFile(const std::string& image) {
+    return std::string("QP  \x50\0", 6) + std::string(80, '\0') + image;
+}
+
+} // namespace e2e

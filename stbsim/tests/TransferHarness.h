@@ -1,0 +1,71 @@
+// End-to-end set-up: the virtual receiver on its own pseudo-terminal in a thread, the transfer
+// controllers on the test's thread with an event loop, a policy and a scratch directory.
+#pragma once
+
+#include "qpui/ReceiveTransfer.h"
+#include "qpui/SendTransfer.h"
+#include "stbsim/SimLink.h"
+#include "stbsim/Simulator.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace e2e {
+
+struct Outcome {
+    qpui::CTransfer::Outcome result = qpui::CTransfer::Outcome::Failed;
+    QString message;
+    qpui::TransferStats stats;
+};
+
+/// The receiver's side, serving until the harness stops it.
+class SimRun {
+public:
+    explicit SimRun(const stbsim::SimOptions& options);
+    ~SimRun();
+    const std::string& Path() const { return m_link->Path(); }
+    /// Stops and joins the receiver; its sessions may be read afterwards.
+    void Stop();
+    /// Closes the receiver's end of the line as an unplugged adapter would.
+    void Unplug();
+    const stbsim::Simulator& Simulator() const { return *m_simulator; }
+
+private:
+    std::unique_ptr<stbsim::SimLink> m_link;
+    std::unique_ptr<stbsim::Simulator> m_simulator;
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
+class TransferTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    std::string Path(const std::string& name) const;
+
+    /// Policy and receiver options of one family with matching transfer parameters.
+    void UseQvr(bool bigEndian = false);
+    void UseSt();
+
+    qpui::TransferLine Line(const std::string& port, int idleTimeoutMs = 20000) const;
+    /// Starts a transfer and runs it to its end (or fails the test after a minute).
+    Outcome Run(qpui::CTransfer& transfer, const std::function<bool()>& start);
+    Outcome Receive(const std::string& port, const std::string& target, bool sendAccessCode = true,
+                    qpui::ParserFamily family = qpui::ParserFamily::Qvr, int idleTimeoutMs = 20000);
+    Outcome Send(const std::string& port, const std::string& file);
+
+    QTemporaryDir dir;
+    stbsim::SimOptions sim;
+    qpui::ParserFamily sendFamily = qpui::ParserFamily::Qvr;
+};
+
+std::string ReadAll(const std::string& path);
+/// The channel file a receive of image writes (zero info block).
+std::string ChannelFile(const std::string& image);
+
+} // namespace e2e
