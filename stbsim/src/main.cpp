@@ -38,6 +38,8 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     stbsim::Simulator simulator(*options, *link);
     simulator.Serve(stopRequested);
+    // Closing the line at once could cut off the last reply before the PC has read it.
+    link->Sleep(1000);
     for (const stbsim::SessionResult& session : simulator.Sessions())
         if (!session.completed) return 1;
     return 0;

@@ -10,8 +10,13 @@ constexpr int kBarWidth = 24;
 
 void ProgressLine::Update(const QString& status, int hundredths, const TransferStats& stats) {
     if (!m_terminal) {
-        if (status != m_lastStatus) std::fprintf(stderr, "%s\n", status.trimmed().toLocal8Bit().constData());
+        // A log gets every status, but progress figures only in steps of ten percent.
+        const bool figure = status.startsWith(QLatin1String("Downloading")) ||
+                            status.startsWith(QLatin1String("Uploading"));
+        if (status != m_lastStatus && (!figure || hundredths / 1000 != m_lastStep))
+            std::fprintf(stderr, "%s\n", status.trimmed().toLocal8Bit().constData());
         m_lastStatus = status;
+        m_lastStep = hundredths / 1000;
         return;
     }
     const int filled = hundredths * kBarWidth / 10000;

@@ -19,6 +19,7 @@ private:
     bool m_terminal;
     bool m_drawn = false;
     QString m_lastStatus;
+    int m_lastStep = -1;
 };
 
 } // namespace qpui

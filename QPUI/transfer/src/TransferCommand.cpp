@@ -1,6 +1,7 @@
 #include "qpui/TransferCommand.h"
 
 #include "InterruptNotifier.h"
+#include "PolicyScope.h"
 #include "ProgressLine.h"
 #include "policy/Policy.h"
 #include "qpui/ReceiveTransfer.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
@@ -66,7 +68,10 @@ int RunToEnd(CTransfer& transfer, bool started) {
                          loop.quit();
                      });
     InterruptNotifier interrupt([&] { transfer.Cancel(); });
-    if (started && !transfer.IsFinished()) loop.exec();
+    if (started && !transfer.IsFinished()) {
+        draw(); // what Start already said
+        loop.exec();
+    }
     progress.Close();
     if (!transfer.IsFinished()) message = transfer.Status(); // refused before it began
     if (outcome == CTransfer::Outcome::Succeeded) return 0;
@@ -78,6 +83,7 @@ int RunToEnd(CTransfer& transfer, bool started) {
 
 int RunReceive(const ReceiveOptions& options) {
     const auto application = EnsureApplication();
+    const PolicyScope policy(options.line.preset);
     const auto line = LineFrom(options.line);
     if (!line) return 2;
     CReceiveTransfer transfer(ParserFamily::Qvr);
@@ -87,6 +93,7 @@ int RunReceive(const ReceiveOptions& options) {
 
 int RunSend(const SendOptions& options) {
     const auto application = EnsureApplication();
+    const PolicyScope policy(options.line.preset);
     const auto line = LineFrom(options.line);
     if (!line) return 2;
     CSendTransfer transfer(FamilyForProductList(GetProductList()));

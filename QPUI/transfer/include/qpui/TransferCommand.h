@@ -7,6 +7,10 @@
 #include <ostream>
 #include <string>
 
+namespace policy {
+struct ProductPreset;
+}
+
 namespace qpui {
 
 struct LineOptions {
@@ -16,6 +20,9 @@ struct LineOptions {
     std::optional<int> stopBits;
     std::optional<int> parity;
     int timeoutSeconds = 30; ///< no byte from the receiver this long fails the command; 0: none
+    /// Transfer parameters of this model for this command only; the stored settings stay as
+    /// they are. Null: the stored policy.
+    const policy::ProductPreset* preset = nullptr;
 };
 
 struct ReceiveOptions {
