@@ -21,6 +21,7 @@ struct SerialOptions {
     int dataBits = 0;
     int stopBits = -1;
     int parity = -1;
+    int timeoutSeconds = 30; ///< fail when the receiver sends nothing this long; 0: wait
 };
 int RunReceive(const Context& ctx, const std::string& port, const std::string& out, bool wait,
                const SerialOptions& serial);

@@ -22,6 +22,7 @@ void AddSerialOptions(CLI::App* cmd, cli::SerialOptions& serial) {
     cmd->add_option("--data-bits", serial.dataBits, "data bits");
     cmd->add_option("--stop-bits", serial.stopBits, "stop-bit code");
     cmd->add_option("--parity", serial.parity, "parity code");
+    cmd->add_option("--timeout", serial.timeoutSeconds, "seconds without a byte from the receiver before failing (0: wait)");
 }
 
 } // namespace
