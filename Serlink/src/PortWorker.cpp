@@ -5,6 +5,10 @@
 
 #include <QDeadlineTimer>
 
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#endif
+
 namespace serlink {
 
 bool PortWorker::Open(const QString& device, const LineSettings& settings, QString* error) {
@@ -36,9 +40,9 @@ qint64 PortWorker::Write(const QByteArray& bytes, int timeoutMs) {
     const qint64 accepted = m_port->write(bytes);
     if (accepted <= 0) return 0;
     const QDeadlineTimer deadline(timeoutMs);
-    while (m_port->isOpen() && m_port->bytesToWrite() > 0) {
-        if (!m_port->waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) break;
-    }
+    // A wait may end early on a spurious read error; only the deadline or a closed port stops it.
+    while (m_port->isOpen() && m_port->bytesToWrite() > 0 && !deadline.hasExpired())
+        m_port->waitForBytesWritten(static_cast<int>(deadline.remainingTime()));
     if (!m_port->isOpen()) return 0;
     const qint64 pending = m_port->bytesToWrite();
     // Bytes that missed the time-out must not trail out later behind the caller's back.
@@ -57,14 +61,29 @@ void PortWorker::Close() {
 void PortWorker::Drain() {
     const QByteArray bytes = m_port->readAll();
     if (bytes.isEmpty()) return;
+    m_failedReads = 0;
     m_owner.AppendReceived(bytes.constData(), bytes.size());
     m_owner.Notify(kBytesArrived, bytes.size());
 }
 
+bool PortWorker::HungUp() const {
+#ifdef Q_OS_UNIX
+    pollfd device{static_cast<int>(m_port->handle()), POLLIN, 0};
+    return ::poll(&device, 1, 0) > 0 && (device.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    return false;
+#endif
+}
+
 void PortWorker::OnError(QSerialPort::SerialPortError error) {
-    // A vanished device keeps its descriptor readable with an error: closing at the first report
-    // is what keeps this thread from spinning.
     if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError) return;
+    // A read that finds nothing (the bytes were taken while waiting for a write) is reported as
+    // an error too; only a device that hung up, or one that keeps failing, is gone. Closing then
+    // keeps a dead descriptor from waking this thread in a loop.
+    if (error == QSerialPort::ReadError && !HungUp() && ++m_failedReads < kFailedReadsLimit) {
+        m_port->clearError();
+        return;
+    }
     const QString reason = m_port->errorString();
     Close();
     m_owner.MarkLost(reason);

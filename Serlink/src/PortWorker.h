@@ -25,9 +25,13 @@ public:
 private:
     void Drain();
     void OnError(QSerialPort::SerialPortError error);
+    bool HungUp() const;
+
+    static constexpr int kFailedReadsLimit = 64;
 
     CSerialComm& m_owner;
     QSerialPort* m_port = nullptr;
+    int m_failedReads = 0; ///< read errors since bytes last arrived
 };
 
 } // namespace serlink

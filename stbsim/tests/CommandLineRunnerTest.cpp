@@ -1,0 +1,68 @@
+// The command line's receive and send runners: exit statuses and what they leave on disk.
+#include "TransferHarness.h"
+
+#include "policy/Policy.h"
+#include "policy/Presets.h"
+#include "qpui/TransferCommand.h"
+
+#include <QFile>
+
+namespace e2e {
+namespace {
+
+class CommandLineRunner : public TransferTest {};
+
+TEST_F(CommandLineRunner, ReceiveWritesTheOutputAndSendDeliversIt) {
+    SimRun receiver(sim);
+    qpui::ReceiveOptions receive;
+    receive.line.port = receiver.Path();
+    receive.output = Path("out.bin");
+    ASSERT_EQ(qpui::RunReceive(receive), 0);
+    EXPECT_EQ(ReadAll(receive.output), ChannelFile(receiver.Simulator().ServedImage()));
+    receiver.Stop();
+
+    sim.storeFile = Path("flash.bin");
+    SimRun target(sim);
+    qpui::SendOptions send;
+    send.line.port = target.Path();
+    send.file = receive.output;
+    ASSERT_EQ(qpui::RunSend(send), 0);
+    EXPECT_EQ(ReadAll(sim.storeFile), ReadAll(receive.output));
+}
+
+TEST_F(CommandLineRunner, ModelChosenForOneCommandLeavesTheStoredPolicy) {
+    UseSt(); // stored: an ST7100 model with one checksum byte
+    stbsim::SimOptions qvr = sim;
+    qvr.family = stbsim::Family::Qvr;
+    qvr.checksumSize = 2;
+    SimRun receiver(qvr);
+    qpui::ReceiveOptions receive;
+    receive.line.port = receiver.Path();
+    receive.line.preset = policy::FindPreset("A"); // QVR, two checksum bytes
+    receive.output = Path("model-a.bin");
+    ASSERT_EQ(qpui::RunReceive(receive), 0);
+    EXPECT_EQ(GetBufChecksumSize(), 1);
+    EXPECT_EQ(GetProductList(), 7);
+}
+
+TEST_F(CommandLineRunner, FailuresLeaveNoOutputAndSayWhy) {
+    qpui::ReceiveOptions receive;
+    receive.line.port = "/dev/chanforge-missing";
+    receive.output = Path("none.bin");
+    EXPECT_EQ(qpui::RunReceive(receive), 1);
+    receive.line.baud = 110; // refused by the validator before anything opens
+    EXPECT_EQ(qpui::RunReceive(receive), 2);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(receive.output)));
+
+    sim.silentBlock = 0;
+    sim.silentMs = 20000;
+    SimRun receiver(sim);
+    receive.line = {};
+    receive.line.port = receiver.Path();
+    receive.line.timeoutSeconds = 1;
+    EXPECT_EQ(qpui::RunReceive(receive), 1);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(receive.output)));
+}
+
+} // namespace
+} // namespace e2e
