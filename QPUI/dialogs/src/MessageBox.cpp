@@ -30,6 +30,8 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, MessageKind kind, const
     case MessageKind::QuestionWithCancel:
         return QMessageBox::question(parent, caption, text,
                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    case MessageKind::QuestionOkCancel:
+        return QMessageBox::question(parent, caption, text, QMessageBox::Ok | QMessageBox::Cancel);
     }
     return QMessageBox::NoButton;
 }

@@ -13,7 +13,7 @@ namespace qpui {
 
 inline constexpr const char* kCaption = "Chanforge";
 
-enum class MessageKind { Information, Error, Stop, Question, QuestionWithCancel };
+enum class MessageKind { Information, Error, Stop, Question, QuestionWithCancel, QuestionOkCancel };
 
 /// Answers QMessageBox::Ok, Yes, No or Cancel.
 using MessageHandler = std::function<QMessageBox::StandardButton(MessageKind, const QString&)>;

@@ -1,0 +1,29 @@
+// The send dialog: a channel file to the receiver, which writes it into its flash. After
+// Connect the operator switches the receiver off and on; the dialog knocks until it answers.
+#pragma once
+
+#include "qpui/TransferDialog.h"
+
+#include <memory>
+
+namespace qpui {
+
+class CSendTransfer;
+
+class CDlgSendDataToSTB : public CTransferDialog {
+    Q_OBJECT
+  public:
+    /// The conversation is that of the product list stored when the dialog is made.
+    explicit CDlgSendDataToSTB(QWidget* parent = nullptr);
+    ~CDlgSendDataToSTB() override;
+
+  protected:
+    bool StartTransfer(const TransferLine& line, const std::string& path) override;
+    /// The receiver took the data and reported that writing it failed: nothing to retry here.
+    bool FailureIsFinal(const QString& message) const override;
+
+  private:
+    std::unique_ptr<CSendTransfer> transfer_;
+};
+
+} // namespace qpui

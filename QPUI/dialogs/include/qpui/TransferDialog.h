@@ -1,0 +1,61 @@
+// CTransferDialog: what the receive and send dialogs share. The dialog shows a transfer
+// controller: its status text, its progress and its end. It holds no protocol logic; it picks
+// the port, starts the transfer, asks before cutting a connected line and closes.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace qpui {
+
+class CTransfer;
+struct TransferLine;
+
+class CTransferDialog : public QDialog {
+    Q_OBJECT
+  public:
+    ~CTransferDialog() override;
+
+    /// The transfer file: the target of a receive, the channel file of a send.
+    void Initialize(const std::string& path);
+    /// Cancel, the close box: asks first while the line is open; a "Cancel" answer keeps the
+    /// dialog and the transfer going.
+    void reject() override;
+
+  protected:
+    CTransferDialog(const QString& title, QWidget* parent);
+
+    /// Shows this transfer; called once from the subclass's constructor.
+    void Attach(CTransfer& transfer);
+    /// Starts the transfer; false when it did not start (the transfer said why).
+    virtual bool StartTransfer(const TransferLine& line, const std::string& path) = 0;
+    /// Whether a failure with this message ends the dialog's work like a success does: the
+    /// button then closes the dialog instead of connecting again.
+    virtual bool FailureIsFinal(const QString& message) const;
+
+    /// Enter and Escape would close the dialog in the middle of a transfer.
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void Connect();
+    void Succeeded();
+    void Failed(const QString& message);
+
+    CTransfer* transfer_ = nullptr;
+    std::string path_;
+    bool finished_ = false;
+    QComboBox* port_ = nullptr;
+    QPushButton* connect_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QLabel* status_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+};
+
+} // namespace qpui

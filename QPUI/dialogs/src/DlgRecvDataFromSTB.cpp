@@ -1,0 +1,30 @@
+#include "qpui/DlgRecvDataFromSTB.h"
+
+#include "qpui/ReceiveTransfer.h"
+
+namespace qpui {
+
+CDlgRecvDataFromSTB::CDlgRecvDataFromSTB(QWidget* parent) : CDlgRecvDataFromSTB(true, parent) {}
+
+CDlgRecvDataFromSTB::CDlgRecvDataFromSTB(bool sendAccessCode, QWidget* parent)
+    : CTransferDialog(QStringLiteral("Receive data from STB"), parent),
+      // Every model sends its database in the QVR conversation.
+      transfer_(std::make_unique<CReceiveTransfer>(ParserFamily::Qvr)), sendAccessCode_(sendAccessCode) {
+    Attach(*transfer_);
+}
+
+CDlgRecvDataFromSTB::~CDlgRecvDataFromSTB() = default;
+
+bool CDlgRecvDataFromSTB::StartTransfer(const TransferLine& line, const std::string& path) {
+    return transfer_->Start({line, path, sendAccessCode_});
+}
+
+CDlgRecvDataFromSTBEx::CDlgRecvDataFromSTBEx(QWidget* parent) : CDlgRecvDataFromSTB(false, parent) {}
+
+std::unique_ptr<CDlgRecvDataFromSTB> MakeReceiveDialog(int productList, QWidget* parent) {
+    if (productList >= 7 && productList <= 10)
+        return std::make_unique<CDlgRecvDataFromSTBEx>(parent);
+    return std::make_unique<CDlgRecvDataFromSTB>(parent);
+}
+
+} // namespace qpui

@@ -1,0 +1,138 @@
+#include "qpui/TransferDialog.h"
+
+#include "PortChoice.h"
+#include "qpui/MessageBox.h"
+#include "qpui/SerialSettings.h"
+#include "qpui/Transfer.h"
+#include "qpui/TransferTexts.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace qpui {
+
+namespace {
+constexpr int kFullProgress = 10000; ///< hundredths of a percent
+const QString kConnectText = QStringLiteral("Connect");
+} // namespace
+
+CTransferDialog::CTransferDialog(const QString& title, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(title);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(QStringLiteral("PORT :")), 0, 0);
+    port_ = new QComboBox;
+    port_->setObjectName("port");
+    port_->setEditable(true);
+    port_->setInsertPolicy(QComboBox::NoInsert);
+    port_->setMinimumContentsLength(22);
+    grid->addWidget(port_, 0, 1);
+    connect_ = new QPushButton(kConnectText);
+    connect_->setObjectName("connect");
+    cancel_ = new QPushButton(QStringLiteral("Cancel"));
+    cancel_->setObjectName("cancel");
+    for (QPushButton* button : {connect_, cancel_}) {
+        button->setAutoDefault(false); // Enter must not press them
+        button->setDefault(false);
+    }
+    grid->addWidget(connect_, 0, 2);
+    grid->addWidget(cancel_, 1, 2);
+    status_ = new QLabel;
+    status_->setObjectName("status");
+    status_->setMinimumWidth(320);
+    grid->addWidget(status_, 2, 0, 1, 3);
+    progress_ = new QProgressBar;
+    progress_->setObjectName("progress");
+    progress_->setRange(0, kFullProgress);
+    progress_->setValue(0);
+    progress_->setTextVisible(false); // the status text carries the figure
+    grid->addWidget(progress_, 3, 0, 1, 3);
+    connect(connect_, &QPushButton::clicked, this, &CTransferDialog::Connect);
+    connect(cancel_, &QPushButton::clicked, this, &CTransferDialog::reject);
+    FillPortChoice(*port_);
+}
+
+CTransferDialog::~CTransferDialog() = default;
+
+void CTransferDialog::Initialize(const std::string& path) { path_ = path; }
+
+void CTransferDialog::Attach(CTransfer& transfer) {
+    transfer_ = &transfer;
+    connect(&transfer, &CTransfer::statusChanged, status_, &QLabel::setText);
+    connect(&transfer, &CTransfer::progressChanged, progress_, &QProgressBar::setValue);
+    connect(&transfer, &CTransfer::finished, this, [this](CTransfer::Outcome outcome, const QString& message) {
+        if (outcome == CTransfer::Outcome::Succeeded)
+            Succeeded();
+        else if (outcome == CTransfer::Outcome::Failed)
+            Failed(message);
+    });
+}
+
+bool CTransferDialog::FailureIsFinal(const QString&) const { return false; }
+
+void CTransferDialog::Connect() {
+    if (finished_) {
+        accept();
+        return;
+    }
+    const QString port = ChosenPort(*port_);
+    StorePortChoice(port);
+    TransferLine line;
+    line.port = port.toLocal8Bit().toStdString();
+    line.settings = ReadSerialSettings();
+    progress_->setValue(0);
+    if (StartTransfer(line, path_) && !transfer_->IsFinished()) {
+        connect_->setEnabled(false);
+        port_->setEnabled(false);
+    }
+}
+
+void CTransferDialog::Succeeded() {
+    finished_ = true;
+    connect_->setText(QString::fromLatin1(texts::kComplete));
+    connect_->setEnabled(true);
+}
+
+void CTransferDialog::Failed(const QString& message) {
+    if (FailureIsFinal(message)) {
+        finished_ = true;
+        connect_->setText(QStringLiteral("OK"));
+        connect_->setEnabled(true);
+        return;
+    }
+    // Back to the start: the operator may check the line and connect again.
+    progress_->setValue(0);
+    connect_->setEnabled(true);
+    port_->setEnabled(true);
+    if (message == QLatin1String(texts::kCannotInitialize))
+        ShowError(this, message);
+    else
+        status_->setText(message);
+}
+
+void CTransferDialog::reject() {
+    if (transfer_ != nullptr && transfer_->IsConnected() &&
+        ShowMessage(this, MessageKind::QuestionOkCancel, QString::fromLatin1(texts::kCloseQuestion)) !=
+            QMessageBox::Ok)
+        return;
+    if (transfer_ != nullptr)
+        transfer_->Cancel();
+    QDialog::reject();
+}
+
+void CTransferDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+} // namespace qpui

@@ -1,0 +1,350 @@
+// Drives the receive and send dialogs against the virtual receiver on a pseudo-terminal, as an
+// operator would: pick the port, Connect, watch, Complete or Cancel. With CHANFORGE_SCREENSHOTS
+// set to a directory it leaves a screenshot of each dialog in mid-transfer there.
+#include "StbSimProcess.h"
+
+#include "policy/Policy.h"
+#include "policy/Presets.h"
+#include "qpui/DlgRecvDataFromSTB.h"
+#include "qpui/DlgSendDataToSTB.h"
+#include "qpui/MessageBox.h"
+#include "qpui/SerialSettings.h"
+#include "qpui/TransferTexts.h"
+#include "serlink/PortNames.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <vector>
+
+using namespace qpui;
+
+namespace {
+
+constexpr int kTransferMs = 30000;
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// A channel file with a zero info block and a random image of whole blocks.
+QByteArray ChannelFile(int blocks, quint32 seed) {
+    QByteArray file("QP  \x50\0", 6);
+    file.append(QByteArray(80, '\0'));
+    QRandomGenerator random(seed);
+    for (int i = 0; i < blocks * 1024; ++i)
+        file.append(static_cast<char>(random.bounded(256)));
+    return file;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+/// The controls of a transfer dialog, by name.
+struct Controls {
+    explicit Controls(CTransferDialog& dialog)
+        : port(dialog.findChild<QComboBox*>("port")), connect(dialog.findChild<QPushButton*>("connect")),
+          cancel(dialog.findChild<QPushButton*>("cancel")), status(dialog.findChild<QLabel*>("status")),
+          progress(dialog.findChild<QProgressBar*>("progress")) {}
+    bool Complete() const { return port && connect && cancel && status && progress; }
+
+    QComboBox* port;
+    QPushButton* connect;
+    QPushButton* cancel;
+    QLabel* status;
+    QProgressBar* progress;
+};
+
+/// Remembers what the dialog showed while the transfer ran, and grabs it once, a third of the way.
+struct MidTransfer {
+    MidTransfer(CTransferDialog& dialog, const Controls& controls, const QString& screenshot) {
+        QObject::connect(controls.progress, &QProgressBar::valueChanged, &dialog, [&, screenshot](int value) {
+            if (value < 3000 || value >= 10000 || !image.isNull())
+                return;
+            status = controls.status->text();
+            connectEnabled = controls.connect->isEnabled();
+            image = dialog.grab();
+            const QByteArray where = qgetenv("CHANFORGE_SCREENSHOTS");
+            if (!where.isEmpty())
+                image.save(QString::fromLocal8Bit(where) + '/' + screenshot);
+        });
+    }
+    QString status;
+    bool connectEnabled = true;
+    QPixmap image;
+};
+
+} // namespace
+
+class TransferDialogTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+    void receiveReplacesTheFileAndCompleteCloses_data();
+    void receiveReplacesTheFileAndCompleteCloses();
+    void sendDeliversTheFileByteForByte_data();
+    void sendDeliversTheFileByteForByte();
+    void receiverThatFailsTheWriteEndsWithOk();
+    void cancelDuringReceiveAsksTellsTheReceiverAndKeepsTheFile();
+    void cancelBeforeConnectClosesAtOnce();
+    void enterAndEscapeDoNotClose();
+    void failuresToStartLeaveTheDialogReady();
+    void portChoiceIsRemembered();
+
+  private:
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+    QTemporaryDir dir_;
+    std::vector<MessageKind> kinds_;
+    QStringList messages_;
+    QMessageBox::StandardButton answer_ = QMessageBox::Ok;
+    MessageHandler previous_;
+};
+
+void TransferDialogTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+    previous_ = SetMessageHandler([this](MessageKind kind, const QString& text) {
+        kinds_.push_back(kind);
+        messages_ << text;
+        return answer_;
+    });
+}
+
+void TransferDialogTest::init() {
+    // A QVR model; SelectPreset also forgets the serial settings and the port choice.
+    policy::SelectPreset(*policy::FindPreset("A"), 1);
+    kinds_.clear();
+    messages_.clear();
+    answer_ = QMessageBox::Ok;
+}
+
+void TransferDialogTest::cleanupTestCase() { SetMessageHandler(previous_); }
+
+void TransferDialogTest::receiveReplacesTheFileAndCompleteCloses_data() {
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QStringList>("receiver");
+    QTest::addColumn<bool>("extended");
+    QTest::newRow("access code") << "A" << QStringList{} << false;
+    QTest::newRow("receiver begins") << "D" << QStringList{"--offer", "prompt"} << true;
+}
+
+void TransferDialogTest::receiveReplacesTheFileAndCompleteCloses() {
+    QFETCH(QString, model);
+    QFETCH(QStringList, receiver);
+    QFETCH(bool, extended);
+    const policy::ProductPreset& preset = *policy::FindPreset(model.toStdString());
+    policy::WritePreset(preset);
+    const QString served = Path("served.bin");
+    const QString target = Path("received-" + model + ".bin");
+    QVERIFY(WriteFile(served, ChannelFile(12, 7)));
+    QVERIFY(WriteFile(target, "previous database"));
+    test::StbSimProcess sim(receiver + QStringList{"--model", model, "--serve", served, "--sessions", "1"});
+    QVERIFY(!sim.Path().isEmpty());
+
+    const auto dialog = MakeReceiveDialog(preset.productList);
+    QCOMPARE(qobject_cast<CDlgRecvDataFromSTBEx*>(dialog.get()) != nullptr, extended);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Receive data from STB"));
+    dialog->Initialize(target.toStdString());
+    dialog->show();
+    Controls c(*dialog);
+    QVERIFY(c.Complete());
+    QCOMPARE(c.connect->text(), QStringLiteral("Connect"));
+    MidTransfer mid(*dialog, c, QStringLiteral("receive-%1.png").arg(extended ? "ex" : "plain"));
+    c.port->setEditText(sim.Path());
+    c.connect->click();
+    QVERIFY(!c.connect->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(c.connect->text(), QStringLiteral("Complete"), kTransferMs);
+    QVERIFY(c.connect->isEnabled());
+    QCOMPARE(c.status->text(), QStringLiteral("Received all data completely."));
+    QCOMPARE(c.progress->value(), 10000);
+    QVERIFY(!mid.image.isNull());
+    QVERIFY(!mid.connectEnabled);
+    QVERIFY2(QRegularExpression(R"(^Downloading \(\d{1,3}\.\d\d%\)\.{6}  $)").match(mid.status).hasMatch(),
+             qPrintable(mid.status));
+    QCOMPARE(ReadAll(target), ReadAll(served));
+    c.connect->click();
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(sim.Stop(), 0);
+    QVERIFY(messages_.isEmpty());
+}
+
+void TransferDialogTest::sendDeliversTheFileByteForByte_data() {
+    QTest::addColumn<QString>("model");
+    QTest::newRow("QVR") << "A";
+    QTest::newRow("ST7100") << "D";
+}
+
+void TransferDialogTest::sendDeliversTheFileByteForByte() {
+    QFETCH(QString, model);
+    policy::WritePreset(*policy::FindPreset(model.toStdString()));
+    const QString file = Path("send.bin");
+    const QString stored = Path("flash-" + model + ".bin");
+    QVERIFY(WriteFile(file, ChannelFile(10, 11)));
+    test::StbSimProcess sim({"--model", model, "--store", stored, "--sessions", "1"});
+    QVERIFY(!sim.Path().isEmpty());
+
+    CDlgSendDataToSTB dialog;
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Send data to STB"));
+    dialog.Initialize(file.toStdString());
+    dialog.show();
+    Controls c(dialog);
+    QVERIFY(c.Complete());
+    MidTransfer mid(dialog, c, QStringLiteral("send-%1.png").arg(model));
+    c.port->setEditText(sim.Path());
+    c.connect->click();
+    QVERIFY(!c.connect->isEnabled());
+    QCOMPARE(c.status->text(), QString::fromLatin1(texts::kTurnOffAndOn));
+    QTRY_COMPARE_WITH_TIMEOUT(c.connect->text(), QStringLiteral("Complete"), kTransferMs);
+    QCOMPARE(c.status->text(), QStringLiteral("Sent and wrote all data completely."));
+    QCOMPARE(c.progress->value(), 10000);
+    QVERIFY(!mid.image.isNull());
+    QVERIFY2(mid.status.startsWith("Uploading (") || mid.status.startsWith("Data upload complete."),
+             qPrintable(mid.status));
+    QCOMPARE(sim.Stop(), 0);
+    QCOMPARE(ReadAll(stored), ReadAll(file));
+    c.connect->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TransferDialogTest::receiverThatFailsTheWriteEndsWithOk() {
+    const QString file = Path("refused.bin");
+    QVERIFY(WriteFile(file, ChannelFile(4, 3)));
+    test::StbSimProcess sim({"--model", "A", "--fail-send", "--sessions", "1"});
+    QVERIFY(!sim.Path().isEmpty());
+    CDlgSendDataToSTB dialog;
+    dialog.Initialize(file.toStdString());
+    dialog.show();
+    Controls c(dialog);
+    c.port->setEditText(sim.Path());
+    c.connect->click();
+    QTRY_COMPARE_WITH_TIMEOUT(c.connect->text(), QStringLiteral("OK"), kTransferMs);
+    QVERIFY(c.connect->isEnabled());
+    QCOMPARE(c.status->text(), QStringLiteral("Fail to send all data."));
+    QCOMPARE(c.progress->value(), 0);
+    c.connect->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+void TransferDialogTest::cancelDuringReceiveAsksTellsTheReceiverAndKeepsTheFile() {
+    const QString served = Path("slow.bin");
+    const QString target = Path("kept.bin");
+    QVERIFY(WriteFile(served, ChannelFile(60, 5)));
+    QVERIFY(WriteFile(target, "previous database"));
+    test::StbSimProcess sim({"--model", "A", "--serve", served, "--baud", "57600", "--sessions", "1"});
+    QVERIFY(!sim.Path().isEmpty());
+    CDlgRecvDataFromSTB dialog;
+    dialog.Initialize(target.toStdString());
+    dialog.show();
+    Controls c(dialog);
+    c.port->setEditText(sim.Path());
+    c.connect->click();
+    QTRY_VERIFY_WITH_TIMEOUT(c.progress->value() > 500, kTransferMs);
+
+    answer_ = QMessageBox::Cancel; // the operator changes their mind
+    c.cancel->click();
+    QCOMPARE(messages_, QStringList{texts::kCloseQuestion});
+    QCOMPARE(kinds_.front(), MessageKind::QuestionOkCancel);
+    QVERIFY(dialog.isVisible());
+    const int progress = c.progress->value();
+    QTRY_VERIFY_WITH_TIMEOUT(c.progress->value() > progress, kTransferMs);
+
+    answer_ = QMessageBox::Ok;
+    c.cancel->click();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(ReadAll(target), QByteArray("previous database"));
+    QCOMPARE(sim.Stop(), 1);
+    QVERIFY2(sim.Log().contains("the PC cancelled"), qPrintable(sim.Log()));
+}
+
+void TransferDialogTest::cancelBeforeConnectClosesAtOnce() {
+    CDlgSendDataToSTB dialog;
+    dialog.Initialize(Path("never.bin").toStdString());
+    dialog.show();
+    Controls(dialog).cancel->click();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(messages_.isEmpty());
+}
+
+void TransferDialogTest::enterAndEscapeDoNotClose() {
+    CDlgRecvDataFromSTB dialog;
+    dialog.Initialize(Path("none.bin").toStdString());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    Controls c(dialog);
+    for (QWidget* focus : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(c.port), static_cast<QWidget*>(c.connect)}) {
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Escape);
+        QTest::keyClick(focus, Qt::Key_Return);
+        QTest::keyClick(focus, Qt::Key_Enter);
+    }
+    QVERIFY(dialog.isVisible());
+    QVERIFY(c.status->text().isEmpty()); // Enter did not press Connect either
+}
+
+void TransferDialogTest::failuresToStartLeaveTheDialogReady() {
+    // The line cannot be opened: the reason shows, and Connect may be pressed again.
+    CDlgRecvDataFromSTB receive;
+    receive.Initialize(Path("out.bin").toStdString());
+    Controls r(receive);
+    r.port->setEditText("/dev/chanforge-missing");
+    r.connect->click();
+    QVERIFY2(r.status->text().startsWith("Cannot open serial port /dev/chanforge-missing"), qPrintable(r.status->text()));
+    QVERIFY(r.connect->isEnabled());
+    QCOMPARE(r.connect->text(), QStringLiteral("Connect"));
+    QVERIFY(messages_.isEmpty());
+
+    // The transfer file cannot be made or read: a message box, before the line is touched.
+    for (bool sending : {false, true}) {
+        messages_.clear();
+        std::unique_ptr<CTransferDialog> dialog;
+        if (sending)
+            dialog = std::make_unique<CDlgSendDataToSTB>();
+        else
+            dialog = std::make_unique<CDlgRecvDataFromSTB>();
+        dialog->Initialize(Path("no/such/dir/file.bin").toStdString());
+        Controls c(*dialog);
+        c.port->setEditText("/dev/chanforge-missing");
+        c.connect->click();
+        QCOMPARE(messages_, QStringList{texts::kCannotInitialize});
+        QCOMPARE(kinds_.back(), MessageKind::Error);
+        QVERIFY(c.connect->isEnabled());
+    }
+}
+
+void TransferDialogTest::portChoiceIsRemembered() {
+    {
+        CDlgRecvDataFromSTB first;
+        first.Initialize(Path("no/such/dir/first.bin").toStdString()); // stops before the line opens
+        // Nothing stored: the first numbered port, as this machine names it.
+        QCOMPARE(Controls(first).port->currentText(), QString::fromStdString(serlink::ResolvePortName("COM1")));
+        Controls(first).port->setEditText("  COM3 ");
+        Controls(first).connect->click();
+    }
+    QCOMPARE(int(ReadSerialSettings().port), 3);
+    {
+        CDlgSendDataToSTB second;
+        second.Initialize(Path("no/such/dir/second.bin").toStdString());
+        QCOMPARE(Controls(second).port->currentText(), QStringLiteral("COM3"));
+        Controls(second).port->setEditText("/dev/chanforge-adapter");
+        Controls(second).connect->click();
+    }
+    CDlgRecvDataFromSTB third;
+    QCOMPARE(Controls(third).port->currentText(), QStringLiteral("/dev/chanforge-adapter"));
+    QCOMPARE(int(ReadSerialSettings().port), 3); // a path has no number to store
+}
+
+QTEST_MAIN(TransferDialogTest)
+#include "TransferDialogTest.moc"
