@@ -12,17 +12,17 @@ using namespace chanforge;
 
 namespace {
 
-struct Spec {
+struct Wanted {
     const char* name;
     std::uint16_t number;
     std::uint16_t attributes;
 };
 
-void AddChannel(tabstore::CQoDB& db, const Spec& spec) {
+void AddChannel(tabstore::CQoDB& db, const Wanted& wanted) {
     auto row = MakeRow<Channel_Info_Tag>();
-    std::strncpy(row->Name, spec.name, sizeof(row->Name) - 1);
-    row->ProgramNum = spec.number;
-    row->Attributes = spec.attributes;
+    std::strncpy(row->Name, wanted.name, sizeof(row->Name) - 1);
+    row->ProgramNum = wanted.number;
+    row->Attributes = wanted.attributes;
     row->ServiceID = 0x1234;
     ASSERT_GT(AppendRow(db, kChannelTable, std::move(row)), 0);
 }
@@ -50,7 +50,7 @@ constexpr std::uint16_t Radio = attr::kRadio;
 
 TEST(ChannelOrder, SortGivesFreshRowIdsInNumberOrder) {
     tabstore::CQoDB db;
-    for (const Spec& s : {Spec{"c", 30, TV}, Spec{"a", 10, Radio}, Spec{"b", 20, TV}}) AddChannel(db, s);
+    for (const Wanted& s : {Wanted{"c", 30, TV}, Wanted{"a", 10, Radio}, Wanted{"b", 20, TV}}) AddChannel(db, s);
     db.Delete(kChannelTable, 2); // a gap in the row ids
     AddChannel(db, {"d", 5, TV});
     SortChannels(db);
@@ -61,8 +61,8 @@ TEST(ChannelOrder, SortGivesFreshRowIdsInNumberOrder) {
 
 TEST(ChannelOrder, RenumberCountsTVAndEverythingElseSeparately) {
     tabstore::CQoDB db;
-    for (const Spec& s : {Spec{"tv9", 9, TV}, Spec{"radio4", 4, Radio}, Spec{"neither", 6, 0},
-                          Spec{"tv2", 2, TV}, Spec{"both", 7, TV | Radio}}) AddChannel(db, s);
+    for (const Wanted& s : {Wanted{"tv9", 9, TV}, Wanted{"radio4", 4, Radio}, Wanted{"neither", 6, 0},
+                          Wanted{"tv2", 2, TV}, Wanted{"both", 7, TV | Radio}}) AddChannel(db, s);
     RenumberChannels(db);
     EXPECT_EQ(Channels(db), (std::vector<Seen>{{1, "tv2", 1}, {2, "radio4", 1}, {3, "neither", 2},
                                                {4, "both", 2}, {5, "tv9", 3}}));
@@ -77,8 +77,8 @@ TEST(ChannelOrder, RenumberOfAnEmptyTableLeavesBothTablesEmpty) {
 
 TEST(ChannelOrder, GroupPutsTVFirstAndLosesNoChannel) {
     tabstore::CQoDB db;
-    for (const Spec& s : {Spec{"r2", 2, Radio}, Spec{"t3", 3, TV}, Spec{"none1", 1, 0},
-                          Spec{"both4", 4, TV | Radio}, Spec{"t1", 1, TV}, Spec{"r1", 1, Radio}}) AddChannel(db, s);
+    for (const Wanted& s : {Wanted{"r2", 2, Radio}, Wanted{"t3", 3, TV}, Wanted{"none1", 1, 0},
+                          Wanted{"both4", 4, TV | Radio}, Wanted{"t1", 1, TV}, Wanted{"r1", 1, Radio}}) AddChannel(db, s);
     GroupChannels(db);
     const auto seen = Channels(db);
     std::vector<std::string> names;
