@@ -7,6 +7,8 @@
 #include "policy/Policy.h"
 #include "policy/Presets.h"
 #include "qpui/DlgConfiguration.h"
+#include "qpui/DlgRecvDataFromSTB.h"
+#include "qpui/DlgSendDataToSTB.h"
 #include "qpui/MessageBox.h"
 
 #include <QAction>
@@ -20,6 +22,9 @@
 #include <QSplitter>
 #include <QStyle>
 #include <QToolBar>
+
+#include <filesystem>
+#include <system_error>
 
 namespace chanforge::app {
 
@@ -205,6 +210,16 @@ bool CMainFrame::MaybeSave() {
     return !path.isEmpty() && SaveTo(path);
 }
 
+void CMainFrame::TablesReplaced(const codec::DocResult& result, const QString& name) {
+    context_->Undo().Clear();
+    context_->Clipboard().Clear();
+    savedState_ = 0;
+    // A failed load leaves the tables cleared or half filled: that is not what was loaded.
+    unsavedOutsideUndo_ = !result.ok();
+    fileName_ = result.ok() ? name : QString();
+    TablesChanged();
+}
+
 bool CMainFrame::OpenPath(const QString& path) {
     const std::string file = QFile::encodeName(path).toStdString();
     codec::DocResult result;
@@ -214,13 +229,7 @@ bool CMainFrame::OpenPath(const QString& path) {
         result = context_->Edit("Workbook import", TableBit(kChannelTable), [&] { return document_.Open(file); });
     } else {
         result = document_.Open(file);
-        context_->Undo().Clear();
-        context_->Clipboard().Clear();
-        savedState_ = 0;
-        // A failed load leaves the tables cleared or half filled: that is not the file on disk.
-        unsavedOutsideUndo_ = !result.ok();
-        fileName_ = result.ok() ? QFileInfo(path).fileName() : QString();
-        TablesChanged();
+        TablesReplaced(result, QFileInfo(path).fileName());
     }
     if (!Report(result))
         return false;
@@ -268,7 +277,31 @@ void CMainFrame::RefreshAll() {
 void CMainFrame::Receive() {
     if (!MaybeSave())
         return;
-    qpui::ShowInformation(this, QStringLiteral("Receiving from a receiver is not available in this build."));
+    // The work file keeps matching the tables until the operator takes what was received:
+    // Cancel after a complete receive must not leave the received image under the old tables.
+    const std::string received = document_.WorkFilePath() + ".received";
+    const auto dialog = qpui::MakeReceiveDialog(GetProductList(), this);
+    dialog->Initialize(received);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    std::error_code error;
+    if (accepted)
+        std::filesystem::rename(received, document_.WorkFilePath(), error);
+    if (!accepted || error) {
+        std::error_code ignored;
+        std::filesystem::remove(received, ignored);
+        if (error)
+            qpui::ShowStop(this, QString::fromLatin1(codec::kOpenFailedMessage));
+        return;
+    }
+    codec::DocResult result;
+    {
+        WaitCursor wait;
+        result = document_.LoadWorkFile();
+        // The receiver holds what was received; it is not a file of the operator's.
+        TablesReplaced(result, QString());
+    }
+    Report(result);
+    RefreshPanes();
 }
 
 void CMainFrame::Send() {
@@ -276,7 +309,17 @@ void CMainFrame::Send() {
         qpui::ShowStop(this, QString::fromLatin1(codec::kUploadEmptyMessage));
         return;
     }
-    qpui::ShowInformation(this, QStringLiteral("Sending to a receiver is not available in this build."));
+    RefreshPanes();
+    codec::DocResult prepared;
+    {
+        WaitCursor wait;
+        prepared = document_.PrepareSend();
+    }
+    if (!Report(prepared))
+        return;
+    qpui::CDlgSendDataToSTB dialog(this);
+    dialog.Initialize(document_.WorkFilePath());
+    dialog.exec();
 }
 
 void CMainFrame::About() {

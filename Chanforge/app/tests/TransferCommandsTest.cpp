@@ -1,0 +1,224 @@
+// Receive DB from STB and Send DB to STB through the main window, against the virtual receiver
+// program on a pseudo-terminal: a stand-in operator works the modal transfer dialog.
+#include "ChannelGrid.h"
+#include "MainFrame.h"
+#include "RightView.h"
+#include "SampleData.h"
+#include "StbSimProcess.h"
+
+#include "chanforge/TableAccess.h"
+#include "chanforge/codec/FlashLayout.h"
+#include "policy/Policy.h"
+#include "policy/Presets.h"
+#include "qpui/MessageBox.h"
+#include "qpui/TransferDialog.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstring>
+#include <memory>
+
+using namespace chanforge;
+using namespace chanforge::app;
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+Channel_Info_Tag* ChannelNamed(tabstore::CQoDB& db, const char* name) {
+    Channel_Info_Tag* found = nullptr;
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        if (found == nullptr && std::strcmp(ch.Name, name) == 0)
+            found = const_cast<Channel_Info_Tag*>(&ch);
+    });
+    return found;
+}
+
+/// Works the transfer dialog a command shows: types the port, presses Connect, and presses
+/// the button again once it offers to close; with cancelAbove set, presses Cancel instead once
+/// the progress passed it. Gives up (Cancel) after a minute.
+class Operator : public QObject {
+  public:
+    explicit Operator(QString port, int cancelAbove = -1) : port_(std::move(port)), cancelAbove_(cancelAbove) {
+        clock_.start();
+        connect(&timer_, &QTimer::timeout, this, &Operator::Look);
+        timer_.start(50);
+    }
+
+    QString dialogClass; ///< the dialog that was shown
+    QString lastStatus;  ///< its status text when it was closed
+
+  private:
+    void Look() {
+        auto* dialog = qobject_cast<qpui::CTransferDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        dialogClass = QString::fromLatin1(dialog->metaObject()->className());
+        auto* button = dialog->findChild<QPushButton*>("connect");
+        auto* cancel = dialog->findChild<QPushButton*>("cancel");
+        lastStatus = dialog->findChild<QLabel*>("status")->text();
+        const int progress = dialog->findChild<QProgressBar*>("progress")->value();
+        if (!connected_ && button->isEnabled()) {
+            dialog->findChild<QComboBox*>("port")->setEditText(port_);
+            connected_ = true;
+            button->click();
+        } else if ((cancelAbove_ >= 0 && progress > cancelAbove_) || clock_.elapsed() > 60000) {
+            cancel->click();
+        } else if (connected_ && button->isEnabled()) {
+            button->click(); // "Complete" or "OK"
+        }
+    }
+
+    QString port_;
+    int cancelAbove_;
+    bool connected_ = false;
+    QTimer timer_;
+    QElapsedTimer clock_;
+};
+
+} // namespace
+
+class TransferCommandsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void receiveLoadsTheTablesAndSendDeliversThem();
+    void cancelledReceiveLeavesTablesAndWorkFile_data();
+    void cancelledReceiveLeavesTablesAndWorkFile();
+
+  private:
+    /// Policy of model D and a channel file of it with tv TV channels; its channel count.
+    int MakeSample(const QString& name, int tv = 20);
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+    QTemporaryDir dir_;
+    QStringList messages_;
+    qpui::MessageHandler previous_;
+};
+
+void TransferCommandsTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
+        messages_ << text;
+        return QMessageBox::Ok;
+    });
+}
+
+void TransferCommandsTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
+
+int TransferCommandsTest::MakeSample(const QString& name, int tv) {
+    policy::SelectPreset(*policy::FindPreset("D"), 1);
+    codec::Document maker;
+    if (!codec::WriteBlankImage(codec::FlashLayout::FromPolicy(), Path("blank.bin").toStdString()).ok() ||
+        !maker.Open(Path("blank.bin").toStdString()).ok())
+        return -1;
+    test::Populate(maker, GetProductType(), tv);
+    if (!maker.SaveToFile(Path(name).toStdString()).ok())
+        return -1;
+    return static_cast<int>(maker.Store().Size(kChannelTable));
+}
+
+void TransferCommandsTest::receiveLoadsTheTablesAndSendDeliversThem() {
+    const int channels = MakeSample("sample.bin");
+    QVERIFY(channels > 20);
+    codec::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    QCOMPARE(document.Store().Size(kChannelTable), 0);
+
+    {
+        qpui::test::StbSimProcess receiver({"--model", "D", "--offer", "prompt", "--serve", Path("sample.bin"),
+                                            "--sessions", "1"});
+        QVERIFY(!receiver.Path().isEmpty());
+        Operator op(receiver.Path());
+        frame.Receive();
+        QCOMPARE(op.dialogClass, QStringLiteral("qpui::CDlgRecvDataFromSTBEx")); // product list 7
+        QCOMPARE(op.lastStatus, QStringLiteral("Received all data completely."));
+        QCOMPARE(receiver.Stop(), 0);
+    }
+    QCOMPARE(int(document.Store().Size(kChannelTable)), channels);
+    QVERIFY(ChannelNamed(document.Store(), "ZDF HD") != nullptr);
+    QCOMPARE(frame.Right().TV().Model().rowCount(), 20);
+    QVERIFY(!frame.IsModified());
+    QVERIFY(messages_.isEmpty());
+
+    // What is sent is the tables as they are now, not the image received.
+    Channel_Info_Tag* zdf = ChannelNamed(document.Store(), "ZDF HD");
+    std::strcpy(zdf->Name, "ZDF Sent");
+    const QString stored = Path("flash.bin");
+    {
+        qpui::test::StbSimProcess target({"--model", "D", "--store", stored, "--sessions", "1"});
+        QVERIFY(!target.Path().isEmpty());
+        Operator op(target.Path());
+        frame.Send();
+        QCOMPARE(op.dialogClass, QStringLiteral("qpui::CDlgSendDataToSTB"));
+        QCOMPARE(op.lastStatus, QStringLiteral("Sent and wrote all data completely."));
+        QCOMPARE(target.Stop(), 0);
+    }
+    const QByteArray work = ReadAll(QString::fromStdString(document.WorkFilePath()));
+    QVERIFY(work.size() > 86);
+    QCOMPARE(ReadAll(stored), work);
+    codec::Document check;
+    QVERIFY(check.Open(stored.toStdString()).ok());
+    QVERIFY(ChannelNamed(check.Store(), "ZDF Sent") != nullptr);
+    QCOMPARE(int(check.Store().Size(kChannelTable)), channels);
+}
+
+void TransferCommandsTest::cancelledReceiveLeavesTablesAndWorkFile_data() {
+    QTest::addColumn<int>("cancelAbove");
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<QStringList>("line");
+    QTest::newRow("in the blocks") << 1500 << false << QStringList{"--baud", "57600"};
+    QTest::newRow("after a complete receive") << 9999 << true << QStringList{};
+}
+
+void TransferCommandsTest::cancelledReceiveLeavesTablesAndWorkFile() {
+    QFETCH(int, cancelAbove);
+    QFETCH(bool, complete);
+    QFETCH(QStringList, line);
+    const int channels = MakeSample("sample.bin");
+    QVERIFY(channels > 20);
+    QVERIFY(MakeSample("other.bin", 8) > 0); // what the receiver holds
+    codec::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    QVERIFY(frame.OpenPath(Path("sample.bin")));
+    const QByteArray work = ReadAll(QString::fromStdString(document.WorkFilePath()));
+    const QString title = frame.windowTitle();
+    messages_.clear();
+
+    qpui::test::StbSimProcess receiver(line + QStringList{"--model", "D", "--offer", "prompt", "--serve",
+                                                          Path("other.bin"), "--sessions", "1"});
+    QVERIFY(!receiver.Path().isEmpty());
+    Operator op(receiver.Path(), cancelAbove);
+    frame.Receive();
+    QCOMPARE(int(document.Store().Size(kChannelTable)), channels);
+    QCOMPARE(ReadAll(QString::fromStdString(document.WorkFilePath())), work);
+    QCOMPARE(frame.windowTitle(), title);
+    const QFileInfo workFile(QString::fromStdString(document.WorkFilePath()));
+    QCOMPARE(QDir(workFile.path()).entryList({workFile.fileName() + "*"}, QDir::Files), QStringList{workFile.fileName()});
+    if (complete) {
+        QVERIFY(messages_.isEmpty()); // the line is closed: nothing to ask
+        QCOMPARE(op.lastStatus, QStringLiteral("Received all data completely."));
+        QCOMPARE(receiver.Stop(), 0);
+    } else {
+        QCOMPARE(messages_, QStringList{"Would you like to close connected serial port ?"});
+        QCOMPARE(receiver.Stop(), 1);
+        QVERIFY2(receiver.Log().contains("the PC cancelled"), qPrintable(receiver.Log()));
+    }
+}
+
+QTEST_MAIN(TransferCommandsTest)
+#include "TransferCommandsTest.moc"
