@@ -7,11 +7,12 @@ function(cf_add_library name)
   set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET default)
 endfunction()
 
-# cf_add_test(NAME SOURCES... LIBS ...): a GoogleTest binary registered with CTest.
+# cf_add_test(NAME SOURCES... LIBS ...): a GoogleTest binary registered with CTest; each test
+# process gets a settings store of its own (testing/TestMain.cpp).
 function(cf_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} ChanforgeTestMain)
   set(properties ENVIRONMENT "CHANFORGE_SETTINGS=${CMAKE_BINARY_DIR}/test-settings/${name}.ini")
   if(T_LABELS)
     list(APPEND properties LABELS "${T_LABELS}")
