@@ -20,9 +20,11 @@ constexpr std::size_t kShortMMIBytes = 170;
 
 class Encoder {
   public:
-    Encoder(std::vector<std::uint8_t>& image, const FlashLayout& layout, tabstore::CQoDB& db,
-            const DocumentValues& values)
-        : image_(image), layout_(layout), db_(db), values_(values), S_(layout.sectorSize) {}
+    /// The image starts at byte imageOffset of buffer (after a file header, say).
+    Encoder(std::vector<std::uint8_t>& buffer, std::size_t imageOffset, const FlashLayout& layout,
+            tabstore::CQoDB& db, const DocumentValues& values)
+        : buffer_(buffer), base_(imageOffset), layout_(layout), db_(db), values_(values),
+          S_(layout.sectorSize) {}
 
     CodecResult Run() {
         CodecResult r = Favorites();
@@ -44,8 +46,8 @@ class Encoder {
 
     /// The block's first byte, the image grown to hold all of the block.
     std::uint8_t* Reach(std::uint64_t start, std::uint64_t length) {
-        if (image_.size() < start + length) image_.resize(start + length, 0);
-        return image_.data() + start;
+        if (buffer_.size() < base_ + start + length) buffer_.resize(base_ + start + length, 0);
+        return buffer_.data() + base_ + start;
     }
 
     SectorWriter WriterFor(Block block, std::uint32_t firstPos) {
@@ -235,7 +237,8 @@ class Encoder {
 
     CodecResult Combined();
 
-    std::vector<std::uint8_t>& image_;
+    std::vector<std::uint8_t>& buffer_;
+    const std::size_t base_;
     const FlashLayout& layout_;
     tabstore::CQoDB& db_;
     const DocumentValues& values_;
@@ -297,9 +300,18 @@ CodecResult EncodeImage(std::vector<std::uint8_t>& image, const FlashLayout& lay
     if (std::string problem = layout.Problem(); !problem.empty())
         return {CodecStatus::BadLayout, problem};
     std::vector<std::uint8_t> work = image;
-    CodecResult result = Encoder(work, layout, db, values).Run();
+    CodecResult result = Encoder(work, 0, layout, db, values).Run();
     if (result.ok()) image.swap(work);
     return result;
+}
+
+CodecResult EncodeImageAt(std::vector<std::uint8_t>& buffer, std::size_t imageOffset,
+                          const FlashLayout& layout, tabstore::CQoDB& db,
+                          const DocumentValues& values) {
+    if (std::string problem = layout.Problem(); !problem.empty())
+        return {CodecStatus::BadLayout, problem};
+    if (buffer.size() < imageOffset) buffer.resize(imageOffset, 0);
+    return Encoder(buffer, imageOffset, layout, db, values).Run();
 }
 
 } // namespace chanforge::codec

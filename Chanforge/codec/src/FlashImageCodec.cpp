@@ -25,13 +25,8 @@ CodecResult FlashImageCodec::Load(const std::string& path, Database db,
 CodecResult FlashImageCodec::Save(std::vector<std::uint8_t>& file, bool versionFile,
                                   Database db) const {
     const std::size_t headerLength = versionFile ? kVersionHeaderSize : kChannelHeaderSize;
-    if (file.size() < headerLength) file.resize(headerLength, 0);
-    std::vector<std::uint8_t> image(file.begin() + static_cast<std::ptrdiff_t>(headerLength),
-                                    file.end());
-    CodecResult result = EncodeImage(image, layout_, db.db, db.values);
+    CodecResult result = EncodeImageAt(file, headerLength, layout_, db.db, db.values);
     if (!result.ok()) return result;
-    file.resize(headerLength);
-    file.insert(file.end(), image.begin(), image.end());
     if (!versionFile) WriteChannelHeader(file, db.header);
     return result;
 }

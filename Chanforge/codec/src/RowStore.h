@@ -1,6 +1,7 @@
 // Handing decoded records to the table store as the zero-filled row buffers it owns.
 #pragma once
 
+#include "chanforge/TableAccess.h"
 #include "tabstore/QoDB.h"
 
 #include <cstddef>
@@ -33,18 +34,7 @@ bool StoreRow(tabstore::CQoDB& db, std::uint8_t table, std::uint32_t row, const 
     return true;
 }
 
-/// Calls fn(const T&) for every row of a table in key order. A row whose RowID does not
-/// ascend ends the walk, so a damaged row can never make it go round in circles.
-template <class T, class Fn> void ForEachRow(tabstore::CQoDB& db, std::uint8_t table, Fn fn) {
-    std::uint32_t last = 0;
-    for (unsigned char* raw = db.Next(table, 0); raw != nullptr;) {
-        T rec;
-        std::memcpy(static_cast<void*>(&rec), raw, sizeof(T));
-        if (last != 0 && rec.RowID <= last) break;
-        last = rec.RowID;
-        fn(static_cast<const T&>(rec));
-        raw = db.Next(table, rec.RowID);
-    }
-}
+/// Walks a table in key order (see chanforge/TableAccess.h).
+using chanforge::ForEachRow;
 
 } // namespace chanforge::codec::detail

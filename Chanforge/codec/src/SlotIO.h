@@ -18,10 +18,12 @@ class SlotIn {
 
     std::uint8_t U8(std::size_t at) const { return at < size_ ? data_[at] : 0; }
     std::uint16_t U16(std::size_t at) const {
+        if (at + 2 <= size_) return utils::ReadU16(data_ + at, bigEndian_); // the usual case
         std::uint8_t b[2] = {U8(at), U8(at + 1)};
         return utils::ReadU16(b, bigEndian_);
     }
     std::uint32_t U32(std::size_t at) const {
+        if (at + 4 <= size_) return utils::ReadU32(data_ + at, bigEndian_);
         std::uint8_t b[4] = {U8(at), U8(at + 1), U8(at + 2), U8(at + 3)};
         return utils::ReadU32(b, bigEndian_);
     }
@@ -49,11 +51,13 @@ class SlotOut {
         if (at < size_) data_[at] = v;
     }
     void U16(std::size_t at, std::uint16_t v) {
+        if (at + 2 <= size_) return utils::WriteU16(data_ + at, v, bigEndian_);
         std::uint8_t b[2];
         utils::WriteU16(b, v, bigEndian_);
         Bytes(at, b, 2);
     }
     void U32(std::size_t at, std::uint32_t v) {
+        if (at + 4 <= size_) return utils::WriteU32(data_ + at, v, bigEndian_);
         std::uint8_t b[4];
         utils::WriteU32(b, v, bigEndian_);
         Bytes(at, b, 4);

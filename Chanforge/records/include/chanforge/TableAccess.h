@@ -53,10 +53,16 @@ template <class T> T* GetRow(tabstore::CQoDB& db, std::uint8_t table, std::uint3
 }
 
 /// Calls fn(T&) for every row of the table in key order. fn must not delete the row it gets.
+/// A row whose RowID does not ascend ends the walk: a damaged row can never make it go round.
 template <class T, class Fn> void ForEachRow(tabstore::CQoDB& db, std::uint8_t table, Fn&& fn) {
-    for (auto* row = reinterpret_cast<T*>(db.Next(table, 0)); row != nullptr;
-         row = reinterpret_cast<T*>(db.Next(table, row->RowID)))
+    std::uint32_t last = 0;
+    for (auto* row = reinterpret_cast<T*>(db.Next(table, 0)); row != nullptr;) {
+        const std::uint32_t key = row->RowID;
+        if (last != 0 && key <= last) break;
+        last = key;
         fn(*row);
+        row = reinterpret_cast<T*>(db.Next(table, key));
+    }
 }
 
 } // namespace chanforge

@@ -44,4 +44,10 @@ CodecResult DecodeImage(std::span<const std::uint8_t> image, const FlashLayout& 
 CodecResult EncodeImage(std::vector<std::uint8_t>& image, const FlashLayout& layout,
                         tabstore::CQoDB& db, const DocumentValues& values);
 
+/// The same for an image that starts at imageOffset of a scratch buffer, written without a
+/// working copy: on failure the buffer is left half written, so callers throw it away.
+CodecResult EncodeImageAt(std::vector<std::uint8_t>& buffer, std::size_t imageOffset,
+                          const FlashLayout& layout, tabstore::CQoDB& db,
+                          const DocumentValues& values);
+
 } // namespace chanforge::codec

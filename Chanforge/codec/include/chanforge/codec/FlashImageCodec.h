@@ -41,6 +41,7 @@ class FlashImageCodec {
 
     /// Writes the tables into a file image that already holds the header: a channel file gets
     /// the held channel header written, a version file (header length 64) keeps its own.
+    /// The file is written in place: after a failure its bytes are unspecified (discard it).
     CodecResult Save(std::vector<std::uint8_t>& file, bool versionFile, Database db) const;
     /// The same into an existing file, replaced whole only once the new content is complete.
     CodecResult Save(const std::string& path, bool versionFile, Database db) const;
