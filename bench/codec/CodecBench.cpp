@@ -1,6 +1,7 @@
 // Load + save of the largest preset image with every table full, against plainly reading the
 // file and summing its bytes in the same run.
 #include "chanforge/Records.h"
+#include "chanforge/TableAccess.h"
 #include "chanforge/codec/FlashImage.h"
 #include "chanforge/codec/FlashImageCodec.h"
 #include "policy/Presets.h"
@@ -21,19 +22,6 @@ namespace {
 using namespace chanforge;
 using codec::FlashLayout;
 
-template <class T> void Put(tabstore::CQoDB& db, std::uint8_t table, T rec) {
-    auto* buf = new unsigned char[sizeof(T)]();
-    std::memcpy(buf, &rec, sizeof(T));
-    const auto row = static_cast<std::uint32_t>(db.Add(table, buf));
-    std::memcpy(buf, &row, sizeof row);
-}
-
-template <class T> T Zero() {
-    T rec;
-    std::memset(static_cast<void*>(&rec), 0, sizeof rec);
-    return rec;
-}
-
 /// The preset with the largest image; model D also has the most channel slots of those.
 FlashLayout Largest() {
     FlashLayout best = FlashLayout::FromPreset(policy::StartupPreset());
@@ -49,9 +37,9 @@ FlashLayout Largest() {
 /// Fills every table up to what its block holds.
 void Fill(const FlashLayout& l, tabstore::CQoDB& db) {
     for (std::uint32_t i = 0; i < l.favoriteCount; ++i) {
-        auto fav = Zero<Favorite_Info_Tag>();
+        auto fav = ZeroRecord<Favorite_Info_Tag>();
         std::snprintf(fav.Name, sizeof fav.Name, "Group %u", i + 1);
-        Put(db, kFavoriteTable, fav);
+        AppendCopy(db, kFavoriteTable, fav);
     }
     const auto perSector = [&](std::uint32_t margin, std::uint32_t chunk) {
         std::uint32_t n = 0;
@@ -59,33 +47,33 @@ void Fill(const FlashLayout& l, tabstore::CQoDB& db) {
         return n;
     };
     for (std::uint32_t i = 0; i < perSector(7, l.sat.chunk) && i < 255; ++i) {
-        auto sat = Zero<Satellite_Info_Tag>();
+        auto sat = ZeroRecord<Satellite_Info_Tag>();
         sat.SatID = static_cast<std::uint8_t>(i + 1);
         std::snprintf(sat.Name, sizeof sat.Name, "Sat %u", i);
-        Put(db, kSatelliteTable, sat);
+        AppendCopy(db, kSatelliteTable, sat);
     }
     for (std::uint32_t i = 0; i < perSector(4, l.brd.chunk) * l.brd.count; ++i) {
-        auto brd = Zero<Broadcast_Info_Tag>();
+        auto brd = ZeroRecord<Broadcast_Info_Tag>();
         brd.BroadcastID = static_cast<std::uint16_t>(i);
         std::snprintf(brd.Name, sizeof brd.Name, "Provider %u", i % 10000);
-        Put(db, kProviderTable, brd);
+        AppendCopy(db, kProviderTable, brd);
     }
     for (std::uint32_t i = 0; i < perSector(4, 2 * l.tp.chunk) * l.tp.count; ++i) {
-        auto tp = Zero<Transponder_Info_Tag>();
+        auto tp = ZeroRecord<Transponder_Info_Tag>();
         tp.Frequency = static_cast<std::uint16_t>(10700 + i);
         tp.SatID = static_cast<std::uint8_t>(2 + i % 100);
         tp.TPID = static_cast<std::uint8_t>(1 + i % 255);
-        Put(db, kTransponderTable, tp);
+        AppendCopy(db, kTransponderTable, tp);
     }
     for (std::uint32_t i = 0; i < perSector(49, l.ch.chunk) * l.ch.count; ++i) {
-        auto ch = Zero<Channel_Info_Tag>();
+        auto ch = ZeroRecord<Channel_Info_Tag>();
         ch.ProgramNum = static_cast<std::uint16_t>(1 + i);
         ch.SatID = 2;
         ch.TPID = 1;
         ch.ServiceID = static_cast<std::uint16_t>(i);
         ch.Attributes = i % 5 == 0 ? attr::kRadio : attr::kTV;
         std::snprintf(ch.Name, sizeof ch.Name, "Channel %u", i % 100000);
-        Put(db, kChannelTable, ch);
+        AppendCopy(db, kChannelTable, ch);
     }
 }
 

@@ -2,6 +2,7 @@
 // does, so that the programs have something real-looking to open.
 #include "SampleData.h"
 #include "chanforge/Records.h"
+#include "chanforge/TableAccess.h"
 #include "chanforge/codec/ChannelFile.h"
 #include "chanforge/codec/FlashImageCodec.h"
 #include "chanforge/codec/TransponderMux.h"
@@ -19,24 +20,11 @@ namespace {
 using namespace chanforge;
 using codec::FlashLayout;
 
-template <class T> T Zero() {
-    T rec;
-    std::memset(static_cast<void*>(&rec), 0, sizeof rec);
-    return rec;
-}
-
-template <class T> void Put(tabstore::CQoDB& db, std::uint8_t table, const T& rec) {
-    auto* buf = new unsigned char[sizeof(T)]();
-    std::memcpy(buf, &rec, sizeof(T));
-    const auto row = static_cast<std::uint32_t>(db.Add(table, buf));
-    std::memcpy(buf, &row, sizeof row);
-}
-
 void Name(char* field, std::size_t size, const char* text) { std::snprintf(field, size, "%s", text); }
 
 void AddSatellites(const FlashLayout& l, tabstore::CQoDB& db) {
     for (const auto& s : samplegen::Satellites()) {
-        auto sat = Zero<Satellite_Info_Tag>();
+        auto sat = ZeroRecord<Satellite_Info_Tag>();
         for (int t = 0; t < (l.HasType(8) ? 2 : 1); ++t) {
             sat.Tuner[t].LowFrequency = 9750;
             sat.Tuner[t].HighFrequency = 10600;
@@ -46,7 +34,7 @@ void AddSatellites(const FlashLayout& l, tabstore::CQoDB& db) {
         sat.Degree = s.degree;
         sat.SatID = s.satId;
         Name(sat.Name, sizeof sat.Name, s.name);
-        Put(db, kSatelliteTable, sat);
+        AppendCopy(db, kSatelliteTable, sat);
     }
 }
 
@@ -55,7 +43,7 @@ constexpr std::uint32_t kDvbtParams = 2u << 1 | 1u << 3 | 2u << 6 | 2u << 8 | 4u
 
 void AddTransponders(const FlashLayout& l, tabstore::CQoDB& db) {
     for (const auto& t : samplegen::Transponders()) {
-        auto tp = Zero<Transponder_Info_Tag>();
+        auto tp = ZeroRecord<Transponder_Info_Tag>();
         tp.Frequency = t.mhz;
         tp.SymbolRate = t.symbolRate;
         tp.TSID = t.tsid;
@@ -64,7 +52,7 @@ void AddTransponders(const FlashLayout& l, tabstore::CQoDB& db) {
         tp.TPID = t.tpId;
         tp.TxMode = t.mhz == 11494 ? 1 : 0; // the one DVB-S2 transponder
         tp.Modulation = t.mhz == 11494 ? 2 : 1;
-        Put(db, kTransponderTable, tp);
+        AppendCopy(db, kTransponderTable, tp);
     }
     if (!l.HasType(2)) return;
     for (const auto& m : samplegen::Multiplexes()) {
@@ -72,18 +60,18 @@ void AddTransponders(const FlashLayout& l, tabstore::CQoDB& db) {
         mux.MuxParams = kDvbtParams;
         mux.MuxNameIndex = m.label;
         mux.TPID = m.rfChannel;
-        auto tp = Zero<Transponder_Info_Tag>();
+        auto tp = ZeroRecord<Transponder_Info_Tag>();
         codec::WriteTransponderMux(mux, tp);
-        Put(db, kTransponderTable, tp);
+        AppendCopy(db, kTransponderTable, tp);
     }
 }
 
 void AddProviders(tabstore::CQoDB& db) {
     for (const auto& p : samplegen::Providers()) {
-        auto brd = Zero<Broadcast_Info_Tag>();
+        auto brd = ZeroRecord<Broadcast_Info_Tag>();
         brd.BroadcastID = p.id;
         Name(brd.Name, sizeof brd.Name, p.name);
-        Put(db, kProviderTable, brd);
+        AppendCopy(db, kProviderTable, brd);
     }
 }
 
@@ -97,7 +85,7 @@ void AddChannels(const FlashLayout& l, tabstore::CQoDB& db) {
     std::uint16_t tv = 0, radio = 0;
     for (const auto& s : samplegen::Services()) {
         if (s.terrestrial && !l.HasType(2)) continue;
-        auto ch = Zero<Channel_Info_Tag>();
+        auto ch = ZeroRecord<Channel_Info_Tag>();
         const bool isTv = s.vpid != 0;
         ch.ProgramNum = isTv ? ++tv : ++radio;
         ch.ShowNum = ch.ProgramNum;
@@ -123,17 +111,17 @@ void AddChannels(const FlashLayout& l, tabstore::CQoDB& db) {
             ch.Favorite = 1u << (group - 1);
             ch.FavoriteSlot[group - 1] = isTv ? tv : radio;
         }
-        Put(db, kChannelTable, ch);
+        AppendCopy(db, kChannelTable, ch);
     }
 }
 
 void AddFavorites(const FlashLayout& l, tabstore::CQoDB& db) {
     const auto names = samplegen::FavoriteGroups();
     for (std::uint32_t i = 0; i < l.favoriteCount && i < kFavoriteGroupsMax; ++i) {
-        auto fav = Zero<Favorite_Info_Tag>();
+        auto fav = ZeroRecord<Favorite_Info_Tag>();
         if (i < names.size()) Name(fav.Name, sizeof fav.Name, names[i]);
         else std::snprintf(fav.Name, sizeof fav.Name, "Favorite %u", i + 1);
-        Put(db, kFavoriteTable, fav);
+        AppendCopy(db, kFavoriteTable, fav);
     }
 }
 

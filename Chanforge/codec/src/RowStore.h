@@ -11,13 +11,7 @@
 
 namespace chanforge::codec::detail {
 
-/// A record with every byte, padding included, zero.
-template <class T> T ZeroRecord() {
-    static_assert(std::is_trivially_copyable_v<T>);
-    T rec;
-    std::memset(static_cast<void*>(&rec), 0, sizeof rec);
-    return rec;
-}
+using chanforge::ZeroRecord;
 
 /// Stores a copy of rec under row; false (and nothing kept) when the store refuses it.
 /// The bytes are copied as they are, padding included, so equal records give equal rows.

@@ -115,7 +115,7 @@ TEST(VersionChecksum, IsXmodemCrcOverTheZeroPaddedImage) {
 TEST(FlashImageCodecLoad, HeaderlessFileNeedsAYes) {
     const FlashLayout l = codectest::PresetLayout("D");
     tabstore::CQoDB source;
-    codectest::Put(source, kChannelTable, codectest::MakeChannel("Bare", 1, attr::kTV));
+    codectest::AppendCopy(source, kChannelTable, codectest::MakeChannel("Bare", 1, attr::kTV));
     std::vector<std::uint8_t> image(l.ImageSize(), 0);
     ASSERT_TRUE(EncodeImage(image, l, source, DocumentValues{}).ok());
     image[0] = 'Q'; // not "QP  " all the same

@@ -64,16 +64,16 @@ void RandomLnb(LNBSetting& lnb, std::mt19937& rng) {
 void Favorites(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng) {
     const std::uint32_t n = std::min<std::uint32_t>(l.favoriteCount, kFavoriteGroupsMax);
     for (std::uint32_t i = 0; i < n; ++i) {
-        auto fav = Zero<Favorite_Info_Tag>();
+        auto fav = ZeroRecord<Favorite_Info_Tag>();
         RandomName(fav.Name, 19, rng);
         fav.Byte19 = Byte(rng);
-        Put(db, kFavoriteTable, fav);
+        AppendCopy(db, kFavoriteTable, fav);
     }
 }
 
 void Satellites(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, int count) {
     for (int i = 0; i < count; ++i) {
-        auto sat = Zero<Satellite_Info_Tag>();
+        auto sat = ZeroRecord<Satellite_Info_Tag>();
         RandomLnb(sat.Tuner[0], rng);
         if (l.HasType(8)) RandomLnb(sat.Tuner[1], rng);
         else sat.Tuner[0].DiSEqCExtra = 0;
@@ -82,23 +82,23 @@ void Satellites(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, in
         sat.SatID = static_cast<std::uint8_t>(2 + i);
         RandomName(sat.Name, 15, rng);
         sat.SatTail = Byte(rng);
-        Put(db, kSatelliteTable, sat);
+        AppendCopy(db, kSatelliteTable, sat);
     }
 }
 
 void Providers(tabstore::CQoDB& db, std::mt19937& rng, int count) {
     for (int i = 0; i < count; ++i) {
-        auto brd = Zero<Broadcast_Info_Tag>();
+        auto brd = ZeroRecord<Broadcast_Info_Tag>();
         brd.BroadcastID = Word(rng);
         RandomName(brd.Name, 16, rng);
         brd.Byte23 = Byte(rng);
-        Put(db, kProviderTable, brd);
+        AppendCopy(db, kProviderTable, brd);
     }
 }
 
 void Transponders(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, int count) {
     for (int i = 0; i < count; ++i) {
-        auto tp = Zero<Transponder_Info_Tag>();
+        auto tp = ZeroRecord<Transponder_Info_Tag>();
         tp.TxMode = Byte(rng);
         tp.Modulation = Byte(rng);
         tp.Extra1 = Word(rng);
@@ -125,13 +125,13 @@ void Transponders(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, 
             tp.SatID = static_cast<std::uint8_t>(2 + rng() % 4);
             tp.TPID = static_cast<std::uint8_t>(1 + i);
         }
-        Put(db, kTransponderTable, tp);
+        AppendCopy(db, kTransponderTable, tp);
     }
 }
 
 void Cables(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, int count) {
     for (int i = 0; i < count; ++i) {
-        auto cab = Zero<CableMux_Info_Tag>();
+        auto cab = ZeroRecord<CableMux_Info_Tag>();
         cab.Frequency = rng();
         cab.SymbolRate = Word(rng);
         cab.TSID = Word(rng);
@@ -145,7 +145,7 @@ void Cables(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, int co
         } else {
             for (auto& b : cab.Data) b = Byte(rng);
         }
-        Put(db, kCableMuxTable, cab);
+        AppendCopy(db, kCableMuxTable, cab);
     }
 }
 
@@ -190,7 +190,7 @@ void Channels(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, int 
         ch.OrgMuxID = Byte(rng);
         ch.NetNameID = Word(rng);
         ch.ServiceType = Byte(rng);
-        Put(db, kChannelTable, ch);
+        AppendCopy(db, kChannelTable, ch);
     }
 }
 
@@ -257,7 +257,7 @@ std::vector<SMux_Info_Tag> WriteTerrestrialBlock(const FlashLayout& l,
         std::fill(sector, sector + S, std::uint8_t{0});
         for (std::uint32_t j = 0; j < l.maxMuxCount; ++j) {
             std::uint8_t* slot = sector + j * l.tp.chunk;
-            auto mux = Zero<SMux_Info_Tag>();
+            auto mux = ZeroRecord<SMux_Info_Tag>();
             mux.MuxParams = rng() & 0x3FFFFFFFu;
             codec::PackMuxParams(mux.MuxParams, l.bigEndian, slot);
             mux.Word1 = Word(rng);
@@ -304,7 +304,7 @@ std::string Snapshot(tabstore::CQoDB& db) {
 
 Channel_Info_Tag MakeChannel(const char* name, std::uint16_t number, std::uint16_t attributes,
                              std::uint8_t satId) {
-    auto ch = Zero<Channel_Info_Tag>();
+    auto ch = ZeroRecord<Channel_Info_Tag>();
     std::snprintf(ch.Name, sizeof ch.Name, "%s", name);
     ch.ProgramNum = number;
     ch.Attributes = attributes;

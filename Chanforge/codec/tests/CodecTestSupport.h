@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chanforge/Records.h"
+#include "chanforge/TableAccess.h"
 #include "chanforge/codec/FlashLayout.h"
 #include "tabstore/QoDB.h"
 
@@ -12,6 +13,9 @@
 #include <vector>
 
 namespace codectest {
+
+using chanforge::AppendCopy;
+using chanforge::ZeroRecord;
 
 using chanforge::codec::FlashLayout;
 
@@ -51,19 +55,6 @@ std::vector<std::uint8_t> NoiseImage(const FlashLayout& layout, std::mt19937& rn
 /// tables up to renumbering.
 std::string Snapshot(tabstore::CQoDB& db);
 
-/// Typed helpers.
-template <class T> T Zero() {
-    T rec;
-    std::memset(static_cast<void*>(&rec), 0, sizeof rec);
-    return rec;
-}
-/// Adds rec under the next row id (the record's own RowID is replaced).
-template <class T> void Put(tabstore::CQoDB& db, std::uint8_t table, const T& rec) {
-    auto* buf = new unsigned char[sizeof(T)]();
-    std::memcpy(buf, &rec, sizeof(T));
-    const auto row = static_cast<std::uint32_t>(db.Add(table, buf));
-    std::memcpy(buf, &row, sizeof row);
-}
 template <class T> std::vector<T> Rows(tabstore::CQoDB& db, std::uint8_t table) {
     std::vector<T> out;
     for (unsigned char* raw = db.Next(table, 0); raw; ) {

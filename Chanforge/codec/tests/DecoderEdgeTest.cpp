@@ -33,7 +33,7 @@ std::unique_ptr<Loaded> Load(const std::vector<std::uint8_t>& img, const FlashLa
 std::vector<std::uint8_t> WithChannels(const FlashLayout& l,
                                        const std::vector<Channel_Info_Tag>& channels) {
     tabstore::CQoDB db;
-    for (const auto& ch : channels) Put(db, kChannelTable, ch);
+    for (const auto& ch : channels) AppendCopy(db, kChannelTable, ch);
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     EXPECT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
     return img;
@@ -141,13 +141,13 @@ TEST(Decoder, ChannelWithNeitherKindFlagSurvivesSaveAndLoad) {
 TEST(Decoder, ModelETransponderBlockStopsWhereTheChannelsBegin) {
     const FlashLayout l = PresetLayout("E"); // transponders 16384 + 8 sectors; channels at 40960
     tabstore::CQoDB db;
-    auto tp = Zero<Transponder_Info_Tag>();
+    auto tp = ZeroRecord<Transponder_Info_Tag>();
     tp.SatID = 2;
     tp.TPID = 1;
-    Put(db, kTransponderTable, tp);
+    AppendCopy(db, kTransponderTable, tp);
     // Radio channels fill the first two channel sectors, whose radio counts sit where a
     // transponder sector keeps its slot count.
-    for (int i = 0; i < 150; ++i) Put(db, kChannelTable, MakeChannel("Radio", 1 + i, attr::kRadio));
+    for (int i = 0; i < 150; ++i) AppendCopy(db, kChannelTable, MakeChannel("Radio", 1 + i, attr::kRadio));
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
     auto loaded = Load(img, l);
@@ -189,9 +189,9 @@ TEST(Decoder, TerrestrialSectorProvidersReplaceProvidersOfTheSameRow) {
     l.tp.count = 1;
     tabstore::CQoDB db;
     for (const char* name : {"First", "Second", "Third"}) {
-        auto brd = Zero<Broadcast_Info_Tag>();
+        auto brd = ZeroRecord<Broadcast_Info_Tag>();
         std::snprintf(brd.Name, sizeof brd.Name, "%s", name);
-        Put(db, kProviderTable, brd);
+        AppendCopy(db, kProviderTable, brd);
     }
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());

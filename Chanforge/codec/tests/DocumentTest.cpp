@@ -41,12 +41,12 @@ class DocumentTest : public ::testing::Test {
     Bytes Image(int channels) const {
         tabstore::CQoDB db;
         for (std::uint32_t i = 0; i < layout_.favoriteCount; ++i) {
-            auto fav = codectest::Zero<Favorite_Info_Tag>();
+            auto fav = codectest::ZeroRecord<Favorite_Info_Tag>();
             std::snprintf(fav.Name, sizeof fav.Name, "Group %u", i + 1);
-            codectest::Put(db, kFavoriteTable, fav);
+            codectest::AppendCopy(db, kFavoriteTable, fav);
         }
         for (int i = 0; i < channels; ++i)
-            codectest::Put(db, kChannelTable, codectest::MakeChannel("Channel", 1 + i, attr::kTV));
+            codectest::AppendCopy(db, kChannelTable, codectest::MakeChannel("Channel", 1 + i, attr::kTV));
         Bytes image(layout_.ImageSize(), 0);
         EXPECT_TRUE(EncodeImage(image, layout_, db, DocumentValues{}).ok());
         return image;
@@ -111,7 +111,7 @@ TEST_F(DocumentTest, FailedSaveLeavesTheOldFileAndSaysWhy) {
     Document doc([&small] { return small; });
     ASSERT_TRUE(doc.Open(Path("in.bin")).ok());
     for (int i = 0; i < 8000; ++i)
-        codectest::Put(doc.Store(), kChannelTable, codectest::MakeChannel("More", 2 + i, attr::kTV));
+        codectest::AppendCopy(doc.Store(), kChannelTable, codectest::MakeChannel("More", 2 + i, attr::kTV));
     const DocResult r = doc.SaveToFile(Path("out.bin"));
     EXPECT_EQ(r.status, DocStatus::SaveFailed);
     EXPECT_EQ(r.message, "Cannot save channel file");
@@ -170,11 +170,11 @@ TEST_F(DocumentTest, WorkFileLivesWithTheDocument) {
 
 TEST_F(DocumentTest, SendNeedsChannelsAndFavouriteGroups) {
     Document doc([this] { return layout_; });
-    codectest::Put(doc.Store(), kChannelTable, codectest::MakeChannel("TV", 1, attr::kTV));
+    codectest::AppendCopy(doc.Store(), kChannelTable, codectest::MakeChannel("TV", 1, attr::kTV));
     const DocResult r = doc.PrepareSend();
     EXPECT_EQ(r.status, DocStatus::UploadEmpty);
     EXPECT_EQ(r.message, "Upload data is empty or invalid");
-    codectest::Put(doc.Store(), kFavoriteTable, codectest::Zero<Favorite_Info_Tag>());
+    codectest::AppendCopy(doc.Store(), kFavoriteTable, codectest::ZeroRecord<Favorite_Info_Tag>());
     ASSERT_TRUE(doc.PrepareSend().ok());
     const Bytes work = Read(doc.WorkFilePath());
     EXPECT_EQ(Bytes(work.begin(), work.begin() + 4), (Bytes{'Q', 'P', ' ', ' '}));
@@ -213,7 +213,7 @@ TEST(CExport, ChannelLineFormatsEveryField) {
     ch.CodeTable = 5;
     ch.Favorite = 0xFFFFFFFF;
     ch.StreamType = 2;
-    codectest::Put(db, kChannelTable, ch);
+    codectest::AppendCopy(db, kChannelTable, ch);
     EXPECT_EQ(DefaultChannelTableSource(db),
               "const SSVC_INFO virtual_flash_svc[] = {\r\n"
               "\t{ 0x000012AB, 0007, 03, 0012, 1, 28106, 0, 102, 102, 0x0800, 1, 0, "

@@ -54,10 +54,10 @@ TEST(Encoder, SatelliteTrailerCarriesTheCountAndDocumentBytes) {
     const FlashLayout l = PresetLayout("D");
     tabstore::CQoDB db;
     for (int i = 0; i < 3; ++i) {
-        auto sat = Zero<Satellite_Info_Tag>();
+        auto sat = ZeroRecord<Satellite_Info_Tag>();
         sat.SatID = static_cast<std::uint8_t>(i + 1);
         std::snprintf(sat.Name, sizeof sat.Name, "Sat %d", i);
-        Put(db, kSatelliteTable, sat);
+        AppendCopy(db, kSatelliteTable, sat);
     }
     DocumentValues values;
     values.SatTrailer1 = 1;
@@ -79,10 +79,10 @@ TEST(Encoder, SatelliteTrailerCarriesTheCountAndDocumentBytes) {
 TEST(Encoder, ChannelSectorsCountTelevisionAndOtherSlots) {
     const FlashLayout l = PresetLayout("D");
     tabstore::CQoDB db;
-    Put(db, kChannelTable, MakeChannel("TV", 1, attr::kTV));
-    Put(db, kChannelTable, MakeChannel("Both", 2, attr::kTV | attr::kRadio));
-    Put(db, kChannelTable, MakeChannel("Radio", 3, attr::kRadio));
-    Put(db, kChannelTable, MakeChannel("Data", 4, 0));
+    AppendCopy(db, kChannelTable, MakeChannel("TV", 1, attr::kTV));
+    AppendCopy(db, kChannelTable, MakeChannel("Both", 2, attr::kTV | attr::kRadio));
+    AppendCopy(db, kChannelTable, MakeChannel("Radio", 3, attr::kRadio));
+    AppendCopy(db, kChannelTable, MakeChannel("Data", 4, 0));
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
     EXPECT_EQ(BE16(img, l.ch.start + S - 6), 2);
@@ -103,7 +103,7 @@ TEST(Encoder, ListSixWritesEveryChannelOncePerTuner) {
     l.productType = 1 | 8;
     l.ch.chunk = 64; // 44-byte slots end before the Tuner byte
     tabstore::CQoDB db;
-    for (int i = 0; i < 5; ++i) Put(db, kChannelTable, MakeChannel("TV", 1 + i, attr::kTV));
+    for (int i = 0; i < 5; ++i) AppendCopy(db, kChannelTable, MakeChannel("TV", 1 + i, attr::kTV));
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
     EXPECT_EQ(BE16(img, l.ch.start + S - 6), 10);
@@ -120,7 +120,7 @@ TEST(Encoder, TableBeyondItsBlockIsRefusedByNameAndNothingChanges) {
     FlashLayout l = PresetLayout("D");
     l.ch.count = 2; // 2 sectors of 91 slots
     tabstore::CQoDB db;
-    for (int i = 0; i < 183; ++i) Put(db, kChannelTable, MakeChannel("TV", 1 + i, attr::kTV));
+    for (int i = 0; i < 183; ++i) AppendCopy(db, kChannelTable, MakeChannel("TV", 1 + i, attr::kTV));
     std::vector<std::uint8_t> img(l.ImageSize(), 0x77);
     const auto before = img;
     const CodecResult r = EncodeImage(img, l, db, DocumentValues{});
@@ -137,16 +137,16 @@ TEST(Encoder, TooManyProvidersAndFavouritesAreNamedToo) {
     l.brd.count = 1;
     tabstore::CQoDB db;
     for (int i = 0; i < 205; ++i) {
-        auto brd = Zero<Broadcast_Info_Tag>();
+        auto brd = ZeroRecord<Broadcast_Info_Tag>();
         std::snprintf(brd.Name, sizeof brd.Name, "P%d", i);
-        Put(db, kProviderTable, brd);
+        AppendCopy(db, kProviderTable, brd);
     }
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     CodecResult r = EncodeImage(img, l, db, DocumentValues{});
     EXPECT_NE(r.detail.find("provider table"), std::string::npos) << r.detail;
 
     db.Clear(kProviderTable);
-    for (int i = 0; i < 300; ++i) Put(db, kFavoriteTable, Zero<Favorite_Info_Tag>());
+    for (int i = 0; i < 300; ++i) AppendCopy(db, kFavoriteTable, ZeroRecord<Favorite_Info_Tag>());
     r = EncodeImage(img, l, db, DocumentValues{});
     EXPECT_NE(r.detail.find("favourite table"), std::string::npos) << r.detail;
 }
@@ -161,7 +161,7 @@ TEST(Encoder, CombinedTrailerHoldsThirtyTwoBitCountsAndChecksum) {
         l.brd = {0, 2, 20};
         l.ch = {0, 300, 50};
         tabstore::CQoDB db;
-        for (int i = 0; i < 260; ++i) Put(db, kChannelTable, MakeChannel("Cable TV", 1 + i, attr::kTV, 0));
+        for (int i = 0; i < 260; ++i) AppendCopy(db, kChannelTable, MakeChannel("Cable TV", 1 + i, attr::kTV, 0));
         std::vector<std::uint8_t> img(l.ImageSize(), 0);
         ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
         const std::size_t E = l.tp.start + 300 * 16 + 2 * 20 + 300 * 50;

@@ -51,7 +51,7 @@ Channel_Info_Tag LoadOnlyChannel(const FlashLayout& l, const std::vector<std::ui
     EXPECT_TRUE(DecodeImage(img, l, db, values).ok());
     const auto rows = Rows<Channel_Info_Tag>(db, kChannelTable);
     EXPECT_EQ(rows.size(), 1u);
-    return rows.empty() ? Zero<Channel_Info_Tag>() : rows[0];
+    return rows.empty() ? ZeroRecord<Channel_Info_Tag>() : rows[0];
 }
 
 TEST(ChannelSlot, LayoutAOffsetsBigEndian) {

@@ -31,6 +31,14 @@ template <class T> RowPtr<T> CopyRow(const T& record) {
     return row;
 }
 
+/// A record with every byte zero, padding included, so equal records compare equal bytewise.
+template <class T> T ZeroRecord() {
+    static_assert(std::is_trivially_copyable_v<T>);
+    T record;
+    std::memset(static_cast<void*>(&record), 0, sizeof record);
+    return record;
+}
+
 inline tabstore::RowBuffer AsBuffer(void* row) { return static_cast<tabstore::RowBuffer>(row); }
 
 /// Appends row under the next free key, stores that key in its RowID; the key, or -1.
@@ -39,6 +47,11 @@ template <class T> int AppendRow(tabstore::CQoDB& db, std::uint8_t table, RowPtr
     if (key < 0) return key;
     row.release()->RowID = static_cast<std::uint32_t>(key);
     return key;
+}
+
+/// Appends a copy of record under the next free key (stored in the copy's RowID); the key, or -1.
+template <class T> int AppendCopy(tabstore::CQoDB& db, std::uint8_t table, const T& record) {
+    return AppendRow(db, table, CopyRow(record));
 }
 
 /// Stores row under its own RowID, replacing what is there; the key, or -1.
