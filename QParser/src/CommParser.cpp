@@ -208,6 +208,23 @@ bool CCommParser::IsLineNoise(unsigned char byte) const {
     return byte == '\r' || byte == '\n' || byte == 0;
 }
 
+QPResult_Tag CCommParser::RunDownloadStep(const unsigned char* data, int length,
+                                          const Rule& rule,
+                                          std::initializer_list<const char*> successWords) {
+    QPResult_Tag result = RunStep(data, length, rule);
+    if (m_state != kStateLastBlockStored) return result;
+    const bool failed = result.resultCode == kQPFailure;
+    result = QPResult_Tag{};
+    if (failed) {
+        result.resultCode = kQPFailure;
+    } else {
+        m_state = kStateReceiveFinished;
+        for (const char* word : successWords) result.AddCommand(word);
+    }
+    ClearBuffer();
+    return result;
+}
+
 QPResult_Tag CCommParser::RunStep(const unsigned char* data, int length, const Rule& rule) {
     QPResult_Tag result;
     if (data == nullptr || length <= 0) return result;

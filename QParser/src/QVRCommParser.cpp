@@ -37,19 +37,8 @@ int CQVRCommParser::ParsingRequestVersion(char* text) {
 }
 
 QPResult_Tag CQVRCommParser::ParsingData4Download(const unsigned char* data, int length, int) {
-    QPResult_Tag result = RunStep(data, length, [this](QPResult_Tag& r) { return DownloadRule(r); });
-    if (m_state == kStateLastBlockStored) {
-        const bool failed = result.resultCode == kQPFailure;
-        result = QPResult_Tag{};
-        if (failed) {
-            result.resultCode = kQPFailure;
-        } else {
-            m_state = kStateReceiveFinished;
-            result.AddCommand("DOWN_SUCCESS\r"); // takes the place of the last acknowledgement
-        }
-        ClearBuffer();
-    }
-    return result;
+    return RunDownloadStep(data, length, [this](QPResult_Tag& r) { return DownloadRule(r); },
+                           {"DOWN_SUCCESS\r"});
 }
 
 int CQVRCommParser::DownloadRule(QPResult_Tag& result) {

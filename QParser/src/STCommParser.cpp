@@ -61,20 +61,8 @@ bool CSTCommParser::IsLineNoise(unsigned char byte) const {
 // ---- receive: the receiver sends the database down ----
 
 QPResult_Tag CSTCommParser::ParsingData4Download(const unsigned char* data, int length, int) {
-    QPResult_Tag result = RunStep(data, length, [this](QPResult_Tag& r) { return DownloadRule(r); });
-    if (m_state == kStateLastBlockStored) {
-        const bool failed = result.resultCode == kQPFailure;
-        result = QPResult_Tag{};
-        if (failed) {
-            result.resultCode = kQPFailure;
-        } else {
-            m_state = kStateReceiveFinished;
-            result.AddCommand("DOWN_SUCCESS\r");
-            result.AddCommand("UPGRADE_SUCCESS\r");
-        }
-        ClearBuffer();
-    }
-    return result;
+    return RunDownloadStep(data, length, [this](QPResult_Tag& r) { return DownloadRule(r); },
+                           {"DOWN_SUCCESS\r", "UPGRADE_SUCCESS\r"});
 }
 
 int CSTCommParser::DownloadRule(QPResult_Tag& result) {

@@ -170,9 +170,13 @@ void CRecordList::dragEnterEvent(QDragEnterEvent* event) {
         event->ignore();
 }
 
+bool CRecordList::CanDropOn(const QDropEvent* event, const QModelIndex& index) const {
+    return dropCode_ != 0 && index.isValid() &&
+           event->mimeData()->hasFormat(QString::fromLatin1(kChannelMime));
+}
+
 void CRecordList::dragMoveEvent(QDragMoveEvent* event) {
-    const QModelIndex index = indexAt(event->position().toPoint());
-    if (dropCode_ == 0 || !index.isValid() || !event->mimeData()->hasFormat(QString::fromLatin1(kChannelMime))) {
+    if (!CanDropOn(event, indexAt(event->position().toPoint()))) {
         event->ignore();
         return;
     }
@@ -182,7 +186,7 @@ void CRecordList::dragMoveEvent(QDragMoveEvent* event) {
 
 void CRecordList::dropEvent(QDropEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (dropCode_ == 0 || !index.isValid() || !event->mimeData()->hasFormat(QString::fromLatin1(kChannelMime))) {
+    if (!CanDropOn(event, index)) {
         event->ignore();
         return;
     }

@@ -56,6 +56,8 @@ class CRecordList : public QTableView {
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    /// A channel drag may land on index: the list takes drops and the row exists.
+    bool CanDropOn(const QDropEvent* event, const QModelIndex& index) const;
 
   private:
     void SetUpColumns();

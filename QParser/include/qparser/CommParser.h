@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -87,6 +88,10 @@ protected:
     /// One step: gathers the chunk piece by piece (the buffer stays bounded) and runs the rule
     /// over each line; in the block state the bytes go to the block instead.
     QPResult_Tag RunStep(const unsigned char* data, int length, const Rule& rule);
+    /// A receive step: RunStep, and once the last block is stored, the end of the receive: a
+    /// failure, or the receive finished with successWords sent in place of the last acknowledgement.
+    QPResult_Tag RunDownloadStep(const unsigned char* data, int length, const Rule& rule,
+                                 std::initializer_list<const char*> successWords);
     /// Bytes the line framer skips before a line: line ends and NULs (and more in subclasses).
     virtual bool IsLineNoise(unsigned char byte) const;
 
