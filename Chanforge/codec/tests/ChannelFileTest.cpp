@@ -114,10 +114,7 @@ TEST(VersionChecksum, IsXmodemCrcOverTheZeroPaddedImage) {
 
 TEST(FlashImageCodecLoad, HeaderlessFileNeedsAYes) {
     const FlashLayout l = codectest::PresetLayout("D");
-    tabstore::CQoDB source;
-    codectest::AppendCopy(source, kChannelTable, codectest::MakeChannel("Bare", 1, attr::kTV));
-    std::vector<std::uint8_t> image(l.ImageSize(), 0);
-    ASSERT_TRUE(EncodeImage(image, l, source, DocumentValues{}).ok());
+    auto image = codectest::WithChannels(l, {codectest::MakeChannel("Bare", 1, attr::kTV)});
     image[0] = 'Q'; // not "QP  " all the same
 
     tabstore::CQoDB db;

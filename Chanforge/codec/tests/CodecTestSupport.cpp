@@ -2,7 +2,8 @@
 
 #include "chanforge/codec/TransponderMux.h"
 #include "policy/Presets.h"
-#include "utils/ByteOrder.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -300,6 +301,20 @@ std::string Snapshot(tabstore::CQoDB& db) {
         }
     }
     return out.str();
+}
+
+std::unique_ptr<Decoded> Decode(const std::vector<std::uint8_t>& image, const FlashLayout& layout) {
+    auto out = std::make_unique<Decoded>();
+    out->result = codec::DecodeImage(image, layout, out->db, out->values);
+    return out;
+}
+
+std::vector<std::uint8_t> WithChannels(const FlashLayout& l, const std::vector<Channel_Info_Tag>& channels) {
+    tabstore::CQoDB db;
+    for (const auto& ch : channels) AppendCopy(db, kChannelTable, ch);
+    std::vector<std::uint8_t> img(l.ImageSize(), 0);
+    EXPECT_TRUE(codec::EncodeImage(img, l, db, DocumentValues{}).ok());
+    return img;
 }
 
 Channel_Info_Tag MakeChannel(const char* name, std::uint16_t number, std::uint16_t attributes,

@@ -3,11 +3,14 @@
 
 #include "chanforge/Records.h"
 #include "chanforge/TableAccess.h"
+#include "chanforge/codec/FlashImage.h"
 #include "chanforge/codec/FlashLayout.h"
 #include "tabstore/QoDB.h"
+#include "utils/ByteOrder.h"
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -18,6 +21,22 @@ using chanforge::AppendCopy;
 using chanforge::ZeroRecord;
 
 using chanforge::codec::FlashLayout;
+
+constexpr std::uint32_t S = 4096; ///< sector size of every preset
+
+inline std::uint16_t BE16(const std::vector<std::uint8_t>& img, std::size_t at) { return utils::ReadU16(&img[at], true); }
+inline void SetBE16(std::vector<std::uint8_t>& img, std::size_t at, std::uint16_t v) { utils::WriteU16(&img[at], v, true); }
+
+struct Decoded {
+    chanforge::codec::CodecResult result;
+    tabstore::CQoDB db;
+    chanforge::DocumentValues values;
+};
+std::unique_ptr<Decoded> Decode(const std::vector<std::uint8_t>& image, const FlashLayout& layout);
+
+/// Encodes the channels into a blank image of the layout.
+std::vector<std::uint8_t> WithChannels(const FlashLayout& layout,
+                                       const std::vector<chanforge::Channel_Info_Tag>& channels);
 
 struct TableSizes {
     int satellites = 4;

@@ -1,6 +1,5 @@
 // What the decoder does with odd, hostile or receiver-specific images.
 #include "CodecTestSupport.h"
-#include "chanforge/codec/FlashImage.h"
 
 #include <gtest/gtest.h>
 
@@ -10,40 +9,11 @@ using namespace chanforge;
 using namespace chanforge::codec;
 using namespace codectest;
 
-constexpr std::uint32_t S = 4096;
-
-void SetBE16(std::vector<std::uint8_t>& img, std::size_t at, std::uint16_t v) {
-    img[at] = static_cast<std::uint8_t>(v >> 8);
-    img[at + 1] = static_cast<std::uint8_t>(v);
-}
-
-struct Loaded {
-    CodecResult result;
-    tabstore::CQoDB db;
-    DocumentValues values;
-};
-
-std::unique_ptr<Loaded> Load(const std::vector<std::uint8_t>& img, const FlashLayout& l) {
-    auto out = std::make_unique<Loaded>();
-    out->result = DecodeImage(img, l, out->db, out->values);
-    return out;
-}
-
-/// Encodes the channels into a blank image of the layout.
-std::vector<std::uint8_t> WithChannels(const FlashLayout& l,
-                                       const std::vector<Channel_Info_Tag>& channels) {
-    tabstore::CQoDB db;
-    for (const auto& ch : channels) AppendCopy(db, kChannelTable, ch);
-    std::vector<std::uint8_t> img(l.ImageSize(), 0);
-    EXPECT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
-    return img;
-}
-
 TEST(Decoder, SatelliteCountZeroMeansUpTo120) {
     const FlashLayout l = PresetLayout("D"); // 32-byte satellite slots: 128 fit the sector
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     for (int i = 0; i < 128; ++i) img[l.sat.start + i * 32 + 15] = 'S';
-    auto loaded = Load(img, l);
+    auto loaded = Decode(img, l);
     ASSERT_TRUE(loaded->result.ok());
     EXPECT_EQ(loaded->db.Size(kSatelliteTable), 120u);
 }
@@ -53,32 +23,29 @@ TEST(Decoder, SatelliteCountStopsAtTheBlockEnd) {
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     for (int i = 0; i < 93; ++i) img[l.sat.start + i * 44 + 28] = 'S';
     img[l.sat.start + S - 5] = 250;
-    auto loaded = Load(img, l);
+    auto loaded = Decode(img, l);
     ASSERT_TRUE(loaded->result.ok());
     // Slot 93 would end past the block; the trailer bytes overlap the last slot's tail.
     EXPECT_EQ(loaded->db.Size(kSatelliteTable), 93u);
 }
 
-TEST(Decoder, ErasedChannelCountsEndTheListEvenWithDataBehind) {
+TEST(Decoder, SecondSectorChannelCountsEndOrFailTheList) {
     const FlashLayout l = PresetLayout("default");
     std::vector<Channel_Info_Tag> channels;
     for (int i = 0; i < 150; ++i) channels.push_back(MakeChannel("TV", 1 + i, attr::kTV));
-    auto img = WithChannels(l, channels); // 72 per sector: three sectors
-    const std::size_t second = l.ch.start + S;
-    SetBE16(img, second + S - 6, 0xFFFF);
-    SetBE16(img, second + S - 4, 0xFFFF);
-    auto loaded = Load(img, l);
+    const auto encoded = WithChannels(l, channels); // 72 per sector: three sectors
+    const std::size_t counts = l.ch.start + 2 * S - 6;
+
+    auto erased = encoded; // erased counts end the list even with data behind
+    SetBE16(erased, counts, 0xFFFF);
+    SetBE16(erased, counts + 2, 0xFFFF);
+    auto loaded = Decode(erased, l);
     ASSERT_TRUE(loaded->result.ok());
     EXPECT_EQ(loaded->db.Size(kChannelTable), 72u);
-}
 
-TEST(Decoder, ImpossibleChannelCountsFailTheLoad) {
-    const FlashLayout l = PresetLayout("default");
-    std::vector<Channel_Info_Tag> channels;
-    for (int i = 0; i < 150; ++i) channels.push_back(MakeChannel("TV", 1 + i, attr::kTV));
-    auto img = WithChannels(l, channels);
-    SetBE16(img, l.ch.start + S + S - 6, 0x7000);
-    auto loaded = Load(img, l);
+    auto impossible = encoded;
+    SetBE16(impossible, counts, 0x7000);
+    loaded = Decode(impossible, l);
     EXPECT_EQ(loaded->result.status, CodecStatus::BadCounts);
     EXPECT_NE(loaded->result.detail.find("channel block's sector 1"), std::string::npos)
         << loaded->result.detail;
@@ -89,7 +56,7 @@ TEST(Decoder, ErasedProviderAndTransponderSectorsAreSkipped) {
     const FlashLayout l = PresetLayout("D");
     std::vector<std::uint8_t> img(l.ImageSize(), 0xFF);
     SetBE16(img, l.ch.start + S - 6, 0xFFFF);
-    auto loaded = Load(img, l);
+    auto loaded = Decode(img, l);
     ASSERT_TRUE(loaded->result.ok());
     EXPECT_EQ(loaded->db.Size(kProviderTable), 0u);
     EXPECT_EQ(loaded->db.Size(kTransponderTable), 0u);
@@ -100,7 +67,7 @@ TEST(Decoder, EmptyFavouriteNamesGetNumberedDefaults) {
     FlashLayout l = PresetLayout("A");
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     std::memcpy(&img[2 + 20], "Sports", 6);
-    auto loaded = Load(img, l);
+    auto loaded = Decode(img, l);
     ASSERT_TRUE(loaded->result.ok());
     const auto favs = Rows<Favorite_Info_Tag>(loaded->db, kFavoriteTable);
     ASSERT_EQ(favs.size(), 32u);
@@ -119,7 +86,7 @@ TEST(Decoder, SecondTunerChannelsDropOnSingleTunerTerrestrialProducts) {
         l.productType = type;
         l.productList = 4;
         const auto img = WithChannels(l, {MakeChannel("Tuner1", 2, attr::kTV), ch});
-        auto loaded = Load(img, l);
+        auto loaded = Decode(img, l);
         ASSERT_TRUE(loaded->result.ok());
         EXPECT_EQ(loaded->db.Size(kChannelTable), type == 2 ? 1u : 2u) << "type " << type;
     }
@@ -129,7 +96,7 @@ TEST(Decoder, ChannelWithNeitherKindFlagSurvivesSaveAndLoad) {
     const FlashLayout l = PresetLayout("D");
     const auto img = WithChannels(l, {MakeChannel("Data", 5, 0), MakeChannel("TV", 1, attr::kTV),
                                       MakeChannel("Radio", 2, attr::kRadio)});
-    auto loaded = Load(img, l);
+    auto loaded = Decode(img, l);
     ASSERT_TRUE(loaded->result.ok());
     const auto rows = Rows<Channel_Info_Tag>(loaded->db, kChannelTable);
     ASSERT_EQ(rows.size(), 3u);
@@ -150,7 +117,7 @@ TEST(Decoder, ModelETransponderBlockStopsWhereTheChannelsBegin) {
     for (int i = 0; i < 150; ++i) AppendCopy(db, kChannelTable, MakeChannel("Radio", 1 + i, attr::kRadio));
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
-    auto loaded = Load(img, l);
+    auto loaded = Decode(img, l);
     ASSERT_TRUE(loaded->result.ok());
     EXPECT_EQ(loaded->db.Size(kTransponderTable), 1u);
     EXPECT_EQ(loaded->db.Size(kChannelTable), 150u);
@@ -159,7 +126,7 @@ TEST(Decoder, ModelETransponderBlockStopsWhereTheChannelsBegin) {
 TEST(Decoder, TruncatedImageFailsAfterTheBlocksThatFit) {
     const FlashLayout l = PresetLayout("D");
     std::vector<std::uint8_t> img(l.ch.start + 100, 0);
-    auto loaded = Load(img, l);
+    auto loaded = Decode(img, l);
     EXPECT_EQ(loaded->result.status, CodecStatus::ImageTooShort);
     EXPECT_NE(loaded->result.detail.find("channel"), std::string::npos);
     EXPECT_EQ(loaded->db.Size(kFavoriteTable), 8u) << "rows decoded so far stay";
@@ -198,7 +165,7 @@ TEST(Decoder, TerrestrialSectorProvidersReplaceProvidersOfTheSameRow) {
     const std::size_t providers = l.tp.start + 2 * l.tp.chunk;
     std::memcpy(&img[providers + 2 + l.brd.chunk], "Local", 5); // second provider slot
     img[l.tp.start + 10] = 33; // first multiplex: TPID 33
-    auto loaded = Load(img, l);
+    auto loaded = Decode(img, l);
     ASSERT_TRUE(loaded->result.ok());
     const auto brds = Rows<Broadcast_Info_Tag>(loaded->db, kProviderTable);
     ASSERT_EQ(brds.size(), 3u);
@@ -213,7 +180,7 @@ TEST(Decoder, ImpossibleProviderCountAndCombinedCountFailTheLoad) {
     FlashLayout l = PresetLayout("D");
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     SetBE16(img, l.brd.start + S - 4, 205); // 204 provider slots fit a sector
-    EXPECT_EQ(Load(img, l)->result.status, CodecStatus::BadCounts);
+    EXPECT_EQ(Decode(img, l)->result.status, CodecStatus::BadCounts);
 
     l.productList = 10;
     l.productType = 5;
@@ -223,14 +190,14 @@ TEST(Decoder, ImpossibleProviderCountAndCombinedCountFailTheLoad) {
     img.assign(l.ImageSize(), 0);
     const std::size_t E = 16384 + 10 * 16 + 10 * 20 + 10 * 50;
     img[E + 8] = 11; // eleven channels in ten slots
-    EXPECT_EQ(Load(img, l)->result.status, CodecStatus::BadCounts);
+    EXPECT_EQ(Decode(img, l)->result.status, CodecStatus::BadCounts);
 }
 
 TEST(Decoder, UnknownProductListLoadsNoChannels) {
     FlashLayout l = PresetLayout("D");
     const auto img = WithChannels(l, {MakeChannel("TV", 1, attr::kTV)});
     l.productList = 11;
-    auto loaded = Load(img, l);
+    auto loaded = Decode(img, l);
     ASSERT_TRUE(loaded->result.ok());
     EXPECT_EQ(loaded->db.Size(kChannelTable), 0u);
 }

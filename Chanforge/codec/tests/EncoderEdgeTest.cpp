@@ -1,7 +1,5 @@
 // Sector trailers, counts, checksums and limits written by the encoder.
 #include "CodecTestSupport.h"
-#include "chanforge/codec/FlashImage.h"
-#include "utils/ByteOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +10,6 @@ namespace {
 using namespace chanforge;
 using namespace chanforge::codec;
 using namespace codectest;
-
-constexpr std::uint32_t S = 4096;
-
-std::uint16_t BE16(const std::vector<std::uint8_t>& img, std::size_t at) {
-    return static_cast<std::uint16_t>(img[at] << 8 | img[at + 1]);
-}
 
 /// The checksum a sector must carry: 1 plus the sum of its bytes without the checksum itself.
 std::uint16_t ExpectedChecksum(const std::vector<std::uint8_t>& img, std::size_t sector) {
@@ -45,9 +37,9 @@ TEST(Encoder, EmptyTablesStillWriteTheFixedSectors) {
     EXPECT_TRUE(AllZero(img, l.brd.start, l.brd.count * S));
     EXPECT_TRUE(AllZero(img, l.tp.start, l.tp.count * S));
     EXPECT_TRUE(AllZero(img, l.ch.start, l.ch.count * S));
-    tabstore::CQoDB loaded;
-    ASSERT_TRUE(DecodeImage(img, l, loaded, values).ok());
-    EXPECT_EQ(loaded.Size(kSatelliteTable), 0u) << "deleted satellites must not come back";
+    auto loaded = Decode(img, l);
+    ASSERT_TRUE(loaded->result.ok());
+    EXPECT_EQ(loaded->db.Size(kSatelliteTable), 0u) << "deleted satellites must not come back";
 }
 
 TEST(Encoder, SatelliteTrailerCarriesTheCountAndDocumentBytes) {
@@ -70,29 +62,24 @@ TEST(Encoder, SatelliteTrailerCarriesTheCountAndDocumentBytes) {
     EXPECT_EQ(std::vector<std::uint8_t>(img.begin() + sector + S - 7, img.begin() + sector + S - 2),
               (std::vector<std::uint8_t>{1, 2, 3, 3, 4}));
     EXPECT_EQ(BE16(img, sector + S - 2), ExpectedChecksum(img, sector));
-    tabstore::CQoDB loaded;
-    DocumentValues back;
-    ASSERT_TRUE(DecodeImage(img, l, loaded, back).ok());
-    EXPECT_EQ(loaded.Size(kSatelliteTable), 3u);
+    auto loaded = Decode(img, l);
+    ASSERT_TRUE(loaded->result.ok());
+    EXPECT_EQ(loaded->db.Size(kSatelliteTable), 3u);
 }
 
 TEST(Encoder, ChannelSectorsCountTelevisionAndOtherSlots) {
     const FlashLayout l = PresetLayout("D");
-    tabstore::CQoDB db;
-    AppendCopy(db, kChannelTable, MakeChannel("TV", 1, attr::kTV));
-    AppendCopy(db, kChannelTable, MakeChannel("Both", 2, attr::kTV | attr::kRadio));
-    AppendCopy(db, kChannelTable, MakeChannel("Radio", 3, attr::kRadio));
-    AppendCopy(db, kChannelTable, MakeChannel("Data", 4, 0));
-    std::vector<std::uint8_t> img(l.ImageSize(), 0);
-    ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
+    const std::vector<Channel_Info_Tag> channels = {
+        MakeChannel("TV", 1, attr::kTV), MakeChannel("Both", 2, attr::kTV | attr::kRadio),
+        MakeChannel("Radio", 3, attr::kRadio), MakeChannel("Data", 4, 0)};
+    const auto img = WithChannels(l, channels);
     EXPECT_EQ(BE16(img, l.ch.start + S - 6), 2);
     EXPECT_EQ(BE16(img, l.ch.start + S - 4), 2);
     EXPECT_EQ(BE16(img, l.ch.start + S - 2), ExpectedChecksum(img, l.ch.start));
 
     FlashLayout list9 = l;
     list9.productList = 9;
-    std::vector<std::uint8_t> img9(l.ImageSize(), 0);
-    ASSERT_TRUE(EncodeImage(img9, list9, db, DocumentValues{}).ok());
+    const auto img9 = WithChannels(list9, channels);
     EXPECT_EQ(BE16(img9, l.ch.start + S - 6), 0);
     EXPECT_EQ(BE16(img9, l.ch.start + S - 4), 4) << "list 9 keeps one sum";
 }
@@ -110,10 +97,9 @@ TEST(Encoder, ListSixWritesEveryChannelOncePerTuner) {
     const std::size_t L = l.nameLength;
     EXPECT_EQ(img[l.ch.start + 28 + L], 0);
     EXPECT_EQ(img[l.ch.start + l.ch.chunk + 28 + L], 1) << "second copy is for tuner 2";
-    tabstore::CQoDB loaded;
-    DocumentValues values;
-    ASSERT_TRUE(DecodeImage(img, l, loaded, values).ok());
-    EXPECT_EQ(loaded.Size(kChannelTable), 5u) << "the copies do not come back as channels";
+    auto loaded = Decode(img, l);
+    ASSERT_TRUE(loaded->result.ok());
+    EXPECT_EQ(loaded->db.Size(kChannelTable), 5u) << "the copies do not come back as channels";
 }
 
 TEST(Encoder, TableBeyondItsBlockIsRefusedByNameAndNothingChanges) {
@@ -170,11 +156,10 @@ TEST(Encoder, CombinedTrailerHoldsThirtyTwoBitCountsAndChecksum) {
         for (std::size_t i = l.tp.start; i < E + 16; i += 4) sum += utils::ReadU32(&img[i], false);
         EXPECT_EQ(utils::ReadU32(&img[E + 16], true), sum);
 
-        tabstore::CQoDB loaded;
-        DocumentValues values;
-        ASSERT_TRUE(DecodeImage(img, l, loaded, values).ok());
-        EXPECT_EQ(loaded.Size(kChannelTable), 260u) << (be ? "big" : "little") << "-endian";
-        EXPECT_EQ(values.MaxTVNumber, 260u);
+        auto loaded = Decode(img, l);
+        ASSERT_TRUE(loaded->result.ok());
+        EXPECT_EQ(loaded->db.Size(kChannelTable), 260u) << (be ? "big" : "little") << "-endian";
+        EXPECT_EQ(loaded->values.MaxTVNumber, 260u);
     }
 }
 

@@ -1,6 +1,5 @@
 // Field offsets of every slot layout, checked against hand-placed bytes.
 #include "CodecTestSupport.h"
-#include "chanforge/codec/FlashImage.h"
 #include "chanforge/codec/TransponderMux.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +9,6 @@ namespace {
 using namespace chanforge;
 using namespace chanforge::codec;
 using namespace codectest;
-
-constexpr std::uint32_t S = 4096;
 
 /// A one-sector-per-block layout with everything at known places.
 FlashLayout Small(int list, int type, bool bigEndian) {
@@ -31,11 +28,6 @@ FlashLayout Small(int list, int type, bool bigEndian) {
 
 std::vector<std::uint8_t> Blank(const FlashLayout& l) { return std::vector<std::uint8_t>(l.ImageSize(), 0); }
 
-void SetBE16(std::vector<std::uint8_t>& img, std::size_t at, std::uint16_t v) {
-    img[at] = static_cast<std::uint8_t>(v >> 8);
-    img[at + 1] = static_cast<std::uint8_t>(v);
-}
-
 /// One channel slot with the given bytes at the start of the channel block, counted as TV.
 std::vector<std::uint8_t> OneChannel(const FlashLayout& l,
                                      std::initializer_list<std::pair<std::size_t, std::uint8_t>> bytes) {
@@ -45,13 +37,13 @@ std::vector<std::uint8_t> OneChannel(const FlashLayout& l,
     return img;
 }
 
-Channel_Info_Tag LoadOnlyChannel(const FlashLayout& l, const std::vector<std::uint8_t>& img) {
-    tabstore::CQoDB db;
-    DocumentValues values;
-    EXPECT_TRUE(DecodeImage(img, l, db, values).ok());
-    const auto rows = Rows<Channel_Info_Tag>(db, kChannelTable);
+/// The one row a decoded image holds in the table (a zero record, and a failure, otherwise).
+template <class T> T OnlyRow(const FlashLayout& l, const std::vector<std::uint8_t>& img, std::uint8_t table) {
+    auto loaded = Decode(img, l);
+    EXPECT_TRUE(loaded->result.ok());
+    const auto rows = Rows<T>(loaded->db, table);
     EXPECT_EQ(rows.size(), 1u);
-    return rows.empty() ? ZeroRecord<Channel_Info_Tag>() : rows[0];
+    return rows.empty() ? ZeroRecord<T>() : rows[0];
 }
 
 TEST(ChannelSlot, LayoutAOffsetsBigEndian) {
@@ -60,7 +52,7 @@ TEST(ChannelSlot, LayoutAOffsetsBigEndian) {
                                     {15, 0x44}, {23, 0x0A}, {26, 'Z'}, {26 + 15, 'Q'},
                                     {26 + 16, 0xEE}, {27 + 16, 3}, {29 + 16, 8},
                                     {30 + 16, 0x12}, {31 + 16, 0x34}, {62, 0xAB}, {63, 0xCD}});
-    const Channel_Info_Tag ch = LoadOnlyChannel(l, img);
+    const Channel_Info_Tag ch = OnlyRow<Channel_Info_Tag>(l, img, kChannelTable);
     EXPECT_EQ(ch.CAS, 7u);
     EXPECT_EQ(ch.Favorite, 9u);
     EXPECT_EQ(ch.ProgramNum, 0x0102);
@@ -84,7 +76,7 @@ TEST(ChannelSlot, LayoutBOnList8TakesShowNumAsProgramNumber) {
     const auto img = OneChannel(l, {{4, 0x11}, {6, 0x22}, {8, 4}, {9, 9}, {8 + 16, 'N'},
                                     {8 + 16 + 16, 2}, {8 + 17 + 16, 0x81}, {8 + 18 + 16, 0x1B},
                                     {8 + 19 + 16, 0x05}});
-    const Channel_Info_Tag ch = LoadOnlyChannel(l, img);
+    const Channel_Info_Tag ch = OnlyRow<Channel_Info_Tag>(l, img, kChannelTable);
     EXPECT_EQ(ch.ShowNum, 0x22);
     EXPECT_EQ(ch.ProgramNum, 0x22);
     EXPECT_EQ(ch.SatID, 4);
@@ -99,7 +91,7 @@ TEST(ChannelSlot, LayoutBOnList8TakesShowNumAsProgramNumber) {
 TEST(ChannelSlot, LayoutBOnList7StartsFieldsAtSix) {
     const FlashLayout l = Small(7, 1, false);
     const auto img = OneChannel(l, {{4, 0x11}, {6, 3}, {7, 8}, {6 + 16, 'M'}});
-    const Channel_Info_Tag ch = LoadOnlyChannel(l, img);
+    const Channel_Info_Tag ch = OnlyRow<Channel_Info_Tag>(l, img, kChannelTable);
     EXPECT_EQ(ch.ProgramNum, 0x11);
     EXPECT_EQ(ch.SatID, 3);
     EXPECT_EQ(ch.TPID, 8);
@@ -120,7 +112,7 @@ TEST(ChannelSlot, LayoutCGivesEveryChannelSatelliteOne) {
     img[at + 32 + 16] = 0x77; // OrgMuxID
     img[at + 34 + 16] = 0x99; // NetNameID low byte
     img[l.ch.start + S - 3] = 1; // list 9 count: the low byte at S - 3
-    const Channel_Info_Tag ch = LoadOnlyChannel(l, img);
+    const Channel_Info_Tag ch = OnlyRow<Channel_Info_Tag>(l, img, kChannelTable);
     EXPECT_EQ(ch.SatID, 1);
     EXPECT_EQ(ch.ProgramNum, 0x0102);
     EXPECT_EQ(ch.LogicalNumber, 0x33);
@@ -140,12 +132,11 @@ TEST(Transponder, SatelliteOneIsAMultiplexOnlyWithTheTerrestrialBit) {
         img[at + 10] = 1;
         img[at + 11] = 21;
         SetBE16(img, l.tp.start + S - 4, 1);
-        tabstore::CQoDB db;
-        DocumentValues values;
-        ASSERT_TRUE(DecodeImage(img, l, db, values).ok());
-        const auto rows = Rows<Transponder_Info_Tag>(db, kTransponderTable);
+        auto loaded = Decode(img, l);
+        ASSERT_TRUE(loaded->result.ok());
+        const auto rows = Rows<Transponder_Info_Tag>(loaded->db, kTransponderTable);
         ASSERT_EQ(rows.size(), 1u);
-        EXPECT_EQ(values.MaxTPID, 21u);
+        EXPECT_EQ(loaded->values.MaxTPID, 21u);
         if (type == 1) {
             EXPECT_EQ(rows[0].Frequency, 0x8000) << "an ordinary transponder of satellite 1";
             EXPECT_EQ(rows[0].Drift & 0xFF, 0x5A);
@@ -191,18 +182,6 @@ INSTANTIATE_TEST_SUITE_P(
         MuxCase{"BigKeepsAllSixTopBits", 0x3Fu << 24, true, {0, 0, 0, 0xFC}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(MuxParamsPacking, EveryThirtyBitValueSurvivesBothOrders) {
-    std::mt19937 rng(3);
-    for (int i = 0; i < 2000; ++i) {
-        const std::uint32_t v = rng() & 0x3FFFFFFF;
-        for (bool be : {false, true}) {
-            std::uint8_t b[4];
-            PackMuxParams(v, be, b);
-            ASSERT_EQ(UnpackMuxParams(b, be), v);
-        }
-    }
-}
-
 TEST(SatelliteSlot, TwoTunerOffsets) {
     const FlashLayout l = Small(3, 1 | 8, false);
     auto img = Blank(l);
@@ -216,19 +195,15 @@ TEST(SatelliteSlot, TwoTunerOffsets) {
     img[at + 28] = 'S';
     img[at + 43] = 0xEE; // SatTail
     img[at + S - 5] = 1;
-    tabstore::CQoDB db;
-    DocumentValues values;
-    ASSERT_TRUE(DecodeImage(img, l, db, values).ok());
-    const auto sats = Rows<Satellite_Info_Tag>(db, kSatelliteTable);
-    ASSERT_EQ(sats.size(), 1u);
-    EXPECT_EQ(sats[0].Tuner[0].LowFrequency, 0x10);
-    EXPECT_EQ(sats[0].Tuner[0].DiSEqCExtra, 0x77);
-    EXPECT_EQ(sats[0].Tuner[1].LowFrequency, 0x20);
-    EXPECT_EQ(sats[0].Tuner[1].CKuSwitch, 5);
-    EXPECT_EQ(sats[0].Degree, 0x30);
-    EXPECT_EQ(sats[0].SatID, 9);
-    EXPECT_STREQ(sats[0].Name, "S");
-    EXPECT_EQ(sats[0].SatTail, 0xEE);
+    const auto sat = OnlyRow<Satellite_Info_Tag>(l, img, kSatelliteTable);
+    EXPECT_EQ(sat.Tuner[0].LowFrequency, 0x10);
+    EXPECT_EQ(sat.Tuner[0].DiSEqCExtra, 0x77);
+    EXPECT_EQ(sat.Tuner[1].LowFrequency, 0x20);
+    EXPECT_EQ(sat.Tuner[1].CKuSwitch, 5);
+    EXPECT_EQ(sat.Degree, 0x30);
+    EXPECT_EQ(sat.SatID, 9);
+    EXPECT_STREQ(sat.Name, "S");
+    EXPECT_EQ(sat.SatTail, 0xEE);
 }
 
 TEST(CableSlot, SeparateAndCombinedOrders) {
@@ -242,18 +217,14 @@ TEST(CableSlot, SeparateAndCombinedOrders) {
     img[at + 11] = 7;    // MuxID
     img[at + 12] = 0xD0; // Data[0]
     SetBE16(img, l.tp.start + S - 4, 1);
-    tabstore::CQoDB db;
-    DocumentValues values;
-    ASSERT_TRUE(DecodeImage(img, l, db, values).ok());
-    const auto cabs = Rows<CableMux_Info_Tag>(db, kCableMuxTable);
-    ASSERT_EQ(cabs.size(), 1u);
-    EXPECT_EQ(cabs[0].Frequency, 0x40u);
-    EXPECT_EQ(cabs[0].TSID, 1);
-    EXPECT_EQ(cabs[0].SymbolRate, 2);
-    EXPECT_EQ(cabs[0].Modulation, 12);
-    EXPECT_EQ(cabs[0].MuxID, 7);
-    EXPECT_EQ(cabs[0].Data[0], 0xD0);
-    EXPECT_EQ(cabs[0].Data[8], 0) << "a 20-byte slot carries 8 data bytes";
+    const auto cab = OnlyRow<CableMux_Info_Tag>(l, img, kCableMuxTable);
+    EXPECT_EQ(cab.Frequency, 0x40u);
+    EXPECT_EQ(cab.TSID, 1);
+    EXPECT_EQ(cab.SymbolRate, 2);
+    EXPECT_EQ(cab.Modulation, 12);
+    EXPECT_EQ(cab.MuxID, 7);
+    EXPECT_EQ(cab.Data[0], 0xD0);
+    EXPECT_EQ(cab.Data[8], 0) << "a 20-byte slot carries 8 data bytes";
 }
 
 TEST(ProviderSlot, NameStopsAtSixteenCharactersEvenWithoutTerminator) {
@@ -264,14 +235,10 @@ TEST(ProviderSlot, NameStopsAtSixteenCharactersEvenWithoutTerminator) {
     for (int i = 0; i < 17; ++i) img[at + 2 + i] = 'P';
     img[at + 19] = 0x66;
     SetBE16(img, l.brd.start + S - 4, 1);
-    tabstore::CQoDB db;
-    DocumentValues values;
-    ASSERT_TRUE(DecodeImage(img, l, db, values).ok());
-    const auto brds = Rows<Broadcast_Info_Tag>(db, kProviderTable);
-    ASSERT_EQ(brds.size(), 1u);
-    EXPECT_EQ(brds[0].BroadcastID, 0x34);
-    EXPECT_EQ(std::string(brds[0].Name), std::string(16, 'P'));
-    EXPECT_EQ(brds[0].Byte23, 0x66);
+    const auto brd = OnlyRow<Broadcast_Info_Tag>(l, img, kProviderTable);
+    EXPECT_EQ(brd.BroadcastID, 0x34);
+    EXPECT_EQ(std::string(brd.Name), std::string(16, 'P'));
+    EXPECT_EQ(brd.Byte23, 0x66);
 }
 
 } // namespace

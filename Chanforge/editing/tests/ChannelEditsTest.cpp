@@ -37,31 +37,29 @@ TEST(NewChannel, TakesNextNumberOfItsKindAndRegroups) {
     EXPECT_STREQ(ChannelAt(db, 4).Name, "R1");
 }
 
-TEST(NewChannel, InFavouriteViewJoinsGroupWithoutPositionWhereNoneAreKept) {
-    tabstore::CQoDB db;
-    FillNumbered(db, 2, 0);
-    const ChannelFilter fav = ShowFavorite(2, ShowAll(), kSatelliteProduct);
-    const std::uint32_t key = AddNewChannel(db, MakeChannel("Fav", 0, true), ChannelKind::TV, fav, kSatelliteProduct);
-    const Channel_Info_Tag& ch = ChannelAt(db, key);
-    EXPECT_EQ(ch.Favorite, 0b100u);
-    for (std::uint16_t slot : ch.FavoriteSlot)
-        EXPECT_EQ(slot, 0);
-}
-
-TEST(NewChannel, InFavouriteViewTakesNextPositionWhereKept) {
-    tabstore::CQoDB db;
-    for (int i = 1; i <= 2; ++i) {
-        Channel_Info_Tag ch = MakeChannel("M" + std::to_string(i), static_cast<std::uint16_t>(i), true);
-        ch.Favorite = 1;
-        ch.FavoriteSlot[0] = static_cast<std::uint16_t>(i * 5); // gaps get closed
-        AddChannel(db, ch);
+TEST(NewChannel, InFavouriteViewJoinsTheGroupAtTheEndWherePositionsAreKept) {
+    for (const Product p : {kSatelliteProduct, kCombinationFav32}) {
+        SCOPED_TRACE(p.list);
+        tabstore::CQoDB db;
+        for (int i = 1; i <= 2; ++i) {
+            Channel_Info_Tag ch = MakeChannel("M" + std::to_string(i), static_cast<std::uint16_t>(i), true);
+            ch.Favorite = 0b100;
+            ch.FavoriteSlot[2] = static_cast<std::uint16_t>(i * 5); // gaps get closed
+            AddChannel(db, ch);
+        }
+        const std::uint32_t key = AddNewChannel(db, MakeChannel("New", 0, true), ChannelKind::TV,
+                                                ShowFavorite(2, ShowAll(), p), p);
+        const Channel_Info_Tag& ch = ChannelAt(db, key);
+        EXPECT_EQ(ch.Favorite, 0b100u);
+        if (p.list == kCombinationFav32.list) {
+            EXPECT_EQ(ch.FavoriteSlot[2], 3);
+            EXPECT_EQ(ChannelAt(db, KeyOf(db, "M1")).FavoriteSlot[2], 1);
+            EXPECT_EQ(ChannelAt(db, KeyOf(db, "M2")).FavoriteSlot[2], 2);
+        } else {
+            for (std::uint16_t slot : ch.FavoriteSlot)
+                EXPECT_EQ(slot, 0) << "no positions where none are kept";
+        }
     }
-    const Product p = kCombinationFav32;
-    const ChannelFilter fav = ShowFavorite(0, ShowAll(), p);
-    const std::uint32_t key = AddNewChannel(db, MakeChannel("New", 0, true), ChannelKind::TV, fav, p);
-    EXPECT_EQ(ChannelAt(db, key).FavoriteSlot[0], 3);
-    EXPECT_EQ(ChannelAt(db, KeyOf(db, "M1")).FavoriteSlot[0], 1);
-    EXPECT_EQ(ChannelAt(db, KeyOf(db, "M2")).FavoriteSlot[0], 2);
 }
 
 TEST(NewChannel, InGenreViewTakesTheGenre) {
@@ -95,12 +93,7 @@ TEST(DeleteChannels, RenumbersEachKindAndSkipsMissingRows) {
     EXPECT_EQ(Numbering(db, true), (Strings{"T1=1", "T3=2", "T4=3"}));
     EXPECT_EQ(Numbering(db, false), (Strings{"R2=1"}));
     EXPECT_EQ(DeleteChannels(db, {}), 0u);
-}
-
-TEST(DeleteChannels, LastChannelLeavesEmptyTable) {
-    tabstore::CQoDB db;
-    FillNumbered(db, 1, 0);
-    EXPECT_EQ(DeleteChannels(db, {1}), 1u);
+    EXPECT_EQ(DeleteChannels(db, {1, 2, 3, 4}), 4u) << "the last channels leave an empty table";
     EXPECT_EQ(db.Size(kChannelTable), 0u);
     EXPECT_EQ(db.Size(kScratchTable), 0u);
 }

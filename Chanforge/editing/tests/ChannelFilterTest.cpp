@@ -57,7 +57,7 @@ TEST_F(SatelliteFilterTest, EveryModeOnTvAndRadio) {
         Names_ radio;
     };
     const std::vector<Row> rows = {
-        {"all, sorted by number", ShowAll(), {"A1", "H2", "A3"}, {"RA", "RH"}},
+        {"all, sorted by number; Data (neither flag) in neither grid", ShowAll(), {"A1", "H2", "A3"}, {"RA", "RH"}},
         {"satellite Astra", ShowSatellite(db, astra), {"A1", "A3"}, {"RA"}},
         {"satellite row that does not exist shows all", ShowSatellite(db, 99), {"A1", "H2", "A3"}, {"RA", "RH"}},
         {"transponder Astra/1", ShowTransponder(tpAstra1), {"A3"}, {"RA"}},
@@ -74,12 +74,6 @@ TEST_F(SatelliteFilterTest, EveryModeOnTvAndRadio) {
         EXPECT_EQ(Shown(db, ChannelKind::TV, row.filter, p), row.tv);
         EXPECT_EQ(Shown(db, ChannelKind::Radio, row.filter, p), row.radio);
     }
-}
-
-TEST_F(SatelliteFilterTest, ChannelWithNeitherFlagIsInNeitherGrid) {
-    for (ChannelKind kind : {ChannelKind::TV, ChannelKind::Radio})
-        for (const std::string& name : Shown(db, kind, ShowAll(), kSatelliteProduct))
-            EXPECT_NE(name, "Data");
 }
 
 TEST_F(SatelliteFilterTest, ProductListEightSortsByShowNum) {

@@ -124,8 +124,6 @@ TEST(DeliveryLists, ColumnsHiddenByMode) {
     EXPECT_TRUE(ListColumnHidden(ListKind::Provider, 2, false));
     EXPECT_FALSE(ListColumnHidden(ListKind::Provider, 3, true));
     EXPECT_TRUE(ListColumnHidden(ListKind::Provider, 9, false));
-    EXPECT_EQ(ListColumns(ListKind::CableMux).size(), 11u);
-    EXPECT_EQ(ListColumns(ListKind::TerrestrialMux).size(), 8u);
 }
 
 TEST(DeliveryLists, HeaderSortByText) {

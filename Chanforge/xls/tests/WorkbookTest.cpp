@@ -24,7 +24,7 @@ std::vector<std::string> SheetNames(const Workbook& book) {
     return names;
 }
 
-TEST(Workbook, NewAndNumberedSheets) {
+TEST(Workbook, NewNumberedAndPositionedSheets) {
     Workbook book = Workbook::New(1);
     EXPECT_EQ(SheetNames(book), std::vector<std::string>{"Sheet1"});
     ASSERT_NE(book.AddNumberedWorksheet(), nullptr);
@@ -35,6 +35,9 @@ TEST(Workbook, NewAndNumberedSheets) {
     ASSERT_TRUE(three.RenameWorksheet("Sheet2", "Sheet4"));
     ASSERT_NE(three.AddNumberedWorksheet(0), nullptr); // 4 is taken: 5
     EXPECT_EQ(SheetNames(three), (std::vector<std::string>{"Sheet5", "Sheet1", "Sheet4", "Sheet3"}));
+    three.AddWorksheet("Last", -1);
+    three.AddWorksheet("Beyond", 99);
+    EXPECT_EQ(SheetNames(three), (std::vector<std::string>{"Sheet5", "Sheet1", "Sheet4", "Sheet3", "Last", "Beyond"}));
 }
 
 TEST(Workbook, SheetNamesMatchByteForByteAndNeverAcrossWidths) {
@@ -56,14 +59,6 @@ TEST(Workbook, SheetNamesMatchByteForByteAndNeverAcrossWidths) {
     EXPECT_FALSE(book.RenameWorksheet("channel", std::string(31, 'x')));
     EXPECT_TRUE(book.RenameWorksheet("channel", "Other"));
     EXPECT_EQ(book.Sheet(0).Name(), "Other");
-}
-
-TEST(Workbook, AddAtPositions) {
-    Workbook book = Workbook::New(2);
-    book.AddWorksheet("Last", -1);
-    book.AddWorksheet("First", 0);
-    book.AddWorksheet("Beyond", 99);
-    EXPECT_EQ(SheetNames(book), (std::vector<std::string>{"First", "Sheet1", "Sheet2", "Last", "Beyond"}));
 }
 
 TEST(Worksheet, CellLimitsAndTotals) {
