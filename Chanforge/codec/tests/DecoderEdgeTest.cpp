@@ -9,24 +9,25 @@ using namespace chanforge;
 using namespace chanforge::codec;
 using namespace codectest;
 
-TEST(Decoder, SatelliteCountZeroMeansUpTo120) {
-    const FlashLayout l = PresetLayout("D"); // 32-byte satellite slots: 128 fit the sector
-    std::vector<std::uint8_t> img(l.ImageSize(), 0);
-    for (int i = 0; i < 128; ++i) img[l.sat.start + i * 32 + 15] = 'S';
-    auto loaded = Decode(img, l);
-    ASSERT_TRUE(loaded->result.ok());
-    EXPECT_EQ(loaded->db.Size(kSatelliteTable), 120u);
-}
-
-TEST(Decoder, SatelliteCountStopsAtTheBlockEnd) {
-    const FlashLayout l = PresetLayout("A"); // 44-byte slots: 93 fit in 4096 bytes
-    std::vector<std::uint8_t> img(l.ImageSize(), 0);
-    for (int i = 0; i < 93; ++i) img[l.sat.start + i * 44 + 28] = 'S';
-    img[l.sat.start + S - 5] = 250;
-    auto loaded = Decode(img, l);
-    ASSERT_TRUE(loaded->result.ok());
-    // Slot 93 would end past the block; the trailer bytes overlap the last slot's tail.
-    EXPECT_EQ(loaded->db.Size(kSatelliteTable), 93u);
+TEST(Decoder, SatelliteCountIsCappedByItsRuleAndByTheBlock) {
+    struct Row {
+        const char* preset;
+        std::size_t slot, nameAt;
+        int filled;
+        std::uint8_t count;
+        std::size_t expected;
+    };
+    // Count 0 means up to 120 (128 slots of 32 bytes fit); 93 slots of 44 bytes fit whatever the
+    // count says, as the trailer overlaps the last slot's tail.
+    for (const Row& r : {Row{"D", 32, 15, 128, 0, 120}, Row{"A", 44, 28, 93, 250, 93}}) {
+        const FlashLayout l = PresetLayout(r.preset);
+        std::vector<std::uint8_t> img(l.ImageSize(), 0);
+        for (int i = 0; i < r.filled; ++i) img[l.sat.start + i * r.slot + r.nameAt] = 'S';
+        img[l.sat.start + S - 5] = r.count;
+        auto loaded = Decode(img, l);
+        ASSERT_TRUE(loaded->result.ok()) << r.preset;
+        EXPECT_EQ(loaded->db.Size(kSatelliteTable), r.expected) << r.preset;
+    }
 }
 
 TEST(Decoder, SecondSectorChannelCountsEndOrFailTheList) {
