@@ -11,13 +11,13 @@ cmake --build --preset release -j "$(nproc)"
 
 bin=build/release/bin
 export CHANFORGE_SETTINGS=${CHANFORGE_SETTINGS:-$PWD/build/release/run-settings.ini}
-sample=$(ls build/release/samples/*default*.bin 2>/dev/null | head -n 1 || true)
+sample=build/release/samples/model-default.bin
 
-if [ -x "$bin/chanforge" ] && [ -n "$sample" ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+if [ -x "$bin/chanforge" ] && [ -f "$sample" ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$bin/chanforge" "$sample"
 fi
-if [ -x "$bin/chanforge-cli" ] && [ -n "$sample" ]; then
-  [ -x "$bin/chanforge" ] && echo "No display: printing the sample database instead of opening the window."
+if [ -x "$bin/chanforge-cli" ] && [ -f "$sample" ]; then
+  echo "No display: the sample database through chanforge-cli (with a display, run.sh opens it in the window)."
   exec "$bin/chanforge-cli" --model default dump "$sample"
 fi
 exec "$bin/chanforge-cli" models

@@ -9,9 +9,11 @@
 #include "policy/Presets.h"
 #include "tabstore/QoDB.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -148,8 +150,10 @@ bool BuildImage(const FlashLayout& l, std::vector<std::uint8_t>& file) {
 std::vector<std::uint8_t> AsVersionFile(const std::vector<std::uint8_t>& channelFile, int startBlock) {
     char header[codec::kVersionHeaderSize + 1] = {};
     std::snprintf(header, sizeof header, "RIXASAMPLE 1.00 %010dDAT00001", startBlock);
-    std::vector<std::uint8_t> file(header, header + codec::kVersionHeaderSize);
-    file.insert(file.end(), channelFile.begin() + codec::kChannelHeaderSize, channelFile.end());
+    const auto image = std::span(channelFile).subspan(codec::kChannelHeaderSize);
+    std::vector<std::uint8_t> file(codec::kVersionHeaderSize + image.size());
+    std::copy_n(header, codec::kVersionHeaderSize, file.begin());
+    std::copy(image.begin(), image.end(), file.begin() + codec::kVersionHeaderSize);
     codec::StampVersionChecksum(file);
     return file;
 }
