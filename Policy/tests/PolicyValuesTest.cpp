@@ -2,81 +2,62 @@
 #include "policy/Policy.h"
 
 #include <cstdint>
+#include <vector>
 
 using PolicyValues = FreshStore;
 
-TEST_F(PolicyValues, SingleValueDefaultsBecomePersistent) {
+using Quad = std::vector<std::uint32_t>;
+
+// Each value: its default is stored on first read, and the setter writes the name the getter reads.
+TEST_F(PolicyValues, SingleValuesStoreTheirDefaultAndReadBackWhatWasSet) {
     struct Row {
         int (*get)();
+        int (*set)(int);
         const char* name;
         int fallback;
     };
-    for (const Row& r : {Row{GetProductType, "Product Type", 0}, Row{GetProductList, "Product List", 0},
-                         Row{GetGridColumn, "Flexgrid Column", 0},
-                         Row{GetFlashStartBlock, "Flash Write Start Block", 3648},
-                         Row{GetFlashBlockSize, "Flash Write Block Size", 1024},
-                         Row{GetFlashRequestBlock, "Flash Write Request Block", 384},
-                         Row{GetFlashOneSectorSize, "Flash One Sector Size", 4096},
-                         Row{GetFlashByteOrder, "Flash Byte Order", 0},
-                         Row{GetFlashMaxMuxCount, "Flash MAX Mux Count", 0},
-                         Row{GetFlashMailboxCount, "Flash Mailbox Count", 0},
-                         Row{GetBufChecksumSize, "CheckSum Data Size", 2},
-                         Row{GetBufMaxSize, "MAX Buffer Size", 1024}}) {
+    for (const Row& r : {Row{GetProductType, SetProductType, "Product Type", 0},
+                         Row{GetProductList, SetProductList, "Product List", 0},
+                         Row{GetGridColumn, SetGridColumn, "Flexgrid Column", 0},
+                         Row{GetFlashStartBlock, SetFlashStartBlock, "Flash Write Start Block", 3648},
+                         Row{GetFlashBlockSize, SetFlashBlockSize, "Flash Write Block Size", 1024},
+                         Row{GetFlashRequestBlock, SetFlashRequestBlock, "Flash Write Request Block", 384},
+                         Row{GetFlashOneSectorSize, SetFlashOneSectorSize, "Flash One Sector Size", 4096},
+                         Row{GetFlashByteOrder, SetFlashByteOrder, "Flash Byte Order", 0},
+                         Row{GetFlashMaxMuxCount, SetFlashMaxMuxCount, "Flash MAX Mux Count", 0},
+                         Row{GetFlashMailboxCount, SetFlashMailboxCount, "Flash Mailbox Count", 0},
+                         Row{GetBufChecksumSize, SetBufChecksumSize, "CheckSum Data Size", 2},
+                         Row{GetBufMaxSize, SetBufMaxSize, "MAX Buffer Size", 1024}}) {
         SCOPED_TRACE(r.name);
         EXPECT_FALSE(Stored(r.name));
         EXPECT_EQ(r.get(), r.fallback);
         EXPECT_TRUE(Stored(r.name));
+        EXPECT_EQ(r.set(r.fallback + 7), 1);
+        EXPECT_EQ(r.get(), r.fallback + 7);
     }
 }
 
-TEST_F(PolicyValues, SettersAreReadBack) {
-    struct Row {
-        int (*set)(int);
-        int (*get)();
-    };
-    int value = 11;
-    for (const Row& r : {Row{SetProductType, GetProductType}, Row{SetProductList, GetProductList},
-                         Row{SetGridColumn, GetGridColumn}, Row{SetFlashStartBlock, GetFlashStartBlock},
-                         Row{SetFlashBlockSize, GetFlashBlockSize},
-                         Row{SetFlashRequestBlock, GetFlashRequestBlock},
-                         Row{SetFlashOneSectorSize, GetFlashOneSectorSize},
-                         Row{SetFlashByteOrder, GetFlashByteOrder},
-                         Row{SetFlashMaxMuxCount, GetFlashMaxMuxCount},
-                         Row{SetFlashMailboxCount, GetFlashMailboxCount},
-                         Row{SetBufChecksumSize, GetBufChecksumSize}, Row{SetBufMaxSize, GetBufMaxSize}}) {
-        EXPECT_EQ(r.set(++value), 1);
-        EXPECT_EQ(r.get(), value);
-    }
-}
-
-TEST_F(PolicyValues, ChannelBlockDefaultsAreFilledAndStored) {
-    std::uint32_t start = 1, count = 1, chunk = 1, nameLength = 1;
-    EXPECT_NE(GetFlashCHBlockInfo(&start, &count, &chunk, &nameLength), 0);
-    EXPECT_EQ(start, 49152u);
-    EXPECT_EQ(count, 40u);
-    EXPECT_EQ(chunk, 44u);
-    EXPECT_EQ(nameLength, 17u);
+TEST_F(PolicyValues, BlockInfoDefaultsAreStoredAndRoundTrip) {
+    std::uint32_t a = 1, b = 1, c = 1, d = 1;
+    EXPECT_NE(GetFlashCHBlockInfo(&a, &b, &c, &d), 0);
+    EXPECT_EQ((Quad{a, b, c, d}), (Quad{49152, 40, 44, 17}));
     for (const char* name : {"Flash CH Start Position", "Flash CH Total Count", "Flash CH Chunk Size",
                              "Flash CH Name Length"})
         EXPECT_TRUE(Stored(name)) << name;
-}
-
-TEST_F(PolicyValues, BlockInfoDefaultsAndRoundTrips) {
-    std::uint32_t a, b, c, d;
     GetFlashMMIBlockInfo(&a, &b, &c, &d);
-    EXPECT_EQ((std::vector<std::uint32_t>{a, b, c, d}), (std::vector<std::uint32_t>{0, 1, 20, 32}));
+    EXPECT_EQ((Quad{a, b, c, d}), (Quad{0, 1, 20, 32}));
     GetFlashSatBlockInfo(&a, &b, &c);
-    EXPECT_EQ((std::vector<std::uint32_t>{a, b, c}), (std::vector<std::uint32_t>{4096, 1, 44}));
+    EXPECT_EQ((Quad{a, b, c}), (Quad{4096, 1, 44}));
     GetFlashBrdBlockInfo(&a, &b, &c);
-    EXPECT_EQ((std::vector<std::uint32_t>{a, b, c}), (std::vector<std::uint32_t>{8192, 2, 20}));
+    EXPECT_EQ((Quad{a, b, c}), (Quad{8192, 2, 20}));
     GetFlashTPBlockInfo(&a, &b, &c);
-    EXPECT_EQ((std::vector<std::uint32_t>{a, b, c}), (std::vector<std::uint32_t>{16384, 6, 14}));
+    EXPECT_EQ((Quad{a, b, c}), (Quad{16384, 6, 14}));
     GetFlashMuxBlockInfo(&a, &b, &c);
-    EXPECT_EQ((std::vector<std::uint32_t>{a, b, c}), (std::vector<std::uint32_t>{0, 0, 0}));
+    EXPECT_EQ((Quad{a, b, c}), (Quad{0, 0, 0}));
 
     EXPECT_EQ(SetFlashTPBlockInfo(20480, 8, 20), 1);
     GetFlashTPBlockInfo(&a, &b, &c);
-    EXPECT_EQ((std::vector<std::uint32_t>{a, b, c}), (std::vector<std::uint32_t>{20480, 8, 20}));
+    EXPECT_EQ((Quad{a, b, c}), (Quad{20480, 8, 20}));
     EXPECT_EQ(SetFlashMMIBlockInfo(0, 1, 20, 8), 1);
     GetFlashMMIBlockInfo(&a, &b, &c, &d);
     EXPECT_EQ(d, 8u);

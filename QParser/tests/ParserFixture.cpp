@@ -55,9 +55,16 @@ Bytes BlockData(int seed, int size) {
     return data;
 }
 
-Bytes WithChecksum(const Bytes& data, int checksumSize) {
+namespace {
+unsigned Sum(const Bytes& data) {
     unsigned sum = 0;
     for (char byte : data) sum += static_cast<unsigned char>(byte);
+    return sum;
+}
+} // namespace
+
+Bytes WithChecksum(const Bytes& data, int checksumSize) {
+    const unsigned sum = Sum(data);
     Bytes block = data;
     block += static_cast<char>(sum & 0xFF);
     if (checksumSize == 2) block += static_cast<char>((sum >> 8) & 0xFF);
@@ -81,11 +88,7 @@ Bytes ReadFile(const std::string& path) {
 
 namespace {
 
-Bytes Sum8(const Bytes& data) {
-    unsigned sum = 0;
-    for (char byte : data) sum += static_cast<unsigned char>(byte);
-    return Bytes(1, static_cast<char>(sum & 0xFF));
-}
+Bytes Sum8(const Bytes& data) { return Bytes(1, static_cast<char>(Sum(data) & 0xFF)); }
 
 Bytes Numbered(const char* prefix, int number, const char* end) {
     char text[64];
@@ -97,57 +100,44 @@ constexpr int kBlocks = 3;
 const Bytes kQvrVersion = "V1,V2,V3,V4,V5,V6,V7,V8,V9,VA,BOARD-SIXTEEN,M1,M2,M3,Q1,Q2,Q3";
 const Bytes kStVersion = "S1,S2,S3,LOADER,S5,S6,S7,S8,S9,SA,SB,SC";
 
-Conversation QvrDownload(const std::string& eol) {
+// Both families: their own handshake, then the same three acknowledged blocks.
+Conversation Download(Family family, const std::string& eol) {
+    const bool qvr = family == Family::Qvr;
     Conversation c;
-    c.steps.push_back({"PROMPT>" + eol, "CHHOST\r\n"});
-    c.steps.push_back({"\xAA" "0000\x22" + eol, "REQUEST_VERSION:\r\n"});
-    c.steps.push_back({"REQUEST_VERSION:" + kQvrVersion + eol, "REQUEST_START_BLOCK\r"});
-    c.steps.push_back({"q3648r", "REQUEST_BLOCK\r"});
-    c.steps.push_back({"a0003b", "REQUEST_1024DOWN:0000\n"});
+    if (qvr) {
+        c.steps.push_back({"PROMPT>" + eol, "CHHOST\r\n"});
+        c.steps.push_back({"\xAA" "0000\x22" + eol, "REQUEST_VERSION:\r\n"});
+    } else {
+        c.steps.push_back({"\x1F", "REQUEST_V100\r\n" + CSTCommParser::FlashInfoBlock()});
+        c.steps.push_back({"DATNN", "REQUEST_MODEL_INFO"});
+    }
+    c.steps.push_back({"REQUEST_VERSION:" + (qvr ? kQvrVersion : kStVersion) + eol, "REQUEST_START_BLOCK\r"});
+    c.steps.push_back({qvr ? "q3648r" : "3648", "REQUEST_BLOCK\r"});
+    c.steps.push_back({qvr ? "a0003b" : "0003", "REQUEST_1024DOWN:0000\n"});
     Bytes image;
     for (int k = 0; k < kBlocks; ++k) {
         const Bytes data = BlockData(k);
         image += data;
+        const Bytes last = qvr ? "DOWN_SUCCESS\r" : "DOWN_SUCCESS\rUPGRADE_SUCCESS\r";
         const Bytes ack = k + 1 < kBlocks ? Numbered("1024DOWN_SUCCESS:", k, "\n") +
                                                 Numbered("REQUEST_1024DOWN:", k + 1, "\n")
-                                          : Bytes("DOWN_SUCCESS\r");
+                                          : last;
         c.steps.push_back({WithChecksum(data, 2), ack});
     }
     c.finalState = kStateReceiveFinished;
     c.fileAfter = ChannelFile(image);
-    return c;
-}
-
-Conversation StDownload(const std::string& eol) {
-    Conversation c;
-    c.steps.push_back({"\x1F", "REQUEST_V100\r\n" + CSTCommParser::FlashInfoBlock()});
-    c.steps.push_back({"DATNN", "REQUEST_MODEL_INFO"});
-    c.steps.push_back({"REQUEST_VERSION:" + kStVersion + eol, "REQUEST_START_BLOCK\r"});
-    c.steps.push_back({"3648", "REQUEST_BLOCK\r"});
-    c.steps.push_back({"0003", "REQUEST_1024DOWN:0000\n"});
-    Bytes image;
-    for (int k = 0; k < kBlocks; ++k) {
-        const Bytes data = BlockData(k);
-        image += data;
-        const Bytes ack = k + 1 < kBlocks ? Numbered("1024DOWN_SUCCESS:", k, "\n") +
-                                                Numbered("REQUEST_1024DOWN:", k + 1, "\n")
-                                          : Bytes("DOWN_SUCCESS\rUPGRADE_SUCCESS\r");
-        c.steps.push_back({WithChecksum(data, 2), ack});
+    if (!qvr) {
+        // The conversion header: texts of slots 1-3, 9-12, 5-8, the start block, slot 4 raw, ...
+        Bytes header = "RIXAS1S2S3S9SASBSCS5S6S7S8" "0000003648";
+        header += Bytes("LOADER") + Bytes(10, '\0') + "S" + "DATNNRRR" + Bytes(2, '\0') + "x";
+        c.fileAfter.replace(22, header.size(), header);
     }
-    c.finalState = kStateReceiveFinished;
-    Bytes file = ChannelFile(image);
-    // The conversion header: texts of slots 1-3, 9-12, 5-8, the start block, slot 4 raw, ...
-    Bytes header = "RIXAS1S2S3S9SASBSCS5S6S7S8" "0000003648";
-    header += Bytes("LOADER") + Bytes(10, '\0') + "S" + "DATNNRRR" + Bytes(2, '\0') + "x";
-    file.replace(22, header.size(), header);
-    c.fileAfter = file;
     return c;
 }
 
 Bytes UploadImage() {
     // Two and a half blocks: the last one goes out zero-padded (and is not announced by QVR).
-    Bytes image = BlockData(7) + BlockData(8) + BlockData(9, 512);
-    return image;
+    return BlockData(7) + BlockData(8) + BlockData(9, 512);
 }
 
 Conversation QvrUpload(const std::string& eol) {
@@ -162,8 +152,7 @@ Conversation QvrUpload(const std::string& eol) {
     unsigned total = 0;
     for (int k = 0; k < 2; ++k) {
         const Bytes data = image.substr(static_cast<std::size_t>(k) * 1024, 1024);
-        unsigned sum = 0;
-        for (char byte : data) sum += static_cast<unsigned char>(byte);
+        const unsigned sum = Sum(data);
         total += sum;
         // Byte order flag clear: high byte first.
         const Bytes checksum{static_cast<char>((sum >> 8) & 0xFF), static_cast<char>(sum & 0xFF)};
@@ -188,7 +177,6 @@ Conversation StUpload(const std::string& eol) {
     c.steps.push_back({"REQUEST_START_BLOCK" + eol, "3648"});
     c.steps.push_back({"REQUEST_BLOCK" + eol, "0003"});
     c.steps.push_back({"REQUEST_DOWNLOAD" + eol, ""});
-    Bytes total;
     Bytes all;
     for (int k = 0; k < 3; ++k) {
         Bytes data = image.substr(static_cast<std::size_t>(k) * 1024, 1024);
@@ -208,8 +196,8 @@ Conversation StUpload(const std::string& eol) {
 } // namespace
 
 Conversation MakeConversation(Family family, Direction direction, const std::string& eol) {
-    if (family == Family::Qvr) return direction == Direction::Download ? QvrDownload(eol) : QvrUpload(eol);
-    return direction == Direction::Download ? StDownload(eol) : StUpload(eol);
+    if (direction == Direction::Download) return Download(family, eol);
+    return family == Family::Qvr ? QvrUpload(eol) : StUpload(eol);
 }
 
 void ParserTest::SetUp() {

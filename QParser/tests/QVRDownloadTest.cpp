@@ -87,12 +87,9 @@ TEST_F(QVRDownload, BytesBeyondOneBlockAreDropped) {
     EXPECT_EQ(ReadFile(path), ChannelFile(BlockData(0) + BlockData(1)));
 }
 
-TEST_F(QVRDownload, RequestAgainOutsideTheBlockStateSendsNothing) {
+TEST_F(QVRDownload, RequestAgainOutsideTheBlockStateSendsNothingAndEmptyDatabaseEndsAtOnce) {
     EXPECT_EQ(parser.RequestBlockAgain().resultCode, kQPNothing);
     EXPECT_EQ(parser.OnQuietLine().resultCode, kQPNothing);
-}
-
-TEST_F(QVRDownload, EmptyDatabaseEndsAtOnce) {
     EXPECT_EQ(Send("a0000b"), std::vector<Bytes>{"DOWN_SUCCESS\r"});
     EXPECT_EQ(parser.GetParsingState(), kStateReceiveFinished);
     EXPECT_EQ(ReadFile(path), ChannelFile(""));

@@ -63,14 +63,16 @@ TEST(QoDB, AutomaticKeyFollowsTheLastAddNotTheLargestKey) {
     EXPECT_EQ(AsRow(db.GetLastRow(3))->payload, 6);
 }
 
-TEST(QoDB, DeleteAndLookupsOfAbsentRows) {
+TEST(QoDB, DeleteWalkAndLookupsOfAbsentRows) {
     CQoDB db;
     EXPECT_EQ(db.Delete(2, 1), -1); // empty table
-    Append(db, 2, 1);
-    Append(db, 2, 2);
+    for (int i = 1; i <= 3; ++i) Append(db, 2, i * 10);
+    EXPECT_EQ(AsRow(db.Previous(2, 0))->payload, 30);
+    EXPECT_EQ(AsRow(db.Previous(2, 3))->payload, 20);
+    EXPECT_EQ(db.Previous(2, 1), nullptr);
     EXPECT_EQ(db.Delete(2, 5), -1);
     EXPECT_EQ(db.Delete(2, 0), -1);
-    EXPECT_EQ(db.Size(2), 2u);
+    EXPECT_EQ(db.Size(2), 3u);
     EXPECT_EQ(db.Delete(2, 1), 1);
     EXPECT_EQ(db.GetRow(2, 1), nullptr);
     EXPECT_EQ(db.GetRow(2, 0), nullptr);
@@ -79,56 +81,37 @@ TEST(QoDB, DeleteAndLookupsOfAbsentRows) {
     EXPECT_EQ(db.Previous(4, 0), nullptr);
 }
 
-TEST(QoDB, PreviousWalksBackward) {
-    CQoDB db;
-    for (int i = 1; i <= 3; ++i) Append(db, 6, i * 10);
-    EXPECT_EQ(AsRow(db.Previous(6, 0))->payload, 30);
-    EXPECT_EQ(AsRow(db.Previous(6, 3))->payload, 20);
-    EXPECT_EQ(db.Previous(6, 1), nullptr);
-}
-
-TEST(QoDB, UpdateReplacesOrAdds) {
+TEST(QoDB, UpdateReplacesOrAddsAndKeepsTheStoredBuffer) {
     CQoDB db;
     EXPECT_EQ(db.Update(5, 4, NewRow(1)), 4); // absent: simply added
     EXPECT_EQ(db.LastID(5), 4u);
     EXPECT_EQ(db.Update(5, 4, NewRow(2)), 4);
     EXPECT_EQ(db.Size(5), 1u);
-    EXPECT_EQ(AsRow(db.GetRow(5, 4))->payload, 2);
-}
-
-TEST(QoDB, UpdateWithTheStoredBufferKeepsIt) {
-    CQoDB db;
-    Append(db, 5, 1);
-    RowBuffer stored = db.GetRow(5, 1);
+    RowBuffer stored = db.GetRow(5, 4);
+    EXPECT_EQ(AsRow(stored)->payload, 2);
     reinterpret_cast<Row*>(stored)->payload = 42;
-    EXPECT_EQ(db.Update(5, 1, stored), 1);
-    EXPECT_EQ(AsRow(db.GetRow(5, 1))->payload, 42);
+    EXPECT_EQ(db.Update(5, 4, stored), 4);
+    EXPECT_EQ(AsRow(db.GetRow(5, 4))->payload, 42);
 }
 
-TEST(QoDB, TableIdsBeyondSevenAreRefused) {
+TEST(QoDB, BadTableIdsNullDataAndRowZeroAreRefused) {
     CQoDB db;
     RowBuffer buffer = NewRow(1);
     EXPECT_EQ(db.Add(8, buffer), -1);
     EXPECT_EQ(db.Add(8, 1, buffer), -1);
     EXPECT_EQ(db.Update(8, 1, buffer), -1);
+    EXPECT_EQ(db.Add(0, 0, buffer), -1);
     EXPECT_EQ(buffer[0], 0); // still the caller's and untouched
     delete[] buffer;
+    EXPECT_EQ(db.Add(0, nullptr), -1);
+    EXPECT_EQ(db.Update(0, 1, nullptr), -1);
+    EXPECT_EQ(db.LastID(0), 0u);
     EXPECT_EQ(db.Size(8), 0xFFFFFFFFu);
     EXPECT_EQ(db.Begin(8), -1);
     EXPECT_EQ(db.Begin(7), 1);
     EXPECT_EQ(db.GetRow(8, 1), nullptr);
     EXPECT_EQ(db.Delete(255, 1), -1);
     db.Clear(8); // ignored
-}
-
-TEST(QoDB, NullDataAndRowZeroAreRefused) {
-    CQoDB db;
-    EXPECT_EQ(db.Add(0, nullptr), -1);
-    EXPECT_EQ(db.Update(0, 1, nullptr), -1);
-    RowBuffer buffer = NewRow(1);
-    EXPECT_EQ(db.Add(0, 0, buffer), -1);
-    EXPECT_EQ(db.LastID(0), 0u);
-    delete[] buffer;
 }
 
 TEST(QoDB, ClearResetsRowsAndKeys) {

@@ -10,9 +10,7 @@ TEST(ByteOrder, ReadsBothOrders) {
     EXPECT_EQ(ReadDWORDFromBytes(0x12, 0x34, 0x56, 0x78, 1), 0x12345678u);
     EXPECT_EQ(ReadDWORDFromBytes(0x12, 0x34, 0x56, 0x78, 0), 0x78563412u);
     EXPECT_EQ(ReadDWORDFromBytes(0xFF, 0x00, 0x00, 0x80, 1), 0xFF000080u); // no sign spill
-}
-
-TEST(ByteOrder, WordPairReadsFlagInTheOppositeSense) {
+    // The word pair reads its flag in the opposite sense.
     EXPECT_EQ(ReadDWORDFromWORD(0x1234, 0x5678, 1), 0x56781234u);
     EXPECT_EQ(ReadDWORDFromWORD(0x1234, 0x5678, 0), 0x12345678u);
 }
