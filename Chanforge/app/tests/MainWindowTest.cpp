@@ -9,10 +9,7 @@
 #include "SampleData.h"
 
 #include "chanforge/TableAccess.h"
-#include "chanforge/codec/FlashLayout.h"
 #include "chanforge/editing/ChannelColumns.h"
-#include "policy/Policy.h"
-#include "policy/Presets.h"
 #include "qpui/MessageBox.h"
 
 #include <QAbstractItemModelTester>
@@ -27,14 +24,7 @@ using namespace chanforge::app;
 
 namespace {
 
-const Channel_Info_Tag* ChannelNamed(tabstore::CQoDB& db, const char* name) {
-    const Channel_Info_Tag* found = nullptr;
-    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
-        if (found == nullptr && std::strcmp(ch.Name, name) == 0)
-            found = &ch;
-    });
-    return found;
-}
+using test::ChannelNamed;
 
 QStringList ColumnTexts(CChannelGrid& grid, int column) {
     QStringList out;
@@ -79,19 +69,9 @@ void MainWindowTest::initTestCase() {
 void MainWindowTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
 
 std::unique_ptr<CMainFrame> MainWindowTest::OpenSample(const char* preset, int channels, int gridColumn) {
-    policy::SelectPreset(*policy::FindPreset(preset), gridColumn);
-    const QString blank = dir_.filePath(QStringLiteral("blank-%1.bin").arg(preset));
     const QString sample = dir_.filePath(QStringLiteral("sample-%1.bin").arg(preset));
-    {
-        codec::Document maker;
-        if (!codec::WriteBlankImage(codec::FlashLayout::FromPolicy(), blank.toStdString()).ok())
-            return nullptr;
-        if (!maker.Open(blank.toStdString()).ok())
-            return nullptr;
-        test::Populate(maker, GetProductType(), channels);
-        if (!maker.SaveToFile(sample.toStdString()).ok())
-            return nullptr;
-    }
+    if (test::WriteSampleFile(preset, gridColumn, sample.toStdString(), channels) < 0)
+        return nullptr;
     document_ = std::make_unique<codec::Document>();
     auto frame = std::make_unique<CMainFrame>(*document_);
     frame->show();
@@ -221,8 +201,6 @@ void MainWindowTest::favouriteDropAndRename() {
     QVERIFY(frame);
     tabstore::CQoDB& db = document_->Store();
     CChannelGrid& tv = frame->Right().TV();
-    const Channel_Info_Tag* target = ChannelNamed(db, "ARD-alpha");
-    QVERIFY(target == nullptr); // only 16 channels
     const Channel_Info_Tag* first = ChannelNamed(db, "Das Erste HD");
     QVERIFY(first != nullptr);
     tv.Select({first->RowID});

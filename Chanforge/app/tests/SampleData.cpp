@@ -1,6 +1,9 @@
 #include "SampleData.h"
 
 #include "chanforge/TableAccess.h"
+#include "chanforge/codec/FlashLayout.h"
+#include "policy/Policy.h"
+#include "policy/Presets.h"
 
 #include <array>
 #include <cstdio>
@@ -100,6 +103,27 @@ void Populate(codec::Document& document, int productType, int channels) {
         addChannel(i, true, kTV[static_cast<std::size_t>(i - 1) % kTV.size()]);
     for (int i = 1; i <= channels / 3; ++i)
         addChannel(i, false, kRadio[static_cast<std::size_t>(i - 1) % kRadio.size()]);
+}
+
+int WriteSampleFile(const char* preset, int gridColumn, const std::string& path, int channels) {
+    policy::SelectPreset(*policy::FindPreset(preset), gridColumn);
+    const std::string blank = path + ".blank";
+    codec::Document maker;
+    if (!codec::WriteBlankImage(codec::FlashLayout::FromPolicy(), blank).ok() || !maker.Open(blank).ok())
+        return -1;
+    Populate(maker, GetProductType(), channels);
+    if (!maker.SaveToFile(path).ok())
+        return -1;
+    return static_cast<int>(maker.Store().Size(kChannelTable));
+}
+
+Channel_Info_Tag* ChannelNamed(tabstore::CQoDB& db, const char* name) {
+    Channel_Info_Tag* found = nullptr;
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        if (found == nullptr && std::strcmp(ch.Name, name) == 0)
+            found = const_cast<Channel_Info_Tag*>(&ch);
+    });
+    return found;
 }
 
 } // namespace chanforge::app::test

@@ -4,10 +4,19 @@
 
 #include "chanforge/codec/Document.h"
 
+#include <string>
+
 namespace chanforge::app::test {
 
 /// Satellites, transponders, providers, eight favourite groups and channels; on products with
 /// a terrestrial tuner also the terrestrial side. channels: how many TV channels (radio: a third).
 void Populate(codec::Document& document, int productType, int channels);
+
+/// Selects the preset's policy (grid column as given) and writes a populated channel file of it
+/// to path. Returns the file's channel count, -1 when a step failed.
+int WriteSampleFile(const char* preset, int gridColumn, const std::string& path, int channels);
+
+/// The first channel with that name, null when there is none.
+Channel_Info_Tag* ChannelNamed(tabstore::CQoDB& db, const char* name);
 
 } // namespace chanforge::app::test

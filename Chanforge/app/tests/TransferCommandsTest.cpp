@@ -7,9 +7,6 @@
 #include "StbSimProcess.h"
 
 #include "chanforge/TableAccess.h"
-#include "chanforge/codec/FlashLayout.h"
-#include "policy/Policy.h"
-#include "policy/Presets.h"
 #include "qpui/MessageBox.h"
 #include "qpui/TransferDialog.h"
 
@@ -35,14 +32,7 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-Channel_Info_Tag* ChannelNamed(tabstore::CQoDB& db, const char* name) {
-    Channel_Info_Tag* found = nullptr;
-    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
-        if (found == nullptr && std::strcmp(ch.Name, name) == 0)
-            found = const_cast<Channel_Info_Tag*>(&ch);
-    });
-    return found;
-}
+using test::ChannelNamed;
 
 /// Works the transfer dialog a command shows: types the port, presses Connect, and presses
 /// the button again once it offers to close; with cancelAbove set, presses Cancel instead once
@@ -119,15 +109,7 @@ void TransferCommandsTest::initTestCase() {
 void TransferCommandsTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
 
 int TransferCommandsTest::MakeSample(const QString& name, int tv) {
-    policy::SelectPreset(*policy::FindPreset("D"), 1);
-    codec::Document maker;
-    if (!codec::WriteBlankImage(codec::FlashLayout::FromPolicy(), Path("blank.bin").toStdString()).ok() ||
-        !maker.Open(Path("blank.bin").toStdString()).ok())
-        return -1;
-    test::Populate(maker, GetProductType(), tv);
-    if (!maker.SaveToFile(Path(name).toStdString()).ok())
-        return -1;
-    return static_cast<int>(maker.Store().Size(kChannelTable));
+    return test::WriteSampleFile("D", 1, Path(name).toStdString(), tv);
 }
 
 void TransferCommandsTest::receiveLoadsTheTablesAndSendDeliversThem() {
