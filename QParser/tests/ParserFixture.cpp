@@ -200,10 +200,7 @@ Conversation MakeConversation(Family family, Direction direction, const std::str
     return family == Family::Qvr ? QvrUpload(eol) : StUpload(eol);
 }
 
-void ParserTest::SetUp() {
-    ASSERT_TRUE(dir.isValid());
-    ApplyPolicy({});
-}
+void ParserTest::SetUp() { ASSERT_TRUE(dir.isValid()); }
 
 std::string ParserTest::Path(const std::string& name) const {
     return dir.filePath(QString::fromStdString(name)).toStdString();

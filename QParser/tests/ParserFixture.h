@@ -63,6 +63,8 @@ Conversation MakeConversation(Family family, Direction direction, const std::str
 
 class ParserTest : public ::testing::Test {
 protected:
+    // Before any member parser is made: parsers read the transfer sizes when constructed.
+    ParserTest() { ApplyPolicy({}); }
     void SetUp() override;
     std::string Path(const std::string& name) const;
 

@@ -27,12 +27,6 @@ TEST_F(QVRUpload, ConnectOnlyStopsTheKnocking) {
     EXPECT_EQ(parser->GetParsingState(), kStateReceiverConnected);
 }
 
-TEST_F(QVRUpload, BlockCountIsRoundedDown) {
-    Load(Bytes(10240 + 100, 'x'));
-    EXPECT_EQ(Commands(Send("REQUEST_BLOCK\r")), std::vector<Bytes>{"a0010b"});
-    EXPECT_EQ(parser->GetParsingState(), kStateBlockCountSent);
-}
-
 TEST_F(QVRUpload, ChecksumByteOrderFollowsThePolicy) {
     struct Row {
         int byteOrder;

@@ -53,21 +53,6 @@ TEST_F(STUpload, SingleBytesOtherThanZeroAreGathered) {
     EXPECT_EQ(parser->GetParsingState(), kStateAcknowledged);
 }
 
-TEST_F(STUpload, BlockChecksumIsOneByte) {
-    struct Row {
-        Bytes payload;
-        Bytes checksum;
-    };
-    const Row rows[] = {{Bytes(1024, '\x01'), Bytes(1, '\x00')}, {Bytes(1000, '\x01'), Bytes(1, '\xE8')}};
-    for (const Row& row : rows) {
-        Load(row.payload);
-        const QPResult_Tag result = Send("REQUEST_1024DOWN:0000\r\n");
-        ASSERT_EQ(result.data.size(), 1024u); // a short block is padded with zeros
-        EXPECT_EQ(Commands(result), std::vector<Bytes>{row.checksum});
-        EXPECT_EQ(Reply(Send("REQUEST_TOTALCRC\r\n")), row.checksum);
-    }
-}
-
 TEST_F(STUpload, LinesOfTheHandshakeAreNotTakenWhileBlocksGoOut) {
     Load(Bytes(4096, 'x'));
     Send("REQUEST_1024DOWN:0000\r\n");

@@ -27,15 +27,11 @@ private:
     utils::ReportHook m_old;
 };
 
-TEST(PortNames, NumberedFormKeepsItsRule) {
+TEST(PortNames, NumberedFormKeepsItsRuleAndMapsToNativeDevices) {
     EXPECT_EQ(CSerialComm::GetPortName(1), "COM1");
     EXPECT_EQ(CSerialComm::GetPortName(4), "COM4");
     EXPECT_EQ(CSerialComm::GetPortName(5), "\\\\.\\COM5");
     EXPECT_EQ(CSerialComm::GetPortName(0), "\\\\.\\COM0");
-    EXPECT_EQ(CSerialComm::GetPortName(10), "\\\\.\\COM10");
-}
-
-TEST(PortNames, NumberedNamesMapToNativeDevicesAndPathsPassThrough) {
     struct Row {
         const char* name;
         const char* device;
@@ -47,6 +43,7 @@ TEST(PortNames, NumberedNamesMapToNativeDevicesAndPathsPassThrough) {
         {"", ""},
     };
     for (const Row& row : rows) EXPECT_EQ(serlink::ResolvePortName(row.name), row.device) << row.name;
+    EXPECT_EQ(CSerialComm::GetPortName(10), "\\\\.\\COM10");
 }
 
 TEST(Validators, AcceptedValuesPassSilently) {

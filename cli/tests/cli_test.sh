@@ -61,8 +61,8 @@ assert [k for k, _ in t["satellites"][0]][0] == "RowID"
 assert len(sat["Tuner"]) == 2 and dict(sat["Tuner"][1])["LowFrequency"] == 9750, sat
 ch = dict(t["channels"][0])
 assert len(ch["FavoriteSlot"]) == 32 and ch["Name"] == "Das Erste", ch
-muxes = [dict(r) for r in t["transponders"] if dict(r).get("SatID") == 1]
-assert muxes and [k for k, _ in [r for r in t["transponders"] if dict(r).get("SatID") == 1][0]] == \
+muxes = [r for r in t["transponders"] if dict(r).get("SatID") == 1]
+assert muxes and [k for k, _ in muxes[0]] == \
     ["RowID", "MuxParams", "Word1", "Byte6", "MuxNameIndex", "Byte12", "Byte13", "SatID", "TPID"]
 rows = [dict(r)["RowID"] for r in t["channels"]]
 assert rows == sorted(rows), rows

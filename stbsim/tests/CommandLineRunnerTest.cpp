@@ -31,7 +31,7 @@ TEST_F(CommandLineRunner, ReceiveWritesTheOutputAndSendDeliversIt) {
 }
 
 TEST_F(CommandLineRunner, ModelChosenForOneCommandLeavesTheStoredPolicy) {
-    UseSt(); // stored: an ST7100 model with one checksum byte
+    Use(true); // stored: an ST7100 model with one checksum byte
     stbsim::SimOptions qvr = sim;
     qvr.family = stbsim::Family::Qvr;
     qvr.checksumSize = 2;

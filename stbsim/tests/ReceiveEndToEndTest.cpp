@@ -64,7 +64,7 @@ TEST_F(ReceiveTest, ExtendedDialogWaitsForTheReceiverToBegin) {
 }
 
 TEST_F(ReceiveTest, St7100ReceiveConversationCarriesTheConversionHeader) {
-    UseSt();
+    Use(true);
     sim.offer = stbsim::Offer::Knock;
     sim.chunkMax = 9;
     SimRun receiver(sim);
@@ -103,11 +103,7 @@ TEST_F(ReceiveTest, FailedReceiveKeepsThePreviousTarget) {
     sim.baud = 57600;
     auto receiver = std::make_unique<SimRun>(sim);
     const std::string target = Path("kept.bin");
-    {
-        QFile previous(QString::fromStdString(target));
-        ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
-        previous.write("previous database");
-    }
+    WriteAll(target, "previous database");
     qpui::CReceiveTransfer transfer;
     QObject::connect(&transfer, &qpui::CTransfer::progressChanged, &transfer, [&](int hundredths) {
         if (hundredths > 1500 && receiver) QTimer::singleShot(0, &transfer, [&] { receiver->Unplug(); });

@@ -2,8 +2,6 @@
 
 #include "qpui/TransferTexts.h"
 
-#include <QFile>
-
 #include <functional>
 #include <random>
 
@@ -13,7 +11,7 @@ namespace {
 using Outcome_ = qpui::CTransfer::Outcome;
 
 struct Case {
-    const char* name;
+    std::string name;
     bool st;
     std::function<void(stbsim::SimOptions&)> apply;
     bool bigEndian = false;
@@ -24,13 +22,9 @@ void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
 std::vector<Case> Cases() {
     std::vector<Case> cases;
     for (bool st : {false, true}) {
-        const auto named = [st](const char* name) { return std::string(st ? "St7100" : "Qvr") + name; };
-        static std::vector<std::string> names; // keeps the case names alive
         const auto add = [&](const char* name, std::function<void(stbsim::SimOptions&)> apply, bool big = false) {
-            names.push_back(named(name));
-            cases.push_back({names.back().c_str(), st, std::move(apply), big});
+            cases.push_back({(st ? "St7100" : "Qvr") + std::string(name), st, std::move(apply), big});
         };
-        names.reserve(64);
         add("Clean", [](stbsim::SimOptions&) {});
         add("SmallRandomChunks", [](stbsim::SimOptions& o) { o.chunkMax = 6; });
         add("LineErrorOnOneBlock", [](stbsim::SimOptions& o) { o.corruptBlock = 2; });
@@ -55,19 +49,11 @@ std::string Payload(int blocks) {
 class SendToReceiver : public TransferTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(SendToReceiver, ReceiverWritesTheImageByteForByte) {
-    if (GetParam().st)
-        UseSt();
-    else
-        UseQvr(GetParam().bigEndian);
+    Use(GetParam().st, GetParam().bigEndian);
     GetParam().apply(sim);
     sim.storeFile = Path("flash.bin");
     const std::string file = Path("work.bin");
-    {
-        QFile out(QString::fromStdString(file));
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        const std::string bytes = ChannelFile(Payload(6));
-        out.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    }
+    WriteAll(file, ChannelFile(Payload(6)));
     SimRun receiver(sim);
     const Outcome outcome = Send(receiver.Path(), file);
     ASSERT_EQ(outcome.result, Outcome_::Succeeded) << outcome.message.toStdString();
@@ -76,22 +62,16 @@ TEST_P(SendToReceiver, ReceiverWritesTheImageByteForByte) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothFamilies, SendToReceiver, ::testing::ValuesIn(Cases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& info) { return info.param.name; });
 
 class SendTest : public TransferTest {};
 
 TEST_F(SendTest, ReceiverFailureWordEndsTheSendAsFailed) {
     for (bool st : {false, true}) {
-        if (st)
-            UseSt();
-        else
-            UseQvr();
+        Use(st);
         sim.failSend = true;
         const std::string file = Path("work.bin");
-        QFile out(QString::fromStdString(file));
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(ChannelFile(Payload(2)).c_str(), 86 + 2048);
-        out.close();
+        WriteAll(file, ChannelFile(Payload(2)));
         SimRun receiver(sim);
         const Outcome outcome = Send(receiver.Path(), file);
         EXPECT_EQ(outcome.result, Outcome_::Failed) << (st ? "ST7100" : "QVR");
@@ -101,10 +81,7 @@ TEST_F(SendTest, ReceiverFailureWordEndsTheSendAsFailed) {
 
 TEST_F(SendTest, FileWithoutAChannelHeaderIsRefused) {
     const std::string file = Path("bare.bin");
-    QFile out(QString::fromStdString(file));
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(Payload(1).c_str(), 1024);
-    out.close();
+    WriteAll(file, Payload(1));
     SimRun receiver(sim);
     const Outcome outcome = Send(receiver.Path(), file);
     EXPECT_EQ(outcome.result, Outcome_::Failed);

@@ -46,39 +46,27 @@ void TransferTest::SetUp() {
     ASSERT_TRUE(dir.isValid());
     sim.generatedBlocks = 6;
     sim.device.clear();
-    UseQvr();
+    Use(false);
 }
 
 std::string TransferTest::Path(const std::string& name) const {
     return dir.filePath(QString::fromStdString(name)).toStdString();
 }
 
-void TransferTest::UseQvr(bool bigEndian) {
-    SetProductList(3);
-    SetBufChecksumSize(2);
+void TransferTest::Use(bool st, bool bigEndian) {
+    const int checksumSize = st ? 1 : 2;
+    const int startBlock = st ? 7744 : 3520;
+    SetProductList(st ? 7 : 3);
+    SetBufChecksumSize(checksumSize);
     SetFlashByteOrder(bigEndian ? 1 : 0);
-    SetFlashStartBlock(3520);
+    SetFlashStartBlock(startBlock);
     SetBufMaxSize(1024);
     SetFlashBlockSize(1024);
-    sim.family = stbsim::Family::Qvr;
-    sim.checksumSize = 2;
+    sim.family = st ? stbsim::Family::St : stbsim::Family::Qvr;
+    sim.checksumSize = checksumSize;
     sim.bigEndian = bigEndian;
-    sim.startBlock = 3520;
-    sendFamily = qpui::ParserFamily::Qvr;
-}
-
-void TransferTest::UseSt() {
-    SetProductList(7);
-    SetBufChecksumSize(1);
-    SetFlashByteOrder(0);
-    SetFlashStartBlock(7744);
-    SetBufMaxSize(1024);
-    SetFlashBlockSize(1024);
-    sim.family = stbsim::Family::St;
-    sim.checksumSize = 1;
-    sim.bigEndian = false;
-    sim.startBlock = 7744;
-    sendFamily = qpui::ParserFamily::St;
+    sim.startBlock = startBlock;
+    sendFamily = st ? qpui::ParserFamily::St : qpui::ParserFamily::Qvr;
 }
 
 qpui::TransferLine TransferTest::Line(const std::string& port, int idleTimeoutMs) const {
@@ -123,6 +111,10 @@ Outcome TransferTest::Send(const std::string& port, const std::string& file) {
 std::string ReadAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteAll(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 std::string ChannelFile(const std::string& image) {

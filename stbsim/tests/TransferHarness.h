@@ -48,9 +48,8 @@ protected:
     void SetUp() override;
     std::string Path(const std::string& name) const;
 
-    /// Policy and receiver options of one family with matching transfer parameters.
-    void UseQvr(bool bigEndian = false);
-    void UseSt();
+    /// Policy and receiver options of one family (ST7100 or QVR) with matching transfer parameters.
+    void Use(bool st, bool bigEndian = false);
 
     qpui::TransferLine Line(const std::string& port, int idleTimeoutMs = 20000) const;
     /// Starts a transfer and runs it to its end (or fails the test after a minute).
@@ -65,6 +64,7 @@ protected:
 };
 
 std::string ReadAll(const std::string& path);
+void WriteAll(const std::string& path, const std::string& bytes);
 /// The channel file a receive of image writes (zero info block).
 std::string ChannelFile(const std::string& image);
 

@@ -73,28 +73,25 @@ TEST(DescriptionDialog, TabsFollowWhatWasGiven) {
     sat.RowID = 1;
     Transponder_Info_Tag tp{};
     Channel_Info_Tag ch{};
-    {
-        CDlgDescription dlg(nullptr, 1, 7);
-        dlg.SetSatelliteInfo(&sat);
-        dlg.SetTransponderInfo(&tp);
-        dlg.SetChannelInfo(&ch);
+    struct Row {
+        int productList, productType;
+        bool given;
+        QStringList tabs;
+    };
+    // On a combination product (list 3) the satellite under key 1 is the terrestrial side.
+    for (const Row& r : {Row{1, 7, true, {"Satellite", "Transponder", "Channel"}}, Row{3, 8, true, {"Mux", "Channel"}},
+                         Row{1, 7, false, {}}}) {
+        CDlgDescription dlg(nullptr, r.productList, r.productType);
+        if (r.given) {
+            dlg.SetSatelliteInfo(&sat);
+            dlg.SetTransponderInfo(&tp);
+            dlg.SetChannelInfo(&ch);
+        }
         dlg.Prepare();
-        EXPECT_EQ(dlg.TabTitles(), (QStringList{"Satellite", "Transponder", "Channel"}));
-    }
-    {
-        // On a combination product the satellite under key 1 is the terrestrial side.
-        CDlgDescription dlg(nullptr, 3, 8);
-        dlg.SetSatelliteInfo(&sat);
-        dlg.SetTransponderInfo(&tp);
-        dlg.SetChannelInfo(&ch);
-        dlg.Prepare();
-        EXPECT_EQ(dlg.TabTitles(), (QStringList{"Mux", "Channel"}));
-        EXPECT_TRUE(dlg.PageText(0).startsWith("Mux Name : "));
-    }
-    {
-        CDlgDescription dlg(nullptr, 1, 7);
-        dlg.Prepare();
-        EXPECT_TRUE(dlg.TabTitles().isEmpty());
+        EXPECT_EQ(dlg.TabTitles(), r.tabs) << r.productList << r.given;
+        if (r.productList == 3) {
+            EXPECT_TRUE(dlg.PageText(0).startsWith("Mux Name : "));
+        }
     }
 }
 

@@ -23,11 +23,11 @@ inline QApplication& App() {
 /// Records every message instead of showing it; answers with answer.
 class MessageRecorder {
   public:
-    explicit MessageRecorder(QMessageBox::StandardButton answer = QMessageBox::Ok) {
-        previous_ = SetMessageHandler([this, answer](MessageKind kind, const QString& text) {
+    explicit MessageRecorder(QMessageBox::StandardButton answer = QMessageBox::Ok) : answer(answer) {
+        previous_ = SetMessageHandler([this](MessageKind kind, const QString& text) {
             kinds.push_back(kind);
             texts << text;
-            return answer;
+            return this->answer;
         });
     }
     ~MessageRecorder() { SetMessageHandler(previous_); }
@@ -36,6 +36,7 @@ class MessageRecorder {
 
     std::vector<MessageKind> kinds;
     QStringList texts;
+    QMessageBox::StandardButton answer;
 
   private:
     MessageHandler previous_;

@@ -1,6 +1,7 @@
 // Drives the receive and send dialogs against the virtual receiver on a pseudo-terminal, as an
 // operator would: pick the port, Connect, watch, Complete or Cancel. With CHANFORGE_SCREENSHOTS
 // set to a directory it leaves a screenshot of each dialog in mid-transfer there.
+#include "DialogTestSupport.h"
 #include "StbSimProcess.h"
 
 #include "policy/Policy.h"
@@ -89,9 +90,8 @@ class TransferDialogTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase();
+    void initTestCase() { QVERIFY(dir_.isValid()); }
     void init();
-    void cleanupTestCase();
     void receiveReplacesTheFileAndCompleteCloses_data();
     void receiveReplacesTheFileAndCompleteCloses();
     void sendDeliversTheFileByteForByte_data();
@@ -107,30 +107,16 @@ class TransferDialogTest : public QObject {
     QString Path(const QString& name) const { return dir_.filePath(name); }
 
     QTemporaryDir dir_;
-    std::vector<MessageKind> kinds_;
-    QStringList messages_;
-    QMessageBox::StandardButton answer_ = QMessageBox::Ok;
-    MessageHandler previous_;
+    test::MessageRecorder messages_;
 };
-
-void TransferDialogTest::initTestCase() {
-    QVERIFY(dir_.isValid());
-    previous_ = SetMessageHandler([this](MessageKind kind, const QString& text) {
-        kinds_.push_back(kind);
-        messages_ << text;
-        return answer_;
-    });
-}
 
 void TransferDialogTest::init() {
     // A QVR model; SelectPreset also forgets the serial settings and the port choice.
     policy::SelectPreset(*policy::FindPreset("A"), 1);
-    kinds_.clear();
-    messages_.clear();
-    answer_ = QMessageBox::Ok;
+    messages_.kinds.clear();
+    messages_.texts.clear();
+    messages_.answer = QMessageBox::Ok;
 }
-
-void TransferDialogTest::cleanupTestCase() { SetMessageHandler(previous_); }
 
 void TransferDialogTest::receiveReplacesTheFileAndCompleteCloses_data() {
     QTest::addColumn<QString>("model");
@@ -177,7 +163,7 @@ void TransferDialogTest::receiveReplacesTheFileAndCompleteCloses() {
     c.connect->click();
     QCOMPARE(dialog->result(), int(QDialog::Accepted));
     QCOMPARE(sim.Stop(), 0);
-    QVERIFY(messages_.isEmpty());
+    QVERIFY(messages_.texts.isEmpty());
 }
 
 void TransferDialogTest::sendDeliversTheFileByteForByte_data() {
@@ -252,15 +238,15 @@ void TransferDialogTest::cancelDuringReceiveAsksTellsTheReceiverAndKeepsTheFile(
     c.connect->click();
     QTRY_VERIFY_WITH_TIMEOUT(c.progress->value() > 1500, kTransferMs); // in the blocks
 
-    answer_ = QMessageBox::Cancel; // the operator changes their mind
+    messages_.answer = QMessageBox::Cancel; // the operator changes their mind
     c.cancel->click();
-    QCOMPARE(messages_, QStringList{texts::kCloseQuestion});
-    QCOMPARE(kinds_.front(), MessageKind::QuestionOkCancel);
+    QCOMPARE(messages_.texts, QStringList{texts::kCloseQuestion});
+    QCOMPARE(messages_.kinds.front(), MessageKind::QuestionOkCancel);
     QVERIFY(dialog.isVisible());
     const int progress = c.progress->value();
     QTRY_VERIFY_WITH_TIMEOUT(c.progress->value() > progress, kTransferMs);
 
-    answer_ = QMessageBox::Ok;
+    messages_.answer = QMessageBox::Ok;
     c.cancel->click();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(!dialog.isVisible());
@@ -275,7 +261,7 @@ void TransferDialogTest::cancelBeforeConnectClosesAtOnce() {
     dialog.show();
     Controls(dialog).cancel->click();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(messages_.isEmpty());
+    QVERIFY(messages_.texts.isEmpty());
 }
 
 void TransferDialogTest::enterAndEscapeDoNotClose() {
@@ -304,22 +290,19 @@ void TransferDialogTest::failuresToStartLeaveTheDialogReady() {
     QVERIFY2(r.status->text().startsWith("Cannot open serial port /dev/chanforge-missing"), qPrintable(r.status->text()));
     QVERIFY(r.connect->isEnabled());
     QCOMPARE(r.connect->text(), QStringLiteral("Connect"));
-    QVERIFY(messages_.isEmpty());
+    QVERIFY(messages_.texts.isEmpty());
 
     // The transfer file cannot be made or read: a message box, before the line is touched.
     for (bool sending : {false, true}) {
-        messages_.clear();
-        std::unique_ptr<CTransferDialog> dialog;
-        if (sending)
-            dialog = std::make_unique<CDlgSendDataToSTB>();
-        else
-            dialog = std::make_unique<CDlgRecvDataFromSTB>();
+        messages_.texts.clear();
+        const std::unique_ptr<CTransferDialog> dialog(sending ? static_cast<CTransferDialog*>(new CDlgSendDataToSTB)
+                                                              : new CDlgRecvDataFromSTB);
         dialog->Initialize(Path("no/such/dir/file.bin").toStdString());
         Controls c(*dialog);
         c.port->setEditText("/dev/chanforge-missing");
         c.connect->click();
-        QCOMPARE(messages_, QStringList{texts::kCannotInitialize});
-        QCOMPARE(kinds_.back(), MessageKind::Error);
+        QCOMPARE(messages_.texts, QStringList{texts::kCannotInitialize});
+        QCOMPARE(messages_.kinds.back(), MessageKind::Error);
         QVERIFY(c.connect->isEnabled());
     }
 }
