@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Whole test suite from a fresh machine: packages, a warnings-as-errors build with every test,
-# the same under AddressSanitizer + UndefinedBehaviorSanitizer, and each fuzz target for a while.
+# Whole test suite from a fresh machine: packages, the optimised warnings-as-errors build (the
+# one run.sh makes, benchmarks included) with every test, the same under AddressSanitizer +
+# UndefinedBehaviorSanitizer, and each fuzz target for a while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -8,7 +9,7 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 fuzz_seconds=${CHANFORGE_FUZZ_SECONDS:-60}
 
-for preset in debug asan; do
+for preset in release asan; do
   echo "== build and test: $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
