@@ -199,14 +199,15 @@ class Decoder {
     }
 
     void TakeChannel(std::uint32_t row, SlotIn in, detail::ChannelLayout kind) {
-        auto ch = detail::ZeroRecord<Channel_Info_Tag>();
-        detail::DecodeChannel(in, layout_, kind, ch);
-        if (!KeepChannel(ch, kind)) return;
-        if (!detail::StoreRow(db_, kChannelTable, row, ch)) return;
-        if (IsTV(ch))
-            values_.MaxTVNumber = std::max<std::uint32_t>(values_.MaxTVNumber, ch.ProgramNum);
-        else if (IsRadio(ch))
-            values_.MaxRadioNumber = std::max<std::uint32_t>(values_.MaxRadioNumber, ch.ProgramNum);
+        const Channel_Info_Tag* ch = detail::StoreDecodedRow<Channel_Info_Tag>(
+            db_, kChannelTable, row,
+            [&](Channel_Info_Tag& decoded) { detail::DecodeChannel(in, layout_, kind, decoded); },
+            [&](const Channel_Info_Tag& decoded) { return KeepChannel(decoded, kind); });
+        if (ch == nullptr) return;
+        if (IsTV(*ch))
+            values_.MaxTVNumber = std::max<std::uint32_t>(values_.MaxTVNumber, ch->ProgramNum);
+        else if (IsRadio(*ch))
+            values_.MaxRadioNumber = std::max<std::uint32_t>(values_.MaxRadioNumber, ch->ProgramNum);
     }
 
     bool Channels() {
