@@ -49,11 +49,14 @@ void AddTransponders(const FlashLayout& l, tabstore::CQoDB& db) {
         tp.Frequency = t.mhz;
         tp.SymbolRate = t.symbolRate;
         tp.TSID = t.tsid;
-        tp.PolFEC = static_cast<std::uint8_t>((t.horizontal ? 1 : 0) | 3 << 4);
+        const bool dvbS2 = t.mhz == 11494; // the one DVB-S2 transponder
+        // Code rate 3/4 on all of them: code 0x40 names it for DVB-S, 0x30 for DVB-S2 8PSK.
+        const std::uint8_t fec = dvbS2 ? 0x30 : 0x40;
+        tp.PolFEC = static_cast<std::uint8_t>((t.horizontal ? 1 : 0) | fec);
         tp.SatID = t.satId;
         tp.TPID = t.tpId;
-        tp.TxMode = t.mhz == 11494 ? 1 : 0; // the one DVB-S2 transponder
-        tp.Modulation = t.mhz == 11494 ? 2 : 1;
+        tp.TxMode = dvbS2 ? 1 : 0;
+        tp.Modulation = dvbS2 ? 2 : 1;
         AppendCopy(db, kTransponderTable, tp);
     }
     if (!l.HasType(2)) return;

@@ -53,7 +53,7 @@ void Populate(codec::Document& document, int productType, int channels) {
             row->TPID = tp;
             row->Frequency = frequencies[tp - 1];
             row->SymbolRate = tp % 2 == 0 ? 27500 : 22000;
-            row->PolFEC = static_cast<std::uint8_t>((tp % 2) | 0x30);
+            row->PolFEC = static_cast<std::uint8_t>((tp % 2) | 0x40); // 3/4
             row->TSID = static_cast<std::uint16_t>(1000 + tp);
             AppendRow(db, kTransponderTable, std::move(row));
         }
