@@ -71,4 +71,18 @@ protected:
     QTemporaryDir dir;
 };
 
+/// A parser of either family set up to receive into recv.bin.
+template <class Parser> class DownloadTest : public ParserTest {
+protected:
+    void SetUp() override {
+        ParserTest::SetUp();
+        path = Path("recv.bin");
+        ASSERT_EQ(parser.Initialize(path, true), 1);
+    }
+    std::vector<Bytes> Send(const Bytes& bytes) { return Commands(Feed(parser, Direction::Download, bytes)); }
+
+    Parser parser;
+    std::string path;
+};
+
 } // namespace parsertest

@@ -7,14 +7,8 @@
 namespace parsertest {
 namespace {
 
-class QVRDownload : public ParserTest {
+class QVRDownload : public DownloadTest<CQVRCommParser> {
 protected:
-    void SetUp() override {
-        ParserTest::SetUp();
-        path = Path("recv.bin");
-        ASSERT_EQ(parser.Initialize(path, true), 1);
-    }
-    std::vector<Bytes> Send(const Bytes& bytes) { return Commands(Feed(parser, Direction::Download, bytes)); }
     /// Brings the conversation to the block state for n blocks.
     void StartBlocks(int n) {
         char mark[8];
@@ -22,9 +16,6 @@ protected:
         ASSERT_EQ(Send(mark), std::vector<Bytes>{"REQUEST_1024DOWN:0000\n"});
         ASSERT_EQ(GetFlashRequestBlock(), n); // the count is stored as the request block
     }
-
-    CQVRCommParser parser;
-    std::string path;
 };
 
 TEST_F(QVRDownload, BlockIsTestedOnlyWhenItsLastChecksumByteArrives) {

@@ -61,18 +61,7 @@ TEST_F(STUpload, LinesOfTheHandshakeAreNotTakenWhileBlocksGoOut) {
     EXPECT_EQ(Reply(Send("REQDATA_BLOCK\r\n")), "0004");
 }
 
-class STDownload : public ParserTest {
-protected:
-    void SetUp() override {
-        ParserTest::SetUp();
-        path = Path("recv.bin");
-        ASSERT_EQ(parser.Initialize(path, true), 1);
-    }
-    std::vector<Bytes> Send(const Bytes& bytes) { return Commands(Feed(parser, Direction::Download, bytes)); }
-
-    CSTCommParser parser;
-    std::string path;
-};
+using STDownload = DownloadTest<CSTCommParser>;
 
 TEST_F(STDownload, KnocksAreAnsweredOnce) {
     const auto reply = Send("\x1F\x1F");
