@@ -71,6 +71,11 @@ template <class K> RowBuffer BasicMapList<K>::SearchByID(Key id) {
     return it == items_.end() ? nullptr : it->second;
 }
 
+template <class K> typename K::Stored BasicMapList<K>::HighestKey() {
+    std::lock_guard guard(mutex_);
+    return items_.empty() ? typename K::Stored{} : items_.rbegin()->first;
+}
+
 template <class K> RowBuffer BasicMapList<K>::SearchOneByExtendedCallback(const MatchFn& fn) {
     if (!fn) return nullptr;
     std::lock_guard guard(mutex_);
@@ -109,6 +114,17 @@ template <class K> int BasicMapList<K>::ClearAllListUnsafety() {
     items_.clear();
     walkHint_ = items_.end();
     return kListOk;
+}
+
+template <class K> void BasicMapList<K>::TakeRowsFrom(BasicMapList& source) {
+    if (&source == this) return;
+    std::scoped_lock guard(mutex_, source.mutex_);
+    if (destroyed_ || source.destroyed_) return;
+    ClearAllListUnsafety();
+    // The two lists allocate nodes from their own pools, so the entries move, not the nodes.
+    for (const auto& [key, data] : source.items_) items_.try_emplace(items_.end(), key, data);
+    source.items_.clear();
+    source.walkHint_ = source.items_.end();
 }
 
 template class BasicMapList<IntegerKey>;

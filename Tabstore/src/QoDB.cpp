@@ -1,6 +1,8 @@
 #include "tabstore/QoDB.h"
 
+#include <algorithm>
 #include <mutex>
+#include <utility>
 
 namespace tabstore {
 
@@ -20,13 +22,15 @@ int CQoDB::Add(std::uint8_t id, std::uint32_t row, RowBuffer data) {
 
 int CQoDB::Add(std::uint8_t id, RowBuffer data) {
     if (id >= kTables) return kFailed;
-    return Add(id, lastId_[id] + 1, data);
+    const std::uint32_t key = std::max(lastId_[id], tables_[id].HighestKey()) + 1;
+    if (key == 0) return kFailed; // every key is in use
+    return Add(id, key, data);
 }
 
 int CQoDB::Update(std::uint8_t id, std::uint32_t row, RowBuffer data) {
     if (data == nullptr || id >= kTables) return kFailed;
     // AddSafety frees the replaced buffer, unless the caller hands back the very same one.
-    return Add(id, row, data);
+    return tables_[id].AddSafety(row, data) == kListOk ? static_cast<int>(row) : kFailed;
 }
 
 int CQoDB::Delete(std::uint8_t id, std::uint32_t row) {
@@ -68,6 +72,14 @@ void CQoDB::Clear(std::uint8_t id) {
 
 void CQoDB::ClearAll() {
     for (std::uint8_t id = 0; id < kTables; ++id) Clear(id);
+}
+
+void CQoDB::ReplaceWith(CQoDB& source) {
+    if (&source == this) return;
+    for (std::uint8_t id = 0; id < kTables; ++id) {
+        tables_[id].TakeRowsFrom(source.tables_[id]);
+        lastId_[id] = std::exchange(source.lastId_[id], 0);
+    }
 }
 
 } // namespace tabstore

@@ -50,17 +50,19 @@ TEST(QoDB, AutomaticKeysCountFromOne) {
     EXPECT_EQ(Append(db, 1, 30), 1); // every table keeps its own LastID
 }
 
-TEST(QoDB, AutomaticKeyFollowsTheLastAddNotTheLargestKey) {
+TEST(QoDB, AutomaticKeyNeverLandsOnAPresentRow) {
     CQoDB db;
     EXPECT_EQ(db.Add(3, 7, NewRow(1)), 7);
     EXPECT_EQ(db.Add(3, NewRow(2)), 8);
     EXPECT_EQ(db.Add(3, 9, NewRow(3)), 9);
     EXPECT_EQ(db.Add(3, 5, NewRow(4)), 5);
-    EXPECT_EQ(db.Add(3, NewRow(5)), 6);
-    EXPECT_EQ(db.Add(3, NewRow(6)), 7); // replaces row 7 and frees its buffer
-    EXPECT_EQ(db.Size(3), 5u);
+    EXPECT_EQ(db.Add(3, NewRow(5)), 10); // after the highest key, not after the last add
+    EXPECT_EQ(db.Update(3, 7, NewRow(6)), 7);
+    EXPECT_EQ(db.Add(3, NewRow(7)), 11); // an update is not an append
+    EXPECT_EQ(db.Size(3), 6u);
+    EXPECT_EQ(AsRow(db.GetRow(3, 8))->payload, 2);
     EXPECT_EQ(AsRow(db.GetRow(3, 7))->payload, 6);
-    EXPECT_EQ(AsRow(db.GetLastRow(3))->payload, 6);
+    EXPECT_EQ(AsRow(db.GetLastRow(3))->payload, 7);
 }
 
 TEST(QoDB, DeleteWalkAndLookupsOfAbsentRows) {
@@ -84,7 +86,7 @@ TEST(QoDB, DeleteWalkAndLookupsOfAbsentRows) {
 TEST(QoDB, UpdateReplacesOrAddsAndKeepsTheStoredBuffer) {
     CQoDB db;
     EXPECT_EQ(db.Update(5, 4, NewRow(1)), 4); // absent: simply added
-    EXPECT_EQ(db.LastID(5), 4u);
+    EXPECT_EQ(db.LastID(5), 0u) << "an update is not an append";
     EXPECT_EQ(db.Update(5, 4, NewRow(2)), 4);
     EXPECT_EQ(db.Size(5), 1u);
     RowBuffer stored = db.GetRow(5, 4);
@@ -125,4 +127,19 @@ TEST(QoDB, ClearResetsRowsAndKeys) {
     db.ClearAll();
     for (std::uint8_t id = 0; id < CQoDB::kTables; ++id) EXPECT_EQ(db.Size(id), 0u);
     EXPECT_EQ(Append(db, 2, 5), 1);
+}
+
+TEST(QoDB, ReplaceWithTakesEveryRowAndLeavesTheSourceEmpty) {
+    CQoDB open;
+    Append(open, 1, 1);
+    Append(open, 5, 2);
+    CQoDB loaded;
+    Append(loaded, 1, 10);
+    Append(loaded, 1, 11);
+    open.ReplaceWith(loaded);
+    EXPECT_EQ(Walk(open, 1), (std::vector<int>{10, 11}));
+    EXPECT_EQ(open.Size(5), 0u);
+    EXPECT_EQ(Append(open, 1, 12), 3);
+    for (std::uint8_t id = 0; id < CQoDB::kTables; ++id) EXPECT_EQ(loaded.Size(id), 0u);
+    EXPECT_EQ(Append(loaded, 1, 13), 1); // the source is reusable and shares no buffer
 }

@@ -67,12 +67,17 @@ template <class KeyTraits> class BasicMapList {
     int Update(Key id, RowBuffer data);
     int Remove(Key id);
     RowBuffer SearchByID(Key id);
+    /// The largest key present; a default key (0, "") when the list is empty.
+    typename KeyTraits::Stored HighestKey();
     RowBuffer SearchOneByExtendedCallback(const MatchFn& fn);
 
     /// Callers hold the lock (lock()/unlock()) or run on a single thread.
     RowBuffer GetNextIDUnsafety(Key id) const;
     RowBuffer GetPrevIDUnsafety(Key id) const;
     int ClearAllListUnsafety();
+    /// Frees this list's rows, then takes over every row of source (which is left empty);
+    /// no buffer is copied.
+    void TakeRowsFrom(BasicMapList& source);
 
     unsigned TotalListSize() const { return static_cast<unsigned>(items_.size()); }
     bool IsEmpty() const { return items_.empty(); }

@@ -28,9 +28,11 @@ class CQoDB {
 
     /// Stores data under row (replacing and freeing a present row); row, or -1.
     int Add(std::uint8_t id, std::uint32_t row, RowBuffer data);
-    /// Stores data under LastID + 1; that key, or -1.
+    /// Appends data under a key above every key in use (and above LastID); that key, or -1.
+    /// Never replaces a row: an automatic key that landed on a present row would silently
+    /// drop a record.
     int Add(std::uint8_t id, RowBuffer data);
-    /// Replaces (or adds) the row; row, or -1.
+    /// Replaces (or adds) the row; row, or -1. LastID stays: an edit is not an append.
     int Update(std::uint8_t id, std::uint32_t row, RowBuffer data);
     /// Removes and frees the row; row, or -1 when absent.
     int Delete(std::uint8_t id, std::uint32_t row);
@@ -47,6 +49,9 @@ class CQoDB {
     std::uint32_t LastID(std::uint8_t id) const { return id < kTables ? lastId_[id] : 0; }
     void Clear(std::uint8_t id);
     void ClearAll();
+    /// Every table takes source's rows and LastID, freeing its own; source is left empty.
+    /// Lets a load fill a fresh store and replace the open one only once it succeeded.
+    void ReplaceWith(CQoDB& source);
 
   private:
     std::array<CMapListIntegerID, kTables> tables_;
