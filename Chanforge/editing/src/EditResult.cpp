@@ -11,6 +11,16 @@ std::string EditMessage(EditResult result) {
     case EditResult::FavoriteNameTooLong:
         return "Cannot change Favorite name. mismatch string size";
     case EditResult::BadFavoriteGroup: return "Favorite group does not exist";
+    case EditResult::EmptyName: return "Name string is empty!";
+    case EditResult::NoSuchSatellite: return "The transponder's satellite does not exist";
+    case EditResult::SatelliteIdsExhausted:
+        return "Cannot add a satellite: satellite IDs end at 255";
+    case EditResult::TransponderIdsExhausted:
+        return "Cannot add a transponder to this satellite: transponder IDs end at 255";
+    case EditResult::MuxIdsExhausted: return "Cannot add a Mux: Mux IDs end at 255";
+    case EditResult::ProviderIdsExhausted:
+        return "Cannot add a provider: broadcast IDs end at 65535";
+    case EditResult::StoreRefused: return "The record could not be stored";
     case EditResult::Ok:
     case EditResult::Nothing: break;
     }

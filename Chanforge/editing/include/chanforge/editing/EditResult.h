@@ -14,6 +14,13 @@ enum class EditResult {
     MoveRadioToTV,
     FavoriteNameTooLong,
     BadFavoriteGroup,     ///< a group number outside 1..32 cannot be a Favorite bit
+    EmptyName,            ///< a satellite or provider without a name is an empty slot
+    NoSuchSatellite,      ///< a transponder must hang on a satellite that exists
+    SatelliteIdsExhausted,   ///< SatID is one byte
+    TransponderIdsExhausted, ///< TPID is one byte per satellite
+    MuxIdsExhausted,         ///< MuxID is one byte
+    ProviderIdsExhausted,    ///< BroadcastID is two bytes
+    StoreRefused,         ///< the table store did not take the record
 };
 
 /// The message shown for a refused operation; empty for Ok and Nothing.

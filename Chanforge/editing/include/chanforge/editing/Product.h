@@ -19,6 +19,16 @@ struct Product {
     bool KeepsFavoritePositions() const { return (type & 0x70) != 0; }
     /// Product list 8 shows and moves the receiver's own channel number.
     bool UsesShowNum() const { return list == 8; }
+    /// Product lists 7 and 8 give transponders a transmission system, modulation and pilot
+    /// (DVB-S2) and so a code-rate list per system and modulation.
+    bool ExtendedTransponders() const { return list == 7 || list == 8; }
+    /// Product lists 7 and 8 can switch the C/Ku band by LNB voltage ("0V / 12V").
+    bool VoltageBandSwitch() const { return list == 7 || list == 8; }
+    /// Product list 10 keeps the cable constellation and the spectrum inversion in fields of
+    /// their own; the others pack both into Modulation (constellation << 2 | inversion).
+    bool SeparateCableInversion() const { return list == 10; }
+    /// Satellites carry a second LNB block for the second tuner.
+    bool TwoTuners() const { return (type & 8) != 0; }
 };
 
 /// Reads the product list and type from the stored policy.

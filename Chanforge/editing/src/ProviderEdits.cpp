@@ -1,0 +1,72 @@
+#include "chanforge/editing/NetworkEdits.h"
+
+#include "NetworkRows.h"
+
+#include <cstdio>
+
+namespace chanforge::editing {
+
+namespace {
+
+constexpr unsigned kLastBroadcastID = 0xFFFF;
+
+/// The name as the record will hold it: at most 16 characters.
+std::string_view Fitted(std::string_view name) {
+    return name.substr(0, std::min(name.find('\0'), sizeof(Broadcast_Info_Tag::Name) - 1));
+}
+
+} // namespace
+
+NewRecord NewProvider(tabstore::CQoDB& db, std::string_view name) {
+    name = Fitted(name);
+    if (name.empty())
+        return {EditResult::EmptyName};
+    const unsigned highest = network::Highest<Broadcast_Info_Tag>(
+        db, kProviderTable, [](const auto&) { return true; },
+        [](const Broadcast_Info_Tag& p) { return p.BroadcastID; });
+    if (highest >= kLastBroadcastID)
+        return {EditResult::ProviderIdsExhausted};
+    auto provider = ZeroRecord<Broadcast_Info_Tag>();
+    provider.BroadcastID = static_cast<std::uint16_t>(highest + 1);
+    network::SetName(provider.Name, name);
+    const int key = AppendCopy(db, kProviderTable, provider);
+    if (key <= 0)
+        return {EditResult::StoreRefused};
+    return {EditResult::Ok, static_cast<std::uint32_t>(key)};
+}
+
+EditResult RenameProvider(tabstore::CQoDB& db, std::uint32_t key, std::string_view name) {
+    auto* provider = rows::Get<Broadcast_Info_Tag>(db, kProviderTable, key);
+    if (provider == nullptr)
+        return EditResult::Nothing;
+    name = Fitted(name);
+    if (name.empty())
+        return EditResult::EmptyName;
+    network::SetName(provider->Name, name);
+    return EditResult::Ok;
+}
+
+EditResult DeleteProviders(tabstore::CQoDB& db, const RowIds& keys) {
+    EditResult result = EditResult::Nothing;
+    for (std::uint32_t key : keys)
+        if (key != 0 && db.Delete(kProviderTable, key) >= 0)
+            result = EditResult::Ok;
+    return result;
+}
+
+DescriptionRecords DescribeProvider(tabstore::CQoDB& db, std::uint32_t key) {
+    DescriptionRecords out;
+    if (const auto* provider = rows::Get<Broadcast_Info_Tag>(db, kProviderTable, key))
+        out.provider = *provider;
+    return out;
+}
+
+std::string ProviderDescription(const Broadcast_Info_Tag& provider) {
+    char text[64] = {};
+    std::snprintf(text, sizeof text, "Broadcast Name : %.*s (ID : %d)",
+                  static_cast<int>(strnlen(provider.Name, sizeof provider.Name)), provider.Name,
+                  static_cast<int>(provider.BroadcastID));
+    return text;
+}
+
+} // namespace chanforge::editing
