@@ -80,6 +80,8 @@ int CCommParser::Initialize(const std::string& path, bool write) {
     m_quiet = QuietWait::None;
     m_reRequested = false;
     m_storedBytes = 0;
+    m_failure.clear();
+    m_requestedBlock = -1;
     return 1;
 }
 
@@ -268,9 +270,17 @@ void CCommParser::BeginBlocks(int blockCount, QPResult_Tag& result) {
     m_blockCounter = 0;
     m_storedBytes = 0;
     ClearBuffer();
-    if (blockCount == 0) {
-        // An empty database: nothing to ask for, the file is complete as it stands.
-        if (!FinishReceive()) result.resultCode = kQPFailure;
+    // Even an empty database fills blocks, so an announcement of none (or of more than the
+    // model's flash holds) is a receiver fault, and taking it would replace the target with
+    // a file that cannot be opened.
+    if (blockCount == 0 || blockCount > ImageBlockLimit()) {
+        char text[128];
+        std::snprintf(text, sizeof text,
+                      blockCount == 0 ? "The receiver announced no data (%d blocks)"
+                                      : "The receiver announced %d blocks, more than its flash holds",
+                      blockCount);
+        m_failure = text;
+        result.resultCode = kQPFailure;
         return;
     }
     m_state = kStateBlocksArriving;
@@ -359,6 +369,29 @@ QPResult_Tag CCommParser::RequestBlockAgain() {
     return result;
 }
 
+int CCommParser::ImageBlockLimit() const {
+    // A generous bound: every block of the layout placed after the one that starts last.
+    const std::uint64_t sector = static_cast<std::uint64_t>(std::max(GetFlashOneSectorSize(), 1));
+    std::uint64_t furthestStart = 0, lengths = 0;
+    const auto add = [&](std::uint32_t start, std::uint32_t count, std::uint32_t chunk) {
+        furthestStart = std::max<std::uint64_t>(furthestStart, start);
+        lengths += std::uint64_t{count} * std::max<std::uint64_t>(sector, chunk);
+    };
+    std::uint32_t start = 0, count = 0, chunk = 0, extra = 0;
+    GetFlashMMIBlockInfo(&start, &count, &chunk, &extra);
+    add(start, count, chunk);
+    for (auto* info : {&GetFlashSatBlockInfo, &GetFlashBrdBlockInfo, &GetFlashTPBlockInfo,
+                       &GetFlashMuxBlockInfo}) {
+        info(&start, &count, &chunk);
+        add(start, count, chunk);
+    }
+    GetFlashCHBlockInfo(&start, &count, &chunk, &extra);
+    add(start, count, chunk);
+    const std::uint64_t size = static_cast<std::uint64_t>(m_blockSize);
+    const std::uint64_t blocks = (furthestStart + lengths + sector + size - 1) / size;
+    return static_cast<int>(std::min<std::uint64_t>(blocks, 0x7FFFFFFF));
+}
+
 // ---- send side: blocks ----
 
 int CCommParser::UploadBlockCount(bool roundUp) const {
@@ -371,6 +404,7 @@ bool CCommParser::AnswerBlockRequest(int k, int checksumBytes, QPResult_Tag& res
     if (result.resultCode == kQPDataAndCommands ||
         result.CommandCount() + checksumBytes > kQPMaxCommands)
         return false;
+    m_requestedBlock = k;
     m_uploadOffset = static_cast<std::int64_t>(k) * m_flashBlockSize + kHeaderSize;
     std::vector<unsigned char> block(static_cast<std::size_t>(m_flashBlockSize), 0);
     // A short last block goes out at full size, zero-padded.

@@ -66,12 +66,16 @@ TEST_F(QVRDownload, BytesBeyondOneBlockAreDropped) {
     EXPECT_EQ(ReadFile(path), ChannelFile(BlockData(0) + BlockData(1)));
 }
 
-TEST_F(QVRDownload, RequestAgainOutsideTheBlockStateSendsNothingAndEmptyDatabaseEndsAtOnce) {
+TEST_F(QVRDownload, RequestAgainOutsideTheBlockStateSendsNothingAndImpossibleCountsAreRefused) {
     EXPECT_EQ(parser.RequestBlockAgain().resultCode, kQPNothing);
     EXPECT_EQ(parser.OnQuietLine().resultCode, kQPNothing);
-    EXPECT_EQ(Send("a0000b"), std::vector<Bytes>{"DOWN_SUCCESS\r"});
-    EXPECT_EQ(parser.GetParsingState(), kStateReceiveFinished);
-    EXPECT_EQ(ReadFile(path), ChannelFile(""));
+    for (const char* announcement : {"a0000b", "a9999b"}) {
+        ASSERT_EQ(parser.Initialize(path, true), 1);
+        EXPECT_EQ(Feed(parser, Direction::Download, announcement).resultCode, kQPFailure) << announcement;
+        EXPECT_NE(parser.GetParsingState(), kStateReceiveFinished);
+        EXPECT_FALSE(parser.GetFailure().empty());
+    }
+    EXPECT_EQ(ReadFile(path), "");
 }
 
 TEST_F(QVRDownload, PromptThenAckOnOneChunkAnswersEachLineOnce) {

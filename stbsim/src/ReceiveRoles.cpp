@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 
 namespace stbsim {
 
@@ -40,7 +41,7 @@ SessionResult Simulator::QvrReceive() {
     std::snprintf(mark, sizeof mark, "q%04dr", m_options.startBlock % 10000);
     m_link.Write(mark);
     if (!ExpectLine(m_link, "REQUEST_BLOCK", kReplyMs)) return {kind, false, "no block-count request"};
-    std::snprintf(mark, sizeof mark, "a%04db", static_cast<int>(m_image.size() / 1024) % 10000);
+    std::snprintf(mark, sizeof mark, "a%04db", AnnouncedBlocks() % 10000);
     m_link.Write(mark);
     std::string note;
     const bool done = ServeBlocks(&note);
@@ -62,10 +63,24 @@ SessionResult Simulator::StReceive() {
     if (!ExpectLine(m_link, "REQUEST_START_BLOCK", kReplyMs)) return {kind, false, "no start-block request"};
     m_link.Write(WidthNumber(m_options.startBlock));
     if (!ExpectLine(m_link, "REQUEST_BLOCK", kReplyMs)) return {kind, false, "no block-count request"};
-    m_link.Write(WidthNumber(static_cast<int>(m_image.size() / 1024)));
+    m_link.Write(WidthNumber(AnnouncedBlocks()));
     std::string note;
     const bool done = ServeBlocks(&note);
     return {kind, done, note};
+}
+
+int Simulator::AnnouncedBlocks() const {
+    return m_options.announceBlocks >= 0 ? m_options.announceBlocks : static_cast<int>(m_image.size() / 1024);
+}
+
+void Simulator::FloodNoise() {
+    std::mt19937 random(m_options.seed);
+    std::string noise(64, '\0');
+    while (!m_link.Stopped()) {
+        for (char& byte : noise) byte = static_cast<char>(random() & 0xFF);
+        m_link.Write(noise);
+        m_link.Sleep(2);
+    }
 }
 
 bool Simulator::ServeBlocks(std::string* note) {
@@ -85,6 +100,11 @@ bool Simulator::ServeBlocks(std::string* note) {
             m_link.DrainUntilQuiet(50);
             continue;
         }
+        if (m_options.noiseFlood) {
+            FloodNoise();
+            *note = "flooded the line";
+            return false;
+        }
         if (k >= 0 && k < blocks) SendBlock(k);
     }
     *note = "the PC went silent";
@@ -97,7 +117,7 @@ void Simulator::SendBlock(int k) {
     for (char byte : block) sum += static_cast<unsigned char>(byte);
     block += static_cast<char>(sum & 0xFF);
     if (m_options.checksumSize == 2) block += static_cast<char>((sum >> 8) & 0xFF);
-    if (k == m_options.corruptBlock && !m_corrupted) {
+    if (m_options.alwaysBadChecksum || (k == m_options.corruptBlock && !m_corrupted)) {
         m_corrupted = true;
         block[1024] = static_cast<char>(block[1024] ^ 0x5A);
     }

@@ -77,7 +77,8 @@ std::string Simulator::TakeBlocks(int n, int checksumBytes, std::string* note) {
     std::string image;
     for (int k = 0; k < n; ++k) {
         bool taken = false;
-        for (int attempt = 0; attempt < kAttempts && !taken && !m_link.Stopped(); ++attempt) {
+        const int attempts = k == m_options.repeatRequest ? 1000000 : kAttempts;
+        for (int attempt = 0; attempt < attempts && !taken && !m_link.Stopped(); ++attempt) {
             SendLine(Numbered("REQUEST_1024DOWN:", k));
             const auto block = m_link.ReadExact(1024 + static_cast<std::size_t>(checksumBytes), kReplyMs);
             if (!block) continue;
@@ -98,6 +99,7 @@ std::string Simulator::TakeBlocks(int n, int checksumBytes, std::string* note) {
                 SendLine(Numbered("1024DOWN_ERR:", k));
                 continue;
             }
+            if (k == m_options.repeatRequest) continue; // asks for it again as if it never came
             image += data;
             SendLine(Numbered("1024DOWN_SUCCESS:", k));
             if (m_options.garbageEvery > 0 && (k + 1) % m_options.garbageEvery == 0)

@@ -49,6 +49,10 @@ faults:
   --silent-ms MS        ... for this long (default 3000)
   --garbage-every N     a garbage line after every N-th block
   --fail-send           end a send with RESPONSE_DOWNLOAD_FAIL
+  --noise-flood         answer the first block request with endless noise
+  --always-bad-checksum send every block with a wrong checksum
+  --repeat-request N    on a send, ask for block N again and again
+  --announce-blocks N   announce N blocks on a receive, whatever the image holds
   --sessions N          end after N conversations
   --seed N              seed of the random chunking
   --verbose             log the conversation on standard error
@@ -96,6 +100,8 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& argume
         {"--silent-block", number(&options.silentBlock, 0)},
         {"--silent-ms", number(&options.silentMs, 0)},
         {"--garbage-every", number(&options.garbageEvery, 0)},
+        {"--repeat-request", number(&options.repeatRequest, 0)},
+        {"--announce-blocks", number(&options.announceBlocks, 0)},
         {"--sessions", number(&options.sessions, 0)},
         {"--seed", number(&seed, 0)},
     };
@@ -105,6 +111,10 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& argume
             options.bigEndian = true;
         } else if (name == "--fail-send") {
             options.failSend = true;
+        } else if (name == "--noise-flood") {
+            options.noiseFlood = true;
+        } else if (name == "--always-bad-checksum") {
+            options.alwaysBadChecksum = true;
         } else if (name == "--verbose") {
             options.verbose = true;
         } else if (const auto setter = valued.find(name); setter != valued.end()) {

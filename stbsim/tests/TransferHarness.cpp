@@ -73,6 +73,7 @@ qpui::TransferLine TransferTest::Line(const std::string& port, int idleTimeoutMs
     qpui::TransferLine line;
     line.port = port;
     line.idleTimeoutMs = idleTimeoutMs;
+    line.settings.baud = baud;
     return line;
 }
 

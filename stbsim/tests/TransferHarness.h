@@ -61,6 +61,7 @@ protected:
     QTemporaryDir dir;
     stbsim::SimOptions sim;
     qpui::ParserFamily sendFamily = qpui::ParserFamily::Qvr;
+    std::uint32_t baud = 115200; ///< the PC's line rate, which sets its timers
 };
 
 std::string ReadAll(const std::string& path);

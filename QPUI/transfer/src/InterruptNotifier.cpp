@@ -11,7 +11,9 @@ namespace qpui {
 namespace {
 
 int wakePipe[2] = {-1, -1};
-struct sigaction previous {};
+/// Ctrl+C, a kill and a closed terminal all cancel: the transfer ends and tidies up.
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction previous[3] {};
 
 void OnSignal(int) {
     // Only async-signal-safe work here: one byte through the pipe wakes the event loop.
@@ -34,12 +36,12 @@ InterruptNotifier::InterruptNotifier(std::function<void()> onInterrupt)
     struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, &previous);
+    for (int i = 0; i < 3; ++i) ::sigaction(kSignals[i], &action, &previous[i]);
 }
 
 InterruptNotifier::~InterruptNotifier() {
     if (!m_notifier) return;
-    ::sigaction(SIGINT, &previous, nullptr);
+    for (int i = 0; i < 3; ++i) ::sigaction(kSignals[i], &previous[i], nullptr);
     m_notifier.reset();
     ::close(wakePipe[0]);
     ::close(wakePipe[1]);

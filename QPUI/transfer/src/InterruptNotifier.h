@@ -1,4 +1,5 @@
-// Turns Ctrl+C into a call on the event loop's thread, where a transfer may be cancelled.
+// Turns Ctrl+C, a kill (SIGTERM) and a closed terminal into a call on the event loop's thread,
+// where a transfer may be cancelled.
 #pragma once
 
 #include <QObject>

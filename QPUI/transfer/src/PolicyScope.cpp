@@ -2,20 +2,18 @@
 
 #include "policy/Presets.h"
 #include "utils/Registry.h"
+#include "utils/TempFiles.h"
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryFile>
 
 namespace qpui {
 
 PolicyScope::PolicyScope(const policy::ProductPreset* preset) {
     if (preset == nullptr) return;
     m_previous = utils::SettingsPath();
-    QTemporaryFile copy(QStringLiteral("%1/chanforge-policy-XXXXXX.ini").arg(QDir::tempPath()));
-    copy.setAutoRemove(false);
-    if (!copy.open()) return;
-    m_copy = copy.fileName().toStdString();
+    m_copy = utils::CreateGuardedTempFile("chanforge-policy", ".ini");
+    QFile copy(QString::fromStdString(m_copy));
+    if (m_copy.empty() || !copy.open(QIODevice::WriteOnly)) return;
     QFile stored(QString::fromStdString(m_previous));
     if (stored.open(QIODevice::ReadOnly)) copy.write(stored.readAll());
     copy.close();
@@ -26,7 +24,7 @@ PolicyScope::PolicyScope(const policy::ProductPreset* preset) {
 PolicyScope::~PolicyScope() {
     if (m_copy.empty()) return;
     utils::SetSettingsPath(m_previous);
-    QFile::remove(QString::fromStdString(m_copy));
+    utils::RemoveGuardedTempFile(m_copy);
 }
 
 } // namespace qpui

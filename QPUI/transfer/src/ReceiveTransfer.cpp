@@ -5,6 +5,7 @@
 
 #include <QThread>
 
+#include <algorithm>
 #include <cstring>
 
 namespace qpui {
@@ -47,12 +48,10 @@ void CReceiveTransfer::OnBytes(const unsigned char* bytes, int count) {
     ShowProgress(m_parser->GetProcessPercent(), texts::kDownloading);
     const QPResult_Tag result = m_parser->ParsingData4Download(bytes, count);
     if (result.resultCode == kQPFailure) {
-        ForceProgress(0);
-        SetStatus(texts::kDataSendFail);
-        Finish(Outcome::Failed, texts::kDataSendFail);
+        Fail();
         return;
     }
-    if (result.resultCode == kQPCommands) WriteCommands(result, 0);
+    if (result.resultCode == kQPCommands && !Answer(result)) return;
     if (m_parser->GetParsingState() == kStateReceiveFinished) {
         ForceProgress(10000);
         SetStatus(texts::kReceivedAll);
@@ -62,17 +61,35 @@ void CReceiveTransfer::OnBytes(const unsigned char* bytes, int count) {
     ArmRequestTimer();
 }
 
+void CReceiveTransfer::Fail() {
+    const std::string reason = m_parser->GetFailure();
+    const QString message = reason.empty() ? QString::fromLatin1(texts::kDataSendFail) : QString::fromStdString(reason);
+    ForceProgress(0);
+    SetStatus(message);
+    Finish(Outcome::Failed, message);
+}
+
+bool CReceiveTransfer::Answer(const QPResult_Tag& result) {
+    // While blocks arrive every command set asks for a block: the next one, or this one again.
+    if (m_parser->GetParsingState() == kStateBlocksArriving && result.CommandCount() > 0 &&
+        !CountBlockAttempt(result.nextBlock))
+        return false;
+    return WriteCommands(result, 0);
+}
+
 void CReceiveTransfer::ArmRequestTimer() {
     // Only a block can be asked for again; before the blocks there is nothing to repeat.
     if (IsFinished() || m_parser->GetParsingState() != kStateBlocksArriving) return;
-    m_requestTimer.start(m_parser->AwaitsQuietLine() ? kQuietLineMs : kRequestAgainMs);
+    // A slow line must have time to carry the whole block before it is asked for again.
+    const int requestAgainMs = std::max(kRequestAgainMs, LineMs(m_parser->BlockLineBytes()) + kLineMarginMs);
+    m_requestTimer.start(m_parser->AwaitsQuietLine() ? kQuietLineMs : requestAgainMs);
 }
 
 void CReceiveTransfer::OnRequestTimer() {
     if (IsFinished()) return;
     const QPResult_Tag result =
         m_parser->AwaitsQuietLine() ? m_parser->OnQuietLine() : m_parser->RequestBlockAgain();
-    if (!WriteCommands(result, 0)) return; // the line is failing: stop asking
+    if (!Answer(result)) return; // ended, or the line is failing: stop asking
     ArmRequestTimer();
 }
 

@@ -41,7 +41,7 @@ void CSendTransfer::Knock() {
 
 void CSendTransfer::RepeatBlock() {
     // The receiver is silent after a block: send the block again, without its checksum.
-    if (m_heldBlock.empty()) return;
+    if (m_heldBlock.empty() || !CountBlockAttempt(m_parser->GetRequestedBlock())) return;
     const int size = static_cast<int>(m_heldBlock.size());
     if (Write(m_heldBlock.data(), size) < static_cast<std::uint32_t>(size)) {
         utils::Report(utils::ReportLevel::Error, texts::kWriteFailed);
@@ -66,6 +66,7 @@ void CSendTransfer::OnBytes(const unsigned char* bytes, int count) {
         WriteCommands(result, 10);
         break;
     case kQPDataAndCommands: {
+        if (!CountBlockAttempt(m_parser->GetRequestedBlock())) return;
         const int size = static_cast<int>(result.data.size());
         if (size > 0) {
             if (Write(result.data.data(), size) < static_cast<std::uint32_t>(size))
@@ -73,7 +74,9 @@ void CSendTransfer::OnBytes(const unsigned char* bytes, int count) {
             else
                 m_heldBlock = result.data;
         }
-        m_repeatTimer.start(kRepeatBlockMs);
+        // The block must have reached the receiver, and its answer come back, before it is
+        // repeated: on a slow line the block alone outlasts the base interval.
+        m_repeatTimer.start(kRepeatBlockMs + LineMs(size + 2));
         WriteCommands(result, 1);
         break;
     }

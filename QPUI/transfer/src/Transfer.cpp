@@ -20,11 +20,14 @@ CTransfer::CTransfer(ParserFamily family, QObject* parent) : QObject(parent), m_
     m_port.SetParentWnd(this);
     m_port.SetEventMsgID(serlink::kDataArrivedEvent);
     m_idleTimer.setSingleShot(true);
-    connect(&m_idleTimer, &QTimer::timeout, this, [this] {
-        const int seconds = m_idleTimer.interval() / 1000;
-        Finish(Outcome::Failed,
-               QStringLiteral("No reply from the receiver for %1 seconds").arg(seconds));
-    });
+    connect(&m_idleTimer, &QTimer::timeout, this, [this] { OnIdle(); });
+}
+
+void CTransfer::OnIdle() {
+    const int seconds = m_idleTimer.interval() / 1000;
+    Finish(Outcome::Failed, m_bytesSinceProgress
+                                ? QStringLiteral("No progress for %1 seconds: the receiver's data is not accepted").arg(seconds)
+                                : QStringLiteral("No reply from the receiver for %1 seconds").arg(seconds));
 }
 
 CTransfer::~CTransfer() { m_port.ClosePort(); }
@@ -44,6 +47,10 @@ TransferStats CTransfer::Stats() const {
 bool CTransfer::Prepare(const std::string& path, bool receiving) {
     m_finished = false;
     m_bytesIn = m_bytesOut = 0;
+    m_mark = {};
+    m_bytesSinceProgress = false;
+    m_attemptBlock = -1;
+    m_attempts = 0;
     m_clock.start();
     ForceProgress(0);
     if (m_family == ParserFamily::St)
@@ -59,6 +66,7 @@ bool CTransfer::OpenLine(const TransferLine& line) {
     const SERIAL_COMM_INFO_TAG& s = line.settings;
     if (m_port.OpenPort(line.port, s.baud, s.dataBits, s.stopBits, s.parity) == 1) {
         if (line.idleTimeoutMs > 0) m_idleTimer.setInterval(line.idleTimeoutMs);
+        m_baud = s.baud;
         return true;
     }
     Finish(Outcome::Failed, QStringLiteral("Cannot open serial port %1: %2")
@@ -68,7 +76,32 @@ bool CTransfer::OpenLine(const TransferLine& line) {
 }
 
 void CTransfer::StartIdleClock() {
+    m_mark = CurrentMark();
+    m_bytesSinceProgress = false;
     if (m_idleTimer.interval() > 0 && !m_finished) m_idleTimer.start();
+}
+
+CTransfer::ProgressMark CTransfer::CurrentMark() const {
+    if (!m_parser) return {};
+    const int state = m_parser->GetParsingState();
+    // While blocks arrive the figure also moves with every byte of a block that may yet fail.
+    const int figure = state == kStateBlocksArriving ? 0 : m_parser->GetProcessPercent();
+    return {state, m_parser->GetBlocksDone(), figure};
+}
+
+int CTransfer::LineMs(int bytes) const {
+    if (m_baud == 0) return 0;
+    return static_cast<int>((static_cast<std::int64_t>(bytes) * 10 * 1000 + m_baud - 1) / m_baud);
+}
+
+bool CTransfer::CountBlockAttempt(int block) {
+    if (block != m_attemptBlock) {
+        m_attemptBlock = block;
+        m_attempts = 0;
+    }
+    if (++m_attempts <= kMaxBlockAttempts) return true;
+    Finish(Outcome::Failed, QStringLiteral("Block %1 failed %2 times").arg(block).arg(kMaxBlockAttempts));
+    return false;
 }
 
 bool CTransfer::event(QEvent* event) {
@@ -87,8 +120,9 @@ bool CTransfer::event(QEvent* event) {
         m_port.ReadSerialComm(bytes.data(), static_cast<std::uint32_t>(notice->lParam));
     if (read == 0 || read == 0xFFFFFFFFu) return true;
     m_bytesIn += read;
-    StartIdleClock();
+    m_bytesSinceProgress = true;
     OnBytes(bytes.data(), static_cast<int>(read));
+    if (CurrentMark() != m_mark) StartIdleClock();
     return true;
 }
 

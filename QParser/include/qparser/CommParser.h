@@ -67,6 +67,16 @@ public:
     /// Receive side, while blocks arrive: drops a partial block and asks for it again.
     QPResult_Tag RequestBlockAgain();
 
+    /// Why the last step failed, for the operator; empty when the failure has no reason of its
+    /// own (the transfer file could not be written).
+    const std::string& GetFailure() const { return m_failure; }
+    /// Send side: the block the receiver asked for last, or -1.
+    int GetRequestedBlock() const { return m_requestedBlock; }
+    /// Bytes one block takes on the line with its checksum, in this conversation's direction.
+    int BlockLineBytes() const { return m_receiving ? m_blockSize + m_checksumSize : m_flashBlockSize + 2; }
+    /// Receive side: most blocks an image of the stored model can have.
+    int ImageBlockLimit() const;
+
     /// Text of version slot 1..18; empty for other numbers.
     std::string_view GetVersionField(int slot) const;
     const unsigned char* GetInfoBlock() const { return m_info; }
@@ -157,4 +167,6 @@ private:
     std::vector<std::int16_t> m_sentBlockSums; ///< -1: not sent; else the block's 8-bit sum
     std::unique_ptr<qparser::TransferFile> m_file;
     std::string m_path;
+    std::string m_failure;
+    int m_requestedBlock = -1;
 };

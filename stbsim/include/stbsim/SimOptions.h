@@ -32,6 +32,10 @@ struct SimOptions {
     int silentMs = 3000;    ///< ...this long
     int garbageEvery = 0;   ///< a garbage line after every n-th block
     bool failSend = false;  ///< ends a send with "RESPONSE_DOWNLOAD_FAIL"
+    bool noiseFlood = false; ///< answers the first block request with endless noise
+    bool alwaysBadChecksum = false; ///< every block it sends has a wrong checksum
+    int repeatRequest = -1; ///< asks for this block again and again, however often it arrives
+    int announceBlocks = -1; ///< announces this many blocks instead of its image's count
     // Running.
     int sessions = 0;       ///< conversations before it ends; 0: until interrupted
     unsigned seed = 1;

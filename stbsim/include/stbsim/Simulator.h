@@ -37,6 +37,9 @@ private:
     /// Serves block requests until the PC ends the receive; true when it did.
     bool ServeBlocks(std::string* note);
     void SendBlock(int k);
+    int AnnouncedBlocks() const;
+    /// Random bytes until stopped: a receiver whose line is all noise.
+    void FloodNoise();
 
     // Send: the receiver is sent a database.
     SessionResult QvrSend();

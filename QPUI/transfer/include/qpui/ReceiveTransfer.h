@@ -35,6 +35,10 @@ protected:
 private:
     void ArmRequestTimer();
     void OnRequestTimer();
+    /// Writes a result's commands, counting a block request among them; false when the
+    /// transfer ended instead.
+    bool Answer(const QPResult_Tag& result);
+    void Fail();
 
     QTimer m_requestTimer;
 };

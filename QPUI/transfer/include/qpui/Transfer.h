@@ -24,8 +24,16 @@ ParserFamily FamilyForProductList(int productList);
 struct TransferLine {
     std::string port; ///< device path, platform port name or "COM<n>"
     SERIAL_COMM_INFO_TAG settings;
-    int idleTimeoutMs = 0; ///< fail when the receiver sends nothing this long; 0 waits forever
+    /// Fail when the conversation has not moved on this long (no new block accepted, no new
+    /// step); 0 waits forever. Bytes alone do not count: a receiver sending noise is no progress.
+    int idleTimeoutMs = 0;
 };
+
+/// What a timer waiting for a block allows beyond the block's own time on the line: the
+/// receiver's turnaround and the operating system's latency.
+inline constexpr int kLineMarginMs = 500;
+/// Most times one block may be asked for or sent before the transfer gives up on it.
+inline constexpr int kMaxBlockAttempts = 10;
 
 struct TransferStats {
     int blocksDone = 0;
@@ -79,12 +87,31 @@ protected:
     /// Ends the transfer: timers stopped, port closed, an incomplete receive discarded.
     void Finish(Outcome outcome, const QString& message);
     void StartIdleClock();
+    /// Milliseconds the line needs for count bytes at the configured rate (ten bits a byte).
+    int LineMs(int bytes) const;
+    /// Counts one more request or sending of block; after kMaxBlockAttempts the transfer
+    /// fails instead and this returns false.
+    bool CountBlockAttempt(int block);
 
     CSerialComm m_port;
     std::unique_ptr<CCommParser> m_parser;
 
 private:
+    struct ProgressMark {
+        int state = -1;
+        int blocks = 0;
+        int figure = 0;
+        bool operator==(const ProgressMark&) const = default;
+    };
+    ProgressMark CurrentMark() const;
+    void OnIdle();
+
     ParserFamily m_family;
+    std::uint32_t m_baud = 0;
+    ProgressMark m_mark;
+    bool m_bytesSinceProgress = false;
+    int m_attemptBlock = -1;
+    int m_attempts = 0;
     QTimer m_idleTimer;
     QElapsedTimer m_clock;
     int m_shown = 0;
