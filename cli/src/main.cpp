@@ -3,6 +3,7 @@
 
 #include "policy/Presets.h"
 #include "utils/Registry.h"
+#include "utils/TempFiles.h"
 
 #include <CLI/CLI.hpp>
 
@@ -28,6 +29,7 @@ void AddSerialOptions(CLI::App* cmd, cli::SerialOptions& serial) {
 } // namespace
 
 int main(int argc, char** argv) {
+    utils::TidyTempFiles();
     CLI::App app{"Chanforge channel database tool: open, convert, print and transfer receiver "
                  "channel lists"};
     app.set_version_flag("--version", std::string("chanforge-cli ") + CHANFORGE_VERSION);

@@ -136,6 +136,38 @@ workbook-and-serial)
   expect 1 "$cli" receive --port /dev/null -o "$work/r.bin"
   [ ! -e "$work/r.bin" ] || fail "receive left a file"
   ;;
+not-regular-files)
+  # A FIFO would block the first read for ever; it, a folder and a device are refused at once.
+  mkfifo "$work/fifo.bin" "$work/fifo.xls"
+  for f in "$work/fifo.bin" "$work/fifo.xls" "$work" /dev/null; do
+    expect 1 timeout 10 "$cli" --model D dump "$f"
+    contains "$work/err" "not a regular file"
+    expect 1 timeout 10 "$cli" --model D convert "$f" -o "$work/out.bin"
+  done
+  [ ! -e "$work/out.bin" ] || fail "a refused input left an output"
+  ;;
+interrupted-convert)
+  export TMPDIR=$work/tmp
+  mkdir -p "$TMPDIR"
+  # Left by a process that is gone: removed at the next start; a live process's file stays.
+  : >"$TMPDIR/chanforge-work-2147483646-AbCdEf.bin"
+  : >"$TMPDIR/chanforge-work-$$-AbCdEf.bin"
+  expect 0 "$cli" models
+  [ ! -e "$TMPDIR/chanforge-work-2147483646-AbCdEf.bin" ] || fail "stale work file kept"
+  [ -e "$TMPDIR/chanforge-work-$$-AbCdEf.bin" ] || fail "a live process's work file was removed"
+  rm "$TMPDIR/chanforge-work-$$-AbCdEf.bin"
+  cp "$samples/model-D.bin" "$work/big.bin" && truncate -s 120M "$work/big.bin"
+  "$cli" --model D convert "$work/big.bin" -o "$work/big-out.bin" 2>/dev/null &
+  pid=$!
+  for _ in $(seq 500); do
+    compgen -G "$TMPDIR/chanforge-work-*" >/dev/null && break
+    sleep 0.01
+  done
+  kill -TERM "$pid"
+  wait "$pid" && fail "convert was not interrupted"
+  left=$(ls -A "$TMPDIR"; ls -A "$work" | grep -v -e '^big.bin$' -e '^tmp$' -e '^out$' -e '^err$' -e '^settings.ini$')
+  [ -z "$left" ] || fail "left behind: $left"
+  ;;
 *) fail "unknown case $case_name" ;;
 esac
 echo "ok: $case_name"

@@ -5,10 +5,12 @@
 #include "policy/Presets.h"
 #include "qpui/MessageBox.h"
 #include "utils/Report.h"
+#include "utils/TempFiles.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    utils::TidyTempFiles();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Chanforge"));
     utils::SetReportHook([](utils::ReportLevel level, const std::string& message) {

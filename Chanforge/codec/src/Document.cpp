@@ -3,6 +3,7 @@
 #include "FileIO.h"
 #include "chanforge/codec/CExport.h"
 #include "chanforge/codec/FlashImageCodec.h"
+#include "utils/TempFiles.h"
 
 #ifdef CHANFORGE_HAVE_WORKBOOK
 #include "chanforge/xls/ChannelWorkbook.h"
@@ -20,12 +21,7 @@ DocResult Failure(DocStatus status, const char* message, std::string detail) {
     return {status, message, std::move(detail)};
 }
 
-std::string CreateWorkFile() {
-    QTemporaryFile file(QDir::tempPath() + "/chanforge-work-XXXXXX.bin");
-    file.setAutoRemove(false);
-    if (!file.open()) return {};
-    return file.fileName().toStdString();
-}
+std::string CreateWorkFile() { return utils::CreateGuardedTempFile("chanforge-work", ".bin"); }
 
 } // namespace
 
@@ -39,7 +35,7 @@ bool IsWorkbookPath(const std::string& path) {
 Document::Document(LayoutSource layout) : layout_(std::move(layout)), workFile_(CreateWorkFile()) {}
 
 Document::~Document() {
-    if (!workFile_.empty()) QFile::remove(QString::fromStdString(workFile_));
+    utils::RemoveGuardedTempFile(workFile_);
 }
 
 DocResult Document::Open(const std::string& path) {
@@ -56,8 +52,9 @@ DocResult Document::Open(const std::vector<std::string>& paths) {
 
 DocResult Document::OpenChannelFile(const std::string& path) {
     std::vector<std::uint8_t> opened;
-    if (!detail::ReadWholeFile(path, opened))
-        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, "cannot read " + path);
+    std::string why;
+    if (!detail::ReadWholeFile(path, opened, &why))
+        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, why + ": " + path);
     const std::vector<std::uint8_t> work = ToWorkFile(opened, header_);
     if (workFile_.empty() || !detail::WriteFileAtomically(workFile_, work))
         return Failure(DocStatus::WorkFileFailed, kOpenFailedMessage, "cannot write the work file");

@@ -10,12 +10,20 @@
 
 namespace chanforge::codec::detail {
 
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    if (path.empty()) return false;
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string* why) {
+    const auto fail = [why](const char* reason) {
+        if (why != nullptr) *why = reason;
+        return false;
+    };
+    if (path.empty()) return fail("no file name");
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (error) return fail("cannot read the file");
+    if (!std::filesystem::is_regular_file(status)) return fail("not a regular file");
     QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (!file.open(QIODevice::ReadOnly)) return fail("cannot read the file");
     const qint64 size = file.size();
-    if (size < 0 || static_cast<std::uint64_t>(size) > kMaxFileSize) return false;
+    if (size < 0 || static_cast<std::uint64_t>(size) > kMaxFileSize) return fail("the file is too large");
     bytes.resize(static_cast<std::size_t>(size));
     if (size == 0) return true;
     return file.read(reinterpret_cast<char*>(bytes.data()), size) == size;

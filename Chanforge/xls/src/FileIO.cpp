@@ -57,10 +57,11 @@ std::string TemporaryName(const std::string& path) {
 CfbResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out,
                         std::uint64_t maxBytes) {
     out.clear();
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat st {};
-    if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode))
-        return CfbResult::CannotOpen;
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0) return CfbResult::CannotOpen;
+    if (!S_ISREG(st.st_mode)) return CfbResult::NotRegularFile;
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return CfbResult::TooLarge;
     out.resize(static_cast<std::size_t>(st.st_size));
     std::size_t got = 0;

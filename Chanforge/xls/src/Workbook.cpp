@@ -15,6 +15,7 @@ XlsResult FromCfb(CfbResult r) {
     switch (r) {
     case CfbResult::Ok: return XlsResult::Ok;
     case CfbResult::CannotOpen: return XlsResult::CannotOpen;
+    case CfbResult::NotRegularFile: return XlsResult::NotRegularFile;
     case CfbResult::NotCompoundFile: return XlsResult::NotCompoundFile;
     case CfbResult::NoSuchStream: return XlsResult::NoWorkbookStream;
     case CfbResult::CannotWrite: return XlsResult::CannotWrite;

@@ -16,6 +16,7 @@ namespace xls {
 enum class CfbResult {
     Ok,
     CannotOpen,      ///< the file could not be read
+    NotRegularFile,  ///< a FIFO, device or folder: refused before it is opened
     NotCompoundFile, ///< the signature is missing
     Corrupt,         ///< a table, chain or directory entry is inconsistent or out of range
     NoSuchStream,

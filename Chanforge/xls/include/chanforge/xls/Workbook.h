@@ -20,6 +20,7 @@ namespace xls {
 enum class XlsResult {
     Ok,
     CannotOpen,       ///< the file could not be read
+    NotRegularFile,   ///< a FIFO, device or folder
     NotCompoundFile,  ///< not a compound file at all
     NoWorkbookStream, ///< a compound file without a "Workbook" stream (older formats)
     Corrupt,          ///< the container or the records are inconsistent or truncated

@@ -1,0 +1,21 @@
+// Temporary files (work files, settings copies) that never outlive their process: a signal that
+// ends the process removes them first, and a later start removes those of processes that died
+// without the chance (killed, crashed, power lost).
+#pragma once
+
+#include <string>
+
+namespace utils {
+
+/// Creates an empty file in the temporary directory named <prefix>-<process id>-XXXXXX<suffix>
+/// and guards it; empty when it cannot be created.
+std::string CreateGuardedTempFile(const std::string& prefix, const std::string& suffix);
+/// Removes a file made by CreateGuardedTempFile and stops guarding it.
+void RemoveGuardedTempFile(const std::string& path);
+
+/// At start: removes guarded files left by processes that are gone, and makes SIGINT, SIGTERM
+/// and SIGHUP remove this process's guarded files before they end it. Returns how many stale
+/// files were removed.
+int TidyTempFiles();
+
+} // namespace utils
