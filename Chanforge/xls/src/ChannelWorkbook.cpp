@@ -27,6 +27,8 @@ WorkbookResult FromLoad(XlsResult r) {
     case XlsResult::Ok: return WorkbookResult::Ok;
     case XlsResult::CannotOpen:
     case XlsResult::TooLarge: return WorkbookResult::CannotOpen;
+    case XlsResult::NotRegularFile: return WorkbookResult::NotRegularFile;
+    case XlsResult::Encrypted: return WorkbookResult::PasswordProtected;
     default: return WorkbookResult::NotAWorkbook;
     }
 }
@@ -86,9 +88,12 @@ WorkbookResult ExportChannelWorkbook(tabstore::CQoDB& db, const std::string& pat
     const XlsResult loaded = book.Load(path);
     // Our own read limit is no reason to throw the user's workbook away.
     if (loaded == XlsResult::TooLarge) return WorkbookResult::CannotOpen;
+    // Neither can be rewritten without losing what the user keeps in it.
+    if (loaded == XlsResult::NotRegularFile || loaded == XlsResult::Encrypted) return FromLoad(loaded);
     Worksheet* sheet = nullptr;
     if (loaded == XlsResult::Ok) {
         book.DeleteWorksheet(kSheetName);
+        if (book.GetWorksheet(kSheetName) != nullptr) return WorkbookResult::TwoChannelSheets;
         sheet = book.AddWorksheet(kSheetName);
     } else {
         book = Workbook::New(1);
@@ -129,7 +134,10 @@ std::string WorkbookMessage(WorkbookResult result) {
     switch (result) {
     case WorkbookResult::Ok: return {};
     case WorkbookResult::CannotOpen: return "Cannot open the workbook file";
+    case WorkbookResult::NotRegularFile: return "Cannot open the workbook file: not a regular file";
     case WorkbookResult::NotAWorkbook: return "Not a readable Excel 97-2003 workbook";
+    case WorkbookResult::PasswordProtected: return "The workbook is password-protected";
+    case WorkbookResult::TwoChannelSheets: return "The workbook has two sheets \"Channel\": cannot tell which to replace";
     case WorkbookResult::NoChannelSheet: return "The workbook has no sheet \"Channel\"";
     case WorkbookResult::CannotWrite: return "Cannot write the workbook file";
     case WorkbookResult::TooManyChannels: return "Too many channels for one worksheet (at most 65535)";

@@ -2,6 +2,7 @@
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/xls/CodePage.h"
+#include "chanforge/xls/CompoundFile.h"
 #include "chanforge/xls/Workbook.h"
 #include "utils/Registry.h"
 
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace xls {
@@ -213,11 +215,47 @@ TEST_F(ChannelWorkbookTest, ExportReplacesAnUnreadableFileAndFailsWithoutTrace) 
 
     EXPECT_EQ(ExportChannelWorkbook(db, dir.File("no/such/dir.xls")), WorkbookResult::CannotWrite);
     std::filesystem::create_directory(dir.File("folder.xls"));
-    EXPECT_EQ(ExportChannelWorkbook(db, dir.File("folder.xls")), WorkbookResult::CannotWrite);
+    EXPECT_EQ(ExportChannelWorkbook(db, dir.File("folder.xls")), WorkbookResult::NotRegularFile);
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.xls")));
     int files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) ++files;
     EXPECT_EQ(files, 3) << "settings, the workbook and the folder: no temporary file is left";
+}
+
+TEST_F(ChannelWorkbookTest, ProtectedAndAmbiguousWorkbooksAreLeftAloneAndSaySo) {
+    const auto content = [&] {
+        std::ifstream in(file, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    const auto writeWorkbook = [&](std::vector<std::uint8_t> stream) {
+        CompoundFileWriter writer;
+        writer.MakeStream(u"Workbook");
+        writer.WriteStream(u"Workbook", std::move(stream));
+        const auto image = writer.Image();
+        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(image.data()),
+                                                    static_cast<std::streamsize>(image.size()));
+        return content();
+    };
+    test::FillChannels(db, 2);
+    test::StreamBuilder encrypted;
+    encrypted.Bof(0x0005).Record(0x002F, {0, 0, 0, 0, 0, 0}).Eof();
+    const std::string protectedFile = writeWorkbook(encrypted.Bytes());
+    EXPECT_EQ(ImportChannelWorkbook(file, db), WorkbookResult::PasswordProtected);
+    EXPECT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::PasswordProtected);
+    EXPECT_EQ(content(), protectedFile);
+    EXPECT_EQ(WorkbookMessage(WorkbookResult::PasswordProtected), "The workbook is password-protected");
+
+    Workbook book;
+    book.AddWorksheet("Channel");
+    book.AddWorksheet("Chanxxx");
+    std::vector<std::uint8_t> stream = book.SaveStream();
+    const std::string renamed = "Chanxxx";
+    const auto at = std::search(stream.begin(), stream.end(), renamed.begin(), renamed.end());
+    ASSERT_NE(at, stream.end());
+    std::copy_n("Channel", 7, at);
+    const std::string twoSheets = writeWorkbook(std::move(stream));
+    EXPECT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::TwoChannelSheets);
+    EXPECT_EQ(content(), twoSheets);
 }
 
 TEST_F(ChannelWorkbookTest, MoreChannelsThanRowsAreRefused) {
