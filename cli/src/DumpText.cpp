@@ -23,13 +23,31 @@ template <class T, class Fn> void EachRow(tabstore::CQoDB& db, std::uint8_t tabl
     }
 }
 
-/// Orbital position: tenths of a degree, above 1800 counted West.
+/// Orbital position: tenths of a degree, above 1800 counted West; past 3600 no position at all.
 std::string Position(std::uint16_t degree) {
-    char text[16];
-    if (degree <= 1800)
+    char text[24];
+    if (degree > 3600)
+        std::snprintf(text, sizeof text, "?(%u)", degree);
+    else if (degree <= 1800)
         std::snprintf(text, sizeof text, "%u.%uE", degree / 10u, degree % 10u);
     else
         std::snprintf(text, sizeof text, "%u.%uW", (3600u - degree) / 10u, (3600u - degree) % 10u);
+    return text;
+}
+
+/// A name field as text a terminal shows and never obeys: control bytes are escaped (\x1b).
+template <std::size_t N> std::string Printable(const char (&field)[N]) {
+    std::string text;
+    for (std::size_t i = 0; i < N && field[i] != '\0'; ++i) {
+        const auto byte = static_cast<unsigned char>(field[i]);
+        if (byte >= 0x20 && byte != 0x7F) {
+            text += field[i];
+            continue;
+        }
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
+        text += escaped;
+    }
     return text;
 }
 
@@ -50,8 +68,8 @@ const char* Kind(std::uint16_t attributes) {
 void Satellites(tabstore::CQoDB& db, std::FILE* out) {
     std::fprintf(out, "\nSatellites: %u\n", db.Size(kSatelliteTable));
     EachRow<Satellite_Info_Tag>(db, kSatelliteTable, [&](const Satellite_Info_Tag& s) {
-        std::fprintf(out, "  %4u  sat %3u  %-7s %-16.16s LNB %u/%u MHz\n", s.RowID, s.SatID,
-                     Position(s.Degree).c_str(), s.Name, s.Tuner[0].LowFrequency,
+        std::fprintf(out, "  %4u  sat %3u  %-7s %-16s LNB %u/%u MHz\n", s.RowID, s.SatID,
+                     Position(s.Degree).c_str(), Printable(s.Name).c_str(), s.Tuner[0].LowFrequency,
                      s.Tuner[0].HighFrequency);
     });
 }
@@ -90,7 +108,7 @@ void Multiplexes(tabstore::CQoDB& db, std::FILE* out) {
 void Providers(tabstore::CQoDB& db, std::FILE* out) {
     std::fprintf(out, "\nProviders: %u\n", db.Size(kProviderTable));
     EachRow<Broadcast_Info_Tag>(db, kProviderTable, [&](const Broadcast_Info_Tag& b) {
-        std::fprintf(out, "  %4u  id %5u  %.16s\n", b.RowID, b.BroadcastID, b.Name);
+        std::fprintf(out, "  %4u  id %5u  %s\n", b.RowID, b.BroadcastID, Printable(b.Name).c_str());
     });
 }
 
@@ -102,9 +120,8 @@ void Channels(tabstore::CQoDB& db, std::FILE* out) {
     });
     std::fprintf(out, "\nChannels: %u (TV %u, radio %u)\n", db.Size(kChannelTable), tv, radio);
     EachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& c) {
-        std::fprintf(out, "  %4u  %-5s %4u  %-24.*s sat %3u tp %3u  SID %5u  V %4u A %4u%s\n",
-                     c.RowID, Kind(c.Attributes), c.ProgramNum,
-                     static_cast<int>(strnlen(c.Name, sizeof c.Name)), c.Name, c.SatID, c.TPID,
+        std::fprintf(out, "  %4u  %-5s %4u  %-24s sat %3u tp %3u  SID %5u  V %4u A %4u%s\n",
+                     c.RowID, Kind(c.Attributes), c.ProgramNum, Printable(c.Name).c_str(), c.SatID, c.TPID,
                      c.ServiceID, c.VideoPID, c.AudioPID, Flags(c.Attributes).c_str());
     });
 }
@@ -118,7 +135,7 @@ void Favorites(tabstore::CQoDB& db, std::FILE* out) {
             EachRow<Channel_Info_Tag>(db, kChannelTable,
                                       [&](const Channel_Info_Tag& c) { members += (c.Favorite & bit) != 0; });
         }
-        std::fprintf(out, "  %4u  %-20.20s %u channels\n", f.RowID, f.Name, members);
+        std::fprintf(out, "  %4u  %-20s %u channels\n", f.RowID, Printable(f.Name).c_str(), members);
     });
 }
 

@@ -168,6 +168,24 @@ interrupted-convert)
   left=$(ls -A "$TMPDIR"; ls -A "$work" | grep -v -e '^big.bin$' -e '^tmp$' -e '^out$' -e '^err$' -e '^settings.ini$')
   [ -z "$left" ] || fail "left behind: $left"
   ;;
+erased-and-hostile-images)
+  # Erased flash (all 0xFF after the header) is an empty database that can be saved.
+  for m in A D; do
+    expect 0 "$cli" --model "$m" new -o "$work/blank.bin"
+    python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); open(sys.argv[2], "wb").write(d[:86] + b"\xff" * (len(d) - 86))' \
+      "$work/blank.bin" "$work/erased.bin"
+    expect 0 "$cli" --model "$m" dump "$work/erased.bin"
+    contains "$work/out" "Satellites: 0"
+    contains "$work/out" "Channels: 0"
+    expect 0 "$cli" --model "$m" convert "$work/erased.bin" -o "$work/saved.bin"
+  done
+  # A name that would drive the terminal is shown escaped.
+  python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); open(sys.argv[2], "wb").write(d.replace(b"Das Erste", b"\x1b[2JErste", 1))' \
+    "$samples/model-D.bin" "$work/hostile.bin"
+  expect 0 "$cli" --model D dump "$work/hostile.bin"
+  contains "$work/out" '\x1b[2JErste'
+  ! grep -q $'\x1b' "$work/out" || fail "a control byte reached the terminal"
+  ;;
 *) fail "unknown case $case_name" ;;
 esac
 echo "ok: $case_name"

@@ -65,18 +65,26 @@ class Decoder {
 
     static constexpr std::uint32_t kErased = 0xFFFF;
 
+    /// A block whose first sector is all 0xFF has not been written since the flash was erased:
+    /// it holds nothing, whatever its slots would decode to.
+    bool Erased(std::span<const std::uint8_t> block) const {
+        const auto first = block.first(std::min<std::size_t>(block.size(), S_));
+        return !first.empty() && std::all_of(first.begin(), first.end(), [](std::uint8_t b) { return b == 0xFF; });
+    }
+
     bool Favorites() {
         const Area area = detail::AreaOf(layout_, Block::MMI);
         const auto block = Bytes(area);
         if (block.size() != area.length || area.length < 2) return false;
-        values_.FavoriteHeader = utils::ReadU16(block.data(), layout_.bigEndian);
+        const bool erased = Erased(block);
+        values_.FavoriteHeader = erased ? 0 : utils::ReadU16(block.data(), layout_.bigEndian);
         const std::uint32_t chunk = layout_.mmi.chunk;
         const std::uint32_t n = std::min(layout_.favoriteCount, S_ / chunk);
         for (std::uint32_t i = 0; i < n; ++i) {
             const std::uint64_t at = 2 + std::uint64_t{i} * chunk;
             if (at >= block.size()) break;
             auto fav = detail::ZeroRecord<Favorite_Info_Tag>();
-            detail::DecodeFavorite(Slot(block, at, chunk), fav);
+            if (!erased) detail::DecodeFavorite(Slot(block, at, chunk), fav);
             if (fav.Name[0] == 0) std::snprintf(fav.Name, sizeof fav.Name, "Favorite %u", i + 1);
             detail::StoreRow(db_, kFavoriteTable, i + 1, fav);
         }
@@ -87,7 +95,7 @@ class Decoder {
         const Area area = detail::AreaOf(layout_, Block::Satellite);
         const auto block = Bytes(area);
         if (block.size() != area.length) return false;
-        if (area.length == 0) return true;
+        if (area.length == 0 || Erased(block)) return true;
         const std::size_t N = block.size();
         values_.SatTrailer1 = block[N - 7];
         values_.SatTrailer2 = block[N - 6];
