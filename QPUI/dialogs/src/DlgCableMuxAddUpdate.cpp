@@ -1,0 +1,89 @@
+#include "qpui/DlgCableMuxAddUpdate.h"
+
+#include "qpui/ComboValues.h"
+#include "qpui/NumberEdits.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace qpui {
+
+using namespace chanforge;
+
+namespace {
+
+const _comboStrValue_ kConstellations[] = {
+    {"16 QAM", 1}, {"32 QAM", 2}, {"64 QAM", 3}, {"128 QAM", 4}, {"256 QAM", 5}};
+
+/// Outside product list 10 the constellation sits above the two spectrum inversion bits.
+constexpr int kConstellationShift = 2;
+constexpr std::uint8_t kInversionBits = 0x03;
+
+} // namespace
+
+CDlgCableMuxAddUpdate::CDlgCableMuxAddUpdate(QWidget* parent, std::optional<editing::Product> product)
+    : QDialog(parent), product_(product.value_or(editing::CurrentProduct())) {
+    setWindowTitle(QStringLiteral("Mux"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    frequency_ = new QLineEdit;
+    frequency_->setObjectName("frequency");
+    symbolRate_ = new QLineEdit;
+    symbolRate_->setObjectName("symbolRate");
+    constellation_ = new QComboBox;
+    constellation_->setObjectName("constellation");
+    FillComboValues(constellation_, kConstellations);
+    form->addRow(QStringLiteral("Frequency :"), frequency_);
+    form->addRow(QStringLiteral("Symbol Rate :"), symbolRate_);
+    form->addRow(QStringLiteral("Constellation :"), constellation_);
+    layout->addLayout(form);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgCableMuxAddUpdate::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgCableMuxAddUpdate::reject);
+    layout->addWidget(buttons);
+}
+
+void CDlgCableMuxAddUpdate::SetCableInfo(const CableMux_Info_Tag* mux) {
+    if (mux != nullptr)
+        mux_ = *mux;
+}
+
+void CDlgCableMuxAddUpdate::Prepare() {
+    frequency_->setText(QStringLiteral("0"));
+    symbolRate_->setText(QStringLiteral("0"));
+    constellation_->setCurrentIndex(0);
+    if (mux_.RowID == 0)
+        return;
+    frequency_->setText(QString::number(mux_.Frequency));
+    symbolRate_->setText(QString::number(mux_.SymbolRate));
+    const std::uint32_t code =
+        product_.SeparateCableInversion() ? mux_.Modulation : mux_.Modulation >> kConstellationShift;
+    SetComboValue(constellation_, kConstellations, code);
+}
+
+int CDlgCableMuxAddUpdate::DoModal() {
+    Prepare();
+    return exec();
+}
+
+void CDlgCableMuxAddUpdate::accept() {
+    const auto frequency = ReadNumberEdit(this, frequency_, QStringLiteral("Frequency"), 0xFFFFFFFFu);
+    if (!frequency)
+        return;
+    const auto symbolRate = ReadNumberEdit(this, symbolRate_, QStringLiteral("Symbol Rate"), 0xFFFF);
+    if (!symbolRate)
+        return;
+    const std::uint32_t code = GetComboValue(constellation_, kConstellations);
+    mux_.Frequency = *frequency;
+    mux_.SymbolRate = static_cast<std::uint16_t>(*symbolRate);
+    // The dialog has no control for the inversion bits: they keep the receiver's setting.
+    mux_.Modulation = static_cast<std::uint8_t>(
+        product_.SeparateCableInversion() ? code
+                                          : (code << kConstellationShift) | (mux_.Modulation & kInversionBits));
+    QDialog::accept();
+}
+
+} // namespace qpui

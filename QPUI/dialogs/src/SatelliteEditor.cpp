@@ -1,0 +1,226 @@
+#include "qpui/SatelliteEditor.h"
+
+#include "qpui/ComboValues.h"
+#include "qpui/DescriptionText.h"
+#include "qpui/MessageBox.h"
+#include "qpui/NumberEdits.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <cstring>
+
+namespace qpui {
+
+using namespace chanforge;
+
+namespace {
+
+constexpr int kLNBHighEntries = 14;
+constexpr int kDiSEqCEntries = 7;
+constexpr std::uint8_t kLNBPowerBit = 0x01;
+constexpr std::uint8_t k22kHzBit = 0x04;
+constexpr int kToneBurstShift = 4;
+constexpr std::uint16_t kWord = 0xFFFF;
+
+/// The C-LNB entries store the LNB low type 2..5; every other type shows as "User" (5).
+const _comboStrValue_ kLNBLowTypes[] = {
+    {"C Single Solu.(5150,5750)", 2}, {"C Norm. LNBF(5150)", 3}, {"5750", 4}, {"User", 5}};
+constexpr std::uint32_t kLNBLowUser = 5;
+
+QComboBox* Combo(const char* objectName, const QStringList& entries) {
+    auto* combo = new QComboBox;
+    combo->setObjectName(objectName);
+    combo->addItems(entries);
+    return combo;
+}
+
+QLineEdit* Edit(const char* objectName) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(objectName);
+    return edit;
+}
+
+template <class Name> QStringList Names(int count, Name&& name) {
+    QStringList out;
+    for (int i = 0; i < count; ++i)
+        out << QString::fromStdString(name(i));
+    return out;
+}
+
+/// Selects entry index, the first one when the stored index names no entry.
+void SelectIndex(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
+}
+
+} // namespace
+
+CSatelliteEditor::CSatelliteEditor(QWidget* parent, int tuners, std::optional<editing::Product> product)
+    : QDialog(parent), product_(product.value_or(editing::CurrentProduct())), tunerCount_(tuners) {
+    setWindowTitle(QStringLiteral("Satellite"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    name_ = Edit("name");
+    form->addRow(QStringLiteral("Satellite Name :"), name_);
+    auto* degreeRow = new QHBoxLayout;
+    degree_ = Edit("degree");
+    eastWest_ = Combo("eastWest", {QStringLiteral("W"), QStringLiteral("E")});
+    degreeRow->addWidget(degree_, 1);
+    degreeRow->addWidget(eastWest_);
+    form->addRow(QStringLiteral("Degree :"), degreeRow);
+    layout->addLayout(form);
+
+    if (tunerCount_ == 1) {
+        layout->addWidget(BuildTuner(tuners_[0]));
+    } else {
+        auto* row = new QHBoxLayout;
+        for (int i = 0; i < tunerCount_; ++i) {
+            auto* group = new QGroupBox(QStringLiteral(" Tuner %1 ").arg(i + 1));
+            group->setObjectName(QStringLiteral("tuner%1").arg(i + 1));
+            auto* inner = new QVBoxLayout(group);
+            inner->addWidget(BuildTuner(tuners_[static_cast<std::size_t>(i)]));
+            row->addWidget(group);
+        }
+        layout->addLayout(row);
+    }
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CSatelliteEditor::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CSatelliteEditor::reject);
+    layout->addWidget(buttons);
+}
+
+QWidget* CSatelliteEditor::BuildTuner(Tuner& t) {
+    auto* panel = new QWidget;
+    if (tunerCount_ == 1)
+        panel->setObjectName(QStringLiteral("tuner1"));
+    auto* form = new QFormLayout(panel);
+    form->setContentsMargins(0, 0, 0, 0);
+    const int ckuEntries = product_.VoltageBandSwitch() ? 3 : 2;
+    t.ckuSwitch = Combo("ckuSwitch", Names(ckuEntries, [&](int i) { return CKuSwitchName(i, product_.list); }));
+    t.lnbHigh = Combo("lnbHigh", Names(kLNBHighEntries, LNBHighName));
+    t.highFrequency = Edit("highFrequency");
+    t.lnbLow = new QComboBox;
+    t.lnbLow->setObjectName("lnbLow");
+    FillComboValues(t.lnbLow, kLNBLowTypes);
+    t.lowFrequency = Edit("lowFrequency");
+    const QStringList offOn = {QStringLiteral("Off"), QStringLiteral("On")};
+    t.lnbPower = Combo("lnbPower", offOn);
+    t.tone22k = Combo("tone22k", offOn);
+    t.toneBurst = Combo("toneBurst", {QStringLiteral("Off"), QStringLiteral("SAT A"), QStringLiteral("SAT B")});
+    t.diseqc = Combo("diseqc", Names(kDiSEqCEntries, DiSEqCName));
+    t.motorPos = Edit("motorPos");
+    form->addRow(QStringLiteral("C/Ku switch :"), t.ckuSwitch);
+    form->addRow(QStringLiteral("LNB Freq :"), t.lnbHigh);
+    form->addRow(QStringLiteral("LNB Freq-Custom :"), t.highFrequency);
+    form->addRow(QStringLiteral("C-LNB Freq :"), t.lnbLow);
+    form->addRow(QStringLiteral("C-LNB Freq Custom :"), t.lowFrequency);
+    form->addRow(QStringLiteral("LNB Power :"), t.lnbPower);
+    form->addRow(QStringLiteral("22 KHz :"), t.tone22k);
+    form->addRow(QStringLiteral("Tone Burst :"), t.toneBurst);
+    form->addRow(QStringLiteral("DiSEqC :"), t.diseqc);
+    form->addRow(QStringLiteral("Motor Pos :"), t.motorPos);
+    return panel;
+}
+
+void CSatelliteEditor::SetSatelliteInfo(const Satellite_Info_Tag* satellite) {
+    if (satellite != nullptr)
+        satellite_ = *satellite;
+}
+
+void CSatelliteEditor::ResetControls() {
+    name_->clear();
+    degree_->clear();
+    for (QComboBox* combo : findChildren<QComboBox*>())
+        combo->setCurrentIndex(0);
+    for (int i = 0; i < tunerCount_; ++i) {
+        const Tuner& t = tuners_[static_cast<std::size_t>(i)];
+        for (QLineEdit* edit : {t.highFrequency, t.lowFrequency, t.motorPos})
+            edit->clear();
+    }
+}
+
+void CSatelliteEditor::ShowTuner(const Tuner& t, const LNBSetting& lnb) {
+    SelectIndex(t.ckuSwitch, lnb.CKuSwitch);
+    SelectIndex(t.lnbHigh, lnb.LNBHighType);
+    t.highFrequency->setText(QString::number(lnb.HighFrequency));
+    const bool named = lnb.LNBLowType >= 2 && lnb.LNBLowType <= 4;
+    SetComboValue(t.lnbLow, kLNBLowTypes, named ? lnb.LNBLowType : kLNBLowUser);
+    t.lowFrequency->setText(QString::number(lnb.LowFrequency));
+    t.lnbPower->setCurrentIndex((lnb.Switches & kLNBPowerBit) != 0 ? 1 : 0);
+    t.tone22k->setCurrentIndex((lnb.Switches & k22kHzBit) != 0 ? 1 : 0);
+    const int burst = (lnb.Switches >> kToneBurstShift) & 3;
+    t.toneBurst->setCurrentIndex(burst == 1 || burst == 2 ? burst : 0);
+    SelectIndex(t.diseqc, lnb.DiSEqCMode);
+    t.motorPos->setText(QString::number(lnb.MotorPos));
+}
+
+void CSatelliteEditor::Prepare() {
+    ResetControls();
+    if (satellite_.RowID == 0)
+        return;
+    name_->setText(QString::fromLatin1(satellite_.Name, static_cast<int>(strnlen(satellite_.Name, sizeof satellite_.Name))));
+    const bool east = satellite_.Degree <= 1800;
+    const int tenths = east ? satellite_.Degree : 3600 - satellite_.Degree;
+    degree_->setText(QString::asprintf("%3.1f", tenths / 10.0));
+    eastWest_->setCurrentIndex(east ? 1 : 0);
+    for (int i = 0; i < tunerCount_; ++i)
+        ShowTuner(tuners_[static_cast<std::size_t>(i)], satellite_.Tuner[i]);
+}
+
+int CSatelliteEditor::DoModal() {
+    Prepare();
+    return exec();
+}
+
+bool CSatelliteEditor::StoreTuner(const Tuner& t, int index, LNBSetting& lnb) {
+    const QString suffix = tunerCount_ > 1 ? QStringLiteral(" (Tuner %1)").arg(index + 1) : QString();
+    const auto high = ReadNumberEdit(this, t.highFrequency, QStringLiteral("LNB Freq-Custom") + suffix, kWord);
+    if (!high)
+        return false;
+    const auto low = ReadNumberEdit(this, t.lowFrequency, QStringLiteral("C-LNB Freq Custom") + suffix, kWord);
+    if (!low)
+        return false;
+    const auto motor = ReadNumberEdit(this, t.motorPos, QStringLiteral("Motor Pos") + suffix, kWord);
+    if (!motor)
+        return false;
+    lnb.CKuSwitch = static_cast<std::uint16_t>(t.ckuSwitch->currentIndex());
+    lnb.LNBHighType = static_cast<std::uint8_t>(t.lnbHigh->currentIndex());
+    lnb.LNBLowType = static_cast<std::uint8_t>(GetComboValue(t.lnbLow, kLNBLowTypes));
+    lnb.HighFrequency = static_cast<std::uint16_t>(*high);
+    lnb.LowFrequency = static_cast<std::uint16_t>(*low);
+    lnb.MotorPos = static_cast<std::uint16_t>(*motor);
+    lnb.Switches = static_cast<std::uint8_t>((t.lnbPower->currentIndex() == 1 ? kLNBPowerBit : 0) |
+                                             (t.tone22k->currentIndex() == 1 ? k22kHzBit : 0) |
+                                             (t.toneBurst->currentIndex() << kToneBurstShift));
+    lnb.DiSEqCMode = static_cast<std::uint8_t>(t.diseqc->currentIndex());
+    return true;
+}
+
+void CSatelliteEditor::accept() {
+    const QByteArray name = name_->text().toLatin1();
+    if (name.size() >= static_cast<qsizetype>(sizeof satellite_.Name)) {
+        ShowError(this, QStringLiteral("Name string length is too long!"));
+        return;
+    }
+    const auto tenths = ReadDegreeEdit(this, degree_);
+    if (!tenths)
+        return;
+    Satellite_Info_Tag sat = satellite_;
+    std::memset(sat.Name, 0, sizeof sat.Name);
+    std::memcpy(sat.Name, name.constData(), static_cast<std::size_t>(name.size()));
+    const bool east = eastWest_->currentIndex() == 1;
+    sat.Degree = static_cast<std::uint16_t>(east ? *tenths : 3600 - *tenths);
+    for (int i = 0; i < tunerCount_; ++i)
+        if (!StoreTuner(tuners_[static_cast<std::size_t>(i)], i, sat.Tuner[i]))
+            return;
+    satellite_ = sat;
+    QDialog::accept();
+}
+
+} // namespace qpui

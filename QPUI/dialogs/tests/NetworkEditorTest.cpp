@@ -1,0 +1,326 @@
+#include "qpui/DlgCableMuxAddUpdate.h"
+#include "qpui/DlgProviderName.h"
+#include "qpui/DlgTPAddUpdate.h"
+#include "qpui/SatelliteEditor.h"
+
+#include "DialogTestSupport.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace chanforge;
+using namespace qpui;
+
+namespace {
+
+constexpr editing::Product kList3{3, 9};
+constexpr editing::Product kList7{7, 1};
+constexpr editing::Product kList10{10, 4};
+
+template <class W> W* Child(QObject& parent, const char* name) {
+    W* w = parent.findChild<W*>(name);
+    if (w == nullptr)
+        throw std::runtime_error(std::string("no control ") + name);
+    return w;
+}
+
+/// Replaces an edit's text by typing, as the operator does.
+void Type(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+/// Chooses an entry of a drop-down by its text.
+void Choose(QComboBox* combo, const QString& text) {
+    const int at = combo->findText(text);
+    if (at < 0)
+        throw std::runtime_error("no entry " + text.toStdString());
+    combo->setCurrentIndex(at);
+}
+
+/// Clicks OK with the mouse; true when the dialog closed with OK.
+bool ClickOk(QDialog& dlg) {
+    dlg.show();
+    QTest::mouseClick(dlg.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    return dlg.result() == QDialog::Accepted;
+}
+
+QStringList Entries(const QComboBox* combo) {
+    QStringList out;
+    for (int i = 0; i < combo->count(); ++i)
+        out << combo->itemText(i);
+    return out;
+}
+
+Satellite_Info_Tag Existing() {
+    Satellite_Info_Tag sat{};
+    sat.RowID = 3;
+    sat.SatID = 7;
+    std::strcpy(sat.Name, "Hotbird");
+    return sat;
+}
+
+class SatelliteEditorTest : public ::testing::Test {
+  protected:
+    void SetUp() override { test::App(); }
+
+    /// Opens sat in the one-tuner editor of product, lets edit change the controls, clicks OK.
+    template <class Edit> Satellite_Info_Tag RoundTrip(const Satellite_Info_Tag& sat, editing::Product product, Edit&& edit) {
+        CDlgSATAddUpdate dlg(nullptr, product);
+        dlg.SetSatelliteInfo(&sat);
+        dlg.Prepare();
+        edit(dlg);
+        EXPECT_TRUE(ClickOk(dlg));
+        return dlg.GetSatelliteInfo();
+    }
+};
+
+TEST_F(SatelliteEditorTest, DegreesEastAndWestRoundTrip) {
+    struct Case {
+        const char* typed;
+        const char* side;
+        std::uint16_t stored;
+        const char* shown;
+    };
+    for (const Case& c : {Case{"19.2", "E", 192, "19.2"}, {"30.0", "W", 3300, "30.0"}, {"19.29", "E", 192, "19.2"},
+                          {"180", "E", 1800, "180.0"}, {"0.5", "W", 3595, "0.5"}}) {
+        SCOPED_TRACE(c.typed);
+        const Satellite_Info_Tag out = RoundTrip(Existing(), kList7, [&](QDialog& dlg) {
+            Type(Child<QLineEdit>(dlg, "degree"), c.typed);
+            Choose(Child<QComboBox>(dlg, "eastWest"), c.side);
+        });
+        EXPECT_EQ(out.Degree, c.stored);
+        CDlgSATAddUpdate reopened(nullptr, kList7);
+        reopened.SetSatelliteInfo(&out);
+        reopened.Prepare();
+        EXPECT_EQ(Child<QLineEdit>(reopened, "degree")->text(), c.shown);
+        EXPECT_EQ(Child<QComboBox>(reopened, "eastWest")->currentText(), c.side);
+    }
+}
+
+TEST_F(SatelliteEditorTest, NumbersThatDoNotFitAreRefusedNotCut) {
+    struct Case {
+        const char* control;
+        const char* typed;
+        const char* message;
+    };
+    for (const Case& c : {Case{"degree", "-5", "Degree must be a number from 0.0 to 180.0."},
+                          {"degree", "180.1", "Degree must be a number from 0.0 to 180.0."},
+                          {"highFrequency", "70000", "LNB Freq-Custom must be a number from 0 to 65535."},
+                          {"motorPos", "-1", "Motor Pos must be a number from 0 to 65535."},
+                          {"name", "Sixteen chars 16", "Name string length is too long!"}}) {
+        SCOPED_TRACE(c.typed);
+        test::MessageRecorder messages;
+        const Satellite_Info_Tag sat = Existing();
+        CDlgSATAddUpdate dlg(nullptr, kList7);
+        dlg.SetSatelliteInfo(&sat);
+        dlg.Prepare();
+        Type(Child<QLineEdit>(dlg, c.control), c.typed);
+        EXPECT_FALSE(ClickOk(dlg));
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(messages.texts, QStringList{c.message});
+        EXPECT_EQ(messages.kinds, std::vector{MessageKind::Error});
+        const Satellite_Info_Tag kept = dlg.GetSatelliteInfo();
+        EXPECT_EQ(std::memcmp(&kept, &sat, sizeof sat), 0);
+    }
+}
+
+TEST_F(SatelliteEditorTest, SwitchListsAndLNBTypes) {
+    Satellite_Info_Tag sat = Existing();
+    sat.Tuner[0].Switches = 0xCA; // bits the dialog has no control for are dropped
+    sat.Tuner[0].LNBLowType = 9;
+    const Satellite_Info_Tag plain = RoundTrip(sat, kList3, [](QDialog& dlg) {
+        EXPECT_EQ(Child<QComboBox>(dlg, "lnbLow")->currentText(), "User");
+        EXPECT_EQ(Entries(Child<QComboBox>(dlg, "ckuSwitch")), (QStringList{"None", "Tone Burst"}));
+        Choose(Child<QComboBox>(dlg, "ckuSwitch"), "Tone Burst");
+        Choose(Child<QComboBox>(dlg, "lnbHigh"), "User");
+        Choose(Child<QComboBox>(dlg, "lnbPower"), "On");
+        Choose(Child<QComboBox>(dlg, "tone22k"), "Off");
+        Choose(Child<QComboBox>(dlg, "toneBurst"), "SAT B");
+        Choose(Child<QComboBox>(dlg, "diseqc"), "USALS");
+        Type(Child<QLineEdit>(dlg, "lowFrequency"), "5150");
+    });
+    EXPECT_EQ(plain.Tuner[0].CKuSwitch, 1);
+    EXPECT_EQ(plain.Tuner[0].LNBHighType, 13);
+    EXPECT_EQ(plain.Tuner[0].LNBLowType, 5);
+    EXPECT_EQ(plain.Tuner[0].Switches, 0x21);
+    EXPECT_EQ(plain.Tuner[0].DiSEqCMode, 6);
+    EXPECT_EQ(plain.Tuner[0].LowFrequency, 5150);
+
+    const Satellite_Info_Tag extended = RoundTrip(plain, kList7, [](QDialog& dlg) {
+        EXPECT_EQ(Child<QComboBox>(dlg, "toneBurst")->currentText(), "SAT B");
+        EXPECT_EQ(Entries(Child<QComboBox>(dlg, "ckuSwitch")), (QStringList{"None", "0V / 12V", "Tone Burst"}));
+        Choose(Child<QComboBox>(dlg, "ckuSwitch"), "Tone Burst");
+        Choose(Child<QComboBox>(dlg, "lnbLow"), "5750");
+    });
+    EXPECT_EQ(extended.Tuner[0].CKuSwitch, 2);
+    EXPECT_EQ(extended.Tuner[0].LNBLowType, 4);
+    EXPECT_EQ(extended.SatID, 7); // fields without a control come back as they went in
+}
+
+TEST_F(SatelliteEditorTest, TwoTunerEditorEditsBothBlocks) {
+    CDlgSAT2AddUpdate dlg(nullptr, kList3);
+    Satellite_Info_Tag sat = Existing();
+    sat.Tuner[1].MotorPos = 12;
+    sat.Tuner[1].DiSEqCExtra = 0x5A;
+    dlg.SetSatelliteInfo(&sat);
+    dlg.Prepare();
+    auto& second = *Child<QGroupBox>(dlg, "tuner2");
+    EXPECT_EQ(second.title(), " Tuner 2 ");
+    EXPECT_EQ(Child<QLineEdit>(second, "motorPos")->text(), "12");
+    Type(Child<QLineEdit>(second, "highFrequency"), "70000");
+    test::MessageRecorder messages;
+    EXPECT_FALSE(ClickOk(dlg));
+    EXPECT_EQ(messages.texts, QStringList{"LNB Freq-Custom (Tuner 2) must be a number from 0 to 65535."});
+    Type(Child<QLineEdit>(second, "highFrequency"), "10600");
+    Choose(Child<QComboBox>(*Child<QGroupBox>(dlg, "tuner1"), "diseqc"), "MOTOR");
+    ASSERT_TRUE(ClickOk(dlg));
+    EXPECT_EQ(dlg.GetSatelliteInfo().Tuner[1].HighFrequency, 10600);
+    EXPECT_EQ(dlg.GetSatelliteInfo().Tuner[1].DiSEqCExtra, 0x5A);
+    EXPECT_EQ(dlg.GetSatelliteInfo().Tuner[0].DiSEqCMode, 5);
+}
+
+class TransponderEditorTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        test::App();
+        sats[0].SatID = 2;
+        std::strcpy(sats[0].Name, "Astra");
+        sats[1].SatID = 3;
+        std::strcpy(sats[1].Name, "Thor");
+    }
+
+    void Open(CDlgTPAddUpdate& dlg, const Transponder_Info_Tag& tp) {
+        for (const auto& s : sats)
+            dlg.AddSatList(&s);
+        dlg.SetTransponderInfo(&tp);
+        dlg.Prepare();
+    }
+
+    Satellite_Info_Tag sats[2]{};
+};
+
+TEST_F(TransponderEditorTest, PlainListsOfferDVBSRatesOnly) {
+    Transponder_Info_Tag tp{};
+    tp.RowID = 1;
+    tp.SatID = 3;
+    tp.TPID = 4;
+    tp.Frequency = 12000;
+    tp.PolFEC = 0x41;
+    tp.TxMode = 0x21;
+    CDlgTPAddUpdate dlg(nullptr, kList3);
+    Open(dlg, tp);
+    EXPECT_EQ(dlg.findChild<QComboBox*>("transmission"), nullptr);
+    EXPECT_EQ(Entries(Child<QComboBox>(dlg, "fec")), (QStringList{"Auto", "1/2", "2/3", "3/4", "5/6", "7/8"}));
+    EXPECT_EQ(Child<QComboBox>(dlg, "fec")->currentText(), "3/4");
+    EXPECT_EQ(Child<QComboBox>(dlg, "satellite")->currentText(), "Thor");
+    EXPECT_EQ(Child<QComboBox>(dlg, "polarity")->currentText(), "Horizontal");
+    Choose(Child<QComboBox>(dlg, "satellite"), "Astra");
+    Choose(Child<QComboBox>(dlg, "polarity"), "Vertical");
+    Type(Child<QLineEdit>(dlg, "frequency"), "70000");
+    {
+        test::MessageRecorder messages;
+        EXPECT_FALSE(ClickOk(dlg));
+        EXPECT_EQ(messages.texts, QStringList{"Frequency must be a number from 0 to 65535."});
+    }
+    Type(Child<QLineEdit>(dlg, "frequency"), "11778");
+    ASSERT_TRUE(ClickOk(dlg));
+    const Transponder_Info_Tag out = dlg.GetTransponderInfo();
+    EXPECT_EQ(out.SatID, 2);
+    EXPECT_EQ(out.Frequency, 11778);
+    EXPECT_EQ(out.PolFEC, 0x40);
+    EXPECT_EQ(out.TxMode, 0x21); // untouched where there is no transmission choice
+    EXPECT_EQ(out.TPID, 4);
+}
+
+TEST_F(TransponderEditorTest, DVBS2RebuildsTheFECList) {
+    Transponder_Info_Tag tp{};
+    tp.RowID = 1;
+    tp.SatID = 2;
+    tp.PolFEC = 0x70;
+    tp.TxMode = 0x21; // DVB-S2, pilot 2
+    CDlgTPAddUpdate dlg(nullptr, kList7);
+    Open(dlg, tp);
+    auto* fec = Child<QComboBox>(dlg, "fec");
+    EXPECT_EQ(fec->count(), 9);
+    EXPECT_EQ(fec->currentIndex(), 7);
+    EXPECT_EQ(fec->currentText(), "8/9");
+
+    dlg.show();
+    Choose(Child<QComboBox>(dlg, "modulation"), "8PSK");
+    EXPECT_EQ(Entries(fec), (QStringList{"Auto", "3/5", "2/3", "3/4", "5/6", "8/9", "9/10"}));
+    EXPECT_EQ(fec->currentText(), "Auto");
+    EXPECT_EQ(dlg.focusWidget(), fec);
+    Choose(fec, "9/10");
+    ASSERT_TRUE(ClickOk(dlg));
+    EXPECT_EQ(dlg.GetTransponderInfo().PolFEC, 0x60);
+    EXPECT_EQ(dlg.GetTransponderInfo().Modulation, 1);
+    EXPECT_EQ(dlg.GetTransponderInfo().TxMode, 1);
+}
+
+TEST(CableMuxEditor, ConstellationKeepsTheInversionBits) {
+    test::App();
+    struct Case {
+        const char* name;
+        editing::Product product;
+        std::uint8_t modulation;
+        const char* shown;
+        std::uint8_t stored;
+    };
+    for (const Case& c : {Case{"packed", kList3, (3 << 2) | 2, "64 QAM", (5 << 2) | 2},
+                          {"separate fields", kList10, 3, "64 QAM", 5}}) {
+        SCOPED_TRACE(c.name);
+        CableMux_Info_Tag mux{};
+        mux.RowID = 2;
+        mux.MuxID = 9;
+        mux.Frequency = 474000;
+        mux.Modulation = c.modulation;
+        mux.Invert = 1;
+        CDlgCableMuxAddUpdate dlg(nullptr, c.product);
+        dlg.SetCableInfo(&mux);
+        dlg.Prepare();
+        EXPECT_EQ(Child<QLineEdit>(dlg, "frequency")->text(), "474000");
+        EXPECT_EQ(Child<QComboBox>(dlg, "constellation")->currentText(), c.shown);
+        Choose(Child<QComboBox>(dlg, "constellation"), "256 QAM");
+        ASSERT_TRUE(ClickOk(dlg));
+        EXPECT_EQ(dlg.GetCableInfo().Modulation, c.stored);
+        EXPECT_EQ(dlg.GetCableInfo().Invert, 1);
+        EXPECT_EQ(dlg.GetCableInfo().MuxID, 9);
+    }
+}
+
+TEST(CableMuxEditor, NewShowsZeroAndTakesA32BitFrequency) {
+    test::App();
+    CDlgCableMuxAddUpdate dlg(nullptr, kList3);
+    dlg.Prepare();
+    EXPECT_EQ(Child<QLineEdit>(dlg, "symbolRate")->text(), "0");
+    Type(Child<QLineEdit>(dlg, "frequency"), "4294967295");
+    ASSERT_TRUE(ClickOk(dlg));
+    EXPECT_EQ(dlg.GetCableInfo().Frequency, 4294967295u);
+    EXPECT_EQ(dlg.GetCableInfo().Modulation, 1 << 2);
+}
+
+TEST(ProviderNameDialog, TitleAndSixteenCharacters) {
+    test::App();
+    CDlgProviderName update(ProviderNameMode::Update);
+    update.SetText("Old");
+    update.Prepare();
+    EXPECT_EQ(update.windowTitle(), "Update");
+    CDlgProviderName dlg(ProviderNameMode::New);
+    dlg.Prepare();
+    EXPECT_EQ(dlg.windowTitle(), "New");
+    QTest::keyClicks(Child<QLineEdit>(dlg, "name"), "Twenty characters!!!");
+    ASSERT_TRUE(ClickOk(dlg));
+    EXPECT_EQ(dlg.Name(), QByteArray("Twenty character"));
+}
+
+} // namespace
