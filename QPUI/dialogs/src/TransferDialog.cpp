@@ -83,6 +83,7 @@ void CTransferDialog::Connect() {
     TransferLine line;
     line.port = port.toLocal8Bit().toStdString();
     line.settings = ReadSerialSettings();
+    line.idleTimeoutMs = kDefaultIdleMs;
     progress_->setValue(0);
     if (StartTransfer(line, path_) && !transfer_->IsFinished()) {
         connect_->setEnabled(false);

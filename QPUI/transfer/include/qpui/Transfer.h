@@ -29,6 +29,9 @@ struct TransferLine {
     int idleTimeoutMs = 0;
 };
 
+/// Idle time of the window's transfers, as the command line's default: the operator may be
+/// away, and a receiver that never makes progress must not hold the line for ever.
+inline constexpr int kDefaultIdleMs = 30000;
 /// What a timer waiting for a block allows beyond the block's own time on the line: the
 /// receiver's turnaround and the operating system's latency.
 inline constexpr int kLineMarginMs = 500;
