@@ -4,6 +4,7 @@
 #include "qpui/MessageBox.h"
 
 #include <QApplication>
+#include <QInputDevice>
 
 #include <cstdlib>
 
@@ -15,7 +16,12 @@ inline QApplication& App() {
     static char* argv[] = {name, nullptr};
     // An object, not a pointer: destroyed at exit, it releases the font libraries' caches too.
     static const bool platform = setenv("QT_QPA_PLATFORM", "offscreen", 0) == 0;
+    // Touching the input device registry first makes it outlive the application: the
+    // keyboard and mouse QTest creates are the application's children and leave the
+    // registry when it is destroyed at exit.
+    static const bool devices = (QInputDevice::devices(), true);
     static QApplication app(argc, argv);
+    (void)devices;
     (void)platform;
     return app;
 }
