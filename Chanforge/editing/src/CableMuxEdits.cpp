@@ -33,7 +33,8 @@ EditResult UpdateCableMux(tabstore::CQoDB& db, std::uint32_t key, const CableMux
         return EditResult::Nothing;
     CableMux_Info_Tag record = edited;
     record.MuxID = stored->MuxID; // channels name it by its MuxID
-    return network::ReplaceRow(db, kCableMuxTable, key, record) ? EditResult::Ok : EditResult::StoreRefused;
+    return network::ReplaceRow(db, kCableMuxTable, key, record) ? EditResult::Ok
+                                                                : EditResult::StoreRefused;
 }
 
 EditResult DeleteCableMuxes(tabstore::CQoDB& db, const RowIds& keys) {
@@ -46,9 +47,9 @@ EditResult DeleteCableMuxes(tabstore::CQoDB& db, const RowIds& keys) {
             continue;
         const unsigned muxId = mux->MuxID;
         network::DeleteIdAndCloseGap<Channel_Info_Tag>(
-            db, kChannelTable, all, [](Channel_Info_Tag& ch) -> auto& { return ch.TPID; }, muxId);
+            db, kChannelTable, all, [](Channel_Info_Tag & ch) -> auto& { return ch.TPID; }, muxId);
         network::DeleteIdAndCloseGap<CableMux_Info_Tag>(
-            db, kCableMuxTable, all, [](CableMux_Info_Tag& m) -> auto& { return m.MuxID; }, muxId);
+            db, kCableMuxTable, all, [](CableMux_Info_Tag & m) -> auto& { return m.MuxID; }, muxId);
         result = EditResult::Ok;
     }
     return result;

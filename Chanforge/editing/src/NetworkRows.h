@@ -3,8 +3,8 @@
 // place and filling a name field. Private to the editing library.
 #pragma once
 
-#include "chanforge/editing/ChannelEdits.h"
 #include "Rows.h"
+#include "chanforge/editing/ChannelEdits.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -15,7 +15,8 @@
 namespace chanforge::editing::network {
 
 /// Keys of the rows of a table that match.
-template <class T, class Pred> RowIds KeysWhere(tabstore::CQoDB& db, std::uint8_t table, Pred&& match) {
+template <class T, class Pred>
+RowIds KeysWhere(tabstore::CQoDB& db, std::uint8_t table, Pred&& match) {
     RowIds keys;
     rows::ForEach<T>(db, table, [&](T& row) {
         if (match(row))
@@ -37,7 +38,8 @@ unsigned Highest(tabstore::CQoDB& db, std::uint8_t table, Scope&& inScope, IdOf&
 
 /// Among the rows in scope, lowers every id (the field idRef gives) above id by one.
 template <class T, class Scope, class IdRef>
-void CloseGap(tabstore::CQoDB& db, std::uint8_t table, Scope&& inScope, IdRef&& idRef, unsigned id) {
+void CloseGap(tabstore::CQoDB& db, std::uint8_t table, Scope&& inScope, IdRef&& idRef,
+              unsigned id) {
     rows::ForEach<T>(db, table, [&](T& row) {
         if (inScope(row) && idRef(row) > id)
             --idRef(row);
@@ -49,14 +51,16 @@ void CloseGap(tabstore::CQoDB& db, std::uint8_t table, Scope&& inScope, IdRef&& 
 template <class T, class Scope, class IdRef>
 void DeleteIdAndCloseGap(tabstore::CQoDB& db, std::uint8_t table, Scope&& inScope, IdRef&& idRef,
                          unsigned id) {
-    const RowIds doomed = KeysWhere<T>(db, table, [&](T& row) { return inScope(row) && idRef(row) == id; });
+    const RowIds doomed =
+        KeysWhere<T>(db, table, [&](T& row) { return inScope(row) && idRef(row) == id; });
     for (std::uint32_t key : doomed)
         db.Delete(table, key);
     CloseGap<T>(db, table, inScope, idRef, id);
 }
 
 /// Stores record under key, replacing the row there; false when the store refused it.
-template <class T> bool ReplaceRow(tabstore::CQoDB& db, std::uint8_t table, std::uint32_t key, T record) {
+template <class T>
+bool ReplaceRow(tabstore::CQoDB& db, std::uint8_t table, std::uint32_t key, T record) {
     record.RowID = key;
     return PutRow(db, table, CopyRow(record)) >= 0;
 }

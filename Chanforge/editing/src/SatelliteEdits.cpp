@@ -8,18 +8,23 @@ namespace {
 
 constexpr unsigned kLastSatID = 0xFF;
 
-unsigned SatIdOf(const Satellite_Info_Tag& sat) { return sat.SatID; }
+unsigned SatIdOf(const Satellite_Info_Tag& sat) {
+    return sat.SatID;
+}
 
-bool Named(const Satellite_Info_Tag& sat) { return sat.Name[0] != '\0'; }
+bool Named(const Satellite_Info_Tag& sat) {
+    return sat.Name[0] != '\0';
+}
 
 void DeleteSatelliteId(tabstore::CQoDB& db, unsigned satId) {
     auto all = [](const auto&) { return true; };
     network::DeleteIdAndCloseGap<Channel_Info_Tag>(
-        db, kChannelTable, all, [](Channel_Info_Tag& ch) -> auto& { return ch.SatID; }, satId);
+        db, kChannelTable, all, [](Channel_Info_Tag & ch) -> auto& { return ch.SatID; }, satId);
     network::DeleteIdAndCloseGap<Transponder_Info_Tag>(
-        db, kTransponderTable, all, [](Transponder_Info_Tag& tp) -> auto& { return tp.SatID; }, satId);
+        db, kTransponderTable, all, [](Transponder_Info_Tag & tp) -> auto& { return tp.SatID; },
+        satId);
     network::DeleteIdAndCloseGap<Satellite_Info_Tag>(
-        db, kSatelliteTable, all, [](Satellite_Info_Tag& s) -> auto& { return s.SatID; }, satId);
+        db, kSatelliteTable, all, [](Satellite_Info_Tag & s) -> auto& { return s.SatID; }, satId);
 }
 
 } // namespace
@@ -40,7 +45,8 @@ NewRecord NewSatellite(tabstore::CQoDB& db, Satellite_Info_Tag edited) {
     return {EditResult::Ok, static_cast<std::uint32_t>(key)};
 }
 
-EditResult UpdateSatellite(tabstore::CQoDB& db, std::uint32_t key, const Satellite_Info_Tag& edited) {
+EditResult UpdateSatellite(tabstore::CQoDB& db, std::uint32_t key,
+                           const Satellite_Info_Tag& edited) {
     const auto* stored = rows::Get<Satellite_Info_Tag>(db, kSatelliteTable, key);
     if (stored == nullptr)
         return EditResult::Nothing;
@@ -50,7 +56,8 @@ EditResult UpdateSatellite(tabstore::CQoDB& db, std::uint32_t key, const Satelli
         return EditResult::EmptyName;
     // Transponders and channels name the satellite by its SatID, which the editor cannot change.
     record.SatID = stored->SatID;
-    return network::ReplaceRow(db, kSatelliteTable, key, record) ? EditResult::Ok : EditResult::StoreRefused;
+    return network::ReplaceRow(db, kSatelliteTable, key, record) ? EditResult::Ok
+                                                                 : EditResult::StoreRefused;
 }
 
 EditResult DeleteSatellites(tabstore::CQoDB& db, const RowIds& keys) {

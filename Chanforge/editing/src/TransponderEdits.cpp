@@ -11,9 +11,9 @@ namespace {
 constexpr unsigned kLastTPID = 0xFF;
 
 bool SatelliteExists(tabstore::CQoDB& db, unsigned satId) {
-    return !network::KeysWhere<Satellite_Info_Tag>(db, kSatelliteTable, [&](const Satellite_Info_Tag& s) {
-                return s.SatID == satId;
-            }).empty();
+    return !network::KeysWhere<Satellite_Info_Tag>(
+                db, kSatelliteTable, [&](const Satellite_Info_Tag& s) { return s.SatID == satId; })
+                .empty();
 }
 
 unsigned HighestTPID(tabstore::CQoDB& db, unsigned satId) {
@@ -26,10 +26,10 @@ unsigned HighestTPID(tabstore::CQoDB& db, unsigned satId) {
 void CloseTransponderGap(tabstore::CQoDB& db, unsigned satId, unsigned tpid) {
     network::CloseGap<Channel_Info_Tag>(
         db, kChannelTable, [&](const Channel_Info_Tag& ch) { return ch.SatID == satId; },
-        [](Channel_Info_Tag& ch) -> auto& { return ch.TPID; }, tpid);
+        [](Channel_Info_Tag & ch) -> auto& { return ch.TPID; }, tpid);
     network::CloseGap<Transponder_Info_Tag>(
         db, kTransponderTable, [&](const Transponder_Info_Tag& tp) { return tp.SatID == satId; },
-        [](Transponder_Info_Tag& tp) -> auto& { return tp.TPID; }, tpid);
+        [](Transponder_Info_Tag & tp) -> auto& { return tp.TPID; }, tpid);
 }
 
 /// Deletes transponder (satId, tpid) and its channels; the later ones of the satellite move down.
@@ -37,14 +37,16 @@ void DeleteTransponderId(tabstore::CQoDB& db, unsigned satId, unsigned tpid) {
     for (std::uint32_t key : network::ChannelsOn(db, satId, tpid))
         db.Delete(kChannelTable, key);
     for (std::uint32_t key : network::KeysWhere<Transponder_Info_Tag>(
-             db, kTransponderTable, [&](const Transponder_Info_Tag& tp) { return tp.SatID == satId && tp.TPID == tpid; }))
+             db, kTransponderTable,
+             [&](const Transponder_Info_Tag& tp) { return tp.SatID == satId && tp.TPID == tpid; }))
         db.Delete(kTransponderTable, key);
     CloseTransponderGap(db, satId, tpid);
 }
 
 /// Stores record under key on satellite satId with the next TPID there, takes the channels of
 /// its old place along and closes the gap it leaves. The caller checked the TPID fits.
-EditResult MoveTo(tabstore::CQoDB& db, std::uint32_t key, Transponder_Info_Tag record, unsigned satId) {
+EditResult MoveTo(tabstore::CQoDB& db, std::uint32_t key, Transponder_Info_Tag record,
+                  unsigned satId) {
     const auto* stored = rows::Get<Transponder_Info_Tag>(db, kTransponderTable, key);
     const unsigned oldSat = stored->SatID;
     const unsigned oldTPID = stored->TPID;
@@ -78,7 +80,8 @@ NewRecord NewTransponder(tabstore::CQoDB& db, Transponder_Info_Tag edited, Docum
     return {EditResult::Ok, static_cast<std::uint32_t>(key)};
 }
 
-EditResult UpdateTransponder(tabstore::CQoDB& db, std::uint32_t key, const Transponder_Info_Tag& edited) {
+EditResult UpdateTransponder(tabstore::CQoDB& db, std::uint32_t key,
+                             const Transponder_Info_Tag& edited) {
     const auto* stored = rows::Get<Transponder_Info_Tag>(db, kTransponderTable, key);
     if (stored == nullptr)
         return EditResult::Nothing;
@@ -103,7 +106,8 @@ EditResult MoveTransponders(tabstore::CQoDB& db, const RowIds& keys, std::uint32
     RowIds moving;
     for (std::uint32_t key : keys) {
         const auto* tp = rows::Get<Transponder_Info_Tag>(db, kTransponderTable, key);
-        if (tp != nullptr && tp->SatID != satId && std::find(moving.begin(), moving.end(), key) == moving.end())
+        if (tp != nullptr && tp->SatID != satId &&
+            std::find(moving.begin(), moving.end(), key) == moving.end())
             moving.push_back(key);
     }
     if (moving.empty())
@@ -112,7 +116,8 @@ EditResult MoveTransponders(tabstore::CQoDB& db, const RowIds& keys, std::uint32
     if (HighestTPID(db, satId) + moving.size() > kLastTPID)
         return EditResult::TransponderIdsExhausted;
     for (std::uint32_t key : moving)
-        if (const EditResult r = MoveTo(db, key, *rows::Get<Transponder_Info_Tag>(db, kTransponderTable, key), satId);
+        if (const EditResult r = MoveTo(
+                db, key, *rows::Get<Transponder_Info_Tag>(db, kTransponderTable, key), satId);
             r != EditResult::Ok)
             return r;
     return EditResult::Ok;

@@ -19,7 +19,8 @@ using Lines = std::vector<std::string>;
 Lines Channels(tabstore::CQoDB& db) {
     Lines out;
     ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
-        out.push_back(std::string(ch.Name) + ":" + std::to_string(ch.SatID) + "/" + std::to_string(ch.TPID));
+        out.push_back(std::string(ch.Name) + ":" + std::to_string(ch.SatID) + "/" +
+                      std::to_string(ch.TPID));
     });
     return out;
 }
@@ -28,7 +29,8 @@ Lines Channels(tabstore::CQoDB& db) {
 Lines Transponders(tabstore::CQoDB& db) {
     Lines out;
     ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const Transponder_Info_Tag& tp) {
-        out.push_back(std::to_string(tp.Frequency) + ":" + std::to_string(tp.SatID) + "/" + std::to_string(tp.TPID));
+        out.push_back(std::to_string(tp.Frequency) + ":" + std::to_string(tp.SatID) + "/" +
+                      std::to_string(tp.TPID));
     });
     return out;
 }
@@ -126,7 +128,8 @@ TEST(TransponderEdits, DeleteThirdOfFiveMovesTheLaterOnesDown) {
     AddTransponderWithChannel(db, 3, 4); // same TPIDs on another satellite stay
 
     EXPECT_EQ(DeleteTransponders(db, {third}), EditResult::Ok);
-    EXPECT_EQ(Transponders(db), (Lines{"2001:2/1", "2002:2/2", "2004:2/3", "2005:2/4", "3004:3/4"}));
+    EXPECT_EQ(Transponders(db),
+              (Lines{"2001:2/1", "2002:2/2", "2004:2/3", "2005:2/4", "3004:3/4"}));
     EXPECT_EQ(Channels(db), (Lines{"c21:2/1", "c22:2/2", "c24:2/3", "c25:2/4", "c34:3/4"}));
 }
 
@@ -192,10 +195,12 @@ struct MoveFixture {
 TEST(TransponderEdits, ChannelsFollowAMovedTransponder) {
     using Move = std::function<EditResult(MoveFixture&)>;
     const std::pair<const char*, Move> entries[] = {
-        {"dropped on the satellite list", [](MoveFixture& f) { return MoveTransponders(f.db, {f.secondOfA}, f.satB); }},
+        {"dropped on the satellite list",
+         [](MoveFixture& f) { return MoveTransponders(f.db, {f.secondOfA}, f.satB); }},
         {"satellite changed in Update",
          [](MoveFixture& f) {
-             Transponder_Info_Tag edited = *GetRow<Transponder_Info_Tag>(f.db, kTransponderTable, f.secondOfA);
+             Transponder_Info_Tag edited =
+                 *GetRow<Transponder_Info_Tag>(f.db, kTransponderTable, f.secondOfA);
              edited.SatID = 3;
              return UpdateTransponder(f.db, f.secondOfA, edited);
          }},
@@ -204,7 +209,8 @@ TEST(TransponderEdits, ChannelsFollowAMovedTransponder) {
         SCOPED_TRACE(name);
         MoveFixture f;
         ASSERT_EQ(move(f), EditResult::Ok);
-        EXPECT_EQ(Transponders(f.db), (Lines{"2001:2/1", "2002:3/3", "2003:2/2", "3001:3/1", "3002:3/2"}));
+        EXPECT_EQ(Transponders(f.db),
+                  (Lines{"2001:2/1", "2002:3/3", "2003:2/2", "3001:3/1", "3002:3/2"}));
         EXPECT_EQ(Channels(f.db), (Lines{"c21:2/1", "c22:3/3", "c23:2/2", "c31:3/1", "c32:3/2"}));
     }
 }
@@ -214,7 +220,8 @@ TEST(TransponderEdits, MoveIsRefusedWholeWhenTPIDsWouldPass255) {
     AddTransponder(f.db, 3, 254);
     const Lines before = Transponders(f.db);
     const std::uint32_t firstOfA = 1;
-    EXPECT_EQ(MoveTransponders(f.db, {firstOfA, f.secondOfA}, f.satB), EditResult::TransponderIdsExhausted);
+    EXPECT_EQ(MoveTransponders(f.db, {firstOfA, f.secondOfA}, f.satB),
+              EditResult::TransponderIdsExhausted);
     EXPECT_EQ(Transponders(f.db), before);
     EXPECT_EQ(MoveTransponders(f.db, {f.secondOfA}, f.satB), EditResult::Ok); // 255 still fits
     EXPECT_EQ(MoveTransponders(f.db, {f.secondOfA}, 99), EditResult::Nothing);
@@ -222,7 +229,8 @@ TEST(TransponderEdits, MoveIsRefusedWholeWhenTPIDsWouldPass255) {
 
 TEST(TransponderEdits, UpdateOnTheSameSatelliteKeepsTheTPID) {
     MoveFixture f;
-    Transponder_Info_Tag edited = *GetRow<Transponder_Info_Tag>(f.db, kTransponderTable, f.secondOfA);
+    Transponder_Info_Tag edited =
+        *GetRow<Transponder_Info_Tag>(f.db, kTransponderTable, f.secondOfA);
     edited.TPID = 9;
     edited.Frequency = 12345;
     ASSERT_EQ(UpdateTransponder(f.db, f.secondOfA, edited), EditResult::Ok);
@@ -234,8 +242,10 @@ TEST(TransponderEdits, UpdateOnTheSameSatelliteKeepsTheTPID) {
 TEST(NetworkEdits, UndoStepOverTheNamedTablesRestoresEverything) {
     const std::pair<TableMask, std::function<EditResult(MoveFixture&)>> commands[] = {
         {kSatelliteDeleteTables, [](MoveFixture& f) { return DeleteSatellites(f.db, {1}); }},
-        {kTransponderEditTables, [](MoveFixture& f) { return MoveTransponders(f.db, {f.secondOfA}, f.satB); }},
-        {kTransponderEditTables, [](MoveFixture& f) { return DeleteTransponders(f.db, {f.secondOfA}); }},
+        {kTransponderEditTables,
+         [](MoveFixture& f) { return MoveTransponders(f.db, {f.secondOfA}, f.satB); }},
+        {kTransponderEditTables,
+         [](MoveFixture& f) { return DeleteTransponders(f.db, {f.secondOfA}); }},
     };
     for (const auto& [mask, command] : commands) {
         MoveFixture f;
@@ -296,7 +306,8 @@ TEST(ProviderEdits, NewRenameDeleteAndDescription) {
     EXPECT_EQ(NewProvider(db, "").result, EditResult::EmptyName);
 
     ASSERT_EQ(RenameProvider(db, last, "Deux"), EditResult::Ok);
-    EXPECT_EQ(ProviderDescription(*DescribeProvider(db, last).provider), "Broadcast Name : Deux (ID : 2)");
+    EXPECT_EQ(ProviderDescription(*DescribeProvider(db, last).provider),
+              "Broadcast Name : Deux (ID : 2)");
     ASSERT_EQ(DeleteProviders(db, {last}), EditResult::Ok);
     EXPECT_FALSE(DescribeProvider(db, last).provider);
     EXPECT_EQ(GetRow<Channel_Info_Tag>(db, kChannelTable, 1)->BroadcastID, 2);

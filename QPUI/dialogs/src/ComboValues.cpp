@@ -9,7 +9,8 @@ namespace qpui {
 namespace {
 
 QString TextOf(const _comboStrValue_& entry) {
-    return QString::fromLatin1(entry.text, static_cast<int>(strnlen(entry.text, sizeof entry.text)));
+    return QString::fromLatin1(entry.text,
+                               static_cast<int>(strnlen(entry.text, sizeof entry.text)));
 }
 
 } // namespace

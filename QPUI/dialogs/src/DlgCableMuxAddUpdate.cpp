@@ -24,7 +24,8 @@ constexpr std::uint8_t kInversionBits = 0x03;
 
 } // namespace
 
-CDlgCableMuxAddUpdate::CDlgCableMuxAddUpdate(QWidget* parent, std::optional<editing::Product> product)
+CDlgCableMuxAddUpdate::CDlgCableMuxAddUpdate(QWidget* parent,
+                                             std::optional<editing::Product> product)
     : QDialog(parent), product_(product.value_or(editing::CurrentProduct())) {
     setWindowTitle(QStringLiteral("Mux"));
     auto* layout = new QVBoxLayout(this);
@@ -59,8 +60,9 @@ void CDlgCableMuxAddUpdate::Prepare() {
         return;
     frequency_->setText(QString::number(mux_.Frequency));
     symbolRate_->setText(QString::number(mux_.SymbolRate));
-    const std::uint32_t code =
-        product_.SeparateCableInversion() ? mux_.Modulation : mux_.Modulation >> kConstellationShift;
+    const std::uint32_t code = product_.SeparateCableInversion()
+                                   ? mux_.Modulation
+                                   : mux_.Modulation >> kConstellationShift;
     SetComboValue(constellation_, kConstellations, code);
 }
 
@@ -70,19 +72,22 @@ int CDlgCableMuxAddUpdate::DoModal() {
 }
 
 void CDlgCableMuxAddUpdate::accept() {
-    const auto frequency = ReadNumberEdit(this, frequency_, QStringLiteral("Frequency"), 0xFFFFFFFFu);
+    const auto frequency =
+        ReadNumberEdit(this, frequency_, QStringLiteral("Frequency"), 0xFFFFFFFFu);
     if (!frequency)
         return;
-    const auto symbolRate = ReadNumberEdit(this, symbolRate_, QStringLiteral("Symbol Rate"), 0xFFFF);
+    const auto symbolRate =
+        ReadNumberEdit(this, symbolRate_, QStringLiteral("Symbol Rate"), 0xFFFF);
     if (!symbolRate)
         return;
     const std::uint32_t code = GetComboValue(constellation_, kConstellations);
     mux_.Frequency = *frequency;
     mux_.SymbolRate = static_cast<std::uint16_t>(*symbolRate);
     // The dialog has no control for the inversion bits: they keep the receiver's setting.
-    mux_.Modulation = static_cast<std::uint8_t>(
-        product_.SeparateCableInversion() ? code
-                                          : (code << kConstellationShift) | (mux_.Modulation & kInversionBits));
+    mux_.Modulation = static_cast<std::uint8_t>(product_.SeparateCableInversion()
+                                                    ? code
+                                                    : (code << kConstellationShift) |
+                                                          (mux_.Modulation & kInversionBits));
     QDialog::accept();
 }
 

@@ -4,7 +4,8 @@
 
 namespace qpui {
 
-CDlgProviderName::CDlgProviderName(ProviderNameMode mode, QWidget* parent) : CDlgSearchName(parent) {
+CDlgProviderName::CDlgProviderName(ProviderNameMode mode, QWidget* parent)
+    : CDlgSearchName(parent) {
     SetTitle(mode == ProviderNameMode::New ? QStringLiteral("New") : QStringLiteral("Update"));
     if (auto* edit = findChild<QLineEdit*>(QStringLiteral("name")))
         edit->setMaxLength(kMaxLength);

@@ -72,8 +72,10 @@ CDlgTPAddUpdate::CDlgTPAddUpdate(QWidget* parent, std::optional<editing::Product
         modulation_->addItems({QStringLiteral("QPSK"), QStringLiteral("8PSK")});
         form_->addRow(QStringLiteral("Transmission :"), transmission_);
         form_->addRow(QStringLiteral("Modulation :"), modulation_);
-        connect(transmission_, &QComboBox::currentIndexChanged, this, &CDlgTPAddUpdate::OnSystemChanged);
-        connect(modulation_, &QComboBox::currentIndexChanged, this, &CDlgTPAddUpdate::OnSystemChanged);
+        connect(transmission_, &QComboBox::currentIndexChanged, this,
+                &CDlgTPAddUpdate::OnSystemChanged);
+        connect(modulation_, &QComboBox::currentIndexChanged, this,
+                &CDlgTPAddUpdate::OnSystemChanged);
     }
     layout->addLayout(form_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -121,18 +123,21 @@ void CDlgTPAddUpdate::OnSystemChanged() {
 void CDlgTPAddUpdate::Prepare() {
     satellite_->clear();
     for (const Satellite_Info_Tag& s : satellites_)
-        satellite_->addItem(QString::fromLatin1(s.Name, static_cast<int>(strnlen(s.Name, sizeof s.Name))),
-                            static_cast<unsigned>(s.SatID));
+        satellite_->addItem(
+            QString::fromLatin1(s.Name, static_cast<int>(strnlen(s.Name, sizeof s.Name))),
+            static_cast<unsigned>(s.SatID));
     const int chosen = satellite_->findData(static_cast<unsigned>(transponder_.SatID));
     satellite_->setCurrentIndex(chosen >= 0 ? chosen : 0);
-    SetComboValue(polarity_, kPolarities, (transponder_.PolFEC & kHorizontalBit) != 0 ? kHorizontal : 1);
+    SetComboValue(polarity_, kPolarities,
+                  (transponder_.PolFEC & kHorizontalBit) != 0 ? kHorizontal : 1);
     FillFEC(0, 0, {0, 16, 32, 64, 128, 240});
     if (product_.ExtendedTransponders()) {
         const QSignalBlocker blockSystem(transmission_);
         const QSignalBlocker blockModulation(modulation_);
         const int system = transponder_.TxMode & 0x0F;
         transmission_->setCurrentIndex(system < transmission_->count() ? system : 0);
-        modulation_->setCurrentIndex(transponder_.Modulation < modulation_->count() ? transponder_.Modulation : 0);
+        modulation_->setCurrentIndex(
+            transponder_.Modulation < modulation_->count() ? transponder_.Modulation : 0);
         RedrawFECComboValues();
     }
     fec_->setCurrentIndex(0);
@@ -174,8 +179,9 @@ void CDlgTPAddUpdate::accept() {
     tp.SymbolRate = static_cast<std::uint16_t>(*symbolRate);
     tp.TSID = static_cast<std::uint16_t>(*tsid);
     tp.Drift = static_cast<std::uint16_t>(*drift);
-    tp.PolFEC = static_cast<std::uint8_t>((GetComboValue(polarity_, kPolarities) == kHorizontal ? kHorizontalBit : 0) +
-                                          GetComboValue(fec_, fecValues_));
+    tp.PolFEC = static_cast<std::uint8_t>(
+        (GetComboValue(polarity_, kPolarities) == kHorizontal ? kHorizontalBit : 0) +
+        GetComboValue(fec_, fecValues_));
     if (product_.ExtendedTransponders()) {
         tp.TxMode = static_cast<std::uint8_t>(transmission_->currentIndex());
         tp.Modulation = static_cast<std::uint8_t>(modulation_->currentIndex());

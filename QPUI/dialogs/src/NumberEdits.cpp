@@ -12,11 +12,13 @@ constexpr std::uint32_t kMaxTenths = 1800;
 
 struct Leading {
     bool negative = false;
-    std::uint64_t whole = 0;  ///< saturates far above any field's range
-    int tenth = 0;            ///< first digit after the point
+    std::uint64_t whole = 0; ///< saturates far above any field's range
+    int tenth = 0;           ///< first digit after the point
 };
 
-bool IsDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool IsDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 /// The leading decimal number of text: [-]digits[.digit...]; 0 when there is none.
 Leading ParseLeading(const QString& text) {
@@ -28,8 +30,8 @@ Leading ParseLeading(const QString& text) {
         at = 1;
     }
     for (; at < t.size() && IsDigit(t[at]); ++at)
-        out.whole = std::min<std::uint64_t>(out.whole * 10 + static_cast<unsigned>(t[at].digitValue()),
-                                            std::uint64_t{1} << 40);
+        out.whole = std::min<std::uint64_t>(
+            out.whole * 10 + static_cast<unsigned>(t[at].digitValue()), std::uint64_t{1} << 40);
     if (at + 1 < t.size() && t[at] == QLatin1Char('.') && IsDigit(t[at + 1]))
         out.tenth = t[at + 1].digitValue();
     // "-0" and "-0.0" are zero, not a negative number.
@@ -44,8 +46,8 @@ void TellRange(QWidget* parent, const QString& field, const QString& low, const 
 
 } // namespace
 
-std::optional<std::uint32_t> ReadNumberEdit(QWidget* parent, const QLineEdit* edit, const QString& field,
-                                            std::uint32_t max) {
+std::optional<std::uint32_t> ReadNumberEdit(QWidget* parent, const QLineEdit* edit,
+                                            const QString& field, std::uint32_t max) {
     const Leading n = ParseLeading(edit->text());
     if (n.negative || n.whole > max) {
         TellRange(parent, field, QStringLiteral("0"), QString::number(max));

@@ -60,7 +60,8 @@ void SelectIndex(QComboBox* combo, int index) {
 
 } // namespace
 
-CSatelliteEditor::CSatelliteEditor(QWidget* parent, int tuners, std::optional<editing::Product> product)
+CSatelliteEditor::CSatelliteEditor(QWidget* parent, int tuners,
+                                   std::optional<editing::Product> product)
     : QDialog(parent), product_(product.value_or(editing::CurrentProduct())), tunerCount_(tuners) {
     setWindowTitle(QStringLiteral("Satellite"));
     auto* layout = new QVBoxLayout(this);
@@ -102,7 +103,8 @@ QWidget* CSatelliteEditor::BuildTuner(Tuner& t) {
     auto* form = new QFormLayout(panel);
     form->setContentsMargins(0, 0, 0, 0);
     const int ckuEntries = product_.VoltageBandSwitch() ? 3 : 2;
-    t.ckuSwitch = Combo("ckuSwitch", Names(ckuEntries, [&](int i) { return CKuSwitchName(i, product_.list); }));
+    t.ckuSwitch = Combo("ckuSwitch",
+                        Names(ckuEntries, [&](int i) { return CKuSwitchName(i, product_.list); }));
     t.lnbHigh = Combo("lnbHigh", Names(kLNBHighEntries, LNBHighName));
     t.highFrequency = Edit("highFrequency");
     t.lnbLow = new QComboBox;
@@ -112,7 +114,8 @@ QWidget* CSatelliteEditor::BuildTuner(Tuner& t) {
     const QStringList offOn = {QStringLiteral("Off"), QStringLiteral("On")};
     t.lnbPower = Combo("lnbPower", offOn);
     t.tone22k = Combo("tone22k", offOn);
-    t.toneBurst = Combo("toneBurst", {QStringLiteral("Off"), QStringLiteral("SAT A"), QStringLiteral("SAT B")});
+    t.toneBurst = Combo("toneBurst",
+                        {QStringLiteral("Off"), QStringLiteral("SAT A"), QStringLiteral("SAT B")});
     t.diseqc = Combo("diseqc", Names(kDiSEqCEntries, DiSEqCName));
     t.motorPos = Edit("motorPos");
     form->addRow(QStringLiteral("C/Ku switch :"), t.ckuSwitch);
@@ -164,7 +167,8 @@ void CSatelliteEditor::Prepare() {
     ResetControls();
     if (satellite_.RowID == 0)
         return;
-    name_->setText(QString::fromLatin1(satellite_.Name, static_cast<int>(strnlen(satellite_.Name, sizeof satellite_.Name))));
+    name_->setText(QString::fromLatin1(
+        satellite_.Name, static_cast<int>(strnlen(satellite_.Name, sizeof satellite_.Name))));
     const bool east = satellite_.Degree <= 1800;
     const int tenths = east ? satellite_.Degree : 3600 - satellite_.Degree;
     degree_->setText(QString::asprintf("%3.1f", tenths / 10.0));
@@ -179,14 +183,18 @@ int CSatelliteEditor::DoModal() {
 }
 
 bool CSatelliteEditor::StoreTuner(const Tuner& t, int index, LNBSetting& lnb) {
-    const QString suffix = tunerCount_ > 1 ? QStringLiteral(" (Tuner %1)").arg(index + 1) : QString();
-    const auto high = ReadNumberEdit(this, t.highFrequency, QStringLiteral("LNB Freq-Custom") + suffix, kWord);
+    const QString suffix =
+        tunerCount_ > 1 ? QStringLiteral(" (Tuner %1)").arg(index + 1) : QString();
+    const auto high =
+        ReadNumberEdit(this, t.highFrequency, QStringLiteral("LNB Freq-Custom") + suffix, kWord);
     if (!high)
         return false;
-    const auto low = ReadNumberEdit(this, t.lowFrequency, QStringLiteral("C-LNB Freq Custom") + suffix, kWord);
+    const auto low =
+        ReadNumberEdit(this, t.lowFrequency, QStringLiteral("C-LNB Freq Custom") + suffix, kWord);
     if (!low)
         return false;
-    const auto motor = ReadNumberEdit(this, t.motorPos, QStringLiteral("Motor Pos") + suffix, kWord);
+    const auto motor =
+        ReadNumberEdit(this, t.motorPos, QStringLiteral("Motor Pos") + suffix, kWord);
     if (!motor)
         return false;
     lnb.CKuSwitch = static_cast<std::uint16_t>(t.ckuSwitch->currentIndex());

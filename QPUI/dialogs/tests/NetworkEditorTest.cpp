@@ -50,7 +50,8 @@ void Choose(QComboBox* combo, const QString& text) {
 /// Clicks OK with the mouse; true when the dialog closed with OK.
 bool ClickOk(QDialog& dlg) {
     dlg.show();
-    QTest::mouseClick(dlg.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QTest::mouseClick(dlg.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                      Qt::LeftButton);
     return dlg.result() == QDialog::Accepted;
 }
 
@@ -74,7 +75,9 @@ class SatelliteEditorTest : public ::testing::Test {
     void SetUp() override { test::App(); }
 
     /// Opens sat in the one-tuner editor of product, lets edit change the controls, clicks OK.
-    template <class Edit> Satellite_Info_Tag RoundTrip(const Satellite_Info_Tag& sat, editing::Product product, Edit&& edit) {
+    template <class Edit>
+    Satellite_Info_Tag RoundTrip(const Satellite_Info_Tag& sat, editing::Product product,
+                                 Edit&& edit) {
         CDlgSATAddUpdate dlg(nullptr, product);
         dlg.SetSatelliteInfo(&sat);
         dlg.Prepare();
@@ -91,8 +94,11 @@ TEST_F(SatelliteEditorTest, DegreesEastAndWestRoundTrip) {
         std::uint16_t stored;
         const char* shown;
     };
-    for (const Case& c : {Case{"19.2", "E", 192, "19.2"}, {"30.0", "W", 3300, "30.0"}, {"19.29", "E", 192, "19.2"},
-                          {"180", "E", 1800, "180.0"}, {"0.5", "W", 3595, "0.5"}}) {
+    for (const Case& c : {Case{"19.2", "E", 192, "19.2"},
+                          {"30.0", "W", 3300, "30.0"},
+                          {"19.29", "E", 192, "19.2"},
+                          {"180", "E", 1800, "180.0"},
+                          {"0.5", "W", 3595, "0.5"}}) {
         SCOPED_TRACE(c.typed);
         const Satellite_Info_Tag out = RoundTrip(Existing(), kList7, [&](QDialog& dlg) {
             Type(Child<QLineEdit>(dlg, "degree"), c.typed);
@@ -113,11 +119,12 @@ TEST_F(SatelliteEditorTest, NumbersThatDoNotFitAreRefusedNotCut) {
         const char* typed;
         const char* message;
     };
-    for (const Case& c : {Case{"degree", "-5", "Degree must be a number from 0.0 to 180.0."},
-                          {"degree", "180.1", "Degree must be a number from 0.0 to 180.0."},
-                          {"highFrequency", "70000", "LNB Freq-Custom must be a number from 0 to 65535."},
-                          {"motorPos", "-1", "Motor Pos must be a number from 0 to 65535."},
-                          {"name", "Sixteen chars 16", "Name string length is too long!"}}) {
+    for (const Case& c :
+         {Case{"degree", "-5", "Degree must be a number from 0.0 to 180.0."},
+          {"degree", "180.1", "Degree must be a number from 0.0 to 180.0."},
+          {"highFrequency", "70000", "LNB Freq-Custom must be a number from 0 to 65535."},
+          {"motorPos", "-1", "Motor Pos must be a number from 0 to 65535."},
+          {"name", "Sixteen chars 16", "Name string length is too long!"}}) {
         SCOPED_TRACE(c.typed);
         test::MessageRecorder messages;
         const Satellite_Info_Tag sat = Existing();
@@ -158,7 +165,8 @@ TEST_F(SatelliteEditorTest, SwitchListsAndLNBTypes) {
 
     const Satellite_Info_Tag extended = RoundTrip(plain, kList7, [](QDialog& dlg) {
         EXPECT_EQ(Child<QComboBox>(dlg, "toneBurst")->currentText(), "SAT B");
-        EXPECT_EQ(Entries(Child<QComboBox>(dlg, "ckuSwitch")), (QStringList{"None", "0V / 12V", "Tone Burst"}));
+        EXPECT_EQ(Entries(Child<QComboBox>(dlg, "ckuSwitch")),
+                  (QStringList{"None", "0V / 12V", "Tone Burst"}));
         Choose(Child<QComboBox>(dlg, "ckuSwitch"), "Tone Burst");
         Choose(Child<QComboBox>(dlg, "lnbLow"), "5750");
     });
@@ -180,7 +188,8 @@ TEST_F(SatelliteEditorTest, TwoTunerEditorEditsBothBlocks) {
     Type(Child<QLineEdit>(second, "highFrequency"), "70000");
     test::MessageRecorder messages;
     EXPECT_FALSE(ClickOk(dlg));
-    EXPECT_EQ(messages.texts, QStringList{"LNB Freq-Custom (Tuner 2) must be a number from 0 to 65535."});
+    EXPECT_EQ(messages.texts,
+              QStringList{"LNB Freq-Custom (Tuner 2) must be a number from 0 to 65535."});
     Type(Child<QLineEdit>(second, "highFrequency"), "10600");
     Choose(Child<QComboBox>(*Child<QGroupBox>(dlg, "tuner1"), "diseqc"), "MOTOR");
     ASSERT_TRUE(ClickOk(dlg));
@@ -220,7 +229,8 @@ TEST_F(TransponderEditorTest, PlainListsOfferDVBSRatesOnly) {
     CDlgTPAddUpdate dlg(nullptr, kList3);
     Open(dlg, tp);
     EXPECT_EQ(dlg.findChild<QComboBox*>("transmission"), nullptr);
-    EXPECT_EQ(Entries(Child<QComboBox>(dlg, "fec")), (QStringList{"Auto", "1/2", "2/3", "3/4", "5/6", "7/8"}));
+    EXPECT_EQ(Entries(Child<QComboBox>(dlg, "fec")),
+              (QStringList{"Auto", "1/2", "2/3", "3/4", "5/6", "7/8"}));
     EXPECT_EQ(Child<QComboBox>(dlg, "fec")->currentText(), "3/4");
     EXPECT_EQ(Child<QComboBox>(dlg, "satellite")->currentText(), "Thor");
     EXPECT_EQ(Child<QComboBox>(dlg, "polarity")->currentText(), "Horizontal");

@@ -16,8 +16,9 @@ namespace qpui {
 class CDlgCableMuxAddUpdate : public QDialog {
     Q_OBJECT
   public:
-    explicit CDlgCableMuxAddUpdate(QWidget* parent = nullptr,
-                                   std::optional<chanforge::editing::Product> product = std::nullopt);
+    explicit CDlgCableMuxAddUpdate(
+        QWidget* parent = nullptr,
+        std::optional<chanforge::editing::Product> product = std::nullopt);
 
     /// A record whose RowID is 0 is new: the edits show "0", the first constellation is chosen.
     void SetCableInfo(const chanforge::CableMux_Info_Tag* mux);

@@ -38,7 +38,8 @@ class CDlgTPAddUpdate : public QDialog {
     void RedrawFECComboValues();
 
   private:
-    void FillFEC(std::uint8_t system, std::uint8_t modulation, std::initializer_list<std::uint8_t> codes);
+    void FillFEC(std::uint8_t system, std::uint8_t modulation,
+                 std::initializer_list<std::uint8_t> codes);
     void OnSystemChanged();
 
     chanforge::editing::Product product_;

@@ -30,7 +30,8 @@ class CSatelliteEditor : public QDialog {
     void accept() override;
 
   protected:
-    CSatelliteEditor(QWidget* parent, int tuners, std::optional<chanforge::editing::Product> product);
+    CSatelliteEditor(QWidget* parent, int tuners,
+                     std::optional<chanforge::editing::Product> product);
 
   private:
     /// The controls of one tuner block.

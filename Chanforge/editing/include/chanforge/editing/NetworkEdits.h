@@ -28,16 +28,20 @@ inline constexpr TableMask kSatelliteDeleteTables =
     TableBit(kSatelliteTable) | TableBit(kTransponderTable) | TableBit(kChannelTable);
 inline constexpr TableMask kTransponderNewTables = TableBit(kTransponderTable);
 /// Update, Move and Delete: a transponder that changes satellite takes its channels along.
-inline constexpr TableMask kTransponderEditTables = TableBit(kTransponderTable) | TableBit(kChannelTable);
+inline constexpr TableMask kTransponderEditTables =
+    TableBit(kTransponderTable) | TableBit(kChannelTable);
 inline constexpr TableMask kCableMuxEditTables = TableBit(kCableMuxTable); ///< New, Update
-inline constexpr TableMask kCableMuxDeleteTables = TableBit(kCableMuxTable) | TableBit(kChannelTable);
-inline constexpr TableMask kProviderEditTables = TableBit(kProviderTable); ///< every provider command
+inline constexpr TableMask kCableMuxDeleteTables =
+    TableBit(kCableMuxTable) | TableBit(kChannelTable);
+inline constexpr TableMask kProviderEditTables =
+    TableBit(kProviderTable); ///< every provider command
 
 /// Adds the satellite an editor returned with SatID = 1 + the highest SatID in the table (ids
 /// taken by rows the list does not show, or after a sort, are never handed out twice).
 NewRecord NewSatellite(tabstore::CQoDB& db, Satellite_Info_Tag edited);
 /// Replaces the satellite's settings; its key and SatID stay.
-EditResult UpdateSatellite(tabstore::CQoDB& db, std::uint32_t key, const Satellite_Info_Tag& edited);
+EditResult UpdateSatellite(tabstore::CQoDB& db, std::uint32_t key,
+                           const Satellite_Info_Tag& edited);
 /// Deletes each satellite with its transponders and channels; larger SatIDs move down.
 EditResult DeleteSatellites(tabstore::CQoDB& db, const RowIds& keys);
 
@@ -46,7 +50,8 @@ EditResult DeleteSatellites(tabstore::CQoDB& db, const RowIds& keys);
 NewRecord NewTransponder(tabstore::CQoDB& db, Transponder_Info_Tag edited, DocumentValues& values);
 /// Replaces the transponder's settings, keeping its key. A changed SatID moves it to that
 /// satellite as MoveTransponders does.
-EditResult UpdateTransponder(tabstore::CQoDB& db, std::uint32_t key, const Transponder_Info_Tag& edited);
+EditResult UpdateTransponder(tabstore::CQoDB& db, std::uint32_t key,
+                             const Transponder_Info_Tag& edited);
 /// Moves the transponders to the satellite stored under satelliteRow. Each takes TPID = 1 +
 /// the highest TPID there and its channels follow it; the transponders after it on its old
 /// satellite, and their channels, move down by one. Refused whole when the TPIDs would not fit.
