@@ -1,0 +1,77 @@
+#include "chanforge/check/Fixes.h"
+
+#include "Context.h"
+
+#include "chanforge/TableAccess.h"
+#include "chanforge/codec/TransponderMux.h"
+#include "chanforge/editing/ChannelEdits.h"
+#include "chanforge/editing/NetworkEdits.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace chanforge::check {
+
+std::vector<std::vector<std::uint32_t>> DuplicateServiceGroups(tabstore::CQoDB& db) {
+    // (SatID, TPID, service id) packed into one key beside the row; sorted, equal keys meet.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> services;
+    services.reserve(db.Size(kChannelTable));
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        if (ch.ServiceID == 0) return; // a hand-made entry without a service id
+        services.emplace_back(std::uint32_t{ch.SatID} << 24 | std::uint32_t{ch.TPID} << 16 |
+                                  ch.ServiceID,
+                              ch.RowID);
+    });
+    std::sort(services.begin(), services.end());
+    std::vector<std::vector<std::uint32_t>> groups;
+    for (std::size_t i = 0; i < services.size();) {
+        std::size_t j = i + 1;
+        while (j < services.size() && services[j].first == services[i].first) ++j;
+        if (j - i > 1) {
+            auto& rows = groups.emplace_back();
+            for (std::size_t k = i; k < j; ++k) rows.push_back(services[k].second);
+        }
+        i = j;
+    }
+    std::sort(groups.begin(), groups.end());
+    return groups;
+}
+
+std::size_t RemoveDuplicates(tabstore::CQoDB& db, const std::vector<std::uint32_t>& ticked) {
+    const auto isTicked = [&](std::uint32_t row) {
+        return std::find(ticked.begin(), ticked.end(), row) != ticked.end();
+    };
+    editing::RowIds doomed;
+    for (const auto& group : DuplicateServiceGroups(db)) {
+        const bool all = std::all_of(group.begin(), group.end(), isTicked);
+        for (std::size_t k = all ? 1 : 0; k < group.size(); ++k)
+            if (isTicked(group[k])) doomed.push_back(group[k]);
+    }
+    return editing::DeleteChannels(db, doomed);
+}
+
+std::size_t DeleteUnused(tabstore::CQoDB& db, const codec::FlashLayout& layout) {
+    const DocumentValues values;
+    detail::Context ctx{db, values, layout, detail::ModelOf(layout), {}, {}, {}, {}};
+    detail::Resolve(ctx);
+    Findings unused;
+    detail::CheckUnused(ctx, unused);
+    editing::RowIds transponders, cables;
+    std::size_t deleted = 0;
+    for (const Finding& f : unused) {
+        const std::uint32_t row = f.rows.front();
+        if (f.rule == Rule::UnusedTransponder) transponders.push_back(row);
+        else if (f.table == kCableMuxTable) cables.push_back(row);
+        // A terrestrial multiplex's id is its RF channel: no other id moves when it goes.
+        else deleted += db.Delete(f.table, row) >= 0 ? 1 : 0;
+    }
+    // Satellite transponders and cable multiplexes go through the list commands, which close
+    // the id gaps they leave.
+    if (!transponders.empty() && editing::DeleteTransponders(db, transponders) == editing::EditResult::Ok)
+        deleted += transponders.size();
+    if (!cables.empty() && editing::DeleteCableMuxes(db, cables) == editing::EditResult::Ok)
+        deleted += cables.size();
+    return deleted;
+}
+
+} // namespace chanforge::check

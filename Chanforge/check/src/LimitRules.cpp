@@ -1,0 +1,91 @@
+// What the receiver model cannot hold: favourite groups and memberships past its limit, tables
+// past their flash blocks, transponder ids past one byte.
+#include "Context.h"
+
+#include "chanforge/TableAccess.h"
+#include "chanforge/codec/TableCapacity.h"
+
+#include <utility>
+
+namespace chanforge::check::detail {
+
+namespace {
+
+constexpr std::uint32_t kLargestId = 255;
+
+struct TableWords {
+    TableId table;
+    const char* name;
+};
+
+constexpr TableWords kCapacityTables[] = {
+    {kFavoriteTable, "favourite group"}, {kSatelliteTable, "satellite"},
+    {kProviderTable, "provider"},        {kTransponderTable, "transponder"},
+    {kCableMuxTable, "cable multiplex"}, {kChannelTable, "channel"},
+};
+
+/// Rows of a table from the one at `skip` on (0-based), in key order.
+std::vector<std::uint32_t> RowsFrom(tabstore::CQoDB& db, TableId table, std::uint64_t skip) {
+    std::vector<std::uint32_t> rows;
+    std::uint64_t i = 0;
+    std::uint32_t last = 0;
+    // Every record starts with its RowID; a key that does not ascend ends the walk.
+    for (auto* row = db.Next(table, 0); row != nullptr;) {
+        const std::uint32_t key = *reinterpret_cast<const std::uint32_t*>(row);
+        if (key <= last || key == 0) break;
+        last = key;
+        if (i++ >= skip) rows.push_back(key);
+        row = db.Next(table, key);
+    }
+    return rows;
+}
+
+} // namespace
+
+void CheckFavorites(Context& ctx, Findings& out) {
+    const std::uint32_t limit = ctx.model.favoriteGroups;
+    ForEachRow<Favorite_Info_Tag>(ctx.db, kFavoriteTable, [&](const Favorite_Info_Tag& fav) {
+        if (fav.RowID <= limit) return;
+        out.push_back({Severity::Error, Rule::FavoriteGroupLimit, kFavoriteTable, {fav.RowID},
+                       "Favourite group " + std::to_string(fav.RowID) + " " +
+                           Quoted(fav.Name, sizeof fav.Name) + " is past the " +
+                           std::to_string(limit) + " groups the receiver keeps"});
+    });
+    // One finding per group past the limit, naming its members.
+    std::vector<std::vector<std::uint32_t>> members(kFavoriteGroupsMax);
+    const std::uint32_t kept = limit >= 32 ? 0xFFFFFFFFu : (1u << limit) - 1;
+    ForEachRow<Channel_Info_Tag>(ctx.db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        const std::uint32_t lost = ch.Favorite & ~kept;
+        if (lost == 0) return;
+        for (int g = 0; g < kFavoriteGroupsMax; ++g)
+            if (lost >> g & 1) members[g].push_back(ch.RowID);
+    });
+    for (int g = 0; g < kFavoriteGroupsMax; ++g) {
+        if (members[g].empty()) continue;
+        out.push_back({Severity::Error, Rule::FavoriteMemberLimit, kChannelTable, members[g],
+                       std::to_string(members[g].size()) + " channels are in favourite group " +
+                           std::to_string(g + 1) + ", past the " + std::to_string(limit) +
+                           " groups the receiver keeps"});
+    }
+}
+
+void CheckCapacity(Context& ctx, Findings& out) {
+    for (const TableWords& t : kCapacityTables) {
+        const auto capacity = codec::TableCapacity(ctx.layout, t.table);
+        const std::uint64_t size = ctx.db.Size(t.table);
+        if (!capacity || size <= *capacity) continue;
+        out.push_back({Severity::Error, Rule::TableCapacity, t.table,
+                       RowsFrom(ctx.db, t.table, *capacity),
+                       "The " + std::string(t.name) + " table has " + std::to_string(size) +
+                           " records, but its flash block holds " + std::to_string(*capacity)});
+    }
+}
+
+void CheckIdRange(Context& ctx, Findings& out) {
+    if (ctx.values.MaxTPID <= kLargestId) return;
+    out.push_back({Severity::Error, Rule::IdRange, kTransponderTable, {},
+                   "Transponder ids have reached " + std::to_string(ctx.values.MaxTPID) +
+                       ", past 255: new transponders get ids the receiver cannot store"});
+}
+
+} // namespace chanforge::check::detail
