@@ -1,0 +1,122 @@
+#include "CheckFixture.h"
+
+#include "chanforge/ChannelOrder.h"
+#include "chanforge/check/Diff.h"
+#include "chanforge/check/Fixes.h"
+#include "chanforge/check/Validate.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <functional>
+
+namespace chanforge::check {
+namespace {
+
+using test::Fixture;
+using test::MakeChannel;
+
+/// "table kind" of every change, to compare in one line.
+std::vector<std::string> Kinds(const Changes& changes) {
+    std::vector<std::string> kinds;
+    for (const Change& c : changes)
+        kinds.push_back(std::to_string(c.table) + " " + std::string(ChangeKindName(c.kind)));
+    return kinds;
+}
+
+TEST(Diff, RowIdsDoNotMatchRecords) {
+    Fixture a, b;
+    // Reversed row order in b: the same records under other keys.
+    tabstore::CQoDB reversed;
+    std::vector<Channel_Info_Tag> channels;
+    ForEachRow<Channel_Info_Tag>(b.db, kChannelTable, [&](const Channel_Info_Tag& ch) { channels.push_back(ch); });
+    b.db.Clear(kChannelTable);
+    for (auto it = channels.rbegin(); it != channels.rend(); ++it) b.Add(*it);
+    ASSERT_NE(b.Row("Alpha"), a.Row("Alpha"));
+    EXPECT_TRUE(DiffStores(a.db, b.db, a.layout).empty());
+}
+
+struct DiffCase {
+    const char* name;
+    std::function<void(Fixture&)> edit;
+    std::vector<std::string> kinds;
+};
+
+const DiffCase kDiffCases[] = {
+    {"number", [](Fixture& f) { f.Channel(f.Row("Beta")).ProgramNum = 9; }, {"5 moved"}},
+    {"name", [](Fixture& f) { std::snprintf(f.Channel(f.Row("Beta")).Name, 16, "Beta HD"); }, {"5 renamed"}},
+    {"lock and favourite",
+     [](Fixture& f) {
+         f.Channel(f.Row("Beta")).Attributes |= attr::kLocked;
+         f.Channel(f.Row("Beta")).Favorite = 2;
+     },
+     {"5 re-flagged"}},
+    {"audio pid", [](Fixture& f) { f.Channel(f.Row("Beta")).AudioPID = 77; }, {"5 changed"}},
+    {"added and removed channel",
+     [](Fixture& f) {
+         f.db.Delete(kChannelTable, f.Row("Gamma"));
+         f.Add(MakeChannel("Delta", 3, true, 2, 2, 203));
+     },
+     {"5 added", "5 removed"}},
+    {"transponder and satellite",
+     [](Fixture& f) {
+         GetRow<Transponder_Info_Tag>(f.db, kTransponderTable, 1)->SymbolRate = 22000;
+         f.db.Delete(kSatelliteTable, 2);
+     },
+     {"0 removed", "4 changed"}},
+    {"renamed and moved at once",
+     [](Fixture& f) {
+         auto& ch = f.Channel(f.Row("Radio A"));
+         ch.ProgramNum = 3;
+         std::snprintf(ch.Name, 16, "Radio C");
+     },
+     {"5 moved", "5 renamed"}},
+};
+
+TEST(Diff, EachEditIsNamedByItsKind) {
+    for (const DiffCase& c : kDiffCases) {
+        SCOPED_TRACE(c.name);
+        Fixture a, b;
+        c.edit(b);
+        const Changes changes = DiffStores(a.db, b.db, a.layout);
+        EXPECT_EQ(Kinds(changes), c.kinds);
+        for (const Change& ch : changes) EXPECT_FALSE(ch.message.empty());
+    }
+}
+
+TEST(Fixes, RemoveDuplicatesKeepsOneOfEachService) {
+    Fixture f;
+    const auto copy1 = f.Add(MakeChannel("Alpha 2", 4, true, 2, 1, 101));
+    const auto copy2 = f.Add(MakeChannel("Alpha 3", 5, true, 2, 1, 101));
+    // Every copy ticked, the original too: one must stay.
+    EXPECT_EQ(RemoveDuplicates(f.db, {f.Row("Alpha"), copy1, copy2, f.Row("Beta")}), 2u);
+    EXPECT_TRUE(DuplicateServiceGroups(f.db).empty());
+    EXPECT_NE(f.Row("Alpha"), 0u);
+    EXPECT_NE(f.Row("Beta"), 0u); // not a duplicate, so never removed
+}
+
+TEST(Fixes, DeleteUnusedLeavesNothingUnusedAndKeepsChannels) {
+    Fixture f("B");
+    f.AddTransponder(2, 3);
+    f.AddTransponder(3, 4);
+    auto tp = *GetRow<Transponder_Info_Tag>(f.db, kTransponderTable, 4); // multiplex 23
+    tp.TPID = 34;
+    AppendCopy(f.db, kTransponderTable, tp);
+    const std::uint32_t channels = f.db.Size(kChannelTable);
+    EXPECT_EQ(DeleteUnused(f.db, f.layout), 3u);
+    EXPECT_EQ(f.db.Size(kChannelTable), channels);
+    EXPECT_EQ(f.db.Size(kTransponderTable), 4u);
+    EXPECT_TRUE(CheckDatabase(f.db, f.values, f.layout).empty());
+}
+
+TEST(Fixes, RenumberClearsNumberingFindings) {
+    Fixture f;
+    f.Channel(f.Row("Gamma")).ProgramNum = 7;
+    f.Channel(f.Row("Radio B")).ProgramNum = 1;
+    ASSERT_EQ(CheckDatabase(f.db, f.values, f.layout).size(), 2u);
+    RenumberChannels(f.db);
+    EXPECT_TRUE(CheckDatabase(f.db, f.values, f.layout).empty());
+}
+
+} // namespace
+} // namespace chanforge::check
