@@ -15,6 +15,8 @@ int RunDump(const Context& ctx, const std::vector<std::string>& files, bool json
 int RunConvert(const Context& ctx, const std::vector<std::string>& files, const std::string& out);
 int RunExportC(const Context& ctx, const std::vector<std::string>& files, const std::string& out);
 int RunNew(const Context& ctx, const std::string& out);
+int RunCheck(const Context& ctx, const std::vector<std::string>& files, bool json);
+int RunDiff(const Context& ctx, const std::string& a, const std::string& b, bool json);
 
 struct SerialOptions {
     int baud = 0; ///< 0: take the value from the settings

@@ -84,6 +84,14 @@ int main(int argc, char** argv) {
 
     auto* ports = app.add_subcommand("ports", "list the serial ports");
 
+    auto* checkCmd = app.add_subcommand("check", "open the files and check the database against the model");
+    checkCmd->add_option("FILE", files, "files to open")->required();
+    checkCmd->add_flag("--json", json, "print JSON");
+    auto* diff = app.add_subcommand("diff", "print what changes from database A to database B");
+    diff->add_option("A", name, "first database (FILE or FILE+FILE...)")->required();
+    diff->add_option("B", out, "second database (FILE or FILE+FILE...)")->required();
+    diff->add_flag("--json", json, "print JSON");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -102,5 +110,7 @@ int main(int argc, char** argv) {
     if (*receive) return cli::RunReceive(ctx, port, out, wait, serial);
     if (*send) return cli::RunSend(ctx, port, files, serial);
     if (*ports) return cli::RunPorts();
+    if (*checkCmd) return cli::RunCheck(ctx, files, json);
+    if (*diff) return cli::RunDiff(ctx, name, out, json);
     return cli::kUsage;
 }

@@ -186,6 +186,21 @@ erased-and-hostile-images)
   contains "$work/out" '\x1b[2JErste'
   ! grep -q $'\x1b' "$work/out" || fail "a control byte reached the terminal"
   ;;
+check-and-diff)
+  for m in A B C D E default; do
+    expect 0 "$cli" --model "$m" check "$samples/model-$m.bin"
+    [ ! -s "$work/out" ] || fail "sample $m is not clean: $(cat "$work/out")"
+  done
+  expect 0 "$cli" --model D check --json "$samples/model-D.bin"
+  [ "$(tr -d ' \n' <"$work/out")" = "[]" ] || fail "check --json: $(cat "$work/out")"
+  expect 0 "$cli" diff "$samples/model-default.bin" "$samples/model-default-version.bin"
+  [ ! -s "$work/out" ] || fail "the same tables differ: $(cat "$work/out")"
+  # Both sides may join files with +; opening the same file twice gives the same tables.
+  expect 0 "$cli" --model D diff --json "$samples/model-D.bin+$samples/model-D.bin" "$samples/model-D.bin"
+  [ "$(tr -d ' \n' <"$work/out")" = "[]" ] || fail "joined files differ: $(cat "$work/out")"
+  expect 1 "$cli" --model D check "$work/missing.bin"
+  expect 2 "$cli" diff "$samples/model-D.bin"
+  ;;
 *) fail "unknown case $case_name" ;;
 esac
 echo "ok: $case_name"

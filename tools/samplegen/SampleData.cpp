@@ -40,7 +40,7 @@ constexpr SampleService kServices[] = {
     {"BBC One", 9, 6301, 5000, 5002, 5, false},
     {"BBC Two", 9, 6302, 5100, 5102, 5, false},
     {"ITV1", 10, 10060, 3327, 3328, 6, false},
-    {"Channel 4", 10, 9211, 2315, 2316, 6, false},
+    {"Channel 4", 11, 9211, 2315, 2316, 6, false},
     {"Das Erste HD", 5, 10301, 5101, 5102, 1, false},
     {"Bayern 3", 4, 28401, 0, 401, 1, false},
     {"hr1", 4, 28419, 0, 1401, 1, false},
