@@ -13,6 +13,9 @@
 #include <QFile>
 #include <QTemporaryFile>
 
+#include <filesystem>
+#include <system_error>
+
 namespace chanforge::codec {
 
 namespace {
@@ -55,23 +58,39 @@ DocResult Document::OpenChannelFile(const std::string& path) {
     std::string why;
     if (!detail::ReadWholeFile(path, opened, &why))
         return Failure(DocStatus::OpenFailed, kOpenFailedMessage, why + ": " + path);
-    const std::vector<std::uint8_t> work = ToWorkFile(opened, header_);
-    if (workFile_.empty() || !detail::WriteFileAtomically(workFile_, work))
-        return Failure(DocStatus::WorkFileFailed, kOpenFailedMessage, "cannot write the work file");
-    return DecodeWorkFile();
+    HeaderState header = header_;
+    std::vector<std::uint8_t> work = ToWorkFile(opened, header);
+    return Adopt(std::move(work), header, [this](const std::vector<std::uint8_t>& bytes) {
+        return !workFile_.empty() && detail::WriteFileAtomically(workFile_, bytes);
+    });
 }
 
-DocResult Document::LoadWorkFile() { return DecodeWorkFile(); }
-
-DocResult Document::DecodeWorkFile() {
+DocResult Document::AdoptReceivedImage(const std::string& received) {
     std::vector<std::uint8_t> work;
-    if (!detail::ReadWholeFile(workFile_, work))
-        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, "cannot read the work file");
-    db_.ClearAll();
+    if (!detail::ReadWholeFile(received, work))
+        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, "cannot read " + received);
+    return Adopt(std::move(work), header_, [&](const std::vector<std::uint8_t>&) {
+        std::error_code error;
+        if (!workFile_.empty()) std::filesystem::rename(received, workFile_, error);
+        return !workFile_.empty() && !error;
+    });
+}
+
+DocResult Document::Adopt(std::vector<std::uint8_t> work, HeaderState header,
+                          const std::function<bool(const std::vector<std::uint8_t>&)>& keepWorkFile) {
+    // Decoded into a store of its own: a file that does not load leaves the open database,
+    // its work file and its header exactly as they were.
+    tabstore::CQoDB loaded;
+    DocumentValues values = values_;
     const FlashImageCodec codec(layout_());
     const auto ask = [this] { return ask_ && ask_(kHeaderQuestion); };
-    const CodecResult result = codec.Load(work, {db_, values_, header_}, ask);
+    const CodecResult result = codec.Load(work, {loaded, values, header}, ask);
     if (!result.ok()) return Failure(DocStatus::OpenFailed, kOpenFailedMessage, result.detail);
+    if (!keepWorkFile(work))
+        return Failure(DocStatus::WorkFileFailed, kOpenFailedMessage, "cannot write the work file");
+    db_.ReplaceWith(loaded);
+    values_ = values;
+    header_ = header;
     return {};
 }
 

@@ -130,11 +130,19 @@ TEST_F(DocumentTest, UnreadableAndMalformedFilesFailToOpen) {
     Bytes truncated = Image(5);
     truncated.resize(truncated.size() / 2);
     Write(Path("truncated.bin"), truncated);
+    Write(Path("open.bin"), VersionFile(Image(3)));
+    Document doc([this] { return layout_; });
+    ASSERT_TRUE(doc.Open(Path("open.bin")).ok());
+    const Bytes work = Read(doc.WorkFilePath());
     for (const char* name : {"missing.bin", "empty.bin", "header-only.bin", "truncated.bin"}) {
-        Document doc([this] { return layout_; });
         const DocResult r = doc.Open(Path(name));
         EXPECT_EQ(r.status, DocStatus::OpenFailed) << name;
         EXPECT_EQ(r.message, "Cannot open or invalid version file") << name;
+        // The database that was open stays open, whole.
+        EXPECT_EQ(doc.Store().Size(kChannelTable), 3u) << name;
+        EXPECT_EQ(doc.Store().Size(kFavoriteTable), layout_.favoriteCount) << name;
+        EXPECT_TRUE(doc.Header().versionFile) << name;
+        EXPECT_EQ(Read(doc.WorkFilePath()), work) << name;
     }
 }
 
@@ -178,7 +186,15 @@ TEST_F(DocumentTest, SendNeedsChannelsAndFavouriteGroups) {
     ASSERT_TRUE(doc.PrepareSend().ok());
     const Bytes work = Read(doc.WorkFilePath());
     EXPECT_EQ(Bytes(work.begin(), work.begin() + 4), (Bytes{'Q', 'P', ' ', ' '}));
-    ASSERT_TRUE(doc.LoadWorkFile().ok());
+    // A received image is taken only once it decodes; then it is the work file.
+    Write(Path("bad.received"), Bytes{1, 2, 3});
+    EXPECT_FALSE(doc.AdoptReceivedImage(Path("bad.received")).ok());
+    EXPECT_TRUE(fs::exists(Path("bad.received")));
+    EXPECT_EQ(Read(doc.WorkFilePath()), work);
+    Write(Path("good.received"), work);
+    doc.Store().ClearAll();
+    ASSERT_TRUE(doc.AdoptReceivedImage(Path("good.received")).ok());
+    EXPECT_FALSE(fs::exists(Path("good.received")));
     EXPECT_EQ(doc.Store().Size(kChannelTable), 1u);
 }
 

@@ -67,16 +67,17 @@ class Document {
     /// Asked when a file has no channel-file header; without a handler the answer is No.
     void SetQuestionHandler(AskYesNo ask) { ask_ = std::move(ask); }
 
-    /// Open: a workbook replaces the channel table; any other file becomes the work file and is
-    /// decoded into freshly cleared tables.
+    /// Open: a workbook replaces the channel table; any other file is decoded into fresh tables
+    /// and, only once that succeeded, becomes the work file and replaces the open database.
     DocResult Open(const std::string& path);
     /// Opens each path in order; stops at the first failure.
     DocResult Open(const std::vector<std::string>& paths);
     /// Save to file: a workbook export, else the work file with the tables written into it, as a
     /// version file (checksum at offset 61) when the last header loaded carried one.
     DocResult SaveToFile(const std::string& path);
-    /// Decodes the work file into cleared tables (after a receive filled it).
-    DocResult LoadWorkFile();
+    /// Takes a received image: decoded first, then renamed over the work file and the tables
+    /// replaced. On failure the received file stays where it is and nothing else changes.
+    DocResult AdoptReceivedImage(const std::string& received);
     /// Writes the tables into the work file as a channel file, ready to be sent.
     DocResult PrepareSend();
     /// Writes the channel table as C source (the default channel table of the firmware).
@@ -86,7 +87,8 @@ class Document {
     DocResult OpenChannelFile(const std::string& path);
     DocResult OpenWorkbook(const std::string& path);
     DocResult SaveWorkbook(const std::string& path);
-    DocResult DecodeWorkFile();
+    DocResult Adopt(std::vector<std::uint8_t> work, HeaderState header,
+                    const std::function<bool(const std::vector<std::uint8_t>&)>& keepWorkFile);
 
     LayoutSource layout_;
     tabstore::CQoDB db_;
