@@ -1,41 +1,11 @@
 #include "chanforge/editing/ChannelClipboard.h"
 
+#include "FilterPlacement.h"
 #include "Rows.h"
 
 #include <algorithm>
 
 namespace chanforge::editing {
-
-namespace {
-
-/// Puts the copy on the record the filter shows; a record that does not exist changes nothing.
-void Place(tabstore::CQoDB& db, Channel_Info_Tag& ch, const ChannelFilter& filter, Product product) {
-    switch (filter.mode) {
-    case FilterMode::Satellite: ch.SatID = static_cast<std::uint8_t>(filter.satellite); break;
-    case FilterMode::Transponder:
-    case FilterMode::TerrestrialMux:
-        if (product.Satellite()) {
-            if (const auto* tp = rows::Get<Transponder_Info_Tag>(db, kTransponderTable, filter.transponder)) {
-                ch.SatID = filter.mode == FilterMode::TerrestrialMux ? 1 : tp->SatID;
-                ch.TPID = tp->TPID;
-            }
-        } else if ((product.type & 0xF) == 2) {
-            ch.TPID = static_cast<std::uint8_t>(filter.transponder);
-        } else if ((product.type & 0xF) == 4) {
-            if (const auto* mux = rows::Get<CableMux_Info_Tag>(db, kCableMuxTable, filter.transponder))
-                ch.TPID = mux->MuxID;
-        }
-        break;
-    case FilterMode::Provider:
-        // The provider's own id, which is what the provider view compares.
-        if (const auto* p = rows::Get<Broadcast_Info_Tag>(db, kProviderTable, filter.provider))
-            ch.BroadcastID = p->BroadcastID;
-        break;
-    default: break;
-    }
-}
-
-} // namespace
 
 void CopyChannels(ChannelClipboard& clipboard, const RowIds& selected, ChannelKind kind) {
     clipboard.keys = selected;
@@ -43,31 +13,34 @@ void CopyChannels(ChannelClipboard& clipboard, const RowIds& selected, ChannelKi
 }
 
 EditResult PasteChannels(tabstore::CQoDB& db, ChannelClipboard& clipboard, ChannelKind kind,
-                         const ChannelFilter& filter, Product product) {
+                         const ChannelFilter& filter, Product product, RowIds* pasted) {
     if (clipboard.Empty())
         return EditResult::Nothing;
     if (!clipboard.Holds(kind))
         return kind == ChannelKind::TV ? EditResult::PasteRadioToTV : EditResult::PasteTVToRadio;
     // Numbers continue after the highest of each kind, so the copies get consecutive ones.
     std::uint16_t nextNumber[2] = {rows::HighestNumber(db, false), rows::HighestNumber(db, true)};
-    bool added = false;
+    RowIds added;
     for (std::uint32_t key : clipboard.keys) {
         const auto* source = rows::Channel(db, key);
         if (source == nullptr)
             continue;
         Channel_Info_Tag copy = *source;
-        Place(db, copy, filter, product);
+        PlaceOnFilter(db, copy, filter, product);
         copy.Attributes &= static_cast<std::uint16_t>(~attr::kGenreMask);
         copy.Favorite = 0;
         std::fill(std::begin(copy.FavoriteSlot), std::end(copy.FavoriteSlot), 0);
         const auto number = ++nextNumber[IsTV(copy) ? 1 : 0];
         copy.ProgramNum = copy.ShowNum = copy.LogicalNumber = number;
-        added = AppendRow(db, kChannelTable, CopyRow(copy)) > 0 || added;
+        if (const int key = AppendRow(db, kChannelTable, CopyRow(copy)); key > 0)
+            added.push_back(static_cast<std::uint32_t>(key));
     }
-    if (added)
-        rows::RegroupAndRenumber(db);
+    if (!added.empty())
+        added = Remap(rows::RegroupAndRenumber(db), added);
+    if (pasted != nullptr)
+        *pasted = added;
     clipboard.Clear();
-    return added ? EditResult::Ok : EditResult::Nothing;
+    return added.empty() ? EditResult::Nothing : EditResult::Ok;
 }
 
 } // namespace chanforge::editing

@@ -27,20 +27,6 @@ std::uint16_t NextFavoritePosition(tabstore::CQoDB& db, std::uint32_t group, Cha
     return static_cast<std::uint16_t>(highest + 1);
 }
 
-/// Finds the channel again after a regroup re-keyed the table: the content is unchanged but
-/// for ProgramNum, which renumbering may have changed.
-std::uint32_t FindRegrouped(tabstore::CQoDB& db, const Channel_Info_Tag& added) {
-    std::uint32_t found = 0;
-    rows::ForEach<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
-        Channel_Info_Tag probe = ch;
-        probe.RowID = added.RowID;
-        probe.ProgramNum = added.ProgramNum;
-        if (found == 0 && std::memcmp(&probe, &added, sizeof probe) == 0)
-            found = ch.RowID;
-    });
-    return found;
-}
-
 } // namespace
 
 std::uint32_t AddNewChannel(tabstore::CQoDB& db, Channel_Info_Tag edited, ChannelKind kind,
@@ -60,9 +46,8 @@ std::uint32_t AddNewChannel(tabstore::CQoDB& db, Channel_Info_Tag edited, Channe
     const int key = AppendRow(db, kChannelTable, CopyRow(edited));
     if (key <= 0)
         return 0;
-    edited.RowID = static_cast<std::uint32_t>(key);
-    rows::RegroupAndRenumber(db);
-    const std::uint32_t newKey = FindRegrouped(db, edited);
+    const RowIds added = Remap(rows::RegroupAndRenumber(db), {static_cast<std::uint32_t>(key)});
+    const std::uint32_t newKey = added.empty() ? 0 : added.front();
     if (ValidGroup(group) && product.KeepsFavoritePositions())
         RenumberFavoritePositions(db, FillChannels(db, kind, filter, product), group, product);
     return newKey;

@@ -192,7 +192,7 @@ RowIds ListRows(tabstore::CQoDB& db, ListKind kind, Product product, std::uint32
     switch (kind) {
     case ListKind::Satellite:
         return KeysWhere<Satellite_Info_Tag>(db, kSatelliteTable, [&](const auto& s) {
-            return !(terrestrial && s.RowID == 1);
+            return !(terrestrial && s.SatID == 1);
         });
     case ListKind::Transponder:
         return KeysWhere<Transponder_Info_Tag>(db, kTransponderTable, [&](const auto& tp) {

@@ -1,5 +1,6 @@
 #include "chanforge/editing/EditorInputs.h"
 
+#include "FilterPlacement.h"
 #include "Rows.h"
 
 namespace chanforge::editing {
@@ -54,18 +55,7 @@ EditorInputs GatherEditorInputs(tabstore::CQoDB& db, const ChannelFilter& filter
 
 Channel_Info_Tag PrepareNewChannel(tabstore::CQoDB& db, const ChannelFilter& filter, Product product) {
     Channel_Info_Tag ch{};
-    ch.SatID = static_cast<std::uint8_t>(filter.satellite);
-    if (filter.mode != FilterMode::Transponder && filter.mode != FilterMode::TerrestrialMux)
-        return ch;
-    if (product.Satellite()) {
-        if (const auto* tp = rows::Get<Transponder_Info_Tag>(db, kTransponderTable, filter.transponder))
-            ch.TPID = tp->TPID;
-    } else if ((product.type & 0xF) == 2) {
-        ch.TPID = static_cast<std::uint8_t>(filter.transponder);
-    } else if ((product.type & 0xF) == 4) {
-        if (const auto* mux = rows::Get<CableMux_Info_Tag>(db, kCableMuxTable, filter.transponder))
-            ch.TPID = mux->MuxID;
-    }
+    PlaceOnFilter(db, ch, filter, product);
     return ch;
 }
 

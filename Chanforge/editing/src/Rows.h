@@ -39,10 +39,11 @@ inline std::uint16_t HighestNumber(tabstore::CQoDB& db, bool tv) {
     return highest;
 }
 
-/// Sorted by number, TV channels first, each kind numbered 1, 2, 3 ...; re-keys table 5.
-inline void RegroupAndRenumber(tabstore::CQoDB& db) {
-    RenumberChannels(db);
-    GroupChannels(db);
+/// Sorted by number, TV channels first, each kind numbered 1, 2, 3 ...; re-keys table 5 and
+/// says where each channel went.
+inline RowKeyMap RegroupAndRenumber(tabstore::CQoDB& db) {
+    const RowKeyMap renumbered = RenumberChannels(db);
+    return Compose(renumbered, GroupChannels(db));
 }
 
 } // namespace chanforge::editing::rows

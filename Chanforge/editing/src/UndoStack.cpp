@@ -103,10 +103,8 @@ void CUndoStack::Trim() {
 }
 
 void CUndoStack::Apply(tabstore::CQoDB& db, const Step& step, bool forward) {
-    TableMask touched = 0;
     for (auto it = step.changes.rbegin(); it != step.changes.rend(); ++it) {
         const std::vector<unsigned char>& image = forward ? it->after : it->before;
-        touched |= TableBit(it->table);
         if (image.empty()) {
             db.Delete(it->table, it->key);
             continue;
@@ -115,22 +113,6 @@ void CUndoStack::Apply(tabstore::CQoDB& db, const Step& step, bool forward) {
         std::memcpy(buffer, image.data(), image.size());
         if (db.Add(it->table, it->key, buffer) < 0)
             delete[] buffer;
-    }
-    // Adding under a chosen key moves the table's last-used key; put it back on the highest key
-    // present so that the next appended row cannot land on an existing one.
-    for (std::uint8_t table = 0; table < tabstore::CQoDB::kTables; ++table) {
-        if ((touched & TableBit(table)) == 0)
-            continue;
-        const auto* last = db.Previous(table, 0);
-        if (last == nullptr)
-            continue;
-        const std::size_t size = RecordSize(table);
-        std::uint32_t key = 0;
-        std::memcpy(&key, last, sizeof key);
-        auto* copy = new unsigned char[size];
-        std::memcpy(copy, last, size);
-        if (db.Add(table, key, copy) < 0)
-            delete[] copy;
     }
 }
 

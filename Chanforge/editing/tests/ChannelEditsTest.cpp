@@ -86,6 +86,16 @@ TEST(UpdateChannel, ReplacesWholeRecordKeepingKey) {
     EXPECT_EQ(db.Size(kChannelTable), 2u);
 }
 
+TEST(UpdateChannel, ThenNewAddsAChannelInsteadOfReplacingOne) {
+    tabstore::CQoDB db;
+    FillNumbered(db, 3, 0);
+    ASSERT_TRUE(UpdateChannel(db, 1, ChannelAt(db, 1)));
+    const std::uint32_t added = AddNewChannel(db, MakeChannel("New", 0, true), ChannelKind::TV, ShowAll(),
+                                              kSatelliteProduct);
+    EXPECT_EQ(Numbering(db, true), (Strings{"T1=1", "T2=2", "T3=3", "New=4"}));
+    EXPECT_STREQ(ChannelAt(db, added).Name, "New");
+}
+
 TEST(DeleteChannels, RenumbersEachKindAndSkipsMissingRows) {
     tabstore::CQoDB db;
     FillNumbered(db, 4, 2);
@@ -225,6 +235,7 @@ TEST(EditorInputs, NewChannelIsPresetFromTheFilter) {
     const std::uint32_t cable = AddCableMux(db, 14, 474000);
     Channel_Info_Tag ch = PrepareNewChannel(db, ShowTransponder(tp), kSatelliteProduct);
     EXPECT_EQ(ch.TPID, 8);
+    EXPECT_EQ(ch.SatID, 3) << "the transponder's own satellite";
     EXPECT_EQ(ch.RowID, 0u);
     EXPECT_EQ(PrepareNewChannel(db, ShowSatellite(db, 1), kSatelliteProduct).SatID, 3);
     EXPECT_EQ(PrepareNewChannel(db, ShowTransponder(cable), kCableProduct).TPID, 14);

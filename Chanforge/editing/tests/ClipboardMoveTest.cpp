@@ -90,9 +90,11 @@ TEST(Paste, CopiesAreCleanedNumberedAfterTheirKindAndClipboardEmptied) {
     t1->FavoriteSlot[31] = 9;
     ChannelClipboard clip;
     CopyChannels(clip, {1, 2, 404}, ChannelKind::TV);
-    EXPECT_EQ(PasteChannels(db, clip, ChannelKind::TV, ShowAll(), kSatelliteProduct), EditResult::Ok);
+    RowIds pasted;
+    EXPECT_EQ(PasteChannels(db, clip, ChannelKind::TV, ShowAll(), kSatelliteProduct, &pasted), EditResult::Ok);
     EXPECT_TRUE(clip.Empty());
     EXPECT_EQ(Numbering(db, true), (Strings{"T1=1", "T2=2", "T1=3", "T2=4"}));
+    EXPECT_EQ(pasted, (RowIds{3, 4})) << "the copies' keys after the regroup put radio last";
     const Channel_Info_Tag& copy = ChannelAt(db, 3);
     EXPECT_EQ(copy.Attributes & attr::kGenreMask, 0);
     EXPECT_EQ(copy.Favorite, 0u);

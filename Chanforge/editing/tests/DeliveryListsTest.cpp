@@ -56,14 +56,14 @@ TEST(DeliveryText, TransponderSlotReadAsMultiplex) {
     EXPECT_EQ(MuxName(mux), "3C");
 }
 
-TEST(DeliveryLists, SatelliteListLeavesOutTheTerrestrialPseudoSatellite) {
+TEST(DeliveryLists, SatelliteListLeavesOutTheTerrestrialPseudoSatelliteByItsId) {
     tabstore::CQoDB db;
+    AddSatellite(db, 2, "Astra", 192); // row key 1, but not the stand-in
     AddSatellite(db, 1, "Terrestrial");
-    AddSatellite(db, 2, "Astra", 192);
-    EXPECT_EQ(ListRows(db, ListKind::Satellite, kCombinationProduct), (RowIds{2}));
+    EXPECT_EQ(ListRows(db, ListKind::Satellite, kCombinationProduct), (RowIds{1}));
     EXPECT_EQ(ListRows(db, ListKind::Satellite, kSatelliteProduct), (RowIds{1, 2}));
-    EXPECT_EQ(ListCellText(db, ListKind::Satellite, 2, 3, kSatelliteProduct), "Astra");
-    EXPECT_EQ(ListCellText(db, ListKind::Satellite, 2, 4, kSatelliteProduct), "19.2E");
+    EXPECT_EQ(ListCellText(db, ListKind::Satellite, 1, 3, kSatelliteProduct), "Astra");
+    EXPECT_EQ(ListCellText(db, ListKind::Satellite, 1, 4, kSatelliteProduct), "19.2E");
     EXPECT_EQ(ListCellText(db, ListKind::Satellite, 7, 4, kSatelliteProduct), "");
 }
 

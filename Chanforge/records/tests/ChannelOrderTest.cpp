@@ -97,3 +97,18 @@ TEST(TableAccess, RefusedRowStaysWithTheCaller) {
     EXPECT_EQ(PutRow(db, kSatelliteTable, std::move(row)), 5);
     EXPECT_EQ(GetRow<Satellite_Info_Tag>(db, kSatelliteTable, 5)->SatID, 3);
 }
+
+TEST(ChannelOrder, RenumberCarriesMatchingShownNumbersAndReportsWhereRowsWent) {
+    tabstore::CQoDB db;
+    for (const Wanted& s : {Wanted{"c", 7, TV}, Wanted{"a", 3, TV}}) AddChannel(db, s);
+    auto* c = GetRow<Channel_Info_Tag>(db, kChannelTable, 1);
+    c->ShowNum = 7;        // went with the number
+    c->LogicalNumber = 40; // a number of its own
+    const RowKeyMap moved = RenumberChannels(db);
+    EXPECT_EQ(moved, (RowKeyMap{{1, 2}, {2, 1}}));
+    const auto* renumbered = GetRow<Channel_Info_Tag>(db, kChannelTable, 2);
+    EXPECT_EQ(renumbered->ProgramNum, 2);
+    EXPECT_EQ(renumbered->ShowNum, 2);
+    EXPECT_EQ(renumbered->LogicalNumber, 40);
+    EXPECT_EQ(Remap(Compose(moved, {{2, 5}}), {1, 2, 9}), (std::vector<std::uint32_t>{5}));
+}

@@ -64,7 +64,7 @@ void CDlgDescription::Prepare() {
         if (provider_)
             channelText += "\n\n" + Join(ProviderLines(*provider_));
     }
-    const bool terrestrialSide = (productType_ & 3) == 3 && satellite_ && satellite_->RowID == 1;
+    const bool terrestrialSide = (productType_ & 3) == 3 && satellite_ && satellite_->SatID == 1;
     if (terrestrialSide) {
         if (transponder_)
             AddPage(QStringLiteral("Mux"), Join(MuxLines(*transponder_)));

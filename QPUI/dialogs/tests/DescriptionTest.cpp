@@ -70,7 +70,8 @@ TEST(DescriptionText, ChannelAndTransponder) {
 TEST(DescriptionDialog, TabsFollowWhatWasGiven) {
     test::App();
     Satellite_Info_Tag sat{};
-    sat.RowID = 1;
+    sat.RowID = 5;
+    sat.SatID = 1;
     Transponder_Info_Tag tp{};
     Channel_Info_Tag ch{};
     struct Row {
@@ -78,7 +79,7 @@ TEST(DescriptionDialog, TabsFollowWhatWasGiven) {
         bool given;
         QStringList tabs;
     };
-    // On a combination product (list 3) the satellite under key 1 is the terrestrial side.
+    // On a combination product (list 3) satellite 1 is the terrestrial side, wherever it is kept.
     for (const Row& r : {Row{1, 7, true, {"Satellite", "Transponder", "Channel"}}, Row{3, 8, true, {"Mux", "Channel"}},
                          Row{1, 7, false, {}}}) {
         CDlgDescription dlg(nullptr, r.productList, r.productType);

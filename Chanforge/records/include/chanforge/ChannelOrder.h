@@ -5,17 +5,30 @@
 
 #include "tabstore/QoDB.h"
 
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
 namespace chanforge {
 
+/// Where each channel went when a reorder gave the table fresh row ids: old RowID -> new RowID.
+using RowKeyMap = std::unordered_map<std::uint32_t, std::uint32_t>;
+
+/// The new keys of the given old keys, in their order; keys that are gone are left out.
+std::vector<std::uint32_t> Remap(const RowKeyMap& map, const std::vector<std::uint32_t>& keys);
+/// first, then second: old key -> key after both reorders.
+RowKeyMap Compose(const RowKeyMap& first, const RowKeyMap& second);
+
 /// Sorts the channels by ProgramNum; channels with equal numbers keep their table order.
-void SortChannels(tabstore::CQoDB& db);
+RowKeyMap SortChannels(tabstore::CQoDB& db);
 
 /// Sorts, then numbers TV channels 1, 2, ... and all other channels 1, 2, ... in table order.
-void RenumberChannels(tabstore::CQoDB& db);
+/// A ShowNum or LogicalNumber equal to the old ProgramNum takes the new one.
+RowKeyMap RenumberChannels(tabstore::CQoDB& db);
 
 /// Sorts, then puts TV channels first and all other channels after them, each in number order.
 /// A channel with both kind flags counts as TV, one with neither as radio: none is lost or
 /// doubled.
-void GroupChannels(tabstore::CQoDB& db);
+RowKeyMap GroupChannels(tabstore::CQoDB& db);
 
 } // namespace chanforge

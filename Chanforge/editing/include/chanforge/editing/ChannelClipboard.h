@@ -21,8 +21,9 @@ void CopyChannels(ChannelClipboard& clipboard, const RowIds& selected, ChannelKi
 /// Paste into the grid of that kind under filter: copies of the clipboard's channels placed on
 /// the filter's satellite, transponder or provider, without genre and favourite groups, numbered
 /// after the last channel of their kind; then the table is regrouped and renumbered and the
-/// clipboard emptied. Refused between kinds (nothing changes).
+/// clipboard emptied. Refused between kinds (nothing changes). pasted, when given, receives the
+/// copies' keys after the regroup.
 EditResult PasteChannels(tabstore::CQoDB& db, ChannelClipboard& clipboard, ChannelKind kind,
-                         const ChannelFilter& filter, Product product);
+                         const ChannelFilter& filter, Product product, RowIds* pasted = nullptr);
 
 } // namespace chanforge::editing

@@ -28,7 +28,7 @@ struct EditorInputs {
 /// The editor New and Update open under filter, with its lists.
 EditorInputs GatherEditorInputs(tabstore::CQoDB& db, const ChannelFilter& filter, Product product);
 
-/// The empty channel New hands to the editor: the filter's satellite and transponder preset.
+/// The empty channel New hands to the editor, placed on the record the filter shows.
 Channel_Info_Tag PrepareNewChannel(tabstore::CQoDB& db, const ChannelFilter& filter, Product product);
 
 struct DescriptionRecords {
