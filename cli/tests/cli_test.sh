@@ -56,8 +56,9 @@ policy = dict(d["policy"])
 assert policy["ProductList"] == 4 and policy["ProductType"] == 11, policy
 header = dict(d["header"])
 assert header["versionFile"] is False and len(header["info"]) == 160, header
-sat = dict(t["satellites"][0])
 assert [k for k, _ in t["satellites"][0]][0] == "RowID"
+standin, sat = dict(t["satellites"][0]), dict(t["satellites"][1])
+assert standin["SatID"] == 1 and standin["Name"] == "Terrestrial", standin
 assert len(sat["Tuner"]) == 2 and dict(sat["Tuner"][1])["LowFrequency"] == 9750, sat
 ch = dict(t["channels"][0])
 assert len(ch["FavoriteSlot"]) == 32 and ch["Name"] == "Das Erste", ch

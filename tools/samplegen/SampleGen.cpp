@@ -24,7 +24,17 @@ using codec::FlashLayout;
 
 void Name(char* field, std::size_t size, const char* text) { std::snprintf(field, size, "%s", text); }
 
+/// Combination receivers keep their terrestrial side as satellite 1, whose transponders are the
+/// terrestrial multiplexes.
+void AddTerrestrialStandIn(tabstore::CQoDB& db) {
+    auto sat = ZeroRecord<Satellite_Info_Tag>();
+    sat.SatID = 1;
+    Name(sat.Name, sizeof sat.Name, "Terrestrial");
+    AppendCopy(db, kSatelliteTable, sat);
+}
+
 void AddSatellites(const FlashLayout& l, tabstore::CQoDB& db) {
+    if (l.HasType(2)) AddTerrestrialStandIn(db);
     for (const auto& s : samplegen::Satellites()) {
         auto sat = ZeroRecord<Satellite_Info_Tag>();
         for (int t = 0; t < (l.HasType(8) ? 2 : 1); ++t) {

@@ -69,10 +69,13 @@ void CChannelGrid::SetFilter(const ChannelFilter& filter) {
 }
 
 void CChannelGrid::Refill() {
+    RefillSelecting(SelectedKeys());
+}
+
+void CChannelGrid::RefillSelecting(const RowIds& keys) {
     const int position = verticalScrollBar()->value();
-    const RowIds selected = SelectedKeys();
     model_.SetRows(FillChannels(context_.Store(), kind_, filter_, context_.Product()), FavoriteGroupOf(filter_));
-    Select(selected);
+    Select(keys);
     verticalScrollBar()->setValue(position);
 }
 

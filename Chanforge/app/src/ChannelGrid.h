@@ -39,8 +39,12 @@ class CChannelGrid : public QTableView {
 
     /// Sets the filter and refills.
     void SetFilter(const editing::ChannelFilter& filter);
-    /// Refills for the current filter, keeping the scroll position.
+    /// Refills for the current filter, keeping the scroll position and the selected channels.
+    /// Only for edits that keep every channel's key.
     void Refill();
+    /// Refills after the table was re-keyed: selects exactly keys (new keys), never the old ones,
+    /// which may now name other channels.
+    void RefillSelecting(const editing::RowIds& keys);
     void Empty();
     /// Selected channel keys in grid order.
     editing::RowIds SelectedKeys() const;
@@ -67,10 +71,9 @@ class CChannelGrid : public QTableView {
     void ApplyDrop(int targetCode, std::uint32_t key);
 
   signals:
-    /// The channel table changed in a way that needs both grids refilled (New, Paste).
-    void ChannelsChanged();
-    /// Providers changed their channels (the provider counts need a refresh).
-    void ProvidersTouched();
+    /// The channel table was re-keyed (New, Paste, Delete): both grids refill and select the
+    /// keys given, which are what the operator's selection became.
+    void ChannelsChanged(const editing::RowIds& select);
     void DragStarted(int code);
     void Dropped(int targetCode, std::uint32_t key);
 

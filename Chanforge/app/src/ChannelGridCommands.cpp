@@ -71,14 +71,12 @@ void CChannelGrid::NewChannel() {
     const auto edited = RunEditor(this, context_, filter_, preset, kind_ == ChannelKind::TV);
     if (!edited)
         return;
-    const int position = verticalScrollBar()->value();
-    context_.Edit("New", kChannels, [&] {
+    const std::uint32_t added = context_.Edit("New", kChannels, [&] {
         // Keys change when the table is regrouped: copied keys would name other channels.
         context_.Clipboard().Clear();
         return AddNewChannel(context_.Store(), *edited, kind_, filter_, context_.Product());
     });
-    emit ChannelsChanged();
-    verticalScrollBar()->setValue(position);
+    emit ChannelsChanged(added != 0 ? RowIds{added} : RowIds{});
 }
 
 void CChannelGrid::UpdateChannel() {
@@ -113,7 +111,7 @@ void CChannelGrid::DeleteOrRemove() {
         return;
     context_.Edit("Delete", kChannels, [&] { return DeleteChannels(context_.Store(), selected); });
     context_.Clipboard().Clear();
-    emit ChannelsChanged();
+    emit ChannelsChanged({});
 }
 
 void CChannelGrid::Copy() {
@@ -126,15 +124,13 @@ void CChannelGrid::Paste(bool quiet) {
     ChannelClipboard& clipboard = context_.Clipboard();
     if (quiet && !clipboard.Holds(kind_))
         return;
-    const int position = verticalScrollBar()->value();
+    RowIds pasted;
     const EditResult result = context_.Edit("Paste", kChannels, [&] {
-        return PasteChannels(context_.Store(), clipboard, kind_, filter_, context_.Product());
+        return PasteChannels(context_.Store(), clipboard, kind_, filter_, context_.Product(), &pasted);
     });
     Report(result);
-    if (result != EditResult::Ok)
-        return;
-    emit ChannelsChanged();
-    verticalScrollBar()->setValue(position);
+    if (result == EditResult::Ok)
+        emit ChannelsChanged(pasted);
 }
 
 void CChannelGrid::MoveHere() {
@@ -243,7 +239,6 @@ void CChannelGrid::ApplyDrop(int targetCode, std::uint32_t key) {
         break;
     case kDragProvider:
         context_.Edit("Drop on provider", kChannels, [&] { DropOnProvider(db, selected, key); });
-        emit ProvidersTouched();
         break;
     case kDragFavorite:
         Report(context_.Edit("Add to favourite group", kChannels,

@@ -10,6 +10,8 @@
 #include <QHeaderView>
 #include <QMimeData>
 
+#include <utility>
+
 namespace chanforge::app {
 
 using namespace editing;
@@ -28,7 +30,15 @@ CFAVTreeCtrl::CFAVTreeCtrl(CEditContext& context, QWidget* parent) : QTreeWidget
     setDropIndicatorShown(true);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        if (!dragging_ && !rebuilding_)
+        if (dragging_ || rebuilding_)
+            return;
+        chosenByPress_ = true;
+        ItemChosen(item);
+    });
+    // A click on the item that is already current filters again (the grids may show another
+    // pane's filter by now).
+    connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        if (!std::exchange(chosenByPress_, false))
             ItemChosen(item);
     });
     connect(this, &QTreeWidget::itemChanged, this, &CFAVTreeCtrl::ItemEdited);
@@ -37,6 +47,7 @@ CFAVTreeCtrl::CFAVTreeCtrl(CEditContext& context, QWidget* parent) : QTreeWidget
 
 void CFAVTreeCtrl::Rebuild() {
     rebuilding_ = true;
+    chosen_ = nullptr;
     clear();
     favorites_ = new QTreeWidgetItem(this, {QStringLiteral("Favorite")});
     favorites_->setData(0, kKeyRole, 0);
@@ -68,6 +79,7 @@ bool CFAVTreeCtrl::IsGroup(const QTreeWidgetItem* item) const {
 void CFAVTreeCtrl::ItemChosen(QTreeWidgetItem* item) {
     if (item == nullptr)
         return;
+    chosen_ = item;
     const auto key = item->data(0, kKeyRole).toUInt();
     if (item->parent() == favorites_)
         emit GroupSelected(0, key);
@@ -138,13 +150,26 @@ void CFAVTreeCtrl::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void CFAVTreeCtrl::dragLeaveEvent(QDragLeaveEvent* event) {
-    dragging_ = false;
     QTreeWidget::dragLeaveEvent(event);
+    ShowChosenItem();
+}
+
+void CFAVTreeCtrl::ShowChosenItem() {
+    dragging_ = true; // moving the highlight back is not a choice
+    setCurrentItem(chosen_, 0, QItemSelectionModel::ClearAndSelect);
+    if (chosen_ == nullptr)
+        clearSelection();
+    dragging_ = false;
+}
+
+void CFAVTreeCtrl::mousePressEvent(QMouseEvent* event) {
+    chosenByPress_ = false;
+    QTreeWidget::mousePressEvent(event);
 }
 
 void CFAVTreeCtrl::dropEvent(QDropEvent* event) {
-    dragging_ = false;
     QTreeWidgetItem* item = itemAt(event->position().toPoint());
+    ShowChosenItem();
     if (item == nullptr || (item->parent() != favorites_ && item->parent() != genres_)) {
         event->ignore();
         return;

@@ -27,16 +27,21 @@ class CFAVTreeCtrl : public QTreeWidget {
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
   private:
     void ItemChosen(QTreeWidgetItem* item);
     void ItemEdited(QTreeWidgetItem* item, int column);
     void ItemDoubleClicked(QTreeWidgetItem* item);
     bool IsGroup(const QTreeWidgetItem* item) const;
+    /// After a drag: the highlight goes back to the item whose channels the grids show.
+    void ShowChosenItem();
 
     CEditContext& context_;
     QTreeWidgetItem* favorites_ = nullptr;
     QTreeWidgetItem* genres_ = nullptr;
+    QTreeWidgetItem* chosen_ = nullptr; ///< what the grids show
+    bool chosenByPress_ = false;        ///< the last press made its item current (and chose it)
     bool dragging_ = false;
     bool rebuilding_ = false;
 };

@@ -141,7 +141,8 @@ void CMainFrame::ConnectRelay() {
     connect(leftTop_, &CLeftTopView::TerrestrialSelected, right_, &CRightView::ShowTerrestrialMux);
     connect(leftBottom_, &CLeftBottomView::ProviderSelected, right_, &CRightView::ShowProvider);
     connect(right_, &CRightView::ChannelsChanged, right_, &CRightView::RefillBoth);
-    connect(right_, &CRightView::ProvidersTouched, leftBottom_, &CLeftBottomView::Reload);
+    // Any channel edit may move channels between providers.
+    connect(context_, &CEditContext::Changed, this, [this] { leftBottom_->Providers().Model().RefreshTexts(); });
     connect(right_, &CRightView::DragStarted, this, [this](int code) { dragSource_ = code; });
     connect(leftTop_, &CLeftTopView::Dropped, this, &CMainFrame::ApplyDrop);
     connect(leftBottom_, &CLeftBottomView::Dropped, this, &CMainFrame::ApplyDrop);
@@ -210,13 +211,12 @@ bool CMainFrame::MaybeSave() {
     return !path.isEmpty() && SaveTo(path);
 }
 
-void CMainFrame::TablesReplaced(const codec::DocResult& result, const QString& name) {
+void CMainFrame::TablesReplaced(const QString& name) {
     context_->Undo().Clear();
     context_->Clipboard().Clear();
     savedState_ = 0;
-    // A failed load leaves the tables cleared or half filled: that is not what was loaded.
-    unsavedOutsideUndo_ = !result.ok();
-    fileName_ = result.ok() ? name : QString();
+    unsavedOutsideUndo_ = false;
+    fileName_ = name;
     TablesChanged();
 }
 
@@ -228,8 +228,10 @@ bool CMainFrame::OpenPath(const QString& path) {
         // A workbook replaces only the channel table: one step that can be undone.
         result = context_->Edit("Workbook import", TableBit(kChannelTable), [&] { return document_.Open(file); });
     } else {
+        // A file that does not load changes nothing: tables, history, title and panes stay.
         result = document_.Open(file);
-        TablesReplaced(result, QFileInfo(path).fileName());
+        if (result.ok())
+            TablesReplaced(QFileInfo(path).fileName());
     }
     if (!Report(result))
         return false;
@@ -283,24 +285,17 @@ void CMainFrame::Receive() {
     const auto dialog = qpui::MakeReceiveDialog(GetProductList(), this);
     dialog->Initialize(received);
     const bool accepted = dialog->exec() == QDialog::Accepted;
-    std::error_code error;
-    if (accepted)
-        std::filesystem::rename(received, document_.WorkFilePath(), error);
-    if (!accepted || error) {
-        std::error_code ignored;
-        std::filesystem::remove(received, ignored);
-        if (error)
-            qpui::ShowStop(this, QString::fromLatin1(codec::kOpenFailedMessage));
-        return;
-    }
     codec::DocResult result;
-    {
+    if (accepted) {
         WaitCursor wait;
-        result = document_.LoadWorkFile();
-        // The receiver holds what was received; it is not a file of the operator's.
-        TablesReplaced(result, QString());
+        result = document_.AdoptReceivedImage(received);
     }
-    Report(result);
+    std::error_code ignored;
+    std::filesystem::remove(received, ignored); // still there only when it was not taken
+    if (!accepted || !Report(result))
+        return;
+    // The receiver holds what was received; it is not a file of the operator's.
+    TablesReplaced(QString());
     RefreshPanes();
 }
 

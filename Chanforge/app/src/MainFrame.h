@@ -62,7 +62,7 @@ class CMainFrame : public QMainWindow {
     void ApplyDrop(int targetCode, std::uint32_t key);
     void TablesChanged();
     /// After a load replaced every table: a fresh undo history and the name of what was loaded.
-    void TablesReplaced(const codec::DocResult& result, const QString& name);
+    void TablesReplaced(const QString& name);
     void MarkSaved();
     void UpdateTitle();
     bool Report(const codec::DocResult& result);

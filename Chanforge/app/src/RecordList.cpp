@@ -32,6 +32,12 @@ void CRecordListModel::Reload(std::uint32_t satelliteId) {
     endResetModel();
 }
 
+void CRecordListModel::RefreshTexts() {
+    Cache();
+    if (!rows_.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
+}
+
 void CRecordListModel::Empty() {
     beginResetModel();
     rows_.clear();

@@ -19,6 +19,9 @@ class CRecordListModel : public QAbstractTableModel {
     /// Refills from the store; satelliteId narrows the transponder list (0 = all).
     void Reload(std::uint32_t satelliteId = 0);
     void Empty();
+    /// Re-reads the cell texts of the rows shown (counts after channel edits); the rows, their
+    /// order and the selection stay.
+    void RefreshTexts();
     void SortByColumn(int column, bool descending);
     std::uint32_t KeyAt(int row) const;
     editing::ListKind Kind() const { return kind_; }

@@ -35,7 +35,6 @@ CRightView::CRightView(CEditContext& context, QWidget* parent) : QWidget(parent)
     layout->addLayout(grids, 1);
     for (CChannelGrid* grid : {tv_, radio_}) {
         connect(grid, &CChannelGrid::ChannelsChanged, this, &CRightView::ChannelsChanged);
-        connect(grid, &CChannelGrid::ProvidersTouched, this, &CRightView::ProvidersTouched);
         connect(grid, &CChannelGrid::DragStarted, this, &CRightView::DragStarted);
         connect(grid, &CChannelGrid::Dropped, this, &CRightView::Dropped);
     }
@@ -70,9 +69,9 @@ void CRightView::ShowGenre(std::uint32_t genre) {
     SetBoth(editing::ShowGenre(genre, tv_->Filter(), context_.Product()));
 }
 
-void CRightView::RefillBoth() {
-    tv_->Refill();
-    radio_->Refill();
+void CRightView::RefillBoth(const RowIds& keys) {
+    tv_->RefillSelecting(keys);
+    radio_->RefillSelecting(keys);
 }
 
 void CRightView::EmptyBoth() {

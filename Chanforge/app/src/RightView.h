@@ -26,12 +26,12 @@ class CRightView : public QWidget {
     void ShowProvider(std::uint32_t providerRow);
     void ShowFavorite(std::uint32_t groupIndex);
     void ShowGenre(std::uint32_t genre);
-    void RefillBoth();
+    /// Both grids refill after a re-keying edit and select keys.
+    void RefillBoth(const editing::RowIds& keys);
     void EmptyBoth();
 
   signals:
-    void ChannelsChanged();
-    void ProvidersTouched();
+    void ChannelsChanged(const editing::RowIds& select);
     void DragStarted(int code);
     void Dropped(int targetCode, std::uint32_t key);
 

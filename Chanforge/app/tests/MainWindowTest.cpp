@@ -13,10 +13,15 @@
 #include "qpui/MessageBox.h"
 
 #include <QAbstractItemModelTester>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QTimer>
 #include <QHeaderView>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 using namespace chanforge;
@@ -25,6 +30,41 @@ using namespace chanforge::app;
 namespace {
 
 using test::ChannelNamed;
+
+/// Runs fn on the popup menu, or on the modal dialog, that the next gesture opens.
+void WhenPopup(std::function<void(QWidget*)> fn) {
+    QTimer::singleShot(0, [fn = std::move(fn)] { fn(QApplication::activePopupWidget()); });
+}
+void WhenModal(std::function<void(QWidget*)> fn) {
+    QTimer::singleShot(0, [fn = std::move(fn)] { fn(QApplication::activeModalWidget()); });
+}
+
+QPoint RowCenter(QTableView& view, int row) { return view.visualRect(view.model()->index(row, 6)).center(); }
+
+/// Clicks the row showing the channel, with the given modifiers.
+void ClickChannel(CChannelGrid& grid, tabstore::CQoDB& db, const char* name, Qt::KeyboardModifiers modifiers = {}) {
+    const Channel_Info_Tag* ch = test::ChannelNamed(db, name);
+    QVERIFY2(ch != nullptr, name);
+    const int row = grid.Model().RowOf(ch->RowID);
+    QVERIFY2(row >= 0, name);
+    grid.scrollTo(grid.Model().index(row, 6));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, modifiers, RowCenter(grid, row));
+}
+
+QStringList ChannelNames(tabstore::CQoDB& db) {
+    QStringList names;
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) { names << QString::fromLatin1(ch.Name); });
+    names.sort();
+    return names;
+}
+
+/// TV channels the provider list counts.
+int ProviderCountSum(CRecordList& providers) {
+    int sum = 0;
+    for (int row = 0; row < providers.Model().rowCount(); ++row)
+        sum += providers.Model().index(row, 4).data().toString().section('/', 0, 0).toInt(); // "tv/radio"
+    return sum;
+}
 
 QStringList ColumnTexts(CChannelGrid& grid, int column) {
     QStringList out;
@@ -45,6 +85,8 @@ class MainWindowTest : public QObject {
     void filterSortSearchLockMoveUndoRedoSave();
     void unsavedChangesAreAskedAbout();
     void favouriteDropAndRename();
+    void editsByKeyAndMouseNeverLoseChannels();
+    void treeFiltersOnEveryClickAndAfterADrop();
     void screenshots();
 
   private:
@@ -218,6 +260,112 @@ void MainWindowTest::favouriteDropAndRename() {
     QCOMPARE(QString::fromLatin1(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 1)->Name), QStringLiteral("Nachrichten"));
     frame->Undo();
     QCOMPARE(QString::fromLatin1(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 1)->Name), before);
+}
+
+void MainWindowTest::editsByKeyAndMouseNeverLoseChannels() {
+    auto frame = OpenSample("D", 20);
+    QVERIFY(frame);
+    tabstore::CQoDB& db = document_->Store();
+    CChannelGrid& tv = frame->Right().TV();
+    QStringList names = ChannelNames(db);
+
+    // Update through the context menu, OK without a change, then New: one channel more, none lost.
+    ClickChannel(tv, db, "Das Erste HD");
+    WhenPopup([](QWidget* menu) {
+        auto* popup = qobject_cast<QMenu*>(menu);
+        QVERIFY(popup);
+        for (QAction* action : popup->actions())
+            if (action->text().startsWith(QStringLiteral("Update")))
+                popup->setActiveAction(action);
+        QVERIFY(popup->activeAction() != nullptr);
+        WhenModal([](QWidget* editor) { QTest::keyClick(editor, Qt::Key_Return); });
+        QTest::keyClick(popup, Qt::Key_Return);
+    });
+    const QPoint at = RowCenter(tv, tv.currentIndex().row());
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, tv.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(tv.viewport(), &menuEvent);
+    QCOMPARE(ChannelNames(db), names);
+    WhenModal([](QWidget* editor) {
+        auto* name = editor->findChild<QLineEdit*>("name");
+        QVERIFY(name);
+        QTest::keyClicks(name, "Fresh");
+        QTest::keyClick(editor, Qt::Key_Return);
+    });
+    QTest::keyClick(&tv, Qt::Key_N, Qt::ControlModifier);
+    names << QStringLiteral("Fresh");
+    names.sort();
+    QCOMPARE(ChannelNames(db), names);
+    QCOMPARE(tv.SelectedKeys(), (editing::RowIds{ChannelNamed(db, "Fresh")->RowID}));
+
+    // Delete two picked channels: afterwards nothing is selected, so a second Delete deletes nothing.
+    CRecordList& providers = frame->LeftBottom().Providers();
+    const int counted = ProviderCountSum(providers);
+    ClickChannel(tv, db, "3sat HD");
+    ClickChannel(tv, db, "KiKA HD", Qt::ControlModifier);
+    QCOMPARE(tv.SelectedKeys().size(), 2u);
+    QTest::keyClick(&tv, Qt::Key_Delete);
+    names.removeOne(QStringLiteral("3sat HD"));
+    names.removeOne(QStringLiteral("KiKA HD"));
+    QCOMPARE(ChannelNames(db), names);
+    QVERIFY(tv.SelectedKeys().empty());
+    QVERIFY(frame->Right().Radio().SelectedKeys().empty());
+    QCOMPARE(ProviderCountSum(providers), counted - 2);
+    QTest::keyClick(&tv, Qt::Key_Delete);
+    QCOMPARE(ChannelNames(db), names);
+
+    // A file that does not open changes nothing: tables, panes, history, title.
+    const QString title = frame->windowTitle();
+    const int rows = tv.Model().rowCount();
+    const QString broken = dir_.filePath(QStringLiteral("not-a-database.bin"));
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("QP  not a database");
+    file.close();
+    messages_.clear();
+    answer_ = QMessageBox::No;
+    QVERIFY(!frame->OpenPath(broken));
+    answer_ = QMessageBox::Yes;
+    QVERIFY(messages_.contains(QString::fromLatin1(codec::kOpenFailedMessage)));
+    QCOMPARE(ChannelNames(db), names);
+    QCOMPARE(tv.Model().rowCount(), rows);
+    QCOMPARE(frame->windowTitle(), title);
+    QVERIFY(frame->Context().Undo().CanUndo());
+    frame->Undo(); // the delete comes back
+    QCOMPARE(db.Size(kChannelTable), static_cast<std::uint32_t>(names.size() + 2));
+}
+
+void MainWindowTest::treeFiltersOnEveryClickAndAfterADrop() {
+    auto frame = OpenSample("D", 16);
+    QVERIFY(frame);
+    CFAVTreeCtrl& tree = frame->LeftBottom().Tree();
+    CChannelGrid& tv = frame->Right().TV();
+    QTreeWidgetItem* group = tree.topLevelItem(0)->child(0);
+    auto click = [&](QTreeWidgetItem* item) {
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
+    };
+    click(group);
+    QCOMPARE(tv.Filter().mode, editing::FilterMode::Favorite);
+    frame->Right().ShowAll(); // another pane's filter
+    click(group);             // the group that is still current
+    QCOMPARE(tv.Filter().mode, editing::FilterMode::Favorite);
+
+    // Dragging channels over another group and dropping there: the grids still show the first group.
+    tv.Select({tv.Model().KeyAt(0)});
+    auto* mime = new QMimeData;
+    mime->setData(QString::fromLatin1(kChannelMime), QByteArray::number(kDragTV));
+    QTreeWidgetItem* other = tree.topLevelItem(0)->child(2);
+    const QPoint to = tree.visualItemRect(other).center();
+    QDragEnterEvent enter(to, Qt::CopyAction, mime, Qt::LeftButton, {});
+    QApplication::sendEvent(tree.viewport(), &enter);
+    QDragMoveEvent move(to, Qt::CopyAction, mime, Qt::LeftButton, {});
+    QApplication::sendEvent(tree.viewport(), &move);
+    QCOMPARE(tree.currentItem(), other); // shows where the drop lands
+    emit tv.DragStarted(kDragTV);
+    QDropEvent drop(QPointF(to), Qt::CopyAction, mime, Qt::LeftButton, {});
+    QApplication::sendEvent(tree.viewport(), &drop);
+    delete mime;
+    QCOMPARE(tree.currentItem(), group);
+    QCOMPARE(tv.Filter().favorite, 1u);
 }
 
 void MainWindowTest::screenshots() {
