@@ -114,7 +114,7 @@ std::string Simulator::TakeBlocks(int n, int checksumBytes, std::string* note) {
     return image;
 }
 
-SessionResult Simulator::FinishSend(SessionKind kind, const std::string& image, bool totalRight) {
+SessionResult Simulator::FinishSend(SessionKind kind, std::string image, bool totalRight) {
     if (m_options.failSend || !totalRight) {
         SendLine("RESPONSE_DOWNLOAD_FAIL");
         return {kind, false, totalRight ? "failing as asked" : "total checksum wrong"};
@@ -127,8 +127,14 @@ SessionResult Simulator::FinishSend(SessionKind kind, const std::string& image, 
         SendLine("DOWN_SUCCESS");
         for (int written = 4; written <= blocks; written += 4) SendLine("4096FLASH_WRITE");
     }
+    const auto damaged = static_cast<std::size_t>(m_options.storeCorruptBlock) * 1024 + 512;
+    if (m_options.storeCorruptBlock >= 0 && damaged < image.size())
+        image[damaged] = static_cast<char>(~image[damaged]); // a flash cell that did not take it
     if (!m_options.storeFile.empty() && !StoreImage(m_options.storeFile, image))
         return {kind, false, "cannot write " + m_options.storeFile};
+    // Its flash holds the image now: the next receive sends it.
+    m_image = std::move(image);
+    m_wasSent = true;
     SendLine("UPGRADE_SUCCESS");
     return {kind, true, std::to_string(blocks) + " blocks written"};
 }

@@ -40,6 +40,7 @@ A virtual receiver on a pseudo-terminal (its path is printed) or on --port DEVIC
   --store FILE          where to write an image it is sent
   --eol cr|crlf|lf      line end of its lines (default crlf)
   --offer prompt|knock  begin a receive by itself (QVR prompt, ST7100 knock)
+  --offer-after-send    ... but only once it was sent an image (to read a send back)
   --port DEVICE         use a device instead of a pseudo-terminal
   --baud N              emulate this line rate
 faults:
@@ -53,6 +54,7 @@ faults:
   --always-bad-checksum send every block with a wrong checksum
   --repeat-request N    on a send, ask for block N again and again
   --announce-blocks N   announce N blocks on a receive, whatever the image holds
+  --store-corrupt-block N  write block N of an image it is sent with its middle byte inverted
   --sessions N          end after N conversations
   --seed N              seed of the random chunking
   --verbose             log the conversation on standard error
@@ -102,6 +104,7 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& argume
         {"--garbage-every", number(&options.garbageEvery, 0)},
         {"--repeat-request", number(&options.repeatRequest, 0)},
         {"--announce-blocks", number(&options.announceBlocks, 0)},
+        {"--store-corrupt-block", number(&options.storeCorruptBlock, 0)},
         {"--sessions", number(&options.sessions, 0)},
         {"--seed", number(&seed, 0)},
     };
@@ -115,6 +118,8 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& argume
             options.noiseFlood = true;
         } else if (name == "--always-bad-checksum") {
             options.alwaysBadChecksum = true;
+        } else if (name == "--offer-after-send") {
+            options.offerAfterSend = true;
         } else if (name == "--verbose") {
             options.verbose = true;
         } else if (const auto setter = valued.find(name); setter != valued.end()) {

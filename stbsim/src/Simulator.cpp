@@ -33,9 +33,9 @@ void Simulator::Serve(const std::atomic<bool>& stop) {
     };
     while (due()) {
         std::optional<SessionResult> result;
-        if (m_options.offer == Offer::Prompt) {
+        if (Offering() && m_options.offer == Offer::Prompt) {
             result = QvrReceive();
-        } else if (m_options.offer == Offer::Knock) {
+        } else if (Offering() && m_options.offer == Offer::Knock) {
             result = StReceive();
         } else if (m_link.Fill(100)) {
             std::string& input = m_link.Input();
@@ -54,8 +54,12 @@ void Simulator::Serve(const std::atomic<bool>& stop) {
         m_sessions.push_back(*result);
         m_link.Input().clear();
         // A receiver that begins by itself waits before it offers the next receive.
-        if (m_options.offer != Offer::None && due()) m_link.Sleep(2000);
+        if (Offering() && due()) m_link.Sleep(2000);
     }
+}
+
+bool Simulator::Offering() const {
+    return m_options.offer != Offer::None && (!m_options.offerAfterSend || m_wasSent);
 }
 
 } // namespace stbsim

@@ -22,6 +22,7 @@ struct SimOptions {
     std::string storeFile;  ///< where it writes an image it is sent (channel-file form)
     std::string eol = "\r\n"; ///< how it ends its lines
     Offer offer = Offer::None;
+    bool offerAfterSend = false; ///< begins a receive (offer) only once it was sent an image
     // The line.
     std::string device;     ///< empty: a pseudo-terminal of its own
     int baud = 0;           ///< emulated line rate in both directions; 0: as fast as it goes
@@ -36,6 +37,7 @@ struct SimOptions {
     bool alwaysBadChecksum = false; ///< every block it sends has a wrong checksum
     int repeatRequest = -1; ///< asks for this block again and again, however often it arrives
     int announceBlocks = -1; ///< announces this many blocks instead of its image's count
+    int storeCorruptBlock = -1; ///< writes this block of an image it is sent with a damaged byte
     // Running.
     int sessions = 0;       ///< conversations before it ends; 0: until interrupted
     unsigned seed = 1;

@@ -47,7 +47,9 @@ private:
     /// Takes n blocks of block size plus checksumBytes each; empty on failure.
     std::string TakeBlocks(int n, int checksumBytes, std::string* note);
     bool ChecksumMatches(const std::string& data, std::string_view checksum) const;
-    SessionResult FinishSend(SessionKind kind, const std::string& image, bool totalRight);
+    SessionResult FinishSend(SessionKind kind, std::string image, bool totalRight);
+    /// Whether it begins the next receive itself.
+    bool Offering() const;
     /// Reads a bare number of 4 or 5 digits.
     int ReadNumber(int timeoutMs);
 
@@ -61,6 +63,7 @@ private:
     std::vector<SessionResult> m_sessions;
     bool m_corrupted = false;
     bool m_silenced = false;
+    bool m_wasSent = false; ///< it holds an image it was sent
 };
 
 /// The image of a channel file (after its header) or of a bare image, padded to whole blocks.
