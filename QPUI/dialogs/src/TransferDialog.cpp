@@ -93,6 +93,7 @@ void CTransferDialog::Connect() {
 
 void CTransferDialog::Succeeded() {
     finished_ = true;
+    succeeded_ = true;
     connect_->setText(QString::fromLatin1(texts::kComplete));
     connect_->setEnabled(true);
 }

@@ -28,6 +28,8 @@ class CTransferDialog : public QDialog {
     /// Cancel, the close box: asks first while the line is open; a "Cancel" answer keeps the
     /// dialog and the transfer going.
     void reject() override;
+    /// Whether the transfer completed (a send the receiver wrote, a whole receive).
+    bool TransferSucceeded() const { return succeeded_; }
 
   protected:
     CTransferDialog(const QString& title, QWidget* parent);
@@ -51,6 +53,7 @@ class CTransferDialog : public QDialog {
     CTransfer* transfer_ = nullptr;
     std::string path_;
     bool finished_ = false;
+    bool succeeded_ = false;
     QComboBox* port_ = nullptr;
     QPushButton* connect_ = nullptr;
     QPushButton* cancel_ = nullptr;
