@@ -59,6 +59,7 @@ CMainFrame::CMainFrame(codec::Document& document, QWidget* parent)
     document_.SetQuestionHandler([this](const std::string& question) {
         return qpui::AskYesNo(this, QString::fromLatin1(question.c_str()));
     });
+    checks_ = new CCheckCommands(*this, document_);
     BuildToolbar();
     BuildPanes();
     ConnectRelay();
@@ -91,6 +92,8 @@ void CMainFrame::BuildToolbar() {
     add(QStyle::SP_DialogSaveButton, "Save to file", "Save to file", QKeySequence(Qt::CTRL | Qt::Key_S), &CMainFrame::Save);
     bar->addSeparator();
     add(QStyle::SP_ArrowDown, "Receive DB from STB", "Receive", QKeySequence(Qt::CTRL | Qt::Key_R), &CMainFrame::Receive);
+    bar->addSeparator();
+    checks_->AddTo(*bar);
     bar->addSeparator();
     add(QStyle::SP_BrowserReload, "Refresh all", "Refresh", QKeySequence(), &CMainFrame::RefreshAll);
     bar->addSeparator();
@@ -168,6 +171,7 @@ void CMainFrame::TablesChanged() {
     undo_->setToolTip(QStringLiteral("Undo %1").arg(QString::fromStdString(context_->Undo().UndoLabel())));
     redo_->setToolTip(QStringLiteral("Redo %1").arg(QString::fromStdString(context_->Undo().RedoLabel())));
     UpdateTitle();
+    checks_->TablesChanged();
 }
 
 void CMainFrame::MarkSaved() {
@@ -240,6 +244,7 @@ bool CMainFrame::OpenPath(const QString& path) {
 }
 
 bool CMainFrame::SaveTo(const QString& path) {
+    checks_->BeforeSave();
     codec::DocResult result;
     {
         WaitCursor wait;
@@ -297,6 +302,7 @@ void CMainFrame::Receive() {
     // The receiver holds what was received; it is not a file of the operator's.
     TablesReplaced(QString());
     RefreshPanes();
+    checks_->AfterReceive();
 }
 
 void CMainFrame::Send() {
@@ -305,6 +311,8 @@ void CMainFrame::Send() {
         return;
     }
     RefreshPanes();
+    if (!checks_->BeforeSend())
+        return;
     codec::DocResult prepared;
     {
         WaitCursor wait;
@@ -315,6 +323,7 @@ void CMainFrame::Send() {
     qpui::CDlgSendDataToSTB dialog(this);
     dialog.Initialize(document_.WorkFilePath());
     dialog.exec();
+    checks_->AfterSend(dialog.TransferSucceeded());
 }
 
 void CMainFrame::About() {

@@ -3,6 +3,7 @@
 // track of unsaved changes.
 #pragma once
 
+#include "CheckCommands.h"
 #include "EditContext.h"
 
 #include <QMainWindow>
@@ -26,6 +27,7 @@ class CMainFrame : public QMainWindow {
     CLeftTopView& LeftTop() { return *leftTop_; }
     CLeftBottomView& LeftBottom() { return *leftBottom_; }
     CRightView& Right() { return *right_; }
+    CCheckCommands& Checks() { return *checks_; }
 
     /// Opens a channel file or workbook as Open does; false when it failed (the operator was told).
     bool OpenPath(const QString& path);
@@ -73,6 +75,7 @@ class CMainFrame : public QMainWindow {
     CLeftTopView* leftTop_ = nullptr;
     CLeftBottomView* leftBottom_ = nullptr;
     CRightView* right_ = nullptr;
+    CCheckCommands* checks_ = nullptr;
     QSplitter* outer_ = nullptr;
     QSplitter* inner_ = nullptr;
     QAction* undo_ = nullptr;

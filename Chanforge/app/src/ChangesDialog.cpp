@@ -1,0 +1,47 @@
+#include "ChangesDialog.h"
+
+#include "chanforge/check/Findings.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace chanforge::app {
+
+CChangesDialog::CChangesDialog(const QString& title, const QString& intro, const check::Changes& changes,
+                               Buttons buttons, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName("changesDialog");
+    setWindowTitle(title);
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(intro, this);
+    label->setObjectName("intro");
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    list_ = new QTreeWidget(this);
+    list_->setObjectName("changes");
+    list_->setRootIsDecorated(false);
+    list_->setHeaderLabels({QStringLiteral("Table"), QStringLiteral("Change"), QStringLiteral("Details")});
+    for (const check::Change& change : changes)
+        new QTreeWidgetItem(list_, {QString::fromLatin1(check::TableName(change.table).data()),
+                                    QString::fromLatin1(check::ChangeKindName(change.kind).data()),
+                                    QString::fromLatin1(change.message.c_str())});
+    list_->resizeColumnToContents(0);
+    list_->resizeColumnToContents(1);
+    layout->addWidget(list_);
+    auto* box = new QDialogButtonBox(this);
+    if (buttons == Buttons::SendOrCancel) {
+        box->addButton(QStringLiteral("Send"), QDialogButtonBox::AcceptRole)->setObjectName("send");
+        box->addButton(QDialogButtonBox::Cancel)->setObjectName("cancel");
+    } else {
+        box->addButton(QDialogButtonBox::Close)->setObjectName("close");
+    }
+    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(box);
+    resize(640, 400);
+}
+
+} // namespace chanforge::app

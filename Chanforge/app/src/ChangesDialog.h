@@ -1,0 +1,27 @@
+// CChangesDialog: a list of what changes between two databases, before a send (with Send and
+// Cancel), after a verification, or on demand (with Close).
+#pragma once
+
+#include "chanforge/check/Diff.h"
+
+#include <QDialog>
+
+class QTreeWidget;
+
+namespace chanforge::app {
+
+class CChangesDialog : public QDialog {
+    Q_OBJECT
+  public:
+    enum class Buttons { Close, SendOrCancel };
+
+    CChangesDialog(const QString& title, const QString& intro, const check::Changes& changes, Buttons buttons,
+                   QWidget* parent = nullptr);
+
+    QTreeWidget& List() { return *list_; }
+
+  private:
+    QTreeWidget* list_ = nullptr;
+};
+
+} // namespace chanforge::app

@@ -1,0 +1,247 @@
+#include "CheckCommands.h"
+
+#include "BackupsDialog.h"
+#include "ChangesDialog.h"
+#include "MainFrame.h"
+#include "RecordSelection.h"
+
+#include "chanforge/ChannelOrder.h"
+#include "chanforge/TableAccess.h"
+#include "chanforge/check/Fixes.h"
+#include "chanforge/check/ImageDiff.h"
+#include "chanforge/check/Validate.h"
+#include "policy/Policy.h"
+#include "policy/Presets.h"
+#include "qpui/DlgRecvDataFromSTB.h"
+#include "qpui/MessageBox.h"
+#include "utils/Registry.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStyle>
+#include <QToolBar>
+
+#include <filesystem>
+#include <system_error>
+
+namespace chanforge::app {
+
+namespace {
+
+/// The model the kept images are filed under.
+std::string BackupModel() {
+    if (const policy::ProductPreset* preset = policy::StoredPreset())
+        return std::string(preset->name);
+    return "list" + std::to_string(GetProductList());
+}
+
+bool VerifySetting() {
+    std::uint32_t on = 1;
+    GetRegistry(kChanforgeKey, kVerifySettingName, &on, 1);
+    return on != 0;
+}
+
+QString KeptAt(const check::BackupEntry& entry) {
+    return QDateTime::fromMSecsSinceEpoch(entry.msecsSinceEpoch).toString("yyyy-MM-dd HH:mm:ss");
+}
+
+} // namespace
+
+CCheckCommands::CCheckCommands(CMainFrame& frame, document::Document& document)
+    : QObject(&frame), frame_(frame), document_(document) {
+    dock_ = new CFindingsDock(&frame);
+    frame.addDockWidget(Qt::BottomDockWidgetArea, dock_);
+    dock_->hide();
+    connect(dock_, &CFindingsDock::RecordsRequested, this, &CCheckCommands::SelectRecords);
+    connect(dock_, &CFindingsDock::FixRequested, this, &CCheckCommands::ApplyFix);
+
+    const auto make = [&](const char* text, const char* tip, QStyle::StandardPixmap icon, auto slot) {
+        auto* action = new QAction(frame.style()->standardIcon(icon), QString::fromUtf8(text), this);
+        action->setStatusTip(QString::fromLatin1(tip));
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    check_ = make("Check", "Check the database against what the receiver holds", QStyle::SP_DialogApplyButton,
+                  &CCheckCommands::Check);
+    check_->setObjectName("checkAction");
+    compare_ = make("Compare with file…", "Show what changes from a channel file to the open database",
+                    QStyle::SP_FileDialogContentsView, &CCheckCommands::CompareWithFile);
+    compare_->setObjectName("compareAction");
+    restore_ = make("Restore…", "Open an image kept from a receive or a send", QStyle::SP_DialogResetButton,
+                    &CCheckCommands::Restore);
+    restore_->setObjectName("restoreAction");
+    verify_ = new QAction(QStringLiteral("Verify after send"), this);
+    verify_->setObjectName("verifyAction");
+    verify_->setStatusTip(QStringLiteral("Receive the image back after a send and compare it"));
+    verify_->setCheckable(true);
+    verify_->setChecked(VerifySetting());
+    connect(verify_, &QAction::toggled, this,
+            [](bool on) { SetRegistry(kChanforgeKey, kVerifySettingName, on ? 1u : 0u); });
+}
+
+void CCheckCommands::AddTo(QToolBar& bar) {
+    bar.addAction(check_);
+    bar.addAction(restore_);
+}
+
+check::Findings CCheckCommands::Check() {
+    check::Findings findings = check::CheckDatabase(document_.Store(), document_.Values(), document_.Layout());
+    dock_->ShowFindings(findings, [this](TableId table, std::uint32_t row) { return RecordName(table, row); });
+    return findings;
+}
+
+void CCheckCommands::TablesChanged() {
+    if (dock_->isVisible())
+        Check();
+}
+
+void CCheckCommands::BeforeSave() {
+    const check::Findings findings = check::CheckDatabase(document_.Store(), document_.Values(), document_.Layout());
+    if (!findings.empty())
+        dock_->ShowFindings(findings, [this](TableId table, std::uint32_t row) { return RecordName(table, row); });
+}
+
+bool CCheckCommands::BeforeSend() {
+    const check::Findings findings = Check();
+    if (check::HasErrors(findings) && !qpui::AskYesNo(&frame_, QStringLiteral("Send anyway?")))
+        return false;
+    const auto kept = backups_.List(BackupModel());
+    std::vector<std::uint8_t> image;
+    if (kept.empty() || !backups_.Read(kept.front(), image).ok())
+        return true; // nothing trustworthy to compare with
+    const check::ImageDiff diff = check::DiffImageToStore(image, document_.Store(), document_.Layout());
+    if (!diff.ok || diff.changes.empty())
+        return true;
+    CChangesDialog dialog(QStringLiteral("What will change"),
+                          QStringLiteral("Against the image last received from or sent to this receiver (%1):")
+                              .arg(KeptAt(kept.front())),
+                          diff.changes, CChangesDialog::Buttons::SendOrCancel, &frame_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CCheckCommands::AfterReceive() { Keep(document_.WorkFilePath()); }
+
+void CCheckCommands::AfterSend(bool sent) {
+    if (!sent)
+        return;
+    Keep(document_.WorkFilePath());
+    if (verify_->isChecked())
+        Verify();
+}
+
+void CCheckCommands::Verify() {
+    const std::string readBack = document_.WorkFilePath() + ".verify";
+    const auto dialog = qpui::MakeReceiveDialog(policy::ProductKind::Current(), &frame_);
+    dialog->setWindowTitle(QStringLiteral("Verify: Receive data from STB"));
+    dialog->Initialize(readBack);
+    const bool received = dialog->exec() == QDialog::Accepted;
+    std::vector<std::uint8_t> sent, back;
+    const bool read = received && check::ReadWholeFile(document_.WorkFilePath(), sent) &&
+                      check::ReadWholeFile(readBack, back);
+    if (read)
+        Keep(readBack);
+    std::error_code ignored;
+    std::filesystem::remove(readBack, ignored);
+    if (!received)
+        return; // the operator gave up the read-back
+    const check::ImageDiff diff = read ? check::DiffImages(sent, back, document_.Layout()) : check::ImageDiff{};
+    if (!diff.ok)
+        qpui::ShowStop(&frame_, QStringLiteral("Cannot verify the send: %1")
+                                    .arg(QString::fromStdString(read ? diff.detail : "the image cannot be read")));
+    else if (diff.changes.empty())
+        qpui::ShowInformation(&frame_, QStringLiteral("Verified"));
+    else
+        ShowChanges(QStringLiteral("Verification failed"),
+                    QStringLiteral("The receiver holds a database that differs from the one sent:"), diff.changes);
+}
+
+void CCheckCommands::Keep(const std::string& path) {
+    std::vector<std::uint8_t> image;
+    const check::BackupResult kept = check::ReadWholeFile(path, image)
+                                         ? backups_.Keep(image, BackupModel())
+                                         : check::BackupResult{check::BackupStatus::CannotRead, path, "unreadable"};
+    if (!kept.ok())
+        qpui::ShowError(&frame_, QStringLiteral("Cannot keep a backup of the image: %1")
+                                     .arg(QString::fromStdString(kept.detail)));
+}
+
+void CCheckCommands::CompareWithFile() {
+    const QString path = QFileDialog::getOpenFileName(&frame_, QStringLiteral("Compare with file"), QString(),
+                                                      QStringLiteral("Binary file (*.bin);;All Files(*.*)"));
+    if (path.isEmpty())
+        return;
+    std::vector<std::uint8_t> image;
+    if (!check::ReadWholeFile(QFile::encodeName(path).toStdString(), image)) {
+        qpui::ShowStop(&frame_, QString::fromLatin1(document::kOpenFailedMessage));
+        return;
+    }
+    const check::ImageDiff diff = check::DiffImageToStore(image, document_.Store(), document_.Layout());
+    if (!diff.ok) {
+        qpui::ShowStop(&frame_, QString::fromStdString(diff.detail));
+        return;
+    }
+    ShowChanges(QStringLiteral("What will change"),
+                QStringLiteral("From %1 to the open database:").arg(QFileInfo(path).fileName()), diff.changes);
+}
+
+void CCheckCommands::ShowChanges(const QString& title, const QString& intro, const check::Changes& changes) {
+    CChangesDialog dialog(title, changes.empty() ? QStringLiteral("No differences.") : intro, changes,
+                          CChangesDialog::Buttons::Close, &frame_);
+    dialog.exec();
+}
+
+void CCheckCommands::Restore() {
+    if (!frame_.MaybeSave())
+        return;
+    CBackupsDialog dialog(backups_.List(), &frame_);
+    dialog.exec();
+    const auto chosen = dialog.Chosen();
+    if (!chosen)
+        return;
+    std::vector<std::uint8_t> ignored;
+    const check::BackupResult read = backups_.Read(*chosen, ignored);
+    if (!read.ok()) {
+        qpui::ShowStop(&frame_, QString::fromStdString(read.detail));
+        return;
+    }
+    frame_.OpenPath(QFile::decodeName(chosen->path.c_str()));
+}
+
+void CCheckCommands::SelectRecords(TableId table, const RowList& rows) {
+    app::SelectRecords({frame_.LeftTop(), frame_.LeftBottom(), frame_.Right()}, table, rows);
+}
+
+void CCheckCommands::ApplyFix(check::Fix fix, const RowList& ticked) {
+    CEditContext& context = frame_.Context();
+    tabstore::CQoDB& db = context.Store();
+    switch (fix) {
+    case check::Fix::Renumber:
+        context.Edit("Renumber", editing::TableBit(kChannelTable), [&] { RenumberChannels(db); });
+        break;
+    case check::Fix::RemoveDuplicates:
+        context.Edit("Remove duplicates", check::kRemoveDuplicatesTables,
+                     [&] { return check::RemoveDuplicates(db, ticked); });
+        break;
+    case check::Fix::DeleteUnused:
+        context.Edit("Delete unused", check::kDeleteUnusedTables,
+                     [&, layout = document_.Layout()] { return check::DeleteUnused(db, layout); });
+        break;
+    case check::Fix::None:
+        return;
+    }
+    // Copied keys would name other channels after the table was re-keyed.
+    context.Clipboard().Clear();
+    frame_.RefreshAll();
+}
+
+QString CCheckCommands::RecordName(TableId table, std::uint32_t row) {
+    if (table != kChannelTable)
+        return QString::number(row);
+    const auto* ch = GetRow<Channel_Info_Tag>(document_.Store(), kChannelTable, row);
+    return ch == nullptr ? QString::number(row) : QStringLiteral("%1 %2").arg(ch->ProgramNum).arg(QString::fromLatin1(ch->Name));
+}
+
+} // namespace chanforge::app

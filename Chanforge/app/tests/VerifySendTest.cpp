@@ -1,0 +1,148 @@
+// Send with verification through the main window against the virtual receiver program: the
+// receiver takes the send, then sends its flash back. A receiver whose flash damages a block
+// makes the verification fail with the changed channel named.
+#include "ChangesDialog.h"
+#include "MainFrame.h"
+#include "SampleData.h"
+#include "StbSimProcess.h"
+
+#include "chanforge/TableAccess.h"
+#include "chanforge/check/Backups.h"
+#include "qpui/MessageBox.h"
+#include "qpui/TransferDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <cstring>
+
+using namespace chanforge;
+using namespace chanforge::app;
+
+namespace {
+
+/// Works every dialog the command shows: each transfer dialog is connected once and closed
+/// when it offers to; each change list is noted and confirmed. Cancels after a minute.
+class Operator : public QObject {
+  public:
+    explicit Operator(QString port) : port_(std::move(port)) {
+        clock_.start();
+        connect(&timer_, &QTimer::timeout, this, &Operator::Look);
+        timer_.start(50);
+    }
+
+    QStringList transfers;                 ///< titles of the transfer dialogs, in order
+    QMap<QString, QStringList> changeLists; ///< title -> "table change: details" lines
+
+  private:
+    void Look() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* changes = qobject_cast<CChangesDialog*>(modal)) {
+            QStringList& lines = changeLists[changes->windowTitle()];
+            for (int i = 0; i < changes->List().topLevelItemCount(); ++i) {
+                const QTreeWidgetItem* item = changes->List().topLevelItem(i);
+                lines << item->text(0) + " " + item->text(1) + ": " + item->text(2);
+            }
+            changes->accept();
+            return;
+        }
+        auto* dialog = qobject_cast<qpui::CTransferDialog*>(modal);
+        if (dialog == nullptr)
+            return;
+        auto* button = dialog->findChild<QPushButton*>("connect");
+        if (clock_.elapsed() > 60000) {
+            dialog->findChild<QPushButton*>("cancel")->click();
+        } else if (!dialog->property("connected").toBool() && button->isEnabled()) {
+            transfers << dialog->windowTitle();
+            dialog->setProperty("connected", true);
+            dialog->findChild<QComboBox*>("port")->setEditText(port_);
+            button->click();
+        } else if (dialog->property("connected").toBool() && button->isEnabled()) {
+            button->click(); // "Complete"
+        }
+    }
+
+    QString port_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+};
+
+} // namespace
+
+class VerifySendTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void sendIsVerifiedUntilTheReceiverDamagesABlock();
+
+  private:
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+    QTemporaryDir dir_;
+    QStringList messages_;
+    qpui::MessageHandler previous_;
+};
+
+void VerifySendTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+    qputenv("CHANFORGE_BACKUP_DIR", Path("backups").toLocal8Bit());
+    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind kind, const QString& text) {
+        messages_ << text;
+        return kind == qpui::MessageKind::Question ? QMessageBox::Yes : QMessageBox::Ok;
+    });
+}
+
+void VerifySendTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
+
+void VerifySendTest::sendIsVerifiedUntilTheReceiverDamagesABlock() {
+    QVERIFY(test::WriteSampleFile("D", 1, Path("sample.bin").toStdString(), 20) > 0);
+    document::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    QVERIFY(frame.OpenPath(Path("sample.bin")));
+    QVERIFY(frame.Checks().VerifyAction()->isChecked()); // on by default
+    const QStringList receiver{"--model", "D", "--offer", "prompt", "--offer-after-send", "--sessions", "2"};
+
+    {
+        qpui::test::StbSimProcess sim(receiver + QStringList{"--store", Path("good.bin")});
+        QVERIFY(!sim.Path().isEmpty());
+        Operator op(sim.Path());
+        frame.Send();
+        QCOMPARE(op.transfers, (QStringList{"Send data to STB", "Verify: Receive data from STB"}));
+        QVERIFY(op.changeLists.isEmpty()); // nothing kept yet to compare with
+        QCOMPARE(sim.Stop(), 0);
+    }
+    QCOMPARE(messages_.filter("Verified"), QStringList{"Verified"});
+    // The image sent and the image read back are both kept.
+    QCOMPARE(check::BackupStore().List("D").size(), std::size_t{2});
+
+    std::strcpy(test::ChannelNamed(document.Store(), "ZDF HD")->Name, "ZDF Neu");
+    messages_.clear();
+    {
+        // The channel table starts at block 48; its middle byte is in the name of the 12th slot.
+        qpui::test::StbSimProcess sim(receiver + QStringList{"--store", Path("bad.bin"), "--store-corrupt-block", "48"});
+        QVERIFY(!sim.Path().isEmpty());
+        Operator op(sim.Path());
+        frame.Send();
+        QCOMPARE(op.transfers.size(), 2);
+        QCOMPARE(op.changeLists.value("What will change"),
+                 QStringList{"channels renamed: The TV channel 2 \"ZDF HD\" renamed to \"ZDF Neu\""});
+        const QStringList failed = op.changeLists.value("Verification failed");
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed.front(), QString::fromLatin1("channels renamed: The TV channel 12 \"hr-fernsehen\" "
+                                                     "renamed to \"hr-fer\x91sehen\""));
+        QCOMPARE(sim.Stop(), 0);
+    }
+    QVERIFY(messages_.filter("Verified").isEmpty());
+}
+
+QTEST_MAIN(VerifySendTest)
+#include "VerifySendTest.moc"
