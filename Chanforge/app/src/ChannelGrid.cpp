@@ -42,7 +42,7 @@ CChannelGrid::CChannelGrid(CEditContext& context, ChannelKind kind, bool& sortDe
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(true);
-    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setStretchLastSection(false);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CChannelGrid::HeaderClicked);
     // A model reset gives the header its default section sizes back.
     connect(&model_, &QAbstractItemModel::modelReset, this, &CChannelGrid::SetUpColumns);
@@ -50,16 +50,19 @@ CChannelGrid::CChannelGrid(CEditContext& context, ChannelKind kind, bool& sortDe
 }
 
 void CChannelGrid::SetUpColumns() {
-    const QFontMetrics metrics(font());
-    for (int column = 0; column < kChannelColumnCount; ++column) {
-        int width = metrics.horizontalAdvance(QString::fromLatin1(ChannelWidthTemplate(column))) + 5;
-        // Header symbols are 24 pixels wide and need room beside the sort arrow.
-        if (column == kColRowNumber || column >= kColCAS)
-            width = std::max(width, 34);
-        setColumnWidth(column, width);
+    QHeaderView* header = horizontalHeader();
+    // A refill puts the rows back in table order, so no column is sorted any more.
+    header->setSortIndicatorShown(false);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    for (int column = 0; column < kChannelColumnCount; ++column)
         setColumnHidden(column, ChannelColumnHidden(column, context_.SimpleColumns(), context_.Product()));
-    }
-    setColumnWidth(kColName, std::max(columnWidth(kColName), 140));
+    resizeColumnsToContents();
+    // Header symbols are 24 pixels wide and need room beside the sort arrow.
+    for (int column : {int(kColRowNumber), int(kColCAS), int(kColLocked), int(kColSkipped)})
+        setColumnWidth(column, std::max(columnWidth(column), 34));
+    // The name takes the spare width; the other columns keep what their contents need and a
+    // scroll bar reaches them in a narrow window.
+    header->setSectionResizeMode(kColName, QHeaderView::Stretch);
 }
 
 void CChannelGrid::SetFilter(const ChannelFilter& filter) {

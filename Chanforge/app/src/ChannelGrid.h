@@ -75,6 +75,8 @@ class CChannelGrid : public QTableView {
     /// keys given, which are what the operator's selection became.
     void ChannelsChanged(const editing::RowIds& select);
     void DragStarted(int code);
+    /// The operator asked to find text (Ctrl+F): the pane searches both grids.
+    void SearchRequested(const QString& text);
     void Dropped(int targetCode, std::uint32_t key);
 
   protected:

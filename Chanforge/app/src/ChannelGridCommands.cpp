@@ -107,7 +107,10 @@ void CChannelGrid::DeleteOrRemove() {
         Refill();
         return;
     }
-    if (!qpui::AskYesNo(this, QStringLiteral("Would you like to delete selected item?")))
+    const QString question = selected.size() == 1
+                                 ? QStringLiteral("Would you like to delete selected item?")
+                                 : QStringLiteral("Delete %1 channels?").arg(selected.size());
+    if (!qpui::AskYesNo(this, question))
         return;
     context_.Edit("Delete", kChannels, [&] { return DeleteChannels(context_.Store(), selected); });
     context_.Clipboard().Clear();
@@ -191,7 +194,7 @@ void CChannelGrid::Invert() {
 void CChannelGrid::Search() {
     qpui::CDlgSearchName dialog(this);
     if (dialog.DoModal() == QDialog::Accepted)
-        SearchFor(dialog.Text());
+        emit SearchRequested(dialog.Text());
 }
 
 bool CChannelGrid::SearchFor(const QString& text) {

@@ -1,5 +1,6 @@
 #include "RightView.h"
 
+#include "qpui/MessageBox.h"
 #include "widgetry/ColorStatic.h"
 
 #include <QComboBox>
@@ -37,6 +38,7 @@ CRightView::CRightView(CEditContext& context, QWidget* parent) : QWidget(parent)
         connect(grid, &CChannelGrid::ChannelsChanged, this, &CRightView::ChannelsChanged);
         connect(grid, &CChannelGrid::DragStarted, this, &CRightView::DragStarted);
         connect(grid, &CChannelGrid::Dropped, this, &CRightView::Dropped);
+        connect(grid, &CChannelGrid::SearchRequested, this, &CRightView::SearchBoth);
     }
     connect(show_, &QComboBox::currentIndexChanged, this, &CRightView::ApplyLayout);
 }
@@ -72,6 +74,13 @@ void CRightView::ShowGenre(std::uint32_t genre) {
 void CRightView::RefillBoth(const RowIds& keys) {
     tv_->RefillSelecting(keys);
     radio_->RefillSelecting(keys);
+}
+
+void CRightView::SearchBoth(const QString& text) {
+    const bool onTV = tv_->SearchFor(text);
+    const bool onRadio = radio_->SearchFor(text);
+    if (!onTV && !onRadio)
+        qpui::ShowInformation(this, QStringLiteral("No channel named \"%1\"").arg(text));
 }
 
 void CRightView::EmptyBoth() {

@@ -28,6 +28,8 @@ class CRightView : public QWidget {
     void ShowGenre(std::uint32_t genre);
     /// Both grids refill after a re-keying edit and select keys.
     void RefillBoth(const editing::RowIds& keys);
+    /// Selects the channels whose name contains text in both grids; says so when there is none.
+    void SearchBoth(const QString& text);
     void EmptyBoth();
 
   signals:

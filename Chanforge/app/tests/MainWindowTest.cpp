@@ -10,6 +10,7 @@
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/ChannelColumns.h"
+#include "chanforge/editing/TextOrder.h"
 #include "qpui/MessageBox.h"
 
 #include <QAbstractItemModelTester>
@@ -154,12 +155,12 @@ void MainWindowTest::filterSortSearchLockMoveUndoRedoSave() {
         QCOMPARE(number.toInt() % 3, 0);
     QCOMPARE(frame->LeftTop().Transponders().Model().rowCount(), 6);
 
-    // Header sort: the first click sorts descending by text.
+    // Header sort: the first click sorts descending, numbers by value and names without case.
     tv.horizontalHeader()->sectionClicked(editing::kColName);
     QStringList names = ColumnTexts(tv, editing::kColName);
     QStringList sorted = names;
     std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
-        return b.toLatin1() < a.toLatin1();
+        return editing::NaturalLess(b.toStdString(), a.toStdString());
     });
     QCOMPARE(names, sorted);
 

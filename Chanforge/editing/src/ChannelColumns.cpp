@@ -1,6 +1,7 @@
 #include "chanforge/editing/ChannelColumns.h"
 
 #include "Rows.h"
+#include "chanforge/editing/TextOrder.h"
 #include "utils/Names.h"
 
 #include <algorithm>
@@ -14,10 +15,6 @@ namespace {
 constexpr std::array<const char*, kChannelColumnCount> kHeaders = {
     "", "Index", "Fav", "SatID", "TPID", "CH#", "Name", "VPID", "APID", "PCR-PID", "Genre",
     "", "", "", ""};
-
-constexpr std::array<const char*, kChannelColumnCount> kTemplates = {
-    "0000", "Index", "Fav", "SatID", "TPID", "CH #", "000000000000", "0000", "0000", "0000",
-    "0000000", "0000", "0000", "0000", "Tuner1"};
 
 const char* YesNo(std::uint16_t attributes, std::uint16_t bit) {
     return (attributes & bit) != 0 ? "Y" : "N";
@@ -40,10 +37,6 @@ std::string TunerText(const Channel_Info_Tag& ch, Product product) {
 
 const char* ChannelHeaderText(int column) {
     return column >= 0 && column < kChannelColumnCount ? kHeaders[column] : "";
-}
-
-const char* ChannelWidthTemplate(int column) {
-    return column >= 0 && column < kChannelColumnCount ? kTemplates[column] : "";
 }
 
 bool ChannelColumnHidden(int column, bool simpleMode, Product product) {
@@ -98,7 +91,7 @@ void SortByColumnText(tabstore::CQoDB& db, std::vector<std::uint32_t>& keys, int
     std::vector<std::size_t> order(keys.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return descending ? texts[b] < texts[a] : texts[a] < texts[b];
+        return descending ? NaturalLess(texts[b], texts[a]) : NaturalLess(texts[a], texts[b]);
     });
     std::vector<std::uint32_t> sorted;
     sorted.reserve(keys.size());

@@ -24,25 +24,38 @@ void MoveChannels(tabstore::CQoDB& db, const RowIds& moved, std::uint32_t target
     if (targetChannel == nullptr || moved.empty())
         return;
     int t = product.UsesShowNum() ? targetChannel->ShowNum : targetChannel->ProgramNum;
+    // The numbers of the kind are shifted in a small array of their own and written back once:
+    // a move re-keys nothing, and the array stays in cache where the records would not.
+    std::vector<Channel_Info_Tag*> channels;
+    rows::ForEach<Channel_Info_Tag>(db, kChannelTable, [&](Channel_Info_Tag& c) {
+        if (ShownIn(c, kind))
+            channels.push_back(&c);
+    });
+    std::vector<int> numbers(channels.size());
+    std::vector<char> touched(channels.size(), 0);
+    for (std::size_t i = 0; i < channels.size(); ++i)
+        numbers[i] = channels[i]->ProgramNum;
     for (std::uint32_t key : moved) {
-        auto* m = rows::Channel(db, key);
-        if (m == nullptr || !ShownIn(*m, kind))
+        const auto at = std::find_if(channels.begin(), channels.end(),
+                                     [key](const Channel_Info_Tag* c) { return c->RowID == key; });
+        if (at == channels.end())
             continue;
-        const int from = m->ProgramNum;
-        rows::ForEach<Channel_Info_Tag>(db, kChannelTable, [&](Channel_Info_Tag& c) {
-            if (c.RowID == key || !ShownIn(c, kind))
-                return;
-            const int n = c.ProgramNum;
-            if (from <= n && n < t)
-                SetNumber(c, static_cast<std::uint16_t>(n - 1), product);
-            else if (t <= n && n < from)
-                SetNumber(c, static_cast<std::uint16_t>(n + 1), product);
-        });
-        if (t < from)
-            SetNumber(*m, static_cast<std::uint16_t>(t++), product);
-        else if (from < t)
-            SetNumber(*m, static_cast<std::uint16_t>(t - 1), product);
+        const auto m = static_cast<std::size_t>(at - channels.begin());
+        const int from = numbers[m];
+        for (std::size_t i = 0; i < numbers.size(); ++i) {
+            const int n = numbers[i];
+            const int shift = (from <= n && n < t) ? -1 : (t <= n && n < from) ? 1 : 0;
+            numbers[i] = n + shift;
+            touched[i] |= static_cast<char>(shift != 0);
+        }
+        // The loop above shifted the moved channel too; it takes its own place instead.
+        const int own = t < from ? t++ : from < t ? t - 1 : from;
+        numbers[m] = own;
+        touched[m] |= static_cast<char>(own != from);
     }
+    for (std::size_t i = 0; i < channels.size(); ++i)
+        if (touched[i] != 0)
+            SetNumber(*channels[i], static_cast<std::uint16_t>(numbers[i]), product);
 }
 
 EditResult MoveClipboardHere(tabstore::CQoDB& db, const ChannelClipboard& clipboard,

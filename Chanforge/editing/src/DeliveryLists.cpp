@@ -2,6 +2,7 @@
 
 #include "chanforge/editing/DeliveryText.h"
 #include "Rows.h"
+#include "chanforge/editing/TextOrder.h"
 
 #include <algorithm>
 #include <array>
@@ -261,7 +262,7 @@ void SortListByText(tabstore::CQoDB& db, ListKind kind, RowIds& keys, int column
     std::vector<std::size_t> order(keys.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return descending ? texts[b] < texts[a] : texts[a] < texts[b];
+        return descending ? NaturalLess(texts[b], texts[a]) : NaturalLess(texts[a], texts[b]);
     });
     RowIds sorted;
     sorted.reserve(keys.size());

@@ -82,16 +82,16 @@ TEST(ChannelColumns, HiddenColumnsByModeAndProduct) {
     EXPECT_TRUE(ChannelColumnHidden(kColTuner, false, kCableProduct));
 }
 
-TEST(ChannelColumns, HeaderSortComparesText) {
+TEST(ChannelColumns, HeaderSortOrdersNumbersByValue) {
     tabstore::CQoDB db;
     RowIds keys;
     for (int n : {9, 10, 2})
         keys.push_back(AddChannel(db, MakeChannel("C" + std::to_string(n), static_cast<std::uint16_t>(n), true)));
     RowIds rows = keys;
     SortByColumnText(db, rows, kColNumber, false, kSatelliteProduct, 0);
-    EXPECT_EQ(Names(db, rows), (std::vector<std::string>{"C10", "C2", "C9"}));
+    EXPECT_EQ(Names(db, rows), (std::vector<std::string>{"C2", "C9", "C10"}));
     SortByColumnText(db, rows, kColNumber, true, kSatelliteProduct, 0);
-    EXPECT_EQ(Names(db, rows), (std::vector<std::string>{"C9", "C2", "C10"}));
+    EXPECT_EQ(Names(db, rows), (std::vector<std::string>{"C10", "C9", "C2"}));
 }
 
 } // namespace

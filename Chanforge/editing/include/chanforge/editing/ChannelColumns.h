@@ -32,8 +32,6 @@ enum ChannelColumn : int {
 
 /// Header text; the image columns (0, 11 to 14) have none and show a symbol instead.
 const char* ChannelHeaderText(int column);
-/// The text whose width, plus 5 pixels, is the column's width.
-const char* ChannelWidthTemplate(int column);
 /// Hidden columns: always "Fav"; in Simple mode also the ids and PIDs; the tuner column on
 /// terrestrial and cable products.
 bool ChannelColumnHidden(int column, bool simpleMode, Product product);
@@ -43,7 +41,7 @@ bool ChannelColumnHidden(int column, bool simpleMode, Product product);
 std::string ChannelCellText(const Channel_Info_Tag& ch, int column, Product product,
                             std::uint32_t favoriteGroup);
 
-/// Sorts rows (channel RowIDs) by the text of a column, as a header click does.
+/// Sorts rows (channel RowIDs) by the text of a column in natural order, as a header click does.
 /// Rows whose channel no longer exists sort first.
 void SortByColumnText(tabstore::CQoDB& db, std::vector<std::uint32_t>& rows, int column,
                       bool descending, Product product, std::uint32_t favoriteGroup);
