@@ -1,10 +1,29 @@
 # Helpers shared by every library directory.
 
+include(GNUInstallDirs)
+# The libraries are private to the programs: they install into a folder of their own, found
+# through a relative RPATH so the installed tree works under any prefix or DESTDIR. Under a
+# multiarch folder they stay out of the linker cache, so installing needs no ldconfig run.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  set(CHANFORGE_INSTALL_PRIVATE_LIBDIR lib/${CMAKE_LIBRARY_ARCHITECTURE}/chanforge)
+else()
+  set(CHANFORGE_INSTALL_PRIVATE_LIBDIR ${CMAKE_INSTALL_LIBDIR}/chanforge)
+endif()
+file(RELATIVE_PATH CHANFORGE_BIN_TO_LIBS /${CMAKE_INSTALL_BINDIR} /${CHANFORGE_INSTALL_PRIVATE_LIBDIR})
+
 # cf_add_library(NAME SOURCES...): a shared library whose public headers sit in include/.
 function(cf_add_library name)
   add_library(${name} SHARED ${ARGN})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include)
-  set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET default)
+  set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET default INSTALL_RPATH "$ORIGIN")
+  install(TARGETS ${name} LIBRARY DESTINATION ${CHANFORGE_INSTALL_PRIVATE_LIBDIR}
+          PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+endfunction()
+
+# cf_install_programs(TARGETS...): programs into bin/, finding the private libraries.
+function(cf_install_programs)
+  set_target_properties(${ARGN} PROPERTIES INSTALL_RPATH "$ORIGIN/${CHANFORGE_BIN_TO_LIBS}")
+  install(TARGETS ${ARGN} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endfunction()
 
 # cf_add_test(NAME SOURCES... LIBS ...): a GoogleTest binary registered with CTest; each test
