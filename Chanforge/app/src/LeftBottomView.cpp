@@ -25,6 +25,8 @@ CLeftBottomView::CLeftBottomView(CEditContext& context, QWidget* parent) : QWidg
     layout->setColumnStretch(1, 1);
     connect(providers_, &CRecordList::RecordSelected, this, &CLeftBottomView::ProviderSelected);
     connect(providers_, &CRecordList::Dropped, this, &CLeftBottomView::Dropped);
+    connect(providers_, &CRecordList::DragStarted, this, &CLeftBottomView::DragStarted);
+    connect(providers_->Commands(), &CListCommands::Edited, this, &CLeftBottomView::NetworkEdited);
     connect(tree_, &CFAVTreeCtrl::GroupSelected, this, &CLeftBottomView::GroupSelected);
     connect(tree_, &CFAVTreeCtrl::Dropped, this, &CLeftBottomView::Dropped);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "FavTree.h"
+#include "ListCommands.h"
 #include "RecordList.h"
 
 #include <QWidget>
@@ -22,6 +23,8 @@ class CLeftBottomView : public QWidget {
     void GroupSelected(int kind, std::uint32_t key);
     void ProviderSelected(std::uint32_t providerRow);
     void Dropped(int targetCode, std::uint32_t key);
+    void DragStarted(int code);
+    void NetworkEdited(editing::ListKind kind, ListEdit edit);
 
   private:
     CRecordList* providers_ = nullptr;

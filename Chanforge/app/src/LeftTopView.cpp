@@ -20,7 +20,7 @@ CLeftTopView::CLeftTopView(CEditContext& context, QWidget* parent) : QWidget(par
     QString title;
     if (product.Satellite())
         title = QStringLiteral(" Satellite");
-    else if ((product.type & 0xF) == 2 || (product.type & 0xF) == 4)
+    else if (product.TerrestrialTunerOnly() || product.CableTunerOnly())
         title = QStringLiteral(" Mux information");
     auto* strip = new widgetry::CColorStatic(title);
     strip->SetStripHeight(20);
@@ -52,8 +52,12 @@ CLeftTopView::CLeftTopView(CEditContext& context, QWidget* parent) : QWidget(par
     connect(muxes_, &CRecordList::RecordSelected, this, [this](std::uint32_t row) {
         emit TerrestrialSelected(MuxListKey(context_.Store(), row, context_.Product()));
     });
-    for (CRecordList* list : {satellites_, transponders_, muxes_})
+    for (CRecordList* list : {satellites_, transponders_, muxes_}) {
         connect(list, &CRecordList::Dropped, this, &CLeftTopView::Dropped);
+        connect(list, &CRecordList::DragStarted, this, &CLeftTopView::DragStarted);
+    }
+    for (CRecordList* list : {satellites_, transponders_, cables_})
+        connect(list->Commands(), &CListCommands::Edited, this, &CLeftTopView::NetworkEdited);
     connect(tabs_, &QTabBar::currentChanged, this, &CLeftTopView::TabChanged);
     tabs_->setVisible(product.Combination());
     ApplyLayout();
@@ -85,6 +89,17 @@ void CLeftTopView::Reload() {
 void CLeftTopView::ShowTransponders(std::uint32_t satelliteRow) {
     const auto* sat = GetRow<Satellite_Info_Tag>(context_.Store(), kSatelliteTable, satelliteRow);
     transponders_->Model().Reload(sat != nullptr ? sat->SatID : 0);
+}
+
+void CLeftTopView::Refill() {
+    for (CRecordList* list : {satellites_, transponders_, muxes_, cables_})
+        list->Model().Refill();
+}
+
+void CLeftTopView::ShowSatellite(std::uint32_t satelliteRow) {
+    satellites_->SelectKey(satelliteRow);
+    if (satellites_->Model().RowOf(satelliteRow) < 0)
+        emit SatelliteSelected(satelliteRow);
 }
 
 void CLeftTopView::EmptySatellites() { satellites_->Model().Empty(); }

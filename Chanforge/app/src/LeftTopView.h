@@ -2,6 +2,7 @@
 // multiplexes, and the "Satellite" / "Terrestrial" tabs.
 #pragma once
 
+#include "ListCommands.h"
 #include "RecordList.h"
 
 #include <QWidget>
@@ -23,6 +24,10 @@ class CLeftTopView : public QWidget {
     void EmptySatellites();
     void EmptyTransponders();
     void EmptyMuxes();
+    /// Refills every list from the tables, keeping the transponder list's satellite.
+    void Refill();
+    /// Selects the satellite row and announces it, as a click on it does.
+    void ShowSatellite(std::uint32_t satelliteRow);
     CRecordList& Satellites() { return *satellites_; }
     CRecordList& Transponders() { return *transponders_; }
     CRecordList& Muxes() { return *muxes_; }
@@ -33,6 +38,8 @@ class CLeftTopView : public QWidget {
     void TransponderSelected(std::uint32_t key);
     void TerrestrialSelected(std::uint32_t key);
     void Dropped(int targetCode, std::uint32_t key);
+    void DragStarted(int code);
+    void NetworkEdited(editing::ListKind kind, ListEdit edit);
 
   private:
     void ApplyLayout();

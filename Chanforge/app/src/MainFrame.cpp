@@ -147,6 +147,10 @@ void CMainFrame::ConnectRelay() {
     // Any channel edit may move channels between providers.
     connect(context_, &CEditContext::Changed, this, [this] { leftBottom_->Providers().Model().RefreshTexts(); });
     connect(right_, &CRightView::DragStarted, this, [this](int code) { dragSource_ = code; });
+    connect(leftTop_, &CLeftTopView::DragStarted, this, [this](int code) { dragSource_ = code; });
+    connect(leftBottom_, &CLeftBottomView::DragStarted, this, [this](int code) { dragSource_ = code; });
+    connect(leftTop_, &CLeftTopView::NetworkEdited, this, &CMainFrame::NetworkEdited);
+    connect(leftBottom_, &CLeftBottomView::NetworkEdited, this, &CMainFrame::NetworkEdited);
     connect(leftTop_, &CLeftTopView::Dropped, this, &CMainFrame::ApplyDrop);
     connect(leftBottom_, &CLeftBottomView::Dropped, this, &CMainFrame::ApplyDrop);
     connect(right_, &CRightView::Dropped, this, &CMainFrame::ApplyDrop);
@@ -157,6 +161,27 @@ void CMainFrame::ApplyDrop(int targetCode, std::uint32_t key) {
     const int source = std::exchange(dragSource_, 0);
     if (CChannelGrid* grid = right_->Grid(source))
         grid->ApplyDrop(targetCode, key);
+    if (source == kDragTransponder && targetCode == kDragSatellite) {
+        leftTop_->Transponders().Commands()->MoveTransponders(key);
+        leftTop_->ShowSatellite(key);
+    }
+}
+
+void CMainFrame::NetworkEdited(ListKind kind, ListEdit edit) {
+    if (edit != ListEdit::Delete || kind == ListKind::Provider) {
+        // Channels kept their keys: the grids keep their selection.
+        right_->TV().Refill();
+        right_->Radio().Refill();
+        return;
+    }
+    // A delete takes channels along and lowers the ids after the deleted one: the grids select
+    // nothing, and a deleted satellite's transponders and channels go from view.
+    if (kind == ListKind::Satellite) {
+        leftTop_->ShowTransponders(0);
+        right_->ShowAll(); // the grids' SatID may now name another satellite
+    } else {
+        right_->RefillBoth({});
+    }
 }
 
 void CMainFrame::RefreshPanes() {

@@ -5,6 +5,7 @@
 
 #include "CheckCommands.h"
 #include "EditContext.h"
+#include "ListCommands.h"
 
 #include <QMainWindow>
 
@@ -62,6 +63,8 @@ class CMainFrame : public QMainWindow {
     void ConnectRelay();
     void RefreshPanes();
     void ApplyDrop(int targetCode, std::uint32_t key);
+    /// After a network record edit: the panes it feeds show the new state.
+    void NetworkEdited(editing::ListKind kind, ListEdit edit);
     void TablesChanged();
     /// After a load replaced every table: a fresh undo history and the name of what was loaded.
     void TablesReplaced(const QString& name);

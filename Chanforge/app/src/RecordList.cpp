@@ -1,17 +1,22 @@
 #include "RecordList.h"
 
-#include "ChannelGridModel.h"
+#include "ChannelGrid.h"
+#include "ListCommands.h"
 
 #include <QDragEnterEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMimeData>
 
 namespace chanforge::app {
 
 using namespace editing;
 
-CRecordListModel::CRecordListModel(CEditContext& context, ListKind kind, QIcon headerIcon, QObject* parent)
-    : QAbstractTableModel(parent), context_(context), kind_(kind), headerIcon_(std::move(headerIcon)) {}
+CRecordListModel::CRecordListModel(CEditContext& context, ListKind kind, QIcon headerIcon, int dragCode,
+                                   QObject* parent)
+    : QAbstractTableModel(parent), context_(context), kind_(kind), headerIcon_(std::move(headerIcon)),
+      dragCode_(dragCode) {}
 
 void CRecordListModel::Cache() {
     const int columns = columnCount();
@@ -27,6 +32,7 @@ void CRecordListModel::Cache() {
 
 void CRecordListModel::Reload(std::uint32_t satelliteId) {
     beginResetModel();
+    satelliteId_ = satelliteId;
     rows_ = ListRows(context_.Store(), kind_, context_.Product(), satelliteId);
     Cache();
     endResetModel();
@@ -54,6 +60,11 @@ void CRecordListModel::SortByColumn(int column, bool descending) {
 
 std::uint32_t CRecordListModel::KeyAt(int row) const {
     return row >= 0 && static_cast<std::size_t>(row) < rows_.size() ? rows_[static_cast<std::size_t>(row)] : 0;
+}
+
+int CRecordListModel::RowOf(std::uint32_t key) const {
+    const auto it = std::find(rows_.begin(), rows_.end(), key);
+    return it == rows_.end() ? -1 : static_cast<int>(it - rows_.begin());
 }
 
 int CRecordListModel::rowCount(const QModelIndex& parent) const {
@@ -88,6 +99,22 @@ QVariant CRecordListModel::headerData(int section, Qt::Orientation orientation, 
     return {};
 }
 
+Qt::ItemFlags CRecordListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return dragCode_ != 0 ? flags | Qt::ItemIsDragEnabled : flags;
+}
+
+QStringList CRecordListModel::mimeTypes() const { return {QString::fromLatin1(kChannelMime)}; }
+
+QMimeData* CRecordListModel::mimeData(const QModelIndexList&) const {
+    auto* mime = new QMimeData;
+    // As with the channel grids, the payload names the source; the drop acts on its selection.
+    mime->setData(QString::fromLatin1(kChannelMime), QByteArray::number(dragCode_));
+    return mime;
+}
+
 namespace {
 
 HeaderImage ImageOf(ListKind kind) {
@@ -115,7 +142,7 @@ const char* NameOf(ListKind kind) {
 } // namespace
 
 CRecordList::CRecordList(CEditContext& context, ListKind kind, int dropCode, QWidget* parent)
-    : QTableView(parent), context_(context), model_(context, kind, HeaderIcon(ImageOf(kind)), this),
+    : QTableView(parent), context_(context), model_(context, kind, HeaderIcon(ImageOf(kind)), dropCode, this),
       dropCode_(dropCode) {
     setObjectName(NameOf(kind));
     setModel(&model_);
@@ -123,9 +150,13 @@ CRecordList::CRecordList(CEditContext& context, ListKind kind, int dropCode, QWi
     small.setPointSize(8);
     setFont(small);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setAcceptDrops(dropCode != 0);
+    setDragEnabled(dropCode != 0);
+    setDragDropMode(dropCode != 0 ? QAbstractItemView::DragDrop : QAbstractItemView::NoDragDrop);
+    if (kind != ListKind::TerrestrialMux)
+        commands_ = new CListCommands(context, *this);
     setDropIndicatorShown(false);
     setAlternatingRowColors(true);
     setWordWrap(false);
@@ -158,8 +189,40 @@ void CRecordList::SetUpColumns() {
 }
 
 std::uint32_t CRecordList::SelectedKey() const {
-    const QModelIndexList rows = selectionModel()->selectedRows();
-    return rows.isEmpty() ? 0 : model_.KeyAt(rows.front().row());
+    const RowIds keys = SelectedKeys();
+    return keys.empty() ? 0 : keys.front();
+}
+
+RowIds CRecordList::SelectedKeys() const {
+    QList<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    RowIds keys;
+    for (int row : rows)
+        keys.push_back(model_.KeyAt(row));
+    return keys;
+}
+
+std::uint32_t CRecordList::FocusKey() const {
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && selectionModel()->isRowSelected(current.row(), {}))
+        return model_.KeyAt(current.row());
+    return SelectedKey();
+}
+
+void CRecordList::SelectKey(std::uint32_t key) {
+    const int row = model_.RowOf(key);
+    if (row < 0)
+        return;
+    {
+        const QSignalBlocker quiet(selectionModel());
+        setCurrentIndex(model_.index(row, 0));
+        selectRow(row);
+    }
+    scrollTo(model_.index(row, 0));
+    viewport()->update();
+    emit RecordSelected(key);
 }
 
 void CRecordList::HeaderClicked(int column) {
@@ -169,16 +232,45 @@ void CRecordList::HeaderClicked(int column) {
     model_.SortByColumn(column, descending_);
 }
 
+void CRecordList::keyPressEvent(QKeyEvent* event) {
+    if (commands_ != nullptr && commands_->HandleKey(event->key(), event->modifiers()))
+        return;
+    QTableView::keyPressEvent(event);
+}
+
+void CRecordList::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableView::mouseDoubleClickEvent(event);
+    if (commands_ != nullptr && indexAt(event->position().toPoint()).isValid())
+        commands_->Describe();
+}
+
+void CRecordList::contextMenuEvent(QContextMenuEvent* event) {
+    if (commands_ != nullptr)
+        commands_->ShowMenu(event->globalPos());
+}
+
+void CRecordList::startDrag(Qt::DropActions actions) {
+    emit DragStarted(dropCode_);
+    QTableView::startDrag(actions);
+}
+
+bool CRecordList::Accepts(const QMimeData* mime) const {
+    if (dropCode_ == 0 || mime == nullptr || !mime->hasFormat(QString::fromLatin1(kChannelMime)))
+        return false;
+    const int source = mime->data(QString::fromLatin1(kChannelMime)).toInt();
+    return source == kDragTV || source == kDragRadio ||
+           (source == kDragTransponder && model_.Kind() == ListKind::Satellite);
+}
+
 void CRecordList::dragEnterEvent(QDragEnterEvent* event) {
-    if (dropCode_ != 0 && event->mimeData()->hasFormat(QString::fromLatin1(kChannelMime)))
+    if (Accepts(event->mimeData()))
         event->acceptProposedAction();
     else
         event->ignore();
 }
 
 bool CRecordList::CanDropOn(const QDropEvent* event, const QModelIndex& index) const {
-    return dropCode_ != 0 && index.isValid() &&
-           event->mimeData()->hasFormat(QString::fromLatin1(kChannelMime));
+    return index.isValid() && Accepts(event->mimeData());
 }
 
 void CRecordList::dragMoveEvent(QDragMoveEvent* event) {

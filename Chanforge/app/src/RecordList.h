@@ -1,5 +1,6 @@
 // A list of the left-hand panes (satellites, transponders, multiplexes, providers): a table
-// model of record RowIDs with cached cell texts, and the view that selects, sorts and takes drops.
+// model of record RowIDs with cached cell texts, and the view that selects, sorts, starts drags,
+// takes drops and hands the operator's commands to its CListCommands.
 #pragma once
 
 #include "EditContext.h"
@@ -14,22 +15,34 @@ namespace chanforge::app {
 class CRecordListModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    CRecordListModel(CEditContext& context, editing::ListKind kind, QIcon headerIcon, QObject* parent = nullptr);
+    /// dragCode: what a drag started in the list names as its source (0: no drags).
+    CRecordListModel(CEditContext& context, editing::ListKind kind, QIcon headerIcon, int dragCode,
+                     QObject* parent = nullptr);
 
     /// Refills from the store; satelliteId narrows the transponder list (0 = all).
     void Reload(std::uint32_t satelliteId = 0);
+    /// Refills keeping the narrowing of the last Reload.
+    void Refill() { Reload(satelliteId_); }
+    /// The SatID the transponder list is narrowed to, 0 for all.
+    std::uint32_t SatelliteId() const { return satelliteId_; }
     void Empty();
     /// Re-reads the cell texts of the rows shown (counts after channel edits); the rows, their
     /// order and the selection stay.
     void RefreshTexts();
     void SortByColumn(int column, bool descending);
     std::uint32_t KeyAt(int row) const;
+    /// List row of a record, -1 when it is not shown.
+    int RowOf(std::uint32_t key) const;
     editing::ListKind Kind() const { return kind_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDragActions() const override { return Qt::CopyAction | Qt::MoveAction; }
 
   private:
     void Cache();
@@ -37,29 +50,49 @@ class CRecordListModel : public QAbstractTableModel {
     CEditContext& context_;
     editing::ListKind kind_;
     QIcon headerIcon_;
+    int dragCode_;
+    std::uint32_t satelliteId_ = 0;
     editing::RowIds rows_;
     std::vector<QStringList> texts_;
 };
 
+class CListCommands;
+
 class CRecordList : public QTableView {
     Q_OBJECT
   public:
-    /// dropCode: the code a channel drop on this list reports (0: the list takes no drops).
+    /// dropCode: the code a drop on this list reports and a drag from it names as its source
+    /// (0: the list takes no drops and starts no drags).
     CRecordList(CEditContext& context, editing::ListKind kind, int dropCode, QWidget* parent = nullptr);
 
     CRecordListModel& Model() { return model_; }
-    /// The RowID of the selected row, 0 without one.
+    /// Null for the lists without commands (terrestrial multiplexes).
+    CListCommands* Commands() { return commands_; }
+    /// The RowID of the first selected row, 0 without one.
     std::uint32_t SelectedKey() const;
+    /// The selected RowIDs in list order.
+    editing::RowIds SelectedKeys() const;
+    /// The current row when it is selected, else the first selected; 0 without a selection.
+    std::uint32_t FocusKey() const;
+    /// Selects the record's row (nothing when it is not shown) and announces the selection.
+    void SelectKey(std::uint32_t key);
 
   signals:
     void RecordSelected(std::uint32_t key);
     void Dropped(int targetCode, std::uint32_t key);
+    void DragStarted(int code);
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void startDrag(Qt::DropActions actions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    /// A channel drag may land on index: the list takes drops and the row exists.
+    /// Channels may land on any list that takes drops, transponders only on the satellite list.
+    bool Accepts(const QMimeData* mime) const;
+    /// The drag may land on index: the list accepts it and the row exists.
     bool CanDropOn(const QDropEvent* event, const QModelIndex& index) const;
 
   private:
@@ -68,6 +101,7 @@ class CRecordList : public QTableView {
 
     CEditContext& context_;
     CRecordListModel model_;
+    CListCommands* commands_ = nullptr;
     int dropCode_;
     bool descending_ = false;
 };

@@ -1,0 +1,380 @@
+// Drives the satellite, transponder and provider lists through the gestures an operator uses:
+// context menus, keys, editors typed into, drags started with the mouse, undo and save. With
+// CHANFORGE_SCREENSHOTS set to a directory it also leaves pictures of the editors and menus there.
+#include "ChannelGrid.h"
+#include "LeftBottomView.h"
+#include "LeftTopView.h"
+#include "MainFrame.h"
+#include "RightView.h"
+#include "SampleData.h"
+
+#include "chanforge/TableAccess.h"
+#include "chanforge/editing/ChannelColumns.h"
+#include "qpui/MessageBox.h"
+
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace chanforge;
+using namespace chanforge::app;
+
+namespace {
+
+void WhenPopup(std::function<void(QMenu*)> fn) {
+    QTimer::singleShot(0, [fn = std::move(fn)] { fn(qobject_cast<QMenu*>(QApplication::activePopupWidget())); });
+}
+void WhenModal(std::function<void(QWidget*)> fn) {
+    QTimer::singleShot(0, [fn = std::move(fn)] { fn(QApplication::activeModalWidget()); });
+}
+
+QAction* MenuItem(QMenu* menu, const char* prefix) {
+    for (QAction* action : menu->actions())
+        if (action->text().startsWith(QLatin1String(prefix)))
+            return action;
+    return nullptr;
+}
+
+/// Opens the list's context menu with the mouse at row (or below the rows) and hands it to fn.
+void RightClick(QAbstractItemView& view, QPoint at, std::function<void(QMenu*)> fn) {
+    WhenPopup(std::move(fn));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view.viewport(), &event);
+}
+
+/// Chooses a menu item with the keyboard, as the operator would.
+void Choose(QMenu* menu, const char* prefix) {
+    QVERIFY(menu);
+    QAction* item = MenuItem(menu, prefix);
+    QVERIFY2(item && item->isEnabled(), prefix);
+    menu->setActiveAction(item);
+    QTest::keyClick(menu, Qt::Key_Return);
+}
+
+void Type(QWidget* dialog, const char* edit, const char* text) {
+    auto* line = dialog->findChild<QLineEdit*>(edit);
+    QVERIFY2(line, edit);
+    line->selectAll();
+    QTest::keyClicks(line, text);
+}
+
+QPoint RowCenter(QAbstractItemView& view, int row, int column) {
+    return view.visualRect(view.model()->index(row, column)).center();
+}
+
+/// Starts a drag with the mouse (press, then moves past the drag distance) and lets what it
+/// carries land on target at to. The offscreen platform ends every drag at once, so the enter,
+/// move and drop events the platform would send are sent here.
+void DragAndDrop(QAbstractItemView& source, QPoint from, QWidget* target, QPoint to) {
+    QTest::mousePress(source.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(source.viewport(), from + QPoint(1, 0));
+    QTest::mouseMove(source.viewport(), from + QPoint(QApplication::startDragDistance() + 4, 0));
+    QTest::mouseRelease(source.viewport(), Qt::LeftButton, {}, from);
+    const std::unique_ptr<QMimeData> mime(source.model()->mimeData(source.selectionModel()->selectedIndexes()));
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(to, actions, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(to, actions, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target, &move);
+    QVERIFY(move.isAccepted());
+    QDropEvent drop(QPointF(to), actions, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+}
+
+const Satellite_Info_Tag* SatelliteNamed(tabstore::CQoDB& db, const char* name) {
+    const Satellite_Info_Tag* found = nullptr;
+    ForEachRow<Satellite_Info_Tag>(db, kSatelliteTable, [&](const Satellite_Info_Tag& s) {
+        if (found == nullptr && qstrcmp(s.Name, name) == 0)
+            found = &s;
+    });
+    return found;
+}
+
+const Transponder_Info_Tag* TransponderAt(tabstore::CQoDB& db, std::uint16_t frequency) {
+    const Transponder_Info_Tag* found = nullptr;
+    ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const Transponder_Info_Tag& t) {
+        if (found == nullptr && t.Frequency == frequency)
+            found = &t;
+    });
+    return found;
+}
+
+/// The record of a JSON table whose field has the value.
+QJsonObject RecordWhere(const QJsonObject& tables, const char* table, const char* field, const QJsonValue& value) {
+    for (const QJsonValue& row : tables.value(QLatin1String(table)).toArray())
+        if (row.toObject().value(QLatin1String(field)) == value)
+            return row.toObject();
+    return {};
+}
+
+} // namespace
+
+class ListCommandsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void satelliteTransponderChannelThroughEditorsDragDeleteUndoSave();
+    void channelDraggedOntoAFavouriteGroup();
+    void menusKeysAndRefusals();
+    void screenshots();
+
+  private:
+    std::unique_ptr<CMainFrame> OpenSample(const char* preset, int channels);
+
+    QTemporaryDir dir_;
+    std::unique_ptr<document::Document> document_;
+    QStringList messages_;
+    QMessageBox::StandardButton answer_ = QMessageBox::Yes;
+    qpui::MessageHandler previous_;
+};
+
+void ListCommandsTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
+        messages_ << text;
+        return answer_;
+    });
+}
+
+void ListCommandsTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
+
+std::unique_ptr<CMainFrame> ListCommandsTest::OpenSample(const char* preset, int channels) {
+    const QString sample = dir_.filePath(QStringLiteral("sample-%1.bin").arg(preset));
+    if (test::WriteSampleFile(preset, 1, sample.toStdString(), channels) < 0)
+        return nullptr;
+    document_ = std::make_unique<document::Document>();
+    auto frame = std::make_unique<CMainFrame>(*document_);
+    frame->show();
+    if (!frame->OpenPath(sample))
+        return nullptr;
+    return frame;
+}
+
+void ListCommandsTest::satelliteTransponderChannelThroughEditorsDragDeleteUndoSave() {
+    auto frame = OpenSample("D", 12);
+    QVERIFY(frame);
+    tabstore::CQoDB& db = document_->Store();
+    CRecordList& satellites = frame->LeftTop().Satellites();
+    CRecordList& transponders = frame->LeftTop().Transponders();
+    CChannelGrid& tv = frame->Right().TV();
+
+    // A satellite from the context menu, typed into its editor.
+    RightClick(satellites, QPoint(5, satellites.viewport()->height() - 5), [](QMenu* menu) {
+        WhenModal([](QWidget* editor) {
+            Type(editor, "name", "Testsat");
+            Type(editor, "degree", "19.2");
+            editor->findChild<QComboBox*>("eastWest")->setCurrentText(QStringLiteral("E"));
+            QTest::keyClick(editor, Qt::Key_Return);
+        });
+        Choose(menu, "New");
+    });
+    const Satellite_Info_Tag* created = SatelliteNamed(db, "Testsat");
+    QVERIFY(created);
+    const std::uint32_t createdRow = created->RowID;
+    QCOMPARE(created->SatID, 5);
+    QCOMPARE(created->Degree, 192);
+    QCOMPARE(satellites.SelectedKey(), createdRow);
+
+    // A transponder on it by Ctrl+N in the transponder list, which now shows that satellite.
+    WhenModal([](QWidget* editor) {
+        Type(editor, "frequency", "12345");
+        Type(editor, "symbolRate", "27500");
+        QTest::keyClick(editor, Qt::Key_Return);
+    });
+    QTest::keyClick(&transponders, Qt::Key_N, Qt::ControlModifier);
+    const Transponder_Info_Tag* tp = TransponderAt(db, 12345);
+    QVERIFY(tp);
+    QCOMPARE(tp->SatID, 5);
+    QCOMPARE(tp->TPID, 1);
+    QCOMPARE(transponders.Model().rowCount(), 1);
+
+    // A channel on that transponder from the TV grid, which now shows the transponder.
+    WhenModal([](QWidget* editor) {
+        Type(editor, "name", "Newchan");
+        QTest::keyClick(editor, Qt::Key_Return);
+    });
+    QTest::keyClick(&tv, Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(test::ChannelNamed(db, "Newchan"));
+    QCOMPARE(test::ChannelNamed(db, "Newchan")->SatID, 5);
+    QCOMPARE(test::ChannelNamed(db, "Newchan")->TPID, 1);
+    QCOMPARE(tv.Model().rowCount(), 1);
+
+    // Drag the transponder onto the second satellite: it takes the next TPID there, and its channel follows.
+    const int hotbird = satellites.Model().RowOf(SatelliteNamed(db, "Hotbird 13E")->RowID);
+    DragAndDrop(transponders, RowCenter(transponders, 0, 5), satellites.viewport(), RowCenter(satellites, hotbird, 3));
+    QCOMPARE(TransponderAt(db, 12345)->SatID, 3);
+    QCOMPARE(TransponderAt(db, 12345)->TPID, 7);
+    QCOMPARE(test::ChannelNamed(db, "Newchan")->SatID, 3);
+    QCOMPARE(test::ChannelNamed(db, "Newchan")->TPID, 7);
+    QCOMPARE(transponders.Model().rowCount(), 7); // the list follows the drop to its satellite
+    QCOMPARE(tv.Filter().satellite, 3u);
+
+    // Delete the first satellite by key after the question; undo brings it back.
+    QTest::mouseClick(satellites.viewport(), Qt::LeftButton, {},
+                      RowCenter(satellites, satellites.Model().RowOf(createdRow), 3));
+    messages_.clear();
+    QTest::keyClick(&satellites, Qt::Key_Delete);
+    QCOMPARE(messages_, QStringList{"Would you like to delete selected item?"});
+    QVERIFY(SatelliteNamed(db, "Testsat") == nullptr);
+    QCOMPARE(satellites.Model().rowCount(), 3);
+    QCOMPARE(tv.Filter().mode, editing::FilterMode::All);
+    QVERIFY(tv.SelectedKeys().empty());
+    frame->Undo();
+    QVERIFY(SatelliteNamed(db, "Testsat"));
+    QCOMPARE(satellites.Model().rowCount(), 4);
+
+    // What was saved is what a second document and the command line read.
+    const QString saved = dir_.filePath(QStringLiteral("network.bin"));
+    QVERIFY(frame->SaveTo(saved));
+    document::Document reader;
+    QVERIFY(reader.Open(saved.toStdString()).ok());
+    QCOMPARE(SatelliteNamed(reader.Store(), "Testsat")->SatID, 5);
+    QCOMPARE(SatelliteNamed(reader.Store(), "Testsat")->Degree, 192);
+    QCOMPARE(TransponderAt(reader.Store(), 12345)->SatID, 3);
+    QCOMPARE(TransponderAt(reader.Store(), 12345)->TPID, 7);
+    QCOMPARE(test::ChannelNamed(reader.Store(), "Newchan")->TPID, 7);
+    QCOMPARE(reader.Store().Size(kChannelTable), db.Size(kChannelTable));
+
+    QProcess cli;
+    cli.start(QStringLiteral(CHANFORGE_CLI), {QStringLiteral("dump"), QStringLiteral("--json"), saved});
+    QVERIFY(cli.waitForFinished(30000));
+    QCOMPARE(cli.exitCode(), 0);
+    const QJsonObject tables = QJsonDocument::fromJson(cli.readAllStandardOutput()).object().value("tables").toObject();
+    QCOMPARE(RecordWhere(tables, "satellites", "Name", "Testsat").value("Degree").toInt(), 192);
+    const QJsonObject moved = RecordWhere(tables, "transponders", "Frequency", 12345);
+    QCOMPARE(moved.value("SatID").toInt(), 3);
+    QCOMPARE(moved.value("TPID").toInt(), 7);
+    const QJsonObject channel = RecordWhere(tables, "channels", "Name", "Newchan");
+    QCOMPARE(channel.value("SatID").toInt(), 3);
+    QCOMPARE(channel.value("TPID").toInt(), 7);
+    QCOMPARE(tables.value("channels").toArray().size(), static_cast<qsizetype>(db.Size(kChannelTable)));
+}
+
+void ListCommandsTest::channelDraggedOntoAFavouriteGroup() {
+    auto frame = OpenSample("D", 16);
+    QVERIFY(frame);
+    tabstore::CQoDB& db = document_->Store();
+    CChannelGrid& tv = frame->Right().TV();
+    CFAVTreeCtrl& tree = frame->LeftBottom().Tree();
+    const std::uint32_t key = test::ChannelNamed(db, "arte HD")->RowID;
+    QTreeWidgetItem* third = tree.topLevelItem(0)->child(2);
+    DragAndDrop(tv, RowCenter(tv, tv.Model().RowOf(key), editing::kColName), tree.viewport(),
+                tree.visualItemRect(third).center());
+    QVERIFY((GetRow<Channel_Info_Tag>(db, kChannelTable, key)->Favorite & 0b100) != 0);
+    frame->Right().ShowFavorite(2);
+    QVERIFY(tv.Model().RowOf(key) >= 0);
+}
+
+void ListCommandsTest::menusKeysAndRefusals() {
+    auto frame = OpenSample("D", 12);
+    QVERIFY(frame);
+    tabstore::CQoDB& db = document_->Store();
+    CRecordList& satellites = frame->LeftTop().Satellites();
+    CRecordList& providers = frame->LeftBottom().Providers();
+
+    // Without a selection only New is offered.
+    satellites.clearSelection();
+    RightClick(satellites, QPoint(5, satellites.viewport()->height() - 5), [](QMenu* menu) {
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 5);
+        for (const char* item : {"Update", "Delete", "Description"})
+            QVERIFY2(!MenuItem(menu, item)->isEnabled(), item);
+        menu->close();
+    });
+
+    // Enter describes a provider; double click describes a satellite with its tab.
+    providers.setFocus();
+    QTest::mouseClick(providers.viewport(), Qt::LeftButton, {}, RowCenter(providers, 0, 3));
+    messages_.clear();
+    QTest::keyClick(&providers, Qt::Key_Return);
+    QCOMPARE(messages_, QStringList{"Broadcast Name : ARD (ID : 1)"});
+    QStringList tabs;
+    WhenModal([&tabs](QWidget* dialog) {
+        tabs = dialog->findChild<QTabWidget*>() ? QStringList{dialog->findChild<QTabWidget*>()->tabText(0)} : QStringList{};
+        dialog->close();
+    });
+    QTest::mouseDClick(satellites.viewport(), Qt::LeftButton, {}, RowCenter(satellites, 0, 3));
+    QCOMPARE(tabs, QStringList{"Satellite"});
+
+    // No to the question keeps the provider; an empty name is refused with its message.
+    answer_ = QMessageBox::No;
+    QTest::keyClick(&providers, Qt::Key_Delete);
+    answer_ = QMessageBox::Yes;
+    QCOMPARE(db.Size(kProviderTable), 4u);
+    messages_.clear();
+    WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+    QTest::keyClick(&providers, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(messages_.size(), 1);
+    QCOMPARE(db.Size(kProviderTable), 4u);
+    QVERIFY(!frame->Context().Undo().CanUndo());
+
+    // A new provider takes the next BroadcastID and at most 16 characters, and counts "0/0".
+    WhenModal([](QWidget* dialog) {
+        Type(dialog, "name", "A provider name too long");
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    QTest::keyClick(&providers, Qt::Key_N, Qt::ControlModifier);
+    const int row = providers.Model().RowOf(providers.SelectedKey());
+    QCOMPARE(providers.Model().index(row, 3).data().toString(), QStringLiteral("A provider name "));
+    QCOMPARE(providers.Model().index(row, 2).data().toString(), QStringLiteral("5"));
+    QCOMPARE(providers.Model().index(row, 4).data().toString(), QStringLiteral("0/0"));
+}
+
+void ListCommandsTest::screenshots() {
+    const QByteArray where = qgetenv("CHANFORGE_SCREENSHOTS");
+    if (where.isEmpty())
+        QSKIP("set CHANFORGE_SCREENSHOTS to a directory to take screenshots");
+    const QString folder = QString::fromLocal8Bit(where);
+    // The menu of a list with its first row selected, then the editor its command opens.
+    auto shoot = [folder](CRecordList& list, const QString& name, void (CListCommands::*command)()) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, RowCenter(list, 0, 3));
+        RightClick(list, RowCenter(list, 0, 3), [folder, name](QMenu* menu) {
+            QVERIFY(menu);
+            QVERIFY(menu->grab().save(folder + QStringLiteral("/menu-%1.png").arg(name)));
+            menu->close();
+        });
+        WhenModal([folder, name](QWidget* editor) {
+            QVERIFY(editor);
+            QVERIFY(editor->grab().save(folder + QStringLiteral("/editor-%1.png").arg(name)));
+            editor->close();
+        });
+        (list.Commands()->*command)();
+    };
+    auto twoTuners = OpenSample("A", 12);
+    QVERIFY(twoTuners);
+    shoot(twoTuners->LeftTop().Satellites(), QStringLiteral("satellite-two-tuners"), &CListCommands::Update);
+    shoot(twoTuners->LeftTop().Transponders(), QStringLiteral("transponder"), &CListCommands::Update);
+    shoot(twoTuners->LeftBottom().Providers(), QStringLiteral("provider"), &CListCommands::Update);
+    auto oneTuner = OpenSample("D", 12);
+    QVERIFY(oneTuner);
+    shoot(oneTuner->LeftTop().Satellites(), QStringLiteral("satellite-one-tuner"), &CListCommands::Update);
+    shoot(oneTuner->LeftTop().Transponders(), QStringLiteral("transponder-dvbs2"), &CListCommands::Update);
+    // No preset has a cable tuner: a list of its own over a cable multiplex.
+    document::Document cable;
+    auto mux = MakeRow<CableMux_Info_Tag>();
+    mux->MuxID = 1;
+    mux->Frequency = 474000;
+    mux->SymbolRate = 6900;
+    AppendRow(cable.Store(), kCableMuxTable, std::move(mux));
+    CEditContext context(cable, editing::Product{10, 4}, false);
+    CRecordList cables(context, editing::ListKind::CableMux, 0);
+    cables.Model().Reload();
+    cables.show();
+    shoot(cables, QStringLiteral("cable"), &CListCommands::Update);
+}
+
+QTEST_MAIN(ListCommandsTest)
+#include "ListCommandsTest.moc"
