@@ -1,6 +1,7 @@
 #include "chanforge/editing/NetworkEdits.h"
 
 #include "NetworkRows.h"
+#include "chanforge/ChannelOrder.h"
 
 namespace chanforge::editing {
 
@@ -39,6 +40,7 @@ EditResult UpdateCableMux(tabstore::CQoDB& db, std::uint32_t key, const CableMux
 
 EditResult DeleteCableMuxes(tabstore::CQoDB& db, const RowIds& keys) {
     EditResult result = EditResult::Nothing;
+    const std::uint32_t channels = db.Size(kChannelTable);
     auto all = [](const auto&) { return true; };
     for (std::uint32_t key : keys) {
         // Read each MuxID only now: deleting an earlier multiplex may have lowered it.
@@ -52,6 +54,9 @@ EditResult DeleteCableMuxes(tabstore::CQoDB& db, const RowIds& keys) {
             db, kCableMuxTable, all, [](CableMux_Info_Tag & m) -> auto& { return m.MuxID; }, muxId);
         result = EditResult::Ok;
     }
+    // Channel numbers stay 1..n, as after a delete in the channel grids.
+    if (db.Size(kChannelTable) != channels)
+        RenumberChannels(db);
     return result;
 }
 

@@ -1,6 +1,7 @@
 #include "chanforge/editing/NetworkEdits.h"
 
 #include "NetworkRows.h"
+#include "chanforge/ChannelOrder.h"
 
 namespace chanforge::editing {
 
@@ -62,6 +63,7 @@ EditResult UpdateSatellite(tabstore::CQoDB& db, std::uint32_t key,
 
 EditResult DeleteSatellites(tabstore::CQoDB& db, const RowIds& keys) {
     EditResult result = EditResult::Nothing;
+    const std::uint32_t channels = db.Size(kChannelTable);
     for (std::uint32_t key : keys) {
         // Read each SatID only now: deleting an earlier satellite may have lowered it.
         const auto* sat = rows::Get<Satellite_Info_Tag>(db, kSatelliteTable, key);
@@ -70,6 +72,9 @@ EditResult DeleteSatellites(tabstore::CQoDB& db, const RowIds& keys) {
         DeleteSatelliteId(db, sat->SatID);
         result = EditResult::Ok;
     }
+    // Channel numbers stay 1..n, as after a delete in the channel grids.
+    if (db.Size(kChannelTable) != channels)
+        RenumberChannels(db);
     return result;
 }
 

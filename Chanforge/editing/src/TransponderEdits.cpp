@@ -1,6 +1,7 @@
 #include "chanforge/editing/NetworkEdits.h"
 
 #include "NetworkRows.h"
+#include "chanforge/ChannelOrder.h"
 
 #include <optional>
 
@@ -125,6 +126,7 @@ EditResult MoveTransponders(tabstore::CQoDB& db, const RowIds& keys, std::uint32
 
 EditResult DeleteTransponders(tabstore::CQoDB& db, const RowIds& keys) {
     EditResult result = EditResult::Nothing;
+    const std::uint32_t channels = db.Size(kChannelTable);
     for (std::uint32_t key : keys) {
         // Read the ids only now: deleting an earlier transponder may have lowered them.
         const auto* tp = rows::Get<Transponder_Info_Tag>(db, kTransponderTable, key);
@@ -133,6 +135,9 @@ EditResult DeleteTransponders(tabstore::CQoDB& db, const RowIds& keys) {
         DeleteTransponderId(db, tp->SatID, tp->TPID);
         result = EditResult::Ok;
     }
+    // Channel numbers stay 1..n, as after a delete in the channel grids.
+    if (db.Size(kChannelTable) != channels)
+        RenumberChannels(db);
     return result;
 }
 

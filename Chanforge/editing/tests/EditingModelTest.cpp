@@ -1,15 +1,17 @@
-// Model-based test of the editing commands: random sequences of the operations the grids and
-// the tree offer, run against a database of each receiver family and checked after every step
+// Model-based test of the editing commands: random sequences of the operations the grids, the
+// lists and the tree offer, run against a database of each receiver family and checked after every step
 // against a reference model (the multiset of channel contents) and the store's invariants.
 // A failing sequence is shrunk and printed; turn it into a plain regression test.
 #include "TestDatabase.h"
 #include "chanforge/ChannelOrder.h"
 #include "chanforge/codec/ChannelFile.h"
-#include "chanforge/codec/Document.h"
+#include "chanforge/document/Document.h"
 #include "chanforge/editing/ChannelClipboard.h"
 #include "chanforge/editing/ChannelMove.h"
 #include "chanforge/editing/EditorInputs.h"
+#include "chanforge/editing/DeliveryLists.h"
 #include "chanforge/editing/FavoriteGroups.h"
+#include "chanforge/editing/NetworkEdits.h"
 #include "chanforge/editing/UndoStack.h"
 #include "policy/Presets.h"
 
@@ -39,13 +41,12 @@ FlashLayout Preset(const char* name) { return FlashLayout::FromPreset(*policy::F
 
 FlashLayout SmallLayout(int list, int type) {
     FlashLayout l;
-    l.productList = list;
-    l.productType = type;
+    l.product = {list, type};
     l.mmi = {0, 1, 20};
     l.favoriteCount = 16;
     l.sat = {4096, 1, 32};
     l.brd = {8192, 2, 20};
-    l.tp = {16384, 4, type & 4 ? 20u : 16u};
+    l.tp = {16384, 4, l.product.Cable() ? 20u : 16u};
     l.ch = {49152, 16, 64};
     l.nameLength = 16;
     l.maxMuxCount = 8;
@@ -55,7 +56,7 @@ FlashLayout SmallLayout(int list, int type) {
 struct Family {
     const char* name;
     FlashLayout layout;
-    Product Products() const { return {layout.productList, layout.productType}; }
+    Product Products() const { return layout.product; }
 };
 
 /// Where a channel of the family can sit: (SatID, TPID) pairs that exist.
@@ -120,7 +121,7 @@ void WithMultiplexes(const FlashLayout& layout, const std::string& path) {
 struct Fixture {
     fs::path dir;
     Family family;
-    codec::Document doc;
+    document::Document doc;
     Places places;
 
     explicit Fixture(Family f)
@@ -129,8 +130,8 @@ struct Fixture {
         fs::create_directories(dir);
         const std::string blank = (dir / "blank.bin").string();
         const std::string start = (dir / "start.bin").string();
-        RC_ASSERT(codec::WriteBlankImage(family.layout, blank).ok());
-        if (family.layout.IsTerrestrialOnly())
+        RC_ASSERT(document::WriteBlankImage(family.layout, blank).ok());
+        if (family.layout.product.TransponderBlockHoldsMultiplexes())
             WithMultiplexes(family.layout, blank);
         RC_ASSERT(doc.Open(blank).ok());
         places = Generate(family, doc.Store());
@@ -148,13 +149,15 @@ struct Fixture {
 enum class OpKind {
     New, Update, Delete, RemoveFromFav, CopyPaste, MoveHere, DragReorder, FavReorder, Lock, Skip,
     DropSatellite, DropTransponder, DropProvider, DropFavorite, DropGenre, RenameGroup, Undo, Redo,
+    Satellite, Transponder, MoveTransponder, Provider, CableMux, ///< value % 3: New, Update, Delete
     kCount
 };
 
 const char* const kOpNames[] = {"New", "Update", "Delete", "RemoveFromFav", "CopyPaste", "MoveHere",
                                 "DragReorder", "FavReorder", "Lock", "Skip", "DropSatellite",
                                 "DropTransponder", "DropProvider", "DropFavorite", "DropGenre",
-                                "RenameGroup", "Undo", "Redo"};
+                                "RenameGroup", "Undo", "Redo", "Satellite", "Transponder",
+                                "MoveTransponder", "Provider", "CableMux"};
 
 /// One step: the operation and three numbers that pick its rows, target and values.
 struct Op {
@@ -170,9 +173,11 @@ void showValue(const Op& op, std::ostream& os) {
 }
 
 rc::Gen<Op> GenOp() {
-    return rc::gen::construct<Op>(
+    // At full size: inRange covers only the share of its range that the size allows, and the
+    // sequence's size would leave the later operations out.
+    return rc::gen::resize(rc::kNominalSize, rc::gen::construct<Op>(
         rc::gen::cast<OpKind>(rc::gen::inRange(0, static_cast<int>(OpKind::kCount))),
-        rc::gen::inRange(0u, 4096u), rc::gen::inRange(0u, 64u), rc::gen::inRange(0u, 64u));
+        rc::gen::inRange(0u, 4096u), rc::gen::inRange(0u, 64u), rc::gen::inRange(0u, 64u)));
 }
 
 // ---- The reference model ---------------------------------------------------------------------
@@ -288,6 +293,45 @@ struct Runner {
         for (std::uint32_t key : keys)
             if (const auto* ch = GetRow<Channel_Info_Tag>(Db(), kChannelTable, key))
                 model.contents.erase(model.contents.find(SignatureOf(*ch)));
+    }
+    template <class Pred> RowIds ChannelsWhere(Pred&& match) {
+        RowIds out;
+        ForEachRow<Channel_Info_Tag>(Db(), kChannelTable, [&](const Channel_Info_Tag& ch) {
+            if (match(ch))
+                out.push_back(ch.RowID);
+        });
+        return out;
+    }
+    /// Deleting id: the channels in scope that carry it go, those above it move down by one.
+    template <class Scope, class Field> void ExpectIdDeleted(unsigned id, Scope&& inScope, Field&& field) {
+        const RowIds gone = ChannelsWhere([&](Channel_Info_Tag ch) { return inScope(ch) && field(ch) == id; });
+        const RowIds above = ChannelsWhere([&](Channel_Info_Tag ch) { return inScope(ch) && field(ch) > id; });
+        Expect(above, [&](Channel_Info_Tag& ch) { --field(ch); });
+        ExpectGone(gone);
+    }
+    unsigned HighestTPID(unsigned satId) {
+        unsigned highest = 0;
+        ForEachRow<Transponder_Info_Tag>(Db(), kTransponderTable, [&](const Transponder_Info_Tag& tp) {
+            if (tp.SatID == satId)
+                highest = std::max<unsigned>(highest, tp.TPID);
+        });
+        return highest;
+    }
+    /// A transponder moving to satellite satId takes the next TPID there and its channels along;
+    /// the later ones of its old satellite close the gap. False when it stays where it is.
+    bool ExpectMove(std::uint32_t key, unsigned satId) {
+        const Transponder_Info_Tag tp = *GetRow<Transponder_Info_Tag>(Db(), kTransponderTable, key);
+        if (tp.SatID == satId)
+            return false;
+        const auto tpid = static_cast<std::uint8_t>(HighestTPID(satId) + 1);
+        const RowIds riders = ChannelsWhere([&](const Channel_Info_Tag& ch) { return ch.SatID == tp.SatID && ch.TPID == tp.TPID; });
+        const RowIds after = ChannelsWhere([&](const Channel_Info_Tag& ch) { return ch.SatID == tp.SatID && ch.TPID > tp.TPID; });
+        Expect(riders, [&](Channel_Info_Tag& ch) {
+            ch.SatID = static_cast<std::uint8_t>(satId);
+            ch.TPID = tpid;
+        });
+        Expect(after, [](Channel_Info_Tag& ch) { --ch.TPID; });
+        return true;
     }
 
     void Run(const Op& op) {
@@ -406,13 +450,167 @@ struct Runner {
             RC_ASSERT(RenameFavoriteGroup(Db(), op.target % 4, "Renamed " + std::to_string(op.value)) ==
                       EditResult::Ok);
             break;
+        case OpKind::Satellite: SatelliteOp(op); break;
+        case OpKind::Transponder: TransponderOp(op); break;
+        case OpKind::MoveTransponder: MoveTransponderOp(op); break;
+        case OpKind::Provider: ProviderOp(op); break;
+        case OpKind::CableMux: CableMuxOp(op); break;
         default: break;
         }
     }
 
+    // ---- The network record lists: rows as the window's lists show them.
+
+    RowIds ListOf(ListKind kind) { return ListRows(Db(), kind, Prod()); }
+    std::uint8_t SatIdAt(unsigned index) {
+        const auto* sat = GetRow<Satellite_Info_Tag>(Db(), kSatelliteTable, At(ListOf(ListKind::Satellite), index));
+        return sat != nullptr ? sat->SatID : 0;
+    }
+
+    void SatelliteOp(const Op& op) {
+        if (!Prod().Satellite())
+            return;
+        const std::uint32_t key = At(ListOf(ListKind::Satellite), op.target);
+        const auto* stored = GetRow<Satellite_Info_Tag>(Db(), kSatelliteTable, key);
+        Satellite_Info_Tag edited = stored != nullptr ? *stored : Satellite_Info_Tag{};
+        std::snprintf(edited.Name, sizeof edited.Name, "Sat%u", op.pick);
+        edited.Degree = static_cast<std::uint16_t>(op.pick % 3600);
+        switch (op.value % 3) {
+        case 0: {
+            unsigned highest = 0;
+            ForEachRow<Satellite_Info_Tag>(Db(), kSatelliteTable, [&](const auto& s) { highest = std::max<unsigned>(highest, s.SatID); });
+            const NewRecord added = NewSatellite(Db(), edited);
+            RC_ASSERT(added.result == EditResult::Ok);
+            RC_ASSERT(GetRow<Satellite_Info_Tag>(Db(), kSatelliteTable, added.key)->SatID == highest + 1);
+            break;
+        }
+        case 1:
+            if (stored == nullptr)
+                return;
+            edited.SatID = static_cast<std::uint8_t>(op.pick); // the editor cannot change it
+            RC_ASSERT(UpdateSatellite(Db(), key, edited) == EditResult::Ok);
+            break;
+        default:
+            if (stored == nullptr)
+                return;
+            ExpectIdDeleted(stored->SatID, [](const Channel_Info_Tag&) { return true; },
+                            [](Channel_Info_Tag& ch) -> std::uint8_t& { return ch.SatID; });
+            RC_ASSERT(DeleteSatellites(Db(), {key}) == EditResult::Ok);
+        }
+    }
+
+    void TransponderOp(const Op& op) {
+        if (!Prod().Satellite())
+            return;
+        const std::uint32_t key = At(ListOf(ListKind::Transponder), op.target);
+        const auto* stored = GetRow<Transponder_Info_Tag>(Db(), kTransponderTable, key);
+        const std::uint8_t satId = SatIdAt(op.pick);
+        switch (op.value % 3) {
+        case 0: {
+            if (satId == 0)
+                return;
+            Transponder_Info_Tag edited{};
+            edited.SatID = satId;
+            edited.Frequency = static_cast<std::uint16_t>(10000 + op.pick);
+            const unsigned highest = HighestTPID(satId);
+            const NewRecord added = NewTransponder(Db(), edited, fx.doc.Values());
+            RC_ASSERT(added.result == EditResult::Ok);
+            RC_ASSERT(GetRow<Transponder_Info_Tag>(Db(), kTransponderTable, added.key)->TPID == highest + 1);
+            break;
+        }
+        case 1: {
+            if (stored == nullptr)
+                return;
+            Transponder_Info_Tag edited = *stored;
+            edited.Frequency = static_cast<std::uint16_t>(edited.Frequency + 1);
+            if (op.pick % 2 == 1 && satId != 0) // the editor's satellite choice
+                edited.SatID = satId;
+            ExpectMove(key, edited.SatID);
+            RC_ASSERT(UpdateTransponder(Db(), key, edited) == EditResult::Ok);
+            break;
+        }
+        default: {
+            if (stored == nullptr)
+                return;
+            const unsigned sat = stored->SatID;
+            ExpectIdDeleted(stored->TPID, [sat](const Channel_Info_Tag& ch) { return ch.SatID == sat; },
+                            [](Channel_Info_Tag& ch) -> std::uint8_t& { return ch.TPID; });
+            RC_ASSERT(DeleteTransponders(Db(), {key}) == EditResult::Ok);
+        }
+        }
+    }
+
+    void MoveTransponderOp(const Op& op) {
+        if (!Prod().Satellite())
+            return;
+        const std::uint32_t key = At(ListOf(ListKind::Transponder), op.target);
+        const std::uint32_t satelliteRow = At(ListOf(ListKind::Satellite), op.pick);
+        if (key == 0 || satelliteRow == 0)
+            return;
+        const bool moves = ExpectMove(key, GetRow<Satellite_Info_Tag>(Db(), kSatelliteTable, satelliteRow)->SatID);
+        RC_ASSERT(MoveTransponders(Db(), {key}, satelliteRow) == (moves ? EditResult::Ok : EditResult::Nothing));
+    }
+
+    void ProviderOp(const Op& op) {
+        const std::uint32_t key = At(ListOf(ListKind::Provider), op.target);
+        switch (op.value % 3) {
+        case 0: RC_ASSERT(NewProvider(Db(), "Provider " + std::to_string(op.pick)).result == EditResult::Ok); break;
+        case 1:
+            if (key != 0)
+                RC_ASSERT(RenameProvider(Db(), key, "Renamed " + std::to_string(op.pick)) == EditResult::Ok);
+            break;
+        default:
+            if (key != 0) // channels keep their BroadcastID
+                RC_ASSERT(DeleteProviders(Db(), {key}) == EditResult::Ok);
+        }
+    }
+
+    void CableMuxOp(const Op& op) {
+        if (!Prod().Cable())
+            return;
+        const std::uint32_t key = At(ListOf(ListKind::CableMux), op.target);
+        const auto* stored = GetRow<CableMux_Info_Tag>(Db(), kCableMuxTable, key);
+        CableMux_Info_Tag edited = stored != nullptr ? *stored : CableMux_Info_Tag{};
+        edited.Frequency = 300000u + op.pick;
+        switch (op.value % 3) {
+        case 0: RC_ASSERT(NewCableMux(Db(), edited, fx.doc.Values()).result == EditResult::Ok); break;
+        case 1:
+            if (stored == nullptr)
+                return;
+            edited.MuxID = static_cast<std::uint8_t>(op.pick); // the editor cannot change it
+            RC_ASSERT(UpdateCableMux(Db(), key, edited) == EditResult::Ok);
+            break;
+        default:
+            if (stored == nullptr)
+                return;
+            ExpectIdDeleted(stored->MuxID, [](const Channel_Info_Tag&) { return true; },
+                            [](Channel_Info_Tag& ch) -> std::uint8_t& { return ch.TPID; });
+            RC_ASSERT(DeleteCableMuxes(Db(), {key}) == EditResult::Ok);
+        }
+    }
+
+    /// Where a new channel can sit now: the records the lists show.
+    Places CurrentPlaces() {
+        Places places;
+        if (Prod().Satellite()) {
+            for (std::uint32_t key : ListOf(ListKind::Transponder)) {
+                const auto* tp = GetRow<Transponder_Info_Tag>(Db(), kTransponderTable, key);
+                places.push_back({tp->SatID, tp->TPID});
+            }
+        } else if (Prod().Cable()) {
+            ForEachRow<CableMux_Info_Tag>(Db(), kCableMuxTable, [&](const CableMux_Info_Tag& m) { places.push_back({1, m.MuxID}); });
+        } else {
+            places = fx.places; // the multiplexes of the image never change
+        }
+        return places;
+    }
+
     void NewChannel(const Op& op, ChannelKind kind) {
         // The editor: a name, and a place the operator picks from the lists.
-        const auto& [sat, tp] = fx.places[op.target % fx.places.size()];
+        const Places places = CurrentPlaces();
+        if (places.empty())
+            return;
+        const auto& [sat, tp] = places[op.target % places.size()];
         const ChannelFilter filter = op.pick % 3 == 0   ? ShowAll()
                                      : op.pick % 3 == 1 ? ShowFavorite(op.value % 4, ShowAll(), Prod())
                                                         : ShowGenre(op.value % 16, ShowAll(), Prod());
@@ -506,32 +704,50 @@ void CheckNumbering(tabstore::CQoDB& db) {
 }
 
 void CheckReferences(tabstore::CQoDB& db, Product product) {
-    std::set<int> sats, tps, providers;
+    std::set<int> sats, tps;
     ForEachRow<Satellite_Info_Tag>(db, kSatelliteTable, [&](const auto& s) { sats.insert(s.SatID); });
     ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const auto& t) { tps.insert(t.TPID); });
     ForEachRow<SMux_Info_Tag>(db, kTerrestrialMuxTable, [&](const auto& m) { tps.insert(m.TPID); });
     ForEachRow<CableMux_Info_Tag>(db, kCableMuxTable, [&](const auto& m) { tps.insert(m.MuxID); });
-    ForEachRow<Broadcast_Info_Tag>(db, kProviderTable, [&](const auto& p) { providers.insert(p.BroadcastID); });
     ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
         if (product.Satellite())
             RC_ASSERT(sats.count(ch.SatID) == 1u);
-        RC_ASSERT(tps.count(ch.TPID) == 1u);
-        RC_ASSERT(providers.count(ch.BroadcastID) == 1u);
+        // A drop on a satellite keeps the TPID of another satellite, which that satellite's
+        // renumbering may then move anywhere; multiplex ids are global and must exist.
+        if (!product.Satellite())
+            RC_ASSERT(tps.count(ch.TPID) == 1u);
+        // A deleted provider leaves its channels' BroadcastID as it was.
     });
+}
+
+/// No id is handed out twice: satellites, transponders per satellite, multiplexes, providers.
+void CheckUniqueIds(tabstore::CQoDB& db) {
+    std::set<std::pair<int, int>> seen;
+    auto once = [&](int table, int id) { RC_ASSERT(seen.insert({table, id}).second); };
+    ForEachRow<Satellite_Info_Tag>(db, kSatelliteTable, [&](const auto& s) { once(0, s.SatID); });
+    ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const auto& t) { once(4, t.SatID << 8 | t.TPID); });
+    ForEachRow<CableMux_Info_Tag>(db, kCableMuxTable, [&](const auto& m) { once(2, m.MuxID); });
+    ForEachRow<Broadcast_Info_Tag>(db, kProviderTable, [&](const auto& p) { once(3, p.BroadcastID); });
 }
 
 void CheckSavedAndReloaded(Fixture& fx) {
     const std::string saved = (fx.dir / "saved.bin").string();
     RC_ASSERT(fx.doc.SaveToFile(saved).ok());
-    codec::Document reloaded([layout = fx.family.layout] { return layout; });
+    document::Document reloaded([layout = fx.family.layout] { return layout; });
     RC_ASSERT(reloaded.Open(saved).ok());
     // Numbers are compared by the codec's own round trips: some layouts keep only one of them.
     RC_ASSERT(ContentsOf(reloaded.Store()) == ContentsOf(fx.doc.Store()));
-    Snapshot kept = SnapshotOf(fx.doc.Store());
-    Snapshot read = SnapshotOf(reloaded.Store());
-    std::erase_if(kept, [](const auto& row) { return row.first.first == kChannelTable; });
-    std::erase_if(read, [](const auto& row) { return row.first.first == kChannelTable; });
-    RC_ASSERT(Difference(kept, read) == std::string());
+    // The other tables in their order; a load numbers keys afresh, closing the gaps deletes left.
+    auto records = [](tabstore::CQoDB& db) {
+        std::vector<std::pair<int, std::vector<unsigned char>>> out;
+        for (auto& [where, bytes] : SnapshotOf(db))
+            if (where.first != kChannelTable) {
+                std::fill(bytes.begin(), bytes.begin() + sizeof(std::uint32_t), 0);
+                out.emplace_back(where.first, std::move(bytes));
+            }
+        return out;
+    };
+    RC_ASSERT(records(fx.doc.Store()) == records(reloaded.Store()));
 }
 
 void RunSequence(const Family& family, const std::vector<Op>& ops) {
@@ -543,6 +759,7 @@ void RunSequence(const Family& family, const std::vector<Op>& ops) {
         RC_ASSERT(ContentsOf(fx.doc.Store()) == model.contents);
         CheckNumbering(fx.doc.Store());
         CheckReferences(fx.doc.Store(), family.Products());
+        CheckUniqueIds(fx.doc.Store());
     }
     CheckSavedAndReloaded(fx);
 }
