@@ -1,14 +1,15 @@
-// The transfer file of one conversation. A file being received is written beside its target and
-// renamed over it only when complete, so a cancelled or failed receive never leaves a partial
-// file that looks complete.
+// The transfer file of one conversation. A file being received is gathered in memory (an image
+// is at most a few MiB) and replaces its target only when complete, so a cancelled or failed
+// receive never leaves a partial file that looks complete.
 #pragma once
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace qparser {
 
@@ -32,7 +33,8 @@ public:
     std::int64_t ReadAt(std::int64_t offset, unsigned char* bytes, int count);
 
 private:
-    std::unique_ptr<QSaveFile> m_writing;
+    std::optional<std::vector<unsigned char>> m_writing; ///< the bytes received so far
+    std::string m_target;
     std::unique_ptr<QFile> m_reading;
 };
 

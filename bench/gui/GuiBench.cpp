@@ -52,12 +52,12 @@ int main(int argc, char* argv[]) {
     const QString blank = QDir::temp().filePath(QStringLiteral("chanforge-bench-blank.bin"));
     const QString sample = QDir::temp().filePath(QStringLiteral("chanforge-bench-10k.bin"));
     {
-        codec::Document maker;
-        if (!codec::WriteBlankImage(codec::FlashLayout::FromPolicy(), blank.toStdString()).ok() ||
+        document::Document maker;
+        if (!document::WriteBlankImage(codec::FlashLayout::FromPolicy(), blank.toStdString()).ok() ||
             !maker.Open(blank.toStdString()).ok())
             return 1;
         app::test::Populate(maker, 43, 7500); // 7,500 TV and 2,500 radio channels
-        const codec::DocResult saved = maker.SaveToFile(sample.toStdString());
+        const document::DocResult saved = maker.SaveToFile(sample.toStdString());
         if (!saved.ok()) {
             std::fprintf(stderr, "cannot save the sample: %s %s\n", saved.message.c_str(), saved.detail.c_str());
             return 1;
@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
     {
         QElapsedTimer timer;
         timer.start();
-        codec::Document document;
+        document::Document document;
         app::CMainFrame frame(document);
         frame.show();
         if (!frame.OpenPath(sample))

@@ -14,8 +14,8 @@ namespace cli {
 
 namespace {
 
-using chanforge::codec::Document;
-using chanforge::codec::DocResult;
+using chanforge::document::Document;
+using chanforge::document::DocResult;
 namespace check = chanforge::check;
 
 std::unique_ptr<Document> OpenDocument(const Context& ctx, const chanforge::codec::FlashLayout& layout,

@@ -15,12 +15,12 @@ FlashLayout Context::Layout() const {
     return FlashLayout::FromPolicy();
 }
 
-void Context::Configure(chanforge::codec::Document& doc) const {
+void Context::Configure(chanforge::document::Document& doc) const {
     const bool answer = yes;
     doc.SetQuestionHandler([answer](const std::string&) { return answer; });
 }
 
-int Fail(const chanforge::codec::DocResult& result) {
+int Fail(const chanforge::document::DocResult& result) {
     std::string message = result.message;
     if (!result.detail.empty()) message += " (" + result.detail + ")";
     return Fail(message);

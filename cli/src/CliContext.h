@@ -2,7 +2,7 @@
 // the header question.
 #pragma once
 
-#include "chanforge/codec/Document.h"
+#include "chanforge/document/Document.h"
 #include "chanforge/codec/FlashLayout.h"
 
 #include <string>
@@ -20,12 +20,12 @@ struct Context {
     /// stored yet) the start-up policy. Settings are never written for it.
     chanforge::codec::FlashLayout Layout() const;
     /// A document wired to this context.
-    void Configure(chanforge::codec::Document& doc) const;
+    void Configure(chanforge::document::Document& doc) const;
 };
 
 /// Prints a failed result the way the program reports failures (standard error) and returns
 /// the exit status for it.
-int Fail(const chanforge::codec::DocResult& result);
+int Fail(const chanforge::document::DocResult& result);
 int Fail(const std::string& message);
 
 } // namespace cli

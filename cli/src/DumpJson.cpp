@@ -89,8 +89,8 @@ Json Provider(const Broadcast_Info_Tag& b) {
             {"Byte23", b.Byte23}};
 }
 
-Json Transponder(const Transponder_Info_Tag& t, int productType) {
-    if (codec::HoldsMux(t, productType)) {
+Json Transponder(const Transponder_Info_Tag& t, const policy::ProductKind& product) {
+    if (codec::HoldsMux(t, product)) {
         const codec::TransponderMux m = codec::ReadTransponderMux(t);
         return {{"RowID", t.RowID},   {"MuxParams", m.MuxParams},       {"Word1", m.Word1},
                 {"Byte6", m.Byte6},   {"MuxNameIndex", m.MuxNameIndex}, {"Byte12", m.Byte12},
@@ -143,7 +143,7 @@ Json Favorite(const Favorite_Info_Tag& f) {
 }
 
 Json Policy(const codec::FlashLayout& l) {
-    return {{"ProductList", l.productList},  {"ProductType", l.productType},
+    return {{"ProductList", l.product.list},  {"ProductType", l.product.type},
             {"ByteOrder", l.bigEndian ? 1 : 0}, {"SectorSize", l.sectorSize},
             {"MMIStart", l.mmi.start},        {"MMICount", l.mmi.count},
             {"MMIChunk", l.mmi.chunk},        {"FavoriteCount", l.favoriteCount},
@@ -158,18 +158,18 @@ Json Policy(const codec::FlashLayout& l) {
 
 } // namespace
 
-Json DumpJson(codec::Document& doc, const codec::FlashLayout& layout) {
+Json DumpJson(document::Document& doc, const codec::FlashLayout& layout) {
     tabstore::CQoDB& db = doc.Store();
     const DocumentValues& v = doc.Values();
-    const int type = layout.productType;
+    const policy::ProductKind product = layout.product;
     Json tables = {
         {"satellites", Table<Satellite_Info_Tag>(db, kSatelliteTable, Satellite)},
         {"terrestrial_muxes", Table<SMux_Info_Tag>(db, kTerrestrialMuxTable, TerrestrialMux)},
         {"cable_muxes", Table<CableMux_Info_Tag>(db, kCableMuxTable, CableMux)},
         {"providers", Table<Broadcast_Info_Tag>(db, kProviderTable, Provider)},
         {"transponders", Table<Transponder_Info_Tag>(db, kTransponderTable,
-                                                     [type](const Transponder_Info_Tag& t) {
-                                                         return Transponder(t, type);
+                                                     [product](const Transponder_Info_Tag& t) {
+                                                         return Transponder(t, product);
                                                      })},
         {"channels", Table<Channel_Info_Tag>(db, kChannelTable, Channel)},
         {"favorites", Table<Favorite_Info_Tag>(db, kFavoriteTable, Favorite)},

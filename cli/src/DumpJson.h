@@ -1,13 +1,13 @@
 // The JSON form of an open database (dump --json).
 #pragma once
 
-#include "chanforge/codec/Document.h"
+#include "chanforge/document/Document.h"
 
 #include <nlohmann/json.hpp>
 
 namespace cli {
 
-nlohmann::ordered_json DumpJson(chanforge::codec::Document& doc,
+nlohmann::ordered_json DumpJson(chanforge::document::Document& doc,
                                 const chanforge::codec::FlashLayout& layout);
 
 } // namespace cli

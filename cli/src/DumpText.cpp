@@ -74,10 +74,10 @@ void Satellites(tabstore::CQoDB& db, std::FILE* out) {
     });
 }
 
-void Transponders(tabstore::CQoDB& db, int productType, std::FILE* out) {
+void Transponders(tabstore::CQoDB& db, const policy::ProductKind& product, std::FILE* out) {
     std::fprintf(out, "\nTransponders: %u\n", db.Size(kTransponderTable));
     EachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const Transponder_Info_Tag& t) {
-        if (codec::HoldsMux(t, productType)) {
+        if (codec::HoldsMux(t, product)) {
             const codec::TransponderMux m = codec::ReadTransponderMux(t);
             std::fprintf(out, "  %4u  terrestrial multiplex, RF channel %u, label %X\n", t.RowID,
                          m.TPID, m.MuxNameIndex);
@@ -141,14 +141,14 @@ void Favorites(tabstore::CQoDB& db, std::FILE* out) {
 
 } // namespace
 
-void PrintText(codec::Document& doc, const codec::FlashLayout& layout, std::FILE* out) {
+void PrintText(document::Document& doc, const codec::FlashLayout& layout, std::FILE* out) {
     tabstore::CQoDB& db = doc.Store();
-    std::fprintf(out, "Product list %d, product type %d; %s\n", layout.productList,
-                 layout.productType,
+    std::fprintf(out, "Product list %d, product type %d; %s\n", layout.product.list,
+                 layout.product.type,
                  doc.Header().versionFile ? "version file" : "channel file");
-    if (layout.HasType(1)) {
+    if (layout.product.Satellite()) {
         Satellites(db, out);
-        Transponders(db, layout.productType, out);
+        Transponders(db, layout.product, out);
     }
     Multiplexes(db, out);
     Providers(db, out);

@@ -1,13 +1,13 @@
 // The readable form of an open database (dump).
 #pragma once
 
-#include "chanforge/codec/Document.h"
+#include "chanforge/document/Document.h"
 
 #include <cstdio>
 
 namespace cli {
 
-void PrintText(chanforge::codec::Document& doc, const chanforge::codec::FlashLayout& layout,
+void PrintText(chanforge::document::Document& doc, const chanforge::codec::FlashLayout& layout,
                std::FILE* out);
 
 } // namespace cli

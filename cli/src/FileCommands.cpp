@@ -10,8 +10,8 @@ namespace cli {
 
 namespace {
 
-using chanforge::codec::Document;
-using chanforge::codec::DocResult;
+using chanforge::document::Document;
+using chanforge::document::DocResult;
 
 /// A document on this command's layout with the files opened in order.
 DocResult OpenAll(const Context& ctx, Document& doc, const std::vector<std::string>& files) {
@@ -49,7 +49,7 @@ int RunExportC(const Context& ctx, const std::vector<std::string>& files, const 
 }
 
 int RunNew(const Context& ctx, const std::string& out) {
-    if (DocResult r = chanforge::codec::WriteBlankImage(ctx.Layout(), out); !r.ok()) return Fail(r);
+    if (DocResult r = chanforge::document::WriteBlankImage(ctx.Layout(), out); !r.ok()) return Fail(r);
     return kOk;
 }
 

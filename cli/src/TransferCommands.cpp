@@ -38,7 +38,7 @@ int RunReceive(const Context& ctx, const std::string& port, const std::string& o
 int RunSend(const Context& ctx, const std::string& port, const std::vector<std::string>& files,
             const SerialOptions& serial) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
-    chanforge::codec::Document doc([layout] { return layout; });
+    chanforge::document::Document doc([layout] { return layout; });
     ctx.Configure(doc);
     if (auto r = doc.Open(files); !r.ok()) return Fail(r);
     if (auto r = doc.PrepareSend(); !r.ok()) return Fail(r);

@@ -33,21 +33,21 @@ std::vector<FlashLayout> Layouts() {
     }
     // Layouts no preset has: list 9, the terrestrial block, cable, the combined block of list 10.
     FlashLayout list9 = Scaled(FlashLayout::FromPreset(*presets[3]));
-    list9.productList = 9;
-    list9.productType = 1 | 16;
+    list9.product.list = 9;
+    list9.product.type = 1 | 16;
     out.push_back(list9);
     FlashLayout terrestrial = list9;
-    terrestrial.productType = 2;
+    terrestrial.product.type = 2;
     terrestrial.maxMuxCount = 5;
     out.push_back(terrestrial);
     FlashLayout cable = list9;
-    cable.productList = 6;
-    cable.productType = 4;
+    cable.product.list = 6;
+    cable.product.type = 4;
     out.push_back(cable);
     for (bool bigEndian : {false, true}) {
         FlashLayout combined = list9;
-        combined.productList = 10;
-        combined.productType = 5 | 16;
+        combined.product.list = 10;
+        combined.product.type = 5 | 16;
         combined.bigEndian = bigEndian;
         combined.tp = {256, 20, 16};
         combined.brd = {0, 10, 20};

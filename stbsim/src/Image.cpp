@@ -1,5 +1,7 @@
 #include "stbsim/Simulator.h"
 
+#include "utils/Files.h"
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -30,13 +32,8 @@ std::string GenerateImage(int blocks, unsigned seed) {
 }
 
 bool StoreImage(const std::string& path, const std::string& image) {
-    const std::string partial = path + ".part";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        out << std::string("QP  \x50\0", 6) << std::string(80, '\0') << image;
-        if (!out.flush()) return false;
-    }
-    return std::rename(partial.c_str(), path.c_str()) == 0;
+    const std::string file = std::string("QP  \x50\0", 6) + std::string(80, '\0') + image;
+    return utils::ReplaceFile(path, {reinterpret_cast<const std::uint8_t*>(file.data()), file.size()}).ok();
 }
 
 } // namespace stbsim

@@ -18,7 +18,7 @@ bool ToInt(const std::string& text, int* value) {
 bool ApplyModel(const std::string& name, SimOptions& options) {
     const policy::ProductPreset* preset = policy::FindPreset(name);
     if (preset == nullptr) return false;
-    options.family = preset->productList >= 7 && preset->productList <= 10 ? Family::St : Family::Qvr;
+    options.family = preset->Kind().St7100Platform() ? Family::St : Family::Qvr;
     options.checksumSize = preset->checksumSize > 0 ? preset->checksumSize : 2;
     options.bigEndian = preset->byteOrder != 0;
     options.startBlock = preset->startBlock;

@@ -8,11 +8,11 @@
 #include "chanforge/codec/TransponderMux.h"
 #include "policy/Presets.h"
 #include "tabstore/QoDB.h"
+#include "utils/Files.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <span>
 #include <string>
 #include <vector>
@@ -34,10 +34,10 @@ void AddTerrestrialStandIn(tabstore::CQoDB& db) {
 }
 
 void AddSatellites(const FlashLayout& l, tabstore::CQoDB& db) {
-    if (l.HasType(2)) AddTerrestrialStandIn(db);
+    if (l.product.Terrestrial()) AddTerrestrialStandIn(db);
     for (const auto& s : samplegen::Satellites()) {
         auto sat = ZeroRecord<Satellite_Info_Tag>();
-        for (int t = 0; t < (l.HasType(8) ? 2 : 1); ++t) {
+        for (int t = 0; t < (l.product.TwoTuners() ? 2 : 1); ++t) {
             sat.Tuner[t].LowFrequency = 9750;
             sat.Tuner[t].HighFrequency = 10600;
             sat.Tuner[t].Switches = 0x01; // LNB power on
@@ -69,7 +69,7 @@ void AddTransponders(const FlashLayout& l, tabstore::CQoDB& db) {
         tp.Modulation = dvbS2 ? 2 : 1;
         AppendCopy(db, kTransponderTable, tp);
     }
-    if (!l.HasType(2)) return;
+    if (!l.product.Terrestrial()) return;
     for (const auto& m : samplegen::Multiplexes()) {
         codec::TransponderMux mux;
         mux.MuxParams = kDvbtParams;
@@ -99,7 +99,7 @@ std::uint8_t SatelliteOf(std::uint8_t tpId) {
 void AddChannels(const FlashLayout& l, tabstore::CQoDB& db) {
     std::uint16_t tv = 0, radio = 0;
     for (const auto& s : samplegen::Services()) {
-        if (s.terrestrial && !l.HasType(2)) continue;
+        if (s.terrestrial && !l.product.Terrestrial()) continue;
         auto ch = ZeroRecord<Channel_Info_Tag>();
         const bool isTv = s.vpid != 0;
         ch.ProgramNum = isTv ? ++tv : ++radio;
@@ -144,7 +144,7 @@ void AddFavorites(const FlashLayout& l, tabstore::CQoDB& db) {
 bool BuildImage(const FlashLayout& l, std::vector<std::uint8_t>& file) {
     tabstore::CQoDB db;
     AddFavorites(l, db);
-    if (l.HasType(1)) {
+    if (l.product.Satellite()) {
         AddSatellites(l, db);
         AddTransponders(l, db);
     }
@@ -172,9 +172,7 @@ std::vector<std::uint8_t> AsVersionFile(const std::vector<std::uint8_t>& channel
 }
 
 bool Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+    return utils::ReplaceFile(path, bytes).ok();
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 namespace chanforge::app {
 
-CEditContext::CEditContext(codec::Document& document, editing::Product product, bool simpleColumns,
+CEditContext::CEditContext(document::Document& document, editing::Product product, bool simpleColumns,
                            QObject* parent)
     : QObject(parent), document_(document), product_(product), simpleColumns_(simpleColumns) {}
 

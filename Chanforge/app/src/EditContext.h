@@ -3,7 +3,7 @@
 // main window can track unsaved work; the panes never talk to each other through it.
 #pragma once
 
-#include "chanforge/codec/Document.h"
+#include "chanforge/document/Document.h"
 #include "chanforge/editing/ChannelClipboard.h"
 #include "chanforge/editing/Product.h"
 #include "chanforge/editing/UndoStack.h"
@@ -17,11 +17,11 @@ namespace chanforge::app {
 class CEditContext : public QObject {
     Q_OBJECT
   public:
-    CEditContext(codec::Document& document, editing::Product product, bool simpleColumns,
+    CEditContext(document::Document& document, editing::Product product, bool simpleColumns,
                  QObject* parent = nullptr);
 
     tabstore::CQoDB& Store() { return document_.Store(); }
-    codec::Document& Document() { return document_; }
+    document::Document& Document() { return document_; }
     editing::Product Product() const { return product_; }
     bool SimpleColumns() const { return simpleColumns_; }
     editing::ChannelClipboard& Clipboard() { return clipboard_; }
@@ -43,7 +43,7 @@ class CEditContext : public QObject {
   private:
     void AfterEdit();
 
-    codec::Document& document_;
+    document::Document& document_;
     editing::Product product_;
     bool simpleColumns_;
     editing::ChannelClipboard clipboard_;

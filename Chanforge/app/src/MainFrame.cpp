@@ -52,7 +52,7 @@ QString BaseTitle() {
 
 } // namespace
 
-CMainFrame::CMainFrame(codec::Document& document, QWidget* parent)
+CMainFrame::CMainFrame(document::Document& document, QWidget* parent)
     : QMainWindow(parent), document_(document) {
     setObjectName("mainFrame");
     context_ = new CEditContext(document, CurrentProduct(), GetGridColumn() == 0, this);
@@ -217,7 +217,7 @@ void CMainFrame::UpdateTitle() {
     setWindowModified(IsModified());
 }
 
-bool CMainFrame::Report(const codec::DocResult& result) {
+bool CMainFrame::Report(const document::DocResult& result) {
     if (result.ok())
         return true;
     if (!result.message.empty())
@@ -251,9 +251,9 @@ void CMainFrame::TablesReplaced(const QString& name) {
 
 bool CMainFrame::OpenPath(const QString& path) {
     const std::string file = QFile::encodeName(path).toStdString();
-    codec::DocResult result;
+    document::DocResult result;
     WaitCursor wait;
-    if (codec::IsWorkbookPath(file)) {
+    if (document::IsWorkbookPath(file)) {
         // A workbook replaces only the channel table: one step that can be undone.
         result = context_->Edit("Workbook import", TableBit(kChannelTable), [&] { return document_.Open(file); });
     } else {
@@ -270,14 +270,14 @@ bool CMainFrame::OpenPath(const QString& path) {
 
 bool CMainFrame::SaveTo(const QString& path) {
     checks_->BeforeSave();
-    codec::DocResult result;
+    document::DocResult result;
     {
         WaitCursor wait;
         result = document_.SaveToFile(QFile::encodeName(path).toStdString());
     }
     if (!Report(result))
         return false;
-    if (!codec::IsWorkbookPath(QFile::encodeName(path).toStdString()))
+    if (!document::IsWorkbookPath(QFile::encodeName(path).toStdString()))
         fileName_ = QFileInfo(path).fileName();
     MarkSaved();
     return true;
@@ -312,10 +312,10 @@ void CMainFrame::Receive() {
     // The work file keeps matching the tables until the operator takes what was received:
     // Cancel after a complete receive must not leave the received image under the old tables.
     const std::string received = document_.WorkFilePath() + ".received";
-    const auto dialog = qpui::MakeReceiveDialog(GetProductList(), this);
+    const auto dialog = qpui::MakeReceiveDialog(policy::ProductKind::Current(), this);
     dialog->Initialize(received);
     const bool accepted = dialog->exec() == QDialog::Accepted;
-    codec::DocResult result;
+    document::DocResult result;
     if (accepted) {
         WaitCursor wait;
         result = document_.AdoptReceivedImage(received);
@@ -332,13 +332,13 @@ void CMainFrame::Receive() {
 
 void CMainFrame::Send() {
     if (document_.Store().Size(kChannelTable) == 0 || document_.Store().Size(kFavoriteTable) == 0) {
-        qpui::ShowStop(this, QString::fromLatin1(codec::kUploadEmptyMessage));
+        qpui::ShowStop(this, QString::fromLatin1(document::kUploadEmptyMessage));
         return;
     }
     RefreshPanes();
     if (!checks_->BeforeSend())
         return;
-    codec::DocResult prepared;
+    document::DocResult prepared;
     {
         WaitCursor wait;
         prepared = document_.PrepareSend();

@@ -21,7 +21,7 @@ class CRightView;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
-    explicit CMainFrame(codec::Document& document, QWidget* parent = nullptr);
+    explicit CMainFrame(document::Document& document, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     CEditContext& Context() { return *context_; }
@@ -70,10 +70,10 @@ class CMainFrame : public QMainWindow {
     void TablesReplaced(const QString& name);
     void MarkSaved();
     void UpdateTitle();
-    bool Report(const codec::DocResult& result);
+    bool Report(const document::DocResult& result);
     void TitleBarDoubleClick(Qt::KeyboardModifiers modifiers);
 
-    codec::Document& document_;
+    document::Document& document_;
     CEditContext* context_ = nullptr;
     CLeftTopView* leftTop_ = nullptr;
     CLeftBottomView* leftBottom_ = nullptr;

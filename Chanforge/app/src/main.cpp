@@ -1,7 +1,7 @@
 // chanforge: the desktop program. Optional arguments are files to open, in order.
 #include "MainFrame.h"
 
-#include "chanforge/codec/Document.h"
+#include "chanforge/document/Document.h"
 #include "policy/Presets.h"
 #include "qpui/MessageBox.h"
 #include "utils/Report.h"
@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     // The configuration dialog's choice survives restarts: only a first start writes a model.
     policy::EnsureStartupPolicy();
 
-    chanforge::codec::Document document;
+    chanforge::document::Document document;
     if (document.WorkFilePath().empty()) {
         qpui::ShowStop(nullptr, QStringLiteral("Cannot create the work file in the temporary directory."));
         return 1;

@@ -95,7 +95,7 @@ class MainWindowTest : public QObject {
     std::unique_ptr<CMainFrame> OpenSample(const char* preset, int channels, int gridColumn = 1);
 
     QTemporaryDir dir_;
-    std::unique_ptr<codec::Document> document_;
+    std::unique_ptr<document::Document> document_;
     QStringList messages_;
     QMessageBox::StandardButton answer_ = QMessageBox::Yes;
     qpui::MessageHandler previous_;
@@ -115,7 +115,7 @@ std::unique_ptr<CMainFrame> MainWindowTest::OpenSample(const char* preset, int c
     const QString sample = dir_.filePath(QStringLiteral("sample-%1.bin").arg(preset));
     if (test::WriteSampleFile(preset, gridColumn, sample.toStdString(), channels) < 0)
         return nullptr;
-    document_ = std::make_unique<codec::Document>();
+    document_ = std::make_unique<document::Document>();
     auto frame = std::make_unique<CMainFrame>(*document_);
     frame->show();
     if (!frame->OpenPath(sample))
@@ -205,7 +205,7 @@ void MainWindowTest::filterSortSearchLockMoveUndoRedoSave() {
     QVERIFY(frame->SaveTo(saved));
     QVERIFY(!frame->IsModified());
     QVERIFY(frame->windowTitle().contains("saved.bin"));
-    codec::Document reader;
+    document::Document reader;
     QVERIFY(reader.Open(saved.toStdString()).ok());
     QCOMPARE(reader.Store().Size(kChannelTable), db.Size(kChannelTable));
     QVERIFY((ChannelNamed(reader.Store(), "ZDF HD")->Attributes & attr::kLocked) != 0);
@@ -234,7 +234,7 @@ void MainWindowTest::unsavedChangesAreAskedAbout() {
     messages_.clear();
     answer_ = QMessageBox::No;
     QVERIFY(!frame->OpenPath(broken));
-    QVERIFY(messages_.contains(QString::fromLatin1(codec::kOpenFailedMessage)));
+    QVERIFY(messages_.contains(QString::fromLatin1(document::kOpenFailedMessage)));
     QVERIFY(frame->IsModified());
     answer_ = QMessageBox::Yes;
 }
@@ -326,7 +326,7 @@ void MainWindowTest::editsByKeyAndMouseNeverLoseChannels() {
     answer_ = QMessageBox::No;
     QVERIFY(!frame->OpenPath(broken));
     answer_ = QMessageBox::Yes;
-    QVERIFY(messages_.contains(QString::fromLatin1(codec::kOpenFailedMessage)));
+    QVERIFY(messages_.contains(QString::fromLatin1(document::kOpenFailedMessage)));
     QCOMPARE(ChannelNames(db), names);
     QCOMPARE(tv.Model().rowCount(), rows);
     QCOMPARE(frame->windowTitle(), title);

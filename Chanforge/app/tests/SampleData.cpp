@@ -27,9 +27,9 @@ constexpr std::array kRadio = {"Bayern 1", "Bayern 2", "BR-KLASSIK", "hr1", "hr2
 
 } // namespace
 
-void Populate(codec::Document& document, int productType, int channels) {
+void Populate(document::Document& document, const policy::ProductKind& product, int channels) {
     tabstore::CQoDB& db = document.Store();
-    const bool terrestrial = (productType & 2) != 0;
+    const bool terrestrial = product.Terrestrial();
     auto addSat = [&](std::uint8_t id, const char* name, std::uint16_t degree) {
         auto row = MakeRow<Satellite_Info_Tag>();
         row->SatID = id;
@@ -108,10 +108,10 @@ void Populate(codec::Document& document, int productType, int channels) {
 int WriteSampleFile(const char* preset, int gridColumn, const std::string& path, int channels) {
     policy::SelectPreset(*policy::FindPreset(preset), gridColumn);
     const std::string blank = path + ".blank";
-    codec::Document maker;
-    if (!codec::WriteBlankImage(codec::FlashLayout::FromPolicy(), blank).ok() || !maker.Open(blank).ok())
+    document::Document maker;
+    if (!document::WriteBlankImage(codec::FlashLayout::FromPolicy(), blank).ok() || !maker.Open(blank).ok())
         return -1;
-    Populate(maker, GetProductType(), channels);
+    Populate(maker, policy::ProductKind::Current(), channels);
     if (!maker.SaveToFile(path).ok())
         return -1;
     return static_cast<int>(maker.Store().Size(kChannelTable));

@@ -2,7 +2,7 @@
 // screenshots and benchmarks.
 #pragma once
 
-#include "chanforge/codec/Document.h"
+#include "chanforge/document/Document.h"
 
 #include <string>
 
@@ -10,7 +10,7 @@ namespace chanforge::app::test {
 
 /// Satellites, transponders, providers, eight favourite groups and channels; on products with
 /// a terrestrial tuner also the terrestrial side. channels: how many TV channels (radio: a third).
-void Populate(codec::Document& document, int productType, int channels);
+void Populate(document::Document& document, const policy::ProductKind& product, int channels);
 
 /// Selects the preset's policy (grid column as given) and writes a populated channel file of it
 /// to path. Returns the file's channel count, -1 when a step failed.

@@ -121,7 +121,7 @@ int TransferCommandsTest::MakeSample(const QString& name, int tv) {
 void TransferCommandsTest::receiveLoadsTheTablesAndSendDeliversThem() {
     const int channels = MakeSample("sample.bin");
     QVERIFY(channels > 20);
-    codec::Document document;
+    document::Document document;
     CMainFrame frame(document);
     frame.show();
     QCOMPARE(document.Store().Size(kChannelTable), 0);
@@ -159,7 +159,7 @@ void TransferCommandsTest::receiveLoadsTheTablesAndSendDeliversThem() {
     const QByteArray work = ReadAll(QString::fromStdString(document.WorkFilePath()));
     QVERIFY(work.size() > 86);
     QCOMPARE(ReadAll(stored), work);
-    codec::Document check;
+    document::Document check;
     QVERIFY(check.Open(stored.toStdString()).ok());
     QVERIFY(ChannelNamed(check.Store(), "ZDF Sent") != nullptr);
     QCOMPARE(int(check.Store().Size(kChannelTable)), channels);
@@ -180,7 +180,7 @@ void TransferCommandsTest::cancelledReceiveLeavesTablesAndWorkFile() {
     const int channels = MakeSample("sample.bin");
     QVERIFY(channels > 20);
     QVERIFY(MakeSample("other.bin", 8) > 0); // what the receiver holds
-    codec::Document document;
+    document::Document document;
     CMainFrame frame(document);
     frame.show();
     QVERIFY(frame.OpenPath(Path("sample.bin")));

@@ -1,5 +1,7 @@
 #include "chanforge/check/Backups.h"
 
+#include "utils/Files.h"
+
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -7,7 +9,6 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QTimeZone>
 
 #include <algorithm>
@@ -40,24 +41,16 @@ const QRegularExpression& NamePattern() {
     return pattern;
 }
 
-/// Writes bytes to a temporary file in dir, then gives it the name; a name that exists is
-/// never replaced (rename refuses it), the next free "-N" is taken instead.
+/// Writes bytes under the first free name of base, base-2, base-3 ...; a backup that exists is
+/// never replaced.
 bool WriteNew(const QDir& dir, const QString& base, std::span<const std::uint8_t> bytes,
               QString& written) {
-    QTemporaryFile temp(dir.filePath(".backup.XXXXXX"));
-    if (!temp.open()) return false;
-    const auto size = static_cast<qint64>(bytes.size());
-    if (size > 0 && temp.write(reinterpret_cast<const char*>(bytes.data()), size) != size) return false;
-    if (!temp.flush()) return false;
-    temp.close();
     for (int n = 1; n < 1000; ++n) {
         const QString name = n == 1 ? base + ".bin" : base + "-" + QString::number(n) + ".bin";
-        if (QFile::rename(temp.fileName(), dir.filePath(name))) {
-            temp.setAutoRemove(false); // it is the backup now
-            written = dir.filePath(name);
-            return true;
-        }
-        if (!QFile::exists(dir.filePath(name))) return false; // failed for another reason
+        const utils::FileResult r = utils::WriteNewFile(dir.filePath(name).toStdString(), bytes);
+        if (r.status == utils::FileStatus::Exists) continue;
+        if (r.ok()) written = dir.filePath(name);
+        return r.ok();
     }
     return false;
 }

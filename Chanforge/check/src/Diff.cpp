@@ -76,8 +76,8 @@ void DiffTable(tabstore::CQoDB& a, tabstore::CQoDB& b, TableId table,
         });
 }
 
-std::string TransponderText(const Transponder_Info_Tag& tp, int productType) {
-    if (codec::HoldsMux(tp, productType)) return "Multiplex " + std::to_string(tp.TPID);
+std::string TransponderText(const Transponder_Info_Tag& tp, const policy::ProductKind& product) {
+    if (codec::HoldsMux(tp, product)) return "Multiplex " + std::to_string(tp.TPID);
     return "Transponder " + std::to_string(tp.Frequency) + " MHz (id " + std::to_string(tp.TPID) +
            ") of satellite " + std::to_string(tp.SatID);
 }
@@ -108,13 +108,13 @@ Changes DiffStores(tabstore::CQoDB& a, tabstore::CQoDB& b, const codec::FlashLay
             return "Provider " + std::to_string(p.BroadcastID) + " " + detail::Quoted(p.Name, sizeof p.Name);
         },
         out);
-    const int type = layout.productType;
+    const policy::ProductKind product = layout.product;
     DiffTable<Transponder_Info_Tag>(
         a, b, kTransponderTable,
-        [type](const Transponder_Info_Tag& tp) {
-            return std::uint64_t{codec::HoldsMux(tp, type)} << 16 | std::uint64_t{tp.SatID} << 8 | tp.TPID;
+        [product](const Transponder_Info_Tag& tp) {
+            return std::uint64_t{codec::HoldsMux(tp, product)} << 16 | std::uint64_t{tp.SatID} << 8 | tp.TPID;
         },
-        [type](const Transponder_Info_Tag& tp) { return TransponderText(tp, type); }, out);
+        [product](const Transponder_Info_Tag& tp) { return TransponderText(tp, product); }, out);
     detail::DiffChannels(a, b, out);
     DiffTable<Favorite_Info_Tag>(
         a, b, kFavoriteTable, [](const Favorite_Info_Tag& f) { return f.RowID; },

@@ -50,7 +50,7 @@ void CheckTransponderSatellites(Context& ctx, Findings& out) {
     ForEachRow<Satellite_Info_Tag>(ctx.db, kSatelliteTable,
                                    [&](const Satellite_Info_Tag& s) { satellites.set(s.SatID); });
     ForEachRow<Transponder_Info_Tag>(ctx.db, kTransponderTable, [&](const Transponder_Info_Tag& tp) {
-        if (codec::HoldsMux(tp, ctx.layout.productType) || satellites.test(tp.SatID)) return;
+        if (codec::HoldsMux(tp, ctx.layout.product) || satellites.test(tp.SatID)) return;
         out.push_back({Severity::Error, Rule::MissingSatellite, kTransponderTable, {tp.RowID},
                        "Transponder " + std::to_string(tp.Frequency) + " MHz (id " +
                            std::to_string(tp.TPID) + ") names satellite " +

@@ -10,8 +10,6 @@ namespace chanforge::check::detail {
 
 namespace {
 
-constexpr std::uint32_t kSingleByteFavoriteLists[] = {7, 8, 9};
-
 std::uint16_t TransponderKey(std::uint8_t satId, std::uint8_t tpId) {
     return static_cast<std::uint16_t>(satId << 8 | tpId);
 }
@@ -28,7 +26,7 @@ Index BuildIndex(Context& ctx) {
     ForEachRow<Satellite_Info_Tag>(ctx.db, kSatelliteTable,
                                    [&](const Satellite_Info_Tag& s) { ix.satellites.set(s.SatID); });
     ForEachRow<Transponder_Info_Tag>(ctx.db, kTransponderTable, [&](const Transponder_Info_Tag& tp) {
-        if (codec::HoldsMux(tp, ctx.layout.productType)) {
+        if (codec::HoldsMux(tp, ctx.layout.product)) {
             ix.muxes.set(tp.TPID);
             return;
         }
@@ -82,15 +80,13 @@ ChannelLink LinkOf(Context& ctx, const Index& ix, const Channel_Info_Tag& ch) {
 
 Model ModelOf(const codec::FlashLayout& l) {
     Model m;
-    m.satellite = l.HasType(1) && !l.IsCombined();
-    m.terrestrial = l.HasType(2);
-    m.cable = l.HasType(4);
-    m.terrestrialOnly = l.IsTerrestrialOnly();
+    m.satellite = l.product.Satellite() && !l.product.CombinedBlock();
+    m.terrestrial = l.product.Terrestrial();
+    m.cable = l.product.Cable();
+    m.terrestrialOnly = l.product.TransponderBlockHoldsMultiplexes();
     m.cableOnly = m.cable && !m.satellite && !m.terrestrialOnly;
     // Layouts B, C and D keep the membership mask in one byte and shorten the name by its NUL.
-    bool oneByte = l.IsCombined();
-    for (std::uint32_t list : kSingleByteFavoriteLists)
-        oneByte = oneByte || static_cast<std::uint32_t>(l.productList) == list;
+    const bool oneByte = l.product.OneByteFavoriteMask();
     m.favoriteGroups = std::min<std::uint32_t>({l.favoriteCount, oneByte ? 8u : 32u,
                                                 static_cast<std::uint32_t>(kFavoriteGroupsMax)});
     m.channelNameBytes = oneByte && l.nameLength > 0 ? l.nameLength - 1 : l.nameLength;

@@ -16,7 +16,7 @@ Finding Unused(Rule rule, TableId table, std::uint32_t row, std::string what) {
 
 void CheckUnused(Context& ctx, Findings& out) {
     ForEachRow<Transponder_Info_Tag>(ctx.db, kTransponderTable, [&](const Transponder_Info_Tag& tp) {
-        if (codec::HoldsMux(tp, ctx.layout.productType)) {
+        if (codec::HoldsMux(tp, ctx.layout.product)) {
             if (!ctx.usedMuxes.test(tp.TPID))
                 out.push_back(Unused(Rule::UnusedMultiplex, kTransponderTable, tp.RowID,
                                      "Multiplex " + std::to_string(tp.TPID)));

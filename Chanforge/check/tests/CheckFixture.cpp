@@ -51,7 +51,7 @@ Fixture::Fixture(const char* model) : layout(Layout(model)) {
     Add(MakeChannel("Gamma", 3, true, 3, 3, 301));
     Add(MakeChannel("Radio A", 1, false, 2, 2, 201));
     Add(MakeChannel("Radio B", 2, false, 2, 2, 202));
-    if (layout.HasType(2)) {
+    if (layout.product.Terrestrial()) {
         codec::TransponderMux mux;
         mux.TPID = 23;
         auto tp = ZeroRecord<Transponder_Info_Tag>();

@@ -1,8 +1,7 @@
-// An empty database for a model: the flash erased (0xFF) outside the blocks, the blocks blank.
+#include "chanforge/codec/BlankImage.h"
+
 #include "Blocks.h"
-#include "FileIO.h"
-#include "chanforge/codec/Document.h"
-#include "chanforge/codec/FlashImageCodec.h"
+#include "tabstore/QoDB.h"
 
 #include <algorithm>
 
@@ -17,9 +16,9 @@ void Blank(std::vector<std::uint8_t>& image, std::uint64_t start, std::uint64_t 
 
 } // namespace
 
-DocResult WriteBlankImage(const FlashLayout& layout, const std::string& path) {
+CodecResult MakeBlankImage(const FlashLayout& layout, std::vector<std::uint8_t>& file) {
     if (std::string problem = layout.Problem(); !problem.empty())
-        return {DocStatus::SaveFailed, kSaveFailedMessage, problem};
+        return {CodecStatus::BadLayout, problem};
     std::vector<std::uint8_t> image(layout.ImageSize(), 0xFF);
     using detail::Block;
     for (Block b : {Block::MMI, Block::Satellite, Block::Provider, Block::Transponder,
@@ -27,20 +26,18 @@ DocResult WriteBlankImage(const FlashLayout& layout, const std::string& path) {
         const detail::Area area = detail::AreaOf(layout, b);
         Blank(image, area.start, area.length);
     }
-    if (layout.IsCombined()) {
+    if (layout.product.CombinedBlock()) {
         const detail::CombinedArea c = detail::CombinedAreaOf(layout);
         Blank(image, c.start, c.trailerAt + detail::kCombinedWriteTrailer);
     }
-    std::vector<std::uint8_t> file(kChannelHeaderSize + image.size(), 0);
-    std::copy(image.begin(), image.end(), file.begin() + kChannelHeaderSize);
+    std::vector<std::uint8_t> blank(kChannelHeaderSize + image.size(), 0);
+    std::copy(image.begin(), image.end(), blank.begin() + kChannelHeaderSize);
     tabstore::CQoDB db;
     DocumentValues values;
     HeaderState header;
-    const CodecResult result = FlashImageCodec(layout).Save(file, false, {db, values, header});
-    if (!result.ok()) return {DocStatus::SaveFailed, kSaveFailedMessage, result.detail};
-    if (!detail::WriteFileAtomically(path, file))
-        return {DocStatus::SaveFailed, kSaveFailedMessage, "cannot write " + path};
-    return {};
+    const CodecResult result = FlashImageCodec(layout).Save(blank, false, {db, values, header});
+    if (result.ok()) file = std::move(blank);
+    return result;
 }
 
 } // namespace chanforge::codec

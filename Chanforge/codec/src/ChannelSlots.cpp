@@ -11,12 +11,10 @@ namespace {
 constexpr std::size_t kNameRoom = kChannelNameSize - 1;
 
 std::size_t FavoriteSlotsOfLayoutA(const FlashLayout& layout) {
-    if (layout.HasType(32)) return 24;
-    if (layout.HasType(64)) return 32;
-    return 0;
+    return layout.product.WideFavoriteSlots();
 }
 
-std::size_t ShortFavoriteSlots(const FlashLayout& layout) { return layout.HasType(16) ? 8 : 0; }
+std::size_t ShortFavoriteSlots(const FlashLayout& layout) { return layout.product.ShortFavoriteSlots(); }
 
 void DecodeName(const SlotIn& in, std::size_t at, std::size_t length, Channel_Info_Tag& ch) {
     in.Bytes(at, ch.Name, std::min(length, kNameRoom));
@@ -109,10 +107,10 @@ void EncodeLayoutA(const Channel_Info_Tag& ch, const FlashLayout& layout, SlotOu
 
 void DecodeLayoutB(const SlotIn& in, const FlashLayout& layout, Channel_Info_Tag& ch) {
     const std::size_t L = layout.nameLength;
-    const std::size_t k = layout.productList == 8 ? 8 : 6;
+    const std::size_t k = layout.product.UsesShowNum() ? 8 : 6;
     ch.CAS = in.U32(0);
     ch.ProgramNum = in.U16(4);
-    if (layout.productList == 8) {
+    if (layout.product.UsesShowNum()) {
         ch.ShowNum = in.U16(6);
         ch.ProgramNum = ch.ShowNum;
     }
@@ -135,10 +133,10 @@ void DecodeLayoutB(const SlotIn& in, const FlashLayout& layout, Channel_Info_Tag
 
 void EncodeLayoutB(const Channel_Info_Tag& ch, const FlashLayout& layout, SlotOut& out) {
     const std::size_t L = layout.nameLength;
-    const std::size_t k = layout.productList == 8 ? 8 : 6;
+    const std::size_t k = layout.product.UsesShowNum() ? 8 : 6;
     out.U32(0, ch.CAS);
     out.U16(4, ch.ProgramNum);
-    if (layout.productList == 8) out.U16(6, ch.ShowNum);
+    if (layout.product.UsesShowNum()) out.U16(6, ch.ShowNum);
     out.U8(k, ch.SatID);
     out.U8(k + 1, ch.TPID);
     out.U16(k + 2, ch.BroadcastID);
@@ -224,15 +222,7 @@ void EncodeLayoutD(const Channel_Info_Tag& ch, const FlashLayout& layout, SlotOu
 
 } // namespace
 
-ChannelLayout ChannelLayoutOf(const FlashLayout& layout) {
-    if (layout.IsCombined()) return ChannelLayout::D;
-    switch (layout.productList) {
-    case 1: case 2: case 3: case 4: case 5: case 6: case 64: return ChannelLayout::A;
-    case 7: case 8: return ChannelLayout::B;
-    case 9: return ChannelLayout::C;
-    default: return ChannelLayout::None;
-    }
-}
+ChannelLayout ChannelLayoutOf(const FlashLayout& layout) { return layout.product.ChannelSlots(); }
 
 void DecodeChannel(const SlotIn& in, const FlashLayout& layout, ChannelLayout kind,
                    Channel_Info_Tag& ch) {

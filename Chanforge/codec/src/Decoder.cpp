@@ -24,12 +24,12 @@ class Decoder {
 
     CodecResult Run() {
         if (!Favorites()) return Failed("favourite");
-        if (layout_.IsCombined()) return Combined() ? CodecResult{} : Failed("combined");
-        if (layout_.HasType(1) && !Satellites()) return Failed("satellite");
+        if (layout_.product.CombinedBlock()) return Combined() ? CodecResult{} : Failed("combined");
+        if (layout_.product.Satellite() && !Satellites()) return Failed("satellite");
         if (!Providers()) return Failed("provider");
-        if (layout_.HasType(1) && !Transponders()) return Failed("transponder");
-        if (layout_.IsTerrestrialOnly() && !Terrestrial()) return Failed("multiplex");
-        if (layout_.HasType(4) && !Cables()) return Failed("cable");
+        if (layout_.product.Satellite() && !Transponders()) return Failed("transponder");
+        if (layout_.product.TransponderBlockHoldsMultiplexes() && !Terrestrial()) return Failed("multiplex");
+        if (layout_.product.Cable() && !Cables()) return Failed("cable");
         if (!Channels()) return Failed("channel");
         return {};
     }
@@ -106,7 +106,7 @@ class Decoder {
         for (std::uint32_t i = 0; i < count && std::uint64_t{i + 1} * chunk <= N; ++i) {
             auto sat = detail::ZeroRecord<Satellite_Info_Tag>();
             detail::DecodeSatellite(Slot(block, std::uint64_t{i} * chunk, chunk),
-                                    layout_.HasType(8), sat);
+                                    layout_.product.TwoTuners(), sat);
             if (sat.Name[0] != 0) detail::StoreRow(db_, kSatelliteTable, i + 1, sat);
         }
         return true;
@@ -201,9 +201,8 @@ class Decoder {
         if (kind != detail::ChannelLayout::D && ch.SatID == 0) return false;
         if (kind != detail::ChannelLayout::A || ch.Tuner == 0) return true;
         // Lists 5 and 6 store every channel once per tuner: the second copy is not a channel.
-        if (layout_.productList == 5 || layout_.productList == 6) return false;
-        const int type = layout_.productType;
-        return (type & 3) == 3 || (type & 6) == 0;
+        if (layout_.product.ChannelPerTuner()) return false;
+        return layout_.product.Combination() || !layout_.product.TerrestrialOrCable();
     }
 
     void TakeChannel(std::uint32_t row, SlotIn in, detail::ChannelLayout kind) {
@@ -232,7 +231,7 @@ class Decoder {
             std::uint32_t a = detail::ReadBE16(sector + S_ - 6);
             std::uint32_t b = detail::ReadBE16(sector + S_ - 4);
             if (a == kErased && b == kErased) break; // erased flash: the list ends here
-            if (layout_.productList == 9) {
+            if (layout_.product.OneByteChannelCount()) {
                 a = sector[S_ - 3];
                 b = 0;
             }

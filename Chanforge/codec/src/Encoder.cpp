@@ -29,11 +29,11 @@ class Encoder {
     CodecResult Run() {
         CodecResult r = Favorites();
         if (!r.ok()) return r;
-        if (layout_.IsCombined()) return Combined();
-        if (layout_.HasType(1) && !(r = Satellites()).ok()) return r;
+        if (layout_.product.CombinedBlock()) return Combined();
+        if (layout_.product.Satellite() && !(r = Satellites()).ok()) return r;
         if (!(r = Providers()).ok()) return r;
-        if (layout_.HasType(1) && !(r = Transponders()).ok()) return r;
-        if (layout_.HasType(4) && !(r = Cables()).ok()) return r;
+        if (layout_.product.Satellite() && !(r = Transponders()).ok()) return r;
+        if (layout_.product.Cable() && !(r = Cables()).ok()) return r;
         return Channels();
     }
 
@@ -117,8 +117,7 @@ class Encoder {
         if (!room) return TooLarge("favourite", w.SlotsWritten());
         close(w);
         // These receivers keep only the head of their last MMI sector.
-        const int list = layout_.productList;
-        const bool shortSector = list >= 7 && list <= 10;
+        const bool shortSector = layout_.product.ShortLastFavoriteSector();
         if (!w.Emit(shortSector ? std::min<std::size_t>(kShortMMIBytes, S_) : S_))
             return TooLarge("favourite", w.SlotsWritten());
         return {};
@@ -127,7 +126,7 @@ class Encoder {
     CodecResult Satellites() {
         SectorWriter w = WriterFor(Block::Satellite, 0);
         const std::int64_t chunk = layout_.sat.chunk, S = S_;
-        const bool twoTuner = layout_.HasType(8);
+        const bool twoTuner = layout_.product.TwoTuners();
         const auto close = [&](SectorWriter& sw) {
             std::uint8_t* t = sw.Sector() + S_ - 7;
             t[0] = static_cast<std::uint8_t>(values_.SatTrailer1);
@@ -189,8 +188,8 @@ class Encoder {
         if (kind == detail::ChannelLayout::None) return {};
         SectorWriter w = WriterFor(Block::Channel, 0);
         const std::int64_t chunk = layout_.ch.chunk, S = S_;
-        const bool list9 = layout_.productList == 9;
-        const bool twoTuner = layout_.productList == 5 || layout_.productList == 6;
+        const bool list9 = layout_.product.OneByteChannelCount();
+        const bool twoTuner = layout_.product.ChannelPerTuner();
         std::uint32_t tv = 0, other = 0;
         const auto close = [&](SectorWriter& sw) {
             // Channels with neither kind flag are counted with the radio channels, so that the

@@ -1,6 +1,6 @@
 #include "chanforge/codec/FlashImageCodec.h"
 
-#include "FileIO.h"
+#include "utils/Files.h"
 
 namespace chanforge::codec {
 
@@ -17,8 +17,8 @@ CodecResult FlashImageCodec::Load(std::span<const std::uint8_t> file, Database d
 CodecResult FlashImageCodec::Load(const std::string& path, Database db,
                                   const ContinueWithoutHeader& ask) const {
     std::vector<std::uint8_t> file;
-    if (!detail::ReadWholeFile(path, file))
-        return {CodecStatus::CannotRead, "cannot read " + path};
+    if (const utils::FileResult read = utils::ReadWholeFile(path, file); !read.ok())
+        return {CodecStatus::CannotRead, read.message + ": " + path};
     return Load(file, db, ask);
 }
 
@@ -34,12 +34,12 @@ CodecResult FlashImageCodec::Save(std::vector<std::uint8_t>& file, bool versionF
 CodecResult FlashImageCodec::Save(const std::string& path, bool versionFile, Database db) const {
     // Saving writes into a copy of the last image: the target must already exist.
     std::vector<std::uint8_t> file;
-    if (!detail::ReadWholeFile(path, file))
-        return {CodecStatus::CannotRead, "cannot read " + path};
+    if (const utils::FileResult read = utils::ReadWholeFile(path, file); !read.ok())
+        return {CodecStatus::CannotRead, read.message + ": " + path};
     CodecResult result = Save(file, versionFile, db);
     if (!result.ok()) return result;
-    if (!detail::WriteFileAtomically(path, file))
-        return {CodecStatus::CannotWrite, "cannot write " + path};
+    if (const utils::FileResult written = utils::ReplaceFile(path, file); !written.ok())
+        return {CodecStatus::CannotWrite, written.message};
     return result;
 }
 

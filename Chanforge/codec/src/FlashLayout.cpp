@@ -29,9 +29,12 @@ BlockSpan FromBlockInfo(const policy::BlockInfo& b) {
             static_cast<std::uint32_t>(b.chunk)};
 }
 
-bool UsesSatellites(const FlashLayout& l) { return !l.IsCombined() && l.HasType(1); }
+bool UsesSatellites(const FlashLayout& l) {
+    return !l.product.CombinedBlock() && l.product.Satellite();
+}
 bool UsesTransponderBlock(const FlashLayout& l) {
-    return l.IsCombined() || l.HasType(1) || l.HasType(4) || l.IsTerrestrialOnly();
+    return l.product.CombinedBlock() || l.product.Satellite() || l.product.Cable() ||
+           l.product.TransponderBlockHoldsMultiplexes();
 }
 
 std::string CheckBlock(const char* name, const BlockSpan& b, std::uint32_t sectorSize) {
@@ -46,8 +49,7 @@ std::string CheckBlock(const char* name, const BlockSpan& b, std::uint32_t secto
 
 FlashLayout FlashLayout::FromPolicy() {
     FlashLayout l;
-    l.productList = GetProductList();
-    l.productType = GetProductType();
+    l.product = policy::ProductKind::Current();
     l.sectorSize = static_cast<std::uint32_t>(GetFlashOneSectorSize());
     l.bigEndian = GetFlashByteOrder() != 0;
     GetFlashMMIBlockInfo(&l.mmi.start, &l.mmi.count, &l.mmi.chunk, &l.favoriteCount);
@@ -61,8 +63,7 @@ FlashLayout FlashLayout::FromPolicy() {
 
 FlashLayout FlashLayout::FromPreset(const policy::ProductPreset& p) {
     FlashLayout l;
-    l.productList = p.productList;
-    l.productType = p.productType;
+    l.product = p.Kind();
     l.bigEndian = p.byteOrder != 0;
     l.mmi = FromBlockInfo(p.mmi);
     l.favoriteCount = static_cast<std::uint32_t>(p.favorites);
@@ -73,10 +74,6 @@ FlashLayout FlashLayout::FromPreset(const policy::ProductPreset& p) {
     l.nameLength = static_cast<std::uint32_t>(p.nameLength);
     return l;
 }
-
-bool FlashLayout::IsCombined() const { return HasType(4) && productList == 10; }
-
-bool FlashLayout::IsTerrestrialOnly() const { return (productType & 3) == 2; }
 
 std::string FlashLayout::Problem() const {
     if (sectorSize < kMinSector || sectorSize > kMaxSector)
@@ -102,7 +99,7 @@ std::uint64_t FlashLayout::ImageSize() const {
     };
     const detail::Area mmiArea = detail::AreaOf(*this, Block::MMI);
     reach(mmiArea.start, mmiArea.length);
-    if (IsCombined()) {
+    if (product.CombinedBlock()) {
         const detail::CombinedArea c = detail::CombinedAreaOf(*this);
         reach(c.start + c.trailerAt, detail::kCombinedWriteTrailer);
         return end;
@@ -133,11 +130,11 @@ bool Uses(const FlashLayout& l, Block b) {
     switch (b) {
     case Block::MMI: return true;
     case Block::Satellite: return UsesSatellites(l);
-    case Block::Provider: return !l.IsCombined();
+    case Block::Provider: return !l.product.CombinedBlock();
     case Block::Transponder: return UsesTransponderBlock(l);
     case Block::Channel: break;
     }
-    return !l.IsCombined();
+    return !l.product.CombinedBlock();
 }
 
 } // namespace

@@ -7,13 +7,13 @@ namespace chanforge::codec::detail {
 namespace {
 
 bool HasTransponderExtension(const FlashLayout& layout) {
-    return layout.productList == 7 || layout.productList == 8;
+    return layout.product.ExtendedTransponders();
 }
 
 } // namespace
 
 void DecodeTransponder(const SlotIn& in, const FlashLayout& layout, Transponder_Info_Tag& tp) {
-    if (layout.HasType(2) && in.U8(10) == 1) {
+    if (layout.product.Terrestrial() && in.U8(10) == 1) {
         std::uint8_t packed[4];
         in.Bytes(0, packed, 4);
         TransponderMux mux;
@@ -46,7 +46,7 @@ void DecodeTransponder(const SlotIn& in, const FlashLayout& layout, Transponder_
 }
 
 void EncodeTransponder(const Transponder_Info_Tag& tp, const FlashLayout& layout, SlotOut& out) {
-    if (HoldsMux(tp, layout.productType)) {
+    if (HoldsMux(tp, layout.product)) {
         const TransponderMux mux = ReadTransponderMux(tp);
         std::uint8_t packed[4];
         PackMuxParams(mux.MuxParams, out.BigEndian(), packed);

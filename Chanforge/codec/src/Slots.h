@@ -30,7 +30,7 @@ void EncodeCable(const CableMux_Info_Tag& cab, SlotOut& out);
 void DecodeCombinedCable(const SlotIn& in, CableMux_Info_Tag& cab);
 void EncodeCombinedCable(const CableMux_Info_Tag& cab, SlotOut& out);
 
-enum class ChannelLayout { None, A, B, C, D };
+using ChannelLayout = policy::ChannelSlotLayout;
 ChannelLayout ChannelLayoutOf(const FlashLayout& layout);
 void DecodeChannel(const SlotIn& in, const FlashLayout& layout, ChannelLayout kind,
                    Channel_Info_Tag& ch);

@@ -51,13 +51,13 @@ std::optional<std::uint64_t> Combined(const FlashLayout& l, TableId table) {
 
 std::uint64_t Channels(const FlashLayout& l) {
     const std::int64_t S = l.sectorSize, chunk = l.ch.chunk;
-    const bool list9 = l.productList == 9;
+    const bool list9 = l.product.OneByteChannelCount();
     const std::uint64_t slots = SectorBlock(l, Block::Channel, l.ch.chunk, 0,
                                             [=](std::int64_t pos, std::uint32_t n) {
                                                 return S - pos - 49 <= chunk || (list9 && n == 255);
                                             });
     // The two-tuner lists write every channel twice.
-    const bool twoTuner = l.productList == 5 || l.productList == 6;
+    const bool twoTuner = l.product.ChannelPerTuner();
     return twoTuner ? slots / 2 : slots;
 }
 
@@ -70,10 +70,10 @@ std::optional<std::uint64_t> TableCapacity(const FlashLayout& l, TableId table) 
         return SectorBlock(l, Block::MMI, l.mmi.chunk, 2,
                            [=](std::int64_t pos, std::uint32_t) { return pos + chunk > S - 2; });
     }
-    if (l.IsCombined()) return Combined(l, table);
+    if (l.product.CombinedBlock()) return Combined(l, table);
     switch (table) {
     case kSatelliteTable: {
-        if (!l.HasType(1)) return std::nullopt;
+        if (!l.product.Satellite()) return std::nullopt;
         const std::int64_t S = l.sectorSize, chunk = l.sat.chunk;
         return SectorBlock(l, Block::Satellite, l.sat.chunk, 0,
                            [=](std::int64_t pos, std::uint32_t n) {
@@ -82,10 +82,10 @@ std::optional<std::uint64_t> TableCapacity(const FlashLayout& l, TableId table) 
     }
     case kProviderTable: return Counted(l, Block::Provider, l.brd.chunk, l.brd.chunk);
     case kTransponderTable:
-        if (!l.HasType(1)) return std::nullopt;
+        if (!l.product.Satellite()) return std::nullopt;
         return Counted(l, Block::Transponder, l.tp.chunk, 2 * std::int64_t{l.tp.chunk});
     case kCableMuxTable:
-        if (!l.HasType(4)) return std::nullopt;
+        if (!l.product.Cable()) return std::nullopt;
         return Counted(l, Block::Transponder, l.tp.chunk, 2 * std::int64_t{l.tp.chunk});
     case kChannelTable:
         if (detail::ChannelLayoutOf(l) == detail::ChannelLayout::None) return std::nullopt;

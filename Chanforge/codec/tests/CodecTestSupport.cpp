@@ -19,12 +19,11 @@ namespace {
 FlashLayout Synthetic(int list, int type, bool bigEndian, std::uint32_t tpChunk,
                       std::uint32_t chChunk) {
     FlashLayout l;
-    l.productList = list;
-    l.productType = type;
+    l.product = {list, type};
     l.bigEndian = bigEndian;
     l.mmi = {0, 1, 20};
     l.favoriteCount = 16;
-    l.sat = {4096, 1, (type & 8) ? 44u : 32u};
+    l.sat = {4096, 1, l.product.TwoTuners() ? 44u : 32u};
     l.brd = {8192, 2, 20};
     l.tp = {16384, 4, tpChunk};
     l.ch = {49152, 16, chChunk};
@@ -76,7 +75,7 @@ void Satellites(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, in
     for (int i = 0; i < count; ++i) {
         auto sat = ZeroRecord<Satellite_Info_Tag>();
         RandomLnb(sat.Tuner[0], rng);
-        if (l.HasType(8)) RandomLnb(sat.Tuner[1], rng);
+        if (l.product.TwoTuners()) RandomLnb(sat.Tuner[1], rng);
         else sat.Tuner[0].DiSEqCExtra = 0;
         sat.Degree = Word(rng);
         sat.SatByte46 = Byte(rng);
@@ -106,7 +105,7 @@ void Transponders(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, 
         tp.Extra2 = Word(rng);
         tp.Extra3 = Byte(rng);
         tp.Extra4 = Byte(rng);
-        if (l.HasType(2) && i % 4 == 0) {
+        if (l.product.Terrestrial() && i % 4 == 0) {
             codec::TransponderMux mux;
             mux.MuxParams = rng() & 0x3FFFFFFFu;
             mux.Word1 = Word(rng);
@@ -140,7 +139,7 @@ void Cables(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, int co
         cab.Invert = Byte(rng);
         cab.Mark = Byte(rng);
         cab.MuxID = static_cast<std::uint8_t>(1 + i % 255);
-        if (l.IsCombined()) {
+        if (l.product.CombinedBlock()) {
             cab.NetworkID = Word(rng);
             cab.OrgNetID = Word(rng);
         } else {
@@ -157,8 +156,8 @@ std::uint16_t RandomKind(std::mt19937& rng) {
 }
 
 bool TunerOneKept(const FlashLayout& l) {
-    if (l.productList == 5 || l.productList == 6) return false;
-    return (l.productType & 3) == 3 || (l.productType & 6) == 0;
+    if (l.product.ChannelPerTuner()) return false;
+    return l.product.Combination() || !l.product.TerrestrialOrCable();
 }
 
 void Channels(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, int count) {
@@ -181,7 +180,7 @@ void Channels(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, int 
         ch.Record = Byte(rng);
         ch.LogicalNumber = Word(rng);
         for (auto& slot : ch.FavoriteSlot) slot = Word(rng);
-        ch.ShowNum = l.productList == 8 ? ch.ProgramNum : Word(rng);
+        ch.ShowNum = l.product.UsesShowNum() ? ch.ProgramNum : Word(rng);
         ch.ParentRate = Byte(rng);
         ch.StreamType = Byte(rng);
         ch.OrgNetID = Word(rng);
@@ -229,16 +228,16 @@ std::vector<NamedLayout> ContractLayouts() {
 void Generate(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng,
               const TableSizes& sizes) {
     Favorites(l, db, rng);
-    if (l.IsCombined()) {
+    if (l.product.CombinedBlock()) {
         Cables(l, db, rng, sizes.cables);
         Providers(db, rng, sizes.providers);
         Channels(l, db, rng, sizes.channels);
         return;
     }
-    if (l.HasType(1)) Satellites(l, db, rng, sizes.satellites);
+    if (l.product.Satellite()) Satellites(l, db, rng, sizes.satellites);
     Providers(db, rng, sizes.providers);
-    if (l.HasType(1)) Transponders(l, db, rng, sizes.transponders);
-    if (l.HasType(4)) Cables(l, db, rng, sizes.cables);
+    if (l.product.Satellite()) Transponders(l, db, rng, sizes.transponders);
+    if (l.product.Cable()) Cables(l, db, rng, sizes.cables);
     Channels(l, db, rng, sizes.channels);
 }
 

@@ -84,8 +84,8 @@ TEST(Decoder, SecondTunerChannelsDropOnSingleTunerTerrestrialProducts) {
     auto ch = MakeChannel("Tuner2", 1, attr::kTV);
     ch.Tuner = 1;
     for (int type : {2, 3}) {
-        l.productType = type;
-        l.productList = 4;
+        l.product.type = type;
+        l.product.list = 4;
         const auto img = WithChannels(l, {MakeChannel("Tuner1", 2, attr::kTV), ch});
         auto loaded = Decode(img, l);
         ASSERT_TRUE(loaded->result.ok());
@@ -151,8 +151,8 @@ TEST(Decoder, UnusableLayoutsAreRefusedNotRun) {
 
 TEST(Decoder, TerrestrialSectorProvidersReplaceProvidersOfTheSameRow) {
     FlashLayout l = PresetLayout("D");
-    l.productType = 2;
-    l.productList = 4;
+    l.product.type = 2;
+    l.product.list = 4;
     l.maxMuxCount = 2;
     l.tp.count = 1;
     tabstore::CQoDB db;
@@ -183,8 +183,8 @@ TEST(Decoder, ImpossibleProviderCountAndCombinedCountFailTheLoad) {
     SetBE16(img, l.brd.start + S - 4, 205); // 204 provider slots fit a sector
     EXPECT_EQ(Decode(img, l)->result.status, CodecStatus::BadCounts);
 
-    l.productList = 10;
-    l.productType = 5;
+    l.product.list = 10;
+    l.product.type = 5;
     l.tp = {16384, 10, 16};
     l.brd = {0, 10, 20};
     l.ch = {0, 10, 50};
@@ -197,7 +197,7 @@ TEST(Decoder, ImpossibleProviderCountAndCombinedCountFailTheLoad) {
 TEST(Decoder, UnknownProductListLoadsNoChannels) {
     FlashLayout l = PresetLayout("D");
     const auto img = WithChannels(l, {MakeChannel("TV", 1, attr::kTV)});
-    l.productList = 11;
+    l.product.list = 11;
     auto loaded = Decode(img, l);
     ASSERT_TRUE(loaded->result.ok());
     EXPECT_EQ(loaded->db.Size(kChannelTable), 0u);

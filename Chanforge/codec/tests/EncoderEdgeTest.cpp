@@ -78,7 +78,7 @@ TEST(Encoder, ChannelSectorsCountTelevisionAndOtherSlots) {
     EXPECT_EQ(BE16(img, l.ch.start + S - 2), ExpectedChecksum(img, l.ch.start));
 
     FlashLayout list9 = l;
-    list9.productList = 9;
+    list9.product.list = 9;
     const auto img9 = WithChannels(list9, channels);
     EXPECT_EQ(BE16(img9, l.ch.start + S - 6), 0);
     EXPECT_EQ(BE16(img9, l.ch.start + S - 4), 4) << "list 9 keeps one sum";
@@ -86,8 +86,8 @@ TEST(Encoder, ChannelSectorsCountTelevisionAndOtherSlots) {
 
 TEST(Encoder, ListSixWritesEveryChannelOncePerTuner) {
     FlashLayout l = PresetLayout("A");
-    l.productList = 6;
-    l.productType = 1 | 8;
+    l.product.list = 6;
+    l.product.type = 1 | 8;
     l.ch.chunk = 64; // 44-byte slots end before the Tuner byte
     tabstore::CQoDB db;
     for (int i = 0; i < 5; ++i) AppendCopy(db, kChannelTable, MakeChannel("TV", 1 + i, attr::kTV));
@@ -140,8 +140,8 @@ TEST(Encoder, TooManyProvidersAndFavouritesAreNamedToo) {
 TEST(Encoder, CombinedTrailerHoldsThirtyTwoBitCountsAndChecksum) {
     for (bool be : {false, true}) {
         FlashLayout l = PresetLayout("D");
-        l.productList = 10;
-        l.productType = 5;
+        l.product.list = 10;
+        l.product.type = 5;
         l.bigEndian = be;
         l.tp = {16384, 300, 16};
         l.brd = {0, 2, 20};

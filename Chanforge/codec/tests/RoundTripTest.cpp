@@ -38,7 +38,7 @@ TEST_P(RoundTrip, SaveLoadSaveReproducesEveryByte) {
 
     std::vector<std::uint8_t> image = NoiseImage(layout, rng);
     std::vector<SMux_Info_Tag> muxes;
-    if (layout.IsTerrestrialOnly()) muxes = WriteTerrestrialBlock(layout, image, rng);
+    if (layout.product.TransponderBlockHoldsMultiplexes()) muxes = WriteTerrestrialBlock(layout, image, rng);
     const std::vector<std::uint8_t> noise = image;
     ASSERT_TRUE(EncodeImage(image, layout, generated, values).ok());
     ASSERT_EQ(image.size(), noise.size()) << "the image must not grow";
@@ -47,11 +47,11 @@ TEST_P(RoundTrip, SaveLoadSaveReproducesEveryByte) {
     DocumentValues loadedValues;
     ASSERT_TRUE(DecodeImage(image, layout, loaded, loadedValues).ok());
     EXPECT_EQ(loadedValues.FavoriteHeader, 0x1234);
-    if (layout.HasType(1) && !layout.IsCombined()) {
+    if (layout.product.Satellite() && !layout.product.CombinedBlock()) {
         EXPECT_EQ(loadedValues.SatTrailer1, 0x11u);
         EXPECT_EQ(loadedValues.SatTrailer4, 0x44u);
     }
-    if (layout.IsCombined()) {
+    if (layout.product.CombinedBlock()) {
         EXPECT_EQ(loadedValues.SatTrailer3, 0x33u);
     }
 
@@ -87,11 +87,11 @@ std::vector<std::pair<std::uint64_t, std::uint64_t>> BlockRanges(const FlashLayo
         return std::pair<std::uint64_t, std::uint64_t>(b.start, b.start + std::uint64_t{b.count} * l.sectorSize);
     };
     std::vector<std::pair<std::uint64_t, std::uint64_t>> out = {range(l.mmi)};
-    if (l.IsCombined()) {
+    if (l.product.CombinedBlock()) {
         out.emplace_back(l.tp.start, l.ImageSize());
         return out;
     }
-    if (l.HasType(1)) out.push_back(range(l.sat));
+    if (l.product.Satellite()) out.push_back(range(l.sat));
     out.push_back(range(l.brd));
     out.push_back(range(l.tp));
     out.push_back(range(l.ch));
@@ -119,7 +119,7 @@ TEST_P(RoundTrip, BytesNoTableOwnsKeepTheirNoise) {
     EXPECT_EQ(changedOutside, 0u) << "of " << outside << " bytes outside the blocks";
 
     // Lists 7 to 10 write only the head of their MMI sector; the rest stays as it was.
-    const bool shortMMI = layout.productList >= 7 && layout.productList <= 10;
+    const bool shortMMI = layout.product.ShortLastFavoriteSector();
     std::size_t kept = 0;
     for (std::size_t i = 170; i < layout.sectorSize - 4; ++i) kept += image[i] == before[i];
     if (shortMMI) {

@@ -13,12 +13,11 @@ using namespace codectest;
 /// A one-sector-per-block layout with everything at known places.
 FlashLayout Small(int list, int type, bool bigEndian) {
     FlashLayout l;
-    l.productList = list;
-    l.productType = type;
+    l.product = {list, type};
     l.bigEndian = bigEndian;
     l.mmi = {0, 1, 20};
     l.favoriteCount = 4;
-    l.sat = {S, 1, (type & 8) ? 44u : 32u};
+    l.sat = {S, 1, l.product.TwoTuners() ? 44u : 32u};
     l.brd = {2 * S, 1, 20};
     l.tp = {3 * S, 1, 20};
     l.ch = {4 * S, 2, 64};

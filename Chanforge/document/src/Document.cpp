@@ -1,30 +1,30 @@
-#include "chanforge/codec/Document.h"
+#include "chanforge/document/Document.h"
 
-#include "FileIO.h"
+#include "chanforge/codec/BlankImage.h"
 #include "chanforge/codec/CExport.h"
 #include "chanforge/codec/FlashImageCodec.h"
+#include "chanforge/xls/ChannelWorkbook.h"
+#include "utils/Files.h"
 #include "utils/TempFiles.h"
 
-#ifdef CHANFORGE_HAVE_WORKBOOK
-#include "chanforge/xls/ChannelWorkbook.h"
-#endif
+#include <cstdio>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryFile>
-
-#include <filesystem>
-#include <system_error>
-
-namespace chanforge::codec {
+namespace chanforge::document {
 
 namespace {
+
+using codec::CodecResult;
+using codec::FlashImageCodec;
 
 DocResult Failure(DocStatus status, const char* message, std::string detail) {
     return {status, message, std::move(detail)};
 }
 
 std::string CreateWorkFile() { return utils::CreateGuardedTempFile("chanforge-work", ".bin"); }
+
+std::span<const std::uint8_t> BytesOf(const std::string& text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
 
 } // namespace
 
@@ -55,29 +55,22 @@ DocResult Document::Open(const std::vector<std::string>& paths) {
 
 DocResult Document::OpenChannelFile(const std::string& path) {
     std::vector<std::uint8_t> opened;
-    std::string why;
-    if (!detail::ReadWholeFile(path, opened, &why))
-        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, why + ": " + path);
+    if (const utils::FileResult read = utils::ReadWholeFile(path, opened); !read.ok())
+        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, read.message + ": " + path);
     HeaderState header = header_;
-    std::vector<std::uint8_t> work = ToWorkFile(opened, header);
-    return Adopt(std::move(work), header, [this](const std::vector<std::uint8_t>& bytes) {
-        return !workFile_.empty() && detail::WriteFileAtomically(workFile_, bytes);
-    });
+    return Adopt(codec::ToWorkFile(opened, header), header);
 }
 
 DocResult Document::AdoptReceivedImage(const std::string& received) {
     std::vector<std::uint8_t> work;
-    if (!detail::ReadWholeFile(received, work))
-        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, "cannot read " + received);
-    return Adopt(std::move(work), header_, [&](const std::vector<std::uint8_t>&) {
-        std::error_code error;
-        if (!workFile_.empty()) std::filesystem::rename(received, workFile_, error);
-        return !workFile_.empty() && !error;
-    });
+    if (const utils::FileResult read = utils::ReadWholeFile(received, work); !read.ok())
+        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, read.message + ": " + received);
+    DocResult result = Adopt(work, header_);
+    if (result.ok()) std::remove(received.c_str());
+    return result;
 }
 
-DocResult Document::Adopt(std::vector<std::uint8_t> work, HeaderState header,
-                          const std::function<bool(const std::vector<std::uint8_t>&)>& keepWorkFile) {
+DocResult Document::Adopt(const std::vector<std::uint8_t>& work, HeaderState header) {
     // Decoded into a store of its own: a file that does not load leaves the open database,
     // its work file and its header exactly as they were.
     tabstore::CQoDB loaded;
@@ -86,7 +79,7 @@ DocResult Document::Adopt(std::vector<std::uint8_t> work, HeaderState header,
     const auto ask = [this] { return ask_ && ask_(kHeaderQuestion); };
     const CodecResult result = codec.Load(work, {loaded, values, header}, ask);
     if (!result.ok()) return Failure(DocStatus::OpenFailed, kOpenFailedMessage, result.detail);
-    if (!keepWorkFile(work))
+    if (workFile_.empty() || !utils::ReplaceFile(workFile_, work).ok())
         return Failure(DocStatus::WorkFileFailed, kOpenFailedMessage, "cannot write the work file");
     db_.ReplaceWith(loaded);
     values_ = values;
@@ -97,15 +90,15 @@ DocResult Document::Adopt(std::vector<std::uint8_t> work, HeaderState header,
 DocResult Document::SaveToFile(const std::string& path) {
     if (IsWorkbookPath(path)) return SaveWorkbook(path);
     std::vector<std::uint8_t> work;
-    if (!detail::ReadWholeFile(workFile_, work))
+    if (!utils::ReadWholeFile(workFile_, work).ok())
         return Failure(DocStatus::SaveFailed, kSaveFailedMessage, "cannot read the work file");
-    std::vector<std::uint8_t> saved = ToSavedFile(work, header_);
+    std::vector<std::uint8_t> saved = codec::ToSavedFile(work, header_);
     const FlashImageCodec codec(layout_());
     const CodecResult result = codec.Save(saved, header_.versionFile, {db_, values_, header_});
     if (!result.ok()) return Failure(DocStatus::SaveFailed, kSaveFailedMessage, result.detail);
-    if (header_.versionFile) StampVersionChecksum(saved);
-    if (!detail::WriteFileAtomically(path, saved))
-        return Failure(DocStatus::SaveFailed, kSaveFailedMessage, "cannot write " + path);
+    if (header_.versionFile) codec::StampVersionChecksum(saved);
+    if (const utils::FileResult written = utils::ReplaceFile(path, saved); !written.ok())
+        return Failure(DocStatus::SaveFailed, kSaveFailedMessage, written.message);
     return {};
 }
 
@@ -113,26 +106,23 @@ DocResult Document::PrepareSend() {
     if (db_.Size(kChannelTable) == 0 || db_.Size(kFavoriteTable) == 0)
         return Failure(DocStatus::UploadEmpty, kUploadEmptyMessage, {});
     std::vector<std::uint8_t> work;
-    if (!detail::ReadWholeFile(workFile_, work))
+    if (!utils::ReadWholeFile(workFile_, work).ok())
         return Failure(DocStatus::WorkFileFailed, kSaveFailedMessage, "cannot read the work file");
     // The receiver always gets a channel file, whatever form the database was opened in.
     const FlashImageCodec codec(layout_());
     const CodecResult result = codec.Save(work, false, {db_, values_, header_});
     if (!result.ok()) return Failure(DocStatus::SaveFailed, kSaveFailedMessage, result.detail);
-    if (!detail::WriteFileAtomically(workFile_, work))
+    if (!utils::ReplaceFile(workFile_, work).ok())
         return Failure(DocStatus::WorkFileFailed, kSaveFailedMessage, "cannot write the work file");
     return {};
 }
 
 DocResult Document::ExportDefaultChannelTable(const std::string& path) {
-    const std::string source = DefaultChannelTableSource(db_);
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(source.data());
-    if (!detail::WriteFileAtomically(path, {bytes, source.size()}))
-        return Failure(DocStatus::SaveFailed, kSaveFailedMessage, "cannot write " + path);
+    const std::string source = codec::DefaultChannelTableSource(db_);
+    if (const utils::FileResult written = utils::ReplaceFile(path, BytesOf(source)); !written.ok())
+        return Failure(DocStatus::SaveFailed, kSaveFailedMessage, written.message);
     return {};
 }
-
-#ifdef CHANFORGE_HAVE_WORKBOOK
 
 DocResult Document::OpenWorkbook(const std::string& path) {
     const xls::WorkbookResult result = xls::ImportChannelWorkbook(path, db_);
@@ -148,16 +138,13 @@ DocResult Document::SaveWorkbook(const std::string& path) {
     return {};
 }
 
-#else
-
-DocResult Document::OpenWorkbook(const std::string& path) {
-    return Failure(DocStatus::WorkbookUnavailable, kWorkbookMissingMessage, path);
+DocResult WriteBlankImage(const FlashLayout& layout, const std::string& path) {
+    std::vector<std::uint8_t> file;
+    if (const CodecResult made = codec::MakeBlankImage(layout, file); !made.ok())
+        return Failure(DocStatus::SaveFailed, kSaveFailedMessage, made.detail);
+    if (const utils::FileResult written = utils::ReplaceFile(path, file); !written.ok())
+        return Failure(DocStatus::SaveFailed, kSaveFailedMessage, written.message);
+    return {};
 }
 
-DocResult Document::SaveWorkbook(const std::string& path) {
-    return Failure(DocStatus::WorkbookUnavailable, kWorkbookMissingMessage, path);
-}
-
-#endif
-
-} // namespace chanforge::codec
+} // namespace chanforge::document

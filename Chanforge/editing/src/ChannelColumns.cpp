@@ -48,7 +48,7 @@ bool ChannelColumnHidden(int column, bool simpleMode, Product product) {
     case kColVPID:
     case kColAPID:
     case kColPCRPID: return simpleMode;
-    case kColTuner: return (product.type & 6) != 0;
+    case kColTuner: return product.TerrestrialOrCable();
     default: return false;
     }
 }

@@ -127,7 +127,7 @@ void DropOnSatellite(tabstore::CQoDB& db, const RowIds& keys, std::uint32_t sate
 }
 
 std::uint32_t MuxTPID(tabstore::CQoDB& db, std::uint32_t key, Product product) {
-    if (product.TerrestrialOnly())
+    if (product.TerrestrialTunerOnly())
         return key;
     const auto* tp = rows::Get<Transponder_Info_Tag>(db, kTransponderTable, key);
     return tp != nullptr ? tp->TPID : 0;

@@ -19,9 +19,9 @@ bool MatchesTransponder(tabstore::CQoDB& db, const Channel_Info_Tag& ch,
         const auto* tp = rows::Get<Transponder_Info_Tag>(db, kTransponderTable, filter.transponder);
         return tp == nullptr || (tp->SatID == ch.SatID && tp->TPID == ch.TPID);
     }
-    if ((product.type & 0xF) == 2)
+    if (product.TerrestrialTunerOnly())
         return ch.TPID == filter.transponder;
-    if ((product.type & 0xF) == 4) {
+    if (product.CableTunerOnly()) {
         const auto* mux = rows::Get<CableMux_Info_Tag>(db, kCableMuxTable, filter.transponder);
         return mux == nullptr || mux->MuxID == ch.TPID;
     }

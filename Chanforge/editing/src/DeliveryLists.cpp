@@ -91,7 +91,7 @@ std::string TransponderCell(const Transponder_Info_Tag& tp, int column, Product 
     case 5: return Grouped(tp.Frequency);
     case 6: return Grouped(tp.SymbolRate);
     case 7: return (tp.PolFEC & 1) != 0 ? "HOR" : "VER";
-    case 8: return FECText(tp, product.list);
+    case 8: return FECText(tp, product);
     default: return {};
     }
 }
@@ -111,7 +111,7 @@ std::string MuxCell(const SMux_Info_Tag& mux, int column) {
 }
 
 std::string CableCell(const CableMux_Info_Tag& mux, int column, Product product) {
-    const bool combined = product.list == 10;
+    const bool combined = product.SeparateCableInversion();
     switch (column) {
     case 1: return N(mux.RowID);
     case 2: return N(mux.MuxID);

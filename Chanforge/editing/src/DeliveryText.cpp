@@ -105,8 +105,8 @@ std::string Grouped(unsigned value) {
     return digits;
 }
 
-std::string FECText(const Transponder_Info_Tag& tp, int productList) {
-    const bool extended = productList == 7 || productList == 8;
+std::string FECText(const Transponder_Info_Tag& tp, const policy::ProductKind& product) {
+    const bool extended = product.ExtendedTransponders();
     char name[kNameBufferSize] = {};
     GetFECName(extended ? tp.TxMode & 15 : 0, extended ? tp.Modulation : 0, tp.PolFEC & 0xF0, name);
     return name;

@@ -35,10 +35,10 @@ EditorInputs GatherEditorInputs(tabstore::CQoDB& db, const ChannelFilter& filter
         in.kind = EditorKind::Combination;
         in.transponders = Where<Transponder_Info_Tag>(db, kTransponderTable,
                                                       [](const auto& tp) { return tp.SatID == 1; });
-    } else if (product.TerrestrialOnly()) {
+    } else if (product.TerrestrialTunerOnly()) {
         in.kind = EditorKind::Terrestrial;
         in.muxes = rows::All<SMux_Info_Tag>(db, kTerrestrialMuxTable);
-    } else if (product.CableOnly()) {
+    } else if (product.CableTunerOnly()) {
         in.kind = EditorKind::Cable;
         rows::ForEach<CableMux_Info_Tag>(db, kCableMuxTable,
                                          [&](const CableMux_Info_Tag& mux) { in.cableIds.push_back(mux.MuxID); });

@@ -14,9 +14,9 @@ void PlaceOnTransponder(tabstore::CQoDB& db, Channel_Info_Tag& ch, const Channel
             ch.SatID = filter.mode == FilterMode::TerrestrialMux ? 1 : tp->SatID;
             ch.TPID = tp->TPID;
         }
-    } else if (product.TerrestrialOnly()) {
+    } else if (product.TerrestrialTunerOnly()) {
         ch.TPID = static_cast<std::uint8_t>(filter.transponder);
-    } else if (product.CableOnly()) {
+    } else if (product.CableTunerOnly()) {
         if (const auto* mux = rows::Get<CableMux_Info_Tag>(db, kCableMuxTable, filter.transponder))
             ch.TPID = mux->MuxID;
     }

@@ -1,9 +1,7 @@
 #include "chanforge/editing/Product.h"
 
-#include "policy/Policy.h"
-
 namespace chanforge::editing {
 
-Product CurrentProduct() { return Product{GetProductList(), GetProductType()}; }
+Product CurrentProduct() { return policy::ProductKind::Current(); }
 
 } // namespace chanforge::editing

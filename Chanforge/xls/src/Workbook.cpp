@@ -1,7 +1,7 @@
 #include "chanforge/xls/Workbook.h"
 
 #include "chanforge/xls/CompoundFile.h"
-#include "chanforge/xls/FileIO.h"
+#include "utils/Files.h"
 
 #include <algorithm>
 
@@ -14,15 +14,24 @@ constexpr std::u16string_view kWorkbookStream = u"Workbook";
 XlsResult FromCfb(CfbResult r) {
     switch (r) {
     case CfbResult::Ok: return XlsResult::Ok;
-    case CfbResult::CannotOpen: return XlsResult::CannotOpen;
-    case CfbResult::NotRegularFile: return XlsResult::NotRegularFile;
     case CfbResult::NotCompoundFile: return XlsResult::NotCompoundFile;
     case CfbResult::NoSuchStream: return XlsResult::NoWorkbookStream;
-    case CfbResult::CannotWrite: return XlsResult::CannotWrite;
-    case CfbResult::TooLarge: return XlsResult::TooLarge;
     case CfbResult::Corrupt: break;
     }
     return XlsResult::Corrupt;
+}
+
+XlsResult FromFile(const utils::FileResult& r) {
+    switch (r.status) {
+    case utils::FileStatus::Ok: return XlsResult::Ok;
+    case utils::FileStatus::CannotRead: return XlsResult::CannotOpen;
+    case utils::FileStatus::NotRegularFile: return XlsResult::NotRegularFile;
+    case utils::FileStatus::TooLarge: return XlsResult::TooLarge;
+    case utils::FileStatus::ReadOnly:
+    case utils::FileStatus::Exists:
+    case utils::FileStatus::CannotWrite: break;
+    }
+    return XlsResult::CannotWrite;
 }
 
 bool ValidName(std::size_t length) { return length > 0 && length <= kMaxSheetName; }
@@ -39,9 +48,9 @@ Workbook Workbook::New(int sheets) {
 
 XlsResult Workbook::Load(const std::string& path) {
     std::vector<std::uint8_t> image;
-    if (CfbResult r = ReadWholeFile(path, image); r != CfbResult::Ok) {
+    if (const utils::FileResult r = utils::ReadWholeFile(path, image); !r.ok()) {
         *this = Workbook();
-        return FromCfb(r);
+        return FromFile(r);
     }
     return LoadImage(image);
 }
@@ -64,7 +73,7 @@ std::vector<std::uint8_t> Workbook::SaveImage() const {
 
 XlsResult Workbook::SaveAs(const std::string& path) const {
     const std::vector<std::uint8_t> image = SaveImage();
-    return FromCfb(ReplaceFile(path, image));
+    return FromFile(utils::ReplaceFile(path, image));
 }
 
 Worksheet* Workbook::GetWorksheet(std::string_view name) {

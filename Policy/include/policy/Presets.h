@@ -2,6 +2,8 @@
 // window and the command line all take them from here.
 #pragma once
 
+#include "policy/ProductKind.h"
+
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -29,6 +31,8 @@ struct ProductPreset {
     BlockInfo ch;
     int nameLength;
     int checksumSize; ///< written only when > 0 (the start-up policy); presets keep the default
+
+    ProductKind Kind() const { return {productList, productType}; }
 };
 
 /// The five models of the configuration dialog, in its order.

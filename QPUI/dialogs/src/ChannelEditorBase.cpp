@@ -26,8 +26,8 @@ unsigned LeadingNumber(const QString& text) {
     return static_cast<unsigned>(std::strtoul(bytes.constData(), nullptr, 10));
 }
 
-CChannelEditorBase::CChannelEditorBase(QWidget* parent, int productType)
-    : QDialog(parent), productType_(productType) {
+CChannelEditorBase::CChannelEditorBase(QWidget* parent, policy::ProductKind product)
+    : QDialog(parent), product_(product) {
     setWindowTitle(QStringLiteral("Channel"));
 }
 
@@ -120,7 +120,7 @@ void CChannelEditorBase::Prepare() {
         locked_->setChecked((channel_.Attributes & attr::kLocked) != 0);
         (channel_.Tuner != 0 ? tuner2_ : tuner1_)->setChecked(true);
     }
-    const bool twoTuners = (productType_ & 8) != 0;
+    const bool twoTuners = product_.TwoTuners();
     tuner1_->setVisible(twoTuners);
     tuner2_->setVisible(twoTuners);
 }

@@ -29,7 +29,7 @@ template <std::size_t N> std::string Pick(const std::array<const char*, N>& name
 
 const char* OnOff(bool on) { return on ? "On" : "Off"; }
 
-void TunerLines(Lines& out, const LNBSetting& t, int tuner, int productList) {
+void TunerLines(Lines& out, const LNBSetting& t, int tuner, const policy::ProductKind& product) {
     const bool numbered = tuner > 0;
     auto line = [&](const char* plain, const char* withTuner, auto value) {
         out.push_back(numbered ? Format(withTuner, tuner, value) : Format(plain, value));
@@ -39,7 +39,7 @@ void TunerLines(Lines& out, const LNBSetting& t, int tuner, int productList) {
     line("Motor Pos : %d", "MotorPos(T%d) : %d", static_cast<int>(t.MotorPos));
     line("LNB Low : %s", "LNB Low(T%d) : %s", LNBLowName(t.LNBLowType).c_str());
     line("LNB High : %s", "LNB High(T%d) : %s", LNBHighName(t.LNBHighType).c_str());
-    line("C/Ku switch : %s", "C/Ku switch(T%d) : %s", CKuSwitchName(t.CKuSwitch, productList).c_str());
+    line("C/Ku switch : %s", "C/Ku switch(T%d) : %s", CKuSwitchName(t.CKuSwitch, product).c_str());
     line("DiSEqC Mode : %s", "DiSEqC Mode(T%d) : %s", DiSEqCName(t.DiSEqCMode).c_str());
     line("LNB Power : %s", "LNB Power(T%d) : %s", OnOff((t.Switches & 1) != 0));
     line("22KHz : %s", "22KHz(T%d) : %s", OnOff((t.Switches & 4) != 0));
@@ -65,10 +65,10 @@ std::string LNBHighName(int index) {
     return Pick(kNames, index);
 }
 
-std::string CKuSwitchName(int index, int productList) {
+std::string CKuSwitchName(int index, const policy::ProductKind& product) {
     static constexpr std::array<const char*, 3> kExtended = {"None", "0V / 12V", "Tone Burst"};
     static constexpr std::array<const char*, 2> kPlain = {"None", "Tone Burst"};
-    return productList == 7 || productList == 8 ? Pick(kExtended, index) : Pick(kPlain, index);
+    return product.VoltageBandSwitch() ? Pick(kExtended, index) : Pick(kPlain, index);
 }
 
 std::string DiSEqCName(int index) {
@@ -85,32 +85,32 @@ std::string ToneBurstName(int switches) {
     }
 }
 
-Lines SatelliteLines(const Satellite_Info_Tag& sat, int productType, int productList) {
+Lines SatelliteLines(const Satellite_Info_Tag& sat, const policy::ProductKind& product) {
     Lines out;
     out.push_back(Format("Name : %s (ID : %d)", Text(sat.Name).c_str(), static_cast<int>(sat.SatID)));
     if (sat.Degree < 1801)
         out.push_back(Format("Degree : %3.1fE", sat.Degree / 10.0));
     else
         out.push_back(Format("Degree : %3.1fW", (3600 - sat.Degree) / 10.0));
-    if ((productType & 8) != 0) {
-        TunerLines(out, sat.Tuner[0], 1, productList);
-        TunerLines(out, sat.Tuner[1], 2, productList);
+    if (product.TwoTuners()) {
+        TunerLines(out, sat.Tuner[0], 1, product);
+        TunerLines(out, sat.Tuner[1], 2, product);
     } else {
-        TunerLines(out, sat.Tuner[0], 0, productList);
+        TunerLines(out, sat.Tuner[0], 0, product);
     }
     return out;
 }
 
-Lines TransponderLines(const Transponder_Info_Tag& tp, int productList) {
+Lines TransponderLines(const Transponder_Info_Tag& tp, const policy::ProductKind& product) {
     Lines out;
     out.push_back(Format("Frequency   \t: %d MHz", static_cast<int>(tp.Frequency)));
     out.push_back(Format("Symbol Rate \t: %d Ks/s", static_cast<int>(tp.SymbolRate)));
     out.push_back(Format("TS ID       \t: %d", static_cast<int>(tp.TSID)));
     out.push_back(Format("Drift       \t: %d", static_cast<int>(tp.Drift)));
     out.push_back(Format("Polarity    \t: %s", (tp.PolFEC & 1) != 0 ? "Horizontal" : "Vertical"));
-    out.push_back(Format("FEC         \t: %s", editing::FECText(tp, productList).c_str()));
+    out.push_back(Format("FEC         \t: %s", editing::FECText(tp, product).c_str()));
     out.push_back(Format("Signal      \t: %d", static_cast<int>(tp.Signal)));
-    if (productList == 7 || productList == 8) {
+    if (product.ExtendedTransponders()) {
         out.push_back(Format("Transmission      \t: %s    \t\tModulation      \t: %s",
                              (tp.TxMode & 15) != 0 ? "DVB-S2" : "DVB-S", tp.Modulation != 0 ? "8PSK" : "QPSK"));
         static constexpr std::array<const char*, 3> kPilot = {"Auto", "Off", "On"};
@@ -134,15 +134,15 @@ Lines MuxLines(const Transponder_Info_Tag& tp) {
     };
 }
 
-Lines ChannelLines(const Channel_Info_Tag& ch, int productType) {
+Lines ChannelLines(const Channel_Info_Tag& ch, const policy::ProductKind& product) {
     char cas[1024] = {};
     GetCASName(ch.CAS, ",", cas);
     std::string tuner;
-    if ((productType & 3) == 3) {
+    if (product.Combination()) {
         char name[kNameBufferSize] = {};
         GetTunerName(ch.SatID == 1 ? 18 : 17, name);
         tuner = Format("Tuner\t: %s", name);
-    } else if ((productType & 6) == 0) {
+    } else if (!product.TerrestrialOrCable()) {
         char name[kNameBufferSize] = {};
         GetTunerName(ch.Tuner, name);
         tuner = Format("Tuner\t: %s", name);

@@ -12,8 +12,8 @@ namespace qpui {
 
 using namespace chanforge;
 
-CDlgCHAddUpdate::CDlgCHAddUpdate(QWidget* parent, int productType)
-    : CChannelEditorBase(parent, productType < 0 ? GetProductType() : productType) {}
+CDlgCHAddUpdate::CDlgCHAddUpdate(QWidget* parent, policy::ProductKind product)
+    : CChannelEditorBase(parent, product) {}
 
 void CDlgCHAddUpdate::AddSatList(const Satellite_Info_Tag* satellite) {
     if (satellite != nullptr)

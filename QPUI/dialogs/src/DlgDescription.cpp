@@ -27,9 +27,8 @@ template <class T> std::optional<T> CopyOf(const T* record) {
 
 } // namespace
 
-CDlgDescription::CDlgDescription(QWidget* parent, int productType, int productList)
-    : QDialog(parent), productType_(productType < 0 ? GetProductType() : productType),
-      productList_(productList < 0 ? GetProductList() : productList) {
+CDlgDescription::CDlgDescription(QWidget* parent, policy::ProductKind product)
+    : QDialog(parent), product_(product) {
     setWindowTitle(QStringLiteral("Description"));
     resize(520, 380);
     auto* layout = new QVBoxLayout(this);
@@ -60,11 +59,11 @@ void CDlgDescription::Prepare() {
     }
     QString channelText;
     if (channel_) {
-        channelText = Join(ChannelLines(*channel_, productType_));
+        channelText = Join(ChannelLines(*channel_, product_));
         if (provider_)
             channelText += "\n\n" + Join(ProviderLines(*provider_));
     }
-    const bool terrestrialSide = (productType_ & 3) == 3 && satellite_ && satellite_->SatID == 1;
+    const bool terrestrialSide = product_.Combination() && satellite_ && satellite_->SatID == 1;
     if (terrestrialSide) {
         if (transponder_)
             AddPage(QStringLiteral("Mux"), Join(MuxLines(*transponder_)));
@@ -72,9 +71,9 @@ void CDlgDescription::Prepare() {
             AddPage(QStringLiteral("Mux"), QString());
     } else {
         if (satellite_)
-            AddPage(QStringLiteral("Satellite"), Join(SatelliteLines(*satellite_, productType_, productList_)));
+            AddPage(QStringLiteral("Satellite"), Join(SatelliteLines(*satellite_, product_)));
         if (transponder_)
-            AddPage(QStringLiteral("Transponder"), Join(TransponderLines(*transponder_, productList_)));
+            AddPage(QStringLiteral("Transponder"), Join(TransponderLines(*transponder_, product_)));
     }
     if (channel_)
         AddPage(QStringLiteral("Channel"), channelText);

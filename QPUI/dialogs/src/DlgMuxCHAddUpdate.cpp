@@ -24,8 +24,8 @@ QString MuxEntry(const SMux_Info_Tag& mux) {
 
 } // namespace
 
-CDlgMuxCHAddUpdate::CDlgMuxCHAddUpdate(QWidget* parent, int productType)
-    : CChannelEditorBase(parent, productType < 0 ? GetProductType() : productType) {}
+CDlgMuxCHAddUpdate::CDlgMuxCHAddUpdate(QWidget* parent, policy::ProductKind product)
+    : CChannelEditorBase(parent, product) {}
 
 void CDlgMuxCHAddUpdate::AddMuxList(const SMux_Info_Tag* mux) {
     if (mux != nullptr)
@@ -55,11 +55,10 @@ void CDlgMuxCHAddUpdate::BuildDelivery(QFormLayout* form) {
 
 void CDlgMuxCHAddUpdate::PrepareDelivery() {
     mux_->clear();
-    const int nibble = productType_ & 0xF;
-    if (nibble == 4) {
+    if (product_.CableTunerOnly()) {
         for (int id : cableIds_)
             mux_->addItem(QString::asprintf("[ %3d ]", id), static_cast<unsigned>(id));
-    } else if (nibble == 2) {
+    } else if (product_.TerrestrialTunerOnly()) {
         for (const SMux_Info_Tag& mux : muxes_)
             mux_->addItem(MuxEntry(mux), static_cast<unsigned>(mux.TPID));
     } else {

@@ -21,8 +21,9 @@ bool CDlgRecvDataFromSTB::StartTransfer(const TransferLine& line, const std::str
 
 CDlgRecvDataFromSTBEx::CDlgRecvDataFromSTBEx(QWidget* parent) : CDlgRecvDataFromSTB(false, parent) {}
 
-std::unique_ptr<CDlgRecvDataFromSTB> MakeReceiveDialog(int productList, QWidget* parent) {
-    if (productList >= 7 && productList <= 10)
+std::unique_ptr<CDlgRecvDataFromSTB> MakeReceiveDialog(const policy::ProductKind& product,
+                                                      QWidget* parent) {
+    if (product.St7100Platform())
         return std::make_unique<CDlgRecvDataFromSTBEx>(parent);
     return std::make_unique<CDlgRecvDataFromSTB>(parent);
 }

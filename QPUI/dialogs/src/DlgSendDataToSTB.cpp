@@ -8,7 +8,7 @@ namespace qpui {
 
 CDlgSendDataToSTB::CDlgSendDataToSTB(QWidget* parent)
     : CTransferDialog(QStringLiteral("Send data to STB"), parent),
-      transfer_(std::make_unique<CSendTransfer>(FamilyForProductList(GetProductList()))) {
+      transfer_(std::make_unique<CSendTransfer>(FamilyFor(policy::ProductKind::Current()))) {
     Attach(*transfer_);
 }
 

@@ -104,7 +104,7 @@ QWidget* CSatelliteEditor::BuildTuner(Tuner& t) {
     form->setContentsMargins(0, 0, 0, 0);
     const int ckuEntries = product_.VoltageBandSwitch() ? 3 : 2;
     t.ckuSwitch = Combo("ckuSwitch",
-                        Names(ckuEntries, [&](int i) { return CKuSwitchName(i, product_.list); }));
+                        Names(ckuEntries, [&](int i) { return CKuSwitchName(i, product_); }));
     t.lnbHigh = Combo("lnbHigh", Names(kLNBHighEntries, LNBHighName));
     t.highFrequency = Edit("highFrequency");
     t.lnbLow = new QComboBox;

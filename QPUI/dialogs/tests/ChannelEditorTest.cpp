@@ -65,7 +65,7 @@ class ChannelEditorTest : public ::testing::Test {
 TEST_F(ChannelEditorTest, NameLengthLimitComesFromThePolicy) {
     for (auto [length, accepted] : {std::pair{15, true}, {16, false}}) {
         test::MessageRecorder messages;
-        CDlgCHAddUpdate dlg(nullptr, 1);
+        CDlgCHAddUpdate dlg(nullptr, {3, 1});
         Fill(dlg);
         dlg.SetChannelMode(true);
         dlg.Prepare();
@@ -80,7 +80,7 @@ TEST_F(ChannelEditorTest, NameLengthLimitComesFromThePolicy) {
 }
 
 TEST_F(ChannelEditorTest, NewChannelTakesPresetAndMode) {
-    CDlgCHAddUpdate dlg(nullptr, 1);
+    CDlgCHAddUpdate dlg(nullptr, {3, 1});
     Fill(dlg);
     Channel_Info_Tag preset{};
     preset.SatID = 3;
@@ -108,7 +108,7 @@ TEST_F(ChannelEditorTest, NewChannelTakesPresetAndMode) {
 }
 
 TEST_F(ChannelEditorTest, ExistingRadioChannelKeepsItsOtherBits) {
-    CDlgCHAddUpdate dlg(nullptr, 9);
+    CDlgCHAddUpdate dlg(nullptr, {3, 9});
     Fill(dlg);
     Channel_Info_Tag ch{};
     ch.RowID = 4;
@@ -134,7 +134,7 @@ TEST_F(ChannelEditorTest, ExistingRadioChannelKeepsItsOtherBits) {
 }
 
 TEST_F(ChannelEditorTest, EmptyListsStoreTheErrorValue) {
-    CDlgCHAddUpdate dlg(nullptr, 1);
+    CDlgCHAddUpdate dlg(nullptr, {3, 1});
     dlg.Prepare();
     Child<QLineEdit>(dlg, "name")->setText("X");
     dlg.accept();
@@ -144,7 +144,7 @@ TEST_F(ChannelEditorTest, EmptyListsStoreTheErrorValue) {
 }
 
 TEST_F(ChannelEditorTest, CableEditorListsEachIdOnceAndStoresSatelliteOne) {
-    CDlgMuxCHAddUpdate dlg(nullptr, 4);
+    CDlgMuxCHAddUpdate dlg(nullptr, {6, 4});
     for (int id : {5, 7, 5})
         dlg.AddMuxList(id);
     Channel_Info_Tag ch{};

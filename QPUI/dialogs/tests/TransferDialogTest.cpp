@@ -139,7 +139,7 @@ void TransferDialogTest::receiveReplacesTheFileAndCompleteCloses() {
     test::StbSimProcess sim(receiver + QStringList{"--model", model, "--serve", served, "--sessions", "1"});
     QVERIFY(!sim.Path().isEmpty());
 
-    const auto dialog = MakeReceiveDialog(preset.productList);
+    const auto dialog = MakeReceiveDialog(preset.Kind());
     QCOMPARE(qobject_cast<CDlgRecvDataFromSTBEx*>(dialog.get()) != nullptr, extended);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Receive data from STB"));
     dialog->Initialize(target.toStdString());

@@ -12,8 +12,8 @@
 
 namespace qpui {
 
-ParserFamily FamilyForProductList(int productList) {
-    return productList >= 7 && productList <= 10 ? ParserFamily::St : ParserFamily::Qvr;
+ParserFamily FamilyFor(const policy::ProductKind& product) {
+    return product.St7100Platform() ? ParserFamily::St : ParserFamily::Qvr;
 }
 
 CTransfer::CTransfer(ParserFamily family, QObject* parent) : QObject(parent), m_family(family) {

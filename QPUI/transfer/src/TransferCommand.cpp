@@ -96,7 +96,7 @@ int RunSend(const SendOptions& options) {
     const PolicyScope policy(options.line.preset);
     const auto line = LineFrom(options.line);
     if (!line) return 2;
-    CSendTransfer transfer(FamilyForProductList(GetProductList()));
+    CSendTransfer transfer(FamilyFor(policy::ProductKind::Current()));
     const bool started = transfer.Start({*line, options.file});
     return RunToEnd(transfer, started);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chanforge/Records.h"
+#include "policy/ProductKind.h"
 
 #include <QDialog>
 
@@ -33,7 +34,7 @@ class CChannelEditorBase : public QDialog {
     void accept() override;
 
   protected:
-    CChannelEditorBase(QWidget* parent, int productType);
+    CChannelEditorBase(QWidget* parent, policy::ProductKind product);
 
     /// Adds the delivery rows to the form and fills them for the current channel.
     virtual void BuildDelivery(QFormLayout* form) = 0;
@@ -49,7 +50,7 @@ class CChannelEditorBase : public QDialog {
     static void SelectById(QComboBox* combo, unsigned id);
 
     chanforge::Channel_Info_Tag channel_{};
-    int productType_;
+    policy::ProductKind product_;
 
   private:
     void BuildCommon();

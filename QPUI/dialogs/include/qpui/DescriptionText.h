@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chanforge/Records.h"
+#include "policy/ProductKind.h"
 
 #include <string>
 #include <vector>
@@ -11,17 +12,17 @@ namespace qpui {
 using Lines = std::vector<std::string>;
 
 /// Satellite page: name and degree, then the tuner lines (twice on two-tuner products).
-Lines SatelliteLines(const chanforge::Satellite_Info_Tag& sat, int productType, int productList);
-Lines TransponderLines(const chanforge::Transponder_Info_Tag& tp, int productList);
+Lines SatelliteLines(const chanforge::Satellite_Info_Tag& sat, const policy::ProductKind& product);
+Lines TransponderLines(const chanforge::Transponder_Info_Tag& tp, const policy::ProductKind& product);
 /// A transponder row read as a terrestrial multiplex.
 Lines MuxLines(const chanforge::Transponder_Info_Tag& tp);
-Lines ChannelLines(const chanforge::Channel_Info_Tag& ch, int productType);
+Lines ChannelLines(const chanforge::Channel_Info_Tag& ch, const policy::ProductKind& product);
 Lines ProviderLines(const chanforge::Broadcast_Info_Tag& provider);
 
 /// Names the satellite editors and the description share.
 std::string LNBLowName(int type);
 std::string LNBHighName(int index);
-std::string CKuSwitchName(int index, int productList);
+std::string CKuSwitchName(int index, const policy::ProductKind& product);
 std::string DiSEqCName(int index);
 std::string ToneBurstName(int switches);
 

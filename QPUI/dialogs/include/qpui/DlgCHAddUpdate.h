@@ -8,8 +8,8 @@ namespace qpui {
 class CDlgCHAddUpdate : public CChannelEditorBase {
     Q_OBJECT
   public:
-    /// productType: the policy's product type (read from the policy when negative).
-    explicit CDlgCHAddUpdate(QWidget* parent = nullptr, int productType = -1);
+    explicit CDlgCHAddUpdate(QWidget* parent = nullptr,
+                             policy::ProductKind product = policy::ProductKind::Current());
 
     void AddSatList(const chanforge::Satellite_Info_Tag* satellite);
     void AddTPList(const chanforge::Transponder_Info_Tag* transponder);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chanforge/Records.h"
+#include "policy/ProductKind.h"
 
 #include <QDialog>
 
@@ -14,7 +15,8 @@ namespace qpui {
 class CDlgDescription : public QDialog {
     Q_OBJECT
   public:
-    explicit CDlgDescription(QWidget* parent = nullptr, int productType = -1, int productList = -1);
+    explicit CDlgDescription(QWidget* parent = nullptr,
+                             policy::ProductKind product = policy::ProductKind::Current());
 
     // Each copies the record; null means none.
     void SetSatelliteInfo(const chanforge::Satellite_Info_Tag* satellite);
@@ -33,8 +35,7 @@ class CDlgDescription : public QDialog {
   private:
     void AddPage(const QString& title, const QString& text);
 
-    int productType_;
-    int productList_;
+    policy::ProductKind product_;
     std::optional<chanforge::Satellite_Info_Tag> satellite_;
     std::optional<chanforge::Transponder_Info_Tag> transponder_;
     std::optional<chanforge::Broadcast_Info_Tag> provider_;

@@ -8,7 +8,8 @@ namespace qpui {
 class CDlgMuxCHAddUpdate : public CChannelEditorBase {
     Q_OBJECT
   public:
-    explicit CDlgMuxCHAddUpdate(QWidget* parent = nullptr, int productType = -1);
+    explicit CDlgMuxCHAddUpdate(QWidget* parent = nullptr,
+                                policy::ProductKind product = policy::ProductKind::Current());
 
     void AddMuxList(const chanforge::SMux_Info_Tag* mux);
     /// A terrestrial multiplex kept in the transponder table (combination products).

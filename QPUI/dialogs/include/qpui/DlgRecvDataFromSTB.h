@@ -2,6 +2,7 @@
 // when the receive completes. The dialog ends accepted only after a complete receive.
 #pragma once
 
+#include "policy/ProductKind.h"
 #include "qpui/TransferDialog.h"
 
 #include <memory>
@@ -34,6 +35,7 @@ class CDlgRecvDataFromSTBEx : public CDlgRecvDataFromSTB {
 };
 
 /// The receive dialog for a product list: the extended one for lists 7 to 10.
-std::unique_ptr<CDlgRecvDataFromSTB> MakeReceiveDialog(int productList, QWidget* parent = nullptr);
+std::unique_ptr<CDlgRecvDataFromSTB> MakeReceiveDialog(const policy::ProductKind& product,
+                                                      QWidget* parent = nullptr);
 
 } // namespace qpui

@@ -3,6 +3,7 @@
 // command line show what it emits; they never talk to the port or the parser themselves.
 #pragma once
 
+#include "policy/ProductKind.h"
 #include "qparser/CommParser.h"
 #include "qpui/SerialSettings.h"
 #include "serlink/SerialComm.h"
@@ -18,8 +19,8 @@
 namespace qpui {
 
 enum class ParserFamily { Qvr, St };
-/// The family whose send conversation a product list speaks: ST7100 for lists 7 to 10.
-ParserFamily FamilyForProductList(int productList);
+/// The family whose send conversation a product speaks.
+ParserFamily FamilyFor(const policy::ProductKind& product);
 
 struct TransferLine {
     std::string port; ///< device path, platform port name or "COM<n>"

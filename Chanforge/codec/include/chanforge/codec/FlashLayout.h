@@ -3,6 +3,8 @@
 // reads settings, so tests, tools and the command line can hand it any model's layout.
 #pragma once
 
+#include "policy/ProductKind.h"
+
 #include <cstdint>
 #include <string>
 
@@ -19,8 +21,7 @@ struct BlockSpan {
 };
 
 struct FlashLayout {
-    int productList = 0;
-    int productType = 0;
+    policy::ProductKind product; ///< what the model can do: ask it, never its bits
     std::uint32_t sectorSize = 4096;
     bool bigEndian = false;
     BlockSpan mmi;
@@ -36,10 +37,6 @@ struct FlashLayout {
     static FlashLayout FromPolicy();
     /// The layout a preset writes; values a preset leaves out take their stored defaults.
     static FlashLayout FromPreset(const policy::ProductPreset& preset);
-
-    bool HasType(int bit) const { return (productType & bit) != 0; }
-    bool IsCombined() const; ///< list 10 with cable: one block of cable, provider, channel slots
-    bool IsTerrestrialOnly() const; ///< the transponder block holds multiplex sectors
 
     /// Empty when the codec can work with the layout, else why not (settings are untrusted too).
     std::string Problem() const;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chanforge/Records.h"
+#include "policy/ProductKind.h"
 
 #include <cstdint>
 
@@ -19,9 +20,9 @@ struct TransponderMux {
     std::uint8_t TPID = 0;
 };
 
-/// True when a transponder row holds a multiplex on a product of this type.
-inline bool HoldsMux(const Transponder_Info_Tag& tp, int productType) {
-    return (productType & 2) != 0 && tp.SatID == 1;
+/// True when a transponder row holds a multiplex on this product.
+inline bool HoldsMux(const Transponder_Info_Tag& tp, const policy::ProductKind& product) {
+    return product.Terrestrial() && tp.SatID == 1;
 }
 
 TransponderMux ReadTransponderMux(const Transponder_Info_Tag& tp);

@@ -13,14 +13,15 @@
 #include <string>
 #include <vector>
 
-namespace chanforge::codec {
+namespace chanforge::document {
+
+using codec::FlashLayout;
+using codec::HeaderState;
 
 inline constexpr const char* kHeaderQuestion = "Cannot read file header. Continue?";
 inline constexpr const char* kOpenFailedMessage = "Cannot open or invalid version file";
 inline constexpr const char* kSaveFailedMessage = "Cannot save channel file";
 inline constexpr const char* kUploadEmptyMessage = "Upload data is empty or invalid";
-inline constexpr const char* kWorkbookMissingMessage =
-    "Excel workbooks are not supported by this build";
 
 enum class DocStatus {
     Ok,
@@ -28,7 +29,6 @@ enum class DocStatus {
     SaveFailed,         ///< nothing was written; an existing target is untouched
     UploadEmpty,        ///< no channels or no favourite groups to send
     WorkFileFailed,     ///< the work file could not be created or written
-    WorkbookUnavailable,
     WorkbookFailed,
 };
 
@@ -75,8 +75,9 @@ class Document {
     /// Save to file: a workbook export, else the work file with the tables written into it, as a
     /// version file (checksum at offset 61) when the last header loaded carried one.
     DocResult SaveToFile(const std::string& path);
-    /// Takes a received image: decoded first, then renamed over the work file and the tables
-    /// replaced. On failure the received file stays where it is and nothing else changes.
+    /// Takes a received image: decoded first, then it becomes the work file, the tables are
+    /// replaced and the received file is removed. On failure the received file stays where it
+    /// is and nothing else changes.
     DocResult AdoptReceivedImage(const std::string& received);
     /// Writes the tables into the work file as a channel file, ready to be sent.
     DocResult PrepareSend();
@@ -87,8 +88,7 @@ class Document {
     DocResult OpenChannelFile(const std::string& path);
     DocResult OpenWorkbook(const std::string& path);
     DocResult SaveWorkbook(const std::string& path);
-    DocResult Adopt(std::vector<std::uint8_t> work, HeaderState header,
-                    const std::function<bool(const std::vector<std::uint8_t>&)>& keepWorkFile);
+    DocResult Adopt(const std::vector<std::uint8_t>& work, HeaderState header);
 
     LayoutSource layout_;
     tabstore::CQoDB db_;
@@ -101,4 +101,4 @@ class Document {
 /// Writes an empty database for the layout: erased flash with blank blocks, as a channel file.
 DocResult WriteBlankImage(const FlashLayout& layout, const std::string& path);
 
-} // namespace chanforge::codec
+} // namespace chanforge::document

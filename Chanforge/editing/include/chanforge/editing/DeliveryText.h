@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chanforge/Records.h"
+#include "policy/ProductKind.h"
 
 #include <cstdint>
 #include <string>
@@ -31,6 +32,6 @@ std::string QamText(int code);
 /// Digits grouped by thousands ("12,345").
 std::string Grouped(unsigned value);
 /// The FEC name of a transponder; transmission system and modulation count on lists 7 and 8.
-std::string FECText(const Transponder_Info_Tag& tp, int productList);
+std::string FECText(const Transponder_Info_Tag& tp, const policy::ProductKind& product);
 
 } // namespace chanforge::editing

@@ -1,6 +1,6 @@
 // The compound file container of an .xls workbook: a small file system of streams in one file.
 //
-// Both sides work on memory images; reading the file and replacing it safely is FileIO.h.
+// Both sides work on memory images; utils::ReadWholeFile and utils::ReplaceFile do the file.
 // The reader treats every image as hostile: sector ids, chains, sizes and the directory tree are
 // checked, memory stays proportional to the image and every walk is bounded.
 #pragma once
@@ -15,13 +15,9 @@ namespace xls {
 
 enum class CfbResult {
     Ok,
-    CannotOpen,      ///< the file could not be read
-    NotRegularFile,  ///< a FIFO, device or folder: refused before it is opened
     NotCompoundFile, ///< the signature is missing
     Corrupt,         ///< a table, chain or directory entry is inconsistent or out of range
     NoSuchStream,
-    CannotWrite,     ///< the file could not be written; an existing file is unchanged
-    TooLarge,        ///< beyond what the container can hold or what we accept to read
 };
 
 /// Streams of this size and above live in regular sectors; smaller ones in the mini stream.
