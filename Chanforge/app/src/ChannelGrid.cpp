@@ -1,5 +1,7 @@
 #include "ChannelGrid.h"
 
+#include "ColumnFit.h"
+
 #include "chanforge/editing/ChannelColumns.h"
 
 #include <QApplication>
@@ -46,6 +48,7 @@ CChannelGrid::CChannelGrid(CEditContext& context, ChannelKind kind, bool& sortDe
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CChannelGrid::HeaderClicked);
     // A model reset gives the header its default section sizes back.
     connect(&model_, &QAbstractItemModel::modelReset, this, &CChannelGrid::SetUpColumns);
+    connect(&context, &CEditContext::ColumnsChanged, this, &CChannelGrid::SetUpColumns);
     SetUpColumns();
 }
 
@@ -53,16 +56,18 @@ void CChannelGrid::SetUpColumns() {
     QHeaderView* header = horizontalHeader();
     // A refill puts the rows back in table order, so no column is sorted any more.
     header->setSortIndicatorShown(false);
-    header->setSectionResizeMode(QHeaderView::Interactive);
     for (int column = 0; column < kChannelColumnCount; ++column)
         setColumnHidden(column, ChannelColumnHidden(column, context_.SimpleColumns(), context_.Product()));
-    resizeColumnsToContents();
+    FitColumnsToContents(*this, kColName);
     // Header symbols are 24 pixels wide and need room beside the sort arrow.
     for (int column : {int(kColRowNumber), int(kColCAS), int(kColLocked), int(kColSkipped)})
         setColumnWidth(column, std::max(columnWidth(column), 34));
-    // The name takes the spare width; the other columns keep what their contents need and a
-    // scroll bar reaches them in a narrow window.
-    header->setSectionResizeMode(kColName, QHeaderView::Stretch);
+    FillWithColumn(*this, kColName);
+}
+
+void CChannelGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    FillWithColumn(*this, kColName);
 }
 
 void CChannelGrid::SetFilter(const ChannelFilter& filter) {

@@ -1,5 +1,7 @@
 #include "EditContext.h"
 
+#include "policy/Policy.h"
+
 namespace chanforge::app {
 
 CEditContext::CEditContext(document::Document& document, editing::Product product, bool simpleColumns,
@@ -7,5 +9,13 @@ CEditContext::CEditContext(document::Document& document, editing::Product produc
     : QObject(parent), document_(document), product_(product), simpleColumns_(simpleColumns) {}
 
 void CEditContext::AfterEdit() { emit Changed(); }
+
+void CEditContext::SetSimpleColumns(bool simple) {
+    if (simple == simpleColumns_)
+        return;
+    simpleColumns_ = simple;
+    SetGridColumn(simple ? 0 : 1);
+    emit ColumnsChanged();
+}
 
 } // namespace chanforge::app

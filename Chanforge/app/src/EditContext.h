@@ -24,6 +24,8 @@ class CEditContext : public QObject {
     document::Document& Document() { return document_; }
     editing::Product Product() const { return product_; }
     bool SimpleColumns() const { return simpleColumns_; }
+    /// Switches between Simple and Detail columns; the choice is kept for the next run.
+    void SetSimpleColumns(bool simple);
     editing::ChannelClipboard& Clipboard() { return clipboard_; }
     editing::CUndoStack& Undo() { return undo_; }
 
@@ -39,6 +41,8 @@ class CEditContext : public QObject {
   signals:
     /// The tables changed (an edit, undo or redo).
     void Changed();
+    /// Simple or Detail columns were chosen: every grid and list shows its columns anew.
+    void ColumnsChanged();
 
   private:
     void AfterEdit();

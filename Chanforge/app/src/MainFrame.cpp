@@ -3,7 +3,12 @@
 #include "ChannelGrid.h"
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
+#include "FileDialogs.h"
+#include "MainMenu.h"
 #include "RightView.h"
+#include "WindowMemory.h"
+#include "chanforge/TableAccess.h"
+#include "chanforge/editing/FilterText.h"
 #include "policy/Policy.h"
 #include "policy/Presets.h"
 #include "qpui/DlgConfiguration.h"
@@ -15,11 +20,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
-#include <QFileDialog>
+#include <QMessageBox>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QScreen>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 
@@ -60,15 +66,20 @@ CMainFrame::CMainFrame(document::Document& document, QWidget* parent)
         return qpui::AskYesNo(this, QString::fromLatin1(question.c_str()));
     });
     checks_ = new CCheckCommands(*this, document_);
+    actions_ = CreateMainActions(*this);
     BuildToolbar();
     BuildPanes();
+    BuildMenuBar(*this, actions_);
+    status_ = std::make_unique<CStatusLine>(*statusBar());
     ConnectRelay();
     setAcceptDrops(true);
-    resize(1024, 768);
-    if (const QScreen* screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    outer_->setSizes({512, 512});
-    inner_->setSizes({384, 384});
+    if (!CWindowMemory::RestoreLayout(*this, *outer_, *inner_)) {
+        resize(1024, 768);
+        if (const QScreen* screen = QApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+        outer_->setSizes({512, 512});
+        inner_->setSizes({384, 384});
+    }
     RefreshPanes();
     UpdateTitle();
 }
@@ -82,33 +93,22 @@ void CMainFrame::BuildToolbar() {
     bar->setIconSize(QSize(16, 16));
     // Where the window manager keeps title-bar clicks to itself, the toolbar takes the gestures.
     bar->installEventFilter(this);
-    auto add = [&](QStyle::StandardPixmap icon, const char* text, const char* tip, QKeySequence key, auto slot) {
-        QAction* action = bar->addAction(style()->standardIcon(icon), QString::fromLatin1(tip), this, slot);
-        action->setStatusTip(QString::fromLatin1(text));
-        action->setShortcut(key);
-        return action;
-    };
-    add(QStyle::SP_DialogOpenButton, "Open existing database", "Open file", QKeySequence(Qt::CTRL | Qt::Key_O), &CMainFrame::Open);
-    add(QStyle::SP_DialogSaveButton, "Save to file", "Save to file", QKeySequence(Qt::CTRL | Qt::Key_S), &CMainFrame::Save);
+    bar->setToolTip(QStringLiteral("Ctrl + double click: Configuration \u00B7 Shift + double click: Export C table"));
+    bar->addAction(actions_.open);
+    bar->addAction(actions_.save);
     bar->addSeparator();
-    add(QStyle::SP_ArrowDown, "Receive DB from STB", "Receive", QKeySequence(Qt::CTRL | Qt::Key_R), &CMainFrame::Receive);
+    bar->addAction(actions_.receive);
     bar->addSeparator();
     checks_->AddTo(*bar);
     bar->addSeparator();
-    add(QStyle::SP_BrowserReload, "Refresh all", "Refresh", QKeySequence(), &CMainFrame::RefreshAll);
+    bar->addAction(actions_.refresh);
     bar->addSeparator();
-    undo_ = add(QStyle::SP_ArrowBack, "Undo the last change", "Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), &CMainFrame::Undo);
-    redo_ = add(QStyle::SP_ArrowForward, "Redo the change undone last", "Redo", QKeySequence(Qt::CTRL | Qt::Key_Y), &CMainFrame::Redo);
+    bar->addAction(actions_.undo);
+    bar->addAction(actions_.redo);
     bar->addSeparator();
-    add(QStyle::SP_MessageBoxInformation, "Display program information, version number and copyright", "About",
-        QKeySequence(), &CMainFrame::About);
-    // Send has an accelerator but no button.
-    auto* send = new QAction(QStringLiteral("Send"), this);
-    send->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    connect(send, &QAction::triggered, this, &CMainFrame::Send);
-    addAction(send);
-    undo_->setEnabled(false);
-    redo_->setEnabled(false);
+    bar->addAction(actions_.about);
+    actions_.undo->setEnabled(false);
+    actions_.redo->setEnabled(false);
 }
 
 void CMainFrame::BuildPanes() {
@@ -155,12 +155,18 @@ void CMainFrame::ConnectRelay() {
     connect(leftBottom_, &CLeftBottomView::Dropped, this, &CMainFrame::ApplyDrop);
     connect(right_, &CRightView::Dropped, this, &CMainFrame::ApplyDrop);
     connect(context_, &CEditContext::Changed, this, &CMainFrame::TablesChanged);
+    // Every refill of a grid (a filter chosen, an edit, undo) changes what the status bar says.
+    for (CChannelGrid* grid : {&right_->TV(), &right_->Radio()})
+        connect(&grid->Model(), &QAbstractItemModel::modelReset, this, &CMainFrame::ShowStatus);
 }
 
 void CMainFrame::ApplyDrop(int targetCode, std::uint32_t key) {
     const int source = std::exchange(dragSource_, 0);
-    if (CChannelGrid* grid = right_->Grid(source))
+    if (CChannelGrid* grid = right_->Grid(source)) {
+        const std::size_t count = grid->SelectedKeys().size();
         grid->ApplyDrop(targetCode, key);
+        TellDrop(targetCode, key, count);
+    }
     if (source == kDragTransponder && targetCode == kDragSatellite) {
         leftTop_->Transponders().Commands()->MoveTransponders(key);
         leftTop_->ShowSatellite(key);
@@ -184,6 +190,53 @@ void CMainFrame::NetworkEdited(ListKind kind, ListEdit edit) {
     }
 }
 
+void CMainFrame::TellDrop(int targetCode, std::uint32_t key, std::size_t count) {
+    tabstore::CQoDB& db = context_->Store();
+    const Product product = context_->Product();
+    ChannelFilter target;
+    const char* done = "moved to";
+    switch (targetCode) {
+    case kDragSatellite: target = editing::ShowSatellite(db, key); break;
+    case kDragTransponder: target = editing::ShowTransponder(key); break;
+    case kDragMux: target = editing::ShowTerrestrialMux(key); break;
+    case kDragProvider: target = editing::ShowProvider(key, {}, product); done = "given to"; break;
+    case kDragFavorite: target = editing::ShowFavorite(key, {}, product); done = "added to"; break;
+    case kDragGenre: target = editing::ShowGenre(key, {}, product); done = "set to"; break;
+    default: return;
+    }
+    if (count == 0)
+        return;
+    status_->Tell(QStringLiteral("%1 %2 %3 %4")
+                      .arg(count)
+                      .arg(count == 1 ? QStringLiteral("channel") : QStringLiteral("channels"))
+                      .arg(QString::fromLatin1(done))
+                      .arg(QString::fromUtf8(FilterText(db, target, product).c_str())));
+}
+
+void CMainFrame::ShowStatus() {
+    if (status_ == nullptr || right_ == nullptr)
+        return;
+    tabstore::CQoDB& db = context_->Store();
+    status_->ShowFilter(QString::fromUtf8(FilterText(db, right_->TV().Filter(), context_->Product()).c_str()));
+    int tv = 0;
+    int radio = 0;
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        tv += IsTV(ch) ? 1 : 0;
+        radio += IsRadio(ch) ? 1 : 0;
+    });
+    status_->ShowCounts(right_->TV().Model().rowCount(), tv, right_->Radio().Model().rowCount(), radio);
+    const policy::ProductPreset* model = policy::StoredPreset();
+    status_->ShowDocument(fileName_, model != nullptr ? QString::fromLatin1(model->title.data(), static_cast<int>(model->title.size()))
+                                                     : QStringLiteral("Receiver model not set"));
+}
+
+void CMainFrame::Shortcuts() {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Keyboard shortcuts"),
+                    QString::fromLatin1(ShortcutsText()), QMessageBox::Ok, this);
+    box.setStyleSheet(QStringLiteral("QLabel { font-family: monospace; }"));
+    box.exec();
+}
+
 void CMainFrame::RefreshPanes() {
     leftTop_->Reload();
     leftBottom_->Reload();
@@ -191,10 +244,11 @@ void CMainFrame::RefreshPanes() {
 }
 
 void CMainFrame::TablesChanged() {
-    undo_->setEnabled(context_->Undo().CanUndo());
-    redo_->setEnabled(context_->Undo().CanRedo());
-    undo_->setToolTip(QStringLiteral("Undo %1").arg(QString::fromStdString(context_->Undo().UndoLabel())));
-    redo_->setToolTip(QStringLiteral("Redo %1").arg(QString::fromStdString(context_->Undo().RedoLabel())));
+    actions_.undo->setEnabled(context_->Undo().CanUndo());
+    actions_.redo->setEnabled(context_->Undo().CanRedo());
+    actions_.undo->setToolTip(QStringLiteral("Undo %1 (Ctrl+Z)").arg(QString::fromStdString(context_->Undo().UndoLabel())));
+    actions_.redo->setToolTip(QStringLiteral("Redo %1 (Ctrl+Y)").arg(QString::fromStdString(context_->Undo().RedoLabel())));
+    ShowStatus();
     UpdateTitle();
     checks_->TablesChanged();
 }
@@ -234,10 +288,14 @@ bool CMainFrame::MaybeSave() {
         return false;
     if (answer == QMessageBox::No)
         return true;
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Channel Data"), QStringLiteral("*.bin"),
-        QStringLiteral("Local file (*.bin);;Excel file (*.xls);;All Files(*.*)"));
+    const QString path = AskSaveChannelData();
     return !path.isEmpty() && SaveTo(path);
+}
+
+QString CMainFrame::AskSaveChannelData() {
+    return AskSavePath(this, QStringLiteral("Save Channel Data"),
+                       {QStringLiteral("Local file (*.bin)"), QStringLiteral("Excel file (*.xls)"),
+                        QStringLiteral("All Files(*.*)")});
 }
 
 void CMainFrame::TablesReplaced(const QString& name) {
@@ -264,6 +322,7 @@ bool CMainFrame::OpenPath(const QString& path) {
     }
     if (!Report(result))
         return false;
+    CWindowMemory::AddRecentFile(path);
     RefreshPanes();
     return true;
 }
@@ -279,6 +338,7 @@ bool CMainFrame::SaveTo(const QString& path) {
         return false;
     if (!document::IsWorkbookPath(QFile::encodeName(path).toStdString()))
         fileName_ = QFileInfo(path).fileName();
+    CWindowMemory::AddRecentFile(path);
     MarkSaved();
     return true;
 }
@@ -286,17 +346,15 @@ bool CMainFrame::SaveTo(const QString& path) {
 void CMainFrame::Open() {
     if (!MaybeSave())
         return;
-    const QStringList paths = QFileDialog::getOpenFileNames(
-        this, QStringLiteral("Load Channel Data"), QString(),
-        QStringLiteral("Binary file (*.bin);;Excel file (*.xls);;All Files(*.*)"));
-    if (!paths.isEmpty())
-        OpenPath(paths.front());
+    const QString path = AskOpenPath(this, QStringLiteral("Load Channel Data"),
+                                     {QStringLiteral("Binary file (*.bin)"), QStringLiteral("Excel file (*.xls)"),
+                                      QStringLiteral("All Files(*.*)")});
+    if (!path.isEmpty())
+        OpenPath(path);
 }
 
 void CMainFrame::Save() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Channel Data"), QStringLiteral("*.bin"),
-        QStringLiteral("Local file (*.bin);;Excel file (*.xls);;All Files(*.*)"));
+    const QString path = AskSaveChannelData();
     if (!path.isEmpty())
         SaveTo(path);
 }
@@ -367,9 +425,8 @@ void CMainFrame::Configuration() {
 }
 
 void CMainFrame::ExportDefaultTable() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Default Channel Data"),
-                                                      QStringLiteral("*.h"),
-                                                      QStringLiteral("Local file (*.h);;All Files(*.*)"));
+    const QString path = AskSavePath(this, QStringLiteral("Save Default Channel Data"),
+                                     {QStringLiteral("Local file (*.h)"), QStringLiteral("All Files(*.*)")});
     if (path.isEmpty())
         return;
     WaitCursor wait;
@@ -394,10 +451,12 @@ void CMainFrame::Redo() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (MaybeSave())
-        event->accept();
-    else
+    if (!MaybeSave()) {
         event->ignore();
+        return;
+    }
+    CWindowMemory::SaveLayout(*this, *outer_, *inner_);
+    event->accept();
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {

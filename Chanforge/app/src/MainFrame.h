@@ -6,8 +6,12 @@
 #include "CheckCommands.h"
 #include "EditContext.h"
 #include "ListCommands.h"
+#include "MainActions.h"
+#include "StatusLine.h"
 
 #include <QMainWindow>
+
+#include <memory>
 
 class QAction;
 class QSplitter;
@@ -49,6 +53,7 @@ class CMainFrame : public QMainWindow {
     void ExportDefaultTable();
     void Undo();
     void Redo();
+    void Shortcuts();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,6 +77,11 @@ class CMainFrame : public QMainWindow {
     void UpdateTitle();
     bool Report(const document::DocResult& result);
     void TitleBarDoubleClick(Qt::KeyboardModifiers modifiers);
+    QString AskSaveChannelData();
+    /// The status bar: the filter in words, the channels shown, the file and the model.
+    void ShowStatus();
+    /// Says in the status bar what a drop of count channels did.
+    void TellDrop(int targetCode, std::uint32_t key, std::size_t count);
 
     document::Document& document_;
     CEditContext* context_ = nullptr;
@@ -81,8 +91,8 @@ class CMainFrame : public QMainWindow {
     CCheckCommands* checks_ = nullptr;
     QSplitter* outer_ = nullptr;
     QSplitter* inner_ = nullptr;
-    QAction* undo_ = nullptr;
-    QAction* redo_ = nullptr;
+    MainActions actions_;
+    std::unique_ptr<CStatusLine> status_;
     int dragSource_ = 0;
     std::uint64_t savedState_ = 0;
     bool unsavedOutsideUndo_ = false;

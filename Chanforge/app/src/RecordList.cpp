@@ -1,6 +1,7 @@
 #include "RecordList.h"
 
 #include "ChannelGrid.h"
+#include "ColumnFit.h"
 #include "ListCommands.h"
 
 #include <QDragEnterEvent>
@@ -8,6 +9,9 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMimeData>
+
+#include <algorithm>
+#include <string_view>
 
 namespace chanforge::app {
 
@@ -173,19 +177,37 @@ CRecordList::CRecordList(CEditContext& context, ListKind kind, int dropCode, QWi
             emit RecordSelected(key);
     });
     connect(&model_, &QAbstractItemModel::modelReset, this, &CRecordList::SetUpColumns);
+    connect(&context, &CEditContext::ColumnsChanged, this, &CRecordList::SetUpColumns);
     SetUpColumns();
 }
 
 void CRecordList::SetUpColumns() {
-    const QFontMetrics metrics(font());
+    horizontalHeader()->setSortIndicatorShown(false); // a refill restores table order
     const auto columns = ListColumns(model_.Kind());
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        setColumnHidden(static_cast<int>(i), ListColumnHidden(model_.Kind(), static_cast<int>(i), context_.SimpleColumns()));
+    FitColumnsToContents(*this, NameColumn());
+    const QFontMetrics metrics(font());
     for (std::size_t i = 0; i < columns.size(); ++i) {
+        // The template keeps an empty list readable; contents and header may ask for more.
         const int column = static_cast<int>(i);
-        const int text = metrics.horizontalAdvance(QString::fromLatin1(columns[i].widthTemplate));
-        const int header = metrics.horizontalAdvance(QString::fromLatin1(columns[i].header)) + 16;
-        setColumnWidth(column, std::max(text + 5, std::max(header, column == 0 ? 36 : 0)));
-        setColumnHidden(column, ListColumnHidden(model_.Kind(), column, context_.SimpleColumns()));
+        const int text = metrics.horizontalAdvance(QString::fromLatin1(columns[i].widthTemplate)) + 5;
+        setColumnWidth(column, std::max({columnWidth(column), text, column == 0 ? 36 : 0}));
     }
+    FillWithColumn(*this, NameColumn());
+}
+
+int CRecordList::NameColumn() const {
+    const auto columns = ListColumns(model_.Kind());
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if (std::string_view(columns[i].header) == "Name")
+            return static_cast<int>(i);
+    return -1; // the transponder list has none: its spare width stays empty
+}
+
+void CRecordList::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    FillWithColumn(*this, NameColumn());
 }
 
 std::uint32_t CRecordList::SelectedKey() const {

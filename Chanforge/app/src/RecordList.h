@@ -83,6 +83,7 @@ class CRecordList : public QTableView {
     void DragStarted(int code);
 
   protected:
+    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -97,6 +98,8 @@ class CRecordList : public QTableView {
 
   private:
     void SetUpColumns();
+    /// The column that takes the spare width, -1 when the list has no name column.
+    int NameColumn() const;
     void HeaderClicked(int column);
 
     CEditContext& context_;

@@ -3,6 +3,7 @@
 #include "qpui/MessageBox.h"
 #include "widgetry/ColorStatic.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -43,6 +44,11 @@ CRightView::CRightView(CEditContext& context, QWidget* parent) : QWidget(parent)
     connect(show_, &QComboBox::currentIndexChanged, this, &CRightView::ApplyLayout);
 }
 
+    active_ = tv_;
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == tv_ || now == radio_)
+            active_ = static_cast<CChannelGrid*>(now);
+    });
 CChannelGrid* CRightView::Grid(int dragCode) {
     return dragCode == kDragTV ? tv_ : dragCode == kDragRadio ? radio_ : nullptr;
 }

@@ -15,6 +15,8 @@ class CRightView : public QWidget {
     explicit CRightView(CEditContext& context, QWidget* parent = nullptr);
 
     CChannelGrid& TV() { return *tv_; }
+    /// The grid that had the focus last (the TV grid before any had it): where menu commands go.
+    CChannelGrid& ActiveGrid() { return *active_; }
     CChannelGrid& Radio() { return *radio_; }
     CChannelGrid* Grid(int dragCode);
 
@@ -45,6 +47,7 @@ class CRightView : public QWidget {
     bool sortDescending_ = false;
     CChannelGrid* tv_ = nullptr;
     CChannelGrid* radio_ = nullptr;
+    CChannelGrid* active_ = nullptr;
     QComboBox* show_ = nullptr;
 };
 

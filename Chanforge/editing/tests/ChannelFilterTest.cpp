@@ -1,4 +1,5 @@
 #include "chanforge/editing/ChannelFilter.h"
+#include "chanforge/editing/FilterText.h"
 
 #include "TestDatabase.h"
 
@@ -142,6 +143,26 @@ TEST(ChannelFilter, FavouriteViewSortsByPositionOnlyWhereKept) {
     const ChannelFilter fav = ShowFavorite(0, ShowAll(), kCombinationFav32);
     EXPECT_EQ(Shown(db, ChannelKind::TV, fav, kCombinationFav32), (Names_{"Second", "Third", "First"}));
     EXPECT_EQ(Shown(db, ChannelKind::TV, fav, kSatelliteProduct), (Names_{"First", "Second", "Third"}));
+}
+
+TEST(FilterText, NamesWhatTheGridsShow) {
+    tabstore::CQoDB db;
+    AddSatellite(db, 2, "Astra 19.2E");
+    const std::uint32_t tp = AddTransponder(db, 2, 1, 11836);
+    GetRow<Transponder_Info_Tag>(db, kTransponderTable, tp)->PolFEC = 1;
+    AddProvider(db, 4, "ARD");
+    AddFavorite(db, "News");
+    const std::pair<ChannelFilter, std::string> rows[] = {
+        {ShowAll(), "All channels"},
+        {ShowSatellite(db, 1), "Satellite Astra 19.2E"},
+        {ShowTransponder(tp), "Satellite Astra 19.2E \xC2\xB7 transponder 11,836 H"},
+        {ShowTransponder(99), "Transponder"},
+        {ShowProvider(1, ShowAll(), kSatelliteProduct), "Provider ARD"},
+        {ShowFavorite(0, ShowAll(), kSatelliteProduct), "Favourite group News"},
+    };
+    for (const auto& [filter, text] : rows)
+        EXPECT_EQ(FilterText(db, filter, kSatelliteProduct), text);
+    EXPECT_EQ(FilterText(db, ShowTerrestrialMux(23), kTerrestrialProduct), "Multiplex, RF channel 23");
 }
 
 } // namespace

@@ -1,0 +1,46 @@
+#include "FileDialogs.h"
+
+#include "WindowMemory.h"
+
+#include <QFileDialog>
+#include <QRegularExpression>
+
+namespace chanforge::app {
+
+QString ExtensionOfFilter(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+namespace {
+
+QString Ask(QWidget* parent, const QString& title, const QStringList& filters, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, title, CWindowMemory::LastFolder());
+    dialog.setObjectName(QStringLiteral("fileDialog"));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    // The same dialog on every desktop, which the window tests can drive.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(ExtensionOfFilter(filters.value(0)));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& filter) { dialog.setDefaultSuffix(ExtensionOfFilter(filter)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().front();
+    CWindowMemory::SetLastFolderOf(path);
+    return path;
+}
+
+} // namespace
+
+QString AskSavePath(QWidget* parent, const QString& title, const QStringList& filters) {
+    return Ask(parent, title, filters, QFileDialog::AcceptSave);
+}
+
+QString AskOpenPath(QWidget* parent, const QString& title, const QStringList& filters) {
+    return Ask(parent, title, filters, QFileDialog::AcceptOpen);
+}
+
+} // namespace chanforge::app

@@ -1,0 +1,250 @@
+// The menu bar as a new user meets it: every item reaches its command; channel numbers sort by
+// value; a search that finds nothing says so; a file saved under a name typed without extension
+// gets ".bin". With CHANFORGE_SCREENSHOTS set it leaves pictures at two window sizes, both
+// column modes and two models.
+#include "ChannelGrid.h"
+#include "CheckCommands.h"
+#include "LeftTopView.h"
+#include "MainFrame.h"
+#include "RightView.h"
+#include "SampleData.h"
+#include "WindowDriver.h"
+
+#include "chanforge/TableAccess.h"
+#include "chanforge/editing/ChannelColumns.h"
+#include "policy/Policy.h"
+#include "qpui/MessageBox.h"
+
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace chanforge;
+using namespace chanforge::app;
+using namespace chanforge::app::test;
+
+namespace {
+
+/// "File/Save to file" → that item of the menu bar.
+QAction* Item(QMenuBar* bar, const QString& path) {
+    const QStringList parts = path.split(QLatin1Char('/'));
+    const QMenu* menu = nullptr;
+    for (QAction* top : bar->actions())
+        if (top->text().remove(QLatin1Char('&')) == parts[0])
+            menu = top->menu();
+    for (int i = 1; menu != nullptr && i < parts.size(); ++i) {
+        QAction* action = MenuItem(menu, parts[i]);
+        if (i + 1 == parts.size())
+            return action;
+        menu = action != nullptr ? action->menu() : nullptr;
+    }
+    return nullptr;
+}
+
+/// Triggers the item; any dialog it opens is cancelled. Returns that dialog's title, empty
+/// when none opened.
+QString TriggerAndCancel(QMenuBar* bar, const QString& path) {
+    QAction* action = Item(bar, path);
+    if (action == nullptr || !action->isEnabled())
+        return QStringLiteral("<no enabled item %1>").arg(path);
+    QString title;
+    WhenModal([&title](QWidget* dialog) {
+        if (dialog == nullptr)
+            return;
+        title = dialog->windowTitle();
+        QMetaObject::invokeMethod(dialog, "reject");
+    });
+    action->trigger();
+    QCoreApplication::processEvents();
+    return title;
+}
+
+QStringList Column(CChannelGrid& grid, int column) {
+    QStringList out;
+    for (int row = 0; row < grid.Model().rowCount(); ++row)
+        out << grid.Model().index(row, column).data().toString();
+    return out;
+}
+
+} // namespace
+
+class MenuBarTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void cleanupTestCase() { qpui::SetMessageHandler(previous_); }
+    void everyMenuItemReachesItsCommand();
+    void numbersSortByValueAndSearchSaysWhenNothingMatches();
+    void nameTypedWithoutExtensionGetsBin();
+    void screenshots();
+
+  private:
+    std::unique_ptr<CMainFrame> Open(const char* preset, int channels = 20, int gridColumn = 0);
+
+    QTemporaryDir dir_;
+    std::unique_ptr<document::Document> document_;
+    QStringList messages_;
+    qpui::MessageHandler previous_;
+};
+
+void MenuBarTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
+        messages_ << text;
+        return QMessageBox::No;
+    });
+}
+
+std::unique_ptr<CMainFrame> MenuBarTest::Open(const char* preset, int channels, int gridColumn) {
+    const QString sample = dir_.filePath(QStringLiteral("menu-%1.bin").arg(preset));
+    if (WriteSampleFile(preset, gridColumn, sample.toStdString(), channels) < 0)
+        return nullptr;
+    document_ = std::make_unique<document::Document>();
+    auto frame = std::make_unique<CMainFrame>(*document_);
+    frame->show();
+    return frame->OpenPath(sample) ? std::move(frame) : nullptr;
+}
+
+void MenuBarTest::everyMenuItemReachesItsCommand() {
+    auto frame = Open("D");
+    QVERIFY(frame);
+    QMenuBar* bar = frame->menuBar();
+    tabstore::CQoDB& db = document_->Store();
+    CChannelGrid& tv = frame->Right().TV();
+
+    // Items that open a dialog, named by the dialog's title.
+    const std::pair<const char*, const char*> dialogs[] = {
+        {"File/Open", "Load Channel Data"},        {"File/Save to file", "Save Channel Data"},
+        {"File/Export C table", "Save Default Channel Data"}, {"Edit/New channel", "Channel"},
+        {"Edit/Search", "Search..."},              {"Records/New satellite", "Satellite"},
+        {"Records/New transponder", "Transponder"}, {"Records/New provider", "New"},
+        {"Receiver/Receive", "Receive data from STB"}, {"Receiver/Configuration", "Configuration"},
+        {"Help/Keyboard shortcuts", "Keyboard shortcuts"}, {"Help/About", "About Chanforge"},
+    };
+    for (const auto& [path, title] : dialogs)
+        QCOMPARE(TriggerAndCancel(bar, QString::fromLatin1(path)), QString::fromLatin1(title));
+
+    // File/Open Recent lists the file just opened.
+    QMenu* recent = Item(bar, QStringLiteral("File/Open Recent"))->menu();
+    emit recent->aboutToShow();
+    QVERIFY(MenuItem(recent, QStringLiteral("menu-D.bin")) != nullptr);
+
+    // Edit items act on the grid that had the focus.
+    tv.setFocus();
+    tv.Select({tv.Model().KeyAt(0)});
+    QCOMPARE(TriggerAndCancel(bar, QStringLiteral("Edit/Update channel")), QStringLiteral("Channel"));
+    TriggerAndCancel(bar, QStringLiteral("Edit/Select/All"));
+    QCOMPARE(tv.SelectedKeys().size(), static_cast<std::size_t>(tv.Model().rowCount()));
+    TriggerAndCancel(bar, QStringLiteral("Edit/Select/Invert"));
+    QVERIFY(tv.SelectedKeys().empty());
+    tv.Select({tv.Model().KeyAt(2)});
+    TriggerAndCancel(bar, QStringLiteral("Edit/Copy"));
+    QVERIFY(!frame->Context().Clipboard().Empty());
+    const std::uint32_t third = tv.Model().KeyAt(2);
+    tv.setCurrentIndex(tv.Model().index(0, editing::kColName));
+    tv.Select({tv.Model().KeyAt(0)});
+    TriggerAndCancel(bar, QStringLiteral("Edit/Move here"));
+    QCOMPARE(GetRow<Channel_Info_Tag>(db, kChannelTable, third)->ProgramNum, 1);
+    const std::uint32_t channels = db.Size(kChannelTable);
+    TriggerAndCancel(bar, QStringLiteral("Edit/Copy"));
+    TriggerAndCancel(bar, QStringLiteral("Edit/Paste"));
+    QCOMPARE(db.Size(kChannelTable), channels + 1);
+    TriggerAndCancel(bar, QStringLiteral("Edit/Undo"));
+    QCOMPARE(db.Size(kChannelTable), channels);
+    TriggerAndCancel(bar, QStringLiteral("Edit/Redo"));
+    QCOMPARE(db.Size(kChannelTable), channels + 1);
+    messages_.clear();
+    tv.Select({tv.Model().KeyAt(0)});
+    TriggerAndCancel(bar, QStringLiteral("Edit/Delete"));
+    QCOMPARE(messages_, QStringList{QStringLiteral("Would you like to delete selected item?")});
+    for (const auto& [item, bit] : {std::pair{"Edit/Select/Locked", attr::kLocked}, {"Edit/Select/CAS", attr::kScrambled}}) {
+        tv.selectAll();
+        TriggerAndCancel(bar, QString::fromLatin1(item));
+        const editing::RowIds chosen = tv.SelectedKeys();
+        for (std::uint32_t key : tv.Model().Rows()) {
+            const bool selected = std::find(chosen.begin(), chosen.end(), key) != chosen.end();
+            QCOMPARE(selected, (GetRow<Channel_Info_Tag>(db, kChannelTable, key)->Attributes & bit) != 0);
+        }
+    }
+
+    // View: the column mode switches the id columns; Refresh shows every channel again.
+    const bool simple = tv.isColumnHidden(editing::kColSatID);
+    TriggerAndCancel(bar, QStringLiteral("View/Simple columns"));
+    QCOMPARE(tv.isColumnHidden(editing::kColSatID), !simple);
+    QCOMPARE(GetGridColumn(), simple ? 1 : 0);
+    frame->Right().ShowGenre(3);
+    TriggerAndCancel(bar, QStringLiteral("View/Refresh"));
+    QCOMPARE(tv.Filter().mode, editing::FilterMode::All);
+
+    // Receiver: Check shows the findings panel; Verify after send is a setting.
+    TriggerAndCancel(bar, QStringLiteral("Receiver/Check"));
+    QVERIFY(frame->Checks().Dock().isVisible());
+    QAction* verify = Item(bar, QStringLiteral("Receiver/Verify after send"));
+    QVERIFY(verify && verify->isCheckable());
+    messages_.clear();
+    QVERIFY(!TriggerAndCancel(bar, QStringLiteral("Receiver/Send")).isEmpty() || !messages_.isEmpty());
+
+    // File/Quit closes the window (unsaved changes are asked about first; the answer is No).
+    TriggerAndCancel(bar, QStringLiteral("File/Quit"));
+    QVERIFY(!frame->isVisible());
+}
+
+void MenuBarTest::numbersSortByValueAndSearchSaysWhenNothingMatches() {
+    auto frame = Open("D", 12);
+    QVERIFY(frame);
+    CChannelGrid& tv = frame->Right().TV();
+    tv.horizontalHeader()->sectionClicked(editing::kColNumber); // first click: descending
+    tv.horizontalHeader()->sectionClicked(editing::kColNumber);
+    QStringList numbers = Column(tv, editing::kColNumber);
+    QCOMPARE(numbers.mid(0, 3), (QStringList{"1", "2", "3"}));
+    QCOMPARE(numbers.mid(9, 3), (QStringList{"10", "11", "12"}));
+    messages_.clear();
+    frame->Right().SearchBoth(QStringLiteral("No Such Channel"));
+    QCOMPARE(messages_, QStringList{QStringLiteral("No channel named \"No Such Channel\"")});
+}
+
+void MenuBarTest::nameTypedWithoutExtensionGetsBin() {
+    auto frame = Open("D", 5);
+    QVERIFY(frame);
+    const QString typed = dir_.filePath(QStringLiteral("typed-without-extension"));
+    WhenModal([typed](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        QVERIFY(files);
+        auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(typed);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    Item(frame->menuBar(), QStringLiteral("File/Save to file"))->trigger();
+    QVERIFY(QFile::exists(typed + QStringLiteral(".bin")));
+    QVERIFY(!QFile::exists(typed));
+}
+
+void MenuBarTest::screenshots() {
+    const QByteArray where = qgetenv("CHANFORGE_SCREENSHOTS");
+    if (where.isEmpty())
+        QSKIP("set CHANFORGE_SCREENSHOTS to a directory to take screenshots");
+    for (const char* preset : {"D", "E"})
+        for (int gridColumn : {0, 1})
+            for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+                auto frame = Open(preset, 60, gridColumn);
+                QVERIFY(frame);
+                frame->resize(size);
+                QTest::qWait(50);
+                const QString name = QStringLiteral("/menu-%1-%2-%3x%4.png")
+                                         .arg(preset, gridColumn == 0 ? "simple" : "detail")
+                                         .arg(size.width())
+                                         .arg(size.height());
+                QVERIFY(frame->grab().save(QString::fromLocal8Bit(where) + name));
+            }
+}
+
+QTEST_MAIN(MenuBarTest)
+#include "MenuBarTest.moc"
