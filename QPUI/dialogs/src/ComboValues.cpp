@@ -1,16 +1,19 @@
 #include "qpui/ComboValues.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 #include <cstring>
+#include <string>
 
 namespace qpui {
 
 namespace {
 
+/// The entry as shown: its text translated when the table marked it for translation.
 QString TextOf(const _comboStrValue_& entry) {
-    return QString::fromLatin1(entry.text,
-                               static_cast<int>(strnlen(entry.text, sizeof entry.text)));
+    const std::string text(entry.text, strnlen(entry.text, sizeof entry.text));
+    return QCoreApplication::translate(kComboValuesContext, text.c_str());
 }
 
 } // namespace

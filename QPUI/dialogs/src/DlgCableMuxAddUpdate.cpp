@@ -27,7 +27,7 @@ constexpr std::uint8_t kInversionBits = 0x03;
 CDlgCableMuxAddUpdate::CDlgCableMuxAddUpdate(QWidget* parent,
                                              std::optional<editing::Product> product)
     : QDialog(parent), product_(product.value_or(editing::CurrentProduct())) {
-    setWindowTitle(QStringLiteral("Mux"));
+    setWindowTitle(tr("Mux"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     frequency_ = new QLineEdit;
@@ -37,9 +37,9 @@ CDlgCableMuxAddUpdate::CDlgCableMuxAddUpdate(QWidget* parent,
     constellation_ = new QComboBox;
     constellation_->setObjectName("constellation");
     FillComboValues(constellation_, kConstellations);
-    form->addRow(QStringLiteral("Frequency :"), frequency_);
-    form->addRow(QStringLiteral("Symbol Rate :"), symbolRate_);
-    form->addRow(QStringLiteral("Constellation :"), constellation_);
+    form->addRow(tr("Frequency :"), frequency_);
+    form->addRow(tr("Symbol Rate :"), symbolRate_);
+    form->addRow(tr("Constellation :"), constellation_);
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgCableMuxAddUpdate::accept);
@@ -73,11 +73,11 @@ int CDlgCableMuxAddUpdate::DoModal() {
 
 void CDlgCableMuxAddUpdate::accept() {
     const auto frequency =
-        ReadNumberEdit(this, frequency_, QStringLiteral("Frequency"), 0xFFFFFFFFu);
+        ReadNumberEdit(this, frequency_, tr("Frequency"), 0xFFFFFFFFu);
     if (!frequency)
         return;
     const auto symbolRate =
-        ReadNumberEdit(this, symbolRate_, QStringLiteral("Symbol Rate"), 0xFFFF);
+        ReadNumberEdit(this, symbolRate_, tr("Symbol Rate"), 0xFFFF);
     if (!symbolRate)
         return;
     const std::uint32_t code = GetComboValue(constellation_, kConstellations);

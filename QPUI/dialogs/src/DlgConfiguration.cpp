@@ -14,21 +14,21 @@
 namespace qpui {
 
 CDlgConfiguration::CDlgConfiguration(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Configuration"));
+    setWindowTitle(tr("Configuration"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     product_ = new QComboBox;
     product_->setObjectName("product");
     for (const policy::ProductPreset& preset : policy::ConfigurablePresets())
         product_->addItem(QString::fromLatin1(preset.title.data(), static_cast<int>(preset.title.size())));
-    form->addRow(QStringLiteral("Product type :"), product_);
+    form->addRow(tr("Product type :"), product_);
     layout->addLayout(form);
 
-    auto* columns = new QGroupBox(QStringLiteral("Column list :"));
+    auto* columns = new QGroupBox(tr("Column list :"));
     auto* row = new QHBoxLayout(columns);
-    simple_ = new QRadioButton(QStringLiteral("Simple"));
+    simple_ = new QRadioButton(tr("Simple"));
     simple_->setObjectName("simple");
-    detail_ = new QRadioButton(QStringLiteral("Detail"));
+    detail_ = new QRadioButton(tr("Detail"));
     detail_->setObjectName("detail");
     row->addWidget(simple_);
     row->addWidget(detail_);

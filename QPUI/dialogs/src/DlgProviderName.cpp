@@ -6,8 +6,8 @@ namespace qpui {
 
 CDlgProviderName::CDlgProviderName(ProviderNameMode mode, QWidget* parent)
     : CDlgSearchName(parent) {
-    SetTitle(mode == ProviderNameMode::New ? QStringLiteral("New") : QStringLiteral("Update"));
-    if (auto* edit = findChild<QLineEdit*>(QStringLiteral("name")))
+    SetTitle(mode == ProviderNameMode::New ? tr("New") : tr("Update"));
+    if (auto* edit = findChild<QLineEdit*>(tr("name")))
         edit->setMaxLength(kMaxLength);
 }
 

@@ -8,12 +8,12 @@
 namespace qpui {
 
 CDlgSearchName::CDlgSearchName(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Search..."));
+    setWindowTitle(tr("Search..."));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     edit_ = new QLineEdit;
     edit_->setObjectName("name");
-    form->addRow(QStringLiteral("Name :"), edit_);
+    form->addRow(tr("Name :"), edit_);
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgSearchName::accept);

@@ -22,7 +22,8 @@ constexpr std::uint8_t kHorizontalBit = 0x01;
 constexpr std::uint8_t kFECMask = 0xF0;
 constexpr std::uint32_t kHorizontal = 2;
 
-const _comboStrValue_ kPolarities[] = {{"Vertical", 1}, {"Horizontal", 2}};
+const _comboStrValue_ kPolarities[] = {{QT_TRANSLATE_NOOP("ComboValues", "Vertical"), 1},
+                                       {QT_TRANSLATE_NOOP("ComboValues", "Horizontal"), 2}};
 
 QLineEdit* Edit(const char* objectName) {
     auto* edit = new QLineEdit;
@@ -47,7 +48,7 @@ _comboStrValue_ FECEntry(std::uint8_t system, std::uint8_t modulation, std::uint
 
 CDlgTPAddUpdate::CDlgTPAddUpdate(QWidget* parent, std::optional<editing::Product> product)
     : QDialog(parent), product_(product.value_or(editing::CurrentProduct())) {
-    setWindowTitle(QStringLiteral("Transponder"));
+    setWindowTitle(tr("Transponder"));
     auto* layout = new QVBoxLayout(this);
     form_ = new QFormLayout;
     satellite_ = Combo("satellite");
@@ -58,20 +59,20 @@ CDlgTPAddUpdate::CDlgTPAddUpdate(QWidget* parent, std::optional<editing::Product
     polarity_ = Combo("polarity");
     FillComboValues(polarity_, kPolarities);
     fec_ = Combo("fec");
-    form_->addRow(QStringLiteral("Satellite :"), satellite_);
-    form_->addRow(QStringLiteral("Frequency :"), frequency_);
-    form_->addRow(QStringLiteral("Symbol Rate :"), symbolRate_);
-    form_->addRow(QStringLiteral("TS ID :"), tsid_);
-    form_->addRow(QStringLiteral("Drift :"), drift_);
-    form_->addRow(QStringLiteral("Polarity :"), polarity_);
-    form_->addRow(QStringLiteral("FEC :"), fec_);
+    form_->addRow(tr("Satellite :"), satellite_);
+    form_->addRow(tr("Frequency :"), frequency_);
+    form_->addRow(tr("Symbol Rate :"), symbolRate_);
+    form_->addRow(tr("TS ID :"), tsid_);
+    form_->addRow(tr("Drift :"), drift_);
+    form_->addRow(tr("Polarity :"), polarity_);
+    form_->addRow(tr("FEC :"), fec_);
     if (product_.ExtendedTransponders()) {
         transmission_ = Combo("transmission");
         transmission_->addItems({QStringLiteral("DVB-S"), QStringLiteral("DVB-S2")});
         modulation_ = Combo("modulation");
         modulation_->addItems({QStringLiteral("QPSK"), QStringLiteral("8PSK")});
-        form_->addRow(QStringLiteral("Transmission :"), transmission_);
-        form_->addRow(QStringLiteral("Modulation :"), modulation_);
+        form_->addRow(tr("Transmission :"), transmission_);
+        form_->addRow(tr("Modulation :"), modulation_);
         connect(transmission_, &QComboBox::currentIndexChanged, this,
                 &CDlgTPAddUpdate::OnSystemChanged);
         connect(modulation_, &QComboBox::currentIndexChanged, this,
@@ -159,16 +160,16 @@ int CDlgTPAddUpdate::DoModal() {
 }
 
 void CDlgTPAddUpdate::accept() {
-    const auto frequency = ReadNumberEdit(this, frequency_, QStringLiteral("Frequency"), kWord);
+    const auto frequency = ReadNumberEdit(this, frequency_, tr("Frequency"), kWord);
     if (!frequency)
         return;
-    const auto symbolRate = ReadNumberEdit(this, symbolRate_, QStringLiteral("Symbol Rate"), kWord);
+    const auto symbolRate = ReadNumberEdit(this, symbolRate_, tr("Symbol Rate"), kWord);
     if (!symbolRate)
         return;
-    const auto tsid = ReadNumberEdit(this, tsid_, QStringLiteral("TS ID"), kWord);
+    const auto tsid = ReadNumberEdit(this, tsid_, tr("TS ID"), kWord);
     if (!tsid)
         return;
-    const auto drift = ReadNumberEdit(this, drift_, QStringLiteral("Drift"), kWord);
+    const auto drift = ReadNumberEdit(this, drift_, tr("Drift"), kWord);
     if (!drift)
         return;
     Transponder_Info_Tag tp = transponder_;

@@ -2,6 +2,7 @@
 
 #include "qpui/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace qpui {
@@ -41,7 +42,8 @@ Leading ParseLeading(const QString& text) {
 }
 
 void TellRange(QWidget* parent, const QString& field, const QString& low, const QString& high) {
-    ShowError(parent, QStringLiteral("%1 must be a number from %2 to %3.").arg(field, low, high));
+    ShowError(parent, QCoreApplication::translate("qpui::NumberEdits", "%1 must be a number from %2 to %3.")
+                          .arg(field, low, high));
 }
 
 } // namespace
@@ -60,7 +62,7 @@ std::optional<std::uint16_t> ReadDegreeEdit(QWidget* parent, const QLineEdit* ed
     const Leading n = ParseLeading(edit->text());
     const std::uint64_t tenths = n.whole * 10 + static_cast<unsigned>(n.tenth);
     if (n.negative || tenths > kMaxTenths) {
-        TellRange(parent, QStringLiteral("Degree"), QStringLiteral("0.0"), QStringLiteral("180.0"));
+        TellRange(parent, QCoreApplication::translate("qpui::NumberEdits", "Degree"), QStringLiteral("0.0"), QStringLiteral("180.0"));
         return std::nullopt;
     }
     return static_cast<std::uint16_t>(tenths);

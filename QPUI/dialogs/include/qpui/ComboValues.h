@@ -9,6 +9,10 @@ class QComboBox;
 
 namespace qpui {
 
+/// Translation context of the table texts; mark a text with QT_TRANSLATE_NOOP("ComboValues", ...)
+/// and the drop-down shows its translation.
+inline constexpr char kComboValuesContext[] = "ComboValues";
+
 struct _comboStrValue_ {
     char text[128];
     std::uint32_t value;

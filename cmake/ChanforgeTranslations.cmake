@@ -1,0 +1,48 @@
+# The translation catalogue: lupdate over the sources of the window and the dialogs, so a
+# translator always starts from the texts the program shows today.
+
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+
+set(translated_targets chanforge ChanforgeApp QPUI Widgetry)
+set(translated_sources)
+set(ts_includes)
+foreach(target IN LISTS translated_targets)
+  # lupdate follows the includes to learn each class's namespace, which is part of its context.
+  get_target_property(includes ${target} INCLUDE_DIRECTORIES)
+  foreach(include IN LISTS includes)
+    if(include AND NOT include MATCHES "\\$<")
+      list(APPEND ts_includes -I${include})
+    endif()
+  endforeach()
+  get_target_property(files ${target} SOURCES)
+  get_target_property(dir ${target} SOURCE_DIR)
+  foreach(file IN LISTS files)
+    if(file MATCHES "\\.(cpp|h)$")
+      cmake_path(ABSOLUTE_PATH file BASE_DIRECTORY ${dir} NORMALIZE)
+      list(APPEND translated_sources ${file})
+    endif()
+  endforeach()
+endforeach()
+
+set(CHANFORGE_TS ${CMAKE_BINARY_DIR}/translations/chanforge.ts)
+set(ts_sources_list ${CMAKE_BINARY_DIR}/translations/sources.lst)
+string(REPLACE ";" "\n" ts_lines "${translated_sources}")
+file(CONFIGURE OUTPUT ${ts_sources_list} CONTENT "${ts_lines}\n")
+add_custom_command(
+  OUTPUT ${CHANFORGE_TS}
+  COMMAND Qt6::lupdate -silent -no-obsolete -locations relative -source-language en ${ts_includes}
+          @${ts_sources_list} -ts ${CHANFORGE_TS}
+  DEPENDS ${translated_sources} ${ts_sources_list}
+  COMMENT "Collecting the texts to translate")
+add_custom_target(chanforge-translations ALL DEPENDS ${CHANFORGE_TS})
+
+if(CHANFORGE_BUILD_TESTS)
+  # Texts must sit under their class's full name, the context tr() looks them up by at run time.
+  set(check_catalogue [=[
+for entry in "chanforge::app::CRightView|TV channels" "qpui::CDlgConfiguration|Product type :"; do
+  context=${entry%%|*}; text=${entry#*|}
+  sed -n "/<name>$context<\/name>/,/<\/context>/p" "$1" | grep -qF "<source>$text</source>" ||
+    { echo "catalogue lacks \"$text\" in $context"; exit 1; }
+done]=])
+  add_test(NAME TranslationCatalogueTest COMMAND sh -c "${check_catalogue}" sh ${CHANFORGE_TS})
+endif()
