@@ -17,6 +17,8 @@ CLeftBottomView::CLeftBottomView(CEditContext& context, QWidget* parent) : QWidg
     favoriteTitle->SetStripHeight(20);
     providers_ = new CRecordList(context, editing::ListKind::Provider, kDragProvider);
     tree_ = new CFAVTreeCtrl(context);
+    providers_->setAccessibleName(tr("Providers"));
+    tree_->setAccessibleName(tr("Favourites"));
     layout->addWidget(providerTitle, 0, 0);
     layout->addWidget(favoriteTitle, 0, 1);
     layout->addWidget(providers_, 1, 0);

@@ -38,6 +38,10 @@ CLeftTopView::CLeftTopView(CEditContext& context, QWidget* parent) : QWidget(par
     transponders_ = new CRecordList(context, ListKind::Transponder, kDragTransponder);
     muxes_ = new CRecordList(context, ListKind::TerrestrialMux, kDragMux);
     cables_ = new CRecordList(context, ListKind::CableMux, 0);
+    satellites_->setAccessibleName(tr("Satellites"));
+    transponders_->setAccessibleName(tr("Transponders"));
+    muxes_->setAccessibleName(tr("Multiplexes"));
+    cables_->setAccessibleName(tr("Cable multiplexes"));
     satelliteSide_ = new QSplitter(Qt::Vertical);
     satelliteSide_->addWidget(satellites_);
     satelliteSide_->addWidget(transponders_);

@@ -32,6 +32,8 @@ CRightView::CRightView(CEditContext& context, QWidget* parent) : QWidget(parent)
     grids->setSpacing(4);
     tv_ = new CChannelGrid(context, ChannelKind::TV, sortDescending_);
     radio_ = new CChannelGrid(context, ChannelKind::Radio, sortDescending_);
+    tv_->setAccessibleName(tr("TV channels"));
+    radio_->setAccessibleName(tr("Radio channels"));
     grids->addWidget(tv_);
     grids->addWidget(radio_);
     layout->addLayout(grids, 1);
