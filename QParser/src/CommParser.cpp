@@ -39,102 +39,102 @@ int QPResult_Tag::CommandCount() const {
 }
 
 CCommParser::CCommParser()
-    : m_blockSize(SaneBlockSize(GetBufMaxSize())),
-      m_startBlock(GetFlashStartBlock()),
-      m_flashBlockSize(SaneBlockSize(GetFlashBlockSize())),
-      m_checksumSize(GetBufChecksumSize() == 2 ? 2 : 1),
-      m_byteOrder(GetFlashByteOrder() != 0 ? 1 : 0),
-      m_file(std::make_unique<qparser::TransferFile>()) {}
+    : blockSize_(SaneBlockSize(GetBufMaxSize())),
+      startBlock_(GetFlashStartBlock()),
+      flashBlockSize_(SaneBlockSize(GetFlashBlockSize())),
+      checksumSize_(GetBufChecksumSize() == 2 ? 2 : 1),
+      byteOrder_(GetFlashByteOrder() != 0 ? 1 : 0),
+      file_(std::make_unique<qparser::TransferFile>()) {}
 
 CCommParser::~CCommParser() = default;
 
 int CCommParser::Initialize(const std::string& path, bool write) {
-    m_file->Close();
+    file_->Close();
     if (write) {
-        std::memset(m_info, 0, kInfoSize); // a received image starts with a blank info block
+        std::memset(info_, 0, kInfoSize); // a received image starts with a blank info block
         unsigned char header[kHeaderSize];
         std::memcpy(header, kMagic, 4);
         header[4] = kInfoSize;
         header[5] = 0;
-        std::memcpy(header + 6, m_info, kInfoSize);
-        if (!m_file->Create(path) || !m_file->Append(header, kHeaderSize)) {
-            m_file->Close();
+        std::memcpy(header + 6, info_, kInfoSize);
+        if (!file_->Create(path) || !file_->Append(header, kHeaderSize)) {
+            file_->Close();
             return 0;
         }
     } else {
         unsigned char header[6] = {};
-        if (!m_file->Open(path) || m_file->ReadAt(0, header, 6) != 6 ||
+        if (!file_->Open(path) || file_->ReadAt(0, header, 6) != 6 ||
             std::memcmp(header, kMagic, 4) != 0 || header[4] != kInfoSize || header[5] != 0 ||
-            m_file->ReadAt(6, m_info, kInfoSize) != kInfoSize) {
-            m_file->Close();
+            file_->ReadAt(6, info_, kInfoSize) != kInfoSize) {
+            file_->Close();
             return 0;
         }
     }
-    m_path = path;
-    m_receiving = write;
-    const std::int64_t length = m_file->Size();
-    m_payloadSize = static_cast<std::uint32_t>(
+    path_ = path;
+    receiving_ = write;
+    const std::int64_t length = file_->Size();
+    payloadSize_ = static_cast<std::uint32_t>(
         std::clamp<std::int64_t>(length - kHeaderSize, 0, 0xFFFFFFFFll));
-    m_sentBlockSums.assign(write ? 0 : UploadBlockCount(true), -1);
-    m_state = kStateIdle;
-    m_quiet = QuietWait::None;
-    m_reRequested = false;
-    m_storedBytes = 0;
-    m_failure.clear();
-    m_requestedBlock = -1;
+    sentBlockSums_.assign(write ? 0 : UploadBlockCount(true), -1);
+    state_ = kStateIdle;
+    quiet_ = QuietWait::None;
+    reRequested_ = false;
+    storedBytes_ = 0;
+    failure_.clear();
+    requestedBlock_ = -1;
     return 1;
 }
 
 void CCommParser::ResetBuffer() {
-    m_buffer.clear();
-    m_buffer.shrink_to_fit();
-    m_fill = 0;
-    m_receivedBytes = 0;
+    buffer_.clear();
+    buffer_.shrink_to_fit();
+    fill_ = 0;
+    receivedBytes_ = 0;
 }
 
 int CCommParser::GetProcessPercent() const {
     static constexpr int kFixed[18] = {0,   300, 500, 600, 800, -1,   9950, 0,  100,
                                        500, 0,   700, 900, -1,  9999, -1,   9950, 0};
     std::int64_t figure = 0;
-    switch (m_state) {
+    switch (state_) {
     case kStateBlocksArriving:
         figure = 900;
-        if (m_expectedBytes > 0 && m_receivedBytes > 0)
-            figure += m_receivedBytes * 9000 / m_expectedBytes;
+        if (expectedBytes_ > 0 && receivedBytes_ > 0)
+            figure += receivedBytes_ * 9000 / expectedBytes_;
         break;
     case kStateBlocksSending:
         figure = 900;
-        if (m_payloadSize > 0) figure += m_uploadOffset * 9000 / m_payloadSize;
+        if (payloadSize_ > 0) figure += uploadOffset_ * 9000 / payloadSize_;
         break;
     case kStateFlashWriting:
         if (const int blocks = UploadBlockCount(true); blocks > 0)
-            figure = static_cast<std::int64_t>(m_flashWritten) * 10000 / blocks;
+            figure = static_cast<std::int64_t>(flashWritten_) * 10000 / blocks;
         break;
     default:
-        figure = m_state < 18 ? kFixed[m_state] : 0;
+        figure = state_ < 18 ? kFixed[state_] : 0;
     }
     return static_cast<int>(std::clamp<std::int64_t>(figure, 0, 10000));
 }
 
 int CCommParser::GetBlocksDone() const {
-    if (!m_receiving)
-        return static_cast<int>(std::count_if(m_sentBlockSums.begin(), m_sentBlockSums.end(),
+    if (!receiving_)
+        return static_cast<int>(std::count_if(sentBlockSums_.begin(), sentBlockSums_.end(),
                                               [](std::int16_t sum) { return sum >= 0; }));
-    return static_cast<int>(m_storedBytes / m_blockSize);
+    return static_cast<int>(storedBytes_ / blockSize_);
 }
 
 int CCommParser::GetBlocksTotal() const {
-    if (!m_receiving) return static_cast<int>(m_sentBlockSums.size());
-    return static_cast<int>(m_expectedBytes / static_cast<std::uint32_t>(m_blockSize));
+    if (!receiving_) return static_cast<int>(sentBlockSums_.size());
+    return static_cast<int>(expectedBytes_ / static_cast<std::uint32_t>(blockSize_));
 }
 
 std::string_view CCommParser::GetVersionField(int slot) const {
     if (slot < 1 || slot > kVersionSlots) return {};
-    const char* text = m_version + SlotOffset(slot);
+    const char* text = version_ + SlotOffset(slot);
     return {text, strnlen(text, static_cast<std::size_t>(SlotSize(slot)))};
 }
 
-char* CCommParser::VersionSlot(int slot) { return m_version + SlotOffset(slot); }
+char* CCommParser::VersionSlot(int slot) { return version_ + SlotOffset(slot); }
 
 int CCommParser::GetParamNo(std::string_view line) {
     const auto colon = line.find(':');
@@ -170,39 +170,39 @@ int CCommParser::StoreVersionFields(char* text, const int* slotOfField, int coun
 // ---- buffer and line framing ----
 
 void CCommParser::EnsureBuffer() {
-    if (!m_buffer.empty()) return;
-    m_buffer.assign(static_cast<std::size_t>(Capacity()), 0);
-    m_fill = 0;
-    m_receivedBytes = 0;
+    if (!buffer_.empty()) return;
+    buffer_.assign(static_cast<std::size_t>(Capacity()), 0);
+    fill_ = 0;
+    receivedBytes_ = 0;
 }
 
 void CCommParser::ClearBuffer() {
-    std::fill(m_buffer.begin(), m_buffer.end(), 0);
-    m_fill = 0;
-    m_receivedBytes = 0;
+    std::fill(buffer_.begin(), buffer_.end(), 0);
+    fill_ = 0;
+    receivedBytes_ = 0;
 }
 
 void CCommParser::Append(const unsigned char* data, int length) {
-    std::memcpy(m_buffer.data() + m_fill, data, static_cast<std::size_t>(length));
-    m_fill += length;
-    m_receivedBytes += length;
+    std::memcpy(buffer_.data() + fill_, data, static_cast<std::size_t>(length));
+    fill_ += length;
+    receivedBytes_ += length;
 }
 
 void CCommParser::Consume(int length) {
-    length = std::min(length, m_fill);
-    std::memmove(m_buffer.data(), m_buffer.data() + length, static_cast<std::size_t>(m_fill - length));
-    std::fill(m_buffer.begin() + (m_fill - length), m_buffer.begin() + m_fill, 0);
-    m_fill -= length;
+    length = std::min(length, fill_);
+    std::memmove(buffer_.data(), buffer_.data() + length, static_cast<std::size_t>(fill_ - length));
+    std::fill(buffer_.begin() + (fill_ - length), buffer_.begin() + fill_, 0);
+    fill_ -= length;
 }
 
 std::string_view CCommParser::Buffered() const {
-    return {reinterpret_cast<const char*>(m_buffer.data()), static_cast<std::size_t>(m_fill)};
+    return {reinterpret_cast<const char*>(buffer_.data()), static_cast<std::size_t>(fill_)};
 }
 
 CCommParser::Line CCommParser::FirstLine() const {
     const std::string_view bytes = Buffered();
     const auto end = bytes.find_first_of("\r\n");
-    if (end == std::string_view::npos) return {bytes, false, m_fill};
+    if (end == std::string_view::npos) return {bytes, false, fill_};
     return {bytes.substr(0, end), true, static_cast<int>(end) + 1};
 }
 
@@ -214,13 +214,13 @@ QPResult_Tag CCommParser::RunDownloadStep(const unsigned char* data, int length,
                                           const Rule& rule,
                                           std::initializer_list<const char*> successWords) {
     QPResult_Tag result = RunStep(data, length, rule);
-    if (m_state != kStateLastBlockStored) return result;
+    if (state_ != kStateLastBlockStored) return result;
     const bool failed = result.resultCode == kQPFailure;
     result = QPResult_Tag{};
     if (failed) {
         result.resultCode = kQPFailure;
     } else {
-        m_state = kStateReceiveFinished;
+        state_ = kStateReceiveFinished;
         for (const char* word : successWords) result.AddCommand(word);
     }
     ClearBuffer();
@@ -231,44 +231,44 @@ QPResult_Tag CCommParser::RunStep(const unsigned char* data, int length, const R
     QPResult_Tag result;
     if (data == nullptr || length <= 0) return result;
     EnsureBuffer();
-    if (m_state == kStateBlocksArriving) {
+    if (state_ == kStateBlocksArriving) {
         GatherBlock(data, length, result);
         return result;
     }
     // A lone zero byte between lines is the line settling (a receiver switching on).
     if (length == 1 && data[0] == 0) return result;
     int offset = 0;
-    while (offset < length && m_state != kStateBlocksArriving && m_state != kStateLastBlockStored &&
-           m_state != kStateReceiveFinished && result.resultCode != kQPFailure) {
-        const int take = std::min(length - offset, Capacity() - m_fill);
+    while (offset < length && state_ != kStateBlocksArriving && state_ != kStateLastBlockStored &&
+           state_ != kStateReceiveFinished && result.resultCode != kQPFailure) {
+        const int take = std::min(length - offset, Capacity() - fill_);
         Append(data + offset, take);
         offset += take;
         ExamineLines(rule, result);
         // A line as long as the whole buffer is no message of either protocol.
-        if (m_fill == Capacity()) ClearBuffer();
+        if (fill_ == Capacity()) ClearBuffer();
     }
     return result;
 }
 
 void CCommParser::ExamineLines(const Rule& rule, QPResult_Tag& result) {
-    while (m_fill > 0) {
+    while (fill_ > 0) {
         int noise = 0;
-        while (noise < m_fill && IsLineNoise(m_buffer[static_cast<std::size_t>(noise)])) ++noise;
+        while (noise < fill_ && IsLineNoise(buffer_[static_cast<std::size_t>(noise)])) ++noise;
         Consume(noise);
-        if (m_fill == 0) break;
+        if (fill_ == 0) break;
         const int consumed = rule(result);
         if (consumed <= 0) break;
         Consume(consumed);
-        if (m_state == kStateBlocksArriving || m_state == kStateLastBlockStored) break;
+        if (state_ == kStateBlocksArriving || state_ == kStateLastBlockStored) break;
     }
 }
 
 // ---- receive side: blocks ----
 
 void CCommParser::BeginBlocks(int blockCount, QPResult_Tag& result) {
-    m_expectedBytes = static_cast<std::uint32_t>(blockCount) * static_cast<std::uint32_t>(m_blockSize);
-    m_blockCounter = 0;
-    m_storedBytes = 0;
+    expectedBytes_ = static_cast<std::uint32_t>(blockCount) * static_cast<std::uint32_t>(blockSize_);
+    blockCounter_ = 0;
+    storedBytes_ = 0;
     ClearBuffer();
     // Even an empty database fills blocks, so an announcement of none (or of more than the
     // model's flash holds) is a receiver fault, and taking it would replace the target with
@@ -279,26 +279,26 @@ void CCommParser::BeginBlocks(int blockCount, QPResult_Tag& result) {
                       blockCount == 0 ? "The receiver announced no data (%d blocks)"
                                       : "The receiver announced %d blocks, more than its flash holds",
                       blockCount);
-        m_failure = text;
+        failure_ = text;
         result.resultCode = kQPFailure;
         return;
     }
-    m_state = kStateBlocksArriving;
+    state_ = kStateBlocksArriving;
     AddNumbered(result, "REQUEST_1024DOWN:", 0, "\n");
 }
 
 void CCommParser::GatherBlock(const unsigned char* data, int length, QPResult_Tag& result) {
-    if (m_quiet != QuietWait::None) return; // dropped until the line is quiet
-    const int need = m_blockSize + m_checksumSize;
+    if (quiet_ != QuietWait::None) return; // dropped until the line is quiet
+    const int need = blockSize_ + checksumSize_;
     // Bytes beyond one block and its checksum are noise: a receiver sends nothing unasked.
-    const int take = std::min(length, need - m_fill);
+    const int take = std::min(length, need - fill_);
     Append(data, take);
-    m_receivedBytes = m_storedBytes + m_fill;
-    if (m_fill < need) return;
+    receivedBytes_ = storedBytes_ + fill_;
+    if (fill_ < need) return;
     if (!CheckSumCheck()) {
         ClearBuffer();
-        m_receivedBytes = m_storedBytes;
-        m_quiet = QuietWait::Resend;
+        receivedBytes_ = storedBytes_;
+        quiet_ = QuietWait::Resend;
         return;
     }
     StoreBlock(result);
@@ -306,35 +306,35 @@ void CCommParser::GatherBlock(const unsigned char* data, int length, QPResult_Ta
 
 bool CCommParser::CheckSumCheck() const {
     std::uint32_t sum = 0;
-    for (int i = 0; i < m_blockSize; ++i) sum += m_buffer[static_cast<std::size_t>(i)];
-    const auto* sent = m_buffer.data() + m_blockSize;
-    if (m_checksumSize == 2) return (sum & 0xFFFF) == static_cast<std::uint32_t>(sent[0] | sent[1] << 8);
+    for (int i = 0; i < blockSize_; ++i) sum += buffer_[static_cast<std::size_t>(i)];
+    const auto* sent = buffer_.data() + blockSize_;
+    if (checksumSize_ == 2) return (sum & 0xFFFF) == static_cast<std::uint32_t>(sent[0] | sent[1] << 8);
     return (sum & 0xFF) == sent[0];
 }
 
 void CCommParser::StoreBlock(QPResult_Tag& result) {
-    if (!m_file->Append(m_buffer.data(), m_blockSize)) {
+    if (!file_->Append(buffer_.data(), blockSize_)) {
         result.resultCode = kQPFailure;
         return;
     }
-    m_storedBytes += m_blockSize;
+    storedBytes_ += blockSize_;
     ClearBuffer();
-    m_receivedBytes = m_storedBytes;
-    if (m_storedBytes >= m_expectedBytes) {
+    receivedBytes_ = storedBytes_;
+    if (storedBytes_ >= expectedBytes_) {
         if (!FinishReceive()) result.resultCode = kQPFailure;
         return;
     }
     QPResult_Tag ack;
-    AddNumbered(ack, "1024DOWN_SUCCESS:", m_blockCounter, "\n");
-    ++m_blockCounter;
-    AddNumbered(ack, "REQUEST_1024DOWN:", m_blockCounter, "\n");
-    ack.nextBlock = m_blockCounter;
-    if (m_reRequested) {
+    AddNumbered(ack, "1024DOWN_SUCCESS:", blockCounter_, "\n");
+    ++blockCounter_;
+    AddNumbered(ack, "REQUEST_1024DOWN:", blockCounter_, "\n");
+    ack.nextBlock = blockCounter_;
+    if (reRequested_) {
         // The receiver may still answer the earlier request for this block: acknowledge only
         // once the line is quiet, so that late copy is not taken for the next block.
-        m_heldAck = ack;
-        m_quiet = QuietWait::ReleaseAck;
-        m_reRequested = false;
+        heldAck_ = ack;
+        quiet_ = QuietWait::ReleaseAck;
+        reRequested_ = false;
         return;
     }
     for (int i = 0; i < ack.CommandCount(); ++i) result.AddCommand(ack.commands[i], ack.commandLengths[i]);
@@ -342,30 +342,30 @@ void CCommParser::StoreBlock(QPResult_Tag& result) {
 }
 
 bool CCommParser::FinishReceive() {
-    const bool written = m_file->WriteAt(6, m_info, kInfoSize) && m_file->Commit();
-    m_state = kStateLastBlockStored;
+    const bool written = file_->WriteAt(6, info_, kInfoSize) && file_->Commit();
+    state_ = kStateLastBlockStored;
     return written;
 }
 
 QPResult_Tag CCommParser::OnQuietLine() {
-    if (m_quiet == QuietWait::Resend) return RequestBlockAgain();
+    if (quiet_ == QuietWait::Resend) return RequestBlockAgain();
     QPResult_Tag result;
-    if (m_quiet == QuietWait::ReleaseAck) result = m_heldAck;
-    m_quiet = QuietWait::None;
+    if (quiet_ == QuietWait::ReleaseAck) result = heldAck_;
+    quiet_ = QuietWait::None;
     return result;
 }
 
 QPResult_Tag CCommParser::RequestBlockAgain() {
-    if (m_quiet == QuietWait::ReleaseAck) return OnQuietLine();
+    if (quiet_ == QuietWait::ReleaseAck) return OnQuietLine();
     QPResult_Tag result;
-    if (m_state != kStateBlocksArriving) return result;
+    if (state_ != kStateBlocksArriving) return result;
     EnsureBuffer();
     ClearBuffer();
-    m_receivedBytes = m_storedBytes;
-    m_quiet = QuietWait::None;
-    m_reRequested = true;
-    AddNumbered(result, "REQUEST_1024DOWN:", m_blockCounter, "\n");
-    result.nextBlock = m_blockCounter;
+    receivedBytes_ = storedBytes_;
+    quiet_ = QuietWait::None;
+    reRequested_ = true;
+    AddNumbered(result, "REQUEST_1024DOWN:", blockCounter_, "\n");
+    result.nextBlock = blockCounter_;
     return result;
 }
 
@@ -387,7 +387,7 @@ int CCommParser::ImageBlockLimit() const {
     }
     GetFlashCHBlockInfo(&start, &count, &chunk, &extra);
     add(start, count, chunk);
-    const std::uint64_t size = static_cast<std::uint64_t>(m_blockSize);
+    const std::uint64_t size = static_cast<std::uint64_t>(blockSize_);
     const std::uint64_t blocks = (furthestStart + lengths + sector + size - 1) / size;
     return static_cast<int>(std::min<std::uint64_t>(blocks, 0x7FFFFFFF));
 }
@@ -395,8 +395,8 @@ int CCommParser::ImageBlockLimit() const {
 // ---- send side: blocks ----
 
 int CCommParser::UploadBlockCount(bool roundUp) const {
-    const std::uint32_t size = static_cast<std::uint32_t>(m_flashBlockSize);
-    return static_cast<int>(m_payloadSize / size + (roundUp && m_payloadSize % size != 0 ? 1 : 0));
+    const std::uint32_t size = static_cast<std::uint32_t>(flashBlockSize_);
+    return static_cast<int>(payloadSize_ / size + (roundUp && payloadSize_ % size != 0 ? 1 : 0));
 }
 
 bool CCommParser::AnswerBlockRequest(int k, int checksumBytes, QPResult_Tag& result) {
@@ -404,15 +404,15 @@ bool CCommParser::AnswerBlockRequest(int k, int checksumBytes, QPResult_Tag& res
     if (result.resultCode == kQPDataAndCommands ||
         result.CommandCount() + checksumBytes > kQPMaxCommands)
         return false;
-    m_requestedBlock = k;
-    m_uploadOffset = static_cast<std::int64_t>(k) * m_flashBlockSize + kHeaderSize;
-    std::vector<unsigned char> block(static_cast<std::size_t>(m_flashBlockSize), 0);
+    requestedBlock_ = k;
+    uploadOffset_ = static_cast<std::int64_t>(k) * flashBlockSize_ + kHeaderSize;
+    std::vector<unsigned char> block(static_cast<std::size_t>(flashBlockSize_), 0);
     // A short last block goes out at full size, zero-padded.
-    if (m_file->ReadAt(m_uploadOffset, block.data(), m_flashBlockSize) <= 0) block.clear();
+    if (file_->ReadAt(uploadOffset_, block.data(), flashBlockSize_) <= 0) block.clear();
     std::uint32_t sum = 0;
     for (unsigned char byte : block) sum += byte;
-    if (k >= 0 && k < static_cast<int>(m_sentBlockSums.size()))
-        m_sentBlockSums[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(sum & 0xFF);
+    if (k >= 0 && k < static_cast<int>(sentBlockSums_.size()))
+        sentBlockSums_[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(sum & 0xFF);
     result.data = std::move(block);
     if (checksumBytes == 1) {
         const unsigned char low = sum & 0xFF;
@@ -420,8 +420,8 @@ bool CCommParser::AnswerBlockRequest(int k, int checksumBytes, QPResult_Tag& res
     } else {
         const unsigned char low = sum & 0xFF;
         const unsigned char high = (sum >> 8) & 0xFF;
-        result.AddCommand(m_byteOrder != 0 ? &low : &high, 1);
-        result.AddCommand(m_byteOrder != 0 ? &high : &low, 1);
+        result.AddCommand(byteOrder_ != 0 ? &low : &high, 1);
+        result.AddCommand(byteOrder_ != 0 ? &high : &low, 1);
     }
     result.resultCode = kQPDataAndCommands;
     return true;
@@ -430,7 +430,7 @@ bool CCommParser::AnswerBlockRequest(int k, int checksumBytes, QPResult_Tag& res
 std::uint8_t CCommParser::TotalChecksum() const {
     // Each block counts once, however often the receiver asked for it.
     std::uint32_t total = 0;
-    for (std::int16_t sum : m_sentBlockSums)
+    for (std::int16_t sum : sentBlockSums_)
         if (sum >= 0) total += static_cast<std::uint32_t>(sum);
     return static_cast<std::uint8_t>(total & 0xFF);
 }

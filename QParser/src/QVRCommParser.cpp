@@ -45,8 +45,8 @@ int CQVRCommParser::DownloadRule(QPResult_Tag& result) {
     const Line line = FirstLine();
     const std::string_view text = line.text;
     if (line.complete && EndsWith(text, "PROMPT>")) {
-        if (m_state != kStatePromptSeen) {
-            m_state = kStatePromptSeen;
+        if (state_ != kStatePromptSeen) {
+            state_ = kStatePromptSeen;
             result.AddCommand("CHHOST\r\n");
         }
         return line.length;
@@ -54,12 +54,12 @@ int CQVRCommParser::DownloadRule(QPResult_Tag& result) {
     const std::string_view mark(reinterpret_cast<const char*>(kReadyMark), sizeof kReadyMark);
     if (BeginsWith(text, mark)) {
         if (!line.complete) return 0;
-        m_state = kStateVersionRequested;
+        state_ = kStateVersionRequested;
         result.AddCommand("REQUEST_VERSION:\r\n");
         return line.length;
     }
     if (const auto at = text.find("ack"); at != std::string_view::npos) {
-        m_state = kStateStartBlockRequested;
+        state_ = kStateStartBlockRequested;
         result.AddCommand("REQUEST_START_BLOCK\r");
         return static_cast<int>(at) + 3;
     }
@@ -69,7 +69,7 @@ int CQVRCommParser::DownloadRule(QPResult_Tag& result) {
         qparser::CopyVersionText(text, at + 16, version);
         if (ParsingRequestVersion(version) == 1) {
             SetProductVersion(version + std::strspn(version, ",\t\r\n"));
-            m_state = kStateStartBlockRequested;
+            state_ = kStateStartBlockRequested;
             result.AddCommand("REQUEST_START_BLOCK\r");
         }
         return line.length;
@@ -77,7 +77,7 @@ int CQVRCommParser::DownloadRule(QPResult_Tag& result) {
     const std::string_view bytes = Buffered();
     if (const int start = MatchMark(bytes, 'q', 'r'); start >= 0) {
         if (start == 0) return 0;
-        m_state = kStateBlockCountRequested;
+        state_ = kStateBlockCountRequested;
         result.AddCommand("REQUEST_BLOCK\r");
         return start;
     }
@@ -99,7 +99,7 @@ int CQVRCommParser::UploadRule(QPResult_Tag& result) {
     const Line line = FirstLine();
     const std::string_view text = line.text;
     if (BeginsWith(text, "DOWN_CONNECT")) {
-        m_state = kStateReceiverConnected;
+        state_ = kStateReceiverConnected;
         // Code 2 without a command: it only tells the caller to stop knocking.
         if (result.resultCode < kQPCommands) result.resultCode = kQPCommands;
         return 12;
@@ -109,32 +109,32 @@ int CQVRCommParser::UploadRule(QPResult_Tag& result) {
         char version[kVersionTextSize];
         qparser::CopyVersionText(text, at + 16, version);
         if (ParsingRequestVersion(version) == 1) {
-            m_state = kStateVersionAnswered;
+            state_ = kStateVersionAnswered;
             result.AddCommand("ack");
         }
         return line.length;
     }
     if (line.complete && EndsWith(text, "REQUEST_START_BLOCK")) {
         char reply[32];
-        std::snprintf(reply, sizeof reply, "q%4.4dr", m_startBlock);
-        m_state = kStateBlockCountRequested;
+        std::snprintf(reply, sizeof reply, "q%4.4dr", startBlock_);
+        state_ = kStateBlockCountRequested;
         result.AddCommand(reply);
         return line.length;
     }
     if (const auto at = text.find("REQUEST_BLOCK"); at != std::string_view::npos) {
         char reply[32];
         std::snprintf(reply, sizeof reply, "a%4.4db", UploadBlockCount(false));
-        m_state = kStateBlockCountSent;
-        m_flashWritten = 0;
+        state_ = kStateBlockCountSent;
+        flashWritten_ = 0;
         result.AddCommand(reply);
         return static_cast<int>(at) + 13;
     }
     if (line.complete && text == "REQUEST_DOWNLOAD") {
-        m_state = kStateDownloadAsked;
+        state_ = kStateDownloadAsked;
         return line.length;
     }
     if (Contains(text, "1024DOWN_SUCCESS:") || Contains(text, "1024DOWN_ERR:")) {
-        m_state = kStateBlocksSending; // no reply: the receiver follows with its next request
+        state_ = kStateBlocksSending; // no reply: the receiver follows with its next request
         return line.complete ? line.length : 0;
     }
     if (const auto at = text.find("REQUEST_1024DOWN:"); at != std::string_view::npos) {
@@ -142,12 +142,12 @@ int CQVRCommParser::UploadRule(QPResult_Tag& result) {
         const int k = GetParamNo(text.substr(at));
         if (k < 0) return line.length;
         if (!AnswerBlockRequest(k, 2, result)) return 0;
-        m_state = kStateBlocksSending;
+        state_ = kStateBlocksSending;
         return line.length;
     }
     if (line.complete && text == "REQUEST_TOTALCRC") {
         const unsigned char reply[3] = {'a', TotalChecksum(), 'b'};
-        m_state = kStateAllDataSent;
+        state_ = kStateAllDataSent;
         result.AddCommand(reply, 3);
         return line.length;
     }
@@ -175,9 +175,9 @@ int CQVRCommParser::UploadStatusRule(const Line& line) {
         };
         for (const Word& word : words) {
             if (text != word.text) continue;
-            if (text == "DOWN_SUCCESS" || text == "FLASH_WRITE") m_flashWritten = 0;
-            if (text == "64KFLASH_WRITE") m_flashWritten += 64;
-            if (word.state >= 0) m_state = static_cast<std::uint8_t>(word.state);
+            if (text == "DOWN_SUCCESS" || text == "FLASH_WRITE") flashWritten_ = 0;
+            if (text == "64KFLASH_WRITE") flashWritten_ += 64;
+            if (word.state >= 0) state_ = static_cast<std::uint8_t>(word.state);
             if (word.notice != nullptr) Inform(word.notice);
             return line.length;
         }

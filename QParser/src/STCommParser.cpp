@@ -30,7 +30,7 @@ std::string CSTCommParser::FlashInfoBlock() {
 
 std::string CSTCommParser::WidthNumber(int value) const {
     char text[32];
-    std::snprintf(text, sizeof text, m_startBlock <= 10000 ? "%04d" : "%05d", value);
+    std::snprintf(text, sizeof text, startBlock_ <= 10000 ? "%04d" : "%05d", value);
     return text;
 }
 
@@ -39,10 +39,10 @@ int CSTCommParser::MakeFileConvHeader(unsigned char* destination) const {
     std::string header = "RIXA";
     for (int slot : {1, 2, 3, 9, 10, 11, 12, 5, 6, 7, 8}) header += GetVersionField(slot);
     char start[24];
-    std::snprintf(start, sizeof start, "%010u", static_cast<unsigned>(m_startBlock));
+    std::snprintf(start, sizeof start, "%010u", static_cast<unsigned>(startBlock_));
     header += start;
-    header.append(m_version + 12, 16); // slot 4 with the zero bytes after its text
-    header += m_version[28];           // first byte of slot 5
+    header.append(version_ + 12, 16); // slot 4 with the zero bytes after its text
+    header += version_[28];           // first byte of slot 5
     header += "DATNNRRR";
     header.append(2, '\0');
     header += 'x';
@@ -54,7 +54,7 @@ int CSTCommParser::MakeFileConvHeader(unsigned char* destination) const {
 
 bool CSTCommParser::IsLineNoise(unsigned char byte) const {
     // Knocks that cross the reply to the first one are noise once the conversation has begun.
-    const bool lateKnock = byte == kKnock && m_state != kStateIdle && m_state != kStatePromptSeen;
+    const bool lateKnock = byte == kKnock && state_ != kStateIdle && state_ != kStatePromptSeen;
     return lateKnock || CCommParser::IsLineNoise(byte);
 }
 
@@ -68,9 +68,9 @@ QPResult_Tag CSTCommParser::ParsingData4Download(const unsigned char* data, int 
 int CSTCommParser::DownloadRule(QPResult_Tag& result) {
     const std::string_view bytes = Buffered();
     if (static_cast<unsigned char>(bytes[0]) == kKnock &&
-        (m_state == kStateIdle || m_state == kStatePromptSeen)) {
-        if (m_state == kStateIdle) {
-            m_state = kStatePromptSeen;
+        (state_ == kStateIdle || state_ == kStatePromptSeen)) {
+        if (state_ == kStateIdle) {
+            state_ = kStatePromptSeen;
             char request[32];
             std::snprintf(request, sizeof request, "%s%d\r\n", "REQUEST_V", 100);
             result.AddCommand(request);
@@ -83,7 +83,7 @@ int CSTCommParser::DownloadRule(QPResult_Tag& result) {
     const auto datnn = line.text.find("DATNN");
     const auto ack = line.text.find("ack");
     if (datnn != std::string_view::npos || ack != std::string_view::npos) {
-        m_state = kStateStartBlockRequested;
+        state_ = kStateStartBlockRequested;
         result.AddCommand("REQUEST_MODEL_INFO");
         return datnn < ack ? static_cast<int>(datnn) + 5 : static_cast<int>(ack) + 3;
     }
@@ -92,7 +92,7 @@ int CSTCommParser::DownloadRule(QPResult_Tag& result) {
         char version[kVersionTextSize];
         qparser::CopyVersionText(line.text, at + 16, version);
         if (ParsingRequestVersion(version) == 1) {
-            m_state = kStateStartBlockRequested;
+            state_ = kStateStartBlockRequested;
             result.AddCommand("REQUEST_START_BLOCK\r");
         }
         return line.length;
@@ -102,7 +102,7 @@ int CSTCommParser::DownloadRule(QPResult_Tag& result) {
 }
 
 int CSTCommParser::DownloadNumberRule(QPResult_Tag& result) {
-    if (m_state != kStateStartBlockRequested && m_state != kStateBlockCountRequested) return 0;
+    if (state_ != kStateStartBlockRequested && state_ != kStateBlockCountRequested) return 0;
     const std::string_view bytes = Buffered();
     const int digits = qparser::LeadingDigits(bytes);
     if (digits == 0) return 0;
@@ -113,15 +113,15 @@ int CSTCommParser::DownloadNumberRule(QPResult_Tag& result) {
     const int width = ended ? digits : std::min(digits, 5);
     if (width < 4 || width > 5) return digits; // not a reply of this protocol
     const int number = qparser::DigitsValue(bytes, width);
-    if (m_state == kStateStartBlockRequested) {
+    if (state_ == kStateStartBlockRequested) {
         SetFlashStartBlock(number);
-        m_startBlock = number;
-        m_state = kStateBlockCountRequested;
+        startBlock_ = number;
+        state_ = kStateBlockCountRequested;
         result.AddCommand("REQUEST_BLOCK\r");
         return width;
     }
     SetFlashRequestBlock(number);
-    MakeFileConvHeader(m_info + 16);
+    MakeFileConvHeader(info_ + 16);
     BeginBlocks(number, result);
     return width;
 }
@@ -139,7 +139,7 @@ int CSTCommParser::FlashInfoRule(QPResult_Tag& result) {
         const std::size_t after = end + 12;
         if (after >= bytes.size()) return 0;
         if (bytes[after] == '\r' || bytes[after] == '\n') {
-            m_state = kStateVersionAnswered;
+            state_ = kStateVersionAnswered;
             result.AddCommand("DATNN");
             return static_cast<int>(after) + 1;
         }
@@ -153,15 +153,15 @@ int CSTCommParser::FlashInfoRule(QPResult_Tag& result) {
 int CSTCommParser::UploadRule(QPResult_Tag& result) {
     const Line line = FirstLine();
     const std::string_view text = line.text;
-    if (m_state != kStateBlocksSending) {
+    if (state_ != kStateBlocksSending) {
         if (BeginsWith(Buffered(), "BL_FLASH_INFO")) return FlashInfoRule(result);
         if (Contains(text, "REQUEST_V") && !BeginsWith(text, "REQUEST_VERSION:")) {
             if (!line.complete) return 0; // it may still turn out to be the version line
-            m_state = kStateReceiverConnected;
+            state_ = kStateReceiverConnected;
             return line.length;
         }
         if (BeginsWith(text, "ACK")) {
-            m_state = kStateAcknowledged;
+            state_ = kStateAcknowledged;
             return 3;
         }
         if (BeginsWith(text, "REQUEST_VERSION:")) {
@@ -169,26 +169,26 @@ int CSTCommParser::UploadRule(QPResult_Tag& result) {
             char version[kVersionTextSize];
             qparser::CopyVersionText(text, 17, version); // one separator follows the literal
             if (ParsingRequestVersion(version) == 1) {
-                m_state = kStateStartBlockRequested;
+                state_ = kStateStartBlockRequested;
                 result.AddCommand("ack");
             }
             return line.length;
         }
         if (line.complete && text == "REQUEST_START_BLOCK") {
-            m_state = kStateBlockCountRequested;
-            result.AddCommand(WidthNumber(m_startBlock));
+            state_ = kStateBlockCountRequested;
+            result.AddCommand(WidthNumber(startBlock_));
             return line.length;
         }
     }
     if (BeginsWith(text, "REQDATA_START_BLOCK")) {
-        m_state = kStateBlockCountRequested;
-        result.AddCommand(WidthNumber(m_startBlock));
+        state_ = kStateBlockCountRequested;
+        result.AddCommand(WidthNumber(startBlock_));
         return 19;
     }
-    if ((m_state != kStateBlocksSending && BeginsWith(text, "REQUEST_BLOCK")) ||
+    if ((state_ != kStateBlocksSending && BeginsWith(text, "REQUEST_BLOCK")) ||
         BeginsWith(text, "REQDATA_BLOCK")) {
-        m_state = kStateBlockCountSent;
-        m_flashWritten = 0;
+        state_ = kStateBlockCountSent;
+        flashWritten_ = 0;
         result.AddCommand(WidthNumber(UploadBlockCount(true)));
         return 13;
     }
@@ -198,30 +198,30 @@ int CSTCommParser::UploadRule(QPResult_Tag& result) {
 
 int CSTCommParser::UploadBlockRule(std::string_view text, QPResult_Tag& result) {
     if (text == "REQUEST_DOWNLOAD") {
-        m_state = kStateDownloadAsked;
+        state_ = kStateDownloadAsked;
     } else if (Contains(text, "1024DOWN_SUCCESS:") || Contains(text, "1024DOWN_ERR:")) {
-        m_state = kStateBlocksSending;
+        state_ = kStateBlocksSending;
     } else if (BeginsWith(text, "REQUEST_1024DOWN:") && text.size() >= 18) {
         const int k = GetParamNo(text);
         if (k < 0) return 0;
         if (!AnswerBlockRequest(k, 1, result)) return -1;
-        m_state = kStateBlocksSending;
+        state_ = kStateBlocksSending;
     } else if (text == "REQUEST_TOTALCRC") {
         const unsigned char total = TotalChecksum();
-        m_state = kStateAllDataSent;
+        state_ = kStateAllDataSent;
         result.AddCommand(&total, 1);
     } else if (text == "DOWN_SUCCESS") {
-        m_state = kStateAllDataSent;
-        m_flashWritten = 0;
+        state_ = kStateAllDataSent;
+        flashWritten_ = 0;
     } else if (text == "FLASH_WRITE" || text == "64KFLASH_WRITE") {
-        m_state = kStateAllDataSent;
+        state_ = kStateAllDataSent;
     } else if (text == "4096FLASH_WRITE") {
-        m_flashWritten += 4;
-        m_state = kStateFlashWriting;
+        flashWritten_ += 4;
+        state_ = kStateFlashWriting;
     } else if (text == "UPGRADE_SUCCESS") {
-        m_state = kStateSendSucceeded;
+        state_ = kStateSendSucceeded;
     } else if (text == "RESPONSE_DOWNLOAD_FAIL") {
-        m_state = kStateSendFailed;
+        state_ = kStateSendFailed;
     }
     // Diagnostic words and anything else end here with their line.
     return 0;

@@ -33,9 +33,9 @@ public:
     std::int64_t ReadAt(std::int64_t offset, unsigned char* bytes, int count);
 
 private:
-    std::optional<std::vector<unsigned char>> m_writing; ///< the bytes received so far
-    std::string m_target;
-    std::unique_ptr<QFile> m_reading;
+    std::optional<std::vector<unsigned char>> writing_; ///< the bytes received so far
+    std::string target_;
+    std::unique_ptr<QFile> reading_;
 };
 
 } // namespace qparser

@@ -13,7 +13,7 @@ namespace serlink {
 
 class PortWorker : public QObject {
 public:
-    explicit PortWorker(CSerialComm& owner) : m_owner(owner) {}
+    explicit PortWorker(CSerialComm& owner) : owner_(owner) {}
 
     /// In the watch thread: opens and configures the device; error gets the reason on failure.
     bool Open(const QString& device, const LineSettings& settings, QString* error);
@@ -29,9 +29,9 @@ private:
 
     static constexpr int kFailedReadsLimit = 64;
 
-    CSerialComm& m_owner;
-    QSerialPort* m_port = nullptr;
-    int m_failedReads = 0; ///< read errors since bytes last arrived
+    CSerialComm& owner_;
+    QSerialPort* port_ = nullptr;
+    int failedReads_ = 0; ///< read errors since bytes last arrived
 };
 
 } // namespace serlink

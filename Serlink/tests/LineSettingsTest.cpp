@@ -13,18 +13,18 @@ namespace {
 class ReportCapture {
 public:
     ReportCapture() {
-        m_old = utils::SetReportHook(
+        old_ = utils::SetReportHook(
             [this](utils::ReportLevel level, const std::string& text) {
                 messages.push_back(text);
                 levels.push_back(level);
             });
     }
-    ~ReportCapture() { utils::SetReportHook(m_old); }
+    ~ReportCapture() { utils::SetReportHook(old_); }
     std::vector<std::string> messages;
     std::vector<utils::ReportLevel> levels;
 
 private:
-    utils::ReportHook m_old;
+    utils::ReportHook old_;
 };
 
 TEST(PortNames, NumberedFormKeepsItsRuleAndMapsToNativeDevices) {

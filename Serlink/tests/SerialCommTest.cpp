@@ -30,36 +30,36 @@ QCoreApplication& App() {
 class PtyPeer {
 public:
     PtyPeer() {
-        m_master = posix_openpt(O_RDWR | O_NOCTTY);
-        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0)
-            m_slave = ptsname(m_master);
+        master_ = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0)
+            slave_ = ptsname(master_);
     }
     ~PtyPeer() { CloseMaster(); }
-    const std::string& SlavePath() const { return m_slave; }
+    const std::string& SlavePath() const { return slave_; }
     void Send(const std::vector<unsigned char>& bytes) const {
-        ASSERT_EQ(write(m_master, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+        ASSERT_EQ(write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     }
     std::vector<unsigned char> Receive(std::size_t wanted, int timeoutMs = 2000) const {
         std::vector<unsigned char> bytes;
         const QDeadlineTimer deadline(timeoutMs);
         while (bytes.size() < wanted && !deadline.hasExpired()) {
-            pollfd fd{m_master, POLLIN, 0};
+            pollfd fd{master_, POLLIN, 0};
             if (poll(&fd, 1, static_cast<int>(deadline.remainingTime())) <= 0) break;
             unsigned char chunk[256];
-            const ssize_t n = read(m_master, chunk, sizeof chunk);
+            const ssize_t n = read(master_, chunk, sizeof chunk);
             if (n <= 0) break;
             bytes.insert(bytes.end(), chunk, chunk + n);
         }
         return bytes;
     }
     void CloseMaster() {
-        if (m_master >= 0) close(m_master);
-        m_master = -1;
+        if (master_ >= 0) close(master_);
+        master_ = -1;
     }
 
 private:
-    int m_master = -1;
-    std::string m_slave;
+    int master_ = -1;
+    std::string slave_;
 };
 
 /// Collects the notifications of a port on the test's thread.

@@ -25,24 +25,24 @@ bool ExpectLine(SimLink& link, const std::string& wanted, int timeoutMs) {
 
 SessionResult Simulator::QvrReceive() {
     const SessionKind kind = SessionKind::QvrReceive;
-    m_link.Input().clear();
+    link_.Input().clear();
     // Prompt until the PC answers; a receiver that begins by itself keeps prompting.
     bool answered = false;
-    for (int tries = 0; !answered && !m_link.Stopped() && (m_options.offer == Offer::Prompt || tries < 5); ++tries) {
+    for (int tries = 0; !answered && !link_.Stopped() && (options_.offer == Offer::Prompt || tries < 5); ++tries) {
         SendLine("PROMPT>");
-        answered = ExpectLine(m_link, "CHHOST", 1000);
+        answered = ExpectLine(link_, "CHHOST", 1000);
     }
     if (!answered) return {kind, false, "no host command"};
-    m_link.Write(std::string("\xAA" "0000\x22") + m_options.eol);
-    if (!ExpectLine(m_link, "REQUEST_VERSION:", kReplyMs)) return {kind, false, "no version request"};
+    link_.Write(std::string("\xAA" "0000\x22") + options_.eol);
+    if (!ExpectLine(link_, "REQUEST_VERSION:", kReplyMs)) return {kind, false, "no version request"};
     SendLine("REQUEST_VERSION:" + kQvrVersion);
-    if (!ExpectLine(m_link, "REQUEST_START_BLOCK", kReplyMs)) return {kind, false, "no start-block request"};
+    if (!ExpectLine(link_, "REQUEST_START_BLOCK", kReplyMs)) return {kind, false, "no start-block request"};
     char mark[16];
-    std::snprintf(mark, sizeof mark, "q%04dr", m_options.startBlock % 10000);
-    m_link.Write(mark);
-    if (!ExpectLine(m_link, "REQUEST_BLOCK", kReplyMs)) return {kind, false, "no block-count request"};
+    std::snprintf(mark, sizeof mark, "q%04dr", options_.startBlock % 10000);
+    link_.Write(mark);
+    if (!ExpectLine(link_, "REQUEST_BLOCK", kReplyMs)) return {kind, false, "no block-count request"};
     std::snprintf(mark, sizeof mark, "a%04db", AnnouncedBlocks() % 10000);
-    m_link.Write(mark);
+    link_.Write(mark);
     std::string note;
     const bool done = ServeBlocks(&note);
     return {kind, done, note};
@@ -50,42 +50,42 @@ SessionResult Simulator::QvrReceive() {
 
 SessionResult Simulator::StReceive() {
     const SessionKind kind = SessionKind::StReceive;
-    m_link.Input().clear();
+    link_.Input().clear();
     bool answered = false;
-    while (!answered && !m_link.Stopped()) {
-        m_link.Write("\x1F");
-        answered = m_link.WaitFor("REQUEST_V", 500);
+    while (!answered && !link_.Stopped()) {
+        link_.Write("\x1F");
+        answered = link_.WaitFor("REQUEST_V", 500);
     }
-    if (!answered || !m_link.WaitFor("BL_FLASH_END", kReplyMs)) return {kind, false, "no flash information"};
-    m_link.Write("DATNN");
-    if (!m_link.WaitFor("REQUEST_MODEL_INFO", kReplyMs)) return {kind, false, "no model request"};
+    if (!answered || !link_.WaitFor("BL_FLASH_END", kReplyMs)) return {kind, false, "no flash information"};
+    link_.Write("DATNN");
+    if (!link_.WaitFor("REQUEST_MODEL_INFO", kReplyMs)) return {kind, false, "no model request"};
     SendLine("REQUEST_VERSION:" + kStVersion);
-    if (!ExpectLine(m_link, "REQUEST_START_BLOCK", kReplyMs)) return {kind, false, "no start-block request"};
-    m_link.Write(WidthNumber(m_options.startBlock));
-    if (!ExpectLine(m_link, "REQUEST_BLOCK", kReplyMs)) return {kind, false, "no block-count request"};
-    m_link.Write(WidthNumber(AnnouncedBlocks()));
+    if (!ExpectLine(link_, "REQUEST_START_BLOCK", kReplyMs)) return {kind, false, "no start-block request"};
+    link_.Write(WidthNumber(options_.startBlock));
+    if (!ExpectLine(link_, "REQUEST_BLOCK", kReplyMs)) return {kind, false, "no block-count request"};
+    link_.Write(WidthNumber(AnnouncedBlocks()));
     std::string note;
     const bool done = ServeBlocks(&note);
     return {kind, done, note};
 }
 
 int Simulator::AnnouncedBlocks() const {
-    return m_options.announceBlocks >= 0 ? m_options.announceBlocks : static_cast<int>(m_image.size() / 1024);
+    return options_.announceBlocks >= 0 ? options_.announceBlocks : static_cast<int>(image_.size() / 1024);
 }
 
 void Simulator::FloodNoise() {
-    std::mt19937 random(m_options.seed);
+    std::mt19937 random(options_.seed);
     std::string noise(64, '\0');
-    while (!m_link.Stopped()) {
+    while (!link_.Stopped()) {
         for (char& byte : noise) byte = static_cast<char>(random() & 0xFF);
-        m_link.Write(noise);
-        m_link.Sleep(2);
+        link_.Write(noise);
+        link_.Sleep(2);
     }
 }
 
 bool Simulator::ServeBlocks(std::string* note) {
-    const int blocks = static_cast<int>(m_image.size() / 1024);
-    while (const auto line = m_link.ReadLine(30000)) {
+    const int blocks = static_cast<int>(image_.size() / 1024);
+    while (const auto line = link_.ReadLine(30000)) {
         if (*line == "DOWN_SUCCESS") return true;
         if (*line == "RESPONSE_DOWNLOAD_FAIL") {
             *note = "the PC cancelled";
@@ -93,14 +93,14 @@ bool Simulator::ServeBlocks(std::string* note) {
         }
         if (line->rfind("REQUEST_1024DOWN:", 0) != 0) continue;
         const int k = std::atoi(line->c_str() + 17);
-        if (k == m_options.silentBlock && !m_silenced) {
+        if (k == options_.silentBlock && !silenced_) {
             // Deaf and mute for a while: what the PC sends meanwhile is lost.
-            m_silenced = true;
-            m_link.Sleep(m_options.silentMs);
-            m_link.DrainUntilQuiet(50);
+            silenced_ = true;
+            link_.Sleep(options_.silentMs);
+            link_.DrainUntilQuiet(50);
             continue;
         }
-        if (m_options.noiseFlood) {
+        if (options_.noiseFlood) {
             FloodNoise();
             *note = "flooded the line";
             return false;
@@ -112,17 +112,17 @@ bool Simulator::ServeBlocks(std::string* note) {
 }
 
 void Simulator::SendBlock(int k) {
-    std::string block = m_image.substr(static_cast<std::size_t>(k) * 1024, 1024);
+    std::string block = image_.substr(static_cast<std::size_t>(k) * 1024, 1024);
     unsigned sum = 0;
     for (char byte : block) sum += static_cast<unsigned char>(byte);
     block += static_cast<char>(sum & 0xFF);
-    if (m_options.checksumSize == 2) block += static_cast<char>((sum >> 8) & 0xFF);
-    if (m_options.alwaysBadChecksum || (k == m_options.corruptBlock && !m_corrupted)) {
-        m_corrupted = true;
+    if (options_.checksumSize == 2) block += static_cast<char>((sum >> 8) & 0xFF);
+    if (options_.alwaysBadChecksum || (k == options_.corruptBlock && !corrupted_)) {
+        corrupted_ = true;
         block[1024] = static_cast<char>(block[1024] ^ 0x5A);
     }
-    m_link.Write(block);
-    if (m_options.garbageEvery > 0 && (k + 1) % m_options.garbageEvery == 0)
+    link_.Write(block);
+    if (options_.garbageEvery > 0 && (k + 1) % options_.garbageEvery == 0)
         SendLine("TargetInfo:> heap 0x" + std::to_string(k * 7919) + " ~~ noise " + std::to_string(k));
 }
 

@@ -42,7 +42,7 @@ std::string Numbered(const char* prefix, int number) {
 } // namespace
 
 int Simulator::ReadNumber(int timeoutMs) {
-    std::string& input = m_link.Input();
+    std::string& input = link_.Input();
     for (;;) {
         const auto first = input.find_first_of("0123456789");
         if (first != std::string::npos) {
@@ -50,7 +50,7 @@ int Simulator::ReadNumber(int timeoutMs) {
             std::size_t digits = 0;
             while (digits < input.size() && std::isdigit(static_cast<unsigned char>(input[digits]))) ++digits;
             // The number has no terminator: after four digits a fifth may follow at once.
-            if (digits >= 5 || (digits == 4 && !m_link.Fill(30))) {
+            if (digits >= 5 || (digits == 4 && !link_.Fill(30))) {
                 const std::size_t width = digits >= 5 ? 5 : 4;
                 const int value = std::stoi(input.substr(0, width));
                 input.erase(0, width);
@@ -58,7 +58,7 @@ int Simulator::ReadNumber(int timeoutMs) {
             }
             if (digits == 4) continue;
         }
-        if (!m_link.Fill(timeoutMs)) return -1;
+        if (!link_.Fill(timeoutMs)) return -1;
     }
 }
 
@@ -70,39 +70,39 @@ bool Simulator::ChecksumMatches(const std::string& data, std::string_view checks
     const auto first = static_cast<unsigned char>(checksum[0]);
     if (checksum.size() == 1) return first == low;
     const auto second = static_cast<unsigned char>(checksum[1]);
-    return m_options.bigEndian ? first == low && second == high : first == high && second == low;
+    return options_.bigEndian ? first == low && second == high : first == high && second == low;
 }
 
 std::string Simulator::TakeBlocks(int n, int checksumBytes, std::string* note) {
     std::string image;
     for (int k = 0; k < n; ++k) {
         bool taken = false;
-        const int attempts = k == m_options.repeatRequest ? 1000000 : kAttempts;
-        for (int attempt = 0; attempt < attempts && !taken && !m_link.Stopped(); ++attempt) {
+        const int attempts = k == options_.repeatRequest ? 1000000 : kAttempts;
+        for (int attempt = 0; attempt < attempts && !taken && !link_.Stopped(); ++attempt) {
             SendLine(Numbered("REQUEST_1024DOWN:", k));
-            const auto block = m_link.ReadExact(1024 + static_cast<std::size_t>(checksumBytes), kReplyMs);
+            const auto block = link_.ReadExact(1024 + static_cast<std::size_t>(checksumBytes), kReplyMs);
             if (!block) continue;
-            if (k == m_options.silentBlock && !m_silenced) {
+            if (k == options_.silentBlock && !silenced_) {
                 // Busy for a while: the repeated blocks that arrive meanwhile are lost.
-                m_silenced = true;
-                m_link.Sleep(m_options.silentMs);
-                m_link.DrainUntilQuiet(100);
+                silenced_ = true;
+                link_.Sleep(options_.silentMs);
+                link_.DrainUntilQuiet(100);
             }
             const std::string data = block->substr(0, 1024);
             bool good = ChecksumMatches(data, std::string_view(*block).substr(1024));
-            if (good && k == m_options.corruptBlock && !m_corrupted) {
-                m_corrupted = true; // a line error, once
+            if (good && k == options_.corruptBlock && !corrupted_) {
+                corrupted_ = true; // a line error, once
                 good = false;
             }
             if (!good) {
-                m_link.DrainUntilQuiet(100);
+                link_.DrainUntilQuiet(100);
                 SendLine(Numbered("1024DOWN_ERR:", k));
                 continue;
             }
-            if (k == m_options.repeatRequest) continue; // asks for it again as if it never came
+            if (k == options_.repeatRequest) continue; // asks for it again as if it never came
             image += data;
             SendLine(Numbered("1024DOWN_SUCCESS:", k));
-            if (m_options.garbageEvery > 0 && (k + 1) % m_options.garbageEvery == 0)
+            if (options_.garbageEvery > 0 && (k + 1) % options_.garbageEvery == 0)
                 SendLine("TargetInfo:> wrote block " + std::to_string(k) + " ~~ noise");
             taken = true;
         }
@@ -115,7 +115,7 @@ std::string Simulator::TakeBlocks(int n, int checksumBytes, std::string* note) {
 }
 
 SessionResult Simulator::FinishSend(SessionKind kind, std::string image, bool totalRight) {
-    if (m_options.failSend || !totalRight) {
+    if (options_.failSend || !totalRight) {
         SendLine("RESPONSE_DOWNLOAD_FAIL");
         return {kind, false, totalRight ? "failing as asked" : "total checksum wrong"};
     }
@@ -127,14 +127,14 @@ SessionResult Simulator::FinishSend(SessionKind kind, std::string image, bool to
         SendLine("DOWN_SUCCESS");
         for (int written = 4; written <= blocks; written += 4) SendLine("4096FLASH_WRITE");
     }
-    const auto damaged = static_cast<std::size_t>(m_options.storeCorruptBlock) * 1024 + 512;
-    if (m_options.storeCorruptBlock >= 0 && damaged < image.size())
+    const auto damaged = static_cast<std::size_t>(options_.storeCorruptBlock) * 1024 + 512;
+    if (options_.storeCorruptBlock >= 0 && damaged < image.size())
         image[damaged] = static_cast<char>(~image[damaged]); // a flash cell that did not take it
-    if (!m_options.storeFile.empty() && !StoreImage(m_options.storeFile, image))
-        return {kind, false, "cannot write " + m_options.storeFile};
+    if (!options_.storeFile.empty() && !StoreImage(options_.storeFile, image))
+        return {kind, false, "cannot write " + options_.storeFile};
     // Its flash holds the image now: the next receive sends it.
-    m_image = std::move(image);
-    m_wasSent = true;
+    image_ = std::move(image);
+    wasSent_ = true;
     SendLine("UPGRADE_SUCCESS");
     return {kind, true, std::to_string(blocks) + " blocks written"};
 }
@@ -149,34 +149,34 @@ unsigned Sum8(const std::string& bytes) {
 
 SessionResult Simulator::QvrSend() {
     const SessionKind kind = SessionKind::QvrSend;
-    m_link.Input().clear();
+    link_.Input().clear();
     SendLine("DOWN_CONNECT");
     SendLine("REQUEST_VERSION:" + kQvrVersion);
-    if (!m_link.WaitFor("ack", kReplyMs)) return {kind, false, "version not acknowledged"};
+    if (!link_.WaitFor("ack", kReplyMs)) return {kind, false, "version not acknowledged"};
     SendLine("REQUEST_START_BLOCK");
-    if (ReadMark(m_link, 'q', 'r', kReplyMs) < 0) return {kind, false, "no start block"};
+    if (ReadMark(link_, 'q', 'r', kReplyMs) < 0) return {kind, false, "no start block"};
     SendLine("REQUEST_BLOCK");
-    const int blocks = ReadMark(m_link, 'a', 'b', kReplyMs);
+    const int blocks = ReadMark(link_, 'a', 'b', kReplyMs);
     if (blocks < 0) return {kind, false, "no block count"};
     SendLine("REQUEST_DOWNLOAD");
     std::string note;
     const std::string image = TakeBlocks(blocks, 2, &note);
     if (image.size() != static_cast<std::size_t>(blocks) * 1024) return {kind, false, note};
     SendLine("REQUEST_TOTALCRC");
-    const auto total = m_link.WaitFor("a", kReplyMs) ? m_link.ReadExact(2, kReplyMs) : std::nullopt;
+    const auto total = link_.WaitFor("a", kReplyMs) ? link_.ReadExact(2, kReplyMs) : std::nullopt;
     if (!total || (*total)[1] != 'b') return {kind, false, "no total checksum"};
     return FinishSend(kind, image, static_cast<unsigned char>((*total)[0]) == Sum8(image));
 }
 
 SessionResult Simulator::StSend() {
     const SessionKind kind = SessionKind::StSend;
-    m_link.Input().clear();
+    link_.Input().clear();
     SendLine("REQUEST_V100");
-    m_link.Write("BL_FLASH_INFO" + m_options.eol + std::string(33, '5') + "BL_FLASH_END" + m_options.eol);
-    if (!m_link.WaitFor("DATNN", kReplyMs)) return {kind, false, "flash information not answered"};
+    link_.Write("BL_FLASH_INFO" + options_.eol + std::string(33, '5') + "BL_FLASH_END" + options_.eol);
+    if (!link_.WaitFor("DATNN", kReplyMs)) return {kind, false, "flash information not answered"};
     SendLine("ACK");
     SendLine("REQUEST_VERSION: " + kStVersion);
-    if (!m_link.WaitFor("ack", kReplyMs)) return {kind, false, "version not acknowledged"};
+    if (!link_.WaitFor("ack", kReplyMs)) return {kind, false, "version not acknowledged"};
     SendLine("REQUEST_START_BLOCK");
     if (ReadNumber(kReplyMs) < 0) return {kind, false, "no start block"};
     SendLine("REQUEST_BLOCK");
@@ -187,7 +187,7 @@ SessionResult Simulator::StSend() {
     const std::string image = TakeBlocks(blocks, 1, &note);
     if (image.size() != static_cast<std::size_t>(blocks) * 1024) return {kind, false, note};
     SendLine("REQUEST_TOTALCRC");
-    const auto total = m_link.ReadExact(1, kReplyMs);
+    const auto total = link_.ReadExact(1, kReplyMs);
     if (!total) return {kind, false, "no total checksum"};
     return FinishSend(kind, image, static_cast<unsigned char>((*total)[0]) == Sum8(image));
 }

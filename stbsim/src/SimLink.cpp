@@ -56,33 +56,33 @@ std::unique_ptr<SimLink> SimLink::Open(const SimOptions& options, std::string* e
 }
 
 SimLink::SimLink(int fd, int keepAlive, std::string path, const SimOptions& options)
-    : m_fd(fd), m_keepAlive(keepAlive), m_path(std::move(path)), m_chunkMax(options.chunkMax),
-      m_baud(options.baud), m_random(options.seed), m_lineFree(std::chrono::steady_clock::now()) {}
+    : fd_(fd), keepAlive_(keepAlive), path_(std::move(path)), chunkMax_(options.chunkMax),
+      baud_(options.baud), random_(options.seed), lineFree_(std::chrono::steady_clock::now()) {}
 
 SimLink::~SimLink() {
-    ::close(m_fd);
-    if (m_keepAlive >= 0) ::close(m_keepAlive);
+    ::close(fd_);
+    if (keepAlive_ >= 0) ::close(keepAlive_);
 }
 
 void SimLink::Pace(std::size_t bytes) {
-    if (m_baud <= 0) return;
+    if (baud_ <= 0) return;
     // Ten bit times per byte: a start bit, eight data bits, a stop bit.
     const auto now = std::chrono::steady_clock::now();
-    m_lineFree = std::max(m_lineFree, now) +
-                 std::chrono::microseconds(static_cast<long long>(bytes) * 10'000'000 / m_baud);
-    std::this_thread::sleep_until(m_lineFree);
+    lineFree_ = std::max(lineFree_, now) +
+                 std::chrono::microseconds(static_cast<long long>(bytes) * 10'000'000 / baud_);
+    std::this_thread::sleep_until(lineFree_);
 }
 
 void SimLink::Write(std::string_view bytes) {
     while (!bytes.empty() && !Stopped()) {
         std::size_t chunk = bytes.size();
-        if (m_chunkMax > 0) {
-            chunk = std::min<std::size_t>(chunk, std::uniform_int_distribution<int>(1, m_chunkMax)(m_random));
+        if (chunkMax_ > 0) {
+            chunk = std::min<std::size_t>(chunk, std::uniform_int_distribution<int>(1, chunkMax_)(random_));
             // A short gap, so the chunks reach the PC as separate reads.
             std::this_thread::sleep_for(std::chrono::microseconds(300));
         }
         Pace(chunk);
-        const ssize_t written = ::write(m_fd, bytes.data(), chunk);
+        const ssize_t written = ::write(fd_, bytes.data(), chunk);
         if (written < 0) {
             if (errno == EINTR) continue;
             if (errno != EAGAIN) return;
@@ -97,16 +97,16 @@ bool SimLink::Fill(int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!Stopped()) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        pollfd fd{m_fd, POLLIN, 0};
+        pollfd fd{fd_, POLLIN, 0};
         // Short slices keep a stop request from waiting out a long time-out.
         const int slice = static_cast<int>(std::clamp<long long>(left.count(), 0, 50));
         const int ready = ::poll(&fd, 1, slice);
         if (ready > 0 && (fd.revents & POLLIN) != 0) {
             char chunk[4096];
-            const ssize_t n = ::read(m_fd, chunk, sizeof chunk);
+            const ssize_t n = ::read(fd_, chunk, sizeof chunk);
             if (n > 0) {
                 Pace(static_cast<std::size_t>(n));
-                m_input.append(chunk, static_cast<std::size_t>(n));
+                input_.append(chunk, static_cast<std::size_t>(n));
                 return true;
             }
         }
@@ -120,15 +120,15 @@ std::optional<std::string> SimLink::ReadLine(int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
         // Knocks and the zero bytes of a line settling are not text.
-        const auto start = m_input.find_first_not_of(std::string_view("\r\n\x1F\0", 4));
+        const auto start = input_.find_first_not_of(std::string_view("\r\n\x1F\0", 4));
         if (start == std::string::npos) {
-            m_input.clear();
+            input_.clear();
         } else {
-            m_input.erase(0, start);
-            const auto end = m_input.find_first_of("\r\n");
+            input_.erase(0, start);
+            const auto end = input_.find_first_of("\r\n");
             if (end != std::string::npos) {
-                std::string line = m_input.substr(0, end);
-                m_input.erase(0, end + 1);
+                std::string line = input_.substr(0, end);
+                input_.erase(0, end + 1);
                 return line;
             }
         }
@@ -140,8 +140,8 @@ std::optional<std::string> SimLink::ReadLine(int timeoutMs) {
 bool SimLink::WaitFor(std::string_view token, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
-        if (const auto at = m_input.find(token); at != std::string::npos) {
-            m_input.erase(0, at + token.size());
+        if (const auto at = input_.find(token); at != std::string::npos) {
+            input_.erase(0, at + token.size());
             return true;
         }
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
@@ -151,18 +151,18 @@ bool SimLink::WaitFor(std::string_view token, int timeoutMs) {
 
 std::optional<std::string> SimLink::ReadExact(std::size_t n, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (m_input.size() < n) {
+    while (input_.size() < n) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0 || !Fill(static_cast<int>(left.count()))) return std::nullopt;
     }
-    std::string bytes = m_input.substr(0, n);
-    m_input.erase(0, n);
+    std::string bytes = input_.substr(0, n);
+    input_.erase(0, n);
     return bytes;
 }
 
 void SimLink::DrainUntilQuiet(int quietMs) {
-    m_input.clear();
-    while (Fill(quietMs)) m_input.clear();
+    input_.clear();
+    while (Fill(quietMs)) input_.clear();
 }
 
 void SimLink::Sleep(int ms) const {

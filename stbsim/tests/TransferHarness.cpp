@@ -23,22 +23,22 @@ QCoreApplication& App() {
 
 SimRun::SimRun(const stbsim::SimOptions& options) {
     std::string error;
-    m_link = stbsim::SimLink::Open(options, &error);
-    if (!m_link) throw std::runtime_error(error);
-    m_simulator = std::make_unique<stbsim::Simulator>(options, *m_link);
-    m_thread = std::thread([this] { m_simulator->Serve(m_stop); });
+    link_ = stbsim::SimLink::Open(options, &error);
+    if (!link_) throw std::runtime_error(error);
+    simulator_ = std::make_unique<stbsim::Simulator>(options, *link_);
+    thread_ = std::thread([this] { simulator_->Serve(stop_); });
 }
 
 SimRun::~SimRun() { Stop(); }
 
 void SimRun::Stop() {
-    m_stop = true;
-    if (m_thread.joinable()) m_thread.join();
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
 }
 
 void SimRun::Unplug() {
     Stop();
-    m_link.reset();
+    link_.reset();
 }
 
 void TransferTest::SetUp() {

@@ -29,18 +29,18 @@ class SimRun {
 public:
     explicit SimRun(const stbsim::SimOptions& options);
     ~SimRun();
-    const std::string& Path() const { return m_link->Path(); }
+    const std::string& Path() const { return link_->Path(); }
     /// Stops and joins the receiver; its sessions may be read afterwards.
     void Stop();
     /// Closes the receiver's end of the line as an unplugged adapter would.
     void Unplug();
-    const stbsim::Simulator& Simulator() const { return *m_simulator; }
+    const stbsim::Simulator& Simulator() const { return *simulator_; }
 
 private:
-    std::unique_ptr<stbsim::SimLink> m_link;
-    std::unique_ptr<stbsim::Simulator> m_simulator;
-    std::atomic<bool> m_stop{false};
-    std::thread m_thread;
+    std::unique_ptr<stbsim::SimLink> link_;
+    std::unique_ptr<stbsim::Simulator> simulator_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
 };
 
 class TransferTest : public ::testing::Test {

@@ -24,14 +24,14 @@ void OnSignal(int) {
 } // namespace
 
 InterruptNotifier::InterruptNotifier(std::function<void()> onInterrupt)
-    : m_onInterrupt(std::move(onInterrupt)) {
+    : onInterrupt_(std::move(onInterrupt)) {
     if (::pipe2(wakePipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
-    m_notifier = std::make_unique<QSocketNotifier>(wakePipe[0], QSocketNotifier::Read);
-    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] {
+    notifier_ = std::make_unique<QSocketNotifier>(wakePipe[0], QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
         char drain[16];
         while (::read(wakePipe[0], drain, sizeof drain) > 0) {
         }
-        m_onInterrupt();
+        onInterrupt_();
     });
     struct sigaction action {};
     action.sa_handler = OnSignal;
@@ -40,9 +40,9 @@ InterruptNotifier::InterruptNotifier(std::function<void()> onInterrupt)
 }
 
 InterruptNotifier::~InterruptNotifier() {
-    if (!m_notifier) return;
+    if (!notifier_) return;
     for (int i = 0; i < 3; ++i) ::sigaction(kSignals[i], &previous[i], nullptr);
-    m_notifier.reset();
+    notifier_.reset();
     ::close(wakePipe[0]);
     ::close(wakePipe[1]);
     wakePipe[0] = wakePipe[1] = -1;

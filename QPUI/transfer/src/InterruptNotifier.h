@@ -20,8 +20,8 @@ public:
     InterruptNotifier& operator=(const InterruptNotifier&) = delete;
 
 private:
-    std::unique_ptr<QSocketNotifier> m_notifier;
-    std::function<void()> m_onInterrupt;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::function<void()> onInterrupt_;
 };
 
 } // namespace qpui

@@ -10,21 +10,21 @@ namespace qpui {
 
 PolicyScope::PolicyScope(const policy::ProductPreset* preset) {
     if (preset == nullptr) return;
-    m_previous = utils::SettingsPath();
-    m_copy = utils::CreateGuardedTempFile("chanforge-policy", ".ini");
-    QFile copy(QString::fromStdString(m_copy));
-    if (m_copy.empty() || !copy.open(QIODevice::WriteOnly)) return;
-    QFile stored(QString::fromStdString(m_previous));
+    previous_ = utils::SettingsPath();
+    copy_ = utils::CreateGuardedTempFile("chanforge-policy", ".ini");
+    QFile copy(QString::fromStdString(copy_));
+    if (copy_.empty() || !copy.open(QIODevice::WriteOnly)) return;
+    QFile stored(QString::fromStdString(previous_));
     if (stored.open(QIODevice::ReadOnly)) copy.write(stored.readAll());
     copy.close();
-    utils::SetSettingsPath(m_copy);
+    utils::SetSettingsPath(copy_);
     policy::WritePreset(*preset);
 }
 
 PolicyScope::~PolicyScope() {
-    if (m_copy.empty()) return;
-    utils::SetSettingsPath(m_previous);
-    utils::RemoveGuardedTempFile(m_copy);
+    if (copy_.empty()) return;
+    utils::SetSettingsPath(previous_);
+    utils::RemoveGuardedTempFile(copy_);
 }
 
 } // namespace qpui

@@ -19,8 +19,8 @@ public:
     PolicyScope& operator=(const PolicyScope&) = delete;
 
 private:
-    std::string m_previous;
-    std::string m_copy;
+    std::string previous_;
+    std::string copy_;
 };
 
 } // namespace qpui

@@ -9,14 +9,14 @@ constexpr int kBarWidth = 24;
 }
 
 void ProgressLine::Update(const QString& status, int hundredths, const TransferStats& stats) {
-    if (!m_terminal) {
+    if (!terminal_) {
         // A log gets every status, but progress figures only in steps of ten percent.
         const bool figure = status.startsWith(QLatin1String("Downloading")) ||
                             status.startsWith(QLatin1String("Uploading"));
-        if (status != m_lastStatus && (!figure || hundredths / 1000 != m_lastStep))
+        if (status != lastStatus_ && (!figure || hundredths / 1000 != lastStep_))
             std::fprintf(stderr, "%s\n", status.trimmed().toLocal8Bit().constData());
-        m_lastStatus = status;
-        m_lastStep = hundredths / 1000;
+        lastStatus_ = status;
+        lastStep_ = hundredths / 1000;
         return;
     }
     const int filled = hundredths * kBarWidth / 10000;
@@ -33,12 +33,12 @@ void ProgressLine::Update(const QString& status, int hundredths, const TransferS
                              .arg(status.trimmed());
     std::fprintf(stderr, "\r%-100s", line.left(100).toLocal8Bit().constData());
     std::fflush(stderr);
-    m_drawn = true;
+    drawn_ = true;
 }
 
 void ProgressLine::Close() {
-    if (m_drawn) std::fprintf(stderr, "\n");
-    m_drawn = false;
+    if (drawn_) std::fprintf(stderr, "\n");
+    drawn_ = false;
 }
 
 } // namespace qpui

@@ -10,16 +10,16 @@ namespace qpui {
 
 class ProgressLine {
 public:
-    explicit ProgressLine(bool terminal) : m_terminal(terminal) {}
+    explicit ProgressLine(bool terminal) : terminal_(terminal) {}
     void Update(const QString& status, int hundredths, const TransferStats& stats);
     /// Ends the line before other output follows.
     void Close();
 
 private:
-    bool m_terminal;
-    bool m_drawn = false;
-    QString m_lastStatus;
-    int m_lastStep = -1;
+    bool terminal_;
+    bool drawn_ = false;
+    QString lastStatus_;
+    int lastStep_ = -1;
 };
 
 } // namespace qpui

@@ -11,9 +11,9 @@
 namespace qpui {
 
 CReceiveTransfer::CReceiveTransfer(ParserFamily family, QObject* parent) : CTransfer(family, parent) {
-    m_requestTimer.setSingleShot(true);
-    connect(&m_requestTimer, &QTimer::timeout, this, [this] { OnRequestTimer(); });
-    connect(this, &CTransfer::finished, &m_requestTimer, &QTimer::stop);
+    requestTimer_.setSingleShot(true);
+    connect(&requestTimer_, &QTimer::timeout, this, [this] { OnRequestTimer(); });
+    connect(this, &CTransfer::finished, &requestTimer_, &QTimer::stop);
 }
 
 CReceiveTransfer::~CReceiveTransfer() = default;
@@ -44,15 +44,15 @@ void CReceiveTransfer::Cancel() {
 }
 
 void CReceiveTransfer::OnBytes(const unsigned char* bytes, int count) {
-    m_requestTimer.stop();
-    ShowProgress(m_parser->GetProcessPercent(), texts::kDownloading);
-    const QPResult_Tag result = m_parser->ParsingData4Download(bytes, count);
+    requestTimer_.stop();
+    ShowProgress(parser_->GetProcessPercent(), texts::kDownloading);
+    const QPResult_Tag result = parser_->ParsingData4Download(bytes, count);
     if (result.resultCode == kQPFailure) {
         Fail();
         return;
     }
     if (result.resultCode == kQPCommands && !Answer(result)) return;
-    if (m_parser->GetParsingState() == kStateReceiveFinished) {
+    if (parser_->GetParsingState() == kStateReceiveFinished) {
         ForceProgress(10000);
         SetStatus(texts::kReceivedAll);
         Finish(Outcome::Succeeded, texts::kReceivedAll);
@@ -62,7 +62,7 @@ void CReceiveTransfer::OnBytes(const unsigned char* bytes, int count) {
 }
 
 void CReceiveTransfer::Fail() {
-    const std::string reason = m_parser->GetFailure();
+    const std::string reason = parser_->GetFailure();
     const QString message = reason.empty() ? QString::fromLatin1(texts::kDataSendFail) : QString::fromStdString(reason);
     ForceProgress(0);
     SetStatus(message);
@@ -71,7 +71,7 @@ void CReceiveTransfer::Fail() {
 
 bool CReceiveTransfer::Answer(const QPResult_Tag& result) {
     // While blocks arrive every command set asks for a block: the next one, or this one again.
-    if (m_parser->GetParsingState() == kStateBlocksArriving && result.CommandCount() > 0 &&
+    if (parser_->GetParsingState() == kStateBlocksArriving && result.CommandCount() > 0 &&
         !CountBlockAttempt(result.nextBlock))
         return false;
     return WriteCommands(result, 0);
@@ -79,16 +79,16 @@ bool CReceiveTransfer::Answer(const QPResult_Tag& result) {
 
 void CReceiveTransfer::ArmRequestTimer() {
     // Only a block can be asked for again; before the blocks there is nothing to repeat.
-    if (IsFinished() || m_parser->GetParsingState() != kStateBlocksArriving) return;
+    if (IsFinished() || parser_->GetParsingState() != kStateBlocksArriving) return;
     // A slow line must have time to carry the whole block before it is asked for again.
-    const int requestAgainMs = std::max(kRequestAgainMs, LineMs(m_parser->BlockLineBytes()) + kLineMarginMs);
-    m_requestTimer.start(m_parser->AwaitsQuietLine() ? kQuietLineMs : requestAgainMs);
+    const int requestAgainMs = std::max(kRequestAgainMs, LineMs(parser_->BlockLineBytes()) + kLineMarginMs);
+    requestTimer_.start(parser_->AwaitsQuietLine() ? kQuietLineMs : requestAgainMs);
 }
 
 void CReceiveTransfer::OnRequestTimer() {
     if (IsFinished()) return;
     const QPResult_Tag result =
-        m_parser->AwaitsQuietLine() ? m_parser->OnQuietLine() : m_parser->RequestBlockAgain();
+        parser_->AwaitsQuietLine() ? parser_->OnQuietLine() : parser_->RequestBlockAgain();
     if (!Answer(result)) return; // ended, or the line is failing: stop asking
     ArmRequestTimer();
 }

@@ -6,12 +6,12 @@
 namespace qpui {
 
 CSendTransfer::CSendTransfer(ParserFamily family, QObject* parent) : CTransfer(family, parent) {
-    connect(&m_knockTimer, &QTimer::timeout, this, [this] { Knock(); });
-    connect(&m_repeatTimer, &QTimer::timeout, this, [this] { RepeatBlock(); });
+    connect(&knockTimer_, &QTimer::timeout, this, [this] { Knock(); });
+    connect(&repeatTimer_, &QTimer::timeout, this, [this] { RepeatBlock(); });
     connect(this, &CTransfer::finished, this, [this] {
-        m_knockTimer.stop();
-        m_repeatTimer.stop();
-        m_heldBlock.clear();
+        knockTimer_.stop();
+        repeatTimer_.stop();
+        heldBlock_.clear();
     });
 }
 
@@ -24,7 +24,7 @@ bool CSendTransfer::Start(const SendRequest& request) {
     }
     if (!Prepare(request.file, false) || !OpenLine(request.line)) return false;
     SetStatus(texts::kTurnOffAndOn);
-    m_knockTimer.start(kKnockMs);
+    knockTimer_.start(kKnockMs);
     StartIdleClock();
     return true;
 }
@@ -41,42 +41,42 @@ void CSendTransfer::Knock() {
 
 void CSendTransfer::RepeatBlock() {
     // The receiver is silent after a block: send the block again, without its checksum.
-    if (m_heldBlock.empty() || !CountBlockAttempt(m_parser->GetRequestedBlock())) return;
-    const int size = static_cast<int>(m_heldBlock.size());
-    if (Write(m_heldBlock.data(), size) < static_cast<std::uint32_t>(size)) {
+    if (heldBlock_.empty() || !CountBlockAttempt(parser_->GetRequestedBlock())) return;
+    const int size = static_cast<int>(heldBlock_.size());
+    if (Write(heldBlock_.data(), size) < static_cast<std::uint32_t>(size)) {
         utils::Report(utils::ReportLevel::Error, texts::kWriteFailed);
-        m_heldBlock.clear();
+        heldBlock_.clear();
     }
 }
 
 void CSendTransfer::OnBytes(const unsigned char* bytes, int count) {
-    m_repeatTimer.stop();
-    ShowProgress(m_parser->GetProcessPercent(), texts::kUploading);
-    m_heldBlock.clear();
-    const QPResult_Tag result = m_parser->ParsingData4Upload(bytes, count);
+    repeatTimer_.stop();
+    ShowProgress(parser_->GetProcessPercent(), texts::kUploading);
+    heldBlock_.clear();
+    const QPResult_Tag result = parser_->ParsingData4Upload(bytes, count);
     switch (result.resultCode) {
     case kQPFailure:
-        m_knockTimer.stop();
+        knockTimer_.stop();
         ForceProgress(0);
         SetStatus(texts::kDataSendFail);
         Finish(Outcome::Failed, texts::kDataSendFail);
         return;
     case kQPCommands:
-        m_knockTimer.stop();
+        knockTimer_.stop();
         WriteCommands(result, 10);
         break;
     case kQPDataAndCommands: {
-        if (!CountBlockAttempt(m_parser->GetRequestedBlock())) return;
+        if (!CountBlockAttempt(parser_->GetRequestedBlock())) return;
         const int size = static_cast<int>(result.data.size());
         if (size > 0) {
             if (Write(result.data.data(), size) < static_cast<std::uint32_t>(size))
                 utils::Report(utils::ReportLevel::Error, texts::kWriteFailed);
             else
-                m_heldBlock = result.data;
+                heldBlock_ = result.data;
         }
         // The block must have reached the receiver, and its answer come back, before it is
         // repeated: on a slow line the block alone outlasts the base interval.
-        m_repeatTimer.start(kRepeatBlockMs + LineMs(size + 2));
+        repeatTimer_.start(kRepeatBlockMs + LineMs(size + 2));
         WriteCommands(result, 1);
         break;
     }
@@ -87,7 +87,7 @@ void CSendTransfer::OnBytes(const unsigned char* bytes, int count) {
 }
 
 void CSendTransfer::ShowState() {
-    switch (m_parser->GetParsingState()) {
+    switch (parser_->GetParsingState()) {
     case kStateAllDataSent:
         ForceProgress(9999);
         SetStatus(texts::kUploadComplete);

@@ -16,90 +16,90 @@ ParserFamily FamilyFor(const policy::ProductKind& product) {
     return product.St7100Platform() ? ParserFamily::St : ParserFamily::Qvr;
 }
 
-CTransfer::CTransfer(ParserFamily family, QObject* parent) : QObject(parent), m_family(family) {
-    m_port.SetParentWnd(this);
-    m_port.SetEventMsgID(serlink::kDataArrivedEvent);
-    m_idleTimer.setSingleShot(true);
-    connect(&m_idleTimer, &QTimer::timeout, this, [this] { OnIdle(); });
+CTransfer::CTransfer(ParserFamily family, QObject* parent) : QObject(parent), family_(family) {
+    port_.SetParentWnd(this);
+    port_.SetEventMsgID(serlink::kDataArrivedEvent);
+    idleTimer_.setSingleShot(true);
+    connect(&idleTimer_, &QTimer::timeout, this, [this] { OnIdle(); });
 }
 
 void CTransfer::OnIdle() {
-    const int seconds = m_idleTimer.interval() / 1000;
-    Finish(Outcome::Failed, m_bytesSinceProgress
+    const int seconds = idleTimer_.interval() / 1000;
+    Finish(Outcome::Failed, bytesSinceProgress_
                                 ? QStringLiteral("No progress for %1 seconds: the receiver's data is not accepted").arg(seconds)
                                 : QStringLiteral("No reply from the receiver for %1 seconds").arg(seconds));
 }
 
-CTransfer::~CTransfer() { m_port.ClosePort(); }
+CTransfer::~CTransfer() { port_.ClosePort(); }
 
 TransferStats CTransfer::Stats() const {
     TransferStats stats;
-    if (m_parser) {
-        stats.blocksDone = m_parser->GetBlocksDone();
-        stats.blocksTotal = m_parser->GetBlocksTotal();
+    if (parser_) {
+        stats.blocksDone = parser_->GetBlocksDone();
+        stats.blocksTotal = parser_->GetBlocksTotal();
     }
-    stats.bytesIn = m_bytesIn;
-    stats.bytesOut = m_bytesOut;
-    stats.elapsedMs = m_clock.isValid() ? m_clock.elapsed() : 0;
+    stats.bytesIn = bytesIn_;
+    stats.bytesOut = bytesOut_;
+    stats.elapsedMs = clock_.isValid() ? clock_.elapsed() : 0;
     return stats;
 }
 
 bool CTransfer::Prepare(const std::string& path, bool receiving) {
-    m_finished = false;
-    m_bytesIn = m_bytesOut = 0;
-    m_mark = {};
-    m_bytesSinceProgress = false;
-    m_attemptBlock = -1;
-    m_attempts = 0;
-    m_clock.start();
+    finished_ = false;
+    bytesIn_ = bytesOut_ = 0;
+    mark_ = {};
+    bytesSinceProgress_ = false;
+    attemptBlock_ = -1;
+    attempts_ = 0;
+    clock_.start();
     ForceProgress(0);
-    if (m_family == ParserFamily::St)
-        m_parser = std::make_unique<CSTCommParser>();
+    if (family_ == ParserFamily::St)
+        parser_ = std::make_unique<CSTCommParser>();
     else
-        m_parser = std::make_unique<CQVRCommParser>();
-    if (m_parser->Initialize(path, receiving) == 1) return true;
+        parser_ = std::make_unique<CQVRCommParser>();
+    if (parser_->Initialize(path, receiving) == 1) return true;
     Finish(Outcome::Failed, texts::kCannotInitialize);
     return false;
 }
 
 bool CTransfer::OpenLine(const TransferLine& line) {
     const SERIAL_COMM_INFO_TAG& s = line.settings;
-    if (m_port.OpenPort(line.port, s.baud, s.dataBits, s.stopBits, s.parity) == 1) {
-        if (line.idleTimeoutMs > 0) m_idleTimer.setInterval(line.idleTimeoutMs);
-        m_baud = s.baud;
+    if (port_.OpenPort(line.port, s.baud, s.dataBits, s.stopBits, s.parity) == 1) {
+        if (line.idleTimeoutMs > 0) idleTimer_.setInterval(line.idleTimeoutMs);
+        baud_ = s.baud;
         return true;
     }
     Finish(Outcome::Failed, QStringLiteral("Cannot open serial port %1: %2")
                                 .arg(QString::fromStdString(line.port),
-                                     QString::fromStdString(m_port.GetLastError())));
+                                     QString::fromStdString(port_.GetLastError())));
     return false;
 }
 
 void CTransfer::StartIdleClock() {
-    m_mark = CurrentMark();
-    m_bytesSinceProgress = false;
-    if (m_idleTimer.interval() > 0 && !m_finished) m_idleTimer.start();
+    mark_ = CurrentMark();
+    bytesSinceProgress_ = false;
+    if (idleTimer_.interval() > 0 && !finished_) idleTimer_.start();
 }
 
 CTransfer::ProgressMark CTransfer::CurrentMark() const {
-    if (!m_parser) return {};
-    const int state = m_parser->GetParsingState();
+    if (!parser_) return {};
+    const int state = parser_->GetParsingState();
     // While blocks arrive the figure also moves with every byte of a block that may yet fail.
-    const int figure = state == kStateBlocksArriving ? 0 : m_parser->GetProcessPercent();
-    return {state, m_parser->GetBlocksDone(), figure};
+    const int figure = state == kStateBlocksArriving ? 0 : parser_->GetProcessPercent();
+    return {state, parser_->GetBlocksDone(), figure};
 }
 
 int CTransfer::LineMs(int bytes) const {
-    if (m_baud == 0) return 0;
-    return static_cast<int>((static_cast<std::int64_t>(bytes) * 10 * 1000 + m_baud - 1) / m_baud);
+    if (baud_ == 0) return 0;
+    return static_cast<int>((static_cast<std::int64_t>(bytes) * 10 * 1000 + baud_ - 1) / baud_);
 }
 
 bool CTransfer::CountBlockAttempt(int block) {
-    if (block != m_attemptBlock) {
-        m_attemptBlock = block;
-        m_attempts = 0;
+    if (block != attemptBlock_) {
+        attemptBlock_ = block;
+        attempts_ = 0;
     }
-    if (++m_attempts <= kMaxBlockAttempts) return true;
+    if (++attempts_ <= kMaxBlockAttempts) return true;
     Finish(Outcome::Failed, QStringLiteral("Block %1 failed %2 times").arg(block).arg(kMaxBlockAttempts));
     return false;
 }
@@ -108,46 +108,46 @@ bool CTransfer::event(QEvent* event) {
     if (event->type() != static_cast<QEvent::Type>(serlink::kDataArrivedEvent))
         return QObject::event(event);
     const auto* notice = static_cast<serlink::SerialEvent*>(event);
-    if (m_finished) return true;
+    if (finished_) return true;
     if (notice->wParam == serlink::kPortLost) {
         Finish(Outcome::Failed, QStringLiteral("The serial port was lost: %1")
-                                    .arg(QString::fromStdString(m_port.GetLastError())));
+                                    .arg(QString::fromStdString(port_.GetLastError())));
         return true;
     }
     if (notice->lParam <= 0) return true;
     std::vector<unsigned char> bytes(static_cast<std::size_t>(notice->lParam) + 1, 0);
     const std::uint32_t read =
-        m_port.ReadSerialComm(bytes.data(), static_cast<std::uint32_t>(notice->lParam));
+        port_.ReadSerialComm(bytes.data(), static_cast<std::uint32_t>(notice->lParam));
     if (read == 0 || read == 0xFFFFFFFFu) return true;
-    m_bytesIn += read;
-    m_bytesSinceProgress = true;
+    bytesIn_ += read;
+    bytesSinceProgress_ = true;
     OnBytes(bytes.data(), static_cast<int>(read));
-    if (CurrentMark() != m_mark) StartIdleClock();
+    if (CurrentMark() != mark_) StartIdleClock();
     return true;
 }
 
 void CTransfer::SetStatus(const QString& text) {
-    if (text == m_status) return;
-    m_status = text;
+    if (text == status_) return;
+    status_ = text;
     emit statusChanged(text);
 }
 
 void CTransfer::ShowProgress(int hundredths, const char* format) {
-    if (hundredths == m_shown) return;
-    m_shown = hundredths;
+    if (hundredths == shown_) return;
+    shown_ = hundredths;
     SetStatus(QString::asprintf(format, hundredths / 100.0));
     emit progressChanged(hundredths);
 }
 
 void CTransfer::ForceProgress(int hundredths) {
-    m_shown = hundredths;
+    shown_ = hundredths;
     emit progressChanged(hundredths);
 }
 
 std::uint32_t CTransfer::Write(const void* bytes, int count) {
     const std::uint32_t written =
-        m_port.WriteSerialComm(static_cast<const unsigned char*>(bytes), static_cast<std::uint32_t>(count));
-    m_bytesOut += written;
+        port_.WriteSerialComm(static_cast<const unsigned char*>(bytes), static_cast<std::uint32_t>(count));
+    bytesOut_ += written;
     return written;
 }
 
@@ -167,12 +167,12 @@ bool CTransfer::WriteCommands(const QPResult_Tag& result, int pauseMs) {
 }
 
 void CTransfer::Finish(Outcome outcome, const QString& message) {
-    if (m_finished) return;
-    m_finished = true;
-    m_idleTimer.stop();
-    m_port.ClosePort();
-    if (outcome != Outcome::Succeeded && m_parser) m_parser.reset(); // drops a partial receive
-    else if (m_parser) m_parser->ResetBuffer();
+    if (finished_) return;
+    finished_ = true;
+    idleTimer_.stop();
+    port_.ClosePort();
+    if (outcome != Outcome::Succeeded && parser_) parser_.reset(); // drops a partial receive
+    else if (parser_) parser_->ResetBuffer();
     emit finished(outcome, message);
 }
 

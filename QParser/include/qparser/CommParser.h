@@ -43,8 +43,8 @@ public:
     /// Parses a version line (modified in place) into the version slots; 1 when complete.
     virtual int ParsingRequestVersion(char* text) = 0;
 
-    std::uint8_t GetParsingState() const { return m_state; }
-    void SetParsingState(std::uint8_t state) { m_state = state; }
+    std::uint8_t GetParsingState() const { return state_; }
+    void SetParsingState(std::uint8_t state) { state_ = state; }
 
     /// write: the file is written beside path and replaces it only when the receive completes;
     /// otherwise path is opened for reading and its header checked. 1 on success, 0 on failure.
@@ -60,7 +60,7 @@ public:
 
     /// Receive side: after a damaged block, or after the block was asked for again, the parser
     /// drops what arrives until the caller reports the line quiet (OnQuietLine).
-    bool AwaitsQuietLine() const { return m_quiet != QuietWait::None; }
+    bool AwaitsQuietLine() const { return quiet_ != QuietWait::None; }
     /// What to send once the line has been quiet: the request for the damaged block, or the
     /// held acknowledgement of a block that was asked for twice.
     QPResult_Tag OnQuietLine();
@@ -69,18 +69,18 @@ public:
 
     /// Why the last step failed, for the operator; empty when the failure has no reason of its
     /// own (the transfer file could not be written).
-    const std::string& GetFailure() const { return m_failure; }
+    const std::string& GetFailure() const { return failure_; }
     /// Send side: the block the receiver asked for last, or -1.
-    int GetRequestedBlock() const { return m_requestedBlock; }
+    int GetRequestedBlock() const { return requestedBlock_; }
     /// Bytes one block takes on the line with its checksum, in this conversation's direction.
-    int BlockLineBytes() const { return m_receiving ? m_blockSize + m_checksumSize : m_flashBlockSize + 2; }
+    int BlockLineBytes() const { return receiving_ ? blockSize_ + checksumSize_ : flashBlockSize_ + 2; }
     /// Receive side: most blocks an image of the stored model can have.
     int ImageBlockLimit() const;
 
     /// Text of version slot 1..18; empty for other numbers.
     std::string_view GetVersionField(int slot) const;
-    const unsigned char* GetInfoBlock() const { return m_info; }
-    std::uint32_t GetPayloadSize() const { return m_payloadSize; }
+    const unsigned char* GetInfoBlock() const { return info_; }
+    std::uint32_t GetPayloadSize() const { return payloadSize_; }
 
     /// Number after the first ':' of a complete line, or -1 (no ':' or no digits).
     static int GetParamNo(std::string_view line);
@@ -129,28 +129,28 @@ protected:
     static void AddNumbered(QPResult_Tag& result, const char* prefix, int number, const char* end);
 
     // Policy values, read once.
-    int m_blockSize;
-    int m_startBlock;
-    int m_flashBlockSize;
-    int m_checksumSize;
-    int m_byteOrder;
+    int blockSize_;
+    int startBlock_;
+    int flashBlockSize_;
+    int checksumSize_;
+    int byteOrder_;
 
-    std::uint8_t m_state = kStateIdle;
-    std::uint32_t m_expectedBytes = 0;
-    std::int64_t m_receivedBytes = 0;
-    std::int64_t m_storedBytes = 0;
-    int m_blockCounter = 0;
-    int m_flashWritten = 0;
-    std::uint32_t m_payloadSize = 0;
-    std::int64_t m_uploadOffset = 0;
-    unsigned char m_info[kInfoSize] = {};
-    char m_version[84] = {};
+    std::uint8_t state_ = kStateIdle;
+    std::uint32_t expectedBytes_ = 0;
+    std::int64_t receivedBytes_ = 0;
+    std::int64_t storedBytes_ = 0;
+    int blockCounter_ = 0;
+    int flashWritten_ = 0;
+    std::uint32_t payloadSize_ = 0;
+    std::int64_t uploadOffset_ = 0;
+    unsigned char info_[kInfoSize] = {};
+    char version_[84] = {};
 
 private:
     enum class QuietWait { None, Resend, ReleaseAck };
 
     void EnsureBuffer();
-    int Capacity() const { return m_blockSize + m_checksumSize + 1; }
+    int Capacity() const { return blockSize_ + checksumSize_ + 1; }
     void Append(const unsigned char* data, int length);
     void Consume(int length);
     void ExamineLines(const Rule& rule, QPResult_Tag& result);
@@ -158,15 +158,15 @@ private:
     void StoreBlock(QPResult_Tag& result);
     char* VersionSlot(int slot);
 
-    std::vector<unsigned char> m_buffer;
-    int m_fill = 0;
-    QuietWait m_quiet = QuietWait::None;
-    bool m_reRequested = false;
-    bool m_receiving = false;
-    QPResult_Tag m_heldAck;
-    std::vector<std::int16_t> m_sentBlockSums; ///< -1: not sent; else the block's 8-bit sum
-    std::unique_ptr<qparser::TransferFile> m_file;
-    std::string m_path;
-    std::string m_failure;
-    int m_requestedBlock = -1;
+    std::vector<unsigned char> buffer_;
+    int fill_ = 0;
+    QuietWait quiet_ = QuietWait::None;
+    bool reRequested_ = false;
+    bool receiving_ = false;
+    QPResult_Tag heldAck_;
+    std::vector<std::int16_t> sentBlockSums_; ///< -1: not sent; else the block's 8-bit sum
+    std::unique_ptr<qparser::TransferFile> file_;
+    std::string path_;
+    std::string failure_;
+    int requestedBlock_ = -1;
 };

@@ -70,14 +70,14 @@ private:
     void Notify(std::uint32_t wParam, std::int64_t lParam);
     void MarkLost(const QString& reason);
 
-    mutable std::mutex m_queueLock; ///< guards m_queue, m_parent, m_lastError
-    std::deque<unsigned char> m_queue;
-    QObject* m_parent = nullptr;
-    std::atomic<unsigned> m_eventId;
-    std::atomic<int> m_connected{0};
-    std::string m_portName;
-    std::string m_lastError;
-    std::uint32_t m_baud = 0;
-    std::unique_ptr<QThread> m_watchThread;
-    serlink::PortWorker* m_worker = nullptr; ///< lives in the watch thread
+    mutable std::mutex queueLock_; ///< guards queue_, parent_, lastError_
+    std::deque<unsigned char> queue_;
+    QObject* parent_ = nullptr;
+    std::atomic<unsigned> eventId_;
+    std::atomic<int> connected_{0};
+    std::string portName_;
+    std::string lastError_;
+    std::uint32_t baud_ = 0;
+    std::unique_ptr<QThread> watchThread_;
+    serlink::PortWorker* worker_ = nullptr; ///< lives in the watch thread
 };

@@ -23,15 +23,15 @@ public:
     SimLink& operator=(const SimLink&) = delete;
 
     /// What the PC opens.
-    const std::string& Path() const { return m_path; }
+    const std::string& Path() const { return path_; }
     /// Every wait ends early once stop is set.
-    void SetStop(const std::atomic<bool>* stop) { m_stop = stop; }
-    bool Stopped() const { return m_stop != nullptr && m_stop->load(); }
+    void SetStop(const std::atomic<bool>* stop) { stop_ = stop; }
+    bool Stopped() const { return stop_ != nullptr && stop_->load(); }
 
     void Write(std::string_view bytes);
 
     /// Bytes received and not yet consumed.
-    std::string& Input() { return m_input; }
+    std::string& Input() { return input_; }
     /// Waits up to timeoutMs for more bytes; false when none came (or stopped).
     bool Fill(int timeoutMs);
     /// The next line the PC sent (ended by CR or LF; empty lines and knocks skipped).
@@ -48,15 +48,15 @@ private:
     SimLink(int fd, int keepAlive, std::string path, const SimOptions& options);
     void Pace(std::size_t bytes);
 
-    int m_fd;
-    int m_keepAlive; ///< our own descriptor of the pseudo-terminal's far end, so it never hangs up
-    std::string m_path;
-    int m_chunkMax;
-    int m_baud;
-    std::mt19937 m_random;
-    std::string m_input;
-    const std::atomic<bool>* m_stop = nullptr;
-    std::chrono::steady_clock::time_point m_lineFree;
+    int fd_;
+    int keepAlive_; ///< our own descriptor of the pseudo-terminal's far end, so it never hangs up
+    std::string path_;
+    int chunkMax_;
+    int baud_;
+    std::mt19937 random_;
+    std::string input_;
+    const std::atomic<bool>* stop_ = nullptr;
+    std::chrono::steady_clock::time_point lineFree_;
 };
 
 } // namespace stbsim

@@ -25,10 +25,10 @@ public:
 
     /// Serves conversations until stop is set or the session count is reached.
     void Serve(const std::atomic<bool>& stop);
-    const std::vector<SessionResult>& Sessions() const { return m_sessions; }
+    const std::vector<SessionResult>& Sessions() const { return sessions_; }
 
     /// The image it sends on a receive (whole 1024-byte blocks).
-    const std::string& ServedImage() const { return m_image; }
+    const std::string& ServedImage() const { return image_; }
 
 private:
     // Receive: the receiver sends its database.
@@ -53,17 +53,17 @@ private:
     /// Reads a bare number of 4 or 5 digits.
     int ReadNumber(int timeoutMs);
 
-    void SendLine(const std::string& text) { m_link.Write(text + m_options.eol); }
+    void SendLine(const std::string& text) { link_.Write(text + options_.eol); }
     void Log(const std::string& text) const;
     std::string WidthNumber(int value) const;
 
-    SimOptions m_options;
-    SimLink& m_link;
-    std::string m_image;
-    std::vector<SessionResult> m_sessions;
-    bool m_corrupted = false;
-    bool m_silenced = false;
-    bool m_wasSent = false; ///< it holds an image it was sent
+    SimOptions options_;
+    SimLink& link_;
+    std::string image_;
+    std::vector<SessionResult> sessions_;
+    bool corrupted_ = false;
+    bool silenced_ = false;
+    bool wasSent_ = false; ///< it holds an image it was sent
 };
 
 /// The image of a channel file (after its header) or of a bare image, padded to whole blocks.

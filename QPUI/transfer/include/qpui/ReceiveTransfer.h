@@ -40,7 +40,7 @@ private:
     bool Answer(const QPResult_Tag& result);
     void Fail();
 
-    QTimer m_requestTimer;
+    QTimer requestTimer_;
 };
 
 } // namespace qpui

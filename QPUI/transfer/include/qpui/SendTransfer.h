@@ -34,9 +34,9 @@ private:
     void RepeatBlock();
     void ShowState();
 
-    QTimer m_knockTimer;
-    QTimer m_repeatTimer;
-    std::vector<unsigned char> m_heldBlock; ///< the last block, while it may need repeating
+    QTimer knockTimer_;
+    QTimer repeatTimer_;
+    std::vector<unsigned char> heldBlock_; ///< the last block, while it may need repeating
 };
 
 } // namespace qpui

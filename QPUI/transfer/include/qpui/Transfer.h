@@ -55,11 +55,11 @@ public:
 
     ~CTransfer() override;
 
-    bool IsConnected() const { return m_port.IsConnected(); }
-    bool IsFinished() const { return m_finished; }
+    bool IsConnected() const { return port_.IsConnected(); }
+    bool IsFinished() const { return finished_; }
     /// Last progress shown, hundredths of a percent.
-    int Progress() const { return m_shown; }
-    QString Status() const { return m_status; }
+    int Progress() const { return shown_; }
+    QString Status() const { return status_; }
     TransferStats Stats() const;
     /// Cancel as the dialog's Cancel does (after the operator confirmed).
     virtual void Cancel() = 0;
@@ -97,8 +97,8 @@ protected:
     /// fails instead and this returns false.
     bool CountBlockAttempt(int block);
 
-    CSerialComm m_port;
-    std::unique_ptr<CCommParser> m_parser;
+    CSerialComm port_;
+    std::unique_ptr<CCommParser> parser_;
 
 private:
     struct ProgressMark {
@@ -110,19 +110,19 @@ private:
     ProgressMark CurrentMark() const;
     void OnIdle();
 
-    ParserFamily m_family;
-    std::uint32_t m_baud = 0;
-    ProgressMark m_mark;
-    bool m_bytesSinceProgress = false;
-    int m_attemptBlock = -1;
-    int m_attempts = 0;
-    QTimer m_idleTimer;
-    QElapsedTimer m_clock;
-    int m_shown = 0;
-    QString m_status;
-    bool m_finished = false;
-    qint64 m_bytesIn = 0;
-    qint64 m_bytesOut = 0;
+    ParserFamily family_;
+    std::uint32_t baud_ = 0;
+    ProgressMark mark_;
+    bool bytesSinceProgress_ = false;
+    int attemptBlock_ = -1;
+    int attempts_ = 0;
+    QTimer idleTimer_;
+    QElapsedTimer clock_;
+    int shown_ = 0;
+    QString status_;
+    bool finished_ = false;
+    qint64 bytesIn_ = 0;
+    qint64 bytesOut_ = 0;
 };
 
 } // namespace qpui
