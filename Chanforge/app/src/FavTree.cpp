@@ -8,6 +8,8 @@
 
 #include <QDragEnterEvent>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QMimeData>
 
 #include <utility>
@@ -20,6 +22,18 @@ namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
 
+/// The in-place editor of a group name stops at what a group record holds.
+class GroupNameDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->setMaxLength(static_cast<int>(kFavoriteNameMax));
+        return editor;
+    }
+};
+
 } // namespace
 
 CFAVTreeCtrl::CFAVTreeCtrl(CEditContext& context, QWidget* parent) : QTreeWidget(parent), context_(context) {
@@ -29,6 +43,7 @@ CFAVTreeCtrl::CFAVTreeCtrl(CEditContext& context, QWidget* parent) : QTreeWidget
     setAcceptDrops(true);
     setDropIndicatorShown(true);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setItemDelegate(new GroupNameDelegate(this));
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (dragging_ || rebuilding_)
             return;

@@ -256,7 +256,7 @@ void MainWindowTest::favouriteDropAndRename() {
     const QString before = QString::fromLatin1(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 1)->Name);
     messages_.clear();
     QVERIFY(!frame->LeftBottom().Tree().Rename(0, QString(20, 'x')));
-    QCOMPARE(messages_, QStringList{"Cannot change Favorite name. mismatch string size"});
+    QCOMPARE(messages_, QStringList{"Cannot change Favorite name. mismatch string size (at most 19 characters)"});
     QVERIFY(frame->LeftBottom().Tree().Rename(0, QStringLiteral("Nachrichten")));
     QCOMPARE(QString::fromLatin1(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 1)->Name), QStringLiteral("Nachrichten"));
     frame->Undo();

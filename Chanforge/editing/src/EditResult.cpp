@@ -1,5 +1,7 @@
 #include "chanforge/editing/EditResult.h"
 
+#include "chanforge/editing/FavoriteGroups.h"
+
 namespace chanforge::editing {
 
 std::string EditMessage(EditResult result) {
@@ -9,7 +11,8 @@ std::string EditMessage(EditResult result) {
     case EditResult::MoveTVToRadio: return "Cannot move from TV channels to Radio channels";
     case EditResult::MoveRadioToTV: return "Cannot Move from Radio channels to TV channels";
     case EditResult::FavoriteNameTooLong:
-        return "Cannot change Favorite name. mismatch string size";
+        return "Cannot change Favorite name. mismatch string size (at most " + std::to_string(kFavoriteNameMax) +
+               " characters)";
     case EditResult::BadFavoriteGroup: return "Favorite group does not exist";
     case EditResult::EmptyName: return "Name string is empty!";
     case EditResult::NoSuchSatellite: return "The transponder's satellite does not exist";

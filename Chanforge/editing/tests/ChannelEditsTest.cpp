@@ -198,7 +198,7 @@ TEST(FavoriteGroupNames, RenameAcceptsUpToNineteenCharacters) {
     EXPECT_EQ(FavoriteGroups(db).at(0).name, std::string(19, 'n'));
     EXPECT_EQ(RenameFavoriteGroup(db, 5, "Ghost"), EditResult::Ok);
     EXPECT_EQ(FavoriteGroups(db).size(), 1u);
-    EXPECT_EQ(EditMessage(EditResult::FavoriteNameTooLong), "Cannot change Favorite name. mismatch string size");
+    EXPECT_EQ(EditMessage(EditResult::FavoriteNameTooLong), "Cannot change Favorite name. mismatch string size (at most 19 characters)");
 }
 
 TEST(EditorInputs, ChoosesEditorAndListsByProduct) {

@@ -1,6 +1,7 @@
 #include "qpui/ChannelEditorBase.h"
 
 #include "qpui/MessageBox.h"
+#include "qpui/NameEdits.h"
 #include "policy/Policy.h"
 
 #include <QCheckBox>
@@ -120,6 +121,7 @@ void CChannelEditorBase::Prepare() {
         locked_->setChecked((channel_.Attributes & attr::kLocked) != 0);
         (channel_.Tuner != 0 ? tuner2_ : tuner1_)->setChecked(true);
     }
+    LimitNameEdit(*name_, NameLimit());
     const bool twoTuners = product_.TwoTuners();
     tuner1_->setVisible(twoTuners);
     tuner2_->setVisible(twoTuners);
@@ -130,19 +132,16 @@ int CChannelEditorBase::DoModal() {
     return exec();
 }
 
-bool CChannelEditorBase::NameFits(const QByteArray& name) {
+int CChannelEditorBase::NameLimit() {
     std::uint32_t start = 0, count = 0, chunk = 0, nameLength = 0;
     GetFlashCHBlockInfo(&start, &count, &chunk, &nameLength);
-    if (static_cast<std::uint32_t>(name.size()) >= nameLength) {
-        ShowError(this, QStringLiteral("Name string length is too long!"));
-        return false;
-    }
-    return true;
+    // The slot keeps a terminating zero after the name.
+    return nameLength > 0 ? static_cast<int>(nameLength) - 1 : 0;
 }
 
 void CChannelEditorBase::accept() {
     const QByteArray name = name_->text().toLatin1();
-    if (!NameFits(name))
+    if (!NameFits(this, name, NameLimit()))
         return;
     Channel_Info_Tag ch = channel_;
     std::memset(ch.Name, 0, sizeof ch.Name);

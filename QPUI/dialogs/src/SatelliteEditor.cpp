@@ -3,6 +3,7 @@
 #include "qpui/ComboValues.h"
 #include "qpui/DescriptionText.h"
 #include "qpui/MessageBox.h"
+#include "qpui/NameEdits.h"
 #include "qpui/NumberEdits.h"
 
 #include <QComboBox>
@@ -165,10 +166,12 @@ void CSatelliteEditor::ShowTuner(const Tuner& t, const LNBSetting& lnb) {
 
 void CSatelliteEditor::Prepare() {
     ResetControls();
+    if (satellite_.RowID != 0)
+        name_->setText(QString::fromLatin1(
+            satellite_.Name, static_cast<int>(strnlen(satellite_.Name, sizeof satellite_.Name))));
+    LimitNameEdit(*name_, sizeof satellite_.Name - 1);
     if (satellite_.RowID == 0)
         return;
-    name_->setText(QString::fromLatin1(
-        satellite_.Name, static_cast<int>(strnlen(satellite_.Name, sizeof satellite_.Name))));
     const bool east = satellite_.Degree <= 1800;
     const int tenths = east ? satellite_.Degree : 3600 - satellite_.Degree;
     degree_->setText(QString::asprintf("%3.1f", tenths / 10.0));
@@ -212,10 +215,8 @@ bool CSatelliteEditor::StoreTuner(const Tuner& t, int index, LNBSetting& lnb) {
 
 void CSatelliteEditor::accept() {
     const QByteArray name = name_->text().toLatin1();
-    if (name.size() >= static_cast<qsizetype>(sizeof satellite_.Name)) {
-        ShowError(this, QStringLiteral("Name string length is too long!"));
+    if (!NameFits(this, name, sizeof satellite_.Name - 1))
         return;
-    }
     const auto tenths = ReadDegreeEdit(this, degree_);
     if (!tenths)
         return;

@@ -1,6 +1,7 @@
 #include "qpui/TransferDialog.h"
 
 #include "PortChoice.h"
+#include "SilenceHint.h"
 #include "qpui/MessageBox.h"
 #include "qpui/SerialSettings.h"
 #include "qpui/Transfer.h"
@@ -50,6 +51,9 @@ CTransferDialog::CTransferDialog(const QString& title, QWidget* parent) : QDialo
     progress_->setValue(0);
     progress_->setTextVisible(false); // the status text carries the figure
     grid->addWidget(progress_, 3, 0, 1, 3);
+    auto* hint = new QLabel;
+    grid->addWidget(hint, 4, 0, 1, 3);
+    silence_ = new CSilenceHint(*hint);
     connect(connect_, &QPushButton::clicked, this, &CTransferDialog::Connect);
     connect(cancel_, &QPushButton::clicked, this, &CTransferDialog::reject);
     FillPortChoice(*port_);
@@ -61,6 +65,7 @@ void CTransferDialog::Initialize(const std::string& path) { path_ = path; }
 
 void CTransferDialog::Attach(CTransfer& transfer) {
     transfer_ = &transfer;
+    silence_->Watch(transfer);
     connect(&transfer, &CTransfer::statusChanged, status_, &QLabel::setText);
     connect(&transfer, &CTransfer::progressChanged, progress_, &QProgressBar::setValue);
     connect(&transfer, &CTransfer::finished, this, [this](CTransfer::Outcome outcome, const QString& message) {

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -63,17 +64,26 @@ class ChannelEditorTest : public ::testing::Test {
 };
 
 TEST_F(ChannelEditorTest, NameLengthLimitComesFromThePolicy) {
-    for (auto [length, accepted] : {std::pair{15, true}, {16, false}}) {
+    // Typing stops at the limit; a longer name the channel already has is kept whole and
+    // refused with the limit named.
+    for (auto [existing, accepted] : {std::pair{"", true}, {"Sixteen chars 16", false}}) {
         test::MessageRecorder messages;
+        Channel_Info_Tag ch{};
+        ch.RowID = 4;
+        std::strcpy(ch.Name, existing);
         CDlgCHAddUpdate dlg(nullptr, {3, 1});
         Fill(dlg);
         dlg.SetChannelMode(true);
+        dlg.SetChannelInfo(&ch);
         dlg.Prepare();
-        Child<QLineEdit>(dlg, "name")->setText(QString(length, 'x'));
+        auto* name = Child<QLineEdit>(dlg, "name");
+        if (*existing == 0)
+            QTest::keyClicks(name, QString(20, 'x'));
         dlg.accept();
-        EXPECT_EQ(dlg.result() == QDialog::Accepted, accepted) << length;
+        EXPECT_EQ(dlg.result() == QDialog::Accepted, accepted) << existing;
+        EXPECT_EQ(name->text().size(), accepted ? 15 : 16);
         if (!accepted)
-            EXPECT_EQ(messages.texts, QStringList{"Name string length is too long!"});
+            EXPECT_EQ(messages.texts, QStringList{"Name string length is too long! (at most 15 characters)"});
         else
             EXPECT_TRUE(messages.texts.isEmpty());
     }

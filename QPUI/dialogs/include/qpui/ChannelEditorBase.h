@@ -54,7 +54,8 @@ class CChannelEditorBase : public QDialog {
 
   private:
     void BuildCommon();
-    bool NameFits(const QByteArray& name);
+    /// Characters a channel name may have under the stored policy.
+    static int NameLimit();
 
     bool tv_ = false;
     std::vector<chanforge::Broadcast_Info_Tag> providers_;

@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace qpui {
 
+class CSilenceHint;
+
 class CTransfer;
 struct TransferLine;
 
@@ -59,6 +61,7 @@ class CTransferDialog : public QDialog {
     QPushButton* cancel_ = nullptr;
     QLabel* status_ = nullptr;
     QProgressBar* progress_ = nullptr;
+    CSilenceHint* silence_ = nullptr;
 };
 
 } // namespace qpui

@@ -1,0 +1,35 @@
+#include "SilenceHint.h"
+
+#include "qpui/Transfer.h"
+
+#include <QLabel>
+
+namespace qpui {
+
+CSilenceHint::CSilenceHint(QLabel& label, int silenceMs) : QObject(&label), label_(label) {
+    label_.setObjectName(QStringLiteral("silenceHint"));
+    label_.setWordWrap(true);
+    label_.setText(QString::fromLatin1(kSilenceHint));
+    label_.hide();
+    timer_.setSingleShot(true);
+    timer_.setInterval(silenceMs);
+    connect(&timer_, &QTimer::timeout, &label_, &QLabel::show);
+}
+
+void CSilenceHint::Watch(CTransfer& transfer) {
+    connect(&transfer, &CTransfer::statusChanged, this, &CSilenceHint::Alive);
+    connect(&transfer, &CTransfer::progressChanged, this, &CSilenceHint::Alive);
+    connect(&transfer, &CTransfer::finished, this, &CSilenceHint::Stop);
+}
+
+void CSilenceHint::Alive() {
+    label_.hide();
+    timer_.start();
+}
+
+void CSilenceHint::Stop() {
+    timer_.stop();
+    label_.hide();
+}
+
+} // namespace qpui
