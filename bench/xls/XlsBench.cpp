@@ -13,6 +13,8 @@
 #include <string>
 #include <sys/resource.h>
 
+namespace xls = chanforge::xls;
+
 namespace {
 
 std::string TempPath(const char* name) { return (std::filesystem::temp_directory_path() / name).string(); }

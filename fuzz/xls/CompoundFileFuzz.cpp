@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+namespace xls = chanforge::xls;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> image(data, size);
     xls::CompoundFileReader reader;

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+namespace xls = chanforge::xls;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     xls::Workbook book;
     if (book.LoadStream(std::span<const std::uint8_t>(data, size)) != xls::XlsResult::Ok) return 0;

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace xls::biff {
+namespace chanforge::xls::biff {
 
 enum RecordType : std::uint16_t {
     kFormula = 0x0006,
@@ -47,4 +47,4 @@ inline constexpr std::uint16_t kCellXf = 15;
 inline constexpr std::int32_t kRkMin = -536870912;
 inline constexpr std::int32_t kRkMax = 536870911;
 
-} // namespace xls::biff
+} // namespace chanforge::xls::biff

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace xls {
+namespace chanforge::xls {
 
 namespace {
 
@@ -275,4 +275,4 @@ XlsResult Workbook::LoadStream(std::span<const std::uint8_t> stream) {
     return result;
 }
 
-} // namespace xls
+} // namespace chanforge::xls

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace xls {
+namespace chanforge::xls {
 
 namespace {
 
@@ -334,4 +334,4 @@ std::vector<std::uint8_t> Workbook::SaveStream() const {
     return out;
 }
 
-} // namespace xls
+} // namespace chanforge::xls

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace xls::cfb {
+namespace chanforge::xls::cfb {
 
 inline constexpr std::uint8_t kSignature[8] = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
 
@@ -49,4 +49,4 @@ inline constexpr std::uint32_t kEntrySizeOffset = 120;
 enum EntryType : std::uint8_t { kUnused = 0, kStorage = 1, kStream = 2, kRoot = 5 };
 enum Colour : std::uint8_t { kRed = 0, kBlack = 1 };
 
-} // namespace xls::cfb
+} // namespace chanforge::xls::cfb

@@ -1,6 +1,6 @@
 #include "chanforge/xls/ChannelWorkbook.h"
 
-#include "ChannelColumns.h"
+#include "SheetColumns.h"
 #include "chanforge/Records.h"
 #include "chanforge/TableAccess.h"
 #include "chanforge/xls/CodePage.h"
@@ -11,7 +11,7 @@
 #include <cstring>
 #include <vector>
 
-namespace xls {
+namespace chanforge::xls {
 
 namespace {
 
@@ -145,4 +145,4 @@ std::string WorkbookMessage(WorkbookResult result) {
     return {};
 }
 
-} // namespace xls
+} // namespace chanforge::xls

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <iconv.h>
 
-namespace xls {
+namespace chanforge::xls {
 
 namespace {
 
@@ -94,4 +94,4 @@ CodePage WorkbookCodePage() {
     return *CodePage::ForNumber(kDefaultCodePage);
 }
 
-} // namespace xls
+} // namespace chanforge::xls

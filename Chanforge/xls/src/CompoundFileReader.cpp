@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace xls {
+namespace chanforge::xls {
 
 namespace {
 
@@ -249,4 +249,4 @@ CfbResult ReadCompoundStream(std::span<const std::uint8_t> image, std::u16string
     return reader.ReadStream(name, out);
 }
 
-} // namespace xls
+} // namespace chanforge::xls

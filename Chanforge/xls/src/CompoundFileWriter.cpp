@@ -7,7 +7,7 @@
 #include <cstring>
 #include <limits>
 
-namespace xls {
+namespace chanforge::xls {
 
 namespace {
 
@@ -217,4 +217,4 @@ std::vector<std::uint8_t> CompoundFileWriter::Image() const {
     return image;
 }
 
-} // namespace xls
+} // namespace chanforge::xls

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-namespace xls::le {
+namespace chanforge::xls::le {
 
 inline std::uint16_t U16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
@@ -60,4 +60,4 @@ class Writer {
     std::vector<std::uint8_t>& out_;
 };
 
-} // namespace xls::le
+} // namespace chanforge::xls::le

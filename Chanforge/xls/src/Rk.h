@@ -8,7 +8,7 @@
 #include <cstring>
 #include <optional>
 
-namespace xls::rk {
+namespace chanforge::xls::rk {
 
 inline constexpr std::uint32_t kTimes100 = 0x1;
 inline constexpr std::uint32_t kInteger = 0x2;
@@ -52,4 +52,4 @@ inline std::optional<std::uint32_t> EncodeFloat(double v) {
     return std::nullopt;
 }
 
-} // namespace xls::rk
+} // namespace chanforge::xls::rk

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace xls::sst {
+namespace chanforge::xls::sst {
 
 namespace {
 
@@ -177,4 +177,4 @@ void Write(std::vector<std::uint8_t>& out, std::uint32_t totalUses, const std::v
     }
 }
 
-} // namespace xls::sst
+} // namespace chanforge::xls::sst

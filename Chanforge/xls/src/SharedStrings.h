@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-namespace xls::sst {
+namespace chanforge::xls::sst {
 
 /// Where one shared string lives in the pool.
 struct Ref {
@@ -25,4 +25,4 @@ bool Read(const std::vector<std::span<const std::uint8_t>>& bodies, TextPool& po
 void Write(std::vector<std::uint8_t>& out, std::uint32_t totalUses, const std::vector<Ref>& strings,
            const TextPool& pool);
 
-} // namespace xls::sst
+} // namespace chanforge::xls::sst

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace xls {
+namespace chanforge::xls {
 
 namespace {
 
@@ -128,4 +128,4 @@ bool Workbook::RenameWorksheet(std::string_view oldName, std::string_view newNam
     return true;
 }
 
-} // namespace xls
+} // namespace chanforge::xls

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-namespace xls {
+namespace chanforge::xls {
 
 Worksheet::Worksheet(std::string name, std::shared_ptr<TextPool> pool)
     : name_(std::move(name)), pool_(std::move(pool)) {}
@@ -130,4 +130,4 @@ bool Worksheet::SetPooledText(std::uint32_t row, std::uint32_t column, CellKind 
     return true;
 }
 
-} // namespace xls
+} // namespace chanforge::xls

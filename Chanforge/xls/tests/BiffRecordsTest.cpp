@@ -8,7 +8,7 @@
 #include <functional>
 #include <map>
 
-namespace xls {
+namespace chanforge::xls {
 namespace {
 
 using test::Get16;
@@ -270,4 +270,4 @@ TEST(BiffLoad, OddButReadableRecordsAreTolerated) {
 }
 
 } // namespace
-} // namespace xls
+} // namespace chanforge::xls

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-namespace xls::test {
+namespace chanforge::xls::test {
 
 /// Channel n (1-based) with a different value in every field, names with bytes above 0x7F.
 inline chanforge::RowPtr<chanforge::Channel_Info_Tag> SampleChannel(std::uint32_t n) {
@@ -49,4 +49,4 @@ inline void FillChannels(tabstore::CQoDB& db, std::uint32_t count) {
     for (std::uint32_t n = 1; n <= count; ++n) chanforge::AppendRow(db, chanforge::kChannelTable, SampleChannel(n));
 }
 
-} // namespace xls::test
+} // namespace chanforge::xls::test

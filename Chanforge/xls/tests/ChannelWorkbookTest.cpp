@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <fstream>
 
-namespace xls {
+namespace chanforge::xls {
 namespace {
 
 using chanforge::Channel_Info_Tag;
@@ -271,4 +271,4 @@ TEST_F(ChannelWorkbookTest, MoreChannelsThanRowsAreRefused) {
 }
 
 } // namespace
-} // namespace xls
+} // namespace chanforge::xls

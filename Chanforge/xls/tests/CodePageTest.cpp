@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-namespace xls {
+namespace chanforge::xls {
 namespace {
 
 struct Mapping {
@@ -66,4 +66,4 @@ TEST(CodePage, TheSettingChoosesTheCodePage) {
 }
 
 } // namespace
-} // namespace xls
+} // namespace chanforge::xls

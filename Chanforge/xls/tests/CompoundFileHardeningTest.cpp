@@ -8,7 +8,7 @@
 #include <cstring>
 #include <functional>
 
-namespace xls {
+namespace chanforge::xls {
 namespace {
 
 using test::Get32;
@@ -118,4 +118,4 @@ TEST(CompoundFileHardening, RandomCorruptionNeverReadsMoreThanTheFileHolds) {
 }
 
 } // namespace
-} // namespace xls
+} // namespace chanforge::xls

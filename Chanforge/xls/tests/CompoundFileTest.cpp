@@ -6,7 +6,7 @@
 
 #include <numeric>
 
-namespace xls {
+namespace chanforge::xls {
 namespace {
 
 using test::Get16;
@@ -128,4 +128,4 @@ TEST(CompoundFile, SignatureIsTheGate) {
 }
 
 } // namespace
-} // namespace xls
+} // namespace chanforge::xls

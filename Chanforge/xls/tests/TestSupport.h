@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace xls::test {
+namespace chanforge::xls::test {
 
 /// Appends BIFF records: type, length, body.
 class StreamBuilder {
@@ -83,4 +83,4 @@ class TempDir {
     std::filesystem::path path_;
 };
 
-} // namespace xls::test
+} // namespace chanforge::xls::test

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <limits>
 
-namespace xls {
+namespace chanforge::xls {
 namespace {
 
 Workbook RoundTrip(const Workbook& book) {
@@ -213,4 +213,4 @@ TEST(Workbook, FileRoundTripAndLoadFailures) {
 }
 
 } // namespace
-} // namespace xls
+} // namespace chanforge::xls

@@ -8,7 +8,7 @@
 #include "chanforge/xls/ChannelWorkbook.h"
 #include "chanforge/xls/Workbook.h"
 
-#include "../../src/ChannelColumns.h"
+#include "../../src/SheetColumns.h"
 #include "../ChannelSamples.h"
 
 #include <climits>
@@ -21,7 +21,7 @@
 namespace {
 
 using chanforge::Channel_Info_Tag;
-using namespace xls;
+using namespace chanforge::xls;
 
 std::string JsonString(std::u16string_view text) {
     std::string out = "\"";

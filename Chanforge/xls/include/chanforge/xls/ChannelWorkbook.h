@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace xls {
+namespace chanforge::xls {
 
 enum class WorkbookResult {
     Ok,
@@ -37,4 +37,4 @@ WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& d
 /// The operator's text for a result (empty for Ok).
 std::string WorkbookMessage(WorkbookResult result);
 
-} // namespace xls
+} // namespace chanforge::xls

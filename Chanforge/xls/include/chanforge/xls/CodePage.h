@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace xls {
+namespace chanforge::xls {
 
 inline constexpr std::uint32_t kDefaultCodePage = 1252;
 /// Settings value (under the Chanforge key) holding the code page number.
@@ -39,4 +39,4 @@ class CodePage {
 /// The code page the settings name (default 1252; an unusable value falls back to 1252).
 CodePage WorkbookCodePage();
 
-} // namespace xls
+} // namespace chanforge::xls

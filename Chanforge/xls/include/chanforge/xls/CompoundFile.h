@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace xls {
+namespace chanforge::xls {
 
 enum class CfbResult {
     Ok,
@@ -88,4 +88,4 @@ class CompoundFileWriter {
 CfbResult ReadCompoundStream(std::span<const std::uint8_t> image, std::u16string_view name,
                              std::vector<std::uint8_t>& out);
 
-} // namespace xls
+} // namespace chanforge::xls

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-namespace xls {
+namespace chanforge::xls {
 
 enum class XlsResult {
     Ok,
@@ -75,4 +75,4 @@ class Workbook {
     std::vector<std::unique_ptr<Worksheet>> sheets_;
 };
 
-} // namespace xls
+} // namespace chanforge::xls

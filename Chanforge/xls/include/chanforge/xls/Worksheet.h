@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace xls {
+namespace chanforge::xls {
 
 inline constexpr std::uint32_t kMaxRows = 65536;
 inline constexpr std::uint32_t kMaxColumns = 256;
@@ -89,4 +89,4 @@ class Worksheet {
     std::uint32_t totalColumns_ = 0;
 };
 
-} // namespace xls
+} // namespace chanforge::xls

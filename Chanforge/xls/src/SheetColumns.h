@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-namespace xls::channel {
+namespace chanforge::xls::channel {
 
 inline constexpr std::uint32_t kColumnCount = 60;
 inline constexpr std::uint32_t kNameColumn = 13;
@@ -27,4 +27,4 @@ std::int32_t ReadField(const chanforge::Channel_Info_Tag& ch, const Column& colu
 /// Stores the low 8, 16 or 32 bits of value into the field.
 void WriteField(chanforge::Channel_Info_Tag& ch, const Column& column, std::int64_t value);
 
-} // namespace xls::channel
+} // namespace chanforge::xls::channel

@@ -1,9 +1,9 @@
-#include "ChannelColumns.h"
+#include "SheetColumns.h"
 
 #include <cstdio>
 #include <cstring>
 
-namespace xls::channel {
+namespace chanforge::xls::channel {
 
 namespace {
 
@@ -82,4 +82,4 @@ void WriteField(Channel_Info_Tag& ch, const Column& column, std::int64_t value) 
     }
 }
 
-} // namespace xls::channel
+} // namespace chanforge::xls::channel
