@@ -41,8 +41,6 @@ void TransferFile::Close() {
     reading_.reset();
 }
 
-bool TransferFile::IsOpen() const { return m_writing || m_reading; }
-
 std::int64_t TransferFile::Size() const {
     if (writing_) return static_cast<std::int64_t>(writing_->size());
     return reading_ ? reading_->size() : 0;

@@ -22,7 +22,6 @@ public:
     /// Drops a file being written without touching its target; closes a file being read.
     void Close();
 
-    bool IsOpen() const;
     std::int64_t Size() const;
 
     bool Append(const unsigned char* bytes, int count);

@@ -87,8 +87,6 @@ void CChannelGrid::RefillSelecting(const RowIds& keys) {
     verticalScrollBar()->setValue(position);
 }
 
-void CChannelGrid::Empty() { model_.SetRows({}, FavoriteGroupOf(filter_)); }
-
 RowIds CChannelGrid::SelectedKeys() const {
     QList<int> rows;
     for (const QModelIndex& index : selectionModel()->selectedRows())

@@ -45,7 +45,6 @@ class CChannelGrid : public QTableView {
     /// Refills after the table was re-keyed: selects exactly keys (new keys), never the old ones,
     /// which may now name other channels.
     void RefillSelecting(const editing::RowIds& keys);
-    void Empty();
     /// Selected channel keys in grid order.
     editing::RowIds SelectedKeys() const;
     void Select(const editing::RowIds& keys);

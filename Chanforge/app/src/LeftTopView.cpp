@@ -106,8 +106,4 @@ void CLeftTopView::ShowSatellite(std::uint32_t satelliteRow) {
         emit SatelliteSelected(satelliteRow);
 }
 
-void CLeftTopView::EmptySatellites() { satellites_->Model().Empty(); }
-void CLeftTopView::EmptyTransponders() { transponders_->Model().Empty(); }
-void CLeftTopView::EmptyMuxes() { muxes_->Model().Empty(); }
-
 } // namespace chanforge::app

@@ -21,9 +21,6 @@ class CLeftTopView : public QWidget {
     void Reload();
     /// Refills the transponder list for a satellite row (0: all transponders).
     void ShowTransponders(std::uint32_t satelliteRow);
-    void EmptySatellites();
-    void EmptyTransponders();
-    void EmptyMuxes();
     /// Refills every list from the tables, keeping the transponder list's satellite.
     void Refill();
     /// Selects the satellite row and announces it, as a click on it does.

@@ -48,13 +48,6 @@ void CRecordListModel::RefreshTexts() {
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
 }
 
-void CRecordListModel::Empty() {
-    beginResetModel();
-    rows_.clear();
-    texts_.clear();
-    endResetModel();
-}
-
 void CRecordListModel::SortByColumn(int column, bool descending) {
     beginResetModel();
     SortListByText(context_.Store(), kind_, rows_, column, descending, context_.Product());

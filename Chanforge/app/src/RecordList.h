@@ -25,7 +25,6 @@ class CRecordListModel : public QAbstractTableModel {
     void Refill() { Reload(satelliteId_); }
     /// The SatID the transponder list is narrowed to, 0 for all.
     std::uint32_t SatelliteId() const { return satelliteId_; }
-    void Empty();
     /// Re-reads the cell texts of the rows shown (counts after channel edits); the rows, their
     /// order and the selection stay.
     void RefreshTexts();

@@ -91,9 +91,4 @@ void CRightView::SearchBoth(const QString& text) {
         qpui::ShowInformation(this, QStringLiteral("No channel named \"%1\"").arg(text));
 }
 
-void CRightView::EmptyBoth() {
-    tv_->Empty();
-    radio_->Empty();
-}
-
 } // namespace chanforge::app

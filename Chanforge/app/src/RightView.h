@@ -32,7 +32,6 @@ class CRightView : public QWidget {
     void RefillBoth(const editing::RowIds& keys);
     /// Selects the channels whose name contains text in both grids; says so when there is none.
     void SearchBoth(const QString& text);
-    void EmptyBoth();
 
   signals:
     void ChannelsChanged(const editing::RowIds& select);

@@ -177,17 +177,6 @@ bool ListColumnHidden(ListKind kind, int column, bool simpleMode) {
     return h == Hidden::Always || (h == Hidden::Simple && simpleMode);
 }
 
-std::uint8_t ListTable(ListKind kind, Product product) {
-    switch (kind) {
-    case ListKind::Satellite: return kSatelliteTable;
-    case ListKind::Transponder: return kTransponderTable;
-    case ListKind::TerrestrialMux: return product.Combination() ? kTransponderTable : kTerrestrialMuxTable;
-    case ListKind::CableMux: return kCableMuxTable;
-    case ListKind::Provider: return kProviderTable;
-    }
-    return kProviderTable;
-}
-
 RowIds ListRows(tabstore::CQoDB& db, ListKind kind, Product product, std::uint32_t satelliteId) {
     const bool terrestrial = product.Terrestrial();
     switch (kind) {

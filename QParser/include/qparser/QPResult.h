@@ -28,5 +28,4 @@ struct QPResult_Tag {
         return AddCommand(text.data(), static_cast<int>(text.size()));
     }
     int CommandCount() const;
-    bool IsFull() const { return CommandCount() == kQPMaxCommands; }
 };

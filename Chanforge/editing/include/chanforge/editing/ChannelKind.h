@@ -12,12 +12,6 @@ inline bool ShownIn(const Channel_Info_Tag& ch, ChannelKind kind) {
     return kind == ChannelKind::TV ? IsTV(ch) : IsRadio(ch);
 }
 
-/// Numbering classes: TV channels, and all others (radio and channels with neither flag).
-inline bool NumberedAsTV(const Channel_Info_Tag& ch) { return IsTV(ch); }
-inline bool SameNumbering(const Channel_Info_Tag& ch, ChannelKind kind) {
-    return NumberedAsTV(ch) == (kind == ChannelKind::TV);
-}
-
 inline std::uint16_t KindBit(ChannelKind kind) {
     return kind == ChannelKind::TV ? attr::kTV : attr::kRadio;
 }

@@ -33,9 +33,6 @@ RowIds ListRows(tabstore::CQoDB& db, ListKind kind, Product product, std::uint32
 std::string ListCellText(tabstore::CQoDB& db, ListKind kind, std::uint32_t key, int column,
                          Product product);
 
-/// The table a list's RowIDs belong to.
-std::uint8_t ListTable(ListKind kind, Product product);
-
 /// The key a multiplex row hands to the channel filter and to drops: the transponder row
 /// on combination products, the multiplex's TPID on terrestrial-only ones.
 std::uint32_t MuxListKey(tabstore::CQoDB& db, std::uint32_t rowId, Product product);
