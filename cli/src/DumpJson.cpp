@@ -1,9 +1,9 @@
 #include "DumpJson.h"
 
+#include "chanforge/TableAccess.h"
 #include "chanforge/codec/TransponderMux.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace cli {
 
@@ -41,15 +41,7 @@ std::string Hex(const std::uint8_t* bytes, std::size_t n) {
 
 template <class T, class Fn> Json Table(tabstore::CQoDB& db, std::uint8_t table, Fn row) {
     Json rows = Json::array();
-    std::uint32_t last = 0;
-    for (unsigned char* raw = db.Next(table, 0); raw != nullptr;) {
-        T rec;
-        std::memcpy(static_cast<void*>(&rec), raw, sizeof rec);
-        if (last != 0 && rec.RowID <= last) break;
-        last = rec.RowID;
-        rows.push_back(row(rec));
-        raw = db.Next(table, rec.RowID);
-    }
+    ForEachRow<T>(db, table, [&](const T& rec) { rows.push_back(row(rec)); });
     return rows;
 }
 

@@ -28,15 +28,9 @@ constexpr TableWords kCapacityTables[] = {
 std::vector<std::uint32_t> RowsFrom(tabstore::CQoDB& db, TableId table, std::uint64_t skip) {
     std::vector<std::uint32_t> rows;
     std::uint64_t i = 0;
-    std::uint32_t last = 0;
-    // Every record starts with its RowID; a key that does not ascend ends the walk.
-    for (auto* row = db.Next(table, 0); row != nullptr;) {
-        const std::uint32_t key = *reinterpret_cast<const std::uint32_t*>(row);
-        if (key <= last || key == 0) break;
-        last = key;
+    ForEachRowBytes(db, table, [&](tabstore::RowBuffer, std::uint32_t key) {
         if (i++ >= skip) rows.push_back(key);
-        row = db.Next(table, key);
-    }
+    });
     return rows;
 }
 

@@ -1,6 +1,7 @@
 #include "chanforge/editing/UndoStack.h"
 
 #include "chanforge/Records.h"
+#include "chanforge/TableAccess.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,13 +28,10 @@ CUndoStack::TableSnapshot CUndoStack::Snapshot(tabstore::CQoDB& db, std::uint8_t
     TableSnapshot snap{table, {}, {}};
     snap.keys.reserve(db.Size(table));
     snap.data.reserve(db.Size(table) * size);
-    for (auto* row = db.Next(table, 0); row != nullptr;) {
-        std::uint32_t key = 0;
-        std::memcpy(&key, row, sizeof key);
+    ForEachRowBytes(db, table, [&](tabstore::RowBuffer row, std::uint32_t key) {
         snap.keys.push_back(key);
         snap.data.insert(snap.data.end(), row, row + size);
-        row = db.Next(table, key);
-    }
+    });
     return snap;
 }
 
@@ -45,9 +43,7 @@ void CUndoStack::Diff(tabstore::CQoDB& db, const TableSnapshot& snap, std::vecto
     };
     // Both sides are in ascending key order: a merge finds removed, added and changed rows.
     std::size_t i = 0;
-    for (auto* row = db.Next(snap.table, 0); row != nullptr;) {
-        std::uint32_t key = 0;
-        std::memcpy(&key, row, sizeof key);
+    ForEachRowBytes(db, snap.table, [&](tabstore::RowBuffer row, std::uint32_t key) {
         for (; i < snap.keys.size() && snap.keys[i] < key; ++i)
             out.push_back({snap.table, snap.keys[i], bytesOf(i), {}});
         std::vector<unsigned char> now(row, row + size);
@@ -58,8 +54,7 @@ void CUndoStack::Diff(tabstore::CQoDB& db, const TableSnapshot& snap, std::vecto
         } else {
             out.push_back({snap.table, key, {}, std::move(now)});
         }
-        row = db.Next(snap.table, key);
-    }
+    });
     for (; i < snap.keys.size(); ++i)
         out.push_back({snap.table, snap.keys[i], bytesOf(i), {}});
 }

@@ -213,12 +213,9 @@ std::size_t RecordSize(std::uint8_t table) {
 Snapshot SnapshotOf(tabstore::CQoDB& db) {
     Snapshot out;
     for (std::uint8_t table = 0; table < 7; ++table)
-        for (auto* row = db.Next(table, 0); row != nullptr;) {
-            std::uint32_t key = 0;
-            std::memcpy(&key, row, sizeof key);
+        ForEachRowBytes(db, table, [&](tabstore::RowBuffer row, std::uint32_t key) {
             out[{table, key}].assign(row, row + RecordSize(table));
-            row = db.Next(table, key);
-        }
+        });
     return out;
 }
 

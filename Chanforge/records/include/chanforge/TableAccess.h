@@ -65,17 +65,26 @@ template <class T> T* GetRow(tabstore::CQoDB& db, std::uint8_t table, std::uint3
     return reinterpret_cast<T*>(db.GetRow(table, rowId));
 }
 
-/// Calls fn(T&) for every row of the table in key order. fn must not delete the row it gets.
-/// A row whose RowID does not ascend ends the walk: a damaged row can never make it go round.
-template <class T, class Fn> void ForEachRow(tabstore::CQoDB& db, std::uint8_t table, Fn&& fn) {
+/// Calls fn(bytes, key) for every row of the table in key order; every record starts with its
+/// RowID. fn must not delete the row it gets. The next row is found by the RowID the row holds,
+/// so a row whose RowID does not ascend (0 included, which would restart the walk) ends it: a
+/// damaged row can never make it go round.
+template <class Fn> void ForEachRowBytes(tabstore::CQoDB& db, std::uint8_t table, Fn&& fn) {
     std::uint32_t last = 0;
-    for (auto* row = reinterpret_cast<T*>(db.Next(table, 0)); row != nullptr;) {
-        const std::uint32_t key = row->RowID;
-        if (last != 0 && key <= last) break;
+    for (tabstore::RowBuffer row = db.Next(table, 0); row != nullptr;) {
+        std::uint32_t key = 0;
+        std::memcpy(&key, row, sizeof key);
+        if (key <= last) break;
         last = key;
-        fn(*row);
-        row = reinterpret_cast<T*>(db.Next(table, key));
+        fn(row, key);
+        row = db.Next(table, key);
     }
+}
+
+/// Calls fn(T&) for every row of the table in key order, guarded as ForEachRowBytes.
+template <class T, class Fn> void ForEachRow(tabstore::CQoDB& db, std::uint8_t table, Fn&& fn) {
+    ForEachRowBytes(db, table,
+                    [&](tabstore::RowBuffer row, std::uint32_t) { fn(*reinterpret_cast<T*>(row)); });
 }
 
 } // namespace chanforge
