@@ -1,8 +1,10 @@
 #include "DumpText.h"
 
+#include "chanforge/TableAccess.h"
 #include "chanforge/codec/TransponderMux.h"
+#include "chanforge/editing/DeliveryText.h"
 
-#include <cstring>
+#include <cstdio>
 #include <string>
 
 namespace cli {
@@ -10,30 +12,6 @@ namespace cli {
 namespace {
 
 using namespace chanforge;
-
-template <class T, class Fn> void EachRow(tabstore::CQoDB& db, std::uint8_t table, Fn fn) {
-    std::uint32_t last = 0;
-    for (unsigned char* raw = db.Next(table, 0); raw != nullptr;) {
-        T rec;
-        std::memcpy(static_cast<void*>(&rec), raw, sizeof rec);
-        if (last != 0 && rec.RowID <= last) break;
-        last = rec.RowID;
-        fn(rec);
-        raw = db.Next(table, rec.RowID);
-    }
-}
-
-/// Orbital position: tenths of a degree, above 1800 counted West; past 3600 no position at all.
-std::string Position(std::uint16_t degree) {
-    char text[24];
-    if (degree > 3600)
-        std::snprintf(text, sizeof text, "?(%u)", degree);
-    else if (degree <= 1800)
-        std::snprintf(text, sizeof text, "%u.%uE", degree / 10u, degree % 10u);
-    else
-        std::snprintf(text, sizeof text, "%u.%uW", (3600u - degree) / 10u, (3600u - degree) % 10u);
-    return text;
-}
 
 /// A name field as text a terminal shows and never obeys: control bytes are escaped (\x1b).
 template <std::size_t N> std::string Printable(const char (&field)[N]) {
@@ -67,16 +45,16 @@ const char* Kind(std::uint16_t attributes) {
 
 void Satellites(tabstore::CQoDB& db, std::FILE* out) {
     std::fprintf(out, "\nSatellites: %u\n", db.Size(kSatelliteTable));
-    EachRow<Satellite_Info_Tag>(db, kSatelliteTable, [&](const Satellite_Info_Tag& s) {
+    ForEachRow<Satellite_Info_Tag>(db, kSatelliteTable, [&](const Satellite_Info_Tag& s) {
         std::fprintf(out, "  %4u  sat %3u  %-7s %-16s LNB %u/%u MHz\n", s.RowID, s.SatID,
-                     Position(s.Degree).c_str(), Printable(s.Name).c_str(), s.Tuner[0].LowFrequency,
+                     editing::DegreeText(s.Degree).c_str(), Printable(s.Name).c_str(), s.Tuner[0].LowFrequency,
                      s.Tuner[0].HighFrequency);
     });
 }
 
 void Transponders(tabstore::CQoDB& db, const policy::ProductKind& product, std::FILE* out) {
     std::fprintf(out, "\nTransponders: %u\n", db.Size(kTransponderTable));
-    EachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const Transponder_Info_Tag& t) {
+    ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const Transponder_Info_Tag& t) {
         if (codec::HoldsMux(t, product)) {
             const codec::TransponderMux m = codec::ReadTransponderMux(t);
             std::fprintf(out, "  %4u  terrestrial multiplex, RF channel %u, label %X\n", t.RowID,
@@ -92,13 +70,13 @@ void Transponders(tabstore::CQoDB& db, const policy::ProductKind& product, std::
 void Multiplexes(tabstore::CQoDB& db, std::FILE* out) {
     if (db.Size(kTerrestrialMuxTable) > 0) {
         std::fprintf(out, "\nTerrestrial multiplexes: %u\n", db.Size(kTerrestrialMuxTable));
-        EachRow<SMux_Info_Tag>(db, kTerrestrialMuxTable, [&](const SMux_Info_Tag& m) {
+        ForEachRow<SMux_Info_Tag>(db, kTerrestrialMuxTable, [&](const SMux_Info_Tag& m) {
             std::fprintf(out, "  %4u  RF channel %u, label %X\n", m.RowID, m.TPID, m.MuxNameIndex);
         });
     }
     if (db.Size(kCableMuxTable) > 0) {
         std::fprintf(out, "\nCable multiplexes: %u\n", db.Size(kCableMuxTable));
-        EachRow<CableMux_Info_Tag>(db, kCableMuxTable, [&](const CableMux_Info_Tag& c) {
+        ForEachRow<CableMux_Info_Tag>(db, kCableMuxTable, [&](const CableMux_Info_Tag& c) {
             std::fprintf(out, "  %4u  mux %3u  %u kHz  %u kS/s\n", c.RowID, c.MuxID, c.Frequency,
                          c.SymbolRate);
         });
@@ -107,19 +85,19 @@ void Multiplexes(tabstore::CQoDB& db, std::FILE* out) {
 
 void Providers(tabstore::CQoDB& db, std::FILE* out) {
     std::fprintf(out, "\nProviders: %u\n", db.Size(kProviderTable));
-    EachRow<Broadcast_Info_Tag>(db, kProviderTable, [&](const Broadcast_Info_Tag& b) {
+    ForEachRow<Broadcast_Info_Tag>(db, kProviderTable, [&](const Broadcast_Info_Tag& b) {
         std::fprintf(out, "  %4u  id %5u  %s\n", b.RowID, b.BroadcastID, Printable(b.Name).c_str());
     });
 }
 
 void Channels(tabstore::CQoDB& db, std::FILE* out) {
     unsigned tv = 0, radio = 0;
-    EachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& c) {
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& c) {
         tv += IsTV(c);
         radio += !IsTV(c) && IsRadio(c);
     });
     std::fprintf(out, "\nChannels: %u (TV %u, radio %u)\n", db.Size(kChannelTable), tv, radio);
-    EachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& c) {
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& c) {
         std::fprintf(out, "  %4u  %-5s %4u  %-24s sat %3u tp %3u  SID %5u  V %4u A %4u%s\n",
                      c.RowID, Kind(c.Attributes), c.ProgramNum, Printable(c.Name).c_str(), c.SatID, c.TPID,
                      c.ServiceID, c.VideoPID, c.AudioPID, Flags(c.Attributes).c_str());
@@ -128,12 +106,13 @@ void Channels(tabstore::CQoDB& db, std::FILE* out) {
 
 void Favorites(tabstore::CQoDB& db, std::FILE* out) {
     std::fprintf(out, "\nFavourite groups: %u\n", db.Size(kFavoriteTable));
-    EachRow<Favorite_Info_Tag>(db, kFavoriteTable, [&](const Favorite_Info_Tag& f) {
+    ForEachRow<Favorite_Info_Tag>(db, kFavoriteTable, [&](const Favorite_Info_Tag& f) {
         unsigned members = 0;
         if (f.RowID >= 1 && f.RowID <= 32) {
             const std::uint32_t bit = 1u << (f.RowID - 1);
-            EachRow<Channel_Info_Tag>(db, kChannelTable,
-                                      [&](const Channel_Info_Tag& c) { members += (c.Favorite & bit) != 0; });
+            ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& c) {
+                members += (c.Favorite & bit) != 0;
+            });
         }
         std::fprintf(out, "  %4u  %-20s %u channels\n", f.RowID, Printable(f.Name).c_str(), members);
     });

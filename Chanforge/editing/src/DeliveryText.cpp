@@ -26,6 +26,8 @@ template <std::size_t N> std::string Pick(const std::array<const char*, N>& name
 } // namespace
 
 std::string DegreeText(std::uint16_t degree) {
+    if (degree > 3600)
+        return Format("?(%u)", static_cast<unsigned>(degree));
     if (degree <= 1800)
         return Format("%3.1fE", degree / 10.0);
     return Format("%3.1fW", (3600 - degree) / 10.0);

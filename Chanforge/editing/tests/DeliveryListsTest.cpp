@@ -22,6 +22,8 @@ TEST(DeliveryText, Formats) {
         {DegreeText(1801), "179.9W"},
         {DegreeText(192), "19.2E"},
         {DegreeText(0), "0.0E"},
+        {DegreeText(3600), "0.0W"},
+        {DegreeText(3601), "?(3601)"},
         {CableFrequencyText(474000), "474.000 MHz"},
         {CableFrequencyText(73125), "073.125 MHz"},
         {QamText(3), "64 QAM"},

@@ -88,10 +88,7 @@ std::string ToneBurstName(int switches) {
 Lines SatelliteLines(const Satellite_Info_Tag& sat, const policy::ProductKind& product) {
     Lines out;
     out.push_back(Format("Name : %s (ID : %d)", Text(sat.Name).c_str(), static_cast<int>(sat.SatID)));
-    if (sat.Degree < 1801)
-        out.push_back(Format("Degree : %3.1fE", sat.Degree / 10.0));
-    else
-        out.push_back(Format("Degree : %3.1fW", (3600 - sat.Degree) / 10.0));
+    out.push_back("Degree : " + editing::DegreeText(sat.Degree));
     if (product.TwoTuners()) {
         TunerLines(out, sat.Tuner[0], 1, product);
         TunerLines(out, sat.Tuner[1], 2, product);

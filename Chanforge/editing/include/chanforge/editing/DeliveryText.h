@@ -10,7 +10,8 @@
 
 namespace chanforge::editing {
 
-/// "19.2E" / "30.0W": tenths of a degree, above 1800 counted westwards.
+/// "19.2E" / "30.0W": tenths of a degree, above 1800 counted westwards; "?(3601)" past 3600,
+/// which names no position. Every orbital position shown anywhere goes through here.
 std::string DegreeText(std::uint16_t degree);
 /// A terrestrial multiplex kept in the transponder table, read in its own arrangement.
 SMux_Info_Tag MuxFromTransponder(const Transponder_Info_Tag& tp);
