@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ChannelGridModel.h"
+#include "DragCode.h"
 #include "EditContext.h"
 #include "chanforge/editing/ChannelFilter.h"
 #include "chanforge/editing/ChannelSelection.h"
@@ -13,18 +14,6 @@ class QMenu;
 
 namespace chanforge::app {
 
-/// Drag source and drop target codes shared by the panes.
-enum DragCode : int {
-    kDragSatellite = 1,
-    kDragMux = 2,
-    kDragTransponder = 4,
-    kDragProvider = 5,
-    kDragFavorite = 6,
-    kDragGenre = 7,
-    kDragTV = 8,
-    kDragRadio = 9,
-};
-
 class CChannelGrid : public QTableView {
     Q_OBJECT
   public:
@@ -33,7 +22,7 @@ class CChannelGrid : public QTableView {
                  QWidget* parent = nullptr);
 
     editing::ChannelKind Kind() const { return kind_; }
-    int DragCodeOf() const { return kind_ == editing::ChannelKind::TV ? kDragTV : kDragRadio; }
+    DragCode DragCodeOf() const { return kind_ == editing::ChannelKind::TV ? kDragTV : kDragRadio; }
     const editing::ChannelFilter& Filter() const { return filter_; }
     CChannelGridModel& Model() { return model_; }
 
@@ -67,16 +56,16 @@ class CChannelGrid : public QTableView {
     void Describe();
 
     // Drops relayed by the main window onto this grid's selection.
-    void ApplyDrop(int targetCode, std::uint32_t key);
+    void ApplyDrop(DragCode targetCode, std::uint32_t key);
 
   signals:
     /// The channel table was re-keyed (New, Paste, Delete): both grids refill and select the
     /// keys given, which are what the operator's selection became.
     void ChannelsChanged(const editing::RowIds& select);
-    void DragStarted(int code);
+    void DragStarted(DragCode code);
     /// The operator asked to find text (Ctrl+F): the pane searches both grids.
     void SearchRequested(const QString& text);
-    void Dropped(int targetCode, std::uint32_t key);
+    void Dropped(DragCode targetCode, std::uint32_t key);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

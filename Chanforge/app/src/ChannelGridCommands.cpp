@@ -224,7 +224,7 @@ void CChannelGrid::Describe() {
     dialog.DoModal();
 }
 
-void CChannelGrid::ApplyDrop(int targetCode, std::uint32_t key) {
+void CChannelGrid::ApplyDrop(DragCode targetCode, std::uint32_t key) {
     const RowIds selected = SelectedKeys();
     if (selected.empty())
         return;

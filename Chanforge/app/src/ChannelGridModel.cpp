@@ -1,5 +1,6 @@
 #include "ChannelGridModel.h"
 
+#include "DragCode.h"
 #include "HeaderIcons.h"
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/ChannelColumns.h"
@@ -123,7 +124,7 @@ QMimeData* CChannelGridModel::mimeData(const QModelIndexList&) const {
     auto* mime = new QMimeData;
     // The payload only names the source grid; the drop acts on that grid's selection.
     mime->setData(QString::fromLatin1(kChannelMime),
-                  QByteArray::number(kind_ == ChannelKind::TV ? 8 : 9));
+                  QByteArray::number(kind_ == ChannelKind::TV ? kDragTV : kDragRadio));
     return mime;
 }
 

@@ -97,13 +97,13 @@ void CFAVTreeCtrl::ItemChosen(QTreeWidgetItem* item) {
     chosen_ = item;
     const auto key = item->data(0, kKeyRole).toUInt();
     if (item->parent() == favorites_)
-        emit GroupSelected(0, key);
+        emit FavoriteChosen(key);
     else if (item->parent() == genres_)
-        emit GroupSelected(1, key);
+        emit GenreChosen(key);
     else if (item == favorites_)
-        emit GroupSelected(0, 255);
+        emit AllChosen();
     else if (item == genres_)
-        emit GroupSelected(1, 0);
+        emit GenreChosen(0);
 }
 
 bool CFAVTreeCtrl::Rename(std::uint32_t index, const QString& name) {

@@ -1,6 +1,7 @@
 // CFAVTreeCtrl: favourite groups and genres; selects them, renames groups, takes channel drops.
 #pragma once
 
+#include "DragCode.h"
 #include "EditContext.h"
 
 #include <QTreeWidget>
@@ -18,9 +19,12 @@ class CFAVTreeCtrl : public QTreeWidget {
     bool Rename(std::uint32_t index, const QString& name);
 
   signals:
-    /// kind 0: favourite group (255 = all channels), kind 1: genre.
-    void GroupSelected(int kind, std::uint32_t key);
-    void Dropped(int targetCode, std::uint32_t key);
+    void FavoriteChosen(std::uint32_t group);
+    /// The genre root stands for genre 0.
+    void GenreChosen(std::uint32_t genre);
+    /// The favourites root: every channel.
+    void AllChosen();
+    void Dropped(DragCode targetCode, std::uint32_t key);
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -29,7 +29,9 @@ CLeftBottomView::CLeftBottomView(CEditContext& context, QWidget* parent) : QWidg
     connect(providers_, &CRecordList::Dropped, this, &CLeftBottomView::Dropped);
     connect(providers_, &CRecordList::DragStarted, this, &CLeftBottomView::DragStarted);
     connect(providers_->Commands(), &CListCommands::Edited, this, &CLeftBottomView::NetworkEdited);
-    connect(tree_, &CFAVTreeCtrl::GroupSelected, this, &CLeftBottomView::GroupSelected);
+    connect(tree_, &CFAVTreeCtrl::FavoriteChosen, this, &CLeftBottomView::FavoriteChosen);
+    connect(tree_, &CFAVTreeCtrl::GenreChosen, this, &CLeftBottomView::GenreChosen);
+    connect(tree_, &CFAVTreeCtrl::AllChosen, this, &CLeftBottomView::AllChosen);
     connect(tree_, &CFAVTreeCtrl::Dropped, this, &CLeftBottomView::Dropped);
 }
 

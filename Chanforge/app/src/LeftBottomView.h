@@ -20,10 +20,12 @@ class CLeftBottomView : public QWidget {
     CFAVTreeCtrl& Tree() { return *tree_; }
 
   signals:
-    void GroupSelected(int kind, std::uint32_t key);
+    void FavoriteChosen(std::uint32_t group);
+    void GenreChosen(std::uint32_t genre);
+    void AllChosen();
     void ProviderSelected(std::uint32_t providerRow);
-    void Dropped(int targetCode, std::uint32_t key);
-    void DragStarted(int code);
+    void Dropped(DragCode targetCode, std::uint32_t key);
+    void DragStarted(DragCode code);
     void NetworkEdited(editing::ListKind kind, ListEdit edit);
 
   private:

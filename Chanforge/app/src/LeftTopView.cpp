@@ -37,7 +37,7 @@ CLeftTopView::CLeftTopView(CEditContext& context, QWidget* parent) : QWidget(par
     satellites_ = new CRecordList(context, ListKind::Satellite, kDragSatellite);
     transponders_ = new CRecordList(context, ListKind::Transponder, kDragTransponder);
     muxes_ = new CRecordList(context, ListKind::TerrestrialMux, kDragMux);
-    cables_ = new CRecordList(context, ListKind::CableMux, 0);
+    cables_ = new CRecordList(context, ListKind::CableMux, kDragNone);
     satellites_->setAccessibleName(tr("Satellites"));
     transponders_->setAccessibleName(tr("Transponders"));
     muxes_->setAccessibleName(tr("Multiplexes"));

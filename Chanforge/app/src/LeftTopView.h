@@ -34,8 +34,8 @@ class CLeftTopView : public QWidget {
     void SatelliteSelected(std::uint32_t satelliteRow);
     void TransponderSelected(std::uint32_t key);
     void TerrestrialSelected(std::uint32_t key);
-    void Dropped(int targetCode, std::uint32_t key);
-    void DragStarted(int code);
+    void Dropped(DragCode targetCode, std::uint32_t key);
+    void DragStarted(DragCode code);
     void NetworkEdited(editing::ListKind kind, ListEdit edit);
 
   private:

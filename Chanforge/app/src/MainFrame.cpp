@@ -128,14 +128,9 @@ void CMainFrame::BuildPanes() {
 }
 
 void CMainFrame::ConnectRelay() {
-    connect(leftBottom_, &CLeftBottomView::GroupSelected, this, [this](int kind, std::uint32_t key) {
-        if (kind == 0 && key == 255)
-            right_->ShowAll();
-        else if (kind == 0)
-            right_->ShowFavorite(key);
-        else
-            right_->ShowGenre(key);
-    });
+    connect(leftBottom_, &CLeftBottomView::FavoriteChosen, right_, &CRightView::ShowFavorite);
+    connect(leftBottom_, &CLeftBottomView::GenreChosen, right_, &CRightView::ShowGenre);
+    connect(leftBottom_, &CLeftBottomView::AllChosen, right_, &CRightView::ShowAll);
     connect(leftTop_, &CLeftTopView::SatelliteSelected, this, [this](std::uint32_t key) {
         leftTop_->ShowTransponders(key);
         right_->ShowSatellite(key);
@@ -146,9 +141,9 @@ void CMainFrame::ConnectRelay() {
     connect(right_, &CRightView::ChannelsChanged, right_, &CRightView::RefillBoth);
     // Any channel edit may move channels between providers.
     connect(context_, &CEditContext::Changed, this, [this] { leftBottom_->Providers().Model().RefreshTexts(); });
-    connect(right_, &CRightView::DragStarted, this, [this](int code) { dragSource_ = code; });
-    connect(leftTop_, &CLeftTopView::DragStarted, this, [this](int code) { dragSource_ = code; });
-    connect(leftBottom_, &CLeftBottomView::DragStarted, this, [this](int code) { dragSource_ = code; });
+    connect(right_, &CRightView::DragStarted, this, [this](DragCode code) { dragSource_ = code; });
+    connect(leftTop_, &CLeftTopView::DragStarted, this, [this](DragCode code) { dragSource_ = code; });
+    connect(leftBottom_, &CLeftBottomView::DragStarted, this, [this](DragCode code) { dragSource_ = code; });
     connect(leftTop_, &CLeftTopView::NetworkEdited, this, &CMainFrame::NetworkEdited);
     connect(leftBottom_, &CLeftBottomView::NetworkEdited, this, &CMainFrame::NetworkEdited);
     connect(leftTop_, &CLeftTopView::Dropped, this, &CMainFrame::ApplyDrop);
@@ -160,8 +155,8 @@ void CMainFrame::ConnectRelay() {
         connect(&grid->Model(), &QAbstractItemModel::modelReset, this, &CMainFrame::ShowStatus);
 }
 
-void CMainFrame::ApplyDrop(int targetCode, std::uint32_t key) {
-    const int source = std::exchange(dragSource_, 0);
+void CMainFrame::ApplyDrop(DragCode targetCode, std::uint32_t key) {
+    const DragCode source = std::exchange(dragSource_, kDragNone);
     if (CChannelGrid* grid = right_->Grid(source)) {
         const std::size_t count = grid->SelectedKeys().size();
         grid->ApplyDrop(targetCode, key);
@@ -190,7 +185,7 @@ void CMainFrame::NetworkEdited(ListKind kind, ListEdit edit) {
     }
 }
 
-void CMainFrame::TellDrop(int targetCode, std::uint32_t key, std::size_t count) {
+void CMainFrame::TellDrop(DragCode targetCode, std::uint32_t key, std::size_t count) {
     tabstore::CQoDB& db = context_->Store();
     const Product product = context_->Product();
     ChannelFilter target;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CheckCommands.h"
+#include "DragCode.h"
 #include "EditContext.h"
 #include "ListCommands.h"
 #include "MainActions.h"
@@ -67,7 +68,7 @@ class CMainFrame : public QMainWindow {
     void BuildPanes();
     void ConnectRelay();
     void RefreshPanes();
-    void ApplyDrop(int targetCode, std::uint32_t key);
+    void ApplyDrop(DragCode targetCode, std::uint32_t key);
     /// After a network record edit: the panes it feeds show the new state.
     void NetworkEdited(editing::ListKind kind, ListEdit edit);
     void TablesChanged();
@@ -81,7 +82,7 @@ class CMainFrame : public QMainWindow {
     /// The status bar: the filter in words, the channels shown, the file and the model.
     void ShowStatus();
     /// Says in the status bar what a drop of count channels did.
-    void TellDrop(int targetCode, std::uint32_t key, std::size_t count);
+    void TellDrop(DragCode targetCode, std::uint32_t key, std::size_t count);
 
     document::Document& document_;
     CEditContext* context_ = nullptr;
@@ -93,7 +94,7 @@ class CMainFrame : public QMainWindow {
     QSplitter* inner_ = nullptr;
     MainActions actions_;
     std::unique_ptr<CStatusLine> status_;
-    int dragSource_ = 0;
+    DragCode dragSource_ = kDragNone;
     std::uint64_t savedState_ = 0;
     bool unsavedOutsideUndo_ = false;
     QString fileName_;

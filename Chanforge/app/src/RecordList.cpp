@@ -17,7 +17,7 @@ namespace chanforge::app {
 
 using namespace editing;
 
-CRecordListModel::CRecordListModel(CEditContext& context, ListKind kind, QIcon headerIcon, int dragCode,
+CRecordListModel::CRecordListModel(CEditContext& context, ListKind kind, QIcon headerIcon, DragCode dragCode,
                                    QObject* parent)
     : QAbstractTableModel(parent), context_(context), kind_(kind), headerIcon_(std::move(headerIcon)),
       dragCode_(dragCode) {}
@@ -100,7 +100,7 @@ Qt::ItemFlags CRecordListModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
     const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    return dragCode_ != 0 ? flags | Qt::ItemIsDragEnabled : flags;
+    return dragCode_ != kDragNone ? flags | Qt::ItemIsDragEnabled : flags;
 }
 
 QStringList CRecordListModel::mimeTypes() const { return {QString::fromLatin1(kChannelMime)}; }
@@ -138,7 +138,7 @@ const char* NameOf(ListKind kind) {
 
 } // namespace
 
-CRecordList::CRecordList(CEditContext& context, ListKind kind, int dropCode, QWidget* parent)
+CRecordList::CRecordList(CEditContext& context, ListKind kind, DragCode dropCode, QWidget* parent)
     : QTableView(parent), context_(context), model_(context, kind, HeaderIcon(ImageOf(kind)), dropCode, this),
       dropCode_(dropCode) {
     setObjectName(NameOf(kind));
@@ -149,9 +149,9 @@ CRecordList::CRecordList(CEditContext& context, ListKind kind, int dropCode, QWi
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setAcceptDrops(dropCode != 0);
-    setDragEnabled(dropCode != 0);
-    setDragDropMode(dropCode != 0 ? QAbstractItemView::DragDrop : QAbstractItemView::NoDragDrop);
+    setAcceptDrops(dropCode != kDragNone);
+    setDragEnabled(dropCode != kDragNone);
+    setDragDropMode(dropCode != kDragNone ? QAbstractItemView::DragDrop : QAbstractItemView::NoDragDrop);
     if (kind != ListKind::TerrestrialMux)
         commands_ = new CListCommands(context, *this);
     setDropIndicatorShown(false);
@@ -270,7 +270,7 @@ void CRecordList::startDrag(Qt::DropActions actions) {
 }
 
 bool CRecordList::Accepts(const QMimeData* mime) const {
-    if (dropCode_ == 0 || mime == nullptr || !mime->hasFormat(QString::fromLatin1(kChannelMime)))
+    if (dropCode_ == kDragNone || mime == nullptr || !mime->hasFormat(QString::fromLatin1(kChannelMime)))
         return false;
     const int source = mime->data(QString::fromLatin1(kChannelMime)).toInt();
     return source == kDragTV || source == kDragRadio ||

@@ -3,6 +3,7 @@
 // takes drops and hands the operator's commands to its CListCommands.
 #pragma once
 
+#include "DragCode.h"
 #include "EditContext.h"
 #include "HeaderIcons.h"
 #include "chanforge/editing/DeliveryLists.h"
@@ -16,7 +17,7 @@ class CRecordListModel : public QAbstractTableModel {
     Q_OBJECT
   public:
     /// dragCode: what a drag started in the list names as its source (0: no drags).
-    CRecordListModel(CEditContext& context, editing::ListKind kind, QIcon headerIcon, int dragCode,
+    CRecordListModel(CEditContext& context, editing::ListKind kind, QIcon headerIcon, DragCode dragCode,
                      QObject* parent = nullptr);
 
     /// Refills from the store; satelliteId narrows the transponder list (0 = all).
@@ -49,7 +50,7 @@ class CRecordListModel : public QAbstractTableModel {
     CEditContext& context_;
     editing::ListKind kind_;
     QIcon headerIcon_;
-    int dragCode_;
+    DragCode dragCode_;
     std::uint32_t satelliteId_ = 0;
     editing::RowIds rows_;
     std::vector<QStringList> texts_;
@@ -62,7 +63,7 @@ class CRecordList : public QTableView {
   public:
     /// dropCode: the code a drop on this list reports and a drag from it names as its source
     /// (0: the list takes no drops and starts no drags).
-    CRecordList(CEditContext& context, editing::ListKind kind, int dropCode, QWidget* parent = nullptr);
+    CRecordList(CEditContext& context, editing::ListKind kind, DragCode dropCode, QWidget* parent = nullptr);
 
     CRecordListModel& Model() { return model_; }
     /// Null for the lists without commands (terrestrial multiplexes).
@@ -78,8 +79,8 @@ class CRecordList : public QTableView {
 
   signals:
     void RecordSelected(std::uint32_t key);
-    void Dropped(int targetCode, std::uint32_t key);
-    void DragStarted(int code);
+    void Dropped(DragCode targetCode, std::uint32_t key);
+    void DragStarted(DragCode code);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -104,7 +105,7 @@ class CRecordList : public QTableView {
     CEditContext& context_;
     CRecordListModel model_;
     CListCommands* commands_ = nullptr;
-    int dropCode_;
+    DragCode dropCode_;
     bool descending_ = false;
 };
 

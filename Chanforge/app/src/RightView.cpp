@@ -51,7 +51,7 @@ CRightView::CRightView(CEditContext& context, QWidget* parent) : QWidget(parent)
         if (now == tv_ || now == radio_)
             active_ = static_cast<CChannelGrid*>(now);
     });
-CChannelGrid* CRightView::Grid(int dragCode) {
+CChannelGrid* CRightView::Grid(DragCode dragCode) {
     return dragCode == kDragTV ? tv_ : dragCode == kDragRadio ? radio_ : nullptr;
 }
 

@@ -18,7 +18,7 @@ class CRightView : public QWidget {
     /// The grid that had the focus last (the TV grid before any had it): where menu commands go.
     CChannelGrid& ActiveGrid() { return *active_; }
     CChannelGrid& Radio() { return *radio_; }
-    CChannelGrid* Grid(int dragCode);
+    CChannelGrid* Grid(DragCode dragCode);
 
     // Filter operations, applied to both grids.
     void ShowAll();
@@ -35,8 +35,8 @@ class CRightView : public QWidget {
 
   signals:
     void ChannelsChanged(const editing::RowIds& select);
-    void DragStarted(int code);
-    void Dropped(int targetCode, std::uint32_t key);
+    void DragStarted(DragCode code);
+    void Dropped(DragCode targetCode, std::uint32_t key);
 
   private:
     void SetBoth(const editing::ChannelFilter& filter);

@@ -370,7 +370,7 @@ void ListCommandsTest::screenshots() {
     mux->SymbolRate = 6900;
     AppendRow(cable.Store(), kCableMuxTable, std::move(mux));
     CEditContext context(cable, editing::Product{10, 4}, false);
-    CRecordList cables(context, editing::ListKind::CableMux, 0);
+    CRecordList cables(context, editing::ListKind::CableMux, kDragNone);
     cables.Model().Reload();
     cables.show();
     shoot(cables, QStringLiteral("cable"), &CListCommands::Update);
