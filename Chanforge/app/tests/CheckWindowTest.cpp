@@ -67,17 +67,17 @@ void CheckWindowTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
 
 void CheckWindowTest::findingsSelectTheirRecordsAndFixesUndo() {
     const std::string sample = dir_.filePath("sample.bin").toStdString();
-    QVERIFY(test::WriteSampleFile("D", 1, sample, 20) > 0);
+    QVERIFY(testkit::WriteSampleFile("D", 1, sample, 20) > 0);
     document::Document document;
     CMainFrame frame(document);
     frame.show();
     QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
     tabstore::CQoDB& db = document.Store();
     // One fault of each kind the sample lacks; its unused transponders it has already.
-    test::ChannelNamed(db, "arte HD")->TPID = 99;
-    std::strcpy(test::ChannelNamed(db, "3sat HD")->Name, "3sat HD with a name too long");
-    test::ChannelNamed(db, "KiKA HD")->ProgramNum = 400;
-    AppendRow(db, kChannelTable, CopyRow(*test::ChannelNamed(db, "ZDF HD")));
+    testkit::ChannelNamed(db, "arte HD")->TPID = 99;
+    std::strcpy(testkit::ChannelNamed(db, "3sat HD")->Name, "3sat HD with a name too long");
+    testkit::ChannelNamed(db, "KiKA HD")->ProgramNum = 400;
+    AppendRow(db, kChannelTable, CopyRow(*testkit::ChannelNamed(db, "ZDF HD")));
     frame.RefreshAll();
 
     frame.Checks().CheckAction()->trigger();

@@ -7,6 +7,7 @@
 #include "MainFrame.h"
 #include "RightView.h"
 #include "SampleData.h"
+#include "WindowDriver.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/ChannelColumns.h"
@@ -21,7 +22,6 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -32,19 +32,9 @@ using namespace chanforge::app;
 
 namespace {
 
-void WhenPopup(std::function<void(QMenu*)> fn) {
-    QTimer::singleShot(0, [fn = std::move(fn)] { fn(qobject_cast<QMenu*>(QApplication::activePopupWidget())); });
-}
-void WhenModal(std::function<void(QWidget*)> fn) {
-    QTimer::singleShot(0, [fn = std::move(fn)] { fn(QApplication::activeModalWidget()); });
-}
-
-QAction* MenuItem(QMenu* menu, const char* prefix) {
-    for (QAction* action : menu->actions())
-        if (action->text().startsWith(QLatin1String(prefix)))
-            return action;
-    return nullptr;
-}
+using test::MenuItem;
+using test::WhenModal;
+using test::WhenPopup;
 
 /// Opens the list's context menu with the mouse at row (or below the rows) and hands it to fn.
 void RightClick(QAbstractItemView& view, QPoint at, std::function<void(QMenu*)> fn) {
@@ -153,7 +143,7 @@ void ListCommandsTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
 
 std::unique_ptr<CMainFrame> ListCommandsTest::OpenSample(const char* preset, int channels) {
     const QString sample = dir_.filePath(QStringLiteral("sample-%1.bin").arg(preset));
-    if (test::WriteSampleFile(preset, 1, sample.toStdString(), channels) < 0)
+    if (testkit::WriteSampleFile(preset, 1, sample.toStdString(), channels) < 0)
         return nullptr;
     document_ = std::make_unique<document::Document>();
     auto frame = std::make_unique<CMainFrame>(*document_);
@@ -207,9 +197,9 @@ void ListCommandsTest::satelliteTransponderChannelThroughEditorsDragDeleteUndoSa
         QTest::keyClick(editor, Qt::Key_Return);
     });
     QTest::keyClick(&tv, Qt::Key_N, Qt::ControlModifier);
-    QVERIFY(test::ChannelNamed(db, "Newchan"));
-    QCOMPARE(test::ChannelNamed(db, "Newchan")->SatID, 5);
-    QCOMPARE(test::ChannelNamed(db, "Newchan")->TPID, 1);
+    QVERIFY(testkit::ChannelNamed(db, "Newchan"));
+    QCOMPARE(testkit::ChannelNamed(db, "Newchan")->SatID, 5);
+    QCOMPARE(testkit::ChannelNamed(db, "Newchan")->TPID, 1);
     QCOMPARE(tv.Model().rowCount(), 1);
 
     // Drag the transponder onto the second satellite: it takes the next TPID there, and its channel follows.
@@ -217,8 +207,8 @@ void ListCommandsTest::satelliteTransponderChannelThroughEditorsDragDeleteUndoSa
     DragAndDrop(transponders, RowCenter(transponders, 0, 5), satellites.viewport(), RowCenter(satellites, hotbird, 3));
     QCOMPARE(TransponderAt(db, 12345)->SatID, 3);
     QCOMPARE(TransponderAt(db, 12345)->TPID, 7);
-    QCOMPARE(test::ChannelNamed(db, "Newchan")->SatID, 3);
-    QCOMPARE(test::ChannelNamed(db, "Newchan")->TPID, 7);
+    QCOMPARE(testkit::ChannelNamed(db, "Newchan")->SatID, 3);
+    QCOMPARE(testkit::ChannelNamed(db, "Newchan")->TPID, 7);
     QCOMPARE(transponders.Model().rowCount(), 7); // the list follows the drop to its satellite
     QCOMPARE(tv.Filter().satellite, 3u);
 
@@ -245,7 +235,7 @@ void ListCommandsTest::satelliteTransponderChannelThroughEditorsDragDeleteUndoSa
     QCOMPARE(SatelliteNamed(reader.Store(), "Testsat")->Degree, 192);
     QCOMPARE(TransponderAt(reader.Store(), 12345)->SatID, 3);
     QCOMPARE(TransponderAt(reader.Store(), 12345)->TPID, 7);
-    QCOMPARE(test::ChannelNamed(reader.Store(), "Newchan")->TPID, 7);
+    QCOMPARE(testkit::ChannelNamed(reader.Store(), "Newchan")->TPID, 7);
     QCOMPARE(reader.Store().Size(kChannelTable), db.Size(kChannelTable));
 
     QProcess cli;
@@ -269,7 +259,7 @@ void ListCommandsTest::channelDraggedOntoAFavouriteGroup() {
     tabstore::CQoDB& db = document_->Store();
     CChannelGrid& tv = frame->Right().TV();
     CFAVTreeCtrl& tree = frame->LeftBottom().Tree();
-    const std::uint32_t key = test::ChannelNamed(db, "arte HD")->RowID;
+    const std::uint32_t key = testkit::ChannelNamed(db, "arte HD")->RowID;
     QTreeWidgetItem* third = tree.topLevelItem(0)->child(2);
     DragAndDrop(tv, RowCenter(tv, tv.Model().RowOf(key), editing::kColName), tree.viewport(),
                 tree.visualItemRect(third).center());

@@ -7,6 +7,7 @@
 #include "MainFrame.h"
 #include "RightView.h"
 #include "SampleData.h"
+#include "WindowDriver.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/ChannelColumns.h"
@@ -17,12 +18,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QTimer>
 #include <QHeaderView>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 using namespace chanforge;
@@ -30,21 +29,16 @@ using namespace chanforge::app;
 
 namespace {
 
-using test::ChannelNamed;
-
-/// Runs fn on the popup menu, or on the modal dialog, that the next gesture opens.
-void WhenPopup(std::function<void(QWidget*)> fn) {
-    QTimer::singleShot(0, [fn = std::move(fn)] { fn(QApplication::activePopupWidget()); });
-}
-void WhenModal(std::function<void(QWidget*)> fn) {
-    QTimer::singleShot(0, [fn = std::move(fn)] { fn(QApplication::activeModalWidget()); });
-}
+using testkit::ChannelNamed;
+using test::MenuItem;
+using test::WhenModal;
+using test::WhenPopup;
 
 QPoint RowCenter(QTableView& view, int row) { return view.visualRect(view.model()->index(row, 6)).center(); }
 
 /// Clicks the row showing the channel, with the given modifiers.
 void ClickChannel(CChannelGrid& grid, tabstore::CQoDB& db, const char* name, Qt::KeyboardModifiers modifiers = {}) {
-    const Channel_Info_Tag* ch = test::ChannelNamed(db, name);
+    const Channel_Info_Tag* ch = testkit::ChannelNamed(db, name);
     QVERIFY2(ch != nullptr, name);
     const int row = grid.Model().RowOf(ch->RowID);
     QVERIFY2(row >= 0, name);
@@ -113,7 +107,7 @@ void MainWindowTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
 
 std::unique_ptr<CMainFrame> MainWindowTest::OpenSample(const char* preset, int channels, int gridColumn) {
     const QString sample = dir_.filePath(QStringLiteral("sample-%1.bin").arg(preset));
-    if (test::WriteSampleFile(preset, gridColumn, sample.toStdString(), channels) < 0)
+    if (testkit::WriteSampleFile(preset, gridColumn, sample.toStdString(), channels) < 0)
         return nullptr;
     document_ = std::make_unique<document::Document>();
     auto frame = std::make_unique<CMainFrame>(*document_);
@@ -272,13 +266,11 @@ void MainWindowTest::editsByKeyAndMouseNeverLoseChannels() {
 
     // Update through the context menu, OK without a change, then New: one channel more, none lost.
     ClickChannel(tv, db, "Das Erste HD");
-    WhenPopup([](QWidget* menu) {
-        auto* popup = qobject_cast<QMenu*>(menu);
+    WhenPopup([](QMenu* popup) {
         QVERIFY(popup);
-        for (QAction* action : popup->actions())
-            if (action->text().startsWith(QStringLiteral("Update")))
-                popup->setActiveAction(action);
-        QVERIFY(popup->activeAction() != nullptr);
+        QAction* update = MenuItem(popup, QStringLiteral("Update"));
+        QVERIFY(update);
+        popup->setActiveAction(update);
         WhenModal([](QWidget* editor) { QTest::keyClick(editor, Qt::Key_Return); });
         QTest::keyClick(popup, Qt::Key_Return);
     });

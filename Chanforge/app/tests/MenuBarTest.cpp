@@ -28,6 +28,7 @@
 using namespace chanforge;
 using namespace chanforge::app;
 using namespace chanforge::app::test;
+using namespace chanforge::testkit;
 
 namespace {
 

@@ -34,7 +34,7 @@ QByteArray ReadAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-using test::ChannelNamed;
+using testkit::ChannelNamed;
 
 /// Works the transfer dialog a command shows: types the port, presses Connect, and presses
 /// the button again once it offers to close; with cancelAbove set, presses Cancel instead once
@@ -115,7 +115,7 @@ void TransferCommandsTest::initTestCase() {
 void TransferCommandsTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
 
 int TransferCommandsTest::MakeSample(const QString& name, int tv) {
-    return test::WriteSampleFile("D", 1, Path(name).toStdString(), tv);
+    return testkit::WriteSampleFile("D", 1, Path(name).toStdString(), tv);
 }
 
 void TransferCommandsTest::receiveLoadsTheTablesAndSendDeliversThem() {

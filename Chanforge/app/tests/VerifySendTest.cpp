@@ -103,7 +103,7 @@ void VerifySendTest::initTestCase() {
 void VerifySendTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
 
 void VerifySendTest::sendIsVerifiedUntilTheReceiverDamagesABlock() {
-    QVERIFY(test::WriteSampleFile("D", 1, Path("sample.bin").toStdString(), 20) > 0);
+    QVERIFY(testkit::WriteSampleFile("D", 1, Path("sample.bin").toStdString(), 20) > 0);
     document::Document document;
     CMainFrame frame(document);
     frame.show();
@@ -124,7 +124,7 @@ void VerifySendTest::sendIsVerifiedUntilTheReceiverDamagesABlock() {
     // The image sent and the image read back are both kept.
     QCOMPARE(check::BackupStore().List("D").size(), std::size_t{2});
 
-    std::strcpy(test::ChannelNamed(document.Store(), "ZDF HD")->Name, "ZDF Neu");
+    std::strcpy(testkit::ChannelNamed(document.Store(), "ZDF HD")->Name, "ZDF Neu");
     messages_.clear();
     {
         // The channel table starts at block 48; its middle byte is in the name of the 12th slot.

@@ -2,6 +2,7 @@
 
 #include "chanforge/codec/TransponderMux.h"
 #include "policy/Presets.h"
+#include "TestBuilders.h"
 
 #include <cstdio>
 #include <cstring>
@@ -14,14 +15,9 @@ codec::FlashLayout Layout(const char* model) {
 
 Channel_Info_Tag MakeChannel(const std::string& name, std::uint16_t number, bool tv,
                              std::uint8_t satId, std::uint8_t tpId, std::uint16_t sid) {
-    auto ch = ZeroRecord<Channel_Info_Tag>();
-    std::snprintf(ch.Name, sizeof ch.Name, "%s", name.c_str());
-    ch.ProgramNum = number;
-    ch.SatID = satId;
-    ch.TPID = tpId;
+    auto ch = testkit::MakeChannel(name, number, tv ? attr::kTV : attr::kRadio, satId, tpId);
     ch.ServiceID = sid;
     ch.BroadcastID = 1;
-    ch.Attributes = tv ? attr::kTV : attr::kRadio;
     return ch;
 }
 

@@ -287,17 +287,14 @@ std::string Snapshot(tabstore::CQoDB& db) {
     std::ostringstream out;
     for (std::uint8_t table = 0; table < 7; ++table) {
         out << "table " << int{table} << "\n";
-        for (unsigned char* raw = db.Next(table, 0); raw;) {
-            std::uint32_t row;
-            std::memcpy(&row, raw, sizeof row);
-            for (std::size_t i = sizeof row; i < kSizes[table]; ++i) {
+        ForEachRowBytes(db, table, [&](tabstore::RowBuffer raw, std::uint32_t key) {
+            for (std::size_t i = sizeof key; i < kSizes[table]; ++i) {
                 char hex[3];
                 std::snprintf(hex, sizeof hex, "%02x", raw[i]);
                 out << hex;
             }
             out << "\n";
-            raw = db.Next(table, row);
-        }
+        });
     }
     return out.str();
 }
@@ -314,17 +311,6 @@ std::vector<std::uint8_t> WithChannels(const FlashLayout& l, const std::vector<C
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     EXPECT_TRUE(codec::EncodeImage(img, l, db, DocumentValues{}).ok());
     return img;
-}
-
-Channel_Info_Tag MakeChannel(const char* name, std::uint16_t number, std::uint16_t attributes,
-                             std::uint8_t satId) {
-    auto ch = ZeroRecord<Channel_Info_Tag>();
-    std::snprintf(ch.Name, sizeof ch.Name, "%s", name);
-    ch.ProgramNum = number;
-    ch.Attributes = attributes;
-    ch.SatID = satId;
-    ch.TPID = 1;
-    return ch;
 }
 
 } // namespace codectest

@@ -6,6 +6,7 @@
 #include "chanforge/codec/FlashImage.h"
 #include "chanforge/codec/FlashLayout.h"
 #include "tabstore/QoDB.h"
+#include "TestBuilders.h"
 #include "utils/ByteOrder.h"
 
 #include <cstdint>
@@ -76,16 +77,10 @@ std::string Snapshot(tabstore::CQoDB& db);
 
 template <class T> std::vector<T> Rows(tabstore::CQoDB& db, std::uint8_t table) {
     std::vector<T> out;
-    for (unsigned char* raw = db.Next(table, 0); raw; ) {
-        T rec;
-        std::memcpy(static_cast<void*>(&rec), raw, sizeof(T));
-        out.push_back(rec);
-        raw = db.Next(table, rec.RowID);
-    }
+    chanforge::ForEachRow<T>(db, table, [&](const T& rec) { out.push_back(rec); });
     return out;
 }
 
-chanforge::Channel_Info_Tag MakeChannel(const char* name, std::uint16_t number,
-                                        std::uint16_t attributes, std::uint8_t satId = 2);
+using chanforge::testkit::MakeChannel;
 
 } // namespace codectest

@@ -1,8 +1,8 @@
 #include "TestDatabase.h"
 
+#include "TestBuilders.h"
 #include "chanforge/TableAccess.h"
 
-#include <cstring>
 #include <stdexcept>
 
 namespace chanforge::editing::test {
@@ -16,21 +16,14 @@ template <class T> std::uint32_t Append(tabstore::CQoDB& db, std::uint8_t table,
     return static_cast<std::uint32_t>(key);
 }
 
-template <std::size_t N> void SetName(char (&field)[N], const std::string& name) {
-    std::memset(field, 0, N);
-    std::memcpy(field, name.data(), std::min(name.size(), N - 1));
-}
+using testkit::SetName;
 
 } // namespace
 
 Channel_Info_Tag MakeChannel(const std::string& name, std::uint16_t number, bool tv,
                              std::uint8_t satId, std::uint8_t tpid) {
-    Channel_Info_Tag ch{};
-    SetName(ch.Name, name);
-    ch.ProgramNum = ch.ShowNum = ch.LogicalNumber = number;
-    ch.Attributes = tv ? attr::kTV : attr::kRadio;
-    ch.SatID = satId;
-    ch.TPID = tpid;
+    auto ch = testkit::MakeChannel(name, number, tv ? attr::kTV : attr::kRadio, satId, tpid);
+    ch.ShowNum = ch.LogicalNumber = number;
     return ch;
 }
 

@@ -1,4 +1,5 @@
 #include "SampleData.h"
+#include "TestBuilders.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/codec/FlashLayout.h"
@@ -9,14 +10,9 @@
 #include <cstdio>
 #include <cstring>
 
-namespace chanforge::app::test {
+namespace chanforge::testkit {
 
 namespace {
-
-template <std::size_t N> void SetName(char (&field)[N], const char* name) {
-    std::memset(field, 0, N);
-    std::strncpy(field, name, N - 1);
-}
 
 constexpr std::array kTV = {"Das Erste HD", "ZDF HD", "arte HD", "3sat HD", "KiKA HD", "phoenix HD",
                             "tagesschau24", "ONE HD", "ZDFneo HD", "ZDFinfo HD", "BR Fernsehen",
@@ -126,4 +122,4 @@ Channel_Info_Tag* ChannelNamed(tabstore::CQoDB& db, const char* name) {
     return found;
 }
 
-} // namespace chanforge::app::test
+} // namespace chanforge::testkit

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace chanforge::app::test {
+namespace chanforge::testkit {
 
 /// Satellites, transponders, providers, eight favourite groups and channels; on products with
 /// a terrestrial tuner also the terrestrial side. channels: how many TV channels (radio: a third).
@@ -19,4 +19,4 @@ int WriteSampleFile(const char* preset, int gridColumn, const std::string& path,
 /// The first channel with that name, null when there is none.
 Channel_Info_Tag* ChannelNamed(tabstore::CQoDB& db, const char* name);
 
-} // namespace chanforge::app::test
+} // namespace chanforge::testkit
