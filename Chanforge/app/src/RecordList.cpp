@@ -289,16 +289,35 @@ bool CRecordList::CanDropOn(const QDropEvent* event, const QModelIndex& index) c
 }
 
 void CRecordList::dragMoveEvent(QDragMoveEvent* event) {
-    if (!CanDropOn(event, indexAt(event->position().toPoint()))) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (!CanDropOn(event, index)) {
+        ShowDropTarget({});
         event->ignore();
         return;
     }
+    ShowDropTarget(index);
     event->setDropAction(Qt::CopyAction);
     event->accept();
 }
 
+void CRecordList::dragLeaveEvent(QDragLeaveEvent* event) {
+    ShowDropTarget({});
+    QTableView::dragLeaveEvent(event);
+}
+
+void CRecordList::ShowDropTarget(const QModelIndex& index) {
+    // The focus frame marks the row a drop lands on; the selection, which filters the grids,
+    // stays as it is.
+    if (index.isValid() && !dropTarget_.isValid())
+        currentBeforeDrop_ = currentIndex();
+    dropTarget_ = index;
+    selectionModel()->setCurrentIndex(index.isValid() ? index : QModelIndex(currentBeforeDrop_),
+                                      QItemSelectionModel::NoUpdate);
+}
+
 void CRecordList::dropEvent(QDropEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
+    ShowDropTarget({});
     if (!CanDropOn(event, index)) {
         event->ignore();
         return;

@@ -90,6 +90,7 @@ class CRecordList : public QTableView {
     void startDrag(Qt::DropActions actions) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     /// Channels may land on any list that takes drops, transponders only on the satellite list.
     bool Accepts(const QMimeData* mime) const;
@@ -100,6 +101,8 @@ class CRecordList : public QTableView {
     void SetUpColumns();
     /// The column that takes the spare width, -1 when the list has no name column.
     int NameColumn() const;
+    /// Marks index as where a drop would land; an invalid index takes the mark away.
+    void ShowDropTarget(const QModelIndex& index);
     void HeaderClicked(int column);
 
     CEditContext& context_;
@@ -107,6 +110,8 @@ class CRecordList : public QTableView {
     CListCommands* commands_ = nullptr;
     DragCode dropCode_;
     bool descending_ = false;
+    QPersistentModelIndex dropTarget_;
+    QPersistentModelIndex currentBeforeDrop_;
 };
 
 } // namespace chanforge::app

@@ -78,6 +78,9 @@ void DragAndDrop(QAbstractItemView& source, QPoint from, QWidget* target, QPoint
     QDragMoveEvent move(to, actions, mime.get(), Qt::LeftButton, {});
     QApplication::sendEvent(target, &move);
     QVERIFY(move.isAccepted());
+    // While dragging, a list marks the row the drop lands on with its current row.
+    if (auto* list = qobject_cast<QAbstractItemView*>(target->parentWidget()))
+        QCOMPARE(list->currentIndex().row(), list->indexAt(to).row());
     QDropEvent drop(QPointF(to), actions, mime.get(), Qt::LeftButton, {});
     QApplication::sendEvent(target, &drop);
 }
