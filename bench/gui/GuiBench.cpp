@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
         if (!document::WriteBlankImage(codec::FlashLayout::FromPolicy(), blank.toStdString()).ok() ||
             !maker.Open(blank.toStdString()).ok())
             return 1;
-        testkit::Populate(maker, 43, 7500); // 7,500 TV and 2,500 radio channels
+        testkit::Populate(maker, policy::ProductKind::Current(), 7500); // 7,500 TV, 2,500 radio
         const document::DocResult saved = maker.SaveToFile(sample.toStdString());
         if (!saved.ok()) {
             std::fprintf(stderr, "cannot save the sample: %s %s\n", saved.message.c_str(), saved.detail.c_str());
