@@ -2,7 +2,6 @@
 
 #include "policy/Policy.h"
 #include "qpui/SendTransfer.h"
-#include "qpui/TransferTexts.h"
 
 namespace qpui {
 
@@ -18,8 +17,8 @@ bool CDlgSendDataToSTB::StartTransfer(const TransferLine& line, const std::strin
     return transfer_->Start({line, path});
 }
 
-bool CDlgSendDataToSTB::FailureIsFinal(const QString& message) const {
-    return message == QLatin1String(texts::kSendFailed);
+bool CDlgSendDataToSTB::FailureIsFinal(TransferFailure failure) const {
+    return failure == TransferFailure::FlashWriteFailed;
 }
 
 } // namespace qpui

@@ -68,15 +68,16 @@ void CTransferDialog::Attach(CTransfer& transfer) {
     silence_->Watch(transfer);
     connect(&transfer, &CTransfer::statusChanged, status_, &QLabel::setText);
     connect(&transfer, &CTransfer::progressChanged, progress_, &QProgressBar::setValue);
-    connect(&transfer, &CTransfer::finished, this, [this](CTransfer::Outcome outcome, const QString& message) {
-        if (outcome == CTransfer::Outcome::Succeeded)
-            Succeeded();
-        else if (outcome == CTransfer::Outcome::Failed)
-            Failed(message);
-    });
+    connect(&transfer, &CTransfer::finished, this,
+            [this](CTransfer::Outcome outcome, const QString& message, TransferFailure failure) {
+                if (outcome == CTransfer::Outcome::Succeeded)
+                    Succeeded();
+                else if (outcome == CTransfer::Outcome::Failed)
+                    Failed(failure, message);
+            });
 }
 
-bool CTransferDialog::FailureIsFinal(const QString&) const { return false; }
+bool CTransferDialog::FailureIsFinal(TransferFailure) const { return false; }
 
 void CTransferDialog::Connect() {
     if (finished_) {
@@ -103,8 +104,8 @@ void CTransferDialog::Succeeded() {
     connect_->setEnabled(true);
 }
 
-void CTransferDialog::Failed(const QString& message) {
-    if (FailureIsFinal(message)) {
+void CTransferDialog::Failed(TransferFailure failure, const QString& message) {
+    if (FailureIsFinal(failure)) {
         finished_ = true;
         connect_->setText(QStringLiteral("OK"));
         connect_->setEnabled(true);
@@ -114,7 +115,7 @@ void CTransferDialog::Failed(const QString& message) {
     progress_->setValue(0);
     connect_->setEnabled(true);
     port_->setEnabled(true);
-    if (message == QLatin1String(texts::kCannotInitialize))
+    if (failure == TransferFailure::CannotPrepare)
         ShowError(this, message);
     else
         status_->setText(message);

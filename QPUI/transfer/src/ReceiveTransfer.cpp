@@ -48,7 +48,7 @@ void CReceiveTransfer::OnBytes(const unsigned char* bytes, int count) {
     ShowProgress(parser_->GetProcessPercent(), texts::kDownloading);
     const QPResult_Tag result = parser_->ParsingData4Download(bytes, count);
     if (result.resultCode == kQPFailure) {
-        Fail();
+        FailOnParser();
         return;
     }
     if (result.resultCode == kQPCommands && !Answer(result)) return;
@@ -61,12 +61,12 @@ void CReceiveTransfer::OnBytes(const unsigned char* bytes, int count) {
     ArmRequestTimer();
 }
 
-void CReceiveTransfer::Fail() {
+void CReceiveTransfer::FailOnParser() {
     const std::string reason = parser_->GetFailure();
     const QString message = reason.empty() ? QString::fromLatin1(texts::kDataSendFail) : QString::fromStdString(reason);
     ForceProgress(0);
     SetStatus(message);
-    Finish(Outcome::Failed, message);
+    Fail(TransferFailure::Refused, message);
 }
 
 bool CReceiveTransfer::Answer(const QPResult_Tag& result) {

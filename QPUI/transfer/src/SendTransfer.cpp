@@ -59,7 +59,7 @@ void CSendTransfer::OnBytes(const unsigned char* bytes, int count) {
         knockTimer_.stop();
         ForceProgress(0);
         SetStatus(texts::kDataSendFail);
-        Finish(Outcome::Failed, texts::kDataSendFail);
+        Fail(TransferFailure::Refused, texts::kDataSendFail);
         return;
     case kQPCommands:
         knockTimer_.stop();
@@ -103,7 +103,7 @@ void CSendTransfer::ShowState() {
     case kStateSendFailed:
         ForceProgress(0);
         SetStatus(texts::kSendFailed);
-        Finish(Outcome::Failed, texts::kSendFailed);
+        Fail(TransferFailure::FlashWriteFailed, texts::kSendFailed);
         break;
     default:
         break;

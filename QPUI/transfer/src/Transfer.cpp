@@ -25,9 +25,11 @@ CTransfer::CTransfer(ParserFamily family, QObject* parent) : QObject(parent), fa
 
 void CTransfer::OnIdle() {
     const int seconds = idleTimer_.interval() / 1000;
-    Finish(Outcome::Failed, bytesSinceProgress_
-                                ? QStringLiteral("No progress for %1 seconds: the receiver's data is not accepted").arg(seconds)
-                                : QStringLiteral("No reply from the receiver for %1 seconds").arg(seconds));
+    if (bytesSinceProgress_)
+        Fail(TransferFailure::NoProgress,
+             QStringLiteral("No progress for %1 seconds: the receiver's data is not accepted").arg(seconds));
+    else
+        Fail(TransferFailure::NoReply, QStringLiteral("No reply from the receiver for %1 seconds").arg(seconds));
 }
 
 CTransfer::~CTransfer() { port_.ClosePort(); }
@@ -58,7 +60,7 @@ bool CTransfer::Prepare(const std::string& path, bool receiving) {
     else
         parser_ = std::make_unique<CQVRCommParser>();
     if (parser_->Initialize(path, receiving) == 1) return true;
-    Finish(Outcome::Failed, texts::kCannotInitialize);
+    Fail(TransferFailure::CannotPrepare, texts::kCannotInitialize);
     return false;
 }
 
@@ -69,7 +71,7 @@ bool CTransfer::OpenLine(const TransferLine& line) {
         baud_ = s.baud;
         return true;
     }
-    Finish(Outcome::Failed, QStringLiteral("Cannot open serial port %1: %2")
+    Fail(TransferFailure::PortError, QStringLiteral("Cannot open serial port %1: %2")
                                 .arg(QString::fromStdString(line.port),
                                      QString::fromStdString(port_.GetLastError())));
     return false;
@@ -100,7 +102,7 @@ bool CTransfer::CountBlockAttempt(int block) {
         attempts_ = 0;
     }
     if (++attempts_ <= kMaxBlockAttempts) return true;
-    Finish(Outcome::Failed, QStringLiteral("Block %1 failed %2 times").arg(block).arg(kMaxBlockAttempts));
+    Fail(TransferFailure::BlockFailed, QStringLiteral("Block %1 failed %2 times").arg(block).arg(kMaxBlockAttempts));
     return false;
 }
 
@@ -110,7 +112,7 @@ bool CTransfer::event(QEvent* event) {
     const auto* notice = static_cast<serlink::SerialEvent*>(event);
     if (finished_) return true;
     if (notice->wParam == serlink::kPortLost) {
-        Finish(Outcome::Failed, QStringLiteral("The serial port was lost: %1")
+        Fail(TransferFailure::PortLost, QStringLiteral("The serial port was lost: %1")
                                     .arg(QString::fromStdString(port_.GetLastError())));
         return true;
     }
@@ -166,14 +168,18 @@ bool CTransfer::WriteCommands(const QPResult_Tag& result, int pauseMs) {
     return whole;
 }
 
-void CTransfer::Finish(Outcome outcome, const QString& message) {
+void CTransfer::Finish(Outcome outcome, const QString& message) { End(outcome, message, TransferFailure::None); }
+
+void CTransfer::Fail(TransferFailure failure, const QString& message) { End(Outcome::Failed, message, failure); }
+
+void CTransfer::End(Outcome outcome, const QString& message, TransferFailure failure) {
     if (finished_) return;
     finished_ = true;
     idleTimer_.stop();
     port_.ClosePort();
     if (outcome != Outcome::Succeeded && parser_) parser_.reset(); // drops a partial receive
     else if (parser_) parser_->ResetBuffer();
-    emit finished(outcome, message);
+    emit finished(outcome, message, failure);
 }
 
 } // namespace qpui

@@ -20,7 +20,7 @@ class CDlgSendDataToSTB : public CTransferDialog {
   protected:
     bool StartTransfer(const TransferLine& line, const std::string& path) override;
     /// The receiver took the data and reported that writing it failed: nothing to retry here.
-    bool FailureIsFinal(const QString& message) const override;
+    bool FailureIsFinal(TransferFailure failure) const override;
 
   private:
     std::unique_ptr<CSendTransfer> transfer_;

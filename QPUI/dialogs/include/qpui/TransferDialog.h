@@ -19,6 +19,7 @@ class CSilenceHint;
 
 class CTransfer;
 struct TransferLine;
+enum class TransferFailure;
 
 class CTransferDialog : public QDialog {
     Q_OBJECT
@@ -40,9 +41,9 @@ class CTransferDialog : public QDialog {
     void Attach(CTransfer& transfer);
     /// Starts the transfer; false when it did not start (the transfer said why).
     virtual bool StartTransfer(const TransferLine& line, const std::string& path) = 0;
-    /// Whether a failure with this message ends the dialog's work like a success does: the
-    /// button then closes the dialog instead of connecting again.
-    virtual bool FailureIsFinal(const QString& message) const;
+    /// Whether a failure of this kind ends the dialog's work like a success does: the button
+    /// then closes the dialog instead of connecting again.
+    virtual bool FailureIsFinal(TransferFailure failure) const;
 
     /// Enter and Escape would close the dialog in the middle of a transfer.
     void keyPressEvent(QKeyEvent* event) override;
@@ -50,7 +51,7 @@ class CTransferDialog : public QDialog {
   private:
     void Connect();
     void Succeeded();
-    void Failed(const QString& message);
+    void Failed(TransferFailure failure, const QString& message);
 
     CTransfer* transfer_ = nullptr;
     std::string path_;

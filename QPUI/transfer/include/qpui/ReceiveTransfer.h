@@ -38,7 +38,7 @@ private:
     /// Writes a result's commands, counting a block request among them; false when the
     /// transfer ended instead.
     bool Answer(const QPResult_Tag& result);
-    void Fail();
+    void FailOnParser();
 
     QTimer requestTimer_;
 };

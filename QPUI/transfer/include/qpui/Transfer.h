@@ -39,6 +39,19 @@ inline constexpr int kLineMarginMs = 500;
 /// Most times one block may be asked for or sent before the transfer gives up on it.
 inline constexpr int kMaxBlockAttempts = 10;
 
+/// Why a transfer failed; None when it succeeded or was cancelled.
+enum class TransferFailure {
+    None,
+    CannotPrepare,   ///< the transfer file could not be made or read
+    PortError,       ///< the port did not open
+    PortLost,
+    NoReply,         ///< the receiver stayed silent for the idle time
+    NoProgress,      ///< bytes came, but the conversation did not move
+    BlockFailed,     ///< one block failed kMaxBlockAttempts times
+    Refused,         ///< the conversation went wrong (the parser's reason, if any)
+    FlashWriteFailed ///< the receiver took the data but could not write it
+};
+
 struct TransferStats {
     int blocksDone = 0;
     int blocksTotal = 0;
@@ -67,7 +80,7 @@ public:
 signals:
     void statusChanged(const QString& text);
     void progressChanged(int hundredths);
-    void finished(qpui::CTransfer::Outcome outcome, const QString& message);
+    void finished(qpui::CTransfer::Outcome outcome, const QString& message, qpui::TransferFailure failure);
 
 protected:
     CTransfer(ParserFamily family, QObject* parent);
@@ -90,6 +103,8 @@ protected:
     bool WriteCommands(const QPResult_Tag& result, int pauseMs);
     /// Ends the transfer: timers stopped, port closed, an incomplete receive discarded.
     void Finish(Outcome outcome, const QString& message);
+    /// Finish as failed, for this reason.
+    void Fail(TransferFailure failure, const QString& message);
     void StartIdleClock();
     /// Milliseconds the line needs for count bytes at the configured rate (ten bits a byte).
     int LineMs(int bytes) const;
@@ -107,6 +122,7 @@ private:
         int figure = 0;
         bool operator==(const ProgressMark&) const = default;
     };
+    void End(Outcome outcome, const QString& message, TransferFailure failure);
     ProgressMark CurrentMark() const;
     void OnIdle();
 
