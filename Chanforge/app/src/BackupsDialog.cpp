@@ -11,12 +11,12 @@ namespace chanforge::app {
 CBackupsDialog::CBackupsDialog(std::vector<check::BackupEntry> entries, QWidget* parent)
     : QDialog(parent), entries_(std::move(entries)) {
     setObjectName("backupsDialog");
-    setWindowTitle(QStringLiteral("Restore"));
+    setWindowTitle(tr("Restore"));
     auto* layout = new QVBoxLayout(this);
     list_ = new QTreeWidget(this);
     list_->setObjectName("backups");
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({QStringLiteral("Kept"), QStringLiteral("Model"), QStringLiteral("Checksum")});
+    list_->setHeaderLabels({tr("Kept"), tr("Model"), tr("Checksum")});
     for (const check::BackupEntry& entry : entries_) {
         const QString kept = QDateTime::fromMSecsSinceEpoch(entry.msecsSinceEpoch).toString("yyyy-MM-dd HH:mm:ss");
         new QTreeWidgetItem(list_, {kept, QString::fromStdString(entry.model), QString::fromStdString(entry.checksum)});

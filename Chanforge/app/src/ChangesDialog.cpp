@@ -23,7 +23,7 @@ CChangesDialog::CChangesDialog(const QString& title, const QString& intro, const
     list_ = new QTreeWidget(this);
     list_->setObjectName("changes");
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({QStringLiteral("Table"), QStringLiteral("Change"), QStringLiteral("Details")});
+    list_->setHeaderLabels({tr("Table"), tr("Change"), tr("Details")});
     for (const check::Change& change : changes)
         new QTreeWidgetItem(list_, {QString::fromLatin1(check::TableName(change.table).data()),
                                     QString::fromLatin1(check::ChangeKindName(change.kind).data()),
@@ -33,7 +33,7 @@ CChangesDialog::CChangesDialog(const QString& title, const QString& intro, const
     layout->addWidget(list_);
     auto* box = new QDialogButtonBox(this);
     if (buttons == Buttons::SendOrCancel) {
-        box->addButton(QStringLiteral("Send"), QDialogButtonBox::AcceptRole)->setObjectName("send");
+        box->addButton(tr("Send"), QDialogButtonBox::AcceptRole)->setObjectName("send");
         box->addButton(QDialogButtonBox::Cancel)->setObjectName("cancel");
     } else {
         box->addButton(QDialogButtonBox::Close)->setObjectName("close");

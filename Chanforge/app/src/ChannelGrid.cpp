@@ -172,34 +172,34 @@ void CChannelGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CChannelGrid::BuildMenu() {
     menu_ = new QMenu(this);
-    items_.newItem = menu_->addAction(QStringLiteral("New...        \tCtrl+N"), this, &CChannelGrid::NewChannel);
-    items_.update = menu_->addAction(QStringLiteral("Update..."), this, &CChannelGrid::UpdateChannel);
-    items_.remove = menu_->addAction(QStringLiteral("Delete        \tDelete"), this, &CChannelGrid::DeleteOrRemove);
+    items_.newItem = menu_->addAction(tr("New...        \tCtrl+N"), this, &CChannelGrid::NewChannel);
+    items_.update = menu_->addAction(tr("Update..."), this, &CChannelGrid::UpdateChannel);
+    items_.remove = menu_->addAction(tr("Delete        \tDelete"), this, &CChannelGrid::DeleteOrRemove);
     menu_->addSeparator();
-    items_.copy = menu_->addAction(QStringLiteral("Copy          \tCtrl+C"), this, &CChannelGrid::Copy);
-    items_.paste = menu_->addAction(QStringLiteral("Paste         \tCtrl+V"), this, [this] { Paste(false); });
-    items_.moveHere = menu_->addAction(QStringLiteral("Move here"), this, &CChannelGrid::MoveHere);
+    items_.copy = menu_->addAction(tr("Copy          \tCtrl+C"), this, &CChannelGrid::Copy);
+    items_.paste = menu_->addAction(tr("Paste         \tCtrl+V"), this, [this] { Paste(false); });
+    items_.moveHere = menu_->addAction(tr("Move here"), this, &CChannelGrid::MoveHere);
     menu_->addSeparator();
-    QMenu* lock = menu_->addMenu(QStringLiteral("Lock..."));
-    lock->addAction(QStringLiteral("On"), this, [this] { SetFlag(attr::kLocked, true); });
-    lock->addAction(QStringLiteral("Off"), this, [this] { SetFlag(attr::kLocked, false); });
-    QMenu* skip = menu_->addMenu(QStringLiteral("Skip..."));
-    skip->addAction(QStringLiteral("On"), this, [this] { SetFlag(attr::kSkipped, true); });
-    skip->addAction(QStringLiteral("Off"), this, [this] { SetFlag(attr::kSkipped, false); });
+    QMenu* lock = menu_->addMenu(tr("Lock..."));
+    lock->addAction(tr("On"), this, [this] { SetFlag(attr::kLocked, true); });
+    lock->addAction(tr("Off"), this, [this] { SetFlag(attr::kLocked, false); });
+    QMenu* skip = menu_->addMenu(tr("Skip..."));
+    skip->addAction(tr("On"), this, [this] { SetFlag(attr::kSkipped, true); });
+    skip->addAction(tr("Off"), this, [this] { SetFlag(attr::kSkipped, false); });
     menu_->addSeparator();
-    QMenu* select = menu_->addMenu(QStringLiteral("Select..."));
-    select->addAction(QStringLiteral("Select All      Ctrl+A"), this, [this] { SelectWhere(SelectWhat::All); });
-    select->addAction(QStringLiteral("Locked"), this, [this] { SelectWhere(SelectWhat::Locked); });
-    select->addAction(QStringLiteral("CAS"), this, [this] { SelectWhere(SelectWhat::CAS); });
+    QMenu* select = menu_->addMenu(tr("Select..."));
+    select->addAction(tr("Select All      Ctrl+A"), this, [this] { SelectWhere(SelectWhat::All); });
+    select->addAction(tr("Locked"), this, [this] { SelectWhere(SelectWhat::Locked); });
+    select->addAction(tr("CAS"), this, [this] { SelectWhere(SelectWhat::CAS); });
     if (context_.Product().type == 8) {
-        select->addAction(QStringLiteral("Tuner 1"), this, [this] { SelectWhere(SelectWhat::Tuner1); });
-        select->addAction(QStringLiteral("Tuner 2"), this, [this] { SelectWhere(SelectWhat::Tuner2); });
+        select->addAction(tr("Tuner 1"), this, [this] { SelectWhere(SelectWhat::Tuner1); });
+        select->addAction(tr("Tuner 2"), this, [this] { SelectWhere(SelectWhat::Tuner2); });
     }
-    menu_->addAction(QStringLiteral("Invert selection"), this, &CChannelGrid::Invert);
+    menu_->addAction(tr("Invert selection"), this, &CChannelGrid::Invert);
     menu_->addSeparator();
-    menu_->addAction(QStringLiteral("Search..."), this, &CChannelGrid::Search);
+    menu_->addAction(tr("Search..."), this, &CChannelGrid::Search);
     menu_->addSeparator();
-    items_.describe = menu_->addAction(QStringLiteral("Description...\tEnter"), this, &CChannelGrid::Describe);
+    items_.describe = menu_->addAction(tr("Description...\tEnter"), this, &CChannelGrid::Describe);
 }
 
 void CChannelGrid::UpdateMenu() {
@@ -209,7 +209,7 @@ void CChannelGrid::UpdateMenu() {
     items_.newItem->setEnabled(!favorite && !genre);
     items_.paste->setEnabled(!favorite && !genre && pasteable);
     items_.moveHere->setEnabled(!favorite && !genre && pasteable);
-    items_.remove->setText(favorite ? QStringLiteral("Remove from FAV") : QStringLiteral("Delete        \tDelete"));
+    items_.remove->setText(favorite ? tr("Remove from FAV") : tr("Delete        \tDelete"));
     const bool any = selectionModel()->hasSelection();
     for (QAction* item : {items_.update, items_.remove, items_.copy, items_.describe})
         item->setEnabled(any);

@@ -71,7 +71,7 @@ void CChannelGrid::NewChannel() {
     const auto edited = RunEditor(this, context_, filter_, preset, kind_ == ChannelKind::TV);
     if (!edited)
         return;
-    const std::uint32_t added = context_.Edit("New", kChannels, [&] {
+    const std::uint32_t added = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "New"), kChannels, [&] {
         // Keys change when the table is regrouped: copied keys would name other channels.
         context_.Clipboard().Clear();
         return AddNewChannel(context_.Store(), *edited, kind_, filter_, context_.Product());
@@ -87,7 +87,8 @@ void CChannelGrid::UpdateChannel() {
     const auto edited = RunEditor(this, context_, filter_, *channel, IsTV(*channel));
     if (!edited)
         return;
-    context_.Edit("Update", kChannels, [&] { return editing::UpdateChannel(context_.Store(), key, *edited); });
+    context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Update"), kChannels,
+                  [&] { return editing::UpdateChannel(context_.Store(), key, *edited); });
     Refill();
 }
 
@@ -100,7 +101,7 @@ void CChannelGrid::DeleteOrRemove() {
         for (std::uint32_t key : model_.Rows())
             if (std::find(selected.begin(), selected.end(), key) == selected.end())
                 remaining.push_back(key);
-        const EditResult result = context_.Edit("Remove from FAV", kChannels, [&] {
+        const EditResult result = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Remove from FAV"), kChannels, [&] {
             return RemoveFromFavorite(context_.Store(), selected, remaining, filter_.favorite, context_.Product());
         });
         Report(result);
@@ -108,11 +109,12 @@ void CChannelGrid::DeleteOrRemove() {
         return;
     }
     const QString question = selected.size() == 1
-                                 ? QStringLiteral("Would you like to delete selected item?")
-                                 : QStringLiteral("Delete %1 channels?").arg(selected.size());
+                                 ? tr("Would you like to delete selected item?")
+                                 : tr("Delete %1 channels?").arg(selected.size());
     if (!qpui::AskYesNo(this, question))
         return;
-    context_.Edit("Delete", kChannels, [&] { return DeleteChannels(context_.Store(), selected); });
+    context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Delete"), kChannels,
+                  [&] { return DeleteChannels(context_.Store(), selected); });
     context_.Clipboard().Clear();
     emit ChannelsChanged({});
 }
@@ -128,7 +130,7 @@ void CChannelGrid::Paste(bool quiet) {
     if (quiet && !clipboard.Holds(kind_))
         return;
     RowIds pasted;
-    const EditResult result = context_.Edit("Paste", kChannels, [&] {
+    const EditResult result = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Paste"), kChannels, [&] {
         return PasteChannels(context_.Store(), clipboard, kind_, filter_, context_.Product(), &pasted);
     });
     Report(result);
@@ -141,7 +143,7 @@ void CChannelGrid::MoveHere() {
     if (target == 0)
         return;
     const RowIds moved = context_.Clipboard().keys;
-    const EditResult result = context_.Edit("Move here", kChannels, [&] {
+    const EditResult result = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Move here"), kChannels, [&] {
         return MoveClipboardHere(context_.Store(), context_.Clipboard(), target, kind_, context_.Product());
     });
     Report(result);
@@ -158,12 +160,12 @@ void CChannelGrid::ReorderTo(std::uint32_t dropKey) {
         return;
     if (filter_.mode == FilterMode::Favorite) {
         const RowIds order = ReorderRows(model_.Rows(), selected, dropKey);
-        context_.Edit("Reorder", kChannels, [&] {
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Reorder"), kChannels, [&] {
             RenumberFavoritePositions(context_.Store(), order, filter_.favorite, context_.Product());
         });
         model_.SetRows(order, FavoriteGroupOf(filter_));
     } else {
-        context_.Edit("Move", kChannels,
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Move"), kChannels,
                       [&] { MoveChannels(context_.Store(), selected, dropKey, kind_, context_.Product()); });
         Refill();
     }
@@ -175,7 +177,8 @@ void CChannelGrid::SetFlag(std::uint16_t bit, bool on) {
     const RowIds selected = SelectedKeys();
     if (selected.empty())
         return;
-    context_.Edit(bit == attr::kLocked ? "Lock" : "Skip", kChannels,
+    context_.Edit(bit == attr::kLocked ? QT_TRANSLATE_NOOP("UndoSteps", "Lock") : QT_TRANSLATE_NOOP("UndoSteps", "Skip"),
+                  kChannels,
                   [&] { SetAttributeBits(context_.Store(), selected, bit, on); });
     model_.Redraw();
 }
@@ -232,23 +235,28 @@ void CChannelGrid::ApplyDrop(DragCode targetCode, std::uint32_t key) {
     const Product product = context_.Product();
     switch (targetCode) {
     case kDragSatellite:
-        context_.Edit("Drop on satellite", kChannels, [&] { DropOnSatellite(db, selected, key); });
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Drop on satellite"), kChannels,
+                      [&] { DropOnSatellite(db, selected, key); });
         break;
     case kDragMux:
-        context_.Edit("Drop on multiplex", kChannels, [&] { DropOnMux(db, selected, key, product); });
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Drop on multiplex"), kChannels,
+                      [&] { DropOnMux(db, selected, key, product); });
         break;
     case kDragTransponder:
-        context_.Edit("Drop on transponder", kChannels, [&] { DropOnTransponder(db, selected, key); });
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Drop on transponder"), kChannels,
+                      [&] { DropOnTransponder(db, selected, key); });
         break;
     case kDragProvider:
-        context_.Edit("Drop on provider", kChannels, [&] { DropOnProvider(db, selected, key); });
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Drop on provider"), kChannels,
+                      [&] { DropOnProvider(db, selected, key); });
         break;
     case kDragFavorite:
-        Report(context_.Edit("Add to favourite group", kChannels,
+        Report(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Add to favourite group"), kChannels,
                              [&] { return AddToFavorite(db, selected, key + 1, kind_, product); }));
         break;
     case kDragGenre:
-        context_.Edit("Set genre", kChannels, [&] { SetGenre(db, selected, key); });
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Set genre"), kChannels,
+                      [&] { SetGenre(db, selected, key); });
         break;
     case kDragTV:
     case kDragRadio:

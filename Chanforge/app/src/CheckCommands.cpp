@@ -58,24 +58,24 @@ CCheckCommands::CCheckCommands(CMainFrame& frame, document::Document& document)
     connect(dock_, &CFindingsDock::RecordsRequested, this, &CCheckCommands::SelectRecords);
     connect(dock_, &CFindingsDock::FixRequested, this, &CCheckCommands::ApplyFix);
 
-    const auto make = [&](const char* text, const char* tip, QStyle::StandardPixmap icon, auto slot) {
-        auto* action = new QAction(frame.style()->standardIcon(icon), QString::fromUtf8(text), this);
-        action->setStatusTip(QString::fromLatin1(tip));
+    const auto make = [&](const QString& text, const QString& tip, QStyle::StandardPixmap icon, auto slot) {
+        auto* action = new QAction(frame.style()->standardIcon(icon), text, this);
+        action->setStatusTip(tip);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    check_ = make("Check", "Check the database against what the receiver holds", QStyle::SP_DialogApplyButton,
+    check_ = make(tr("Check"), tr("Check the database against what the receiver holds"), QStyle::SP_DialogApplyButton,
                   &CCheckCommands::Check);
     check_->setObjectName("checkAction");
-    compare_ = make("Compare with file…", "Show what changes from a channel file to the open database",
+    compare_ = make(tr("Compare with file…"), tr("Show what changes from a channel file to the open database"),
                     QStyle::SP_FileDialogContentsView, &CCheckCommands::CompareWithFile);
     compare_->setObjectName("compareAction");
-    restore_ = make("Restore…", "Open an image kept from a receive or a send", QStyle::SP_DialogResetButton,
+    restore_ = make(tr("Restore…"), tr("Open an image kept from a receive or a send"), QStyle::SP_DialogResetButton,
                     &CCheckCommands::Restore);
     restore_->setObjectName("restoreAction");
-    verify_ = new QAction(QStringLiteral("Verify after send"), this);
+    verify_ = new QAction(tr("Verify after send"), this);
     verify_->setObjectName("verifyAction");
-    verify_->setStatusTip(QStringLiteral("Receive the image back after a send and compare it"));
+    verify_->setStatusTip(tr("Receive the image back after a send and compare it"));
     verify_->setCheckable(true);
     verify_->setChecked(VerifySetting());
     connect(verify_, &QAction::toggled, this,
@@ -106,7 +106,7 @@ void CCheckCommands::BeforeSave() {
 
 bool CCheckCommands::BeforeSend() {
     const check::Findings findings = Check();
-    if (check::HasErrors(findings) && !qpui::AskYesNo(&frame_, QStringLiteral("Send anyway?")))
+    if (check::HasErrors(findings) && !qpui::AskYesNo(&frame_, tr("Send anyway?")))
         return false;
     const auto kept = backups_.List(BackupModel());
     std::vector<std::uint8_t> image;
@@ -115,8 +115,8 @@ bool CCheckCommands::BeforeSend() {
     const check::ImageDiff diff = check::DiffImageToStore(image, document_.Store(), document_.Layout());
     if (!diff.ok || diff.changes.empty())
         return true;
-    CChangesDialog dialog(QStringLiteral("What will change"),
-                          QStringLiteral("Against the image last received from or sent to this receiver (%1):")
+    CChangesDialog dialog(tr("What will change"),
+                          tr("Against the image last received from or sent to this receiver (%1):")
                               .arg(KeptAt(kept.front())),
                           diff.changes, CChangesDialog::Buttons::SendOrCancel, &frame_);
     return dialog.exec() == QDialog::Accepted;
@@ -135,7 +135,7 @@ void CCheckCommands::AfterSend(bool sent) {
 void CCheckCommands::Verify() {
     const std::string readBack = document_.WorkFilePath() + ".verify";
     const auto dialog = qpui::MakeReceiveDialog(policy::ProductKind::Current(), &frame_);
-    dialog->setWindowTitle(QStringLiteral("Verify: Receive data from STB"));
+    dialog->setWindowTitle(tr("Verify: Receive data from STB"));
     dialog->Initialize(readBack);
     const bool received = dialog->exec() == QDialog::Accepted;
     std::vector<std::uint8_t> sent, back;
@@ -149,13 +149,13 @@ void CCheckCommands::Verify() {
         return; // the operator gave up the read-back
     const check::ImageDiff diff = read ? check::DiffImages(sent, back, document_.Layout()) : check::ImageDiff{};
     if (!diff.ok)
-        qpui::ShowStop(&frame_, QStringLiteral("Cannot verify the send: %1")
-                                    .arg(QString::fromStdString(read ? diff.detail : "the image cannot be read")));
+        qpui::ShowStop(&frame_, tr("Cannot verify the send: %1")
+                                    .arg(read ? QString::fromStdString(diff.detail) : tr("the image cannot be read")));
     else if (diff.changes.empty())
-        qpui::ShowInformation(&frame_, QStringLiteral("Verified"));
+        qpui::ShowInformation(&frame_, tr("Verified"));
     else
-        ShowChanges(QStringLiteral("Verification failed"),
-                    QStringLiteral("The receiver holds a database that differs from the one sent:"), diff.changes);
+        ShowChanges(tr("Verification failed"),
+                    tr("The receiver holds a database that differs from the one sent:"), diff.changes);
 }
 
 void CCheckCommands::Keep(const std::string& path) {
@@ -164,13 +164,13 @@ void CCheckCommands::Keep(const std::string& path) {
                                          ? backups_.Keep(image, BackupModel())
                                          : check::BackupResult{check::BackupStatus::CannotRead, path, "unreadable"};
     if (!kept.ok())
-        qpui::ShowError(&frame_, QStringLiteral("Cannot keep a backup of the image: %1")
+        qpui::ShowError(&frame_, tr("Cannot keep a backup of the image: %1")
                                      .arg(QString::fromStdString(kept.detail)));
 }
 
 void CCheckCommands::CompareWithFile() {
-    const QString path = QFileDialog::getOpenFileName(&frame_, QStringLiteral("Compare with file"), QString(),
-                                                      QStringLiteral("Binary file (*.bin);;All Files(*.*)"));
+    const QString path = QFileDialog::getOpenFileName(&frame_, tr("Compare with file"), QString(),
+                                                      tr("Binary file (*.bin);;All Files(*.*)"));
     if (path.isEmpty())
         return;
     std::vector<std::uint8_t> image;
@@ -183,12 +183,12 @@ void CCheckCommands::CompareWithFile() {
         qpui::ShowStop(&frame_, QString::fromStdString(diff.detail));
         return;
     }
-    ShowChanges(QStringLiteral("What will change"),
-                QStringLiteral("From %1 to the open database:").arg(QFileInfo(path).fileName()), diff.changes);
+    ShowChanges(tr("What will change"),
+                tr("From %1 to the open database:").arg(QFileInfo(path).fileName()), diff.changes);
 }
 
 void CCheckCommands::ShowChanges(const QString& title, const QString& intro, const check::Changes& changes) {
-    CChangesDialog dialog(title, changes.empty() ? QStringLiteral("No differences.") : intro, changes,
+    CChangesDialog dialog(title, changes.empty() ? tr("No differences.") : intro, changes,
                           CChangesDialog::Buttons::Close, &frame_);
     dialog.exec();
 }
@@ -219,14 +219,15 @@ void CCheckCommands::ApplyFix(check::Fix fix, const RowList& ticked) {
     tabstore::CQoDB& db = context.Store();
     switch (fix) {
     case check::Fix::Renumber:
-        context.Edit("Renumber", editing::TableBit(kChannelTable), [&] { RenumberChannels(db); });
+        context.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Renumber"), editing::TableBit(kChannelTable),
+                     [&] { RenumberChannels(db); });
         break;
     case check::Fix::RemoveDuplicates:
-        context.Edit("Remove duplicates", check::kRemoveDuplicatesTables,
+        context.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Remove duplicates"), check::kRemoveDuplicatesTables,
                      [&] { return check::RemoveDuplicates(db, ticked); });
         break;
     case check::Fix::DeleteUnused:
-        context.Edit("Delete unused", check::kDeleteUnusedTables,
+        context.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Delete unused"), check::kDeleteUnusedTables,
                      [&, layout = document_.Layout()] { return check::DeleteUnused(db, layout); });
         break;
     case check::Fix::None:

@@ -64,7 +64,7 @@ void CFAVTreeCtrl::Rebuild() {
     rebuilding_ = true;
     chosen_ = nullptr;
     clear();
-    favorites_ = new QTreeWidgetItem(this, {QStringLiteral("Favorite")});
+    favorites_ = new QTreeWidgetItem(this, {tr("Favorite")});
     favorites_->setData(0, kKeyRole, 0);
     favorites_->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
     for (const FavoriteGroupName& group : FavoriteGroups(context_.Store())) {
@@ -73,7 +73,7 @@ void CFAVTreeCtrl::Rebuild() {
         item->setFlags(item->flags() | Qt::ItemIsEditable | Qt::ItemIsDropEnabled);
         item->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
     }
-    genres_ = new QTreeWidgetItem(this, {QStringLiteral("Genre")});
+    genres_ = new QTreeWidgetItem(this, {tr("Genre")});
     genres_->setData(0, kKeyRole, 0);
     genres_->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
     for (std::uint16_t code = 0; code < 16; ++code) {
@@ -107,7 +107,8 @@ void CFAVTreeCtrl::ItemChosen(QTreeWidgetItem* item) {
 }
 
 bool CFAVTreeCtrl::Rename(std::uint32_t index, const QString& name) {
-    const EditResult result = context_.Edit("Rename favourite group", TableBit(kFavoriteTable), [&] {
+    const EditResult result = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Rename favourite group"),
+                                              TableBit(kFavoriteTable), [&] {
         return RenameFavoriteGroup(context_.Store(), index, name.toLatin1().toStdString());
     });
     if (result == EditResult::FavoriteNameTooLong)
@@ -132,7 +133,7 @@ void CFAVTreeCtrl::ItemDoubleClicked(QTreeWidgetItem* item) {
     if (!IsGroup(item))
         return;
     qpui::CDlgSearchName dialog(this);
-    dialog.SetTitle(QStringLiteral("Update"));
+    dialog.SetTitle(tr("Update"));
     dialog.SetText(item->text(0));
     if (dialog.DoModal() != QDialog::Accepted)
         return;

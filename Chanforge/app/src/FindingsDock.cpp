@@ -19,35 +19,35 @@ constexpr int kRowRole = Qt::UserRole + 1;     ///< RowID of a duplicate's child
 QString FixText(Fix fix) {
     switch (fix) {
     case Fix::Renumber:
-        return QStringLiteral("Renumber");
+        return CFindingsDock::tr("Renumber");
     case Fix::RemoveDuplicates:
-        return QStringLiteral("Remove ticked duplicates");
+        return CFindingsDock::tr("Remove ticked duplicates");
     case Fix::DeleteUnused:
-        return QStringLiteral("Delete unused");
+        return CFindingsDock::tr("Delete unused");
     case Fix::None:
         break;
     }
-    return QStringLiteral("Fix");
+    return CFindingsDock::tr("Fix");
 }
 
 QString Summary(const check::Findings& findings) {
     if (findings.empty())
-        return QStringLiteral("No faults found.");
+        return CFindingsDock::tr("No faults found.");
     const auto errors = std::count_if(findings.begin(), findings.end(),
                                       [](const Finding& f) { return f.severity == check::Severity::Error; });
-    return QStringLiteral("%1 errors, %2 warnings").arg(errors).arg(static_cast<qsizetype>(findings.size()) - errors);
+    return CFindingsDock::tr("%1 errors, %2 warnings").arg(errors).arg(static_cast<qsizetype>(findings.size()) - errors);
 }
 
 } // namespace
 
-CFindingsDock::CFindingsDock(QWidget* parent) : QDockWidget(QStringLiteral("Findings"), parent) {
+CFindingsDock::CFindingsDock(QWidget* parent) : QDockWidget(tr("Findings"), parent) {
     setObjectName("findingsDock");
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
     summary_ = new QLabel(body);
     list_ = new QTreeWidget(body);
     list_->setObjectName("findings");
-    list_->setHeaderLabels({QStringLiteral("Severity"), QStringLiteral("Rule"), QStringLiteral("Message")});
+    list_->setHeaderLabels({tr("Severity"), tr("Rule"), tr("Message")});
     list_->setRootIsDecorated(true);
     fix_ = new QPushButton(FixText(Fix::None), body);
     fix_->setObjectName("fix");

@@ -11,8 +11,8 @@ CLeftBottomView::CLeftBottomView(CEditContext& context, QWidget* parent) : QWidg
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    auto* providerTitle = new widgetry::CColorStatic(QStringLiteral(" Provider"));
-    auto* favoriteTitle = new widgetry::CColorStatic(QStringLiteral(" Favorite"));
+    auto* providerTitle = new widgetry::CColorStatic(tr(" Provider"));
+    auto* favoriteTitle = new widgetry::CColorStatic(tr(" Favorite"));
     providerTitle->SetStripHeight(20);
     favoriteTitle->SetStripHeight(20);
     providers_ = new CRecordList(context, editing::ListKind::Provider, kDragProvider);

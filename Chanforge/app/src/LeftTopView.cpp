@@ -19,17 +19,17 @@ CLeftTopView::CLeftTopView(CEditContext& context, QWidget* parent) : QWidget(par
     layout->setSpacing(2);
     QString title;
     if (product.Satellite())
-        title = QStringLiteral(" Satellite");
+        title = tr(" Satellite");
     else if (product.TerrestrialTunerOnly() || product.CableTunerOnly())
-        title = QStringLiteral(" Mux information");
+        title = tr(" Mux information");
     auto* strip = new widgetry::CColorStatic(title);
     strip->SetStripHeight(20);
     layout->addWidget(strip);
 
     tabs_ = new QTabBar;
     tabs_->setObjectName("deliveryTabs");
-    tabs_->addTab(QStringLiteral("Satellite"));
-    tabs_->addTab(QStringLiteral("Terrestrial"));
+    tabs_->addTab(tr("Satellite"));
+    tabs_->addTab(tr("Terrestrial"));
     tabs_->setFixedHeight(23);
     tabs_->setExpanding(false);
     layout->addWidget(tabs_);

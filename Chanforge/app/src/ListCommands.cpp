@@ -22,8 +22,6 @@ using namespace editing;
 
 namespace {
 
-const QString kDeleteQuestion = QStringLiteral("Would you like to delete selected item?");
-
 std::optional<Satellite_Info_Tag> RunSatelliteEditor(QWidget* parent, Product product,
                                                      const Satellite_Info_Tag& satellite) {
     std::unique_ptr<qpui::CSatelliteEditor> dialog;
@@ -105,13 +103,13 @@ bool CListCommands::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
 void CListCommands::BuildMenu() {
     menu_ = new QMenu(&list_);
     menu_->setObjectName("listMenu");
-    menu_->addAction(QStringLiteral("New...\tCtrl+N"), this, &CListCommands::New);
-    update_ = menu_->addAction(QStringLiteral("Update..."), this, &CListCommands::Update);
-    delete_ = menu_->addAction(QStringLiteral("Delete\tDelete"), this, &CListCommands::Delete);
+    menu_->addAction(tr("New...\tCtrl+N"), this, &CListCommands::New);
+    update_ = menu_->addAction(tr("Update..."), this, &CListCommands::Update);
+    delete_ = menu_->addAction(tr("Delete\tDelete"), this, &CListCommands::Delete);
     if (!Describes())
         return;
     menu_->addSeparator();
-    describe_ = menu_->addAction(QStringLiteral("Description...\tEnter"), this, &CListCommands::Describe);
+    describe_ = menu_->addAction(tr("Description...\tEnter"), this, &CListCommands::Describe);
 }
 
 void CListCommands::ShowMenu(const QPoint& globalPos) {
@@ -156,7 +154,7 @@ void CListCommands::NewSatellite() {
     const auto edited = RunSatelliteEditor(&list_, context_.Product(), Satellite_Info_Tag{});
     if (!edited)
         return;
-    const NewRecord added = context_.Edit("New satellite", kSatelliteEditTables,
+    const NewRecord added = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "New satellite"), kSatelliteEditTables,
                                           [&] { return editing::NewSatellite(context_.Store(), *edited); });
     Finish(added.result, ListEdit::New, added.key);
 }
@@ -167,7 +165,7 @@ void CListCommands::NewTransponder() {
     const auto edited = RunTransponderEditor(&list_, context_, blank);
     if (!edited)
         return;
-    const NewRecord added = context_.Edit("New transponder", kTransponderNewTables, [&] {
+    const NewRecord added = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "New transponder"), kTransponderNewTables, [&] {
         return editing::NewTransponder(context_.Store(), *edited, context_.Document().Values());
     });
     Finish(added.result, ListEdit::New, added.key);
@@ -177,7 +175,7 @@ void CListCommands::NewCableMux() {
     const auto edited = RunCableEditor(&list_, context_.Product(), CableMux_Info_Tag{});
     if (!edited)
         return;
-    const NewRecord added = context_.Edit("New multiplex", kCableMuxEditTables, [&] {
+    const NewRecord added = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "New multiplex"), kCableMuxEditTables, [&] {
         return editing::NewCableMux(context_.Store(), *edited, context_.Document().Values());
     });
     Finish(added.result, ListEdit::New, added.key);
@@ -187,7 +185,7 @@ void CListCommands::NewProvider() {
     const auto name = RunProviderName(&list_, qpui::ProviderNameMode::New, QString());
     if (!name)
         return;
-    const NewRecord added = context_.Edit("New provider", kProviderEditTables,
+    const NewRecord added = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "New provider"), kProviderEditTables,
                                           [&] { return editing::NewProvider(context_.Store(), *name); });
     Finish(added.result, ListEdit::New, added.key);
 }
@@ -212,7 +210,7 @@ void CListCommands::UpdateSatellite(std::uint32_t key) {
     const auto edited = RunSatelliteEditor(&list_, context_.Product(), *stored);
     if (!edited)
         return;
-    Finish(context_.Edit("Update satellite", kSatelliteEditTables,
+    Finish(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Update satellite"), kSatelliteEditTables,
                          [&] { return editing::UpdateSatellite(context_.Store(), key, *edited); }),
            ListEdit::Update, key);
 }
@@ -225,7 +223,7 @@ void CListCommands::UpdateTransponder(std::uint32_t key) {
     if (!edited)
         return;
     // A changed satellite moves the transponder, and its channels follow.
-    Finish(context_.Edit("Update transponder", kTransponderEditTables,
+    Finish(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Update transponder"), kTransponderEditTables,
                          [&] { return editing::UpdateTransponder(context_.Store(), key, *edited); }),
            ListEdit::Update, key);
 }
@@ -237,7 +235,7 @@ void CListCommands::UpdateCableMux(std::uint32_t key) {
     const auto edited = RunCableEditor(&list_, context_.Product(), *stored);
     if (!edited)
         return;
-    Finish(context_.Edit("Update multiplex", kCableMuxEditTables,
+    Finish(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Update multiplex"), kCableMuxEditTables,
                          [&] { return editing::UpdateCableMux(context_.Store(), key, *edited); }),
            ListEdit::Update, key);
 }
@@ -250,7 +248,7 @@ void CListCommands::UpdateProvider(std::uint32_t key) {
                                       QString::fromLatin1(stored->Name, qstrnlen(stored->Name, sizeof stored->Name)));
     if (!name)
         return;
-    Finish(context_.Edit("Update provider", kProviderEditTables,
+    Finish(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Update provider"), kProviderEditTables,
                          [&] { return editing::RenameProvider(context_.Store(), key, *name); }),
            ListEdit::Update, key);
 }
@@ -269,16 +267,17 @@ EditResult CListCommands::DeleteRows(const RowIds& keys) {
 
 void CListCommands::Delete() {
     const RowIds keys = list_.SelectedKeys();
-    if (keys.empty() || !qpui::AskYesNo(&list_, kDeleteQuestion))
+    if (keys.empty() || !qpui::AskYesNo(&list_, tr("Would you like to delete selected item?")))
         return;
-    Finish(context_.Edit("Delete", DeleteMask(Kind()), [&] { return DeleteRows(keys); }), ListEdit::Delete, 0);
+    Finish(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Delete"), DeleteMask(Kind()), [&] { return DeleteRows(keys); }),
+           ListEdit::Delete, 0);
 }
 
 void CListCommands::MoveTransponders(std::uint32_t satelliteRow) {
     const RowIds keys = list_.SelectedKeys();
     if (Kind() != ListKind::Transponder || keys.empty())
         return;
-    Finish(context_.Edit("Move transponders", kTransponderEditTables,
+    Finish(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Move transponders"), kTransponderEditTables,
                          [&] { return editing::MoveTransponders(context_.Store(), keys, satelliteRow); }),
            ListEdit::Move, 0);
 }

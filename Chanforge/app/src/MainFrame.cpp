@@ -51,10 +51,13 @@ QString BaseTitle() {
     if (stored == &policy::StartupPreset())
         return QString::fromLatin1(stored->title.data(), static_cast<int>(stored->title.size()));
     if (stored != nullptr)
-        return QStringLiteral("Chanforge for ") +
-               QString::fromLatin1(stored->title.data(), static_cast<int>(stored->title.size()));
-    return QStringLiteral("Chanforge");
+        return CMainFrame::tr("Chanforge for %1")
+            .arg(QString::fromLatin1(stored->title.data(), static_cast<int>(stored->title.size())));
+    return CMainFrame::tr("Chanforge");
 }
+
+/// The undo stack keeps the untranslated step names the commands mark with "UndoSteps".
+QString UndoStepText(const std::string& label) { return QCoreApplication::translate("UndoSteps", label.c_str()); }
 
 } // namespace
 
@@ -87,13 +90,13 @@ CMainFrame::CMainFrame(document::Document& document, QWidget* parent)
 CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::BuildToolbar() {
-    QToolBar* bar = addToolBar(QStringLiteral("Toolbar"));
+    QToolBar* bar = addToolBar(tr("Toolbar"));
     bar->setObjectName("toolbar");
     bar->setMovable(true);
     bar->setIconSize(QSize(16, 16));
     // Where the window manager keeps title-bar clicks to itself, the toolbar takes the gestures.
     bar->installEventFilter(this);
-    bar->setToolTip(QStringLiteral("Ctrl + double click: Configuration \u00B7 Shift + double click: Export C table"));
+    bar->setToolTip(tr("Ctrl + double click: Configuration · Shift + double click: Export C table"));
     bar->addAction(actions_.open);
     bar->addAction(actions_.save);
     bar->addSeparator();
@@ -189,22 +192,34 @@ void CMainFrame::TellDrop(DragCode targetCode, std::uint32_t key, std::size_t co
     tabstore::CQoDB& db = context_->Store();
     const Product product = context_->Product();
     ChannelFilter target;
-    const char* done = "moved to";
+    // Whole sentences, so a translation can order the words its own way.
+    const char* one = QT_TR_NOOP("%1 channel moved to %2");
+    const char* many = QT_TR_NOOP("%1 channels moved to %2");
     switch (targetCode) {
     case kDragSatellite: target = editing::ShowSatellite(db, key); break;
     case kDragTransponder: target = editing::ShowTransponder(key); break;
     case kDragMux: target = editing::ShowTerrestrialMux(key); break;
-    case kDragProvider: target = editing::ShowProvider(key, {}, product); done = "given to"; break;
-    case kDragFavorite: target = editing::ShowFavorite(key, {}, product); done = "added to"; break;
-    case kDragGenre: target = editing::ShowGenre(key, {}, product); done = "set to"; break;
+    case kDragProvider:
+        target = editing::ShowProvider(key, {}, product);
+        one = QT_TR_NOOP("%1 channel given to %2");
+        many = QT_TR_NOOP("%1 channels given to %2");
+        break;
+    case kDragFavorite:
+        target = editing::ShowFavorite(key, {}, product);
+        one = QT_TR_NOOP("%1 channel added to %2");
+        many = QT_TR_NOOP("%1 channels added to %2");
+        break;
+    case kDragGenre:
+        target = editing::ShowGenre(key, {}, product);
+        one = QT_TR_NOOP("%1 channel set to %2");
+        many = QT_TR_NOOP("%1 channels set to %2");
+        break;
     default: return;
     }
     if (count == 0)
         return;
-    status_->Tell(QStringLiteral("%1 %2 %3 %4")
+    status_->Tell(tr(count == 1 ? one : many)
                       .arg(count)
-                      .arg(count == 1 ? QStringLiteral("channel") : QStringLiteral("channels"))
-                      .arg(QString::fromLatin1(done))
                       .arg(QString::fromUtf8(FilterText(db, target, product).c_str())));
 }
 
@@ -222,12 +237,12 @@ void CMainFrame::ShowStatus() {
     status_->ShowCounts(right_->TV().Model().rowCount(), tv, right_->Radio().Model().rowCount(), radio);
     const policy::ProductPreset* model = policy::StoredPreset();
     status_->ShowDocument(fileName_, model != nullptr ? QString::fromLatin1(model->title.data(), static_cast<int>(model->title.size()))
-                                                     : QStringLiteral("Receiver model not set"));
+                                                     : tr("Receiver model not set"));
 }
 
 void CMainFrame::Shortcuts() {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Keyboard shortcuts"),
-                    QString::fromLatin1(ShortcutsText()), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, tr("Keyboard shortcuts"),
+                    ShortcutsText(), QMessageBox::Ok, this);
     box.setStyleSheet(QStringLiteral("QLabel { font-family: monospace; }"));
     box.exec();
 }
@@ -241,8 +256,8 @@ void CMainFrame::RefreshPanes() {
 void CMainFrame::TablesChanged() {
     actions_.undo->setEnabled(context_->Undo().CanUndo());
     actions_.redo->setEnabled(context_->Undo().CanRedo());
-    actions_.undo->setToolTip(QStringLiteral("Undo %1 (Ctrl+Z)").arg(QString::fromStdString(context_->Undo().UndoLabel())));
-    actions_.redo->setToolTip(QStringLiteral("Redo %1 (Ctrl+Y)").arg(QString::fromStdString(context_->Undo().RedoLabel())));
+    actions_.undo->setToolTip(tr("Undo %1 (Ctrl+Z)").arg(UndoStepText(context_->Undo().UndoLabel())));
+    actions_.redo->setToolTip(tr("Redo %1 (Ctrl+Y)").arg(UndoStepText(context_->Undo().RedoLabel())));
     ShowStatus();
     UpdateTitle();
     checks_->TablesChanged();
@@ -278,7 +293,7 @@ bool CMainFrame::MaybeSave() {
     if (!IsModified())
         return true;
     const auto answer = qpui::ShowMessage(this, qpui::MessageKind::QuestionWithCancel,
-                                          QStringLiteral("The channel list has unsaved changes. Save them now?"));
+                                          tr("The channel list has unsaved changes. Save them now?"));
     if (answer == QMessageBox::Cancel)
         return false;
     if (answer == QMessageBox::No)
@@ -288,9 +303,9 @@ bool CMainFrame::MaybeSave() {
 }
 
 QString CMainFrame::AskSaveChannelData() {
-    return AskSavePath(this, QStringLiteral("Save Channel Data"),
-                       {QStringLiteral("Local file (*.bin)"), QStringLiteral("Excel file (*.xls)"),
-                        QStringLiteral("All Files(*.*)")});
+    return AskSavePath(this, tr("Save Channel Data"),
+                       {tr("Local file (*.bin)"), tr("Excel file (*.xls)"),
+                        tr("All Files(*.*)")});
 }
 
 void CMainFrame::TablesReplaced(const QString& name) {
@@ -308,7 +323,7 @@ bool CMainFrame::OpenPath(const QString& path) {
     WaitCursor wait;
     if (document::IsWorkbookPath(file)) {
         // A workbook replaces only the channel table: one step that can be undone.
-        result = context_->Edit("Workbook import", TableBit(kChannelTable), [&] { return document_.Open(file); });
+        result = context_->Edit(QT_TRANSLATE_NOOP("UndoSteps", "Workbook import"), TableBit(kChannelTable), [&] { return document_.Open(file); });
     } else {
         // A file that does not load changes nothing: tables, history, title and panes stay.
         result = document_.Open(file);
@@ -341,9 +356,9 @@ bool CMainFrame::SaveTo(const QString& path) {
 void CMainFrame::Open() {
     if (!MaybeSave())
         return;
-    const QString path = AskOpenPath(this, QStringLiteral("Load Channel Data"),
-                                     {QStringLiteral("Binary file (*.bin)"), QStringLiteral("Excel file (*.xls)"),
-                                      QStringLiteral("All Files(*.*)")});
+    const QString path = AskOpenPath(this, tr("Load Channel Data"),
+                                     {tr("Binary file (*.bin)"), tr("Excel file (*.xls)"),
+                                      tr("All Files(*.*)")});
     if (!path.isEmpty())
         OpenPath(path);
 }
@@ -406,22 +421,22 @@ void CMainFrame::Send() {
 
 void CMainFrame::About() {
     QMessageBox box(this);
-    box.setWindowTitle(QStringLiteral("About Chanforge"));
+    box.setWindowTitle(tr("About Chanforge"));
     box.setIconPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
-    box.setText(QStringLiteral("Chanforge Version 1.4.6.10 (build:20090929)"));
-    box.setInformativeText(QStringLiteral("Channel list editor for digital TV receivers."));
+    box.setText(tr("Chanforge Version 1.4.6.10 (build:20090929)"));
+    box.setInformativeText(tr("Channel list editor for digital TV receivers."));
     box.exec();
 }
 
 void CMainFrame::Configuration() {
     qpui::CDlgConfiguration dialog(this);
     if (dialog.DoModal() == QDialog::Accepted)
-        qpui::ShowInformation(this, QStringLiteral("You have to restart this program now."));
+        qpui::ShowInformation(this, tr("You have to restart this program now."));
 }
 
 void CMainFrame::ExportDefaultTable() {
-    const QString path = AskSavePath(this, QStringLiteral("Save Default Channel Data"),
-                                     {QStringLiteral("Local file (*.h)"), QStringLiteral("All Files(*.*)")});
+    const QString path = AskSavePath(this, tr("Save Default Channel Data"),
+                                     {tr("Local file (*.h)"), tr("All Files(*.*)")});
     if (path.isEmpty())
         return;
     WaitCursor wait;

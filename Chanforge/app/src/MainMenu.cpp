@@ -18,15 +18,15 @@ namespace chanforge::app {
 namespace {
 
 /// An item for a grid command: the grid handles the key itself, the menu shows it.
-template <class Fn> QAction* AddGridItem(QMenu* menu, CMainFrame& frame, const char* text, const char* key, Fn fn) {
-    const QString label = key[0] == 0 ? QString::fromLatin1(text) : QStringLiteral("%1\t%2").arg(text, key);
+template <class Fn> QAction* AddGridItem(QMenu* menu, CMainFrame& frame, const QString& text, const char* key, Fn fn) {
+    const QString label = key[0] == 0 ? text : QStringLiteral("%1\t%2").arg(text, QLatin1String(key));
     return menu->addAction(label, &frame, [&frame, fn] { fn(frame.Right().ActiveGrid()); });
 }
 
 void AddFileMenu(CMainFrame& frame, const MainActions& a) {
-    QMenu* file = frame.menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = frame.menuBar()->addMenu(CMainFrame::tr("&File"));
     file->addAction(a.open);
-    QMenu* recent = file->addMenu(QStringLiteral("Open &Recent"));
+    QMenu* recent = file->addMenu(CMainFrame::tr("Open &Recent"));
     recent->setObjectName(QStringLiteral("recentMenu"));
     // Filled when opened, so files opened meanwhile are there.
     QObject::connect(recent, &QMenu::aboutToShow, &frame, [recent, &frame] {
@@ -38,7 +38,7 @@ void AddFileMenu(CMainFrame& frame, const MainActions& a) {
             })->setToolTip(path);
         recent->setEnabled(true);
         if (recent->isEmpty())
-            recent->addAction(QStringLiteral("(none)"))->setEnabled(false);
+            recent->addAction(CMainFrame::tr("(none)"))->setEnabled(false);
     });
     file->addAction(a.save);
     file->addAction(a.exportTable);
@@ -47,43 +47,43 @@ void AddFileMenu(CMainFrame& frame, const MainActions& a) {
 }
 
 void AddEditMenu(CMainFrame& frame, const MainActions& a) {
-    QMenu* edit = frame.menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = frame.menuBar()->addMenu(CMainFrame::tr("&Edit"));
     edit->addAction(a.undo);
     edit->addAction(a.redo);
     edit->addSeparator();
-    AddGridItem(edit, frame, "New channel...", "Ctrl+N", [](CChannelGrid& g) { g.NewChannel(); });
-    AddGridItem(edit, frame, "Update channel...", "", [](CChannelGrid& g) { g.UpdateChannel(); });
-    AddGridItem(edit, frame, "Copy", "Ctrl+C", [](CChannelGrid& g) { g.Copy(); });
-    AddGridItem(edit, frame, "Paste", "Ctrl+V", [](CChannelGrid& g) { g.Paste(false); });
-    AddGridItem(edit, frame, "Move here", "", [](CChannelGrid& g) { g.MoveHere(); });
-    AddGridItem(edit, frame, "Delete", "Del", [](CChannelGrid& g) { g.DeleteOrRemove(); });
+    AddGridItem(edit, frame, CMainFrame::tr("New channel..."), "Ctrl+N", [](CChannelGrid& g) { g.NewChannel(); });
+    AddGridItem(edit, frame, CMainFrame::tr("Update channel..."), "", [](CChannelGrid& g) { g.UpdateChannel(); });
+    AddGridItem(edit, frame, CMainFrame::tr("Copy"), "Ctrl+C", [](CChannelGrid& g) { g.Copy(); });
+    AddGridItem(edit, frame, CMainFrame::tr("Paste"), "Ctrl+V", [](CChannelGrid& g) { g.Paste(false); });
+    AddGridItem(edit, frame, CMainFrame::tr("Move here"), "", [](CChannelGrid& g) { g.MoveHere(); });
+    AddGridItem(edit, frame, CMainFrame::tr("Delete"), "Del", [](CChannelGrid& g) { g.DeleteOrRemove(); });
     edit->addSeparator();
-    QMenu* select = edit->addMenu(QStringLiteral("&Select"));
-    AddGridItem(select, frame, "All", "", [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::All); });
-    AddGridItem(select, frame, "Locked", "", [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::Locked); });
-    AddGridItem(select, frame, "CAS", "", [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::CAS); });
-    AddGridItem(select, frame, "Invert", "", [](CChannelGrid& g) { g.Invert(); });
-    AddGridItem(edit, frame, "Search...", "Ctrl+F", [](CChannelGrid& g) { g.Search(); });
+    QMenu* select = edit->addMenu(CMainFrame::tr("&Select"));
+    AddGridItem(select, frame, CMainFrame::tr("All"), "", [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::All); });
+    AddGridItem(select, frame, CMainFrame::tr("Locked"), "", [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::Locked); });
+    AddGridItem(select, frame, CMainFrame::tr("CAS"), "", [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::CAS); });
+    AddGridItem(select, frame, CMainFrame::tr("Invert"), "", [](CChannelGrid& g) { g.Invert(); });
+    AddGridItem(edit, frame, CMainFrame::tr("Search..."), "Ctrl+F", [](CChannelGrid& g) { g.Search(); });
 }
 
 void AddRecordsMenu(CMainFrame& frame) {
-    QMenu* records = frame.menuBar()->addMenu(QStringLiteral("Re&cords"));
-    const auto add = [&](const char* text, CRecordList& list) {
+    QMenu* records = frame.menuBar()->addMenu(CMainFrame::tr("Re&cords"));
+    const auto add = [&](const QString& text, CRecordList& list) {
         if (list.Commands() != nullptr)
-            records->addAction(QString::fromLatin1(text), list.Commands(), &CListCommands::New);
+            records->addAction(text, list.Commands(), &CListCommands::New);
     };
     const editing::Product product = frame.Context().Product();
     if (product.Satellite()) {
-        add("New satellite...", frame.LeftTop().Satellites());
-        add("New transponder...", frame.LeftTop().Transponders());
+        add(CMainFrame::tr("New satellite..."), frame.LeftTop().Satellites());
+        add(CMainFrame::tr("New transponder..."), frame.LeftTop().Transponders());
     }
     if (product.Cable())
-        add("New cable multiplex...", frame.LeftTop().Cables());
-    add("New provider...", frame.LeftBottom().Providers());
+        add(CMainFrame::tr("New cable multiplex..."), frame.LeftTop().Cables());
+    add(CMainFrame::tr("New provider..."), frame.LeftBottom().Providers());
 }
 
 void AddReceiverMenu(CMainFrame& frame, const MainActions& a) {
-    QMenu* receiver = frame.menuBar()->addMenu(QStringLiteral("&Receiver"));
+    QMenu* receiver = frame.menuBar()->addMenu(CMainFrame::tr("&Receiver"));
     receiver->addAction(a.receive);
     receiver->addAction(a.send);
     receiver->addSeparator();
@@ -97,8 +97,8 @@ void AddReceiverMenu(CMainFrame& frame, const MainActions& a) {
 
 } // namespace
 
-const char* ShortcutsText() {
-    return "Window\n"
+QString ShortcutsText() {
+    return CMainFrame::tr("Window\n"
            "  Ctrl+O  Open    Ctrl+S  Save to file    Ctrl+R  Receive    Ctrl+T  Send\n"
            "  Ctrl+Z  Undo    Ctrl+Y  Redo    F5  Refresh    Ctrl+Q  Quit\n"
            "Channel grids\n"
@@ -107,7 +107,7 @@ const char* ShortcutsText() {
            "Satellite, transponder, cable and provider lists\n"
            "  Ctrl+N  New    Del  Delete    Enter or double click  Description\n"
            "Title bar or toolbar\n"
-           "  Ctrl + double click  Configuration    Shift + double click  Export C table";
+           "  Ctrl + double click  Configuration    Shift + double click  Export C table");
 }
 
 void BuildMenuBar(CMainFrame& frame, const MainActions& a) {
@@ -115,10 +115,10 @@ void BuildMenuBar(CMainFrame& frame, const MainActions& a) {
     AddEditMenu(frame, a);
     AddRecordsMenu(frame);
     AddReceiverMenu(frame, a);
-    QMenu* view = frame.menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = frame.menuBar()->addMenu(CMainFrame::tr("&View"));
     view->addAction(a.simpleColumns);
     view->addAction(a.refresh);
-    QMenu* help = frame.menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = frame.menuBar()->addMenu(CMainFrame::tr("&Help"));
     help->addAction(a.shortcuts);
     help->addAction(a.about);
 }

@@ -4,6 +4,8 @@
 
 #include "MainActions.h"
 
+#include <QString>
+
 namespace chanforge::app {
 
 class CMainFrame;
@@ -11,6 +13,6 @@ class CMainFrame;
 void BuildMenuBar(CMainFrame& frame, const MainActions& actions);
 
 /// The keyboard shortcuts of the window, its grids and lists, as the Help menu lists them.
-const char* ShortcutsText();
+QString ShortcutsText();
 
 } // namespace chanforge::app

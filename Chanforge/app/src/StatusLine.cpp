@@ -1,5 +1,6 @@
 #include "StatusLine.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -29,7 +30,8 @@ CStatusLine::CStatusLine(QStatusBar& bar)
 void CStatusLine::ShowFilter(const QString& text) { filter_->setText(text); }
 
 void CStatusLine::ShowCounts(int tvShown, int tvTotal, int radioShown, int radioTotal) {
-    counts_->setText(QStringLiteral("TV %1 of %2 \u00B7 Radio %3 of %4").arg(tvShown).arg(tvTotal).arg(radioShown).arg(radioTotal));
+    counts_->setText(QCoreApplication::translate("chanforge::app::CStatusLine", "TV %1 of %2 · Radio %3 of %4")
+                         .arg(tvShown).arg(tvTotal).arg(radioShown).arg(radioTotal));
 }
 
 void CStatusLine::ShowDocument(const QString& file, const QString& model) {

@@ -29,7 +29,7 @@ unsigned LeadingNumber(const QString& text) {
 
 CChannelEditorBase::CChannelEditorBase(QWidget* parent, policy::ProductKind product)
     : QDialog(parent), product_(product) {
-    setWindowTitle(QStringLiteral("Channel"));
+    setWindowTitle(tr("Channel"));
 }
 
 void CChannelEditorBase::SetChannelInfo(const Channel_Info_Tag* channel) {
@@ -57,31 +57,31 @@ void CChannelEditorBase::BuildCommon() {
     form_ = new QFormLayout;
     name_ = new QLineEdit;
     name_->setObjectName("name");
-    form_->addRow(QStringLiteral("Name :"), name_);
+    form_->addRow(tr("Name :"), name_);
     BuildDelivery(form_);
     provider_ = new QComboBox;
     provider_->setObjectName("provider");
-    form_->addRow(QStringLiteral("Provider :"), provider_);
-    auto pidEdit = [&](const char* label, const char* objectName) {
+    form_->addRow(tr("Provider :"), provider_);
+    auto pidEdit = [&](const QString& label, const char* objectName) {
         auto* edit = new QLineEdit;
         edit->setObjectName(objectName);
-        form_->addRow(QString::fromLatin1(label), edit);
+        form_->addRow(label, edit);
         return edit;
     };
-    videoPid_ = pidEdit("Video PID :", "videoPid");
-    audioPid_ = pidEdit("Audio PID :", "audioPid");
-    pcrPid_ = pidEdit("PCR PID :", "pcrPid");
-    serviceId_ = pidEdit("Service ID :", "serviceId");
+    videoPid_ = pidEdit(tr("Video PID :"), "videoPid");
+    audioPid_ = pidEdit(tr("Audio PID :"), "audioPid");
+    pcrPid_ = pidEdit(tr("PCR PID :"), "pcrPid");
+    serviceId_ = pidEdit(tr("Service ID :"), "serviceId");
     layout->addLayout(form_);
 
     auto* flags = new QHBoxLayout;
-    locked_ = new QCheckBox(QStringLiteral("Locked"));
+    locked_ = new QCheckBox(tr("Locked"));
     locked_->setObjectName("locked");
-    cas_ = new QCheckBox(QStringLiteral("CAS"));
+    cas_ = new QCheckBox(tr("CAS"));
     cas_->setObjectName("cas");
-    tuner1_ = new QRadioButton(QStringLiteral("Tuner 1"));
+    tuner1_ = new QRadioButton(tr("Tuner 1"));
     tuner1_->setObjectName("tuner1");
-    tuner2_ = new QRadioButton(QStringLiteral("Tuner 2"));
+    tuner2_ = new QRadioButton(tr("Tuner 2"));
     tuner2_->setObjectName("tuner2");
     for (QWidget* w : {static_cast<QWidget*>(locked_), static_cast<QWidget*>(cas_),
                        static_cast<QWidget*>(tuner1_), static_cast<QWidget*>(tuner2_)})

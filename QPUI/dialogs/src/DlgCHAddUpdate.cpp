@@ -32,9 +32,9 @@ void CDlgCHAddUpdate::BuildDelivery(QFormLayout* form) {
     transponder_->setObjectName("transponder");
     number_ = new QLineEdit;
     number_->setObjectName("number");
-    form->addRow(QStringLiteral("Satellite :"), satellite_);
-    form->addRow(QStringLiteral("Transponder :"), transponder_);
-    form->addRow(QStringLiteral("Channel Number :"), number_);
+    form->addRow(tr("Satellite :"), satellite_);
+    form->addRow(tr("Transponder :"), transponder_);
+    form->addRow(tr("Channel Number :"), number_);
     connect(satellite_, &QComboBox::currentIndexChanged, this, [this] { FillTransponders(); });
 }
 

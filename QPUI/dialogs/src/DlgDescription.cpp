@@ -29,7 +29,7 @@ template <class T> std::optional<T> CopyOf(const T* record) {
 
 CDlgDescription::CDlgDescription(QWidget* parent, policy::ProductKind product)
     : QDialog(parent), product_(product) {
-    setWindowTitle(QStringLiteral("Description"));
+    setWindowTitle(tr("Description"));
     resize(520, 380);
     auto* layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget;
@@ -66,17 +66,17 @@ void CDlgDescription::Prepare() {
     const bool terrestrialSide = product_.Combination() && satellite_ && satellite_->SatID == 1;
     if (terrestrialSide) {
         if (transponder_)
-            AddPage(QStringLiteral("Mux"), Join(MuxLines(*transponder_)));
+            AddPage(tr("Mux"), Join(MuxLines(*transponder_)));
         else
-            AddPage(QStringLiteral("Mux"), QString());
+            AddPage(tr("Mux"), QString());
     } else {
         if (satellite_)
-            AddPage(QStringLiteral("Satellite"), Join(SatelliteLines(*satellite_, product_)));
+            AddPage(tr("Satellite"), Join(SatelliteLines(*satellite_, product_)));
         if (transponder_)
-            AddPage(QStringLiteral("Transponder"), Join(TransponderLines(*transponder_, product_)));
+            AddPage(tr("Transponder"), Join(TransponderLines(*transponder_, product_)));
     }
     if (channel_)
-        AddPage(QStringLiteral("Channel"), channelText);
+        AddPage(tr("Channel"), channelText);
 }
 
 int CDlgDescription::DoModal() {

@@ -46,9 +46,9 @@ void CDlgMuxCHAddUpdate::AddMuxList(int cableId) {
 void CDlgMuxCHAddUpdate::BuildDelivery(QFormLayout* form) {
     mux_ = new QComboBox;
     mux_->setObjectName("mux");
-    form->addRow(QStringLiteral("Mux :"), mux_);
+    form->addRow(tr("Mux :"), mux_);
     logicalNumber_ = new QLineEdit;
-    form->addRow(QStringLiteral("Logical Number :"), logicalNumber_);
+    form->addRow(tr("Logical Number :"), logicalNumber_);
     logicalNumber_->setVisible(false);
     form->labelForField(logicalNumber_)->setVisible(false);
 }

@@ -7,7 +7,7 @@ namespace qpui {
 CDlgRecvDataFromSTB::CDlgRecvDataFromSTB(QWidget* parent) : CDlgRecvDataFromSTB(true, parent) {}
 
 CDlgRecvDataFromSTB::CDlgRecvDataFromSTB(bool sendAccessCode, QWidget* parent)
-    : CTransferDialog(QStringLiteral("Receive data from STB"), parent),
+    : CTransferDialog(tr("Receive data from STB"), parent),
       // Every model sends its database in the QVR conversation.
       transfer_(std::make_unique<CReceiveTransfer>(ParserFamily::Qvr)), sendAccessCode_(sendAccessCode) {
     Attach(*transfer_);

@@ -1,5 +1,7 @@
 #include "qpui/MessageBox.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace qpui {
@@ -20,7 +22,7 @@ MessageHandler SetMessageHandler(MessageHandler handler) {
 QMessageBox::StandardButton ShowMessage(QWidget* parent, MessageKind kind, const QString& text) {
     if (Handler())
         return Handler()(kind, text);
-    const QString caption = QString::fromLatin1(kCaption);
+    const QString caption = QCoreApplication::translate("qpui::MessageBox", "Chanforge");
     switch (kind) {
     case MessageKind::Information: return QMessageBox::information(parent, caption, text);
     case MessageKind::Error:

@@ -31,7 +31,10 @@ constexpr std::uint16_t kWord = 0xFFFF;
 
 /// The C-LNB entries store the LNB low type 2..5; every other type shows as "User" (5).
 const _comboStrValue_ kLNBLowTypes[] = {
-    {"C Single Solu.(5150,5750)", 2}, {"C Norm. LNBF(5150)", 3}, {"5750", 4}, {"User", 5}};
+    {QT_TRANSLATE_NOOP("ComboValues", "C Single Solu.(5150,5750)"), 2},
+    {QT_TRANSLATE_NOOP("ComboValues", "C Norm. LNBF(5150)"), 3},
+    {"5750", 4},
+    {QT_TRANSLATE_NOOP("ComboValues", "User"), 5}};
 constexpr std::uint32_t kLNBLowUser = 5;
 
 QComboBox* Combo(const char* objectName, const QStringList& entries) {
@@ -64,17 +67,17 @@ void SelectIndex(QComboBox* combo, int index) {
 CSatelliteEditor::CSatelliteEditor(QWidget* parent, int tuners,
                                    std::optional<editing::Product> product)
     : QDialog(parent), product_(product.value_or(editing::CurrentProduct())), tunerCount_(tuners) {
-    setWindowTitle(QStringLiteral("Satellite"));
+    setWindowTitle(tr("Satellite"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     name_ = Edit("name");
-    form->addRow(QStringLiteral("Satellite Name :"), name_);
+    form->addRow(tr("Satellite Name :"), name_);
     auto* degreeRow = new QHBoxLayout;
     degree_ = Edit("degree");
     eastWest_ = Combo("eastWest", {QStringLiteral("W"), QStringLiteral("E")});
     degreeRow->addWidget(degree_, 1);
     degreeRow->addWidget(eastWest_);
-    form->addRow(QStringLiteral("Degree :"), degreeRow);
+    form->addRow(tr("Degree :"), degreeRow);
     layout->addLayout(form);
 
     if (tunerCount_ == 1) {
@@ -82,7 +85,7 @@ CSatelliteEditor::CSatelliteEditor(QWidget* parent, int tuners,
     } else {
         auto* row = new QHBoxLayout;
         for (int i = 0; i < tunerCount_; ++i) {
-            auto* group = new QGroupBox(QStringLiteral(" Tuner %1 ").arg(i + 1));
+            auto* group = new QGroupBox(tr(" Tuner %1 ").arg(i + 1));
             group->setObjectName(QStringLiteral("tuner%1").arg(i + 1));
             auto* inner = new QVBoxLayout(group);
             inner->addWidget(BuildTuner(tuners_[static_cast<std::size_t>(i)]));
@@ -112,23 +115,22 @@ QWidget* CSatelliteEditor::BuildTuner(Tuner& t) {
     t.lnbLow->setObjectName("lnbLow");
     FillComboValues(t.lnbLow, kLNBLowTypes);
     t.lowFrequency = Edit("lowFrequency");
-    const QStringList offOn = {QStringLiteral("Off"), QStringLiteral("On")};
+    const QStringList offOn = {tr("Off"), tr("On")};
     t.lnbPower = Combo("lnbPower", offOn);
     t.tone22k = Combo("tone22k", offOn);
-    t.toneBurst = Combo("toneBurst",
-                        {QStringLiteral("Off"), QStringLiteral("SAT A"), QStringLiteral("SAT B")});
+    t.toneBurst = Combo("toneBurst", {tr("Off"), tr("SAT A"), tr("SAT B")});
     t.diseqc = Combo("diseqc", Names(kDiSEqCEntries, DiSEqCName));
     t.motorPos = Edit("motorPos");
-    form->addRow(QStringLiteral("C/Ku switch :"), t.ckuSwitch);
-    form->addRow(QStringLiteral("LNB Freq :"), t.lnbHigh);
-    form->addRow(QStringLiteral("LNB Freq-Custom :"), t.highFrequency);
-    form->addRow(QStringLiteral("C-LNB Freq :"), t.lnbLow);
-    form->addRow(QStringLiteral("C-LNB Freq Custom :"), t.lowFrequency);
-    form->addRow(QStringLiteral("LNB Power :"), t.lnbPower);
-    form->addRow(QStringLiteral("22 KHz :"), t.tone22k);
-    form->addRow(QStringLiteral("Tone Burst :"), t.toneBurst);
-    form->addRow(QStringLiteral("DiSEqC :"), t.diseqc);
-    form->addRow(QStringLiteral("Motor Pos :"), t.motorPos);
+    form->addRow(tr("C/Ku switch :"), t.ckuSwitch);
+    form->addRow(tr("LNB Freq :"), t.lnbHigh);
+    form->addRow(tr("LNB Freq-Custom :"), t.highFrequency);
+    form->addRow(tr("C-LNB Freq :"), t.lnbLow);
+    form->addRow(tr("C-LNB Freq Custom :"), t.lowFrequency);
+    form->addRow(tr("LNB Power :"), t.lnbPower);
+    form->addRow(tr("22 KHz :"), t.tone22k);
+    form->addRow(tr("Tone Burst :"), t.toneBurst);
+    form->addRow(tr("DiSEqC :"), t.diseqc);
+    form->addRow(tr("Motor Pos :"), t.motorPos);
     return panel;
 }
 
@@ -187,17 +189,17 @@ int CSatelliteEditor::DoModal() {
 
 bool CSatelliteEditor::StoreTuner(const Tuner& t, int index, LNBSetting& lnb) {
     const QString suffix =
-        tunerCount_ > 1 ? QStringLiteral(" (Tuner %1)").arg(index + 1) : QString();
+        tunerCount_ > 1 ? tr(" (Tuner %1)").arg(index + 1) : QString();
     const auto high =
-        ReadNumberEdit(this, t.highFrequency, QStringLiteral("LNB Freq-Custom") + suffix, kWord);
+        ReadNumberEdit(this, t.highFrequency, tr("LNB Freq-Custom") + suffix, kWord);
     if (!high)
         return false;
     const auto low =
-        ReadNumberEdit(this, t.lowFrequency, QStringLiteral("C-LNB Freq Custom") + suffix, kWord);
+        ReadNumberEdit(this, t.lowFrequency, tr("C-LNB Freq Custom") + suffix, kWord);
     if (!low)
         return false;
     const auto motor =
-        ReadNumberEdit(this, t.motorPos, QStringLiteral("Motor Pos") + suffix, kWord);
+        ReadNumberEdit(this, t.motorPos, tr("Motor Pos") + suffix, kWord);
     if (!motor)
         return false;
     lnb.CKuSwitch = static_cast<std::uint16_t>(t.ckuSwitch->currentIndex());

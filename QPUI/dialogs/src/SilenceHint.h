@@ -13,9 +13,6 @@ namespace qpui {
 class CTransfer;
 
 inline constexpr int kSilenceHintMs = 10000;
-inline constexpr const char* kSilenceHint =
-    "Still waiting. Check that the receiver is switched on, shows its download menu and is "
-    "connected to the chosen port.";
 
 class CSilenceHint : public QObject {
     Q_OBJECT

@@ -11,8 +11,6 @@ class QWidget;
 
 namespace qpui {
 
-inline constexpr const char* kCaption = "Chanforge";
-
 enum class MessageKind { Information, Error, Stop, Question, QuestionWithCancel, QuestionOkCancel };
 
 /// Answers QMessageBox::Ok, Yes, No or Cancel.
