@@ -6,7 +6,7 @@
 namespace qpui {
 
 CDlgSendDataToSTB::CDlgSendDataToSTB(QWidget* parent)
-    : CTransferDialog(QStringLiteral("Send data to STB"), parent),
+    : CTransferDialog(tr("Send data to STB"), parent),
       transfer_(std::make_unique<CSendTransfer>(FamilyFor(policy::ProductKind::Current()))) {
     Attach(*transfer_);
 }

@@ -18,22 +18,21 @@ namespace qpui {
 
 namespace {
 constexpr int kFullProgress = 10000; ///< hundredths of a percent
-const QString kConnectText = QStringLiteral("Connect");
 } // namespace
 
 CTransferDialog::CTransferDialog(const QString& title, QWidget* parent) : QDialog(parent) {
     setWindowTitle(title);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("PORT :")), 0, 0);
+    grid->addWidget(new QLabel(tr("PORT :")), 0, 0);
     port_ = new QComboBox;
     port_->setObjectName("port");
     port_->setEditable(true);
     port_->setInsertPolicy(QComboBox::NoInsert);
     port_->setMinimumContentsLength(22);
     grid->addWidget(port_, 0, 1);
-    connect_ = new QPushButton(kConnectText);
+    connect_ = new QPushButton(tr("Connect"));
     connect_->setObjectName("connect");
-    cancel_ = new QPushButton(QStringLiteral("Cancel"));
+    cancel_ = new QPushButton(tr("Cancel"));
     cancel_->setObjectName("cancel");
     for (QPushButton* button : {connect_, cancel_}) {
         button->setAutoDefault(false); // Enter must not press them
@@ -107,7 +106,7 @@ void CTransferDialog::Succeeded() {
 void CTransferDialog::Failed(TransferFailure failure, const QString& message) {
     if (FailureIsFinal(failure)) {
         finished_ = true;
-        connect_->setText(QStringLiteral("OK"));
+        connect_->setText(tr("OK"));
         connect_->setEnabled(true);
         return;
     }
