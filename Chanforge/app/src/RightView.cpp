@@ -44,13 +44,13 @@ CRightView::CRightView(CEditContext& context, QWidget* parent) : QWidget(parent)
         connect(grid, &CChannelGrid::SearchRequested, this, &CRightView::SearchBoth);
     }
     connect(show_, &QComboBox::currentIndexChanged, this, &CRightView::ApplyLayout);
-}
-
     active_ = tv_;
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now == tv_ || now == radio_)
             active_ = static_cast<CChannelGrid*>(now);
     });
+}
+
 CChannelGrid* CRightView::Grid(DragCode dragCode) {
     return dragCode == kDragTV ? tv_ : dragCode == kDragRadio ? radio_ : nullptr;
 }
