@@ -106,8 +106,9 @@ QVariant CChannelGridModel::headerData(int section, Qt::Orientation orientation,
     }
     if (role == Qt::ToolTipRole) {
         static const char* const kTips[] = {"", "", "", "", "", "", "", "", "", "", "",
-                                            "CAS", "Locked", "Skipped", "Tuner"};
-        return QString::fromLatin1(kTips[section]);
+                                            QT_TR_NOOP("CAS"), QT_TR_NOOP("Locked"),
+                                            QT_TR_NOOP("Skipped"), QT_TR_NOOP("Tuner")};
+        return tr(kTips[section]);
     }
     return {};
 }

@@ -17,11 +17,11 @@ CRightView::CRightView(CEditContext& context, QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
     auto* top = new QHBoxLayout;
-    auto* title = new widgetry::CColorStatic(QStringLiteral(" Channels"));
+    auto* title = new widgetry::CColorStatic(tr(" Channels"));
     title->SetStripHeight(22);
     show_ = new QComboBox;
     show_->setObjectName("channelShow");
-    show_->addItems({QStringLiteral("All"), QStringLiteral("TV Only"), QStringLiteral("Radio Only")});
+    show_->addItems({tr("All"), tr("TV Only"), tr("Radio Only")});
     show_->setFixedWidth(100);
     top->addWidget(title, 1);
     top->addStretch(1);
@@ -88,7 +88,7 @@ void CRightView::SearchBoth(const QString& text) {
     const bool onTV = tv_->SearchFor(text);
     const bool onRadio = radio_->SearchFor(text);
     if (!onTV && !onRadio)
-        qpui::ShowInformation(this, QStringLiteral("No channel named \"%1\"").arg(text));
+        qpui::ShowInformation(this, tr("No channel named \"%1\"").arg(text));
 }
 
 } // namespace chanforge::app
