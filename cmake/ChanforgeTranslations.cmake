@@ -3,7 +3,8 @@
 
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 
-set(translated_targets chanforge ChanforgeApp QPUI Widgetry)
+# The editing library marks its messages with CF_TR_NOOP (chanforge/editing/Translatable.h).
+set(translated_targets chanforge ChanforgeApp QPUI Widgetry ChanforgeEditing)
 set(translated_sources)
 set(ts_includes)
 foreach(target IN LISTS translated_targets)
@@ -30,7 +31,8 @@ string(REPLACE ";" "\n" ts_lines "${translated_sources}")
 file(CONFIGURE OUTPUT ${ts_sources_list} CONTENT "${ts_lines}\n")
 add_custom_command(
   OUTPUT ${CHANFORGE_TS}
-  COMMAND Qt6::lupdate -silent -no-obsolete -locations relative -source-language en ${ts_includes}
+  COMMAND Qt6::lupdate -silent -no-obsolete -locations relative -source-language en
+          -tr-function-alias QT_TRANSLATE_NOOP+=CF_TR_NOOP ${ts_includes}
           @${ts_sources_list} -ts ${CHANFORGE_TS}
   DEPENDS ${translated_sources} ${ts_sources_list}
   COMMENT "Collecting the texts to translate")
@@ -39,7 +41,8 @@ add_custom_target(chanforge-translations ALL DEPENDS ${CHANFORGE_TS})
 if(CHANFORGE_BUILD_TESTS)
   # Texts must sit under their class's full name, the context tr() looks them up by at run time.
   set(check_catalogue [=[
-for entry in "chanforge::app::CRightView|TV channels" "qpui::CDlgConfiguration|Product type :"; do
+for entry in "chanforge::app::CRightView|TV channels" "qpui::CDlgConfiguration|Product type :" \
+             "EditResult|Name string is empty!"; do
   context=${entry%%|*}; text=${entry#*|}
   sed -n "/<name>$context<\/name>/,/<\/context>/p" "$1" | grep -qF "<source>$text</source>" ||
     { echo "catalogue lacks \"$text\" in $context"; exit 1; }

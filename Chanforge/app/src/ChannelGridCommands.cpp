@@ -1,5 +1,6 @@
 // The commands of a channel grid. Each one runs a GUI-free editing operation as an undo step;
 // the grid only asks the operator and shows the outcome.
+#include "EditText.h"
 #include "ChannelGrid.h"
 
 #include "chanforge/TableAccess.h"
@@ -61,9 +62,8 @@ std::optional<Channel_Info_Tag> RunEditor(QWidget* parent, CEditContext& context
 } // namespace
 
 void CChannelGrid::Report(EditResult result) {
-    const std::string message = EditMessage(result);
-    if (!message.empty())
-        qpui::ShowError(this, QString::fromLatin1(message.c_str()));
+    if (const QString message = EditText(result); !message.isEmpty())
+        qpui::ShowError(this, message);
 }
 
 void CChannelGrid::NewChannel() {

@@ -1,5 +1,6 @@
 #include "FavTree.h"
 
+#include "EditText.h"
 #include "ChannelGrid.h"
 #include "chanforge/editing/FavoriteGroups.h"
 #include "qpui/DlgSearchName.h"
@@ -112,7 +113,7 @@ bool CFAVTreeCtrl::Rename(std::uint32_t index, const QString& name) {
         return RenameFavoriteGroup(context_.Store(), index, name.toLatin1().toStdString());
     });
     if (result == EditResult::FavoriteNameTooLong)
-        qpui::ShowError(this, QString::fromLatin1(EditMessage(result).c_str()));
+        qpui::ShowError(this, EditText(result));
     return result == EditResult::Ok;
 }
 

@@ -1,5 +1,6 @@
 #include "ListCommands.h"
 
+#include "EditText.h"
 #include "EditContext.h"
 #include "RecordList.h"
 #include "chanforge/TableAccess.h"
@@ -123,9 +124,8 @@ void CListCommands::ShowMenu(const QPoint& globalPos) {
 }
 
 bool CListCommands::Report(EditResult result) {
-    const std::string message = EditMessage(result);
-    if (!message.empty())
-        qpui::ShowError(&list_, QString::fromLatin1(message.c_str()));
+    if (const QString message = EditText(result); !message.isEmpty())
+        qpui::ShowError(&list_, message);
     return result == EditResult::Ok;
 }
 
