@@ -3,8 +3,8 @@
 
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 
-# The editing library marks its messages with CF_TR_NOOP (chanforge/editing/Translatable.h).
-set(translated_targets chanforge ChanforgeApp QPUI Widgetry ChanforgeEditing)
+# The editing and document libraries mark their messages with CF_TR_NOOP (utils/Translatable.h).
+set(translated_targets chanforge ChanforgeApp QPUI Widgetry ChanforgeEditing ChanforgeDocument)
 set(translated_sources)
 set(ts_includes)
 foreach(target IN LISTS translated_targets)

@@ -16,6 +16,7 @@
 #include "qpui/MessageBox.h"
 #include "utils/Registry.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QDateTime>
 #include <QFile>
@@ -175,7 +176,7 @@ void CCheckCommands::CompareWithFile() {
         return;
     std::vector<std::uint8_t> image;
     if (!check::ReadWholeFile(QFile::encodeName(path).toStdString(), image)) {
-        qpui::ShowStop(&frame_, QString::fromLatin1(document::kOpenFailedMessage));
+        qpui::ShowStop(&frame_, QCoreApplication::translate("Document", document::kOpenFailedMessage));
         return;
     }
     const check::ImageDiff diff = check::DiffImageToStore(image, document_.Store(), document_.Layout());

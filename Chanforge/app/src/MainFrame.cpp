@@ -66,7 +66,7 @@ CMainFrame::CMainFrame(document::Document& document, QWidget* parent)
     setObjectName("mainFrame");
     context_ = new CEditContext(document, CurrentProduct(), GetGridColumn() == 0, this);
     document_.SetQuestionHandler([this](const std::string& question) {
-        return qpui::AskYesNo(this, QString::fromLatin1(question.c_str()));
+        return qpui::AskYesNo(this, QCoreApplication::translate("Document", question.c_str()));
     });
     checks_ = new CCheckCommands(*this, document_);
     actions_ = CreateMainActions(*this);
@@ -285,7 +285,7 @@ bool CMainFrame::Report(const document::DocResult& result) {
     if (result.ok())
         return true;
     if (!result.message.empty())
-        qpui::ShowStop(this, QString::fromLatin1(result.message.c_str()));
+        qpui::ShowStop(this, QCoreApplication::translate("Document", result.message.c_str()));
     return false;
 }
 
@@ -400,7 +400,7 @@ void CMainFrame::Receive() {
 
 void CMainFrame::Send() {
     if (document_.Store().Size(kChannelTable) == 0 || document_.Store().Size(kFavoriteTable) == 0) {
-        qpui::ShowStop(this, QString::fromLatin1(document::kUploadEmptyMessage));
+        qpui::ShowStop(this, QCoreApplication::translate("Document", document::kUploadEmptyMessage));
         return;
     }
     RefreshPanes();

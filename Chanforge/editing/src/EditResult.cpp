@@ -1,7 +1,7 @@
 #include "chanforge/editing/EditResult.h"
 
 #include "chanforge/editing/FavoriteGroups.h"
-#include "chanforge/editing/Translatable.h"
+#include "utils/Translatable.h"
 
 namespace chanforge::editing {
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "chanforge/Records.h"
+#include "utils/Translatable.h"
 #include "chanforge/codec/ChannelFile.h"
 #include "chanforge/codec/FlashLayout.h"
 #include "tabstore/QoDB.h"
@@ -18,10 +19,10 @@ namespace chanforge::document {
 using codec::FlashLayout;
 using codec::HeaderState;
 
-inline constexpr const char* kHeaderQuestion = "Cannot read file header. Continue?";
-inline constexpr const char* kOpenFailedMessage = "Cannot open or invalid version file";
-inline constexpr const char* kSaveFailedMessage = "Cannot save channel file";
-inline constexpr const char* kUploadEmptyMessage = "Upload data is empty or invalid";
+inline constexpr const char* kHeaderQuestion = CF_TR_NOOP("Document", "Cannot read file header. Continue?");
+inline constexpr const char* kOpenFailedMessage = CF_TR_NOOP("Document", "Cannot open or invalid version file");
+inline constexpr const char* kSaveFailedMessage = CF_TR_NOOP("Document", "Cannot save channel file");
+inline constexpr const char* kUploadEmptyMessage = CF_TR_NOOP("Document", "Upload data is empty or invalid");
 
 enum class DocStatus {
     Ok,

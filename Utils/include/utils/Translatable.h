@@ -1,4 +1,4 @@
-// Marks a text of the GUI-free libraries for the translation catalogue: the text itself is
+// Marks a text of the libraries below the window for the translation catalogue: the text is
 // used here; the window translates it under context when it shows it.
 #pragma once
 
