@@ -1,11 +1,11 @@
 #include "qparser/CommParser.h"
 
 #include "TransferFile.h"
-#include "policy/Policy.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -38,15 +38,18 @@ int QPResult_Tag::CommandCount() const {
     return count;
 }
 
-CCommParser::CCommParser()
-    : blockSize_(SaneBlockSize(GetBufMaxSize())),
-      startBlock_(GetFlashStartBlock()),
-      flashBlockSize_(SaneBlockSize(GetFlashBlockSize())),
-      checksumSize_(GetBufChecksumSize() == 2 ? 2 : 1),
-      byteOrder_(GetFlashByteOrder() != 0 ? 1 : 0),
+CCommParser::CCommParser(const qparser::ParserPolicy& policy)
+    : policy_(policy),
+      blockSize_(SaneBlockSize(policy.receiveBlockSize)),
+      startBlock_(policy.startBlock),
+      flashBlockSize_(SaneBlockSize(policy.sendBlockSize)),
+      checksumSize_(policy.checksumSize == 2 ? 2 : 1),
+      byteOrder_(policy.byteOrder != 0 ? 1 : 0),
       file_(std::make_unique<qparser::TransferFile>()) {}
 
 CCommParser::~CCommParser() = default;
+
+qparser::ReceiverFacts CCommParser::TakeReceiverFacts() { return std::exchange(facts_, {}); }
 
 int CCommParser::Initialize(const std::string& path, bool write) {
     file_->Close();
@@ -371,22 +374,13 @@ QPResult_Tag CCommParser::RequestBlockAgain() {
 
 int CCommParser::ImageBlockLimit() const {
     // A generous bound: every block of the layout placed after the one that starts last.
-    const std::uint64_t sector = static_cast<std::uint64_t>(std::max(GetFlashOneSectorSize(), 1));
+    const std::uint64_t sector = static_cast<std::uint64_t>(std::max(policy_.sectorSize, 1));
     std::uint64_t furthestStart = 0, lengths = 0;
-    const auto add = [&](std::uint32_t start, std::uint32_t count, std::uint32_t chunk) {
-        furthestStart = std::max<std::uint64_t>(furthestStart, start);
-        lengths += std::uint64_t{count} * std::max<std::uint64_t>(sector, chunk);
-    };
-    std::uint32_t start = 0, count = 0, chunk = 0, extra = 0;
-    GetFlashMMIBlockInfo(&start, &count, &chunk, &extra);
-    add(start, count, chunk);
-    for (auto* info : {&GetFlashSatBlockInfo, &GetFlashBrdBlockInfo, &GetFlashTPBlockInfo,
-                       &GetFlashMuxBlockInfo}) {
-        info(&start, &count, &chunk);
-        add(start, count, chunk);
+    for (const qparser::ParserBlock* block :
+         {&policy_.mmi, &policy_.sat, &policy_.brd, &policy_.tp, &policy_.mux, &policy_.ch}) {
+        furthestStart = std::max<std::uint64_t>(furthestStart, block->start);
+        lengths += std::uint64_t{block->count} * std::max<std::uint64_t>(sector, block->chunk);
     }
-    GetFlashCHBlockInfo(&start, &count, &chunk, &extra);
-    add(start, count, chunk);
     const std::uint64_t size = static_cast<std::uint64_t>(blockSize_);
     const std::uint64_t blocks = (furthestStart + lengths + sector + size - 1) / size;
     return static_cast<int>(std::min<std::uint64_t>(blocks, 0x7FFFFFFF));

@@ -1,7 +1,6 @@
 #include "qparser/QVRCommParser.h"
 
 #include "LineText.h"
-#include "policy/Policy.h"
 #include "utils/Report.h"
 
 #include <cstdio>
@@ -68,7 +67,7 @@ int CQVRCommParser::DownloadRule(QPResult_Tag& result) {
         char version[kVersionTextSize];
         qparser::CopyVersionText(text, at + 16, version);
         if (ParsingRequestVersion(version) == 1) {
-            SetProductVersion(version + std::strspn(version, ",\t\r\n"));
+            facts_.version = version + std::strspn(version, ",\t\r\n");
             state_ = kStateStartBlockRequested;
             result.AddCommand("REQUEST_START_BLOCK\r");
         }
@@ -84,7 +83,7 @@ int CQVRCommParser::DownloadRule(QPResult_Tag& result) {
     if (const int count = MatchMark(bytes, 'a', 'b'); count >= 0) {
         if (count == 0) return 0;
         const int blocks = qparser::DigitsValue(bytes.substr(1), 4);
-        SetFlashRequestBlock(blocks);
+        facts_.requestBlock = blocks;
         BeginBlocks(blocks, result);
         return count;
     }

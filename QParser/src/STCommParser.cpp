@@ -1,7 +1,6 @@
 #include "qparser/STCommParser.h"
 
 #include "LineText.h"
-#include "policy/Policy.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -114,13 +113,13 @@ int CSTCommParser::DownloadNumberRule(QPResult_Tag& result) {
     if (width < 4 || width > 5) return digits; // not a reply of this protocol
     const int number = qparser::DigitsValue(bytes, width);
     if (state_ == kStateStartBlockRequested) {
-        SetFlashStartBlock(number);
+        facts_.startBlock = number;
         startBlock_ = number;
         state_ = kStateBlockCountRequested;
         result.AddCommand("REQUEST_BLOCK\r");
         return width;
     }
-    SetFlashRequestBlock(number);
+    facts_.requestBlock = number;
     MakeFileConvHeader(info_ + 16);
     BeginBlocks(number, result);
     return width;

@@ -1,6 +1,5 @@
 #include "ParserFixture.h"
 
-#include "policy/Policy.h"
 #include "qparser/QVRCommParser.h"
 #include "qparser/STCommParser.h"
 
@@ -10,17 +9,19 @@
 
 namespace parsertest {
 
-void ApplyPolicy(const PolicyValues& values) {
-    SetBufChecksumSize(values.checksumSize);
-    SetFlashByteOrder(values.byteOrder);
-    SetFlashStartBlock(values.startBlock);
-    SetBufMaxSize(values.blockSize);
-    SetFlashBlockSize(values.blockSize);
+qparser::ParserPolicy TestPolicy(const PolicyValues& values) {
+    qparser::ParserPolicy policy = qparser::StoredParserPolicy();
+    policy.checksumSize = values.checksumSize;
+    policy.byteOrder = values.byteOrder;
+    policy.startBlock = values.startBlock;
+    policy.receiveBlockSize = values.blockSize;
+    policy.sendBlockSize = values.blockSize;
+    return policy;
 }
 
 std::unique_ptr<CCommParser> MakeParser(Family family) {
-    if (family == Family::Qvr) return std::make_unique<CQVRCommParser>();
-    return std::make_unique<CSTCommParser>();
+    if (family == Family::Qvr) return std::make_unique<CQVRCommParser>(TestPolicy());
+    return std::make_unique<CSTCommParser>(TestPolicy());
 }
 
 std::vector<Bytes> Commands(const QPResult_Tag& result) {

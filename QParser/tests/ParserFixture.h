@@ -25,8 +25,8 @@ struct PolicyValues {
     int blockSize = 1024;
 };
 
-/// Writes the transfer parameters into the test's settings store.
-void ApplyPolicy(const PolicyValues& values);
+/// The policy a test parser works with: the defaults, with these transfer parameters.
+qparser::ParserPolicy TestPolicy(const PolicyValues& values = {});
 
 std::unique_ptr<CCommParser> MakeParser(Family family);
 
@@ -63,8 +63,6 @@ Conversation MakeConversation(Family family, Direction direction, const std::str
 
 class ParserTest : public ::testing::Test {
 protected:
-    // Before any member parser is made: parsers read the transfer sizes when constructed.
-    ParserTest() { ApplyPolicy({}); }
     void SetUp() override;
     std::string Path(const std::string& name) const;
 
@@ -81,7 +79,7 @@ protected:
     }
     std::vector<Bytes> Send(const Bytes& bytes) { return Commands(Feed(parser, Direction::Download, bytes)); }
 
-    Parser parser;
+    Parser parser{TestPolicy()};
     std::string path;
 };
 

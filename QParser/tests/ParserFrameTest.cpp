@@ -47,7 +47,7 @@ TEST_F(InitializeTest, ReadingChecksTheHeader) {
         {"empty", "", 0, 0},
     };
     for (const Row& row : rows) {
-        CQVRCommParser parser;
+        CQVRCommParser parser(TestPolicy());
         const std::string path = Path(row.name);
         WriteFile(path, row.file);
         EXPECT_EQ(parser.Initialize(path, false), row.result) << row.name;
@@ -55,7 +55,7 @@ TEST_F(InitializeTest, ReadingChecksTheHeader) {
             EXPECT_EQ(parser.GetPayloadSize(), row.payload) << row.name;
         }
     }
-    CQVRCommParser parser;
+    CQVRCommParser parser(TestPolicy());
     EXPECT_EQ(parser.Initialize(Path("missing"), false), 0);
     EXPECT_EQ(parser.Initialize(Path("no/such/dir/work.bin"), true), 0); // nowhere to receive into
 }
@@ -64,7 +64,7 @@ TEST_F(InitializeTest, ReceivingLeavesTheTargetAloneUntilComplete) {
     const std::string target = Path("work.bin");
     WriteFile(target, "previous contents");
     {
-        CQVRCommParser parser;
+        CQVRCommParser parser(TestPolicy());
         ASSERT_EQ(parser.Initialize(target, true), 1);
         Feed(parser, Direction::Download, "a0002b");
         Feed(parser, Direction::Download, WithChecksum(BlockData(1), 2));
@@ -77,10 +77,9 @@ TEST_F(InitializeTest, ReceivingLeavesTheTargetAloneUntilComplete) {
 }
 
 TEST(ProcessPercent, FixedFiguresOfEachState) {
-    ApplyPolicy({});
     const int expected[18] = {0, 300, 500, 600, 800, 900, 9950, 0, 100,
                               500, 0, 700, 900, 900, 9999, 0, 9950, 0};
-    CQVRCommParser parser;
+    CQVRCommParser parser(TestPolicy());
     for (int state = 0; state < 18; ++state) {
         parser.SetParsingState(static_cast<std::uint8_t>(state));
         EXPECT_EQ(parser.GetProcessPercent(), expected[state]) << "state " << state;
@@ -88,7 +87,7 @@ TEST(ProcessPercent, FixedFiguresOfEachState) {
 }
 
 TEST_F(InitializeTest, ProgressWhileBlocksArrive) {
-    CQVRCommParser parser;
+    CQVRCommParser parser(TestPolicy());
     ASSERT_EQ(parser.Initialize(Path("recv"), true), 1);
     Feed(parser, Direction::Download, "a0004b");
     EXPECT_EQ(parser.GetProcessPercent(), 900);
@@ -103,7 +102,7 @@ TEST_F(InitializeTest, ProgressWhileBlocksArrive) {
 TEST_F(InitializeTest, ProgressWhileTheReceiverWritesFlashNeverDividesByZero) {
     WriteFile(Path("send"), ChannelFile(Bytes(16384, 'x')));
     WriteFile(Path("empty"), ChannelFile(""));
-    CSTCommParser parser, empty;
+    CSTCommParser parser(TestPolicy()), empty(TestPolicy());
     ASSERT_EQ(parser.Initialize(Path("send"), false), 1);
     Feed(parser, Direction::Upload, "4096FLASH_WRITE\r\n4096FLASH_WRITE\r\n");
     EXPECT_EQ(parser.GetParsingState(), kStateFlashWriting);
@@ -117,8 +116,7 @@ TEST_F(InitializeTest, ProgressWhileTheReceiverWritesFlashNeverDividesByZero) {
 }
 
 TEST(PolicyValues, NonsenseTransferSizesFallBackToOneBlock) {
-    ApplyPolicy({.checksumSize = 7, .blockSize = 0});
-    CQVRCommParser parser;
+    CQVRCommParser parser(TestPolicy({.checksumSize = 7, .blockSize = 0}));
     QTemporaryDir dir;
     const std::string path = dir.filePath("recv").toStdString();
     ASSERT_EQ(parser.Initialize(path, true), 1);

@@ -1,8 +1,6 @@
 #include "ParserFixture.h"
 
-#include "policy/Policy.h"
 #include "qparser/QVRCommParser.h"
-#include "utils/Registry.h"
 
 namespace parsertest {
 namespace {
@@ -14,7 +12,7 @@ protected:
         char mark[8];
         std::snprintf(mark, sizeof mark, "a%04db", n);
         ASSERT_EQ(Send(mark), std::vector<Bytes>{"REQUEST_1024DOWN:0000\n"});
-        ASSERT_EQ(GetFlashRequestBlock(), n); // the count is stored as the request block
+        ASSERT_EQ(parser.TakeReceiverFacts().requestBlock.value_or(-1), n); // the count is reported as the request block
     }
 };
 
@@ -85,7 +83,7 @@ TEST_F(QVRDownload, PromptThenAckOnOneChunkAnswersEachLineOnce) {
     EXPECT_TRUE(Send("PROMPT>\r").empty());                           // still prompting
 }
 
-TEST_F(QVRDownload, VersionLineIsStoredAndAShortOneGetsNoReply) {
+TEST_F(QVRDownload, VersionLineIsReportedAndAShortOneGetsNoReply) {
     EXPECT_TRUE(Send("REQUEST_VERSION:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n").empty());
     EXPECT_EQ(Send("REQUEST_VERSION:R1.2,2,3,4,5,6,7,8,9,10,BOARDNAMEISLONGER,12,13,14,15,16,17\r\n"),
               std::vector<Bytes>{"REQUEST_START_BLOCK\r"});
@@ -94,9 +92,7 @@ TEST_F(QVRDownload, VersionLineIsStoredAndAShortOneGetsNoReply) {
     EXPECT_EQ(parser.GetVersionField(5), "12");
     EXPECT_EQ(parser.GetVersionField(3), "17");
     EXPECT_EQ(parser.GetVersionField(8), "");
-    char stored[kRegistryStringSize];
-    ASSERT_EQ(GetRegistry(kChanforgeKey, "QVR Version String", stored, ""), 1);
-    EXPECT_STREQ(stored, "R1.2");
+    EXPECT_EQ(parser.TakeReceiverFacts().version.value_or(""), "R1.2"); // for the caller to store
 }
 
 TEST_F(QVRDownload, MarksNeedDigitsAndMayArriveInPieces) {

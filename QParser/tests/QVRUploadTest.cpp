@@ -9,8 +9,7 @@ namespace {
 class QVRUpload : public ParserTest {
 protected:
     void Load(const Bytes& payload, int byteOrder = 0) {
-        ApplyPolicy({.byteOrder = byteOrder});
-        parser = std::make_unique<CQVRCommParser>();
+        parser = std::make_unique<CQVRCommParser>(TestPolicy({.byteOrder = byteOrder}));
         WriteFile(Path("send.bin"), ChannelFile(payload));
         ASSERT_EQ(parser->Initialize(Path("send.bin"), false), 1);
     }

@@ -1,6 +1,5 @@
 #include "ParserFixture.h"
 
-#include "policy/Policy.h"
 #include "qparser/STCommParser.h"
 
 namespace parsertest {
@@ -9,8 +8,7 @@ namespace {
 class STUpload : public ParserTest {
 protected:
     void Load(const Bytes& payload, int startBlock = 3648) {
-        ApplyPolicy({.startBlock = startBlock});
-        parser = std::make_unique<CSTCommParser>();
+        parser = std::make_unique<CSTCommParser>(TestPolicy({.startBlock = startBlock}));
         WriteFile(Path("send.bin"), ChannelFile(payload));
         ASSERT_EQ(parser->Initialize(Path("send.bin"), false), 1);
     }
@@ -77,17 +75,16 @@ TEST_F(STDownload, FourDigitsSetTheStartBlockAndFiveAreAcceptedWhole) {
     Send("DATNN");
     EXPECT_TRUE(Send("36").empty());
     EXPECT_EQ(Send("48"), std::vector<Bytes>{"REQUEST_BLOCK\r"});
-    EXPECT_EQ(GetFlashStartBlock(), 3648);
-    CSTCommParser other;
+    EXPECT_EQ(parser.TakeReceiverFacts().startBlock.value_or(-1), 3648);
+    CSTCommParser other(TestPolicy());
     ASSERT_EQ(other.Initialize(Path("other.bin"), true), 1);
     Feed(other, Direction::Download, "ack");
     EXPECT_EQ(Commands(Feed(other, Direction::Download, "12000")), std::vector<Bytes>{"REQUEST_BLOCK\r"});
-    EXPECT_EQ(GetFlashStartBlock(), 12000);
+    EXPECT_EQ(other.TakeReceiverFacts().startBlock.value_or(-1), 12000);
 }
 
 TEST(ConvHeader, TwoCharacterFieldsFillTheInfoBlockExactly) {
-    ApplyPolicy({.startBlock = 3648});
-    CSTCommParser parser;
+    CSTCommParser parser(TestPolicy({.startBlock = 3648}));
     char line[] = "a1,a2,a3,a4,a5,a6,a7,a8,a9,b1,b2,b3";
     ASSERT_EQ(parser.ParsingRequestVersion(line), 1);
     unsigned char header[64];
@@ -102,8 +99,7 @@ TEST(ConvHeader, TwoCharacterFieldsFillTheInfoBlockExactly) {
 }
 
 TEST(ConvHeader, LongFieldsAreCutToTheInfoBlock) {
-    ApplyPolicy({});
-    CSTCommParser parser;
+    CSTCommParser parser(TestPolicy());
     char line[] = "aaa,bbb,ccc,dddddddddddddddddddd,eee,fff,ggg,hhh,iii,jjj,kkk,lll";
     ASSERT_EQ(parser.ParsingRequestVersion(line), 1);
     unsigned char header[64 + 16];
@@ -113,8 +109,7 @@ TEST(ConvHeader, LongFieldsAreCutToTheInfoBlock) {
 }
 
 TEST(STVersion, TwelveFieldsAreNeeded) {
-    ApplyPolicy({});
-    CSTCommParser parser;
+    CSTCommParser parser(TestPolicy());
     char shortLine[] = "1,2,3,4,5,6,7,8,9,10,11";
     EXPECT_EQ(parser.ParsingRequestVersion(shortLine), 0);
     char line[] = ",,1\t2\r\n3,4,5,6,7,8,9,10,11,12";

@@ -2,7 +2,7 @@
 #include "FuzzSession.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzzqp::PrepareSettings();
+    fuzzqp::PreparePolicy();
     return 0;
 }
 

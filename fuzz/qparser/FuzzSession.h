@@ -1,11 +1,10 @@
-// Shared by the parser fuzzers: a private settings store and transfer files, and the input cut
+// Shared by the parser fuzzers: the parsers' policy, transfer files, and the input cut
 // into chunks (each chunk: one length byte, then that many bytes).
 #pragma once
 
 #include "qparser/CommParser.h"
 #include "qparser/QVRCommParser.h"
 #include "qparser/STCommParser.h"
-#include "policy/Policy.h"
 #include "utils/Registry.h"
 
 #include <cstdint>
@@ -27,13 +26,20 @@ inline std::string ScratchDir() {
     return dir;
 }
 
-/// Settings with the transfer parameters both families use.
-inline void PrepareSettings() {
+/// The transfer parameters both families use, over the defaults of a private settings store.
+inline qparser::ParserPolicy& Policy() {
+    static qparser::ParserPolicy policy;
+    return policy;
+}
+
+inline void PreparePolicy() {
     utils::SetSettingsPath(ScratchDir() + "/settings.ini");
-    SetBufMaxSize(1024);
-    SetFlashBlockSize(1024);
-    SetBufChecksumSize(2);
-    SetFlashStartBlock(3648);
+    qparser::ParserPolicy& policy = Policy();
+    policy = qparser::StoredParserPolicy();
+    policy.receiveBlockSize = 1024;
+    policy.sendBlockSize = 1024;
+    policy.checksumSize = 2;
+    policy.startBlock = 3648;
 }
 
 /// A channel file of three and a half blocks to send.
@@ -62,8 +68,8 @@ void FeedChunks(const std::uint8_t* data, std::size_t size, CCommParser& parser,
 }
 
 inline std::unique_ptr<CCommParser> MakeParser(std::uint8_t selector) {
-    if (selector & 1) return std::make_unique<CSTCommParser>();
-    return std::make_unique<CQVRCommParser>();
+    if (selector & 1) return std::make_unique<CSTCommParser>(Policy());
+    return std::make_unique<CQVRCommParser>(Policy());
 }
 
 } // namespace fuzzqp

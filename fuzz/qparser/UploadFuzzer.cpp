@@ -6,7 +6,7 @@ std::string uploadPath;
 }
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzzqp::PrepareSettings();
+    fuzzqp::PreparePolicy();
     uploadPath = fuzzqp::UploadFile();
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "qpui/ReceiveTransfer.h"
 
+#include "policy/Policy.h"
 #include "qpui/TransferTexts.h"
 #include "utils/Report.h"
 
@@ -23,7 +24,8 @@ bool CReceiveTransfer::Start(const ReceiveRequest& request) {
         SetStatus(texts::kAlreadyOpen);
         return false;
     }
-    if (!Prepare(request.target, true) || !OpenLine(request.line)) return false;
+    storeFacts_ = request.line.preset == nullptr;
+    if (!Prepare(request.target, true, request.line) || !OpenLine(request.line)) return false;
     SetStatus(texts::kConnecting);
     if (request.sendAccessCode) {
         const int length = static_cast<int>(std::strlen(texts::kHostAccessCode));
@@ -47,6 +49,7 @@ void CReceiveTransfer::OnBytes(const unsigned char* bytes, int count) {
     requestTimer_.stop();
     ShowProgress(parser_->GetProcessPercent(), texts::kDownloading);
     const QPResult_Tag result = parser_->ParsingData4Download(bytes, count);
+    StoreReceiverFacts();
     if (result.resultCode == kQPFailure) {
         FailOnParser();
         return;
@@ -59,6 +62,14 @@ void CReceiveTransfer::OnBytes(const unsigned char* bytes, int count) {
         return;
     }
     ArmRequestTimer();
+}
+
+void CReceiveTransfer::StoreReceiverFacts() {
+    const qparser::ReceiverFacts facts = parser_->TakeReceiverFacts();
+    if (!storeFacts_) return; // a one-off model leaves the stored settings as they are
+    if (facts.version) SetProductVersion(facts.version->c_str());
+    if (facts.startBlock) SetFlashStartBlock(*facts.startBlock);
+    if (facts.requestBlock) SetFlashRequestBlock(*facts.requestBlock);
 }
 
 void CReceiveTransfer::FailOnParser() {

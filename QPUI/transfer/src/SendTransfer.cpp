@@ -22,7 +22,7 @@ bool CSendTransfer::Start(const SendRequest& request) {
         SetStatus(texts::kAlreadyOpen);
         return false;
     }
-    if (!Prepare(request.file, false) || !OpenLine(request.line)) return false;
+    if (!Prepare(request.file, false, request.line) || !OpenLine(request.line)) return false;
     SetStatus(texts::kTurnOffAndOn);
     knockTimer_.start(kKnockMs);
     StartIdleClock();

@@ -46,7 +46,7 @@ TransferStats CTransfer::Stats() const {
     return stats;
 }
 
-bool CTransfer::Prepare(const std::string& path, bool receiving) {
+bool CTransfer::Prepare(const std::string& path, bool receiving, const TransferLine& line) {
     finished_ = false;
     bytesIn_ = bytesOut_ = 0;
     mark_ = {};
@@ -55,10 +55,12 @@ bool CTransfer::Prepare(const std::string& path, bool receiving) {
     attempts_ = 0;
     clock_.start();
     ForceProgress(0);
+    const qparser::ParserPolicy policy =
+        line.preset != nullptr ? qparser::PresetParserPolicy(*line.preset) : qparser::StoredParserPolicy();
     if (family_ == ParserFamily::St)
-        parser_ = std::make_unique<CSTCommParser>();
+        parser_ = std::make_unique<CSTCommParser>(policy);
     else
-        parser_ = std::make_unique<CQVRCommParser>();
+        parser_ = std::make_unique<CQVRCommParser>(policy);
     if (parser_->Initialize(path, receiving) == 1) return true;
     Fail(TransferFailure::CannotPrepare, texts::kCannotInitialize);
     return false;

@@ -1,9 +1,9 @@
 #include "qpui/TransferCommand.h"
 
 #include "InterruptNotifier.h"
-#include "PolicyScope.h"
 #include "ProgressLine.h"
 #include "policy/Policy.h"
+#include "policy/Presets.h"
 #include "qpui/ReceiveTransfer.h"
 #include "qpui/SendTransfer.h"
 #include "serlink/PortNames.h"
@@ -34,6 +34,7 @@ std::unique_ptr<QCoreApplication> EnsureApplication() {
 std::optional<TransferLine> LineFrom(const LineOptions& options) {
     TransferLine line;
     line.port = options.port;
+    line.preset = options.preset;
     line.settings = ReadSerialSettings();
     SERIAL_COMM_INFO_TAG& s = line.settings;
     if (options.baud) s.baud = *options.baud;
@@ -83,7 +84,6 @@ int RunToEnd(CTransfer& transfer, bool started) {
 
 int RunReceive(const ReceiveOptions& options) {
     const auto application = EnsureApplication();
-    const PolicyScope policy(options.line.preset);
     const auto line = LineFrom(options.line);
     if (!line) return 2;
     CReceiveTransfer transfer(ParserFamily::Qvr);
@@ -93,10 +93,10 @@ int RunReceive(const ReceiveOptions& options) {
 
 int RunSend(const SendOptions& options) {
     const auto application = EnsureApplication();
-    const PolicyScope policy(options.line.preset);
     const auto line = LineFrom(options.line);
     if (!line) return 2;
-    CSendTransfer transfer(FamilyFor(policy::ProductKind::Current()));
+    const policy::ProductPreset* preset = options.line.preset;
+    CSendTransfer transfer(FamilyFor(preset != nullptr ? preset->Kind() : policy::ProductKind::Current()));
     const bool started = transfer.Start({*line, options.file});
     return RunToEnd(transfer, started);
 }

@@ -4,6 +4,7 @@
 #include "policy/Policy.h"
 #include "policy/Presets.h"
 #include "qpui/TransferCommand.h"
+#include "utils/Registry.h"
 
 #include <QFile>
 
@@ -40,9 +41,12 @@ TEST_F(CommandLineRunner, ModelChosenForOneCommandLeavesTheStoredPolicy) {
     receive.line.port = receiver.Path();
     receive.line.preset = policy::FindPreset("A"); // QVR, two checksum bytes
     receive.output = Path("model-a.bin");
+    const std::string stored = ReadAll(utils::SettingsPath());
     ASSERT_EQ(qpui::RunReceive(receive), 0);
     EXPECT_EQ(GetBufChecksumSize(), 1);
     EXPECT_EQ(GetProductList(), 7);
+    // Nor is what the receiver said about itself (version, block count) stored.
+    EXPECT_EQ(ReadAll(utils::SettingsPath()), stored);
 }
 
 TEST_F(CommandLineRunner, FailuresLeaveNoOutputAndSayWhy) {

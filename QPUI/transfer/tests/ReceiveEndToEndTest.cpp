@@ -1,5 +1,6 @@
 #include "TransferHarness.h"
 
+#include "policy/Policy.h"
 #include "qpui/TransferTexts.h"
 
 #include <QEventLoop>
@@ -48,6 +49,7 @@ TEST_P(QvrReceive, ReceivedFileIsByteIdenticalToTheServedImage) {
     EXPECT_EQ(outcome.message, qpui::texts::kReceivedAll);
     EXPECT_EQ(ReadAll(target), ChannelFile(receiver.Simulator().ServedImage()));
     EXPECT_EQ(outcome.stats.blocksDone, 6);
+    EXPECT_EQ(GetFlashRequestBlock(), 6); // the controller stores what the receiver announced
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, QvrReceive, ::testing::ValuesIn(kFaults),

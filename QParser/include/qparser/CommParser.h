@@ -8,6 +8,7 @@
 // a reply is never sent twice. Chunks may split replies anywhere.
 #pragma once
 
+#include "qparser/ParserPolicy.h"
 #include "qparser/ParsingState.h"
 #include "qparser/QPResult.h"
 
@@ -30,8 +31,8 @@ public:
     static constexpr int kVersionSlots = 18;
     static constexpr int kVersionTextSize = 64; ///< a longer version line is cut there
 
-    /// Reads the transfer parameters of the policy once.
-    CCommParser();
+    /// Works with these policy values throughout; it never reads the settings itself.
+    explicit CCommParser(const qparser::ParserPolicy& policy);
     virtual ~CCommParser();
     CCommParser(const CCommParser&) = delete;
     CCommParser& operator=(const CCommParser&) = delete;
@@ -74,8 +75,12 @@ public:
     int GetRequestedBlock() const { return requestedBlock_; }
     /// Bytes one block takes on the line with its checksum, in this conversation's direction.
     int BlockLineBytes() const { return receiving_ ? blockSize_ + checksumSize_ : flashBlockSize_ + 2; }
-    /// Receive side: most blocks an image of the stored model can have.
+    /// Receive side: most blocks an image of the policy's model can have.
     int ImageBlockLimit() const;
+
+    /// Receive side: what the receiver said about itself since the last call; the caller
+    /// stores it (or not, for a one-off model).
+    qparser::ReceiverFacts TakeReceiverFacts();
 
     /// Text of version slot 1..18; empty for other numbers.
     std::string_view GetVersionField(int slot) const;
@@ -128,7 +133,8 @@ protected:
 
     static void AddNumbered(QPResult_Tag& result, const char* prefix, int number, const char* end);
 
-    // Policy values, read once.
+    // Policy values, as given.
+    qparser::ParserPolicy policy_;
     int blockSize_;
     int startBlock_;
     int flashBlockSize_;
@@ -145,6 +151,7 @@ protected:
     std::int64_t uploadOffset_ = 0;
     unsigned char info_[kInfoSize] = {};
     char version_[84] = {};
+    qparser::ReceiverFacts facts_;
 
 private:
     enum class QuietWait { None, Resend, ReleaseAck };

@@ -5,6 +5,7 @@
 
 class CQVRCommParser : public CCommParser {
 public:
+    using CCommParser::CCommParser;
     QPResult_Tag ParsingData4Download(const unsigned char* data, int length, int reserved = 0) override;
     QPResult_Tag ParsingData4Upload(const unsigned char* data, int length, int reserved = 0) override;
     /// 17 fields: 1-10 to slots 9-18, 11 to slot 4, 12-14 to slots 5-7, 15-17 to slots 1-3.

@@ -7,6 +7,7 @@
 
 class CSTCommParser : public CCommParser {
 public:
+    using CCommParser::CCommParser;
     static constexpr int kConvHeaderRoom = 64; ///< info block bytes 16..79
 
     QPResult_Tag ParsingData4Download(const unsigned char* data, int length, int reserved = 0) override;

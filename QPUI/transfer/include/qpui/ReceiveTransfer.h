@@ -39,8 +39,11 @@ private:
     /// transfer ended instead.
     bool Answer(const QPResult_Tag& result);
     void FailOnParser();
+    /// Stores what the receiver said about itself, unless a one-off model is in use.
+    void StoreReceiverFacts();
 
     QTimer requestTimer_;
+    bool storeFacts_ = true;
 };
 
 } // namespace qpui

@@ -16,6 +16,10 @@
 #include <memory>
 #include <string>
 
+namespace policy {
+struct ProductPreset;
+}
+
 namespace qpui {
 
 enum class ParserFamily { Qvr, St };
@@ -28,6 +32,9 @@ struct TransferLine {
     /// Fail when the conversation has not moved on this long (no new block accepted, no new
     /// step); 0 waits forever. Bytes alone do not count: a receiver sending noise is no progress.
     int idleTimeoutMs = 0;
+    /// A model's transfer parameters for this transfer only; what the receiver says about
+    /// itself is then not stored. Null: the stored policy.
+    const policy::ProductPreset* preset = nullptr;
 };
 
 /// Idle time of the window's transfers, as the command line's default: the operator may be
@@ -89,8 +96,9 @@ protected:
     /// Bytes the receiver sent, in arrival order.
     virtual void OnBytes(const unsigned char* bytes, int count) = 0;
 
-    /// Resets the figures, makes a fresh parser and initialises it; reports failure itself.
-    bool Prepare(const std::string& path, bool receiving);
+    /// Resets the figures, makes a fresh parser with the line's policy and initialises it;
+    /// reports failure itself.
+    bool Prepare(const std::string& path, bool receiving, const TransferLine& line);
     /// Opens the port; on failure the transfer ends with the reason.
     bool OpenLine(const TransferLine& line);
     void SetStatus(const QString& text);
