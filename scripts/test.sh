@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
-# Whole test suite from a fresh machine: packages, the optimised warnings-as-errors build (the
-# one run.sh makes, benchmarks included) with every test, the same under AddressSanitizer +
-# UndefinedBehaviorSanitizer, the Debian package checked by lintian, and each fuzz target for a
-# while.
+# Whole test suite from a fresh machine: packages, the source format, the optimised
+# warnings-as-errors build (the one run.sh makes, benchmarks included) with every test, the same
+# under AddressSanitizer + UndefinedBehaviorSanitizer, the Debian package checked by lintian, and
+# each fuzz target for a while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 
 jobs=$(nproc)
 fuzz_seconds=${CHANFORGE_FUZZ_SECONDS:-60}
+
+echo "== format"
+./scripts/check-format.sh
 
 for preset in release asan; do
   echo "== build and test: $preset"

@@ -14,12 +14,14 @@ namespace chanforge::testkit {
 
 namespace {
 
-constexpr std::array kTV = {"Das Erste HD", "ZDF HD", "arte HD", "3sat HD", "KiKA HD", "phoenix HD",
-                            "tagesschau24", "ONE HD", "ZDFneo HD", "ZDFinfo HD", "BR Fernsehen",
-                            "hr-fernsehen", "MDR Sachsen", "NDR FS NDS", "SWR BW HD", "WDR HD Koeln",
-                            "rbb Berlin", "Radio Bremen TV", "SR Fernsehen", "ARD-alpha"};
-constexpr std::array kRadio = {"Bayern 1", "Bayern 2", "BR-KLASSIK", "hr1", "hr2", "MDR KULTUR",
-                               "NDR Info", "SWR2", "WDR 3", "Deutschlandfunk", "DLF Kultur", "NDR 2"};
+constexpr std::array kTV = {"Das Erste HD", "ZDF HD",          "arte HD",      "3sat HD",
+                            "KiKA HD",      "phoenix HD",      "tagesschau24", "ONE HD",
+                            "ZDFneo HD",    "ZDFinfo HD",      "BR Fernsehen", "hr-fernsehen",
+                            "MDR Sachsen",  "NDR FS NDS",      "SWR BW HD",    "WDR HD Koeln",
+                            "rbb Berlin",   "Radio Bremen TV", "SR Fernsehen", "ARD-alpha"};
+constexpr std::array kRadio = {"Bayern 1", "Bayern 2",        "BR-KLASSIK", "hr1",
+                               "hr2",      "MDR KULTUR",      "NDR Info",   "SWR2",
+                               "WDR 3",    "Deutschlandfunk", "DLF Kultur", "NDR 2"};
 
 } // namespace
 
@@ -69,7 +71,8 @@ void Populate(document::Document& document, const policy::ProductKind& product, 
         SetName(row->Name, providers[i]);
         AppendRow(db, kProviderTable, std::move(row));
     }
-    const std::array groups = {"News", "Sports", "Movies", "Kids", "Music", "Documentary", "Regional", "Favorite 8"};
+    const std::array groups = {"News",  "Sports",      "Movies",   "Kids",
+                               "Music", "Documentary", "Regional", "Favorite 8"};
     for (const char* name : groups) {
         auto row = MakeRow<Favorite_Info_Tag>();
         SetName(row->Name, name);
@@ -83,14 +86,16 @@ void Populate(document::Document& document, const policy::ProductKind& product, 
         row->ProgramNum = row->ShowNum = row->LogicalNumber = static_cast<std::uint16_t>(number);
         const bool onTerrestrial = terrestrial && number % 5 == 0;
         row->SatID = onTerrestrial ? 1 : static_cast<std::uint8_t>(2 + number % 3);
-        row->TPID = onTerrestrial ? static_cast<std::uint8_t>(21 + number % 4) : static_cast<std::uint8_t>(1 + number % 6);
+        row->TPID = onTerrestrial ? static_cast<std::uint8_t>(21 + number % 4)
+                                  : static_cast<std::uint8_t>(1 + number % 6);
         row->BroadcastID = static_cast<std::uint16_t>(1 + number % 4);
         row->ServiceID = static_cast<std::uint16_t>(28000 + number);
         row->VideoPID = tv ? static_cast<std::uint16_t>(100 + number) : 0;
         row->AudioPID = static_cast<std::uint16_t>(200 + number);
         row->PCRPID = row->VideoPID != 0 ? row->VideoPID : row->AudioPID;
-        row->Attributes = static_cast<std::uint16_t>((tv ? 0x0400 : 0x0800) | (number % 7 == 0 ? 0x20 : 0) |
-                                                     (number % 11 == 0 ? 0x10 : 0) | (number % 16));
+        row->Attributes =
+            static_cast<std::uint16_t>((tv ? 0x0400 : 0x0800) | (number % 7 == 0 ? 0x20 : 0) |
+                                       (number % 11 == 0 ? 0x10 : 0) | (number % 16));
         row->Favorite = 1u << (number % 8);
         row->FavoriteSlot[number % 8] = static_cast<std::uint16_t>(number / 8 + 1);
         AppendRow(db, kChannelTable, std::move(row));
@@ -105,7 +110,8 @@ int WriteSampleFile(const char* preset, int gridColumn, const std::string& path,
     policy::SelectPreset(*policy::FindPreset(preset), gridColumn);
     const std::string blank = path + ".blank";
     document::Document maker;
-    if (!document::WriteBlankImage(codec::FlashLayout::FromPolicy(), blank).ok() || !maker.Open(blank).ok())
+    if (!document::WriteBlankImage(codec::FlashLayout::FromPolicy(), blank).ok() ||
+        !maker.Open(blank).ok())
         return -1;
     Populate(maker, policy::ProductKind::Current(), channels);
     if (!maker.SaveToFile(path).ok())

@@ -12,9 +12,10 @@ namespace {
 
 std::string ProcessSettingsPath() {
     const char* base = std::getenv("CHANFORGE_SETTINGS");
-    const std::string stem = base != nullptr && *base != '\0'
-                                 ? std::string(base)
-                                 : (std::filesystem::temp_directory_path() / "chanforge-test").string();
+    const std::string stem =
+        base != nullptr && *base != '\0'
+            ? std::string(base)
+            : (std::filesystem::temp_directory_path() / "chanforge-test").string();
     return stem + "." + std::to_string(::getpid()) + ".ini";
 }
 

@@ -1,5 +1,5 @@
-#include "PolicyTestSupport.h"
 #include "policy/MuxRaster.h"
+#include "PolicyTestSupport.h"
 #include "policy/Policy.h"
 
 #include <string>
@@ -29,12 +29,12 @@ TEST(MuxRasterTable, FrequenciesAcrossRows) {
         int step;
         int kHz;
     };
-    for (const Row& r : {Row{1, 0, 1, 474000}, Row{1, 48, 1, 474000 + 48 * 8000},
-                         Row{3, 6, 1, 178000 + 6 * 8000}, Row{3, 7, 1, 298000},
-                         Row{3, 30, 0, 474000 + 8000 - 166}, Row{4, 31, 2, 617000 + 31 * 6000 + 125},
-                         Row{5, 5, 1, 219500}, Row{5, 6, 1, 226500}, Row{5, 7, 1, 474000},
-                         Row{6, 17, 1, 233500 + 9 * 7000}, Row{7, 17, 1, 234000 + 9 * 8000},
-                         Row{7, 38, 1, 474000}, Row{8, 7, 1, 473000}, Row{8, 74, 1, 473000 + 67 * 6000}}) {
+    for (const Row& r :
+         {Row{1, 0, 1, 474000}, Row{1, 48, 1, 474000 + 48 * 8000}, Row{3, 6, 1, 178000 + 6 * 8000},
+          Row{3, 7, 1, 298000}, Row{3, 30, 0, 474000 + 8000 - 166},
+          Row{4, 31, 2, 617000 + 31 * 6000 + 125}, Row{5, 5, 1, 219500}, Row{5, 6, 1, 226500},
+          Row{5, 7, 1, 474000}, Row{6, 17, 1, 233500 + 9 * 7000}, Row{7, 17, 1, 234000 + 9 * 8000},
+          Row{7, 38, 1, 474000}, Row{8, 7, 1, 473000}, Row{8, 74, 1, 473000 + 67 * 6000}}) {
         SCOPED_TRACE(testing::Message() << r.country << "/" << int(r.index));
         EXPECT_EQ(policy::MuxFrequencyIn(r.country, r.index, r.step), r.kHz);
     }

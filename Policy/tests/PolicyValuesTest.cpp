@@ -16,18 +16,19 @@ TEST_F(PolicyValues, SingleValuesStoreTheirDefaultAndReadBackWhatWasSet) {
         const char* name;
         int fallback;
     };
-    for (const Row& r : {Row{GetProductType, SetProductType, "Product Type", 0},
-                         Row{GetProductList, SetProductList, "Product List", 0},
-                         Row{GetGridColumn, SetGridColumn, "Flexgrid Column", 0},
-                         Row{GetFlashStartBlock, SetFlashStartBlock, "Flash Write Start Block", 3648},
-                         Row{GetFlashBlockSize, SetFlashBlockSize, "Flash Write Block Size", 1024},
-                         Row{GetFlashRequestBlock, SetFlashRequestBlock, "Flash Write Request Block", 384},
-                         Row{GetFlashOneSectorSize, SetFlashOneSectorSize, "Flash One Sector Size", 4096},
-                         Row{GetFlashByteOrder, SetFlashByteOrder, "Flash Byte Order", 0},
-                         Row{GetFlashMaxMuxCount, SetFlashMaxMuxCount, "Flash MAX Mux Count", 0},
-                         Row{GetFlashMailboxCount, SetFlashMailboxCount, "Flash Mailbox Count", 0},
-                         Row{GetBufChecksumSize, SetBufChecksumSize, "CheckSum Data Size", 2},
-                         Row{GetBufMaxSize, SetBufMaxSize, "MAX Buffer Size", 1024}}) {
+    for (const Row& r :
+         {Row{GetProductType, SetProductType, "Product Type", 0},
+          Row{GetProductList, SetProductList, "Product List", 0},
+          Row{GetGridColumn, SetGridColumn, "Flexgrid Column", 0},
+          Row{GetFlashStartBlock, SetFlashStartBlock, "Flash Write Start Block", 3648},
+          Row{GetFlashBlockSize, SetFlashBlockSize, "Flash Write Block Size", 1024},
+          Row{GetFlashRequestBlock, SetFlashRequestBlock, "Flash Write Request Block", 384},
+          Row{GetFlashOneSectorSize, SetFlashOneSectorSize, "Flash One Sector Size", 4096},
+          Row{GetFlashByteOrder, SetFlashByteOrder, "Flash Byte Order", 0},
+          Row{GetFlashMaxMuxCount, SetFlashMaxMuxCount, "Flash MAX Mux Count", 0},
+          Row{GetFlashMailboxCount, SetFlashMailboxCount, "Flash Mailbox Count", 0},
+          Row{GetBufChecksumSize, SetBufChecksumSize, "CheckSum Data Size", 2},
+          Row{GetBufMaxSize, SetBufMaxSize, "MAX Buffer Size", 1024}}) {
         SCOPED_TRACE(r.name);
         EXPECT_FALSE(Stored(r.name));
         EXPECT_EQ(r.get(), r.fallback);
@@ -41,8 +42,8 @@ TEST_F(PolicyValues, BlockInfoDefaultsAreStoredAndRoundTrip) {
     std::uint32_t a = 1, b = 1, c = 1, d = 1;
     EXPECT_NE(GetFlashCHBlockInfo(&a, &b, &c, &d), 0);
     EXPECT_EQ((Quad{a, b, c, d}), (Quad{49152, 40, 44, 17}));
-    for (const char* name : {"Flash CH Start Position", "Flash CH Total Count", "Flash CH Chunk Size",
-                             "Flash CH Name Length"})
+    for (const char* name : {"Flash CH Start Position", "Flash CH Total Count",
+                             "Flash CH Chunk Size", "Flash CH Name Length"})
         EXPECT_TRUE(Stored(name)) << name;
     GetFlashMMIBlockInfo(&a, &b, &c, &d);
     EXPECT_EQ((Quad{a, b, c, d}), (Quad{0, 1, 20, 32}));

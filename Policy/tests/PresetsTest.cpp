@@ -1,6 +1,6 @@
+#include "policy/Presets.h"
 #include "PolicyTestSupport.h"
 #include "policy/Policy.h"
-#include "policy/Presets.h"
 
 #include <cstdint>
 #include <string>
@@ -54,7 +54,8 @@ TEST_F(Presets, SelectingAModelClearsEverythingElse) {
     EXPECT_EQ(GetFlashByteOrder(), 1);
     EXPECT_EQ(GetFlashStartBlock(), 3520);
     const Layout l = StoredLayout();
-    EXPECT_EQ((std::vector<std::uint32_t>(l.ch, l.ch + 4)), (std::vector<std::uint32_t>{49152, 80, 92, 16}));
+    EXPECT_EQ((std::vector<std::uint32_t>(l.ch, l.ch + 4)),
+              (std::vector<std::uint32_t>{49152, 80, 92, 16}));
     EXPECT_EQ(l.mmi[3], 16u);
     EXPECT_EQ(policy::StoredPreset(), policy::FindPreset("C"));
 }
@@ -62,8 +63,10 @@ TEST_F(Presets, SelectingAModelClearsEverythingElse) {
 TEST_F(Presets, ModelEHasItsOwnChannelBlock) {
     policy::SelectPreset(*policy::FindPreset("E"), 0);
     const Layout l = StoredLayout();
-    EXPECT_EQ((std::vector<std::uint32_t>(l.ch, l.ch + 4)), (std::vector<std::uint32_t>{40960, 44, 44, 16}));
-    EXPECT_EQ((std::vector<std::uint32_t>(l.tp, l.tp + 3)), (std::vector<std::uint32_t>{16384, 8, 14}));
+    EXPECT_EQ((std::vector<std::uint32_t>(l.ch, l.ch + 4)),
+              (std::vector<std::uint32_t>{40960, 44, 44, 16}));
+    EXPECT_EQ((std::vector<std::uint32_t>(l.tp, l.tp + 3)),
+              (std::vector<std::uint32_t>{16384, 8, 14}));
     EXPECT_EQ(GetFlashStartBlock(), 0);
     EXPECT_EQ(GetGridColumn(), 0);
 }
@@ -74,7 +77,8 @@ TEST_F(Presets, StartupPolicyIsWrittenOnlyIntoAnEmptyStore) {
     EXPECT_EQ(GetFlashStartBlock(), 7744);
     EXPECT_EQ(GetBufChecksumSize(), 1);
     const Layout l = StoredLayout();
-    EXPECT_EQ((std::vector<std::uint32_t>(l.ch, l.ch + 4)), (std::vector<std::uint32_t>{49152, 64, 56, 28}));
+    EXPECT_EQ((std::vector<std::uint32_t>(l.ch, l.ch + 4)),
+              (std::vector<std::uint32_t>{49152, 64, 56, 28}));
     EXPECT_EQ(policy::StoredPreset(), &policy::StartupPreset());
 
     policy::SelectPreset(*policy::FindPreset("D"), 0); // same list and type as the start-up policy

@@ -13,19 +13,28 @@ constexpr int kMaxBlockSize = 65536;
 constexpr unsigned char kMagic[4] = {'Q', 'P', ' ', ' '};
 
 /// Block sizes come from the settings store, which is input like any other.
-int SaneBlockSize(int value) { return value >= 1 && value <= kMaxBlockSize ? value : 1024; }
+int SaneBlockSize(int value) {
+    return value >= 1 && value <= kMaxBlockSize ? value : 1024;
+}
 
 /// Offsets and sizes of the 18 version slots: 1-3 of 4 bytes, 4 of 16, 5-18 of 4.
-constexpr int SlotOffset(int slot) { return slot <= 4 ? (slot - 1) * 4 : 28 + (slot - 5) * 4; }
-constexpr int SlotSize(int slot) { return slot == 4 ? 16 : 4; }
+constexpr int SlotOffset(int slot) {
+    return slot <= 4 ? (slot - 1) * 4 : 28 + (slot - 5) * 4;
+}
+constexpr int SlotSize(int slot) {
+    return slot == 4 ? 16 : 4;
+}
 
-bool IsDelimiter(char c) { return c == ',' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsDelimiter(char c) {
+    return c == ',' || c == '\t' || c == '\r' || c == '\n';
+}
 
 } // namespace
 
 bool QPResult_Tag::AddCommand(const void* bytes, int length) {
     const int slot = CommandCount();
-    if (slot == kQPMaxCommands || length < 0 || length > kQPMaxCommandLength) return false;
+    if (slot == kQPMaxCommands || length < 0 || length > kQPMaxCommandLength)
+        return false;
     std::memcpy(commands[slot], bytes, static_cast<std::size_t>(length));
     commandLengths[slot] = length;
     resultCode = std::max(resultCode, static_cast<int>(kQPCommands));
@@ -34,22 +43,22 @@ bool QPResult_Tag::AddCommand(const void* bytes, int length) {
 
 int QPResult_Tag::CommandCount() const {
     int count = 0;
-    while (count < kQPMaxCommands && commandLengths[count] > 0) ++count;
+    while (count < kQPMaxCommands && commandLengths[count] > 0)
+        ++count;
     return count;
 }
 
 CCommParser::CCommParser(const qparser::ParserPolicy& policy)
-    : policy_(policy),
-      blockSize_(SaneBlockSize(policy.receiveBlockSize)),
-      startBlock_(policy.startBlock),
-      flashBlockSize_(SaneBlockSize(policy.sendBlockSize)),
-      checksumSize_(policy.checksumSize == 2 ? 2 : 1),
-      byteOrder_(policy.byteOrder != 0 ? 1 : 0),
+    : policy_(policy), blockSize_(SaneBlockSize(policy.receiveBlockSize)),
+      startBlock_(policy.startBlock), flashBlockSize_(SaneBlockSize(policy.sendBlockSize)),
+      checksumSize_(policy.checksumSize == 2 ? 2 : 1), byteOrder_(policy.byteOrder != 0 ? 1 : 0),
       file_(std::make_unique<qparser::TransferFile>()) {}
 
 CCommParser::~CCommParser() = default;
 
-qparser::ReceiverFacts CCommParser::TakeReceiverFacts() { return std::exchange(facts_, {}); }
+qparser::ReceiverFacts CCommParser::TakeReceiverFacts() {
+    return std::exchange(facts_, {});
+}
 
 int CCommParser::Initialize(const std::string& path, bool write) {
     file_->Close();
@@ -76,8 +85,8 @@ int CCommParser::Initialize(const std::string& path, bool write) {
     path_ = path;
     receiving_ = write;
     const std::int64_t length = file_->Size();
-    payloadSize_ = static_cast<std::uint32_t>(
-        std::clamp<std::int64_t>(length - kHeaderSize, 0, 0xFFFFFFFFll));
+    payloadSize_ =
+        static_cast<std::uint32_t>(std::clamp<std::int64_t>(length - kHeaderSize, 0, 0xFFFFFFFFll));
     sentBlockSums_.assign(write ? 0 : UploadBlockCount(true), -1);
     state_ = kStateIdle;
     quiet_ = QuietWait::None;
@@ -96,7 +105,7 @@ void CCommParser::ResetBuffer() {
 }
 
 int CCommParser::GetProcessPercent() const {
-    static constexpr int kFixed[18] = {0,   300, 500, 600, 800, -1,   9950, 0,  100,
+    static constexpr int kFixed[18] = {0,   300, 500, 600, 800, -1,   9950, 0,    100,
                                        500, 0,   700, 900, -1,  9999, -1,   9950, 0};
     std::int64_t figure = 0;
     switch (state_) {
@@ -107,7 +116,8 @@ int CCommParser::GetProcessPercent() const {
         break;
     case kStateBlocksSending:
         figure = 900;
-        if (payloadSize_ > 0) figure += uploadOffset_ * 9000 / payloadSize_;
+        if (payloadSize_ > 0)
+            figure += uploadOffset_ * 9000 / payloadSize_;
         break;
     case kStateFlashWriting:
         if (const int blocks = UploadBlockCount(true); blocks > 0)
@@ -127,21 +137,26 @@ int CCommParser::GetBlocksDone() const {
 }
 
 int CCommParser::GetBlocksTotal() const {
-    if (!receiving_) return static_cast<int>(sentBlockSums_.size());
+    if (!receiving_)
+        return static_cast<int>(sentBlockSums_.size());
     return static_cast<int>(expectedBytes_ / static_cast<std::uint32_t>(blockSize_));
 }
 
 std::string_view CCommParser::GetVersionField(int slot) const {
-    if (slot < 1 || slot > kVersionSlots) return {};
+    if (slot < 1 || slot > kVersionSlots)
+        return {};
     const char* text = version_ + SlotOffset(slot);
     return {text, strnlen(text, static_cast<std::size_t>(SlotSize(slot)))};
 }
 
-char* CCommParser::VersionSlot(int slot) { return version_ + SlotOffset(slot); }
+char* CCommParser::VersionSlot(int slot) {
+    return version_ + SlotOffset(slot);
+}
 
 int CCommParser::GetParamNo(std::string_view line) {
     const auto colon = line.find(':');
-    if (colon == std::string_view::npos) return -1;
+    if (colon == std::string_view::npos)
+        return -1;
     std::int64_t number = 0;
     std::size_t i = colon + 1;
     const std::size_t first = i;
@@ -155,10 +170,13 @@ int CCommParser::StoreVersionFields(char* text, const int* slotOfField, int coun
     // A tokenizer that skips runs of delimiters, as the receivers' lines rely on.
     char* cursor = text;
     for (int field = 0; field < count; ++field) {
-        while (*cursor != '\0' && IsDelimiter(*cursor)) ++cursor;
-        if (*cursor == '\0') return 0;
+        while (*cursor != '\0' && IsDelimiter(*cursor))
+            ++cursor;
+        if (*cursor == '\0')
+            return 0;
         char* end = cursor;
-        while (*end != '\0' && !IsDelimiter(*end)) ++end;
+        while (*end != '\0' && !IsDelimiter(*end))
+            ++end;
         const bool last = *end == '\0';
         *end = '\0';
         char* slot = VersionSlot(slotOfField[field]);
@@ -173,7 +191,8 @@ int CCommParser::StoreVersionFields(char* text, const int* slotOfField, int coun
 // ---- buffer and line framing ----
 
 void CCommParser::EnsureBuffer() {
-    if (!buffer_.empty()) return;
+    if (!buffer_.empty())
+        return;
     buffer_.assign(static_cast<std::size_t>(Capacity()), 0);
     fill_ = 0;
     receivedBytes_ = 0;
@@ -205,7 +224,8 @@ std::string_view CCommParser::Buffered() const {
 CCommParser::Line CCommParser::FirstLine() const {
     const std::string_view bytes = Buffered();
     const auto end = bytes.find_first_of("\r\n");
-    if (end == std::string_view::npos) return {bytes, false, fill_};
+    if (end == std::string_view::npos)
+        return {bytes, false, fill_};
     return {bytes.substr(0, end), true, static_cast<int>(end) + 1};
 }
 
@@ -213,18 +233,19 @@ bool CCommParser::IsLineNoise(unsigned char byte) const {
     return byte == '\r' || byte == '\n' || byte == 0;
 }
 
-QPResult_Tag CCommParser::RunDownloadStep(const unsigned char* data, int length,
-                                          const Rule& rule,
+QPResult_Tag CCommParser::RunDownloadStep(const unsigned char* data, int length, const Rule& rule,
                                           std::initializer_list<const char*> successWords) {
     QPResult_Tag result = RunStep(data, length, rule);
-    if (state_ != kStateLastBlockStored) return result;
+    if (state_ != kStateLastBlockStored)
+        return result;
     const bool failed = result.resultCode == kQPFailure;
     result = QPResult_Tag{};
     if (failed) {
         result.resultCode = kQPFailure;
     } else {
         state_ = kStateReceiveFinished;
-        for (const char* word : successWords) result.AddCommand(word);
+        for (const char* word : successWords)
+            result.AddCommand(word);
     }
     ClearBuffer();
     return result;
@@ -232,14 +253,16 @@ QPResult_Tag CCommParser::RunDownloadStep(const unsigned char* data, int length,
 
 QPResult_Tag CCommParser::RunStep(const unsigned char* data, int length, const Rule& rule) {
     QPResult_Tag result;
-    if (data == nullptr || length <= 0) return result;
+    if (data == nullptr || length <= 0)
+        return result;
     EnsureBuffer();
     if (state_ == kStateBlocksArriving) {
         GatherBlock(data, length, result);
         return result;
     }
     // A lone zero byte between lines is the line settling (a receiver switching on).
-    if (length == 1 && data[0] == 0) return result;
+    if (length == 1 && data[0] == 0)
+        return result;
     int offset = 0;
     while (offset < length && state_ != kStateBlocksArriving && state_ != kStateLastBlockStored &&
            state_ != kStateReceiveFinished && result.resultCode != kQPFailure) {
@@ -248,7 +271,8 @@ QPResult_Tag CCommParser::RunStep(const unsigned char* data, int length, const R
         offset += take;
         ExamineLines(rule, result);
         // A line as long as the whole buffer is no message of either protocol.
-        if (fill_ == Capacity()) ClearBuffer();
+        if (fill_ == Capacity())
+            ClearBuffer();
     }
     return result;
 }
@@ -256,20 +280,25 @@ QPResult_Tag CCommParser::RunStep(const unsigned char* data, int length, const R
 void CCommParser::ExamineLines(const Rule& rule, QPResult_Tag& result) {
     while (fill_ > 0) {
         int noise = 0;
-        while (noise < fill_ && IsLineNoise(buffer_[static_cast<std::size_t>(noise)])) ++noise;
+        while (noise < fill_ && IsLineNoise(buffer_[static_cast<std::size_t>(noise)]))
+            ++noise;
         Consume(noise);
-        if (fill_ == 0) break;
+        if (fill_ == 0)
+            break;
         const int consumed = rule(result);
-        if (consumed <= 0) break;
+        if (consumed <= 0)
+            break;
         Consume(consumed);
-        if (state_ == kStateBlocksArriving || state_ == kStateLastBlockStored) break;
+        if (state_ == kStateBlocksArriving || state_ == kStateLastBlockStored)
+            break;
     }
 }
 
 // ---- receive side: blocks ----
 
 void CCommParser::BeginBlocks(int blockCount, QPResult_Tag& result) {
-    expectedBytes_ = static_cast<std::uint32_t>(blockCount) * static_cast<std::uint32_t>(blockSize_);
+    expectedBytes_ =
+        static_cast<std::uint32_t>(blockCount) * static_cast<std::uint32_t>(blockSize_);
     blockCounter_ = 0;
     storedBytes_ = 0;
     ClearBuffer();
@@ -279,8 +308,9 @@ void CCommParser::BeginBlocks(int blockCount, QPResult_Tag& result) {
     if (blockCount == 0 || blockCount > ImageBlockLimit()) {
         char text[128];
         std::snprintf(text, sizeof text,
-                      blockCount == 0 ? "The receiver announced no data (%d blocks)"
-                                      : "The receiver announced %d blocks, more than its flash holds",
+                      blockCount == 0
+                          ? "The receiver announced no data (%d blocks)"
+                          : "The receiver announced %d blocks, more than its flash holds",
                       blockCount);
         failure_ = text;
         result.resultCode = kQPFailure;
@@ -291,13 +321,15 @@ void CCommParser::BeginBlocks(int blockCount, QPResult_Tag& result) {
 }
 
 void CCommParser::GatherBlock(const unsigned char* data, int length, QPResult_Tag& result) {
-    if (quiet_ != QuietWait::None) return; // dropped until the line is quiet
+    if (quiet_ != QuietWait::None)
+        return; // dropped until the line is quiet
     const int need = blockSize_ + checksumSize_;
     // Bytes beyond one block and its checksum are noise: a receiver sends nothing unasked.
     const int take = std::min(length, need - fill_);
     Append(data, take);
     receivedBytes_ = storedBytes_ + fill_;
-    if (fill_ < need) return;
+    if (fill_ < need)
+        return;
     if (!CheckSumCheck()) {
         ClearBuffer();
         receivedBytes_ = storedBytes_;
@@ -309,9 +341,11 @@ void CCommParser::GatherBlock(const unsigned char* data, int length, QPResult_Ta
 
 bool CCommParser::CheckSumCheck() const {
     std::uint32_t sum = 0;
-    for (int i = 0; i < blockSize_; ++i) sum += buffer_[static_cast<std::size_t>(i)];
+    for (int i = 0; i < blockSize_; ++i)
+        sum += buffer_[static_cast<std::size_t>(i)];
     const auto* sent = buffer_.data() + blockSize_;
-    if (checksumSize_ == 2) return (sum & 0xFFFF) == static_cast<std::uint32_t>(sent[0] | sent[1] << 8);
+    if (checksumSize_ == 2)
+        return (sum & 0xFFFF) == static_cast<std::uint32_t>(sent[0] | sent[1] << 8);
     return (sum & 0xFF) == sent[0];
 }
 
@@ -324,7 +358,8 @@ void CCommParser::StoreBlock(QPResult_Tag& result) {
     ClearBuffer();
     receivedBytes_ = storedBytes_;
     if (storedBytes_ >= expectedBytes_) {
-        if (!FinishReceive()) result.resultCode = kQPFailure;
+        if (!FinishReceive())
+            result.resultCode = kQPFailure;
         return;
     }
     QPResult_Tag ack;
@@ -340,7 +375,8 @@ void CCommParser::StoreBlock(QPResult_Tag& result) {
         reRequested_ = false;
         return;
     }
-    for (int i = 0; i < ack.CommandCount(); ++i) result.AddCommand(ack.commands[i], ack.commandLengths[i]);
+    for (int i = 0; i < ack.CommandCount(); ++i)
+        result.AddCommand(ack.commands[i], ack.commandLengths[i]);
     result.nextBlock = ack.nextBlock;
 }
 
@@ -351,17 +387,21 @@ bool CCommParser::FinishReceive() {
 }
 
 QPResult_Tag CCommParser::OnQuietLine() {
-    if (quiet_ == QuietWait::Resend) return RequestBlockAgain();
+    if (quiet_ == QuietWait::Resend)
+        return RequestBlockAgain();
     QPResult_Tag result;
-    if (quiet_ == QuietWait::ReleaseAck) result = heldAck_;
+    if (quiet_ == QuietWait::ReleaseAck)
+        result = heldAck_;
     quiet_ = QuietWait::None;
     return result;
 }
 
 QPResult_Tag CCommParser::RequestBlockAgain() {
-    if (quiet_ == QuietWait::ReleaseAck) return OnQuietLine();
+    if (quiet_ == QuietWait::ReleaseAck)
+        return OnQuietLine();
     QPResult_Tag result;
-    if (state_ != kStateBlocksArriving) return result;
+    if (state_ != kStateBlocksArriving)
+        return result;
     EnsureBuffer();
     ClearBuffer();
     receivedBytes_ = storedBytes_;
@@ -402,9 +442,11 @@ bool CCommParser::AnswerBlockRequest(int k, int checksumBytes, QPResult_Tag& res
     uploadOffset_ = static_cast<std::int64_t>(k) * flashBlockSize_ + kHeaderSize;
     std::vector<unsigned char> block(static_cast<std::size_t>(flashBlockSize_), 0);
     // A short last block goes out at full size, zero-padded.
-    if (file_->ReadAt(uploadOffset_, block.data(), flashBlockSize_) <= 0) block.clear();
+    if (file_->ReadAt(uploadOffset_, block.data(), flashBlockSize_) <= 0)
+        block.clear();
     std::uint32_t sum = 0;
-    for (unsigned char byte : block) sum += byte;
+    for (unsigned char byte : block)
+        sum += byte;
     if (k >= 0 && k < static_cast<int>(sentBlockSums_.size()))
         sentBlockSums_[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(sum & 0xFF);
     result.data = std::move(block);
@@ -425,11 +467,13 @@ std::uint8_t CCommParser::TotalChecksum() const {
     // Each block counts once, however often the receiver asked for it.
     std::uint32_t total = 0;
     for (std::int16_t sum : sentBlockSums_)
-        if (sum >= 0) total += static_cast<std::uint32_t>(sum);
+        if (sum >= 0)
+            total += static_cast<std::uint32_t>(sum);
     return static_cast<std::uint8_t>(total & 0xFF);
 }
 
-void CCommParser::AddNumbered(QPResult_Tag& result, const char* prefix, int number, const char* end) {
+void CCommParser::AddNumbered(QPResult_Tag& result, const char* prefix, int number,
+                              const char* end) {
     char text[64];
     const int length = std::snprintf(text, sizeof text, "%s%04d%s", prefix, number, end);
     result.AddCommand(text, length);

@@ -20,14 +20,16 @@ inline bool Contains(std::string_view text, std::string_view literal) {
 /// Leading decimal digits of text.
 inline int LeadingDigits(std::string_view text) {
     int count = 0;
-    while (count < static_cast<int>(text.size()) && text[count] >= '0' && text[count] <= '9') ++count;
+    while (count < static_cast<int>(text.size()) && text[count] >= '0' && text[count] <= '9')
+        ++count;
     return count;
 }
 
 /// Decimal value of the first count characters (all digits, count <= 9).
 inline int DigitsValue(std::string_view text, int count) {
     int value = 0;
-    for (int i = 0; i < count; ++i) value = value * 10 + (text[i] - '0');
+    for (int i = 0; i < count; ++i)
+        value = value * 10 + (text[i] - '0');
     return value;
 }
 
@@ -35,7 +37,8 @@ inline int DigitsValue(std::string_view text, int count) {
 inline void CopyVersionText(std::string_view line, std::size_t offset, char (&area)[64]) {
     const std::string_view text = offset < line.size() ? line.substr(offset) : std::string_view{};
     const std::size_t length = text.size() < 63 ? text.size() : 63;
-    for (std::size_t i = 0; i < 64; ++i) area[i] = i < length ? text[i] : '\0';
+    for (std::size_t i = 0; i < 64; ++i)
+        area[i] = i < length ? text[i] : '\0';
 }
 
 } // namespace qparser

@@ -35,7 +35,8 @@ ParserPolicy PresetParserPolicy(const policy::ProductPreset& preset) {
     ParserPolicy p = StoredParserPolicy();
     p.byteOrder = preset.byteOrder;
     p.startBlock = preset.startBlock;
-    if (preset.checksumSize > 0) p.checksumSize = preset.checksumSize;
+    if (preset.checksumSize > 0)
+        p.checksumSize = preset.checksumSize;
     p.mmi = FromPreset(preset.mmi);
     p.sat = FromPreset(preset.sat);
     p.brd = FromPreset(preset.brd);

@@ -17,21 +17,27 @@ constexpr int kQvrSlots[17] = {9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 4, 5, 6, 7
 /// A mark of the form <open> four digits <close>: its length 6, 0 while it may still become one,
 /// -1 when it is not one.
 int MatchMark(std::string_view bytes, char open, char close) {
-    if (bytes.empty() || bytes[0] != open) return -1;
+    if (bytes.empty() || bytes[0] != open)
+        return -1;
     for (std::size_t i = 1; i < 6; ++i) {
-        if (i >= bytes.size()) return 0;
+        if (i >= bytes.size())
+            return 0;
         const bool digit = bytes[i] >= '0' && bytes[i] <= '9';
-        if (i < 5 ? !digit : bytes[i] != close) return -1;
+        if (i < 5 ? !digit : bytes[i] != close)
+            return -1;
     }
     return 6;
 }
 
-void Inform(const char* text) { utils::Report(utils::ReportLevel::Information, text); }
+void Inform(const char* text) {
+    utils::Report(utils::ReportLevel::Information, text);
+}
 
 } // namespace
 
 int CQVRCommParser::ParsingRequestVersion(char* text) {
-    if (text == nullptr) return 0;
+    if (text == nullptr)
+        return 0;
     return StoreVersionFields(text, kQvrSlots, 17);
 }
 
@@ -52,7 +58,8 @@ int CQVRCommParser::DownloadRule(QPResult_Tag& result) {
     }
     const std::string_view mark(reinterpret_cast<const char*>(kReadyMark), sizeof kReadyMark);
     if (BeginsWith(text, mark)) {
-        if (!line.complete) return 0;
+        if (!line.complete)
+            return 0;
         state_ = kStateVersionRequested;
         result.AddCommand("REQUEST_VERSION:\r\n");
         return line.length;
@@ -63,7 +70,8 @@ int CQVRCommParser::DownloadRule(QPResult_Tag& result) {
         return static_cast<int>(at) + 3;
     }
     if (const auto at = text.find("REQUEST_VERSION:"); at != std::string_view::npos) {
-        if (!line.complete) return 0;
+        if (!line.complete)
+            return 0;
         char version[kVersionTextSize];
         qparser::CopyVersionText(text, at + 16, version);
         if (ParsingRequestVersion(version) == 1) {
@@ -75,13 +83,15 @@ int CQVRCommParser::DownloadRule(QPResult_Tag& result) {
     }
     const std::string_view bytes = Buffered();
     if (const int start = MatchMark(bytes, 'q', 'r'); start >= 0) {
-        if (start == 0) return 0;
+        if (start == 0)
+            return 0;
         state_ = kStateBlockCountRequested;
         result.AddCommand("REQUEST_BLOCK\r");
         return start;
     }
     if (const int count = MatchMark(bytes, 'a', 'b'); count >= 0) {
-        if (count == 0) return 0;
+        if (count == 0)
+            return 0;
         const int blocks = qparser::DigitsValue(bytes.substr(1), 4);
         facts_.requestBlock = blocks;
         BeginBlocks(blocks, result);
@@ -100,11 +110,13 @@ int CQVRCommParser::UploadRule(QPResult_Tag& result) {
     if (BeginsWith(text, "DOWN_CONNECT")) {
         state_ = kStateReceiverConnected;
         // Code 2 without a command: it only tells the caller to stop knocking.
-        if (result.resultCode < kQPCommands) result.resultCode = kQPCommands;
+        if (result.resultCode < kQPCommands)
+            result.resultCode = kQPCommands;
         return 12;
     }
     if (const auto at = text.find("REQUEST_VERSION:"); at != std::string_view::npos) {
-        if (!line.complete) return 0;
+        if (!line.complete)
+            return 0;
         char version[kVersionTextSize];
         qparser::CopyVersionText(text, at + 16, version);
         if (ParsingRequestVersion(version) == 1) {
@@ -137,10 +149,13 @@ int CQVRCommParser::UploadRule(QPResult_Tag& result) {
         return line.complete ? line.length : 0;
     }
     if (const auto at = text.find("REQUEST_1024DOWN:"); at != std::string_view::npos) {
-        if (!line.complete) return 0;
+        if (!line.complete)
+            return 0;
         const int k = GetParamNo(text.substr(at));
-        if (k < 0) return line.length;
-        if (!AnswerBlockRequest(k, 2, result)) return 0;
+        if (k < 0)
+            return line.length;
+        if (!AnswerBlockRequest(k, 2, result))
+            return 0;
         state_ = kStateBlocksSending;
         return line.length;
     }
@@ -150,7 +165,8 @@ int CQVRCommParser::UploadRule(QPResult_Tag& result) {
         result.AddCommand(reply, 3);
         return line.length;
     }
-    if (const int consumed = UploadStatusRule(line); consumed > 0) return consumed;
+    if (const int consumed = UploadStatusRule(line); consumed > 0)
+        return consumed;
     return line.complete ? line.length : 0;
 }
 
@@ -173,11 +189,16 @@ int CQVRCommParser::UploadStatusRule(const Line& line) {
             {"RESPONSE_DOWNLOAD_FAIL", kStateSendFailed, nullptr},
         };
         for (const Word& word : words) {
-            if (text != word.text) continue;
-            if (text == "DOWN_SUCCESS" || text == "FLASH_WRITE") flashWritten_ = 0;
-            if (text == "64KFLASH_WRITE") flashWritten_ += 64;
-            if (word.state >= 0) state_ = static_cast<std::uint8_t>(word.state);
-            if (word.notice != nullptr) Inform(word.notice);
+            if (text != word.text)
+                continue;
+            if (text == "DOWN_SUCCESS" || text == "FLASH_WRITE")
+                flashWritten_ = 0;
+            if (text == "64KFLASH_WRITE")
+                flashWritten_ += 64;
+            if (word.state >= 0)
+                state_ = static_cast<std::uint8_t>(word.state);
+            if (word.notice != nullptr)
+                Inform(word.notice);
             return line.length;
         }
     }
@@ -192,7 +213,8 @@ int CQVRCommParser::UploadStatusRule(const Line& line) {
         {"NO_ACKNOWLEDGE with PC.", "PC_NO_ACKNOWLEDGE"},
     };
     for (const Prefix& prefix : prefixes) {
-        if (!BeginsWith(text, prefix.text)) continue;
+        if (!BeginsWith(text, prefix.text))
+            continue;
         Inform(prefix.notice);
         return static_cast<int>(prefix.text.size());
     }

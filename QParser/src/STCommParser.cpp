@@ -19,7 +19,8 @@ constexpr int kFlashInfoLimit = 128;
 } // namespace
 
 int CSTCommParser::ParsingRequestVersion(char* text) {
-    if (text == nullptr) return 0;
+    if (text == nullptr)
+        return 0;
     return StoreVersionFields(text, kStSlots, 12);
 }
 
@@ -34,9 +35,11 @@ std::string CSTCommParser::WidthNumber(int value) const {
 }
 
 int CSTCommParser::MakeFileConvHeader(unsigned char* destination) const {
-    if (destination == nullptr) return 0;
+    if (destination == nullptr)
+        return 0;
     std::string header = "RIXA";
-    for (int slot : {1, 2, 3, 9, 10, 11, 12, 5, 6, 7, 8}) header += GetVersionField(slot);
+    for (int slot : {1, 2, 3, 9, 10, 11, 12, 5, 6, 7, 8})
+        header += GetVersionField(slot);
     char start[24];
     std::snprintf(start, sizeof start, "%010u", static_cast<unsigned>(startBlock_));
     header += start;
@@ -87,7 +90,8 @@ int CSTCommParser::DownloadRule(QPResult_Tag& result) {
         return datnn < ack ? static_cast<int>(datnn) + 5 : static_cast<int>(ack) + 3;
     }
     if (const auto at = line.text.find("REQUEST_VERSION:"); at != std::string_view::npos) {
-        if (!line.complete) return 0;
+        if (!line.complete)
+            return 0;
         char version[kVersionTextSize];
         qparser::CopyVersionText(line.text, at + 16, version);
         if (ParsingRequestVersion(version) == 1) {
@@ -96,21 +100,26 @@ int CSTCommParser::DownloadRule(QPResult_Tag& result) {
         }
         return line.length;
     }
-    if (const int consumed = DownloadNumberRule(result); consumed != 0) return consumed;
+    if (const int consumed = DownloadNumberRule(result); consumed != 0)
+        return consumed;
     return line.complete ? line.length : 0;
 }
 
 int CSTCommParser::DownloadNumberRule(QPResult_Tag& result) {
-    if (state_ != kStateStartBlockRequested && state_ != kStateBlockCountRequested) return 0;
+    if (state_ != kStateStartBlockRequested && state_ != kStateBlockCountRequested)
+        return 0;
     const std::string_view bytes = Buffered();
     const int digits = qparser::LeadingDigits(bytes);
-    if (digits == 0) return 0;
+    if (digits == 0)
+        return 0;
     // The number has no terminator of its own: four digits that end the buffer are taken as
     // the whole reply, as are four or five digits followed by anything else.
     const bool ended = digits < static_cast<int>(bytes.size());
-    if (!ended && digits < 4) return 0;
+    if (!ended && digits < 4)
+        return 0;
     const int width = ended ? digits : std::min(digits, 5);
-    if (width < 4 || width > 5) return digits; // not a reply of this protocol
+    if (width < 4 || width > 5)
+        return digits; // not a reply of this protocol
     const int number = qparser::DigitsValue(bytes, width);
     if (state_ == kStateStartBlockRequested) {
         facts_.startBlock = number;
@@ -136,7 +145,8 @@ int CSTCommParser::FlashInfoRule(QPResult_Tag& result) {
     const auto end = bytes.find("BL_FLASH_END");
     if (end != std::string_view::npos) {
         const std::size_t after = end + 12;
-        if (after >= bytes.size()) return 0;
+        if (after >= bytes.size())
+            return 0;
         if (bytes[after] == '\r' || bytes[after] == '\n') {
             state_ = kStateVersionAnswered;
             result.AddCommand("DATNN");
@@ -153,9 +163,11 @@ int CSTCommParser::UploadRule(QPResult_Tag& result) {
     const Line line = FirstLine();
     const std::string_view text = line.text;
     if (state_ != kStateBlocksSending) {
-        if (BeginsWith(Buffered(), "BL_FLASH_INFO")) return FlashInfoRule(result);
+        if (BeginsWith(Buffered(), "BL_FLASH_INFO"))
+            return FlashInfoRule(result);
         if (Contains(text, "REQUEST_V") && !BeginsWith(text, "REQUEST_VERSION:")) {
-            if (!line.complete) return 0; // it may still turn out to be the version line
+            if (!line.complete)
+                return 0; // it may still turn out to be the version line
             state_ = kStateReceiverConnected;
             return line.length;
         }
@@ -164,7 +176,8 @@ int CSTCommParser::UploadRule(QPResult_Tag& result) {
             return 3;
         }
         if (BeginsWith(text, "REQUEST_VERSION:")) {
-            if (!line.complete) return 0;
+            if (!line.complete)
+                return 0;
             char version[kVersionTextSize];
             qparser::CopyVersionText(text, 17, version); // one separator follows the literal
             if (ParsingRequestVersion(version) == 1) {
@@ -191,7 +204,8 @@ int CSTCommParser::UploadRule(QPResult_Tag& result) {
         result.AddCommand(WidthNumber(UploadBlockCount(true)));
         return 13;
     }
-    if (!line.complete) return 0;
+    if (!line.complete)
+        return 0;
     return UploadBlockRule(line.text, result) < 0 ? 0 : line.length;
 }
 
@@ -202,8 +216,10 @@ int CSTCommParser::UploadBlockRule(std::string_view text, QPResult_Tag& result) 
         state_ = kStateBlocksSending;
     } else if (BeginsWith(text, "REQUEST_1024DOWN:") && text.size() >= 18) {
         const int k = GetParamNo(text);
-        if (k < 0) return 0;
-        if (!AnswerBlockRequest(k, 1, result)) return -1;
+        if (k < 0)
+            return 0;
+        if (!AnswerBlockRequest(k, 1, result))
+            return -1;
         state_ = kStateBlocksSending;
     } else if (text == "REQUEST_TOTALCRC") {
         const unsigned char total = TotalChecksum();

@@ -22,7 +22,8 @@ bool FolderTakesFiles(const std::string& path) {
 
 bool TransferFile::Create(const std::string& path) {
     Close();
-    if (path.empty() || !FolderTakesFiles(path)) return false;
+    if (path.empty() || !FolderTakesFiles(path))
+        return false;
     writing_.emplace();
     target_ = path;
     return true;
@@ -31,7 +32,8 @@ bool TransferFile::Create(const std::string& path) {
 bool TransferFile::Open(const std::string& path) {
     Close();
     reading_ = std::make_unique<QFile>(ToQString(path));
-    if (reading_->open(QIODevice::ReadOnly)) return true;
+    if (reading_->open(QIODevice::ReadOnly))
+        return true;
     reading_.reset();
     return false;
 }
@@ -42,7 +44,8 @@ void TransferFile::Close() {
 }
 
 std::int64_t TransferFile::Size() const {
-    if (writing_) return static_cast<std::int64_t>(writing_->size());
+    if (writing_)
+        return static_cast<std::int64_t>(writing_->size());
     return reading_ ? reading_->size() : 0;
 }
 
@@ -51,22 +54,26 @@ bool TransferFile::Append(const unsigned char* bytes, int count) {
 }
 
 bool TransferFile::WriteAt(std::int64_t offset, const unsigned char* bytes, int count) {
-    if (!writing_ || offset < 0 || count < 0) return false;
+    if (!writing_ || offset < 0 || count < 0)
+        return false;
     const auto end = static_cast<std::size_t>(offset) + static_cast<std::size_t>(count);
-    if (end > writing_->size()) writing_->resize(end); // a gap reads as zero bytes
+    if (end > writing_->size())
+        writing_->resize(end); // a gap reads as zero bytes
     std::copy(bytes, bytes + count, writing_->begin() + offset);
     return true;
 }
 
 bool TransferFile::Commit() {
-    if (!writing_) return false;
+    if (!writing_)
+        return false;
     const bool committed = utils::ReplaceFile(target_, *writing_).ok();
     writing_.reset();
     return committed;
 }
 
 std::int64_t TransferFile::ReadAt(std::int64_t offset, unsigned char* bytes, int count) {
-    if (!reading_ || offset < 0 || !reading_->seek(offset)) return -1;
+    if (!reading_ || offset < 0 || !reading_->seek(offset))
+        return -1;
     return reading_->read(reinterpret_cast<char*>(bytes), count);
 }
 

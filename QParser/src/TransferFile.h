@@ -14,7 +14,7 @@
 namespace qparser {
 
 class TransferFile {
-public:
+  public:
     /// Starts a new file that will replace path; false when it cannot be created.
     bool Create(const std::string& path);
     /// Opens path for reading; false when it cannot be opened.
@@ -31,7 +31,7 @@ public:
     /// Bytes read at offset, at most count; -1 on failure.
     std::int64_t ReadAt(std::int64_t offset, unsigned char* bytes, int count);
 
-private:
+  private:
     std::optional<std::vector<unsigned char>> writing_; ///< the bytes received so far
     std::string target_;
     std::unique_ptr<QFile> reading_;

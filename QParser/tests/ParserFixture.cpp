@@ -20,7 +20,8 @@ qparser::ParserPolicy TestPolicy(const PolicyValues& values) {
 }
 
 std::unique_ptr<CCommParser> MakeParser(Family family) {
-    if (family == Family::Qvr) return std::make_unique<CQVRCommParser>(TestPolicy());
+    if (family == Family::Qvr)
+        return std::make_unique<CQVRCommParser>(TestPolicy());
     return std::make_unique<CSTCommParser>(TestPolicy());
 }
 
@@ -35,7 +36,8 @@ std::vector<Bytes> Commands(const QPResult_Tag& result) {
 
 Bytes Reply(const QPResult_Tag& result) {
     Bytes reply(result.data.begin(), result.data.end());
-    for (const Bytes& command : Commands(result)) reply += command;
+    for (const Bytes& command : Commands(result))
+        reply += command;
     return reply;
 }
 
@@ -49,17 +51,20 @@ QPResult_Tag Feed(CCommParser& parser, Direction direction, const Bytes& bytes) 
 Bytes BlockData(int seed, int size) {
     std::mt19937 random(static_cast<unsigned>(seed));
     Bytes data(static_cast<std::size_t>(size), '\0');
-    for (char& byte : data) byte = static_cast<char>(random() & 0xFF);
+    for (char& byte : data)
+        byte = static_cast<char>(random() & 0xFF);
     // Words of the protocols and line ends inside block data must be taken as data.
     const Bytes words = "PROMPT>\r\nack\r\nREQUEST_VERSION:\r\n\x1F";
-    if (size > static_cast<int>(words.size()) + 40) data.replace(20, words.size(), words);
+    if (size > static_cast<int>(words.size()) + 40)
+        data.replace(20, words.size(), words);
     return data;
 }
 
 namespace {
 unsigned Sum(const Bytes& data) {
     unsigned sum = 0;
-    for (char byte : data) sum += static_cast<unsigned char>(byte);
+    for (char byte : data)
+        sum += static_cast<unsigned char>(byte);
     return sum;
 }
 } // namespace
@@ -68,7 +73,8 @@ Bytes WithChecksum(const Bytes& data, int checksumSize) {
     const unsigned sum = Sum(data);
     Bytes block = data;
     block += static_cast<char>(sum & 0xFF);
-    if (checksumSize == 2) block += static_cast<char>((sum >> 8) & 0xFF);
+    if (checksumSize == 2)
+        block += static_cast<char>((sum >> 8) & 0xFF);
     return block;
 }
 
@@ -89,7 +95,9 @@ Bytes ReadFile(const std::string& path) {
 
 namespace {
 
-Bytes Sum8(const Bytes& data) { return Bytes(1, static_cast<char>(Sum(data) & 0xFF)); }
+Bytes Sum8(const Bytes& data) {
+    return Bytes(1, static_cast<char>(Sum(data) & 0xFF));
+}
 
 Bytes Numbered(const char* prefix, int number, const char* end) {
     char text[64];
@@ -107,12 +115,16 @@ Conversation Download(Family family, const std::string& eol) {
     Conversation c;
     if (qvr) {
         c.steps.push_back({"PROMPT>" + eol, "CHHOST\r\n"});
-        c.steps.push_back({"\xAA" "0000\x22" + eol, "REQUEST_VERSION:\r\n"});
+        c.steps.push_back({"\xAA"
+                           "0000\x22" +
+                               eol,
+                           "REQUEST_VERSION:\r\n"});
     } else {
         c.steps.push_back({"\x1F", "REQUEST_V100\r\n" + CSTCommParser::FlashInfoBlock()});
         c.steps.push_back({"DATNN", "REQUEST_MODEL_INFO"});
     }
-    c.steps.push_back({"REQUEST_VERSION:" + (qvr ? kQvrVersion : kStVersion) + eol, "REQUEST_START_BLOCK\r"});
+    c.steps.push_back(
+        {"REQUEST_VERSION:" + (qvr ? kQvrVersion : kStVersion) + eol, "REQUEST_START_BLOCK\r"});
     c.steps.push_back({qvr ? "q3648r" : "3648", "REQUEST_BLOCK\r"});
     c.steps.push_back({qvr ? "a0003b" : "0003", "REQUEST_1024DOWN:0000\n"});
     Bytes image;
@@ -129,7 +141,8 @@ Conversation Download(Family family, const std::string& eol) {
     c.fileAfter = ChannelFile(image);
     if (!qvr) {
         // The conversion header: texts of slots 1-3, 9-12, 5-8, the start block, slot 4 raw, ...
-        Bytes header = "RIXAS1S2S3S9SASBSCS5S6S7S8" "0000003648";
+        Bytes header = "RIXAS1S2S3S9SASBSCS5S6S7S8"
+                       "0000003648";
         header += Bytes("LOADER") + Bytes(10, '\0') + "S" + "DATNNRRR" + Bytes(2, '\0') + "x";
         c.fileAfter.replace(22, header.size(), header);
     }
@@ -197,11 +210,14 @@ Conversation StUpload(const std::string& eol) {
 } // namespace
 
 Conversation MakeConversation(Family family, Direction direction, const std::string& eol) {
-    if (direction == Direction::Download) return Download(family, eol);
+    if (direction == Direction::Download)
+        return Download(family, eol);
     return family == Family::Qvr ? QvrUpload(eol) : StUpload(eol);
 }
 
-void ParserTest::SetUp() { ASSERT_TRUE(dir.isValid()); }
+void ParserTest::SetUp() {
+    ASSERT_TRUE(dir.isValid());
+}
 
 std::string ParserTest::Path(const std::string& name) const {
     return dir.filePath(QString::fromStdString(name)).toStdString();

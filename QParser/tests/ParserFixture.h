@@ -62,7 +62,7 @@ struct Conversation {
 Conversation MakeConversation(Family family, Direction direction, const std::string& eol);
 
 class ParserTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     std::string Path(const std::string& name) const;
 
@@ -71,13 +71,15 @@ protected:
 
 /// A parser of either family set up to receive into recv.bin.
 template <class Parser> class DownloadTest : public ParserTest {
-protected:
+  protected:
     void SetUp() override {
         ParserTest::SetUp();
         path = Path("recv.bin");
         ASSERT_EQ(parser.Initialize(path, true), 1);
     }
-    std::vector<Bytes> Send(const Bytes& bytes) { return Commands(Feed(parser, Direction::Download, bytes)); }
+    std::vector<Bytes> Send(const Bytes& bytes) {
+        return Commands(Feed(parser, Direction::Download, bytes));
+    }
 
     Parser parser{TestPolicy()};
     std::string path;

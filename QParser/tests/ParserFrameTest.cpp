@@ -23,7 +23,8 @@ TEST(GetParamNo, NumberAfterTheFirstColon) {
         {"", -1},
         {"A:99999999999999", 999999999}, // bounded, never overflowing
     };
-    for (const Row& row : rows) EXPECT_EQ(CCommParser::GetParamNo(row.line), row.number) << row.line;
+    for (const Row& row : rows)
+        EXPECT_EQ(CCommParser::GetParamNo(row.line), row.number) << row.line;
 }
 
 class InitializeTest : public ParserTest {};
@@ -77,8 +78,8 @@ TEST_F(InitializeTest, ReceivingLeavesTheTargetAloneUntilComplete) {
 }
 
 TEST(ProcessPercent, FixedFiguresOfEachState) {
-    const int expected[18] = {0, 300, 500, 600, 800, 900, 9950, 0, 100,
-                              500, 0, 700, 900, 900, 9999, 0, 9950, 0};
+    const int expected[18] = {0,   300, 500, 600, 800, 900,  9950, 0,    100,
+                              500, 0,   700, 900, 900, 9999, 0,    9950, 0};
     CQVRCommParser parser(TestPolicy());
     for (int state = 0; state < 18; ++state) {
         parser.SetParsingState(static_cast<std::uint8_t>(state));

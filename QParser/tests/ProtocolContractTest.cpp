@@ -17,18 +17,21 @@ struct Case {
 };
 
 std::string Describe(const Case& c);
-void PrintTo(const Case& c, std::ostream* out) { *out << Describe(c); }
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << Describe(c);
+}
 
 std::string Describe(const Case& c) {
     std::ostringstream text;
     text << (c.family == Family::Qvr ? "QVR" : "ST7100") << ' '
          << (c.direction == Direction::Download ? "receive" : "send") << " eol=";
-    for (char ch : c.eol) text << (ch == '\r' ? "CR" : "LF");
+    for (char ch : c.eol)
+        text << (ch == '\r' ? "CR" : "LF");
     return text.str();
 }
 
 class ProtocolContract : public ParserTest, public ::testing::WithParamInterface<Case> {
-protected:
+  protected:
     /// Replays the conversation, cutting each received reply into the pieces split() gives.
     /// Returns an empty string on success, else what went wrong.
     template <typename Split>
@@ -36,13 +39,17 @@ protected:
         const Case& c = GetParam();
         auto parser = MakeParser(c.family);
         const std::string path = Path(name);
-        if (c.direction == Direction::Upload) WriteFile(path, conversation.fileAfter);
-        if (parser->Initialize(path, c.direction == Direction::Download) != 1) return "initialize";
+        if (c.direction == Direction::Upload)
+            WriteFile(path, conversation.fileAfter);
+        if (parser->Initialize(path, c.direction == Direction::Download) != 1)
+            return "initialize";
         for (std::size_t i = 0; i < conversation.steps.size(); ++i) {
             const Step& step = conversation.steps[i];
             Bytes reply;
-            for (const Bytes& piece : split(step.received)) reply += Reply(Feed(*parser, c.direction, piece));
-            if (reply != step.reply) return "step " + std::to_string(i) + " answered wrongly";
+            for (const Bytes& piece : split(step.received))
+                reply += Reply(Feed(*parser, c.direction, piece));
+            if (reply != step.reply)
+                return "step " + std::to_string(i) + " answered wrongly";
         }
         if (parser->GetParsingState() != conversation.finalState)
             return "final state " + std::to_string(parser->GetParsingState());
@@ -53,7 +60,8 @@ protected:
 };
 
 TEST_P(ProtocolContract, EveryReplySplitAtEveryPosition) {
-    const Conversation conversation = MakeConversation(GetParam().family, GetParam().direction, GetParam().eol);
+    const Conversation conversation =
+        MakeConversation(GetParam().family, GetParam().direction, GetParam().eol);
     // Line ends matter only to text: block-sized replies are cut everywhere once, with CR LF.
     std::size_t longest = 0;
     for (const Step& step : conversation.steps)
@@ -72,12 +80,14 @@ TEST_P(ProtocolContract, EveryReplySplitAtEveryPosition) {
 }
 
 TEST_P(ProtocolContract, OneByteAtATime) {
-    const Conversation conversation = MakeConversation(GetParam().family, GetParam().direction, GetParam().eol);
+    const Conversation conversation =
+        MakeConversation(GetParam().family, GetParam().direction, GetParam().eol);
     const std::string failure = Replay(
         conversation,
         [](const Bytes& bytes) {
             std::vector<Bytes> pieces;
-            for (char byte : bytes) pieces.emplace_back(1, byte);
+            for (char byte : bytes)
+                pieces.emplace_back(1, byte);
             return pieces;
         },
         "bytewise");
@@ -88,15 +98,20 @@ std::vector<Case> AllCases() {
     std::vector<Case> cases;
     for (Family family : {Family::Qvr, Family::St})
         for (Direction direction : {Direction::Download, Direction::Upload})
-            for (const char* eol : {"\r", "\r\n", "\n"}) cases.push_back({family, direction, eol});
+            for (const char* eol : {"\r", "\r\n", "\n"})
+                cases.push_back({family, direction, eol});
     return cases;
 }
 
 INSTANTIATE_TEST_SUITE_P(BothFamilies, ProtocolContract, ::testing::ValuesIn(AllCases()),
                          [](const ::testing::TestParamInfo<Case>& info) {
                              std::string name = Describe(info.param);
-                             std::replace_if(name.begin(), name.end(),
-                                             [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '_');
+                             std::replace_if(
+                                 name.begin(), name.end(),
+                                 [](char ch) {
+                                     return !std::isalnum(static_cast<unsigned char>(ch));
+                                 },
+                                 '_');
                              return name;
                          });
 

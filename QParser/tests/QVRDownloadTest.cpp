@@ -6,13 +6,14 @@ namespace parsertest {
 namespace {
 
 class QVRDownload : public DownloadTest<CQVRCommParser> {
-protected:
+  protected:
     /// Brings the conversation to the block state for n blocks.
     void StartBlocks(int n) {
         char mark[8];
         std::snprintf(mark, sizeof mark, "a%04db", n);
         ASSERT_EQ(Send(mark), std::vector<Bytes>{"REQUEST_1024DOWN:0000\n"});
-        ASSERT_EQ(parser.TakeReceiverFacts().requestBlock.value_or(-1), n); // the count is reported as the request block
+        ASSERT_EQ(parser.TakeReceiverFacts().requestBlock.value_or(-1),
+                  n); // the count is reported as the request block
     }
 };
 
@@ -39,7 +40,8 @@ TEST_F(QVRDownload, DamagedBlockIsAskedForAgainOnceTheLineIsQuiet) {
     EXPECT_TRUE(parser.AwaitsQuietLine());
     EXPECT_TRUE(Send(WithChecksum(BlockData(0), 2)).empty());
     const QPResult_Tag released = parser.OnQuietLine();
-    EXPECT_EQ(Commands(released), (std::vector<Bytes>{"1024DOWN_SUCCESS:0000\n", "REQUEST_1024DOWN:0001\n"}));
+    EXPECT_EQ(Commands(released),
+              (std::vector<Bytes>{"1024DOWN_SUCCESS:0000\n", "REQUEST_1024DOWN:0001\n"}));
     EXPECT_EQ(released.nextBlock, 1);
     EXPECT_EQ(Send(WithChecksum(BlockData(1), 2)), std::vector<Bytes>{"DOWN_SUCCESS\r"});
     EXPECT_EQ(ReadFile(path), ChannelFile(BlockData(0) + BlockData(1)));
@@ -69,7 +71,8 @@ TEST_F(QVRDownload, RequestAgainOutsideTheBlockStateSendsNothingAndImpossibleCou
     EXPECT_EQ(parser.OnQuietLine().resultCode, kQPNothing);
     for (const char* announcement : {"a0000b", "a9999b"}) {
         ASSERT_EQ(parser.Initialize(path, true), 1);
-        EXPECT_EQ(Feed(parser, Direction::Download, announcement).resultCode, kQPFailure) << announcement;
+        EXPECT_EQ(Feed(parser, Direction::Download, announcement).resultCode, kQPFailure)
+            << announcement;
         EXPECT_NE(parser.GetParsingState(), kStateReceiveFinished);
         EXPECT_FALSE(parser.GetFailure().empty());
     }
@@ -78,16 +81,18 @@ TEST_F(QVRDownload, RequestAgainOutsideTheBlockStateSendsNothingAndImpossibleCou
 
 TEST_F(QVRDownload, PromptThenAckOnOneChunkAnswersEachLineOnce) {
     // A lone CR ends a line, so the "ack" is a line of its own and gets its own answer.
-    EXPECT_EQ(Send("PROMPT>\rack\r\n"), (std::vector<Bytes>{"CHHOST\r\n", "REQUEST_START_BLOCK\r"}));
+    EXPECT_EQ(Send("PROMPT>\rack\r\n"),
+              (std::vector<Bytes>{"CHHOST\r\n", "REQUEST_START_BLOCK\r"}));
     EXPECT_EQ(Send("PROMPT>\r"), std::vector<Bytes>{"CHHOST\r\n"}); // the state moved on
-    EXPECT_TRUE(Send("PROMPT>\r").empty());                           // still prompting
+    EXPECT_TRUE(Send("PROMPT>\r").empty());                         // still prompting
 }
 
 TEST_F(QVRDownload, VersionLineIsReportedAndAShortOneGetsNoReply) {
     EXPECT_TRUE(Send("REQUEST_VERSION:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n").empty());
-    EXPECT_EQ(Send("REQUEST_VERSION:R1.2,2,3,4,5,6,7,8,9,10,BOARDNAMEISLONGER,12,13,14,15,16,17\r\n"),
-              std::vector<Bytes>{"REQUEST_START_BLOCK\r"});
-    EXPECT_EQ(parser.GetVersionField(9), "R1.");  // four-byte slots keep three characters
+    EXPECT_EQ(
+        Send("REQUEST_VERSION:R1.2,2,3,4,5,6,7,8,9,10,BOARDNAMEISLONGER,12,13,14,15,16,17\r\n"),
+        std::vector<Bytes>{"REQUEST_START_BLOCK\r"});
+    EXPECT_EQ(parser.GetVersionField(9), "R1."); // four-byte slots keep three characters
     EXPECT_EQ(parser.GetVersionField(4), "BOARDNAMEISLONG");
     EXPECT_EQ(parser.GetVersionField(5), "12");
     EXPECT_EQ(parser.GetVersionField(3), "17");

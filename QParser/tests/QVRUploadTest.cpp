@@ -7,7 +7,7 @@ namespace parsertest {
 namespace {
 
 class QVRUpload : public ParserTest {
-protected:
+  protected:
     void Load(const Bytes& payload, int byteOrder = 0) {
         parser = std::make_unique<CQVRCommParser>(TestPolicy({.byteOrder = byteOrder}));
         WriteFile(Path("send.bin"), ChannelFile(payload));
@@ -37,7 +37,8 @@ TEST_F(QVRUpload, ChecksumByteOrderFollowsThePolicy) {
         const QPResult_Tag result = Send("REQUEST_1024DOWN:0000\r\n");
         EXPECT_EQ(result.resultCode, kQPDataAndCommands);
         EXPECT_EQ(result.data, std::vector<unsigned char>(1024, 1));
-        EXPECT_EQ(Commands(result), (std::vector<Bytes>{row.checksum.substr(0, 1), row.checksum.substr(1)}))
+        EXPECT_EQ(Commands(result),
+                  (std::vector<Bytes>{row.checksum.substr(0, 1), row.checksum.substr(1)}))
             << "byte order " << row.byteOrder;
         EXPECT_EQ(parser->GetParsingState(), kStateBlocksSending);
     }
@@ -105,7 +106,8 @@ TEST_F(QVRUpload, FlashReportsMoveTheStateAndDiagnosticsOnlyInform) {
 TEST_F(QVRUpload, ManyLinesInOneLargeChunkAreAllAnswered) {
     Load(Bytes(4096, 'x'));
     Bytes flood;
-    for (int i = 0; i < 60; ++i) flood += "TargetInfo:> debug output line " + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 60; ++i)
+        flood += "TargetInfo:> debug output line " + std::to_string(i) + "\r\n";
     flood += "REQUEST_START_BLOCK\r\n";
     ASSERT_GT(flood.size(), 1026u);
     EXPECT_EQ(Commands(Send(flood)), std::vector<Bytes>{"q3648r"});
@@ -123,7 +125,8 @@ TEST_F(QVRUpload, SecondBlockRequestOfAChunkWaitsForTheNextStep) {
 TEST_F(QVRUpload, LoneZeroByteIsIgnoredButOtherSingleBytesCount) {
     Load(Bytes(2048, 'x'));
     EXPECT_EQ(Send(Bytes(1, '\0')).resultCode, kQPNothing);
-    for (char byte : Bytes("REQUEST_BLOCK")) Send(Bytes(1, byte));
+    for (char byte : Bytes("REQUEST_BLOCK"))
+        Send(Bytes(1, byte));
     EXPECT_EQ(parser->GetParsingState(), kStateBlockCountSent);
 }
 

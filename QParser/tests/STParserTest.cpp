@@ -6,7 +6,7 @@ namespace parsertest {
 namespace {
 
 class STUpload : public ParserTest {
-protected:
+  protected:
     void Load(const Bytes& payload, int startBlock = 3648) {
         parser = std::make_unique<CSTCommParser>(TestPolicy({.startBlock = startBlock}));
         WriteFile(Path("send.bin"), ChannelFile(payload));
@@ -23,7 +23,8 @@ TEST_F(STUpload, StartBlockChoosesTheWidthOfBothNumbers) {
         Bytes start;
         Bytes count;
     };
-    const Row rows[] = {{3648, "3648", "0005"}, {10000, "10000", "0005"}, {12000, "12000", "00005"}};
+    const Row rows[] = {
+        {3648, "3648", "0005"}, {10000, "10000", "0005"}, {12000, "12000", "00005"}};
     for (const Row& row : rows) {
         Load(Bytes(5000, 'x'), row.startBlock);
         EXPECT_EQ(Reply(Send("REQUEST_START_BLOCK\r\n")), row.start);
@@ -79,7 +80,8 @@ TEST_F(STDownload, FourDigitsSetTheStartBlockAndFiveAreAcceptedWhole) {
     CSTCommParser other(TestPolicy());
     ASSERT_EQ(other.Initialize(Path("other.bin"), true), 1);
     Feed(other, Direction::Download, "ack");
-    EXPECT_EQ(Commands(Feed(other, Direction::Download, "12000")), std::vector<Bytes>{"REQUEST_BLOCK\r"});
+    EXPECT_EQ(Commands(Feed(other, Direction::Download, "12000")),
+              std::vector<Bytes>{"REQUEST_BLOCK\r"});
     EXPECT_EQ(other.TakeReceiverFacts().startBlock.value_or(-1), 12000);
 }
 

@@ -30,15 +30,19 @@ std::string ResolvePortName(const std::string& name) {
     return name;
 #else
     std::string rest = name;
-    if (rest.rfind("\\\\.\\", 0) == 0) rest.erase(0, 4);
-    if (rest.size() < 4 || rest.size() > 6 || rest.compare(0, 3, "COM") != 0) return name;
+    if (rest.rfind("\\\\.\\", 0) == 0)
+        rest.erase(0, 4);
+    if (rest.size() < 4 || rest.size() > 6 || rest.compare(0, 3, "COM") != 0)
+        return name;
     int number = 0;
     for (std::size_t i = 3; i < rest.size(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(rest[i]))) return name;
+        if (!std::isdigit(static_cast<unsigned char>(rest[i])))
+            return name;
         number = number * 10 + (rest[i] - '0');
     }
     // COM1 is the first native serial device, as on the platforms that name them so.
-    if (number < 1) return name;
+    if (number < 1)
+        return name;
     return "/dev/ttyS" + std::to_string(number - 1);
 #endif
 }

@@ -18,8 +18,7 @@ bool PortWorker::Open(const QString& device, const LineSettings& settings, QStri
     bool ok = port_->open(QIODevice::ReadWrite);
     ok = ok && port_->setBaudRate(static_cast<qint32>(settings.baud)) &&
          port_->setDataBits(settings.dataBits) && port_->setParity(settings.parity) &&
-         port_->setStopBits(settings.stopBits) &&
-         port_->setFlowControl(QSerialPort::NoFlowControl);
+         port_->setStopBits(settings.stopBits) && port_->setFlowControl(QSerialPort::NoFlowControl);
     if (!ok) {
         *error = port_->errorString();
         Close();
@@ -36,22 +35,27 @@ bool PortWorker::Open(const QString& device, const LineSettings& settings, QStri
 }
 
 qint64 PortWorker::Write(const QByteArray& bytes, int timeoutMs) {
-    if (port_ == nullptr || !port_->isOpen()) return 0;
+    if (port_ == nullptr || !port_->isOpen())
+        return 0;
     const qint64 accepted = port_->write(bytes);
-    if (accepted <= 0) return 0;
+    if (accepted <= 0)
+        return 0;
     const QDeadlineTimer deadline(timeoutMs);
     // A wait may end early on a spurious read error; only the deadline or a closed port stops it.
     while (port_->isOpen() && port_->bytesToWrite() > 0 && !deadline.hasExpired())
         port_->waitForBytesWritten(static_cast<int>(deadline.remainingTime()));
-    if (!port_->isOpen()) return 0;
+    if (!port_->isOpen())
+        return 0;
     const qint64 pending = port_->bytesToWrite();
     // Bytes that missed the time-out must not trail out later behind the caller's back.
-    if (pending > 0) port_->clear(QSerialPort::Output);
+    if (pending > 0)
+        port_->clear(QSerialPort::Output);
     return accepted - pending;
 }
 
 void PortWorker::Close() {
-    if (port_ == nullptr) return;
+    if (port_ == nullptr)
+        return;
     port_->disconnect(this);
     port_->close();
     delete port_;
@@ -60,7 +64,8 @@ void PortWorker::Close() {
 
 void PortWorker::Drain() {
     const QByteArray bytes = port_->readAll();
-    if (bytes.isEmpty()) return;
+    if (bytes.isEmpty())
+        return;
     failedReads_ = 0;
     owner_.AppendReceived(bytes.constData(), bytes.size());
     owner_.Notify(kBytesArrived, bytes.size());
@@ -76,7 +81,8 @@ bool PortWorker::HungUp() const {
 }
 
 void PortWorker::OnError(QSerialPort::SerialPortError error) {
-    if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError) return;
+    if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError)
+        return;
     // A read that finds nothing (the bytes were taken while waiting for a write) is reported as
     // an error too; only a device that hung up, or one that keeps failing, is gone. Closing then
     // keeps a dead descriptor from waking this thread in a loop.

@@ -12,7 +12,7 @@ class CSerialComm;
 namespace serlink {
 
 class PortWorker : public QObject {
-public:
+  public:
     explicit PortWorker(CSerialComm& owner) : owner_(owner) {}
 
     /// In the watch thread: opens and configures the device; error gets the reason on failure.
@@ -22,7 +22,7 @@ public:
     /// In the watch thread: closes the device.
     void Close();
 
-private:
+  private:
     void Drain();
     void OnError(QSerialPort::SerialPortError error);
     bool HungUp() const;

@@ -12,7 +12,9 @@
 
 CSerialComm::CSerialComm() : eventId_(serlink::kDataArrivedEvent) {}
 
-CSerialComm::~CSerialComm() { ClosePort(); }
+CSerialComm::~CSerialComm() {
+    ClosePort();
+}
 
 void CSerialComm::SetParentWnd(QObject* parent) {
     std::lock_guard guard(queueLock_);
@@ -24,15 +26,21 @@ QObject* CSerialComm::GetParentWnd() const {
     return parent_;
 }
 
-void CSerialComm::SetEventMsgID(unsigned id) { eventId_ = id; }
-unsigned CSerialComm::GetEventMsgID() const { return eventId_; }
+void CSerialComm::SetEventMsgID(unsigned id) {
+    eventId_ = id;
+}
+unsigned CSerialComm::GetEventMsgID() const {
+    return eventId_;
+}
 
 std::uint32_t CSerialComm::GetReadDataSize() const {
     std::lock_guard guard(queueLock_);
     return static_cast<std::uint32_t>(queue_.size());
 }
 
-bool CSerialComm::IsConnected() const { return connected_ != 0; }
+bool CSerialComm::IsConnected() const {
+    return connected_ != 0;
+}
 
 std::string CSerialComm::GetLastError() const {
     std::lock_guard guard(queueLock_);
@@ -78,7 +86,8 @@ int CSerialComm::OpenPort(const std::string& name, std::uint32_t baud, std::uint
         worker_,
         [&] {
             opened = worker_->Open(device, *settings, &error);
-            if (opened) connected_ = 1;
+            if (opened)
+                connected_ = 1;
         },
         Qt::BlockingQueuedConnection);
     if (!opened) {
@@ -92,9 +101,10 @@ int CSerialComm::OpenPort(const std::string& name, std::uint32_t baud, std::uint
 
 void CSerialComm::ClosePort() {
     connected_ = 0;
-    if (!watchThread_) return;
-    QMetaObject::invokeMethod(worker_, [this] { worker_->Close(); },
-                              Qt::BlockingQueuedConnection);
+    if (!watchThread_)
+        return;
+    QMetaObject::invokeMethod(
+        worker_, [this] { worker_->Close(); }, Qt::BlockingQueuedConnection);
     watchThread_->quit();
     watchThread_->wait();
     delete worker_; // its thread has finished, so nothing else touches it
@@ -103,8 +113,10 @@ void CSerialComm::ClosePort() {
 }
 
 std::uint32_t CSerialComm::ReadSerialComm(unsigned char* destination, std::uint32_t count) {
-    if (destination == nullptr) return 0xFFFFFFFFu;
-    if (!IsConnected() || count == 0) return 0;
+    if (destination == nullptr)
+        return 0xFFFFFFFFu;
+    if (!IsConnected() || count == 0)
+        return 0;
     std::lock_guard guard(queueLock_);
     const auto copied = static_cast<std::uint32_t>(std::min<std::size_t>(count, queue_.size()));
     std::copy_n(queue_.begin(), copied, destination);
@@ -113,25 +125,26 @@ std::uint32_t CSerialComm::ReadSerialComm(unsigned char* destination, std::uint3
 }
 
 std::uint32_t CSerialComm::WriteSerialComm(const unsigned char* source, std::uint32_t count) {
-    if (!IsConnected() || source == nullptr || count == 0) return 0;
+    if (!IsConnected() || source == nullptr || count == 0)
+        return 0;
     const QByteArray bytes(reinterpret_cast<const char*>(source), static_cast<qsizetype>(count));
     const int timeout = serlink::WriteTimeoutMs(baud_, count);
     qint64 written = 0;
     QMetaObject::invokeMethod(
-        worker_, [&] { written = worker_->Write(bytes, timeout); },
-        Qt::BlockingQueuedConnection);
+        worker_, [&] { written = worker_->Write(bytes, timeout); }, Qt::BlockingQueuedConnection);
     return static_cast<std::uint32_t>(written);
 }
 
 void CSerialComm::AppendReceived(const char* bytes, std::int64_t count) {
     std::lock_guard guard(queueLock_);
     queue_.insert(queue_.end(), reinterpret_cast<const unsigned char*>(bytes),
-                   reinterpret_cast<const unsigned char*>(bytes) + count);
+                  reinterpret_cast<const unsigned char*>(bytes) + count);
 }
 
 void CSerialComm::Notify(std::uint32_t wParam, std::int64_t lParam) {
     QObject* parent = GetParentWnd();
-    if (parent == nullptr) return;
+    if (parent == nullptr)
+        return;
     // Posted, not sent: the owner handles it on its own thread, after the lock is released.
     QCoreApplication::postEvent(parent, new serlink::SerialEvent(eventId_, wParam, lParam));
 }

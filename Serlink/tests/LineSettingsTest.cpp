@@ -11,19 +11,18 @@ namespace {
 
 /// Captures what the validators tell the operator.
 class ReportCapture {
-public:
+  public:
     ReportCapture() {
-        old_ = utils::SetReportHook(
-            [this](utils::ReportLevel level, const std::string& text) {
-                messages.push_back(text);
-                levels.push_back(level);
-            });
+        old_ = utils::SetReportHook([this](utils::ReportLevel level, const std::string& text) {
+            messages.push_back(text);
+            levels.push_back(level);
+        });
     }
     ~ReportCapture() { utils::SetReportHook(old_); }
     std::vector<std::string> messages;
     std::vector<utils::ReportLevel> levels;
 
-private:
+  private:
     utils::ReportHook old_;
 };
 
@@ -37,21 +36,26 @@ TEST(PortNames, NumberedFormKeepsItsRuleAndMapsToNativeDevices) {
         const char* device;
     };
     const Row rows[] = {
-        {"COM1", "/dev/ttyS0"},       {"\\\\.\\COM10", "/dev/ttyS9"},
-        {"COM0", "COM0"},             {"COMX", "COMX"},
-        {"/dev/pts/7", "/dev/pts/7"}, {"ttyUSB0", "ttyUSB0"},
+        {"COM1", "/dev/ttyS0"},
+        {"\\\\.\\COM10", "/dev/ttyS9"},
+        {"COM0", "COM0"},
+        {"COMX", "COMX"},
+        {"/dev/pts/7", "/dev/pts/7"},
+        {"ttyUSB0", "ttyUSB0"},
         {"", ""},
     };
-    for (const Row& row : rows) EXPECT_EQ(serlink::ResolvePortName(row.name), row.device) << row.name;
+    for (const Row& row : rows)
+        EXPECT_EQ(serlink::ResolvePortName(row.name), row.device) << row.name;
     EXPECT_EQ(CSerialComm::GetPortName(10), "\\\\.\\COM10");
 }
 
 TEST(Validators, AcceptedValuesPassSilently) {
     ReportCapture capture;
-    for (std::uint32_t baud : {4800u, 9600u, 14400u, 19200u, 38400u, 56000u, 57600u, 115200u,
-                               128000u, 256000u})
+    for (std::uint32_t baud :
+         {4800u, 9600u, 14400u, 19200u, 38400u, 56000u, 57600u, 115200u, 128000u, 256000u})
         EXPECT_EQ(CSerialComm::GetBaud(baud), baud);
-    for (std::uint8_t bits = 5; bits <= 8; ++bits) EXPECT_EQ(CSerialComm::GetDataBit(bits), bits);
+    for (std::uint8_t bits = 5; bits <= 8; ++bits)
+        EXPECT_EQ(CSerialComm::GetDataBit(bits), bits);
     EXPECT_EQ(CSerialComm::GetStopBit(2), 2);
     EXPECT_EQ(CSerialComm::GetParity(4), 4);
     EXPECT_TRUE(capture.messages.empty());

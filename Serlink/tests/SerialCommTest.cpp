@@ -1,5 +1,5 @@
-#include "serlink/PortNames.h"
 #include "serlink/SerialComm.h"
+#include "serlink/PortNames.h"
 #include "serlink/SerialEvent.h"
 
 #include <QCoreApplication>
@@ -28,7 +28,7 @@ QCoreApplication& App() {
 
 /// The far end of a pseudo-terminal, standing in for a receiver.
 class PtyPeer {
-public:
+  public:
     PtyPeer() {
         master_ = posix_openpt(O_RDWR | O_NOCTTY);
         if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0)
@@ -44,27 +44,30 @@ public:
         const QDeadlineTimer deadline(timeoutMs);
         while (bytes.size() < wanted && !deadline.hasExpired()) {
             pollfd fd{master_, POLLIN, 0};
-            if (poll(&fd, 1, static_cast<int>(deadline.remainingTime())) <= 0) break;
+            if (poll(&fd, 1, static_cast<int>(deadline.remainingTime())) <= 0)
+                break;
             unsigned char chunk[256];
             const ssize_t n = read(master_, chunk, sizeof chunk);
-            if (n <= 0) break;
+            if (n <= 0)
+                break;
             bytes.insert(bytes.end(), chunk, chunk + n);
         }
         return bytes;
     }
     void CloseMaster() {
-        if (master_ >= 0) close(master_);
+        if (master_ >= 0)
+            close(master_);
         master_ = -1;
     }
 
-private:
+  private:
     int master_ = -1;
     std::string slave_;
 };
 
 /// Collects the notifications of a port on the test's thread.
 class EventSink : public QObject {
-public:
+  public:
     std::vector<std::pair<std::uint32_t, std::int64_t>> events;
     std::vector<bool> onOwnerThread;
     bool event(QEvent* e) override {
@@ -78,7 +81,8 @@ public:
     std::int64_t BytesAnnounced() const {
         std::int64_t total = 0;
         for (const auto& [wParam, lParam] : events)
-            if (wParam == serlink::kBytesArrived) total += lParam;
+            if (wParam == serlink::kBytesArrived)
+                total += lParam;
         return total;
     }
 };
@@ -86,7 +90,8 @@ public:
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 2000) {
     const QDeadlineTimer deadline(timeoutMs);
     while (!done()) {
-        if (deadline.hasExpired()) return false;
+        if (deadline.hasExpired())
+            return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QThread::msleep(1);
     }
@@ -94,7 +99,7 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs = 2000) {
 }
 
 class SerialCommTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         App();
         ASSERT_FALSE(peer.SlavePath().empty());
@@ -112,7 +117,8 @@ TEST_F(SerialCommTest, ControlBytesArriveIntactAndAnnouncedOnOwnerThread) {
     const std::vector<unsigned char> sent{0x00, 0x0D, 0x11, 0x13, 0x0A, 0x1F, 0xFF, 0x0D, 0x0A};
     peer.Send(sent);
     ASSERT_TRUE(WaitFor([&] { return sink.BytesAnnounced() == 9; }));
-    for (bool onOwner : sink.onOwnerThread) EXPECT_TRUE(onOwner);
+    for (bool onOwner : sink.onOwnerThread)
+        EXPECT_TRUE(onOwner);
     EXPECT_EQ(port.GetReadDataSize(), 9u);
     std::vector<unsigned char> got(16, 0xEE);
     EXPECT_EQ(port.ReadSerialComm(got.data(), 16), 9u);
@@ -136,7 +142,8 @@ TEST_F(SerialCommTest, ReadsTakeAtMostWhatWasAskedAndWhatIsQueued) {
 
 TEST_F(SerialCommTest, WritesAreRawAndComplete) {
     std::vector<unsigned char> block(1026);
-    for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<unsigned char>(i * 7);
+    for (std::size_t i = 0; i < block.size(); ++i)
+        block[i] = static_cast<unsigned char>(i * 7);
     block[0] = '\n'; // no LF to CR LF translation
     block[1] = 0x11; // no software flow control
     EXPECT_EQ(port.WriteSerialComm(block.data(), static_cast<std::uint32_t>(block.size())), 1026u);
@@ -169,7 +176,8 @@ TEST_F(SerialCommTest, VanishedPeerEndsWithOneLostNoticeNotABusyLoop) {
     ASSERT_TRUE(WaitFor([&] { return !port.IsConnected(); }));
     WaitFor([] { return false; }, 300); // give a spinning watch thread time to show itself
     int lost = 0;
-    for (const auto& event : sink.events) lost += event.first == serlink::kPortLost;
+    for (const auto& event : sink.events)
+        lost += event.first == serlink::kPortLost;
     EXPECT_EQ(lost, 1);
     EXPECT_FALSE(port.GetLastError().empty());
     const unsigned char byte = 'x';

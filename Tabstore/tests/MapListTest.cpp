@@ -56,7 +56,8 @@ TEST(MapListInteger, RefusalCodes) {
 
 TEST(MapListInteger, WalksInNumericKeyOrder) {
     CMapListIntegerID list;
-    for (unsigned key : {30u, 2u, 100u, 7u}) list.Add(key, NewBuffer(static_cast<unsigned char>(key)));
+    for (unsigned key : {30u, 2u, 100u, 7u})
+        list.Add(key, NewBuffer(static_cast<unsigned char>(key)));
     std::vector<int> forward;
     for (RowBuffer at = list.GetNextIDUnsafety(0); at; at = list.GetNextIDUnsafety(at[0]))
         forward.push_back(at[0]);
@@ -74,8 +75,10 @@ TEST(MapListInteger, WalksInNumericKeyOrder) {
 
 TEST(MapListInteger, CallbackSearchFindsFirstNonZeroInKeyOrder) {
     CMapListIntegerID list;
-    for (unsigned key : {5u, 1u, 3u}) list.Add(key, NewBuffer(static_cast<unsigned char>(key)));
-    RowBuffer found = list.SearchOneByExtendedCallback([](RowBuffer b) { return b[0] >= 3 ? -1 : 0; });
+    for (unsigned key : {5u, 1u, 3u})
+        list.Add(key, NewBuffer(static_cast<unsigned char>(key)));
+    RowBuffer found =
+        list.SearchOneByExtendedCallback([](RowBuffer b) { return b[0] >= 3 ? -1 : 0; });
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(found[0], 3); // -1 counts as a match for the integer list
 }
@@ -103,8 +106,10 @@ TEST(MapListInteger, ConcurrentAddsFromManyThreadsAllArrive) {
     std::vector<std::thread> threads;
     for (unsigned t = 0; t < 4; ++t)
         threads.emplace_back([&list, t] {
-            for (unsigned i = 1; i <= 2000; ++i) list.AddSafety(t * 10000 + i, new unsigned char[1]());
+            for (unsigned i = 1; i <= 2000; ++i)
+                list.AddSafety(t * 10000 + i, new unsigned char[1]());
         });
-    for (auto& thread : threads) thread.join();
+    for (auto& thread : threads)
+        thread.join();
     EXPECT_EQ(list.TotalListSize(), 8000u);
 }

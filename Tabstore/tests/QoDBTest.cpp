@@ -22,14 +22,18 @@ RowBuffer NewRow(int payload) {
     return buffer;
 }
 
-const Row* AsRow(RowBuffer buffer) { return reinterpret_cast<const Row*>(buffer); }
+const Row* AsRow(RowBuffer buffer) {
+    return reinterpret_cast<const Row*>(buffer);
+}
 
 /// Adds a row with the next key and stores the key in it, as callers do.
 int Append(CQoDB& db, std::uint8_t id, int payload) {
     RowBuffer buffer = NewRow(payload);
     const int key = db.Add(id, buffer);
-    if (key > 0) reinterpret_cast<Row*>(buffer)->RowID = static_cast<std::uint32_t>(key);
-    else delete[] buffer;
+    if (key > 0)
+        reinterpret_cast<Row*>(buffer)->RowID = static_cast<std::uint32_t>(key);
+    else
+        delete[] buffer;
     return key;
 }
 
@@ -68,7 +72,8 @@ TEST(QoDB, AutomaticKeyNeverLandsOnAPresentRow) {
 TEST(QoDB, DeleteWalkAndLookupsOfAbsentRows) {
     CQoDB db;
     EXPECT_EQ(db.Delete(2, 1), -1); // empty table
-    for (int i = 1; i <= 3; ++i) Append(db, 2, i * 10);
+    for (int i = 1; i <= 3; ++i)
+        Append(db, 2, i * 10);
     EXPECT_EQ(AsRow(db.Previous(2, 0))->payload, 30);
     EXPECT_EQ(AsRow(db.Previous(2, 3))->payload, 20);
     EXPECT_EQ(db.Previous(2, 1), nullptr);
@@ -125,7 +130,8 @@ TEST(QoDB, ClearResetsRowsAndKeys) {
     EXPECT_EQ(db.Size(1), 0u);
     EXPECT_EQ(Append(db, 1, 4), 1);
     db.ClearAll();
-    for (std::uint8_t id = 0; id < CQoDB::kTables; ++id) EXPECT_EQ(db.Size(id), 0u);
+    for (std::uint8_t id = 0; id < CQoDB::kTables; ++id)
+        EXPECT_EQ(db.Size(id), 0u);
     EXPECT_EQ(Append(db, 2, 5), 1);
 }
 
@@ -140,6 +146,7 @@ TEST(QoDB, ReplaceWithTakesEveryRowAndLeavesTheSourceEmpty) {
     EXPECT_EQ(Walk(open, 1), (std::vector<int>{10, 11}));
     EXPECT_EQ(open.Size(5), 0u);
     EXPECT_EQ(Append(open, 1, 12), 3);
-    for (std::uint8_t id = 0; id < CQoDB::kTables; ++id) EXPECT_EQ(loaded.Size(id), 0u);
+    for (std::uint8_t id = 0; id < CQoDB::kTables; ++id)
+        EXPECT_EQ(loaded.Size(id), 0u);
     EXPECT_EQ(Append(loaded, 1, 13), 1); // the source is reusable and shares no buffer
 }

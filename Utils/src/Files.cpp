@@ -18,7 +18,8 @@ class Descriptor {
   public:
     explicit Descriptor(int fd) : fd_(fd) {}
     ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
+        if (fd_ >= 0)
+            ::close(fd_);
     }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
@@ -34,7 +35,9 @@ class Descriptor {
     int fd_;
 };
 
-FileResult Fail(FileStatus status, std::string message) { return {status, std::move(message)}; }
+FileResult Fail(FileStatus status, std::string message) {
+    return {status, std::move(message)};
+}
 
 FileResult WriteFailure(const std::string& what, int error) {
     return Fail(FileStatus::CannotWrite, "cannot write " + what + ": " + std::strerror(error));
@@ -43,8 +46,10 @@ FileResult WriteFailure(const std::string& what, int error) {
 bool WriteAll(int fd, const std::uint8_t* p, std::size_t n) {
     while (n > 0) {
         const ssize_t done = ::write(fd, p, n);
-        if (done < 0 && errno == EINTR) continue;
-        if (done <= 0) return false;
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            return false;
         p += done;
         n -= static_cast<std::size_t>(done);
     }
@@ -53,7 +58,8 @@ bool WriteAll(int fd, const std::uint8_t* p, std::size_t n) {
 
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
+    if (slash == std::string::npos)
+        return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
@@ -70,7 +76,8 @@ bool ResolveTarget(const std::string& path, std::string& target) {
         return true;
     }
     char* real = ::realpath(path.c_str(), nullptr);
-    if (real == nullptr) return false; // a link that points nowhere
+    if (real == nullptr)
+        return false; // a link that points nowhere
     target = real;
     std::free(real);
     return true;
@@ -79,8 +86,10 @@ bool ResolveTarget(const std::string& path, std::string& target) {
 /// Why an existing target may not be replaced; Ok for a missing or writable regular file.
 FileResult CheckExistingTarget(const std::string& target, struct stat& st, bool& exists) {
     exists = ::stat(target.c_str(), &st) == 0;
-    if (!exists) return {};
-    if (!S_ISREG(st.st_mode)) return Fail(FileStatus::NotRegularFile, "not a regular file: " + target);
+    if (!exists)
+        return {};
+    if (!S_ISREG(st.st_mode))
+        return Fail(FileStatus::NotRegularFile, "not a regular file: " + target);
     // The owner's write bit counts even for root, who would pass access().
     if ((st.st_mode & S_IWUSR) == 0 || ::access(target.c_str(), W_OK) != 0)
         return Fail(FileStatus::ReadOnly, "the file is read-only: " + target);
@@ -95,7 +104,8 @@ int CreateTemporary(const std::string& target, std::string& temp) {
                std::to_string(counter++) + ".tmp";
         // 0666 lets the umask decide a new file's permissions, as for any other new file.
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
     }
     return -1;
 }
@@ -104,13 +114,16 @@ int CreateTemporary(const std::string& target, std::string& temp) {
 FileResult WriteTemporary(const std::string& target, std::span<const std::uint8_t> bytes, int mode,
                           std::string& temp) {
     Descriptor fd(CreateTemporary(target, temp));
-    if (fd.Get() < 0) return WriteFailure(target, errno);
+    if (fd.Get() < 0)
+        return WriteFailure(target, errno);
     bool ok = WriteAll(fd.Get(), bytes.data(), bytes.size());
-    if (ok && mode >= 0) ok = ::fchmod(fd.Get(), static_cast<mode_t>(mode)) == 0;
+    if (ok && mode >= 0)
+        ok = ::fchmod(fd.Get(), static_cast<mode_t>(mode)) == 0;
     ok = ok && ::fsync(fd.Get()) == 0;
     const int error = errno;
     ok = fd.Close() && ok;
-    if (ok) return {};
+    if (ok)
+        return {};
     ::unlink(temp.c_str());
     return WriteFailure(target, error);
 }
@@ -118,7 +131,8 @@ FileResult WriteTemporary(const std::string& target, std::span<const std::uint8_
 /// Makes the rename itself durable.
 void SyncFolder(const std::string& target) {
     Descriptor dir(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.Get() >= 0) ::fsync(dir.Get());
+    if (dir.Get() >= 0)
+        ::fsync(dir.Get());
 }
 
 } // namespace
@@ -126,22 +140,27 @@ void SyncFolder(const std::string& target) {
 FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
                          std::uint64_t maxBytes) {
     bytes.clear();
-    if (path.empty()) return Fail(FileStatus::CannotRead, "no file name");
+    if (path.empty())
+        return Fail(FileStatus::CannotRead, "no file name");
     // Without O_NONBLOCK, opening a FIFO waits for a writer that may never come.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat st {};
     if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0)
         return Fail(FileStatus::CannotRead, "cannot read the file");
-    if (!S_ISREG(st.st_mode)) return Fail(FileStatus::NotRegularFile, "not a regular file");
+    if (!S_ISREG(st.st_mode))
+        return Fail(FileStatus::NotRegularFile, "not a regular file");
     if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
         return Fail(FileStatus::TooLarge, "the file is too large");
     bytes.resize(static_cast<std::size_t>(st.st_size));
     std::size_t got = 0;
     while (got < bytes.size()) {
         const ssize_t n = ::read(fd.Get(), bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return Fail(FileStatus::CannotRead, "cannot read the file");
-        if (n == 0) break; // the file shrank: keep what is there
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return Fail(FileStatus::CannotRead, "cannot read the file");
+        if (n == 0)
+            break; // the file shrank: keep what is there
         got += static_cast<std::size_t>(n);
     }
     bytes.resize(got);
@@ -149,16 +168,19 @@ FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& byt
 }
 
 FileResult ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-    if (path.empty()) return Fail(FileStatus::CannotWrite, "no file name");
+    if (path.empty())
+        return Fail(FileStatus::CannotWrite, "no file name");
     std::string target;
     if (!ResolveTarget(path, target))
         return Fail(FileStatus::CannotWrite, "the link points to no file: " + path);
     struct stat st {};
     bool exists = false;
-    if (FileResult refused = CheckExistingTarget(target, st, exists); !refused.ok()) return refused;
+    if (FileResult refused = CheckExistingTarget(target, st, exists); !refused.ok())
+        return refused;
     std::string temp;
     const int mode = exists ? static_cast<int>(st.st_mode & 07777) : -1;
-    if (FileResult written = WriteTemporary(target, bytes, mode, temp); !written.ok()) return written;
+    if (FileResult written = WriteTemporary(target, bytes, mode, temp); !written.ok())
+        return written;
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         const int error = errno;
         ::unlink(temp.c_str());
@@ -169,15 +191,19 @@ FileResult ReplaceFile(const std::string& path, std::span<const std::uint8_t> by
 }
 
 FileResult WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-    if (path.empty()) return Fail(FileStatus::CannotWrite, "no file name");
+    if (path.empty())
+        return Fail(FileStatus::CannotWrite, "no file name");
     std::string temp;
-    if (FileResult written = WriteTemporary(path, bytes, -1, temp); !written.ok()) return written;
+    if (FileResult written = WriteTemporary(path, bytes, -1, temp); !written.ok())
+        return written;
     // RENAME_NOREPLACE makes "is the name free?" and "take it" one step.
-    const int renamed = ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE);
+    const int renamed =
+        ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE);
     const int error = errno;
     if (renamed != 0) {
         ::unlink(temp.c_str());
-        if (error == EEXIST) return Fail(FileStatus::Exists, "the file exists: " + path);
+        if (error == EEXIST)
+            return Fail(FileStatus::Exists, "the file exists: " + path);
         return WriteFailure(path, error);
     }
     SyncFolder(path);

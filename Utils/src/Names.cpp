@@ -6,15 +6,38 @@
 namespace {
 
 constexpr std::array<const char*, 26> kCASNames = {
-    "Standardized systems", "MediaGuard", "CCETT", "Deutsche Telecom", "Eurodec", "Viaccess",
-    "Irdeto", "Jerrold/GI", "Matra Communication", "NDS(VideoGuard)", "Nokia", "Conax", "NTL",
-    "CryptoWorks", "Scientific Atlanta", "Sony", "Tandberg Television", "Thomson", "TV/Com",
-    "HPT", "HRT", "IBM", "Nera", "Betacrypt", "Nagravision", "SkyCrypt",
+    "Standardized systems",
+    "MediaGuard",
+    "CCETT",
+    "Deutsche Telecom",
+    "Eurodec",
+    "Viaccess",
+    "Irdeto",
+    "Jerrold/GI",
+    "Matra Communication",
+    "NDS(VideoGuard)",
+    "Nokia",
+    "Conax",
+    "NTL",
+    "CryptoWorks",
+    "Scientific Atlanta",
+    "Sony",
+    "Tandberg Television",
+    "Thomson",
+    "TV/Com",
+    "HPT",
+    "HRT",
+    "IBM",
+    "Nera",
+    "Betacrypt",
+    "Nagravision",
+    "SkyCrypt",
 };
 
 constexpr std::array<const char*, 16> kGenreNames = {
-    "None", "Movie", "News and Factual", "Entertainment", "Sport", "Children's", "Factual",
-    "Education", "Lifestyle", "Drama", "Music", "Arts", "Current Affairs", "Special", "Comedy",
+    "None",        "Movie",   "News and Factual", "Entertainment", "Sport",
+    "Children's",  "Factual", "Education",        "Lifestyle",     "Drama",
+    "Music",       "Arts",    "Current Affairs",  "Special",       "Comedy",
     "Documentary",
 };
 
@@ -36,7 +59,8 @@ constexpr std::array<FecRow, 9> kFecRows = {{
 }};
 
 int FecColumn(std::uint8_t system, std::uint8_t modulation) {
-    if (system == 0) return 0;
+    if (system == 0)
+        return 0;
     return modulation == 0 ? 1 : 2;
 }
 
@@ -45,41 +69,60 @@ int FecColumn(std::uint8_t system, std::uint8_t modulation) {
 extern "C" {
 
 void GetCASName(std::uint32_t mask, const char* separator, char* destination) {
-    if (destination == nullptr) return;
+    if (destination == nullptr)
+        return;
     bool written = false;
     for (std::size_t bit = 0; bit < kCASNames.size(); ++bit) {
-        if ((mask >> bit & 1u) == 0) continue;
-        if (written && separator != nullptr) std::strcat(destination, separator);
+        if ((mask >> bit & 1u) == 0)
+            continue;
+        if (written && separator != nullptr)
+            std::strcat(destination, separator);
         std::strcat(destination, kCASNames[bit]);
         written = true;
     }
-    if (destination[0] == '\0') std::strcpy(destination, "None");
+    if (destination[0] == '\0')
+        std::strcpy(destination, "None");
 }
 
 void GetFECName(std::uint8_t system, std::uint8_t modulation, std::uint8_t fecCode,
                 char* destination) {
-    if (destination == nullptr) return;
+    if (destination == nullptr)
+        return;
     const char* name = "Auto";
     for (const FecRow& row : kFecRows)
-        if (row.code == fecCode) name = row.names[FecColumn(system, modulation)];
+        if (row.code == fecCode)
+            name = row.names[FecColumn(system, modulation)];
     std::strcpy(destination, name);
 }
 
 void GetGenreName(std::uint16_t genre, char* destination) {
-    if (destination == nullptr) return;
+    if (destination == nullptr)
+        return;
     std::strcpy(destination, genre < kGenreNames.size() ? kGenreNames[genre] : "None");
 }
 
 void GetTunerName(std::uint8_t tuner, char* destination) {
-    if (destination == nullptr) return;
+    if (destination == nullptr)
+        return;
     const char* name = "Unknown Tuner";
     switch (tuner) {
-    case 0: name = "Tuner 1"; break;
-    case 1: name = "Tuner 2"; break;
-    case 17: name = "SAT"; break;
-    case 18: name = "Mux"; break;
-    case 19: name = "Cable"; break;
-    default: break;
+    case 0:
+        name = "Tuner 1";
+        break;
+    case 1:
+        name = "Tuner 2";
+        break;
+    case 17:
+        name = "SAT";
+        break;
+    case 18:
+        name = "Mux";
+        break;
+    case 19:
+        name = "Cable";
+        break;
+    default:
+        break;
     }
     std::strcpy(destination, name);
 }

@@ -45,11 +45,14 @@ std::unique_ptr<QSettings> OpenKey(const char* subKey) {
         return nullptr;
     }
     settings->beginGroup(kBaseKey);
-    if (subKey != nullptr) settings->beginGroup(QString::fromLatin1(subKey));
+    if (subKey != nullptr)
+        settings->beginGroup(QString::fromLatin1(subKey));
     return settings;
 }
 
-QString ValueKey(const char* valueName) { return QString::fromLatin1(valueName); }
+QString ValueKey(const char* valueName) {
+    return QString::fromLatin1(valueName);
+}
 
 bool Commit(QSettings& settings) {
     settings.sync();
@@ -59,7 +62,8 @@ bool Commit(QSettings& settings) {
 std::optional<std::uint32_t> StoredNumber(const QSettings& settings, const char* valueName) {
     const QString text = settings.value(ValueKey(valueName)).toString();
     const QString digits = text.mid(kNumberTag.size());
-    if (!text.startsWith(kNumberTag) || digits.size() != 8) return std::nullopt;
+    if (!text.startsWith(kNumberTag) || digits.size() != 8)
+        return std::nullopt;
     bool ok = false;
     const auto value = digits.toUInt(&ok, 16);
     return ok ? std::optional<std::uint32_t>(value) : std::nullopt;
@@ -68,7 +72,8 @@ std::optional<std::uint32_t> StoredNumber(const QSettings& settings, const char*
 std::optional<QString> StoredString(const QSettings& settings, const char* valueName) {
     const QVariant value = settings.value(ValueKey(valueName));
     const QString text = value.toString();
-    if (!value.isValid() || !text.startsWith(kStringTag)) return std::nullopt;
+    if (!value.isValid() || !text.startsWith(kStringTag))
+        return std::nullopt;
     return text.mid(kStringTag.size());
 }
 
@@ -76,7 +81,9 @@ QString EncodeNumber(std::uint32_t value) {
     return kNumberTag + QStringLiteral("%1").arg(value, 8, 16, QLatin1Char('0'));
 }
 
-QString EncodeString(const char* value) { return kStringTag + QString::fromLatin1(value); }
+QString EncodeString(const char* value) {
+    return kStringTag + QString::fromLatin1(value);
+}
 
 void CopyOut(const QString& text, char* result) {
     const QByteArray bytes = text.toLatin1();
@@ -86,9 +93,11 @@ void CopyOut(const QString& text, char* result) {
 }
 
 int WriteValue(const char* subKey, const char* valueName, const QString& encoded) {
-    if (valueName == nullptr) return 0;
+    if (valueName == nullptr)
+        return 0;
     auto settings = OpenKey(subKey);
-    if (!settings) return 0;
+    if (!settings)
+        return 0;
     settings->setValue(ValueKey(valueName), encoded);
     if (!Commit(*settings)) {
         utils::Report(utils::ReportLevel::Error, kSetFailed);
@@ -109,13 +118,14 @@ void SetSettingsPath(const std::string& path) {
 std::string SettingsPath() {
     {
         std::lock_guard guard(pathMutex);
-        if (!ExplicitPath().empty()) return ExplicitPath();
+        if (!ExplicitPath().empty())
+            return ExplicitPath();
     }
     if (const char* fromEnvironment = std::getenv("CHANFORGE_SETTINGS");
         fromEnvironment != nullptr && *fromEnvironment != '\0')
         return fromEnvironment;
-    const QSettings platform(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Chanforge"),
-                             QStringLiteral("Chanforge"));
+    const QSettings platform(QSettings::IniFormat, QSettings::UserScope,
+                             QStringLiteral("Chanforge"), QStringLiteral("Chanforge"));
     return platform.fileName().toStdString();
 }
 
@@ -123,9 +133,11 @@ std::string SettingsPath() {
 
 int GetRegistry(const char* subKey, const char* valueName, std::uint32_t* result,
                 std::uint32_t defaultValue) {
-    if (valueName == nullptr || result == nullptr) return 0;
+    if (valueName == nullptr || result == nullptr)
+        return 0;
     auto settings = OpenKey(subKey);
-    if (!settings) return 0;
+    if (!settings)
+        return 0;
     if (auto stored = StoredNumber(*settings, valueName)) {
         *result = *stored;
         return 1;
@@ -140,9 +152,11 @@ int GetRegistry(const char* subKey, const char* valueName, std::uint32_t* result
 }
 
 int GetRegistry(const char* subKey, const char* valueName, char* result, const char* defaultValue) {
-    if (valueName == nullptr || result == nullptr) return 0;
+    if (valueName == nullptr || result == nullptr)
+        return 0;
     auto settings = OpenKey(subKey);
-    if (!settings) return 0;
+    if (!settings)
+        return 0;
     if (auto stored = StoredString(*settings, valueName)) {
         CopyOut(*stored, result);
         return 1;
@@ -162,13 +176,15 @@ int SetRegistry(const char* subKey, const char* valueName, std::uint32_t value) 
 }
 
 int SetRegistry(const char* subKey, const char* valueName, const char* value) {
-    if (value == nullptr) return 0;
+    if (value == nullptr)
+        return 0;
     return WriteValue(subKey, valueName, EncodeString(value));
 }
 
 int DeleteRegistryKey(const char* subKey) {
     auto settings = OpenKey(nullptr);
-    if (!settings) return 0;
+    if (!settings)
+        return 0;
     settings->remove(subKey != nullptr ? QString::fromLatin1(subKey) : QString());
     if (!Commit(*settings)) {
         utils::Report(utils::ReportLevel::Error, kSetFailed);
@@ -178,7 +194,8 @@ int DeleteRegistryKey(const char* subKey) {
 }
 
 int HasRegistryValue(const char* subKey, const char* valueName) {
-    if (valueName == nullptr) return 0;
+    if (valueName == nullptr)
+        return 0;
     auto settings = OpenKey(subKey);
     return settings && settings->contains(ValueKey(valueName)) ? 1 : 0;
 }

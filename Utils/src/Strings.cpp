@@ -4,14 +4,19 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool IsGroupSeparator(char c) { return c == '/' || c == ' '; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool IsGroupSeparator(char c) {
+    return c == '/' || c == ' ';
+}
 
 // The whitespace trim of the framework string: every isspace character, both ends.
 std::string Trimmed(const std::string& text) {
     const char* const spaces = " \t\r\n\v\f";
     const auto first = text.find_first_not_of(spaces);
-    if (first == std::string::npos) return {};
+    if (first == std::string::npos)
+        return {};
     return text.substr(first, text.find_last_not_of(spaces) - first + 1);
 }
 
@@ -20,11 +25,13 @@ std::string Trimmed(const std::string& text) {
 extern "C" {
 
 void LeftTrimString(char* text) {
-    if (text == nullptr) return;
+    if (text == nullptr)
+        return;
     char* write = text;
     bool started = false;
     for (const char* read = text; *read != '\0'; ++read) {
-        if (!started && IsBlank(*read)) continue;
+        if (!started && IsBlank(*read))
+            continue;
         started = true;
         *write++ = *read;
     }
@@ -32,8 +39,10 @@ void LeftTrimString(char* text) {
 }
 
 void RightTrimString(char* text) {
-    if (text == nullptr) return;
-    for (std::size_t i = std::strlen(text); i-- > 0 && IsBlank(text[i]);) text[i] = '\0';
+    if (text == nullptr)
+        return;
+    for (std::size_t i = std::strlen(text); i-- > 0 && IsBlank(text[i]);)
+        text[i] = '\0';
 }
 
 void TrimString(char* text) {
@@ -42,7 +51,8 @@ void TrimString(char* text) {
 }
 
 void MakeCommaDigitString(char* digits) {
-    if (digits == nullptr) return;
+    if (digits == nullptr)
+        return;
     std::size_t length = std::strlen(digits);
     int counter = 0;
     for (std::size_t i = length; i-- > 1;) {
@@ -62,19 +72,25 @@ void MakeCommaDigitString(char* digits) {
 } // extern "C"
 
 bool SplitString(std::string source, std::string delimiter, std::string* left, std::string* right) {
-    if (source.empty()) return false;
+    if (source.empty())
+        return false;
     source = Trimmed(source);
     const auto at = source.find(delimiter);
-    if (at == std::string::npos || at == 0) return false;
-    if (left) *left = Trimmed(source.substr(0, at));
-    if (right) *right = Trimmed(source.substr(at + delimiter.size()));
+    if (at == std::string::npos || at == 0)
+        return false;
+    if (left)
+        *left = Trimmed(source.substr(0, at));
+    if (right)
+        *right = Trimmed(source.substr(at + delimiter.size()));
     return true;
 }
 
 int SplitAllString(char* source, const char* delimiters, std::vector<std::string>* tokens) {
-    if (tokens == nullptr) return 0;
+    if (tokens == nullptr)
+        return 0;
     tokens->clear();
-    if (source == nullptr || delimiters == nullptr) return 0;
+    if (source == nullptr || delimiters == nullptr)
+        return 0;
     char* state = nullptr; // strtok_r: safe to call from several threads
     for (char* token = strtok_r(source, delimiters, &state); token != nullptr;
          token = strtok_r(nullptr, delimiters, &state))

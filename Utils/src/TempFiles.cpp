@@ -28,10 +28,12 @@ std::mutex slotLock;
 const QString kPrefixes = QStringLiteral("chanforge-[a-z]+");
 
 void Guard(const std::string& path) {
-    if (path.size() >= kPathMax) return;
+    if (path.size() >= kPathMax)
+        return;
     const std::lock_guard lock(slotLock);
     for (int i = 0; i < kSlots; ++i) {
-        if (guardedInUse[i]) continue;
+        if (guardedInUse[i])
+            continue;
         std::memcpy(guardedPaths[i], path.c_str(), path.size() + 1);
         guardedInUse[i] = true;
         return;
@@ -41,17 +43,21 @@ void Guard(const std::string& path) {
 void Unguard(const std::string& path) {
     const std::lock_guard lock(slotLock);
     for (int i = 0; i < kSlots; ++i)
-        if (guardedInUse[i] && path == guardedPaths[i]) guardedInUse[i] = false;
+        if (guardedInUse[i] && path == guardedPaths[i])
+            guardedInUse[i] = false;
 }
 
 void RemoveGuardedAndDie(int signal) {
     for (int i = 0; i < kSlots; ++i)
-        if (guardedInUse[i]) ::unlink(guardedPaths[i]);
+        if (guardedInUse[i])
+            ::unlink(guardedPaths[i]);
     ::signal(signal, SIG_DFL);
     ::raise(signal); // ends as the signal would have, so the parent sees why
 }
 
-bool ProcessIsGone(qint64 pid) { return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH; }
+bool ProcessIsGone(qint64 pid) {
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
 
 } // namespace
 
@@ -61,14 +67,16 @@ std::string CreateGuardedTempFile(const std::string& prefix, const std::string& 
                             .arg(::getpid())
                             .arg(QString::fromStdString(suffix)));
     file.setAutoRemove(false);
-    if (!file.open()) return {};
+    if (!file.open())
+        return {};
     const std::string path = file.fileName().toStdString();
     Guard(path);
     return path;
 }
 
 void RemoveGuardedTempFile(const std::string& path) {
-    if (path.empty()) return;
+    if (path.empty())
+        return;
     QFile::remove(QString::fromStdString(path));
     Unguard(path);
 }
@@ -77,9 +85,11 @@ int TidyTempFiles() {
     static const QRegularExpression name(QStringLiteral("^%1-(\\d+)-").arg(kPrefixes));
     int removed = 0;
     const QDir temp(QDir::tempPath());
-    for (const QString& file : temp.entryList({QStringLiteral("chanforge-*")}, QDir::Files | QDir::Hidden)) {
+    for (const QString& file :
+         temp.entryList({QStringLiteral("chanforge-*")}, QDir::Files | QDir::Hidden)) {
         const QRegularExpressionMatch match = name.match(file);
-        if (match.hasMatch() && ProcessIsGone(match.captured(1).toLongLong()) && QFile::remove(temp.filePath(file)))
+        if (match.hasMatch() && ProcessIsGone(match.captured(1).toLongLong()) &&
+            QFile::remove(temp.filePath(file)))
             ++removed;
     }
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) {

@@ -29,7 +29,8 @@ TEST(ByteOrder, AnyNonZeroFlagIsBigEndian) {
 TEST(ByteOrder, WritesRoundTripInBothOrders) {
     for (std::uint8_t flag : {0, 1}) {
         SCOPED_TRACE(static_cast<int>(flag));
-        for (std::uint32_t value : {0u, 1u, 0x80u, 0xFFFFu, 0x12345678u, 0xFFFFFFFFu, 0x80000001u}) {
+        for (std::uint32_t value :
+             {0u, 1u, 0x80u, 0xFFFFu, 0x12345678u, 0xFFFFFFFFu, 0x80000001u}) {
             std::uint8_t w[2] = {};
             MakeBytesFromWORD(&w[0], &w[1], static_cast<std::uint16_t>(value), flag);
             EXPECT_EQ(ReadWORDFromBytes(w[0], w[1], flag), static_cast<std::uint16_t>(value));

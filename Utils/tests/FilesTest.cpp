@@ -30,7 +30,9 @@ class FilesTest : public testing::Test {
     void TearDown() override { fs::remove_all(dir_); }
 
     std::string Path(const char* name) const { return (dir_ / name).string(); }
-    static void Write(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+    static void Write(const std::string& path, const std::string& text) {
+        std::ofstream(path) << text;
+    }
     static std::string Text(const std::string& path) {
         std::ifstream in(path);
         return {std::istreambuf_iterator<char>(in), {}};
@@ -43,7 +45,8 @@ class FilesTest : public testing::Test {
     /// Everything in the folder: no temporary file may be left behind.
     std::vector<std::string> Entries() const {
         std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
+        for (const auto& e : fs::directory_iterator(dir_))
+            names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -92,7 +95,8 @@ TEST_F(FilesTest, RefusesToReadOrReplaceWhatIsNotARegularFile) {
     const Case cases[] = {
         {"folder", [](const std::string& p) { return fs::create_directory(p); }},
         {"fifo", [](const std::string& p) { return ::mkfifo(p.c_str(), 0644) == 0; }},
-        {"device", [](const std::string& p) {
+        {"device",
+         [](const std::string& p) {
              // /dev/null's numbers; only root may make device nodes.
              return ::geteuid() == 0 && ::mknod(p.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
          }},
@@ -105,8 +109,10 @@ TEST_F(FilesTest, RefusesToReadOrReplaceWhatIsNotARegularFile) {
         }
         const auto type = fs::status(path).type();
         std::vector<std::uint8_t> bytes;
-        EXPECT_EQ(utils::ReadWholeFile(path, bytes).status, utils::FileStatus::NotRegularFile) << c.name;
-        EXPECT_EQ(utils::ReplaceFile(path, kNew).status, utils::FileStatus::NotRegularFile) << c.name;
+        EXPECT_EQ(utils::ReadWholeFile(path, bytes).status, utils::FileStatus::NotRegularFile)
+            << c.name;
+        EXPECT_EQ(utils::ReplaceFile(path, kNew).status, utils::FileStatus::NotRegularFile)
+            << c.name;
         EXPECT_EQ(fs::status(path).type(), type) << c.name << " was replaced";
     }
 }

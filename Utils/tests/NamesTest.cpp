@@ -56,7 +56,8 @@ TEST(FECName, ColumnsBySystemAndModulation) {
                          Row{1, 0, 0x20, "3/5"}, Row{1, 0, 0x80, "9/10"}, Row{1, 0, 0xF0, "Auto"},
                          Row{1, 1, 0x10, "3/5"}, Row{2, 9, 0x60, "9/10"}, Row{1, 1, 0x70, "Auto"},
                          Row{0, 0, 0x00, "Auto"}, Row{1, 1, 0x90, "Auto"}}) {
-        SCOPED_TRACE(testing::Message() << int(r.system) << "/" << int(r.modulation) << "/" << int(r.code));
+        SCOPED_TRACE(testing::Message()
+                     << int(r.system) << "/" << int(r.modulation) << "/" << int(r.code));
         EXPECT_EQ(FEC(r.system, r.modulation, r.code), r.name);
     }
 }

@@ -27,8 +27,10 @@ class RegistryTest : public testing::Test {
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         utils::SetSettingsPath((dir_ / "settings.ini").string());
-        previousHook_ = utils::SetReportHook(
-            [this](utils::ReportLevel, const std::string& message) { messages_.push_back(message); });
+        previousHook_ =
+            utils::SetReportHook([this](utils::ReportLevel, const std::string& message) {
+                messages_.push_back(message);
+            });
     }
     void TearDown() override {
         utils::SetReportHook(previousHook_);
@@ -120,7 +122,8 @@ TEST_F(RegistryTest, KeysLiveUnderTheProductPath) {
     EXPECT_EQ(value, 2u);
     const std::string text = FileText();
     EXPECT_NE(text.find("Rixatel\\ST\\Chanforge\\Flash%20Byte%20Order=dword:00000001"),
-              std::string::npos) << text;
+              std::string::npos)
+        << text;
 }
 
 TEST_F(RegistryTest, DeletingTheSubKeyRemovesOnlyItsValues) {
@@ -154,8 +157,10 @@ TEST_F(RegistryTest, EnvironmentNamesTheStoreWhenNoPathIsSet) {
     EXPECT_EQ(utils::SettingsPath(), fromEnvironment);
     SetRegistry(kChanforgeKey, "Product List", 8u);
     EXPECT_TRUE(fs::exists(fromEnvironment));
-    if (old) ::setenv("CHANFORGE_SETTINGS", saved.c_str(), 1);
-    else ::unsetenv("CHANFORGE_SETTINGS");
+    if (old)
+        ::setenv("CHANFORGE_SETTINGS", saved.c_str(), 1);
+    else
+        ::unsetenv("CHANFORGE_SETTINGS");
 }
 
 TEST_F(RegistryTest, KilledWriterNeverLeavesAnUnreadableStore) {

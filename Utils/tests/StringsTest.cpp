@@ -66,10 +66,11 @@ TEST(MakeCommaDigitString, GroupsEachRunByThrees) {
         const char* in;
         const char* out;
     };
-    for (const Case& c : {Case{"123", "123"}, Case{"1000", "1,000"}, Case{"100000", "100,000"},
-                          Case{"1234567", "1,234,567"}, Case{"12000/27500", "12,000/27,500"},
-                          Case{"", ""}, Case{"7", "7"}, Case{"-123", "-,123"},
-                          Case{"11750 27500", "11,750 27,500"}, Case{"1234567890", "1,234,567,890"}}) {
+    for (const Case& c :
+         {Case{"123", "123"}, Case{"1000", "1,000"}, Case{"100000", "100,000"},
+          Case{"1234567", "1,234,567"}, Case{"12000/27500", "12,000/27,500"}, Case{"", ""},
+          Case{"7", "7"}, Case{"-123", "-,123"}, Case{"11750 27500", "11,750 27,500"},
+          Case{"1234567890", "1,234,567,890"}}) {
         SCOPED_TRACE(c.in);
         EXPECT_EQ(Apply(MakeCommaDigitString, c.in), c.out);
     }

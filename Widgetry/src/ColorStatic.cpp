@@ -16,6 +16,8 @@ CColorStatic::CColorStatic(const QString& text, QWidget* parent) : QLabel(text, 
     setPalette(p);
 }
 
-void CColorStatic::SetStripHeight(int pixels) { setFixedHeight(pixels); }
+void CColorStatic::SetStripHeight(int pixels) {
+    setFixedHeight(pixels);
+}
 
 } // namespace widgetry

@@ -70,16 +70,21 @@ void Fill(const FlashLayout& l, tabstore::CQoDB& db) {
     }
 }
 
-FlashLayout ModelD() { return FlashLayout::FromPreset(*policy::FindPreset("D")); }
+FlashLayout ModelD() {
+    return FlashLayout::FromPreset(*policy::FindPreset("D"));
+}
 
 void BM_CheckFullModelD(benchmark::State& state) {
     const FlashLayout layout = ModelD();
     tabstore::CQoDB db;
     Fill(layout, db);
     DocumentValues values;
-    if (db.Size(kChannelTable) != 7280) state.SkipWithError("not a full model-D channel table");
-    if (!check::CheckDatabase(db, values, layout).empty()) state.SkipWithError("fixture not clean");
-    for (auto _ : state) benchmark::DoNotOptimize(check::CheckDatabase(db, values, layout));
+    if (db.Size(kChannelTable) != 7280)
+        state.SkipWithError("not a full model-D channel table");
+    if (!check::CheckDatabase(db, values, layout).empty())
+        state.SkipWithError("fixture not clean");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(check::CheckDatabase(db, values, layout));
     state.counters["channels"] = db.Size(kChannelTable);
 }
 BENCHMARK(BM_CheckFullModelD)->Unit(benchmark::kMillisecond);
@@ -94,13 +99,18 @@ void BM_DiffFullModelD(benchmark::State& state) {
     std::uint32_t i = 0;
     std::vector<std::uint32_t> removed;
     ForEachRow<Channel_Info_Tag>(b, kChannelTable, [&](Channel_Info_Tag& ch) {
-        if (i % 50 == 0) ch.ProgramNum = static_cast<std::uint16_t>(ch.ProgramNum + 1);
-        if (i % 70 == 0) std::snprintf(ch.Name, sizeof ch.Name, "Renamed %u", i);
-        if (i % 90 == 0) ch.Attributes |= attr::kLocked;
-        if (i % 73 == 0) removed.push_back(ch.RowID);
+        if (i % 50 == 0)
+            ch.ProgramNum = static_cast<std::uint16_t>(ch.ProgramNum + 1);
+        if (i % 70 == 0)
+            std::snprintf(ch.Name, sizeof ch.Name, "Renamed %u", i);
+        if (i % 90 == 0)
+            ch.Attributes |= attr::kLocked;
+        if (i % 73 == 0)
+            removed.push_back(ch.RowID);
         ++i;
     });
-    for (std::uint32_t row : removed) b.Delete(kChannelTable, row);
+    for (std::uint32_t row : removed)
+        b.Delete(kChannelTable, row);
     std::size_t changes = 0;
     for (auto _ : state) {
         const check::Changes diff = check::DiffStores(a, b, layout);

@@ -43,7 +43,8 @@ void Fill(const FlashLayout& l, tabstore::CQoDB& db) {
     }
     const auto perSector = [&](std::uint32_t margin, std::uint32_t chunk) {
         std::uint32_t n = 0;
-        for (std::uint32_t pos = 0; l.sectorSize - pos - margin > chunk; pos += chunk) ++n;
+        for (std::uint32_t pos = 0; l.sectorSize - pos - margin > chunk; pos += chunk)
+            ++n;
         return n;
     };
     for (std::uint32_t i = 0; i < perSector(7, l.sat.chunk) && i < 255; ++i) {
@@ -79,8 +80,10 @@ void Fill(const FlashLayout& l, tabstore::CQoDB& db) {
 
 struct Fixture {
     FlashLayout layout = Largest();
-    std::string source = (std::filesystem::temp_directory_path() / "chanforge-bench-src.bin").string();
-    std::string target = (std::filesystem::temp_directory_path() / "chanforge-bench-dst.bin").string();
+    std::string source =
+        (std::filesystem::temp_directory_path() / "chanforge-bench-src.bin").string();
+    std::string target =
+        (std::filesystem::temp_directory_path() / "chanforge-bench-dst.bin").string();
 
     Fixture() {
         tabstore::CQoDB db;
@@ -91,8 +94,10 @@ struct Fixture {
         if (!codec::FlashImageCodec(layout).Save(file, false, {db, values, header}).ok())
             std::abort();
         std::ofstream(source, std::ios::binary)
-            .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-        std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing);
+            .write(reinterpret_cast<const char*>(file.data()),
+                   static_cast<std::streamsize>(file.size()));
+        std::filesystem::copy_file(source, target,
+                                   std::filesystem::copy_options::overwrite_existing);
     }
     ~Fixture() {
         std::filesystem::remove(source);
@@ -110,8 +115,9 @@ void BM_ReadAndSumFile(benchmark::State& state) {
     for (auto _ : state) {
         std::ifstream in(f.source, std::ios::binary);
         const std::vector<char> bytes(std::istreambuf_iterator<char>(in), {});
-        unsigned sum = std::accumulate(bytes.begin(), bytes.end(), 0u,
-                                       [](unsigned s, char c) { return s + static_cast<unsigned char>(c); });
+        unsigned sum = std::accumulate(bytes.begin(), bytes.end(), 0u, [](unsigned s, char c) {
+            return s + static_cast<unsigned char>(c);
+        });
         benchmark::DoNotOptimize(sum);
     }
 }
@@ -125,9 +131,11 @@ void BM_LoadAndSaveLargestImage(benchmark::State& state) {
     for (auto _ : state) {
         DocumentValues values;
         codec::HeaderState header;
-        if (!codec.Load(f.source, {db, values, header}, [] { return false; }).ok()) std::abort();
+        if (!codec.Load(f.source, {db, values, header}, [] { return false; }).ok())
+            std::abort();
         channels = db.Size(kChannelTable);
-        if (!codec.Save(f.target, false, {db, values, header}).ok()) std::abort();
+        if (!codec.Save(f.target, false, {db, values, header}).ok())
+            std::abort();
         state.PauseTiming(); // emptying the tables for the next load is neither load nor save
         db.ClearAll();
         state.ResumeTiming();
@@ -143,7 +151,8 @@ void BM_LoadLargestImage(benchmark::State& state) {
         tabstore::CQoDB db;
         DocumentValues values;
         codec::HeaderState header;
-        if (!codec.Load(f.source, {db, values, header}, [] { return false; }).ok()) std::abort();
+        if (!codec.Load(f.source, {db, values, header}, [] { return false; }).ok())
+            std::abort();
         state.PauseTiming(); // freeing the rows is not part of a load
         db.ClearAll();
         state.ResumeTiming();
@@ -157,9 +166,11 @@ void BM_SaveLargestImage(benchmark::State& state) {
     tabstore::CQoDB db;
     DocumentValues values;
     codec::HeaderState header;
-    if (!codec.Load(f.source, {db, values, header}, [] { return false; }).ok()) std::abort();
+    if (!codec.Load(f.source, {db, values, header}, [] { return false; }).ok())
+        std::abort();
     for (auto _ : state)
-        if (!codec.Save(f.target, false, {db, values, header}).ok()) std::abort();
+        if (!codec.Save(f.target, false, {db, values, header}).ok())
+            std::abort();
 }
 BENCHMARK(BM_SaveLargestImage)->Unit(benchmark::kMillisecond);
 

@@ -65,9 +65,9 @@ template <class Prepare, class Fn> void Step(benchmark::State& state, Prepare&& 
 }
 
 void BM_DeleteAllTV(benchmark::State& state) {
-    Step(state, [](auto&, auto&) {}, [](tabstore::CQoDB& db, CUndoStack&) {
-        DeleteChannels(db, Keys(db, true, SIZE_MAX));
-    });
+    Step(
+        state, [](auto&, auto&) {},
+        [](tabstore::CQoDB& db, CUndoStack&) { DeleteChannels(db, Keys(db, true, SIZE_MAX)); });
 }
 
 void BM_UndoDeleteAllTV(benchmark::State& state) {
@@ -86,34 +86,47 @@ void BM_UndoDeleteAllTV(benchmark::State& state) {
 
 void BM_Paste2500(benchmark::State& state) {
     ChannelClipboard clipboard;
-    Step(state, [&](tabstore::CQoDB& db, CUndoStack&) { CopyChannels(clipboard, Keys(db, true, 2500), ChannelKind::TV); },
-         [&](tabstore::CQoDB& db, CUndoStack&) { PasteChannels(db, clipboard, ChannelKind::TV, ShowAll(), kModelD); });
+    Step(
+        state,
+        [&](tabstore::CQoDB& db, CUndoStack&) {
+            CopyChannels(clipboard, Keys(db, true, 2500), ChannelKind::TV);
+        },
+        [&](tabstore::CQoDB& db, CUndoStack&) {
+            PasteChannels(db, clipboard, ChannelKind::TV, ShowAll(), kModelD);
+        });
 }
 
 void BM_Move1000ToTop(benchmark::State& state) {
     RowIds moved;
     std::uint32_t top = 0;
-    Step(state,
-         [&](tabstore::CQoDB& db, CUndoStack&) {
-             const RowIds tv = Keys(db, true, SIZE_MAX);
-             top = tv.front();
-             moved.assign(tv.end() - std::min<std::ptrdiff_t>(1000, static_cast<std::ptrdiff_t>(tv.size())), tv.end());
-         },
-         [&](tabstore::CQoDB& db, CUndoStack&) { MoveChannels(db, moved, top, ChannelKind::TV, kModelD); });
+    Step(
+        state,
+        [&](tabstore::CQoDB& db, CUndoStack&) {
+            const RowIds tv = Keys(db, true, SIZE_MAX);
+            top = tv.front();
+            moved.assign(tv.end() -
+                             std::min<std::ptrdiff_t>(1000, static_cast<std::ptrdiff_t>(tv.size())),
+                         tv.end());
+        },
+        [&](tabstore::CQoDB& db, CUndoStack&) {
+            MoveChannels(db, moved, top, ChannelKind::TV, kModelD);
+        });
 }
 
 void BM_RenumberAfterSort(benchmark::State& state) {
-    Step(state,
-         [](tabstore::CQoDB& db, CUndoStack&) {
-             std::mt19937 random(7);
-             ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](Channel_Info_Tag& ch) {
-                 ch.ProgramNum = static_cast<std::uint16_t>(1 + random() % 20000);
-             });
-         },
-         [](tabstore::CQoDB& db, CUndoStack&) { RenumberChannels(db); });
+    Step(
+        state,
+        [](tabstore::CQoDB& db, CUndoStack&) {
+            std::mt19937 random(7);
+            ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](Channel_Info_Tag& ch) {
+                ch.ProgramNum = static_cast<std::uint16_t>(1 + random() % 20000);
+            });
+        },
+        [](tabstore::CQoDB& db, CUndoStack&) { RenumberChannels(db); });
 }
 
-#define EDITING_SIZES ->Arg(1000)->Arg(2000)->Arg(4000)->Arg(7280)->Unit(benchmark::kMillisecond)->Complexity()
+#define EDITING_SIZES                                                                              \
+    ->Arg(1000)->Arg(2000)->Arg(4000)->Arg(7280)->Unit(benchmark::kMillisecond)->Complexity()
 
 BENCHMARK(BM_DeleteAllTV) EDITING_SIZES;
 BENCHMARK(BM_UndoDeleteAllTV) EDITING_SIZES;

@@ -53,13 +53,15 @@ int main(int argc, char* argv[]) {
     const QString sample = QDir::temp().filePath(QStringLiteral("chanforge-bench-10k.bin"));
     {
         document::Document maker;
-        if (!document::WriteBlankImage(codec::FlashLayout::FromPolicy(), blank.toStdString()).ok() ||
+        if (!document::WriteBlankImage(codec::FlashLayout::FromPolicy(), blank.toStdString())
+                 .ok() ||
             !maker.Open(blank.toStdString()).ok())
             return 1;
         testkit::Populate(maker, policy::ProductKind::Current(), 7500); // 7,500 TV, 2,500 radio
         const document::DocResult saved = maker.SaveToFile(sample.toStdString());
         if (!saved.ok()) {
-            std::fprintf(stderr, "cannot save the sample: %s %s\n", saved.message.c_str(), saved.detail.c_str());
+            std::fprintf(stderr, "cannot save the sample: %s %s\n", saved.message.c_str(),
+                         saved.detail.c_str());
             return 1;
         }
     }
@@ -87,9 +89,8 @@ int main(int argc, char* argv[]) {
                 frame.Right().ShowAll();
         });
         frame.Right().ShowAll();
-        const double sort = MedianMs(21, [&] {
-            frame.Right().TV().horizontalHeader()->sectionClicked(editing::kColName);
-        });
+        const double sort = MedianMs(
+            21, [&] { frame.Right().TV().horizontalHeader()->sectionClicked(editing::kColName); });
         const double sortNumber = MedianMs(21, [&] {
             frame.Right().TV().horizontalHeader()->sectionClicked(editing::kColNumber);
         });

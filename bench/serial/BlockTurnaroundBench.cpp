@@ -28,33 +28,44 @@ std::vector<double> PlayReceiver(stbsim::SimLink& link, const std::string& image
     const int blocks = static_cast<int>(image.size() / 1024);
     const auto expect = [&](const char* word) {
         while (const auto line = link.ReadLine(5000))
-            if (line->rfind(word, 0) == 0) return true;
+            if (line->rfind(word, 0) == 0)
+                return true;
         return false;
     };
-    if (!link.WaitFor("37604925", 5000)) return turnarounds;
+    if (!link.WaitFor("37604925", 5000))
+        return turnarounds;
     link.Write("PROMPT>\r");
-    if (!expect("CHHOST")) return turnarounds;
-    link.Write("\xAA" "0000\x22\r\n");
-    if (!expect("REQUEST_VERSION:")) return turnarounds;
+    if (!expect("CHHOST"))
+        return turnarounds;
+    link.Write("\xAA"
+               "0000\x22\r\n");
+    if (!expect("REQUEST_VERSION:"))
+        return turnarounds;
     link.Write("REQUEST_VERSION:1,2,3,4,5,6,7,8,9,10,BENCH,12,13,14,15,16,17\r\n");
-    if (!expect("REQUEST_START_BLOCK")) return turnarounds;
+    if (!expect("REQUEST_START_BLOCK"))
+        return turnarounds;
     link.Write("q3648r");
-    if (!expect("REQUEST_BLOCK")) return turnarounds;
+    if (!expect("REQUEST_BLOCK"))
+        return turnarounds;
     char mark[8];
     std::snprintf(mark, sizeof mark, "a%04db", blocks);
     link.Write(mark);
     for (int k = 0; k < blocks; ++k) {
-        if (!expect("REQUEST_1024DOWN:")) return turnarounds;
+        if (!expect("REQUEST_1024DOWN:"))
+            return turnarounds;
         std::string block = image.substr(static_cast<std::size_t>(k) * 1024, 1024);
         unsigned sum = 0;
-        for (char byte : block) sum += static_cast<unsigned char>(byte);
+        for (char byte : block)
+            sum += static_cast<unsigned char>(byte);
         block += static_cast<char>(sum & 0xFF);
         block += static_cast<char>((sum >> 8) & 0xFF);
         link.Write(block);
         const auto sent = Clock::now();
         // The acknowledgement of the block, or the end of the receive after the last one.
-        if (!link.ReadLine(5000)) return turnarounds;
-        turnarounds.push_back(std::chrono::duration<double, std::micro>(Clock::now() - sent).count());
+        if (!link.ReadLine(5000))
+            return turnarounds;
+        turnarounds.push_back(
+            std::chrono::duration<double, std::micro>(Clock::now() - sent).count());
     }
     return turnarounds;
 }
@@ -91,7 +102,8 @@ void BM_Receive384Blocks(benchmark::State& state) {
         qpui::TransferLine line;
         line.port = link->Path();
         line.idleTimeoutMs = 10000;
-        if (transfer.Start({line, dir.filePath("received.bin").toStdString(), true})) loop.exec();
+        if (transfer.Start({line, dir.filePath("received.bin").toStdString(), true}))
+            loop.exec();
         receiver.join();
         if (!ok) {
             state.SkipWithError("receive failed");
@@ -100,7 +112,8 @@ void BM_Receive384Blocks(benchmark::State& state) {
         all.insert(all.end(), turnarounds.begin(), turnarounds.end());
     }
     std::sort(all.begin(), all.end());
-    if (all.empty()) return;
+    if (all.empty())
+        return;
     state.counters["turnaround_median_us"] = all[all.size() / 2];
     state.counters["turnaround_p99_us"] = all[all.size() * 99 / 100];
     state.counters["blocks"] = static_cast<double>(state.range(0));
@@ -108,5 +121,9 @@ void BM_Receive384Blocks(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_Receive384Blocks)->Arg(384)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_Receive384Blocks)
+    ->Arg(384)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
 BENCHMARK_MAIN();

@@ -16,7 +16,8 @@ constexpr int kRows = 100000;
 constexpr int kChannels = 10000;
 
 void Fill(tabstore::CQoDB& db, int rows) {
-    for (int i = 0; i < rows; ++i) AppendRow(db, kChannelTable, MakeRow<Channel_Info_Tag>());
+    for (int i = 0; i < rows; ++i)
+        AppendRow(db, kChannelTable, MakeRow<Channel_Info_Tag>());
 }
 
 /// Channels in shuffled number order, two thirds TV, the rest radio.
@@ -32,7 +33,8 @@ void FillChannels(tabstore::CQoDB& db) {
 
 std::uint64_t Walk(tabstore::CQoDB& db) {
     std::uint64_t sum = 0;
-    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) { sum += ch.RowID; });
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable,
+                                 [&](const Channel_Info_Tag& ch) { sum += ch.RowID; });
     return sum;
 }
 
@@ -48,7 +50,8 @@ void BM_AddWalkClear(benchmark::State& state) {
 void BM_WalkOnly(benchmark::State& state) {
     tabstore::CQoDB db;
     Fill(db, static_cast<int>(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(Walk(db));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Walk(db));
     state.SetComplexityN(state.range(0));
 }
 
@@ -84,6 +87,10 @@ void BM_SortRenumberGroup(benchmark::State& state) {
 
 BENCHMARK(BM_AddWalkClear)->Unit(benchmark::kMillisecond);
 // Per-row walk cost across table sizes: the fitted complexity shows Next is not linear.
-BENCHMARK(BM_WalkOnly)->RangeMultiplier(10)->Range(1000, 100000)->Complexity()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WalkOnly)
+    ->RangeMultiplier(10)
+    ->Range(1000, 100000)
+    ->Complexity()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Renumber)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortRenumberGroup)->Unit(benchmark::kMillisecond);

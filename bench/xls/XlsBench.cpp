@@ -17,7 +17,9 @@ namespace xls = chanforge::xls;
 
 namespace {
 
-std::string TempPath(const char* name) { return (std::filesystem::temp_directory_path() / name).string(); }
+std::string TempPath(const char* name) {
+    return (std::filesystem::temp_directory_path() / name).string();
+}
 
 void BM_ExportChannels(benchmark::State& state) {
     tabstore::CQoDB db;
@@ -27,12 +29,17 @@ void BM_ExportChannels(benchmark::State& state) {
         state.PauseTiming();
         std::filesystem::remove(path); // a fresh workbook each time, as for a new file
         state.ResumeTiming();
-        if (xls::ExportChannelWorkbook(db, path) != xls::WorkbookResult::Ok) state.SkipWithError("export failed");
+        if (xls::ExportChannelWorkbook(db, path) != xls::WorkbookResult::Ok)
+            state.SkipWithError("export failed");
     }
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(path));
     std::filesystem::remove(path);
 }
-BENCHMARK(BM_ExportChannels)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(11)->ReportAggregatesOnly();
+BENCHMARK(BM_ExportChannels)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(11)
+    ->ReportAggregatesOnly();
 
 void BM_ImportChannels(benchmark::State& state) {
     const std::string path = TempPath("xls-bench-import.xls");
@@ -44,11 +51,16 @@ void BM_ImportChannels(benchmark::State& state) {
     }
     tabstore::CQoDB db;
     for (auto _ : state) {
-        if (xls::ImportChannelWorkbook(path, db) != xls::WorkbookResult::Ok) state.SkipWithError("import failed");
+        if (xls::ImportChannelWorkbook(path, db) != xls::WorkbookResult::Ok)
+            state.SkipWithError("import failed");
     }
     std::filesystem::remove(path);
 }
-BENCHMARK(BM_ImportChannels)->Arg(10000)->Unit(benchmark::kMillisecond)->Repetitions(11)->ReportAggregatesOnly();
+BENCHMARK(BM_ImportChannels)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(11)
+    ->ReportAggregatesOnly();
 
 long PeakKiB() {
     rusage usage{};
@@ -65,11 +77,13 @@ int MaxExport() {
     std::filesystem::remove(path);
     const auto start = std::chrono::steady_clock::now();
     const xls::WorkbookResult r = xls::ExportChannelWorkbook(db, path);
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    std::printf("export of %u channels: %s, %.0f ms, file %.1f MiB, peak memory %.1f MiB (store and program %.1f MiB before)\n",
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::printf("export of %u channels: %s, %.0f ms, file %.1f MiB, peak memory %.1f MiB (store "
+                "and program %.1f MiB before)\n",
                 xls::kMaxWorkbookChannels, r == xls::WorkbookResult::Ok ? "ok" : "FAILED", ms,
-                static_cast<double>(std::filesystem::file_size(path)) / (1 << 20), PeakKiB() / 1024.0,
-                before / 1024.0);
+                static_cast<double>(std::filesystem::file_size(path)) / (1 << 20),
+                PeakKiB() / 1024.0, before / 1024.0);
     std::filesystem::remove(path);
     return r == xls::WorkbookResult::Ok ? 0 : 1;
 }
@@ -77,7 +91,8 @@ int MaxExport() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--max-export") == 0) return MaxExport();
+    if (argc > 1 && std::strcmp(argv[1], "--max-export") == 0)
+        return MaxExport();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

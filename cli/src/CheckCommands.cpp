@@ -14,11 +14,12 @@ namespace cli {
 
 namespace {
 
-using chanforge::document::Document;
 using chanforge::document::DocResult;
+using chanforge::document::Document;
 namespace check = chanforge::check;
 
-std::unique_ptr<Document> OpenDocument(const Context& ctx, const chanforge::codec::FlashLayout& layout,
+std::unique_ptr<Document> OpenDocument(const Context& ctx,
+                                       const chanforge::codec::FlashLayout& layout,
                                        const std::vector<std::string>& files, DocResult& result) {
     auto doc = std::make_unique<Document>([layout] { return layout; });
     ctx.Configure(*doc);
@@ -29,7 +30,8 @@ std::unique_ptr<Document> OpenDocument(const Context& ctx, const chanforge::code
 /// A diff side: one file, or several joined with "+" (unless that is the name of a file).
 std::vector<std::string> SideFiles(const std::string& side) {
     std::error_code error;
-    if (std::filesystem::exists(side, error)) return {side};
+    if (std::filesystem::exists(side, error))
+        return {side};
     std::vector<std::string> files;
     std::size_t start = 0;
     for (std::size_t plus; (plus = side.find('+', start)) != std::string::npos; start = plus + 1)
@@ -40,7 +42,8 @@ std::vector<std::string> SideFiles(const std::string& side) {
 
 std::string Rows(const std::vector<std::uint32_t>& rows) {
     std::string text;
-    for (std::uint32_t row : rows) text += (text.empty() ? "" : ",") + std::to_string(row);
+    for (std::uint32_t row : rows)
+        text += (text.empty() ? "" : ",") + std::to_string(row);
     return text;
 }
 
@@ -58,8 +61,8 @@ void PrintFindings(const check::Findings& findings, bool json) {
     }
     for (const check::Finding& f : findings)
         std::cout << check::SeverityName(f.severity) << " " << check::RuleName(f.rule) << " "
-                  << check::TableName(f.table) << (f.rows.empty() ? "" : " " + Rows(f.rows))
-                  << ": " << f.message << "\n";
+                  << check::TableName(f.table) << (f.rows.empty() ? "" : " " + Rows(f.rows)) << ": "
+                  << f.message << "\n";
 }
 
 void PrintChanges(const check::Changes& changes, bool json) {
@@ -85,7 +88,8 @@ int RunCheck(const Context& ctx, const std::vector<std::string>& files, bool jso
     const chanforge::codec::FlashLayout layout = ctx.Layout();
     DocResult result;
     auto doc = OpenDocument(ctx, layout, files, result);
-    if (!result.ok()) return Fail(result);
+    if (!result.ok())
+        return Fail(result);
     const check::Findings findings = check::CheckDatabase(doc->Store(), doc->Values(), layout);
     PrintFindings(findings, json);
     return check::HasErrors(findings) ? kFailed : kOk;
@@ -95,9 +99,11 @@ int RunDiff(const Context& ctx, const std::string& a, const std::string& b, bool
     const chanforge::codec::FlashLayout layout = ctx.Layout();
     DocResult result;
     auto first = OpenDocument(ctx, layout, SideFiles(a), result);
-    if (!result.ok()) return Fail(result);
+    if (!result.ok())
+        return Fail(result);
     auto second = OpenDocument(ctx, layout, SideFiles(b), result);
-    if (!result.ok()) return Fail(result);
+    if (!result.ok())
+        return Fail(result);
     PrintChanges(check::DiffStores(first->Store(), second->Store(), layout), json);
     return kOk;
 }

@@ -9,9 +9,11 @@ namespace cli {
 using chanforge::codec::FlashLayout;
 
 FlashLayout Context::Layout() const {
-    if (!model.empty()) return FlashLayout::FromPreset(*policy::FindPreset(model));
+    if (!model.empty())
+        return FlashLayout::FromPreset(*policy::FindPreset(model));
     // A product list of 0 names no model: nothing has been stored yet.
-    if (GetProductList() == 0) return FlashLayout::FromPreset(policy::StartupPreset());
+    if (GetProductList() == 0)
+        return FlashLayout::FromPreset(policy::StartupPreset());
     return FlashLayout::FromPolicy();
 }
 
@@ -22,7 +24,8 @@ void Context::Configure(chanforge::document::Document& doc) const {
 
 int Fail(const chanforge::document::DocResult& result) {
     std::string message = result.message;
-    if (!result.detail.empty()) message += " (" + result.detail + ")";
+    if (!result.detail.empty())
+        message += " (" + result.detail + ")";
     return Fail(message);
 }
 

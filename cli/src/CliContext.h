@@ -2,8 +2,8 @@
 // the header question.
 #pragma once
 
-#include "chanforge/document/Document.h"
 #include "chanforge/codec/FlashLayout.h"
+#include "chanforge/document/Document.h"
 
 #include <string>
 

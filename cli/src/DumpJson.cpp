@@ -27,7 +27,9 @@ std::string NameText(const char* name, std::size_t size) {
     }
     return out;
 }
-template <std::size_t N> std::string NameText(const char (&name)[N]) { return NameText(name, N); }
+template <std::size_t N> std::string NameText(const char (&name)[N]) {
+    return NameText(name, N);
+}
 
 std::string Hex(const std::uint8_t* bytes, std::size_t n) {
     std::string out;
@@ -54,50 +56,62 @@ Json Lnb(const LNBSetting& t) {
 }
 
 Json Satellite(const Satellite_Info_Tag& s) {
-    return {{"RowID", s.RowID},   {"Tuner", Json::array({Lnb(s.Tuner[0]), Lnb(s.Tuner[1])})},
-            {"Degree", s.Degree}, {"SatByte46", s.SatByte46},
-            {"SatID", s.SatID},   {"Name", NameText(s.Name)},
+    return {{"RowID", s.RowID},    {"Tuner", Json::array({Lnb(s.Tuner[0]), Lnb(s.Tuner[1])})},
+            {"Degree", s.Degree},  {"SatByte46", s.SatByte46},
+            {"SatID", s.SatID},    {"Name", NameText(s.Name)},
             {"SatTail", s.SatTail}};
 }
 
 Json TerrestrialMux(const SMux_Info_Tag& m) {
-    return {{"RowID", m.RowID},   {"MuxParams", m.MuxParams}, {"Word1", m.Word1},
-            {"MuxNameIndex", m.MuxNameIndex}, {"Byte12", m.Byte12}, {"Byte13", m.Byte13},
-            {"SatID", m.SatID},   {"TPID", m.TPID},           {"Word2", m.Word2},
-            {"Word3", m.Word3},   {"Byte20", m.Byte20},       {"Byte21", m.Byte21}};
+    return {{"RowID", m.RowID},   {"MuxParams", m.MuxParams},
+            {"Word1", m.Word1},   {"MuxNameIndex", m.MuxNameIndex},
+            {"Byte12", m.Byte12}, {"Byte13", m.Byte13},
+            {"SatID", m.SatID},   {"TPID", m.TPID},
+            {"Word2", m.Word2},   {"Word3", m.Word3},
+            {"Byte20", m.Byte20}, {"Byte21", m.Byte21}};
 }
 
 Json CableMux(const CableMux_Info_Tag& c) {
     std::size_t used = sizeof c.Data;
-    while (used > 0 && c.Data[used - 1] == 0) --used;
-    return {{"RowID", c.RowID},         {"Frequency", c.Frequency}, {"SymbolRate", c.SymbolRate},
-            {"TSID", c.TSID},           {"NetworkID", c.NetworkID}, {"OrgNetID", c.OrgNetID},
-            {"MuxID", c.MuxID},         {"Modulation", c.Modulation}, {"Invert", c.Invert},
-            {"Mark", c.Mark},           {"Data", Hex(c.Data, used)}};
+    while (used > 0 && c.Data[used - 1] == 0)
+        --used;
+    return {{"RowID", c.RowID}, {"Frequency", c.Frequency},   {"SymbolRate", c.SymbolRate},
+            {"TSID", c.TSID},   {"NetworkID", c.NetworkID},   {"OrgNetID", c.OrgNetID},
+            {"MuxID", c.MuxID}, {"Modulation", c.Modulation}, {"Invert", c.Invert},
+            {"Mark", c.Mark},   {"Data", Hex(c.Data, used)}};
 }
 
 Json Provider(const Broadcast_Info_Tag& b) {
-    return {{"RowID", b.RowID}, {"BroadcastID", b.BroadcastID}, {"Name", NameText(b.Name)},
+    return {{"RowID", b.RowID},
+            {"BroadcastID", b.BroadcastID},
+            {"Name", NameText(b.Name)},
             {"Byte23", b.Byte23}};
 }
 
 Json Transponder(const Transponder_Info_Tag& t, const policy::ProductKind& product) {
     if (codec::HoldsMux(t, product)) {
         const codec::TransponderMux m = codec::ReadTransponderMux(t);
-        return {{"RowID", t.RowID},   {"MuxParams", m.MuxParams},       {"Word1", m.Word1},
-                {"Byte6", m.Byte6},   {"MuxNameIndex", m.MuxNameIndex}, {"Byte12", m.Byte12},
-                {"Byte13", m.Byte13}, {"SatID", m.SatID},               {"TPID", m.TPID}};
+        return {{"RowID", t.RowID},
+                {"MuxParams", m.MuxParams},
+                {"Word1", m.Word1},
+                {"Byte6", m.Byte6},
+                {"MuxNameIndex", m.MuxNameIndex},
+                {"Byte12", m.Byte12},
+                {"Byte13", m.Byte13},
+                {"SatID", m.SatID},
+                {"TPID", m.TPID}};
     }
-    return {{"RowID", t.RowID},   {"Frequency", t.Frequency}, {"SymbolRate", t.SymbolRate},
-            {"TSID", t.TSID},     {"Drift", t.Drift},         {"PolFEC", t.PolFEC},
-            {"Signal", t.Signal}, {"SatID", t.SatID},         {"TPID", t.TPID},
+    return {{"RowID", t.RowID},   {"Frequency", t.Frequency},   {"SymbolRate", t.SymbolRate},
+            {"TSID", t.TSID},     {"Drift", t.Drift},           {"PolFEC", t.PolFEC},
+            {"Signal", t.Signal}, {"SatID", t.SatID},           {"TPID", t.TPID},
             {"TxMode", t.TxMode}, {"Modulation", t.Modulation}, {"Extra1", t.Extra1},
-            {"Extra2", t.Extra2}, {"Extra3", t.Extra3},       {"Extra4", t.Extra4}};
+            {"Extra2", t.Extra2}, {"Extra3", t.Extra3},         {"Extra4", t.Extra4}};
 }
 
 Json Channel(const Channel_Info_Tag& c) {
     Json slots = Json::array();
-    for (std::uint16_t s : c.FavoriteSlot) slots.push_back(s);
+    for (std::uint16_t s : c.FavoriteSlot)
+        slots.push_back(s);
     return {{"RowID", c.RowID},
             {"CAS", c.CAS},
             {"Favorite", c.Favorite},
@@ -135,17 +149,28 @@ Json Favorite(const Favorite_Info_Tag& f) {
 }
 
 Json Policy(const codec::FlashLayout& l) {
-    return {{"ProductList", l.product.list},  {"ProductType", l.product.type},
-            {"ByteOrder", l.bigEndian ? 1 : 0}, {"SectorSize", l.sectorSize},
-            {"MMIStart", l.mmi.start},        {"MMICount", l.mmi.count},
-            {"MMIChunk", l.mmi.chunk},        {"FavoriteCount", l.favoriteCount},
-            {"SatStart", l.sat.start},        {"SatCountSectors", l.sat.count},
-            {"SatChunk", l.sat.chunk},        {"BrdStart", l.brd.start},
-            {"BrdCount", l.brd.count},        {"BrdChunk", l.brd.chunk},
-            {"TPStart", l.tp.start},          {"TPCount", l.tp.count},
-            {"TPChunk", l.tp.chunk},          {"CHStart", l.ch.start},
-            {"CHCount", l.ch.count},          {"CHChunk", l.ch.chunk},
-            {"CHNameLength", l.nameLength},   {"MaxMuxCount", l.maxMuxCount}};
+    return {{"ProductList", l.product.list},
+            {"ProductType", l.product.type},
+            {"ByteOrder", l.bigEndian ? 1 : 0},
+            {"SectorSize", l.sectorSize},
+            {"MMIStart", l.mmi.start},
+            {"MMICount", l.mmi.count},
+            {"MMIChunk", l.mmi.chunk},
+            {"FavoriteCount", l.favoriteCount},
+            {"SatStart", l.sat.start},
+            {"SatCountSectors", l.sat.count},
+            {"SatChunk", l.sat.chunk},
+            {"BrdStart", l.brd.start},
+            {"BrdCount", l.brd.count},
+            {"BrdChunk", l.brd.chunk},
+            {"TPStart", l.tp.start},
+            {"TPCount", l.tp.count},
+            {"TPChunk", l.tp.chunk},
+            {"CHStart", l.ch.start},
+            {"CHCount", l.ch.count},
+            {"CHChunk", l.ch.chunk},
+            {"CHNameLength", l.nameLength},
+            {"MaxMuxCount", l.maxMuxCount}};
 }
 
 } // namespace

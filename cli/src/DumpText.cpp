@@ -31,15 +31,20 @@ template <std::size_t N> std::string Printable(const char (&field)[N]) {
 
 std::string Flags(std::uint16_t attributes) {
     std::string flags;
-    if (attributes & attr::kLocked) flags += " locked";
-    if (attributes & attr::kScrambled) flags += " scrambled";
-    if (attributes & attr::kSkipped) flags += " skipped";
+    if (attributes & attr::kLocked)
+        flags += " locked";
+    if (attributes & attr::kScrambled)
+        flags += " scrambled";
+    if (attributes & attr::kSkipped)
+        flags += " skipped";
     return flags;
 }
 
 const char* Kind(std::uint16_t attributes) {
-    if (attributes & attr::kTV) return "TV";
-    if (attributes & attr::kRadio) return "Radio";
+    if (attributes & attr::kTV)
+        return "TV";
+    if (attributes & attr::kRadio)
+        return "Radio";
     return "Other";
 }
 
@@ -47,8 +52,8 @@ void Satellites(tabstore::CQoDB& db, std::FILE* out) {
     std::fprintf(out, "\nSatellites: %u\n", db.Size(kSatelliteTable));
     ForEachRow<Satellite_Info_Tag>(db, kSatelliteTable, [&](const Satellite_Info_Tag& s) {
         std::fprintf(out, "  %4u  sat %3u  %-7s %-16s LNB %u/%u MHz\n", s.RowID, s.SatID,
-                     editing::DegreeText(s.Degree).c_str(), Printable(s.Name).c_str(), s.Tuner[0].LowFrequency,
-                     s.Tuner[0].HighFrequency);
+                     editing::DegreeText(s.Degree).c_str(), Printable(s.Name).c_str(),
+                     s.Tuner[0].LowFrequency, s.Tuner[0].HighFrequency);
     });
 }
 
@@ -99,8 +104,8 @@ void Channels(tabstore::CQoDB& db, std::FILE* out) {
     std::fprintf(out, "\nChannels: %u (TV %u, radio %u)\n", db.Size(kChannelTable), tv, radio);
     ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& c) {
         std::fprintf(out, "  %4u  %-5s %4u  %-24s sat %3u tp %3u  SID %5u  V %4u A %4u%s\n",
-                     c.RowID, Kind(c.Attributes), c.ProgramNum, Printable(c.Name).c_str(), c.SatID, c.TPID,
-                     c.ServiceID, c.VideoPID, c.AudioPID, Flags(c.Attributes).c_str());
+                     c.RowID, Kind(c.Attributes), c.ProgramNum, Printable(c.Name).c_str(), c.SatID,
+                     c.TPID, c.ServiceID, c.VideoPID, c.AudioPID, Flags(c.Attributes).c_str());
     });
 }
 
@@ -114,7 +119,8 @@ void Favorites(tabstore::CQoDB& db, std::FILE* out) {
                 members += (c.Favorite & bit) != 0;
             });
         }
-        std::fprintf(out, "  %4u  %-20s %u channels\n", f.RowID, Printable(f.Name).c_str(), members);
+        std::fprintf(out, "  %4u  %-20s %u channels\n", f.RowID, Printable(f.Name).c_str(),
+                     members);
     });
 }
 
@@ -123,8 +129,7 @@ void Favorites(tabstore::CQoDB& db, std::FILE* out) {
 void PrintText(document::Document& doc, const codec::FlashLayout& layout, std::FILE* out) {
     tabstore::CQoDB& db = doc.Store();
     std::fprintf(out, "Product list %d, product type %d; %s\n", layout.product.list,
-                 layout.product.type,
-                 doc.Header().versionFile ? "version file" : "channel file");
+                 layout.product.type, doc.Header().versionFile ? "version file" : "channel file");
     if (layout.product.Satellite()) {
         Satellites(db, out);
         Transponders(db, layout.product, out);

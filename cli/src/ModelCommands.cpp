@@ -17,7 +17,9 @@ void PrintPreset(const policy::ProductPreset& p) {
                 p.productType, static_cast<int>(p.title.size()), p.title.data());
 }
 
-void PrintValue(const char* name, long long value) { std::printf("%s = %lld\n", name, value); }
+void PrintValue(const char* name, long long value) {
+    std::printf("%s = %lld\n", name, value);
+}
 
 using BlockGetter = int (*)(std::uint32_t*, std::uint32_t*, std::uint32_t*);
 
@@ -33,7 +35,8 @@ void PrintBlock(const char* block, BlockGetter get) {
 } // namespace
 
 int RunModels() {
-    for (const policy::ProductPreset& p : policy::ConfigurablePresets()) PrintPreset(p);
+    for (const policy::ProductPreset& p : policy::ConfigurablePresets())
+        PrintPreset(p);
     PrintPreset(policy::StartupPreset());
     return kOk;
 }
@@ -53,7 +56,8 @@ int RunPolicyShow() {
         {"CheckSum Data Size", &GetBufChecksumSize},
         {"MAX Buffer Size", &GetBufMaxSize},
     };
-    for (const auto& [name, get] : single) PrintValue(name, get());
+    for (const auto& [name, get] : single)
+        PrintValue(name, get());
 
     std::uint32_t start = 0, count = 0, chunk = 0, extra = 0;
     GetFlashMMIBlockInfo(&start, &count, &chunk, &extra);
@@ -75,9 +79,11 @@ int RunPolicyShow() {
 
 int RunPolicySet(const std::string& name) {
     const policy::ProductPreset* preset = policy::FindPreset(name);
-    if (preset == nullptr) return Fail("Unknown model " + name);
+    if (preset == nullptr)
+        return Fail("Unknown model " + name);
     // The configuration dialog keeps the grid column choice the operator made.
-    if (!policy::SelectPreset(*preset, GetGridColumn())) return Fail("Cannot store the policy");
+    if (!policy::SelectPreset(*preset, GetGridColumn()))
+        return Fail("Cannot store the policy");
     return kOk;
 }
 

@@ -16,10 +16,14 @@ namespace {
 qpui::LineOptions Line(const Context& ctx, const std::string& port, const SerialOptions& serial) {
     qpui::LineOptions line;
     line.port = port;
-    if (serial.baud > 0) line.baud = static_cast<std::uint32_t>(serial.baud);
-    if (serial.dataBits > 0) line.dataBits = serial.dataBits;
-    if (serial.stopBits >= 0) line.stopBits = serial.stopBits;
-    if (serial.parity >= 0) line.parity = serial.parity;
+    if (serial.baud > 0)
+        line.baud = static_cast<std::uint32_t>(serial.baud);
+    if (serial.dataBits > 0)
+        line.dataBits = serial.dataBits;
+    if (serial.stopBits >= 0)
+        line.stopBits = serial.stopBits;
+    if (serial.parity >= 0)
+        line.parity = serial.parity;
     line.timeoutSeconds = serial.timeoutSeconds;
     if (!ctx.model.empty())
         line.preset = policy::FindPreset(ctx.model);
@@ -40,11 +44,15 @@ int RunSend(const Context& ctx, const std::string& port, const std::vector<std::
     const chanforge::codec::FlashLayout layout = ctx.Layout();
     chanforge::document::Document doc([layout] { return layout; });
     ctx.Configure(doc);
-    if (auto r = doc.Open(files); !r.ok()) return Fail(r);
-    if (auto r = doc.PrepareSend(); !r.ok()) return Fail(r);
+    if (auto r = doc.Open(files); !r.ok())
+        return Fail(r);
+    if (auto r = doc.PrepareSend(); !r.ok())
+        return Fail(r);
     return qpui::RunSend({Line(ctx, port, serial), doc.WorkFilePath()});
 }
 
-int RunPorts() { return qpui::ListPorts(std::cout); }
+int RunPorts() {
+    return qpui::ListPorts(std::cout);
+}
 
 } // namespace cli

@@ -13,7 +13,8 @@ namespace {
 
 std::vector<std::string> ModelNames() {
     std::vector<std::string> names;
-    for (const auto& p : policy::ConfigurablePresets()) names.emplace_back(p.name);
+    for (const auto& p : policy::ConfigurablePresets())
+        names.emplace_back(p.name);
     names.emplace_back(policy::StartupPreset().name);
     return names;
 }
@@ -23,7 +24,8 @@ void AddSerialOptions(CLI::App* cmd, cli::SerialOptions& serial) {
     cmd->add_option("--data-bits", serial.dataBits, "data bits");
     cmd->add_option("--stop-bits", serial.stopBits, "stop-bit code");
     cmd->add_option("--parity", serial.parity, "parity code");
-    cmd->add_option("--timeout", serial.timeoutSeconds, "seconds without a byte from the receiver before failing (0: wait)");
+    cmd->add_option("--timeout", serial.timeoutSeconds,
+                    "seconds without a byte from the receiver before failing (0: wait)");
 }
 
 } // namespace
@@ -38,8 +40,7 @@ int main(int argc, char** argv) {
 
     cli::Context ctx;
     std::string settings;
-    app.add_option("--settings", settings, "settings store to use")
-        ->envname("CHANFORGE_SETTINGS");
+    app.add_option("--settings", settings, "settings store to use")->envname("CHANFORGE_SETTINGS");
     app.add_option("--model", ctx.model, "product policy for this command only")
         ->check(CLI::IsMember(ModelNames()));
     app.add_flag("--yes", ctx.yes, "answer Yes to \"Cannot read file header. Continue?\"");
@@ -54,7 +55,9 @@ int main(int argc, char** argv) {
     policyCmd->require_subcommand(1);
     auto* policyShow = policyCmd->add_subcommand("show", "print the stored policy values");
     auto* policySet = policyCmd->add_subcommand("set", "store a model's policy");
-    policySet->add_option("NAME", name, "model name")->required()->check(CLI::IsMember(ModelNames()));
+    policySet->add_option("NAME", name, "model name")
+        ->required()
+        ->check(CLI::IsMember(ModelNames()));
 
     auto* dump = app.add_subcommand("dump", "open the files and print the tables");
     dump->add_option("FILE", files, "channel, version or workbook files")->required();
@@ -84,7 +87,8 @@ int main(int argc, char** argv) {
 
     auto* ports = app.add_subcommand("ports", "list the serial ports");
 
-    auto* checkCmd = app.add_subcommand("check", "open the files and check the database against the model");
+    auto* checkCmd =
+        app.add_subcommand("check", "open the files and check the database against the model");
     checkCmd->add_option("FILE", files, "files to open")->required();
     checkCmd->add_flag("--json", json, "print JSON");
     auto* diff = app.add_subcommand("diff", "print what changes from database A to database B");
@@ -98,19 +102,32 @@ int main(int argc, char** argv) {
         const int code = app.exit(e);
         return code == 0 ? cli::kOk : cli::kUsage;
     }
-    if (!settings.empty()) utils::SetSettingsPath(settings);
+    if (!settings.empty())
+        utils::SetSettingsPath(settings);
 
-    if (*models) return cli::RunModels();
-    if (*policyShow) return cli::RunPolicyShow();
-    if (*policySet) return cli::RunPolicySet(name);
-    if (*dump) return cli::RunDump(ctx, files, json);
-    if (*convert) return cli::RunConvert(ctx, files, out);
-    if (*exportC) return cli::RunExportC(ctx, files, out);
-    if (*create) return cli::RunNew(ctx, out);
-    if (*receive) return cli::RunReceive(ctx, port, out, wait, serial);
-    if (*send) return cli::RunSend(ctx, port, files, serial);
-    if (*ports) return cli::RunPorts();
-    if (*checkCmd) return cli::RunCheck(ctx, files, json);
-    if (*diff) return cli::RunDiff(ctx, name, out, json);
+    if (*models)
+        return cli::RunModels();
+    if (*policyShow)
+        return cli::RunPolicyShow();
+    if (*policySet)
+        return cli::RunPolicySet(name);
+    if (*dump)
+        return cli::RunDump(ctx, files, json);
+    if (*convert)
+        return cli::RunConvert(ctx, files, out);
+    if (*exportC)
+        return cli::RunExportC(ctx, files, out);
+    if (*create)
+        return cli::RunNew(ctx, out);
+    if (*receive)
+        return cli::RunReceive(ctx, port, out, wait, serial);
+    if (*send)
+        return cli::RunSend(ctx, port, files, serial);
+    if (*ports)
+        return cli::RunPorts();
+    if (*checkCmd)
+        return cli::RunCheck(ctx, files, json);
+    if (*diff)
+        return cli::RunDiff(ctx, name, out, json);
     return cli::kUsage;
 }

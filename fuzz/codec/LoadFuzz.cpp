@@ -17,7 +17,8 @@ FlashLayout Scaled(FlashLayout l) {
     l.sectorSize = 256;
     for (auto* b : {&l.mmi, &l.sat, &l.brd, &l.tp, &l.ch}) {
         b->start /= 16;
-        if (b->count > 4) b->count = 4;
+        if (b->count > 4)
+            b->count = 4;
     }
     return l;
 }
@@ -25,7 +26,8 @@ FlashLayout Scaled(FlashLayout l) {
 std::vector<FlashLayout> Layouts() {
     std::vector<FlashLayout> out;
     std::vector<const policy::ProductPreset*> presets;
-    for (const auto& p : policy::ConfigurablePresets()) presets.push_back(&p);
+    for (const auto& p : policy::ConfigurablePresets())
+        presets.push_back(&p);
     presets.push_back(&policy::StartupPreset());
     for (const auto* p : presets) {
         out.push_back(FlashLayout::FromPreset(*p));
@@ -61,7 +63,8 @@ std::vector<FlashLayout> Layouts() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::vector<FlashLayout> layouts = Layouts();
-    if (size == 0) return 0;
+    if (size == 0)
+        return 0;
     const FlashLayout& layout = layouts[data[0] % layouts.size()];
     std::vector<std::uint8_t> file(data + 1, data + size);
     // Full-size presets get the input as the start of an otherwise blank image.
@@ -73,9 +76,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     chanforge::codec::HeaderState header;
     const chanforge::codec::FlashImageCodec codec(layout);
     const bool yes = (data[0] / layouts.size()) % 2 == 1;
-    if (!codec.Load(file, {db, values, header}, [yes] { return yes; }).ok()) return 0;
+    if (!codec.Load(file, {db, values, header}, [yes] { return yes; }).ok())
+        return 0;
     // What loaded must write back, and what is written must load again.
-    if (!codec.Save(file, header.versionFile, {db, values, header}).ok()) return 0;
+    if (!codec.Save(file, header.versionFile, {db, values, header}).ok())
+        return 0;
     db.ClearAll();
     codec.Load(file, {db, values, header}, [] { return true; });
     return 0;

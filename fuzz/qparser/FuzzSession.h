@@ -47,7 +47,8 @@ inline std::string UploadFile() {
     const std::string path = ScratchDir() + "/send.bin";
     std::ofstream out(path, std::ios::binary);
     out << std::string("QP  \x50\0", 6) << std::string(80, '\0');
-    for (int i = 0; i < 3584; ++i) out.put(static_cast<char>(i * 31));
+    for (int i = 0; i < 3584; ++i)
+        out.put(static_cast<char>(i * 31));
     return path;
 }
 
@@ -60,15 +61,19 @@ void FeedChunks(const std::uint8_t* data, std::size_t size, CCommParser& parser,
         const QPResult_Tag result = step(parser, data + at + 1, static_cast<int>(length));
         // Every reply must fit the frame it claims.
         for (int i = 0; i < kQPMaxCommands; ++i)
-            if (result.commandLengths[i] < 0 || result.commandLengths[i] > kQPMaxCommandLength) std::abort();
-        if (parser.GetProcessPercent() < 0 || parser.GetProcessPercent() > 10000) std::abort();
-        if (parser.AwaitsQuietLine()) parser.OnQuietLine();
+            if (result.commandLengths[i] < 0 || result.commandLengths[i] > kQPMaxCommandLength)
+                std::abort();
+        if (parser.GetProcessPercent() < 0 || parser.GetProcessPercent() > 10000)
+            std::abort();
+        if (parser.AwaitsQuietLine())
+            parser.OnQuietLine();
         at += 1 + length;
     }
 }
 
 inline std::unique_ptr<CCommParser> MakeParser(std::uint8_t selector) {
-    if (selector & 1) return std::make_unique<CSTCommParser>(Policy());
+    if (selector & 1)
+        return std::make_unique<CSTCommParser>(Policy());
     return std::make_unique<CQVRCommParser>(Policy());
 }
 

@@ -9,10 +9,12 @@ namespace xls = chanforge::xls;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> image(data, size);
     xls::CompoundFileReader reader;
-    if (reader.Open(image) != xls::CfbResult::Ok) return 0;
+    if (reader.Open(image) != xls::CfbResult::Ok)
+        return 0;
     std::vector<std::uint8_t> out;
     for (const std::u16string& name : reader.StreamNames())
-        if (reader.ReadStream(name, out) == xls::CfbResult::Ok && out.size() > size) std::abort();
+        if (reader.ReadStream(name, out) == xls::CfbResult::Ok && out.size() > size)
+            std::abort();
     reader.ReadStream(u"Workbook", out);
     return 0;
 }

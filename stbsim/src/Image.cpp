@@ -16,7 +16,8 @@ std::string LoadImage(const std::string& path, std::string* error) {
         return {};
     }
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (bytes.size() >= 86 && bytes.compare(0, 4, "QP  ") == 0) bytes.erase(0, 86);
+    if (bytes.size() >= 86 && bytes.compare(0, 4, "QP  ") == 0)
+        bytes.erase(0, 86);
     bytes.resize((bytes.size() + 1023) / 1024 * 1024, '\0');
     return bytes;
 }
@@ -24,16 +25,21 @@ std::string LoadImage(const std::string& path, std::string* error) {
 std::string GenerateImage(int blocks, unsigned seed) {
     std::mt19937 random(seed);
     std::string image(static_cast<std::size_t>(blocks) * 1024, '\0');
-    for (char& byte : image) byte = static_cast<char>(random() & 0xFF);
+    for (char& byte : image)
+        byte = static_cast<char>(random() & 0xFF);
     // Every block carries words and line ends the PC must take as data.
-    static const std::string words = "PROMPT>\r\nack\r\nREQUEST_VERSION:\r\n\x1F" "DATNN";
-    for (int k = 0; k < blocks; ++k) image.replace(static_cast<std::size_t>(k) * 1024 + 100, words.size(), words);
+    static const std::string words = "PROMPT>\r\nack\r\nREQUEST_VERSION:\r\n\x1F"
+                                     "DATNN";
+    for (int k = 0; k < blocks; ++k)
+        image.replace(static_cast<std::size_t>(k) * 1024 + 100, words.size(), words);
     return image;
 }
 
 bool StoreImage(const std::string& path, const std::string& image) {
     const std::string file = std::string("QP  \x50\0", 6) + std::string(80, '\0') + image;
-    return utils::ReplaceFile(path, {reinterpret_cast<const std::uint8_t*>(file.data()), file.size()}).ok();
+    return utils::ReplaceFile(path,
+                              {reinterpret_cast<const std::uint8_t*>(file.data()), file.size()})
+        .ok();
 }
 
 } // namespace stbsim

@@ -18,14 +18,16 @@ int ReadMark(SimLink& link, char open, char close, int timeoutMs) {
     do {
         std::string& input = link.Input();
         for (std::size_t at = 0; at + 6 <= input.size(); ++at) {
-            if (input[at] != open || input[at + 5] != close) continue;
+            if (input[at] != open || input[at + 5] != close)
+                continue;
             int value = 0;
             bool digits = true;
             for (std::size_t i = at + 1; i < at + 5; ++i) {
                 digits = digits && std::isdigit(static_cast<unsigned char>(input[i]));
                 value = value * 10 + (input[i] - '0');
             }
-            if (!digits) continue;
+            if (!digits)
+                continue;
             input.erase(0, at + 6);
             return value;
         }
@@ -48,7 +50,8 @@ int Simulator::ReadNumber(int timeoutMs) {
         if (first != std::string::npos) {
             input.erase(0, first);
             std::size_t digits = 0;
-            while (digits < input.size() && std::isdigit(static_cast<unsigned char>(input[digits]))) ++digits;
+            while (digits < input.size() && std::isdigit(static_cast<unsigned char>(input[digits])))
+                ++digits;
             // The number has no terminator: after four digits a fifth may follow at once.
             if (digits >= 5 || (digits == 4 && !link_.Fill(30))) {
                 const std::size_t width = digits >= 5 ? 5 : 4;
@@ -56,19 +59,23 @@ int Simulator::ReadNumber(int timeoutMs) {
                 input.erase(0, width);
                 return value;
             }
-            if (digits == 4) continue;
+            if (digits == 4)
+                continue;
         }
-        if (!link_.Fill(timeoutMs)) return -1;
+        if (!link_.Fill(timeoutMs))
+            return -1;
     }
 }
 
 bool Simulator::ChecksumMatches(const std::string& data, std::string_view checksum) const {
     unsigned sum = 0;
-    for (char byte : data) sum += static_cast<unsigned char>(byte);
+    for (char byte : data)
+        sum += static_cast<unsigned char>(byte);
     const auto low = static_cast<unsigned char>(sum & 0xFF);
     const auto high = static_cast<unsigned char>((sum >> 8) & 0xFF);
     const auto first = static_cast<unsigned char>(checksum[0]);
-    if (checksum.size() == 1) return first == low;
+    if (checksum.size() == 1)
+        return first == low;
     const auto second = static_cast<unsigned char>(checksum[1]);
     return options_.bigEndian ? first == low && second == high : first == high && second == low;
 }
@@ -80,8 +87,10 @@ std::string Simulator::TakeBlocks(int n, int checksumBytes, std::string* note) {
         const int attempts = k == options_.repeatRequest ? 1000000 : kAttempts;
         for (int attempt = 0; attempt < attempts && !taken && !link_.Stopped(); ++attempt) {
             SendLine(Numbered("REQUEST_1024DOWN:", k));
-            const auto block = link_.ReadExact(1024 + static_cast<std::size_t>(checksumBytes), kReplyMs);
-            if (!block) continue;
+            const auto block =
+                link_.ReadExact(1024 + static_cast<std::size_t>(checksumBytes), kReplyMs);
+            if (!block)
+                continue;
             if (k == options_.silentBlock && !silenced_) {
                 // Busy for a while: the repeated blocks that arrive meanwhile are lost.
                 silenced_ = true;
@@ -99,7 +108,8 @@ std::string Simulator::TakeBlocks(int n, int checksumBytes, std::string* note) {
                 SendLine(Numbered("1024DOWN_ERR:", k));
                 continue;
             }
-            if (k == options_.repeatRequest) continue; // asks for it again as if it never came
+            if (k == options_.repeatRequest)
+                continue; // asks for it again as if it never came
             image += data;
             SendLine(Numbered("1024DOWN_SUCCESS:", k));
             if (options_.garbageEvery > 0 && (k + 1) % options_.garbageEvery == 0)
@@ -122,10 +132,12 @@ SessionResult Simulator::FinishSend(SessionKind kind, std::string image, bool to
     const int blocks = static_cast<int>(image.size() / 1024);
     if (kind == SessionKind::QvrSend) {
         SendLine("FLASH_WRITE");
-        for (int written = 64; written <= blocks; written += 64) SendLine("64KFLASH_WRITE");
+        for (int written = 64; written <= blocks; written += 64)
+            SendLine("64KFLASH_WRITE");
     } else {
         SendLine("DOWN_SUCCESS");
-        for (int written = 4; written <= blocks; written += 4) SendLine("4096FLASH_WRITE");
+        for (int written = 4; written <= blocks; written += 4)
+            SendLine("4096FLASH_WRITE");
     }
     const auto damaged = static_cast<std::size_t>(options_.storeCorruptBlock) * 1024 + 512;
     if (options_.storeCorruptBlock >= 0 && damaged < image.size())
@@ -142,7 +154,8 @@ SessionResult Simulator::FinishSend(SessionKind kind, std::string image, bool to
 namespace {
 unsigned Sum8(const std::string& bytes) {
     unsigned sum = 0;
-    for (char byte : bytes) sum += static_cast<unsigned char>(byte);
+    for (char byte : bytes)
+        sum += static_cast<unsigned char>(byte);
     return sum & 0xFF;
 }
 } // namespace
@@ -152,19 +165,24 @@ SessionResult Simulator::QvrSend() {
     link_.Input().clear();
     SendLine("DOWN_CONNECT");
     SendLine("REQUEST_VERSION:" + kQvrVersion);
-    if (!link_.WaitFor("ack", kReplyMs)) return {kind, false, "version not acknowledged"};
+    if (!link_.WaitFor("ack", kReplyMs))
+        return {kind, false, "version not acknowledged"};
     SendLine("REQUEST_START_BLOCK");
-    if (ReadMark(link_, 'q', 'r', kReplyMs) < 0) return {kind, false, "no start block"};
+    if (ReadMark(link_, 'q', 'r', kReplyMs) < 0)
+        return {kind, false, "no start block"};
     SendLine("REQUEST_BLOCK");
     const int blocks = ReadMark(link_, 'a', 'b', kReplyMs);
-    if (blocks < 0) return {kind, false, "no block count"};
+    if (blocks < 0)
+        return {kind, false, "no block count"};
     SendLine("REQUEST_DOWNLOAD");
     std::string note;
     const std::string image = TakeBlocks(blocks, 2, &note);
-    if (image.size() != static_cast<std::size_t>(blocks) * 1024) return {kind, false, note};
+    if (image.size() != static_cast<std::size_t>(blocks) * 1024)
+        return {kind, false, note};
     SendLine("REQUEST_TOTALCRC");
     const auto total = link_.WaitFor("a", kReplyMs) ? link_.ReadExact(2, kReplyMs) : std::nullopt;
-    if (!total || (*total)[1] != 'b') return {kind, false, "no total checksum"};
+    if (!total || (*total)[1] != 'b')
+        return {kind, false, "no total checksum"};
     return FinishSend(kind, image, static_cast<unsigned char>((*total)[0]) == Sum8(image));
 }
 
@@ -172,23 +190,30 @@ SessionResult Simulator::StSend() {
     const SessionKind kind = SessionKind::StSend;
     link_.Input().clear();
     SendLine("REQUEST_V100");
-    link_.Write("BL_FLASH_INFO" + options_.eol + std::string(33, '5') + "BL_FLASH_END" + options_.eol);
-    if (!link_.WaitFor("DATNN", kReplyMs)) return {kind, false, "flash information not answered"};
+    link_.Write("BL_FLASH_INFO" + options_.eol + std::string(33, '5') + "BL_FLASH_END" +
+                options_.eol);
+    if (!link_.WaitFor("DATNN", kReplyMs))
+        return {kind, false, "flash information not answered"};
     SendLine("ACK");
     SendLine("REQUEST_VERSION: " + kStVersion);
-    if (!link_.WaitFor("ack", kReplyMs)) return {kind, false, "version not acknowledged"};
+    if (!link_.WaitFor("ack", kReplyMs))
+        return {kind, false, "version not acknowledged"};
     SendLine("REQUEST_START_BLOCK");
-    if (ReadNumber(kReplyMs) < 0) return {kind, false, "no start block"};
+    if (ReadNumber(kReplyMs) < 0)
+        return {kind, false, "no start block"};
     SendLine("REQUEST_BLOCK");
     const int blocks = ReadNumber(kReplyMs);
-    if (blocks < 0) return {kind, false, "no block count"};
+    if (blocks < 0)
+        return {kind, false, "no block count"};
     SendLine("REQUEST_DOWNLOAD");
     std::string note;
     const std::string image = TakeBlocks(blocks, 1, &note);
-    if (image.size() != static_cast<std::size_t>(blocks) * 1024) return {kind, false, note};
+    if (image.size() != static_cast<std::size_t>(blocks) * 1024)
+        return {kind, false, note};
     SendLine("REQUEST_TOTALCRC");
     const auto total = link_.ReadExact(1, kReplyMs);
-    if (!total) return {kind, false, "no total checksum"};
+    if (!total)
+        return {kind, false, "no total checksum"};
     return FinishSend(kind, image, static_cast<unsigned char>((*total)[0]) == Sum8(image));
 }
 

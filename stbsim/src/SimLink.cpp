@@ -17,12 +17,15 @@ namespace {
 
 bool MakeRaw(int fd) {
     termios settings{};
-    if (tcgetattr(fd, &settings) != 0) return false;
+    if (tcgetattr(fd, &settings) != 0)
+        return false;
     cfmakeraw(&settings);
     return tcsetattr(fd, TCSANOW, &settings) == 0;
 }
 
-std::string Errno(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+std::string Errno(const char* what) {
+    return std::string(what) + ": " + std::strerror(errno);
+}
 
 } // namespace
 
@@ -39,7 +42,8 @@ std::unique_ptr<SimLink> SimLink::Open(const SimOptions& options, std::string* e
     const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
         *error = Errno("pseudo-terminal");
-        if (master >= 0) ::close(master);
+        if (master >= 0)
+            ::close(master);
         return nullptr;
     }
     const std::string path = ptsname(master);
@@ -49,7 +53,8 @@ std::unique_ptr<SimLink> SimLink::Open(const SimOptions& options, std::string* e
     if (keepAlive < 0 || !MakeRaw(keepAlive)) {
         *error = Errno(path.c_str());
         ::close(master);
-        if (keepAlive >= 0) ::close(keepAlive);
+        if (keepAlive >= 0)
+            ::close(keepAlive);
         return nullptr;
     }
     return std::unique_ptr<SimLink>(new SimLink(master, keepAlive, path, options));
@@ -61,15 +66,17 @@ SimLink::SimLink(int fd, int keepAlive, std::string path, const SimOptions& opti
 
 SimLink::~SimLink() {
     ::close(fd_);
-    if (keepAlive_ >= 0) ::close(keepAlive_);
+    if (keepAlive_ >= 0)
+        ::close(keepAlive_);
 }
 
 void SimLink::Pace(std::size_t bytes) {
-    if (baud_ <= 0) return;
+    if (baud_ <= 0)
+        return;
     // Ten bit times per byte: a start bit, eight data bits, a stop bit.
     const auto now = std::chrono::steady_clock::now();
     lineFree_ = std::max(lineFree_, now) +
-                 std::chrono::microseconds(static_cast<long long>(bytes) * 10'000'000 / baud_);
+                std::chrono::microseconds(static_cast<long long>(bytes) * 10'000'000 / baud_);
     std::this_thread::sleep_until(lineFree_);
 }
 
@@ -77,15 +84,18 @@ void SimLink::Write(std::string_view bytes) {
     while (!bytes.empty() && !Stopped()) {
         std::size_t chunk = bytes.size();
         if (chunkMax_ > 0) {
-            chunk = std::min<std::size_t>(chunk, std::uniform_int_distribution<int>(1, chunkMax_)(random_));
+            chunk = std::min<std::size_t>(
+                chunk, std::uniform_int_distribution<int>(1, chunkMax_)(random_));
             // A short gap, so the chunks reach the PC as separate reads.
             std::this_thread::sleep_for(std::chrono::microseconds(300));
         }
         Pace(chunk);
         const ssize_t written = ::write(fd_, bytes.data(), chunk);
         if (written < 0) {
-            if (errno == EINTR) continue;
-            if (errno != EAGAIN) return;
+            if (errno == EINTR)
+                continue;
+            if (errno != EAGAIN)
+                return;
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
             continue;
         }
@@ -96,7 +106,8 @@ void SimLink::Write(std::string_view bytes) {
 bool SimLink::Fill(int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!Stopped()) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
         pollfd fd{fd_, POLLIN, 0};
         // Short slices keep a stop request from waiting out a long time-out.
         const int slice = static_cast<int>(std::clamp<long long>(left.count(), 0, 50));
@@ -110,8 +121,10 @@ bool SimLink::Fill(int timeoutMs) {
                 return true;
             }
         }
-        if (ready > 0 && (fd.revents & POLLIN) == 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        if (left.count() <= 0) return false;
+        if (ready > 0 && (fd.revents & POLLIN) == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (left.count() <= 0)
+            return false;
     }
     return false;
 }
@@ -132,8 +145,10 @@ std::optional<std::string> SimLink::ReadLine(int timeoutMs) {
                 return line;
             }
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0 || !Fill(static_cast<int>(left.count()))) return std::nullopt;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0 || !Fill(static_cast<int>(left.count())))
+            return std::nullopt;
     }
 }
 
@@ -144,16 +159,20 @@ bool SimLink::WaitFor(std::string_view token, int timeoutMs) {
             input_.erase(0, at + token.size());
             return true;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0 || !Fill(static_cast<int>(left.count()))) return false;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0 || !Fill(static_cast<int>(left.count())))
+            return false;
     }
 }
 
 std::optional<std::string> SimLink::ReadExact(std::size_t n, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (input_.size() < n) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0 || !Fill(static_cast<int>(left.count()))) return std::nullopt;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0 || !Fill(static_cast<int>(left.count())))
+            return std::nullopt;
     }
     std::string bytes = input_.substr(0, n);
     input_.erase(0, n);
@@ -162,7 +181,8 @@ std::optional<std::string> SimLink::ReadExact(std::size_t n, int timeoutMs) {
 
 void SimLink::DrainUntilQuiet(int quietMs) {
     input_.clear();
-    while (Fill(quietMs)) input_.clear();
+    while (Fill(quietMs))
+        input_.clear();
 }
 
 void SimLink::Sleep(int ms) const {

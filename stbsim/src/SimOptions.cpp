@@ -17,7 +17,8 @@ bool ToInt(const std::string& text, int* value) {
 
 bool ApplyModel(const std::string& name, SimOptions& options) {
     const policy::ProductPreset* preset = policy::FindPreset(name);
-    if (preset == nullptr) return false;
+    if (preset == nullptr)
+        return false;
     options.family = preset->Kind().St7100Platform() ? Family::St : Family::Qvr;
     options.checksumSize = preset->checksumSize > 0 ? preset->checksumSize : 2;
     options.bigEndian = preset->byteOrder != 0;
@@ -61,37 +62,50 @@ faults:
 )";
 }
 
-std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& arguments, std::string* error) {
+std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& arguments,
+                                          std::string* error) {
     SimOptions options;
     ApplyModel("default", options);
     using Setter = std::function<bool(const std::string&)>;
     const auto number = [](int* target, int minimum) {
-        return Setter([target, minimum](const std::string& text) { return ToInt(text, target) && *target >= minimum; });
+        return Setter([target, minimum](const std::string& text) {
+            return ToInt(text, target) && *target >= minimum;
+        });
     };
     const auto text = [](std::string* target) {
-        return Setter([target](const std::string& value) { *target = value; return true; });
+        return Setter([target](const std::string& value) {
+            *target = value;
+            return true;
+        });
     };
     int seed = 1;
     const std::map<std::string, Setter> valued = {
         {"--model", [&](const std::string& v) { return ApplyModel(v, options); }},
-        {"--family", [&](const std::string& v) {
+        {"--family",
+         [&](const std::string& v) {
              options.family = v == "st" ? Family::St : Family::Qvr;
              return v == "st" || v == "qvr";
          }},
-        {"--checksum-size", [&](const std::string& v) {
-             return ToInt(v, &options.checksumSize) && (options.checksumSize == 1 || options.checksumSize == 2);
+        {"--checksum-size",
+         [&](const std::string& v) {
+             return ToInt(v, &options.checksumSize) &&
+                    (options.checksumSize == 1 || options.checksumSize == 2);
          }},
         {"--start-block", number(&options.startBlock, 0)},
         {"--serve", text(&options.serveFile)},
         {"--blocks", number(&options.generatedBlocks, 0)},
         {"--store", text(&options.storeFile)},
-        {"--eol", [&](const std::string& v) {
-             static const std::map<std::string, std::string> ends = {{"cr", "\r"}, {"crlf", "\r\n"}, {"lf", "\n"}};
+        {"--eol",
+         [&](const std::string& v) {
+             static const std::map<std::string, std::string> ends = {
+                 {"cr", "\r"}, {"crlf", "\r\n"}, {"lf", "\n"}};
              const auto found = ends.find(v);
-             if (found != ends.end()) options.eol = found->second;
+             if (found != ends.end())
+                 options.eol = found->second;
              return found != ends.end();
          }},
-        {"--offer", [&](const std::string& v) {
+        {"--offer",
+         [&](const std::string& v) {
              options.offer = v == "prompt" ? Offer::Prompt : Offer::Knock;
              return v == "prompt" || v == "knock";
          }},

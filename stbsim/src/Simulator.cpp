@@ -12,12 +12,14 @@ constexpr std::string_view kAccessCode = "37604925";
 Simulator::Simulator(const SimOptions& options, SimLink& link) : options_(options), link_(link) {
     std::string error;
     image_ = options.serveFile.empty() ? GenerateImage(options.generatedBlocks, options.seed)
-                                        : LoadImage(options.serveFile, &error);
-    if (!error.empty()) Log(error);
+                                       : LoadImage(options.serveFile, &error);
+    if (!error.empty())
+        Log(error);
 }
 
 void Simulator::Log(const std::string& text) const {
-    if (options_.verbose) std::fprintf(stderr, "stbsim: %s\n", text.c_str());
+    if (options_.verbose)
+        std::fprintf(stderr, "stbsim: %s\n", text.c_str());
 }
 
 std::string Simulator::WidthNumber(int value) const {
@@ -29,7 +31,8 @@ std::string Simulator::WidthNumber(int value) const {
 void Simulator::Serve(const std::atomic<bool>& stop) {
     link_.SetStop(&stop);
     const auto due = [&] {
-        return !stop && (options_.sessions == 0 || static_cast<int>(sessions_.size()) < options_.sessions);
+        return !stop &&
+               (options_.sessions == 0 || static_cast<int>(sessions_.size()) < options_.sessions);
     };
     while (due()) {
         std::optional<SessionResult> result;
@@ -49,12 +52,15 @@ void Simulator::Serve(const std::atomic<bool>& stop) {
                 input.erase(0, input.size() - 64);
             }
         }
-        if (!result || stop) continue;
-        Log(std::string(result->completed ? "conversation complete" : "conversation ended: ") + result->note);
+        if (!result || stop)
+            continue;
+        Log(std::string(result->completed ? "conversation complete" : "conversation ended: ") +
+            result->note);
         sessions_.push_back(*result);
         link_.Input().clear();
         // A receiver that begins by itself waits before it offers the next receive.
-        if (Offering() && due()) link_.Sleep(2000);
+        if (Offering() && due())
+            link_.Sleep(2000);
     }
 }
 

@@ -10,7 +10,9 @@
 
 namespace {
 std::atomic<bool> stopRequested{false};
-void OnSignal(int) { stopRequested = true; }
+void OnSignal(int) {
+    stopRequested = true;
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -41,6 +43,7 @@ int main(int argc, char** argv) {
     // Closing the line at once could cut off the last reply before the PC has read it.
     link->Sleep(1000);
     for (const stbsim::SessionResult& session : simulator.Sessions())
-        if (!session.completed) return 1;
+        if (!session.completed)
+            return 1;
     return 0;
 }

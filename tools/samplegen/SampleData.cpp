@@ -12,11 +12,11 @@ constexpr SampleSatellite kSatellites[] = {
 };
 
 constexpr SampleTransponder kTransponders[] = {
-    {2, 1, 11836, true, 27500, 1101},  {2, 2, 11953, true, 27500, 1079},
-    {2, 3, 12266, true, 27500, 1093},  {2, 4, 12109, true, 27500, 1073},
-    {2, 5, 11494, true, 22000, 1019},  {3, 6, 11766, false, 27500, 12800},
-    {3, 7, 10971, true, 29700, 8800},  {3, 8, 12597, false, 27500, 12400},
-    {4, 9, 10773, true, 22000, 2045},  {4, 10, 11023, true, 23000, 2050},
+    {2, 1, 11836, true, 27500, 1101}, {2, 2, 11953, true, 27500, 1079},
+    {2, 3, 12266, true, 27500, 1093}, {2, 4, 12109, true, 27500, 1073},
+    {2, 5, 11494, true, 22000, 1019}, {3, 6, 11766, false, 27500, 12800},
+    {3, 7, 10971, true, 29700, 8800}, {3, 8, 12597, false, 27500, 12400},
+    {4, 9, 10773, true, 22000, 2045}, {4, 10, 11023, true, 23000, 2050},
     {5, 11, 11591, false, 20000, 4},
 };
 
@@ -66,11 +66,23 @@ constexpr const char* kFavoriteGroups[] = {"News", "Movies", "Sports", "Music", 
 
 } // namespace
 
-std::span<const SampleSatellite> Satellites() { return kSatellites; }
-std::span<const SampleTransponder> Transponders() { return kTransponders; }
-std::span<const SampleService> Services() { return kServices; }
-std::span<const SampleProvider> Providers() { return kProviders; }
-std::span<const SampleMultiplex> Multiplexes() { return kMultiplexes; }
-std::span<const char* const> FavoriteGroups() { return kFavoriteGroups; }
+std::span<const SampleSatellite> Satellites() {
+    return kSatellites;
+}
+std::span<const SampleTransponder> Transponders() {
+    return kTransponders;
+}
+std::span<const SampleService> Services() {
+    return kServices;
+}
+std::span<const SampleProvider> Providers() {
+    return kProviders;
+}
+std::span<const SampleMultiplex> Multiplexes() {
+    return kMultiplexes;
+}
+std::span<const char* const> FavoriteGroups() {
+    return kFavoriteGroups;
+}
 
 } // namespace samplegen

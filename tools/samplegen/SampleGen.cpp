@@ -22,7 +22,9 @@ namespace {
 using namespace chanforge;
 using codec::FlashLayout;
 
-void Name(char* field, std::size_t size, const char* text) { std::snprintf(field, size, "%s", text); }
+void Name(char* field, std::size_t size, const char* text) {
+    std::snprintf(field, size, "%s", text);
+}
 
 /// Combination receivers keep their terrestrial side as satellite 1, whose transponders are the
 /// terrestrial multiplexes.
@@ -34,7 +36,8 @@ void AddTerrestrialStandIn(tabstore::CQoDB& db) {
 }
 
 void AddSatellites(const FlashLayout& l, tabstore::CQoDB& db) {
-    if (l.product.Terrestrial()) AddTerrestrialStandIn(db);
+    if (l.product.Terrestrial())
+        AddTerrestrialStandIn(db);
     for (const auto& s : samplegen::Satellites()) {
         auto sat = ZeroRecord<Satellite_Info_Tag>();
         for (int t = 0; t < (l.product.TwoTuners() ? 2 : 1); ++t) {
@@ -69,7 +72,8 @@ void AddTransponders(const FlashLayout& l, tabstore::CQoDB& db) {
         tp.Modulation = dvbS2 ? 2 : 1;
         AppendCopy(db, kTransponderTable, tp);
     }
-    if (!l.product.Terrestrial()) return;
+    if (!l.product.Terrestrial())
+        return;
     for (const auto& m : samplegen::Multiplexes()) {
         codec::TransponderMux mux;
         mux.MuxParams = kDvbtParams;
@@ -92,14 +96,16 @@ void AddProviders(tabstore::CQoDB& db) {
 
 std::uint8_t SatelliteOf(std::uint8_t tpId) {
     for (const auto& t : samplegen::Transponders())
-        if (t.tpId == tpId) return t.satId;
+        if (t.tpId == tpId)
+            return t.satId;
     return 0;
 }
 
 void AddChannels(const FlashLayout& l, tabstore::CQoDB& db) {
     std::uint16_t tv = 0, radio = 0;
     for (const auto& s : samplegen::Services()) {
-        if (s.terrestrial && !l.product.Terrestrial()) continue;
+        if (s.terrestrial && !l.product.Terrestrial())
+            continue;
         auto ch = ZeroRecord<Channel_Info_Tag>();
         const bool isTv = s.vpid != 0;
         ch.ProgramNum = isTv ? ++tv : ++radio;
@@ -119,9 +125,9 @@ void AddChannels(const FlashLayout& l, tabstore::CQoDB& db) {
         // News channels in group 1, the children's channel in group 5, the radios in group 4.
         const std::string name = s.name;
         const int group = name.find("24") != std::string::npos ? 1
-                          : name == "KiKA"                                              ? 5
-                          : !isTv                                                       ? 4
-                                                                                        : 0;
+                          : name == "KiKA"                     ? 5
+                          : !isTv                              ? 4
+                                                               : 0;
         if (group != 0) {
             ch.Favorite = 1u << (group - 1);
             ch.FavoriteSlot[group - 1] = isTv ? tv : radio;
@@ -134,8 +140,10 @@ void AddFavorites(const FlashLayout& l, tabstore::CQoDB& db) {
     const auto names = samplegen::FavoriteGroups();
     for (std::uint32_t i = 0; i < l.favoriteCount && i < kFavoriteGroupsMax; ++i) {
         auto fav = ZeroRecord<Favorite_Info_Tag>();
-        if (i < names.size()) Name(fav.Name, sizeof fav.Name, names[i]);
-        else std::snprintf(fav.Name, sizeof fav.Name, "Favorite %u", i + 1);
+        if (i < names.size())
+            Name(fav.Name, sizeof fav.Name, names[i]);
+        else
+            std::snprintf(fav.Name, sizeof fav.Name, "Favorite %u", i + 1);
         AppendCopy(db, kFavoriteTable, fav);
     }
 }
@@ -155,12 +163,14 @@ bool BuildImage(const FlashLayout& l, std::vector<std::uint8_t>& file) {
     DocumentValues values;
     codec::HeaderState header;
     const codec::CodecResult r = codec::FlashImageCodec(l).Save(file, false, {db, values, header});
-    if (!r.ok()) std::fprintf(stderr, "samplegen: %s\n", r.detail.c_str());
+    if (!r.ok())
+        std::fprintf(stderr, "samplegen: %s\n", r.detail.c_str());
     return r.ok();
 }
 
 /// The receiver's own form: a version header (magic, version text, start block) and the image.
-std::vector<std::uint8_t> AsVersionFile(const std::vector<std::uint8_t>& channelFile, int startBlock) {
+std::vector<std::uint8_t> AsVersionFile(const std::vector<std::uint8_t>& channelFile,
+                                        int startBlock) {
     char header[codec::kVersionHeaderSize + 1] = {};
     std::snprintf(header, sizeof header, "RIXASAMPLE 1.00 %010dDAT00001", startBlock);
     const auto image = std::span(channelFile).subspan(codec::kChannelHeaderSize);
@@ -184,13 +194,16 @@ int main(int argc, char** argv) {
     }
     const std::string dir = argv[1];
     std::vector<const policy::ProductPreset*> models;
-    for (const auto& p : policy::ConfigurablePresets()) models.push_back(&p);
+    for (const auto& p : policy::ConfigurablePresets())
+        models.push_back(&p);
     models.push_back(&policy::StartupPreset());
     for (const policy::ProductPreset* p : models) {
         std::vector<std::uint8_t> file;
         const std::string base = dir + "/model-" + std::string(p->name);
-        if (!BuildImage(FlashLayout::FromPreset(*p), file) || !Write(base + ".bin", file)) return 1;
-        if (p->name == "default" && !Write(base + "-version.bin", AsVersionFile(file, p->startBlock)))
+        if (!BuildImage(FlashLayout::FromPreset(*p), file) || !Write(base + ".bin", file))
+            return 1;
+        if (p->name == "default" &&
+            !Write(base + "-version.bin", AsVersionFile(file, p->startBlock)))
             return 1;
     }
     return 0;

@@ -18,8 +18,10 @@ CBackupsDialog::CBackupsDialog(std::vector<check::BackupEntry> entries, QWidget*
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({tr("Kept"), tr("Model"), tr("Checksum")});
     for (const check::BackupEntry& entry : entries_) {
-        const QString kept = QDateTime::fromMSecsSinceEpoch(entry.msecsSinceEpoch).toString("yyyy-MM-dd HH:mm:ss");
-        new QTreeWidgetItem(list_, {kept, QString::fromStdString(entry.model), QString::fromStdString(entry.checksum)});
+        const QString kept =
+            QDateTime::fromMSecsSinceEpoch(entry.msecsSinceEpoch).toString("yyyy-MM-dd HH:mm:ss");
+        new QTreeWidgetItem(list_, {kept, QString::fromStdString(entry.model),
+                                    QString::fromStdString(entry.checksum)});
     }
     if (list_->topLevelItemCount() > 0)
         list_->setCurrentItem(list_->topLevelItem(0));

@@ -10,8 +10,8 @@
 
 namespace chanforge::app {
 
-CChangesDialog::CChangesDialog(const QString& title, const QString& intro, const check::Changes& changes,
-                               Buttons buttons, QWidget* parent)
+CChangesDialog::CChangesDialog(const QString& title, const QString& intro,
+                               const check::Changes& changes, Buttons buttons, QWidget* parent)
     : QDialog(parent) {
     setObjectName("changesDialog");
     setWindowTitle(title);

@@ -15,8 +15,8 @@ class CChangesDialog : public QDialog {
   public:
     enum class Buttons { Close, SendOrCancel };
 
-    CChangesDialog(const QString& title, const QString& intro, const check::Changes& changes, Buttons buttons,
-                   QWidget* parent = nullptr);
+    CChangesDialog(const QString& title, const QString& intro, const check::Changes& changes,
+                   Buttons buttons, QWidget* parent = nullptr);
 
     QTreeWidget& List() { return *list_; }
 

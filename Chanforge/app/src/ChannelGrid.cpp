@@ -18,7 +18,8 @@ namespace chanforge::app {
 
 using namespace editing;
 
-CChannelGrid::CChannelGrid(CEditContext& context, ChannelKind kind, bool& sortDescending, QWidget* parent)
+CChannelGrid::CChannelGrid(CEditContext& context, ChannelKind kind, bool& sortDescending,
+                           QWidget* parent)
     : QTableView(parent), context_(context), kind_(kind), sortDescending_(sortDescending),
       model_(context.Store(), kind, context.Product(), this) {
     setObjectName(kind == ChannelKind::TV ? "tvGrid" : "radioGrid");
@@ -57,7 +58,8 @@ void CChannelGrid::SetUpColumns() {
     // A refill puts the rows back in table order, so no column is sorted any more.
     header->setSortIndicatorShown(false);
     for (int column = 0; column < kChannelColumnCount; ++column)
-        setColumnHidden(column, ChannelColumnHidden(column, context_.SimpleColumns(), context_.Product()));
+        setColumnHidden(column,
+                        ChannelColumnHidden(column, context_.SimpleColumns(), context_.Product()));
     FitColumnsToContents(*this, kColName);
     // Header symbols are 24 pixels wide and need room beside the sort arrow.
     for (int column : {int(kColRowNumber), int(kColCAS), int(kColLocked), int(kColSkipped)})
@@ -72,7 +74,8 @@ void CChannelGrid::resizeEvent(QResizeEvent* event) {
 
 void CChannelGrid::SetFilter(const ChannelFilter& filter) {
     filter_ = filter;
-    model_.SetRows(FillChannels(context_.Store(), kind_, filter_, context_.Product()), FavoriteGroupOf(filter_));
+    model_.SetRows(FillChannels(context_.Store(), kind_, filter_, context_.Product()),
+                   FavoriteGroupOf(filter_));
     scrollToTop();
 }
 
@@ -82,7 +85,8 @@ void CChannelGrid::Refill() {
 
 void CChannelGrid::RefillSelecting(const RowIds& keys) {
     const int position = verticalScrollBar()->value();
-    model_.SetRows(FillChannels(context_.Store(), kind_, filter_, context_.Product()), FavoriteGroupOf(filter_));
+    model_.SetRows(FillChannels(context_.Store(), kind_, filter_, context_.Product()),
+                   FavoriteGroupOf(filter_));
     Select(keys);
     verticalScrollBar()->setValue(position);
 }
@@ -140,25 +144,41 @@ void CChannelGrid::HeaderClicked(int column) {
     sortDescending_ = !sortDescending_;
     model_.SortByColumn(column, sortDescending_);
     horizontalHeader()->setSortIndicatorShown(true);
-    horizontalHeader()->setSortIndicator(column, sortDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
+    horizontalHeader()->setSortIndicator(column, sortDescending_ ? Qt::DescendingOrder
+                                                                 : Qt::AscendingOrder);
 }
 
 void CChannelGrid::keyPressEvent(QKeyEvent* event) {
     const bool ctrl = (event->modifiers() & Qt::ControlModifier) != 0;
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: Describe(); return;
-    case Qt::Key_Delete: DeleteOrRemove(); return;
-    default: break;
+    case Qt::Key_Enter:
+        Describe();
+        return;
+    case Qt::Key_Delete:
+        DeleteOrRemove();
+        return;
+    default:
+        break;
     }
     if (ctrl) {
         switch (event->key()) {
-        case Qt::Key_N: NewChannel(); return;
-        case Qt::Key_C: Copy(); break;
-        case Qt::Key_V: Paste(true); return;
-        case Qt::Key_F: Search(); return;
-        case Qt::Key_X: return;
-        default: break;
+        case Qt::Key_N:
+            NewChannel();
+            return;
+        case Qt::Key_C:
+            Copy();
+            break;
+        case Qt::Key_V:
+            Paste(true);
+            return;
+        case Qt::Key_F:
+            Search();
+            return;
+        case Qt::Key_X:
+            return;
+        default:
+            break;
         }
     }
     QTableView::keyPressEvent(event);
@@ -172,9 +192,11 @@ void CChannelGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CChannelGrid::BuildMenu() {
     menu_ = new QMenu(this);
-    items_.newItem = menu_->addAction(tr("New...        \tCtrl+N"), this, &CChannelGrid::NewChannel);
+    items_.newItem =
+        menu_->addAction(tr("New...        \tCtrl+N"), this, &CChannelGrid::NewChannel);
     items_.update = menu_->addAction(tr("Update..."), this, &CChannelGrid::UpdateChannel);
-    items_.remove = menu_->addAction(tr("Delete        \tDelete"), this, &CChannelGrid::DeleteOrRemove);
+    items_.remove =
+        menu_->addAction(tr("Delete        \tDelete"), this, &CChannelGrid::DeleteOrRemove);
     menu_->addSeparator();
     items_.copy = menu_->addAction(tr("Copy          \tCtrl+C"), this, &CChannelGrid::Copy);
     items_.paste = menu_->addAction(tr("Paste         \tCtrl+V"), this, [this] { Paste(false); });

@@ -1,7 +1,7 @@
 // The commands of a channel grid. Each one runs a GUI-free editing operation as an undo step;
 // the grid only asks the operator and shows the outcome.
-#include "EditText.h"
 #include "ChannelGrid.h"
+#include "EditText.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/ChannelColumns.h"
@@ -28,7 +28,8 @@ namespace {
 constexpr TableMask kChannels = TableBit(kChannelTable);
 
 /// Runs the editor New and Update choose for the filter; the edited channel, or none.
-std::optional<Channel_Info_Tag> RunEditor(QWidget* parent, CEditContext& context, const ChannelFilter& filter,
+std::optional<Channel_Info_Tag> RunEditor(QWidget* parent, CEditContext& context,
+                                          const ChannelFilter& filter,
                                           const Channel_Info_Tag& channel, bool tvMode) {
     const Product product = context.Product();
     const EditorInputs in = GatherEditorInputs(context.Store(), filter, product);
@@ -67,15 +68,17 @@ void CChannelGrid::Report(EditResult result) {
 }
 
 void CChannelGrid::NewChannel() {
-    const Channel_Info_Tag preset = PrepareNewChannel(context_.Store(), filter_, context_.Product());
+    const Channel_Info_Tag preset =
+        PrepareNewChannel(context_.Store(), filter_, context_.Product());
     const auto edited = RunEditor(this, context_, filter_, preset, kind_ == ChannelKind::TV);
     if (!edited)
         return;
-    const std::uint32_t added = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "New"), kChannels, [&] {
-        // Keys change when the table is regrouped: copied keys would name other channels.
-        context_.Clipboard().Clear();
-        return AddNewChannel(context_.Store(), *edited, kind_, filter_, context_.Product());
-    });
+    const std::uint32_t added =
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "New"), kChannels, [&] {
+            // Keys change when the table is regrouped: copied keys would name other channels.
+            context_.Clipboard().Clear();
+            return AddNewChannel(context_.Store(), *edited, kind_, filter_, context_.Product());
+        });
     emit ChannelsChanged(added != 0 ? RowIds{added} : RowIds{});
 }
 
@@ -101,16 +104,17 @@ void CChannelGrid::DeleteOrRemove() {
         for (std::uint32_t key : model_.Rows())
             if (std::find(selected.begin(), selected.end(), key) == selected.end())
                 remaining.push_back(key);
-        const EditResult result = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Remove from FAV"), kChannels, [&] {
-            return RemoveFromFavorite(context_.Store(), selected, remaining, filter_.favorite, context_.Product());
-        });
+        const EditResult result =
+            context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Remove from FAV"), kChannels, [&] {
+                return RemoveFromFavorite(context_.Store(), selected, remaining, filter_.favorite,
+                                          context_.Product());
+            });
         Report(result);
         Refill();
         return;
     }
-    const QString question = selected.size() == 1
-                                 ? tr("Would you like to delete selected item?")
-                                 : tr("Delete %1 channels?").arg(selected.size());
+    const QString question = selected.size() == 1 ? tr("Would you like to delete selected item?")
+                                                  : tr("Delete %1 channels?").arg(selected.size());
     if (!qpui::AskYesNo(this, question))
         return;
     context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Delete"), kChannels,
@@ -130,9 +134,11 @@ void CChannelGrid::Paste(bool quiet) {
     if (quiet && !clipboard.Holds(kind_))
         return;
     RowIds pasted;
-    const EditResult result = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Paste"), kChannels, [&] {
-        return PasteChannels(context_.Store(), clipboard, kind_, filter_, context_.Product(), &pasted);
-    });
+    const EditResult result =
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Paste"), kChannels, [&] {
+            return PasteChannels(context_.Store(), clipboard, kind_, filter_, context_.Product(),
+                                 &pasted);
+        });
     Report(result);
     if (result == EditResult::Ok)
         emit ChannelsChanged(pasted);
@@ -143,9 +149,11 @@ void CChannelGrid::MoveHere() {
     if (target == 0)
         return;
     const RowIds moved = context_.Clipboard().keys;
-    const EditResult result = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Move here"), kChannels, [&] {
-        return MoveClipboardHere(context_.Store(), context_.Clipboard(), target, kind_, context_.Product());
-    });
+    const EditResult result =
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Move here"), kChannels, [&] {
+            return MoveClipboardHere(context_.Store(), context_.Clipboard(), target, kind_,
+                                     context_.Product());
+        });
     Report(result);
     if (result != EditResult::Ok)
         return;
@@ -161,12 +169,14 @@ void CChannelGrid::ReorderTo(std::uint32_t dropKey) {
     if (filter_.mode == FilterMode::Favorite) {
         const RowIds order = ReorderRows(model_.Rows(), selected, dropKey);
         context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Reorder"), kChannels, [&] {
-            RenumberFavoritePositions(context_.Store(), order, filter_.favorite, context_.Product());
+            RenumberFavoritePositions(context_.Store(), order, filter_.favorite,
+                                      context_.Product());
         });
         model_.SetRows(order, FavoriteGroupOf(filter_));
     } else {
-        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Move"), kChannels,
-                      [&] { MoveChannels(context_.Store(), selected, dropKey, kind_, context_.Product()); });
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Move"), kChannels, [&] {
+            MoveChannels(context_.Store(), selected, dropKey, kind_, context_.Product());
+        });
         Refill();
     }
     Select(selected);
@@ -177,9 +187,9 @@ void CChannelGrid::SetFlag(std::uint16_t bit, bool on) {
     const RowIds selected = SelectedKeys();
     if (selected.empty())
         return;
-    context_.Edit(bit == attr::kLocked ? QT_TRANSLATE_NOOP("UndoSteps", "Lock") : QT_TRANSLATE_NOOP("UndoSteps", "Skip"),
-                  kChannels,
-                  [&] { SetAttributeBits(context_.Store(), selected, bit, on); });
+    context_.Edit(bit == attr::kLocked ? QT_TRANSLATE_NOOP("UndoSteps", "Lock")
+                                       : QT_TRANSLATE_NOOP("UndoSteps", "Skip"),
+                  kChannels, [&] { SetAttributeBits(context_.Store(), selected, bit, on); });
     model_.Redraw();
 }
 
@@ -201,7 +211,8 @@ void CChannelGrid::Search() {
 }
 
 bool CChannelGrid::SearchFor(const QString& text) {
-    const Selection found = SearchByName(context_.Store(), model_.Rows(), text.toLatin1().toStdString());
+    const Selection found =
+        SearchByName(context_.Store(), model_.Rows(), text.toLatin1().toStdString());
     ApplySelection(found);
     const RowIds keys = editing::SelectedKeys(model_.Rows(), found);
     if (keys.empty())
@@ -263,7 +274,8 @@ void CChannelGrid::ApplyDrop(DragCode targetCode, std::uint32_t key) {
         if (targetCode == DragCodeOf())
             ReorderTo(key);
         return;
-    default: return;
+    default:
+        return;
     }
     Refill();
 }

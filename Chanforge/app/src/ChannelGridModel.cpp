@@ -43,13 +43,16 @@ void CChannelGridModel::SortByColumn(int column, bool descending) {
     QModelIndexList after;
     after.reserve(before.size());
     for (qsizetype i = 0; i < before.size(); ++i)
-        after << index(rowOf.value(keys[static_cast<std::size_t>(i)], before[i].row()), before[i].column());
+        after << index(rowOf.value(keys[static_cast<std::size_t>(i)], before[i].row()),
+                       before[i].column());
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 std::uint32_t CChannelGridModel::KeyAt(int row) const {
-    return row >= 0 && static_cast<std::size_t>(row) < rows_.size() ? rows_[static_cast<std::size_t>(row)] : 0;
+    return row >= 0 && static_cast<std::size_t>(row) < rows_.size()
+               ? rows_[static_cast<std::size_t>(row)]
+               : 0;
 }
 
 int CChannelGridModel::RowOf(std::uint32_t key) const {
@@ -77,8 +80,9 @@ QVariant CChannelGridModel::data(const QModelIndex& index, int role) const {
         return {};
     const int column = index.column();
     if (role == Qt::TextAlignmentRole)
-        return column == kColName || column == kColGenre ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                                         : QVariant(Qt::AlignCenter);
+        return column == kColName || column == kColGenre
+                   ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                   : QVariant(Qt::AlignCenter);
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     if (column == kColRowNumber)
@@ -96,18 +100,36 @@ QVariant CChannelGridModel::headerData(int section, Qt::Orientation orientation,
         return QString::fromLatin1(ChannelHeaderText(section));
     if (role == Qt::DecorationRole) {
         switch (section) {
-        case kColRowNumber: return icons_[0];
-        case kColCAS: return icons_[1];
-        case kColLocked: return icons_[2];
-        case kColSkipped: return icons_[3];
-        case kColTuner: return icons_[4];
-        default: return {};
+        case kColRowNumber:
+            return icons_[0];
+        case kColCAS:
+            return icons_[1];
+        case kColLocked:
+            return icons_[2];
+        case kColSkipped:
+            return icons_[3];
+        case kColTuner:
+            return icons_[4];
+        default:
+            return {};
         }
     }
     if (role == Qt::ToolTipRole) {
-        static const char* const kTips[] = {"", "", "", "", "", "", "", "", "", "", "",
-                                            QT_TR_NOOP("CAS"), QT_TR_NOOP("Locked"),
-                                            QT_TR_NOOP("Skipped"), QT_TR_NOOP("Tuner")};
+        static const char* const kTips[] = {"",
+                                            "",
+                                            "",
+                                            "",
+                                            "",
+                                            "",
+                                            "",
+                                            "",
+                                            "",
+                                            "",
+                                            "",
+                                            QT_TR_NOOP("CAS"),
+                                            QT_TR_NOOP("Locked"),
+                                            QT_TR_NOOP("Skipped"),
+                                            QT_TR_NOOP("Tuner")};
         return tr(kTips[section]);
     }
     return {};
@@ -119,7 +141,9 @@ Qt::ItemFlags CChannelGridModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
 }
 
-QStringList CChannelGridModel::mimeTypes() const { return {QString::fromLatin1(kChannelMime)}; }
+QStringList CChannelGridModel::mimeTypes() const {
+    return {QString::fromLatin1(kChannelMime)};
+}
 
 QMimeData* CChannelGridModel::mimeData(const QModelIndexList&) const {
     auto* mime = new QMimeData;

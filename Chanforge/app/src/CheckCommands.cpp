@@ -16,8 +16,8 @@
 #include "qpui/MessageBox.h"
 #include "utils/Registry.h"
 
-#include <QCoreApplication>
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileDialog>
@@ -59,20 +59,22 @@ CCheckCommands::CCheckCommands(CMainFrame& frame, document::Document& document)
     connect(dock_, &CFindingsDock::RecordsRequested, this, &CCheckCommands::SelectRecords);
     connect(dock_, &CFindingsDock::FixRequested, this, &CCheckCommands::ApplyFix);
 
-    const auto make = [&](const QString& text, const QString& tip, QStyle::StandardPixmap icon, auto slot) {
+    const auto make = [&](const QString& text, const QString& tip, QStyle::StandardPixmap icon,
+                          auto slot) {
         auto* action = new QAction(frame.style()->standardIcon(icon), text, this);
         action->setStatusTip(tip);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    check_ = make(tr("Check"), tr("Check the database against what the receiver holds"), QStyle::SP_DialogApplyButton,
-                  &CCheckCommands::Check);
+    check_ = make(tr("Check"), tr("Check the database against what the receiver holds"),
+                  QStyle::SP_DialogApplyButton, &CCheckCommands::Check);
     check_->setObjectName("checkAction");
-    compare_ = make(tr("Compare with file…"), tr("Show what changes from a channel file to the open database"),
+    compare_ = make(tr("Compare with file…"),
+                    tr("Show what changes from a channel file to the open database"),
                     QStyle::SP_FileDialogContentsView, &CCheckCommands::CompareWithFile);
     compare_->setObjectName("compareAction");
-    restore_ = make(tr("Restore…"), tr("Open an image kept from a receive or a send"), QStyle::SP_DialogResetButton,
-                    &CCheckCommands::Restore);
+    restore_ = make(tr("Restore…"), tr("Open an image kept from a receive or a send"),
+                    QStyle::SP_DialogResetButton, &CCheckCommands::Restore);
     restore_->setObjectName("restoreAction");
     verify_ = new QAction(tr("Verify after send"), this);
     verify_->setObjectName("verifyAction");
@@ -89,8 +91,10 @@ void CCheckCommands::AddTo(QToolBar& bar) {
 }
 
 check::Findings CCheckCommands::Check() {
-    check::Findings findings = check::CheckDatabase(document_.Store(), document_.Values(), document_.Layout());
-    dock_->ShowFindings(findings, [this](TableId table, std::uint32_t row) { return RecordName(table, row); });
+    check::Findings findings =
+        check::CheckDatabase(document_.Store(), document_.Values(), document_.Layout());
+    dock_->ShowFindings(
+        findings, [this](TableId table, std::uint32_t row) { return RecordName(table, row); });
     return findings;
 }
 
@@ -100,9 +104,11 @@ void CCheckCommands::TablesChanged() {
 }
 
 void CCheckCommands::BeforeSave() {
-    const check::Findings findings = check::CheckDatabase(document_.Store(), document_.Values(), document_.Layout());
+    const check::Findings findings =
+        check::CheckDatabase(document_.Store(), document_.Values(), document_.Layout());
     if (!findings.empty())
-        dock_->ShowFindings(findings, [this](TableId table, std::uint32_t row) { return RecordName(table, row); });
+        dock_->ShowFindings(
+            findings, [this](TableId table, std::uint32_t row) { return RecordName(table, row); });
 }
 
 bool CCheckCommands::BeforeSend() {
@@ -113,7 +119,8 @@ bool CCheckCommands::BeforeSend() {
     std::vector<std::uint8_t> image;
     if (kept.empty() || !backups_.Read(kept.front(), image).ok())
         return true; // nothing trustworthy to compare with
-    const check::ImageDiff diff = check::DiffImageToStore(image, document_.Store(), document_.Layout());
+    const check::ImageDiff diff =
+        check::DiffImageToStore(image, document_.Store(), document_.Layout());
     if (!diff.ok || diff.changes.empty())
         return true;
     CChangesDialog dialog(tr("What will change"),
@@ -123,7 +130,9 @@ bool CCheckCommands::BeforeSend() {
     return dialog.exec() == QDialog::Accepted;
 }
 
-void CCheckCommands::AfterReceive() { Keep(document_.WorkFilePath()); }
+void CCheckCommands::AfterReceive() {
+    Keep(document_.WorkFilePath());
+}
 
 void CCheckCommands::AfterSend(bool sent) {
     if (!sent)
@@ -148,25 +157,30 @@ void CCheckCommands::Verify() {
     std::filesystem::remove(readBack, ignored);
     if (!received)
         return; // the operator gave up the read-back
-    const check::ImageDiff diff = read ? check::DiffImages(sent, back, document_.Layout()) : check::ImageDiff{};
+    const check::ImageDiff diff =
+        read ? check::DiffImages(sent, back, document_.Layout()) : check::ImageDiff{};
     if (!diff.ok)
         qpui::ShowStop(&frame_, tr("Cannot verify the send: %1")
-                                    .arg(read ? QString::fromStdString(diff.detail) : tr("the image cannot be read")));
+                                    .arg(read ? QString::fromStdString(diff.detail)
+                                              : tr("the image cannot be read")));
     else if (diff.changes.empty())
         qpui::ShowInformation(&frame_, tr("Verified"));
     else
         ShowChanges(tr("Verification failed"),
-                    tr("The receiver holds a database that differs from the one sent:"), diff.changes);
+                    tr("The receiver holds a database that differs from the one sent:"),
+                    diff.changes);
 }
 
 void CCheckCommands::Keep(const std::string& path) {
     std::vector<std::uint8_t> image;
-    const check::BackupResult kept = check::ReadWholeFile(path, image)
-                                         ? backups_.Keep(image, BackupModel())
-                                         : check::BackupResult{check::BackupStatus::CannotRead, path, "unreadable"};
+    const check::BackupResult kept =
+        check::ReadWholeFile(path, image)
+            ? backups_.Keep(image, BackupModel())
+            : check::BackupResult{check::BackupStatus::CannotRead, path, "unreadable"};
     if (!kept.ok())
-        qpui::ShowError(&frame_, tr("Cannot keep a backup of the image: %1")
-                                     .arg(QString::fromStdString(kept.detail)));
+        qpui::ShowError(
+            &frame_,
+            tr("Cannot keep a backup of the image: %1").arg(QString::fromStdString(kept.detail)));
 }
 
 void CCheckCommands::CompareWithFile() {
@@ -176,10 +190,12 @@ void CCheckCommands::CompareWithFile() {
         return;
     std::vector<std::uint8_t> image;
     if (!check::ReadWholeFile(QFile::encodeName(path).toStdString(), image)) {
-        qpui::ShowStop(&frame_, QCoreApplication::translate("Document", document::kOpenFailedMessage));
+        qpui::ShowStop(&frame_,
+                       QCoreApplication::translate("Document", document::kOpenFailedMessage));
         return;
     }
-    const check::ImageDiff diff = check::DiffImageToStore(image, document_.Store(), document_.Layout());
+    const check::ImageDiff diff =
+        check::DiffImageToStore(image, document_.Store(), document_.Layout());
     if (!diff.ok) {
         qpui::ShowStop(&frame_, QString::fromStdString(diff.detail));
         return;
@@ -188,7 +204,8 @@ void CCheckCommands::CompareWithFile() {
                 tr("From %1 to the open database:").arg(QFileInfo(path).fileName()), diff.changes);
 }
 
-void CCheckCommands::ShowChanges(const QString& title, const QString& intro, const check::Changes& changes) {
+void CCheckCommands::ShowChanges(const QString& title, const QString& intro,
+                                 const check::Changes& changes) {
     CChangesDialog dialog(title, changes.empty() ? tr("No differences.") : intro, changes,
                           CChangesDialog::Buttons::Close, &frame_);
     dialog.exec();
@@ -224,7 +241,8 @@ void CCheckCommands::ApplyFix(check::Fix fix, const RowList& ticked) {
                      [&] { RenumberChannels(db); });
         break;
     case check::Fix::RemoveDuplicates:
-        context.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Remove duplicates"), check::kRemoveDuplicatesTables,
+        context.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Remove duplicates"),
+                     check::kRemoveDuplicatesTables,
                      [&] { return check::RemoveDuplicates(db, ticked); });
         break;
     case check::Fix::DeleteUnused:
@@ -243,7 +261,9 @@ QString CCheckCommands::RecordName(TableId table, std::uint32_t row) {
     if (table != kChannelTable)
         return QString::number(row);
     const auto* ch = GetRow<Channel_Info_Tag>(document_.Store(), kChannelTable, row);
-    return ch == nullptr ? QString::number(row) : QStringLiteral("%1 %2").arg(ch->ProgramNum).arg(QString::fromLatin1(ch->Name));
+    return ch == nullptr
+               ? QString::number(row)
+               : QStringLiteral("%1 %2").arg(ch->ProgramNum).arg(QString::fromLatin1(ch->Name));
 }
 
 } // namespace chanforge::app

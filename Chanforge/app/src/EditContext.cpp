@@ -4,11 +4,13 @@
 
 namespace chanforge::app {
 
-CEditContext::CEditContext(document::Document& document, editing::Product product, bool simpleColumns,
-                           QObject* parent)
+CEditContext::CEditContext(document::Document& document, editing::Product product,
+                           bool simpleColumns, QObject* parent)
     : QObject(parent), document_(document), product_(product), simpleColumns_(simpleColumns) {}
 
-void CEditContext::AfterEdit() { emit Changed(); }
+void CEditContext::AfterEdit() {
+    emit Changed();
+}
 
 void CEditContext::SetSimpleColumns(bool simple) {
     if (simple == simpleColumns_)

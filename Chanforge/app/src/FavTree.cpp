@@ -1,7 +1,7 @@
 #include "FavTree.h"
 
-#include "EditText.h"
 #include "ChannelGrid.h"
+#include "EditText.h"
 #include "chanforge/editing/FavoriteGroups.h"
 #include "qpui/DlgSearchName.h"
 #include "qpui/MessageBox.h"
@@ -10,8 +10,8 @@
 #include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QStyledItemDelegate>
 #include <QMimeData>
+#include <QStyledItemDelegate>
 
 #include <utility>
 
@@ -27,7 +27,8 @@ constexpr int kKeyRole = Qt::UserRole;
 class GroupNameDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor))
             line->setMaxLength(static_cast<int>(kFavoriteNameMax));
@@ -37,7 +38,8 @@ class GroupNameDelegate : public QStyledItemDelegate {
 
 } // namespace
 
-CFAVTreeCtrl::CFAVTreeCtrl(CEditContext& context, QWidget* parent) : QTreeWidget(parent), context_(context) {
+CFAVTreeCtrl::CFAVTreeCtrl(CEditContext& context, QWidget* parent)
+    : QTreeWidget(parent), context_(context) {
     setObjectName("favoriteTree");
     header()->hide();
     setRootIsDecorated(true);
@@ -58,7 +60,8 @@ CFAVTreeCtrl::CFAVTreeCtrl(CEditContext& context, QWidget* parent) : QTreeWidget
             ItemChosen(item);
     });
     connect(this, &QTreeWidget::itemChanged, this, &CFAVTreeCtrl::ItemEdited);
-    connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { ItemDoubleClicked(item); });
+    connect(this, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { ItemDoubleClicked(item); });
 }
 
 void CFAVTreeCtrl::Rebuild() {
@@ -108,10 +111,10 @@ void CFAVTreeCtrl::ItemChosen(QTreeWidgetItem* item) {
 }
 
 bool CFAVTreeCtrl::Rename(std::uint32_t index, const QString& name) {
-    const EditResult result = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Rename favourite group"),
-                                              TableBit(kFavoriteTable), [&] {
-        return RenameFavoriteGroup(context_.Store(), index, name.toLatin1().toStdString());
-    });
+    const EditResult result = context_.Edit(
+        QT_TRANSLATE_NOOP("UndoSteps", "Rename favourite group"), TableBit(kFavoriteTable), [&] {
+            return RenameFavoriteGroup(context_.Store(), index, name.toLatin1().toStdString());
+        });
     if (result == EditResult::FavoriteNameTooLong)
         qpui::ShowError(this, EditText(result));
     return result == EditResult::Ok;
@@ -156,7 +159,8 @@ void CFAVTreeCtrl::dragEnterEvent(QDragEnterEvent* event) {
 
 void CFAVTreeCtrl::dragMoveEvent(QDragMoveEvent* event) {
     QTreeWidgetItem* item = itemAt(event->position().toPoint());
-    const bool target = item != nullptr && (item->parent() == favorites_ || item->parent() == genres_);
+    const bool target =
+        item != nullptr && (item->parent() == favorites_ || item->parent() == genres_);
     if (!target) {
         event->ignore();
         return;
@@ -193,7 +197,8 @@ void CFAVTreeCtrl::dropEvent(QDropEvent* event) {
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    emit Dropped(item->parent() == favorites_ ? kDragFavorite : kDragGenre, item->data(0, kKeyRole).toUInt());
+    emit Dropped(item->parent() == favorites_ ? kDragFavorite : kDragGenre,
+                 item->data(0, kKeyRole).toUInt());
 }
 
 } // namespace chanforge::app

@@ -15,17 +15,20 @@ QString ExtensionOfFilter(const QString& filter) {
 
 namespace {
 
-QString Ask(QWidget* parent, const QString& title, const QStringList& filters, QFileDialog::AcceptMode mode) {
+QString Ask(QWidget* parent, const QString& title, const QStringList& filters,
+            QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, title, CWindowMemory::LastFolder());
     dialog.setObjectName(QStringLiteral("fileDialog"));
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
+                                                       : QFileDialog::ExistingFile);
     dialog.setNameFilters(filters);
     // The same dialog on every desktop, which the window tests can drive.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setDefaultSuffix(ExtensionOfFilter(filters.value(0)));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString& filter) { dialog.setDefaultSuffix(ExtensionOfFilter(filter)); });
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog,
+        [&dialog](const QString& filter) { dialog.setDefaultSuffix(ExtensionOfFilter(filter)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString path = dialog.selectedFiles().front();

@@ -13,8 +13,8 @@ using check::Fix;
 
 namespace {
 
-constexpr int kFindingRole = Qt::UserRole;     ///< index into the findings
-constexpr int kRowRole = Qt::UserRole + 1;     ///< RowID of a duplicate's child item
+constexpr int kFindingRole = Qt::UserRole; ///< index into the findings
+constexpr int kRowRole = Qt::UserRole + 1; ///< RowID of a duplicate's child item
 
 QString FixText(Fix fix) {
     switch (fix) {
@@ -33,9 +33,12 @@ QString FixText(Fix fix) {
 QString Summary(const check::Findings& findings) {
     if (findings.empty())
         return CFindingsDock::tr("No faults found.");
-    const auto errors = std::count_if(findings.begin(), findings.end(),
-                                      [](const Finding& f) { return f.severity == check::Severity::Error; });
-    return CFindingsDock::tr("%1 errors, %2 warnings").arg(errors).arg(static_cast<qsizetype>(findings.size()) - errors);
+    const auto errors = std::count_if(findings.begin(), findings.end(), [](const Finding& f) {
+        return f.severity == check::Severity::Error;
+    });
+    return CFindingsDock::tr("%1 errors, %2 warnings")
+        .arg(errors)
+        .arg(static_cast<qsizetype>(findings.size()) - errors);
 }
 
 } // namespace
@@ -77,10 +80,12 @@ void CFindingsDock::ShowFindings(const check::Findings& findings, const RecordNa
 void CFindingsDock::AddFinding(int index, const RecordName& name) {
     const Finding& f = findings_[static_cast<std::size_t>(index)];
     const bool error = f.severity == check::Severity::Error;
-    auto* item = new QTreeWidgetItem(list_, {QString::fromLatin1(check::SeverityName(f.severity).data()),
-                                             QString::fromLatin1(check::RuleName(f.rule).data()),
-                                             QString::fromLatin1(f.message.c_str())});
-    item->setIcon(0, style()->standardIcon(error ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning));
+    auto* item =
+        new QTreeWidgetItem(list_, {QString::fromLatin1(check::SeverityName(f.severity).data()),
+                                    QString::fromLatin1(check::RuleName(f.rule).data()),
+                                    QString::fromLatin1(f.message.c_str())});
+    item->setIcon(0, style()->standardIcon(error ? QStyle::SP_MessageBoxCritical
+                                                 : QStyle::SP_MessageBoxWarning));
     item->setData(0, kFindingRole, index);
     if (f.rule != check::Rule::DuplicateService)
         return;
@@ -98,8 +103,9 @@ const Finding* CFindingsDock::FindingOf(const QTreeWidgetItem* item) const {
     if (item == nullptr)
         return nullptr;
     const int index = item->data(0, kFindingRole).toInt();
-    return index >= 0 && index < static_cast<int>(findings_.size()) ? &findings_[static_cast<std::size_t>(index)]
-                                                                     : nullptr;
+    return index >= 0 && index < static_cast<int>(findings_.size())
+               ? &findings_[static_cast<std::size_t>(index)]
+               : nullptr;
 }
 
 void CFindingsDock::ItemActivated(QTreeWidgetItem* item) {

@@ -73,6 +73,8 @@ QPixmap Draw(HeaderImage image) {
 
 } // namespace
 
-QIcon HeaderIcon(HeaderImage image) { return QIcon(Draw(image)); }
+QIcon HeaderIcon(HeaderImage image) {
+    return QIcon(Draw(image));
+}
 
 } // namespace chanforge::app

@@ -5,7 +5,18 @@
 
 namespace chanforge::app {
 
-enum class HeaderImage { TV, Radio, CAS, Locked, Skipped, Tuner, Satellite, Transponder, Mux, Cable };
+enum class HeaderImage {
+    TV,
+    Radio,
+    CAS,
+    Locked,
+    Skipped,
+    Tuner,
+    Satellite,
+    Transponder,
+    Mux,
+    Cable
+};
 
 QIcon HeaderIcon(HeaderImage image);
 

@@ -12,7 +12,8 @@ namespace chanforge::app {
 
 using namespace editing;
 
-CLeftTopView::CLeftTopView(CEditContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+CLeftTopView::CLeftTopView(CEditContext& context, QWidget* parent)
+    : QWidget(parent), context_(context) {
     const Product product = context.Product();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

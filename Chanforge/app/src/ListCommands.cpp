@@ -1,7 +1,7 @@
 #include "ListCommands.h"
 
-#include "EditText.h"
 #include "EditContext.h"
+#include "EditText.h"
 #include "RecordList.h"
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/NetworkEdits.h"
@@ -49,7 +49,8 @@ std::optional<Transponder_Info_Tag> RunTransponderEditor(QWidget* parent, CEditC
     return dialog.GetTransponderInfo();
 }
 
-std::optional<CableMux_Info_Tag> RunCableEditor(QWidget* parent, Product product, const CableMux_Info_Tag& mux) {
+std::optional<CableMux_Info_Tag> RunCableEditor(QWidget* parent, Product product,
+                                                const CableMux_Info_Tag& mux) {
     qpui::CDlgCableMuxAddUpdate dialog(parent, product);
     dialog.SetCableInfo(&mux);
     if (dialog.DoModal() != QDialog::Accepted)
@@ -57,7 +58,8 @@ std::optional<CableMux_Info_Tag> RunCableEditor(QWidget* parent, Product product
     return dialog.GetCableInfo();
 }
 
-std::optional<std::string> RunProviderName(QWidget* parent, qpui::ProviderNameMode mode, const QString& name) {
+std::optional<std::string> RunProviderName(QWidget* parent, qpui::ProviderNameMode mode,
+                                           const QString& name) {
     qpui::CDlgProviderName dialog(mode, parent);
     dialog.SetText(name);
     if (dialog.DoModal() != QDialog::Accepted)
@@ -68,10 +70,14 @@ std::optional<std::string> RunProviderName(QWidget* parent, qpui::ProviderNameMo
 /// The tables a delete in the list changes.
 TableMask DeleteMask(ListKind kind) {
     switch (kind) {
-    case ListKind::Satellite: return kSatelliteDeleteTables;
-    case ListKind::Transponder: return kTransponderEditTables;
-    case ListKind::CableMux: return kCableMuxDeleteTables;
-    default: return kProviderEditTables;
+    case ListKind::Satellite:
+        return kSatelliteDeleteTables;
+    case ListKind::Transponder:
+        return kTransponderEditTables;
+    case ListKind::CableMux:
+        return kCableMuxDeleteTables;
+    default:
+        return kProviderEditTables;
     }
 }
 
@@ -80,7 +86,9 @@ TableMask DeleteMask(ListKind kind) {
 CListCommands::CListCommands(CEditContext& context, CRecordList& list)
     : QObject(&list), context_(context), list_(list) {}
 
-ListKind CListCommands::Kind() const { return list_.Model().Kind(); }
+ListKind CListCommands::Kind() const {
+    return list_.Model().Kind();
+}
 
 bool CListCommands::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
     if ((modifiers & Qt::ControlModifier) != 0) {
@@ -96,8 +104,11 @@ bool CListCommands::HandleKey(int key, Qt::KeyboardModifiers modifiers) {
             return false;
         Describe();
         return true;
-    case Qt::Key_Delete: Delete(); return true;
-    default: return false;
+    case Qt::Key_Delete:
+        Delete();
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -142,11 +153,20 @@ void CListCommands::Finish(EditResult result, ListEdit edit, std::uint32_t key) 
 
 void CListCommands::New() {
     switch (Kind()) {
-    case ListKind::Satellite: NewSatellite(); break;
-    case ListKind::Transponder: NewTransponder(); break;
-    case ListKind::CableMux: NewCableMux(); break;
-    case ListKind::Provider: NewProvider(); break;
-    case ListKind::TerrestrialMux: break;
+    case ListKind::Satellite:
+        NewSatellite();
+        break;
+    case ListKind::Transponder:
+        NewTransponder();
+        break;
+    case ListKind::CableMux:
+        NewCableMux();
+        break;
+    case ListKind::Provider:
+        NewProvider();
+        break;
+    case ListKind::TerrestrialMux:
+        break;
     }
 }
 
@@ -154,8 +174,9 @@ void CListCommands::NewSatellite() {
     const auto edited = RunSatelliteEditor(&list_, context_.Product(), Satellite_Info_Tag{});
     if (!edited)
         return;
-    const NewRecord added = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "New satellite"), kSatelliteEditTables,
-                                          [&] { return editing::NewSatellite(context_.Store(), *edited); });
+    const NewRecord added =
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "New satellite"), kSatelliteEditTables,
+                      [&] { return editing::NewSatellite(context_.Store(), *edited); });
     Finish(added.result, ListEdit::New, added.key);
 }
 
@@ -165,9 +186,10 @@ void CListCommands::NewTransponder() {
     const auto edited = RunTransponderEditor(&list_, context_, blank);
     if (!edited)
         return;
-    const NewRecord added = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "New transponder"), kTransponderNewTables, [&] {
-        return editing::NewTransponder(context_.Store(), *edited, context_.Document().Values());
-    });
+    const NewRecord added = context_.Edit(
+        QT_TRANSLATE_NOOP("UndoSteps", "New transponder"), kTransponderNewTables, [&] {
+            return editing::NewTransponder(context_.Store(), *edited, context_.Document().Values());
+        });
     Finish(added.result, ListEdit::New, added.key);
 }
 
@@ -175,9 +197,10 @@ void CListCommands::NewCableMux() {
     const auto edited = RunCableEditor(&list_, context_.Product(), CableMux_Info_Tag{});
     if (!edited)
         return;
-    const NewRecord added = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "New multiplex"), kCableMuxEditTables, [&] {
-        return editing::NewCableMux(context_.Store(), *edited, context_.Document().Values());
-    });
+    const NewRecord added =
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "New multiplex"), kCableMuxEditTables, [&] {
+            return editing::NewCableMux(context_.Store(), *edited, context_.Document().Values());
+        });
     Finish(added.result, ListEdit::New, added.key);
 }
 
@@ -185,8 +208,9 @@ void CListCommands::NewProvider() {
     const auto name = RunProviderName(&list_, qpui::ProviderNameMode::New, QString());
     if (!name)
         return;
-    const NewRecord added = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "New provider"), kProviderEditTables,
-                                          [&] { return editing::NewProvider(context_.Store(), *name); });
+    const NewRecord added =
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "New provider"), kProviderEditTables,
+                      [&] { return editing::NewProvider(context_.Store(), *name); });
     Finish(added.result, ListEdit::New, added.key);
 }
 
@@ -195,11 +219,20 @@ void CListCommands::Update() {
     if (key == 0)
         return;
     switch (Kind()) {
-    case ListKind::Satellite: UpdateSatellite(key); break;
-    case ListKind::Transponder: UpdateTransponder(key); break;
-    case ListKind::CableMux: UpdateCableMux(key); break;
-    case ListKind::Provider: UpdateProvider(key); break;
-    case ListKind::TerrestrialMux: break;
+    case ListKind::Satellite:
+        UpdateSatellite(key);
+        break;
+    case ListKind::Transponder:
+        UpdateTransponder(key);
+        break;
+    case ListKind::CableMux:
+        UpdateCableMux(key);
+        break;
+    case ListKind::Provider:
+        UpdateProvider(key);
+        break;
+    case ListKind::TerrestrialMux:
+        break;
     }
 }
 
@@ -223,9 +256,10 @@ void CListCommands::UpdateTransponder(std::uint32_t key) {
     if (!edited)
         return;
     // A changed satellite moves the transponder, and its channels follow.
-    Finish(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Update transponder"), kTransponderEditTables,
-                         [&] { return editing::UpdateTransponder(context_.Store(), key, *edited); }),
-           ListEdit::Update, key);
+    Finish(
+        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Update transponder"), kTransponderEditTables,
+                      [&] { return editing::UpdateTransponder(context_.Store(), key, *edited); }),
+        ListEdit::Update, key);
 }
 
 void CListCommands::UpdateCableMux(std::uint32_t key) {
@@ -244,8 +278,9 @@ void CListCommands::UpdateProvider(std::uint32_t key) {
     const auto* stored = GetRow<Broadcast_Info_Tag>(context_.Store(), kProviderTable, key);
     if (stored == nullptr)
         return;
-    const auto name = RunProviderName(&list_, qpui::ProviderNameMode::Update,
-                                      QString::fromLatin1(stored->Name, qstrnlen(stored->Name, sizeof stored->Name)));
+    const auto name = RunProviderName(
+        &list_, qpui::ProviderNameMode::Update,
+        QString::fromLatin1(stored->Name, qstrnlen(stored->Name, sizeof stored->Name)));
     if (!name)
         return;
     Finish(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Update provider"), kProviderEditTables,
@@ -256,11 +291,16 @@ void CListCommands::UpdateProvider(std::uint32_t key) {
 EditResult CListCommands::DeleteRows(const RowIds& keys) {
     tabstore::CQoDB& db = context_.Store();
     switch (Kind()) {
-    case ListKind::Satellite: return DeleteSatellites(db, keys);
-    case ListKind::Transponder: return DeleteTransponders(db, keys);
-    case ListKind::CableMux: return DeleteCableMuxes(db, keys);
-    case ListKind::Provider: return DeleteProviders(db, keys);
-    case ListKind::TerrestrialMux: break;
+    case ListKind::Satellite:
+        return DeleteSatellites(db, keys);
+    case ListKind::Transponder:
+        return DeleteTransponders(db, keys);
+    case ListKind::CableMux:
+        return DeleteCableMuxes(db, keys);
+    case ListKind::Provider:
+        return DeleteProviders(db, keys);
+    case ListKind::TerrestrialMux:
+        break;
     }
     return EditResult::Nothing;
 }
@@ -269,7 +309,8 @@ void CListCommands::Delete() {
     const RowIds keys = list_.SelectedKeys();
     if (keys.empty() || !qpui::AskYesNo(&list_, tr("Would you like to delete selected item?")))
         return;
-    Finish(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Delete"), DeleteMask(Kind()), [&] { return DeleteRows(keys); }),
+    Finish(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Delete"), DeleteMask(Kind()),
+                         [&] { return DeleteRows(keys); }),
            ListEdit::Delete, 0);
 }
 
@@ -277,8 +318,9 @@ void CListCommands::MoveTransponders(std::uint32_t satelliteRow) {
     const RowIds keys = list_.SelectedKeys();
     if (Kind() != ListKind::Transponder || keys.empty())
         return;
-    Finish(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Move transponders"), kTransponderEditTables,
-                         [&] { return editing::MoveTransponders(context_.Store(), keys, satelliteRow); }),
+    Finish(context_.Edit(
+               QT_TRANSLATE_NOOP("UndoSteps", "Move transponders"), kTransponderEditTables,
+               [&] { return editing::MoveTransponders(context_.Store(), keys, satelliteRow); }),
            ListEdit::Move, 0);
 }
 
@@ -289,7 +331,8 @@ void CListCommands::Describe() {
     tabstore::CQoDB& db = context_.Store();
     if (Kind() == ListKind::Provider) {
         if (const auto records = DescribeProvider(db, key); records.provider)
-            qpui::ShowInformation(&list_, QString::fromLatin1(ProviderDescription(*records.provider).c_str()));
+            qpui::ShowInformation(
+                &list_, QString::fromLatin1(ProviderDescription(*records.provider).c_str()));
         return;
     }
     const DescriptionRecords records =

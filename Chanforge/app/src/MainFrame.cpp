@@ -1,9 +1,9 @@
 #include "MainFrame.h"
 
 #include "ChannelGrid.h"
+#include "FileDialogs.h"
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
-#include "FileDialogs.h"
 #include "MainMenu.h"
 #include "RightView.h"
 #include "WindowMemory.h"
@@ -20,8 +20,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
-#include <QMessageBox>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QSplitter>
@@ -57,7 +57,9 @@ QString BaseTitle() {
 }
 
 /// The undo stack keeps the untranslated step names the commands mark with "UndoSteps".
-QString UndoStepText(const std::string& label) { return QCoreApplication::translate("UndoSteps", label.c_str()); }
+QString UndoStepText(const std::string& label) {
+    return QCoreApplication::translate("UndoSteps", label.c_str());
+}
 
 } // namespace
 
@@ -96,7 +98,8 @@ void CMainFrame::BuildToolbar() {
     bar->setIconSize(QSize(16, 16));
     // Where the window manager keeps title-bar clicks to itself, the toolbar takes the gestures.
     bar->installEventFilter(this);
-    bar->setToolTip(tr("Ctrl + double click: Configuration · Shift + double click: Export C table"));
+    bar->setToolTip(
+        tr("Ctrl + double click: Configuration · Shift + double click: Export C table"));
     bar->addAction(actions_.open);
     bar->addAction(actions_.save);
     bar->addSeparator();
@@ -143,10 +146,13 @@ void CMainFrame::ConnectRelay() {
     connect(leftBottom_, &CLeftBottomView::ProviderSelected, right_, &CRightView::ShowProvider);
     connect(right_, &CRightView::ChannelsChanged, right_, &CRightView::RefillBoth);
     // Any channel edit may move channels between providers.
-    connect(context_, &CEditContext::Changed, this, [this] { leftBottom_->Providers().Model().RefreshTexts(); });
+    connect(context_, &CEditContext::Changed, this,
+            [this] { leftBottom_->Providers().Model().RefreshTexts(); });
     connect(right_, &CRightView::DragStarted, this, [this](DragCode code) { dragSource_ = code; });
-    connect(leftTop_, &CLeftTopView::DragStarted, this, [this](DragCode code) { dragSource_ = code; });
-    connect(leftBottom_, &CLeftBottomView::DragStarted, this, [this](DragCode code) { dragSource_ = code; });
+    connect(leftTop_, &CLeftTopView::DragStarted, this,
+            [this](DragCode code) { dragSource_ = code; });
+    connect(leftBottom_, &CLeftBottomView::DragStarted, this,
+            [this](DragCode code) { dragSource_ = code; });
     connect(leftTop_, &CLeftTopView::NetworkEdited, this, &CMainFrame::NetworkEdited);
     connect(leftBottom_, &CLeftBottomView::NetworkEdited, this, &CMainFrame::NetworkEdited);
     connect(leftTop_, &CLeftTopView::Dropped, this, &CMainFrame::ApplyDrop);
@@ -196,9 +202,15 @@ void CMainFrame::TellDrop(DragCode targetCode, std::uint32_t key, std::size_t co
     const char* one = QT_TR_NOOP("%1 channel moved to %2");
     const char* many = QT_TR_NOOP("%1 channels moved to %2");
     switch (targetCode) {
-    case kDragSatellite: target = editing::ShowSatellite(db, key); break;
-    case kDragTransponder: target = editing::ShowTransponder(key); break;
-    case kDragMux: target = editing::ShowTerrestrialMux(key); break;
+    case kDragSatellite:
+        target = editing::ShowSatellite(db, key);
+        break;
+    case kDragTransponder:
+        target = editing::ShowTransponder(key);
+        break;
+    case kDragMux:
+        target = editing::ShowTerrestrialMux(key);
+        break;
     case kDragProvider:
         target = editing::ShowProvider(key, {}, product);
         one = QT_TR_NOOP("%1 channel given to %2");
@@ -214,7 +226,8 @@ void CMainFrame::TellDrop(DragCode targetCode, std::uint32_t key, std::size_t co
         one = QT_TR_NOOP("%1 channel set to %2");
         many = QT_TR_NOOP("%1 channels set to %2");
         break;
-    default: return;
+    default:
+        return;
     }
     if (count == 0)
         return;
@@ -227,22 +240,26 @@ void CMainFrame::ShowStatus() {
     if (status_ == nullptr || right_ == nullptr)
         return;
     tabstore::CQoDB& db = context_->Store();
-    status_->ShowFilter(QString::fromUtf8(FilterText(db, right_->TV().Filter(), context_->Product()).c_str()));
+    status_->ShowFilter(
+        QString::fromUtf8(FilterText(db, right_->TV().Filter(), context_->Product()).c_str()));
     int tv = 0;
     int radio = 0;
     ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
         tv += IsTV(ch) ? 1 : 0;
         radio += IsRadio(ch) ? 1 : 0;
     });
-    status_->ShowCounts(right_->TV().Model().rowCount(), tv, right_->Radio().Model().rowCount(), radio);
+    status_->ShowCounts(right_->TV().Model().rowCount(), tv, right_->Radio().Model().rowCount(),
+                        radio);
     const policy::ProductPreset* model = policy::StoredPreset();
-    status_->ShowDocument(fileName_, model != nullptr ? QString::fromLatin1(model->title.data(), static_cast<int>(model->title.size()))
-                                                     : tr("Receiver model not set"));
+    status_->ShowDocument(
+        fileName_, model != nullptr ? QString::fromLatin1(model->title.data(),
+                                                          static_cast<int>(model->title.size()))
+                                    : tr("Receiver model not set"));
 }
 
 void CMainFrame::Shortcuts() {
-    QMessageBox box(QMessageBox::Information, tr("Keyboard shortcuts"),
-                    ShortcutsText(), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, tr("Keyboard shortcuts"), ShortcutsText(),
+                    QMessageBox::Ok, this);
     box.setStyleSheet(QStringLiteral("QLabel { font-family: monospace; }"));
     box.exec();
 }
@@ -256,8 +273,10 @@ void CMainFrame::RefreshPanes() {
 void CMainFrame::TablesChanged() {
     actions_.undo->setEnabled(context_->Undo().CanUndo());
     actions_.redo->setEnabled(context_->Undo().CanRedo());
-    actions_.undo->setToolTip(tr("Undo %1 (Ctrl+Z)").arg(UndoStepText(context_->Undo().UndoLabel())));
-    actions_.redo->setToolTip(tr("Redo %1 (Ctrl+Y)").arg(UndoStepText(context_->Undo().RedoLabel())));
+    actions_.undo->setToolTip(
+        tr("Undo %1 (Ctrl+Z)").arg(UndoStepText(context_->Undo().UndoLabel())));
+    actions_.redo->setToolTip(
+        tr("Redo %1 (Ctrl+Y)").arg(UndoStepText(context_->Undo().RedoLabel())));
     ShowStatus();
     UpdateTitle();
     checks_->TablesChanged();
@@ -292,8 +311,9 @@ bool CMainFrame::Report(const document::DocResult& result) {
 bool CMainFrame::MaybeSave() {
     if (!IsModified())
         return true;
-    const auto answer = qpui::ShowMessage(this, qpui::MessageKind::QuestionWithCancel,
-                                          tr("The channel list has unsaved changes. Save them now?"));
+    const auto answer =
+        qpui::ShowMessage(this, qpui::MessageKind::QuestionWithCancel,
+                          tr("The channel list has unsaved changes. Save them now?"));
     if (answer == QMessageBox::Cancel)
         return false;
     if (answer == QMessageBox::No)
@@ -304,8 +324,7 @@ bool CMainFrame::MaybeSave() {
 
 QString CMainFrame::AskSaveChannelData() {
     return AskSavePath(this, tr("Save Channel Data"),
-                       {tr("Local file (*.bin)"), tr("Excel file (*.xls)"),
-                        tr("All Files(*.*)")});
+                       {tr("Local file (*.bin)"), tr("Excel file (*.xls)"), tr("All Files(*.*)")});
 }
 
 void CMainFrame::TablesReplaced(const QString& name) {
@@ -323,7 +342,8 @@ bool CMainFrame::OpenPath(const QString& path) {
     WaitCursor wait;
     if (document::IsWorkbookPath(file)) {
         // A workbook replaces only the channel table: one step that can be undone.
-        result = context_->Edit(QT_TRANSLATE_NOOP("UndoSteps", "Workbook import"), TableBit(kChannelTable), [&] { return document_.Open(file); });
+        result = context_->Edit(QT_TRANSLATE_NOOP("UndoSteps", "Workbook import"),
+                                TableBit(kChannelTable), [&] { return document_.Open(file); });
     } else {
         // A file that does not load changes nothing: tables, history, title and panes stay.
         result = document_.Open(file);
@@ -356,9 +376,9 @@ bool CMainFrame::SaveTo(const QString& path) {
 void CMainFrame::Open() {
     if (!MaybeSave())
         return;
-    const QString path = AskOpenPath(this, tr("Load Channel Data"),
-                                     {tr("Binary file (*.bin)"), tr("Excel file (*.xls)"),
-                                      tr("All Files(*.*)")});
+    const QString path =
+        AskOpenPath(this, tr("Load Channel Data"),
+                    {tr("Binary file (*.bin)"), tr("Excel file (*.xls)"), tr("All Files(*.*)")});
     if (!path.isEmpty())
         OpenPath(path);
 }
@@ -400,7 +420,8 @@ void CMainFrame::Receive() {
 
 void CMainFrame::Send() {
     if (document_.Store().Size(kChannelTable) == 0 || document_.Store().Size(kFavoriteTable) == 0) {
-        qpui::ShowStop(this, QCoreApplication::translate("Document", document::kUploadEmptyMessage));
+        qpui::ShowStop(this,
+                       QCoreApplication::translate("Document", document::kUploadEmptyMessage));
         return;
     }
     RefreshPanes();

@@ -18,8 +18,10 @@ namespace chanforge::app {
 namespace {
 
 /// An item for a grid command: the grid handles the key itself, the menu shows it.
-template <class Fn> QAction* AddGridItem(QMenu* menu, CMainFrame& frame, const QString& text, const char* key, Fn fn) {
-    const QString label = key[0] == 0 ? text : QStringLiteral("%1\t%2").arg(text, QLatin1String(key));
+template <class Fn>
+QAction* AddGridItem(QMenu* menu, CMainFrame& frame, const QString& text, const char* key, Fn fn) {
+    const QString label =
+        key[0] == 0 ? text : QStringLiteral("%1\t%2").arg(text, QLatin1String(key));
     return menu->addAction(label, &frame, [&frame, fn] { fn(frame.Right().ActiveGrid()); });
 }
 
@@ -32,10 +34,13 @@ void AddFileMenu(CMainFrame& frame, const MainActions& a) {
     QObject::connect(recent, &QMenu::aboutToShow, &frame, [recent, &frame] {
         recent->clear();
         for (const QString& path : CWindowMemory::RecentFiles())
-            recent->addAction(QFileInfo(path).fileName(), &frame, [path, &frame] {
-                if (frame.MaybeSave())
-                    frame.OpenPath(path);
-            })->setToolTip(path);
+            recent
+                ->addAction(QFileInfo(path).fileName(), &frame,
+                            [path, &frame] {
+                                if (frame.MaybeSave())
+                                    frame.OpenPath(path);
+                            })
+                ->setToolTip(path);
         recent->setEnabled(true);
         if (recent->isEmpty())
             recent->addAction(CMainFrame::tr("(none)"))->setEnabled(false);
@@ -51,19 +56,28 @@ void AddEditMenu(CMainFrame& frame, const MainActions& a) {
     edit->addAction(a.undo);
     edit->addAction(a.redo);
     edit->addSeparator();
-    AddGridItem(edit, frame, CMainFrame::tr("New channel..."), "Ctrl+N", [](CChannelGrid& g) { g.NewChannel(); });
-    AddGridItem(edit, frame, CMainFrame::tr("Update channel..."), "", [](CChannelGrid& g) { g.UpdateChannel(); });
+    AddGridItem(edit, frame, CMainFrame::tr("New channel..."), "Ctrl+N",
+                [](CChannelGrid& g) { g.NewChannel(); });
+    AddGridItem(edit, frame, CMainFrame::tr("Update channel..."), "",
+                [](CChannelGrid& g) { g.UpdateChannel(); });
     AddGridItem(edit, frame, CMainFrame::tr("Copy"), "Ctrl+C", [](CChannelGrid& g) { g.Copy(); });
-    AddGridItem(edit, frame, CMainFrame::tr("Paste"), "Ctrl+V", [](CChannelGrid& g) { g.Paste(false); });
-    AddGridItem(edit, frame, CMainFrame::tr("Move here"), "", [](CChannelGrid& g) { g.MoveHere(); });
-    AddGridItem(edit, frame, CMainFrame::tr("Delete"), "Del", [](CChannelGrid& g) { g.DeleteOrRemove(); });
+    AddGridItem(edit, frame, CMainFrame::tr("Paste"), "Ctrl+V",
+                [](CChannelGrid& g) { g.Paste(false); });
+    AddGridItem(edit, frame, CMainFrame::tr("Move here"), "",
+                [](CChannelGrid& g) { g.MoveHere(); });
+    AddGridItem(edit, frame, CMainFrame::tr("Delete"), "Del",
+                [](CChannelGrid& g) { g.DeleteOrRemove(); });
     edit->addSeparator();
     QMenu* select = edit->addMenu(CMainFrame::tr("&Select"));
-    AddGridItem(select, frame, CMainFrame::tr("All"), "", [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::All); });
-    AddGridItem(select, frame, CMainFrame::tr("Locked"), "", [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::Locked); });
-    AddGridItem(select, frame, CMainFrame::tr("CAS"), "", [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::CAS); });
+    AddGridItem(select, frame, CMainFrame::tr("All"), "",
+                [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::All); });
+    AddGridItem(select, frame, CMainFrame::tr("Locked"), "",
+                [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::Locked); });
+    AddGridItem(select, frame, CMainFrame::tr("CAS"), "",
+                [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::CAS); });
     AddGridItem(select, frame, CMainFrame::tr("Invert"), "", [](CChannelGrid& g) { g.Invert(); });
-    AddGridItem(edit, frame, CMainFrame::tr("Search..."), "Ctrl+F", [](CChannelGrid& g) { g.Search(); });
+    AddGridItem(edit, frame, CMainFrame::tr("Search..."), "Ctrl+F",
+                [](CChannelGrid& g) { g.Search(); });
 }
 
 void AddRecordsMenu(CMainFrame& frame) {
@@ -98,16 +112,17 @@ void AddReceiverMenu(CMainFrame& frame, const MainActions& a) {
 } // namespace
 
 QString ShortcutsText() {
-    return CMainFrame::tr("Window\n"
-           "  Ctrl+O  Open    Ctrl+S  Save to file    Ctrl+R  Receive    Ctrl+T  Send\n"
-           "  Ctrl+Z  Undo    Ctrl+Y  Redo    F5  Refresh    Ctrl+Q  Quit\n"
-           "Channel grids\n"
-           "  Ctrl+N  New    Ctrl+C  Copy    Ctrl+V  Paste    Del  Delete    Ctrl+F  Search\n"
-           "  Enter or double click  Description    drag  move, or drop on a list or group\n"
-           "Satellite, transponder, cable and provider lists\n"
-           "  Ctrl+N  New    Del  Delete    Enter or double click  Description\n"
-           "Title bar or toolbar\n"
-           "  Ctrl + double click  Configuration    Shift + double click  Export C table");
+    return CMainFrame::tr(
+        "Window\n"
+        "  Ctrl+O  Open    Ctrl+S  Save to file    Ctrl+R  Receive    Ctrl+T  Send\n"
+        "  Ctrl+Z  Undo    Ctrl+Y  Redo    F5  Refresh    Ctrl+Q  Quit\n"
+        "Channel grids\n"
+        "  Ctrl+N  New    Ctrl+C  Copy    Ctrl+V  Paste    Del  Delete    Ctrl+F  Search\n"
+        "  Enter or double click  Description    drag  move, or drop on a list or group\n"
+        "Satellite, transponder, cable and provider lists\n"
+        "  Ctrl+N  New    Del  Delete    Enter or double click  Description\n"
+        "Title bar or toolbar\n"
+        "  Ctrl + double click  Configuration    Shift + double click  Export C table");
 }
 
 void BuildMenuBar(CMainFrame& frame, const MainActions& a) {

@@ -17,10 +17,10 @@ namespace chanforge::app {
 
 using namespace editing;
 
-CRecordListModel::CRecordListModel(CEditContext& context, ListKind kind, QIcon headerIcon, DragCode dragCode,
-                                   QObject* parent)
-    : QAbstractTableModel(parent), context_(context), kind_(kind), headerIcon_(std::move(headerIcon)),
-      dragCode_(dragCode) {}
+CRecordListModel::CRecordListModel(CEditContext& context, ListKind kind, QIcon headerIcon,
+                                   DragCode dragCode, QObject* parent)
+    : QAbstractTableModel(parent), context_(context), kind_(kind),
+      headerIcon_(std::move(headerIcon)), dragCode_(dragCode) {}
 
 void CRecordListModel::Cache() {
     const int columns = columnCount();
@@ -29,7 +29,8 @@ void CRecordListModel::Cache() {
     for (std::uint32_t key : rows_) {
         QStringList row;
         for (int column = 0; column < columns; ++column)
-            row << QString::fromLatin1(ListCellText(context_.Store(), kind_, key, column, context_.Product()).c_str());
+            row << QString::fromLatin1(
+                ListCellText(context_.Store(), kind_, key, column, context_.Product()).c_str());
         texts_.push_back(row);
     }
 }
@@ -56,7 +57,9 @@ void CRecordListModel::SortByColumn(int column, bool descending) {
 }
 
 std::uint32_t CRecordListModel::KeyAt(int row) const {
-    return row >= 0 && static_cast<std::size_t>(row) < rows_.size() ? rows_[static_cast<std::size_t>(row)] : 0;
+    return row >= 0 && static_cast<std::size_t>(row) < rows_.size()
+               ? rows_[static_cast<std::size_t>(row)]
+               : 0;
 }
 
 int CRecordListModel::RowOf(std::uint32_t key) const {
@@ -103,7 +106,9 @@ Qt::ItemFlags CRecordListModel::flags(const QModelIndex& index) const {
     return dragCode_ != kDragNone ? flags | Qt::ItemIsDragEnabled : flags;
 }
 
-QStringList CRecordListModel::mimeTypes() const { return {QString::fromLatin1(kChannelMime)}; }
+QStringList CRecordListModel::mimeTypes() const {
+    return {QString::fromLatin1(kChannelMime)};
+}
 
 QMimeData* CRecordListModel::mimeData(const QModelIndexList&) const {
     auto* mime = new QMimeData;
@@ -116,22 +121,32 @@ namespace {
 
 HeaderImage ImageOf(ListKind kind) {
     switch (kind) {
-    case ListKind::Satellite: return HeaderImage::Satellite;
-    case ListKind::Transponder: return HeaderImage::Transponder;
-    case ListKind::TerrestrialMux: return HeaderImage::Mux;
-    case ListKind::CableMux: return HeaderImage::Cable;
-    case ListKind::Provider: return HeaderImage::Transponder;
+    case ListKind::Satellite:
+        return HeaderImage::Satellite;
+    case ListKind::Transponder:
+        return HeaderImage::Transponder;
+    case ListKind::TerrestrialMux:
+        return HeaderImage::Mux;
+    case ListKind::CableMux:
+        return HeaderImage::Cable;
+    case ListKind::Provider:
+        return HeaderImage::Transponder;
     }
     return HeaderImage::Mux;
 }
 
 const char* NameOf(ListKind kind) {
     switch (kind) {
-    case ListKind::Satellite: return "satelliteList";
-    case ListKind::Transponder: return "transponderList";
-    case ListKind::TerrestrialMux: return "muxList";
-    case ListKind::CableMux: return "cableList";
-    case ListKind::Provider: return "providerList";
+    case ListKind::Satellite:
+        return "satelliteList";
+    case ListKind::Transponder:
+        return "transponderList";
+    case ListKind::TerrestrialMux:
+        return "muxList";
+    case ListKind::CableMux:
+        return "cableList";
+    case ListKind::Provider:
+        return "providerList";
     }
     return "list";
 }
@@ -139,8 +154,8 @@ const char* NameOf(ListKind kind) {
 } // namespace
 
 CRecordList::CRecordList(CEditContext& context, ListKind kind, DragCode dropCode, QWidget* parent)
-    : QTableView(parent), context_(context), model_(context, kind, HeaderIcon(ImageOf(kind)), dropCode, this),
-      dropCode_(dropCode) {
+    : QTableView(parent), context_(context),
+      model_(context, kind, HeaderIcon(ImageOf(kind)), dropCode, this), dropCode_(dropCode) {
     setObjectName(NameOf(kind));
     setModel(&model_);
     QFont small = font();
@@ -151,7 +166,8 @@ CRecordList::CRecordList(CEditContext& context, ListKind kind, DragCode dropCode
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setAcceptDrops(dropCode != kDragNone);
     setDragEnabled(dropCode != kDragNone);
-    setDragDropMode(dropCode != kDragNone ? QAbstractItemView::DragDrop : QAbstractItemView::NoDragDrop);
+    setDragDropMode(dropCode != kDragNone ? QAbstractItemView::DragDrop
+                                          : QAbstractItemView::NoDragDrop);
     if (kind != ListKind::TerrestrialMux)
         commands_ = new CListCommands(context, *this);
     setDropIndicatorShown(false);
@@ -178,13 +194,15 @@ void CRecordList::SetUpColumns() {
     horizontalHeader()->setSortIndicatorShown(false); // a refill restores table order
     const auto columns = ListColumns(model_.Kind());
     for (std::size_t i = 0; i < columns.size(); ++i)
-        setColumnHidden(static_cast<int>(i), ListColumnHidden(model_.Kind(), static_cast<int>(i), context_.SimpleColumns()));
+        setColumnHidden(static_cast<int>(i), ListColumnHidden(model_.Kind(), static_cast<int>(i),
+                                                              context_.SimpleColumns()));
     FitColumnsToContents(*this, NameColumn());
     const QFontMetrics metrics(font());
     for (std::size_t i = 0; i < columns.size(); ++i) {
         // The template keeps an empty list readable; contents and header may ask for more.
         const int column = static_cast<int>(i);
-        const int text = metrics.horizontalAdvance(QString::fromLatin1(columns[i].widthTemplate)) + 5;
+        const int text =
+            metrics.horizontalAdvance(QString::fromLatin1(columns[i].widthTemplate)) + 5;
         setColumnWidth(column, std::max({columnWidth(column), text, column == 0 ? 36 : 0}));
     }
     FillWithColumn(*this, NameColumn());
@@ -270,7 +288,8 @@ void CRecordList::startDrag(Qt::DropActions actions) {
 }
 
 bool CRecordList::Accepts(const QMimeData* mime) const {
-    if (dropCode_ == kDragNone || mime == nullptr || !mime->hasFormat(QString::fromLatin1(kChannelMime)))
+    if (dropCode_ == kDragNone || mime == nullptr ||
+        !mime->hasFormat(QString::fromLatin1(kChannelMime)))
         return false;
     const int source = mime->data(QString::fromLatin1(kChannelMime)).toInt();
     return source == kDragTV || source == kDragRadio ||

@@ -17,8 +17,8 @@ class CRecordListModel : public QAbstractTableModel {
     Q_OBJECT
   public:
     /// dragCode: what a drag started in the list names as its source (0: no drags).
-    CRecordListModel(CEditContext& context, editing::ListKind kind, QIcon headerIcon, DragCode dragCode,
-                     QObject* parent = nullptr);
+    CRecordListModel(CEditContext& context, editing::ListKind kind, QIcon headerIcon,
+                     DragCode dragCode, QObject* parent = nullptr);
 
     /// Refills from the store; satelliteId narrows the transponder list (0 = all).
     void Reload(std::uint32_t satelliteId = 0);
@@ -42,7 +42,9 @@ class CRecordListModel : public QAbstractTableModel {
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
-    Qt::DropActions supportedDragActions() const override { return Qt::CopyAction | Qt::MoveAction; }
+    Qt::DropActions supportedDragActions() const override {
+        return Qt::CopyAction | Qt::MoveAction;
+    }
 
   private:
     void Cache();
@@ -63,7 +65,8 @@ class CRecordList : public QTableView {
   public:
     /// dropCode: the code a drop on this list reports and a drag from it names as its source
     /// (0: the list takes no drops and starts no drags).
-    CRecordList(CEditContext& context, editing::ListKind kind, DragCode dropCode, QWidget* parent = nullptr);
+    CRecordList(CEditContext& context, editing::ListKind kind, DragCode dropCode,
+                QWidget* parent = nullptr);
 
     CRecordListModel& Model() { return model_; }
     /// Null for the lists without commands (terrestrial multiplexes).

@@ -51,7 +51,9 @@ bool SelectRecords(Panes panes, TableId table, const std::vector<std::uint32_t>&
     case kTransponderTable:
         // The transponder table also holds the terrestrial multiplexes.
         panes.leftTop.ShowTransponders(0);
-        return SelectInList(panes.leftTop.Transponders(), rows) + SelectInList(panes.leftTop.Muxes(), rows) > 0;
+        return SelectInList(panes.leftTop.Transponders(), rows) +
+                   SelectInList(panes.leftTop.Muxes(), rows) >
+               0;
     case kTerrestrialMuxTable:
         return SelectInList(panes.leftTop.Muxes(), rows) > 0;
     case kCableMuxTable:

@@ -12,7 +12,8 @@ namespace chanforge::app {
 
 using namespace editing;
 
-CRightView::CRightView(CEditContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+CRightView::CRightView(CEditContext& context, QWidget* parent)
+    : QWidget(parent), context_(context) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
@@ -65,10 +66,18 @@ void CRightView::SetBoth(const ChannelFilter& filter) {
     radio_->SetFilter(filter);
 }
 
-void CRightView::ShowAll() { SetBoth(editing::ShowAll()); }
-void CRightView::ShowSatellite(std::uint32_t row) { SetBoth(editing::ShowSatellite(context_.Store(), row)); }
-void CRightView::ShowTransponder(std::uint32_t key) { SetBoth(editing::ShowTransponder(key)); }
-void CRightView::ShowTerrestrialMux(std::uint32_t key) { SetBoth(editing::ShowTerrestrialMux(key)); }
+void CRightView::ShowAll() {
+    SetBoth(editing::ShowAll());
+}
+void CRightView::ShowSatellite(std::uint32_t row) {
+    SetBoth(editing::ShowSatellite(context_.Store(), row));
+}
+void CRightView::ShowTransponder(std::uint32_t key) {
+    SetBoth(editing::ShowTransponder(key));
+}
+void CRightView::ShowTerrestrialMux(std::uint32_t key) {
+    SetBoth(editing::ShowTerrestrialMux(key));
+}
 void CRightView::ShowProvider(std::uint32_t row) {
     SetBoth(editing::ShowProvider(row, tv_->Filter(), context_.Product()));
 }

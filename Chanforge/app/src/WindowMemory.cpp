@@ -30,7 +30,8 @@ bool CWindowMemory::RestoreLayout(QMainWindow& window, QSplitter& outer, QSplitt
     return true;
 }
 
-void CWindowMemory::SaveLayout(const QMainWindow& window, const QSplitter& outer, const QSplitter& inner) {
+void CWindowMemory::SaveLayout(const QMainWindow& window, const QSplitter& outer,
+                               const QSplitter& inner) {
     WindowSettings s;
     s.settings.setValue(QStringLiteral("geometry"), window.saveGeometry());
     s.settings.setValue(QStringLiteral("outerSplitter"), outer.saveState());

@@ -17,7 +17,8 @@ class CWindowMemory {
   public:
     /// Gives the window and splitters the size and positions they had; false the first time.
     static bool RestoreLayout(QMainWindow& window, QSplitter& outer, QSplitter& inner);
-    static void SaveLayout(const QMainWindow& window, const QSplitter& outer, const QSplitter& inner);
+    static void SaveLayout(const QMainWindow& window, const QSplitter& outer,
+                           const QSplitter& inner);
 
     /// Newest first, at most kRecentFilesMax, each once.
     static QStringList RecentFiles();

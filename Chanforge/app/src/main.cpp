@@ -25,7 +25,8 @@ int main(int argc, char* argv[]) {
     chanforge::document::Document document;
     if (document.WorkFilePath().empty()) {
         qpui::ShowStop(nullptr,
-                       QCoreApplication::translate("main", "Cannot create the work file in the temporary directory."));
+                       QCoreApplication::translate(
+                           "main", "Cannot create the work file in the temporary directory."));
         return 1;
     }
     chanforge::app::CMainFrame frame(document);

@@ -41,10 +41,11 @@ class AccessibilityTest : public QObject {
         frame.show();
         QMap<QString, int> names;
         CollectNames(QAccessible::queryAccessibleInterface(&frame), names);
-        for (const char* name : {"TV channels", "Radio channels", "Satellites", "Transponders", "Multiplexes",
-                                 "Cable multiplexes", "Providers", "Favourites"})
-            QVERIFY2(names.value(QString::fromLatin1(name)) == 1,
-                     qPrintable(QStringLiteral("%1 named %2 times").arg(name).arg(names.value(name))));
+        for (const char* name : {"TV channels", "Radio channels", "Satellites", "Transponders",
+                                 "Multiplexes", "Cable multiplexes", "Providers", "Favourites"})
+            QVERIFY2(
+                names.value(QString::fromLatin1(name)) == 1,
+                qPrintable(QStringLiteral("%1 named %2 times").arg(name).arg(names.value(name))));
     }
 };
 

@@ -23,7 +23,9 @@ using namespace chanforge::app;
 
 namespace {
 
-QString RuleText(check::Rule rule) { return QString::fromLatin1(check::RuleName(rule).data()); }
+QString RuleText(check::Rule rule) {
+    return QString::fromLatin1(check::RuleName(rule).data());
+}
 
 /// The panel's first line of a rule, null when it lists none.
 QTreeWidgetItem* FindingItem(CFindingsDock& dock, check::Rule rule) {
@@ -60,10 +62,13 @@ class CheckWindowTest : public QObject {
 
 void CheckWindowTest::initTestCase() {
     QVERIFY(dir_.isValid());
-    previous_ = qpui::SetMessageHandler([](qpui::MessageKind, const QString&) { return QMessageBox::Ok; });
+    previous_ =
+        qpui::SetMessageHandler([](qpui::MessageKind, const QString&) { return QMessageBox::Ok; });
 }
 
-void CheckWindowTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
+void CheckWindowTest::cleanupTestCase() {
+    qpui::SetMessageHandler(previous_);
+}
 
 void CheckWindowTest::findingsSelectTheirRecordsAndFixesUndo() {
     const std::string sample = dir_.filePath("sample.bin").toStdString();
@@ -104,7 +109,8 @@ void CheckWindowTest::findingsSelectTheirRecordsAndFixesUndo() {
     QCOMPARE(frame.LeftTop().Transponders().SelectedKey(), transponder);
 
     // Each fix is one undo step; the panel follows the tables.
-    const auto fixAndUndo = [&](Rule rule, TableId table, std::uint32_t expectedAfter, bool someLeft) {
+    const auto fixAndUndo = [&](Rule rule, TableId table, std::uint32_t expectedAfter,
+                                bool someLeft) {
         const std::uint32_t before = db.Size(table);
         dock.List().setCurrentItem(FindingItem(dock, rule));
         QVERIFY(dock.FixButton().isEnabled());
@@ -124,8 +130,9 @@ void CheckWindowTest::findingsSelectTheirRecordsAndFixesUndo() {
         for (int k = 0; k < dock.List().topLevelItem(i)->childCount(); ++k)
             ticked += dock.List().topLevelItem(i)->child(k)->checkState(0) == Qt::Checked ? 1 : 0;
     fixAndUndo(Rule::DuplicateService, kChannelTable, db.Size(kChannelTable) - ticked, true);
-    const auto unusedCount = std::count_if(dock.Findings().begin(), dock.Findings().end(),
-                                           [](const check::Finding& f) { return f.rule == Rule::UnusedTransponder; });
+    const auto unusedCount =
+        std::count_if(dock.Findings().begin(), dock.Findings().end(),
+                      [](const check::Finding& f) { return f.rule == Rule::UnusedTransponder; });
     fixAndUndo(Rule::UnusedTransponder, kTransponderTable,
                db.Size(kTransponderTable) - static_cast<std::uint32_t>(unusedCount), false);
 }

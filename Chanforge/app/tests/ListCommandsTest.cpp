@@ -71,7 +71,8 @@ void DragAndDrop(QAbstractItemView& source, QPoint from, QWidget* target, QPoint
     QTest::mouseMove(source.viewport(), from + QPoint(1, 0));
     QTest::mouseMove(source.viewport(), from + QPoint(QApplication::startDragDistance() + 4, 0));
     QTest::mouseRelease(source.viewport(), Qt::LeftButton, {}, from);
-    const std::unique_ptr<QMimeData> mime(source.model()->mimeData(source.selectionModel()->selectedIndexes()));
+    const std::unique_ptr<QMimeData> mime(
+        source.model()->mimeData(source.selectionModel()->selectedIndexes()));
     const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
     QDragEnterEvent enter(to, actions, mime.get(), Qt::LeftButton, {});
     QApplication::sendEvent(target, &enter);
@@ -104,7 +105,8 @@ const Transponder_Info_Tag* TransponderAt(tabstore::CQoDB& db, std::uint16_t fre
 }
 
 /// The record of a JSON table whose field has the value.
-QJsonObject RecordWhere(const QJsonObject& tables, const char* table, const char* field, const QJsonValue& value) {
+QJsonObject RecordWhere(const QJsonObject& tables, const char* table, const char* field,
+                        const QJsonValue& value) {
     for (const QJsonValue& row : tables.value(QLatin1String(table)).toArray())
         if (row.toObject().value(QLatin1String(field)) == value)
             return row.toObject();
@@ -142,7 +144,9 @@ void ListCommandsTest::initTestCase() {
     });
 }
 
-void ListCommandsTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
+void ListCommandsTest::cleanupTestCase() {
+    qpui::SetMessageHandler(previous_);
+}
 
 std::unique_ptr<CMainFrame> ListCommandsTest::OpenSample(const char* preset, int channels) {
     const QString sample = dir_.filePath(QStringLiteral("sample-%1.bin").arg(preset));
@@ -205,9 +209,11 @@ void ListCommandsTest::satelliteTransponderChannelThroughEditorsDragDeleteUndoSa
     QCOMPARE(testkit::ChannelNamed(db, "Newchan")->TPID, 1);
     QCOMPARE(tv.Model().rowCount(), 1);
 
-    // Drag the transponder onto the second satellite: it takes the next TPID there, and its channel follows.
+    // Drag the transponder onto the second satellite: it takes the next TPID there, and its channel
+    // follows.
     const int hotbird = satellites.Model().RowOf(SatelliteNamed(db, "Hotbird 13E")->RowID);
-    DragAndDrop(transponders, RowCenter(transponders, 0, 5), satellites.viewport(), RowCenter(satellites, hotbird, 3));
+    DragAndDrop(transponders, RowCenter(transponders, 0, 5), satellites.viewport(),
+                RowCenter(satellites, hotbird, 3));
     QCOMPARE(TransponderAt(db, 12345)->SatID, 3);
     QCOMPARE(TransponderAt(db, 12345)->TPID, 7);
     QCOMPARE(testkit::ChannelNamed(db, "Newchan")->SatID, 3);
@@ -242,10 +248,12 @@ void ListCommandsTest::satelliteTransponderChannelThroughEditorsDragDeleteUndoSa
     QCOMPARE(reader.Store().Size(kChannelTable), db.Size(kChannelTable));
 
     QProcess cli;
-    cli.start(QStringLiteral(CHANFORGE_CLI), {QStringLiteral("dump"), QStringLiteral("--json"), saved});
+    cli.start(QStringLiteral(CHANFORGE_CLI),
+              {QStringLiteral("dump"), QStringLiteral("--json"), saved});
     QVERIFY(cli.waitForFinished(30000));
     QCOMPARE(cli.exitCode(), 0);
-    const QJsonObject tables = QJsonDocument::fromJson(cli.readAllStandardOutput()).object().value("tables").toObject();
+    const QJsonObject tables =
+        QJsonDocument::fromJson(cli.readAllStandardOutput()).object().value("tables").toObject();
     QCOMPARE(RecordWhere(tables, "satellites", "Name", "Testsat").value("Degree").toInt(), 192);
     const QJsonObject moved = RecordWhere(tables, "transponders", "Frequency", 12345);
     QCOMPARE(moved.value("SatID").toInt(), 3);
@@ -253,7 +261,8 @@ void ListCommandsTest::satelliteTransponderChannelThroughEditorsDragDeleteUndoSa
     const QJsonObject channel = RecordWhere(tables, "channels", "Name", "Newchan");
     QCOMPARE(channel.value("SatID").toInt(), 3);
     QCOMPARE(channel.value("TPID").toInt(), 7);
-    QCOMPARE(tables.value("channels").toArray().size(), static_cast<qsizetype>(db.Size(kChannelTable)));
+    QCOMPARE(tables.value("channels").toArray().size(),
+             static_cast<qsizetype>(db.Size(kChannelTable)));
 }
 
 void ListCommandsTest::channelDraggedOntoAFavouriteGroup() {
@@ -296,7 +305,9 @@ void ListCommandsTest::menusKeysAndRefusals() {
     QCOMPARE(messages_, QStringList{"Broadcast Name : ARD (ID : 1)"});
     QStringList tabs;
     WhenModal([&tabs](QWidget* dialog) {
-        tabs = dialog->findChild<QTabWidget*>() ? QStringList{dialog->findChild<QTabWidget*>()->tabText(0)} : QStringList{};
+        tabs = dialog->findChild<QTabWidget*>()
+                   ? QStringList{dialog->findChild<QTabWidget*>()->tabText(0)}
+                   : QStringList{};
         dialog->close();
     });
     QTest::mouseDClick(satellites.viewport(), Qt::LeftButton, {}, RowCenter(satellites, 0, 3));
@@ -332,7 +343,8 @@ void ListCommandsTest::screenshots() {
         QSKIP("set CHANFORGE_SCREENSHOTS to a directory to take screenshots");
     const QString folder = QString::fromLocal8Bit(where);
     // The menu of a list with its first row selected, then the editor its command opens.
-    auto shoot = [folder](CRecordList& list, const QString& name, void (CListCommands::*command)()) {
+    auto shoot = [folder](CRecordList& list, const QString& name,
+                          void (CListCommands::*command)()) {
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, RowCenter(list, 0, 3));
         RightClick(list, RowCenter(list, 0, 3), [folder, name](QMenu* menu) {
             QVERIFY(menu);
@@ -348,13 +360,17 @@ void ListCommandsTest::screenshots() {
     };
     auto twoTuners = OpenSample("A", 12);
     QVERIFY(twoTuners);
-    shoot(twoTuners->LeftTop().Satellites(), QStringLiteral("satellite-two-tuners"), &CListCommands::Update);
-    shoot(twoTuners->LeftTop().Transponders(), QStringLiteral("transponder"), &CListCommands::Update);
+    shoot(twoTuners->LeftTop().Satellites(), QStringLiteral("satellite-two-tuners"),
+          &CListCommands::Update);
+    shoot(twoTuners->LeftTop().Transponders(), QStringLiteral("transponder"),
+          &CListCommands::Update);
     shoot(twoTuners->LeftBottom().Providers(), QStringLiteral("provider"), &CListCommands::Update);
     auto oneTuner = OpenSample("D", 12);
     QVERIFY(oneTuner);
-    shoot(oneTuner->LeftTop().Satellites(), QStringLiteral("satellite-one-tuner"), &CListCommands::Update);
-    shoot(oneTuner->LeftTop().Transponders(), QStringLiteral("transponder-dvbs2"), &CListCommands::Update);
+    shoot(oneTuner->LeftTop().Satellites(), QStringLiteral("satellite-one-tuner"),
+          &CListCommands::Update);
+    shoot(oneTuner->LeftTop().Transponders(), QStringLiteral("transponder-dvbs2"),
+          &CListCommands::Update);
     // No preset has a cable tuner: a list of its own over a cable multiplex.
     document::Document cable;
     auto mux = MakeRow<CableMux_Info_Tag>();

@@ -15,10 +15,10 @@
 #include "qpui/MessageBox.h"
 
 #include <QAbstractItemModelTester>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QHeaderView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -29,15 +29,18 @@ using namespace chanforge::app;
 
 namespace {
 
-using testkit::ChannelNamed;
 using test::MenuItem;
 using test::WhenModal;
 using test::WhenPopup;
+using testkit::ChannelNamed;
 
-QPoint RowCenter(QTableView& view, int row) { return view.visualRect(view.model()->index(row, 6)).center(); }
+QPoint RowCenter(QTableView& view, int row) {
+    return view.visualRect(view.model()->index(row, 6)).center();
+}
 
 /// Clicks the row showing the channel, with the given modifiers.
-void ClickChannel(CChannelGrid& grid, tabstore::CQoDB& db, const char* name, Qt::KeyboardModifiers modifiers = {}) {
+void ClickChannel(CChannelGrid& grid, tabstore::CQoDB& db, const char* name,
+                  Qt::KeyboardModifiers modifiers = {}) {
     const Channel_Info_Tag* ch = testkit::ChannelNamed(db, name);
     QVERIFY2(ch != nullptr, name);
     const int row = grid.Model().RowOf(ch->RowID);
@@ -48,7 +51,9 @@ void ClickChannel(CChannelGrid& grid, tabstore::CQoDB& db, const char* name, Qt:
 
 QStringList ChannelNames(tabstore::CQoDB& db) {
     QStringList names;
-    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) { names << QString::fromLatin1(ch.Name); });
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        names << QString::fromLatin1(ch.Name);
+    });
     names.sort();
     return names;
 }
@@ -57,7 +62,12 @@ QStringList ChannelNames(tabstore::CQoDB& db) {
 int ProviderCountSum(CRecordList& providers) {
     int sum = 0;
     for (int row = 0; row < providers.Model().rowCount(); ++row)
-        sum += providers.Model().index(row, 4).data().toString().section('/', 0, 0).toInt(); // "tv/radio"
+        sum += providers.Model()
+                   .index(row, 4)
+                   .data()
+                   .toString()
+                   .section('/', 0, 0)
+                   .toInt(); // "tv/radio"
     return sum;
 }
 
@@ -103,9 +113,12 @@ void MainWindowTest::initTestCase() {
     });
 }
 
-void MainWindowTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
+void MainWindowTest::cleanupTestCase() {
+    qpui::SetMessageHandler(previous_);
+}
 
-std::unique_ptr<CMainFrame> MainWindowTest::OpenSample(const char* preset, int channels, int gridColumn) {
+std::unique_ptr<CMainFrame> MainWindowTest::OpenSample(const char* preset, int channels,
+                                                       int gridColumn) {
     const QString sample = dir_.filePath(QStringLiteral("sample-%1.bin").arg(preset));
     if (testkit::WriteSampleFile(preset, gridColumn, sample.toStdString(), channels) < 0)
         return nullptr;
@@ -120,7 +133,8 @@ std::unique_ptr<CMainFrame> MainWindowTest::OpenSample(const char* preset, int c
 void MainWindowTest::modelsPassTheModelTester() {
     auto frame = OpenSample("D", 30);
     QVERIFY(frame);
-    QAbstractItemModelTester tvTester(&frame->Right().TV().Model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QAbstractItemModelTester tvTester(&frame->Right().TV().Model(),
+                                      QAbstractItemModelTester::FailureReportingMode::QtTest);
     QAbstractItemModelTester listTester(&frame->LeftTop().Satellites().Model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     frame->Right().ShowGenre(3);
@@ -164,12 +178,14 @@ void MainWindowTest::filterSortSearchLockMoveUndoRedoSave() {
     const editing::RowIds found = tv.SelectedKeys();
     QVERIFY(found.size() >= 3);
     for (std::uint32_t key : found)
-        QVERIFY(QString::fromLatin1(GetRow<Channel_Info_Tag>(db, kChannelTable, key)->Name).contains("ZDF"));
+        QVERIFY(QString::fromLatin1(GetRow<Channel_Info_Tag>(db, kChannelTable, key)->Name)
+                    .contains("ZDF"));
 
     // Lock them.
     tv.SetFlag(attr::kLocked, true);
     for (std::uint32_t key : found)
-        QVERIFY((GetRow<Channel_Info_Tag>(db, kChannelTable, key)->Attributes & attr::kLocked) != 0);
+        QVERIFY((GetRow<Channel_Info_Tag>(db, kChannelTable, key)->Attributes & attr::kLocked) !=
+                0);
     QVERIFY(frame->IsModified());
 
     // Move channel 5 to the place of channel 2 (a drag within the TV grid).
@@ -247,12 +263,16 @@ void MainWindowTest::favouriteDropAndRename() {
     frame->Right().ShowFavorite(2);
     QVERIFY(ColumnTexts(tv, editing::kColName).contains("Das Erste HD"));
 
-    const QString before = QString::fromLatin1(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 1)->Name);
+    const QString before =
+        QString::fromLatin1(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 1)->Name);
     messages_.clear();
     QVERIFY(!frame->LeftBottom().Tree().Rename(0, QString(20, 'x')));
-    QCOMPARE(messages_, QStringList{"Cannot change Favorite name. mismatch string size (at most 19 characters)"});
+    QCOMPARE(
+        messages_,
+        QStringList{"Cannot change Favorite name. mismatch string size (at most 19 characters)"});
     QVERIFY(frame->LeftBottom().Tree().Rename(0, QStringLiteral("Nachrichten")));
-    QCOMPARE(QString::fromLatin1(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 1)->Name), QStringLiteral("Nachrichten"));
+    QCOMPARE(QString::fromLatin1(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 1)->Name),
+             QStringLiteral("Nachrichten"));
     frame->Undo();
     QCOMPARE(QString::fromLatin1(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 1)->Name), before);
 }
@@ -290,7 +310,8 @@ void MainWindowTest::editsByKeyAndMouseNeverLoseChannels() {
     QCOMPARE(ChannelNames(db), names);
     QCOMPARE(tv.SelectedKeys(), (editing::RowIds{ChannelNamed(db, "Fresh")->RowID}));
 
-    // Delete two picked channels: afterwards nothing is selected, so a second Delete deletes nothing.
+    // Delete two picked channels: afterwards nothing is selected, so a second Delete deletes
+    // nothing.
     CRecordList& providers = frame->LeftBottom().Providers();
     const int counted = ProviderCountSum(providers);
     ClickChannel(tv, db, "3sat HD");
@@ -342,7 +363,8 @@ void MainWindowTest::treeFiltersOnEveryClickAndAfterADrop() {
     click(group);             // the group that is still current
     QCOMPARE(tv.Filter().mode, editing::FilterMode::Favorite);
 
-    // Dragging channels over another group and dropping there: the grids still show the first group.
+    // Dragging channels over another group and dropping there: the grids still show the first
+    // group.
     tv.Select({tv.Model().KeyAt(0)});
     auto* mime = new QMimeData;
     mime->setData(QString::fromLatin1(kChannelMime), QByteArray::number(kDragTV));
@@ -370,7 +392,8 @@ void MainWindowTest::screenshots() {
         QVERIFY(frame);
         frame->LeftBottom().Tree().expandAll();
         QTest::qWait(50);
-        QVERIFY(frame->grab().save(QString::fromLocal8Bit(where) + QStringLiteral("/main-%1.png").arg(preset)));
+        QVERIFY(frame->grab().save(QString::fromLocal8Bit(where) +
+                                   QStringLiteral("/main-%1.png").arg(preset)));
     }
 }
 

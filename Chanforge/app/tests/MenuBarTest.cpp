@@ -122,12 +122,18 @@ void MenuBarTest::everyMenuItemReachesItsCommand() {
 
     // Items that open a dialog, named by the dialog's title.
     const std::pair<const char*, const char*> dialogs[] = {
-        {"File/Open", "Load Channel Data"},        {"File/Save to file", "Save Channel Data"},
-        {"File/Export C table", "Save Default Channel Data"}, {"Edit/New channel", "Channel"},
-        {"Edit/Search", "Search..."},              {"Records/New satellite", "Satellite"},
-        {"Records/New transponder", "Transponder"}, {"Records/New provider", "New"},
-        {"Receiver/Receive", "Receive data from STB"}, {"Receiver/Configuration", "Configuration"},
-        {"Help/Keyboard shortcuts", "Keyboard shortcuts"}, {"Help/About", "About Chanforge"},
+        {"File/Open", "Load Channel Data"},
+        {"File/Save to file", "Save Channel Data"},
+        {"File/Export C table", "Save Default Channel Data"},
+        {"Edit/New channel", "Channel"},
+        {"Edit/Search", "Search..."},
+        {"Records/New satellite", "Satellite"},
+        {"Records/New transponder", "Transponder"},
+        {"Records/New provider", "New"},
+        {"Receiver/Receive", "Receive data from STB"},
+        {"Receiver/Configuration", "Configuration"},
+        {"Help/Keyboard shortcuts", "Keyboard shortcuts"},
+        {"Help/About", "About Chanforge"},
     };
     for (const auto& [path, title] : dialogs)
         QCOMPARE(TriggerAndCancel(bar, QString::fromLatin1(path)), QString::fromLatin1(title));
@@ -140,7 +146,8 @@ void MenuBarTest::everyMenuItemReachesItsCommand() {
     // Edit items act on the grid that had the focus.
     tv.setFocus();
     tv.Select({tv.Model().KeyAt(0)});
-    QCOMPARE(TriggerAndCancel(bar, QStringLiteral("Edit/Update channel")), QStringLiteral("Channel"));
+    QCOMPARE(TriggerAndCancel(bar, QStringLiteral("Edit/Update channel")),
+             QStringLiteral("Channel"));
     TriggerAndCancel(bar, QStringLiteral("Edit/Select/All"));
     QCOMPARE(tv.SelectedKeys().size(), static_cast<std::size_t>(tv.Model().rowCount()));
     TriggerAndCancel(bar, QStringLiteral("Edit/Select/Invert"));
@@ -165,13 +172,15 @@ void MenuBarTest::everyMenuItemReachesItsCommand() {
     tv.Select({tv.Model().KeyAt(0)});
     TriggerAndCancel(bar, QStringLiteral("Edit/Delete"));
     QCOMPARE(messages_, QStringList{QStringLiteral("Would you like to delete selected item?")});
-    for (const auto& [item, bit] : {std::pair{"Edit/Select/Locked", attr::kLocked}, {"Edit/Select/CAS", attr::kScrambled}}) {
+    for (const auto& [item, bit] :
+         {std::pair{"Edit/Select/Locked", attr::kLocked}, {"Edit/Select/CAS", attr::kScrambled}}) {
         tv.selectAll();
         TriggerAndCancel(bar, QString::fromLatin1(item));
         const editing::RowIds chosen = tv.SelectedKeys();
         for (std::uint32_t key : tv.Model().Rows()) {
             const bool selected = std::find(chosen.begin(), chosen.end(), key) != chosen.end();
-            QCOMPARE(selected, (GetRow<Channel_Info_Tag>(db, kChannelTable, key)->Attributes & bit) != 0);
+            QCOMPARE(selected,
+                     (GetRow<Channel_Info_Tag>(db, kChannelTable, key)->Attributes & bit) != 0);
         }
     }
 
@@ -190,7 +199,8 @@ void MenuBarTest::everyMenuItemReachesItsCommand() {
     QAction* verify = Item(bar, QStringLiteral("Receiver/Verify after send"));
     QVERIFY(verify && verify->isCheckable());
     messages_.clear();
-    QVERIFY(!TriggerAndCancel(bar, QStringLiteral("Receiver/Send")).isEmpty() || !messages_.isEmpty());
+    QVERIFY(!TriggerAndCancel(bar, QStringLiteral("Receiver/Send")).isEmpty() ||
+            !messages_.isEmpty());
 
     // File/Quit closes the window (unsaved changes are asked about first; the answer is No).
     TriggerAndCancel(bar, QStringLiteral("File/Quit"));

@@ -41,7 +41,8 @@ using testkit::ChannelNamed;
 /// the progress passed it. Gives up (Cancel) after a minute.
 class Operator : public QObject {
   public:
-    explicit Operator(QString port, int cancelAbove = -1) : port_(std::move(port)), cancelAbove_(cancelAbove) {
+    explicit Operator(QString port, int cancelAbove = -1)
+        : port_(std::move(port)), cancelAbove_(cancelAbove) {
         clock_.start();
         connect(&timer_, &QTimer::timeout, this, &Operator::Look);
         timer_.start(50);
@@ -112,7 +113,9 @@ void TransferCommandsTest::initTestCase() {
     });
 }
 
-void TransferCommandsTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
+void TransferCommandsTest::cleanupTestCase() {
+    qpui::SetMessageHandler(previous_);
+}
 
 int TransferCommandsTest::MakeSample(const QString& name, int tv) {
     return testkit::WriteSampleFile("D", 1, Path(name).toStdString(), tv);
@@ -127,8 +130,8 @@ void TransferCommandsTest::receiveLoadsTheTablesAndSendDeliversThem() {
     QCOMPARE(document.Store().Size(kChannelTable), 0);
 
     {
-        qpui::test::StbSimProcess receiver({"--model", "D", "--offer", "prompt", "--serve", Path("sample.bin"),
-                                            "--sessions", "1"});
+        qpui::test::StbSimProcess receiver({"--model", "D", "--offer", "prompt", "--serve",
+                                            Path("sample.bin"), "--sessions", "1"});
         QVERIFY(!receiver.Path().isEmpty());
         Operator op(receiver.Path());
         frame.Receive();
@@ -188,8 +191,9 @@ void TransferCommandsTest::cancelledReceiveLeavesTablesAndWorkFile() {
     const QString title = frame.windowTitle();
     messages_.clear();
 
-    qpui::test::StbSimProcess receiver(line + QStringList{"--model", "D", "--offer", "prompt", "--serve",
-                                                          Path("other.bin"), "--sessions", "1"});
+    qpui::test::StbSimProcess receiver(line + QStringList{"--model", "D", "--offer", "prompt",
+                                                          "--serve", Path("other.bin"),
+                                                          "--sessions", "1"});
     QVERIFY(!receiver.Path().isEmpty());
     Operator op(receiver.Path(), cancelAbove);
     frame.Receive();
@@ -197,7 +201,8 @@ void TransferCommandsTest::cancelledReceiveLeavesTablesAndWorkFile() {
     QCOMPARE(ReadAll(QString::fromStdString(document.WorkFilePath())), work);
     QCOMPARE(frame.windowTitle(), title);
     const QFileInfo workFile(QString::fromStdString(document.WorkFilePath()));
-    QCOMPARE(QDir(workFile.path()).entryList({workFile.fileName() + "*"}, QDir::Files), QStringList{workFile.fileName()});
+    QCOMPARE(QDir(workFile.path()).entryList({workFile.fileName() + "*"}, QDir::Files),
+             QStringList{workFile.fileName()});
     if (complete) {
         QVERIFY(messages_.isEmpty()); // the line is closed: nothing to ask
         QCOMPARE(op.lastStatus, QStringLiteral("Received all data completely."));

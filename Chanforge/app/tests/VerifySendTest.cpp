@@ -37,7 +37,7 @@ class Operator : public QObject {
         timer_.start(50);
     }
 
-    QStringList transfers;                 ///< titles of the transfer dialogs, in order
+    QStringList transfers;                  ///< titles of the transfer dialogs, in order
     QMap<QString, QStringList> changeLists; ///< title -> "table change: details" lines
 
   private:
@@ -100,7 +100,9 @@ void VerifySendTest::initTestCase() {
     });
 }
 
-void VerifySendTest::cleanupTestCase() { qpui::SetMessageHandler(previous_); }
+void VerifySendTest::cleanupTestCase() {
+    qpui::SetMessageHandler(previous_);
+}
 
 void VerifySendTest::sendIsVerifiedUntilTheReceiverDamagesABlock() {
     QVERIFY(testkit::WriteSampleFile("D", 1, Path("sample.bin").toStdString(), 20) > 0);
@@ -109,7 +111,8 @@ void VerifySendTest::sendIsVerifiedUntilTheReceiverDamagesABlock() {
     frame.show();
     QVERIFY(frame.OpenPath(Path("sample.bin")));
     QVERIFY(frame.Checks().VerifyAction()->isChecked()); // on by default
-    const QStringList receiver{"--model", "D", "--offer", "prompt", "--offer-after-send", "--sessions", "2"};
+    const QStringList receiver{"--model",    "D", "--offer", "prompt", "--offer-after-send",
+                               "--sessions", "2"};
 
     {
         qpui::test::StbSimProcess sim(receiver + QStringList{"--store", Path("good.bin")});
@@ -128,17 +131,20 @@ void VerifySendTest::sendIsVerifiedUntilTheReceiverDamagesABlock() {
     messages_.clear();
     {
         // The channel table starts at block 48; its middle byte is in the name of the 12th slot.
-        qpui::test::StbSimProcess sim(receiver + QStringList{"--store", Path("bad.bin"), "--store-corrupt-block", "48"});
+        qpui::test::StbSimProcess sim(
+            receiver + QStringList{"--store", Path("bad.bin"), "--store-corrupt-block", "48"});
         QVERIFY(!sim.Path().isEmpty());
         Operator op(sim.Path());
         frame.Send();
         QCOMPARE(op.transfers.size(), 2);
-        QCOMPARE(op.changeLists.value("What will change"),
-                 QStringList{"channels renamed: The TV channel 2 \"ZDF HD\" renamed to \"ZDF Neu\""});
+        QCOMPARE(
+            op.changeLists.value("What will change"),
+            QStringList{"channels renamed: The TV channel 2 \"ZDF HD\" renamed to \"ZDF Neu\""});
         const QStringList failed = op.changeLists.value("Verification failed");
         QCOMPARE(failed.size(), 1);
-        QCOMPARE(failed.front(), QString::fromLatin1("channels renamed: The TV channel 12 \"hr-fernsehen\" "
-                                                     "renamed to \"hr-fer\x91sehen\""));
+        QCOMPARE(failed.front(),
+                 QString::fromLatin1("channels renamed: The TV channel 12 \"hr-fernsehen\" "
+                                     "renamed to \"hr-fer\x91sehen\""));
         QCOMPARE(sim.Stop(), 0);
     }
     QVERIFY(messages_.filter("Verified").isEmpty());

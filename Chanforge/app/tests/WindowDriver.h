@@ -11,7 +11,8 @@
 namespace chanforge::app::test {
 
 inline void WhenPopup(std::function<void(QMenu*)> fn) {
-    QTimer::singleShot(0, [fn = std::move(fn)] { fn(qobject_cast<QMenu*>(QApplication::activePopupWidget())); });
+    QTimer::singleShot(
+        0, [fn = std::move(fn)] { fn(qobject_cast<QMenu*>(QApplication::activePopupWidget())); });
 }
 
 inline void WhenModal(std::function<void(QWidget*)> fn) {
@@ -21,7 +22,10 @@ inline void WhenModal(std::function<void(QWidget*)> fn) {
 /// The item of menu whose text, without its mnemonic and accelerator, starts with prefix.
 inline QAction* MenuItem(const QMenu* menu, const QString& prefix) {
     for (QAction* action : menu->actions())
-        if (action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0).startsWith(prefix))
+        if (action->text()
+                .remove(QLatin1Char('&'))
+                .section(QLatin1Char('\t'), 0, 0)
+                .startsWith(prefix))
             return action;
     return nullptr;
 }

@@ -21,9 +21,10 @@ constexpr const char* kTimeFormat = "yyyyMMdd-HHmmss-zzz";
 constexpr int kChecksumDigits = 16;
 
 std::string Checksum(std::span<const std::uint8_t> bytes) {
-    const QByteArray hash = QCryptographicHash::hash(
-        QByteArrayView(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())),
-        QCryptographicHash::Sha256);
+    const QByteArray hash =
+        QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<qsizetype>(bytes.size())),
+                                 QCryptographicHash::Sha256);
     return hash.toHex().left(kChecksumDigits).toStdString();
 }
 
@@ -48,8 +49,10 @@ bool WriteNew(const QDir& dir, const QString& base, std::span<const std::uint8_t
     for (int n = 1; n < 1000; ++n) {
         const QString name = n == 1 ? base + ".bin" : base + "-" + QString::number(n) + ".bin";
         const utils::FileResult r = utils::WriteNewFile(dir.filePath(name).toStdString(), bytes);
-        if (r.status == utils::FileStatus::Exists) continue;
-        if (r.ok()) written = dir.filePath(name);
+        if (r.status == utils::FileStatus::Exists)
+            continue;
+        if (r.ok())
+            written = dir.filePath(name);
         return r.ok();
     }
     return false;
@@ -58,27 +61,31 @@ bool WriteNew(const QDir& dir, const QString& base, std::span<const std::uint8_t
 } // namespace
 
 BackupStore::BackupStore(std::string folder) : folder_(std::move(folder)) {
-    if (!folder_.empty()) return;
+    if (!folder_.empty())
+        return;
     const QByteArray env = qgetenv("CHANFORGE_BACKUP_DIR");
-    folder_ = !env.isEmpty() ? env.toStdString()
-                             : (QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                                "/backups")
-                                   .toStdString();
+    folder_ = !env.isEmpty()
+                  ? env.toStdString()
+                  : (QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/backups")
+                        .toStdString();
 }
 
 BackupResult BackupStore::Keep(std::span<const std::uint8_t> image, std::string_view model,
                                std::int64_t msecsSinceEpoch) const {
     const QDir dir(QString::fromStdString(folder_));
-    if (!dir.mkpath(".")) return {BackupStatus::CannotWrite, {}, "cannot create " + folder_};
-    const QDateTime when = msecsSinceEpoch < 0 ? QDateTime::currentDateTimeUtc()
-                                               : QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch, Qt::UTC);
+    if (!dir.mkpath("."))
+        return {BackupStatus::CannotWrite, {}, "cannot create " + folder_};
+    const QDateTime when = msecsSinceEpoch < 0
+                               ? QDateTime::currentDateTimeUtc()
+                               : QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch, Qt::UTC);
     const QString base = SafeModel(model) + "_" + when.toString(kTimeFormat) + "_" +
                          QString::fromStdString(Checksum(image));
     QString written;
     if (!WriteNew(dir, base, image, written))
         return {BackupStatus::CannotWrite, {}, "cannot write a backup into " + folder_};
     const std::vector<BackupEntry> kept = List(SafeModel(model).toStdString());
-    for (std::size_t i = kKeptPerModel; i < kept.size(); ++i) QFile::remove(QString::fromStdString(kept[i].path));
+    for (std::size_t i = kKeptPerModel; i < kept.size(); ++i)
+        QFile::remove(QString::fromStdString(kept[i].path));
     return {BackupStatus::Ok, written.toStdString(), {}};
 }
 
@@ -87,9 +94,11 @@ std::vector<BackupEntry> BackupStore::List(std::string_view model) const {
     std::vector<BackupEntry> entries;
     for (const QString& name : dir.entryList({"*.bin"}, QDir::Files)) {
         const QRegularExpressionMatch m = NamePattern().match(name);
-        if (!m.hasMatch()) continue;
+        if (!m.hasMatch())
+            continue;
         const std::string owner = m.captured(1).toStdString();
-        if (!model.empty() && owner != SafeModel(model).toStdString()) continue;
+        if (!model.empty() && owner != SafeModel(model).toStdString())
+            continue;
         QDateTime when = QDateTime::fromString(m.captured(2), kTimeFormat);
         when.setTimeZone(QTimeZone::utc());
         entries.push_back({dir.filePath(name).toStdString(), owner, when.toMSecsSinceEpoch(),
@@ -104,11 +113,13 @@ std::vector<BackupEntry> BackupStore::List(std::string_view model) const {
 
 BackupResult BackupStore::Read(const BackupEntry& entry, std::vector<std::uint8_t>& bytes) const {
     QFile file(QString::fromStdString(entry.path));
-    if (!file.open(QIODevice::ReadOnly)) return {BackupStatus::CannotRead, entry.path, "cannot read " + entry.path};
+    if (!file.open(QIODevice::ReadOnly))
+        return {BackupStatus::CannotRead, entry.path, "cannot read " + entry.path};
     const QByteArray data = file.readAll();
     bytes.assign(data.begin(), data.end());
     if (Checksum(bytes) != entry.checksum)
-        return {BackupStatus::ChecksumMismatch, entry.path, entry.path + " no longer matches its checksum"};
+        return {BackupStatus::ChecksumMismatch, entry.path,
+                entry.path + " no longer matches its checksum"};
     return {BackupStatus::Ok, entry.path, {}};
 }
 

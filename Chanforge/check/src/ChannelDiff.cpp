@@ -16,8 +16,8 @@ struct Flag {
     std::uint16_t bit;
     const char* name;
 };
-constexpr Flag kFlags[] = {{attr::kLocked, "locked"}, {attr::kScrambled, "scrambled"},
-                           {attr::kSkipped, "skipped"}};
+constexpr Flag kFlags[] = {
+    {attr::kLocked, "locked"}, {attr::kScrambled, "scrambled"}, {attr::kSkipped, "skipped"}};
 constexpr std::uint16_t kFlagBits = attr::kLocked | attr::kScrambled | attr::kSkipped;
 
 std::vector<Keyed> Services(tabstore::CQoDB& db) {
@@ -73,13 +73,14 @@ void Compare(const Channel_Info_Tag& x, const Channel_Info_Tag& y, Changes& out)
         out.push_back({kChannelTable, kind, x.RowID, y.RowID, std::move(message)});
     };
     if (x.ProgramNum != y.ProgramNum || IsTV(x) != IsTV(y))
-        push(ChangeKind::Moved, who + " moved to " + (IsTV(y) ? "TV " : "radio ") +
-                                    std::to_string(y.ProgramNum));
+        push(ChangeKind::Moved,
+             who + " moved to " + (IsTV(y) ? "TV " : "radio ") + std::to_string(y.ProgramNum));
     if (std::strncmp(x.Name, y.Name, sizeof x.Name) != 0)
         push(ChangeKind::Renamed, who + " renamed to " + Quoted(y.Name, sizeof y.Name));
     if (const std::string flags = FlagChanges(x, y); !flags.empty())
         push(ChangeKind::Reflagged, who + ": " + flags);
-    if (!SameOtherFields(x, y)) push(ChangeKind::Changed, who + " changed");
+    if (!SameOtherFields(x, y))
+        push(ChangeKind::Changed, who + " changed");
 }
 
 } // namespace

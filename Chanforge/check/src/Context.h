@@ -20,8 +20,8 @@ struct Model {
     bool satellite = false;
     bool terrestrial = false;
     bool cable = false;
-    bool terrestrialOnly = false; ///< multiplexes in table 1
-    bool cableOnly = false;       ///< channels name cable multiplexes (table 2)
+    bool terrestrialOnly = false;       ///< multiplexes in table 1
+    bool cableOnly = false;             ///< channels name cable multiplexes (table 2)
     std::uint32_t favoriteGroups = 0;   ///< groups (and membership bits) the receiver keeps
     std::uint32_t channelNameBytes = 0; ///< name bytes a channel slot keeps
 };

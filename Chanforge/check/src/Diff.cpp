@@ -53,9 +53,7 @@ void DiffTable(tabstore::CQoDB& a, tabstore::CQoDB& b, TableId table,
                const std::function<std::string(const T&)>& describe, Changes& out) {
     const auto keyed = [&](tabstore::CQoDB& db) {
         std::vector<Keyed> rows;
-        ForEachRow<T>(db, table, [&](const T& rec) {
-            rows.push_back({key(rec), 0, rec.RowID});
-        });
+        ForEachRow<T>(db, table, [&](const T& rec) { rows.push_back({key(rec), 0, rec.RowID}); });
         return rows;
     };
     detail::Match(
@@ -71,13 +69,14 @@ void DiffTable(tabstore::CQoDB& a, tabstore::CQoDB& b, TableId table,
                            describe(*GetRow<T>(a, table, ra)) + " removed"});
         },
         [&](std::uint32_t rb) {
-            out.push_back({table, ChangeKind::Added, 0, rb,
-                           describe(*GetRow<T>(b, table, rb)) + " added"});
+            out.push_back(
+                {table, ChangeKind::Added, 0, rb, describe(*GetRow<T>(b, table, rb)) + " added"});
         });
 }
 
 std::string TransponderText(const Transponder_Info_Tag& tp, const policy::ProductKind& product) {
-    if (codec::HoldsMux(tp, product)) return "Multiplex " + std::to_string(tp.TPID);
+    if (codec::HoldsMux(tp, product))
+        return "Multiplex " + std::to_string(tp.TPID);
     return "Transponder " + std::to_string(tp.Frequency) + " MHz (id " + std::to_string(tp.TPID) +
            ") of satellite " + std::to_string(tp.SatID);
 }
@@ -89,7 +88,8 @@ Changes DiffStores(tabstore::CQoDB& a, tabstore::CQoDB& b, const codec::FlashLay
     DiffTable<Satellite_Info_Tag>(
         a, b, kSatelliteTable, [](const Satellite_Info_Tag& s) { return s.SatID; },
         [](const Satellite_Info_Tag& s) {
-            return "Satellite " + std::to_string(s.SatID) + " " + detail::Quoted(s.Name, sizeof s.Name);
+            return "Satellite " + std::to_string(s.SatID) + " " +
+                   detail::Quoted(s.Name, sizeof s.Name);
         },
         out);
     DiffTable<SMux_Info_Tag>(
@@ -105,21 +105,24 @@ Changes DiffStores(tabstore::CQoDB& a, tabstore::CQoDB& b, const codec::FlashLay
     DiffTable<Broadcast_Info_Tag>(
         a, b, kProviderTable, [](const Broadcast_Info_Tag& p) { return p.BroadcastID; },
         [](const Broadcast_Info_Tag& p) {
-            return "Provider " + std::to_string(p.BroadcastID) + " " + detail::Quoted(p.Name, sizeof p.Name);
+            return "Provider " + std::to_string(p.BroadcastID) + " " +
+                   detail::Quoted(p.Name, sizeof p.Name);
         },
         out);
     const policy::ProductKind product = layout.product;
     DiffTable<Transponder_Info_Tag>(
         a, b, kTransponderTable,
         [product](const Transponder_Info_Tag& tp) {
-            return std::uint64_t{codec::HoldsMux(tp, product)} << 16 | std::uint64_t{tp.SatID} << 8 | tp.TPID;
+            return std::uint64_t{codec::HoldsMux(tp, product)} << 16 |
+                   std::uint64_t{tp.SatID} << 8 | tp.TPID;
         },
         [product](const Transponder_Info_Tag& tp) { return TransponderText(tp, product); }, out);
     detail::DiffChannels(a, b, out);
     DiffTable<Favorite_Info_Tag>(
         a, b, kFavoriteTable, [](const Favorite_Info_Tag& f) { return f.RowID; },
         [](const Favorite_Info_Tag& f) {
-            return "Favourite group " + std::to_string(f.RowID) + " " + detail::Quoted(f.Name, sizeof f.Name);
+            return "Favourite group " + std::to_string(f.RowID) + " " +
+                   detail::Quoted(f.Name, sizeof f.Name);
         },
         out);
     return out;
@@ -127,12 +130,18 @@ Changes DiffStores(tabstore::CQoDB& a, tabstore::CQoDB& b, const codec::FlashLay
 
 std::string_view ChangeKindName(ChangeKind kind) {
     switch (kind) {
-    case ChangeKind::Added: return "added";
-    case ChangeKind::Removed: return "removed";
-    case ChangeKind::Changed: return "changed";
-    case ChangeKind::Moved: return "moved";
-    case ChangeKind::Renamed: return "renamed";
-    case ChangeKind::Reflagged: return "re-flagged";
+    case ChangeKind::Added:
+        return "added";
+    case ChangeKind::Removed:
+        return "removed";
+    case ChangeKind::Changed:
+        return "changed";
+    case ChangeKind::Moved:
+        return "moved";
+    case ChangeKind::Renamed:
+        return "renamed";
+    case ChangeKind::Reflagged:
+        return "re-flagged";
     }
     return "changed";
 }

@@ -17,19 +17,21 @@ std::vector<std::vector<std::uint32_t>> DuplicateServiceGroups(tabstore::CQoDB& 
     std::vector<std::pair<std::uint32_t, std::uint32_t>> services;
     services.reserve(db.Size(kChannelTable));
     ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
-        if (ch.ServiceID == 0) return; // a hand-made entry without a service id
-        services.emplace_back(std::uint32_t{ch.SatID} << 24 | std::uint32_t{ch.TPID} << 16 |
-                                  ch.ServiceID,
-                              ch.RowID);
+        if (ch.ServiceID == 0)
+            return; // a hand-made entry without a service id
+        services.emplace_back(
+            std::uint32_t{ch.SatID} << 24 | std::uint32_t{ch.TPID} << 16 | ch.ServiceID, ch.RowID);
     });
     std::sort(services.begin(), services.end());
     std::vector<std::vector<std::uint32_t>> groups;
     for (std::size_t i = 0; i < services.size();) {
         std::size_t j = i + 1;
-        while (j < services.size() && services[j].first == services[i].first) ++j;
+        while (j < services.size() && services[j].first == services[i].first)
+            ++j;
         if (j - i > 1) {
             auto& rows = groups.emplace_back();
-            for (std::size_t k = i; k < j; ++k) rows.push_back(services[k].second);
+            for (std::size_t k = i; k < j; ++k)
+                rows.push_back(services[k].second);
         }
         i = j;
     }
@@ -45,7 +47,8 @@ std::size_t RemoveDuplicates(tabstore::CQoDB& db, const std::vector<std::uint32_
     for (const auto& group : DuplicateServiceGroups(db)) {
         const bool all = std::all_of(group.begin(), group.end(), isTicked);
         for (std::size_t k = all ? 1 : 0; k < group.size(); ++k)
-            if (isTicked(group[k])) doomed.push_back(group[k]);
+            if (isTicked(group[k]))
+                doomed.push_back(group[k]);
     }
     return editing::DeleteChannels(db, doomed);
 }
@@ -60,14 +63,18 @@ std::size_t DeleteUnused(tabstore::CQoDB& db, const codec::FlashLayout& layout) 
     std::size_t deleted = 0;
     for (const Finding& f : unused) {
         const std::uint32_t row = f.rows.front();
-        if (f.rule == Rule::UnusedTransponder) transponders.push_back(row);
-        else if (f.table == kCableMuxTable) cables.push_back(row);
+        if (f.rule == Rule::UnusedTransponder)
+            transponders.push_back(row);
+        else if (f.table == kCableMuxTable)
+            cables.push_back(row);
         // A terrestrial multiplex's id is its RF channel: no other id moves when it goes.
-        else deleted += db.Delete(f.table, row) >= 0 ? 1 : 0;
+        else
+            deleted += db.Delete(f.table, row) >= 0 ? 1 : 0;
     }
     // Satellite transponders and cable multiplexes go through the list commands, which close
     // the id gaps they leave.
-    if (!transponders.empty() && editing::DeleteTransponders(db, transponders) == editing::EditResult::Ok)
+    if (!transponders.empty() &&
+        editing::DeleteTransponders(db, transponders) == editing::EditResult::Ok)
         deleted += transponders.size();
     if (!cables.empty() && editing::DeleteCableMuxes(db, cables) == editing::EditResult::Ok)
         deleted += cables.size();

@@ -17,7 +17,8 @@ std::string Decode(std::span<const std::uint8_t> channelFile, const codec::Flash
     // A kept or received image always carries its header: a bare one is not ours.
     const codec::CodecResult result = codec::FlashImageCodec(layout).Load(
         channelFile, codec::Database{db, values, header}, [] { return false; });
-    if (result.ok()) return {};
+    if (result.ok())
+        return {};
     return result.detail.empty() ? "not a channel file of this model" : result.detail;
 }
 
@@ -29,7 +30,8 @@ ImageDiff DiffImageToStore(std::span<const std::uint8_t> channelFile, tabstore::
     tabstore::CQoDB kept;
     diff.detail = Decode(channelFile, layout, kept);
     diff.ok = diff.detail.empty();
-    if (diff.ok) diff.changes = DiffStores(kept, db, layout);
+    if (diff.ok)
+        diff.changes = DiffStores(kept, db, layout);
     return diff;
 }
 
@@ -43,13 +45,15 @@ ImageDiff DiffImages(std::span<const std::uint8_t> first, std::span<const std::u
         return diff;
     }
     diff = DiffImageToStore(first, b, layout);
-    if (!diff.ok) diff.detail = "first image: " + diff.detail;
+    if (!diff.ok)
+        diff.detail = "first image: " + diff.detail;
     return diff;
 }
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in)
+        return false;
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return !in.bad();
 }

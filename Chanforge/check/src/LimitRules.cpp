@@ -29,7 +29,8 @@ std::vector<std::uint32_t> RowsFrom(tabstore::CQoDB& db, TableId table, std::uin
     std::vector<std::uint32_t> rows;
     std::uint64_t i = 0;
     ForEachRowBytes(db, table, [&](tabstore::RowBuffer, std::uint32_t key) {
-        if (i++ >= skip) rows.push_back(key);
+        if (i++ >= skip)
+            rows.push_back(key);
     });
     return rows;
 }
@@ -39,8 +40,12 @@ std::vector<std::uint32_t> RowsFrom(tabstore::CQoDB& db, TableId table, std::uin
 void CheckFavorites(Context& ctx, Findings& out) {
     const std::uint32_t limit = ctx.model.favoriteGroups;
     ForEachRow<Favorite_Info_Tag>(ctx.db, kFavoriteTable, [&](const Favorite_Info_Tag& fav) {
-        if (fav.RowID <= limit) return;
-        out.push_back({Severity::Error, Rule::FavoriteGroupLimit, kFavoriteTable, {fav.RowID},
+        if (fav.RowID <= limit)
+            return;
+        out.push_back({Severity::Error,
+                       Rule::FavoriteGroupLimit,
+                       kFavoriteTable,
+                       {fav.RowID},
                        "Favourite group " + std::to_string(fav.RowID) + " " +
                            Quoted(fav.Name, sizeof fav.Name) + " is past the " +
                            std::to_string(limit) + " groups the receiver keeps"});
@@ -50,12 +55,15 @@ void CheckFavorites(Context& ctx, Findings& out) {
     const std::uint32_t kept = limit >= 32 ? 0xFFFFFFFFu : (1u << limit) - 1;
     ForEachRow<Channel_Info_Tag>(ctx.db, kChannelTable, [&](const Channel_Info_Tag& ch) {
         const std::uint32_t lost = ch.Favorite & ~kept;
-        if (lost == 0) return;
+        if (lost == 0)
+            return;
         for (int g = 0; g < kFavoriteGroupsMax; ++g)
-            if (lost >> g & 1) members[g].push_back(ch.RowID);
+            if (lost >> g & 1)
+                members[g].push_back(ch.RowID);
     });
     for (int g = 0; g < kFavoriteGroupsMax; ++g) {
-        if (members[g].empty()) continue;
+        if (members[g].empty())
+            continue;
         out.push_back({Severity::Error, Rule::FavoriteMemberLimit, kChannelTable, members[g],
                        std::to_string(members[g].size()) + " channels are in favourite group " +
                            std::to_string(g + 1) + ", past the " + std::to_string(limit) +
@@ -67,7 +75,8 @@ void CheckCapacity(Context& ctx, Findings& out) {
     for (const TableWords& t : kCapacityTables) {
         const auto capacity = codec::TableCapacity(ctx.layout, t.table);
         const std::uint64_t size = ctx.db.Size(t.table);
-        if (!capacity || size <= *capacity) continue;
+        if (!capacity || size <= *capacity)
+            continue;
         out.push_back({Severity::Error, Rule::TableCapacity, t.table,
                        RowsFrom(ctx.db, t.table, *capacity),
                        "The " + std::string(t.name) + " table has " + std::to_string(size) +
@@ -76,8 +85,12 @@ void CheckCapacity(Context& ctx, Findings& out) {
 }
 
 void CheckIdRange(Context& ctx, Findings& out) {
-    if (ctx.values.MaxTPID <= kLargestId) return;
-    out.push_back({Severity::Error, Rule::IdRange, kTransponderTable, {},
+    if (ctx.values.MaxTPID <= kLargestId)
+        return;
+    out.push_back({Severity::Error,
+                   Rule::IdRange,
+                   kTransponderTable,
+                   {},
                    "Transponder ids have reached " + std::to_string(ctx.values.MaxTPID) +
                        ", past 255: new transponders get ids the receiver cannot store"});
 }

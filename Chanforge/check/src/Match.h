@@ -26,9 +26,12 @@ void Match(std::vector<Keyed> a, std::vector<Keyed> b, Both both, OnlyA onlyA, O
     std::sort(b.begin(), b.end());
     std::size_t i = 0, j = 0;
     while (i < a.size() || j < b.size()) {
-        if (j == b.size() || (i < a.size() && a[i].key < b[j].key)) onlyA(a[i++].row);
-        else if (i == a.size() || b[j].key < a[i].key) onlyB(b[j++].row);
-        else both(a[i++].row, b[j++].row);
+        if (j == b.size() || (i < a.size() && a[i].key < b[j].key))
+            onlyA(a[i++].row);
+        else if (i == a.size() || b[j].key < a[i].key)
+            onlyB(b[j++].row);
+        else
+            both(a[i++].row, b[j++].row);
     }
 }
 

@@ -11,11 +11,14 @@ namespace chanforge::check::detail {
 namespace {
 
 /// C0 and C1 control bytes and DEL: the receiver's code tables draw nothing for them.
-bool Unshown(unsigned char b) { return b < 0x20 || b == 0x7F || (b >= 0x80 && b < 0xA0); }
+bool Unshown(unsigned char b) {
+    return b < 0x20 || b == 0x7F || (b >= 0x80 && b < 0xA0);
+}
 
 std::size_t NameLength(const char* name, std::size_t size) {
     std::size_t n = 0;
-    while (n < size && name[n] != 0) ++n;
+    while (n < size && name[n] != 0)
+        ++n;
     return n;
 }
 
@@ -23,7 +26,8 @@ std::size_t NameLength(const char* name, std::size_t size) {
 int FirstUnshown(const char* name, std::size_t size) {
     const std::size_t n = NameLength(name, size);
     for (std::size_t i = 0; i < n; ++i)
-        if (Unshown(static_cast<unsigned char>(name[i]))) return static_cast<unsigned char>(name[i]);
+        if (Unshown(static_cast<unsigned char>(name[i])))
+            return static_cast<unsigned char>(name[i]);
     return -1;
 }
 
@@ -33,14 +37,18 @@ std::string Hex(int byte) {
     return text;
 }
 
-template <class T>
-void CheckTable(Context& ctx, TableId table, const char* what, Findings& out) {
+template <class T> void CheckTable(Context& ctx, TableId table, const char* what, Findings& out) {
     ForEachRow<T>(ctx.db, table, [&](const T& rec) {
         const int bad = FirstUnshown(rec.Name, sizeof rec.Name);
-        if (bad < 0) return;
-        out.push_back({Severity::Warning, Rule::UnshownBytes, table, {rec.RowID},
-                       std::string("The name of ") + what + " " + Quoted(rec.Name, sizeof rec.Name) +
-                           " holds byte " + Hex(bad) + ", which the receiver cannot show"});
+        if (bad < 0)
+            return;
+        out.push_back({Severity::Warning,
+                       Rule::UnshownBytes,
+                       table,
+                       {rec.RowID},
+                       std::string("The name of ") + what + " " +
+                           Quoted(rec.Name, sizeof rec.Name) + " holds byte " + Hex(bad) +
+                           ", which the receiver cannot show"});
     });
 }
 
@@ -54,11 +62,17 @@ void CheckNames(Context& ctx, Findings& out) {
     ForEachRow<Channel_Info_Tag>(ctx.db, kChannelTable, [&](const Channel_Info_Tag& ch) {
         const int bad = FirstUnshown(ch.Name, sizeof ch.Name);
         if (bad >= 0)
-            out.push_back({Severity::Warning, Rule::UnshownBytes, kChannelTable, {ch.RowID},
+            out.push_back({Severity::Warning,
+                           Rule::UnshownBytes,
+                           kChannelTable,
+                           {ch.RowID},
                            "The name of the " + DescribeChannel(ch) + " holds byte " + Hex(bad) +
                                ", which the receiver cannot show"});
         if (NameLength(ch.Name, sizeof ch.Name) > keep)
-            out.push_back({Severity::Warning, Rule::NameCut, kChannelTable, {ch.RowID},
+            out.push_back({Severity::Warning,
+                           Rule::NameCut,
+                           kChannelTable,
+                           {ch.RowID},
                            "The name of the " + DescribeChannel(ch) + " is cut to " +
                                Quoted(ch.Name, keep) + ": the receiver keeps " +
                                std::to_string(keep) + " bytes"});

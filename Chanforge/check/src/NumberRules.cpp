@@ -19,18 +19,23 @@ void CheckKind(const char* kind, Numbered& numbers, Findings& out) {
     for (std::size_t i = 0; i < numbers.size();) {
         const std::uint16_t n = numbers[i].first;
         std::size_t j = i + 1;
-        while (j < numbers.size() && numbers[j].first == n) ++j;
+        while (j < numbers.size() && numbers[j].first == n)
+            ++j;
         if (n != expected) {
-            out.push_back({Severity::Warning, Rule::NumberGap, kChannelTable, {numbers[i].second},
+            out.push_back({Severity::Warning,
+                           Rule::NumberGap,
+                           kChannelTable,
+                           {numbers[i].second},
                            std::string(kind) + " channel numbers jump from " +
                                std::to_string(expected - 1) + " to " + std::to_string(n)});
         }
         if (j - i > 1) {
             Finding f{Severity::Warning, Rule::NumberRepeat, kChannelTable, {}, {}};
-            for (std::size_t k = i; k < j; ++k) f.rows.push_back(numbers[k].second);
+            for (std::size_t k = i; k < j; ++k)
+                f.rows.push_back(numbers[k].second);
             std::sort(f.rows.begin(), f.rows.end());
-            f.message = std::string(kind) + " channel number " + std::to_string(n) + " is used by " +
-                        std::to_string(j - i) + " channels";
+            f.message = std::string(kind) + " channel number " + std::to_string(n) +
+                        " is used by " + std::to_string(j - i) + " channels";
             out.push_back(std::move(f));
         }
         expected = std::uint32_t{n} + 1;

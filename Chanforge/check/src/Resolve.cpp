@@ -16,23 +16,25 @@ std::uint16_t TransponderKey(std::uint8_t satId, std::uint8_t tpId) {
 
 struct Index {
     std::bitset<256> satellites;
-    std::bitset<65536> transponders; ///< SatID << 8 | TPID of satellite transponders
+    std::bitset<65536> transponders;       ///< SatID << 8 | TPID of satellite transponders
     std::array<std::uint8_t, 256> owner{}; ///< TPID -> SatID of a transponder carrying it
-    std::bitset<256> muxes;          ///< TPIDs of multiplexes (or MuxIDs of cable multiplexes)
+    std::bitset<256> muxes; ///< TPIDs of multiplexes (or MuxIDs of cable multiplexes)
 };
 
 Index BuildIndex(Context& ctx) {
     Index ix;
-    ForEachRow<Satellite_Info_Tag>(ctx.db, kSatelliteTable,
-                                   [&](const Satellite_Info_Tag& s) { ix.satellites.set(s.SatID); });
-    ForEachRow<Transponder_Info_Tag>(ctx.db, kTransponderTable, [&](const Transponder_Info_Tag& tp) {
-        if (codec::HoldsMux(tp, ctx.layout.product)) {
-            ix.muxes.set(tp.TPID);
-            return;
-        }
-        ix.transponders.set(TransponderKey(tp.SatID, tp.TPID));
-        if (ix.owner[tp.TPID] == 0) ix.owner[tp.TPID] = tp.SatID;
-    });
+    ForEachRow<Satellite_Info_Tag>(
+        ctx.db, kSatelliteTable, [&](const Satellite_Info_Tag& s) { ix.satellites.set(s.SatID); });
+    ForEachRow<Transponder_Info_Tag>(ctx.db, kTransponderTable,
+                                     [&](const Transponder_Info_Tag& tp) {
+                                         if (codec::HoldsMux(tp, ctx.layout.product)) {
+                                             ix.muxes.set(tp.TPID);
+                                             return;
+                                         }
+                                         ix.transponders.set(TransponderKey(tp.SatID, tp.TPID));
+                                         if (ix.owner[tp.TPID] == 0)
+                                             ix.owner[tp.TPID] = tp.SatID;
+                                     });
     if (ctx.model.terrestrialOnly)
         ForEachRow<SMux_Info_Tag>(ctx.db, kTerrestrialMuxTable,
                                   [&](const SMux_Info_Tag& m) { ix.muxes.set(m.TPID); });
@@ -53,14 +55,17 @@ bool NamesMultiplex(const Model& m, const Channel_Info_Tag& ch) {
 ChannelLink LinkOf(Context& ctx, const Index& ix, const Channel_Info_Tag& ch) {
     ChannelLink link{ch.RowID, Link::Found, 0};
     if (NamesMultiplex(ctx.model, ch) || !ctx.model.satellite) {
-        if (!ix.muxes.test(ch.TPID)) link.link = Link::NoTransponder;
-        else ctx.usedMuxes.set(ch.TPID);
+        if (!ix.muxes.test(ch.TPID))
+            link.link = Link::NoTransponder;
+        else
+            ctx.usedMuxes.set(ch.TPID);
         return link;
     }
     const std::uint16_t key = TransponderKey(ch.SatID, ch.TPID);
     if (ix.transponders.test(key)) {
         ctx.usedTransponders.set(key);
-        if (!ix.satellites.test(ch.SatID)) link.link = Link::NoSatellite;
+        if (!ix.satellites.test(ch.SatID))
+            link.link = Link::NoSatellite;
         return link;
     }
     // A satellite-and-cable receiver may put the channel on a cable multiplex.
@@ -68,11 +73,13 @@ ChannelLink LinkOf(Context& ctx, const Index& ix, const Channel_Info_Tag& ch) {
         ctx.usedMuxes.set(ch.TPID);
         return link;
     }
-    if (!ix.satellites.test(ch.SatID)) link.link = Link::NoSatellite;
+    if (!ix.satellites.test(ch.SatID))
+        link.link = Link::NoSatellite;
     else if (ix.owner[ch.TPID] != 0) {
         link.link = Link::ForeignTransponder;
         link.ownerSatID = ix.owner[ch.TPID];
-    } else link.link = Link::NoTransponder;
+    } else
+        link.link = Link::NoTransponder;
     return link;
 }
 
@@ -87,8 +94,8 @@ Model ModelOf(const codec::FlashLayout& l) {
     m.cableOnly = m.cable && !m.satellite && !m.terrestrialOnly;
     // Layouts B, C and D keep the membership mask in one byte and shorten the name by its NUL.
     const bool oneByte = l.product.OneByteFavoriteMask();
-    m.favoriteGroups = std::min<std::uint32_t>({l.favoriteCount, oneByte ? 8u : 32u,
-                                                static_cast<std::uint32_t>(kFavoriteGroupsMax)});
+    m.favoriteGroups = std::min<std::uint32_t>(
+        {l.favoriteCount, oneByte ? 8u : 32u, static_cast<std::uint32_t>(kFavoriteGroupsMax)});
     m.channelNameBytes = oneByte && l.nameLength > 0 ? l.nameLength - 1 : l.nameLength;
     return m;
 }
@@ -103,7 +110,8 @@ void Resolve(Context& ctx) {
 
 std::string Quoted(const char* name, std::size_t size) {
     std::size_t n = 0;
-    while (n < size && name[n] != 0) ++n;
+    while (n < size && name[n] != 0)
+        ++n;
     return "\"" + std::string(name, n) + "\"";
 }
 

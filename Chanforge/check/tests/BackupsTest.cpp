@@ -15,7 +15,8 @@ TEST(Backups, KeepsNewest20PerModelAndNeverReplaces) {
     QTemporaryDir dir;
     const BackupStore store(dir.path().toStdString());
     const std::vector<std::uint8_t> image{1, 2, 3};
-    for (int i = 0; i < 22; ++i) ASSERT_TRUE(store.Keep(image, "D", kT0 + i * 1000).ok());
+    for (int i = 0; i < 22; ++i)
+        ASSERT_TRUE(store.Keep(image, "D", kT0 + i * 1000).ok());
     ASSERT_TRUE(store.Keep(image, "Model E", kT0).ok());
     // The same image at the same time again: a second file, not a replaced one.
     const BackupResult again = store.Keep(image, "Model E", kT0);

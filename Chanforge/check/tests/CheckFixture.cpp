@@ -1,8 +1,8 @@
 #include "CheckFixture.h"
 
+#include "TestBuilders.h"
 #include "chanforge/codec/TransponderMux.h"
 #include "policy/Presets.h"
-#include "TestBuilders.h"
 
 #include <cstdio>
 #include <cstring>
@@ -70,7 +70,8 @@ std::uint32_t Fixture::AddTransponder(std::uint8_t satId, std::uint8_t tpId, std
 std::uint32_t Fixture::Row(const std::string& name) {
     std::uint32_t found = 0;
     ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
-        if (found == 0 && name == ch.Name) found = ch.RowID;
+        if (found == 0 && name == ch.Name)
+            found = ch.RowID;
     });
     return found;
 }

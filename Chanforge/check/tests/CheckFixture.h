@@ -22,7 +22,9 @@ struct Fixture {
 
     std::uint32_t Add(const Channel_Info_Tag& ch) { return AppendCopy(db, kChannelTable, ch); }
     std::uint32_t AddTransponder(std::uint8_t satId, std::uint8_t tpId, std::uint16_t mhz = 11700);
-    Channel_Info_Tag& Channel(std::uint32_t row) { return *GetRow<Channel_Info_Tag>(db, kChannelTable, row); }
+    Channel_Info_Tag& Channel(std::uint32_t row) {
+        return *GetRow<Channel_Info_Tag>(db, kChannelTable, row);
+    }
     /// Row of the first channel with that name.
     std::uint32_t Row(const std::string& name);
 

@@ -29,9 +29,11 @@ TEST(Diff, RowIdsDoNotMatchRecords) {
     // Reversed row order in b: the same records under other keys.
     tabstore::CQoDB reversed;
     std::vector<Channel_Info_Tag> channels;
-    ForEachRow<Channel_Info_Tag>(b.db, kChannelTable, [&](const Channel_Info_Tag& ch) { channels.push_back(ch); });
+    ForEachRow<Channel_Info_Tag>(b.db, kChannelTable,
+                                 [&](const Channel_Info_Tag& ch) { channels.push_back(ch); });
     b.db.Clear(kChannelTable);
-    for (auto it = channels.rbegin(); it != channels.rend(); ++it) b.Add(*it);
+    for (auto it = channels.rbegin(); it != channels.rend(); ++it)
+        b.Add(*it);
     ASSERT_NE(b.Row("Alpha"), a.Row("Alpha"));
     EXPECT_TRUE(DiffStores(a.db, b.db, a.layout).empty());
 }
@@ -44,7 +46,9 @@ struct DiffCase {
 
 const DiffCase kDiffCases[] = {
     {"number", [](Fixture& f) { f.Channel(f.Row("Beta")).ProgramNum = 9; }, {"5 moved"}},
-    {"name", [](Fixture& f) { std::snprintf(f.Channel(f.Row("Beta")).Name, 16, "Beta HD"); }, {"5 renamed"}},
+    {"name",
+     [](Fixture& f) { std::snprintf(f.Channel(f.Row("Beta")).Name, 16, "Beta HD"); },
+     {"5 renamed"}},
     {"lock and favourite",
      [](Fixture& f) {
          f.Channel(f.Row("Beta")).Attributes |= attr::kLocked;
@@ -80,7 +84,8 @@ TEST(Diff, EachEditIsNamedByItsKind) {
         c.edit(b);
         const Changes changes = DiffStores(a.db, b.db, a.layout);
         EXPECT_EQ(Kinds(changes), c.kinds);
-        for (const Change& ch : changes) EXPECT_FALSE(ch.message.empty());
+        for (const Change& ch : changes)
+            EXPECT_FALSE(ch.message.empty());
     }
 }
 

@@ -114,8 +114,9 @@ const RuleCase kRuleCases[] = {
          return std::vector{f.Row("Alpha")};
      },
      Rule::FavoriteMemberLimit, Severity::Error, kChannelTable},
-    {"transponder without channels", "D", [](Fixture& f) { return std::vector{f.AddTransponder(3, 4)}; },
-     Rule::UnusedTransponder, Severity::Warning, kTransponderTable},
+    {"transponder without channels", "D",
+     [](Fixture& f) { return std::vector{f.AddTransponder(3, 4)}; }, Rule::UnusedTransponder,
+     Severity::Warning, kTransponderTable},
     {"multiplex without channels", "B",
      [](Fixture& f) {
          f.Channel(f.Row("Terra")).TPID = 23;

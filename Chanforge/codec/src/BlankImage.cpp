@@ -11,7 +11,8 @@ namespace {
 
 void Blank(std::vector<std::uint8_t>& image, std::uint64_t start, std::uint64_t length) {
     const std::uint64_t end = std::min<std::uint64_t>(start + length, image.size());
-    if (start < end) std::fill(image.begin() + start, image.begin() + end, std::uint8_t{0});
+    if (start < end)
+        std::fill(image.begin() + start, image.begin() + end, std::uint8_t{0});
 }
 
 } // namespace
@@ -21,8 +22,8 @@ CodecResult MakeBlankImage(const FlashLayout& layout, std::vector<std::uint8_t>&
         return {CodecStatus::BadLayout, problem};
     std::vector<std::uint8_t> image(layout.ImageSize(), 0xFF);
     using detail::Block;
-    for (Block b : {Block::MMI, Block::Satellite, Block::Provider, Block::Transponder,
-                    Block::Channel}) {
+    for (Block b :
+         {Block::MMI, Block::Satellite, Block::Provider, Block::Transponder, Block::Channel}) {
         const detail::Area area = detail::AreaOf(layout, b);
         Blank(image, area.start, area.length);
     }
@@ -36,7 +37,8 @@ CodecResult MakeBlankImage(const FlashLayout& layout, std::vector<std::uint8_t>&
     DocumentValues values;
     HeaderState header;
     const CodecResult result = FlashImageCodec(layout).Save(blank, false, {db, values, header});
-    if (result.ok()) file = std::move(blank);
+    if (result.ok())
+        file = std::move(blank);
     return result;
 }
 

@@ -20,11 +20,11 @@ std::string ChannelLine(const Channel_Info_Tag& ch) {
     std::snprintf(line, sizeof line,
                   "\t{ 0x%08X, %04d, %02d, %04d, %d, %d, %d, %d, %d, 0x%04X, %d, %d, \"%.*s\", "
                   "%d, %d, 0x%2X},\r\n",
-                  static_cast<unsigned>(ch.CAS), int{ch.ProgramNum}, int{ch.SatID},
-                  int{ch.TPID}, int{ch.BroadcastID}, int{ch.ServiceID}, int{ch.VideoPID},
-                  int{ch.AudioPID}, int{ch.PCRPID}, unsigned{ch.Attributes}, int{ch.NumOfAudio},
-                  int{ch.NumOfSubTTX}, nameLength, ch.Name, int{ch.CodeTable},
-                  static_cast<int>(ch.Favorite), unsigned{ch.StreamType});
+                  static_cast<unsigned>(ch.CAS), int{ch.ProgramNum}, int{ch.SatID}, int{ch.TPID},
+                  int{ch.BroadcastID}, int{ch.ServiceID}, int{ch.VideoPID}, int{ch.AudioPID},
+                  int{ch.PCRPID}, unsigned{ch.Attributes}, int{ch.NumOfAudio}, int{ch.NumOfSubTTX},
+                  nameLength, ch.Name, int{ch.CodeTable}, static_cast<int>(ch.Favorite),
+                  unsigned{ch.StreamType});
     return line;
 }
 

@@ -38,15 +38,19 @@ bool StartsWithVersionMagic(std::span<const std::uint8_t> file) {
 }
 
 bool ReadChannelHeader(std::span<const std::uint8_t> file, HeaderState& state) {
-    if (!StartsWithChannelMagic(file) || file.size() < kChannelHeaderSize) return false;
-    if ((file[4] | file[5] << 8) != kInfoBlockSize) return false;
+    if (!StartsWithChannelMagic(file) || file.size() < kChannelHeaderSize)
+        return false;
+    if ((file[4] | file[5] << 8) != kInfoBlockSize)
+        return false;
     std::copy_n(file.begin() + 6, kInfoBlockSize, state.info.begin());
-    state.versionFile = StartsWith(std::span(state.info).subspan(kInfoVersionOffset), kVersionMagic);
+    state.versionFile =
+        StartsWith(std::span(state.info).subspan(kInfoVersionOffset), kVersionMagic);
     return true;
 }
 
 void WriteChannelHeader(std::vector<std::uint8_t>& file, const HeaderState& state) {
-    if (file.size() < kChannelHeaderSize) file.resize(kChannelHeaderSize, 0);
+    if (file.size() < kChannelHeaderSize)
+        file.resize(kChannelHeaderSize, 0);
     std::vector<std::uint8_t> head;
     AppendChannelHeader(head);
     std::copy(head.begin(), head.end(), file.begin());
@@ -56,8 +60,10 @@ void WriteChannelHeader(std::vector<std::uint8_t>& file, const HeaderState& stat
 std::vector<std::uint8_t> ToWorkFile(std::span<const std::uint8_t> opened,
                                      const HeaderState& state) {
     std::vector<std::uint8_t> work;
-    if (opened.empty()) return work;
-    if (StartsWithChannelMagic(opened)) return {opened.begin(), opened.end()};
+    if (opened.empty())
+        return work;
+    if (StartsWithChannelMagic(opened))
+        return {opened.begin(), opened.end()};
     work.reserve(kChannelHeaderSize + opened.size());
     AppendChannelHeader(work);
     if (StartsWithVersionMagic(opened))
@@ -68,8 +74,10 @@ std::vector<std::uint8_t> ToWorkFile(std::span<const std::uint8_t> opened,
     return work;
 }
 
-std::vector<std::uint8_t> ToSavedFile(std::span<const std::uint8_t> work, const HeaderState& state) {
-    if (!state.versionFile) return {work.begin(), work.end()};
+std::vector<std::uint8_t> ToSavedFile(std::span<const std::uint8_t> work,
+                                      const HeaderState& state) {
+    if (!state.versionFile)
+        return {work.begin(), work.end()};
     std::vector<std::uint8_t> saved(state.info.begin() + kInfoVersionOffset, state.info.end());
     if (work.size() > kChannelHeaderSize)
         saved.insert(saved.end(), work.begin() + kChannelHeaderSize, work.end());
@@ -78,22 +86,26 @@ std::vector<std::uint8_t> ToSavedFile(std::span<const std::uint8_t> work, const 
 
 std::uint16_t Crc16Xmodem(std::span<const std::uint8_t> data) {
     std::uint16_t crc = 0;
-    for (std::uint8_t byte : data) crc = CrcStep(crc, byte);
+    for (std::uint8_t byte : data)
+        crc = CrcStep(crc, byte);
     return crc;
 }
 
 std::uint16_t VersionImageChecksum(std::span<const std::uint8_t> versionFile) {
-    if (versionFile.size() <= kVersionHeaderSize) return 0;
+    if (versionFile.size() <= kVersionHeaderSize)
+        return 0;
     const auto image = versionFile.subspan(kVersionHeaderSize);
     std::uint16_t crc = Crc16Xmodem(image);
     // The image is summed as if zero-padded to the next 1 KiB boundary.
     const std::size_t pad = (kChecksumBlock - image.size() % kChecksumBlock) % kChecksumBlock;
-    for (std::size_t i = 0; i < pad; ++i) crc = CrcStep(crc, 0);
+    for (std::size_t i = 0; i < pad; ++i)
+        crc = CrcStep(crc, 0);
     return crc;
 }
 
 void StampVersionChecksum(std::vector<std::uint8_t>& versionFile) {
-    if (versionFile.size() < kVersionHeaderSize) return;
+    if (versionFile.size() < kVersionHeaderSize)
+        return;
     const std::uint16_t crc = VersionImageChecksum(versionFile);
     versionFile[kVersionChecksumOffset] = static_cast<std::uint8_t>(crc);
     versionFile[kVersionChecksumOffset + 1] = static_cast<std::uint8_t>(crc >> 8);

@@ -14,7 +14,9 @@ std::size_t FavoriteSlotsOfLayoutA(const FlashLayout& layout) {
     return layout.product.WideFavoriteSlots();
 }
 
-std::size_t ShortFavoriteSlots(const FlashLayout& layout) { return layout.product.ShortFavoriteSlots(); }
+std::size_t ShortFavoriteSlots(const FlashLayout& layout) {
+    return layout.product.ShortFavoriteSlots();
+}
 
 void DecodeName(const SlotIn& in, std::size_t at, std::size_t length, Channel_Info_Tag& ch) {
     in.Bytes(at, ch.Name, std::min(length, kNameRoom));
@@ -25,11 +27,13 @@ void EncodeName(const Channel_Info_Tag& ch, std::size_t at, std::size_t length, 
 }
 
 void DecodeFavoriteSlots(const SlotIn& in, std::size_t at, std::size_t n, Channel_Info_Tag& ch) {
-    for (std::size_t i = 0; i < n; ++i) ch.FavoriteSlot[i] = in.U16(at + 2 * i);
+    for (std::size_t i = 0; i < n; ++i)
+        ch.FavoriteSlot[i] = in.U16(at + 2 * i);
 }
 
 void EncodeFavoriteSlots(const Channel_Info_Tag& ch, std::size_t at, std::size_t n, SlotOut& out) {
-    for (std::size_t i = 0; i < n; ++i) out.U16(at + 2 * i, ch.FavoriteSlot[i]);
+    for (std::size_t i = 0; i < n; ++i)
+        out.U16(at + 2 * i, ch.FavoriteSlot[i]);
 }
 
 // The service block shared by layouts C and D: CAS .. Attributes at offsets 0 .. 23.
@@ -136,7 +140,8 @@ void EncodeLayoutB(const Channel_Info_Tag& ch, const FlashLayout& layout, SlotOu
     const std::size_t k = layout.product.UsesShowNum() ? 8 : 6;
     out.U32(0, ch.CAS);
     out.U16(4, ch.ProgramNum);
-    if (layout.product.UsesShowNum()) out.U16(6, ch.ShowNum);
+    if (layout.product.UsesShowNum())
+        out.U16(6, ch.ShowNum);
     out.U8(k, ch.SatID);
     out.U8(k + 1, ch.TPID);
     out.U16(k + 2, ch.BroadcastID);
@@ -222,27 +227,47 @@ void EncodeLayoutD(const Channel_Info_Tag& ch, const FlashLayout& layout, SlotOu
 
 } // namespace
 
-ChannelLayout ChannelLayoutOf(const FlashLayout& layout) { return layout.product.ChannelSlots(); }
+ChannelLayout ChannelLayoutOf(const FlashLayout& layout) {
+    return layout.product.ChannelSlots();
+}
 
 void DecodeChannel(const SlotIn& in, const FlashLayout& layout, ChannelLayout kind,
                    Channel_Info_Tag& ch) {
     switch (kind) {
-    case ChannelLayout::A: DecodeLayoutA(in, layout, ch); break;
-    case ChannelLayout::B: DecodeLayoutB(in, layout, ch); break;
-    case ChannelLayout::C: DecodeLayoutC(in, layout, ch); break;
-    case ChannelLayout::D: DecodeLayoutD(in, layout, ch); break;
-    case ChannelLayout::None: break;
+    case ChannelLayout::A:
+        DecodeLayoutA(in, layout, ch);
+        break;
+    case ChannelLayout::B:
+        DecodeLayoutB(in, layout, ch);
+        break;
+    case ChannelLayout::C:
+        DecodeLayoutC(in, layout, ch);
+        break;
+    case ChannelLayout::D:
+        DecodeLayoutD(in, layout, ch);
+        break;
+    case ChannelLayout::None:
+        break;
     }
 }
 
 void EncodeChannel(const Channel_Info_Tag& ch, const FlashLayout& layout, ChannelLayout kind,
                    SlotOut& out) {
     switch (kind) {
-    case ChannelLayout::A: EncodeLayoutA(ch, layout, out); break;
-    case ChannelLayout::B: EncodeLayoutB(ch, layout, out); break;
-    case ChannelLayout::C: EncodeLayoutC(ch, layout, out); break;
-    case ChannelLayout::D: EncodeLayoutD(ch, layout, out); break;
-    case ChannelLayout::None: break;
+    case ChannelLayout::A:
+        EncodeLayoutA(ch, layout, out);
+        break;
+    case ChannelLayout::B:
+        EncodeLayoutB(ch, layout, out);
+        break;
+    case ChannelLayout::C:
+        EncodeLayoutC(ch, layout, out);
+        break;
+    case ChannelLayout::D:
+        EncodeLayoutD(ch, layout, out);
+        break;
+    case ChannelLayout::None:
+        break;
     }
 }
 

@@ -28,25 +28,32 @@ class Encoder {
 
     CodecResult Run() {
         CodecResult r = Favorites();
-        if (!r.ok()) return r;
-        if (layout_.product.CombinedBlock()) return Combined();
-        if (layout_.product.Satellite() && !(r = Satellites()).ok()) return r;
-        if (!(r = Providers()).ok()) return r;
-        if (layout_.product.Satellite() && !(r = Transponders()).ok()) return r;
-        if (layout_.product.Cable() && !(r = Cables()).ok()) return r;
+        if (!r.ok())
+            return r;
+        if (layout_.product.CombinedBlock())
+            return Combined();
+        if (layout_.product.Satellite() && !(r = Satellites()).ok())
+            return r;
+        if (!(r = Providers()).ok())
+            return r;
+        if (layout_.product.Satellite() && !(r = Transponders()).ok())
+            return r;
+        if (layout_.product.Cable() && !(r = Cables()).ok())
+            return r;
         return Channels();
     }
 
   private:
     static CodecResult TooLarge(const char* table, std::uint64_t capacity) {
-        return {CodecStatus::TableTooLarge,
-                std::string("the ") + table + " table does not fit in its flash block (at most " +
-                    std::to_string(capacity) + " slots)"};
+        return {CodecStatus::TableTooLarge, std::string("the ") + table +
+                                                " table does not fit in its flash block (at most " +
+                                                std::to_string(capacity) + " slots)"};
     }
 
     /// The block's first byte, the image grown to hold all of the block.
     std::uint8_t* Reach(std::uint64_t start, std::uint64_t length) {
-        if (buffer_.size() < base_ + start + length) buffer_.resize(base_ + start + length, 0);
+        if (buffer_.size() < base_ + start + length)
+            buffer_.resize(base_ + start + length, 0);
         return buffer_.data() + base_ + start;
     }
 
@@ -60,11 +67,13 @@ class Encoder {
     bool Fill(SectorWriter& w, std::uint8_t table, Full full, Place place, Close close) {
         bool room = true;
         detail::ForEachRow<T>(db_, table, [&](const T& rec) {
-            if (room) room = place(rec, [&]() -> bool {
-                if (!full(w.Pos())) return true;
-                close(w);
-                return w.Emit(S_);
-            });
+            if (room)
+                room = place(rec, [&]() -> bool {
+                    if (!full(w.Pos()))
+                        return true;
+                    close(w);
+                    return w.Emit(S_);
+                });
         });
         return room;
     }
@@ -76,23 +85,29 @@ class Encoder {
     }
 
     template <class T, class Encode>
-    CodecResult CountedBlock(Block block, std::uint8_t table, const char* name,
-                             std::uint32_t chunk, std::int64_t fullMargin, Encode encode) {
+    CodecResult CountedBlock(Block block, std::uint8_t table, const char* name, std::uint32_t chunk,
+                             std::int64_t fullMargin, Encode encode) {
         SectorWriter w = WriterFor(block, 0);
         const std::int64_t S = S_;
         const auto full = [&](std::int64_t pos) { return S - pos - 4 <= fullMargin; };
         const auto close = [&](SectorWriter& sw) { CloseCounted(sw, S_); };
-        const bool room = Fill<T>(w, table, full, [&](const T& rec, auto next) {
-            if (!next()) return false;
-            auto out = w.Take(chunk);
-            encode(rec, out);
-            return true;
-        }, close);
+        const bool room = Fill<T>(
+            w, table, full,
+            [&](const T& rec, auto next) {
+                if (!next())
+                    return false;
+                auto out = w.Take(chunk);
+                encode(rec, out);
+                return true;
+            },
+            close);
         if (room && w.Pos() != 0) {
             close(w);
-            if (!w.Emit(S_)) return TooLarge(name, w.SlotsWritten());
+            if (!w.Emit(S_))
+                return TooLarge(name, w.SlotsWritten());
         }
-        if (!room) return TooLarge(name, w.SlotsWritten());
+        if (!room)
+            return TooLarge(name, w.SlotsWritten());
         w.ZeroRest();
         return {};
     }
@@ -108,13 +123,15 @@ class Encoder {
         const bool room = Fill<Favorite_Info_Tag>(
             w, kFavoriteTable, [&](std::int64_t pos) { return pos + chunk > S - 2; },
             [&](const Favorite_Info_Tag& fav, auto next) {
-                if (!next()) return false;
+                if (!next())
+                    return false;
                 auto out = w.Take(layout_.mmi.chunk);
                 detail::EncodeFavorite(fav, out);
                 return true;
             },
             close);
-        if (!room) return TooLarge("favourite", w.SlotsWritten());
+        if (!room)
+            return TooLarge("favourite", w.SlotsWritten());
         close(w);
         // These receivers keep only the head of their last MMI sector.
         const bool shortSector = layout_.product.ShortLastFavoriteSector();
@@ -143,18 +160,21 @@ class Encoder {
         const bool room = Fill<Satellite_Info_Tag>(
             w, kSatelliteTable, full,
             [&](const Satellite_Info_Tag& sat, auto next) {
-                if (!next()) return false;
+                if (!next())
+                    return false;
                 auto out = w.Take(layout_.sat.chunk);
                 detail::EncodeSatellite(sat, twoTuner, out);
                 return true;
             },
             close);
-        if (!room) return TooLarge("satellite", w.SlotsWritten());
+        if (!room)
+            return TooLarge("satellite", w.SlotsWritten());
         // An empty table still writes its sector: a count of 0 over empty slots loads as no
         // satellite, where leaving the old sector would bring deleted satellites back.
         if (w.Pos() != 0 || db_.Size(kSatelliteTable) == 0) {
             close(w);
-            if (!w.Emit(S_)) return TooLarge("satellite", w.SlotsWritten());
+            if (!w.Emit(S_))
+                return TooLarge("satellite", w.SlotsWritten());
         }
         return {};
     }
@@ -180,12 +200,15 @@ class Encoder {
         return CountedBlock<CableMux_Info_Tag>(
             Block::Transponder, kCableMuxTable, "cable multiplex", layout_.tp.chunk,
             2 * std::int64_t{layout_.tp.chunk},
-            [](const CableMux_Info_Tag& cab, detail::SlotOut& out) { detail::EncodeCable(cab, out); });
+            [](const CableMux_Info_Tag& cab, detail::SlotOut& out) {
+                detail::EncodeCable(cab, out);
+            });
     }
 
     CodecResult Channels() {
         const auto kind = detail::ChannelLayoutOf(layout_);
-        if (kind == detail::ChannelLayout::None) return {};
+        if (kind == detail::ChannelLayout::None)
+            return {};
         SectorWriter w = WriterFor(Block::Channel, 0);
         const std::int64_t chunk = layout_.ch.chunk, S = S_;
         const bool list9 = layout_.product.OneByteChannelCount();
@@ -208,7 +231,8 @@ class Encoder {
             return S - pos - 49 <= chunk || (list9 && w.SlotsInSector() == 255);
         };
         const auto put = [&](const Channel_Info_Tag& ch, auto& next) {
-            if (!next()) return false;
+            if (!next())
+                return false;
             auto out = w.Take(layout_.ch.chunk);
             detail::EncodeChannel(ch, layout_, kind, out);
             ++(IsTV(ch) ? tv : other);
@@ -217,19 +241,23 @@ class Encoder {
         const bool room = Fill<Channel_Info_Tag>(
             w, kChannelTable, full,
             [&](const Channel_Info_Tag& ch, auto next) {
-                if (!twoTuner) return put(ch, next);
+                if (!twoTuner)
+                    return put(ch, next);
                 Channel_Info_Tag copy = ch;
                 copy.Tuner = 0;
-                if (!put(copy, next)) return false;
+                if (!put(copy, next))
+                    return false;
                 copy.Tuner = 1;
                 return put(copy, next);
             },
             close);
         if (room && w.Pos() != 0) {
             close(w);
-            if (!w.Emit(S_)) return TooLarge("channel", w.SlotsWritten());
+            if (!w.Emit(S_))
+                return TooLarge("channel", w.SlotsWritten());
         }
-        if (!room) return TooLarge("channel", w.SlotsWritten());
+        if (!room)
+            return TooLarge("channel", w.SlotsWritten());
         w.ZeroRest();
         return {};
     }
@@ -254,25 +282,31 @@ CodecResult Encoder::Combined() {
     std::uint32_t cables = 0, providers = 0, channels = 0;
     bool room = true;
     detail::ForEachRow<CableMux_Info_Tag>(db_, kCableMuxTable, [&](const CableMux_Info_Tag& cab) {
-        if (!(room = room && cables < layout_.tp.count)) return;
+        if (!(room = room && cables < layout_.tp.count))
+            return;
         auto out = slot(c.cableAt + std::uint64_t{cables++} * layout_.tp.chunk, layout_.tp.chunk);
         detail::EncodeCombinedCable(cab, out);
     });
-    if (!room) return TooLarge("cable multiplex", layout_.tp.count);
+    if (!room)
+        return TooLarge("cable multiplex", layout_.tp.count);
     detail::ForEachRow<Broadcast_Info_Tag>(db_, kProviderTable, [&](const Broadcast_Info_Tag& b) {
-        if (!(room = room && providers < layout_.brd.count)) return;
-        auto out = slot(c.providerAt + std::uint64_t{providers++} * layout_.brd.chunk,
-                        layout_.brd.chunk);
+        if (!(room = room && providers < layout_.brd.count))
+            return;
+        auto out =
+            slot(c.providerAt + std::uint64_t{providers++} * layout_.brd.chunk, layout_.brd.chunk);
         detail::EncodeProvider(b, out);
     });
-    if (!room) return TooLarge("provider", layout_.brd.count);
+    if (!room)
+        return TooLarge("provider", layout_.brd.count);
     detail::ForEachRow<Channel_Info_Tag>(db_, kChannelTable, [&](const Channel_Info_Tag& ch) {
-        if (!(room = room && channels < layout_.ch.count)) return;
-        auto out = slot(c.channelAt + std::uint64_t{channels++} * layout_.ch.chunk,
-                        layout_.ch.chunk);
+        if (!(room = room && channels < layout_.ch.count))
+            return;
+        auto out =
+            slot(c.channelAt + std::uint64_t{channels++} * layout_.ch.chunk, layout_.ch.chunk);
         detail::EncodeChannel(ch, layout_, detail::ChannelLayout::D, out);
     });
-    if (!room) return TooLarge("channel", layout_.ch.count);
+    if (!room)
+        return TooLarge("channel", layout_.ch.count);
 
     std::uint8_t* trailer = buffer.data() + c.trailerAt;
     utils::WriteU32(trailer, cables, be);
@@ -300,7 +334,8 @@ CodecResult EncodeImage(std::vector<std::uint8_t>& image, const FlashLayout& lay
         return {CodecStatus::BadLayout, problem};
     std::vector<std::uint8_t> work = image;
     CodecResult result = Encoder(work, 0, layout, db, values).Run();
-    if (result.ok()) image.swap(work);
+    if (result.ok())
+        image.swap(work);
     return result;
 }
 
@@ -309,7 +344,8 @@ CodecResult EncodeImageAt(std::vector<std::uint8_t>& buffer, std::size_t imageOf
                           const DocumentValues& values) {
     if (std::string problem = layout.Problem(); !problem.empty())
         return {CodecStatus::BadLayout, problem};
-    if (buffer.size() < imageOffset) buffer.resize(imageOffset, 0);
+    if (buffer.size() < imageOffset)
+        buffer.resize(imageOffset, 0);
     return Encoder(buffer, imageOffset, layout, db, values).Run();
 }
 

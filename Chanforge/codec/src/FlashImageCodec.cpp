@@ -8,7 +8,8 @@ CodecResult FlashImageCodec::Load(std::span<const std::uint8_t> file, Database d
                                   const ContinueWithoutHeader& ask) const {
     std::size_t headerLength = kChannelHeaderSize;
     if (!ReadChannelHeader(file, db.header)) {
-        if (!ask || !ask()) return {CodecStatus::NoHeader, "the file has no channel-file header"};
+        if (!ask || !ask())
+            return {CodecStatus::NoHeader, "the file has no channel-file header"};
         headerLength = 0;
     }
     return DecodeImage(file.subspan(headerLength), layout_, db.db, db.values);
@@ -26,8 +27,10 @@ CodecResult FlashImageCodec::Save(std::vector<std::uint8_t>& file, bool versionF
                                   Database db) const {
     const std::size_t headerLength = versionFile ? kVersionHeaderSize : kChannelHeaderSize;
     CodecResult result = EncodeImageAt(file, headerLength, layout_, db.db, db.values);
-    if (!result.ok()) return result;
-    if (!versionFile) WriteChannelHeader(file, db.header);
+    if (!result.ok())
+        return result;
+    if (!versionFile)
+        WriteChannelHeader(file, db.header);
     return result;
 }
 
@@ -37,7 +40,8 @@ CodecResult FlashImageCodec::Save(const std::string& path, bool versionFile, Dat
     if (const utils::FileResult read = utils::ReadWholeFile(path, file); !read.ok())
         return {CodecStatus::CannotRead, read.message + ": " + path};
     CodecResult result = Save(file, versionFile, db);
-    if (!result.ok()) return result;
+    if (!result.ok())
+        return result;
     if (const utils::FileResult written = utils::ReplaceFile(path, file); !written.ok())
         return {CodecStatus::CannotWrite, written.message};
     return result;

@@ -81,13 +81,17 @@ std::string FlashLayout::Problem() const {
     if (nameLength == 0 || nameLength > kMaxNameLength)
         return "the channel name length " + std::to_string(nameLength) + " is not usable";
     std::string problem = CheckBlock("favourite", mmi, sectorSize);
-    if (problem.empty() && UsesSatellites(*this)) problem = CheckBlock("satellite", sat, sectorSize);
-    if (problem.empty()) problem = CheckBlock("provider", brd, sectorSize);
+    if (problem.empty() && UsesSatellites(*this))
+        problem = CheckBlock("satellite", sat, sectorSize);
+    if (problem.empty())
+        problem = CheckBlock("provider", brd, sectorSize);
     if (problem.empty() && UsesTransponderBlock(*this))
         problem = CheckBlock("transponder", tp, sectorSize);
-    if (problem.empty()) problem = CheckBlock("channel", ch, sectorSize);
+    if (problem.empty())
+        problem = CheckBlock("channel", ch, sectorSize);
     if (problem.empty() && ImageSize() > kMaxImage)
-        problem = "the flash image would be larger than " + std::to_string(kMaxImage >> 20) + " MiB";
+        problem =
+            "the flash image would be larger than " + std::to_string(kMaxImage >> 20) + " MiB";
     return problem;
 }
 
@@ -117,22 +121,32 @@ namespace {
 
 const BlockSpan& SpanOf(const FlashLayout& l, Block b) {
     switch (b) {
-    case Block::MMI: return l.mmi;
-    case Block::Satellite: return l.sat;
-    case Block::Provider: return l.brd;
-    case Block::Transponder: return l.tp;
-    case Block::Channel: break;
+    case Block::MMI:
+        return l.mmi;
+    case Block::Satellite:
+        return l.sat;
+    case Block::Provider:
+        return l.brd;
+    case Block::Transponder:
+        return l.tp;
+    case Block::Channel:
+        break;
     }
     return l.ch;
 }
 
 bool Uses(const FlashLayout& l, Block b) {
     switch (b) {
-    case Block::MMI: return true;
-    case Block::Satellite: return UsesSatellites(l);
-    case Block::Provider: return !l.product.CombinedBlock();
-    case Block::Transponder: return UsesTransponderBlock(l);
-    case Block::Channel: break;
+    case Block::MMI:
+        return true;
+    case Block::Satellite:
+        return UsesSatellites(l);
+    case Block::Provider:
+        return !l.product.CombinedBlock();
+    case Block::Transponder:
+        return UsesTransponderBlock(l);
+    case Block::Channel:
+        break;
     }
     return !l.product.CombinedBlock();
 }
@@ -144,11 +158,13 @@ Area AreaOf(const FlashLayout& layout, Block block) {
     Area a;
     a.start = span.start;
     std::uint64_t length = std::uint64_t{span.count} * layout.sectorSize;
-    for (Block other : {Block::MMI, Block::Satellite, Block::Provider, Block::Transponder,
-                        Block::Channel}) {
-        if (other == block || !Uses(layout, other)) continue;
+    for (Block other :
+         {Block::MMI, Block::Satellite, Block::Provider, Block::Transponder, Block::Channel}) {
+        if (other == block || !Uses(layout, other))
+            continue;
         const std::uint64_t otherStart = SpanOf(layout, other).start;
-        if (otherStart > a.start) length = std::min(length, otherStart - a.start);
+        if (otherStart > a.start)
+            length = std::min(length, otherStart - a.start);
     }
     a.sectors = layout.sectorSize ? length / layout.sectorSize : 0;
     a.length = a.sectors * layout.sectorSize;

@@ -36,7 +36,8 @@ void DecodeTransponder(const SlotIn& in, const FlashLayout& layout, Transponder_
         tp.SatID = in.U8(10);
         tp.TPID = in.U8(11);
     }
-    if (!HasTransponderExtension(layout)) return;
+    if (!HasTransponderExtension(layout))
+        return;
     tp.TxMode = in.U8(12);
     tp.Modulation = in.U8(13);
     tp.Extra1 = in.U16(14);
@@ -68,7 +69,8 @@ void EncodeTransponder(const Transponder_Info_Tag& tp, const FlashLayout& layout
         out.U8(10, tp.SatID);
         out.U8(11, tp.TPID);
     }
-    if (!HasTransponderExtension(layout)) return;
+    if (!HasTransponderExtension(layout))
+        return;
     out.U8(12, tp.TxMode);
     out.U8(13, tp.Modulation);
     out.U16(14, tp.Extra1);

@@ -31,13 +31,15 @@ bool StoreRow(tabstore::CQoDB& db, std::uint8_t table, std::uint32_t row, const 
 /// Decodes a record straight into a new zero-filled row (no intermediate copy: channel tables
 /// are large) and stores it under row when keep accepts it; the stored record, or null.
 template <class T, class Decode, class Keep>
-const T* StoreDecodedRow(tabstore::CQoDB& db, std::uint8_t table, std::uint32_t row,
-                         Decode decode, Keep keep) {
+const T* StoreDecodedRow(tabstore::CQoDB& db, std::uint8_t table, std::uint32_t row, Decode decode,
+                         Keep keep) {
     RowPtr<T> record = MakeRow<T>();
     decode(*record);
-    if (!keep(*record)) return nullptr;
+    if (!keep(*record))
+        return nullptr;
     record->RowID = row;
-    if (db.Add(table, row, AsBuffer(record.get())) < 0) return nullptr;
+    if (db.Add(table, row, AsBuffer(record.get())) < 0)
+        return nullptr;
     return record.release();
 }
 

@@ -32,7 +32,8 @@ class SectorWriter {
     /// Copies the first `bytes` bytes of the current sector into the image and starts a fresh
     /// one. False when the block has no sector left for it.
     bool Emit(std::size_t bytes) {
-        if (written_ >= sectors_) return false;
+        if (written_ >= sectors_)
+            return false;
         std::copy_n(buffer_.begin(), bytes, area_ + written_ * S_);
         ++written_;
         slotsWritten_ += slotsInSector_;
@@ -45,7 +46,8 @@ class SectorWriter {
     /// Stores the sector checksum: 1 plus the byte sum, big-endian in the last two bytes.
     void Checksum() {
         std::uint32_t sum = 1;
-        for (std::uint8_t b : buffer_) sum += b;
+        for (std::uint8_t b : buffer_)
+            sum += b;
         WriteBE16(buffer_.data() + S_ - 2, static_cast<std::uint16_t>(sum));
     }
 

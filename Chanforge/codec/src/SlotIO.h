@@ -18,12 +18,14 @@ class SlotIn {
 
     std::uint8_t U8(std::size_t at) const { return at < size_ ? data_[at] : 0; }
     std::uint16_t U16(std::size_t at) const {
-        if (at + 2 <= size_) return utils::ReadU16(data_ + at, bigEndian_); // the usual case
+        if (at + 2 <= size_)
+            return utils::ReadU16(data_ + at, bigEndian_); // the usual case
         std::uint8_t b[2] = {U8(at), U8(at + 1)};
         return utils::ReadU16(b, bigEndian_);
     }
     std::uint32_t U32(std::size_t at) const {
-        if (at + 4 <= size_) return utils::ReadU32(data_ + at, bigEndian_);
+        if (at + 4 <= size_)
+            return utils::ReadU32(data_ + at, bigEndian_);
         std::uint8_t b[4] = {U8(at), U8(at + 1), U8(at + 2), U8(at + 3)};
         return utils::ReadU32(b, bigEndian_);
     }
@@ -31,7 +33,8 @@ class SlotIn {
     void Bytes(std::size_t at, void* out, std::size_t len) const {
         auto* dst = static_cast<std::uint8_t*>(out);
         const std::size_t have = at < size_ ? std::min(len, size_ - at) : 0;
-        if (have > 0) std::memcpy(dst, data_ + at, have);
+        if (have > 0)
+            std::memcpy(dst, data_ + at, have);
         std::memset(dst + have, 0, len - have);
     }
     bool BigEndian() const { return bigEndian_; }
@@ -48,22 +51,26 @@ class SlotOut {
         : data_(data), size_(size), bigEndian_(bigEndian) {}
 
     void U8(std::size_t at, std::uint8_t v) {
-        if (at < size_) data_[at] = v;
+        if (at < size_)
+            data_[at] = v;
     }
     void U16(std::size_t at, std::uint16_t v) {
-        if (at + 2 <= size_) return utils::WriteU16(data_ + at, v, bigEndian_);
+        if (at + 2 <= size_)
+            return utils::WriteU16(data_ + at, v, bigEndian_);
         std::uint8_t b[2];
         utils::WriteU16(b, v, bigEndian_);
         Bytes(at, b, 2);
     }
     void U32(std::size_t at, std::uint32_t v) {
-        if (at + 4 <= size_) return utils::WriteU32(data_ + at, v, bigEndian_);
+        if (at + 4 <= size_)
+            return utils::WriteU32(data_ + at, v, bigEndian_);
         std::uint8_t b[4];
         utils::WriteU32(b, v, bigEndian_);
         Bytes(at, b, 4);
     }
     void Bytes(std::size_t at, const void* in, std::size_t len) {
-        if (at >= size_) return;
+        if (at >= size_)
+            return;
         std::memcpy(data_ + at, in, std::min(len, size_ - at));
     }
     bool BigEndian() const { return bigEndian_; }

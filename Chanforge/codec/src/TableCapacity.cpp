@@ -28,7 +28,8 @@ std::uint64_t SlotsInSector(std::uint32_t chunk, std::int64_t firstPos, bool fir
 std::uint64_t SectorBlock(const FlashLayout& l, Block block, std::uint32_t chunk,
                           std::int64_t firstPos, const FullRule& full) {
     const std::uint64_t sectors = detail::AreaOf(l, block).sectors;
-    if (sectors == 0 || chunk == 0) return 0;
+    if (sectors == 0 || chunk == 0)
+        return 0;
     return SlotsInSector(chunk, firstPos, false, full) +
            (sectors - 1) * SlotsInSector(chunk, 0, true, full);
 }
@@ -42,20 +43,24 @@ std::uint64_t Counted(const FlashLayout& l, Block block, std::uint32_t chunk, st
 
 std::optional<std::uint64_t> Combined(const FlashLayout& l, TableId table) {
     switch (table) {
-    case kCableMuxTable: return l.tp.count;
-    case kProviderTable: return l.brd.count;
-    case kChannelTable: return l.ch.count;
-    default: return std::nullopt;
+    case kCableMuxTable:
+        return l.tp.count;
+    case kProviderTable:
+        return l.brd.count;
+    case kChannelTable:
+        return l.ch.count;
+    default:
+        return std::nullopt;
     }
 }
 
 std::uint64_t Channels(const FlashLayout& l) {
     const std::int64_t S = l.sectorSize, chunk = l.ch.chunk;
     const bool list9 = l.product.OneByteChannelCount();
-    const std::uint64_t slots = SectorBlock(l, Block::Channel, l.ch.chunk, 0,
-                                            [=](std::int64_t pos, std::uint32_t n) {
-                                                return S - pos - 49 <= chunk || (list9 && n == 255);
-                                            });
+    const std::uint64_t slots =
+        SectorBlock(l, Block::Channel, l.ch.chunk, 0, [=](std::int64_t pos, std::uint32_t n) {
+            return S - pos - 49 <= chunk || (list9 && n == 255);
+        });
     // The two-tuner lists write every channel twice.
     const bool twoTuner = l.product.ChannelPerTuner();
     return twoTuner ? slots / 2 : slots;
@@ -64,33 +69,40 @@ std::uint64_t Channels(const FlashLayout& l) {
 } // namespace
 
 std::optional<std::uint64_t> TableCapacity(const FlashLayout& l, TableId table) {
-    if (!l.Problem().empty()) return std::nullopt;
+    if (!l.Problem().empty())
+        return std::nullopt;
     if (table == kFavoriteTable) {
         const std::int64_t S = l.sectorSize, chunk = l.mmi.chunk;
         return SectorBlock(l, Block::MMI, l.mmi.chunk, 2,
                            [=](std::int64_t pos, std::uint32_t) { return pos + chunk > S - 2; });
     }
-    if (l.product.CombinedBlock()) return Combined(l, table);
+    if (l.product.CombinedBlock())
+        return Combined(l, table);
     switch (table) {
     case kSatelliteTable: {
-        if (!l.product.Satellite()) return std::nullopt;
+        if (!l.product.Satellite())
+            return std::nullopt;
         const std::int64_t S = l.sectorSize, chunk = l.sat.chunk;
-        return SectorBlock(l, Block::Satellite, l.sat.chunk, 0,
-                           [=](std::int64_t pos, std::uint32_t n) {
-                               return S - pos - 7 <= chunk || n == 255;
-                           });
+        return SectorBlock(
+            l, Block::Satellite, l.sat.chunk, 0,
+            [=](std::int64_t pos, std::uint32_t n) { return S - pos - 7 <= chunk || n == 255; });
     }
-    case kProviderTable: return Counted(l, Block::Provider, l.brd.chunk, l.brd.chunk);
+    case kProviderTable:
+        return Counted(l, Block::Provider, l.brd.chunk, l.brd.chunk);
     case kTransponderTable:
-        if (!l.product.Satellite()) return std::nullopt;
+        if (!l.product.Satellite())
+            return std::nullopt;
         return Counted(l, Block::Transponder, l.tp.chunk, 2 * std::int64_t{l.tp.chunk});
     case kCableMuxTable:
-        if (!l.product.Cable()) return std::nullopt;
+        if (!l.product.Cable())
+            return std::nullopt;
         return Counted(l, Block::Transponder, l.tp.chunk, 2 * std::int64_t{l.tp.chunk});
     case kChannelTable:
-        if (detail::ChannelLayoutOf(l) == detail::ChannelLayout::None) return std::nullopt;
+        if (detail::ChannelLayoutOf(l) == detail::ChannelLayout::None)
+            return std::nullopt;
         return Channels(l);
-    default: return std::nullopt;
+    default:
+        return std::nullopt;
     }
 }
 

@@ -1,6 +1,6 @@
 // The channel table as the firmware's C source.
-#include "CodecTestSupport.h"
 #include "chanforge/codec/CExport.h"
+#include "CodecTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,9 @@ using namespace chanforge::codec;
 
 TEST(CExport, EmptyTableGivesOpeningAndClosingOnly) {
     tabstore::CQoDB db;
-    EXPECT_EQ(DefaultChannelTableSource(db),
-              "const SSVC_INFO virtual_flash_svc[] = {\r\n};\r\n////Total Svc Channel Count = 0\r\n\r\n");
+    EXPECT_EQ(
+        DefaultChannelTableSource(db),
+        "const SSVC_INFO virtual_flash_svc[] = {\r\n};\r\n////Total Svc Channel Count = 0\r\n\r\n");
 }
 
 TEST(CExport, ChannelLineFormatsEveryField) {

@@ -1,6 +1,6 @@
 // Channel-file header, the open/save conversions and the version-file checksum.
-#include "CodecTestSupport.h"
 #include "chanforge/codec/ChannelFile.h"
+#include "CodecTestSupport.h"
 #include "chanforge/codec/FlashImageCodec.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,9 @@ using namespace chanforge;
 using namespace chanforge::codec;
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes Of(std::string_view text) { return Bytes(text.begin(), text.end()); }
+Bytes Of(std::string_view text) {
+    return Bytes(text.begin(), text.end());
+}
 
 Bytes ChannelFile(std::string_view infoAt16 = {}, std::size_t imageBytes = 10) {
     Bytes file = Of("QP  ");
@@ -51,7 +53,8 @@ TEST(ChannelHeader, BadHeadersLeaveTheHeldStateAlone) {
         EXPECT_TRUE(state.versionFile);
         EXPECT_EQ(state.info[16], 'R');
     }
-    EXPECT_TRUE(ReadChannelHeader(ChannelFile("OTHER", 0), state)) << "an 86-byte file has a header";
+    EXPECT_TRUE(ReadChannelHeader(ChannelFile("OTHER", 0), state))
+        << "an 86-byte file has a header";
 }
 
 TEST(WorkFileConversion, ChannelFilesAreCopiedUnchanged) {
@@ -79,7 +82,8 @@ TEST(WorkFileConversion, BareImagesGetTheHeldHeader) {
     const Bytes bare(500, 0x42);
     const Bytes work = ToWorkFile(bare, held);
     ASSERT_EQ(work.size(), 86 + bare.size());
-    EXPECT_EQ(Bytes(work.begin() + 6, work.begin() + 86), Bytes(held.info.begin(), held.info.end()));
+    EXPECT_EQ(Bytes(work.begin() + 6, work.begin() + 86),
+              Bytes(held.info.begin(), held.info.end()));
     HeaderState after;
     ASSERT_TRUE(ReadChannelHeader(work, after));
     EXPECT_TRUE(after.versionFile) << "treated as a version file from then on";
@@ -100,7 +104,8 @@ TEST(SavedFileConversion, VersionFlagPutsTheVersionHeaderFirst) {
 TEST(VersionChecksum, IsXmodemCrcOverTheZeroPaddedImage) {
     EXPECT_EQ(Crc16Xmodem(Of("123456789")), 0x31C3);
     Bytes file(64, 0);
-    for (int i = 0; i < 1000; ++i) file.push_back(static_cast<std::uint8_t>(i * 7));
+    for (int i = 0; i < 1000; ++i)
+        file.push_back(static_cast<std::uint8_t>(i * 7));
     Bytes padded(file.begin() + 64, file.end());
     padded.resize(1024, 0);
     EXPECT_EQ(VersionImageChecksum(file), Crc16Xmodem(padded));
@@ -122,7 +127,10 @@ TEST(FlashImageCodecLoad, HeaderlessFileNeedsAYes) {
     HeaderState header;
     int asked = 0;
     const FlashImageCodec codec(l);
-    const auto no = [&] { ++asked; return false; };
+    const auto no = [&] {
+        ++asked;
+        return false;
+    };
     EXPECT_EQ(codec.Load(image, {db, values, header}, no).status, CodecStatus::NoHeader);
     EXPECT_EQ(asked, 1);
     ASSERT_TRUE(codec.Load(image, {db, values, header}, [] { return true; }).ok());

@@ -40,12 +40,17 @@ FlashLayout Combined(bool bigEndian) {
     return l;
 }
 
-std::uint8_t Byte(std::mt19937& rng) { return static_cast<std::uint8_t>(rng()); }
-std::uint16_t Word(std::mt19937& rng) { return static_cast<std::uint16_t>(rng()); }
+std::uint8_t Byte(std::mt19937& rng) {
+    return static_cast<std::uint8_t>(rng());
+}
+std::uint16_t Word(std::mt19937& rng) {
+    return static_cast<std::uint16_t>(rng());
+}
 
 void RandomName(char* out, std::size_t maxChars, std::mt19937& rng) {
     const std::size_t n = 1 + rng() % std::max<std::size_t>(1, maxChars);
-    for (std::size_t i = 0; i < n; ++i) out[i] = static_cast<char>('A' + rng() % 26);
+    for (std::size_t i = 0; i < n; ++i)
+        out[i] = static_cast<char>('A' + rng() % 26);
     out[n] = 0;
 }
 
@@ -75,8 +80,10 @@ void Satellites(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, in
     for (int i = 0; i < count; ++i) {
         auto sat = ZeroRecord<Satellite_Info_Tag>();
         RandomLnb(sat.Tuner[0], rng);
-        if (l.product.TwoTuners()) RandomLnb(sat.Tuner[1], rng);
-        else sat.Tuner[0].DiSEqCExtra = 0;
+        if (l.product.TwoTuners())
+            RandomLnb(sat.Tuner[1], rng);
+        else
+            sat.Tuner[0].DiSEqCExtra = 0;
         sat.Degree = Word(rng);
         sat.SatByte46 = Byte(rng);
         sat.SatID = static_cast<std::uint8_t>(2 + i);
@@ -143,7 +150,8 @@ void Cables(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, int co
             cab.NetworkID = Word(rng);
             cab.OrgNetID = Word(rng);
         } else {
-            for (auto& b : cab.Data) b = Byte(rng);
+            for (auto& b : cab.Data)
+                b = Byte(rng);
         }
         AppendCopy(db, kCableMuxTable, cab);
     }
@@ -156,14 +164,16 @@ std::uint16_t RandomKind(std::mt19937& rng) {
 }
 
 bool TunerOneKept(const FlashLayout& l) {
-    if (l.product.ChannelPerTuner()) return false;
+    if (l.product.ChannelPerTuner())
+        return false;
     return l.product.Combination() || !l.product.TerrestrialOrCable();
 }
 
 void Channels(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, int count) {
     for (int i = 0; i < count; ++i) {
-        Channel_Info_Tag ch = MakeChannel("", static_cast<std::uint16_t>(1 + rng() % 9999),
-                                          RandomKind(rng), static_cast<std::uint8_t>(1 + rng() % 255));
+        Channel_Info_Tag ch =
+            MakeChannel("", static_cast<std::uint16_t>(1 + rng() % 9999), RandomKind(rng),
+                        static_cast<std::uint8_t>(1 + rng() % 255));
         RandomName(ch.Name, std::min<std::size_t>(l.nameLength - 1, 14), rng);
         ch.CAS = rng();
         ch.Favorite = rng();
@@ -179,7 +189,8 @@ void Channels(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng, int 
         ch.Tuner = TunerOneKept(l) ? static_cast<std::uint8_t>(rng() % 2) : 0;
         ch.Record = Byte(rng);
         ch.LogicalNumber = Word(rng);
-        for (auto& slot : ch.FavoriteSlot) slot = Word(rng);
+        for (auto& slot : ch.FavoriteSlot)
+            slot = Word(rng);
         ch.ShowNum = l.product.UsesShowNum() ? ch.ProgramNum : Word(rng);
         ch.ParentRate = Byte(rng);
         ch.StreamType = Byte(rng);
@@ -234,22 +245,25 @@ void Generate(const FlashLayout& l, tabstore::CQoDB& db, std::mt19937& rng,
         Channels(l, db, rng, sizes.channels);
         return;
     }
-    if (l.product.Satellite()) Satellites(l, db, rng, sizes.satellites);
+    if (l.product.Satellite())
+        Satellites(l, db, rng, sizes.satellites);
     Providers(db, rng, sizes.providers);
-    if (l.product.Satellite()) Transponders(l, db, rng, sizes.transponders);
-    if (l.product.Cable()) Cables(l, db, rng, sizes.cables);
+    if (l.product.Satellite())
+        Transponders(l, db, rng, sizes.transponders);
+    if (l.product.Cable())
+        Cables(l, db, rng, sizes.cables);
     Channels(l, db, rng, sizes.channels);
 }
 
 std::vector<std::uint8_t> NoiseImage(const FlashLayout& layout, std::mt19937& rng) {
     std::vector<std::uint8_t> image(layout.ImageSize());
-    for (auto& b : image) b = Byte(rng);
+    for (auto& b : image)
+        b = Byte(rng);
     return image;
 }
 
-std::vector<SMux_Info_Tag> WriteTerrestrialBlock(const FlashLayout& l,
-                                                 std::vector<std::uint8_t>& image,
-                                                 std::mt19937& rng) {
+std::vector<SMux_Info_Tag>
+WriteTerrestrialBlock(const FlashLayout& l, std::vector<std::uint8_t>& image, std::mt19937& rng) {
     std::vector<SMux_Info_Tag> muxes;
     const std::uint32_t S = l.sectorSize;
     for (std::uint32_t s = 0; s < l.tp.count; ++s) {
@@ -305,9 +319,11 @@ std::unique_ptr<Decoded> Decode(const std::vector<std::uint8_t>& image, const Fl
     return out;
 }
 
-std::vector<std::uint8_t> WithChannels(const FlashLayout& l, const std::vector<Channel_Info_Tag>& channels) {
+std::vector<std::uint8_t> WithChannels(const FlashLayout& l,
+                                       const std::vector<Channel_Info_Tag>& channels) {
     tabstore::CQoDB db;
-    for (const auto& ch : channels) AppendCopy(db, kChannelTable, ch);
+    for (const auto& ch : channels)
+        AppendCopy(db, kChannelTable, ch);
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     EXPECT_TRUE(codec::EncodeImage(img, l, db, DocumentValues{}).ok());
     return img;

@@ -1,12 +1,12 @@
 // Layouts, generated tables and comparisons shared by the codec tests.
 #pragma once
 
+#include "TestBuilders.h"
 #include "chanforge/Records.h"
 #include "chanforge/TableAccess.h"
 #include "chanforge/codec/FlashImage.h"
 #include "chanforge/codec/FlashLayout.h"
 #include "tabstore/QoDB.h"
-#include "TestBuilders.h"
 #include "utils/ByteOrder.h"
 
 #include <cstdint>
@@ -25,8 +25,12 @@ using chanforge::codec::FlashLayout;
 
 constexpr std::uint32_t S = 4096; ///< sector size of every preset
 
-inline std::uint16_t BE16(const std::vector<std::uint8_t>& img, std::size_t at) { return utils::ReadU16(&img[at], true); }
-inline void SetBE16(std::vector<std::uint8_t>& img, std::size_t at, std::uint16_t v) { utils::WriteU16(&img[at], v, true); }
+inline std::uint16_t BE16(const std::vector<std::uint8_t>& img, std::size_t at) {
+    return utils::ReadU16(&img[at], true);
+}
+inline void SetBE16(std::vector<std::uint8_t>& img, std::size_t at, std::uint16_t v) {
+    utils::WriteU16(&img[at], v, true);
+}
 
 struct Decoded {
     chanforge::codec::CodecResult result;
@@ -44,7 +48,7 @@ struct TableSizes {
     int providers = 230; ///< more than one provider sector holds
     int transponders = 40;
     int cables = 30;
-    int channels = 200;  ///< more than one channel sector holds
+    int channels = 200; ///< more than one channel sector holds
 };
 
 struct NamedLayout {

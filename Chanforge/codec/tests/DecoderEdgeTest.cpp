@@ -22,7 +22,8 @@ TEST(Decoder, SatelliteCountIsCappedByItsRuleAndByTheBlock) {
     for (const Row& r : {Row{"D", 32, 15, 128, 0, 120}, Row{"A", 44, 28, 93, 250, 93}}) {
         const FlashLayout l = PresetLayout(r.preset);
         std::vector<std::uint8_t> img(l.ImageSize(), 0);
-        for (int i = 0; i < r.filled; ++i) img[l.sat.start + i * r.slot + r.nameAt] = 'S';
+        for (int i = 0; i < r.filled; ++i)
+            img[l.sat.start + i * r.slot + r.nameAt] = 'S';
         img[l.sat.start + S - 5] = r.count;
         auto loaded = Decode(img, l);
         ASSERT_TRUE(loaded->result.ok()) << r.preset;
@@ -33,7 +34,8 @@ TEST(Decoder, SatelliteCountIsCappedByItsRuleAndByTheBlock) {
 TEST(Decoder, SecondSectorChannelCountsEndOrFailTheList) {
     const FlashLayout l = PresetLayout("default");
     std::vector<Channel_Info_Tag> channels;
-    for (int i = 0; i < 150; ++i) channels.push_back(MakeChannel("TV", 1 + i, attr::kTV));
+    for (int i = 0; i < 150; ++i)
+        channels.push_back(MakeChannel("TV", 1 + i, attr::kTV));
     const auto encoded = WithChannels(l, channels); // 72 per sector: three sectors
     const std::size_t counts = l.ch.start + 2 * S - 6;
 
@@ -115,7 +117,8 @@ TEST(Decoder, ModelETransponderBlockStopsWhereTheChannelsBegin) {
     AppendCopy(db, kTransponderTable, tp);
     // Radio channels fill the first two channel sectors, whose radio counts sit where a
     // transponder sector keeps its slot count.
-    for (int i = 0; i < 150; ++i) AppendCopy(db, kChannelTable, MakeChannel("Radio", 1 + i, attr::kRadio));
+    for (int i = 0; i < 150; ++i)
+        AppendCopy(db, kChannelTable, MakeChannel("Radio", 1 + i, attr::kRadio));
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
     auto loaded = Decode(img, l);
@@ -165,7 +168,7 @@ TEST(Decoder, TerrestrialSectorProvidersReplaceProvidersOfTheSameRow) {
     ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
     const std::size_t providers = l.tp.start + 2 * l.tp.chunk;
     std::memcpy(&img[providers + 2 + l.brd.chunk], "Local", 5); // second provider slot
-    img[l.tp.start + 10] = 33; // first multiplex: TPID 33
+    img[l.tp.start + 10] = 33;                                  // first multiplex: TPID 33
     auto loaded = Decode(img, l);
     ASSERT_TRUE(loaded->result.ok());
     const auto brds = Rows<Broadcast_Info_Tag>(loaded->db, kProviderTable);

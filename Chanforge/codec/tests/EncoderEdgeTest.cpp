@@ -90,7 +90,8 @@ TEST(Encoder, ListSixWritesEveryChannelOncePerTuner) {
     l.product.type = 1 | 8;
     l.ch.chunk = 64; // 44-byte slots end before the Tuner byte
     tabstore::CQoDB db;
-    for (int i = 0; i < 5; ++i) AppendCopy(db, kChannelTable, MakeChannel("TV", 1 + i, attr::kTV));
+    for (int i = 0; i < 5; ++i)
+        AppendCopy(db, kChannelTable, MakeChannel("TV", 1 + i, attr::kTV));
     std::vector<std::uint8_t> img(l.ImageSize(), 0);
     ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
     EXPECT_EQ(BE16(img, l.ch.start + S - 6), 10);
@@ -106,7 +107,8 @@ TEST(Encoder, TableBeyondItsBlockIsRefusedByNameAndNothingChanges) {
     FlashLayout l = PresetLayout("D");
     l.ch.count = 2; // 2 sectors of 91 slots
     tabstore::CQoDB db;
-    for (int i = 0; i < 183; ++i) AppendCopy(db, kChannelTable, MakeChannel("TV", 1 + i, attr::kTV));
+    for (int i = 0; i < 183; ++i)
+        AppendCopy(db, kChannelTable, MakeChannel("TV", 1 + i, attr::kTV));
     std::vector<std::uint8_t> img(l.ImageSize(), 0x77);
     const auto before = img;
     const CodecResult r = EncodeImage(img, l, db, DocumentValues{});
@@ -132,7 +134,8 @@ TEST(Encoder, TooManyProvidersAndFavouritesAreNamedToo) {
     EXPECT_NE(r.detail.find("provider table"), std::string::npos) << r.detail;
 
     db.Clear(kProviderTable);
-    for (int i = 0; i < 300; ++i) AppendCopy(db, kFavoriteTable, ZeroRecord<Favorite_Info_Tag>());
+    for (int i = 0; i < 300; ++i)
+        AppendCopy(db, kFavoriteTable, ZeroRecord<Favorite_Info_Tag>());
     r = EncodeImage(img, l, db, DocumentValues{});
     EXPECT_NE(r.detail.find("favourite table"), std::string::npos) << r.detail;
 }
@@ -147,13 +150,15 @@ TEST(Encoder, CombinedTrailerHoldsThirtyTwoBitCountsAndChecksum) {
         l.brd = {0, 2, 20};
         l.ch = {0, 300, 50};
         tabstore::CQoDB db;
-        for (int i = 0; i < 260; ++i) AppendCopy(db, kChannelTable, MakeChannel("Cable TV", 1 + i, attr::kTV, 0));
+        for (int i = 0; i < 260; ++i)
+            AppendCopy(db, kChannelTable, MakeChannel("Cable TV", 1 + i, attr::kTV, 0));
         std::vector<std::uint8_t> img(l.ImageSize(), 0);
         ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
         const std::size_t E = l.tp.start + 300 * 16 + 2 * 20 + 300 * 50;
         EXPECT_EQ(utils::ReadU32(&img[E + 8], be), 260u);
         std::uint32_t sum = 1;
-        for (std::size_t i = l.tp.start; i < E + 16; i += 4) sum += utils::ReadU32(&img[i], false);
+        for (std::size_t i = l.tp.start; i < E + 16; i += 4)
+            sum += utils::ReadU32(&img[i], false);
         EXPECT_EQ(utils::ReadU32(&img[E + 16], true), sum);
 
         auto loaded = Decode(img, l);

@@ -20,7 +20,8 @@ std::size_t FirstDifference(const std::vector<std::uint8_t>& a,
                             const std::vector<std::uint8_t>& b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i)
-        if (a[i] != b[i]) return i;
+        if (a[i] != b[i])
+            return i;
     return a.size() == b.size() ? SIZE_MAX : n;
 }
 
@@ -38,7 +39,8 @@ TEST_P(RoundTrip, SaveLoadSaveReproducesEveryByte) {
 
     std::vector<std::uint8_t> image = NoiseImage(layout, rng);
     std::vector<SMux_Info_Tag> muxes;
-    if (layout.product.TransponderBlockHoldsMultiplexes()) muxes = WriteTerrestrialBlock(layout, image, rng);
+    if (layout.product.TransponderBlockHoldsMultiplexes())
+        muxes = WriteTerrestrialBlock(layout, image, rng);
     const std::vector<std::uint8_t> noise = image;
     ASSERT_TRUE(EncodeImage(image, layout, generated, values).ok());
     ASSERT_EQ(image.size(), noise.size()) << "the image must not grow";
@@ -55,8 +57,8 @@ TEST_P(RoundTrip, SaveLoadSaveReproducesEveryByte) {
         EXPECT_EQ(loadedValues.SatTrailer3, 0x33u);
     }
 
-    for (std::uint8_t table : {kSatelliteTable, kCableMuxTable, kProviderTable,
-                               kTransponderTable, kChannelTable, kFavoriteTable})
+    for (std::uint8_t table : {kSatelliteTable, kCableMuxTable, kProviderTable, kTransponderTable,
+                               kChannelTable, kFavoriteTable})
         EXPECT_EQ(loaded.Size(table), generated.Size(table)) << "table " << int{table};
     EXPECT_EQ(loaded.Size(kTerrestrialMuxTable), muxes.size());
 
@@ -84,14 +86,16 @@ TEST_P(RoundTrip, SaveLoadSaveReproducesEveryByte) {
 /// Byte ranges a layout's blocks cover (nominal sizes; overlaps do not matter here).
 std::vector<std::pair<std::uint64_t, std::uint64_t>> BlockRanges(const FlashLayout& l) {
     const auto range = [&](const BlockSpan& b) {
-        return std::pair<std::uint64_t, std::uint64_t>(b.start, b.start + std::uint64_t{b.count} * l.sectorSize);
+        return std::pair<std::uint64_t, std::uint64_t>(b.start, b.start + std::uint64_t{b.count} *
+                                                                              l.sectorSize);
     };
     std::vector<std::pair<std::uint64_t, std::uint64_t>> out = {range(l.mmi)};
     if (l.product.CombinedBlock()) {
         out.emplace_back(l.tp.start, l.ImageSize());
         return out;
     }
-    if (l.product.Satellite()) out.push_back(range(l.sat));
+    if (l.product.Satellite())
+        out.push_back(range(l.sat));
     out.push_back(range(l.brd));
     out.push_back(range(l.tp));
     out.push_back(range(l.ch));
@@ -112,7 +116,8 @@ TEST_P(RoundTrip, BytesNoTableOwnsKeepTheirNoise) {
     for (std::size_t i = 0; i < image.size(); ++i) {
         const bool inBlock = std::any_of(ranges.begin(), ranges.end(),
                                          [i](auto r) { return i >= r.first && i < r.second; });
-        if (inBlock) continue;
+        if (inBlock)
+            continue;
         ++outside;
         changedOutside += image[i] != before[i];
     }
@@ -121,7 +126,8 @@ TEST_P(RoundTrip, BytesNoTableOwnsKeepTheirNoise) {
     // Lists 7 to 10 write only the head of their MMI sector; the rest stays as it was.
     const bool shortMMI = layout.product.ShortLastFavoriteSector();
     std::size_t kept = 0;
-    for (std::size_t i = 170; i < layout.sectorSize - 4; ++i) kept += image[i] == before[i];
+    for (std::size_t i = 170; i < layout.sectorSize - 4; ++i)
+        kept += image[i] == before[i];
     if (shortMMI) {
         EXPECT_EQ(kept, layout.sectorSize - 4 - 170);
     } else {

@@ -25,19 +25,24 @@ FlashLayout Small(int list, int type, bool bigEndian) {
     return l;
 }
 
-std::vector<std::uint8_t> Blank(const FlashLayout& l) { return std::vector<std::uint8_t>(l.ImageSize(), 0); }
+std::vector<std::uint8_t> Blank(const FlashLayout& l) {
+    return std::vector<std::uint8_t>(l.ImageSize(), 0);
+}
 
 /// One channel slot with the given bytes at the start of the channel block, counted as TV.
-std::vector<std::uint8_t> OneChannel(const FlashLayout& l,
-                                     std::initializer_list<std::pair<std::size_t, std::uint8_t>> bytes) {
+std::vector<std::uint8_t>
+OneChannel(const FlashLayout& l,
+           std::initializer_list<std::pair<std::size_t, std::uint8_t>> bytes) {
     auto img = Blank(l);
-    for (auto [at, v] : bytes) img[l.ch.start + at] = v;
+    for (auto [at, v] : bytes)
+        img[l.ch.start + at] = v;
     SetBE16(img, l.ch.start + S - 6, 1);
     return img;
 }
 
 /// The one row a decoded image holds in the table (a zero record, and a failure, otherwise).
-template <class T> T OnlyRow(const FlashLayout& l, const std::vector<std::uint8_t>& img, std::uint8_t table) {
+template <class T>
+T OnlyRow(const FlashLayout& l, const std::vector<std::uint8_t>& img, std::uint8_t table) {
     auto loaded = Decode(img, l);
     EXPECT_TRUE(loaded->result.ok());
     const auto rows = Rows<T>(loaded->db, table);
@@ -47,10 +52,23 @@ template <class T> T OnlyRow(const FlashLayout& l, const std::vector<std::uint8_
 
 TEST(ChannelSlot, LayoutAOffsetsBigEndian) {
     const FlashLayout l = Small(3, 1 | 32, true);
-    const auto img = OneChannel(l, {{3, 0x07}, {7, 0x09}, {8, 0x01}, {9, 0x02}, {10, 5}, {11, 6},
-                                    {15, 0x44}, {23, 0x0A}, {26, 'Z'}, {26 + 15, 'Q'},
-                                    {26 + 16, 0xEE}, {27 + 16, 3}, {29 + 16, 8},
-                                    {30 + 16, 0x12}, {31 + 16, 0x34}, {62, 0xAB}, {63, 0xCD}});
+    const auto img = OneChannel(l, {{3, 0x07},
+                                    {7, 0x09},
+                                    {8, 0x01},
+                                    {9, 0x02},
+                                    {10, 5},
+                                    {11, 6},
+                                    {15, 0x44},
+                                    {23, 0x0A},
+                                    {26, 'Z'},
+                                    {26 + 15, 'Q'},
+                                    {26 + 16, 0xEE},
+                                    {27 + 16, 3},
+                                    {29 + 16, 8},
+                                    {30 + 16, 0x12},
+                                    {31 + 16, 0x34},
+                                    {62, 0xAB},
+                                    {63, 0xCD}});
     const Channel_Info_Tag ch = OnlyRow<Channel_Info_Tag>(l, img, kChannelTable);
     EXPECT_EQ(ch.CAS, 7u);
     EXPECT_EQ(ch.Favorite, 9u);
@@ -72,8 +90,14 @@ TEST(ChannelSlot, LayoutAOffsetsBigEndian) {
 
 TEST(ChannelSlot, LayoutBOnList8TakesShowNumAsProgramNumber) {
     const FlashLayout l = Small(8, 1 | 16, false);
-    const auto img = OneChannel(l, {{4, 0x11}, {6, 0x22}, {8, 4}, {9, 9}, {8 + 16, 'N'},
-                                    {8 + 16 + 16, 2}, {8 + 17 + 16, 0x81}, {8 + 18 + 16, 0x1B},
+    const auto img = OneChannel(l, {{4, 0x11},
+                                    {6, 0x22},
+                                    {8, 4},
+                                    {9, 9},
+                                    {8 + 16, 'N'},
+                                    {8 + 16 + 16, 2},
+                                    {8 + 17 + 16, 0x81},
+                                    {8 + 18 + 16, 0x1B},
                                     {8 + 19 + 16, 0x05}});
     const Channel_Info_Tag ch = OnlyRow<Channel_Info_Tag>(l, img, kChannelTable);
     EXPECT_EQ(ch.ShowNum, 0x22);
@@ -104,12 +128,12 @@ TEST(ChannelSlot, LayoutCGivesEveryChannelSatelliteOne) {
     const std::size_t at = l.ch.start;
     img[at + 4] = 0x01;
     img[at + 5] = 0x02;
-    img[at + 7] = 0x33;   // LogicalNumber
-    img[at + 24] = 0x40;  // Favorite
-    img[at + 26] = 0x17;  // TPID
+    img[at + 7] = 0x33;  // LogicalNumber
+    img[at + 24] = 0x40; // Favorite
+    img[at + 26] = 0x17; // TPID
     img[at + 32] = 'C';
-    img[at + 32 + 16] = 0x77; // OrgMuxID
-    img[at + 34 + 16] = 0x99; // NetNameID low byte
+    img[at + 32 + 16] = 0x77;    // OrgMuxID
+    img[at + 34 + 16] = 0x99;    // NetNameID low byte
     img[l.ch.start + S - 3] = 1; // list 9 count: the low byte at S - 3
     const Channel_Info_Tag ch = OnlyRow<Channel_Info_Tag>(l, img, kChannelTable);
     EXPECT_EQ(ch.SatID, 1);
@@ -168,17 +192,16 @@ TEST_P(MuxParamsPacking, PacksAndUnpacks) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MuxParamsPacking,
-    ::testing::Values(
-        MuxCase{"LittleEndianIsPlain", 0x2A345678, false, {0x78, 0x56, 0x34, 0x2A}},
-        MuxCase{"BigReservedFlag", 0x1, true, {0x80, 0, 0, 0}},
-        MuxCase{"BigMode8K", 2u << 1, true, {0x40, 0, 0, 0}},
-        MuxCase{"BigOffsetStep", 5u << 3, true, {0x14, 0, 0, 0}},
-        MuxCase{"Big64QAM", 3u << 6, true, {0x03, 0, 0, 0}},
-        MuxCase{"BigCodeRate", 4u << 8, true, {0, 0x80, 0, 0}},
-        MuxCase{"BigGuard", 0x1Fu << 11, true, {0, 0x1F, 0, 0}},
-        MuxCase{"BigPriority", 2u << 16, true, {0, 0, 0x80, 0}},
-        MuxCase{"BigBits18to23", 0x3Fu << 18, true, {0, 0, 0x3F, 0}},
-        MuxCase{"BigKeepsAllSixTopBits", 0x3Fu << 24, true, {0, 0, 0, 0xFC}}),
+    ::testing::Values(MuxCase{"LittleEndianIsPlain", 0x2A345678, false, {0x78, 0x56, 0x34, 0x2A}},
+                      MuxCase{"BigReservedFlag", 0x1, true, {0x80, 0, 0, 0}},
+                      MuxCase{"BigMode8K", 2u << 1, true, {0x40, 0, 0, 0}},
+                      MuxCase{"BigOffsetStep", 5u << 3, true, {0x14, 0, 0, 0}},
+                      MuxCase{"Big64QAM", 3u << 6, true, {0x03, 0, 0, 0}},
+                      MuxCase{"BigCodeRate", 4u << 8, true, {0, 0x80, 0, 0}},
+                      MuxCase{"BigGuard", 0x1Fu << 11, true, {0, 0x1F, 0, 0}},
+                      MuxCase{"BigPriority", 2u << 16, true, {0, 0, 0x80, 0}},
+                      MuxCase{"BigBits18to23", 0x3Fu << 18, true, {0, 0, 0x3F, 0}},
+                      MuxCase{"BigKeepsAllSixTopBits", 0x3Fu << 24, true, {0, 0, 0, 0xFC}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SatelliteSlot, TwoTunerOffsets) {
@@ -209,9 +232,9 @@ TEST(CableSlot, SeparateAndCombinedOrders) {
     FlashLayout l = Small(6, 4, true);
     auto img = Blank(l);
     const std::size_t at = l.tp.start;
-    img[at + 3] = 0x40;  // Frequency
-    img[at + 5] = 0x01;  // TSID
-    img[at + 7] = 0x02;  // SymbolRate
+    img[at + 3] = 0x40; // Frequency
+    img[at + 5] = 0x01; // TSID
+    img[at + 7] = 0x02; // SymbolRate
     img[at + 8] = 3 << 2;
     img[at + 11] = 7;    // MuxID
     img[at + 12] = 0xD0; // Data[0]
@@ -231,7 +254,8 @@ TEST(ProviderSlot, NameStopsAtSixteenCharactersEvenWithoutTerminator) {
     auto img = Blank(l);
     const std::size_t at = l.brd.start;
     img[at] = 0x34;
-    for (int i = 0; i < 17; ++i) img[at + 2 + i] = 'P';
+    for (int i = 0; i < 17; ++i)
+        img[at + 2 + i] = 'P';
     img[at + 19] = 0x66;
     SetBE16(img, l.brd.start + S - 4, 1);
     const auto brd = OnlyRow<Broadcast_Info_Tag>(l, img, kProviderTable);

@@ -20,7 +20,9 @@ DocResult Failure(DocStatus status, const char* message, std::string detail) {
     return {status, message, std::move(detail)};
 }
 
-std::string CreateWorkFile() { return utils::CreateGuardedTempFile("chanforge-work", ".bin"); }
+std::string CreateWorkFile() {
+    return utils::CreateGuardedTempFile("chanforge-work", ".bin");
+}
 
 std::span<const std::uint8_t> BytesOf(const std::string& text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
@@ -30,7 +32,8 @@ std::span<const std::uint8_t> BytesOf(const std::string& text) {
 
 bool IsWorkbookPath(const std::string& path) {
     const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || dot < 2 || dot + 1 >= path.size()) return false;
+    if (dot == std::string::npos || dot < 2 || dot + 1 >= path.size())
+        return false;
     const std::string extension = path.substr(dot + 1);
     return extension == "xls" || extension == "cvs";
 }
@@ -48,7 +51,8 @@ DocResult Document::Open(const std::string& path) {
 DocResult Document::Open(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
         DocResult result = Open(path);
-        if (!result.ok()) return result;
+        if (!result.ok())
+            return result;
     }
     return {};
 }
@@ -66,7 +70,8 @@ DocResult Document::AdoptReceivedImage(const std::string& received) {
     if (const utils::FileResult read = utils::ReadWholeFile(received, work); !read.ok())
         return Failure(DocStatus::OpenFailed, kOpenFailedMessage, read.message + ": " + received);
     DocResult result = Adopt(work, header_);
-    if (result.ok()) std::remove(received.c_str());
+    if (result.ok())
+        std::remove(received.c_str());
     return result;
 }
 
@@ -78,7 +83,8 @@ DocResult Document::Adopt(const std::vector<std::uint8_t>& work, HeaderState hea
     const FlashImageCodec codec(layout_());
     const auto ask = [this] { return ask_ && ask_(kHeaderQuestion); };
     const CodecResult result = codec.Load(work, {loaded, values, header}, ask);
-    if (!result.ok()) return Failure(DocStatus::OpenFailed, kOpenFailedMessage, result.detail);
+    if (!result.ok())
+        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, result.detail);
     if (workFile_.empty() || !utils::ReplaceFile(workFile_, work).ok())
         return Failure(DocStatus::WorkFileFailed, kOpenFailedMessage, "cannot write the work file");
     db_.ReplaceWith(loaded);
@@ -88,15 +94,18 @@ DocResult Document::Adopt(const std::vector<std::uint8_t>& work, HeaderState hea
 }
 
 DocResult Document::SaveToFile(const std::string& path) {
-    if (IsWorkbookPath(path)) return SaveWorkbook(path);
+    if (IsWorkbookPath(path))
+        return SaveWorkbook(path);
     std::vector<std::uint8_t> work;
     if (!utils::ReadWholeFile(workFile_, work).ok())
         return Failure(DocStatus::SaveFailed, kSaveFailedMessage, "cannot read the work file");
     std::vector<std::uint8_t> saved = codec::ToSavedFile(work, header_);
     const FlashImageCodec codec(layout_());
     const CodecResult result = codec.Save(saved, header_.versionFile, {db_, values_, header_});
-    if (!result.ok()) return Failure(DocStatus::SaveFailed, kSaveFailedMessage, result.detail);
-    if (header_.versionFile) codec::StampVersionChecksum(saved);
+    if (!result.ok())
+        return Failure(DocStatus::SaveFailed, kSaveFailedMessage, result.detail);
+    if (header_.versionFile)
+        codec::StampVersionChecksum(saved);
     if (const utils::FileResult written = utils::ReplaceFile(path, saved); !written.ok())
         return Failure(DocStatus::SaveFailed, kSaveFailedMessage, written.message);
     return {};
@@ -111,7 +120,8 @@ DocResult Document::PrepareSend() {
     // The receiver always gets a channel file, whatever form the database was opened in.
     const FlashImageCodec codec(layout_());
     const CodecResult result = codec.Save(work, false, {db_, values_, header_});
-    if (!result.ok()) return Failure(DocStatus::SaveFailed, kSaveFailedMessage, result.detail);
+    if (!result.ok())
+        return Failure(DocStatus::SaveFailed, kSaveFailedMessage, result.detail);
     if (!utils::ReplaceFile(workFile_, work).ok())
         return Failure(DocStatus::WorkFileFailed, kSaveFailedMessage, "cannot write the work file");
     return {};

@@ -1,7 +1,7 @@
 // Open and Save to file as the main window and the command line run them.
+#include "chanforge/document/Document.h"
 #include "CodecTestSupport.h"
 #include "chanforge/codec/FlashImage.h"
-#include "chanforge/document/Document.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,8 @@ class DocumentTest : public ::testing::Test {
   protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
-               ("chanforge-doc-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("chanforge-doc-" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::create_directories(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
@@ -34,7 +35,8 @@ class DocumentTest : public ::testing::Test {
     }
     static void Write(const std::string& path, const Bytes& bytes) {
         std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
     }
 
     /// A flash image of the layout with named favourite groups and a few channels.
@@ -46,7 +48,8 @@ class DocumentTest : public ::testing::Test {
             codectest::AppendCopy(db, kFavoriteTable, fav);
         }
         for (int i = 0; i < channels; ++i)
-            codectest::AppendCopy(db, kChannelTable, codectest::MakeChannel("Channel", 1 + i, attr::kTV));
+            codectest::AppendCopy(db, kChannelTable,
+                                  codectest::MakeChannel("Channel", 1 + i, attr::kTV));
         Bytes image(layout_.ImageSize(), 0);
         EXPECT_TRUE(EncodeImage(image, layout_, db, DocumentValues{}).ok());
         return image;
@@ -111,7 +114,8 @@ TEST_F(DocumentTest, FailedSaveLeavesTheOldFileAndSaysWhy) {
     Document doc([&small] { return small; });
     ASSERT_TRUE(doc.Open(Path("in.bin")).ok());
     for (int i = 0; i < 8000; ++i)
-        codectest::AppendCopy(doc.Store(), kChannelTable, codectest::MakeChannel("More", 2 + i, attr::kTV));
+        codectest::AppendCopy(doc.Store(), kChannelTable,
+                              codectest::MakeChannel("More", 2 + i, attr::kTV));
     const DocResult r = doc.SaveToFile(Path("out.bin"));
     EXPECT_EQ(r.status, DocStatus::SaveFailed);
     EXPECT_EQ(r.message, "Cannot save channel file");
@@ -154,7 +158,10 @@ TEST_F(DocumentTest, BrokenHeaderAsksAndDecodesBareOnYes) {
     std::string asked;
     Document doc([this] { return layout_; });
     EXPECT_EQ(doc.Open(Path("odd.bin")).status, DocStatus::OpenFailed) << "no handler means No";
-    doc.SetQuestionHandler([&](const std::string& q) { asked = q; return true; });
+    doc.SetQuestionHandler([&](const std::string& q) {
+        asked = q;
+        return true;
+    });
     const DocResult r = doc.Open(Path("odd.bin"));
     EXPECT_EQ(asked, "Cannot read file header. Continue?");
     // Bare, the image starts 6 bytes early, so its blocks are off: what matters is no crash and

@@ -13,8 +13,8 @@ namespace chanforge::editing {
 namespace {
 
 constexpr std::array<const char*, kChannelColumnCount> kHeaders = {
-    "", "Index", "Fav", "SatID", "TPID", "CH#", "Name", "VPID", "APID", "PCR-PID", "Genre",
-    "", "", "", ""};
+    "",     "Index",   "Fav",   "SatID", "TPID", "CH#", "Name", "VPID",
+    "APID", "PCR-PID", "Genre", "",      "",     "",    ""};
 
 const char* YesNo(std::uint16_t attributes, std::uint16_t bit) {
     return (attributes & bit) != 0 ? "Y" : "N";
@@ -41,43 +41,60 @@ const char* ChannelHeaderText(int column) {
 
 bool ChannelColumnHidden(int column, bool simpleMode, Product product) {
     switch (column) {
-    case kColFav: return true;
+    case kColFav:
+        return true;
     case kColIndex:
     case kColSatID:
     case kColTPID:
     case kColVPID:
     case kColAPID:
-    case kColPCRPID: return simpleMode;
-    case kColTuner: return product.TerrestrialOrCable();
-    default: return false;
+    case kColPCRPID:
+        return simpleMode;
+    case kColTuner:
+        return product.TerrestrialOrCable();
+    default:
+        return false;
     }
 }
 
 std::string ChannelCellText(const Channel_Info_Tag& ch, int column, Product product,
                             std::uint32_t favoriteGroup) {
     switch (column) {
-    case kColIndex: return std::to_string(ch.RowID);
+    case kColIndex:
+        return std::to_string(ch.RowID);
     case kColFav:
         if (favoriteGroup < 1 || favoriteGroup > kFavoriteGroupsMax)
             return {};
         return std::to_string(ch.FavoriteSlot[favoriteGroup - 1]);
-    case kColSatID: return std::to_string(ch.SatID);
-    case kColTPID: return std::to_string(ch.TPID);
-    case kColNumber: return std::to_string(product.UsesShowNum() ? ch.ShowNum : ch.ProgramNum);
-    case kColName: return Name(ch.Name, sizeof ch.Name);
-    case kColVPID: return std::to_string(ch.VideoPID);
-    case kColAPID: return std::to_string(ch.AudioPID);
-    case kColPCRPID: return std::to_string(ch.PCRPID);
+    case kColSatID:
+        return std::to_string(ch.SatID);
+    case kColTPID:
+        return std::to_string(ch.TPID);
+    case kColNumber:
+        return std::to_string(product.UsesShowNum() ? ch.ShowNum : ch.ProgramNum);
+    case kColName:
+        return Name(ch.Name, sizeof ch.Name);
+    case kColVPID:
+        return std::to_string(ch.VideoPID);
+    case kColAPID:
+        return std::to_string(ch.AudioPID);
+    case kColPCRPID:
+        return std::to_string(ch.PCRPID);
     case kColGenre: {
         char name[kNameBufferSize] = {};
         GetGenreName(ch.Attributes & attr::kGenreMask, name);
         return name;
     }
-    case kColCAS: return YesNo(ch.Attributes, attr::kScrambled);
-    case kColLocked: return YesNo(ch.Attributes, attr::kLocked);
-    case kColSkipped: return YesNo(ch.Attributes, attr::kSkipped);
-    case kColTuner: return TunerText(ch, product);
-    default: return {};
+    case kColCAS:
+        return YesNo(ch.Attributes, attr::kScrambled);
+    case kColLocked:
+        return YesNo(ch.Attributes, attr::kLocked);
+    case kColSkipped:
+        return YesNo(ch.Attributes, attr::kSkipped);
+    case kColTuner:
+        return TunerText(ch, product);
+    default:
+        return {};
     }
 }
 

@@ -8,9 +8,13 @@ namespace chanforge::editing {
 
 namespace {
 
-bool ValidGroup(std::uint32_t group) { return group >= 1 && group <= kFavoriteGroupsMax; }
+bool ValidGroup(std::uint32_t group) {
+    return group >= 1 && group <= kFavoriteGroupsMax;
+}
 
-std::uint32_t GroupBit(std::uint32_t group) { return 1u << (group - 1); }
+std::uint32_t GroupBit(std::uint32_t group) {
+    return 1u << (group - 1);
+}
 
 template <class Fn> void ForChannels(tabstore::CQoDB& db, const RowIds& keys, Fn&& fn) {
     for (std::uint32_t key : keys)
@@ -41,7 +45,8 @@ std::uint32_t AddNewChannel(tabstore::CQoDB& db, Channel_Info_Tag edited, Channe
         edited.Attributes = static_cast<std::uint16_t>((edited.Attributes & ~attr::kGenreMask) |
                                                        (filter.genre & attr::kGenreMask));
     edited.Attributes |= KindBit(kind);
-    const auto number = static_cast<std::uint16_t>(rows::HighestNumber(db, kind == ChannelKind::TV) + 1);
+    const auto number =
+        static_cast<std::uint16_t>(rows::HighestNumber(db, kind == ChannelKind::TV) + 1);
     edited.ProgramNum = edited.ShowNum = edited.LogicalNumber = number;
     const int key = AppendRow(db, kChannelTable, CopyRow(edited));
     if (key <= 0)
@@ -85,7 +90,8 @@ EditResult RemoveFromFavorite(tabstore::CQoDB& db, const RowIds& keys, const Row
 
 void SetAttributeBits(tabstore::CQoDB& db, const RowIds& keys, std::uint16_t bits, bool on) {
     ForChannels(db, keys, [&](Channel_Info_Tag& ch) {
-        ch.Attributes = static_cast<std::uint16_t>(on ? ch.Attributes | bits : ch.Attributes & ~bits);
+        ch.Attributes =
+            static_cast<std::uint16_t>(on ? ch.Attributes | bits : ch.Attributes & ~bits);
     });
 }
 

@@ -34,7 +34,9 @@ std::uint16_t ShownNumber(const Channel_Info_Tag& ch, Product product) {
 
 } // namespace
 
-ChannelFilter ShowAll() { return ChannelFilter{}; }
+ChannelFilter ShowAll() {
+    return ChannelFilter{};
+}
 
 ChannelFilter ShowSatellite(tabstore::CQoDB& db, std::uint32_t satelliteRow) {
     ChannelFilter f;
@@ -59,7 +61,8 @@ ChannelFilter ShowTerrestrialMux(std::uint32_t key) {
     return f;
 }
 
-ChannelFilter ShowProvider(std::uint32_t providerRow, const ChannelFilter& previous, Product product) {
+ChannelFilter ShowProvider(std::uint32_t providerRow, const ChannelFilter& previous,
+                           Product product) {
     ChannelFilter f;
     f.mode = FilterMode::Provider;
     f.provider = providerRow;
@@ -67,7 +70,8 @@ ChannelFilter ShowProvider(std::uint32_t providerRow, const ChannelFilter& previ
     return f;
 }
 
-ChannelFilter ShowFavorite(std::uint32_t groupIndex, const ChannelFilter& previous, Product product) {
+ChannelFilter ShowFavorite(std::uint32_t groupIndex, const ChannelFilter& previous,
+                           Product product) {
     ChannelFilter f;
     f.mode = FilterMode::Favorite;
     f.favorite = groupIndex + 1;
@@ -88,7 +92,8 @@ bool Accepts(tabstore::CQoDB& db, const Channel_Info_Tag& ch, ChannelKind kind,
     if (!ShownIn(ch, kind))
         return false;
     switch (filter.mode) {
-    case FilterMode::All: return true;
+    case FilterMode::All:
+        return true;
     case FilterMode::Satellite:
         if (filter.satellite != 0 && ch.SatID != filter.satellite)
             return false;
@@ -140,7 +145,8 @@ std::vector<std::uint32_t> FillChannels(tabstore::CQoDB& db, ChannelKind kind,
     entries.reserve(db.Size(kChannelTable));
     rows::ForEach<Channel_Info_Tag>(db, kChannelTable, [&](Channel_Info_Tag& ch) {
         if (Accepts(db, ch, kind, filter, product))
-            entries.push_back({ch.RowID, byPosition ? ch.FavoriteSlot[k - 1] : ShownNumber(ch, product)});
+            entries.push_back(
+                {ch.RowID, byPosition ? ch.FavoriteSlot[k - 1] : ShownNumber(ch, product)});
     });
     // Stable, so equal numbers keep table order and a refill never reshuffles the rows.
     std::stable_sort(entries.begin(), entries.end(),

@@ -1,7 +1,7 @@
 #include "chanforge/editing/ChannelSelection.h"
 
-#include "chanforge/editing/ChannelColumns.h"
 #include "Rows.h"
+#include "chanforge/editing/ChannelColumns.h"
 
 #include <algorithm>
 #include <cctype>
@@ -28,11 +28,16 @@ std::string Folded(std::string text) {
 
 Selection SelectRows(tabstore::CQoDB& db, const RowIds& keys, SelectWhat what, Product product) {
     switch (what) {
-    case SelectWhat::All: return Selection(keys.size(), true);
+    case SelectWhat::All:
+        return Selection(keys.size(), true);
     case SelectWhat::Locked:
-        return Where(db, keys, [](const Channel_Info_Tag& ch) { return (ch.Attributes & attr::kLocked) != 0; });
+        return Where(db, keys, [](const Channel_Info_Tag& ch) {
+            return (ch.Attributes & attr::kLocked) != 0;
+        });
     case SelectWhat::CAS:
-        return Where(db, keys, [](const Channel_Info_Tag& ch) { return (ch.Attributes & attr::kScrambled) != 0; });
+        return Where(db, keys, [](const Channel_Info_Tag& ch) {
+            return (ch.Attributes & attr::kScrambled) != 0;
+        });
     case SelectWhat::Tuner1:
     case SelectWhat::Tuner2: {
         const std::string wanted = what == SelectWhat::Tuner1 ? "Tuner 1" : "Tuner 2";

@@ -1,7 +1,7 @@
 #include "chanforge/editing/DeliveryLists.h"
 
-#include "chanforge/editing/DeliveryText.h"
 #include "Rows.h"
+#include "chanforge/editing/DeliveryText.h"
 #include "chanforge/editing/TextOrder.h"
 
 #include <algorithm>
@@ -70,68 +70,107 @@ template <std::size_t N> std::string Text(const char (&name)[N]) {
     return std::string(name, strnlen(name, N));
 }
 
-std::string N(unsigned value) { return std::to_string(value); }
+std::string N(unsigned value) {
+    return std::to_string(value);
+}
 
 std::string SatelliteCell(const Satellite_Info_Tag& s, int column) {
     switch (column) {
-    case 1: return N(s.RowID);
-    case 2: return N(s.SatID);
-    case 3: return Text(s.Name);
-    case 4: return DegreeText(s.Degree);
-    default: return {};
+    case 1:
+        return N(s.RowID);
+    case 2:
+        return N(s.SatID);
+    case 3:
+        return Text(s.Name);
+    case 4:
+        return DegreeText(s.Degree);
+    default:
+        return {};
     }
 }
 
 std::string TransponderCell(const Transponder_Info_Tag& tp, int column, Product product) {
     switch (column) {
-    case 1: return N(tp.RowID);
-    case 2: return N(tp.TPID);
-    case 3: return N(tp.TSID);
-    case 4: return N(tp.SatID);
-    case 5: return Grouped(tp.Frequency);
-    case 6: return Grouped(tp.SymbolRate);
-    case 7: return (tp.PolFEC & 1) != 0 ? "HOR" : "VER";
-    case 8: return FECText(tp, product);
-    default: return {};
+    case 1:
+        return N(tp.RowID);
+    case 2:
+        return N(tp.TPID);
+    case 3:
+        return N(tp.TSID);
+    case 4:
+        return N(tp.SatID);
+    case 5:
+        return Grouped(tp.Frequency);
+    case 6:
+        return Grouped(tp.SymbolRate);
+    case 7:
+        return (tp.PolFEC & 1) != 0 ? "HOR" : "VER";
+    case 8:
+        return FECText(tp, product);
+    default:
+        return {};
     }
 }
 
 std::string MuxCell(const SMux_Info_Tag& mux, int column) {
     switch (column) {
-    case 0: return MuxName(mux);
-    case 1: return N(mux.TPID);
-    case 2: return MuxFrequencyText(mux);
-    case 3: return TxModeText(mux.MuxParams);
-    case 4: return CodeRateText(mux.MuxParams);
-    case 5: return ConstellationText(mux.MuxParams);
-    case 6: return GuardText(mux.MuxParams);
-    case 7: return PriorityText(mux.MuxParams);
-    default: return {};
+    case 0:
+        return MuxName(mux);
+    case 1:
+        return N(mux.TPID);
+    case 2:
+        return MuxFrequencyText(mux);
+    case 3:
+        return TxModeText(mux.MuxParams);
+    case 4:
+        return CodeRateText(mux.MuxParams);
+    case 5:
+        return ConstellationText(mux.MuxParams);
+    case 6:
+        return GuardText(mux.MuxParams);
+    case 7:
+        return PriorityText(mux.MuxParams);
+    default:
+        return {};
     }
 }
 
 std::string CableCell(const CableMux_Info_Tag& mux, int column, Product product) {
     const bool combined = product.SeparateCableInversion();
     switch (column) {
-    case 1: return N(mux.RowID);
-    case 2: return N(mux.MuxID);
-    case 3: return CableFrequencyText(mux.Frequency);
-    case 4: return N(mux.SymbolRate) + " Ks/s";
-    case 5: return N(mux.TSID);
-    case 6: return N(mux.NetworkID);
-    case 7: return N(mux.OrgNetID);
-    case 8: return QamText(combined ? mux.Modulation : mux.Modulation >> 2);
-    case 9: return N(combined ? mux.Invert : mux.Modulation & 3);
-    case 10: return N(mux.Mark);
-    default: return {};
+    case 1:
+        return N(mux.RowID);
+    case 2:
+        return N(mux.MuxID);
+    case 3:
+        return CableFrequencyText(mux.Frequency);
+    case 4:
+        return N(mux.SymbolRate) + " Ks/s";
+    case 5:
+        return N(mux.TSID);
+    case 6:
+        return N(mux.NetworkID);
+    case 7:
+        return N(mux.OrgNetID);
+    case 8:
+        return QamText(combined ? mux.Modulation : mux.Modulation >> 2);
+    case 9:
+        return N(combined ? mux.Invert : mux.Modulation & 3);
+    case 10:
+        return N(mux.Mark);
+    default:
+        return {};
     }
 }
 
 std::string ProviderCell(tabstore::CQoDB& db, const Broadcast_Info_Tag& p, int column) {
     switch (column) {
-    case 1: return N(p.RowID);
-    case 2: return N(p.BroadcastID);
-    case 3: return Text(p.Name);
+    case 1:
+        return N(p.RowID);
+    case 2:
+        return N(p.BroadcastID);
+    case 3:
+        return Text(p.Name);
     case 4: {
         unsigned tv = 0;
         unsigned radio = 0;
@@ -143,11 +182,13 @@ std::string ProviderCell(tabstore::CQoDB& db, const Broadcast_Info_Tag& p, int c
         });
         return N(tv) + "/" + N(radio);
     }
-    default: return {};
+    default:
+        return {};
     }
 }
 
-template <class T, class Pred> RowIds KeysWhere(tabstore::CQoDB& db, std::uint8_t table, Pred&& keep) {
+template <class T, class Pred>
+RowIds KeysWhere(tabstore::CQoDB& db, std::uint8_t table, Pred&& keep) {
     RowIds keys;
     rows::ForEach<T>(db, table, [&](const T& row) {
         if (keep(row))
@@ -160,11 +201,16 @@ template <class T, class Pred> RowIds KeysWhere(tabstore::CQoDB& db, std::uint8_
 
 std::span<const ListColumn> ListColumns(ListKind kind) {
     switch (kind) {
-    case ListKind::Satellite: return kSatelliteColumns;
-    case ListKind::Transponder: return kTransponderColumns;
-    case ListKind::TerrestrialMux: return kMuxColumns;
-    case ListKind::CableMux: return kCableColumns;
-    case ListKind::Provider: return kProviderColumns;
+    case ListKind::Satellite:
+        return kSatelliteColumns;
+    case ListKind::Transponder:
+        return kTransponderColumns;
+    case ListKind::TerrestrialMux:
+        return kMuxColumns;
+    case ListKind::CableMux:
+        return kCableColumns;
+    case ListKind::Provider:
+        return kProviderColumns;
     }
     return {};
 }
@@ -181,9 +227,8 @@ RowIds ListRows(tabstore::CQoDB& db, ListKind kind, Product product, std::uint32
     const bool terrestrial = product.Terrestrial();
     switch (kind) {
     case ListKind::Satellite:
-        return KeysWhere<Satellite_Info_Tag>(db, kSatelliteTable, [&](const auto& s) {
-            return !(terrestrial && s.SatID == 1);
-        });
+        return KeysWhere<Satellite_Info_Tag>(
+            db, kSatelliteTable, [&](const auto& s) { return !(terrestrial && s.SatID == 1); });
     case ListKind::Transponder:
         return KeysWhere<Transponder_Info_Tag>(db, kTransponderTable, [&](const auto& tp) {
             return !(terrestrial && tp.SatID == 1) && (satelliteId == 0 || tp.SatID == satelliteId);
@@ -193,7 +238,8 @@ RowIds ListRows(tabstore::CQoDB& db, ListKind kind, Product product, std::uint32
             return KeysWhere<Transponder_Info_Tag>(db, kTransponderTable,
                                                    [](const auto& tp) { return tp.SatID == 1; });
         if (terrestrial)
-            return KeysWhere<SMux_Info_Tag>(db, kTerrestrialMuxTable, [](const auto&) { return true; });
+            return KeysWhere<SMux_Info_Tag>(db, kTerrestrialMuxTable,
+                                            [](const auto&) { return true; });
         return {};
     case ListKind::CableMux:
         if (!product.Cable())

@@ -64,9 +64,12 @@ std::string MuxFrequencyText(const SMux_Info_Tag& mux) {
 
 std::string TxModeText(std::uint32_t p) {
     switch ((p >> 1) & 3) {
-    case 1: return "2K";
-    case 2: return "8K";
-    default: return "";
+    case 1:
+        return "2K";
+    case 2:
+        return "8K";
+    default:
+        return "";
     }
 }
 
@@ -95,8 +98,8 @@ std::string CableFrequencyText(std::uint32_t kHz) {
 }
 
 std::string QamText(int code) {
-    static constexpr std::array<const char*, 6> kNames = {"--", "16 QAM", "32 QAM", "64 QAM",
-                                                          "128 QAM", "256 QAM"};
+    static constexpr std::array<const char*, 6> kNames = {"--",     "16 QAM",  "32 QAM",
+                                                          "64 QAM", "128 QAM", "256 QAM"};
     return code >= 0 ? Pick(kNames, static_cast<unsigned>(code)) : "--";
 }
 

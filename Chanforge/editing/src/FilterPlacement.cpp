@@ -10,7 +10,8 @@ void PlaceOnTransponder(tabstore::CQoDB& db, Channel_Info_Tag& ch, const Channel
                         Product product) {
     if (product.Satellite()) {
         // The transponder decides the satellite: its TPID means nothing on another one.
-        if (const auto* tp = rows::Get<Transponder_Info_Tag>(db, kTransponderTable, filter.transponder)) {
+        if (const auto* tp =
+                rows::Get<Transponder_Info_Tag>(db, kTransponderTable, filter.transponder)) {
             ch.SatID = filter.mode == FilterMode::TerrestrialMux ? 1 : tp->SatID;
             ch.TPID = tp->TPID;
         }
@@ -24,17 +25,23 @@ void PlaceOnTransponder(tabstore::CQoDB& db, Channel_Info_Tag& ch, const Channel
 
 } // namespace
 
-void PlaceOnFilter(tabstore::CQoDB& db, Channel_Info_Tag& ch, const ChannelFilter& filter, Product product) {
+void PlaceOnFilter(tabstore::CQoDB& db, Channel_Info_Tag& ch, const ChannelFilter& filter,
+                   Product product) {
     switch (filter.mode) {
-    case FilterMode::Satellite: ch.SatID = static_cast<std::uint8_t>(filter.satellite); break;
+    case FilterMode::Satellite:
+        ch.SatID = static_cast<std::uint8_t>(filter.satellite);
+        break;
     case FilterMode::Transponder:
-    case FilterMode::TerrestrialMux: PlaceOnTransponder(db, ch, filter, product); break;
+    case FilterMode::TerrestrialMux:
+        PlaceOnTransponder(db, ch, filter, product);
+        break;
     case FilterMode::Provider:
         // The provider's own id, which is what the provider view compares.
         if (const auto* p = rows::Get<Broadcast_Info_Tag>(db, kProviderTable, filter.provider))
             ch.BroadcastID = p->BroadcastID;
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -7,6 +7,7 @@ namespace chanforge::editing {
 
 /// Gives the channel the filter's satellite, transponder (with its satellite), multiplex or
 /// provider; a record that does not exist changes nothing.
-void PlaceOnFilter(tabstore::CQoDB& db, Channel_Info_Tag& ch, const ChannelFilter& filter, Product product);
+void PlaceOnFilter(tabstore::CQoDB& db, Channel_Info_Tag& ch, const ChannelFilter& filter,
+                   Product product);
 
 } // namespace chanforge::editing

@@ -12,7 +12,9 @@ namespace {
 
 constexpr const char* kSeparator = " \xC2\xB7 "; // a middle dot, UTF-8
 
-template <std::size_t N> std::string Text(const char (&field)[N]) { return std::string(field, strnlen(field, N)); }
+template <std::size_t N> std::string Text(const char (&field)[N]) {
+    return std::string(field, strnlen(field, N));
+}
 
 std::string SatelliteText(tabstore::CQoDB& db, std::uint32_t satId) {
     std::string out = "Satellite";
@@ -35,29 +37,35 @@ std::string TransponderText(tabstore::CQoDB& db, const ChannelFilter& filter, Pr
     }
     if (product.CableTunerOnly()) {
         const auto* mux = rows::Get<CableMux_Info_Tag>(db, kCableMuxTable, filter.transponder);
-        return mux == nullptr ? "Cable multiplex" : "Cable multiplex " + CableFrequencyText(mux->Frequency);
+        return mux == nullptr ? "Cable multiplex"
+                              : "Cable multiplex " + CableFrequencyText(mux->Frequency);
     }
     return "Multiplex, RF channel " + std::to_string(filter.transponder);
 }
 
 std::string FavoriteText(tabstore::CQoDB& db, std::uint32_t group) {
     const auto* fav = rows::Get<Favorite_Info_Tag>(db, kFavoriteTable, group);
-    return fav == nullptr ? "Favourite group " + std::to_string(group) : "Favourite group " + Text(fav->Name);
+    return fav == nullptr ? "Favourite group " + std::to_string(group)
+                          : "Favourite group " + Text(fav->Name);
 }
 
 } // namespace
 
 std::string FilterText(tabstore::CQoDB& db, const ChannelFilter& filter, Product product) {
     switch (filter.mode) {
-    case FilterMode::All: return "All channels";
-    case FilterMode::Satellite: return SatelliteText(db, filter.satellite);
+    case FilterMode::All:
+        return "All channels";
+    case FilterMode::Satellite:
+        return SatelliteText(db, filter.satellite);
     case FilterMode::Transponder:
-    case FilterMode::TerrestrialMux: return TransponderText(db, filter, product);
+    case FilterMode::TerrestrialMux:
+        return TransponderText(db, filter, product);
     case FilterMode::Provider: {
         const auto* p = rows::Get<Broadcast_Info_Tag>(db, kProviderTable, filter.provider);
         return p == nullptr ? "Provider" : "Provider " + Text(p->Name);
     }
-    case FilterMode::Favorite: return FavoriteText(db, filter.favorite);
+    case FilterMode::Favorite:
+        return FavoriteText(db, filter.favorite);
     case FilterMode::Genre: {
         char name[kNameBufferSize] = {};
         GetGenreName(static_cast<std::uint16_t>(filter.genre), name);

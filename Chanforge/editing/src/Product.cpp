@@ -2,6 +2,8 @@
 
 namespace chanforge::editing {
 
-Product CurrentProduct() { return policy::ProductKind::Current(); }
+Product CurrentProduct() {
+    return policy::ProductKind::Current();
+}
 
 } // namespace chanforge::editing

@@ -7,7 +7,9 @@ namespace chanforge::editing {
 
 namespace {
 
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 /// Reads the number starting at i (thousands separators between digits included) and moves i
 /// past it. Digits beyond what fits keep the value saturated: such texts are ids, not numbers.
@@ -27,7 +29,9 @@ std::uint64_t ReadNumber(std::string_view text, std::size_t& i) {
     return value;
 }
 
-int Folded(char c) { return std::tolower(static_cast<unsigned char>(c)); }
+int Folded(char c) {
+    return std::tolower(static_cast<unsigned char>(c));
+}
 
 } // namespace
 

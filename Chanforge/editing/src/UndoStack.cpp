@@ -13,13 +13,20 @@ CUndoStack::CUndoStack(std::size_t maxBytes, std::size_t maxSteps)
 
 std::size_t CUndoStack::RecordSize(std::uint8_t table) {
     switch (table) {
-    case kSatelliteTable: return sizeof(Satellite_Info_Tag);
-    case kTerrestrialMuxTable: return sizeof(SMux_Info_Tag);
-    case kCableMuxTable: return sizeof(CableMux_Info_Tag);
-    case kProviderTable: return sizeof(Broadcast_Info_Tag);
-    case kTransponderTable: return sizeof(Transponder_Info_Tag);
-    case kFavoriteTable: return sizeof(Favorite_Info_Tag);
-    default: return sizeof(Channel_Info_Tag);
+    case kSatelliteTable:
+        return sizeof(Satellite_Info_Tag);
+    case kTerrestrialMuxTable:
+        return sizeof(SMux_Info_Tag);
+    case kCableMuxTable:
+        return sizeof(CableMux_Info_Tag);
+    case kProviderTable:
+        return sizeof(Broadcast_Info_Tag);
+    case kTransponderTable:
+        return sizeof(Transponder_Info_Tag);
+    case kFavoriteTable:
+        return sizeof(Favorite_Info_Tag);
+    default:
+        return sizeof(Channel_Info_Tag);
     }
 }
 

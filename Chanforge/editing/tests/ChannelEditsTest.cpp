@@ -23,7 +23,8 @@ TEST(NewChannel, TakesNextNumberOfItsKindAndRegroups) {
     AddChannel(db, MakeChannel("T2", 2, true));
     Channel_Info_Tag edited = MakeChannel("New", 0, false);
     edited.Attributes = attr::kLocked;
-    const std::uint32_t key = AddNewChannel(db, edited, ChannelKind::TV, ShowAll(), kSatelliteProduct);
+    const std::uint32_t key =
+        AddNewChannel(db, edited, ChannelKind::TV, ShowAll(), kSatelliteProduct);
     ASSERT_NE(key, 0u);
     const Channel_Info_Tag& ch = ChannelAt(db, key);
     EXPECT_STREQ(ch.Name, "New");
@@ -42,7 +43,8 @@ TEST(NewChannel, InFavouriteViewJoinsTheGroupAtTheEndWherePositionsAreKept) {
         SCOPED_TRACE(p.list);
         tabstore::CQoDB db;
         for (int i = 1; i <= 2; ++i) {
-            Channel_Info_Tag ch = MakeChannel("M" + std::to_string(i), static_cast<std::uint16_t>(i), true);
+            Channel_Info_Tag ch =
+                MakeChannel("M" + std::to_string(i), static_cast<std::uint16_t>(i), true);
             ch.Favorite = 0b100;
             ch.FavoriteSlot[2] = static_cast<std::uint16_t>(i * 5); // gaps get closed
             AddChannel(db, ch);
@@ -66,8 +68,9 @@ TEST(NewChannel, InGenreViewTakesTheGenre) {
     tabstore::CQoDB db;
     Channel_Info_Tag edited = MakeChannel("G", 0, false);
     edited.Attributes |= 0x3;
-    const std::uint32_t key = AddNewChannel(db, edited, ChannelKind::Radio,
-                                            ShowGenre(9, ShowAll(), kSatelliteProduct), kSatelliteProduct);
+    const std::uint32_t key =
+        AddNewChannel(db, edited, ChannelKind::Radio, ShowGenre(9, ShowAll(), kSatelliteProduct),
+                      kSatelliteProduct);
     EXPECT_EQ(ChannelAt(db, key).Attributes & attr::kGenreMask, 9);
     EXPECT_EQ(ChannelAt(db, key).ProgramNum, 1);
 }
@@ -90,8 +93,8 @@ TEST(UpdateChannel, ThenNewAddsAChannelInsteadOfReplacingOne) {
     tabstore::CQoDB db;
     FillNumbered(db, 3, 0);
     ASSERT_TRUE(UpdateChannel(db, 1, ChannelAt(db, 1)));
-    const std::uint32_t added = AddNewChannel(db, MakeChannel("New", 0, true), ChannelKind::TV, ShowAll(),
-                                              kSatelliteProduct);
+    const std::uint32_t added = AddNewChannel(db, MakeChannel("New", 0, true), ChannelKind::TV,
+                                              ShowAll(), kSatelliteProduct);
     EXPECT_EQ(Numbering(db, true), (Strings{"T1=1", "T2=2", "T3=3", "New=4"}));
     EXPECT_STREQ(ChannelAt(db, added).Name, "New");
 }
@@ -111,7 +114,8 @@ TEST(DeleteChannels, RenumbersEachKindAndSkipsMissingRows) {
 TEST(Favourites, RemoveClearsMembershipAndRenumbersTheRest) {
     tabstore::CQoDB db;
     for (int i = 1; i <= 3; ++i) {
-        Channel_Info_Tag ch = MakeChannel("F" + std::to_string(i), static_cast<std::uint16_t>(i), true);
+        Channel_Info_Tag ch =
+            MakeChannel("F" + std::to_string(i), static_cast<std::uint16_t>(i), true);
         ch.Favorite = 0b11;
         ch.FavoriteSlot[1] = static_cast<std::uint16_t>(i);
         AddChannel(db, ch);
@@ -155,12 +159,13 @@ TEST(Attributes, LockAndSkipTouchOnlyTheirBit) {
     EXPECT_EQ(ChannelAt(db, 1).Attributes, ch.Attributes | attr::kSkipped);
     SetGenre(db, {1}, 0x1E);
     EXPECT_EQ(ChannelAt(db, 1).Attributes & attr::kGenreMask, 0xE);
-    EXPECT_EQ(ChannelAt(db, 1).Attributes & ~attr::kGenreMask, (ch.Attributes | attr::kSkipped) & ~attr::kGenreMask);
+    EXPECT_EQ(ChannelAt(db, 1).Attributes & ~attr::kGenreMask,
+              (ch.Attributes | attr::kSkipped) & ~attr::kGenreMask);
 }
 
 TEST(Drops, CopyTheIdsOfTheRecordDroppedOn) {
     tabstore::CQoDB db;
-    AddSatellite(db, 4, "Four");   // row 1 carries SatID 4: ids are not keys
+    AddSatellite(db, 4, "Four"); // row 1 carries SatID 4: ids are not keys
     const std::uint32_t tp = AddTransponder(db, 6, 9);
     AddProvider(db, 300, "P");
     FillNumbered(db, 2, 0);
@@ -198,7 +203,8 @@ TEST(FavoriteGroupNames, RenameAcceptsUpToNineteenCharacters) {
     EXPECT_EQ(FavoriteGroups(db).at(0).name, std::string(19, 'n'));
     EXPECT_EQ(RenameFavoriteGroup(db, 5, "Ghost"), EditResult::Ok);
     EXPECT_EQ(FavoriteGroups(db).size(), 1u);
-    EXPECT_EQ(EditMessage(EditResult::FavoriteNameTooLong), "Cannot change Favorite name. mismatch string size (at most 19 characters)");
+    EXPECT_EQ(EditMessage(EditResult::FavoriteNameTooLong),
+              "Cannot change Favorite name. mismatch string size (at most 19 characters)");
 }
 
 TEST(EditorInputs, ChoosesEditorAndListsByProduct) {

@@ -11,7 +11,8 @@ using namespace chanforge::editing::test;
 
 namespace {
 
-std::vector<std::string> Shown(tabstore::CQoDB& db, ChannelKind kind, const ChannelFilter& f, Product p) {
+std::vector<std::string> Shown(tabstore::CQoDB& db, ChannelKind kind, const ChannelFilter& f,
+                               Product p) {
     return Names(db, FillChannels(db, kind, f, p));
 }
 
@@ -28,8 +29,9 @@ class SatelliteFilterTest : public ::testing::Test {
         tpHotbird1 = AddTransponder(db, 3, 1);
         provA = AddProvider(db, 7, "ProvA");
         AddProvider(db, 8, "ProvB");
-        auto add = [&](const char* name, std::uint16_t n, bool tv, std::uint8_t sat, std::uint8_t tp,
-                       std::uint16_t provider, std::uint32_t fav, std::uint16_t genre) {
+        auto add = [&](const char* name, std::uint16_t n, bool tv, std::uint8_t sat,
+                       std::uint8_t tp, std::uint16_t provider, std::uint32_t fav,
+                       std::uint16_t genre) {
             Channel_Info_Tag ch = MakeChannel(name, n, tv, sat, tp);
             ch.BroadcastID = provider;
             ch.Favorite = fav;
@@ -58,9 +60,15 @@ TEST_F(SatelliteFilterTest, EveryModeOnTvAndRadio) {
         Names_ radio;
     };
     const std::vector<Row> rows = {
-        {"all, sorted by number; Data (neither flag) in neither grid", ShowAll(), {"A1", "H2", "A3"}, {"RA", "RH"}},
+        {"all, sorted by number; Data (neither flag) in neither grid",
+         ShowAll(),
+         {"A1", "H2", "A3"},
+         {"RA", "RH"}},
         {"satellite Astra", ShowSatellite(db, astra), {"A1", "A3"}, {"RA"}},
-        {"satellite row that does not exist shows all", ShowSatellite(db, 99), {"A1", "H2", "A3"}, {"RA", "RH"}},
+        {"satellite row that does not exist shows all",
+         ShowSatellite(db, 99),
+         {"A1", "H2", "A3"},
+         {"RA", "RH"}},
         {"transponder Astra/1", ShowTransponder(tpAstra1), {"A3"}, {"RA"}},
         {"transponder Hotbird/1 is not Astra/1", ShowTransponder(tpHotbird1), {"H2"}, {"RH"}},
         {"provider 7", ShowProvider(provA, ShowAll(), p), {"H2", "A3"}, {"RA"}},
@@ -117,8 +125,10 @@ TEST(ChannelFilter, TerrestrialProductComparesTheMultiplexNumber) {
     AddTerrestrialMux(db, 21);
     AddChannel(db, MakeChannel("Mux21", 1, true, 1, 21));
     AddChannel(db, MakeChannel("Mux22", 2, true, 1, 22));
-    EXPECT_EQ(Shown(db, ChannelKind::TV, ShowTerrestrialMux(22), kTerrestrialProduct), (Names_{"Mux22"}));
-    EXPECT_EQ(Shown(db, ChannelKind::TV, ShowTransponder(21), kTerrestrialProduct), (Names_{"Mux21"}));
+    EXPECT_EQ(Shown(db, ChannelKind::TV, ShowTerrestrialMux(22), kTerrestrialProduct),
+              (Names_{"Mux22"}));
+    EXPECT_EQ(Shown(db, ChannelKind::TV, ShowTransponder(21), kTerrestrialProduct),
+              (Names_{"Mux21"}));
 }
 
 TEST(ChannelFilter, CableProductLooksUpTheMultiplexRow) {
@@ -127,22 +137,27 @@ TEST(ChannelFilter, CableProductLooksUpTheMultiplexRow) {
     const std::uint32_t second = AddCableMux(db, 6, 482000);
     AddChannel(db, MakeChannel("C5", 1, false, 1, 5));
     AddChannel(db, MakeChannel("C6", 2, false, 1, 6));
-    EXPECT_EQ(Shown(db, ChannelKind::Radio, ShowTransponder(second), kCableProduct), (Names_{"C6"}));
+    EXPECT_EQ(Shown(db, ChannelKind::Radio, ShowTransponder(second), kCableProduct),
+              (Names_{"C6"}));
     // A row that does not exist narrows nothing.
-    EXPECT_EQ(Shown(db, ChannelKind::Radio, ShowTransponder(77), kCableProduct), (Names_{"C5", "C6"}));
+    EXPECT_EQ(Shown(db, ChannelKind::Radio, ShowTransponder(77), kCableProduct),
+              (Names_{"C5", "C6"}));
 }
 
 TEST(ChannelFilter, FavouriteViewSortsByPositionOnlyWhereKept) {
     tabstore::CQoDB db;
-    for (auto [name, number, position] : {std::tuple{"First", 1, 3}, {"Second", 2, 1}, {"Third", 3, 2}}) {
+    for (auto [name, number, position] :
+         {std::tuple{"First", 1, 3}, {"Second", 2, 1}, {"Third", 3, 2}}) {
         Channel_Info_Tag ch = MakeChannel(name, static_cast<std::uint16_t>(number), true);
         ch.Favorite = 1;
         ch.FavoriteSlot[0] = static_cast<std::uint16_t>(position);
         AddChannel(db, ch);
     }
     const ChannelFilter fav = ShowFavorite(0, ShowAll(), kCombinationFav32);
-    EXPECT_EQ(Shown(db, ChannelKind::TV, fav, kCombinationFav32), (Names_{"Second", "Third", "First"}));
-    EXPECT_EQ(Shown(db, ChannelKind::TV, fav, kSatelliteProduct), (Names_{"First", "Second", "Third"}));
+    EXPECT_EQ(Shown(db, ChannelKind::TV, fav, kCombinationFav32),
+              (Names_{"Second", "Third", "First"}));
+    EXPECT_EQ(Shown(db, ChannelKind::TV, fav, kSatelliteProduct),
+              (Names_{"First", "Second", "Third"}));
 }
 
 TEST(FilterText, NamesWhatTheGridsShow) {
@@ -162,7 +177,8 @@ TEST(FilterText, NamesWhatTheGridsShow) {
     };
     for (const auto& [filter, text] : rows)
         EXPECT_EQ(FilterText(db, filter, kSatelliteProduct), text);
-    EXPECT_EQ(FilterText(db, ShowTerrestrialMux(23), kTerrestrialProduct), "Multiplex, RF channel 23");
+    EXPECT_EQ(FilterText(db, ShowTerrestrialMux(23), kTerrestrialProduct),
+              "Multiplex, RF channel 23");
 }
 
 } // namespace

@@ -23,8 +23,14 @@ TEST(MoveChannels, TableOfMoves) {
         {"5 to 2", {"T5"}, "T2", {"T1=1", "T2=3", "T3=4", "T4=5", "T5=2", "T6=6"}},
         {"2 to 5", {"T2"}, "T5", {"T1=1", "T2=4", "T3=2", "T4=3", "T5=5", "T6=6"}},
         {"onto itself", {"T3"}, "T3", {"T1=1", "T2=2", "T3=3", "T4=4", "T5=5", "T6=6"}},
-        {"block 5,6 up to 2 keeps order", {"T5", "T6"}, "T2", {"T1=1", "T2=4", "T3=5", "T4=6", "T5=2", "T6=3"}},
-        {"block 1,2 down to 5 keeps order", {"T1", "T2"}, "T5", {"T1=3", "T2=4", "T3=1", "T4=2", "T5=5", "T6=6"}},
+        {"block 5,6 up to 2 keeps order",
+         {"T5", "T6"},
+         "T2",
+         {"T1=1", "T2=4", "T3=5", "T4=6", "T5=2", "T6=3"}},
+        {"block 1,2 down to 5 keeps order",
+         {"T1", "T2"},
+         "T5",
+         {"T1=3", "T2=4", "T3=1", "T4=2", "T5=5", "T6=6"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -63,8 +69,10 @@ TEST(MoveChannels, MoveHereRefusedBetweenKinds) {
     EXPECT_EQ(MoveClipboardHere(db, clip, KeyOf(db, "R1"), ChannelKind::Radio, kSatelliteProduct),
               EditResult::MoveTVToRadio);
     EXPECT_EQ(Numbering(db, false), (Strings{"R1=1", "R2=2", "R3=3"}));
-    EXPECT_EQ(EditMessage(EditResult::MoveRadioToTV), "Cannot Move from Radio channels to TV channels");
-    EXPECT_EQ(MoveClipboardHere(db, clip, KeyOf(db, "T1"), ChannelKind::TV, kSatelliteProduct), EditResult::Ok);
+    EXPECT_EQ(EditMessage(EditResult::MoveRadioToTV),
+              "Cannot Move from Radio channels to TV channels");
+    EXPECT_EQ(MoveClipboardHere(db, clip, KeyOf(db, "T1"), ChannelKind::TV, kSatelliteProduct),
+              EditResult::Ok);
     EXPECT_EQ(ChannelAt(db, KeyOf(db, "T3")).ProgramNum, 1);
 }
 
@@ -75,7 +83,8 @@ TEST(Paste, RefusedBetweenKinds) {
     CopyChannels(clip, {1}, ChannelKind::TV);
     EXPECT_EQ(PasteChannels(db, clip, ChannelKind::Radio, ShowAll(), kSatelliteProduct),
               EditResult::PasteTVToRadio);
-    EXPECT_EQ(EditMessage(EditResult::PasteTVToRadio), "Cannot copy from TV channels to Radio channels");
+    EXPECT_EQ(EditMessage(EditResult::PasteTVToRadio),
+              "Cannot copy from TV channels to Radio channels");
     EXPECT_EQ(db.Size(kChannelTable), 4u);
     EXPECT_FALSE(clip.Empty());
     EXPECT_FALSE(clip.Holds(ChannelKind::Radio));
@@ -91,7 +100,8 @@ TEST(Paste, CopiesAreCleanedNumberedAfterTheirKindAndClipboardEmptied) {
     ChannelClipboard clip;
     CopyChannels(clip, {1, 2, 404}, ChannelKind::TV);
     RowIds pasted;
-    EXPECT_EQ(PasteChannels(db, clip, ChannelKind::TV, ShowAll(), kSatelliteProduct, &pasted), EditResult::Ok);
+    EXPECT_EQ(PasteChannels(db, clip, ChannelKind::TV, ShowAll(), kSatelliteProduct, &pasted),
+              EditResult::Ok);
     EXPECT_TRUE(clip.Empty());
     EXPECT_EQ(Numbering(db, true), (Strings{"T1=1", "T2=2", "T1=3", "T2=4"}));
     EXPECT_EQ(pasted, (RowIds{3, 4})) << "the copies' keys after the regroup put radio last";
@@ -102,7 +112,8 @@ TEST(Paste, CopiesAreCleanedNumberedAfterTheirKindAndClipboardEmptied) {
     EXPECT_EQ(copy.ShowNum, 3);
     EXPECT_EQ(copy.LogicalNumber, 3);
     EXPECT_STREQ(ChannelAt(db, 5).Name, "R1"); // radio after TV
-    EXPECT_EQ(PasteChannels(db, clip, ChannelKind::TV, ShowAll(), kSatelliteProduct), EditResult::Nothing);
+    EXPECT_EQ(PasteChannels(db, clip, ChannelKind::TV, ShowAll(), kSatelliteProduct),
+              EditResult::Nothing);
 }
 
 TEST(Paste, PlacesCopiesOnTheShownRecord) {
@@ -122,14 +133,16 @@ TEST(Paste, PlacesCopiesOnTheShownRecord) {
         {"transponder", ShowTransponder(tp), kSatelliteProduct, 6, 7, 0},
         {"terrestrial mux on combination", ShowTerrestrialMux(tp), kCombinationProduct, 1, 7, 0},
         {"terrestrial mux number", ShowTerrestrialMux(33), kTerrestrialProduct, 2, 33, 0},
-        {"provider gets its id, not its key", ShowProvider(provider, ShowAll(), kSatelliteProduct), kSatelliteProduct, 2, 1, 42},
+        {"provider gets its id, not its key", ShowProvider(provider, ShowAll(), kSatelliteProduct),
+         kSatelliteProduct, 2, 1, 42},
         {"missing transponder changes nothing", ShowTransponder(77), kSatelliteProduct, 2, 1, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         ChannelClipboard clip;
         CopyChannels(clip, {KeyOf(db, "Src")}, ChannelKind::TV);
-        ASSERT_EQ(PasteChannels(db, clip, ChannelKind::TV, row.filter, row.product), EditResult::Ok);
+        ASSERT_EQ(PasteChannels(db, clip, ChannelKind::TV, row.filter, row.product),
+                  EditResult::Ok);
         // The copy is the TV channel with the highest number.
         const Channel_Info_Tag* copy = nullptr;
         ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {

@@ -1,15 +1,15 @@
 // Model-based test of the editing commands: random sequences of the operations the grids, the
-// lists and the tree offer, run against a database of each receiver family and checked after every step
-// against a reference model (the multiset of channel contents) and the store's invariants.
-// A failing sequence is shrunk and printed; turn it into a plain regression test.
+// lists and the tree offer, run against a database of each receiver family and checked after every
+// step against a reference model (the multiset of channel contents) and the store's invariants. A
+// failing sequence is shrunk and printed; turn it into a plain regression test.
 #include "TestDatabase.h"
 #include "chanforge/ChannelOrder.h"
 #include "chanforge/codec/ChannelFile.h"
 #include "chanforge/document/Document.h"
 #include "chanforge/editing/ChannelClipboard.h"
 #include "chanforge/editing/ChannelMove.h"
-#include "chanforge/editing/EditorInputs.h"
 #include "chanforge/editing/DeliveryLists.h"
+#include "chanforge/editing/EditorInputs.h"
 #include "chanforge/editing/FavoriteGroups.h"
 #include "chanforge/editing/NetworkEdits.h"
 #include "chanforge/editing/UndoStack.h"
@@ -37,7 +37,9 @@ using codec::FlashLayout;
 
 // ---- The families and their starting databases --------------------------------------------
 
-FlashLayout Preset(const char* name) { return FlashLayout::FromPreset(*policy::FindPreset(name)); }
+FlashLayout Preset(const char* name) {
+    return FlashLayout::FromPreset(*policy::FindPreset(name));
+}
 
 FlashLayout SmallLayout(int list, int type) {
     FlashLayout l;
@@ -87,7 +89,9 @@ Places Generate(const Family& family, tabstore::CQoDB& db) {
         }
     } else {
         // The multiplexes come with the image (see WithMultiplexes).
-        ForEachRow<SMux_Info_Tag>(db, kTerrestrialMuxTable, [&](const SMux_Info_Tag& m) { places.push_back({1, m.TPID}); });
+        ForEachRow<SMux_Info_Tag>(db, kTerrestrialMuxTable, [&](const SMux_Info_Tag& m) {
+            places.push_back({1, m.TPID});
+        });
     }
     for (int i = 0; i < 12; ++i) {
         const bool tv = i % 3 != 2;
@@ -100,7 +104,9 @@ Places Generate(const Family& family, tabstore::CQoDB& db) {
     }
     RenumberChannels(db);
     GroupChannels(db);
-    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [](Channel_Info_Tag& ch) { ch.ShowNum = ch.LogicalNumber = ch.ProgramNum; });
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [](Channel_Info_Tag& ch) {
+        ch.ShowNum = ch.LogicalNumber = ch.ProgramNum;
+    });
     return places;
 }
 
@@ -108,12 +114,15 @@ Places Generate(const Family& family, tabstore::CQoDB& db) {
 /// blank image gets three of them (TPIDs 21 to 23) in the first such sector.
 void WithMultiplexes(const FlashLayout& layout, const std::string& path) {
     std::vector<std::uint8_t> file(fs::file_size(path));
-    std::ifstream(path, std::ios::binary).read(reinterpret_cast<char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    std::ifstream(path, std::ios::binary)
+        .read(reinterpret_cast<char*>(file.data()), static_cast<std::streamsize>(file.size()));
     std::uint8_t* sector = file.data() + codec::kChannelHeaderSize + layout.tp.start;
     std::fill(sector, sector + layout.sectorSize, std::uint8_t{0});
     for (std::uint8_t m = 0; m < 3; ++m)
         sector[m * layout.tp.chunk + 10] = static_cast<std::uint8_t>(21 + m);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(file.data()),
+               static_cast<std::streamsize>(file.size()));
 }
 
 /// A document holding the family's generated database after one save and reload, so that the
@@ -147,17 +156,40 @@ struct Fixture {
 // ---- Operations ------------------------------------------------------------------------------
 
 enum class OpKind {
-    New, Update, Delete, RemoveFromFav, CopyPaste, MoveHere, DragReorder, FavReorder, Lock, Skip,
-    DropSatellite, DropTransponder, DropProvider, DropFavorite, DropGenre, RenameGroup, Undo, Redo,
-    Satellite, Transponder, MoveTransponder, Provider, CableMux, ///< value % 3: New, Update, Delete
+    New,
+    Update,
+    Delete,
+    RemoveFromFav,
+    CopyPaste,
+    MoveHere,
+    DragReorder,
+    FavReorder,
+    Lock,
+    Skip,
+    DropSatellite,
+    DropTransponder,
+    DropProvider,
+    DropFavorite,
+    DropGenre,
+    RenameGroup,
+    Undo,
+    Redo,
+    Satellite,
+    Transponder,
+    MoveTransponder,
+    Provider,
+    CableMux, ///< value % 3: New, Update, Delete
     kCount
 };
 
-const char* const kOpNames[] = {"New", "Update", "Delete", "RemoveFromFav", "CopyPaste", "MoveHere",
-                                "DragReorder", "FavReorder", "Lock", "Skip", "DropSatellite",
-                                "DropTransponder", "DropProvider", "DropFavorite", "DropGenre",
-                                "RenameGroup", "Undo", "Redo", "Satellite", "Transponder",
-                                "MoveTransponder", "Provider", "CableMux"};
+const char* const kOpNames[] = {"New",           "Update",        "Delete",
+                                "RemoveFromFav", "CopyPaste",     "MoveHere",
+                                "DragReorder",   "FavReorder",    "Lock",
+                                "Skip",          "DropSatellite", "DropTransponder",
+                                "DropProvider",  "DropFavorite",  "DropGenre",
+                                "RenameGroup",   "Undo",          "Redo",
+                                "Satellite",     "Transponder",   "MoveTransponder",
+                                "Provider",      "CableMux"};
 
 /// One step: the operation and three numbers that pick its rows, target and values.
 struct Op {
@@ -175,9 +207,11 @@ void showValue(const Op& op, std::ostream& os) {
 rc::Gen<Op> GenOp() {
     // At full size: inRange covers only the share of its range that the size allows, and the
     // sequence's size would leave the later operations out.
-    return rc::gen::resize(rc::kNominalSize, rc::gen::construct<Op>(
-        rc::gen::cast<OpKind>(rc::gen::inRange(0, static_cast<int>(OpKind::kCount))),
-        rc::gen::inRange(0u, 4096u), rc::gen::inRange(0u, 64u), rc::gen::inRange(0u, 64u)));
+    return rc::gen::resize(
+        rc::kNominalSize,
+        rc::gen::construct<Op>(
+            rc::gen::cast<OpKind>(rc::gen::inRange(0, static_cast<int>(OpKind::kCount))),
+            rc::gen::inRange(0u, 4096u), rc::gen::inRange(0u, 64u), rc::gen::inRange(0u, 64u)));
 }
 
 // ---- The reference model ---------------------------------------------------------------------
@@ -196,7 +230,8 @@ Signature SignatureOf(Channel_Info_Tag ch) {
 
 Contents ContentsOf(tabstore::CQoDB& db) {
     Contents out;
-    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) { out.insert(SignatureOf(ch)); });
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable,
+                                 [&](const Channel_Info_Tag& ch) { out.insert(SignatureOf(ch)); });
     return out;
 }
 
@@ -204,9 +239,10 @@ Contents ContentsOf(tabstore::CQoDB& db) {
 using Snapshot = std::map<std::pair<int, std::uint32_t>, std::vector<unsigned char>>;
 
 std::size_t RecordSize(std::uint8_t table) {
-    constexpr std::size_t sizes[] = {sizeof(Satellite_Info_Tag), sizeof(SMux_Info_Tag), sizeof(CableMux_Info_Tag),
-                                     sizeof(Broadcast_Info_Tag), sizeof(Transponder_Info_Tag),
-                                     sizeof(Channel_Info_Tag), sizeof(Favorite_Info_Tag)};
+    constexpr std::size_t sizes[] = {sizeof(Satellite_Info_Tag),   sizeof(SMux_Info_Tag),
+                                     sizeof(CableMux_Info_Tag),    sizeof(Broadcast_Info_Tag),
+                                     sizeof(Transponder_Info_Tag), sizeof(Channel_Info_Tag),
+                                     sizeof(Favorite_Info_Tag)};
     return sizes[table];
 }
 
@@ -223,17 +259,20 @@ Snapshot SnapshotOf(tabstore::CQoDB& db) {
 std::string Difference(const Snapshot& expected, const Snapshot& actual) {
     for (const auto& [where, bytes] : expected) {
         const auto it = actual.find(where);
-        const std::string row = "table " + std::to_string(where.first) + " row " + std::to_string(where.second);
+        const std::string row =
+            "table " + std::to_string(where.first) + " row " + std::to_string(where.second);
         if (it == actual.end())
             return row + " is missing";
         if (it->second != bytes) {
-            const auto at = std::mismatch(bytes.begin(), bytes.end(), it->second.begin()).first - bytes.begin();
+            const auto at =
+                std::mismatch(bytes.begin(), bytes.end(), it->second.begin()).first - bytes.begin();
             return row + " differs at byte " + std::to_string(at);
         }
     }
     for (const auto& [where, bytes] : actual)
         if (expected.count(where) == 0)
-            return "table " + std::to_string(where.first) + " row " + std::to_string(where.second) + " appeared";
+            return "table " + std::to_string(where.first) + " row " + std::to_string(where.second) +
+                   " appeared";
     return {};
 }
 
@@ -300,18 +339,22 @@ struct Runner {
         return out;
     }
     /// Deleting id: the channels in scope that carry it go, those above it move down by one.
-    template <class Scope, class Field> void ExpectIdDeleted(unsigned id, Scope&& inScope, Field&& field) {
-        const RowIds gone = ChannelsWhere([&](Channel_Info_Tag ch) { return inScope(ch) && field(ch) == id; });
-        const RowIds above = ChannelsWhere([&](Channel_Info_Tag ch) { return inScope(ch) && field(ch) > id; });
+    template <class Scope, class Field>
+    void ExpectIdDeleted(unsigned id, Scope&& inScope, Field&& field) {
+        const RowIds gone =
+            ChannelsWhere([&](Channel_Info_Tag ch) { return inScope(ch) && field(ch) == id; });
+        const RowIds above =
+            ChannelsWhere([&](Channel_Info_Tag ch) { return inScope(ch) && field(ch) > id; });
         Expect(above, [&](Channel_Info_Tag& ch) { --field(ch); });
         ExpectGone(gone);
     }
     unsigned HighestTPID(unsigned satId) {
         unsigned highest = 0;
-        ForEachRow<Transponder_Info_Tag>(Db(), kTransponderTable, [&](const Transponder_Info_Tag& tp) {
-            if (tp.SatID == satId)
-                highest = std::max<unsigned>(highest, tp.TPID);
-        });
+        ForEachRow<Transponder_Info_Tag>(Db(), kTransponderTable,
+                                         [&](const Transponder_Info_Tag& tp) {
+                                             if (tp.SatID == satId)
+                                                 highest = std::max<unsigned>(highest, tp.TPID);
+                                         });
         return highest;
     }
     /// A transponder moving to satellite satId takes the next TPID there and its channels along;
@@ -321,8 +364,10 @@ struct Runner {
         if (tp.SatID == satId)
             return false;
         const auto tpid = static_cast<std::uint8_t>(HighestTPID(satId) + 1);
-        const RowIds riders = ChannelsWhere([&](const Channel_Info_Tag& ch) { return ch.SatID == tp.SatID && ch.TPID == tp.TPID; });
-        const RowIds after = ChannelsWhere([&](const Channel_Info_Tag& ch) { return ch.SatID == tp.SatID && ch.TPID > tp.TPID; });
+        const RowIds riders = ChannelsWhere(
+            [&](const Channel_Info_Tag& ch) { return ch.SatID == tp.SatID && ch.TPID == tp.TPID; });
+        const RowIds after = ChannelsWhere(
+            [&](const Channel_Info_Tag& ch) { return ch.SatID == tp.SatID && ch.TPID > tp.TPID; });
         Expect(riders, [&](Channel_Info_Tag& ch) {
             ch.SatID = static_cast<std::uint8_t>(satId);
             ch.TPID = tpid;
@@ -363,7 +408,9 @@ struct Runner {
         model.contents = std::move(contents);
     }
 
-    ChannelKind KindOf(unsigned value) const { return value % 2 == 0 ? ChannelKind::TV : ChannelKind::Radio; }
+    ChannelKind KindOf(unsigned value) const {
+        return value % 2 == 0 ? ChannelKind::TV : ChannelKind::Radio;
+    }
     std::uint32_t Group(unsigned value) const { return 1 + value % 4; }
 
     void RunEdit(const Op& op) {
@@ -371,7 +418,9 @@ struct Runner {
         const RowIds grid = Grid(kind);
         const RowIds picked = Picked(grid, op.pick);
         switch (op.kind) {
-        case OpKind::New: NewChannel(op, kind); break;
+        case OpKind::New:
+            NewChannel(op, kind);
+            break;
         case OpKind::Update: {
             const std::uint32_t key = At(grid, op.target);
             if (key == 0)
@@ -396,10 +445,13 @@ struct Runner {
                 if (std::find(removed.begin(), removed.end(), key) == removed.end())
                     remaining.push_back(key);
             Expect(removed, [&](Channel_Info_Tag& ch) { ch.Favorite &= ~(1u << (group - 1)); });
-            RC_ASSERT(RemoveFromFavorite(Db(), removed, remaining, group, Prod()) == EditResult::Ok);
+            RC_ASSERT(RemoveFromFavorite(Db(), removed, remaining, group, Prod()) ==
+                      EditResult::Ok);
             break;
         }
-        case OpKind::CopyPaste: Paste(op, kind, picked); break;
+        case OpKind::CopyPaste:
+            Paste(op, kind, picked);
+            break;
         case OpKind::MoveHere: {
             CopyChannels(clipboard, picked, kind);
             const std::uint32_t target = At(grid, op.target);
@@ -408,11 +460,14 @@ struct Runner {
             clipboard.Clear();
             break;
         }
-        case OpKind::DragReorder: MoveChannels(Db(), picked, At(grid, op.target), kind, Prod()); break;
+        case OpKind::DragReorder:
+            MoveChannels(Db(), picked, At(grid, op.target), kind, Prod());
+            break;
         case OpKind::FavReorder: {
             const std::uint32_t group = Group(op.target);
             const RowIds members = Grid(kind, ShowFavorite(group - 1, ShowAll(), Prod()));
-            const RowIds order = ReorderRows(members, Picked(members, op.pick), At(members, op.value));
+            const RowIds order =
+                ReorderRows(members, Picked(members, op.pick), At(members, op.value));
             RenumberFavoritePositions(Db(), order, group, Prod());
             break;
         }
@@ -421,14 +476,21 @@ struct Runner {
             const std::uint16_t bit = op.kind == OpKind::Lock ? attr::kLocked : attr::kSkipped;
             const bool on = op.target % 2 == 0;
             Expect(picked, [&](Channel_Info_Tag& ch) {
-                ch.Attributes = static_cast<std::uint16_t>(on ? ch.Attributes | bit : ch.Attributes & ~bit);
+                ch.Attributes =
+                    static_cast<std::uint16_t>(on ? ch.Attributes | bit : ch.Attributes & ~bit);
             });
             SetAttributeBits(Db(), picked, bit, on);
             break;
         }
-        case OpKind::DropSatellite: DropOnRecord<Satellite_Info_Tag>(kSatelliteTable, op, picked); break;
-        case OpKind::DropTransponder: DropOnDelivery(op, picked); break;
-        case OpKind::DropProvider: DropOnRecord<Broadcast_Info_Tag>(kProviderTable, op, picked); break;
+        case OpKind::DropSatellite:
+            DropOnRecord<Satellite_Info_Tag>(kSatelliteTable, op, picked);
+            break;
+        case OpKind::DropTransponder:
+            DropOnDelivery(op, picked);
+            break;
+        case OpKind::DropProvider:
+            DropOnRecord<Broadcast_Info_Tag>(kProviderTable, op, picked);
+            break;
         case OpKind::DropFavorite: {
             const std::uint32_t group = Group(op.target);
             Expect(picked, [&](Channel_Info_Tag& ch) { ch.Favorite |= 1u << (group - 1); });
@@ -438,21 +500,33 @@ struct Runner {
         case OpKind::DropGenre: {
             const std::uint32_t genre = op.target % 16;
             Expect(picked, [&](Channel_Info_Tag& ch) {
-                ch.Attributes = static_cast<std::uint16_t>((ch.Attributes & ~attr::kGenreMask) | genre);
+                ch.Attributes =
+                    static_cast<std::uint16_t>((ch.Attributes & ~attr::kGenreMask) | genre);
             });
             SetGenre(Db(), picked, genre);
             break;
         }
         case OpKind::RenameGroup:
-            RC_ASSERT(RenameFavoriteGroup(Db(), op.target % 4, "Renamed " + std::to_string(op.value)) ==
-                      EditResult::Ok);
+            RC_ASSERT(RenameFavoriteGroup(Db(), op.target % 4,
+                                          "Renamed " + std::to_string(op.value)) == EditResult::Ok);
             break;
-        case OpKind::Satellite: SatelliteOp(op); break;
-        case OpKind::Transponder: TransponderOp(op); break;
-        case OpKind::MoveTransponder: MoveTransponderOp(op); break;
-        case OpKind::Provider: ProviderOp(op); break;
-        case OpKind::CableMux: CableMuxOp(op); break;
-        default: break;
+        case OpKind::Satellite:
+            SatelliteOp(op);
+            break;
+        case OpKind::Transponder:
+            TransponderOp(op);
+            break;
+        case OpKind::MoveTransponder:
+            MoveTransponderOp(op);
+            break;
+        case OpKind::Provider:
+            ProviderOp(op);
+            break;
+        case OpKind::CableMux:
+            CableMuxOp(op);
+            break;
+        default:
+            break;
         }
     }
 
@@ -460,7 +534,8 @@ struct Runner {
 
     RowIds ListOf(ListKind kind) { return ListRows(Db(), kind, Prod()); }
     std::uint8_t SatIdAt(unsigned index) {
-        const auto* sat = GetRow<Satellite_Info_Tag>(Db(), kSatelliteTable, At(ListOf(ListKind::Satellite), index));
+        const auto* sat = GetRow<Satellite_Info_Tag>(Db(), kSatelliteTable,
+                                                     At(ListOf(ListKind::Satellite), index));
         return sat != nullptr ? sat->SatID : 0;
     }
 
@@ -475,10 +550,13 @@ struct Runner {
         switch (op.value % 3) {
         case 0: {
             unsigned highest = 0;
-            ForEachRow<Satellite_Info_Tag>(Db(), kSatelliteTable, [&](const auto& s) { highest = std::max<unsigned>(highest, s.SatID); });
+            ForEachRow<Satellite_Info_Tag>(Db(), kSatelliteTable, [&](const auto& s) {
+                highest = std::max<unsigned>(highest, s.SatID);
+            });
             const NewRecord added = NewSatellite(Db(), edited);
             RC_ASSERT(added.result == EditResult::Ok);
-            RC_ASSERT(GetRow<Satellite_Info_Tag>(Db(), kSatelliteTable, added.key)->SatID == highest + 1);
+            RC_ASSERT(GetRow<Satellite_Info_Tag>(Db(), kSatelliteTable, added.key)->SatID ==
+                      highest + 1);
             break;
         }
         case 1:
@@ -490,8 +568,9 @@ struct Runner {
         default:
             if (stored == nullptr)
                 return;
-            ExpectIdDeleted(stored->SatID, [](const Channel_Info_Tag&) { return true; },
-                            [](Channel_Info_Tag& ch) -> std::uint8_t& { return ch.SatID; });
+            ExpectIdDeleted(
+                stored->SatID, [](const Channel_Info_Tag&) { return true; },
+                [](Channel_Info_Tag& ch) -> std::uint8_t& { return ch.SatID; });
             RC_ASSERT(DeleteSatellites(Db(), {key}) == EditResult::Ok);
         }
     }
@@ -512,7 +591,8 @@ struct Runner {
             const unsigned highest = HighestTPID(satId);
             const NewRecord added = NewTransponder(Db(), edited, fx.doc.Values());
             RC_ASSERT(added.result == EditResult::Ok);
-            RC_ASSERT(GetRow<Transponder_Info_Tag>(Db(), kTransponderTable, added.key)->TPID == highest + 1);
+            RC_ASSERT(GetRow<Transponder_Info_Tag>(Db(), kTransponderTable, added.key)->TPID ==
+                      highest + 1);
             break;
         }
         case 1: {
@@ -530,8 +610,9 @@ struct Runner {
             if (stored == nullptr)
                 return;
             const unsigned sat = stored->SatID;
-            ExpectIdDeleted(stored->TPID, [sat](const Channel_Info_Tag& ch) { return ch.SatID == sat; },
-                            [](Channel_Info_Tag& ch) -> std::uint8_t& { return ch.TPID; });
+            ExpectIdDeleted(
+                stored->TPID, [sat](const Channel_Info_Tag& ch) { return ch.SatID == sat; },
+                [](Channel_Info_Tag& ch) -> std::uint8_t& { return ch.TPID; });
             RC_ASSERT(DeleteTransponders(Db(), {key}) == EditResult::Ok);
         }
         }
@@ -544,17 +625,23 @@ struct Runner {
         const std::uint32_t satelliteRow = At(ListOf(ListKind::Satellite), op.pick);
         if (key == 0 || satelliteRow == 0)
             return;
-        const bool moves = ExpectMove(key, GetRow<Satellite_Info_Tag>(Db(), kSatelliteTable, satelliteRow)->SatID);
-        RC_ASSERT(MoveTransponders(Db(), {key}, satelliteRow) == (moves ? EditResult::Ok : EditResult::Nothing));
+        const bool moves =
+            ExpectMove(key, GetRow<Satellite_Info_Tag>(Db(), kSatelliteTable, satelliteRow)->SatID);
+        RC_ASSERT(MoveTransponders(Db(), {key}, satelliteRow) ==
+                  (moves ? EditResult::Ok : EditResult::Nothing));
     }
 
     void ProviderOp(const Op& op) {
         const std::uint32_t key = At(ListOf(ListKind::Provider), op.target);
         switch (op.value % 3) {
-        case 0: RC_ASSERT(NewProvider(Db(), "Provider " + std::to_string(op.pick)).result == EditResult::Ok); break;
+        case 0:
+            RC_ASSERT(NewProvider(Db(), "Provider " + std::to_string(op.pick)).result ==
+                      EditResult::Ok);
+            break;
         case 1:
             if (key != 0)
-                RC_ASSERT(RenameProvider(Db(), key, "Renamed " + std::to_string(op.pick)) == EditResult::Ok);
+                RC_ASSERT(RenameProvider(Db(), key, "Renamed " + std::to_string(op.pick)) ==
+                          EditResult::Ok);
             break;
         default:
             if (key != 0) // channels keep their BroadcastID
@@ -570,7 +657,9 @@ struct Runner {
         CableMux_Info_Tag edited = stored != nullptr ? *stored : CableMux_Info_Tag{};
         edited.Frequency = 300000u + op.pick;
         switch (op.value % 3) {
-        case 0: RC_ASSERT(NewCableMux(Db(), edited, fx.doc.Values()).result == EditResult::Ok); break;
+        case 0:
+            RC_ASSERT(NewCableMux(Db(), edited, fx.doc.Values()).result == EditResult::Ok);
+            break;
         case 1:
             if (stored == nullptr)
                 return;
@@ -580,8 +669,9 @@ struct Runner {
         default:
             if (stored == nullptr)
                 return;
-            ExpectIdDeleted(stored->MuxID, [](const Channel_Info_Tag&) { return true; },
-                            [](Channel_Info_Tag& ch) -> std::uint8_t& { return ch.TPID; });
+            ExpectIdDeleted(
+                stored->MuxID, [](const Channel_Info_Tag&) { return true; },
+                [](Channel_Info_Tag& ch) -> std::uint8_t& { return ch.TPID; });
             RC_ASSERT(DeleteCableMuxes(Db(), {key}) == EditResult::Ok);
         }
     }
@@ -595,7 +685,9 @@ struct Runner {
                 places.push_back({tp->SatID, tp->TPID});
             }
         } else if (Prod().Cable()) {
-            ForEachRow<CableMux_Info_Tag>(Db(), kCableMuxTable, [&](const CableMux_Info_Tag& m) { places.push_back({1, m.MuxID}); });
+            ForEachRow<CableMux_Info_Tag>(Db(), kCableMuxTable, [&](const CableMux_Info_Tag& m) {
+                places.push_back({1, m.MuxID});
+            });
         } else {
             places = fx.places; // the multiplexes of the image never change
         }
@@ -608,10 +700,12 @@ struct Runner {
         if (places.empty())
             return;
         const auto& [sat, tp] = places[op.target % places.size()];
-        const ChannelFilter filter = op.pick % 3 == 0   ? ShowAll()
-                                     : op.pick % 3 == 1 ? ShowFavorite(op.value % 4, ShowAll(), Prod())
-                                                        : ShowGenre(op.value % 16, ShowAll(), Prod());
-        Channel_Info_Tag edited = MakeChannel("New" + std::to_string(op.value), 0, kind == ChannelKind::TV, sat, tp);
+        const ChannelFilter filter = op.pick % 3 == 0 ? ShowAll()
+                                     : op.pick % 3 == 1
+                                         ? ShowFavorite(op.value % 4, ShowAll(), Prod())
+                                         : ShowGenre(op.value % 16, ShowAll(), Prod());
+        Channel_Info_Tag edited =
+            MakeChannel("New" + std::to_string(op.value), 0, kind == ChannelKind::TV, sat, tp);
         edited.Attributes = 0;
         edited.BroadcastID = static_cast<std::uint16_t>(1 + op.value % 3);
         Channel_Info_Tag expected = edited;
@@ -623,13 +717,15 @@ struct Runner {
         const std::uint32_t key = AddNewChannel(Db(), edited, kind, filter, Prod());
         RC_ASSERT(key != 0u);
         model.contents.insert(SignatureOf(expected));
-        RC_ASSERT(SignatureOf(*GetRow<Channel_Info_Tag>(Db(), kChannelTable, key)) == SignatureOf(expected));
+        RC_ASSERT(SignatureOf(*GetRow<Channel_Info_Tag>(Db(), kChannelTable, key)) ==
+                  SignatureOf(expected));
     }
 
     void Paste(const Op& op, ChannelKind kind, const RowIds& picked) {
         CopyChannels(clipboard, picked, kind);
         const RowIds transponders = Keys<Transponder_Info_Tag>(kTransponderTable);
-        const bool onTransponder = Prod().Satellite() && op.target % 2 == 1 && !transponders.empty();
+        const bool onTransponder =
+            Prod().Satellite() && op.target % 2 == 1 && !transponders.empty();
         const std::uint32_t tpRow = At(transponders, op.value);
         const ChannelFilter filter = onTransponder ? ShowTransponder(tpRow) : ShowAll();
         const auto* tp = GetRow<Transponder_Info_Tag>(Db(), kTransponderTable, tpRow);
@@ -702,8 +798,10 @@ void CheckNumbering(tabstore::CQoDB& db) {
 
 void CheckReferences(tabstore::CQoDB& db, Product product) {
     std::set<int> sats, tps;
-    ForEachRow<Satellite_Info_Tag>(db, kSatelliteTable, [&](const auto& s) { sats.insert(s.SatID); });
-    ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const auto& t) { tps.insert(t.TPID); });
+    ForEachRow<Satellite_Info_Tag>(db, kSatelliteTable,
+                                   [&](const auto& s) { sats.insert(s.SatID); });
+    ForEachRow<Transponder_Info_Tag>(db, kTransponderTable,
+                                     [&](const auto& t) { tps.insert(t.TPID); });
     ForEachRow<SMux_Info_Tag>(db, kTerrestrialMuxTable, [&](const auto& m) { tps.insert(m.TPID); });
     ForEachRow<CableMux_Info_Tag>(db, kCableMuxTable, [&](const auto& m) { tps.insert(m.MuxID); });
     ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
@@ -722,9 +820,11 @@ void CheckUniqueIds(tabstore::CQoDB& db) {
     std::set<std::pair<int, int>> seen;
     auto once = [&](int table, int id) { RC_ASSERT(seen.insert({table, id}).second); };
     ForEachRow<Satellite_Info_Tag>(db, kSatelliteTable, [&](const auto& s) { once(0, s.SatID); });
-    ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const auto& t) { once(4, t.SatID << 8 | t.TPID); });
+    ForEachRow<Transponder_Info_Tag>(db, kTransponderTable,
+                                     [&](const auto& t) { once(4, t.SatID << 8 | t.TPID); });
     ForEachRow<CableMux_Info_Tag>(db, kCableMuxTable, [&](const auto& m) { once(2, m.MuxID); });
-    ForEachRow<Broadcast_Info_Tag>(db, kProviderTable, [&](const auto& p) { once(3, p.BroadcastID); });
+    ForEachRow<Broadcast_Info_Tag>(db, kProviderTable,
+                                   [&](const auto& p) { once(3, p.BroadcastID); });
 }
 
 void CheckSavedAndReloaded(Fixture& fx) {
@@ -761,12 +861,22 @@ void RunSequence(const Family& family, const std::vector<Op>& ops) {
     CheckSavedAndReloaded(fx);
 }
 
-rc::Gen<std::vector<Op>> GenOps() { return rc::gen::resize(40, rc::gen::container<std::vector<Op>>(GenOp())); }
+rc::Gen<std::vector<Op>> GenOps() {
+    return rc::gen::resize(40, rc::gen::container<std::vector<Op>>(GenOp()));
+}
 
-RC_GTEST_PROP(EditingModel, SatelliteReceiver, ()) { RunSequence({"satellite", Preset("D")}, *GenOps()); }
-RC_GTEST_PROP(EditingModel, CombinationReceiver, ()) { RunSequence({"combination", Preset("E")}, *GenOps()); }
-RC_GTEST_PROP(EditingModel, TerrestrialReceiver, ()) { RunSequence({"terrestrial", SmallLayout(9, 2 | 16)}, *GenOps()); }
-RC_GTEST_PROP(EditingModel, CableReceiver, ()) { RunSequence({"cable", SmallLayout(6, 4)}, *GenOps()); }
+RC_GTEST_PROP(EditingModel, SatelliteReceiver, ()) {
+    RunSequence({"satellite", Preset("D")}, *GenOps());
+}
+RC_GTEST_PROP(EditingModel, CombinationReceiver, ()) {
+    RunSequence({"combination", Preset("E")}, *GenOps());
+}
+RC_GTEST_PROP(EditingModel, TerrestrialReceiver, ()) {
+    RunSequence({"terrestrial", SmallLayout(9, 2 | 16)}, *GenOps());
+}
+RC_GTEST_PROP(EditingModel, CableReceiver, ()) {
+    RunSequence({"cable", SmallLayout(6, 4)}, *GenOps());
+}
 
 } // namespace
 } // namespace chanforge::editing::test

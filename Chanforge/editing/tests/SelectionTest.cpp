@@ -33,10 +33,14 @@ class SelectionTest : public ::testing::Test {
 TEST_F(SelectionTest, SelectCommands) {
     const Product twoTuner = kTwoTunerProduct;
     EXPECT_EQ(SelectRows(db, keys, SelectWhat::All, twoTuner), Selection(5, true));
-    EXPECT_EQ(SelectRows(db, keys, SelectWhat::Locked, twoTuner), (Selection{true, false, true, false, false}));
-    EXPECT_EQ(SelectRows(db, keys, SelectWhat::CAS, twoTuner), (Selection{false, true, true, false, false}));
-    EXPECT_EQ(SelectRows(db, keys, SelectWhat::Tuner1, twoTuner), (Selection{true, false, false, true, false}));
-    EXPECT_EQ(SelectRows(db, keys, SelectWhat::Tuner2, twoTuner), (Selection{false, true, true, false, false}));
+    EXPECT_EQ(SelectRows(db, keys, SelectWhat::Locked, twoTuner),
+              (Selection{true, false, true, false, false}));
+    EXPECT_EQ(SelectRows(db, keys, SelectWhat::CAS, twoTuner),
+              (Selection{false, true, true, false, false}));
+    EXPECT_EQ(SelectRows(db, keys, SelectWhat::Tuner1, twoTuner),
+              (Selection{true, false, false, true, false}));
+    EXPECT_EQ(SelectRows(db, keys, SelectWhat::Tuner2, twoTuner),
+              (Selection{false, true, true, false, false}));
     EXPECT_EQ(InvertSelection({true, false, true}), (Selection{false, true, false}));
     EXPECT_EQ(SelectedKeys(keys, {false, true, true, false, false}), (RowIds{keys[1], keys[2]}));
 }
@@ -60,10 +64,18 @@ TEST(ChannelColumns, CellTexts) {
         int column;
         std::string text;
     };
-    for (const Row& row : std::vector<Row>{{kColIndex, "3"}, {kColSatID, "1"}, {kColTPID, "4"},
-                                           {kColNumber, "12"}, {kColName, "Name"}, {kColVPID, "101"},
-                                           {kColGenre, "Sport"}, {kColCAS, "Y"}, {kColLocked, "N"},
-                                           {kColSkipped, "N"}, {kColTuner, "Tuner 2"}, {kColFav, ""}}) {
+    for (const Row& row : std::vector<Row>{{kColIndex, "3"},
+                                           {kColSatID, "1"},
+                                           {kColTPID, "4"},
+                                           {kColNumber, "12"},
+                                           {kColName, "Name"},
+                                           {kColVPID, "101"},
+                                           {kColGenre, "Sport"},
+                                           {kColCAS, "Y"},
+                                           {kColLocked, "N"},
+                                           {kColSkipped, "N"},
+                                           {kColTuner, "Tuner 2"},
+                                           {kColFav, ""}}) {
         SCOPED_TRACE(row.column);
         EXPECT_EQ(ChannelCellText(ch, row.column, p, 0), row.text);
     }
@@ -86,7 +98,8 @@ TEST(ChannelColumns, HeaderSortOrdersNumbersByValue) {
     tabstore::CQoDB db;
     RowIds keys;
     for (int n : {9, 10, 2})
-        keys.push_back(AddChannel(db, MakeChannel("C" + std::to_string(n), static_cast<std::uint16_t>(n), true)));
+        keys.push_back(AddChannel(
+            db, MakeChannel("C" + std::to_string(n), static_cast<std::uint16_t>(n), true)));
     RowIds rows = keys;
     SortByColumnText(db, rows, kColNumber, false, kSatelliteProduct, 0);
     EXPECT_EQ(Names(db, rows), (std::vector<std::string>{"C2", "C9", "C10"}));

@@ -12,10 +12,10 @@
 
 namespace chanforge::editing::test {
 
-inline constexpr Product kSatelliteProduct{7, 1};      // one tuner, no favourite positions
+inline constexpr Product kSatelliteProduct{7, 1}; // one tuner, no favourite positions
 inline constexpr Product kTwoTunerProduct{3, 9};
 inline constexpr Product kCombinationProduct{8, 3};
-inline constexpr Product kCombinationFav32{64, 43};    // keeps favourite positions
+inline constexpr Product kCombinationFav32{64, 43}; // keeps favourite positions
 inline constexpr Product kTerrestrialProduct{5, 2 | 16};
 inline constexpr Product kCableProduct{9, 4};
 

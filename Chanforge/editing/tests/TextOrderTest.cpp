@@ -11,7 +11,7 @@ namespace {
 
 TEST(TextOrder, NumbersByValueTextWithoutCase) {
     const std::vector<std::vector<std::string>> sortedRuns = {
-        {"1", "2", "10", "11", "100"},                   // channel numbers
+        {"1", "2", "10", "11", "100"},                    // channel numbers
         {"9,750", "10,600", "11,836"},                    // grouped frequencies
         {"5.0W", "19.2E", "28.2E"},                       // orbital positions
         {"arte", "BBC One", "bbc two", "ZDF"},            // names
@@ -25,7 +25,8 @@ TEST(TextOrder, NumbersByValueTextWithoutCase) {
     }
     EXPECT_FALSE(NaturalLess("ZDF", "zdf"));
     EXPECT_FALSE(NaturalLess("zdf", "ZDF"));
-    EXPECT_TRUE(NaturalLess("99999999999999999999998", "99999999999999999999999x")); // saturated ids still order
+    EXPECT_TRUE(NaturalLess("99999999999999999999998",
+                            "99999999999999999999999x")); // saturated ids still order
 }
 
 } // namespace

@@ -1,6 +1,6 @@
+#include "chanforge/editing/UndoStack.h"
 #include "chanforge/editing/ChannelClipboard.h"
 #include "chanforge/editing/ChannelMove.h"
-#include "chanforge/editing/UndoStack.h"
 
 #include "TestDatabase.h"
 
@@ -40,9 +40,11 @@ TEST(UndoStack, UndoAndRedoRestoreEveryKindOfChange) {
     undo.Record(db, kChannels, "Lock", [&] { SetAttributeBits(db, {2, 3}, attr::kLocked, true); });
     undo.Record(db, kChannels, "Delete", [&] { DeleteChannels(db, {1, 7}); });
     undo.Record(db, kChannels, "New", [&] {
-        return AddNewChannel(db, MakeChannel("N", 0, true), ChannelKind::TV, ShowAll(), kSatelliteProduct);
+        return AddNewChannel(db, MakeChannel("N", 0, true), ChannelKind::TV, ShowAll(),
+                             kSatelliteProduct);
     });
-    undo.Record(db, kChannels, "Move", [&] { MoveChannels(db, {4}, 1, ChannelKind::TV, kSatelliteProduct); });
+    undo.Record(db, kChannels, "Move",
+                [&] { MoveChannels(db, {4}, 1, ChannelKind::TV, kSatelliteProduct); });
     const auto edited = Dump(db);
     ASSERT_NE(edited, original);
     EXPECT_EQ(undo.UndoLabel(), "Move");
@@ -86,12 +88,14 @@ TEST(UndoStack, BoundedByStepsAndBytes) {
     FillNumbered(db, 10, 0);
     CUndoStack bySteps(std::size_t{1} << 30, 3);
     for (int i = 0; i < 6; ++i)
-        bySteps.Record(db, kChannels, "x", [&] { SetAttributeBits(db, {1}, attr::kLocked, i % 2 == 0); });
+        bySteps.Record(db, kChannels, "x",
+                       [&] { SetAttributeBits(db, {1}, attr::kLocked, i % 2 == 0); });
     EXPECT_EQ(bySteps.Steps(), 3u);
 
     CUndoStack byBytes(3 * sizeof(Channel_Info_Tag), 100);
     for (int i = 0; i < 6; ++i)
-        byBytes.Record(db, kChannels, "x", [&] { SetAttributeBits(db, {2}, attr::kLocked, i % 2 == 0); });
+        byBytes.Record(db, kChannels, "x",
+                       [&] { SetAttributeBits(db, {2}, attr::kLocked, i % 2 == 0); });
     EXPECT_GE(byBytes.Steps(), 1u);
     EXPECT_LE(byBytes.Bytes(), 3 * sizeof(Channel_Info_Tag));
 }

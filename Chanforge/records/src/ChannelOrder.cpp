@@ -26,7 +26,8 @@ std::vector<Placement> MoveToScratch(tabstore::CQoDB& db) {
     ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& channel) {
         const int key = AppendRow(db, kScratchTable, CopyRow(channel));
         if (key > 0)
-            placements.push_back({channel.RowID, static_cast<std::uint32_t>(key), channel.ProgramNum, IsTV(channel)});
+            placements.push_back({channel.RowID, static_cast<std::uint32_t>(key),
+                                  channel.ProgramNum, IsTV(channel)});
     });
     db.Clear(kChannelTable);
     return placements;
@@ -38,17 +39,20 @@ RowKeyMap RefillFromScratch(tabstore::CQoDB& db, const std::vector<Placement>& o
     moved.reserve(order.size());
     for (const Placement& placement : order) {
         const auto* channel = GetRow<Channel_Info_Tag>(db, kScratchTable, placement.scratchKey);
-        if (channel == nullptr) continue;
+        if (channel == nullptr)
+            continue;
         const int key = AppendRow(db, kChannelTable, CopyRow(*channel));
-        if (key > 0) moved.emplace(placement.oldKey, static_cast<std::uint32_t>(key));
+        if (key > 0)
+            moved.emplace(placement.oldKey, static_cast<std::uint32_t>(key));
     }
     db.Clear(kScratchTable);
     return moved;
 }
 
 std::vector<Placement> SortedByNumber(std::vector<Placement> placements) {
-    std::stable_sort(placements.begin(), placements.end(),
-              [](const Placement& a, const Placement& b) { return a.programNum < b.programNum; });
+    std::stable_sort(
+        placements.begin(), placements.end(),
+        [](const Placement& a, const Placement& b) { return a.programNum < b.programNum; });
     return placements;
 }
 
@@ -58,7 +62,8 @@ std::vector<std::uint32_t> Remap(const RowKeyMap& map, const std::vector<std::ui
     std::vector<std::uint32_t> out;
     out.reserve(keys.size());
     for (std::uint32_t key : keys)
-        if (const auto it = map.find(key); it != map.end()) out.push_back(it->second);
+        if (const auto it = map.find(key); it != map.end())
+            out.push_back(it->second);
     return out;
 }
 
@@ -66,7 +71,8 @@ RowKeyMap Compose(const RowKeyMap& first, const RowKeyMap& second) {
     RowKeyMap out;
     out.reserve(first.size());
     for (const auto& [from, via] : first)
-        if (const auto it = second.find(via); it != second.end()) out.emplace(from, it->second);
+        if (const auto it = second.find(via); it != second.end())
+            out.emplace(from, it->second);
     return out;
 }
 
@@ -83,8 +89,10 @@ RowKeyMap RenumberChannels(tabstore::CQoDB& db) {
         channel.ProgramNum = IsTV(channel) ? nextTV++ : nextOther++;
         // The shown and logical numbers that went with the old number go with the new one:
         // left behind they would show gaps, or repeat a number a later move hands out.
-        if (channel.ShowNum == old) channel.ShowNum = channel.ProgramNum;
-        if (channel.LogicalNumber == old) channel.LogicalNumber = channel.ProgramNum;
+        if (channel.ShowNum == old)
+            channel.ShowNum = channel.ProgramNum;
+        if (channel.LogicalNumber == old)
+            channel.LogicalNumber = channel.ProgramNum;
     });
     return moved;
 }

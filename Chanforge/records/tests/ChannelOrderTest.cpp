@@ -51,23 +51,29 @@ constexpr std::uint16_t Radio = attr::kRadio;
 TEST(ChannelOrder, SortGivesFreshRowIdsInNumberOrderAndKeepsTiesInTableOrder) {
     tabstore::CQoDB db;
     for (const Wanted& s : {Wanted{"c", 30, TV}, Wanted{"a", 10, Radio}, Wanted{"b", 20, TV},
-                            Wanted{"first", 5, TV}, Wanted{"second", 5, TV}}) AddChannel(db, s);
+                            Wanted{"first", 5, TV}, Wanted{"second", 5, TV}})
+        AddChannel(db, s);
     db.Delete(kChannelTable, 2); // a gap in the row ids
     AddChannel(db, {"third", 5, TV});
     SortChannels(db);
-    EXPECT_EQ(Channels(db), (std::vector<Seen>{{1, "first", 5}, {2, "second", 5}, {3, "third", 5},
-                                               {4, "b", 20}, {5, "c", 30}}));
+    EXPECT_EQ(Channels(db),
+              (std::vector<Seen>{
+                  {1, "first", 5}, {2, "second", 5}, {3, "third", 5}, {4, "b", 20}, {5, "c", 30}}));
     EXPECT_EQ(db.Size(kScratchTable), 0u);
     EXPECT_EQ(db.LastID(kChannelTable), 5u); // the next new channel takes 6
 }
 
 TEST(ChannelOrder, RenumberCountsTVAndEverythingElseSeparately) {
     tabstore::CQoDB db;
-    for (const Wanted& s : {Wanted{"tv9", 9, TV}, Wanted{"radio4", 4, Radio}, Wanted{"neither", 6, 0},
-                          Wanted{"tv2", 2, TV}, Wanted{"both", 7, TV | Radio}}) AddChannel(db, s);
+    for (const Wanted& s :
+         {Wanted{"tv9", 9, TV}, Wanted{"radio4", 4, Radio}, Wanted{"neither", 6, 0},
+          Wanted{"tv2", 2, TV}, Wanted{"both", 7, TV | Radio}})
+        AddChannel(db, s);
     RenumberChannels(db);
-    EXPECT_EQ(Channels(db), (std::vector<Seen>{{1, "tv2", 1}, {2, "radio4", 1}, {3, "neither", 2},
-                                               {4, "both", 2}, {5, "tv9", 3}}));
+    EXPECT_EQ(
+        Channels(db),
+        (std::vector<Seen>{
+            {1, "tv2", 1}, {2, "radio4", 1}, {3, "neither", 2}, {4, "both", 2}, {5, "tv9", 3}}));
     tabstore::CQoDB empty;
     RenumberChannels(empty);
     EXPECT_EQ(empty.Size(kChannelTable) + empty.Size(kScratchTable), 0u);
@@ -75,8 +81,10 @@ TEST(ChannelOrder, RenumberCountsTVAndEverythingElseSeparately) {
 
 TEST(ChannelOrder, GroupPutsTVFirstAndLosesNoChannel) {
     tabstore::CQoDB db;
-    for (const Wanted& s : {Wanted{"r2", 2, Radio}, Wanted{"t3", 3, TV}, Wanted{"none1", 1, 0},
-                          Wanted{"both4", 4, TV | Radio}, Wanted{"t1", 1, TV}, Wanted{"r1", 1, Radio}}) AddChannel(db, s);
+    for (const Wanted& s :
+         {Wanted{"r2", 2, Radio}, Wanted{"t3", 3, TV}, Wanted{"none1", 1, 0},
+          Wanted{"both4", 4, TV | Radio}, Wanted{"t1", 1, TV}, Wanted{"r1", 1, Radio}})
+        AddChannel(db, s);
     GroupChannels(db);
     const auto seen = Channels(db);
     std::vector<std::string> names;
@@ -100,7 +108,8 @@ TEST(TableAccess, RefusedRowStaysWithTheCaller) {
 
 TEST(ChannelOrder, RenumberCarriesMatchingShownNumbersAndReportsWhereRowsWent) {
     tabstore::CQoDB db;
-    for (const Wanted& s : {Wanted{"c", 7, TV}, Wanted{"a", 3, TV}}) AddChannel(db, s);
+    for (const Wanted& s : {Wanted{"c", 7, TV}, Wanted{"a", 3, TV}})
+        AddChannel(db, s);
     auto* c = GetRow<Channel_Info_Tag>(db, kChannelTable, 1);
     c->ShowNum = 7;        // went with the number
     c->LogicalNumber = 40; // a number of its own

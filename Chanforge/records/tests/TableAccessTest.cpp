@@ -1,5 +1,5 @@
-#include "chanforge/Records.h"
 #include "chanforge/TableAccess.h"
+#include "chanforge/Records.h"
 
 #include <gtest/gtest.h>
 

@@ -43,7 +43,8 @@ class RecordCursor {
     std::optional<Record> NextIf(std::uint16_t type) {
         const std::size_t saved = pos_;
         std::optional<Record> r = Next();
-        if (r && r->type == type) return r;
+        if (r && r->type == type)
+            return r;
         pos_ = saved;
         return std::nullopt;
     }
@@ -64,26 +65,32 @@ struct SheetEntry {
     bool used = false;
 };
 
-std::uint16_t BofType(const Record& r) { return r.body.size() >= 4 ? le::U16(r.body.data() + 2) : 0; }
+std::uint16_t BofType(const Record& r) {
+    return r.body.size() >= 4 ? le::U16(r.body.data() + 2) : 0;
+}
 
 /// Skips the rest of a substream, nested ones included, up to its EOF.
 void SkipSubstream(RecordCursor& in) {
     int depth = 1;
     while (auto r = in.Next()) {
-        if (r->type == biff::kBof) ++depth;
-        if (r->type == biff::kEof && --depth == 0) return;
+        if (r->type == biff::kBof)
+            ++depth;
+        if (r->type == biff::kEof && --depth == 0)
+            return;
     }
 }
 
 /// A short string of a record body: character count, option byte, characters.
 bool ReadString(std::span<const std::uint8_t> p, std::size_t countBytes, std::string& narrow,
                 std::u16string& wide, bool& isWide) {
-    if (p.size() < countBytes + 1) return false;
+    if (p.size() < countBytes + 1)
+        return false;
     const std::size_t count = countBytes == 1 ? p[0] : le::U16(p.data());
     isWide = (p[countBytes] & 0x01) != 0;
     const std::size_t unit = isWide ? 2 : 1;
     const std::size_t start = countBytes + 1;
-    if (p.size() < start + count * unit) return false;
+    if (p.size() < start + count * unit)
+        return false;
     narrow.clear();
     wide.clear();
     for (std::size_t i = 0; i < count; ++i) {
@@ -104,11 +111,13 @@ class Loader {
         RecordCursor in(stream);
         bool sawGlobals = false;
         while (auto r = in.Next()) {
-            if (r->type != biff::kBof) continue;
+            if (r->type != biff::kBof)
+                continue;
             const std::uint16_t kind = BofType(*r);
             if (kind == biff::kGlobalsSubstream && !sawGlobals) {
                 sawGlobals = true;
-                if (XlsResult res = Globals(in); res != XlsResult::Ok) return res;
+                if (XlsResult res = Globals(in); res != XlsResult::Ok)
+                    return res;
             } else if (kind == biff::kWorksheetSubstream && sawGlobals) {
                 auto sheet = std::make_unique<Worksheet>(std::string(), pool_);
                 NameSheet(*sheet, r->offset, sheets.size());
@@ -118,7 +127,8 @@ class Loader {
                 SkipSubstream(in);
             }
         }
-        if (in.Truncated()) return XlsResult::Corrupt;
+        if (in.Truncated())
+            return XlsResult::Corrupt;
         return sawGlobals ? XlsResult::Ok : XlsResult::Corrupt;
     }
 
@@ -126,25 +136,34 @@ class Loader {
     XlsResult Globals(RecordCursor& in) {
         while (auto r = in.Next()) {
             switch (r->type) {
-            case biff::kEof: return XlsResult::Ok;
-            case biff::kFilePass: return XlsResult::Encrypted;
-            case biff::kBoundSheet: BoundSheet(r->body); break;
+            case biff::kEof:
+                return XlsResult::Ok;
+            case biff::kFilePass:
+                return XlsResult::Encrypted;
+            case biff::kBoundSheet:
+                BoundSheet(r->body);
+                break;
             case biff::kSst: {
                 std::vector<std::span<const std::uint8_t>> bodies{r->body};
-                while (auto c = in.NextIf(biff::kContinue)) bodies.push_back(c->body);
-                if (!sst::Read(bodies, *pool_, sst_)) return XlsResult::Corrupt;
+                while (auto c = in.NextIf(biff::kContinue))
+                    bodies.push_back(c->body);
+                if (!sst::Read(bodies, *pool_, sst_))
+                    return XlsResult::Corrupt;
                 break;
             }
-            default: break; // formats, fonts, names...: not kept
+            default:
+                break; // formats, fonts, names...: not kept
             }
         }
         return XlsResult::Ok;
     }
 
     void BoundSheet(std::span<const std::uint8_t> body) {
-        if (body.size() < 6) return;
+        if (body.size() < 6)
+            return;
         SheetEntry e{le::U32(body.data()), body[5] == 0, false, {}, {}};
-        if (ReadString(body.subspan(6), 1, e.name, e.name16, e.wide)) entries_.push_back(std::move(e));
+        if (ReadString(body.subspan(6), 1, e.name, e.name16, e.wide))
+            entries_.push_back(std::move(e));
     }
 
     /// Names a sheet from the BOUNDSHEET that points at its BOF, else from the next unused
@@ -152,9 +171,11 @@ class Loader {
     void NameSheet(Worksheet& sheet, std::size_t bofOffset, std::size_t index) {
         SheetEntry* match = nullptr;
         for (SheetEntry& e : entries_)
-            if (!e.used && e.position == bofOffset) match = &e;
+            if (!e.used && e.position == bofOffset)
+                match = &e;
         for (std::size_t i = 0; match == nullptr && i < entries_.size(); ++i)
-            if (!entries_[i].used && entries_[i].isWorksheet) match = &entries_[i];
+            if (!entries_[i].used && entries_[i].isWorksheet)
+                match = &entries_[i];
         if (match == nullptr) {
             sheet.SetName("Sheet" + std::to_string(index + 1));
             return;
@@ -170,7 +191,8 @@ class Loader {
         std::optional<std::pair<std::uint16_t, std::uint16_t>> pendingString; // FORMULA text result
         while (auto r = in.Next()) {
             const std::span<const std::uint8_t> b = r->body;
-            if (r->type == biff::kEof) return;
+            if (r->type == biff::kEof)
+                return;
             if (r->type == biff::kBof) {
                 SkipSubstream(in); // an embedded chart
                 continue;
@@ -180,34 +202,47 @@ class Loader {
                 pendingString.reset();
                 continue;
             }
-            if (b.size() < 6) continue;
+            if (b.size() < 6)
+                continue;
             const std::uint16_t row = le::U16(b.data()), col = le::U16(b.data() + 2);
             switch (r->type) {
             case biff::kNumber:
-                if (b.size() >= 14) sheet.SetFloat(row, col, le::F64(b.data() + 6));
+                if (b.size() >= 14)
+                    sheet.SetFloat(row, col, le::F64(b.data() + 6));
                 break;
             case biff::kRk:
-                if (b.size() >= 10) SetRk(sheet, row, col, le::U32(b.data() + 6));
+                if (b.size() >= 10)
+                    SetRk(sheet, row, col, le::U32(b.data() + 6));
                 break;
             case biff::kMulRk:
                 for (std::size_t i = 0; 4 + 6 * (i + 1) <= b.size() - 2; ++i)
-                    SetRk(sheet, row, col + static_cast<std::uint32_t>(i), le::U32(b.data() + 6 + 6 * i));
+                    SetRk(sheet, row, col + static_cast<std::uint32_t>(i),
+                          le::U32(b.data() + 6 + 6 * i));
                 break;
             case biff::kLabelSst:
-                if (b.size() >= 10) LabelSst(sheet, row, col, le::U32(b.data() + 6));
+                if (b.size() >= 10)
+                    LabelSst(sheet, row, col, le::U32(b.data() + 6));
                 break;
-            case biff::kLabel: Label(b, sheet, row, col); break;
+            case biff::kLabel:
+                Label(b, sheet, row, col);
+                break;
             case biff::kBoolErr:
-                if (b.size() >= 8 && b[7] == 0) sheet.SetInteger(row, col, b[6] != 0);
+                if (b.size() >= 8 && b[7] == 0)
+                    sheet.SetInteger(row, col, b[6] != 0);
                 break;
-            case biff::kBlank: sheet.Touch(row, col); break;
+            case biff::kBlank:
+                sheet.Touch(row, col);
+                break;
             case biff::kMulBlank:
-                if (b.size() >= 8) sheet.Touch(row, col + static_cast<std::uint32_t>((b.size() - 6) / 2) - 1);
+                if (b.size() >= 8)
+                    sheet.Touch(row, col + static_cast<std::uint32_t>((b.size() - 6) / 2) - 1);
                 break;
             case biff::kFormula:
-                if (b.size() >= 14 && Formula(b, sheet, row, col)) pendingString.emplace(row, col);
+                if (b.size() >= 14 && Formula(b, sheet, row, col))
+                    pendingString.emplace(row, col);
                 break;
-            default: break; // row index, dimensions, window, formatting: recomputed or not kept
+            default:
+                break; // row index, dimensions, window, formatting: recomputed or not kept
             }
         }
     }
@@ -221,7 +256,8 @@ class Loader {
     }
 
     void LabelSst(Worksheet& sheet, std::uint32_t row, std::uint32_t col, std::uint32_t index) {
-        if (index < sst_.size()) sheet.SetPooledText(row, col, sst_[index].kind, sst_[index].index);
+        if (index < sst_.size())
+            sheet.SetPooledText(row, col, sst_[index].kind, sst_[index].index);
     }
 
     static void SetString(Worksheet& sheet, std::uint32_t row, std::uint32_t col,
@@ -229,28 +265,33 @@ class Loader {
         std::string narrow;
         std::u16string wide;
         bool isWide = false;
-        if (!ReadString(p, 2, narrow, wide, isWide)) return;
+        if (!ReadString(p, 2, narrow, wide, isWide))
+            return;
         if (isWide)
             sheet.SetWideText(row, col, wide);
         else
             sheet.SetText(row, col, narrow);
     }
 
-    static void Label(std::span<const std::uint8_t> b, Worksheet& sheet, std::uint32_t row, std::uint32_t col) {
+    static void Label(std::span<const std::uint8_t> b, Worksheet& sheet, std::uint32_t row,
+                      std::uint32_t col) {
         SetString(sheet, row, col, b.subspan(6));
     }
 
-    static void StringResult(std::span<const std::uint8_t> b, Worksheet& sheet, std::uint32_t row, std::uint32_t col) {
+    static void StringResult(std::span<const std::uint8_t> b, Worksheet& sheet, std::uint32_t row,
+                             std::uint32_t col) {
         SetString(sheet, row, col, b);
     }
 
     /// Keeps the cached result of a formula; true when the text result follows in a STRING record.
-    static bool Formula(std::span<const std::uint8_t> b, Worksheet& sheet, std::uint32_t row, std::uint32_t col) {
+    static bool Formula(std::span<const std::uint8_t> b, Worksheet& sheet, std::uint32_t row,
+                        std::uint32_t col) {
         if (le::U16(b.data() + 12) != 0xFFFF) {
             sheet.SetFloat(row, col, le::F64(b.data() + 6));
             return false;
         }
-        if (b[6] == 1) sheet.SetInteger(row, col, b[8] != 0); // boolean result
+        if (b[6] == 1)
+            sheet.SetInteger(row, col, b[8] != 0); // boolean result
         return b[6] == 0;
     }
 

@@ -48,20 +48,24 @@ void Bof(std::vector<std::uint8_t>& out, std::uint16_t substream) {
     r->U32(0x0306); // lowest version that can read the file
 }
 
-void Eof(std::vector<std::uint8_t>& out) { RecordScope r(out, biff::kEof); }
+void Eof(std::vector<std::uint8_t>& out) {
+    RecordScope r(out, biff::kEof);
+}
 
 void FixedGlobals(std::vector<std::uint8_t>& out) {
     {
         RecordScope r(out, biff::kWindow1);
-        for (std::uint16_t v : {120, 120, 15135, 9300, 0x0038, 0, 0, 1, 600}) r->U16(v);
+        for (std::uint16_t v : {120, 120, 15135, 9300, 0x0038, 0, 0, 1, 600})
+            r->U16(v);
     }
     static constexpr char kFontName[] = "Arial";
     for (int i = 0; i < 4; ++i) {
         RecordScope r(out, biff::kFont);
-        for (std::uint16_t v : {200, 0, 0x7FFF, 400, 0}) r->U16(v); // height, options, colour, weight, escapement
-        r->U8(0);                                                   // underline
-        r->U8(0);                                                   // family
-        r->U8(0);                                                   // character set
+        for (std::uint16_t v : {200, 0, 0x7FFF, 400, 0})
+            r->U16(v); // height, options, colour, weight, escapement
+        r->U8(0);      // underline
+        r->U8(0);      // family
+        r->U8(0);      // character set
         r->U8(0);
         r->U8(sizeof kFontName - 1);
         r->U8(0); // compressed
@@ -91,7 +95,8 @@ class StringTable {
         : narrow_(pool.narrow.size(), kUnassigned), wide_(pool.wide.size(), kUnassigned) {}
 
     void Use(const Cell& c) {
-        if (c.kind != CellKind::Text && c.kind != CellKind::WideText) return;
+        if (c.kind != CellKind::Text && c.kind != CellKind::WideText)
+            return;
         ++uses_;
         std::uint32_t& slot = Slot(c);
         if (slot == kUnassigned) {
@@ -115,8 +120,10 @@ class StringTable {
 
 std::optional<std::uint32_t> AsRk(const Cell& c) {
     if (c.kind == CellKind::Integer)
-        return rk::FitsInteger(c.integer) ? std::optional(rk::EncodeInteger(c.integer)) : std::nullopt;
-    if (c.kind == CellKind::Float) return rk::EncodeFloat(c.number);
+        return rk::FitsInteger(c.integer) ? std::optional(rk::EncodeInteger(c.integer))
+                                          : std::nullopt;
+    if (c.kind == CellKind::Float)
+        return rk::EncodeFloat(c.number);
     return std::nullopt;
 }
 
@@ -137,7 +144,8 @@ class SheetWriter {
         const std::vector<UsedRow> rows = CollectRows(sheet);
         std::vector<std::pair<std::size_t, std::size_t>> blocks; // [first, last) into rows
         for (std::size_t i = 0; i < rows.size(); ++i)
-            if (blocks.empty() || rows[i].row / biff::kRowsPerBlock != rows[blocks.back().first].row / biff::kRowsPerBlock)
+            if (blocks.empty() || rows[i].row / biff::kRowsPerBlock !=
+                                      rows[blocks.back().first].row / biff::kRowsPerBlock)
                 blocks.emplace_back(i, i + 1);
             else
                 blocks.back().second = i + 1;
@@ -194,9 +202,12 @@ class SheetWriter {
         const auto& all = sheet.Rows();
         for (std::size_t r = 0; r < all.size(); ++r) {
             const std::vector<Cell>& cells = all[r];
-            auto first = std::find_if(cells.begin(), cells.end(), [](const Cell& c) { return c.kind != CellKind::Empty; });
-            if (first == cells.end()) continue;
-            auto last = std::find_if(cells.rbegin(), cells.rend(), [](const Cell& c) { return c.kind != CellKind::Empty; });
+            auto first = std::find_if(cells.begin(), cells.end(),
+                                      [](const Cell& c) { return c.kind != CellKind::Empty; });
+            if (first == cells.end())
+                continue;
+            auto last = std::find_if(cells.rbegin(), cells.rend(),
+                                     [](const Cell& c) { return c.kind != CellKind::Empty; });
             rows.push_back(UsedRow{static_cast<std::uint16_t>(r), first->column,
                                    static_cast<std::uint16_t>(last->column + 1u), &cells});
         }
@@ -226,7 +237,8 @@ class SheetWriter {
         r->U32(static_cast<std::uint32_t>(dbcell - firstRow));
         constexpr std::size_t kRowRecord = biff::kRecordHeader + 16;
         for (std::size_t i = 0; i < cellStarts.size(); ++i)
-            r->U16(static_cast<std::uint16_t>(cellStarts[i] - (i == 0 ? firstRow + kRowRecord : cellStarts[i - 1])));
+            r->U16(static_cast<std::uint16_t>(
+                cellStarts[i] - (i == 0 ? firstRow + kRowRecord : cellStarts[i - 1])));
         return dbcell;
     }
 
@@ -246,7 +258,9 @@ class SheetWriter {
             }
             // Adjacent RK cells go together into one MULRK.
             std::size_t end = i + 1;
-            while (end < cells.size() && cells[end].column == cells[end - 1].column + 1 && AsRk(cells[end])) ++end;
+            while (end < cells.size() && cells[end].column == cells[end - 1].column + 1 &&
+                   AsRk(cells[end]))
+                ++end;
             if (end - i == 1) {
                 RecordScope r(out_, biff::kRk);
                 r->U16(row.row);
@@ -296,7 +310,8 @@ void BoundSheet(std::vector<std::uint8_t>& out, const Worksheet& sheet) {
     if (sheet.HasWideName()) {
         r->U8(static_cast<std::uint8_t>(sheet.WideName().size()));
         r->U8(1);
-        for (char16_t c : sheet.WideName()) r->U16(c);
+        for (char16_t c : sheet.WideName())
+            r->U16(c);
     } else {
         r->U8(static_cast<std::uint8_t>(sheet.Name().size()));
         r->U8(0);
@@ -312,7 +327,8 @@ std::vector<std::uint8_t> Workbook::SaveStream() const {
     for (const auto& sheet : sheets_)
         for (const std::vector<Cell>& row : sheet->Rows()) {
             estimate += 24 + 10 * row.size();
-            for (const Cell& c : row) strings.Use(c);
+            for (const Cell& c : row)
+                strings.Use(c);
         }
 
     std::vector<std::uint8_t> out;

@@ -24,16 +24,22 @@ constexpr std::size_t kNameLimit = chanforge::kChannelNameSize - 1;
 
 WorkbookResult FromLoad(XlsResult r) {
     switch (r) {
-    case XlsResult::Ok: return WorkbookResult::Ok;
+    case XlsResult::Ok:
+        return WorkbookResult::Ok;
     case XlsResult::CannotOpen:
-    case XlsResult::TooLarge: return WorkbookResult::CannotOpen;
-    case XlsResult::NotRegularFile: return WorkbookResult::NotRegularFile;
-    case XlsResult::Encrypted: return WorkbookResult::PasswordProtected;
-    default: return WorkbookResult::NotAWorkbook;
+    case XlsResult::TooLarge:
+        return WorkbookResult::CannotOpen;
+    case XlsResult::NotRegularFile:
+        return WorkbookResult::NotRegularFile;
+    case XlsResult::Encrypted:
+        return WorkbookResult::PasswordProtected;
+    default:
+        return WorkbookResult::NotAWorkbook;
     }
 }
 
-void WriteChannel(Worksheet& sheet, std::uint32_t row, const Channel_Info_Tag& ch, const CodePage& page) {
+void WriteChannel(Worksheet& sheet, std::uint32_t row, const Channel_Info_Tag& ch,
+                  const CodePage& page) {
     const auto& columns = channel::Columns();
     for (std::uint32_t col = 0; col < channel::kColumnCount; ++col) {
         if (col == channel::kNameColumn) {
@@ -51,13 +57,17 @@ void WriteChannel(Worksheet& sheet, std::uint32_t row, const Channel_Info_Tag& c
 std::int64_t NumericCell(const Worksheet& sheet, std::uint32_t row, std::uint32_t col) {
     switch (sheet.Kind(row, col)) {
     case CellKind::Integer:
-    case CellKind::Float: return sheet.GetInteger(row, col);
-    case CellKind::Text: return std::strtoll(sheet.GetText(row, col)->c_str(), nullptr, 10);
-    default: return 0;
+    case CellKind::Float:
+        return sheet.GetInteger(row, col);
+    case CellKind::Text:
+        return std::strtoll(sheet.GetText(row, col)->c_str(), nullptr, 10);
+    default:
+        return 0;
     }
 }
 
-void ReadName(const Worksheet& sheet, std::uint32_t row, const CodePage& page, Channel_Info_Tag& ch) {
+void ReadName(const Worksheet& sheet, std::uint32_t row, const CodePage& page,
+              Channel_Info_Tag& ch) {
     std::string name;
     if (auto wide = sheet.GetWideText(row, channel::kNameColumn))
         name = page.Encode(*wide);
@@ -67,7 +77,8 @@ void ReadName(const Worksheet& sheet, std::uint32_t row, const CodePage& page, C
     std::memcpy(ch.Name, name.data(), std::min(name.size(), kNameLimit));
 }
 
-chanforge::RowPtr<Channel_Info_Tag> ReadChannel(const Worksheet& sheet, std::uint32_t row, const CodePage& page) {
+chanforge::RowPtr<Channel_Info_Tag> ReadChannel(const Worksheet& sheet, std::uint32_t row,
+                                                const CodePage& page) {
     auto ch = chanforge::MakeRow<Channel_Info_Tag>();
     const auto& columns = channel::Columns();
     for (std::uint32_t col = 0; col < channel::kColumnCount; ++col) {
@@ -82,28 +93,34 @@ chanforge::RowPtr<Channel_Info_Tag> ReadChannel(const Worksheet& sheet, std::uin
 } // namespace
 
 WorkbookResult ExportChannelWorkbook(tabstore::CQoDB& db, const std::string& path) {
-    if (db.Size(kChannelTable) > kMaxWorkbookChannels) return WorkbookResult::TooManyChannels;
+    if (db.Size(kChannelTable) > kMaxWorkbookChannels)
+        return WorkbookResult::TooManyChannels;
 
     Workbook book;
     const XlsResult loaded = book.Load(path);
     // Our own read limit is no reason to throw the user's workbook away.
-    if (loaded == XlsResult::TooLarge) return WorkbookResult::CannotOpen;
+    if (loaded == XlsResult::TooLarge)
+        return WorkbookResult::CannotOpen;
     // Neither can be rewritten without losing what the user keeps in it.
-    if (loaded == XlsResult::NotRegularFile || loaded == XlsResult::Encrypted) return FromLoad(loaded);
+    if (loaded == XlsResult::NotRegularFile || loaded == XlsResult::Encrypted)
+        return FromLoad(loaded);
     Worksheet* sheet = nullptr;
     if (loaded == XlsResult::Ok) {
         book.DeleteWorksheet(kSheetName);
-        if (book.GetWorksheet(kSheetName) != nullptr) return WorkbookResult::TwoChannelSheets;
+        if (book.GetWorksheet(kSheetName) != nullptr)
+            return WorkbookResult::TwoChannelSheets;
         sheet = book.AddWorksheet(kSheetName);
     } else {
         book = Workbook::New(1);
         book.RenameWorksheet("Sheet1", kSheetName);
         sheet = book.GetWorksheet(kSheetName);
     }
-    if (sheet == nullptr) return WorkbookResult::CannotWrite;
+    if (sheet == nullptr)
+        return WorkbookResult::CannotWrite;
 
     const auto& columns = channel::Columns();
-    for (std::uint32_t col = 0; col < channel::kColumnCount; ++col) sheet->SetText(0, col, columns[col].header);
+    for (std::uint32_t col = 0; col < channel::kColumnCount; ++col)
+        sheet->SetText(0, col, columns[col].header);
     const CodePage page = WorkbookCodePage();
     std::uint32_t row = 1;
     chanforge::ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
@@ -114,7 +131,8 @@ WorkbookResult ExportChannelWorkbook(tabstore::CQoDB& db, const std::string& pat
 
 WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& db) {
     Workbook book;
-    if (XlsResult r = book.Load(path); r != XlsResult::Ok) return FromLoad(r);
+    if (XlsResult r = book.Load(path); r != XlsResult::Ok)
+        return FromLoad(r);
     const Worksheet* sheet = book.GetWorksheet(kSheetName);
     if (sheet == nullptr) {
         db.Clear(kChannelTable);
@@ -124,23 +142,34 @@ WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& d
     // Build every record first so that the table changes only once the sheet has been read.
     const CodePage page = WorkbookCodePage();
     std::vector<chanforge::RowPtr<Channel_Info_Tag>> rows;
-    for (std::uint32_t r = 1; r < sheet->TotalRows(); ++r) rows.push_back(ReadChannel(*sheet, r, page));
+    for (std::uint32_t r = 1; r < sheet->TotalRows(); ++r)
+        rows.push_back(ReadChannel(*sheet, r, page));
     db.Clear(kChannelTable);
-    for (auto& ch : rows) chanforge::AppendRow(db, kChannelTable, std::move(ch));
+    for (auto& ch : rows)
+        chanforge::AppendRow(db, kChannelTable, std::move(ch));
     return WorkbookResult::Ok;
 }
 
 std::string WorkbookMessage(WorkbookResult result) {
     switch (result) {
-    case WorkbookResult::Ok: return {};
-    case WorkbookResult::CannotOpen: return "Cannot open the workbook file";
-    case WorkbookResult::NotRegularFile: return "Cannot open the workbook file: not a regular file";
-    case WorkbookResult::NotAWorkbook: return "Not a readable Excel 97-2003 workbook";
-    case WorkbookResult::PasswordProtected: return "The workbook is password-protected";
-    case WorkbookResult::TwoChannelSheets: return "The workbook has two sheets \"Channel\": cannot tell which to replace";
-    case WorkbookResult::NoChannelSheet: return "The workbook has no sheet \"Channel\"";
-    case WorkbookResult::CannotWrite: return "Cannot write the workbook file";
-    case WorkbookResult::TooManyChannels: return "Too many channels for one worksheet (at most 65535)";
+    case WorkbookResult::Ok:
+        return {};
+    case WorkbookResult::CannotOpen:
+        return "Cannot open the workbook file";
+    case WorkbookResult::NotRegularFile:
+        return "Cannot open the workbook file: not a regular file";
+    case WorkbookResult::NotAWorkbook:
+        return "Not a readable Excel 97-2003 workbook";
+    case WorkbookResult::PasswordProtected:
+        return "The workbook is password-protected";
+    case WorkbookResult::TwoChannelSheets:
+        return "The workbook has two sheets \"Channel\": cannot tell which to replace";
+    case WorkbookResult::NoChannelSheet:
+        return "The workbook has no sheet \"Channel\"";
+    case WorkbookResult::CannotWrite:
+        return "Cannot write the workbook file";
+    case WorkbookResult::TooManyChannels:
+        return "Too many channels for one worksheet (at most 65535)";
     }
     return {};
 }

@@ -20,7 +20,8 @@ constexpr char16_t kWindows1252High[32] = {
 bool IconvTable(std::uint32_t number, char16_t (&table)[256]) {
     const std::string name = "CP" + std::to_string(number);
     iconv_t cd = iconv_open("UTF-16LE", name.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return false;
     bool singleByte = true;
     for (int b = 0; b < 256 && singleByte; ++b) {
         char in = static_cast<char>(b);
@@ -30,7 +31,8 @@ bool IconvTable(std::uint32_t number, char16_t (&table)[256]) {
         std::size_t inLeft = 1, outLeft = sizeof out;
         iconv(cd, nullptr, nullptr, nullptr, nullptr);
         const std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        if (r == static_cast<std::size_t>(-1) && errno == EINVAL) singleByte = false; // a lead byte
+        if (r == static_cast<std::size_t>(-1) && errno == EINVAL)
+            singleByte = false; // a lead byte
         const bool one = r != static_cast<std::size_t>(-1) && outLeft == sizeof out - 2;
         table[b] = one ? static_cast<char16_t>(out[0] | (out[1] << 8)) : static_cast<char16_t>(b);
     }
@@ -38,8 +40,12 @@ bool IconvTable(std::uint32_t number, char16_t (&table)[256]) {
     return singleByte;
 }
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+bool IsHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 } // namespace
 
@@ -47,13 +53,15 @@ CodePage::CodePage(std::uint32_t number, const char16_t (&table)[256])
     : number_(number), fromUnicode_(0x10000, -1) {
     std::copy(std::begin(table), std::end(table), toUnicode_);
     // Where two bytes share a character the lower byte wins.
-    for (int b = 255; b >= 0; --b) fromUnicode_[table[b]] = static_cast<std::int16_t>(b);
+    for (int b = 255; b >= 0; --b)
+        fromUnicode_[table[b]] = static_cast<std::int16_t>(b);
 }
 
 std::optional<CodePage> CodePage::ForNumber(std::uint32_t number) {
     char16_t table[256];
     if (number == 1252) {
-        for (int b = 0; b < 256; ++b) table[b] = static_cast<char16_t>(b);
+        for (int b = 0; b < 256; ++b)
+            table[b] = static_cast<char16_t>(b);
         std::copy(std::begin(kWindows1252High), std::end(kWindows1252High), table + 0x80);
     } else if (number == 0 || !IconvTable(number, table)) {
         return std::nullopt;
@@ -65,7 +73,8 @@ std::u16string CodePage::Decode(std::string_view bytes) const {
     std::u16string out;
     out.reserve(bytes.size());
     for (char c : bytes) {
-        if (c == '\0') break;
+        if (c == '\0')
+            break;
         out.push_back(toUnicode_[static_cast<unsigned char>(c)]);
     }
     return out;
@@ -90,7 +99,8 @@ std::string CodePage::Encode(std::u16string_view text) const {
 CodePage WorkbookCodePage() {
     std::uint32_t number = kDefaultCodePage;
     GetRegistry(kChanforgeKey, kCodePageSetting, &number, kDefaultCodePage);
-    if (auto page = CodePage::ForNumber(number)) return *page;
+    if (auto page = CodePage::ForNumber(number))
+        return *page;
     return *CodePage::ForNumber(kDefaultCodePage);
 }
 

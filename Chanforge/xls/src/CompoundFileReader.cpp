@@ -10,9 +10,13 @@ namespace chanforge::xls {
 
 namespace {
 
-bool IsRegular(std::uint32_t id) { return id <= cfb::kMaxRegSect; }
+bool IsRegular(std::uint32_t id) {
+    return id <= cfb::kMaxRegSect;
+}
 
-char16_t FoldAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? c - (u'a' - u'A') : c; }
+char16_t FoldAscii(char16_t c) {
+    return (c >= u'a' && c <= u'z') ? c - (u'a' - u'A') : c;
+}
 
 bool SameName(std::u16string_view a, std::u16string_view b) {
     return a.size() == b.size() &&
@@ -25,7 +29,8 @@ class VisitSet {
   public:
     explicit VisitSet(std::size_t n) : seen_(n, false) {}
     bool FirstVisit(std::size_t id) {
-        if (id >= seen_.size() || seen_[id]) return false;
+        if (id >= seen_.size() || seen_[id])
+            return false;
         seen_[id] = true;
         return true;
     }
@@ -41,31 +46,36 @@ CfbResult CompoundFileReader::Open(std::span<const std::uint8_t> image) {
     if (image.size() < sizeof cfb::kSignature ||
         std::memcmp(image.data(), cfb::kSignature, sizeof cfb::kSignature) != 0)
         return CfbResult::NotCompoundFile;
-    if (image.size() < cfb::kHeaderSize) return CfbResult::Corrupt;
+    if (image.size() < cfb::kHeaderSize)
+        return CfbResult::Corrupt;
     image_ = image;
 
     // Only the two sector sizes the format defines; anything else would make every offset absurd.
     const std::uint8_t* h = image.data();
     sectorShift_ = le::U16(h + cfb::kSectorShiftOffset);
-    if (sectorShift_ != 9 && sectorShift_ != 12) return CfbResult::Corrupt;
-    if (le::U16(h + cfb::kMiniSectorShiftOffset) != 6) return CfbResult::Corrupt;
+    if (sectorShift_ != 9 && sectorShift_ != 12)
+        return CfbResult::Corrupt;
+    if (le::U16(h + cfb::kMiniSectorShiftOffset) != 6)
+        return CfbResult::Corrupt;
     version4_ = sectorShift_ == 12;
 
     const std::uint64_t sectorSize = std::uint64_t{1} << sectorShift_;
     if (image.size() > sectorSize)
-        sectorCount_ = static_cast<std::uint32_t>(
-            std::min<std::uint64_t>((image.size() - sectorSize + sectorSize - 1) / sectorSize,
-                                    cfb::kMaxRegSect));
+        sectorCount_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(
+            (image.size() - sectorSize + sectorSize - 1) / sectorSize, cfb::kMaxRegSect));
 
-    if (CfbResult r = LoadFat(); r != CfbResult::Ok) return r;
-    if (CfbResult r = LoadDirectory(); r != CfbResult::Ok) return r;
+    if (CfbResult r = LoadFat(); r != CfbResult::Ok)
+        return r;
+    if (CfbResult r = LoadDirectory(); r != CfbResult::Ok)
+        return r;
     return LoadMiniFat();
 }
 
 CfbResult CompoundFileReader::LoadFat() {
     const std::uint8_t* h = image_.data();
     const std::uint32_t fatSectors = le::U32(h + cfb::kFatSectorCountOffset);
-    if (fatSectors == 0 || fatSectors > sectorCount_) return CfbResult::Corrupt;
+    if (fatSectors == 0 || fatSectors > sectorCount_)
+        return CfbResult::Corrupt;
 
     std::vector<std::uint32_t> ids;
     ids.reserve(fatSectors);
@@ -77,10 +87,12 @@ CfbResult CompoundFileReader::LoadFat() {
     VisitSet visited(sectorCount_);
     std::uint32_t difat = le::U32(h + cfb::kFirstDifatOffset);
     while (ids.size() < fatSectors) {
-        if (!IsRegular(difat) || !visited.FirstVisit(difat)) return CfbResult::Corrupt;
+        if (!IsRegular(difat) || !visited.FirstVisit(difat))
+            return CfbResult::Corrupt;
         const std::uint8_t* s = image_.data() + (std::uint64_t{difat} + 1) * sectorSize;
         const std::uint64_t avail = image_.size() - (std::uint64_t{difat} + 1) * sectorSize;
-        if (avail < sectorSize) return CfbResult::Corrupt;
+        if (avail < sectorSize)
+            return CfbResult::Corrupt;
         for (std::uint32_t i = 0; i < perDifat && ids.size() < fatSectors; ++i)
             ids.push_back(le::U32(s + 4 * i));
         difat = le::U32(s + 4 * perDifat);
@@ -89,10 +101,12 @@ CfbResult CompoundFileReader::LoadFat() {
     fat_.assign(std::size_t{fatSectors} * (sectorSize / 4), cfb::kFreeSect);
     std::size_t k = 0;
     for (std::uint32_t id : ids) {
-        if (id >= sectorCount_) return CfbResult::Corrupt;
+        if (id >= sectorCount_)
+            return CfbResult::Corrupt;
         const std::uint64_t off = (std::uint64_t{id} + 1) * sectorSize;
         const std::uint64_t avail = std::min<std::uint64_t>(sectorSize, image_.size() - off);
-        for (std::uint64_t b = 0; b + 4 <= avail; b += 4) fat_[k + b / 4] = le::U32(&image_[off + b]);
+        for (std::uint64_t b = 0; b + 4 <= avail; b += 4)
+            fat_[k + b / 4] = le::U32(&image_[off + b]);
         k += sectorSize / 4;
     }
     return CfbResult::Ok;
@@ -102,7 +116,8 @@ CfbResult CompoundFileReader::ReadChain(std::uint32_t start, std::uint64_t size,
                                         std::vector<std::uint8_t>& out) const {
     const std::uint32_t sectorSize = 1u << sectorShift_;
     out.clear();
-    if (size > std::uint64_t{sectorCount_} * sectorSize) return CfbResult::Corrupt;
+    if (size > std::uint64_t{sectorCount_} * sectorSize)
+        return CfbResult::Corrupt;
     out.reserve(size);
     VisitSet visited(sectorCount_);
     std::uint32_t id = start;
@@ -142,17 +157,20 @@ CfbResult CompoundFileReader::LoadDirectory() {
         Entry entry;
         const std::uint16_t nameBytes = le::U16(e + cfb::kEntryNameLengthOffset);
         const std::size_t chars = (nameBytes >= 2 && nameBytes <= 64) ? nameBytes / 2 - 1 : 0;
-        for (std::size_t c = 0; c < chars; ++c) entry.name.push_back(static_cast<char16_t>(le::U16(e + 2 * c)));
+        for (std::size_t c = 0; c < chars; ++c)
+            entry.name.push_back(static_cast<char16_t>(le::U16(e + 2 * c)));
         entry.type = e[cfb::kEntryTypeOffset];
         entry.left = le::U32(e + cfb::kEntryLeftOffset);
         entry.right = le::U32(e + cfb::kEntryRightOffset);
         entry.child = le::U32(e + cfb::kEntryChildOffset);
         entry.start = le::U32(e + cfb::kEntryStartOffset);
         // Version 3 files may carry garbage in the high half of the size.
-        entry.size = version4_ ? le::U64(e + cfb::kEntrySizeOffset) : le::U32(e + cfb::kEntrySizeOffset);
+        entry.size =
+            version4_ ? le::U64(e + cfb::kEntrySizeOffset) : le::U32(e + cfb::kEntrySizeOffset);
         entries_.push_back(std::move(entry));
     }
-    if (entries_.empty() || entries_[0].type != cfb::kRoot) return CfbResult::Corrupt;
+    if (entries_.empty() || entries_[0].type != cfb::kRoot)
+        return CfbResult::Corrupt;
     return CfbResult::Ok;
 }
 
@@ -165,7 +183,8 @@ CfbResult CompoundFileReader::LoadMiniFat() {
             return CfbResult::Corrupt;
         const std::uint64_t off = (std::uint64_t{id} + 1) * sectorSize;
         const std::uint64_t avail = std::min<std::uint64_t>(sectorSize, image_.size() - off);
-        for (std::uint64_t b = 0; b + 4 <= avail; b += 4) miniFat_.push_back(le::U32(&image_[off + b]));
+        for (std::uint64_t b = 0; b + 4 <= avail; b += 4)
+            miniFat_.push_back(le::U32(&image_[off + b]));
         miniFat_.resize(miniFat_.size() + (sectorSize - avail) / 4, cfb::kFreeSect);
         id = fat_[id];
     }
@@ -182,12 +201,14 @@ CfbResult CompoundFileReader::ReadMiniChain(std::uint32_t start, std::uint64_t s
         miniStreamLoaded_ = true;
     }
     const std::size_t miniSectors = miniStream_.size() / cfb::kMiniSectorSize;
-    if (size > std::uint64_t{miniSectors} * cfb::kMiniSectorSize) return CfbResult::Corrupt;
+    if (size > std::uint64_t{miniSectors} * cfb::kMiniSectorSize)
+        return CfbResult::Corrupt;
     out.reserve(size);
     VisitSet visited(std::min(miniSectors, miniFat_.size()));
     std::uint32_t id = start;
     while (out.size() < size) {
-        if (!visited.FirstVisit(id)) return CfbResult::Corrupt;
+        if (!visited.FirstVisit(id))
+            return CfbResult::Corrupt;
         const std::size_t off = std::size_t{id} * cfb::kMiniSectorSize;
         const std::size_t n = std::min<std::size_t>(cfb::kMiniSectorSize, size - out.size());
         out.insert(out.end(), miniStream_.begin() + off, miniStream_.begin() + off + n);
@@ -205,7 +226,8 @@ bool CompoundFileReader::RootChildren(std::vector<std::uint32_t>& out) const {
     std::uint32_t id = entries_[0].child;
     while (id != cfb::kNoStream || !stack.empty()) {
         while (id != cfb::kNoStream) {
-            if (!visited.FirstVisit(id)) return false;
+            if (!visited.FirstVisit(id))
+                return false;
             stack.push_back(id);
             id = entries_[id].left;
         }
@@ -220,13 +242,17 @@ bool CompoundFileReader::RootChildren(std::vector<std::uint32_t>& out) const {
 CfbResult CompoundFileReader::ReadStream(std::u16string_view name,
                                          std::vector<std::uint8_t>& out) const {
     out.clear();
-    if (entries_.empty()) return CfbResult::NoSuchStream;
+    if (entries_.empty())
+        return CfbResult::NoSuchStream;
     std::vector<std::uint32_t> children;
-    if (!RootChildren(children)) return CfbResult::Corrupt;
+    if (!RootChildren(children))
+        return CfbResult::Corrupt;
     for (std::uint32_t id : children) {
         const Entry& e = entries_[id];
-        if (e.type != cfb::kStream || !SameName(e.name, name)) continue;
-        if (e.size == 0) return CfbResult::Ok;
+        if (e.type != cfb::kStream || !SameName(e.name, name))
+            continue;
+        if (e.size == 0)
+            return CfbResult::Ok;
         return e.size < kMiniStreamCutoff ? ReadMiniChain(e.start, e.size, out)
                                           : ReadChain(e.start, e.size, out);
     }
@@ -236,16 +262,19 @@ CfbResult CompoundFileReader::ReadStream(std::u16string_view name,
 std::vector<std::u16string> CompoundFileReader::StreamNames() const {
     std::vector<std::u16string> names;
     std::vector<std::uint32_t> children;
-    if (entries_.empty() || !RootChildren(children)) return names;
+    if (entries_.empty() || !RootChildren(children))
+        return names;
     for (std::uint32_t id : children)
-        if (entries_[id].type == cfb::kStream) names.push_back(entries_[id].name);
+        if (entries_[id].type == cfb::kStream)
+            names.push_back(entries_[id].name);
     return names;
 }
 
 CfbResult ReadCompoundStream(std::span<const std::uint8_t> image, std::u16string_view name,
                              std::vector<std::uint8_t>& out) {
     CompoundFileReader reader;
-    if (CfbResult r = reader.Open(image); r != CfbResult::Ok) return r;
+    if (CfbResult r = reader.Open(image); r != CfbResult::Ok)
+        return r;
     return reader.ReadStream(name, out);
 }
 

@@ -15,15 +15,21 @@ constexpr std::uint32_t kIdsPerSector = cfb::kSectorSize / 4;
 constexpr std::uint32_t kIdsPerDifat = kIdsPerSector - 1; // the last id links the next sector
 constexpr std::uint32_t kEntriesPerSector = cfb::kSectorSize / cfb::kDirEntrySize;
 
-std::uint32_t CeilDiv(std::uint64_t n, std::uint64_t d) { return static_cast<std::uint32_t>((n + d - 1) / d); }
+std::uint32_t CeilDiv(std::uint64_t n, std::uint64_t d) {
+    return static_cast<std::uint32_t>((n + d - 1) / d);
+}
 
-char16_t Upper(char16_t c) { return (c >= u'a' && c <= u'z') ? c - (u'a' - u'A') : c; }
+char16_t Upper(char16_t c) {
+    return (c >= u'a' && c <= u'z') ? c - (u'a' - u'A') : c;
+}
 
 /// The container's order of sibling names: shorter first, then by upper-cased code units.
 bool NameLess(const std::u16string& a, const std::u16string& b) {
-    if (a.size() != b.size()) return a.size() < b.size();
+    if (a.size() != b.size())
+        return a.size() < b.size();
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (Upper(a[i]) != Upper(b[i])) return Upper(a[i]) < Upper(b[i]);
+        if (Upper(a[i]) != Upper(b[i]))
+            return Upper(a[i]) < Upper(b[i]);
     return false;
 }
 
@@ -36,7 +42,8 @@ struct DirNode {
 /// incomplete tree are red so that every path holds the same number of black nodes.
 std::uint32_t BuildTree(const std::vector<std::uint32_t>& sorted, std::size_t lo, std::size_t hi,
                         int depth, int redDepth, std::vector<DirNode>& nodes) {
-    if (lo >= hi) return cfb::kNoStream;
+    if (lo >= hi)
+        return cfb::kNoStream;
     const std::size_t mid = lo + (hi - lo) / 2;
     const std::uint32_t id = sorted[mid];
     nodes[id].colour = depth == redDepth ? cfb::kRed : cfb::kBlack;
@@ -47,7 +54,8 @@ std::uint32_t BuildTree(const std::vector<std::uint32_t>& sorted, std::size_t lo
 
 void PutEntry(std::uint8_t* e, std::u16string_view name, std::uint8_t type, const DirNode& node,
               std::uint32_t start, std::uint32_t size) {
-    for (std::size_t i = 0; i < name.size(); ++i) le::Put16(e + 2 * i, name[i]);
+    for (std::size_t i = 0; i < name.size(); ++i)
+        le::Put16(e + 2 * i, name[i]);
     le::Put16(e + cfb::kEntryNameLengthOffset, static_cast<std::uint16_t>((name.size() + 1) * 2));
     e[cfb::kEntryTypeOffset] = type;
     e[cfb::kEntryColourOffset] = node.colour;
@@ -93,16 +101,19 @@ void Chain(std::vector<std::uint32_t>& table, std::uint32_t first, std::uint32_t
 } // namespace
 
 bool CompoundFileWriter::MakeStream(std::u16string_view name) {
-    if (name.empty() || name.size() > kMaxEntryName) return false;
+    if (name.empty() || name.size() > kMaxEntryName)
+        return false;
     const std::u16string key(name);
     for (const Stream& s : streams_)
-        if (!NameLess(s.name, key) && !NameLess(key, s.name)) return false;
+        if (!NameLess(s.name, key) && !NameLess(key, s.name))
+            return false;
     streams_.push_back(Stream{key, {}});
     return true;
 }
 
 bool CompoundFileWriter::WriteStream(std::u16string_view name, std::vector<std::uint8_t> bytes) {
-    if (bytes.size() > std::numeric_limits<std::uint32_t>::max() - cfb::kSectorSize) return false;
+    if (bytes.size() > std::numeric_limits<std::uint32_t>::max() - cfb::kSectorSize)
+        return false;
     for (Stream& s : streams_)
         if (s.name == name) {
             s.data = std::move(bytes);
@@ -120,7 +131,8 @@ std::vector<std::uint8_t> CompoundFileWriter::Image() const {
         else
             miniSectors += CeilDiv(s.data.size(), cfb::kMiniSectorSize);
     }
-    const std::uint32_t miniStreamSectors = CeilDiv(std::uint64_t{miniSectors} * cfb::kMiniSectorSize, cfb::kSectorSize);
+    const std::uint32_t miniStreamSectors =
+        CeilDiv(std::uint64_t{miniSectors} * cfb::kMiniSectorSize, cfb::kSectorSize);
     const std::uint32_t miniFatSectors = CeilDiv(miniSectors, kIdsPerSector);
     const std::uint32_t dirSectors = CeilDiv(streams_.size() + 1, kEntriesPerSector);
     const std::uint32_t dataSectors = dirSectors + miniFatSectors + miniStreamSectors + bigSectors;
@@ -131,8 +143,10 @@ std::vector<std::uint8_t> CompoundFileWriter::Image() const {
         difatSectors = fatSectors > cfb::kHeaderDifatEntries
                            ? CeilDiv(fatSectors - cfb::kHeaderDifatEntries, kIdsPerDifat)
                            : 0;
-        const std::uint32_t needed = CeilDiv(std::uint64_t{dataSectors} + fatSectors + difatSectors, kIdsPerSector);
-        if (needed <= fatSectors) break;
+        const std::uint32_t needed =
+            CeilDiv(std::uint64_t{dataSectors} + fatSectors + difatSectors, kIdsPerSector);
+        if (needed <= fatSectors)
+            break;
         fatSectors = needed;
     }
 
@@ -143,8 +157,11 @@ std::vector<std::uint8_t> CompoundFileWriter::Image() const {
     std::uint32_t nextBig = firstMiniStream + miniStreamSectors;
     const std::uint32_t totalSectors = nextBig + bigSectors;
 
-    std::vector<std::uint8_t> image(cfb::kHeaderSize + std::size_t{totalSectors} * cfb::kSectorSize, 0);
-    auto sector = [&](std::uint32_t id) { return image.data() + cfb::kHeaderSize + std::size_t{id} * cfb::kSectorSize; };
+    std::vector<std::uint8_t> image(cfb::kHeaderSize + std::size_t{totalSectors} * cfb::kSectorSize,
+                                    0);
+    auto sector = [&](std::uint32_t id) {
+        return image.data() + cfb::kHeaderSize + std::size_t{id} * cfb::kSectorSize;
+    };
 
     std::vector<std::uint32_t> fat(std::size_t{fatSectors} * kIdsPerSector, cfb::kFreeSect);
     std::fill_n(fat.begin(), fatSectors, cfb::kFatSect);
@@ -158,7 +175,8 @@ std::vector<std::uint8_t> CompoundFileWriter::Image() const {
     std::uint32_t nextMini = 0;
     for (std::size_t i = 0; i < streams_.size(); ++i) {
         const std::vector<std::uint8_t>& data = streams_[i].data;
-        if (data.empty()) continue;
+        if (data.empty())
+            continue;
         if (data.size() >= kMiniStreamCutoff) {
             const std::uint32_t n = CeilDiv(data.size(), cfb::kSectorSize);
             Chain(fat, nextBig, n);
@@ -184,32 +202,41 @@ std::vector<std::uint8_t> CompoundFileWriter::Image() const {
     for (std::uint32_t d = 0; d < difatSectors; ++d) {
         std::uint8_t* s = sector(firstDifat + d);
         for (std::uint32_t k = 0; k < kIdsPerDifat; ++k) {
-            const std::uint64_t fatId = cfb::kHeaderDifatEntries + std::uint64_t{d} * kIdsPerDifat + k;
-            le::Put32(s + 4 * k, fatId < fatSectors ? static_cast<std::uint32_t>(fatId) : cfb::kFreeSect);
+            const std::uint64_t fatId =
+                cfb::kHeaderDifatEntries + std::uint64_t{d} * kIdsPerDifat + k;
+            le::Put32(s + 4 * k,
+                      fatId < fatSectors ? static_cast<std::uint32_t>(fatId) : cfb::kFreeSect);
         }
-        le::Put32(s + 4 * kIdsPerDifat, d + 1 < difatSectors ? firstDifat + d + 1 : cfb::kEndOfChain);
+        le::Put32(s + 4 * kIdsPerDifat,
+                  d + 1 < difatSectors ? firstDifat + d + 1 : cfb::kEndOfChain);
     }
-    for (std::size_t i = 0; i < fat.size(); ++i) le::Put32(sector(0) + 4 * i, fat[i]);
-    for (std::size_t i = 0; i < miniFat.size(); ++i) le::Put32(sector(firstMiniFat) + 4 * i, miniFat[i]);
+    for (std::size_t i = 0; i < fat.size(); ++i)
+        le::Put32(sector(0) + 4 * i, fat[i]);
+    for (std::size_t i = 0; i < miniFat.size(); ++i)
+        le::Put32(sector(firstMiniFat) + 4 * i, miniFat[i]);
 
     // Directory: the root, then the streams in the order they were made.
     std::vector<DirNode> nodes(streams_.size() + 1);
     std::vector<std::uint32_t> sorted;
-    for (std::uint32_t i = 0; i < streams_.size(); ++i) sorted.push_back(i + 1);
+    for (std::uint32_t i = 0; i < streams_.size(); ++i)
+        sorted.push_back(i + 1);
     std::sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) {
         return NameLess(streams_[a - 1].name, streams_[b - 1].name);
     });
     int fullDepth = 0, depth = 0; // levels that are full, and levels in use
     for (std::size_t n = sorted.size(), level = 1; n > 0; level *= 2, ++depth) {
-        if (n >= level) ++fullDepth;
+        if (n >= level)
+            ++fullDepth;
         n = n > level ? n - level : 0;
     }
     const int redDepth = depth > fullDepth ? depth - 1 : -1;
     nodes[0].child = BuildTree(sorted, 0, sorted.size(), 0, redDepth, nodes);
 
     std::uint8_t* dir = sector(firstDir);
-    for (std::uint32_t i = 0; i < dirSectors * kEntriesPerSector; ++i) PutFreeEntry(dir + i * cfb::kDirEntrySize);
-    PutEntry(dir, u"Root Entry", cfb::kRoot, nodes[0], miniStreamSectors ? firstMiniStream : cfb::kEndOfChain,
+    for (std::uint32_t i = 0; i < dirSectors * kEntriesPerSector; ++i)
+        PutFreeEntry(dir + i * cfb::kDirEntrySize);
+    PutEntry(dir, u"Root Entry", cfb::kRoot, nodes[0],
+             miniStreamSectors ? firstMiniStream : cfb::kEndOfChain,
              miniSectors * cfb::kMiniSectorSize);
     for (std::size_t i = 0; i < streams_.size(); ++i)
         PutEntry(dir + (i + 1) * cfb::kDirEntrySize, streams_[i].name, cfb::kStream, nodes[i + 1],

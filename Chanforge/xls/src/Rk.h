@@ -23,7 +23,8 @@ struct Value {
 inline Value Decode(std::uint32_t rk) {
     if (rk & kInteger) {
         const std::int32_t v = static_cast<std::int32_t>(rk) >> 2;
-        if (rk & kTimes100) return {false, 0, v / 100.0};
+        if (rk & kTimes100)
+            return {false, 0, v / 100.0};
         return {true, v, 0};
     }
     const std::uint64_t bits = static_cast<std::uint64_t>(rk & 0xFFFFFFFCu) << 32;
@@ -32,7 +33,9 @@ inline Value Decode(std::uint32_t rk) {
     return {false, 0, (rk & kTimes100) ? d / 100 : d};
 }
 
-inline bool FitsInteger(std::int32_t v) { return v >= biff::kRkMin && v <= biff::kRkMax; }
+inline bool FitsInteger(std::int32_t v) {
+    return v >= biff::kRkMin && v <= biff::kRkMax;
+}
 
 inline std::uint32_t EncodeInteger(std::int32_t v) {
     return (static_cast<std::uint32_t>(v) << 2) | kInteger;
@@ -42,12 +45,14 @@ inline std::uint32_t EncodeInteger(std::int32_t v) {
 inline std::optional<std::uint32_t> EncodeFloat(double v) {
     std::uint64_t bits;
     std::memcpy(&bits, &v, sizeof bits);
-    if ((bits & 0x3FFFFFFFFull) == 0) return static_cast<std::uint32_t>(bits >> 32);
+    if ((bits & 0x3FFFFFFFFull) == 0)
+        return static_cast<std::uint32_t>(bits >> 32);
     const double scaled = v * 100;
     if (std::isfinite(scaled) && scaled == std::trunc(scaled) && scaled >= biff::kRkMin &&
         scaled <= biff::kRkMax) {
         const auto n = static_cast<std::int32_t>(scaled);
-        if (n / 100.0 == v) return EncodeInteger(n) | kTimes100;
+        if (n / 100.0 == v)
+            return EncodeInteger(n) | kTimes100;
     }
     return std::nullopt;
 }

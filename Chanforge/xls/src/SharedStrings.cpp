@@ -28,7 +28,8 @@ class SegmentReader {
     bool Bytes(std::uint8_t* dst, std::size_t n) {
         while (n > 0) {
             SkipExhausted();
-            if (seg_ >= bodies_.size()) return false;
+            if (seg_ >= bodies_.size())
+                return false;
             const std::size_t take = std::min(n, bodies_[seg_].size() - pos_);
             if (dst) {
                 std::copy_n(bodies_[seg_].data() + pos_, take, dst);
@@ -46,16 +47,19 @@ class SegmentReader {
         out.clear();
         while (out.size() < count) {
             if (pos_ == Current().size()) {
-                if (++seg_ >= bodies_.size()) return false;
+                if (++seg_ >= bodies_.size())
+                    return false;
                 pos_ = 0;
                 std::uint8_t flags;
-                if (!Bytes(&flags, 1)) return false;
+                if (!Bytes(&flags, 1))
+                    return false;
                 wide = (flags & kHighByte) != 0;
             }
             const std::span<const std::uint8_t> body = Current();
             const std::size_t unit = wide ? 2 : 1;
             const std::size_t take = std::min(count - out.size(), (body.size() - pos_) / unit);
-            if (take == 0) return false; // half a character before the break
+            if (take == 0)
+                return false; // half a character before the break
             for (std::size_t i = 0; i < take; ++i, pos_ += unit)
                 out.push_back(wide ? le::U16(body.data() + pos_) : body[pos_]);
         }
@@ -83,31 +87,41 @@ bool Read(const std::vector<std::span<const std::uint8_t>>& bodies, TextPool& po
     out.clear();
     SegmentReader in(bodies);
     std::uint8_t head[8];
-    if (!in.Bytes(head, sizeof head)) return false;
+    if (!in.Bytes(head, sizeof head))
+        return false;
     const std::uint32_t unique = le::U32(head + 4);
     std::u16string chars;
     for (std::uint32_t i = 0; i < unique && !in.AtEnd(); ++i) {
         std::uint8_t h[3];
-        if (!in.Bytes(h, 3)) return false;
+        if (!in.Bytes(h, 3))
+            return false;
         const std::uint16_t count = le::U16(h);
         const std::uint8_t flags = h[2];
         std::uint8_t extra[4] = {};
         std::uint32_t runs = 0, extLength = 0;
-        if ((flags & kRich) && in.Bytes(extra, 2)) runs = le::U16(extra);
-        else if (flags & kRich) return false;
-        if ((flags & kExtended) && in.Bytes(extra, 4)) extLength = le::U32(extra);
-        else if (flags & kExtended) return false;
-        if (!in.Chars(count, (flags & kHighByte) != 0, chars)) return false;
-        if (!in.Skip(std::size_t{runs} * 4) || !in.Skip(extLength)) return false;
+        if ((flags & kRich) && in.Bytes(extra, 2))
+            runs = le::U16(extra);
+        else if (flags & kRich)
+            return false;
+        if ((flags & kExtended) && in.Bytes(extra, 4))
+            extLength = le::U32(extra);
+        else if (flags & kExtended)
+            return false;
+        if (!in.Chars(count, (flags & kHighByte) != 0, chars))
+            return false;
+        if (!in.Skip(std::size_t{runs} * 4) || !in.Skip(extLength))
+            return false;
 
-        const bool narrow = !(flags & kHighByte) &&
-                            std::all_of(chars.begin(), chars.end(), [](char16_t c) { return c < 0x100; });
+        const bool narrow =
+            !(flags & kHighByte) &&
+            std::all_of(chars.begin(), chars.end(), [](char16_t c) { return c < 0x100; });
         if (narrow) {
             pool.narrow.emplace_back(chars.begin(), chars.end());
             out.push_back(Ref{CellKind::Text, static_cast<std::uint32_t>(pool.narrow.size() - 1)});
         } else {
             pool.wide.push_back(chars);
-            out.push_back(Ref{CellKind::WideText, static_cast<std::uint32_t>(pool.wide.size() - 1)});
+            out.push_back(
+                Ref{CellKind::WideText, static_cast<std::uint32_t>(pool.wide.size() - 1)});
         }
     }
     return true;
@@ -138,7 +152,10 @@ class SplitWriter {
         writer_.U16(0);
         bodyStart_ = out_.size();
     }
-    void Close() { le::Put16(out_.data() + headerAt_ + 2, static_cast<std::uint16_t>(out_.size() - bodyStart_)); }
+    void Close() {
+        le::Put16(out_.data() + headerAt_ + 2,
+                  static_cast<std::uint16_t>(out_.size() - bodyStart_));
+    }
 
     std::vector<std::uint8_t>& out_;
     le::Writer writer_{out_};
@@ -157,10 +174,11 @@ void Write(std::vector<std::uint8_t>& out, std::uint32_t totalUses, const std::v
     for (const Ref& ref : strings) {
         const bool wide = ref.kind == CellKind::WideText;
         const std::size_t unit = wide ? 2 : 1;
-        const std::size_t count = wide ? pool.wide[ref.index].size() : pool.narrow[ref.index].size();
+        const std::size_t count =
+            wide ? pool.wide[ref.index].size() : pool.narrow[ref.index].size();
         // Start a new record at the string boundary unless the string could never fit one.
-        if (kHeader + count * unit > w.Room() && (kHeader + count * unit <= biff::kMaxRecordBody ||
-                                                  w.Room() < kHeader + unit))
+        if (kHeader + count * unit > w.Room() &&
+            (kHeader + count * unit <= biff::kMaxRecordBody || w.Room() < kHeader + unit))
             w.Break();
         w.Put().U16(static_cast<std::uint16_t>(count));
         w.Put().U8(wide ? kHighByte : 0);

@@ -9,7 +9,10 @@ namespace {
 
 using chanforge::Channel_Info_Tag;
 
-#define CF_FIELD(name) Column{#name, offsetof(Channel_Info_Tag, name), sizeof(Channel_Info_Tag::name)}
+#define CF_FIELD(name)                                                                             \
+    Column {                                                                                       \
+#name, offsetof(Channel_Info_Tag, name), sizeof(Channel_Info_Tag::name)                    \
+    }
 
 std::array<Column, kColumnCount> MakeColumns() {
     std::array<Column, kColumnCount> c{};
@@ -20,18 +23,21 @@ std::array<Column, kColumnCount> MakeColumns() {
           CF_FIELD(PCRPID), CF_FIELD(Attributes), CF_FIELD(NumOfAudio), CF_FIELD(NumOfSubTTX)})
         c[i++] = col;
     c[i++] = Column{"Name", offsetof(Channel_Info_Tag, Name), 0};
-    for (const Column& col : {CF_FIELD(CodeTable), CF_FIELD(Tuner), CF_FIELD(Record), CF_FIELD(LogicalNumber)})
+    for (const Column& col :
+         {CF_FIELD(CodeTable), CF_FIELD(Tuner), CF_FIELD(Record), CF_FIELD(LogicalNumber)})
         c[i++] = col;
     for (std::size_t slot = 0; slot < chanforge::kFavoriteGroupsMax; ++slot) {
         char header[8];
         std::snprintf(header, sizeof header, "F%zu", slot);
-        c[i++] = Column{header, offsetof(Channel_Info_Tag, FavoriteSlot) + slot * sizeof(std::uint16_t),
-                        sizeof(std::uint16_t)};
+        c[i++] =
+            Column{header, offsetof(Channel_Info_Tag, FavoriteSlot) + slot * sizeof(std::uint16_t),
+                   sizeof(std::uint16_t)};
     }
     // NetNameID precedes NetworkID in the sheet, unlike in the record.
-    for (const Column& col : {CF_FIELD(ShowNum), CF_FIELD(ParentRate), CF_FIELD(StreamType),
-                              CF_FIELD(OrgNetID), CF_FIELD(TSID), CF_FIELD(VolOffset), CF_FIELD(OrgMuxID),
-                              CF_FIELD(NetNameID), CF_FIELD(NetworkID), CF_FIELD(ServiceType)})
+    for (const Column& col :
+         {CF_FIELD(ShowNum), CF_FIELD(ParentRate), CF_FIELD(StreamType), CF_FIELD(OrgNetID),
+          CF_FIELD(TSID), CF_FIELD(VolOffset), CF_FIELD(OrgMuxID), CF_FIELD(NetNameID),
+          CF_FIELD(NetworkID), CF_FIELD(ServiceType)})
         c[i++] = col;
     return c;
 }
@@ -48,7 +54,8 @@ const std::array<Column, kColumnCount>& Columns() {
 std::int32_t ReadField(const Channel_Info_Tag& ch, const Column& column) {
     const auto* p = reinterpret_cast<const unsigned char*>(&ch) + column.offset;
     switch (column.width) {
-    case 1: return *p;
+    case 1:
+        return *p;
     case 2: {
         std::uint16_t v;
         std::memcpy(&v, p, sizeof v);
@@ -59,7 +66,8 @@ std::int32_t ReadField(const Channel_Info_Tag& ch, const Column& column) {
         std::memcpy(&v, p, sizeof v);
         return static_cast<std::int32_t>(v);
     }
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -67,7 +75,9 @@ void WriteField(Channel_Info_Tag& ch, const Column& column, std::int64_t value) 
     auto* p = reinterpret_cast<unsigned char*>(&ch) + column.offset;
     const auto bits = static_cast<std::uint64_t>(value);
     switch (column.width) {
-    case 1: *p = static_cast<std::uint8_t>(bits); break;
+    case 1:
+        *p = static_cast<std::uint8_t>(bits);
+        break;
     case 2: {
         const auto v = static_cast<std::uint16_t>(bits);
         std::memcpy(p, &v, sizeof v);
@@ -78,7 +88,8 @@ void WriteField(Channel_Info_Tag& ch, const Column& column, std::int64_t value) 
         std::memcpy(p, &v, sizeof v);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 

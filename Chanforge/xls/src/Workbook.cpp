@@ -13,28 +13,39 @@ constexpr std::u16string_view kWorkbookStream = u"Workbook";
 
 XlsResult FromCfb(CfbResult r) {
     switch (r) {
-    case CfbResult::Ok: return XlsResult::Ok;
-    case CfbResult::NotCompoundFile: return XlsResult::NotCompoundFile;
-    case CfbResult::NoSuchStream: return XlsResult::NoWorkbookStream;
-    case CfbResult::Corrupt: break;
+    case CfbResult::Ok:
+        return XlsResult::Ok;
+    case CfbResult::NotCompoundFile:
+        return XlsResult::NotCompoundFile;
+    case CfbResult::NoSuchStream:
+        return XlsResult::NoWorkbookStream;
+    case CfbResult::Corrupt:
+        break;
     }
     return XlsResult::Corrupt;
 }
 
 XlsResult FromFile(const utils::FileResult& r) {
     switch (r.status) {
-    case utils::FileStatus::Ok: return XlsResult::Ok;
-    case utils::FileStatus::CannotRead: return XlsResult::CannotOpen;
-    case utils::FileStatus::NotRegularFile: return XlsResult::NotRegularFile;
-    case utils::FileStatus::TooLarge: return XlsResult::TooLarge;
+    case utils::FileStatus::Ok:
+        return XlsResult::Ok;
+    case utils::FileStatus::CannotRead:
+        return XlsResult::CannotOpen;
+    case utils::FileStatus::NotRegularFile:
+        return XlsResult::NotRegularFile;
+    case utils::FileStatus::TooLarge:
+        return XlsResult::TooLarge;
     case utils::FileStatus::ReadOnly:
     case utils::FileStatus::Exists:
-    case utils::FileStatus::CannotWrite: break;
+    case utils::FileStatus::CannotWrite:
+        break;
     }
     return XlsResult::CannotWrite;
 }
 
-bool ValidName(std::size_t length) { return length > 0 && length <= kMaxSheetName; }
+bool ValidName(std::size_t length) {
+    return length > 0 && length <= kMaxSheetName;
+}
 
 } // namespace
 
@@ -42,7 +53,8 @@ Workbook::Workbook() : pool_(std::make_shared<TextPool>()) {}
 
 Workbook Workbook::New(int sheets) {
     Workbook book;
-    for (int i = 0; i < sheets; ++i) book.AddNumberedWorksheet();
+    for (int i = 0; i < sheets; ++i)
+        book.AddNumberedWorksheet();
     return book;
 }
 
@@ -78,7 +90,8 @@ XlsResult Workbook::SaveAs(const std::string& path) const {
 
 Worksheet* Workbook::GetWorksheet(std::string_view name) {
     for (auto& sheet : sheets_)
-        if (!sheet->HasWideName() && sheet->Name() == name) return sheet.get();
+        if (!sheet->HasWideName() && sheet->Name() == name)
+            return sheet.get();
     return nullptr;
 }
 
@@ -89,25 +102,30 @@ bool Workbook::WideNameTaken(std::u16string_view name) const {
 }
 
 Worksheet* Workbook::Insert(std::unique_ptr<Worksheet> sheet, int position) {
-    const std::size_t at = position < 0 ? sheets_.size()
-                                        : std::min<std::size_t>(static_cast<std::size_t>(position), sheets_.size());
-    return sheets_.insert(sheets_.begin() + static_cast<std::ptrdiff_t>(at), std::move(sheet))->get();
+    const std::size_t at =
+        position < 0 ? sheets_.size()
+                     : std::min<std::size_t>(static_cast<std::size_t>(position), sheets_.size());
+    return sheets_.insert(sheets_.begin() + static_cast<std::ptrdiff_t>(at), std::move(sheet))
+        ->get();
 }
 
 Worksheet* Workbook::AddWorksheet(std::string_view name, int position) {
-    if (!ValidName(name.size()) || GetWorksheet(name) != nullptr) return nullptr;
+    if (!ValidName(name.size()) || GetWorksheet(name) != nullptr)
+        return nullptr;
     return Insert(std::make_unique<Worksheet>(std::string(name), pool_), position);
 }
 
 Worksheet* Workbook::AddWorksheet(std::u16string_view name, int position) {
-    if (!ValidName(name.size()) || WideNameTaken(name)) return nullptr;
+    if (!ValidName(name.size()) || WideNameTaken(name))
+        return nullptr;
     return Insert(std::make_unique<Worksheet>(std::u16string(name), pool_), position);
 }
 
 Worksheet* Workbook::AddNumberedWorksheet(int position) {
     for (std::size_t n = sheets_.size() + 1;; ++n) {
         const std::string name = "Sheet" + std::to_string(n);
-        if (GetWorksheet(name) == nullptr) return AddWorksheet(name, position);
+        if (GetWorksheet(name) == nullptr)
+            return AddWorksheet(name, position);
     }
 }
 
@@ -115,15 +133,18 @@ bool Workbook::DeleteWorksheet(std::string_view name) {
     const auto it = std::find_if(sheets_.begin(), sheets_.end(), [&](const auto& sheet) {
         return !sheet->HasWideName() && sheet->Name() == name;
     });
-    if (it == sheets_.end()) return false;
+    if (it == sheets_.end())
+        return false;
     sheets_.erase(it);
     return true;
 }
 
 bool Workbook::RenameWorksheet(std::string_view oldName, std::string_view newName) {
     Worksheet* sheet = GetWorksheet(oldName);
-    if (sheet == nullptr || !ValidName(newName.size())) return false;
-    if (oldName != newName && GetWorksheet(newName) != nullptr) return false;
+    if (sheet == nullptr || !ValidName(newName.size()))
+        return false;
+    if (oldName != newName && GetWorksheet(newName) != nullptr)
+        return false;
     sheet->SetName(std::string(newName));
     return true;
 }

@@ -25,7 +25,8 @@ std::vector<Rec> Records(const std::vector<std::uint8_t>& s) {
     std::vector<Rec> out;
     for (std::size_t p = 0; p + 4 <= s.size();) {
         const std::uint16_t len = Get16(s, p + 2);
-        out.push_back(Rec{Get16(s, p), p, std::vector<std::uint8_t>(s.begin() + p + 4, s.begin() + p + 4 + len)});
+        out.push_back(Rec{Get16(s, p), p,
+                          std::vector<std::uint8_t>(s.begin() + p + 4, s.begin() + p + 4 + len)});
         p += 4 + len;
     }
     return out;
@@ -33,7 +34,8 @@ std::vector<Rec> Records(const std::vector<std::uint8_t>& s) {
 
 std::vector<std::uint16_t> Types(const std::vector<Rec>& recs, std::size_t from, std::size_t to) {
     std::vector<std::uint16_t> t;
-    for (std::size_t i = from; i < to; ++i) t.push_back(recs[i].type);
+    for (std::size_t i = from; i < to; ++i)
+        t.push_back(recs[i].type);
     return t;
 }
 
@@ -60,7 +62,8 @@ TEST(BiffRecords, GlobalsAreExactlyTheListedRecords) {
     expected.insert(expected.end(), {0x0085, 0x0085, 0x00FC, 0x000A});
     ASSERT_GE(recs.size(), expected.size());
     EXPECT_EQ(Types(recs, 0, expected.size()), expected);
-    EXPECT_EQ(recs[0].body, StreamBuilder::Body({0x0600, 0x0005, 0x19A0, 1997, 0xC0C9, 0, 0x0306, 0}));
+    EXPECT_EQ(recs[0].body,
+              StreamBuilder::Body({0x0600, 0x0005, 0x19A0, 1997, 0xC0C9, 0, 0x0306, 0}));
     EXPECT_EQ(recs[1].body, StreamBuilder::Body({120, 120, 15135, 9300, 0x0038, 0, 0, 1, 600}));
 }
 
@@ -68,7 +71,8 @@ TEST(BiffRecords, PositionsPointAtTheirRecords) {
     const auto stream = Sample().SaveStream();
     const auto recs = Records(stream);
     std::map<std::size_t, const Rec*> byOffset;
-    for (const Rec& r : recs) byOffset[r.at] = &r;
+    for (const Rec& r : recs)
+        byOffset[r.at] = &r;
 
     int sheets = 0;
     for (const Rec& r : recs) {
@@ -79,7 +83,8 @@ TEST(BiffRecords, PositionsPointAtTheirRecords) {
             ++sheets;
         }
         if (r.type == 0x020B) { // INDEX -> DBCELLs
-            for (std::size_t k = 16; k < r.body.size(); k += 4) EXPECT_EQ(byOffset.at(Get32(r.body, k))->type, 0x00D7);
+            for (std::size_t k = 16; k < r.body.size(); k += 4)
+                EXPECT_EQ(byOffset.at(Get32(r.body, k))->type, 0x00D7);
         }
         if (r.type == 0x00D7) { // DBCELL -> first ROW, then the first cell of each row
             const std::size_t firstRow = r.at - Get32(r.body, 0);
@@ -101,33 +106,41 @@ TEST(BiffRecords, PositionsPointAtTheirRecords) {
 TEST(BiffRecords, SheetLayoutAndCellRecordChoice) {
     const auto recs = Records(Sample().SaveStream());
     std::size_t bof = 0;
-    while (!(recs[bof].type == 0x0809 && Get16(recs[bof].body, 2) == 0x0010)) ++bof;
+    while (!(recs[bof].type == 0x0809 && Get16(recs[bof].body, 2) == 0x0010))
+        ++bof;
     EXPECT_EQ(recs[bof + 1].type, 0x020B);
     EXPECT_EQ(Get32(recs[bof + 1].body, 4), 0u);
     EXPECT_EQ(Get32(recs[bof + 1].body, 8), 70u);
     EXPECT_EQ(recs[bof + 1].body.size(), 16u + 3 * 4) << "three row blocks";
     EXPECT_EQ(recs[bof + 2].type, 0x0200);
-    EXPECT_EQ(recs[bof + 2].body, (std::vector<std::uint8_t>{0, 0, 0, 0, 70, 0, 0, 0, 0, 0, 6, 0, 0, 0}));
+    EXPECT_EQ(recs[bof + 2].body,
+              (std::vector<std::uint8_t>{0, 0, 0, 0, 70, 0, 0, 0, 0, 0, 6, 0, 0, 0}));
     // First block: 32 ROW records, then per row LABELSST, MULRK (columns 1-2), NUMBER, RK.
-    for (std::size_t i = 0; i < 32; ++i) ASSERT_EQ(recs[bof + 3 + i].type, 0x0208);
-    EXPECT_EQ(Types(recs, bof + 35, bof + 39), (std::vector<std::uint16_t>{0x00FD, 0x00BD, 0x0203, 0x027E}));
+    for (std::size_t i = 0; i < 32; ++i)
+        ASSERT_EQ(recs[bof + 3 + i].type, 0x0208);
+    EXPECT_EQ(Types(recs, bof + 35, bof + 39),
+              (std::vector<std::uint16_t>{0x00FD, 0x00BD, 0x0203, 0x027E}));
     const Rec& mulrk = recs[bof + 36];
     EXPECT_EQ(mulrk.body.size(), 6u + 2 * 6);
     EXPECT_EQ(Get16(mulrk.body, 2), 1);
     EXPECT_EQ(Get16(mulrk.body, 16), 2);
     EXPECT_EQ(Get32(mulrk.body, 12), 7u * 4 + 2) << "integer RK: value x 4 + 2";
     std::size_t end = bof;
-    while (recs[end].type != 0x000A) ++end;
+    while (recs[end].type != 0x000A)
+        ++end;
     EXPECT_EQ(recs[end - 1].type, 0x023E);
     EXPECT_EQ(Get16(recs[end - 1].body, 0), 0x06B6) << "the first sheet is the active one";
     EXPECT_EQ(Get16(recs[end - 1].body, 6), 64);
-    for (const Rec& r : recs) EXPECT_NE(r.type, 0x00FF) << "no EXTSST";
+    for (const Rec& r : recs)
+        EXPECT_NE(r.type, 0x00FF) << "no EXTSST";
 }
 
 TEST(BiffRecords, EveryRecordFitsItsLimit) {
     Workbook book = Workbook::New(1);
-    for (std::uint32_t r = 0; r < 5000; ++r) book.Sheet(0).SetWideText(r, 0, u"string number " + std::u16string(r % 40, u'x'));
-    for (const Rec& r : Records(book.SaveStream())) EXPECT_LE(r.body.size(), 8224u);
+    for (std::uint32_t r = 0; r < 5000; ++r)
+        book.Sheet(0).SetWideText(r, 0, u"string number " + std::u16string(r % 40, u'x'));
+    for (const Rec& r : Records(book.SaveStream()))
+        EXPECT_LE(r.body.size(), 8224u);
 }
 
 /// A globals substream with the given sheets, then their substreams built by fill.
@@ -139,8 +152,10 @@ std::vector<std::uint8_t> Stream(const std::vector<std::string>& names,
     for (int pass = 0; pass < 2; ++pass) {
         StreamBuilder b;
         b.Bof(0x0005);
-        for (std::size_t i = 0; i < names.size(); ++i) b.Record(0x0085, test::BoundSheetBody(positions[i], names[i]));
-        if (!sst.empty()) b.Record(0x00FC, sst);
+        for (std::size_t i = 0; i < names.size(); ++i)
+            b.Record(0x0085, test::BoundSheetBody(positions[i], names[i]));
+        if (!sst.empty())
+            b.Record(0x00FC, sst);
         b.Eof();
         for (std::size_t i = 0; i < names.size(); ++i) {
             positions[i] = static_cast<std::uint32_t>(b.Size());
@@ -148,38 +163,46 @@ std::vector<std::uint8_t> Stream(const std::vector<std::string>& names,
             fill(b, i);
             b.Eof();
         }
-        if (pass == 1) return b.Bytes();
+        if (pass == 1)
+            return b.Bytes();
     }
     return {};
 }
 
 std::vector<std::uint8_t> Sst(std::uint32_t unique, const std::vector<std::uint8_t>& strings) {
-    std::vector<std::uint8_t> b = {static_cast<std::uint8_t>(unique), 0, 0, 0, static_cast<std::uint8_t>(unique), 0, 0, 0};
+    std::vector<std::uint8_t> b = {static_cast<std::uint8_t>(unique), 0, 0, 0,
+                                   static_cast<std::uint8_t>(unique), 0, 0, 0};
     b.insert(b.end(), strings.begin(), strings.end());
     return b;
 }
 
 TEST(BiffLoad, ReadsEveryCellRecordKind) {
     const auto sst = Sst(2, {2, 0, 0, 'h', 'i', 1, 0, 1, 0xA9, 0x03});
-    const auto stream = Stream({"S"}, [](StreamBuilder& b, std::size_t) {
-        b.Record(0x027E, {0, 0, 0, 0, 15, 0, 0x1A, 0, 0, 0});                  // RK 6 (6*4+2)
-        b.Record(0x027E, {0, 0, 1, 0, 15, 0, 0x4B, 0x13, 0, 0});               // RK 1234 x100 -> 12.34
-        b.Record(0x027E, {0, 0, 2, 0, 15, 0, 0, 0, 0xF0, 0x3F});               // RK float 1.0
-        b.Record(0x00BD, {1, 0, 3, 0, 15, 0, 6, 0, 0, 0, 15, 0, 10, 0, 0, 0, 4, 0}); // MULRK 1, 2
-        b.Record(0x0203, {2, 0, 0, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0x04, 0x40});   // NUMBER 2.5
-        b.Record(0x00FD, {3, 0, 0, 0, 15, 0, 0, 0, 0, 0});                     // LABELSST "hi"
-        b.Record(0x00FD, {3, 0, 1, 0, 15, 0, 1, 0, 0, 0});                     // LABELSST wide
-        b.Record(0x00FD, {3, 0, 2, 0, 15, 0, 9, 0, 0, 0});                     // index beyond the table
-        b.Record(0x0205, {4, 0, 0, 0, 15, 0, 1, 0});                           // TRUE
-        b.Record(0x0205, {4, 0, 1, 0, 15, 0, 7, 1});                           // error: nothing
-        b.Record(0x0201, {5, 0, 9, 0, 15, 0});                                 // BLANK
-        b.Record(0x00BE, {6, 0, 0, 0, 15, 0, 15, 0, 15, 0, 2, 0});             // MULBLANK 0..2
-        b.Record(0x0006, {7, 0, 0, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0x08, 0x40, 0, 0, 0, 0, 0, 0}); // FORMULA 3.0
-        b.Record(0x0006, {7, 0, 1, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0}); // text result
-        b.Record(0x0207, {2, 0, 0, 'o', 'k'});
-        b.Record(0x0204, {8, 0, 0, 0, 15, 0, 3, 0, 0, 'a', 'b', 'c'});       // LABEL
-        b.Record(0x0208, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}); // ROW: ignored
-    }, sst);
+    const auto stream = Stream(
+        {"S"},
+        [](StreamBuilder& b, std::size_t) {
+            b.Record(0x027E, {0, 0, 0, 0, 15, 0, 0x1A, 0, 0, 0});    // RK 6 (6*4+2)
+            b.Record(0x027E, {0, 0, 1, 0, 15, 0, 0x4B, 0x13, 0, 0}); // RK 1234 x100 -> 12.34
+            b.Record(0x027E, {0, 0, 2, 0, 15, 0, 0, 0, 0xF0, 0x3F}); // RK float 1.0
+            b.Record(0x00BD,
+                     {1, 0, 3, 0, 15, 0, 6, 0, 0, 0, 15, 0, 10, 0, 0, 0, 4, 0}); // MULRK 1, 2
+            b.Record(0x0203, {2, 0, 0, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0x04, 0x40}); // NUMBER 2.5
+            b.Record(0x00FD, {3, 0, 0, 0, 15, 0, 0, 0, 0, 0});                   // LABELSST "hi"
+            b.Record(0x00FD, {3, 0, 1, 0, 15, 0, 1, 0, 0, 0});                   // LABELSST wide
+            b.Record(0x00FD, {3, 0, 2, 0, 15, 0, 9, 0, 0, 0});         // index beyond the table
+            b.Record(0x0205, {4, 0, 0, 0, 15, 0, 1, 0});               // TRUE
+            b.Record(0x0205, {4, 0, 1, 0, 15, 0, 7, 1});               // error: nothing
+            b.Record(0x0201, {5, 0, 9, 0, 15, 0});                     // BLANK
+            b.Record(0x00BE, {6, 0, 0, 0, 15, 0, 15, 0, 15, 0, 2, 0}); // MULBLANK 0..2
+            b.Record(0x0006, {7, 0, 0,    0,    15, 0, 0, 0, 0, 0,
+                              0, 0, 0x08, 0x40, 0,  0, 0, 0, 0, 0}); // FORMULA 3.0
+            b.Record(0x0006, {7, 0, 1,    0,    15, 0, 0, 0, 0, 0,
+                              0, 0, 0xFF, 0xFF, 0,  0, 0, 0, 0, 0}); // text result
+            b.Record(0x0207, {2, 0, 0, 'o', 'k'});
+            b.Record(0x0204, {8, 0, 0, 0, 15, 0, 3, 0, 0, 'a', 'b', 'c'});      // LABEL
+            b.Record(0x0208, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}); // ROW: ignored
+        },
+        sst);
     Workbook book;
     ASSERT_EQ(book.LoadStream(stream), XlsResult::Ok);
     ASSERT_EQ(book.SheetCount(), 1u);
@@ -233,9 +256,12 @@ std::vector<BadStream> BadStreams() {
     auto past = Stream({"S"}, noop);
     past.insert(past.end(), {0x03, 0x02, 0x20, 0x00, 1, 2}); // NUMBER claiming 32 bytes
     cases.push_back({"RecordRunsPastTheStream", past, XlsResult::Corrupt});
-    cases.push_back({"StringClaimsMoreCharacters", Stream({"S"}, noop, Sst(1, {200, 0, 0, 'a', 'b'})), XlsResult::Corrupt});
-    cases.push_back({"WideStringSplitInHalf", Stream({"S"}, noop, Sst(1, {2, 0, 1, 'a', 0, 'b'})), XlsResult::Corrupt});
-    cases.push_back({"RichStringWithoutRuns", Stream({"S"}, noop, Sst(1, {1, 0, 8, 5, 0, 'a'})), XlsResult::Corrupt});
+    cases.push_back({"StringClaimsMoreCharacters",
+                     Stream({"S"}, noop, Sst(1, {200, 0, 0, 'a', 'b'})), XlsResult::Corrupt});
+    cases.push_back({"WideStringSplitInHalf", Stream({"S"}, noop, Sst(1, {2, 0, 1, 'a', 0, 'b'})),
+                     XlsResult::Corrupt});
+    cases.push_back({"RichStringWithoutRuns", Stream({"S"}, noop, Sst(1, {1, 0, 8, 5, 0, 'a'})),
+                     XlsResult::Corrupt});
     StreamBuilder encrypted;
     encrypted.Bof(0x0005).Record(0x002F, {0, 0, 0, 0, 0, 0}).Eof();
     cases.push_back({"Encrypted", encrypted.Bytes(), XlsResult::Encrypted});
@@ -256,10 +282,12 @@ TEST(BiffLoad, HostileStreamsFailCleanly) {
 
 TEST(BiffLoad, OddButReadableRecordsAreTolerated) {
     const auto stream = Stream({"S"}, [](StreamBuilder& b, std::size_t) {
-        b.Record(0x00BD, {0, 0, 250, 0, 15, 0, 6, 0, 0, 0, 15, 0, 6, 0, 0, 0, 15, 0, 6, 0, 0, 0, 15, 0, 6, 0, 0, 0,
-                          15, 0, 6, 0, 0, 0, 15, 0, 6, 0, 0, 0, 15, 0, 6, 0, 0, 0, 0, 0}); // MULRK past column 255
-        b.Record(0x027E, {1, 0, 0x00, 0x01, 15, 0, 6, 0, 0, 0});               // column 256
-        b.Record(0x0203, {2, 0, 0, 0});                                         // short NUMBER
+        b.Record(0x00BD,
+                 {0,  0, 250, 0, 15, 0, 6,  0, 0,  0, 15, 0, 6,  0, 0, 0,
+                  15, 0, 6,   0, 0,  0, 15, 0, 6,  0, 0,  0, 15, 0, 6, 0,
+                  0,  0, 15,  0, 6,  0, 0,  0, 15, 0, 6,  0, 0,  0, 0, 0}); // MULRK past column 255
+        b.Record(0x027E, {1, 0, 0x00, 0x01, 15, 0, 6, 0, 0, 0});            // column 256
+        b.Record(0x0203, {2, 0, 0, 0});                                     // short NUMBER
     });
     Workbook book;
     ASSERT_EQ(book.LoadStream(stream), XlsResult::Ok);

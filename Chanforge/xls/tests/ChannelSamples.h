@@ -22,7 +22,8 @@ inline chanforge::RowPtr<chanforge::Channel_Info_Tag> SampleChannel(std::uint32_
     ch->VideoPID = static_cast<std::uint16_t>(0x100 + n % 0x1F00);
     ch->AudioPID = static_cast<std::uint16_t>(0x200 + n % 0x1E00);
     ch->PCRPID = static_cast<std::uint16_t>(0x1FFF - n % 100);
-    ch->Attributes = static_cast<std::uint16_t>((n % 2 ? chanforge::attr::kTV : chanforge::attr::kRadio) | n % 16);
+    ch->Attributes = static_cast<std::uint16_t>(
+        (n % 2 ? chanforge::attr::kTV : chanforge::attr::kRadio) | n % 16);
     ch->NumOfAudio = static_cast<std::uint8_t>(n % 4);
     ch->NumOfSubTTX = static_cast<std::uint8_t>(n % 3);
     std::snprintf(ch->Name, sizeof ch->Name, "Ch\xE9 %u \x80\x9F", n);
@@ -46,7 +47,8 @@ inline chanforge::RowPtr<chanforge::Channel_Info_Tag> SampleChannel(std::uint32_
 }
 
 inline void FillChannels(tabstore::CQoDB& db, std::uint32_t count) {
-    for (std::uint32_t n = 1; n <= count; ++n) chanforge::AppendRow(db, chanforge::kChannelTable, SampleChannel(n));
+    for (std::uint32_t n = 1; n <= count; ++n)
+        chanforge::AppendRow(db, chanforge::kChannelTable, SampleChannel(n));
 }
 
 } // namespace chanforge::xls::test

@@ -37,7 +37,9 @@ class ChannelWorkbookTest : public ::testing::Test {
         ASSERT_EQ(book.SaveAs(file), XlsResult::Ok);
         ASSERT_EQ(ImportChannelWorkbook(file, db), WorkbookResult::Ok);
     }
-    Channel_Info_Tag& Row(std::uint32_t key) { return *chanforge::GetRow<Channel_Info_Tag>(db, kChannelTable, key); }
+    Channel_Info_Tag& Row(std::uint32_t key) {
+        return *chanforge::GetRow<Channel_Info_Tag>(db, kChannelTable, key);
+    }
 
     test::TempDir dir;
     std::string file = dir.File("channels.xls");
@@ -53,9 +55,11 @@ TEST_F(ChannelWorkbookTest, EmptyTableGivesTheHeaderRowOnly) {
     EXPECT_EQ(s->TotalRows(), 1u);
     EXPECT_EQ(s->TotalColumns(), 60u);
     const std::pair<std::uint32_t, const char*> headers[] = {
-        {0, "ProgramNum"}, {1, "CAS"}, {13, "Name"}, {17, "LogicalNumber"}, {18, "F0"},
-        {49, "F31"},       {50, "ShowNum"}, {57, "NetNameID"}, {58, "NetworkID"}, {59, "ServiceType"}};
-    for (const auto& [col, text] : headers) EXPECT_EQ(s->GetText(0, col), text) << col;
+        {0, "ProgramNum"}, {1, "CAS"},         {13, "Name"},    {17, "LogicalNumber"},
+        {18, "F0"},        {49, "F31"},        {50, "ShowNum"}, {57, "NetNameID"},
+        {58, "NetworkID"}, {59, "ServiceType"}};
+    for (const auto& [col, text] : headers)
+        EXPECT_EQ(s->GetText(0, col), text) << col;
 }
 
 TEST_F(ChannelWorkbookTest, EveryFieldSurvivesExportAndImport) {
@@ -81,7 +85,8 @@ TEST_F(ChannelWorkbookTest, CellKindsOfTheExport) {
     const Worksheet& s = *book.GetWorksheet("Channel");
     EXPECT_EQ(s.GetInteger(1, 1), -2147483648LL);
     EXPECT_EQ(s.Kind(1, 0), CellKind::Integer);
-    EXPECT_EQ(s.GetWideText(1, 13), u"Ch\u00E9 7 \u20AC\u0178") << "8-bit bytes decoded with Windows-1252";
+    EXPECT_EQ(s.GetWideText(1, 13), u"Ch\u00E9 7 \u20AC\u0178")
+        << "8-bit bytes decoded with Windows-1252";
 }
 
 TEST_F(ChannelWorkbookTest, ExportKeepsOtherSheetsAndPutsChannelLast) {
@@ -152,11 +157,12 @@ TEST_F(ChannelWorkbookTest, NumbersAreCutToTheFieldWidth) {
 }
 
 TEST_F(ChannelWorkbookTest, RowsGetFreshKeysAndEmptyRowsAreChannels) {
-    for (std::uint32_t key : {5u, 9u}) chanforge::PutRow(db, kChannelTable, [&] {
-        auto ch = test::SampleChannel(key);
-        ch->RowID = key;
-        return ch;
-    }());
+    for (std::uint32_t key : {5u, 9u})
+        chanforge::PutRow(db, kChannelTable, [&] {
+            auto ch = test::SampleChannel(key);
+            ch->RowID = key;
+            return ch;
+        }());
     ImportSheet([](Worksheet& s) {
         s.SetInteger(1, 0, 100);
         s.SetInteger(3, 0, 300); // row 2 is empty
@@ -175,8 +181,8 @@ TEST_F(ChannelWorkbookTest, NamesConvertThroughTheCodePage) {
     SetRegistry(kChanforgeKey, kCodePageSetting, 1253);
     ImportSheet([](Worksheet& s) {
         s.SetWideText(1, 13, u"\u03A9\u03BC\u03AD\u03B3\u03B1 \u00E9"); // é is not Greek
-        s.SetText(2, 13, "raw \xE9\x80");                                 // 8-bit: copied as it is
-        s.SetInteger(3, 13, 5);                                          // not text: empty name
+        s.SetText(2, 13, "raw \xE9\x80");                               // 8-bit: copied as it is
+        s.SetInteger(3, 13, 5);                                         // not text: empty name
         s.SetWideText(4, 13, std::u16string(400, u'x'));
         s.SetWideText(5, 13, u"ab\0cd");
     });
@@ -218,7 +224,8 @@ TEST_F(ChannelWorkbookTest, ExportReplacesAnUnreadableFileAndFailsWithoutTrace) 
     EXPECT_EQ(ExportChannelWorkbook(db, dir.File("folder.xls")), WorkbookResult::NotRegularFile);
     EXPECT_TRUE(std::filesystem::is_directory(dir.File("folder.xls")));
     int files = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) ++files;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path()))
+        ++files;
     EXPECT_EQ(files, 3) << "settings, the workbook and the folder: no temporary file is left";
 }
 
@@ -232,8 +239,9 @@ TEST_F(ChannelWorkbookTest, ProtectedAndAmbiguousWorkbooksAreLeftAloneAndSaySo) 
         writer.MakeStream(u"Workbook");
         writer.WriteStream(u"Workbook", std::move(stream));
         const auto image = writer.Image();
-        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(image.data()),
-                                                    static_cast<std::streamsize>(image.size()));
+        std::ofstream(file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(image.data()),
+                   static_cast<std::streamsize>(image.size()));
         return content();
     };
     test::FillChannels(db, 2);
@@ -243,7 +251,8 @@ TEST_F(ChannelWorkbookTest, ProtectedAndAmbiguousWorkbooksAreLeftAloneAndSaySo) 
     EXPECT_EQ(ImportChannelWorkbook(file, db), WorkbookResult::PasswordProtected);
     EXPECT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::PasswordProtected);
     EXPECT_EQ(content(), protectedFile);
-    EXPECT_EQ(WorkbookMessage(WorkbookResult::PasswordProtected), "The workbook is password-protected");
+    EXPECT_EQ(WorkbookMessage(WorkbookResult::PasswordProtected),
+              "The workbook is password-protected");
 
     Workbook book;
     book.AddWorksheet("Channel");

@@ -16,8 +16,9 @@ struct Mapping {
 
 TEST(CodePage, Windows1252MapsTheHighHalfLikeWindows) {
     const CodePage page = *CodePage::ForNumber(1252);
-    const Mapping table[] = {{'A', u'A'},     {0x80, 0x20AC}, {0x81, 0x0081}, {0x8A, 0x0160}, {0x9F, 0x0178},
-                             {0xA0, 0x00A0}, {0xE9, 0x00E9}, {0xFF, 0x00FF}, {0x9D, 0x009D}};
+    const Mapping table[] = {{'A', u'A'},    {0x80, 0x20AC}, {0x81, 0x0081},
+                             {0x8A, 0x0160}, {0x9F, 0x0178}, {0xA0, 0x00A0},
+                             {0xE9, 0x00E9}, {0xFF, 0x00FF}, {0x9D, 0x009D}};
     for (const Mapping& m : table) {
         const std::string byte(1, static_cast<char>(m.byte));
         EXPECT_EQ(page.Decode(byte), std::u16string(1, m.unit)) << int(m.byte);
@@ -30,7 +31,8 @@ TEST(CodePage, EveryByteSurvivesARoundTrip) {
         const auto page = CodePage::ForNumber(number);
         ASSERT_TRUE(page) << number;
         std::string all;
-        for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+        for (int b = 1; b < 256; ++b)
+            all.push_back(static_cast<char>(b));
         EXPECT_EQ(page->Encode(page->Decode(all)), all) << number;
     }
 }

@@ -64,27 +64,38 @@ void DifatLoop(Layout& l) {
 INSTANTIATE_TEST_SUITE_P(
     CompoundFile, HostileFiles,
     ::testing::Values(
-        Mutation{"ChainLoops", "Workbook", [](Layout& l) { Set32(l.img, l.FatEntry(l.Start(1) + 5), l.Start(1)); }},
-        Mutation{"StartBeyondFile", "Workbook", [](Layout& l) { Set32(l.img, l.Entry(1) + 116, 0x00FFFFFF); }},
-        Mutation{"SizeBeyondFile", "Workbook", [](Layout& l) { Set32(l.img, l.Entry(1) + 120, 0x7FFFFFF0); }},
-        Mutation{"ChainRunsIntoTheFat", "Workbook", [](Layout& l) { Set32(l.img, l.Entry(1) + 116, 0); }},
-        Mutation{"ChainEndsEarly", "Workbook", [](Layout& l) { Set32(l.img, l.FatEntry(l.Start(1) + 3), 0xFFFFFFFE); }},
+        Mutation{"ChainLoops", "Workbook",
+                 [](Layout& l) { Set32(l.img, l.FatEntry(l.Start(1) + 5), l.Start(1)); }},
+        Mutation{"StartBeyondFile", "Workbook",
+                 [](Layout& l) { Set32(l.img, l.Entry(1) + 116, 0x00FFFFFF); }},
+        Mutation{"SizeBeyondFile", "Workbook",
+                 [](Layout& l) { Set32(l.img, l.Entry(1) + 120, 0x7FFFFFF0); }},
+        Mutation{"ChainRunsIntoTheFat", "Workbook",
+                 [](Layout& l) { Set32(l.img, l.Entry(1) + 116, 0); }},
+        Mutation{"ChainEndsEarly", "Workbook",
+                 [](Layout& l) { Set32(l.img, l.FatEntry(l.Start(1) + 3), 0xFFFFFFFE); }},
         Mutation{"DirectoryCycle", "Workbook",
                  [](Layout& l) {
                      Set32(l.img, l.Entry(0) + 76, 1);
                      Set32(l.img, l.Entry(1) + 68, 2);
                      Set32(l.img, l.Entry(2) + 72, 1);
                  }},
-        Mutation{"ChildBeyondDirectory", "Workbook", [](Layout& l) { Set32(l.img, l.Entry(0) + 76, 500); }},
+        Mutation{"ChildBeyondDirectory", "Workbook",
+                 [](Layout& l) { Set32(l.img, l.Entry(0) + 76, 500); }},
         Mutation{"RootIsNotARoot", "Workbook", [](Layout& l) { l.img[l.Entry(0) + 66] = 1; }},
-        Mutation{"DirectoryChainLoops", "Workbook", [](Layout& l) { Set32(l.img, l.FatEntry(Get32(l.img, 48)), Get32(l.img, 48)); }},
+        Mutation{"DirectoryChainLoops", "Workbook",
+                 [](Layout& l) { Set32(l.img, l.FatEntry(Get32(l.img, 48)), Get32(l.img, 48)); }},
         Mutation{"FatCountBeyondFile", "Workbook", [](Layout& l) { Set32(l.img, 44, 100000); }},
-        Mutation{"FatSectorBeyondFile", "Workbook", [](Layout& l) { Set32(l.img, 76, 0x00FFFFFF); }},
+        Mutation{"FatSectorBeyondFile", "Workbook",
+                 [](Layout& l) { Set32(l.img, 76, 0x00FFFFFF); }},
         Mutation{"DifatLoops", "Workbook", DifatLoop},
         Mutation{"HugeSectorShift", "Workbook", [](Layout& l) { l.img[30] = 30; }},
-        Mutation{"MiniChainLoops", "Small", [](Layout& l) { Set32(l.img, l.MiniFatEntry(l.Start(2) + 2), l.Start(2)); }},
-        Mutation{"MiniStartBeyondMiniStream", "Small", [](Layout& l) { Set32(l.img, l.Entry(2) + 116, 9999); }},
-        Mutation{"MiniStreamSizeBeyondFile", "Small", [](Layout& l) { Set32(l.img, l.Entry(0) + 120, 0x7FFFFFF0); }}),
+        Mutation{"MiniChainLoops", "Small",
+                 [](Layout& l) { Set32(l.img, l.MiniFatEntry(l.Start(2) + 2), l.Start(2)); }},
+        Mutation{"MiniStartBeyondMiniStream", "Small",
+                 [](Layout& l) { Set32(l.img, l.Entry(2) + 116, 9999); }},
+        Mutation{"MiniStreamSizeBeyondFile", "Small",
+                 [](Layout& l) { Set32(l.img, l.Entry(0) + 120, 0x7FFFFFF0); }}),
     [](const auto& info) { return info.param.name; });
 
 TEST(CompoundFileHardening, TruncatedFilesFailOrReadWithinBounds) {
@@ -107,7 +118,8 @@ TEST(CompoundFileHardening, RandomCorruptionNeverReadsMoreThanTheFileHolds) {
         std::vector<std::uint8_t> img = base.img;
         // Hit the header, the FAT and the directory more often than the data.
         const std::size_t area = (next() >> 8) % 3 == 0 ? img.size() : 2048;
-        for (int k = 0; k < 4; ++k) img[(next() >> 8) % area] = static_cast<std::uint8_t>(next() >> 24);
+        for (int k = 0; k < 4; ++k)
+            img[(next() >> 8) % area] = static_cast<std::uint8_t>(next() >> 24);
         for (const char16_t* name : {u"Workbook", u"Small"}) {
             std::vector<std::uint8_t> out;
             if (ReadCompoundStream(img, name, out) == CfbResult::Ok) {

@@ -16,11 +16,13 @@ constexpr std::uint32_t kEnd = 0xFFFFFFFE, kFree = 0xFFFFFFFF, kFatMark = 0xFFFF
 
 std::vector<std::uint8_t> Pattern(std::size_t n, unsigned seed = 7) {
     std::vector<std::uint8_t> v(n);
-    for (std::size_t i = 0; i < n; ++i) v[i] = static_cast<std::uint8_t>((i * 131 + seed) ^ (i >> 9));
+    for (std::size_t i = 0; i < n; ++i)
+        v[i] = static_cast<std::uint8_t>((i * 131 + seed) ^ (i >> 9));
     return v;
 }
 
-std::vector<std::uint8_t> OneStream(const std::u16string& name, const std::vector<std::uint8_t>& data) {
+std::vector<std::uint8_t> OneStream(const std::u16string& name,
+                                    const std::vector<std::uint8_t>& data) {
     CompoundFileWriter w;
     EXPECT_TRUE(w.MakeStream(name));
     EXPECT_TRUE(w.WriteStream(name, data));
@@ -32,13 +34,30 @@ TEST(CompoundFile, NewFileHasTheFixedHeaderFatAndRootEntry) {
     ASSERT_EQ(img.size(), 512u * 3);
     const std::vector<std::uint8_t> sig = {0xD0, 0xCF, 0x11, 0xE0, 0xA1, 0xB1, 0x1A, 0xE1};
     EXPECT_TRUE(std::equal(sig.begin(), sig.end(), img.begin()));
-    struct Field { std::size_t at; std::uint32_t value; bool wide; } fields[] = {
-        {24, 0x3B, false}, {26, 3, false}, {28, 0xFFFE, false}, {30, 9, false}, {32, 6, false},
-        {40, 0, true}, {44, 1, true}, {48, 1, true}, {52, 0, true}, {56, 4096, true},
-        {60, kEnd, true}, {64, 0, true}, {68, kEnd, true}, {72, 0, true}, {76, 0, true}, {80, kFree, true},
-        {76 + 4 * 108, kFree, true}};
+    struct Field {
+        std::size_t at;
+        std::uint32_t value;
+        bool wide;
+    } fields[] = {{24, 0x3B, false},
+                  {26, 3, false},
+                  {28, 0xFFFE, false},
+                  {30, 9, false},
+                  {32, 6, false},
+                  {40, 0, true},
+                  {44, 1, true},
+                  {48, 1, true},
+                  {52, 0, true},
+                  {56, 4096, true},
+                  {60, kEnd, true},
+                  {64, 0, true},
+                  {68, kEnd, true},
+                  {72, 0, true},
+                  {76, 0, true},
+                  {80, kFree, true},
+                  {76 + 4 * 108, kFree, true}};
     for (const Field& f : fields)
-        EXPECT_EQ(f.wide ? Get32(img, f.at) : Get16(img, f.at), f.value) << "header offset " << f.at;
+        EXPECT_EQ(f.wide ? Get32(img, f.at) : Get16(img, f.at), f.value)
+            << "header offset " << f.at;
     EXPECT_EQ(Get32(img, 512), kFatMark);
     EXPECT_EQ(Get32(img, 516), kEnd);
     EXPECT_EQ(Get32(img, 520), kFree);
@@ -70,8 +89,10 @@ TEST_P(StreamSizes, RoundTripInTheRightStorage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(CompoundFile, StreamSizes,
-                         ::testing::Values(SizeCase{"empty", 0, false}, SizeCase{"one", 1, true}, SizeCase{"mini", 64, true},
-                                           SizeCase{"justMini", 4095, true}, SizeCase{"regular", 4096, false},
+                         ::testing::Values(SizeCase{"empty", 0, false}, SizeCase{"one", 1, true},
+                                           SizeCase{"mini", 64, true},
+                                           SizeCase{"justMini", 4095, true},
+                                           SizeCase{"regular", 4096, false},
                                            SizeCase{"oddRegular", 4097, false},
                                            SizeCase{"manySectors", 300000, false}),
                          [](const auto& info) { return info.param.label; });
@@ -90,7 +111,8 @@ TEST(CompoundFile, MoreThan109FatSectorsUseTheDifat) {
 
 TEST(CompoundFile, SeveralStreamsFormAValidTree) {
     CompoundFileWriter w;
-    const std::vector<std::u16string> names = {u"Workbook", u"A", u"zeta", u"Summary", u"B2", u"Long name here"};
+    const std::vector<std::u16string> names = {u"Workbook", u"A",  u"zeta",
+                                               u"Summary",  u"B2", u"Long name here"};
     for (std::size_t i = 0; i < names.size(); ++i) {
         ASSERT_TRUE(w.MakeStream(names[i]));
         ASSERT_TRUE(w.WriteStream(names[i], Pattern(i * 1500, static_cast<unsigned>(i))));
@@ -108,7 +130,8 @@ TEST(CompoundFile, SeveralStreamsFormAValidTree) {
         EXPECT_EQ(back, Pattern(i * 1500, static_cast<unsigned>(i)));
     }
     std::vector<std::uint8_t> back;
-    EXPECT_EQ(ReadCompoundStream(img, u"SUMMARY", back), CfbResult::Ok) << "names compare without case";
+    EXPECT_EQ(ReadCompoundStream(img, u"SUMMARY", back), CfbResult::Ok)
+        << "names compare without case";
     EXPECT_EQ(back, Pattern(3 * 1500, 3));
     EXPECT_EQ(ReadCompoundStream(img, u"Book", back), CfbResult::NoSuchStream);
 }
@@ -122,7 +145,8 @@ TEST(CompoundFile, SignatureIsTheGate) {
         EXPECT_EQ(ReadCompoundStream(bad, u"Workbook", back), CfbResult::NotCompoundFile) << at;
     }
     std::vector<std::uint8_t> back;
-    EXPECT_EQ(ReadCompoundStream(std::vector<std::uint8_t>(img.begin(), img.begin() + 8), u"Workbook", back),
+    EXPECT_EQ(ReadCompoundStream(std::vector<std::uint8_t>(img.begin(), img.begin() + 8),
+                                 u"Workbook", back),
               CfbResult::Corrupt);
     EXPECT_EQ(ReadCompoundStream({}, u"Workbook", back), CfbResult::NotCompoundFile);
 }

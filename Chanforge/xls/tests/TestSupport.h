@@ -46,9 +46,14 @@ class StreamBuilder {
 
 /// A BOUNDSHEET body for a worksheet with an 8-bit name.
 inline std::vector<std::uint8_t> BoundSheetBody(std::uint32_t position, const std::string& name) {
-    std::vector<std::uint8_t> b = {static_cast<std::uint8_t>(position), static_cast<std::uint8_t>(position >> 8),
-                                   static_cast<std::uint8_t>(position >> 16), static_cast<std::uint8_t>(position >> 24),
-                                   0, 0, static_cast<std::uint8_t>(name.size()), 0};
+    std::vector<std::uint8_t> b = {static_cast<std::uint8_t>(position),
+                                   static_cast<std::uint8_t>(position >> 8),
+                                   static_cast<std::uint8_t>(position >> 16),
+                                   static_cast<std::uint8_t>(position >> 24),
+                                   0,
+                                   0,
+                                   static_cast<std::uint8_t>(name.size()),
+                                   0};
     b.insert(b.end(), name.begin(), name.end());
     return b;
 }
@@ -60,7 +65,8 @@ inline std::uint32_t Get32(const std::vector<std::uint8_t>& b, std::size_t at) {
     return Get16(b, at) | (static_cast<std::uint32_t>(Get16(b, at + 2)) << 16);
 }
 inline void Set32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
 /// A fresh directory under the system's temporary directory, removed with its content.

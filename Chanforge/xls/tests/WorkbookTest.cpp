@@ -1,6 +1,6 @@
 // The workbook object model and its round trip through Save and Load.
-#include "chanforge/xls/CompoundFile.h"
 #include "chanforge/xls/Workbook.h"
+#include "chanforge/xls/CompoundFile.h"
 
 #include "TestSupport.h"
 
@@ -20,7 +20,8 @@ Workbook RoundTrip(const Workbook& book) {
 
 std::vector<std::string> SheetNames(const Workbook& book) {
     std::vector<std::string> names;
-    for (std::size_t i = 0; i < book.SheetCount(); ++i) names.push_back(book.Sheet(i).Name());
+    for (std::size_t i = 0; i < book.SheetCount(); ++i)
+        names.push_back(book.Sheet(i).Name());
     return names;
 }
 
@@ -34,10 +35,12 @@ TEST(Workbook, NewNumberedAndPositionedSheets) {
     EXPECT_EQ(SheetNames(three), (std::vector<std::string>{"Sheet1", "Sheet2", "Sheet3"}));
     ASSERT_TRUE(three.RenameWorksheet("Sheet2", "Sheet4"));
     ASSERT_NE(three.AddNumberedWorksheet(0), nullptr); // 4 is taken: 5
-    EXPECT_EQ(SheetNames(three), (std::vector<std::string>{"Sheet5", "Sheet1", "Sheet4", "Sheet3"}));
+    EXPECT_EQ(SheetNames(three),
+              (std::vector<std::string>{"Sheet5", "Sheet1", "Sheet4", "Sheet3"}));
     three.AddWorksheet("Last", -1);
     three.AddWorksheet("Beyond", 99);
-    EXPECT_EQ(SheetNames(three), (std::vector<std::string>{"Sheet5", "Sheet1", "Sheet4", "Sheet3", "Last", "Beyond"}));
+    EXPECT_EQ(SheetNames(three),
+              (std::vector<std::string>{"Sheet5", "Sheet1", "Sheet4", "Sheet3", "Last", "Beyond"}));
 }
 
 TEST(Workbook, SheetNamesMatchByteForByteAndNeverAcrossWidths) {
@@ -87,9 +90,16 @@ TEST(Worksheet, GettersByKind) {
     s.SetInteger(0, 5, -7);
     s.SetText(0, 6, "12");
     s.SetWideText(0, 7, u"w");
-    const std::int64_t expected[] = {12, -12, 0, std::numeric_limits<std::int64_t>::max(),
-                                     std::numeric_limits<std::int64_t>::min(), -7, 0, 0};
-    for (std::uint32_t c = 0; c < 8; ++c) EXPECT_EQ(s.GetInteger(0, c), expected[c]) << c;
+    const std::int64_t expected[] = {12,
+                                     -12,
+                                     0,
+                                     std::numeric_limits<std::int64_t>::max(),
+                                     std::numeric_limits<std::int64_t>::min(),
+                                     -7,
+                                     0,
+                                     0};
+    for (std::uint32_t c = 0; c < 8; ++c)
+        EXPECT_EQ(s.GetInteger(0, c), expected[c]) << c;
     EXPECT_EQ(s.GetText(0, 6), "12");
     EXPECT_FALSE(s.GetText(0, 7));
     EXPECT_EQ(s.GetWideText(0, 7), u"w");
@@ -130,7 +140,8 @@ TEST(Workbook, IntegersBeyondTheRkRangeComeBackAsFloats) {
 TEST(Workbook, FloatsKeepTheirExactValue) {
     const double values[] = {0.5, 12.34, -0.01, 3.0, 1.0 / 3, 1e-300, 1e300, -2147483648.0, 5e9};
     Workbook book = Workbook::New(1);
-    for (std::uint32_t i = 0; i < std::size(values); ++i) book.Sheet(0).SetFloat(0, i, values[i]);
+    for (std::uint32_t i = 0; i < std::size(values); ++i)
+        book.Sheet(0).SetFloat(0, i, values[i]);
     const Workbook back = RoundTrip(book);
     for (std::uint32_t i = 0; i < std::size(values); ++i) {
         EXPECT_EQ(back.Sheet(0).Kind(0, i), CellKind::Float);
@@ -159,13 +170,16 @@ TEST(Workbook, TextsKeepTheirWidthAndBytes) {
 TEST(Workbook, ManyAndLongStringsSpanContinueRecords) {
     Workbook book = Workbook::New(1);
     Worksheet& s = book.Sheet(0);
-    for (std::uint32_t r = 0; r < 3000; ++r) s.SetText(r, 0, "row " + std::to_string(r));
+    for (std::uint32_t r = 0; r < 3000; ++r)
+        s.SetText(r, 0, "row " + std::to_string(r));
     std::u16string longWide;
-    for (std::size_t i = 0; i < kMaxCellText; ++i) longWide.push_back(static_cast<char16_t>(0x400 + i % 64));
+    for (std::size_t i = 0; i < kMaxCellText; ++i)
+        longWide.push_back(static_cast<char16_t>(0x400 + i % 64));
     s.SetWideText(0, 1, longWide);
     s.SetText(1, 1, std::string(kMaxCellText, 'n'));
     const Workbook back = RoundTrip(book);
-    for (std::uint32_t r = 0; r < 3000; ++r) ASSERT_EQ(back.Sheet(0).GetText(r, 0), "row " + std::to_string(r));
+    for (std::uint32_t r = 0; r < 3000; ++r)
+        ASSERT_EQ(back.Sheet(0).GetText(r, 0), "row " + std::to_string(r));
     EXPECT_EQ(back.Sheet(0).GetWideText(0, 1), longWide);
     EXPECT_EQ(back.Sheet(0).GetText(1, 1), std::string(kMaxCellText, 'n'));
 }

@@ -9,11 +9,11 @@ namespace policy {
 
 /// One run of equally spaced RF channels. A row of runs ends with start index 255.
 struct RasterRun {
-    std::uint8_t startIndex;   ///< 0-based index of the run's first channel in the country row
+    std::uint8_t startIndex; ///< 0-based index of the run's first channel in the country row
     std::uint8_t bandCode;
     std::uint8_t firstChannel; ///< channel number, or letter / 0x9A code of lettered channels
     std::uint8_t channelCount;
-    std::uint32_t baseKHz;     ///< frequency of the first channel
+    std::uint32_t baseKHz; ///< frequency of the first channel
     std::uint8_t rasterMHz;
 };
 

@@ -11,9 +11,9 @@
 namespace policy {
 
 struct BlockInfo {
-    int start;  ///< byte offset in the flash image
-    int count;  ///< sectors
-    int chunk;  ///< bytes per record slot
+    int start; ///< byte offset in the flash image
+    int count; ///< sectors
+    int chunk; ///< bytes per record slot
 };
 
 struct ProductPreset {

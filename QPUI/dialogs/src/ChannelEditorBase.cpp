@@ -1,8 +1,8 @@
 #include "qpui/ChannelEditorBase.h"
 
+#include "policy/Policy.h"
 #include "qpui/MessageBox.h"
 #include "qpui/NameEdits.h"
-#include "policy/Policy.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -101,8 +101,9 @@ void CChannelEditorBase::Prepare() {
     PrepareDelivery();
     provider_->clear();
     for (const Broadcast_Info_Tag& p : providers_)
-        provider_->addItem(QString::fromLatin1(p.Name, static_cast<int>(strnlen(p.Name, sizeof p.Name))),
-                           static_cast<unsigned>(p.BroadcastID));
+        provider_->addItem(
+            QString::fromLatin1(p.Name, static_cast<int>(strnlen(p.Name, sizeof p.Name))),
+            static_cast<unsigned>(p.BroadcastID));
     if (QLineEdit* number = NumberEdit()) {
         number->setVisible(false);
         if (auto* label = form_->labelForField(number))
@@ -110,7 +111,8 @@ void CChannelEditorBase::Prepare() {
     }
     tuner1_->setChecked(true);
     if (channel_.RowID != 0) {
-        name_->setText(QString::fromLatin1(channel_.Name, static_cast<int>(strnlen(channel_.Name, sizeof channel_.Name))));
+        name_->setText(QString::fromLatin1(
+            channel_.Name, static_cast<int>(strnlen(channel_.Name, sizeof channel_.Name))));
         SelectById(provider_, channel_.BroadcastID);
         videoPid_->setText(QString::number(channel_.VideoPID));
         audioPid_->setText(QString::number(channel_.AudioPID));

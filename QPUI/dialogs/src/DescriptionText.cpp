@@ -24,10 +24,14 @@ template <std::size_t N> std::string Text(const char (&field)[N]) {
 }
 
 template <std::size_t N> std::string Pick(const std::array<const char*, N>& names, int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < N ? names[static_cast<std::size_t>(index)] : "";
+    return index >= 0 && static_cast<std::size_t>(index) < N
+               ? names[static_cast<std::size_t>(index)]
+               : "";
 }
 
-const char* OnOff(bool on) { return on ? "On" : "Off"; }
+const char* OnOff(bool on) {
+    return on ? "On" : "Off";
+}
 
 void TunerLines(Lines& out, const LNBSetting& t, int tuner, const policy::ProductKind& product) {
     const bool numbered = tuner > 0;
@@ -50,18 +54,32 @@ void TunerLines(Lines& out, const LNBSetting& t, int tuner, const policy::Produc
 
 std::string LNBLowName(int type) {
     switch (type) {
-    case 2: return "C Single Solu.(5150,5750)";
-    case 3: return "C Norm. LNBF(5150)";
-    case 4: return "5750";
-    default: return "User";
+    case 2:
+        return "C Single Solu.(5150,5750)";
+    case 3:
+        return "C Norm. LNBF(5150)";
+    case 4:
+        return "5750";
+    default:
+        return "User";
     }
 }
 
 std::string LNBHighName(int index) {
-    static constexpr std::array<const char*, 14> kNames = {
-        "Univ. LNB1(9750,10600)", "Univ. LNB2(9750,10750)", "C Single Solu.(5150,5750)",
-        "C Norm. LNBF(5150)", "5750", "9750", "10000", "10050", "10600", "10750", "11200", "11300",
-        "11475", "User"};
+    static constexpr std::array<const char*, 14> kNames = {"Univ. LNB1(9750,10600)",
+                                                           "Univ. LNB2(9750,10750)",
+                                                           "C Single Solu.(5150,5750)",
+                                                           "C Norm. LNBF(5150)",
+                                                           "5750",
+                                                           "9750",
+                                                           "10000",
+                                                           "10050",
+                                                           "10600",
+                                                           "10750",
+                                                           "11200",
+                                                           "11300",
+                                                           "11475",
+                                                           "User"};
     return Pick(kNames, index);
 }
 
@@ -72,22 +90,26 @@ std::string CKuSwitchName(int index, const policy::ProductKind& product) {
 }
 
 std::string DiSEqCName(int index) {
-    static constexpr std::array<const char*, 7> kNames = {"None", "DiSEqC A", "DiSEqC B", "DiSEqC C",
-                                                          "DiSEqC D", "MOTOR", "USALS"};
+    static constexpr std::array<const char*, 7> kNames = {
+        "None", "DiSEqC A", "DiSEqC B", "DiSEqC C", "DiSEqC D", "MOTOR", "USALS"};
     return Pick(kNames, index);
 }
 
 std::string ToneBurstName(int switches) {
     switch ((switches >> 4) & 3) {
-    case 1: return "SAT A";
-    case 2: return "SAT B";
-    default: return "Off";
+    case 1:
+        return "SAT A";
+    case 2:
+        return "SAT B";
+    default:
+        return "Off";
     }
 }
 
 Lines SatelliteLines(const Satellite_Info_Tag& sat, const policy::ProductKind& product) {
     Lines out;
-    out.push_back(Format("Name : %s (ID : %d)", Text(sat.Name).c_str(), static_cast<int>(sat.SatID)));
+    out.push_back(
+        Format("Name : %s (ID : %d)", Text(sat.Name).c_str(), static_cast<int>(sat.SatID)));
     out.push_back("Degree : " + editing::DegreeText(sat.Degree));
     if (product.TwoTuners()) {
         TunerLines(out, sat.Tuner[0], 1, product);
@@ -109,7 +131,8 @@ Lines TransponderLines(const Transponder_Info_Tag& tp, const policy::ProductKind
     out.push_back(Format("Signal      \t: %d", static_cast<int>(tp.Signal)));
     if (product.ExtendedTransponders()) {
         out.push_back(Format("Transmission      \t: %s    \t\tModulation      \t: %s",
-                             (tp.TxMode & 15) != 0 ? "DVB-S2" : "DVB-S", tp.Modulation != 0 ? "8PSK" : "QPSK"));
+                             (tp.TxMode & 15) != 0 ? "DVB-S2" : "DVB-S",
+                             tp.Modulation != 0 ? "8PSK" : "QPSK"));
         static constexpr std::array<const char*, 3> kPilot = {"Auto", "Off", "On"};
         out.push_back(Format("Pilot             \t: %s", Pick(kPilot, tp.TxMode >> 4).c_str()));
     }

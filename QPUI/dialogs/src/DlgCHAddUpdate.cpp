@@ -56,8 +56,9 @@ void CDlgCHAddUpdate::PrepareDelivery() {
     const QSignalBlocker block(satellite_);
     satellite_->clear();
     for (const Satellite_Info_Tag& s : satellites_)
-        satellite_->addItem(QString::fromLatin1(s.Name, static_cast<int>(strnlen(s.Name, sizeof s.Name))),
-                            static_cast<unsigned>(s.SatID));
+        satellite_->addItem(
+            QString::fromLatin1(s.Name, static_cast<int>(strnlen(s.Name, sizeof s.Name))),
+            static_cast<unsigned>(s.SatID));
     SelectById(satellite_, channel_.SatID);
     FillTransponders();
     SelectById(transponder_, channel_.TPID);

@@ -72,12 +72,10 @@ int CDlgCableMuxAddUpdate::DoModal() {
 }
 
 void CDlgCableMuxAddUpdate::accept() {
-    const auto frequency =
-        ReadNumberEdit(this, frequency_, tr("Frequency"), 0xFFFFFFFFu);
+    const auto frequency = ReadNumberEdit(this, frequency_, tr("Frequency"), 0xFFFFFFFFu);
     if (!frequency)
         return;
-    const auto symbolRate =
-        ReadNumberEdit(this, symbolRate_, tr("Symbol Rate"), 0xFFFF);
+    const auto symbolRate = ReadNumberEdit(this, symbolRate_, tr("Symbol Rate"), 0xFFFF);
     if (!symbolRate)
         return;
     const std::uint32_t code = GetComboValue(constellation_, kConstellations);

@@ -20,7 +20,8 @@ CDlgConfiguration::CDlgConfiguration(QWidget* parent) : QDialog(parent) {
     product_ = new QComboBox;
     product_->setObjectName("product");
     for (const policy::ProductPreset& preset : policy::ConfigurablePresets())
-        product_->addItem(QString::fromLatin1(preset.title.data(), static_cast<int>(preset.title.size())));
+        product_->addItem(
+            QString::fromLatin1(preset.title.data(), static_cast<int>(preset.title.size())));
     form->addRow(tr("Product type :"), product_);
     layout->addLayout(form);
 

@@ -1,7 +1,7 @@
 #include "qpui/DlgDescription.h"
 
-#include "qpui/DescriptionText.h"
 #include "policy/Policy.h"
+#include "qpui/DescriptionText.h"
 
 #include <QDialogButtonBox>
 #include <QPlainTextEdit>
@@ -39,10 +39,18 @@ CDlgDescription::CDlgDescription(QWidget* parent, policy::ProductKind product)
     layout->addWidget(buttons);
 }
 
-void CDlgDescription::SetSatelliteInfo(const Satellite_Info_Tag* s) { satellite_ = CopyOf(s); }
-void CDlgDescription::SetTransponderInfo(const Transponder_Info_Tag* t) { transponder_ = CopyOf(t); }
-void CDlgDescription::SetBroadcastInfo(const Broadcast_Info_Tag* p) { provider_ = CopyOf(p); }
-void CDlgDescription::SetChannelInfo(const Channel_Info_Tag* c) { channel_ = CopyOf(c); }
+void CDlgDescription::SetSatelliteInfo(const Satellite_Info_Tag* s) {
+    satellite_ = CopyOf(s);
+}
+void CDlgDescription::SetTransponderInfo(const Transponder_Info_Tag* t) {
+    transponder_ = CopyOf(t);
+}
+void CDlgDescription::SetBroadcastInfo(const Broadcast_Info_Tag* p) {
+    provider_ = CopyOf(p);
+}
+void CDlgDescription::SetChannelInfo(const Channel_Info_Tag* c) {
+    channel_ = CopyOf(c);
+}
 
 void CDlgDescription::AddPage(const QString& title, const QString& text) {
     auto* page = new QPlainTextEdit(text);

@@ -63,7 +63,8 @@ void CDlgMuxCHAddUpdate::PrepareDelivery() {
             mux_->addItem(MuxEntry(mux), static_cast<unsigned>(mux.TPID));
     } else {
         for (const Transponder_Info_Tag& tp : transponderMuxes_)
-            mux_->addItem(MuxEntry(editing::MuxFromTransponder(tp)), static_cast<unsigned>(tp.TPID));
+            mux_->addItem(MuxEntry(editing::MuxFromTransponder(tp)),
+                          static_cast<unsigned>(tp.TPID));
     }
     SelectById(mux_, channel_.TPID);
 }

@@ -9,7 +9,8 @@ CDlgRecvDataFromSTB::CDlgRecvDataFromSTB(QWidget* parent) : CDlgRecvDataFromSTB(
 CDlgRecvDataFromSTB::CDlgRecvDataFromSTB(bool sendAccessCode, QWidget* parent)
     : CTransferDialog(tr("Receive data from STB"), parent),
       // Every model sends its database in the QVR conversation.
-      transfer_(std::make_unique<CReceiveTransfer>(ParserFamily::Qvr)), sendAccessCode_(sendAccessCode) {
+      transfer_(std::make_unique<CReceiveTransfer>(ParserFamily::Qvr)),
+      sendAccessCode_(sendAccessCode) {
     Attach(*transfer_);
 }
 
@@ -19,10 +20,11 @@ bool CDlgRecvDataFromSTB::StartTransfer(const TransferLine& line, const std::str
     return transfer_->Start({line, path, sendAccessCode_});
 }
 
-CDlgRecvDataFromSTBEx::CDlgRecvDataFromSTBEx(QWidget* parent) : CDlgRecvDataFromSTB(false, parent) {}
+CDlgRecvDataFromSTBEx::CDlgRecvDataFromSTBEx(QWidget* parent)
+    : CDlgRecvDataFromSTB(false, parent) {}
 
 std::unique_ptr<CDlgRecvDataFromSTB> MakeReceiveDialog(const policy::ProductKind& product,
-                                                      QWidget* parent) {
+                                                       QWidget* parent) {
     if (product.St7100Platform())
         return std::make_unique<CDlgRecvDataFromSTBEx>(parent);
     return std::make_unique<CDlgRecvDataFromSTB>(parent);

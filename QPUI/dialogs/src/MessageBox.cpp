@@ -24,9 +24,11 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, MessageKind kind, const
         return Handler()(kind, text);
     const QString caption = QCoreApplication::translate("qpui::MessageBox", "Chanforge");
     switch (kind) {
-    case MessageKind::Information: return QMessageBox::information(parent, caption, text);
+    case MessageKind::Information:
+        return QMessageBox::information(parent, caption, text);
     case MessageKind::Error:
-    case MessageKind::Stop: return QMessageBox::critical(parent, caption, text);
+    case MessageKind::Stop:
+        return QMessageBox::critical(parent, caption, text);
     case MessageKind::Question:
         return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No);
     case MessageKind::QuestionWithCancel:

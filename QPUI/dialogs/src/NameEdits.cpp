@@ -15,7 +15,9 @@ void LimitNameEdit(QLineEdit& edit, int maxChars) {
 bool NameFits(QWidget* parent, const QByteArray& name, int maxChars) {
     if (name.size() <= maxChars)
         return true;
-    ShowError(parent, QStringLiteral("Name string length is too long! (at most %1 characters)").arg(maxChars));
+    ShowError(
+        parent,
+        QStringLiteral("Name string length is too long! (at most %1 characters)").arg(maxChars));
     return false;
 }
 

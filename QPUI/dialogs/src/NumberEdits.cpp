@@ -42,8 +42,9 @@ Leading ParseLeading(const QString& text) {
 }
 
 void TellRange(QWidget* parent, const QString& field, const QString& low, const QString& high) {
-    ShowError(parent, QCoreApplication::translate("qpui::NumberEdits", "%1 must be a number from %2 to %3.")
-                          .arg(field, low, high));
+    ShowError(parent,
+              QCoreApplication::translate("qpui::NumberEdits", "%1 must be a number from %2 to %3.")
+                  .arg(field, low, high));
 }
 
 } // namespace
@@ -62,7 +63,8 @@ std::optional<std::uint16_t> ReadDegreeEdit(QWidget* parent, const QLineEdit* ed
     const Leading n = ParseLeading(edit->text());
     const std::uint64_t tenths = n.whole * 10 + static_cast<unsigned>(n.tenth);
     if (n.negative || tenths > kMaxTenths) {
-        TellRange(parent, QCoreApplication::translate("qpui::NumberEdits", "Degree"), QStringLiteral("0.0"), QStringLiteral("180.0"));
+        TellRange(parent, QCoreApplication::translate("qpui::NumberEdits", "Degree"),
+                  QStringLiteral("0.0"), QStringLiteral("180.0"));
         return std::nullopt;
     }
     return static_cast<std::uint16_t>(tenths);

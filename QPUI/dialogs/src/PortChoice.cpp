@@ -44,7 +44,9 @@ void FillPortChoice(QComboBox& box) {
         box.setEditText(stored);
 }
 
-QString ChosenPort(const QComboBox& box) { return box.currentText().trimmed(); }
+QString ChosenPort(const QComboBox& box) {
+    return box.currentText().trimmed();
+}
 
 void StorePortChoice(const QString& port) {
     SetRegistry(kChanforgeKey, kPortNameValue, port.toLocal8Bit().constData());

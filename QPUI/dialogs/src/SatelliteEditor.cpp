@@ -107,8 +107,8 @@ QWidget* CSatelliteEditor::BuildTuner(Tuner& t) {
     auto* form = new QFormLayout(panel);
     form->setContentsMargins(0, 0, 0, 0);
     const int ckuEntries = product_.VoltageBandSwitch() ? 3 : 2;
-    t.ckuSwitch = Combo("ckuSwitch",
-                        Names(ckuEntries, [&](int i) { return CKuSwitchName(i, product_); }));
+    t.ckuSwitch =
+        Combo("ckuSwitch", Names(ckuEntries, [&](int i) { return CKuSwitchName(i, product_); }));
     t.lnbHigh = Combo("lnbHigh", Names(kLNBHighEntries, LNBHighName));
     t.highFrequency = Edit("highFrequency");
     t.lnbLow = new QComboBox;
@@ -188,18 +188,14 @@ int CSatelliteEditor::DoModal() {
 }
 
 bool CSatelliteEditor::StoreTuner(const Tuner& t, int index, LNBSetting& lnb) {
-    const QString suffix =
-        tunerCount_ > 1 ? tr(" (Tuner %1)").arg(index + 1) : QString();
-    const auto high =
-        ReadNumberEdit(this, t.highFrequency, tr("LNB Freq-Custom") + suffix, kWord);
+    const QString suffix = tunerCount_ > 1 ? tr(" (Tuner %1)").arg(index + 1) : QString();
+    const auto high = ReadNumberEdit(this, t.highFrequency, tr("LNB Freq-Custom") + suffix, kWord);
     if (!high)
         return false;
-    const auto low =
-        ReadNumberEdit(this, t.lowFrequency, tr("C-LNB Freq Custom") + suffix, kWord);
+    const auto low = ReadNumberEdit(this, t.lowFrequency, tr("C-LNB Freq Custom") + suffix, kWord);
     if (!low)
         return false;
-    const auto motor =
-        ReadNumberEdit(this, t.motorPos, tr("Motor Pos") + suffix, kWord);
+    const auto motor = ReadNumberEdit(this, t.motorPos, tr("Motor Pos") + suffix, kWord);
     if (!motor)
         return false;
     lnb.CKuSwitch = static_cast<std::uint16_t>(t.ckuSwitch->currentIndex());

@@ -9,8 +9,9 @@ namespace qpui {
 CSilenceHint::CSilenceHint(QLabel& label, int silenceMs) : QObject(&label), label_(label) {
     label_.setObjectName(QStringLiteral("silenceHint"));
     label_.setWordWrap(true);
-    label_.setText(tr("Still waiting. Check that the receiver is switched on, shows its download menu and is "
-                      "connected to the chosen port."));
+    label_.setText(
+        tr("Still waiting. Check that the receiver is switched on, shows its download menu and is "
+           "connected to the chosen port."));
     label_.hide();
     timer_.setSingleShot(true);
     timer_.setInterval(silenceMs);

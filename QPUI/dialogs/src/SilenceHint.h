@@ -28,7 +28,6 @@ class CSilenceHint : public QObject {
     void Stop();
 
   private:
-
     QLabel& label_;
     QTimer timer_;
 };

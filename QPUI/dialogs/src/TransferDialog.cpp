@@ -60,7 +60,9 @@ CTransferDialog::CTransferDialog(const QString& title, QWidget* parent) : QDialo
 
 CTransferDialog::~CTransferDialog() = default;
 
-void CTransferDialog::Initialize(const std::string& path) { path_ = path; }
+void CTransferDialog::Initialize(const std::string& path) {
+    path_ = path;
+}
 
 void CTransferDialog::Attach(CTransfer& transfer) {
     transfer_ = &transfer;
@@ -76,7 +78,9 @@ void CTransferDialog::Attach(CTransfer& transfer) {
             });
 }
 
-bool CTransferDialog::FailureIsFinal(TransferFailure) const { return false; }
+bool CTransferDialog::FailureIsFinal(TransferFailure) const {
+    return false;
+}
 
 void CTransferDialog::Connect() {
     if (finished_) {
@@ -122,8 +126,8 @@ void CTransferDialog::Failed(TransferFailure failure, const QString& message) {
 
 void CTransferDialog::reject() {
     if (transfer_ != nullptr && transfer_->IsConnected() &&
-        ShowMessage(this, MessageKind::QuestionOkCancel, QString::fromLatin1(texts::kCloseQuestion)) !=
-            QMessageBox::Ok)
+        ShowMessage(this, MessageKind::QuestionOkCancel,
+                    QString::fromLatin1(texts::kCloseQuestion)) != QMessageBox::Ok)
         return;
     if (transfer_ != nullptr)
         transfer_->Cancel();

@@ -83,7 +83,8 @@ TEST_F(ChannelEditorTest, NameLengthLimitComesFromThePolicy) {
         EXPECT_EQ(dlg.result() == QDialog::Accepted, accepted) << existing;
         EXPECT_EQ(name->text().size(), accepted ? 15 : 16);
         if (!accepted)
-            EXPECT_EQ(messages.texts, QStringList{"Name string length is too long! (at most 15 characters)"});
+            EXPECT_EQ(messages.texts,
+                      QStringList{"Name string length is too long! (at most 15 characters)"});
         else
             EXPECT_TRUE(messages.texts.isEmpty());
     }

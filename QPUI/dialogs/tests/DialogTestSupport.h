@@ -29,7 +29,8 @@ inline QApplication& App() {
 /// Records every message instead of showing it; answers with answer.
 class MessageRecorder {
   public:
-    explicit MessageRecorder(QMessageBox::StandardButton answer = QMessageBox::Ok) : answer(answer) {
+    explicit MessageRecorder(QMessageBox::StandardButton answer = QMessageBox::Ok)
+        : answer(answer) {
         previous_ = SetMessageHandler([this](MessageKind kind, const QString& text) {
             kinds.push_back(kind);
             texts << text;

@@ -1,5 +1,5 @@
-#include "DialogTestSupport.h"
 #include "SilenceHint.h"
+#include "DialogTestSupport.h"
 
 #include <QLabel>
 #include <QTest>

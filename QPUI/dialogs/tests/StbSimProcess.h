@@ -12,7 +12,8 @@ class StbSimProcess {
   public:
     /// Starts the receiver; Path() stays empty when it did not come up.
     explicit StbSimProcess(const QStringList& arguments) {
-        process_.start(QStringLiteral(CHANFORGE_STBSIM), arguments + QStringList{QStringLiteral("--verbose")});
+        process_.start(QStringLiteral(CHANFORGE_STBSIM),
+                       arguments + QStringList{QStringLiteral("--verbose")});
         // Its first line on standard output is the pseudo-terminal to open.
         while (!process_.canReadLine() && process_.waitForReadyRead(10000)) {
         }

@@ -53,8 +53,10 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
 /// The controls of a transfer dialog, by name.
 struct Controls {
     explicit Controls(CTransferDialog& dialog)
-        : port(dialog.findChild<QComboBox*>("port")), connect(dialog.findChild<QPushButton*>("connect")),
-          cancel(dialog.findChild<QPushButton*>("cancel")), status(dialog.findChild<QLabel*>("status")),
+        : port(dialog.findChild<QComboBox*>("port")),
+          connect(dialog.findChild<QPushButton*>("connect")),
+          cancel(dialog.findChild<QPushButton*>("cancel")),
+          status(dialog.findChild<QLabel*>("status")),
           progress(dialog.findChild<QProgressBar*>("progress")) {}
     bool Complete() const { return port && connect && cancel && status && progress; }
 
@@ -68,16 +70,17 @@ struct Controls {
 /// Remembers what the dialog showed while the transfer ran, and grabs it once, a third of the way.
 struct MidTransfer {
     MidTransfer(CTransferDialog& dialog, const Controls& controls, const QString& screenshot) {
-        QObject::connect(controls.progress, &QProgressBar::valueChanged, &dialog, [&, screenshot](int value) {
-            if (value < 3000 || value >= 10000 || !image.isNull())
-                return;
-            status = controls.status->text();
-            connectEnabled = controls.connect->isEnabled();
-            image = dialog.grab();
-            const QByteArray where = qgetenv("CHANFORGE_SCREENSHOTS");
-            if (!where.isEmpty())
-                image.save(QString::fromLocal8Bit(where) + '/' + screenshot);
-        });
+        QObject::connect(controls.progress, &QProgressBar::valueChanged, &dialog,
+                         [&, screenshot](int value) {
+                             if (value < 3000 || value >= 10000 || !image.isNull())
+                                 return;
+                             status = controls.status->text();
+                             connectEnabled = controls.connect->isEnabled();
+                             image = dialog.grab();
+                             const QByteArray where = qgetenv("CHANFORGE_SCREENSHOTS");
+                             if (!where.isEmpty())
+                                 image.save(QString::fromLocal8Bit(where) + '/' + screenshot);
+                         });
     }
     QString status;
     bool connectEnabled = true;
@@ -136,7 +139,8 @@ void TransferDialogTest::receiveReplacesTheFileAndCompleteCloses() {
     const QString target = Path("received-" + model + ".bin");
     QVERIFY(WriteFile(served, ChannelFile(12, 7)));
     QVERIFY(WriteFile(target, "previous database"));
-    test::StbSimProcess sim(receiver + QStringList{"--model", model, "--serve", served, "--sessions", "1"});
+    test::StbSimProcess sim(receiver +
+                            QStringList{"--model", model, "--serve", served, "--sessions", "1"});
     QVERIFY(!sim.Path().isEmpty());
 
     const auto dialog = MakeReceiveDialog(preset.Kind());
@@ -157,7 +161,9 @@ void TransferDialogTest::receiveReplacesTheFileAndCompleteCloses() {
     QCOMPARE(c.progress->value(), 10000);
     QVERIFY(!mid.image.isNull());
     QVERIFY(!mid.connectEnabled);
-    QVERIFY2(QRegularExpression(R"(^Downloading \(\d{1,3}\.\d\d%\)\.{6}  $)").match(mid.status).hasMatch(),
+    QVERIFY2(QRegularExpression(R"(^Downloading \(\d{1,3}\.\d\d%\)\.{6}  $)")
+                 .match(mid.status)
+                 .hasMatch(),
              qPrintable(mid.status));
     QCOMPARE(ReadAll(target), ReadAll(served));
     c.connect->click();
@@ -228,7 +234,8 @@ void TransferDialogTest::cancelDuringReceiveAsksTellsTheReceiverAndKeepsTheFile(
     const QString target = Path("kept.bin");
     QVERIFY(WriteFile(served, ChannelFile(60, 5)));
     QVERIFY(WriteFile(target, "previous database"));
-    test::StbSimProcess sim({"--model", "A", "--serve", served, "--baud", "57600", "--sessions", "1"});
+    test::StbSimProcess sim(
+        {"--model", "A", "--serve", served, "--baud", "57600", "--sessions", "1"});
     QVERIFY(!sim.Path().isEmpty());
     CDlgRecvDataFromSTB dialog;
     dialog.Initialize(target.toStdString());
@@ -270,7 +277,8 @@ void TransferDialogTest::enterAndEscapeDoNotClose() {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     Controls c(dialog);
-    for (QWidget* focus : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(c.port), static_cast<QWidget*>(c.connect)}) {
+    for (QWidget* focus : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(c.port),
+                           static_cast<QWidget*>(c.connect)}) {
         focus->setFocus();
         QTest::keyClick(focus, Qt::Key_Escape);
         QTest::keyClick(focus, Qt::Key_Return);
@@ -287,7 +295,8 @@ void TransferDialogTest::failuresToStartLeaveTheDialogReady() {
     Controls r(receive);
     r.port->setEditText("/dev/chanforge-missing");
     r.connect->click();
-    QVERIFY2(r.status->text().startsWith("Cannot open serial port /dev/chanforge-missing"), qPrintable(r.status->text()));
+    QVERIFY2(r.status->text().startsWith("Cannot open serial port /dev/chanforge-missing"),
+             qPrintable(r.status->text()));
     QVERIFY(r.connect->isEnabled());
     QCOMPARE(r.connect->text(), QStringLiteral("Connect"));
     QVERIFY(messages_.texts.isEmpty());
@@ -295,8 +304,9 @@ void TransferDialogTest::failuresToStartLeaveTheDialogReady() {
     // The transfer file cannot be made or read: a message box, before the line is touched.
     for (bool sending : {false, true}) {
         messages_.texts.clear();
-        const std::unique_ptr<CTransferDialog> dialog(sending ? static_cast<CTransferDialog*>(new CDlgSendDataToSTB)
-                                                              : new CDlgRecvDataFromSTB);
+        const std::unique_ptr<CTransferDialog> dialog(
+            sending ? static_cast<CTransferDialog*>(new CDlgSendDataToSTB)
+                    : new CDlgRecvDataFromSTB);
         dialog->Initialize(Path("no/such/dir/file.bin").toStdString());
         Controls c(*dialog);
         c.port->setEditText("/dev/chanforge-missing");
@@ -310,9 +320,11 @@ void TransferDialogTest::failuresToStartLeaveTheDialogReady() {
 void TransferDialogTest::portChoiceIsRemembered() {
     {
         CDlgRecvDataFromSTB first;
-        first.Initialize(Path("no/such/dir/first.bin").toStdString()); // stops before the line opens
+        first.Initialize(
+            Path("no/such/dir/first.bin").toStdString()); // stops before the line opens
         // Nothing stored: the first numbered port, as this machine names it.
-        QCOMPARE(Controls(first).port->currentText(), QString::fromStdString(serlink::ResolvePortName("COM1")));
+        QCOMPARE(Controls(first).port->currentText(),
+                 QString::fromStdString(serlink::ResolvePortName("COM1")));
         Controls(first).port->setEditText("  COM3 ");
         Controls(first).connect->click();
     }

@@ -13,7 +13,7 @@ namespace {
 int wakePipe[2] = {-1, -1};
 /// Ctrl+C, a kill and a closed terminal all cancel: the transfer ends and tidies up.
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
-struct sigaction previous[3] {};
+struct sigaction previous[3]{};
 
 void OnSignal(int) {
     // Only async-signal-safe work here: one byte through the pipe wakes the event loop.
@@ -25,7 +25,8 @@ void OnSignal(int) {
 
 InterruptNotifier::InterruptNotifier(std::function<void()> onInterrupt)
     : onInterrupt_(std::move(onInterrupt)) {
-    if (::pipe2(wakePipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
+    if (::pipe2(wakePipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
     notifier_ = std::make_unique<QSocketNotifier>(wakePipe[0], QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
         char drain[16];
@@ -36,12 +37,15 @@ InterruptNotifier::InterruptNotifier(std::function<void()> onInterrupt)
     struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
-    for (int i = 0; i < 3; ++i) ::sigaction(kSignals[i], &action, &previous[i]);
+    for (int i = 0; i < 3; ++i)
+        ::sigaction(kSignals[i], &action, &previous[i]);
 }
 
 InterruptNotifier::~InterruptNotifier() {
-    if (!notifier_) return;
-    for (int i = 0; i < 3; ++i) ::sigaction(kSignals[i], &previous[i], nullptr);
+    if (!notifier_)
+        return;
+    for (int i = 0; i < 3; ++i)
+        ::sigaction(kSignals[i], &previous[i], nullptr);
     notifier_.reset();
     ::close(wakePipe[0]);
     ::close(wakePipe[1]);

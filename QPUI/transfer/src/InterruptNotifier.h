@@ -12,14 +12,14 @@ class QSocketNotifier;
 namespace qpui {
 
 class InterruptNotifier {
-public:
+  public:
     /// Installs the handler for SIGINT until destruction; onInterrupt runs on this thread.
     explicit InterruptNotifier(std::function<void()> onInterrupt);
     ~InterruptNotifier();
     InterruptNotifier(const InterruptNotifier&) = delete;
     InterruptNotifier& operator=(const InterruptNotifier&) = delete;
 
-private:
+  private:
     std::unique_ptr<QSocketNotifier> notifier_;
     std::function<void()> onInterrupt_;
 };

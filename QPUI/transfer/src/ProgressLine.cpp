@@ -20,11 +20,13 @@ void ProgressLine::Update(const QString& status, int hundredths, const TransferS
         return;
     }
     const int filled = hundredths * kBarWidth / 10000;
-    const QString bar = QString(filled, QLatin1Char('#')) + QString(kBarWidth - filled, QLatin1Char('.'));
+    const QString bar =
+        QString(filled, QLatin1Char('#')) + QString(kBarWidth - filled, QLatin1Char('.'));
     const double seconds = stats.elapsedMs / 1000.0;
     const double rate = seconds > 0 ? (stats.bytesIn + stats.bytesOut) / 1024.0 / seconds : 0.0;
     QString blocks;
-    if (stats.blocksTotal > 0) blocks = QStringLiteral("%1/%2 blocks").arg(stats.blocksDone).arg(stats.blocksTotal);
+    if (stats.blocksTotal > 0)
+        blocks = QStringLiteral("%1/%2 blocks").arg(stats.blocksDone).arg(stats.blocksTotal);
     const QString line = QStringLiteral("[%1] %2%  %3  %4 KiB/s  %5")
                              .arg(bar)
                              .arg(hundredths / 100.0, 6, 'f', 2)
@@ -37,7 +39,8 @@ void ProgressLine::Update(const QString& status, int hundredths, const TransferS
 }
 
 void ProgressLine::Close() {
-    if (drawn_) std::fprintf(stderr, "\n");
+    if (drawn_)
+        std::fprintf(stderr, "\n");
     drawn_ = false;
 }
 

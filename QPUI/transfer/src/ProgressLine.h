@@ -9,13 +9,13 @@
 namespace qpui {
 
 class ProgressLine {
-public:
+  public:
     explicit ProgressLine(bool terminal) : terminal_(terminal) {}
     void Update(const QString& status, int hundredths, const TransferStats& stats);
     /// Ends the line before other output follows.
     void Close();
 
-private:
+  private:
     bool terminal_;
     bool drawn_ = false;
     QString lastStatus_;

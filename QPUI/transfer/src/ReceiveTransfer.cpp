@@ -11,7 +11,8 @@
 
 namespace qpui {
 
-CReceiveTransfer::CReceiveTransfer(ParserFamily family, QObject* parent) : CTransfer(family, parent) {
+CReceiveTransfer::CReceiveTransfer(ParserFamily family, QObject* parent)
+    : CTransfer(family, parent) {
     requestTimer_.setSingleShot(true);
     connect(&requestTimer_, &QTimer::timeout, this, [this] { OnRequestTimer(); });
     connect(this, &CTransfer::finished, &requestTimer_, &QTimer::stop);
@@ -25,7 +26,8 @@ bool CReceiveTransfer::Start(const ReceiveRequest& request) {
         return false;
     }
     storeFacts_ = request.line.preset == nullptr;
-    if (!Prepare(request.target, true, request.line) || !OpenLine(request.line)) return false;
+    if (!Prepare(request.target, true, request.line) || !OpenLine(request.line))
+        return false;
     SetStatus(texts::kConnecting);
     if (request.sendAccessCode) {
         const int length = static_cast<int>(std::strlen(texts::kHostAccessCode));
@@ -37,7 +39,8 @@ bool CReceiveTransfer::Start(const ReceiveRequest& request) {
 }
 
 void CReceiveTransfer::Cancel() {
-    if (IsFinished()) return;
+    if (IsFinished())
+        return;
     if (IsConnected() && Progress() != 0) {
         Write(texts::kCancelWord, static_cast<int>(std::strlen(texts::kCancelWord)));
         QThread::msleep(200); // let the receiver take the word before the line drops
@@ -54,7 +57,8 @@ void CReceiveTransfer::OnBytes(const unsigned char* bytes, int count) {
         FailOnParser();
         return;
     }
-    if (result.resultCode == kQPCommands && !Answer(result)) return;
+    if (result.resultCode == kQPCommands && !Answer(result))
+        return;
     if (parser_->GetParsingState() == kStateReceiveFinished) {
         ForceProgress(10000);
         SetStatus(texts::kReceivedAll);
@@ -66,15 +70,20 @@ void CReceiveTransfer::OnBytes(const unsigned char* bytes, int count) {
 
 void CReceiveTransfer::StoreReceiverFacts() {
     const qparser::ReceiverFacts facts = parser_->TakeReceiverFacts();
-    if (!storeFacts_) return; // a one-off model leaves the stored settings as they are
-    if (facts.version) SetProductVersion(facts.version->c_str());
-    if (facts.startBlock) SetFlashStartBlock(*facts.startBlock);
-    if (facts.requestBlock) SetFlashRequestBlock(*facts.requestBlock);
+    if (!storeFacts_)
+        return; // a one-off model leaves the stored settings as they are
+    if (facts.version)
+        SetProductVersion(facts.version->c_str());
+    if (facts.startBlock)
+        SetFlashStartBlock(*facts.startBlock);
+    if (facts.requestBlock)
+        SetFlashRequestBlock(*facts.requestBlock);
 }
 
 void CReceiveTransfer::FailOnParser() {
     const std::string reason = parser_->GetFailure();
-    const QString message = reason.empty() ? QString::fromLatin1(texts::kDataSendFail) : QString::fromStdString(reason);
+    const QString message =
+        reason.empty() ? QString::fromLatin1(texts::kDataSendFail) : QString::fromStdString(reason);
     ForceProgress(0);
     SetStatus(message);
     Fail(TransferFailure::Refused, message);
@@ -90,17 +99,21 @@ bool CReceiveTransfer::Answer(const QPResult_Tag& result) {
 
 void CReceiveTransfer::ArmRequestTimer() {
     // Only a block can be asked for again; before the blocks there is nothing to repeat.
-    if (IsFinished() || parser_->GetParsingState() != kStateBlocksArriving) return;
+    if (IsFinished() || parser_->GetParsingState() != kStateBlocksArriving)
+        return;
     // A slow line must have time to carry the whole block before it is asked for again.
-    const int requestAgainMs = std::max(kRequestAgainMs, LineMs(parser_->BlockLineBytes()) + kLineMarginMs);
+    const int requestAgainMs =
+        std::max(kRequestAgainMs, LineMs(parser_->BlockLineBytes()) + kLineMarginMs);
     requestTimer_.start(parser_->AwaitsQuietLine() ? kQuietLineMs : requestAgainMs);
 }
 
 void CReceiveTransfer::OnRequestTimer() {
-    if (IsFinished()) return;
+    if (IsFinished())
+        return;
     const QPResult_Tag result =
         parser_->AwaitsQuietLine() ? parser_->OnQuietLine() : parser_->RequestBlockAgain();
-    if (!Answer(result)) return; // ended, or the line is failing: stop asking
+    if (!Answer(result))
+        return; // ended, or the line is failing: stop asking
     ArmRequestTimer();
 }
 

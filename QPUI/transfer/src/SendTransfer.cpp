@@ -22,7 +22,8 @@ bool CSendTransfer::Start(const SendRequest& request) {
         SetStatus(texts::kAlreadyOpen);
         return false;
     }
-    if (!Prepare(request.file, false, request.line) || !OpenLine(request.line)) return false;
+    if (!Prepare(request.file, false, request.line) || !OpenLine(request.line))
+        return false;
     SetStatus(texts::kTurnOffAndOn);
     knockTimer_.start(kKnockMs);
     StartIdleClock();
@@ -30,7 +31,8 @@ bool CSendTransfer::Start(const SendRequest& request) {
 }
 
 void CSendTransfer::Cancel() {
-    if (!IsFinished()) Finish(Outcome::Cancelled, QStringLiteral("Cancelled"));
+    if (!IsFinished())
+        Finish(Outcome::Cancelled, QStringLiteral("Cancelled"));
 }
 
 void CSendTransfer::Knock() {
@@ -41,7 +43,8 @@ void CSendTransfer::Knock() {
 
 void CSendTransfer::RepeatBlock() {
     // The receiver is silent after a block: send the block again, without its checksum.
-    if (heldBlock_.empty() || !CountBlockAttempt(parser_->GetRequestedBlock())) return;
+    if (heldBlock_.empty() || !CountBlockAttempt(parser_->GetRequestedBlock()))
+        return;
     const int size = static_cast<int>(heldBlock_.size());
     if (Write(heldBlock_.data(), size) < static_cast<std::uint32_t>(size)) {
         utils::Report(utils::ReportLevel::Error, texts::kWriteFailed);
@@ -66,7 +69,8 @@ void CSendTransfer::OnBytes(const unsigned char* bytes, int count) {
         WriteCommands(result, 10);
         break;
     case kQPDataAndCommands: {
-        if (!CountBlockAttempt(parser_->GetRequestedBlock())) return;
+        if (!CountBlockAttempt(parser_->GetRequestedBlock()))
+            return;
         const int size = static_cast<int>(result.data.size());
         if (size > 0) {
             if (Write(result.data.data(), size) < static_cast<std::uint32_t>(size))

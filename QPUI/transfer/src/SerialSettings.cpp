@@ -7,7 +7,8 @@ namespace qpui {
 namespace {
 std::uint32_t Read(const char* name, std::uint32_t fallback) {
     std::uint32_t value = fallback;
-    if (GetRegistry(kChanforgeKey, name, &value, fallback) == 0) return fallback;
+    if (GetRegistry(kChanforgeKey, name, &value, fallback) == 0)
+        return fallback;
     return value;
 }
 } // namespace
@@ -22,6 +23,8 @@ SERIAL_COMM_INFO_TAG ReadSerialSettings() {
     return info;
 }
 
-void StoreSerialPort(std::uint8_t port) { SetRegistry(kChanforgeKey, "COM Port Number", port); }
+void StoreSerialPort(std::uint8_t port) {
+    SetRegistry(kChanforgeKey, "COM Port Number", port);
+}
 
 } // namespace qpui

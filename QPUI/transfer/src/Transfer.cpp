@@ -27,12 +27,16 @@ void CTransfer::OnIdle() {
     const int seconds = idleTimer_.interval() / 1000;
     if (bytesSinceProgress_)
         Fail(TransferFailure::NoProgress,
-             QStringLiteral("No progress for %1 seconds: the receiver's data is not accepted").arg(seconds));
+             QStringLiteral("No progress for %1 seconds: the receiver's data is not accepted")
+                 .arg(seconds));
     else
-        Fail(TransferFailure::NoReply, QStringLiteral("No reply from the receiver for %1 seconds").arg(seconds));
+        Fail(TransferFailure::NoReply,
+             QStringLiteral("No reply from the receiver for %1 seconds").arg(seconds));
 }
 
-CTransfer::~CTransfer() { port_.ClosePort(); }
+CTransfer::~CTransfer() {
+    port_.ClosePort();
+}
 
 TransferStats CTransfer::Stats() const {
     TransferStats stats;
@@ -55,13 +59,15 @@ bool CTransfer::Prepare(const std::string& path, bool receiving, const TransferL
     attempts_ = 0;
     clock_.start();
     ForceProgress(0);
-    const qparser::ParserPolicy policy =
-        line.preset != nullptr ? qparser::PresetParserPolicy(*line.preset) : qparser::StoredParserPolicy();
+    const qparser::ParserPolicy policy = line.preset != nullptr
+                                             ? qparser::PresetParserPolicy(*line.preset)
+                                             : qparser::StoredParserPolicy();
     if (family_ == ParserFamily::St)
         parser_ = std::make_unique<CSTCommParser>(policy);
     else
         parser_ = std::make_unique<CQVRCommParser>(policy);
-    if (parser_->Initialize(path, receiving) == 1) return true;
+    if (parser_->Initialize(path, receiving) == 1)
+        return true;
     Fail(TransferFailure::CannotPrepare, texts::kCannotInitialize);
     return false;
 }
@@ -69,24 +75,27 @@ bool CTransfer::Prepare(const std::string& path, bool receiving, const TransferL
 bool CTransfer::OpenLine(const TransferLine& line) {
     const SERIAL_COMM_INFO_TAG& s = line.settings;
     if (port_.OpenPort(line.port, s.baud, s.dataBits, s.stopBits, s.parity) == 1) {
-        if (line.idleTimeoutMs > 0) idleTimer_.setInterval(line.idleTimeoutMs);
+        if (line.idleTimeoutMs > 0)
+            idleTimer_.setInterval(line.idleTimeoutMs);
         baud_ = s.baud;
         return true;
     }
-    Fail(TransferFailure::PortError, QStringLiteral("Cannot open serial port %1: %2")
-                                .arg(QString::fromStdString(line.port),
-                                     QString::fromStdString(port_.GetLastError())));
+    Fail(TransferFailure::PortError,
+         QStringLiteral("Cannot open serial port %1: %2")
+             .arg(QString::fromStdString(line.port), QString::fromStdString(port_.GetLastError())));
     return false;
 }
 
 void CTransfer::StartIdleClock() {
     mark_ = CurrentMark();
     bytesSinceProgress_ = false;
-    if (idleTimer_.interval() > 0 && !finished_) idleTimer_.start();
+    if (idleTimer_.interval() > 0 && !finished_)
+        idleTimer_.start();
 }
 
 CTransfer::ProgressMark CTransfer::CurrentMark() const {
-    if (!parser_) return {};
+    if (!parser_)
+        return {};
     const int state = parser_->GetParsingState();
     // While blocks arrive the figure also moves with every byte of a block that may yet fail.
     const int figure = state == kStateBlocksArriving ? 0 : parser_->GetProcessPercent();
@@ -94,7 +103,8 @@ CTransfer::ProgressMark CTransfer::CurrentMark() const {
 }
 
 int CTransfer::LineMs(int bytes) const {
-    if (baud_ == 0) return 0;
+    if (baud_ == 0)
+        return 0;
     return static_cast<int>((static_cast<std::int64_t>(bytes) * 10 * 1000 + baud_ - 1) / baud_);
 }
 
@@ -103,8 +113,10 @@ bool CTransfer::CountBlockAttempt(int block) {
         attemptBlock_ = block;
         attempts_ = 0;
     }
-    if (++attempts_ <= kMaxBlockAttempts) return true;
-    Fail(TransferFailure::BlockFailed, QStringLiteral("Block %1 failed %2 times").arg(block).arg(kMaxBlockAttempts));
+    if (++attempts_ <= kMaxBlockAttempts)
+        return true;
+    Fail(TransferFailure::BlockFailed,
+         QStringLiteral("Block %1 failed %2 times").arg(block).arg(kMaxBlockAttempts));
     return false;
 }
 
@@ -112,32 +124,38 @@ bool CTransfer::event(QEvent* event) {
     if (event->type() != static_cast<QEvent::Type>(serlink::kDataArrivedEvent))
         return QObject::event(event);
     const auto* notice = static_cast<serlink::SerialEvent*>(event);
-    if (finished_) return true;
+    if (finished_)
+        return true;
     if (notice->wParam == serlink::kPortLost) {
         Fail(TransferFailure::PortLost, QStringLiteral("The serial port was lost: %1")
-                                    .arg(QString::fromStdString(port_.GetLastError())));
+                                            .arg(QString::fromStdString(port_.GetLastError())));
         return true;
     }
-    if (notice->lParam <= 0) return true;
+    if (notice->lParam <= 0)
+        return true;
     std::vector<unsigned char> bytes(static_cast<std::size_t>(notice->lParam) + 1, 0);
     const std::uint32_t read =
         port_.ReadSerialComm(bytes.data(), static_cast<std::uint32_t>(notice->lParam));
-    if (read == 0 || read == 0xFFFFFFFFu) return true;
+    if (read == 0 || read == 0xFFFFFFFFu)
+        return true;
     bytesIn_ += read;
     bytesSinceProgress_ = true;
     OnBytes(bytes.data(), static_cast<int>(read));
-    if (CurrentMark() != mark_) StartIdleClock();
+    if (CurrentMark() != mark_)
+        StartIdleClock();
     return true;
 }
 
 void CTransfer::SetStatus(const QString& text) {
-    if (text == status_) return;
+    if (text == status_)
+        return;
     status_ = text;
     emit statusChanged(text);
 }
 
 void CTransfer::ShowProgress(int hundredths, const char* format) {
-    if (hundredths == shown_) return;
+    if (hundredths == shown_)
+        return;
     shown_ = hundredths;
     SetStatus(QString::asprintf(format, hundredths / 100.0));
     emit progressChanged(hundredths);
@@ -149,8 +167,8 @@ void CTransfer::ForceProgress(int hundredths) {
 }
 
 std::uint32_t CTransfer::Write(const void* bytes, int count) {
-    const std::uint32_t written =
-        port_.WriteSerialComm(static_cast<const unsigned char*>(bytes), static_cast<std::uint32_t>(count));
+    const std::uint32_t written = port_.WriteSerialComm(static_cast<const unsigned char*>(bytes),
+                                                        static_cast<std::uint32_t>(count));
     bytesOut_ += written;
     return written;
 }
@@ -159,28 +177,37 @@ bool CTransfer::WriteCommands(const QPResult_Tag& result, int pauseMs) {
     bool whole = true;
     for (int i = 0; i < kQPMaxCommands; ++i) {
         const int length = result.commandLengths[i];
-        if (length <= 0) continue;
+        if (length <= 0)
+            continue;
         if (Write(result.commands[i], length) < static_cast<std::uint32_t>(length)) {
             utils::Report(utils::ReportLevel::Error, texts::kWriteFailed);
             whole = false;
         }
         // Some receivers lose bytes that follow a command too closely.
-        if (pauseMs > 0) QThread::msleep(static_cast<unsigned long>(pauseMs));
+        if (pauseMs > 0)
+            QThread::msleep(static_cast<unsigned long>(pauseMs));
     }
     return whole;
 }
 
-void CTransfer::Finish(Outcome outcome, const QString& message) { End(outcome, message, TransferFailure::None); }
+void CTransfer::Finish(Outcome outcome, const QString& message) {
+    End(outcome, message, TransferFailure::None);
+}
 
-void CTransfer::Fail(TransferFailure failure, const QString& message) { End(Outcome::Failed, message, failure); }
+void CTransfer::Fail(TransferFailure failure, const QString& message) {
+    End(Outcome::Failed, message, failure);
+}
 
 void CTransfer::End(Outcome outcome, const QString& message, TransferFailure failure) {
-    if (finished_) return;
+    if (finished_)
+        return;
     finished_ = true;
     idleTimer_.stop();
     port_.ClosePort();
-    if (outcome != Outcome::Succeeded && parser_) parser_.reset(); // drops a partial receive
-    else if (parser_) parser_->ResetBuffer();
+    if (outcome != Outcome::Succeeded && parser_)
+        parser_.reset(); // drops a partial receive
+    else if (parser_)
+        parser_->ResetBuffer();
     emit finished(outcome, message, failure);
 }
 

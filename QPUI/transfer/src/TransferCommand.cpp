@@ -23,7 +23,8 @@ namespace {
 
 /// The event loop needs an application object; the command line may not have made one.
 std::unique_ptr<QCoreApplication> EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr) return nullptr;
+    if (QCoreApplication::instance() != nullptr)
+        return nullptr;
     static int argc = 1;
     static char name[] = "chanforge-cli";
     static char* argv[] = {name, nullptr};
@@ -37,13 +38,18 @@ std::optional<TransferLine> LineFrom(const LineOptions& options) {
     line.preset = options.preset;
     line.settings = ReadSerialSettings();
     SERIAL_COMM_INFO_TAG& s = line.settings;
-    if (options.baud) s.baud = *options.baud;
-    if (options.dataBits) s.dataBits = static_cast<std::uint8_t>(std::clamp(*options.dataBits, 0, 255));
-    if (options.stopBits) s.stopBits = static_cast<std::uint8_t>(std::clamp(*options.stopBits, 0, 255));
-    if (options.parity) s.parity = static_cast<std::uint8_t>(std::clamp(*options.parity, 0, 255));
+    if (options.baud)
+        s.baud = *options.baud;
+    if (options.dataBits)
+        s.dataBits = static_cast<std::uint8_t>(std::clamp(*options.dataBits, 0, 255));
+    if (options.stopBits)
+        s.stopBits = static_cast<std::uint8_t>(std::clamp(*options.stopBits, 0, 255));
+    if (options.parity)
+        s.parity = static_cast<std::uint8_t>(std::clamp(*options.parity, 0, 255));
     // The validators report what they refuse.
     if (CSerialComm::GetBaud(s.baud) == 0 || CSerialComm::GetDataBit(s.dataBits) == 0 ||
-        CSerialComm::GetStopBit(s.stopBits) != s.stopBits || CSerialComm::GetParity(s.parity) != s.parity)
+        CSerialComm::GetStopBit(s.stopBits) != s.stopBits ||
+        CSerialComm::GetParity(s.parity) != s.parity)
         return std::nullopt;
     if (options.port.empty()) {
         std::fprintf(stderr, "No serial port given\n");
@@ -59,7 +65,9 @@ int RunToEnd(CTransfer& transfer, bool started) {
     CTransfer::Outcome outcome = CTransfer::Outcome::Failed;
     QString message;
     QEventLoop loop;
-    const auto draw = [&] { progress.Update(transfer.Status(), transfer.Progress(), transfer.Stats()); };
+    const auto draw = [&] {
+        progress.Update(transfer.Status(), transfer.Progress(), transfer.Stats());
+    };
     QObject::connect(&transfer, &CTransfer::statusChanged, &loop, draw);
     QObject::connect(&transfer, &CTransfer::progressChanged, &loop, draw);
     QObject::connect(&transfer, &CTransfer::finished, &loop,
@@ -74,8 +82,10 @@ int RunToEnd(CTransfer& transfer, bool started) {
         loop.exec();
     }
     progress.Close();
-    if (!transfer.IsFinished()) message = transfer.Status(); // refused before it began
-    if (outcome == CTransfer::Outcome::Succeeded) return 0;
+    if (!transfer.IsFinished())
+        message = transfer.Status(); // refused before it began
+    if (outcome == CTransfer::Outcome::Succeeded)
+        return 0;
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
     return 1;
 }
@@ -85,7 +95,8 @@ int RunToEnd(CTransfer& transfer, bool started) {
 int RunReceive(const ReceiveOptions& options) {
     const auto application = EnsureApplication();
     const auto line = LineFrom(options.line);
-    if (!line) return 2;
+    if (!line)
+        return 2;
     CReceiveTransfer transfer(ParserFamily::Qvr);
     const bool started = transfer.Start({*line, options.output, !options.wait});
     return RunToEnd(transfer, started);
@@ -94,9 +105,11 @@ int RunReceive(const ReceiveOptions& options) {
 int RunSend(const SendOptions& options) {
     const auto application = EnsureApplication();
     const auto line = LineFrom(options.line);
-    if (!line) return 2;
+    if (!line)
+        return 2;
     const policy::ProductPreset* preset = options.line.preset;
-    CSendTransfer transfer(FamilyFor(preset != nullptr ? preset->Kind() : policy::ProductKind::Current()));
+    CSendTransfer transfer(
+        FamilyFor(preset != nullptr ? preset->Kind() : policy::ProductKind::Current()));
     const bool started = transfer.Start({*line, options.file});
     return RunToEnd(transfer, started);
 }
@@ -104,7 +117,8 @@ int RunSend(const SendOptions& options) {
 int ListPorts(std::ostream& out) {
     for (const serlink::PortInfo& port : serlink::EnumeratePorts()) {
         out << port.name << '\t' << port.location;
-        if (!port.description.empty()) out << '\t' << port.description;
+        if (!port.description.empty())
+            out << '\t' << port.description;
         out << '\n';
     }
     return 0;

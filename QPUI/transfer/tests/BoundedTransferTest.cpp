@@ -19,30 +19,37 @@ struct Misbehaviour {
     const char* messageStart;
 };
 
-void PrintTo(const Misbehaviour& m, std::ostream* out) { *out << m.name; }
+void PrintTo(const Misbehaviour& m, std::ostream* out) {
+    *out << m.name;
+}
 
 const Misbehaviour kReceiveFaults[] = {
-    {"NoiseFlood", [](stbsim::SimOptions& o) { o.noiseFlood = true; }, 2000, "No progress for 2 seconds"},
+    {"NoiseFlood", [](stbsim::SimOptions& o) { o.noiseFlood = true; }, 2000,
+     "No progress for 2 seconds"},
     {"ChecksumAlwaysWrong", [](stbsim::SimOptions& o) { o.alwaysBadChecksum = true; }, 30000,
      "Block 0 failed 10 times"},
     // The PC expects two checksum bytes after every block.
-    {"OneByteChecksums", [](stbsim::SimOptions& o) { o.checksumSize = 1; }, 2000, "No progress for 2 seconds"},
+    {"OneByteChecksums", [](stbsim::SimOptions& o) { o.checksumSize = 1; }, 2000,
+     "No progress for 2 seconds"},
     {"AnnouncesNoBlocks", [](stbsim::SimOptions& o) { o.announceBlocks = 0; }, 30000,
      "The receiver announced no data"},
-    {"AnnouncesMoreThanTheFlashHolds", [](stbsim::SimOptions& o) { o.announceBlocks = 9999; }, 30000,
-     "The receiver announced 9999 blocks"},
+    {"AnnouncesMoreThanTheFlashHolds", [](stbsim::SimOptions& o) { o.announceBlocks = 9999; },
+     30000, "The receiver announced 9999 blocks"},
 };
 
-class MisbehavingReceiver : public TransferTest, public ::testing::WithParamInterface<Misbehaviour> {};
+class MisbehavingReceiver : public TransferTest,
+                            public ::testing::WithParamInterface<Misbehaviour> {};
 
 TEST_P(MisbehavingReceiver, ReceiveFailsWithItsReasonAndKeepsTheTarget) {
     GetParam().apply(sim);
     SimRun receiver(sim);
     const std::string target = Path("kept.bin");
     WriteAll(target, "previous database");
-    const Outcome outcome = Receive(receiver.Path(), target, true, qpui::ParserFamily::Qvr, GetParam().idleTimeoutMs);
+    const Outcome outcome =
+        Receive(receiver.Path(), target, true, qpui::ParserFamily::Qvr, GetParam().idleTimeoutMs);
     EXPECT_EQ(outcome.result, Outcome_::Failed);
-    EXPECT_TRUE(outcome.message.startsWith(GetParam().messageStart)) << outcome.message.toStdString();
+    EXPECT_TRUE(outcome.message.startsWith(GetParam().messageStart))
+        << outcome.message.toStdString();
     EXPECT_EQ(ReadAll(target), "previous database");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.bin"});
 }

@@ -41,12 +41,18 @@ TEST_F(CommandLineRunner, ModelChosenForOneCommandLeavesTheStoredPolicy) {
     receive.line.port = receiver.Path();
     receive.line.preset = policy::FindPreset("A"); // QVR, two checksum bytes
     receive.output = Path("model-a.bin");
-    const std::string stored = ReadAll(utils::SettingsPath());
+    SetProductVersion("stored version");
+    const int startBlock = GetFlashStartBlock();
+    const int requestBlock = GetFlashRequestBlock();
     ASSERT_EQ(qpui::RunReceive(receive), 0);
     EXPECT_EQ(GetBufChecksumSize(), 1);
     EXPECT_EQ(GetProductList(), 7);
-    // Nor is what the receiver said about itself (version, block count) stored.
-    EXPECT_EQ(ReadAll(utils::SettingsPath()), stored);
+    // Nor is what the receiver said about itself (version, start block, block count) stored.
+    char version[kRegistryStringSize] = {};
+    GetRegistry(kChanforgeKey, "QVR Version String", version, "");
+    EXPECT_STREQ(version, "stored version");
+    EXPECT_EQ(GetFlashStartBlock(), startBlock);
+    EXPECT_EQ(GetFlashRequestBlock(), requestBlock);
 }
 
 TEST_F(CommandLineRunner, FailuresLeaveNoOutputAndSayWhy) {

@@ -19,18 +19,25 @@ struct Fault {
     std::function<void(stbsim::SimOptions&)> apply;
 };
 
-void PrintTo(const Fault& fault, std::ostream* out) { *out << fault.name; }
+void PrintTo(const Fault& fault, std::ostream* out) {
+    *out << fault.name;
+}
 
 const Fault kFaults[] = {
     {"Clean", [](stbsim::SimOptions&) {}},
     {"SmallRandomChunks", [](stbsim::SimOptions& o) { o.chunkMax = 7; }},
     {"CorruptChecksumOnce", [](stbsim::SimOptions& o) { o.corruptBlock = 2; }},
-    {"FallsSilent", [](stbsim::SimOptions& o) { o.silentBlock = 3; o.silentMs = 2000; }},
+    {"FallsSilent",
+     [](stbsim::SimOptions& o) {
+         o.silentBlock = 3;
+         o.silentMs = 2000;
+     }},
     {"GarbageBetweenBlocks", [](stbsim::SimOptions& o) { o.garbageEvery = 2; }},
     {"EmulatedBaud115200", [](stbsim::SimOptions& o) { o.baud = 115200; }},
     {"LinesEndWithCR", [](stbsim::SimOptions& o) { o.eol = "\r"; }},
     {"LinesEndWithLF", [](stbsim::SimOptions& o) { o.eol = "\n"; }},
-    {"EverythingAtOnce", [](stbsim::SimOptions& o) {
+    {"EverythingAtOnce",
+     [](stbsim::SimOptions& o) {
          o.chunkMax = 5;
          o.corruptBlock = 1;
          o.garbageEvery = 3;
@@ -89,9 +96,12 @@ TEST_F(ReceiveTest, CancelledReceiveLeavesNoFileAndTellsTheReceiver) {
     const std::string target = Path("cancelled.bin");
     qpui::CReceiveTransfer transfer;
     QObject::connect(&transfer, &qpui::CTransfer::progressChanged, &transfer, [&](int hundredths) {
-        if (hundredths > 1500) QTimer::singleShot(0, &transfer, [&] { transfer.Cancel(); });
+        if (hundredths > 1500)
+            QTimer::singleShot(0, &transfer, [&] { transfer.Cancel(); });
     });
-    const Outcome outcome = Run(transfer, [&] { return transfer.Start({Line(receiver.Path()), target, true}); });
+    const Outcome outcome = Run(transfer, [&] {
+        return transfer.Start({Line(receiver.Path()), target, true});
+    });
     EXPECT_EQ(outcome.result, Outcome_::Cancelled);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(target)));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
@@ -108,9 +118,12 @@ TEST_F(ReceiveTest, FailedReceiveKeepsThePreviousTarget) {
     WriteAll(target, "previous database");
     qpui::CReceiveTransfer transfer;
     QObject::connect(&transfer, &qpui::CTransfer::progressChanged, &transfer, [&](int hundredths) {
-        if (hundredths > 1500 && receiver) QTimer::singleShot(0, &transfer, [&] { receiver->Unplug(); });
+        if (hundredths > 1500 && receiver)
+            QTimer::singleShot(0, &transfer, [&] { receiver->Unplug(); });
     });
-    const Outcome outcome = Run(transfer, [&] { return transfer.Start({Line(receiver->Path()), target, true}); });
+    const Outcome outcome = Run(transfer, [&] {
+        return transfer.Start({Line(receiver->Path()), target, true});
+    });
     EXPECT_EQ(outcome.result, Outcome_::Failed);
     EXPECT_TRUE(outcome.message.contains("lost")) << outcome.message.toStdString();
     EXPECT_EQ(ReadAll(target), "previous database");
@@ -120,7 +133,8 @@ TEST_F(ReceiveTest, SilentReceiverFailsAfterTheIdleTimeout) {
     sim.silentBlock = 0;
     sim.silentMs = 20000;
     SimRun receiver(sim);
-    const Outcome outcome = Receive(receiver.Path(), Path("silent.bin"), true, qpui::ParserFamily::Qvr, 2000);
+    const Outcome outcome =
+        Receive(receiver.Path(), Path("silent.bin"), true, qpui::ParserFamily::Qvr, 2000);
     EXPECT_EQ(outcome.result, Outcome_::Failed);
     EXPECT_EQ(outcome.message, "No reply from the receiver for 2 seconds");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("silent.bin"))));

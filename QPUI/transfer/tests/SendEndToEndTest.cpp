@@ -17,23 +17,32 @@ struct Case {
     bool bigEndian = false;
 };
 
-void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
 
 std::vector<Case> Cases() {
     std::vector<Case> cases;
     for (bool st : {false, true}) {
-        const auto add = [&](const char* name, std::function<void(stbsim::SimOptions&)> apply, bool big = false) {
-            cases.push_back({(st ? "St7100" : "Qvr") + std::string(name), st, std::move(apply), big});
+        const auto add = [&](const char* name, std::function<void(stbsim::SimOptions&)> apply,
+                             bool big = false) {
+            cases.push_back(
+                {(st ? "St7100" : "Qvr") + std::string(name), st, std::move(apply), big});
         };
         add("Clean", [](stbsim::SimOptions&) {});
         add("SmallRandomChunks", [](stbsim::SimOptions& o) { o.chunkMax = 6; });
         add("LineErrorOnOneBlock", [](stbsim::SimOptions& o) { o.corruptBlock = 2; });
-        add("FallsSilent", [](stbsim::SimOptions& o) { o.silentBlock = 1; o.silentMs = 1600; });
+        add("FallsSilent", [](stbsim::SimOptions& o) {
+            o.silentBlock = 1;
+            o.silentMs = 1600;
+        });
         add("GarbageBetweenBlocks", [](stbsim::SimOptions& o) { o.garbageEvery = 2; });
         add("EmulatedBaud115200", [](stbsim::SimOptions& o) { o.baud = 115200; });
         add("LinesEndWithCR", [](stbsim::SimOptions& o) { o.eol = "\r"; });
         add("LinesEndWithLF", [](stbsim::SimOptions& o) { o.eol = "\n"; });
-        if (!st) add("BigEndianChecksum", [](stbsim::SimOptions&) {}, true);
+        if (!st)
+            add(
+                "BigEndianChecksum", [](stbsim::SimOptions&) {}, true);
     }
     return cases;
 }
@@ -41,7 +50,8 @@ std::vector<Case> Cases() {
 std::string Payload(int blocks) {
     std::mt19937 random(42);
     std::string payload(static_cast<std::size_t>(blocks) * 1024, '\0');
-    for (char& byte : payload) byte = static_cast<char>(random() & 0xFF);
+    for (char& byte : payload)
+        byte = static_cast<char>(random() & 0xFF);
     payload.replace(10, 8, "ack\r\nOK\n");
     return payload;
 }

@@ -24,16 +24,20 @@ QCoreApplication& App() {
 SimRun::SimRun(const stbsim::SimOptions& options) {
     std::string error;
     link_ = stbsim::SimLink::Open(options, &error);
-    if (!link_) throw std::runtime_error(error);
+    if (!link_)
+        throw std::runtime_error(error);
     simulator_ = std::make_unique<stbsim::Simulator>(options, *link_);
     thread_ = std::thread([this] { simulator_->Serve(stop_); });
 }
 
-SimRun::~SimRun() { Stop(); }
+SimRun::~SimRun() {
+    Stop();
+}
 
 void SimRun::Stop() {
     stop_ = true;
-    if (thread_.joinable()) thread_.join();
+    if (thread_.joinable())
+        thread_.join();
 }
 
 void SimRun::Unplug() {
@@ -89,19 +93,23 @@ Outcome TransferTest::Run(qpui::CTransfer& transfer, const std::function<bool()>
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, &loop, [&] {
-        ADD_FAILURE() << "transfer still running after a minute: " << transfer.Status().toStdString();
+        ADD_FAILURE() << "transfer still running after a minute: "
+                      << transfer.Status().toStdString();
         transfer.Cancel();
     });
     guard.start(60000);
-    if (start() && !transfer.IsFinished()) loop.exec();
+    if (start() && !transfer.IsFinished())
+        loop.exec();
     outcome.stats = transfer.Stats();
     return outcome;
 }
 
-Outcome TransferTest::Receive(const std::string& port, const std::string& target, bool sendAccessCode,
-                              qpui::ParserFamily family, int idleTimeoutMs) {
+Outcome TransferTest::Receive(const std::string& port, const std::string& target,
+                              bool sendAccessCode, qpui::ParserFamily family, int idleTimeoutMs) {
     qpui::CReceiveTransfer transfer(family);
-    return Run(transfer, [&] { return transfer.Start({Line(port, idleTimeoutMs), target, sendAccessCode}); });
+    return Run(transfer, [&] {
+        return transfer.Start({Line(port, idleTimeoutMs), target, sendAccessCode});
+    });
 }
 
 Outcome TransferTest::Send(const std::string& port, const std::string& file) {

@@ -26,7 +26,7 @@ struct Outcome {
 
 /// The receiver's side, serving until the harness stops it.
 class SimRun {
-public:
+  public:
     explicit SimRun(const stbsim::SimOptions& options);
     ~SimRun();
     const std::string& Path() const { return link_->Path(); }
@@ -36,7 +36,7 @@ public:
     void Unplug();
     const stbsim::Simulator& Simulator() const { return *simulator_; }
 
-private:
+  private:
     std::unique_ptr<stbsim::SimLink> link_;
     std::unique_ptr<stbsim::Simulator> simulator_;
     std::atomic<bool> stop_{false};
@@ -44,7 +44,7 @@ private:
 };
 
 class TransferTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     std::string Path(const std::string& name) const;
 

@@ -25,8 +25,8 @@ class TransferFile;
 }
 
 class CCommParser {
-public:
-    static constexpr int kHeaderSize = 86;  ///< "QP  ", the length word, the info block
+  public:
+    static constexpr int kHeaderSize = 86; ///< "QP  ", the length word, the info block
     static constexpr int kInfoSize = 80;
     static constexpr int kVersionSlots = 18;
     static constexpr int kVersionTextSize = 64; ///< a longer version line is cut there
@@ -38,9 +38,11 @@ public:
     CCommParser& operator=(const CCommParser&) = delete;
 
     /// One step of a receive conversation (the database comes down into the file).
-    virtual QPResult_Tag ParsingData4Download(const unsigned char* data, int length, int reserved = 0) = 0;
+    virtual QPResult_Tag ParsingData4Download(const unsigned char* data, int length,
+                                              int reserved = 0) = 0;
     /// One step of a send conversation (the file goes up to the receiver).
-    virtual QPResult_Tag ParsingData4Upload(const unsigned char* data, int length, int reserved = 0) = 0;
+    virtual QPResult_Tag ParsingData4Upload(const unsigned char* data, int length,
+                                            int reserved = 0) = 0;
     /// Parses a version line (modified in place) into the version slots; 1 when complete.
     virtual int ParsingRequestVersion(char* text) = 0;
 
@@ -74,7 +76,9 @@ public:
     /// Send side: the block the receiver asked for last, or -1.
     int GetRequestedBlock() const { return requestedBlock_; }
     /// Bytes one block takes on the line with its checksum, in this conversation's direction.
-    int BlockLineBytes() const { return receiving_ ? blockSize_ + checksumSize_ : flashBlockSize_ + 2; }
+    int BlockLineBytes() const {
+        return receiving_ ? blockSize_ + checksumSize_ : flashBlockSize_ + 2;
+    }
     /// Receive side: most blocks an image of the policy's model can have.
     int ImageBlockLimit() const;
 
@@ -90,7 +94,7 @@ public:
     /// Number after the first ':' of a complete line, or -1 (no ':' or no digits).
     static int GetParamNo(std::string_view line);
 
-protected:
+  protected:
     /// The first line of the buffer.
     struct Line {
         std::string_view text; ///< without its line end; the whole buffer while unterminated
@@ -104,7 +108,8 @@ protected:
     /// over each line; in the block state the bytes go to the block instead.
     QPResult_Tag RunStep(const unsigned char* data, int length, const Rule& rule);
     /// A receive step: RunStep, and once the last block is stored, the end of the receive: a
-    /// failure, or the receive finished with successWords sent in place of the last acknowledgement.
+    /// failure, or the receive finished with successWords sent in place of the last
+    /// acknowledgement.
     QPResult_Tag RunDownloadStep(const unsigned char* data, int length, const Rule& rule,
                                  std::initializer_list<const char*> successWords);
     /// Bytes the line framer skips before a line: line ends and NULs (and more in subclasses).
@@ -115,8 +120,8 @@ protected:
     /// Zero-fills the buffer; fill length and received bytes become 0.
     void ClearBuffer();
 
-    /// Stores fields of a version line into the slots (field i goes to slot slotOfField[i]); returns 1
-    /// when all were present.
+    /// Stores fields of a version line into the slots (field i goes to slot slotOfField[i]);
+    /// returns 1 when all were present.
     int StoreVersionFields(char* text, const int* slotOfField, int count);
 
     /// Receive side: begins the block phase for n blocks (or ends it at once for none).
@@ -153,7 +158,7 @@ protected:
     char version_[84] = {};
     qparser::ReceiverFacts facts_;
 
-private:
+  private:
     enum class QuietWait { None, Resend, ReleaseAck };
 
     void EnsureBuffer();

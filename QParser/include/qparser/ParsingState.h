@@ -6,8 +6,8 @@
 
 enum ParsingState : std::uint8_t {
     kStateIdle = 0,
-    kStatePromptSeen = 1,        ///< receive: host command sent
-    kStateVersionRequested = 2,  ///< receive: ready mark seen
+    kStatePromptSeen = 1,       ///< receive: host command sent
+    kStateVersionRequested = 2, ///< receive: ready mark seen
     kStateStartBlockRequested = 3,
     kStateBlockCountRequested = 4, ///< receive; send: start block sent
     kStateBlocksArriving = 5,

@@ -9,9 +9,9 @@ inline constexpr int kQPMaxCommands = 5;
 inline constexpr int kQPMaxCommandLength = 260;
 
 enum QPResultCode : int {
-    kQPFailure = 0,      ///< stop the transfer (the transfer file could not be written)
-    kQPNothing = 1,      ///< nothing to send
-    kQPCommands = 2,     ///< send the commands
+    kQPFailure = 0,         ///< stop the transfer (the transfer file could not be written)
+    kQPNothing = 1,         ///< nothing to send
+    kQPCommands = 2,        ///< send the commands
     kQPDataAndCommands = 3, ///< send the data, then the commands
 };
 

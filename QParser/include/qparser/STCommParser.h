@@ -6,12 +6,14 @@
 #include <string>
 
 class CSTCommParser : public CCommParser {
-public:
+  public:
     using CCommParser::CCommParser;
     static constexpr int kConvHeaderRoom = 64; ///< info block bytes 16..79
 
-    QPResult_Tag ParsingData4Download(const unsigned char* data, int length, int reserved = 0) override;
-    QPResult_Tag ParsingData4Upload(const unsigned char* data, int length, int reserved = 0) override;
+    QPResult_Tag ParsingData4Download(const unsigned char* data, int length,
+                                      int reserved = 0) override;
+    QPResult_Tag ParsingData4Upload(const unsigned char* data, int length,
+                                    int reserved = 0) override;
     /// 12 fields to slots 1-12.
     int ParsingRequestVersion(char* text) override;
 
@@ -22,10 +24,10 @@ public:
     /// The flash information block the PC plays on a receive (64 bytes).
     static std::string FlashInfoBlock();
 
-protected:
+  protected:
     bool IsLineNoise(unsigned char byte) const override;
 
-private:
+  private:
     int DownloadRule(QPResult_Tag& result);
     int DownloadNumberRule(QPResult_Tag& result);
     int UploadRule(QPResult_Tag& result);

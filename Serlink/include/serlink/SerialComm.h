@@ -20,7 +20,7 @@ class PortWorker;
 }
 
 class CSerialComm {
-public:
+  public:
     CSerialComm();
     /// Closes the port (joining the watch thread) so no notification outlives the object.
     ~CSerialComm();
@@ -40,8 +40,8 @@ public:
     static std::string GetPortName(std::uint8_t port);
 
     /// 1 on success, 0 on failure (see GetLastError). Settings are passed on unchecked.
-    int OpenPort(std::uint8_t port, std::uint32_t baud, std::uint8_t dataBits, std::uint8_t stopBits,
-                 std::uint8_t parity);
+    int OpenPort(std::uint8_t port, std::uint32_t baud, std::uint8_t dataBits,
+                 std::uint8_t stopBits, std::uint8_t parity);
     /// name: a device path, a platform port name, or the numbered form of GetPortName.
     int OpenPort(const std::string& name, std::uint32_t baud, std::uint8_t dataBits,
                  std::uint8_t stopBits, std::uint8_t parity);
@@ -63,7 +63,7 @@ public:
     static std::uint8_t GetStopBit(std::uint8_t stopBits);
     static std::uint8_t GetParity(std::uint8_t parity);
 
-private:
+  private:
     friend class serlink::PortWorker;
 
     void AppendReceived(const char* bytes, std::int64_t count);

@@ -18,7 +18,7 @@ enum SerialNotice : std::uint32_t {
 };
 
 class SerialEvent : public QEvent {
-public:
+  public:
     SerialEvent(unsigned type, std::uint32_t wParam, std::int64_t lParam)
         : QEvent(static_cast<QEvent::Type>(type)), wParam(wParam), lParam(lParam) {}
 

@@ -24,8 +24,8 @@ enum ListResult : int {
     kListBadKey = -1,
     kListNullData = -2,
     kListDestroyed = -3,
-    kListAbsent = -2,  ///< Remove: key absent or list destroyed
-    kListEmpty = -3,   ///< Remove: list empty
+    kListAbsent = -2, ///< Remove: key absent or list destroyed
+    kListEmpty = -3,  ///< Remove: list empty
 };
 
 namespace detail {

@@ -10,7 +10,8 @@ std::uint32_t ReadDWORDFromBytes(std::uint8_t b0, std::uint8_t b1, std::uint8_t 
                                  std::uint8_t bigEndian);
 /// Flag set: the second word is the high half (the opposite sense of ReadDWORDFromBytes).
 std::uint32_t ReadDWORDFromWORD(std::uint16_t first, std::uint16_t second, std::uint8_t bigEndian);
-void MakeBytesFromWORD(std::uint8_t* b0, std::uint8_t* b1, std::uint16_t value, std::uint8_t bigEndian);
+void MakeBytesFromWORD(std::uint8_t* b0, std::uint8_t* b1, std::uint16_t value,
+                       std::uint8_t bigEndian);
 void MakeBytesFromDWORD(std::uint8_t* b0, std::uint8_t* b1, std::uint8_t* b2, std::uint8_t* b3,
                         std::uint32_t value, std::uint8_t bigEndian);
 }

@@ -15,8 +15,8 @@ enum class FileStatus {
     CannotRead,
     NotRegularFile, ///< a folder, FIFO, device or socket: refused before it is opened or replaced
     TooLarge,
-    ReadOnly,       ///< the target exists without write permission
-    Exists,         ///< WriteNewFile only: the name is taken
+    ReadOnly, ///< the target exists without write permission
+    Exists,   ///< WriteNewFile only: the name is taken
     CannotWrite,
 };
 

@@ -10,7 +10,8 @@ extern "C" {
 /// Appends the names of the set CA bits (lowest first) separated by separator; "None" if the
 /// destination is still empty afterwards. The destination needs room for all names (1 KiB).
 void GetCASName(std::uint32_t mask, const char* separator, char* destination);
-void GetFECName(std::uint8_t system, std::uint8_t modulation, std::uint8_t fecCode, char* destination);
+void GetFECName(std::uint8_t system, std::uint8_t modulation, std::uint8_t fecCode,
+                char* destination);
 void GetGenreName(std::uint16_t genre, char* destination);
 void GetTunerName(std::uint8_t tuner, char* destination);
 }

@@ -15,7 +15,7 @@
 namespace stbsim {
 
 class SimLink {
-public:
+  public:
     /// A pseudo-terminal (see Path) or options.device; null with a reason on failure.
     static std::unique_ptr<SimLink> Open(const SimOptions& options, std::string* error);
     ~SimLink();
@@ -44,7 +44,7 @@ public:
     void DrainUntilQuiet(int quietMs);
     void Sleep(int ms) const;
 
-private:
+  private:
     SimLink(int fd, int keepAlive, std::string path, const SimOptions& options);
     void Pace(std::size_t bytes);
 

@@ -17,35 +17,36 @@ struct SimOptions {
     int checksumSize = 1;   ///< bytes of checksum after each block it sends
     bool bigEndian = false; ///< byte order of the two checksum bytes the QVR send carries
     int startBlock = 7744;
-    std::string serveFile;  ///< channel file whose image it sends; empty: a generated image
+    std::string serveFile; ///< channel file whose image it sends; empty: a generated image
     int generatedBlocks = 384;
-    std::string storeFile;  ///< where it writes an image it is sent (channel-file form)
+    std::string storeFile;    ///< where it writes an image it is sent (channel-file form)
     std::string eol = "\r\n"; ///< how it ends its lines
     Offer offer = Offer::None;
     bool offerAfterSend = false; ///< begins a receive (offer) only once it was sent an image
     // The line.
-    std::string device;     ///< empty: a pseudo-terminal of its own
-    int baud = 0;           ///< emulated line rate in both directions; 0: as fast as it goes
+    std::string device; ///< empty: a pseudo-terminal of its own
+    int baud = 0;       ///< emulated line rate in both directions; 0: as fast as it goes
     // Faults.
-    int chunkMax = 0;       ///< split every write into random chunks of 1..chunkMax bytes
-    int corruptBlock = -1;  ///< the checksum of this block is wrong once
-    int silentBlock = -1;   ///< before this block it falls silent (deaf and mute)...
-    int silentMs = 3000;    ///< ...this long
-    int garbageEvery = 0;   ///< a garbage line after every n-th block
-    bool failSend = false;  ///< ends a send with "RESPONSE_DOWNLOAD_FAIL"
-    bool noiseFlood = false; ///< answers the first block request with endless noise
+    int chunkMax = 0;               ///< split every write into random chunks of 1..chunkMax bytes
+    int corruptBlock = -1;          ///< the checksum of this block is wrong once
+    int silentBlock = -1;           ///< before this block it falls silent (deaf and mute)...
+    int silentMs = 3000;            ///< ...this long
+    int garbageEvery = 0;           ///< a garbage line after every n-th block
+    bool failSend = false;          ///< ends a send with "RESPONSE_DOWNLOAD_FAIL"
+    bool noiseFlood = false;        ///< answers the first block request with endless noise
     bool alwaysBadChecksum = false; ///< every block it sends has a wrong checksum
-    int repeatRequest = -1; ///< asks for this block again and again, however often it arrives
-    int announceBlocks = -1; ///< announces this many blocks instead of its image's count
+    int repeatRequest = -1;     ///< asks for this block again and again, however often it arrives
+    int announceBlocks = -1;    ///< announces this many blocks instead of its image's count
     int storeCorruptBlock = -1; ///< writes this block of an image it is sent with a damaged byte
     // Running.
-    int sessions = 0;       ///< conversations before it ends; 0: until interrupted
+    int sessions = 0; ///< conversations before it ends; 0: until interrupted
     unsigned seed = 1;
     bool verbose = false;
 };
 
 /// Parses the command line (without the program name); null after printing the problem.
-std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& arguments, std::string* error);
+std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& arguments,
+                                          std::string* error);
 std::string SimUsage();
 
 } // namespace stbsim

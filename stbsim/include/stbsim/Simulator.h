@@ -20,7 +20,7 @@ struct SessionResult {
 };
 
 class Simulator {
-public:
+  public:
     Simulator(const SimOptions& options, SimLink& link);
 
     /// Serves conversations until stop is set or the session count is reached.
@@ -30,7 +30,7 @@ public:
     /// The image it sends on a receive (whole 1024-byte blocks).
     const std::string& ServedImage() const { return image_; }
 
-private:
+  private:
     // Receive: the receiver sends its database.
     SessionResult QvrReceive();
     SessionResult StReceive();

@@ -40,12 +40,12 @@ struct LNBSetting {
     std::uint16_t LowFrequency;  ///< MHz
     std::uint16_t HighFrequency; ///< MHz
     std::uint16_t MotorPos;
-    std::uint8_t Switches;       ///< bit 0 LNB power, bit 2 22 kHz, bits 4-5 tone burst
+    std::uint8_t Switches; ///< bit 0 LNB power, bit 2 22 kHz, bits 4-5 tone burst
     std::uint8_t LNBLowType;
     std::uint8_t LNBHighType;
-    std::uint16_t CKuSwitch;     ///< one byte in flash
+    std::uint16_t CKuSwitch; ///< one byte in flash
     std::uint8_t DiSEqCMode;
-    std::uint8_t DiSEqCExtra;    ///< two-tuner layout only
+    std::uint8_t DiSEqCExtra; ///< two-tuner layout only
 };
 
 struct Satellite_Info_Tag {
@@ -64,11 +64,12 @@ struct Transponder_Info_Tag {
     std::uint16_t SymbolRate; ///< kS/s
     std::uint16_t TSID;
     std::uint16_t Drift;
-    std::uint8_t PolFEC;      ///< bit 0 horizontal, bits 4-7 FEC code
+    std::uint8_t PolFEC; ///< bit 0 horizontal, bits 4-7 FEC code
     std::uint8_t Signal;
-    std::uint8_t SatID;       ///< 0 = empty slot; 1 = terrestrial multiplex on terrestrial+satellite products
+    std::uint8_t
+        SatID; ///< 0 = empty slot; 1 = terrestrial multiplex on terrestrial+satellite products
     std::uint8_t TPID;
-    std::uint8_t TxMode;      ///< low nibble system, high nibble pilot
+    std::uint8_t TxMode; ///< low nibble system, high nibble pilot
     std::uint8_t Modulation;
     std::uint16_t Extra1;
     std::uint16_t Extra2;
@@ -83,8 +84,8 @@ struct SMux_Info_Tag {
     std::uint8_t MuxNameIndex;
     std::uint8_t Byte12;
     std::uint8_t Byte13;
-    std::uint8_t SatID;      ///< 0 in table 1; 1 for a multiplex kept in the transponder table
-    std::uint8_t TPID;       ///< 1-based RF channel number; 0 = empty slot
+    std::uint8_t SatID; ///< 0 in table 1; 1 for a multiplex kept in the transponder table
+    std::uint8_t TPID;  ///< 1-based RF channel number; 0 = empty slot
     std::uint16_t Word2;
     std::uint16_t Word3;
     std::uint8_t Byte20;
@@ -100,7 +101,7 @@ struct CableMux_Info_Tag {
     std::uint16_t TSID;
     std::uint16_t NetworkID;
     std::uint16_t OrgNetID;
-    std::uint8_t MuxID;       ///< 0 = empty slot
+    std::uint8_t MuxID; ///< 0 = empty slot
     std::uint8_t Modulation;
     std::uint8_t Invert;
     std::uint8_t Mark;
@@ -125,7 +126,7 @@ struct Channel_Info_Tag {
     std::uint32_t CAS;
     std::uint32_t Favorite; ///< bit k-1 = member of favourite group k
     std::uint16_t ProgramNum;
-    std::uint8_t SatID;     ///< 1 for terrestrial channels; 0 = empty slot
+    std::uint8_t SatID; ///< 1 for terrestrial channels; 0 = empty slot
     std::uint8_t TPID;
     std::uint16_t BroadcastID;
     std::uint16_t ServiceID;
@@ -160,13 +161,17 @@ struct DocumentValues {
     std::uint32_t SatTrailer2 = 0;
     std::uint32_t SatTrailer3 = 0;
     std::uint32_t SatTrailer4 = 0;
-    std::uint32_t MaxTPID = 0;        ///< raised by loads and new transponders, never lowered
+    std::uint32_t MaxTPID = 0; ///< raised by loads and new transponders, never lowered
     std::uint32_t MaxTVNumber = 0;
     std::uint32_t MaxRadioNumber = 0;
 };
 
-inline bool IsTV(const Channel_Info_Tag& ch) { return (ch.Attributes & attr::kTV) != 0; }
-inline bool IsRadio(const Channel_Info_Tag& ch) { return (ch.Attributes & attr::kRadio) != 0; }
+inline bool IsTV(const Channel_Info_Tag& ch) {
+    return (ch.Attributes & attr::kTV) != 0;
+}
+inline bool IsRadio(const Channel_Info_Tag& ch) {
+    return (ch.Attributes & attr::kRadio) != 0;
+}
 
 // Row buffers are raw zero-filled byte arrays; the records must stay plain data for that.
 static_assert(std::is_trivially_copyable_v<Satellite_Info_Tag>);

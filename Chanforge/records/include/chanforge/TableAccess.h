@@ -39,12 +39,15 @@ template <class T> T ZeroRecord() {
     return record;
 }
 
-inline tabstore::RowBuffer AsBuffer(void* row) { return static_cast<tabstore::RowBuffer>(row); }
+inline tabstore::RowBuffer AsBuffer(void* row) {
+    return static_cast<tabstore::RowBuffer>(row);
+}
 
 /// Appends row under the next free key, stores that key in its RowID; the key, or -1.
 template <class T> int AppendRow(tabstore::CQoDB& db, std::uint8_t table, RowPtr<T> row) {
     const int key = db.Add(table, AsBuffer(row.get()));
-    if (key < 0) return key;
+    if (key < 0)
+        return key;
     row.release()->RowID = static_cast<std::uint32_t>(key);
     return key;
 }
@@ -57,7 +60,8 @@ template <class T> int AppendCopy(tabstore::CQoDB& db, std::uint8_t table, const
 /// Stores row under its own RowID, replacing what is there; the key, or -1.
 template <class T> int PutRow(tabstore::CQoDB& db, std::uint8_t table, RowPtr<T> row) {
     const int key = db.Update(table, row->RowID, AsBuffer(row.get()));
-    if (key >= 0) row.release();
+    if (key >= 0)
+        row.release();
     return key;
 }
 
@@ -74,7 +78,8 @@ template <class Fn> void ForEachRowBytes(tabstore::CQoDB& db, std::uint8_t table
     for (tabstore::RowBuffer row = db.Next(table, 0); row != nullptr;) {
         std::uint32_t key = 0;
         std::memcpy(&key, row, sizeof key);
-        if (key <= last) break;
+        if (key <= last)
+            break;
         last = key;
         fn(row, key);
         row = db.Next(table, key);
@@ -83,8 +88,8 @@ template <class Fn> void ForEachRowBytes(tabstore::CQoDB& db, std::uint8_t table
 
 /// Calls fn(T&) for every row of the table in key order, guarded as ForEachRowBytes.
 template <class T, class Fn> void ForEachRow(tabstore::CQoDB& db, std::uint8_t table, Fn&& fn) {
-    ForEachRowBytes(db, table,
-                    [&](tabstore::RowBuffer row, std::uint32_t) { fn(*reinterpret_cast<T*>(row)); });
+    ForEachRowBytes(
+        db, table, [&](tabstore::RowBuffer row, std::uint32_t) { fn(*reinterpret_cast<T*>(row)); });
 }
 
 } // namespace chanforge

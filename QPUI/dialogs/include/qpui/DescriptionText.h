@@ -13,7 +13,8 @@ using Lines = std::vector<std::string>;
 
 /// Satellite page: name and degree, then the tuner lines (twice on two-tuner products).
 Lines SatelliteLines(const chanforge::Satellite_Info_Tag& sat, const policy::ProductKind& product);
-Lines TransponderLines(const chanforge::Transponder_Info_Tag& tp, const policy::ProductKind& product);
+Lines TransponderLines(const chanforge::Transponder_Info_Tag& tp,
+                       const policy::ProductKind& product);
 /// A transponder row read as a terrestrial multiplex.
 Lines MuxLines(const chanforge::Transponder_Info_Tag& tp);
 Lines ChannelLines(const chanforge::Channel_Info_Tag& ch, const policy::ProductKind& product);

@@ -36,6 +36,6 @@ class CDlgRecvDataFromSTBEx : public CDlgRecvDataFromSTB {
 
 /// The receive dialog for a product list: the extended one for lists 7 to 10.
 std::unique_ptr<CDlgRecvDataFromSTB> MakeReceiveDialog(const policy::ProductKind& product,
-                                                      QWidget* parent = nullptr);
+                                                       QWidget* parent = nullptr);
 
 } // namespace qpui

@@ -21,8 +21,12 @@ MessageHandler SetMessageHandler(MessageHandler handler);
 
 QMessageBox::StandardButton ShowMessage(QWidget* parent, MessageKind kind, const QString& text);
 
-inline void ShowError(QWidget* parent, const QString& text) { ShowMessage(parent, MessageKind::Error, text); }
-inline void ShowStop(QWidget* parent, const QString& text) { ShowMessage(parent, MessageKind::Stop, text); }
+inline void ShowError(QWidget* parent, const QString& text) {
+    ShowMessage(parent, MessageKind::Error, text);
+}
+inline void ShowStop(QWidget* parent, const QString& text) {
+    ShowMessage(parent, MessageKind::Stop, text);
+}
 inline void ShowInformation(QWidget* parent, const QString& text) {
     ShowMessage(parent, MessageKind::Information, text);
 }

@@ -14,7 +14,7 @@ struct ReceiveRequest {
 
 class CReceiveTransfer : public CTransfer {
     Q_OBJECT
-public:
+  public:
     /// Silence after which a block is asked for again; shorter after a damaged block, where
     /// the line only has to settle.
     static constexpr int kRequestAgainMs = 1500;
@@ -29,10 +29,10 @@ public:
     /// Tells a receiver that already sent data to stop, then closes; the target stays as it was.
     void Cancel() override;
 
-protected:
+  protected:
     void OnBytes(const unsigned char* bytes, int count) override;
 
-private:
+  private:
     void ArmRequestTimer();
     void OnRequestTimer();
     /// Writes a result's commands, counting a block request among them; false when the

@@ -14,7 +14,7 @@ struct SendRequest {
 
 class CSendTransfer : public CTransfer {
     Q_OBJECT
-public:
+  public:
     static constexpr int kKnockMs = 500;
     static constexpr int kRepeatBlockMs = 500;
 
@@ -26,10 +26,10 @@ public:
     /// Closes without a word to the receiver.
     void Cancel() override;
 
-protected:
+  protected:
     void OnBytes(const unsigned char* bytes, int count) override;
 
-private:
+  private:
     void Knock();
     void RepeatBlock();
     void ShowState();

@@ -49,8 +49,8 @@ inline constexpr int kMaxBlockAttempts = 10;
 /// Why a transfer failed; None when it succeeded or was cancelled.
 enum class TransferFailure {
     None,
-    CannotPrepare,   ///< the transfer file could not be made or read
-    PortError,       ///< the port did not open
+    CannotPrepare, ///< the transfer file could not be made or read
+    PortError,     ///< the port did not open
     PortLost,
     NoReply,         ///< the receiver stayed silent for the idle time
     NoProgress,      ///< bytes came, but the conversation did not move
@@ -69,7 +69,7 @@ struct TransferStats {
 
 class CTransfer : public QObject {
     Q_OBJECT
-public:
+  public:
     enum class Outcome { Succeeded, Failed, Cancelled };
     Q_ENUM(Outcome)
 
@@ -84,12 +84,13 @@ public:
     /// Cancel as the dialog's Cancel does (after the operator confirmed).
     virtual void Cancel() = 0;
 
-signals:
+  signals:
     void statusChanged(const QString& text);
     void progressChanged(int hundredths);
-    void finished(qpui::CTransfer::Outcome outcome, const QString& message, qpui::TransferFailure failure);
+    void finished(qpui::CTransfer::Outcome outcome, const QString& message,
+                  qpui::TransferFailure failure);
 
-protected:
+  protected:
     CTransfer(ParserFamily family, QObject* parent);
 
     bool event(QEvent* event) override;
@@ -123,7 +124,7 @@ protected:
     CSerialComm port_;
     std::unique_ptr<CCommParser> parser_;
 
-private:
+  private:
     struct ProgressMark {
         int state = -1;
         int blocks = 0;

@@ -4,7 +4,8 @@
 
 namespace qpui::texts {
 
-inline constexpr const char* kAlreadyOpen = "Already Serial Port opened or disconnected. Check STB status";
+inline constexpr const char* kAlreadyOpen =
+    "Already Serial Port opened or disconnected. Check STB status";
 inline constexpr const char* kCannotInitialize = "Cannot open temporary file or initialize";
 inline constexpr const char* kConnecting = "Connecting to Serial.....";
 inline constexpr const char* kAccessCodeFailed = "Send fail write(script) command";

@@ -35,7 +35,8 @@ void WriteChannelHeader(std::vector<std::uint8_t>& file, const HeaderState& stat
 
 /// The work file made from an opened file: a channel file is copied, a version file gets a
 /// channel header with its version header inside the info block, anything else the held header.
-std::vector<std::uint8_t> ToWorkFile(std::span<const std::uint8_t> opened, const HeaderState& state);
+std::vector<std::uint8_t> ToWorkFile(std::span<const std::uint8_t> opened,
+                                     const HeaderState& state);
 /// The file a save starts from: the work file, or with the version flag the held version header
 /// followed by the work file's image.
 std::vector<std::uint8_t> ToSavedFile(std::span<const std::uint8_t> work, const HeaderState& state);

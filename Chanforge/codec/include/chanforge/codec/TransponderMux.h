@@ -10,12 +10,12 @@
 namespace chanforge::codec {
 
 struct TransponderMux {
-    std::uint32_t MuxParams = 0; ///< in place of Frequency and SymbolRate
-    std::uint16_t Word1 = 0;     ///< in place of TSID
-    std::uint8_t Byte6 = 0;      ///< first byte of the Drift place (slot byte 6)
+    std::uint32_t MuxParams = 0;   ///< in place of Frequency and SymbolRate
+    std::uint16_t Word1 = 0;       ///< in place of TSID
+    std::uint8_t Byte6 = 0;        ///< first byte of the Drift place (slot byte 6)
     std::uint8_t MuxNameIndex = 0; ///< second byte of the Drift place
-    std::uint8_t Byte12 = 0;     ///< in place of PolFEC
-    std::uint8_t Byte13 = 0;     ///< in place of Signal
+    std::uint8_t Byte12 = 0;       ///< in place of PolFEC
+    std::uint8_t Byte13 = 0;       ///< in place of Signal
     std::uint8_t SatID = 1;
     std::uint8_t TPID = 0;
 };

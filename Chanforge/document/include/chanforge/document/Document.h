@@ -5,10 +5,10 @@
 #pragma once
 
 #include "chanforge/Records.h"
-#include "utils/Translatable.h"
 #include "chanforge/codec/ChannelFile.h"
 #include "chanforge/codec/FlashLayout.h"
 #include "tabstore/QoDB.h"
+#include "utils/Translatable.h"
 
 #include <functional>
 #include <string>
@@ -19,17 +19,21 @@ namespace chanforge::document {
 using codec::FlashLayout;
 using codec::HeaderState;
 
-inline constexpr const char* kHeaderQuestion = CF_TR_NOOP("Document", "Cannot read file header. Continue?");
-inline constexpr const char* kOpenFailedMessage = CF_TR_NOOP("Document", "Cannot open or invalid version file");
-inline constexpr const char* kSaveFailedMessage = CF_TR_NOOP("Document", "Cannot save channel file");
-inline constexpr const char* kUploadEmptyMessage = CF_TR_NOOP("Document", "Upload data is empty or invalid");
+inline constexpr const char* kHeaderQuestion =
+    CF_TR_NOOP("Document", "Cannot read file header. Continue?");
+inline constexpr const char* kOpenFailedMessage =
+    CF_TR_NOOP("Document", "Cannot open or invalid version file");
+inline constexpr const char* kSaveFailedMessage =
+    CF_TR_NOOP("Document", "Cannot save channel file");
+inline constexpr const char* kUploadEmptyMessage =
+    CF_TR_NOOP("Document", "Upload data is empty or invalid");
 
 enum class DocStatus {
     Ok,
-    OpenFailed,         ///< file unreadable, header declined, or the image does not decode
-    SaveFailed,         ///< nothing was written; an existing target is untouched
-    UploadEmpty,        ///< no channels or no favourite groups to send
-    WorkFileFailed,     ///< the work file could not be created or written
+    OpenFailed,     ///< file unreadable, header declined, or the image does not decode
+    SaveFailed,     ///< nothing was written; an existing target is untouched
+    UploadEmpty,    ///< no channels or no favourite groups to send
+    WorkFileFailed, ///< the work file could not be created or written
     WorkbookFailed,
 };
 

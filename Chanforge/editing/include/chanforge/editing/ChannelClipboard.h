@@ -6,12 +6,14 @@
 namespace chanforge::editing {
 
 struct ChannelClipboard {
-    RowIds keys;        ///< channel RowIDs in grid order
+    RowIds keys; ///< channel RowIDs in grid order
     bool fromTV = false;
 
     bool Empty() const { return keys.empty(); }
     /// Whether the clipboard holds channels copied from a grid of that kind.
-    bool Holds(ChannelKind kind) const { return !keys.empty() && fromTV == (kind == ChannelKind::TV); }
+    bool Holds(ChannelKind kind) const {
+        return !keys.empty() && fromTV == (kind == ChannelKind::TV);
+    }
     void Clear() { keys.clear(); }
 };
 

@@ -1,8 +1,8 @@
 // The columns of the channel grids: header, cell text, visibility and width template.
 #pragma once
 
-#include "chanforge/editing/Product.h"
 #include "chanforge/Records.h"
+#include "chanforge/editing/Product.h"
 #include "tabstore/QoDB.h"
 
 #include <cstdint>

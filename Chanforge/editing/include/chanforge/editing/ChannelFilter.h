@@ -13,7 +13,7 @@ namespace chanforge::editing {
 enum class FilterMode : int {
     All = 0,
     Satellite = 1,
-    Transponder = 2,    ///< table 4 row, terrestrial TPID or cable table 2 row, by product
+    Transponder = 2, ///< table 4 row, terrestrial TPID or cable table 2 row, by product
     TerrestrialMux = 3,
     Provider = 5,
     Favorite = 7,
@@ -36,8 +36,10 @@ ChannelFilter ShowTransponder(std::uint32_t key);
 ChannelFilter ShowTerrestrialMux(std::uint32_t key);
 /// The next three keep the terrestrial satellite filter (1) of the previous filter on products
 /// with terrestrial reception, so that a combination product stays on its terrestrial side.
-ChannelFilter ShowProvider(std::uint32_t providerRow, const ChannelFilter& previous, Product product);
-ChannelFilter ShowFavorite(std::uint32_t groupIndex, const ChannelFilter& previous, Product product);
+ChannelFilter ShowProvider(std::uint32_t providerRow, const ChannelFilter& previous,
+                           Product product);
+ChannelFilter ShowFavorite(std::uint32_t groupIndex, const ChannelFilter& previous,
+                           Product product);
 ChannelFilter ShowGenre(std::uint32_t genre, const ChannelFilter& previous, Product product);
 
 /// Whether the grid of that kind shows the channel under the filter.

@@ -22,7 +22,9 @@ struct ListColumn {
 std::span<const ListColumn> ListColumns(ListKind kind);
 bool ListColumnHidden(ListKind kind, int column, bool simpleMode);
 /// Whether column 0 holds running row numbers (all lists but the multiplex list).
-inline bool ListNumbersRows(ListKind kind) { return kind != ListKind::TerrestrialMux; }
+inline bool ListNumbersRows(ListKind kind) {
+    return kind != ListKind::TerrestrialMux;
+}
 
 /// The RowIDs a list shows, in table order. satelliteId narrows the transponder list to one
 /// satellite (0 = all). The multiplex list gives rows of table 4 on combination products and

@@ -21,11 +21,11 @@ int MuxFrequency(const SMux_Info_Tag& mux);
 std::string MuxName(const SMux_Info_Tag& mux);
 /// "%03d.%d" of the carrier in MHz and the kHz remainder.
 std::string MuxFrequencyText(const SMux_Info_Tag& mux);
-std::string TxModeText(std::uint32_t muxParams);     ///< "2K", "8K" or ""
-std::string CodeRateText(std::uint32_t muxParams);   ///< "1/2" .. "7/8" or "--"
+std::string TxModeText(std::uint32_t muxParams);        ///< "2K", "8K" or ""
+std::string CodeRateText(std::uint32_t muxParams);      ///< "1/2" .. "7/8" or "--"
 std::string ConstellationText(std::uint32_t muxParams); ///< "QPSK", "16QAM", "64QAM" or "--"
-std::string GuardText(std::uint32_t muxParams);      ///< "1/32" .. "1/4" or "--"
-std::string PriorityText(std::uint32_t muxParams);   ///< "Auto", "High", "Low" or "--"
+std::string GuardText(std::uint32_t muxParams);         ///< "1/32" .. "1/4" or "--"
+std::string PriorityText(std::uint32_t muxParams);      ///< "Auto", "High", "Low" or "--"
 /// "%03d.%03d MHz" of a cable carrier given in kHz.
 std::string CableFrequencyText(std::uint32_t kHz);
 /// "16 QAM" .. "256 QAM" for codes 1..5, else "--".

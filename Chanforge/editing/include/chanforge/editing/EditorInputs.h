@@ -10,10 +10,10 @@
 namespace chanforge::editing {
 
 enum class EditorKind {
-    Satellite,    ///< satellites, transponders, providers
-    Terrestrial,  ///< terrestrial multiplexes of table 1
-    Cable,        ///< cable multiplex ids
-    Combination,  ///< transponders of table 4 read as terrestrial multiplexes
+    Satellite,   ///< satellites, transponders, providers
+    Terrestrial, ///< terrestrial multiplexes of table 1
+    Cable,       ///< cable multiplex ids
+    Combination, ///< transponders of table 4 read as terrestrial multiplexes
 };
 
 struct EditorInputs {
@@ -21,7 +21,7 @@ struct EditorInputs {
     std::vector<Satellite_Info_Tag> satellites;
     std::vector<Transponder_Info_Tag> transponders; ///< also the multiplexes of Combination
     std::vector<SMux_Info_Tag> muxes;
-    std::vector<int> cableIds;                      ///< MuxIDs of table 2
+    std::vector<int> cableIds; ///< MuxIDs of table 2
     std::vector<Broadcast_Info_Tag> providers;
 };
 
@@ -29,7 +29,8 @@ struct EditorInputs {
 EditorInputs GatherEditorInputs(tabstore::CQoDB& db, const ChannelFilter& filter, Product product);
 
 /// The empty channel New hands to the editor, placed on the record the filter shows.
-Channel_Info_Tag PrepareNewChannel(tabstore::CQoDB& db, const ChannelFilter& filter, Product product);
+Channel_Info_Tag PrepareNewChannel(tabstore::CQoDB& db, const ChannelFilter& filter,
+                                   Product product);
 
 struct DescriptionRecords {
     std::optional<Satellite_Info_Tag> satellite;

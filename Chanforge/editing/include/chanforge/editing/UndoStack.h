@@ -16,7 +16,9 @@ namespace chanforge::editing {
 
 /// Bit mask of table ids (bit n = table n).
 using TableMask = std::uint8_t;
-constexpr TableMask TableBit(std::uint8_t table) { return static_cast<TableMask>(1u << table); }
+constexpr TableMask TableBit(std::uint8_t table) {
+    return static_cast<TableMask>(1u << table);
+}
 inline constexpr TableMask kAllTables = 0x7F; ///< every table but the scratch table
 
 class CUndoStack {
@@ -29,7 +31,8 @@ class CUndoStack {
     bool Commit(tabstore::CQoDB& db);
 
     /// Runs fn() as one step.
-    template <class Fn> auto Record(tabstore::CQoDB& db, TableMask mask, std::string label, Fn&& fn) {
+    template <class Fn>
+    auto Record(tabstore::CQoDB& db, TableMask mask, std::string label, Fn&& fn) {
         Begin(db, mask, std::move(label));
         struct Ender {
             CUndoStack& stack;

@@ -10,14 +10,14 @@ namespace chanforge::xls {
 
 enum class WorkbookResult {
     Ok,
-    CannotOpen,      ///< the file could not be read
-    NotRegularFile,  ///< a FIFO, device or folder
-    NotAWorkbook,    ///< not a readable Excel 97-2003 workbook
+    CannotOpen,        ///< the file could not be read
+    NotRegularFile,    ///< a FIFO, device or folder
+    NotAWorkbook,      ///< not a readable Excel 97-2003 workbook
     PasswordProtected, ///< encrypted: its records cannot be read
     TwoChannelSheets,  ///< export: the workbook already has more than one sheet "Channel"
-    NoChannelSheet,  ///< import: a readable workbook without a sheet "Channel" (8-bit name)
-    CannotWrite,     ///< export: nothing was written, an existing file is unchanged
-    TooManyChannels, ///< export: more channels than a sheet has rows; nothing was written
+    NoChannelSheet,    ///< import: a readable workbook without a sheet "Channel" (8-bit name)
+    CannotWrite,       ///< export: nothing was written, an existing file is unchanged
+    TooManyChannels,   ///< export: more channels than a sheet has rows; nothing was written
 };
 
 /// Most channels one sheet holds (its rows less the header row).

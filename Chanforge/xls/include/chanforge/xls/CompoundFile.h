@@ -48,7 +48,8 @@ class CompoundFileReader {
     CfbResult LoadFat();
     CfbResult LoadDirectory();
     CfbResult LoadMiniFat();
-    CfbResult ReadChain(std::uint32_t start, std::uint64_t size, std::vector<std::uint8_t>& out) const;
+    CfbResult ReadChain(std::uint32_t start, std::uint64_t size,
+                        std::vector<std::uint8_t>& out) const;
     CfbResult ReadMiniChain(std::uint32_t start, std::uint64_t size,
                             std::vector<std::uint8_t>& out) const;
     /// Children of the root in tree order; false when the sibling tree is malformed or cyclic.
