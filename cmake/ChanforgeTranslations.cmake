@@ -3,8 +3,8 @@
 
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 
-# The editing and document libraries mark their messages with CF_TR_NOOP (utils/Translatable.h).
-set(translated_targets chanforge ChanforgeApp QPUI Widgetry ChanforgeEditing ChanforgeDocument)
+# The libraries below the window mark their messages with CF_TR_NOOP (utils/Translatable.h).
+set(translated_targets chanforge ChanforgeApp QPUI QPUITransfer Widgetry ChanforgeEditing ChanforgeDocument)
 set(translated_sources)
 set(ts_includes)
 foreach(target IN LISTS translated_targets)

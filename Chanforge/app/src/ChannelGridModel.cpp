@@ -5,6 +5,7 @@
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/ChannelColumns.h"
 
+#include <QCoreApplication>
 #include <QMimeData>
 
 namespace chanforge::app {
@@ -97,7 +98,7 @@ QVariant CChannelGridModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= kChannelColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(ChannelHeaderText(section));
+        return QCoreApplication::translate("ChannelColumns", ChannelHeaderText(section));
     if (role == Qt::DecorationRole) {
         switch (section) {
         case kColRowNumber:

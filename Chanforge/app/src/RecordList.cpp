@@ -4,6 +4,7 @@
 #include "ColumnFit.h"
 #include "ListCommands.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -93,7 +94,8 @@ QVariant CRecordListModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(ListColumns(kind_)[static_cast<std::size_t>(section)].header);
+        return QCoreApplication::translate(
+            "ListColumns", ListColumns(kind_)[static_cast<std::size_t>(section)].header);
     if (role == Qt::DecorationRole && section == 0)
         return headerIcon_;
     return {};

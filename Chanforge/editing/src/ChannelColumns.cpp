@@ -3,6 +3,7 @@
 #include "Rows.h"
 #include "chanforge/editing/TextOrder.h"
 #include "utils/Names.h"
+#include "utils/Translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -13,8 +14,21 @@ namespace chanforge::editing {
 namespace {
 
 constexpr std::array<const char*, kChannelColumnCount> kHeaders = {
-    "",     "Index",   "Fav",   "SatID", "TPID", "CH#", "Name", "VPID",
-    "APID", "PCR-PID", "Genre", "",      "",     "",    ""};
+    "",
+    CF_TR_NOOP("ChannelColumns", "Index"),
+    CF_TR_NOOP("ChannelColumns", "Fav"),
+    CF_TR_NOOP("ChannelColumns", "SatID"),
+    CF_TR_NOOP("ChannelColumns", "TPID"),
+    CF_TR_NOOP("ChannelColumns", "CH#"),
+    CF_TR_NOOP("ChannelColumns", "Name"),
+    CF_TR_NOOP("ChannelColumns", "VPID"),
+    CF_TR_NOOP("ChannelColumns", "APID"),
+    CF_TR_NOOP("ChannelColumns", "PCR-PID"),
+    CF_TR_NOOP("ChannelColumns", "Genre"),
+    "",
+    "",
+    "",
+    ""};
 
 const char* YesNo(std::uint16_t attributes, std::uint16_t bit) {
     return (attributes & bit) != 0 ? "Y" : "N";

@@ -3,6 +3,7 @@
 #include "Rows.h"
 #include "chanforge/editing/DeliveryText.h"
 #include "chanforge/editing/TextOrder.h"
+#include "utils/Translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -15,55 +16,55 @@ namespace {
 
 constexpr std::array kSatelliteColumns = {
     ListColumn{"", "000", Hidden::Never, false},
-    ListColumn{"Index", "00", Hidden::Simple, false},
-    ListColumn{"ID", "ID", Hidden::Simple, false},
-    ListColumn{"Name", "0000000000000000", Hidden::Never, false},
-    ListColumn{"Degree", "0000.0 E", Hidden::Never, true},
+    ListColumn{CF_TR_NOOP("ListColumns", "Index"), "00", Hidden::Simple, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "ID"), "ID", Hidden::Simple, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Name"), "0000000000000000", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Degree"), "0000.0 E", Hidden::Never, true},
 };
 
 constexpr std::array kTransponderColumns = {
     ListColumn{"", "000", Hidden::Never, false},
-    ListColumn{"Index", "00", Hidden::Simple, false},
-    ListColumn{"TPID", "00", Hidden::Simple, false},
-    ListColumn{"TS ID", "00000", Hidden::Always, false},
-    ListColumn{"Sat ID", "00", Hidden::Simple, false},
-    ListColumn{"Freq", "000MHz", Hidden::Never, false},
-    ListColumn{"Symbol", "000000", Hidden::Never, false},
-    ListColumn{"Polarity", " H O R ", Hidden::Never, false},
-    ListColumn{"FEC", "0000", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Index"), "00", Hidden::Simple, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "TPID"), "00", Hidden::Simple, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "TS ID"), "00000", Hidden::Always, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Sat ID"), "00", Hidden::Simple, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Freq"), "000MHz", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Symbol"), "000000", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Polarity"), " H O R ", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "FEC"), "0000", Hidden::Never, false},
 };
 
 constexpr std::array kMuxColumns = {
     ListColumn{"", "0000", Hidden::Never, false},
-    ListColumn{"Index", "00", Hidden::Always, false},
-    ListColumn{"Freq.(MHz)", "000.0 (MHz)", Hidden::Never, false},
-    ListColumn{"TX Mod", "0000000", Hidden::Never, false},
-    ListColumn{"C.R.", "00000", Hidden::Never, false},
-    ListColumn{"Const.", "64 QAM ", Hidden::Never, false},
-    ListColumn{"G.I.", "00000", Hidden::Never, false},
-    ListColumn{"Priority", "A u t o ", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Index"), "00", Hidden::Always, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Freq.(MHz)"), "000.0 (MHz)", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "TX Mod"), "0000000", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "C.R."), "00000", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Const."), "64 QAM ", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "G.I."), "00000", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Priority"), "A u t o ", Hidden::Never, false},
 };
 
 constexpr std::array kCableColumns = {
     ListColumn{"", "000", Hidden::Never, false},
-    ListColumn{"Index", "00", Hidden::Always, false},
-    ListColumn{"MUX", "0000", Hidden::Never, false},
-    ListColumn{"Freq.(MHz)", "000.0 (MHz)", Hidden::Never, false},
-    ListColumn{"Symbol", "0000000", Hidden::Never, false},
-    ListColumn{"TS ID", "00000", Hidden::Always, false},
-    ListColumn{"NET ID", "000000", Hidden::Always, false},
-    ListColumn{"ORG NID", "000000", Hidden::Always, false},
-    ListColumn{"Const", "00000", Hidden::Never, false},
-    ListColumn{"Invert", "0000", Hidden::Never, false},
-    ListColumn{"Mark", "0000", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Index"), "00", Hidden::Always, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "MUX"), "0000", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Freq.(MHz)"), "000.0 (MHz)", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Symbol"), "0000000", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "TS ID"), "00000", Hidden::Always, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "NET ID"), "000000", Hidden::Always, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "ORG NID"), "000000", Hidden::Always, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Const"), "00000", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Invert"), "0000", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Mark"), "0000", Hidden::Never, false},
 };
 
 constexpr std::array kProviderColumns = {
-    ListColumn{"NO", "0000", Hidden::Never, false},
-    ListColumn{"Index", "00", Hidden::Always, false},
-    ListColumn{"Broadcast ID", "00", Hidden::Always, false},
-    ListColumn{"Name", "00000000000000000", Hidden::Never, false},
-    ListColumn{"Count", "000000", Hidden::Never, true},
+    ListColumn{CF_TR_NOOP("ListColumns", "NO"), "0000", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Index"), "00", Hidden::Always, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Broadcast ID"), "00", Hidden::Always, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Name"), "00000000000000000", Hidden::Never, false},
+    ListColumn{CF_TR_NOOP("ListColumns", "Count"), "000000", Hidden::Never, true},
 };
 
 template <std::size_t N> std::string Text(const char (&name)[N]) {

@@ -103,7 +103,7 @@ void CTransferDialog::Connect() {
 void CTransferDialog::Succeeded() {
     finished_ = true;
     succeeded_ = true;
-    connect_->setText(QString::fromLatin1(texts::kComplete));
+    connect_->setText(texts::Shown(texts::kComplete));
     connect_->setEnabled(true);
 }
 
@@ -126,8 +126,8 @@ void CTransferDialog::Failed(TransferFailure failure, const QString& message) {
 
 void CTransferDialog::reject() {
     if (transfer_ != nullptr && transfer_->IsConnected() &&
-        ShowMessage(this, MessageKind::QuestionOkCancel,
-                    QString::fromLatin1(texts::kCloseQuestion)) != QMessageBox::Ok)
+        ShowMessage(this, MessageKind::QuestionOkCancel, texts::Shown(texts::kCloseQuestion)) !=
+            QMessageBox::Ok)
         return;
     if (transfer_ != nullptr)
         transfer_->Cancel();

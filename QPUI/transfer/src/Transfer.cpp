@@ -147,17 +147,19 @@ bool CTransfer::event(QEvent* event) {
 }
 
 void CTransfer::SetStatus(const QString& text) {
-    if (text == status_)
+    // The texts of the transfer's own list are shown translated; others pass unchanged.
+    const QString shown = texts::Shown(text.toUtf8().constData());
+    if (shown == status_)
         return;
-    status_ = text;
-    emit statusChanged(text);
+    status_ = shown;
+    emit statusChanged(shown);
 }
 
 void CTransfer::ShowProgress(int hundredths, const char* format) {
     if (hundredths == shown_)
         return;
     shown_ = hundredths;
-    SetStatus(QString::asprintf(format, hundredths / 100.0));
+    SetStatus(QString::asprintf(texts::Shown(format).toUtf8().constData(), hundredths / 100.0));
     emit progressChanged(hundredths);
 }
 
@@ -208,7 +210,7 @@ void CTransfer::End(Outcome outcome, const QString& message, TransferFailure fai
         parser_.reset(); // drops a partial receive
     else if (parser_)
         parser_->ResetBuffer();
-    emit finished(outcome, message, failure);
+    emit finished(outcome, texts::Shown(message.toUtf8().constData()), failure);
 }
 
 } // namespace qpui

@@ -2,26 +2,42 @@
 // same ones.
 #pragma once
 
+#include "utils/Translatable.h"
+
+#include <QCoreApplication>
+#include <QString>
+
 namespace qpui::texts {
 
+/// A text as the operator reads it: translated where a catalogue is loaded.
+inline QString Shown(const char* text) {
+    return QCoreApplication::translate("Transfer", text);
+}
+
 inline constexpr const char* kAlreadyOpen =
-    "Already Serial Port opened or disconnected. Check STB status";
-inline constexpr const char* kCannotInitialize = "Cannot open temporary file or initialize";
-inline constexpr const char* kConnecting = "Connecting to Serial.....";
-inline constexpr const char* kAccessCodeFailed = "Send fail write(script) command";
-inline constexpr const char* kWriteFailed = "Send fail write command";
-inline constexpr const char* kDataSendFail = "Data send fail!!...";
-inline constexpr const char* kReceivedAll = "Received all data completely.";
-inline constexpr const char* kCloseQuestion = "Would you like to close connected serial port ?";
-inline constexpr const char* kDownloading = "Downloading (%.2f%%)......  ";
-inline constexpr const char* kUploading = "Uploading (%.2f%%)......  ";
-inline constexpr const char* kTurnOffAndOn = "Turn off STB and on...";
-inline constexpr const char* kWaitingReboot = "Waiting reboot STB...";
-inline constexpr const char* kUploadComplete = "Data upload complete. Wait a second...";
-inline constexpr const char* kWritingData = "Data upload complete. Writing data...";
-inline constexpr const char* kSentAll = "Sent and wrote all data completely.";
-inline constexpr const char* kSendFailed = "Fail to send all data.";
-inline constexpr const char* kComplete = "Complete";
+    CF_TR_NOOP("Transfer", "Already Serial Port opened or disconnected. Check STB status");
+inline constexpr const char* kCannotInitialize =
+    CF_TR_NOOP("Transfer", "Cannot open temporary file or initialize");
+inline constexpr const char* kConnecting = CF_TR_NOOP("Transfer", "Connecting to Serial.....");
+inline constexpr const char* kAccessCodeFailed =
+    CF_TR_NOOP("Transfer", "Send fail write(script) command");
+inline constexpr const char* kWriteFailed = CF_TR_NOOP("Transfer", "Send fail write command");
+inline constexpr const char* kDataSendFail = CF_TR_NOOP("Transfer", "Data send fail!!...");
+inline constexpr const char* kReceivedAll = CF_TR_NOOP("Transfer", "Received all data completely.");
+inline constexpr const char* kCloseQuestion =
+    CF_TR_NOOP("Transfer", "Would you like to close connected serial port ?");
+inline constexpr const char* kDownloading = CF_TR_NOOP("Transfer", "Downloading (%.2f%%)......  ");
+inline constexpr const char* kUploading = CF_TR_NOOP("Transfer", "Uploading (%.2f%%)......  ");
+inline constexpr const char* kTurnOffAndOn = CF_TR_NOOP("Transfer", "Turn off STB and on...");
+inline constexpr const char* kWaitingReboot = CF_TR_NOOP("Transfer", "Waiting reboot STB...");
+inline constexpr const char* kUploadComplete =
+    CF_TR_NOOP("Transfer", "Data upload complete. Wait a second...");
+inline constexpr const char* kWritingData =
+    CF_TR_NOOP("Transfer", "Data upload complete. Writing data...");
+inline constexpr const char* kSentAll =
+    CF_TR_NOOP("Transfer", "Sent and wrote all data completely.");
+inline constexpr const char* kSendFailed = CF_TR_NOOP("Transfer", "Fail to send all data.");
+inline constexpr const char* kComplete = CF_TR_NOOP("Transfer", "Complete");
 
 /// The receiver's fixed host access code and the word that cancels its send.
 inline constexpr const char* kHostAccessCode = "37604925\r\n";
