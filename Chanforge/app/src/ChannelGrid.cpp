@@ -1,6 +1,7 @@
 #include "ChannelGrid.h"
 
 #include "ColumnFit.h"
+#include "SelectedRows.h"
 
 #include "chanforge/editing/ChannelColumns.h"
 
@@ -92,14 +93,7 @@ void CChannelGrid::RefillSelecting(const RowIds& keys) {
 }
 
 RowIds CChannelGrid::SelectedKeys() const {
-    QList<int> rows;
-    for (const QModelIndex& index : selectionModel()->selectedRows())
-        rows << index.row();
-    std::sort(rows.begin(), rows.end());
-    RowIds keys;
-    for (int row : rows)
-        keys.push_back(model_.KeyAt(row));
-    return keys;
+    return SelectedRowKeys(*this, model_);
 }
 
 void CChannelGrid::Select(const RowIds& keys) {

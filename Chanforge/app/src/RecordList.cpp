@@ -3,6 +3,7 @@
 #include "ChannelGrid.h"
 #include "ColumnFit.h"
 #include "ListCommands.h"
+#include "SelectedRows.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -229,14 +230,7 @@ std::uint32_t CRecordList::SelectedKey() const {
 }
 
 RowIds CRecordList::SelectedKeys() const {
-    QList<int> rows;
-    for (const QModelIndex& index : selectionModel()->selectedRows())
-        rows << index.row();
-    std::sort(rows.begin(), rows.end());
-    RowIds keys;
-    for (int row : rows)
-        keys.push_back(model_.KeyAt(row));
-    return keys;
+    return SelectedRowKeys(*this, model_);
 }
 
 std::uint32_t CRecordList::FocusKey() const {
