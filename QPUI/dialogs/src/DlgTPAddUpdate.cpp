@@ -20,6 +20,7 @@ namespace {
 constexpr std::uint32_t kWord = 0xFFFF;
 constexpr std::uint8_t kHorizontalBit = 0x01;
 constexpr std::uint8_t kFECMask = 0xF0;
+constexpr std::uint8_t kSystemMask = 0x0F; ///< TxMode's high nibble holds the DVB-S2 pilot
 constexpr std::uint32_t kHorizontal = 2;
 
 const _comboStrValue_ kPolarities[] = {{QT_TRANSLATE_NOOP("ComboValues", "Vertical"), 1},
@@ -135,10 +136,12 @@ void CDlgTPAddUpdate::Prepare() {
     if (product_.ExtendedTransponders()) {
         const QSignalBlocker blockSystem(transmission_);
         const QSignalBlocker blockModulation(modulation_);
-        const int system = transponder_.TxMode & 0x0F;
+        const int system = transponder_.TxMode & kSystemMask;
         transmission_->setCurrentIndex(system < transmission_->count() ? system : 0);
         modulation_->setCurrentIndex(
             transponder_.Modulation < modulation_->count() ? transponder_.Modulation : 0);
+        shownSystem_ = transmission_->currentIndex();
+        shownModulation_ = modulation_->currentIndex();
         RedrawFECComboValues();
     }
     fec_->setCurrentIndex(0);
@@ -180,15 +183,25 @@ void CDlgTPAddUpdate::accept() {
     tp.SymbolRate = static_cast<std::uint16_t>(*symbolRate);
     tp.TSID = static_cast<std::uint16_t>(*tsid);
     tp.Drift = static_cast<std::uint16_t>(*drift);
+    // Bits the dialog has no control for keep the receiver's setting.
     tp.PolFEC = static_cast<std::uint8_t>(
-        (GetComboValue(polarity_, kPolarities) == kHorizontal ? kHorizontalBit : 0) +
+        (tp.PolFEC & ~(kFECMask | kHorizontalBit)) |
+        (GetComboValue(polarity_, kPolarities) == kHorizontal ? kHorizontalBit : 0) |
         GetComboValue(fec_, fecValues_));
-    if (product_.ExtendedTransponders()) {
-        tp.TxMode = static_cast<std::uint8_t>(transmission_->currentIndex());
-        tp.Modulation = static_cast<std::uint8_t>(modulation_->currentIndex());
-    }
+    if (product_.ExtendedTransponders())
+        KeepUnshownSystem(tp);
     transponder_ = tp;
     QDialog::accept();
+}
+
+// The pilot bits have no control, and a stored system or modulation the lists cannot show
+// opened as the first entry: each changes only when the operator picks another entry.
+void CDlgTPAddUpdate::KeepUnshownSystem(Transponder_Info_Tag& tp) const {
+    if (transmission_->currentIndex() != shownSystem_)
+        tp.TxMode =
+            static_cast<std::uint8_t>((tp.TxMode & ~kSystemMask) | transmission_->currentIndex());
+    if (modulation_->currentIndex() != shownModulation_)
+        tp.Modulation = static_cast<std::uint8_t>(modulation_->currentIndex());
 }
 
 } // namespace qpui

@@ -273,7 +273,34 @@ TEST_F(TransponderEditorTest, DVBS2RebuildsTheFECList) {
     ASSERT_TRUE(ClickOk(dlg));
     EXPECT_EQ(dlg.GetTransponderInfo().PolFEC, 0x60);
     EXPECT_EQ(dlg.GetTransponderInfo().Modulation, 1);
-    EXPECT_EQ(dlg.GetTransponderInfo().TxMode, 1);
+    EXPECT_EQ(dlg.GetTransponderInfo().TxMode, 0x21);
+}
+
+TEST_F(TransponderEditorTest, OkKeepsWhatTheControlsDoNotShow) {
+    Transponder_Info_Tag tp{};
+    tp.RowID = 1;
+    tp.SatID = 2;
+    tp.PolFEC = 0x7E;  // 8/9, vertical, bits 1-3 without a control
+    tp.TxMode = 0x31;  // DVB-S2 with pilot bits
+    tp.Modulation = 2; // no entry of the list
+    const auto ok = [&](auto&& change) {
+        CDlgTPAddUpdate dlg(nullptr, kList7);
+        Open(dlg, tp);
+        change(dlg);
+        EXPECT_TRUE(ClickOk(dlg));
+        return dlg.GetTransponderInfo();
+    };
+    const Transponder_Info_Tag untouched = ok([](CDlgTPAddUpdate&) {});
+    EXPECT_EQ(std::memcmp(&untouched, &tp, sizeof tp), 0);
+    const Transponder_Info_Tag dvbs =
+        ok([](CDlgTPAddUpdate& dlg) { Choose(Child<QComboBox>(dlg, "transmission"), "DVB-S"); });
+    EXPECT_EQ(dvbs.TxMode, 0x30);
+    EXPECT_EQ(dvbs.Modulation, 2);
+    EXPECT_EQ(dvbs.PolFEC, 0x0E); // the new system's list starts at "Auto"
+    const Transponder_Info_Tag psk8 =
+        ok([](CDlgTPAddUpdate& dlg) { Choose(Child<QComboBox>(dlg, "modulation"), "8PSK"); });
+    EXPECT_EQ(psk8.TxMode, 0x31);
+    EXPECT_EQ(psk8.Modulation, 1);
 }
 
 TEST(CableMuxEditor, ConstellationKeepsTheInversionBits) {

@@ -41,6 +41,7 @@ class CDlgTPAddUpdate : public QDialog {
     void FillFEC(std::uint8_t system, std::uint8_t modulation,
                  std::initializer_list<std::uint8_t> codes);
     void OnSystemChanged();
+    void KeepUnshownSystem(chanforge::Transponder_Info_Tag& tp) const;
 
     chanforge::editing::Product product_;
     std::vector<chanforge::Satellite_Info_Tag> satellites_;
@@ -56,6 +57,8 @@ class CDlgTPAddUpdate : public QDialog {
     QComboBox* fec_ = nullptr;
     QComboBox* transmission_ = nullptr;
     QComboBox* modulation_ = nullptr;
+    int shownSystem_ = 0; ///< entries chosen when the dialog opened
+    int shownModulation_ = 0;
 };
 
 } // namespace qpui
