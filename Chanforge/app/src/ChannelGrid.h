@@ -55,8 +55,9 @@ class CChannelGrid : public QTableView {
     bool SearchFor(const QString& text);
     void Describe();
 
-    // Drops relayed by the main window onto this grid's selection.
-    void ApplyDrop(DragCode targetCode, std::uint32_t key);
+    // Drops relayed by the main window onto this grid's selection. Returns how many of the
+    // selected channels stayed where they were.
+    std::size_t ApplyDrop(DragCode targetCode, std::uint32_t key);
 
   signals:
     /// The channel table was re-keyed (New, Paste, Delete): both grids refill and select the

@@ -238,16 +238,17 @@ void CChannelGrid::Describe() {
     dialog.DoModal();
 }
 
-void CChannelGrid::ApplyDrop(DragCode targetCode, std::uint32_t key) {
+std::size_t CChannelGrid::ApplyDrop(DragCode targetCode, std::uint32_t key) {
     const RowIds selected = SelectedKeys();
     if (selected.empty())
-        return;
+        return 0;
     tabstore::CQoDB& db = context_.Store();
     const Product product = context_.Product();
+    std::size_t stayed = 0;
     switch (targetCode) {
     case kDragSatellite:
-        context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Drop on satellite"), kChannels,
-                      [&] { DropOnSatellite(db, selected, key); });
+        stayed = context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Drop on satellite"), kChannels,
+                               [&] { return DropOnSatellite(db, selected, key, product); });
         break;
     case kDragMux:
         context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Drop on multiplex"), kChannels,
@@ -273,11 +274,12 @@ void CChannelGrid::ApplyDrop(DragCode targetCode, std::uint32_t key) {
     case kDragRadio:
         if (targetCode == DragCodeOf())
             ReorderTo(key);
-        return;
+        return 0;
     default:
-        return;
+        return 0;
     }
     Refill();
+    return stayed;
 }
 
 } // namespace chanforge::app

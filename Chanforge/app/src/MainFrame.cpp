@@ -26,6 +26,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStringList>
 #include <QStyle>
 #include <QToolBar>
 
@@ -168,8 +169,8 @@ void CMainFrame::ApplyDrop(DragCode targetCode, std::uint32_t key) {
     const DragCode source = std::exchange(dragSource_, kDragNone);
     if (CChannelGrid* grid = right_->Grid(source)) {
         const std::size_t count = grid->SelectedKeys().size();
-        grid->ApplyDrop(targetCode, key);
-        TellDrop(targetCode, key, count);
+        const std::size_t stayed = grid->ApplyDrop(targetCode, key);
+        TellDrop(targetCode, key, count - stayed, stayed);
     }
     if (source == kDragTransponder && targetCode == kDragSatellite) {
         leftTop_->Transponders().Commands()->MoveTransponders(key);
@@ -194,7 +195,8 @@ void CMainFrame::NetworkEdited(ListKind kind, ListEdit edit) {
     }
 }
 
-void CMainFrame::TellDrop(DragCode targetCode, std::uint32_t key, std::size_t count) {
+void CMainFrame::TellDrop(DragCode targetCode, std::uint32_t key, std::size_t moved,
+                          std::size_t stayed) {
     tabstore::CQoDB& db = context_->Store();
     const Product product = context_->Product();
     ChannelFilter target;
@@ -229,11 +231,20 @@ void CMainFrame::TellDrop(DragCode targetCode, std::uint32_t key, std::size_t co
     default:
         return;
     }
-    if (count == 0)
-        return;
-    status_->Tell(tr(count == 1 ? one : many)
-                      .arg(count)
-                      .arg(QString::fromUtf8(FilterText(db, target, product).c_str())));
+    const QString name = QString::fromUtf8(FilterText(db, target, product).c_str());
+    QStringList told;
+    // Only a drop on a satellite leaves channels behind: it must find them a transponder there.
+    // Said first, so a narrow status bar cuts the part the operator can guess.
+    const char* stayedOne =
+        QT_TR_NOOP("%1 channel not moved: %2 has no transponder of its frequency and polarisation");
+    const char* stayedMany = QT_TR_NOOP("%1 channels not moved: %2 has no transponders of their "
+                                        "frequencies and polarisations");
+    if (stayed > 0)
+        told << tr(stayed == 1 ? stayedOne : stayedMany).arg(stayed).arg(name);
+    if (moved > 0)
+        told << tr(moved == 1 ? one : many).arg(moved).arg(name);
+    if (!told.isEmpty())
+        status_->Tell(told.join(QStringLiteral("; ")));
 }
 
 void CMainFrame::ShowStatus() {

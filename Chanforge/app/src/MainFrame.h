@@ -81,8 +81,8 @@ class CMainFrame : public QMainWindow {
     QString AskSaveChannelData();
     /// The status bar: the filter in words, the channels shown, the file and the model.
     void ShowStatus();
-    /// Says in the status bar what a drop of count channels did.
-    void TellDrop(DragCode targetCode, std::uint32_t key, std::size_t count);
+    /// Says in the status bar what a drop did: moved channels went, stayed ones could not.
+    void TellDrop(DragCode targetCode, std::uint32_t key, std::size_t moved, std::size_t stayed);
 
     document::Document& document_;
     CEditContext* context_ = nullptr;

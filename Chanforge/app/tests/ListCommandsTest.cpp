@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -123,6 +124,7 @@ class ListCommandsTest : public QObject {
     void cleanupTestCase();
     void satelliteTransponderChannelThroughEditorsDragDeleteUndoSave();
     void channelDraggedOntoAFavouriteGroup();
+    void channelsDraggedOntoASatelliteTakeItsTwinTransponder();
     void menusKeysAndRefusals();
     void screenshots();
 
@@ -278,6 +280,38 @@ void ListCommandsTest::channelDraggedOntoAFavouriteGroup() {
     QVERIFY((GetRow<Channel_Info_Tag>(db, kChannelTable, key)->Favorite & 0b100) != 0);
     frame->Right().ShowFavorite(2);
     QVERIFY(tv.Model().RowOf(key) >= 0);
+}
+
+void ListCommandsTest::channelsDraggedOntoASatelliteTakeItsTwinTransponder() {
+    auto frame = OpenSample("D", 12);
+    QVERIFY(frame);
+    tabstore::CQoDB& db = document_->Store();
+    CChannelGrid& tv = frame->Right().TV();
+    CRecordList& satellites = frame->LeftTop().Satellites();
+    // Both channels are on Astra (SatID 2), arte HD on TPID 4 and phoenix HD on TPID 1; Hotbird
+    // (SatID 3) has the same transponders, but its TPID 1 on the other polarisation.
+    ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [](Transponder_Info_Tag& tp) {
+        if (tp.SatID == 3 && tp.TPID == 1)
+            tp.PolFEC ^= 1;
+    });
+    const std::uint32_t arte = testkit::ChannelNamed(db, "arte HD")->RowID;
+    const std::uint32_t phoenix = testkit::ChannelNamed(db, "phoenix HD")->RowID;
+    const QPoint from = RowCenter(tv, tv.Model().RowOf(arte), editing::kColName);
+    QTest::mouseClick(tv.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseClick(tv.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      RowCenter(tv, tv.Model().RowOf(phoenix), editing::kColName));
+    const int hotbird = satellites.Model().RowOf(SatelliteNamed(db, "Hotbird 13E")->RowID);
+    DragAndDrop(tv, from, satellites.viewport(), RowCenter(satellites, hotbird, 3));
+    const auto place = [&](std::uint32_t key) {
+        const auto* ch = GetRow<Channel_Info_Tag>(db, kChannelTable, key);
+        return std::pair{int{ch->SatID}, int{ch->TPID}};
+    };
+    QCOMPARE(place(arte), std::pair(3, 4));
+    QCOMPARE(place(phoenix), std::pair(2, 1));
+    QCOMPARE(frame->statusBar()->currentMessage(),
+             QStringLiteral("1 channel not moved: Satellite Hotbird 13E has no transponder of "
+                            "its frequency and polarisation; 1 channel moved to Satellite "
+                            "Hotbird 13E"));
 }
 
 void ListCommandsTest::menusKeysAndRefusals() {

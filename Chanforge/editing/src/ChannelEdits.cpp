@@ -1,12 +1,15 @@
 #include "chanforge/editing/ChannelEdits.h"
 
 #include "Rows.h"
+#include "chanforge/codec/TransponderMux.h"
 
 #include <algorithm>
 
 namespace chanforge::editing {
 
 namespace {
+
+constexpr std::uint8_t kHorizontalBit = 0x01; ///< polarisation bit of PolFEC
 
 bool ValidGroup(std::uint32_t group) {
     return group >= 1 && group <= kFavoriteGroupsMax;
@@ -124,12 +127,38 @@ void RenumberFavoritePositions(tabstore::CQoDB& db, const RowIds& order, std::ui
     ForChannels(db, order, [&](Channel_Info_Tag& ch) { ch.FavoriteSlot[group - 1] = ++position; });
 }
 
-void DropOnSatellite(tabstore::CQoDB& db, const RowIds& keys, std::uint32_t satelliteRow) {
+std::size_t DropOnSatellite(tabstore::CQoDB& db, const RowIds& keys, std::uint32_t satelliteRow,
+                            Product product) {
     const auto* sat = rows::Get<Satellite_Info_Tag>(db, kSatelliteTable, satelliteRow);
     if (sat == nullptr)
-        return;
+        return 0;
     const std::uint8_t satId = sat->SatID;
-    ForChannels(db, keys, [&](Channel_Info_Tag& ch) { ch.SatID = satId; });
+    const auto transponders = rows::All<Transponder_Info_Tag>(db, kTransponderTable);
+    const auto find = [&](auto&& match) -> const Transponder_Info_Tag* {
+        const auto at = std::find_if(transponders.begin(), transponders.end(), match);
+        return at == transponders.end() ? nullptr : &*at;
+    };
+    std::size_t stayed = 0;
+    ForChannels(db, keys, [&](Channel_Info_Tag& ch) {
+        if (ch.SatID == satId)
+            return;
+        const Transponder_Info_Tag* from =
+            find([&](const auto& tp) { return tp.SatID == ch.SatID && tp.TPID == ch.TPID; });
+        // A terrestrial multiplex holds no frequency to match.
+        if (from != nullptr && codec::HoldsMux(*from, product))
+            from = nullptr;
+        const Transponder_Info_Tag* to = from == nullptr ? nullptr : find([&](const auto& tp) {
+            return tp.SatID == satId && tp.Frequency == from->Frequency &&
+                   (tp.PolFEC & kHorizontalBit) == (from->PolFEC & kHorizontalBit);
+        });
+        if (to == nullptr) {
+            ++stayed;
+            return;
+        }
+        ch.SatID = satId;
+        ch.TPID = to->TPID;
+    });
+    return stayed;
 }
 
 std::uint32_t MuxTPID(tabstore::CQoDB& db, std::uint32_t key, Product product) {

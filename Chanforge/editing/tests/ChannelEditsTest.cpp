@@ -165,22 +165,53 @@ TEST(Attributes, LockAndSkipTouchOnlyTheirBit) {
 
 TEST(Drops, CopyTheIdsOfTheRecordDroppedOn) {
     tabstore::CQoDB db;
-    AddSatellite(db, 4, "Four"); // row 1 carries SatID 4: ids are not keys
     const std::uint32_t tp = AddTransponder(db, 6, 9);
     AddProvider(db, 300, "P");
     FillNumbered(db, 2, 0);
-    DropOnSatellite(db, {1}, 1);
-    EXPECT_EQ(ChannelAt(db, 1).SatID, 4);
     DropOnTransponder(db, {2}, tp);
     EXPECT_EQ(ChannelAt(db, 2).SatID, 6);
     EXPECT_EQ(ChannelAt(db, 2).TPID, 9);
     DropOnProvider(db, {1, 2}, 1);
     EXPECT_EQ(ChannelAt(db, 2).BroadcastID, 300);
     const Channel_Info_Tag before = ChannelAt(db, 1);
-    DropOnSatellite(db, {1}, 50);
+    EXPECT_EQ(DropOnSatellite(db, {1}, 50, kSatelliteProduct), 0u);
     DropOnProvider(db, {1}, 50);
     DropOnTransponder(db, {1}, 50);
     EXPECT_EQ(std::memcmp(&before, &ChannelAt(db, 1), sizeof before), 0);
+}
+
+TEST(Drops, OnASatelliteTakeItsTransponderOfTheSameFrequencyAndPolarisation) {
+    tabstore::CQoDB db;
+    const auto transponder = [&](std::uint8_t sat, std::uint8_t tpid, std::uint16_t mhz,
+                                 bool horizontal) {
+        const std::uint32_t row = AddTransponder(db, sat, tpid, mhz);
+        GetRow<Transponder_Info_Tag>(db, kTransponderTable, row)->PolFEC = horizontal ? 0x41 : 0x40;
+    };
+    AddSatellite(db, 2, "Astra");
+    const std::uint32_t four = AddSatellite(db, 4, "Four"); // row 2 carries SatID 4
+    transponder(2, 1, 11700, false);
+    transponder(2, 2, 12000, true);
+    transponder(4, 1, 10700, false);
+    transponder(4, 3, 11700, true);
+    transponder(4, 5, 11700, false);
+    transponder(4, 6, 12000, false);
+    transponder(1, 7, 11700, false); // a terrestrial multiplex on combination products
+    const std::uint32_t moves = AddChannel(db, MakeChannel("Moves", 1, true, 2, 1));
+    const std::uint32_t noTwin = AddChannel(db, MakeChannel("Horizontal", 2, true, 2, 2));
+    const std::uint32_t lost = AddChannel(db, MakeChannel("Dangling", 3, true, 2, 9));
+    const std::uint32_t there = AddChannel(db, MakeChannel("There", 4, true, 4, 1));
+    const std::uint32_t terrestrial = AddChannel(db, MakeChannel("Terr", 5, true, 1, 7));
+    const auto place = [&](std::uint32_t key) {
+        return std::pair{int{ChannelAt(db, key).SatID}, int{ChannelAt(db, key).TPID}};
+    };
+    EXPECT_EQ(
+        DropOnSatellite(db, {moves, noTwin, lost, there, terrestrial}, four, kCombinationProduct),
+        3u);
+    EXPECT_EQ(place(moves), std::pair(4, 5));
+    EXPECT_EQ(place(noTwin), std::pair(2, 2));
+    EXPECT_EQ(place(lost), std::pair(2, 9));
+    EXPECT_EQ(place(there), std::pair(4, 1));
+    EXPECT_EQ(place(terrestrial), std::pair(1, 7));
 }
 
 TEST(Drops, MultiplexKeyDependsOnProduct) {

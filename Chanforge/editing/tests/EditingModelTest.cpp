@@ -24,6 +24,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -751,16 +752,45 @@ struct Runner {
         const T* record = GetRow<T>(Db(), table, row);
         if (record == nullptr)
             return;
-        Expect(picked, [&](Channel_Info_Tag& ch) {
-            if constexpr (std::is_same_v<T, Satellite_Info_Tag>)
-                ch.SatID = record->SatID;
-            else
-                ch.BroadcastID = record->BroadcastID;
-        });
-        if constexpr (std::is_same_v<T, Satellite_Info_Tag>)
-            DropOnSatellite(Db(), picked, row);
-        else
+        if constexpr (std::is_same_v<T, Satellite_Info_Tag>) {
+            const std::uint8_t to = record->SatID;
+            std::size_t stays = 0;
+            Expect(picked, [&](Channel_Info_Tag& ch) {
+                if (ch.SatID == to)
+                    return;
+                const auto twin = TwinOn(to, ch);
+                if (!twin) {
+                    ++stays;
+                    return;
+                }
+                ch.SatID = to;
+                ch.TPID = twin->TPID;
+            });
+            RC_ASSERT(DropOnSatellite(Db(), picked, row, Prod()) == stays);
+        } else {
+            Expect(picked, [&](Channel_Info_Tag& ch) { ch.BroadcastID = record->BroadcastID; });
             DropOnProvider(Db(), picked, row);
+        }
+    }
+
+    /// The first transponder of satellite satId with the frequency and polarisation of the
+    /// channel's own satellite transponder.
+    std::optional<Transponder_Info_Tag> TwinOn(std::uint8_t satId, const Channel_Info_Tag& ch) {
+        if (Prod().Terrestrial() && ch.SatID == 1)
+            return std::nullopt;
+        std::vector<Transponder_Info_Tag> all;
+        ForEachRow<Transponder_Info_Tag>(
+            Db(), kTransponderTable, [&](const Transponder_Info_Tag& tp) { all.push_back(tp); });
+        const auto own = std::find_if(all.begin(), all.end(), [&](const auto& tp) {
+            return tp.SatID == ch.SatID && tp.TPID == ch.TPID;
+        });
+        if (own == all.end())
+            return std::nullopt;
+        const auto twin = std::find_if(all.begin(), all.end(), [&](const auto& tp) {
+            return tp.SatID == satId && tp.Frequency == own->Frequency &&
+                   (tp.PolFEC & 1) == (own->PolFEC & 1);
+        });
+        return twin == all.end() ? std::nullopt : std::optional(*twin);
     }
 
     void DropOnDelivery(const Op& op, const RowIds& picked) {

@@ -46,9 +46,14 @@ void RenumberFavoritePositions(tabstore::CQoDB& db, const RowIds& order, std::ui
                                Product product);
 
 // Drops of channels on the rows of the left-hand lists. Each takes the RowID of the row
-// dropped on and copies that record's own id into the channels; nothing happens when the row
-// does not exist.
-void DropOnSatellite(tabstore::CQoDB& db, const RowIds& keys, std::uint32_t satelliteRow);
+// dropped on and, but for a satellite, copies that record's own id into the channels; nothing
+// happens when the row does not exist.
+
+/// A channel keeps its TPID only within its satellite: each moves to the transponder of the
+/// satellite with its own transponder's frequency and polarisation. One for which there is none
+/// (or whose own transponder is unknown) stays where it was; returns how many stayed so.
+std::size_t DropOnSatellite(tabstore::CQoDB& db, const RowIds& keys, std::uint32_t satelliteRow,
+                            Product product);
 /// key: a terrestrial multiplex as the multiplex list names it (see MuxListKey).
 void DropOnMux(tabstore::CQoDB& db, const RowIds& keys, std::uint32_t key, Product product);
 void DropOnTransponder(tabstore::CQoDB& db, const RowIds& keys, std::uint32_t transponderRow);
