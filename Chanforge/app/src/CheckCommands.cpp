@@ -22,9 +22,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QStyle>
 #include <QToolBar>
 
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -232,7 +234,31 @@ void CCheckCommands::SelectRecords(TableId table, const RowList& rows) {
     app::SelectRecords({frame_.LeftTop(), frame_.LeftBottom(), frame_.Right()}, table, rows);
 }
 
-void CCheckCommands::ApplyFix(check::Fix fix, const RowList& ticked) {
+std::optional<std::uint16_t> CCheckCommands::ChooseProvider(std::uint16_t missing) {
+    QStringList names;
+    std::vector<std::uint16_t> ids;
+    ForEachRow<Broadcast_Info_Tag>(
+        document_.Store(), kProviderTable, [&](const Broadcast_Info_Tag& p) {
+            names << tr("%1 (ID %2)")
+                         .arg(QString::fromLatin1(
+                             p.Name, static_cast<qsizetype>(strnlen(p.Name, sizeof p.Name))))
+                         .arg(p.BroadcastID);
+            ids.push_back(p.BroadcastID);
+        });
+    names << tr("No provider");
+    ids.push_back(0);
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(
+        &frame_, tr("Assign to a provider"),
+        tr("The channels of provider %1, which does not exist, go to:").arg(missing), names, 0,
+        false, &ok);
+    const auto at = names.indexOf(chosen);
+    if (!ok || at < 0)
+        return std::nullopt;
+    return ids[static_cast<std::size_t>(at)];
+}
+
+void CCheckCommands::ApplyFix(check::Fix fix, const RowList& rows) {
     CEditContext& context = frame_.Context();
     tabstore::CQoDB& db = context.Store();
     switch (fix) {
@@ -243,12 +269,26 @@ void CCheckCommands::ApplyFix(check::Fix fix, const RowList& ticked) {
     case check::Fix::RemoveDuplicates:
         context.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Remove duplicates"),
                      check::kRemoveDuplicatesTables,
-                     [&] { return check::RemoveDuplicates(db, ticked); });
+                     [&] { return check::RemoveDuplicates(db, rows); });
         break;
     case check::Fix::DeleteUnused:
         context.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Delete unused"), check::kDeleteUnusedTables,
                      [&, layout = document_.Layout()] { return check::DeleteUnused(db, layout); });
         break;
+    case check::Fix::AssignProvider: {
+        const auto* ch =
+            rows.empty() ? nullptr : GetRow<Channel_Info_Tag>(db, kChannelTable, rows.front());
+        if (ch == nullptr)
+            return;
+        const std::uint16_t missing = ch->BroadcastID;
+        const std::optional<std::uint16_t> provider = ChooseProvider(missing);
+        if (!provider)
+            return;
+        context.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Assign to a provider"),
+                     check::kAssignProviderTables,
+                     [&] { return check::AssignProvider(db, missing, *provider); });
+        break;
+    }
     case check::Fix::None:
         return;
     }

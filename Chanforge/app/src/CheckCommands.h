@@ -13,6 +13,7 @@
 
 #include <QObject>
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -62,7 +63,9 @@ class CCheckCommands : public QObject {
     void Restore();
 
   private:
-    void ApplyFix(check::Fix fix, const RowList& ticked);
+    void ApplyFix(check::Fix fix, const RowList& rows);
+    /// Asks which provider the channels of provider missing go to; 0 for none.
+    std::optional<std::uint16_t> ChooseProvider(std::uint16_t missing);
     void SelectRecords(TableId table, const RowList& rows);
     void Keep(const std::string& path);
     void Verify();

@@ -24,6 +24,8 @@ QString FixText(Fix fix) {
         return CFindingsDock::tr("Remove ticked duplicates");
     case Fix::DeleteUnused:
         return CFindingsDock::tr("Delete unused");
+    case Fix::AssignProvider:
+        return CFindingsDock::tr("Assign to a provider…");
     case Fix::None:
         break;
     }
@@ -139,9 +141,20 @@ void CFindingsDock::FixClicked() {
     const Finding* f = FindingOf(list_->currentItem());
     if (f == nullptr)
         return;
-    const Fix fix = check::FixFor(f->rule);
-    if (fix != Fix::None)
-        emit FixRequested(fix, fix == Fix::RemoveDuplicates ? TickedDuplicates() : RowList{});
+    switch (const Fix fix = check::FixFor(f->rule)) {
+    case Fix::RemoveDuplicates:
+        emit FixRequested(fix, TickedDuplicates());
+        break;
+    case Fix::AssignProvider:
+        emit FixRequested(fix, f->rows);
+        break;
+    case Fix::Renumber:
+    case Fix::DeleteUnused:
+        emit FixRequested(fix, {});
+        break;
+    case Fix::None:
+        break;
+    }
 }
 
 } // namespace chanforge::app

@@ -36,8 +36,9 @@ class CFindingsDock : public QDockWidget {
 
   signals:
     void RecordsRequested(chanforge::TableId table, const chanforge::app::RowList& rows);
-    /// ticked: the duplicate channels ticked for removal (RemoveDuplicates only).
-    void FixRequested(chanforge::check::Fix fix, const chanforge::app::RowList& ticked);
+    /// rows: the duplicate channels ticked for removal (RemoveDuplicates), the finding's
+    /// channel (AssignProvider), else none.
+    void FixRequested(chanforge::check::Fix fix, const chanforge::app::RowList& rows);
 
   private:
     void AddFinding(int index, const RecordName& name);

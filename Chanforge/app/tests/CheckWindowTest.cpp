@@ -5,11 +5,13 @@
 #include "MainFrame.h"
 #include "RightView.h"
 #include "SampleData.h"
+#include "WindowDriver.h"
 
 #include "chanforge/TableAccess.h"
 #include "qpui/MessageBox.h"
 
 #include <QAction>
+#include <QInputDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -54,6 +56,7 @@ class CheckWindowTest : public QObject {
     void initTestCase();
     void cleanupTestCase();
     void findingsSelectTheirRecordsAndFixesUndo();
+    void channelsOfADeletedProviderGoToTheOneChosen();
 
   private:
     QTemporaryDir dir_;
@@ -135,6 +138,35 @@ void CheckWindowTest::findingsSelectTheirRecordsAndFixesUndo() {
                       [](const check::Finding& f) { return f.rule == Rule::UnusedTransponder; });
     fixAndUndo(Rule::UnusedTransponder, kTransponderTable,
                db.Size(kTransponderTable) - static_cast<std::uint32_t>(unusedCount), false);
+}
+
+void CheckWindowTest::channelsOfADeletedProviderGoToTheOneChosen() {
+    const std::string sample = dir_.filePath("providers.bin").toStdString();
+    QVERIFY(testkit::WriteSampleFile("D", 1, sample, 20) > 0);
+    document::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
+    tabstore::CQoDB& db = document.Store();
+    for (const char* name : {"arte HD", "phoenix HD"})
+        testkit::ChannelNamed(db, name)->BroadcastID = 77;
+    frame.Checks().CheckAction()->trigger();
+    CFindingsDock& dock = frame.Checks().Dock();
+    dock.List().setCurrentItem(FindingItem(dock, check::Rule::MissingProvider));
+    QCOMPARE(dock.FixButton().text(), QStringLiteral("Assign to a provider…"));
+    test::WhenModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<QInputDialog*>(modal);
+        QVERIFY(dialog);
+        QVERIFY(dialog->comboBoxItems().contains(QStringLiteral("No provider")));
+        dialog->setTextValue(QStringLiteral("BR (ID 3)"));
+        dialog->accept();
+    });
+    dock.FixButton().click();
+    for (const char* name : {"arte HD", "phoenix HD"})
+        QCOMPARE(testkit::ChannelNamed(db, name)->BroadcastID, 3);
+    QVERIFY(FindingItem(dock, check::Rule::MissingProvider) == nullptr);
+    frame.Undo();
+    QCOMPARE(testkit::ChannelNamed(db, "arte HD")->BroadcastID, 77);
 }
 
 QTEST_MAIN(CheckWindowTest)

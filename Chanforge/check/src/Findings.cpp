@@ -75,6 +75,8 @@ Fix FixFor(Rule rule) {
     case Rule::UnusedTransponder:
     case Rule::UnusedMultiplex:
         return Fix::DeleteUnused;
+    case Rule::MissingProvider:
+        return Fix::AssignProvider;
     default:
         return Fix::None;
     }

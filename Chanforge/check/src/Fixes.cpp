@@ -81,4 +81,23 @@ std::size_t DeleteUnused(tabstore::CQoDB& db, const codec::FlashLayout& layout) 
     return deleted;
 }
 
+std::size_t AssignProvider(tabstore::CQoDB& db, std::uint16_t missing, std::uint16_t provider) {
+    bool missingExists = false;
+    bool providerExists = provider == 0;
+    ForEachRow<Broadcast_Info_Tag>(db, kProviderTable, [&](const Broadcast_Info_Tag& p) {
+        missingExists = missingExists || p.BroadcastID == missing;
+        providerExists = providerExists || p.BroadcastID == provider;
+    });
+    if (missingExists || !providerExists)
+        return 0;
+    std::size_t changed = 0;
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](Channel_Info_Tag& ch) {
+        if (ch.BroadcastID != missing)
+            return;
+        ch.BroadcastID = provider;
+        ++changed;
+    });
+    return changed;
+}
+
 } // namespace chanforge::check

@@ -114,6 +114,20 @@ TEST(Fixes, DeleteUnusedLeavesNothingUnusedAndKeepsChannels) {
     EXPECT_TRUE(CheckDatabase(f.db, f.values, f.layout).empty());
 }
 
+TEST(Fixes, AssignProviderGivesTheChannelsOfAMissingProviderAnother) {
+    Fixture f; // providers 1 and 2
+    EXPECT_EQ(FixFor(Rule::MissingProvider), Fix::AssignProvider);
+    f.Channel(f.Row("Beta")).BroadcastID = 77;
+    f.Channel(f.Row("Gamma")).BroadcastID = 77;
+    f.Channel(f.Row("Radio A")).BroadcastID = 78;
+    EXPECT_EQ(AssignProvider(f.db, 77, 9), 0u) << "no provider 9 to give them";
+    EXPECT_EQ(AssignProvider(f.db, 1, 2), 0u) << "provider 1 exists: its channels are its own";
+    EXPECT_EQ(AssignProvider(f.db, 77, 2), 2u);
+    EXPECT_EQ(f.Channel(f.Row("Gamma")).BroadcastID, 2);
+    EXPECT_EQ(AssignProvider(f.db, 78, 0), 1u); // none
+    EXPECT_TRUE(CheckDatabase(f.db, f.values, f.layout).empty());
+}
+
 TEST(Fixes, RenumberClearsNumberingFindings) {
     Fixture f;
     f.Channel(f.Row("Gamma")).ProgramNum = 7;

@@ -3,6 +3,7 @@
 #include "NetworkRows.h"
 
 #include <cstdio>
+#include <vector>
 
 namespace chanforge::editing {
 
@@ -24,10 +25,17 @@ NewRecord NewProvider(tabstore::CQoDB& db, std::string_view name) {
     const unsigned highest = network::Highest<Broadcast_Info_Tag>(
         db, kProviderTable, [](const auto&) { return true; },
         [](const Broadcast_Info_Tag& p) { return p.BroadcastID; });
-    if (highest >= kLastBroadcastID)
+    // Channels of a deleted provider still name it: a new one taking that id would adopt them.
+    std::vector<bool> named(kLastBroadcastID + 1);
+    rows::ForEach<Channel_Info_Tag>(
+        db, kChannelTable, [&](const Channel_Info_Tag& ch) { named[ch.BroadcastID] = true; });
+    unsigned id = highest + 1;
+    while (id <= kLastBroadcastID && named[id])
+        ++id;
+    if (id > kLastBroadcastID)
         return {EditResult::ProviderIdsExhausted};
     auto provider = ZeroRecord<Broadcast_Info_Tag>();
-    provider.BroadcastID = static_cast<std::uint16_t>(highest + 1);
+    provider.BroadcastID = static_cast<std::uint16_t>(id);
     network::SetName(provider.Name, name);
     const int key = AppendCopy(db, kProviderTable, provider);
     if (key <= 0)

@@ -317,6 +317,23 @@ TEST(ProviderEdits, NewRenameDeleteAndDescription) {
     EXPECT_EQ(NewProvider(db, "More").result, EditResult::ProviderIdsExhausted);
 }
 
+TEST(ProviderEdits, NewNeverAdoptsTheChannelsOfADeletedProvider) {
+    tabstore::CQoDB db;
+    AddProvider(db, 1, "One");
+    const std::uint32_t doomed = AddProvider(db, 2, "Two");
+    for (std::uint16_t id : {2, 3, 5}) {
+        Channel_Info_Tag ch = MakeChannel("ch", id, true);
+        ch.BroadcastID = id;
+        AddChannel(db, ch);
+    }
+    ASSERT_EQ(DeleteProviders(db, {doomed}), EditResult::Ok);
+    const auto idOf = [&](const NewRecord& added) {
+        return GetRow<Broadcast_Info_Tag>(db, kProviderTable, added.key)->BroadcastID;
+    };
+    EXPECT_EQ(idOf(NewProvider(db, "New")), 4);
+    EXPECT_EQ(idOf(NewProvider(db, "Next")), 6);
+}
+
 TEST(NetworkEdits, TransponderDescriptionBringsItsSatellite) {
     MoveFixture f;
     const DescriptionRecords d = DescribeTransponder(f.db, f.secondOfA);

@@ -31,7 +31,7 @@ enum class Rule {
 };
 
 /// What a window can offer for a finding of this rule.
-enum class Fix { None, Renumber, RemoveDuplicates, DeleteUnused };
+enum class Fix { None, Renumber, RemoveDuplicates, DeleteUnused, AssignProvider };
 
 struct Finding {
     Severity severity = Severity::Warning;

@@ -15,6 +15,7 @@
 namespace chanforge::check {
 
 inline constexpr editing::TableMask kRemoveDuplicatesTables = editing::TableBit(kChannelTable);
+inline constexpr editing::TableMask kAssignProviderTables = editing::TableBit(kChannelTable);
 inline constexpr editing::TableMask kDeleteUnusedTables =
     editing::TableBit(kTransponderTable) | editing::TableBit(kTerrestrialMuxTable) |
     editing::TableBit(kCableMuxTable) | editing::TableBit(kChannelTable);
@@ -29,5 +30,10 @@ std::size_t RemoveDuplicates(tabstore::CQoDB& db, const std::vector<std::uint32_
 
 /// Deletes every transponder and multiplex that no channel names; the number deleted.
 std::size_t DeleteUnused(tabstore::CQoDB& db, const codec::FlashLayout& layout);
+
+/// Gives every channel that names provider missing, which does not exist, the provider
+/// provider instead (0: none). Does nothing when missing exists or provider is neither 0 nor an
+/// existing provider. The number of channels changed.
+std::size_t AssignProvider(tabstore::CQoDB& db, std::uint16_t missing, std::uint16_t provider);
 
 } // namespace chanforge::check

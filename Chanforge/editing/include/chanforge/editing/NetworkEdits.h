@@ -67,7 +67,8 @@ EditResult UpdateCableMux(tabstore::CQoDB& db, std::uint32_t key, const CableMux
 /// Deletes each multiplex with its channels (TPID = MuxID); larger ids move down.
 EditResult DeleteCableMuxes(tabstore::CQoDB& db, const RowIds& keys);
 
-/// Adds a provider named name (at most 16 characters kept) with BroadcastID = 1 + the highest.
+/// Adds a provider named name (at most 16 characters kept) with the first BroadcastID above
+/// the highest that no channel names.
 NewRecord NewProvider(tabstore::CQoDB& db, std::string_view name);
 /// Renames the provider (at most 16 characters kept); channels keep their BroadcastID.
 EditResult RenameProvider(tabstore::CQoDB& db, std::uint32_t key, std::string_view name);
