@@ -8,6 +8,8 @@
 #include "utils/TempFiles.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace chanforge::document {
 
@@ -31,10 +33,15 @@ std::span<const std::uint8_t> BytesOf(const std::string& text) {
 } // namespace
 
 bool IsWorkbookPath(const std::string& path) {
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || dot < 2 || dot + 1 >= path.size())
+    // The rule was made for the file dialog's full paths; on a relative path it would take
+    // d.xls for a channel file but dd.xls for a workbook.
+    std::error_code failed;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, failed);
+    const std::string full = failed ? path : absolute.string();
+    const std::size_t dot = full.rfind('.');
+    if (dot == std::string::npos || dot < 2 || dot + 1 >= full.size())
         return false;
-    const std::string extension = path.substr(dot + 1);
+    const std::string extension = full.substr(dot + 1);
     return extension == "xls" || extension == "cvs";
 }
 

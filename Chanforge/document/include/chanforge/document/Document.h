@@ -50,8 +50,8 @@ using AskYesNo = std::function<bool(const std::string& question)>;
 /// Supplies the layout for each load or save (default: the stored product policy).
 using LayoutSource = std::function<FlashLayout()>;
 
-/// True for a path whose extension (text after the last full stop at position 2 or later,
-/// case-sensitive) is "xls" or "cvs".
+/// True for a path whose extension (text after the last full stop at position 2 or later of the
+/// absolute path, case-sensitive) is "xls" or "cvs".
 bool IsWorkbookPath(const std::string& path);
 
 class Document {
