@@ -83,16 +83,9 @@ std::string CompiledEntries(const std::vector<Channel_Info_Tag>& channels) {
 TEST(CExport, CompilesToTheNamesAndNumbersItHolds) {
     if (std::system("command -v cc > /dev/null 2>&1") != 0)
         GTEST_SKIP() << "no C compiler";
-    const std::vector<std::string> names = {"Say \"hi\"",
-                                            "C:\\dir\\",
-                                            "line\r\nbreak",
-                                            "caf\xE9"
-                                            "1",
-                                            "\x01"
-                                            "7 up",
-                                            "what?\?=",
-                                            "?\?/ and ?\?\?",
-                                            "\x7F\xFF",
+    // Octal escapes followed by digits, trigraphs, control and high bytes, a full-length name.
+    const std::vector<std::string> names = {"Say \"hi\" C:\\dir\\", "caf\xE9\x31\x01\x37 up",
+                                            "what?\?= ?\?/ ?\?\?", "line\r\n\x7F\xFF",
                                             std::string(255, '\xC4')};
     std::vector<Channel_Info_Tag> channels;
     std::string expected;
