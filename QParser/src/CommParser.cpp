@@ -10,6 +10,10 @@
 namespace {
 
 constexpr int kMaxBlockSize = 65536;
+// What a receive may gather in memory. Both protocols state the block count in at most five
+// digits: at the usual 1 KiB a block that is under 98 MiB, so only an absurd block size from
+// the settings meets this cap; the largest flash region of any model is under 1 MiB.
+constexpr std::uint64_t kMaxImageBytes = 128u << 20;
 constexpr unsigned char kMagic[4] = {'Q', 'P', ' ', ' '};
 
 /// Block sizes come from the settings store, which is input like any other.
@@ -49,8 +53,8 @@ int QPResult_Tag::CommandCount() const {
 }
 
 CCommParser::CCommParser(const qparser::ParserPolicy& policy)
-    : policy_(policy), blockSize_(SaneBlockSize(policy.receiveBlockSize)),
-      startBlock_(policy.startBlock), flashBlockSize_(SaneBlockSize(policy.sendBlockSize)),
+    : blockSize_(SaneBlockSize(policy.receiveBlockSize)), startBlock_(policy.startBlock),
+      flashBlockSize_(SaneBlockSize(policy.sendBlockSize)),
       checksumSize_(policy.checksumSize == 2 ? 2 : 1), byteOrder_(policy.byteOrder != 0 ? 1 : 0),
       file_(std::make_unique<qparser::TransferFile>()) {}
 
@@ -297,25 +301,26 @@ void CCommParser::ExamineLines(const Rule& rule, QPResult_Tag& result) {
 // ---- receive side: blocks ----
 
 void CCommParser::BeginBlocks(int blockCount, QPResult_Tag& result) {
-    expectedBytes_ =
-        static_cast<std::uint32_t>(blockCount) * static_cast<std::uint32_t>(blockSize_);
     blockCounter_ = 0;
     storedBytes_ = 0;
     ClearBuffer();
-    // Even an empty database fills blocks, so an announcement of none (or of more than the
-    // model's flash holds) is a receiver fault, and taking it would replace the target with
-    // a file that cannot be opened.
-    if (blockCount == 0 || blockCount > ImageBlockLimit()) {
+    // A receiver announces the flash region it keeps, often more than the tables fill, so the
+    // count is taken as given; whether the bytes hold a database is for the caller to decide.
+    // Even an empty database fills blocks, so an announcement of none is a receiver fault.
+    const std::uint64_t bytes =
+        static_cast<std::uint64_t>(blockCount) * static_cast<std::uint64_t>(blockSize_);
+    if (blockCount <= 0 || bytes > kMaxImageBytes) {
         char text[128];
         std::snprintf(text, sizeof text,
-                      blockCount == 0
+                      blockCount <= 0
                           ? "The receiver announced no data (%d blocks)"
-                          : "The receiver announced %d blocks, more than its flash holds",
+                          : "The receiver announced %d blocks, more than any flash holds",
                       blockCount);
         failure_ = text;
         result.resultCode = kQPFailure;
         return;
     }
+    expectedBytes_ = static_cast<std::uint32_t>(bytes);
     state_ = kStateBlocksArriving;
     AddNumbered(result, "REQUEST_1024DOWN:", 0, "\n");
 }
@@ -410,20 +415,6 @@ QPResult_Tag CCommParser::RequestBlockAgain() {
     AddNumbered(result, "REQUEST_1024DOWN:", blockCounter_, "\n");
     result.nextBlock = blockCounter_;
     return result;
-}
-
-int CCommParser::ImageBlockLimit() const {
-    // A generous bound: every block of the layout placed after the one that starts last.
-    const std::uint64_t sector = static_cast<std::uint64_t>(std::max(policy_.sectorSize, 1));
-    std::uint64_t furthestStart = 0, lengths = 0;
-    for (const qparser::ParserBlock* block :
-         {&policy_.mmi, &policy_.sat, &policy_.brd, &policy_.tp, &policy_.mux, &policy_.ch}) {
-        furthestStart = std::max<std::uint64_t>(furthestStart, block->start);
-        lengths += std::uint64_t{block->count} * std::max<std::uint64_t>(sector, block->chunk);
-    }
-    const std::uint64_t size = static_cast<std::uint64_t>(blockSize_);
-    const std::uint64_t blocks = (furthestStart + lengths + sector + size - 1) / size;
-    return static_cast<int>(std::min<std::uint64_t>(blocks, 0x7FFFFFFF));
 }
 
 // ---- send side: blocks ----

@@ -66,16 +66,25 @@ TEST_F(QVRDownload, BytesBeyondOneBlockAreDropped) {
     EXPECT_EQ(ReadFile(path), ChannelFile(BlockData(0) + BlockData(1)));
 }
 
-TEST_F(QVRDownload, RequestAgainOutsideTheBlockStateSendsNothingAndImpossibleCountsAreRefused) {
+TEST_F(QVRDownload, RequestAgainOutsideTheBlockStateSendsNothingAndOnlyImpossibleCountsAreRefused) {
     EXPECT_EQ(parser.RequestBlockAgain().resultCode, kQPNothing);
     EXPECT_EQ(parser.OnQuietLine().resultCode, kQPNothing);
-    for (const char* announcement : {"a0000b", "a9999b"}) {
+    ASSERT_EQ(parser.Initialize(path, true), 1);
+    EXPECT_EQ(Feed(parser, Direction::Download, "a0000b").resultCode, kQPFailure);
+    EXPECT_FALSE(parser.GetFailure().empty());
+    // Receivers announce their whole flash region: any count the field can state is taken.
+    for (const char* announcement : {"a0384b", "a9999b"}) {
         ASSERT_EQ(parser.Initialize(path, true), 1);
-        EXPECT_EQ(Feed(parser, Direction::Download, announcement).resultCode, kQPFailure)
+        EXPECT_EQ(Commands(Feed(parser, Direction::Download, announcement)),
+                  std::vector<Bytes>{"REQUEST_1024DOWN:0000\n"})
             << announcement;
-        EXPECT_NE(parser.GetParsingState(), kStateReceiveFinished);
-        EXPECT_FALSE(parser.GetFailure().empty());
+        EXPECT_EQ(parser.GetParsingState(), kStateBlocksArriving);
     }
+    // Only blocks of an absurd size from the settings could ask for more than memory allows.
+    CQVRCommParser huge(TestPolicy({.blockSize = 65536}));
+    ASSERT_EQ(huge.Initialize(path, true), 1);
+    EXPECT_EQ(Feed(huge, Direction::Download, "a9999b").resultCode, kQPFailure);
+    EXPECT_NE(huge.GetFailure().find("9999 blocks"), std::string::npos) << huge.GetFailure();
     EXPECT_EQ(ReadFile(path), "");
 }
 

@@ -1,7 +1,11 @@
 #include "stbsim/Simulator.h"
 
+#include "chanforge/codec/ChannelFile.h"
+#include "policy/Presets.h"
+#include "samplegen/SampleImage.h"
 #include "utils/Files.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -20,6 +24,20 @@ std::string LoadImage(const std::string& path, std::string* error) {
         bytes.erase(0, 86);
     bytes.resize((bytes.size() + 1023) / 1024 * 1024, '\0');
     return bytes;
+}
+
+std::string SampleFlash(const std::string& model, int blocks, std::string* error) {
+    const policy::ProductPreset* preset = policy::FindPreset(model);
+    std::vector<std::uint8_t> file;
+    if (preset == nullptr ||
+        !samplegen::BuildImage(chanforge::codec::FlashLayout::FromPreset(*preset), file, error)) {
+        *error = "no sample database for model " + model + (error->empty() ? "" : ": " + *error);
+        return {};
+    }
+    std::string image(file.begin() + chanforge::codec::kChannelHeaderSize, file.end());
+    const std::size_t region = static_cast<std::size_t>(std::max(blocks, 0)) * 1024;
+    image.resize(std::max(region, (image.size() + 1023) / 1024 * 1024), '\xFF');
+    return image;
 }
 
 std::string GenerateImage(int blocks, unsigned seed) {

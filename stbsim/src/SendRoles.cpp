@@ -139,13 +139,18 @@ SessionResult Simulator::FinishSend(SessionKind kind, std::string image, bool to
         for (int written = 4; written <= blocks; written += 4)
             SendLine("4096FLASH_WRITE");
     }
-    const auto damaged = static_cast<std::size_t>(options_.storeCorruptBlock) * 1024 + 512;
+    const auto damaged = static_cast<std::size_t>(options_.storeCorruptBlock) * 1024 +
+                         static_cast<std::size_t>(options_.storeCorruptOffset);
     if (options_.storeCorruptBlock >= 0 && damaged < image.size())
         image[damaged] = static_cast<char>(~image[damaged]); // a flash cell that did not take it
     if (!options_.storeFile.empty() && !StoreImage(options_.storeFile, image))
         return {kind, false, "cannot write " + options_.storeFile};
-    // Its flash holds the image now: the next receive sends it.
-    image_ = std::move(image);
+    // Its flash holds the image now, and beyond it what it held before: the next receive
+    // sends both.
+    if (image.size() < image_.size())
+        image_.replace(0, image.size(), image);
+    else
+        image_ = std::move(image);
     wasSent_ = true;
     SendLine("UPGRADE_SUCCESS");
     return {kind, true, std::to_string(blocks) + " blocks written"};

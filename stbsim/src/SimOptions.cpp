@@ -23,6 +23,7 @@ bool ApplyModel(const std::string& name, SimOptions& options) {
     options.checksumSize = preset->checksumSize > 0 ? preset->checksumSize : 2;
     options.bigEndian = preset->byteOrder != 0;
     options.startBlock = preset->startBlock;
+    options.model = name;
     return true;
 }
 
@@ -36,8 +37,11 @@ A virtual receiver on a pseudo-terminal (its path is printed) or on --port DEVIC
   --checksum-size 1|2   checksum bytes after each block it sends
   --big-endian          byte order of the QVR send checksum
   --start-block N       start block it announces
-  --serve FILE          channel file to send on a receive (default: a generated image)
-  --blocks N            blocks of the generated image (default 384)
+  --serve FILE          channel file to send on a receive, announced whole
+                        (default: a sample database of its model)
+  --blocks N            the flash region it keeps, in 1024-byte blocks (default 384): the
+                        database it serves is padded with erased bytes to it
+  --noise               serve random bytes laced with protocol words instead of a database
   --store FILE          where to write an image it is sent
   --eol cr|crlf|lf      line end of its lines (default crlf)
   --offer prompt|knock  begin a receive by itself (QVR prompt, ST7100 knock)
@@ -55,7 +59,8 @@ faults:
   --always-bad-checksum send every block with a wrong checksum
   --repeat-request N    on a send, ask for block N again and again
   --announce-blocks N   announce N blocks on a receive, whatever the image holds
-  --store-corrupt-block N  write block N of an image it is sent with its middle byte inverted
+  --store-corrupt-block N  write block N of an image it is sent with one byte inverted...
+  --store-corrupt-offset N ...the byte at this offset in the block (default 512)
   --sessions N          end after N conversations
   --seed N              seed of the random chunking
   --verbose             log the conversation on standard error
@@ -93,7 +98,7 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& argume
          }},
         {"--start-block", number(&options.startBlock, 0)},
         {"--serve", text(&options.serveFile)},
-        {"--blocks", number(&options.generatedBlocks, 0)},
+        {"--blocks", number(&options.flashBlocks, 0)},
         {"--store", text(&options.storeFile)},
         {"--eol",
          [&](const std::string& v) {
@@ -119,6 +124,11 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& argume
         {"--repeat-request", number(&options.repeatRequest, 0)},
         {"--announce-blocks", number(&options.announceBlocks, 0)},
         {"--store-corrupt-block", number(&options.storeCorruptBlock, 0)},
+        {"--store-corrupt-offset",
+         [&](const std::string& v) {
+             return ToInt(v, &options.storeCorruptOffset) && options.storeCorruptOffset >= 0 &&
+                    options.storeCorruptOffset < 1024;
+         }},
         {"--sessions", number(&options.sessions, 0)},
         {"--seed", number(&seed, 0)},
     };
@@ -126,6 +136,8 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& argume
         const std::string& name = arguments[i];
         if (name == "--big-endian") {
             options.bigEndian = true;
+        } else if (name == "--noise") {
+            options.noiseImage = true;
         } else if (name == "--fail-send") {
             options.failSend = true;
         } else if (name == "--noise-flood") {

@@ -11,10 +11,11 @@ constexpr std::string_view kAccessCode = "37604925";
 
 Simulator::Simulator(const SimOptions& options, SimLink& link) : options_(options), link_(link) {
     std::string error;
-    image_ = options.serveFile.empty() ? GenerateImage(options.generatedBlocks, options.seed)
-                                       : LoadImage(options.serveFile, &error);
+    image_ = !options.serveFile.empty() ? LoadImage(options.serveFile, &error)
+             : options.noiseImage       ? GenerateImage(options.flashBlocks, options.seed)
+                                        : SampleFlash(options.model, options.flashBlocks, &error);
     if (!error.empty())
-        Log(error);
+        std::fprintf(stderr, "stbsim: %s\n", error.c_str());
 }
 
 void Simulator::Log(const std::string& text) const {

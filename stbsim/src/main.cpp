@@ -34,11 +34,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "chanforge-stbsim: %s\n", error.c_str());
         return 1;
     }
+    stbsim::Simulator simulator(*options, *link);
+    if (simulator.ServedImage().empty())
+        return 1; // the reason is printed
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
     std::printf("%s\n", link->Path().c_str());
     std::fflush(stdout);
-    stbsim::Simulator simulator(*options, *link);
     simulator.Serve(stopRequested);
     // Closing the line at once could cut off the last reply before the PC has read it.
     link->Sleep(1000);

@@ -90,7 +90,7 @@ TEST_F(ReceiveTest, St7100ReceiveConversationCarriesTheConversionHeader) {
 }
 
 TEST_F(ReceiveTest, CancelledReceiveLeavesNoFileAndTellsTheReceiver) {
-    sim.generatedBlocks = 60;
+    sim.flashBlocks = 60;
     sim.baud = 57600;
     SimRun receiver(sim);
     const std::string target = Path("cancelled.bin");
@@ -111,7 +111,7 @@ TEST_F(ReceiveTest, CancelledReceiveLeavesNoFileAndTellsTheReceiver) {
 }
 
 TEST_F(ReceiveTest, FailedReceiveKeepsThePreviousTarget) {
-    sim.generatedBlocks = 60;
+    sim.flashBlocks = 60;
     sim.baud = 57600;
     auto receiver = std::make_unique<SimRun>(sim);
     const std::string target = Path("kept.bin");

@@ -48,7 +48,8 @@ void SimRun::Unplug() {
 void TransferTest::SetUp() {
     App();
     ASSERT_TRUE(dir.isValid());
-    sim.generatedBlocks = 6;
+    sim.noiseImage = true; // small images of bytes the parsers must take as data
+    sim.flashBlocks = 6;
     sim.device.clear();
     Use(false);
 }

@@ -79,8 +79,6 @@ class CCommParser {
     int BlockLineBytes() const {
         return receiving_ ? blockSize_ + checksumSize_ : flashBlockSize_ + 2;
     }
-    /// Receive side: most blocks an image of the policy's model can have.
-    int ImageBlockLimit() const;
 
     /// Receive side: what the receiver said about itself since the last call; the caller
     /// stores it (or not, for a one-off model).
@@ -139,7 +137,6 @@ class CCommParser {
     static void AddNumbered(QPResult_Tag& result, const char* prefix, int number, const char* end);
 
     // Policy values, as given.
-    qparser::ParserPolicy policy_;
     int blockSize_;
     int startBlock_;
     int flashBlockSize_;

@@ -12,20 +12,12 @@ struct ProductPreset;
 
 namespace qparser {
 
-struct ParserBlock {
-    std::uint32_t start = 0;
-    std::uint32_t count = 0;
-    std::uint32_t chunk = 0;
-};
-
 struct ParserPolicy {
     int receiveBlockSize = 1024; ///< bytes of a block coming down
     int sendBlockSize = 1024;    ///< bytes of a block going up
     int startBlock = 0;
     int checksumSize = 1;
     int byteOrder = 0;
-    int sectorSize = 1; ///< with the blocks: how many blocks an image can have
-    ParserBlock mmi, sat, brd, tp, mux, ch;
 };
 
 /// The stored policy.

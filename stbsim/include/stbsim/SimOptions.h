@@ -17,9 +17,11 @@ struct SimOptions {
     int checksumSize = 1;   ///< bytes of checksum after each block it sends
     bool bigEndian = false; ///< byte order of the two checksum bytes the QVR send carries
     int startBlock = 7744;
-    std::string serveFile; ///< channel file whose image it sends; empty: a generated image
-    int generatedBlocks = 384;
-    std::string storeFile;    ///< where it writes an image it is sent (channel-file form)
+    std::string model = "default"; ///< whose sample database it serves
+    std::string serveFile;         ///< channel file whose image it sends instead
+    bool noiseImage = false;       ///< serves random bytes laced with protocol words instead
+    int flashBlocks = 384; ///< the flash region it keeps and announces; a database is padded to it
+    std::string storeFile; ///< where it writes an image it is sent (channel-file form)
     std::string eol = "\r\n"; ///< how it ends its lines
     Offer offer = Offer::None;
     bool offerAfterSend = false; ///< begins a receive (offer) only once it was sent an image
@@ -35,9 +37,10 @@ struct SimOptions {
     bool failSend = false;          ///< ends a send with "RESPONSE_DOWNLOAD_FAIL"
     bool noiseFlood = false;        ///< answers the first block request with endless noise
     bool alwaysBadChecksum = false; ///< every block it sends has a wrong checksum
-    int repeatRequest = -1;     ///< asks for this block again and again, however often it arrives
-    int announceBlocks = -1;    ///< announces this many blocks instead of its image's count
-    int storeCorruptBlock = -1; ///< writes this block of an image it is sent with a damaged byte
+    int repeatRequest = -1;       ///< asks for this block again and again, however often it arrives
+    int announceBlocks = -1;      ///< announces this many blocks instead of its image's count
+    int storeCorruptBlock = -1;   ///< writes this block of an image it is sent with a damaged byte
+    int storeCorruptOffset = 512; ///< ...at this offset in the block
     // Running.
     int sessions = 0; ///< conversations before it ends; 0: until interrupted
     unsigned seed = 1;

@@ -68,6 +68,9 @@ class Simulator {
 
 /// The image of a channel file (after its header) or of a bare image, padded to whole blocks.
 std::string LoadImage(const std::string& path, std::string* error);
+/// The sample database of a model, padded with erased flash to n blocks (never cut); empty with
+/// the reason in error for an unknown model.
+std::string SampleFlash(const std::string& model, int blocks, std::string* error);
 /// A repeatable image of n blocks that holds line ends and protocol words.
 std::string GenerateImage(int blocks, unsigned seed);
 /// Writes image as a channel file, replacing path only once it is complete.
