@@ -30,7 +30,8 @@ void CheckKind(const char* kind, Numbered& numbers, Findings& out) {
                                std::to_string(expected - 1) + " to " + std::to_string(n)});
         }
         if (j - i > 1) {
-            Finding f{Severity::Warning, Rule::NumberRepeat, kChannelTable, {}, {}};
+            // The receiver cannot show two channels on one number: an error, not a style issue.
+            Finding f{Severity::Error, Rule::NumberRepeat, kChannelTable, {}, {}};
             for (std::size_t k = i; k < j; ++k)
                 f.rows.push_back(numbers[k].second);
             std::sort(f.rows.begin(), f.rows.end());

@@ -82,7 +82,13 @@ const RuleCase kRuleCases[] = {
          f.Channel(f.Row("Gamma")).ProgramNum = 2;
          return std::vector{f.Row("Beta"), f.Row("Gamma")};
      },
-     Rule::NumberRepeat, Severity::Warning, kChannelTable},
+     Rule::NumberRepeat, Severity::Error, kChannelTable},
+    {"a radio number twice", "D",
+     [](Fixture& f) {
+         f.Channel(f.Row("Radio B")).ProgramNum = 1;
+         return std::vector{f.Row("Radio A"), f.Row("Radio B")};
+     },
+     Rule::NumberRepeat, Severity::Error, kChannelTable},
     {"control byte in a channel name", "D",
      [](Fixture& f) {
          std::snprintf(f.Channel(f.Row("Beta")).Name, 16, "Be\x1bta");
