@@ -1,5 +1,7 @@
 #include "utils/Files.h"
 
+#include "utils/TempFiles.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -97,17 +99,31 @@ FileResult CheckExistingTarget(const std::string& target, struct stat& st, bool&
 }
 
 /// A temporary file beside target (so the rename never crosses file systems), named after it.
+/// It is guarded from before it exists, so a signal at any moment removes it; the caller
+/// unguards it once it is renamed or removed.
 int CreateTemporary(const std::string& target, std::string& temp) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         temp = FolderOf(target) + "/." + NameOf(target) + "." + std::to_string(::getpid()) + "-" +
                std::to_string(counter++) + ".tmp";
+        GuardPath(temp);
         // 0666 lets the umask decide a new file's permissions, as for any other new file.
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
+        if (fd >= 0)
             return fd;
+        const int error = errno;
+        UnguardPath(temp);
+        errno = error;
+        if (error != EEXIST)
+            return -1;
     }
     return -1;
+}
+
+/// Removes a temporary that did not take the target's name.
+void DropTemporary(const std::string& temp) {
+    ::unlink(temp.c_str());
+    UnguardPath(temp);
 }
 
 /// Writes bytes into a flushed temporary file beside target; keeps mode when given (>= 0).
@@ -124,7 +140,7 @@ FileResult WriteTemporary(const std::string& target, std::span<const std::uint8_
     ok = fd.Close() && ok;
     if (ok)
         return {};
-    ::unlink(temp.c_str());
+    DropTemporary(temp);
     return WriteFailure(target, error);
 }
 
@@ -183,9 +199,10 @@ FileResult ReplaceFile(const std::string& path, std::span<const std::uint8_t> by
         return written;
     if (::rename(temp.c_str(), target.c_str()) != 0) {
         const int error = errno;
-        ::unlink(temp.c_str());
+        DropTemporary(temp);
         return WriteFailure(target, error);
     }
+    UnguardPath(temp);
     SyncFolder(target);
     return {};
 }
@@ -201,11 +218,12 @@ FileResult WriteNewFile(const std::string& path, std::span<const std::uint8_t> b
         ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE);
     const int error = errno;
     if (renamed != 0) {
-        ::unlink(temp.c_str());
+        DropTemporary(temp);
         if (error == EEXIST)
             return Fail(FileStatus::Exists, "the file exists: " + path);
         return WriteFailure(path, error);
     }
+    UnguardPath(temp);
     SyncFolder(path);
     return {};
 }

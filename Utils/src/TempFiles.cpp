@@ -3,15 +3,16 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryFile>
 
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <signal.h>
 #include <unistd.h>
+#include <vector>
 
 namespace utils {
 
@@ -25,9 +26,12 @@ char guardedPaths[kSlots][kPathMax];
 std::atomic<bool> guardedInUse[kSlots];
 std::mutex slotLock;
 
-const QString kPrefixes = QStringLiteral("chanforge-[a-z]+");
+/// Work files, and the hidden temporaries a replacement of one writes beside it.
+const QString kPrefixes = QStringLiteral("\\.?chanforge-[a-z]+");
 
-void Guard(const std::string& path) {
+} // namespace
+
+void GuardPath(const std::string& path) {
     if (path.size() >= kPathMax)
         return;
     const std::lock_guard lock(slotLock);
@@ -40,12 +44,14 @@ void Guard(const std::string& path) {
     }
 }
 
-void Unguard(const std::string& path) {
+void UnguardPath(const std::string& path) {
     const std::lock_guard lock(slotLock);
     for (int i = 0; i < kSlots; ++i)
         if (guardedInUse[i] && path == guardedPaths[i])
             guardedInUse[i] = false;
 }
+
+namespace {
 
 void RemoveGuardedAndDie(int signal) {
     for (int i = 0; i < kSlots; ++i)
@@ -55,38 +61,53 @@ void RemoveGuardedAndDie(int signal) {
     ::raise(signal); // ends as the signal would have, so the parent sees why
 }
 
+/// TMPDIR, else /tmp. Unlike QDir::tempPath, a folder that does not exist keeps its name, so a
+/// failure names it, instead of becoming the empty path, which reads as / or the current folder.
+std::string TempFolder() {
+    const char* named = std::getenv("TMPDIR");
+    std::string folder = named != nullptr && *named != '\0' ? named : "/tmp";
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
+}
+
 bool ProcessIsGone(qint64 pid) {
     return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
 } // namespace
 
-std::string CreateGuardedTempFile(const std::string& prefix, const std::string& suffix) {
-    QTemporaryFile file(QStringLiteral("%1/%2-%3-XXXXXX%4")
-                            .arg(QDir::tempPath(), QString::fromStdString(prefix))
-                            .arg(::getpid())
-                            .arg(QString::fromStdString(suffix)));
-    file.setAutoRemove(false);
-    if (!file.open())
-        return {};
-    const std::string path = file.fileName().toStdString();
-    Guard(path);
-    return path;
+FileResult CreateGuardedTempFile(const std::string& prefix, const std::string& suffix,
+                                 std::string& path) {
+    const std::string folder = TempFolder();
+    const std::string name =
+        folder + "/" + prefix + "-" + std::to_string(::getpid()) + "-XXXXXX" + suffix;
+    std::vector<char> buffer(name.begin(), name.end());
+    buffer.push_back('\0');
+    const int fd = ::mkstemps(buffer.data(), static_cast<int>(suffix.size()));
+    if (fd < 0)
+        return {FileStatus::CannotWrite, "cannot create a file in the temporary folder " + folder +
+                                             ": " + std::strerror(errno)};
+    ::close(fd);
+    path = buffer.data();
+    GuardPath(path);
+    return {};
 }
 
 void RemoveGuardedTempFile(const std::string& path) {
     if (path.empty())
         return;
     QFile::remove(QString::fromStdString(path));
-    Unguard(path);
+    UnguardPath(path);
 }
 
 int TidyTempFiles() {
     static const QRegularExpression name(QStringLiteral("^%1-(\\d+)-").arg(kPrefixes));
     int removed = 0;
-    const QDir temp(QDir::tempPath());
+    const QDir temp(QString::fromStdString(TempFolder()));
     for (const QString& file :
-         temp.entryList({QStringLiteral("chanforge-*")}, QDir::Files | QDir::Hidden)) {
+         temp.entryList({QStringLiteral("chanforge-*"), QStringLiteral(".chanforge-*")},
+                        QDir::Files | QDir::Hidden)) {
         const QRegularExpressionMatch match = name.match(file);
         if (match.hasMatch() && ProcessIsGone(match.captured(1).toLongLong()) &&
             QFile::remove(temp.filePath(file)))

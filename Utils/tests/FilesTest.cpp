@@ -1,7 +1,9 @@
 #include "utils/Files.h"
+#include "utils/TempFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -9,6 +11,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -60,6 +63,26 @@ TEST_F(FilesTest, ReplacesTheContentAndLeavesNoTemporaryFile) {
     EXPECT_TRUE(utils::ReplaceFile(Path("b.bin"), kNew).ok());
     EXPECT_EQ(Text(Path("a.bin")), "new");
     EXPECT_EQ(Entries(), (std::vector<std::string>{"a.bin", "b.bin"}));
+}
+
+TEST_F(FilesTest, SignalDuringAReplaceRemovesTheTemporaryFile) {
+    const std::vector<std::uint8_t> large(16 << 20, 'x');
+    for (int round = 0; round < 4; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            utils::TidyTempFiles(); // installs the signal handling, as every program does
+            for (;;)
+                utils::ReplaceFile(Path("large.bin"), large);
+        }
+        ::usleep(30000 + 20000 * round);
+        ::kill(child, round % 2 ? SIGINT : SIGTERM);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status)) << "round " << round;
+        for (const std::string& name : Entries())
+            EXPECT_EQ(name, "large.bin") << "round " << round;
+    }
 }
 
 TEST_F(FilesTest, ReplacesWhatASymbolicLinkPointsAtAndKeepsTheLink) {

@@ -22,8 +22,9 @@ DocResult Failure(DocStatus status, const char* message, std::string detail) {
     return {status, message, std::move(detail)};
 }
 
-std::string CreateWorkFile() {
-    return utils::CreateGuardedTempFile("chanforge-work", ".bin");
+/// What went wrong with a file, naming it: with several files open, the operator must see which.
+std::string AboutFile(const std::string& what, const std::string& path) {
+    return what.empty() ? path : what + ": " + path;
 }
 
 std::span<const std::uint8_t> BytesOf(const std::string& text) {
@@ -45,7 +46,9 @@ bool IsWorkbookPath(const std::string& path) {
     return extension == "xls" || extension == "cvs";
 }
 
-Document::Document(LayoutSource layout) : layout_(std::move(layout)), workFile_(CreateWorkFile()) {}
+Document::Document(LayoutSource layout) : layout_(std::move(layout)) {
+    workFileProblem_ = utils::CreateGuardedTempFile("chanforge-work", ".bin", workFile_).message;
+}
 
 Document::~Document() {
     utils::RemoveGuardedTempFile(workFile_);
@@ -67,15 +70,19 @@ DocResult Document::Open(const std::vector<std::string>& paths) {
 DocResult Document::OpenChannelFile(const std::string& path) {
     std::vector<std::uint8_t> opened;
     if (const utils::FileResult read = utils::ReadWholeFile(path, opened); !read.ok())
-        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, read.message + ": " + path);
+        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, AboutFile(read.message, path));
     HeaderState header = header_;
-    return Adopt(codec::ToWorkFile(opened, header), header);
+    DocResult result = Adopt(codec::ToWorkFile(opened, header), header);
+    if (result.status == DocStatus::OpenFailed)
+        result.detail = AboutFile(result.detail, path);
+    return result;
 }
 
 DocResult Document::AdoptReceivedImage(const std::string& received) {
     std::vector<std::uint8_t> work;
     if (const utils::FileResult read = utils::ReadWholeFile(received, work); !read.ok())
-        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, read.message + ": " + received);
+        return Failure(DocStatus::OpenFailed, kOpenFailedMessage,
+                       AboutFile(read.message, received));
     DocResult result = Adopt(work, header_);
     if (result.ok())
         std::remove(received.c_str());
@@ -92,8 +99,10 @@ DocResult Document::Adopt(const std::vector<std::uint8_t>& work, HeaderState hea
     const CodecResult result = codec.Load(work, {loaded, values, header}, ask);
     if (!result.ok())
         return Failure(DocStatus::OpenFailed, kOpenFailedMessage, result.detail);
-    if (workFile_.empty() || !utils::ReplaceFile(workFile_, work).ok())
-        return Failure(DocStatus::WorkFileFailed, kOpenFailedMessage, "cannot write the work file");
+    if (workFile_.empty())
+        return Failure(DocStatus::WorkFileFailed, kWorkFileMessage, workFileProblem_);
+    if (const utils::FileResult written = utils::ReplaceFile(workFile_, work); !written.ok())
+        return Failure(DocStatus::WorkFileFailed, kWorkFileMessage, written.message);
     db_.ReplaceWith(loaded);
     values_ = values;
     header_ = header;

@@ -37,7 +37,8 @@ FileResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& byt
 /// Replaces path with bytes. The data is flushed before the rename and the folder after it. A
 /// symbolic link stays and the file it points to is replaced; an existing file keeps its
 /// permission bits. A read-only file and anything that is not a regular file are refused and
-/// left as they were; on any failure the temporary file is removed.
+/// left as they were; on any failure, or a signal that ends the process (see TidyTempFiles), the
+/// temporary file is removed.
 FileResult ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
 /// Like ReplaceFile, but never replaces anything: Exists when the name is taken.

@@ -3,15 +3,23 @@
 // without the chance (killed, crashed, power lost).
 #pragma once
 
+#include "utils/Files.h"
+
 #include <string>
 
 namespace utils {
 
 /// Creates an empty file in the temporary directory named <prefix>-<process id>-XXXXXX<suffix>
-/// and guards it; empty when it cannot be created.
-std::string CreateGuardedTempFile(const std::string& prefix, const std::string& suffix);
+/// and guards it; on failure the result names the folder and the cause.
+FileResult CreateGuardedTempFile(const std::string& prefix, const std::string& suffix,
+                                 std::string& path);
 /// Removes a file made by CreateGuardedTempFile and stops guarding it.
 void RemoveGuardedTempFile(const std::string& path);
+
+/// Guards a file its writer names itself (a temporary beside a target): a signal that ends the
+/// process removes it, until UnguardPath once it was renamed or removed.
+void GuardPath(const std::string& path);
+void UnguardPath(const std::string& path);
 
 /// At start: removes guarded files left by processes that are gone, and makes SIGINT, SIGTERM
 /// and SIGHUP remove this process's guarded files before they end it. Returns how many stale

@@ -27,6 +27,8 @@ inline constexpr const char* kSaveFailedMessage =
     CF_TR_NOOP("Document", "Cannot save channel file");
 inline constexpr const char* kUploadEmptyMessage =
     CF_TR_NOOP("Document", "Upload data is empty or invalid");
+inline constexpr const char* kWorkFileMessage =
+    CF_TR_NOOP("Document", "Cannot write the work file in the temporary folder");
 
 enum class DocStatus {
     Ok,
@@ -101,6 +103,7 @@ class Document {
     HeaderState header_;
     AskYesNo ask_;
     std::string workFile_;
+    std::string workFileProblem_; ///< why there is no work file: the folder and the cause
 };
 
 /// Writes an empty database for the layout: erased flash with blank blocks, as a channel file.
