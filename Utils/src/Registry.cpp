@@ -6,16 +6,24 @@
 // renames it, so a crash in the middle of a write leaves the previous store readable.
 #include "utils/Registry.h"
 
+#include "utils/Files.h"
 #include "utils/Report.h"
 
 #include <QSettings>
 #include <QString>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -23,13 +31,83 @@ const char* const kBaseKey = "SOFTWARE/Rixatel/ST";
 const char* const kKeyFailed = "Registry Key Creation is failed...";
 const char* const kSetFailed = "Registry SetValue is failed...";
 const char* const kDefaultNumberFailed = "Registry SetValue 'Installed Path' is failed...";
+const char* const kReadOnly = "The settings are read-only for this command";
 const QString kNumberTag = QStringLiteral("dword:");
 const QString kStringTag = QStringLiteral("sz:");
+/// Far above any store the system writes; a larger file is something else.
+constexpr std::uint64_t kMaxStoreBytes = 1 << 20;
 
 std::mutex pathMutex;
 std::string& ExplicitPath() {
     static std::string path;
     return path;
+}
+std::atomic<bool> readOnlyStore{false};
+
+std::string_view Trimmed(std::string_view line) {
+    const auto first = line.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos)
+        return {};
+    return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+}
+
+/// Why text is not the INI lines of a store; empty when it is.
+std::string StoreTextProblem(std::string_view text) {
+    if (text.find('\0') != std::string_view::npos)
+        return "it holds binary data";
+    bool settings = false, continued = false;
+    std::size_t number = 0;
+    for (std::size_t start = 0; start < text.size(); ++number) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string_view line = Trimmed(text.substr(start, end - start));
+        start = end + 1;
+        const bool wasContinued = std::exchange(continued, false);
+        if (wasContinued || line.empty() || line.front() == ';' || line.front() == '#')
+            continue;
+        const bool section = line.front() == '[' && line.back() == ']';
+        const std::size_t equals = line.find('=');
+        if (!section && (equals == std::string_view::npos || equals == 0))
+            return "line " + std::to_string(number + 1) +
+                   " is neither a [section], a key=value nor a comment";
+        continued = !section && line.back() == '\\';
+        settings = true;
+    }
+    return settings ? std::string() : text.empty() ? "it is empty" : "it holds no settings";
+}
+
+/// Why the file at path cannot be the store; empty when it can, or does not exist.
+std::string StoreFileProblem(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return {}; // nothing there yet: the first write creates it, or reports why it cannot
+    if (!S_ISREG(st.st_mode))
+        return "it is not a regular file";
+    std::vector<std::uint8_t> bytes;
+    if (const utils::FileResult read = utils::ReadWholeFile(path, bytes, kMaxStoreBytes);
+        !read.ok())
+        return read.message;
+    return StoreTextProblem({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+}
+
+/// QSettings leaves an empty file when nothing remains in it; an empty file is refused as a
+/// store, so none is left instead.
+void RemoveEmptyStore(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0)
+        ::unlink(path.c_str());
+}
+
+/// A refused store is reported once: every later call would only say it again.
+void ReportRefusedStore(const std::string& problem) {
+    static std::mutex reportMutex;
+    static std::string reported;
+    {
+        const std::lock_guard guard(reportMutex);
+        if (reported == problem)
+            return;
+        reported = problem;
+    }
+    utils::Report(utils::ReportLevel::Error, problem);
 }
 
 QString StorePath() {
@@ -39,6 +117,10 @@ QString StorePath() {
 
 /// An open key of the store, or null after reporting that it cannot be opened.
 std::unique_ptr<QSettings> OpenKey(const char* subKey) {
+    if (const std::string problem = utils::SettingsStoreProblem(); !problem.empty()) {
+        ReportRefusedStore(problem);
+        return nullptr;
+    }
     auto settings = std::make_unique<QSettings>(StorePath(), QSettings::IniFormat);
     if (settings->status() != QSettings::NoError) {
         utils::Report(utils::ReportLevel::Error, kKeyFailed);
@@ -92,10 +174,19 @@ void CopyOut(const QString& text, char* result) {
     result[length] = '\0';
 }
 
+/// A key to change, or null after reporting why the store may not change.
+std::unique_ptr<QSettings> OpenKeyToWrite(const char* subKey) {
+    if (readOnlyStore) {
+        utils::Report(utils::ReportLevel::Error, kReadOnly);
+        return nullptr;
+    }
+    return OpenKey(subKey);
+}
+
 int WriteValue(const char* subKey, const char* valueName, const QString& encoded) {
     if (valueName == nullptr)
         return 0;
-    auto settings = OpenKey(subKey);
+    auto settings = OpenKeyToWrite(subKey);
     if (!settings)
         return 0;
     settings->setValue(ValueKey(valueName), encoded);
@@ -129,12 +220,23 @@ std::string SettingsPath() {
     return platform.fileName().toStdString();
 }
 
+std::string SettingsStoreProblem() {
+    const std::string path = SettingsPath();
+    const std::string problem = StoreFileProblem(path);
+    return problem.empty() ? problem : "Not a settings file: " + path + " (" + problem + ")";
+}
+
+void SetSettingsReadOnly(bool readOnly) {
+    readOnlyStore = readOnly;
+}
+
 } // namespace utils
 
 int GetRegistry(const char* subKey, const char* valueName, std::uint32_t* result,
                 std::uint32_t defaultValue) {
     if (valueName == nullptr || result == nullptr)
         return 0;
+    *result = defaultValue; // also the answer when the store cannot be read
     auto settings = OpenKey(subKey);
     if (!settings)
         return 0;
@@ -142,7 +244,8 @@ int GetRegistry(const char* subKey, const char* valueName, std::uint32_t* result
         *result = *stored;
         return 1;
     }
-    *result = defaultValue;
+    if (readOnlyStore)
+        return 1;
     settings->setValue(ValueKey(valueName), EncodeNumber(defaultValue));
     if (!Commit(*settings)) {
         utils::Report(utils::ReportLevel::Error, kDefaultNumberFailed);
@@ -154,6 +257,8 @@ int GetRegistry(const char* subKey, const char* valueName, std::uint32_t* result
 int GetRegistry(const char* subKey, const char* valueName, char* result, const char* defaultValue) {
     if (valueName == nullptr || result == nullptr)
         return 0;
+    const char* fallback = defaultValue != nullptr ? defaultValue : "";
+    CopyOut(QString::fromLatin1(fallback), result); // also the answer when the store cannot be read
     auto settings = OpenKey(subKey);
     if (!settings)
         return 0;
@@ -161,8 +266,8 @@ int GetRegistry(const char* subKey, const char* valueName, char* result, const c
         CopyOut(*stored, result);
         return 1;
     }
-    const char* fallback = defaultValue != nullptr ? defaultValue : "";
-    CopyOut(QString::fromLatin1(fallback), result);
+    if (readOnlyStore)
+        return 1;
     settings->setValue(ValueKey(valueName), EncodeString(fallback));
     if (!Commit(*settings)) {
         utils::Report(utils::ReportLevel::Error, kSetFailed);
@@ -182,7 +287,7 @@ int SetRegistry(const char* subKey, const char* valueName, const char* value) {
 }
 
 int DeleteRegistryKey(const char* subKey) {
-    auto settings = OpenKey(nullptr);
+    auto settings = OpenKeyToWrite(nullptr);
     if (!settings)
         return 0;
     settings->remove(subKey != nullptr ? QString::fromLatin1(subKey) : QString());
@@ -190,6 +295,7 @@ int DeleteRegistryKey(const char* subKey) {
         utils::Report(utils::ReportLevel::Error, kSetFailed);
         return 0;
     }
+    RemoveEmptyStore(utils::SettingsPath());
     return 1;
 }
 

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -34,6 +35,7 @@ class RegistryTest : public testing::Test {
     }
     void TearDown() override {
         utils::SetReportHook(previousHook_);
+        utils::SetSettingsReadOnly(false);
         utils::SetSettingsPath("");
         fs::remove_all(dir_);
     }
@@ -134,6 +136,51 @@ TEST_F(RegistryTest, DeletingTheSubKeyRemovesOnlyItsValues) {
     EXPECT_EQ(HasRegistryValue(kChanforgeKey, "Product List"), 0);
     EXPECT_EQ(HasRegistryValue(kChanforgeKey, "COM Baud Rate"), 0);
     EXPECT_EQ(HasRegistryValue(nullptr, "Outside"), 1);
+    // Nothing left: no file stays, as an empty one would be refused as no store.
+    EXPECT_EQ(DeleteRegistryKey(nullptr), 1);
+    EXPECT_FALSE(fs::exists(dir_ / "settings.ini"));
+    EXPECT_EQ(SetRegistry(kChanforgeKey, "Product List", 3u), 1);
+}
+
+TEST_F(RegistryTest, FilesThatAreNoStoreAreRefusedUntouched) {
+    const std::string path = (dir_ / "settings.ini").string();
+    for (const std::string& content : {std::string("# Notes\n\nBuy an antenna.\n"), std::string(),
+                                       std::string("QP  \0\x50\xff", 7)}) {
+        std::ofstream(path, std::ios::binary) << content;
+        std::uint32_t value = 0;
+        EXPECT_EQ(GetRegistry(kChanforgeKey, "Product List", &value, 7), 0);
+        EXPECT_EQ(value, 7u);
+        EXPECT_EQ(SetRegistry(kChanforgeKey, "Product List", 3u), 0);
+        EXPECT_EQ(FileText(), content);
+    }
+    fs::remove(path);
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    std::uint32_t value = 0;
+    EXPECT_EQ(GetRegistry(kChanforgeKey, "Product List", &value, 7), 0) << "opened the FIFO";
+    EXPECT_TRUE(fs::is_fifo(path));
+    ASSERT_EQ(messages_.size(), 4u); // each refusal once, not once per call
+    for (const std::string& message : messages_)
+        EXPECT_EQ(message.rfind("Not a settings file: " + path + " (", 0), 0u) << message;
+    // A hand-written store with comments and a continued value is one.
+    fs::remove(path);
+    std::ofstream(path) << "; mine\n[SOFTWARE]\nRixatel\\ST\\Chanforge\\Note=sz:a\\\nb\n";
+    EXPECT_EQ(utils::SettingsStoreProblem(), "");
+}
+
+TEST_F(RegistryTest, ReadOnlyStoreKeepsDefaultsInMemoryAndRefusesWrites) {
+    SetRegistry(kChanforgeKey, "Product List", 3u);
+    const std::string before = FileText();
+    utils::SetSettingsReadOnly(true);
+    std::uint32_t number = 0;
+    EXPECT_EQ(GetRegistry(kChanforgeKey, "COM Baud Rate", &number, 9600), 1);
+    EXPECT_EQ(number, 9600u);
+    char text[kRegistryStringSize];
+    EXPECT_EQ(GetRegistry(kChanforgeKey, "Name", text, "first"), 1);
+    EXPECT_STREQ(text, "first");
+    EXPECT_EQ(SetRegistry(kChanforgeKey, "Product List", 4u), 0);
+    EXPECT_EQ(DeleteRegistryKey(kChanforgeKey), 0);
+    EXPECT_EQ(FileText(), before);
+    EXPECT_EQ(HasRegistryValue(kChanforgeKey, "COM Baud Rate"), 0);
 }
 
 TEST_F(RegistryTest, UnwritableStoreFailsAndSaysSo) {

@@ -1,6 +1,7 @@
 // The settings store: numbers (REG_DWORD) and strings (REG_SZ) under SOFTWARE\Rixatel\ST and
 // its sub-keys. Every call opens and closes the store; nothing is cached. Reading a missing value
-// stores its default. Results: 1 success, 0 failure (the failure is also reported).
+// stores its default (unless the store is read-only). Results: 1 success, 0 failure (the failure
+// is also reported).
 //
 // Location: the file named by SetSettingsPath, else by the environment variable
 // CHANFORGE_SETTINGS, else the platform's per-user settings location.
@@ -30,4 +31,12 @@ namespace utils {
 void SetSettingsPath(const std::string& path);
 /// The file the store uses now.
 std::string SettingsPath();
+/// Why that file cannot be the store; empty when it can, or does not exist yet. A store is a
+/// regular file of INI lines ([section], key=value, ; or # comment) holding at least one section
+/// or value; a note, an image or an empty file is none, and a FIFO is refused unopened. Every
+/// call on a refused store fails without touching the file.
+std::string SettingsStoreProblem();
+/// While set, a missing value reads as its default without being stored and writes fail, so the
+/// store's bytes stay as they are.
+void SetSettingsReadOnly(bool readOnly);
 } // namespace utils
