@@ -1,5 +1,7 @@
 // check and diff: the window's Check command and change summary for scripts.
 #include "Commands.h"
+#include "DumpJson.h"
+#include "NameText.h"
 
 #include "chanforge/check/Diff.h"
 #include "chanforge/check/Validate.h"
@@ -9,22 +11,23 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 namespace cli {
 
 namespace {
 
-using chanforge::document::DocResult;
 using chanforge::document::Document;
 namespace check = chanforge::check;
 
+/// A document on layout with the files opened; null when one failed, which failed names.
 std::unique_ptr<Document> OpenDocument(const Context& ctx,
                                        const chanforge::codec::FlashLayout& layout,
-                                       const std::vector<std::string>& files, DocResult& result) {
+                                       const std::vector<std::string>& files,
+                                       std::optional<OpenFailure>& failed) {
     auto doc = std::make_unique<Document>([layout] { return layout; });
-    ctx.Configure(*doc);
-    result = doc->Open(files);
-    return doc;
+    failed = ctx.OpenFiles(*doc, files);
+    return failed ? nullptr : std::move(doc);
 }
 
 /// A diff side: one file, or several joined with "+" (unless that is the name of a file).
@@ -55,14 +58,27 @@ void PrintFindings(const check::Findings& findings, bool json) {
                            {"rule", check::RuleName(f.rule)},
                            {"table", check::TableName(f.table)},
                            {"rows", f.rows},
-                           {"message", f.message}});
-        std::cout << out.dump(2) << "\n";
+                           {"message", Latin1Utf8(f.message)}});
+        std::cout << JsonText(out) << "\n";
         return;
     }
     for (const check::Finding& f : findings)
         std::cout << check::SeverityName(f.severity) << " " << check::RuleName(f.rule) << " "
                   << check::TableName(f.table) << (f.rows.empty() ? "" : " " + Rows(f.rows)) << ": "
-                  << f.message << "\n";
+                  << TerminalText(f.message) << "\n";
+}
+
+/// check's answer to a file that did not open; with --json the failure goes to standard output
+/// as an object, for the script that asked.
+int CheckNotOpened(const OpenFailure& failed, bool json) {
+    if (!json) {
+        Fail(failed.result);
+        return kNotOpened;
+    }
+    const nlohmann::ordered_json out = {{"error", FailureText(failed.result)},
+                                        {"file", failed.file}};
+    std::cout << JsonText(out) << "\n";
+    return kNotOpened;
 }
 
 void PrintChanges(const check::Changes& changes, bool json) {
@@ -73,23 +89,23 @@ void PrintChanges(const check::Changes& changes, bool json) {
                            {"change", check::ChangeKindName(c.kind)},
                            {"rowA", c.rowA},
                            {"rowB", c.rowB},
-                           {"message", c.message}});
-        std::cout << out.dump(2) << "\n";
+                           {"message", Latin1Utf8(c.message)}});
+        std::cout << JsonText(out) << "\n";
         return;
     }
     for (const check::Change& c : changes)
         std::cout << check::TableName(c.table) << " " << check::ChangeKindName(c.kind) << ": "
-                  << c.message << "\n";
+                  << TerminalText(c.message) << "\n";
 }
 
 } // namespace
 
 int RunCheck(const Context& ctx, const std::vector<std::string>& files, bool json) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
-    DocResult result;
-    auto doc = OpenDocument(ctx, layout, files, result);
-    if (!result.ok())
-        return Fail(result);
+    std::optional<OpenFailure> failed;
+    auto doc = OpenDocument(ctx, layout, files, failed);
+    if (failed)
+        return CheckNotOpened(*failed, json);
     const check::Findings findings = check::CheckDatabase(doc->Store(), doc->Values(), layout);
     PrintFindings(findings, json);
     return check::HasErrors(findings) ? kFailed : kOk;
@@ -97,13 +113,13 @@ int RunCheck(const Context& ctx, const std::vector<std::string>& files, bool jso
 
 int RunDiff(const Context& ctx, const std::string& a, const std::string& b, bool json) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
-    DocResult result;
-    auto first = OpenDocument(ctx, layout, SideFiles(a), result);
-    if (!result.ok())
-        return Fail(result);
-    auto second = OpenDocument(ctx, layout, SideFiles(b), result);
-    if (!result.ok())
-        return Fail(result);
+    std::optional<OpenFailure> failed;
+    auto first = OpenDocument(ctx, layout, SideFiles(a), failed);
+    if (failed)
+        return Fail(failed->result);
+    auto second = OpenDocument(ctx, layout, SideFiles(b), failed);
+    if (failed)
+        return Fail(failed->result);
     PrintChanges(check::DiffStores(first->Store(), second->Store(), layout), json);
     return kOk;
 }

@@ -22,11 +22,21 @@ void Context::Configure(chanforge::document::Document& doc) const {
     doc.SetQuestionHandler([answer](const std::string&) { return answer; });
 }
 
+std::optional<OpenFailure> Context::OpenFiles(chanforge::document::Document& doc,
+                                              const std::vector<std::string>& files) const {
+    Configure(doc);
+    for (const std::string& file : files)
+        if (chanforge::document::DocResult result = doc.Open(file); !result.ok())
+            return OpenFailure{file, std::move(result)};
+    return std::nullopt;
+}
+
+std::string FailureText(const chanforge::document::DocResult& result) {
+    return result.detail.empty() ? result.message : result.message + " (" + result.detail + ")";
+}
+
 int Fail(const chanforge::document::DocResult& result) {
-    std::string message = result.message;
-    if (!result.detail.empty())
-        message += " (" + result.detail + ")";
-    return Fail(message);
+    return Fail(FailureText(result));
 }
 
 int Fail(const std::string& message) {

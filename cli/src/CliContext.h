@@ -5,12 +5,25 @@
 #include "chanforge/codec/FlashLayout.h"
 #include "chanforge/document/Document.h"
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace cli {
 
 /// Exit statuses of the program.
-enum Exit : int { kOk = 0, kFailed = 1, kUsage = 2 };
+enum Exit : int {
+    kOk = 0,
+    kFailed = 1,
+    kUsage = 2,
+    kNotOpened = 2, ///< check: a file could not be opened
+};
+
+/// A file that did not open, and why.
+struct OpenFailure {
+    std::string file;
+    chanforge::document::DocResult result;
+};
 
 struct Context {
     std::string model; ///< --model: a preset for this command only; empty = the stored policy
@@ -21,7 +34,14 @@ struct Context {
     chanforge::codec::FlashLayout Layout() const;
     /// A document wired to this context.
     void Configure(chanforge::document::Document& doc) const;
+    /// Configures doc and opens the files into it in order, as Open does; stops at the first
+    /// that fails.
+    std::optional<OpenFailure> OpenFiles(chanforge::document::Document& doc,
+                                         const std::vector<std::string>& files) const;
 };
+
+/// A failed result as the operator reads it: the system's message, then what exactly failed.
+std::string FailureText(const chanforge::document::DocResult& result);
 
 /// Prints a failed result the way the program reports failures (standard error) and returns
 /// the exit status for it.

@@ -1,4 +1,5 @@
 #include "DumpJson.h"
+#include "NameText.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/codec/TransponderMux.h"
@@ -12,23 +13,9 @@ namespace {
 using namespace chanforge;
 using Json = nlohmann::ordered_json;
 
-/// Name bytes up to the first NUL, each byte as the code point of the same value, so that no
-/// byte of the receiver's code table is lost or rejected.
-std::string NameText(const char* name, std::size_t size) {
-    std::string out;
-    for (std::size_t i = 0; i < size && name[i] != 0; ++i) {
-        const auto b = static_cast<unsigned char>(name[i]);
-        if (b < 0x80) {
-            out += static_cast<char>(b);
-        } else {
-            out += static_cast<char>(0xC0 | b >> 6);
-            out += static_cast<char>(0x80 | (b & 0x3F));
-        }
-    }
-    return out;
-}
+/// A name as JSON text: every byte kept (see Latin1Utf8).
 template <std::size_t N> std::string NameText(const char (&name)[N]) {
-    return NameText(name, N);
+    return Latin1Utf8(FieldBytes(name));
 }
 
 std::string Hex(const std::uint8_t* bytes, std::size_t n) {
@@ -174,6 +161,10 @@ Json Policy(const codec::FlashLayout& l) {
 }
 
 } // namespace
+
+std::string JsonText(const Json& json) {
+    return json.dump(2, ' ', false, Json::error_handler_t::replace);
+}
 
 Json DumpJson(document::Document& doc, const codec::FlashLayout& layout) {
     tabstore::CQoDB& db = doc.Store();

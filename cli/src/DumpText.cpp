@@ -1,4 +1,5 @@
 #include "DumpText.h"
+#include "NameText.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/codec/TransponderMux.h"
@@ -13,20 +14,9 @@ namespace {
 
 using namespace chanforge;
 
-/// A name field as text a terminal shows and never obeys: control bytes are escaped (\x1b).
+/// A name field as text a terminal shows and never obeys.
 template <std::size_t N> std::string Printable(const char (&field)[N]) {
-    std::string text;
-    for (std::size_t i = 0; i < N && field[i] != '\0'; ++i) {
-        const auto byte = static_cast<unsigned char>(field[i]);
-        if (byte >= 0x20 && byte != 0x7F) {
-            text += field[i];
-            continue;
-        }
-        char escaped[8];
-        std::snprintf(escaped, sizeof escaped, "\\x%02x", byte);
-        text += escaped;
-    }
-    return text;
+    return TerminalText(FieldBytes(field));
 }
 
 std::string Flags(std::uint16_t attributes) {

@@ -8,26 +8,16 @@
 
 namespace cli {
 
-namespace {
-
 using chanforge::document::DocResult;
 using chanforge::document::Document;
-
-/// A document on this command's layout with the files opened in order.
-DocResult OpenAll(const Context& ctx, Document& doc, const std::vector<std::string>& files) {
-    ctx.Configure(doc);
-    return doc.Open(files);
-}
-
-} // namespace
 
 int RunDump(const Context& ctx, const std::vector<std::string>& files, bool json) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
     Document doc([layout] { return layout; });
-    if (DocResult r = OpenAll(ctx, doc, files); !r.ok())
-        return Fail(r);
+    if (const auto failed = ctx.OpenFiles(doc, files))
+        return Fail(failed->result);
     if (json)
-        std::cout << DumpJson(doc, layout).dump(2) << "\n";
+        std::cout << JsonText(DumpJson(doc, layout)) << "\n";
     else
         PrintText(doc, layout, stdout);
     return kOk;
@@ -36,8 +26,8 @@ int RunDump(const Context& ctx, const std::vector<std::string>& files, bool json
 int RunConvert(const Context& ctx, const std::vector<std::string>& files, const std::string& out) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
     Document doc([layout] { return layout; });
-    if (DocResult r = OpenAll(ctx, doc, files); !r.ok())
-        return Fail(r);
+    if (const auto failed = ctx.OpenFiles(doc, files))
+        return Fail(failed->result);
     if (DocResult r = doc.SaveToFile(out); !r.ok())
         return Fail(r);
     return kOk;
@@ -46,8 +36,8 @@ int RunConvert(const Context& ctx, const std::vector<std::string>& files, const 
 int RunExportC(const Context& ctx, const std::vector<std::string>& files, const std::string& out) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
     Document doc([layout] { return layout; });
-    if (DocResult r = OpenAll(ctx, doc, files); !r.ok())
-        return Fail(r);
+    if (const auto failed = ctx.OpenFiles(doc, files))
+        return Fail(failed->result);
     if (DocResult r = doc.ExportDefaultChannelTable(out); !r.ok())
         return Fail(r);
     return kOk;

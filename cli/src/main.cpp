@@ -8,6 +8,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <exception>
 
 namespace {
 
@@ -28,9 +29,7 @@ void AddSerialOptions(CLI::App* cmd, cli::SerialOptions& serial) {
                     "seconds without a byte from the receiver before failing (0: wait)");
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     utils::TidyTempFiles();
     CLI::App app{"Chanforge channel database tool: open, convert, print and transfer receiver "
                  "channel lists"};
@@ -98,12 +97,18 @@ int main(int argc, char** argv) {
 
     try {
         app.parse(argc, argv);
-    } catch (const CLI::ParseError& e) {
+    } catch (const CLI::Error& e) {
         const int code = app.exit(e);
         return code == 0 ? cli::kOk : cli::kUsage;
     }
     if (!settings.empty())
         utils::SetSettingsPath(settings);
+    if (const std::string problem = utils::SettingsStoreProblem(); !problem.empty()) {
+        cli::Fail(problem);
+        return cli::kUsage;
+    }
+    // Only these store anything; every other command leaves the settings file's bytes alone.
+    utils::SetSettingsReadOnly(!*policySet && !*receive && !*send);
 
     if (*models)
         return cli::RunModels();
@@ -130,4 +135,16 @@ int main(int argc, char** argv) {
     if (*diff)
         return cli::RunDiff(ctx, name, out, json);
     return cli::kUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Whatever escapes still ends with a message and a status, never an abort, and unwinding
+    // removes the work files on its way.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        return cli::Fail(std::string("Internal error: ") + e.what());
+    }
 }

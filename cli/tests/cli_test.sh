@@ -103,6 +103,13 @@ malformed-files)
     expect 1 "$cli" --model D convert "$work/$f.bin" -o "$work/out.bin"
     contains "$work/err" "Cannot open or invalid version file"
     [ "$(cat "$work/out.bin")" = keep ] || fail "$f: OUT was touched"
+    # Among several inputs, the one that failed is named; check says 2 for a file it cannot open.
+    expect 1 "$cli" --model D dump "$good" "$work/$f.bin" && contains "$work/err" "$work/$f.bin"
+    expect 1 "$cli" --model D diff "$good" "$good+$work/$f.bin" && contains "$work/err" "$work/$f.bin"
+    expect 2 "$cli" --model D check "$good" "$work/$f.bin" && contains "$work/err" "$work/$f.bin"
+    expect 2 "$cli" --model D check --json "$good" "$work/$f.bin"
+    python3 -c 'import json, sys; o = json.load(open(sys.argv[1])); assert o["file"] == sys.argv[2] and "Cannot open" in o["error"], o' \
+      "$work/out" "$work/$f.bin" || fail "check --json: $(cat "$work/out")"
   done
   # With --yes the same file is decoded as a bare image (its blocks then lie 86 bytes off).
   expect 0 "$cli" --yes --model D dump "$work/wrong-header.bin"
@@ -152,10 +159,10 @@ interrupted-convert)
   mkdir -p "$TMPDIR"
   # Left by a process that is gone: removed at the next start; a live process's file stays.
   : >"$TMPDIR/chanforge-work-2147483646-AbCdEf.bin"
+  : >"$TMPDIR/.chanforge-work-2147483646-AbCdEf.bin.2147483646-0.tmp"
   : >"$TMPDIR/chanforge-work-$$-AbCdEf.bin"
   expect 0 "$cli" models
-  [ ! -e "$TMPDIR/chanforge-work-2147483646-AbCdEf.bin" ] || fail "stale work file kept"
-  [ -e "$TMPDIR/chanforge-work-$$-AbCdEf.bin" ] || fail "a live process's work file was removed"
+  [ "$(ls -A "$TMPDIR")" = "chanforge-work-$$-AbCdEf.bin" ] || fail "stale work files kept: $(ls -A "$TMPDIR")"
   rm "$TMPDIR/chanforge-work-$$-AbCdEf.bin"
   cp "$samples/model-D.bin" "$work/big.bin" && truncate -s 120M "$work/big.bin"
   "$cli" --model D convert "$work/big.bin" -o "$work/big-out.bin" 2>/dev/null &
@@ -180,12 +187,23 @@ erased-and-hostile-images)
     contains "$work/out" "Channels: 0"
     expect 0 "$cli" --model "$m" convert "$work/erased.bin" -o "$work/saved.bin"
   done
-  # A name that would drive the terminal is shown escaped.
-  python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); open(sys.argv[2], "wb").write(d.replace(b"Das Erste", b"\x1b[2JErste", 1))' \
+  # A name with an accented letter and bytes that would drive the terminal (ESC, BEL, the C1
+  # CSI, 0xFF): text shows them escaped, JSON keeps every byte as its Latin-1 character.
+  python3 -c 'import sys; d = open(sys.argv[1], "rb").read(); open(sys.argv[2], "wb").write(d.replace(b"Das Erste", b"\xe9\x1b]0;x\x07\x9b\xff", 1))' \
     "$samples/model-D.bin" "$work/hostile.bin"
-  expect 0 "$cli" --model D dump "$work/hostile.bin"
-  contains "$work/out" '\x1b[2JErste'
-  ! grep -q $'\x1b' "$work/out" || fail "a control byte reached the terminal"
+  for command in dump check "diff $samples/model-D.bin"; do
+    expect 0 "$cli" --model D $command "$work/hostile.bin"
+    contains "$work/out" '\x1b]0;x\x07\x9b\xff'
+    ! LC_ALL=C grep -qP '[\x00-\x08\x0b-\x1f\x7f-\x9f\xff]' "$work/out" || fail "$command: a control byte reached the terminal"
+    expect 0 "$cli" --model D $command --json "$work/hostile.bin"
+    python3 - "$work/out" <<'PY' || fail "$command --json: the name's bytes are not there"
+import json, sys
+def texts(o):
+    inner = o.values() if isinstance(o, dict) else o if isinstance(o, list) else []
+    return [o] if isinstance(o, str) else [t for v in inner for t in texts(v)]
+assert any("\u00e9\u001b]0;x\u0007\u009b\u00ff" in t for t in texts(json.load(open(sys.argv[1], encoding="utf-8"))))
+PY
+  done
   ;;
 check-and-diff)
   for m in A B C D E default; do
@@ -199,8 +217,48 @@ check-and-diff)
   # Both sides may join files with +; opening the same file twice gives the same tables.
   expect 0 "$cli" --model D diff --json "$samples/model-D.bin+$samples/model-D.bin" "$samples/model-D.bin"
   [ "$(tr -d ' \n' <"$work/out")" = "[]" ] || fail "joined files differ: $(cat "$work/out")"
-  expect 1 "$cli" --model D check "$work/missing.bin"
+  # Two TV channels on number 1 is an error: exit 1.
+  python3 -c 'import sys; d = bytearray(open(sys.argv[1], "rb").read()); i = d.find(b"ZDF", d.find(b"Das Erste")); d[i - 18:i - 16] = b"\1\0"; open(sys.argv[2], "wb").write(d)' \
+    "$samples/model-D.bin" "$work/twice.bin"
+  expect 1 "$cli" --model D check "$work/twice.bin"
+  contains "$work/out" "error numbering.repeat channels 1,2"
+  expect 2 "$cli" --model D check "$work/missing.bin"
+  expect 2 "$cli" --model D check --json "$work/missing-"$'\xff'".bin" # a path that is not UTF-8
+  python3 -m json.tool "$work/out" >/dev/null || fail "check --json: $(cat "$work/out")"
   expect 2 "$cli" diff "$samples/model-D.bin"
+  ;;
+settings-stores)
+  # Only a settings store is one: anything else is refused unread and unwritten, a FIFO too.
+  printf '# Notes\n\nBuy an antenna.\n' >"$work/note.md"
+  : >"$work/empty.ini"
+  cp "$samples/model-D.bin" "$work/channels.bin"
+  mkfifo "$work/fifo.ini"
+  for f in note.md empty.ini channels.bin fifo.ini; do
+    before=$([ ! -f "$work/$f" ] || cksum <"$work/$f")
+    expect 2 timeout 10 "$cli" --settings "$work/$f" dump "$samples/model-D.bin"
+    contains "$work/err" "Not a settings file: $work/$f"
+    CHANFORGE_SETTINGS=$work/$f expect 2 timeout 10 "$cli" policy set E
+    [ "$([ ! -f "$work/$f" ] || cksum <"$work/$f")" = "$before" ] || fail "$f was written"
+  done
+  # Reading commands create no store, and leave the bytes of one alone.
+  for model in default D; do
+    [ "$model" = default ] || expect 0 "$cli" policy set D
+    before=$([ ! -f "$work/settings.ini" ] || cksum <"$work/settings.ini")
+    sample=$samples/model-$model.bin
+    for command in models "policy show" "dump $sample" "check $sample" "diff $sample $sample"; do
+      expect 0 "$cli" $command
+      [ "$([ ! -f "$work/settings.ini" ] || cksum <"$work/settings.ini")" = "$before" ] ||
+        fail "$command wrote the settings"
+    done
+  done
+  ;;
+temp-folder)
+  # A temporary folder that cannot hold the work file is named, with the cause.
+  : >"$work/file"
+  for folder in "$work/missing:No such file" "$work/file:Not a directory"; do
+    expect 1 env TMPDIR="${folder%%:*}" "$cli" --model D dump "$samples/model-D.bin"
+    contains "$work/err" "temporary folder ${folder%%:*}: ${folder#*:}"
+  done
   ;;
 *) fail "unknown case $case_name" ;;
 esac
