@@ -81,6 +81,8 @@ int CheckNotOpened(const OpenFailure& failed, bool json) {
     return kNotOpened;
 }
 
+} // namespace
+
 void PrintChanges(const check::Changes& changes, bool json) {
     if (json) {
         nlohmann::ordered_json out = nlohmann::ordered_json::array();
@@ -97,8 +99,6 @@ void PrintChanges(const check::Changes& changes, bool json) {
         std::cout << check::TableName(c.table) << " " << check::ChangeKindName(c.kind) << ": "
                   << TerminalText(c.message) << "\n";
 }
-
-} // namespace
 
 int RunCheck(const Context& ctx, const std::vector<std::string>& files, bool json) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();

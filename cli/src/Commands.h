@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CliContext.h"
+#include "chanforge/check/Diff.h"
 
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@ int RunExportC(const Context& ctx, const std::vector<std::string>& files, const 
 int RunNew(const Context& ctx, const std::string& out);
 int RunCheck(const Context& ctx, const std::vector<std::string>& files, bool json);
 int RunDiff(const Context& ctx, const std::string& a, const std::string& b, bool json);
+/// Prints changes as diff does: one a line, or a JSON array.
+void PrintChanges(const chanforge::check::Changes& changes, bool json);
 
 struct SerialOptions {
     int baud = 0; ///< 0: take the value from the settings
@@ -27,8 +30,9 @@ struct SerialOptions {
 };
 int RunReceive(const Context& ctx, const std::string& port, const std::string& out, bool wait,
                const SerialOptions& serial);
+/// With verify, receives the image back and compares its tables with what was sent.
 int RunSend(const Context& ctx, const std::string& port, const std::vector<std::string>& files,
-            const SerialOptions& serial);
+            bool verify, const SerialOptions& serial);
 int RunPorts();
 
 } // namespace cli

@@ -1,10 +1,13 @@
 // receive, send, ports: the transfer dialogs' work, run by the transfer library.
 #include "Commands.h"
 
+#include "chanforge/check/ImageDiff.h"
 #include "policy/Policy.h"
 #include "policy/Presets.h"
 #include "qpui/TransferCommand.h"
+#include "utils/Files.h"
 
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -32,15 +35,73 @@ qpui::LineOptions Line(const Context& ctx, const std::string& port, const Serial
     return line;
 }
 
+using chanforge::document::Document;
+
+/// The received file becomes OUT only once it opens as a database of this model: a receiver
+/// that announces less than its image, or sends something else, leaves OUT as it was.
+int KeepReceived(Document& doc, const std::string& received, const std::string& out) {
+    if (auto r = doc.AdoptReceivedImage(received); !r.ok()) {
+        r.message = "The received data is not a database of this model";
+        return Fail(r);
+    }
+    std::vector<std::uint8_t> bytes;
+    if (const utils::FileResult read = utils::ReadWholeFile(doc.WorkFilePath(), bytes); !read.ok())
+        return Fail(read.message + ": " + doc.WorkFilePath());
+    if (const utils::FileResult written = utils::ReplaceFile(out, bytes); !written.ok())
+        return Fail(written.message + ": " + out);
+    return kOk;
+}
+
+/// What the receiver holds now against what was sent, table by table.
+int CompareSent(const std::string& sentPath, const std::string& backPath,
+                const chanforge::codec::FlashLayout& layout) {
+    std::vector<std::uint8_t> sent, back;
+    if (const utils::FileResult read = utils::ReadWholeFile(sentPath, sent); !read.ok())
+        return Fail("Cannot verify the send: " + read.message + ": " + sentPath);
+    if (const utils::FileResult read = utils::ReadWholeFile(backPath, back); !read.ok())
+        return Fail("Cannot verify the send: " + read.message + ": " + backPath);
+    const chanforge::check::ImageDiff diff = chanforge::check::DiffImages(sent, back, layout);
+    if (!diff.ok)
+        return Fail("Cannot verify the send: " + diff.detail);
+    if (diff.changes.empty()) {
+        std::cout << "Verified\n";
+        return kOk;
+    }
+    PrintChanges(diff.changes, false);
+    return Fail("The receiver holds a database that differs from the one sent");
+}
+
+/// Receives the image back, as the window's verify after send does.
+int VerifySent(const Document& doc, const qpui::LineOptions& line) {
+    const std::string back = doc.WorkFilePath() + ".verify";
+    int status = qpui::RunReceive({line, back, false});
+    if (status == kOk)
+        status = CompareSent(doc.WorkFilePath(), back, doc.Layout());
+    std::error_code ignored;
+    std::filesystem::remove(back, ignored);
+    return status;
+}
+
 } // namespace
 
 int RunReceive(const Context& ctx, const std::string& port, const std::string& out, bool wait,
                const SerialOptions& serial) {
-    return qpui::RunReceive({Line(ctx, port, serial), out, wait});
+    const chanforge::codec::FlashLayout layout = ctx.Layout();
+    Document doc([layout] { return layout; });
+    ctx.Configure(doc);
+    if (doc.WorkFilePath().empty())
+        return Fail("Cannot create the work file in the temporary folder");
+    const std::string received = doc.WorkFilePath() + ".received";
+    int status = qpui::RunReceive({Line(ctx, port, serial), received, wait});
+    if (status == kOk)
+        status = KeepReceived(doc, received, out);
+    std::error_code ignored;
+    std::filesystem::remove(received, ignored); // still there only when it was not taken
+    return status;
 }
 
 int RunSend(const Context& ctx, const std::string& port, const std::vector<std::string>& files,
-            const SerialOptions& serial) {
+            bool verify, const SerialOptions& serial) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
     chanforge::document::Document doc([layout] { return layout; });
     ctx.Configure(doc);
@@ -48,7 +109,9 @@ int RunSend(const Context& ctx, const std::string& port, const std::vector<std::
         return Fail(r);
     if (auto r = doc.PrepareSend(); !r.ok())
         return Fail(r);
-    return qpui::RunSend({Line(ctx, port, serial), doc.WorkFilePath()});
+    const qpui::LineOptions line = Line(ctx, port, serial);
+    const int status = qpui::RunSend({line, doc.WorkFilePath()});
+    return status == kOk && verify ? VerifySent(doc, line) : status;
 }
 
 int RunPorts() {

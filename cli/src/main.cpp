@@ -82,6 +82,8 @@ int Run(int argc, char** argv) {
     auto* send = app.add_subcommand("send", "open the files and send the database");
     send->add_option("--port", port, "serial device")->required();
     send->add_option("FILE", files, "files to open")->required();
+    bool verify = false;
+    send->add_flag("--verify", verify, "receive the image back and compare it with what was sent");
     AddSerialOptions(send, serial);
 
     auto* ports = app.add_subcommand("ports", "list the serial ports");
@@ -127,7 +129,7 @@ int Run(int argc, char** argv) {
     if (*receive)
         return cli::RunReceive(ctx, port, out, wait, serial);
     if (*send)
-        return cli::RunSend(ctx, port, files, serial);
+        return cli::RunSend(ctx, port, files, verify, serial);
     if (*ports)
         return cli::RunPorts();
     if (*checkCmd)
