@@ -20,6 +20,9 @@ for preset in release asan; do
   ctest --preset "$preset" -j "$jobs" --timeout 600
 done
 
+echo "== operator runs: every model at the virtual receiver's defaults"
+./scripts/operator-runs.sh build/release/bin
+
 echo "== Debian package"
 (cd build/release && rm -f chanforge_*.deb && cpack -G DEB >/dev/null)
 deb=$(ls build/release/chanforge_*.deb)
