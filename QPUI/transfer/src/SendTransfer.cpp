@@ -54,7 +54,9 @@ void CSendTransfer::RepeatBlock() {
 
 void CSendTransfer::OnBytes(const unsigned char* bytes, int count) {
     repeatTimer_.stop();
-    ShowProgress(parser_->GetProcessPercent(), texts::kUploading);
+    // Once every block is sent the parser counts the receiver's flash writes: that is no upload.
+    if (parser_->GetParsingState() < kStateAllDataSent)
+        ShowProgress(parser_->GetProcessPercent(), texts::kUploading);
     heldBlock_.clear();
     const QPResult_Tag result = parser_->ParsingData4Upload(bytes, count);
     switch (result.resultCode) {

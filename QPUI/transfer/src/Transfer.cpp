@@ -156,7 +156,8 @@ void CTransfer::SetStatus(const QString& text) {
 }
 
 void CTransfer::ShowProgress(int hundredths, const char* format) {
-    if (hundredths == shown_)
+    // The parser's figures of the opening handshake are not in step order: the bar only advances.
+    if (hundredths <= shown_)
         return;
     shown_ = hundredths;
     SetStatus(QString::asprintf(texts::Shown(format).toUtf8().constData(), hundredths / 100.0));

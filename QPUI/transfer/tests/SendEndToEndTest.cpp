@@ -2,6 +2,7 @@
 
 #include "qpui/TransferTexts.h"
 
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -69,6 +70,15 @@ TEST_P(SendToReceiver, ReceiverWritesTheImageByteForByte) {
     ASSERT_EQ(outcome.result, Outcome_::Succeeded) << outcome.message.toStdString();
     EXPECT_EQ(outcome.message, qpui::texts::kSentAll);
     EXPECT_EQ(ReadAll(sim.storeFile), ChannelFile(Payload(6)));
+    EXPECT_TRUE(std::is_sorted(outcome.progress.begin(), outcome.progress.end()));
+    // While the receiver writes its flash, the line says so and no upload figure follows.
+    const auto complete =
+        std::find_if(outcome.statuses.begin(), outcome.statuses.end(),
+                     [](const QString& s) { return s.startsWith("Data upload"); });
+    ASSERT_NE(complete, outcome.statuses.end());
+    EXPECT_TRUE(std::none_of(complete, outcome.statuses.end(), [](const QString& s) {
+        return s.startsWith("Uploading");
+    })) << outcome.statuses.join(" | ").toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(BothFamilies, SendToReceiver, ::testing::ValuesIn(Cases()),

@@ -91,6 +91,10 @@ Outcome TransferTest::Run(qpui::CTransfer& transfer, const std::function<bool()>
                          outcome.message = message;
                          loop.quit();
                      });
+    QObject::connect(&transfer, &qpui::CTransfer::statusChanged, &loop,
+                     [&](const QString& status) { outcome.statuses << status; });
+    QObject::connect(&transfer, &qpui::CTransfer::progressChanged, &loop,
+                     [&](int hundredths) { outcome.progress.push_back(hundredths); });
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, &loop, [&] {

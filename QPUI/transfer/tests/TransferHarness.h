@@ -7,6 +7,7 @@
 #include "stbsim/SimLink.h"
 #include "stbsim/Simulator.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace e2e {
 
@@ -22,6 +24,8 @@ struct Outcome {
     qpui::CTransfer::Outcome result = qpui::CTransfer::Outcome::Failed;
     QString message;
     qpui::TransferStats stats;
+    QStringList statuses;      ///< every status shown, in order
+    std::vector<int> progress; ///< every progress figure shown, in order
 };
 
 /// The receiver's side, serving until the harness stops it.

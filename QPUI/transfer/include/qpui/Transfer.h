@@ -103,7 +103,7 @@ class CTransfer : public QObject {
     /// Opens the port; on failure the transfer ends with the reason.
     bool OpenLine(const TransferLine& line);
     void SetStatus(const QString& text);
-    /// Shows a progress figure with its text, when it changed.
+    /// Shows a progress figure with its text, when it is past the one shown.
     void ShowProgress(int hundredths, const char* format);
     void ForceProgress(int hundredths);
     std::uint32_t Write(const void* bytes, int count);
