@@ -1,0 +1,104 @@
+// What applying a reference list will do, worked out in full before anything changes: for each
+// entry the channel it matched and its values before and after, the channels left unmatched,
+// the numbers that clash and the favourite groups this model cannot keep. The preview shows a
+// plan; applying carries out exactly that plan.
+#pragma once
+
+#include "chanforge/editing/UndoStack.h"
+#include "chanforge/reference/Matcher.h"
+#include "chanforge/reference/Reference.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace chanforge::reference {
+
+enum class Unmatched : std::uint8_t { Keep, Delete };
+
+struct ApplyOptions {
+    std::uint32_t start = 1; ///< first number of each kind
+    bool closeGaps = true;   ///< false: the reference's gaps stay (shifted to start at `start`)
+    bool names = false;      ///< the matched channels take the reference's names
+    Unmatched unmatched = Unmatched::Keep; ///< keep them, numbered after the matched ones
+};
+
+/// The values of a channel that applying may change.
+struct ChannelState {
+    std::uint16_t number = 0;
+    std::uint32_t favorite = 0;
+    std::array<std::uint16_t, kFavoriteGroupsMax> positions{};
+    bool locked = false;
+    bool skipped = false;
+    std::string name;
+
+    bool operator==(const ChannelState&) const = default;
+};
+
+struct EntryPlan {
+    Match match;
+    std::uint32_t row = 0; ///< RowID of the matched channel, 0 when none
+    bool applied = false;  ///< false when unmatched, or an earlier entry took the channel
+    ChannelState before, after;
+};
+
+/// A channel of the database that no entry matched.
+struct UnmatchedPlan {
+    std::uint32_t row = 0;
+    Kind kind = Kind::TV;
+    bool deleted = false;
+    ChannelState before, after;
+};
+
+enum class ConflictKind : std::uint8_t {
+    SameChannel, ///< another entry keeps the channel this one matched; this one is left out
+    NumberTaken, ///< the entry's number (keeping gaps) was taken; it gets the next free one
+};
+
+struct Conflict {
+    ConflictKind kind = ConflictKind::SameChannel;
+    std::size_t entry = 0;
+    std::size_t holder = 0;   ///< SameChannel: the entry that keeps the channel
+    std::uint32_t wanted = 0; ///< NumberTaken: the number the reference gives
+    std::uint32_t given = 0;
+};
+
+/// A favourite group of the reference past the groups this model keeps.
+struct GroupPast {
+    std::uint32_t group = 0; ///< 1-based
+    std::string name;
+    std::size_t channels = 0; ///< matched channels the reference has in it
+};
+
+enum class PlanStatus : std::uint8_t { Ok, NumbersExhausted };
+
+inline constexpr const char* kNumbersExhaustedMessage =
+    CF_TR_NOOP("Reference", "Channel numbers would run past 65535: choose a lower start");
+
+struct [[nodiscard]] Plan {
+    PlanStatus status = PlanStatus::Ok;
+    std::vector<EntryPlan> entries; ///< one per reference entry, in entry order
+    std::vector<UnmatchedPlan> unmatched;
+    std::vector<Conflict> conflicts;
+    std::vector<GroupPast> groupsPast;
+    std::vector<std::string> groupNames; ///< names the kept groups take; empty: unchanged
+
+    bool ok() const { return status == PlanStatus::Ok; }
+    std::size_t Matched() const;
+    std::size_t Uncertain() const; ///< matched by name only
+};
+
+/// The tables an applied plan changes: one undo step over these.
+inline constexpr editing::TableMask kApplyTables =
+    editing::TableBit(kChannelTable) | editing::TableBit(kFavoriteTable);
+
+/// Matches the reference against the database and plans the result. Reads the store only.
+Plan PlanReference(tabstore::CQoDB& db, const codec::FlashLayout& layout, const Reference& ref,
+                   const ApplyOptions& options);
+
+/// Carries out a plan made on the store as it is now, then sorts the channel table by the new
+/// numbers, TV first. Does nothing for a plan that is not ok; false then.
+bool ApplyPlan(tabstore::CQoDB& db, const Plan& plan);
+
+} // namespace chanforge::reference

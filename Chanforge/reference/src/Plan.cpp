@@ -1,0 +1,243 @@
+#include "chanforge/reference/Plan.h"
+
+#include <algorithm>
+#include <numeric>
+#include <optional>
+#include <tuple>
+
+namespace chanforge::reference {
+
+namespace {
+
+constexpr std::uint32_t kLargestNumber = 0xFFFF;
+
+ChannelState StateOf(const Service& s) {
+    return {s.number, s.marks.favorite, s.marks.positions, s.marks.locked, s.marks.skipped, s.name};
+}
+
+/// The reference's order: by number, entries without one after the numbered ones, each in list
+/// order.
+std::vector<std::size_t> ReferenceOrder(const Reference& ref) {
+    std::vector<std::size_t> order(ref.entries.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const std::uint16_t na = ref.entries[a].number, nb = ref.entries[b].number;
+        return std::make_tuple(na == 0, na) < std::make_tuple(nb == 0, nb);
+    });
+    return order;
+}
+
+/// Hands out the numbers of one kind in order.
+class Numbering {
+  public:
+    Numbering(std::uint32_t start, bool closeGaps)
+        : start_(std::max<std::uint32_t>(start, 1)), closeGaps_(closeGaps) {}
+
+    /// The number for an entry the reference numbers referenceNumber (0: none); `wanted` is
+    /// the number it would take, which a repeated reference number finds taken.
+    std::uint32_t Next(std::uint16_t referenceNumber, std::uint32_t& wanted) {
+        const std::uint32_t free = Free();
+        wanted = free;
+        if (!closeGaps_ && referenceNumber != 0) {
+            // Entries come in number order, so the first one numbered is the lowest.
+            if (!first_)
+                first_ = referenceNumber;
+            wanted = referenceNumber - std::min(*first_, referenceNumber) + start_;
+        }
+        return last_ = std::max(wanted, free);
+    }
+    /// A channel the reference does not number: after everything handed out so far.
+    std::uint32_t Following() { return last_ = Free(); }
+
+  private:
+    std::uint32_t Free() const { return last_ == 0 ? start_ : last_ + 1; }
+
+    std::uint32_t start_;
+    bool closeGaps_;
+    std::optional<std::uint16_t> first_;
+    std::uint32_t last_ = 0;
+};
+
+class Planner {
+  public:
+    Planner(tabstore::CQoDB& db, const codec::FlashLayout& layout, const Reference& ref,
+            const ApplyOptions& options)
+        : layout_(layout), ref_(ref), options_(options), channels_(ServicesOf(db, db, layout)),
+          limit_(FavoriteGroupLimit(layout)), order_(ReferenceOrder(ref)),
+          claimedBy_(channels_.size(), kFree), numbering_{{{options.start, options.closeGaps},
+                                                           {options.start, options.closeGaps}}} {}
+
+    Plan Run() {
+        const std::vector<Match> matches = MatchServices(ref_.entries, channels_);
+        plan_.entries.resize(ref_.entries.size());
+        for (std::size_t e : ClaimOrder(matches))
+            Claim(e, matches[e]);
+        for (std::size_t e : order_)
+            if (plan_.entries[e].applied)
+                Number(e);
+        PlaceUnmatched();
+        if (ref_.carriesMarks && layout_.product.KeepsFavoritePositions())
+            PlacePositions();
+        PlanGroups();
+        return std::move(plan_);
+    }
+
+  private:
+    static constexpr std::size_t kFree = static_cast<std::size_t>(-1);
+
+    /// Entries sharing a channel: the stronger method keeps it, then the earlier entry.
+    std::vector<std::size_t> ClaimOrder(const std::vector<Match>& matches) const {
+        std::vector<std::size_t> order = order_;
+        std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return matches[a].method < matches[b].method;
+        });
+        return order;
+    }
+
+    void Claim(std::size_t e, const Match& match) {
+        EntryPlan& p = plan_.entries[e];
+        p.match = match;
+        if (!match.found())
+            return;
+        const Service& ch = channels_[match.channel];
+        p.row = ch.row;
+        p.before = StateOf(ch);
+        p.after = p.before;
+        if (claimedBy_[match.channel] != kFree) {
+            plan_.conflicts.push_back({ConflictKind::SameChannel, e, claimedBy_[match.channel]});
+            return;
+        }
+        claimedBy_[match.channel] = e;
+        p.applied = true;
+        const Service& entry = ref_.entries[e];
+        if (ref_.carriesMarks) {
+            p.after.favorite = entry.marks.favorite & KeptGroups();
+            p.after.positions = entry.marks.positions;
+            p.after.locked = entry.marks.locked;
+            p.after.skipped = entry.marks.skipped;
+        }
+        if (options_.names && !entry.name.empty())
+            p.after.name = entry.name;
+    }
+
+    void Number(std::size_t e) {
+        EntryPlan& p = plan_.entries[e];
+        std::uint32_t wanted = 0;
+        const std::uint32_t given =
+            NumberingOf(channels_[p.match.channel].kind).Next(ref_.entries[e].number, wanted);
+        if (given != wanted)
+            plan_.conflicts.push_back({ConflictKind::NumberTaken, e, 0, wanted, given});
+        SetNumber(p.after, given);
+    }
+
+    void PlaceUnmatched() {
+        std::vector<std::size_t> left;
+        for (std::size_t i = 0; i < channels_.size(); ++i)
+            if (claimedBy_[i] == kFree)
+                left.push_back(i);
+        std::stable_sort(left.begin(), left.end(), [&](std::size_t a, std::size_t b) {
+            return channels_[a].number < channels_[b].number;
+        });
+        for (std::size_t i : left) {
+            UnmatchedPlan u{channels_[i].row, channels_[i].kind, false, StateOf(channels_[i]), {}};
+            u.after = u.before;
+            if (options_.unmatched == Unmatched::Delete)
+                u.deleted = true;
+            else
+                SetNumber(u.after, NumberingOf(u.kind).Following());
+            plan_.unmatched.push_back(std::move(u));
+        }
+    }
+
+    /// Positions in each kept group, per kind: the matched members in the reference's order of
+    /// the group, then the members left unmatched in their own.
+    void PlacePositions() {
+        std::vector<std::size_t> rank(ref_.entries.size());
+        for (std::size_t i = 0; i < order_.size(); ++i)
+            rank[order_[i]] = i;
+        struct Member {
+            std::tuple<int, std::uint32_t> key;
+            ChannelState* state;
+        };
+        for (std::uint32_t g = 0; g < limit_; ++g)
+            for (const Kind kind : {Kind::TV, Kind::Radio}) {
+                std::vector<Member> members;
+                const auto add = [&](int side, std::uint16_t position, std::uint32_t fallback,
+                                     ChannelState& state) {
+                    if ((state.favorite >> g & 1) == 0)
+                        return;
+                    const std::uint32_t at = position != 0 ? position : 0x10000 + fallback;
+                    members.push_back({{side, at}, &state});
+                };
+                for (std::size_t e = 0; e < plan_.entries.size(); ++e) {
+                    EntryPlan& p = plan_.entries[e];
+                    if (p.applied && channels_[p.match.channel].kind == kind)
+                        add(0, ref_.entries[e].marks.positions[g],
+                            static_cast<std::uint32_t>(rank[e]), p.after);
+                }
+                for (UnmatchedPlan& u : plan_.unmatched)
+                    if (!u.deleted && u.kind == kind)
+                        add(1, u.before.positions[g], u.before.number, u.after);
+                std::stable_sort(members.begin(), members.end(),
+                                 [](const Member& a, const Member& b) { return a.key < b.key; });
+                std::uint16_t position = 0;
+                for (const Member& m : members)
+                    m.state->positions[g] = ++position;
+            }
+    }
+
+    void PlanGroups() {
+        const std::size_t kept = std::min<std::size_t>(limit_, ref_.groups.size());
+        plan_.groupNames.assign(ref_.groups.begin(), ref_.groups.begin() + static_cast<long>(kept));
+        if (!ref_.carriesMarks)
+            return;
+        for (std::uint32_t g = limit_; g < static_cast<std::uint32_t>(kFavoriteGroupsMax); ++g) {
+            std::size_t members = 0;
+            for (std::size_t e = 0; e < plan_.entries.size(); ++e)
+                members += plan_.entries[e].applied && (ref_.entries[e].marks.favorite >> g & 1);
+            if (members > 0)
+                plan_.groupsPast.push_back(
+                    {g + 1, g < ref_.groups.size() ? ref_.groups[g] : std::string(), members});
+        }
+    }
+
+    std::uint32_t KeptGroups() const { return limit_ >= 32 ? 0xFFFFFFFFu : (1u << limit_) - 1; }
+
+    Numbering& NumberingOf(Kind kind) { return numbering_[kind == Kind::TV ? 0 : 1]; }
+
+    void SetNumber(ChannelState& state, std::uint32_t number) {
+        if (number > kLargestNumber)
+            plan_.status = PlanStatus::NumbersExhausted;
+        state.number = static_cast<std::uint16_t>(std::min(number, kLargestNumber));
+    }
+
+    const codec::FlashLayout& layout_;
+    const Reference& ref_;
+    const ApplyOptions& options_;
+    std::vector<Service> channels_;
+    std::uint32_t limit_;
+    std::vector<std::size_t> order_;
+    std::vector<std::size_t> claimedBy_;
+    std::array<Numbering, 2> numbering_;
+    Plan plan_;
+};
+
+} // namespace
+
+std::size_t Plan::Matched() const {
+    return static_cast<std::size_t>(std::count_if(
+        entries.begin(), entries.end(), [](const EntryPlan& p) { return p.match.found(); }));
+}
+
+std::size_t Plan::Uncertain() const {
+    return static_cast<std::size_t>(
+        std::count_if(entries.begin(), entries.end(),
+                      [](const EntryPlan& p) { return p.match.found() && p.match.uncertain(); }));
+}
+
+Plan PlanReference(tabstore::CQoDB& db, const codec::FlashLayout& layout, const Reference& ref,
+                   const ApplyOptions& options) {
+    return Planner(db, layout, ref, options).Run();
+}
+
+} // namespace chanforge::reference

@@ -1,0 +1,215 @@
+// Plans and their application on small stores: numbering options, clashes, favourites, flags and
+// names, each checked on the store after ApplyPlan.
+#include "chanforge/reference/Plan.h"
+#include "TestBuilders.h"
+#include "chanforge/TableAccess.h"
+#include "policy/Presets.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace chanforge::reference {
+namespace {
+
+using testkit::MakeChannel;
+using testkit::SetName;
+
+codec::FlashLayout Layout(const char* model) {
+    return codec::FlashLayout::FromPreset(*policy::FindPreset(model));
+}
+
+/// Satellite 2 at 19.2E with two transponders, and eight favourite groups.
+struct Store {
+    Store() {
+        auto sat = ZeroRecord<Satellite_Info_Tag>();
+        sat.SatID = 2;
+        sat.Degree = 192;
+        SetName(sat.Name, "Astra");
+        AppendCopy(db, kSatelliteTable, sat);
+        for (std::uint8_t tp = 1; tp <= 2; ++tp) {
+            auto t = ZeroRecord<Transponder_Info_Tag>();
+            t.SatID = 2;
+            t.TPID = tp;
+            t.Frequency = static_cast<std::uint16_t>(11000 + 500 * tp);
+            AppendCopy(db, kTransponderTable, t);
+        }
+        for (int g = 1; g <= 8; ++g) {
+            auto fav = ZeroRecord<Favorite_Info_Tag>();
+            SetName(fav.Name, "Favorite " + std::to_string(g));
+            AppendCopy(db, kFavoriteTable, fav);
+        }
+    }
+    Channel_Info_Tag& Add(const std::string& name, std::uint16_t number, std::uint16_t sid,
+                          bool tv = true) {
+        Channel_Info_Tag ch = MakeChannel(name, number, tv ? attr::kTV : attr::kRadio, 2, 1);
+        ch.ServiceID = sid;
+        const int key = AppendCopy(db, kChannelTable, ch);
+        return *GetRow<Channel_Info_Tag>(db, kChannelTable, static_cast<std::uint32_t>(key));
+    }
+    /// "name=number" of every channel in table order.
+    std::vector<std::string> Numbers() {
+        std::vector<std::string> out;
+        ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+            out.push_back(std::string(ch.Name) + "=" + std::to_string(ch.ProgramNum));
+        });
+        return out;
+    }
+    Channel_Info_Tag& Named(const std::string& name) {
+        Channel_Info_Tag* found = nullptr;
+        ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](Channel_Info_Tag& ch) {
+            if (name == ch.Name)
+                found = &ch;
+        });
+        EXPECT_NE(found, nullptr) << name;
+        return *found;
+    }
+    tabstore::CQoDB db;
+};
+
+/// This list: TV A B C D numbered 1..4, radio R numbered 1.
+void FillThis(Store& s) {
+    s.Add("A", 1, 101);
+    s.Add("B", 2, 102);
+    s.Add("C", 3, 103);
+    s.Add("D", 4, 104);
+    s.Add("R", 1, 201, false);
+}
+
+/// The reference: C, A and, after a gap, B; D is not in it.
+void FillReference(Store& s) {
+    s.Add("C", 1, 103);
+    s.Add("A", 2, 101);
+    s.Add("B", 5, 102);
+    s.Add("R", 1, 201, false);
+}
+
+TEST(PlanTest, NumbersFollowTheReferenceWithEachOption) {
+    const struct {
+        const char* what;
+        ApplyOptions options;
+        std::vector<std::string> want; ///< in table order after applying: TV by number, then radio
+    } cases[] = {
+        {"close gaps, unmatched after",
+         {1, true, false, Unmatched::Keep},
+         {"C=1", "A=2", "B=3", "D=4", "R=1"}},
+        {"keep gaps", {1, false, false, Unmatched::Keep}, {"C=1", "A=2", "B=5", "D=6", "R=1"}},
+        {"from 10, unmatched deleted",
+         {10, true, false, Unmatched::Delete},
+         {"C=10", "A=11", "B=12", "R=10"}},
+        {"from 10 with gaps",
+         {10, false, false, Unmatched::Keep},
+         {"C=10", "A=11", "B=14", "D=15", "R=10"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Store mine, ref;
+        FillThis(mine);
+        FillReference(ref);
+        const Plan plan =
+            PlanReference(mine.db, Layout("D"), ReferenceFromStore(ref.db, Layout("D")), c.options);
+        EXPECT_EQ(plan.Matched(), 4u);
+        EXPECT_TRUE(plan.conflicts.empty());
+        ASSERT_EQ(plan.unmatched.size(), 1u);
+        EXPECT_EQ(plan.unmatched[0].before.name, "D");
+        ASSERT_TRUE(ApplyPlan(mine.db, plan));
+        EXPECT_EQ(mine.Numbers(), c.want);
+    }
+}
+
+TEST(PlanTest, ClashesAreReported) {
+    Store mine, ref;
+    FillThis(mine);
+    ref.Add("A", 1, 101);
+    ref.Add("B", 1, 102); // the same number twice
+    ref.Add("C", 3, 103);
+    ref.Add("C", 4, 999); // by name: the channel the carrier match keeps
+    const Plan plan = PlanReference(mine.db, Layout("D"), ReferenceFromStore(ref.db, Layout("D")),
+                                    {1, false, false, Unmatched::Keep});
+    ASSERT_EQ(plan.conflicts.size(), 2u);
+    EXPECT_EQ(plan.conflicts[0].kind, ConflictKind::SameChannel);
+    EXPECT_EQ(plan.conflicts[0].entry, 3u);
+    EXPECT_EQ(plan.conflicts[0].holder, 2u);
+    EXPECT_FALSE(plan.entries[3].applied);
+    EXPECT_EQ(plan.conflicts[1].kind, ConflictKind::NumberTaken);
+    EXPECT_EQ(plan.conflicts[1].entry, 1u);
+    EXPECT_EQ(plan.conflicts[1].wanted, 1u);
+    EXPECT_EQ(plan.conflicts[1].given, 2u);
+    ASSERT_TRUE(ApplyPlan(mine.db, plan));
+    EXPECT_EQ(mine.Numbers(), (std::vector<std::string>{"A=1", "B=2", "C=3", "D=4", "R=1"}));
+}
+
+TEST(PlanTest, FavouritesFlagsAndNamesComeFromTheReference) {
+    Store ref;
+    FillReference(ref);
+    ref.Named("C").Favorite = 0x2 | 1u << 9; // group 10 is past model D's eight
+    ref.Named("C").Attributes |= attr::kSkipped;
+    ref.Named("B").Favorite = 0x2;
+    SetName(ref.Named("B").Name, "B renamed");
+    auto* group = GetRow<Favorite_Info_Tag>(ref.db, kFavoriteTable, 2);
+    SetName(group->Name, "Sports");
+    for (const bool names : {false, true}) {
+        SCOPED_TRACE(names ? "with names" : "without names");
+        Store copy;
+        FillThis(copy);
+        copy.Named("A").Favorite = 0x1; // left by the reference's membership
+        copy.Named("A").Attributes |= attr::kLocked;
+        copy.Named("D").Favorite = 0x2; // unmatched: keeps its group
+        Reference reference = ReferenceFromStore(ref.db, Layout("C"));
+        reference.groups.resize(10);
+        reference.groups[9] = "Group ten";
+        const Plan plan =
+            PlanReference(copy.db, Layout("D"), reference, {1, true, names, Unmatched::Keep});
+        ASSERT_EQ(plan.groupsPast.size(), 1u);
+        EXPECT_EQ(plan.groupsPast[0].group, 10u);
+        EXPECT_EQ(plan.groupsPast[0].name, "Group ten");
+        EXPECT_EQ(plan.groupsPast[0].channels, 1u);
+        ASSERT_TRUE(ApplyPlan(copy.db, plan));
+        EXPECT_EQ(copy.Named("A").Favorite, 0u);
+        EXPECT_EQ(copy.Named("A").Attributes & attr::kLocked, 0);
+        EXPECT_EQ(copy.Named("C").Favorite, 0x2u);
+        EXPECT_NE(copy.Named("C").Attributes & attr::kSkipped, 0);
+        EXPECT_EQ(copy.Named("D").Favorite, 0x2u);
+        EXPECT_EQ(std::string(GetRow<Favorite_Info_Tag>(copy.db, kFavoriteTable, 2)->Name),
+                  "Sports");
+        ForEachRow<Channel_Info_Tag>(copy.db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+            EXPECT_NE(std::string(ch.Name), names ? "B" : "B renamed");
+        });
+    }
+}
+
+TEST(PlanTest, PositionsFollowTheReferenceWhereTheModelKeepsThem) {
+    Store mine, ref;
+    FillThis(mine);
+    mine.Named("D").Favorite = 0x1;
+    mine.Named("D").FavoriteSlot[0] = 1;
+    FillReference(ref);
+    ref.Named("A").Favorite = 0x1;
+    ref.Named("A").FavoriteSlot[0] = 2;
+    ref.Named("B").Favorite = 0x1;
+    ref.Named("B").FavoriteSlot[0] = 1;
+    const Plan plan =
+        PlanReference(mine.db, Layout("C"), ReferenceFromStore(ref.db, Layout("C")), {});
+    ASSERT_TRUE(ApplyPlan(mine.db, plan));
+    // The reference's members in its order, then the unmatched member.
+    EXPECT_EQ(mine.Named("B").FavoriteSlot[0], 1);
+    EXPECT_EQ(mine.Named("A").FavoriteSlot[0], 2);
+    EXPECT_EQ(mine.Named("D").FavoriteSlot[0], 3);
+}
+
+TEST(PlanTest, NumbersPastTheLastAreRefusedAndNothingChanges) {
+    Store mine, ref;
+    FillThis(mine);
+    FillReference(ref);
+    const Plan plan = PlanReference(mine.db, Layout("D"), ReferenceFromStore(ref.db, Layout("D")),
+                                    {65534, true, false, Unmatched::Keep});
+    EXPECT_EQ(plan.status, PlanStatus::NumbersExhausted);
+    const std::vector<std::string> before = mine.Numbers();
+    EXPECT_FALSE(ApplyPlan(mine.db, plan));
+    EXPECT_EQ(mine.Numbers(), before);
+}
+
+} // namespace
+} // namespace chanforge::reference

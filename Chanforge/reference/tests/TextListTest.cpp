@@ -1,0 +1,78 @@
+// Text lists: what a line must look like, and what is reported when it does not.
+#include "chanforge/reference/TextList.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace chanforge::reference {
+namespace {
+
+TextList Parse(const std::string& text) {
+    return ParseTextList({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+}
+
+TEST(TextListTest, ReadsEntriesWithUnknownsAsZero) {
+    const TextList list = Parse("\xEF\xBB\xBF"
+                                "1;Das Erste HD;1-1019-10301\r\n"
+                                "\r\n"
+                                "0; ZDF HD ;0-0-0\r"
+                                "65535;a;b;c-d\n"
+                                "7;  Name with  spaces;65535-1-2");
+    ASSERT_EQ(list.entries.size(), 3u);
+    const Service& first = list.entries[0];
+    EXPECT_EQ(first.number, 1);
+    EXPECT_EQ(first.name, "Das Erste HD");
+    EXPECT_EQ(first.onid, 1);
+    EXPECT_EQ(first.tsid, 1019);
+    EXPECT_EQ(first.sid, 10301);
+    EXPECT_EQ(first.kind, Kind::Unknown);
+    EXPECT_EQ(first.row, 1u); // the line number
+    EXPECT_EQ(list.entries[1].name, "ZDF HD");
+    EXPECT_EQ(list.entries[1].number, 0);
+    EXPECT_EQ(list.entries[1].row, 3u);
+    EXPECT_EQ(list.entries[2].name, "Name with  spaces");
+    EXPECT_EQ(list.entries[2].onid, 65535);
+    ASSERT_EQ(list.problems.size(), 1u);
+    EXPECT_EQ(list.problems[0].line, 4u);
+    EXPECT_EQ(list.problems[0].fault, LineFault::Fields);
+}
+
+TEST(TextListTest, LinesThatDoNotReadAreReportedNeverGuessed) {
+    const struct {
+        std::string line;
+        LineFault fault;
+    } cases[] = {
+        {"Pr#;Name;ONID-TSID-SID", LineFault::Number},
+        {"1;Name", LineFault::Fields},
+        {"1;Na;me;1-2-3", LineFault::Fields},
+        {"65536;Name;1-2-3", LineFault::Number},
+        {"-1;Name;1-2-3", LineFault::Number},
+        {"1x;Name;1-2-3", LineFault::Number},
+        {"1;Name;1-2", LineFault::Ids},
+        {"1;Name;1-2-3-4", LineFault::Ids},
+        {"1;Name;1-2-65536", LineFault::Ids},
+        {"1;Name;0x1-2-3", LineFault::Ids},
+        {"1;Name;", LineFault::Ids},
+        {"1;  ;1-2-3", LineFault::EmptyName},
+        {"1;" + std::string(255, 'n') + ";1-2-3", LineFault::LongName},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const TextList list = Parse("\n" + c.line + "\n");
+        EXPECT_TRUE(list.entries.empty());
+        ASSERT_EQ(list.problems.size(), 1u);
+        EXPECT_EQ(list.problems[0].line, 2u);
+        EXPECT_EQ(list.problems[0].fault, c.fault);
+    }
+}
+
+TEST(TextListTest, TellsTextFromImages) {
+    const std::string text = "1;A;0-0-1\n";
+    const std::uint8_t image[] = {'Q', 'P', ' ', ' ', 80, 0};
+    EXPECT_TRUE(LooksLikeText({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}));
+    EXPECT_FALSE(LooksLikeText(image));
+}
+
+} // namespace
+} // namespace chanforge::reference
