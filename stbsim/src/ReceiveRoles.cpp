@@ -129,6 +129,7 @@ bool Simulator::ServeBlocks(std::string* note) {
 }
 
 void Simulator::SendBlock(int k) {
+    ++crossings_[k];
     std::string block = image_.substr(static_cast<std::size_t>(k) * 1024, 1024);
     unsigned sum = 0;
     for (char byte : block)

@@ -91,6 +91,7 @@ std::string Simulator::TakeBlocks(int n, int checksumBytes, std::string* note) {
                 link_.ReadExact(1024 + static_cast<std::size_t>(checksumBytes), kReplyMs);
             if (!block)
                 continue;
+            ++crossings_[k];
             if (k == options_.silentBlock && !silenced_) {
                 // Busy for a while: the repeated blocks that arrive meanwhile are lost.
                 silenced_ = true;

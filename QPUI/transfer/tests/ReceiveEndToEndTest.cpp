@@ -26,12 +26,6 @@ void PrintTo(const Fault& fault, std::ostream* out) {
 const Fault kFaults[] = {
     {"Clean", [](stbsim::SimOptions&) {}},
     {"SmallRandomChunks", [](stbsim::SimOptions& o) { o.chunkMax = 7; }},
-    {"CorruptChecksumOnce", [](stbsim::SimOptions& o) { o.corruptBlock = 2; }},
-    {"FallsSilent",
-     [](stbsim::SimOptions& o) {
-         o.silentBlock = 3;
-         o.silentMs = 2000;
-     }},
     {"GarbageBetweenBlocks", [](stbsim::SimOptions& o) { o.garbageEvery = 2; }},
     {"EmulatedBaud115200", [](stbsim::SimOptions& o) { o.baud = 115200; }},
     {"LinesEndWithCR", [](stbsim::SimOptions& o) { o.eol = "\r"; }},

@@ -6,6 +6,7 @@
 #include "stbsim/SimOptions.h"
 
 #include <atomic>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,12 @@ class Simulator {
 
     /// The image it sends on a receive (whole 1024-byte blocks).
     const std::string& ServedImage() const { return image_; }
+    /// How often block k went over the line, whole, in either direction: the count a test
+    /// checks at the far side instead of trusting what the PC says it did.
+    int BlockCrossings(int k) const {
+        const auto found = crossings_.find(k);
+        return found == crossings_.end() ? 0 : found->second;
+    }
 
   private:
     // Receive: the receiver sends its database.
@@ -61,6 +68,7 @@ class Simulator {
     SimLink& link_;
     std::string image_;
     std::vector<SessionResult> sessions_;
+    std::map<int, int> crossings_; ///< block number: times it crossed the line
     bool corrupted_ = false;
     bool silenced_ = false;
     bool wasSent_ = false; ///< it holds an image it was sent

@@ -1,0 +1,125 @@
+// Line faults wherever they strike (first, middle and last block), for both receiver families
+// and both directions; what crossed the line is counted where it arrived, not read back from
+// what the PC says it did.
+#include "TransferHarness.h"
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+using Outcome_ = qpui::CTransfer::Outcome;
+constexpr int kBlocks = 6; // the harness's receiver serves six blocks of noise
+
+struct Strike {
+    bool st;
+    bool send;
+    bool silent; ///< the receiver falls silent at the block; otherwise its checksum is wrong once
+    int block;
+};
+
+std::string Name(const Strike& s) {
+    return std::string(s.st ? "St7100" : "Qvr") + (s.send ? "Send" : "Receive") +
+           (s.silent ? "SilentAtBlock" : "CorruptAtBlock") + std::to_string(s.block);
+}
+
+void PrintTo(const Strike& s, std::ostream* out) {
+    *out << Name(s);
+}
+
+std::vector<Strike> Strikes() {
+    std::vector<Strike> strikes;
+    for (bool st : {false, true})
+        for (bool send : {false, true})
+            for (bool silent : {false, true})
+                for (int block : {0, kBlocks / 2, kBlocks - 1})
+                    strikes.push_back({st, send, silent, block});
+    return strikes;
+}
+
+class FaultPosition : public TransferTest, public ::testing::WithParamInterface<Strike> {
+  protected:
+    void SetUp() override {
+        TransferTest::SetUp();
+        const Strike& s = GetParam();
+        Use(s.st);
+        if (s.silent) {
+            sim.silentBlock = s.block;
+            sim.silentMs = 1600;
+        } else {
+            sim.corruptBlock = s.block;
+        }
+    }
+
+    /// The image the receiver ends up with (send) or the PC received (receive), without header.
+    std::string Transfer(SimRun& receiver, Outcome& outcome) {
+        if (GetParam().send) {
+            WriteAll(Path("work.bin"), ChannelFile(sent));
+            outcome = Send(receiver.Path(), Path("work.bin"));
+            receiver.Stop();
+            return ReadAll(sim.storeFile).substr(86);
+        }
+        outcome = GetParam().st
+                      ? Receive(receiver.Path(), Path("in.bin"), false, qpui::ParserFamily::St)
+                      : Receive(receiver.Path(), Path("in.bin"));
+        receiver.Stop();
+        return ReadAll(Path("in.bin")).substr(86);
+    }
+
+    const std::string sent = stbsim::GenerateImage(kBlocks, 7);
+};
+
+TEST_P(FaultPosition, EveryBlockArrivesOnceInPlaceAndOnlyTheStruckOneAgain) {
+    const Strike& s = GetParam();
+    sim.storeFile = Path("flash.bin");
+    if (s.st && !s.send)
+        sim.offer = stbsim::Offer::Knock; // the ST7100 receiver begins a receive itself
+    SimRun receiver(sim);
+    Outcome outcome;
+    const std::string image = Transfer(receiver, outcome);
+    ASSERT_EQ(outcome.result, Outcome_::Succeeded) << outcome.message.toStdString();
+    EXPECT_EQ(image, s.send ? sent : receiver.Simulator().ServedImage());
+    if (s.silent)
+        return; // what a deaf receiver missed is not a count of the line
+    for (int k = 0; k < kBlocks; ++k)
+        EXPECT_EQ(receiver.Simulator().BlockCrossings(k), k == s.block ? 2 : 1) << "block " << k;
+}
+
+INSTANTIATE_TEST_SUITE_P(Everywhere, FaultPosition, ::testing::ValuesIn(Strikes()),
+                         [](const auto& info) { return Name(info.param); });
+
+class GivingUp : public TransferTest, public ::testing::WithParamInterface<bool> {};
+
+// Ten attempts, counted by the receiver: the message says so from the same constant.
+TEST_P(GivingUp, ABlockThatNeverArrivesWholeIsTriedTenTimesEachWay) {
+    Use(GetParam());
+    sim.alwaysBadChecksum = true;
+    sim.offer = GetParam() ? stbsim::Offer::Knock : stbsim::Offer::None;
+    {
+        SimRun receiver(sim);
+        const Outcome received =
+            Receive(receiver.Path(), Path("in.bin"), !GetParam(),
+                    GetParam() ? qpui::ParserFamily::St : qpui::ParserFamily::Qvr, 30000);
+        receiver.Stop();
+        EXPECT_EQ(received.result, Outcome_::Failed);
+        EXPECT_EQ(receiver.Simulator().BlockCrossings(0), 10);
+        EXPECT_EQ(receiver.Simulator().BlockCrossings(1), 0);
+    }
+    sim = {};
+    Use(GetParam());
+    sim.noiseImage = true;
+    sim.repeatRequest = 0;
+    WriteAll(Path("work.bin"), ChannelFile(stbsim::GenerateImage(2, 3)));
+    SimRun receiver(sim);
+    const Outcome sent = Send(receiver.Path(), Path("work.bin"));
+    receiver.Stop();
+    EXPECT_EQ(sent.result, Outcome_::Failed);
+    EXPECT_EQ(receiver.Simulator().BlockCrossings(0), 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothFamilies, GivingUp, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "St7100" : "Qvr"; });
+
+} // namespace
+} // namespace e2e
