@@ -52,6 +52,10 @@ TEST(QoDB, AutomaticKeysCountFromOne) {
     EXPECT_EQ(Append(db, 0, 20), 2);
     EXPECT_EQ(Walk(db, 0), (std::vector<int>{10, 20}));
     EXPECT_EQ(Append(db, 1, 30), 1); // every table keeps its own LastID
+    // A deleted last row's key is not handed out again: an undo step may still name it.
+    EXPECT_EQ(db.Delete(0, 2), 2);
+    EXPECT_EQ(Append(db, 0, 40), 3);
+    EXPECT_EQ(Walk(db, 0), (std::vector<int>{10, 40}));
 }
 
 TEST(QoDB, AutomaticKeyNeverLandsOnAPresentRow) {
