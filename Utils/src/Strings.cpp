@@ -97,3 +97,18 @@ int SplitAllString(char* source, const char* delimiters, std::vector<std::string
         tokens->emplace_back(token);
     return static_cast<int>(tokens->size());
 }
+
+std::string Latin1ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            out += c;
+            continue;
+        }
+        out += static_cast<char>(0xC0 | b >> 6);
+        out += static_cast<char>(0x80 | (b & 0x3F));
+    }
+    return out;
+}

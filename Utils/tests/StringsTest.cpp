@@ -75,3 +75,9 @@ TEST(MakeCommaDigitString, GroupsEachRunByThrees) {
         EXPECT_EQ(Apply(MakeCommaDigitString, c.in), c.out);
     }
 }
+
+TEST(Latin1ToUtf8, EveryByteBecomesItsCharacter) {
+    EXPECT_EQ(Latin1ToUtf8("ZDF"), "ZDF");
+    EXPECT_EQ(Latin1ToUtf8("M\xFCnchen \x86\x7F\xFF"), "M\xC3\xBCnchen \xC2\x86\x7F\xC3\xBF");
+    EXPECT_EQ(Latin1ToUtf8(std::string_view("a\0b", 3)), std::string("a\0b", 3));
+}

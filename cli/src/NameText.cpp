@@ -1,5 +1,7 @@
 #include "NameText.h"
 
+#include "utils/Strings.h"
+
 #include <cstdio>
 
 namespace cli {
@@ -13,18 +15,7 @@ bool TerminalActsOn(unsigned char byte) {
 } // namespace
 
 std::string Latin1Utf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() * 2);
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            out += c;
-            continue;
-        }
-        out += static_cast<char>(0xC0 | b >> 6);
-        out += static_cast<char>(0x80 | (b & 0x3F));
-    }
-    return out;
+    return Latin1ToUtf8(bytes);
 }
 
 std::string TerminalText(std::string_view bytes) {

@@ -3,6 +3,7 @@
 #include "Rows.h"
 #include "chanforge/editing/DeliveryText.h"
 #include "utils/Names.h"
+#include "utils/Strings.h"
 
 #include <cstring>
 
@@ -12,8 +13,9 @@ namespace {
 
 constexpr const char* kSeparator = " \xC2\xB7 "; // a middle dot, UTF-8
 
+/// Name bytes in UTF-8, as the rest of the text is.
 template <std::size_t N> std::string Text(const char (&field)[N]) {
-    return std::string(field, strnlen(field, N));
+    return Latin1ToUtf8(std::string_view(field, strnlen(field, N)));
 }
 
 std::string SatelliteText(tabstore::CQoDB& db, std::uint32_t satId) {

@@ -166,14 +166,14 @@ TEST(FilterText, NamesWhatTheGridsShow) {
     const std::uint32_t tp = AddTransponder(db, 2, 1, 11836);
     GetRow<Transponder_Info_Tag>(db, kTransponderTable, tp)->PolFEC = 1;
     AddProvider(db, 4, "ARD");
-    AddFavorite(db, "News");
+    AddFavorite(db, "M\xFCnchen");
     const std::pair<ChannelFilter, std::string> rows[] = {
         {ShowAll(), "All channels"},
         {ShowSatellite(db, 1), "Satellite Astra 19.2E"},
         {ShowTransponder(tp), "Satellite Astra 19.2E \xC2\xB7 transponder 11,836 H"},
         {ShowTransponder(99), "Transponder"},
         {ShowProvider(1, ShowAll(), kSatelliteProduct), "Provider ARD"},
-        {ShowFavorite(0, ShowAll(), kSatelliteProduct), "Favourite group News"},
+        {ShowFavorite(0, ShowAll(), kSatelliteProduct), "Favourite group M\xC3\xBCnchen"},
     };
     for (const auto& [filter, text] : rows)
         EXPECT_EQ(FilterText(db, filter, kSatelliteProduct), text);

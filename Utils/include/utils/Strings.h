@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 extern "C" {
@@ -21,3 +22,7 @@ bool SplitString(std::string source, std::string delimiter, std::string* left, s
 /// Tokenises source (modified in place) on any of the delimiter characters; empty tokens are
 /// skipped. Returns the number of tokens stored in tokens (which is emptied first).
 int SplitAllString(char* source, const char* delimiters, std::vector<std::string>* tokens);
+
+/// Each byte b as the character U+00bb in UTF-8 (the Latin-1 mapping): names hold bytes of the
+/// receiver's code table, and this is how every view shows them; no byte is lost.
+std::string Latin1ToUtf8(std::string_view bytes);

@@ -9,7 +9,7 @@ namespace chanforge::editing {
 
 /// "All channels", "Satellite Astra 19.2E", "Satellite Astra 19.2E · transponder 11,836 H",
 /// "Provider ARD", "Favourite group News", "Genre Sports" ... A record that is gone is named
-/// by its kind alone.
+/// by its kind alone. UTF-8, names included.
 std::string FilterText(tabstore::CQoDB& db, const ChannelFilter& filter, Product product);
 
 } // namespace chanforge::editing
