@@ -1,0 +1,221 @@
+#include "Losses.h"
+
+#include "chanforge/TableAccess.h"
+#include "chanforge/check/Validate.h"
+#include "chanforge/codec/TableCapacity.h"
+#include "chanforge/codec/TransponderMux.h"
+#include "chanforge/reference/Service.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+namespace chanforge::convert::detail {
+
+namespace {
+
+using reference::Delivery;
+
+std::string Count(std::size_t n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+template <class T, class Pred>
+std::vector<std::uint32_t> RowsWhere(tabstore::CQoDB& db, TableId table, Pred pred) {
+    std::vector<std::uint32_t> rows;
+    ForEachRow<T>(db, table, [&](const T& rec) {
+        if (pred(rec))
+            rows.push_back(rec.RowID);
+    });
+    return rows;
+}
+
+void Add(std::vector<Pending>& out, TableId table, std::vector<std::uint32_t> rows,
+         std::string message, Drop drop = Drop::Rows) {
+    if (!rows.empty())
+        out.push_back({{table, std::move(rows), std::move(message)}, drop});
+}
+
+/// Whether the target carries the source's terrestrial side: both keep it under the stand-in
+/// satellite, or both in the multiplex sectors of the transponder block.
+bool CarriesTerrestrial(const policy::ProductKind& source, const policy::ProductKind& target) {
+    return (source.Combination() && target.Combination()) ||
+           (source.TransponderBlockHoldsMultiplexes() && target.TransponderBlockHoldsMultiplexes());
+}
+
+struct TableWords {
+    TableId table;
+    const char* one;
+    const char* many;
+};
+
+constexpr TableWords kDeliveryTables[] = {
+    {kSatelliteTable, "satellite", "satellites"},
+    {kTransponderTable, "transponder", "transponders"},
+    {kCableMuxTable, "cable multiplex", "cable multiplexes"},
+};
+
+void UnwrittenTables(tabstore::CQoDB& copy, const codec::FlashLayout& target,
+                     std::vector<Pending>& out) {
+    for (const TableWords& t : kDeliveryTables) {
+        if (codec::TableCapacity(target, t.table))
+            continue;
+        std::vector<std::uint32_t> rows;
+        ForEachRowBytes(copy, t.table,
+                        [&](tabstore::RowBuffer, std::uint32_t key) { rows.push_back(key); });
+        Add(out, t.table, rows,
+            Count(rows.size(), t.one, t.many) + " cannot be written: the other model keeps no " +
+                t.many);
+    }
+}
+
+void TerrestrialSide(tabstore::CQoDB& copy, const codec::FlashLayout& source,
+                     const codec::FlashLayout& target, std::vector<Pending>& out) {
+    if (!source.product.Terrestrial() || CarriesTerrestrial(source.product, target.product))
+        return;
+    const char* why = ": the other model has no terrestrial tuner of this kind";
+    auto muxes = RowsWhere<Transponder_Info_Tag>(copy, kTransponderTable, [&](const auto& tp) {
+        return codec::HoldsMux(tp, source.product);
+    });
+    Add(out, kTransponderTable, muxes,
+        Count(muxes.size(), "terrestrial multiplex", "terrestrial multiplexes") +
+            " cannot be written" + why);
+    auto own =
+        RowsWhere<SMux_Info_Tag>(copy, kTerrestrialMuxTable, [](const auto&) { return true; });
+    Add(out, kTerrestrialMuxTable, own,
+        Count(own.size(), "terrestrial multiplex", "terrestrial multiplexes") +
+            " cannot be written" + why);
+    if (source.product.Combination())
+        Add(out, kSatelliteTable,
+            RowsWhere<Satellite_Info_Tag>(copy, kSatelliteTable,
+                                          [](const auto& s) { return s.SatID == 1; }),
+            "The terrestrial side (satellite 1) cannot be written" + std::string(why));
+}
+
+/// On a combination, satellite 1 is the terrestrial side: a real satellite there would turn into
+/// it, its transponders into multiplexes.
+void SatelliteOne(tabstore::CQoDB& copy, const codec::FlashLayout& source,
+                  const codec::FlashLayout& target, std::vector<Pending>& out) {
+    if (source.product.Terrestrial() || !target.product.Combination())
+        return;
+    const auto isOne = [](const auto& rec) { return rec.SatID == 1; };
+    const auto sats = RowsWhere<Satellite_Info_Tag>(copy, kSatelliteTable, isOne);
+    if (sats.empty())
+        return;
+    const std::string why = " would be read as the other model's terrestrial side (satellite 1)";
+    Add(out, kSatelliteTable, sats, "Satellite 1" + why);
+    auto tps = RowsWhere<Transponder_Info_Tag>(copy, kTransponderTable, isOne);
+    Add(out, kTransponderTable, tps,
+        Count(tps.size(), "transponder", "transponders") + " of satellite 1" + why);
+    auto channels = RowsWhere<Channel_Info_Tag>(copy, kChannelTable, isOne);
+    Add(out, kChannelTable, channels,
+        Count(channels.size(), "channel", "channels") + " of satellite 1" + why);
+}
+
+/// Channels whose tuner the target lacks go with their carrier.
+void ChannelsWithoutTuner(tabstore::CQoDB& copy, const codec::FlashLayout& source,
+                          const codec::FlashLayout& target, std::vector<Pending>& out) {
+    const bool satellites = codec::TableCapacity(target, kSatelliteTable).has_value();
+    const bool terrestrial = CarriesTerrestrial(source.product, target.product);
+    const bool cable = target.product.Cable();
+    std::vector<std::uint32_t> lost[3];
+    for (const reference::Service& s : reference::ServicesOf(copy, copy, source)) {
+        const Delivery d = s.carrier.delivery;
+        if (d == Delivery::Satellite && !satellites)
+            lost[0].push_back(s.row);
+        else if (d == Delivery::Terrestrial && !terrestrial)
+            lost[1].push_back(s.row);
+        else if (d == Delivery::Cable && !cable)
+            lost[2].push_back(s.row);
+    }
+    const char* where[3] = {"satellite", "terrestrial", "cable"};
+    for (int i = 0; i < 3; ++i)
+        Add(out, kChannelTable, lost[i],
+            Count(lost[i].size(), "channel", "channels") + " on " + where[i] +
+                " carriers cannot be written: the other model has no " + where[i] + " tuner");
+}
+
+bool HasSecondTuner(const Satellite_Info_Tag& s) {
+    const LNBSetting zero = ZeroRecord<LNBSetting>();
+    return std::memcmp(&s.Tuner[1], &zero, sizeof zero) != 0;
+}
+
+std::uint32_t NameBytes(const codec::FlashLayout& target) {
+    // Layouts that keep the membership in one byte keep the name's last byte for its NUL.
+    const bool oneByte = target.product.OneByteFavoriteMask();
+    return oneByte && target.nameLength > 0 ? target.nameLength - 1 : target.nameLength;
+}
+
+Drop DropFor(check::Rule rule) {
+    switch (rule) {
+    case check::Rule::NameCut:
+        return Drop::CutNames;
+    case check::Rule::FavoriteMemberLimit:
+        return Drop::Membership;
+    case check::Rule::FavoriteGroupLimit:
+    case check::Rule::TableCapacity:
+        return Drop::Rows;
+    default:
+        return Drop::Nothing;
+    }
+}
+
+} // namespace
+
+std::vector<Pending> StructuralLosses(tabstore::CQoDB& copy, const codec::FlashLayout& source,
+                                      const codec::FlashLayout& target) {
+    std::vector<Pending> out;
+    UnwrittenTables(copy, target, out);
+    TerrestrialSide(copy, source, target, out);
+    SatelliteOne(copy, source, target, out);
+    ChannelsWithoutTuner(copy, source, target, out);
+    if (!target.product.TwoTuners() && codec::TableCapacity(target, kSatelliteTable)) {
+        auto rows = RowsWhere<Satellite_Info_Tag>(copy, kSatelliteTable, HasSecondTuner);
+        Add(out, kSatelliteTable, rows,
+            Count(rows.size(), "satellite has", "satellites have") +
+                " second-tuner settings the other model, with one tuner, cannot keep",
+            Drop::SecondTuner);
+    }
+    return out;
+}
+
+std::vector<Pending> CheckedLosses(tabstore::CQoDB& copy, const DocumentValues& values,
+                                   const codec::FlashLayout& target) {
+    std::vector<Pending> out;
+    for (check::Finding& f : check::CheckDatabase(copy, values, target))
+        if (const Drop drop = DropFor(f.rule); drop != Drop::Nothing)
+            out.push_back({{f.table, std::move(f.rows), std::move(f.message)}, drop});
+    return out;
+}
+
+void DropLoss(tabstore::CQoDB& copy, const Pending& pending, const codec::FlashLayout& target) {
+    const Loss& loss = pending.loss;
+    for (const std::uint32_t row : loss.rows) {
+        switch (pending.drop) {
+        case Drop::Rows:
+            copy.Delete(loss.table, row);
+            break;
+        case Drop::SecondTuner:
+            if (auto* sat = GetRow<Satellite_Info_Tag>(copy, kSatelliteTable, row))
+                sat->Tuner[1] = ZeroRecord<LNBSetting>();
+            break;
+        case Drop::CutNames:
+            if (auto* ch = GetRow<Channel_Info_Tag>(copy, kChannelTable, row)) {
+                const std::size_t keep = std::min<std::size_t>(NameBytes(target), sizeof ch->Name);
+                std::memset(ch->Name + keep, 0, sizeof ch->Name - keep);
+            }
+            break;
+        case Drop::Membership:
+            if (auto* ch = GetRow<Channel_Info_Tag>(copy, kChannelTable, row)) {
+                const std::uint32_t limit = reference::FavoriteGroupLimit(target);
+                ch->Favorite &= limit >= 32 ? 0xFFFFFFFFu : (1u << limit) - 1;
+                std::fill(std::begin(ch->FavoriteSlot) + limit, std::end(ch->FavoriteSlot), 0);
+            }
+            break;
+        case Drop::Nothing:
+            break;
+        }
+    }
+}
+
+} // namespace chanforge::convert::detail

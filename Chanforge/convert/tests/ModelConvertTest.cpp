@@ -1,0 +1,122 @@
+// Every model's sample database moved to every other model: where the layout allows, the file
+// opens under the target model, its check finds nothing the source's did not, and its records
+// compare equal as far as the model keeps them; elsewhere the refusal names what would be lost
+// and writes nothing, and letting the losses go writes a database that checks without errors.
+#include "chanforge/convert/ModelConvert.h"
+#include "chanforge/TableAccess.h"
+#include "chanforge/check/Validate.h"
+#include "chanforge/document/Document.h"
+#include "policy/Presets.h"
+#include "samplegen/SampleImage.h"
+#include "utils/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <tuple>
+#include <vector>
+
+namespace chanforge::convert {
+namespace {
+
+namespace fs = std::filesystem;
+using codec::FlashLayout;
+
+const char* const kModels[] = {"A", "B", "C", "D", "E", "default"};
+
+FlashLayout Layout(const char* model) {
+    return FlashLayout::FromPreset(*policy::FindPreset(model));
+}
+
+struct Opened {
+    explicit Opened(const FlashLayout& l) : layout(l), doc([l] { return l; }) {}
+    FlashLayout layout;
+    document::Document doc;
+};
+
+std::string SamplePath(const char* model) {
+    const fs::path path =
+        fs::temp_directory_path() / ("convert-sample-" + std::string(model) + ".bin");
+    std::vector<std::uint8_t> file;
+    EXPECT_TRUE(samplegen::BuildImage(Layout(model), file, nullptr));
+    EXPECT_TRUE(utils::ReplaceFile(path.string(), file).ok());
+    return path.string();
+}
+
+std::set<check::Rule> Rules(Opened& o) {
+    std::set<check::Rule> rules;
+    for (const check::Finding& f : check::CheckDatabase(o.doc.Store(), o.doc.Values(), o.layout))
+        rules.insert(f.rule);
+    return rules;
+}
+
+/// What every model keeps of a channel, keyed by its service.
+using Kept = std::tuple<std::uint16_t, std::string, std::uint16_t, std::uint32_t, std::uint16_t>;
+std::map<std::tuple<std::uint8_t, std::uint8_t, std::uint16_t, bool>, Kept> Channels(Opened& o) {
+    std::map<std::tuple<std::uint8_t, std::uint8_t, std::uint16_t, bool>, Kept> out;
+    ForEachRow<Channel_Info_Tag>(o.doc.Store(), kChannelTable, [&](const Channel_Info_Tag& ch) {
+        out[{ch.SatID, ch.TPID, ch.ServiceID, IsTV(ch)}] =
+            Kept{ch.ProgramNum, ch.Name, ch.Attributes, ch.Favorite & 0xFF, ch.BroadcastID};
+    });
+    return out;
+}
+
+bool ShouldRefuse(const FlashLayout& from, const FlashLayout& to) {
+    return (from.product.Terrestrial() && !to.product.Terrestrial()) ||
+           (from.product.TwoTuners() && !to.product.TwoTuners());
+}
+
+TEST(ModelConvertTest, EveryModelToEveryOther) {
+    for (const char* from : kModels) {
+        Opened source(Layout(from));
+        ASSERT_TRUE(source.doc.Open(SamplePath(from)).ok()) << from;
+        const std::set<check::Rule> before = Rules(source);
+        const Database db{source.doc.Store(), source.doc.Values(), source.layout};
+        for (const char* to : kModels) {
+            if (std::strcmp(from, to) == 0)
+                continue;
+            SCOPED_TRACE(std::string(from) + " -> " + to);
+            const FlashLayout target = Layout(to);
+            const std::string out = (fs::temp_directory_path() / "convert-out.bin").string();
+            fs::remove(out);
+            const ConvertResult result = SaveForModel(db, target, false, out);
+            Opened moved(target);
+            if (ShouldRefuse(source.layout, target)) {
+                ASSERT_EQ(result.status, ConvertStatus::WouldLose);
+                ASSERT_FALSE(result.losses.empty());
+                for (const Loss& loss : result.losses) {
+                    EXPECT_FALSE(loss.rows.empty()) << loss.message;
+                    const bool named = loss.message.find("terrestrial") != std::string::npos ||
+                                       loss.message.find("second-tuner") != std::string::npos;
+                    EXPECT_TRUE(named) << loss.message;
+                }
+                EXPECT_FALSE(fs::exists(out));
+                ASSERT_TRUE(SaveForModel(db, target, true, out).ok());
+                ASSERT_TRUE(moved.doc.Open(out).ok());
+                const auto findings =
+                    check::CheckDatabase(moved.doc.Store(), moved.doc.Values(), target);
+                EXPECT_FALSE(check::HasErrors(findings));
+                continue;
+            }
+            ASSERT_TRUE(result.ok()) << result.message << " " << result.detail
+                                     << (result.losses.empty() ? "" : result.losses[0].message);
+            EXPECT_TRUE(result.losses.empty());
+            ASSERT_TRUE(moved.doc.Open(out).ok());
+            const std::set<check::Rule> after = Rules(moved);
+            EXPECT_TRUE(std::includes(before.begin(), before.end(), after.begin(), after.end()));
+            EXPECT_EQ(Channels(moved), Channels(source));
+            EXPECT_EQ(moved.doc.Store().Size(kSatelliteTable),
+                      source.doc.Store().Size(kSatelliteTable));
+            EXPECT_EQ(moved.doc.Store().Size(kTransponderTable),
+                      source.doc.Store().Size(kTransponderTable));
+            EXPECT_EQ(moved.doc.Store().Size(kFavoriteTable), target.favoriteCount);
+        }
+    }
+}
+
+} // namespace
+} // namespace chanforge::convert
