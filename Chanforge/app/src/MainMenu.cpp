@@ -5,6 +5,7 @@
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
 #include "MainFrame.h"
+#include "ReferenceCommands.h"
 #include "RightView.h"
 #include "WindowMemory.h"
 
@@ -47,6 +48,10 @@ void AddFileMenu(CMainFrame& frame, const MainActions& a) {
     });
     file->addAction(a.save);
     file->addAction(a.exportTable);
+    file->addSeparator();
+    auto* references = new CReferenceCommands(frame);
+    file->addAction(references->ApplyAction());
+    file->addAction(references->SaveForModelAction());
     file->addSeparator();
     file->addAction(a.quit);
 }

@@ -13,6 +13,11 @@ ReferenceResult Failed(std::string message, std::string detail) {
     return {ReferenceStatus::OpenFailed, std::move(message), std::move(detail)};
 }
 
+bool IsDatabase(std::span<const std::uint8_t> bytes) {
+    return codec::StartsWithChannelMagic(bytes) || codec::StartsWithVersionMagic(bytes) ||
+           !LooksLikeText(bytes);
+}
+
 ReferenceResult FromDatabase(const ReferenceSource& source, Reference& out) {
     const codec::FlashLayout layout = source.layout;
     document::Document doc([layout] { return layout; });
@@ -50,6 +55,12 @@ Reference ReferenceFromStore(tabstore::CQoDB& db, const codec::FlashLayout& layo
     return ref;
 }
 
+bool NeedsModel(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    return !document::IsWorkbookPath(path) && utils::ReadWholeFile(path, bytes).ok() &&
+           IsDatabase(bytes);
+}
+
 ReferenceResult LoadReference(const ReferenceSource& source, tabstore::CQoDB& db,
                               const codec::FlashLayout& layout, Reference& out) {
     ReferenceResult result;
@@ -59,8 +70,7 @@ ReferenceResult LoadReference(const ReferenceSource& source, tabstore::CQoDB& db
     } else if (const utils::FileResult read = utils::ReadWholeFile(source.path, bytes);
                !read.ok()) {
         return Failed(document::kOpenFailedMessage, read.message + ": " + source.path);
-    } else if (!codec::StartsWithChannelMagic(bytes) && !codec::StartsWithVersionMagic(bytes) &&
-               LooksLikeText(bytes)) {
+    } else if (!IsDatabase(bytes)) {
         TextList list = ParseTextList(bytes);
         out = {};
         out.entries = std::move(list.entries);

@@ -1,0 +1,233 @@
+#include "ReferenceDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace chanforge::app {
+
+namespace {
+
+using namespace chanforge::reference;
+
+QString Name(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QString MethodText(Method method) {
+    switch (method) {
+    case Method::Carrier:
+        return CReferenceDialog::tr("same carrier and service");
+    case Method::ServiceIds:
+        return CReferenceDialog::tr("service and stream ids");
+    case Method::Name:
+        return CReferenceDialog::tr("name (uncertain)");
+    case Method::NameVariant:
+        return CReferenceDialog::tr("name with or without HD (uncertain)");
+    case Method::None:
+        break;
+    }
+    return CReferenceDialog::tr("none");
+}
+
+QString Groups(std::uint32_t mask) {
+    QStringList groups;
+    for (int g = 0; g < 32; ++g)
+        if (mask >> g & 1)
+            groups << QString::number(g + 1);
+    return groups.isEmpty() ? CReferenceDialog::tr("none") : groups.join(QLatin1Char(','));
+}
+
+/// What changes besides the number, in words.
+QString OtherChanges(const ChannelState& before, const ChannelState& after) {
+    QStringList out;
+    if (after.favorite != before.favorite)
+        out << CReferenceDialog::tr("favourites %1 → %2")
+                   .arg(Groups(before.favorite), Groups(after.favorite));
+    if (after.locked != before.locked)
+        out << (after.locked ? CReferenceDialog::tr("locked") : CReferenceDialog::tr("unlocked"));
+    if (after.skipped != before.skipped)
+        out << (after.skipped ? CReferenceDialog::tr("skipped")
+                              : CReferenceDialog::tr("not skipped"));
+    if (after.name != before.name)
+        out << CReferenceDialog::tr("name “%1”").arg(Name(after.name));
+    return out.join(QStringLiteral("; "));
+}
+
+QTableWidget* MakeTable(const QStringList& headers, const char* name, QWidget* parent) {
+    auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
+    table->setObjectName(name);
+    table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+void SetRow(QTableWidget* table, int row, const QStringList& cells) {
+    for (int c = 0; c < cells.size(); ++c)
+        table->setItem(row, c, new QTableWidgetItem(cells[c]));
+}
+
+} // namespace
+
+CReferenceDialog::CReferenceDialog(const QString& source, const Reference& ref, Planner planner,
+                                   QWidget* parent)
+    : QDialog(parent), ref_(ref), planner_(std::move(planner)) {
+    setObjectName("referenceDialog");
+    setWindowTitle(tr("Apply reference list: %1").arg(source));
+    auto* layout = new QVBoxLayout(this);
+    summary_ = new QLabel(this);
+    summary_->setObjectName("referenceSummary");
+    summary_->setWordWrap(true);
+    layout->addWidget(summary_);
+    BuildOptions();
+    auto* tabs = new QTabWidget(this);
+    entries_ = MakeTable({tr("Reference"), tr("Matched channel"), tr("Method"), tr("Before"),
+                          tr("After"), tr("Also changes")},
+                         "referenceEntries", tabs);
+    tabs->addTab(entries_, tr("Reference entries"));
+    unmatchedList_ = MakeTable({tr("Kind"), tr("Channel"), tr("Before"), tr("After")},
+                               "referenceUnmatched", tabs);
+    tabs->addTab(unmatchedList_, tr("Channels without a match"));
+    notes_ = new QTreeWidget(tabs);
+    notes_->setObjectName("referenceNotes");
+    notes_->setRootIsDecorated(false);
+    notes_->setHeaderLabels({tr("What"), tr("Details")});
+    tabs->addTab(notes_, tr("Conflicts and notes"));
+    layout->addWidget(tabs, 1);
+    auto* box = new QDialogButtonBox(this);
+    apply_ = box->addButton(tr("Apply"), QDialogButtonBox::AcceptRole);
+    apply_->setObjectName("apply");
+    box->addButton(QDialogButtonBox::Cancel)->setObjectName("cancel");
+    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(box);
+    resize(900, 560);
+    Replan();
+}
+
+void CReferenceDialog::BuildOptions() {
+    auto* row = new QHBoxLayout;
+    auto* form = new QFormLayout;
+    start_ = new QSpinBox(this);
+    start_->setObjectName("startNumber");
+    start_->setRange(1, 65535);
+    form->addRow(tr("&Start at"), start_);
+    unmatched_ = new QComboBox(this);
+    unmatched_->setObjectName("unmatchedChoice");
+    unmatched_->addItems({tr("Keep them after the matched ones"), tr("Delete them")});
+    form->addRow(tr("Channels &without a match"), unmatched_);
+    row->addLayout(form);
+    closeGaps_ = new QCheckBox(tr("&Close gaps"), this);
+    closeGaps_->setObjectName("closeGaps");
+    closeGaps_->setChecked(true);
+    names_ = new QCheckBox(tr("Take the &names"), this);
+    names_->setObjectName("takeNames");
+    row->addWidget(closeGaps_);
+    row->addWidget(names_);
+    row->addStretch();
+    static_cast<QVBoxLayout*>(this->layout())->addLayout(row);
+    connect(start_, &QSpinBox::valueChanged, this, &CReferenceDialog::Replan);
+    connect(unmatched_, &QComboBox::currentIndexChanged, this, &CReferenceDialog::Replan);
+    connect(closeGaps_, &QCheckBox::toggled, this, &CReferenceDialog::Replan);
+    connect(names_, &QCheckBox::toggled, this, &CReferenceDialog::Replan);
+}
+
+void CReferenceDialog::Replan() {
+    const ApplyOptions options{
+        static_cast<std::uint32_t>(start_->value()), closeGaps_->isChecked(), names_->isChecked(),
+        unmatched_->currentIndex() == 1 ? Unmatched::Delete : Unmatched::Keep};
+    plan_ = planner_(options);
+    const std::size_t entries = plan_.entries.size();
+    const std::size_t matched = plan_.Matched();
+    QString text = tr("%1 reference entries: %2 matched (%3 by name only, to check), %4 without a "
+                      "match. %5 channels of this list have no entry. %6 conflicts.")
+                       .arg(entries)
+                       .arg(matched)
+                       .arg(plan_.Uncertain())
+                       .arg(entries - matched)
+                       .arg(plan_.unmatched.size())
+                       .arg(plan_.conflicts.size());
+    if (!plan_.ok())
+        text +=
+            QLatin1Char(' ') + QCoreApplication::translate("Reference", kNumbersExhaustedMessage);
+    summary_->setText(text);
+    apply_->setEnabled(plan_.ok());
+    FillEntries();
+    FillUnmatched();
+    FillNotes();
+}
+
+QString CReferenceDialog::EntryText(std::size_t e) const {
+    const Service& entry = ref_.entries[e];
+    return entry.number == 0 ? Name(entry.name)
+                             : QStringLiteral("%1 %2").arg(entry.number).arg(Name(entry.name));
+}
+
+void CReferenceDialog::FillEntries() {
+    entries_->setRowCount(static_cast<int>(plan_.entries.size()));
+    for (std::size_t e = 0; e < plan_.entries.size(); ++e) {
+        const EntryPlan& p = plan_.entries[e];
+        const bool found = p.match.found();
+        SetRow(entries_, static_cast<int>(e),
+               {EntryText(e), found ? Name(p.before.name) : tr("(none)"),
+                MethodText(p.match.method), found ? QString::number(p.before.number) : QString(),
+                p.applied ? QString::number(p.after.number) : QString(),
+                p.applied ? OtherChanges(p.before, p.after) : QString()});
+    }
+    entries_->resizeColumnsToContents();
+}
+
+void CReferenceDialog::FillUnmatched() {
+    unmatchedList_->setRowCount(static_cast<int>(plan_.unmatched.size()));
+    for (std::size_t i = 0; i < plan_.unmatched.size(); ++i) {
+        const UnmatchedPlan& u = plan_.unmatched[i];
+        SetRow(unmatchedList_, static_cast<int>(i),
+               {u.kind == Kind::TV ? tr("TV") : tr("Radio"), Name(u.before.name),
+                QString::number(u.before.number),
+                u.deleted ? tr("deleted") : QString::number(u.after.number)});
+    }
+    unmatchedList_->resizeColumnsToContents();
+}
+
+void CReferenceDialog::FillNotes() {
+    notes_->clear();
+    const auto add = [&](const QString& what, const QString& details) {
+        new QTreeWidgetItem(notes_, {what, details});
+    };
+    for (const Conflict& c : plan_.conflicts) {
+        if (c.kind == ConflictKind::SameChannel)
+            add(tr("Same channel"), tr("“%1” matches the channel “%2” keeps; it is left out")
+                                        .arg(EntryText(c.entry), EntryText(c.holder)));
+        else
+            add(tr("Number taken"),
+                tr("“%1” gets %2: %3 is taken").arg(EntryText(c.entry)).arg(c.given).arg(c.wanted));
+    }
+    for (const GroupPast& g : plan_.groupsPast)
+        add(tr("Group not kept"), tr("Favourite group %1 “%2” (%3 channels) is past the groups "
+                                     "this receiver keeps")
+                                      .arg(g.group)
+                                      .arg(Name(g.name))
+                                      .arg(g.channels));
+    for (const LineProblem& p : ref_.problems)
+        add(tr("Line not read"),
+            tr("Line %1: %2")
+                .arg(p.line)
+                .arg(QCoreApplication::translate("Reference", LineFaultText(p.fault))));
+    notes_->resizeColumnToContents(0);
+}
+
+} // namespace chanforge::app

@@ -1,0 +1,178 @@
+// File → Apply reference list… and Save for another model… in the main window: the preview
+// counts what a real reference matches, Cancel changes nothing, Apply is one step that Undo
+// takes back to the same bytes, and a list saved for another model opens under it.
+#include "MainFrame.h"
+#include "ReferenceCommands.h"
+#include "SampleData.h"
+#include "WindowDriver.h"
+
+#include "chanforge/TableAccess.h"
+#include "policy/Presets.h"
+#include "qpui/MessageBox.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <vector>
+
+using namespace chanforge;
+using namespace chanforge::app;
+
+namespace {
+
+/// Every row of every table, bytes and all.
+std::vector<unsigned char> StoreBytes(tabstore::CQoDB& db) {
+    const std::size_t sizes[] = {sizeof(Satellite_Info_Tag),   sizeof(SMux_Info_Tag),
+                                 sizeof(CableMux_Info_Tag),    sizeof(Broadcast_Info_Tag),
+                                 sizeof(Transponder_Info_Tag), sizeof(Channel_Info_Tag),
+                                 sizeof(Favorite_Info_Tag)};
+    std::vector<unsigned char> bytes;
+    for (std::uint8_t table = 0; table < 7; ++table)
+        ForEachRowBytes(db, table, [&](tabstore::RowBuffer row, std::uint32_t) {
+            bytes.insert(bytes.end(), row, row + sizes[table]);
+        });
+    return bytes;
+}
+
+CReferenceCommands& Commands(CMainFrame& frame) {
+    return *frame.findChild<CReferenceCommands*>();
+}
+
+} // namespace
+
+class ReferenceWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void textListPreviewAppliesAndUndoes();
+    void databaseOfAnotherModelAsksForItsModelAndCancelChangesNothing();
+    void savedForAnotherModelOpensUnderIt();
+
+  private:
+    QTemporaryDir dir_;
+    qpui::MessageHandler previous_;
+    QStringList told_;
+};
+
+void ReferenceWindowTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
+        told_ << text;
+        return QMessageBox::Ok;
+    });
+}
+
+void ReferenceWindowTest::cleanupTestCase() {
+    qpui::SetMessageHandler(previous_);
+}
+
+void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {
+    const std::string sample = dir_.filePath("mine.bin").toStdString();
+    QVERIFY(testkit::WriteSampleFile("D", 1, sample, 30) == 40);
+    const QString list = dir_.filePath("reference.txt");
+    QFile file(list);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("1;ZDF HD;0-0-0\r\n2;das erste hd;0-0-0\r\n3;Nowhere TV;1-2-3\r\n"
+               "this line is no channel\r\n4;arte;0-0-0\r\n");
+    file.close();
+    document::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
+    tabstore::CQoDB& db = document.Store();
+    const std::vector<unsigned char> before = StoreBytes(db);
+
+    test::WhenModal([](QWidget* modal) {
+        QVERIFY(modal && modal->objectName() == "referenceDialog");
+        QCOMPARE(modal->findChild<QLabel*>("referenceSummary")->text(),
+                 QStringLiteral("4 reference entries: 3 matched (3 by name only, to check), 1 "
+                                "without a match. 37 channels of this list have no entry. 0 "
+                                "conflicts."));
+        auto* entries = modal->findChild<QTableWidget*>("referenceEntries");
+        QCOMPARE(entries->rowCount(), 4);
+        QCOMPARE(entries->item(0, 1)->text(), QStringLiteral("ZDF HD"));
+        QCOMPARE(entries->item(0, 3)->text(), QStringLiteral("2"));
+        QCOMPARE(entries->item(0, 4)->text(), QStringLiteral("1"));
+        QCOMPARE(entries->item(2, 1)->text(), QStringLiteral("(none)"));
+        QCOMPARE(modal->findChild<QTableWidget*>("referenceUnmatched")->rowCount(), 37);
+        auto* notes = modal->findChild<QTreeWidget*>("referenceNotes");
+        QCOMPARE(notes->topLevelItemCount(), 1);
+        QVERIFY(notes->topLevelItem(0)->text(1).startsWith("Line 4: "));
+        modal->grab().save("/tmp/reference-preview.png");
+        QTest::mouseClick(modal->findChild<QPushButton*>("apply"), Qt::LeftButton);
+    });
+    QVERIFY(Commands(frame).ApplyReferenceFrom(list));
+    QCOMPARE(testkit::ChannelNamed(db, "ZDF HD")->ProgramNum, 1);
+    QCOMPARE(testkit::ChannelNamed(db, "Das Erste HD")->ProgramNum, 2);
+    QCOMPARE(testkit::ChannelNamed(db, "arte HD")->ProgramNum, 3);
+    QCOMPARE(testkit::ChannelNamed(db, "3sat HD")->ProgramNum, 4);
+    QVERIFY(frame.IsModified());
+
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(StoreBytes(db) == before);
+    QVERIFY(!frame.IsModified());
+}
+
+void ReferenceWindowTest::databaseOfAnotherModelAsksForItsModelAndCancelChangesNothing() {
+    const std::string theirs = dir_.filePath("theirs.bin").toStdString();
+    QVERIFY(testkit::WriteSampleFile("A", 1, theirs, 30) == 40);
+    const std::string sample = dir_.filePath("mine-d.bin").toStdString();
+    QVERIFY(testkit::WriteSampleFile("D", 1, sample, 30) == 40);
+    document::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
+    const std::vector<unsigned char> before = StoreBytes(document.Store());
+
+    bool previewed = false;
+    test::WhenModal([&previewed](QWidget* modal) {
+        auto* ask = qobject_cast<QInputDialog*>(modal);
+        QVERIFY(ask);
+        ask->setTextValue(QStringLiteral("Model A Satellite 2Tuner"));
+        test::WhenModal([&previewed](QWidget* preview) {
+            QVERIFY(preview && preview->objectName() == "referenceDialog");
+            QVERIFY(preview->findChild<QLabel*>("referenceSummary")
+                        ->text()
+                        .startsWith("40 reference entries: 40 matched (0 by name only"));
+            previewed = true;
+            QTest::mouseClick(preview->findChild<QPushButton*>("cancel"), Qt::LeftButton);
+        });
+        ask->accept();
+    });
+    QVERIFY(!Commands(frame).ApplyReferenceFrom(QString::fromStdString(theirs)));
+    QVERIFY(previewed);
+    QVERIFY(StoreBytes(document.Store()) == before);
+    QVERIFY(!frame.IsModified());
+}
+
+void ReferenceWindowTest::savedForAnotherModelOpensUnderIt() {
+    const std::string sample = dir_.filePath("mine-e.bin").toStdString();
+    QVERIFY(testkit::WriteSampleFile("D", 1, sample, 30) == 40);
+    document::Document document;
+    CMainFrame frame(document);
+    QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
+    const QString out = dir_.filePath("for-e.bin");
+    told_.clear();
+    QVERIFY(Commands(frame).SaveForModelTo("E", out));
+    QCOMPARE(told_.size(), 1);
+    QVERIFY(told_.front().startsWith("Saved for Model E"));
+    const codec::FlashLayout e = codec::FlashLayout::FromPreset(*policy::FindPreset("E"));
+    document::Document moved([e] { return e; });
+    QVERIFY(moved.Open(QFile::encodeName(out).toStdString()).ok());
+    QCOMPARE(moved.Store().Size(kChannelTable), 40u);
+    QCOMPARE(testkit::ChannelNamed(moved.Store(), "ZDF HD")->ProgramNum, 2);
+}
+
+QTEST_MAIN(ReferenceWindowTest)
+#include "ReferenceWindowTest.moc"
