@@ -4,10 +4,22 @@
 #include "CliContext.h"
 #include "chanforge/check/Diff.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
+namespace CLI {
+class App;
+}
+
 namespace cli {
+
+/// A command that registers itself: chosen when *command is set once the line is parsed.
+struct Subcommand {
+    CLI::App* command;
+    std::function<int(const Context&)> run;
+};
+Subcommand AddExportCommand(CLI::App& app);
 
 int RunModels();
 int RunPolicyShow();

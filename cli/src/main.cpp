@@ -96,6 +96,7 @@ int Run(int argc, char** argv) {
     diff->add_option("A", name, "first database (FILE or FILE+FILE...)")->required();
     diff->add_option("B", out, "second database (FILE or FILE+FILE...)")->required();
     diff->add_flag("--json", json, "print JSON");
+    const cli::Subcommand exportList = cli::AddExportCommand(app);
 
     try {
         app.parse(argc, argv);
@@ -136,6 +137,8 @@ int Run(int argc, char** argv) {
         return cli::RunCheck(ctx, files, json);
     if (*diff)
         return cli::RunDiff(ctx, name, out, json);
+    if (*exportList.command)
+        return exportList.run(ctx);
     return cli::kUsage;
 }
 

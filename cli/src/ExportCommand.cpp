@@ -1,0 +1,129 @@
+// export: the window's Print and Export of the channel list, for scripts: PDF, CSV or HTML.
+#include "Commands.h"
+
+#include "chanforge/TableAccess.h"
+#include "chanforge/listprint/ListFiles.h"
+#include "policy/Policy.h"
+#include "policy/Presets.h"
+
+#include <CLI/CLI.hpp>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace cli {
+
+namespace {
+
+namespace lp = chanforge::listprint;
+
+struct ExportArgs {
+    std::vector<std::string> files;
+    std::string out;
+    std::string format;
+    std::string columns = "number,name";
+    std::string sort = "number";
+    std::uint32_t group = 0; ///< 0: every channel
+    int pageColumns = 1;
+};
+
+/// The model's title as the window's title bar gives it: this command's model, else the stored.
+QString ModelTitle(const Context& ctx) {
+    const policy::ProductPreset* preset = nullptr;
+    if (!ctx.model.empty())
+        preset = policy::FindPreset(ctx.model);
+    else if (GetProductList() == 0)
+        preset = &policy::StartupPreset();
+    else
+        preset = policy::StoredPreset();
+    if (preset == nullptr)
+        return {};
+    return QString::fromLatin1(preset->title.data(), static_cast<qsizetype>(preset->title.size()));
+}
+
+QString FileNames(const std::vector<std::string>& files) {
+    QStringList names;
+    for (const std::string& file : files)
+        names << QString::fromStdString(std::filesystem::path(file).filename().string());
+    return names.join(QStringLiteral(" + "));
+}
+
+/// Fonts come from the platform layer, which a PDF needs even with no screen.
+std::unique_ptr<QGuiApplication> PaintingApplication() {
+    static int argc = 3;
+    static char name[] = "chanforge-cli";
+    static char option[] = "-platform";
+    static char platform[] = "offscreen";
+    static char* argv[] = {name, option, platform, nullptr};
+    // Qt's notes about the desktop session (no runtime folder ...) mean nothing to a script.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int RunExport(const Context& ctx, const ExportArgs& args) {
+    const chanforge::codec::FlashLayout layout = ctx.Layout();
+    chanforge::document::Document doc([layout] { return layout; });
+    if (const auto failed = ctx.OpenFiles(doc, args.files))
+        return Fail(failed->result);
+    chanforge::editing::ChannelFilter filter = chanforge::editing::ShowAll();
+    if (args.group != 0) {
+        if (chanforge::GetRow<chanforge::Favorite_Info_Tag>(doc.Store(), chanforge::kFavoriteTable,
+                                                            args.group) == nullptr)
+            return Fail("There is no favourite group " + std::to_string(args.group));
+        filter = chanforge::editing::ShowFavorite(args.group - 1, filter, layout.product);
+    }
+    lp::ListOptions options;
+    options.columns = *lp::ParseColumnList(args.columns);
+    options.sort = args.sort == "name" ? lp::ListSort::Name : lp::ListSort::Number;
+    options.pageColumns = args.pageColumns;
+    const lp::ListFormat format = *lp::FormatFromKey(args.format);
+    const auto painting = format == lp::ListFormat::Pdf ? PaintingApplication() : nullptr;
+    const lp::ChannelList list =
+        lp::BuildChannelList(doc.Store(), layout.product, filter, options,
+                             lp::HeadingForToday(ModelTitle(ctx), FileNames(args.files)));
+    const lp::ListFileResult written =
+        lp::WriteChannelList(list, format, options.pageColumns, args.out);
+    if (!written.ok)
+        return Fail(written.detail.empty() ? written.message
+                                           : written.message + " (" + written.detail + ")");
+    return kOk;
+}
+
+} // namespace
+
+Subcommand AddExportCommand(CLI::App& app) {
+    auto args = std::make_shared<ExportArgs>();
+    CLI::App* cmd = app.add_subcommand(
+        "export", "open the files and write the channel list (or a favourite group) as a "
+                  "printable PDF, a CSV or an HTML page");
+    cmd->add_option("FILE", args->files, "files to open")->required();
+    cmd->add_option("-o", args->out, "output file")->required();
+    cmd->add_option("--format", args->format, "pdf, csv or html")
+        ->required()
+        ->check(CLI::IsMember({"pdf", "csv", "html"}));
+    cmd->add_option("--columns", args->columns,
+                    "columns in order, from number,name,transponder,provider,scrambled,locked,"
+                    "skipped,favorites (default: number,name)")
+        ->check(CLI::Validator(
+            [](std::string& list) {
+                return lp::ParseColumnList(list) ? std::string()
+                                                 : "unknown or no column in \"" + list + "\"";
+            },
+            "LIST"));
+    cmd->add_option("--sort", args->sort, "number (the grids' order) or name (default: number)")
+        ->check(CLI::IsMember({"number", "name"}));
+    cmd->add_option("--group", args->group, "only favourite group N (1-based)")
+        ->check(CLI::Range(1, chanforge::kFavoriteGroupsMax));
+    cmd->add_option("--page-columns", args->pageColumns,
+                    "PDF: columns of entries side by side on a page (default: 1)")
+        ->check(CLI::Range(1, lp::kMaxPageColumns));
+    return {cmd, [args](const Context& ctx) { return RunExport(ctx, *args); }};
+}
+
+} // namespace cli
