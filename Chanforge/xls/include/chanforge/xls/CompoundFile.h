@@ -69,6 +69,12 @@ class CompoundFileReader {
 /// Builds a new compound file (version 3, 512-byte sectors) whose root holds the given streams.
 class CompoundFileWriter {
   public:
+    /// A stream of the root: its name and its bytes.
+    struct Stream {
+        std::u16string name;
+        std::vector<std::uint8_t> data;
+    };
+
     /// Adds an empty stream to the root; false when the name is empty, too long or taken.
     bool MakeStream(std::u16string_view name);
     /// Replaces the bytes of a stream made before (taken over, not copied); false for an unknown
@@ -78,10 +84,6 @@ class CompoundFileWriter {
     std::vector<std::uint8_t> Image() const;
 
   private:
-    struct Stream {
-        std::u16string name;
-        std::vector<std::uint8_t> data;
-    };
     std::vector<Stream> streams_;
 };
 
