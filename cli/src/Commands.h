@@ -20,12 +20,19 @@ struct Subcommand {
     std::function<int(const Context&)> run;
 };
 Subcommand AddExportCommand(CLI::App& app);
+Subcommand AddApplyReference(CLI::App& app);
 
 int RunModels();
 int RunPolicyShow();
 int RunPolicySet(const std::string& name);
 int RunDump(const Context& ctx, const std::vector<std::string>& files, bool json);
-int RunConvert(const Context& ctx, const std::vector<std::string>& files, const std::string& out);
+/// convert --to-model: the layout of another model, refused where records would be lost.
+struct ModelChange {
+    std::string toModel; ///< empty: the model the files were opened with
+    bool dropExtra = false;
+};
+int RunConvert(const Context& ctx, const std::vector<std::string>& files, const std::string& out,
+               const ModelChange& change);
 int RunExportC(const Context& ctx, const std::vector<std::string>& files, const std::string& out);
 int RunNew(const Context& ctx, const std::string& out);
 int RunCheck(const Context& ctx, const std::vector<std::string>& files, bool json);

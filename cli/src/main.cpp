@@ -65,6 +65,11 @@ int Run(int argc, char** argv) {
     auto* convert = app.add_subcommand("convert", "open the files and save the database");
     convert->add_option("FILE", files, "files to open")->required();
     convert->add_option("-o", out, "output file")->required();
+    cli::ModelChange change;
+    convert->add_option("--to-model", change.toModel, "write in the layout of this model")
+        ->check(CLI::IsMember(ModelNames()));
+    convert->add_flag("--drop-extra", change.dropExtra,
+                      "with --to-model: drop what that model cannot hold");
 
     auto* exportC = app.add_subcommand("export-c", "write the channel table as C source");
     exportC->add_option("FILE", files, "files to open")->required();
@@ -97,6 +102,7 @@ int Run(int argc, char** argv) {
     diff->add_option("B", out, "second database (FILE or FILE+FILE...)")->required();
     diff->add_flag("--json", json, "print JSON");
     const cli::Subcommand exportList = cli::AddExportCommand(app);
+    const cli::Subcommand applyReference = cli::AddApplyReference(app);
 
     try {
         app.parse(argc, argv);
@@ -122,7 +128,7 @@ int Run(int argc, char** argv) {
     if (*dump)
         return cli::RunDump(ctx, files, json);
     if (*convert)
-        return cli::RunConvert(ctx, files, out);
+        return cli::RunConvert(ctx, files, out, change);
     if (*exportC)
         return cli::RunExportC(ctx, files, out);
     if (*create)
@@ -139,6 +145,8 @@ int Run(int argc, char** argv) {
         return cli::RunDiff(ctx, name, out, json);
     if (*exportList.command)
         return exportList.run(ctx);
+    if (*applyReference.command)
+        return applyReference.run(ctx);
     return cli::kUsage;
 }
 

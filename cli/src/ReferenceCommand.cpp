@@ -1,0 +1,246 @@
+// apply-reference: the window's Apply reference list for scripts. Prints the plan (one line, or
+// JSON object, per reference entry, then this list's unmatched channels, the clashes and the
+// groups the model cannot keep) and, unless --dry-run, writes the result.
+#include "Commands.h"
+#include "DumpJson.h"
+#include "NameText.h"
+
+#include "chanforge/reference/Plan.h"
+#include "policy/Presets.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <iostream>
+#include <memory>
+
+namespace cli {
+
+namespace {
+
+namespace ref = chanforge::reference;
+using chanforge::document::Document;
+
+struct ApplyArgs {
+    std::string reference;
+    std::vector<std::string> files;
+    std::string out;
+    std::string referenceModel;
+    std::uint32_t start = 1;
+    bool keepGaps = false;
+    bool names = false;
+    std::string unmatched = "keep";
+    bool dryRun = false;
+    bool json = false;
+};
+
+const char* KindText(ref::Kind kind) {
+    return kind == ref::Kind::TV ? "TV" : kind == ref::Kind::Radio ? "radio" : "";
+}
+
+std::string Groups(std::uint32_t mask) {
+    std::string text;
+    for (int g = 0; g < 32; ++g)
+        if (mask >> g & 1)
+            text += (text.empty() ? "" : ",") + std::to_string(g + 1);
+    return text.empty() ? "none" : text;
+}
+
+/// What else changes besides the number, in words.
+std::vector<std::string> Changes(const ref::ChannelState& before, const ref::ChannelState& after) {
+    std::vector<std::string> out;
+    if (after.favorite != before.favorite)
+        out.push_back("favourites " + Groups(before.favorite) + " -> " + Groups(after.favorite));
+    if (after.locked != before.locked)
+        out.emplace_back(after.locked ? "locked" : "unlocked");
+    if (after.skipped != before.skipped)
+        out.emplace_back(after.skipped ? "skipped" : "not skipped");
+    if (after.name != before.name)
+        out.push_back("renamed \"" + before.name + "\" -> \"" + after.name + "\"");
+    return out;
+}
+
+std::string Joined(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& p : parts)
+        text += (text.empty() ? "" : "; ") + p;
+    return text;
+}
+
+std::string ConflictText(const ref::Reference& reference, const ref::Conflict& c) {
+    const auto entry = [&](std::size_t e) {
+        return "entry " + std::to_string(e + 1) + " \"" + reference.entries[e].name + "\"";
+    };
+    if (c.kind == ref::ConflictKind::SameChannel)
+        return entry(c.entry) + " matches the channel " + entry(c.holder) + " keeps";
+    return entry(c.entry) + " wants number " + std::to_string(c.wanted) + ", taken; it gets " +
+           std::to_string(c.given);
+}
+
+std::string GroupText(const ref::GroupPast& g) {
+    return "favourite group " + std::to_string(g.group) + " \"" + g.name + "\" has " +
+           std::to_string(g.channels) + " channel(s), past the groups this model keeps";
+}
+
+void PrintText(const ref::Reference& reference, const ref::Plan& plan) {
+    for (std::size_t e = 0; e < plan.entries.size(); ++e) {
+        const ref::Service& entry = reference.entries[e];
+        const ref::EntryPlan& p = plan.entries[e];
+        std::cout << entry.number << " \"" << TerminalText(entry.name)
+                  << "\": " << ref::MethodName(p.match.method);
+        if (p.match.found()) {
+            std::cout << (p.match.uncertain() ? " (uncertain)" : "") << ", \""
+                      << TerminalText(p.before.name) << "\" " << p.before.number;
+            if (p.applied)
+                std::cout << " -> " << p.after.number;
+            if (const std::string more = Joined(Changes(p.before, p.after)); !more.empty())
+                std::cout << "; " << TerminalText(more);
+        }
+        std::cout << "\n";
+    }
+    for (const ref::UnmatchedPlan& u : plan.unmatched) {
+        std::cout << "unmatched " << KindText(u.kind) << " " << u.before.number << " \""
+                  << TerminalText(u.before.name) << "\" -> ";
+        if (u.deleted)
+            std::cout << "deleted\n";
+        else
+            std::cout << u.after.number << "\n";
+    }
+    for (const ref::Conflict& c : plan.conflicts)
+        std::cout << "conflict: " << TerminalText(ConflictText(reference, c)) << "\n";
+    for (const ref::GroupPast& g : plan.groupsPast)
+        std::cout << "not kept: " << TerminalText(GroupText(g)) << "\n";
+    std::cout << plan.entries.size() << " entries, " << plan.Matched() << " matched ("
+              << plan.Uncertain() << " by name only), " << plan.unmatched.size()
+              << " channels of this list unmatched, " << plan.conflicts.size() << " conflicts\n";
+}
+
+nlohmann::ordered_json StateJson(const ref::ChannelState& s) {
+    return {{"number", s.number},
+            {"name", Latin1Utf8(s.name)},
+            {"favorites", s.favorite},
+            {"locked", s.locked},
+            {"skipped", s.skipped}};
+}
+
+void PrintJson(const ref::Reference& reference, const ref::Plan& plan) {
+    nlohmann::ordered_json entries = nlohmann::ordered_json::array();
+    for (std::size_t e = 0; e < plan.entries.size(); ++e) {
+        const ref::Service& entry = reference.entries[e];
+        const ref::EntryPlan& p = plan.entries[e];
+        nlohmann::ordered_json o = {{"entry", e + 1},
+                                    {"number", entry.number},
+                                    {"name", Latin1Utf8(entry.name)},
+                                    {"method", ref::MethodName(p.match.method)},
+                                    {"uncertain", p.match.found() && p.match.uncertain()},
+                                    {"applied", p.applied}};
+        if (p.match.found()) {
+            o["row"] = p.row;
+            o["before"] = StateJson(p.before);
+            o["after"] = StateJson(p.applied ? p.after : p.before);
+        }
+        entries.push_back(std::move(o));
+    }
+    nlohmann::ordered_json unmatched = nlohmann::ordered_json::array();
+    for (const ref::UnmatchedPlan& u : plan.unmatched)
+        unmatched.push_back({{"row", u.row},
+                             {"kind", KindText(u.kind)},
+                             {"deleted", u.deleted},
+                             {"before", StateJson(u.before)},
+                             {"after", StateJson(u.after)}});
+    nlohmann::ordered_json conflicts = nlohmann::ordered_json::array();
+    for (const ref::Conflict& c : plan.conflicts)
+        conflicts.push_back(
+            {{"entry", c.entry + 1},
+             {"kind", c.kind == ref::ConflictKind::SameChannel ? "same-channel" : "number-taken"},
+             {"message", Latin1Utf8(ConflictText(reference, c))}});
+    nlohmann::ordered_json groups = nlohmann::ordered_json::array();
+    for (const ref::GroupPast& g : plan.groupsPast)
+        groups.push_back(
+            {{"group", g.group}, {"name", Latin1Utf8(g.name)}, {"channels", g.channels}});
+    nlohmann::ordered_json problems = nlohmann::ordered_json::array();
+    for (const ref::LineProblem& p : reference.problems)
+        problems.push_back({{"line", p.line}, {"message", ref::LineFaultText(p.fault)}});
+    const nlohmann::ordered_json out = {{"entries", entries},
+                                        {"unmatched", unmatched},
+                                        {"conflicts", conflicts},
+                                        {"groupsNotKept", groups},
+                                        {"unreadLines", problems}};
+    std::cout << JsonText(out) << "\n";
+}
+
+int RunApplyReference(const Context& ctx, const ApplyArgs& args) {
+    const chanforge::codec::FlashLayout layout = ctx.Layout();
+    Document doc([layout] { return layout; });
+    if (const auto failed = ctx.OpenFiles(doc, args.files))
+        return Fail(failed->result);
+    ref::ReferenceSource source{args.reference, layout,
+                                [yes = ctx.yes](const std::string&) { return yes; }};
+    if (!args.referenceModel.empty())
+        source.layout =
+            chanforge::codec::FlashLayout::FromPreset(*policy::FindPreset(args.referenceModel));
+    ref::Reference reference;
+    if (const ref::ReferenceResult loaded =
+            ref::LoadReference(source, doc.Store(), layout, reference);
+        !loaded.ok())
+        return Fail(loaded.detail.empty() ? loaded.message
+                                          : loaded.message + " (" + loaded.detail + ")");
+    for (const ref::LineProblem& p : reference.problems)
+        std::cerr << args.reference << ": line " << p.line << ": " << ref::LineFaultText(p.fault)
+                  << "\n";
+    const ref::ApplyOptions options{args.start, !args.keepGaps, args.names,
+                                    args.unmatched == "delete" ? ref::Unmatched::Delete
+                                                               : ref::Unmatched::Keep};
+    const ref::Plan plan = ref::PlanReference(doc.Store(), layout, reference, options);
+    if (!plan.ok())
+        return Fail(ref::kNumbersExhaustedMessage);
+    if (args.json)
+        PrintJson(reference, plan);
+    else
+        PrintText(reference, plan);
+    if (args.dryRun)
+        return kOk;
+    if (!ref::ApplyPlan(doc.Store(), plan))
+        return Fail(ref::kNumbersExhaustedMessage);
+    if (const chanforge::document::DocResult saved = doc.SaveToFile(args.out); !saved.ok())
+        return Fail(saved);
+    return kOk;
+}
+
+std::vector<std::string> ModelNames() {
+    std::vector<std::string> names;
+    for (const auto& p : policy::ConfigurablePresets())
+        names.emplace_back(p.name);
+    names.emplace_back(policy::StartupPreset().name);
+    return names;
+}
+
+} // namespace
+
+Subcommand AddApplyReference(CLI::App& app) {
+    auto args = std::make_shared<ApplyArgs>();
+    CLI::App* cmd = app.add_subcommand(
+        "apply-reference",
+        "number, favour, lock and skip the channels of the files as the reference list does");
+    cmd->add_option("REF", args->reference,
+                    "reference: a database file of any model, a workbook, or a text list of "
+                    "Pr#;Name;ONID-TSID-SID lines")
+        ->required();
+    cmd->add_option("FILE", args->files, "files to open")->required();
+    cmd->add_option("-o", args->out, "output file")->required();
+    cmd->add_option("--ref-model", args->referenceModel,
+                    "the model a reference database is for (default: this one)")
+        ->check(CLI::IsMember(ModelNames()));
+    cmd->add_option("--start", args->start, "first number of each kind (default 1)")
+        ->check(CLI::Range(1, 65535));
+    cmd->add_flag("--keep-gaps", args->keepGaps, "keep the reference's gaps in the numbering");
+    cmd->add_flag("--names", args->names, "take the reference's names too");
+    cmd->add_option("--unmatched", args->unmatched,
+                    "channels the reference lacks: keep them after the others, or delete them")
+        ->check(CLI::IsMember({"keep", "delete"}));
+    cmd->add_flag("--dry-run", args->dryRun, "print the plan only; write nothing");
+    cmd->add_flag("--json", args->json, "print JSON");
+    return {cmd, [args](const Context& ctx) { return RunApplyReference(ctx, *args); }};
+}
+
+} // namespace cli
