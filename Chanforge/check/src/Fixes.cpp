@@ -5,6 +5,7 @@
 #include "chanforge/TableAccess.h"
 #include "chanforge/codec/TransponderMux.h"
 #include "chanforge/editing/ChannelEdits.h"
+#include "chanforge/editing/Duplicates.h"
 #include "chanforge/editing/NetworkEdits.h"
 
 #include <algorithm>
@@ -13,30 +14,7 @@
 namespace chanforge::check {
 
 std::vector<std::vector<std::uint32_t>> DuplicateServiceGroups(tabstore::CQoDB& db) {
-    // (SatID, TPID, service id) packed into one key beside the row; sorted, equal keys meet.
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> services;
-    services.reserve(db.Size(kChannelTable));
-    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
-        if (ch.ServiceID == 0)
-            return; // a hand-made entry without a service id
-        services.emplace_back(
-            std::uint32_t{ch.SatID} << 24 | std::uint32_t{ch.TPID} << 16 | ch.ServiceID, ch.RowID);
-    });
-    std::sort(services.begin(), services.end());
-    std::vector<std::vector<std::uint32_t>> groups;
-    for (std::size_t i = 0; i < services.size();) {
-        std::size_t j = i + 1;
-        while (j < services.size() && services[j].first == services[i].first)
-            ++j;
-        if (j - i > 1) {
-            auto& rows = groups.emplace_back();
-            for (std::size_t k = i; k < j; ++k)
-                rows.push_back(services[k].second);
-        }
-        i = j;
-    }
-    std::sort(groups.begin(), groups.end());
-    return groups;
+    return editing::SameServiceGroups(db);
 }
 
 std::size_t RemoveDuplicates(tabstore::CQoDB& db, const std::vector<std::uint32_t>& ticked) {

@@ -4,9 +4,11 @@
 #include "chanforge/check/Diff.h"
 #include "chanforge/check/Fixes.h"
 #include "chanforge/check/Validate.h"
+#include "chanforge/editing/UnusedRecords.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -112,6 +114,31 @@ TEST(Fixes, DeleteUnusedLeavesNothingUnusedAndKeepsChannels) {
     EXPECT_EQ(f.db.Size(kChannelTable), channels);
     EXPECT_EQ(f.db.Size(kTransponderTable), 4u);
     EXPECT_TRUE(CheckDatabase(f.db, f.values, f.layout).empty());
+}
+
+// The list's Remove unused and the check name the same transponders and multiplexes.
+TEST(Fixes, UnusedDeliveryIsWhatRemoveUnusedLists) {
+    for (const char* model : {"B", "D"}) {
+        Fixture f(model);
+        f.AddTransponder(2, 3);
+        f.AddTransponder(3, 4);
+        if (f.layout.product.Terrestrial()) {
+            auto tp = *GetRow<Transponder_Info_Tag>(f.db, kTransponderTable, 4); // multiplex 23
+            tp.TPID = 34;
+            AppendCopy(f.db, kTransponderTable, tp);
+        }
+        std::vector<std::uint32_t> found;
+        for (const Finding& finding : CheckDatabase(f.db, f.values, f.layout))
+            if (finding.rule == Rule::UnusedTransponder || finding.rule == Rule::UnusedMultiplex)
+                found.push_back(finding.rows.front());
+        const auto unused = editing::FindUnused(f.db, f.layout.product);
+        std::vector<std::uint32_t> listed = unused.transponders;
+        listed.insert(listed.end(), unused.muxes.begin(), unused.muxes.end());
+        std::sort(found.begin(), found.end());
+        std::sort(listed.begin(), listed.end());
+        EXPECT_EQ(listed, found) << model;
+        EXPECT_GE(found.size(), 2u) << model;
+    }
 }
 
 TEST(Fixes, AssignProviderGivesTheChannelsOfAMissingProviderAnother) {

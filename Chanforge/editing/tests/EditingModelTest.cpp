@@ -8,11 +8,16 @@
 #include "chanforge/document/Document.h"
 #include "chanforge/editing/ChannelClipboard.h"
 #include "chanforge/editing/ChannelMove.h"
+#include "chanforge/editing/ChannelQuery.h"
 #include "chanforge/editing/DeliveryLists.h"
+#include "chanforge/editing/Duplicates.h"
 #include "chanforge/editing/EditorInputs.h"
 #include "chanforge/editing/FavoriteGroups.h"
 #include "chanforge/editing/NetworkEdits.h"
+#include "chanforge/editing/RenamePattern.h"
+#include "chanforge/editing/SortByKeys.h"
 #include "chanforge/editing/UndoStack.h"
+#include "chanforge/editing/UnusedRecords.h"
 #include "policy/Presets.h"
 
 #include <gtest/gtest.h>
@@ -20,9 +25,11 @@
 #include <rapidcheck/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -180,6 +187,11 @@ enum class OpKind {
     MoveTransponder,
     Provider,
     CableMux, ///< value % 3: New, Update, Delete
+    Dedupe,
+    FilteredLock,
+    RenamePattern,
+    SortKeys,
+    RemoveUnused,
     kCount
 };
 
@@ -190,7 +202,9 @@ const char* const kOpNames[] = {"New",           "Update",        "Delete",
                                 "DropProvider",  "DropFavorite",  "DropGenre",
                                 "RenameGroup",   "Undo",          "Redo",
                                 "Satellite",     "Transponder",   "MoveTransponder",
-                                "Provider",      "CableMux"};
+                                "Provider",      "CableMux",      "Dedupe",
+                                "FilteredLock",  "RenamePattern", "SortKeys",
+                                "RemoveUnused"};
 
 /// One step: the operation and three numbers that pick its rows, target and values.
 struct Op {
@@ -285,6 +299,8 @@ struct Model {
 };
 
 // ---- Running one step ------------------------------------------------------------------------
+
+template <class Runner> void CurateStep(Runner& r, const Op& op, const RowIds& grid);
 
 struct Runner {
     Fixture& fx;
@@ -525,6 +541,13 @@ struct Runner {
             break;
         case OpKind::CableMux:
             CableMuxOp(op);
+            break;
+        case OpKind::Dedupe:
+        case OpKind::FilteredLock:
+        case OpKind::RenamePattern:
+        case OpKind::SortKeys:
+        case OpKind::RemoveUnused:
+            CurateStep(*this, op, grid);
             break;
         default:
             break;
@@ -808,6 +831,8 @@ struct Runner {
         DropOnTransponder(Db(), picked, row);
     }
 };
+
+#include "CurateModelSteps.h"
 
 // ---- Invariants ------------------------------------------------------------------------------
 

@@ -1,0 +1,55 @@
+// Rename by pattern: find and replace in the names of chosen channels, shown old beside new
+// before anything changes, then applied in one step.
+#pragma once
+
+#include "chanforge/editing/ChannelEdits.h"
+#include "chanforge/editing/UndoStack.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace chanforge::editing {
+
+inline constexpr TableMask kRenameTables = TableBit(kChannelTable);
+
+enum class CaseChange { Keep, Upper, Lower, Title };
+
+struct RenameRule {
+    std::string find;    ///< UTF-8; a regular expression when regex is set
+    std::string replace; ///< UTF-8; with regex, \1 .. \9 put back what a group matched
+    bool regex = false;
+    bool matchCase = false;
+    CaseChange change = CaseChange::Keep; ///< applied to the whole new name
+};
+
+struct RenameLine {
+    std::uint32_t key = 0;
+    std::string oldName;  ///< Latin-1 bytes, as stored
+    std::string newName;  ///< Latin-1 bytes as the table will hold them
+    std::string kept;     ///< what the model's slot keeps of the new name, when it is cut
+    bool cut = false;     ///< the slot keeps fewer bytes than the new name has
+    bool unshown = false; ///< characters the receiver's code page cannot show ('?' stored)
+    bool empty = false;   ///< nothing would be left of the name
+    bool Changes() const { return newName != oldName; }
+};
+
+struct [[nodiscard]] RenamePreview {
+    std::string error; ///< why the pattern is not one; then there are no lines
+    std::vector<RenameLine> lines;
+    bool ok() const { return error.empty(); }
+    /// Refused when a name would be left empty (or the pattern is bad).
+    bool Applicable() const;
+    std::size_t Changed() const;
+};
+
+/// The new name of every channel of keys, in their order. nameBytes: the name bytes the
+/// model's channel slot keeps.
+RenamePreview PreviewRename(tabstore::CQoDB& db, const RowIds& keys, const RenameRule& rule,
+                            std::size_t nameBytes);
+
+/// Writes the preview's new names. Refused with EmptyName, changing nothing, when a name would
+/// be left empty; Nothing when the pattern is bad or no name changes.
+EditResult ApplyRename(tabstore::CQoDB& db, const RenamePreview& preview);
+
+} // namespace chanforge::editing

@@ -1,0 +1,209 @@
+#include "chanforge/editing/Duplicates.h"
+
+#include "Rows.h"
+
+#include <algorithm>
+#include <cctype>
+#include <numeric>
+#include <string>
+#include <tuple>
+#include <unordered_map>
+#include <utility>
+
+namespace chanforge::editing {
+
+namespace {
+
+/// DVB service types of high-definition television (MPEG-2, AVC, HEVC, HEVC UHD).
+bool HDServiceType(std::uint8_t type) {
+    return type == 0x11 || type == 0x19 || type == 0x1F || type == 0x20;
+}
+
+bool QualityMark(std::string_view word) {
+    return word == "hd" || word == "sd" || word == "uhd";
+}
+
+std::string_view NameOf(const Channel_Info_Tag& ch) {
+    return {ch.Name, strnlen(ch.Name, sizeof ch.Name)};
+}
+
+/// Lower-case words of a name, split at blanks (and, for marks, at anything not a letter or digit).
+std::vector<std::string> Words(std::string_view name, bool alnumOnly) {
+    std::vector<std::string> words(1);
+    for (unsigned char c : name) {
+        const bool split = alnumOnly ? !std::isalnum(c) : std::isspace(c) != 0;
+        if (split) {
+            if (!words.back().empty())
+                words.emplace_back();
+            continue;
+        }
+        words.back() += static_cast<char>(std::tolower(c));
+    }
+    if (words.back().empty())
+        words.pop_back();
+    return words;
+}
+
+/// Union-find over channel indexes.
+struct Components {
+    std::vector<std::size_t> parent;
+    explicit Components(std::size_t n) : parent(n) {
+        std::iota(parent.begin(), parent.end(), std::size_t{0});
+    }
+    std::size_t Root(std::size_t i) {
+        while (parent[i] != i)
+            i = parent[i] = parent[parent[i]];
+        return i;
+    }
+    void Join(std::size_t a, std::size_t b) {
+        a = Root(a);
+        b = Root(b);
+        // The earlier channel stays the root, so groups come out in table order.
+        if (a != b)
+            parent[std::max(a, b)] = std::min(a, b);
+    }
+};
+
+struct Candidate {
+    std::uint32_t key;
+    bool preferred;
+    std::uint16_t number;
+};
+
+bool Preferred(const Channel_Info_Tag& ch, KeepPolicy keep) {
+    switch (keep) {
+    case KeepPolicy::HD:
+        return IsHD(ch);
+    case KeepPolicy::FreeToAir:
+        return (ch.Attributes & attr::kScrambled) == 0;
+    case KeepPolicy::Favorite:
+        return ch.Favorite != 0;
+    case KeepPolicy::Lowest:
+        break;
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<RowIds> SameServiceGroups(tabstore::CQoDB& db) {
+    // (SatID, TPID, service id) packed into one key beside the row; sorted, equal keys meet.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> services;
+    services.reserve(db.Size(kChannelTable));
+    rows::ForEach<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        if (ch.ServiceID == 0)
+            return;
+        services.emplace_back(
+            std::uint32_t{ch.SatID} << 24 | std::uint32_t{ch.TPID} << 16 | ch.ServiceID, ch.RowID);
+    });
+    std::sort(services.begin(), services.end());
+    std::vector<RowIds> groups;
+    for (std::size_t i = 0; i < services.size();) {
+        std::size_t j = i + 1;
+        while (j < services.size() && services[j].first == services[i].first)
+            ++j;
+        if (j - i > 1) {
+            auto& group = groups.emplace_back();
+            for (std::size_t k = i; k < j; ++k)
+                group.push_back(services[k].second);
+        }
+        i = j;
+    }
+    std::sort(groups.begin(), groups.end());
+    return groups;
+}
+
+std::optional<KeepPolicy> KeepPolicyNamed(std::string_view name) {
+    if (name == "lowest")
+        return KeepPolicy::Lowest;
+    if (name == "hd")
+        return KeepPolicy::HD;
+    if (name == "fta")
+        return KeepPolicy::FreeToAir;
+    if (name == "favourite")
+        return KeepPolicy::Favorite;
+    return std::nullopt;
+}
+
+std::string NameKey(std::string_view name) {
+    std::vector<std::string> words = Words(name, false);
+    if (words.size() > 1 && QualityMark(words.back()))
+        words.pop_back();
+    std::string key;
+    for (const std::string& word : words)
+        key += (key.empty() ? "" : " ") + word;
+    return key;
+}
+
+bool IsHD(const Channel_Info_Tag& ch) {
+    if (HDServiceType(ch.ServiceType))
+        return true;
+    for (const std::string& word : Words(NameOf(ch), true))
+        if (word == "hd" || word == "uhd")
+            return true;
+    return false;
+}
+
+std::vector<DuplicateGroup> FindDuplicates(tabstore::CQoDB& db, KeepPolicy keep, Product product) {
+    std::vector<Candidate> channels;
+    std::unordered_map<std::uint32_t, std::size_t> indexOf;
+    std::unordered_map<std::string, std::size_t> firstNamed; ///< kind + name key -> index
+    channels.reserve(db.Size(kChannelTable));
+    Components components(db.Size(kChannelTable));
+    std::vector<char> byName(db.Size(kChannelTable), 0);
+    rows::ForEach<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        const std::size_t i = channels.size();
+        if (i >= components.parent.size())
+            return; // the table grew under the walk: never in practice
+        channels.push_back(
+            {ch.RowID, Preferred(ch, keep), product.UsesShowNum() ? ch.ShowNum : ch.ProgramNum});
+        indexOf.emplace(ch.RowID, i);
+        const std::string key = NameKey(NameOf(ch));
+        if (key.empty())
+            return;
+        const auto [at, fresh] = firstNamed.emplace((IsTV(ch) ? "T" : "R") + key, i);
+        if (!fresh) {
+            components.Join(at->second, i);
+            byName[at->second] = byName[i] = 1;
+        }
+    });
+    std::vector<char> byService(channels.size(), 0);
+    for (const RowIds& group : SameServiceGroups(db))
+        for (std::uint32_t key : group) {
+            const std::size_t i = indexOf.at(key);
+            components.Join(indexOf.at(group.front()), i);
+            byService[i] = 1;
+        }
+    std::vector<DuplicateGroup> groups;
+    std::unordered_map<std::size_t, std::size_t> groupOf; ///< root -> index in groups
+    std::vector<std::size_t> sizes(channels.size(), 0);
+    for (std::size_t i = 0; i < channels.size(); ++i)
+        ++sizes[components.Root(i)];
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        const std::size_t root = components.Root(i);
+        if (sizes[root] < 2)
+            continue;
+        const auto [at, fresh] = groupOf.emplace(root, groups.size());
+        if (fresh)
+            groups.emplace_back();
+        DuplicateGroup& group = groups[at->second];
+        group.rows.push_back(channels[i].key);
+        group.sameService = group.sameService || byService[i] != 0;
+        group.sameName = group.sameName || byName[i] != 0;
+        const auto rank = [&](const Candidate& c) { return std::tuple(!c.preferred, c.number); };
+        if (group.kept == 0 || rank(channels[i]) < rank(channels[indexOf.at(group.kept)]))
+            group.kept = channels[i].key;
+    }
+    return groups;
+}
+
+std::size_t DeleteDuplicates(tabstore::CQoDB& db, const std::vector<DuplicateGroup>& groups) {
+    RowIds doomed;
+    for (const DuplicateGroup& group : groups)
+        for (std::uint32_t key : group.rows)
+            if (key != group.kept)
+                doomed.push_back(key);
+    return doomed.empty() ? 0 : DeleteChannels(db, doomed);
+}
+
+} // namespace chanforge::editing

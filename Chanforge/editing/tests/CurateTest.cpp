@@ -1,0 +1,378 @@
+// Curating a big list: duplicates with a keep policy, the filter bar's query, rename by
+// pattern, sort by several keys and removing the unused, each on crafted tables.
+#include "chanforge/editing/ChannelQuery.h"
+#include "chanforge/editing/Duplicates.h"
+#include "chanforge/editing/RenamePattern.h"
+#include "chanforge/editing/SortByKeys.h"
+#include "chanforge/editing/UnusedRecords.h"
+
+#include "TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+using namespace chanforge;
+using namespace chanforge::editing;
+using namespace chanforge::editing::test;
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+/// A channel as the tables below state it.
+struct Row {
+    const char* name;
+    std::uint16_t number;
+    bool tv;
+    std::uint8_t sat, tp;
+    std::uint16_t service, provider;
+    std::uint16_t flags; ///< scrambled, locked, skipped bits
+    std::uint32_t favorite;
+    std::uint8_t serviceType = 0;
+};
+
+void Add(tabstore::CQoDB& db, const std::vector<Row>& rows) {
+    for (const Row& r : rows) {
+        Channel_Info_Tag ch = MakeChannel(r.name, r.number, r.tv, r.sat, r.tp);
+        ch.ServiceID = r.service;
+        ch.BroadcastID = r.provider;
+        ch.Attributes |= r.flags;
+        ch.Favorite = r.favorite;
+        ch.ServiceType = r.serviceType;
+        AddChannel(db, ch);
+    }
+}
+
+Strings AllNames(tabstore::CQoDB& db) {
+    Strings out;
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable,
+                                 [&](const Channel_Info_Tag& ch) { out.emplace_back(ch.Name); });
+    return out;
+}
+
+std::string NameAt(tabstore::CQoDB& db, std::uint32_t key) {
+    return ChannelAt(db, key).Name;
+}
+
+constexpr std::uint16_t kScr = attr::kScrambled;
+
+// ---- Duplicates ------------------------------------------------------------------------------
+
+/// "ZDF" and "ZDF HD" share a name; "Other" carries the HD one's service, so all three are one
+/// group. "Arte" and "Arte France" carry one service. The radio "ZDF" is another kind, and
+/// two entries without a service id are no one's duplicates.
+void AddDuplicates(tabstore::CQoDB& db) {
+    Add(db, {{"ZDF", 1, true, 2, 1, 100, 1, kScr, 0},
+             {"Arte", 2, true, 2, 1, 300, 1, kScr, 0},
+             {"ZDF HD", 5, true, 2, 2, 200, 1, 0, 1},
+             {"Other", 4, true, 2, 2, 200, 1, 0, 0},
+             {"Arte France", 7, true, 2, 1, 300, 1, 0, 0, 0x19},
+             {"ZDF", 1, false, 2, 1, 101, 1, 0, 0},
+             {"Hand A", 8, true, 3, 1, 0, 1, 0, 0},
+             {"Hand B", 9, true, 3, 1, 0, 1, 0, 0}});
+}
+
+TEST(Duplicates, GroupsJoinEveryPairAndThePolicyPicksTheKeptOne) {
+    const struct {
+        KeepPolicy keep;
+        const char* zdf;
+        const char* arte;
+    } cases[] = {{KeepPolicy::Lowest, "ZDF", "Arte"},
+                 {KeepPolicy::HD, "ZDF HD", "Arte France"},
+                 {KeepPolicy::FreeToAir, "Other", "Arte France"},
+                 {KeepPolicy::Favorite, "ZDF HD", "Arte"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.keep));
+        tabstore::CQoDB db;
+        AddDuplicates(db);
+        const auto groups = FindDuplicates(db, c.keep, kSatelliteProduct);
+        ASSERT_EQ(groups.size(), 2u);
+        EXPECT_EQ(Names(db, groups[0].rows), (Strings{"ZDF", "ZDF HD", "Other"}));
+        EXPECT_TRUE(groups[0].sameName && groups[0].sameService);
+        EXPECT_EQ(Names(db, groups[1].rows), (Strings{"Arte", "Arte France"}));
+        EXPECT_TRUE(groups[1].sameService && !groups[1].sameName);
+        EXPECT_EQ(NameAt(db, groups[0].kept), c.zdf);
+        EXPECT_EQ(NameAt(db, groups[1].kept), c.arte);
+    }
+}
+
+TEST(Duplicates, DeleteKeepsOneOfEachGroupAndRenumbers) {
+    tabstore::CQoDB db;
+    AddDuplicates(db);
+    const auto groups = FindDuplicates(db, KeepPolicy::HD, kSatelliteProduct);
+    EXPECT_EQ(DeleteDuplicates(db, groups), 3u);
+    EXPECT_EQ(Numbering(db, true), (Strings{"ZDF HD=1", "Arte France=2", "Hand A=3", "Hand B=4"}));
+    EXPECT_EQ(Numbering(db, false), (Strings{"ZDF=1"}));
+    EXPECT_TRUE(FindDuplicates(db, KeepPolicy::HD, kSatelliteProduct).empty());
+    EXPECT_EQ(DeleteDuplicates(db, {}), 0u);
+}
+
+TEST(Duplicates, NamesMeetWithoutCaseBlanksOrQualityMark) {
+    const std::pair<const char*, const char*> keys[] = {{"ZDF HD", "zdf"},
+                                                        {"  Das   Erste ", "das erste"},
+                                                        {"Sport1 SD", "sport1"},
+                                                        {"Sky UHD", "sky"},
+                                                        {"HD", "hd"},
+                                                        {"HD Plus", "hd plus"},
+                                                        {"UHD1 by HD+", "uhd1 by hd+"}};
+    for (const auto& [name, key] : keys)
+        EXPECT_EQ(NameKey(name), key) << name;
+    const std::pair<Row, bool> hd[] = {{{"ZDF HD", 1, true, 2, 1, 1, 1, 0, 0}, true},
+                                       {{"ZDF.hd", 1, true, 2, 1, 1, 1, 0, 0}, true},
+                                       {{"SHD Info", 1, true, 2, 1, 1, 1, 0, 0}, false},
+                                       {{"ZDF", 1, true, 2, 1, 1, 1, 0, 0, 0x19}, true},
+                                       {{"ZDF", 1, true, 2, 1, 1, 1, 0, 0, 0x16}, false}};
+    for (const auto& [row, expected] : hd) {
+        tabstore::CQoDB db;
+        Add(db, {row});
+        EXPECT_EQ(IsHD(ChannelAt(db, 1)), expected) << row.name;
+    }
+    EXPECT_EQ(KeepPolicyNamed("fta"), KeepPolicy::FreeToAir);
+    EXPECT_FALSE(KeepPolicyNamed("newest"));
+}
+
+// ---- The filter bar's query ------------------------------------------------------------------
+
+TEST(ChannelQuery, EachPartNarrowsAndTheyCombine) {
+    tabstore::CQoDB db;
+    Add(db, {{"Das Erste HD", 1, true, 2, 1, 1, 1, attr::kLocked, 0b01},
+             {"ZDF", 2, true, 3, 1, 2, 2, kScr, 0},
+             {"Bayern 1", 1, false, 2, 2, 3, 1, attr::kSkipped, 0},
+             {"arte", 3, true, 2, 1, 4, 3, 0, 0b10}});
+    const RowIds all = {1, 2, 3, 4};
+    const auto query = [](auto&& set) {
+        ChannelQuery q;
+        set(q);
+        return q;
+    };
+    const struct {
+        const char* what;
+        ChannelQuery q;
+        Strings names;
+    } cases[] = {
+        {"nothing asked", {}, {"Das Erste HD", "ZDF", "Bayern 1", "arte"}},
+        {"part of the name, any case", query([](auto& q) { q.text = "ERSTE"; }), {"Das Erste HD"}},
+        {"expression", query([](auto& q) { q.text = "\\d$", q.regex = true; }), {"Bayern 1"}},
+        {"expression, any case",
+         query([](auto& q) { q.text = "^(zdf|ARTE)$", q.regex = true; }),
+         {"ZDF", "arte"}},
+        {"dot is plain text", query([](auto& q) { q.text = "."; }), {}},
+        {"satellite",
+         query([](auto& q) { q.satellite = 2; }),
+         {"Das Erste HD", "Bayern 1", "arte"}},
+        {"transponder",
+         query([](auto& q) {
+             q.carrier = Carrier{2, 1};
+         }),
+         {"Das Erste HD", "arte"}},
+        {"multiplex id alone",
+         query([](auto& q) {
+             q.carrier = Carrier{0, 1};
+         }),
+         {"Das Erste HD", "ZDF", "arte"}},
+        {"provider", query([](auto& q) { q.provider = 1; }), {"Das Erste HD", "Bayern 1"}},
+        {"radio", query([](auto& q) { q.kind = KindWant::Radio; }), {"Bayern 1"}},
+        {"scrambled", query([](auto& q) { q.scrambled = Want::Yes; }), {"ZDF"}},
+        {"free",
+         query([](auto& q) { q.scrambled = Want::No; }),
+         {"Das Erste HD", "Bayern 1", "arte"}},
+        {"locked", query([](auto& q) { q.locked = Want::Yes; }), {"Das Erste HD"}},
+        {"not skipped",
+         query([](auto& q) { q.skipped = Want::No; }),
+         {"Das Erste HD", "ZDF", "arte"}},
+        {"group 2", query([](auto& q) { q.group = GroupWant::Group, q.favorite = 2; }), {"arte"}},
+        {"group 33 has no bit",
+         query([](auto& q) { q.group = GroupWant::Group, q.favorite = 33; }),
+         {}},
+        {"some group",
+         query([](auto& q) { q.group = GroupWant::AnyGroup; }),
+         {"Das Erste HD", "arte"}},
+        {"no group", query([](auto& q) { q.group = GroupWant::NoGroup; }), {"ZDF", "Bayern 1"}},
+        {"free TV of satellite 2 named with an e",
+         query([](auto& q) {
+             q.satellite = 2, q.scrambled = Want::No, q.kind = KindWant::TV, q.text = "e";
+         }),
+         {"Das Erste HD", "arte"}},
+    };
+    for (const auto& c : cases) {
+        const CompiledQuery compiled = Compile(c.q);
+        ASSERT_TRUE(compiled.ok()) << c.what;
+        EXPECT_EQ(Names(db, Narrow(db, all, compiled)), c.names) << c.what;
+        EXPECT_EQ(c.q.Empty(), std::string(c.what) == "nothing asked") << c.what;
+    }
+    // Rows keep the grid's order, and rows that are gone drop out.
+    EXPECT_EQ(Narrow(db, {4, 9, 1}, Compile({})), (RowIds{4, 1}));
+}
+
+TEST(ChannelQuery, ABadExpressionSaysWhyAndMatchesNothing) {
+    tabstore::CQoDB db;
+    Add(db, {{"ZDF (", 1, true, 2, 1, 1, 1, 0, 0}});
+    ChannelQuery q;
+    q.text = "ZDF (";
+    q.regex = true;
+    const CompiledQuery bad = Compile(q);
+    EXPECT_FALSE(bad.ok());
+    EXPECT_NE(bad.Error(), "");
+    EXPECT_TRUE(Narrow(db, {1}, bad).empty());
+    q.regex = false;
+    EXPECT_EQ(Narrow(db, {1}, Compile(q)), (RowIds{1}));
+}
+
+// ---- Rename by pattern -----------------------------------------------------------------------
+
+TEST(RenamePattern, FindAndReplaceWithGroupsAndCase) {
+    const auto rule = [](const char* find, const char* replace, bool regex, bool matchCase,
+                         CaseChange change = CaseChange::Keep) {
+        return RenameRule{find, replace, regex, matchCase, change};
+    };
+    const struct {
+        RenameRule rule;
+        Strings names;
+    } cases[] = {
+        {rule("hd", "", false, false), {"ZDF", "Das Erste", "arte"}},
+        {rule("hd", "X", false, true), {"ZDF HD", "Das Erste HD", "arte"}},
+        {rule("^(\\w+) (\\w+) HD$", "\\2 \\1", true, true), {"ZDF HD", "Erste Das", "arte"}},
+        {rule("^(\\w+) HD$", "\\1+", true, false), {"ZDF+", "Das Erste HD", "arte"}},
+        {rule("", "ignored", false, false, CaseChange::Upper), {"ZDF HD", "DAS ERSTE HD", "ARTE"}},
+        {rule("e", "E", false, true, CaseChange::Title), {"Zdf Hd", "Das Erste Hd", "Arte"}},
+        {rule("a", "", true, false, CaseChange::Lower), {"zdf hd", "ds erste hd", "rte"}},
+    };
+    for (const auto& c : cases) {
+        tabstore::CQoDB db;
+        Add(db, {{"ZDF HD", 1, true, 2, 1, 1, 1, 0, 0},
+                 {"Das Erste HD", 2, true, 2, 1, 2, 1, 0, 0},
+                 {"arte", 3, true, 2, 1, 3, 1, 0, 0}});
+        const RenamePreview preview = PreviewRename(db, {1, 2, 3}, c.rule, 16);
+        ASSERT_TRUE(preview.Applicable()) << c.rule.find;
+        const EditResult applied = ApplyRename(db, preview);
+        EXPECT_EQ(AllNames(db), c.names) << c.rule.find;
+        EXPECT_EQ(applied, preview.Changed() == 0 ? EditResult::Nothing : EditResult::Ok);
+    }
+}
+
+TEST(RenamePattern, PreviewFlagsCutUnshownAndEmptyNames) {
+    tabstore::CQoDB db;
+    Add(db, {{"Das Erste", 1, true, 2, 1, 1, 1, 0, 0},
+             {"arte", 2, true, 2, 1, 2, 1, 0, 0},
+             {"ZDF", 3, true, 2, 1, 3, 1, 0, 0}});
+    // "Das Erste" is longer than the 8 bytes kept; the euro sign is outside Latin-1.
+    RenamePreview preview =
+        PreviewRename(db, {1, 2, 3, 99}, RenameRule{"arte", "arte \xE2\x82\xAC", false, false}, 8);
+    ASSERT_EQ(preview.lines.size(), 3u);
+    EXPECT_TRUE(preview.lines[0].cut && !preview.lines[0].Changes());
+    EXPECT_EQ(preview.lines[0].kept, "Das Erst");
+    EXPECT_TRUE(preview.lines[1].unshown);
+    EXPECT_EQ(preview.lines[1].newName, "arte ?");
+    EXPECT_FALSE(preview.lines[2].cut || preview.lines[2].unshown || preview.lines[2].Changes());
+    // One name left empty refuses the whole rename.
+    preview = PreviewRename(db, {1, 2}, RenameRule{"^arte$", "  ", true, false}, 8);
+    EXPECT_TRUE(preview.lines[1].empty);
+    EXPECT_FALSE(preview.Applicable());
+    EXPECT_EQ(ApplyRename(db, preview), EditResult::EmptyName);
+    EXPECT_EQ(AllNames(db), (Strings{"Das Erste", "arte", "ZDF"}));
+    preview = PreviewRename(db, {1}, RenameRule{"(", "", true, false}, 8);
+    EXPECT_FALSE(preview.ok());
+    EXPECT_TRUE(preview.lines.empty());
+    EXPECT_EQ(ApplyRename(db, preview), EditResult::Nothing);
+}
+
+// ---- Sort by several keys --------------------------------------------------------------------
+
+TEST(SortByKeys, KeysInTheOperatorsOrderRenumberEachKind) {
+    const std::vector<Row> rows = {
+        {"b", 1, true, 3, 1, 1, 2, kScr, 0}, {"A", 2, true, 2, 1, 2, 1, 0, 0},
+        {"c", 3, true, 2, 2, 3, 9, 0, 0},    {"a2", 4, true, 2, 1, 4, 2, kScr, 0},
+        {"y", 1, false, 2, 1, 5, 1, 0, 0},   {"x", 2, false, 2, 1, 6, 1, 0, 0}};
+    const struct {
+        std::vector<SortKey> keys;
+        Strings tv;
+        Strings radio;
+    } cases[] = {
+        {{}, {"b=1", "A=2", "c=3", "a2=4"}, {"y=1", "x=2"}},
+        {{SortKey::Name}, {"A=1", "a2=2", "b=3", "c=4"}, {"x=1", "y=2"}},
+        // Transponder 2 of satellite 2 (11,000 H) comes before transponder 1 (12,000 V).
+        {{SortKey::Satellite, SortKey::Transponder}, {"c=1", "A=2", "a2=3", "b=4"}, {"y=1", "x=2"}},
+        {{SortKey::Provider}, {"b=1", "a2=2", "A=3", "c=4"}, {"y=1", "x=2"}},
+        {{SortKey::ScrambledLast, SortKey::Name}, {"A=1", "c=2", "a2=3", "b=4"}, {"x=1", "y=2"}},
+    };
+    for (const auto& c : cases) {
+        tabstore::CQoDB db;
+        AddSatellite(db, 2, "S2");
+        AddSatellite(db, 3, "S3");
+        AddTransponder(db, 2, 1, 12000);
+        AddTransponder(db, 2, 2, 11000);
+        GetRow<Transponder_Info_Tag>(db, kTransponderTable, 2)->PolFEC = 1;
+        AddProvider(db, 1, "Zeta");
+        AddProvider(db, 2, "alpha");
+        Add(db, rows);
+        SortByKeys(db, c.keys, kSatelliteProduct);
+        EXPECT_EQ(Numbering(db, true), c.tv) << c.keys.size();
+        EXPECT_EQ(Numbering(db, false), c.radio) << c.keys.size();
+    }
+}
+
+// ---- Remove the unused -----------------------------------------------------------------------
+
+TEST(UnusedRecords, SatelliteReceiverListsWhatNothingNamesAndRemovesIt) {
+    tabstore::CQoDB db;
+    AddSatellite(db, 2, "Used");
+    AddSatellite(db, 3, "Unused transponders");
+    AddSatellite(db, 4, "Named");
+    AddSatellite(db, 5, "Bare");
+    AddTransponder(db, 2, 1, 11000);
+    const std::uint32_t idle = AddTransponder(db, 2, 2, 11100);
+    AddTransponder(db, 2, 3, 11200);
+    const std::uint32_t idle3 = AddTransponder(db, 3, 1, 12000);
+    AddProvider(db, 1, "Used");
+    AddProvider(db, 2, "Unused");
+    AddFavorite(db, "News");
+    AddFavorite(db, "Sports");
+    AddFavorite(db, "Favorite 3");
+    Add(db, {{"On 1", 1, true, 2, 1, 1, 1, 0, 0b001},
+             {"On 3", 2, true, 2, 3, 2, 1, 0, 0},
+             {"Nowhere", 3, true, 4, 7, 3, 1, 0, 0}});
+    const UnusedRecords unused = FindUnused(db, kSatelliteProduct);
+    EXPECT_EQ(unused.satellites, (RowIds{2, 4}));
+    EXPECT_EQ(unused.transponders, (RowIds{idle, idle3}));
+    EXPECT_EQ(unused.providers, (RowIds{2}));
+    EXPECT_EQ(unused.groups, (RowIds{2}));
+    EXPECT_TRUE(unused.muxes.empty() && unused.cableMuxes.empty());
+    EXPECT_EQ(RemoveUnused(db, unused), 6u);
+    // Ids close their gaps and the channels follow: transponder 3 became 2, satellite 4 became 3.
+    EXPECT_EQ(ChannelAt(db, KeyOf(db, "On 3")).TPID, 2);
+    EXPECT_EQ(GetRow<Transponder_Info_Tag>(db, kTransponderTable, 3)->TPID, 2);
+    EXPECT_EQ(ChannelAt(db, KeyOf(db, "Nowhere")).SatID, 3);
+    EXPECT_STREQ(GetRow<Satellite_Info_Tag>(db, kSatelliteTable, 3)->Name, "Named");
+    EXPECT_STREQ(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 2)->Name, "Favorite 2");
+    EXPECT_EQ(AllNames(db), (Strings{"On 1", "On 3", "Nowhere"}));
+    EXPECT_EQ(FindUnused(db, kSatelliteProduct).Count(), 0u);
+}
+
+TEST(UnusedRecords, MultiplexesGoWithoutMovingIdsAndCableIdsCloseUp) {
+    tabstore::CQoDB db;
+    AddSatellite(db, 1, "Terrestrial");
+    AddTransponder(db, 1, 21);
+    const std::uint32_t idleMux = AddTransponder(db, 1, 22);
+    AddTransponder(db, 1, 23);
+    Add(db, {{"T21", 1, true, 1, 21, 1, 0, 0, 0}, {"T23", 2, true, 1, 23, 2, 0, 0, 0}});
+    UnusedRecords unused = FindUnused(db, kCombinationProduct);
+    EXPECT_EQ(unused.muxes, (RowIds{idleMux}));
+    EXPECT_TRUE(unused.satellites.empty()); // the terrestrial stand-in stays
+    EXPECT_EQ(RemoveUnused(db, unused), 1u);
+    EXPECT_EQ(ChannelAt(db, KeyOf(db, "T23")).TPID, 23);
+
+    tabstore::CQoDB cable;
+    AddCableMux(cable, 1, 306000);
+    const std::uint32_t idleCable = AddCableMux(cable, 2, 314000);
+    AddCableMux(cable, 3, 322000);
+    Add(cable, {{"C3", 1, true, 1, 3, 1, 0, 0, 0}});
+    unused = FindUnused(cable, kCableProduct);
+    EXPECT_EQ(unused.cableMuxes, (RowIds{1, idleCable}));
+    EXPECT_EQ(RemoveUnused(cable, unused), 2u);
+    EXPECT_EQ(ChannelAt(cable, 1).TPID, 1);
+    EXPECT_EQ(GetRow<CableMux_Info_Tag>(cable, kCableMuxTable, 3)->MuxID, 1);
+}
+
+} // namespace
