@@ -3,6 +3,7 @@
 #include "policy/Presets.h"
 
 #include <charconv>
+#include <climits>
 #include <functional>
 #include <map>
 
@@ -24,6 +25,91 @@ bool ApplyModel(const std::string& name, SimOptions& options) {
     options.bigEndian = preset->byteOrder != 0;
     options.startBlock = preset->startBlock;
     options.model = name;
+    return true;
+}
+
+/// Applies an option's value; false when the value is refused.
+using Setter = std::function<bool(SimOptions&, const std::string&)>;
+
+Setter Number(int SimOptions::*field, int minimum, int maximum = INT_MAX) {
+    return [=](SimOptions& options, const std::string& text) {
+        int value = 0;
+        if (!ToInt(text, &value) || value < minimum || value > maximum)
+            return false;
+        options.*field = value;
+        return true;
+    };
+}
+
+Setter Text(std::string SimOptions::*field) {
+    return [=](SimOptions& options, const std::string& text) {
+        options.*field = text;
+        return true;
+    };
+}
+
+template <typename T> Setter OneOf(T SimOptions::*field, std::map<std::string, T> choices) {
+    return [=](SimOptions& options, const std::string& text) {
+        const auto found = choices.find(text);
+        if (found != choices.end())
+            options.*field = found->second;
+        return found != choices.end();
+    };
+}
+
+bool Seed(SimOptions& options, const std::string& text) {
+    int seed = 0;
+    if (!ToInt(text, &seed) || seed < 0)
+        return false;
+    options.seed = static_cast<unsigned>(seed);
+    return true;
+}
+
+const std::map<std::string, Setter>& ValuedOptions() {
+    using O = SimOptions;
+    static const std::map<std::string, Setter> options = {
+        {"--model", [](O& o, const std::string& v) { return ApplyModel(v, o); }},
+        {"--family", OneOf(&O::family, {{"qvr", Family::Qvr}, {"st", Family::St}})},
+        {"--checksum-size", Number(&O::checksumSize, 1, 2)},
+        {"--start-block", Number(&O::startBlock, 0)},
+        {"--serve", Text(&O::serveFile)},
+        {"--blocks", Number(&O::flashBlocks, 0)},
+        {"--store", Text(&O::storeFile)},
+        {"--eol", OneOf<std::string>(&O::eol, {{"cr", "\r"}, {"crlf", "\r\n"}, {"lf", "\n"}})},
+        {"--offer", OneOf(&O::offer, {{"prompt", Offer::Prompt}, {"knock", Offer::Knock}})},
+        {"--port", Text(&O::device)},
+        {"--baud", Number(&O::baud, 0)},
+        {"--chunks", Number(&O::chunkMax, 0)},
+        {"--corrupt-block", Number(&O::corruptBlock, 0)},
+        {"--silent-block", Number(&O::silentBlock, 0)},
+        {"--silent-ms", Number(&O::silentMs, 0)},
+        {"--garbage-every", Number(&O::garbageEvery, 0)},
+        {"--repeat-request", Number(&O::repeatRequest, 0)},
+        {"--announce-blocks", Number(&O::announceBlocks, 0)},
+        {"--store-corrupt-block", Number(&O::storeCorruptBlock, 0)},
+        {"--store-corrupt-offset", Number(&O::storeCorruptOffset, 0, 1023)},
+        {"--sessions", Number(&O::sessions, 0)},
+        {"--seed", Seed},
+    };
+    return options;
+}
+
+/// Sets the field of a flag option; false when name is none.
+bool ApplyFlag(const std::string& name, SimOptions& options) {
+    using O = SimOptions;
+    static const std::map<std::string, bool SimOptions::*> flags = {
+        {"--big-endian", &O::bigEndian},
+        {"--noise", &O::noiseImage},
+        {"--fail-send", &O::failSend},
+        {"--noise-flood", &O::noiseFlood},
+        {"--always-bad-checksum", &O::alwaysBadChecksum},
+        {"--offer-after-send", &O::offerAfterSend},
+        {"--verbose", &O::verbose},
+    };
+    const auto found = flags.find(name);
+    if (found == flags.end())
+        return false;
+    options.*(found->second) = true;
     return true;
 }
 
@@ -71,95 +157,21 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& argume
                                           std::string* error) {
     SimOptions options;
     ApplyModel("default", options);
-    using Setter = std::function<bool(const std::string&)>;
-    const auto number = [](int* target, int minimum) {
-        return Setter([target, minimum](const std::string& text) {
-            return ToInt(text, target) && *target >= minimum;
-        });
-    };
-    const auto text = [](std::string* target) {
-        return Setter([target](const std::string& value) {
-            *target = value;
-            return true;
-        });
-    };
-    int seed = 1;
-    const std::map<std::string, Setter> valued = {
-        {"--model", [&](const std::string& v) { return ApplyModel(v, options); }},
-        {"--family",
-         [&](const std::string& v) {
-             options.family = v == "st" ? Family::St : Family::Qvr;
-             return v == "st" || v == "qvr";
-         }},
-        {"--checksum-size",
-         [&](const std::string& v) {
-             return ToInt(v, &options.checksumSize) &&
-                    (options.checksumSize == 1 || options.checksumSize == 2);
-         }},
-        {"--start-block", number(&options.startBlock, 0)},
-        {"--serve", text(&options.serveFile)},
-        {"--blocks", number(&options.flashBlocks, 0)},
-        {"--store", text(&options.storeFile)},
-        {"--eol",
-         [&](const std::string& v) {
-             static const std::map<std::string, std::string> ends = {
-                 {"cr", "\r"}, {"crlf", "\r\n"}, {"lf", "\n"}};
-             const auto found = ends.find(v);
-             if (found != ends.end())
-                 options.eol = found->second;
-             return found != ends.end();
-         }},
-        {"--offer",
-         [&](const std::string& v) {
-             options.offer = v == "prompt" ? Offer::Prompt : Offer::Knock;
-             return v == "prompt" || v == "knock";
-         }},
-        {"--port", text(&options.device)},
-        {"--baud", number(&options.baud, 0)},
-        {"--chunks", number(&options.chunkMax, 0)},
-        {"--corrupt-block", number(&options.corruptBlock, 0)},
-        {"--silent-block", number(&options.silentBlock, 0)},
-        {"--silent-ms", number(&options.silentMs, 0)},
-        {"--garbage-every", number(&options.garbageEvery, 0)},
-        {"--repeat-request", number(&options.repeatRequest, 0)},
-        {"--announce-blocks", number(&options.announceBlocks, 0)},
-        {"--store-corrupt-block", number(&options.storeCorruptBlock, 0)},
-        {"--store-corrupt-offset",
-         [&](const std::string& v) {
-             return ToInt(v, &options.storeCorruptOffset) && options.storeCorruptOffset >= 0 &&
-                    options.storeCorruptOffset < 1024;
-         }},
-        {"--sessions", number(&options.sessions, 0)},
-        {"--seed", number(&seed, 0)},
-    };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& name = arguments[i];
-        if (name == "--big-endian") {
-            options.bigEndian = true;
-        } else if (name == "--noise") {
-            options.noiseImage = true;
-        } else if (name == "--fail-send") {
-            options.failSend = true;
-        } else if (name == "--noise-flood") {
-            options.noiseFlood = true;
-        } else if (name == "--always-bad-checksum") {
-            options.alwaysBadChecksum = true;
-        } else if (name == "--offer-after-send") {
-            options.offerAfterSend = true;
-        } else if (name == "--verbose") {
-            options.verbose = true;
-        } else if (const auto setter = valued.find(name); setter != valued.end()) {
-            if (i + 1 == arguments.size() || !setter->second(arguments[i + 1])) {
-                *error = "bad or missing value for " + name;
-                return std::nullopt;
-            }
-            ++i;
-        } else {
+        if (ApplyFlag(name, options))
+            continue;
+        const auto setter = ValuedOptions().find(name);
+        if (setter == ValuedOptions().end()) {
             *error = "unknown option " + name;
             return std::nullopt;
         }
+        if (i + 1 == arguments.size() || !setter->second(options, arguments[i + 1])) {
+            *error = "bad or missing value for " + name;
+            return std::nullopt;
+        }
+        ++i;
     }
-    options.seed = static_cast<unsigned>(seed);
     return options;
 }
 
