@@ -19,18 +19,18 @@ struct BlockInfo {
 struct ProductPreset {
     std::string_view name;  ///< command-line name: "A".."E" or "default"
     std::string_view title; ///< what the configuration dialog and the title bar show
-    int productList;
-    int productType;
-    int byteOrder;
-    int startBlock;
-    BlockInfo mmi;
-    int favorites;
-    BlockInfo sat;
-    BlockInfo brd;
-    BlockInfo tp;
-    BlockInfo ch;
-    int nameLength;
-    int checksumSize; ///< written only when > 0 (the start-up policy); presets keep the default
+    int productList;        ///< the model number the record layouts are chosen by
+    int productType;        ///< ProductTypeBit set; ask ProductKind, never the bits
+    int byteOrder;          ///< 0 little-endian image, otherwise big-endian
+    int startBlock;         ///< flash block a transfer starts at
+    BlockInfo mmi;          ///< favourite groups
+    int favorites;          ///< favourite groups the model keeps
+    BlockInfo sat;          ///< satellites
+    BlockInfo brd;          ///< providers
+    BlockInfo tp;           ///< transponders
+    BlockInfo ch;           ///< channels
+    int nameLength;         ///< bytes of a channel name in its slot
+    int checksumSize = 0;   ///< written only when > 0 (the start-up policy); 0 keeps the default
 
     ProductKind Kind() const { return {productList, productType}; }
 };
