@@ -112,7 +112,9 @@ class Planner {
         const Service& entry = ref_.entries[e];
         if (ref_.carriesMarks) {
             p.after.favorite = entry.marks.favorite & KeptGroups();
-            p.after.positions = entry.marks.positions;
+            // Positions are placed afresh below where the model keeps them.
+            if (layout_.product.KeepsFavoritePositions())
+                p.after.positions = {};
             p.after.locked = entry.marks.locked;
             p.after.skipped = entry.marks.skipped;
         }

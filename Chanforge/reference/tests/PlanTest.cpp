@@ -78,11 +78,11 @@ void FillThis(Store& s) {
     s.Add("R", 1, 201, false);
 }
 
-/// The reference: C, A and, after a gap, B; D is not in it.
+/// The reference: C, A and, after a gap, B, stored out of number order; D is not in it.
 void FillReference(Store& s) {
+    s.Add("B", 5, 102);
     s.Add("C", 1, 103);
     s.Add("A", 2, 101);
-    s.Add("B", 5, 102);
     s.Add("R", 1, 201, false);
 }
 

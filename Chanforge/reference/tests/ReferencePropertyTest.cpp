@@ -40,6 +40,16 @@ void Fill(document::Document& doc, const codec::FlashLayout& layout) {
     });
 }
 
+/// The channel table stored back to front: a reference's table order need not be its numbering.
+void Reverse(tabstore::CQoDB& db) {
+    std::vector<Channel_Info_Tag> channels;
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable,
+                                 [&](const Channel_Info_Tag& ch) { channels.push_back(ch); });
+    db.Clear(kChannelTable);
+    for (auto ch = channels.rbegin(); ch != channels.rend(); ++ch)
+        AppendCopy(db, kChannelTable, *ch);
+}
+
 struct Damage {
     std::set<Identity> dropped;
     std::set<Identity> renamed;
@@ -82,6 +92,7 @@ void CheckRestored(const char* referenceModel, const char* model) {
     document::Document mine([layout] { return layout; });
     Fill(original, refLayout);
     Fill(mine, layout);
+    Reverse(original.Store());
     const Damage damage = Spoil(mine.Store());
 
     const Reference ref = ReferenceFromStore(original.Store(), refLayout);
