@@ -1,5 +1,6 @@
 #include "chanforge/listprint/ListPages.h"
 
+#include "ColumnFit.h"
 #include "PagePlan.h"
 
 #include <QBuffer>
@@ -13,7 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
 
 namespace chanforge::listprint {
 
@@ -24,6 +24,8 @@ constexpr double kTitlePoints = 12;
 constexpr double kGutterMm = 6;
 constexpr double kPaddingMm = 1.5;
 constexpr double kMarginMm = 12;
+/// Characters a text column keeps before the name gives way.
+constexpr int kShortestText = 8;
 const QColor kShade(236, 236, 236);
 const QColor kRule(120, 120, 120);
 
@@ -33,11 +35,6 @@ QFont MakeFont(double points, bool bold) {
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
-}
-
-bool Flexible(ListColumn column) {
-    return column == ListColumn::Name || column == ListColumn::Delivery ||
-           column == ListColumn::Provider || column == ListColumn::Favorites;
 }
 
 Qt::Alignment AlignmentOf(ListColumn column) {
@@ -51,32 +48,6 @@ Qt::Alignment AlignmentOf(ListColumn column) {
     default:
         return Qt::AlignLeft;
     }
-}
-
-/// Widths that fit available: every column as wide as its widest text when that fits (the
-/// name column takes what is left over), else the fixed columns keep theirs and the
-/// flexible ones share the rest in proportion.
-std::vector<double> FitWidths(const std::vector<ListColumn>& columns, std::vector<double> natural,
-                              double available) {
-    const double total = std::accumulate(natural.begin(), natural.end(), 0.0);
-    if (natural.empty())
-        return natural;
-    if (total <= available) {
-        const auto name = std::find(columns.begin(), columns.end(), ListColumn::Name);
-        natural[name != columns.end() ? static_cast<std::size_t>(name - columns.begin())
-                                      : natural.size() - 1] += available - total;
-        return natural;
-    }
-    double fixed = 0;
-    double flexible = 0;
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        (Flexible(columns[i]) ? flexible : fixed) += natural[i];
-    const bool shrinkAll = flexible == 0 || fixed >= available;
-    const double scale = shrinkAll ? available / total : (available - fixed) / flexible;
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        if (shrinkAll || Flexible(columns[i]))
-            natural[i] *= scale;
-    return natural;
 }
 
 /// Paints pages of one list on one device; every measure is in device pixels.
@@ -97,7 +68,8 @@ class PageWriter {
         columnStep_ = columnWidth_ + gutter;
         bodyTop_ = titleMetrics_.lineSpacing() + line_ * 1.5;
         bodyBottom_ = device.height() - line_ * 1.5;
-        widths_ = FitWidths(list.columns, NaturalWidths(), columnWidth_);
+        widths_ = FitWidths(list.columns, NaturalWidths(), columnWidth_,
+                            bodyMetrics_.averageCharWidth() * kShortestText + 2 * padding_);
     }
 
     int Paint() {

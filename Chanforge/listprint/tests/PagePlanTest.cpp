@@ -1,6 +1,7 @@
-// How lines fall onto pages: every entry once and in order, columns never over-full, and a
-// section heading always above its first entry.
+// How a list falls onto pages: every entry once and in order, columns never over-full, a
+// section heading always above its first entry, and the name the last text to give way.
 #include "PagePlan.h"
+#include "ColumnFit.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +64,29 @@ TEST(PagePlan, FillsColumnsThenPagesAndKeepsHeadingsWithTheirEntries) {
         }
         EXPECT_EQ(flat, expected) << c.name;
     }
+}
+
+TEST(ColumnFit, NameGivesWayLastAndTheWidthsFillTheColumn) {
+    using C = ListColumn;
+    struct Case {
+        const char* name;
+        std::vector<C> columns;
+        std::vector<double> natural;
+        double available;
+        std::vector<double> widths;
+    };
+    const std::vector<C> card = {C::Number, C::Name, C::Provider, C::Favorites};
+    const Case cases[] = {
+        {"room to spare goes to the name", card, {10, 50, 30, 30}, 200, {10, 130, 30, 30}},
+        {"the others give way first", card, {10, 50, 30, 30}, 110, {10, 50, 25, 25}},
+        {"the others at their least", card, {10, 50, 30, 30}, 100, {10, 50, 20, 20}},
+        {"then the name", card, {10, 50, 30, 30}, 80, {10, 30, 20, 20}},
+        {"too narrow: all in proportion", card, {12, 48, 30, 30}, 60, {6, 24, 15, 15}},
+        {"no name column", {C::Number, C::Provider}, {10, 30}, 35, {10, 25}},
+        {"flags only", {C::Number, C::Scrambled}, {10, 10}, 10, {5, 5}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FitWidths(c.columns, c.natural, c.available, 20), c.widths) << c.name;
 }
 
 } // namespace
