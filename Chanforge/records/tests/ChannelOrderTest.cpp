@@ -113,11 +113,18 @@ TEST(ChannelOrder, RenumberCarriesMatchingShownNumbersAndReportsWhereRowsWent) {
     auto* c = GetRow<Channel_Info_Tag>(db, kChannelTable, 1);
     c->ShowNum = 7;        // went with the number
     c->LogicalNumber = 40; // a number of its own
+    auto* a = GetRow<Channel_Info_Tag>(db, kChannelTable, 2);
+    a->ShowNum = 30;      // the other way round
+    a->LogicalNumber = 3; // went with the number
     const RowKeyMap moved = RenumberChannels(db);
     EXPECT_EQ(moved, (RowKeyMap{{1, 2}, {2, 1}}));
     const auto* renumbered = GetRow<Channel_Info_Tag>(db, kChannelTable, 2);
     EXPECT_EQ(renumbered->ProgramNum, 2);
     EXPECT_EQ(renumbered->ShowNum, 2);
     EXPECT_EQ(renumbered->LogicalNumber, 40);
+    const auto* first = GetRow<Channel_Info_Tag>(db, kChannelTable, 1);
+    EXPECT_EQ(first->ProgramNum, 1);
+    EXPECT_EQ(first->ShowNum, 30);
+    EXPECT_EQ(first->LogicalNumber, 1);
     EXPECT_EQ(Remap(Compose(moved, {{2, 5}}), {1, 2, 9}), (std::vector<std::uint32_t>{5}));
 }
