@@ -12,54 +12,50 @@ bool Flexible(ListColumn column) {
            column == ListColumn::Provider || column == ListColumn::Favorites;
 }
 
-std::vector<double> Scaled(std::vector<double> widths, double factor) {
-    for (double& width : widths)
-        width *= factor;
-    return widths;
+/// How much wider than the other texts the name may stay.
+double Weight(ListColumn column) {
+    return column == ListColumn::Name ? 2 : 1;
 }
 
 } // namespace
 
 std::vector<double> FitWidths(const std::vector<ListColumn>& columns, std::vector<double> natural,
-                              double available, double minimum) {
-    const double total = std::accumulate(natural.begin(), natural.end(), 0.0);
-    const auto nameAt = std::find(columns.begin(), columns.end(), ListColumn::Name);
-    const std::size_t name = static_cast<std::size_t>(nameAt - columns.begin());
+                              double available) {
     if (natural.empty())
         return natural;
+    const double total = std::accumulate(natural.begin(), natural.end(), 0.0);
     if (total <= available) {
-        natural[nameAt != columns.end() ? name : natural.size() - 1] += available - total;
+        const auto name = std::find(columns.begin(), columns.end(), ListColumn::Name);
+        natural[name != columns.end() ? static_cast<std::size_t>(name - columns.begin())
+                                      : natural.size() - 1] += available - total;
         return natural;
     }
-    double fixed = 0;
-    double others = 0;      ///< natural widths of the flexible columns but the name
-    double othersFloor = 0; ///< what they keep at least
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (!Flexible(columns[i]))
-            fixed += natural[i];
-        else if (i != name) {
-            others += natural[i];
-            othersFloor += std::min(natural[i], minimum);
-        }
+    double room = available;
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        room -= Flexible(columns[i]) ? 0 : natural[i];
+    const auto cut = [&](double limit) {
+        std::vector<double> widths = natural;
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            if (Flexible(columns[i]))
+                widths[i] = std::min(natural[i], limit * Weight(columns[i]));
+        return widths;
+    };
+    const auto sum = [](const std::vector<double>& widths) {
+        return std::accumulate(widths.begin(), widths.end(), 0.0);
+    };
+    if (room <= 0) {
+        for (double& width : natural)
+            width *= available / total;
+        return natural;
     }
-    const double room = available - fixed;
-    const double nameNeeds = nameAt != columns.end() ? std::min(natural[name], minimum) : 0;
-    if (room < othersFloor + nameNeeds)
-        return Scaled(std::move(natural), available / total);
-    const double nameWidth =
-        nameAt != columns.end() ? std::min(natural[name], room - othersFloor) : 0;
-    // What the other texts get beyond their floor, shared in proportion to what they lack.
-    const double spare = room - nameWidth - othersFloor;
-    const double wanted = others - othersFloor;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (!Flexible(columns[i]) || i == name)
-            continue;
-        const double floor = std::min(natural[i], minimum);
-        natural[i] = floor + (wanted > 0 ? (natural[i] - floor) * spare / wanted : 0);
+    // The widest limit that fits, by halving the interval: the sum grows with the limit.
+    double fits = 0;
+    double tooWide = *std::max_element(natural.begin(), natural.end());
+    for (int step = 0; step < 60; ++step) {
+        const double limit = (fits + tooWide) / 2;
+        (sum(cut(limit)) <= available ? fits : tooWide) = limit;
     }
-    if (nameAt != columns.end())
-        natural[name] = nameWidth;
-    return natural;
+    return cut(fits);
 }
 
 } // namespace chanforge::listprint

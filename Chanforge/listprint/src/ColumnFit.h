@@ -9,10 +9,10 @@ namespace chanforge::listprint {
 
 /// Widths for columns whose widest texts need natural, fitting available. When all fit, the
 /// name column (else the last) takes what is left over. Otherwise the number and flag columns
-/// keep their widths and the texts give way: the transponder, provider and favourites columns
-/// first, down to minimum each, then the name. Only when even that does not fit does every
-/// column shrink in proportion.
+/// keep their widths and the text columns are cut to one common limit, twice that for the
+/// name: short texts stay whole and the name keeps the most room. Only when the fixed columns
+/// alone do not fit does every column shrink in proportion.
 std::vector<double> FitWidths(const std::vector<ListColumn>& columns, std::vector<double> natural,
-                              double available, double minimum);
+                              double available);
 
 } // namespace chanforge::listprint

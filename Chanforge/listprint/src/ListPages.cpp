@@ -24,8 +24,6 @@ constexpr double kTitlePoints = 12;
 constexpr double kGutterMm = 6;
 constexpr double kPaddingMm = 1.5;
 constexpr double kMarginMm = 12;
-/// Characters a text column keeps before the name gives way.
-constexpr int kShortestText = 8;
 const QColor kShade(236, 236, 236);
 const QColor kRule(120, 120, 120);
 
@@ -68,8 +66,7 @@ class PageWriter {
         columnStep_ = columnWidth_ + gutter;
         bodyTop_ = titleMetrics_.lineSpacing() + line_ * 1.5;
         bodyBottom_ = device.height() - line_ * 1.5;
-        widths_ = FitWidths(list.columns, NaturalWidths(), columnWidth_,
-                            bodyMetrics_.averageCharWidth() * kShortestText + 2 * padding_);
+        widths_ = FitWidths(list.columns, NaturalWidths(), columnWidth_);
     }
 
     int Paint() {
