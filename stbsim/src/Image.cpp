@@ -7,19 +7,17 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <random>
 
 namespace stbsim {
 
 std::string LoadImage(const std::string& path, std::string* error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        *error = "cannot read " + path;
+    std::vector<std::uint8_t> file;
+    if (const utils::FileResult read = utils::ReadWholeFile(path, file); !read.ok()) {
+        *error = "cannot read " + path + ": " + read.message;
         return {};
     }
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes(file.begin(), file.end());
     if (bytes.size() >= 86 && bytes.compare(0, 4, "QP  ") == 0)
         bytes.erase(0, 86);
     bytes.resize((bytes.size() + 1023) / 1024 * 1024, '\0');

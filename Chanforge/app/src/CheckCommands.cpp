@@ -2,6 +2,7 @@
 
 #include "BackupsDialog.h"
 #include "ChangesDialog.h"
+#include "FileDialogs.h"
 #include "MainFrame.h"
 #include "RecordSelection.h"
 
@@ -14,13 +15,13 @@
 #include "policy/Presets.h"
 #include "qpui/DlgRecvDataFromSTB.h"
 #include "qpui/MessageBox.h"
+#include "utils/Files.h"
 #include "utils/Registry.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QStyle>
@@ -151,8 +152,8 @@ void CCheckCommands::Verify() {
     dialog->Initialize(readBack);
     const bool received = dialog->exec() == QDialog::Accepted;
     std::vector<std::uint8_t> sent, back;
-    const bool read = received && check::ReadWholeFile(document_.WorkFilePath(), sent) &&
-                      check::ReadWholeFile(readBack, back);
+    const bool read = received && utils::ReadWholeFile(document_.WorkFilePath(), sent).ok() &&
+                      utils::ReadWholeFile(readBack, back).ok();
     if (read)
         Keep(readBack);
     std::error_code ignored;
@@ -176,7 +177,7 @@ void CCheckCommands::Verify() {
 void CCheckCommands::Keep(const std::string& path) {
     std::vector<std::uint8_t> image;
     const check::BackupResult kept =
-        check::ReadWholeFile(path, image)
+        utils::ReadWholeFile(path, image).ok()
             ? backups_.Keep(image, BackupModel())
             : check::BackupResult{check::BackupStatus::CannotRead, path, "unreadable"};
     if (!kept.ok())
@@ -186,18 +187,17 @@ void CCheckCommands::Keep(const std::string& path) {
 }
 
 void CCheckCommands::CompareWithFile() {
-    const QString path = QFileDialog::getOpenFileName(&frame_, tr("Compare with file"), QString(),
-                                                      tr("Binary file (*.bin);;All Files(*.*)"));
+    const QString path = AskOpenPath(&frame_, tr("Compare with file"),
+                                     {tr("Binary file (*.bin)"), tr("All Files(*.*)")});
     if (path.isEmpty())
         return;
-    std::vector<std::uint8_t> image;
-    if (!check::ReadWholeFile(QFile::encodeName(path).toStdString(), image)) {
+    const check::ImageDiff diff = check::DiffFileToStore(QFile::encodeName(path).toStdString(),
+                                                         document_.Store(), document_.Layout());
+    if (!diff.readable) {
         qpui::ShowStop(&frame_,
                        QCoreApplication::translate("Document", document::kOpenFailedMessage));
         return;
     }
-    const check::ImageDiff diff =
-        check::DiffImageToStore(image, document_.Store(), document_.Layout());
     if (!diff.ok) {
         qpui::ShowStop(&frame_, QString::fromStdString(diff.detail));
         return;

@@ -112,11 +112,8 @@ std::vector<BackupEntry> BackupStore::List(std::string_view model) const {
 }
 
 BackupResult BackupStore::Read(const BackupEntry& entry, std::vector<std::uint8_t>& bytes) const {
-    QFile file(QString::fromStdString(entry.path));
-    if (!file.open(QIODevice::ReadOnly))
+    if (!utils::ReadWholeFile(entry.path, bytes).ok())
         return {BackupStatus::CannotRead, entry.path, "cannot read " + entry.path};
-    const QByteArray data = file.readAll();
-    bytes.assign(data.begin(), data.end());
     if (Checksum(bytes) != entry.checksum)
         return {BackupStatus::ChecksumMismatch, entry.path,
                 entry.path + " no longer matches its checksum"};

@@ -1,9 +1,7 @@
 #include "chanforge/check/ImageDiff.h"
 
 #include "chanforge/codec/FlashImageCodec.h"
-
-#include <fstream>
-#include <iterator>
+#include "utils/Files.h"
 
 namespace chanforge::check {
 
@@ -50,12 +48,16 @@ ImageDiff DiffImages(std::span<const std::uint8_t> first, std::span<const std::u
     return diff;
 }
 
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+ImageDiff DiffFileToStore(const std::string& path, tabstore::CQoDB& db,
+                          const codec::FlashLayout& layout) {
+    std::vector<std::uint8_t> image;
+    if (const utils::FileResult read = utils::ReadWholeFile(path, image); !read.ok()) {
+        ImageDiff diff;
+        diff.readable = false;
+        diff.detail = read.message + ": " + path;
+        return diff;
+    }
+    return DiffImageToStore(image, db, layout);
 }
 
 } // namespace chanforge::check

@@ -14,8 +14,9 @@
 namespace chanforge::check {
 
 struct ImageDiff {
-    bool ok = false;    ///< every side decoded
-    std::string detail; ///< which side did not decode, and why
+    bool ok = false;      ///< every side decoded
+    bool readable = true; ///< false: the file could not be read at all
+    std::string detail;   ///< which side did not read or decode, and why
     Changes changes;
 };
 
@@ -25,7 +26,9 @@ ImageDiff DiffImageToStore(std::span<const std::uint8_t> channelFile, tabstore::
 /// Changes from the first channel file's tables to the second's.
 ImageDiff DiffImages(std::span<const std::uint8_t> first, std::span<const std::uint8_t> second,
                      const codec::FlashLayout& layout);
-/// A whole file; false when it cannot be read.
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+/// Changes from the channel file at path to db's. What is not a regular file (a FIFO, a
+/// device) is refused at once, never waited on.
+ImageDiff DiffFileToStore(const std::string& path, tabstore::CQoDB& db,
+                          const codec::FlashLayout& layout);
 
 } // namespace chanforge::check
