@@ -3,6 +3,7 @@
 #include "Rows.h"
 
 #include <cstring>
+#include <string_view>
 
 namespace chanforge::editing {
 
@@ -20,6 +21,9 @@ EditResult RenameFavoriteGroup(tabstore::CQoDB& db, std::uint32_t index, const s
     if (name.size() > kFavoriteNameMax)
         return EditResult::FavoriteNameTooLong;
     if (auto* group = rows::Get<Favorite_Info_Tag>(db, kFavoriteTable, index + 1)) {
+        // The same name leaves the row as it is, bytes after the name's end included.
+        if (name == std::string_view(group->Name, strnlen(group->Name, sizeof group->Name)))
+            return EditResult::Nothing;
         std::memset(group->Name, 0, sizeof group->Name);
         std::memcpy(group->Name, name.data(), name.size());
     }

@@ -50,6 +50,9 @@ EditResult RenameProvider(tabstore::CQoDB& db, std::uint32_t key, std::string_vi
     name = Fitted(name);
     if (name.empty())
         return EditResult::EmptyName;
+    // The same name leaves the row as it is, bytes after the name's end included.
+    if (name == std::string_view(provider->Name, strnlen(provider->Name, sizeof provider->Name)))
+        return EditResult::Nothing;
     network::SetName(provider->Name, name);
     return EditResult::Ok;
 }

@@ -1,4 +1,5 @@
 #include "chanforge/editing/NetworkEdits.h"
+#include "chanforge/editing/FavoriteGroups.h"
 
 #include "TestDatabase.h"
 
@@ -279,6 +280,56 @@ TEST(CableMuxEdits, DeleteClosesTheGapAndNewStaysWithinItsByte) {
     values.MaxTPID = 255;
     EXPECT_EQ(NewCableMux(db, CableMux_Info_Tag{}, values).result, EditResult::MuxIdsExhausted);
     EXPECT_EQ(db.Size(kCableMuxTable), 3u);
+}
+
+TEST(NetworkEdits, DeleteQuestionCountsTheChannelsTheDeleteTakes) {
+    // Two satellites with two transponders each (one channel each, two on 1/1), and cable
+    // multiplexes 1 and 2 named by the channels' TPID.
+    const auto build = [](tabstore::CQoDB& db) {
+        AddSatellite(db, 1, "One");
+        AddSatellite(db, 2, "Two");
+        for (std::uint8_t sat : {1, 2})
+            for (std::uint8_t tp : {1, 2})
+                AddTransponderWithChannel(db, sat, tp);
+        AddChannel(db, MakeChannel("second", 9, true, 1, 1));
+        AddCableMux(db, 1, 474000);
+        AddCableMux(db, 2, 482000);
+    };
+    struct Case {
+        ListKind kind;
+        RowIds keys;
+        std::size_t channels;
+        EditResult (*remove)(tabstore::CQoDB&, const RowIds&);
+    };
+    for (const Case& c : {Case{ListKind::Satellite, {1}, 3, DeleteSatellites},
+                          Case{ListKind::Satellite, {1, 2}, 5, DeleteSatellites},
+                          Case{ListKind::Transponder, {1}, 2, DeleteTransponders},
+                          Case{ListKind::Transponder, {2, 4}, 2, DeleteTransponders},
+                          Case{ListKind::CableMux, {2}, 2, DeleteCableMuxes},
+                          Case{ListKind::Provider, {1}, 0, DeleteProviders}}) {
+        tabstore::CQoDB db;
+        build(db);
+        EXPECT_EQ(ChannelsDeletedWith(db, c.kind, c.keys), c.channels);
+        const std::size_t before = db.Size(kChannelTable);
+        (void)c.remove(db, c.keys);
+        EXPECT_EQ(before - db.Size(kChannelTable), c.channels);
+    }
+}
+
+TEST(NetworkEdits, RenamingToTheNameItHasChangesNoByte) {
+    tabstore::CQoDB db;
+    const std::uint32_t provider = AddProvider(db, 3, "ARD");
+    const std::uint32_t group = AddFavorite(db, "News");
+    auto* p = GetRow<Broadcast_Info_Tag>(db, kProviderTable, provider);
+    auto* g = GetRow<Favorite_Info_Tag>(db, kFavoriteTable, group);
+    p->Name[10] = 'x'; // bytes after the end of the names
+    g->Name[12] = 'y';
+    EXPECT_EQ(RenameProvider(db, provider, "ARD"), EditResult::Nothing);
+    EXPECT_EQ(RenameFavoriteGroup(db, group - 1, "News"), EditResult::Nothing);
+    EXPECT_EQ(p->Name[10], 'x');
+    EXPECT_EQ(g->Name[12], 'y');
+    EXPECT_EQ(RenameProvider(db, provider, "ZDF"), EditResult::Ok);
+    EXPECT_EQ(p->Name[10], 0);
 }
 
 TEST(CableMuxEdits, UpdateKeepsTheMuxID) {

@@ -22,7 +22,8 @@ std::vector<FavoriteGroupName> FavoriteGroups(tabstore::CQoDB& db);
 inline constexpr std::size_t kFavoriteNameMax = 19;
 
 /// Renames group index (0-based): 1 to 19 characters are stored; longer names are refused;
-/// an empty name changes nothing. A group whose record is missing is renamed nowhere but Ok.
+/// an empty name or the name it has changes nothing (Nothing). A group whose record is missing
+/// is renamed nowhere but Ok.
 EditResult RenameFavoriteGroup(tabstore::CQoDB& db, std::uint32_t index, const std::string& name);
 
 } // namespace chanforge::editing

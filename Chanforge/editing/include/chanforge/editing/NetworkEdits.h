@@ -8,6 +8,7 @@
 #pragma once
 
 #include "chanforge/editing/ChannelEdits.h"
+#include "chanforge/editing/DeliveryLists.h"
 #include "chanforge/editing/EditorInputs.h"
 #include "chanforge/editing/UndoStack.h"
 
@@ -70,10 +71,15 @@ EditResult DeleteCableMuxes(tabstore::CQoDB& db, const RowIds& keys);
 /// Adds a provider named name (at most 16 characters kept) with the first BroadcastID above
 /// the highest that no channel names.
 NewRecord NewProvider(tabstore::CQoDB& db, std::string_view name);
-/// Renames the provider (at most 16 characters kept); channels keep their BroadcastID.
+/// Renames the provider (at most 16 characters kept); channels keep their BroadcastID. The
+/// name it already has changes nothing (Nothing).
 EditResult RenameProvider(tabstore::CQoDB& db, std::uint32_t key, std::string_view name);
 /// Deletes the providers only; channels keep the BroadcastID they had.
 EditResult DeleteProviders(tabstore::CQoDB& db, const RowIds& keys);
+
+/// How many channels deleting these rows of a list would take along (satellites, transponders,
+/// cable multiplexes; none for providers), so the question before a delete can say so.
+std::size_t ChannelsDeletedWith(tabstore::CQoDB& db, ListKind kind, const RowIds& keys);
 
 /// The satellite stored under key, for the description dialog.
 DescriptionRecords DescribeSatellite(tabstore::CQoDB& db, std::uint32_t key);
