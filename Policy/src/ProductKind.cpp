@@ -76,6 +76,14 @@ ChannelSlotLayout ProductKind::ChannelSlots() const {
 bool ProductKind::ChannelPerTuner() const {
     return list == 5 || list == 6;
 }
+bool ProductKind::StoresChannelTuner(std::uint32_t channelSlotSize,
+                                     std::uint32_t nameLength) const {
+    // Layout A: the name starts at byte 26; the code table and the tuner follow it.
+    constexpr std::uint64_t kTunerAfterName = 28;
+    return TwoTuners() && !ChannelPerTuner() && ChannelSlots() == ChannelSlotLayout::A &&
+           kTunerAfterName + nameLength < channelSlotSize;
+}
+
 bool ProductKind::OneByteChannelCount() const {
     return list == 9;
 }

@@ -88,6 +88,23 @@ TEST(ChannelSlot, LayoutAOffsetsBigEndian) {
     EXPECT_EQ(ch.FavoriteSlot[9], 0) << "read from outside the slot";
 }
 
+// The editors offer the tuner choice where the product says it is stored: it must survive.
+TEST(ChannelSlot, TunerChoiceSurvivesExactlyWhereTheProductStoresIt) {
+    for (const NamedLayout& n : ContractLayouts()) {
+        const FlashLayout& l = n.layout;
+        Channel_Info_Tag ch = MakeChannel("Tuned", 1, attr::kTV, 2, 1);
+        ch.Tuner = 1;
+        auto loaded = Decode(WithChannels(l, {ch}), l);
+        const auto rows = Rows<Channel_Info_Tag>(loaded->db, kChannelTable);
+        const bool survives = rows.size() == 1 && rows[0].Tuner == 1;
+        const bool stores = l.product.StoresChannelTuner(l.ch.chunk, l.nameLength);
+        if (l.product.TwoTuners())
+            EXPECT_EQ(survives, stores) << n.name;
+        else
+            EXPECT_FALSE(stores) << n.name;
+    }
+}
+
 TEST(ChannelSlot, LayoutBOnList8TakesShowNumAsProgramNumber) {
     const FlashLayout l = Small(8, 1 | 16, false);
     const auto img = OneChannel(l, {{4, 0x11},

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 namespace policy {
 
@@ -45,6 +46,10 @@ struct ProductKind {
     ChannelSlotLayout ChannelSlots() const;
     /// Lists 5 and 6 store every channel once per tuner.
     bool ChannelPerTuner() const;
+    /// A channel's own tuner choice survives a save: two tuners, layout A, each channel stored
+    /// once, and slots long enough to reach the tuner byte after the name (44-byte slots with a
+    /// 16-byte name end before it).
+    bool StoresChannelTuner(std::uint32_t channelSlotSize, std::uint32_t nameLength) const;
     /// List 9 counts a channel sector's slots in one byte.
     bool OneByteChannelCount() const;
     /// Layouts B, C and D keep favourite membership in one byte (so at most 8 groups).
