@@ -1,11 +1,13 @@
 #include "qpui/ChannelEditorBase.h"
 
-#include "policy/Policy.h"
+#include "ChannelSlot.h"
+#include "chanforge/editing/EditResult.h"
 #include "qpui/MessageBox.h"
 #include "qpui/NameEdits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -13,6 +15,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -123,10 +126,15 @@ void CChannelEditorBase::Prepare() {
         locked_->setChecked((channel_.Attributes & attr::kLocked) != 0);
         (channel_.Tuner != 0 ? tuner2_ : tuner1_)->setChecked(true);
     }
-    LimitNameEdit(*name_, NameLimit());
-    const bool twoTuners = product_.TwoTuners();
-    tuner1_->setVisible(twoTuners);
-    tuner2_->setVisible(twoTuners);
+    LimitNameEdit(*name_, ChannelNameLimit());
+    // A choice the model's file would drop is not offered.
+    const bool tunerStored = ChannelTunerStored(product_);
+    tuner1_->setVisible(tunerStored);
+    tuner2_->setVisible(tunerStored);
+    if (channel_.RowID != 0)
+        shown_.Remember(*this);
+    else
+        shown_.Forget();
 }
 
 int CChannelEditorBase::DoModal() {
@@ -134,36 +142,50 @@ int CChannelEditorBase::DoModal() {
     return exec();
 }
 
-int CChannelEditorBase::NameLimit() {
-    std::uint32_t start = 0, count = 0, chunk = 0, nameLength = 0;
-    GetFlashCHBlockInfo(&start, &count, &chunk, &nameLength);
-    // The slot keeps a terminating zero after the name.
-    return nameLength > 0 ? static_cast<int>(nameLength) - 1 : 0;
-}
-
-void CChannelEditorBase::accept() {
-    const QByteArray name = name_->text().toLatin1();
-    if (!NameFits(this, name, NameLimit()))
-        return;
+Channel_Info_Tag CChannelEditorBase::Edited(const QByteArray& name) const {
     Channel_Info_Tag ch = channel_;
-    std::memset(ch.Name, 0, sizeof ch.Name);
-    std::memcpy(ch.Name, name.constData(), std::min<std::size_t>(name.size(), sizeof ch.Name - 1));
-    StoreDelivery(ch);
-    ch.BroadcastID = static_cast<std::uint16_t>(SelectedId(provider_));
-    ch.VideoPID = static_cast<std::uint16_t>(LeadingNumber(videoPid_->text()));
-    ch.AudioPID = static_cast<std::uint16_t>(LeadingNumber(audioPid_->text()));
-    ch.PCRPID = static_cast<std::uint16_t>(LeadingNumber(pcrPid_->text()));
-    ch.ServiceID = static_cast<std::uint16_t>(LeadingNumber(serviceId_->text()));
-    if (QLineEdit* number = NumberEdit())
-        ch.ProgramNum = static_cast<std::uint16_t>(LeadingNumber(number->text()));
+    if (shown_.Changed(name_)) {
+        std::memset(ch.Name, 0, sizeof ch.Name);
+        std::memcpy(ch.Name, name.constData(),
+                    std::min<std::size_t>(name.size(), sizeof ch.Name - 1));
+    }
+    if (DeliveryChanged())
+        StoreDelivery(ch);
+    if (shown_.Changed(provider_))
+        ch.BroadcastID = static_cast<std::uint16_t>(SelectedId(provider_));
+    const auto number = [&](QLineEdit* edit, std::uint16_t& field) {
+        if (edit != nullptr && shown_.Changed(edit))
+            field = static_cast<std::uint16_t>(LeadingNumber(edit->text()));
+    };
+    number(videoPid_, ch.VideoPID);
+    number(audioPid_, ch.AudioPID);
+    number(pcrPid_, ch.PCRPID);
+    number(serviceId_, ch.ServiceID);
+    number(NumberEdit(), ch.ProgramNum);
     auto setBit = [&](std::uint16_t bit, bool on) {
         ch.Attributes = static_cast<std::uint16_t>(on ? ch.Attributes | bit : ch.Attributes & ~bit);
     };
     setBit(attr::kTV, tv_);
-    setBit(attr::kLocked, locked_->isChecked());
-    setBit(attr::kScrambled, cas_->isChecked());
-    ch.Tuner = tuner1_->isChecked() ? 0 : 1;
-    channel_ = ch;
+    if (shown_.Changed(locked_))
+        setBit(attr::kLocked, locked_->isChecked());
+    if (shown_.Changed(cas_))
+        setBit(attr::kScrambled, cas_->isChecked());
+    if (shown_.AnyChanged({tuner1_, tuner2_}))
+        ch.Tuner = tuner1_->isChecked() ? 0 : 1;
+    return ch;
+}
+
+void CChannelEditorBase::accept() {
+    const QByteArray name = name_->text().toLatin1();
+    if (name.trimmed().isEmpty()) {
+        ShowError(this,
+                  QCoreApplication::translate(
+                      "EditResult", editing::EditMessage(editing::EditResult::EmptyName).c_str()));
+        return;
+    }
+    if (!NameFits(this, name, ChannelNameLimit()))
+        return;
+    channel_ = Edited(name);
     QDialog::accept();
 }
 

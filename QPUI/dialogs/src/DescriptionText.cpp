@@ -154,19 +154,23 @@ Lines MuxLines(const Transponder_Info_Tag& tp) {
     };
 }
 
-Lines ChannelLines(const Channel_Info_Tag& ch, const policy::ProductKind& product) {
+Lines ChannelLines(const Channel_Info_Tag& ch, const policy::ProductKind& product,
+                   bool tunerStored) {
     char cas[1024] = {};
     GetCASName(ch.CAS, ",", cas);
     std::string tuner;
-    if (product.Combination()) {
+    const auto tunerLine = [&](std::uint8_t code) {
         char name[kNameBufferSize] = {};
-        GetTunerName(ch.SatID == 1 ? 18 : 17, name);
+        GetTunerName(code, name);
         tuner = Format("Tuner\t: %s", name);
-    } else if (!product.TerrestrialOrCable()) {
-        char name[kNameBufferSize] = {};
-        GetTunerName(ch.Tuner, name);
-        tuner = Format("Tuner\t: %s", name);
-    }
+    };
+    if (product.Combination())
+        tunerLine(ch.SatID == 1 ? 18 : 17);
+    else if (tunerStored)
+        tunerLine(ch.Tuner);
+    else if (!product.TerrestrialOrCable() && !product.TwoTuners())
+        tunerLine(0); // the only tuner
+    // A choice between two tuners that the file does not keep is not shown as made.
     return {
         Format("Channel Name : %s", Text(ch.Name).c_str()),
         Format("Service ID : %d", static_cast<int>(ch.ServiceID)),

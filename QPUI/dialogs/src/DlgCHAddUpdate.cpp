@@ -66,6 +66,10 @@ void CDlgCHAddUpdate::PrepareDelivery() {
     number_->setText(QString::number(channel_.ProgramNum));
 }
 
+bool CDlgCHAddUpdate::DeliveryChanged() const {
+    return shown_.AnyChanged({satellite_, transponder_});
+}
+
 void CDlgCHAddUpdate::StoreDelivery(Channel_Info_Tag& channel) const {
     channel.SatID = static_cast<std::uint8_t>(SelectedId(satellite_));
     channel.TPID = static_cast<std::uint8_t>(SelectedId(transponder_));

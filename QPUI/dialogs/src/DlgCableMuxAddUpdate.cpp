@@ -56,6 +56,7 @@ void CDlgCableMuxAddUpdate::Prepare() {
     frequency_->setText(QStringLiteral("0"));
     symbolRate_->setText(QStringLiteral("0"));
     constellation_->setCurrentIndex(0);
+    shown_.Forget();
     if (mux_.RowID == 0)
         return;
     frequency_->setText(QString::number(mux_.Frequency));
@@ -64,6 +65,7 @@ void CDlgCableMuxAddUpdate::Prepare() {
                                    ? mux_.Modulation
                                    : mux_.Modulation >> kConstellationShift;
     SetComboValue(constellation_, kConstellations, code);
+    shown_.Remember(*this);
 }
 
 int CDlgCableMuxAddUpdate::DoModal() {
@@ -72,20 +74,29 @@ int CDlgCableMuxAddUpdate::DoModal() {
 }
 
 void CDlgCableMuxAddUpdate::accept() {
-    const auto frequency = ReadNumberEdit(this, frequency_, tr("Frequency"), 0xFFFFFFFFu);
-    if (!frequency)
-        return;
-    const auto symbolRate = ReadNumberEdit(this, symbolRate_, tr("Symbol Rate"), 0xFFFF);
-    if (!symbolRate)
-        return;
-    const std::uint32_t code = GetComboValue(constellation_, kConstellations);
-    mux_.Frequency = *frequency;
-    mux_.SymbolRate = static_cast<std::uint16_t>(*symbolRate);
-    // The dialog has no control for the inversion bits: they keep the receiver's setting.
-    mux_.Modulation = static_cast<std::uint8_t>(product_.SeparateCableInversion()
-                                                    ? code
-                                                    : (code << kConstellationShift) |
-                                                          (mux_.Modulation & kInversionBits));
+    CableMux_Info_Tag mux = mux_;
+    if (shown_.Changed(frequency_)) {
+        const auto frequency = ReadNumberEdit(this, frequency_, tr("Frequency"), 0xFFFFFFFFu);
+        if (!frequency)
+            return;
+        mux.Frequency = *frequency;
+    }
+    if (shown_.Changed(symbolRate_)) {
+        const auto symbolRate = ReadNumberEdit(this, symbolRate_, tr("Symbol Rate"), 0xFFFF);
+        if (!symbolRate)
+            return;
+        mux.SymbolRate = static_cast<std::uint16_t>(*symbolRate);
+    }
+    // A stored constellation the list lacks opened as the first entry: it stays unless chosen.
+    if (shown_.Changed(constellation_)) {
+        const std::uint32_t code = GetComboValue(constellation_, kConstellations);
+        // The dialog has no control for the inversion bits: they keep the receiver's setting.
+        mux.Modulation = static_cast<std::uint8_t>(product_.SeparateCableInversion()
+                                                       ? code
+                                                       : (code << kConstellationShift) |
+                                                             (mux.Modulation & kInversionBits));
+    }
+    mux_ = mux;
     QDialog::accept();
 }
 

@@ -1,5 +1,7 @@
 #include "qpui/DlgDescription.h"
 
+#include "ChannelSlot.h"
+
 #include "policy/Policy.h"
 #include "qpui/DescriptionText.h"
 
@@ -67,7 +69,7 @@ void CDlgDescription::Prepare() {
     }
     QString channelText;
     if (channel_) {
-        channelText = Join(ChannelLines(*channel_, product_));
+        channelText = Join(ChannelLines(*channel_, product_, ChannelTunerStored(product_)));
         if (provider_)
             channelText += "\n\n" + Join(ProviderLines(*provider_));
     }

@@ -69,6 +69,10 @@ void CDlgMuxCHAddUpdate::PrepareDelivery() {
     SelectById(mux_, channel_.TPID);
 }
 
+bool CDlgMuxCHAddUpdate::DeliveryChanged() const {
+    return shown_.Changed(mux_);
+}
+
 void CDlgMuxCHAddUpdate::StoreDelivery(Channel_Info_Tag& channel) const {
     channel.SatID = 1;
     channel.TPID = static_cast<std::uint8_t>(SelectedId(mux_));

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstring>
 
 namespace qpui {
@@ -117,8 +118,11 @@ void CDlgTPAddUpdate::RedrawFECComboValues() {
 }
 
 void CDlgTPAddUpdate::OnSystemChanged() {
+    // The code rate chosen stays chosen when the new system offers it too, under its own code.
+    const QString chosen = fec_->currentText();
     RedrawFECComboValues();
-    fec_->setCurrentIndex(0);
+    fec_->setCurrentIndex(std::max(0, fec_->findText(chosen)));
+    systemChanged_ = true;
     fec_->setFocus();
 }
 
@@ -140,11 +144,11 @@ void CDlgTPAddUpdate::Prepare() {
         transmission_->setCurrentIndex(system < transmission_->count() ? system : 0);
         modulation_->setCurrentIndex(
             transponder_.Modulation < modulation_->count() ? transponder_.Modulation : 0);
-        shownSystem_ = transmission_->currentIndex();
-        shownModulation_ = modulation_->currentIndex();
         RedrawFECComboValues();
     }
     fec_->setCurrentIndex(0);
+    systemChanged_ = false;
+    shown_.Forget();
     if (transponder_.RowID == 0) {
         for (QLineEdit* edit : {frequency_, symbolRate_, tsid_, drift_})
             edit->clear();
@@ -155,6 +159,7 @@ void CDlgTPAddUpdate::Prepare() {
     tsid_->setText(QString::number(transponder_.TSID));
     drift_->setText(QString::number(transponder_.Drift));
     SetComboValue(fec_, fecValues_, transponder_.PolFEC & kFECMask);
+    shown_.Remember(*this);
 }
 
 int CDlgTPAddUpdate::DoModal() {
@@ -162,45 +167,55 @@ int CDlgTPAddUpdate::DoModal() {
     return exec();
 }
 
+bool CDlgTPAddUpdate::StoreNumbers(Transponder_Info_Tag& tp) {
+    const struct {
+        QLineEdit* edit;
+        const char* label;
+        std::uint16_t& field;
+    } numbers[] = {{frequency_, QT_TR_NOOP("Frequency"), tp.Frequency},
+                   {symbolRate_, QT_TR_NOOP("Symbol Rate"), tp.SymbolRate},
+                   {tsid_, QT_TR_NOOP("TS ID"), tp.TSID},
+                   {drift_, QT_TR_NOOP("Drift"), tp.Drift}};
+    for (const auto& n : numbers) {
+        if (!shown_.Changed(n.edit))
+            continue;
+        const auto value = ReadNumberEdit(this, n.edit, tr(n.label), kWord);
+        if (!value)
+            return false;
+        n.field = static_cast<std::uint16_t>(*value);
+    }
+    return true;
+}
+
 void CDlgTPAddUpdate::accept() {
-    const auto frequency = ReadNumberEdit(this, frequency_, tr("Frequency"), kWord);
-    if (!frequency)
-        return;
-    const auto symbolRate = ReadNumberEdit(this, symbolRate_, tr("Symbol Rate"), kWord);
-    if (!symbolRate)
-        return;
-    const auto tsid = ReadNumberEdit(this, tsid_, tr("TS ID"), kWord);
-    if (!tsid)
-        return;
-    const auto drift = ReadNumberEdit(this, drift_, tr("Drift"), kWord);
-    if (!drift)
-        return;
     Transponder_Info_Tag tp = transponder_;
+    if (!StoreNumbers(tp))
+        return;
     // With no satellite to choose from, the record keeps the one it came with.
-    if (satellite_->currentIndex() >= 0)
+    if (satellite_->currentIndex() >= 0 && shown_.Changed(satellite_))
         tp.SatID = static_cast<std::uint8_t>(satellite_->currentData().toUInt());
-    tp.Frequency = static_cast<std::uint16_t>(*frequency);
-    tp.SymbolRate = static_cast<std::uint16_t>(*symbolRate);
-    tp.TSID = static_cast<std::uint16_t>(*tsid);
-    tp.Drift = static_cast<std::uint16_t>(*drift);
     // Bits the dialog has no control for keep the receiver's setting.
-    tp.PolFEC = static_cast<std::uint8_t>(
-        (tp.PolFEC & ~(kFECMask | kHorizontalBit)) |
-        (GetComboValue(polarity_, kPolarities) == kHorizontal ? kHorizontalBit : 0) |
-        GetComboValue(fec_, fecValues_));
+    if (shown_.Changed(polarity_))
+        tp.PolFEC = static_cast<std::uint8_t>(
+            (tp.PolFEC & ~kHorizontalBit) |
+            (GetComboValue(polarity_, kPolarities) == kHorizontal ? kHorizontalBit : 0));
+    // A stored code rate the list lacks opened as "Auto": it stays unless the operator chose.
+    if (systemChanged_ || shown_.Changed(fec_))
+        tp.PolFEC =
+            static_cast<std::uint8_t>((tp.PolFEC & ~kFECMask) | GetComboValue(fec_, fecValues_));
     if (product_.ExtendedTransponders())
-        KeepUnshownSystem(tp);
+        StoreSystem(tp);
     transponder_ = tp;
     QDialog::accept();
 }
 
 // The pilot bits have no control, and a stored system or modulation the lists cannot show
 // opened as the first entry: each changes only when the operator picks another entry.
-void CDlgTPAddUpdate::KeepUnshownSystem(Transponder_Info_Tag& tp) const {
-    if (transmission_->currentIndex() != shownSystem_)
+void CDlgTPAddUpdate::StoreSystem(Transponder_Info_Tag& tp) const {
+    if (shown_.Changed(transmission_))
         tp.TxMode =
             static_cast<std::uint8_t>((tp.TxMode & ~kSystemMask) | transmission_->currentIndex());
-    if (modulation_->currentIndex() != shownModulation_)
+    if (shown_.Changed(modulation_))
         tp.Modulation = static_cast<std::uint8_t>(modulation_->currentIndex());
 }
 

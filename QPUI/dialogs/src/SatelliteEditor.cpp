@@ -27,6 +27,7 @@ constexpr int kDiSEqCEntries = 7;
 constexpr std::uint8_t kLNBPowerBit = 0x01;
 constexpr std::uint8_t k22kHzBit = 0x04;
 constexpr int kToneBurstShift = 4;
+constexpr std::uint8_t kToneBurstBits = 0x30;
 constexpr std::uint16_t kWord = 0xFFFF;
 
 /// The C-LNB entries store the LNB low type 2..5; every other type shows as "User" (5).
@@ -172,6 +173,7 @@ void CSatelliteEditor::Prepare() {
         name_->setText(QString::fromLatin1(
             satellite_.Name, static_cast<int>(strnlen(satellite_.Name, sizeof satellite_.Name))));
     LimitNameEdit(*name_, sizeof satellite_.Name - 1);
+    shown_.Forget();
     if (satellite_.RowID == 0)
         return;
     const bool east = satellite_.Degree <= 1800;
@@ -180,6 +182,7 @@ void CSatelliteEditor::Prepare() {
     eastWest_->setCurrentIndex(east ? 1 : 0);
     for (int i = 0; i < tunerCount_; ++i)
         ShowTuner(tuners_[static_cast<std::size_t>(i)], satellite_.Tuner[i]);
+    shown_.Remember(*this);
 }
 
 int CSatelliteEditor::DoModal() {
@@ -189,25 +192,36 @@ int CSatelliteEditor::DoModal() {
 
 bool CSatelliteEditor::StoreTuner(const Tuner& t, int index, LNBSetting& lnb) {
     const QString suffix = tunerCount_ > 1 ? tr(" (Tuner %1)").arg(index + 1) : QString();
-    const auto high = ReadNumberEdit(this, t.highFrequency, tr("LNB Freq-Custom") + suffix, kWord);
-    if (!high)
+    LNBSetting out = lnb;
+    const auto number = [&](QLineEdit* edit, const QString& label, std::uint16_t& field) {
+        if (!shown_.Changed(edit))
+            return true;
+        const auto value = ReadNumberEdit(this, edit, label + suffix, kWord);
+        if (value)
+            field = static_cast<std::uint16_t>(*value);
+        return value.has_value();
+    };
+    if (!number(t.highFrequency, tr("LNB Freq-Custom"), out.HighFrequency) ||
+        !number(t.lowFrequency, tr("C-LNB Freq Custom"), out.LowFrequency) ||
+        !number(t.motorPos, tr("Motor Pos"), out.MotorPos))
         return false;
-    const auto low = ReadNumberEdit(this, t.lowFrequency, tr("C-LNB Freq Custom") + suffix, kWord);
-    if (!low)
-        return false;
-    const auto motor = ReadNumberEdit(this, t.motorPos, tr("Motor Pos") + suffix, kWord);
-    if (!motor)
-        return false;
-    lnb.CKuSwitch = static_cast<std::uint16_t>(t.ckuSwitch->currentIndex());
-    lnb.LNBHighType = static_cast<std::uint8_t>(t.lnbHigh->currentIndex());
-    lnb.LNBLowType = static_cast<std::uint8_t>(GetComboValue(t.lnbLow, kLNBLowTypes));
-    lnb.HighFrequency = static_cast<std::uint16_t>(*high);
-    lnb.LowFrequency = static_cast<std::uint16_t>(*low);
-    lnb.MotorPos = static_cast<std::uint16_t>(*motor);
-    lnb.Switches = static_cast<std::uint8_t>((t.lnbPower->currentIndex() == 1 ? kLNBPowerBit : 0) |
-                                             (t.tone22k->currentIndex() == 1 ? k22kHzBit : 0) |
-                                             (t.toneBurst->currentIndex() << kToneBurstShift));
-    lnb.DiSEqCMode = static_cast<std::uint8_t>(t.diseqc->currentIndex());
+    if (shown_.Changed(t.ckuSwitch))
+        out.CKuSwitch = static_cast<std::uint16_t>(t.ckuSwitch->currentIndex());
+    if (shown_.Changed(t.lnbHigh))
+        out.LNBHighType = static_cast<std::uint8_t>(t.lnbHigh->currentIndex());
+    if (shown_.Changed(t.lnbLow))
+        out.LNBLowType = static_cast<std::uint8_t>(GetComboValue(t.lnbLow, kLNBLowTypes));
+    // Each switch drop-down owns its bits; the bits no control shows keep the receiver's value.
+    const auto bits = [&](QComboBox* combo, std::uint8_t mask, int value) {
+        if (shown_.Changed(combo))
+            out.Switches = static_cast<std::uint8_t>((out.Switches & ~mask) | (value & mask));
+    };
+    bits(t.lnbPower, kLNBPowerBit, t.lnbPower->currentIndex() == 1 ? kLNBPowerBit : 0);
+    bits(t.tone22k, k22kHzBit, t.tone22k->currentIndex() == 1 ? k22kHzBit : 0);
+    bits(t.toneBurst, kToneBurstBits, t.toneBurst->currentIndex() << kToneBurstShift);
+    if (shown_.Changed(t.diseqc))
+        out.DiSEqCMode = static_cast<std::uint8_t>(t.diseqc->currentIndex());
+    lnb = out;
     return true;
 }
 
@@ -215,14 +229,18 @@ void CSatelliteEditor::accept() {
     const QByteArray name = name_->text().toLatin1();
     if (!NameFits(this, name, sizeof satellite_.Name - 1))
         return;
-    const auto tenths = ReadDegreeEdit(this, degree_);
-    if (!tenths)
-        return;
     Satellite_Info_Tag sat = satellite_;
-    std::memset(sat.Name, 0, sizeof sat.Name);
-    std::memcpy(sat.Name, name.constData(), static_cast<std::size_t>(name.size()));
-    const bool east = eastWest_->currentIndex() == 1;
-    sat.Degree = static_cast<std::uint16_t>(east ? *tenths : 3600 - *tenths);
+    if (shown_.AnyChanged({degree_, eastWest_})) {
+        const auto tenths = ReadDegreeEdit(this, degree_);
+        if (!tenths)
+            return;
+        const bool east = eastWest_->currentIndex() == 1;
+        sat.Degree = static_cast<std::uint16_t>(east ? *tenths : 3600 - *tenths);
+    }
+    if (shown_.Changed(name_)) {
+        std::memset(sat.Name, 0, sizeof sat.Name);
+        std::memcpy(sat.Name, name.constData(), static_cast<std::size_t>(name.size()));
+    }
     for (int i = 0; i < tunerCount_; ++i)
         if (!StoreTuner(tuners_[static_cast<std::size_t>(i)], i, sat.Tuner[i]))
             return;

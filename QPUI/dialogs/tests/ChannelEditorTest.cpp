@@ -162,6 +162,7 @@ TEST_F(ChannelEditorTest, CableEditorListsEachIdOnceAndStoresSatelliteOne) {
     ch.RowID = 1;
     ch.TPID = 7;
     ch.SatID = 9;
+    std::strcpy(ch.Name, "Kabel");
     dlg.SetChannelInfo(&ch);
     dlg.Prepare();
     auto* mux = Child<QComboBox>(dlg, "mux");
@@ -169,8 +170,78 @@ TEST_F(ChannelEditorTest, CableEditorListsEachIdOnceAndStoresSatelliteOne) {
     EXPECT_EQ(mux->itemText(0), "[   5 ]");
     EXPECT_EQ(mux->currentText(), "[   7 ]");
     dlg.accept();
+    EXPECT_TRUE(test::SameBytes(dlg.GetChannelInfo(), ch)); // OK alone changes nothing
+    mux->setCurrentIndex(0);
+    dlg.accept();
     EXPECT_EQ(dlg.GetChannelInfo().SatID, 1);
-    EXPECT_EQ(dlg.GetChannelInfo().TPID, 7);
+    EXPECT_EQ(dlg.GetChannelInfo().TPID, 5);
+}
+
+TEST_F(ChannelEditorTest, OkKeepsWhatTheControlsCannotShowUntilTheOperatorChangesThem) {
+    Channel_Info_Tag ch{};
+    std::memset(&ch, 0x5A, sizeof ch); // every byte set, padding and unused fields included
+    ch.RowID = 4;
+    ch.SatID = 9;        // no such satellite in the list
+    ch.TPID = 4;         // nor transponder
+    ch.BroadcastID = 77; // nor provider
+    ch.Tuner = 2;        // shown as "Tuner 2", stored as 1 only when chosen
+    ch.Attributes = 0xFFFF & ~attr::kLocked;
+    std::memcpy(ch.Name, "Name\0tail", 9); // bytes after the end of the name
+    const auto ok = [&](auto&& change) {
+        CDlgCHAddUpdate dlg(nullptr, {3, 9});
+        Fill(dlg);
+        dlg.SetChannelInfo(&ch);
+        dlg.Prepare();
+        change(dlg);
+        dlg.accept();
+        EXPECT_EQ(dlg.result(), QDialog::Accepted);
+        return dlg.GetChannelInfo();
+    };
+    const Channel_Info_Tag same = ok([](CDlgCHAddUpdate&) {});
+    EXPECT_TRUE(test::SameBytes(same, ch));
+
+    Channel_Info_Tag expected = ch;
+    expected.Attributes |= attr::kLocked;
+    expected.VideoPID = 321;
+    const Channel_Info_Tag locked = ok([](CDlgCHAddUpdate& dlg) {
+        Child<QCheckBox>(dlg, "locked")->setChecked(true);
+        Child<QLineEdit>(dlg, "videoPid")->setText("321");
+    });
+    EXPECT_TRUE(test::SameBytes(locked, expected));
+
+    const Channel_Info_Tag moved = ok([](CDlgCHAddUpdate& dlg) {
+        Child<QComboBox>(dlg, "satellite")->setCurrentIndex(1);
+        Child<QRadioButton>(dlg, "tuner1")->setChecked(true);
+    });
+    EXPECT_EQ(moved.SatID, 3);
+    EXPECT_EQ(moved.TPID, 1);
+    EXPECT_EQ(moved.Tuner, 0);
+    EXPECT_EQ(moved.BroadcastID, 77);
+}
+
+TEST_F(ChannelEditorTest, TunerChoiceOnlyWhereTheSlotKeepsIt) {
+    // A 44-byte slot with a 16-byte name ends before the tuner byte; a 92-byte slot keeps it.
+    for (auto [chunk, offered] : {std::pair{44u, false}, {92u, true}}) {
+        SetFlashCHBlockInfo(49152, 40, chunk, 16);
+        CDlgCHAddUpdate dlg(nullptr, {3, 9});
+        Fill(dlg);
+        dlg.Prepare();
+        EXPECT_EQ(Child<QRadioButton>(dlg, "tuner2")->isVisibleTo(&dlg), offered) << chunk;
+    }
+}
+
+TEST_F(ChannelEditorTest, ChannelWithoutANameIsRefused) {
+    for (const char* name : {"", "   "}) {
+        test::MessageRecorder messages;
+        CDlgCHAddUpdate dlg(nullptr, {3, 1});
+        Fill(dlg);
+        dlg.SetChannelMode(true);
+        dlg.Prepare();
+        Child<QLineEdit>(dlg, "name")->setText(name);
+        dlg.accept();
+        EXPECT_NE(dlg.result(), QDialog::Accepted);
+        EXPECT_EQ(messages.texts, QStringList{"Name string is empty!"});
+    }
 }
 
 TEST(SearchDialog, KeepsTextAndTitle) {

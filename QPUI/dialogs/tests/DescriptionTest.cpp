@@ -45,14 +45,18 @@ TEST(DescriptionText, ChannelAndTransponder) {
     std::strcpy(ch.Name, "Radio One");
     ch.Attributes = attr::kRadio | attr::kSkipped;
     ch.NumOfSubTTX = 0x21;
-    const Lines lines = ChannelLines(ch, {3, 1});
+    const Lines lines = ChannelLines(ch, {3, 1}, false);
     EXPECT_TRUE(Has(lines, "Type \t: Radio"));
     EXPECT_TRUE(Has(lines, "Skip \t: Yes"));
     EXPECT_TRUE(Has(lines, "Lock \t: No"));
     EXPECT_TRUE(Has(lines, "Subtitle   : 2"));
     EXPECT_TRUE(Has(lines, "Teletext   : 1"));
     EXPECT_TRUE(Has(lines, "Tuner\t: Tuner 1"));
-    EXPECT_EQ(ChannelLines(ch, {6, 4}).back(), "");
+    EXPECT_EQ(ChannelLines(ch, {6, 4}, false).back(), "");
+    // Two tuners: the choice is shown only where the file keeps it.
+    ch.Tuner = 1;
+    EXPECT_TRUE(Has(ChannelLines(ch, {3, 9}, true), "Tuner\t: Tuner 2"));
+    EXPECT_EQ(ChannelLines(ch, {3, 9}, false).back(), "");
 
     Transponder_Info_Tag tp{};
     tp.Frequency = 11778;

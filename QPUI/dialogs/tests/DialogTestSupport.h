@@ -7,6 +7,7 @@
 #include <QInputDevice>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace qpui::test {
 
@@ -24,6 +25,11 @@ inline QApplication& App() {
     (void)devices;
     (void)platform;
     return app;
+}
+
+/// Two records equal byte for byte, padding included.
+template <class T> bool SameBytes(const T& a, const T& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 /// Records every message instead of showing it; answers with answer.

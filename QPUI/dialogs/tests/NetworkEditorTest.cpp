@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 
 using namespace chanforge;
 using namespace qpui;
@@ -142,8 +143,8 @@ TEST_F(SatelliteEditorTest, NumbersThatDoNotFitAreRefusedNotCut) {
 
 TEST_F(SatelliteEditorTest, SwitchListsAndLNBTypes) {
     Satellite_Info_Tag sat = Existing();
-    sat.Tuner[0].Switches = 0xCA; // bits the dialog has no control for are dropped
-    sat.Tuner[0].LNBLowType = 9;
+    sat.Tuner[0].Switches = 0xCA; // bits the dialog has no control for are kept
+    sat.Tuner[0].LNBLowType = 9;  // shown as "User", kept while that choice stays
     const Satellite_Info_Tag plain = RoundTrip(sat, kList3, [](QDialog& dlg) {
         EXPECT_EQ(Child<QComboBox>(dlg, "lnbLow")->currentText(), "User");
         EXPECT_EQ(Entries(Child<QComboBox>(dlg, "ckuSwitch")), (QStringList{"None", "Tone Burst"}));
@@ -157,8 +158,8 @@ TEST_F(SatelliteEditorTest, SwitchListsAndLNBTypes) {
     });
     EXPECT_EQ(plain.Tuner[0].CKuSwitch, 1);
     EXPECT_EQ(plain.Tuner[0].LNBHighType, 13);
-    EXPECT_EQ(plain.Tuner[0].LNBLowType, 5);
-    EXPECT_EQ(plain.Tuner[0].Switches, 0x21);
+    EXPECT_EQ(plain.Tuner[0].LNBLowType, 9);
+    EXPECT_EQ(plain.Tuner[0].Switches, 0xEB);
     EXPECT_EQ(plain.Tuner[0].DiSEqCMode, 6);
     EXPECT_EQ(plain.Tuner[0].LowFrequency, 5150);
 
@@ -267,7 +268,7 @@ TEST_F(TransponderEditorTest, DVBS2RebuildsTheFECList) {
     dlg.show();
     Choose(Child<QComboBox>(dlg, "modulation"), "8PSK");
     EXPECT_EQ(Entries(fec), (QStringList{"Auto", "3/5", "2/3", "3/4", "5/6", "8/9", "9/10"}));
-    EXPECT_EQ(fec->currentText(), "Auto");
+    EXPECT_EQ(fec->currentText(), "8/9"); // still offered, under 8PSK's own code
     EXPECT_EQ(dlg.focusWidget(), fec);
     Choose(fec, "9/10");
     ASSERT_TRUE(ClickOk(dlg));
@@ -291,7 +292,7 @@ TEST_F(TransponderEditorTest, OkKeepsWhatTheControlsDoNotShow) {
         return dlg.GetTransponderInfo();
     };
     const Transponder_Info_Tag untouched = ok([](CDlgTPAddUpdate&) {});
-    EXPECT_EQ(std::memcmp(&untouched, &tp, sizeof tp), 0);
+    EXPECT_TRUE(test::SameBytes(untouched, tp));
     const Transponder_Info_Tag dvbs =
         ok([](CDlgTPAddUpdate& dlg) { Choose(Child<QComboBox>(dlg, "transmission"), "DVB-S"); });
     EXPECT_EQ(dvbs.TxMode, 0x30);
@@ -301,6 +302,68 @@ TEST_F(TransponderEditorTest, OkKeepsWhatTheControlsDoNotShow) {
         ok([](CDlgTPAddUpdate& dlg) { Choose(Child<QComboBox>(dlg, "modulation"), "8PSK"); });
     EXPECT_EQ(psk8.TxMode, 0x31);
     EXPECT_EQ(psk8.Modulation, 1);
+}
+
+TEST_F(TransponderEditorTest, CodeRateFollowsASystemChangeWhereOfferedAndSurvivesOkAlone) {
+    Transponder_Info_Tag tp{};
+    tp.RowID = 1;
+    tp.SatID = 2;
+    tp.TxMode = 1; // DVB-S2, QPSK
+    struct Case {
+        const char* chosen;
+        const char* shown;
+        std::uint8_t fec;
+    };
+    // "2/3" is 0x30 in the DVB-S2 list and 0x20 in the DVB-S one; DVB-S has no "3/5".
+    for (const Case& c : {Case{"2/3", "2/3", 0x20}, Case{"3/5", "Auto", 0x00}}) {
+        CDlgTPAddUpdate dlg(nullptr, kList7);
+        Open(dlg, tp);
+        Choose(Child<QComboBox>(dlg, "fec"), c.chosen);
+        Choose(Child<QComboBox>(dlg, "transmission"), "DVB-S");
+        EXPECT_EQ(Child<QComboBox>(dlg, "fec")->currentText(), c.shown) << c.chosen;
+        ASSERT_TRUE(ClickOk(dlg));
+        EXPECT_EQ(dlg.GetTransponderInfo().PolFEC, c.fec) << c.chosen;
+    }
+    // A code the list lacks opens as "Auto" and stays what it was.
+    tp.TxMode = 0;
+    tp.PolFEC = 0x31;
+    CDlgTPAddUpdate dlg(nullptr, kList3);
+    Open(dlg, tp);
+    EXPECT_EQ(Child<QComboBox>(dlg, "fec")->currentText(), "Auto");
+    ASSERT_TRUE(ClickOk(dlg));
+    EXPECT_TRUE(test::SameBytes(dlg.GetTransponderInfo(), tp));
+}
+
+// Values no control can show (and bytes no field names) survive OK without a change.
+TEST(NetworkEditors, OkAloneReturnsTheRecordByteForByte) {
+    test::App();
+    for (const editing::Product product : {kList3, kList7, kList10}) {
+        Satellite_Info_Tag sat{};
+        std::memset(&sat, 0xA5, sizeof sat);
+        sat.RowID = 3;
+        sat.Degree = 4000; // past 360 degrees
+        std::memcpy(sat.Name, "Sat\0tail", 8);
+        for (int tuners : {1, 2}) {
+            std::unique_ptr<CSatelliteEditor> dlg;
+            if (tuners == 1)
+                dlg = std::make_unique<CDlgSATAddUpdate>(nullptr, product);
+            else
+                dlg = std::make_unique<CDlgSAT2AddUpdate>(nullptr, product);
+            dlg->SetSatelliteInfo(&sat);
+            dlg->Prepare();
+            ASSERT_TRUE(ClickOk(*dlg));
+            EXPECT_TRUE(test::SameBytes(dlg->GetSatelliteInfo(), sat)) << tuners;
+        }
+        CableMux_Info_Tag mux{};
+        std::memset(&mux, 0xA5, sizeof mux);
+        mux.RowID = 2;
+        mux.Modulation = 0xFF; // no constellation of the list
+        CDlgCableMuxAddUpdate cable(nullptr, product);
+        cable.SetCableInfo(&mux);
+        cable.Prepare();
+        ASSERT_TRUE(ClickOk(cable));
+        EXPECT_TRUE(test::SameBytes(cable.GetCableInfo(), mux));
+    }
 }
 
 TEST(CableMuxEditor, ConstellationKeepsTheInversionBits) {

@@ -4,6 +4,7 @@
 
 #include "chanforge/Records.h"
 #include "policy/ProductKind.h"
+#include "qpui/ShownControls.h"
 
 #include <QDialog>
 
@@ -39,8 +40,10 @@ class CChannelEditorBase : public QDialog {
     /// Adds the delivery rows to the form and fills them for the current channel.
     virtual void BuildDelivery(QFormLayout* form) = 0;
     virtual void PrepareDelivery() = 0;
-    /// Stores the chosen delivery ids into the channel.
+    /// Stores the chosen delivery ids into the channel; only called when the operator changed
+    /// a delivery control (DeliveryChanged), so ids the lists cannot show survive otherwise.
     virtual void StoreDelivery(chanforge::Channel_Info_Tag& channel) const = 0;
+    virtual bool DeliveryChanged() const = 0;
     /// The extra number edit of the satellite editor, stored as ProgramNum; null elsewhere.
     virtual QLineEdit* NumberEdit() const { return nullptr; }
 
@@ -51,11 +54,12 @@ class CChannelEditorBase : public QDialog {
 
     chanforge::Channel_Info_Tag channel_{};
     policy::ProductKind product_;
+    CShownControls shown_;
 
   private:
     void BuildCommon();
-    /// Characters a channel name may have under the stored policy.
-    static int NameLimit();
+    /// The edited channel: each field from its control where the operator changed that control.
+    chanforge::Channel_Info_Tag Edited(const QByteArray& name) const;
 
     bool tv_ = false;
     std::vector<chanforge::Broadcast_Info_Tag> providers_;

@@ -17,7 +17,9 @@ Lines TransponderLines(const chanforge::Transponder_Info_Tag& tp,
                        const policy::ProductKind& product);
 /// A transponder row read as a terrestrial multiplex.
 Lines MuxLines(const chanforge::Transponder_Info_Tag& tp);
-Lines ChannelLines(const chanforge::Channel_Info_Tag& ch, const policy::ProductKind& product);
+/// tunerStored: the model's channel slots keep the channel's tuner choice.
+Lines ChannelLines(const chanforge::Channel_Info_Tag& ch, const policy::ProductKind& product,
+                   bool tunerStored);
 Lines ProviderLines(const chanforge::Broadcast_Info_Tag& provider);
 
 /// Names the satellite editors and the description share.

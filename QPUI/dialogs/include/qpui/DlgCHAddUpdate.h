@@ -18,6 +18,7 @@ class CDlgCHAddUpdate : public CChannelEditorBase {
     void BuildDelivery(QFormLayout* form) override;
     void PrepareDelivery() override;
     void StoreDelivery(chanforge::Channel_Info_Tag& channel) const override;
+    bool DeliveryChanged() const override;
     QLineEdit* NumberEdit() const override { return number_; }
 
   private:

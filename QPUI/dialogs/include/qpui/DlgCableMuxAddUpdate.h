@@ -3,6 +3,7 @@
 
 #include "chanforge/Records.h"
 #include "chanforge/editing/Product.h"
+#include "qpui/ShownControls.h"
 
 #include <QDialog>
 
@@ -34,6 +35,7 @@ class CDlgCableMuxAddUpdate : public QDialog {
     QLineEdit* frequency_ = nullptr;
     QLineEdit* symbolRate_ = nullptr;
     QComboBox* constellation_ = nullptr;
+    CShownControls shown_;
 };
 
 } // namespace qpui

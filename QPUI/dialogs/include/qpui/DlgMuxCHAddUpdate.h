@@ -21,6 +21,7 @@ class CDlgMuxCHAddUpdate : public CChannelEditorBase {
     void BuildDelivery(QFormLayout* form) override;
     void PrepareDelivery() override;
     void StoreDelivery(chanforge::Channel_Info_Tag& channel) const override;
+    bool DeliveryChanged() const override;
 
   private:
     std::vector<chanforge::SMux_Info_Tag> muxes_;

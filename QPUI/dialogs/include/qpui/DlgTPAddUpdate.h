@@ -5,6 +5,7 @@
 #include "chanforge/Records.h"
 #include "chanforge/editing/Product.h"
 #include "qpui/ComboValues.h"
+#include "qpui/ShownControls.h"
 
 #include <QDialog>
 
@@ -41,7 +42,9 @@ class CDlgTPAddUpdate : public QDialog {
     void FillFEC(std::uint8_t system, std::uint8_t modulation,
                  std::initializer_list<std::uint8_t> codes);
     void OnSystemChanged();
-    void KeepUnshownSystem(chanforge::Transponder_Info_Tag& tp) const;
+    void StoreSystem(chanforge::Transponder_Info_Tag& tp) const;
+    /// False, the record untouched, when a number does not fit.
+    bool StoreNumbers(chanforge::Transponder_Info_Tag& tp);
 
     chanforge::editing::Product product_;
     std::vector<chanforge::Satellite_Info_Tag> satellites_;
@@ -57,8 +60,8 @@ class CDlgTPAddUpdate : public QDialog {
     QComboBox* fec_ = nullptr;
     QComboBox* transmission_ = nullptr;
     QComboBox* modulation_ = nullptr;
-    int shownSystem_ = 0; ///< entries chosen when the dialog opened
-    int shownModulation_ = 0;
+    CShownControls shown_;
+    bool systemChanged_ = false; ///< the FEC list was refilled for another system or modulation
 };
 
 } // namespace qpui

@@ -4,6 +4,7 @@
 
 #include "chanforge/Records.h"
 #include "chanforge/editing/Product.h"
+#include "qpui/ShownControls.h"
 
 #include <QDialog>
 
@@ -50,7 +51,8 @@ class CSatelliteEditor : public QDialog {
 
     QWidget* BuildTuner(Tuner& tuner);
     static void ShowTuner(const Tuner& tuner, const chanforge::LNBSetting& lnb);
-    /// False, the record untouched, when a number does not fit.
+    /// False, the record untouched, when a number does not fit. Only the fields of controls the
+    /// operator changed are stored.
     bool StoreTuner(const Tuner& tuner, int index, chanforge::LNBSetting& lnb);
     void ResetControls();
 
@@ -61,6 +63,7 @@ class CSatelliteEditor : public QDialog {
     QLineEdit* degree_ = nullptr;
     QComboBox* eastWest_ = nullptr;
     std::array<Tuner, 2> tuners_{};
+    CShownControls shown_;
 };
 
 /// One-tuner satellite editor ("Satellite").
