@@ -120,11 +120,15 @@ TEST(BiffRecords, SheetLayoutAndCellRecordChoice) {
         ASSERT_EQ(recs[bof + 3 + i].type, 0x0208);
     EXPECT_EQ(Types(recs, bof + 35, bof + 39),
               (std::vector<std::uint16_t>{0x00FD, 0x00BD, 0x0203, 0x027E}));
-    const Rec& mulrk = recs[bof + 36];
-    EXPECT_EQ(mulrk.body.size(), 6u + 2 * 6);
-    EXPECT_EQ(Get16(mulrk.body, 2), 1);
-    EXPECT_EQ(Get16(mulrk.body, 16), 2);
-    EXPECT_EQ(Get32(mulrk.body, 12), 7u * 4 + 2) << "integer RK: value x 4 + 2";
+    // Every body starts with row, column and cell format 15; an integer RK holds value x 4 + 2.
+    // MULRK: row, first column, a (format, RK) pair per cell, last column.
+    using Bytes = std::vector<std::uint8_t>;
+    EXPECT_EQ(recs[bof + 35].body, (Bytes{0, 0, 0, 0, 15, 0, 0, 0, 0, 0})); // string 0
+    EXPECT_EQ(recs[bof + 36].body,
+              (Bytes{0, 0, 1, 0, 15, 0, 2, 0, 0, 0, 15, 0, 30, 0, 0, 0, 2, 0})); // 0 and 7
+    EXPECT_EQ(recs[bof + 37].body,
+              (Bytes{0, 0, 4, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0xD0, 0x41}));     // 2^30 as a double
+    EXPECT_EQ(recs[bof + 38].body, (Bytes{0, 0, 5, 0, 15, 0, 38, 0, 0, 0})); // 9
     std::size_t end = bof;
     while (recs[end].type != 0x000A)
         ++end;
