@@ -95,11 +95,13 @@ TEST(Fixes, RemoveDuplicatesKeepsOneOfEachService) {
     Fixture f;
     const auto copy1 = f.Add(MakeChannel("Alpha 2", 4, true, 2, 1, 101));
     const auto copy2 = f.Add(MakeChannel("Alpha 3", 5, true, 2, 1, 101));
+    f.Add(MakeChannel("Alpha West", 6, true, 2, 2, 101)); // same id, another transponder
     // Every copy ticked, the original too: one must stay.
     EXPECT_EQ(RemoveDuplicates(f.db, {f.Row("Alpha"), copy1, copy2, f.Row("Beta")}), 2u);
     EXPECT_TRUE(DuplicateServiceGroups(f.db).empty());
     EXPECT_NE(f.Row("Alpha"), 0u);
     EXPECT_NE(f.Row("Beta"), 0u); // not a duplicate, so never removed
+    EXPECT_NE(f.Row("Alpha West"), 0u);
 }
 
 TEST(Fixes, DeleteUnusedLeavesNothingUnusedAndKeepsChannels) {
