@@ -1,3 +1,4 @@
+#include "LineSettings.h"
 #include "serlink/PortNames.h"
 #include "serlink/SerialComm.h"
 #include "utils/Report.h"
@@ -84,3 +85,27 @@ TEST(Validators, RefusalsReportTheValueAsAnError) {
 }
 
 } // namespace
+
+// The codes of the settings store, as operators and receivers' manuals give them.
+TEST(LineSettings, CodesMeanWhatTheSettingsSay) {
+    using P = QSerialPort;
+    const std::pair<int, P::Parity> parities[] = {{0, P::NoParity},
+                                                  {1, P::OddParity},
+                                                  {2, P::EvenParity},
+                                                  {3, P::MarkParity},
+                                                  {4, P::SpaceParity}};
+    for (const auto& [code, parity] : parities)
+        EXPECT_EQ(serlink::MapLineSettings(9600, 8, 0, static_cast<std::uint8_t>(code))->parity,
+                  parity)
+            << "parity code " << code;
+    const std::pair<int, P::StopBits> stops[] = {
+        {0, P::OneStop}, {1, P::OneAndHalfStop}, {2, P::TwoStop}};
+    for (const auto& [code, stop] : stops)
+        EXPECT_EQ(serlink::MapLineSettings(9600, 7, static_cast<std::uint8_t>(code), 0)->stopBits,
+                  stop)
+            << "stop code " << code;
+    EXPECT_EQ(serlink::MapLineSettings(9600, 7, 0, 0)->dataBits, P::Data7);
+    EXPECT_FALSE(serlink::MapLineSettings(9600, 8, 0, 5));
+    EXPECT_FALSE(serlink::MapLineSettings(9600, 8, 3, 0));
+    EXPECT_FALSE(serlink::MapLineSettings(9600, 9, 0, 0));
+}
