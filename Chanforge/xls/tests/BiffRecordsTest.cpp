@@ -150,7 +150,8 @@ TEST(BiffRecords, EveryRecordFitsItsLimit) {
 /// A globals substream with the given sheets, then their substreams built by fill.
 std::vector<std::uint8_t> Stream(const std::vector<std::string>& names,
                                  const std::function<void(StreamBuilder&, std::size_t)>& fill,
-                                 const std::vector<std::uint8_t>& sst = {}) {
+                                 const std::vector<std::uint8_t>& sst = {},
+                                 const std::vector<std::uint8_t>& sstContinue = {}) {
     // Positions depend on the globals' size: build once to measure, then for real.
     std::vector<std::uint32_t> positions(names.size(), 0);
     for (int pass = 0; pass < 2; ++pass) {
@@ -160,6 +161,8 @@ std::vector<std::uint8_t> Stream(const std::vector<std::string>& names,
             b.Record(0x0085, test::BoundSheetBody(positions[i], names[i]));
         if (!sst.empty())
             b.Record(0x00FC, sst);
+        if (!sstContinue.empty())
+            b.Record(0x003C, sstContinue);
         b.Eof();
         for (std::size_t i = 0; i < names.size(); ++i) {
             positions[i] = static_cast<std::uint32_t>(b.Size());
@@ -178,6 +181,23 @@ std::vector<std::uint8_t> Sst(std::uint32_t unique, const std::vector<std::uint8
                                    static_cast<std::uint8_t>(unique), 0, 0, 0};
     b.insert(b.end(), strings.begin(), strings.end());
     return b;
+}
+
+// Bytes as the record format lays them out: a string broken by a CONTINUE record resumes with an
+// option byte of its own, which may change the character width in the middle of the string.
+TEST(BiffLoad, ContinuedStringTakesTheWidthItsNewOptionByteGives) {
+    const auto stream =
+        Stream({"S"},
+               [](StreamBuilder& b, std::size_t) {
+                   b.Record(0x00FD, {0, 0, 0, 0, 15, 0, 0, 0, 0, 0}); // LABELSST string 0
+                   b.Record(0x00FD, {0, 0, 1, 0, 15, 0, 1, 0, 0, 0}); // LABELSST string 1
+               },
+               Sst(2, {4, 0, 0, 'a', 'b'}),                                 // 4 characters, 8-bit
+               {0x01, 0xA9, 0x03, 0x16, 0x04, 2, 0, 0x01, 'o', 0, 'k', 0}); // ... 16-bit; then "ok"
+    Workbook book;
+    ASSERT_EQ(book.LoadStream(stream), XlsResult::Ok);
+    EXPECT_EQ(book.Sheet(0).GetWideText(0, 0), u"ab\u03A9\u0416");
+    EXPECT_EQ(book.Sheet(0).GetWideText(0, 1), u"ok");
 }
 
 TEST(BiffLoad, ReadsEveryCellRecordKind) {
