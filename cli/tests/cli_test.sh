@@ -62,6 +62,8 @@ assert standin["SatID"] == 1 and standin["Name"] == "Terrestrial", standin
 assert len(sat["Tuner"]) == 2 and dict(sat["Tuner"][1])["LowFrequency"] == 9750, sat
 ch = dict(t["channels"][0])
 assert len(ch["FavoriteSlot"]) == 32 and ch["Name"] == "Das Erste", ch
+# The sample's first service as broadcast: each number under its own key.
+assert (ch["ServiceID"], ch["VideoPID"], ch["AudioPID"], ch["PCRPID"]) == (28106, 101, 102, 101), ch
 muxes = [r for r in t["transponders"] if dict(r).get("SatID") == 1]
 assert muxes and [k for k, _ in muxes[0]] == \
     ["RowID", "MuxParams", "Word1", "Byte6", "MuxNameIndex", "Byte12", "Byte13", "SatID", "TPID"]
