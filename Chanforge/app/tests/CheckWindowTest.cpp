@@ -11,7 +11,9 @@
 #include "qpui/MessageBox.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -19,6 +21,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <sys/stat.h>
 
 using namespace chanforge;
 using namespace chanforge::app;
@@ -57,6 +60,7 @@ class CheckWindowTest : public QObject {
     void cleanupTestCase();
     void findingsSelectTheirRecordsAndFixesUndo();
     void channelsOfADeletedProviderGoToTheOneChosen();
+    void compareWithAFifoSaysSoAtOnce();
 
   private:
     QTemporaryDir dir_;
@@ -167,6 +171,33 @@ void CheckWindowTest::channelsOfADeletedProviderGoToTheOneChosen() {
     QVERIFY(FindingItem(dock, check::Rule::MissingProvider) == nullptr);
     frame.Undo();
     QCOMPARE(testkit::ChannelNamed(db, "arte HD")->BroadcastID, 77);
+}
+
+// Compare with file asks through the window's file dialog; a FIFO chosen there is refused at once
+// instead of holding the window until something writes to it.
+void CheckWindowTest::compareWithAFifoSaysSoAtOnce() {
+    const QString fifo = dir_.filePath("fifo.bin");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    document::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    QStringList messages;
+    const qpui::MessageHandler previous =
+        qpui::SetMessageHandler([&messages](qpui::MessageKind, const QString& text) {
+            messages << text;
+            return QMessageBox::Ok;
+        });
+    test::WhenModal([fifo](QWidget* modal) {
+        auto* files = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(files != nullptr && files->objectName() == QStringLiteral("fileDialog"));
+        auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(fifo);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    frame.findChild<QAction*>(QStringLiteral("compareAction"))->trigger();
+    qpui::SetMessageHandler(previous);
+    QCOMPARE(messages, QStringList{QString::fromLatin1(document::kOpenFailedMessage)});
 }
 
 QTEST_MAIN(CheckWindowTest)
