@@ -21,6 +21,7 @@ struct Subcommand {
 };
 Subcommand AddExportCommand(CLI::App& app);
 Subcommand AddApplyReference(CLI::App& app);
+Subcommand AddDedupeCommand(CLI::App& app);
 
 int RunModels();
 int RunPolicyShow();

@@ -103,6 +103,7 @@ int Run(int argc, char** argv) {
     diff->add_flag("--json", json, "print JSON");
     const cli::Subcommand exportList = cli::AddExportCommand(app);
     const cli::Subcommand applyReference = cli::AddApplyReference(app);
+    const cli::Subcommand dedupe = cli::AddDedupeCommand(app);
 
     try {
         app.parse(argc, argv);
@@ -147,6 +148,8 @@ int Run(int argc, char** argv) {
         return exportList.run(ctx);
     if (*applyReference.command)
         return applyReference.run(ctx);
+    if (*dedupe.command)
+        return dedupe.run(ctx);
     return cli::kUsage;
 }
 

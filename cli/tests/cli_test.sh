@@ -139,6 +139,11 @@ workbook-roundtrip)
   cmp -s "$samples/model-D.bin" "$work/back.bin" || fail "workbook round trip changed the image"
   expect 0 "$cli" --model D dump "$work/list.xls"
   contains "$work/out" "Channels: 27"
+  # A workbook alone names satellites, transponders and providers that are not there.
+  expect 1 "$cli" --model D convert "$work/list.xls" -o "$work/alone.bin"
+  contains "$work/err" "27 channels name satellites, transponders or providers that this database does not have: open the receiver's channel file first."
+  [ ! -e "$work/alone.bin" ] || fail "a workbook alone was written"
+  expect 0 "$cli" --model D --yes convert "$work/list.xls" -o "$work/alone.bin"
   ;;
 workbook-and-serial)
   expect 1 "$cli" --model D dump "$work/list.xls"
@@ -261,6 +266,40 @@ temp-folder)
     expect 1 env TMPDIR="${folder%%:*}" "$cli" --model D dump "$samples/model-D.bin"
     contains "$work/err" "temporary folder ${folder%%:*}: ${folder#*:}"
   done
+  ;;
+dedupe)
+  # A dry run prints the groups and writes nothing; the run keeps one of each group and renumbers.
+  expect 0 "$cli" --model B dedupe "$samples/model-B.bin" -o "$work/out.bin" --keep lowest --dry-run
+  contains "$work/out" "(same name): keep TV 4 \"KiKA\"; delete TV 24 \"KiKA\""
+  contains "$work/out" "channels would be deleted"
+  [ ! -e "$work/out.bin" ] || fail "a dry run wrote OUT"
+  expect 0 "$cli" --model B dedupe --json "$samples/model-B.bin" -o "$work/out.bin" --keep lowest
+  python3 - "$work/out" <<'PY' || exit 1
+import json, sys
+d = json.load(open(sys.argv[1], encoding="utf-8"))
+assert d["keep"] == "lowest" and d["written"] is True, d
+assert d["deleted"] == sum(len(g["deleted"]) for g in d["groups"]) > 0, d
+for g in d["groups"]:
+    assert g["sameService"] or g["sameName"], g
+    assert all(g["kept"]["number"] <= o["number"] for o in g["deleted"]), g
+PY
+  deleted=$(python3 -c 'import json,sys; print(json.load(open(sys.argv[1]))["deleted"])' "$work/out")
+  expect 0 "$cli" --model B dump "$samples/model-B.bin"
+  before=$(sed -n 's/^Channels: \([0-9]*\).*/\1/p' "$work/out")
+  expect 0 "$cli" --model B dump "$work/out.bin"
+  after=$(sed -n 's/^Channels: \([0-9]*\).*/\1/p' "$work/out")
+  [ "$after" = $((before - deleted)) ] || fail "$before channels less $deleted left $after"
+  expect 0 "$cli" --model B check "$work/out.bin"
+  expect 0 "$cli" --model B dedupe "$work/out.bin" -o "$work/again.bin" --keep hd
+  contains "$work/out" "0 groups, 0 channels deleted"
+  expect 0 "$cli" --model D dedupe "$samples/model-D.bin" -o "$work/d.bin" --keep hd --dry-run
+  contains "$work/out" "keep TV 20 \"Das Erste HD\"; delete TV 1 \"Das Erste\""
+  # Usage errors, and a file that does not open, leave an existing OUT as it was.
+  expect 2 "$cli" --model D dedupe "$samples/model-D.bin" -o "$work/out.bin"
+  expect 2 "$cli" --model D dedupe "$samples/model-D.bin" -o "$work/out.bin" --keep newest
+  sum=$(cksum <"$work/out.bin")
+  expect 1 "$cli" --model D dedupe "$work/missing.bin" -o "$work/out.bin" --keep fta
+  [ "$(cksum <"$work/out.bin")" = "$sum" ] || fail "a failed dedupe changed OUT"
   ;;
 *) fail "unknown case $case_name" ;;
 esac

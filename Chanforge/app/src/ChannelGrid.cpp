@@ -216,6 +216,10 @@ void CChannelGrid::BuildMenu() {
     menu_->addAction(tr("Search..."), this, &CChannelGrid::Search);
     menu_->addSeparator();
     items_.describe = menu_->addAction(tr("Description...\tEnter"), this, &CChannelGrid::Describe);
+    if (!menuExtras_.isEmpty()) {
+        menu_->addSeparator();
+        menu_->addActions(menuExtras_);
+    }
 }
 
 void CChannelGrid::UpdateMenu() {
@@ -235,6 +239,7 @@ void CChannelGrid::contextMenuEvent(QContextMenuEvent* event) {
     if (menu_ == nullptr)
         BuildMenu();
     UpdateMenu();
+    setFocus(); // the window's commands in the menu act on the grid with the focus
     menu_->exec(event->globalPos());
 }
 

@@ -59,6 +59,9 @@ class CChannelGrid : public QTableView {
     // selected channels stayed where they were.
     std::size_t ApplyDrop(DragCode targetCode, std::uint32_t key);
 
+    /// Commands of the window that act on this grid too, shown at the end of its menu.
+    void AddMenuActions(const QList<QAction*>& actions) { menuExtras_ += actions; }
+
   signals:
     /// The channel table was re-keyed (New, Paste, Delete): both grids refill and select the
     /// keys given, which are what the operator's selection became.
@@ -94,6 +97,7 @@ class CChannelGrid : public QTableView {
     CChannelGridModel model_;
     editing::ChannelFilter filter_;
     QMenu* menu_ = nullptr;
+    QList<QAction*> menuExtras_;
     struct MenuItems {
         QAction *newItem, *update, *remove, *copy, *paste, *moveHere, *describe;
     } items_{};

@@ -24,7 +24,7 @@ CChannelGridModel::CChannelGridModel(tabstore::CQoDB& db, ChannelKind kind, Prod
 
 void CChannelGridModel::SetRows(RowIds rows, std::uint32_t favoriteGroup) {
     beginResetModel();
-    rows_ = std::move(rows);
+    rows_ = narrowing_ != nullptr ? Narrow(db_, rows, *narrowing_) : std::move(rows);
     favoriteGroup_ = favoriteGroup;
     endResetModel();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chanforge/editing/ChannelEdits.h"
+#include "chanforge/editing/ChannelQuery.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
@@ -17,8 +18,10 @@ class CChannelGridModel : public QAbstractTableModel {
     CChannelGridModel(tabstore::CQoDB& db, editing::ChannelKind kind, editing::Product product,
                       QObject* parent = nullptr);
 
-    /// Replaces the rows (a refill).
+    /// Replaces the rows (a refill), keeping those the filter bar's query fits.
     void SetRows(editing::RowIds rows, std::uint32_t favoriteGroup);
+    /// The filter bar's query from the next refill on; null shows every row it is given.
+    void SetNarrowing(const editing::CompiledQuery* query) { narrowing_ = query; }
     /// Reorders the rows by a column's text; selections follow their rows.
     void SortByColumn(int column, bool descending);
     const editing::RowIds& Rows() const { return rows_; }
@@ -44,6 +47,7 @@ class CChannelGridModel : public QAbstractTableModel {
     editing::Product product_;
     editing::RowIds rows_;
     std::uint32_t favoriteGroup_ = 0;
+    const editing::CompiledQuery* narrowing_ = nullptr;
     QIcon icons_[5];
 };
 

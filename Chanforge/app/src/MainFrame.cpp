@@ -1,6 +1,7 @@
 #include "MainFrame.h"
 
 #include "ChannelGrid.h"
+#include "CurateCommands.h"
 #include "FileDialogs.h"
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
@@ -75,6 +76,7 @@ CMainFrame::CMainFrame(document::Document& document, QWidget* parent)
     actions_ = CreateMainActions(*this);
     BuildToolbar();
     BuildPanes();
+    curate_ = new CCurateCommands(*this);
     BuildMenuBar(*this, actions_);
     status_ = std::make_unique<CStatusLine>(*statusBar());
     ConnectRelay();

@@ -22,6 +22,7 @@ namespace chanforge::app {
 class CLeftTopView;
 class CLeftBottomView;
 class CRightView;
+class CCurateCommands;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -34,6 +35,7 @@ class CMainFrame : public QMainWindow {
     CLeftBottomView& LeftBottom() { return *leftBottom_; }
     CRightView& Right() { return *right_; }
     CCheckCommands& Checks() { return *checks_; }
+    CCurateCommands& Curate() { return *curate_; }
 
     /// Opens a channel file or workbook as Open does; false when it failed (the operator was told).
     bool OpenPath(const QString& path);
@@ -90,6 +92,7 @@ class CMainFrame : public QMainWindow {
     CLeftBottomView* leftBottom_ = nullptr;
     CRightView* right_ = nullptr;
     CCheckCommands* checks_ = nullptr;
+    CCurateCommands* curate_ = nullptr;
     QSplitter* outer_ = nullptr;
     QSplitter* inner_ = nullptr;
     MainActions actions_;

@@ -2,6 +2,7 @@
 
 #include "ChannelGrid.h"
 #include "CheckCommands.h"
+#include "CurateCommands.h"
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
 #include "MainFrame.h"
@@ -124,6 +125,7 @@ QString ShortcutsText() {
         "Channel grids\n"
         "  Ctrl+N  New    Ctrl+C  Copy    Ctrl+V  Paste    Del  Delete    Ctrl+F  Search\n"
         "  Enter or double click  Description    drag  move, or drop on a list or group\n"
+        "  Ctrl+Shift+F  Filter channels    Ctrl+H  Rename by pattern\n"
         "Satellite, transponder, cable and provider lists\n"
         "  Ctrl+N  New    Del  Delete    Enter or double click  Description\n"
         "Title bar or toolbar\n"
@@ -133,6 +135,7 @@ QString ShortcutsText() {
 void BuildMenuBar(CMainFrame& frame, const MainActions& a) {
     AddFileMenu(frame, a);
     AddEditMenu(frame, a);
+    frame.Curate().AddTo(*frame.menuBar()->addMenu(CMainFrame::tr("&List")));
     AddRecordsMenu(frame);
     AddReceiverMenu(frame, a);
     QMenu* view = frame.menuBar()->addMenu(CMainFrame::tr("&View"));

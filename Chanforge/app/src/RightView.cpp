@@ -28,6 +28,8 @@ CRightView::CRightView(CEditContext& context, QWidget* parent)
     top->addStretch(1);
     top->addWidget(show_);
     layout->addLayout(top);
+    filterBar_ = new CFilterBar;
+    layout->addWidget(filterBar_);
 
     auto* grids = new QHBoxLayout;
     grids->setSpacing(4);
@@ -45,6 +47,12 @@ CRightView::CRightView(CEditContext& context, QWidget* parent)
         connect(grid, &CChannelGrid::SearchRequested, this, &CRightView::SearchBoth);
     }
     connect(show_, &QComboBox::currentIndexChanged, this, &CRightView::ApplyLayout);
+    connect(filterBar_, &CFilterBar::QueryChanged, this, &CRightView::Narrow);
+    connect(filterBar_, &CFilterBar::SelectAllShown, this, [this] {
+        active_->SelectWhere(SelectWhat::All);
+        active_->setFocus();
+    });
+    connect(&context_, &CEditContext::Changed, this, &CRightView::ReloadFilterChoices);
     active_ = tv_;
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now == tv_ || now == radio_)
@@ -67,6 +75,7 @@ void CRightView::SetBoth(const ChannelFilter& filter) {
 }
 
 void CRightView::ShowAll() {
+    ReloadFilterChoices();
     SetBoth(editing::ShowAll());
 }
 void CRightView::ShowSatellite(std::uint32_t row) {
@@ -98,6 +107,18 @@ void CRightView::SearchBoth(const QString& text) {
     const bool onRadio = radio_->SearchFor(text);
     if (!onTV && !onRadio)
         qpui::ShowInformation(this, tr("No channel named \"%1\"").arg(text));
+}
+
+void CRightView::ReloadFilterChoices() {
+    filterBar_->SetChoices(ChoicesFor(context_.Store(), context_.Product()));
+}
+
+void CRightView::Narrow() {
+    const CompiledQuery* query = filterBar_->Narrows() ? &filterBar_->Query() : nullptr;
+    for (CChannelGrid* grid : {tv_, radio_}) {
+        grid->Model().SetNarrowing(query);
+        grid->Refill();
+    }
 }
 
 } // namespace chanforge::app

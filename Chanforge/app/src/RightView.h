@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ChannelGrid.h"
+#include "FilterBar.h"
 
 #include <QWidget>
 
@@ -19,6 +20,9 @@ class CRightView : public QWidget {
     CChannelGrid& ActiveGrid() { return *active_; }
     CChannelGrid& Radio() { return *radio_; }
     CChannelGrid* Grid(DragCode dragCode);
+    CFilterBar& FilterBar() { return *filterBar_; }
+    /// The filter bar's lists follow the database's satellites, carriers, providers and groups.
+    void ReloadFilterChoices();
 
     // Filter operations, applied to both grids.
     void ShowAll();
@@ -40,6 +44,8 @@ class CRightView : public QWidget {
 
   private:
     void SetBoth(const editing::ChannelFilter& filter);
+    /// Both grids show only the rows the filter bar's query fits.
+    void Narrow();
     void ApplyLayout(int choice);
 
     CEditContext& context_;
@@ -48,6 +54,7 @@ class CRightView : public QWidget {
     CChannelGrid* radio_ = nullptr;
     CChannelGrid* active_ = nullptr;
     QComboBox* show_ = nullptr;
+    CFilterBar* filterBar_ = nullptr;
 };
 
 } // namespace chanforge::app

@@ -183,4 +183,8 @@ CombinedArea CombinedAreaOf(const FlashLayout& layout) {
 
 } // namespace detail
 
+std::uint32_t FlashLayout::ChannelNameBytes() const {
+    return product.OneByteFavoriteMask() && nameLength > 0 ? nameLength - 1 : nameLength;
+}
+
 } // namespace chanforge::codec

@@ -74,7 +74,7 @@ CompiledQuery Compile(const ChannelQuery& query) {
 }
 
 bool CompiledQuery::Matches(const Channel_Info_Tag& ch) const {
-    if (!ok() || pattern_ == nullptr)
+    if (!ok())
         return false;
     const ChannelQuery& q = query_;
     const bool flagsFit =
@@ -85,7 +85,7 @@ bool CompiledQuery::Matches(const Channel_Info_Tag& ch) const {
         Fits(q.skipped, (ch.Attributes & attr::kSkipped) != 0) && FitsGroup(q, ch);
     if (!flagsFit)
         return false;
-    if (!pattern_->regex && pattern_->needle.isEmpty())
+    if (pattern_ == nullptr || (!pattern_->regex && pattern_->needle.isEmpty()))
         return true;
     // Names are single bytes in the receiver's Latin-1 code page.
     const QString name =

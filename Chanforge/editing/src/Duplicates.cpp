@@ -27,21 +27,24 @@ std::string_view NameOf(const Channel_Info_Tag& ch) {
     return {ch.Name, strnlen(ch.Name, sizeof ch.Name)};
 }
 
-/// Lower-case words of a name, split at blanks (and, for marks, at anything not a letter or digit).
-std::vector<std::string> Words(std::string_view name, bool alnumOnly) {
-    std::vector<std::string> words(1);
+bool Blank(unsigned char c) {
+    return std::isspace(c) != 0;
+}
+
+/// Calls fn(word) for each lower-case word of a name; split says where words end.
+template <class Split, class Fn> void ForEachWord(std::string_view name, Split&& split, Fn&& fn) {
+    std::string word;
     for (unsigned char c : name) {
-        const bool split = alnumOnly ? !std::isalnum(c) : std::isspace(c) != 0;
-        if (split) {
-            if (!words.back().empty())
-                words.emplace_back();
+        if (!split(c)) {
+            word += static_cast<char>(std::tolower(c));
             continue;
         }
-        words.back() += static_cast<char>(std::tolower(c));
+        if (!word.empty())
+            fn(word);
+        word.clear();
     }
-    if (words.back().empty())
-        words.pop_back();
-    return words;
+    if (!word.empty())
+        fn(word);
 }
 
 /// Union-find over channel indexes.
@@ -126,22 +129,29 @@ std::optional<KeepPolicy> KeepPolicyNamed(std::string_view name) {
 }
 
 std::string NameKey(std::string_view name) {
-    std::vector<std::string> words = Words(name, false);
-    if (words.size() > 1 && QualityMark(words.back()))
-        words.pop_back();
     std::string key;
-    for (const std::string& word : words)
+    std::size_t lastWord = 0;
+    std::size_t words = 0;
+    bool lastIsMark = false;
+    ForEachWord(name, Blank, [&](const std::string& word) {
+        lastWord = key.size();
         key += (key.empty() ? "" : " ") + word;
+        lastIsMark = QualityMark(word);
+        ++words;
+    });
+    if (words > 1 && lastIsMark)
+        key.resize(lastWord);
     return key;
 }
 
 bool IsHD(const Channel_Info_Tag& ch) {
     if (HDServiceType(ch.ServiceType))
         return true;
-    for (const std::string& word : Words(NameOf(ch), true))
-        if (word == "hd" || word == "uhd")
-            return true;
-    return false;
+    bool hd = false;
+    ForEachWord(
+        NameOf(ch), [](unsigned char c) { return std::isalnum(c) == 0; },
+        [&](const std::string& word) { hd = hd || word == "hd" || word == "uhd"; });
+    return hd;
 }
 
 std::vector<DuplicateGroup> FindDuplicates(tabstore::CQoDB& db, KeepPolicy keep, Product product) {

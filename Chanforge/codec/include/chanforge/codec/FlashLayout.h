@@ -42,6 +42,8 @@ struct FlashLayout {
     std::string Problem() const;
     /// Bytes from the image start to the end of the last block the layout uses.
     std::uint64_t ImageSize() const;
+    /// Name bytes a channel slot keeps: one-byte-mask layouts give the last to its NUL.
+    std::uint32_t ChannelNameBytes() const;
 };
 
 } // namespace chanforge::codec

@@ -40,6 +40,7 @@ struct ChannelQuery {
 
     /// True when the query lets every channel through.
     bool Empty() const;
+    friend bool operator==(const ChannelQuery&, const ChannelQuery&) = default;
 };
 
 /// A query made ready to match many channels. Names match without regard to case, a regular

@@ -1,0 +1,131 @@
+#include "RenameDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace chanforge::app {
+
+using namespace editing;
+
+namespace {
+
+QString Latin1(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+} // namespace
+
+CRenameDialog::CRenameDialog(tabstore::CQoDB& db, RowIds keys, std::size_t nameBytes,
+                             QWidget* parent)
+    : QDialog(parent), db_(db), keys_(std::move(keys)), nameBytes_(nameBytes) {
+    setObjectName("renameDialog");
+    setWindowTitle(tr("Rename by pattern"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    find_ = new QLineEdit;
+    find_->setObjectName("renameFind");
+    replace_ = new QLineEdit;
+    replace_->setObjectName("renameReplace");
+    replace_->setPlaceholderText(tr("\\1, \\2 ... put back a group of a regular expression"));
+    form->addRow(tr("Find:"), find_);
+    form->addRow(tr("Replace with:"), replace_);
+    auto* options = new QHBoxLayout;
+    regex_ = new QCheckBox(tr("Regular expression"));
+    regex_->setObjectName("renameRegex");
+    matchCase_ = new QCheckBox(tr("Match case"));
+    matchCase_->setObjectName("renameMatchCase");
+    change_ = new QComboBox;
+    change_->setObjectName("renameCase");
+    change_->addItems({tr("Keep the case"), tr("UPPER CASE"), tr("lower case"), tr("Title Case")});
+    options->addWidget(regex_);
+    options->addWidget(matchCase_);
+    options->addStretch(1);
+    options->addWidget(change_);
+    form->addRow(options);
+    layout->addLayout(form);
+    table_ = new QTableWidget(0, 3);
+    table_->setObjectName("renamePreview");
+    table_->setHorizontalHeaderLabels({tr("Name now"), tr("New name"), tr("Note")});
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    layout->addWidget(table_, 1);
+    summary_ = new QLabel;
+    summary_->setObjectName("renameSummary");
+    summary_->setWordWrap(true);
+    layout->addWidget(summary_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    rename_ = buttons->addButton(tr("Rename"), QDialogButtonBox::AcceptRole);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    for (QLineEdit* edit : {find_, replace_})
+        connect(edit, &QLineEdit::textChanged, this, &CRenameDialog::ShowPreview);
+    for (QCheckBox* box : {regex_, matchCase_})
+        connect(box, &QCheckBox::toggled, this, &CRenameDialog::ShowPreview);
+    connect(change_, &QComboBox::currentIndexChanged, this, &CRenameDialog::ShowPreview);
+    resize(600, 440);
+    ShowPreview();
+}
+
+void CRenameDialog::ShowPreview() {
+    const RenameRule rule{find_->text().toStdString(), replace_->text().toStdString(),
+                          regex_->isChecked(), matchCase_->isChecked(),
+                          static_cast<CaseChange>(change_->currentIndex())};
+    preview_ = PreviewRename(db_, keys_, rule, nameBytes_);
+    table_->setUpdatesEnabled(false);
+    table_->setRowCount(static_cast<int>(preview_.lines.size()));
+    std::size_t cut = 0, unshown = 0, empty = 0;
+    for (std::size_t i = 0; i < preview_.lines.size(); ++i) {
+        const RenameLine& line = preview_.lines[i];
+        QStringList notes;
+        if (line.empty)
+            notes << tr("nothing left: refused");
+        if (line.cut)
+            notes << tr("the receiver keeps \"%1\"").arg(Latin1(line.kept));
+        if (line.unshown)
+            notes << tr("characters the receiver cannot show");
+        cut += line.cut;
+        unshown += line.unshown;
+        empty += line.empty;
+        const int row = static_cast<int>(i);
+        table_->setItem(row, 0, new QTableWidgetItem(Latin1(line.oldName)));
+        auto* renamed = new QTableWidgetItem(Latin1(line.newName));
+        QFont font = renamed->font();
+        font.setBold(line.Changes());
+        renamed->setFont(font);
+        table_->setItem(row, 1, renamed);
+        auto* note = new QTableWidgetItem(notes.join(QStringLiteral("; ")));
+        if (!notes.isEmpty())
+            note->setForeground(QColor(0xb0, 0x00, 0x20));
+        table_->setItem(row, 2, note);
+    }
+    table_->setUpdatesEnabled(true);
+    QString summary;
+    if (!preview_.ok())
+        summary = tr("Not a regular expression: %1").arg(QString::fromStdString(preview_.error));
+    else if (empty > 0)
+        summary = tr("%1 names would be left empty: rename refused.").arg(empty);
+    else
+        summary = tr("%1 of %2 names change.").arg(preview_.Changed()).arg(preview_.lines.size());
+    if (cut > 0)
+        summary +=
+            QLatin1Char(' ') +
+            tr("%1 are longer than the %2 bytes the receiver keeps.").arg(cut).arg(nameBytes_);
+    if (unshown > 0)
+        summary +=
+            QLatin1Char(' ') + tr("%1 hold characters the receiver cannot show.").arg(unshown);
+    summary_->setText(summary);
+    rename_->setEnabled(preview_.Applicable() && preview_.Changed() > 0);
+}
+
+} // namespace chanforge::app

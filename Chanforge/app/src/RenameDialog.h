@@ -1,0 +1,45 @@
+// CRenameDialog: rename the chosen channels by a pattern, every old name shown beside its new
+// one, with the names the model's slot would cut or its code page cannot show marked.
+#pragma once
+
+#include "chanforge/editing/RenamePattern.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace chanforge::app {
+
+class CRenameDialog : public QDialog {
+    Q_OBJECT
+  public:
+    /// nameBytes: what the model's channel slot keeps of a name.
+    CRenameDialog(tabstore::CQoDB& db, editing::RowIds keys, std::size_t nameBytes,
+                  QWidget* parent = nullptr);
+
+    /// What Rename applies: the preview shown.
+    const editing::RenamePreview& Preview() const { return preview_; }
+
+  private:
+    void ShowPreview();
+
+    tabstore::CQoDB& db_;
+    editing::RowIds keys_;
+    std::size_t nameBytes_;
+    editing::RenamePreview preview_;
+    QLineEdit* find_ = nullptr;
+    QLineEdit* replace_ = nullptr;
+    QCheckBox* regex_ = nullptr;
+    QCheckBox* matchCase_ = nullptr;
+    QComboBox* change_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QPushButton* rename_ = nullptr;
+};
+
+} // namespace chanforge::app

@@ -1,0 +1,88 @@
+#include "UnusedDialog.h"
+
+#include "chanforge/TableAccess.h"
+#include "chanforge/editing/DeliveryLists.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <cstring>
+
+namespace chanforge::app {
+
+using namespace editing;
+
+namespace {
+
+QString Latin1(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+/// A record as its list shows it: the cells joined.
+QString RecordText(tabstore::CQoDB& db, ListKind kind, std::uint32_t key, Product product,
+                   std::initializer_list<int> columns) {
+    QStringList cells;
+    for (int column : columns)
+        cells << Latin1(ListCellText(db, kind, key, column, product));
+    return cells.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+CUnusedDialog::CUnusedDialog(tabstore::CQoDB& db, Product product, QWidget* parent)
+    : QDialog(parent), unused_(FindUnused(db, product)) {
+    setObjectName("unusedDialog");
+    setWindowTitle(tr("Remove unused"));
+    auto* layout = new QVBoxLayout(this);
+    auto* list = new QTreeWidget;
+    list->setObjectName("unusedRecords");
+    list->setHeaderHidden(true);
+    const auto section = [&](const QString& title, const RowIds& keys, auto&& text) {
+        if (keys.empty())
+            return;
+        auto* top = new QTreeWidgetItem(list, QStringList{title.arg(keys.size())});
+        for (std::uint32_t key : keys)
+            new QTreeWidgetItem(top, QStringList{text(key)});
+    };
+    section(tr("Satellites without transponders in use (%1)"), unused_.satellites,
+            [&](std::uint32_t k) {
+                return RecordText(db, ListKind::Satellite, k, product, {3, 4});
+            });
+    section(tr("Transponders no channel uses (%1)"), unused_.transponders, [&](std::uint32_t k) {
+        return RecordText(db, ListKind::Transponder, k, product, {5, 7, 6});
+    });
+    section(tr("Multiplexes no channel uses (%1)"), unused_.muxes, [&](std::uint32_t k) {
+        return RecordText(db, ListKind::TerrestrialMux, k, product, {0, 2});
+    });
+    section(tr("Cable multiplexes no channel uses (%1)"), unused_.cableMuxes, [&](std::uint32_t k) {
+        return RecordText(db, ListKind::CableMux, k, product, {2, 3});
+    });
+    section(tr("Providers no channel names (%1)"), unused_.providers,
+            [&](std::uint32_t k) { return RecordText(db, ListKind::Provider, k, product, {3}); });
+    section(tr("Favourite groups without channels, named back \"Favorite n\" (%1)"), unused_.groups,
+            [&](std::uint32_t k) {
+                const auto* g = GetRow<Favorite_Info_Tag>(db, kFavoriteTable, k);
+                return tr("Group %1 \"%2\"")
+                    .arg(k)
+                    .arg(QString::fromLatin1(
+                        g->Name, static_cast<qsizetype>(strnlen(g->Name, sizeof g->Name))));
+            });
+    list->expandAll();
+    layout->addWidget(list, 1);
+    auto* summary = new QLabel(
+        unused_.Count() == 0 ? tr("Everything is in use.")
+                             : tr("%1 records will be removed or cleared.").arg(unused_.Count()));
+    summary->setObjectName("unusedSummary");
+    layout->addWidget(summary);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
+    buttons->addButton(tr("Remove"), QDialogButtonBox::AcceptRole)->setEnabled(unused_.Count() > 0);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    resize(480, 400);
+}
+
+} // namespace chanforge::app

@@ -1,0 +1,213 @@
+// Curating a full model-D list in the window: the filter bar narrows both grids, the status
+// bar counts what is shown, the grid commands act on what is selected among it, and Rename by
+// pattern previews before it renames. Every change is one step Undo takes back.
+#include "ChannelGrid.h"
+#include "CurateCommands.h"
+#include "MainFrame.h"
+#include "RenameDialog.h"
+#include "RightView.h"
+#include "SampleData.h"
+#include "WindowDriver.h"
+
+#include "chanforge/TableAccess.h"
+#include "chanforge/editing/Duplicates.h"
+#include "qpui/MessageBox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace chanforge;
+using namespace chanforge::app;
+
+namespace {
+
+constexpr int kFullModelD = 7280; // what model D's channel block holds
+
+QString Counts(CMainFrame& frame) {
+    return frame.findChild<QLabel*>("statusCounts")->text();
+}
+
+QString CountsText(int tv, int tvAll, int radio, int radioAll) {
+    return QStringLiteral("TV %1 of %2 · Radio %3 of %4")
+        .arg(tv)
+        .arg(tvAll)
+        .arg(radio)
+        .arg(radioAll);
+}
+
+/// Picks entry index of a filter list with the keyboard, as an operator does.
+void Choose(CMainFrame& frame, const char* name, int index) {
+    auto* box = frame.findChild<QComboBox*>(name);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(box, Qt::Key_Down);
+}
+
+void Grab(QWidget& widget, const char* file) {
+    widget.grab().save(QDir::temp().filePath(QString::fromLatin1(file)));
+}
+
+} // namespace
+
+class CurateWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void filterOneSatellitesScrambledChannelsDeleteThemAndUndo();
+    void renameByPatternPreviewsThenRenamesTheSelection();
+    void listMenuDeletesDuplicatesAndRemovesUnusedInOneStepEach();
+
+  private:
+    QTemporaryDir dir_;
+    std::string sample_;
+    qpui::MessageHandler previous_;
+};
+
+void CurateWindowTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+    sample_ = dir_.filePath("full-D.bin").toStdString();
+    // Populate makes a third as many radio channels as TV channels.
+    QCOMPARE(testkit::WriteSampleFile("D", 1, sample_, kFullModelD * 3 / 4), kFullModelD);
+    previous_ =
+        qpui::SetMessageHandler([](qpui::MessageKind, const QString&) { return QMessageBox::Yes; });
+}
+
+void CurateWindowTest::cleanupTestCase() {
+    qpui::SetMessageHandler(previous_);
+}
+
+void CurateWindowTest::filterOneSatellitesScrambledChannelsDeleteThemAndUndo() {
+    document::Document document;
+    CMainFrame frame(document);
+    frame.resize(1024, 768);
+    frame.show();
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QVERIFY(frame.OpenPath(QString::fromStdString(sample_)));
+    int tvAll = 0, radioAll = 0, tvHit = 0, radioHit = 0;
+    ForEachRow<Channel_Info_Tag>(document.Store(), kChannelTable, [&](const Channel_Info_Tag& ch) {
+        const bool hit = ch.SatID == 3 && (ch.Attributes & attr::kScrambled) != 0;
+        (IsTV(ch) ? tvAll : radioAll) += 1;
+        (IsTV(ch) ? tvHit : radioHit) += hit ? 1 : 0;
+    });
+    QVERIFY(tvHit > 0 && radioHit > 0);
+    QCOMPARE(Counts(frame), CountsText(tvAll, tvAll, radioAll, radioAll));
+
+    // Satellite Hotbird 13E (the second) and scrambled only, under More filters.
+    QTest::mouseClick(frame.findChild<QToolButton*>("filterMore"), Qt::LeftButton);
+    Choose(frame, "filterSatellite", 2);
+    Choose(frame, "filterScrambled", 1);
+    QCOMPARE(Counts(frame), CountsText(tvHit, tvAll, radioHit, radioAll));
+    Grab(frame, "chanforge-curate-filtered.png");
+
+    // Select all shown, then Delete, in each grid.
+    auto* selectAll = frame.findChild<QPushButton*>("selectAllShown");
+    for (CChannelGrid* grid : {&frame.Right().TV(), &frame.Right().Radio()}) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(0, 6)).center());
+        QTest::mouseClick(selectAll, Qt::LeftButton);
+        QCOMPARE(static_cast<int>(grid->SelectedKeys().size()), grid->model()->rowCount());
+        QTest::keyClick(grid, Qt::Key_Delete);
+    }
+    QCOMPARE(Counts(frame), CountsText(0, tvAll - tvHit, 0, radioAll - radioHit));
+    QCOMPARE(static_cast<int>(document.Store().Size(kChannelTable)),
+             kFullModelD - tvHit - radioHit);
+
+    // Two steps: each Undo brings one grid's channels back, still filtered.
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(static_cast<int>(document.Store().Size(kChannelTable)), kFullModelD);
+    QCOMPARE(Counts(frame), CountsText(tvHit, tvAll, radioHit, radioAll));
+    QTest::mouseClick(frame.findChild<QToolButton*>("filterClear"), Qt::LeftButton);
+    QCOMPARE(Counts(frame), CountsText(tvAll, tvAll, radioAll, radioAll));
+}
+
+void CurateWindowTest::renameByPatternPreviewsThenRenamesTheSelection() {
+    document::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QVERIFY(frame.OpenPath(QString::fromStdString(sample_)));
+    // "HD" names, by a regular expression typed into the filter bar.
+    QLineEdit* text = frame.findChild<QLineEdit*>("filterText");
+    QTest::keyClick(&frame, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(text->hasFocus());
+    QTest::mouseClick(frame.findChild<QCheckBox*>("filterRegex"), Qt::LeftButton);
+    QTest::keyClicks(text, " HD$");
+    CChannelGrid& tv = frame.Right().TV();
+    const int shown = tv.model()->rowCount();
+    QVERIFY(shown > 0);
+    tv.setFocus();
+    QTest::keyClick(&tv, Qt::Key_A, Qt::ControlModifier);
+    bool previewed = false;
+    test::WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CRenameDialog*>(modal);
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("renameFind"), " HD");
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("renameReplace"), " High");
+        auto* preview = dialog->findChild<QTableWidget*>("renamePreview");
+        previewed = preview->rowCount() == shown && preview->item(0, 1)->text().endsWith(" High");
+        Grab(*dialog, "chanforge-curate-rename.png");
+        dialog->accept();
+    });
+    QTest::keyClick(&frame, Qt::Key_H, Qt::ControlModifier);
+    QVERIFY(previewed);
+    // Nothing fits " HD$" any more; " High" does.
+    QCOMPARE(tv.model()->rowCount(), 0);
+    text->setText(QStringLiteral(" High$"));
+    QCOMPARE(tv.model()->rowCount(), shown);
+    frame.activateWindow(); // the dialog had it
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(tv.model()->rowCount(), 0);
+}
+
+void CurateWindowTest::listMenuDeletesDuplicatesAndRemovesUnusedInOneStepEach() {
+    document::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    QVERIFY(frame.OpenPath(QString::fromStdString(sample_)));
+    tabstore::CQoDB& db = document.Store();
+    const std::uint32_t channels = db.Size(kChannelTable);
+    const std::uint32_t satellites = db.Size(kSatelliteTable);
+    // A channel copied to the same service, and a satellite nothing is tuned to.
+    AppendCopy(db, kChannelTable, *testkit::ChannelNamed(db, "ZDF HD"));
+    auto idle = *GetRow<Satellite_Info_Tag>(db, kSatelliteTable, 1);
+    idle.SatID = 9;
+    AppendCopy(db, kSatelliteTable, idle);
+    frame.RefreshAll();
+    const auto run = [&](const char* action, const char* screenshot) {
+        test::WhenModal([screenshot](QWidget* dialog) {
+            Grab(*dialog, screenshot);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        frame.findChild<QAction*>(action)->trigger();
+    };
+    run("findDuplicates", "chanforge-curate-duplicates.png");
+    // The sample gives a TV and a radio channel of one number the same service.
+    QVERIFY(db.Size(kChannelTable) < channels);
+    QVERIFY(
+        editing::FindDuplicates(db, editing::KeepPolicy::HD, frame.Context().Product()).empty());
+    QVERIFY(testkit::ChannelNamed(db, "ZDF HD") != nullptr);
+    run("removeUnused", "chanforge-curate-unused.png");
+    QCOMPARE(db.Size(kSatelliteTable), satellites);
+    Grab(frame, "chanforge-curate-after.png");
+    QVERIFY(frame.Context().Undo().Undo(db));
+    QCOMPARE(db.Size(kSatelliteTable), satellites + 1);
+    QVERIFY(frame.Context().Undo().Undo(db));
+    QCOMPARE(db.Size(kChannelTable), channels + 1);
+}
+
+QTEST_MAIN(CurateWindowTest)
+#include "CurateWindowTest.moc"

@@ -1,0 +1,150 @@
+#!/usr/bin/env python3
+"""Plants realistic single faults one at a time and reports how many the test suite catches.
+
+    scripts/mutation-score.py [--list scripts/mutants.txt] [--only NAME-PART]... [--at COMMIT]
+
+Each fault is built and tested in a git worktree of HEAD (or --at) under build/mutants (the checkout is
+never touched), with ccache, so only what a fault changes is rebuilt. A fault counts as caught
+when its build still succeeds and at least one test fails; one that no longer compiles is
+reported as invalid, not as caught. Not run in CI: it takes about as long as the suite times
+the number of faults that survive.
+
+The list holds entries of this form (the old text must occur exactly once in the file); a fault
+that two places share (an encoder and its decoder) repeats the @@ part for each:
+
+    === area: what the fault does
+    @@ path/of/the/file.cpp
+    <<<
+    text as it stands
+    >>>
+    text with the fault
+"""
+import argparse
+import os
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+WORK = os.path.join(ROOT, "build", "mutants")
+TREE = os.path.join(WORK, "src")
+BUILD = os.path.join(TREE, "build", "m")
+
+
+def parse(path):
+    faults, edit, mode = [], None, None
+    with open(path, encoding="utf-8") as listing:
+        for line in listing:
+            if line.startswith("=== "):
+                faults.append({"name": line[4:].strip(), "edits": []})
+                edit = mode = None
+            elif line.startswith("@@ ") and faults:
+                edit = {"file": line[3:].strip(), "old": [], "new": []}
+                faults[-1]["edits"].append(edit)
+                mode = None
+            elif edit is None:
+                continue  # comments before the first fault
+            elif line.rstrip("\n") in ("<<<", ">>>"):
+                mode = "old" if line.startswith("<") else "new"
+            elif mode:
+                edit[mode].append(line)
+    for fault in faults:
+        for edit in fault["edits"]:
+            edit["old"] = "".join(edit["old"]).rstrip("\n")
+            edit["new"] = "".join(edit["new"]).rstrip("\n")
+    return faults
+
+
+def run(command, **kwargs):
+    return subprocess.run(command, capture_output=True, text=True, **kwargs)
+
+
+def prepare(commit):
+    os.makedirs(WORK, exist_ok=True)
+    head = run(["git", "-C", ROOT, "rev-parse", commit]).stdout.strip()
+    if not os.path.isdir(TREE):
+        run(["git", "-C", ROOT, "worktree", "add", "--detach", TREE, head], check=True)
+    else:
+        run(["git", "-C", TREE, "checkout", "--detach", "--force", head], check=True)
+    env = dict(os.environ, CCACHE_BASEDIR=TREE)
+    if not os.path.isdir(BUILD):
+        run(["cmake", "-S", TREE, "-B", BUILD, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
+             "-DCMAKE_CXX_FLAGS=-Wall -Wextra -Werror", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"],
+            check=True, env=env)
+    built = run(["cmake", "--build", BUILD, "-j2"], env=env)
+    if built.returncode != 0:
+        sys.exit("the unchanged tree does not build:\n" + built.stdout[-3000:])
+    tested = run(["ctest", "--test-dir", BUILD, "-j2", "--timeout", "300"])
+    if tested.returncode != 0:
+        sys.exit("the unchanged tree fails its tests:\n" + tested.stdout[-3000:])
+    return env
+
+
+def apply(edits):
+    """The original text of every file changed; None when an old text is not there once."""
+    originals = {}
+    for edit in edits:
+        path = os.path.join(TREE, edit["file"])
+        if path not in originals:
+            with open(path, encoding="utf-8") as source:
+                originals[path] = source.read()
+        with open(path, encoding="utf-8") as source:
+            text = source.read()
+        if text.count(edit["old"]) != 1:
+            restore(originals)
+            return None
+        with open(path, "w", encoding="utf-8") as source:
+            source.write(text.replace(edit["old"], edit["new"]))
+    return originals
+
+
+def restore(originals):
+    for path, text in originals.items():
+        with open(path, "w", encoding="utf-8") as source:
+            source.write(text)
+
+
+def try_fault(fault, env):
+    originals = apply(fault["edits"])
+    if originals is None:
+        return "not found", ""
+    try:
+        built = run(["cmake", "--build", BUILD, "-j2"], env=env)
+        if built.returncode != 0:
+            return "invalid", built.stdout[-1500:]
+        tested = run(["ctest", "--test-dir", BUILD, "-j2", "--timeout", "300",
+                      "--stop-on-failure"])
+        failed = [l.strip() for l in tested.stdout.splitlines() if "***" in l or "(Failed)" in l]
+        return ("caught" if tested.returncode != 0 else "survived"), "\n".join(failed[:3])
+    finally:
+        restore(originals)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    parser.add_argument("--list", default=os.path.join(ROOT, "scripts", "mutants.txt"))
+    parser.add_argument("--only", action="append", default=[],
+                        help="only the faults whose name holds this text (repeatable)")
+    parser.add_argument("--at", default="HEAD", help="the commit to plant the faults in")
+    arguments = parser.parse_args()
+    faults = [f for f in parse(arguments.list)
+              if not arguments.only or any(part in f["name"] for part in arguments.only)]
+    env = prepare(arguments.at)
+    caught = valid = 0
+    for fault in faults:
+        started = time.time()
+        outcome, detail = try_fault(fault, env)
+        print(f"{outcome:10} {time.time() - started:6.0f} s  {fault['name']}", flush=True)
+        if outcome not in ("caught", "survived"):
+            print("           " + detail.replace("\n", "\n           ")[:1500], flush=True)
+        elif outcome == "caught":
+            print("           by " + (detail.splitlines() or ["?"])[0], flush=True)
+        valid += outcome in ("caught", "survived")
+        caught += outcome == "caught"
+    print(f"\nScore: {caught} of {valid} faults caught"
+          f" ({len(faults) - valid} invalid or not found)")
+    return 0 if caught == valid else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
