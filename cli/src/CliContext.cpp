@@ -1,8 +1,11 @@
 #include "CliContext.h"
 
+#include "chanforge/check/Unresolved.h"
 #include "policy/Policy.h"
 #include "policy/Presets.h"
 #include "utils/Report.h"
+
+#include <algorithm>
 
 namespace cli {
 
@@ -29,6 +32,21 @@ std::optional<OpenFailure> Context::OpenFiles(chanforge::document::Document& doc
         if (chanforge::document::DocResult result = doc.Open(file); !result.ok())
             return OpenFailure{file, std::move(result)};
     return std::nullopt;
+}
+
+bool Context::AcceptUnresolvedChannels(chanforge::document::Document& doc,
+                                       const std::vector<std::string>& files) const {
+    if (std::none_of(files.begin(), files.end(), chanforge::document::IsWorkbookPath))
+        return true;
+    const std::size_t count =
+        chanforge::check::UnresolvedChannels(doc.Store(), doc.Values(), doc.Layout()).size();
+    if (count == 0)
+        return true;
+    std::string sentence = chanforge::check::UnresolvedChannelsMessage(count);
+    if (const std::size_t at = sentence.find("%1"); at != std::string::npos)
+        sentence.replace(at, 2, std::to_string(count));
+    utils::Report(yes ? utils::ReportLevel::Information : utils::ReportLevel::Error, sentence);
+    return yes;
 }
 
 std::string FailureText(const chanforge::document::DocResult& result) {

@@ -38,6 +38,11 @@ struct Context {
     /// that fails.
     std::optional<OpenFailure> OpenFiles(chanforge::document::Document& doc,
                                          const std::vector<std::string>& files) const;
+    /// When a workbook was among the files: says in one sentence how many channels name
+    /// records the database does not have. False when there are any and --yes was not given:
+    /// such a database must not be written.
+    bool AcceptUnresolvedChannels(chanforge::document::Document& doc,
+                                  const std::vector<std::string>& files) const;
 };
 
 /// A failed result as the operator reads it: the system's message, then what exactly failed.

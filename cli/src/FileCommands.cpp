@@ -70,6 +70,8 @@ int RunConvert(const Context& ctx, const std::vector<std::string>& files, const 
     Document doc([layout] { return layout; });
     if (const auto failed = ctx.OpenFiles(doc, files))
         return Fail(failed->result);
+    if (!ctx.AcceptUnresolvedChannels(doc, files))
+        return kFailed;
     if (!change.toModel.empty())
         return ConvertToModel(doc, layout, change, out);
     if (DocResult r = doc.SaveToFile(out); !r.ok())

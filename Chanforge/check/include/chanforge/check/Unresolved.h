@@ -1,0 +1,31 @@
+// Channels whose satellite, transponder, multiplex or provider the tables do not hold. A workbook
+// carries only the channel table: opened without the receiver's channel file before it, every
+// channel it brings names records that are not there.
+#pragma once
+
+#include "chanforge/Records.h"
+#include "chanforge/codec/FlashLayout.h"
+#include "tabstore/QoDB.h"
+#include "utils/Translatable.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace chanforge::check {
+
+/// RowIDs of the channels that name a record the tables do not hold, in table order.
+std::vector<std::uint32_t> UnresolvedChannels(tabstore::CQoDB& db, const DocumentValues& values,
+                                              const codec::FlashLayout& layout);
+
+/// The sentence that reports count such channels ("%1" is the count).
+inline const char* UnresolvedChannelsMessage(std::size_t count) {
+    return count == 1
+               ? CF_TR_NOOP("Check", "1 channel names a satellite, transponder or provider that "
+                                     "this database does not have: open the receiver's channel "
+                                     "file first.")
+               : CF_TR_NOOP("Check", "%1 channels name satellites, transponders or providers that "
+                                     "this database does not have: open the receiver's channel "
+                                     "file first.");
+}
+
+} // namespace chanforge::check
