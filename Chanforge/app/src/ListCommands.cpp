@@ -2,8 +2,10 @@
 
 #include "EditContext.h"
 #include "EditText.h"
+#include "PhraseText.h"
 #include "RecordList.h"
 #include "chanforge/TableAccess.h"
+#include "chanforge/editing/DeliveryText.h"
 #include "chanforge/editing/NetworkEdits.h"
 #include "qpui/DlgCableMuxAddUpdate.h"
 #include "qpui/DlgDescription.h"
@@ -305,9 +307,50 @@ EditResult CListCommands::DeleteRows(const RowIds& keys) {
     return EditResult::Nothing;
 }
 
+QString CListCommands::RecordText(std::uint32_t key) const {
+    tabstore::CQoDB& db = context_.Store();
+    switch (Kind()) {
+    case ListKind::Satellite:
+        if (const auto* sat = GetRow<Satellite_Info_Tag>(db, kSatelliteTable, key))
+            return tr("satellite %1")
+                .arg(QString::fromLatin1(sat->Name, qstrnlen(sat->Name, sizeof sat->Name)));
+        break;
+    case ListKind::Transponder:
+        if (const auto* tp = GetRow<Transponder_Info_Tag>(db, kTransponderTable, key))
+            return tr("transponder %1 %2")
+                .arg(QString::fromStdString(Grouped(tp->Frequency)))
+                .arg((tp->PolFEC & 1) != 0 ? QStringLiteral("H") : QStringLiteral("V"));
+        break;
+    case ListKind::CableMux:
+        if (const auto* mux = GetRow<CableMux_Info_Tag>(db, kCableMuxTable, key))
+            return tr("multiplex %1")
+                .arg(QString::fromStdString(CableFrequencyText(mux->Frequency)));
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+QString CListCommands::DeleteQuestion(const RowIds& keys) const {
+    const std::size_t channels = ChannelsDeletedWith(context_.Store(), Kind(), keys);
+    if (channels == 0)
+        return tr("Would you like to delete selected item?");
+    if (keys.size() == 1)
+        return channels == 1 ? tr("Delete %1 and its channel?").arg(RecordText(keys.front()))
+                             : tr("Delete %1 and its %2 channels?")
+                                   .arg(RecordText(keys.front()))
+                                   .arg(channels);
+    const QString many =
+        Kind() == ListKind::Satellite     ? tr("Delete %1 satellites and their %2 channels?")
+        : Kind() == ListKind::Transponder ? tr("Delete %1 transponders and their %2 channels?")
+                                          : tr("Delete %1 multiplexes and their %2 channels?");
+    return many.arg(keys.size()).arg(channels);
+}
+
 void CListCommands::Delete() {
     const RowIds keys = list_.SelectedKeys();
-    if (keys.empty() || !qpui::AskYesNo(&list_, tr("Would you like to delete selected item?")))
+    if (keys.empty() || !qpui::AskYesNo(&list_, DeleteQuestion(keys)))
         return;
     Finish(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Delete"), DeleteMask(Kind()),
                          [&] { return DeleteRows(keys); }),
@@ -332,7 +375,7 @@ void CListCommands::Describe() {
     if (Kind() == ListKind::Provider) {
         if (const auto records = DescribeProvider(db, key); records.provider)
             qpui::ShowInformation(
-                &list_, QString::fromLatin1(ProviderDescription(*records.provider).c_str()));
+                &list_, Translated(ProviderDescription(*records.provider)));
         return;
     }
     const DescriptionRecords records =

@@ -55,6 +55,10 @@ class CListCommands : public QObject {
     void UpdateCableMux(std::uint32_t key);
     void UpdateProvider(std::uint32_t key);
     editing::EditResult DeleteRows(const editing::RowIds& keys);
+    /// The question before a delete; it names the channels the delete takes along.
+    QString DeleteQuestion(const editing::RowIds& keys) const;
+    /// "transponder 11,836 H", as the delete question names one record.
+    QString RecordText(std::uint32_t key) const;
     /// Refills the list, selects key (0: nothing) and announces the edit; or shows the refusal.
     void Finish(editing::EditResult result, ListEdit edit, std::uint32_t key);
     bool Report(editing::EditResult result);

@@ -9,6 +9,7 @@
 #include "RightView.h"
 #include "WindowMemory.h"
 #include "chanforge/TableAccess.h"
+#include "chanforge/check/Unresolved.h"
 #include "chanforge/editing/FilterText.h"
 #include "policy/Policy.h"
 #include "policy/Presets.h"
@@ -367,6 +368,17 @@ bool CMainFrame::OpenPath(const QString& path) {
         return false;
     CWindowMemory::AddRecentFile(path);
     RefreshPanes();
+    // A workbook carries channels only: without the channel file first, what they name is not here.
+    const std::size_t unresolved =
+        document::IsWorkbookPath(file)
+            ? check::UnresolvedChannels(document_.Store(), document_.Values(), document_.Layout())
+                  .size()
+            : 0;
+    if (unresolved > 0)
+        qpui::ShowMessage(
+            this, qpui::MessageKind::Information,
+            QCoreApplication::translate("Check", check::UnresolvedChannelsMessage(unresolved))
+                .arg(unresolved));
     return true;
 }
 

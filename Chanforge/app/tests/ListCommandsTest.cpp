@@ -352,6 +352,20 @@ void ListCommandsTest::menusKeysAndRefusals() {
     QTest::keyClick(&providers, Qt::Key_Delete);
     answer_ = QMessageBox::Yes;
     QCOMPARE(db.Size(kProviderTable), 4u);
+
+    // A delete that takes channels along says how many before anything goes.
+    CRecordList& transponders = frame->LeftTop().Transponders();
+    answer_ = QMessageBox::No;
+    messages_.clear();
+    QTest::mouseClick(satellites.viewport(), Qt::LeftButton, {}, RowCenter(satellites, 0, 3));
+    QTest::keyClick(&satellites, Qt::Key_Delete);
+    QTest::mouseClick(transponders.viewport(), Qt::LeftButton, {}, RowCenter(transponders, 3, 3));
+    QTest::keyClick(&transponders, Qt::Key_Delete);
+    answer_ = QMessageBox::Yes;
+    QCOMPARE(messages_, QStringList({"Delete satellite Astra 19.2E and its 5 channels?",
+                                     "Delete transponder 12,266 V and its 3 channels?"}));
+    QCOMPARE(db.Size(kChannelTable), 16u);
+
     messages_.clear();
     WhenModal([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
     QTest::keyClick(&providers, Qt::Key_N, Qt::ControlModifier);

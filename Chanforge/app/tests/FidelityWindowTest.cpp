@@ -1,0 +1,213 @@
+// Nothing changes that the operator did not change, and nothing is dropped unsaid: every editor
+// opened on every record of every bundled model and closed with OK leaves no undo step, no
+// unsaved mark and the file byte for byte; a workbook opened without the channel file says that
+// its channels name records that are not there.
+#include "ChannelGrid.h"
+#include "FavTree.h"
+#include "LeftBottomView.h"
+#include "LeftTopView.h"
+#include "MainFrame.h"
+#include "RightView.h"
+#include "WindowDriver.h"
+
+#include "chanforge/codec/FlashLayout.h"
+#include "policy/Presets.h"
+#include "qpui/MessageBox.h"
+#include "samplegen/SampleImage.h"
+#include "utils/Files.h"
+
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace chanforge;
+using namespace chanforge::app;
+
+namespace {
+
+using test::MenuItem;
+using test::WhenModal;
+using test::WhenPopup;
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+/// The middle of the first cell of row that the view shows, scrolled into sight.
+QPoint RowPoint(QAbstractItemView& view, int row) {
+    for (int column = 0; column < view.model()->columnCount(); ++column) {
+        const QModelIndex index = view.model()->index(row, column);
+        view.scrollTo(index);
+        if (const QRect cell = view.visualRect(index); cell.width() > 0)
+            return cell.center();
+    }
+    return {};
+}
+
+} // namespace
+
+class FidelityWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void okOnEveryRecordKeepsTheFile_data();
+    void okOnEveryRecordKeepsTheFile();
+    void workbookWithoutTheChannelFileIsReported();
+
+  private:
+    /// Once the editor the next gesture opens is up: counts it and closes it with Enter.
+    void OkWhenOpen();
+    /// Right-clicks at, chooses "Update..." from the context menu and closes the editor with OK.
+    void Update(QAbstractItemView& view, QPoint at);
+    /// Clicks each row of view, then updates it.
+    void UpdateEveryRow(QAbstractItemView& view);
+
+    int editors_ = 0;
+};
+
+void FidelityWindowTest::OkWhenOpen() {
+    WhenModal([this](QWidget* editor) {
+        if (editor == nullptr)
+            return; // counted as missing at the end
+        ++editors_;
+        QTest::keyClick(editor, Qt::Key_Return);
+    });
+}
+
+void FidelityWindowTest::Update(QAbstractItemView& view, QPoint at) {
+    WhenPopup([this](QMenu* menu) {
+        QAction* update = menu != nullptr ? MenuItem(menu, QStringLiteral("Update")) : nullptr;
+        if (update == nullptr || !update->isEnabled()) {
+            if (menu != nullptr)
+                menu->close(); // counted as missing at the end
+            return;
+        }
+        OkWhenOpen();
+        menu->setActiveAction(update);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view.viewport(), &event);
+}
+
+void FidelityWindowTest::UpdateEveryRow(QAbstractItemView& view) {
+    for (int row = 0; row < view.model()->rowCount(); ++row) {
+        const QPoint at = RowPoint(view, row);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, at);
+        Update(view, at);
+    }
+}
+
+void FidelityWindowTest::okOnEveryRecordKeepsTheFile_data() {
+    QTest::addColumn<QString>("model");
+    for (const char* model : {"A", "B", "C", "D", "E", "default"})
+        QTest::newRow(model) << QString::fromLatin1(model);
+}
+
+void FidelityWindowTest::okOnEveryRecordKeepsTheFile() {
+    QFETCH(QString, model);
+    const policy::ProductPreset* preset = policy::FindPreset(model.toStdString());
+    QVERIFY(preset);
+    policy::SelectPreset(*preset, 1);
+    QTemporaryDir dir;
+    const QString original = dir.filePath(QStringLiteral("model.bin"));
+    std::vector<std::uint8_t> image;
+    std::string error;
+    QVERIFY2(samplegen::BuildImage(codec::FlashLayout::FromPreset(*preset), image, &error),
+             error.c_str());
+    QVERIFY(utils::ReplaceFile(original.toStdString(), image).ok());
+
+    document::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    QVERIFY(frame.OpenPath(original));
+    editors_ = 0;
+    tabstore::CQoDB& db = document.Store();
+    CRecordList& satellites = frame.LeftTop().Satellites();
+    // The terrestrial stand-in satellite has no editor: the satellite list leaves it out.
+    const int records = satellites.Model().rowCount() +
+                        static_cast<int>(db.Size(kProviderTable) + db.Size(kFavoriteTable) +
+                                         db.Size(kChannelTable));
+
+    CRecordList& transponders = frame.LeftTop().Transponders();
+    int listed = 0;
+    // Each satellite in its editor, then its transponders and its channels.
+    for (int row = 0; row < satellites.Model().rowCount(); ++row) {
+        const QPoint at = RowPoint(satellites, row);
+        QTest::mouseClick(satellites.viewport(), Qt::LeftButton, {}, at);
+        Update(satellites, at);
+        listed += transponders.Model().rowCount();
+        UpdateEveryRow(transponders);
+        // The grids show the satellite's channels once it is chosen again.
+        satellites.clearSelection();
+        QTest::mouseClick(satellites.viewport(), Qt::LeftButton, {}, at);
+        UpdateEveryRow(frame.Right().TV());
+        UpdateEveryRow(frame.Right().Radio());
+    }
+    // The terrestrial channels, in the multiplex channel editor.
+    if (preset->Kind().Combination()) {
+        auto* tabs = frame.LeftTop().findChild<QTabBar*>("deliveryTabs");
+        QVERIFY(tabs);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        UpdateEveryRow(frame.Right().TV());
+        UpdateEveryRow(frame.Right().Radio());
+    }
+    UpdateEveryRow(frame.LeftBottom().Providers());
+    QTreeWidget& tree = frame.LeftBottom().Tree();
+    QTreeWidgetItem* groups = tree.topLevelItem(0);
+    QVERIFY(groups);
+    tree.expandItem(groups);
+    for (int i = 0; i < groups->childCount(); ++i) {
+        tree.scrollToItem(groups->child(i));
+        const QPoint at = tree.visualItemRect(groups->child(i)).center();
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);
+        OkWhenOpen();
+        QTest::mouseDClick(tree.viewport(), Qt::LeftButton, {}, at);
+    }
+
+    QCOMPARE(editors_, records + listed);
+    QVERIFY(!frame.Context().Undo().CanUndo());
+    QVERIFY(!frame.IsModified());
+    const QString saved = dir.filePath(QStringLiteral("saved.bin"));
+    QVERIFY(frame.SaveTo(saved));
+    QVERIFY(ReadAll(saved) == ReadAll(original));
+}
+
+void FidelityWindowTest::workbookWithoutTheChannelFileIsReported() {
+    const policy::ProductPreset* preset = policy::FindPreset("D");
+    policy::SelectPreset(*preset, 1);
+    QTemporaryDir dir;
+    const QString channels = dir.filePath(QStringLiteral("model.bin"));
+    const QString workbook = dir.filePath(QStringLiteral("list.xls"));
+    std::vector<std::uint8_t> image;
+    std::string error;
+    QVERIFY2(samplegen::BuildImage(codec::FlashLayout::FromPreset(*preset), image, &error),
+             error.c_str());
+    QVERIFY(utils::ReplaceFile(channels.toStdString(), image).ok());
+    QStringList messages;
+    const qpui::MessageHandler previous =
+        qpui::SetMessageHandler([&](qpui::MessageKind, const QString& text) {
+            messages << text;
+            return QMessageBox::Ok;
+        });
+    {
+        document::Document document;
+        CMainFrame frame(document);
+        QVERIFY(frame.OpenPath(channels));
+        QVERIFY(frame.SaveTo(workbook));
+        QVERIFY(frame.OpenPath(workbook));
+        QVERIFY(messages.isEmpty());
+    }
+    document::Document document;
+    CMainFrame frame(document);
+    QVERIFY(frame.OpenPath(workbook));
+    qpui::SetMessageHandler(previous);
+    QCOMPARE(messages, QStringList{"27 channels name satellites, transponders or providers that "
+                                   "this database does not have: open the receiver's channel "
+                                   "file first."});
+}
+
+QTEST_MAIN(FidelityWindowTest)
+#include "FidelityWindowTest.moc"
