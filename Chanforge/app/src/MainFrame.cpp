@@ -6,7 +6,9 @@
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
 #include "MainMenu.h"
+#include "PrintCommands.h"
 #include "RightView.h"
+#include "WaitCursor.h"
 #include "WindowMemory.h"
 #include "chanforge/TableAccess.h"
 #include "chanforge/check/Unresolved.h"
@@ -41,14 +43,6 @@ using namespace editing;
 
 namespace {
 
-/// Shows the wait cursor for the lifetime of the object.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 QString BaseTitle() {
     const policy::ProductPreset* stored = policy::StoredPreset();
     if (stored == &policy::StartupPreset())
@@ -74,6 +68,7 @@ CMainFrame::CMainFrame(document::Document& document, QWidget* parent)
         return qpui::AskYesNo(this, QCoreApplication::translate("Document", question.c_str()));
     });
     checks_ = new CCheckCommands(*this, document_);
+    prints_ = new CPrintCommands(*this);
     actions_ = CreateMainActions(*this);
     BuildToolbar();
     BuildPanes();

@@ -22,6 +22,7 @@ namespace chanforge::app {
 class CLeftTopView;
 class CLeftBottomView;
 class CRightView;
+class CPrintCommands;
 class CCurateCommands;
 
 class CMainFrame : public QMainWindow {
@@ -35,12 +36,15 @@ class CMainFrame : public QMainWindow {
     CLeftBottomView& LeftBottom() { return *leftBottom_; }
     CRightView& Right() { return *right_; }
     CCheckCommands& Checks() { return *checks_; }
+    CPrintCommands& Prints() { return *prints_; }
     CCurateCommands& Curate() { return *curate_; }
 
     /// Opens a channel file or workbook as Open does; false when it failed (the operator was told).
     bool OpenPath(const QString& path);
     /// Saves as Save to file does; false when it failed.
     bool SaveTo(const QString& path);
+    /// Name of the file the database was opened from or saved to; empty for one received.
+    const QString& FileName() const { return fileName_; }
     /// Whether the tables differ from the last open or save.
     bool IsModified() const;
     /// Asks whether to save unsaved changes; false when the operator cancels.
@@ -92,6 +96,7 @@ class CMainFrame : public QMainWindow {
     CLeftBottomView* leftBottom_ = nullptr;
     CRightView* right_ = nullptr;
     CCheckCommands* checks_ = nullptr;
+    CPrintCommands* prints_ = nullptr;
     CCurateCommands* curate_ = nullptr;
     QSplitter* outer_ = nullptr;
     QSplitter* inner_ = nullptr;

@@ -6,6 +6,7 @@
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
 #include "MainFrame.h"
+#include "PrintCommands.h"
 #include "ReferenceCommands.h"
 #include "RightView.h"
 #include "WindowMemory.h"
@@ -49,6 +50,7 @@ void AddFileMenu(CMainFrame& frame, const MainActions& a) {
     });
     file->addAction(a.save);
     file->addAction(a.exportTable);
+    frame.Prints().AddTo(*file);
     file->addSeparator();
     auto* references = new CReferenceCommands(frame);
     file->addAction(references->ApplyAction());
@@ -121,7 +123,7 @@ QString ShortcutsText() {
     return CMainFrame::tr(
         "Window\n"
         "  Ctrl+O  Open    Ctrl+S  Save to file    Ctrl+R  Receive    Ctrl+T  Send\n"
-        "  Ctrl+Z  Undo    Ctrl+Y  Redo    F5  Refresh    Ctrl+Q  Quit\n"
+        "  Ctrl+Z  Undo    Ctrl+Y  Redo    F5  Refresh    Ctrl+P  Print    Ctrl+Q  Quit\n"
         "Channel grids\n"
         "  Ctrl+N  New    Ctrl+C  Copy    Ctrl+V  Paste    Del  Delete    Ctrl+F  Search\n"
         "  Enter or double click  Description    drag  move, or drop on a list or group\n"

@@ -1,0 +1,199 @@
+// Print, Print preview and Export through the window as an operator reaches them: Ctrl+P and
+// the File menu, the list options, Qt's print dialogs and the file dialog. With
+// CHANFORGE_SCREENSHOTS set it leaves pictures of the preview in one and three columns.
+#include "ChannelGrid.h"
+#include "ListOptionsDialog.h"
+#include "MainFrame.h"
+#include "PrintCommands.h"
+#include "RightView.h"
+#include "SampleData.h"
+#include "WindowDriver.h"
+
+#include "qpui/MessageBox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace chanforge;
+using namespace chanforge::app;
+using namespace chanforge::app::test;
+
+namespace {
+
+/// Runs fn on the modal dialog of type T once it is open; nested dialogs open one after another.
+template <class T> void WhenDialog(std::function<void(T*)> fn, int tries = 200) {
+    QTimer::singleShot(10, [fn = std::move(fn), tries] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+            fn(dialog);
+        else if (tries > 0)
+            WhenDialog<T>(fn, tries - 1);
+    });
+}
+
+/// Chooses columns and columns per page in the list options, then OK.
+void ChooseList(CListOptionsDialog* dialog, const QStringList& columns, int pageColumns,
+                int scope = 0, int group = 0) {
+    for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+        box->setChecked(columns.contains(box->objectName().mid(7)));
+    dialog->findChild<QSpinBox*>(QStringLiteral("listPageColumns"))->setValue(pageColumns);
+    dialog->findChild<QComboBox*>(QStringLiteral("listScope"))->setCurrentIndex(scope);
+    dialog->findChild<QComboBox*>(QStringLiteral("listGroup"))->setCurrentIndex(group);
+    dialog->accept();
+}
+
+QString PdfText(const QString& path) {
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    reader.waitForFinished(60000);
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+} // namespace
+
+class PrintWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void cleanupTestCase() { qpui::SetMessageHandler(previous_); }
+    void previewShowsTheListInOneAndThreeColumns();
+    void ctrlPPrintsThroughThePrintDialog();
+    void exportWritesTheChosenGroupAndTheChoiceIsKept();
+
+  private:
+    QTemporaryDir dir_;
+    std::unique_ptr<document::Document> document_;
+    std::unique_ptr<CMainFrame> frame_;
+    QStringList messages_;
+    qpui::MessageHandler previous_;
+};
+
+void PrintWindowTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
+        messages_ << text;
+        return QMessageBox::Ok;
+    });
+    SaveListChoice({});
+    // 60 TV and 20 radio channels: two pages in one column, one in three.
+    const QString sample = dir_.filePath(QStringLiteral("print.bin"));
+    QVERIFY(testkit::WriteSampleFile("D", 0, sample.toStdString(), 60) > 0);
+    document_ = std::make_unique<document::Document>();
+    frame_ = std::make_unique<CMainFrame>(*document_);
+    frame_->show();
+    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+    QVERIFY(frame_->OpenPath(sample));
+}
+
+void PrintWindowTest::previewShowsTheListInOneAndThreeColumns() {
+    const QByteArray where = qgetenv("CHANFORGE_SCREENSHOTS");
+    for (const auto& [columns, pages] : {std::pair{1, 2}, std::pair{3, 1}}) {
+        WhenDialog<CListOptionsDialog>([columns, where](CListOptionsDialog* dialog) {
+            if (!where.isEmpty())
+                dialog->grab().save(QString::fromLocal8Bit(where) + "/list-options.png");
+            ChooseList(dialog, {"number", "name", "provider", "favorites"}, columns);
+        });
+        int shown = 0;
+        WhenDialog<QPrintPreviewDialog>([&, columns](QPrintPreviewDialog* dialog) {
+            shown = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+            dialog->resize(820, 1000);
+            QTest::qWait(50);
+            if (!where.isEmpty())
+                dialog->grab().save(QStringLiteral("%1/print-preview-%2-columns.png")
+                                        .arg(QString::fromLocal8Bit(where))
+                                        .arg(columns));
+            dialog->reject();
+        });
+        frame_->Prints().PreviewAction()->trigger();
+        QCOMPARE(shown, pages);
+    }
+}
+
+void PrintWindowTest::ctrlPPrintsThroughThePrintDialog() {
+    const QString printed = dir_.filePath(QStringLiteral("printed.pdf"));
+    WhenDialog<CListOptionsDialog>([](CListOptionsDialog* dialog) {
+        ChooseList(dialog, {"number", "name"}, 2);
+    });
+    bool asked = false;
+    WhenDialog<QPrintDialog>([&](QPrintDialog* dialog) {
+        asked = true;
+        auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+        QVERIFY(printers);
+        printers->setCurrentIndex(printers->count() - 1); // print to a PDF file
+        dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(printed);
+        dialog->accept();
+    });
+    frame_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+    frame_->Right().TV().setFocus();
+    QTest::keyClick(&frame_->Right().TV(), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(asked);
+    const QString text = PdfText(printed);
+    QVERIFY2(text.contains(QStringLiteral("Page 1 of 1")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Das Erste HD")));
+    QVERIFY(text.contains(QStringLiteral("Bayern 1")));
+}
+
+void PrintWindowTest::exportWritesTheChosenGroupAndTheChoiceIsKept() {
+    QMenu* exports = frame_->menuBar()->findChild<QMenu*>(QStringLiteral("exportMenu"));
+    QVERIFY(exports);
+    const QString csv = dir_.filePath(QStringLiteral("group"));
+    WhenDialog<CListOptionsDialog>([](CListOptionsDialog* dialog) {
+        ChooseList(dialog, {"name", "favorites"}, 1, 2, 1); // group 2 of the blank image
+    });
+    WhenDialog<QFileDialog>([csv](QFileDialog* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(csv);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    MenuItem(exports, QStringLiteral("CSV"))->trigger();
+    QFile file(csv + QStringLiteral(".csv")); // the filter's extension is added
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.front(), QByteArray("Type,Name,Favourites\r"));
+    QCOMPARE(lines.size(), 1 + 8 + 3 + 1); // channels 1, 9, 17 ... of 60 TV and 20 radio
+    for (qsizetype i = 1; i + 1 < lines.size(); ++i)
+        QVERIFY2(lines[i].endsWith(",Favorite 2\r"), lines[i].constData());
+
+    const ListChoice kept = LoadListChoice();
+    QCOMPARE(kept.scope, ListScope::Favorite);
+    QCOMPARE(kept.group, 1u);
+    QCOMPARE(listprint::ColumnListText(kept.options.columns), std::string("name,favorites"));
+
+    // A read-only file is not replaced: the operator is told, naming it.
+    messages_.clear();
+    const QString locked = dir_.filePath(QStringLiteral("locked.html"));
+    QFile(locked).open(QIODevice::WriteOnly);
+    QFile::setPermissions(locked, QFile::ReadOwner);
+    WhenDialog<CListOptionsDialog>([](CListOptionsDialog* dialog) { dialog->accept(); });
+    WhenDialog<QFileDialog>([locked](QFileDialog* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(locked);
+        WhenDialog<QMessageBox>(
+            [](QMessageBox* replace) { replace->button(QMessageBox::Yes)->click(); });
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    MenuItem(exports, QStringLiteral("HTML"))->trigger();
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_.front().startsWith(QStringLiteral("Cannot write the channel list")),
+             qPrintable(messages_.front()));
+    QVERIFY(messages_.front().contains(locked));
+    QCOMPARE(QFileInfo(locked).size(), 0);
+}
+
+QTEST_MAIN(PrintWindowTest)
+#include "PrintWindowTest.moc"
