@@ -1,11 +1,13 @@
 # The translation catalogue: lupdate over the sources of the window and the dialogs, so a
-# translator always starts from the texts the program shows today.
+# translator always starts from the texts the program shows today. The German and Italian
+# translations are checked in under translations/ and compiled with the program; the target
+# chanforge_lupdate merges new catalogue texts into them.
 
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 
 # The libraries below the window mark their messages with CF_TR_NOOP (utils/Translatable.h).
 set(translated_targets chanforge ChanforgeApp QPUI QPUITransfer Widgetry ChanforgeEditing ChanforgeDocument
-                       ChanforgeReference ChanforgeListPrint)
+                       ChanforgeReference ChanforgeListPrint ChanforgeCheck ChanforgeConvert Utils)
 set(translated_sources)
 set(ts_includes)
 foreach(target IN LISTS translated_targets)
@@ -39,6 +41,27 @@ add_custom_command(
   COMMENT "Collecting the texts to translate")
 add_custom_target(chanforge-translations ALL DEPENDS ${CHANFORGE_TS})
 
+# Compiled beside the programs' share/ folder, where the window looks for them in the build tree
+# and once installed.
+set(CHANFORGE_LANGUAGES de it)
+set(CHANFORGE_QM_DIR ${CMAKE_BINARY_DIR}/share/chanforge/translations)
+set(language_ts)
+foreach(language IN LISTS CHANFORGE_LANGUAGES)
+  list(APPEND language_ts ${CMAKE_SOURCE_DIR}/translations/chanforge_${language}.ts)
+endforeach()
+set_source_files_properties(${language_ts} PROPERTIES OUTPUT_LOCATION ${CHANFORGE_QM_DIR})
+list(REMOVE_DUPLICATES ts_includes)
+string(REPLACE "-I" "" lupdate_includes "${ts_includes}")
+qt_add_translations(chanforge
+  TS_FILES ${language_ts}
+  SOURCES ${translated_sources}
+  INCLUDE_DIRECTORIES ${lupdate_includes}
+  LUPDATE_OPTIONS -no-obsolete -locations none -source-language en
+                  -tr-function-alias QT_TRANSLATE_NOOP+=CF_TR_NOOP
+  LRELEASE_OPTIONS -silent
+  QM_FILES_OUTPUT_VARIABLE chanforge_qm_files)
+install(FILES ${chanforge_qm_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/chanforge/translations)
+
 if(CHANFORGE_BUILD_TESTS)
   # Texts must sit under their class's full name, the context tr() looks them up by at run time.
   set(check_catalogue [=[
@@ -49,4 +72,10 @@ for entry in "chanforge::app::CRightView|TV channels" "qpui::CDlgConfiguration|P
     { echo "catalogue lacks \"$text\" in $context"; exit 1; }
 done]=])
   add_test(NAME TranslationCatalogueTest COMMAND sh -c "${check_catalogue}" sh ${CHANFORGE_TS})
+
+  cf_add_test(ChanforgeTranslationTests SOURCES ${CMAKE_SOURCE_DIR}/translations/tests/CatalogueTest.cpp
+              LIBS Qt6::Core)
+  add_dependencies(ChanforgeTranslationTests chanforge-translations)
+  target_compile_definitions(ChanforgeTranslationTests PRIVATE CHANFORGE_CATALOGUE="${CHANFORGE_TS}"
+                             CHANFORGE_TRANSLATIONS="${CMAKE_SOURCE_DIR}/translations")
 endif()

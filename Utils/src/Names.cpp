@@ -1,5 +1,7 @@
 #include "utils/Names.h"
 
+#include "utils/Translatable.h"
+
 #include <array>
 #include <cstring>
 
@@ -34,11 +36,24 @@ constexpr std::array<const char*, 26> kCASNames = {
     "SkyCrypt",
 };
 
+// The window shows them through the catalogue; the files and the command line keep English.
 constexpr std::array<const char*, 16> kGenreNames = {
-    "None",        "Movie",   "News and Factual", "Entertainment", "Sport",
-    "Children's",  "Factual", "Education",        "Lifestyle",     "Drama",
-    "Music",       "Arts",    "Current Affairs",  "Special",       "Comedy",
-    "Documentary",
+    CF_TR_NOOP("Genres", "None"),
+    CF_TR_NOOP("Genres", "Movie"),
+    CF_TR_NOOP("Genres", "News and Factual"),
+    CF_TR_NOOP("Genres", "Entertainment"),
+    CF_TR_NOOP("Genres", "Sport"),
+    CF_TR_NOOP("Genres", "Children's"),
+    CF_TR_NOOP("Genres", "Factual"),
+    CF_TR_NOOP("Genres", "Education"),
+    CF_TR_NOOP("Genres", "Lifestyle"),
+    CF_TR_NOOP("Genres", "Drama"),
+    CF_TR_NOOP("Genres", "Music"),
+    CF_TR_NOOP("Genres", "Arts"),
+    CF_TR_NOOP("Genres", "Current Affairs"),
+    CF_TR_NOOP("Genres", "Special"),
+    CF_TR_NOOP("Genres", "Comedy"),
+    CF_TR_NOOP("Genres", "Documentary"),
 };
 
 /// FEC names by code 0x10..0x80 and 0xF0 (row), for the three system/modulation columns.

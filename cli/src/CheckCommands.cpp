@@ -58,14 +58,14 @@ void PrintFindings(const check::Findings& findings, bool json) {
                            {"rule", check::RuleName(f.rule)},
                            {"table", check::TableName(f.table)},
                            {"rows", f.rows},
-                           {"message", Latin1Utf8(f.message)}});
+                           {"message", Latin1Utf8(f.message.English())}});
         std::cout << JsonText(out) << "\n";
         return;
     }
     for (const check::Finding& f : findings)
         std::cout << check::SeverityName(f.severity) << " " << check::RuleName(f.rule) << " "
                   << check::TableName(f.table) << (f.rows.empty() ? "" : " " + Rows(f.rows)) << ": "
-                  << TerminalText(f.message) << "\n";
+                  << TerminalText(f.message.English()) << "\n";
 }
 
 /// check's answer to a file that did not open; with --json the failure goes to standard output
@@ -91,13 +91,13 @@ void PrintChanges(const check::Changes& changes, bool json) {
                            {"change", check::ChangeKindName(c.kind)},
                            {"rowA", c.rowA},
                            {"rowB", c.rowB},
-                           {"message", Latin1Utf8(c.message)}});
+                           {"message", Latin1Utf8(c.message.English())}});
         std::cout << JsonText(out) << "\n";
         return;
     }
     for (const check::Change& c : changes)
         std::cout << check::TableName(c.table) << " " << check::ChangeKindName(c.kind) << ": "
-                  << TerminalText(c.message) << "\n";
+                  << TerminalText(c.message.English()) << "\n";
 }
 
 int RunCheck(const Context& ctx, const std::vector<std::string>& files, bool json) {

@@ -37,7 +37,7 @@ void PrintLosses(const std::vector<chanforge::convert::Loss>& losses, const char
         for (std::uint32_t row : loss.rows)
             rows += (rows.empty() ? " " : ",") + std::to_string(row);
         std::cerr << lead << " " << chanforge::check::TableName(loss.table) << rows << ": "
-                  << TerminalText(loss.message) << "\n";
+                  << TerminalText(loss.message.English()) << "\n";
     }
 }
 

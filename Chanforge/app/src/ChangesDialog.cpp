@@ -1,7 +1,10 @@
 #include "ChangesDialog.h"
 
-#include "chanforge/check/Findings.h"
+#include "PhraseText.h"
 
+#include "chanforge/check/Titles.h"
+
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -25,9 +28,10 @@ CChangesDialog::CChangesDialog(const QString& title, const QString& intro,
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({tr("Table"), tr("Change"), tr("Details")});
     for (const check::Change& change : changes)
-        new QTreeWidgetItem(list_, {QString::fromLatin1(check::TableName(change.table).data()),
-                                    QString::fromLatin1(check::ChangeKindName(change.kind).data()),
-                                    QString::fromLatin1(change.message.c_str())});
+        new QTreeWidgetItem(
+            list_, {QCoreApplication::translate("Check", check::TableTitle(change.table)),
+                    QCoreApplication::translate("Check", check::ChangeKindTitle(change.kind)),
+                    Translated(change.message)});
     list_->resizeColumnToContents(0);
     list_->resizeColumnToContents(1);
     layout->addWidget(list_);

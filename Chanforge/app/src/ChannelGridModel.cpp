@@ -91,7 +91,10 @@ QVariant CChannelGridModel::data(const QModelIndex& index, int role) const {
     const auto* ch = GetRow<Channel_Info_Tag>(db_, kChannelTable, KeyAt(index.row()));
     if (ch == nullptr)
         return {};
-    return QString::fromLatin1(ChannelCellText(*ch, column, product_, favoriteGroup_).c_str());
+    const std::string text = ChannelCellText(*ch, column, product_, favoriteGroup_);
+    if (column == kColGenre)
+        return QCoreApplication::translate("Genres", text.c_str());
+    return QString::fromLatin1(text.c_str());
 }
 
 QVariant CChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -7,6 +7,7 @@
 #include "qpui/MessageBox.h"
 #include "utils/Names.h"
 
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -83,7 +84,8 @@ void CFAVTreeCtrl::Rebuild() {
     for (std::uint16_t code = 0; code < 16; ++code) {
         char name[kNameBufferSize] = {};
         GetGenreName(code, name);
-        auto* item = new QTreeWidgetItem(genres_, {QString::fromLatin1(name)});
+        auto* item =
+            new QTreeWidgetItem(genres_, {QCoreApplication::translate("Genres", name)});
         item->setData(0, kKeyRole, code);
         item->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
     }

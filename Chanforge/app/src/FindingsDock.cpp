@@ -1,5 +1,11 @@
 #include "FindingsDock.h"
 
+#include "PhraseText.h"
+
+#include "chanforge/check/Titles.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -49,6 +55,8 @@ CFindingsDock::CFindingsDock(QWidget* parent) : QDockWidget(tr("Findings"), pare
     setObjectName("findingsDock");
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
     summary_ = new QLabel(body);
     list_ = new QTreeWidget(body);
     list_->setObjectName("findings");
@@ -57,9 +65,12 @@ CFindingsDock::CFindingsDock(QWidget* parent) : QDockWidget(tr("Findings"), pare
     fix_ = new QPushButton(FixText(Fix::None), body);
     fix_->setObjectName("fix");
     fix_->setEnabled(false);
-    layout->addWidget(summary_);
+    // One line for the summary and the fix leaves the list its rows in a low panel.
+    auto* top = new QHBoxLayout;
+    top->addWidget(summary_, 1);
+    top->addWidget(fix_);
+    layout->addLayout(top);
     layout->addWidget(list_);
-    layout->addWidget(fix_);
     setWidget(body);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &CFindingsDock::ItemActivated);
     connect(list_, &QTreeWidget::currentItemChanged, this, &CFindingsDock::CurrentChanged);
@@ -82,10 +93,10 @@ void CFindingsDock::ShowFindings(const check::Findings& findings, const RecordNa
 void CFindingsDock::AddFinding(int index, const RecordName& name) {
     const Finding& f = findings_[static_cast<std::size_t>(index)];
     const bool error = f.severity == check::Severity::Error;
-    auto* item =
-        new QTreeWidgetItem(list_, {QString::fromLatin1(check::SeverityName(f.severity).data()),
-                                    QString::fromLatin1(check::RuleName(f.rule).data()),
-                                    QString::fromLatin1(f.message.c_str())});
+    auto* item = new QTreeWidgetItem(
+        list_,
+        {QCoreApplication::translate("Check", check::SeverityTitle(f.severity)),
+         QCoreApplication::translate("Check", check::RuleTitle(f.rule)), Translated(f.message)});
     item->setIcon(0, style()->standardIcon(error ? QStyle::SP_MessageBoxCritical
                                                  : QStyle::SP_MessageBoxWarning));
     item->setData(0, kFindingRole, index);

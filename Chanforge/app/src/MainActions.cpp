@@ -1,5 +1,6 @@
 #include "MainActions.h"
 
+#include "GuideWindow.h"
 #include "MainFrame.h"
 
 #include <QAction>
@@ -73,9 +74,12 @@ MainActions CreateMainActions(CMainFrame& f) {
     a.about = Make(f, QStyle::SP_MessageBoxInformation, CMainFrame::tr("&About"),
                    CMainFrame::tr("Display program information, version number and copyright"),
                    QKeySequence(), [&f] { f.About(); });
+    a.guide = Make(f, QStyle::SP_DialogHelpButton, CMainFrame::tr("&Guide"),
+                   CMainFrame::tr("The operator's guide: receiving, editing, checking, sending"),
+                   QKeySequence::HelpContents, [&f] { OpenGuideFor(&f); });
     a.shortcuts = Make(f, kNoIcon, CMainFrame::tr("&Keyboard shortcuts"),
-                       CMainFrame::tr("The keys of the window, grids and lists"),
-                       QKeySequence::HelpContents, [&f] { f.Shortcuts(); });
+                       CMainFrame::tr("The keys of the window, grids and lists"), QKeySequence(),
+                       [&f] { f.Shortcuts(); });
     return a;
 }
 

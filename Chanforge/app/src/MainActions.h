@@ -19,6 +19,7 @@ struct MainActions {
     QAction* undo = nullptr;
     QAction* redo = nullptr;
     QAction* about = nullptr;
+    QAction* guide = nullptr;
     QAction* shortcuts = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
 #include "MainMenu.h"
+#include "PhraseText.h"
 #include "PrintCommands.h"
 #include "RightView.h"
 #include "WaitCursor.h"
@@ -229,7 +230,7 @@ void CMainFrame::TellDrop(DragCode targetCode, std::uint32_t key, std::size_t mo
     default:
         return;
     }
-    const QString name = QString::fromUtf8(FilterText(db, target, product).c_str());
+    const QString name = Translated(FilterPhrase(db, target, product));
     QStringList told;
     // Only a drop on a satellite leaves channels behind: it must find them a transponder there.
     // Said first, so a narrow status bar cuts the part the operator can guess.
@@ -249,8 +250,7 @@ void CMainFrame::ShowStatus() {
     if (status_ == nullptr || right_ == nullptr)
         return;
     tabstore::CQoDB& db = context_->Store();
-    status_->ShowFilter(
-        QString::fromUtf8(FilterText(db, right_->TV().Filter(), context_->Product()).c_str()));
+    status_->ShowFilter(Translated(FilterPhrase(db, right_->TV().Filter(), context_->Product())));
     int tv = 0;
     int radio = 0;
     ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {

@@ -4,6 +4,7 @@
 #include "CheckCommands.h"
 #include "CurateCommands.h"
 #include "LeftBottomView.h"
+#include "Languages.h"
 #include "LeftTopView.h"
 #include "MainFrame.h"
 #include "PrintCommands.h"
@@ -143,7 +144,10 @@ void BuildMenuBar(CMainFrame& frame, const MainActions& a) {
     QMenu* view = frame.menuBar()->addMenu(CMainFrame::tr("&View"));
     view->addAction(a.simpleColumns);
     view->addAction(a.refresh);
+    view->addSeparator();
+    view->addMenu(LanguageMenu(&frame));
     QMenu* help = frame.menuBar()->addMenu(CMainFrame::tr("&Help"));
+    help->addAction(a.guide);
     help->addAction(a.shortcuts);
     help->addAction(a.about);
 }

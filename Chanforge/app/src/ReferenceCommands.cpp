@@ -2,6 +2,7 @@
 
 #include "FileDialogs.h"
 #include "MainFrame.h"
+#include "PhraseText.h"
 #include "ReferenceDialog.h"
 
 #include "chanforge/convert/ModelConvert.h"
@@ -140,7 +141,7 @@ bool CReferenceCommands::SaveForModelTo(const QString& model, const QString& pat
     if (!losses.empty()) {
         QStringList lines;
         for (const convert::Loss& loss : losses)
-            lines << QStringLiteral("• ") + QString::fromLatin1(loss.message.c_str());
+            lines << QStringLiteral("• ") + Translated(loss.message);
         if (!qpui::AskYesNo(&frame_, tr("%1 cannot hold everything of this database:\n%2\n\nSave "
                                         "without these records?")
                                          .arg(Title(*preset), lines.join(QLatin1Char('\n')))))

@@ -1,4 +1,6 @@
 // chanforge: the desktop program. Optional arguments are files to open, in order.
+#include "GuideWindow.h"
+#include "Languages.h"
 #include "MainFrame.h"
 
 #include "chanforge/document/Document.h"
@@ -13,6 +15,8 @@ int main(int argc, char* argv[]) {
     utils::TidyTempFiles();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Chanforge"));
+    chanforge::app::InstallTranslators(app);
+    new chanforge::app::CGuideKey(app);
     utils::SetReportHook([](utils::ReportLevel level, const std::string& message) {
         qpui::ShowMessage(nullptr,
                           level == utils::ReportLevel::Error ? qpui::MessageKind::Stop

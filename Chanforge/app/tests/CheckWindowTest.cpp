@@ -8,6 +8,7 @@
 #include "WindowDriver.h"
 
 #include "chanforge/TableAccess.h"
+#include "chanforge/check/Titles.h"
 #include "qpui/MessageBox.h"
 
 #include <QAction>
@@ -29,7 +30,7 @@ using namespace chanforge::app;
 namespace {
 
 QString RuleText(check::Rule rule) {
-    return QString::fromLatin1(check::RuleName(rule).data());
+    return QString::fromLatin1(check::RuleTitle(rule));
 }
 
 /// The panel's first line of a rule, null when it lists none.

@@ -6,6 +6,8 @@
 #include "chanforge/TableAccess.h"
 
 #include <cstring>
+#include <optional>
+#include <utility>
 
 namespace chanforge::check::detail {
 
@@ -14,10 +16,15 @@ namespace {
 /// The flags an operator sets on a channel; the kind and genre bits count as other fields.
 struct Flag {
     std::uint16_t bit;
-    const char* name;
+    const char* set;
+    const char* cleared;
 };
 constexpr Flag kFlags[] = {
-    {attr::kLocked, "locked"}, {attr::kScrambled, "scrambled"}, {attr::kSkipped, "skipped"}};
+    {attr::kLocked, CF_TR_NOOP("Check", "now locked"), CF_TR_NOOP("Check", "no longer locked")},
+    {attr::kScrambled, CF_TR_NOOP("Check", "now scrambled"),
+     CF_TR_NOOP("Check", "no longer scrambled")},
+    {attr::kSkipped, CF_TR_NOOP("Check", "now skipped"), CF_TR_NOOP("Check", "no longer skipped")}};
+
 constexpr std::uint16_t kFlagBits = attr::kLocked | attr::kScrambled | attr::kSkipped;
 
 std::vector<Keyed> Services(tabstore::CQoDB& db) {
@@ -38,17 +45,22 @@ std::vector<Keyed> Services(tabstore::CQoDB& db) {
     return rows;
 }
 
-std::string FlagChanges(const Channel_Info_Tag& x, const Channel_Info_Tag& y) {
-    std::string text;
-    const auto add = [&](const std::string& part) { text += (text.empty() ? "" : ", ") + part; };
+/// The flag and membership changes joined into one list; none when nothing changed.
+std::optional<utils::Phrase> FlagChanges(const Channel_Info_Tag& x, const Channel_Info_Tag& y) {
+    std::optional<utils::Phrase> text;
+    const auto add = [&](utils::Phrase part) {
+        text =
+            text ? Say(CF_TR_NOOP("Check", "%1, %2"), {*text, std::move(part)}) : std::move(part);
+    };
     for (const Flag& f : kFlags)
         if ((x.Attributes ^ y.Attributes) & f.bit)
-            add(std::string(y.Attributes & f.bit ? "now " : "no longer ") + f.name);
+            add(Say(y.Attributes & f.bit ? f.set : f.cleared));
     for (int g = 0; g < kFavoriteGroupsMax; ++g) {
         const std::uint32_t bit = 1u << g;
         if ((x.Favorite ^ y.Favorite) & bit)
-            add(std::string(y.Favorite & bit ? "added to" : "removed from") + " favourite group " +
-                std::to_string(g + 1));
+            add(Say(y.Favorite & bit ? CF_TR_NOOP("Check", "added to favourite group %1")
+                                     : CF_TR_NOOP("Check", "removed from favourite group %1"),
+                    {Num(g + 1)}));
     }
     return text;
 }
@@ -68,19 +80,21 @@ bool SameOtherFields(const Channel_Info_Tag& x, const Channel_Info_Tag& y) {
 }
 
 void Compare(const Channel_Info_Tag& x, const Channel_Info_Tag& y, Changes& out) {
-    const std::string who = "The " + DescribeChannel(x);
-    const auto push = [&](ChangeKind kind, std::string message) {
+    const utils::Phrase who = DescribeChannel(x);
+    const auto push = [&](ChangeKind kind, utils::Phrase message) {
         out.push_back({kChannelTable, kind, x.RowID, y.RowID, std::move(message)});
     };
     if (x.ProgramNum != y.ProgramNum || IsTV(x) != IsTV(y))
-        push(ChangeKind::Moved,
-             who + " moved to " + (IsTV(y) ? "TV " : "radio ") + std::to_string(y.ProgramNum));
+        push(ChangeKind::Moved, Say(IsTV(y) ? CF_TR_NOOP("Check", "The %1 moved to TV %2")
+                                            : CF_TR_NOOP("Check", "The %1 moved to radio %2"),
+                                    {who, Num(y.ProgramNum)}));
     if (std::strncmp(x.Name, y.Name, sizeof x.Name) != 0)
-        push(ChangeKind::Renamed, who + " renamed to " + Quoted(y.Name, sizeof y.Name));
-    if (const std::string flags = FlagChanges(x, y); !flags.empty())
-        push(ChangeKind::Reflagged, who + ": " + flags);
+        push(ChangeKind::Renamed, Say(CF_TR_NOOP("Check", "The %1 renamed to \"%2\""),
+                                      {who, NameOf(y.Name, sizeof y.Name)}));
+    if (std::optional<utils::Phrase> flags = FlagChanges(x, y))
+        push(ChangeKind::Reflagged, Say(CF_TR_NOOP("Check", "The %1: %2"), {who, *flags}));
     if (!SameOtherFields(x, y))
-        push(ChangeKind::Changed, who + " changed");
+        push(ChangeKind::Changed, Say(CF_TR_NOOP("Check", "The %1 changed"), {who}));
 }
 
 } // namespace
@@ -93,12 +107,14 @@ void DiffChannels(tabstore::CQoDB& a, tabstore::CQoDB& b, Changes& out) {
         Services(a), Services(b),
         [&](std::uint32_t ra, std::uint32_t rb) { Compare(row(a, ra), row(b, rb), out); },
         [&](std::uint32_t ra) {
-            out.push_back({kChannelTable, ChangeKind::Removed, ra, 0,
-                           "The " + DescribeChannel(row(a, ra)) + " removed"});
+            out.push_back(
+                {kChannelTable, ChangeKind::Removed, ra, 0,
+                 Say(CF_TR_NOOP("Check", "The %1 removed"), {DescribeChannel(row(a, ra))})});
         },
         [&](std::uint32_t rb) {
-            out.push_back({kChannelTable, ChangeKind::Added, 0, rb,
-                           "The " + DescribeChannel(row(b, rb)) + " added"});
+            out.push_back(
+                {kChannelTable, ChangeKind::Added, 0, rb,
+                 Say(CF_TR_NOOP("Check", "The %1 added"), {DescribeChannel(row(b, rb))})});
         });
 }
 

@@ -6,11 +6,14 @@
 #include "chanforge/check/Findings.h"
 #include "chanforge/codec/FlashLayout.h"
 #include "tabstore/QoDB.h"
+#include "utils/Phrase.h"
+#include "utils/Translatable.h"
 
 #include <array>
 #include <bitset>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace chanforge::check::detail {
@@ -50,10 +53,17 @@ struct Context {
 /// Builds the context: indexes the delivery tables and resolves every channel once.
 void Resolve(Context& ctx);
 
+/// A text of the check's messages (context "Check") with its arguments.
+inline utils::Phrase Say(const char* source, std::vector<utils::Phrase> args = {}) {
+    return {"Check", source, std::move(args)};
+}
+inline utils::Phrase Num(std::uint64_t n) {
+    return utils::Phrase::Number(n);
+}
 /// `TV channel 2 "ZDF"`, as messages name a channel.
-std::string DescribeChannel(const Channel_Info_Tag& ch);
-/// A name up to its NUL or its field's end, quoted.
-std::string Quoted(const char* name, std::size_t size);
+utils::Phrase DescribeChannel(const Channel_Info_Tag& ch);
+/// A name up to its NUL or its field's end, as the receiver's bytes.
+utils::Phrase NameOf(const char* name, std::size_t size);
 
 void CheckReferences(Context& ctx, Findings& out);
 void CheckDuplicates(Context& ctx, Findings& out);

@@ -15,6 +15,9 @@ namespace chanforge::check {
 namespace {
 
 using detail::Keyed;
+using detail::NameOf;
+using detail::Num;
+using detail::Say;
 
 /// A record's bytes with its RowID and whatever follows the NUL of its name cleared, so that
 /// two records compare equal when every field does.
@@ -50,7 +53,7 @@ template <> bool SameRecord(const CableMux_Info_Tag& a, const CableMux_Info_Tag&
 template <class T>
 void DiffTable(tabstore::CQoDB& a, tabstore::CQoDB& b, TableId table,
                const std::function<std::uint64_t(const T&)>& key,
-               const std::function<std::string(const T&)>& describe, Changes& out) {
+               const std::function<utils::Phrase(const T&)>& describe, Changes& out) {
     const auto keyed = [&](tabstore::CQoDB& db) {
         std::vector<Keyed> rows;
         ForEachRow<T>(db, table, [&](const T& rec) { rows.push_back({key(rec), 0, rec.RowID}); });
@@ -62,23 +65,26 @@ void DiffTable(tabstore::CQoDB& a, tabstore::CQoDB& b, TableId table,
             const T& x = *GetRow<T>(a, table, ra);
             const T& y = *GetRow<T>(b, table, rb);
             if (!SameRecord(x, y))
-                out.push_back({table, ChangeKind::Changed, ra, rb, describe(y) + " changed"});
+                out.push_back({table, ChangeKind::Changed, ra, rb,
+                               Say(CF_TR_NOOP("Check", "%1 changed"), {describe(y)})});
         },
         [&](std::uint32_t ra) {
-            out.push_back({table, ChangeKind::Removed, ra, 0,
-                           describe(*GetRow<T>(a, table, ra)) + " removed"});
+            out.push_back(
+                {table, ChangeKind::Removed, ra, 0,
+                 Say(CF_TR_NOOP("Check", "%1 removed"), {describe(*GetRow<T>(a, table, ra))})});
         },
         [&](std::uint32_t rb) {
             out.push_back(
-                {table, ChangeKind::Added, 0, rb, describe(*GetRow<T>(b, table, rb)) + " added"});
+                {table, ChangeKind::Added, 0, rb,
+                 Say(CF_TR_NOOP("Check", "%1 added"), {describe(*GetRow<T>(b, table, rb))})});
         });
 }
 
-std::string TransponderText(const Transponder_Info_Tag& tp, const policy::ProductKind& product) {
+utils::Phrase TransponderText(const Transponder_Info_Tag& tp, const policy::ProductKind& product) {
     if (codec::HoldsMux(tp, product))
-        return "Multiplex " + std::to_string(tp.TPID);
-    return "Transponder " + std::to_string(tp.Frequency) + " MHz (id " + std::to_string(tp.TPID) +
-           ") of satellite " + std::to_string(tp.SatID);
+        return Say(CF_TR_NOOP("Check", "Multiplex %1"), {Num(tp.TPID)});
+    return Say(CF_TR_NOOP("Check", "Transponder %1 MHz (id %2) of satellite %3"),
+               {Num(tp.Frequency), Num(tp.TPID), Num(tp.SatID)});
 }
 
 } // namespace
@@ -88,25 +94,28 @@ Changes DiffStores(tabstore::CQoDB& a, tabstore::CQoDB& b, const codec::FlashLay
     DiffTable<Satellite_Info_Tag>(
         a, b, kSatelliteTable, [](const Satellite_Info_Tag& s) { return s.SatID; },
         [](const Satellite_Info_Tag& s) {
-            return "Satellite " + std::to_string(s.SatID) + " " +
-                   detail::Quoted(s.Name, sizeof s.Name);
+            return Say(CF_TR_NOOP("Check", "Satellite %1 \"%2\""),
+                       {Num(s.SatID), NameOf(s.Name, sizeof s.Name)});
         },
         out);
     DiffTable<SMux_Info_Tag>(
         a, b, kTerrestrialMuxTable, [](const SMux_Info_Tag& m) { return m.TPID; },
-        [](const SMux_Info_Tag& m) { return "Multiplex " + std::to_string(m.TPID); }, out);
+        [](const SMux_Info_Tag& m) {
+            return Say(CF_TR_NOOP("Check", "Multiplex %1"), {Num(m.TPID)});
+        },
+        out);
     DiffTable<CableMux_Info_Tag>(
         a, b, kCableMuxTable, [](const CableMux_Info_Tag& m) { return m.MuxID; },
         [](const CableMux_Info_Tag& m) {
-            return "Cable multiplex " + std::to_string(m.Frequency) + " kHz (id " +
-                   std::to_string(m.MuxID) + ")";
+            return Say(CF_TR_NOOP("Check", "Cable multiplex %1 kHz (id %2)"),
+                       {Num(m.Frequency), Num(m.MuxID)});
         },
         out);
     DiffTable<Broadcast_Info_Tag>(
         a, b, kProviderTable, [](const Broadcast_Info_Tag& p) { return p.BroadcastID; },
         [](const Broadcast_Info_Tag& p) {
-            return "Provider " + std::to_string(p.BroadcastID) + " " +
-                   detail::Quoted(p.Name, sizeof p.Name);
+            return Say(CF_TR_NOOP("Check", "Provider %1 \"%2\""),
+                       {Num(p.BroadcastID), NameOf(p.Name, sizeof p.Name)});
         },
         out);
     const policy::ProductKind product = layout.product;
@@ -121,8 +130,8 @@ Changes DiffStores(tabstore::CQoDB& a, tabstore::CQoDB& b, const codec::FlashLay
     DiffTable<Favorite_Info_Tag>(
         a, b, kFavoriteTable, [](const Favorite_Info_Tag& f) { return f.RowID; },
         [](const Favorite_Info_Tag& f) {
-            return "Favourite group " + std::to_string(f.RowID) + " " +
-                   detail::Quoted(f.Name, sizeof f.Name);
+            return Say(CF_TR_NOOP("Check", "Favourite group %1 \"%2\""),
+                       {Num(f.RowID), NameOf(f.Name, sizeof f.Name)});
         },
         out);
     return out;

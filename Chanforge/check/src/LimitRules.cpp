@@ -15,13 +15,22 @@ constexpr std::uint32_t kLargestId = 255;
 
 struct TableWords {
     TableId table;
-    const char* name;
+    const char* full; ///< the finding for this table
 };
 
 constexpr TableWords kCapacityTables[] = {
-    {kFavoriteTable, "favourite group"}, {kSatelliteTable, "satellite"},
-    {kProviderTable, "provider"},        {kTransponderTable, "transponder"},
-    {kCableMuxTable, "cable multiplex"}, {kChannelTable, "channel"},
+    {kFavoriteTable, CF_TR_NOOP("Check", "The favourite group table has %1 records, but its "
+                                         "flash block holds %2")},
+    {kSatelliteTable,
+     CF_TR_NOOP("Check", "The satellite table has %1 records, but its flash block holds %2")},
+    {kProviderTable,
+     CF_TR_NOOP("Check", "The provider table has %1 records, but its flash block holds %2")},
+    {kTransponderTable,
+     CF_TR_NOOP("Check", "The transponder table has %1 records, but its flash block holds %2")},
+    {kCableMuxTable, CF_TR_NOOP("Check", "The cable multiplex table has %1 records, but its "
+                                         "flash block holds %2")},
+    {kChannelTable,
+     CF_TR_NOOP("Check", "The channel table has %1 records, but its flash block holds %2")},
 };
 
 /// Rows of a table from the one at `skip` on (0-based), in key order.
@@ -46,9 +55,9 @@ void CheckFavorites(Context& ctx, Findings& out) {
                        Rule::FavoriteGroupLimit,
                        kFavoriteTable,
                        {fav.RowID},
-                       "Favourite group " + std::to_string(fav.RowID) + " " +
-                           Quoted(fav.Name, sizeof fav.Name) + " is past the " +
-                           std::to_string(limit) + " groups the receiver keeps"});
+                       Say(CF_TR_NOOP("Check", "Favourite group %1 \"%2\" is past the %3 "
+                                               "groups the receiver keeps"),
+                           {Num(fav.RowID), NameOf(fav.Name, sizeof fav.Name), Num(limit)})});
     });
     // One finding per group past the limit, naming its members.
     std::vector<std::vector<std::uint32_t>> members(kFavoriteGroupsMax);
@@ -65,9 +74,9 @@ void CheckFavorites(Context& ctx, Findings& out) {
         if (members[g].empty())
             continue;
         out.push_back({Severity::Error, Rule::FavoriteMemberLimit, kChannelTable, members[g],
-                       std::to_string(members[g].size()) + " channels are in favourite group " +
-                           std::to_string(g + 1) + ", past the " + std::to_string(limit) +
-                           " groups the receiver keeps"});
+                       Say(CF_TR_NOOP("Check", "%1 channels are in favourite group %2, past "
+                                               "the %3 groups the receiver keeps"),
+                           {Num(members[g].size()), Num(g + 1), Num(limit)})});
     }
 }
 
@@ -79,8 +88,7 @@ void CheckCapacity(Context& ctx, Findings& out) {
             continue;
         out.push_back({Severity::Error, Rule::TableCapacity, t.table,
                        RowsFrom(ctx.db, t.table, *capacity),
-                       "The " + std::string(t.name) + " table has " + std::to_string(size) +
-                           " records, but its flash block holds " + std::to_string(*capacity)});
+                       Say(t.full, {Num(size), Num(*capacity)})});
     }
 }
 
@@ -91,8 +99,9 @@ void CheckIdRange(Context& ctx, Findings& out) {
                    Rule::IdRange,
                    kTransponderTable,
                    {},
-                   "Transponder ids have reached " + std::to_string(ctx.values.MaxTPID) +
-                       ", past 255: new transponders get ids the receiver cannot store"});
+                   Say(CF_TR_NOOP("Check", "Transponder ids have reached %1, past 255: new "
+                                           "transponders get ids the receiver cannot store"),
+                       {Num(ctx.values.MaxTPID)})});
 }
 
 } // namespace chanforge::check::detail

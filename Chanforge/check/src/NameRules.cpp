@@ -37,6 +37,7 @@ std::string Hex(int byte) {
     return text;
 }
 
+/// `what` names the record with %1 for its name.
 template <class T> void CheckTable(Context& ctx, TableId table, const char* what, Findings& out) {
     ForEachRow<T>(ctx.db, table, [&](const T& rec) {
         const int bad = FirstUnshown(rec.Name, sizeof rec.Name);
@@ -46,18 +47,22 @@ template <class T> void CheckTable(Context& ctx, TableId table, const char* what
                        Rule::UnshownBytes,
                        table,
                        {rec.RowID},
-                       std::string("The name of ") + what + " " +
-                           Quoted(rec.Name, sizeof rec.Name) + " holds byte " + Hex(bad) +
-                           ", which the receiver cannot show"});
+                       Say(CF_TR_NOOP("Check", "The name of %1 holds byte %2, which the "
+                                               "receiver cannot show"),
+                           {Say(what, {NameOf(rec.Name, sizeof rec.Name)}),
+                            utils::Phrase::Verbatim(Hex(bad))})});
     });
 }
 
 } // namespace
 
 void CheckNames(Context& ctx, Findings& out) {
-    CheckTable<Satellite_Info_Tag>(ctx, kSatelliteTable, "satellite", out);
-    CheckTable<Broadcast_Info_Tag>(ctx, kProviderTable, "provider", out);
-    CheckTable<Favorite_Info_Tag>(ctx, kFavoriteTable, "favourite group", out);
+    CheckTable<Satellite_Info_Tag>(ctx, kSatelliteTable, CF_TR_NOOP("Check", "satellite \"%1\""),
+                                   out);
+    CheckTable<Broadcast_Info_Tag>(ctx, kProviderTable, CF_TR_NOOP("Check", "provider \"%1\""),
+                                   out);
+    CheckTable<Favorite_Info_Tag>(ctx, kFavoriteTable,
+                                  CF_TR_NOOP("Check", "favourite group \"%1\""), out);
     const std::size_t keep = ctx.model.channelNameBytes;
     ForEachRow<Channel_Info_Tag>(ctx.db, kChannelTable, [&](const Channel_Info_Tag& ch) {
         const int bad = FirstUnshown(ch.Name, sizeof ch.Name);
@@ -66,16 +71,17 @@ void CheckNames(Context& ctx, Findings& out) {
                            Rule::UnshownBytes,
                            kChannelTable,
                            {ch.RowID},
-                           "The name of the " + DescribeChannel(ch) + " holds byte " + Hex(bad) +
-                               ", which the receiver cannot show"});
+                           Say(CF_TR_NOOP("Check", "The name of the %1 holds byte %2, which "
+                                                   "the receiver cannot show"),
+                               {DescribeChannel(ch), utils::Phrase::Verbatim(Hex(bad))})});
         if (NameLength(ch.Name, sizeof ch.Name) > keep)
             out.push_back({Severity::Warning,
                            Rule::NameCut,
                            kChannelTable,
                            {ch.RowID},
-                           "The name of the " + DescribeChannel(ch) + " is cut to " +
-                               Quoted(ch.Name, keep) + ": the receiver keeps " +
-                               std::to_string(keep) + " bytes"});
+                           Say(CF_TR_NOOP("Check", "The name of the %1 is cut to \"%2\": the "
+                                                   "receiver keeps %3 bytes"),
+                               {DescribeChannel(ch), NameOf(ch.Name, keep), Num(keep)})});
     });
 }
 

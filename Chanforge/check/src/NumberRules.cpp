@@ -13,7 +13,13 @@ namespace {
 
 using Numbered = std::vector<std::pair<std::uint16_t, std::uint32_t>>; // number, row
 
-void CheckKind(const char* kind, Numbered& numbers, Findings& out) {
+/// The two texts of one kind of channel: a gap (%1 to %2) and a number (%1) used %2 times.
+struct KindTexts {
+    const char* gap;
+    const char* repeat;
+};
+
+void CheckKind(const KindTexts& kind, Numbered& numbers, Findings& out) {
     std::sort(numbers.begin(), numbers.end());
     std::uint32_t expected = 1;
     for (std::size_t i = 0; i < numbers.size();) {
@@ -26,8 +32,7 @@ void CheckKind(const char* kind, Numbered& numbers, Findings& out) {
                            Rule::NumberGap,
                            kChannelTable,
                            {numbers[i].second},
-                           std::string(kind) + " channel numbers jump from " +
-                               std::to_string(expected - 1) + " to " + std::to_string(n)});
+                           Say(kind.gap, {Num(expected - 1), Num(n)})});
         }
         if (j - i > 1) {
             // The receiver cannot show two channels on one number: an error, not a style issue.
@@ -35,8 +40,7 @@ void CheckKind(const char* kind, Numbered& numbers, Findings& out) {
             for (std::size_t k = i; k < j; ++k)
                 f.rows.push_back(numbers[k].second);
             std::sort(f.rows.begin(), f.rows.end());
-            f.message = std::string(kind) + " channel number " + std::to_string(n) +
-                        " is used by " + std::to_string(j - i) + " channels";
+            f.message = Say(kind.repeat, {Num(n), Num(j - i)});
             out.push_back(std::move(f));
         }
         expected = std::uint32_t{n} + 1;
@@ -52,8 +56,12 @@ void CheckNumbering(Context& ctx, Findings& out) {
     ForEachRow<Channel_Info_Tag>(ctx.db, kChannelTable, [&](const Channel_Info_Tag& ch) {
         (IsTV(ch) ? tv : others).emplace_back(ch.ProgramNum, ch.RowID);
     });
-    CheckKind("TV", tv, out);
-    CheckKind("Radio", others, out);
+    CheckKind({CF_TR_NOOP("Check", "TV channel numbers jump from %1 to %2"),
+               CF_TR_NOOP("Check", "TV channel number %1 is used by %2 channels")},
+              tv, out);
+    CheckKind({CF_TR_NOOP("Check", "Radio channel numbers jump from %1 to %2"),
+               CF_TR_NOOP("Check", "Radio channel number %1 is used by %2 channels")},
+              others, out);
 }
 
 } // namespace chanforge::check::detail

@@ -12,27 +12,30 @@ namespace chanforge::check::detail {
 
 namespace {
 
-Finding ChannelFinding(Rule rule, const Channel_Info_Tag& ch, std::string message) {
+Finding ChannelFinding(Rule rule, const Channel_Info_Tag& ch, utils::Phrase message) {
     return {Severity::Error, rule, kChannelTable, {ch.RowID}, std::move(message)};
 }
 
-std::string ReferenceFault(const ChannelLink& link, const Channel_Info_Tag& ch, const Model& m) {
-    const std::string who = "The " + DescribeChannel(ch);
+utils::Phrase ReferenceFault(const ChannelLink& link, const Channel_Info_Tag& ch, const Model& m) {
+    const utils::Phrase who = DescribeChannel(ch);
     switch (link.link) {
     case Link::NoSatellite:
-        return who + " names satellite " + std::to_string(ch.SatID) + ", which does not exist";
+        return Say(CF_TR_NOOP("Check", "The %1 names satellite %2, which does not exist"),
+                   {who, Num(ch.SatID)});
     case Link::NoTransponder: {
         const bool mux =
             m.terrestrialOnly || m.cableOnly || !m.satellite || (m.terrestrial && ch.SatID == 1);
         if (mux)
-            return who + " names multiplex " + std::to_string(ch.TPID) + ", which does not exist";
-        return who + " names transponder " + std::to_string(ch.TPID) + " of satellite " +
-               std::to_string(ch.SatID) + ", which does not exist";
+            return Say(CF_TR_NOOP("Check", "The %1 names multiplex %2, which does not exist"),
+                       {who, Num(ch.TPID)});
+        return Say(CF_TR_NOOP("Check",
+                              "The %1 names transponder %2 of satellite %3, which does not exist"),
+                   {who, Num(ch.TPID), Num(ch.SatID)});
     }
     case Link::ForeignTransponder:
-        return who + " names transponder " + std::to_string(ch.TPID) + " of satellite " +
-               std::to_string(ch.SatID) + ", but that transponder belongs to satellite " +
-               std::to_string(link.ownerSatID);
+        return Say(CF_TR_NOOP("Check", "The %1 names transponder %2 of satellite %3, but that "
+                                       "transponder belongs to satellite %4"),
+                   {who, Num(ch.TPID), Num(ch.SatID), Num(link.ownerSatID)});
     case Link::Found:
         break;
     }
@@ -62,9 +65,9 @@ void CheckTransponderSatellites(Context& ctx, Findings& out) {
                            Rule::MissingSatellite,
                            kTransponderTable,
                            {tp.RowID},
-                           "Transponder " + std::to_string(tp.Frequency) + " MHz (id " +
-                               std::to_string(tp.TPID) + ") names satellite " +
-                               std::to_string(tp.SatID) + ", which does not exist"});
+                           Say(CF_TR_NOOP("Check", "Transponder %1 MHz (id %2) names "
+                                                   "satellite %3, which does not exist"),
+                               {Num(tp.Frequency), Num(tp.TPID), Num(tp.SatID)})});
         });
 }
 
@@ -81,10 +84,10 @@ void CheckReferences(Context& ctx, Findings& out) {
                 ChannelFinding(RuleOf(link.link), ch, ReferenceFault(link, ch, ctx.model)));
         // Provider 0 means the channel names none.
         if (ch.BroadcastID != 0 && !ctx.providers.test(ch.BroadcastID)) {
-            Finding f =
-                ChannelFinding(Rule::MissingProvider, ch,
-                               "The " + DescribeChannel(ch) + " names provider " +
-                                   std::to_string(ch.BroadcastID) + ", which does not exist");
+            Finding f = ChannelFinding(
+                Rule::MissingProvider, ch,
+                Say(CF_TR_NOOP("Check", "The %1 names provider %2, which does not exist"),
+                    {DescribeChannel(ch), Num(ch.BroadcastID)}));
             f.severity = Severity::Warning;
             out.push_back(std::move(f));
         }
@@ -94,18 +97,21 @@ void CheckReferences(Context& ctx, Findings& out) {
 void CheckDuplicates(Context& ctx, Findings& out) {
     for (std::vector<std::uint32_t>& rows : DuplicateServiceGroups(ctx.db)) {
         Finding f{Severity::Warning, Rule::DuplicateService, kChannelTable, std::move(rows), {}};
-        std::string names;
+        // The channels are listed as one argument, joined by a list phrase per channel.
+        utils::Phrase names;
         const Channel_Info_Tag* first = nullptr;
         for (std::uint32_t row : f.rows) {
             const auto* ch = GetRow<Channel_Info_Tag>(ctx.db, kChannelTable, row);
-            names += (first == nullptr ? "" : ", ") + DescribeChannel(*ch);
+            names = first == nullptr
+                        ? DescribeChannel(*ch)
+                        : Say(CF_TR_NOOP("Check", "%1, %2"), {names, DescribeChannel(*ch)});
             if (first == nullptr)
                 first = ch;
         }
-        f.message = std::to_string(f.rows.size()) + " channels carry service " +
-                    std::to_string(first->ServiceID) + " of transponder " +
-                    std::to_string(first->TPID) + " (satellite " + std::to_string(first->SatID) +
-                    "): " + names;
+        f.message = Say(CF_TR_NOOP("Check", "%1 channels carry service %2 of transponder %3 "
+                                            "(satellite %4): %5"),
+                        {Num(f.rows.size()), Num(first->ServiceID), Num(first->TPID),
+                         Num(first->SatID), names});
         out.push_back(std::move(f));
     }
 }

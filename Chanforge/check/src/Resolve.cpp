@@ -108,16 +108,17 @@ void Resolve(Context& ctx) {
     });
 }
 
-std::string Quoted(const char* name, std::size_t size) {
+utils::Phrase NameOf(const char* name, std::size_t size) {
     std::size_t n = 0;
     while (n < size && name[n] != 0)
         ++n;
-    return "\"" + std::string(name, n) + "\"";
+    return utils::Phrase::Verbatim(std::string(name, n));
 }
 
-std::string DescribeChannel(const Channel_Info_Tag& ch) {
-    return std::string(IsTV(ch) ? "TV" : "radio") + " channel " + std::to_string(ch.ProgramNum) +
-           " " + Quoted(ch.Name, sizeof ch.Name);
+utils::Phrase DescribeChannel(const Channel_Info_Tag& ch) {
+    const char* form = IsTV(ch) ? CF_TR_NOOP("Check", "TV channel %1 \"%2\"")
+                                : CF_TR_NOOP("Check", "radio channel %1 \"%2\"");
+    return Say(form, {Num(ch.ProgramNum), NameOf(ch.Name, sizeof ch.Name)});
 }
 
 } // namespace chanforge::check::detail

@@ -4,12 +4,22 @@
 #include "chanforge/TableAccess.h"
 #include "chanforge/codec/TransponderMux.h"
 
+#include <utility>
+
 namespace chanforge::check::detail {
 
 namespace {
 
-Finding Unused(Rule rule, TableId table, std::uint32_t row, std::string what) {
-    return {Severity::Warning, rule, table, {row}, what + " is used by no channel"};
+Finding Unused(Rule rule, TableId table, std::uint32_t row, utils::Phrase what) {
+    return {Severity::Warning,
+            rule,
+            table,
+            {row},
+            Say(CF_TR_NOOP("Check", "%1 is used by no channel"), {std::move(what)})};
+}
+
+utils::Phrase Multiplex(std::uint32_t id) {
+    return Say(CF_TR_NOOP("Check", "Multiplex %1"), {Num(id)});
 }
 
 } // namespace
@@ -20,27 +30,27 @@ void CheckUnused(Context& ctx, Findings& out) {
             if (codec::HoldsMux(tp, ctx.layout.product)) {
                 if (!ctx.usedMuxes.test(tp.TPID))
                     out.push_back(Unused(Rule::UnusedMultiplex, kTransponderTable, tp.RowID,
-                                         "Multiplex " + std::to_string(tp.TPID)));
+                                         Multiplex(tp.TPID)));
                 return;
             }
             if (!ctx.usedTransponders.test(std::uint32_t{tp.SatID} << 8 | tp.TPID))
                 out.push_back(Unused(Rule::UnusedTransponder, kTransponderTable, tp.RowID,
-                                     "Transponder " + std::to_string(tp.Frequency) + " MHz (id " +
-                                         std::to_string(tp.TPID) + ") of satellite " +
-                                         std::to_string(tp.SatID)));
+                                     Say(CF_TR_NOOP("Check", "Transponder %1 MHz (id %2) of "
+                                                             "satellite %3"),
+                                         {Num(tp.Frequency), Num(tp.TPID), Num(tp.SatID)})));
         });
     if (ctx.model.terrestrialOnly)
         ForEachRow<SMux_Info_Tag>(ctx.db, kTerrestrialMuxTable, [&](const SMux_Info_Tag& m) {
             if (!ctx.usedMuxes.test(m.TPID))
                 out.push_back(Unused(Rule::UnusedMultiplex, kTerrestrialMuxTable, m.RowID,
-                                     "Multiplex " + std::to_string(m.TPID)));
+                                     Multiplex(m.TPID)));
         });
     if (ctx.model.cable)
         ForEachRow<CableMux_Info_Tag>(ctx.db, kCableMuxTable, [&](const CableMux_Info_Tag& m) {
             if (!ctx.usedMuxes.test(m.MuxID))
                 out.push_back(Unused(Rule::UnusedMultiplex, kCableMuxTable, m.RowID,
-                                     "Cable multiplex " + std::to_string(m.Frequency) +
-                                         " kHz (id " + std::to_string(m.MuxID) + ")"));
+                                     Say(CF_TR_NOOP("Check", "Cable multiplex %1 kHz (id %2)"),
+                                         {Num(m.Frequency), Num(m.MuxID)})));
         });
 }
 

@@ -87,7 +87,7 @@ TEST(Diff, EachEditIsNamedByItsKind) {
         const Changes changes = DiffStores(a.db, b.db, a.layout);
         EXPECT_EQ(Kinds(changes), c.kinds);
         for (const Change& ch : changes)
-            EXPECT_FALSE(ch.message.empty());
+            EXPECT_FALSE(ch.message.English().empty());
     }
 }
 

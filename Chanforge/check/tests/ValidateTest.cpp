@@ -145,12 +145,13 @@ TEST(Validate, EachRuleFiresAloneOnItsFault) {
         Fixture f(c.model);
         const std::vector<std::uint32_t> rows = c.fault(f);
         const Findings found = CheckDatabase(f.db, f.values, f.layout);
-        ASSERT_EQ(found.size(), c.findings) << (found.empty() ? "" : found.front().message);
-        EXPECT_EQ(found[0].rule, c.rule) << found[0].message;
+        ASSERT_EQ(found.size(), c.findings)
+            << (found.empty() ? "" : found.front().message.English());
+        EXPECT_EQ(found[0].rule, c.rule) << found[0].message.English();
         EXPECT_EQ(found[0].severity, c.severity);
         EXPECT_EQ(found[0].table, c.table);
         EXPECT_EQ(found[0].rows, rows);
-        EXPECT_FALSE(found[0].message.empty());
+        EXPECT_FALSE(found[0].message.English().empty());
     }
 }
 

@@ -5,6 +5,7 @@
 #include "chanforge/codec/TableCapacity.h"
 #include "chanforge/codec/TransponderMux.h"
 #include "chanforge/reference/Service.h"
+#include "utils/Translatable.h"
 
 #include <algorithm>
 #include <cstring>
@@ -16,8 +17,10 @@ namespace {
 
 using reference::Delivery;
 
-std::string Count(std::size_t n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
+/// A text of the losses (context "Convert"): `one` for a single record, `many` with %1 for more.
+utils::Phrase Count(std::size_t n, const char* one, const char* many) {
+    return n == 1 ? utils::Phrase("Convert", one)
+                  : utils::Phrase("Convert", many, {utils::Phrase::Number(n)});
 }
 
 template <class T, class Pred>
@@ -31,7 +34,7 @@ std::vector<std::uint32_t> RowsWhere(tabstore::CQoDB& db, TableId table, Pred pr
 }
 
 void Add(std::vector<Pending>& out, TableId table, std::vector<std::uint32_t> rows,
-         std::string message, Drop drop = Drop::Rows) {
+         utils::Phrase message, Drop drop = Drop::Rows) {
     if (!rows.empty())
         out.push_back({{table, std::move(rows), std::move(message)}, drop});
 }
@@ -50,9 +53,19 @@ struct TableWords {
 };
 
 constexpr TableWords kDeliveryTables[] = {
-    {kSatelliteTable, "satellite", "satellites"},
-    {kTransponderTable, "transponder", "transponders"},
-    {kCableMuxTable, "cable multiplex", "cable multiplexes"},
+    {kSatelliteTable,
+     CF_TR_NOOP("Convert", "1 satellite cannot be written: the other model keeps no satellites"),
+     CF_TR_NOOP("Convert", "%1 satellites cannot be written: the other model keeps no satellites")},
+    {kTransponderTable,
+     CF_TR_NOOP("Convert",
+                "1 transponder cannot be written: the other model keeps no transponders"),
+     CF_TR_NOOP("Convert",
+                "%1 transponders cannot be written: the other model keeps no transponders")},
+    {kCableMuxTable,
+     CF_TR_NOOP("Convert", "1 cable multiplex cannot be written: the other model keeps no cable "
+                           "multiplexes"),
+     CF_TR_NOOP("Convert", "%1 cable multiplexes cannot be written: the other model keeps no "
+                           "cable multiplexes")},
 };
 
 void UnwrittenTables(tabstore::CQoDB& copy, const codec::FlashLayout& target,
@@ -63,9 +76,7 @@ void UnwrittenTables(tabstore::CQoDB& copy, const codec::FlashLayout& target,
         std::vector<std::uint32_t> rows;
         ForEachRowBytes(copy, t.table,
                         [&](tabstore::RowBuffer, std::uint32_t key) { rows.push_back(key); });
-        Add(out, t.table, rows,
-            Count(rows.size(), t.one, t.many) + " cannot be written: the other model keeps no " +
-                t.many);
+        Add(out, t.table, rows, Count(rows.size(), t.one, t.many));
     }
 }
 
@@ -73,23 +84,28 @@ void TerrestrialSide(tabstore::CQoDB& copy, const codec::FlashLayout& source,
                      const codec::FlashLayout& target, std::vector<Pending>& out) {
     if (!source.product.Terrestrial() || CarriesTerrestrial(source.product, target.product))
         return;
-    const char* why = ": the other model has no terrestrial tuner of this kind";
     auto muxes = RowsWhere<Transponder_Info_Tag>(copy, kTransponderTable, [&](const auto& tp) {
         return codec::HoldsMux(tp, source.product);
     });
-    Add(out, kTransponderTable, muxes,
-        Count(muxes.size(), "terrestrial multiplex", "terrestrial multiplexes") +
-            " cannot be written" + why);
+    const auto lost = [](std::size_t n) {
+        return Count(n,
+                     CF_TR_NOOP("Convert", "1 terrestrial multiplex cannot be written: the other "
+                                           "model has no terrestrial tuner of this kind"),
+                     CF_TR_NOOP("Convert", "%1 terrestrial multiplexes cannot be written: the "
+                                           "other model has no terrestrial tuner of this kind"));
+    };
+    Add(out, kTransponderTable, muxes, lost(muxes.size()));
     auto own =
         RowsWhere<SMux_Info_Tag>(copy, kTerrestrialMuxTable, [](const auto&) { return true; });
-    Add(out, kTerrestrialMuxTable, own,
-        Count(own.size(), "terrestrial multiplex", "terrestrial multiplexes") +
-            " cannot be written" + why);
+    Add(out, kTerrestrialMuxTable, own, lost(own.size()));
     if (source.product.Combination())
         Add(out, kSatelliteTable,
             RowsWhere<Satellite_Info_Tag>(copy, kSatelliteTable,
                                           [](const auto& s) { return s.SatID == 1; }),
-            "The terrestrial side (satellite 1) cannot be written" + std::string(why));
+            utils::Phrase("Convert",
+                          CF_TR_NOOP("Convert", "The terrestrial side (satellite 1) "
+                                                "cannot be written: the other model "
+                                                "has no terrestrial tuner of this kind")));
 }
 
 /// On a combination, satellite 1 is the terrestrial side: a real satellite there would turn into
@@ -102,14 +118,23 @@ void SatelliteOne(tabstore::CQoDB& copy, const codec::FlashLayout& source,
     const auto sats = RowsWhere<Satellite_Info_Tag>(copy, kSatelliteTable, isOne);
     if (sats.empty())
         return;
-    const std::string why = " would be read as the other model's terrestrial side (satellite 1)";
-    Add(out, kSatelliteTable, sats, "Satellite 1" + why);
+    Add(out, kSatelliteTable, sats,
+        utils::Phrase("Convert", CF_TR_NOOP("Convert", "Satellite 1 would be read as the other "
+                                                       "model's terrestrial side (satellite 1)")));
     auto tps = RowsWhere<Transponder_Info_Tag>(copy, kTransponderTable, isOne);
     Add(out, kTransponderTable, tps,
-        Count(tps.size(), "transponder", "transponders") + " of satellite 1" + why);
+        Count(tps.size(),
+              CF_TR_NOOP("Convert", "1 transponder of satellite 1 would be read as the other "
+                                    "model's terrestrial side (satellite 1)"),
+              CF_TR_NOOP("Convert", "%1 transponders of satellite 1 would be read as the other "
+                                    "model's terrestrial side (satellite 1)")));
     auto channels = RowsWhere<Channel_Info_Tag>(copy, kChannelTable, isOne);
     Add(out, kChannelTable, channels,
-        Count(channels.size(), "channel", "channels") + " of satellite 1" + why);
+        Count(channels.size(),
+              CF_TR_NOOP("Convert", "1 channel of satellite 1 would be read as the other model's "
+                                    "terrestrial side (satellite 1)"),
+              CF_TR_NOOP("Convert", "%1 channels of satellite 1 would be read as the other "
+                                    "model's terrestrial side (satellite 1)")));
 }
 
 /// Channels whose tuner the target lacks go with their carrier.
@@ -128,11 +153,21 @@ void ChannelsWithoutTuner(tabstore::CQoDB& copy, const codec::FlashLayout& sourc
         else if (d == Delivery::Cable && !cable)
             lost[2].push_back(s.row);
     }
-    const char* where[3] = {"satellite", "terrestrial", "cable"};
+    constexpr const char* kLost[3][2] = {
+        {CF_TR_NOOP("Convert", "1 channel on satellite carriers cannot be written: the other "
+                               "model has no satellite tuner"),
+         CF_TR_NOOP("Convert", "%1 channels on satellite carriers cannot be written: the other "
+                               "model has no satellite tuner")},
+        {CF_TR_NOOP("Convert", "1 channel on terrestrial carriers cannot be written: the other "
+                               "model has no terrestrial tuner"),
+         CF_TR_NOOP("Convert", "%1 channels on terrestrial carriers cannot be written: the other "
+                               "model has no terrestrial tuner")},
+        {CF_TR_NOOP("Convert", "1 channel on cable carriers cannot be written: the other model "
+                               "has no cable tuner"),
+         CF_TR_NOOP("Convert", "%1 channels on cable carriers cannot be written: the other model "
+                               "has no cable tuner")}};
     for (int i = 0; i < 3; ++i)
-        Add(out, kChannelTable, lost[i],
-            Count(lost[i].size(), "channel", "channels") + " on " + where[i] +
-                " carriers cannot be written: the other model has no " + where[i] + " tuner");
+        Add(out, kChannelTable, lost[i], Count(lost[i].size(), kLost[i][0], kLost[i][1]));
 }
 
 bool HasSecondTuner(const Satellite_Info_Tag& s) {
@@ -172,8 +207,11 @@ std::vector<Pending> StructuralLosses(tabstore::CQoDB& copy, const codec::FlashL
     if (!target.product.TwoTuners() && codec::TableCapacity(target, kSatelliteTable)) {
         auto rows = RowsWhere<Satellite_Info_Tag>(copy, kSatelliteTable, HasSecondTuner);
         Add(out, kSatelliteTable, rows,
-            Count(rows.size(), "satellite has", "satellites have") +
-                " second-tuner settings the other model, with one tuner, cannot keep",
+            Count(rows.size(),
+                  CF_TR_NOOP("Convert", "1 satellite has second-tuner settings the other model, "
+                                        "with one tuner, cannot keep"),
+                  CF_TR_NOOP("Convert", "%1 satellites have second-tuner settings the other "
+                                        "model, with one tuner, cannot keep")),
             Drop::SecondTuner);
     }
     return out;

@@ -53,6 +53,7 @@ bool DefaultGroupName(const Favorite_Info_Tag& group) {
 void TakeGroups(tabstore::CQoDB& source, Target& t) {
     CopyTable<Favorite_Info_Tag>(t.blank, t.copy, kFavoriteTable);
     std::vector<std::uint32_t> past;
+    // The names are one argument: quoted, joined by commas, as the receiver's bytes.
     std::string names;
     ForEachRow<Favorite_Info_Tag>(source, kFavoriteTable, [&](const Favorite_Info_Tag& g) {
         if (auto* own = GetRow<Favorite_Info_Tag>(t.copy, kFavoriteTable, g.RowID)) {
@@ -66,8 +67,11 @@ void TakeGroups(tabstore::CQoDB& source, Target& t) {
     if (!past.empty())
         t.losses.push_back(
             {{kFavoriteTable, past,
-              "Favourite groups " + names + " are past the " +
-                  std::to_string(t.blank.Size(kFavoriteTable)) + " groups the other model keeps"},
+              utils::Phrase("Convert",
+                            CF_TR_NOOP("Convert", "Favourite groups %1 are past the %2 groups the "
+                                                  "other model keeps"),
+                            {utils::Phrase::Verbatim(names),
+                             utils::Phrase::Number(t.blank.Size(kFavoriteTable))})},
              detail::Drop::Nothing});
 }
 

@@ -89,10 +89,11 @@ TEST(ModelConvertTest, EveryModelToEveryOther) {
                 ASSERT_EQ(result.status, ConvertStatus::WouldLose);
                 ASSERT_FALSE(result.losses.empty());
                 for (const Loss& loss : result.losses) {
-                    EXPECT_FALSE(loss.rows.empty()) << loss.message;
-                    const bool named = loss.message.find("terrestrial") != std::string::npos ||
-                                       loss.message.find("second-tuner") != std::string::npos;
-                    EXPECT_TRUE(named) << loss.message;
+                    EXPECT_FALSE(loss.rows.empty()) << loss.message.English();
+                    const bool named =
+                        loss.message.English().find("terrestrial") != std::string::npos ||
+                        loss.message.English().find("second-tuner") != std::string::npos;
+                    EXPECT_TRUE(named) << loss.message.English();
                 }
                 EXPECT_FALSE(fs::exists(out));
                 ASSERT_TRUE(SaveForModel(db, target, true, out).ok());
@@ -102,8 +103,9 @@ TEST(ModelConvertTest, EveryModelToEveryOther) {
                 EXPECT_FALSE(check::HasErrors(findings));
                 continue;
             }
-            ASSERT_TRUE(result.ok()) << result.message << " " << result.detail
-                                     << (result.losses.empty() ? "" : result.losses[0].message);
+            ASSERT_TRUE(result.ok())
+                << result.message << " " << result.detail
+                << (result.losses.empty() ? "" : result.losses[0].message.English());
             EXPECT_TRUE(result.losses.empty());
             ASSERT_TRUE(moved.doc.Open(out).ok());
             const std::set<check::Rule> after = Rules(moved);

@@ -3,60 +3,72 @@
 #include "Rows.h"
 #include "chanforge/editing/DeliveryText.h"
 #include "utils/Names.h"
-#include "utils/Strings.h"
+#include "utils/Translatable.h"
 
 #include <cstring>
+#include <utility>
 
 namespace chanforge::editing {
 
 namespace {
 
-constexpr const char* kSeparator = " \xC2\xB7 "; // a middle dot, UTF-8
+using utils::Phrase;
 
-/// Name bytes in UTF-8, as the rest of the text is.
-template <std::size_t N> std::string Text(const char (&field)[N]) {
-    return Latin1ToUtf8(std::string_view(field, strnlen(field, N)));
+Phrase Say(const char* source, std::vector<Phrase> args = {}) {
+    return {"FilterText", source, std::move(args)};
 }
 
-std::string SatelliteText(tabstore::CQoDB& db, std::uint32_t satId) {
-    std::string out = "Satellite";
+/// A name as the receiver's bytes.
+template <std::size_t N> Phrase Name(const char (&field)[N]) {
+    return Phrase::Verbatim(std::string(field, strnlen(field, N)));
+}
+
+Phrase SatelliteText(tabstore::CQoDB& db, std::uint32_t satId) {
+    Phrase out = Say(CF_TR_NOOP("FilterText", "Satellite"));
+    bool found = false;
     rows::ForEach<Satellite_Info_Tag>(db, kSatelliteTable, [&](const Satellite_Info_Tag& s) {
-        if (s.SatID == satId && out == "Satellite")
-            out += " " + Text(s.Name);
+        if (s.SatID == satId && !found) {
+            out = Say(CF_TR_NOOP("FilterText", "Satellite %1"), {Name(s.Name)});
+            found = true;
+        }
     });
     return out;
 }
 
-std::string TransponderText(tabstore::CQoDB& db, const ChannelFilter& filter, Product product) {
+Phrase TransponderText(tabstore::CQoDB& db, const ChannelFilter& filter, Product product) {
     if (product.Satellite()) {
         const auto* tp = rows::Get<Transponder_Info_Tag>(db, kTransponderTable, filter.transponder);
         if (tp == nullptr)
-            return "Transponder";
+            return Say(CF_TR_NOOP("FilterText", "Transponder"));
         if (filter.mode == FilterMode::TerrestrialMux)
-            return "Multiplex " + MuxName(MuxFromTransponder(*tp));
-        return SatelliteText(db, tp->SatID) + kSeparator + "transponder " + Grouped(tp->Frequency) +
-               ((tp->PolFEC & 1) != 0 ? " H" : " V");
+            return Say(CF_TR_NOOP("FilterText", "Multiplex %1"),
+                       {Phrase::Verbatim(MuxName(MuxFromTransponder(*tp)))});
+        return Say(CF_TR_NOOP("FilterText", "%1 \u00B7 transponder %2 %3"),
+                   {SatelliteText(db, tp->SatID), Phrase::Verbatim(Grouped(tp->Frequency)),
+                    Phrase::Verbatim((tp->PolFEC & 1) != 0 ? "H" : "V")});
     }
     if (product.CableTunerOnly()) {
         const auto* mux = rows::Get<CableMux_Info_Tag>(db, kCableMuxTable, filter.transponder);
-        return mux == nullptr ? "Cable multiplex"
-                              : "Cable multiplex " + CableFrequencyText(mux->Frequency);
+        return mux == nullptr ? Say(CF_TR_NOOP("FilterText", "Cable multiplex"))
+                              : Say(CF_TR_NOOP("FilterText", "Cable multiplex %1"),
+                                    {Phrase::Verbatim(CableFrequencyText(mux->Frequency))});
     }
-    return "Multiplex, RF channel " + std::to_string(filter.transponder);
+    return Say(CF_TR_NOOP("FilterText", "Multiplex, RF channel %1"),
+               {Phrase::Number(filter.transponder)});
 }
 
-std::string FavoriteText(tabstore::CQoDB& db, std::uint32_t group) {
+Phrase FavoriteText(tabstore::CQoDB& db, std::uint32_t group) {
     const auto* fav = rows::Get<Favorite_Info_Tag>(db, kFavoriteTable, group);
-    return fav == nullptr ? "Favourite group " + std::to_string(group)
-                          : "Favourite group " + Text(fav->Name);
+    return Say(CF_TR_NOOP("FilterText", "Favourite group %1"),
+               {fav == nullptr ? Phrase::Number(group) : Name(fav->Name)});
 }
 
 } // namespace
 
-std::string FilterText(tabstore::CQoDB& db, const ChannelFilter& filter, Product product) {
+Phrase FilterPhrase(tabstore::CQoDB& db, const ChannelFilter& filter, Product product) {
     switch (filter.mode) {
     case FilterMode::All:
-        return "All channels";
+        return Say(CF_TR_NOOP("FilterText", "All channels"));
     case FilterMode::Satellite:
         return SatelliteText(db, filter.satellite);
     case FilterMode::Transponder:
@@ -64,17 +76,22 @@ std::string FilterText(tabstore::CQoDB& db, const ChannelFilter& filter, Product
         return TransponderText(db, filter, product);
     case FilterMode::Provider: {
         const auto* p = rows::Get<Broadcast_Info_Tag>(db, kProviderTable, filter.provider);
-        return p == nullptr ? "Provider" : "Provider " + Text(p->Name);
+        return p == nullptr ? Say(CF_TR_NOOP("FilterText", "Provider"))
+                            : Say(CF_TR_NOOP("FilterText", "Provider %1"), {Name(p->Name)});
     }
     case FilterMode::Favorite:
         return FavoriteText(db, filter.favorite);
     case FilterMode::Genre: {
         char name[kNameBufferSize] = {};
         GetGenreName(static_cast<std::uint16_t>(filter.genre), name);
-        return std::string("Genre ") + name;
+        return Say(CF_TR_NOOP("FilterText", "Genre %1"), {Phrase::Verbatim(name)});
     }
     }
     return {};
+}
+
+std::string FilterText(tabstore::CQoDB& db, const ChannelFilter& filter, Product product) {
+    return FilterPhrase(db, filter, product).EnglishUtf8();
 }
 
 } // namespace chanforge::editing

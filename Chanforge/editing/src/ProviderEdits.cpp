@@ -1,8 +1,8 @@
 #include "chanforge/editing/NetworkEdits.h"
 
 #include "NetworkRows.h"
+#include "utils/Translatable.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace chanforge::editing {
@@ -72,12 +72,11 @@ DescriptionRecords DescribeProvider(tabstore::CQoDB& db, std::uint32_t key) {
     return out;
 }
 
-std::string ProviderDescription(const Broadcast_Info_Tag& provider) {
-    char text[64] = {};
-    std::snprintf(text, sizeof text, "Broadcast Name : %.*s (ID : %d)",
-                  static_cast<int>(strnlen(provider.Name, sizeof provider.Name)), provider.Name,
-                  static_cast<int>(provider.BroadcastID));
-    return text;
+utils::Phrase ProviderDescription(const Broadcast_Info_Tag& provider) {
+    return {"NetworkEdits", CF_TR_NOOP("NetworkEdits", "Broadcast Name : %1 (ID : %2)"),
+            {utils::Phrase::Verbatim(
+                 std::string(provider.Name, strnlen(provider.Name, sizeof provider.Name))),
+             utils::Phrase::Number(provider.BroadcastID)}};
 }
 
 } // namespace chanforge::editing

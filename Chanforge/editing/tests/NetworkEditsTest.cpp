@@ -358,7 +358,7 @@ TEST(ProviderEdits, NewRenameDeleteAndDescription) {
     EXPECT_EQ(NewProvider(db, "").result, EditResult::EmptyName);
 
     ASSERT_EQ(RenameProvider(db, last, "Deux"), EditResult::Ok);
-    EXPECT_EQ(ProviderDescription(*DescribeProvider(db, last).provider),
+    EXPECT_EQ(ProviderDescription(*DescribeProvider(db, last).provider).English(),
               "Broadcast Name : Deux (ID : 2)");
     ASSERT_EQ(DeleteProviders(db, {last}), EditResult::Ok);
     EXPECT_FALSE(DescribeProvider(db, last).provider);

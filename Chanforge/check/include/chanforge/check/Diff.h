@@ -7,6 +7,7 @@
 #include "chanforge/Records.h"
 #include "chanforge/codec/FlashLayout.h"
 #include "tabstore/QoDB.h"
+#include "utils/Phrase.h"
 
 #include <cstdint>
 #include <string>
@@ -22,7 +23,7 @@ struct Change {
     ChangeKind kind = ChangeKind::Changed;
     std::uint32_t rowA = 0; ///< RowID in the first database, 0 for an added record
     std::uint32_t rowB = 0; ///< RowID in the second database, 0 for a removed record
-    std::string message;
+    utils::Phrase message;
 };
 
 using Changes = std::vector<Change>;

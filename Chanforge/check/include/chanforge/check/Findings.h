@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chanforge/Records.h"
+#include "utils/Phrase.h"
 
 #include <cstdint>
 #include <string>
@@ -38,7 +39,7 @@ struct Finding {
     Rule rule = Rule::MissingSatellite;
     TableId table = kChannelTable;
     std::vector<std::uint32_t> rows; ///< RowIDs in `table`, in table order
-    std::string message;
+    utils::Phrase message;           ///< English() for scripts, translated in the window
 };
 
 using Findings = std::vector<Finding>;

@@ -6,6 +6,7 @@
 #include "chanforge/Records.h"
 #include "chanforge/codec/FlashLayout.h"
 #include "tabstore/QoDB.h"
+#include "utils/Phrase.h"
 #include "utils/Translatable.h"
 
 #include <cstdint>
@@ -18,7 +19,7 @@ namespace chanforge::convert {
 struct Loss {
     TableId table = kChannelTable;
     std::vector<std::uint32_t> rows; ///< RowIDs in the database being moved
-    std::string message;
+    utils::Phrase message;
 };
 
 enum class ConvertStatus { Ok, WouldLose, Failed };

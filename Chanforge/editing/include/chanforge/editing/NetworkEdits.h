@@ -11,6 +11,7 @@
 #include "chanforge/editing/DeliveryLists.h"
 #include "chanforge/editing/EditorInputs.h"
 #include "chanforge/editing/UndoStack.h"
+#include "utils/Phrase.h"
 
 #include <string>
 #include <string_view>
@@ -87,6 +88,6 @@ DescriptionRecords DescribeSatellite(tabstore::CQoDB& db, std::uint32_t key);
 DescriptionRecords DescribeTransponder(tabstore::CQoDB& db, std::uint32_t key);
 DescriptionRecords DescribeProvider(tabstore::CQoDB& db, std::uint32_t key);
 /// "Broadcast Name : %s (ID : %d)".
-std::string ProviderDescription(const Broadcast_Info_Tag& provider);
+utils::Phrase ProviderDescription(const Broadcast_Info_Tag& provider);
 
 } // namespace chanforge::editing

@@ -1,0 +1,23 @@
+#include "PhraseText.h"
+
+#include <QCoreApplication>
+
+#include <string>
+#include <vector>
+
+namespace chanforge::app {
+
+QString Translated(const utils::Phrase& phrase) {
+    if (phrase.IsVerbatim())
+        return QString::fromLatin1(phrase.Bytes().data(),
+                                   static_cast<qsizetype>(phrase.Bytes().size()));
+    std::vector<std::string> args;
+    args.reserve(phrase.Args().size());
+    for (const utils::Phrase& arg : phrase.Args())
+        args.push_back(Translated(arg).toStdString());
+    const QString pattern = QCoreApplication::translate(phrase.Context(), phrase.Source());
+    // One pass over the translated pattern: a name holding "%2" is not filled in again.
+    return QString::fromStdString(utils::FillPlaceholders(pattern.toStdString(), args));
+}
+
+} // namespace chanforge::app

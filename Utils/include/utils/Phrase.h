@@ -1,0 +1,46 @@
+// A text for the operator with its arguments kept apart from its sentence: the window looks the
+// sentence up in the translation catalogue and fills in the arguments; the command line prints
+// it in English.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace utils {
+
+class Phrase {
+  public:
+    Phrase() = default;
+    /// `source` is a catalogue text (CF_TR_NOOP under `context`) with %1 ... %9 for `args`.
+    Phrase(const char* context, const char* source, std::vector<Phrase> args = {});
+    /// Shown as it is, in no language: a name (the receiver's bytes), a number, an id.
+    static Phrase Verbatim(std::string bytes);
+    static Phrase Number(std::uint64_t n);
+
+    bool IsVerbatim() const { return source_ == nullptr; }
+    const char* Context() const { return context_; }
+    const char* Source() const { return source_; }
+    const std::vector<Phrase>& Args() const { return args_; }
+    const std::string& Bytes() const { return bytes_; }
+
+    /// The sentence in English with its arguments in place; names keep their bytes.
+    std::string English() const;
+    /// The same in UTF-8 throughout: names read as Latin-1, as every view shows them.
+    std::string EnglishUtf8() const;
+
+  private:
+    std::string Filled(bool utf8) const;
+
+    const char* context_ = "";
+    const char* source_ = nullptr;
+    std::vector<Phrase> args_;
+    std::string bytes_;
+};
+
+/// Puts args[k-1] in place of every %k of a pattern in one pass, so an argument that itself
+/// holds "%2" stays as it is; a %k without its argument, and any other %, stay too.
+std::string FillPlaceholders(std::string_view pattern, const std::vector<std::string>& args);
+
+} // namespace utils

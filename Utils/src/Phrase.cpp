@@ -1,0 +1,57 @@
+#include "utils/Phrase.h"
+
+#include "utils/Strings.h"
+
+#include <utility>
+
+namespace utils {
+
+Phrase::Phrase(const char* context, const char* source, std::vector<Phrase> args)
+    : context_(context), source_(source), args_(std::move(args)) {}
+
+Phrase Phrase::Verbatim(std::string bytes) {
+    Phrase p;
+    p.bytes_ = std::move(bytes);
+    return p;
+}
+
+Phrase Phrase::Number(std::uint64_t n) {
+    return Verbatim(std::to_string(n));
+}
+
+std::string Phrase::English() const {
+    return Filled(false);
+}
+
+std::string Phrase::EnglishUtf8() const {
+    return Filled(true);
+}
+
+std::string Phrase::Filled(bool utf8) const {
+    if (IsVerbatim())
+        return utf8 ? Latin1ToUtf8(bytes_) : bytes_;
+    std::vector<std::string> filled;
+    filled.reserve(args_.size());
+    for (const Phrase& arg : args_)
+        filled.push_back(arg.Filled(utf8));
+    return FillPlaceholders(source_, filled);
+}
+
+std::string FillPlaceholders(std::string_view pattern, const std::vector<std::string>& args) {
+    std::string out;
+    out.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        const bool digit = i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9';
+        const std::size_t k = digit ? static_cast<std::size_t>(pattern[i + 1] - '1') : args.size();
+        if (c == '%' && k < args.size()) {
+            out += args[k];
+            ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace utils

@@ -1,0 +1,3257 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en">
+<context>
+    <name>ChannelColumns</name>
+    <message>
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Fav</source>
+        <translation>Pref.</translation>
+    </message>
+    <message>
+        <source>SatID</source>
+        <translation>SatID</translation>
+    </message>
+    <message>
+        <source>TPID</source>
+        <translation>TPID</translation>
+    </message>
+    <message>
+        <source>CH#</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>VPID</source>
+        <translation>VPID</translation>
+    </message>
+    <message>
+        <source>APID</source>
+        <translation>APID</translation>
+    </message>
+    <message>
+        <source>PCR-PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genere</translation>
+    </message>
+</context>
+<context>
+    <name>Check</name>
+    <message>
+        <source>TV channel %1 &quot;%2&quot;</source>
+        <translation>canale TV %1 «%2»</translation>
+    </message>
+    <message>
+        <source>radio channel %1 &quot;%2&quot;</source>
+        <translation>canale radio %1 «%2»</translation>
+    </message>
+    <message>
+        <source>The %1 names satellite %2, which does not exist</source>
+        <translation>Il %1 fa riferimento al satellite %2, che non esiste</translation>
+    </message>
+    <message>
+        <source>The %1 names multiplex %2, which does not exist</source>
+        <translation>Il %1 fa riferimento al multiplex %2, che non esiste</translation>
+    </message>
+    <message>
+        <source>The %1 names transponder %2 of satellite %3, which does not exist</source>
+        <translation>Il %1 fa riferimento al transponder %2 del satellite %3, che non esiste</translation>
+    </message>
+    <message>
+        <source>The %1 names transponder %2 of satellite %3, but that transponder belongs to satellite %4</source>
+        <translation>Il %1 fa riferimento al transponder %2 del satellite %3, ma quel transponder appartiene al satellite %4</translation>
+    </message>
+    <message>
+        <source>Transponder %1 MHz (id %2) names satellite %3, which does not exist</source>
+        <translation>Il transponder %1 MHz (ID %2) fa riferimento al satellite %3, che non esiste</translation>
+    </message>
+    <message>
+        <source>The %1 names provider %2, which does not exist</source>
+        <translation>Il %1 fa riferimento al provider %2, che non esiste</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 channels carry service %2 of transponder %3 (satellite %4): %5</source>
+        <translation>%1 canali trasmettono il servizio %2 del transponder %3 (satellite %4): %5</translation>
+    </message>
+    <message>
+        <source>TV channel numbers jump from %1 to %2</source>
+        <translation>I numeri dei canali TV saltano da %1 a %2</translation>
+    </message>
+    <message>
+        <source>TV channel number %1 is used by %2 channels</source>
+        <translation>Il numero di canale TV %1 è usato da %2 canali</translation>
+    </message>
+    <message>
+        <source>Radio channel numbers jump from %1 to %2</source>
+        <translation>I numeri dei canali radio saltano da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Radio channel number %1 is used by %2 channels</source>
+        <translation>Il numero di canale radio %1 è usato da %2 canali</translation>
+    </message>
+    <message>
+        <source>The name of %1 holds byte %2, which the receiver cannot show</source>
+        <translation>Il nome di %1 contiene il byte %2, che il ricevitore non può mostrare</translation>
+    </message>
+    <message>
+        <source>satellite &quot;%1&quot;</source>
+        <translation>satellite «%1»</translation>
+    </message>
+    <message>
+        <source>provider &quot;%1&quot;</source>
+        <translation>provider «%1»</translation>
+    </message>
+    <message>
+        <source>favourite group &quot;%1&quot;</source>
+        <translation>gruppo preferiti «%1»</translation>
+    </message>
+    <message>
+        <source>The name of the %1 holds byte %2, which the receiver cannot show</source>
+        <translation>Il nome del %1 contiene il byte %2, che il ricevitore non può mostrare</translation>
+    </message>
+    <message>
+        <source>The name of the %1 is cut to &quot;%2&quot;: the receiver keeps %3 bytes</source>
+        <translation>Il nome del %1 viene troncato a «%2»: il ricevitore conserva %3 byte</translation>
+    </message>
+    <message>
+        <source>The favourite group table has %1 records, but its flash block holds %2</source>
+        <translation>La tabella dei gruppi preferiti ha %1 record, ma il suo blocco flash ne contiene %2</translation>
+    </message>
+    <message>
+        <source>The satellite table has %1 records, but its flash block holds %2</source>
+        <translation>La tabella dei satelliti ha %1 record, ma il suo blocco flash ne contiene %2</translation>
+    </message>
+    <message>
+        <source>The provider table has %1 records, but its flash block holds %2</source>
+        <translation>La tabella dei provider ha %1 record, ma il suo blocco flash ne contiene %2</translation>
+    </message>
+    <message>
+        <source>The transponder table has %1 records, but its flash block holds %2</source>
+        <translation>La tabella dei transponder ha %1 record, ma il suo blocco flash ne contiene %2</translation>
+    </message>
+    <message>
+        <source>The cable multiplex table has %1 records, but its flash block holds %2</source>
+        <translation>La tabella dei multiplex via cavo ha %1 record, ma il suo blocco flash ne contiene %2</translation>
+    </message>
+    <message>
+        <source>The channel table has %1 records, but its flash block holds %2</source>
+        <translation>La tabella dei canali ha %1 record, ma il suo blocco flash ne contiene %2</translation>
+    </message>
+    <message>
+        <source>Favourite group %1 &quot;%2&quot; is past the %3 groups the receiver keeps</source>
+        <translation>Il gruppo preferiti %1 «%2» supera i %3 gruppi che il ricevitore conserva</translation>
+    </message>
+    <message>
+        <source>%1 channels are in favourite group %2, past the %3 groups the receiver keeps</source>
+        <translation>%1 canali sono nel gruppo preferiti %2, oltre i %3 gruppi che il ricevitore conserva</translation>
+    </message>
+    <message>
+        <source>Transponder ids have reached %1, past 255: new transponders get ids the receiver cannot store</source>
+        <translation>Gli ID dei transponder hanno raggiunto %1, oltre 255: i nuovi transponder ricevono ID che il ricevitore non può memorizzare</translation>
+    </message>
+    <message>
+        <source>%1 is used by no channel</source>
+        <translation>%1 non è usato da nessun canale</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Multiplex %1</translation>
+    </message>
+    <message>
+        <source>Transponder %1 MHz (id %2) of satellite %3</source>
+        <translation>Transponder %1 MHz (ID %2) del satellite %3</translation>
+    </message>
+    <message>
+        <source>Cable multiplex %1 kHz (id %2)</source>
+        <translation>Multiplex via cavo %1 kHz (ID %2)</translation>
+    </message>
+    <message>
+        <source>%1 changed</source>
+        <translation>%1 modificato</translation>
+    </message>
+    <message>
+        <source>%1 removed</source>
+        <translation>%1 rimosso</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>%1 aggiunto</translation>
+    </message>
+    <message>
+        <source>Satellite %1 &quot;%2&quot;</source>
+        <translation>Satellite %1 «%2»</translation>
+    </message>
+    <message>
+        <source>Provider %1 &quot;%2&quot;</source>
+        <translation>Provider %1 «%2»</translation>
+    </message>
+    <message>
+        <source>Favourite group %1 &quot;%2&quot;</source>
+        <translation>Gruppo preferiti %1 «%2»</translation>
+    </message>
+    <message>
+        <source>now locked</source>
+        <translation>ora bloccato</translation>
+    </message>
+    <message>
+        <source>no longer locked</source>
+        <translation>non più bloccato</translation>
+    </message>
+    <message>
+        <source>now scrambled</source>
+        <translation>ora criptato</translation>
+    </message>
+    <message>
+        <source>no longer scrambled</source>
+        <translation>non più criptato</translation>
+    </message>
+    <message>
+        <source>now skipped</source>
+        <translation>ora saltato</translation>
+    </message>
+    <message>
+        <source>no longer skipped</source>
+        <translation>non più saltato</translation>
+    </message>
+    <message>
+        <source>added to favourite group %1</source>
+        <translation>aggiunto al gruppo preferiti %1</translation>
+    </message>
+    <message>
+        <source>removed from favourite group %1</source>
+        <translation>tolto dal gruppo preferiti %1</translation>
+    </message>
+    <message>
+        <source>The %1 moved to TV %2</source>
+        <translation>Il %1 è stato spostato su TV %2</translation>
+    </message>
+    <message>
+        <source>The %1 moved to radio %2</source>
+        <translation>Il %1 è stato spostato su radio %2</translation>
+    </message>
+    <message>
+        <source>The %1 renamed to &quot;%2&quot;</source>
+        <translation>Il %1 è stato rinominato in «%2»</translation>
+    </message>
+    <message>
+        <source>The %1: %2</source>
+        <translation>Il %1: %2</translation>
+    </message>
+    <message>
+        <source>The %1 changed</source>
+        <translation>Il %1 è stato modificato</translation>
+    </message>
+    <message>
+        <source>The %1 removed</source>
+        <translation>Il %1 è stato rimosso</translation>
+    </message>
+    <message>
+        <source>The %1 added</source>
+        <translation>Il %1 è stato aggiunto</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Missing satellite</source>
+        <translation>Satellite mancante</translation>
+    </message>
+    <message>
+        <source>Missing transponder</source>
+        <translation>Transponder mancante</translation>
+    </message>
+    <message>
+        <source>Transponder of another satellite</source>
+        <translation>Transponder di un altro satellite</translation>
+    </message>
+    <message>
+        <source>Missing provider</source>
+        <translation>Provider mancante</translation>
+    </message>
+    <message>
+        <source>Duplicate channel</source>
+        <translation>Canale doppio</translation>
+    </message>
+    <message>
+        <source>Gap in the numbers</source>
+        <translation>Buco nella numerazione</translation>
+    </message>
+    <message>
+        <source>Number used twice</source>
+        <translation>Numero usato due volte</translation>
+    </message>
+    <message>
+        <source>Character not shown</source>
+        <translation>Carattere non visualizzabile</translation>
+    </message>
+    <message>
+        <source>Name too long</source>
+        <translation>Nome troppo lungo</translation>
+    </message>
+    <message>
+        <source>Too many favourite groups</source>
+        <translation>Troppi gruppi preferiti</translation>
+    </message>
+    <message>
+        <source>Favourite group not kept</source>
+        <translation>Gruppo preferiti non conservato</translation>
+    </message>
+    <message>
+        <source>Table full</source>
+        <translation>Tabella piena</translation>
+    </message>
+    <message>
+        <source>Unused transponder</source>
+        <translation>Transponder inutilizzato</translation>
+    </message>
+    <message>
+        <source>Unused multiplex</source>
+        <translation>Multiplex inutilizzato</translation>
+    </message>
+    <message>
+        <source>Transponder ids used up</source>
+        <translation>ID transponder esauriti</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliti</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Multiplex terrestri</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Multiplex via cavo</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>Gruppi preferiti</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Aggiunto</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Rimosso</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Modificato</translation>
+    </message>
+    <message>
+        <source>Moved</source>
+        <translation>Spostato</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Rinominato</translation>
+    </message>
+    <message>
+        <source>Flags changed</source>
+        <translation>Attributi modificati</translation>
+    </message>
+</context>
+<context>
+    <name>ComboValues</name>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>C Single Solu.(5150,5750)</source>
+        <translation>C Single Solu.(5150,5750)</translation>
+    </message>
+    <message>
+        <source>C Norm. LNBF(5150)</source>
+        <translation>C Norm. LNBF(5150)</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Personalizzato</translation>
+    </message>
+</context>
+<context>
+    <name>Convert</name>
+    <message>
+        <source>Favourite groups %1 are past the %2 groups the other model keeps</source>
+        <translation>I gruppi preferiti %1 superano i %2 gruppi che l&apos;altro modello conserva</translation>
+    </message>
+    <message>
+        <source>1 satellite cannot be written: the other model keeps no satellites</source>
+        <translation>1 satellite non può essere scritto: l&apos;altro modello non conserva satelliti</translation>
+    </message>
+    <message>
+        <source>%1 satellites cannot be written: the other model keeps no satellites</source>
+        <translation>%1 satelliti non possono essere scritti: l&apos;altro modello non conserva satelliti</translation>
+    </message>
+    <message>
+        <source>1 transponder cannot be written: the other model keeps no transponders</source>
+        <translation>1 transponder non può essere scritto: l&apos;altro modello non conserva transponder</translation>
+    </message>
+    <message>
+        <source>%1 transponders cannot be written: the other model keeps no transponders</source>
+        <translation>%1 transponder non possono essere scritti: l&apos;altro modello non conserva transponder</translation>
+    </message>
+    <message>
+        <source>1 cable multiplex cannot be written: the other model keeps no cable multiplexes</source>
+        <translation>1 multiplex via cavo non può essere scritto: l&apos;altro modello non conserva multiplex via cavo</translation>
+    </message>
+    <message>
+        <source>%1 cable multiplexes cannot be written: the other model keeps no cable multiplexes</source>
+        <translation>%1 multiplex via cavo non possono essere scritti: l&apos;altro modello non conserva multiplex via cavo</translation>
+    </message>
+    <message>
+        <source>1 terrestrial multiplex cannot be written: the other model has no terrestrial tuner of this kind</source>
+        <translation>1 multiplex terrestre non può essere scritto: l&apos;altro modello non ha un sintonizzatore terrestre di questo tipo</translation>
+    </message>
+    <message>
+        <source>%1 terrestrial multiplexes cannot be written: the other model has no terrestrial tuner of this kind</source>
+        <translation>%1 multiplex terrestri non possono essere scritti: l&apos;altro modello non ha un sintonizzatore terrestre di questo tipo</translation>
+    </message>
+    <message>
+        <source>The terrestrial side (satellite 1) cannot be written: the other model has no terrestrial tuner of this kind</source>
+        <translation>La parte terrestre (satellite 1) non può essere scritta: l&apos;altro modello non ha un sintonizzatore terrestre di questo tipo</translation>
+    </message>
+    <message>
+        <source>Satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>Il satellite 1 verrebbe letto come parte terrestre dell&apos;altro modello (satellite 1)</translation>
+    </message>
+    <message>
+        <source>1 transponder of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>1 transponder del satellite 1 verrebbe letto come parte terrestre dell&apos;altro modello (satellite 1)</translation>
+    </message>
+    <message>
+        <source>%1 transponders of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>%1 transponder del satellite 1 verrebbero letti come parte terrestre dell&apos;altro modello (satellite 1)</translation>
+    </message>
+    <message>
+        <source>1 channel of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>1 canale del satellite 1 verrebbe letto come parte terrestre dell&apos;altro modello (satellite 1)</translation>
+    </message>
+    <message>
+        <source>%1 channels of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>%1 canali del satellite 1 verrebbero letti come parte terrestre dell&apos;altro modello (satellite 1)</translation>
+    </message>
+    <message>
+        <source>1 channel on satellite carriers cannot be written: the other model has no satellite tuner</source>
+        <translation>1 canale via satellite non può essere scritto: l&apos;altro modello non ha un sintonizzatore satellitare</translation>
+    </message>
+    <message>
+        <source>%1 channels on satellite carriers cannot be written: the other model has no satellite tuner</source>
+        <translation>%1 canali via satellite non possono essere scritti: l&apos;altro modello non ha un sintonizzatore satellitare</translation>
+    </message>
+    <message>
+        <source>1 channel on terrestrial carriers cannot be written: the other model has no terrestrial tuner</source>
+        <translation>1 canale terrestre non può essere scritto: l&apos;altro modello non ha un sintonizzatore terrestre</translation>
+    </message>
+    <message>
+        <source>%1 channels on terrestrial carriers cannot be written: the other model has no terrestrial tuner</source>
+        <translation>%1 canali terrestri non possono essere scritti: l&apos;altro modello non ha un sintonizzatore terrestre</translation>
+    </message>
+    <message>
+        <source>1 channel on cable carriers cannot be written: the other model has no cable tuner</source>
+        <translation>1 canale via cavo non può essere scritto: l&apos;altro modello non ha un sintonizzatore via cavo</translation>
+    </message>
+    <message>
+        <source>%1 channels on cable carriers cannot be written: the other model has no cable tuner</source>
+        <translation>%1 canali via cavo non possono essere scritti: l&apos;altro modello non ha un sintonizzatore via cavo</translation>
+    </message>
+    <message>
+        <source>1 satellite has second-tuner settings the other model, with one tuner, cannot keep</source>
+        <translation>1 satellite ha impostazioni del secondo sintonizzatore che l&apos;altro modello, con un solo sintonizzatore, non può conservare</translation>
+    </message>
+    <message>
+        <source>%1 satellites have second-tuner settings the other model, with one tuner, cannot keep</source>
+        <translation>%1 satelliti hanno impostazioni del secondo sintonizzatore che l&apos;altro modello, con un solo sintonizzatore, non può conservare</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>Cannot read file header. Continue?</source>
+        <translation>Impossibile leggere l&apos;intestazione del file. Continuare?</translation>
+    </message>
+    <message>
+        <source>Cannot open or invalid version file</source>
+        <translation>Impossibile aprire il file di versione, oppure non è valido</translation>
+    </message>
+    <message>
+        <source>Cannot save channel file</source>
+        <translation>Impossibile salvare il file dei canali</translation>
+    </message>
+    <message>
+        <source>Upload data is empty or invalid</source>
+        <translation>I dati da inviare sono vuoti o non validi</translation>
+    </message>
+    <message>
+        <source>Cannot write the work file in the temporary folder</source>
+        <translation>Impossibile scrivere il file di lavoro nella cartella temporanea</translation>
+    </message>
+</context>
+<context>
+    <name>EditResult</name>
+    <message>
+        <source>Cannot copy from TV channels to Radio channels</source>
+        <translation>Impossibile copiare canali TV tra i canali radio</translation>
+    </message>
+    <message>
+        <source>Cannot copy from Radio channels to TV channels</source>
+        <translation>Impossibile copiare canali radio tra i canali TV</translation>
+    </message>
+    <message>
+        <source>Cannot move from TV channels to Radio channels</source>
+        <translation>Impossibile spostare canali TV tra i canali radio</translation>
+    </message>
+    <message>
+        <source>Cannot Move from Radio channels to TV channels</source>
+        <translation>Impossibile spostare canali radio tra i canali TV</translation>
+    </message>
+    <message>
+        <source>Cannot change Favorite name. mismatch string size (at most 19 characters)</source>
+        <translation>Impossibile cambiare il nome del gruppo preferiti: è troppo lungo (al massimo 19 caratteri)</translation>
+    </message>
+    <message>
+        <source>Favorite group does not exist</source>
+        <translation>Il gruppo preferiti non esiste</translation>
+    </message>
+    <message>
+        <source>Name string is empty!</source>
+        <translation>Il nome è vuoto!</translation>
+    </message>
+    <message>
+        <source>The transponder&apos;s satellite does not exist</source>
+        <translation>Il satellite del transponder non esiste</translation>
+    </message>
+    <message>
+        <source>Cannot add a satellite: satellite IDs end at 255</source>
+        <translation>Impossibile aggiungere un satellite: gli ID dei satelliti finiscono a 255</translation>
+    </message>
+    <message>
+        <source>Cannot add a transponder to this satellite: transponder IDs end at 255</source>
+        <translation>Impossibile aggiungere un transponder a questo satellite: gli ID dei transponder finiscono a 255</translation>
+    </message>
+    <message>
+        <source>Cannot add a Mux: Mux IDs end at 255</source>
+        <translation>Impossibile aggiungere un multiplex: gli ID dei multiplex finiscono a 255</translation>
+    </message>
+    <message>
+        <source>Cannot add a provider: broadcast IDs end at 65535</source>
+        <translation>Impossibile aggiungere un provider: gli ID dei provider finiscono a 65535</translation>
+    </message>
+    <message>
+        <source>The record could not be stored</source>
+        <translation>Impossibile memorizzare il record</translation>
+    </message>
+</context>
+<context>
+    <name>FilterText</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Satellite %1</source>
+        <translation>Satellite %1</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Multiplex %1</source>
+        <translation>Multiplex %1</translation>
+    </message>
+    <message>
+        <source>%1 · transponder %2 %3</source>
+        <translation>%1 · transponder %2 %3</translation>
+    </message>
+    <message>
+        <source>Cable multiplex</source>
+        <translation>Multiplex via cavo</translation>
+    </message>
+    <message>
+        <source>Cable multiplex %1</source>
+        <translation>Multiplex via cavo %1</translation>
+    </message>
+    <message>
+        <source>Multiplex, RF channel %1</source>
+        <translation>Multiplex, canale RF %1</translation>
+    </message>
+    <message>
+        <source>Favourite group %1</source>
+        <translation>Gruppo preferiti %1</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Tutti i canali</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>Provider %1</source>
+        <translation>Provider %1</translation>
+    </message>
+    <message>
+        <source>Genre %1</source>
+        <translation>Genere %1</translation>
+    </message>
+</context>
+<context>
+    <name>Genres</name>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation>Film</translation>
+    </message>
+    <message>
+        <source>News and Factual</source>
+        <translation>Notizie e informazione</translation>
+    </message>
+    <message>
+        <source>Entertainment</source>
+        <translation>Intrattenimento</translation>
+    </message>
+    <message>
+        <source>Sport</source>
+        <translation>Sport</translation>
+    </message>
+    <message>
+        <source>Children&apos;s</source>
+        <translation>Bambini</translation>
+    </message>
+    <message>
+        <source>Factual</source>
+        <translation>Informazione</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Educazione</translation>
+    </message>
+    <message>
+        <source>Lifestyle</source>
+        <translation>Tempo libero</translation>
+    </message>
+    <message>
+        <source>Drama</source>
+        <translation>Fiction</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Arts</source>
+        <translation>Arte e cultura</translation>
+    </message>
+    <message>
+        <source>Current Affairs</source>
+        <translation>Attualità</translation>
+    </message>
+    <message>
+        <source>Special</source>
+        <translation>Speciale</translation>
+    </message>
+    <message>
+        <source>Comedy</source>
+        <translation>Commedia</translation>
+    </message>
+    <message>
+        <source>Documentary</source>
+        <translation>Documentari</translation>
+    </message>
+</context>
+<context>
+    <name>ListColumns</name>
+    <message>
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>TPID</source>
+        <translation>TPID</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>TS ID</translation>
+    </message>
+    <message>
+        <source>Sat ID</source>
+        <translation>Sat ID</translation>
+    </message>
+    <message>
+        <source>Freq</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol rate</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarizzazione</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Freq.(MHz)</source>
+        <translation>Freq. (MHz)</translation>
+    </message>
+    <message>
+        <source>TX Mod</source>
+        <translation>Modo TX</translation>
+    </message>
+    <message>
+        <source>C.R.</source>
+        <translation>Code rate</translation>
+    </message>
+    <message>
+        <source>Const.</source>
+        <translation>Modulaz.</translation>
+    </message>
+    <message>
+        <source>G.I.</source>
+        <translation>Interv. guardia</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priorità</translation>
+    </message>
+    <message>
+        <source>MUX</source>
+        <translation>MUX</translation>
+    </message>
+    <message>
+        <source>NET ID</source>
+        <translation>NET ID</translation>
+    </message>
+    <message>
+        <source>ORG NID</source>
+        <translation>ORG NID</translation>
+    </message>
+    <message>
+        <source>Const</source>
+        <translation>Modulazione</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invertito</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Segno</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Broadcast ID</source>
+        <translation>ID provider</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Numero</translation>
+    </message>
+</context>
+<context>
+    <name>ListPrint</name>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Transponder / multiplex</source>
+        <translation>Transponder / multiplex</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Criptato</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccato</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Saltato</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Preferiti</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>Canali TV</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Canali radio</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>No channels</source>
+        <translation>Nessun canale</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkEdits</name>
+    <message>
+        <source>Broadcast Name : %1 (ID : %2)</source>
+        <translation>Nome provider: %1 (ID: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Reference</name>
+    <message>
+        <source>not three fields Pr#;Name;ONID-TSID-SID</source>
+        <translation>non sono tre campi N.;Nome;ONID-TSID-SID</translation>
+    </message>
+    <message>
+        <source>the program number is not a number from 0 to 65535</source>
+        <translation>il numero di programma non è un numero da 0 a 65535</translation>
+    </message>
+    <message>
+        <source>the ids are not three numbers ONID-TSID-SID</source>
+        <translation>gli ID non sono tre numeri ONID-TSID-SID</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>il nome è vuoto</translation>
+    </message>
+    <message>
+        <source>the name is longer than a channel name can be</source>
+        <translation>il nome è più lungo di quanto possa essere il nome di un canale</translation>
+    </message>
+</context>
+<context>
+    <name>Transfer</name>
+    <message>
+        <source>Already Serial Port opened or disconnected. Check STB status</source>
+        <translation>La porta seriale è già aperta o scollegata. Controllare il ricevitore</translation>
+    </message>
+    <message>
+        <source>Cannot open temporary file or initialize</source>
+        <translation>Impossibile aprire o preparare il file temporaneo</translation>
+    </message>
+    <message>
+        <source>Connecting to Serial.....</source>
+        <translation>Connessione alla porta seriale in corso...</translation>
+    </message>
+    <message>
+        <source>Send fail write(script) command</source>
+        <translation>Impossibile inviare il comando di scrittura (script)</translation>
+    </message>
+    <message>
+        <source>Send fail write command</source>
+        <translation>Impossibile inviare il comando di scrittura</translation>
+    </message>
+    <message>
+        <source>Data send fail!!...</source>
+        <translation>Invio dei dati non riuscito!</translation>
+    </message>
+    <message>
+        <source>Received all data completely.</source>
+        <translation>Tutti i dati sono stati ricevuti.</translation>
+    </message>
+    <message>
+        <source>Would you like to close connected serial port ?</source>
+        <translation>Chiudere la porta seriale collegata?</translation>
+    </message>
+    <message>
+        <source>Downloading (%.2f%%)......  </source>
+        <translation>Ricezione (%.2f%%)...  </translation>
+    </message>
+    <message>
+        <source>Uploading (%.2f%%)......  </source>
+        <translation>Invio (%.2f%%)...  </translation>
+    </message>
+    <message>
+        <source>Turn off STB and on...</source>
+        <translation>Spegnere e riaccendere il ricevitore...</translation>
+    </message>
+    <message>
+        <source>Waiting reboot STB...</source>
+        <translation>In attesa del riavvio del ricevitore...</translation>
+    </message>
+    <message>
+        <source>Data upload complete. Wait a second...</source>
+        <translation>Dati inviati. Attendere un attimo...</translation>
+    </message>
+    <message>
+        <source>Data upload complete. Writing data...</source>
+        <translation>Dati inviati. Scrittura in corso...</translation>
+    </message>
+    <message>
+        <source>Sent and wrote all data completely.</source>
+        <translation>Tutti i dati sono stati inviati e scritti.</translation>
+    </message>
+    <message>
+        <source>Fail to send all data.</source>
+        <translation>Impossibile inviare tutti i dati.</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completato</translation>
+    </message>
+</context>
+<context>
+    <name>UndoSteps</name>
+    <message>
+        <source>Renumber</source>
+        <translation>Rinumera</translation>
+    </message>
+    <message>
+        <source>Remove duplicates</source>
+        <translation>Rimuovi doppioni</translation>
+    </message>
+    <message>
+        <source>Delete unused</source>
+        <translation>Elimina inutilizzati</translation>
+    </message>
+    <message>
+        <source>Assign to a provider</source>
+        <translation>Assegna a un provider</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Remove from FAV</source>
+        <translation>Togli dai preferiti</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Move here</source>
+        <translation>Sposta qui</translation>
+    </message>
+    <message>
+        <source>Reorder</source>
+        <translation>Riordina</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Sposta</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Blocca</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Salta</translation>
+    </message>
+    <message>
+        <source>Drop on satellite</source>
+        <translation>Trascina sul satellite</translation>
+    </message>
+    <message>
+        <source>Drop on multiplex</source>
+        <translation>Trascina sul multiplex</translation>
+    </message>
+    <message>
+        <source>Drop on transponder</source>
+        <translation>Trascina sul transponder</translation>
+    </message>
+    <message>
+        <source>Drop on provider</source>
+        <translation>Trascina sul provider</translation>
+    </message>
+    <message>
+        <source>Add to favourite group</source>
+        <translation>Aggiungi al gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>Set genre</source>
+        <translation>Imposta genere</translation>
+    </message>
+    <message>
+        <source>Delete duplicates</source>
+        <translation>Elimina doppioni</translation>
+    </message>
+    <message>
+        <source>Rename by pattern</source>
+        <translation>Rinomina con modello</translation>
+    </message>
+    <message>
+        <source>Sort and renumber</source>
+        <translation>Ordina e rinumera</translation>
+    </message>
+    <message>
+        <source>Remove unused</source>
+        <translation>Rimuovi inutilizzati</translation>
+    </message>
+    <message>
+        <source>Rename favourite group</source>
+        <translation>Rinomina gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>Clear favourite group</source>
+        <translation>Svuota gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>Delete favourite group</source>
+        <translation>Elimina gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>New satellite</source>
+        <translation>Nuovo satellite</translation>
+    </message>
+    <message>
+        <source>New transponder</source>
+        <translation>Nuovo transponder</translation>
+    </message>
+    <message>
+        <source>New multiplex</source>
+        <translation>Nuovo multiplex</translation>
+    </message>
+    <message>
+        <source>New provider</source>
+        <translation>Nuovo provider</translation>
+    </message>
+    <message>
+        <source>Update satellite</source>
+        <translation>Modifica satellite</translation>
+    </message>
+    <message>
+        <source>Update transponder</source>
+        <translation>Modifica transponder</translation>
+    </message>
+    <message>
+        <source>Update multiplex</source>
+        <translation>Modifica multiplex</translation>
+    </message>
+    <message>
+        <source>Update provider</source>
+        <translation>Modifica provider</translation>
+    </message>
+    <message>
+        <source>Move transponders</source>
+        <translation>Sposta transponder</translation>
+    </message>
+    <message>
+        <source>Workbook import</source>
+        <translation>Importa cartella di lavoro</translation>
+    </message>
+    <message>
+        <source>Apply reference list</source>
+        <translation>Applica lista di riferimento</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CBackupsDialog</name>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <translation>Conservato il</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <source>Checksum</source>
+        <translation>Checksum</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CChangesDialog</name>
+    <message>
+        <source>Table</source>
+        <translation>Tabella</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CChannelGrid</name>
+    <message>
+        <source>New...        	Ctrl+N</source>
+        <translation>Nuovo...      	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Update...</source>
+        <translation>Modifica...</translation>
+    </message>
+    <message>
+        <source>Delete        	Delete</source>
+        <translation>Elimina       	Canc</translation>
+    </message>
+    <message>
+        <source>Copy          	Ctrl+C</source>
+        <translation>Copia         	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Paste         	Ctrl+V</source>
+        <translation>Incolla       	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Move here</source>
+        <translation>Sposta qui</translation>
+    </message>
+    <message>
+        <source>Add to favourite group</source>
+        <translation>Aggiungi al gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>Lock...</source>
+        <translation>Blocca...</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Skip...</source>
+        <translation>Salta...</translation>
+    </message>
+    <message>
+        <source>Select...</source>
+        <translation>Seleziona...</translation>
+    </message>
+    <message>
+        <source>Select All      Ctrl+A</source>
+        <translation>Seleziona tutto Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccati</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>Criptati</translation>
+    </message>
+    <message>
+        <source>Tuner 1</source>
+        <translation>Sintonizzatore 1</translation>
+    </message>
+    <message>
+        <source>Tuner 2</source>
+        <translation>Sintonizzatore 2</translation>
+    </message>
+    <message>
+        <source>Invert selection</source>
+        <translation>Inverti selezione</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>Cerca...</translation>
+    </message>
+    <message>
+        <source>Description...	Enter</source>
+        <translation>Descrizione...	Invio</translation>
+    </message>
+    <message>
+        <source>Remove from FAV</source>
+        <translation>Togli dai preferiti</translation>
+    </message>
+    <message>
+        <source>Would you like to delete selected item?</source>
+        <translation>Eliminare gli elementi selezionati?</translation>
+    </message>
+    <message>
+        <source>Delete %1 channels?</source>
+        <translation>Eliminare %1 canali?</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CChannelGridModel</name>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccato</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Saltato</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Sintonizz.</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CCheckCommands</name>
+    <message>
+        <source>Check</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Check the database against what the receiver holds</source>
+        <translation>Verifica la lista canali rispetto a ciò che il ricevitore può conservare</translation>
+    </message>
+    <message>
+        <source>Compare with file…</source>
+        <translation>Confronta con file…</translation>
+    </message>
+    <message>
+        <source>Show what changes from a channel file to the open database</source>
+        <translation>Mostra cosa cambia da un file dei canali alla lista aperta</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Ripristina…</translation>
+    </message>
+    <message>
+        <source>Open an image kept from a receive or a send</source>
+        <translation>Apri un&apos;immagine conservata da una ricezione o da un invio</translation>
+    </message>
+    <message>
+        <source>Verify after send</source>
+        <translation>Verifica dopo l&apos;invio</translation>
+    </message>
+    <message>
+        <source>Receive the image back after a send and compare it</source>
+        <translation>Dopo l&apos;invio riceve di nuovo l&apos;immagine e la confronta</translation>
+    </message>
+    <message>
+        <source>Send anyway?</source>
+        <translation>Inviare comunque?</translation>
+    </message>
+    <message>
+        <source>What will change</source>
+        <translation>Cosa cambierà</translation>
+    </message>
+    <message>
+        <source>Against the image last received from or sent to this receiver (%1):</source>
+        <translation>Rispetto all&apos;ultima immagine ricevuta da questo ricevitore o inviata a esso (%1):</translation>
+    </message>
+    <message>
+        <source>Verify: Receive data from STB</source>
+        <translation>Verifica: ricezione dal ricevitore</translation>
+    </message>
+    <message>
+        <source>Cannot verify the send: %1</source>
+        <translation>Impossibile verificare l&apos;invio: %1</translation>
+    </message>
+    <message>
+        <source>the image cannot be read</source>
+        <translation>l&apos;immagine non può essere letta</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Verificato: tutto trasferito correttamente</translation>
+    </message>
+    <message>
+        <source>Verification failed</source>
+        <translation>Verifica non riuscita</translation>
+    </message>
+    <message>
+        <source>The receiver holds a database that differs from the one sent:</source>
+        <translation>Il ricevitore conserva una lista canali diversa da quella inviata:</translation>
+    </message>
+    <message>
+        <source>Cannot keep a backup of the image: %1</source>
+        <translation>Impossibile conservare una copia dell&apos;immagine: %1</translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation>Confronta con file</translation>
+    </message>
+    <message>
+        <source>Binary file (*.bin)</source>
+        <translation>File binario (*.bin)</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>From %1 to the open database:</source>
+        <translation>Da %1 alla lista canali aperta:</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Nessuna differenza.</translation>
+    </message>
+    <message>
+        <source>%1 (ID %2)</source>
+        <translation>%1 (ID %2)</translation>
+    </message>
+    <message>
+        <source>No provider</source>
+        <translation>Nessun provider</translation>
+    </message>
+    <message>
+        <source>Assign to a provider</source>
+        <translation>Assegna a un provider</translation>
+    </message>
+    <message>
+        <source>The channels of provider %1, which does not exist, go to:</source>
+        <translation>I canali del provider %1, che non esiste, vanno a:</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CCurateCommands</name>
+    <message>
+        <source>Filter channels</source>
+        <translation>Filtra canali</translation>
+    </message>
+    <message>
+        <source>Select all shown</source>
+        <translation>Seleziona tutti i visibili</translation>
+    </message>
+    <message>
+        <source>Find duplicates...</source>
+        <translation>Trova doppioni...</translation>
+    </message>
+    <message>
+        <source>Rename by pattern...</source>
+        <translation>Rinomina con modello...</translation>
+    </message>
+    <message>
+        <source>Sort and renumber...</source>
+        <translation>Ordina e rinumera...</translation>
+    </message>
+    <message>
+        <source>Remove unused...</source>
+        <translation>Rimuovi inutilizzati...</translation>
+    </message>
+    <message>
+        <source>%1 duplicate channels deleted</source>
+        <translation>%1 canali doppi eliminati</translation>
+    </message>
+    <message>
+        <source>Select the channels to rename first.</source>
+        <translation>Selezionare prima i canali da rinominare.</translation>
+    </message>
+    <message>
+        <source>%1 unused records removed</source>
+        <translation>%1 record inutilizzati rimossi</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CDuplicatesDialog</name>
+    <message>
+        <source>Find duplicates</source>
+        <translation>Trova doppioni</translation>
+    </message>
+    <message>
+        <source>The lowest number</source>
+        <translation>Il numero più basso</translation>
+    </message>
+    <message>
+        <source>HD over SD</source>
+        <translation>HD prima di SD</translation>
+    </message>
+    <message>
+        <source>Free-to-air over scrambled</source>
+        <translation>In chiaro prima di criptato</translation>
+    </message>
+    <message>
+        <source>The one in a favourite group</source>
+        <translation>Quello in un gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>Keep:</source>
+        <translation>Mantieni:</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Delete duplicates</source>
+        <translation>Elimina doppioni</translation>
+    </message>
+    <message>
+        <source>same service and name</source>
+        <translation>stesso servizio e nome</translation>
+    </message>
+    <message>
+        <source>same service</source>
+        <translation>stesso servizio</translation>
+    </message>
+    <message>
+        <source>same name</source>
+        <translation>stesso nome</translation>
+    </message>
+    <message>
+        <source>Group %1: %2</source>
+        <translation>Gruppo %1: %2</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Mantieni</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>No duplicates.</source>
+        <translation>Nessun doppione.</translation>
+    </message>
+    <message>
+        <source>%1 groups: %2 channels will be deleted, one of each group kept.</source>
+        <translation>%1 gruppi: %2 canali verranno eliminati, uno per gruppo resta.</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CFAVTreeCtrl</name>
+    <message>
+        <source>Favorite</source>
+        <translation>Preferiti</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genere</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Every favourite group the receiver keeps is in use: clear or delete one first.</source>
+        <translation>Tutti i gruppi preferiti del ricevitore sono in uso: svuotarne o eliminarne uno prima.</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>New group...</source>
+        <translation>Nuovo gruppo...</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Rinomina...</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Take every channel out of %1?</source>
+        <translation>Togliere tutti i canali da %1?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Delete the favourite group %1? Its channels stay in the list.</source>
+        <translation>Eliminare il gruppo preferiti %1? I suoi canali restano nella lista.</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CFilterBar</name>
+    <message>
+        <source>Filter channels by name</source>
+        <translation>Filtra i canali per nome</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>Espressione regolare</translation>
+    </message>
+    <message>
+        <source>More filters</source>
+        <translation>Altri filtri</translation>
+    </message>
+    <message>
+        <source>Select all shown</source>
+        <translation>Seleziona visibili</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder or multiplex</source>
+        <translation>Transponder o multiplex</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>Favourite group</source>
+        <translation>Gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>TV or radio</source>
+        <translation>TV o radio</translation>
+    </message>
+    <message>
+        <source>TV and radio</source>
+        <translation>TV e radio</translation>
+    </message>
+    <message>
+        <source>TV only</source>
+        <translation>Solo TV</translation>
+    </message>
+    <message>
+        <source>Radio only</source>
+        <translation>Solo radio</translation>
+    </message>
+    <message>
+        <source>Scrambled or free</source>
+        <translation>Criptati o in chiaro</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Criptati</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>In chiaro</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccati</translation>
+    </message>
+    <message>
+        <source>Locked or not</source>
+        <translation>Bloccati o no</translation>
+    </message>
+    <message>
+        <source>Not locked</source>
+        <translation>Non bloccati</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Saltati</translation>
+    </message>
+    <message>
+        <source>Skipped or not</source>
+        <translation>Saltati o no</translation>
+    </message>
+    <message>
+        <source>Not skipped</source>
+        <translation>Non saltati</translation>
+    </message>
+    <message>
+        <source>Any satellite</source>
+        <translation>Tutti i satelliti</translation>
+    </message>
+    <message>
+        <source>Any provider</source>
+        <translation>Tutti i provider</translation>
+    </message>
+    <message>
+        <source>In a group or not</source>
+        <translation>In un gruppo o no</translation>
+    </message>
+    <message>
+        <source>In a favourite group</source>
+        <translation>In un gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>In no favourite group</source>
+        <translation>In nessun gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>Any transponder or multiplex</source>
+        <translation>Tutti i transponder e multiplex</translation>
+    </message>
+    <message>
+        <source>Not a regular expression: %1</source>
+        <translation>Espressione regolare non valida: %1</translation>
+    </message>
+    <message>
+        <source>More filters (%1)</source>
+        <translation>Altri filtri (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CFindingsDock</name>
+    <message>
+        <source>Renumber</source>
+        <translation>Rinumera</translation>
+    </message>
+    <message>
+        <source>Remove ticked duplicates</source>
+        <translation>Rimuovi i doppioni spuntati</translation>
+    </message>
+    <message>
+        <source>Delete unused</source>
+        <translation>Elimina inutilizzati</translation>
+    </message>
+    <message>
+        <source>Assign to a provider…</source>
+        <translation>Assegna a un provider…</translation>
+    </message>
+    <message>
+        <source>Fix</source>
+        <translation>Correggi</translation>
+    </message>
+    <message>
+        <source>No faults found.</source>
+        <translation>Nessun errore trovato.</translation>
+    </message>
+    <message>
+        <source>%1 errors, %2 warnings</source>
+        <translation>%1 errori, %2 avvisi</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>Gravità</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Regola</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CGuideWindow</name>
+    <message>
+        <source>Chanforge Guide</source>
+        <translation>Guida di Chanforge</translation>
+    </message>
+    <message>
+        <source>The guide is not installed beside the program.</source>
+        <translation>La guida non è installata accanto al programma.</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CLeftBottomView</name>
+    <message>
+        <source> Provider</source>
+        <translation> Provider</translation>
+    </message>
+    <message>
+        <source> Favorite</source>
+        <translation> Preferiti</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Preferiti</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CLeftTopView</name>
+    <message>
+        <source> Satellite</source>
+        <translation> Satellite</translation>
+    </message>
+    <message>
+        <source> Mux information</source>
+        <translation> Informazioni multiplex</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestre</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliti</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Multiplexes</source>
+        <translation>Multiplex</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Multiplex via cavo</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CListCommands</name>
+    <message>
+        <source>New...	Ctrl+N</source>
+        <translation>Nuovo...	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Update...</source>
+        <translation>Modifica...</translation>
+    </message>
+    <message>
+        <source>Delete	Delete</source>
+        <translation>Elimina	Canc</translation>
+    </message>
+    <message>
+        <source>Description...	Enter</source>
+        <translation>Descrizione...	Invio</translation>
+    </message>
+    <message>
+        <source>satellite %1</source>
+        <translation>il satellite %1</translation>
+    </message>
+    <message>
+        <source>transponder %1 %2</source>
+        <translation>il transponder %1 %2</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>il multiplex %1</translation>
+    </message>
+    <message>
+        <source>Would you like to delete selected item?</source>
+        <translation>Eliminare gli elementi selezionati?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and its channel?</source>
+        <translation>Eliminare %1 e il suo canale?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and its %2 channels?</source>
+        <translation>Eliminare %1 e i suoi %2 canali?</translation>
+    </message>
+    <message>
+        <source>Delete %1 satellites and their %2 channels?</source>
+        <translation>Eliminare %1 satelliti e i loro %2 canali?</translation>
+    </message>
+    <message>
+        <source>Delete %1 transponders and their %2 channels?</source>
+        <translation>Eliminare %1 transponder e i loro %2 canali?</translation>
+    </message>
+    <message>
+        <source>Delete %1 multiplexes and their %2 channels?</source>
+        <translation>Eliminare %1 multiplex e i loro %2 canali?</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CListOptionsDialog</name>
+    <message>
+        <source>Channel list</source>
+        <translation>Lista canali</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Tutti i canali</translation>
+    </message>
+    <message>
+        <source>Shown now: %1</source>
+        <translation>Visibili ora: %1</translation>
+    </message>
+    <message>
+        <source>Favourite group</source>
+        <translation>Gruppo preferiti</translation>
+    </message>
+    <message>
+        <source>&amp;Channels:</source>
+        <translation>&amp;Canali:</translation>
+    </message>
+    <message>
+        <source>TV and radio</source>
+        <translation>TV e radio</translation>
+    </message>
+    <message>
+        <source>TV only</source>
+        <translation>Solo TV</translation>
+    </message>
+    <message>
+        <source>Radio only</source>
+        <translation>Solo radio</translation>
+    </message>
+    <message>
+        <source>&amp;Kinds:</source>
+        <translation>&amp;Tipi:</translation>
+    </message>
+    <message>
+        <source>Columns:</source>
+        <translation>Colonne:</translation>
+    </message>
+    <message>
+        <source>By &amp;number</source>
+        <translation>Per &amp;numero</translation>
+    </message>
+    <message>
+        <source>By n&amp;ame</source>
+        <translation>Per n&amp;ome</translation>
+    </message>
+    <message>
+        <source>Order:</source>
+        <translation>Ordine:</translation>
+    </message>
+    <message>
+        <source>Columns per &amp;page:</source>
+        <translation>Colonne per &amp;pagina:</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CMainFrame</name>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri...</translation>
+    </message>
+    <message>
+        <source>Open existing database</source>
+        <translation>Apri una lista canali esistente</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>&amp;Save to file...</source>
+        <translation>&amp;Salva su file...</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Salva su file</translation>
+    </message>
+    <message>
+        <source>&amp;Export C table...</source>
+        <translation>&amp;Esporta tabella C...</translation>
+    </message>
+    <message>
+        <source>Write the channel table as C source</source>
+        <translation>Scrive la tabella dei canali come sorgente C</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Close the program</source>
+        <translation>Chiude il programma</translation>
+    </message>
+    <message>
+        <source>&amp;Receive</source>
+        <translation>&amp;Ricevi</translation>
+    </message>
+    <message>
+        <source>Receive DB from STB</source>
+        <translation>Ricevi la lista canali dal ricevitore</translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation>Ricevi</translation>
+    </message>
+    <message>
+        <source>Sen&amp;d</source>
+        <translation>&amp;Invia</translation>
+    </message>
+    <message>
+        <source>Send DB to STB</source>
+        <translation>Invia la lista canali al ricevitore</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Invia</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration (receiver model)...</source>
+        <translation>&amp;Configurazione (modello ricevitore)...</translation>
+    </message>
+    <message>
+        <source>Choose the receiver model</source>
+        <translation>Scegli il modello di ricevitore</translation>
+    </message>
+    <message>
+        <source>Re&amp;fresh</source>
+        <translation>A&amp;ggiorna</translation>
+    </message>
+    <message>
+        <source>Refresh all</source>
+        <translation>Aggiorna tutto</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>&amp;Simple columns</source>
+        <translation>Colonne &amp;semplici</translation>
+    </message>
+    <message>
+        <source>Hide the id and PID columns</source>
+        <translation>Nasconde le colonne ID e PID</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>Annulla l&apos;ultima modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last</source>
+        <translation>Ripete l&apos;ultima modifica annullata</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Mostra informazioni sul programma, numero di versione e copyright</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard shortcuts</source>
+        <translation>&amp;Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+        <source>The keys of the window, grids and lists</source>
+        <translation>I tasti della finestra, delle griglie e delle liste</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>File &amp;recenti</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>New channel...</source>
+        <translation>Nuovo canale...</translation>
+    </message>
+    <message>
+        <source>Update channel...</source>
+        <translation>Modifica canale...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Move here</source>
+        <translation>Sposta qui</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>&amp;Select</source>
+        <translation>&amp;Seleziona</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccati</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>Criptati</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inverti</translation>
+    </message>
+    <message>
+        <source>Search...</source>
+        <translation>Cerca...</translation>
+    </message>
+    <message>
+        <source>Re&amp;cords</source>
+        <translation>Re&amp;cord</translation>
+    </message>
+    <message>
+        <source>New satellite...</source>
+        <translation>Nuovo satellite...</translation>
+    </message>
+    <message>
+        <source>New transponder...</source>
+        <translation>Nuovo transponder...</translation>
+    </message>
+    <message>
+        <source>New cable multiplex...</source>
+        <translation>Nuovo multiplex via cavo...</translation>
+    </message>
+    <message>
+        <source>New provider...</source>
+        <translation>Nuovo provider...</translation>
+    </message>
+    <message>
+        <source>&amp;Receiver</source>
+        <translation>Ri&amp;cevitore</translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;Lista</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Chanforge for %1</source>
+        <translation>Chanforge per %1</translation>
+    </message>
+    <message>
+        <source>Chanforge</source>
+        <translation>Chanforge</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra degli strumenti</translation>
+    </message>
+    <message>
+        <source>Ctrl + double click: Configuration · Shift + double click: Export C table</source>
+        <translation>Ctrl + doppio clic: configurazione · Maiusc + doppio clic: esporta tabella C</translation>
+    </message>
+    <message>
+        <source>%1 channel moved to %2</source>
+        <translation>%1 canale spostato su %2</translation>
+    </message>
+    <message>
+        <source>%1 channels moved to %2</source>
+        <translation>%1 canali spostati su %2</translation>
+    </message>
+    <message>
+        <source>%1 channel given to %2</source>
+        <translation>%1 canale assegnato a %2</translation>
+    </message>
+    <message>
+        <source>%1 channels given to %2</source>
+        <translation>%1 canali assegnati a %2</translation>
+    </message>
+    <message>
+        <source>%1 channel added to %2</source>
+        <translation>%1 canale aggiunto a %2</translation>
+    </message>
+    <message>
+        <source>%1 channels added to %2</source>
+        <translation>%1 canali aggiunti a %2</translation>
+    </message>
+    <message>
+        <source>%1 channel set to %2</source>
+        <translation>%1 canale impostato su %2</translation>
+    </message>
+    <message>
+        <source>%1 channels set to %2</source>
+        <translation>%1 canali impostati su %2</translation>
+    </message>
+    <message>
+        <source>%1 channel not moved: %2 has no transponder of its frequency and polarisation</source>
+        <translation>%1 canale non spostato: %2 non ha un transponder con la sua frequenza e polarizzazione</translation>
+    </message>
+    <message>
+        <source>%1 channels not moved: %2 has no transponders of their frequencies and polarisations</source>
+        <translation>%1 canali non spostati: %2 non ha transponder con le loro frequenze e polarizzazioni</translation>
+    </message>
+    <message>
+        <source>Receiver model not set</source>
+        <translation>Modello di ricevitore non impostato</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+        <source>Undo %1 (Ctrl+Z)</source>
+        <translation>Annulla %1 (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo %1 (Ctrl+Y)</source>
+        <translation>Ripeti %1 (Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>The channel list has unsaved changes. Save them now?</source>
+        <translation>La lista canali ha modifiche non salvate. Salvarle ora?</translation>
+    </message>
+    <message>
+        <source>Save Channel Data</source>
+        <translation>Salva dati dei canali</translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)</source>
+        <translation>File locale (*.bin)</translation>
+    </message>
+    <message>
+        <source>Excel file (*.xls)</source>
+        <translation>File Excel (*.xls)</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>The workbook holds the channels only: save to a channel file to keep the other changes</source>
+        <translation>La cartella di lavoro contiene solo i canali: salvare in un file dei canali per conservare le altre modifiche</translation>
+    </message>
+    <message>
+        <source>Load Channel Data</source>
+        <translation>Carica dati dei canali</translation>
+    </message>
+    <message>
+        <source>Binary file (*.bin)</source>
+        <translation>File binario (*.bin)</translation>
+    </message>
+    <message>
+        <source>About Chanforge</source>
+        <translation>Informazioni su Chanforge</translation>
+    </message>
+    <message>
+        <source>Chanforge Version 1.4.6.10 (build:20090929)</source>
+        <translation>Chanforge versione 1.4.6.10 (build: 20090929)</translation>
+    </message>
+    <message>
+        <source>Channel list editor for digital TV receivers.</source>
+        <translation>Editor di liste canali per ricevitori TV digitali.</translation>
+    </message>
+    <message>
+        <source>You have to restart this program now.</source>
+        <translation>Ora è necessario riavviare il programma.</translation>
+    </message>
+    <message>
+        <source>Save Default Channel Data</source>
+        <translation>Salva dati dei canali predefiniti</translation>
+    </message>
+    <message>
+        <source>Local file (*.h)</source>
+        <translation>File locale (*.h)</translation>
+    </message>
+    <message>
+        <source>&amp;Guide</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>The operator&apos;s guide: receiving, editing, checking, sending</source>
+        <translation>La guida per l&apos;operatore: ricevere, modificare, verificare, inviare</translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation>Trova successivo</translation>
+    </message>
+    <message>
+        <source>Find previous</source>
+        <translation>Trova precedente</translation>
+    </message>
+    <message>
+        <source>Window
+  Ctrl+O  Open    Ctrl+S  Save to file    Ctrl+R  Receive    Ctrl+T  Send
+  Ctrl+Z  Undo    Ctrl+Y  Redo    F5  Refresh    Ctrl+P  Print    Ctrl+Q  Quit
+  F6, Shift+F6  next, previous pane    Tab, Shift+Tab  next, previous list
+Channel grids
+  Ctrl+N  New    Ctrl+C  Copy    Ctrl+V  Paste    Del  Delete    Ctrl+F  Search
+  F3, Shift+F3  next, previous channel named as searched
+  Enter or double click  Description    drag  move, or drop on a list or group
+  Ctrl+Shift+F  Filter channels    Ctrl+H  Rename by pattern
+Satellite, transponder, cable and provider lists
+  Ctrl+N  New    Del  Delete    Enter or double click  Description
+Title bar or toolbar
+  Ctrl + double click  Configuration    Shift + double click  Export C table</source>
+        <translation>Finestra
+  Ctrl+O  Apri    Ctrl+S  Salva su file    Ctrl+R  Ricevi    Ctrl+T  Invia
+  Ctrl+Z  Annulla    Ctrl+Y  Ripeti    F5  Aggiorna    Ctrl+P  Stampa    Ctrl+Q  Esci
+  F6, Maiusc+F6  riquadro successivo, precedente    Tab, Maiusc+Tab  lista successiva, precedente
+Griglie dei canali
+  Ctrl+N  Nuovo    Ctrl+C  Copia    Ctrl+V  Incolla    Canc  Elimina    Ctrl+F  Cerca
+  F3, Maiusc+F3  canale successivo, precedente con il nome cercato
+  Invio o doppio clic  Descrizione    trascinare  sposta, o rilascia su una lista o un gruppo
+  Ctrl+Maiusc+F  Filtra canali    Ctrl+H  Rinomina con modello
+Liste di satelliti, transponder, cavo e provider
+  Ctrl+N  Nuovo    Canc  Elimina    Invio o doppio clic  Descrizione
+Barra del titolo o barra degli strumenti
+  Ctrl + doppio clic  Configurazione    Maiusc + doppio clic  Esporta tabella C</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CPaneCycle</name>
+    <message>
+        <source>Next pane</source>
+        <translation>Riquadro successivo</translation>
+    </message>
+    <message>
+        <source>Previous pane</source>
+        <translation>Riquadro precedente</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CPrintCommands</name>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>HTML file (*.html)</source>
+        <translation>File HTML (*.html)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>S&amp;tampa...</translation>
+    </message>
+    <message>
+        <source>Print the channel list</source>
+        <translation>Stampa la lista canali</translation>
+    </message>
+    <message>
+        <source>Print pre&amp;view...</source>
+        <translation>Anteprima di stam&amp;pa...</translation>
+    </message>
+    <message>
+        <source>Show the printed channel list page by page</source>
+        <translation>Mostra la lista canali stampata pagina per pagina</translation>
+    </message>
+    <message>
+        <source>&amp;PDF...</source>
+        <translation>&amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Write the channel list as a PDF document</source>
+        <translation>Scrive la lista canali come documento PDF</translation>
+    </message>
+    <message>
+        <source>&amp;CSV...</source>
+        <translation>&amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Write the channel list as CSV for spreadsheets</source>
+        <translation>Scrive la lista canali come CSV per fogli di calcolo</translation>
+    </message>
+    <message>
+        <source>&amp;HTML...</source>
+        <translation>&amp;HTML...</translation>
+    </message>
+    <message>
+        <source>Write the channel list as a web page</source>
+        <translation>Scrive la lista canali come pagina web</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>Es&amp;porta</translation>
+    </message>
+    <message>
+        <source>The printer cannot be used.</source>
+        <translation>Impossibile usare la stampante.</translation>
+    </message>
+    <message>
+        <source>Print channel list</source>
+        <translation>Stampa lista canali</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Export Channel List</source>
+        <translation>Esporta lista canali</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CReferenceCommands</name>
+    <message>
+        <source>Apply &amp;reference list…</source>
+        <translation>Applica lista di &amp;riferimento…</translation>
+    </message>
+    <message>
+        <source>Number, group, lock and skip the channels as another list does</source>
+        <translation>Numera, raggruppa, blocca e salta i canali come fa un&apos;altra lista</translation>
+    </message>
+    <message>
+        <source>Save for &amp;another model…</source>
+        <translation>Salva per un &amp;altro modello…</translation>
+    </message>
+    <message>
+        <source>Write this database in the layout of another receiver model</source>
+        <translation>Scrive questa lista canali nel formato di un altro modello di ricevitore</translation>
+    </message>
+    <message>
+        <source>Reference list</source>
+        <translation>Lista di riferimento</translation>
+    </message>
+    <message>
+        <source>Reference lists (*.bin *.xls *.txt *.csv)</source>
+        <translation>Liste di riferimento (*.bin *.xls *.txt *.csv)</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>The receiver model the reference database is for:</source>
+        <translation>Il modello di ricevitore a cui appartiene la lista di riferimento:</translation>
+    </message>
+    <message>
+        <source>Save for another model</source>
+        <translation>Salva per un altro modello</translation>
+    </message>
+    <message>
+        <source>Write the database for:</source>
+        <translation>Scrivi la lista canali per:</translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)</source>
+        <translation>File locale (*.bin)</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold everything of this database:
+%2
+
+Save without these records?</source>
+        <translation>%1 non può conservare tutto di questa lista canali:
+%2
+
+Salvare senza questi record?</translation>
+    </message>
+    <message>
+        <source>Saved for %1. It opens once that model is chosen in the configuration.</source>
+        <translation>Salvato per %1. Si apre una volta scelto quel modello nella configurazione.</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CReferenceDialog</name>
+    <message>
+        <source>same carrier and service</source>
+        <translation>stessa portante e servizio</translation>
+    </message>
+    <message>
+        <source>service and stream ids</source>
+        <translation>ID di servizio e di flusso</translation>
+    </message>
+    <message>
+        <source>name (uncertain)</source>
+        <translation>nome (incerto)</translation>
+    </message>
+    <message>
+        <source>name with or without HD (uncertain)</source>
+        <translation>nome con o senza HD (incerto)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>favourites %1 → %2</source>
+        <translation>preferiti %1 → %2</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>bloccato</translation>
+    </message>
+    <message>
+        <source>unlocked</source>
+        <translation>sbloccato</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>saltato</translation>
+    </message>
+    <message>
+        <source>not skipped</source>
+        <translation>non saltato</translation>
+    </message>
+    <message>
+        <source>name “%1”</source>
+        <translation>nome «%1»</translation>
+    </message>
+    <message>
+        <source>Apply reference list: %1</source>
+        <translation>Applica lista di riferimento: %1</translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation>Riferimento</translation>
+    </message>
+    <message>
+        <source>Matched channel</source>
+        <translation>Canale abbinato</translation>
+    </message>
+    <message>
+        <source>Method</source>
+        <translation>Metodo</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Dopo</translation>
+    </message>
+    <message>
+        <source>Also changes</source>
+        <translation>Cambia inoltre</translation>
+    </message>
+    <message>
+        <source>Reference entries</source>
+        <translation>Voci di riferimento</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Channels without a match</source>
+        <translation>Canali senza corrispondenza</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Cosa</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>Conflicts and notes</source>
+        <translation>Conflitti e note</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>&amp;Start at</source>
+        <translation>&amp;Inizia da</translation>
+    </message>
+    <message>
+        <source>Keep them after the matched ones</source>
+        <translation>Mantienili dopo quelli abbinati</translation>
+    </message>
+    <message>
+        <source>Delete them</source>
+        <translation>Eliminali</translation>
+    </message>
+    <message>
+        <source>Channels &amp;without a match</source>
+        <translation>Canali &amp;senza corrispondenza</translation>
+    </message>
+    <message>
+        <source>&amp;Close gaps</source>
+        <translation>&amp;Chiudi i buchi</translation>
+    </message>
+    <message>
+        <source>Take the &amp;names</source>
+        <translation>Prendi i &amp;nomi</translation>
+    </message>
+    <message>
+        <source>%1 reference entries: %2 matched (%3 by name only, to check), %4 without a match. %5 channels of this list have no entry. %6 conflicts.</source>
+        <translation>%1 voci di riferimento: %2 abbinate (%3 solo per nome, da controllare), %4 senza corrispondenza. %5 canali di questa lista non hanno una voce. %6 conflitti.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>eliminato</translation>
+    </message>
+    <message>
+        <source>Same channel</source>
+        <translation>Stesso canale</translation>
+    </message>
+    <message>
+        <source>“%1” matches the channel “%2” keeps; it is left out</source>
+        <translation>«%1» corrisponde al canale che «%2» mantiene; viene tralasciato</translation>
+    </message>
+    <message>
+        <source>Number taken</source>
+        <translation>Numero occupato</translation>
+    </message>
+    <message>
+        <source>“%1” gets %2: %3 is taken</source>
+        <translation>«%1» riceve %2: %3 è occupato</translation>
+    </message>
+    <message>
+        <source>Group not kept</source>
+        <translation>Gruppo non conservato</translation>
+    </message>
+    <message>
+        <source>Favourite group %1 “%2” (%3 channels) is past the groups this receiver keeps</source>
+        <translation>Il gruppo preferiti %1 «%2» (%3 canali) supera i gruppi che questo ricevitore conserva</translation>
+    </message>
+    <message>
+        <source>Line not read</source>
+        <translation>Riga non letta</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Riga %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CRenameDialog</name>
+    <message>
+        <source>Rename by pattern</source>
+        <translation>Rinomina con modello</translation>
+    </message>
+    <message>
+        <source>\1, \2 ... put back a group of a regular expression</source>
+        <translation>\1, \2 ... reinseriscono un gruppo dell&apos;espressione regolare</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Trova:</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Sostituisci con:</translation>
+    </message>
+    <message>
+        <source>Regular expression</source>
+        <translation>Espressione regolare</translation>
+    </message>
+    <message>
+        <source>Match case</source>
+        <translation>Maiuscole/minuscole</translation>
+    </message>
+    <message>
+        <source>Keep the case</source>
+        <translation>Mantieni maiuscole/minuscole</translation>
+    </message>
+    <message>
+        <source>UPPER CASE</source>
+        <translation>MAIUSCOLO</translation>
+    </message>
+    <message>
+        <source>lower case</source>
+        <translation>minuscolo</translation>
+    </message>
+    <message>
+        <source>Title Case</source>
+        <translation>Iniziali Maiuscole</translation>
+    </message>
+    <message>
+        <source>Name now</source>
+        <translation>Nome attuale</translation>
+    </message>
+    <message>
+        <source>New name</source>
+        <translation>Nuovo nome</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>nothing left: refused</source>
+        <translation>non resta nulla: rifiutato</translation>
+    </message>
+    <message>
+        <source>the receiver keeps &quot;%1&quot;</source>
+        <translation>il ricevitore conserva «%1»</translation>
+    </message>
+    <message>
+        <source>characters the receiver cannot show</source>
+        <translation>caratteri che il ricevitore non può mostrare</translation>
+    </message>
+    <message>
+        <source>Not a regular expression: %1</source>
+        <translation>Espressione regolare non valida: %1</translation>
+    </message>
+    <message>
+        <source>%1 names would be left empty: rename refused.</source>
+        <translation>%1 nomi resterebbero vuoti: rinomina rifiutata.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 names change.</source>
+        <translation>Cambiano %1 nomi su %2.</translation>
+    </message>
+    <message>
+        <source>%1 are longer than the %2 bytes the receiver keeps.</source>
+        <translation>%1 sono più lunghi dei %2 byte che il ricevitore conserva.</translation>
+    </message>
+    <message>
+        <source>%1 hold characters the receiver cannot show.</source>
+        <translation>%1 contengono caratteri che il ricevitore non può mostrare.</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CRightView</name>
+    <message>
+        <source> Channels</source>
+        <translation> Canali</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>TV Only</source>
+        <translation>Solo TV</translation>
+    </message>
+    <message>
+        <source>Radio Only</source>
+        <translation>Solo radio</translation>
+    </message>
+    <message>
+        <source>TV channels</source>
+        <translation>Canali TV</translation>
+    </message>
+    <message>
+        <source>Radio channels</source>
+        <translation>Canali radio</translation>
+    </message>
+    <message>
+        <source>No channel named &quot;%1&quot;</source>
+        <translation>Nessun canale di nome «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CSortKeysDialog</name>
+    <message>
+        <source>Sort and renumber</source>
+        <translation>Ordina e rinumera</translation>
+    </message>
+    <message>
+        <source>Every channel gets a new number in this order; the first key ticked decides first. Drag or use the buttons to reorder.</source>
+        <translation>Ogni canale riceve un nuovo numero in quest&apos;ordine; decide per prima la prima chiave spuntata. Trascinare o usare i pulsanti per riordinare.</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder or multiplex</source>
+        <translation>Transponder o multiplex</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Provider</translation>
+    </message>
+    <message>
+        <source>Scrambled last</source>
+        <translation>Criptati per ultimi</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CStatusLine</name>
+    <message>
+        <source>TV %1 of %2 · Radio %3 of %4</source>
+        <translation>TV %1 di %2 · Radio %3 di %4</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CUnusedDialog</name>
+    <message>
+        <source>Remove unused</source>
+        <translation>Rimuovi inutilizzati</translation>
+    </message>
+    <message>
+        <source>Satellites without transponders in use (%1)</source>
+        <translation>Satelliti senza transponder in uso (%1)</translation>
+    </message>
+    <message>
+        <source>Transponders no channel uses (%1)</source>
+        <translation>Transponder non usati da nessun canale (%1)</translation>
+    </message>
+    <message>
+        <source>Multiplexes no channel uses (%1)</source>
+        <translation>Multiplex non usati da nessun canale (%1)</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes no channel uses (%1)</source>
+        <translation>Multiplex via cavo non usati da nessun canale (%1)</translation>
+    </message>
+    <message>
+        <source>Providers no channel names (%1)</source>
+        <translation>Provider non indicati da nessun canale (%1)</translation>
+    </message>
+    <message>
+        <source>Favourite groups without channels, named back &quot;Favorite n&quot; (%1)</source>
+        <translation>Gruppi preferiti senza canali, rinominati «Favorite n» (%1)</translation>
+    </message>
+    <message>
+        <source>Group %1 &quot;%2&quot;</source>
+        <translation>Gruppo %1 «%2»</translation>
+    </message>
+    <message>
+        <source>Everything is in use.</source>
+        <translation>È tutto in uso.</translation>
+    </message>
+    <message>
+        <source>%1 records will be removed or cleared.</source>
+        <translation>%1 record verranno rimossi o svuotati.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::Languages</name>
+    <message>
+        <source>System language</source>
+        <translation>Lingua del sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>The new language is used from the next start of Chanforge.</source>
+        <translation>La nuova lingua vale dal prossimo avvio di Chanforge.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Cannot create the work file in the temporary directory.</source>
+        <translation>Impossibile creare il file di lavoro nella cartella temporanea.</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::CChannelEditorBase</name>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Provider :</source>
+        <translation>Provider:</translation>
+    </message>
+    <message>
+        <source>Video PID :</source>
+        <translation>PID video:</translation>
+    </message>
+    <message>
+        <source>Audio PID :</source>
+        <translation>PID audio:</translation>
+    </message>
+    <message>
+        <source>PCR PID :</source>
+        <translation>PID PCR:</translation>
+    </message>
+    <message>
+        <source>Service ID :</source>
+        <translation>Service ID:</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Bloccato</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>Criptato</translation>
+    </message>
+    <message>
+        <source>Tuner 1</source>
+        <translation>Sintonizzatore 1</translation>
+    </message>
+    <message>
+        <source>Tuner 2</source>
+        <translation>Sintonizzatore 2</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::CDlgCHAddUpdate</name>
+    <message>
+        <source>Satellite :</source>
+        <translation>Satellite:</translation>
+    </message>
+    <message>
+        <source>Transponder :</source>
+        <translation>Transponder:</translation>
+    </message>
+    <message>
+        <source>Channel Number :</source>
+        <translation>Numero canale:</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::CDlgCableMuxAddUpdate</name>
+    <message>
+        <source>Mux</source>
+        <translation>Multiplex</translation>
+    </message>
+    <message>
+        <source>Frequency :</source>
+        <translation>Frequenza:</translation>
+    </message>
+    <message>
+        <source>Symbol Rate :</source>
+        <translation>Symbol rate:</translation>
+    </message>
+    <message>
+        <source>Constellation :</source>
+        <translation>Modulazione:</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbol rate</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::CDlgConfiguration</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configurazione</translation>
+    </message>
+    <message>
+        <source>Product type :</source>
+        <translation>Modello di ricevitore:</translation>
+    </message>
+    <message>
+        <source>Column list :</source>
+        <translation>Elenco colonne:</translation>
+    </message>
+    <message>
+        <source>Simple</source>
+        <translation>Semplice</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Dettagliato</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::CDlgDescription</name>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Mux</source>
+        <translation>Multiplex</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::CDlgMuxCHAddUpdate</name>
+    <message>
+        <source>Mux :</source>
+        <translation>Multiplex:</translation>
+    </message>
+    <message>
+        <source>Logical Number :</source>
+        <translation>Numero logico:</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::CDlgProviderName</name>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::CDlgRecvDataFromSTB</name>
+    <message>
+        <source>Receive data from STB</source>
+        <translation>Ricezione dal ricevitore</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::CDlgSearchName</name>
+    <message>
+        <source>Search...</source>
+        <translation>Cerca...</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>Nome:</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::CDlgSendDataToSTB</name>
+    <message>
+        <source>Send data to STB</source>
+        <translation>Invio al ricevitore</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::CDlgTPAddUpdate</name>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Satellite :</source>
+        <translation>Satellite:</translation>
+    </message>
+    <message>
+        <source>Frequency :</source>
+        <translation>Frequenza:</translation>
+    </message>
+    <message>
+        <source>Symbol Rate :</source>
+        <translation>Symbol rate:</translation>
+    </message>
+    <message>
+        <source>TS ID :</source>
+        <translation>TS ID:</translation>
+    </message>
+    <message>
+        <source>Drift :</source>
+        <translation>Deriva:</translation>
+    </message>
+    <message>
+        <source>Polarity :</source>
+        <translation>Polarizzazione:</translation>
+    </message>
+    <message>
+        <source>FEC :</source>
+        <translation>FEC:</translation>
+    </message>
+    <message>
+        <source>Transmission :</source>
+        <translation>Trasmissione:</translation>
+    </message>
+    <message>
+        <source>Modulation :</source>
+        <translation>Modulazione:</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenza</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbol rate</translation>
+    </message>
+    <message>
+        <source>TS ID</source>
+        <translation>TS ID</translation>
+    </message>
+    <message>
+        <source>Drift</source>
+        <translation>Deriva</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::CSatelliteEditor</name>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Satellite Name :</source>
+        <translation>Nome satellite:</translation>
+    </message>
+    <message>
+        <source>Degree :</source>
+        <translation>Posizione:</translation>
+    </message>
+    <message>
+        <source> Tuner %1 </source>
+        <translation> Sintonizzatore %1 </translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>SAT A</source>
+        <translation>SAT A</translation>
+    </message>
+    <message>
+        <source>SAT B</source>
+        <translation>SAT B</translation>
+    </message>
+    <message>
+        <source>C/Ku switch :</source>
+        <translation>Commutazione C/Ku:</translation>
+    </message>
+    <message>
+        <source>LNB Freq :</source>
+        <translation>Frequenza LNB:</translation>
+    </message>
+    <message>
+        <source>LNB Freq-Custom :</source>
+        <translation>Frequenza LNB personalizzata:</translation>
+    </message>
+    <message>
+        <source>C-LNB Freq :</source>
+        <translation>Frequenza LNB C:</translation>
+    </message>
+    <message>
+        <source>C-LNB Freq Custom :</source>
+        <translation>Frequenza LNB C personalizzata:</translation>
+    </message>
+    <message>
+        <source>LNB Power :</source>
+        <translation>Alimentazione LNB:</translation>
+    </message>
+    <message>
+        <source>22 KHz :</source>
+        <translation>22 kHz:</translation>
+    </message>
+    <message>
+        <source>Tone Burst :</source>
+        <translation>Tone burst:</translation>
+    </message>
+    <message>
+        <source>DiSEqC :</source>
+        <translation>DiSEqC:</translation>
+    </message>
+    <message>
+        <source>Motor Pos :</source>
+        <translation>Posizione motore:</translation>
+    </message>
+    <message>
+        <source> (Tuner %1)</source>
+        <translation> (sintonizzatore %1)</translation>
+    </message>
+    <message>
+        <source>LNB Freq-Custom</source>
+        <translation>Frequenza LNB personalizzata</translation>
+    </message>
+    <message>
+        <source>C-LNB Freq Custom</source>
+        <translation>Frequenza LNB C personalizzata</translation>
+    </message>
+    <message>
+        <source>Motor Pos</source>
+        <translation>Posizione motore</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::CSilenceHint</name>
+    <message>
+        <source>Still waiting. Check that the receiver is switched on, shows its download menu and is connected to the chosen port.</source>
+        <translation>Ancora in attesa. Controllare che il ricevitore sia acceso, mostri il menu di download e sia collegato alla porta scelta.</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::CTransferDialog</name>
+    <message>
+        <source>PORT :</source>
+        <translation>PORTA:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connetti</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::MessageBox</name>
+    <message>
+        <source>Chanforge</source>
+        <translation>Chanforge</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::NumberEdits</name>
+    <message>
+        <source>%1 must be a number from %2 to %3.</source>
+        <translation>%1 deve essere un numero da %2 a %3.</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>Posizione</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,90 @@
+// Every text the program shows is translated in every shipped language: the catalogue built
+// from the sources today against the checked-in translations. A translation keeps the source's
+// placeholders and its accelerator.
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Entry {
+    QString translation;
+    QString type; ///< "unfinished", "obsolete", "vanished" ... or empty when done
+};
+
+/// "context\nsource" → entry, read from a .ts file.
+QMap<QString, Entry> ReadTs(const QString& path) {
+    QMap<QString, Entry> out;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return out;
+    QXmlStreamReader xml(&file);
+    QString context, source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            Entry e;
+            e.type = xml.attributes().value(QLatin1String("type")).toString();
+            e.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            out.insert(context + QLatin1Char('\n') + source, e);
+        }
+    }
+    return out;
+}
+
+/// %1, %L1, %n and printf forms (%.2f, %%), sorted: a translation may reorder them.
+QStringList Placeholders(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("%(?:L?\\d+|n|%|\\.?\\d*[a-z])"));
+    QStringList out;
+    for (const QRegularExpressionMatch& m : pattern.globalMatch(text))
+        out << m.captured();
+    out.sort();
+    return out;
+}
+
+bool HasAccelerator(QString text) {
+    return text.remove(QStringLiteral("&&")).contains(QLatin1Char('&'));
+}
+
+TEST(Catalogue, ChecksPlaceholdersAndAccelerators) {
+    EXPECT_EQ(Placeholders("Downloading (%.2f%%)"), (QStringList{"%%", "%.2f"}));
+    EXPECT_EQ(Placeholders("%2 von %1 · 100 % %L3"), (QStringList{"%1", "%2", "%L3"}));
+    EXPECT_TRUE(HasAccelerator("Ö&ffnen"));
+    EXPECT_FALSE(HasAccelerator("Drag && drop"));
+}
+
+class Translation : public testing::TestWithParam<const char*> {};
+
+TEST_P(Translation, CoversTheCatalogueWhole) {
+    const QMap<QString, Entry> catalogue = ReadTs(QStringLiteral(CHANFORGE_CATALOGUE));
+    ASSERT_FALSE(catalogue.isEmpty());
+    const QString path = QStringLiteral(CHANFORGE_TRANSLATIONS "/chanforge_%1.ts").arg(GetParam());
+    const QMap<QString, Entry> language = ReadTs(path);
+    ASSERT_FALSE(language.isEmpty()) << path.toStdString();
+    for (auto it = catalogue.begin(); it != catalogue.end(); ++it) {
+        const QString source = it.key().section(QLatin1Char('\n'), 1);
+        const std::string where = it.key().toStdString();
+        const auto found = language.find(it.key());
+        ASSERT_NE(found, language.end()) << "missing: " << where;
+        EXPECT_TRUE(found->type.isEmpty() && !found->translation.isEmpty())
+            << found->type.toStdString() << ": " << where;
+        EXPECT_EQ(Placeholders(found->translation), Placeholders(source)) << where;
+        EXPECT_EQ(HasAccelerator(found->translation), HasAccelerator(source)) << where;
+    }
+    for (auto it = language.begin(); it != language.end(); ++it)
+        EXPECT_TRUE(it->type != QLatin1String("obsolete") && it->type != QLatin1String("vanished"))
+            << "left over: " << it.key().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, Translation, testing::Values("de", "it"));
+
+} // namespace
