@@ -1570,10 +1570,6 @@
         <translation>Reg. Ausdruck</translation>
     </message>
     <message>
-        <source>More filters</source>
-        <translation>Weitere Filter</translation>
-    </message>
-    <message>
         <source>Select all shown</source>
         <translation>Alle auswählen</translation>
     </message>
@@ -1678,8 +1674,12 @@
         <translation>Kein regulärer Ausdruck: %1</translation>
     </message>
     <message>
-        <source>More filters (%1)</source>
-        <translation>Weitere Filter (%1)</translation>
+        <source>More</source>
+        <translation>Weitere</translation>
+    </message>
+    <message>
+        <source>More (%1)</source>
+        <translation>Weitere (%1)</translation>
     </message>
 </context>
 <context>

@@ -1570,10 +1570,6 @@
         <translation>Espressione regolare</translation>
     </message>
     <message>
-        <source>More filters</source>
-        <translation>Altri filtri</translation>
-    </message>
-    <message>
         <source>Select all shown</source>
         <translation>Seleziona visibili</translation>
     </message>
@@ -1678,8 +1674,12 @@
         <translation>Espressione regolare non valida: %1</translation>
     </message>
     <message>
-        <source>More filters (%1)</source>
-        <translation>Altri filtri (%1)</translation>
+        <source>More</source>
+        <translation>Altri</translation>
+    </message>
+    <message>
+        <source>More (%1)</source>
+        <translation>Altri (%1)</translation>
     </message>
 </context>
 <context>
