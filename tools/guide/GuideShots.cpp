@@ -61,8 +61,7 @@ int main(int argc, char* argv[]) {
     ok = GrabDialog([&] { frame.Configuration(); },
                     folder.filePath(QStringLiteral("configuration.png"))) &&
          ok;
-    ok = GrabDialog([&] { frame.Receive(); }, folder.filePath(QStringLiteral("receive.png"))) &&
-         ok;
+    ok = GrabDialog([&] { frame.Receive(); }, folder.filePath(QStringLiteral("receive.png"))) && ok;
     ok = GrabDialog([&] { frame.Right().TV().NewChannel(); },
                     folder.filePath(QStringLiteral("channel.png"))) &&
          ok;

@@ -84,8 +84,7 @@ void CFAVTreeCtrl::Rebuild() {
     for (std::uint16_t code = 0; code < 16; ++code) {
         char name[kNameBufferSize] = {};
         GetGenreName(code, name);
-        auto* item =
-            new QTreeWidgetItem(genres_, {QCoreApplication::translate("Genres", name)});
+        auto* item = new QTreeWidgetItem(genres_, {QCoreApplication::translate("Genres", name)});
         item->setData(0, kKeyRole, code);
         item->setIcon(0, style()->standardIcon(QStyle::SP_FileIcon));
     }

@@ -374,8 +374,7 @@ void CListCommands::Describe() {
     tabstore::CQoDB& db = context_.Store();
     if (Kind() == ListKind::Provider) {
         if (const auto records = DescribeProvider(db, key); records.provider)
-            qpui::ShowInformation(
-                &list_, Translated(ProviderDescription(*records.provider)));
+            qpui::ShowInformation(&list_, Translated(ProviderDescription(*records.provider)));
         return;
     }
     const DescriptionRecords records =

@@ -73,7 +73,8 @@ DescriptionRecords DescribeProvider(tabstore::CQoDB& db, std::uint32_t key) {
 }
 
 utils::Phrase ProviderDescription(const Broadcast_Info_Tag& provider) {
-    return {"NetworkEdits", CF_TR_NOOP("NetworkEdits", "Broadcast Name : %1 (ID : %2)"),
+    return {"NetworkEdits",
+            CF_TR_NOOP("NetworkEdits", "Broadcast Name : %1 (ID : %2)"),
             {utils::Phrase::Verbatim(
                  std::string(provider.Name, strnlen(provider.Name, sizeof provider.Name))),
              utils::Phrase::Number(provider.BroadcastID)}};
