@@ -7,7 +7,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
+#include <cstring>
 #include <numeric>
+#include <string_view>
 
 namespace chanforge::editing {
 
@@ -38,6 +41,52 @@ std::string Name(const char* text, std::size_t size) {
     return std::string(text, strnlen(text, size));
 }
 
+std::string GroupList(std::uint32_t favorite) {
+    std::string groups;
+    for (int k = 1; k <= kFavoriteGroupsMax; ++k)
+        if ((favorite & (std::uint32_t{1} << (k - 1))) != 0)
+            groups += (groups.empty() ? "" : ",") + std::to_string(k);
+    return groups;
+}
+
+/// Keeps the texts likely widest in a proportional font, at most kCandidates: a wide letter
+/// counts more than a narrow one. The window measures these few instead of every row.
+class Longest {
+  public:
+    void Offer(std::string_view text) {
+        const int score = Score(text);
+        if (kept_.size() == kCandidates && score <= kept_.back().first)
+            return;
+        for (const auto& [s, t] : kept_)
+            if (t == text)
+                return;
+        kept_.emplace(std::upper_bound(kept_.begin(), kept_.end(), score,
+                                       [](int v, const auto& k) { return v > k.first; }),
+                      score, std::string(text));
+        if (kept_.size() > kCandidates)
+            kept_.pop_back();
+    }
+    std::vector<std::string> Take() {
+        std::vector<std::string> texts;
+        for (auto& [score, text] : kept_)
+            texts.push_back(std::move(text));
+        return texts;
+    }
+
+  private:
+    static constexpr std::size_t kCandidates = 16;
+    /// Roughly a letter's width in halves of an average one.
+    static int Score(std::string_view text) {
+        int score = 0;
+        for (char c : text)
+            score += std::strchr("ijlftrI.,:;!|' ", c) != nullptr ? 1
+                     : std::strchr("MWmw@", c) != nullptr         ? 3
+                                                                  : 2;
+        return score;
+    }
+    std::vector<std::pair<int, std::string>> kept_; ///< highest score first
+};
+
 std::string TunerText(const Channel_Info_Tag& ch, Product product) {
     char name[kNameBufferSize] = {};
     std::uint8_t tuner = ch.Tuner;
@@ -56,7 +105,6 @@ const char* ChannelHeaderText(int column) {
 bool ChannelColumnHidden(int column, bool simpleMode, Product product) {
     switch (column) {
     case kColFav:
-        return true;
     case kColIndex:
     case kColSatID:
     case kColTPID:
@@ -77,9 +125,9 @@ std::string ChannelCellText(const Channel_Info_Tag& ch, int column, Product prod
     case kColIndex:
         return std::to_string(ch.RowID);
     case kColFav:
-        if (favoriteGroup < 1 || favoriteGroup > kFavoriteGroupsMax)
-            return {};
-        return std::to_string(ch.FavoriteSlot[favoriteGroup - 1]);
+        if (favoriteGroup >= 1 && favoriteGroup <= kFavoriteGroupsMax)
+            return std::to_string(ch.FavoriteSlot[favoriteGroup - 1]);
+        return GroupList(ch.Favorite);
     case kColSatID:
         return std::to_string(ch.SatID);
     case kColTPID:
@@ -110,6 +158,72 @@ std::string ChannelCellText(const Channel_Info_Tag& ch, int column, Product prod
     default:
         return {};
     }
+}
+
+std::vector<std::vector<std::string>> LongestCellTexts(tabstore::CQoDB& db,
+                                                       const std::vector<std::uint32_t>& rows,
+                                                       Product product,
+                                                       std::uint32_t favoriteGroup) {
+    // Numbers grow no shorter with their value: the largest stands for its column.
+    std::array<std::uint32_t, kChannelColumnCount> largest{};
+    std::bitset<16> genres;
+    std::bitset<256> tuners;
+    Longest names, groups;
+    const Channel_Info_Tag* example = nullptr; // for the texts that depend on a channel
+    const auto keep = [&](int column, std::uint32_t value) {
+        largest[column] = std::max(largest[column], value);
+    };
+    for (std::uint32_t key : rows) {
+        const Channel_Info_Tag* ch = rows::Channel(db, key);
+        if (ch == nullptr)
+            continue;
+        example = ch;
+        keep(kColIndex, ch->RowID);
+        keep(kColSatID, ch->SatID);
+        keep(kColTPID, ch->TPID);
+        keep(kColNumber, product.UsesShowNum() ? ch->ShowNum : ch->ProgramNum);
+        keep(kColVPID, ch->VideoPID);
+        keep(kColAPID, ch->AudioPID);
+        keep(kColPCRPID, ch->PCRPID);
+        if (favoriteGroup >= 1 && favoriteGroup <= kFavoriteGroupsMax)
+            keep(kColFav, ch->FavoriteSlot[favoriteGroup - 1]);
+        else
+            groups.Offer(GroupList(ch->Favorite));
+        names.Offer(std::string_view(ch->Name, strnlen(ch->Name, sizeof ch->Name)));
+        genres.set(ch->Attributes & attr::kGenreMask);
+        tuners.set(ch->Tuner);
+    }
+    std::vector<std::vector<std::string>> out(kChannelColumnCount);
+    if (example == nullptr)
+        return out;
+    out[kColRowNumber] = {std::to_string(rows.size())};
+    for (int column : {kColIndex, kColSatID, kColTPID, kColNumber, kColVPID, kColAPID, kColPCRPID})
+        out[column] = {std::to_string(largest[column])};
+    out[kColFav] = favoriteGroup >= 1 && favoriteGroup <= kFavoriteGroupsMax
+                       ? std::vector<std::string>{std::to_string(largest[kColFav])}
+                       : groups.Take();
+    out[kColName] = names.Take();
+    Longest genreNames, tunerNames;
+    for (std::uint16_t g = 0; g < genres.size(); ++g)
+        if (genres[g]) {
+            char name[kNameBufferSize] = {};
+            GetGenreName(g, name);
+            genreNames.Offer(name);
+        }
+    for (std::size_t t = 0; t < tuners.size(); ++t)
+        if (tuners[t]) {
+            Channel_Info_Tag probe = *example;
+            probe.Tuner = static_cast<std::uint8_t>(t);
+            for (std::uint8_t sat : {std::uint8_t{1}, std::uint8_t{2}}) { // both sides of ShowNum
+                probe.SatID = sat;
+                tunerNames.Offer(TunerText(probe, product));
+            }
+        }
+    out[kColGenre] = genreNames.Take();
+    out[kColTuner] = tunerNames.Take();
+    for (int column : {kColCAS, kColLocked, kColSkipped})
+        out[column] = {"Y", "N"};
+    return out;
 }
 
 void SortByColumnText(tabstore::CQoDB& db, std::vector<std::uint32_t>& keys, int column,

@@ -71,4 +71,19 @@ RowIds SelectedKeys(const RowIds& keys, const Selection& selection) {
     return out;
 }
 
+std::optional<std::size_t> NextSelected(const Selection& selection, std::size_t from,
+                                        bool forward) {
+    const std::size_t n = selection.size();
+    for (std::size_t step = 1; step <= n; ++step) {
+        std::size_t row = 0;
+        if (from >= n) // no current row: from the first (or the last) on
+            row = forward ? step - 1 : n - step;
+        else
+            row = forward ? (from + step) % n : (from + n - step) % n;
+        if (selection[row])
+            return row;
+    }
+    return std::nullopt;
+}
+
 } // namespace chanforge::editing

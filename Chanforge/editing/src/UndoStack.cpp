@@ -100,6 +100,7 @@ void CUndoStack::Trim() {
     // The newest step always stays, even when it alone is over the budget.
     while (done_.size() > 1 && (bytes_ > maxBytes_ || done_.size() > maxSteps_)) {
         bytes_ -= done_.front().bytes;
+        baseId_ = done_.front().id;
         done_.pop_front();
     }
 }
@@ -136,7 +137,33 @@ bool CUndoStack::Redo(tabstore::CQoDB& db) {
     return true;
 }
 
+TableMask CUndoStack::TablesOf(const Step& step) {
+    TableMask mask = 0;
+    for (const RowChange& c : step.changes)
+        mask |= TableBit(c.table);
+    return mask;
+}
+
+TableMask CUndoStack::TablesChangedSince(std::uint64_t state) const {
+    TableMask mask = 0;
+    const auto done =
+        std::find_if(done_.begin(), done_.end(), [state](const Step& s) { return s.id == state; });
+    if (done != done_.end() || state == baseId_) {
+        for (auto it = done == done_.end() ? done_.begin() : done + 1; it != done_.end(); ++it)
+            mask |= TablesOf(*it);
+        return mask;
+    }
+    // Ahead: the back of the undone steps is redone first.
+    for (auto it = undone_.rbegin(); it != undone_.rend(); ++it) {
+        mask |= TablesOf(*it);
+        if (it->id == state)
+            return mask;
+    }
+    return kAllTables;
+}
+
 void CUndoStack::Clear() {
+    baseId_ = 0;
     done_.clear();
     undone_.clear();
     pending_.clear();

@@ -51,6 +51,27 @@ TEST_F(SelectionTest, SearchIgnoresCase) {
     EXPECT_EQ(SearchByName(db, keys, "nothing"), Selection(5, false));
 }
 
+TEST(ChannelSelection, NextSelectedGoesRoundTheEnd) {
+    const Selection s{false, true, false, true};
+    struct Row {
+        std::size_t from;
+        bool forward;
+        std::optional<std::size_t> found;
+    };
+    for (const Row& row : std::vector<Row>{{1, true, 3},
+                                           {3, true, 1},
+                                           {1, false, 3},
+                                           {0, false, 3},
+                                           {4, true, 1}, // no current row
+                                           {99, false, 3}}) {
+        SCOPED_TRACE(row.from);
+        EXPECT_EQ(NextSelected(s, row.from, row.forward), row.found);
+    }
+    EXPECT_EQ(NextSelected({false, true}, 1, true), 1u); // the only match is where we are
+    EXPECT_EQ(NextSelected({false, false}, 0, true), std::nullopt);
+    EXPECT_EQ(NextSelected({}, 0, false), std::nullopt);
+}
+
 TEST(ChannelColumns, CellTexts) {
     Channel_Info_Tag ch = MakeChannel("Name", 12, true, 1, 4);
     ch.RowID = 3;
@@ -84,8 +105,41 @@ TEST(ChannelColumns, CellTexts) {
     EXPECT_EQ(ChannelCellText(ch, kColTuner, Product{8, 3}, 0), "Mux");
 }
 
+TEST(ChannelColumns, LongestTextsStandForEveryRow) {
+    tabstore::CQoDB db;
+    std::vector<std::uint32_t> keys;
+    for (const char* name : {"ARD", "Sky Cinema Action HD", "n-tv", "Sky Cinema Family HD"})
+        keys.push_back(AddChannel(db, MakeChannel(name, 9, true)));
+    GetRow<Channel_Info_Tag>(db, kChannelTable, keys[0])->ProgramNum = 1200;
+    GetRow<Channel_Info_Tag>(db, kChannelTable, keys[2])->Attributes |= 2; // News and Factual
+    GetRow<Channel_Info_Tag>(db, kChannelTable, keys[3])->Favorite = 0b1010;
+    keys.push_back(4711); // a row gone from the table counts for nothing
+    const auto longest = LongestCellTexts(db, keys, kSatelliteProduct, 0);
+    ASSERT_EQ(longest.size(), std::size_t{kChannelColumnCount});
+    EXPECT_EQ(longest[kColRowNumber], std::vector<std::string>{"5"});
+    EXPECT_EQ(longest[kColNumber], std::vector<std::string>{"1200"});
+    EXPECT_EQ(std::vector(longest[kColName].begin(), longest[kColName].begin() + 2),
+              (std::vector<std::string>{"Sky Cinema Family HD", "Sky Cinema Action HD"}));
+    EXPECT_EQ(longest[kColGenre].front(), "News and Factual"); // widest first
+    EXPECT_EQ(longest[kColFav].front(), "2,4");
+    EXPECT_EQ(LongestCellTexts(db, keys, kSatelliteProduct, 2)[kColFav],
+              std::vector<std::string>{"0"}); // positions in the group shown
+    EXPECT_TRUE(LongestCellTexts(db, {}, kSatelliteProduct, 0)[kColName].empty());
+
+    // Among many long narrow names a shorter wide one is still measured.
+    keys.clear();
+    for (int i = 0; i < 40; ++i)
+        keys.push_back(
+            AddChannel(db, MakeChannel("iiiiiiiiiiiiiiiiii " + std::to_string(i), 1, true)));
+    keys.push_back(AddChannel(db, MakeChannel("WDR MMMM WWW", 1, true)));
+    const auto names = LongestCellTexts(db, keys, kSatelliteProduct, 0)[kColName];
+    EXPECT_LE(names.size(), 16u);
+    EXPECT_EQ(names.front(), "WDR MMMM WWW");
+}
+
 TEST(ChannelColumns, HiddenColumnsByModeAndProduct) {
-    EXPECT_TRUE(ChannelColumnHidden(kColFav, false, kSatelliteProduct));
+    EXPECT_FALSE(ChannelColumnHidden(kColFav, false, kSatelliteProduct));
+    EXPECT_TRUE(ChannelColumnHidden(kColFav, true, kSatelliteProduct));
     EXPECT_TRUE(ChannelColumnHidden(kColIndex, true, kSatelliteProduct));
     EXPECT_FALSE(ChannelColumnHidden(kColIndex, false, kSatelliteProduct));
     EXPECT_FALSE(ChannelColumnHidden(kColName, true, kSatelliteProduct));

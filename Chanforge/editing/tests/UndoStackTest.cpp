@@ -1,6 +1,7 @@
 #include "chanforge/editing/UndoStack.h"
 #include "chanforge/editing/ChannelClipboard.h"
 #include "chanforge/editing/ChannelMove.h"
+#include "chanforge/editing/FavoriteGroups.h"
 
 #include "TestDatabase.h"
 
@@ -111,6 +112,37 @@ TEST(UndoStack, AppendAfterUndoNeverOverwritesARow) {
     const int key = AppendRow(db, kChannelTable, CopyRow(MakeChannel("Extra", 9, true)));
     EXPECT_EQ(key, 4);
     EXPECT_EQ(db.Size(kChannelTable), 4u);
+}
+
+TEST(UndoStack, TablesChangedSinceFollowUndoAndRedo) {
+    tabstore::CQoDB db;
+    FillNumbered(db, 3, 0);
+    AddFavorite(db, "Group");
+    CUndoStack undo(std::size_t{1} << 30, 3);
+    const auto opened = undo.StateId();
+    undo.Record(db, kAllTables, "Lock", [&] { SetAttributeBits(db, {1}, attr::kLocked, true); });
+    const auto locked = undo.StateId();
+    undo.Record(db, kAllTables, "Rename", [&] { return RenameFavoriteGroup(db, 0, "News"); });
+    constexpr TableMask kBoth = kChannels | TableBit(kFavoriteTable);
+    EXPECT_EQ(undo.TablesChangedSince(undo.StateId()), 0);
+    EXPECT_EQ(undo.TablesChangedSince(opened), kBoth);
+    EXPECT_EQ(undo.TablesChangedSince(locked), TableBit(kFavoriteTable));
+    undo.Undo(db);
+    undo.Undo(db);
+    EXPECT_EQ(undo.StateId(), opened);
+    EXPECT_EQ(undo.TablesChangedSince(locked), kChannels); // ahead, by redo
+    EXPECT_EQ(undo.TablesChangedSince(12345), kAllTables);
+
+    // Trimmed steps are out of reach; the state under the oldest kept one keeps its id.
+    undo.Redo(db);
+    undo.Redo(db);
+    for (bool on : {true, false})
+        undo.Record(db, kChannels, "Skip", [&] { SetAttributeBits(db, {2}, attr::kSkipped, on); });
+    EXPECT_EQ(undo.TablesChangedSince(opened), kAllTables);
+    while (undo.CanUndo())
+        undo.Undo(db);
+    EXPECT_EQ(undo.StateId(), locked);
+    EXPECT_EQ(undo.TablesChangedSince(locked), 0);
 }
 
 TEST(UndoStack, NestedStepsJoinTheOuterOne) {

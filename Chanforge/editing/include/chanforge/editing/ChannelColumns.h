@@ -32,14 +32,23 @@ enum ChannelColumn : int {
 
 /// Header text; the image columns (0, 11 to 14) have none and show a symbol instead.
 const char* ChannelHeaderText(int column);
-/// Hidden columns: always "Fav"; in Simple mode also the ids and PIDs; the tuner column on
-/// terrestrial and cable products.
+/// Hidden columns: in Simple mode the ids, PIDs and "Fav"; the tuner column on terrestrial and
+/// cable products.
 bool ChannelColumnHidden(int column, bool simpleMode, Product product);
 
 /// Text of a data column (1..14) for one channel. favoriteGroup is the group shown (0 outside
-/// a favourite view); the "Fav" column is empty outside one.
+/// a favourite view); the "Fav" column shows the position in that group, outside one the
+/// groups the channel belongs to ("1,3").
 std::string ChannelCellText(const Channel_Info_Tag& ch, int column, Product product,
                             std::uint32_t favoriteGroup);
+
+/// Per column, the texts likely widest among those the rows show (a few, widest first): what
+/// fitting a column to its contents has to measure. One walk over the rows; numbers are
+/// formatted once, from the largest value.
+std::vector<std::vector<std::string>> LongestCellTexts(tabstore::CQoDB& db,
+                                                       const std::vector<std::uint32_t>& rows,
+                                                       Product product,
+                                                       std::uint32_t favoriteGroup);
 
 /// Sorts rows (channel RowIDs) by the text of a column in natural order, as a header click does.
 /// Rows whose channel no longer exists sort first.

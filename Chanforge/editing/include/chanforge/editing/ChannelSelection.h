@@ -4,6 +4,7 @@
 
 #include "chanforge/editing/ChannelEdits.h"
 
+#include <optional>
 #include <string>
 
 namespace chanforge::editing {
@@ -18,6 +19,10 @@ Selection InvertSelection(const Selection& selection);
 /// Rows whose channel name contains text, compared without regard to case (8-bit, ASCII case
 /// folding). An empty text matches every row.
 Selection SearchByName(tabstore::CQoDB& db, const RowIds& rows, const std::string& text);
+
+/// The selected row after from (before it when !forward), going round the end; from may be
+/// past the rows (none is current). None when no row is selected.
+std::optional<std::size_t> NextSelected(const Selection& selection, std::size_t from, bool forward);
 
 /// The keys of the selected rows, in grid order.
 RowIds SelectedKeys(const RowIds& rows, const Selection& selection);

@@ -53,7 +53,10 @@ class CUndoStack {
     void Clear();
     /// Identifies the current state of the tables: equal ids mean equal content as far as the
     /// stack knows. 0 is the state after Clear.
-    std::uint64_t StateId() const { return done_.empty() ? 0 : done_.back().id; }
+    std::uint64_t StateId() const { return done_.empty() ? baseId_ : done_.back().id; }
+    /// The tables whose rows differ between state and the current state, as far as undo or
+    /// redo steps lead from one to the other; every table when state is out of reach.
+    TableMask TablesChangedSince(std::uint64_t state) const;
     std::size_t Bytes() const { return bytes_; }
     std::size_t Steps() const { return done_.size() + undone_.size(); }
 
@@ -82,8 +85,11 @@ class CUndoStack {
     static void Apply(tabstore::CQoDB& db, const Step& step, bool forward);
     void Trim();
 
+    static TableMask TablesOf(const Step& step);
+
     std::deque<Step> done_;
     std::vector<Step> undone_;
+    std::uint64_t baseId_ = 0; ///< the state below the oldest step kept
     std::vector<TableSnapshot> pending_;
     std::string pendingLabel_;
     int depth_ = 0;
