@@ -4,9 +4,11 @@
 #include "SelectedRows.h"
 
 #include "chanforge/editing/ChannelColumns.h"
+#include "chanforge/editing/FavoriteGroups.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDrag>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -19,9 +21,8 @@ namespace chanforge::app {
 
 using namespace editing;
 
-CChannelGrid::CChannelGrid(CEditContext& context, ChannelKind kind, bool& sortDescending,
-                           QWidget* parent)
-    : QTableView(parent), context_(context), kind_(kind), sortDescending_(sortDescending),
+CChannelGrid::CChannelGrid(CEditContext& context, ChannelKind kind, QWidget* parent)
+    : QTableView(parent), context_(context), kind_(kind),
       model_(context.Store(), kind, context.Product(), this) {
     setObjectName(kind == ChannelKind::TV ? "tvGrid" : "radioGrid");
     setModel(&model_);
@@ -31,6 +32,7 @@ CChannelGrid::CChannelGrid(CEditContext& context, ChannelKind kind, bool& sortDe
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false); // Tab goes to the next pane's list; arrows move inside
     setDragEnabled(true);
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
@@ -54,14 +56,36 @@ CChannelGrid::CChannelGrid(CEditContext& context, ChannelKind kind, bool& sortDe
     SetUpColumns();
 }
 
+namespace {
+
+/// The name right after the number, the ids last: at 1024 pixels both grids show names whole.
+constexpr int kShownOrder[] = {kColRowNumber, kColNumber,  kColName,  kColGenre, kColCAS,
+                               kColLocked,    kColSkipped, kColTuner, kColFav,   kColIndex,
+                               kColSatID,     kColTPID,    kColVPID,  kColAPID,  kColPCRPID};
+static_assert(std::size(kShownOrder) == kChannelColumnCount);
+
+} // namespace
+
 void CChannelGrid::SetUpColumns() {
     QHeaderView* header = horizontalHeader();
-    // A refill puts the rows back in table order, so no column is sorted any more.
-    header->setSortIndicatorShown(false);
+    for (int visual = 0; visual < kChannelColumnCount; ++visual)
+        if (header->visualIndex(kShownOrder[visual]) != visual)
+            header->moveSection(header->visualIndex(kShownOrder[visual]), visual);
+    ShowSortIndicator();
     for (int column = 0; column < kChannelColumnCount; ++column)
         setColumnHidden(column,
                         ChannelColumnHidden(column, context_.SimpleColumns(), context_.Product()));
-    FitColumnsToContents(*this, kColName);
+    std::vector<QStringList> widest;
+    for (const std::vector<std::string>& texts : LongestCellTexts(
+             context_.Store(), model_.Rows(), context_.Product(), model_.FavoriteGroup())) {
+        QStringList shown; // as the model shows them: genres translated
+        for (const std::string& text : texts)
+            shown << (widest.size() == kColGenre
+                          ? QCoreApplication::translate("Genres", text.c_str())
+                          : QString::fromLatin1(text.c_str()));
+        widest.push_back(shown);
+    }
+    FitColumnsToTexts(*this, kColName, widest);
     // Header symbols are 24 pixels wide and need room beside the sort arrow.
     for (int column : {int(kColRowNumber), int(kColCAS), int(kColLocked), int(kColSkipped)})
         setColumnWidth(column, std::max(columnWidth(column), 34));
@@ -73,10 +97,17 @@ void CChannelGrid::resizeEvent(QResizeEvent* event) {
     FillWithColumn(*this, kColName);
 }
 
+RowIds CChannelGrid::FilledRows() {
+    RowIds rows = FillChannels(context_.Store(), kind_, filter_, context_.Product());
+    if (sortColumn_ >= 0)
+        SortByColumnText(context_.Store(), rows, sortColumn_, sortDescending_, context_.Product(),
+                         FavoriteGroupOf(filter_));
+    return rows;
+}
+
 void CChannelGrid::SetFilter(const ChannelFilter& filter) {
     filter_ = filter;
-    model_.SetRows(FillChannels(context_.Store(), kind_, filter_, context_.Product()),
-                   FavoriteGroupOf(filter_));
+    model_.SetRows(FilledRows(), FavoriteGroupOf(filter_));
     scrollToTop();
 }
 
@@ -86,8 +117,7 @@ void CChannelGrid::Refill() {
 
 void CChannelGrid::RefillSelecting(const RowIds& keys) {
     const int position = verticalScrollBar()->value();
-    model_.SetRows(FillChannels(context_.Store(), kind_, filter_, context_.Product()),
-                   FavoriteGroupOf(filter_));
+    model_.SetRows(FilledRows(), FavoriteGroupOf(filter_));
     Select(keys);
     verticalScrollBar()->setValue(position);
 }
@@ -135,11 +165,24 @@ void CChannelGrid::ScrollToRows(const RowIds& keys) {
 void CChannelGrid::HeaderClicked(int column) {
     if (column < 1)
         return;
-    sortDescending_ = !sortDescending_;
-    model_.SortByColumn(column, sortDescending_);
-    horizontalHeader()->setSortIndicatorShown(true);
-    horizontalHeader()->setSortIndicator(column, sortDescending_ ? Qt::DescendingOrder
-                                                                 : Qt::AscendingOrder);
+    // A new column starts ascending; the same one again turns round.
+    SetSort(column, column == sortColumn_ && !sortDescending_);
+}
+
+void CChannelGrid::SetSort(int column, bool descending) {
+    if (column < 1 || column >= kChannelColumnCount)
+        return;
+    sortColumn_ = column;
+    sortDescending_ = descending;
+    model_.SortByColumn(column, descending);
+    ShowSortIndicator();
+}
+
+void CChannelGrid::ShowSortIndicator() {
+    horizontalHeader()->setSortIndicatorShown(sortColumn_ >= 0);
+    if (sortColumn_ >= 0)
+        horizontalHeader()->setSortIndicator(sortColumn_, sortDescending_ ? Qt::DescendingOrder
+                                                                          : Qt::AscendingOrder);
 }
 
 void CChannelGrid::keyPressEvent(QKeyEvent* event) {
@@ -195,6 +238,7 @@ void CChannelGrid::BuildMenu() {
     items_.copy = menu_->addAction(tr("Copy          \tCtrl+C"), this, &CChannelGrid::Copy);
     items_.paste = menu_->addAction(tr("Paste         \tCtrl+V"), this, [this] { Paste(false); });
     items_.moveHere = menu_->addAction(tr("Move here"), this, &CChannelGrid::MoveHere);
+    items_.favorites = menu_->addMenu(tr("Add to favourite group"));
     menu_->addSeparator();
     QMenu* lock = menu_->addMenu(tr("Lock..."));
     lock->addAction(tr("On"), this, [this] { SetFlag(attr::kLocked, true); });
@@ -233,6 +277,13 @@ void CChannelGrid::UpdateMenu() {
     const bool any = selectionModel()->hasSelection();
     for (QAction* item : {items_.update, items_.remove, items_.copy, items_.describe})
         item->setEnabled(any);
+    // The groups as they are named now.
+    items_.favorites->clear();
+    for (const FavoriteGroupName& group : FavoriteGroups(context_.Store()))
+        items_.favorites->addAction(
+            QString::fromLatin1(group.name.c_str()), this,
+            [this, index = group.index] { ApplyDrop(kDragFavorite, index); });
+    items_.favorites->setEnabled(any && !items_.favorites->isEmpty());
 }
 
 void CChannelGrid::contextMenuEvent(QContextMenuEvent* event) {

@@ -17,14 +17,18 @@ namespace chanforge::app {
 class CChannelGrid : public QTableView {
     Q_OBJECT
   public:
-    /// sortDescending: the sort direction both grids share; toggled by each header click.
-    CChannelGrid(CEditContext& context, editing::ChannelKind kind, bool& sortDescending,
-                 QWidget* parent = nullptr);
+    CChannelGrid(CEditContext& context, editing::ChannelKind kind, QWidget* parent = nullptr);
 
     editing::ChannelKind Kind() const { return kind_; }
     DragCode DragCodeOf() const { return kind_ == editing::ChannelKind::TV ? kDragTV : kDragRadio; }
     const editing::ChannelFilter& Filter() const { return filter_; }
     CChannelGridModel& Model() { return model_; }
+
+    /// The column the rows are sorted by (-1: channel order) and its direction; kept through
+    /// refills.
+    int SortColumn() const { return sortColumn_; }
+    bool SortDescending() const { return sortDescending_; }
+    void SetSort(int column, bool descending);
 
     /// Sets the filter and refills.
     void SetFilter(const editing::ChannelFilter& filter);
@@ -53,6 +57,9 @@ class CChannelGrid : public QTableView {
     void Search();
     /// Selects the rows whose name contains text; true when one matched.
     bool SearchFor(const QString& text);
+    /// Moves to the next (or previous) row whose name contains text, round the end; false
+    /// when none does.
+    bool FindNext(const QString& text, bool forward);
     void Describe();
 
     // Drops relayed by the main window onto this grid's selection. Returns how many of the
@@ -67,8 +74,8 @@ class CChannelGrid : public QTableView {
     /// keys given, which are what the operator's selection became.
     void ChannelsChanged(const editing::RowIds& select);
     void DragStarted(DragCode code);
-    /// The operator asked to find text (Ctrl+F): the pane searches both grids.
-    void SearchRequested(const QString& text);
+    /// The operator asked to search (Ctrl+F): the pane asks what and searches both grids.
+    void SearchRequested();
     void Dropped(DragCode targetCode, std::uint32_t key);
 
   protected:
@@ -84,6 +91,9 @@ class CChannelGrid : public QTableView {
   private:
     void SetUpColumns();
     void HeaderClicked(int column);
+    /// The rows the filter shows, in the order of the sort.
+    editing::RowIds FilledRows();
+    void ShowSortIndicator();
     void BuildMenu();
     void UpdateMenu();
     bool AcceptsDrag(const QMimeData* mime) const;
@@ -93,13 +103,15 @@ class CChannelGrid : public QTableView {
 
     CEditContext& context_;
     editing::ChannelKind kind_;
-    bool& sortDescending_;
+    int sortColumn_ = -1;
+    bool sortDescending_ = false;
     CChannelGridModel model_;
     editing::ChannelFilter filter_;
     QMenu* menu_ = nullptr;
     QList<QAction*> menuExtras_;
     struct MenuItems {
         QAction *newItem, *update, *remove, *copy, *paste, *moveHere, *describe;
+        QMenu* favorites;
     } items_{};
 };
 

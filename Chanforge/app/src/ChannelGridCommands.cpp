@@ -10,7 +10,6 @@
 #include "qpui/DlgCHAddUpdate.h"
 #include "qpui/DlgDescription.h"
 #include "qpui/DlgMuxCHAddUpdate.h"
-#include "qpui/DlgSearchName.h"
 #include "qpui/MessageBox.h"
 
 #include <QApplication>
@@ -205,9 +204,22 @@ void CChannelGrid::Invert() {
 }
 
 void CChannelGrid::Search() {
-    qpui::CDlgSearchName dialog(this);
-    if (dialog.DoModal() == QDialog::Accepted)
-        emit SearchRequested(dialog.Text());
+    emit SearchRequested();
+}
+
+bool CChannelGrid::FindNext(const QString& text, bool forward) {
+    const Selection found =
+        SearchByName(context_.Store(), model_.Rows(), text.toLatin1().toStdString());
+    const QModelIndex current = currentIndex();
+    const std::optional<std::size_t> row = NextSelected(
+        found, current.isValid() ? static_cast<std::size_t>(current.row()) : found.size(), forward);
+    if (!row)
+        return false;
+    const QModelIndex at = model_.index(static_cast<int>(*row), kColName);
+    setCurrentIndex(at);
+    Select({model_.KeyAt(at.row())});
+    scrollTo(at);
+    return true;
 }
 
 bool CChannelGrid::SearchFor(const QString& text) {

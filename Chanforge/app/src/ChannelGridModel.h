@@ -25,6 +25,7 @@ class CChannelGridModel : public QAbstractTableModel {
     /// Reorders the rows by a column's text; selections follow their rows.
     void SortByColumn(int column, bool descending);
     const editing::RowIds& Rows() const { return rows_; }
+    std::uint32_t FavoriteGroup() const { return favoriteGroup_; }
     std::uint32_t KeyAt(int row) const;
     /// Grid row of a channel, -1 when it is not shown.
     int RowOf(std::uint32_t key) const;

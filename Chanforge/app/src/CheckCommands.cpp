@@ -96,9 +96,17 @@ void CCheckCommands::AddTo(QToolBar& bar) {
 check::Findings CCheckCommands::Check() {
     check::Findings findings =
         check::CheckDatabase(document_.Store(), document_.Values(), document_.Layout());
+    ShowFindings(findings);
+    return findings;
+}
+
+void CCheckCommands::ShowFindings(const check::Findings& findings) {
+    const bool first = !dockShown_;
     dock_->ShowFindings(
         findings, [this](TableId table, std::uint32_t row) { return RecordName(table, row); });
-    return findings;
+    dockShown_ = true;
+    if (first)
+        frame_.resizeDocks({dock_}, {std::max(140, frame_.height() / 5)}, Qt::Vertical);
 }
 
 void CCheckCommands::TablesChanged() {
@@ -110,8 +118,7 @@ void CCheckCommands::BeforeSave() {
     const check::Findings findings =
         check::CheckDatabase(document_.Store(), document_.Values(), document_.Layout());
     if (!findings.empty())
-        dock_->ShowFindings(
-            findings, [this](TableId table, std::uint32_t row) { return RecordName(table, row); });
+        ShowFindings(findings);
 }
 
 bool CCheckCommands::BeforeSend() {

@@ -64,6 +64,8 @@ class CCheckCommands : public QObject {
 
   private:
     void ApplyFix(check::Fix fix, const RowList& rows);
+    /// Lists the findings; the first time, the panel opens low, so the grids keep their rows.
+    void ShowFindings(const check::Findings& findings);
     /// Asks which provider the channels of provider missing go to; 0 for none.
     std::optional<std::uint16_t> ChooseProvider(std::uint16_t missing);
     void SelectRecords(TableId table, const RowList& rows);
@@ -80,6 +82,7 @@ class CCheckCommands : public QObject {
     QAction* compare_ = nullptr;
     QAction* restore_ = nullptr;
     QAction* verify_ = nullptr;
+    bool dockShown_ = false;
 };
 
 } // namespace chanforge::app

@@ -1,13 +1,20 @@
-// One column of a table view takes the width the others leave, but never less than its
-// contents need: a narrow window scrolls instead of squeezing names.
+// Column widths of the grids and lists: each column as wide as the widest text it shows (and
+// its header), one column taking the width the others leave, never less than its contents:
+// a narrow window scrolls instead of squeezing names.
 #pragma once
+
+#include <QStringList>
+
+#include <vector>
 
 class QTableView;
 
 namespace chanforge::app {
 
-/// Sizes every column to its contents and widens column to fill the view; call again on resize.
-void FitColumnsToContents(QTableView& view, int column);
+/// Sizes each column to the widest of its candidate texts (widest[column], the longest texts
+/// it shows) and its header, then widens column to fill the view. Measures only the candidates,
+/// never every row. Call FillWithColumn again on resize.
+void FitColumnsToTexts(QTableView& view, int column, const std::vector<QStringList>& widest);
 /// Widens or narrows column (down to its contents) to fill the view, after a resize.
 void FillWithColumn(QTableView& view, int column);
 

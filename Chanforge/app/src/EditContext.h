@@ -35,10 +35,13 @@ class CEditContext : public QObject {
             CEditContext& context;
             ~Announce() { context.AfterEdit(); }
         } announce{*this};
+        emit AboutToEdit();
         return undo_.Record(Store(), mask, label, std::forward<Fn>(fn));
     }
 
   signals:
+    /// An edit is about to begin: the panes still show the state before it.
+    void AboutToEdit();
     /// The tables changed (an edit, undo or redo).
     void Changed();
     /// Simple or Detail columns were chosen: every grid and list shows its columns anew.

@@ -2,15 +2,18 @@
 
 #include "ChannelGrid.h"
 #include "EditText.h"
+#include "chanforge/editing/FavoriteGroupEdits.h"
 #include "chanforge/editing/FavoriteGroups.h"
 #include "qpui/DlgSearchName.h"
 #include "qpui/MessageBox.h"
 #include "utils/Names.h"
 
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QStyledItemDelegate>
 
@@ -49,7 +52,7 @@ CFAVTreeCtrl::CFAVTreeCtrl(CEditContext& context, QWidget* parent)
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setItemDelegate(new GroupNameDelegate(this));
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        if (dragging_ || rebuilding_)
+        if (dragging_ || rebuilding_ || arriving_)
             return;
         chosenByPress_ = true;
         ItemChosen(item);
@@ -135,17 +138,75 @@ void CFAVTreeCtrl::ItemEdited(QTreeWidgetItem* item, int) {
 }
 
 void CFAVTreeCtrl::ItemDoubleClicked(QTreeWidgetItem* item) {
+    RenameGroup(item);
+}
+
+QString CFAVTreeCtrl::AskName(const QString& title, const QString& name) {
+    qpui::CDlgSearchName dialog(this);
+    dialog.SetTitle(title);
+    dialog.SetText(name);
+    return dialog.DoModal() == QDialog::Accepted ? dialog.Text() : QString();
+}
+
+void CFAVTreeCtrl::RenameGroup(QTreeWidgetItem* item) {
     if (!IsGroup(item))
         return;
-    qpui::CDlgSearchName dialog(this);
-    dialog.SetTitle(tr("Update"));
-    dialog.SetText(item->text(0));
-    if (dialog.DoModal() != QDialog::Accepted)
-        return;
-    if (Rename(item->data(0, kKeyRole).toUInt(), dialog.Text())) {
+    const QString name = AskName(tr("Update"), item->text(0));
+    if (!name.isEmpty() && Rename(item->data(0, kKeyRole).toUInt(), name)) {
         const QSignalBlocker block(this);
-        item->setText(0, dialog.Text());
+        item->setText(0, name);
     }
+}
+
+void CFAVTreeCtrl::NewGroup() {
+    const std::optional<std::uint32_t> free = FreeFavoriteGroup(context_.Store());
+    if (!free) {
+        qpui::ShowInformation(this, tr("Every favourite group the receiver keeps is in use: "
+                                       "clear or delete one first."));
+        return;
+    }
+    const QString name = AskName(tr("New"), QString());
+    if (!name.isEmpty() && Rename(*free, name))
+        Rebuild();
+}
+
+void CFAVTreeCtrl::ClearGroup(std::uint32_t index) {
+    context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Clear favourite group"), TableBit(kChannelTable),
+                  [&] { return ClearFavoriteGroup(context_.Store(), index); });
+    emit MembersChanged();
+}
+
+void CFAVTreeCtrl::DeleteGroup(std::uint32_t index) {
+    context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Delete favourite group"),
+                  TableBit(kChannelTable) | TableBit(kFavoriteTable),
+                  [&] { return DeleteFavoriteGroup(context_.Store(), index); });
+    Rebuild();
+    emit MembersChanged();
+}
+
+void CFAVTreeCtrl::contextMenuEvent(QContextMenuEvent* event) {
+    QTreeWidgetItem* item = itemAt(event->pos());
+    const bool group = IsGroup(item);
+    const std::uint32_t index = group ? item->data(0, kKeyRole).toUInt() : 0;
+    const QString name = group ? item->text(0) : QString();
+    QMenu menu(this);
+    menu.addAction(tr("New group..."), this, &CFAVTreeCtrl::NewGroup);
+    menu.addAction(tr("Rename..."), this, [this, item] { RenameGroup(item); })->setEnabled(group);
+    menu.addAction(tr("Clear"), this,
+                   [this, index, name] {
+                       if (qpui::AskYesNo(this, tr("Take every channel out of %1?").arg(name)))
+                           ClearGroup(index);
+                   })
+        ->setEnabled(group);
+    menu.addAction(tr("Delete"), this,
+                   [this, index, name] {
+                       if (qpui::AskYesNo(this, tr("Delete the favourite group %1? Its channels "
+                                                   "stay in the list.")
+                                                    .arg(name)))
+                           DeleteGroup(index);
+                   })
+        ->setEnabled(group);
+    menu.exec(event->globalPos());
 }
 
 void CFAVTreeCtrl::dragEnterEvent(QDragEnterEvent* event) {
@@ -187,6 +248,12 @@ void CFAVTreeCtrl::ShowChosenItem() {
 void CFAVTreeCtrl::mousePressEvent(QMouseEvent* event) {
     chosenByPress_ = false;
     QTreeWidget::mousePressEvent(event);
+}
+
+void CFAVTreeCtrl::focusInEvent(QFocusEvent* event) {
+    arriving_ = true;
+    QTreeWidget::focusInEvent(event);
+    arriving_ = false;
 }
 
 void CFAVTreeCtrl::dropEvent(QDropEvent* event) {

@@ -17,6 +17,11 @@ class CFAVTreeCtrl : public QTreeWidget {
     void Rebuild();
     /// Renames group index through the editing operation; false when refused.
     bool Rename(std::uint32_t index, const QString& name);
+    // The commands of the tree's menu; index is the 0-based group.
+    void NewGroup();
+    void RenameGroup(QTreeWidgetItem* item);
+    void ClearGroup(std::uint32_t index);
+    void DeleteGroup(std::uint32_t index);
 
   signals:
     void FavoriteChosen(std::uint32_t group);
@@ -25,6 +30,8 @@ class CFAVTreeCtrl : public QTreeWidget {
     /// The favourites root: every channel.
     void AllChosen();
     void Dropped(DragCode targetCode, std::uint32_t key);
+    /// Channels left a group (Clear, Delete): the grids show them anew.
+    void MembersChanged();
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -32,11 +39,16 @@ class CFAVTreeCtrl : public QTreeWidget {
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    /// Arriving by Tab makes an item current without choosing it.
+    void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void ItemChosen(QTreeWidgetItem* item);
     void ItemEdited(QTreeWidgetItem* item, int column);
     void ItemDoubleClicked(QTreeWidgetItem* item);
+    /// Asks for a group name; empty when the operator cancels.
+    QString AskName(const QString& title, const QString& name);
     bool IsGroup(const QTreeWidgetItem* item) const;
     /// After a drag: the highlight goes back to the item whose channels the grids show.
     void ShowChosenItem();
@@ -48,6 +60,7 @@ class CFAVTreeCtrl : public QTreeWidget {
     bool chosenByPress_ = false;        ///< the last press made its item current (and chose it)
     bool dragging_ = false;
     bool rebuilding_ = false;
+    bool arriving_ = false;
 };
 
 } // namespace chanforge::app

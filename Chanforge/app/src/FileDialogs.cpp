@@ -3,6 +3,7 @@
 #include "WindowMemory.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace chanforge::app {
@@ -16,7 +17,7 @@ QString ExtensionOfFilter(const QString& filter) {
 namespace {
 
 QString Ask(QWidget* parent, const QString& title, const QStringList& filters,
-            QFileDialog::AcceptMode mode) {
+            QFileDialog::AcceptMode mode, const QString& suggested = {}) {
     QFileDialog dialog(parent, title, CWindowMemory::LastFolder());
     dialog.setObjectName(QStringLiteral("fileDialog"));
     dialog.setAcceptMode(mode);
@@ -29,6 +30,15 @@ QString Ask(QWidget* parent, const QString& title, const QStringList& filters,
     QObject::connect(
         &dialog, &QFileDialog::filterSelected, &dialog,
         [&dialog](const QString& filter) { dialog.setDefaultSuffix(ExtensionOfFilter(filter)); });
+    if (const QFileInfo file(suggested); !suggested.isEmpty() && file.dir().exists()) {
+        dialog.setDirectory(file.dir());
+        for (const QString& filter : filters)
+            if (ExtensionOfFilter(filter).compare(file.suffix(), Qt::CaseInsensitive) == 0) {
+                dialog.selectNameFilter(filter);
+                dialog.setDefaultSuffix(file.suffix());
+            }
+        dialog.selectFile(file.fileName());
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString path = dialog.selectedFiles().front();
@@ -38,8 +48,9 @@ QString Ask(QWidget* parent, const QString& title, const QStringList& filters,
 
 } // namespace
 
-QString AskSavePath(QWidget* parent, const QString& title, const QStringList& filters) {
-    return Ask(parent, title, filters, QFileDialog::AcceptSave);
+QString AskSavePath(QWidget* parent, const QString& title, const QStringList& filters,
+                    const QString& suggested) {
+    return Ask(parent, title, filters, QFileDialog::AcceptSave, suggested);
 }
 
 QString AskOpenPath(QWidget* parent, const QString& title, const QStringList& filters) {

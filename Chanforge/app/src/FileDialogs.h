@@ -13,8 +13,10 @@ namespace chanforge::app {
 QString ExtensionOfFilter(const QString& filter);
 
 /// Asks for a file to write; the replace question comes before an existing file is chosen.
-/// Empty when cancelled.
-QString AskSavePath(QWidget* parent, const QString& title, const QStringList& filters);
+/// suggested: the file the dialog starts with, in its folder and under its name. Empty when
+/// cancelled.
+QString AskSavePath(QWidget* parent, const QString& title, const QStringList& filters,
+                    const QString& suggested = {});
 /// Asks for a file to open; empty when cancelled.
 QString AskOpenPath(QWidget* parent, const QString& title, const QStringList& filters);
 

@@ -33,6 +33,7 @@ CLeftBottomView::CLeftBottomView(CEditContext& context, QWidget* parent) : QWidg
     connect(tree_, &CFAVTreeCtrl::GenreChosen, this, &CLeftBottomView::GenreChosen);
     connect(tree_, &CFAVTreeCtrl::AllChosen, this, &CLeftBottomView::AllChosen);
     connect(tree_, &CFAVTreeCtrl::Dropped, this, &CLeftBottomView::Dropped);
+    connect(tree_, &CFAVTreeCtrl::MembersChanged, this, &CLeftBottomView::FavoriteMembersChanged);
 }
 
 void CLeftBottomView::Reload() {

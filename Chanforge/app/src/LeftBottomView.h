@@ -27,6 +27,7 @@ class CLeftBottomView : public QWidget {
     void Dropped(DragCode targetCode, std::uint32_t key);
     void DragStarted(DragCode code);
     void NetworkEdited(editing::ListKind kind, ListEdit edit);
+    void FavoriteMembersChanged();
 
   private:
     CRecordList* providers_ = nullptr;

@@ -6,6 +6,7 @@
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
 #include "MainMenu.h"
+#include "PaneCycle.h"
 #include "PhraseText.h"
 #include "PrintCommands.h"
 #include "RightView.h"
@@ -74,6 +75,7 @@ CMainFrame::CMainFrame(document::Document& document, QWidget* parent)
     BuildToolbar();
     BuildPanes();
     curate_ = new CCurateCommands(*this);
+    paneKeys_ = new CPaneCycle(*this, {leftTop_, leftBottom_, right_, &checks_->Dock()});
     BuildMenuBar(*this, actions_);
     status_ = std::make_unique<CStatusLine>(*statusBar());
     ConnectRelay();
@@ -82,8 +84,13 @@ CMainFrame::CMainFrame(document::Document& document, QWidget* parent)
         resize(1024, 768);
         if (const QScreen* screen = QApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
-        outer_->setSizes({512, 512});
+        // The channel grids take most of the width: the left lists need less.
+        outer_->setSizes({380, 644});
         inner_->setSizes({384, 384});
+    }
+    for (CChannelGrid* grid : {&right_->TV(), &right_->Radio()}) {
+        const CWindowMemory::Sort sort = CWindowMemory::GridSort(grid->objectName());
+        grid->SetSort(sort.column, sort.descending);
     }
     RefreshPanes();
     UpdateTitle();
@@ -130,6 +137,7 @@ void CMainFrame::BuildPanes() {
     for (QWidget* pane : {static_cast<QWidget*>(leftTop_), static_cast<QWidget*>(leftBottom_),
                           static_cast<QWidget*>(right_)})
         pane->setMinimumSize(100, 100);
+    outer_->setStretchFactor(1, 1); // a wider window widens the channel grids
     setCentralWidget(outer_);
 }
 
@@ -155,10 +163,15 @@ void CMainFrame::ConnectRelay() {
             [this](DragCode code) { dragSource_ = code; });
     connect(leftTop_, &CLeftTopView::NetworkEdited, this, &CMainFrame::NetworkEdited);
     connect(leftBottom_, &CLeftBottomView::NetworkEdited, this, &CMainFrame::NetworkEdited);
+    connect(leftBottom_, &CLeftBottomView::FavoriteMembersChanged, this, [this] {
+        right_->TV().Refill();
+        right_->Radio().Refill();
+    });
     connect(leftTop_, &CLeftTopView::Dropped, this, &CMainFrame::ApplyDrop);
     connect(leftBottom_, &CLeftBottomView::Dropped, this, &CMainFrame::ApplyDrop);
     connect(right_, &CRightView::Dropped, this, &CMainFrame::ApplyDrop);
     connect(context_, &CEditContext::Changed, this, &CMainFrame::TablesChanged);
+    connect(context_, &CEditContext::AboutToEdit, this, &CMainFrame::KeepPlace);
     // Every refill of a grid (a filter chosen, an edit, undo) changes what the status bar says.
     for (CChannelGrid* grid : {&right_->TV(), &right_->Radio()})
         connect(&grid->Model(), &QAbstractItemModel::modelReset, this, &CMainFrame::ShowStatus);
@@ -328,17 +341,25 @@ bool CMainFrame::MaybeSave() {
     if (answer == QMessageBox::No)
         return true;
     const QString path = AskSaveChannelData();
-    return !path.isEmpty() && SaveTo(path);
+    if (path.isEmpty() || !SaveTo(path))
+        return false;
+    if (!IsModified())
+        return true;
+    qpui::ShowInformation(this, WorkbookKeepsChannelsOnly());
+    return false;
 }
 
 QString CMainFrame::AskSaveChannelData() {
+    // The file opened or saved last, where it is and under its name.
     return AskSavePath(this, tr("Save Channel Data"),
-                       {tr("Local file (*.bin)"), tr("Excel file (*.xls)"), tr("All Files(*.*)")});
+                       {tr("Local file (*.bin)"), tr("Excel file (*.xls)"), tr("All Files(*.*)")},
+                       CWindowMemory::RecentFiles().value(0));
 }
 
 void CMainFrame::TablesReplaced(const QString& name) {
     context_->Undo().Clear();
     context_->Clipboard().Clear();
+    places_.clear();
     savedState_ = 0;
     unsavedOutsideUndo_ = false;
     fileName_ = name;
@@ -386,11 +407,25 @@ bool CMainFrame::SaveTo(const QString& path) {
     }
     if (!Report(result))
         return false;
-    if (!document::IsWorkbookPath(QFile::encodeName(path).toStdString()))
+    const bool workbook = document::IsWorkbookPath(QFile::encodeName(path).toStdString());
+    if (!workbook)
         fileName_ = QFileInfo(path).fileName();
     CWindowMemory::AddRecentFile(path);
-    MarkSaved();
+    if (!workbook || WorkbookHoldsEveryChange())
+        MarkSaved();
+    else
+        status_->Tell(WorkbookKeepsChannelsOnly());
     return true;
+}
+
+bool CMainFrame::WorkbookHoldsEveryChange() const {
+    const TableMask changed = context_->Undo().TablesChangedSince(savedState_);
+    return !unsavedOutsideUndo_ && (changed & ~TableBit(kChannelTable)) == 0;
+}
+
+QString CMainFrame::WorkbookKeepsChannelsOnly() {
+    return tr("The workbook holds the channels only: save to a channel file to keep the other "
+              "changes");
 }
 
 void CMainFrame::Open() {
@@ -484,21 +519,38 @@ void CMainFrame::ExportDefaultTable() {
     Report(document_.ExportDefaultChannelTable(QFile::encodeName(path).toStdString()));
 }
 
+void CMainFrame::KeepPlace() {
+    constexpr std::size_t kPlacesKept = 600; // beyond what the undo stack holds
+    places_[context_->Undo().StateId()] = CapturePlace({*leftTop_, *leftBottom_, *right_});
+    if (places_.size() > kPlacesKept)
+        places_.erase(places_.begin());
+}
+
+void CMainFrame::ReturnToPlace() {
+    const auto place = places_.find(context_->Undo().StateId());
+    if (place == places_.end())
+        RefreshPanes();
+    else
+        RestorePlace({*leftTop_, *leftBottom_, *right_}, place->second);
+}
+
 void CMainFrame::Undo() {
+    KeepPlace();
     if (!context_->Undo().Undo(context_->Store()))
         return;
     // Undo may give rows other keys: copied keys would name other channels.
     context_->Clipboard().Clear();
     TablesChanged();
-    RefreshPanes();
+    ReturnToPlace();
 }
 
 void CMainFrame::Redo() {
+    KeepPlace();
     if (!context_->Undo().Redo(context_->Store()))
         return;
     context_->Clipboard().Clear();
     TablesChanged();
-    RefreshPanes();
+    ReturnToPlace();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -507,6 +559,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     CWindowMemory::SaveLayout(*this, *outer_, *inner_);
+    for (CChannelGrid* grid : {&right_->TV(), &right_->Radio()})
+        CWindowMemory::SetGridSort(grid->objectName(),
+                                   {grid->SortColumn(), grid->SortDescending()});
     event->accept();
 }
 

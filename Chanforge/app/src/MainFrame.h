@@ -8,10 +8,12 @@
 #include "EditContext.h"
 #include "ListCommands.h"
 #include "MainActions.h"
+#include "PanePlace.h"
 #include "StatusLine.h"
 
 #include <QMainWindow>
 
+#include <map>
 #include <memory>
 
 class QAction;
@@ -22,8 +24,9 @@ namespace chanforge::app {
 class CLeftTopView;
 class CLeftBottomView;
 class CRightView;
-class CPrintCommands;
 class CCurateCommands;
+class CPrintCommands;
+class CPaneCycle;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -36,8 +39,9 @@ class CMainFrame : public QMainWindow {
     CLeftBottomView& LeftBottom() { return *leftBottom_; }
     CRightView& Right() { return *right_; }
     CCheckCommands& Checks() { return *checks_; }
-    CPrintCommands& Prints() { return *prints_; }
     CCurateCommands& Curate() { return *curate_; }
+    CPrintCommands& Prints() { return *prints_; }
+    CPaneCycle& PaneKeys() { return *paneKeys_; }
 
     /// Opens a channel file or workbook as Open does; false when it failed (the operator was told).
     bool OpenPath(const QString& path);
@@ -78,9 +82,16 @@ class CMainFrame : public QMainWindow {
     /// After a network record edit: the panes it feeds show the new state.
     void NetworkEdited(editing::ListKind kind, ListEdit edit);
     void TablesChanged();
+    void KeepPlace();
+    /// After undo or redo: the panes as they were in this state, else refreshed.
+    void ReturnToPlace();
     /// After a load replaced every table: a fresh undo history and the name of what was loaded.
     void TablesReplaced(const QString& name);
     void MarkSaved();
+    /// A workbook holds the channel table only: it saves everything only when nothing else
+    /// changed since the last full save.
+    bool WorkbookHoldsEveryChange() const;
+    static QString WorkbookKeepsChannelsOnly();
     void UpdateTitle();
     bool Report(const document::DocResult& result);
     void TitleBarDoubleClick(Qt::KeyboardModifiers modifiers);
@@ -96,8 +107,9 @@ class CMainFrame : public QMainWindow {
     CLeftBottomView* leftBottom_ = nullptr;
     CRightView* right_ = nullptr;
     CCheckCommands* checks_ = nullptr;
-    CPrintCommands* prints_ = nullptr;
     CCurateCommands* curate_ = nullptr;
+    CPrintCommands* prints_ = nullptr;
+    CPaneCycle* paneKeys_ = nullptr;
     QSplitter* outer_ = nullptr;
     QSplitter* inner_ = nullptr;
     MainActions actions_;
@@ -106,6 +118,8 @@ class CMainFrame : public QMainWindow {
     std::uint64_t savedState_ = 0;
     bool unsavedOutsideUndo_ = false;
     QString fileName_;
+    /// Where the operator was in each state of the tables undo and redo lead back to.
+    std::map<std::uint64_t, PanePlace> places_;
 };
 
 } // namespace chanforge::app

@@ -7,12 +7,14 @@
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
 #include "MainFrame.h"
+#include "PaneCycle.h"
 #include "PrintCommands.h"
 #include "ReferenceCommands.h"
 #include "RightView.h"
 #include "WindowMemory.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,12 +36,16 @@ void AddFileMenu(CMainFrame& frame, const MainActions& a) {
     file->addAction(a.open);
     QMenu* recent = file->addMenu(CMainFrame::tr("Open &Recent"));
     recent->setObjectName(QStringLiteral("recentMenu"));
+    recent->setToolTipsVisible(true);
     // Filled when opened, so files opened meanwhile are there.
     QObject::connect(recent, &QMenu::aboutToShow, &frame, [recent, &frame] {
         recent->clear();
         for (const QString& path : CWindowMemory::RecentFiles())
             recent
-                ->addAction(QFileInfo(path).fileName(), &frame,
+                ->addAction(QStringLiteral("%1  (%2)")
+                                .arg(QFileInfo(path).fileName(),
+                                     QDir::toNativeSeparators(QFileInfo(path).absolutePath())),
+                            &frame,
                             [path, &frame] {
                                 if (frame.MaybeSave())
                                     frame.OpenPath(path);
@@ -87,6 +93,11 @@ void AddEditMenu(CMainFrame& frame, const MainActions& a) {
     AddGridItem(select, frame, CMainFrame::tr("Invert"), "", [](CChannelGrid& g) { g.Invert(); });
     AddGridItem(edit, frame, CMainFrame::tr("Search..."), "Ctrl+F",
                 [](CChannelGrid& g) { g.Search(); });
+    edit->addAction(CMainFrame::tr("Find next"), &frame, [&frame] { frame.Right().FindNext(true); })
+        ->setShortcut(Qt::Key_F3);
+    edit->addAction(CMainFrame::tr("Find previous"), &frame,
+                    [&frame] { frame.Right().FindNext(false); })
+        ->setShortcut(Qt::SHIFT | Qt::Key_F3);
 }
 
 void AddRecordsMenu(CMainFrame& frame) {
@@ -125,8 +136,10 @@ QString ShortcutsText() {
         "Window\n"
         "  Ctrl+O  Open    Ctrl+S  Save to file    Ctrl+R  Receive    Ctrl+T  Send\n"
         "  Ctrl+Z  Undo    Ctrl+Y  Redo    F5  Refresh    Ctrl+P  Print    Ctrl+Q  Quit\n"
+        "  F6, Shift+F6  next, previous pane    Tab, Shift+Tab  next, previous list\n"
         "Channel grids\n"
         "  Ctrl+N  New    Ctrl+C  Copy    Ctrl+V  Paste    Del  Delete    Ctrl+F  Search\n"
+        "  F3, Shift+F3  next, previous channel named as searched\n"
         "  Enter or double click  Description    drag  move, or drop on a list or group\n"
         "  Ctrl+Shift+F  Filter channels    Ctrl+H  Rename by pattern\n"
         "Satellite, transponder, cable and provider lists\n"
@@ -144,6 +157,9 @@ void BuildMenuBar(CMainFrame& frame, const MainActions& a) {
     QMenu* view = frame.menuBar()->addMenu(CMainFrame::tr("&View"));
     view->addAction(a.simpleColumns);
     view->addAction(a.refresh);
+    view->addSeparator();
+    view->addAction(frame.PaneKeys().NextAction());
+    view->addAction(frame.PaneKeys().PreviousAction());
     view->addSeparator();
     view->addMenu(LanguageMenu(&frame));
     QMenu* help = frame.menuBar()->addMenu(CMainFrame::tr("&Help"));

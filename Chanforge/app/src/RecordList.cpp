@@ -58,6 +58,21 @@ void CRecordListModel::SortByColumn(int column, bool descending) {
     endResetModel();
 }
 
+std::vector<QStringList> CRecordListModel::LongestTexts() const {
+    std::vector<QStringList> longest(static_cast<std::size_t>(columnCount()));
+    for (const QStringList& row : texts_)
+        for (qsizetype c = 0; c < row.size() && c < columnCount(); ++c) {
+            QStringList& kept = longest[static_cast<std::size_t>(c)];
+            if (kept.isEmpty() || row[c].size() > kept.front().size())
+                kept = QStringList{row[c]};
+            else if (row[c].size() == kept.front().size() && kept.size() < 8)
+                kept << row[c];
+        }
+    if (!longest.empty() && ListNumbersRows(kind_))
+        longest.front() = QStringList{QString::number(rowCount())};
+    return longest;
+}
+
 std::uint32_t CRecordListModel::KeyAt(int row) const {
     return row >= 0 && static_cast<std::size_t>(row) < rows_.size()
                ? rows_[static_cast<std::size_t>(row)]
@@ -167,6 +182,7 @@ CRecordList::CRecordList(CEditContext& context, ListKind kind, DragCode dropCode
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTabKeyNavigation(false); // Tab leaves the list; arrows move inside
     setAcceptDrops(dropCode != kDragNone);
     setDragEnabled(dropCode != kDragNone);
     setDragDropMode(dropCode != kDragNone ? QAbstractItemView::DragDrop
@@ -199,7 +215,7 @@ void CRecordList::SetUpColumns() {
     for (std::size_t i = 0; i < columns.size(); ++i)
         setColumnHidden(static_cast<int>(i), ListColumnHidden(model_.Kind(), static_cast<int>(i),
                                                               context_.SimpleColumns()));
-    FitColumnsToContents(*this, NameColumn());
+    FitColumnsToTexts(*this, NameColumn(), model_.LongestTexts());
     const QFontMetrics metrics(font());
     for (std::size_t i = 0; i < columns.size(); ++i) {
         // The template keeps an empty list readable; contents and header may ask for more.

@@ -34,6 +34,8 @@ class CRecordListModel : public QAbstractTableModel {
     /// List row of a record, -1 when it is not shown.
     int RowOf(std::uint32_t key) const;
     editing::ListKind Kind() const { return kind_; }
+    /// Per column, the longest texts shown: what sizing the columns has to measure.
+    std::vector<QStringList> LongestTexts() const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

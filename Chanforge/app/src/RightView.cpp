@@ -1,5 +1,6 @@
 #include "RightView.h"
 
+#include "qpui/DlgSearchName.h"
 #include "qpui/MessageBox.h"
 #include "widgetry/ColorStatic.h"
 
@@ -33,8 +34,8 @@ CRightView::CRightView(CEditContext& context, QWidget* parent)
 
     auto* grids = new QHBoxLayout;
     grids->setSpacing(4);
-    tv_ = new CChannelGrid(context, ChannelKind::TV, sortDescending_);
-    radio_ = new CChannelGrid(context, ChannelKind::Radio, sortDescending_);
+    tv_ = new CChannelGrid(context, ChannelKind::TV);
+    radio_ = new CChannelGrid(context, ChannelKind::Radio);
     tv_->setAccessibleName(tr("TV channels"));
     radio_->setAccessibleName(tr("Radio channels"));
     grids->addWidget(tv_);
@@ -44,7 +45,7 @@ CRightView::CRightView(CEditContext& context, QWidget* parent)
         connect(grid, &CChannelGrid::ChannelsChanged, this, &CRightView::ChannelsChanged);
         connect(grid, &CChannelGrid::DragStarted, this, &CRightView::DragStarted);
         connect(grid, &CChannelGrid::Dropped, this, &CRightView::Dropped);
-        connect(grid, &CChannelGrid::SearchRequested, this, &CRightView::SearchBoth);
+        connect(grid, &CChannelGrid::SearchRequested, this, &CRightView::AskSearch);
     }
     connect(show_, &QComboBox::currentIndexChanged, this, &CRightView::ApplyLayout);
     connect(filterBar_, &CFilterBar::QueryChanged, this, &CRightView::Narrow);
@@ -102,7 +103,29 @@ void CRightView::RefillBoth(const RowIds& keys) {
     radio_->RefillSelecting(keys);
 }
 
+void CRightView::AskSearch() {
+    qpui::CDlgSearchName dialog(this);
+    dialog.SetText(lastSearch_);
+    if (dialog.DoModal() == QDialog::Accepted)
+        SearchBoth(dialog.Text());
+}
+
+void CRightView::FindNext(bool forward) {
+    if (lastSearch_.isEmpty()) {
+        AskSearch();
+        return;
+    }
+    CChannelGrid* other = active_ == tv_ ? radio_ : tv_;
+    if (active_->FindNext(lastSearch_, forward))
+        return;
+    if (other->FindNext(lastSearch_, forward))
+        other->setFocus();
+    else
+        qpui::ShowInformation(this, tr("No channel named \"%1\"").arg(lastSearch_));
+}
+
 void CRightView::SearchBoth(const QString& text) {
+    lastSearch_ = text;
     const bool onTV = tv_->SearchFor(text);
     const bool onRadio = radio_->SearchFor(text);
     if (!onTV && !onRadio)

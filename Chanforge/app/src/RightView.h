@@ -36,6 +36,11 @@ class CRightView : public QWidget {
     void RefillBoth(const editing::RowIds& keys);
     /// Selects the channels whose name contains text in both grids; says so when there is none.
     void SearchBoth(const QString& text);
+    /// Asks what to search for, offering the text searched last, and searches both grids.
+    void AskSearch();
+    /// F3, Shift+F3: the next or previous channel named as searched last, in the grid that has
+    /// the focus, else in the other one.
+    void FindNext(bool forward);
 
   signals:
     void ChannelsChanged(const editing::RowIds& select);
@@ -49,11 +54,11 @@ class CRightView : public QWidget {
     void ApplyLayout(int choice);
 
     CEditContext& context_;
-    bool sortDescending_ = false;
     CChannelGrid* tv_ = nullptr;
     CChannelGrid* radio_ = nullptr;
     CChannelGrid* active_ = nullptr;
     QComboBox* show_ = nullptr;
+    QString lastSearch_;
     CFilterBar* filterBar_ = nullptr;
 };
 

@@ -54,6 +54,24 @@ void CWindowMemory::AddRecentFile(const QString& path) {
     s.settings.setValue(QStringLiteral("recentFiles"), files.mid(0, kRecentFilesMax));
 }
 
+CWindowMemory::Sort CWindowMemory::GridSort(const QString& grid) {
+    WindowSettings s;
+    const QStringList stored = s.settings.value(grid + QStringLiteral("Sort")).toStringList();
+    bool number = false;
+    const int column = stored.value(0).toInt(&number);
+    if (stored.size() != 2 || !number)
+        return {};
+    return {column, stored[1] == QStringLiteral("descending")};
+}
+
+void CWindowMemory::SetGridSort(const QString& grid, Sort sort) {
+    WindowSettings s;
+    s.settings.setValue(
+        grid + QStringLiteral("Sort"),
+        QStringList{QString::number(sort.column),
+                    sort.descending ? QStringLiteral("descending") : QStringLiteral("ascending")});
+}
+
 QString CWindowMemory::LastFolder() {
     WindowSettings s;
     const QString folder = s.settings.value(QStringLiteral("lastFolder")).toString();

@@ -163,14 +163,18 @@ void MainWindowTest::filterSortSearchLockMoveUndoRedoSave() {
         QCOMPARE(number.toInt() % 3, 0);
     QCOMPARE(frame->LeftTop().Transponders().Model().rowCount(), 6);
 
-    // Header sort: the first click sorts descending, numbers by value and names without case.
-    tv.horizontalHeader()->sectionClicked(editing::kColName);
-    QStringList names = ColumnTexts(tv, editing::kColName);
-    QStringList sorted = names;
-    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
-        return editing::NaturalLess(b.toStdString(), a.toStdString());
-    });
-    QCOMPARE(names, sorted);
+    // Header sort: the first click sorts ascending, the second descending, numbers by value and
+    // names without case.
+    for (bool descending : {false, true}) {
+        tv.horizontalHeader()->sectionClicked(editing::kColName);
+        QStringList names = ColumnTexts(tv, editing::kColName);
+        QStringList sorted = names;
+        std::sort(sorted.begin(), sorted.end(), [&](const QString& a, const QString& b) {
+            return descending ? editing::NaturalLess(b.toStdString(), a.toStdString())
+                              : editing::NaturalLess(a.toStdString(), b.toStdString());
+        });
+        QCOMPARE(names, sorted);
+    }
 
     // Back to everything; search selects the matching rows.
     frame->Right().ShowAll();
