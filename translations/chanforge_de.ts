@@ -251,10 +251,6 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>The %1 changed</source>
-        <translation>%1 geändert</translation>
-    </message>
-    <message>
         <source>The %1 removed</source>
         <translation>%1 entfernt</translation>
     </message>
@@ -381,6 +377,66 @@
     <message>
         <source>Flags changed</source>
         <translation>Merkmale geändert</translation>
+    </message>
+    <message>
+        <source>The %1 has no name: the receiver takes it for an empty slot and drops it</source>
+        <translation>%1 hat keinen Namen: Der Receiver hält ihn für einen leeren Platz und verwirft ihn</translation>
+    </message>
+    <message>
+        <source>The %1 has only blanks for a name</source>
+        <translation>%1 hat nur Leerzeichen als Namen</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 von %2 nach %3</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>Multiplex %1</translation>
+    </message>
+    <message>
+        <source>%1, transponder id %2</source>
+        <translation>%1, Transponder-ID %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 MHz H</source>
+        <translation>%1, %2 MHz H</translation>
+    </message>
+    <message>
+        <source>%1, %2 MHz V</source>
+        <translation>%1, %2 MHz V</translation>
+    </message>
+    <message>
+        <source>satellite %1</source>
+        <translation>Satellit %1</translation>
+    </message>
+    <message>
+        <source>The %1 moved from %2 to %3</source>
+        <translation>%1 von %2 nach %3 verschoben</translation>
+    </message>
+    <message>
+        <source>The %1 changed: %2</source>
+        <translation>%1 geändert: %2</translation>
+    </message>
+    <message>
+        <source>%1 TV channels renumbered in their order</source>
+        <translation>%1 TV-Sender in ihrer Reihenfolge neu nummeriert</translation>
+    </message>
+    <message>
+        <source>%1 radio channels renumbered in their order</source>
+        <translation>%1 Radiosender in ihrer Reihenfolge neu nummeriert</translation>
+    </message>
+    <message>
+        <source>1 channel names a satellite, transponder or provider that this database does not have: open the receiver&apos;s channel file first.</source>
+        <translation>1 Sender verweist auf einen Satelliten, Transponder oder Anbieter, den diese Senderliste nicht hat: Öffnen Sie zuerst die Senderdatei des Receivers.</translation>
+    </message>
+    <message>
+        <source>%1 channels name satellites, transponders or providers that this database does not have: open the receiver&apos;s channel file first.</source>
+        <translation>%1 Sender verweisen auf Satelliten, Transponder oder Anbieter, die diese Senderliste nicht hat: Öffnen Sie zuerst die Senderdatei des Receivers.</translation>
+    </message>
+    <message>
+        <source>Channel without a name</source>
+        <translation>Sender ohne Namen</translation>
     </message>
 </context>
 <context>

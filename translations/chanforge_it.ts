@@ -251,10 +251,6 @@
         <translation>Il %1: %2</translation>
     </message>
     <message>
-        <source>The %1 changed</source>
-        <translation>Il %1 è stato modificato</translation>
-    </message>
-    <message>
         <source>The %1 removed</source>
         <translation>Il %1 è stato rimosso</translation>
     </message>
@@ -381,6 +377,66 @@
     <message>
         <source>Flags changed</source>
         <translation>Attributi modificati</translation>
+    </message>
+    <message>
+        <source>The %1 has no name: the receiver takes it for an empty slot and drops it</source>
+        <translation>Il %1 non ha nome: il ricevitore lo considera uno slot vuoto e lo scarta</translation>
+    </message>
+    <message>
+        <source>The %1 has only blanks for a name</source>
+        <translation>Il %1 ha solo spazi come nome</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3</source>
+        <translation>%1 da %2 a %3</translation>
+    </message>
+    <message>
+        <source>multiplex %1</source>
+        <translation>multiplex %1</translation>
+    </message>
+    <message>
+        <source>%1, transponder id %2</source>
+        <translation>%1, ID transponder %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 MHz H</source>
+        <translation>%1, %2 MHz H</translation>
+    </message>
+    <message>
+        <source>%1, %2 MHz V</source>
+        <translation>%1, %2 MHz V</translation>
+    </message>
+    <message>
+        <source>satellite %1</source>
+        <translation>satellite %1</translation>
+    </message>
+    <message>
+        <source>The %1 moved from %2 to %3</source>
+        <translation>Il %1 è stato spostato da %2 a %3</translation>
+    </message>
+    <message>
+        <source>The %1 changed: %2</source>
+        <translation>Il %1 è stato modificato: %2</translation>
+    </message>
+    <message>
+        <source>%1 TV channels renumbered in their order</source>
+        <translation>%1 canali TV rinumerati nel loro ordine</translation>
+    </message>
+    <message>
+        <source>%1 radio channels renumbered in their order</source>
+        <translation>%1 canali radio rinumerati nel loro ordine</translation>
+    </message>
+    <message>
+        <source>1 channel names a satellite, transponder or provider that this database does not have: open the receiver&apos;s channel file first.</source>
+        <translation>1 canale fa riferimento a un satellite, transponder o provider che questa lista non ha: aprire prima il file dei canali del ricevitore.</translation>
+    </message>
+    <message>
+        <source>%1 channels name satellites, transponders or providers that this database does not have: open the receiver&apos;s channel file first.</source>
+        <translation>%1 canali fanno riferimento a satelliti, transponder o provider che questa lista non ha: aprire prima il file dei canali del ricevitore.</translation>
+    </message>
+    <message>
+        <source>Channel without a name</source>
+        <translation>Canale senza nome</translation>
     </message>
 </context>
 <context>
