@@ -126,7 +126,7 @@ Changes DiffStores(tabstore::CQoDB& a, tabstore::CQoDB& b, const codec::FlashLay
                    std::uint64_t{tp.SatID} << 8 | tp.TPID;
         },
         [product](const Transponder_Info_Tag& tp) { return TransponderText(tp, product); }, out);
-    detail::DiffChannels(a, b, out);
+    detail::DiffChannels(a, b, product, out);
     DiffTable<Favorite_Info_Tag>(
         a, b, kFavoriteTable, [](const Favorite_Info_Tag& f) { return f.RowID; },
         [](const Favorite_Info_Tag& f) {

@@ -24,6 +24,8 @@ std::string_view RuleName(Rule rule) {
         return "name.code-page";
     case Rule::NameCut:
         return "name.length";
+    case Rule::NamelessChannel:
+        return "name.empty";
     case Rule::FavoriteGroupLimit:
         return "favorite.groups";
     case Rule::FavoriteMemberLimit:

@@ -1,9 +1,10 @@
-// Names the receiver cannot show whole: control bytes it has no glyph for, and channel names
-// longer than its slot keeps.
+// Names the receiver cannot show whole: control bytes it has no glyph for, channel names longer
+// than its slot keeps, and channels without a name.
 #include "Context.h"
 
 #include "chanforge/TableAccess.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace chanforge::check::detail {
@@ -54,6 +55,23 @@ template <class T> void CheckTable(Context& ctx, TableId table, const char* what
     });
 }
 
+/// A channel without a name is an empty slot to the receiver and to the next load; one of blanks
+/// shows as nothing.
+void CheckNameless(const Channel_Info_Tag& ch, Findings& out) {
+    const std::size_t n = NameLength(ch.Name, sizeof ch.Name);
+    if (std::any_of(ch.Name, ch.Name + n, [](char c) { return c != ' '; }))
+        return;
+    out.push_back({n == 0 ? Severity::Error : Severity::Warning,
+                   Rule::NamelessChannel,
+                   kChannelTable,
+                   {ch.RowID},
+                   n == 0 ? Say(CF_TR_NOOP("Check", "The %1 has no name: the receiver takes "
+                                                    "it for an empty slot and drops it"),
+                                {DescribeChannel(ch)})
+                          : Say(CF_TR_NOOP("Check", "The %1 has only blanks for a name"),
+                                {DescribeChannel(ch)})});
+}
+
 } // namespace
 
 void CheckNames(Context& ctx, Findings& out) {
@@ -65,6 +83,7 @@ void CheckNames(Context& ctx, Findings& out) {
                                   CF_TR_NOOP("Check", "favourite group \"%1\""), out);
     const std::size_t keep = ctx.model.channelNameBytes;
     ForEachRow<Channel_Info_Tag>(ctx.db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        CheckNameless(ch, out);
         const int bad = FirstUnshown(ch.Name, sizeof ch.Name);
         if (bad >= 0)
             out.push_back({Severity::Warning,

@@ -29,6 +29,8 @@ const char* RuleTitle(Rule rule) {
         return CF_TR_NOOP("Check", "Character not shown");
     case Rule::NameCut:
         return CF_TR_NOOP("Check", "Name too long");
+    case Rule::NamelessChannel:
+        return CF_TR_NOOP("Check", "Channel without a name");
     case Rule::FavoriteGroupLimit:
         return CF_TR_NOOP("Check", "Too many favourite groups");
     case Rule::FavoriteMemberLimit:

@@ -1,6 +1,7 @@
 #include "chanforge/check/Unresolved.h"
 
 #include "chanforge/check/Validate.h"
+#include "utils/Translatable.h"
 
 #include <algorithm>
 
@@ -24,6 +25,16 @@ std::vector<std::uint32_t> UnresolvedChannels(tabstore::CQoDB& db, const Documen
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
+}
+
+const char* UnresolvedChannelsMessage(std::size_t count) {
+    return count == 1
+               ? CF_TR_NOOP("Check", "1 channel names a satellite, transponder or provider that "
+                                     "this database does not have: open the receiver's channel "
+                                     "file first.")
+               : CF_TR_NOOP("Check", "%1 channels name satellites, transponders or providers that "
+                                     "this database does not have: open the receiver's channel "
+                                     "file first.");
 }
 
 } // namespace chanforge::check

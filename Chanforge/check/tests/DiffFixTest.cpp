@@ -63,7 +63,7 @@ const DiffCase kDiffCases[] = {
          f.db.Delete(kChannelTable, f.Row("Gamma"));
          f.Add(MakeChannel("Delta", 3, true, 2, 2, 203));
      },
-     {"5 added", "5 removed"}},
+     {"5 removed", "5 added"}},
     {"transponder and satellite",
      [](Fixture& f) {
          GetRow<Transponder_Info_Tag>(f.db, kTransponderTable, 1)->SymbolRate = 22000;
@@ -88,6 +88,57 @@ TEST(Diff, EachEditIsNamedByItsKind) {
         EXPECT_EQ(Kinds(changes), c.kinds);
         for (const Change& ch : changes)
             EXPECT_FALSE(ch.message.English().empty());
+    }
+}
+
+// What the operator did, in list order: a channel moved to another transponder is one change
+// with both places; a renumbering that keeps the order is one line; "changed" names the fields.
+TEST(Diff, ChangesReadAsTheOperatorMadeThem) {
+    struct Case {
+        const char* name;
+        std::function<void(Fixture&)> edit;
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {"channel moved to another satellite's transponder",
+         [](Fixture& f) {
+             f.Channel(f.Row("Beta")).SatID = 3;
+             f.Channel(f.Row("Beta")).TPID = 3;
+         },
+         {"The TV channel 2 \"Beta\" moved from satellite \"Sat 2\", 11836 MHz V to satellite "
+          "\"Sat 3\", 11766 MHz V"}},
+        {"first channel deleted, the rest renumbered",
+         [](Fixture& f) {
+             f.db.Delete(kChannelTable, f.Row("Alpha"));
+             RenumberChannels(f.db);
+         },
+         {"The TV channel 1 \"Alpha\" removed", "2 TV channels renumbered in their order"}},
+        {"last channel moved to the top",
+         [](Fixture& f) {
+             f.Channel(f.Row("Gamma")).ProgramNum = 1;
+             f.Channel(f.Row("Alpha")).ProgramNum = 2;
+             f.Channel(f.Row("Beta")).ProgramNum = 3;
+         },
+         {"The TV channel 3 \"Gamma\" moved to TV 1", "2 TV channels renumbered in their order"}},
+        {"fields named with old and new values, in channel order",
+         [](Fixture& f) {
+             f.Channel(f.Row("Radio B")).VideoPID = 300;
+             f.Channel(f.Row("Gamma")).AudioPID = 77;
+             f.Channel(f.Row("Gamma")).PCRPID = 78;
+             f.Channel(f.Row("Alpha")).Attributes |= attr::kSkipped;
+         },
+         {"The TV channel 1 \"Alpha\": now skipped",
+          "The TV channel 3 \"Gamma\" changed: AudioPID from 0 to 77, PCRPID from 0 to 78",
+          "The radio channel 2 \"Radio B\" changed: VideoPID from 0 to 300"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Fixture a, b;
+        c.edit(b);
+        std::vector<std::string> messages;
+        for (const Change& change : DiffStores(a.db, b.db, a.layout))
+            messages.push_back(change.message.English());
+        EXPECT_EQ(messages, c.messages);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 namespace chanforge::check {
@@ -107,6 +108,19 @@ const RuleCase kRuleCases[] = {
          return std::vector{f.Row("Beta 56789012345")};
      },
      Rule::NameCut, Severity::Warning, kChannelTable},
+    {"channel without a name (a workbook row left empty)", "D",
+     [](Fixture& f) {
+         const std::uint32_t row = f.Row("Beta");
+         std::memset(f.Channel(row).Name, 0, sizeof f.Channel(row).Name);
+         return std::vector{row};
+     },
+     Rule::NamelessChannel, Severity::Error, kChannelTable},
+    {"channel named by blanks only", "D",
+     [](Fixture& f) {
+         std::snprintf(f.Channel(f.Row("Beta")).Name, 16, "   ");
+         return std::vector{f.Row("   ")};
+     },
+     Rule::NamelessChannel, Severity::Warning, kChannelTable},
     {"favourite group past the model's 8", "D",
      [](Fixture& f) {
          auto fav = ZeroRecord<Favorite_Info_Tag>();

@@ -23,6 +23,7 @@ enum class Rule {
     NumberRepeat,        ///< two channels of one kind share a number
     UnshownBytes,        ///< a name holds bytes the receiver cannot show
     NameCut,             ///< a name is longer than the receiver's slot keeps
+    NamelessChannel,     ///< a channel has no name, or only blanks
     FavoriteGroupLimit,  ///< more favourite groups than the model keeps
     FavoriteMemberLimit, ///< channels in a favourite group the model does not keep
     TableCapacity,       ///< more records than the table's flash block holds

@@ -6,8 +6,8 @@
 #include "chanforge/Records.h"
 #include "chanforge/codec/FlashLayout.h"
 #include "tabstore/QoDB.h"
-#include "utils/Translatable.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -17,15 +17,8 @@ namespace chanforge::check {
 std::vector<std::uint32_t> UnresolvedChannels(tabstore::CQoDB& db, const DocumentValues& values,
                                               const codec::FlashLayout& layout);
 
-/// The sentence that reports count such channels ("%1" is the count).
-inline const char* UnresolvedChannelsMessage(std::size_t count) {
-    return count == 1
-               ? CF_TR_NOOP("Check", "1 channel names a satellite, transponder or provider that "
-                                     "this database does not have: open the receiver's channel "
-                                     "file first.")
-               : CF_TR_NOOP("Check", "%1 channels name satellites, transponders or providers that "
-                                     "this database does not have: open the receiver's channel "
-                                     "file first.");
-}
+/// The sentence that reports count such channels ("%1" is the count), for the catalogue
+/// context "Check".
+const char* UnresolvedChannelsMessage(std::size_t count);
 
 } // namespace chanforge::check
