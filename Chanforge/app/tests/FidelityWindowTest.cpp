@@ -46,6 +46,21 @@ QPoint RowPoint(QAbstractItemView& view, int row) {
     return {};
 }
 
+/// Selects the model and writes its bundled sample database into dir; empty on failure.
+QString WriteBundledSample(const QTemporaryDir& dir, const QString& model) {
+    const policy::ProductPreset* preset = policy::FindPreset(model.toStdString());
+    if (preset == nullptr)
+        return {};
+    policy::SelectPreset(*preset, 1);
+    std::vector<std::uint8_t> image;
+    std::string error;
+    const QString path = dir.filePath(QStringLiteral("model-%1.bin").arg(model));
+    if (!samplegen::BuildImage(codec::FlashLayout::FromPreset(*preset), image, &error) ||
+        !utils::ReplaceFile(path.toStdString(), image).ok())
+        return {};
+    return path;
+}
+
 } // namespace
 
 class FidelityWindowTest : public QObject {
@@ -55,6 +70,7 @@ class FidelityWindowTest : public QObject {
     void okOnEveryRecordKeepsTheFile_data();
     void okOnEveryRecordKeepsTheFile();
     void workbookWithoutTheChannelFileIsReported();
+    void channelWithoutANameIsNotAdded();
 
   private:
     /// Once the editor the next gesture opens is up: counts it and closes it with Enter.
@@ -108,16 +124,9 @@ void FidelityWindowTest::okOnEveryRecordKeepsTheFile_data() {
 
 void FidelityWindowTest::okOnEveryRecordKeepsTheFile() {
     QFETCH(QString, model);
-    const policy::ProductPreset* preset = policy::FindPreset(model.toStdString());
-    QVERIFY(preset);
-    policy::SelectPreset(*preset, 1);
     QTemporaryDir dir;
-    const QString original = dir.filePath(QStringLiteral("model.bin"));
-    std::vector<std::uint8_t> image;
-    std::string error;
-    QVERIFY2(samplegen::BuildImage(codec::FlashLayout::FromPreset(*preset), image, &error),
-             error.c_str());
-    QVERIFY(utils::ReplaceFile(original.toStdString(), image).ok());
+    const QString original = WriteBundledSample(dir, model);
+    QVERIFY(!original.isEmpty());
 
     document::Document document;
     CMainFrame frame(document);
@@ -147,7 +156,7 @@ void FidelityWindowTest::okOnEveryRecordKeepsTheFile() {
         UpdateEveryRow(frame.Right().Radio());
     }
     // The terrestrial channels, in the multiplex channel editor.
-    if (preset->Kind().Combination()) {
+    if (policy::FindPreset(model.toStdString())->Kind().Combination()) {
         auto* tabs = frame.LeftTop().findChild<QTabBar*>("deliveryTabs");
         QVERIFY(tabs);
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
@@ -176,16 +185,10 @@ void FidelityWindowTest::okOnEveryRecordKeepsTheFile() {
 }
 
 void FidelityWindowTest::workbookWithoutTheChannelFileIsReported() {
-    const policy::ProductPreset* preset = policy::FindPreset("D");
-    policy::SelectPreset(*preset, 1);
     QTemporaryDir dir;
-    const QString channels = dir.filePath(QStringLiteral("model.bin"));
+    const QString channels = WriteBundledSample(dir, QStringLiteral("D"));
+    QVERIFY(!channels.isEmpty());
     const QString workbook = dir.filePath(QStringLiteral("list.xls"));
-    std::vector<std::uint8_t> image;
-    std::string error;
-    QVERIFY2(samplegen::BuildImage(codec::FlashLayout::FromPreset(*preset), image, &error),
-             error.c_str());
-    QVERIFY(utils::ReplaceFile(channels.toStdString(), image).ok());
     QStringList messages;
     const qpui::MessageHandler previous =
         qpui::SetMessageHandler([&](qpui::MessageKind, const QString& text) {
@@ -207,6 +210,38 @@ void FidelityWindowTest::workbookWithoutTheChannelFileIsReported() {
     QCOMPARE(messages, QStringList{"27 channels name satellites, transponders or providers that "
                                    "this database does not have: open the receiver's channel "
                                    "file first."});
+}
+
+void FidelityWindowTest::channelWithoutANameIsNotAdded() {
+    QTemporaryDir dir;
+    const QString channels = WriteBundledSample(dir, QStringLiteral("D"));
+    QVERIFY(!channels.isEmpty());
+    document::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    QVERIFY(frame.OpenPath(channels));
+    const std::uint32_t before = document.Store().Size(kChannelTable);
+    QStringList messages;
+    const qpui::MessageHandler previous =
+        qpui::SetMessageHandler([&](qpui::MessageKind, const QString& text) {
+            messages << text;
+            return QMessageBox::Ok;
+        });
+    // Ctrl+N, Enter: refused with the editor left open; Escape then leaves it.
+    bool stayedOpen = false;
+    WhenModal([&](QWidget* editor) {
+        QTest::keyClick(editor, Qt::Key_Return);
+        stayedOpen = editor->isVisible();
+        QTest::keyClick(editor, Qt::Key_Escape);
+    });
+    CChannelGrid& tv = frame.Right().TV();
+    tv.setFocus();
+    QTest::keyClick(&tv, Qt::Key_N, Qt::ControlModifier);
+    qpui::SetMessageHandler(previous);
+    QVERIFY(stayedOpen);
+    QCOMPARE(messages, QStringList{"Name string is empty!"});
+    QCOMPARE(document.Store().Size(kChannelTable), before);
+    QVERIFY(!frame.IsModified());
 }
 
 QTEST_MAIN(FidelityWindowTest)
