@@ -170,9 +170,12 @@ void ChannelsWithoutTuner(tabstore::CQoDB& copy, const codec::FlashLayout& sourc
         Add(out, kChannelTable, lost[i], Count(lost[i].size(), kLost[i][0], kLost[i][1]));
 }
 
+// Field by field: the padding between the fields is not part of the settings.
 bool HasSecondTuner(const Satellite_Info_Tag& s) {
-    const LNBSetting zero = ZeroRecord<LNBSetting>();
-    return std::memcmp(&s.Tuner[1], &zero, sizeof zero) != 0;
+    const LNBSetting& t = s.Tuner[1];
+    return t.LowFrequency != 0 || t.HighFrequency != 0 || t.MotorPos != 0 || t.Switches != 0 ||
+           t.LNBLowType != 0 || t.LNBHighType != 0 || t.CKuSwitch != 0 || t.DiSEqCMode != 0 ||
+           t.DiSEqCExtra != 0;
 }
 
 std::uint32_t NameBytes(const codec::FlashLayout& target) {
