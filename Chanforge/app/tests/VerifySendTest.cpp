@@ -139,11 +139,11 @@ void VerifySendTest::sendIsVerifiedUntilTheReceiverDamagesABlock() {
         QCOMPARE(op.transfers.size(), 2);
         QCOMPARE(
             op.changeLists.value("What will change"),
-            QStringList{"channels renamed: The TV channel 2 \"ZDF HD\" renamed to \"ZDF Neu\""});
+            QStringList{"Channels Renamed: The TV channel 2 \"ZDF HD\" renamed to \"ZDF Neu\""});
         const QStringList failed = op.changeLists.value("Verification failed");
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.front(),
-                 QString::fromLatin1("channels renamed: The TV channel 12 \"hr-fernsehen\" "
+                 QString::fromLatin1("Channels Renamed: The TV channel 12 \"hr-fernsehen\" "
                                      "renamed to \"hr-fer\x91sehen\""));
         QCOMPARE(sim.Stop(), 0);
     }
