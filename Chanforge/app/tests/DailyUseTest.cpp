@@ -85,7 +85,6 @@ class DailyUseTest : public QObject {
 
   private slots:
     void initTestCase();
-    void cleanupTestCase() { qpui::SetMessageHandler(previous_); }
     void workbookSaveKeepsOtherChangesUnsaved();
     void keyboardReachesEveryPane();
     void cancelWhileConnectingAsks();
@@ -102,15 +101,11 @@ class DailyUseTest : public QObject {
     std::unique_ptr<document::Document> document_;
     QStringList messages_;
     QMessageBox::StandardButton answer_ = QMessageBox::Cancel;
-    qpui::MessageHandler previous_;
+    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
 
 void DailyUseTest::initTestCase() {
     QVERIFY(dir_.isValid());
-    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
-        messages_ << text;
-        return answer_;
-    });
 }
 
 std::unique_ptr<CMainFrame> DailyUseTest::Open(const char* preset, int channels, int gridColumn) {

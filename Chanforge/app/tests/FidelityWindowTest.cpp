@@ -67,8 +67,6 @@ class FidelityWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void okOnEveryRecordKeepsTheFile_data();
     void okOnEveryRecordKeepsTheFile();
     void workbookWithoutTheChannelFileIsReported();
@@ -84,19 +82,9 @@ class FidelityWindowTest : public QObject {
 
     int editors_ = 0;
     QStringList messages_;
-    qpui::MessageHandler previous_;
+    QMessageBox::StandardButton answer_ = QMessageBox::Ok;
+    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
-
-void FidelityWindowTest::initTestCase() {
-    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
-        messages_ << text;
-        return QMessageBox::Ok;
-    });
-}
-
-void FidelityWindowTest::cleanupTestCase() {
-    qpui::SetMessageHandler(previous_);
-}
 
 void FidelityWindowTest::OkWhenOpen() {
     WhenModal([this](QWidget* editor) {

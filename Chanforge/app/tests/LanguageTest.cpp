@@ -6,6 +6,7 @@
 #include "Languages.h"
 #include "MainFrame.h"
 #include "SampleData.h"
+#include "WindowDriver.h"
 
 #include "qpui/MessageBox.h"
 
@@ -218,7 +219,6 @@ class LanguageTest : public QObject {
 
   private slots:
     void initTestCase();
-    void cleanupTestCase() { qpui::SetMessageHandler(previous_); }
     void cleanup();
     void everyShownTextPassesTheCatalogue();
     void germanAndItalianMenusWithQtsOwnTexts_data();
@@ -233,16 +233,13 @@ class LanguageTest : public QObject {
     QTemporaryDir dir_;
     std::unique_ptr<document::Document> document_;
     QStringList messages_;
-    qpui::MessageHandler previous_;
+    QMessageBox::StandardButton answer_ = QMessageBox::No;
+    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
 
 void LanguageTest::initTestCase() {
     QVERIFY(dir_.isValid());
     QVERIFY(testkit::WriteSampleFile("E", 1, dir_.filePath("sample.bin").toStdString(), 40) > 0);
-    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
-        messages_ << text;
-        return QMessageBox::No;
-    });
 }
 
 void LanguageTest::cleanup() {

@@ -121,7 +121,6 @@ class ListCommandsTest : public QObject {
 
   private slots:
     void initTestCase();
-    void cleanupTestCase();
     void satelliteTransponderChannelThroughEditorsDragDeleteUndoSave();
     void channelDraggedOntoAFavouriteGroup();
     void channelsDraggedOntoASatelliteTakeItsTwinTransponder();
@@ -135,19 +134,11 @@ class ListCommandsTest : public QObject {
     std::unique_ptr<document::Document> document_;
     QStringList messages_;
     QMessageBox::StandardButton answer_ = QMessageBox::Yes;
-    qpui::MessageHandler previous_;
+    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
 
 void ListCommandsTest::initTestCase() {
     QVERIFY(dir_.isValid());
-    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
-        messages_ << text;
-        return answer_;
-    });
-}
-
-void ListCommandsTest::cleanupTestCase() {
-    qpui::SetMessageHandler(previous_);
 }
 
 std::unique_ptr<CMainFrame> ListCommandsTest::OpenSample(const char* preset, int channels) {

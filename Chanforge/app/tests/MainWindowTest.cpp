@@ -85,7 +85,6 @@ class MainWindowTest : public QObject {
 
   private slots:
     void initTestCase();
-    void cleanupTestCase();
     void modelsPassTheModelTester();
     void filterSortSearchLockMoveUndoRedoSave();
     void unsavedChangesAreAskedAbout();
@@ -102,19 +101,11 @@ class MainWindowTest : public QObject {
     std::unique_ptr<document::Document> document_;
     QStringList messages_;
     QMessageBox::StandardButton answer_ = QMessageBox::Yes;
-    qpui::MessageHandler previous_;
+    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
 
 void MainWindowTest::initTestCase() {
     QVERIFY(dir_.isValid());
-    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
-        messages_ << text;
-        return answer_;
-    });
-}
-
-void MainWindowTest::cleanupTestCase() {
-    qpui::SetMessageHandler(previous_);
 }
 
 std::unique_ptr<CMainFrame> MainWindowTest::OpenSample(const char* preset, int channels,

@@ -81,7 +81,6 @@ class MenuBarTest : public QObject {
 
   private slots:
     void initTestCase();
-    void cleanupTestCase() { qpui::SetMessageHandler(previous_); }
     void everyMenuItemReachesItsCommand();
     void numbersSortByValueAndSearchSaysWhenNothingMatches();
     void nameTypedWithoutExtensionGetsBin();
@@ -93,15 +92,12 @@ class MenuBarTest : public QObject {
     QTemporaryDir dir_;
     std::unique_ptr<document::Document> document_;
     QStringList messages_;
-    qpui::MessageHandler previous_;
+    QMessageBox::StandardButton answer_ = QMessageBox::No;
+    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
 
 void MenuBarTest::initTestCase() {
     QVERIFY(dir_.isValid());
-    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
-        messages_ << text;
-        return QMessageBox::No;
-    });
 }
 
 std::unique_ptr<CMainFrame> MenuBarTest::Open(const char* preset, int channels, int gridColumn) {

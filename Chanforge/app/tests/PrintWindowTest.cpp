@@ -69,7 +69,6 @@ class PrintWindowTest : public QObject {
 
   private slots:
     void initTestCase();
-    void cleanupTestCase() { qpui::SetMessageHandler(previous_); }
     void previewShowsTheListInOneAndThreeColumns();
     void ctrlPPrintsThroughThePrintDialog();
     void exportWritesTheChosenGroupAndTheChoiceIsKept();
@@ -79,15 +78,12 @@ class PrintWindowTest : public QObject {
     std::unique_ptr<document::Document> document_;
     std::unique_ptr<CMainFrame> frame_;
     QStringList messages_;
-    qpui::MessageHandler previous_;
+    QMessageBox::StandardButton answer_ = QMessageBox::Ok;
+    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
 
 void PrintWindowTest::initTestCase() {
     QVERIFY(dir_.isValid());
-    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
-        messages_ << text;
-        return QMessageBox::Ok;
-    });
     SaveListChoice({});
     // 60 TV and 20 radio channels: two pages in one column, one in three.
     const QString sample = dir_.filePath(QStringLiteral("print.bin"));

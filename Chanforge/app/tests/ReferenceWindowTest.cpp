@@ -52,27 +52,19 @@ class ReferenceWindowTest : public QObject {
 
   private slots:
     void initTestCase();
-    void cleanupTestCase();
     void textListPreviewAppliesAndUndoes();
     void databaseOfAnotherModelAsksForItsModelAndCancelChangesNothing();
     void savedForAnotherModelOpensUnderIt();
 
   private:
     QTemporaryDir dir_;
-    qpui::MessageHandler previous_;
     QStringList told_;
+    QMessageBox::StandardButton answer_ = QMessageBox::Ok;
+    chanforge::app::test::MessageRecorder recorder_{told_, answer_};
 };
 
 void ReferenceWindowTest::initTestCase() {
     QVERIFY(dir_.isValid());
-    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
-        told_ << text;
-        return QMessageBox::Ok;
-    });
-}
-
-void ReferenceWindowTest::cleanupTestCase() {
-    qpui::SetMessageHandler(previous_);
 }
 
 void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {

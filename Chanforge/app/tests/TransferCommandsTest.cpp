@@ -6,6 +6,7 @@
 #include "RightView.h"
 #include "SampleData.h"
 #include "StbSimProcess.h"
+#include "WindowDriver.h"
 
 #include "chanforge/TableAccess.h"
 #include "policy/Presets.h"
@@ -91,7 +92,6 @@ class TransferCommandsTest : public QObject {
 
   private slots:
     void initTestCase();
-    void cleanupTestCase();
     void receiveLoadsTheTablesAndSendDeliversThem();
     void receiveAtTheReceiversDefaults_data();
     void receiveAtTheReceiversDefaults();
@@ -105,19 +105,12 @@ class TransferCommandsTest : public QObject {
 
     QTemporaryDir dir_;
     QStringList messages_;
-    qpui::MessageHandler previous_;
+    QMessageBox::StandardButton answer_ = QMessageBox::Ok;
+    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
 
 void TransferCommandsTest::initTestCase() {
     QVERIFY(dir_.isValid());
-    previous_ = qpui::SetMessageHandler([this](qpui::MessageKind, const QString& text) {
-        messages_ << text;
-        return QMessageBox::Ok;
-    });
-}
-
-void TransferCommandsTest::cleanupTestCase() {
-    qpui::SetMessageHandler(previous_);
 }
 
 int TransferCommandsTest::MakeSample(const QString& name, int tv) {

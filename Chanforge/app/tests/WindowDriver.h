@@ -2,8 +2,11 @@
 // its own event loop, so the test hands over what to do once it is open.
 #pragma once
 
+#include "qpui/MessageBox.h"
+
 #include <QApplication>
 #include <QMenu>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -29,5 +32,23 @@ inline QAction* MenuItem(const QMenu* menu, const QString& prefix) {
             return action;
     return nullptr;
 }
+
+/// While it lives, every message box the window would show is recorded in texts and answered
+/// with answer, read when the box is shown so that a test may change it between steps.
+class MessageRecorder {
+  public:
+    MessageRecorder(QStringList& texts, const QMessageBox::StandardButton& answer)
+        : previous_(
+              qpui::SetMessageHandler([&texts, &answer](qpui::MessageKind, const QString& text) {
+                  texts << text;
+                  return answer;
+              })) {}
+    ~MessageRecorder() { qpui::SetMessageHandler(previous_); }
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+  private:
+    qpui::MessageHandler previous_;
+};
 
 } // namespace chanforge::app::test
