@@ -10,18 +10,8 @@ stbsim=$bin/chanforge-stbsim
 work=$(mktemp -d)
 sim_pid=
 trap '[ -z "$sim_pid" ] || kill "$sim_pid" 2>/dev/null; rm -rf "$work"' EXIT
-export CHANFORGE_SETTINGS=$work/settings.ini
-
+. "$(dirname "$0")/../cli/tests/testlib.sh"
 fail() { echo "FAIL: model $model: $*" >&2; exit 1; }
-# start_sim ARGS...: the virtual receiver in the background; sets sim_pid and sim_port
-start_sim() {
-  : >"$work/sim.out"
-  "$stbsim" "$@" >"$work/sim.out" 2>"$work/sim.err" &
-  sim_pid=$!
-  for _ in $(seq 200); do [ -s "$work/sim.out" ] && break; sleep 0.05; done
-  sim_port=$(head -n 1 "$work/sim.out")
-  [ -n "$sim_port" ] || fail "the receiver did not start: $(cat "$work/sim.err")"
-}
 finish_sim() {
   wait "$sim_pid" || fail "the receiver saw an incomplete conversation: $(cat "$work/sim.err")"
   sim_pid=

@@ -3,18 +3,7 @@
 # Each case runs chanforge-cli on the generated samples and checks output and exit status.
 set -u
 case_name=$1 cli=$2 samples=$3 work=$4
-rm -rf "$work" && mkdir -p "$work"
-export CHANFORGE_SETTINGS=$work/settings.ini
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-# expect STATUS CMD...: runs the command, keeping stdout in $work/out and stderr in $work/err
-expect() {
-  local want=$1; shift
-  "$@" >"$work/out" 2>"$work/err"
-  local got=$?
-  [ "$got" = "$want" ] || fail "exit $got, wanted $want: $* ($(cat "$work/err"))"
-}
-contains() { grep -qF -- "$2" "$1" || fail "$1 lacks '$2': $(head -c 400 "$1")"; }
+. "$(dirname "$0")/testlib.sh"
 
 case $case_name in
 models)

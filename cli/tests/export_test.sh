@@ -3,16 +3,7 @@
 # Python's csv module and html.parser, and pdftotext, must find every channel the database holds.
 set -u
 case_name=$1 cli=$2 samples=$3 work=$4
-rm -rf "$work" && mkdir -p "$work"
-export CHANFORGE_SETTINGS=$work/settings.ini
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-expect() {
-  local want=$1; shift
-  "$@" >"$work/out" 2>"$work/err"
-  local got=$?
-  [ "$got" = "$want" ] || fail "exit $got, wanted $want: $* ($(cat "$work/err"))"
-}
+. "$(dirname "$0")/testlib.sh"
 
 # check.py DUMP CSV HTML PDFTEXT [GROUP]: the rows match the channels of the dump, TV then
 # radio, each kind in the grids' number order (a group: its members, in any order).

@@ -3,10 +3,8 @@
 # d.xls and dd.xls are both workbooks, as the window's file dialog would name them.
 set -u
 cli=$1 samples=$2 work=$3
-rm -rf "$work" && mkdir -p "$work" && cd "$work" || exit 1
-export CHANFORGE_SETTINGS=$work/settings.ini
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/testlib.sh"
+cd "$work" || exit 1
 for name in d.xls dd.xls; do
   "$cli" --model D convert "$samples/model-D.bin" -o "$name" || fail "convert -o $name"
   [ "$(head -c 4 "$name" | od -An -tx1 | tr -d ' ')" = d0cf11e0 ] || fail "$name is no workbook"

@@ -3,45 +3,13 @@
 # transfer_test.sh CASE CLI STBSIM SAMPLES WORKDIR
 set -u
 case_name=$1 cli=$2 stbsim=$3 samples=$4 work=$5
-rm -rf "$work" && mkdir -p "$work"
-export CHANFORGE_SETTINGS=$work/settings.ini
-models="A B C D E default"
+. "$(dirname "$0")/testlib.sh"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-# start_sim ARGS...: the virtual receiver in the background; sets sim_pid and sim_port
-start_sim() {
-  : >"$work/sim.out"
-  "$stbsim" "$@" >"$work/sim.out" 2>"$work/sim.err" &
-  sim_pid=$!
-  for _ in $(seq 200); do [ -s "$work/sim.out" ] && break; sleep 0.05; done
-  sim_port=$(head -n 1 "$work/sim.out")
-  [ -n "$sim_port" ] || fail "the receiver did not start: $(cat "$work/sim.err")"
-}
-stop_sim() { kill "$sim_pid" 2>/dev/null; wait "$sim_pid" 2>/dev/null; }
-# expect STATUS CMD...: stdout in $work/out, stderr in $work/err
-expect() {
-  local want=$1; shift
-  "$@" >"$work/out" 2>"$work/err"
-  local got=$?
-  [ "$got" = "$want" ] || fail "exit $got, wanted $want: $* ($(cat "$work/err"))"
-}
-contains() { grep -qF -- "$2" "$1" || fail "$1 lacks '$2': $(head -c 400 "$1")"; }
 size() { stat -c %s "$1"; }
 # Blocks of a model's database: what its flash image fills.
 image_blocks() { echo $(( ($(size "$samples/model-$1.bin") - 86 + 1023) / 1024 )); }
 
 case $case_name in
-receive-every-model)
-  # A receiver announces its whole flash region (384 blocks), more than its tables fill.
-  for m in $models; do
-    start_sim --model "$m" --sessions 1
-    expect 0 "$cli" --model "$m" receive --port "$sim_port" -o "$work/$m.bin"
-    wait "$sim_pid" || fail "model $m: the receiver saw an incomplete conversation"
-    [ "$(size "$work/$m.bin")" = $((86 + 384 * 1024)) ] || fail "model $m: $(size "$work/$m.bin") bytes"
-    expect 0 "$cli" --model "$m" dump "$work/$m.bin"
-    contains "$work/out" "Das Erste"
-  done
-  ;;
 short-announcements)
   # Fewer blocks than the database fills: the bytes arrive whole but do not open, and the
   # output stays the file it was.

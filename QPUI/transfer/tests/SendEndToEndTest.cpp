@@ -32,11 +32,6 @@ std::vector<Case> Cases() {
         };
         add("Clean", [](stbsim::SimOptions&) {});
         add("SmallRandomChunks", [](stbsim::SimOptions& o) { o.chunkMax = 6; });
-        add("LineErrorOnOneBlock", [](stbsim::SimOptions& o) { o.corruptBlock = 2; });
-        add("FallsSilent", [](stbsim::SimOptions& o) {
-            o.silentBlock = 1;
-            o.silentMs = 1600;
-        });
         add("GarbageBetweenBlocks", [](stbsim::SimOptions& o) { o.garbageEvery = 2; });
         add("EmulatedBaud115200", [](stbsim::SimOptions& o) { o.baud = 115200; });
         add("LinesEndWithCR", [](stbsim::SimOptions& o) { o.eol = "\r"; });
