@@ -55,12 +55,8 @@ int KeepReceived(Document& doc, const std::string& received, const std::string& 
 /// What the receiver holds now against what was sent, table by table.
 int CompareSent(const std::string& sentPath, const std::string& backPath,
                 const chanforge::codec::FlashLayout& layout) {
-    std::vector<std::uint8_t> sent, back;
-    if (const utils::FileResult read = utils::ReadWholeFile(sentPath, sent); !read.ok())
-        return Fail("Cannot verify the send: " + read.message + ": " + sentPath);
-    if (const utils::FileResult read = utils::ReadWholeFile(backPath, back); !read.ok())
-        return Fail("Cannot verify the send: " + read.message + ": " + backPath);
-    const chanforge::check::ImageDiff diff = chanforge::check::DiffImages(sent, back, layout);
+    const chanforge::check::ImageDiff diff =
+        chanforge::check::DiffFiles(sentPath, backPath, layout);
     if (!diff.ok)
         return Fail("Cannot verify the send: " + diff.detail);
     if (diff.changes.empty()) {

@@ -48,16 +48,32 @@ ImageDiff DiffImages(std::span<const std::uint8_t> first, std::span<const std::u
     return diff;
 }
 
-ImageDiff DiffFileToStore(const std::string& path, tabstore::CQoDB& db,
-                          const codec::FlashLayout& layout) {
-    std::vector<std::uint8_t> image;
-    if (const utils::FileResult read = utils::ReadWholeFile(path, image); !read.ok()) {
-        ImageDiff diff;
+namespace {
+
+/// The file's bytes; false with diff saying why when it cannot be read.
+bool ReadSide(const std::string& path, std::vector<std::uint8_t>& image, ImageDiff& diff) {
+    const utils::FileResult read = utils::ReadWholeFile(path, image);
+    if (!read.ok()) {
         diff.readable = false;
         diff.detail = read.message + ": " + path;
-        return diff;
     }
-    return DiffImageToStore(image, db, layout);
+    return read.ok();
+}
+
+} // namespace
+
+ImageDiff DiffFileToStore(const std::string& path, tabstore::CQoDB& db,
+                          const codec::FlashLayout& layout) {
+    ImageDiff diff;
+    std::vector<std::uint8_t> image;
+    return ReadSide(path, image, diff) ? DiffImageToStore(image, db, layout) : diff;
+}
+
+ImageDiff DiffFiles(const std::string& first, const std::string& second,
+                    const codec::FlashLayout& layout) {
+    ImageDiff diff;
+    std::vector<std::uint8_t> a, b;
+    return ReadSide(first, a, diff) && ReadSide(second, b, diff) ? DiffImages(a, b, layout) : diff;
 }
 
 } // namespace chanforge::check

@@ -30,5 +30,8 @@ ImageDiff DiffImages(std::span<const std::uint8_t> first, std::span<const std::u
 /// device) is refused at once, never waited on.
 ImageDiff DiffFileToStore(const std::string& path, tabstore::CQoDB& db,
                           const codec::FlashLayout& layout);
+/// Changes from the channel file at first to the one at second, read the same way.
+ImageDiff DiffFiles(const std::string& first, const std::string& second,
+                    const codec::FlashLayout& layout);
 
 } // namespace chanforge::check
