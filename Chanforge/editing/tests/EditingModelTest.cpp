@@ -523,10 +523,15 @@ struct Runner {
             SetGenre(Db(), picked, genre);
             break;
         }
-        case OpKind::RenameGroup:
-            RC_ASSERT(RenameFavoriteGroup(Db(), op.target % 4,
-                                          "Renamed " + std::to_string(op.value)) == EditResult::Ok);
+        case OpKind::RenameGroup: {
+            const std::string name = "Renamed " + std::to_string(op.value);
+            const auto* group = GetRow<Favorite_Info_Tag>(Db(), kFavoriteTable, op.target % 4 + 1);
+            // A group that already has the name is left as it is.
+            const EditResult want =
+                group != nullptr && group->Name == name ? EditResult::Nothing : EditResult::Ok;
+            RC_ASSERT(RenameFavoriteGroup(Db(), op.target % 4, name) == want);
             break;
+        }
         case OpKind::Satellite:
             SatelliteOp(op);
             break;
