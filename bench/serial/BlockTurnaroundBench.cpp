@@ -1,7 +1,7 @@
 // A whole receive over a pseudo-terminal against a scripted receiver, which times each block
 // from its last byte written to the PC's acknowledgement read back.
+#include "chanforge/transfer/ReceiveTransfer.h"
 #include "policy/Policy.h"
-#include "qpui/ReceiveTransfer.h"
 #include "stbsim/SimLink.h"
 #include "stbsim/Simulator.h"
 #include "utils/Registry.h"
@@ -91,15 +91,15 @@ void BM_Receive384Blocks(benchmark::State& state) {
         }
         std::vector<double> turnarounds;
         std::thread receiver([&] { turnarounds = PlayReceiver(*link, image); });
-        qpui::CReceiveTransfer transfer;
+        chanforge::transfer::CReceiveTransfer transfer;
         QEventLoop loop;
         bool ok = false;
-        QObject::connect(&transfer, &qpui::CTransfer::finished, &loop,
-                         [&](qpui::CTransfer::Outcome outcome, const QString&) {
-                             ok = outcome == qpui::CTransfer::Outcome::Succeeded;
+        QObject::connect(&transfer, &chanforge::transfer::CTransfer::finished, &loop,
+                         [&](chanforge::transfer::CTransfer::Outcome outcome, const QString&) {
+                             ok = outcome == chanforge::transfer::CTransfer::Outcome::Succeeded;
                              loop.quit();
                          });
-        qpui::TransferLine line;
+        chanforge::transfer::TransferLine line;
         line.port = link->Path();
         line.idleTimeoutMs = 10000;
         if (transfer.Start({line, dir.filePath("received.bin").toStdString(), true}))

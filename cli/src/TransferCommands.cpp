@@ -2,9 +2,9 @@
 #include "Commands.h"
 
 #include "chanforge/check/ImageDiff.h"
+#include "chanforge/transfer/TransferCommand.h"
 #include "policy/Policy.h"
 #include "policy/Presets.h"
-#include "qpui/TransferCommand.h"
 #include "utils/Files.h"
 
 #include <filesystem>
@@ -16,8 +16,9 @@ namespace cli {
 namespace {
 
 /// The line as given, with the model's transfer parameters when one applies for this command.
-qpui::LineOptions Line(const Context& ctx, const std::string& port, const SerialOptions& serial) {
-    qpui::LineOptions line;
+chanforge::transfer::LineOptions Line(const Context& ctx, const std::string& port,
+                                      const SerialOptions& serial) {
+    chanforge::transfer::LineOptions line;
     line.port = port;
     if (serial.baud > 0)
         line.baud = static_cast<std::uint32_t>(serial.baud);
@@ -68,9 +69,9 @@ int CompareSent(const std::string& sentPath, const std::string& backPath,
 }
 
 /// Receives the image back, as the window's verify after send does.
-int VerifySent(const Document& doc, const qpui::LineOptions& line) {
+int VerifySent(const Document& doc, const chanforge::transfer::LineOptions& line) {
     const std::string back = doc.WorkFilePath() + ".verify";
-    int status = qpui::RunReceive({line, back, false});
+    int status = chanforge::transfer::RunReceive({line, back, false});
     if (status == kOk)
         status = CompareSent(doc.WorkFilePath(), back, doc.Layout());
     std::error_code ignored;
@@ -88,7 +89,7 @@ int RunReceive(const Context& ctx, const std::string& port, const std::string& o
     if (doc.WorkFilePath().empty())
         return Fail("Cannot create the work file in the temporary folder");
     const std::string received = doc.WorkFilePath() + ".received";
-    int status = qpui::RunReceive({Line(ctx, port, serial), received, wait});
+    int status = chanforge::transfer::RunReceive({Line(ctx, port, serial), received, wait});
     if (status == kOk)
         status = KeepReceived(doc, received, out);
     std::error_code ignored;
@@ -105,13 +106,13 @@ int RunSend(const Context& ctx, const std::string& port, const std::vector<std::
         return Fail(r);
     if (auto r = doc.PrepareSend(); !r.ok())
         return Fail(r);
-    const qpui::LineOptions line = Line(ctx, port, serial);
-    const int status = qpui::RunSend({line, doc.WorkFilePath()});
+    const chanforge::transfer::LineOptions line = Line(ctx, port, serial);
+    const int status = chanforge::transfer::RunSend({line, doc.WorkFilePath()});
     return status == kOk && verify ? VerifySent(doc, line) : status;
 }
 
 int RunPorts() {
-    return qpui::ListPorts(std::cout);
+    return chanforge::transfer::ListPorts(std::cout);
 }
 
 } // namespace cli

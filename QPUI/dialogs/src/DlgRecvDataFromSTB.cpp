@@ -1,6 +1,6 @@
 #include "qpui/DlgRecvDataFromSTB.h"
 
-#include "qpui/ReceiveTransfer.h"
+#include "chanforge/transfer/ReceiveTransfer.h"
 
 namespace qpui {
 
@@ -9,14 +9,15 @@ CDlgRecvDataFromSTB::CDlgRecvDataFromSTB(QWidget* parent) : CDlgRecvDataFromSTB(
 CDlgRecvDataFromSTB::CDlgRecvDataFromSTB(bool sendAccessCode, QWidget* parent)
     : CTransferDialog(tr("Receive data from STB"), parent),
       // Every model sends its database in the QVR conversation.
-      transfer_(std::make_unique<CReceiveTransfer>(ParserFamily::Qvr)),
+      transfer_(std::make_unique<transfer::CReceiveTransfer>(transfer::ParserFamily::Qvr)),
       sendAccessCode_(sendAccessCode) {
     Attach(*transfer_);
 }
 
 CDlgRecvDataFromSTB::~CDlgRecvDataFromSTB() = default;
 
-bool CDlgRecvDataFromSTB::StartTransfer(const TransferLine& line, const std::string& path) {
+bool CDlgRecvDataFromSTB::StartTransfer(const transfer::TransferLine& line,
+                                        const std::string& path) {
     return transfer_->Start({line, path, sendAccessCode_});
 }
 

@@ -1,24 +1,25 @@
 #include "qpui/DlgSendDataToSTB.h"
 
+#include "chanforge/transfer/SendTransfer.h"
 #include "policy/Policy.h"
-#include "qpui/SendTransfer.h"
 
 namespace qpui {
 
 CDlgSendDataToSTB::CDlgSendDataToSTB(QWidget* parent)
     : CTransferDialog(tr("Send data to STB"), parent),
-      transfer_(std::make_unique<CSendTransfer>(FamilyFor(policy::ProductKind::Current()))) {
+      transfer_(std::make_unique<transfer::CSendTransfer>(
+          transfer::FamilyFor(policy::ProductKind::Current()))) {
     Attach(*transfer_);
 }
 
 CDlgSendDataToSTB::~CDlgSendDataToSTB() = default;
 
-bool CDlgSendDataToSTB::StartTransfer(const TransferLine& line, const std::string& path) {
+bool CDlgSendDataToSTB::StartTransfer(const transfer::TransferLine& line, const std::string& path) {
     return transfer_->Start({line, path});
 }
 
-bool CDlgSendDataToSTB::FailureIsFinal(TransferFailure failure) const {
-    return failure == TransferFailure::FlashWriteFailed;
+bool CDlgSendDataToSTB::FailureIsFinal(transfer::TransferFailure failure) const {
+    return failure == transfer::TransferFailure::FlashWriteFailed;
 }
 
 } // namespace qpui

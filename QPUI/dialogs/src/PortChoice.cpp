@@ -1,6 +1,6 @@
 #include "PortChoice.h"
 
-#include "qpui/SerialSettings.h"
+#include "chanforge/transfer/SerialSettings.h"
 #include "serlink/PortNames.h"
 #include "utils/Registry.h"
 
@@ -21,7 +21,8 @@ QString StoredChoice() {
             return QString::fromLocal8Bit(name);
     }
     // First use: the numbered port, as the device it stands for on this machine.
-    const std::string numbered = "COM" + std::to_string(ReadSerialSettings().port);
+    const std::string numbered =
+        "COM" + std::to_string(chanforge::transfer::ReadSerialSettings().port);
     return QString::fromStdString(serlink::ResolvePortName(numbered));
 }
 
@@ -56,7 +57,7 @@ void StorePortChoice(const QString& port) {
         return;
     const int number = match.captured(1).toInt();
     if (number >= 1 && number <= 255)
-        StoreSerialPort(static_cast<std::uint8_t>(number));
+        chanforge::transfer::StoreSerialPort(static_cast<std::uint8_t>(number));
 }
 
 } // namespace qpui

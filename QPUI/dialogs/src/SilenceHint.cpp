@@ -1,6 +1,6 @@
 #include "SilenceHint.h"
 
-#include "qpui/Transfer.h"
+#include "chanforge/transfer/Transfer.h"
 
 #include <QLabel>
 
@@ -18,10 +18,10 @@ CSilenceHint::CSilenceHint(QLabel& label, int silenceMs) : QObject(&label), labe
     connect(&timer_, &QTimer::timeout, &label_, &QLabel::show);
 }
 
-void CSilenceHint::Watch(CTransfer& transfer) {
-    connect(&transfer, &CTransfer::statusChanged, this, &CSilenceHint::Alive);
-    connect(&transfer, &CTransfer::progressChanged, this, &CSilenceHint::Alive);
-    connect(&transfer, &CTransfer::finished, this, &CSilenceHint::Stop);
+void CSilenceHint::Watch(transfer::CTransfer& transfer) {
+    connect(&transfer, &transfer::CTransfer::statusChanged, this, &CSilenceHint::Alive);
+    connect(&transfer, &transfer::CTransfer::progressChanged, this, &CSilenceHint::Alive);
+    connect(&transfer, &transfer::CTransfer::finished, this, &CSilenceHint::Stop);
 }
 
 void CSilenceHint::Alive() {

@@ -6,11 +6,11 @@
 #include <QObject>
 #include <QTimer>
 
+#include "qpui/TransferDialog.h"
+
 class QLabel;
 
 namespace qpui {
-
-class CTransfer;
 
 inline constexpr int kSilenceHintMs = 10000;
 
@@ -21,7 +21,7 @@ class CSilenceHint : public QObject {
     explicit CSilenceHint(QLabel& label, int silenceMs = kSilenceHintMs);
 
     /// Starts watching a transfer: every status or progress change is a sign of life.
-    void Watch(CTransfer& transfer);
+    void Watch(transfer::CTransfer& transfer);
     /// Something moved: the hint goes and the silence is counted afresh.
     void Alive();
     /// The transfer ended: no hint any more.

@@ -2,10 +2,10 @@
 
 #include "PortChoice.h"
 #include "SilenceHint.h"
+#include "chanforge/transfer/SerialSettings.h"
+#include "chanforge/transfer/Transfer.h"
+#include "chanforge/transfer/TransferTexts.h"
 #include "qpui/MessageBox.h"
-#include "qpui/SerialSettings.h"
-#include "qpui/Transfer.h"
-#include "qpui/TransferTexts.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -64,21 +64,22 @@ void CTransferDialog::Initialize(const std::string& path) {
     path_ = path;
 }
 
-void CTransferDialog::Attach(CTransfer& transfer) {
+void CTransferDialog::Attach(transfer::CTransfer& transfer) {
     transfer_ = &transfer;
     silence_->Watch(transfer);
-    connect(&transfer, &CTransfer::statusChanged, status_, &QLabel::setText);
-    connect(&transfer, &CTransfer::progressChanged, progress_, &QProgressBar::setValue);
-    connect(&transfer, &CTransfer::finished, this,
-            [this](CTransfer::Outcome outcome, const QString& message, TransferFailure failure) {
-                if (outcome == CTransfer::Outcome::Succeeded)
+    connect(&transfer, &transfer::CTransfer::statusChanged, status_, &QLabel::setText);
+    connect(&transfer, &transfer::CTransfer::progressChanged, progress_, &QProgressBar::setValue);
+    connect(&transfer, &transfer::CTransfer::finished, this,
+            [this](transfer::CTransfer::Outcome outcome, const QString& message,
+                   transfer::TransferFailure failure) {
+                if (outcome == transfer::CTransfer::Outcome::Succeeded)
                     Succeeded();
-                else if (outcome == CTransfer::Outcome::Failed)
+                else if (outcome == transfer::CTransfer::Outcome::Failed)
                     Failed(failure, message);
             });
 }
 
-bool CTransferDialog::FailureIsFinal(TransferFailure) const {
+bool CTransferDialog::FailureIsFinal(transfer::TransferFailure) const {
     return false;
 }
 
@@ -89,10 +90,10 @@ void CTransferDialog::Connect() {
     }
     const QString port = ChosenPort(*port_);
     StorePortChoice(port);
-    TransferLine line;
+    transfer::TransferLine line;
     line.port = port.toLocal8Bit().toStdString();
-    line.settings = ReadSerialSettings();
-    line.idleTimeoutMs = kDefaultIdleMs;
+    line.settings = transfer::ReadSerialSettings();
+    line.idleTimeoutMs = transfer::kDefaultIdleMs;
     progress_->setValue(0);
     if (StartTransfer(line, path_) && !transfer_->IsFinished()) {
         connect_->setEnabled(false);
@@ -103,11 +104,11 @@ void CTransferDialog::Connect() {
 void CTransferDialog::Succeeded() {
     finished_ = true;
     succeeded_ = true;
-    connect_->setText(texts::Shown(texts::kComplete));
+    connect_->setText(transfer::texts::Shown(transfer::texts::kComplete));
     connect_->setEnabled(true);
 }
 
-void CTransferDialog::Failed(TransferFailure failure, const QString& message) {
+void CTransferDialog::Failed(transfer::TransferFailure failure, const QString& message) {
     if (FailureIsFinal(failure)) {
         finished_ = true;
         connect_->setText(tr("OK"));
@@ -118,7 +119,7 @@ void CTransferDialog::Failed(TransferFailure failure, const QString& message) {
     progress_->setValue(0);
     connect_->setEnabled(true);
     port_->setEnabled(true);
-    if (failure == TransferFailure::CannotPrepare)
+    if (failure == transfer::TransferFailure::CannotPrepare)
         ShowError(this, message);
     else
         status_->setText(message);
@@ -126,8 +127,8 @@ void CTransferDialog::Failed(TransferFailure failure, const QString& message) {
 
 void CTransferDialog::reject() {
     if (transfer_ != nullptr && transfer_->IsConnected() &&
-        ShowMessage(this, MessageKind::QuestionOkCancel, texts::Shown(texts::kCloseQuestion)) !=
-            QMessageBox::Ok)
+        ShowMessage(this, MessageKind::QuestionOkCancel,
+                    transfer::texts::Shown(transfer::texts::kCloseQuestion)) != QMessageBox::Ok)
         return;
     if (transfer_ != nullptr)
         transfer_->Cancel();

@@ -4,13 +4,13 @@
 #include "DialogTestSupport.h"
 #include "StbSimProcess.h"
 
+#include "chanforge/transfer/SerialSettings.h"
+#include "chanforge/transfer/TransferTexts.h"
 #include "policy/Policy.h"
 #include "policy/Presets.h"
 #include "qpui/DlgRecvDataFromSTB.h"
 #include "qpui/DlgSendDataToSTB.h"
 #include "qpui/MessageBox.h"
-#include "qpui/SerialSettings.h"
-#include "qpui/TransferTexts.h"
 #include "serlink/PortNames.h"
 
 #include <QComboBox>
@@ -197,7 +197,7 @@ void TransferDialogTest::sendDeliversTheFileByteForByte() {
     c.port->setEditText(sim.Path());
     c.connect->click();
     QVERIFY(!c.connect->isEnabled());
-    QCOMPARE(c.status->text(), QString::fromLatin1(texts::kTurnOffAndOn));
+    QCOMPARE(c.status->text(), QString::fromLatin1(transfer::texts::kTurnOffAndOn));
     QTRY_COMPARE_WITH_TIMEOUT(c.connect->text(), QStringLiteral("Complete"), kTransferMs);
     QCOMPARE(c.status->text(), QStringLiteral("Sent and wrote all data completely."));
     QCOMPARE(c.progress->value(), 10000);
@@ -247,7 +247,7 @@ void TransferDialogTest::cancelDuringReceiveAsksTellsTheReceiverAndKeepsTheFile(
 
     messages_.answer = QMessageBox::Cancel; // the operator changes their mind
     c.cancel->click();
-    QCOMPARE(messages_.texts, QStringList{texts::kCloseQuestion});
+    QCOMPARE(messages_.texts, QStringList{transfer::texts::kCloseQuestion});
     QCOMPARE(messages_.kinds.front(), MessageKind::QuestionOkCancel);
     QVERIFY(dialog.isVisible());
     const int progress = c.progress->value();
@@ -311,7 +311,7 @@ void TransferDialogTest::failuresToStartLeaveTheDialogReady() {
         Controls c(*dialog);
         c.port->setEditText("/dev/chanforge-missing");
         c.connect->click();
-        QCOMPARE(messages_.texts, QStringList{texts::kCannotInitialize});
+        QCOMPARE(messages_.texts, QStringList{transfer::texts::kCannotInitialize});
         QCOMPARE(messages_.kinds.back(), MessageKind::Error);
         QVERIFY(c.connect->isEnabled());
     }
@@ -328,7 +328,7 @@ void TransferDialogTest::portChoiceIsRemembered() {
         Controls(first).port->setEditText("  COM3 ");
         Controls(first).connect->click();
     }
-    QCOMPARE(int(ReadSerialSettings().port), 3);
+    QCOMPARE(int(transfer::ReadSerialSettings().port), 3);
     {
         CDlgSendDataToSTB second;
         second.Initialize(Path("no/such/dir/second.bin").toStdString());
@@ -338,7 +338,7 @@ void TransferDialogTest::portChoiceIsRemembered() {
     }
     CDlgRecvDataFromSTB third;
     QCOMPARE(Controls(third).port->currentText(), QStringLiteral("/dev/chanforge-adapter"));
-    QCOMPARE(int(ReadSerialSettings().port), 3); // a path has no number to store
+    QCOMPARE(int(transfer::ReadSerialSettings().port), 3); // a path has no number to store
 }
 
 QTEST_MAIN(TransferDialogTest)

@@ -9,8 +9,6 @@
 
 namespace qpui {
 
-class CReceiveTransfer;
-
 /// Sends the receiver's host access code as soon as the line is open.
 class CDlgRecvDataFromSTB : public CTransferDialog {
     Q_OBJECT
@@ -20,10 +18,10 @@ class CDlgRecvDataFromSTB : public CTransferDialog {
 
   protected:
     CDlgRecvDataFromSTB(bool sendAccessCode, QWidget* parent);
-    bool StartTransfer(const TransferLine& line, const std::string& path) override;
+    bool StartTransfer(const transfer::TransferLine& line, const std::string& path) override;
 
   private:
-    std::unique_ptr<CReceiveTransfer> transfer_;
+    std::unique_ptr<transfer::CReceiveTransfer> transfer_;
     bool sendAccessCode_;
 };
 

@@ -8,8 +8,6 @@
 
 namespace qpui {
 
-class CSendTransfer;
-
 class CDlgSendDataToSTB : public CTransferDialog {
     Q_OBJECT
   public:
@@ -18,12 +16,12 @@ class CDlgSendDataToSTB : public CTransferDialog {
     ~CDlgSendDataToSTB() override;
 
   protected:
-    bool StartTransfer(const TransferLine& line, const std::string& path) override;
+    bool StartTransfer(const transfer::TransferLine& line, const std::string& path) override;
     /// The receiver took the data and reported that writing it failed: nothing to retry here.
-    bool FailureIsFinal(TransferFailure failure) const override;
+    bool FailureIsFinal(transfer::TransferFailure failure) const override;
 
   private:
-    std::unique_ptr<CSendTransfer> transfer_;
+    std::unique_ptr<transfer::CSendTransfer> transfer_;
 };
 
 } // namespace qpui

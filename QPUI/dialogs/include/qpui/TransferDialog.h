@@ -13,13 +13,20 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 
-namespace qpui {
-
-class CSilenceHint;
-
+namespace chanforge::transfer {
 class CTransfer;
+class CReceiveTransfer;
+class CSendTransfer;
 struct TransferLine;
 enum class TransferFailure;
+} // namespace chanforge::transfer
+
+namespace qpui {
+
+// The dialogs show the transfer controllers of the core library.
+namespace transfer = chanforge::transfer;
+
+class CSilenceHint;
 
 class CTransferDialog : public QDialog {
     Q_OBJECT
@@ -38,12 +45,12 @@ class CTransferDialog : public QDialog {
     CTransferDialog(const QString& title, QWidget* parent);
 
     /// Shows this transfer; called once from the subclass's constructor.
-    void Attach(CTransfer& transfer);
+    void Attach(transfer::CTransfer& transfer);
     /// Starts the transfer; false when it did not start (the transfer said why).
-    virtual bool StartTransfer(const TransferLine& line, const std::string& path) = 0;
+    virtual bool StartTransfer(const transfer::TransferLine& line, const std::string& path) = 0;
     /// Whether a failure of this kind ends the dialog's work like a success does: the button
     /// then closes the dialog instead of connecting again.
-    virtual bool FailureIsFinal(TransferFailure failure) const;
+    virtual bool FailureIsFinal(transfer::TransferFailure failure) const;
 
     /// Enter and Escape would close the dialog in the middle of a transfer.
     void keyPressEvent(QKeyEvent* event) override;
@@ -51,9 +58,9 @@ class CTransferDialog : public QDialog {
   private:
     void Connect();
     void Succeeded();
-    void Failed(TransferFailure failure, const QString& message);
+    void Failed(transfer::TransferFailure failure, const QString& message);
 
-    CTransfer* transfer_ = nullptr;
+    transfer::CTransfer* transfer_ = nullptr;
     std::string path_;
     bool finished_ = false;
     bool succeeded_ = false;

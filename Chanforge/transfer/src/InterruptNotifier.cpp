@@ -6,7 +6,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace qpui {
+namespace chanforge::transfer {
 
 namespace {
 
@@ -52,4 +52,4 @@ InterruptNotifier::~InterruptNotifier() {
     wakePipe[0] = wakePipe[1] = -1;
 }
 
-} // namespace qpui
+} // namespace chanforge::transfer

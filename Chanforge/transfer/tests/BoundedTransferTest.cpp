@@ -1,7 +1,7 @@
 // Receivers that misbehave without end, and slow lines: every transfer ends, and says why.
 #include "TransferHarness.h"
 
-#include "qpui/TransferTexts.h"
+#include "chanforge/transfer/TransferTexts.h"
 
 #include <QFile>
 
@@ -10,7 +10,7 @@
 namespace e2e {
 namespace {
 
-using Outcome_ = qpui::CTransfer::Outcome;
+using Outcome_ = chanforge::transfer::CTransfer::Outcome;
 
 struct Misbehaviour {
     const char* name;
@@ -46,7 +46,8 @@ TEST_P(MisbehavingReceiver, ReceiveFailsWithItsReasonAndKeepsTheTarget) {
     const std::string target = Path("kept.bin");
     WriteAll(target, "previous database");
     const Outcome outcome =
-        Receive(receiver.Path(), target, true, qpui::ParserFamily::Qvr, GetParam().idleTimeoutMs);
+        Receive(receiver.Path(), target, true, chanforge::transfer::ParserFamily::Qvr,
+                GetParam().idleTimeoutMs);
     EXPECT_EQ(outcome.result, Outcome_::Failed);
     EXPECT_TRUE(outcome.message.startsWith(GetParam().messageStart))
         << outcome.message.toStdString();

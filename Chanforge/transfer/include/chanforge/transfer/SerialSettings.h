@@ -11,7 +11,7 @@ struct SERIAL_COMM_INFO_TAG {
     std::uint8_t parity = 0;   ///< 0 none, 1 odd, 2 even, 3 mark, 4 space
 };
 
-namespace qpui {
+namespace chanforge::transfer {
 
 /// "COM Port Number", "COM Baud Rate", "COM Data Bit", "COM Stop Bit", "COM Parity", each
 /// stored with its default when missing.
@@ -19,4 +19,4 @@ SERIAL_COMM_INFO_TAG ReadSerialSettings();
 /// Stores the port number as "COM Port Number".
 void StoreSerialPort(std::uint8_t port);
 
-} // namespace qpui
+} // namespace chanforge::transfer

@@ -1,6 +1,6 @@
 #include "TransferHarness.h"
 
-#include "qpui/TransferTexts.h"
+#include "chanforge/transfer/TransferTexts.h"
 
 #include <algorithm>
 #include <functional>
@@ -9,7 +9,7 @@
 namespace e2e {
 namespace {
 
-using Outcome_ = qpui::CTransfer::Outcome;
+using Outcome_ = chanforge::transfer::CTransfer::Outcome;
 
 struct Case {
     std::string name;
@@ -63,7 +63,7 @@ TEST_P(SendToReceiver, ReceiverWritesTheImageByteForByte) {
     SimRun receiver(sim);
     const Outcome outcome = Send(receiver.Path(), file);
     ASSERT_EQ(outcome.result, Outcome_::Succeeded) << outcome.message.toStdString();
-    EXPECT_EQ(outcome.message, qpui::texts::kSentAll);
+    EXPECT_EQ(outcome.message, chanforge::transfer::texts::kSentAll);
     EXPECT_EQ(ReadAll(sim.storeFile), ChannelFile(Payload(6)));
     EXPECT_TRUE(std::is_sorted(outcome.progress.begin(), outcome.progress.end()));
     // While the receiver writes its flash, the line says so and no upload figure follows.
@@ -90,7 +90,7 @@ TEST_F(SendTest, ReceiverFailureWordEndsTheSendAsFailed) {
         SimRun receiver(sim);
         const Outcome outcome = Send(receiver.Path(), file);
         EXPECT_EQ(outcome.result, Outcome_::Failed) << (st ? "ST7100" : "QVR");
-        EXPECT_EQ(outcome.message, qpui::texts::kSendFailed);
+        EXPECT_EQ(outcome.message, chanforge::transfer::texts::kSendFailed);
     }
 }
 
@@ -100,7 +100,7 @@ TEST_F(SendTest, FileWithoutAChannelHeaderIsRefused) {
     SimRun receiver(sim);
     const Outcome outcome = Send(receiver.Path(), file);
     EXPECT_EQ(outcome.result, Outcome_::Failed);
-    EXPECT_EQ(outcome.message, qpui::texts::kCannotInitialize);
+    EXPECT_EQ(outcome.message, chanforge::transfer::texts::kCannotInitialize);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
-#include "qpui/SendTransfer.h"
+#include "chanforge/transfer/SendTransfer.h"
 
-#include "qpui/TransferTexts.h"
+#include "chanforge/transfer/TransferTexts.h"
 #include "utils/Report.h"
 
-namespace qpui {
+namespace chanforge::transfer {
 
 CSendTransfer::CSendTransfer(ParserFamily family, QObject* parent) : CTransfer(family, parent) {
     connect(&knockTimer_, &QTimer::timeout, this, [this] { Knock(); });
@@ -116,4 +116,4 @@ void CSendTransfer::ShowState() {
     }
 }
 
-} // namespace qpui
+} // namespace chanforge::transfer

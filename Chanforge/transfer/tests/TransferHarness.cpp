@@ -71,29 +71,32 @@ void TransferTest::Use(bool st, bool bigEndian) {
     sim.checksumSize = checksumSize;
     sim.bigEndian = bigEndian;
     sim.startBlock = startBlock;
-    sendFamily = st ? qpui::ParserFamily::St : qpui::ParserFamily::Qvr;
+    sendFamily =
+        st ? chanforge::transfer::ParserFamily::St : chanforge::transfer::ParserFamily::Qvr;
 }
 
-qpui::TransferLine TransferTest::Line(const std::string& port, int idleTimeoutMs) const {
-    qpui::TransferLine line;
+chanforge::transfer::TransferLine TransferTest::Line(const std::string& port,
+                                                     int idleTimeoutMs) const {
+    chanforge::transfer::TransferLine line;
     line.port = port;
     line.idleTimeoutMs = idleTimeoutMs;
     line.settings.baud = baud;
     return line;
 }
 
-Outcome TransferTest::Run(qpui::CTransfer& transfer, const std::function<bool()>& start) {
+Outcome TransferTest::Run(chanforge::transfer::CTransfer& transfer,
+                          const std::function<bool()>& start) {
     Outcome outcome;
     QEventLoop loop;
-    QObject::connect(&transfer, &qpui::CTransfer::finished, &loop,
-                     [&](qpui::CTransfer::Outcome result, const QString& message) {
+    QObject::connect(&transfer, &chanforge::transfer::CTransfer::finished, &loop,
+                     [&](chanforge::transfer::CTransfer::Outcome result, const QString& message) {
                          outcome.result = result;
                          outcome.message = message;
                          loop.quit();
                      });
-    QObject::connect(&transfer, &qpui::CTransfer::statusChanged, &loop,
+    QObject::connect(&transfer, &chanforge::transfer::CTransfer::statusChanged, &loop,
                      [&](const QString& status) { outcome.statuses << status; });
-    QObject::connect(&transfer, &qpui::CTransfer::progressChanged, &loop,
+    QObject::connect(&transfer, &chanforge::transfer::CTransfer::progressChanged, &loop,
                      [&](int hundredths) { outcome.progress.push_back(hundredths); });
     QTimer guard;
     guard.setSingleShot(true);
@@ -110,15 +113,16 @@ Outcome TransferTest::Run(qpui::CTransfer& transfer, const std::function<bool()>
 }
 
 Outcome TransferTest::Receive(const std::string& port, const std::string& target,
-                              bool sendAccessCode, qpui::ParserFamily family, int idleTimeoutMs) {
-    qpui::CReceiveTransfer transfer(family);
+                              bool sendAccessCode, chanforge::transfer::ParserFamily family,
+                              int idleTimeoutMs) {
+    chanforge::transfer::CReceiveTransfer transfer(family);
     return Run(transfer, [&] {
         return transfer.Start({Line(port, idleTimeoutMs), target, sendAccessCode});
     });
 }
 
 Outcome TransferTest::Send(const std::string& port, const std::string& file) {
-    qpui::CSendTransfer transfer(sendFamily);
+    chanforge::transfer::CSendTransfer transfer(sendFamily);
     return Run(transfer, [&] { return transfer.Start({Line(port), file}); });
 }
 

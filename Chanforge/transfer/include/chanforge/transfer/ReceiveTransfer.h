@@ -1,9 +1,9 @@
 // Receive from receiver: the behaviour of both receive dialogs.
 #pragma once
 
-#include "qpui/Transfer.h"
+#include "chanforge/transfer/Transfer.h"
 
-namespace qpui {
+namespace chanforge::transfer {
 
 struct ReceiveRequest {
     TransferLine line;
@@ -46,4 +46,4 @@ class CReceiveTransfer : public CTransfer {
     bool storeFacts_ = true;
 };
 
-} // namespace qpui
+} // namespace chanforge::transfer

@@ -11,7 +11,7 @@ namespace policy {
 struct ProductPreset;
 }
 
-namespace qpui {
+namespace chanforge::transfer {
 
 struct LineOptions {
     std::string port; ///< device path or platform port name
@@ -43,4 +43,4 @@ int RunSend(const SendOptions& options);
 /// Lists the machine's serial ports, one a line: name, device path, description.
 int ListPorts(std::ostream& out);
 
-} // namespace qpui
+} // namespace chanforge::transfer

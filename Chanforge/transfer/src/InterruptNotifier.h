@@ -9,7 +9,7 @@
 
 class QSocketNotifier;
 
-namespace qpui {
+namespace chanforge::transfer {
 
 class InterruptNotifier {
   public:
@@ -24,4 +24,4 @@ class InterruptNotifier {
     std::function<void()> onInterrupt_;
 };
 
-} // namespace qpui
+} // namespace chanforge::transfer

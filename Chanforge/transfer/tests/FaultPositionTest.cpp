@@ -9,7 +9,7 @@
 namespace e2e {
 namespace {
 
-using Outcome_ = qpui::CTransfer::Outcome;
+using Outcome_ = chanforge::transfer::CTransfer::Outcome;
 constexpr int kBlocks = 6; // the harness's receiver serves six blocks of noise
 
 struct Strike {
@@ -60,9 +60,9 @@ class FaultPosition : public TransferTest, public ::testing::WithParamInterface<
             receiver.Stop();
             return ReadAll(sim.storeFile).substr(86);
         }
-        outcome = GetParam().st
-                      ? Receive(receiver.Path(), Path("in.bin"), false, qpui::ParserFamily::St)
-                      : Receive(receiver.Path(), Path("in.bin"));
+        outcome = GetParam().st ? Receive(receiver.Path(), Path("in.bin"), false,
+                                          chanforge::transfer::ParserFamily::St)
+                                : Receive(receiver.Path(), Path("in.bin"));
         receiver.Stop();
         return ReadAll(Path("in.bin")).substr(86);
     }
@@ -98,9 +98,10 @@ TEST_P(GivingUp, ABlockThatNeverArrivesWholeIsTriedTenTimesEachWay) {
     sim.offer = GetParam() ? stbsim::Offer::Knock : stbsim::Offer::None;
     {
         SimRun receiver(sim);
-        const Outcome received =
-            Receive(receiver.Path(), Path("in.bin"), !GetParam(),
-                    GetParam() ? qpui::ParserFamily::St : qpui::ParserFamily::Qvr, 30000);
+        const Outcome received = Receive(receiver.Path(), Path("in.bin"), !GetParam(),
+                                         GetParam() ? chanforge::transfer::ParserFamily::St
+                                                    : chanforge::transfer::ParserFamily::Qvr,
+                                         30000);
         receiver.Stop();
         EXPECT_EQ(received.result, Outcome_::Failed);
         EXPECT_EQ(receiver.Simulator().BlockCrossings(0), 10);

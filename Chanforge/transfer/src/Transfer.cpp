@@ -1,8 +1,8 @@
-#include "qpui/Transfer.h"
+#include "chanforge/transfer/Transfer.h"
 
+#include "chanforge/transfer/TransferTexts.h"
 #include "qparser/QVRCommParser.h"
 #include "qparser/STCommParser.h"
-#include "qpui/TransferTexts.h"
 #include "serlink/SerialEvent.h"
 #include "utils/Report.h"
 
@@ -10,7 +10,7 @@
 
 #include <vector>
 
-namespace qpui {
+namespace chanforge::transfer {
 
 ParserFamily FamilyFor(const policy::ProductKind& product) {
     return product.St7100Platform() ? ParserFamily::St : ParserFamily::Qvr;
@@ -214,4 +214,4 @@ void CTransfer::End(Outcome outcome, const QString& message, TransferFailure fai
     emit finished(outcome, texts::Shown(message.toUtf8().constData()), failure);
 }
 
-} // namespace qpui
+} // namespace chanforge::transfer

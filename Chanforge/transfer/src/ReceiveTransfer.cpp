@@ -1,7 +1,7 @@
-#include "qpui/ReceiveTransfer.h"
+#include "chanforge/transfer/ReceiveTransfer.h"
 
+#include "chanforge/transfer/TransferTexts.h"
 #include "policy/Policy.h"
-#include "qpui/TransferTexts.h"
 #include "utils/Report.h"
 
 #include <QThread>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstring>
 
-namespace qpui {
+namespace chanforge::transfer {
 
 CReceiveTransfer::CReceiveTransfer(ParserFamily family, QObject* parent)
     : CTransfer(family, parent) {
@@ -117,4 +117,4 @@ void CReceiveTransfer::OnRequestTimer() {
     ArmRequestTimer();
 }
 
-} // namespace qpui
+} // namespace chanforge::transfer

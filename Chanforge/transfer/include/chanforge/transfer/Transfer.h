@@ -3,9 +3,9 @@
 // command line show what it emits; they never talk to the port or the parser themselves.
 #pragma once
 
+#include "chanforge/transfer/SerialSettings.h"
 #include "policy/ProductKind.h"
 #include "qparser/CommParser.h"
-#include "qpui/SerialSettings.h"
 #include "serlink/SerialComm.h"
 
 #include <QElapsedTimer>
@@ -20,7 +20,7 @@ namespace policy {
 struct ProductPreset;
 }
 
-namespace qpui {
+namespace chanforge::transfer {
 
 enum class ParserFamily { Qvr, St };
 /// The family whose send conversation a product speaks.
@@ -87,8 +87,8 @@ class CTransfer : public QObject {
   signals:
     void statusChanged(const QString& text);
     void progressChanged(int hundredths);
-    void finished(qpui::CTransfer::Outcome outcome, const QString& message,
-                  qpui::TransferFailure failure);
+    void finished(transfer::CTransfer::Outcome outcome, const QString& message,
+                  transfer::TransferFailure failure);
 
   protected:
     CTransfer(ParserFamily family, QObject* parent);
@@ -150,4 +150,4 @@ class CTransfer : public QObject {
     qint64 bytesOut_ = 0;
 };
 
-} // namespace qpui
+} // namespace chanforge::transfer

@@ -1,8 +1,8 @@
-#include "qpui/SerialSettings.h"
+#include "chanforge/transfer/SerialSettings.h"
 
 #include "utils/Registry.h"
 
-namespace qpui {
+namespace chanforge::transfer {
 
 namespace {
 std::uint32_t Read(const char* name, std::uint32_t fallback) {
@@ -27,4 +27,4 @@ void StoreSerialPort(std::uint8_t port) {
     SetRegistry(kChanforgeKey, "COM Port Number", port);
 }
 
-} // namespace qpui
+} // namespace chanforge::transfer

@@ -2,8 +2,8 @@
 // controllers on the test's thread with an event loop, a policy and a scratch directory.
 #pragma once
 
-#include "qpui/ReceiveTransfer.h"
-#include "qpui/SendTransfer.h"
+#include "chanforge/transfer/ReceiveTransfer.h"
+#include "chanforge/transfer/SendTransfer.h"
 #include "stbsim/SimLink.h"
 #include "stbsim/Simulator.h"
 
@@ -21,9 +21,10 @@
 namespace e2e {
 
 struct Outcome {
-    qpui::CTransfer::Outcome result = qpui::CTransfer::Outcome::Failed;
+    chanforge::transfer::CTransfer::Outcome result =
+        chanforge::transfer::CTransfer::Outcome::Failed;
     QString message;
-    qpui::TransferStats stats;
+    chanforge::transfer::TransferStats stats;
     QStringList statuses;      ///< every status shown, in order
     std::vector<int> progress; ///< every progress figure shown, in order
 };
@@ -55,16 +56,19 @@ class TransferTest : public ::testing::Test {
     /// Policy and receiver options of one family (ST7100 or QVR) with matching transfer parameters.
     void Use(bool st, bool bigEndian = false);
 
-    qpui::TransferLine Line(const std::string& port, int idleTimeoutMs = 20000) const;
+    chanforge::transfer::TransferLine Line(const std::string& port,
+                                           int idleTimeoutMs = 20000) const;
     /// Starts a transfer and runs it to its end (or fails the test after a minute).
-    Outcome Run(qpui::CTransfer& transfer, const std::function<bool()>& start);
-    Outcome Receive(const std::string& port, const std::string& target, bool sendAccessCode = true,
-                    qpui::ParserFamily family = qpui::ParserFamily::Qvr, int idleTimeoutMs = 20000);
+    Outcome Run(chanforge::transfer::CTransfer& transfer, const std::function<bool()>& start);
+    Outcome
+    Receive(const std::string& port, const std::string& target, bool sendAccessCode = true,
+            chanforge::transfer::ParserFamily family = chanforge::transfer::ParserFamily::Qvr,
+            int idleTimeoutMs = 20000);
     Outcome Send(const std::string& port, const std::string& file);
 
     QTemporaryDir dir;
     stbsim::SimOptions sim;
-    qpui::ParserFamily sendFamily = qpui::ParserFamily::Qvr;
+    chanforge::transfer::ParserFamily sendFamily = chanforge::transfer::ParserFamily::Qvr;
     std::uint32_t baud = 115200; ///< the PC's line rate, which sets its timers
 };
 

@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-namespace qpui::texts {
+namespace chanforge::transfer::texts {
 
 /// A text as the operator reads it: translated where a catalogue is loaded.
 inline QString Shown(const char* text) {
@@ -43,4 +43,4 @@ inline constexpr const char* kComplete = CF_TR_NOOP("Transfer", "Complete");
 inline constexpr const char* kHostAccessCode = "37604925\r\n";
 inline constexpr const char* kCancelWord = "RESPONSE_DOWNLOAD_FAIL\r";
 
-} // namespace qpui::texts
+} // namespace chanforge::transfer::texts

@@ -1,11 +1,11 @@
 // Send to receiver: the behaviour of the send dialog.
 #pragma once
 
-#include "qpui/Transfer.h"
+#include "chanforge/transfer/Transfer.h"
 
 #include <vector>
 
-namespace qpui {
+namespace chanforge::transfer {
 
 struct SendRequest {
     TransferLine line;
@@ -39,4 +39,4 @@ class CSendTransfer : public CTransfer {
     std::vector<unsigned char> heldBlock_; ///< the last block, while it may need repeating
 };
 
-} // namespace qpui
+} // namespace chanforge::transfer

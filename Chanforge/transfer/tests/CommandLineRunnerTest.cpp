@@ -1,9 +1,9 @@
 // The command line's receive and send runners: exit statuses and what they leave on disk.
 #include "TransferHarness.h"
 
+#include "chanforge/transfer/TransferCommand.h"
 #include "policy/Policy.h"
 #include "policy/Presets.h"
-#include "qpui/TransferCommand.h"
 #include "utils/Registry.h"
 
 #include <QFile>
@@ -15,19 +15,19 @@ class CommandLineRunner : public TransferTest {};
 
 TEST_F(CommandLineRunner, ReceiveWritesTheOutputAndSendDeliversIt) {
     SimRun receiver(sim);
-    qpui::ReceiveOptions receive;
+    chanforge::transfer::ReceiveOptions receive;
     receive.line.port = receiver.Path();
     receive.output = Path("out.bin");
-    ASSERT_EQ(qpui::RunReceive(receive), 0);
+    ASSERT_EQ(chanforge::transfer::RunReceive(receive), 0);
     EXPECT_EQ(ReadAll(receive.output), ChannelFile(receiver.Simulator().ServedImage()));
     receiver.Stop();
 
     sim.storeFile = Path("flash.bin");
     SimRun target(sim);
-    qpui::SendOptions send;
+    chanforge::transfer::SendOptions send;
     send.line.port = target.Path();
     send.file = receive.output;
-    ASSERT_EQ(qpui::RunSend(send), 0);
+    ASSERT_EQ(chanforge::transfer::RunSend(send), 0);
     EXPECT_EQ(ReadAll(sim.storeFile), ReadAll(receive.output));
 }
 
@@ -37,14 +37,14 @@ TEST_F(CommandLineRunner, ModelChosenForOneCommandLeavesTheStoredPolicy) {
     qvr.family = stbsim::Family::Qvr;
     qvr.checksumSize = 2;
     SimRun receiver(qvr);
-    qpui::ReceiveOptions receive;
+    chanforge::transfer::ReceiveOptions receive;
     receive.line.port = receiver.Path();
     receive.line.preset = policy::FindPreset("A"); // QVR, two checksum bytes
     receive.output = Path("model-a.bin");
     SetProductVersion("stored version");
     const int startBlock = GetFlashStartBlock();
     const int requestBlock = GetFlashRequestBlock();
-    ASSERT_EQ(qpui::RunReceive(receive), 0);
+    ASSERT_EQ(chanforge::transfer::RunReceive(receive), 0);
     EXPECT_EQ(GetBufChecksumSize(), 1);
     EXPECT_EQ(GetProductList(), 7);
     // Nor is what the receiver said about itself (version, start block, block count) stored.
@@ -56,12 +56,12 @@ TEST_F(CommandLineRunner, ModelChosenForOneCommandLeavesTheStoredPolicy) {
 }
 
 TEST_F(CommandLineRunner, FailuresLeaveNoOutputAndSayWhy) {
-    qpui::ReceiveOptions receive;
+    chanforge::transfer::ReceiveOptions receive;
     receive.line.port = "/dev/chanforge-missing";
     receive.output = Path("none.bin");
-    EXPECT_EQ(qpui::RunReceive(receive), 1);
+    EXPECT_EQ(chanforge::transfer::RunReceive(receive), 1);
     receive.line.baud = 110; // refused by the validator before anything opens
-    EXPECT_EQ(qpui::RunReceive(receive), 2);
+    EXPECT_EQ(chanforge::transfer::RunReceive(receive), 2);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(receive.output)));
 
     sim.silentBlock = 0;
@@ -70,7 +70,7 @@ TEST_F(CommandLineRunner, FailuresLeaveNoOutputAndSayWhy) {
     receive.line = {};
     receive.line.port = receiver.Path();
     receive.line.timeoutSeconds = 1;
-    EXPECT_EQ(qpui::RunReceive(receive), 1);
+    EXPECT_EQ(chanforge::transfer::RunReceive(receive), 1);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(receive.output)));
 }
 

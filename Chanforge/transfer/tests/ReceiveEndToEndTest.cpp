@@ -1,7 +1,7 @@
 #include "TransferHarness.h"
 
+#include "chanforge/transfer/TransferTexts.h"
 #include "policy/Policy.h"
-#include "qpui/TransferTexts.h"
 
 #include <QEventLoop>
 #include <QFile>
@@ -12,7 +12,7 @@
 namespace e2e {
 namespace {
 
-using Outcome_ = qpui::CTransfer::Outcome;
+using Outcome_ = chanforge::transfer::CTransfer::Outcome;
 
 struct Fault {
     const char* name;
@@ -47,7 +47,7 @@ TEST_P(QvrReceive, ReceivedFileIsByteIdenticalToTheServedImage) {
     const std::string target = Path("received.bin");
     const Outcome outcome = Receive(receiver.Path(), target);
     ASSERT_EQ(outcome.result, Outcome_::Succeeded) << outcome.message.toStdString();
-    EXPECT_EQ(outcome.message, qpui::texts::kReceivedAll);
+    EXPECT_EQ(outcome.message, chanforge::transfer::texts::kReceivedAll);
     EXPECT_EQ(ReadAll(target), ChannelFile(receiver.Simulator().ServedImage()));
     EXPECT_EQ(outcome.stats.blocksDone, 6);
     EXPECT_EQ(GetFlashRequestBlock(), 6); // the controller stores what the receiver announced
@@ -72,7 +72,8 @@ TEST_F(ReceiveTest, St7100ReceiveConversationCarriesTheConversionHeader) {
     sim.chunkMax = 9;
     SimRun receiver(sim);
     const std::string target = Path("st.bin");
-    const Outcome outcome = Receive(receiver.Path(), target, false, qpui::ParserFamily::St);
+    const Outcome outcome =
+        Receive(receiver.Path(), target, false, chanforge::transfer::ParserFamily::St);
     ASSERT_EQ(outcome.result, Outcome_::Succeeded) << outcome.message.toStdString();
     const std::string file = ReadAll(target);
     ASSERT_EQ(file.size(), 86u + 6 * 1024);
@@ -88,11 +89,12 @@ TEST_F(ReceiveTest, CancelledReceiveLeavesNoFileAndTellsTheReceiver) {
     sim.baud = 57600;
     SimRun receiver(sim);
     const std::string target = Path("cancelled.bin");
-    qpui::CReceiveTransfer transfer;
-    QObject::connect(&transfer, &qpui::CTransfer::progressChanged, &transfer, [&](int hundredths) {
-        if (hundredths > 1500)
-            QTimer::singleShot(0, &transfer, [&] { transfer.Cancel(); });
-    });
+    chanforge::transfer::CReceiveTransfer transfer;
+    QObject::connect(&transfer, &chanforge::transfer::CTransfer::progressChanged, &transfer,
+                     [&](int hundredths) {
+                         if (hundredths > 1500)
+                             QTimer::singleShot(0, &transfer, [&] { transfer.Cancel(); });
+                     });
     const Outcome outcome = Run(transfer, [&] {
         return transfer.Start({Line(receiver.Path()), target, true});
     });
@@ -110,11 +112,12 @@ TEST_F(ReceiveTest, FailedReceiveKeepsThePreviousTarget) {
     auto receiver = std::make_unique<SimRun>(sim);
     const std::string target = Path("kept.bin");
     WriteAll(target, "previous database");
-    qpui::CReceiveTransfer transfer;
-    QObject::connect(&transfer, &qpui::CTransfer::progressChanged, &transfer, [&](int hundredths) {
-        if (hundredths > 1500 && receiver)
-            QTimer::singleShot(0, &transfer, [&] { receiver->Unplug(); });
-    });
+    chanforge::transfer::CReceiveTransfer transfer;
+    QObject::connect(&transfer, &chanforge::transfer::CTransfer::progressChanged, &transfer,
+                     [&](int hundredths) {
+                         if (hundredths > 1500 && receiver)
+                             QTimer::singleShot(0, &transfer, [&] { receiver->Unplug(); });
+                     });
     const Outcome outcome = Run(transfer, [&] {
         return transfer.Start({Line(receiver->Path()), target, true});
     });
@@ -127,8 +130,8 @@ TEST_F(ReceiveTest, SilentReceiverFailsAfterTheIdleTimeout) {
     sim.silentBlock = 0;
     sim.silentMs = 20000;
     SimRun receiver(sim);
-    const Outcome outcome =
-        Receive(receiver.Path(), Path("silent.bin"), true, qpui::ParserFamily::Qvr, 2000);
+    const Outcome outcome = Receive(receiver.Path(), Path("silent.bin"), true,
+                                    chanforge::transfer::ParserFamily::Qvr, 2000);
     EXPECT_EQ(outcome.result, Outcome_::Failed);
     EXPECT_EQ(outcome.message, "No reply from the receiver for 2 seconds");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("silent.bin"))));
@@ -145,7 +148,7 @@ TEST_F(ReceiveTest, TargetThatCannotBeWrittenIsReported) {
     SimRun receiver(sim);
     const Outcome outcome = Receive(receiver.Path(), Path("no/such/dir/out.bin"));
     EXPECT_EQ(outcome.result, Outcome_::Failed);
-    EXPECT_EQ(outcome.message, qpui::texts::kCannotInitialize);
+    EXPECT_EQ(outcome.message, chanforge::transfer::texts::kCannotInitialize);
 }
 
 } // namespace

@@ -1,11 +1,11 @@
-#include "qpui/TransferCommand.h"
+#include "chanforge/transfer/TransferCommand.h"
 
 #include "InterruptNotifier.h"
 #include "ProgressLine.h"
+#include "chanforge/transfer/ReceiveTransfer.h"
+#include "chanforge/transfer/SendTransfer.h"
 #include "policy/Policy.h"
 #include "policy/Presets.h"
-#include "qpui/ReceiveTransfer.h"
-#include "qpui/SendTransfer.h"
 #include "serlink/PortNames.h"
 #include "serlink/SerialComm.h"
 
@@ -17,7 +17,7 @@
 #include <memory>
 #include <unistd.h>
 
-namespace qpui {
+namespace chanforge::transfer {
 
 namespace {
 
@@ -124,4 +124,4 @@ int ListPorts(std::ostream& out) {
     return 0;
 }
 
-} // namespace qpui
+} // namespace chanforge::transfer

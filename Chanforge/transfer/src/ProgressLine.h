@@ -2,11 +2,11 @@
 // status change otherwise (logs stay readable).
 #pragma once
 
-#include "qpui/Transfer.h"
+#include "chanforge/transfer/Transfer.h"
 
 #include <QString>
 
-namespace qpui {
+namespace chanforge::transfer {
 
 class ProgressLine {
   public:
@@ -22,4 +22,4 @@ class ProgressLine {
     int lastStep_ = -1;
 };
 
-} // namespace qpui
+} // namespace chanforge::transfer

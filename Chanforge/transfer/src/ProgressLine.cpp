@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace qpui {
+namespace chanforge::transfer {
 
 namespace {
 constexpr int kBarWidth = 24;
@@ -44,4 +44,4 @@ void ProgressLine::Close() {
     drawn_ = false;
 }
 
-} // namespace qpui
+} // namespace chanforge::transfer
