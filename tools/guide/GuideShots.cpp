@@ -1,8 +1,10 @@
-// chanforge-guide-shots SAMPLE LANGUAGE FOLDER: the guide's pictures, taken from the window
-// itself (offscreen) on a bundled sample database, so they show what the program shows today.
+// chanforge-guide-shots SAMPLE LANGUAGE FOLDER [WIDTHxHEIGHT]: the guide's pictures, taken from
+// the window itself (offscreen) on a bundled sample database, so they show what the program shows
+// today. scripts/screenshots.sh runs it for other models and window sizes.
 #include "ChannelGrid.h"
 #include "CheckCommands.h"
 #include "Languages.h"
+#include "LeftBottomView.h"
 #include "MainFrame.h"
 #include "RightView.h"
 
@@ -34,12 +36,23 @@ bool GrabDialog(const std::function<void()>& open, const QString& file) {
     return saved;
 }
 
+QSize WindowSize(const char* text) {
+    const QStringList parts = QString::fromLatin1(text).split(QLatin1Char('x'));
+    bool wide = false;
+    bool high = false;
+    const QSize size =
+        parts.size() == 2 ? QSize(parts[0].toInt(&wide), parts[1].toInt(&high)) : QSize();
+    return wide && high && size.width() >= 320 && size.height() >= 240 ? size : QSize();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: chanforge-guide-shots SAMPLE LANGUAGE FOLDER\n");
+    const QSize size = argc == 5 ? WindowSize(argv[4]) : QSize(1024, 768);
+    if ((argc != 4 && argc != 5) || !size.isValid()) {
+        std::fprintf(stderr,
+                     "usage: chanforge-guide-shots SAMPLE LANGUAGE FOLDER [WIDTHxHEIGHT]\n");
         return 2;
     }
     chanforge::app::ChooseLanguage(QString::fromLatin1(argv[2]));
@@ -52,10 +65,11 @@ int main(int argc, char* argv[]) {
     const QDir folder(QString::fromLocal8Bit(argv[3]));
     chanforge::document::Document document;
     chanforge::app::CMainFrame frame(document);
-    frame.resize(1024, 768);
+    frame.resize(size);
     frame.show();
     if (!frame.OpenPath(QString::fromLocal8Bit(argv[1])))
         return 1;
+    frame.LeftBottom().Tree().expandAll();
     QApplication::processEvents();
     bool ok = frame.grab().save(folder.filePath(QStringLiteral("main.png")));
     ok = GrabDialog([&] { frame.Configuration(); },

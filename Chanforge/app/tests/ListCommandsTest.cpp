@@ -1,6 +1,5 @@
 // Drives the satellite, transponder and provider lists through the gestures an operator uses:
-// context menus, keys, editors typed into, drags started with the mouse, undo and save. With
-// CHANFORGE_SCREENSHOTS set to a directory it also leaves pictures of the editors and menus there.
+// context menus, keys, editors typed into, drags started with the mouse, undo and save.
 #include "ChannelGrid.h"
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
@@ -125,7 +124,6 @@ class ListCommandsTest : public QObject {
     void channelDraggedOntoAFavouriteGroup();
     void channelsDraggedOntoASatelliteTakeItsTwinTransponder();
     void menusKeysAndRefusals();
-    void screenshots();
 
   private:
     std::unique_ptr<CMainFrame> OpenSample(const char* preset, int channels);
@@ -374,54 +372,6 @@ void ListCommandsTest::menusKeysAndRefusals() {
     QCOMPARE(providers.Model().index(row, 3).data().toString(), QStringLiteral("A provider name "));
     QCOMPARE(providers.Model().index(row, 2).data().toString(), QStringLiteral("5"));
     QCOMPARE(providers.Model().index(row, 4).data().toString(), QStringLiteral("0/0"));
-}
-
-void ListCommandsTest::screenshots() {
-    const QByteArray where = qgetenv("CHANFORGE_SCREENSHOTS");
-    if (where.isEmpty())
-        QSKIP("set CHANFORGE_SCREENSHOTS to a directory to take screenshots");
-    const QString folder = QString::fromLocal8Bit(where);
-    // The menu of a list with its first row selected, then the editor its command opens.
-    auto shoot = [folder](CRecordList& list, const QString& name,
-                          void (CListCommands::*command)()) {
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, RowCenter(list, 0, 3));
-        RightClick(list, RowCenter(list, 0, 3), [folder, name](QMenu* menu) {
-            QVERIFY(menu);
-            QVERIFY(menu->grab().save(folder + QStringLiteral("/menu-%1.png").arg(name)));
-            menu->close();
-        });
-        WhenModal([folder, name](QWidget* editor) {
-            QVERIFY(editor);
-            QVERIFY(editor->grab().save(folder + QStringLiteral("/editor-%1.png").arg(name)));
-            editor->close();
-        });
-        (list.Commands()->*command)();
-    };
-    auto twoTuners = OpenSample("A", 12);
-    QVERIFY(twoTuners);
-    shoot(twoTuners->LeftTop().Satellites(), QStringLiteral("satellite-two-tuners"),
-          &CListCommands::Update);
-    shoot(twoTuners->LeftTop().Transponders(), QStringLiteral("transponder"),
-          &CListCommands::Update);
-    shoot(twoTuners->LeftBottom().Providers(), QStringLiteral("provider"), &CListCommands::Update);
-    auto oneTuner = OpenSample("D", 12);
-    QVERIFY(oneTuner);
-    shoot(oneTuner->LeftTop().Satellites(), QStringLiteral("satellite-one-tuner"),
-          &CListCommands::Update);
-    shoot(oneTuner->LeftTop().Transponders(), QStringLiteral("transponder-dvbs2"),
-          &CListCommands::Update);
-    // No preset has a cable tuner: a list of its own over a cable multiplex.
-    document::Document cable;
-    auto mux = MakeRow<CableMux_Info_Tag>();
-    mux->MuxID = 1;
-    mux->Frequency = 474000;
-    mux->SymbolRate = 6900;
-    AppendRow(cable.Store(), kCableMuxTable, std::move(mux));
-    CEditContext context(cable, editing::Product{10, 4}, false);
-    CRecordList cables(context, editing::ListKind::CableMux, kDragNone);
-    cables.Model().Reload();
-    cables.show();
-    shoot(cables, QStringLiteral("cable"), &CListCommands::Update);
 }
 
 QTEST_MAIN(ListCommandsTest)

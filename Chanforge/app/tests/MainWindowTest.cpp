@@ -1,6 +1,5 @@
 // Drives the main window on the offscreen platform: open, filter, sort, search, lock, move,
-// undo, redo, save, and the unsaved-changes question. With CHANFORGE_SCREENSHOTS set to a
-// directory it also leaves screenshots of a satellite and a combination model there.
+// undo, redo, save, and the unsaved-changes question.
 #include "ChannelGrid.h"
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
@@ -91,7 +90,6 @@ class MainWindowTest : public QObject {
     void favouriteDropAndRename();
     void editsByKeyAndMouseNeverLoseChannels();
     void treeFiltersOnEveryClickAndAfterADrop();
-    void screenshots();
 
   private:
     /// A fresh window on a populated database saved to a file and opened again.
@@ -376,20 +374,6 @@ void MainWindowTest::treeFiltersOnEveryClickAndAfterADrop() {
     delete mime;
     QCOMPARE(tree.currentItem(), group);
     QCOMPARE(tv.Filter().favorite, 1u);
-}
-
-void MainWindowTest::screenshots() {
-    const QByteArray where = qgetenv("CHANFORGE_SCREENSHOTS");
-    if (where.isEmpty())
-        QSKIP("set CHANFORGE_SCREENSHOTS to a directory to take screenshots");
-    for (const char* preset : {"D", "E"}) {
-        auto frame = OpenSample(preset, 60, 0);
-        QVERIFY(frame);
-        frame->LeftBottom().Tree().expandAll();
-        QTest::qWait(50);
-        QVERIFY(frame->grab().save(QString::fromLocal8Bit(where) +
-                                   QStringLiteral("/main-%1.png").arg(preset)));
-    }
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,7 +1,6 @@
 // The menu bar as a new user meets it: every item reaches its command; channel numbers sort by
 // value; a search that finds nothing says so; a file saved under a name typed without extension
-// gets ".bin". With CHANFORGE_SCREENSHOTS set it leaves pictures at two window sizes, both
-// column modes and two models.
+// gets ".bin".
 #include "ChannelGrid.h"
 #include "CheckCommands.h"
 #include "LeftTopView.h"
@@ -84,7 +83,6 @@ class MenuBarTest : public QObject {
     void everyMenuItemReachesItsCommand();
     void numbersSortByValueAndSearchSaysWhenNothingMatches();
     void nameTypedWithoutExtensionGetsBin();
-    void screenshots();
 
   private:
     std::unique_ptr<CMainFrame> Open(const char* preset, int channels = 20, int gridColumn = 0);
@@ -237,25 +235,6 @@ void MenuBarTest::nameTypedWithoutExtensionGetsBin() {
     Item(frame->menuBar(), QStringLiteral("File/Save to file"))->trigger();
     QVERIFY(QFile::exists(typed + QStringLiteral(".bin")));
     QVERIFY(!QFile::exists(typed));
-}
-
-void MenuBarTest::screenshots() {
-    const QByteArray where = qgetenv("CHANFORGE_SCREENSHOTS");
-    if (where.isEmpty())
-        QSKIP("set CHANFORGE_SCREENSHOTS to a directory to take screenshots");
-    for (const char* preset : {"D", "E"})
-        for (int gridColumn : {0, 1})
-            for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
-                auto frame = Open(preset, 60, gridColumn);
-                QVERIFY(frame);
-                frame->resize(size);
-                QTest::qWait(50);
-                const QString name = QStringLiteral("/menu-%1-%2-%3x%4.png")
-                                         .arg(preset, gridColumn == 0 ? "simple" : "detail")
-                                         .arg(size.width())
-                                         .arg(size.height());
-                QVERIFY(frame->grab().save(QString::fromLocal8Bit(where) + name));
-            }
 }
 
 QTEST_MAIN(MenuBarTest)
