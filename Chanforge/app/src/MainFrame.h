@@ -53,6 +53,8 @@ class CMainFrame : public QMainWindow {
     bool IsModified() const;
     /// Asks whether to save unsaved changes; false when the operator cancels.
     bool MaybeSave();
+    /// After a load replaced every table: a fresh undo history and the name of what was loaded.
+    void TablesReplaced(const QString& name);
 
     void Open();
     void Save();
@@ -85,8 +87,6 @@ class CMainFrame : public QMainWindow {
     void KeepPlace();
     /// After undo or redo: the panes as they were in this state, else refreshed.
     void ReturnToPlace();
-    /// After a load replaced every table: a fresh undo history and the name of what was loaded.
-    void TablesReplaced(const QString& name);
     void MarkSaved();
     /// A workbook holds the channel table only: it saves everything only when nothing else
     /// changed since the last full save.
