@@ -3,114 +3,162 @@
 #include "chanforge/editing/DeliveryText.h"
 #include "utils/Names.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <array>
-#include <cstdio>
 #include <cstring>
 
 namespace qpui {
+
+/// The catalogue context of every label and word of the description pages.
+class DescriptionText {
+    Q_DECLARE_TR_FUNCTIONS(qpui::DescriptionText)
+};
 
 using namespace chanforge;
 
 namespace {
 
-template <class... Args> std::string Format(const char* format, Args... args) {
-    char buffer[512] = {};
-    std::snprintf(buffer, sizeof buffer, format, args...);
-    return buffer;
+std::string Utf8(const QString& text) {
+    return text.toStdString();
 }
 
-template <std::size_t N> std::string Text(const char (&field)[N]) {
-    return std::string(field, strnlen(field, N));
+template <std::size_t N> QString Text(const char (&field)[N]) {
+    return QString::fromLatin1(field, static_cast<qsizetype>(strnlen(field, N)));
 }
 
+QString Data(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+/// names: catalogue texts (QT_TRANSLATE_NOOP under this file's context) or plain numbers.
 template <std::size_t N> std::string Pick(const std::array<const char*, N>& names, int index) {
     return index >= 0 && static_cast<std::size_t>(index) < N
-               ? names[static_cast<std::size_t>(index)]
+               ? Utf8(DescriptionText::tr(names[static_cast<std::size_t>(index)]))
                : "";
 }
 
-const char* OnOff(bool on) {
-    return on ? "On" : "Off";
+QString OnOff(bool on) {
+    return on ? DescriptionText::tr("On") : DescriptionText::tr("Off");
+}
+
+QString YesNo(bool yes) {
+    return yes ? DescriptionText::tr("Yes") : DescriptionText::tr("No");
+}
+
+/// The words the delivery formatter hands over, in the operator's language.
+QString PriorityWord(const std::string& english) {
+    static constexpr std::array<const char*, 3> kWords = {
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "Auto"),
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "High"),
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "Low")};
+    for (const char* word : kWords)
+        if (english == word)
+            return DescriptionText::tr(word);
+    return Data(english);
+}
+
+/// The name table says "None" when no system it knows is set.
+QString CASText(const char* names) {
+    return std::strcmp(names, "None") == 0 ? DescriptionText::tr("None")
+                                           : QString::fromLatin1(names);
 }
 
 void TunerLines(Lines& out, const LNBSetting& t, int tuner, const policy::ProductKind& product) {
     const bool numbered = tuner > 0;
-    auto line = [&](const char* plain, const char* withTuner, auto value) {
-        out.push_back(numbered ? Format(withTuner, tuner, value) : Format(plain, value));
+    // Whole labels per case, so a translation can place the tuner number its own way.
+    auto line = [&](const QString& plain, const QString& withTuner, const QString& value) {
+        out.push_back(
+            Utf8(numbered ? withTuner.arg(QString::number(tuner), value) : plain.arg(value)));
     };
-    line("Low Frequency : %d", "Low Frequency(T%d) : %d", static_cast<int>(t.LowFrequency));
-    line("High Frequency : %d", "High Frequency(T%d) : %d", static_cast<int>(t.HighFrequency));
-    line("Motor Pos : %d", "MotorPos(T%d) : %d", static_cast<int>(t.MotorPos));
-    line("LNB Low : %s", "LNB Low(T%d) : %s", LNBLowName(t.LNBLowType).c_str());
-    line("LNB High : %s", "LNB High(T%d) : %s", LNBHighName(t.LNBHighType).c_str());
-    line("C/Ku switch : %s", "C/Ku switch(T%d) : %s", CKuSwitchName(t.CKuSwitch, product).c_str());
-    line("DiSEqC Mode : %s", "DiSEqC Mode(T%d) : %s", DiSEqCName(t.DiSEqCMode).c_str());
-    line("LNB Power : %s", "LNB Power(T%d) : %s", OnOff((t.Switches & 1) != 0));
-    line("22KHz : %s", "22KHz(T%d) : %s", OnOff((t.Switches & 4) != 0));
-    line("Tone Burst : %s", "Tone Burst(T%d) : %s", ToneBurstName(t.Switches).c_str());
+    const auto number = [](int n) { return QString::number(n); };
+    line(DescriptionText::tr("Low Frequency : %1"), DescriptionText::tr("Low Frequency(T%1) : %2"),
+         number(t.LowFrequency));
+    line(DescriptionText::tr("High Frequency : %1"),
+         DescriptionText::tr("High Frequency(T%1) : %2"), number(t.HighFrequency));
+    line(DescriptionText::tr("Motor Pos : %1"), DescriptionText::tr("MotorPos(T%1) : %2"),
+         number(t.MotorPos));
+    line(DescriptionText::tr("LNB Low : %1"), DescriptionText::tr("LNB Low(T%1) : %2"),
+         Data(LNBLowName(t.LNBLowType)));
+    line(DescriptionText::tr("LNB High : %1"), DescriptionText::tr("LNB High(T%1) : %2"),
+         Data(LNBHighName(t.LNBHighType)));
+    line(DescriptionText::tr("C/Ku switch : %1"), DescriptionText::tr("C/Ku switch(T%1) : %2"),
+         Data(CKuSwitchName(t.CKuSwitch, product)));
+    line(DescriptionText::tr("DiSEqC Mode : %1"), DescriptionText::tr("DiSEqC Mode(T%1) : %2"),
+         Data(DiSEqCName(t.DiSEqCMode)));
+    line(DescriptionText::tr("LNB Power : %1"), DescriptionText::tr("LNB Power(T%1) : %2"),
+         OnOff((t.Switches & 1) != 0));
+    line(DescriptionText::tr("22KHz : %1"), DescriptionText::tr("22KHz(T%1) : %2"),
+         OnOff((t.Switches & 4) != 0));
+    line(DescriptionText::tr("Tone Burst : %1"), DescriptionText::tr("Tone Burst(T%1) : %2"),
+         Data(ToneBurstName(t.Switches)));
 }
 
 } // namespace
 
 std::string LNBLowName(int type) {
-    switch (type) {
-    case 2:
-        return "C Single Solu.(5150,5750)";
-    case 3:
-        return "C Norm. LNBF(5150)";
-    case 4:
-        return "5750";
-    default:
-        return "User";
-    }
+    static constexpr std::array<const char*, 4> kNames = {
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "C Single Solu.(5150,5750)"),
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "C Norm. LNBF(5150)"), "5750",
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "User")};
+    return Pick(kNames, type >= 2 && type <= 4 ? type - 2 : 3); // any other type is the user's
 }
 
 std::string LNBHighName(int index) {
-    static constexpr std::array<const char*, 14> kNames = {"Univ. LNB1(9750,10600)",
-                                                           "Univ. LNB2(9750,10750)",
-                                                           "C Single Solu.(5150,5750)",
-                                                           "C Norm. LNBF(5150)",
-                                                           "5750",
-                                                           "9750",
-                                                           "10000",
-                                                           "10050",
-                                                           "10600",
-                                                           "10750",
-                                                           "11200",
-                                                           "11300",
-                                                           "11475",
-                                                           "User"};
+    static constexpr std::array<const char*, 14> kNames = {
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "Univ. LNB1(9750,10600)"),
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "Univ. LNB2(9750,10750)"),
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "C Single Solu.(5150,5750)"),
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "C Norm. LNBF(5150)"),
+        "5750",
+        "9750",
+        "10000",
+        "10050",
+        "10600",
+        "10750",
+        "11200",
+        "11300",
+        "11475",
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "User")};
     return Pick(kNames, index);
 }
 
 std::string CKuSwitchName(int index, const policy::ProductKind& product) {
-    static constexpr std::array<const char*, 3> kExtended = {"None", "0V / 12V", "Tone Burst"};
-    static constexpr std::array<const char*, 2> kPlain = {"None", "Tone Burst"};
+    static constexpr std::array<const char*, 3> kExtended = {
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "None"), "0V / 12V",
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "Tone Burst")};
+    static constexpr std::array<const char*, 2> kPlain = {
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "None"),
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "Tone Burst")};
     return product.VoltageBandSwitch() ? Pick(kExtended, index) : Pick(kPlain, index);
 }
 
 std::string DiSEqCName(int index) {
     static constexpr std::array<const char*, 7> kNames = {
-        "None", "DiSEqC A", "DiSEqC B", "DiSEqC C", "DiSEqC D", "MOTOR", "USALS"};
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "None"),
+        "DiSEqC A",
+        "DiSEqC B",
+        "DiSEqC C",
+        "DiSEqC D",
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "MOTOR"),
+        "USALS"};
     return Pick(kNames, index);
 }
 
 std::string ToneBurstName(int switches) {
-    switch ((switches >> 4) & 3) {
-    case 1:
-        return "SAT A";
-    case 2:
-        return "SAT B";
-    default:
-        return "Off";
-    }
+    static constexpr std::array<const char*, 3> kNames = {
+        QT_TRANSLATE_NOOP("qpui::DescriptionText", "Off"), "SAT A", "SAT B"};
+    const int burst = (switches >> 4) & 3;
+    return Pick(kNames, burst == 3 ? 0 : burst);
 }
 
 Lines SatelliteLines(const Satellite_Info_Tag& sat, const policy::ProductKind& product) {
     Lines out;
+    out.push_back(Utf8(DescriptionText::tr("Name : %1 (ID : %2)")
+                           .arg(Text(sat.Name), QString::number(sat.SatID))));
     out.push_back(
-        Format("Name : %s (ID : %d)", Text(sat.Name).c_str(), static_cast<int>(sat.SatID)));
-    out.push_back("Degree : " + editing::DegreeText(sat.Degree));
+        Utf8(DescriptionText::tr("Degree : %1").arg(Data(editing::DegreeText(sat.Degree)))));
     if (product.TwoTuners()) {
         TunerLines(out, sat.Tuner[0], 1, product);
         TunerLines(out, sat.Tuner[1], 2, product);
@@ -122,19 +170,26 @@ Lines SatelliteLines(const Satellite_Info_Tag& sat, const policy::ProductKind& p
 
 Lines TransponderLines(const Transponder_Info_Tag& tp, const policy::ProductKind& product) {
     Lines out;
-    out.push_back(Format("Frequency   \t: %d MHz", static_cast<int>(tp.Frequency)));
-    out.push_back(Format("Symbol Rate \t: %d Ks/s", static_cast<int>(tp.SymbolRate)));
-    out.push_back(Format("TS ID       \t: %d", static_cast<int>(tp.TSID)));
-    out.push_back(Format("Drift       \t: %d", static_cast<int>(tp.Drift)));
-    out.push_back(Format("Polarity    \t: %s", (tp.PolFEC & 1) != 0 ? "Horizontal" : "Vertical"));
-    out.push_back(Format("FEC         \t: %s", editing::FECText(tp, product).c_str()));
-    out.push_back(Format("Signal      \t: %d", static_cast<int>(tp.Signal)));
+    const auto line = [&](const QString& text) { out.push_back(Utf8(text)); };
+    line(DescriptionText::tr("Frequency   \t: %1 MHz").arg(static_cast<int>(tp.Frequency)));
+    line(DescriptionText::tr("Symbol Rate \t: %1 Ks/s").arg(static_cast<int>(tp.SymbolRate)));
+    line(DescriptionText::tr("TS ID       \t: %1").arg(static_cast<int>(tp.TSID)));
+    line(DescriptionText::tr("Drift       \t: %1").arg(static_cast<int>(tp.Drift)));
+    line(DescriptionText::tr("Polarity    \t: %1")
+             .arg((tp.PolFEC & 1) != 0 ? DescriptionText::tr("Horizontal")
+                                       : DescriptionText::tr("Vertical")));
+    line(DescriptionText::tr("FEC         \t: %1").arg(Data(editing::FECText(tp, product))));
+    line(DescriptionText::tr("Signal      \t: %1").arg(static_cast<int>(tp.Signal)));
     if (product.ExtendedTransponders()) {
-        out.push_back(Format("Transmission      \t: %s    \t\tModulation      \t: %s",
-                             (tp.TxMode & 15) != 0 ? "DVB-S2" : "DVB-S",
-                             tp.Modulation != 0 ? "8PSK" : "QPSK"));
-        static constexpr std::array<const char*, 3> kPilot = {"Auto", "Off", "On"};
-        out.push_back(Format("Pilot             \t: %s", Pick(kPilot, tp.TxMode >> 4).c_str()));
+        line(DescriptionText::tr("Transmission      \t: %1    \t\tModulation      \t: %2")
+                 .arg((tp.TxMode & 15) != 0 ? QStringLiteral("DVB-S2") : QStringLiteral("DVB-S"),
+                      tp.Modulation != 0 ? QStringLiteral("8PSK") : QStringLiteral("QPSK")));
+        static constexpr std::array<const char*, 3> kPilot = {
+            QT_TRANSLATE_NOOP("qpui::DescriptionText", "Auto"),
+            QT_TRANSLATE_NOOP("qpui::DescriptionText", "Off"),
+            QT_TRANSLATE_NOOP("qpui::DescriptionText", "On")};
+        line(DescriptionText::tr("Pilot             \t: %1")
+                 .arg(Data(Pick(kPilot, tp.TxMode >> 4))));
     }
     return out;
 }
@@ -142,15 +197,20 @@ Lines TransponderLines(const Transponder_Info_Tag& tp, const policy::ProductKind
 Lines MuxLines(const Transponder_Info_Tag& tp) {
     const SMux_Info_Tag mux = editing::MuxFromTransponder(tp);
     const int f = editing::MuxFrequency(mux);
-    auto orDashes = [](const std::string& s) { return s.empty() ? std::string("--") : s; };
+    const QString megahertz =
+        QStringLiteral("%1.%2").arg(f / 1000, 3, 10, QLatin1Char('0')).arg(f % 1000);
+    const std::string txMode = editing::TxModeText(mux.MuxParams);
     return {
-        Format("Mux Name : %s", editing::MuxName(mux).c_str()),
-        Format("Frequency : %03d.%d MHz", f / 1000, f % 1000),
-        "Tx Mod.   : " + orDashes(editing::TxModeText(mux.MuxParams)),
-        "C.R.      : " + editing::CodeRateText(mux.MuxParams),
-        "Const.    : " + editing::ConstellationText(mux.MuxParams),
-        "G.I.      : " + editing::GuardText(mux.MuxParams),
-        "Priority  : " + editing::PriorityText(mux.MuxParams),
+        Utf8(DescriptionText::tr("Mux Name : %1").arg(Data(editing::MuxName(mux)))),
+        Utf8(DescriptionText::tr("Frequency : %1 MHz").arg(megahertz)),
+        Utf8(DescriptionText::tr("Tx Mod.   : %1")
+                 .arg(txMode.empty() ? QStringLiteral("--") : Data(txMode))),
+        Utf8(DescriptionText::tr("C.R.      : %1").arg(Data(editing::CodeRateText(mux.MuxParams)))),
+        Utf8(DescriptionText::tr("Const.    : %1")
+                 .arg(Data(editing::ConstellationText(mux.MuxParams)))),
+        Utf8(DescriptionText::tr("G.I.      : %1").arg(Data(editing::GuardText(mux.MuxParams)))),
+        Utf8(DescriptionText::tr("Priority  : %1")
+                 .arg(PriorityWord(editing::PriorityText(mux.MuxParams)))),
     };
 }
 
@@ -162,7 +222,7 @@ Lines ChannelLines(const Channel_Info_Tag& ch, const policy::ProductKind& produc
     const auto tunerLine = [&](std::uint8_t code) {
         char name[kNameBufferSize] = {};
         GetTunerName(code, name);
-        tuner = Format("Tuner\t: %s", name);
+        tuner = Utf8(DescriptionText::tr("Tuner\t: %1").arg(QString::fromLatin1(name)));
     };
     if (product.Combination())
         tunerLine(ch.SatID == 1 ? 18 : 17);
@@ -171,25 +231,27 @@ Lines ChannelLines(const Channel_Info_Tag& ch, const policy::ProductKind& produc
     else if (!product.TerrestrialOrCable() && !product.TwoTuners())
         tunerLine(0); // the only tuner
     // A choice between two tuners that the file does not keep is not shown as made.
+    const auto number = [](int n) { return QString::number(n); };
     return {
-        Format("Channel Name : %s", Text(ch.Name).c_str()),
-        Format("Service ID : %d", static_cast<int>(ch.ServiceID)),
-        Format("Video PID : %d", static_cast<int>(ch.VideoPID)),
-        Format("Audio PID : %d", static_cast<int>(ch.AudioPID)),
-        Format("PCR PID   : %d", static_cast<int>(ch.PCRPID)),
-        Format("Audio\t: %d", static_cast<int>(ch.NumOfAudio)),
-        Format("Subtitle   : %d", ch.NumOfSubTTX >> 4),
-        Format("Teletext   : %d", ch.NumOfSubTTX & 15),
-        IsTV(ch) ? "Type \t: TV" : "Type \t: Radio",
-        Format("CAS  \t: %s", cas),
-        (ch.Attributes & attr::kLocked) != 0 ? "Lock \t: Yes" : "Lock \t: No",
-        (ch.Attributes & attr::kSkipped) != 0 ? "Skip \t: Yes" : "Skip \t: No",
+        Utf8(DescriptionText::tr("Channel Name : %1").arg(Text(ch.Name))),
+        Utf8(DescriptionText::tr("Service ID : %1").arg(number(ch.ServiceID))),
+        Utf8(DescriptionText::tr("Video PID : %1").arg(number(ch.VideoPID))),
+        Utf8(DescriptionText::tr("Audio PID : %1").arg(number(ch.AudioPID))),
+        Utf8(DescriptionText::tr("PCR PID   : %1").arg(number(ch.PCRPID))),
+        Utf8(DescriptionText::tr("Audio\t: %1").arg(number(ch.NumOfAudio))),
+        Utf8(DescriptionText::tr("Subtitle   : %1").arg(number(ch.NumOfSubTTX >> 4))),
+        Utf8(DescriptionText::tr("Teletext   : %1").arg(number(ch.NumOfSubTTX & 15))),
+        Utf8(DescriptionText::tr("Type \t: %1")
+                 .arg(IsTV(ch) ? DescriptionText::tr("TV") : DescriptionText::tr("Radio"))),
+        Utf8(DescriptionText::tr("CAS  \t: %1").arg(CASText(cas))),
+        Utf8(DescriptionText::tr("Lock \t: %1").arg(YesNo((ch.Attributes & attr::kLocked) != 0))),
+        Utf8(DescriptionText::tr("Skip \t: %1").arg(YesNo((ch.Attributes & attr::kSkipped) != 0))),
         tuner,
     };
 }
 
 Lines ProviderLines(const Broadcast_Info_Tag& provider) {
-    return {Format("Provider : %s", Text(provider.Name).c_str())};
+    return {Utf8(DescriptionText::tr("Provider : %1").arg(Text(provider.Name)))};
 }
 
 } // namespace qpui

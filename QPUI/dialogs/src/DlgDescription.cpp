@@ -19,7 +19,7 @@ namespace {
 QString Join(const Lines& lines) {
     QStringList out;
     for (const std::string& line : lines)
-        out << QString::fromLatin1(line.c_str());
+        out << QString::fromStdString(line);
     return out.join('\n');
 }
 

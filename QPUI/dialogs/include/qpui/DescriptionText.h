@@ -1,4 +1,5 @@
-// The lines of the description dialog's pages, as plain text.
+// The lines of the description dialog's pages, as plain text in the operator's language (UTF-8;
+// record names read as Latin-1, as every view shows them).
 #pragma once
 
 #include "chanforge/Records.h"
@@ -22,7 +23,7 @@ Lines ChannelLines(const chanforge::Channel_Info_Tag& ch, const policy::ProductK
                    bool tunerStored);
 Lines ProviderLines(const chanforge::Broadcast_Info_Tag& provider);
 
-/// Names the satellite editors and the description share.
+/// Names the satellite editors and the description share, translated.
 std::string LNBLowName(int type);
 std::string LNBHighName(int index);
 std::string CKuSwitchName(int index, const policy::ProductKind& product);
