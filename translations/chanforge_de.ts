@@ -1194,8 +1194,32 @@
         <translation>Modell</translation>
     </message>
     <message>
-        <source>Checksum</source>
-        <translation>Prüfsumme</translation>
+        <source>Received</source>
+        <translation>Empfangen</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Read back after a send</source>
+        <translation>Nach dem Senden zurückgelesen</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Checksum %1</source>
+        <translation>Prüfsumme %1</translation>
     </message>
 </context>
 <context>
@@ -1440,6 +1464,14 @@
     <message>
         <source>The channels of provider %1, which does not exist, go to:</source>
         <translation>Die Sender von Anbieter %1, den es nicht gibt, kommen zu:</translation>
+    </message>
+    <message>
+        <source>No image kept from this receiver matches its checksum: the send is not compared.</source>
+        <translation>Keine aufbewahrte Kopie dieses Empfängers stimmt mit ihrer Prüfsumme überein: Das Senden wird nicht verglichen.</translation>
+    </message>
+    <message>
+        <source>The newest image kept from this receiver (%1) no longer matches its checksum; compared with the one kept %2 instead.</source>
+        <translation>Die neueste aufbewahrte Kopie dieses Empfängers (%1) stimmt nicht mehr mit ihrer Prüfsumme überein; stattdessen mit der vom %2 verglichen.</translation>
     </message>
 </context>
 <context>
@@ -2855,6 +2887,29 @@ Ohne diese Einträge speichern?</translation>
     </message>
 </context>
 <context>
+    <name>chanforge::app::CStartHint</name>
+    <message>
+        <source>No channel list is open</source>
+        <translation>Keine Senderliste geöffnet</translation>
+    </message>
+    <message>
+        <source>Receive the list from the receiver over the serial cable, or open a channel file or workbook you saved. The guide explains each step.</source>
+        <translation>Empfangen Sie die Senderliste über das serielle Kabel vom Empfänger oder öffnen Sie eine gespeicherte Senderdatei oder Arbeitsmappe. Die Anleitung erklärt jeden Schritt.</translation>
+    </message>
+    <message>
+        <source>Receive from the receiver...</source>
+        <translation>Vom Empfänger empfangen ...</translation>
+    </message>
+    <message>
+        <source>Open a file...</source>
+        <translation>Datei öffnen ...</translation>
+    </message>
+    <message>
+        <source>Read the guide</source>
+        <translation>Anleitung lesen</translation>
+    </message>
+</context>
+<context>
     <name>chanforge::app::CStatusLine</name>
     <message>
         <source>TV %1 of %2 · Radio %3 of %4</source>
@@ -3290,6 +3345,293 @@ Ohne diese Einträge speichern?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::DescriptionText</name>
+    <message>
+        <source>Auto</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message>
+        <source>Univ. LNB1(9750,10600)</source>
+        <translation>Univ. LNB1(9750,10600)</translation>
+    </message>
+    <message>
+        <source>Univ. LNB2(9750,10750)</source>
+        <translation>Univ. LNB2(9750,10750)</translation>
+    </message>
+    <message>
+        <source>C Single Solu.(5150,5750)</source>
+        <translation>C-Einzel-LNB(5150,5750)</translation>
+    </message>
+    <message>
+        <source>C Norm. LNBF(5150)</source>
+        <translation>C-Standard-LNB(5150)</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>Tone Burst</source>
+        <translation>Tone Burst</translation>
+    </message>
+    <message>
+        <source>MOTOR</source>
+        <translation>MOTOR</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Low Frequency : %1</source>
+        <translation>Untere Frequenz : %1</translation>
+    </message>
+    <message>
+        <source>Low Frequency(T%1) : %2</source>
+        <translation>Untere Frequenz(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>High Frequency : %1</source>
+        <translation>Obere Frequenz : %1</translation>
+    </message>
+    <message>
+        <source>High Frequency(T%1) : %2</source>
+        <translation>Obere Frequenz(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>Motor Pos : %1</source>
+        <translation>Motorposition : %1</translation>
+    </message>
+    <message>
+        <source>MotorPos(T%1) : %2</source>
+        <translation>Motorposition(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>LNB Low : %1</source>
+        <translation>LNB unten : %1</translation>
+    </message>
+    <message>
+        <source>LNB Low(T%1) : %2</source>
+        <translation>LNB unten(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>LNB High : %1</source>
+        <translation>LNB oben : %1</translation>
+    </message>
+    <message>
+        <source>LNB High(T%1) : %2</source>
+        <translation>LNB oben(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>C/Ku switch : %1</source>
+        <translation>C/Ku-Umschaltung : %1</translation>
+    </message>
+    <message>
+        <source>C/Ku switch(T%1) : %2</source>
+        <translation>C/Ku-Umschaltung(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>DiSEqC Mode : %1</source>
+        <translation>DiSEqC-Modus : %1</translation>
+    </message>
+    <message>
+        <source>DiSEqC Mode(T%1) : %2</source>
+        <translation>DiSEqC-Modus(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>LNB Power : %1</source>
+        <translation>LNB-Versorgung : %1</translation>
+    </message>
+    <message>
+        <source>LNB Power(T%1) : %2</source>
+        <translation>LNB-Versorgung(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>22KHz : %1</source>
+        <translation>22 kHz : %1</translation>
+    </message>
+    <message>
+        <source>22KHz(T%1) : %2</source>
+        <translation>22 kHz(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>Tone Burst : %1</source>
+        <translation>Tone Burst : %1</translation>
+    </message>
+    <message>
+        <source>Tone Burst(T%1) : %2</source>
+        <translation>Tone Burst(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>Name : %1 (ID : %2)</source>
+        <translation>Name : %1 (ID : %2)</translation>
+    </message>
+    <message>
+        <source>Degree : %1</source>
+        <translation>Position : %1</translation>
+    </message>
+    <message>
+        <source>Frequency   	: %1 MHz</source>
+        <translation>Frequenz    	: %1 MHz</translation>
+    </message>
+    <message>
+        <source>Symbol Rate 	: %1 Ks/s</source>
+        <translation>Symbolrate  	: %1 kS/s</translation>
+    </message>
+    <message>
+        <source>TS ID       	: %1</source>
+        <translation>TS-ID       	: %1</translation>
+    </message>
+    <message>
+        <source>Drift       	: %1</source>
+        <translation>Drift       	: %1</translation>
+    </message>
+    <message>
+        <source>Polarity    	: %1</source>
+        <translation>Polarisation	: %1</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>FEC         	: %1</source>
+        <translation>FEC         	: %1</translation>
+    </message>
+    <message>
+        <source>Signal      	: %1</source>
+        <translation>Signal      	: %1</translation>
+    </message>
+    <message>
+        <source>Transmission      	: %1    		Modulation      	: %2</source>
+        <translation>Übertragung       	: %1    		Modulation      	: %2</translation>
+    </message>
+    <message>
+        <source>Pilot             	: %1</source>
+        <translation>Pilotton          	: %1</translation>
+    </message>
+    <message>
+        <source>Mux Name : %1</source>
+        <translation>Multiplex-Name : %1</translation>
+    </message>
+    <message>
+        <source>Frequency : %1 MHz</source>
+        <translation>Frequenz : %1 MHz</translation>
+    </message>
+    <message>
+        <source>Tx Mod.   : %1</source>
+        <translation>Übertr.-Modus : %1</translation>
+    </message>
+    <message>
+        <source>C.R.      : %1</source>
+        <translation>Coderate  : %1</translation>
+    </message>
+    <message>
+        <source>Const.    : %1</source>
+        <translation>Konstell. : %1</translation>
+    </message>
+    <message>
+        <source>G.I.      : %1</source>
+        <translation>Schutzint.: %1</translation>
+    </message>
+    <message>
+        <source>Priority  : %1</source>
+        <translation>Priorität : %1</translation>
+    </message>
+    <message>
+        <source>Tuner	: %1</source>
+        <translation>Tuner	: %1</translation>
+    </message>
+    <message>
+        <source>Channel Name : %1</source>
+        <translation>Sendername : %1</translation>
+    </message>
+    <message>
+        <source>Service ID : %1</source>
+        <translation>Service-ID : %1</translation>
+    </message>
+    <message>
+        <source>Video PID : %1</source>
+        <translation>Video-PID : %1</translation>
+    </message>
+    <message>
+        <source>Audio PID : %1</source>
+        <translation>Audio-PID : %1</translation>
+    </message>
+    <message>
+        <source>PCR PID   : %1</source>
+        <translation>PCR-PID   : %1</translation>
+    </message>
+    <message>
+        <source>Audio	: %1</source>
+        <translation>Tonspuren	: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle   : %1</source>
+        <translation>Untertitel : %1</translation>
+    </message>
+    <message>
+        <source>Teletext   : %1</source>
+        <translation>Videotext  : %1</translation>
+    </message>
+    <message>
+        <source>Type 	: %1</source>
+        <translation>Art  	: %1</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>CAS  	: %1</source>
+        <translation>CAS  	: %1</translation>
+    </message>
+    <message>
+        <source>Lock 	: %1</source>
+        <translation>Gesperrt	: %1</translation>
+    </message>
+    <message>
+        <source>Skip 	: %1</source>
+        <translation>Übersprungen	: %1</translation>
+    </message>
+    <message>
+        <source>Provider : %1</source>
+        <translation>Anbieter : %1</translation>
     </message>
 </context>
 <context>

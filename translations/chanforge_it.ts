@@ -1194,8 +1194,32 @@
         <translation>Modello</translation>
     </message>
     <message>
-        <source>Checksum</source>
-        <translation>Checksum</translation>
+        <source>Received</source>
+        <translation>Ricevuta</translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation>Inviata</translation>
+    </message>
+    <message>
+        <source>Read back after a send</source>
+        <translation>Riletta dopo un invio</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Checksum %1</source>
+        <translation>Checksum %1</translation>
     </message>
 </context>
 <context>
@@ -1440,6 +1464,14 @@
     <message>
         <source>The channels of provider %1, which does not exist, go to:</source>
         <translation>I canali del provider %1, che non esiste, vanno a:</translation>
+    </message>
+    <message>
+        <source>No image kept from this receiver matches its checksum: the send is not compared.</source>
+        <translation>Nessuna copia conservata di questo ricevitore corrisponde al suo checksum: l&apos;invio non viene confrontato.</translation>
+    </message>
+    <message>
+        <source>The newest image kept from this receiver (%1) no longer matches its checksum; compared with the one kept %2 instead.</source>
+        <translation>La copia più recente conservata di questo ricevitore (%1) non corrisponde più al suo checksum; confrontato invece con quella conservata il %2.</translation>
     </message>
 </context>
 <context>
@@ -2855,6 +2887,29 @@ Salvare senza questi record?</translation>
     </message>
 </context>
 <context>
+    <name>chanforge::app::CStartHint</name>
+    <message>
+        <source>No channel list is open</source>
+        <translation>Nessuna lista canali aperta</translation>
+    </message>
+    <message>
+        <source>Receive the list from the receiver over the serial cable, or open a channel file or workbook you saved. The guide explains each step.</source>
+        <translation>Ricevete la lista dal ricevitore tramite il cavo seriale oppure aprite un file dei canali o una cartella di lavoro salvati. La guida spiega ogni passaggio.</translation>
+    </message>
+    <message>
+        <source>Receive from the receiver...</source>
+        <translation>Ricevi dal ricevitore...</translation>
+    </message>
+    <message>
+        <source>Open a file...</source>
+        <translation>Apri un file...</translation>
+    </message>
+    <message>
+        <source>Read the guide</source>
+        <translation>Leggi la guida</translation>
+    </message>
+</context>
+<context>
     <name>chanforge::app::CStatusLine</name>
     <message>
         <source>TV %1 of %2 · Radio %3 of %4</source>
@@ -3290,6 +3345,293 @@ Salvare senza questi record?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>qpui::DescriptionText</name>
+    <message>
+        <source>Auto</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bassa</translation>
+    </message>
+    <message>
+        <source>Univ. LNB1(9750,10600)</source>
+        <translation>LNB univ. 1(9750,10600)</translation>
+    </message>
+    <message>
+        <source>Univ. LNB2(9750,10750)</source>
+        <translation>LNB univ. 2(9750,10750)</translation>
+    </message>
+    <message>
+        <source>C Single Solu.(5150,5750)</source>
+        <translation>LNB C singolo(5150,5750)</translation>
+    </message>
+    <message>
+        <source>C Norm. LNBF(5150)</source>
+        <translation>LNB C standard(5150)</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Tone Burst</source>
+        <translation>Tone burst</translation>
+    </message>
+    <message>
+        <source>MOTOR</source>
+        <translation>MOTORE</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Spento</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Acceso</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Low Frequency : %1</source>
+        <translation>Frequenza bassa : %1</translation>
+    </message>
+    <message>
+        <source>Low Frequency(T%1) : %2</source>
+        <translation>Frequenza bassa(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>High Frequency : %1</source>
+        <translation>Frequenza alta : %1</translation>
+    </message>
+    <message>
+        <source>High Frequency(T%1) : %2</source>
+        <translation>Frequenza alta(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>Motor Pos : %1</source>
+        <translation>Posizione motore : %1</translation>
+    </message>
+    <message>
+        <source>MotorPos(T%1) : %2</source>
+        <translation>Posizione motore(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>LNB Low : %1</source>
+        <translation>LNB basso : %1</translation>
+    </message>
+    <message>
+        <source>LNB Low(T%1) : %2</source>
+        <translation>LNB basso(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>LNB High : %1</source>
+        <translation>LNB alto : %1</translation>
+    </message>
+    <message>
+        <source>LNB High(T%1) : %2</source>
+        <translation>LNB alto(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>C/Ku switch : %1</source>
+        <translation>Commutazione C/Ku : %1</translation>
+    </message>
+    <message>
+        <source>C/Ku switch(T%1) : %2</source>
+        <translation>Commutazione C/Ku(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>DiSEqC Mode : %1</source>
+        <translation>Modalità DiSEqC : %1</translation>
+    </message>
+    <message>
+        <source>DiSEqC Mode(T%1) : %2</source>
+        <translation>Modalità DiSEqC(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>LNB Power : %1</source>
+        <translation>Alimentazione LNB : %1</translation>
+    </message>
+    <message>
+        <source>LNB Power(T%1) : %2</source>
+        <translation>Alimentazione LNB(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>22KHz : %1</source>
+        <translation>22 kHz : %1</translation>
+    </message>
+    <message>
+        <source>22KHz(T%1) : %2</source>
+        <translation>22 kHz(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>Tone Burst : %1</source>
+        <translation>Tone burst : %1</translation>
+    </message>
+    <message>
+        <source>Tone Burst(T%1) : %2</source>
+        <translation>Tone burst(T%1) : %2</translation>
+    </message>
+    <message>
+        <source>Name : %1 (ID : %2)</source>
+        <translation>Nome : %1 (ID : %2)</translation>
+    </message>
+    <message>
+        <source>Degree : %1</source>
+        <translation>Posizione : %1</translation>
+    </message>
+    <message>
+        <source>Frequency   	: %1 MHz</source>
+        <translation>Frequenza   	: %1 MHz</translation>
+    </message>
+    <message>
+        <source>Symbol Rate 	: %1 Ks/s</source>
+        <translation>Symbol rate 	: %1 kS/s</translation>
+    </message>
+    <message>
+        <source>TS ID       	: %1</source>
+        <translation>TS ID       	: %1</translation>
+    </message>
+    <message>
+        <source>Drift       	: %1</source>
+        <translation>Deriva      	: %1</translation>
+    </message>
+    <message>
+        <source>Polarity    	: %1</source>
+        <translation>Polarizzazione	: %1</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Orizzontale</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Verticale</translation>
+    </message>
+    <message>
+        <source>FEC         	: %1</source>
+        <translation>FEC         	: %1</translation>
+    </message>
+    <message>
+        <source>Signal      	: %1</source>
+        <translation>Segnale     	: %1</translation>
+    </message>
+    <message>
+        <source>Transmission      	: %1    		Modulation      	: %2</source>
+        <translation>Trasmissione      	: %1    		Modulazione     	: %2</translation>
+    </message>
+    <message>
+        <source>Pilot             	: %1</source>
+        <translation>Pilota            	: %1</translation>
+    </message>
+    <message>
+        <source>Mux Name : %1</source>
+        <translation>Nome multiplex : %1</translation>
+    </message>
+    <message>
+        <source>Frequency : %1 MHz</source>
+        <translation>Frequenza : %1 MHz</translation>
+    </message>
+    <message>
+        <source>Tx Mod.   : %1</source>
+        <translation>Modo trasm. : %1</translation>
+    </message>
+    <message>
+        <source>C.R.      : %1</source>
+        <translation>Code rate : %1</translation>
+    </message>
+    <message>
+        <source>Const.    : %1</source>
+        <translation>Costell.  : %1</translation>
+    </message>
+    <message>
+        <source>G.I.      : %1</source>
+        <translation>Interv. guardia : %1</translation>
+    </message>
+    <message>
+        <source>Priority  : %1</source>
+        <translation>Priorità  : %1</translation>
+    </message>
+    <message>
+        <source>Tuner	: %1</source>
+        <translation>Sintonizzatore	: %1</translation>
+    </message>
+    <message>
+        <source>Channel Name : %1</source>
+        <translation>Nome canale : %1</translation>
+    </message>
+    <message>
+        <source>Service ID : %1</source>
+        <translation>Service ID : %1</translation>
+    </message>
+    <message>
+        <source>Video PID : %1</source>
+        <translation>PID video : %1</translation>
+    </message>
+    <message>
+        <source>Audio PID : %1</source>
+        <translation>PID audio : %1</translation>
+    </message>
+    <message>
+        <source>PCR PID   : %1</source>
+        <translation>PID PCR   : %1</translation>
+    </message>
+    <message>
+        <source>Audio	: %1</source>
+        <translation>Tracce audio	: %1</translation>
+    </message>
+    <message>
+        <source>Subtitle   : %1</source>
+        <translation>Sottotitoli : %1</translation>
+    </message>
+    <message>
+        <source>Teletext   : %1</source>
+        <translation>Televideo  : %1</translation>
+    </message>
+    <message>
+        <source>Type 	: %1</source>
+        <translation>Tipo 	: %1</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>CAS  	: %1</source>
+        <translation>CAS  	: %1</translation>
+    </message>
+    <message>
+        <source>Lock 	: %1</source>
+        <translation>Bloccato	: %1</translation>
+    </message>
+    <message>
+        <source>Skip 	: %1</source>
+        <translation>Saltato	: %1</translation>
+    </message>
+    <message>
+        <source>Provider : %1</source>
+        <translation>Provider : %1</translation>
     </message>
 </context>
 <context>
