@@ -92,11 +92,11 @@ Model ModelOf(const codec::FlashLayout& l) {
     m.cable = l.product.Cable();
     m.terrestrialOnly = l.product.TransponderBlockHoldsMultiplexes();
     m.cableOnly = m.cable && !m.satellite && !m.terrestrialOnly;
-    // Layouts B, C and D keep the membership mask in one byte and shorten the name by its NUL.
+    // Layouts B, C and D keep the membership mask in one byte: eight groups at most.
     const bool oneByte = l.product.OneByteFavoriteMask();
     m.favoriteGroups = std::min<std::uint32_t>(
         {l.favoriteCount, oneByte ? 8u : 32u, static_cast<std::uint32_t>(kFavoriteGroupsMax)});
-    m.channelNameBytes = oneByte && l.nameLength > 0 ? l.nameLength - 1 : l.nameLength;
+    m.channelNameBytes = l.ChannelNameBytes();
     return m;
 }
 
