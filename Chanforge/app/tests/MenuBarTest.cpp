@@ -8,7 +8,6 @@
 #include "RightView.h"
 #include "SampleData.h"
 #include "WindowDriver.h"
-#include "WindowFixture.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/ChannelColumns.h"
@@ -21,6 +20,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -75,19 +75,41 @@ QStringList Column(CChannelGrid& grid, int column) {
 
 } // namespace
 
-class MenuBarTest : public test::WindowFixture {
+class MenuBarTest : public QObject {
     Q_OBJECT
-  public:
-    MenuBarTest() : WindowFixture(QMessageBox::No) {}
 
   private slots:
+    void initTestCase();
     void everyMenuItemReachesItsCommand();
     void numbersSortByValueAndSearchSaysWhenNothingMatches();
     void nameTypedWithoutExtensionGetsBin();
+
+  private:
+    std::unique_ptr<CMainFrame> Open(const char* preset, int channels = 20, int gridColumn = 0);
+
+    QTemporaryDir dir_;
+    std::unique_ptr<document::Document> document_;
+    QStringList messages_;
+    QMessageBox::StandardButton answer_ = QMessageBox::No;
+    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
 
+void MenuBarTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+}
+
+std::unique_ptr<CMainFrame> MenuBarTest::Open(const char* preset, int channels, int gridColumn) {
+    const QString sample = dir_.filePath(QStringLiteral("menu-%1.bin").arg(preset));
+    if (WriteSampleFile(preset, gridColumn, sample.toStdString(), channels) < 0)
+        return nullptr;
+    document_ = std::make_unique<document::Document>();
+    auto frame = std::make_unique<CMainFrame>(*document_);
+    frame->show();
+    return frame->OpenPath(sample) ? std::move(frame) : nullptr;
+}
+
 void MenuBarTest::everyMenuItemReachesItsCommand() {
-    auto frame = OpenSample("D", 20, 0);
+    auto frame = Open("D");
     QVERIFY(frame);
     QMenuBar* bar = frame->menuBar();
     tabstore::CQoDB& db = document_->Store();
@@ -117,7 +139,7 @@ void MenuBarTest::everyMenuItemReachesItsCommand() {
     // File/Open Recent lists the file just opened.
     QMenu* recent = Item(bar, QStringLiteral("File/Open Recent"))->menu();
     emit recent->aboutToShow();
-    QVERIFY(MenuItem(recent, QStringLiteral("sample-D.bin")) != nullptr);
+    QVERIFY(MenuItem(recent, QStringLiteral("menu-D.bin")) != nullptr);
 
     // Edit items act on the grid that had the focus.
     tv.setFocus();
@@ -184,7 +206,7 @@ void MenuBarTest::everyMenuItemReachesItsCommand() {
 }
 
 void MenuBarTest::numbersSortByValueAndSearchSaysWhenNothingMatches() {
-    auto frame = OpenSample("D", 12, 0);
+    auto frame = Open("D", 12);
     QVERIFY(frame);
     CChannelGrid& tv = frame->Right().TV();
     tv.horizontalHeader()->sectionClicked(editing::kColNumber); // first click: ascending
@@ -197,7 +219,7 @@ void MenuBarTest::numbersSortByValueAndSearchSaysWhenNothingMatches() {
 }
 
 void MenuBarTest::nameTypedWithoutExtensionGetsBin() {
-    auto frame = OpenSample("D", 5, 0);
+    auto frame = Open("D", 5);
     QVERIFY(frame);
     const QString typed = dir_.filePath(QStringLiteral("typed-without-extension"));
     WhenModal([typed](QWidget* dialog) {

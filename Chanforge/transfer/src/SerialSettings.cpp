@@ -5,6 +5,9 @@
 namespace chanforge::transfer {
 
 namespace {
+/// A typed path does not fit the numbered setting, so it is kept beside it.
+constexpr const char* kTypedPortValue = "COM Port Name";
+
 std::uint32_t Read(const char* name, std::uint32_t fallback) {
     std::uint32_t value = fallback;
     if (GetRegistry(kChanforgeKey, name, &value, fallback) == 0)
@@ -25,6 +28,20 @@ SERIAL_COMM_INFO_TAG ReadSerialSettings() {
 
 void StoreSerialPort(std::uint8_t port) {
     SetRegistry(kChanforgeKey, "COM Port Number", port);
+}
+
+std::string ReadTypedPort() {
+    // Checked first: reading a missing value would store an empty one.
+    if (HasRegistryValue(kChanforgeKey, kTypedPortValue) != 1)
+        return {};
+    char name[kRegistryStringSize] = {};
+    if (GetRegistry(kChanforgeKey, kTypedPortValue, name, "") != 1)
+        return {};
+    return name;
+}
+
+void StoreTypedPort(const std::string& name) {
+    SetRegistry(kChanforgeKey, kTypedPortValue, name.c_str());
 }
 
 } // namespace chanforge::transfer

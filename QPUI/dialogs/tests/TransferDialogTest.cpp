@@ -2,6 +2,7 @@
 // operator would: pick the port, Connect, watch, Complete or Cancel. With CHANFORGE_SCREENSHOTS
 // set to a directory it leaves a screenshot of each dialog in mid-transfer there.
 #include "DialogTestSupport.h"
+#include "PortChoice.h"
 #include "StbSimProcess.h"
 
 #include "chanforge/transfer/SerialSettings.h"
@@ -15,10 +16,12 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSerialPortInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -48,6 +51,19 @@ QByteArray ChannelFile(int blocks, quint32 seed) {
 bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+/// Replaces what the port box shows, key by key.
+void TypePort(QComboBox& box, const QString& port) {
+    QTest::keyClick(box.lineEdit(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box.lineEdit(), port);
+}
+
+QStringList Items(const QComboBox& box) {
+    QStringList items;
+    for (int row = 0; row < box.count(); ++row)
+        items << box.itemText(row);
+    return items;
 }
 
 /// The controls of a transfer dialog, by name.
@@ -104,6 +120,8 @@ class TransferDialogTest : public QObject {
     void cancelBeforeConnectClosesAtOnce();
     void enterAndEscapeDoNotClose();
     void failuresToStartLeaveTheDialogReady();
+    void portsOfferAdaptersFirstAndEachPortOnce_data();
+    void portsOfferAdaptersFirstAndEachPortOnce();
     void portChoiceIsRemembered();
 
   private:
@@ -317,28 +335,72 @@ void TransferDialogTest::failuresToStartLeaveTheDialogReady() {
     }
 }
 
+void TransferDialogTest::portsOfferAdaptersFirstAndEachPortOnce_data() {
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QStringList>("offered");
+    QTest::addColumn<int>("chosen");
+    const QStringList usb{"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB1"};
+    const QStringList native{"/dev/ttyS2", "/dev/ttyS10"};
+    QTest::newRow("typed path") << "/dev/pts/3" << usb + QStringList{"/dev/pts/3"} + native << 3;
+    QTest::newRow("listed path") << "/dev/ttyUSB1" << usb + native << 2;
+    QTest::newRow("platform name") << "ttyUSB0" << usb + native << 1;
+    QTest::newRow("numbered name of a listed port") << "COM3" << usb + native << 3;
+    QTest::newRow("numbered name of none") << "COM9" << usb + native + QStringList{"COM9"} << 5;
+}
+
+void TransferDialogTest::portsOfferAdaptersFirstAndEachPortOnce() {
+    QFETCH(QString, choice);
+    QFETCH(QStringList, offered);
+    QFETCH(int, chosen);
+    const std::vector<serlink::PortInfo> machine{
+        {"ttyS10", "/dev/ttyS10", ""},   {"ttyS2", "/dev/ttyS2", ""},
+        {"ttyACM0", "/dev/ttyACM0", ""}, {"ttyUSB1", "/dev/ttyUSB1", "adapter"},
+        {"ttyS2", "/dev/ttyS2", ""},     {"ttyUSB0", "/dev/ttyUSB0", "adapter"}};
+    const PortOffer offer = OfferPorts(machine, choice.toStdString());
+    QStringList paths;
+    for (const serlink::PortInfo& port : offer.ports)
+        paths << QString::fromStdString(port.location);
+    QCOMPARE(paths, offered);
+    QCOMPARE(offer.chosen, chosen);
+}
+
 void TransferDialogTest::portChoiceIsRemembered() {
+    // Each dialog stops before the line opens: its file cannot be made.
     {
         CDlgRecvDataFromSTB first;
-        first.Initialize(
-            Path("no/such/dir/first.bin").toStdString()); // stops before the line opens
+        first.Initialize(Path("no/such/dir/first.bin").toStdString());
+        first.show();
+        Controls c(first);
         // Nothing stored: the first numbered port, as this machine names it.
-        QCOMPARE(Controls(first).port->currentText(),
-                 QString::fromStdString(serlink::ResolvePortName("COM1")));
-        Controls(first).port->setEditText("  COM3 ");
-        Controls(first).connect->click();
+        QCOMPARE(c.port->currentText(), QString::fromStdString(serlink::ResolvePortName("COM1")));
+        TypePort(*c.port, "  COM3 ");
+        QTest::mouseClick(c.connect, Qt::LeftButton);
     }
     QCOMPARE(int(transfer::ReadSerialSettings().port), 3);
+    const QString typed = QStringLiteral("/dev/pts/chanforge-9");
     {
         CDlgSendDataToSTB second;
         second.Initialize(Path("no/such/dir/second.bin").toStdString());
-        QCOMPARE(Controls(second).port->currentText(), QStringLiteral("COM3"));
-        Controls(second).port->setEditText("/dev/chanforge-adapter");
-        Controls(second).connect->click();
+        second.show();
+        Controls c(second);
+        TypePort(*c.port, typed);
+        QTest::mouseClick(c.connect, Qt::LeftButton);
+        QTest::mouseClick(c.cancel, Qt::LeftButton);
+        QCOMPARE(second.result(), int(QDialog::Rejected));
     }
     CDlgRecvDataFromSTB third;
-    QCOMPARE(Controls(third).port->currentText(), QStringLiteral("/dev/chanforge-adapter"));
-    QCOMPARE(int(transfer::ReadSerialSettings().port), 3); // a path has no number to store
+    third.show();
+    Controls c(third);
+    const QStringList items = Items(*c.port);
+    QCOMPARE(c.port->itemText(c.port->currentIndex()), typed); // offered, and chosen
+    QCOMPARE(int(transfer::ReadSerialSettings().port), 3);     // a path has no number to store
+    // Besides it, every port the machine reports, once.
+    QStringList machine{typed};
+    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
+        machine << port.systemLocation();
+    QCOMPARE(QSet<QString>(items.begin(), items.end()),
+             QSet<QString>(machine.begin(), machine.end()));
+    QCOMPARE(items.size(), machine.size());
 }
 
 QTEST_MAIN(TransferDialogTest)

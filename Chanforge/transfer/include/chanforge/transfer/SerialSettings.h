@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 struct SERIAL_COMM_INFO_TAG {
     std::uint8_t port = 1; ///< 1 = COM1
@@ -18,5 +19,8 @@ namespace chanforge::transfer {
 SERIAL_COMM_INFO_TAG ReadSerialSettings();
 /// Stores the port number as "COM Port Number".
 void StoreSerialPort(std::uint8_t port);
+/// The port the operator typed last, as typed ("COM Port Name"); empty when none is stored.
+std::string ReadTypedPort();
+void StoreTypedPort(const std::string& name);
 
 } // namespace chanforge::transfer
