@@ -8,6 +8,7 @@
 #include "RightView.h"
 #include "SampleData.h"
 #include "WindowDriver.h"
+#include "WindowFixture.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/Duplicates.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -58,43 +58,23 @@ void Grab(QWidget& widget, const char* file) {
 
 } // namespace
 
-class CurateWindowTest : public QObject {
+class CurateWindowTest : public test::WindowFixture {
     Q_OBJECT
+  public:
+    CurateWindowTest() : WindowFixture(QMessageBox::Yes) {}
 
   private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void filterOneSatellitesScrambledChannelsDeleteThemAndUndo();
     void renameByPatternPreviewsThenRenamesTheSelection();
     void listMenuDeletesDuplicatesAndRemovesUnusedInOneStepEach();
-
-  private:
-    QTemporaryDir dir_;
-    std::string sample_;
-    qpui::MessageHandler previous_;
 };
 
-void CurateWindowTest::initTestCase() {
-    QVERIFY(dir_.isValid());
-    sample_ = dir_.filePath("full-D.bin").toStdString();
-    // Populate makes a third as many radio channels as TV channels.
-    QCOMPARE(testkit::WriteSampleFile("D", 1, sample_, kFullModelD * 3 / 4), kFullModelD);
-    previous_ =
-        qpui::SetMessageHandler([](qpui::MessageKind, const QString&) { return QMessageBox::Yes; });
-}
-
-void CurateWindowTest::cleanupTestCase() {
-    qpui::SetMessageHandler(previous_);
-}
-
 void CurateWindowTest::filterOneSatellitesScrambledChannelsDeleteThemAndUndo() {
-    document::Document document;
-    CMainFrame frame(document);
+    const auto window = OpenSample("D", kFullModelD * 3 / 4);
+    QVERIFY(window);
+    CMainFrame& frame = *window;
+    document::Document& document = *document_;
     frame.resize(1024, 768);
-    frame.show();
-    frame.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&frame));
-    QVERIFY(frame.OpenPath(QString::fromStdString(sample_)));
     int tvAll = 0, radioAll = 0, tvHit = 0, radioHit = 0;
     ForEachRow<Channel_Info_Tag>(document.Store(), kChannelTable, [&](const Channel_Info_Tag& ch) {
         const bool hit = ch.SatID == 3 && (ch.Attributes & attr::kScrambled) != 0;
@@ -134,12 +114,9 @@ void CurateWindowTest::filterOneSatellitesScrambledChannelsDeleteThemAndUndo() {
 }
 
 void CurateWindowTest::renameByPatternPreviewsThenRenamesTheSelection() {
-    document::Document document;
-    CMainFrame frame(document);
-    frame.show();
-    frame.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&frame));
-    QVERIFY(frame.OpenPath(QString::fromStdString(sample_)));
+    const auto window = OpenSample("D", kFullModelD * 3 / 4);
+    QVERIFY(window);
+    CMainFrame& frame = *window;
     // "HD" names, by a regular expression typed into the filter bar.
     QLineEdit* text = frame.findChild<QLineEdit*>("filterText");
     QTest::keyClick(&frame, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
@@ -174,10 +151,10 @@ void CurateWindowTest::renameByPatternPreviewsThenRenamesTheSelection() {
 }
 
 void CurateWindowTest::listMenuDeletesDuplicatesAndRemovesUnusedInOneStepEach() {
-    document::Document document;
-    CMainFrame frame(document);
-    frame.show();
-    QVERIFY(frame.OpenPath(QString::fromStdString(sample_)));
+    const auto window = OpenSample("D", kFullModelD * 3 / 4);
+    QVERIFY(window);
+    CMainFrame& frame = *window;
+    document::Document& document = *document_;
     tabstore::CQoDB& db = document.Store();
     const std::uint32_t channels = db.Size(kChannelTable);
     const std::uint32_t satellites = db.Size(kSatelliteTable);

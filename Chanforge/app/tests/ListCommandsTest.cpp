@@ -7,6 +7,7 @@
 #include "RightView.h"
 #include "SampleData.h"
 #include "WindowDriver.h"
+#include "WindowFixture.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/ChannelColumns.h"
@@ -21,7 +22,6 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -115,41 +115,17 @@ QJsonObject RecordWhere(const QJsonObject& tables, const char* table, const char
 
 } // namespace
 
-class ListCommandsTest : public QObject {
+class ListCommandsTest : public test::WindowFixture {
     Q_OBJECT
+  public:
+    ListCommandsTest() : WindowFixture(QMessageBox::Yes) {}
 
   private slots:
-    void initTestCase();
     void satelliteTransponderChannelThroughEditorsDragDeleteUndoSave();
     void channelDraggedOntoAFavouriteGroup();
     void channelsDraggedOntoASatelliteTakeItsTwinTransponder();
     void menusKeysAndRefusals();
-
-  private:
-    std::unique_ptr<CMainFrame> OpenSample(const char* preset, int channels);
-
-    QTemporaryDir dir_;
-    std::unique_ptr<document::Document> document_;
-    QStringList messages_;
-    QMessageBox::StandardButton answer_ = QMessageBox::Yes;
-    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
-
-void ListCommandsTest::initTestCase() {
-    QVERIFY(dir_.isValid());
-}
-
-std::unique_ptr<CMainFrame> ListCommandsTest::OpenSample(const char* preset, int channels) {
-    const QString sample = dir_.filePath(QStringLiteral("sample-%1.bin").arg(preset));
-    if (testkit::WriteSampleFile(preset, 1, sample.toStdString(), channels) < 0)
-        return nullptr;
-    document_ = std::make_unique<document::Document>();
-    auto frame = std::make_unique<CMainFrame>(*document_);
-    frame->show();
-    if (!frame->OpenPath(sample))
-        return nullptr;
-    return frame;
-}
 
 void ListCommandsTest::satelliteTransponderChannelThroughEditorsDragDeleteUndoSave() {
     auto frame = OpenSample("D", 12);

@@ -7,6 +7,7 @@
 #include "RightView.h"
 #include "SampleData.h"
 #include "WindowDriver.h"
+#include "WindowFixture.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/ChannelColumns.h"
@@ -18,7 +19,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -79,45 +79,19 @@ QStringList ColumnTexts(CChannelGrid& grid, int column) {
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public test::WindowFixture {
     Q_OBJECT
+  public:
+    MainWindowTest() : WindowFixture(QMessageBox::Yes) {}
 
   private slots:
-    void initTestCase();
     void modelsPassTheModelTester();
     void filterSortSearchLockMoveUndoRedoSave();
     void unsavedChangesAreAskedAbout();
     void favouriteDropAndRename();
     void editsByKeyAndMouseNeverLoseChannels();
     void treeFiltersOnEveryClickAndAfterADrop();
-
-  private:
-    /// A fresh window on a populated database saved to a file and opened again.
-    std::unique_ptr<CMainFrame> OpenSample(const char* preset, int channels, int gridColumn = 1);
-
-    QTemporaryDir dir_;
-    std::unique_ptr<document::Document> document_;
-    QStringList messages_;
-    QMessageBox::StandardButton answer_ = QMessageBox::Yes;
-    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
-
-void MainWindowTest::initTestCase() {
-    QVERIFY(dir_.isValid());
-}
-
-std::unique_ptr<CMainFrame> MainWindowTest::OpenSample(const char* preset, int channels,
-                                                       int gridColumn) {
-    const QString sample = dir_.filePath(QStringLiteral("sample-%1.bin").arg(preset));
-    if (testkit::WriteSampleFile(preset, gridColumn, sample.toStdString(), channels) < 0)
-        return nullptr;
-    document_ = std::make_unique<document::Document>();
-    auto frame = std::make_unique<CMainFrame>(*document_);
-    frame->show();
-    if (!frame->OpenPath(sample))
-        return nullptr;
-    return frame;
-}
 
 void MainWindowTest::modelsPassTheModelTester() {
     auto frame = OpenSample("D", 30);

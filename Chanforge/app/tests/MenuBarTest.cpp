@@ -8,6 +8,7 @@
 #include "RightView.h"
 #include "SampleData.h"
 #include "WindowDriver.h"
+#include "WindowFixture.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/ChannelColumns.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -75,41 +75,19 @@ QStringList Column(CChannelGrid& grid, int column) {
 
 } // namespace
 
-class MenuBarTest : public QObject {
+class MenuBarTest : public test::WindowFixture {
     Q_OBJECT
+  public:
+    MenuBarTest() : WindowFixture(QMessageBox::No) {}
 
   private slots:
-    void initTestCase();
     void everyMenuItemReachesItsCommand();
     void numbersSortByValueAndSearchSaysWhenNothingMatches();
     void nameTypedWithoutExtensionGetsBin();
-
-  private:
-    std::unique_ptr<CMainFrame> Open(const char* preset, int channels = 20, int gridColumn = 0);
-
-    QTemporaryDir dir_;
-    std::unique_ptr<document::Document> document_;
-    QStringList messages_;
-    QMessageBox::StandardButton answer_ = QMessageBox::No;
-    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
 
-void MenuBarTest::initTestCase() {
-    QVERIFY(dir_.isValid());
-}
-
-std::unique_ptr<CMainFrame> MenuBarTest::Open(const char* preset, int channels, int gridColumn) {
-    const QString sample = dir_.filePath(QStringLiteral("menu-%1.bin").arg(preset));
-    if (WriteSampleFile(preset, gridColumn, sample.toStdString(), channels) < 0)
-        return nullptr;
-    document_ = std::make_unique<document::Document>();
-    auto frame = std::make_unique<CMainFrame>(*document_);
-    frame->show();
-    return frame->OpenPath(sample) ? std::move(frame) : nullptr;
-}
-
 void MenuBarTest::everyMenuItemReachesItsCommand() {
-    auto frame = Open("D");
+    auto frame = OpenSample("D", 20, 0);
     QVERIFY(frame);
     QMenuBar* bar = frame->menuBar();
     tabstore::CQoDB& db = document_->Store();
@@ -139,7 +117,7 @@ void MenuBarTest::everyMenuItemReachesItsCommand() {
     // File/Open Recent lists the file just opened.
     QMenu* recent = Item(bar, QStringLiteral("File/Open Recent"))->menu();
     emit recent->aboutToShow();
-    QVERIFY(MenuItem(recent, QStringLiteral("menu-D.bin")) != nullptr);
+    QVERIFY(MenuItem(recent, QStringLiteral("sample-D.bin")) != nullptr);
 
     // Edit items act on the grid that had the focus.
     tv.setFocus();
@@ -206,7 +184,7 @@ void MenuBarTest::everyMenuItemReachesItsCommand() {
 }
 
 void MenuBarTest::numbersSortByValueAndSearchSaysWhenNothingMatches() {
-    auto frame = Open("D", 12);
+    auto frame = OpenSample("D", 12, 0);
     QVERIFY(frame);
     CChannelGrid& tv = frame->Right().TV();
     tv.horizontalHeader()->sectionClicked(editing::kColNumber); // first click: ascending
@@ -219,7 +197,7 @@ void MenuBarTest::numbersSortByValueAndSearchSaysWhenNothingMatches() {
 }
 
 void MenuBarTest::nameTypedWithoutExtensionGetsBin() {
-    auto frame = Open("D", 5);
+    auto frame = OpenSample("D", 5, 0);
     QVERIFY(frame);
     const QString typed = dir_.filePath(QStringLiteral("typed-without-extension"));
     WhenModal([typed](QWidget* dialog) {

@@ -8,6 +8,7 @@
 #include "RightView.h"
 #include "SampleData.h"
 #include "WindowDriver.h"
+#include "WindowFixture.h"
 
 #include "qpui/MessageBox.h"
 
@@ -23,7 +24,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -64,8 +64,10 @@ QString PdfText(const QString& path) {
 
 } // namespace
 
-class PrintWindowTest : public QObject {
+class PrintWindowTest : public test::WindowFixture {
     Q_OBJECT
+  public:
+    PrintWindowTest() : WindowFixture(QMessageBox::Ok) {}
 
   private slots:
     void initTestCase();
@@ -74,25 +76,14 @@ class PrintWindowTest : public QObject {
     void exportWritesTheChosenGroupAndTheChoiceIsKept();
 
   private:
-    QTemporaryDir dir_;
-    std::unique_ptr<document::Document> document_;
     std::unique_ptr<CMainFrame> frame_;
-    QStringList messages_;
-    QMessageBox::StandardButton answer_ = QMessageBox::Ok;
-    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
 
 void PrintWindowTest::initTestCase() {
-    QVERIFY(dir_.isValid());
     SaveListChoice({});
     // 60 TV and 20 radio channels: two pages in one column, one in three.
-    const QString sample = dir_.filePath(QStringLiteral("print.bin"));
-    QVERIFY(testkit::WriteSampleFile("D", 0, sample.toStdString(), 60) > 0);
-    document_ = std::make_unique<document::Document>();
-    frame_ = std::make_unique<CMainFrame>(*document_);
-    frame_->show();
-    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
-    QVERIFY(frame_->OpenPath(sample));
+    frame_ = OpenSample("D", 60, 0);
+    QVERIFY(frame_);
 }
 
 void PrintWindowTest::previewShowsTheListInOneAndThreeColumns() {

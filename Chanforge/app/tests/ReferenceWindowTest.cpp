@@ -5,6 +5,7 @@
 #include "ReferenceCommands.h"
 #include "SampleData.h"
 #include "WindowDriver.h"
+#include "WindowFixture.h"
 
 #include "chanforge/TableAccess.h"
 #include "policy/Presets.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -47,25 +47,16 @@ CReferenceCommands& Commands(CMainFrame& frame) {
 
 } // namespace
 
-class ReferenceWindowTest : public QObject {
+class ReferenceWindowTest : public test::WindowFixture {
     Q_OBJECT
+  public:
+    ReferenceWindowTest() : WindowFixture(QMessageBox::Ok) {}
 
   private slots:
-    void initTestCase();
     void textListPreviewAppliesAndUndoes();
     void databaseOfAnotherModelAsksForItsModelAndCancelChangesNothing();
     void savedForAnotherModelOpensUnderIt();
-
-  private:
-    QTemporaryDir dir_;
-    QStringList told_;
-    QMessageBox::StandardButton answer_ = QMessageBox::Ok;
-    chanforge::app::test::MessageRecorder recorder_{told_, answer_};
 };
-
-void ReferenceWindowTest::initTestCase() {
-    QVERIFY(dir_.isValid());
-}
 
 void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {
     const std::string sample = dir_.filePath("mine.bin").toStdString();
@@ -155,10 +146,10 @@ void ReferenceWindowTest::savedForAnotherModelOpensUnderIt() {
     CMainFrame frame(document);
     QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
     const QString out = dir_.filePath("for-e.bin");
-    told_.clear();
+    messages_.clear();
     QVERIFY(Commands(frame).SaveForModelTo("E", out));
-    QCOMPARE(told_.size(), 1);
-    QVERIFY(told_.front().startsWith("Saved for Model E"));
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_.front().startsWith("Saved for Model E"));
     const codec::FlashLayout e = codec::FlashLayout::FromPreset(*policy::FindPreset("E"));
     document::Document moved([e] { return e; });
     QVERIFY(moved.Open(QFile::encodeName(out).toStdString()).ok());
