@@ -113,7 +113,7 @@ void GetFECName(std::uint8_t system, std::uint8_t modulation, std::uint8_t fecCo
 void GetGenreName(std::uint16_t genre, char* destination) {
     if (destination == nullptr)
         return;
-    std::strcpy(destination, genre < kGenreNames.size() ? kGenreNames[genre] : "None");
+    std::strcpy(destination, GenreName(genre));
 }
 
 void GetTunerName(std::uint8_t tuner, char* destination) {
@@ -143,3 +143,7 @@ void GetTunerName(std::uint8_t tuner, char* destination) {
 }
 
 } // extern "C"
+
+const char* GenreName(std::uint16_t genre) {
+    return genre < kGenreNames.size() ? kGenreNames[genre] : kGenreNames[0];
+}

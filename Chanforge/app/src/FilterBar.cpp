@@ -1,5 +1,7 @@
 #include "FilterBar.h"
 
+#include "PhraseText.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -152,7 +154,7 @@ void CFilterBar::ShowCarriers() {
         for (std::size_t i = 0; i < choices_.carriers.size(); ++i) {
             const CarrierChoice& c = choices_.carriers[i];
             if (satellite == 0 || c.carrier.satId == satellite)
-                carrier_->addItem(Latin1(c.label), static_cast<int>(i));
+                carrier_->addItem(Translated(c.label), static_cast<int>(i));
         }
         carrier_->setCurrentIndex(std::max(0, carrier_->findData(chosen)));
     }

@@ -81,11 +81,9 @@ Phrase FilterPhrase(tabstore::CQoDB& db, const ChannelFilter& filter, Product pr
     }
     case FilterMode::Favorite:
         return FavoriteText(db, filter.favorite);
-    case FilterMode::Genre: {
-        char name[kNameBufferSize] = {};
-        GetGenreName(static_cast<std::uint16_t>(filter.genre), name);
-        return Say(CF_TR_NOOP("FilterText", "Genre %1"), {Phrase::Verbatim(name)});
-    }
+    case FilterMode::Genre:
+        return Say(CF_TR_NOOP("FilterText", "Genre %1"),
+                   {Phrase("Genres", GenreName(static_cast<std::uint16_t>(filter.genre)))});
     }
     return {};
 }

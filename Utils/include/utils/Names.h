@@ -15,3 +15,6 @@ void GetFECName(std::uint8_t system, std::uint8_t modulation, std::uint8_t fecCo
 void GetGenreName(std::uint16_t genre, char* destination);
 void GetTunerName(std::uint8_t tuner, char* destination);
 }
+
+/// The genre's catalogue text (context "Genres"); an index above 15 gives "None".
+const char* GenreName(std::uint16_t genre);

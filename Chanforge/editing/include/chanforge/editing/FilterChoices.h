@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chanforge/editing/ChannelQuery.h"
+#include "utils/Phrase.h"
 
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@ struct Choice {
 };
 
 struct CarrierChoice {
-    std::string label;
+    utils::Phrase label; ///< a multiplex says what it is; a transponder shows its satellite's name
     Carrier carrier;
 };
 
