@@ -29,8 +29,12 @@ CRightView::CRightView(CEditContext& context, QWidget* parent)
     top->addStretch(1);
     top->addWidget(show_);
     layout->addLayout(top);
+    channels_ = new QWidget;
+    auto* channels = new QVBoxLayout(channels_);
+    channels->setContentsMargins(0, 0, 0, 0);
+    channels->setSpacing(2);
     filterBar_ = new CFilterBar;
-    layout->addWidget(filterBar_);
+    channels->addWidget(filterBar_);
 
     auto* grids = new QHBoxLayout;
     grids->setSpacing(4);
@@ -40,12 +44,18 @@ CRightView::CRightView(CEditContext& context, QWidget* parent)
     radio_->setAccessibleName(tr("Radio channels"));
     grids->addWidget(tv_);
     grids->addWidget(radio_);
-    layout->addLayout(grids, 1);
+    channels->addLayout(grids, 1);
+    layout->addWidget(channels_, 1);
+    startHint_ = new CStartHint;
+    layout->addWidget(startHint_, 1);
     for (CChannelGrid* grid : {tv_, radio_}) {
         connect(grid, &CChannelGrid::ChannelsChanged, this, &CRightView::ChannelsChanged);
         connect(grid, &CChannelGrid::DragStarted, this, &CRightView::DragStarted);
         connect(grid, &CChannelGrid::Dropped, this, &CRightView::Dropped);
         connect(grid, &CChannelGrid::SearchRequested, this, &CRightView::AskSearch);
+        // Every open, receive, edit and undo refills the grids.
+        connect(&grid->Model(), &QAbstractItemModel::modelReset, this,
+                &CRightView::ShowStartHintWhenEmpty);
     }
     connect(show_, &QComboBox::currentIndexChanged, this, &CRightView::ApplyLayout);
     connect(filterBar_, &CFilterBar::QueryChanged, this, &CRightView::Narrow);
@@ -59,6 +69,13 @@ CRightView::CRightView(CEditContext& context, QWidget* parent)
         if (now == tv_ || now == radio_)
             active_ = static_cast<CChannelGrid*>(now);
     });
+    ShowStartHintWhenEmpty();
+}
+
+void CRightView::ShowStartHintWhenEmpty() {
+    const bool empty = HoldsNothing(context_.Store());
+    startHint_->setVisible(empty);
+    channels_->setVisible(!empty);
 }
 
 CChannelGrid* CRightView::Grid(DragCode dragCode) {

@@ -3,6 +3,7 @@
 
 #include "ChannelGrid.h"
 #include "FilterBar.h"
+#include "StartHint.h"
 
 #include <QWidget>
 
@@ -21,6 +22,8 @@ class CRightView : public QWidget {
     CChannelGrid& Radio() { return *radio_; }
     CChannelGrid* Grid(DragCode dragCode);
     CFilterBar& FilterBar() { return *filterBar_; }
+    /// Takes the place of the filter bar and the grids while no database is open.
+    CStartHint& StartHint() { return *startHint_; }
     /// The filter bar's lists follow the database's satellites, carriers, providers and groups.
     void ReloadFilterChoices();
 
@@ -52,6 +55,7 @@ class CRightView : public QWidget {
     /// Both grids show only the rows the filter bar's query fits.
     void Narrow();
     void ApplyLayout(int choice);
+    void ShowStartHintWhenEmpty();
 
     CEditContext& context_;
     CChannelGrid* tv_ = nullptr;
@@ -60,6 +64,8 @@ class CRightView : public QWidget {
     QComboBox* show_ = nullptr;
     QString lastSearch_;
     CFilterBar* filterBar_ = nullptr;
+    QWidget* channels_ = nullptr; ///< the filter bar and the grids
+    CStartHint* startHint_ = nullptr;
 };
 
 } // namespace chanforge::app

@@ -85,6 +85,7 @@ class DailyUseTest : public QObject {
 
   private slots:
     void initTestCase();
+    void emptyWindowSaysHowToStart();
     void workbookSaveKeepsOtherChangesUnsaved();
     void keyboardReachesEveryPane();
     void cancelWhileConnectingAsks();
@@ -119,6 +120,39 @@ std::unique_ptr<CMainFrame> DailyUseTest::Open(const char* preset, int channels,
     if (!QTest::qWaitForWindowActive(frame.get()) || !frame->OpenPath(sample))
         return nullptr;
     return frame;
+}
+
+void DailyUseTest::emptyWindowSaysHowToStart() {
+    document_ = std::make_unique<document::Document>();
+    CMainFrame frame(*document_);
+    frame.show();
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    CRightView& right = frame.Right();
+    QVERIFY(right.StartHint().isVisible());
+    QVERIFY(!right.TV().isVisible());
+    // Each button names the key of the command it runs.
+    const auto button = [&](const char* name) {
+        return right.StartHint().findChild<QPushButton*>(QString::fromLatin1(name));
+    };
+    QVERIFY(button("startReceive")->text().endsWith(QStringLiteral("(Ctrl+R)")));
+    QVERIFY(button("startGuide")->text().endsWith(QStringLiteral("(F1)")));
+    QPushButton* open = button("startOpen");
+    QVERIFY(open->text().endsWith(QStringLiteral("(Ctrl+O)")));
+
+    const QString sample = dir_.filePath(QStringLiteral("start.bin"));
+    QVERIFY(testkit::WriteSampleFile("D", 1, sample.toStdString(), 20) > 0);
+    WhenFileDialog(sample);
+    QTest::mouseClick(open, Qt::LeftButton);
+    QVERIFY(!right.StartHint().isVisible());
+    QVERIFY(right.TV().isVisible());
+    QVERIFY(right.TV().Model().rowCount() > 0);
+
+    // Emptied again, as a new list starts: the hint is back.
+    document_->Store().ClearAll();
+    Press(frame, Qt::Key_F5);
+    QVERIFY(right.StartHint().isVisible());
+    QVERIFY(!right.TV().isVisible());
 }
 
 void DailyUseTest::workbookSaveKeepsOtherChangesUnsaved() {
