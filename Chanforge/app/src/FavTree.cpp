@@ -15,8 +15,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QToolTip>
 
+#include <algorithm>
 #include <utility>
 
 namespace chanforge::app {
@@ -27,10 +30,29 @@ namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
 
-/// The in-place editor of a group name stops at what a group record holds.
+/// The in-place editor of a group name stops at what a group record holds; a name the pane is
+/// too narrow for shows whole in a tooltip.
 class GroupNameDelegate : public QStyledItemDelegate {
   public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (event->type() != QEvent::ToolTip)
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QStyle* style = view->style();
+        // What the viewport shows of it: a scrolled or clipped column cuts a name too.
+        const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &item, view)
+                               .intersected(view->viewport()->rect());
+        // The style keeps a margin either side of the text inside its rectangle.
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        if (item.fontMetrics.horizontalAdvance(item.text) > text.width() - 2 * margin)
+            QToolTip::showText(event->globalPos(), item.text, view);
+        else
+            QToolTip::hideText();
+        return true;
+    }
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
@@ -64,6 +86,10 @@ CFAVTreeCtrl::CFAVTreeCtrl(CEditContext& context, QWidget* parent)
             ItemChosen(item);
     });
     connect(this, &QTreeWidget::itemChanged, this, &CFAVTreeCtrl::ItemEdited);
+    // The pane sizes the tree by its minimum: new or renamed names ask for it anew.
+    for (const auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model(), changed, this, [this] { updateGeometry(); });
+    connect(model(), &QAbstractItemModel::dataChanged, this, [this] { updateGeometry(); });
     connect(this, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { ItemDoubleClicked(item); });
 }
@@ -93,6 +119,15 @@ void CFAVTreeCtrl::Rebuild() {
     }
     expandAll();
     rebuilding_ = false;
+}
+
+QSize CFAVTreeCtrl::minimumSizeHint() const {
+    // Wide enough for the longest name beside its indentation and icon; the scroll bar's room is
+    // kept whether or not it shows, so that showing it never cuts a name.
+    const int names =
+        sizeHintForColumn(0) + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    return {std::max(names, QTreeWidget::minimumSizeHint().width()),
+            QTreeWidget::minimumSizeHint().height()};
 }
 
 bool CFAVTreeCtrl::IsGroup(const QTreeWidgetItem* item) const {

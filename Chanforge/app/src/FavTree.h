@@ -22,6 +22,8 @@ class CFAVTreeCtrl : public QTreeWidget {
     void RenameGroup(QTreeWidgetItem* item);
     void ClearGroup(std::uint32_t index);
     void DeleteGroup(std::uint32_t index);
+    /// As wide as the longest name needs, so the pane gives it that room before eliding.
+    QSize minimumSizeHint() const override;
 
   signals:
     void FavoriteChosen(std::uint32_t group);

@@ -16,8 +16,10 @@
 #include "samplegen/SampleImage.h"
 #include "utils/Files.h"
 
+#include <QSplitter>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -70,6 +72,7 @@ class FidelityWindowTest : public QObject {
     void okOnEveryRecordKeepsTheFile_data();
     void okOnEveryRecordKeepsTheFile();
     void workbookWithoutTheChannelFileIsReported();
+    void favouriteNamesShowWhole();
     void channelWithoutANameIsNotAdded();
 
   private:
@@ -224,6 +227,51 @@ void FidelityWindowTest::channelWithoutANameIsNotAdded() {
     QCOMPARE(messages_, QStringList{"Name string is empty!"});
     QCOMPARE(document.Store().Size(kChannelTable), before);
     QVERIFY(!frame.IsModified());
+}
+
+void FidelityWindowTest::favouriteNamesShowWhole() {
+    QTemporaryDir dir;
+    const QString sample = WriteBundledSample(dir, QStringLiteral("default"));
+    document::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QCOMPARE(frame.size(), QSize(1024, 768));
+    QVERIFY(frame.OpenPath(sample));
+    QTreeWidget& tree = frame.LeftBottom().Tree();
+    // Fractional widths: the style elides a text a fraction of a pixel too wide.
+    const QFontMetricsF metrics(tree.font());
+    QTreeWidgetItem* longest = nullptr;
+    for (QTreeWidgetItemIterator it(&tree); *it != nullptr; ++it)
+        if (longest == nullptr ||
+            metrics.horizontalAdvance((*it)->text(0)) > metrics.horizontalAdvance(longest->text(0)))
+            longest = *it;
+    QVERIFY(longest);
+    const QString name = longest->text(0);
+    const qreal width = metrics.horizontalAdvance(name);
+    const auto textRoom = [&] {
+        QApplication::processEvents(); // the layout settles
+        // The cell starts past the indentation; the icon and the style's margins come off it.
+        const QRect cell = tree.visualItemRect(longest);
+        const int margin = tree.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+        const int icon = tree.style()->pixelMetric(QStyle::PM_SmallIconSize);
+        return std::min(cell.right() + 1, tree.viewport()->width()) - cell.left() - icon -
+               4 * margin;
+    };
+    QVERIFY2(width <= textRoom(),
+             qPrintable(QStringLiteral("%1: %2 px in %3 px").arg(name).arg(width).arg(textRoom())));
+
+    // Narrowed by the operator past its names, the tree cuts them and shows them whole on hover.
+    auto* panes = qobject_cast<QSplitter*>(frame.centralWidget());
+    QVERIFY(panes);
+    panes->setSizes({160, 864});
+    QVERIFY(width > textRoom());
+    tree.scrollToItem(longest);
+    const QRect cell = tree.visualItemRect(longest);
+    const QPoint at(cell.left() + 1, cell.center().y());
+    QHelpEvent hover(QEvent::ToolTip, at, tree.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(tree.viewport(), &hover);
+    QTRY_COMPARE(QToolTip::text(), name);
 }
 
 QTEST_MAIN(FidelityWindowTest)
