@@ -235,43 +235,35 @@ void FidelityWindowTest::favouriteNamesShowWhole() {
     document::Document document;
     CMainFrame frame(document);
     frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
     QCOMPARE(frame.size(), QSize(1024, 768));
     QVERIFY(frame.OpenPath(sample));
     QTreeWidget& tree = frame.LeftBottom().Tree();
     // Fractional widths: the style elides a text a fraction of a pixel too wide.
     const QFontMetricsF metrics(tree.font());
-    QTreeWidgetItem* longest = nullptr;
-    for (QTreeWidgetItemIterator it(&tree); *it != nullptr; ++it)
-        if (longest == nullptr ||
-            metrics.horizontalAdvance((*it)->text(0)) > metrics.horizontalAdvance(longest->text(0)))
-            longest = *it;
+    QTreeWidgetItem* longest = tree.topLevelItem(0);
     QVERIFY(longest);
-    const QString name = longest->text(0);
-    const qreal width = metrics.horizontalAdvance(name);
+    for (QTreeWidgetItemIterator it(&tree); *it != nullptr; ++it)
+        if (metrics.horizontalAdvance((*it)->text(0)) > metrics.horizontalAdvance(longest->text(0)))
+            longest = *it;
+    const qreal width = metrics.horizontalAdvance(longest->text(0));
     const auto textRoom = [&] {
         QApplication::processEvents(); // the layout settles
         // The cell starts past the indentation; the icon and the style's margins come off it.
         const QRect cell = tree.visualItemRect(longest);
         const int margin = tree.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-        const int icon = tree.style()->pixelMetric(QStyle::PM_SmallIconSize);
-        return std::min(cell.right() + 1, tree.viewport()->width()) - cell.left() - icon -
-               4 * margin;
+        return std::min(cell.right() + 1, tree.viewport()->width()) - cell.left() -
+               tree.style()->pixelMetric(QStyle::PM_SmallIconSize) - 4 * margin;
     };
-    QVERIFY2(width <= textRoom(),
-             qPrintable(QStringLiteral("%1: %2 px in %3 px").arg(name).arg(width).arg(textRoom())));
+    QCOMPARE_LE(width, textRoom());
 
     // Narrowed by the operator past its names, the tree cuts them and shows them whole on hover.
-    auto* panes = qobject_cast<QSplitter*>(frame.centralWidget());
-    QVERIFY(panes);
-    panes->setSizes({160, 864});
-    QVERIFY(width > textRoom());
-    tree.scrollToItem(longest);
+    qobject_cast<QSplitter*>(frame.centralWidget())->setSizes({160, 864});
+    QCOMPARE_GT(width, textRoom());
     const QRect cell = tree.visualItemRect(longest);
     const QPoint at(cell.left() + 1, cell.center().y());
     QHelpEvent hover(QEvent::ToolTip, at, tree.viewport()->mapToGlobal(at));
     QApplication::sendEvent(tree.viewport(), &hover);
-    QTRY_COMPARE(QToolTip::text(), name);
+    QTRY_COMPARE(QToolTip::text(), longest->text(0));
 }
 
 QTEST_MAIN(FidelityWindowTest)

@@ -59,13 +59,6 @@ void TypePort(QComboBox& box, const QString& port) {
     QTest::keyClicks(box.lineEdit(), port);
 }
 
-QStringList Items(const QComboBox& box) {
-    QStringList items;
-    for (int row = 0; row < box.count(); ++row)
-        items << box.itemText(row);
-    return items;
-}
-
 /// The controls of a transfer dialog, by name.
 struct Controls {
     explicit Controls(CTransferDialog& dialog)
@@ -120,7 +113,6 @@ class TransferDialogTest : public QObject {
     void cancelBeforeConnectClosesAtOnce();
     void enterAndEscapeDoNotClose();
     void failuresToStartLeaveTheDialogReady();
-    void portsOfferAdaptersFirstAndEachPortOnce_data();
     void portsOfferAdaptersFirstAndEachPortOnce();
     void portChoiceIsRemembered();
 
@@ -335,33 +327,26 @@ void TransferDialogTest::failuresToStartLeaveTheDialogReady() {
     }
 }
 
-void TransferDialogTest::portsOfferAdaptersFirstAndEachPortOnce_data() {
-    QTest::addColumn<QString>("choice");
-    QTest::addColumn<QStringList>("offered");
-    QTest::addColumn<int>("chosen");
-    const QStringList usb{"/dev/ttyACM0", "/dev/ttyUSB0", "/dev/ttyUSB1"};
-    const QStringList native{"/dev/ttyS2", "/dev/ttyS10"};
-    QTest::newRow("typed path") << "/dev/pts/3" << usb + QStringList{"/dev/pts/3"} + native << 3;
-    QTest::newRow("listed path") << "/dev/ttyUSB1" << usb + native << 2;
-    QTest::newRow("platform name") << "ttyUSB0" << usb + native << 1;
-    QTest::newRow("numbered name of a listed port") << "COM3" << usb + native << 3;
-    QTest::newRow("numbered name of none") << "COM9" << usb + native + QStringList{"COM9"} << 5;
-}
-
 void TransferDialogTest::portsOfferAdaptersFirstAndEachPortOnce() {
-    QFETCH(QString, choice);
-    QFETCH(QStringList, offered);
-    QFETCH(int, chosen);
     const std::vector<serlink::PortInfo> machine{
         {"ttyS10", "/dev/ttyS10", ""},   {"ttyS2", "/dev/ttyS2", ""},
         {"ttyACM0", "/dev/ttyACM0", ""}, {"ttyUSB1", "/dev/ttyUSB1", "adapter"},
         {"ttyS2", "/dev/ttyS2", ""},     {"ttyUSB0", "/dev/ttyUSB0", "adapter"}};
-    const PortOffer offer = OfferPorts(machine, choice.toStdString());
-    QStringList paths;
-    for (const serlink::PortInfo& port : offer.ports)
-        paths << QString::fromStdString(port.location);
-    QCOMPARE(paths, offered);
-    QCOMPARE(offer.chosen, chosen);
+    // The offer in one line, the chosen port in brackets.
+    const auto offer = [&](const std::string& choice) {
+        const PortOffer offered = OfferPorts(machine, choice);
+        QStringList paths;
+        for (const serlink::PortInfo& port : offered.ports)
+            paths << QString::fromStdString(port.location);
+        if (offered.chosen >= 0)
+            paths[offered.chosen] = '[' + paths[offered.chosen] + ']';
+        return paths.join(' ');
+    };
+    QCOMPARE(offer("/dev/pts/3"),
+             "/dev/ttyACM0 /dev/ttyUSB0 /dev/ttyUSB1 [/dev/pts/3] /dev/ttyS2 /dev/ttyS10");
+    QCOMPARE(offer("ttyUSB0"), "/dev/ttyACM0 [/dev/ttyUSB0] /dev/ttyUSB1 /dev/ttyS2 /dev/ttyS10");
+    QCOMPARE(offer("COM3"), "/dev/ttyACM0 /dev/ttyUSB0 /dev/ttyUSB1 [/dev/ttyS2] /dev/ttyS10");
+    QCOMPARE(offer("COM9"), "/dev/ttyACM0 /dev/ttyUSB0 /dev/ttyUSB1 /dev/ttyS2 /dev/ttyS10 [COM9]");
 }
 
 void TransferDialogTest::portChoiceIsRemembered() {
@@ -391,16 +376,17 @@ void TransferDialogTest::portChoiceIsRemembered() {
     CDlgRecvDataFromSTB third;
     third.show();
     Controls c(third);
-    const QStringList items = Items(*c.port);
     QCOMPARE(c.port->itemText(c.port->currentIndex()), typed); // offered, and chosen
     QCOMPARE(int(transfer::ReadSerialSettings().port), 3);     // a path has no number to store
     // Besides it, every port the machine reports, once.
-    QStringList machine{typed};
+    QStringList offered, machine{typed};
+    for (int row = 0; row < c.port->count(); ++row)
+        offered << c.port->itemText(row);
     for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
         machine << port.systemLocation();
-    QCOMPARE(QSet<QString>(items.begin(), items.end()),
-             QSet<QString>(machine.begin(), machine.end()));
-    QCOMPARE(items.size(), machine.size());
+    offered.sort();
+    machine.sort();
+    QCOMPARE(offered, machine);
 }
 
 QTEST_MAIN(TransferDialogTest)
