@@ -6,6 +6,7 @@
 #include "chanforge/codec/FlashImageCodec.h"
 #include "policy/Presets.h"
 #include "tabstore/QoDB.h"
+#include "utils/Files.h"
 
 #include <benchmark/benchmark.h>
 
@@ -105,6 +106,19 @@ struct Fixture {
     }
 };
 
+/// Reads a channel file and decodes it, as opening one does.
+bool LoadFile(const codec::FlashImageCodec& codec, const std::string& path, codec::Database db) {
+    std::vector<std::uint8_t> file;
+    return utils::ReadWholeFile(path, file).ok() && codec.Load(file, db, [] { return false; }).ok();
+}
+
+/// Writes the tables into the target's own bytes and replaces it, as saving does.
+bool SaveFile(const codec::FlashImageCodec& codec, const std::string& path, codec::Database db) {
+    std::vector<std::uint8_t> file;
+    return utils::ReadWholeFile(path, file).ok() && codec.Save(file, false, db).ok() &&
+           utils::ReplaceFile(path, file).ok();
+}
+
 Fixture& Files() {
     static Fixture fixture;
     return fixture;
@@ -131,10 +145,10 @@ void BM_LoadAndSaveLargestImage(benchmark::State& state) {
     for (auto _ : state) {
         DocumentValues values;
         codec::HeaderState header;
-        if (!codec.Load(f.source, {db, values, header}, [] { return false; }).ok())
+        if (!LoadFile(codec, f.source, {db, values, header}))
             std::abort();
         channels = db.Size(kChannelTable);
-        if (!codec.Save(f.target, false, {db, values, header}).ok())
+        if (!SaveFile(codec, f.target, {db, values, header}))
             std::abort();
         state.PauseTiming(); // emptying the tables for the next load is neither load nor save
         db.ClearAll();
@@ -151,7 +165,7 @@ void BM_LoadLargestImage(benchmark::State& state) {
         tabstore::CQoDB db;
         DocumentValues values;
         codec::HeaderState header;
-        if (!codec.Load(f.source, {db, values, header}, [] { return false; }).ok())
+        if (!LoadFile(codec, f.source, {db, values, header}))
             std::abort();
         state.PauseTiming(); // freeing the rows is not part of a load
         db.ClearAll();
@@ -166,10 +180,10 @@ void BM_SaveLargestImage(benchmark::State& state) {
     tabstore::CQoDB db;
     DocumentValues values;
     codec::HeaderState header;
-    if (!codec.Load(f.source, {db, values, header}, [] { return false; }).ok())
+    if (!LoadFile(codec, f.source, {db, values, header}))
         std::abort();
     for (auto _ : state)
-        if (!codec.Save(f.target, false, {db, values, header}).ok())
+        if (!SaveFile(codec, f.target, {db, values, header}))
             std::abort();
 }
 BENCHMARK(BM_SaveLargestImage)->Unit(benchmark::kMillisecond);

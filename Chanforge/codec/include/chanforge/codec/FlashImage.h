@@ -22,9 +22,7 @@ enum class CodecStatus {
     ImageTooShort, ///< a block does not lie whole inside the image
     BadCounts,     ///< a sector claims more slots than it can hold (erased sectors are fine)
     TableTooLarge, ///< a table needs more room than its block has; nothing was changed
-    CannotRead,    ///< the file is missing, unreadable or too large to be an image
     NoHeader,      ///< the file has no channel-file header and decoding it bare was declined
-    CannotWrite,   ///< the target could not be written; it keeps its old content
 };
 
 struct CodecResult {

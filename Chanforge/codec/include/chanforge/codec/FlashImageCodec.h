@@ -1,5 +1,5 @@
-// Load and save of a channel file (or the work file) with the layout of one receiver model:
-// the file layer around the pure image codec. One object per load or save.
+// Load and save of a channel file's bytes (or the work file's) with the layout of one receiver
+// model: the header layer around the pure image codec. Callers read and write the files.
 #pragma once
 
 #include "chanforge/Records.h"
@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <functional>
 #include <span>
-#include <string>
 #include <vector>
 
 namespace tabstore {
@@ -37,14 +36,11 @@ class FlashImageCodec {
     /// the tables, which the caller has cleared.
     CodecResult Load(std::span<const std::uint8_t> file, Database db,
                      const ContinueWithoutHeader& ask) const;
-    CodecResult Load(const std::string& path, Database db, const ContinueWithoutHeader& ask) const;
 
     /// Writes the tables into a file image that already holds the header: a channel file gets
     /// the held channel header written, a version file (header length 64) keeps its own.
     /// The file is written in place: after a failure its bytes are unspecified (discard it).
     CodecResult Save(std::vector<std::uint8_t>& file, bool versionFile, Database db) const;
-    /// The same into an existing file, replaced whole only once the new content is complete.
-    CodecResult Save(const std::string& path, bool versionFile, Database db) const;
 
     const FlashLayout& Layout() const { return layout_; }
 
