@@ -344,7 +344,6 @@ void TransferDialogTest::portsOfferAdaptersFirstAndEachPortOnce() {
     };
     QCOMPARE(offer("/dev/pts/3"),
              "/dev/ttyACM0 /dev/ttyUSB0 /dev/ttyUSB1 [/dev/pts/3] /dev/ttyS2 /dev/ttyS10");
-    QCOMPARE(offer("ttyUSB0"), "/dev/ttyACM0 [/dev/ttyUSB0] /dev/ttyUSB1 /dev/ttyS2 /dev/ttyS10");
     QCOMPARE(offer("COM3"), "/dev/ttyACM0 /dev/ttyUSB0 /dev/ttyUSB1 [/dev/ttyS2] /dev/ttyS10");
     QCOMPARE(offer("COM9"), "/dev/ttyACM0 /dev/ttyUSB0 /dev/ttyUSB1 /dev/ttyS2 /dev/ttyS10 [COM9]");
 }
@@ -379,14 +378,12 @@ void TransferDialogTest::portChoiceIsRemembered() {
     QCOMPARE(c.port->itemText(c.port->currentIndex()), typed); // offered, and chosen
     QCOMPARE(int(transfer::ReadSerialSettings().port), 3);     // a path has no number to store
     // Besides it, every port the machine reports, once.
-    QStringList offered, machine{typed};
-    for (int row = 0; row < c.port->count(); ++row)
-        offered << c.port->itemText(row);
+    QStringList machine{typed};
     for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
         machine << port.systemLocation();
-    offered.sort();
-    machine.sort();
-    QCOMPARE(offered, machine);
+    QCOMPARE(c.port->count(), machine.size());
+    for (const QString& port : machine)
+        QVERIFY2(c.port->findText(port) >= 0, qPrintable(port));
 }
 
 QTEST_MAIN(TransferDialogTest)
