@@ -8,6 +8,29 @@
 
 namespace chanforge::app {
 
+namespace {
+
+/// Blank when the image did not decode or was kept before counts were.
+QString CountText(const std::optional<check::ChannelCounts>& channels, bool tv) {
+    return channels ? QString::number(tv ? channels->tv : channels->radio) : QString();
+}
+
+} // namespace
+
+QString CBackupsDialog::KindText(check::BackupKind kind) {
+    switch (kind) {
+    case check::BackupKind::Received:
+        return tr("Received");
+    case check::BackupKind::Sent:
+        return tr("Sent");
+    case check::BackupKind::ReadBack:
+        return tr("Read back after a send");
+    case check::BackupKind::Unknown:
+        break;
+    }
+    return {};
+}
+
 CBackupsDialog::CBackupsDialog(std::vector<check::BackupEntry> entries, QWidget* parent)
     : QDialog(parent), entries_(std::move(entries)) {
     setObjectName("backupsDialog");
@@ -16,16 +39,23 @@ CBackupsDialog::CBackupsDialog(std::vector<check::BackupEntry> entries, QWidget*
     list_ = new QTreeWidget(this);
     list_->setObjectName("backups");
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({tr("Kept"), tr("Model"), tr("Checksum")});
+    list_->setHeaderLabels({tr("Kept"), tr("Kind"), tr("TV"), tr("Radio"), tr("Model")});
+    list_->headerItem()->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    list_->headerItem()->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
     for (const check::BackupEntry& entry : entries_) {
         const QString kept =
             QDateTime::fromMSecsSinceEpoch(entry.msecsSinceEpoch).toString("yyyy-MM-dd HH:mm:ss");
-        new QTreeWidgetItem(list_, {kept, QString::fromStdString(entry.model),
-                                    QString::fromStdString(entry.checksum)});
+        auto* item = new QTreeWidgetItem(
+            list_, {kept, KindText(entry.kind), CountText(entry.channels, true),
+                    CountText(entry.channels, false), QString::fromStdString(entry.model)});
+        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+        item->setToolTip(0, tr("Checksum %1").arg(QString::fromStdString(entry.checksum)));
     }
     if (list_->topLevelItemCount() > 0)
         list_->setCurrentItem(list_->topLevelItem(0));
-    list_->resizeColumnToContents(0);
+    for (int column = 0; column < list_->columnCount(); ++column)
+        list_->resizeColumnToContents(column);
     layout->addWidget(list_);
     auto* box = new QDialogButtonBox(this);
     QPushButton* open = box->addButton(QDialogButtonBox::Open);
@@ -36,7 +66,7 @@ CBackupsDialog::CBackupsDialog(std::vector<check::BackupEntry> entries, QWidget*
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
     layout->addWidget(box);
-    resize(480, 360);
+    resize(560, 360);
 }
 
 std::optional<check::BackupEntry> CBackupsDialog::Chosen() const {

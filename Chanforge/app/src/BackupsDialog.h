@@ -1,4 +1,5 @@
-// CBackupsDialog: the kept images of every model, newest first, to pick one to open.
+// CBackupsDialog: the kept images of every model, newest first, with what each is (received,
+// sent or read back after a send) and its channels, to pick one to open.
 #pragma once
 
 #include "chanforge/check/Backups.h"
@@ -22,6 +23,9 @@ class CBackupsDialog : public QDialog {
     QTreeWidget& List() { return *list_; }
 
   private:
+    /// Blank for a backup kept before kinds were.
+    static QString KindText(check::BackupKind kind);
+
     std::vector<check::BackupEntry> entries_;
     QTreeWidget* list_ = nullptr;
 };

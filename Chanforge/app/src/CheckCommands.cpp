@@ -5,6 +5,7 @@
 #include "FileDialogs.h"
 #include "MainFrame.h"
 #include "RecordSelection.h"
+#include "WaitCursor.h"
 
 #include "chanforge/ChannelOrder.h"
 #include "chanforge/TableAccess.h"
@@ -125,36 +126,54 @@ bool CCheckCommands::BeforeSend() {
     const check::Findings findings = Check();
     if (check::HasErrors(findings) && !qpui::AskYesNo(&frame_, tr("Send anyway?")))
         return false;
-    const auto kept = backups_.List(BackupModel());
     std::vector<std::uint8_t> image;
-    if (kept.empty() || !backups_.Read(kept.front(), image).ok())
-        return true; // nothing trustworthy to compare with
+    const check::IntactBackup last = backups_.ReadNewestIntact(BackupModel(), image);
+    const QString skipped = SkippedBackupNote(last);
     const check::ImageDiff diff =
-        check::DiffImageToStore(image, document_.Store(), document_.Layout());
-    if (!diff.ok || diff.changes.empty())
+        last.used ? check::DiffImageToStore(image, document_.Store(), document_.Layout())
+                  : check::ImageDiff{};
+    if (!diff.ok) {
+        if (!skipped.isEmpty())
+            qpui::ShowInformation(&frame_, skipped);
+        return true; // nothing trustworthy to compare with
+    }
+    if (diff.changes.empty() && skipped.isEmpty())
         return true;
-    CChangesDialog dialog(tr("What will change"),
-                          tr("Against the image last received from or sent to this receiver (%1):")
-                              .arg(KeptAt(kept.front())),
-                          diff.changes, CChangesDialog::Buttons::SendOrCancel, &frame_);
+    QString intro = tr("Against the image last received from or sent to this receiver (%1):")
+                        .arg(KeptAt(*last.used));
+    if (!skipped.isEmpty())
+        intro = skipped + "\n" + (diff.changes.empty() ? tr("No differences.") : intro);
+    CChangesDialog dialog(tr("What will change"), intro, diff.changes,
+                          CChangesDialog::Buttons::SendOrCancel, &frame_);
     return dialog.exec() == QDialog::Accepted;
 }
 
+QString CCheckCommands::SkippedBackupNote(const check::IntactBackup& last) {
+    if (last.damaged.empty())
+        return {};
+    if (!last.used)
+        return tr("No image kept from this receiver matches its checksum: the send is not "
+                  "compared.");
+    return tr("The newest image kept from this receiver (%1) no longer matches its checksum; "
+              "compared with the one kept %2 instead.")
+        .arg(KeptAt(last.damaged.front()), KeptAt(*last.used));
+}
+
 void CCheckCommands::AfterReceive() {
-    Keep(document_.WorkFilePath());
+    Keep(document_.WorkFilePath(), check::BackupKind::Received);
 }
 
 void CCheckCommands::AfterSend(bool sent) {
     if (!sent)
         return;
-    Keep(document_.WorkFilePath());
+    Keep(document_.WorkFilePath(), check::BackupKind::Sent);
     if (verify_->isChecked())
         Verify();
 }
 
 void CCheckCommands::Verify() {
     const std::string readBack = document_.WorkFilePath() + ".verify";
-    const auto dialog = qpui::MakeReceiveDialog(policy::ProductKind::Current(), &frame_);
+    const auto dialog = qpui::MakeReceiveDialog(frame_.Context().Product(), &frame_);
     dialog->setWindowTitle(tr("Verify: Receive data from STB"));
     dialog->Initialize(readBack);
     const bool received = dialog->exec() == QDialog::Accepted;
@@ -162,7 +181,7 @@ void CCheckCommands::Verify() {
     const bool read = received && utils::ReadWholeFile(document_.WorkFilePath(), sent).ok() &&
                       utils::ReadWholeFile(readBack, back).ok();
     if (read)
-        Keep(readBack);
+        Keep(readBack, check::BackupKind::ReadBack);
     std::error_code ignored;
     std::filesystem::remove(readBack, ignored);
     if (!received)
@@ -181,11 +200,11 @@ void CCheckCommands::Verify() {
                     diff.changes);
 }
 
-void CCheckCommands::Keep(const std::string& path) {
+void CCheckCommands::Keep(const std::string& path, check::BackupKind kind) {
     std::vector<std::uint8_t> image;
     const check::BackupResult kept =
         utils::ReadWholeFile(path, image).ok()
-            ? backups_.Keep(image, BackupModel())
+            ? backups_.Keep(image, BackupModel(), kind, document_.Layout())
             : check::BackupResult{check::BackupStatus::CannotRead, path, "unreadable"};
     if (!kept.ok())
         qpui::ShowError(
@@ -221,20 +240,38 @@ void CCheckCommands::ShowChanges(const QString& title, const QString& intro,
 }
 
 void CCheckCommands::Restore() {
-    if (!frame_.MaybeSave())
-        return;
     CBackupsDialog dialog(backups_.List(), &frame_);
     dialog.exec();
     const auto chosen = dialog.Chosen();
-    if (!chosen)
+    if (!chosen || !frame_.MaybeSave())
         return;
-    std::vector<std::uint8_t> ignored;
-    const check::BackupResult read = backups_.Read(*chosen, ignored);
+    std::vector<std::uint8_t> image;
+    const check::BackupResult read = backups_.Read(*chosen, image);
     if (!read.ok()) {
         qpui::ShowStop(&frame_, QString::fromStdString(read.detail));
         return;
     }
-    frame_.OpenPath(QFile::decodeName(chosen->path.c_str()));
+    OpenRestored(QFileInfo(QFile::decodeName(chosen->path.c_str())).fileName(), image);
+}
+
+void CCheckCommands::OpenRestored(const QString& name, std::span<const std::uint8_t> image) {
+    // The document takes images as a receive leaves them: the bytes just checked go there, so
+    // what is decoded is what was checked, whatever happens to the backup meanwhile.
+    document_.DiscardReceived();
+    document::DocResult result;
+    result.status = document::DocStatus::WorkFileFailed;
+    result.message = document::kWorkFileMessage;
+    if (!document_.ReceivedPath().empty() &&
+        utils::WriteNewFile(document_.ReceivedPath(), image).ok()) {
+        WaitCursor wait;
+        result = document_.AdoptReceived();
+    }
+    if (!result.ok()) {
+        qpui::ShowStop(&frame_, QCoreApplication::translate("Document", result.message.c_str()));
+        return;
+    }
+    frame_.TablesReplaced(name);
+    frame_.RefreshAll();
 }
 
 void CCheckCommands::SelectRecords(TableId table, const RowList& rows) {

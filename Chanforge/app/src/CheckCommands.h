@@ -69,7 +69,11 @@ class CCheckCommands : public QObject {
     /// Asks which provider the channels of provider missing go to; 0 for none.
     std::optional<std::uint16_t> ChooseProvider(std::uint16_t missing);
     void SelectRecords(TableId table, const RowList& rows);
-    void Keep(const std::string& path);
+    void Keep(const std::string& path, check::BackupKind kind);
+    /// Says which damaged backups the comparison before a send passed over; empty for none.
+    static QString SkippedBackupNote(const check::IntactBackup& last);
+    /// Replaces the tables with a restored image's bytes, under the backup's name.
+    void OpenRestored(const QString& name, std::span<const std::uint8_t> image);
     void Verify();
     void ShowChanges(const QString& title, const QString& intro, const check::Changes& changes);
     QString RecordName(TableId table, std::uint32_t row);

@@ -1,5 +1,8 @@
 // The Check command in the main window: the findings panel lists a fault of each kind, a double
-// click selects the records concerned, and each fix is one step that Undo takes back.
+// click selects the records concerned, and each fix is one step that Undo takes back. Restore
+// lists what each kept image is and opens the one chosen.
+#include "BackupsDialog.h"
+#include "ChangesDialog.h"
 #include "ChannelGrid.h"
 #include "LeftTopView.h"
 #include "MainFrame.h"
@@ -8,12 +11,15 @@
 #include "WindowDriver.h"
 
 #include "chanforge/TableAccess.h"
+#include "chanforge/check/Backups.h"
 #include "chanforge/check/Titles.h"
 #include "qpui/MessageBox.h"
+#include "utils/Files.h"
 
 #include <QAction>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -62,6 +68,7 @@ class CheckWindowTest : public QObject {
     void findingsSelectTheirRecordsAndFixesUndo();
     void channelsOfADeletedProviderGoToTheOneChosen();
     void compareWithAFifoSaysSoAtOnce();
+    void restoreListsWhatWasKeptAndAsksAfterTheChoice();
 
   private:
     QTemporaryDir dir_;
@@ -199,6 +206,100 @@ void CheckWindowTest::compareWithAFifoSaysSoAtOnce() {
     frame.findChild<QAction*>(QStringLiteral("compareAction"))->trigger();
     qpui::SetMessageHandler(previous);
     QCOMPARE(messages, QStringList{QString::fromLatin1(document::kOpenFailedMessage)});
+}
+
+namespace {
+
+std::vector<std::uint8_t> ReadBytes(const QString& path) {
+    std::vector<std::uint8_t> bytes;
+    return utils::ReadWholeFile(path.toStdString(), bytes).ok() ? bytes : decltype(bytes){};
+}
+
+QStringList RowTexts(const QTreeWidgetItem* item) {
+    QStringList texts;
+    texts << item->text(0).left(4); // the year of the local time
+    for (int column = 1; column < 4; ++column)
+        texts << item->text(column);
+    return texts;
+}
+
+} // namespace
+
+// Kept images list newest first with their kind and channel counts (an old name without a kind
+// too); the question about unsaved changes comes once one is chosen. Before a send, a newest
+// backup that fails its checksum gives way to the one before it, and the operator is told.
+void CheckWindowTest::restoreListsWhatWasKeptAndAsksAfterTheChoice() {
+    qputenv("CHANFORGE_BACKUP_DIR", dir_.filePath("backups").toLocal8Bit());
+    const QString sample = dir_.filePath("restore.bin");
+    QVERIFY(testkit::WriteSampleFile("D", 1, sample.toStdString(), 20) > 0);
+    document::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    QVERIFY(frame.OpenPath(sample));
+    const check::BackupStore store;
+    const std::int64_t t0 = 1700000000000; // 2023-11-14
+    QVERIFY(store.Keep(ReadBytes(sample), "D", check::BackupKind::Received, document.Layout(), t0)
+                .ok());
+    // Unsaved changes that also change the TV count of what is kept next.
+    frame.Context().Edit("Rename", editing::TableBit(kChannelTable), [&] {
+        tabstore::CQoDB& db = document.Store();
+        std::strcpy(testkit::ChannelNamed(db, "ZDF HD")->Name, "ZDF Sent");
+        AppendRow(db, kChannelTable, CopyRow(*testkit::ChannelNamed(db, "ZDF Sent")));
+    });
+    const QString sent = dir_.filePath("sent.bin");
+    QVERIFY(document.SaveToFile(sent.toStdString()).ok());
+    for (auto kind : {check::BackupKind::Sent, check::BackupKind::ReadBack})
+        QVERIFY(store.Keep(ReadBytes(sent), "D", kind, document.Layout(), t0).ok());
+    QVERIFY(
+        QFile::copy(sample, dir_.filePath("backups/D_20231114-221320-000_0123456789abcdef.bin")));
+    QVERIFY(frame.IsModified());
+
+    QStringList messages;
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    const test::MessageRecorder recorder(messages, answer);
+    QList<QStringList> rows;
+    QStringList askedBeforeTheChoice;
+    test::WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CBackupsDialog*>(modal);
+        askedBeforeTheChoice = messages;
+        if (dialog == nullptr || dialog->List().topLevelItemCount() < 3) {
+            modal->close();
+            return;
+        }
+        QTreeWidget& list = dialog->List();
+        for (int i = 0; i < list.topLevelItemCount(); ++i)
+            rows << RowTexts(list.topLevelItem(i));
+        QTreeWidgetItem* received = list.topLevelItem(2);
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.visualItemRect(received).center());
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("open")), Qt::LeftButton);
+    });
+    frame.Checks().RestoreAction()->trigger();
+    QVERIFY(askedBeforeTheChoice.isEmpty());
+    QCOMPARE(rows, (QList<QStringList>{{"2023", "Read back after a send", "21", "6"},
+                                       {"2023", "Sent", "21", "6"},
+                                       {"2023", "Received", "20", "6"},
+                                       {"2023", "", "", ""}}));
+    QCOMPARE(messages.size(), 1); // unsaved changes? No: the backup replaces them
+    QVERIFY(!frame.IsModified());
+    QVERIFY(testkit::ChannelNamed(document.Store(), "ZDF HD") != nullptr);
+    QVERIFY(testkit::ChannelNamed(document.Store(), "ZDF Sent") == nullptr);
+    QVERIFY(frame.windowTitle().contains(QStringLiteral("_received_20tv-6radio")));
+
+    // The newest backup damaged: the comparison before a send takes the sent one and says so.
+    QFile damaged(QString::fromStdString(store.List("D").front().path));
+    QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.close();
+    QString intro;
+    test::WhenModal([&](QWidget* modal) {
+        for (const QLabel* label : modal->findChildren<QLabel*>())
+            intro += label->text();
+        modal->close(); // Cancel the send
+    });
+    QVERIFY(!frame.Checks().BeforeSend());
+    QVERIFY2(intro.contains(QStringLiteral("no longer matches its checksum; compared with the one "
+                                           "kept 2023-11-1")),
+             qPrintable(intro));
 }
 
 QTEST_MAIN(CheckWindowTest)

@@ -1,15 +1,17 @@
 #include "chanforge/check/Backups.h"
 
+#include "BackupName.h"
+#include "BackupOrder.h"
+#include "chanforge/TableAccess.h"
+#include "chanforge/codec/FlashImageCodec.h"
 #include "utils/Files.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
-#include <QRegularExpression>
+#include <QHash>
 #include <QStandardPaths>
-#include <QTimeZone>
 
 #include <algorithm>
 
@@ -17,7 +19,6 @@ namespace chanforge::check {
 
 namespace {
 
-constexpr const char* kTimeFormat = "yyyyMMdd-HHmmss-zzz";
 constexpr int kChecksumDigits = 16;
 
 std::string Checksum(std::span<const std::uint8_t> bytes) {
@@ -28,18 +29,22 @@ std::string Checksum(std::span<const std::uint8_t> bytes) {
     return hash.toHex().left(kChecksumDigits).toStdString();
 }
 
-/// Model names become file-name safe; the underscore is kept for the name's own separators.
-QString SafeModel(std::string_view model) {
-    QString safe = QString::fromUtf8(model.data(), static_cast<qsizetype>(model.size()));
-    safe.replace(QRegularExpression("[^A-Za-z0-9-]"), "-");
-    return safe.isEmpty() ? QStringLiteral("model") : safe;
-}
-
-/// MODEL_TIME_CHECKSUM.bin, or MODEL_TIME_CHECKSUM-N.bin when that name was taken.
-const QRegularExpression& NamePattern() {
-    static const QRegularExpression pattern(
-        "^([A-Za-z0-9-]+)_(\\d{8}-\\d{6}-\\d{3})_([0-9a-f]{16})(?:-\\d+)?\\.bin$");
-    return pattern;
+/// The TV and radio channels of the image; none when it does not decode for the layout.
+std::optional<ChannelCounts> CountChannels(std::span<const std::uint8_t> image,
+                                           const codec::FlashLayout& layout) {
+    tabstore::CQoDB db;
+    DocumentValues values;
+    codec::HeaderState header;
+    if (!codec::FlashImageCodec(layout)
+             .Load(image, codec::Database{db, values, header}, [] { return false; })
+             .ok())
+        return std::nullopt;
+    ChannelCounts counts;
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        counts.tv += IsTV(ch) ? 1 : 0;
+        counts.radio += IsRadio(ch) ? 1 : 0;
+    });
+    return counts;
 }
 
 /// Writes bytes under the first free name of base, base-2, base-3 ...; a backup that exists is
@@ -52,10 +57,23 @@ bool WriteNew(const QDir& dir, const QString& base, std::span<const std::uint8_t
         if (r.status == utils::FileStatus::Exists)
             continue;
         if (r.ok())
-            written = dir.filePath(name);
+            written = name;
         return r.ok();
     }
     return false;
+}
+
+/// Removes the model's oldest written backups past the newest kKeptPerModel, and their names;
+/// a name whose file would not go stays, to be tried again.
+void Prune(const QDir& dir, const std::string& model, QStringList& order) {
+    std::size_t seen = 0;
+    for (qsizetype i = order.size() - 1; i >= 0; --i) {
+        const std::optional<BackupName> name = ParseBackupName(order[i]);
+        if (!name || name->model != model || ++seen <= BackupStore::kKeptPerModel)
+            continue;
+        if (QFile::remove(dir.filePath(order[i])))
+            order.removeAt(i);
+    }
 }
 
 } // namespace
@@ -71,40 +89,49 @@ BackupStore::BackupStore(std::string folder) : folder_(std::move(folder)) {
 }
 
 BackupResult BackupStore::Keep(std::span<const std::uint8_t> image, std::string_view model,
+                               BackupKind kind, const codec::FlashLayout& layout,
                                std::int64_t msecsSinceEpoch) const {
     const QDir dir(QString::fromStdString(folder_));
     if (!dir.mkpath("."))
         return {BackupStatus::CannotWrite, {}, "cannot create " + folder_};
-    const QDateTime when = msecsSinceEpoch < 0
-                               ? QDateTime::currentDateTimeUtc()
-                               : QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch, Qt::UTC);
-    const QString base = SafeModel(model) + "_" + when.toString(kTimeFormat) + "_" +
-                         QString::fromStdString(Checksum(image));
+    const BackupName name{SafeModel(model).toStdString(),
+                          msecsSinceEpoch < 0 ? QDateTime::currentMSecsSinceEpoch()
+                                              : msecsSinceEpoch,
+                          Checksum(image), kind, CountChannels(image, layout)};
     QString written;
-    if (!WriteNew(dir, base, image, written))
+    if (!WriteNew(dir, BackupBaseName(name), image, written))
         return {BackupStatus::CannotWrite, {}, "cannot write a backup into " + folder_};
-    const std::vector<BackupEntry> kept = List(SafeModel(model).toStdString());
-    for (std::size_t i = kKeptPerModel; i < kept.size(); ++i)
-        QFile::remove(QString::fromStdString(kept[i].path));
-    return {BackupStatus::Ok, written.toStdString(), {}};
+    const std::string path = dir.filePath(written).toStdString();
+    QStringList order;
+    if (!ReadWrittenOrder(dir, order))
+        return {BackupStatus::CannotWrite, path,
+                "kept " + path + ", but the order of the backups cannot be read"};
+    order << written;
+    Prune(dir, name.model, order);
+    if (!WriteWrittenOrder(dir, order))
+        return {BackupStatus::CannotWrite, path,
+                "kept " + path + ", but the order of the backups cannot be written"};
+    return {BackupStatus::Ok, path, {}};
 }
 
 std::vector<BackupEntry> BackupStore::List(std::string_view model) const {
     const QDir dir(QString::fromStdString(folder_));
+    QStringList order;
+    ReadWrittenOrder(dir, order); // unreadable: every file counts as one not written here
+    const std::string wanted = model.empty() ? std::string() : SafeModel(model).toStdString();
     std::vector<BackupEntry> entries;
-    for (const QString& name : dir.entryList({"*.bin"}, QDir::Files)) {
-        const QRegularExpressionMatch m = NamePattern().match(name);
-        if (!m.hasMatch())
+    for (const QString& file : dir.entryList({"*.bin"}, QDir::Files | QDir::NoSymLinks)) {
+        const std::optional<BackupName> name = ParseBackupName(file);
+        if (!name || (!wanted.empty() && name->model != wanted) ||
+            !IsRegularFile(dir.filePath(file)))
             continue;
-        const std::string owner = m.captured(1).toStdString();
-        if (!model.empty() && owner != SafeModel(model).toStdString())
-            continue;
-        QDateTime when = QDateTime::fromString(m.captured(2), kTimeFormat);
-        when.setTimeZone(QTimeZone::utc());
-        entries.push_back({dir.filePath(name).toStdString(), owner, when.toMSecsSinceEpoch(),
-                           m.captured(3).toStdString()});
+        entries.push_back({dir.filePath(file).toStdString(), name->model, name->msecsSinceEpoch,
+                           name->checksum, name->kind, name->channels,
+                           static_cast<std::uint64_t>(order.indexOf(file) + 1)});
     }
     std::sort(entries.begin(), entries.end(), [](const BackupEntry& a, const BackupEntry& b) {
+        if (a.sequence != b.sequence)
+            return a.sequence > b.sequence;
         return a.msecsSinceEpoch != b.msecsSinceEpoch ? a.msecsSinceEpoch > b.msecsSinceEpoch
                                                       : a.path > b.path;
     });
@@ -112,12 +139,28 @@ std::vector<BackupEntry> BackupStore::List(std::string_view model) const {
 }
 
 BackupResult BackupStore::Read(const BackupEntry& entry, std::vector<std::uint8_t>& bytes) const {
-    if (!utils::ReadWholeFile(entry.path, bytes).ok())
-        return {BackupStatus::CannotRead, entry.path, "cannot read " + entry.path};
+    if (const utils::FileResult read = utils::ReadWholeFile(entry.path, bytes); !read.ok())
+        return {BackupStatus::CannotRead, entry.path, read.message + ": " + entry.path};
     if (Checksum(bytes) != entry.checksum)
         return {BackupStatus::ChecksumMismatch, entry.path,
                 entry.path + " no longer matches its checksum"};
     return {BackupStatus::Ok, entry.path, {}};
+}
+
+IntactBackup BackupStore::ReadNewestIntact(std::string_view model,
+                                           std::vector<std::uint8_t>& bytes) const {
+    IntactBackup found;
+    for (const BackupEntry& entry : List(model)) {
+        found.result = Read(entry, bytes);
+        if (found.result.ok()) {
+            found.used = entry;
+            return found;
+        }
+        found.damaged.push_back(entry);
+    }
+    bytes.clear();
+    found.result = {BackupStatus::NoneIntact, {}, "no intact backup of " + std::string(model)};
+    return found;
 }
 
 } // namespace chanforge::check

@@ -62,7 +62,7 @@ TEST(UnreadableFiles, RestoringAFifoIsRefusedAtOnce) {
     BackupResult read;
     std::vector<std::uint8_t> bytes;
     EXPECT_TRUE(ReturnsInTime(fifo, [&] {
-        read = store.Read(BackupEntry{fifo, "D", 0, "0123456789abcdef"}, bytes);
+        read = store.Read(BackupEntry{fifo, "D", 0, "0123456789abcdef", {}, {}, 0}, bytes);
     }));
     EXPECT_EQ(read.status, BackupStatus::CannotRead);
 }
