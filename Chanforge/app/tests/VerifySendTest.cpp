@@ -124,8 +124,10 @@ void VerifySendTest::sendIsVerifiedUntilTheReceiverDamagesABlock() {
         QCOMPARE(sim.Stop(), 0);
     }
     QCOMPARE(messages_.filter("Verified"), QStringList{"Verified"});
-    // The image sent and the image read back are both kept.
-    QCOMPARE(check::BackupStore().List("D").size(), std::size_t{2});
+    // The image sent and the image read back are both kept, the read-back one last.
+    const auto kept = check::BackupStore().List("D");
+    QCOMPARE(kept.size(), std::size_t{2});
+    QVERIFY(kept[0].kind == check::BackupKind::ReadBack && kept[1].kind == check::BackupKind::Sent);
 
     std::strcpy(testkit::ChannelNamed(document.Store(), "ZDF HD")->Name, "ZDF Neu");
     messages_.clear();
