@@ -104,7 +104,7 @@ QString ChosenPort(const QComboBox& box) {
 }
 
 void StorePortChoice(const QString& port) {
-    chanforge::transfer::StoreTypedPort(port.toLocal8Bit().toStdString());
+    chanforge::transfer::StoreTypedPort(port.toStdString());
     static const QRegularExpression numbered(QStringLiteral(R"(^(?:\\\\\.\\)?COM(\d{1,3})$)"));
     const QRegularExpressionMatch match = numbered.match(port);
     if (!match.hasMatch())
