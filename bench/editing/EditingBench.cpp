@@ -92,7 +92,8 @@ void BM_Paste2500(benchmark::State& state) {
             CopyChannels(clipboard, Keys(db, true, 2500), ChannelKind::TV);
         },
         [&](tabstore::CQoDB& db, CUndoStack&) {
-            PasteChannels(db, clipboard, ChannelKind::TV, ShowAll(), kModelD);
+            benchmark::DoNotOptimize(
+                PasteChannels(db, clipboard, ChannelKind::TV, ShowAll(), kModelD));
         });
 }
 

@@ -40,8 +40,8 @@ using chanforge::document::Document;
 
 /// The received file becomes OUT only once it opens as a database of this model: a receiver
 /// that announces less than its image, or sends something else, leaves OUT as it was.
-int KeepReceived(Document& doc, const std::string& received, const std::string& out) {
-    if (auto r = doc.AdoptReceivedImage(received); !r.ok()) {
+int KeepReceived(Document& doc, const std::string& out) {
+    if (auto r = doc.AdoptReceived(); !r.ok()) {
         r.message = "The received data is not a database of this model";
         return Fail(r);
     }
@@ -88,13 +88,9 @@ int RunReceive(const Context& ctx, const std::string& port, const std::string& o
     ctx.Configure(doc);
     if (doc.WorkFilePath().empty())
         return Fail("Cannot create the work file in the temporary folder");
-    const std::string received = doc.WorkFilePath() + ".received";
-    int status = chanforge::transfer::RunReceive({Line(ctx, port, serial), received, wait});
-    if (status == kOk)
-        status = KeepReceived(doc, received, out);
-    std::error_code ignored;
-    std::filesystem::remove(received, ignored); // still there only when it was not taken
-    return status;
+    const int status =
+        chanforge::transfer::RunReceive({Line(ctx, port, serial), doc.ReceivedPath(), wait});
+    return status == kOk ? KeepReceived(doc, out) : status;
 }
 
 int RunSend(const Context& ctx, const std::string& port, const std::vector<std::string>& files,

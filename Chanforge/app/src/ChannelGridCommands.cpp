@@ -89,8 +89,8 @@ void CChannelGrid::UpdateChannel() {
     const auto edited = RunEditor(this, context_, filter_, *channel, IsTV(*channel));
     if (!edited)
         return;
-    context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Update"), kChannels,
-                  [&] { return editing::UpdateChannel(context_.Store(), key, *edited); });
+    Report(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Update"), kChannels,
+                         [&] { return editing::UpdateChannel(context_.Store(), key, *edited); }));
     Refill();
 }
 

@@ -205,16 +205,22 @@ void CFAVTreeCtrl::NewGroup() {
         Rebuild();
 }
 
+void CFAVTreeCtrl::Report(EditResult result) {
+    if (const QString message = EditText(result); !message.isEmpty())
+        qpui::ShowError(this, message);
+}
+
 void CFAVTreeCtrl::ClearGroup(std::uint32_t index) {
-    context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Clear favourite group"), TableBit(kChannelTable),
-                  [&] { return ClearFavoriteGroup(context_.Store(), index); });
+    Report(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Clear favourite group"),
+                         TableBit(kChannelTable),
+                         [&] { return ClearFavoriteGroup(context_.Store(), index); }));
     emit MembersChanged();
 }
 
 void CFAVTreeCtrl::DeleteGroup(std::uint32_t index) {
-    context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Delete favourite group"),
-                  TableBit(kChannelTable) | TableBit(kFavoriteTable),
-                  [&] { return DeleteFavoriteGroup(context_.Store(), index); });
+    Report(context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Delete favourite group"),
+                         TableBit(kChannelTable) | TableBit(kFavoriteTable),
+                         [&] { return DeleteFavoriteGroup(context_.Store(), index); }));
     Rebuild();
     emit MembersChanged();
 }

@@ -3,6 +3,7 @@
 
 #include "DragCode.h"
 #include "EditContext.h"
+#include "chanforge/editing/EditResult.h"
 
 #include <QTreeWidget>
 
@@ -54,6 +55,8 @@ class CFAVTreeCtrl : public QTreeWidget {
     bool IsGroup(const QTreeWidgetItem* item) const;
     /// After a drag: the highlight goes back to the item whose channels the grids show.
     void ShowChosenItem();
+    /// Tells the operator why a group edit was refused.
+    void Report(editing::EditResult result);
 
     CEditContext& context_;
     QTreeWidgetItem* favorites_ = nullptr;

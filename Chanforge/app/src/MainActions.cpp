@@ -37,23 +37,24 @@ MainActions CreateMainActions(CMainFrame& f) {
     MainActions a;
     a.open = Make(
         f, QStyle::SP_DialogOpenButton, CMainFrame::tr("&Open..."),
-        CMainFrame::tr("Open existing database"), QKeySequence::Open, [&f] { f.Open(); },
+        CMainFrame::tr("Open existing database"), QKeySequence::Open, [&f] { f.Files().Open(); },
         CMainFrame::tr("Open file"));
     a.save = Make(
         f, QStyle::SP_DialogSaveButton, CMainFrame::tr("&Save to file..."),
-        CMainFrame::tr("Save to file"), QKeySequence::Save, [&f] { f.Save(); },
+        CMainFrame::tr("Save to file"), QKeySequence::Save, [&f] { f.Files().Save(); },
         CMainFrame::tr("Save to file"));
     a.exportTable = Make(f, kNoIcon, CMainFrame::tr("&Export C table..."),
                          CMainFrame::tr("Write the channel table as C source"), QKeySequence(),
-                         [&f] { f.ExportDefaultTable(); });
+                         [&f] { f.Files().ExportDefaultTable(); });
     a.quit = Make(f, kNoIcon, CMainFrame::tr("&Quit"), CMainFrame::tr("Close the program"),
                   QKeySequence(Qt::CTRL | Qt::Key_Q), [&f] { f.close(); });
     a.receive = Make(
         f, QStyle::SP_ArrowDown, CMainFrame::tr("&Receive"), CMainFrame::tr("Receive DB from STB"),
-        QKeySequence(Qt::CTRL | Qt::Key_R), [&f] { f.Receive(); }, CMainFrame::tr("Receive"));
+        QKeySequence(Qt::CTRL | Qt::Key_R), [&f] { f.Files().Receive(); },
+        CMainFrame::tr("Receive"));
     a.send = Make(
         f, QStyle::SP_ArrowUp, CMainFrame::tr("Sen&d"), CMainFrame::tr("Send DB to STB"),
-        QKeySequence(Qt::CTRL | Qt::Key_T), [&f] { f.Send(); }, CMainFrame::tr("Send"));
+        QKeySequence(Qt::CTRL | Qt::Key_T), [&f] { f.Files().Send(); }, CMainFrame::tr("Send"));
     a.configuration = Make(f, kNoIcon, CMainFrame::tr("&Configuration (receiver model)..."),
                            CMainFrame::tr("Choose the receiver model"), QKeySequence(),
                            [&f] { f.Configuration(); });

@@ -2,7 +2,6 @@
 
 #include "ChannelGrid.h"
 #include "CurateCommands.h"
-#include "FileDialogs.h"
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
 #include "MainMenu.h"
@@ -13,20 +12,15 @@
 #include "WaitCursor.h"
 #include "WindowMemory.h"
 #include "chanforge/TableAccess.h"
-#include "chanforge/check/Unresolved.h"
 #include "chanforge/editing/FilterText.h"
 #include "policy/Policy.h"
 #include "policy/Presets.h"
 #include "qpui/DlgConfiguration.h"
-#include "qpui/DlgRecvDataFromSTB.h"
-#include "qpui/DlgSendDataToSTB.h"
 #include "qpui/MessageBox.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
@@ -35,9 +29,6 @@
 #include <QStringList>
 #include <QStyle>
 #include <QToolBar>
-
-#include <filesystem>
-#include <system_error>
 
 namespace chanforge::app {
 
@@ -65,11 +56,14 @@ QString UndoStepText(const std::string& label) {
 CMainFrame::CMainFrame(document::Document& document, QWidget* parent)
     : QMainWindow(parent), document_(document) {
     setObjectName("mainFrame");
-    context_ = new CEditContext(document, CurrentProduct(), GetGridColumn() == 0, this);
+    // The product of the layout the document works with: every editor and transfer gets it,
+    // whatever the settings say after Configuration until the next start.
+    context_ = new CEditContext(document, document.Layout().product, GetGridColumn() == 0, this);
     document_.SetQuestionHandler([this](const std::string& question) {
         return qpui::AskYesNo(this, QCoreApplication::translate("Document", question.c_str()));
     });
     checks_ = new CCheckCommands(*this, document_);
+    files_ = new CFileCommands(*this, document_);
     prints_ = new CPrintCommands(*this);
     actions_ = CreateMainActions(*this);
     BuildToolbar();
@@ -134,7 +128,6 @@ void CMainFrame::BuildPanes() {
     leftTop_ = new CLeftTopView(*context_, inner_);
     leftBottom_ = new CLeftBottomView(*context_, inner_);
     right_ = new CRightView(*context_, outer_);
-    right_->StartHint().UseActions(actions_.receive, actions_.open, actions_.guide);
     for (QWidget* pane : {static_cast<QWidget*>(leftTop_), static_cast<QWidget*>(leftBottom_),
                           static_cast<QWidget*>(right_)})
         pane->setMinimumSize(100, 100);
@@ -275,9 +268,10 @@ void CMainFrame::ShowStatus() {
                         radio);
     const policy::ProductPreset* model = policy::StoredPreset();
     status_->ShowDocument(
-        fileName_, model != nullptr ? QString::fromLatin1(model->title.data(),
-                                                          static_cast<int>(model->title.size()))
-                                    : tr("Receiver model not set"));
+        files_->FileName(),
+        model != nullptr
+            ? QString::fromLatin1(model->title.data(), static_cast<int>(model->title.size()))
+            : tr("Receiver model not set"));
 }
 
 void CMainFrame::Shortcuts() {
@@ -305,195 +299,23 @@ void CMainFrame::TablesChanged() {
     checks_->TablesChanged();
 }
 
-void CMainFrame::MarkSaved() {
-    savedState_ = context_->Undo().StateId();
-    unsavedOutsideUndo_ = false;
-    TablesChanged();
-}
-
-bool CMainFrame::IsModified() const {
-    return unsavedOutsideUndo_ || context_->Undo().StateId() != savedState_;
+void CMainFrame::ForgetHistory() {
+    context_->Undo().Clear();
+    context_->Clipboard().Clear();
+    places_.clear();
 }
 
 void CMainFrame::UpdateTitle() {
     QString title = BaseTitle();
-    if (!fileName_.isEmpty())
-        title += QStringLiteral(" - ") + fileName_;
+    if (!files_->FileName().isEmpty())
+        title += QStringLiteral(" - ") + files_->FileName();
     setWindowTitle(title + QStringLiteral("[*]"));
-    setWindowModified(IsModified());
-}
-
-bool CMainFrame::Report(const document::DocResult& result) {
-    if (result.ok())
-        return true;
-    if (!result.message.empty())
-        qpui::ShowStop(this, QCoreApplication::translate("Document", result.message.c_str()));
-    return false;
-}
-
-bool CMainFrame::MaybeSave() {
-    if (!IsModified())
-        return true;
-    const auto answer =
-        qpui::ShowMessage(this, qpui::MessageKind::QuestionWithCancel,
-                          tr("The channel list has unsaved changes. Save them now?"));
-    if (answer == QMessageBox::Cancel)
-        return false;
-    if (answer == QMessageBox::No)
-        return true;
-    const QString path = AskSaveChannelData();
-    if (path.isEmpty() || !SaveTo(path))
-        return false;
-    if (!IsModified())
-        return true;
-    qpui::ShowInformation(this, WorkbookKeepsChannelsOnly());
-    return false;
-}
-
-QString CMainFrame::AskSaveChannelData() {
-    // The file opened or saved last, where it is and under its name.
-    return AskSavePath(this, tr("Save Channel Data"),
-                       {tr("Local file (*.bin)"), tr("Excel file (*.xls)"), tr("All Files(*.*)")},
-                       CWindowMemory::RecentFiles().value(0));
-}
-
-void CMainFrame::TablesReplaced(const QString& name) {
-    context_->Undo().Clear();
-    context_->Clipboard().Clear();
-    places_.clear();
-    savedState_ = 0;
-    unsavedOutsideUndo_ = false;
-    fileName_ = name;
-    TablesChanged();
-}
-
-bool CMainFrame::OpenPath(const QString& path) {
-    const std::string file = QFile::encodeName(path).toStdString();
-    document::DocResult result;
-    WaitCursor wait;
-    if (document::IsWorkbookPath(file)) {
-        // A workbook replaces only the channel table: one step that can be undone.
-        result = context_->Edit(QT_TRANSLATE_NOOP("UndoSteps", "Workbook import"),
-                                TableBit(kChannelTable), [&] { return document_.Open(file); });
-    } else {
-        // A file that does not load changes nothing: tables, history, title and panes stay.
-        result = document_.Open(file);
-        if (result.ok())
-            TablesReplaced(QFileInfo(path).fileName());
-    }
-    if (!Report(result))
-        return false;
-    CWindowMemory::AddRecentFile(path);
-    RefreshPanes();
-    // A workbook carries channels only: without the channel file first, what they name is not here.
-    const std::size_t unresolved =
-        document::IsWorkbookPath(file)
-            ? check::UnresolvedChannels(document_.Store(), document_.Values(), document_.Layout())
-                  .size()
-            : 0;
-    if (unresolved > 0)
-        qpui::ShowMessage(
-            this, qpui::MessageKind::Information,
-            QCoreApplication::translate("Check", check::UnresolvedChannelsMessage(unresolved))
-                .arg(unresolved));
-    return true;
-}
-
-bool CMainFrame::SaveTo(const QString& path) {
-    checks_->BeforeSave();
-    document::DocResult result;
-    {
-        WaitCursor wait;
-        result = document_.SaveToFile(QFile::encodeName(path).toStdString());
-    }
-    if (!Report(result))
-        return false;
-    const bool workbook = document::IsWorkbookPath(QFile::encodeName(path).toStdString());
-    if (!workbook)
-        fileName_ = QFileInfo(path).fileName();
-    CWindowMemory::AddRecentFile(path);
-    if (!workbook || WorkbookHoldsEveryChange())
-        MarkSaved();
-    else
-        status_->Tell(WorkbookKeepsChannelsOnly());
-    return true;
-}
-
-bool CMainFrame::WorkbookHoldsEveryChange() const {
-    const TableMask changed = context_->Undo().TablesChangedSince(savedState_);
-    return !unsavedOutsideUndo_ && (changed & ~TableBit(kChannelTable)) == 0;
-}
-
-QString CMainFrame::WorkbookKeepsChannelsOnly() {
-    return tr("The workbook holds the channels only: save to a channel file to keep the other "
-              "changes");
-}
-
-void CMainFrame::Open() {
-    if (!MaybeSave())
-        return;
-    const QString path =
-        AskOpenPath(this, tr("Load Channel Data"),
-                    {tr("Binary file (*.bin)"), tr("Excel file (*.xls)"), tr("All Files(*.*)")});
-    if (!path.isEmpty())
-        OpenPath(path);
-}
-
-void CMainFrame::Save() {
-    const QString path = AskSaveChannelData();
-    if (!path.isEmpty())
-        SaveTo(path);
+    setWindowModified(files_->IsModified());
 }
 
 void CMainFrame::RefreshAll() {
     WaitCursor wait;
     RefreshPanes();
-}
-
-void CMainFrame::Receive() {
-    if (!MaybeSave())
-        return;
-    // The work file keeps matching the tables until the operator takes what was received:
-    // Cancel after a complete receive must not leave the received image under the old tables.
-    const std::string received = document_.WorkFilePath() + ".received";
-    const auto dialog = qpui::MakeReceiveDialog(policy::ProductKind::Current(), this);
-    dialog->Initialize(received);
-    const bool accepted = dialog->exec() == QDialog::Accepted;
-    document::DocResult result;
-    if (accepted) {
-        WaitCursor wait;
-        result = document_.AdoptReceivedImage(received);
-    }
-    std::error_code ignored;
-    std::filesystem::remove(received, ignored); // still there only when it was not taken
-    if (!accepted || !Report(result))
-        return;
-    // The receiver holds what was received; it is not a file of the operator's.
-    TablesReplaced(QString());
-    RefreshPanes();
-    checks_->AfterReceive();
-}
-
-void CMainFrame::Send() {
-    if (document_.Store().Size(kChannelTable) == 0 || document_.Store().Size(kFavoriteTable) == 0) {
-        qpui::ShowStop(this,
-                       QCoreApplication::translate("Document", document::kUploadEmptyMessage));
-        return;
-    }
-    RefreshPanes();
-    if (!checks_->BeforeSend())
-        return;
-    document::DocResult prepared;
-    {
-        WaitCursor wait;
-        prepared = document_.PrepareSend();
-    }
-    if (!Report(prepared))
-        return;
-    qpui::CDlgSendDataToSTB dialog(this);
-    dialog.Initialize(document_.WorkFilePath());
-    dialog.exec();
-    checks_->AfterSend(dialog.TransferSucceeded());
 }
 
 void CMainFrame::About() {
@@ -509,15 +331,6 @@ void CMainFrame::Configuration() {
     qpui::CDlgConfiguration dialog(this);
     if (dialog.DoModal() == QDialog::Accepted)
         qpui::ShowInformation(this, tr("You have to restart this program now."));
-}
-
-void CMainFrame::ExportDefaultTable() {
-    const QString path = AskSavePath(this, tr("Save Default Channel Data"),
-                                     {tr("Local file (*.h)"), tr("All Files(*.*)")});
-    if (path.isEmpty())
-        return;
-    WaitCursor wait;
-    Report(document_.ExportDefaultChannelTable(QFile::encodeName(path).toStdString()));
 }
 
 void CMainFrame::KeepPlace() {
@@ -555,7 +368,7 @@ void CMainFrame::Redo() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!MaybeSave()) {
+    if (!files_->MaybeSave()) {
         event->ignore();
         return;
     }
@@ -575,17 +388,15 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty() || !urls.front().isLocalFile())
         return;
-    const QString path = urls.front().toLocalFile();
     event->acceptProposedAction();
-    if (!path.isEmpty() && MaybeSave())
-        OpenPath(path);
+    files_->OpenChosen(urls.front().toLocalFile());
 }
 
 void CMainFrame::TitleBarDoubleClick(Qt::KeyboardModifiers modifiers) {
     if ((modifiers & Qt::ControlModifier) != 0)
         Configuration();
     else if ((modifiers & Qt::ShiftModifier) != 0)
-        ExportDefaultTable();
+        files_->ExportDefaultTable();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -1,11 +1,12 @@
-// CMainFrame: the main window. It owns the toolbar and the three panes, carries out the file
-// commands through the document, relays the panes' notifications to each other, and keeps
-// track of unsaved changes.
+// CMainFrame: the main window. It owns the toolbar and the three panes, wires the actions to
+// the command classes (files, checks, lists, printing) and relays the panes' notifications to
+// each other.
 #pragma once
 
 #include "CheckCommands.h"
 #include "DragCode.h"
 #include "EditContext.h"
+#include "FileCommands.h"
 #include "ListCommands.h"
 #include "MainActions.h"
 #include "PanePlace.h"
@@ -39,31 +40,33 @@ class CMainFrame : public QMainWindow {
     CLeftBottomView& LeftBottom() { return *leftBottom_; }
     CRightView& Right() { return *right_; }
     CCheckCommands& Checks() { return *checks_; }
+    CFileCommands& Files() { return *files_; }
     CCurateCommands& Curate() { return *curate_; }
     CPrintCommands& Prints() { return *prints_; }
     CPaneCycle& PaneKeys() { return *paneKeys_; }
 
-    /// Opens a channel file or workbook as Open does; false when it failed (the operator was told).
-    bool OpenPath(const QString& path);
-    /// Saves as Save to file does; false when it failed.
-    bool SaveTo(const QString& path);
-    /// Name of the file the database was opened from or saved to; empty for one received.
-    const QString& FileName() const { return fileName_; }
-    /// Whether the tables differ from the last open or save.
-    bool IsModified() const;
-    /// Asks whether to save unsaved changes; false when the operator cancels.
-    bool MaybeSave();
-    /// After a load replaced every table: a fresh undo history and the name of what was loaded.
-    void TablesReplaced(const QString& name);
+    CStatusLine& Status() { return *status_; }
 
-    void Open();
-    void Save();
+    // The file commands, as the menus, tests and the other commands name them.
+    bool OpenPath(const QString& path) { return files_->OpenPath(path); }
+    bool SaveTo(const QString& path) { return files_->SaveTo(path); }
+    const QString& FileName() const { return files_->FileName(); }
+    bool IsModified() const { return files_->IsModified(); }
+    bool MaybeSave() { return files_->MaybeSave(); }
+    void TablesReplaced(const QString& name) { files_->TablesReplaced(name); }
+    void Receive() { files_->Receive(); }
+    void Send() { files_->Send(); }
+
+    /// The panes show the tables anew.
+    void RefreshPanes();
+    /// After the tables changed: actions, status bar, title and findings follow.
+    void TablesChanged();
+    /// After a load replaced every table: no undo history, clipboard or kept places remain.
+    void ForgetHistory();
+
     void RefreshAll();
-    void Receive();
-    void Send();
     void About();
     void Configuration();
-    void ExportDefaultTable();
     void Undo();
     void Redo();
     void Shortcuts();
@@ -79,23 +82,14 @@ class CMainFrame : public QMainWindow {
     void BuildToolbar();
     void BuildPanes();
     void ConnectRelay();
-    void RefreshPanes();
     void ApplyDrop(DragCode targetCode, std::uint32_t key);
     /// After a network record edit: the panes it feeds show the new state.
     void NetworkEdited(editing::ListKind kind, ListEdit edit);
-    void TablesChanged();
     void KeepPlace();
     /// After undo or redo: the panes as they were in this state, else refreshed.
     void ReturnToPlace();
-    void MarkSaved();
-    /// A workbook holds the channel table only: it saves everything only when nothing else
-    /// changed since the last full save.
-    bool WorkbookHoldsEveryChange() const;
-    static QString WorkbookKeepsChannelsOnly();
     void UpdateTitle();
-    bool Report(const document::DocResult& result);
     void TitleBarDoubleClick(Qt::KeyboardModifiers modifiers);
-    QString AskSaveChannelData();
     /// The status bar: the filter in words, the channels shown, the file and the model.
     void ShowStatus();
     /// Says in the status bar what a drop did: moved channels went, stayed ones could not.
@@ -107,6 +101,7 @@ class CMainFrame : public QMainWindow {
     CLeftBottomView* leftBottom_ = nullptr;
     CRightView* right_ = nullptr;
     CCheckCommands* checks_ = nullptr;
+    CFileCommands* files_ = nullptr;
     CCurateCommands* curate_ = nullptr;
     CPrintCommands* prints_ = nullptr;
     CPaneCycle* paneKeys_ = nullptr;
@@ -115,9 +110,6 @@ class CMainFrame : public QMainWindow {
     MainActions actions_;
     std::unique_ptr<CStatusLine> status_;
     DragCode dragSource_ = kDragNone;
-    std::uint64_t savedState_ = 0;
-    bool unsavedOutsideUndo_ = false;
-    QString fileName_;
     /// Where the operator was in each state of the tables undo and redo lead back to.
     std::map<std::uint64_t, PanePlace> places_;
 };

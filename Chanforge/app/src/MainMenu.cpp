@@ -45,11 +45,7 @@ void AddFileMenu(CMainFrame& frame, const MainActions& a) {
                 ->addAction(QStringLiteral("%1  (%2)")
                                 .arg(QFileInfo(path).fileName(),
                                      QDir::toNativeSeparators(QFileInfo(path).absolutePath())),
-                            &frame,
-                            [path, &frame] {
-                                if (frame.MaybeSave())
-                                    frame.OpenPath(path);
-                            })
+                            &frame, [path, &frame] { frame.Files().OpenChosen(path); })
                 ->setToolTip(path);
         recent->setEnabled(true);
         if (recent->isEmpty())

@@ -26,7 +26,9 @@ int main(int argc, char* argv[]) {
     // The configuration dialog's choice survives restarts: only a first start writes a model.
     policy::EnsureStartupPolicy();
 
-    chanforge::document::Document document;
+    // The model chosen now holds until the next start, whatever Configuration stores meanwhile.
+    const chanforge::codec::FlashLayout layout = chanforge::codec::FlashLayout::FromPolicy();
+    chanforge::document::Document document([layout] { return layout; });
     if (document.WorkFilePath().empty()) {
         qpui::ShowStop(nullptr,
                        QCoreApplication::translate(

@@ -73,7 +73,7 @@ class FidelityWindowTest : public QObject {
     void okOnEveryRecordKeepsTheFile();
     void workbookWithoutTheChannelFileIsReported();
     void favouriteNamesShowWhole();
-    void channelWithoutANameIsNotAdded();
+    void refusedChannelEditsAreTold();
 
   private:
     /// Once the editor the next gesture opens is up: counts it and closes it with Enter.
@@ -206,7 +206,7 @@ void FidelityWindowTest::workbookWithoutTheChannelFileIsReported() {
                                     "file first."});
 }
 
-void FidelityWindowTest::channelWithoutANameIsNotAdded() {
+void FidelityWindowTest::refusedChannelEditsAreTold() {
     QTemporaryDir dir;
     document::Document document;
     CMainFrame frame(document);
@@ -227,6 +227,25 @@ void FidelityWindowTest::channelWithoutANameIsNotAdded() {
     QCOMPARE(messages_, QStringList{"Name string is empty!"});
     QCOMPARE(document.Store().Size(kChannelTable), before);
     QVERIFY(!frame.IsModified());
+
+    // Update... on a channel that goes while its editor is open: OK is refused, and said so.
+    CChannelGrid& tv = frame.Right().TV();
+    const QPoint at = RowPoint(tv, 0);
+    QTest::mouseClick(tv.viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(tv.SelectedKeys().size(), std::size_t{1});
+    const std::uint32_t gone = tv.SelectedKeys().front();
+    WhenPopup([&](QMenu* menu) {
+        WhenModal([&](QWidget* editor) {
+            document.Store().Delete(kChannelTable, gone);
+            QTest::keyClick(editor, Qt::Key_Return);
+        });
+        menu->setActiveAction(MenuItem(menu, QStringLiteral("Update")));
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, tv.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(tv.viewport(), &event);
+    QCOMPARE(messages_, (QStringList{"Name string is empty!", "The record could not be stored"}));
+    QCOMPARE(document.Store().Size(kChannelTable), before - 1);
 }
 
 void FidelityWindowTest::favouriteNamesShowWhole() {

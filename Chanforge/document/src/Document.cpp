@@ -7,7 +7,6 @@
 #include "utils/Files.h"
 #include "utils/TempFiles.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -48,23 +47,30 @@ bool IsWorkbookPath(const std::string& path) {
 
 Document::Document(LayoutSource layout) : layout_(std::move(layout)) {
     workFileProblem_ = utils::CreateGuardedTempFile("chanforge-work", ".bin", workFile_).message;
+    if (!workFile_.empty())
+        receivedFile_ = workFile_ + ".received";
 }
 
 Document::~Document() {
+    DiscardReceived();
     utils::RemoveGuardedTempFile(workFile_);
 }
 
 DocResult Document::Open(const std::string& path) {
-    return IsWorkbookPath(path) ? OpenWorkbook(path) : OpenChannelFile(path);
+    DocResult result = IsWorkbookPath(path) ? OpenWorkbook(path) : OpenChannelFile(path);
+    if (result.ok())
+        result.tables = IsWorkbookPath(path) ? TableScope::ChannelTable : TableScope::AllTables;
+    return result;
 }
 
 DocResult Document::Open(const std::vector<std::string>& paths) {
+    DocResult result;
     for (const std::string& path : paths) {
-        DocResult result = Open(path);
+        result = Open(path);
         if (!result.ok())
             return result;
     }
-    return {};
+    return result;
 }
 
 DocResult Document::OpenChannelFile(const std::string& path) {
@@ -78,15 +84,24 @@ DocResult Document::OpenChannelFile(const std::string& path) {
     return result;
 }
 
-DocResult Document::AdoptReceivedImage(const std::string& received) {
+DocResult Document::AdoptReceived() {
     std::vector<std::uint8_t> work;
-    if (const utils::FileResult read = utils::ReadWholeFile(received, work); !read.ok())
+    const utils::FileResult read = utils::ReadWholeFile(receivedFile_, work);
+    DiscardReceived();
+    if (!read.ok())
         return Failure(DocStatus::OpenFailed, kOpenFailedMessage,
-                       AboutFile(read.message, received));
+                       AboutFile(read.message, receivedFile_));
     DocResult result = Adopt(work, header_);
     if (result.ok())
-        std::remove(received.c_str());
+        result.tables = TableScope::AllTables;
     return result;
+}
+
+void Document::DiscardReceived() {
+    if (receivedFile_.empty())
+        return;
+    std::error_code ignored; // absent when nothing was received
+    std::filesystem::remove(receivedFile_, ignored);
 }
 
 DocResult Document::Adopt(const std::vector<std::uint8_t>& work, HeaderState header) {
@@ -110,8 +125,13 @@ DocResult Document::Adopt(const std::vector<std::uint8_t>& work, HeaderState hea
 }
 
 DocResult Document::SaveToFile(const std::string& path) {
-    if (IsWorkbookPath(path))
-        return SaveWorkbook(path);
+    DocResult result = IsWorkbookPath(path) ? SaveWorkbook(path) : SaveChannelFile(path);
+    if (result.ok())
+        result.tables = IsWorkbookPath(path) ? TableScope::ChannelTable : TableScope::AllTables;
+    return result;
+}
+
+DocResult Document::SaveChannelFile(const std::string& path) {
     std::vector<std::uint8_t> work;
     if (!utils::ReadWholeFile(workFile_, work).ok())
         return Failure(DocStatus::SaveFailed, kSaveFailedMessage, "cannot read the work file");

@@ -103,10 +103,22 @@ TEST_F(DocumentTest, ChannelFileSavesAsChannelFile) {
     file.insert(file.end(), image.begin(), image.end());
     Write(Path("in.bin"), file);
     Document doc([this] { return layout_; });
-    ASSERT_TRUE(doc.Open(Path("in.bin")).ok());
+    const DocResult opened = doc.Open(std::vector{Path("in.bin")});
+    ASSERT_TRUE(opened.ok());
+    EXPECT_EQ(opened.tables, TableScope::AllTables);
     EXPECT_FALSE(doc.Header().versionFile);
-    ASSERT_TRUE(doc.SaveToFile(Path("out.bin")).ok());
+    const DocResult saved = doc.SaveToFile(Path("out.bin"));
+    ASSERT_TRUE(saved.ok());
+    EXPECT_EQ(saved.tables, TableScope::AllTables);
     EXPECT_EQ(Read(Path("out.bin")), file) << "nothing changed, so the same bytes";
+    // A workbook holds the channel table alone, and the result says so both ways.
+    const DocResult exported = doc.SaveToFile(Path("list.xls"));
+    ASSERT_TRUE(exported.ok());
+    EXPECT_EQ(exported.tables, TableScope::ChannelTable);
+    const DocResult imported = doc.Open(Path("list.xls"));
+    ASSERT_TRUE(imported.ok());
+    EXPECT_EQ(imported.tables, TableScope::ChannelTable);
+    EXPECT_EQ(doc.Store().Size(kChannelTable), 2u);
 }
 
 TEST_F(DocumentTest, FailedSaveLeavesTheOldFileAndSaysWhy) {
@@ -181,8 +193,10 @@ TEST_F(DocumentTest, WorkFileLivesWithTheDocument) {
         Write(Path("in.bin"), Image(1));
         ASSERT_TRUE(doc.Open(Path("in.bin")).ok());
         EXPECT_EQ(Read(work).size(), 86 + layout_.ImageSize()) << "bare image got a header";
+        Write(doc.ReceivedPath(), Image(1)); // a receive the operator did not take
     }
     EXPECT_FALSE(fs::exists(work));
+    EXPECT_FALSE(fs::exists(work + ".received"));
 }
 
 TEST_F(DocumentTest, SendNeedsChannelsAndFavouriteGroups) {
@@ -195,15 +209,19 @@ TEST_F(DocumentTest, SendNeedsChannelsAndFavouriteGroups) {
     ASSERT_TRUE(doc.PrepareSend().ok());
     const Bytes work = Read(doc.WorkFilePath());
     EXPECT_EQ(Bytes(work.begin(), work.begin() + 4), (Bytes{'Q', 'P', ' ', ' '}));
-    // A received image is taken only once it decodes; then it is the work file.
-    Write(Path("bad.received"), Bytes{1, 2, 3});
-    EXPECT_FALSE(doc.AdoptReceivedImage(Path("bad.received")).ok());
-    EXPECT_TRUE(fs::exists(Path("bad.received")));
+    // A received image is taken only once it decodes; then it is the work file. Taken or not,
+    // the received file is gone.
+    Write(doc.ReceivedPath(), Bytes{1, 2, 3});
+    EXPECT_FALSE(doc.AdoptReceived().ok());
+    EXPECT_FALSE(fs::exists(doc.ReceivedPath()));
     EXPECT_EQ(Read(doc.WorkFilePath()), work);
-    Write(Path("good.received"), work);
+    EXPECT_EQ(doc.AdoptReceived().status, DocStatus::OpenFailed) << "nothing was received";
+    Write(doc.ReceivedPath(), work);
     doc.Store().ClearAll();
-    ASSERT_TRUE(doc.AdoptReceivedImage(Path("good.received")).ok());
-    EXPECT_FALSE(fs::exists(Path("good.received")));
+    const DocResult adopted = doc.AdoptReceived();
+    ASSERT_TRUE(adopted.ok());
+    EXPECT_EQ(adopted.tables, TableScope::AllTables);
+    EXPECT_FALSE(fs::exists(doc.ReceivedPath()));
     EXPECT_EQ(doc.Store().Size(kChannelTable), 1u);
 }
 

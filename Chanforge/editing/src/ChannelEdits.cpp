@@ -61,12 +61,13 @@ std::uint32_t AddNewChannel(tabstore::CQoDB& db, Channel_Info_Tag edited, Channe
     return newKey;
 }
 
-bool UpdateChannel(tabstore::CQoDB& db, std::uint32_t key, const Channel_Info_Tag& edited) {
+EditResult UpdateChannel(tabstore::CQoDB& db, std::uint32_t key, const Channel_Info_Tag& edited) {
     if (rows::Channel(db, key) == nullptr)
-        return false;
+        return EditResult::StoreRefused;
     auto row = CopyRow(edited);
     row->RowID = key;
-    return PutRow(db, kChannelTable, std::move(row)) >= 0;
+    return PutRow(db, kChannelTable, std::move(row)) >= 0 ? EditResult::Ok
+                                                          : EditResult::StoreRefused;
 }
 
 std::size_t DeleteChannels(tabstore::CQoDB& db, const RowIds& keys) {

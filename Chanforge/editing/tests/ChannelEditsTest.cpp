@@ -81,18 +81,18 @@ TEST(UpdateChannel, ReplacesWholeRecordKeepingKey) {
     Channel_Info_Tag edited = ChannelAt(db, 2);
     std::strcpy(edited.Name, "Renamed");
     edited.RowID = 77; // whatever the editor hands back, the key stays
-    ASSERT_TRUE(UpdateChannel(db, 2, edited));
+    ASSERT_EQ(UpdateChannel(db, 2, edited), EditResult::Ok);
     EXPECT_STREQ(ChannelAt(db, 2).Name, "Renamed");
     EXPECT_EQ(ChannelAt(db, 2).RowID, 2u);
     EXPECT_TRUE(IsTV(ChannelAt(db, 2)));
-    EXPECT_FALSE(UpdateChannel(db, 9, edited));
+    EXPECT_EQ(UpdateChannel(db, 9, edited), EditResult::StoreRefused);
     EXPECT_EQ(db.Size(kChannelTable), 2u);
 }
 
 TEST(UpdateChannel, ThenNewAddsAChannelInsteadOfReplacingOne) {
     tabstore::CQoDB db;
     FillNumbered(db, 3, 0);
-    ASSERT_TRUE(UpdateChannel(db, 1, ChannelAt(db, 1)));
+    ASSERT_EQ(UpdateChannel(db, 1, ChannelAt(db, 1)), EditResult::Ok);
     const std::uint32_t added = AddNewChannel(db, MakeChannel("New", 0, true), ChannelKind::TV,
                                               ShowAll(), kSatelliteProduct);
     EXPECT_EQ(Numbering(db, true), (Strings{"T1=1", "T2=2", "T3=3", "New=4"}));

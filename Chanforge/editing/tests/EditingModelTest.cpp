@@ -446,7 +446,7 @@ struct Runner {
             std::snprintf(edited.Name, 12, "Upd%u", op.value);
             edited.Attributes ^= attr::kLocked;
             Expect({key}, [&](Channel_Info_Tag& ch) { ch = edited; });
-            RC_ASSERT(UpdateChannel(Db(), key, edited));
+            RC_ASSERT(UpdateChannel(Db(), key, edited) == EditResult::Ok);
             break;
         }
         case OpKind::Delete:

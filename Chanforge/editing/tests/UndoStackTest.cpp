@@ -122,7 +122,9 @@ TEST(UndoStack, TablesChangedSinceFollowUndoAndRedo) {
     const auto opened = undo.StateId();
     undo.Record(db, kAllTables, "Lock", [&] { SetAttributeBits(db, {1}, attr::kLocked, true); });
     const auto locked = undo.StateId();
-    undo.Record(db, kAllTables, "Rename", [&] { return RenameFavoriteGroup(db, 0, "News"); });
+    ASSERT_EQ(
+        undo.Record(db, kAllTables, "Rename", [&] { return RenameFavoriteGroup(db, 0, "News"); }),
+        EditResult::Ok);
     constexpr TableMask kBoth = kChannels | TableBit(kFavoriteTable);
     EXPECT_EQ(undo.TablesChangedSince(undo.StateId()), 0);
     EXPECT_EQ(undo.TablesChangedSince(opened), kBoth);

@@ -24,9 +24,8 @@ constexpr std::uint8_t kInversionBits = 0x03;
 
 } // namespace
 
-CDlgCableMuxAddUpdate::CDlgCableMuxAddUpdate(QWidget* parent,
-                                             std::optional<editing::Product> product)
-    : QDialog(parent), product_(product.value_or(editing::CurrentProduct())) {
+CDlgCableMuxAddUpdate::CDlgCableMuxAddUpdate(QWidget* parent, editing::Product product)
+    : QDialog(parent), product_(product) {
     setWindowTitle(tr("Mux"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;

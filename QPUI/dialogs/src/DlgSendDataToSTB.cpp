@@ -1,14 +1,12 @@
 #include "qpui/DlgSendDataToSTB.h"
 
 #include "chanforge/transfer/SendTransfer.h"
-#include "policy/Policy.h"
 
 namespace qpui {
 
-CDlgSendDataToSTB::CDlgSendDataToSTB(QWidget* parent)
+CDlgSendDataToSTB::CDlgSendDataToSTB(const policy::ProductKind& product, QWidget* parent)
     : CTransferDialog(tr("Send data to STB"), parent),
-      transfer_(std::make_unique<transfer::CSendTransfer>(
-          transfer::FamilyFor(policy::ProductKind::Current()))) {
+      transfer_(std::make_unique<transfer::CSendTransfer>(transfer::FamilyFor(product))) {
     Attach(*transfer_);
 }
 

@@ -48,8 +48,8 @@ _comboStrValue_ FECEntry(std::uint8_t system, std::uint8_t modulation, std::uint
 
 } // namespace
 
-CDlgTPAddUpdate::CDlgTPAddUpdate(QWidget* parent, std::optional<editing::Product> product)
-    : QDialog(parent), product_(product.value_or(editing::CurrentProduct())) {
+CDlgTPAddUpdate::CDlgTPAddUpdate(QWidget* parent, editing::Product product)
+    : QDialog(parent), product_(product) {
     setWindowTitle(tr("Transponder"));
     auto* layout = new QVBoxLayout(this);
     form_ = new QFormLayout;

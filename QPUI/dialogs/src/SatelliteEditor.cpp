@@ -65,9 +65,8 @@ void SelectIndex(QComboBox* combo, int index) {
 
 } // namespace
 
-CSatelliteEditor::CSatelliteEditor(QWidget* parent, int tuners,
-                                   std::optional<editing::Product> product)
-    : QDialog(parent), product_(product.value_or(editing::CurrentProduct())), tunerCount_(tuners) {
+CSatelliteEditor::CSatelliteEditor(QWidget* parent, int tuners, editing::Product product)
+    : QDialog(parent), product_(product), tunerCount_(tuners) {
     setWindowTitle(tr("Satellite"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;

@@ -190,14 +190,15 @@ void TransferDialogTest::sendDeliversTheFileByteForByte_data() {
 
 void TransferDialogTest::sendDeliversTheFileByteForByte() {
     QFETCH(QString, model);
-    policy::WritePreset(*policy::FindPreset(model.toStdString()));
+    const policy::ProductPreset& preset = *policy::FindPreset(model.toStdString());
+    policy::WritePreset(preset);
     const QString file = Path("send.bin");
     const QString stored = Path("flash-" + model + ".bin");
     QVERIFY(WriteFile(file, ChannelFile(10, 11)));
     test::StbSimProcess sim({"--model", model, "--store", stored, "--sessions", "1"});
     QVERIFY(!sim.Path().isEmpty());
 
-    CDlgSendDataToSTB dialog;
+    CDlgSendDataToSTB dialog(preset.Kind());
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Send data to STB"));
     dialog.Initialize(file.toStdString());
     dialog.show();
@@ -225,7 +226,7 @@ void TransferDialogTest::receiverThatFailsTheWriteEndsWithOk() {
     QVERIFY(WriteFile(file, ChannelFile(4, 3)));
     test::StbSimProcess sim({"--model", "A", "--fail-send", "--sessions", "1"});
     QVERIFY(!sim.Path().isEmpty());
-    CDlgSendDataToSTB dialog;
+    CDlgSendDataToSTB dialog(policy::ProductKind::Current());
     dialog.Initialize(file.toStdString());
     dialog.show();
     Controls c(dialog);
@@ -273,7 +274,7 @@ void TransferDialogTest::cancelDuringReceiveAsksTellsTheReceiverAndKeepsTheFile(
 }
 
 void TransferDialogTest::cancelBeforeConnectClosesAtOnce() {
-    CDlgSendDataToSTB dialog;
+    CDlgSendDataToSTB dialog(policy::ProductKind::Current());
     dialog.Initialize(Path("never.bin").toStdString());
     dialog.show();
     Controls(dialog).cancel->click();
@@ -315,7 +316,8 @@ void TransferDialogTest::failuresToStartLeaveTheDialogReady() {
     for (bool sending : {false, true}) {
         messages_.texts.clear();
         const std::unique_ptr<CTransferDialog> dialog(
-            sending ? static_cast<CTransferDialog*>(new CDlgSendDataToSTB)
+            sending ? static_cast<CTransferDialog*>(
+                          new CDlgSendDataToSTB(policy::ProductKind::Current()))
                     : new CDlgRecvDataFromSTB);
         dialog->Initialize(Path("no/such/dir/file.bin").toStdString());
         Controls c(*dialog);
@@ -363,7 +365,7 @@ void TransferDialogTest::portChoiceIsRemembered() {
     QCOMPARE(int(transfer::ReadSerialSettings().port), 3);
     const QString typed = QStringLiteral("/dev/pts/chanforge-9");
     {
-        CDlgSendDataToSTB second;
+        CDlgSendDataToSTB second(policy::ProductKind::Current());
         second.Initialize(Path("no/such/dir/second.bin").toStdString());
         second.show();
         Controls c(second);

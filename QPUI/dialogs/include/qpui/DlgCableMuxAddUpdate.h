@@ -7,8 +7,6 @@
 
 #include <QDialog>
 
-#include <optional>
-
 class QComboBox;
 class QLineEdit;
 
@@ -17,9 +15,7 @@ namespace qpui {
 class CDlgCableMuxAddUpdate : public QDialog {
     Q_OBJECT
   public:
-    explicit CDlgCableMuxAddUpdate(
-        QWidget* parent = nullptr,
-        std::optional<chanforge::editing::Product> product = std::nullopt);
+    CDlgCableMuxAddUpdate(QWidget* parent, chanforge::editing::Product product);
 
     /// A record whose RowID is 0 is new: the edits show "0", the first constellation is chosen.
     void SetCableInfo(const chanforge::CableMux_Info_Tag* mux);

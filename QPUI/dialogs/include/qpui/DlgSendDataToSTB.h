@@ -2,6 +2,7 @@
 // Connect the operator switches the receiver off and on; the dialog knocks until it answers.
 #pragma once
 
+#include "policy/ProductKind.h"
 #include "qpui/TransferDialog.h"
 
 #include <memory>
@@ -11,8 +12,8 @@ namespace qpui {
 class CDlgSendDataToSTB : public CTransferDialog {
     Q_OBJECT
   public:
-    /// The conversation is that of the product list stored when the dialog is made.
-    explicit CDlgSendDataToSTB(QWidget* parent = nullptr);
+    /// The conversation is that of the product given, the one the window works for.
+    explicit CDlgSendDataToSTB(const policy::ProductKind& product, QWidget* parent = nullptr);
     ~CDlgSendDataToSTB() override;
 
   protected:

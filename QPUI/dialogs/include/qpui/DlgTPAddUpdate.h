@@ -9,7 +9,6 @@
 
 #include <QDialog>
 
-#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -21,8 +20,7 @@ namespace qpui {
 class CDlgTPAddUpdate : public QDialog {
     Q_OBJECT
   public:
-    explicit CDlgTPAddUpdate(QWidget* parent = nullptr,
-                             std::optional<chanforge::editing::Product> product = std::nullopt);
+    CDlgTPAddUpdate(QWidget* parent, chanforge::editing::Product product);
 
     /// Offers the satellite in the "Satellite :" drop-down (once per satellite, in order).
     void AddSatList(const chanforge::Satellite_Info_Tag* satellite);

@@ -9,7 +9,6 @@
 #include <QDialog>
 
 #include <array>
-#include <optional>
 
 class QComboBox;
 class QFormLayout;
@@ -31,8 +30,7 @@ class CSatelliteEditor : public QDialog {
     void accept() override;
 
   protected:
-    CSatelliteEditor(QWidget* parent, int tuners,
-                     std::optional<chanforge::editing::Product> product);
+    CSatelliteEditor(QWidget* parent, int tuners, chanforge::editing::Product product);
 
   private:
     /// The controls of one tuner block.
@@ -70,8 +68,7 @@ class CSatelliteEditor : public QDialog {
 class CDlgSATAddUpdate : public CSatelliteEditor {
     Q_OBJECT
   public:
-    explicit CDlgSATAddUpdate(QWidget* parent = nullptr,
-                              std::optional<chanforge::editing::Product> product = std::nullopt)
+    CDlgSATAddUpdate(QWidget* parent, chanforge::editing::Product product)
         : CSatelliteEditor(parent, 1, product) {}
 };
 
@@ -79,8 +76,7 @@ class CDlgSATAddUpdate : public CSatelliteEditor {
 class CDlgSAT2AddUpdate : public CSatelliteEditor {
     Q_OBJECT
   public:
-    explicit CDlgSAT2AddUpdate(QWidget* parent = nullptr,
-                               std::optional<chanforge::editing::Product> product = std::nullopt)
+    CDlgSAT2AddUpdate(QWidget* parent, chanforge::editing::Product product)
         : CSatelliteEditor(parent, 2, product) {}
 };
 

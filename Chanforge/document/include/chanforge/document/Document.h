@@ -39,10 +39,18 @@ enum class DocStatus {
     WorkbookFailed,
 };
 
-struct DocResult {
+/// Which tables an open replaced or a save wrote.
+enum class TableScope {
+    None,
+    ChannelTable, ///< a workbook: the channel table alone
+    AllTables,    ///< a channel file
+};
+
+struct [[nodiscard]] DocResult {
     DocStatus status = DocStatus::Ok;
     std::string message; ///< the system's text for the operator; empty on success
     std::string detail;  ///< what exactly went wrong (table and limit, path), may be empty
+    TableScope tables = TableScope::None; ///< set by Open and SaveToFile when they succeed
 
     bool ok() const { return status == DocStatus::Ok; }
 };
@@ -69,6 +77,8 @@ class Document {
     const HeaderState& Header() const { return header_; }
     /// Temporary channel file in the system's temporary directory; empty if it could not be made.
     const std::string& WorkFilePath() const { return workFile_; }
+    /// Where a receive writes what it receives, beside the work file; empty without one.
+    const std::string& ReceivedPath() const { return receivedFile_; }
     FlashLayout Layout() const { return layout_(); }
 
     /// Asked when a file has no channel-file header; without a handler the answer is No.
@@ -76,16 +86,21 @@ class Document {
 
     /// Open: a workbook replaces the channel table; any other file is decoded into fresh tables
     /// and, only once that succeeded, becomes the work file and replaces the open database.
+    /// The result says which of the two happened.
     DocResult Open(const std::string& path);
-    /// Opens each path in order; stops at the first failure.
+    /// Opens each path in order; stops at the first failure. The result says what the last
+    /// open replaced.
     DocResult Open(const std::vector<std::string>& paths);
-    /// Save to file: a workbook export, else the work file with the tables written into it, as a
-    /// version file (checksum at offset 61) when the last header loaded carried one.
+    /// Save to file: a workbook export (the channel table only), else the work file with the
+    /// tables written into it, as a version file (checksum at offset 61) when the last header
+    /// loaded carried one.
     DocResult SaveToFile(const std::string& path);
-    /// Takes a received image: decoded first, then it becomes the work file, the tables are
-    /// replaced and the received file is removed. On failure the received file stays where it
-    /// is and nothing else changes.
-    DocResult AdoptReceivedImage(const std::string& received);
+    /// Takes the image a receive left at ReceivedPath(): decoded first, then it becomes the work
+    /// file and the tables are replaced. The received file is gone afterwards either way; on
+    /// failure nothing else changes.
+    DocResult AdoptReceived();
+    /// Removes what a receive left at ReceivedPath() without taking it.
+    void DiscardReceived();
     /// Writes the tables into the work file as a channel file, ready to be sent.
     DocResult PrepareSend();
     /// Writes the channel table as C source (the default channel table of the firmware).
@@ -94,6 +109,7 @@ class Document {
   private:
     DocResult OpenChannelFile(const std::string& path);
     DocResult OpenWorkbook(const std::string& path);
+    DocResult SaveChannelFile(const std::string& path);
     DocResult SaveWorkbook(const std::string& path);
     DocResult Adopt(const std::vector<std::uint8_t>& work, HeaderState header);
 
@@ -103,6 +119,7 @@ class Document {
     HeaderState header_;
     AskYesNo ask_;
     std::string workFile_;
+    std::string receivedFile_;
     std::string workFileProblem_; ///< why there is no work file: the folder and the cause
 };
 

@@ -19,8 +19,9 @@ using RowIds = std::vector<std::uint32_t>;
 std::uint32_t AddNewChannel(tabstore::CQoDB& db, Channel_Info_Tag edited, ChannelKind kind,
                             const ChannelFilter& filter, Product product);
 
-/// Replaces the stored channel by the edited record, keeping its key. False when absent.
-bool UpdateChannel(tabstore::CQoDB& db, std::uint32_t key, const Channel_Info_Tag& edited);
+/// Replaces the stored channel by the edited record, keeping its key. StoreRefused when the
+/// channel is gone or the store did not take the record.
+EditResult UpdateChannel(tabstore::CQoDB& db, std::uint32_t key, const Channel_Info_Tag& edited);
 
 /// Deletes the channels and renumbers the table (which re-keys it). Returns how many went.
 std::size_t DeleteChannels(tabstore::CQoDB& db, const RowIds& keys);

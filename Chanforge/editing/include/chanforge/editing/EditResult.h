@@ -5,7 +5,7 @@
 
 namespace chanforge::editing {
 
-enum class EditResult {
+enum class [[nodiscard]] EditResult{
     Ok,
     Nothing,        ///< nothing to do (no selection, empty clipboard, cancelled ...)
     PasteTVToRadio, ///< clipboard holds TV channels, target is the radio grid

@@ -1,5 +1,6 @@
 // The product the editing operations work for, passed in explicitly so that the operations stay
-// pure functions of (store, arguments) and can be tested without settings.
+// pure functions of (store, arguments) and can be tested without settings. The main window
+// passes the one it started with to everything it opens.
 #pragma once
 
 #include "policy/ProductKind.h"
@@ -7,8 +8,5 @@
 namespace chanforge::editing {
 
 using Product = policy::ProductKind;
-
-/// Reads the product list and type from the stored policy.
-Product CurrentProduct();
 
 } // namespace chanforge::editing

@@ -1,0 +1,225 @@
+#include "FileCommands.h"
+
+#include "FileDialogs.h"
+#include "MainFrame.h"
+#include "WaitCursor.h"
+#include "WindowMemory.h"
+#include "chanforge/check/Unresolved.h"
+#include "qpui/DlgRecvDataFromSTB.h"
+#include "qpui/DlgSendDataToSTB.h"
+#include "qpui/MessageBox.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace chanforge::app {
+
+// The texts are the window's: CMainFrame::tr keeps them where the catalogue has them.
+
+namespace {
+
+std::string FilePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+CFileCommands::CFileCommands(CMainFrame& frame, document::Document& document)
+    : QObject(&frame), frame_(frame), document_(document) {}
+
+bool CFileCommands::Report(const document::DocResult& result) {
+    if (result.ok())
+        return true;
+    if (!result.message.empty())
+        qpui::ShowStop(&frame_, QCoreApplication::translate("Document", result.message.c_str()));
+    return false;
+}
+
+bool CFileCommands::IsModified() const {
+    return frame_.Context().Undo().StateId() != savedState_;
+}
+
+void CFileCommands::MarkSaved() {
+    savedState_ = frame_.Context().Undo().StateId();
+    frame_.TablesChanged();
+}
+
+void CFileCommands::TablesReplaced(const QString& name) {
+    frame_.ForgetHistory();
+    fileName_ = name;
+    MarkSaved();
+}
+
+bool CFileCommands::MaybeSave() {
+    if (!IsModified())
+        return true;
+    const auto answer =
+        qpui::ShowMessage(&frame_, qpui::MessageKind::QuestionWithCancel,
+                          CMainFrame::tr("The channel list has unsaved changes. Save them now?"));
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::No)
+        return true;
+    const QString path = AskSaveChannelData();
+    if (path.isEmpty() || !SaveTo(path))
+        return false;
+    if (!IsModified())
+        return true;
+    qpui::ShowInformation(&frame_, WorkbookKeepsChannelsOnly());
+    return false;
+}
+
+QString CFileCommands::AskSaveChannelData() {
+    // The file opened or saved last, where it is and under its name.
+    return AskSavePath(&frame_, CMainFrame::tr("Save Channel Data"),
+                       {CMainFrame::tr("Local file (*.bin)"), CMainFrame::tr("Excel file (*.xls)"),
+                        CMainFrame::tr("All Files(*.*)")},
+                       CWindowMemory::RecentFiles().value(0));
+}
+
+bool CFileCommands::OpenPath(const QString& path) {
+    document::DocResult result;
+    {
+        WaitCursor wait;
+        // Recorded as a step over the channel table, which is all a workbook replaces: that
+        // stays a step the operator can undo. A channel file replaces every table and so
+        // starts a fresh history; a file that does not load changes nothing.
+        result = frame_.Context().Edit(QT_TRANSLATE_NOOP("UndoSteps", "Workbook import"),
+                                       editing::TableBit(kChannelTable),
+                                       [&] { return document_.Open(FilePath(path)); });
+    }
+    if (!Report(result))
+        return false;
+    if (result.tables == document::TableScope::AllTables)
+        TablesReplaced(QFileInfo(path).fileName());
+    CWindowMemory::AddRecentFile(path);
+    frame_.RefreshPanes();
+    if (result.tables == document::TableScope::ChannelTable)
+        TellUnresolved();
+    return true;
+}
+
+void CFileCommands::TellUnresolved() {
+    // A workbook carries channels only: without the channel file first, what they name is not here.
+    const std::size_t unresolved =
+        check::UnresolvedChannels(document_.Store(), document_.Values(), document_.Layout()).size();
+    if (unresolved > 0)
+        qpui::ShowMessage(
+            &frame_, qpui::MessageKind::Information,
+            QCoreApplication::translate("Check", check::UnresolvedChannelsMessage(unresolved))
+                .arg(unresolved));
+}
+
+bool CFileCommands::SaveTo(const QString& path) {
+    frame_.Checks().BeforeSave();
+    document::DocResult result;
+    {
+        WaitCursor wait;
+        result = document_.SaveToFile(FilePath(path));
+    }
+    if (!Report(result))
+        return false;
+    CWindowMemory::AddRecentFile(path);
+    if (result.tables == document::TableScope::AllTables) {
+        fileName_ = QFileInfo(path).fileName();
+        MarkSaved();
+    } else if (WorkbookHoldsEveryChange()) {
+        MarkSaved();
+    } else {
+        frame_.Status().Tell(WorkbookKeepsChannelsOnly());
+    }
+    return true;
+}
+
+bool CFileCommands::WorkbookHoldsEveryChange() const {
+    const editing::TableMask changed = frame_.Context().Undo().TablesChangedSince(savedState_);
+    return (changed & ~editing::TableBit(kChannelTable)) == 0;
+}
+
+QString CFileCommands::WorkbookKeepsChannelsOnly() {
+    return CMainFrame::tr(
+        "The workbook holds the channels only: save to a channel file to keep the other "
+        "changes");
+}
+
+void CFileCommands::Open() {
+    if (!MaybeSave())
+        return;
+    const QString path =
+        AskOpenPath(&frame_, CMainFrame::tr("Load Channel Data"),
+                    {CMainFrame::tr("Binary file (*.bin)"), CMainFrame::tr("Excel file (*.xls)"),
+                     CMainFrame::tr("All Files(*.*)")});
+    if (!path.isEmpty())
+        OpenPath(path);
+}
+
+void CFileCommands::OpenChosen(const QString& path) {
+    if (!path.isEmpty() && MaybeSave())
+        OpenPath(path);
+}
+
+void CFileCommands::Save() {
+    const QString path = AskSaveChannelData();
+    if (!path.isEmpty())
+        SaveTo(path);
+}
+
+void CFileCommands::Receive() {
+    if (!MaybeSave())
+        return;
+    // The received image waits beside the work file until it is taken: Cancel after a complete
+    // receive must not leave it under the old tables.
+    const auto dialog = qpui::MakeReceiveDialog(frame_.Context().Product(), &frame_);
+    dialog->Initialize(document_.ReceivedPath());
+    if (dialog->exec() != QDialog::Accepted) {
+        document_.DiscardReceived();
+        return;
+    }
+    document::DocResult result;
+    {
+        WaitCursor wait;
+        result = document_.AdoptReceived();
+    }
+    if (!Report(result))
+        return;
+    // The receiver holds what was received; it is not a file of the operator's.
+    TablesReplaced(QString());
+    frame_.RefreshPanes();
+    frame_.Checks().AfterReceive();
+}
+
+void CFileCommands::Send() {
+    if (document_.Store().Size(kChannelTable) == 0 || document_.Store().Size(kFavoriteTable) == 0) {
+        qpui::ShowStop(&frame_,
+                       QCoreApplication::translate("Document", document::kUploadEmptyMessage));
+        return;
+    }
+    frame_.RefreshPanes();
+    if (!frame_.Checks().BeforeSend())
+        return;
+    document::DocResult prepared;
+    {
+        WaitCursor wait;
+        prepared = document_.PrepareSend();
+    }
+    if (!Report(prepared))
+        return;
+    qpui::CDlgSendDataToSTB dialog(frame_.Context().Product(), &frame_);
+    dialog.Initialize(document_.WorkFilePath());
+    dialog.exec();
+    frame_.Checks().AfterSend(dialog.TransferSucceeded());
+}
+
+void CFileCommands::ExportDefaultTable() {
+    const QString path =
+        AskSavePath(&frame_, CMainFrame::tr("Save Default Channel Data"),
+                    {CMainFrame::tr("Local file (*.h)"), CMainFrame::tr("All Files(*.*)")});
+    if (path.isEmpty())
+        return;
+    WaitCursor wait;
+    Report(document_.ExportDefaultChannelTable(FilePath(path)));
+}
+
+} // namespace chanforge::app
