@@ -128,6 +128,7 @@ void CMainFrame::BuildPanes() {
     leftTop_ = new CLeftTopView(*context_, inner_);
     leftBottom_ = new CLeftBottomView(*context_, inner_);
     right_ = new CRightView(*context_, outer_);
+    right_->StartHint().UseActions(actions_.receive, actions_.open, actions_.guide);
     for (QWidget* pane : {static_cast<QWidget*>(leftTop_), static_cast<QWidget*>(leftBottom_),
                           static_cast<QWidget*>(right_)})
         pane->setMinimumSize(100, 100);
