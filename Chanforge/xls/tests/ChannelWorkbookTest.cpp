@@ -157,12 +157,11 @@ TEST_F(ChannelWorkbookTest, NumbersAreCutToTheFieldWidth) {
 }
 
 TEST_F(ChannelWorkbookTest, RowsGetFreshKeysAndEmptyRowsAreChannels) {
-    for (std::uint32_t key : {5u, 9u})
-        chanforge::PutRow(db, kChannelTable, [&] {
-            auto ch = test::SampleChannel(key);
-            ch->RowID = key;
-            return ch;
-        }());
+    for (std::uint32_t key : {5u, 9u}) {
+        auto ch = test::SampleChannel(key);
+        ch->RowID = key;
+        ASSERT_EQ(chanforge::PutRow(db, kChannelTable, std::move(ch)), int(key));
+    }
     ImportSheet([](Worksheet& s) {
         s.SetInteger(1, 0, 100);
         s.SetInteger(3, 0, 300); // row 2 is empty

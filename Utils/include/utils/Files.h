@@ -20,7 +20,7 @@ enum class FileStatus {
     CannotWrite,
 };
 
-struct FileResult {
+struct [[nodiscard]] FileResult {
     FileStatus status = FileStatus::Ok;
     std::string message; ///< what went wrong, for the operator; empty on success
 

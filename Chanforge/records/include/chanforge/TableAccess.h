@@ -58,7 +58,8 @@ template <class T> int AppendCopy(tabstore::CQoDB& db, std::uint8_t table, const
 }
 
 /// Stores row under its own RowID, replacing what is there; the key, or -1.
-template <class T> int PutRow(tabstore::CQoDB& db, std::uint8_t table, RowPtr<T> row) {
+template <class T>
+[[nodiscard]] int PutRow(tabstore::CQoDB& db, std::uint8_t table, RowPtr<T> row) {
     const int key = db.Update(table, row->RowID, AsBuffer(row.get()));
     if (key >= 0)
         row.release();

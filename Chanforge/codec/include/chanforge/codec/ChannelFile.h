@@ -29,7 +29,7 @@ bool StartsWithVersionMagic(std::span<const std::uint8_t> file);
 
 /// Reads the channel-file header; on success stores the info block and the version flag.
 /// A false result leaves the state as it was.
-bool ReadChannelHeader(std::span<const std::uint8_t> file, HeaderState& state);
+[[nodiscard]] bool ReadChannelHeader(std::span<const std::uint8_t> file, HeaderState& state);
 /// Puts "QP  ", 80 and the held info block at the start of file (growing it if needed).
 void WriteChannelHeader(std::vector<std::uint8_t>& file, const HeaderState& state);
 

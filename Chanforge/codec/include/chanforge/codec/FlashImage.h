@@ -25,7 +25,7 @@ enum class CodecStatus {
     NoHeader,      ///< the file has no channel-file header and decoding it bare was declined
 };
 
-struct CodecResult {
+struct [[nodiscard]] CodecResult {
     CodecStatus status = CodecStatus::Ok;
     std::string detail; ///< for the operator: which block or table, and its limit
 

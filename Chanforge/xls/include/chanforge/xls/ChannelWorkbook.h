@@ -8,7 +8,7 @@
 
 namespace chanforge::xls {
 
-enum class WorkbookResult {
+enum class [[nodiscard]] WorkbookResult{
     Ok,
     CannotOpen,        ///< the file could not be read
     NotRegularFile,    ///< a FIFO, device or folder

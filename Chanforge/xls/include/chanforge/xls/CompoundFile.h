@@ -13,7 +13,7 @@
 
 namespace chanforge::xls {
 
-enum class CfbResult {
+enum class [[nodiscard]] CfbResult{
     Ok,
     NotCompoundFile, ///< the signature is missing
     Corrupt,         ///< a table, chain or directory entry is inconsistent or out of range
@@ -53,7 +53,7 @@ class CompoundFileReader {
     CfbResult ReadMiniChain(std::uint32_t start, std::uint64_t size,
                             std::vector<std::uint8_t>& out) const;
     /// Children of the root in tree order; false when the sibling tree is malformed or cyclic.
-    bool RootChildren(std::vector<std::uint32_t>& out) const;
+    [[nodiscard]] bool RootChildren(std::vector<std::uint32_t>& out) const;
 
     std::span<const std::uint8_t> image_;
     std::uint32_t sectorShift_ = 9;

@@ -17,7 +17,7 @@
 
 namespace chanforge::xls {
 
-enum class XlsResult {
+enum class [[nodiscard]] XlsResult{
     Ok,
     CannotOpen,       ///< the file could not be read
     NotRegularFile,   ///< a FIFO, device or folder
