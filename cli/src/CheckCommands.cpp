@@ -6,10 +6,10 @@
 #include "chanforge/check/Diff.h"
 #include "chanforge/check/Validate.h"
 
+#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
-#include <iostream>
 #include <memory>
 #include <optional>
 
@@ -50,7 +50,7 @@ std::string Rows(const std::vector<std::uint32_t>& rows) {
     return text;
 }
 
-void PrintFindings(const check::Findings& findings, bool json) {
+void PrintFindings(const check::Findings& findings, bool json, std::ostream& text) {
     if (json) {
         nlohmann::ordered_json out = nlohmann::ordered_json::array();
         for (const check::Finding& f : findings)
@@ -59,45 +59,26 @@ void PrintFindings(const check::Findings& findings, bool json) {
                            {"table", check::TableName(f.table)},
                            {"rows", f.rows},
                            {"message", Latin1Utf8(f.message.English())}});
-        std::cout << JsonText(out) << "\n";
+        text << JsonText(out) << "\n";
         return;
     }
     for (const check::Finding& f : findings)
-        std::cout << check::SeverityName(f.severity) << " " << check::RuleName(f.rule) << " "
-                  << check::TableName(f.table) << (f.rows.empty() ? "" : " " + Rows(f.rows)) << ": "
-                  << TerminalText(f.message.English()) << "\n";
+        text << check::SeverityName(f.severity) << " " << check::RuleName(f.rule) << " "
+             << check::TableName(f.table) << (f.rows.empty() ? "" : " " + Rows(f.rows)) << ": "
+             << TerminalText(f.message.English()) << "\n";
 }
 
 /// check's answer to a file that did not open; with --json the failure goes to standard output
 /// as an object, for the script that asked.
-int CheckNotOpened(const OpenFailure& failed, bool json) {
+int CheckNotOpened(const Context& ctx, const OpenFailure& failed, bool json) {
     if (!json) {
         Fail(failed.result);
         return kNotOpened;
     }
     const nlohmann::ordered_json out = {{"error", FailureText(failed.result)},
                                         {"file", failed.file}};
-    std::cout << JsonText(out) << "\n";
+    ctx.Out() << JsonText(out) << "\n";
     return kNotOpened;
-}
-
-} // namespace
-
-void PrintChanges(const check::Changes& changes, bool json) {
-    if (json) {
-        nlohmann::ordered_json out = nlohmann::ordered_json::array();
-        for (const check::Change& c : changes)
-            out.push_back({{"table", check::TableName(c.table)},
-                           {"change", check::ChangeKindName(c.kind)},
-                           {"rowA", c.rowA},
-                           {"rowB", c.rowB},
-                           {"message", Latin1Utf8(c.message.English())}});
-        std::cout << JsonText(out) << "\n";
-        return;
-    }
-    for (const check::Change& c : changes)
-        std::cout << check::TableName(c.table) << " " << check::ChangeKindName(c.kind) << ": "
-                  << TerminalText(c.message.English()) << "\n";
 }
 
 int RunCheck(const Context& ctx, const std::vector<std::string>& files, bool json) {
@@ -105,9 +86,9 @@ int RunCheck(const Context& ctx, const std::vector<std::string>& files, bool jso
     std::optional<OpenFailure> failed;
     auto doc = OpenDocument(ctx, layout, files, failed);
     if (failed)
-        return CheckNotOpened(*failed, json);
+        return CheckNotOpened(ctx, *failed, json);
     const check::Findings findings = check::CheckDatabase(doc->Store(), doc->Values(), layout);
-    PrintFindings(findings, json);
+    PrintFindings(findings, json, ctx.Out());
     return check::HasErrors(findings) ? kFailed : kOk;
 }
 
@@ -120,8 +101,49 @@ int RunDiff(const Context& ctx, const std::string& a, const std::string& b, bool
     auto second = OpenDocument(ctx, layout, SideFiles(b), failed);
     if (failed)
         return Fail(failed->result);
-    PrintChanges(check::DiffStores(first->Store(), second->Store(), layout), json);
+    PrintChanges(check::DiffStores(first->Store(), second->Store(), layout), json, ctx.Out());
     return kOk;
+}
+
+struct CheckArgs {
+    std::vector<std::string> files;
+    std::string a, b;
+    bool json = false;
+};
+
+} // namespace
+
+void PrintChanges(const check::Changes& changes, bool json, std::ostream& text) {
+    if (json) {
+        nlohmann::ordered_json out = nlohmann::ordered_json::array();
+        for (const check::Change& c : changes)
+            out.push_back({{"table", check::TableName(c.table)},
+                           {"change", check::ChangeKindName(c.kind)},
+                           {"rowA", c.rowA},
+                           {"rowB", c.rowB},
+                           {"message", Latin1Utf8(c.message.English())}});
+        text << JsonText(out) << "\n";
+        return;
+    }
+    for (const check::Change& c : changes)
+        text << check::TableName(c.table) << " " << check::ChangeKindName(c.kind) << ": "
+             << TerminalText(c.message.English()) << "\n";
+}
+
+void RegisterCheckCommands(CLI::App& app, Context& ctx) {
+    auto check = std::make_shared<CheckArgs>();
+    CLI::App* cmd =
+        app.add_subcommand("check", "open the files and check the database against the model");
+    cmd->add_option("FILE", check->files, "files to open")->required();
+    cmd->add_flag("--json", check->json, "print JSON");
+    OnRun(cmd, ctx, [check](const Context& c) { return RunCheck(c, check->files, check->json); });
+
+    auto diff = std::make_shared<CheckArgs>();
+    cmd = app.add_subcommand("diff", "print what changes from database A to database B");
+    cmd->add_option("A", diff->a, "first database (FILE or FILE+FILE...)")->required();
+    cmd->add_option("B", diff->b, "second database (FILE or FILE+FILE...)")->required();
+    cmd->add_flag("--json", diff->json, "print JSON");
+    OnRun(cmd, ctx, [diff](const Context& c) { return RunDiff(c, diff->a, diff->b, diff->json); });
 }
 
 } // namespace cli

@@ -3,7 +3,10 @@
 #include "chanforge/check/Unresolved.h"
 #include "policy/Policy.h"
 #include "policy/Presets.h"
+#include "utils/Registry.h"
 #include "utils/Report.h"
+
+#include <CLI/CLI.hpp>
 
 #include <algorithm>
 
@@ -18,6 +21,31 @@ FlashLayout Context::Layout() const {
     if (GetProductList() == 0)
         return FlashLayout::FromPreset(policy::StartupPreset());
     return FlashLayout::FromPolicy();
+}
+
+bool Context::UseSettings(SettingsUse use) const {
+    utils::SetSettingsPath(settings);
+    if (const std::string problem = utils::SettingsStoreProblem(); !problem.empty()) {
+        Fail(problem);
+        return false;
+    }
+    utils::SetSettingsReadOnly(use == SettingsUse::ReadOnly);
+    return true;
+}
+
+void OnRun(CLI::App* cmd, Context& ctx, std::function<int(const Context&)> run,
+           SettingsUse settings) {
+    cmd->callback([&ctx, run = std::move(run), settings] {
+        ctx.status = ctx.UseSettings(settings) ? run(ctx) : kUsage;
+    });
+}
+
+std::vector<std::string> ModelNames() {
+    std::vector<std::string> names;
+    for (const auto& p : policy::ConfigurablePresets())
+        names.emplace_back(p.name);
+    names.emplace_back(policy::StartupPreset().name);
+    return names;
 }
 
 void Context::Configure(chanforge::document::Document& doc) const {

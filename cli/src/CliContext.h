@@ -5,9 +5,15 @@
 #include "chanforge/codec/FlashLayout.h"
 #include "chanforge/document/Document.h"
 
+#include <functional>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace CLI {
+class App;
+}
 
 namespace cli {
 
@@ -25,9 +31,22 @@ struct OpenFailure {
     chanforge::document::DocResult result;
 };
 
+/// Whether a command may write the settings store; every other leaves its bytes alone.
+enum class SettingsUse { ReadOnly, Stores };
+
 struct Context {
-    std::string model; ///< --model: a preset for this command only; empty = the stored policy
-    bool yes = false;  ///< --yes: decode files without a channel-file header
+    std::string model;    ///< --model: a preset for this command only; empty = the stored policy
+    bool yes = false;     ///< --yes: decode files without a channel-file header
+    std::string settings; ///< --settings: empty = the environment's store, else the platform's
+    std::ostream* output = &std::cout; ///< the command's result
+    std::ostream* errors = &std::cerr; ///< what went wrong (reports go there too)
+    int status = kUsage;               ///< the chosen command's exit status, once it ran
+
+    std::ostream& Out() const { return *output; }
+    std::ostream& Err() const { return *errors; }
+    /// Points the settings store at --settings and opens it as use allows; false (reported)
+    /// when that file cannot be a store.
+    bool UseSettings(SettingsUse use) const;
 
     /// The layout for this command: the --model preset, else the stored policy, else (nothing
     /// stored yet) the start-up policy. Settings are never written for it.
@@ -44,6 +63,13 @@ struct Context {
     bool AcceptUnresolvedChannels(chanforge::document::Document& doc,
                                   const std::vector<std::string>& files) const;
 };
+
+/// Makes cmd, once chosen, run with the parsed context and keep its exit status in ctx.
+void OnRun(CLI::App* cmd, Context& ctx, std::function<int(const Context&)> run,
+           SettingsUse settings = SettingsUse::ReadOnly);
+
+/// The names --model and the commands that name a model accept.
+std::vector<std::string> ModelNames();
 
 /// A failed result as the operator reads it: the system's message, then what exactly failed.
 std::string FailureText(const chanforge::document::DocResult& result);

@@ -10,7 +10,6 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
-#include <iostream>
 #include <memory>
 
 namespace cli {
@@ -60,8 +59,9 @@ nlohmann::ordered_json Json(const Shown& s) {
     return {{"row", s.row}, {"kind", s.kind}, {"number", s.number}, {"name", Latin1Utf8(s.name)}};
 }
 
-void Print(tabstore::CQoDB& db, const std::vector<editing::DuplicateGroup>& groups,
-           editing::Product product, const DedupeArgs& args, std::size_t deleted) {
+void Print(std::ostream& stream, tabstore::CQoDB& db,
+           const std::vector<editing::DuplicateGroup>& groups, editing::Product product,
+           const DedupeArgs& args, std::size_t deleted) {
     nlohmann::ordered_json out = nlohmann::ordered_json::array();
     for (std::size_t i = 0; i < groups.size(); ++i) {
         const editing::DuplicateGroup& g = groups[i];
@@ -81,17 +81,17 @@ void Print(tabstore::CQoDB& db, const std::vector<editing::DuplicateGroup>& grou
                            {"deleted", others}});
             continue;
         }
-        std::cout << "group " << i + 1 << " (" << Reasons(g) << "): keep " << Text(kept)
-                  << "; delete " << text << "\n";
+        stream << "group " << i + 1 << " (" << Reasons(g) << "): keep " << Text(kept) << "; delete "
+               << text << "\n";
     }
     if (args.json) {
         const nlohmann::ordered_json whole = {
             {"keep", args.keep}, {"groups", out}, {"deleted", deleted}, {"written", !args.dryRun}};
-        std::cout << JsonText(whole) << "\n";
+        stream << JsonText(whole) << "\n";
         return;
     }
-    std::cout << Counted(groups.size(), "group") << ", " << Counted(deleted, "channel")
-              << (args.dryRun ? " would be deleted" : " deleted") << "\n";
+    stream << Counted(groups.size(), "group") << ", " << Counted(deleted, "channel")
+           << (args.dryRun ? " would be deleted" : " deleted") << "\n";
 }
 
 int RunDedupe(const Context& ctx, const DedupeArgs& args) {
@@ -105,7 +105,7 @@ int RunDedupe(const Context& ctx, const DedupeArgs& args) {
     std::size_t doomed = 0;
     for (const editing::DuplicateGroup& g : groups)
         doomed += g.rows.size() - 1;
-    Print(doc.Store(), groups, product, args, doomed);
+    Print(ctx.Out(), doc.Store(), groups, product, args, doomed);
     if (args.dryRun)
         return kOk;
     if (editing::DeleteDuplicates(doc.Store(), groups) != doomed)
@@ -117,7 +117,7 @@ int RunDedupe(const Context& ctx, const DedupeArgs& args) {
 
 } // namespace
 
-Subcommand AddDedupeCommand(CLI::App& app) {
+void RegisterDedupeCommand(CLI::App& app, Context& ctx) {
     auto args = std::make_shared<DedupeArgs>();
     CLI::App* cmd = app.add_subcommand(
         "dedupe", "keep one channel of each group carrying the same service (or the same name "
@@ -131,7 +131,7 @@ Subcommand AddDedupeCommand(CLI::App& app) {
         ->check(CLI::IsMember({"lowest", "hd", "fta", "favourite"}));
     cmd->add_flag("--dry-run", args->dryRun, "print the groups only; write nothing");
     cmd->add_flag("--json", args->json, "print JSON");
-    return {cmd, [args](const Context& ctx) { return RunDedupe(ctx, *args); }};
+    OnRun(cmd, ctx, [args](const Context& c) { return RunDedupe(c, *args); });
 }
 
 } // namespace cli

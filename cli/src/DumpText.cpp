@@ -1,11 +1,11 @@
 #include "DumpText.h"
 #include "NameText.h"
+#include "Printf.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/codec/TransponderMux.h"
 #include "chanforge/editing/DeliveryText.h"
 
-#include <cstdio>
 #include <string>
 
 namespace cli {
@@ -38,69 +38,68 @@ const char* Kind(std::uint16_t attributes) {
     return "Other";
 }
 
-void Satellites(tabstore::CQoDB& db, std::FILE* out) {
-    std::fprintf(out, "\nSatellites: %u\n", db.Size(kSatelliteTable));
+void Satellites(tabstore::CQoDB& db, std::ostream& out) {
+    Printf(out, "\nSatellites: %u\n", db.Size(kSatelliteTable));
     ForEachRow<Satellite_Info_Tag>(db, kSatelliteTable, [&](const Satellite_Info_Tag& s) {
-        std::fprintf(out, "  %4u  sat %3u  %-7s %-16s LNB %u/%u MHz\n", s.RowID, s.SatID,
-                     editing::DegreeText(s.Degree).c_str(), Printable(s.Name).c_str(),
-                     s.Tuner[0].LowFrequency, s.Tuner[0].HighFrequency);
+        Printf(out, "  %4u  sat %3u  %-7s %-16s LNB %u/%u MHz\n", s.RowID, s.SatID,
+               editing::DegreeText(s.Degree).c_str(), Printable(s.Name).c_str(),
+               s.Tuner[0].LowFrequency, s.Tuner[0].HighFrequency);
     });
 }
 
-void Transponders(tabstore::CQoDB& db, const policy::ProductKind& product, std::FILE* out) {
-    std::fprintf(out, "\nTransponders: %u\n", db.Size(kTransponderTable));
+void Transponders(tabstore::CQoDB& db, const policy::ProductKind& product, std::ostream& out) {
+    Printf(out, "\nTransponders: %u\n", db.Size(kTransponderTable));
     ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const Transponder_Info_Tag& t) {
         if (codec::HoldsMux(t, product)) {
             const codec::TransponderMux m = codec::ReadTransponderMux(t);
-            std::fprintf(out, "  %4u  terrestrial multiplex, RF channel %u, label %X\n", t.RowID,
-                         m.TPID, m.MuxNameIndex);
+            Printf(out, "  %4u  terrestrial multiplex, RF channel %u, label %X\n", t.RowID, m.TPID,
+                   m.MuxNameIndex);
             return;
         }
-        std::fprintf(out, "  %4u  sat %3u  tp %3u  %5u MHz %c  %5u kS/s  TSID %u\n", t.RowID,
-                     t.SatID, t.TPID, t.Frequency, (t.PolFEC & 1) ? 'H' : 'V', t.SymbolRate,
-                     t.TSID);
+        Printf(out, "  %4u  sat %3u  tp %3u  %5u MHz %c  %5u kS/s  TSID %u\n", t.RowID, t.SatID,
+               t.TPID, t.Frequency, (t.PolFEC & 1) ? 'H' : 'V', t.SymbolRate, t.TSID);
     });
 }
 
-void Multiplexes(tabstore::CQoDB& db, std::FILE* out) {
+void Multiplexes(tabstore::CQoDB& db, std::ostream& out) {
     if (db.Size(kTerrestrialMuxTable) > 0) {
-        std::fprintf(out, "\nTerrestrial multiplexes: %u\n", db.Size(kTerrestrialMuxTable));
+        Printf(out, "\nTerrestrial multiplexes: %u\n", db.Size(kTerrestrialMuxTable));
         ForEachRow<SMux_Info_Tag>(db, kTerrestrialMuxTable, [&](const SMux_Info_Tag& m) {
-            std::fprintf(out, "  %4u  RF channel %u, label %X\n", m.RowID, m.TPID, m.MuxNameIndex);
+            Printf(out, "  %4u  RF channel %u, label %X\n", m.RowID, m.TPID, m.MuxNameIndex);
         });
     }
     if (db.Size(kCableMuxTable) > 0) {
-        std::fprintf(out, "\nCable multiplexes: %u\n", db.Size(kCableMuxTable));
+        Printf(out, "\nCable multiplexes: %u\n", db.Size(kCableMuxTable));
         ForEachRow<CableMux_Info_Tag>(db, kCableMuxTable, [&](const CableMux_Info_Tag& c) {
-            std::fprintf(out, "  %4u  mux %3u  %u kHz  %u kS/s\n", c.RowID, c.MuxID, c.Frequency,
-                         c.SymbolRate);
+            Printf(out, "  %4u  mux %3u  %u kHz  %u kS/s\n", c.RowID, c.MuxID, c.Frequency,
+                   c.SymbolRate);
         });
     }
 }
 
-void Providers(tabstore::CQoDB& db, std::FILE* out) {
-    std::fprintf(out, "\nProviders: %u\n", db.Size(kProviderTable));
+void Providers(tabstore::CQoDB& db, std::ostream& out) {
+    Printf(out, "\nProviders: %u\n", db.Size(kProviderTable));
     ForEachRow<Broadcast_Info_Tag>(db, kProviderTable, [&](const Broadcast_Info_Tag& b) {
-        std::fprintf(out, "  %4u  id %5u  %s\n", b.RowID, b.BroadcastID, Printable(b.Name).c_str());
+        Printf(out, "  %4u  id %5u  %s\n", b.RowID, b.BroadcastID, Printable(b.Name).c_str());
     });
 }
 
-void Channels(tabstore::CQoDB& db, std::FILE* out) {
+void Channels(tabstore::CQoDB& db, std::ostream& out) {
     unsigned tv = 0, radio = 0;
     ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& c) {
         tv += IsTV(c);
         radio += !IsTV(c) && IsRadio(c);
     });
-    std::fprintf(out, "\nChannels: %u (TV %u, radio %u)\n", db.Size(kChannelTable), tv, radio);
+    Printf(out, "\nChannels: %u (TV %u, radio %u)\n", db.Size(kChannelTable), tv, radio);
     ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& c) {
-        std::fprintf(out, "  %4u  %-5s %4u  %-24s sat %3u tp %3u  SID %5u  V %4u A %4u%s\n",
-                     c.RowID, Kind(c.Attributes), c.ProgramNum, Printable(c.Name).c_str(), c.SatID,
-                     c.TPID, c.ServiceID, c.VideoPID, c.AudioPID, Flags(c.Attributes).c_str());
+        Printf(out, "  %4u  %-5s %4u  %-24s sat %3u tp %3u  SID %5u  V %4u A %4u%s\n", c.RowID,
+               Kind(c.Attributes), c.ProgramNum, Printable(c.Name).c_str(), c.SatID, c.TPID,
+               c.ServiceID, c.VideoPID, c.AudioPID, Flags(c.Attributes).c_str());
     });
 }
 
-void Favorites(tabstore::CQoDB& db, std::FILE* out) {
-    std::fprintf(out, "\nFavourite groups: %u\n", db.Size(kFavoriteTable));
+void Favorites(tabstore::CQoDB& db, std::ostream& out) {
+    Printf(out, "\nFavourite groups: %u\n", db.Size(kFavoriteTable));
     ForEachRow<Favorite_Info_Tag>(db, kFavoriteTable, [&](const Favorite_Info_Tag& f) {
         unsigned members = 0;
         if (f.RowID >= 1 && f.RowID <= 32) {
@@ -109,17 +108,16 @@ void Favorites(tabstore::CQoDB& db, std::FILE* out) {
                 members += (c.Favorite & bit) != 0;
             });
         }
-        std::fprintf(out, "  %4u  %-20s %u channels\n", f.RowID, Printable(f.Name).c_str(),
-                     members);
+        Printf(out, "  %4u  %-20s %u channels\n", f.RowID, Printable(f.Name).c_str(), members);
     });
 }
 
 } // namespace
 
-void PrintText(document::Document& doc, const codec::FlashLayout& layout, std::FILE* out) {
+void PrintText(document::Document& doc, const codec::FlashLayout& layout, std::ostream& out) {
     tabstore::CQoDB& db = doc.Store();
-    std::fprintf(out, "Product list %d, product type %d; %s\n", layout.product.list,
-                 layout.product.type, doc.Header().versionFile ? "version file" : "channel file");
+    Printf(out, "Product list %d, product type %d; %s\n", layout.product.list, layout.product.type,
+           doc.Header().versionFile ? "version file" : "channel file");
     if (layout.product.Satellite()) {
         Satellites(db, out);
         Transponders(db, layout.product, out);

@@ -3,11 +3,11 @@
 
 #include "chanforge/document/Document.h"
 
-#include <cstdio>
+#include <ostream>
 
 namespace cli {
 
 void PrintText(chanforge::document::Document& doc, const chanforge::codec::FlashLayout& layout,
-               std::FILE* out);
+               std::ostream& out);
 
 } // namespace cli

@@ -97,7 +97,7 @@ int RunExport(const Context& ctx, const ExportArgs& args) {
 
 } // namespace
 
-Subcommand AddExportCommand(CLI::App& app) {
+void RegisterExportCommand(CLI::App& app, Context& ctx) {
     auto args = std::make_shared<ExportArgs>();
     CLI::App* cmd = app.add_subcommand(
         "export", "open the files and write the channel list (or a favourite group) as a "
@@ -123,7 +123,7 @@ Subcommand AddExportCommand(CLI::App& app) {
     cmd->add_option("--page-columns", args->pageColumns,
                     "PDF: columns of entries side by side on a page (default: 1)")
         ->check(CLI::Range(1, lp::kMaxPageColumns));
-    return {cmd, [args](const Context& ctx) { return RunExport(ctx, *args); }};
+    OnRun(cmd, ctx, [args](const Context& c) { return RunExport(c, *args); });
 }
 
 } // namespace cli

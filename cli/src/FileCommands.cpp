@@ -8,13 +8,29 @@
 #include "chanforge/convert/ModelConvert.h"
 #include "policy/Presets.h"
 
-#include <cstdio>
-#include <iostream>
+#include <CLI/CLI.hpp>
+
+#include <memory>
 
 namespace cli {
 
+namespace {
+
 using chanforge::document::DocResult;
 using chanforge::document::Document;
+
+/// What a file command is given.
+struct FileArgs {
+    std::vector<std::string> files;
+    std::string out;
+    bool json = false;
+};
+
+/// convert --to-model: the layout of another model, refused where records would be lost.
+struct ModelChange {
+    std::string toModel; ///< empty: the model the files were opened with
+    bool dropExtra = false;
+};
 
 int RunDump(const Context& ctx, const std::vector<std::string>& files, bool json) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
@@ -22,30 +38,29 @@ int RunDump(const Context& ctx, const std::vector<std::string>& files, bool json
     if (const auto failed = ctx.OpenFiles(doc, files))
         return Fail(failed->result);
     if (json)
-        std::cout << JsonText(DumpJson(doc, layout)) << "\n";
+        ctx.Out() << JsonText(DumpJson(doc, layout)) << "\n";
     else
-        PrintText(doc, layout, stdout);
+        PrintText(doc, layout, ctx.Out());
     return kOk;
 }
 
-namespace {
-
 /// Each loss on standard error: "LEAD TABLE ROWS: MESSAGE".
-void PrintLosses(const std::vector<chanforge::convert::Loss>& losses, const char* lead) {
+void PrintLosses(std::ostream& err, const std::vector<chanforge::convert::Loss>& losses,
+                 const char* lead) {
     for (const chanforge::convert::Loss& loss : losses) {
         std::string rows;
         for (std::uint32_t row : loss.rows)
             rows += (rows.empty() ? " " : ",") + std::to_string(row);
-        std::cerr << lead << " " << chanforge::check::TableName(loss.table) << rows << ": "
-                  << TerminalText(loss.message.English()) << "\n";
+        err << lead << " " << chanforge::check::TableName(loss.table) << rows << ": "
+            << TerminalText(loss.message.English()) << "\n";
     }
 }
 
-int ConvertToModel(Document& doc, const chanforge::codec::FlashLayout& layout,
+int ConvertToModel(const Context& ctx, Document& doc, const chanforge::codec::FlashLayout& layout,
                    const ModelChange& change, const std::string& out) {
     namespace convert = chanforge::convert;
     if (chanforge::document::IsWorkbookPath(out)) {
-        std::cerr << "--to-model writes a channel file; " << out << " names a workbook\n";
+        ctx.Err() << "--to-model writes a channel file; " << out << " names a workbook\n";
         return kUsage;
     }
     const auto target =
@@ -53,16 +68,14 @@ int ConvertToModel(Document& doc, const chanforge::codec::FlashLayout& layout,
     const convert::ConvertResult r =
         convert::SaveForModel({doc.Store(), doc.Values(), layout}, target, change.dropExtra, out);
     if (r.status == convert::ConvertStatus::WouldLose) {
-        PrintLosses(r.losses, "would lose:");
+        PrintLosses(ctx.Err(), r.losses, "would lose:");
         return Fail(r.message + " (--drop-extra lets them go)");
     }
     if (!r.ok())
         return Fail(r.detail.empty() ? r.message : r.message + " (" + r.detail + ")");
-    PrintLosses(r.losses, "dropped:");
+    PrintLosses(ctx.Err(), r.losses, "dropped:");
     return kOk;
 }
-
-} // namespace
 
 int RunConvert(const Context& ctx, const std::vector<std::string>& files, const std::string& out,
                const ModelChange& change) {
@@ -73,7 +86,7 @@ int RunConvert(const Context& ctx, const std::vector<std::string>& files, const 
     if (!ctx.AcceptUnresolvedChannels(doc, files))
         return kFailed;
     if (!change.toModel.empty())
-        return ConvertToModel(doc, layout, change, out);
+        return ConvertToModel(ctx, doc, layout, change, out);
     if (DocResult r = doc.SaveToFile(out); !r.ok())
         return Fail(r);
     return kOk;
@@ -93,6 +106,41 @@ int RunNew(const Context& ctx, const std::string& out) {
     if (DocResult r = chanforge::document::WriteBlankImage(ctx.Layout(), out); !r.ok())
         return Fail(r);
     return kOk;
+}
+
+} // namespace
+
+void RegisterFileCommands(CLI::App& app, Context& ctx) {
+    auto dump = std::make_shared<FileArgs>();
+    CLI::App* cmd = app.add_subcommand("dump", "open the files and print the tables");
+    cmd->add_option("FILE", dump->files, "channel, version or workbook files")->required();
+    cmd->add_flag("--json", dump->json, "print JSON");
+    OnRun(cmd, ctx, [dump](const Context& c) { return RunDump(c, dump->files, dump->json); });
+
+    auto convert = std::make_shared<FileArgs>();
+    auto change = std::make_shared<ModelChange>();
+    cmd = app.add_subcommand("convert", "open the files and save the database");
+    cmd->add_option("FILE", convert->files, "files to open")->required();
+    cmd->add_option("-o", convert->out, "output file")->required();
+    cmd->add_option("--to-model", change->toModel, "write in the layout of this model")
+        ->check(CLI::IsMember(ModelNames()));
+    cmd->add_flag("--drop-extra", change->dropExtra,
+                  "with --to-model: drop what that model cannot hold");
+    OnRun(cmd, ctx, [convert, change](const Context& c) {
+        return RunConvert(c, convert->files, convert->out, *change);
+    });
+
+    auto exportC = std::make_shared<FileArgs>();
+    cmd = app.add_subcommand("export-c", "write the channel table as C source");
+    cmd->add_option("FILE", exportC->files, "files to open")->required();
+    cmd->add_option("-o", exportC->out, "output file")->required();
+    OnRun(cmd, ctx,
+          [exportC](const Context& c) { return RunExportC(c, exportC->files, exportC->out); });
+
+    auto blank = std::make_shared<FileArgs>();
+    cmd = app.add_subcommand("new", "write an empty database image");
+    cmd->add_option("-o", blank->out, "output file")->required();
+    OnRun(cmd, ctx, [blank](const Context& c) { return RunNew(c, blank->out); });
 }
 
 } // namespace cli

@@ -11,7 +11,6 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
-#include <iostream>
 #include <memory>
 
 namespace cli {
@@ -82,37 +81,37 @@ std::string GroupText(const ref::GroupPast& g) {
            std::to_string(g.channels) + " channel(s), past the groups this model keeps";
 }
 
-void PrintText(const ref::Reference& reference, const ref::Plan& plan) {
+void PrintText(std::ostream& text, const ref::Reference& reference, const ref::Plan& plan) {
     for (std::size_t e = 0; e < plan.entries.size(); ++e) {
         const ref::Service& entry = reference.entries[e];
         const ref::EntryPlan& p = plan.entries[e];
-        std::cout << entry.number << " \"" << TerminalText(entry.name)
-                  << "\": " << ref::MethodName(p.match.method);
+        text << entry.number << " \"" << TerminalText(entry.name)
+             << "\": " << ref::MethodName(p.match.method);
         if (p.match.found()) {
-            std::cout << (p.match.uncertain() ? " (uncertain)" : "") << ", \""
-                      << TerminalText(p.before.name) << "\" " << p.before.number;
+            text << (p.match.uncertain() ? " (uncertain)" : "") << ", \""
+                 << TerminalText(p.before.name) << "\" " << p.before.number;
             if (p.applied)
-                std::cout << " -> " << p.after.number;
+                text << " -> " << p.after.number;
             if (const std::string more = Joined(Changes(p.before, p.after)); !more.empty())
-                std::cout << "; " << TerminalText(more);
+                text << "; " << TerminalText(more);
         }
-        std::cout << "\n";
+        text << "\n";
     }
     for (const ref::UnmatchedPlan& u : plan.unmatched) {
-        std::cout << "unmatched " << KindText(u.kind) << " " << u.before.number << " \""
-                  << TerminalText(u.before.name) << "\" -> ";
+        text << "unmatched " << KindText(u.kind) << " " << u.before.number << " \""
+             << TerminalText(u.before.name) << "\" -> ";
         if (u.deleted)
-            std::cout << "deleted\n";
+            text << "deleted\n";
         else
-            std::cout << u.after.number << "\n";
+            text << u.after.number << "\n";
     }
     for (const ref::Conflict& c : plan.conflicts)
-        std::cout << "conflict: " << TerminalText(ConflictText(reference, c)) << "\n";
+        text << "conflict: " << TerminalText(ConflictText(reference, c)) << "\n";
     for (const ref::GroupPast& g : plan.groupsPast)
-        std::cout << "not kept: " << TerminalText(GroupText(g)) << "\n";
-    std::cout << plan.entries.size() << " entries, " << plan.Matched() << " matched ("
-              << plan.Uncertain() << " by name only), " << plan.unmatched.size()
-              << " channels of this list unmatched, " << plan.conflicts.size() << " conflicts\n";
+        text << "not kept: " << TerminalText(GroupText(g)) << "\n";
+    text << plan.entries.size() << " entries, " << plan.Matched() << " matched ("
+         << plan.Uncertain() << " by name only), " << plan.unmatched.size()
+         << " channels of this list unmatched, " << plan.conflicts.size() << " conflicts\n";
 }
 
 nlohmann::ordered_json StateJson(const ref::ChannelState& s) {
@@ -123,7 +122,7 @@ nlohmann::ordered_json StateJson(const ref::ChannelState& s) {
             {"skipped", s.skipped}};
 }
 
-void PrintJson(const ref::Reference& reference, const ref::Plan& plan) {
+void PrintJson(std::ostream& text, const ref::Reference& reference, const ref::Plan& plan) {
     nlohmann::ordered_json entries = nlohmann::ordered_json::array();
     for (std::size_t e = 0; e < plan.entries.size(); ++e) {
         const ref::Service& entry = reference.entries[e];
@@ -166,7 +165,7 @@ void PrintJson(const ref::Reference& reference, const ref::Plan& plan) {
                                         {"conflicts", conflicts},
                                         {"groupsNotKept", groups},
                                         {"unreadLines", problems}};
-    std::cout << JsonText(out) << "\n";
+    text << JsonText(out) << "\n";
 }
 
 int RunApplyReference(const Context& ctx, const ApplyArgs& args) {
@@ -186,7 +185,7 @@ int RunApplyReference(const Context& ctx, const ApplyArgs& args) {
         return Fail(loaded.detail.empty() ? loaded.message
                                           : loaded.message + " (" + loaded.detail + ")");
     for (const ref::LineProblem& p : reference.problems)
-        std::cerr << args.reference << ": line " << p.line << ": " << ref::LineFaultText(p.fault)
+        ctx.Err() << args.reference << ": line " << p.line << ": " << ref::LineFaultText(p.fault)
                   << "\n";
     const ref::ApplyOptions options{args.start, !args.keepGaps, args.names,
                                     args.unmatched == "delete" ? ref::Unmatched::Delete
@@ -195,9 +194,9 @@ int RunApplyReference(const Context& ctx, const ApplyArgs& args) {
     if (!plan.ok())
         return Fail(ref::kNumbersExhaustedMessage);
     if (args.json)
-        PrintJson(reference, plan);
+        PrintJson(ctx.Out(), reference, plan);
     else
-        PrintText(reference, plan);
+        PrintText(ctx.Out(), reference, plan);
     if (args.dryRun)
         return kOk;
     if (!ref::ApplyPlan(doc.Store(), plan))
@@ -207,17 +206,9 @@ int RunApplyReference(const Context& ctx, const ApplyArgs& args) {
     return kOk;
 }
 
-std::vector<std::string> ModelNames() {
-    std::vector<std::string> names;
-    for (const auto& p : policy::ConfigurablePresets())
-        names.emplace_back(p.name);
-    names.emplace_back(policy::StartupPreset().name);
-    return names;
-}
-
 } // namespace
 
-Subcommand AddApplyReference(CLI::App& app) {
+void RegisterApplyReference(CLI::App& app, Context& ctx) {
     auto args = std::make_shared<ApplyArgs>();
     CLI::App* cmd = app.add_subcommand(
         "apply-reference",
@@ -240,7 +231,7 @@ Subcommand AddApplyReference(CLI::App& app) {
         ->check(CLI::IsMember({"keep", "delete"}));
     cmd->add_flag("--dry-run", args->dryRun, "print the plan only; write nothing");
     cmd->add_flag("--json", args->json, "print JSON");
-    return {cmd, [args](const Context& ctx) { return RunApplyReference(ctx, *args); }};
+    OnRun(cmd, ctx, [args](const Context& c) { return RunApplyReference(c, *args); });
 }
 
 } // namespace cli

@@ -7,13 +7,23 @@
 #include "policy/Presets.h"
 #include "utils/Files.h"
 
+#include <CLI/CLI.hpp>
+
 #include <filesystem>
-#include <iostream>
+#include <memory>
 #include <optional>
 
 namespace cli {
 
 namespace {
+
+struct SerialOptions {
+    int baud = 0; ///< 0: take the value from the settings
+    int dataBits = 0;
+    int stopBits = -1;
+    int parity = -1;
+    int timeoutSeconds = 30; ///< fail when the receiver sends nothing this long; 0: wait
+};
 
 /// The line as given, with the model's transfer parameters when one applies for this command.
 chanforge::transfer::LineOptions Line(const Context& ctx, const std::string& port,
@@ -54,32 +64,31 @@ int KeepReceived(Document& doc, const std::string& out) {
 }
 
 /// What the receiver holds now against what was sent, table by table.
-int CompareSent(const std::string& sentPath, const std::string& backPath,
+int CompareSent(std::ostream& out, const std::string& sentPath, const std::string& backPath,
                 const chanforge::codec::FlashLayout& layout) {
     const chanforge::check::ImageDiff diff =
         chanforge::check::DiffFiles(sentPath, backPath, layout);
     if (!diff.ok)
         return Fail("Cannot verify the send: " + diff.detail);
     if (diff.changes.empty()) {
-        std::cout << "Verified\n";
+        out << "Verified\n";
         return kOk;
     }
-    PrintChanges(diff.changes, false);
+    PrintChanges(diff.changes, false, out);
     return Fail("The receiver holds a database that differs from the one sent");
 }
 
 /// Receives the image back, as the window's verify after send does.
-int VerifySent(const Document& doc, const chanforge::transfer::LineOptions& line) {
+int VerifySent(std::ostream& out, const Document& doc,
+               const chanforge::transfer::LineOptions& line) {
     const std::string back = doc.WorkFilePath() + ".verify";
     int status = chanforge::transfer::RunReceive({line, back, false});
     if (status == kOk)
-        status = CompareSent(doc.WorkFilePath(), back, doc.Layout());
+        status = CompareSent(out, doc.WorkFilePath(), back, doc.Layout());
     std::error_code ignored;
     std::filesystem::remove(back, ignored);
     return status;
 }
-
-} // namespace
 
 int RunReceive(const Context& ctx, const std::string& port, const std::string& out, bool wait,
                const SerialOptions& serial) {
@@ -104,11 +113,60 @@ int RunSend(const Context& ctx, const std::string& port, const std::vector<std::
         return Fail(r);
     const chanforge::transfer::LineOptions line = Line(ctx, port, serial);
     const int status = chanforge::transfer::RunSend({line, doc.WorkFilePath()});
-    return status == kOk && verify ? VerifySent(doc, line) : status;
+    return status == kOk && verify ? VerifySent(ctx.Out(), doc, line) : status;
 }
 
-int RunPorts() {
-    return chanforge::transfer::ListPorts(std::cout);
+void AddSerialOptions(CLI::App* cmd, SerialOptions& serial) {
+    cmd->add_option("--baud", serial.baud, "baud rate (default: the stored \"COM Baud Rate\")");
+    cmd->add_option("--data-bits", serial.dataBits, "data bits");
+    cmd->add_option("--stop-bits", serial.stopBits, "stop-bit code");
+    cmd->add_option("--parity", serial.parity, "parity code");
+    cmd->add_option("--timeout", serial.timeoutSeconds,
+                    "seconds without a byte from the receiver before failing (0: wait)");
+}
+
+struct TransferArgs {
+    std::string port;
+    std::string out;
+    std::vector<std::string> files;
+    bool wait = false;
+    bool verify = false;
+    SerialOptions serial;
+};
+
+} // namespace
+
+void RegisterTransferCommands(CLI::App& app, Context& ctx) {
+    auto receive = std::make_shared<TransferArgs>();
+    CLI::App* cmd = app.add_subcommand("receive", "receive the database from a receiver");
+    cmd->add_option("--port", receive->port, "serial device")->required();
+    cmd->add_option("-o", receive->out, "output file")->required();
+    cmd->add_flag("--wait", receive->wait, "wait for the receiver (extended receive)");
+    AddSerialOptions(cmd, receive->serial);
+    // Receiving stores what the receiver reports about itself.
+    OnRun(
+        cmd, ctx,
+        [receive](const Context& c) {
+            return RunReceive(c, receive->port, receive->out, receive->wait, receive->serial);
+        },
+        SettingsUse::Stores);
+
+    auto send = std::make_shared<TransferArgs>();
+    cmd = app.add_subcommand("send", "open the files and send the database");
+    cmd->add_option("--port", send->port, "serial device")->required();
+    cmd->add_option("FILE", send->files, "files to open")->required();
+    cmd->add_flag("--verify", send->verify,
+                  "receive the image back and compare it with what was sent");
+    AddSerialOptions(cmd, send->serial);
+    OnRun(
+        cmd, ctx,
+        [send](const Context& c) {
+            return RunSend(c, send->port, send->files, send->verify, send->serial);
+        },
+        SettingsUse::Stores);
+
+    OnRun(app.add_subcommand("ports", "list the serial ports"), ctx,
+          [](const Context& c) { return chanforge::transfer::ListPorts(c.Out()); });
 }
 
 } // namespace cli

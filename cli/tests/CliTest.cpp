@@ -1,0 +1,368 @@
+// chanforge-cli run in the test's own process on the generated samples: exit statuses, what it
+// prints and what it writes. What needs a real process (FIFOs, signals, permissions, the
+// virtual receiver, a PDF's painting) stays in the shell scripts.
+#include "Cli.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::string;
+using Args = std::vector<std::string>;
+using Json = nlohmann::ordered_json;
+
+#define EXPECT_HAS(text, part) EXPECT_PRED_FORMAT2(testing::IsSubstring, part, text)
+
+std::string Sample(const std::string& model) {
+    return std::string(CHANFORGE_SAMPLES) + "/model-" + model + ".bin";
+}
+
+Bytes Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void Write(const std::string& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+struct Outcome {
+    int status;
+    std::string out, err;
+};
+
+class CliTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path() /
+               ("chanforge-cli-" + std::to_string(::getpid()) + "-" + test->name());
+        fs::create_directories(dir_);
+        ::setenv("CHANFORGE_SETTINGS", Path("settings.ini").c_str(), 1);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+    /// Runs the command line and expects its exit status.
+    Outcome Expect(int status, Args args) {
+        args.insert(args.begin(), "chanforge-cli");
+        std::ostringstream out, err;
+        Outcome run{cli::RunCli(args, out, err), out.str(), err.str()};
+        EXPECT_EQ(run.status, status) << testing::PrintToString(args) << "\n" << run.err;
+        return run;
+    }
+    /// The same with --model.
+    Outcome On(const std::string& model, int status, Args args) {
+        args.insert(args.begin(), {"--model", model});
+        return Expect(status, std::move(args));
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(CliTest, RefusesUsageErrorsWithStatusTwoAndWritesNothing) {
+    const std::string d = Sample("D"), out = " -o " + Path("out.csv");
+    const std::string exportCsv = "--model D export " + d + out + " --format csv ";
+    for (const std::string& line :
+         Args{"", "dump", "--model Z models", "frobnicate", "policy", "diff " + d,
+              "convert " + d + out + " --to-model Z", "--model D export " + d + out,
+              "dedupe " + d + out, "dedupe " + d + out + " --keep newest",
+              "apply-reference " + d + " " + d + out + " --unmatched drop",
+              exportCsv + "--columns number,channel", exportCsv + "--columns ,",
+              exportCsv + "--format doc", exportCsv + "--group 0", exportCsv + "--group 33",
+              exportCsv + "--sort size", exportCsv + "--page-columns 5"}) {
+        std::istringstream words(line);
+        Expect(2, {std::istream_iterator<std::string>(words), {}});
+    }
+    // Said by the command, not the parser: a workbook cannot take another model's layout.
+    EXPECT_HAS(On("D", 2, {"convert", d, "-o", Path("x.xls"), "--to-model", "A"}).err,
+               "names a workbook");
+    EXPECT_TRUE(fs::is_empty(dir_));
+    EXPECT_HAS(Expect(0, {"--help"}).out, "Subcommands:");
+    EXPECT_HAS(Expect(0, {"--version"}).out, "chanforge-cli ");
+}
+
+TEST_F(CliTest, ListsModelsAndDumpsEverySampleAndBlankImage) {
+    const Outcome models = Expect(0, {"models"});
+    EXPECT_HAS(models.out, "Model E Combo(Satellite+Terrestrial)");
+    for (const std::string m : {"A", "B", "C", "D", "E", "default"}) {
+        EXPECT_HAS(models.out, m + " ");
+        EXPECT_HAS(On(m, 0, {"dump", Sample(m)}).out, "Das Erste");
+        On(m, 0, {"new", "-o", Path("blank.bin")});
+        EXPECT_HAS(On(m, 0, {"dump", Path("blank.bin")}).out, "Channels: 0");
+        EXPECT_EQ(On(m, 0, {"check", Sample(m)}).out, "") << "sample " << m << " is not clean";
+    }
+    EXPECT_HAS(On("B", 0, {"dump", Sample("B")}).out, "terrestrial multiplex, RF channel 23");
+}
+
+TEST_F(CliTest, DumpsJsonInTheRecordsOrder) {
+    const Json doc = Json::parse(On("B", 0, {"dump", "--json", Sample("B")}).out);
+    const auto keys = [](const Json& o) {
+        Args names;
+        for (const auto& item : o.items())
+            names.push_back(item.key());
+        return names;
+    };
+    EXPECT_EQ(keys(doc), (Args{"policy", "header", "document", "tables"}));
+    const Json& t = doc["tables"];
+    EXPECT_EQ(keys(t), (Args{"satellites", "terrestrial_muxes", "cable_muxes", "providers",
+                             "transponders", "channels", "favorites"}));
+    EXPECT_EQ(doc["policy"]["ProductList"], 4);
+    EXPECT_EQ(doc["header"]["info"].get<std::string>().size(), 160u);
+    EXPECT_EQ(t["satellites"][0]["Name"], "Terrestrial");
+    EXPECT_EQ(t["satellites"][1]["Tuner"][1]["LowFrequency"], 9750);
+    const Json& ch = t["channels"][0];
+    EXPECT_EQ(ch["FavoriteSlot"].size(), 32u);
+    // The sample's first service as broadcast: each number under its own key.
+    EXPECT_EQ((std::vector<int>{ch["ServiceID"], ch["VideoPID"], ch["AudioPID"], ch["PCRPID"]}),
+              (std::vector<int>{28106, 101, 102, 101}));
+    const auto mux = std::find_if(t["transponders"].begin(), t["transponders"].end(),
+                                  [](const Json& tp) { return tp["SatID"] == 1; });
+    ASSERT_NE(mux, t["transponders"].end());
+    EXPECT_EQ(keys(*mux), (Args{"RowID", "MuxParams", "Word1", "Byte6", "MuxNameIndex", "Byte12",
+                                "Byte13", "SatID", "TPID"}));
+    EXPECT_TRUE(
+        std::is_sorted(t["channels"].begin(), t["channels"].end(),
+                       [](const Json& a, const Json& b) { return a["RowID"] < b["RowID"]; }));
+}
+
+TEST_F(CliTest, ConvertsThroughFilesAndWorkbooksWithoutChangingAByte) {
+    for (const std::string file : {"default-version", "default"}) {
+        On("default", 0, {"convert", Sample(file), "-o", Path("copy.bin")});
+        EXPECT_EQ(Read(Path("copy.bin")), Read(Sample(file)));
+    }
+    // Workbooks named by relative paths, as the window's file dialog names them.
+    const std::string d = Sample("D"), book = Path("d.xls");
+    const fs::path was = fs::current_path();
+    fs::current_path(dir_);
+    for (const std::string name : {"d.xls", "dd.xls"}) {
+        On("D", 0, {"convert", d, "-o", name});
+        EXPECT_EQ(Read(name).substr(0, 4), "\xd0\xcf\x11\xe0") << name << " is no workbook";
+        On("D", 0, {"convert", d, name, "-o", "back.bin"});
+        EXPECT_EQ(Read("back.bin"), Read(d));
+    }
+    fs::current_path(was);
+    EXPECT_HAS(On("D", 0, {"dump", book}).out, "Channels: 27");
+    // A workbook alone names satellites, transponders and providers that are not there.
+    EXPECT_HAS(On("D", 1, {"convert", book, "-o", Path("alone.bin")}).err,
+               "27 channels name satellites, transponders or providers that this database does "
+               "not have: open the receiver's channel file first.");
+    EXPECT_FALSE(fs::exists(Path("alone.bin")));
+    On("D", 0, {"--yes", "convert", book, "-o", Path("alone.bin")});
+    On("D", 0, {"export-c", d, "-o", Path("table.h")});
+    EXPECT_HAS(Read(Path("table.h")), "////Total Svc Channel Count = 27");
+
+    // Another model's layout: refused with each loss named, unless the extra is dropped.
+    EXPECT_HAS(On("B", 1, {"convert", Sample("B"), "-o", Path("BD.bin"), "--to-model", "D"}).err,
+               "would lose:");
+    EXPECT_FALSE(fs::exists(Path("BD.bin")));
+    EXPECT_HAS(On("B", 0,
+                  {"convert", Sample("B"), "-o", Path("BD.bin"), "--to-model", "D", "--drop-extra"})
+                   .err,
+               "dropped:");
+    EXPECT_HAS(On("D", 0, {"dump", Path("BD.bin")}).out, "Das Erste");
+}
+
+TEST_F(CliTest, MalformedFilesFailNamingTheFileAndLeaveTheOutput) {
+    const std::string good = Sample("D");
+    const Bytes image = Read(good);
+    Write(Path("truncated"), image.substr(0, 1000));
+    Write(Path("wrong-header"), Bytes("QP  \0\x50", 6) + image.substr(6));
+    for (const std::string f : {"truncated", "wrong-header", "missing"}) {
+        const std::string bad = Path(f);
+        Write(Path("out.bin"), "keep");
+        EXPECT_HAS(On("D", 1, {"convert", bad, "-o", Path("out.bin")}).err,
+                   "Cannot open or invalid version file");
+        EXPECT_EQ(Read(Path("out.bin")), "keep");
+        // Among several inputs, the one that failed is named; check says 2 for it.
+        EXPECT_HAS(On("D", 1, {"dump", good, bad}).err, bad);
+        EXPECT_HAS(On("D", 1, {"diff", good, good + "+" + bad}).err, bad);
+        EXPECT_HAS(On("D", 2, {"check", good, bad}).err, bad);
+        const Json o = Json::parse(On("D", 2, {"check", "--json", good, bad}).out);
+        EXPECT_EQ(o["file"], bad);
+        EXPECT_HAS(o["error"].get<std::string>(), "Cannot open");
+    }
+    // With --yes the same file is decoded as a bare image (its blocks then lie 86 bytes off).
+    EXPECT_HAS(On("D", 0, {"--yes", "dump", Path("wrong-header")}).out, "Channels: 0");
+    // A path that is not UTF-8 still makes JSON.
+    EXPECT_NO_THROW(Json::parse(On("D", 2, {"check", "--json", Path("missing-\xff.bin")}).out));
+}
+
+TEST_F(CliTest, StoresThePolicyOnlyWhenToldAndOnlyInASettingsStore) {
+    EXPECT_HAS(Expect(0, {"policy", "show"}).out, "Product List = 0");
+    // Nothing stored: the start-up policy.
+    const std::string sample = Sample("default");
+    EXPECT_HAS(Expect(0, {"dump", sample}).out, "Product list 7");
+    for (const Args& line : {Args{"models"}, {"check", sample}, {"diff", sample, sample}})
+        Expect(0, line);
+    EXPECT_FALSE(fs::exists(Path("settings.ini"))) << "a reading command created the store";
+    Expect(0, {"policy", "set", "E"});
+    const Bytes stored = Read(Path("settings.ini"));
+    const Outcome shown = Expect(0, {"policy", "show"});
+    EXPECT_HAS(shown.out, "Product List = 8");
+    EXPECT_HAS(shown.out, "Flash CH Start Position = 40960");
+    EXPECT_HAS(Expect(0, {"dump", Sample("E")}).out, "terrestrial multiplex");
+    On("D", 0, {"dump", Sample("D")});
+    EXPECT_EQ(Read(Path("settings.ini")), stored) << "--model or a reading command stored";
+
+    const std::string note = Path("note.md");
+    Write(note, "# Notes\n\nBuy an antenna.\n");
+    EXPECT_HAS(Expect(2, {"--settings", note, "dump", Sample("D")}).err,
+               "Not a settings file: " + note);
+    ::setenv("CHANFORGE_SETTINGS", note.c_str(), 1);
+    Expect(2, {"policy", "set", "E"});
+    EXPECT_EQ(Read(note), "# Notes\n\nBuy an antenna.\n");
+}
+
+TEST_F(CliTest, ChecksAndDiffs) {
+    const std::string d = Sample("D");
+    EXPECT_EQ(Json::parse(On("D", 0, {"check", "--json", d}).out), Json::array());
+    EXPECT_EQ(Expect(0, {"diff", Sample("default"), Sample("default-version")}).out, "");
+    // A side may join files with +; opening the same file twice gives the same tables.
+    EXPECT_EQ(Json::parse(On("D", 0, {"diff", "--json", d + "+" + d, d}).out), Json::array());
+    // Two TV channels on number 1 is an error.
+    Bytes twice = Read(d);
+    twice.replace(twice.find("ZDF", twice.find("Das Erste")) - 18, 2, "\1\0", 2);
+    Write(Path("twice.bin"), twice);
+    EXPECT_HAS(On("D", 1, {"check", Path("twice.bin")}).out, "error numbering.repeat channels 1,2");
+}
+
+TEST_F(CliTest, ShowsHostileNamesEscapedAndJsonKeepsTheirBytes) {
+    // An accented letter and bytes that would drive the terminal (ESC, BEL, the C1 CSI, 0xFF).
+    Bytes hostile = Read(Sample("D"));
+    hostile.replace(hostile.find("Das Erste"), 9, "\xe9\x1b]0;x\x07\x9b\xff");
+    Write(Path("hostile.bin"), hostile);
+    for (Args line : {Args{"dump"}, {"check"}, {"diff", Sample("D")}}) {
+        line.push_back(Path("hostile.bin"));
+        const std::string text = On("D", 0, line).out;
+        EXPECT_HAS(text, "\\x1b]0;x\\x07\\x9b\\xff");
+        for (const unsigned char c : text)
+            ASSERT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7f) || (c > 0x9f && c < 0xff))
+                << line[0] << ": byte " << int(c) << " reached the terminal";
+        line.push_back("--json");
+        const std::string name = Json("\u00e9\x1b]0;x\a\u009b\u00ff").dump();
+        EXPECT_HAS(Json::parse(On("D", 0, line).out).dump(), name.substr(1, name.size() - 2));
+    }
+}
+
+TEST_F(CliTest, NamesATemporaryFolderThatCannotHoldTheWorkFile) {
+    Write(Path("file"), "");
+    for (const auto& [folder, cause] :
+         {std::pair{Path("missing"), "No such file"}, std::pair{Path("file"), "Not a directory"}}) {
+        ::setenv("TMPDIR", folder.c_str(), 1);
+        const Outcome run = On("D", 1, {"dump", Sample("D")});
+        ::unsetenv("TMPDIR");
+        EXPECT_HAS(run.err, "temporary folder " + folder + ": " + cause);
+    }
+}
+
+TEST_F(CliTest, DedupesByTheKeepPolicyAndLeavesOutputOnFailure) {
+    const std::string b = Sample("B"), out = Path("out.bin");
+    const Outcome dry = On("B", 0, {"dedupe", b, "-o", out, "--keep", "lowest", "--dry-run"});
+    EXPECT_HAS(dry.out, "(same name): keep TV 4 \"KiKA\"; delete TV 24 \"KiKA\"");
+    EXPECT_HAS(dry.out, "channels would be deleted");
+    EXPECT_FALSE(fs::exists(out));
+    const Json done =
+        Json::parse(On("B", 0, {"dedupe", "--json", b, "-o", out, "--keep", "lowest"}).out);
+    EXPECT_EQ(done["written"], true);
+    std::size_t deleted = 0;
+    for (const Json& g : done["groups"])
+        deleted += g["deleted"].size();
+    EXPECT_GT(deleted, 0u);
+    EXPECT_EQ(done["deleted"], deleted);
+    const auto channels = [&](const std::string& file) {
+        return Json::parse(On("B", 0, {"dump", "--json", file}).out)["tables"]["channels"].size();
+    };
+    EXPECT_EQ(channels(out), channels(b) - deleted);
+    EXPECT_HAS(
+        On("D", 0, {"dedupe", Sample("D"), "-o", Path("d.bin"), "--keep", "hd", "--dry-run"}).out,
+        "keep TV 20 \"Das Erste HD\"; delete TV 1 \"Das Erste\"");
+    const Bytes before = Read(out);
+    On("D", 1, {"dedupe", Path("missing.bin"), "-o", out, "--keep", "fta"});
+    EXPECT_EQ(Read(out), before);
+}
+
+TEST_F(CliTest, ExportsTheListOrSaysWhyNotLeavingTheOutput) {
+    const std::string d = Sample("D"), keep = Path("keep.csv");
+    Write(keep, "keep");
+    EXPECT_HAS(On("D", 1, {"export", d, "-o", keep, "--format", "csv", "--group", "30"}).err,
+               "There is no favourite group 30");
+    EXPECT_HAS(On("D", 1, {"export", Path("missing.bin"), "-o", keep, "--format", "pdf"}).err,
+               "Cannot open or invalid version file");
+    EXPECT_EQ(Read(keep), "keep");
+    fs::create_directory(Path("folder.csv"));
+    EXPECT_HAS(On("D", 1, {"export", d, "-o", Path("folder.csv"), "--format", "csv"}).err,
+               "Cannot write the channel list");
+}
+
+TEST_F(CliTest, AppliesAReferenceListOrLeavesTheOutput) {
+    const std::string mine = Sample("D"), list = Path("list.txt"), keep = Path("keep.bin");
+    const auto channels = [&](const std::string& file) {
+        Json all = Json::parse(On("D", 0, {"dump", "--json", file}).out)["tables"]["channels"];
+        std::sort(all.begin(), all.end(),
+                  [](const Json& a, const Json& b) { return a["ProgramNum"] < b["ProgramNum"]; });
+        return all;
+    };
+    // The TV channels in reverse order, and a line that is none.
+    Args names;
+    std::string text;
+    const Json all = channels(mine);
+    for (auto c = all.rbegin(); c != all.rend(); ++c)
+        if ((*c)["Attributes"].get<int>() & 0x400) {
+            names.push_back((*c)["Name"]);
+            text += std::to_string(names.size()) + ";" + names.back() + ";0-0-" +
+                    (*c)["ServiceID"].dump() + "\r\n";
+        }
+    Write(list, text + "not a channel\r\n");
+    const Outcome dry =
+        On("D", 0, {"apply-reference", list, mine, "-o", keep, "--dry-run", "--json"});
+    EXPECT_FALSE(fs::exists(keep));
+    EXPECT_HAS(dry.err, "list.txt: line ");
+    const Json plan = Json::parse(dry.out);
+    ASSERT_EQ(plan["entries"].size(), names.size());
+    for (std::size_t e = 0; e < names.size(); ++e) {
+        EXPECT_EQ(plan["entries"][e]["method"], "name");
+        EXPECT_EQ(plan["entries"][e]["after"]["number"], e + 1);
+    }
+    EXPECT_EQ(plan["unreadLines"].size(), 1u);
+    const std::string reversed = Path("reversed.bin");
+    EXPECT_HAS(
+        On("D", 0, {"apply-reference", list, mine, "-o", reversed, "--unmatched", "delete"}).out,
+        " matched (");
+    Args got;
+    for (const Json& c : channels(reversed))
+        got.push_back(c["Name"]);
+    EXPECT_EQ(got, names);
+    // Another model's database: every channel by its carrier.
+    const Outcome byCarrier = On("D", 0,
+                                 {"apply-reference", "--ref-model", "A", Sample("A"), mine, "-o",
+                                  keep, "--dry-run", "--json"});
+    for (const Json& e : Json::parse(byCarrier.out)["entries"])
+        EXPECT_EQ(e["method"], "carrier");
+    // Failures write nothing.
+    Write(Path("bad.txt"), "nothing here\n");
+    const Outcome bad = On("D", 1, {"apply-reference", Path("bad.txt"), mine, "-o", keep});
+    EXPECT_HAS(bad.err, "The reference list holds no channels");
+    EXPECT_HAS(bad.err, "line 1");
+    On("D", 1, {"apply-reference", Path("missing.txt"), mine, "-o", keep});
+    On("D", 1, {"apply-reference", list, mine, "-o", keep, "--start", "65530"});
+    EXPECT_FALSE(fs::exists(keep));
+}
+
+TEST_F(CliTest, RefusesAReceiveFromWhatIsNoReceiver) {
+    Expect(0, {"ports"});
+    Expect(1, {"receive", "--port", "/dev/null", "-o", Path("r.bin")});
+    EXPECT_FALSE(fs::exists(Path("r.bin")));
+}
+
+} // namespace
