@@ -56,6 +56,7 @@ function(cf_add_qt_test name)
     if(T_${program})
       string(TOLOWER "chanforge-${program}" target)
       target_compile_definitions(${name} PRIVATE CHANFORGE_${program}="$<TARGET_FILE:${target}>")
+      target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/testing) # StbSimProcess.h
       list(APPEND T_DEPENDS ${target})
     endif()
   endforeach()

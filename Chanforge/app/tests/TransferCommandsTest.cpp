@@ -7,6 +7,7 @@
 #include "SampleData.h"
 #include "StbSimProcess.h"
 #include "WindowDriver.h"
+#include "WindowFixture.h"
 
 #include "chanforge/TableAccess.h"
 #include "policy/Presets.h"
@@ -20,7 +21,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstring>
@@ -87,11 +87,12 @@ class Operator : public QObject {
 
 } // namespace
 
-class TransferCommandsTest : public QObject {
+class TransferCommandsTest : public test::WindowFixture {
     Q_OBJECT
+  public:
+    TransferCommandsTest() : WindowFixture(QMessageBox::Ok) {}
 
   private slots:
-    void initTestCase();
     void receiveLoadsTheTablesAndSendDeliversThem();
     void receiveAtTheReceiversDefaults_data();
     void receiveAtTheReceiversDefaults();
@@ -102,17 +103,7 @@ class TransferCommandsTest : public QObject {
   private:
     /// Policy of model D and a channel file of it with tv TV channels; its channel count.
     int MakeSample(const QString& name, int tv = 20);
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-
-    QTemporaryDir dir_;
-    QStringList messages_;
-    QMessageBox::StandardButton answer_ = QMessageBox::Ok;
-    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
-
-void TransferCommandsTest::initTestCase() {
-    QVERIFY(dir_.isValid());
-}
 
 int TransferCommandsTest::MakeSample(const QString& name, int tv) {
     return testkit::WriteSampleFile("D", 1, Path(name).toStdString(), tv);
@@ -127,8 +118,8 @@ void TransferCommandsTest::receiveLoadsTheTablesAndSendDeliversThem() {
     QCOMPARE(document.Store().Size(kChannelTable), 0);
 
     {
-        qpui::test::StbSimProcess receiver({"--model", "D", "--offer", "prompt", "--serve",
-                                            Path("sample.bin"), "--sessions", "1"});
+        testkit::StbSimProcess receiver({"--model", "D", "--offer", "prompt", "--serve",
+                                         Path("sample.bin"), "--sessions", "1"});
         QVERIFY(!receiver.Path().isEmpty());
         Operator op(receiver.Path());
         frame.Receive();
@@ -148,7 +139,7 @@ void TransferCommandsTest::receiveLoadsTheTablesAndSendDeliversThem() {
     const QString stored = Path("flash.bin");
     frame.Checks().VerifyAction()->setChecked(false); // this receiver takes one conversation
     {
-        qpui::test::StbSimProcess target({"--model", "D", "--store", stored, "--sessions", "1"});
+        testkit::StbSimProcess target({"--model", "D", "--store", stored, "--sessions", "1"});
         QVERIFY(!target.Path().isEmpty());
         Operator op(target.Path());
         frame.Send();
@@ -187,7 +178,7 @@ void TransferCommandsTest::receiveAtTheReceiversDefaults() {
     if (dialog.endsWith("Ex"))
         options << "--offer"
                 << "prompt"; // the extended dialog waits for the receiver
-    qpui::test::StbSimProcess receiver(options);
+    testkit::StbSimProcess receiver(options);
     QVERIFY(!receiver.Path().isEmpty());
     Operator op(receiver.Path());
     frame.Receive();
@@ -227,9 +218,9 @@ void TransferCommandsTest::cancelledReceiveLeavesTablesAndWorkFile() {
     const QString title = frame.windowTitle();
     messages_.clear();
 
-    qpui::test::StbSimProcess receiver(line + QStringList{"--model", "D", "--offer", "prompt",
-                                                          "--serve", Path("other.bin"),
-                                                          "--sessions", "1"});
+    testkit::StbSimProcess receiver(line + QStringList{"--model", "D", "--offer", "prompt",
+                                                       "--serve", Path("other.bin"), "--sessions",
+                                                       "1"});
     QVERIFY(!receiver.Path().isEmpty());
     Operator op(receiver.Path(), cancelAbove);
     frame.Receive();

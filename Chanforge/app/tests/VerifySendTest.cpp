@@ -115,7 +115,7 @@ void VerifySendTest::sendIsVerifiedUntilTheReceiverDamagesABlock() {
                                "--sessions", "2"};
 
     {
-        qpui::test::StbSimProcess sim(receiver + QStringList{"--store", Path("good.bin")});
+        testkit::StbSimProcess sim(receiver + QStringList{"--store", Path("good.bin")});
         QVERIFY(!sim.Path().isEmpty());
         Operator op(sim.Path());
         frame.Send();
@@ -133,7 +133,7 @@ void VerifySendTest::sendIsVerifiedUntilTheReceiverDamagesABlock() {
     messages_.clear();
     {
         // The channel table starts at block 48; its middle byte is in the name of the 12th slot.
-        qpui::test::StbSimProcess sim(
+        testkit::StbSimProcess sim(
             receiver + QStringList{"--store", Path("bad.bin"), "--store-corrupt-block", "48"});
         QVERIFY(!sim.Path().isEmpty());
         Operator op(sim.Path());

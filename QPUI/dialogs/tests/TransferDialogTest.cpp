@@ -149,8 +149,8 @@ void TransferDialogTest::receiveReplacesTheFileAndCompleteCloses() {
     const QString target = Path("received-" + model + ".bin");
     QVERIFY(WriteFile(served, ChannelFile(12, 7)));
     QVERIFY(WriteFile(target, "previous database"));
-    test::StbSimProcess sim(receiver +
-                            QStringList{"--model", model, "--serve", served, "--sessions", "1"});
+    chanforge::testkit::StbSimProcess sim(
+        receiver + QStringList{"--model", model, "--serve", served, "--sessions", "1"});
     QVERIFY(!sim.Path().isEmpty());
 
     const auto dialog = MakeReceiveDialog(preset.Kind());
@@ -195,7 +195,7 @@ void TransferDialogTest::sendDeliversTheFileByteForByte() {
     const QString file = Path("send.bin");
     const QString stored = Path("flash-" + model + ".bin");
     QVERIFY(WriteFile(file, ChannelFile(10, 11)));
-    test::StbSimProcess sim({"--model", model, "--store", stored, "--sessions", "1"});
+    chanforge::testkit::StbSimProcess sim({"--model", model, "--store", stored, "--sessions", "1"});
     QVERIFY(!sim.Path().isEmpty());
 
     CDlgSendDataToSTB dialog(preset.Kind());
@@ -224,7 +224,7 @@ void TransferDialogTest::sendDeliversTheFileByteForByte() {
 void TransferDialogTest::receiverThatFailsTheWriteEndsWithOk() {
     const QString file = Path("refused.bin");
     QVERIFY(WriteFile(file, ChannelFile(4, 3)));
-    test::StbSimProcess sim({"--model", "A", "--fail-send", "--sessions", "1"});
+    chanforge::testkit::StbSimProcess sim({"--model", "A", "--fail-send", "--sessions", "1"});
     QVERIFY(!sim.Path().isEmpty());
     CDlgSendDataToSTB dialog(policy::ProductKind::Current());
     dialog.Initialize(file.toStdString());
@@ -245,7 +245,7 @@ void TransferDialogTest::cancelDuringReceiveAsksTellsTheReceiverAndKeepsTheFile(
     const QString target = Path("kept.bin");
     QVERIFY(WriteFile(served, ChannelFile(60, 5)));
     QVERIFY(WriteFile(target, "previous database"));
-    test::StbSimProcess sim(
+    chanforge::testkit::StbSimProcess sim(
         {"--model", "A", "--serve", served, "--baud", "57600", "--sessions", "1"});
     QVERIFY(!sim.Path().isEmpty());
     CDlgRecvDataFromSTB dialog;

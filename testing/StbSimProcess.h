@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace qpui::test {
+namespace chanforge::testkit {
 
 class StbSimProcess {
   public:
@@ -50,4 +50,4 @@ class StbSimProcess {
     QString log_;
 };
 
-} // namespace qpui::test
+} // namespace chanforge::testkit
