@@ -9,6 +9,7 @@
 #include "RightView.h"
 #include "SampleData.h"
 #include "WindowDriver.h"
+#include "WindowFixture.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/check/Backups.h"
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -59,40 +59,23 @@ void DoubleClick(QTreeWidget& list, QTreeWidgetItem* item) {
 
 } // namespace
 
-class CheckWindowTest : public QObject {
+class CheckWindowTest : public test::WindowFixture {
     Q_OBJECT
+  public:
+    CheckWindowTest() : WindowFixture(QMessageBox::Ok) {}
 
   private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void findingsSelectTheirRecordsAndFixesUndo();
     void channelsOfADeletedProviderGoToTheOneChosen();
     void compareWithAFifoSaysSoAtOnce();
     void restoreListsWhatWasKeptAndAsksAfterTheChoice();
-
-  private:
-    QTemporaryDir dir_;
-    qpui::MessageHandler previous_;
 };
 
-void CheckWindowTest::initTestCase() {
-    QVERIFY(dir_.isValid());
-    previous_ =
-        qpui::SetMessageHandler([](qpui::MessageKind, const QString&) { return QMessageBox::Ok; });
-}
-
-void CheckWindowTest::cleanupTestCase() {
-    qpui::SetMessageHandler(previous_);
-}
-
 void CheckWindowTest::findingsSelectTheirRecordsAndFixesUndo() {
-    const std::string sample = dir_.filePath("sample.bin").toStdString();
-    QVERIFY(testkit::WriteSampleFile("D", 1, sample, 20) > 0);
-    document::Document document;
-    CMainFrame frame(document);
-    frame.show();
-    QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
-    tabstore::CQoDB& db = document.Store();
+    const auto window = OpenSample("D");
+    QVERIFY(window);
+    CMainFrame& frame = *window;
+    tabstore::CQoDB& db = document_->Store();
     // One fault of each kind the sample lacks; its unused transponders it has already.
     testkit::ChannelNamed(db, "arte HD")->TPID = 99;
     std::strcpy(testkit::ChannelNamed(db, "3sat HD")->Name, "3sat HD with a name too long");
@@ -153,13 +136,10 @@ void CheckWindowTest::findingsSelectTheirRecordsAndFixesUndo() {
 }
 
 void CheckWindowTest::channelsOfADeletedProviderGoToTheOneChosen() {
-    const std::string sample = dir_.filePath("providers.bin").toStdString();
-    QVERIFY(testkit::WriteSampleFile("D", 1, sample, 20) > 0);
-    document::Document document;
-    CMainFrame frame(document);
-    frame.show();
-    QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
-    tabstore::CQoDB& db = document.Store();
+    const auto window = OpenSample("D");
+    QVERIFY(window);
+    CMainFrame& frame = *window;
+    tabstore::CQoDB& db = document_->Store();
     for (const char* name : {"arte HD", "phoenix HD"})
         testkit::ChannelNamed(db, name)->BroadcastID = 77;
     frame.Checks().CheckAction()->trigger();
@@ -189,12 +169,6 @@ void CheckWindowTest::compareWithAFifoSaysSoAtOnce() {
     document::Document document;
     CMainFrame frame(document);
     frame.show();
-    QStringList messages;
-    const qpui::MessageHandler previous =
-        qpui::SetMessageHandler([&messages](qpui::MessageKind, const QString& text) {
-            messages << text;
-            return QMessageBox::Ok;
-        });
     test::WhenModal([fifo](QWidget* modal) {
         auto* files = qobject_cast<QFileDialog*>(modal);
         QVERIFY(files != nullptr && files->objectName() == QStringLiteral("fileDialog"));
@@ -204,8 +178,7 @@ void CheckWindowTest::compareWithAFifoSaysSoAtOnce() {
         QTest::keyClick(name, Qt::Key_Return);
     });
     frame.findChild<QAction*>(QStringLiteral("compareAction"))->trigger();
-    qpui::SetMessageHandler(previous);
-    QCOMPARE(messages, QStringList{QString::fromLatin1(document::kOpenFailedMessage)});
+    QCOMPARE(messages_, QStringList{QString::fromLatin1(document::kOpenFailedMessage)});
 }
 
 namespace {
@@ -254,14 +227,13 @@ void CheckWindowTest::restoreListsWhatWasKeptAndAsksAfterTheChoice() {
         QFile::copy(sample, dir_.filePath("backups/D_20231114-221320-000_0123456789abcdef.bin")));
     QVERIFY(frame.IsModified());
 
-    QStringList messages;
-    QMessageBox::StandardButton answer = QMessageBox::No;
-    const test::MessageRecorder recorder(messages, answer);
+    messages_.clear();
+    answer_ = QMessageBox::No;
     QList<QStringList> rows;
     QStringList askedBeforeTheChoice;
     test::WhenModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<CBackupsDialog*>(modal);
-        askedBeforeTheChoice = messages;
+        askedBeforeTheChoice = messages_;
         if (dialog == nullptr || dialog->List().topLevelItemCount() < 3) {
             modal->close();
             return;
@@ -280,7 +252,7 @@ void CheckWindowTest::restoreListsWhatWasKeptAndAsksAfterTheChoice() {
                                        {"2023", "Sent", "21", "6"},
                                        {"2023", "Received", "20", "6"},
                                        {"2023", "", "", ""}}));
-    QCOMPARE(messages.size(), 1); // unsaved changes? No: the backup replaces them
+    QCOMPARE(messages_.size(), 1); // unsaved changes? No: the backup replaces them
     QVERIFY(!frame.IsModified());
     QVERIFY(testkit::ChannelNamed(document.Store(), "ZDF HD") != nullptr);
     QVERIFY(testkit::ChannelNamed(document.Store(), "ZDF Sent") == nullptr);
