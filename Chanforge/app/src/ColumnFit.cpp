@@ -64,4 +64,9 @@ void FillWithColumn(QTableView& view, int column) {
     view.setColumnWidth(column, std::max(needed, spare));
 }
 
+int ContentsWidth(const QTableView& view, int column) {
+    const bool fills = column >= 0 && !view.isColumnHidden(column);
+    return OthersWidth(view, column) + (fills ? view.property(kContentWidth).toInt() : 0);
+}
+
 } // namespace chanforge::app

@@ -17,5 +17,7 @@ namespace chanforge::app {
 void FitColumnsToTexts(QTableView& view, int column, const std::vector<QStringList>& widest);
 /// Widens or narrows column (down to its contents) to fill the view, after a resize.
 void FillWithColumn(QTableView& view, int column);
+/// The shown columns side by side, column at its contents: below this width the view scrolls.
+int ContentsWidth(const QTableView& view, int column);
 
 } // namespace chanforge::app

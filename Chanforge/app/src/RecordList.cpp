@@ -11,6 +11,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <string_view>
@@ -225,6 +226,15 @@ void CRecordList::SetUpColumns() {
         setColumnWidth(column, std::max({columnWidth(column), text, column == 0 ? 36 : 0}));
     }
     FillWithColumn(*this, NameColumn());
+    updateGeometry(); // the pane asks the minimum anew
+}
+
+QSize CRecordList::minimumSizeHint() const {
+    // Its columns whole beside a neighbour in a pane (the providers beside the favourites): the
+    // pane grows before the list has to scroll, as it does in longer languages.
+    const int width = ContentsWidth(*this, NameColumn()) + 2 * frameWidth() +
+                      verticalScrollBar()->sizeHint().width();
+    return {width, QTableView::minimumSizeHint().height()};
 }
 
 int CRecordList::NameColumn() const {

@@ -87,6 +87,9 @@ class CRecordList : public QTableView {
     void Dropped(DragCode targetCode, std::uint32_t key);
     void DragStarted(DragCode code);
 
+  public:
+    QSize minimumSizeHint() const override;
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
