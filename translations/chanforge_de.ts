@@ -1467,11 +1467,11 @@
     </message>
     <message>
         <source>No image kept from this receiver matches its checksum: the send is not compared.</source>
-        <translation>Keine aufbewahrte Kopie dieses Empfängers stimmt mit ihrer Prüfsumme überein: Das Senden wird nicht verglichen.</translation>
+        <translation>Keine aufbewahrte Kopie dieses Receivers stimmt mit ihrer Prüfsumme überein: Das Senden wird nicht verglichen.</translation>
     </message>
     <message>
         <source>The newest image kept from this receiver (%1) no longer matches its checksum; compared with the one kept %2 instead.</source>
-        <translation>Die neueste aufbewahrte Kopie dieses Empfängers (%1) stimmt nicht mehr mit ihrer Prüfsumme überein; stattdessen mit der vom %2 verglichen.</translation>
+        <translation>Die neueste aufbewahrte Kopie dieses Receivers (%1) stimmt nicht mehr mit ihrer Prüfsumme überein; stattdessen mit der vom %2 verglichen.</translation>
     </message>
 </context>
 <context>
@@ -2894,11 +2894,11 @@ Ohne diese Einträge speichern?</translation>
     </message>
     <message>
         <source>Receive the list from the receiver over the serial cable, or open a channel file or workbook you saved. The guide explains each step.</source>
-        <translation>Empfangen Sie die Senderliste über das serielle Kabel vom Empfänger oder öffnen Sie eine gespeicherte Senderdatei oder Arbeitsmappe. Die Anleitung erklärt jeden Schritt.</translation>
+        <translation>Empfangen Sie die Senderliste über das serielle Kabel vom Receiver oder öffnen Sie eine gespeicherte Senderdatei oder Arbeitsmappe. Die Anleitung erklärt jeden Schritt.</translation>
     </message>
     <message>
         <source>Receive from the receiver...</source>
-        <translation>Vom Empfänger empfangen ...</translation>
+        <translation>Vom Receiver empfangen ...</translation>
     </message>
     <message>
         <source>Open a file...</source>
