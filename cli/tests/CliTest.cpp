@@ -347,7 +347,8 @@ TEST_F(CliTest, AppliesAReferenceListOrLeavesTheOutput) {
     const Outcome byCarrier = On("D", 0,
                                  {"apply-reference", "--ref-model", "A", Sample("A"), mine, "-o",
                                   keep, "--dry-run", "--json"});
-    for (const Json& e : Json::parse(byCarrier.out)["entries"])
+    const Json byCarrierReport = Json::parse(byCarrier.out); // outlives the loop over it
+    for (const Json& e : byCarrierReport["entries"])
         EXPECT_EQ(e["method"], "carrier");
     // Failures write nothing.
     Write(Path("bad.txt"), "nothing here\n");
