@@ -2,11 +2,15 @@
 """Plants realistic single faults one at a time and reports how many the test suite catches.
 
     scripts/mutation-score.py [--list scripts/mutants.txt] [--only NAME-PART]... [--at COMMIT]
+    scripts/mutation-score.py --check [--at COMMIT | --worktree]
 
 Each fault is built and tested in a git worktree of HEAD (or --at) under build/mutants (the checkout is
 never touched), with ccache, so only what a fault changes is rebuilt. A fault counts as caught
 when its build still succeeds and at least one test fails; one that no longer compiles is
-reported as invalid, not as caught. Not run in CI: it takes about as long as the suite times
+reported as invalid, not as caught. A fault whose old text is gone (or is no longer there
+exactly once) fails the run by name before anything is built: a list that no longer applies
+would otherwise report a score over fewer faults than it claims. `--check` only verifies that
+every fault applies, in the commit or (--worktree) in the files as they stand. Not run in CI: it takes about as long as the suite times
 the number of faults that survive.
 
 The list holds entries of this form (the old text must occur exactly once in the file); a fault
@@ -53,6 +57,47 @@ def parse(path):
             edit["old"] = "".join(edit["old"]).rstrip("\n")
             edit["new"] = "".join(edit["new"]).rstrip("\n")
     return faults
+
+
+def problems(faults, read):
+    """Why each fault cannot be planted, by name; read(path) gives a file's text or None."""
+    found = []
+    for fault in faults:
+        texts, why = {}, None
+        if not fault["edits"]:
+            why = "it has no @@ edit"
+        for edit in fault["edits"]:
+            if why:
+                break
+            if edit["file"] not in texts:
+                texts[edit["file"]] = read(edit["file"])
+            text = texts[edit["file"]]
+            if text is None:
+                why = f"{edit['file']} does not exist"
+            elif not edit["old"] or edit["old"] == edit["new"]:
+                why = f"an edit of {edit['file']} changes nothing"
+            elif text.count(edit["old"]) != 1:
+                count = text.count(edit["old"])
+                why = (f"its old text occurs {count} times in {edit['file']}:\n"
+                       + edit["old"].splitlines()[0])
+            else:
+                texts[edit["file"]] = text.replace(edit["old"], edit["new"])
+        if why:
+            found.append((fault["name"], why))
+    return found
+
+
+def reader(commit, worktree):
+    def read(path):
+        if worktree:
+            full = os.path.join(ROOT, path)
+            if not os.path.isfile(full):
+                return None
+            with open(full, encoding="utf-8") as source:
+                return source.read()
+        shown = run(["git", "-C", ROOT, "show", f"{commit}:{path}"])
+        return shown.stdout if shown.returncode == 0 else None
+    return read
 
 
 def run(command, **kwargs):
@@ -126,9 +171,27 @@ def main():
     parser.add_argument("--only", action="append", default=[],
                         help="only the faults whose name holds this text (repeatable)")
     parser.add_argument("--at", default="HEAD", help="the commit to plant the faults in")
+    parser.add_argument("--check", action="store_true",
+                        help="only verify that every fault applies; build nothing")
+    parser.add_argument("--worktree", action="store_true",
+                        help="with --check: look at the files as they stand, not the commit")
     arguments = parser.parse_args()
     faults = [f for f in parse(arguments.list)
               if not arguments.only or any(part in f["name"] for part in arguments.only)]
+    if not faults:
+        sys.exit("no fault in the list matches")
+    names = [f["name"] for f in faults]
+    for name in sorted({n for n in names if names.count(n) > 1}):
+        print(f"named twice: {name}")
+    stale = problems(faults, reader(arguments.at, arguments.check and arguments.worktree))
+    for name, why in stale:
+        print(f"does not apply: {name}\n           " + why.replace("\n", "\n           "))
+    if stale or len(set(names)) != len(names):
+        print(f"\n{len(stale)} of {len(faults)} faults do not apply; fix or remove them")
+        return 1
+    if arguments.check:
+        print(f"all {len(faults)} faults apply")
+        return 0
     env = prepare(arguments.at)
     caught = valid = 0
     for fault in faults:
@@ -143,7 +206,7 @@ def main():
         caught += outcome == "caught"
     print(f"\nScore: {caught} of {valid} faults caught"
           f" ({len(faults) - valid} invalid or not found)")
-    return 0 if caught == valid else 1
+    return 0 if caught == valid == len(faults) else 1
 
 
 if __name__ == "__main__":
