@@ -43,6 +43,13 @@ std::string& ExplicitPath() {
     return path;
 }
 std::atomic<bool> readOnlyStore{false};
+std::atomic<unsigned> failedWrites{0};
+
+/// Every write that did not reach the store ends here, so a command can tell it failed.
+int WriteFailed() {
+    ++failedWrites;
+    return 0;
+}
 
 std::string_view Trimmed(std::string_view line) {
     const auto first = line.find_first_not_of(" \t\r");
@@ -51,11 +58,31 @@ std::string_view Trimmed(std::string_view line) {
     return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
 }
 
-/// Why text is not the INI lines of a store; empty when it is.
+/// Where QSettings puts every value of kBaseKey: the section is its first part, each key starts
+/// with the rest, a backslash for each slash.
+constexpr std::string_view kStoreSection = "SOFTWARE";
+constexpr std::string_view kStoreKeyPrefix = "Rixatel\\ST\\";
+
+/// Whether a key of the store's section lies under the base key.
+bool IsOurKey(std::string_view key) {
+    std::string normal(key);
+    std::replace(normal.begin(), normal.end(), '/', '\\');
+    return normal.starts_with(kStoreKeyPrefix) && normal.size() > kStoreKeyPrefix.size();
+}
+
+std::string LineProblem(std::size_t number, std::string_view what) {
+    return "line " + std::to_string(number + 1) + " " + std::string(what);
+}
+
+/// Why text is not a store of this program; empty when it is. Only the lines QSettings writes
+/// for our key path count as ours: any other section or key means the file belongs to someone
+/// else (a note with headings, another program's settings) and must not be rewritten.
 std::string StoreTextProblem(std::string_view text) {
     if (text.find('\0') != std::string_view::npos)
         return "it holds binary data";
-    bool settings = false, continued = false;
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
+        return {}; // empty: the first write fills it
+    bool settings = false, continued = false, inOurSection = false;
     std::size_t number = 0;
     for (std::size_t start = 0; start < text.size(); ++number) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
@@ -64,15 +91,21 @@ std::string StoreTextProblem(std::string_view text) {
         const bool wasContinued = std::exchange(continued, false);
         if (wasContinued || line.empty() || line.front() == ';' || line.front() == '#')
             continue;
-        const bool section = line.front() == '[' && line.back() == ']';
-        const std::size_t equals = line.find('=');
-        if (!section && (equals == std::string_view::npos || equals == 0))
-            return "line " + std::to_string(number + 1) +
-                   " is neither a [section], a key=value nor a comment";
-        continued = !section && line.back() == '\\';
         settings = true;
+        if (line.front() == '[' && line.back() == ']') {
+            inOurSection = line.substr(1, line.size() - 2) == kStoreSection;
+            if (!inOurSection)
+                return LineProblem(number, "is a section of another program");
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos || equals == 0)
+            return LineProblem(number, "is neither a [section], a key=value nor a comment");
+        if (!inOurSection || !IsOurKey(Trimmed(line.substr(0, equals))))
+            return LineProblem(number, "is a key of another program");
+        continued = line.back() == '\\';
     }
-    return settings ? std::string() : text.empty() ? "it is empty" : "it holds no settings";
+    return settings ? std::string() : "it holds no settings";
 }
 
 /// Why the file at path cannot be the store; empty when it can, or does not exist.
@@ -87,14 +120,6 @@ std::string StoreFileProblem(const std::string& path) {
         !read.ok())
         return read.message;
     return StoreTextProblem({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
-}
-
-/// QSettings leaves an empty file when nothing remains in it; an empty file is refused as a
-/// store, so none is left instead.
-void RemoveEmptyStore(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0)
-        ::unlink(path.c_str());
 }
 
 /// A refused store is reported once: every later call would only say it again.
@@ -188,11 +213,11 @@ int WriteValue(const char* subKey, const char* valueName, const QString& encoded
         return 0;
     auto settings = OpenKeyToWrite(subKey);
     if (!settings)
-        return 0;
+        return WriteFailed();
     settings->setValue(ValueKey(valueName), encoded);
     if (!Commit(*settings)) {
         utils::Report(utils::ReportLevel::Error, kSetFailed);
-        return 0;
+        return WriteFailed();
     }
     return 1;
 }
@@ -230,6 +255,10 @@ void SetSettingsReadOnly(bool readOnly) {
     readOnlyStore = readOnly;
 }
 
+unsigned FailedSettingsWrites() {
+    return failedWrites;
+}
+
 } // namespace utils
 
 int GetRegistry(const char* subKey, const char* valueName, std::uint32_t* result,
@@ -249,7 +278,7 @@ int GetRegistry(const char* subKey, const char* valueName, std::uint32_t* result
     settings->setValue(ValueKey(valueName), EncodeNumber(defaultValue));
     if (!Commit(*settings)) {
         utils::Report(utils::ReportLevel::Error, kDefaultNumberFailed);
-        return 0;
+        return WriteFailed();
     }
     return 1;
 }
@@ -271,7 +300,7 @@ int GetRegistry(const char* subKey, const char* valueName, char* result, const c
     settings->setValue(ValueKey(valueName), EncodeString(fallback));
     if (!Commit(*settings)) {
         utils::Report(utils::ReportLevel::Error, kSetFailed);
-        return 0;
+        return WriteFailed();
     }
     return 1;
 }
@@ -289,13 +318,12 @@ int SetRegistry(const char* subKey, const char* valueName, const char* value) {
 int DeleteRegistryKey(const char* subKey) {
     auto settings = OpenKeyToWrite(nullptr);
     if (!settings)
-        return 0;
+        return WriteFailed();
     settings->remove(subKey != nullptr ? QString::fromLatin1(subKey) : QString());
     if (!Commit(*settings)) {
         utils::Report(utils::ReportLevel::Error, kSetFailed);
-        return 0;
+        return WriteFailed();
     }
-    RemoveEmptyStore(utils::SettingsPath());
     return 1;
 }
 

@@ -136,16 +136,20 @@ TEST_F(RegistryTest, DeletingTheSubKeyRemovesOnlyItsValues) {
     EXPECT_EQ(HasRegistryValue(kChanforgeKey, "Product List"), 0);
     EXPECT_EQ(HasRegistryValue(kChanforgeKey, "COM Baud Rate"), 0);
     EXPECT_EQ(HasRegistryValue(nullptr, "Outside"), 1);
-    // Nothing left: no file stays, as an empty one would be refused as no store.
+    // Nothing left: what stays is still a store.
     EXPECT_EQ(DeleteRegistryKey(nullptr), 1);
-    EXPECT_FALSE(fs::exists(dir_ / "settings.ini"));
     EXPECT_EQ(SetRegistry(kChanforgeKey, "Product List", 3u), 1);
+    EXPECT_TRUE(messages_.empty()) << messages_.front();
 }
 
 TEST_F(RegistryTest, FilesThatAreNoStoreAreRefusedUntouched) {
     const std::string path = (dir_ / "settings.ini").string();
-    for (const std::string& content : {std::string("# Notes\n\nBuy an antenna.\n"), std::string(),
-                                       std::string("QP  \0\x50\xff", 7)}) {
+    // A note whose lines are headings or hold '=', another program's settings, a key of ours
+    // beside another program's, an image.
+    for (const std::string& content :
+         {std::string("# Notes\n\n## Dish\nsize = 80 cm\n"), std::string("[General]\nfoo=bar\n"),
+          std::string("[SOFTWARE]\nRixatel\\ST\\Chanforge\\A=sz:x\nOther\\App\\B=sz:y\n"),
+          std::string("QP  \0\x50\xff", 7)}) {
         std::ofstream(path, std::ios::binary) << content;
         std::uint32_t value = 0;
         EXPECT_EQ(GetRegistry(kChanforgeKey, "Product List", &value, 7), 0);
@@ -158,13 +162,16 @@ TEST_F(RegistryTest, FilesThatAreNoStoreAreRefusedUntouched) {
     std::uint32_t value = 0;
     EXPECT_EQ(GetRegistry(kChanforgeKey, "Product List", &value, 7), 0) << "opened the FIFO";
     EXPECT_TRUE(fs::is_fifo(path));
-    ASSERT_EQ(messages_.size(), 4u); // each refusal once, not once per call
+    ASSERT_EQ(messages_.size(), 5u); // each refusal once, not once per call
     for (const std::string& message : messages_)
         EXPECT_EQ(message.rfind("Not a settings file: " + path + " (", 0), 0u) << message;
-    // A hand-written store with comments and a continued value is one.
+    // A hand-written store with comments and a continued value is one, and so is an empty file.
     fs::remove(path);
     std::ofstream(path) << "; mine\n[SOFTWARE]\nRixatel\\ST\\Chanforge\\Note=sz:a\\\nb\n";
     EXPECT_EQ(utils::SettingsStoreProblem(), "");
+    std::ofstream(path, std::ios::trunc) << "\n";
+    EXPECT_EQ(SetRegistry(kChanforgeKey, "Product List", 3u), 1);
+    EXPECT_EQ(messages_.size(), 5u) << messages_.back();
 }
 
 TEST_F(RegistryTest, ReadOnlyStoreKeepsDefaultsInMemoryAndRefusesWrites) {
@@ -186,10 +193,12 @@ TEST_F(RegistryTest, ReadOnlyStoreKeepsDefaultsInMemoryAndRefusesWrites) {
 TEST_F(RegistryTest, UnwritableStoreFailsAndSaysSo) {
     std::ofstream(dir_ / "plain-file") << "x";
     utils::SetSettingsPath((dir_ / "plain-file" / "settings.ini").string());
+    const unsigned failedBefore = utils::FailedSettingsWrites();
     EXPECT_EQ(SetRegistry(kChanforgeKey, "Product List", 3u), 0);
     std::uint32_t value = 0;
     EXPECT_EQ(GetRegistry(kChanforgeKey, "Product List", &value, 7), 0);
     EXPECT_EQ(value, 7u); // the default is still handed back
+    EXPECT_EQ(utils::FailedSettingsWrites() - failedBefore, 2u);
     ASSERT_EQ(messages_.size(), 2u);
     EXPECT_EQ(messages_[0], "Registry SetValue is failed...");
     EXPECT_EQ(messages_[1], "Registry SetValue 'Installed Path' is failed...");

@@ -36,7 +36,15 @@ bool Context::UseSettings(SettingsUse use) const {
 void OnRun(CLI::App* cmd, Context& ctx, std::function<int(const Context&)> run,
            SettingsUse settings) {
     cmd->callback([&ctx, run = std::move(run), settings] {
-        ctx.status = ctx.UseSettings(settings) ? run(ctx) : kUsage;
+        if (!ctx.UseSettings(settings)) {
+            ctx.status = kUsage;
+            return;
+        }
+        const unsigned failedBefore = utils::FailedSettingsWrites();
+        ctx.status = run(ctx);
+        // A setting that did not reach the store fails the command, whatever else went well.
+        if (ctx.status == kOk && utils::FailedSettingsWrites() != failedBefore)
+            ctx.status = kFailed;
     });
 }
 

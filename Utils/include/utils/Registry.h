@@ -31,12 +31,15 @@ namespace utils {
 void SetSettingsPath(const std::string& path);
 /// The file the store uses now.
 std::string SettingsPath();
-/// Why that file cannot be the store; empty when it can, or does not exist yet. A store is a
-/// regular file of INI lines ([section], key=value, ; or # comment) holding at least one section
-/// or value; a note, an image or an empty file is none, and a FIFO is refused unopened. Every
-/// call on a refused store fails without touching the file.
+/// Why that file cannot be the store; empty when it can, is empty or does not exist yet. A store
+/// is a regular file of INI lines ([section], key=value, ; or # comment) whose every section and
+/// key lies under SOFTWARE\Rixatel\ST; a note, another program's settings or an image is none,
+/// and a FIFO is refused unopened. Every call on a refused store fails without touching the file.
 std::string SettingsStoreProblem();
 /// While set, a missing value reads as its default without being stored and writes fail, so the
 /// store's bytes stay as they are.
 void SetSettingsReadOnly(bool readOnly);
+/// How many writes (a value set, a default stored, a key removed) have failed in this process so
+/// far: a command that saw this grow did not store what it meant to.
+unsigned FailedSettingsWrites();
 } // namespace utils
