@@ -15,6 +15,7 @@
 #include <cstring>
 #include <functional>
 #include <numeric>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -50,6 +51,11 @@ struct Model {
     unsigned favoritePositions; ///< after the name in a layout A slot
     std::uint8_t muxBytes[4];   ///< kMuxParams as the model packs it
 };
+
+// Tests name the model, not its bytes.
+void PrintTo(const Model& m, std::ostream* os) {
+    *os << m.preset;
+}
 
 // Reserved 1, 8K, offset step 2, 64QAM, 3/4, 1/16, high priority, then 0x2A and 0x35.
 constexpr std::uint32_t kMuxParams = 0x35A913D5;
