@@ -2,6 +2,7 @@
 """Plants realistic single faults one at a time and reports how many the test suite catches.
 
     scripts/mutation-score.py [--list scripts/mutants.txt] [--only NAME-PART]... [--at COMMIT]
+    scripts/mutation-score.py --only NAME-PART --target TESTPROGRAM... --tests REGEX
     scripts/mutation-score.py --check [--at COMMIT | --worktree]
 
 Each fault is built and tested in a git worktree of HEAD (or --at) under build/mutants (the checkout is
@@ -10,7 +11,9 @@ when its build still succeeds and at least one test fails; one that no longer co
 reported as invalid, not as caught. A fault whose old text is gone (or is no longer there
 exactly once) fails the run by name before anything is built: a list that no longer applies
 would otherwise report a score over fewer faults than it claims. `--check` only verifies that
-every fault applies, in the commit or (--worktree) in the files as they stand. Not run in CI: it takes about as long as the suite times
+every fault applies, in the commit or (--worktree) in the files as they stand. To show that a
+few faults are caught without building the whole tree, --target names the programs to build and
+--tests the ctest names to run (a score taken so counts only those tests). Not run in CI: it takes about as long as the suite times
 the number of faults that survive.
 
 The list holds entries of this form (the old text must occur exactly once in the file); a fault
@@ -104,7 +107,15 @@ def run(command, **kwargs):
     return subprocess.run(command, capture_output=True, text=True, **kwargs)
 
 
-def prepare(commit):
+def build_command(targets):
+    return ["cmake", "--build", BUILD, "-j2"] + (["--target"] + targets if targets else [])
+
+
+def test_command(tests):
+    return ["ctest", "--test-dir", BUILD, "-j2", "--timeout", "300"] + (["-R", tests] if tests else [])
+
+
+def prepare(commit, targets, tests):
     os.makedirs(WORK, exist_ok=True)
     head = run(["git", "-C", ROOT, "rev-parse", commit]).stdout.strip()
     if not os.path.isdir(TREE):
@@ -116,10 +127,10 @@ def prepare(commit):
         run(["cmake", "-S", TREE, "-B", BUILD, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
              "-DCMAKE_CXX_FLAGS=-Wall -Wextra -Werror", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"],
             check=True, env=env)
-    built = run(["cmake", "--build", BUILD, "-j2"], env=env)
+    built = run(build_command(targets), env=env)
     if built.returncode != 0:
         sys.exit("the unchanged tree does not build:\n" + built.stdout[-3000:])
-    tested = run(["ctest", "--test-dir", BUILD, "-j2", "--timeout", "300"])
+    tested = run(test_command(tests))
     if tested.returncode != 0:
         sys.exit("the unchanged tree fails its tests:\n" + tested.stdout[-3000:])
     return env
@@ -149,16 +160,15 @@ def restore(originals):
             source.write(text)
 
 
-def try_fault(fault, env):
+def try_fault(fault, env, targets, tests):
     originals = apply(fault["edits"])
     if originals is None:
         return "not found", ""
     try:
-        built = run(["cmake", "--build", BUILD, "-j2"], env=env)
+        built = run(build_command(targets), env=env)
         if built.returncode != 0:
             return "invalid", built.stdout[-1500:]
-        tested = run(["ctest", "--test-dir", BUILD, "-j2", "--timeout", "300",
-                      "--stop-on-failure"])
+        tested = run(test_command(tests) + ["--stop-on-failure"])
         failed = [l.strip() for l in tested.stdout.splitlines() if "***" in l or "(Failed)" in l]
         return ("caught" if tested.returncode != 0 else "survived"), "\n".join(failed[:3])
     finally:
@@ -171,6 +181,9 @@ def main():
     parser.add_argument("--only", action="append", default=[],
                         help="only the faults whose name holds this text (repeatable)")
     parser.add_argument("--at", default="HEAD", help="the commit to plant the faults in")
+    parser.add_argument("--target", action="append", default=[],
+                        help="build only this program (repeatable; with --tests)")
+    parser.add_argument("--tests", help="run only the tests whose ctest name matches")
     parser.add_argument("--check", action="store_true",
                         help="only verify that every fault applies; build nothing")
     parser.add_argument("--worktree", action="store_true",
@@ -192,11 +205,11 @@ def main():
     if arguments.check:
         print(f"all {len(faults)} faults apply")
         return 0
-    env = prepare(arguments.at)
+    env = prepare(arguments.at, arguments.target, arguments.tests)
     caught = valid = 0
     for fault in faults:
         started = time.time()
-        outcome, detail = try_fault(fault, env)
+        outcome, detail = try_fault(fault, env, arguments.target, arguments.tests)
         print(f"{outcome:10} {time.time() - started:6.0f} s  {fault['name']}", flush=True)
         if outcome not in ("caught", "survived"):
             print("           " + detail.replace("\n", "\n           ")[:1500], flush=True)
