@@ -25,7 +25,7 @@ std::unique_ptr<Document> OpenDocument(const Context& ctx,
                                        const chanforge::codec::FlashLayout& layout,
                                        const std::vector<std::string>& files,
                                        std::optional<OpenFailure>& failed) {
-    auto doc = std::make_unique<Document>([layout] { return layout; });
+    auto doc = std::make_unique<Document>(layout);
     failed = ctx.OpenFiles(*doc, files);
     return failed ? nullptr : std::move(doc);
 }

@@ -54,6 +54,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     RegisterExportCommand(app, ctx);
     RegisterApplyReference(app, ctx);
     RegisterDedupeCommand(app, ctx);
+    RegisterIdentifyCommand(app, ctx);
 
     std::vector<const char*> argv;
     for (const std::string& arg : args)

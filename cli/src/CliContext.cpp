@@ -86,7 +86,13 @@ bool Context::AcceptUnresolvedChannels(chanforge::document::Document& doc,
 }
 
 std::string FailureText(const chanforge::document::DocResult& result) {
-    return result.detail.empty() ? result.message : result.message + " (" + result.detail + ")";
+    std::string text =
+        result.detail.empty() ? result.message : result.message + " (" + result.detail + ")";
+    // The sentence names the model; the command line also says how to choose it.
+    if (result.status == chanforge::document::DocStatus::OtherModel &&
+        !result.likelyModels.empty() && !result.likelyModels.front().empty())
+        text += " Open it with --model " + result.likelyModels.front() + ".";
+    return text;
 }
 
 int Fail(const chanforge::document::DocResult& result) {

@@ -20,6 +20,7 @@ void RegisterCheckCommands(CLI::App& app, Context& ctx);
 void RegisterExportCommand(CLI::App& app, Context& ctx);
 void RegisterApplyReference(CLI::App& app, Context& ctx);
 void RegisterDedupeCommand(CLI::App& app, Context& ctx);
+void RegisterIdentifyCommand(CLI::App& app, Context& ctx);
 
 /// Prints changes as diff does: one a line, or a JSON array.
 void PrintChanges(const chanforge::check::Changes& changes, bool json, std::ostream& out);

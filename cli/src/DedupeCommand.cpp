@@ -96,7 +96,7 @@ void Print(std::ostream& stream, tabstore::CQoDB& db,
 
 int RunDedupe(const Context& ctx, const DedupeArgs& args) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
-    chanforge::document::Document doc([layout] { return layout; });
+    chanforge::document::Document doc(layout);
     if (const auto failed = ctx.OpenFiles(doc, args.files))
         return Fail(failed->result);
     const editing::Product product = layout.product;

@@ -68,7 +68,7 @@ std::unique_ptr<QGuiApplication> PaintingApplication() {
 
 int RunExport(const Context& ctx, const ExportArgs& args) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
-    chanforge::document::Document doc([layout] { return layout; });
+    chanforge::document::Document doc(layout);
     if (const auto failed = ctx.OpenFiles(doc, args.files))
         return Fail(failed->result);
     chanforge::editing::ChannelFilter filter = chanforge::editing::ShowAll();

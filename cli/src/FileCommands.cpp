@@ -34,7 +34,7 @@ struct ModelChange {
 
 int RunDump(const Context& ctx, const std::vector<std::string>& files, bool json) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
-    Document doc([layout] { return layout; });
+    Document doc(layout);
     if (const auto failed = ctx.OpenFiles(doc, files))
         return Fail(failed->result);
     if (json)
@@ -80,7 +80,7 @@ int ConvertToModel(const Context& ctx, Document& doc, const chanforge::codec::Fl
 int RunConvert(const Context& ctx, const std::vector<std::string>& files, const std::string& out,
                const ModelChange& change) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
-    Document doc([layout] { return layout; });
+    Document doc(layout);
     if (const auto failed = ctx.OpenFiles(doc, files))
         return Fail(failed->result);
     if (!ctx.AcceptUnresolvedChannels(doc, files))
@@ -94,7 +94,7 @@ int RunConvert(const Context& ctx, const std::vector<std::string>& files, const 
 
 int RunExportC(const Context& ctx, const std::vector<std::string>& files, const std::string& out) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
-    Document doc([layout] { return layout; });
+    Document doc(layout);
     if (const auto failed = ctx.OpenFiles(doc, files))
         return Fail(failed->result);
     if (DocResult r = doc.ExportDefaultChannelTable(out); !r.ok())

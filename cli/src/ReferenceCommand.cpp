@@ -170,7 +170,7 @@ void PrintJson(std::ostream& text, const ref::Reference& reference, const ref::P
 
 int RunApplyReference(const Context& ctx, const ApplyArgs& args) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
-    Document doc([layout] { return layout; });
+    Document doc(layout);
     if (const auto failed = ctx.OpenFiles(doc, args.files))
         return Fail(failed->result);
     ref::ReferenceSource source{args.reference, layout,

@@ -93,7 +93,7 @@ int VerifySent(std::ostream& out, const Document& doc,
 int RunReceive(const Context& ctx, const std::string& port, const std::string& out, bool wait,
                const SerialOptions& serial) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
-    Document doc([layout] { return layout; });
+    Document doc(layout);
     ctx.Configure(doc);
     if (doc.WorkFilePath().empty())
         return Fail("Cannot create the work file in the temporary folder");
@@ -105,7 +105,7 @@ int RunReceive(const Context& ctx, const std::string& port, const std::string& o
 int RunSend(const Context& ctx, const std::string& port, const std::vector<std::string>& files,
             bool verify, const SerialOptions& serial) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
-    chanforge::document::Document doc([layout] { return layout; });
+    chanforge::document::Document doc(layout);
     ctx.Configure(doc);
     if (auto r = doc.Open(files); !r.ok())
         return Fail(r);

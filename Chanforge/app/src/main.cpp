@@ -27,8 +27,7 @@ int main(int argc, char* argv[]) {
     policy::EnsureStartupPolicy();
 
     // The model chosen now holds until the next start, whatever Configuration stores meanwhile.
-    const chanforge::codec::FlashLayout layout = chanforge::codec::FlashLayout::FromPolicy();
-    chanforge::document::Document document([layout] { return layout; });
+    chanforge::document::Document document(chanforge::document::Model::Stored());
     if (document.WorkFilePath().empty()) {
         qpui::ShowStop(nullptr,
                        QCoreApplication::translate(

@@ -151,7 +151,7 @@ void ReferenceWindowTest::savedForAnotherModelOpensUnderIt() {
     QCOMPARE(messages_.size(), 1);
     QVERIFY(messages_.front().startsWith("Saved for Model E"));
     const codec::FlashLayout e = codec::FlashLayout::FromPreset(*policy::FindPreset("E"));
-    document::Document moved([e] { return e; });
+    document::Document moved(e);
     QVERIFY(moved.Open(QFile::encodeName(out).toStdString()).ok());
     QCOMPARE(moved.Store().Size(kChannelTable), 40u);
     QCOMPARE(testkit::ChannelNamed(moved.Store(), "ZDF HD")->ProgramNum, 2);

@@ -1,5 +1,6 @@
 #include "chanforge/document/Document.h"
 
+#include "chanforge/check/ModelFit.h"
 #include "chanforge/codec/BlankImage.h"
 #include "chanforge/codec/CExport.h"
 #include "chanforge/codec/FlashImageCodec.h"
@@ -30,6 +31,24 @@ std::span<const std::uint8_t> BytesOf(const std::string& text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
+/// The image inside a work file: after its channel-file header, or all of it without one.
+std::span<const std::uint8_t> ImageOf(std::span<const std::uint8_t> work) {
+    HeaderState ignored;
+    return codec::ReadChannelHeader(work, ignored) ? work.subspan(codec::kChannelHeaderSize) : work;
+}
+
+/// An image the model makes less sense of than another model does is not opened as garbage.
+DocResult RefuseOtherModel(std::span<const std::uint8_t> image, const Model& model) {
+    const check::ModelVerdict verdict = check::JudgeModel(image, model.layout, model.preset);
+    if (verdict.Fits())
+        return {};
+    DocResult refused{DocStatus::OtherModel, {}, {}};
+    refused.sentence = check::OtherModelSentence(verdict);
+    refused.message = refused.sentence.English();
+    refused.likelyModels = check::LikelyModels(verdict);
+    return refused;
+}
+
 } // namespace
 
 bool IsWorkbookPath(const std::string& path) {
@@ -45,7 +64,11 @@ bool IsWorkbookPath(const std::string& path) {
     return extension == "xls" || extension == "cvs";
 }
 
-Document::Document(LayoutSource layout) : layout_(std::move(layout)) {
+Document::Document() : Document(Model::Stored()) {}
+
+Document::Document(const FlashLayout& layout) : Document(Model::OfLayout(layout)) {}
+
+Document::Document(Model model) : model_(std::move(model)) {
     workFileProblem_ = utils::CreateGuardedTempFile("chanforge-work", ".bin", workFile_).message;
     if (!workFile_.empty())
         receivedFile_ = workFile_ + ".received";
@@ -77,11 +100,15 @@ DocResult Document::OpenChannelFile(const std::string& path) {
     std::vector<std::uint8_t> opened;
     if (const utils::FileResult read = utils::ReadWholeFile(path, opened); !read.ok())
         return Failure(DocStatus::OpenFailed, kOpenFailedMessage, AboutFile(read.message, path));
-    HeaderState header = header_;
-    DocResult result = Adopt(codec::ToWorkFile(opened, header), header);
-    if (result.status == DocStatus::OpenFailed)
+    DocResult result = AdoptImage(opened);
+    if (result.status == DocStatus::OpenFailed || result.status == DocStatus::OtherModel)
         result.detail = AboutFile(result.detail, path);
     return result;
+}
+
+DocResult Document::AdoptImage(std::span<const std::uint8_t> file) {
+    HeaderState header = header_;
+    return Adopt(codec::ToWorkFile(file, header), header);
 }
 
 DocResult Document::AdoptReceived() {
@@ -109,9 +136,13 @@ DocResult Document::Adopt(const std::vector<std::uint8_t>& work, HeaderState hea
     // its work file and its header exactly as they were.
     tabstore::CQoDB loaded;
     DocumentValues values = values_;
-    const FlashImageCodec codec(layout_());
+    const FlashImageCodec codec(model_.layout);
     const auto ask = [this] { return ask_ && ask_(kHeaderQuestion); };
     const CodecResult result = codec.Load(work, {loaded, values, header}, ask);
+    if (result.status == codec::CodecStatus::NoHeader)
+        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, result.detail);
+    if (DocResult other = RefuseOtherModel(ImageOf(work), model_); !other.ok())
+        return other;
     if (!result.ok())
         return Failure(DocStatus::OpenFailed, kOpenFailedMessage, result.detail);
     if (workFile_.empty())
@@ -136,7 +167,7 @@ DocResult Document::SaveChannelFile(const std::string& path) {
     if (!utils::ReadWholeFile(workFile_, work).ok())
         return Failure(DocStatus::SaveFailed, kSaveFailedMessage, "cannot read the work file");
     std::vector<std::uint8_t> saved = codec::ToSavedFile(work, header_);
-    const FlashImageCodec codec(layout_());
+    const FlashImageCodec codec(model_.layout);
     const CodecResult result = codec.Save(saved, header_.versionFile, {db_, values_, header_});
     if (!result.ok())
         return Failure(DocStatus::SaveFailed, kSaveFailedMessage, result.detail);
@@ -154,7 +185,7 @@ DocResult Document::PrepareSend() {
     if (!utils::ReadWholeFile(workFile_, work).ok())
         return Failure(DocStatus::WorkFileFailed, kSaveFailedMessage, "cannot read the work file");
     // The receiver always gets a channel file, whatever form the database was opened in.
-    const FlashImageCodec codec(layout_());
+    const FlashImageCodec codec(model_.layout);
     const CodecResult result = codec.Save(work, false, {db_, values_, header_});
     if (!result.ok())
         return Failure(DocStatus::SaveFailed, kSaveFailedMessage, result.detail);

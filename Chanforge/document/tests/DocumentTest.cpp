@@ -2,6 +2,8 @@
 #include "chanforge/document/Document.h"
 #include "CodecTestSupport.h"
 #include "chanforge/codec/FlashImage.h"
+#include "policy/Presets.h"
+#include "samplegen/SampleImage.h"
 
 #include <gtest/gtest.h>
 
@@ -79,7 +81,7 @@ TEST(WorkbookPaths, ExtensionIsCaseSensitiveAndNeedsAName) {
 
 TEST_F(DocumentTest, VersionFileSavesAsVersionFileWithItsChecksum) {
     Write(Path("in.bin"), VersionFile(Image(3)));
-    Document doc([this] { return layout_; });
+    Document doc(layout_);
     ASSERT_TRUE(doc.Open(Path("in.bin")).ok());
     EXPECT_TRUE(doc.Header().versionFile);
     EXPECT_EQ(doc.Store().Size(kChannelTable), 3u);
@@ -91,7 +93,7 @@ TEST_F(DocumentTest, VersionFileSavesAsVersionFileWithItsChecksum) {
     EXPECT_EQ(saved.size(), 64 + layout_.ImageSize()) << "no channel-file header inside";
     EXPECT_EQ(saved[61] | saved[62] << 8, VersionImageChecksum(saved));
 
-    Document again([this] { return layout_; });
+    Document again(layout_);
     ASSERT_TRUE(again.Open(Path("out.bin")).ok());
     EXPECT_EQ(codectest::Snapshot(again.Store()), codectest::Snapshot(doc.Store()));
 }
@@ -102,7 +104,7 @@ TEST_F(DocumentTest, ChannelFileSavesAsChannelFile) {
     const Bytes image = Image(2);
     file.insert(file.end(), image.begin(), image.end());
     Write(Path("in.bin"), file);
-    Document doc([this] { return layout_; });
+    Document doc(layout_);
     const DocResult opened = doc.Open(std::vector{Path("in.bin")});
     ASSERT_TRUE(opened.ok());
     EXPECT_EQ(opened.tables, TableScope::AllTables);
@@ -125,7 +127,7 @@ TEST_F(DocumentTest, FailedSaveLeavesTheOldFileAndSaysWhy) {
     Write(Path("in.bin"), VersionFile(Image(1)));
     Write(Path("out.bin"), Bytes{1, 2, 3});
     FlashLayout small = layout_;
-    Document doc([&small] { return small; });
+    Document doc(small);
     ASSERT_TRUE(doc.Open(Path("in.bin")).ok());
     for (int i = 0; i < 8000; ++i)
         codectest::AppendCopy(doc.Store(), kChannelTable,
@@ -149,7 +151,7 @@ TEST_F(DocumentTest, UnreadableAndMalformedFilesFailToOpen) {
     truncated.resize(truncated.size() / 2);
     Write(Path("truncated.bin"), truncated);
     Write(Path("open.bin"), VersionFile(Image(3)));
-    Document doc([this] { return layout_; });
+    Document doc(layout_);
     ASSERT_TRUE(doc.Open(Path("open.bin")).ok());
     const Bytes work = Read(doc.WorkFilePath());
     for (const char* name : {"missing.bin", "empty.bin", "header-only.bin", "truncated.bin"}) {
@@ -164,13 +166,47 @@ TEST_F(DocumentTest, UnreadableAndMalformedFilesFailToOpen) {
     }
 }
 
+// Another model's file is refused by name and changes nothing; opened as that model it reads
+// whole, and the document works in that model from then on.
+TEST_F(DocumentTest, AnotherModelsFileIsRefusedUntilOpenedAsThatModel) {
+    std::vector<std::uint8_t> other;
+    ASSERT_TRUE(samplegen::BuildImage(codectest::PresetLayout("D"), other, nullptr));
+    Write(Path("d.bin"), other);
+    Write(Path("a.bin"), [] {
+        std::vector<std::uint8_t> own;
+        EXPECT_TRUE(samplegen::BuildImage(codectest::PresetLayout("A"), own, nullptr));
+        return own;
+    }());
+    Document doc(Model::Of(*policy::FindPreset("A")));
+    ASSERT_TRUE(doc.Open(Path("a.bin")).ok());
+    const std::size_t channels = doc.Store().Size(kChannelTable);
+    const Bytes work = Read(doc.WorkFilePath());
+
+    const DocResult refused = doc.Open(Path("d.bin"));
+    EXPECT_EQ(refused.status, DocStatus::OtherModel);
+    EXPECT_EQ(refused.likelyModels, std::vector<std::string>{"D"});
+    EXPECT_EQ(refused.message.rfind("This file looks like a model D database, not model A: ", 0),
+              0u)
+        << refused.message;
+    EXPECT_EQ(doc.Store().Size(kChannelTable), channels);
+    EXPECT_EQ(Read(doc.WorkFilePath()), work);
+    EXPECT_EQ(doc.AdoptImage(other).status, DocStatus::OtherModel) << "bytes handed over alike";
+
+    doc.ChangeModel(Model::Of(*policy::FindPreset("D")));
+    ASSERT_TRUE(doc.Open(Path("d.bin")).ok());
+    EXPECT_EQ(doc.GetModel().Name(), "D");
+    EXPECT_EQ(doc.Layout().ch.chunk, codectest::PresetLayout("D").ch.chunk);
+    ASSERT_TRUE(doc.SaveToFile(Path("d-again.bin")).ok());
+    EXPECT_EQ(Read(Path("d-again.bin")), other) << "saved in the model it was opened as";
+}
+
 TEST_F(DocumentTest, BrokenHeaderAsksAndDecodesBareOnYes) {
     Bytes file = {'Q', 'P', ' ', ' ', 0, 80}; // length word written big-endian
     const Bytes image = Image(1);
     file.insert(file.end(), image.begin(), image.end());
     Write(Path("odd.bin"), file);
     std::string asked;
-    Document doc([this] { return layout_; });
+    Document doc(layout_);
     EXPECT_EQ(doc.Open(Path("odd.bin")).status, DocStatus::OpenFailed) << "no handler means No";
     doc.SetQuestionHandler([&](const std::string& q) {
         asked = q;
@@ -186,7 +222,7 @@ TEST_F(DocumentTest, BrokenHeaderAsksAndDecodesBareOnYes) {
 TEST_F(DocumentTest, WorkFileLivesWithTheDocument) {
     std::string work;
     {
-        Document doc([this] { return layout_; });
+        Document doc(layout_);
         work = doc.WorkFilePath();
         ASSERT_FALSE(work.empty());
         EXPECT_TRUE(fs::exists(work));
@@ -200,7 +236,7 @@ TEST_F(DocumentTest, WorkFileLivesWithTheDocument) {
 }
 
 TEST_F(DocumentTest, SendNeedsChannelsAndFavouriteGroups) {
-    Document doc([this] { return layout_; });
+    Document doc(layout_);
     codectest::AppendCopy(doc.Store(), kChannelTable, codectest::MakeChannel("TV", 1, attr::kTV));
     const DocResult r = doc.PrepareSend();
     EXPECT_EQ(r.status, DocStatus::UploadEmpty);
@@ -227,7 +263,7 @@ TEST_F(DocumentTest, SendNeedsChannelsAndFavouriteGroups) {
 
 TEST_F(DocumentTest, WorkbookPathsNeverTouchTheChannelFileState) {
     Write(Path("in.bin"), VersionFile(Image(2)));
-    Document doc([this] { return layout_; });
+    Document doc(layout_);
     ASSERT_TRUE(doc.Open(Path("in.bin")).ok());
     const DocResult r = doc.Open(Path("missing.xls"));
     EXPECT_FALSE(r.ok());

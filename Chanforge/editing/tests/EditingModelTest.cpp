@@ -890,7 +890,7 @@ void CheckUniqueIds(tabstore::CQoDB& db) {
 void CheckSavedAndReloaded(Fixture& fx) {
     const std::string saved = (fx.dir / "saved.bin").string();
     RC_ASSERT(fx.doc.SaveToFile(saved).ok());
-    document::Document reloaded([layout = fx.family.layout] { return layout; });
+    document::Document reloaded(layout);
     RC_ASSERT(reloaded.Open(saved).ok());
     // Numbers are compared by the codec's own round trips: some layouts keep only one of them.
     RC_ASSERT(ContentsOf(reloaded.Store()) == ContentsOf(fx.doc.Store()));

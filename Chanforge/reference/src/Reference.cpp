@@ -20,7 +20,7 @@ bool IsDatabase(std::span<const std::uint8_t> bytes) {
 
 ReferenceResult FromDatabase(const ReferenceSource& source, Reference& out) {
     const codec::FlashLayout layout = source.layout;
-    document::Document doc([layout] { return layout; });
+    document::Document doc(layout);
     doc.SetQuestionHandler(source.ask);
     if (const document::DocResult opened = doc.Open(source.path); !opened.ok())
         return Failed(opened.message, opened.detail);

@@ -88,8 +88,8 @@ Damage Spoil(tabstore::CQoDB& db) {
 
 void CheckRestored(const char* referenceModel, const char* model) {
     const codec::FlashLayout refLayout = Layout(referenceModel), layout = Layout(model);
-    document::Document original([refLayout] { return refLayout; });
-    document::Document mine([layout] { return layout; });
+    document::Document original(refLayout);
+    document::Document mine(layout);
     Fill(original, refLayout);
     Fill(mine, layout);
     Reverse(original.Store());

@@ -7,10 +7,13 @@
 #include "chanforge/Records.h"
 #include "chanforge/codec/ChannelFile.h"
 #include "chanforge/codec/FlashLayout.h"
+#include "chanforge/document/Model.h"
 #include "tabstore/QoDB.h"
+#include "utils/Phrase.h"
 #include "utils/Translatable.h"
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -37,6 +40,7 @@ enum class DocStatus {
     UploadEmpty,    ///< no channels or no favourite groups to send
     WorkFileFailed, ///< the work file could not be created or written
     WorkbookFailed,
+    OtherModel, ///< the bytes make more sense as another model's database; nothing changed
 };
 
 /// Which tables an open replaced or a save wrote.
@@ -51,14 +55,16 @@ struct [[nodiscard]] DocResult {
     std::string message; ///< the system's text for the operator; empty on success
     std::string detail;  ///< what exactly went wrong (table and limit, path), may be empty
     TableScope tables = TableScope::None; ///< set by Open and SaveToFile when they succeed
+    /// OtherModel: the sentence naming the model(s) the bytes look like (message holds it in
+    /// English), and their names, most plausible first.
+    utils::Phrase sentence{};
+    std::vector<std::string> likelyModels{};
 
     bool ok() const { return status == DocStatus::Ok; }
 };
 
 /// Answers a Yes/No question; true means Yes.
 using AskYesNo = std::function<bool(const std::string& question)>;
-/// Supplies the layout for each load or save (default: the stored product policy).
-using LayoutSource = std::function<FlashLayout()>;
 
 /// True for a path whose extension (text after the last full stop at position 2 or later of the
 /// absolute path, case-sensitive) is "xls" or "cvs".
@@ -66,7 +72,10 @@ bool IsWorkbookPath(const std::string& path);
 
 class Document {
   public:
-    explicit Document(LayoutSource layout = &FlashLayout::FromPolicy);
+    /// A document of the model stored in the settings now.
+    Document();
+    explicit Document(Model model);
+    explicit Document(const FlashLayout& layout);
     ~Document(); ///< deletes the work file
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
@@ -79,7 +88,12 @@ class Document {
     const std::string& WorkFilePath() const { return workFile_; }
     /// Where a receive writes what it receives, beside the work file; empty without one.
     const std::string& ReceivedPath() const { return receivedFile_; }
-    FlashLayout Layout() const { return layout_(); }
+    /// The model the tables belong to: every load, save, transfer and editor uses this one.
+    const Model& GetModel() const { return model_; }
+    const FlashLayout& Layout() const { return model_.layout; }
+    /// Works in another model from now on (a file the operator chose to open as that model).
+    /// The tables are not converted: the caller opens that model's file next.
+    void ChangeModel(Model model) { model_ = std::move(model); }
 
     /// Asked when a file has no channel-file header; without a handler the answer is No.
     void SetQuestionHandler(AskYesNo ask) { ask_ = std::move(ask); }
@@ -99,6 +113,10 @@ class Document {
     /// file and the tables are replaced. The received file is gone afterwards either way; on
     /// failure nothing else changes.
     DocResult AdoptReceived();
+    /// Takes an image handed over as bytes (a backup restored, a channel file read elsewhere):
+    /// a channel file, or a bare image where the header question allows it. As Open, refused
+    /// when the bytes belong to another model.
+    DocResult AdoptImage(std::span<const std::uint8_t> file);
     /// Removes what a receive left at ReceivedPath() without taking it.
     void DiscardReceived();
     /// Writes the tables into the work file as a channel file, ready to be sent.
@@ -113,7 +131,7 @@ class Document {
     DocResult SaveWorkbook(const std::string& path);
     DocResult Adopt(const std::vector<std::uint8_t>& work, HeaderState header);
 
-    LayoutSource layout_;
+    Model model_;
     tabstore::CQoDB db_;
     DocumentValues values_;
     HeaderState header_;
