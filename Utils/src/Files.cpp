@@ -106,13 +106,13 @@ int CreateTemporary(const std::string& target, std::string& temp) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         temp = FolderOf(target) + "/." + NameOf(target) + "." + std::to_string(::getpid()) + "-" +
                std::to_string(counter++) + ".tmp";
-        GuardPath(temp);
+        GuardBeside(temp);
         // 0666 lets the umask decide a new file's permissions, as for any other new file.
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0)
             return fd;
         const int error = errno;
-        UnguardPath(temp);
+        UnguardBeside(temp);
         errno = error;
         if (error != EEXIST)
             return -1;
@@ -123,7 +123,7 @@ int CreateTemporary(const std::string& target, std::string& temp) {
 /// Removes a temporary that did not take the target's name.
 void DropTemporary(const std::string& temp) {
     ::unlink(temp.c_str());
-    UnguardPath(temp);
+    UnguardBeside(temp);
 }
 
 /// Writes bytes into a flushed temporary file beside target; keeps mode when given (>= 0).
@@ -202,7 +202,7 @@ FileResult ReplaceFile(const std::string& path, std::span<const std::uint8_t> by
         DropTemporary(temp);
         return WriteFailure(target, error);
     }
-    UnguardPath(temp);
+    UnguardBeside(temp);
     SyncFolder(target);
     return {};
 }
@@ -223,7 +223,7 @@ FileResult WriteNewFile(const std::string& path, std::span<const std::uint8_t> b
             return Fail(FileStatus::Exists, "the file exists: " + path);
         return WriteFailure(path, error);
     }
-    UnguardPath(temp);
+    UnguardBeside(temp);
     SyncFolder(path);
     return {};
 }

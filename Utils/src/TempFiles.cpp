@@ -7,10 +7,15 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
 #include <mutex>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -75,7 +80,56 @@ bool ProcessIsGone(qint64 pid) {
     return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
+/// Where a temporary beside a target is written down while it exists: one small file per
+/// temporary, named after the process and the temporary's path.
+std::string BesideRecord(const std::string& temp) {
+    char hash[17];
+    std::snprintf(hash, sizeof hash, "%016zx", std::hash<std::string>{}(temp));
+    return TempFolder() + "/chanforge-beside-" + std::to_string(::getpid()) + "-" + hash;
+}
+
+bool OwnedRegularFile(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::getuid();
+}
+
+/// Removes the temporary a gone process wrote down, only when it bears the name that process
+/// gives its temporaries and is ours: the temporary folder is shared, the record may be planted.
+void RemoveRecordedTemporary(const std::string& record, qint64 pid) {
+    std::vector<std::uint8_t> bytes;
+    if (!OwnedRegularFile(record) || !ReadWholeFile(record, bytes, kPathMax).ok())
+        return;
+    const std::string temp(bytes.begin(), bytes.end());
+    static const QRegularExpression name(QStringLiteral("^\\..+\\.(\\d+)-\\d+\\.tmp$"));
+    const QRegularExpressionMatch match =
+        name.match(QString::fromStdString(std::filesystem::path(temp).filename().string()));
+    if (match.hasMatch() && match.captured(1).toLongLong() == pid && OwnedRegularFile(temp))
+        ::unlink(temp.c_str());
+}
+
 } // namespace
+
+void GuardBeside(const std::string& temp) {
+    GuardPath(temp);
+    std::error_code failed;
+    const std::string absolute = std::filesystem::absolute(temp, failed).string();
+    const std::string record = BesideRecord(temp);
+    GuardPath(record);
+    // Without the record only a later start's sweep misses the temporary; the write goes on.
+    const int fd = ::open(record.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return;
+    const std::string& text = failed ? temp : absolute;
+    [[maybe_unused]] const ssize_t written = ::write(fd, text.data(), text.size());
+    ::close(fd);
+}
+
+void UnguardBeside(const std::string& temp) {
+    const std::string record = BesideRecord(temp);
+    ::unlink(record.c_str());
+    UnguardPath(record);
+    UnguardPath(temp);
+}
 
 FileResult CreateGuardedTempFile(const std::string& prefix, const std::string& suffix,
                                  std::string& path) {
@@ -109,8 +163,12 @@ int TidyTempFiles() {
          temp.entryList({QStringLiteral("chanforge-*"), QStringLiteral(".chanforge-*")},
                         QDir::Files | QDir::Hidden)) {
         const QRegularExpressionMatch match = name.match(file);
-        if (match.hasMatch() && ProcessIsGone(match.captured(1).toLongLong()) &&
-            QFile::remove(temp.filePath(file)))
+        const qint64 pid = match.captured(1).toLongLong();
+        if (!match.hasMatch() || !ProcessIsGone(pid))
+            continue;
+        if (file.startsWith(QStringLiteral("chanforge-beside-")))
+            RemoveRecordedTemporary(temp.filePath(file).toStdString(), pid);
+        if (QFile::remove(temp.filePath(file)))
             ++removed;
     }
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) {

@@ -87,6 +87,45 @@ TEST_F(FilesTest, SignalDuringAReplaceRemovesTheTemporaryFile) {
     }
 }
 
+TEST_F(FilesTest, TemporaryOfAKilledWriterGoesAtTheNextStart) {
+    const std::string tmp = Path("tmp");
+    fs::create_directory(tmp);
+    const char* oldTmp = std::getenv("TMPDIR");
+    const std::string savedTmp = oldTmp != nullptr ? oldTmp : "";
+    ::setenv("TMPDIR", tmp.c_str(), 1);
+    // A record planted for a gone process that names a file of another name: the file stays.
+    Write(Path("keep.bin"), "mine");
+    Write(tmp + "/chanforge-beside-2147483646-0", Path("keep.bin"));
+    const std::vector<std::uint8_t> large(16 << 20, 'x');
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        while (utils::ReplaceFile(Path("large.bin"), large).ok()) {
+        }
+        ::_exit(1);
+    }
+    const auto temporaries = [this] {
+        std::vector<std::string> names;
+        for (const std::string& name : Entries())
+            if (name.ends_with(".tmp"))
+                names.push_back(name);
+        return names;
+    };
+    for (int wait = 0; wait < 2000 && temporaries().empty(); ++wait)
+        ::usleep(1000);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ASSERT_FALSE(temporaries().empty()) << "the writer was killed before it wrote";
+    utils::TidyTempFiles();
+    EXPECT_EQ(temporaries(), std::vector<std::string>{});
+    EXPECT_TRUE(fs::is_empty(tmp));
+    EXPECT_EQ(Text(Path("keep.bin")), "mine");
+    if (oldTmp != nullptr)
+        ::setenv("TMPDIR", savedTmp.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
+}
+
 TEST_F(FilesTest, ReplacesWhatASymbolicLinkPointsAtAndKeepsTheLink) {
     Write(Path("real.bin"), "old");
     fs::create_symlink("real.bin", Path("link.bin"));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # One command-line scenario per call: cli_test.sh CASE CLI SAMPLES WORKDIR
-# What needs a real process: FIFOs, and a convert killed half-way (the rest: CliTest.cpp).
+# What needs a real process: FIFOs, and a convert interrupted or killed half-way (the rest:
+# CliTest.cpp).
 set -u
 case_name=$1 cli=$2 samples=$3 work=$4
 . "$(dirname "$0")/testlib.sh"
@@ -41,6 +42,19 @@ interrupted-convert)
   wait "$pid" && fail "convert was not interrupted"
   left=$(ls -A "$TMPDIR"; ls -A "$work" | grep -v -e '^big.bin$' -e '^tmp$' -e '^out$' -e '^err$' -e '^settings.ini$')
   [ -z "$left" ] || fail "left behind: $left"
+  # Killed outright while the output's temporary is written: the next start removes it.
+  "$cli" --model D convert "$work/big.bin" -o "$work/big-out.bin" 2>/dev/null &
+  pid=$!
+  for _ in $(seq 1000); do
+    compgen -G "$work/.big-out.bin.*.tmp" >/dev/null && break
+    sleep 0.01
+  done
+  kill -KILL "$pid"
+  wait "$pid" && fail "convert was not killed"
+  compgen -G "$work/.big-out.bin.*.tmp" >/dev/null || fail "convert was killed before it wrote"
+  expect 0 "$cli" models
+  left=$(ls -A "$TMPDIR"; ls -A "$work" | grep -v -e '^big.bin$' -e '^tmp$' -e '^out$' -e '^err$' -e '^settings.ini$')
+  [ -z "$left" ] || fail "left behind after a kill: $left"
   ;;
 *) fail "unknown case $case_name" ;;
 esac
