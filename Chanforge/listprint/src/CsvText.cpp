@@ -24,10 +24,22 @@ QString Field(const QString& text) {
     return u'"' + quoted + u'"';
 }
 
-void AppendRow(QByteArray& out, const QString& first, const QStringList& fields) {
-    QStringList line{Field(first)};
-    for (const QString& field : fields)
-        line << Field(field);
+/// A spreadsheet runs a cell that starts so as a formula (a name "=cmd|' /C calc'!A0" would);
+/// the leading apostrophe makes it text.
+QString Inert(const QString& text) {
+    static const QString kFormulaLeads = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && kFormulaLeads.contains(text.front()) ? u'\'' + text : text;
+}
+
+/// Every cell is text but the channel number, which the program writes as digits.
+void AppendRow(QByteArray& out, const QString& first, const QStringList& fields,
+               const std::vector<ListColumn>& columns) {
+    QStringList line{Field(Inert(first))};
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const bool number = static_cast<std::size_t>(i) < columns.size() &&
+                            columns[static_cast<std::size_t>(i)] == ListColumn::Number;
+        line << Field(number ? fields[i] : Inert(fields[i]));
+    }
     out += line.join(u',').toUtf8();
     out += "\r\n";
 }
@@ -40,11 +52,11 @@ QByteArray CsvBytes(const ChannelList& list) {
     for (ListColumn column : list.columns)
         titles << ColumnTitle(column);
     AppendRow(out, QCoreApplication::translate("ListPrint", CF_TR_NOOP("ListPrint", "Type")),
-              titles);
+              titles, {});
     for (const ListSection& section : list.sections) {
         const QString kind = KindText(section.kind);
         for (const QStringList& row : section.rows)
-            AppendRow(out, kind, row);
+            AppendRow(out, kind, row, list.columns);
     }
     return out;
 }
