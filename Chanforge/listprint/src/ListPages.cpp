@@ -24,6 +24,10 @@ constexpr double kTitlePoints = 12;
 constexpr double kGutterMm = 6;
 constexpr double kPaddingMm = 1.5;
 constexpr double kMarginMm = 12;
+/// A text that does not fit its cell shrinks to this share of the body font on one line, then
+/// wraps onto two lines down to the smallest share.
+constexpr double kOneLineScale = 0.6;
+constexpr double kSmallestScale = 0.25;
 const QColor kShade(236, 236, 236);
 const QColor kRule(120, 120, 120);
 
@@ -131,7 +135,7 @@ class PageWriter {
         double top = bodyTop_;
         painter_.setFont(bold_);
         for (std::size_t i = 0; i < list_.columns.size(); ++i)
-            DrawCell(ColumnTitle(list_.columns[i]), i, left, top, boldMetrics_);
+            DrawCell(ColumnTitle(list_.columns[i]), i, left, top, bold_, boldMetrics_);
         Rule(top + line_, left + columnWidth_, left);
         int shade = 0;
         for (const PlannedLine& line : lines) {
@@ -149,28 +153,51 @@ class PageWriter {
             painter_.setFont(body_);
             const QStringList& row = section.rows[static_cast<std::size_t>(line.row)];
             for (std::size_t i = 0; i < list_.columns.size(); ++i)
-                DrawCell(row[static_cast<qsizetype>(i)], i, left, top, bodyMetrics_);
+                DrawCell(row[static_cast<qsizetype>(i)], i, left, top, body_, bodyMetrics_);
         }
     }
 
     void DrawCell(const QString& text, std::size_t column, double left, double top,
-                  const QFontMetricsF& metrics) {
+                  const QFont& font, const QFontMetricsF& metrics) {
         for (std::size_t i = 0; i < column; ++i)
             left += widths_[i];
-        const double room = widths_[column] - 2 * padding_;
-        QString shown = text;
-        double advance = metrics.horizontalAdvance(text);
+        // A column squeezed below its padding gives the padding up before its text.
+        const double padding = std::min(padding_, widths_[column] / 4);
+        const double room = widths_[column] - 2 * padding;
+        const double advance = metrics.horizontalAdvance(text);
         if (advance > room) {
-            shown = metrics.elidedText(text, Qt::ElideRight, room);
-            advance = metrics.horizontalAdvance(shown);
+            DrawSmaller(text, font, QRectF(left + padding, top, room, line_));
+            return;
         }
-        double x = left + padding_;
+        double x = left + padding;
         const Qt::Alignment align = AlignmentOf(list_.columns[column]);
         if (align == Qt::AlignRight)
             x += room - advance;
         else if (align == Qt::AlignHCenter)
             x += (room - advance) / 2;
-        painter_.drawText(QPointF(x, top + Baseline(metrics)), shown);
+        painter_.drawText(QPointF(x, top + Baseline(metrics)), text);
+    }
+
+    /// A text wider than its cell is printed whole, never cut: in a smaller font on one line
+    /// while that stays readable, else wrapped onto two lines of the row, smaller still.
+    void DrawSmaller(const QString& text, QFont font, const QRectF& box) {
+        painter_.save();
+        const double points = font.pointSizeF();
+        int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+        for (double scale = 0.95; scale > kSmallestScale; scale -= 0.05) {
+            font.setPointSizeF(points * scale);
+            const bool oneLine = scale >= kOneLineScale;
+            flags = Qt::AlignLeft | Qt::AlignVCenter |
+                    (oneLine ? Qt::TextSingleLine : Qt::TextWrapAnywhere);
+            const QRectF needed =
+                QFontMetricsF(font, &device_)
+                    .boundingRect(QRectF(0, 0, box.width(), 4 * box.height()), flags, text);
+            if (needed.width() <= box.width() && needed.height() <= box.height())
+                break;
+        }
+        painter_.setFont(font);
+        painter_.drawText(box, flags, text);
+        painter_.restore();
     }
 
     /// Baseline of a text centred in a line.

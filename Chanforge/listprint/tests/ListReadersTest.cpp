@@ -32,7 +32,11 @@ constexpr const char* kAwkwardNames[] = {"Sky; Cinema",
                                          "\x86"
                                          "Emphasis\x87",
                                          "<b>&amp;</b>",
-                                         "=1+2"};
+                                         "=cmd|' /C calc'!A0",
+                                         "+1+2",
+                                         "-3+4",
+                                         "@SUM(A1:A9)",
+                                         "\tTab"};
 /// Those of them a PDF shows as they are (control bytes draw nothing).
 constexpr const char* kPrintableNames[] = {"Sky; Cinema", "A, B", "Say \"Hi\"",
                                            "Caf\u00e9 \u00c4rger \u00df", "<b>&amp;</b>"};
@@ -141,12 +145,20 @@ class ListReadersTest : public ::testing::Test {
     document::Document doc_;
 };
 
-TEST_F(ListReadersTest, PythonsCsvModuleReadsBackEveryRow) {
+TEST_F(ListReadersTest, PythonsCsvModuleReadsBackEveryRowWithFormulasAsText) {
     const ChannelList list = Build({ListColumn::Number, ListColumn::Name, ListColumn::Scrambled,
                                     ListColumn::Provider, ListColumn::Favorites});
-    QJsonArray expected = Rows(list, true);
-    expected.prepend(QJsonArray{"Type", "No.", "Name", "Scrambled", "Provider", "Favourites"});
-    EXPECT_EQ(PythonRead(kReadCsv, Write(list, ListFormat::Csv)), Json(expected));
+    QJsonArray expected{QJsonArray{"Type", "No.", "Name", "Scrambled", "Provider", "Favourites"}};
+    for (QJsonValue row : Rows(list, true)) {
+        QJsonArray cells = row.toArray();
+        // A name a spreadsheet would run as a formula is text; the number stays a number.
+        if (const QString name = cells[2].toString(); QStringLiteral("=+-@\t").contains(name[0]))
+            cells[2] = u'\'' + name;
+        expected.append(cells);
+    }
+    const std::string read = PythonRead(kReadCsv, Write(list, ListFormat::Csv));
+    EXPECT_EQ(read, Json(expected));
+    EXPECT_NE(read.find(R"(["TV","29","'=cmd|' /C calc'!A0")"), std::string::npos) << read;
 }
 
 TEST_F(ListReadersTest, PythonsHtmlParserFindsOneRowPerChannel) {
@@ -179,6 +191,19 @@ TEST_F(ListReadersTest, PdfTextHoldsEveryNameAndThePageNumbers) {
             }
         for (const char* name : kPrintableNames)
             EXPECT_TRUE(text.contains(QString::fromUtf8(name))) << name;
+    }
+}
+
+TEST_F(ListReadersTest, ANameWiderThanItsColumnPrintsWhole) {
+    AppendCopy(doc_.Store(), kChannelTable,
+               testkit::MakeChannel(std::string(28, 'Q'), 40, attr::kTV));
+    const std::vector<ListColumn> all(std::begin(kAllListColumns), std::end(kAllListColumns));
+    for (int pageColumns : {1, 4}) {
+        const QString text =
+            Output(QStringLiteral("pdftotext"),
+                   {Write(Build(all), ListFormat::Pdf, pageColumns), QStringLiteral("-")});
+        EXPECT_EQ(text.count(u'Q'), 28) << pageColumns << " columns:\n" << text.toStdString();
+        EXPECT_FALSE(text.contains(u'\u2026')) << pageColumns;
     }
 }
 
