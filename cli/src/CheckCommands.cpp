@@ -87,6 +87,7 @@ int RunCheck(const Context& ctx, const std::vector<std::string>& files, bool jso
     auto doc = OpenDocument(ctx, layout, files, failed);
     if (failed)
         return CheckNotOpened(ctx, *failed, json);
+    ctx.WarnUnresolvedChannels(*doc, files);
     const check::Findings findings = check::CheckDatabase(doc->Store(), doc->Values(), layout);
     PrintFindings(findings, json, ctx.Out());
     return check::HasErrors(findings) ? kFailed : kOk;

@@ -70,19 +70,39 @@ std::optional<OpenFailure> Context::OpenFiles(chanforge::document::Document& doc
     return std::nullopt;
 }
 
-bool Context::AcceptUnresolvedChannels(chanforge::document::Document& doc,
-                                       const std::vector<std::string>& files) const {
+namespace {
+
+/// The sentence for the channels of a workbook that name records the database lacks; empty
+/// when no workbook was among the files or every channel resolves.
+std::string UnresolvedSentence(chanforge::document::Document& doc,
+                               const std::vector<std::string>& files) {
     if (std::none_of(files.begin(), files.end(), chanforge::document::IsWorkbookPath))
-        return true;
+        return {};
     const std::size_t count =
         chanforge::check::UnresolvedChannels(doc.Store(), doc.Values(), doc.Layout()).size();
     if (count == 0)
-        return true;
+        return {};
     std::string sentence = chanforge::check::UnresolvedChannelsMessage(count);
     if (const std::size_t at = sentence.find("%1"); at != std::string::npos)
         sentence.replace(at, 2, std::to_string(count));
+    return sentence;
+}
+
+} // namespace
+
+bool Context::AcceptUnresolvedChannels(chanforge::document::Document& doc,
+                                       const std::vector<std::string>& files) const {
+    const std::string sentence = UnresolvedSentence(doc, files);
+    if (sentence.empty())
+        return true;
     utils::Report(yes ? utils::ReportLevel::Information : utils::ReportLevel::Error, sentence);
     return yes;
+}
+
+void Context::WarnUnresolvedChannels(chanforge::document::Document& doc,
+                                     const std::vector<std::string>& files) const {
+    if (const std::string sentence = UnresolvedSentence(doc, files); !sentence.empty())
+        utils::Report(utils::ReportLevel::Information, sentence);
 }
 
 std::string FailureText(const chanforge::document::DocResult& result) {

@@ -62,6 +62,9 @@ struct Context {
     /// such a database must not be written.
     bool AcceptUnresolvedChannels(chanforge::document::Document& doc,
                                   const std::vector<std::string>& files) const;
+    /// The same sentence for a command that writes no database (dump, check, export, a dry run).
+    void WarnUnresolvedChannels(chanforge::document::Document& doc,
+                                const std::vector<std::string>& files) const;
 };
 
 /// Makes cmd, once chosen, run with the parsed context and keep its exit status in ctx.

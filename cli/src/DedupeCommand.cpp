@@ -99,6 +99,10 @@ int RunDedupe(const Context& ctx, const DedupeArgs& args) {
     chanforge::document::Document doc(layout);
     if (const auto failed = ctx.OpenFiles(doc, args.files))
         return Fail(failed->result);
+    if (args.dryRun)
+        ctx.WarnUnresolvedChannels(doc, args.files);
+    else if (!ctx.AcceptUnresolvedChannels(doc, args.files))
+        return kFailed;
     const editing::Product product = layout.product;
     const auto groups =
         editing::FindDuplicates(doc.Store(), *editing::KeepPolicyNamed(args.keep), product);

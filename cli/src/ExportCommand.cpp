@@ -71,6 +71,7 @@ int RunExport(const Context& ctx, const ExportArgs& args) {
     chanforge::document::Document doc(layout);
     if (const auto failed = ctx.OpenFiles(doc, args.files))
         return Fail(failed->result);
+    ctx.WarnUnresolvedChannels(doc, args.files);
     chanforge::editing::ChannelFilter filter = chanforge::editing::ShowAll();
     if (args.group != 0) {
         if (chanforge::GetRow<chanforge::Favorite_Info_Tag>(doc.Store(), chanforge::kFavoriteTable,

@@ -37,6 +37,7 @@ int RunDump(const Context& ctx, const std::vector<std::string>& files, bool json
     Document doc(layout);
     if (const auto failed = ctx.OpenFiles(doc, files))
         return Fail(failed->result);
+    ctx.WarnUnresolvedChannels(doc, files);
     if (json)
         ctx.Out() << JsonText(DumpJson(doc, layout)) << "\n";
     else

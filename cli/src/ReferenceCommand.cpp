@@ -173,6 +173,10 @@ int RunApplyReference(const Context& ctx, const ApplyArgs& args) {
     Document doc(layout);
     if (const auto failed = ctx.OpenFiles(doc, args.files))
         return Fail(failed->result);
+    if (args.dryRun)
+        ctx.WarnUnresolvedChannels(doc, args.files);
+    else if (!ctx.AcceptUnresolvedChannels(doc, args.files))
+        return kFailed;
     ref::ReferenceSource source{args.reference, layout,
                                 [yes = ctx.yes](const std::string&) { return yes; }};
     if (!args.referenceModel.empty())

@@ -159,6 +159,23 @@ TEST_F(CliTest, ConvertsThroughFilesAndWorkbooksWithoutChangingAByte) {
                "not have: open the receiver's channel file first.");
     EXPECT_FALSE(fs::exists(Path("alone.bin")));
     On("D", 0, {"--yes", "convert", book, "-o", Path("alone.bin")});
+    // So does every other command that writes one; those that only read say it.
+    const std::string unresolved = "27 channels name satellites";
+    Write(Path("ref.txt"), "1;Das Erste;0-0-28106\n");
+    for (const Args& writes :
+         {Args{"dedupe", book, "-o", Path("dd.bin"), "--keep", "lowest"},
+          Args{"apply-reference", Path("ref.txt"), book, "-o", Path("dd.bin")}}) {
+        EXPECT_HAS(On("D", 1, writes).err, unresolved);
+        EXPECT_FALSE(fs::exists(Path("dd.bin")));
+        Args withYes = writes;
+        withYes.insert(withYes.begin(), "--yes");
+        On("D", 0, withYes);
+        EXPECT_TRUE(fs::remove(Path("dd.bin")));
+    }
+    for (const Args& reads :
+         {Args{"dump", book}, Args{"export", book, "-o", Path("l.csv"), "--format", "csv"}})
+        EXPECT_HAS(On("D", 0, reads).err, unresolved);
+    EXPECT_HAS(On("D", 1, {"check", book}).err, unresolved);
     On("D", 0, {"export-c", d, "-o", Path("table.h")});
     EXPECT_HAS(Read(Path("table.h")), "////Total Svc Channel Count = 27");
 
