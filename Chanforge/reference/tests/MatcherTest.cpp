@@ -48,9 +48,9 @@ constexpr std::size_t kNone = Match::kNone;
 
 TEST(MatcherTest, EachMethodAndItsLimits) {
     const std::vector<Case> cases = {
-        {"a renamed channel on a carrier 2 MHz off is the same service",
+        {"a renamed channel on a carrier 3 MHz off, the tolerance, is the same service",
          {Sat("Old name", 100, 11494)},
-         {Sat("Other", 101, 11494), Sat("New name", 100, 11496)},
+         {Sat("Other", 101, 11494), Sat("New name", 100, 11497)},
          {{1, Method::Carrier}}},
         {"4 MHz off, the other polarisation or another satellite is another carrier",
          {Sat("A", 100, 11494), Sat("B", 101, 11494), Sat("C", 102, 11494)},

@@ -144,7 +144,7 @@ TEST(PlanTest, ClashesAreReported) {
 TEST(PlanTest, FavouritesFlagsAndNamesComeFromTheReference) {
     Store ref;
     FillReference(ref);
-    ref.Named("C").Favorite = 0x2 | 1u << 9; // group 10 is past model D's eight
+    ref.Named("C").Favorite = 0x2 | 1u << 8; // group 9 is the first past model D's eight
     ref.Named("C").Attributes |= attr::kSkipped;
     ref.Named("B").Favorite = 0x2;
     SetName(ref.Named("B").Name, "B renamed");
@@ -158,13 +158,13 @@ TEST(PlanTest, FavouritesFlagsAndNamesComeFromTheReference) {
         copy.Named("A").Attributes |= attr::kLocked;
         copy.Named("D").Favorite = 0x2; // unmatched: keeps its group
         Reference reference = ReferenceFromStore(ref.db, Layout("C"));
-        reference.groups.resize(10);
-        reference.groups[9] = "Group ten";
+        reference.groups.resize(9);
+        reference.groups[8] = "Group nine";
         const Plan plan =
             PlanReference(copy.db, Layout("D"), reference, {1, true, names, Unmatched::Keep});
         ASSERT_EQ(plan.groupsPast.size(), 1u);
-        EXPECT_EQ(plan.groupsPast[0].group, 10u);
-        EXPECT_EQ(plan.groupsPast[0].name, "Group ten");
+        EXPECT_EQ(plan.groupsPast[0].group, 9u);
+        EXPECT_EQ(plan.groupsPast[0].name, "Group nine");
         EXPECT_EQ(plan.groupsPast[0].channels, 1u);
         ASSERT_TRUE(ApplyPlan(copy.db, plan));
         EXPECT_EQ(copy.Named("A").Favorite, 0u);
