@@ -367,7 +367,10 @@ TEST_F(CliTest, AppliesAReferenceListOrLeavesTheOutput) {
     const Json byCarrierReport = Json::parse(byCarrier.out); // outlives the loop over it
     for (const Json& e : byCarrierReport["entries"])
         EXPECT_EQ(e["method"], "carrier");
-    // Failures write nothing.
+    // Failures write nothing. A text list with a NUL byte is refused as text.
+    Write(Path("nul.txt"), Bytes("1;A;0-0-1\n2;B\0;0-0-2\n", 22));
+    EXPECT_HAS(On("D", 1, {"apply-reference", Path("nul.txt"), mine, "-o", keep}).err,
+               "nul.txt, line 2, byte 4: a NUL byte");
     Write(Path("bad.txt"), "nothing here\n");
     const Outcome bad = On("D", 1, {"apply-reference", Path("bad.txt"), mine, "-o", keep});
     EXPECT_HAS(bad.err, "The reference list holds no channels");

@@ -71,6 +71,10 @@ ReferenceResult LoadReference(const ReferenceSource& source, tabstore::CQoDB& db
                !read.ok()) {
         return Failed(document::kOpenFailedMessage, read.message + ": " + source.path);
     } else if (!IsDatabase(bytes)) {
+        if (const std::optional<NulByte> nul = FindNulByte(bytes))
+            return Failed(kNotTextMessage, source.path + ", line " + std::to_string(nul->line) +
+                                               ", byte " + std::to_string(nul->column) +
+                                               ": a NUL byte (0x00)");
         TextList list = ParseTextList(bytes);
         out = {};
         out.entries = std::move(list.entries);

@@ -97,7 +97,31 @@ TextList ParseTextList(std::span<const std::uint8_t> bytes) {
 }
 
 bool LooksLikeText(std::span<const std::uint8_t> bytes) {
-    return std::find(bytes.begin(), bytes.end(), 0) == bytes.end();
+    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    const std::size_t start = text.find_first_not_of(" \t\r\n");
+    if (start == std::string_view::npos)
+        return true;
+    const std::string_view line = text.substr(start, text.find_first_of("\r\n", start) - start);
+    const auto control = [](unsigned char c) { return (c < 0x20 && c != '\t') || c == 0x7F; };
+    const auto printable = [](unsigned char c) { return c > 0x20 && c < 0x7F; };
+    return std::none_of(line.begin(), line.end(), control) &&
+           std::any_of(line.begin(), line.end(), printable);
+}
+
+std::optional<NulByte> FindNulByte(std::span<const std::uint8_t> bytes) {
+    const auto nul = std::find(bytes.begin(), bytes.end(), 0);
+    if (nul == bytes.end())
+        return std::nullopt;
+    // Lines counted as ParseTextList counts them: CR LF, CR or LF ends one.
+    NulByte at{1, 1};
+    for (auto b = bytes.begin(); b != nul; ++b) {
+        const bool end = *b == '\n' || (*b == '\r' && (b + 1 == nul || b[1] != '\n'));
+        at.line += end ? 1 : 0;
+        at.column = end ? 1 : at.column + (*b == '\r' ? 0 : 1);
+    }
+    return at;
 }
 
 const char* LineFaultText(LineFault fault) {

@@ -67,11 +67,21 @@ TEST(TextListTest, LinesThatDoNotReadAreReportedNeverGuessed) {
     }
 }
 
-TEST(TextListTest, TellsTextFromImages) {
-    const std::string text = "1;A;0-0-1\n";
+std::span<const std::uint8_t> Bytes(const std::string& text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+TEST(TextListTest, TellsTextFromImagesAndFindsANulByteInText) {
     const std::uint8_t image[] = {'Q', 'P', ' ', ' ', 80, 0};
-    EXPECT_TRUE(LooksLikeText({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}));
     EXPECT_FALSE(LooksLikeText(image));
+    EXPECT_FALSE(LooksLikeText(Bytes(std::string("\xff\xff\0\0\n1;A;0-0-1", 11))));
+    const std::string text("\xEF\xBB\xBF\r\n1;A;0-0-1\r\n2;B;0-0-2\r3;C\0;0-0-3\n", 37);
+    EXPECT_TRUE(LooksLikeText(Bytes(text)));
+    const std::optional<NulByte> nul = FindNulByte(Bytes(text));
+    ASSERT_TRUE(nul);
+    EXPECT_EQ(nul->line, 4u);
+    EXPECT_EQ(nul->column, 4u);
+    EXPECT_FALSE(FindNulByte(Bytes("1;A;0-0-1\n")));
 }
 
 } // namespace

@@ -44,9 +44,9 @@ struct ReferenceSource {
 /// Whether the file at path is read as a database, which needs its model to be known.
 bool NeedsModel(const std::string& path);
 
-/// Reads the reference at source.path: a workbook by its extension, a text list when it holds
-/// no NUL byte, else a database file opened as Open does with the source's model. A workbook's
-/// rows name satellites and transponders of the open database (`db` under `layout`), as they
+/// Reads the reference at source.path: a workbook by its extension, a text list when its first
+/// line is text (refused when it holds a NUL byte), else a database file opened as Open does
+/// with the source's model. A workbook's rows name satellites and transponders of the open database (`db` under `layout`), as they
 /// do when one is opened.
 ReferenceResult LoadReference(const ReferenceSource& source, tabstore::CQoDB& db,
                               const codec::FlashLayout& layout, Reference& out);

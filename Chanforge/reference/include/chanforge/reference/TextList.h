@@ -3,9 +3,11 @@
 #pragma once
 
 #include "chanforge/reference/Service.h"
+#include "utils/Translatable.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -33,8 +35,20 @@ struct TextList {
 /// of any platform are allowed.
 TextList ParseTextList(std::span<const std::uint8_t> bytes);
 
-/// Whether the bytes can be a text list at all (no NUL byte): anything else is an image.
+/// Whether the bytes are meant as a text list: the first line that holds anything is text (no
+/// control byte but tab, something printable). Anything else is an image: a database's first
+/// bytes are never one line of text.
 bool LooksLikeText(std::span<const std::uint8_t> bytes);
+
+/// A NUL byte in a text list, which no text holds: its line and its byte in that line (from 1).
+struct NulByte {
+    std::size_t line = 0;
+    std::size_t column = 0;
+};
+std::optional<NulByte> FindNulByte(std::span<const std::uint8_t> bytes);
+
+inline constexpr const char* kNotTextMessage =
+    CF_TR_NOOP("Reference", "The reference list is a text list, but holds a byte no text holds");
 
 /// The operator's text for a fault (translation context "Reference").
 const char* LineFaultText(LineFault fault);
