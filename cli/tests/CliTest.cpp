@@ -209,6 +209,12 @@ TEST_F(CliTest, MalformedFilesFailNamingTheFileAndLeaveTheOutput) {
         EXPECT_EQ(o["file"], bad);
         EXPECT_HAS(o["error"].get<std::string>(), "Cannot open");
     }
+    // An image without its header opens only when the header question is answered Yes.
+    Write(Path("bare.bin"), image.substr(86));
+    EXPECT_HAS(On("D", 1, {"convert", Path("bare.bin"), "-o", Path("out.bin")}).err,
+               "Cannot open or invalid version file");
+    EXPECT_EQ(Read(Path("out.bin")), "keep");
+    EXPECT_HAS(On("D", 0, {"--yes", "dump", Path("bare.bin")}).out, "Das Erste");
     // With --yes the same file is decoded as a bare image (its blocks then lie 86 bytes off).
     EXPECT_HAS(On("D", 0, {"--yes", "dump", Path("wrong-header")}).out, "Channels: 0");
     // A path that is not UTF-8 still makes JSON.

@@ -107,6 +107,12 @@ DocResult Document::OpenChannelFile(const std::string& path) {
 }
 
 DocResult Document::AdoptImage(std::span<const std::uint8_t> file) {
+    // A bare image gets the held header put in front, after which the codec finds one: the
+    // operator is asked before that, and a No leaves it unopened.
+    const bool bare = !file.empty() && !codec::StartsWithChannelMagic(file) &&
+                      !codec::StartsWithVersionMagic(file);
+    if (bare && !(ask_ && ask_(kHeaderQuestion)))
+        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, "the file has no header");
     HeaderState header = header_;
     return Adopt(codec::ToWorkFile(file, header), header);
 }

@@ -227,6 +227,8 @@ TEST_F(DocumentTest, WorkFileLivesWithTheDocument) {
         ASSERT_FALSE(work.empty());
         EXPECT_TRUE(fs::exists(work));
         Write(Path("in.bin"), Image(1));
+        EXPECT_FALSE(doc.Open(Path("in.bin")).ok()) << "a bare image without a Yes";
+        doc.SetQuestionHandler([](const std::string&) { return true; });
         ASSERT_TRUE(doc.Open(Path("in.bin")).ok());
         EXPECT_EQ(Read(work).size(), 86 + layout_.ImageSize()) << "bare image got a header";
         Write(doc.ReceivedPath(), Image(1)); // a receive the operator did not take
