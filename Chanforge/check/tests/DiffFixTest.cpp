@@ -3,6 +3,7 @@
 #include "chanforge/ChannelOrder.h"
 #include "chanforge/check/Diff.h"
 #include "chanforge/check/Fixes.h"
+#include "chanforge/check/ImageDiff.h"
 #include "chanforge/check/Validate.h"
 #include "chanforge/editing/UnusedRecords.h"
 
@@ -140,6 +141,38 @@ TEST(Diff, ChangesReadAsTheOperatorMadeThem) {
             messages.push_back(change.message.English());
         EXPECT_EQ(messages, c.messages);
     }
+}
+
+// What the receiver holds against what was sent: headers are each side's own, what it holds
+// beyond the image is not what was sent, what it lacks differs; blocks read as runs.
+TEST(Diff, HeldBytesAreCountedInTheBlocksTheyLieIn) {
+    const std::vector<std::uint8_t> sent(86 + 400 * 1024, 0x5A);
+    std::vector<std::uint8_t> held = sent;
+    held[6] = 0x01;                      // the info block a receive writes
+    held.insert(held.end(), 4096, 0xFF); // flash it kept beyond the image
+    EXPECT_TRUE(DiffImageBytes(sent, held).empty());
+    const auto say = [&](std::initializer_list<std::size_t> at, std::size_t cut = 0) {
+        std::vector<std::uint8_t> damaged = sent;
+        for (std::size_t offset : at)
+            damaged[86 + offset] ^= 0xFF;
+        damaged.resize(damaged.size() - cut);
+        return HeldBytesPhrase(DiffImageBytes(sent, damaged)).English();
+    };
+    EXPECT_EQ(say({300 * 1024 + 512}),
+              "The receiver holds 1 byte that differs from what was sent, in block 300");
+    EXPECT_EQ(say({2 * 1024 + 900, 2 * 1024 + 901}),
+              "The receiver holds 2 bytes that differ from what was sent, in block 2");
+    EXPECT_EQ(say({2 * 1024, 10 * 1024, 11 * 1024, 12 * 1024, 300 * 1024}),
+              "The receiver holds 5 bytes that differ from what was sent, in blocks 2, 10-12 and "
+              "300");
+    EXPECT_EQ(
+        say({}, 1500),
+        "The receiver holds 1500 bytes that differ from what was sent, in blocks 398 and 399");
+    std::initializer_list<std::size_t> scattered = {0,     2048,  4096,  6144,  8192,
+                                                    10240, 12288, 14336, 16384, 18432};
+    EXPECT_EQ(say(scattered),
+              "The receiver holds 10 bytes that differ from what was sent, in blocks 0, 2, 4, 6, "
+              "8, 10, 12, 14 and 2 more");
 }
 
 TEST(Fixes, RemoveDuplicatesKeepsOneOfEachService) {
