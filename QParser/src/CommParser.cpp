@@ -1,6 +1,7 @@
 #include "qparser/CommParser.h"
 
 #include "TransferFile.h"
+#include "utils/Translatable.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +16,9 @@ constexpr int kMaxBlockSize = 65536;
 // the settings meets this cap; the largest flash region of any model is under 1 MiB.
 constexpr std::uint64_t kMaxImageBytes = 128u << 20;
 constexpr unsigned char kMagic[4] = {'Q', 'P', ' ', ' '};
+constexpr const char* kUnaskedBlock =
+    CF_TR_NOOP("Transfer", "The receiver sent a block it was not asked for, so a block may have "
+                           "been taken twice: nothing received is kept");
 
 /// Block sizes come from the settings store, which is input like any other.
 int SaneBlockSize(int value) {
@@ -95,6 +99,8 @@ int CCommParser::Initialize(const std::string& path, bool write) {
     state_ = kStateIdle;
     quiet_ = QuietWait::None;
     reRequested_ = false;
+    answersOwed_ = 0;
+    droppedBytes_ = 0;
     storedBytes_ = 0;
     failure_.clear();
     requestedBlock_ = -1;
@@ -237,24 +243,6 @@ bool CCommParser::IsLineNoise(unsigned char byte) const {
     return byte == '\r' || byte == '\n' || byte == 0;
 }
 
-QPResult_Tag CCommParser::RunDownloadStep(const unsigned char* data, int length, const Rule& rule,
-                                          std::initializer_list<const char*> successWords) {
-    QPResult_Tag result = RunStep(data, length, rule);
-    if (state_ != kStateLastBlockStored)
-        return result;
-    const bool failed = result.resultCode == kQPFailure;
-    result = QPResult_Tag{};
-    if (failed) {
-        result.resultCode = kQPFailure;
-    } else {
-        state_ = kStateReceiveFinished;
-        for (const char* word : successWords)
-            result.AddCommand(word);
-    }
-    ClearBuffer();
-    return result;
-}
-
 QPResult_Tag CCommParser::RunStep(const unsigned char* data, int length, const Rule& rule) {
     QPResult_Tag result;
     if (data == nullptr || length <= 0)
@@ -322,26 +310,47 @@ void CCommParser::BeginBlocks(int blockCount, QPResult_Tag& result) {
     }
     expectedBytes_ = static_cast<std::uint32_t>(bytes);
     state_ = kStateBlocksArriving;
+    answersOwed_ = 1;
     AddNumbered(result, "REQUEST_1024DOWN:", 0, "\n");
 }
 
 void CCommParser::GatherBlock(const unsigned char* data, int length, QPResult_Tag& result) {
-    if (quiet_ != QuietWait::None)
-        return; // dropped until the line is quiet
+    if (quiet_ != QuietWait::None) {
+        DropUntilQuiet(length, result);
+        return;
+    }
     const int need = blockSize_ + checksumSize_;
-    // Bytes beyond one block and its checksum are noise: a receiver sends nothing unasked.
+    // Bytes beyond one block and its checksum were sent before the next request: never a block.
     const int take = std::min(length, need - fill_);
     Append(data, take);
     receivedBytes_ = storedBytes_ + fill_;
     if (fill_ < need)
         return;
+    answersOwed_ = std::max(0, answersOwed_ - 1);
     if (!CheckSumCheck()) {
         ClearBuffer();
         receivedBytes_ = storedBytes_;
         quiet_ = QuietWait::Resend;
         return;
     }
-    StoreBlock(result);
+    StoreBlock(result, take < length);
+    if (take < length)
+        DropUntilQuiet(length - take, result);
+}
+
+void CCommParser::DropUntilQuiet(int length, QPResult_Tag& result) {
+    // What follows a damaged block is its rest or noise, whatever its length.
+    if (quiet_ == QuietWait::Resend)
+        return;
+    // The blocks still owed may come, with some noise; a whole block beyond them answers no
+    // request, so the blocks taken may not be the ones asked for (a late copy of one taken as
+    // the next). The receiver's blocks carry no number, so this is the only sign of it.
+    droppedBytes_ += length;
+    const int lineBytes = blockSize_ + checksumSize_;
+    if (droppedBytes_ >= static_cast<std::int64_t>(answersOwed_ + 1) * lineBytes) {
+        failure_ = kUnaskedBlock;
+        result.resultCode = kQPFailure;
+    }
 }
 
 bool CCommParser::CheckSumCheck() const {
@@ -354,7 +363,7 @@ bool CCommParser::CheckSumCheck() const {
     return (sum & 0xFF) == sent[0];
 }
 
-void CCommParser::StoreBlock(QPResult_Tag& result) {
+void CCommParser::StoreBlock(QPResult_Tag& result, bool followed) {
     if (!file_->Append(buffer_.data(), blockSize_)) {
         result.resultCode = kQPFailure;
         return;
@@ -362,9 +371,11 @@ void CCommParser::StoreBlock(QPResult_Tag& result) {
     storedBytes_ += blockSize_;
     ClearBuffer();
     receivedBytes_ = storedBytes_;
+    droppedBytes_ = 0;
     if (storedBytes_ >= expectedBytes_) {
-        if (!FinishReceive())
-            result.resultCode = kQPFailure;
+        // Only once the line is quiet: a receiver that answered a request twice still owes the
+        // last block then, and the blocks taken are not the ones it holds.
+        quiet_ = QuietWait::ConfirmEnd;
         return;
     }
     QPResult_Tag ack;
@@ -372,37 +383,53 @@ void CCommParser::StoreBlock(QPResult_Tag& result) {
     ++blockCounter_;
     AddNumbered(ack, "REQUEST_1024DOWN:", blockCounter_, "\n");
     ack.nextBlock = blockCounter_;
-    if (reRequested_) {
-        // The receiver may still answer the earlier request for this block: acknowledge only
-        // once the line is quiet, so that late copy is not taken for the next block.
+    if (reRequested_ || followed) {
+        // The receiver may still answer the earlier request for this block, or is sending
+        // something unasked: acknowledge only once the line is quiet, so what it still sends is
+        // not taken for the next block.
         heldAck_ = ack;
         quiet_ = QuietWait::ReleaseAck;
         reRequested_ = false;
         return;
     }
+    answersOwed_ = 1;
     for (int i = 0; i < ack.CommandCount(); ++i)
         result.AddCommand(ack.commands[i], ack.commandLengths[i]);
     result.nextBlock = ack.nextBlock;
 }
 
-bool CCommParser::FinishReceive() {
-    const bool written = file_->WriteAt(6, info_, kInfoSize) && file_->Commit();
-    state_ = kStateLastBlockStored;
-    return written;
-}
-
-QPResult_Tag CCommParser::OnQuietLine() {
-    if (quiet_ == QuietWait::Resend)
-        return RequestBlockAgain();
+QPResult_Tag CCommParser::FinishReceive() {
     QPResult_Tag result;
-    if (quiet_ == QuietWait::ReleaseAck)
-        result = heldAck_;
-    quiet_ = QuietWait::None;
+    state_ = kStateLastBlockStored;
+    if (!file_->WriteAt(6, info_, kInfoSize) || !file_->Commit()) {
+        result.resultCode = kQPFailure;
+        return result;
+    }
+    state_ = kStateReceiveFinished;
+    for (std::string_view word : ReceiveEndWords())
+        result.AddCommand(word);
+    ClearBuffer();
     return result;
 }
 
+QPResult_Tag CCommParser::OnQuietLine() {
+    const QuietWait waited = std::exchange(quiet_, QuietWait::None);
+    switch (waited) {
+    case QuietWait::Resend:
+        return RequestBlockAgain();
+    case QuietWait::ReleaseAck:
+        answersOwed_ = 1;
+        return heldAck_;
+    case QuietWait::ConfirmEnd:
+        return FinishReceive();
+    case QuietWait::None:
+        break;
+    }
+    return {};
+}
+
 QPResult_Tag CCommParser::RequestBlockAgain() {
-    if (quiet_ == QuietWait::ReleaseAck)
+    if (quiet_ == QuietWait::ReleaseAck || quiet_ == QuietWait::ConfirmEnd)
         return OnQuietLine();
     QPResult_Tag result;
     if (state_ != kStateBlocksArriving)
@@ -412,6 +439,7 @@ QPResult_Tag CCommParser::RequestBlockAgain() {
     receivedBytes_ = storedBytes_;
     quiet_ = QuietWait::None;
     reRequested_ = true;
+    ++answersOwed_;
     AddNumbered(result, "REQUEST_1024DOWN:", blockCounter_, "\n");
     result.nextBlock = blockCounter_;
     return result;

@@ -42,8 +42,11 @@ int CQVRCommParser::ParsingRequestVersion(char* text) {
 }
 
 QPResult_Tag CQVRCommParser::ParsingData4Download(const unsigned char* data, int length, int) {
-    return RunDownloadStep(data, length, [this](QPResult_Tag& r) { return DownloadRule(r); },
-                           {"DOWN_SUCCESS\r"});
+    return RunStep(data, length, [this](QPResult_Tag& r) { return DownloadRule(r); });
+}
+
+std::vector<std::string_view> CQVRCommParser::ReceiveEndWords() const {
+    return {"DOWN_SUCCESS\r"};
 }
 
 int CQVRCommParser::DownloadRule(QPResult_Tag& result) {

@@ -63,8 +63,11 @@ bool CSTCommParser::IsLineNoise(unsigned char byte) const {
 // ---- receive: the receiver sends the database down ----
 
 QPResult_Tag CSTCommParser::ParsingData4Download(const unsigned char* data, int length, int) {
-    return RunDownloadStep(data, length, [this](QPResult_Tag& r) { return DownloadRule(r); },
-                           {"DOWN_SUCCESS\r", "UPGRADE_SUCCESS\r"});
+    return RunStep(data, length, [this](QPResult_Tag& r) { return DownloadRule(r); });
+}
+
+std::vector<std::string_view> CSTCommParser::ReceiveEndWords() const {
+    return {"DOWN_SUCCESS\r", "UPGRADE_SUCCESS\r"};
 }
 
 int CSTCommParser::DownloadRule(QPResult_Tag& result) {

@@ -131,12 +131,13 @@ Conversation Download(Family family, const std::string& eol) {
     for (int k = 0; k < kBlocks; ++k) {
         const Bytes data = BlockData(k);
         image += data;
-        const Bytes last = qvr ? "DOWN_SUCCESS\r" : "DOWN_SUCCESS\rUPGRADE_SUCCESS\r";
         const Bytes ack = k + 1 < kBlocks ? Numbered("1024DOWN_SUCCESS:", k, "\n") +
                                                 Numbered("REQUEST_1024DOWN:", k + 1, "\n")
-                                          : last;
+                                          : "";
         c.steps.push_back({WithChecksum(data, 2), ack});
     }
+    // The last block is acknowledged by the end of the receive, once the line is quiet.
+    c.steps.push_back({"", qvr ? "DOWN_SUCCESS\r" : "DOWN_SUCCESS\rUPGRADE_SUCCESS\r", true});
     c.finalState = kStateReceiveFinished;
     c.fileAfter = ChannelFile(image);
     if (!qvr) {

@@ -50,6 +50,7 @@ Bytes ReadFile(const std::string& path);
 struct Step {
     Bytes received;
     Bytes reply;
+    bool quietLine = false; ///< nothing received: the line fell quiet (OnQuietLine)
 };
 
 struct Conversation {

@@ -15,6 +15,12 @@ class QVRDownload : public DownloadTest<CQVRCommParser> {
         ASSERT_EQ(parser.TakeReceiverFacts().requestBlock.value_or(-1),
                   n); // the count is reported as the request block
     }
+    /// Sends the last block: the receive ends once the line is quiet, with what this returns.
+    std::vector<Bytes> SendLast(const Bytes& block) {
+        EXPECT_TRUE(Send(block).empty());
+        EXPECT_TRUE(parser.AwaitsQuietEnd());
+        return Commands(parser.OnQuietLine());
+    }
 };
 
 TEST_F(QVRDownload, BlockIsTestedOnlyWhenItsLastChecksumByteArrives) {
@@ -43,7 +49,7 @@ TEST_F(QVRDownload, DamagedBlockIsAskedForAgainOnceTheLineIsQuiet) {
     EXPECT_EQ(Commands(released),
               (std::vector<Bytes>{"1024DOWN_SUCCESS:0000\n", "REQUEST_1024DOWN:0001\n"}));
     EXPECT_EQ(released.nextBlock, 1);
-    EXPECT_EQ(Send(WithChecksum(BlockData(1), 2)), std::vector<Bytes>{"DOWN_SUCCESS\r"});
+    EXPECT_EQ(SendLast(WithChecksum(BlockData(1), 2)), std::vector<Bytes>{"DOWN_SUCCESS\r"});
     EXPECT_EQ(ReadFile(path), ChannelFile(BlockData(0) + BlockData(1)));
 }
 
@@ -55,15 +61,44 @@ TEST_F(QVRDownload, RequestAgainDropsAPartialBlock) {
     // Asking again while an acknowledgement is held releases it instead.
     EXPECT_EQ(Commands(parser.RequestBlockAgain()),
               (std::vector<Bytes>{"1024DOWN_SUCCESS:0000\n", "REQUEST_1024DOWN:0001\n"}));
-    EXPECT_EQ(Send(WithChecksum(BlockData(5), 2)), std::vector<Bytes>{"DOWN_SUCCESS\r"});
+    EXPECT_EQ(SendLast(WithChecksum(BlockData(5), 2)), std::vector<Bytes>{"DOWN_SUCCESS\r"});
     EXPECT_EQ(ReadFile(path), ChannelFile(BlockData(4) + BlockData(5)));
 }
 
-TEST_F(QVRDownload, BytesBeyondOneBlockAreDropped) {
+TEST_F(QVRDownload, BytesBeyondOneBlockAreDroppedBeforeItIsAcknowledged) {
     StartBlocks(2);
-    EXPECT_EQ(Send(WithChecksum(BlockData(0), 2) + "GARBAGE\r\n").size(), 2u);
-    EXPECT_EQ(Send(WithChecksum(BlockData(1), 2)), std::vector<Bytes>{"DOWN_SUCCESS\r"});
+    EXPECT_TRUE(Send(WithChecksum(BlockData(0), 2) + "GARBAGE\r\n").empty());
+    EXPECT_EQ(Commands(parser.OnQuietLine()).size(), 2u);
+    EXPECT_EQ(SendLast(WithChecksum(BlockData(1), 2)), std::vector<Bytes>{"DOWN_SUCCESS\r"});
     EXPECT_EQ(ReadFile(path), ChannelFile(BlockData(0) + BlockData(1)));
+}
+
+// Blocks carry no number: a late copy of one is taken for the next, and shows only as one
+// answer more than was asked for.
+TEST_F(QVRDownload, ABlockBeyondTheRequestsFailsTheReceiveAndKeepsNothing) {
+    StartBlocks(2);
+    EXPECT_EQ(Send(WithChecksum(BlockData(0), 2)).size(), 2u);
+    EXPECT_TRUE(Send(WithChecksum(BlockData(0), 2)).empty());
+    EXPECT_TRUE(Send("TargetInfo:> noise\r\n").empty()); // less than a block is noise
+    EXPECT_EQ(Feed(parser, Direction::Download, WithChecksum(BlockData(1), 2)).resultCode,
+              kQPFailure);
+    EXPECT_NE(parser.GetFailure().find("not asked for"), std::string::npos);
+    EXPECT_EQ(ReadFile(path), "");
+    // The copy and the block asked for in one chunk: what follows the copy was never asked for.
+    ASSERT_EQ(parser.Initialize(path, true), 1);
+    StartBlocks(3);
+    EXPECT_EQ(Send(WithChecksum(BlockData(0), 2)).size(), 2u);
+    const Bytes copyAndNext = WithChecksum(BlockData(0), 2) + WithChecksum(BlockData(1), 2);
+    EXPECT_TRUE(Send(copyAndNext.substr(0, 1500)).empty());
+    EXPECT_EQ(Feed(parser, Direction::Download, copyAndNext.substr(1500)).resultCode, kQPFailure);
+    // A block asked for twice may come twice, but not three times.
+    ASSERT_EQ(parser.Initialize(path, true), 1);
+    StartBlocks(2);
+    EXPECT_EQ(Commands(parser.RequestBlockAgain()), std::vector<Bytes>{"REQUEST_1024DOWN:0000\n"});
+    EXPECT_TRUE(Send(WithChecksum(BlockData(0), 2)).empty());
+    EXPECT_TRUE(Send(WithChecksum(BlockData(0), 2)).empty());
+    EXPECT_EQ(Feed(parser, Direction::Download, WithChecksum(BlockData(1), 2)).resultCode,
+              kQPFailure);
 }
 
 TEST_F(QVRDownload, RequestAgainOutsideTheBlockStateSendsNothingAndOnlyImpossibleCountsAreRefused) {

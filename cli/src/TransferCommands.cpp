@@ -49,33 +49,36 @@ chanforge::transfer::LineOptions Line(const Context& ctx, const std::string& por
 using chanforge::document::Document;
 
 /// The received file becomes OUT only once it opens as a database of this model: a receiver
-/// that announces less than its image, or sends something else, leaves OUT as it was.
-int KeepReceived(Document& doc, const std::string& out) {
+/// that announces less than its image, or sends something else, leaves OUT as it was. The
+/// refusal, or nothing when OUT now holds the database.
+std::string KeepReceived(Document& doc, const std::string& out) {
     if (auto r = doc.AdoptReceived(); !r.ok()) {
         r.message = "The received data is not a database of this model";
-        return Fail(r);
+        return FailureText(r);
     }
     std::vector<std::uint8_t> bytes;
     if (const utils::FileResult read = utils::ReadWholeFile(doc.WorkFilePath(), bytes); !read.ok())
-        return Fail(read.message + ": " + doc.WorkFilePath());
+        return read.message + ": " + doc.WorkFilePath();
     if (const utils::FileResult written = utils::ReplaceFile(out, bytes); !written.ok())
-        return Fail(written.message + ": " + out);
-    return kOk;
+        return written.message + ": " + out;
+    return {};
 }
 
-/// What the receiver holds now against what was sent, table by table.
+/// What the receiver holds now against what was sent: table by table, then byte for byte.
 int CompareSent(std::ostream& out, const std::string& sentPath, const std::string& backPath,
                 const chanforge::codec::FlashLayout& layout) {
     const chanforge::check::ImageDiff diff =
         chanforge::check::DiffFiles(sentPath, backPath, layout);
     if (!diff.ok)
         return Fail("Cannot verify the send: " + diff.detail);
-    if (diff.changes.empty()) {
-        out << "Verified\n";
-        return kOk;
+    if (!diff.changes.empty()) {
+        PrintChanges(diff.changes, false, out);
+        return Fail("The receiver holds a database that differs from the one sent");
     }
-    PrintChanges(diff.changes, false, out);
-    return Fail("The receiver holds a database that differs from the one sent");
+    if (!diff.bytes.empty())
+        return Fail(chanforge::check::HeldBytesPhrase(diff.bytes).English());
+    out << "Verified\n";
+    return kOk;
 }
 
 /// Receives the image back, as the window's verify after send does.
@@ -97,9 +100,10 @@ int RunReceive(const Context& ctx, const std::string& port, const std::string& o
     ctx.Configure(doc);
     if (doc.WorkFilePath().empty())
         return Fail("Cannot create the work file in the temporary folder");
-    const int status =
-        chanforge::transfer::RunReceive({Line(ctx, port, serial), doc.ReceivedPath(), wait});
-    return status == kOk ? KeepReceived(doc, out) : status;
+    // The receive completes only once OUT holds the database, so a refusal is all it says.
+    return chanforge::transfer::RunReceive(
+        {Line(ctx, port, serial), doc.ReceivedPath(), wait},
+        [&doc, &out](const std::string&) { return KeepReceived(doc, out); });
 }
 
 int RunSend(const Context& ctx, const std::string& port, const std::vector<std::string>& files,

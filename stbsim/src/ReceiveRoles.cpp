@@ -121,8 +121,15 @@ bool Simulator::ServeBlocks(std::string* note) {
             *note = "flooded the line";
             return false;
         }
-        if (k >= 0 && k < blocks)
+        if (k < 0 || k >= blocks)
+            continue;
+        SendBlock(k);
+        if (k == options_.repeatBlock && !repeated_) {
+            // Its own retry, late: the PC's request for the next block waits meanwhile.
+            repeated_ = true;
+            link_.Sleep(options_.repeatDelayMs);
             SendBlock(k);
+        }
     }
     *note = "the PC went silent";
     return false;

@@ -85,6 +85,8 @@ const std::map<std::string, Setter>& ValuedOptions() {
         {"--silent-ms", Number(&O::silentMs, 0)},
         {"--garbage-every", Number(&O::garbageEvery, 0)},
         {"--repeat-request", Number(&O::repeatRequest, 0)},
+        {"--repeat-block", Number(&O::repeatBlock, 0)},
+        {"--repeat-delay-ms", Number(&O::repeatDelayMs, 0)},
         {"--announce-blocks", Number(&O::announceBlocks, 0)},
         {"--store-corrupt-block", Number(&O::storeCorruptBlock, 0)},
         {"--store-corrupt-offset", Number(&O::storeCorruptOffset, 0, 1023)},
@@ -144,6 +146,8 @@ faults:
   --noise-flood         answer the first block request with endless noise
   --always-bad-checksum send every block with a wrong checksum
   --repeat-request N    on a send, ask for block N again and again
+  --repeat-block N      on a receive, send block N a second time, unasked ...
+  --repeat-delay-ms MS  ... this long after the first (default 300)
   --announce-blocks N   announce N blocks on a receive, whatever the image holds
   --store-corrupt-block N  write block N of an image it is sent with one byte inverted...
   --store-corrupt-offset N ...the byte at this offset in the block (default 512)

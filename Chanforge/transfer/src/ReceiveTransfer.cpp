@@ -26,6 +26,7 @@ bool CReceiveTransfer::Start(const ReceiveRequest& request) {
         return false;
     }
     storeFacts_ = request.line.preset == nullptr;
+    target_ = request.target;
     if (!Prepare(request.target, true, request.line) || !OpenLine(request.line))
         return false;
     SetStatus(texts::kConnecting);
@@ -59,13 +60,21 @@ void CReceiveTransfer::OnBytes(const unsigned char* bytes, int count) {
     }
     if (result.resultCode == kQPCommands && !Answer(result))
         return;
-    if (parser_->GetParsingState() == kStateReceiveFinished) {
-        ForceProgress(10000);
-        SetStatus(texts::kReceivedAll);
-        Finish(Outcome::Succeeded, texts::kReceivedAll);
+    ArmRequestTimer();
+}
+
+void CReceiveTransfer::Complete() {
+    // Nothing is said to be complete until the bytes are known to be what was wanted.
+    const QString refusal = check_ ? check_(target_) : QString();
+    if (!refusal.isEmpty()) {
+        ForceProgress(0);
+        SetStatus(refusal);
+        Fail(TransferFailure::Refused, refusal);
         return;
     }
-    ArmRequestTimer();
+    ForceProgress(10000);
+    SetStatus(texts::kReceivedAll);
+    Finish(Outcome::Succeeded, texts::kReceivedAll);
 }
 
 void CReceiveTransfer::StoreReceiverFacts() {
@@ -81,6 +90,9 @@ void CReceiveTransfer::StoreReceiverFacts() {
 }
 
 void CReceiveTransfer::FailOnParser() {
+    // A receiver in the middle of its blocks waits for an answer: it is told the PC gave up.
+    if (parser_->GetParsingState() == kStateBlocksArriving)
+        Write(texts::kCancelWord, static_cast<int>(std::strlen(texts::kCancelWord)));
     const std::string reason = parser_->GetFailure();
     const QString message =
         reason.empty() ? QString::fromLatin1(texts::kDataSendFail) : QString::fromStdString(reason);
@@ -98,13 +110,23 @@ bool CReceiveTransfer::Answer(const QPResult_Tag& result) {
 }
 
 void CReceiveTransfer::ArmRequestTimer() {
-    // Only a block can be asked for again; before the blocks there is nothing to repeat.
-    if (IsFinished() || parser_->GetParsingState() != kStateBlocksArriving)
+    if (IsFinished())
         return;
-    // A slow line must have time to carry the whole block before it is asked for again.
-    const int requestAgainMs =
-        std::max(kRequestAgainMs, LineMs(parser_->BlockLineBytes()) + kLineMarginMs);
-    requestTimer_.start(parser_->AwaitsQuietLine() ? kQuietLineMs : requestAgainMs);
+    if (parser_->GetParsingState() == kStateReceiveFinished) {
+        Complete();
+        return;
+    }
+    // Only a block can be asked for again; before the blocks there is nothing to repeat.
+    if (parser_->GetParsingState() != kStateBlocksArriving)
+        return;
+    // A slow line must have time to carry the whole block before it is asked for again, and
+    // after the last block, time for a block the receiver still sends to arrive.
+    const int blockMs = LineMs(parser_->BlockLineBytes()) + kLineMarginMs;
+    if (parser_->AwaitsQuietEnd())
+        requestTimer_.start(blockMs);
+    else
+        requestTimer_.start(parser_->AwaitsQuietLine() ? kQuietLineMs
+                                                       : std::max(kRequestAgainMs, blockMs));
 }
 
 void CReceiveTransfer::OnRequestTimer() {
@@ -112,6 +134,10 @@ void CReceiveTransfer::OnRequestTimer() {
         return;
     const QPResult_Tag result =
         parser_->AwaitsQuietLine() ? parser_->OnQuietLine() : parser_->RequestBlockAgain();
+    if (result.resultCode == kQPFailure) {
+        FailOnParser();
+        return;
+    }
     if (!Answer(result))
         return; // ended, or the line is failing: stop asking
     ArmRequestTimer();

@@ -92,12 +92,15 @@ int RunToEnd(CTransfer& transfer, bool started) {
 
 } // namespace
 
-int RunReceive(const ReceiveOptions& options) {
+int RunReceive(const ReceiveOptions& options, const ReceivedFileCheck& check) {
     const auto application = EnsureApplication();
     const auto line = LineFrom(options.line);
     if (!line)
         return 2;
     CReceiveTransfer transfer(ParserFamily::Qvr);
+    if (check)
+        transfer.SetReceivedCheck(
+            [&check](const std::string& output) { return QString::fromStdString(check(output)); });
     const bool started = transfer.Start({*line, options.output, !options.wait});
     return RunToEnd(transfer, started);
 }

@@ -3,6 +3,8 @@
 // what the PC says it did.
 #include "TransferHarness.h"
 
+#include "chanforge/transfer/TransferTexts.h"
+
 #include <string>
 #include <vector>
 
@@ -88,6 +90,51 @@ TEST_P(FaultPosition, EveryBlockArrivesOnceInPlaceAndOnlyTheStruckOneAgain) {
 
 INSTANTIATE_TEST_SUITE_P(Everywhere, FaultPosition, ::testing::ValuesIn(Strikes()),
                          [](const auto& info) { return Name(info.param); });
+
+struct LateCopy {
+    bool st;
+    int block;
+};
+
+std::vector<LateCopy> LateCopies() {
+    std::vector<LateCopy> copies;
+    for (bool st : {false, true})
+        for (int block : {0, kBlocks / 2, kBlocks - 1})
+            copies.push_back({st, block});
+    return copies;
+}
+
+class BlockSentTwice : public TransferTest, public ::testing::WithParamInterface<LateCopy> {};
+
+// A receiver that sends a block again unasked, 0.3 s late: the copy passes for the next block,
+// and only the count of answers tells it.
+TEST_P(BlockSentTwice, IsRefusedAndTheTargetKept) {
+    const LateCopy& c = GetParam();
+    Use(c.st);
+    sim.repeatBlock = c.block;
+    sim.repeatDelayMs = 300;
+    sim.offer = c.st ? stbsim::Offer::Knock : stbsim::Offer::None;
+    const std::string target = Path("kept.bin");
+    WriteAll(target, "previous database");
+    SimRun receiver(sim);
+    const Outcome outcome = Receive(receiver.Path(), target, !c.st,
+                                    c.st ? chanforge::transfer::ParserFamily::St
+                                         : chanforge::transfer::ParserFamily::Qvr);
+    receiver.Stop();
+    EXPECT_EQ(outcome.result, Outcome_::Failed);
+    EXPECT_TRUE(outcome.message.contains("not asked for")) << outcome.message.toStdString();
+    EXPECT_FALSE(outcome.statuses.contains(chanforge::transfer::texts::kReceivedAll));
+    EXPECT_TRUE(ReadAll(target) == "previous database");
+    EXPECT_EQ(receiver.Simulator().BlockCrossings(c.block), 2);
+    ASSERT_FALSE(receiver.Simulator().Sessions().empty());
+    EXPECT_EQ(receiver.Simulator().Sessions()[0].note, "the PC cancelled");
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstMiddleLast, BlockSentTwice, ::testing::ValuesIn(LateCopies()),
+                         [](const auto& info) {
+                             return std::string(info.param.st ? "St7100" : "Qvr") + "Block" +
+                                    std::to_string(info.param.block);
+                         });
 
 class GivingUp : public TransferTest, public ::testing::WithParamInterface<bool> {};
 

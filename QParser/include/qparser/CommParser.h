@@ -14,7 +14,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -61,11 +60,16 @@ class CCommParser {
     int GetBlocksDone() const;
     int GetBlocksTotal() const;
 
-    /// Receive side: after a damaged block, or after the block was asked for again, the parser
-    /// drops what arrives until the caller reports the line quiet (OnQuietLine).
+    /// Receive side: after a damaged block, after a block that was asked for again, and after
+    /// the last block, the parser drops what arrives until the caller reports the line quiet
+    /// (OnQuietLine).
     bool AwaitsQuietLine() const { return quiet_ != QuietWait::None; }
-    /// What to send once the line has been quiet: the request for the damaged block, or the
-    /// held acknowledgement of a block that was asked for twice.
+    /// Receive side: the last block is in and waits for a quiet line before the receive ends; a
+    /// block the receiver still sends then was never asked for. The wait must be long enough
+    /// for one more block to cross the line.
+    bool AwaitsQuietEnd() const { return quiet_ == QuietWait::ConfirmEnd; }
+    /// What to send once the line has been quiet: the request for the damaged block, the held
+    /// acknowledgement of a block that was asked for twice, or the end of the receive.
     QPResult_Tag OnQuietLine();
     /// Receive side, while blocks arrive: drops a partial block and asks for it again.
     QPResult_Tag RequestBlockAgain();
@@ -105,11 +109,8 @@ class CCommParser {
     /// One step: gathers the chunk piece by piece (the buffer stays bounded) and runs the rule
     /// over each line; in the block state the bytes go to the block instead.
     QPResult_Tag RunStep(const unsigned char* data, int length, const Rule& rule);
-    /// A receive step: RunStep, and once the last block is stored, the end of the receive: a
-    /// failure, or the receive finished with successWords sent in place of the last
-    /// acknowledgement.
-    QPResult_Tag RunDownloadStep(const unsigned char* data, int length, const Rule& rule,
-                                 std::initializer_list<const char*> successWords);
+    /// What ends a receive that succeeded, sent in place of the last block's acknowledgement.
+    virtual std::vector<std::string_view> ReceiveEndWords() const = 0;
     /// Bytes the line framer skips before a line: line ends and NULs (and more in subclasses).
     virtual bool IsLineNoise(unsigned char byte) const;
 
@@ -124,8 +125,8 @@ class CCommParser {
 
     /// Receive side: begins the block phase for n blocks (or ends it at once for none).
     void BeginBlocks(int blockCount, QPResult_Tag& result);
-    /// Receive side: the info block is written, the file completed and state 6 reached.
-    bool FinishReceive();
+    /// Receive side: the info block is written, the file completed and the receive finished.
+    QPResult_Tag FinishReceive();
     /// Whole block and checksum in the buffer: its checksum is right.
     bool CheckSumCheck() const;
 
@@ -156,7 +157,7 @@ class CCommParser {
     qparser::ReceiverFacts facts_;
 
   private:
-    enum class QuietWait { None, Resend, ReleaseAck };
+    enum class QuietWait { None, Resend, ReleaseAck, ConfirmEnd };
 
     void EnsureBuffer();
     int Capacity() const { return blockSize_ + checksumSize_ + 1; }
@@ -164,13 +165,21 @@ class CCommParser {
     void Consume(int length);
     void ExamineLines(const Rule& rule, QPResult_Tag& result);
     void GatherBlock(const unsigned char* data, int length, QPResult_Tag& result);
-    void StoreBlock(QPResult_Tag& result);
+    /// Bytes that arrive while the line settles; fails the receive once they hold more blocks
+    /// than were asked for.
+    void DropUntilQuiet(int length, QPResult_Tag& result);
+    /// followed: more bytes came with the block.
+    void StoreBlock(QPResult_Tag& result, bool followed);
     char* VersionSlot(int slot);
 
     std::vector<unsigned char> buffer_;
     int fill_ = 0;
     QuietWait quiet_ = QuietWait::None;
     bool reRequested_ = false;
+    /// Answers the receiver may still send for the block being received: one per request, less
+    /// those that came (whole, damaged or taken).
+    int answersOwed_ = 0;
+    std::int64_t droppedBytes_ = 0; ///< since the line began to settle
     bool receiving_ = false;
     QPResult_Tag heldAck_;
     std::vector<std::int16_t> sentBlockSums_; ///< -1: not sent; else the block's 8-bit sum

@@ -16,6 +16,9 @@ class CQVRCommParser : public CCommParser {
     /// The receiver's ready mark.
     static constexpr unsigned char kReadyMark[6] = {0xAA, '0', '0', '0', '0', 0x22};
 
+  protected:
+    std::vector<std::string_view> ReceiveEndWords() const override;
+
   private:
     int DownloadRule(QPResult_Tag& result);
     int UploadRule(QPResult_Tag& result);

@@ -26,6 +26,7 @@ class CSTCommParser : public CCommParser {
 
   protected:
     bool IsLineNoise(unsigned char byte) const override;
+    std::vector<std::string_view> ReceiveEndWords() const override;
 
   private:
     int DownloadRule(QPResult_Tag& result);

@@ -38,6 +38,8 @@ struct SimOptions {
     bool noiseFlood = false;        ///< answers the first block request with endless noise
     bool alwaysBadChecksum = false; ///< every block it sends has a wrong checksum
     int repeatRequest = -1;       ///< asks for this block again and again, however often it arrives
+    int repeatBlock = -1;         ///< on a receive, sends this block a second time, unasked...
+    int repeatDelayMs = 300;      ///< ...this long after the first
     int announceBlocks = -1;      ///< announces this many blocks instead of its image's count
     int storeCorruptBlock = -1;   ///< writes this block of an image it is sent with a damaged byte
     int storeCorruptOffset = 512; ///< ...at this offset in the block

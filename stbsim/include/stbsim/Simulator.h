@@ -71,6 +71,7 @@ class Simulator {
     std::map<int, int> crossings_; ///< block number: times it crossed the line
     bool corrupted_ = false;
     bool silenced_ = false;
+    bool repeated_ = false;
     bool wasSent_ = false; ///< it holds an image it was sent
 };
 

@@ -3,7 +3,13 @@
 
 #include "chanforge/transfer/Transfer.h"
 
+#include <functional>
+
 namespace chanforge::transfer {
+
+/// Decides, once every block is in the target, whether the bytes are what the caller wanted:
+/// an empty text takes them, any other text is the refusal the receive fails with.
+using ReceivedCheck = std::function<QString(const std::string& target)>;
 
 struct ReceiveRequest {
     TransferLine line;
@@ -26,6 +32,9 @@ class CReceiveTransfer : public CTransfer {
 
     /// Connect. False when it did not start (finished() tells why, or the port was open).
     bool Start(const ReceiveRequest& request);
+    /// Judges the blocks before the receive says it succeeded; without one, the receive
+    /// succeeds with the blocks and the caller judges them afterwards.
+    void SetReceivedCheck(ReceivedCheck check) { check_ = std::move(check); }
     /// Tells a receiver that already sent data to stop, then closes; the target stays as it was.
     void Cancel() override;
 
@@ -35,6 +44,8 @@ class CReceiveTransfer : public CTransfer {
   private:
     void ArmRequestTimer();
     void OnRequestTimer();
+    /// The blocks are in: the check decides whether the receive succeeded.
+    void Complete();
     /// Writes a result's commands, counting a block request among them; false when the
     /// transfer ended instead.
     bool Answer(const QPResult_Tag& result);
@@ -44,6 +55,8 @@ class CReceiveTransfer : public CTransfer {
 
     QTimer requestTimer_;
     bool storeFacts_ = true;
+    std::string target_;
+    ReceivedCheck check_;
 };
 
 } // namespace chanforge::transfer

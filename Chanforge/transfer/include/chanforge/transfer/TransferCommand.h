@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -31,13 +32,18 @@ struct ReceiveOptions {
     bool wait = false; ///< do not send the host access code: the receiver begins
 };
 
+/// Takes the received file (at output) once every block is in: empty when it is what was
+/// wanted, else the refusal printed instead of the completion.
+using ReceivedFileCheck = std::function<std::string(const std::string& output)>;
+
 struct SendOptions {
     LineOptions line;
     std::string file; ///< a channel file, as the work file holds the database
 };
 
 /// Exit status: 0 done, 1 failed or cancelled (the reason on standard error), 2 bad settings.
-int RunReceive(const ReceiveOptions& options);
+/// Without a check every receive that completes is taken.
+int RunReceive(const ReceiveOptions& options, const ReceivedFileCheck& check = {});
 /// Sends with the conversation of the stored product list. Exit status as RunReceive.
 int RunSend(const SendOptions& options);
 /// Lists the machine's serial ports, one a line: name, device path, description.
