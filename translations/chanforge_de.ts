@@ -438,6 +438,26 @@
         <source>Channel without a name</source>
         <translation>Sender ohne Namen</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>The receiver holds 1 byte that differs from what was sent, in block %1</source>
+        <translation>Der Receiver hält 1 Byte, das vom Gesendeten abweicht, in Block %1</translation>
+    </message>
+    <message>
+        <source>The receiver holds %1 bytes that differ from what was sent, in block %2</source>
+        <translation>Der Receiver hält %1 Bytes, die vom Gesendeten abweichen, in Block %2</translation>
+    </message>
+    <message>
+        <source>The receiver holds %1 bytes that differ from what was sent, in blocks %2</source>
+        <translation>Der Receiver hält %1 Bytes, die vom Gesendeten abweichen, in den Blöcken %2</translation>
+    </message>
 </context>
 <context>
     <name>ComboValues</name>
@@ -1022,6 +1042,10 @@
     <message>
         <source>Complete</source>
         <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>The receiver sent a block it was not asked for, so a block may have been taken twice: nothing received is kept</source>
+        <translation>Der Receiver hat einen Block gesendet, nach dem nicht gefragt wurde; ein Block kann daher doppelt übernommen worden sein: nichts Empfangenes wird behalten</translation>
     </message>
 </context>
 <context>
@@ -3639,6 +3663,10 @@ Ohne diese Einträge speichern?</translation>
     <message>
         <source>Chanforge</source>
         <translation>Chanforge</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Wiederherstellen …</translation>
     </message>
 </context>
 <context>

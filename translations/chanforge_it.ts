@@ -438,6 +438,26 @@
         <source>Channel without a name</source>
         <translation>Canale senza nome</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 e altri %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>The receiver holds 1 byte that differs from what was sent, in block %1</source>
+        <translation>Il ricevitore conserva 1 byte diverso da quanto inviato, nel blocco %1</translation>
+    </message>
+    <message>
+        <source>The receiver holds %1 bytes that differ from what was sent, in block %2</source>
+        <translation>Il ricevitore conserva %1 byte diversi da quanto inviato, nel blocco %2</translation>
+    </message>
+    <message>
+        <source>The receiver holds %1 bytes that differ from what was sent, in blocks %2</source>
+        <translation>Il ricevitore conserva %1 byte diversi da quanto inviato, nei blocchi %2</translation>
+    </message>
 </context>
 <context>
     <name>ComboValues</name>
@@ -1022,6 +1042,10 @@
     <message>
         <source>Complete</source>
         <translation>Completato</translation>
+    </message>
+    <message>
+        <source>The receiver sent a block it was not asked for, so a block may have been taken twice: nothing received is kept</source>
+        <translation>Il ricevitore ha inviato un blocco non richiesto, quindi un blocco potrebbe essere stato preso due volte: non si conserva nulla di quanto ricevuto</translation>
     </message>
 </context>
 <context>
@@ -3639,6 +3663,10 @@ Salvare senza questi record?</translation>
     <message>
         <source>Chanforge</source>
         <translation>Chanforge</translation>
+    </message>
+    <message>
+        <source>Restore…</source>
+        <translation>Ripristina…</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "ChangesDialog.h"
 #include "FileDialogs.h"
 #include "MainFrame.h"
+#include "PhraseText.h"
 #include "RecordSelection.h"
 #include "WaitCursor.h"
 
@@ -192,12 +193,20 @@ void CCheckCommands::Verify() {
         qpui::ShowStop(&frame_, tr("Cannot verify the send: %1")
                                     .arg(read ? QString::fromStdString(diff.detail)
                                               : tr("the image cannot be read")));
-    else if (diff.changes.empty())
-        qpui::ShowInformation(&frame_, tr("Verified"));
-    else
+    else if (!diff.changes.empty())
         ShowChanges(tr("Verification failed"),
                     tr("The receiver holds a database that differs from the one sent:"),
                     diff.changes);
+    else if (!diff.bytes.empty())
+        OfferRestore(Translated(check::HeldBytesPhrase(diff.bytes)));
+    else
+        qpui::ShowInformation(&frame_, tr("Verified"));
+}
+
+void CCheckCommands::OfferRestore(const QString& warning) {
+    if (qpui::ShowMessage(&frame_, qpui::MessageKind::WarningOfferingRestore, warning) ==
+        QMessageBox::Yes)
+        Restore();
 }
 
 void CCheckCommands::Keep(const std::string& path, check::BackupKind kind) {

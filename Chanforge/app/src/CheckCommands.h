@@ -75,6 +75,8 @@ class CCheckCommands : public QObject {
     /// Replaces the tables with a restored image's bytes, under the backup's name.
     void OpenRestored(const QString& name, std::span<const std::uint8_t> image);
     void Verify();
+    /// A warning after a send the receiver did not store as sent, with Restore offered.
+    void OfferRestore(const QString& warning);
     void ShowChanges(const QString& title, const QString& intro, const check::Changes& changes);
     QString RecordName(TableId table, std::uint32_t row);
 

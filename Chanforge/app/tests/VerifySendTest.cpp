@@ -1,6 +1,7 @@
 // Send with verification through the main window against the virtual receiver program: the
 // receiver takes the send, then sends its flash back. A receiver whose flash damages a block
-// makes the verification fail with the changed channel named.
+// makes the verification fail with the changed channel named; one that damages a byte no table
+// reads, with the block named.
 #include "ChangesDialog.h"
 #include "MainFrame.h"
 #include "SampleData.h"
@@ -88,6 +89,7 @@ class VerifySendTest : public QObject {
 
     QTemporaryDir dir_;
     QStringList messages_;
+    QStringList warnings_; ///< those that offer Restore
     qpui::MessageHandler previous_;
 };
 
@@ -96,6 +98,8 @@ void VerifySendTest::initTestCase() {
     qputenv("CHANFORGE_BACKUP_DIR", Path("backups").toLocal8Bit());
     previous_ = qpui::SetMessageHandler([this](qpui::MessageKind kind, const QString& text) {
         messages_ << text;
+        if (kind == qpui::MessageKind::WarningOfferingRestore)
+            warnings_ << text;
         return kind == qpui::MessageKind::Question ? QMessageBox::Yes : QMessageBox::Ok;
     });
 }
@@ -150,6 +154,22 @@ void VerifySendTest::sendIsVerifiedUntilTheReceiverDamagesABlock() {
         QCOMPARE(sim.Stop(), 0);
     }
     QVERIFY(messages_.filter("Verified").isEmpty());
+
+    // A flash cell no table reads: the tables agree, the bytes do not.
+    messages_.clear();
+    {
+        testkit::StbSimProcess sim(
+            receiver + QStringList{"--store", Path("cell.bin"), "--store-corrupt-block", "300"});
+        QVERIFY(!sim.Path().isEmpty());
+        Operator op(sim.Path());
+        frame.Send();
+        QCOMPARE(op.transfers.size(), 2);
+        QVERIFY(!op.changeLists.contains("Verification failed"));
+        QCOMPARE(sim.Stop(), 0);
+    }
+    QVERIFY(messages_.filter("Verified").isEmpty());
+    QCOMPARE(warnings_, QStringList{"The receiver holds 1 byte that differs from what was sent, "
+                                    "in block 300"});
 }
 
 QTEST_MAIN(VerifySendTest)

@@ -1,6 +1,7 @@
 #include "qpui/MessageBox.h"
 
 #include <QCoreApplication>
+#include <QPushButton>
 
 #include <utility>
 
@@ -36,6 +37,13 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, MessageKind kind, const
                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     case MessageKind::QuestionOkCancel:
         return QMessageBox::question(parent, caption, text, QMessageBox::Ok | QMessageBox::Cancel);
+    case MessageKind::WarningOfferingRestore: {
+        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Close, parent);
+        const QPushButton* restore = box.addButton(
+            QCoreApplication::translate("qpui::MessageBox", "Restore…"), QMessageBox::AcceptRole);
+        box.exec();
+        return box.clickedButton() == restore ? QMessageBox::Yes : QMessageBox::Close;
+    }
     }
     return QMessageBox::NoButton;
 }

@@ -11,9 +11,17 @@ class QWidget;
 
 namespace qpui {
 
-enum class MessageKind { Information, Error, Stop, Question, QuestionWithCancel, QuestionOkCancel };
+enum class MessageKind {
+    Information,
+    Error,
+    Stop,
+    Question,
+    QuestionWithCancel,
+    QuestionOkCancel,
+    WarningOfferingRestore ///< a warning with "Restore…" (answers Yes) and Close
+};
 
-/// Answers QMessageBox::Ok, Yes, No or Cancel.
+/// Answers QMessageBox::Ok, Yes, No, Cancel or Close.
 using MessageHandler = std::function<QMessageBox::StandardButton(MessageKind, const QString&)>;
 
 /// Replaces the modal boxes (an empty handler restores them); returns the previous handler.
