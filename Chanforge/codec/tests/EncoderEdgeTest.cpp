@@ -42,31 +42,6 @@ TEST(Encoder, EmptyTablesStillWriteTheFixedSectors) {
     EXPECT_EQ(loaded->db.Size(kSatelliteTable), 0u) << "deleted satellites must not come back";
 }
 
-TEST(Encoder, SatelliteTrailerCarriesTheCountAndDocumentBytes) {
-    const FlashLayout l = PresetLayout("D");
-    tabstore::CQoDB db;
-    for (int i = 0; i < 3; ++i) {
-        auto sat = ZeroRecord<Satellite_Info_Tag>();
-        sat.SatID = static_cast<std::uint8_t>(i + 1);
-        std::snprintf(sat.Name, sizeof sat.Name, "Sat %d", i);
-        AppendCopy(db, kSatelliteTable, sat);
-    }
-    DocumentValues values;
-    values.SatTrailer1 = 1;
-    values.SatTrailer2 = 2;
-    values.SatTrailer3 = 3;
-    values.SatTrailer4 = 4;
-    std::vector<std::uint8_t> img(l.ImageSize(), 0);
-    ASSERT_TRUE(EncodeImage(img, l, db, values).ok());
-    const std::size_t sector = l.sat.start;
-    EXPECT_EQ(std::vector<std::uint8_t>(img.begin() + sector + S - 7, img.begin() + sector + S - 2),
-              (std::vector<std::uint8_t>{1, 2, 3, 3, 4}));
-    EXPECT_EQ(BE16(img, sector + S - 2), ExpectedChecksum(img, sector));
-    auto loaded = Decode(img, l);
-    ASSERT_TRUE(loaded->result.ok());
-    EXPECT_EQ(loaded->db.Size(kSatelliteTable), 3u);
-}
-
 TEST(Encoder, ChannelSectorsCountTelevisionAndOtherSlots) {
     const FlashLayout l = PresetLayout("D");
     const std::vector<Channel_Info_Tag> channels = {

@@ -50,44 +50,6 @@ T OnlyRow(const FlashLayout& l, const std::vector<std::uint8_t>& img, std::uint8
     return rows.empty() ? ZeroRecord<T>() : rows[0];
 }
 
-TEST(ChannelSlot, LayoutAOffsetsBigEndian) {
-    const FlashLayout l = Small(3, 1 | 32, true);
-    const auto img = OneChannel(l, {{3, 0x07},
-                                    {7, 0x09},
-                                    {8, 0x01},
-                                    {9, 0x02},
-                                    {10, 5},
-                                    {11, 6},
-                                    {15, 0x44},
-                                    {23, 0x0A},
-                                    {26, 'Z'},
-                                    {26 + 15, 'Q'},
-                                    {26 + 16, 0xEE},
-                                    {27 + 16, 3},
-                                    {29 + 16, 8},
-                                    {30 + 16, 0x12},
-                                    {31 + 16, 0x34},
-                                    {62, 0xAB},
-                                    {63, 0xCD}});
-    const Channel_Info_Tag ch = OnlyRow<Channel_Info_Tag>(l, img, kChannelTable);
-    EXPECT_EQ(ch.CAS, 7u);
-    EXPECT_EQ(ch.Favorite, 9u);
-    EXPECT_EQ(ch.ProgramNum, 0x0102);
-    EXPECT_EQ(ch.SatID, 5);
-    EXPECT_EQ(ch.TPID, 6);
-    EXPECT_EQ(ch.ServiceID, 0x44);
-    EXPECT_EQ(ch.Attributes, 0x0A);
-    EXPECT_EQ(ch.Name[0], 'Z');
-    EXPECT_EQ(ch.Name[15], 'Q');
-    EXPECT_EQ(ch.Name[16], 0) << "byte 26 + L is not part of the name";
-    EXPECT_EQ(ch.CodeTable, 3);
-    EXPECT_EQ(ch.Record, 8);
-    EXPECT_EQ(ch.FavoriteSlot[0], 0x1234);
-    // 24 entries from offset 46 run past the 64-byte slot: entry 8 is the last one inside.
-    EXPECT_EQ(ch.FavoriteSlot[8], 0xABCD);
-    EXPECT_EQ(ch.FavoriteSlot[9], 0) << "read from outside the slot";
-}
-
 // The editors offer the tuner choice where the product says it is stored: it must survive.
 TEST(ChannelSlot, TunerChoiceSurvivesExactlyWhereTheProductStoresIt) {
     for (const NamedLayout& n : ContractLayouts()) {
@@ -126,16 +88,6 @@ TEST(ChannelSlot, LayoutBOnList8TakesShowNumAsProgramNumber) {
     EXPECT_EQ(ch.Favorite, 0x81u);
     EXPECT_EQ(ch.StreamType, 0x1B);
     EXPECT_EQ(ch.FavoriteSlot[0], 5);
-}
-
-TEST(ChannelSlot, LayoutBOnList7StartsFieldsAtSix) {
-    const FlashLayout l = Small(7, 1, false);
-    const auto img = OneChannel(l, {{4, 0x11}, {6, 3}, {7, 8}, {6 + 16, 'M'}});
-    const Channel_Info_Tag ch = OnlyRow<Channel_Info_Tag>(l, img, kChannelTable);
-    EXPECT_EQ(ch.ProgramNum, 0x11);
-    EXPECT_EQ(ch.SatID, 3);
-    EXPECT_EQ(ch.TPID, 8);
-    EXPECT_STREQ(ch.Name, "M");
 }
 
 TEST(ChannelSlot, LayoutCGivesEveryChannelSatelliteOne) {
