@@ -185,9 +185,13 @@ int RunApplyReference(const Context& ctx, const ApplyArgs& args) {
     ref::Reference reference;
     if (const ref::ReferenceResult loaded =
             ref::LoadReference(source, doc.Store(), layout, reference);
-        !loaded.ok())
-        return Fail(loaded.detail.empty() ? loaded.message
-                                          : loaded.message + " (" + loaded.detail + ")");
+        !loaded.ok()) {
+        std::string text =
+            loaded.detail.empty() ? loaded.message : loaded.message + " (" + loaded.detail + ")";
+        if (!loaded.likelyModels.empty() && !loaded.likelyModels.front().empty())
+            text += " Open it with --ref-model " + loaded.likelyModels.front() + ".";
+        return Fail(text);
+    }
     for (const ref::LineProblem& p : reference.problems)
         ctx.Err() << args.reference << ": line " << p.line << ": " << ref::LineFaultText(p.fault)
                   << "\n";

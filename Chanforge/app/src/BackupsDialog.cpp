@@ -31,7 +31,8 @@ QString CBackupsDialog::KindText(check::BackupKind kind) {
     return {};
 }
 
-CBackupsDialog::CBackupsDialog(std::vector<check::BackupEntry> entries, QWidget* parent)
+CBackupsDialog::CBackupsDialog(std::vector<check::BackupEntry> entries, const std::string& ownModel,
+                               QWidget* parent)
     : QDialog(parent), entries_(std::move(entries)) {
     setObjectName("backupsDialog");
     setWindowTitle(tr("Restore"));
@@ -45,11 +46,17 @@ CBackupsDialog::CBackupsDialog(std::vector<check::BackupEntry> entries, QWidget*
     for (const check::BackupEntry& entry : entries_) {
         const QString kept =
             QDateTime::fromMSecsSinceEpoch(entry.msecsSinceEpoch).toString("yyyy-MM-dd HH:mm:ss");
-        auto* item = new QTreeWidgetItem(
-            list_, {kept, KindText(entry.kind), CountText(entry.channels, true),
-                    CountText(entry.channels, false), QString::fromStdString(entry.model)});
+        const bool other = entry.model != ownModel;
+        const QString model = QString::fromStdString(entry.model);
+        auto* item =
+            new QTreeWidgetItem(list_, {kept, KindText(entry.kind), CountText(entry.channels, true),
+                                        CountText(entry.channels, false),
+                                        other ? tr("%1 (another model)").arg(model) : model});
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+        if (other)
+            for (int column = 0; column < item->columnCount(); ++column)
+                item->setForeground(column, palette().brush(QPalette::Disabled, QPalette::Text));
         item->setToolTip(0, tr("Checksum %1").arg(QString::fromStdString(entry.checksum)));
     }
     if (list_->topLevelItemCount() > 0)

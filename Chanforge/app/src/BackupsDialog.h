@@ -1,5 +1,6 @@
-// CBackupsDialog: the kept images of every model, newest first, with what each is (received,
-// sent or read back after a send) and its channels, to pick one to open.
+// CBackupsDialog: the kept images, the window's model first, newest first, with what each is
+// (received, sent or read back after a send) and its channels, to pick one to open. Another
+// model's backups are marked as such: they open only as that model.
 #pragma once
 
 #include "chanforge/check/Backups.h"
@@ -16,7 +17,8 @@ namespace chanforge::app {
 class CBackupsDialog : public QDialog {
     Q_OBJECT
   public:
-    CBackupsDialog(std::vector<check::BackupEntry> entries, QWidget* parent = nullptr);
+    CBackupsDialog(std::vector<check::BackupEntry> entries, const std::string& ownModel,
+                   QWidget* parent = nullptr);
 
     /// The backup chosen with Open; none after Cancel or without a selection.
     std::optional<check::BackupEntry> Chosen() const;

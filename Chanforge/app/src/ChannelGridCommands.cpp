@@ -34,14 +34,14 @@ std::optional<Channel_Info_Tag> RunEditor(QWidget* parent, CEditContext& context
     const EditorInputs in = GatherEditorInputs(context.Store(), filter, product);
     std::unique_ptr<qpui::CChannelEditorBase> dialog;
     if (in.kind == EditorKind::Satellite) {
-        auto satellite = std::make_unique<qpui::CDlgCHAddUpdate>(parent, product);
+        auto satellite = std::make_unique<qpui::CDlgCHAddUpdate>(parent, context.ChannelSlot());
         for (const auto& s : in.satellites)
             satellite->AddSatList(&s);
         for (const auto& tp : in.transponders)
             satellite->AddTPList(&tp);
         dialog = std::move(satellite);
     } else {
-        auto mux = std::make_unique<qpui::CDlgMuxCHAddUpdate>(parent, product);
+        auto mux = std::make_unique<qpui::CDlgMuxCHAddUpdate>(parent, context.ChannelSlot());
         for (const auto& m : in.muxes)
             mux->AddMuxList(&m);
         for (const auto& tp : in.transponders)
@@ -242,7 +242,7 @@ void CChannelGrid::Describe() {
     const DescriptionRecords records = GatherDescription(context_.Store(), key);
     if (!records.channel)
         return;
-    qpui::CDlgDescription dialog(this, context_.Product());
+    qpui::CDlgDescription dialog(this, context_.ChannelSlot());
     dialog.SetChannelInfo(&*records.channel);
     dialog.SetSatelliteInfo(records.satellite ? &*records.satellite : nullptr);
     dialog.SetTransponderInfo(records.transponder ? &*records.transponder : nullptr);

@@ -4,6 +4,7 @@
 #include "ChangesDialog.h"
 #include "FileDialogs.h"
 #include "MainFrame.h"
+#include "OtherModel.h"
 #include "PhraseText.h"
 #include "RecordSelection.h"
 #include "WaitCursor.h"
@@ -37,11 +38,10 @@ namespace chanforge::app {
 
 namespace {
 
-/// The model the kept images are filed under.
-std::string BackupModel() {
-    if (const policy::ProductPreset* preset = policy::StoredPreset())
-        return std::string(preset->name);
-    return "list" + std::to_string(GetProductList());
+/// The model the kept images are filed under: the document's.
+std::string BackupModel(const document::Model& model) {
+    return model.preset != nullptr ? model.Name()
+                                   : "list" + std::to_string(model.layout.product.list);
 }
 
 bool VerifySetting() {
@@ -128,7 +128,8 @@ bool CCheckCommands::BeforeSend() {
     if (check::HasErrors(findings) && !qpui::AskYesNo(&frame_, tr("Send anyway?")))
         return false;
     std::vector<std::uint8_t> image;
-    const check::IntactBackup last = backups_.ReadNewestIntact(BackupModel(), image);
+    const check::IntactBackup last =
+        backups_.ReadNewestIntact(BackupModel(document_.GetModel()), image);
     const QString skipped = SkippedBackupNote(last);
     const check::ImageDiff diff =
         last.used ? check::DiffImageToStore(image, document_.Store(), document_.Layout())
@@ -177,6 +178,7 @@ void CCheckCommands::Verify() {
     const auto dialog = qpui::MakeReceiveDialog(frame_.Context().Product(), &frame_);
     dialog->setWindowTitle(tr("Verify: Receive data from STB"));
     dialog->Initialize(readBack);
+    dialog->SetTransferValues(document_.GetModel().transfer);
     const bool received = dialog->exec() == QDialog::Accepted;
     std::vector<std::uint8_t> sent, back;
     const bool read = received && utils::ReadWholeFile(document_.WorkFilePath(), sent).ok() &&
@@ -213,7 +215,7 @@ void CCheckCommands::Keep(const std::string& path, check::BackupKind kind) {
     std::vector<std::uint8_t> image;
     const check::BackupResult kept =
         utils::ReadWholeFile(path, image).ok()
-            ? backups_.Keep(image, BackupModel(), kind, document_.Layout())
+            ? backups_.Keep(image, BackupModel(document_.GetModel()), kind, document_.Layout())
             : check::BackupResult{check::BackupStatus::CannotRead, path, "unreadable"};
     if (!kept.ok())
         qpui::ShowError(
@@ -248,11 +250,27 @@ void CCheckCommands::ShowChanges(const QString& title, const QString& intro,
     dialog.exec();
 }
 
+std::vector<check::BackupEntry> CCheckCommands::BackupsToOffer() const {
+    const std::string model = BackupModel(document_.GetModel());
+    std::vector<check::BackupEntry> offered = backups_.List(model);
+    for (check::BackupEntry& entry : backups_.List())
+        if (entry.model != model)
+            offered.push_back(std::move(entry));
+    return offered;
+}
+
 void CCheckCommands::Restore() {
-    CBackupsDialog dialog(backups_.List(), &frame_);
+    CBackupsDialog dialog(BackupsToOffer(), BackupModel(document_.GetModel()), &frame_);
     dialog.exec();
     const auto chosen = dialog.Chosen();
     if (!chosen || !frame_.MaybeSave())
+        return;
+    const bool ownModel = chosen->model == BackupModel(document_.GetModel());
+    if (!ownModel && (policy::FindPreset(chosen->model) == nullptr ||
+                      !qpui::AskYesNo(&frame_, tr("This backup is of model %1. Open it as a model "
+                                                  "%1 database? The window then works in model "
+                                                  "%1 until the next start.")
+                                                   .arg(QString::fromStdString(chosen->model)))))
         return;
     std::vector<std::uint8_t> image;
     const check::BackupResult read = backups_.Read(*chosen, image);
@@ -260,25 +278,16 @@ void CCheckCommands::Restore() {
         qpui::ShowStop(&frame_, QString::fromStdString(read.detail));
         return;
     }
-    OpenRestored(QFileInfo(QFile::decodeName(chosen->path.c_str())).fileName(), image);
-}
-
-void CCheckCommands::OpenRestored(const QString& name, std::span<const std::uint8_t> image) {
-    // The document takes images as a receive leaves them: the bytes just checked go there, so
-    // what is decoded is what was checked, whatever happens to the backup meanwhile.
-    document_.DiscardReceived();
-    document::DocResult result;
-    result.status = document::DocStatus::WorkFileFailed;
-    result.message = document::kWorkFileMessage;
-    if (!document_.ReceivedPath().empty() &&
-        utils::WriteNewFile(document_.ReceivedPath(), image).ok()) {
+    const QString name = QFileInfo(QFile::decodeName(chosen->path.c_str())).fileName();
+    // The bytes just checked are decoded, whatever happens to the backup meanwhile.
+    const auto adopt = [&] {
         WaitCursor wait;
-        result = document_.AdoptReceived();
-    }
-    if (!result.ok()) {
-        qpui::ShowStop(&frame_, QCoreApplication::translate("Document", result.message.c_str()));
+        return document_.AdoptImage(image);
+    };
+    const document::DocResult result =
+        ownModel ? adopt() : OpenInModel(frame_.Context(), chosen->model, adopt);
+    if (!frame_.Files().Report(result))
         return;
-    }
     frame_.TablesReplaced(name);
     frame_.RefreshAll();
 }

@@ -72,8 +72,8 @@ class CCheckCommands : public QObject {
     void Keep(const std::string& path, check::BackupKind kind);
     /// Says which damaged backups the comparison before a send passed over; empty for none.
     static QString SkippedBackupNote(const check::IntactBackup& last);
-    /// Replaces the tables with a restored image's bytes, under the backup's name.
-    void OpenRestored(const QString& name, std::span<const std::uint8_t> image);
+    /// This model's backups first, then the others, which open only as their own model.
+    std::vector<check::BackupEntry> BackupsToOffer() const;
     void Verify();
     /// A warning after a send the receiver did not store as sent, with Restore offered.
     void OfferRestore(const QString& warning);

@@ -4,9 +4,19 @@
 
 namespace chanforge::app {
 
-CEditContext::CEditContext(document::Document& document, editing::Product product,
-                           bool simpleColumns, QObject* parent)
-    : QObject(parent), document_(document), product_(product), simpleColumns_(simpleColumns) {}
+CEditContext::CEditContext(document::Document& document, bool simpleColumns, QObject* parent)
+    : QObject(parent), document_(document), simpleColumns_(simpleColumns) {}
+
+qpui::ChannelSlot CEditContext::ChannelSlot() const {
+    const codec::FlashLayout& layout = document_.Layout();
+    return {layout.product, layout.ch.chunk, layout.nameLength};
+}
+
+void CEditContext::ChangeModel(document::Model model) {
+    document_.ChangeModel(std::move(model));
+    emit ModelChanged();
+    emit ColumnsChanged();
+}
 
 void CEditContext::AfterEdit() {
     emit Changed();

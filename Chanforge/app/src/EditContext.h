@@ -1,4 +1,4 @@
-// What every pane edits through: the document's store, the product, the shared channel
+// What every pane edits through: the document's store and model, the shared channel
 // clipboard and the undo stack. Each change runs as one undo step and is announced, so the
 // main window can track unsaved work; the panes never talk to each other through it.
 #pragma once
@@ -7,6 +7,7 @@
 #include "chanforge/editing/ChannelClipboard.h"
 #include "chanforge/editing/Product.h"
 #include "chanforge/editing/UndoStack.h"
+#include "qpui/ChannelSlot.h"
 
 #include <QObject>
 
@@ -17,12 +18,17 @@ namespace chanforge::app {
 class CEditContext : public QObject {
     Q_OBJECT
   public:
-    CEditContext(document::Document& document, editing::Product product, bool simpleColumns,
-                 QObject* parent = nullptr);
+    CEditContext(document::Document& document, bool simpleColumns, QObject* parent = nullptr);
 
     tabstore::CQoDB& Store() { return document_.Store(); }
     document::Document& Document() { return document_; }
-    editing::Product Product() const { return product_; }
+    /// The product of the document's model: what every editor, list and transfer offers.
+    editing::Product Product() const { return document_.Layout().product; }
+    /// The document's channel slot, for the channel editors and the description.
+    qpui::ChannelSlot ChannelSlot() const;
+    /// The document works in another model from now on (a file opened as that model); every
+    /// grid and list shows that model's columns.
+    void ChangeModel(document::Model model);
     bool SimpleColumns() const { return simpleColumns_; }
     /// Switches between Simple and Detail columns; the choice is kept for the next run.
     void SetSimpleColumns(bool simple);
@@ -44,14 +50,16 @@ class CEditContext : public QObject {
     void AboutToEdit();
     /// The tables changed (an edit, undo or redo).
     void Changed();
-    /// Simple or Detail columns were chosen: every grid and list shows its columns anew.
+    /// Simple or Detail columns were chosen, or the model changed: every grid and list shows
+    /// its columns anew.
     void ColumnsChanged();
+    /// The document's model changed: the title, the status bar and the panes follow it.
+    void ModelChanged();
 
   private:
     void AfterEdit();
 
     document::Document& document_;
-    editing::Product product_;
     bool simpleColumns_;
     editing::ChannelClipboard clipboard_;
     editing::CUndoStack undo_;

@@ -2,12 +2,15 @@
 
 #include "FileDialogs.h"
 #include "MainFrame.h"
+#include "OtherModel.h"
+#include "PhraseText.h"
 #include "WaitCursor.h"
 #include "WindowMemory.h"
 #include "chanforge/check/Unresolved.h"
 #include "qpui/DlgRecvDataFromSTB.h"
 #include "qpui/DlgSendDataToSTB.h"
 #include "qpui/MessageBox.h"
+#include "utils/Files.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -32,7 +35,9 @@ CFileCommands::CFileCommands(CMainFrame& frame, document::Document& document)
 bool CFileCommands::Report(const document::DocResult& result) {
     if (result.ok())
         return true;
-    if (!result.message.empty())
+    if (result.status == document::DocStatus::OtherModel)
+        qpui::ShowStop(&frame_, Translated(result.sentence));
+    else if (!result.message.empty())
         qpui::ShowStop(&frame_, QCoreApplication::translate("Document", result.message.c_str()));
     return false;
 }
@@ -80,15 +85,20 @@ QString CFileCommands::AskSaveChannelData() {
 }
 
 bool CFileCommands::OpenPath(const QString& path) {
-    document::DocResult result;
-    {
+    const auto open = [&] {
         WaitCursor wait;
         // Recorded as a step over the channel table, which is all a workbook replaces: that
         // stays a step the operator can undo. A channel file replaces every table and so
         // starts a fresh history; a file that does not load changes nothing.
-        result = frame_.Context().Edit(QT_TRANSLATE_NOOP("UndoSteps", "Workbook import"),
-                                       editing::TableBit(kChannelTable),
-                                       [&] { return document_.Open(FilePath(path)); });
+        return frame_.Context().Edit(QT_TRANSLATE_NOOP("UndoSteps", "Workbook import"),
+                                     editing::TableBit(kChannelTable),
+                                     [&] { return document_.Open(FilePath(path)); });
+    };
+    document::DocResult result = open();
+    if (result.status == document::DocStatus::OtherModel) {
+        if (!AskOpenAsOtherModel(&frame_, result))
+            return false;
+        result = OpenInModel(frame_.Context(), result.likelyModels.front(), open);
     }
     if (!Report(result))
         return false;
@@ -173,15 +183,24 @@ void CFileCommands::Receive() {
     // receive must not leave it under the old tables.
     const auto dialog = qpui::MakeReceiveDialog(frame_.Context().Product(), &frame_);
     dialog->Initialize(document_.ReceivedPath());
-    if (dialog->exec() != QDialog::Accepted) {
-        document_.DiscardReceived();
+    dialog->SetTransferValues(document_.GetModel().transfer);
+    const bool received = dialog->exec() == QDialog::Accepted;
+    std::vector<std::uint8_t> image;
+    const bool read = received && utils::ReadWholeFile(document_.ReceivedPath(), image).ok();
+    document_.DiscardReceived();
+    if (!received)
         return;
-    }
-    document::DocResult result;
-    {
+    const auto adopt = [&] {
         WaitCursor wait;
-        result = document_.AdoptReceived();
-    }
+        return read ? document_.AdoptImage(image)
+                    : document::DocResult{document::DocStatus::OpenFailed,
+                                          document::kOpenFailedMessage, "the received image"};
+    };
+    document::DocResult result = adopt();
+    if (result.status == document::DocStatus::OtherModel && AskOpenAsOtherModel(&frame_, result))
+        result = OpenInModel(frame_.Context(), result.likelyModels.front(), adopt);
+    else if (result.status == document::DocStatus::OtherModel)
+        return;
     if (!Report(result))
         return;
     // The receiver holds what was received; it is not a file of the operator's.
@@ -208,6 +227,7 @@ void CFileCommands::Send() {
         return;
     qpui::CDlgSendDataToSTB dialog(frame_.Context().Product(), &frame_);
     dialog.Initialize(document_.WorkFilePath());
+    dialog.SetTransferValues(document_.GetModel().transfer);
     dialog.exec();
     frame_.Checks().AfterSend(dialog.TransferSucceeded());
 }

@@ -41,9 +41,10 @@ class CFileCommands : public QObject {
     void ExportDefaultTable();
     /// After every table was replaced: a fresh history, saved as it is, under this name.
     void TablesReplaced(const QString& name);
+    /// Tells a failed open, save or restore; true when the result is a success.
+    bool Report(const document::DocResult& result);
 
   private:
-    bool Report(const document::DocResult& result);
     QString AskSaveChannelData();
     void MarkSaved();
     /// A workbook holds the channel table only: it saves everything only when nothing else

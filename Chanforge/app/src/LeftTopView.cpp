@@ -64,7 +64,11 @@ CLeftTopView::CLeftTopView(CEditContext& context, QWidget* parent)
     for (CRecordList* list : {satellites_, transponders_, cables_})
         connect(list->Commands(), &CListCommands::Edited, this, &CLeftTopView::NetworkEdited);
     connect(tabs_, &QTabBar::currentChanged, this, &CLeftTopView::TabChanged);
-    tabs_->setVisible(product.Combination());
+    FollowModel();
+}
+
+void CLeftTopView::FollowModel() {
+    tabs_->setVisible(context_.Product().Combination());
     ApplyLayout();
 }
 

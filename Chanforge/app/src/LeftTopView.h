@@ -25,6 +25,8 @@ class CLeftTopView : public QWidget {
     void Refill();
     /// Selects the satellite row and announces it, as a click on it does.
     void ShowSatellite(std::uint32_t satelliteRow);
+    /// Shows the lists of the document's model (satellite and terrestrial tabs on combos).
+    void FollowModel();
     CRecordList& Satellites() { return *satellites_; }
     CRecordList& Transponders() { return *transponders_; }
     CRecordList& Muxes() { return *muxes_; }

@@ -381,7 +381,7 @@ void CListCommands::Describe() {
         Kind() == ListKind::Satellite ? DescribeSatellite(db, key) : DescribeTransponder(db, key);
     if (!records.satellite && !records.transponder)
         return;
-    qpui::CDlgDescription dialog(&list_, context_.Product());
+    qpui::CDlgDescription dialog(&list_, context_.ChannelSlot());
     dialog.SetSatelliteInfo(records.satellite ? &*records.satellite : nullptr);
     dialog.SetTransponderInfo(records.transponder ? &*records.transponder : nullptr);
     dialog.DoModal();

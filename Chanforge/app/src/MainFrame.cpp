@@ -36,13 +36,12 @@ using namespace editing;
 
 namespace {
 
-QString BaseTitle() {
-    const policy::ProductPreset* stored = policy::StoredPreset();
-    if (stored == &policy::StartupPreset())
-        return QString::fromLatin1(stored->title.data(), static_cast<int>(stored->title.size()));
-    if (stored != nullptr)
-        return CMainFrame::tr("Chanforge for %1")
-            .arg(QString::fromLatin1(stored->title.data(), static_cast<int>(stored->title.size())));
+QString BaseTitle(const document::Model& model) {
+    const QString title = QString::fromStdString(model.Title());
+    if (model.preset == &policy::StartupPreset())
+        return title;
+    if (model.preset != nullptr)
+        return CMainFrame::tr("Chanforge for %1").arg(title);
     return CMainFrame::tr("Chanforge");
 }
 
@@ -56,9 +55,9 @@ QString UndoStepText(const std::string& label) {
 CMainFrame::CMainFrame(document::Document& document, QWidget* parent)
     : QMainWindow(parent), document_(document) {
     setObjectName("mainFrame");
-    // The product of the layout the document works with: every editor and transfer gets it,
-    // whatever the settings say after Configuration until the next start.
-    context_ = new CEditContext(document, document.Layout().product, GetGridColumn() == 0, this);
+    // Every editor and transfer asks the document's model, whatever the settings say after
+    // Configuration until the next start.
+    context_ = new CEditContext(document, GetGridColumn() == 0, this);
     document_.SetQuestionHandler([this](const std::string& question) {
         return qpui::AskYesNo(this, QCoreApplication::translate("Document", question.c_str()));
     });
@@ -137,6 +136,11 @@ void CMainFrame::BuildPanes() {
 }
 
 void CMainFrame::ConnectRelay() {
+    connect(context_, &CEditContext::ModelChanged, this, [this] {
+        leftTop_->FollowModel();
+        UpdateTitle();
+        ShowStatus();
+    });
     connect(leftBottom_, &CLeftBottomView::FavoriteChosen, right_, &CRightView::ShowFavorite);
     connect(leftBottom_, &CLeftBottomView::GenreChosen, right_, &CRightView::ShowGenre);
     connect(leftBottom_, &CLeftBottomView::AllChosen, right_, &CRightView::ShowAll);
@@ -267,12 +271,10 @@ void CMainFrame::ShowStatus() {
     });
     status_->ShowCounts(right_->TV().Model().rowCount(), tv, right_->Radio().Model().rowCount(),
                         radio);
-    const policy::ProductPreset* model = policy::StoredPreset();
-    status_->ShowDocument(
-        files_->FileName(),
-        model != nullptr
-            ? QString::fromLatin1(model->title.data(), static_cast<int>(model->title.size()))
-            : tr("Receiver model not set"));
+    const document::Model& model = document_.GetModel();
+    status_->ShowDocument(files_->FileName(), model.preset != nullptr
+                                                  ? QString::fromStdString(model.Title())
+                                                  : tr("Receiver model not set"));
 }
 
 void CMainFrame::Shortcuts() {
@@ -307,7 +309,7 @@ void CMainFrame::ForgetHistory() {
 }
 
 void CMainFrame::UpdateTitle() {
-    QString title = BaseTitle();
+    QString title = BaseTitle(document_.GetModel());
     if (!files_->FileName().isEmpty())
         title += QStringLiteral(" - ") + files_->FileName();
     setWindowTitle(title + QStringLiteral("[*]"));

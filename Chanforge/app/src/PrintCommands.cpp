@@ -26,13 +26,6 @@ using listprint::ListFormat;
 
 namespace {
 
-QString ModelTitle() {
-    const policy::ProductPreset* model = policy::StoredPreset();
-    return model != nullptr ? QString::fromLatin1(model->title.data(),
-                                                  static_cast<qsizetype>(model->title.size()))
-                            : QString();
-}
-
 QString FileFilter(ListFormat format) {
     switch (format) {
     case ListFormat::Pdf:
@@ -99,10 +92,12 @@ std::optional<std::pair<listprint::ChannelList, ListChoice>> CPrintCommands::Ask
     else if (choice.scope == ListScope::Favorite && choice.group < groups.size())
         filter = editing::ShowFavorite(groups[choice.group].index, {}, product);
     WaitCursor wait;
-    return std::pair{
-        listprint::BuildChannelList(db, product, filter, choice.options,
-                                    listprint::HeadingForToday(ModelTitle(), frame_.FileName())),
-        choice};
+    return std::pair{listprint::BuildChannelList(
+                         db, product, filter, choice.options,
+                         listprint::HeadingForToday(
+                             QString::fromStdString(frame_.Context().Document().GetModel().Title()),
+                             frame_.FileName())),
+                     choice};
 }
 
 void CPrintCommands::PaintOn(QPrinter& printer, const listprint::ChannelList& list,

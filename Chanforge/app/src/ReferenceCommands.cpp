@@ -32,18 +32,19 @@ std::vector<const policy::ProductPreset*> Presets() {
     return presets;
 }
 
-/// The preset whose title the operator chose from Presets(); null when cancelled.
-const policy::ProductPreset* AskPreset(QWidget* parent, const QString& title,
-                                       const QString& label) {
+/// The preset whose title the operator chose from Presets(), current offered first; null when
+/// cancelled.
+const policy::ProductPreset* AskPreset(QWidget* parent, const QString& title, const QString& label,
+                                       const policy::ProductPreset* current) {
     QStringList titles;
-    int current = 0;
+    int offered = 0;
     for (const policy::ProductPreset* p : Presets()) {
-        if (p == policy::StoredPreset())
-            current = static_cast<int>(titles.size());
+        if (p == current)
+            offered = static_cast<int>(titles.size());
         titles << Title(*p);
     }
     bool ok = false;
-    const QString chosen = QInputDialog::getItem(parent, title, label, titles, current, false, &ok);
+    const QString chosen = QInputDialog::getItem(parent, title, label, titles, offered, false, &ok);
     const auto at = titles.indexOf(chosen);
     return ok && at >= 0 ? Presets()[static_cast<std::size_t>(at)] : nullptr;
 }
@@ -75,7 +76,8 @@ void CReferenceCommands::ApplyReference() {
 
 QString CReferenceCommands::AskReferenceModel() {
     const policy::ProductPreset* preset = AskPreset(
-        &frame_, tr("Reference list"), tr("The receiver model the reference database is for:"));
+        &frame_, tr("Reference list"), tr("The receiver model the reference database is for:"),
+        frame_.Context().Document().GetModel().preset);
     return preset == nullptr ? QString() : QString::fromLatin1(preset->name.data());
 }
 
@@ -94,9 +96,21 @@ bool CReferenceCommands::ApplyReferenceFrom(const QString& path) {
         source.layout = codec::FlashLayout::FromPreset(*policy::FindPreset(model.toStdString()));
     }
     reference::Reference ref;
-    if (const reference::ReferenceResult loaded =
-            reference::LoadReference(source, context.Store(), layout, ref);
-        !loaded.ok()) {
+    reference::ReferenceResult loaded =
+        reference::LoadReference(source, context.Store(), layout, ref);
+    if (loaded.status == reference::ReferenceStatus::OtherModel &&
+        !loaded.likelyModels.front().empty() &&
+        qpui::AskYesNo(&frame_,
+                       Translated(loaded.sentence) + QStringLiteral("\n\n") +
+                           tr("Read the reference as model %1?")
+                               .arg(QString::fromStdString(loaded.likelyModels.front())))) {
+        source.layout =
+            codec::FlashLayout::FromPreset(*policy::FindPreset(loaded.likelyModels.front()));
+        loaded = reference::LoadReference(source, context.Store(), layout, ref);
+    } else if (loaded.status == reference::ReferenceStatus::OtherModel) {
+        return false;
+    }
+    if (!loaded.ok()) {
         qpui::ShowStop(&frame_, QCoreApplication::translate("Reference", loaded.message.c_str()) +
                                     QStringLiteral("\n") + QString::fromStdString(loaded.detail));
         return false;
@@ -120,7 +134,8 @@ bool CReferenceCommands::ApplyReferenceFrom(const QString& path) {
 
 void CReferenceCommands::SaveForModel() {
     const policy::ProductPreset* preset =
-        AskPreset(&frame_, tr("Save for another model"), tr("Write the database for:"));
+        AskPreset(&frame_, tr("Save for another model"), tr("Write the database for:"),
+                  frame_.Context().Document().GetModel().preset);
     if (preset == nullptr)
         return;
     const QString path = AskSavePath(&frame_, tr("Save for another model"),

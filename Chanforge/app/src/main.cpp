@@ -11,7 +11,38 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+/// --help and --version answer on the terminal and end the program before any window (or
+/// display) is needed; -- ends the options, so a file of that name still opens.
+bool AnsweredInfoOption(int argc, char* argv[]) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("Usage: chanforge [FILE...]\n"
+                        "Edit the channel list of a digital TV receiver. Each FILE (a channel file,\n"
+                        "a version file or an .xls workbook) is opened in order.\n\n"
+                        "  -h, --help     show this help and exit\n"
+                        "  --version      show the version and exit\n\n"
+                        "Settings: the file named by CHANFORGE_SETTINGS, else the per-user store.\n"
+                        "The same system for scripts: chanforge-cli --help\n");
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("chanforge %s\n", CHANFORGE_VERSION);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (AnsweredInfoOption(argc, argv))
+        return 0;
     utils::TidyTempFiles();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Chanforge"));
@@ -36,7 +67,8 @@ int main(int argc, char* argv[]) {
     }
     chanforge::app::CMainFrame frame(document);
     frame.show();
-    const QStringList files = QApplication::arguments().mid(1);
+    QStringList files = QApplication::arguments().mid(1);
+    files.removeOne(QStringLiteral("--"));
     for (const QString& file : files)
         if (!frame.OpenPath(file))
             break;

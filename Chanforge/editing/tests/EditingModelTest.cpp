@@ -143,7 +143,7 @@ struct Fixture {
 
     explicit Fixture(Family f)
         : dir(fs::temp_directory_path() / ("chanforge-model-" + std::to_string(::getpid()))),
-          family(f), doc([layout = f.layout] { return layout; }) {
+          family(f), doc(f.layout) {
         fs::create_directories(dir);
         const std::string blank = (dir / "blank.bin").string();
         const std::string start = (dir / "start.bin").string();
@@ -890,7 +890,7 @@ void CheckUniqueIds(tabstore::CQoDB& db) {
 void CheckSavedAndReloaded(Fixture& fx) {
     const std::string saved = (fx.dir / "saved.bin").string();
     RC_ASSERT(fx.doc.SaveToFile(saved).ok());
-    document::Document reloaded(layout);
+    document::Document reloaded(fx.family.layout);
     RC_ASSERT(reloaded.Open(saved).ok());
     // Numbers are compared by the codec's own round trips: some layouts keep only one of them.
     RC_ASSERT(ContentsOf(reloaded.Store()) == ContentsOf(fx.doc.Store()));

@@ -18,13 +18,24 @@ bool IsDatabase(std::span<const std::uint8_t> bytes) {
            !LooksLikeText(bytes);
 }
 
-ReferenceResult FromDatabase(const ReferenceSource& source, Reference& out) {
-    const codec::FlashLayout layout = source.layout;
-    document::Document doc(layout);
+/// The bytes already read, opened as Open does with the source's model: another model's
+/// database is refused by name, never read as garbage.
+ReferenceResult FromDatabase(const ReferenceSource& source, std::span<const std::uint8_t> bytes,
+                             Reference& out) {
+    document::Document doc(source.layout);
     doc.SetQuestionHandler(source.ask);
-    if (const document::DocResult opened = doc.Open(source.path); !opened.ok())
-        return Failed(opened.message, opened.detail);
-    out = ReferenceFromStore(doc.Store(), layout);
+    if (const document::DocResult opened = doc.AdoptImage(bytes); !opened.ok()) {
+        ReferenceResult failed = Failed(opened.message, source.path);
+        if (opened.status == document::DocStatus::OtherModel) {
+            failed.status = ReferenceStatus::OtherModel;
+            failed.sentence = opened.sentence;
+            failed.likelyModels = opened.likelyModels;
+        } else if (!opened.detail.empty()) {
+            failed.detail = opened.detail + ": " + source.path;
+        }
+        return failed;
+    }
+    out = ReferenceFromStore(doc.Store(), source.layout);
     return {};
 }
 
@@ -80,7 +91,7 @@ ReferenceResult LoadReference(const ReferenceSource& source, tabstore::CQoDB& db
         out.entries = std::move(list.entries);
         out.problems = std::move(list.problems);
     } else {
-        result = FromDatabase(source, out);
+        result = FromDatabase(source, bytes, out);
     }
     if (result.ok() && out.entries.empty()) {
         // A list none of whose lines read says why at its first line.

@@ -61,7 +61,8 @@ bool CTransfer::Prepare(const std::string& path, bool receiving, const TransferL
     ForceProgress(0);
     const qparser::ParserPolicy policy = line.preset != nullptr
                                              ? qparser::PresetParserPolicy(*line.preset)
-                                             : qparser::StoredParserPolicy();
+                                         : line.policy ? *line.policy
+                                                       : qparser::StoredParserPolicy();
     if (family_ == ParserFamily::St)
         parser_ = std::make_unique<CSTCommParser>(policy);
     else

@@ -1,6 +1,5 @@
 #include "qpui/ChannelEditorBase.h"
 
-#include "ChannelSlot.h"
 #include "chanforge/editing/EditResult.h"
 #include "qpui/MessageBox.h"
 #include "qpui/NameEdits.h"
@@ -30,8 +29,8 @@ unsigned LeadingNumber(const QString& text) {
     return static_cast<unsigned>(std::strtoul(bytes.constData(), nullptr, 10));
 }
 
-CChannelEditorBase::CChannelEditorBase(QWidget* parent, policy::ProductKind product)
-    : QDialog(parent), product_(product) {
+CChannelEditorBase::CChannelEditorBase(QWidget* parent, ChannelSlot slot)
+    : QDialog(parent), slot_(slot), product_(slot.product) {
     setWindowTitle(tr("Channel"));
 }
 
@@ -126,9 +125,9 @@ void CChannelEditorBase::Prepare() {
         locked_->setChecked((channel_.Attributes & attr::kLocked) != 0);
         (channel_.Tuner != 0 ? tuner2_ : tuner1_)->setChecked(true);
     }
-    LimitNameEdit(*name_, ChannelNameLimit());
+    LimitNameEdit(*name_, slot_.NameLimit());
     // A choice the model's file would drop is not offered.
-    const bool tunerStored = ChannelTunerStored(product_);
+    const bool tunerStored = slot_.TunerStored();
     tuner1_->setVisible(tunerStored);
     tuner2_->setVisible(tunerStored);
     if (channel_.RowID != 0)
@@ -183,7 +182,7 @@ void CChannelEditorBase::accept() {
                       "EditResult", editing::EditMessage(editing::EditResult::EmptyName).c_str()));
         return;
     }
-    if (!NameFits(this, name, ChannelNameLimit()))
+    if (!NameFits(this, name, slot_.NameLimit()))
         return;
     channel_ = Edited(name);
     QDialog::accept();

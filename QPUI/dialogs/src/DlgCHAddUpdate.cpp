@@ -12,8 +12,8 @@ namespace qpui {
 
 using namespace chanforge;
 
-CDlgCHAddUpdate::CDlgCHAddUpdate(QWidget* parent, policy::ProductKind product)
-    : CChannelEditorBase(parent, product) {}
+CDlgCHAddUpdate::CDlgCHAddUpdate(QWidget* parent, ChannelSlot slot)
+    : CChannelEditorBase(parent, slot) {}
 
 void CDlgCHAddUpdate::AddSatList(const Satellite_Info_Tag* satellite) {
     if (satellite != nullptr)

@@ -1,7 +1,5 @@
 #include "qpui/DlgDescription.h"
 
-#include "ChannelSlot.h"
-
 #include "policy/Policy.h"
 #include "qpui/DescriptionText.h"
 
@@ -29,8 +27,8 @@ template <class T> std::optional<T> CopyOf(const T* record) {
 
 } // namespace
 
-CDlgDescription::CDlgDescription(QWidget* parent, policy::ProductKind product)
-    : QDialog(parent), product_(product) {
+CDlgDescription::CDlgDescription(QWidget* parent, ChannelSlot slot)
+    : QDialog(parent), slot_(slot), product_(slot.product) {
     setWindowTitle(tr("Description"));
     resize(520, 380);
     auto* layout = new QVBoxLayout(this);
@@ -69,7 +67,7 @@ void CDlgDescription::Prepare() {
     }
     QString channelText;
     if (channel_) {
-        channelText = Join(ChannelLines(*channel_, product_, ChannelTunerStored(product_)));
+        channelText = Join(ChannelLines(*channel_, product_, slot_.TunerStored()));
         if (provider_)
             channelText += "\n\n" + Join(ProviderLines(*provider_));
     }

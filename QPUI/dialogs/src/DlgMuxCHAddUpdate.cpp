@@ -24,8 +24,8 @@ QString MuxEntry(const SMux_Info_Tag& mux) {
 
 } // namespace
 
-CDlgMuxCHAddUpdate::CDlgMuxCHAddUpdate(QWidget* parent, policy::ProductKind product)
-    : CChannelEditorBase(parent, product) {}
+CDlgMuxCHAddUpdate::CDlgMuxCHAddUpdate(QWidget* parent, ChannelSlot slot)
+    : CChannelEditorBase(parent, slot) {}
 
 void CDlgMuxCHAddUpdate::AddMuxList(const SMux_Info_Tag* mux) {
     if (mux != nullptr)

@@ -94,6 +94,7 @@ void CTransferDialog::Connect() {
     line.port = port.toLocal8Bit().toStdString();
     line.settings = transfer::ReadSerialSettings();
     line.idleTimeoutMs = transfer::kDefaultIdleMs;
+    line.policy = values_;
     progress_->setValue(0);
     if (StartTransfer(line, path_) && !transfer_->IsFinished()) {
         connect_->setEnabled(false);

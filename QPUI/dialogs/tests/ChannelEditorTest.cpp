@@ -71,7 +71,7 @@ TEST_F(ChannelEditorTest, NameLengthLimitComesFromThePolicy) {
         Channel_Info_Tag ch{};
         ch.RowID = 4;
         std::strcpy(ch.Name, existing);
-        CDlgCHAddUpdate dlg(nullptr, {3, 1});
+        CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 1}));
         Fill(dlg);
         dlg.SetChannelMode(true);
         dlg.SetChannelInfo(&ch);
@@ -91,7 +91,7 @@ TEST_F(ChannelEditorTest, NameLengthLimitComesFromThePolicy) {
 }
 
 TEST_F(ChannelEditorTest, NewChannelTakesPresetAndMode) {
-    CDlgCHAddUpdate dlg(nullptr, {3, 1});
+    CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 1}));
     Fill(dlg);
     Channel_Info_Tag preset{};
     preset.SatID = 3;
@@ -119,7 +119,7 @@ TEST_F(ChannelEditorTest, NewChannelTakesPresetAndMode) {
 }
 
 TEST_F(ChannelEditorTest, ExistingRadioChannelKeepsItsOtherBits) {
-    CDlgCHAddUpdate dlg(nullptr, {3, 9});
+    CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 9}));
     Fill(dlg);
     Channel_Info_Tag ch{};
     ch.RowID = 4;
@@ -145,7 +145,7 @@ TEST_F(ChannelEditorTest, ExistingRadioChannelKeepsItsOtherBits) {
 }
 
 TEST_F(ChannelEditorTest, EmptyListsStoreTheErrorValue) {
-    CDlgCHAddUpdate dlg(nullptr, {3, 1});
+    CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 1}));
     dlg.Prepare();
     Child<QLineEdit>(dlg, "name")->setText("X");
     dlg.accept();
@@ -155,7 +155,7 @@ TEST_F(ChannelEditorTest, EmptyListsStoreTheErrorValue) {
 }
 
 TEST_F(ChannelEditorTest, CableEditorListsEachIdOnceAndStoresSatelliteOne) {
-    CDlgMuxCHAddUpdate dlg(nullptr, {6, 4});
+    CDlgMuxCHAddUpdate dlg(nullptr, test::SlotOf({6, 4}));
     for (int id : {5, 7, 5})
         dlg.AddMuxList(id);
     Channel_Info_Tag ch{};
@@ -188,7 +188,7 @@ TEST_F(ChannelEditorTest, OkKeepsWhatTheControlsCannotShowUntilTheOperatorChange
     ch.Attributes = 0xFFFF & ~attr::kLocked;
     std::memcpy(ch.Name, "Name\0tail", 9); // bytes after the end of the name
     const auto ok = [&](auto&& change) {
-        CDlgCHAddUpdate dlg(nullptr, {3, 9});
+        CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 9}));
         Fill(dlg);
         dlg.SetChannelInfo(&ch);
         dlg.Prepare();
@@ -223,7 +223,7 @@ TEST_F(ChannelEditorTest, TunerChoiceOnlyWhereTheSlotKeepsIt) {
     // A 44-byte slot with a 16-byte name ends before the tuner byte; a 92-byte slot keeps it.
     for (auto [chunk, offered] : {std::pair{44u, false}, {92u, true}}) {
         SetFlashCHBlockInfo(49152, 40, chunk, 16);
-        CDlgCHAddUpdate dlg(nullptr, {3, 9});
+        CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 9}));
         Fill(dlg);
         dlg.Prepare();
         EXPECT_EQ(Child<QRadioButton>(dlg, "tuner2")->isVisibleTo(&dlg), offered) << chunk;
@@ -233,7 +233,7 @@ TEST_F(ChannelEditorTest, TunerChoiceOnlyWhereTheSlotKeepsIt) {
 TEST_F(ChannelEditorTest, ChannelWithoutANameIsRefused) {
     for (const char* name : {"", "   "}) {
         test::MessageRecorder messages;
-        CDlgCHAddUpdate dlg(nullptr, {3, 1});
+        CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 1}));
         Fill(dlg);
         dlg.SetChannelMode(true);
         dlg.Prepare();

@@ -86,7 +86,7 @@ TEST(DescriptionDialog, TabsFollowWhatWasGiven) {
     // On a combination product satellite 1 is the terrestrial side, wherever it is kept.
     for (const Row& r : {Row{{7, 1}, true, {"Satellite", "Transponder", "Channel"}},
                          Row{{8, 3}, true, {"Mux", "Channel"}}, Row{{7, 1}, false, {}}}) {
-        CDlgDescription dlg(nullptr, r.product);
+        CDlgDescription dlg(nullptr, test::SlotOf(r.product));
         if (r.given) {
             dlg.SetSatelliteInfo(&sat);
             dlg.SetTransponderInfo(&tp);

@@ -1,6 +1,7 @@
 // A QApplication for dialog tests, on the offscreen platform, and a recorder for messages.
 #pragma once
 
+#include "qpui/ChannelSlot.h"
 #include "qpui/MessageBox.h"
 
 #include <QApplication>
@@ -54,5 +55,12 @@ class MessageRecorder {
   private:
     MessageHandler previous_;
 };
+
+/// The stored policy's channel slot on another product.
+inline ChannelSlot SlotOf(policy::ProductKind product) {
+    ChannelSlot slot = ChannelSlot::Stored();
+    slot.product = product;
+    return slot;
+}
 
 } // namespace qpui::test

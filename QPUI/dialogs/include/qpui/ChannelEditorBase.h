@@ -4,6 +4,7 @@
 
 #include "chanforge/Records.h"
 #include "policy/ProductKind.h"
+#include "qpui/ChannelSlot.h"
 #include "qpui/ShownControls.h"
 
 #include <QDialog>
@@ -35,7 +36,7 @@ class CChannelEditorBase : public QDialog {
     void accept() override;
 
   protected:
-    CChannelEditorBase(QWidget* parent, policy::ProductKind product);
+    CChannelEditorBase(QWidget* parent, ChannelSlot slot);
 
     /// Adds the delivery rows to the form and fills them for the current channel.
     virtual void BuildDelivery(QFormLayout* form) = 0;
@@ -53,6 +54,7 @@ class CChannelEditorBase : public QDialog {
     static void SelectById(QComboBox* combo, unsigned id);
 
     chanforge::Channel_Info_Tag channel_{};
+    ChannelSlot slot_;
     policy::ProductKind product_;
     CShownControls shown_;
 

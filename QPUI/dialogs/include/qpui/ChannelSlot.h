@@ -1,14 +1,24 @@
-// What the stored policy's channel slot holds, as the channel editors and the description ask.
+// What a model's channel slot keeps, as the channel editors and the description ask it: the
+// window hands over its document's model, so the editors never read the settings.
 #pragma once
 
 #include "policy/ProductKind.h"
 
+#include <cstdint>
+
 namespace qpui {
 
-/// Characters a channel name may have under the stored policy.
-int ChannelNameLimit();
+struct ChannelSlot {
+    policy::ProductKind product;
+    std::uint32_t size = 0;       ///< bytes of one channel slot
+    std::uint32_t nameLength = 0; ///< name bytes in it, its terminating zero included
 
-/// Whether a channel's tuner choice survives a save under the stored policy's channel slots.
-bool ChannelTunerStored(const policy::ProductKind& product);
+    /// The stored policy's (tools and tests that have no document).
+    static ChannelSlot Stored();
+    /// Characters a channel name may have.
+    int NameLimit() const;
+    /// Whether a channel's tuner choice survives a save.
+    bool TunerStored() const;
+};
 
 } // namespace qpui

@@ -8,8 +8,7 @@ namespace qpui {
 class CDlgCHAddUpdate : public CChannelEditorBase {
     Q_OBJECT
   public:
-    explicit CDlgCHAddUpdate(QWidget* parent = nullptr,
-                             policy::ProductKind product = policy::ProductKind::Current());
+    explicit CDlgCHAddUpdate(QWidget* parent = nullptr, ChannelSlot slot = ChannelSlot::Stored());
 
     void AddSatList(const chanforge::Satellite_Info_Tag* satellite);
     void AddTPList(const chanforge::Transponder_Info_Tag* transponder);

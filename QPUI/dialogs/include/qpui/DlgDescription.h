@@ -3,6 +3,7 @@
 
 #include "chanforge/Records.h"
 #include "policy/ProductKind.h"
+#include "qpui/ChannelSlot.h"
 
 #include <QDialog>
 
@@ -15,8 +16,7 @@ namespace qpui {
 class CDlgDescription : public QDialog {
     Q_OBJECT
   public:
-    explicit CDlgDescription(QWidget* parent = nullptr,
-                             policy::ProductKind product = policy::ProductKind::Current());
+    explicit CDlgDescription(QWidget* parent = nullptr, ChannelSlot slot = ChannelSlot::Stored());
 
     // Each copies the record; null means none.
     void SetSatelliteInfo(const chanforge::Satellite_Info_Tag* satellite);
@@ -35,6 +35,7 @@ class CDlgDescription : public QDialog {
   private:
     void AddPage(const QString& title, const QString& text);
 
+    ChannelSlot slot_;
     policy::ProductKind product_;
     std::optional<chanforge::Satellite_Info_Tag> satellite_;
     std::optional<chanforge::Transponder_Info_Tag> transponder_;

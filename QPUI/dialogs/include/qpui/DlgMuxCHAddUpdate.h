@@ -9,7 +9,7 @@ class CDlgMuxCHAddUpdate : public CChannelEditorBase {
     Q_OBJECT
   public:
     explicit CDlgMuxCHAddUpdate(QWidget* parent = nullptr,
-                                policy::ProductKind product = policy::ProductKind::Current());
+                                ChannelSlot slot = ChannelSlot::Stored());
 
     void AddMuxList(const chanforge::SMux_Info_Tag* mux);
     /// A terrestrial multiplex kept in the transponder table (combination products).

@@ -6,6 +6,9 @@
 #include <QDialog>
 #include <QString>
 
+#include "qparser/ParserPolicy.h"
+
+#include <optional>
 #include <string>
 
 class QComboBox;
@@ -35,6 +38,8 @@ class CTransferDialog : public QDialog {
 
     /// The transfer file: the target of a receive, the channel file of a send.
     void Initialize(const std::string& path);
+    /// The open document's transfer values (block sizes, start block, checksum, byte order).
+    void SetTransferValues(const qparser::ParserPolicy& values) { values_ = values; }
     /// Cancel, the close box: asks first while the line is open; a "Cancel" answer keeps the
     /// dialog and the transfer going.
     void reject() override;
@@ -62,6 +67,7 @@ class CTransferDialog : public QDialog {
 
     transfer::CTransfer* transfer_ = nullptr;
     std::string path_;
+    std::optional<qparser::ParserPolicy> values_;
     bool finished_ = false;
     bool succeeded_ = false;
     QComboBox* port_ = nullptr;

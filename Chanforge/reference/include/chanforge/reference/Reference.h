@@ -5,6 +5,7 @@
 #include "chanforge/document/Document.h"
 #include "chanforge/reference/Service.h"
 #include "chanforge/reference/TextList.h"
+#include "utils/Phrase.h"
 #include "utils/Translatable.h"
 
 #include <string>
@@ -22,12 +23,20 @@ struct Reference {
 inline constexpr const char* kEmptyReferenceMessage =
     CF_TR_NOOP("Reference", "The reference list holds no channels");
 
-enum class ReferenceStatus { Ok, OpenFailed, Empty };
+enum class ReferenceStatus {
+    Ok,
+    OpenFailed,
+    Empty,
+    OtherModel, ///< a database whose bytes make more sense as another model's
+};
 
 struct [[nodiscard]] ReferenceResult {
     ReferenceStatus status = ReferenceStatus::Ok;
     std::string message; ///< the operator's text; empty on success
     std::string detail;
+    /// OtherModel: the sentence naming the model(s) the file looks like, and their names.
+    utils::Phrase sentence{};
+    std::vector<std::string> likelyModels{};
 
     bool ok() const { return status == ReferenceStatus::Ok; }
 };

@@ -6,6 +6,7 @@
 #include "chanforge/transfer/SerialSettings.h"
 #include "policy/ProductKind.h"
 #include "qparser/CommParser.h"
+#include "qparser/ParserPolicy.h"
 #include "serlink/SerialComm.h"
 
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace policy {
@@ -35,6 +37,9 @@ struct TransferLine {
     /// A model's transfer parameters for this transfer only; what the receiver says about
     /// itself is then not stored. Null: the stored policy.
     const policy::ProductPreset* preset = nullptr;
+    /// The open document's transfer values, where no preset is given: the window works in its
+    /// document's model, whatever the settings hold meanwhile. None: the stored policy.
+    std::optional<qparser::ParserPolicy> policy;
 };
 
 /// Idle time of the window's transfers, as the command line's default: the operator may be
