@@ -62,6 +62,9 @@ std::string_view Trimmed(std::string_view line) {
 /// with the rest, a backslash for each slash.
 constexpr std::string_view kStoreSection = "SOFTWARE";
 constexpr std::string_view kStoreKeyPrefix = "Rixatel\\ST\\";
+/// The groups the window keeps beside the registry values (its geometry, recent files,
+/// language, list options); their keys are its own.
+constexpr std::string_view kWindowGroups[] = {"Window", "ChannelList"};
 
 /// Whether a key of the store's section lies under the base key.
 bool IsOurKey(std::string_view key) {
@@ -82,7 +85,7 @@ std::string StoreTextProblem(std::string_view text) {
         return "it holds binary data";
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos)
         return {}; // empty: the first write fills it
-    bool settings = false, continued = false, inOurSection = false;
+    bool settings = false, continued = false, inOurSection = false, inWindowGroup = false;
     std::size_t number = 0;
     for (std::size_t start = 0; start < text.size(); ++number) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
@@ -93,15 +96,18 @@ std::string StoreTextProblem(std::string_view text) {
             continue;
         settings = true;
         if (line.front() == '[' && line.back() == ']') {
-            inOurSection = line.substr(1, line.size() - 2) == kStoreSection;
-            if (!inOurSection)
+            const std::string_view section = line.substr(1, line.size() - 2);
+            inOurSection = section == kStoreSection;
+            if (!inOurSection && std::find(std::begin(kWindowGroups), std::end(kWindowGroups),
+                                           section) == std::end(kWindowGroups))
                 return LineProblem(number, "is a section of another program");
+            inWindowGroup = !inOurSection;
             continue;
         }
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos || equals == 0)
             return LineProblem(number, "is neither a [section], a key=value nor a comment");
-        if (!inOurSection || !IsOurKey(Trimmed(line.substr(0, equals))))
+        if (!inWindowGroup && (!inOurSection || !IsOurKey(Trimmed(line.substr(0, equals)))))
             return LineProblem(number, "is a key of another program");
         continued = line.back() == '\\';
     }

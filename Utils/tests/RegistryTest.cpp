@@ -167,7 +167,8 @@ TEST_F(RegistryTest, FilesThatAreNoStoreAreRefusedUntouched) {
         EXPECT_EQ(message.rfind("Not a settings file: " + path + " (", 0), 0u) << message;
     // A hand-written store with comments and a continued value is one, and so is an empty file.
     fs::remove(path);
-    std::ofstream(path) << "; mine\n[SOFTWARE]\nRixatel\\ST\\Chanforge\\Note=sz:a\\\nb\n";
+    std::ofstream(path) << "; mine\n[SOFTWARE]\nRixatel\\ST\\Chanforge\\Note=sz:a\\\nb\n"
+                        << "[Window]\nrecentFiles=/tmp/a.bin\n[ChannelList]\nsort=name\n";
     EXPECT_EQ(utils::SettingsStoreProblem(), "");
     std::ofstream(path, std::ios::trunc) << "\n";
     EXPECT_EQ(SetRegistry(kChanforgeKey, "Product List", 3u), 1);
