@@ -944,6 +944,37 @@
     </message>
 </context>
 <context>
+    <name>LossesDialog</name>
+    <message>
+        <source>Radio %1 &quot;%2&quot;</source>
+        <translation>Radio %1 „%2“</translation>
+    </message>
+    <message>
+        <source>TV %1 &quot;%2&quot;</source>
+        <translation>TV %1 „%2“</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Datensatz %1</translation>
+    </message>
+    <message>
+        <source>%1, cut to &quot;%2&quot;</source>
+        <translation>%1, gekürzt auf „%2“</translation>
+    </message>
+    <message>
+        <source>Save for another model</source>
+        <translation>Für ein anderes Modell speichern</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold everything of this database. These are not written:</source>
+        <translation>%1 kann nicht alles aus dieser Senderliste aufnehmen. Diese Einträge werden nicht geschrieben:</translation>
+    </message>
+    <message>
+        <source>&amp;Save without them</source>
+        <translation>Ohne sie &amp;speichern</translation>
+    </message>
+</context>
+<context>
     <name>NetworkEdits</name>
     <message>
         <source>Broadcast Name : %1 (ID : %2)</source>
@@ -2550,16 +2581,6 @@ Titelleiste oder Werkzeugleiste
     <message>
         <source>Local file (*.bin)</source>
         <translation>Lokale Datei (*.bin)</translation>
-    </message>
-    <message>
-        <source>%1 cannot hold everything of this database:
-%2
-
-Save without these records?</source>
-        <translation>%1 kann nicht alles aus dieser Senderliste speichern:
-%2
-
-Ohne diese Einträge speichern?</translation>
     </message>
     <message>
         <source>Saved for %1. It opens once that model is chosen in the configuration.</source>

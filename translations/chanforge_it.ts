@@ -944,6 +944,37 @@
     </message>
 </context>
 <context>
+    <name>LossesDialog</name>
+    <message>
+        <source>Radio %1 &quot;%2&quot;</source>
+        <translation>Radio %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>TV %1 &quot;%2&quot;</source>
+        <translation>TV %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Record %1</source>
+        <translation>Record %1</translation>
+    </message>
+    <message>
+        <source>%1, cut to &quot;%2&quot;</source>
+        <translation>%1, accorciato in &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Save for another model</source>
+        <translation>Salva per un altro modello</translation>
+    </message>
+    <message>
+        <source>%1 cannot hold everything of this database. These are not written:</source>
+        <translation>%1 non può contenere tutto questo database. Questi elementi non vengono scritti:</translation>
+    </message>
+    <message>
+        <source>&amp;Save without them</source>
+        <translation>&amp;Salva senza di essi</translation>
+    </message>
+</context>
+<context>
     <name>NetworkEdits</name>
     <message>
         <source>Broadcast Name : %1 (ID : %2)</source>
@@ -2550,16 +2581,6 @@ Barra del titolo o barra degli strumenti
     <message>
         <source>Local file (*.bin)</source>
         <translation>File locale (*.bin)</translation>
-    </message>
-    <message>
-        <source>%1 cannot hold everything of this database:
-%2
-
-Save without these records?</source>
-        <translation>%1 non può conservare tutto di questa lista canali:
-%2
-
-Salvare senza questi record?</translation>
     </message>
     <message>
         <source>Saved for %1. It opens once that model is chosen in the configuration.</source>

@@ -10,6 +10,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace cli {
@@ -25,6 +27,9 @@ struct FileArgs {
     std::string out;
     bool json = false;
 };
+
+/// A refusal names this many records of each loss, then how many more.
+constexpr std::size_t kRecordsShown = 20;
 
 /// convert --to-model: the layout of another model, refused where records would be lost.
 struct ModelChange {
@@ -45,15 +50,32 @@ int RunDump(const Context& ctx, const std::vector<std::string>& files, bool json
     return kOk;
 }
 
-/// Each loss on standard error: "LEAD TABLE ROWS: MESSAGE".
+/// A lost record as the operator knows it: a channel by kind, number and name, another record
+/// by its name, else by its row; a cut name with what stays of it.
+std::string RecordText(chanforge::TableId table, const chanforge::convert::LostRecord& r) {
+    std::string text;
+    if (table == chanforge::kChannelTable)
+        text = std::string(r.radio ? "Radio " : "TV ") + std::to_string(r.number) + " ";
+    text += r.name.empty() && table != chanforge::kChannelTable
+                ? "row " + std::to_string(r.row)
+                : "\"" + TerminalText(r.name) + "\"";
+    if (!r.kept.empty())
+        text += " -> \"" + TerminalText(r.kept) + "\"";
+    return text;
+}
+
+/// Each loss on standard error, "LEAD TABLE: MESSAGE", then its records one a line: at most
+/// `shown` of them and how many more.
 void PrintLosses(std::ostream& err, const std::vector<chanforge::convert::Loss>& losses,
-                 const char* lead) {
+                 const char* lead, std::size_t shown) {
     for (const chanforge::convert::Loss& loss : losses) {
-        std::string rows;
-        for (std::uint32_t row : loss.rows)
-            rows += (rows.empty() ? " " : ",") + std::to_string(row);
-        err << lead << " " << chanforge::check::TableName(loss.table) << rows << ": "
+        err << lead << " " << chanforge::check::TableName(loss.table) << ": "
             << TerminalText(loss.message.English()) << "\n";
+        const std::size_t count = std::min(shown, loss.records.size());
+        for (std::size_t i = 0; i < count; ++i)
+            err << "  " << RecordText(loss.table, loss.records[i]) << "\n";
+        if (loss.records.size() > count)
+            err << "  and " << loss.records.size() - count << " more\n";
     }
 }
 
@@ -69,12 +91,13 @@ int ConvertToModel(const Context& ctx, Document& doc, const chanforge::codec::Fl
     const convert::ConvertResult r =
         convert::SaveForModel({doc.Store(), doc.Values(), layout}, target, change.dropExtra, out);
     if (r.status == convert::ConvertStatus::WouldLose) {
-        PrintLosses(ctx.Err(), r.losses, "would lose:");
+        PrintLosses(ctx.Err(), r.losses, "would lose:", kRecordsShown);
         return Fail(r.message + " (--drop-extra lets them go)");
     }
     if (!r.ok())
         return Fail(r.detail.empty() ? r.message : r.message + " (" + r.detail + ")");
-    PrintLosses(ctx.Err(), r.losses, "dropped:");
+    // What was let go is said whole: it is the record of what the file lacks.
+    PrintLosses(ctx.Err(), r.losses, "dropped:", std::numeric_limits<std::size_t>::max());
     return kOk;
 }
 

@@ -180,8 +180,13 @@ TEST_F(CliTest, ConvertsThroughFilesAndWorkbooksWithoutChangingAByte) {
     EXPECT_HAS(Read(Path("table.h")), "////Total Svc Channel Count = 27");
 
     // Another model's layout: refused with each loss named, unless the extra is dropped.
-    EXPECT_HAS(On("B", 1, {"convert", Sample("B"), "-o", Path("BD.bin"), "--to-model", "D"}).err,
-               "would lose:");
+    const std::string lost =
+        On("B", 1, {"convert", Sample("B"), "-o", Path("BD.bin"), "--to-model", "D"}).err;
+    EXPECT_HAS(lost, "would lose: channels: 5 channels on terrestrial carriers cannot be written: "
+                     "the other model has no terrestrial tuner\n  TV 21 \"Das Erste\"\n");
+    EXPECT_HAS(lost, "  Radio 8 \"Bayern 3\"\n");
+    EXPECT_HAS(lost, "second-tuner settings the other model, with one tuner, cannot keep\n"
+                     "  \"Astra 19.2E\"\n");
     EXPECT_FALSE(fs::exists(Path("BD.bin")));
     EXPECT_HAS(On("B", 0,
                   {"convert", Sample("B"), "-o", Path("BD.bin"), "--to-model", "D", "--drop-extra"})

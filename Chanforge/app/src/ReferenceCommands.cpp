@@ -1,6 +1,7 @@
 #include "ReferenceCommands.h"
 
 #include "FileDialogs.h"
+#include "LossesDialog.h"
 #include "MainFrame.h"
 #include "PhraseText.h"
 #include "ReferenceDialog.h"
@@ -153,15 +154,8 @@ bool CReferenceCommands::SaveForModelTo(const QString& model, const QString& pat
     const codec::FlashLayout target = codec::FlashLayout::FromPreset(*preset);
     const convert::Database source{doc.Store(), doc.Values(), layout};
     const std::vector<convert::Loss> losses = convert::LossesForModel(source, target);
-    if (!losses.empty()) {
-        QStringList lines;
-        for (const convert::Loss& loss : losses)
-            lines << QStringLiteral("• ") + Translated(loss.message);
-        if (!qpui::AskYesNo(&frame_, tr("%1 cannot hold everything of this database:\n%2\n\nSave "
-                                        "without these records?")
-                                         .arg(Title(*preset), lines.join(QLatin1Char('\n')))))
-            return false;
-    }
+    if (!losses.empty() && !AskToDropLosses(&frame_, Title(*preset), losses))
+        return false;
     const convert::ConvertResult saved =
         convert::SaveForModel(source, target, !losses.empty(), LocalPath(path));
     if (!saved.ok()) {

@@ -12,10 +12,13 @@
 #include "qpui/MessageBox.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QInputDialog>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QtTest>
@@ -56,6 +59,7 @@ class ReferenceWindowTest : public test::WindowFixture {
     void textListPreviewAppliesAndUndoes();
     void databaseOfAnotherModelAsksForItsModelAndCancelChangesNothing();
     void savedForAnotherModelOpensUnderIt();
+    void savingForAModelThatCannotHoldAllListsEveryChannelLeftOut();
 };
 
 void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {
@@ -155,6 +159,32 @@ void ReferenceWindowTest::savedForAnotherModelOpensUnderIt() {
     QVERIFY(moved.Open(QFile::encodeName(out).toStdString()).ok());
     QCOMPARE(moved.Store().Size(kChannelTable), 40u);
     QCOMPARE(testkit::ChannelNamed(moved.Store(), "ZDF HD")->ProgramNum, 2);
+}
+
+void ReferenceWindowTest::savingForAModelThatCannotHoldAllListsEveryChannelLeftOut() {
+    const std::string sample = dir_.filePath("mine-b.bin").toStdString();
+    QVERIFY(testkit::WriteSampleFile("B", 1, sample, 30) > 0);
+    document::Document document;
+    CMainFrame frame(document);
+    QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
+    const QString out = dir_.filePath("for-d.bin");
+    for (const auto button : {QDialogButtonBox::Cancel, QDialogButtonBox::Save}) {
+        QString listed;
+        test::WhenModal([&](QWidget* modal) {
+            QVERIFY(modal && modal->objectName() == "lossesDialog");
+            listed = modal->findChild<QPlainTextEdit*>("lossesList")->toPlainText();
+            QTest::mouseClick(modal->findChild<QDialogButtonBox*>()->button(button),
+                              Qt::LeftButton);
+        });
+        QCOMPARE(Commands(frame).SaveForModelTo("D", out), button == QDialogButtonBox::Save);
+        QCOMPARE(QFile::exists(out), button == QDialogButtonBox::Save);
+        // The terrestrial channels, each by kind, number and name, under the sentence naming
+        // why they go.
+        QVERIFY2(listed.contains("channels on terrestrial carriers cannot be written"),
+                 qPrintable(listed));
+        QVERIFY2(listed.contains(QRegularExpression("\\n    (TV|Radio) \\d+ \"[^\"]+\"\\n")),
+                 qPrintable(listed));
+    }
 }
 
 QTEST_MAIN(ReferenceWindowTest)

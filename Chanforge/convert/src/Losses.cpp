@@ -229,6 +229,53 @@ std::vector<Pending> CheckedLosses(tabstore::CQoDB& copy, const DocumentValues& 
     return out;
 }
 
+namespace {
+
+template <std::size_t N> std::string NameOf(const char (&field)[N]) {
+    return std::string(field, strnlen(field, N));
+}
+
+LostRecord Described(tabstore::CQoDB& copy, TableId table, std::uint32_t row) {
+    LostRecord record{row, {}, {}, 0, false};
+    if (table == kChannelTable) {
+        if (const auto* ch = GetRow<Channel_Info_Tag>(copy, kChannelTable, row)) {
+            record.name = NameOf(ch->Name);
+            record.number = ch->ProgramNum;
+            record.radio = IsRadio(*ch);
+        }
+    } else if (table == kSatelliteTable) {
+        if (const auto* sat = GetRow<Satellite_Info_Tag>(copy, kSatelliteTable, row))
+            record.name = NameOf(sat->Name);
+    } else if (table == kProviderTable) {
+        if (const auto* provider = GetRow<Broadcast_Info_Tag>(copy, kProviderTable, row))
+            record.name = NameOf(provider->Name);
+    }
+    return record;
+}
+
+} // namespace
+
+void DescribeLoss(tabstore::CQoDB& copy, Pending& pending, const codec::FlashLayout& target) {
+    Loss& loss = pending.loss;
+    loss.records.clear();
+    for (const std::uint32_t row : loss.rows) {
+        LostRecord record = Described(copy, loss.table, row);
+        if (pending.drop == Drop::CutNames)
+            record.kept = record.name.substr(0, NameBytes(target));
+        loss.records.push_back(std::move(record));
+    }
+}
+
+void SecondTunerAsFirst(tabstore::CQoDB& copy, const codec::FlashLayout& source,
+                        const codec::FlashLayout& target) {
+    if (source.product.TwoTuners() || !target.product.TwoTuners())
+        return;
+    ForEachRow<Satellite_Info_Tag>(copy, kSatelliteTable, [](Satellite_Info_Tag& sat) {
+        if (!HasSecondTuner(sat))
+            sat.Tuner[1] = sat.Tuner[0];
+    });
+}
+
 void DropLoss(tabstore::CQoDB& copy, const Pending& pending, const codec::FlashLayout& target) {
     const Loss& loss = pending.loss;
     for (const std::uint32_t row : loss.rows) {

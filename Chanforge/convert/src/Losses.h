@@ -26,6 +26,13 @@ std::vector<Pending> StructuralLosses(tabstore::CQoDB& copy, const codec::FlashL
 std::vector<Pending> CheckedLosses(tabstore::CQoDB& copy, const DocumentValues& values,
                                    const codec::FlashLayout& target);
 
+/// Names each record of the loss from the copy, before DropLoss takes it.
+void DescribeLoss(tabstore::CQoDB& copy, Pending& pending, const codec::FlashLayout& target);
+
 void DropLoss(tabstore::CQoDB& copy, const Pending& pending, const codec::FlashLayout& target);
+
+/// A satellite's second tuner, where the source had none, set as its first.
+void SecondTunerAsFirst(tabstore::CQoDB& copy, const codec::FlashLayout& source,
+                        const codec::FlashLayout& target);
 
 } // namespace chanforge::convert::detail

@@ -96,9 +96,11 @@ codec::CodecResult Prepare(const Database& source, const codec::FlashLayout& tar
     CopyTable<Transponder_Info_Tag>(source.db, t.copy, kTransponderTable);
     CopyTable<Channel_Info_Tag>(source.db, t.copy, kChannelTable);
     for (Pending& p : detail::StructuralLosses(t.copy, source.layout, target)) {
+        detail::DescribeLoss(t.copy, p, target);
         detail::DropLoss(t.copy, p, target);
         t.losses.push_back(std::move(p));
     }
+    detail::SecondTunerAsFirst(t.copy, source.layout, target);
     TakeGroups(source.db, t);
     ShowNumbers(t.copy, target);
     // Trailers and the favourite header belong to the target's layout; the counters to the data.
@@ -106,6 +108,7 @@ codec::CodecResult Prepare(const Database& source, const codec::FlashLayout& tar
     t.values.MaxTVNumber = source.values.MaxTVNumber;
     t.values.MaxRadioNumber = source.values.MaxRadioNumber;
     for (Pending& p : detail::CheckedLosses(t.copy, t.values, target)) {
+        detail::DescribeLoss(t.copy, p, target);
         detail::DropLoss(t.copy, p, target);
         t.losses.push_back(std::move(p));
     }

@@ -3,6 +3,7 @@
 // compare equal as far as the model keeps them; elsewhere the refusal names what would be lost
 // and writes nothing, and letting the losses go writes a database that checks without errors.
 #include "chanforge/convert/ModelConvert.h"
+#include "SampleData.h"
 #include "chanforge/TableAccess.h"
 #include "chanforge/check/Validate.h"
 #include "chanforge/document/Document.h"
@@ -33,7 +34,7 @@ FlashLayout Layout(const char* model) {
 }
 
 struct Opened {
-    explicit Opened(const FlashLayout& l) : layout(l), doc([l] { return l; }) {}
+    explicit Opened(const FlashLayout& l) : layout(l), doc(l) {}
     FlashLayout layout;
     document::Document doc;
 };
@@ -118,6 +119,56 @@ TEST(ModelConvertTest, EveryModelToEveryOther) {
             EXPECT_EQ(moved.doc.Store().Size(kFavoriteTable), target.favoriteCount);
         }
     }
+}
+
+/// The losses of a big one-tuner list written for a model with a smaller channel block: each
+/// channel left out is named by kind, number and name, and exactly those are missing from the
+/// file written; the second tuner the source never had is set as the first, not left at zero.
+TEST(ModelConvertTest, NamesEveryChannelLeftOutAndGivesTunerTwoTunerOnesSettings) {
+    Opened source(Layout("D"));
+    testkit::Populate(source.doc, source.layout.product, 3000);
+    const Database db{source.doc.Store(), source.doc.Values(), source.layout};
+    const FlashLayout a = Layout("A");
+    const std::string out = (fs::temp_directory_path() / "convert-d-to-a.bin").string();
+    const ConvertResult refused = SaveForModel(db, a, false, out);
+    ASSERT_EQ(refused.status, ConvertStatus::WouldLose);
+    std::set<std::pair<bool, std::uint16_t>> named;
+    for (const Loss& loss : refused.losses) {
+        ASSERT_EQ(loss.records.size(), loss.rows.size()) << loss.message.English();
+        for (const LostRecord& r : loss.records) {
+            if (loss.table != kChannelTable)
+                continue;
+            EXPECT_FALSE(r.name.empty()) << "row " << r.row;
+            // A cut name says what stays of it; the channel itself stays.
+            if (!r.kept.empty())
+                EXPECT_EQ(r.name.rfind(r.kept, 0), 0u) << r.name;
+            else if (loss.message.English().find("flash block holds") != std::string::npos)
+                named.insert({r.radio, r.number});
+        }
+    }
+    ASSERT_FALSE(named.empty());
+    ASSERT_TRUE(SaveForModel(db, a, true, out).ok());
+    Opened moved(a);
+    ASSERT_TRUE(moved.doc.Open(out).ok());
+    std::set<std::pair<bool, std::uint16_t>> kept, all;
+    ForEachRow<Channel_Info_Tag>(moved.doc.Store(), kChannelTable, [&](const Channel_Info_Tag& ch) {
+        kept.insert({IsRadio(ch), ch.ProgramNum});
+    });
+    ForEachRow<Channel_Info_Tag>(source.doc.Store(), kChannelTable,
+                                 [&](const Channel_Info_Tag& ch) {
+                                     if (!named.contains({IsRadio(ch), ch.ProgramNum}))
+                                         all.insert({IsRadio(ch), ch.ProgramNum});
+                                 });
+    EXPECT_EQ(kept, all) << "the file lacks exactly the channels named";
+    std::size_t satellites = 0;
+    ForEachRow<Satellite_Info_Tag>(moved.doc.Store(), kSatelliteTable,
+                                   [&](const Satellite_Info_Tag& s) {
+                                       ++satellites;
+                                       EXPECT_NE(s.Tuner[1].LowFrequency, 0u) << s.Name;
+                                       EXPECT_EQ(s.Tuner[1].LowFrequency, s.Tuner[0].LowFrequency);
+                                       EXPECT_EQ(s.Tuner[1].Switches, s.Tuner[0].Switches);
+                                   });
+    EXPECT_GT(satellites, 0u);
 }
 
 } // namespace

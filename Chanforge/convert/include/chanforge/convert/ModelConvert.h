@@ -15,11 +15,21 @@
 
 namespace chanforge::convert {
 
+/// One record a loss names, as the operator knows it.
+struct LostRecord {
+    std::uint32_t row = 0;
+    std::string name;         ///< the receiver's bytes; empty for a record without a name
+    std::string kept;         ///< a name cut to the other model's slot: what stays of it
+    std::uint16_t number = 0; ///< channels: their number
+    bool radio = false;       ///< channels: radio rather than TV
+};
+
 /// Records the other model cannot hold, in the terms of a check finding.
 struct Loss {
     TableId table = kChannelTable;
     std::vector<std::uint32_t> rows; ///< RowIDs in the database being moved
     utils::Phrase message;
+    std::vector<LostRecord> records; ///< each of rows, in their order
 };
 
 enum class ConvertStatus { Ok, WouldLose, Failed };
@@ -45,6 +55,8 @@ struct Database {
 /// Writes the database to path in target's layout. With losses and without dropExtra nothing is
 /// written and the losses are named; with dropExtra they are dropped from the copy written (the
 /// open database is only read) and still named. An existing file is replaced only on success.
+/// Moved from one tuner to two, each satellite's second tuner takes the settings of its first
+/// (both usually hang on the same dish), never zeros no LNB has.
 ConvertResult SaveForModel(const Database& source, const codec::FlashLayout& target, bool dropExtra,
                            const std::string& path);
 
