@@ -2,7 +2,6 @@
 // JSON object, per reference entry, then this list's unmatched channels, the clashes and the
 // groups the model cannot keep) and, unless --dry-run, writes the result.
 #include "Commands.h"
-#include "DumpJson.h"
 #include "NameText.h"
 
 #include "chanforge/reference/Plan.h"
@@ -122,50 +121,78 @@ nlohmann::ordered_json StateJson(const ref::ChannelState& s) {
             {"skipped", s.skipped}};
 }
 
-void PrintJson(std::ostream& text, const ref::Reference& reference, const ref::Plan& plan) {
-    nlohmann::ordered_json entries = nlohmann::ordered_json::array();
-    for (std::size_t e = 0; e < plan.entries.size(); ++e) {
-        const ref::Service& entry = reference.entries[e];
-        const ref::EntryPlan& p = plan.entries[e];
-        nlohmann::ordered_json o = {{"entry", e + 1},
-                                    {"number", entry.number},
-                                    {"name", Latin1Utf8(entry.name)},
-                                    {"method", ref::MethodName(p.match.method)},
-                                    {"uncertain", p.match.found() && p.match.uncertain()},
-                                    {"applied", p.applied}};
-        if (p.match.found()) {
-            o["row"] = p.row;
-            o["before"] = StateJson(p.before);
-            o["after"] = StateJson(p.applied ? p.after : p.before);
-        }
-        entries.push_back(std::move(o));
+/// A JSON object of arrays written element by element as each is made: the plan of a list of
+/// 100,000 lines never sits in memory a second time as one JSON value. Each element is one line.
+class JsonArrays {
+  public:
+    explicit JsonArrays(std::ostream& out) : out_(out) { out_ << "{"; }
+    ~JsonArrays() { out_ << "\n}\n"; }
+    JsonArrays(const JsonArrays&) = delete;
+    JsonArrays& operator=(const JsonArrays&) = delete;
+
+    void Begin(const char* key) {
+        out_ << (firstKey_ ? "\n  \"" : ",\n  \"") << key << "\": [";
+        firstKey_ = false;
+        firstItem_ = true;
     }
-    nlohmann::ordered_json unmatched = nlohmann::ordered_json::array();
+    void Item(const nlohmann::ordered_json& item) {
+        out_ << (firstItem_ ? "\n    " : ",\n    ")
+             << item.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+        firstItem_ = false;
+    }
+    void End() { out_ << (firstItem_ ? "]" : "\n  ]"); }
+
+  private:
+    std::ostream& out_;
+    bool firstKey_ = true;
+    bool firstItem_ = true;
+};
+
+nlohmann::ordered_json EntryJson(const ref::Service& entry, const ref::EntryPlan& p,
+                                 std::size_t e) {
+    nlohmann::ordered_json o = {{"entry", e + 1},
+                                {"number", entry.number},
+                                {"name", Latin1Utf8(entry.name)},
+                                {"method", ref::MethodName(p.match.method)},
+                                {"uncertain", p.match.found() && p.match.uncertain()},
+                                {"applied", p.applied}};
+    if (p.match.found()) {
+        o["row"] = p.row;
+        o["before"] = StateJson(p.before);
+        o["after"] = StateJson(p.applied ? p.after : p.before);
+    }
+    return o;
+}
+
+void PrintJson(std::ostream& text, const ref::Reference& reference, const ref::Plan& plan) {
+    JsonArrays out(text);
+    out.Begin("entries");
+    for (std::size_t e = 0; e < plan.entries.size(); ++e)
+        out.Item(EntryJson(reference.entries[e], plan.entries[e], e));
+    out.End();
+    out.Begin("unmatched");
     for (const ref::UnmatchedPlan& u : plan.unmatched)
-        unmatched.push_back({{"row", u.row},
-                             {"kind", KindText(u.kind)},
-                             {"deleted", u.deleted},
-                             {"before", StateJson(u.before)},
-                             {"after", StateJson(u.after)}});
-    nlohmann::ordered_json conflicts = nlohmann::ordered_json::array();
+        out.Item({{"row", u.row},
+                  {"kind", KindText(u.kind)},
+                  {"deleted", u.deleted},
+                  {"before", StateJson(u.before)},
+                  {"after", StateJson(u.after)}});
+    out.End();
+    out.Begin("conflicts");
     for (const ref::Conflict& c : plan.conflicts)
-        conflicts.push_back(
+        out.Item(
             {{"entry", c.entry + 1},
              {"kind", c.kind == ref::ConflictKind::SameChannel ? "same-channel" : "number-taken"},
              {"message", Latin1Utf8(ConflictText(reference, c))}});
-    nlohmann::ordered_json groups = nlohmann::ordered_json::array();
+    out.End();
+    out.Begin("groupsNotKept");
     for (const ref::GroupPast& g : plan.groupsPast)
-        groups.push_back(
-            {{"group", g.group}, {"name", Latin1Utf8(g.name)}, {"channels", g.channels}});
-    nlohmann::ordered_json problems = nlohmann::ordered_json::array();
+        out.Item({{"group", g.group}, {"name", Latin1Utf8(g.name)}, {"channels", g.channels}});
+    out.End();
+    out.Begin("unreadLines");
     for (const ref::LineProblem& p : reference.problems)
-        problems.push_back({{"line", p.line}, {"message", ref::LineFaultText(p.fault)}});
-    const nlohmann::ordered_json out = {{"entries", entries},
-                                        {"unmatched", unmatched},
-                                        {"conflicts", conflicts},
-                                        {"groupsNotKept", groups},
-                                        {"unreadLines", problems}};
-    text << JsonText(out) << "\n";
+        out.Item({{"line", p.line}, {"message", ref::LineFaultText(p.fault)}});
+    out.End();
 }
 
 int RunApplyReference(const Context& ctx, const ApplyArgs& args) {
