@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -137,11 +138,16 @@ class ChannelDiff {
             [&](std::uint32_t ra) { onlyA.push_back(ra); },
             [&](std::uint32_t rb) { onlyB.push_back(rb); });
         const RowPairs moved = PairAcrossPlaces(a_, onlyA, b_, onlyB);
-        RowPairs pairs = same;
-        pairs.insert(pairs.end(), moved.begin(), moved.end());
+        // Each row is looked up once: the sort of the numbers would otherwise search the
+        // store for both sides of every comparison.
+        std::vector<Paired> pairs;
+        pairs.reserve(same.size() + moved.size());
+        for (const RowPairs& part : {std::cref(same), std::cref(moved)})
+            for (const auto& [ra, rb] : part)
+                pairs.push_back({&A(ra), &B(rb)});
         Numbers(pairs);
-        for (const auto& [ra, rb] : pairs)
-            Compare(A(ra), B(rb));
+        for (const Paired& p : pairs)
+            Compare(*p.x, *p.y);
         for (std::uint32_t ra : onlyA)
             Push(A(ra), ChangeKind::Removed, ra, 0,
                  Say(CF_TR_NOOP("Check", "The %1 removed"), {DescribeChannel(A(ra))}));
@@ -157,6 +163,12 @@ class ChannelDiff {
     }
 
   private:
+    /// The two sides of a channel found in both databases.
+    struct Paired {
+        const Channel_Info_Tag* x;
+        const Channel_Info_Tag* y;
+    };
+
     const Channel_Info_Tag& A(std::uint32_t row) const {
         return *GetRow<Channel_Info_Tag>(a_, kChannelTable, row);
     }
@@ -173,51 +185,58 @@ class ChannelDiff {
 
     /// A channel whose number changed while it kept its order among the others was renumbered
     /// by what was removed, added or moved around it: counted, not listed. The rest moved.
-    void Numbers(const RowPairs& pairs) {
+    void Numbers(const std::vector<Paired>& pairs) {
         for (const bool tv : {true, false}) {
-            RowPairs kind;
-            for (const auto& pair : pairs)
-                if (IsTV(A(pair.first)) == tv && IsTV(B(pair.second)) == tv)
+            std::vector<Paired> kind;
+            for (const Paired& pair : pairs)
+                if (IsTV(*pair.x) == tv && IsTV(*pair.y) == tv)
                     kind.push_back(pair);
-            std::sort(kind.begin(), kind.end(), [&](const auto& l, const auto& r) {
-                return A(l.first).ProgramNum < A(r.first).ProgramNum;
+            std::sort(kind.begin(), kind.end(), [](const Paired& l, const Paired& r) {
+                return l.x->ProgramNum < r.x->ProgramNum;
             });
             std::vector<std::uint32_t> numbers;
-            for (const auto& [ra, rb] : kind)
-                numbers.push_back(B(rb).ProgramNum);
+            numbers.reserve(kind.size());
+            for (const Paired& p : kind)
+                numbers.push_back(p.y->ProgramNum);
             const std::vector<bool> kept = KeptOrder(numbers);
             for (std::size_t i = 0; i < kind.size(); ++i)
-                if (A(kind[i].first).ProgramNum != B(kind[i].second).ProgramNum) {
+                if (kind[i].x->ProgramNum != kind[i].y->ProgramNum) {
                     if (kept[i])
                         ++renumbered_[tv ? 0 : 1];
                     else
-                        movedInList_.push_back(kind[i].second);
+                        movedInList_.push_back(kind[i].y->RowID);
                 }
         }
+        std::sort(movedInList_.begin(), movedInList_.end());
     }
 
     void Compare(const Channel_Info_Tag& x, const Channel_Info_Tag& y) {
-        const utils::Phrase who = DescribeChannel(x);
+        // Most pairs did not change: their description is made only for a change to name.
+        std::optional<utils::Phrase> described;
+        const auto who = [&]() -> const utils::Phrase& {
+            if (!described)
+                described = DescribeChannel(x);
+            return *described;
+        };
         const auto push = [&](ChangeKind kind, utils::Phrase message) {
             Push(y, kind, x.RowID, y.RowID, std::move(message));
         };
         const bool kindChanged = IsTV(x) != IsTV(y);
-        if (kindChanged ||
-            std::find(movedInList_.begin(), movedInList_.end(), y.RowID) != movedInList_.end())
+        if (kindChanged || std::binary_search(movedInList_.begin(), movedInList_.end(), y.RowID))
             push(ChangeKind::Moved, Say(IsTV(y) ? CF_TR_NOOP("Check", "The %1 moved to TV %2")
                                                 : CF_TR_NOOP("Check", "The %1 moved to radio %2"),
-                                        {who, Num(y.ProgramNum)}));
+                                        {who(), Num(y.ProgramNum)}));
         if (x.SatID != y.SatID || x.TPID != y.TPID)
             push(ChangeKind::Changed, Say(CF_TR_NOOP("Check", "The %1 moved from %2 to %3"),
-                                          {who, placesA_.Of(x), placesB_.Of(y)}));
+                                          {who(), placesA_.Of(x), placesB_.Of(y)}));
         if (std::strncmp(x.Name, y.Name, sizeof x.Name) != 0)
             push(ChangeKind::Renamed, Say(CF_TR_NOOP("Check", "The %1 renamed to \"%2\""),
-                                          {who, NameOf(y.Name, sizeof y.Name)}));
+                                          {who(), NameOf(y.Name, sizeof y.Name)}));
         if (std::optional<utils::Phrase> flags = FlagChanges(x, y))
-            push(ChangeKind::Reflagged, Say(CF_TR_NOOP("Check", "The %1: %2"), {who, *flags}));
+            push(ChangeKind::Reflagged, Say(CF_TR_NOOP("Check", "The %1: %2"), {who(), *flags}));
         if (std::optional<utils::Phrase> fields = FieldChanges(x, y))
             push(ChangeKind::Changed,
-                 Say(CF_TR_NOOP("Check", "The %1 changed: %2"), {who, *fields}));
+                 Say(CF_TR_NOOP("Check", "The %1 changed: %2"), {who(), *fields}));
     }
 
     /// One line per list for the channels renumbered in their order, after that list's changes.
@@ -236,7 +255,7 @@ class ChannelDiff {
     tabstore::CQoDB& a_;
     tabstore::CQoDB& b_;
     Places placesA_, placesB_;
-    std::vector<std::uint32_t> movedInList_; ///< rows in b
+    std::vector<std::uint32_t> movedInList_; ///< rows in b, ascending
     std::size_t renumbered_[2] = {0, 0};     ///< TV, radio
     std::vector<Placed> placed_;
 };
