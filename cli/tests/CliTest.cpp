@@ -243,13 +243,15 @@ TEST_F(CliTest, StoresThePolicyOnlyWhenToldAndOnlyInASettingsStore) {
     On("D", 0, {"dump", Sample("D")});
     EXPECT_EQ(Read(Path("settings.ini")), stored) << "--model or a reading command stored";
 
+    // A note whose lines are headings or hold '=' is no store of ours.
     const std::string note = Path("note.md");
-    Write(note, "# Notes\n\nBuy an antenna.\n");
+    const Bytes noteText = "# Notes\n\n## Dish\nsize = 80 cm\n";
+    Write(note, noteText);
     EXPECT_HAS(Expect(2, {"--settings", note, "dump", Sample("D")}).err,
                "Not a settings file: " + note);
     ::setenv("CHANFORGE_SETTINGS", note.c_str(), 1);
     Expect(2, {"policy", "set", "E"});
-    EXPECT_EQ(Read(note), "# Notes\n\nBuy an antenna.\n");
+    EXPECT_EQ(Read(note), noteText);
 }
 
 TEST_F(CliTest, ChecksAndDiffs) {

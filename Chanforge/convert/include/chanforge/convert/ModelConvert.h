@@ -29,7 +29,7 @@ struct Loss {
     TableId table = kChannelTable;
     std::vector<std::uint32_t> rows; ///< RowIDs in the database being moved
     utils::Phrase message;
-    std::vector<LostRecord> records; ///< each of rows, in their order
+    std::vector<LostRecord> records{}; ///< each of rows, in their order
 };
 
 enum class ConvertStatus { Ok, WouldLose, Failed };
