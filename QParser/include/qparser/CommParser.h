@@ -90,7 +90,6 @@ class CCommParser {
 
     /// Text of version slot 1..18; empty for other numbers.
     std::string_view GetVersionField(int slot) const;
-    const unsigned char* GetInfoBlock() const { return info_; }
     std::uint32_t GetPayloadSize() const { return payloadSize_; }
 
     /// Number after the first ':' of a complete line, or -1 (no ':' or no digits).

@@ -36,7 +36,6 @@ struct IntegerKey {
     static bool Valid(Arg key) { return key != 0; }
     static Stored Store(Arg key) { return key; }
     static bool Accepts(int callbackResult) { return callbackResult != 0; }
-    static constexpr unsigned kMaxListSize = 536870911;
 };
 
 struct StringKey {
@@ -45,7 +44,6 @@ struct StringKey {
     static bool Valid(Arg key) { return key != nullptr; }
     static Stored Store(Arg key) { return Stored(key); }
     static bool Accepts(int callbackResult) { return callbackResult > 0; }
-    static constexpr unsigned kMaxListSize = 134217727;
 };
 
 /// The shared implementation of both keyed lists; KeyTraits fixes the key type and its rules.
@@ -81,7 +79,6 @@ template <class KeyTraits> class BasicMapList {
 
     unsigned TotalListSize() const { return static_cast<unsigned>(items_.size()); }
     bool IsEmpty() const { return items_.empty(); }
-    static unsigned MaxListSize() { return KeyTraits::kMaxListSize; }
 
     /// The list's lock, for callers of the Unsafety operations (BasicLockable).
     void lock() { mutex_.lock(); }

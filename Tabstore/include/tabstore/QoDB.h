@@ -22,7 +22,6 @@ class CQoDB {
     CQoDB(const CQoDB&) = delete;
     CQoDB& operator=(const CQoDB&) = delete;
 
-    void Init() {}
     /// 1 if id names a table, else -1.
     int Begin(std::uint8_t id) const { return id < kTables ? 1 : -1; }
 

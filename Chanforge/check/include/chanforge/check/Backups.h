@@ -42,7 +42,7 @@ struct BackupEntry {
 
 enum class BackupStatus { Ok, CannotWrite, CannotRead, ChecksumMismatch, NoneIntact };
 
-struct BackupResult {
+struct [[nodiscard]] BackupResult {
     BackupStatus status = BackupStatus::Ok;
     std::string path;   ///< the backup written or read
     std::string detail; ///< what went wrong, for the operator
@@ -64,8 +64,6 @@ class BackupStore {
     /// folder empty: the environment variable CHANFORGE_BACKUP_DIR, else "backups" in the
     /// platform's per-user application data folder.
     explicit BackupStore(std::string folder = {});
-
-    const std::string& Folder() const { return folder_; }
 
     /// Keeps a copy of the image (a whole channel file) for the model, its channels counted
     /// with the layout, then drops that model's oldest backups written here past the newest 20.

@@ -73,7 +73,6 @@ class Worksheet {
 
     /// Stored cells by row, each row ordered by column; may hold Empty cells and empty rows.
     const std::vector<std::vector<Cell>>& Rows() const { return rows_; }
-    const TextPool& Pool() const { return *pool_; }
 
   private:
     const Cell* Find(std::uint32_t row, std::uint32_t column) const;
