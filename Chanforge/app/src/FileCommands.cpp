@@ -184,6 +184,17 @@ void CFileCommands::Receive() {
     const auto dialog = qpui::MakeReceiveDialog(frame_.Context().Product(), &frame_);
     dialog->Initialize(document_.ReceivedPath());
     dialog->SetTransferValues(document_.GetModel().transfer);
+    // The dialog says the receive is complete only for bytes that are a database; another
+    // model's is asked about once it closed.
+    dialog->SetReceivedCheck([this](const std::string& target) {
+        std::vector<std::uint8_t> bytes;
+        if (!utils::ReadWholeFile(target, bytes).ok())
+            return QCoreApplication::translate("Document", document::kOpenFailedMessage);
+        const document::DocResult judged = document_.Examine(bytes);
+        return judged.ok() || judged.status == document::DocStatus::OtherModel
+                   ? QString()
+                   : QCoreApplication::translate("Document", judged.message.c_str());
+    });
     const bool received = dialog->exec() == QDialog::Accepted;
     std::vector<std::uint8_t> image;
     const bool read = received && utils::ReadWholeFile(document_.ReceivedPath(), image).ok();

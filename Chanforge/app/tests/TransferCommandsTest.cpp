@@ -73,6 +73,8 @@ class Operator : public QObject {
             button->click();
         } else if ((cancelAbove_ >= 0 && progress > cancelAbove_) || clock_.elapsed() > 60000) {
             cancel->click();
+        } else if (connected_ && button->isEnabled() && button->text() == "Connect") {
+            cancel->click(); // refused: the dialog offers to connect again
         } else if (connected_ && button->isEnabled()) {
             button->click(); // "Complete" or "OK"
         }
@@ -99,6 +101,7 @@ class TransferCommandsTest : public test::WindowFixture {
     void cancelledReceiveLeavesTablesAndWorkFile_data();
     void cancelledReceiveLeavesTablesAndWorkFile();
     void configuredModelWaitsForTheNextStart();
+    void receiveOfAnotherModelOrOfNoDatabase();
 
   private:
     /// Policy of model D and a channel file of it with tv TV channels; its channel count.
@@ -269,6 +272,49 @@ void TransferCommandsTest::configuredModelWaitsForTheNextStart() {
     });
     QTest::keyClick(&frame, Qt::Key_R, Qt::ControlModifier);
     QCOMPARE(shown, QStringLiteral("qpui::CDlgRecvDataFromSTB")); // model E would wait instead
+}
+
+// A receiver of another model: the receive is complete, then the window says which model the
+// list is and keeps its own unless told otherwise. Bytes that are no database at all are refused
+// in the dialog, which never says they were received whole.
+void TransferCommandsTest::receiveOfAnotherModelOrOfNoDatabase() {
+    QVERIFY(MakeSample("other.bin") > 0);
+    QVERIFY(policy::SelectPreset(*policy::FindPreset("A"), 1) == 1);
+    document::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    messages_.clear();
+    {
+        testkit::StbSimProcess receiver(
+            {"--model", "D", "--serve", Path("other.bin"), "--sessions", "1"});
+        Operator op(receiver.Path());
+        frame.Receive();
+        QCOMPARE(op.lastStatus, QStringLiteral("Received all data completely."));
+    }
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_.front().startsWith(
+                 QStringLiteral("This file looks like a model D database, not model A: ")),
+             qPrintable(messages_.front()));
+    QCOMPARE(document.Store().Size(kChannelTable), 0); // the answer was not Yes
+    QCOMPARE(document.GetModel().Name(), std::string("A"));
+
+    QByteArray noise("QP  P\0", 6);
+    noise.append(80, '\0');
+    for (int i = 0; i < 384 * 1024; ++i)
+        noise.append(static_cast<char>((i * 7919 + i / 13) & 0xFF));
+    QFile file(Path("noise.bin"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(noise) == noise.size());
+    file.close();
+    messages_.clear();
+    {
+        testkit::StbSimProcess receiver(
+            {"--model", "A", "--serve", Path("noise.bin"), "--sessions", "1"});
+        Operator op(receiver.Path());
+        frame.Receive();
+        QCOMPARE(op.lastStatus, QStringLiteral("Cannot open or invalid version file"));
+    }
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(document.Store().Size(kChannelTable), 0);
 }
 
 QTEST_MAIN(TransferCommandsTest)

@@ -38,8 +38,11 @@ std::span<const std::uint8_t> ImageOf(std::span<const std::uint8_t> work) {
 }
 
 /// An image the model makes less sense of than another model does is not opened as garbage.
-DocResult RefuseOtherModel(std::span<const std::uint8_t> image, const Model& model) {
-    const check::ModelVerdict verdict = check::JudgeModel(image, model.layout, model.preset);
+/// loaded and decoded are what the model's own decode of the image gave.
+DocResult RefuseOtherModel(std::span<const std::uint8_t> image, const Model& model,
+                           tabstore::CQoDB& loaded, const CodecResult& decoded) {
+    const check::ModelVerdict verdict =
+        check::JudgeDecoded(image, model.layout, model.preset, loaded, decoded);
     if (verdict.Fits())
         return {};
     DocResult refused{DocStatus::OtherModel, {}, {}};
@@ -137,20 +140,35 @@ void Document::DiscardReceived() {
     std::filesystem::remove(receivedFile_, ignored);
 }
 
+DocResult Document::Examine(std::span<const std::uint8_t> file) const {
+    HeaderState header = header_;
+    const std::vector<std::uint8_t> work = codec::ToWorkFile(file, header);
+    tabstore::CQoDB scratch;
+    DocumentValues values = values_;
+    return Decode(work, scratch, values, header);
+}
+
+DocResult Document::Decode(const std::vector<std::uint8_t>& work, tabstore::CQoDB& into,
+                           DocumentValues& values, HeaderState& header) const {
+    const FlashImageCodec codec(model_.layout);
+    const auto ask = [this] { return ask_ && ask_(kHeaderQuestion); };
+    const CodecResult result = codec.Load(work, {into, values, header}, ask);
+    if (result.status == codec::CodecStatus::NoHeader)
+        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, result.detail);
+    if (DocResult other = RefuseOtherModel(ImageOf(work), model_, into, result); !other.ok())
+        return other;
+    if (!result.ok())
+        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, result.detail);
+    return {};
+}
+
 DocResult Document::Adopt(const std::vector<std::uint8_t>& work, HeaderState header) {
     // Decoded into a store of its own: a file that does not load leaves the open database,
     // its work file and its header exactly as they were.
     tabstore::CQoDB loaded;
     DocumentValues values = values_;
-    const FlashImageCodec codec(model_.layout);
-    const auto ask = [this] { return ask_ && ask_(kHeaderQuestion); };
-    const CodecResult result = codec.Load(work, {loaded, values, header}, ask);
-    if (result.status == codec::CodecStatus::NoHeader)
-        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, result.detail);
-    if (DocResult other = RefuseOtherModel(ImageOf(work), model_); !other.ok())
-        return other;
-    if (!result.ok())
-        return Failure(DocStatus::OpenFailed, kOpenFailedMessage, result.detail);
+    if (DocResult decoded = Decode(work, loaded, values, header); !decoded.ok())
+        return decoded;
     if (workFile_.empty())
         return Failure(DocStatus::WorkFileFailed, kWorkFileMessage, workFileProblem_);
     if (const utils::FileResult written = utils::ReplaceFile(workFile_, work); !written.ok())

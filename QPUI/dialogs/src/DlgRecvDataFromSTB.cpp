@@ -16,6 +16,10 @@ CDlgRecvDataFromSTB::CDlgRecvDataFromSTB(bool sendAccessCode, QWidget* parent)
 
 CDlgRecvDataFromSTB::~CDlgRecvDataFromSTB() = default;
 
+void CDlgRecvDataFromSTB::SetReceivedCheck(const transfer::ReceivedCheck& check) {
+    transfer_->SetReceivedCheck(check);
+}
+
 bool CDlgRecvDataFromSTB::StartTransfer(const transfer::TransferLine& line,
                                         const std::string& path) {
     return transfer_->Start({line, path, sendAccessCode_});

@@ -2,6 +2,7 @@
 // when the receive completes. The dialog ends accepted only after a complete receive.
 #pragma once
 
+#include "chanforge/transfer/ReceiveTransfer.h"
 #include "policy/ProductKind.h"
 #include "qpui/TransferDialog.h"
 
@@ -15,6 +16,9 @@ class CDlgRecvDataFromSTB : public CTransferDialog {
   public:
     explicit CDlgRecvDataFromSTB(QWidget* parent = nullptr);
     ~CDlgRecvDataFromSTB() override;
+    /// Judges the complete file before the dialog says it was received: a refusal is shown
+    /// instead, and the dialog does not end accepted.
+    void SetReceivedCheck(const transfer::ReceivedCheck& check);
 
   protected:
     CDlgRecvDataFromSTB(bool sendAccessCode, QWidget* parent);

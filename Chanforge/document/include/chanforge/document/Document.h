@@ -117,6 +117,9 @@ class Document {
     /// a channel file, or a bare image where the header question allows it. As Open, refused
     /// when the bytes belong to another model.
     DocResult AdoptImage(std::span<const std::uint8_t> file);
+    /// What AdoptImage would say of the bytes, changing nothing: Ok, OtherModel, or why they
+    /// are no database (a receive judges its file with this before it says it is complete).
+    DocResult Examine(std::span<const std::uint8_t> file) const;
     /// Removes what a receive left at ReceivedPath() without taking it.
     void DiscardReceived();
     /// Writes the tables into the work file as a channel file, ready to be sent.
@@ -130,6 +133,10 @@ class Document {
     DocResult SaveChannelFile(const std::string& path);
     DocResult SaveWorkbook(const std::string& path);
     DocResult Adopt(const std::vector<std::uint8_t>& work, HeaderState header);
+    /// Decodes a work file into the given tables under the document's model, judging first
+    /// whether the bytes are that model's.
+    DocResult Decode(const std::vector<std::uint8_t>& work, tabstore::CQoDB& into,
+                     DocumentValues& values, HeaderState& header) const;
 
     Model model_;
     tabstore::CQoDB db_;
