@@ -458,6 +458,34 @@
         <source>The receiver holds %1 bytes that differ from what was sent, in blocks %2</source>
         <translation>Der Receiver hält %1 Bytes, die vom Gesendeten abweichen, in den Blöcken %2</translation>
     </message>
+    <message>
+        <source>the configured model</source>
+        <translation>das eingestellte Modell</translation>
+    </message>
+    <message>
+        <source>model %1</source>
+        <translation>Modell %1</translation>
+    </message>
+    <message>
+        <source>as %1 it holds %2 satellites, %3 transponders or multiplexes and %4 channels</source>
+        <translation>als %1 enthält sie %2 Satelliten, %3 Transponder oder Multiplexe und %4 Sender</translation>
+    </message>
+    <message>
+        <source>as %1 it cannot be read</source>
+        <translation>als %1 ist sie nicht lesbar</translation>
+    </message>
+    <message>
+        <source>as %1 it holds nothing</source>
+        <translation>als %1 enthält sie nichts</translation>
+    </message>
+    <message>
+        <source>as %1, %2 of its %3 records make no sense</source>
+        <translation>als %1 ergeben %2 ihrer %3 Einträge keinen Sinn</translation>
+    </message>
+    <message>
+        <source>This file looks like a %1 database, not %2: %3; %4.</source>
+        <translation>Diese Datei sieht nach einer Datenbank für %1 aus, nicht für %2: %3; %4.</translation>
+    </message>
 </context>
 <context>
     <name>ComboValues</name>
@@ -982,6 +1010,13 @@
     </message>
 </context>
 <context>
+    <name>OtherModel</name>
+    <message>
+        <source>Open it as a model %1 database? The window then works in model %1 until the next start.</source>
+        <translation>Als Datenbank für Modell %1 öffnen? Das Fenster arbeitet dann bis zum nächsten Start mit Modell %1.</translation>
+    </message>
+</context>
+<context>
     <name>Reference</name>
     <message>
         <source>not three fields Pr#;Name;ONID-TSID-SID</source>
@@ -1276,6 +1311,10 @@
         <source>Checksum %1</source>
         <translation>Prüfsumme %1</translation>
     </message>
+    <message>
+        <source>%1 (another model)</source>
+        <translation>%1 (anderes Modell)</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::app::CChangesDialog</name>
@@ -1527,6 +1566,10 @@
     <message>
         <source>The newest image kept from this receiver (%1) no longer matches its checksum; compared with the one kept %2 instead.</source>
         <translation>Die neueste aufbewahrte Kopie dieses Receivers (%1) stimmt nicht mehr mit ihrer Prüfsumme überein; stattdessen mit der vom %2 verglichen.</translation>
+    </message>
+    <message>
+        <source>This backup is of model %1. Open it as a model %1 database? The window then works in model %1 until the next start.</source>
+        <translation>Diese Sicherung stammt von Modell %1. Als Datenbank für Modell %1 öffnen? Das Fenster arbeitet dann bis zum nächsten Start mit Modell %1.</translation>
     </message>
 </context>
 <context>
@@ -2585,6 +2628,10 @@ Titelleiste oder Werkzeugleiste
     <message>
         <source>Saved for %1. It opens once that model is chosen in the configuration.</source>
         <translation>Für %1 gespeichert. Die Datei lässt sich öffnen, sobald dieses Modell in der Konfiguration gewählt ist.</translation>
+    </message>
+    <message>
+        <source>Read the reference as model %1?</source>
+        <translation>Die Referenz als Modell %1 lesen?</translation>
     </message>
 </context>
 <context>

@@ -458,6 +458,34 @@
         <source>The receiver holds %1 bytes that differ from what was sent, in blocks %2</source>
         <translation>Il ricevitore conserva %1 byte diversi da quanto inviato, nei blocchi %2</translation>
     </message>
+    <message>
+        <source>the configured model</source>
+        <translation>il modello configurato</translation>
+    </message>
+    <message>
+        <source>model %1</source>
+        <translation>modello %1</translation>
+    </message>
+    <message>
+        <source>as %1 it holds %2 satellites, %3 transponders or multiplexes and %4 channels</source>
+        <translation>come %1 contiene %2 satelliti, %3 transponder o multiplex e %4 canali</translation>
+    </message>
+    <message>
+        <source>as %1 it cannot be read</source>
+        <translation>come %1 non si può leggere</translation>
+    </message>
+    <message>
+        <source>as %1 it holds nothing</source>
+        <translation>come %1 non contiene nulla</translation>
+    </message>
+    <message>
+        <source>as %1, %2 of its %3 records make no sense</source>
+        <translation>come %1, %2 dei suoi %3 record non hanno senso</translation>
+    </message>
+    <message>
+        <source>This file looks like a %1 database, not %2: %3; %4.</source>
+        <translation>Questo file sembra un database per %1, non per %2: %3; %4.</translation>
+    </message>
 </context>
 <context>
     <name>ComboValues</name>
@@ -982,6 +1010,13 @@
     </message>
 </context>
 <context>
+    <name>OtherModel</name>
+    <message>
+        <source>Open it as a model %1 database? The window then works in model %1 until the next start.</source>
+        <translation>Aprirlo come database per il modello %1? La finestra lavora poi con il modello %1 fino al prossimo avvio.</translation>
+    </message>
+</context>
+<context>
     <name>Reference</name>
     <message>
         <source>not three fields Pr#;Name;ONID-TSID-SID</source>
@@ -1276,6 +1311,10 @@
         <source>Checksum %1</source>
         <translation>Checksum %1</translation>
     </message>
+    <message>
+        <source>%1 (another model)</source>
+        <translation>%1 (altro modello)</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::app::CChangesDialog</name>
@@ -1527,6 +1566,10 @@
     <message>
         <source>The newest image kept from this receiver (%1) no longer matches its checksum; compared with the one kept %2 instead.</source>
         <translation>La copia più recente conservata di questo ricevitore (%1) non corrisponde più al suo checksum; confrontato invece con quella conservata il %2.</translation>
+    </message>
+    <message>
+        <source>This backup is of model %1. Open it as a model %1 database? The window then works in model %1 until the next start.</source>
+        <translation>Questa copia è del modello %1. Aprirla come database per il modello %1? La finestra lavora poi con il modello %1 fino al prossimo avvio.</translation>
     </message>
 </context>
 <context>
@@ -2585,6 +2628,10 @@ Barra del titolo o barra degli strumenti
     <message>
         <source>Saved for %1. It opens once that model is chosen in the configuration.</source>
         <translation>Salvato per %1. Si apre una volta scelto quel modello nella configurazione.</translation>
+    </message>
+    <message>
+        <source>Read the reference as model %1?</source>
+        <translation>Leggere il riferimento come modello %1?</translation>
     </message>
 </context>
 <context>
