@@ -7,6 +7,7 @@
 #include "tabstore/QoDB.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 namespace chanforge::check {
@@ -79,17 +80,16 @@ class Tally {
     std::uint32_t doubtful_ = 0;
 };
 
-ModelFit Fit(std::span<const std::uint8_t> image, const codec::FlashLayout& layout,
-             const policy::ProductPreset* preset) {
+/// What a layout makes of the image, from what its decode read into db.
+ModelFit Scored(tabstore::CQoDB& db, const codec::CodecResult& decoded,
+                const codec::FlashLayout& layout, const policy::ProductPreset* preset) {
     ModelFit fit;
     fit.preset = preset;
-    tabstore::CQoDB db;
-    DocumentValues values;
-    const codec::CodecResult decoded = codec::DecodeImage(image, layout, db, values);
     fit.status = decoded.status;
     fit.problem = decoded.detail;
     if (!decoded.ok())
         return fit;
+    DocumentValues values;
     detail::Context ctx{db, values, layout, detail::ModelOf(layout), {}, {}, {}, {}};
     detail::Resolve(ctx);
     Findings references;
@@ -105,6 +105,23 @@ ModelFit Fit(std::span<const std::uint8_t> image, const codec::FlashLayout& layo
     return fit;
 }
 
+ModelFit Fit(std::span<const std::uint8_t> image, const codec::FlashLayout& layout,
+             const policy::ProductPreset* preset) {
+    tabstore::CQoDB db;
+    DocumentValues values;
+    const codec::CodecResult decoded = codec::DecodeImage(image, layout, db, values);
+    return Scored(db, decoded, layout, preset);
+}
+
+/// The records a fit counts: no decode into db can score more than one for each.
+std::int64_t RecordsIn(tabstore::CQoDB& db) {
+    std::int64_t records = 0;
+    for (const TableId table : {kSatelliteTable, kTransponderTable, kTerrestrialMuxTable,
+                                kCableMuxTable, kProviderTable, kChannelTable})
+        records += db.Size(table);
+    return records;
+}
+
 std::vector<const policy::ProductPreset*> AllPresets() {
     std::vector<const policy::ProductPreset*> presets;
     for (const policy::ProductPreset& p : policy::ConfigurablePresets())
@@ -117,6 +134,31 @@ bool MorePlausible(const ModelFit& a, const ModelFit& b) {
     if (a.Decodes() != b.Decodes())
         return a.Decodes();
     return a.Score() > b.Score();
+}
+
+/// A model's fit when it makes more sense of the image than chosen does. Most images open as
+/// their own model, so a decode holding fewer records than the chosen score is not scored.
+std::optional<ModelFit> Rival(std::span<const std::uint8_t> image,
+                              const policy::ProductPreset& preset, const ModelFit& chosen) {
+    const codec::FlashLayout layout = codec::FlashLayout::FromPreset(preset);
+    tabstore::CQoDB db;
+    DocumentValues values;
+    const codec::CodecResult decoded = codec::DecodeImage(image, layout, db, values);
+    if (!decoded.ok() || (chosen.Decodes() && RecordsIn(db) <= chosen.Score()))
+        return std::nullopt;
+    ModelFit fit = Scored(db, decoded, layout, &preset);
+    if (fit.records == 0 || !MorePlausible(fit, chosen))
+        return std::nullopt;
+    return fit;
+}
+
+ModelVerdict Judge(std::span<const std::uint8_t> image, ModelFit chosen) {
+    ModelVerdict verdict{std::move(chosen), {}};
+    for (const policy::ProductPreset* preset : AllPresets())
+        if (std::optional<ModelFit> fit = Rival(image, *preset, verdict.chosen))
+            verdict.better.push_back(std::move(*fit));
+    std::stable_sort(verdict.better.begin(), verdict.better.end(), MorePlausible);
+    return verdict;
 }
 
 std::string ModelName(const policy::ProductPreset* preset) {
@@ -157,11 +199,13 @@ std::vector<ModelFit> IdentifyImage(std::span<const std::uint8_t> image) {
 
 ModelVerdict JudgeModel(std::span<const std::uint8_t> image, const codec::FlashLayout& layout,
                         const policy::ProductPreset* chosen) {
-    ModelVerdict verdict{Fit(image, layout, chosen), {}};
-    for (ModelFit& fit : IdentifyImage(image))
-        if (fit.Decodes() && fit.records > 0 && MorePlausible(fit, verdict.chosen))
-            verdict.better.push_back(std::move(fit));
-    return verdict;
+    return Judge(image, Fit(image, layout, chosen));
+}
+
+ModelVerdict JudgeDecoded(std::span<const std::uint8_t> image, const codec::FlashLayout& layout,
+                          const policy::ProductPreset* chosen, tabstore::CQoDB& db,
+                          const codec::CodecResult& decoded) {
+    return Judge(image, Scored(db, decoded, layout, chosen));
 }
 
 std::vector<std::string> LikelyModels(const ModelVerdict& verdict) {

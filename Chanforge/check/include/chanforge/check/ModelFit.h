@@ -7,6 +7,7 @@
 #include "chanforge/codec/FlashImage.h"
 #include "chanforge/codec/FlashLayout.h"
 #include "policy/Presets.h"
+#include "tabstore/QoDB.h"
 #include "utils/Phrase.h"
 
 #include <cstdint>
@@ -64,6 +65,11 @@ struct ModelVerdict {
 /// chosen names the layout's model in the verdict's sentence (null: the configured model).
 ModelVerdict JudgeModel(std::span<const std::uint8_t> image, const codec::FlashLayout& layout,
                         const policy::ProductPreset* chosen);
+/// JudgeModel for an image already decoded under the layout: db holds what that decode read
+/// and decoded says how it went, so the image is not decoded under that layout again.
+ModelVerdict JudgeDecoded(std::span<const std::uint8_t> image, const codec::FlashLayout& layout,
+                          const policy::ProductPreset* chosen, tabstore::CQoDB& db,
+                          const codec::CodecResult& decoded);
 
 /// "This file looks like a model D database, not model A: …", naming what each makes of it.
 utils::Phrase OtherModelSentence(const ModelVerdict& verdict);
