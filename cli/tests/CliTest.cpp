@@ -105,6 +105,43 @@ TEST_F(CliTest, ListsModelsAndDumpsEverySampleAndBlankImage) {
     EXPECT_HAS(On("B", 0, {"dump", Sample("B")}).out, "terrestrial multiplex, RF channel 23");
 }
 
+// Another model's file is refused in every command that reads one, naming the model and the
+// option that opens it; identify ranks what each model makes of a file, in text and JSON.
+TEST_F(CliTest, AnotherModelsFileIsRefusedAndIdentified) {
+    const std::string d = Sample("D"), a = Sample("A");
+    Write(Path("out.bin"), "keep");
+    for (const Args& command :
+         {Args{"dump", d}, Args{"check", d}, Args{"convert", d, "-o", Path("out.bin")},
+          Args{"apply-reference", a, d, "-o", Path("out.bin")}}) {
+        const Outcome refused = On("A", command[0] == "check" ? 2 : 1, command);
+        EXPECT_HAS(refused.err, "This file looks like a model D database, not model A: ");
+        EXPECT_HAS(refused.err, "Open it with --model D.");
+    }
+    EXPECT_EQ(Read(Path("out.bin")), "keep");
+    // A reference of another model: the option that opens it is --ref-model.
+    const Outcome reference =
+        On("D", 1, {"apply-reference", a, d, "-o", Path("out.bin"), "--dry-run"});
+    EXPECT_HAS(reference.err, "Open it with --ref-model A.");
+    EXPECT_HAS(On("D", 0,
+                  {"apply-reference", a, d, "--ref-model", "A", "-o", Path("out.bin"), "--dry-run"})
+                   .out,
+               "Das Erste");
+
+    const Outcome text = Expect(0, {"identify", d, Sample("default")});
+    EXPECT_EQ(text.out.rfind(d + ":\n  D ", 0), 0u) << text.out;
+    EXPECT_HAS(text.out, Sample("default") + ":\n  default ");
+    EXPECT_HAS(text.out, "does not decode");
+    const Json json = Json::parse(Expect(0, {"identify", "--json", Sample("B")}).out);
+    ASSERT_EQ(json.size(), 1u);
+    EXPECT_EQ(json[0]["likely"], "A") << "A and B read the sample alike; A comes first";
+    EXPECT_EQ(json[0]["models"][0]["counts"]["tv_channels"].get<int>() +
+                  json[0]["models"][0]["counts"]["radio_channels"].get<int>(),
+              32);
+    Write(Path("zeros.bin"), Bytes(1000, '\0'));
+    const Json none = Json::parse(Expect(1, {"identify", "--json", Path("zeros.bin")}).out);
+    EXPECT_TRUE(none[0]["likely"].is_null());
+}
+
 TEST_F(CliTest, DumpsJsonInTheRecordsOrder) {
     const Json doc = Json::parse(On("B", 0, {"dump", "--json", Sample("B")}).out);
     const auto keys = [](const Json& o) {
@@ -220,8 +257,9 @@ TEST_F(CliTest, MalformedFilesFailNamingTheFileAndLeaveTheOutput) {
                "Cannot open or invalid version file");
     EXPECT_EQ(Read(Path("out.bin")), "keep");
     EXPECT_HAS(On("D", 0, {"--yes", "dump", Path("bare.bin")}).out, "Das Erste");
-    // With --yes the same file is decoded as a bare image (its blocks then lie 86 bytes off).
-    EXPECT_HAS(On("D", 0, {"--yes", "dump", Path("wrong-header")}).out, "Channels: 0");
+    // With --yes the same file is decoded as a bare image: its blocks then lie 86 bytes off,
+    // which model D makes less sense of than others, so it is refused rather than shown empty.
+    EXPECT_HAS(On("D", 1, {"--yes", "dump", Path("wrong-header")}).err, "not model D: ");
     // A path that is not UTF-8 still makes JSON.
     EXPECT_NO_THROW(Json::parse(On("D", 2, {"check", "--json", Path("missing-\xff.bin")}).out));
 }
