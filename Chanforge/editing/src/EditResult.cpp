@@ -24,6 +24,9 @@ std::string EditMessage(EditResult result) {
         return CF_TR_NOOP("EditResult", "Favorite group does not exist");
     case EditResult::EmptyName:
         return CF_TR_NOOP("EditResult", "Name string is empty!");
+    case EditResult::NameTooLong:
+        return CF_TR_NOOP("EditResult",
+                          "A channel name is longer than the receiver keeps: nothing changed");
     case EditResult::NoSuchSatellite:
         return CF_TR_NOOP("EditResult", "The transponder's satellite does not exist");
     case EditResult::SatelliteIdsExhausted:

@@ -1,5 +1,7 @@
 #include "chanforge/editing/RenamePattern.h"
 
+#include "chanforge/editing/ChannelName.h"
+
 #include "Rows.h"
 
 #include <QRegularExpression>
@@ -7,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 namespace chanforge::editing {
 
@@ -81,11 +84,36 @@ std::string StoredBytes(const QString& text, RenameLine& line) {
     return bytes;
 }
 
+/// Marks the cut lines whose new name another line also gets: the cut alone may have made
+/// them one.
+void MarkSameAfterCut(std::vector<RenameLine>& lines) {
+    std::unordered_map<std::string_view, std::vector<std::size_t>> byName;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        byName[lines[i].newName].push_back(i);
+    for (const auto& [name, at] : byName) {
+        const bool anyCut =
+            std::any_of(at.begin(), at.end(), [&](std::size_t i) { return lines[i].cut; });
+        if (at.size() > 1 && anyCut)
+            for (std::size_t i : at)
+                lines[i].sameAfterCut = true;
+    }
+}
+
+/// Fits the pattern's new name to the slot: cut when the operator chose so, refused otherwise.
+void FitNewName(RenameLine& line, std::size_t nameBytes, bool cutToFit) {
+    const FittedName fitted = FitName(line.newName, nameBytes, cutToFit);
+    line.cut = fitted.fit != NameFit::Fits;
+    if (line.cut)
+        line.kept = line.newName.substr(0, NameRoom(nameBytes));
+    line.newName = fitted.stored;
+    line.tooLong = !fitted.Stores() && line.Changes();
+}
+
 } // namespace
 
 bool RenamePreview::Applicable() const {
-    return ok() &&
-           std::none_of(lines.begin(), lines.end(), [](const RenameLine& l) { return l.empty; });
+    return ok() && std::none_of(lines.begin(), lines.end(),
+                                [](const RenameLine& l) { return l.empty || l.tooLong; });
 }
 
 std::size_t RenamePreview::Changed() const {
@@ -94,7 +122,7 @@ std::size_t RenamePreview::Changed() const {
 }
 
 RenamePreview PreviewRename(tabstore::CQoDB& db, const RowIds& keys, const RenameRule& rule,
-                            std::size_t nameBytes) {
+                            std::size_t nameBytes, bool cutToFit) {
     RenamePreview preview;
     Replacer replacer{rule, FromUtf8(rule.find), FromUtf8(rule.replace), {}};
     if (rule.regex && !rule.find.empty()) {
@@ -108,7 +136,6 @@ RenamePreview PreviewRename(tabstore::CQoDB& db, const RowIds& keys, const Renam
         }
         replacer.re.optimize();
     }
-    const std::size_t slot = std::min(nameBytes, sizeof Channel_Info_Tag::Name - 1);
     preview.lines.reserve(keys.size());
     for (std::uint32_t key : keys) {
         const auto* ch = rows::Channel(db, key);
@@ -120,28 +147,28 @@ RenamePreview PreviewRename(tabstore::CQoDB& db, const RowIds& keys, const Renam
         const QString name =
             QString::fromLatin1(line.oldName.data(), static_cast<qsizetype>(line.oldName.size()));
         line.newName = StoredBytes(replacer.Apply(name), line);
-        if (line.newName.size() > sizeof ch->Name - 1)
-            line.newName.resize(sizeof ch->Name - 1);
-        line.cut = line.newName.size() > slot;
-        if (line.cut)
-            line.kept = line.newName.substr(0, slot);
+        FitNewName(line, nameBytes, cutToFit);
         line.empty = line.newName.find_first_not_of(' ') == std::string::npos;
     }
+    MarkSameAfterCut(preview.lines);
     return preview;
 }
 
 EditResult ApplyRename(tabstore::CQoDB& db, const RenamePreview& preview) {
+    if (!preview.ok())
+        return EditResult::Nothing;
     if (!preview.Applicable())
-        return preview.ok() ? EditResult::EmptyName : EditResult::Nothing;
+        return std::any_of(preview.lines.begin(), preview.lines.end(),
+                           [](const RenameLine& l) { return l.empty; })
+                   ? EditResult::EmptyName
+                   : EditResult::NameTooLong;
     if (preview.Changed() == 0)
         return EditResult::Nothing;
     for (const RenameLine& line : preview.lines) {
         auto* ch = rows::Channel(db, line.key);
         if (ch == nullptr || !line.Changes())
             continue;
-        std::memset(ch->Name, 0, sizeof ch->Name);
-        std::memcpy(ch->Name, line.newName.data(),
-                    std::min(line.newName.size(), sizeof ch->Name - 1));
+        StoreName(*ch, line.newName);
     }
     return EditResult::Ok;
 }

@@ -278,6 +278,37 @@ TEST(RenamePattern, PreviewFlagsCutUnshownAndEmptyNames) {
     EXPECT_EQ(ApplyRename(db, preview), EditResult::Nothing);
 }
 
+TEST(RenamePattern, NameTooLongIsRefusedUnlessCutIsChosen) {
+    const auto fresh = [](tabstore::CQoDB& db) {
+        Add(db, {{"TV 001", 1, true, 2, 1, 1, 1, 0, 0},
+                 {"TV 002", 2, true, 2, 1, 2, 1, 0, 0},
+                 {"Fernsehsender 0", 3, true, 2, 1, 3, 1, 0, 0},
+                 {"TV 3", 4, true, 2, 1, 4, 1, 0, 0}});
+    };
+    const RenameRule rule{"TV ", "Fernsehsender ", false, false};
+    tabstore::CQoDB db;
+    fresh(db);
+    RenamePreview preview = PreviewRename(db, {1, 2, 3, 4}, rule, 15);
+    EXPECT_TRUE(preview.lines[0].tooLong && preview.lines[1].tooLong);
+    EXPECT_FALSE(preview.lines[3].cut || preview.lines[3].tooLong);
+    EXPECT_FALSE(preview.Applicable());
+    EXPECT_EQ(ApplyRename(db, preview), EditResult::NameTooLong);
+    EXPECT_EQ(AllNames(db), (Strings{"TV 001", "TV 002", "Fernsehsender 0", "TV 3"}));
+
+    // Cut by choice: what the preview lists is what the table holds, and names the cut made
+    // one are told apart from the rest.
+    preview = PreviewRename(db, {1, 2, 3, 4}, rule, 15, true);
+    ASSERT_TRUE(preview.Applicable());
+    EXPECT_EQ(preview.lines[0].newName, "Fernsehsender 0");
+    EXPECT_EQ(preview.lines[0].kept, "Fernsehsender 0");
+    EXPECT_TRUE(preview.lines[0].sameAfterCut && preview.lines[1].sameAfterCut &&
+                preview.lines[2].sameAfterCut);
+    EXPECT_FALSE(preview.lines[3].sameAfterCut);
+    EXPECT_EQ(ApplyRename(db, preview), EditResult::Ok);
+    EXPECT_EQ(AllNames(db), (Strings{"Fernsehsender 0", "Fernsehsender 0", "Fernsehsender 0",
+                                     "Fernsehsender 3"}));
+}
+
 // ---- Sort by several keys --------------------------------------------------------------------
 
 TEST(SortByKeys, KeysInTheOperatorsOrderRenumberEachKind) {

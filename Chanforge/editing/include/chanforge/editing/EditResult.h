@@ -15,6 +15,7 @@ enum class [[nodiscard]] EditResult{
     FavoriteNameTooLong,
     BadFavoriteGroup,        ///< a group number outside 1..32 cannot be a Favorite bit
     EmptyName,               ///< a satellite or provider without a name is an empty slot
+    NameTooLong,             ///< a channel name longer than the model's slot keeps
     NoSuchSatellite,         ///< a transponder must hang on a satellite that exists
     SatelliteIdsExhausted,   ///< SatID is one byte
     TransponderIdsExhausted, ///< TPID is one byte per satellite

@@ -25,12 +25,14 @@ struct RenameRule {
 
 struct RenameLine {
     std::uint32_t key = 0;
-    std::string oldName;  ///< Latin-1 bytes, as stored
-    std::string newName;  ///< Latin-1 bytes as the table will hold them
-    std::string kept;     ///< what the model's slot keeps of the new name, when it is cut
-    bool cut = false;     ///< the slot keeps fewer bytes than the new name has
-    bool unshown = false; ///< characters the receiver's code page cannot show ('?' stored)
-    bool empty = false;   ///< nothing would be left of the name
+    std::string oldName;       ///< Latin-1 bytes, as stored
+    std::string newName;       ///< Latin-1 bytes as the table will hold them (cut, when chosen)
+    std::string kept;          ///< what the model's slot keeps of the new name, when it is cut
+    bool cut = false;          ///< the slot keeps fewer bytes than the pattern's new name has
+    bool tooLong = false;      ///< cut without the operator's choice: refused
+    bool sameAfterCut = false; ///< the cut leaves it equal to another line's new name
+    bool unshown = false;      ///< characters the receiver's code page cannot show ('?' stored)
+    bool empty = false;        ///< nothing would be left of the name
     bool Changes() const { return newName != oldName; }
 };
 
@@ -38,18 +40,19 @@ struct [[nodiscard]] RenamePreview {
     std::string error; ///< why the pattern is not one; then there are no lines
     std::vector<RenameLine> lines;
     bool ok() const { return error.empty(); }
-    /// Refused when a name would be left empty (or the pattern is bad).
+    /// Refused when a name would be left empty or too long (or the pattern is bad).
     bool Applicable() const;
     std::size_t Changed() const;
 };
 
 /// The new name of every channel of keys, in their order. nameBytes: the name bytes the
-/// model's channel slot keeps.
+/// model's channel slot keeps; a longer new name is refused unless cutToFit, which cuts it.
 RenamePreview PreviewRename(tabstore::CQoDB& db, const RowIds& keys, const RenameRule& rule,
-                            std::size_t nameBytes);
+                            std::size_t nameBytes, bool cutToFit = false);
 
-/// Writes the preview's new names. Refused with EmptyName, changing nothing, when a name would
-/// be left empty; Nothing when the pattern is bad or no name changes.
+/// Writes the preview's new names. Refused, changing nothing, with EmptyName when a name would
+/// be left empty and NameTooLong when one is longer than the slot keeps; Nothing when the
+/// pattern is bad or no name changes.
 EditResult ApplyRename(tabstore::CQoDB& db, const RenamePreview& preview);
 
 } // namespace chanforge::editing
