@@ -1,5 +1,7 @@
 #include "RenameDialog.h"
 
+#include "chanforge/editing/ChannelName.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -46,8 +48,11 @@ CRenameDialog::CRenameDialog(tabstore::CQoDB& db, RowIds keys, std::size_t nameB
     change_ = new QComboBox;
     change_->setObjectName("renameCase");
     change_->addItems({tr("Keep the case"), tr("UPPER CASE"), tr("lower case"), tr("Title Case")});
+    cutToFit_ = new QCheckBox(tr("Cut names to fit"));
+    cutToFit_->setObjectName("renameCutToFit");
     options->addWidget(regex_);
     options->addWidget(matchCase_);
+    options->addWidget(cutToFit_);
     options->addStretch(1);
     options->addWidget(change_);
     form->addRow(options);
@@ -62,6 +67,8 @@ CRenameDialog::CRenameDialog(tabstore::CQoDB& db, RowIds keys, std::size_t nameB
     summary_ = new QLabel;
     summary_->setObjectName("renameSummary");
     summary_->setWordWrap(true);
+    // A refusal takes two lines; the preview above must not hide the second.
+    summary_->setMinimumHeight(2 * summary_->fontMetrics().lineSpacing());
     layout->addWidget(summary_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     rename_ = buttons->addButton(tr("Rename"), QDialogButtonBox::AcceptRole);
@@ -70,7 +77,7 @@ CRenameDialog::CRenameDialog(tabstore::CQoDB& db, RowIds keys, std::size_t nameB
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     for (QLineEdit* edit : {find_, replace_})
         connect(edit, &QLineEdit::textChanged, this, &CRenameDialog::ShowPreview);
-    for (QCheckBox* box : {regex_, matchCase_})
+    for (QCheckBox* box : {regex_, matchCase_, cutToFit_})
         connect(box, &QCheckBox::toggled, this, &CRenameDialog::ShowPreview);
     connect(change_, &QComboBox::currentIndexChanged, this, &CRenameDialog::ShowPreview);
     resize(600, 440);
@@ -81,20 +88,25 @@ void CRenameDialog::ShowPreview() {
     const RenameRule rule{find_->text().toStdString(), replace_->text().toStdString(),
                           regex_->isChecked(), matchCase_->isChecked(),
                           static_cast<CaseChange>(change_->currentIndex())};
-    preview_ = PreviewRename(db_, keys_, rule, nameBytes_);
+    preview_ = PreviewRename(db_, keys_, rule, nameBytes_, cutToFit_->isChecked());
     table_->setUpdatesEnabled(false);
     table_->setRowCount(static_cast<int>(preview_.lines.size()));
-    std::size_t cut = 0, unshown = 0, empty = 0;
+    std::size_t cut = 0, tooLong = 0, unshown = 0, empty = 0;
     for (std::size_t i = 0; i < preview_.lines.size(); ++i) {
         const RenameLine& line = preview_.lines[i];
         QStringList notes;
         if (line.empty)
             notes << tr("nothing left: refused");
-        if (line.cut)
-            notes << tr("the receiver keeps \"%1\"").arg(Latin1(line.kept));
+        if (line.tooLong)
+            notes << tr("longer than the receiver keeps: refused");
+        else if (line.cut)
+            notes << tr("cut to \"%1\"").arg(Latin1(line.kept));
+        if (line.sameAfterCut)
+            notes << tr("the same name as another row after the cut");
         if (line.unshown)
             notes << tr("characters the receiver cannot show");
-        cut += line.cut;
+        cut += line.cut && !line.tooLong;
+        tooLong += line.tooLong;
         unshown += line.unshown;
         empty += line.empty;
         const int row = static_cast<int>(i);
@@ -115,12 +127,17 @@ void CRenameDialog::ShowPreview() {
         summary = tr("Not a regular expression: %1").arg(QString::fromStdString(preview_.error));
     else if (empty > 0)
         summary = tr("%1 names would be left empty: rename refused.").arg(empty);
+    else if (tooLong > 0)
+        summary = tr("%1 names are longer than the %2 characters the receiver keeps: rename "
+                     "refused. Shorten the replacement or tick \"Cut names to fit\".")
+                      .arg(tooLong)
+                      .arg(NameRoom(nameBytes_));
     else
         summary = tr("%1 of %2 names change.").arg(preview_.Changed()).arg(preview_.lines.size());
     if (cut > 0)
-        summary +=
-            QLatin1Char(' ') +
-            tr("%1 are longer than the %2 bytes the receiver keeps.").arg(cut).arg(nameBytes_);
+        summary += QLatin1Char(' ') + tr("%1 are cut to the %2 characters the receiver keeps.")
+                                          .arg(cut)
+                                          .arg(NameRoom(nameBytes_));
     if (unshown > 0)
         summary +=
             QLatin1Char(' ') + tr("%1 hold characters the receiver cannot show.").arg(unshown);

@@ -1,5 +1,6 @@
 // CRenameDialog: rename the chosen channels by a pattern, every old name shown beside its new
-// one, with the names the model's slot would cut or its code page cannot show marked.
+// one, with the names the model's slot cannot keep (refused, or cut when the operator ticks
+// "Cut names to fit") and those its code page cannot show marked.
 #pragma once
 
 #include "chanforge/editing/RenamePattern.h"
@@ -37,6 +38,7 @@ class CRenameDialog : public QDialog {
     QCheckBox* regex_ = nullptr;
     QCheckBox* matchCase_ = nullptr;
     QComboBox* change_ = nullptr;
+    QCheckBox* cutToFit_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* summary_ = nullptr;
     QPushButton* rename_ = nullptr;

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,6 +67,7 @@ class CurateWindowTest : public test::WindowFixture {
   private slots:
     void filterOneSatellitesScrambledChannelsDeleteThemAndUndo();
     void renameByPatternPreviewsThenRenamesTheSelection();
+    void renameRefusesNamesTheModelCannotKeepUntilCutIsChosen();
     void listMenuDeletesDuplicatesAndRemovesUnusedInOneStepEach();
 };
 
@@ -148,6 +150,45 @@ void CurateWindowTest::renameByPatternPreviewsThenRenamesTheSelection() {
     QVERIFY(QTest::qWaitForWindowActive(&frame));
     QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(tv.model()->rowCount(), 0);
+}
+
+void CurateWindowTest::renameRefusesNamesTheModelCannotKeepUntilCutIsChosen() {
+    const auto window = OpenSample("D", kFullModelD * 3 / 4);
+    QVERIFY(window);
+    CMainFrame& frame = *window;
+    frame.resize(1024, 768);
+    QLineEdit* text = frame.findChild<QLineEdit*>("filterText");
+    QTest::mouseClick(frame.findChild<QCheckBox*>("filterRegex"), Qt::LeftButton);
+    text->setText(QStringLiteral(" HD$"));
+    CChannelGrid& tv = frame.Right().TV();
+    QVERIFY(tv.model()->rowCount() > 1);
+    tv.setFocus();
+    QTest::keyClick(&tv, Qt::Key_A, Qt::ControlModifier);
+    bool refused = false, cut = false;
+    test::WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CRenameDialog*>(modal);
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("renameFind"), " HD");
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("renameReplace"), " Hochaufloesend");
+        auto* rename = dialog->findChild<QDialogButtonBox*>()->buttons().constFirst();
+        refused = !rename->isEnabled();
+        Grab(*dialog, "chanforge-rename-refused.png");
+        dialog->findChild<QCheckBox*>("renameCutToFit")->setChecked(true);
+        cut = rename->isEnabled();
+        Grab(*dialog, "chanforge-rename-cut.png");
+        dialog->accept();
+    });
+    QTest::keyClick(&frame, Qt::Key_H, Qt::ControlModifier);
+    QVERIFY(refused);
+    QVERIFY(cut);
+    // The slot keeps every name the table holds, so the grid shows what Save writes.
+    const std::size_t room = document_->Layout().ChannelNameBytes();
+    std::size_t longer = 0;
+    ForEachRow<Channel_Info_Tag>(
+        document_->Store(), kChannelTable,
+        [&](const Channel_Info_Tag& ch) { longer += strnlen(ch.Name, sizeof ch.Name) > room; });
+    QCOMPARE(longer, std::size_t{0});
+    text->setText(QStringLiteral(" Hoch"));
+    QVERIFY(tv.model()->rowCount() > 1);
 }
 
 void CurateWindowTest::listMenuDeletesDuplicatesAndRemovesUnusedInOneStepEach() {
