@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "NameText.h"
 
+#include "chanforge/editing/ChannelName.h"
 #include "chanforge/reference/Plan.h"
 #include "policy/Presets.h"
 
@@ -17,6 +18,9 @@ namespace cli {
 namespace {
 
 namespace ref = chanforge::reference;
+
+constexpr const char* kNamesTooLongMessage =
+    "Names longer than the receiver keeps: nothing written (--cut-names cuts them)";
 using chanforge::document::Document;
 
 struct ApplyArgs {
@@ -27,6 +31,7 @@ struct ApplyArgs {
     std::uint32_t start = 1;
     bool keepGaps = false;
     bool names = false;
+    bool cutNames = false;
     std::string unmatched = "keep";
     bool dryRun = false;
     bool json = false;
@@ -93,6 +98,10 @@ void PrintText(std::ostream& text, const ref::Reference& reference, const ref::P
                 text << " -> " << p.after.number;
             if (const std::string more = Joined(Changes(p.before, p.after)); !more.empty())
                 text << "; " << TerminalText(more);
+            if (p.nameTooLong)
+                text << "; name too long for this receiver";
+            else if (p.sameAfterCut)
+                text << "; name cut to one another entry also gets";
         }
         text << "\n";
     }
@@ -222,9 +231,9 @@ int RunApplyReference(const Context& ctx, const ApplyArgs& args) {
     for (const ref::LineProblem& p : reference.problems)
         ctx.Err() << args.reference << ": line " << p.line << ": " << ref::LineFaultText(p.fault)
                   << "\n";
-    const ref::ApplyOptions options{args.start, !args.keepGaps, args.names,
-                                    args.unmatched == "delete" ? ref::Unmatched::Delete
-                                                               : ref::Unmatched::Keep};
+    const ref::ApplyOptions options{
+        args.start, !args.keepGaps, args.names,
+        args.unmatched == "delete" ? ref::Unmatched::Delete : ref::Unmatched::Keep, args.cutNames};
     const ref::Plan plan = ref::PlanReference(doc.Store(), layout, reference, options);
     if (!plan.ok())
         return Fail(ref::kNumbersExhaustedMessage);
@@ -232,8 +241,16 @@ int RunApplyReference(const Context& ctx, const ApplyArgs& args) {
         PrintJson(ctx.Out(), reference, plan);
     else
         PrintText(ctx.Out(), reference, plan);
+    for (std::size_t e = 0; e < plan.entries.size(); ++e)
+        if (plan.entries[e].nameTooLong)
+            ctx.Err() << TerminalText(chanforge::editing::NameTooLongPhrase(
+                                          reference.entries[e].name, layout.ChannelNameBytes())
+                                          .English())
+                      << "\n";
     if (args.dryRun)
         return kOk;
+    if (plan.NamesTooLong() > 0)
+        return Fail(kNamesTooLongMessage);
     if (!ref::ApplyPlan(doc.Store(), plan))
         return Fail(ref::kNumbersExhaustedMessage);
     if (const chanforge::document::DocResult saved = doc.SaveToFile(args.out); !saved.ok())
@@ -261,6 +278,8 @@ void RegisterApplyReference(CLI::App& app, Context& ctx) {
         ->check(CLI::Range(1, 65535));
     cmd->add_flag("--keep-gaps", args->keepGaps, "keep the reference's gaps in the numbering");
     cmd->add_flag("--names", args->names, "take the reference's names too");
+    cmd->add_flag("--cut-names", args->cutNames,
+                  "cut taken names to what the receiver keeps instead of refusing them");
     cmd->add_option("--unmatched", args->unmatched,
                     "channels the reference lacks: keep them after the others, or delete them")
         ->check(CLI::IsMember({"keep", "delete"}));

@@ -136,20 +136,27 @@ void CReferenceDialog::BuildOptions() {
     closeGaps_->setChecked(true);
     names_ = new QCheckBox(tr("Take the &names"), this);
     names_->setObjectName("takeNames");
+    cutNames_ = new QCheckBox(tr("C&ut names to fit"), this);
+    cutNames_->setObjectName("cutNames");
+    cutNames_->setEnabled(false);
+    connect(names_, &QCheckBox::toggled, cutNames_, &QCheckBox::setEnabled);
     row->addWidget(closeGaps_);
     row->addWidget(names_);
+    row->addWidget(cutNames_);
     row->addStretch();
     static_cast<QVBoxLayout*>(this->layout())->addLayout(row);
     connect(start_, &QSpinBox::valueChanged, this, &CReferenceDialog::Replan);
     connect(unmatched_, &QComboBox::currentIndexChanged, this, &CReferenceDialog::Replan);
     connect(closeGaps_, &QCheckBox::toggled, this, &CReferenceDialog::Replan);
     connect(names_, &QCheckBox::toggled, this, &CReferenceDialog::Replan);
+    connect(cutNames_, &QCheckBox::toggled, this, &CReferenceDialog::Replan);
 }
 
 void CReferenceDialog::Replan() {
     const ApplyOptions options{
         static_cast<std::uint32_t>(start_->value()), closeGaps_->isChecked(), names_->isChecked(),
-        unmatched_->currentIndex() == 1 ? Unmatched::Delete : Unmatched::Keep};
+        unmatched_->currentIndex() == 1 ? Unmatched::Delete : Unmatched::Keep,
+        cutNames_->isChecked()};
     plan_ = planner_(options);
     const std::size_t entries = plan_.entries.size();
     const std::size_t matched = plan_.Matched();
@@ -164,8 +171,12 @@ void CReferenceDialog::Replan() {
     if (!plan_.ok())
         text +=
             QLatin1Char(' ') + QCoreApplication::translate("Reference", kNumbersExhaustedMessage);
+    if (const std::size_t tooLong = plan_.NamesTooLong(); tooLong > 0)
+        text += QLatin1Char(' ') + tr("%1 names are longer than this receiver keeps: tick \"Cut "
+                                      "names to fit\" or leave the names as they are.")
+                                       .arg(tooLong);
     summary_->setText(text);
-    apply_->setEnabled(plan_.ok());
+    apply_->setEnabled(plan_.Applicable());
     FillEntries();
     FillUnmatched();
     FillNotes();
@@ -215,6 +226,16 @@ void CReferenceDialog::FillNotes() {
         else
             add(tr("Number taken"),
                 tr("“%1” gets %2: %3 is taken").arg(EntryText(c.entry)).arg(c.given).arg(c.wanted));
+    }
+    for (std::size_t e = 0; e < plan_.entries.size(); ++e) {
+        const EntryPlan& p = plan_.entries[e];
+        if (p.nameTooLong)
+            add(tr("Name too long"), tr("“%1” is longer than this receiver keeps: refused")
+                                         .arg(Name(ref_.entries[e].name)));
+        else if (p.sameAfterCut)
+            add(tr("Same name after the cut"),
+                tr("“%1” is cut to “%2”, as another name is")
+                    .arg(Name(ref_.entries[e].name), Name(p.after.name)));
     }
     for (const GroupPast& g : plan_.groupsPast)
         add(tr("Group not kept"), tr("Favourite group %1 “%2” (%3 channels) is past the groups "

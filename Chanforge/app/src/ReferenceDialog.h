@@ -47,6 +47,7 @@ class CReferenceDialog : public QDialog {
     QCheckBox* closeGaps_ = nullptr;
     QComboBox* unmatched_ = nullptr;
     QCheckBox* names_ = nullptr;
+    QCheckBox* cutNames_ = nullptr;
     QTableWidget* entries_ = nullptr;
     QTableWidget* unmatchedList_ = nullptr;
     QTreeWidget* notes_ = nullptr;

@@ -1,5 +1,6 @@
 #include "chanforge/ChannelOrder.h"
 #include "chanforge/TableAccess.h"
+#include "chanforge/editing/ChannelName.h"
 #include "chanforge/editing/FavoriteGroups.h"
 #include "chanforge/reference/Plan.h"
 
@@ -35,8 +36,9 @@ void Write(tabstore::CQoDB& db, std::uint32_t row, const ChannelState& before,
     std::copy(after.positions.begin(), after.positions.end(), std::begin(ch->FavoriteSlot));
     SetBit(ch->Attributes, attr::kLocked, after.locked);
     SetBit(ch->Attributes, attr::kSkipped, after.skipped);
+    // The plan fitted the name to the model.
     if (after.name != before.name)
-        SetName(ch->Name, after.name);
+        editing::StoreName(*ch, after.name);
 }
 
 void NameGroup(tabstore::CQoDB& db, std::uint32_t group, const std::string& name) {
@@ -56,7 +58,7 @@ void NameGroup(tabstore::CQoDB& db, std::uint32_t group, const std::string& name
 } // namespace
 
 bool ApplyPlan(tabstore::CQoDB& db, const Plan& plan) {
-    if (!plan.ok())
+    if (!plan.Applicable())
         return false;
     for (const EntryPlan& p : plan.entries)
         if (p.applied)

@@ -1,9 +1,12 @@
 #include "chanforge/reference/Plan.h"
 
+#include "chanforge/editing/ChannelName.h"
+
 #include <algorithm>
 #include <numeric>
 #include <optional>
 #include <tuple>
+#include <unordered_map>
 
 namespace chanforge::reference {
 
@@ -79,6 +82,7 @@ class Planner {
         if (ref_.carriesMarks && layout_.product.KeepsFavoritePositions())
             PlacePositions();
         PlanGroups();
+        MarkSameAfterCut();
         return std::move(plan_);
     }
 
@@ -119,7 +123,33 @@ class Planner {
             p.after.skipped = entry.marks.skipped;
         }
         if (options_.names && !entry.name.empty())
-            p.after.name = entry.name;
+            TakeName(p, entry.name);
+    }
+
+    void TakeName(EntryPlan& p, const std::string& name) {
+        const editing::FittedName fitted =
+            editing::FitName(name, layout_.ChannelNameBytes(), options_.cutNames);
+        p.nameTooLong = !fitted.Stores();
+        p.nameCut = fitted.fit == editing::NameFit::Cut;
+        if (fitted.Stores())
+            p.after.name = fitted.stored;
+    }
+
+    /// Cut names that end up the same as another taken name are marked, so the preview tells
+    /// them apart.
+    void MarkSameAfterCut() {
+        std::unordered_map<std::string_view, std::vector<std::size_t>> byName;
+        for (std::size_t e = 0; e < plan_.entries.size(); ++e)
+            if (plan_.entries[e].applied &&
+                plan_.entries[e].after.name != plan_.entries[e].before.name)
+                byName[plan_.entries[e].after.name].push_back(e);
+        for (const auto& [name, at] : byName) {
+            const bool anyCut = std::any_of(
+                at.begin(), at.end(), [&](std::size_t e) { return plan_.entries[e].nameCut; });
+            if (at.size() > 1 && anyCut)
+                for (std::size_t e : at)
+                    plan_.entries[e].sameAfterCut = true;
+        }
     }
 
     void Number(std::size_t e) {
@@ -229,6 +259,11 @@ class Planner {
 std::size_t Plan::Matched() const {
     return static_cast<std::size_t>(std::count_if(
         entries.begin(), entries.end(), [](const EntryPlan& p) { return p.match.found(); }));
+}
+
+std::size_t Plan::NamesTooLong() const {
+    return static_cast<std::size_t>(std::count_if(
+        entries.begin(), entries.end(), [](const EntryPlan& p) { return p.nameTooLong; }));
 }
 
 std::size_t Plan::Uncertain() const {

@@ -3,6 +3,7 @@
 #include "chanforge/reference/Plan.h"
 #include "TestBuilders.h"
 #include "chanforge/TableAccess.h"
+#include "chanforge/reference/TextList.h"
 #include "policy/Presets.h"
 
 #include <gtest/gtest.h>
@@ -178,6 +179,56 @@ TEST(PlanTest, FavouritesFlagsAndNamesComeFromTheReference) {
             EXPECT_NE(std::string(ch.Name), names ? "B" : "B renamed");
         });
     }
+}
+
+TEST(PlanTest, TakenNamesLongerThanTheModelKeepsAreRefusedUnlessCut) {
+    // Model D keeps 15 name bytes, model A 16: "Fernsehsender 01" fits A only.
+    const std::string text = "1;Fernsehsender 01;0-7-101\n2;Fernsehsender 02;0-7-102\n"
+                             "3;Fernsehsender 0;0-7-103\n4;Kurz;0-7-104\n";
+    Reference reference;
+    reference.entries =
+        ParseTextList({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}).entries;
+    ASSERT_EQ(reference.entries.size(), 4u);
+    const auto fill = [](Store& s) {
+        FillThis(s);
+        for (const char* name : {"A", "B", "C", "D"})
+            s.Named(name).TSID = 7;
+    };
+    const auto names = [](Store& s) {
+        std::vector<std::string> out;
+        ForEachRow<Channel_Info_Tag>(
+            s.db, kChannelTable, [&](const Channel_Info_Tag& ch) { out.emplace_back(ch.Name); });
+        return out;
+    };
+    {
+        Store mine;
+        fill(mine);
+        const Plan plan = PlanReference(mine.db, Layout("D"), reference, {1, true, true});
+        EXPECT_EQ(plan.NamesTooLong(), 2u);
+        EXPECT_TRUE(plan.entries[0].nameTooLong && !plan.entries[2].nameTooLong);
+        EXPECT_FALSE(ApplyPlan(mine.db, plan));
+        EXPECT_EQ(names(mine), (std::vector<std::string>{"A", "B", "C", "D", "R"}));
+    }
+    {
+        Store mine;
+        fill(mine);
+        const Plan plan = PlanReference(mine.db, Layout("A"), reference, {1, true, true});
+        EXPECT_EQ(plan.NamesTooLong(), 0u);
+        ASSERT_TRUE(ApplyPlan(mine.db, plan));
+        EXPECT_EQ(names(mine), (std::vector<std::string>{"Fernsehsender 01", "Fernsehsender 02",
+                                                         "Fernsehsender 0", "Kurz", "R"}));
+    }
+    Store mine;
+    fill(mine);
+    ApplyOptions cut{1, true, true};
+    cut.cutNames = true;
+    const Plan plan = PlanReference(mine.db, Layout("D"), reference, cut);
+    EXPECT_TRUE(plan.entries[0].nameCut && plan.entries[0].sameAfterCut);
+    EXPECT_TRUE(plan.entries[2].sameAfterCut && !plan.entries[3].sameAfterCut);
+    EXPECT_EQ(plan.entries[1].after.name, "Fernsehsender 0");
+    ASSERT_TRUE(ApplyPlan(mine.db, plan));
+    EXPECT_EQ(names(mine), (std::vector<std::string>{"Fernsehsender 0", "Fernsehsender 0",
+                                                     "Fernsehsender 0", "Kurz", "R"}));
 }
 
 TEST(PlanTest, PositionsFollowTheReferenceWhereTheModelKeepsThem) {

@@ -22,6 +22,7 @@ struct ApplyOptions {
     bool closeGaps = true;   ///< false: the reference's gaps stay (shifted to start at `start`)
     bool names = false;      ///< the matched channels take the reference's names
     Unmatched unmatched = Unmatched::Keep; ///< keep them, numbered after the matched ones
+    bool cutNames = false; ///< a taken name longer than the model keeps is cut, not refused
 };
 
 /// The values of a channel that applying may change.
@@ -38,8 +39,11 @@ struct ChannelState {
 
 struct EntryPlan {
     Match match;
-    std::uint32_t row = 0; ///< RowID of the matched channel, 0 when none
-    bool applied = false;  ///< false when unmatched, or an earlier entry took the channel
+    std::uint32_t row = 0;     ///< RowID of the matched channel, 0 when none
+    bool applied = false;      ///< false when unmatched, or an earlier entry took the channel
+    bool nameTooLong = false;  ///< the entry's name is longer than the model keeps: refused
+    bool nameCut = false;      ///< the entry's name is cut to what the model keeps
+    bool sameAfterCut = false; ///< the cut leaves its name equal to another taken name
     ChannelState before, after;
 };
 
@@ -85,6 +89,9 @@ struct [[nodiscard]] Plan {
     std::vector<std::string> groupNames; ///< names the kept groups take; empty: unchanged
 
     bool ok() const { return status == PlanStatus::Ok; }
+    /// Entries whose names are longer than the model keeps; applying refuses them all.
+    std::size_t NamesTooLong() const;
+    bool Applicable() const { return ok() && NamesTooLong() == 0; }
     std::size_t Matched() const;
     std::size_t Uncertain() const; ///< matched by name only
 };
@@ -98,7 +105,7 @@ Plan PlanReference(tabstore::CQoDB& db, const codec::FlashLayout& layout, const 
                    const ApplyOptions& options);
 
 /// Carries out a plan made on the store as it is now, then sorts the channel table by the new
-/// numbers, TV first. Does nothing for a plan that is not ok; false then.
+/// numbers, TV first. Does nothing for a plan that is not Applicable; false then.
 bool ApplyPlan(tabstore::CQoDB& db, const Plan& plan);
 
 } // namespace chanforge::reference
