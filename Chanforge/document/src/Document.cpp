@@ -4,11 +4,14 @@
 #include "chanforge/codec/BlankImage.h"
 #include "chanforge/codec/CExport.h"
 #include "chanforge/codec/FlashImageCodec.h"
+#include "chanforge/editing/ChannelName.h"
 #include "chanforge/xls/ChannelWorkbook.h"
 #include "utils/Files.h"
 #include "utils/TempFiles.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace chanforge::document {
@@ -53,6 +56,17 @@ DocResult RefuseOtherModel(std::span<const std::uint8_t> image, const Model& mod
 }
 
 } // namespace
+
+/// "rows 2, 7, 9" (the first 20, then how many more).
+std::string RowList(const std::vector<std::uint32_t>& rows) {
+    constexpr std::size_t kShown = 20;
+    std::string text = "rows";
+    for (std::size_t i = 0; i < std::min(rows.size(), kShown); ++i)
+        text += (i == 0 ? " " : ", ") + std::to_string(rows[i]);
+    if (rows.size() > kShown)
+        text += " and " + std::to_string(rows.size() - kShown) + " more";
+    return text;
+}
 
 bool IsWorkbookPath(const std::string& path) {
     // The rule was made for the file dialog's full paths; on a relative path it would take
@@ -226,7 +240,18 @@ DocResult Document::ExportDefaultChannelTable(const std::string& path) {
 }
 
 DocResult Document::OpenWorkbook(const std::string& path) {
-    const xls::WorkbookResult result = xls::ImportChannelWorkbook(path, db_);
+    xls::NameImport names{[&](std::string_view name) -> std::optional<std::string> {
+                              editing::FittedName fitted = editing::FitName(
+                                  name, Layout().ChannelNameBytes(), cutLongNames_);
+                              if (!fitted.Stores())
+                                  return std::nullopt;
+                              return std::move(fitted.stored);
+                          },
+                          {}};
+    const xls::WorkbookResult result = xls::ImportChannelWorkbook(path, db_, &names);
+    if (result == xls::WorkbookResult::NamesRefused)
+        return {DocStatus::WorkbookFailed, xls::WorkbookMessage(result),
+                RowList(names.refusedRows)};
     if (result != xls::WorkbookResult::Ok)
         return {DocStatus::WorkbookFailed, xls::WorkbookMessage(result), path};
     return {};

@@ -1,6 +1,7 @@
 // Open and Save to file as the main window and the command line run them.
 #include "chanforge/document/Document.h"
 #include "CodecTestSupport.h"
+#include "chanforge/TableAccess.h"
 #include "chanforge/codec/FlashImage.h"
 #include "policy/Presets.h"
 #include "samplegen/SampleImage.h"
@@ -121,6 +122,28 @@ TEST_F(DocumentTest, ChannelFileSavesAsChannelFile) {
     ASSERT_TRUE(imported.ok());
     EXPECT_EQ(imported.tables, TableScope::ChannelTable);
     EXPECT_EQ(doc.Store().Size(kChannelTable), 2u);
+}
+
+TEST_F(DocumentTest, WorkbookNamesLongerThanTheModelKeepsRefuseTheImportUnlessCut) {
+    Document wide(FlashLayout::FromPreset(*policy::FindPreset("default")));
+    for (const char* name : {"Kurz", "Fernsehsender 001", "Fernsehsender 002"})
+        codectest::AppendCopy(wide.Store(), kChannelTable,
+                              codectest::MakeChannel(name, 1, attr::kTV));
+    ASSERT_TRUE(wide.SaveToFile(Path("wide.xls")).ok());
+    Document narrow(FlashLayout::FromPreset(*policy::FindPreset("D")));
+    codectest::AppendCopy(narrow.Store(), kChannelTable,
+                          codectest::MakeChannel("Before", 1, attr::kTV));
+    const DocResult refused = narrow.Open(Path("wide.xls"));
+    EXPECT_EQ(refused.status, DocStatus::WorkbookFailed);
+    EXPECT_EQ(refused.detail, "rows 3, 4");
+    ASSERT_EQ(narrow.Store().Size(kChannelTable), 1u);
+    EXPECT_STREQ(GetRow<Channel_Info_Tag>(narrow.Store(), kChannelTable, 1)->Name, "Before");
+    narrow.CutLongNames(true);
+    ASSERT_TRUE(narrow.Open(Path("wide.xls")).ok());
+    std::vector<std::string> names;
+    ForEachRow<Channel_Info_Tag>(narrow.Store(), kChannelTable,
+                                 [&](const Channel_Info_Tag& ch) { names.emplace_back(ch.Name); });
+    EXPECT_EQ(names, (std::vector<std::string>{"Kurz", "Fernsehsender 0", "Fernsehsender 0"}));
 }
 
 TEST_F(DocumentTest, FailedSaveLeavesTheOldFileAndSaysWhy) {

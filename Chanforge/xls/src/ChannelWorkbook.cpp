@@ -66,24 +66,30 @@ std::int64_t NumericCell(const Worksheet& sheet, std::uint32_t row, std::uint32_
     }
 }
 
-void ReadName(const Worksheet& sheet, std::uint32_t row, const CodePage& page,
+void ReadName(const Worksheet& sheet, std::uint32_t row, const CodePage& page, NameImport* names,
               Channel_Info_Tag& ch) {
     std::string name;
     if (auto wide = sheet.GetWideText(row, channel::kNameColumn))
         name = page.Encode(*wide);
     else if (auto narrow = sheet.GetText(row, channel::kNameColumn))
         name = narrow->substr(0, narrow->find('\0'));
+    if (names != nullptr && names->fit) {
+        std::optional<std::string> stored = names->fit(name);
+        if (!stored)
+            names->refusedRows.push_back(row + 1);
+        name = stored.value_or(std::string());
+    }
     // Longer names are cut to the field; the record is zero-filled, so the NUL is there.
     std::memcpy(ch.Name, name.data(), std::min(name.size(), kNameLimit));
 }
 
 chanforge::RowPtr<Channel_Info_Tag> ReadChannel(const Worksheet& sheet, std::uint32_t row,
-                                                const CodePage& page) {
+                                                const CodePage& page, NameImport* names) {
     auto ch = chanforge::MakeRow<Channel_Info_Tag>();
     const auto& columns = channel::Columns();
     for (std::uint32_t col = 0; col < channel::kColumnCount; ++col) {
         if (col == channel::kNameColumn)
-            ReadName(sheet, row, page, *ch);
+            ReadName(sheet, row, page, names, *ch);
         else
             channel::WriteField(*ch, columns[col], NumericCell(sheet, row, col));
     }
@@ -129,7 +135,8 @@ WorkbookResult ExportChannelWorkbook(tabstore::CQoDB& db, const std::string& pat
     return book.SaveAs(path) == XlsResult::Ok ? WorkbookResult::Ok : WorkbookResult::CannotWrite;
 }
 
-WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& db) {
+WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& db,
+                                     NameImport* names) {
     Workbook book;
     if (XlsResult r = book.Load(path); r != XlsResult::Ok)
         return FromLoad(r);
@@ -143,7 +150,9 @@ WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& d
     const CodePage page = WorkbookCodePage();
     std::vector<chanforge::RowPtr<Channel_Info_Tag>> rows;
     for (std::uint32_t r = 1; r < sheet->TotalRows(); ++r)
-        rows.push_back(ReadChannel(*sheet, r, page));
+        rows.push_back(ReadChannel(*sheet, r, page, names));
+    if (names != nullptr && !names->refusedRows.empty())
+        return WorkbookResult::NamesRefused;
     db.Clear(kChannelTable);
     for (auto& ch : rows)
         chanforge::AppendRow(db, kChannelTable, std::move(ch));
@@ -168,6 +177,9 @@ std::string WorkbookMessage(WorkbookResult result) {
         return "The workbook has no sheet \"Channel\"";
     case WorkbookResult::CannotWrite:
         return "Cannot write the workbook file";
+    case WorkbookResult::NamesRefused:
+        return "The workbook holds names longer than the receiver keeps: shorten them in the "
+               "rows named, or open it with the names cut to fit";
     case WorkbookResult::TooManyChannels:
         return "Too many channels for one worksheet (at most 65535)";
     }

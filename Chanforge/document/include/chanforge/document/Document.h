@@ -95,6 +95,10 @@ class Document {
     /// The tables are not converted: the caller opens that model's file next.
     void ChangeModel(Model model) { model_ = std::move(model); }
 
+    /// A workbook holding names longer than the model keeps is refused, naming its rows, unless
+    /// the operator chose to have them cut.
+    void CutLongNames(bool cut) { cutLongNames_ = cut; }
+
     /// Asked when a file has no channel-file header; without a handler the answer is No.
     void SetQuestionHandler(AskYesNo ask) { ask_ = std::move(ask); }
 
@@ -140,6 +144,7 @@ class Document {
 
     Model model_;
     tabstore::CQoDB db_;
+    bool cutLongNames_ = false;
     DocumentValues values_;
     HeaderState header_;
     AskYesNo ask_;

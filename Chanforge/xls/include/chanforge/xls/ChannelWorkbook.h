@@ -4,7 +4,11 @@
 
 #include "tabstore/QoDB.h"
 
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace chanforge::xls {
 
@@ -18,6 +22,14 @@ enum class [[nodiscard]] WorkbookResult{
     NoChannelSheet,    ///< import: a readable workbook without a sheet "Channel" (8-bit name)
     CannotWrite,       ///< export: nothing was written, an existing file is unchanged
     TooManyChannels,   ///< export: more channels than a sheet has rows; nothing was written
+    NamesRefused,      ///< import: names the model cannot keep; nothing was replaced
+};
+
+/// How an import takes the sheet's names: `fit` gives the bytes a name is stored as, or nothing
+/// to refuse it; refusedRows receives the sheet rows (numbered as a spreadsheet shows them).
+struct NameImport {
+    std::function<std::optional<std::string>(std::string_view)> fit;
+    std::vector<std::uint32_t> refusedRows;
 };
 
 /// Most channels one sheet holds (its rows less the header row).
@@ -31,8 +43,9 @@ WorkbookResult ExportChannelWorkbook(tabstore::CQoDB& db, const std::string& pat
 /// Replaces the channel table with the rows of the sheet "Channel"; the new rows get the keys
 /// 1, 2, 3 ... in sheet order. A file that cannot be read as a workbook changes nothing; a
 /// workbook without the sheet leaves the channel table empty (NoChannelSheet). Only the channel
-/// table is touched.
-WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& db);
+/// table is touched. With names, a name it refuses refuses the import (NamesRefused).
+WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& db,
+                                     NameImport* names = nullptr);
 
 /// The operator's text for a result (empty for Ok).
 std::string WorkbookMessage(WorkbookResult result);
