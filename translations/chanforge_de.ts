@@ -629,6 +629,13 @@
     </message>
 </context>
 <context>
+    <name>ChannelName</name>
+    <message>
+        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
+        <translation>„%1“ ist länger als die %2 Zeichen, die der Receiver von einem Namen speichert</translation>
+    </message>
+</context>
+<context>
     <name>EditResult</name>
     <message>
         <source>Cannot copy from TV channels to Radio channels</source>
@@ -681,6 +688,10 @@
     <message>
         <source>The record could not be stored</source>
         <translation>Der Eintrag konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>A channel name is longer than the receiver keeps: nothing changed</source>
+        <translation>Ein Sendername ist länger, als der Receiver speichert: Nichts wurde geändert</translation>
     </message>
 </context>
 <context>
@@ -2816,6 +2827,30 @@ Titelleiste oder Werkzeugleiste
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
+    <message>
+        <source>C&amp;ut names to fit</source>
+        <translation>Namen passend &amp;kürzen</translation>
+    </message>
+    <message>
+        <source>%1 names are longer than this receiver keeps: tick &quot;Cut names to fit&quot; or leave the names as they are.</source>
+        <translation>%1 Namen sind länger, als dieser Receiver speichert: „Namen passend kürzen“ ankreuzen oder die Namen lassen, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Name too long</source>
+        <translation>Name zu lang</translation>
+    </message>
+    <message>
+        <source>“%1” is longer than this receiver keeps: refused</source>
+        <translation>„%1“ ist länger, als dieser Receiver speichert: abgelehnt</translation>
+    </message>
+    <message>
+        <source>Same name after the cut</source>
+        <translation>Nach dem Kürzen gleicher Name</translation>
+    </message>
+    <message>
+        <source>“%1” is cut to “%2”, as another name is</source>
+        <translation>„%1“ wird auf „%2“ gekürzt, wie ein anderer Name</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::app::CRenameDialog</name>
@@ -2880,10 +2915,6 @@ Titelleiste oder Werkzeugleiste
         <translation>nichts übrig: abgelehnt</translation>
     </message>
     <message>
-        <source>the receiver keeps &quot;%1&quot;</source>
-        <translation>der Receiver speichert „%1“</translation>
-    </message>
-    <message>
         <source>characters the receiver cannot show</source>
         <translation>Zeichen, die der Receiver nicht anzeigen kann</translation>
     </message>
@@ -2900,12 +2931,32 @@ Titelleiste oder Werkzeugleiste
         <translation>%1 von %2 Namen ändern sich.</translation>
     </message>
     <message>
-        <source>%1 are longer than the %2 bytes the receiver keeps.</source>
-        <translation>%1 sind länger als die %2 Bytes, die der Receiver speichert.</translation>
-    </message>
-    <message>
         <source>%1 hold characters the receiver cannot show.</source>
         <translation>%1 enthalten Zeichen, die der Receiver nicht anzeigen kann.</translation>
+    </message>
+    <message>
+        <source>Cut names to fit</source>
+        <translation>Namen passend kürzen</translation>
+    </message>
+    <message>
+        <source>longer than the receiver keeps: refused</source>
+        <translation>länger, als der Receiver speichert: abgelehnt</translation>
+    </message>
+    <message>
+        <source>cut to &quot;%1&quot;</source>
+        <translation>gekürzt auf „%1“</translation>
+    </message>
+    <message>
+        <source>the same name as another row after the cut</source>
+        <translation>nach dem Kürzen gleich wie eine andere Zeile</translation>
+    </message>
+    <message>
+        <source>%1 names are longer than the %2 characters the receiver keeps: rename refused. Shorten the replacement or tick &quot;Cut names to fit&quot;.</source>
+        <translation>%1 Namen sind länger als die %2 Zeichen, die der Receiver speichert: Umbenennen abgelehnt. Ersetzung kürzen oder „Namen passend kürzen“ ankreuzen.</translation>
+    </message>
+    <message>
+        <source>%1 are cut to the %2 characters the receiver keeps.</source>
+        <translation>%1 werden auf die %2 Zeichen gekürzt, die der Receiver speichert.</translation>
     </message>
 </context>
 <context>

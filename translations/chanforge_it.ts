@@ -629,6 +629,13 @@
     </message>
 </context>
 <context>
+    <name>ChannelName</name>
+    <message>
+        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
+        <translation>&quot;%1&quot; è più lungo dei %2 caratteri che il ricevitore conserva di un nome</translation>
+    </message>
+</context>
+<context>
     <name>EditResult</name>
     <message>
         <source>Cannot copy from TV channels to Radio channels</source>
@@ -681,6 +688,10 @@
     <message>
         <source>The record could not be stored</source>
         <translation>Impossibile memorizzare il record</translation>
+    </message>
+    <message>
+        <source>A channel name is longer than the receiver keeps: nothing changed</source>
+        <translation>Un nome di canale è più lungo di quanto il ricevitore conserva: nulla è cambiato</translation>
     </message>
 </context>
 <context>
@@ -2816,6 +2827,30 @@ Barra del titolo o barra degli strumenti
         <source>Line %1: %2</source>
         <translation>Riga %1: %2</translation>
     </message>
+    <message>
+        <source>C&amp;ut names to fit</source>
+        <translation>Acc&amp;orcia i nomi per farli stare</translation>
+    </message>
+    <message>
+        <source>%1 names are longer than this receiver keeps: tick &quot;Cut names to fit&quot; or leave the names as they are.</source>
+        <translation>%1 nomi sono più lunghi di quanto questo ricevitore conserva: spunta &quot;Accorcia i nomi per farli stare&quot; o lascia i nomi come sono.</translation>
+    </message>
+    <message>
+        <source>Name too long</source>
+        <translation>Nome troppo lungo</translation>
+    </message>
+    <message>
+        <source>“%1” is longer than this receiver keeps: refused</source>
+        <translation>&quot;%1&quot; è più lungo di quanto questo ricevitore conserva: rifiutato</translation>
+    </message>
+    <message>
+        <source>Same name after the cut</source>
+        <translation>Stesso nome dopo il taglio</translation>
+    </message>
+    <message>
+        <source>“%1” is cut to “%2”, as another name is</source>
+        <translation>&quot;%1&quot; viene accorciato a &quot;%2&quot;, come un altro nome</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::app::CRenameDialog</name>
@@ -2880,10 +2915,6 @@ Barra del titolo o barra degli strumenti
         <translation>non resta nulla: rifiutato</translation>
     </message>
     <message>
-        <source>the receiver keeps &quot;%1&quot;</source>
-        <translation>il ricevitore conserva «%1»</translation>
-    </message>
-    <message>
         <source>characters the receiver cannot show</source>
         <translation>caratteri che il ricevitore non può mostrare</translation>
     </message>
@@ -2900,12 +2931,32 @@ Barra del titolo o barra degli strumenti
         <translation>Cambiano %1 nomi su %2.</translation>
     </message>
     <message>
-        <source>%1 are longer than the %2 bytes the receiver keeps.</source>
-        <translation>%1 sono più lunghi dei %2 byte che il ricevitore conserva.</translation>
-    </message>
-    <message>
         <source>%1 hold characters the receiver cannot show.</source>
         <translation>%1 contengono caratteri che il ricevitore non può mostrare.</translation>
+    </message>
+    <message>
+        <source>Cut names to fit</source>
+        <translation>Accorcia i nomi per farli stare</translation>
+    </message>
+    <message>
+        <source>longer than the receiver keeps: refused</source>
+        <translation>più lungo di quanto il ricevitore conserva: rifiutato</translation>
+    </message>
+    <message>
+        <source>cut to &quot;%1&quot;</source>
+        <translation>accorciato a &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the same name as another row after the cut</source>
+        <translation>dopo il taglio uguale a un'altra riga</translation>
+    </message>
+    <message>
+        <source>%1 names are longer than the %2 characters the receiver keeps: rename refused. Shorten the replacement or tick &quot;Cut names to fit&quot;.</source>
+        <translation>%1 nomi sono più lunghi dei %2 caratteri che il ricevitore conserva: rinomina rifiutata. Accorcia la sostituzione o spunta &quot;Accorcia i nomi per farli stare&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 are cut to the %2 characters the receiver keeps.</source>
+        <translation>%1 vengono accorciati ai %2 caratteri che il ricevitore conserva.</translation>
     </message>
 </context>
 <context>
