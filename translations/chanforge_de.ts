@@ -45,6 +45,13 @@
     </message>
 </context>
 <context>
+    <name>ChannelName</name>
+    <message>
+        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
+        <translation>„%1“ ist länger als die %2 Zeichen, die der Receiver von einem Namen speichert</translation>
+    </message>
+</context>
+<context>
     <name>Check</name>
     <message>
         <source>TV channel %1 &quot;%2&quot;</source>
@@ -626,13 +633,6 @@
     <message>
         <source>Cannot write the work file in the temporary folder</source>
         <translation>Die Arbeitsdatei im temporären Ordner kann nicht geschrieben werden</translation>
-    </message>
-</context>
-<context>
-    <name>ChannelName</name>
-    <message>
-        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
-        <translation>„%1“ ist länger als die %2 Zeichen, die der Receiver von einem Namen speichert</translation>
     </message>
 </context>
 <context>
@@ -1281,6 +1281,77 @@
     </message>
 </context>
 <context>
+    <name>chanforge::app::CBackupCommands</name>
+    <message>
+        <source>Restore…</source>
+        <translation>Wiederherstellen …</translation>
+    </message>
+    <message>
+        <source>Open an image kept from a receive or a send</source>
+        <translation>Ein beim Empfangen oder Senden gesichertes Abbild öffnen</translation>
+    </message>
+    <message>
+        <source>Verify after send</source>
+        <translation>Nach dem Senden prüfen</translation>
+    </message>
+    <message>
+        <source>Receive the image back after a send and compare it</source>
+        <translation>Nach dem Senden das Abbild zurückempfangen und vergleichen</translation>
+    </message>
+    <message>
+        <source>Against the image last received from or sent to this receiver (%1):</source>
+        <translation>Gegenüber dem zuletzt von diesem Receiver empfangenen oder an ihn gesendeten Abbild (%1):</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Keine Unterschiede.</translation>
+    </message>
+    <message>
+        <source>What will change</source>
+        <translation>Was sich ändert</translation>
+    </message>
+    <message>
+        <source>No image kept from this receiver matches its checksum: the send is not compared.</source>
+        <translation>Keine aufbewahrte Kopie dieses Receivers stimmt mit ihrer Prüfsumme überein: Das Senden wird nicht verglichen.</translation>
+    </message>
+    <message>
+        <source>The newest image kept from this receiver (%1) no longer matches its checksum; compared with the one kept %2 instead.</source>
+        <translation>Die neueste aufbewahrte Kopie dieses Receivers (%1) stimmt nicht mehr mit ihrer Prüfsumme überein; stattdessen mit der vom %2 verglichen.</translation>
+    </message>
+    <message>
+        <source>Verify: Receive data from STB</source>
+        <translation>Prüfen: Empfangen vom Receiver</translation>
+    </message>
+    <message>
+        <source>Cannot verify the send: %1</source>
+        <translation>Das Senden kann nicht geprüft werden: %1</translation>
+    </message>
+    <message>
+        <source>the image cannot be read</source>
+        <translation>das Abbild kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Verification failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The receiver holds a database that differs from the one sent:</source>
+        <translation>Der Receiver speichert eine Senderliste, die von der gesendeten abweicht:</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Geprüft: alles richtig übertragen</translation>
+    </message>
+    <message>
+        <source>Cannot keep a backup of the image: %1</source>
+        <translation>Vom Abbild kann keine Sicherung angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>This backup is of model %1. Open it as a model %1 database? The window then works in model %1 until the next start.</source>
+        <translation>Diese Sicherung stammt von Modell %1. Als Datenbank für Modell %1 öffnen? Das Fenster arbeitet dann bis zum nächsten Start mit Modell %1.</translation>
+    </message>
+</context>
+<context>
     <name>chanforge::app::CBackupsDialog</name>
     <message>
         <source>Restore</source>
@@ -1344,6 +1415,10 @@
     <message>
         <source>Send</source>
         <translation>Senden</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Keine Unterschiede.</translation>
     </message>
 </context>
 <context>
@@ -1479,60 +1554,12 @@
         <translation>Zeigen, was sich von einer Senderdatei zur geöffneten Senderliste ändert</translation>
     </message>
     <message>
-        <source>Restore…</source>
-        <translation>Wiederherstellen …</translation>
-    </message>
-    <message>
-        <source>Open an image kept from a receive or a send</source>
-        <translation>Ein beim Empfangen oder Senden gesichertes Abbild öffnen</translation>
-    </message>
-    <message>
-        <source>Verify after send</source>
-        <translation>Nach dem Senden prüfen</translation>
-    </message>
-    <message>
-        <source>Receive the image back after a send and compare it</source>
-        <translation>Nach dem Senden das Abbild zurückempfangen und vergleichen</translation>
-    </message>
-    <message>
         <source>Send anyway?</source>
         <translation>Trotzdem senden?</translation>
     </message>
     <message>
         <source>What will change</source>
         <translation>Was sich ändert</translation>
-    </message>
-    <message>
-        <source>Against the image last received from or sent to this receiver (%1):</source>
-        <translation>Gegenüber dem zuletzt von diesem Receiver empfangenen oder an ihn gesendeten Abbild (%1):</translation>
-    </message>
-    <message>
-        <source>Verify: Receive data from STB</source>
-        <translation>Prüfen: Empfangen vom Receiver</translation>
-    </message>
-    <message>
-        <source>Cannot verify the send: %1</source>
-        <translation>Das Senden kann nicht geprüft werden: %1</translation>
-    </message>
-    <message>
-        <source>the image cannot be read</source>
-        <translation>das Abbild kann nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>Verified</source>
-        <translation>Geprüft: alles richtig übertragen</translation>
-    </message>
-    <message>
-        <source>Verification failed</source>
-        <translation>Prüfung fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>The receiver holds a database that differs from the one sent:</source>
-        <translation>Der Receiver speichert eine Senderliste, die von der gesendeten abweicht:</translation>
-    </message>
-    <message>
-        <source>Cannot keep a backup of the image: %1</source>
-        <translation>Vom Abbild kann keine Sicherung angelegt werden: %1</translation>
     </message>
     <message>
         <source>Compare with file</source>
@@ -1551,10 +1578,6 @@
         <translation>Von %1 zur geöffneten Senderliste:</translation>
     </message>
     <message>
-        <source>No differences.</source>
-        <translation>Keine Unterschiede.</translation>
-    </message>
-    <message>
         <source>%1 (ID %2)</source>
         <translation>%1 (ID %2)</translation>
     </message>
@@ -1569,18 +1592,6 @@
     <message>
         <source>The channels of provider %1, which does not exist, go to:</source>
         <translation>Die Sender von Anbieter %1, den es nicht gibt, kommen zu:</translation>
-    </message>
-    <message>
-        <source>No image kept from this receiver matches its checksum: the send is not compared.</source>
-        <translation>Keine aufbewahrte Kopie dieses Receivers stimmt mit ihrer Prüfsumme überein: Das Senden wird nicht verglichen.</translation>
-    </message>
-    <message>
-        <source>The newest image kept from this receiver (%1) no longer matches its checksum; compared with the one kept %2 instead.</source>
-        <translation>Die neueste aufbewahrte Kopie dieses Receivers (%1) stimmt nicht mehr mit ihrer Prüfsumme überein; stattdessen mit der vom %2 verglichen.</translation>
-    </message>
-    <message>
-        <source>This backup is of model %1. Open it as a model %1 database? The window then works in model %1 until the next start.</source>
-        <translation>Diese Sicherung stammt von Modell %1. Als Datenbank für Modell %1 öffnen? Das Fenster arbeitet dann bis zum nächsten Start mit Modell %1.</translation>
     </message>
 </context>
 <context>

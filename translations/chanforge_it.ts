@@ -45,6 +45,13 @@
     </message>
 </context>
 <context>
+    <name>ChannelName</name>
+    <message>
+        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
+        <translation>&quot;%1&quot; è più lungo dei %2 caratteri che il ricevitore conserva di un nome</translation>
+    </message>
+</context>
+<context>
     <name>Check</name>
     <message>
         <source>TV channel %1 &quot;%2&quot;</source>
@@ -626,13 +633,6 @@
     <message>
         <source>Cannot write the work file in the temporary folder</source>
         <translation>Impossibile scrivere il file di lavoro nella cartella temporanea</translation>
-    </message>
-</context>
-<context>
-    <name>ChannelName</name>
-    <message>
-        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
-        <translation>&quot;%1&quot; è più lungo dei %2 caratteri che il ricevitore conserva di un nome</translation>
     </message>
 </context>
 <context>
@@ -1281,6 +1281,77 @@
     </message>
 </context>
 <context>
+    <name>chanforge::app::CBackupCommands</name>
+    <message>
+        <source>Restore…</source>
+        <translation>Ripristina…</translation>
+    </message>
+    <message>
+        <source>Open an image kept from a receive or a send</source>
+        <translation>Apri un&apos;immagine conservata da una ricezione o da un invio</translation>
+    </message>
+    <message>
+        <source>Verify after send</source>
+        <translation>Verifica dopo l&apos;invio</translation>
+    </message>
+    <message>
+        <source>Receive the image back after a send and compare it</source>
+        <translation>Dopo l&apos;invio riceve di nuovo l&apos;immagine e la confronta</translation>
+    </message>
+    <message>
+        <source>Against the image last received from or sent to this receiver (%1):</source>
+        <translation>Rispetto all&apos;ultima immagine ricevuta da questo ricevitore o inviata a esso (%1):</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Nessuna differenza.</translation>
+    </message>
+    <message>
+        <source>What will change</source>
+        <translation>Cosa cambierà</translation>
+    </message>
+    <message>
+        <source>No image kept from this receiver matches its checksum: the send is not compared.</source>
+        <translation>Nessuna copia conservata di questo ricevitore corrisponde al suo checksum: l&apos;invio non viene confrontato.</translation>
+    </message>
+    <message>
+        <source>The newest image kept from this receiver (%1) no longer matches its checksum; compared with the one kept %2 instead.</source>
+        <translation>La copia più recente conservata di questo ricevitore (%1) non corrisponde più al suo checksum; confrontato invece con quella conservata il %2.</translation>
+    </message>
+    <message>
+        <source>Verify: Receive data from STB</source>
+        <translation>Verifica: ricezione dal ricevitore</translation>
+    </message>
+    <message>
+        <source>Cannot verify the send: %1</source>
+        <translation>Impossibile verificare l&apos;invio: %1</translation>
+    </message>
+    <message>
+        <source>the image cannot be read</source>
+        <translation>l&apos;immagine non può essere letta</translation>
+    </message>
+    <message>
+        <source>Verification failed</source>
+        <translation>Verifica non riuscita</translation>
+    </message>
+    <message>
+        <source>The receiver holds a database that differs from the one sent:</source>
+        <translation>Il ricevitore conserva una lista canali diversa da quella inviata:</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Verificato: tutto trasferito correttamente</translation>
+    </message>
+    <message>
+        <source>Cannot keep a backup of the image: %1</source>
+        <translation>Impossibile conservare una copia dell&apos;immagine: %1</translation>
+    </message>
+    <message>
+        <source>This backup is of model %1. Open it as a model %1 database? The window then works in model %1 until the next start.</source>
+        <translation>Questa copia è del modello %1. Aprirla come database per il modello %1? La finestra lavora poi con il modello %1 fino al prossimo avvio.</translation>
+    </message>
+</context>
+<context>
     <name>chanforge::app::CBackupsDialog</name>
     <message>
         <source>Restore</source>
@@ -1344,6 +1415,10 @@
     <message>
         <source>Send</source>
         <translation>Invia</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Nessuna differenza.</translation>
     </message>
 </context>
 <context>
@@ -1479,60 +1554,12 @@
         <translation>Mostra cosa cambia da un file dei canali alla lista aperta</translation>
     </message>
     <message>
-        <source>Restore…</source>
-        <translation>Ripristina…</translation>
-    </message>
-    <message>
-        <source>Open an image kept from a receive or a send</source>
-        <translation>Apri un&apos;immagine conservata da una ricezione o da un invio</translation>
-    </message>
-    <message>
-        <source>Verify after send</source>
-        <translation>Verifica dopo l&apos;invio</translation>
-    </message>
-    <message>
-        <source>Receive the image back after a send and compare it</source>
-        <translation>Dopo l&apos;invio riceve di nuovo l&apos;immagine e la confronta</translation>
-    </message>
-    <message>
         <source>Send anyway?</source>
         <translation>Inviare comunque?</translation>
     </message>
     <message>
         <source>What will change</source>
         <translation>Cosa cambierà</translation>
-    </message>
-    <message>
-        <source>Against the image last received from or sent to this receiver (%1):</source>
-        <translation>Rispetto all&apos;ultima immagine ricevuta da questo ricevitore o inviata a esso (%1):</translation>
-    </message>
-    <message>
-        <source>Verify: Receive data from STB</source>
-        <translation>Verifica: ricezione dal ricevitore</translation>
-    </message>
-    <message>
-        <source>Cannot verify the send: %1</source>
-        <translation>Impossibile verificare l&apos;invio: %1</translation>
-    </message>
-    <message>
-        <source>the image cannot be read</source>
-        <translation>l&apos;immagine non può essere letta</translation>
-    </message>
-    <message>
-        <source>Verified</source>
-        <translation>Verificato: tutto trasferito correttamente</translation>
-    </message>
-    <message>
-        <source>Verification failed</source>
-        <translation>Verifica non riuscita</translation>
-    </message>
-    <message>
-        <source>The receiver holds a database that differs from the one sent:</source>
-        <translation>Il ricevitore conserva una lista canali diversa da quella inviata:</translation>
-    </message>
-    <message>
-        <source>Cannot keep a backup of the image: %1</source>
-        <translation>Impossibile conservare una copia dell&apos;immagine: %1</translation>
     </message>
     <message>
         <source>Compare with file</source>
@@ -1551,10 +1578,6 @@
         <translation>Da %1 alla lista canali aperta:</translation>
     </message>
     <message>
-        <source>No differences.</source>
-        <translation>Nessuna differenza.</translation>
-    </message>
-    <message>
         <source>%1 (ID %2)</source>
         <translation>%1 (ID %2)</translation>
     </message>
@@ -1569,18 +1592,6 @@
     <message>
         <source>The channels of provider %1, which does not exist, go to:</source>
         <translation>I canali del provider %1, che non esiste, vanno a:</translation>
-    </message>
-    <message>
-        <source>No image kept from this receiver matches its checksum: the send is not compared.</source>
-        <translation>Nessuna copia conservata di questo ricevitore corrisponde al suo checksum: l&apos;invio non viene confrontato.</translation>
-    </message>
-    <message>
-        <source>The newest image kept from this receiver (%1) no longer matches its checksum; compared with the one kept %2 instead.</source>
-        <translation>La copia più recente conservata di questo ricevitore (%1) non corrisponde più al suo checksum; confrontato invece con quella conservata il %2.</translation>
-    </message>
-    <message>
-        <source>This backup is of model %1. Open it as a model %1 database? The window then works in model %1 until the next start.</source>
-        <translation>Questa copia è del modello %1. Aprirla come database per il modello %1? La finestra lavora poi con il modello %1 fino al prossimo avvio.</translation>
     </message>
 </context>
 <context>
@@ -2948,7 +2959,7 @@ Barra del titolo o barra degli strumenti
     </message>
     <message>
         <source>the same name as another row after the cut</source>
-        <translation>dopo il taglio uguale a un'altra riga</translation>
+        <translation>dopo il taglio uguale a un&apos;altra riga</translation>
     </message>
     <message>
         <source>%1 names are longer than the %2 characters the receiver keeps: rename refused. Shorten the replacement or tick &quot;Cut names to fit&quot;.</source>

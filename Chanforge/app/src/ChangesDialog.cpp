@@ -48,4 +48,11 @@ CChangesDialog::CChangesDialog(const QString& title, const QString& intro,
     resize(640, 400);
 }
 
+void CChangesDialog::Show(QWidget* parent, const QString& title, const QString& intro,
+                          const check::Changes& changes) {
+    CChangesDialog dialog(title, changes.empty() ? tr("No differences.") : intro, changes,
+                          Buttons::Close, parent);
+    dialog.exec();
+}
+
 } // namespace chanforge::app

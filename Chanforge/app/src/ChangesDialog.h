@@ -17,6 +17,9 @@ class CChangesDialog : public QDialog {
 
     CChangesDialog(const QString& title, const QString& intro, const check::Changes& changes,
                    Buttons buttons, QWidget* parent = nullptr);
+    /// Shows the changes with a Close button ("No differences." instead of intro when none).
+    static void Show(QWidget* parent, const QString& title, const QString& intro,
+                     const check::Changes& changes);
 
     QTreeWidget& List() { return *list_; }
 

@@ -217,7 +217,7 @@ void CFileCommands::Receive() {
     // The receiver holds what was received; it is not a file of the operator's.
     TablesReplaced(QString());
     frame_.RefreshPanes();
-    frame_.Checks().AfterReceive();
+    frame_.Backups().AfterReceive();
 }
 
 void CFileCommands::Send() {
@@ -240,7 +240,7 @@ void CFileCommands::Send() {
     dialog.Initialize(document_.WorkFilePath());
     dialog.SetTransferValues(document_.GetModel().transfer);
     dialog.exec();
-    frame_.Checks().AfterSend(dialog.TransferSucceeded());
+    frame_.Backups().AfterSend(dialog.TransferSucceeded());
 }
 
 void CFileCommands::ExportDefaultTable() {

@@ -62,6 +62,7 @@ CMainFrame::CMainFrame(document::Document& document, QWidget* parent)
         return qpui::AskYesNo(this, QCoreApplication::translate("Document", question.c_str()));
     });
     checks_ = new CCheckCommands(*this, document_);
+    backups_ = new CBackupCommands(*this, document_);
     files_ = new CFileCommands(*this, document_);
     prints_ = new CPrintCommands(*this);
     actions_ = CreateMainActions(*this);

@@ -3,6 +3,7 @@
 // each other.
 #pragma once
 
+#include "BackupCommands.h"
 #include "CheckCommands.h"
 #include "DragCode.h"
 #include "EditContext.h"
@@ -40,6 +41,7 @@ class CMainFrame : public QMainWindow {
     CLeftBottomView& LeftBottom() { return *leftBottom_; }
     CRightView& Right() { return *right_; }
     CCheckCommands& Checks() { return *checks_; }
+    CBackupCommands& Backups() { return *backups_; }
     CFileCommands& Files() { return *files_; }
     CCurateCommands& Curate() { return *curate_; }
     CPrintCommands& Prints() { return *prints_; }
@@ -101,6 +103,7 @@ class CMainFrame : public QMainWindow {
     CLeftBottomView* leftBottom_ = nullptr;
     CRightView* right_ = nullptr;
     CCheckCommands* checks_ = nullptr;
+    CBackupCommands* backups_ = nullptr;
     CFileCommands* files_ = nullptr;
     CCurateCommands* curate_ = nullptr;
     CPrintCommands* prints_ = nullptr;

@@ -119,8 +119,8 @@ void AddReceiverMenu(CMainFrame& frame, const MainActions& a) {
     receiver->addSeparator();
     receiver->addAction(frame.Checks().CheckAction());
     receiver->addAction(frame.Checks().CompareAction());
-    receiver->addAction(frame.Checks().RestoreAction());
-    receiver->addAction(frame.Checks().VerifyAction());
+    receiver->addAction(frame.Backups().RestoreAction());
+    receiver->addAction(frame.Backups().VerifyAction());
     receiver->addSeparator();
     receiver->addAction(a.configuration);
 }

@@ -246,7 +246,7 @@ void CheckWindowTest::restoreListsWhatWasKeptAndAsksAfterTheChoice() {
                           list.visualItemRect(received).center());
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("open")), Qt::LeftButton);
     });
-    frame.Checks().RestoreAction()->trigger();
+    frame.Backups().RestoreAction()->trigger();
     QVERIFY(askedBeforeTheChoice.isEmpty());
     QCOMPARE(rows, (QList<QStringList>{{"2023", "Read back after a send", "21", "6"},
                                        {"2023", "Sent", "21", "6"},

@@ -208,10 +208,11 @@ void FidelityWindowTest::workbookWithoutTheChannelFileIsReported() {
 
 void FidelityWindowTest::refusedChannelEditsAreTold() {
     QTemporaryDir dir;
+    const QString sample = WriteBundledSample(dir, QStringLiteral("D")); // stores model D
     document::Document document;
     CMainFrame frame(document);
     frame.show();
-    QVERIFY(frame.OpenPath(WriteBundledSample(dir, QStringLiteral("D"))));
+    QVERIFY(frame.OpenPath(sample));
     const std::uint32_t before = document.Store().Size(kChannelTable);
     messages_.clear();
     // Ctrl+N, Enter: refused with the editor left open; Escape then leaves it.

@@ -50,7 +50,7 @@ QStringList OfferedModels(CMainFrame& frame) {
                 models << dialog->List().topLevelItem(i)->text(4);
         modal->close();
     });
-    frame.Checks().RestoreAction()->trigger();
+    frame.Backups().RestoreAction()->trigger();
     return models;
 }
 

@@ -140,7 +140,7 @@ void TransferCommandsTest::receiveLoadsTheTablesAndSendDeliversThem() {
     Channel_Info_Tag* zdf = ChannelNamed(document.Store(), "ZDF HD");
     std::strcpy(zdf->Name, "ZDF Sent");
     const QString stored = Path("flash.bin");
-    frame.Checks().VerifyAction()->setChecked(false); // this receiver takes one conversation
+    frame.Backups().VerifyAction()->setChecked(false); // this receiver takes one conversation
     {
         testkit::StbSimProcess target({"--model", "D", "--store", stored, "--sessions", "1"});
         QVERIFY(!target.Path().isEmpty());

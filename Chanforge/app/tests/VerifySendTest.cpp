@@ -114,7 +114,7 @@ void VerifySendTest::sendIsVerifiedUntilTheReceiverDamagesABlock() {
     CMainFrame frame(document);
     frame.show();
     QVERIFY(frame.OpenPath(Path("sample.bin")));
-    QVERIFY(frame.Checks().VerifyAction()->isChecked()); // on by default
+    QVERIFY(frame.Backups().VerifyAction()->isChecked()); // on by default
     const QStringList receiver{"--model",    "D", "--offer", "prompt", "--offer-after-send",
                                "--sessions", "2"};
 
