@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in scripts/apt-packages.txt that are not installed yet.
+# Installs the Debian packages of scripts/apt-packages.txt that are not installed yet, and with
+# --tests those of scripts/apt-packages-test.txt too.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
-wanted=$(grep -vE '^\s*(#|$)' "$here/apt-packages.txt" | tr -s ' \n' ' ')
+lists=("$here/apt-packages.txt")
+[ "${1:-}" = "--tests" ] && lists+=("$here/apt-packages-test.txt")
+wanted=$(cat "${lists[@]}" | grep -vE '^\s*(#|$)' | tr -s ' \n' ' ')
 missing=()
 for package in $wanted; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

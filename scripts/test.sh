@@ -5,7 +5,7 @@
 # each fuzz target for a while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/setup.sh
+./scripts/setup.sh --tests
 
 jobs=$(nproc)
 fuzz_seconds=${CHANFORGE_FUZZ_SECONDS:-60}
