@@ -4,6 +4,7 @@
 #include "BackupsDialog.h"
 #include "CheckCommands.h"
 #include "MainFrame.h"
+#include "PrintCommands.h"
 #include "RightView.h"
 #include "WindowDriver.h"
 
@@ -14,6 +15,7 @@
 #include "utils/Files.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,6 +54,21 @@ QStringList OfferedModels(CMainFrame& frame) {
     });
     frame.Backups().RestoreAction()->trigger();
     return models;
+}
+
+/// Exports the channel list as HTML through File → Export, as the operator does; its text.
+QString ExportedHtml(CMainFrame& frame, const QString& path) {
+    test::WhenModal([&](QWidget* options) {
+        test::WhenModal([&](QWidget* files) {
+            auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QTest::keyClick(options, Qt::Key_Return);
+    });
+    frame.Prints().Export(listprint::ListFormat::Html);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 } // namespace
@@ -125,6 +142,9 @@ void ModelWindowTest::configurationLeavesTheOpenDatabaseInItsModel() {
     QCOMPARE(frame.windowTitle(), title);
     QVERIFY(title.startsWith(Title("default")));
     QCOMPARE(OfferedModels(frame), (QStringList{"default", "A (another model)"}));
+    const QString html = ExportedHtml(frame, dir_.filePath(QStringLiteral("list.html")));
+    QVERIFY2(html.contains(Title("default")) && !html.contains(Title("A")),
+             qPrintable(html.left(400)));
     QCOMPARE(document.Layout().ch.chunk, 56u);
 }
 
