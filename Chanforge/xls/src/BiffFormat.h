@@ -15,6 +15,7 @@ enum RecordType : std::uint16_t {
     kBoundSheet = 0x0085,
     kMulRk = 0x00BD,
     kMulBlank = 0x00BE,
+    kRString = 0x00D6,
     kDbCell = 0x00D7,
     kXf = 0x00E0,
     kSst = 0x00FC,
@@ -33,6 +34,8 @@ enum RecordType : std::uint16_t {
     kBof = 0x0809,
 };
 
+/// The record version of a BOF in Excel 97 and later.
+inline constexpr std::uint16_t kBiff8Version = 0x0600;
 inline constexpr std::uint16_t kGlobalsSubstream = 0x0005;
 inline constexpr std::uint16_t kWorksheetSubstream = 0x0010;
 

@@ -6,6 +6,7 @@
 #include "Rk.h"
 #include "SharedStrings.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace chanforge::xls {
@@ -26,13 +27,13 @@ class RecordCursor {
     /// The next record, or none at the end of the stream or when the stream is truncated.
     std::optional<Record> Next() {
         if (pos_ + biff::kRecordHeader > stream_.size()) {
-            truncated_ = pos_ != stream_.size();
+            truncated_ = !OnlyPaddingLeft();
             return std::nullopt;
         }
         const std::uint16_t type = le::U16(&stream_[pos_]);
         const std::uint16_t length = le::U16(&stream_[pos_ + 2]);
         if (pos_ + biff::kRecordHeader + length > stream_.size()) {
-            truncated_ = true;
+            truncated_ = !OnlyPaddingLeft();
             return std::nullopt;
         }
         Record r{type, stream_.subspan(pos_ + biff::kRecordHeader, length), pos_};
@@ -51,6 +52,12 @@ class RecordCursor {
     bool Truncated() const { return truncated_; }
 
   private:
+    /// Some writers fill the stream up with zeros after the last record.
+    bool OnlyPaddingLeft() const {
+        return std::all_of(stream_.begin() + static_cast<std::ptrdiff_t>(pos_), stream_.end(),
+                           [](std::uint8_t b) { return b == 0; });
+    }
+
     std::span<const std::uint8_t> stream_;
     std::size_t pos_ = 0;
     bool truncated_ = false;
@@ -78,6 +85,10 @@ void SkipSubstream(RecordCursor& in) {
         if (r->type == biff::kEof && --depth == 0)
             return;
     }
+}
+
+bool FitsEightBits(std::u16string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x100; });
 }
 
 /// A short string of a record body: character count, option byte, characters.
@@ -181,8 +192,10 @@ class Loader {
             return;
         }
         match->used = true;
-        if (match->wide)
+        if (match->wide && !FitsEightBits(match->name16))
             sheet.SetWideName(match->name16);
+        else if (match->wide) // how a writer stored the name is no part of it
+            sheet.SetName(std::string(match->name16.begin(), match->name16.end()));
         else
             sheet.SetName(match->name);
     }
@@ -224,6 +237,7 @@ class Loader {
                     LabelSst(sheet, row, col, le::U32(b.data() + 6));
                 break;
             case biff::kLabel:
+            case biff::kRString: // a label with formatting runs after the text
                 Label(b, sheet, row, col);
                 break;
             case biff::kBoolErr:

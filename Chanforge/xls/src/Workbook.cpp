@@ -3,6 +3,9 @@
 #include "chanforge/xls/CompoundFile.h"
 #include "utils/Files.h"
 
+#include "BiffFormat.h"
+#include "LittleEndian.h"
+
 #include <algorithm>
 
 namespace chanforge::xls {
@@ -10,6 +13,27 @@ namespace chanforge::xls {
 namespace {
 
 constexpr std::u16string_view kWorkbookStream = u"Workbook";
+/// The stream's name before Excel 97; some writers still use it for BIFF8 records.
+constexpr std::u16string_view kOlderStream = u"Book";
+
+/// True when the stream opens with the BOF of BIFF8, the only record version we read.
+bool OpensAsBiff8(std::span<const std::uint8_t> stream) {
+    return stream.size() >= biff::kRecordHeader + 2 && le::U16(stream.data()) == biff::kBof &&
+           le::U16(stream.data() + biff::kRecordHeader) == biff::kBiff8Version;
+}
+
+/// The workbook stream of a compound file: "Workbook", else a "Book" stream of BIFF8 records.
+CfbResult ReadWorkbookStream(std::span<const std::uint8_t> image,
+                             std::vector<std::uint8_t>& stream) {
+    CompoundFileReader reader;
+    if (CfbResult r = reader.Open(image); r != CfbResult::Ok)
+        return r;
+    CfbResult r = reader.ReadStream(kWorkbookStream, stream);
+    if (r != CfbResult::NoSuchStream)
+        return r;
+    r = reader.ReadStream(kOlderStream, stream);
+    return r == CfbResult::Ok && !OpensAsBiff8(stream) ? CfbResult::NoSuchStream : r;
+}
 
 XlsResult FromCfb(CfbResult r) {
     switch (r) {
@@ -69,7 +93,7 @@ XlsResult Workbook::Load(const std::string& path) {
 
 XlsResult Workbook::LoadImage(std::span<const std::uint8_t> image) {
     std::vector<std::uint8_t> stream;
-    if (CfbResult r = ReadCompoundStream(image, kWorkbookStream, stream); r != CfbResult::Ok) {
+    if (CfbResult r = ReadWorkbookStream(image, stream); r != CfbResult::Ok) {
         *this = Workbook();
         return FromCfb(r);
     }

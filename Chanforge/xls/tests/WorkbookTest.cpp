@@ -218,9 +218,11 @@ TEST(Workbook, FileRoundTripAndLoadFailures) {
     EXPECT_EQ(back.Load(dir.File("missing.xls")), XlsResult::CannotOpen);
     EXPECT_EQ(back.SheetCount(), 0u) << "a failed load leaves an empty workbook";
 
-    CompoundFileWriter older; // a file of an older format: the stream is called "Book"
+    CompoundFileWriter older; // a file of an older format: Excel 5 records in a "Book" stream
     older.MakeStream(u"Book");
-    older.WriteStream(u"Book", Workbook::New(1).SaveStream());
+    test::StreamBuilder excel5;
+    excel5.Record(0x0809, test::StreamBuilder::Body({0x0500, 0x0005, 0, 0})).Eof();
+    older.WriteStream(u"Book", excel5.Bytes());
     EXPECT_EQ(back.LoadImage(older.Image()), XlsResult::NoWorkbookStream);
     EXPECT_EQ(back.LoadImage(std::vector<std::uint8_t>(600, 'x')), XlsResult::NotCompoundFile);
     EXPECT_EQ(book.SaveAs(dir.File("no/such/dir.xls")), XlsResult::CannotWrite);

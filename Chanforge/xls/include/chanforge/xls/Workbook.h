@@ -22,7 +22,7 @@ enum class [[nodiscard]] XlsResult{
     CannotOpen,       ///< the file could not be read
     NotRegularFile,   ///< a FIFO, device or folder
     NotCompoundFile,  ///< not a compound file at all
-    NoWorkbookStream, ///< a compound file without a "Workbook" stream (older formats)
+    NoWorkbookStream, ///< no "Workbook" stream, nor a "Book" stream of Excel 97 records
     Corrupt,          ///< the container or the records are inconsistent or truncated
     Encrypted,        ///< protected with a password: the records cannot be read
     CannotWrite,      ///< the file could not be written; an existing file is unchanged

@@ -1,0 +1,143 @@
+// Workbooks laid out the way other writers lay them out, imported as the sheet "Channel".
+#include "chanforge/xls/ChannelWorkbook.h"
+
+#include "chanforge/TableAccess.h"
+#include "chanforge/xls/CompoundFile.h"
+#include "chanforge/xls/Workbook.h"
+#include "utils/Registry.h"
+
+#include "ChannelSamples.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <functional>
+
+namespace chanforge::xls {
+namespace {
+
+using chanforge::Channel_Info_Tag;
+using chanforge::kChannelTable;
+using test::StreamBuilder;
+
+std::vector<std::uint8_t> Number(std::uint16_t row, std::uint16_t col, double value) {
+    std::vector<std::uint8_t> b = StreamBuilder::Body({row, col, 0x10});
+    std::uint8_t bytes[8];
+    std::memcpy(bytes, &value, sizeof bytes);
+    b.insert(b.end(), bytes, bytes + 8);
+    return b;
+}
+
+/// A LABEL or RSTRING body: 16-bit count, option byte, characters (8-bit when all fit).
+std::vector<std::uint8_t> Label(std::uint16_t row, std::uint16_t col, std::u16string_view text,
+                                bool wide) {
+    std::vector<std::uint8_t> b = StreamBuilder::Body({row, col, 0x10});
+    b.push_back(static_cast<std::uint8_t>(text.size()));
+    b.push_back(0);
+    b.push_back(wide ? 1 : 0);
+    for (char16_t c : text) {
+        b.push_back(static_cast<std::uint8_t>(c));
+        if (wide)
+            b.push_back(static_cast<std::uint8_t>(c >> 8));
+    }
+    return b;
+}
+
+/// Globals with one BOUNDSHEET whose name is stored 16-bit, an empty shared-string table, then
+/// the sheet's records: what a writer that keeps every text in LABEL records writes.
+std::vector<std::uint8_t> LabelWorkbook(const std::function<void(StreamBuilder&)>& cells) {
+    std::vector<std::uint8_t> bound = {0, 0, 0, 0, 0, 0, 7, 1};
+    for (char c : std::string_view("Channel"))
+        bound.insert(bound.end(), {static_cast<std::uint8_t>(c), 0});
+    StreamBuilder b;
+    b.Bof(0x0005).Record(0x0085, bound).Record(0x00FC, std::vector<std::uint8_t>(8, 0)).Eof();
+    const std::size_t sheetAt = b.Size();
+    b.Bof(0x0010).Record(0x0200, StreamBuilder::Body({0, 0, 4, 0, 0, 60, 0}));
+    cells(b);
+    b.Eof();
+    std::vector<std::uint8_t> stream = b.Bytes();
+    constexpr std::size_t kBoundSheetBody = 4 + 16 + 4; // after the BOF and its own header
+    test::Set32(stream, kBoundSheetBody, static_cast<std::uint32_t>(sheetAt));
+    return stream;
+}
+
+class OtherWritersTest : public ::testing::Test {
+  protected:
+    void SetUp() override { utils::SetSettingsPath(dir.File("settings.ini")); }
+    void TearDown() override { utils::SetSettingsPath(""); }
+
+    WorkbookResult Import(std::vector<std::uint8_t> stream,
+                          std::u16string_view name = u"Workbook") {
+        CompoundFileWriter writer;
+        writer.MakeStream(name);
+        writer.WriteStream(name, std::move(stream));
+        const auto image = writer.Image();
+        std::ofstream(file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(image.data()),
+                   static_cast<std::streamsize>(image.size()));
+        db.Clear(kChannelTable);
+        test::FillChannels(db, 2);
+        return ImportChannelWorkbook(file, db);
+    }
+    const Channel_Info_Tag& Row(std::uint32_t key) {
+        return *chanforge::GetRow<Channel_Info_Tag>(db, kChannelTable, key);
+    }
+
+    test::TempDir dir;
+    std::string file = dir.File("other.xls");
+    tabstore::CQoDB db;
+};
+
+TEST_F(OtherWritersTest, ZerosAfterTheLastRecordArePadding) {
+    Workbook book;
+    book.AddWorksheet("Channel")->SetInteger(1, 0, 7);
+    std::vector<std::uint8_t> stream = book.SaveStream();
+    stream.resize(4096, 0); // an odd number of zeros: not even whole empty records
+    ASSERT_EQ(Import(stream), WorkbookResult::Ok);
+    ASSERT_EQ(db.Size(kChannelTable), 1u);
+    EXPECT_EQ(Row(1).ProgramNum, 7);
+
+    stream.back() = 1; // not padding: a record cut short
+    EXPECT_EQ(Import(stream), WorkbookResult::NotAWorkbook);
+    EXPECT_EQ(db.Size(kChannelTable), 2u) << "the table stays as it was";
+}
+
+TEST_F(OtherWritersTest, SixteenBitSheetNameLabelsAndNumbers) {
+    ASSERT_EQ(Import(LabelWorkbook([](StreamBuilder& b) {
+                  b.Record(0x0204, Label(0, 0, u"ProgramNum", false));
+                  b.Record(0x0203, Number(1, 1, 2147483647.0));  // CAS
+                  b.Record(0x0203, Number(1, 2, -1.0));          // Favorite: all bits
+                  b.Record(0x0205, {1, 0, 4, 0, 0x10, 0, 1, 0}); // TPID: TRUE
+                  b.Record(0x0204, Label(1, 13, u"Caf\u00E9", true));
+                  b.Record(0x0203, Number(1, 0, 65535.0));             // out of column order
+                  b.Record(0x00D6, Label(3, 13, u"Radio", false));     // RSTRING, row 2 empty
+                  b.Record(0x0201, StreamBuilder::Body({3, 1, 0x10})); // BLANK
+              })),
+              WorkbookResult::Ok);
+    ASSERT_EQ(db.Size(kChannelTable), 3u);
+    const Channel_Info_Tag& ch = Row(1);
+    EXPECT_EQ(ch.ProgramNum, 65535);
+    EXPECT_EQ(ch.CAS, 0x7FFFFFFFu);
+    EXPECT_EQ(ch.Favorite, 0xFFFFFFFFu);
+    EXPECT_EQ(ch.TPID, 1);
+    EXPECT_STREQ(ch.Name, "Caf\xE9");
+    EXPECT_EQ(Row(2).ProgramNum, 0);
+    EXPECT_STREQ(Row(3).Name, "Radio");
+    EXPECT_EQ(Row(3).CAS, 0u);
+}
+
+TEST_F(OtherWritersTest, BookStreamIsReadWhenItHoldsExcel97Records) {
+    Workbook book;
+    book.AddWorksheet("Channel")->SetInteger(1, 0, 9);
+    ASSERT_EQ(Import(book.SaveStream(), u"Book"), WorkbookResult::Ok);
+    EXPECT_EQ(Row(1).ProgramNum, 9);
+
+    StreamBuilder older; // an Excel 5 stream: another record version
+    older.Record(0x0809, StreamBuilder::Body({0x0500, 0x0005, 0, 0})).Eof();
+    EXPECT_EQ(Import(older.Bytes(), u"Book"), WorkbookResult::NotAWorkbook);
+}
+
+} // namespace
+} // namespace chanforge::xls
