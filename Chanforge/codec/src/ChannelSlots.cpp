@@ -18,6 +18,8 @@ std::size_t ShortFavoriteSlots(const FlashLayout& layout) {
     return layout.product.ShortFavoriteSlots();
 }
 
+/// length: the name bytes a save writes back, so the store never holds a byte the next save
+/// drops (one-byte-mask layouts keep their field's last byte for the terminator).
 void DecodeName(const SlotIn& in, std::size_t at, std::size_t length, Channel_Info_Tag& ch) {
     in.Bytes(at, ch.Name, std::min(length, kNameRoom));
 }
@@ -128,7 +130,7 @@ void DecodeLayoutB(const SlotIn& in, const FlashLayout& layout, Channel_Info_Tag
     ch.Attributes = in.U16(k + 12);
     ch.NumOfAudio = in.U8(k + 14);
     ch.NumOfSubTTX = in.U8(k + 15);
-    DecodeName(in, k + 16, L, ch);
+    DecodeName(in, k + 16, L - 1, ch);
     ch.CodeTable = in.U8(k + 16 + L);
     ch.Favorite = in.U8(k + 17 + L);
     ch.StreamType = in.U8(k + 18 + L);
@@ -171,7 +173,7 @@ void DecodeLayoutC(const SlotIn& in, const FlashLayout& layout, Channel_Info_Tag
     ch.NumOfSubTTX = in.U8(29);
     ch.CodeTable = in.U8(30);
     ch.StreamType = in.U8(31);
-    DecodeName(in, 32, L, ch);
+    DecodeName(in, 32, L - 1, ch);
     ch.OrgMuxID = in.U8(32 + L);
     ch.NetNameID = in.U16(33 + L);
     DecodeFavoriteSlots(in, 35 + L, ShortFavoriteSlots(layout), ch);
@@ -202,7 +204,7 @@ void DecodeLayoutD(const SlotIn& in, const FlashLayout& layout, Channel_Info_Tag
     ch.ParentRate = in.U8(25);
     ch.NumOfAudio = in.U8(26);
     ch.NumOfSubTTX = in.U8(27);
-    DecodeName(in, 28, L, ch);
+    DecodeName(in, 28, L - 1, ch);
     ch.CodeTable = in.U8(28 + L);
     ch.Favorite = in.U8(29 + L);
     ch.VolOffset = in.U8(30 + L);

@@ -95,6 +95,19 @@ TEST(Decoder, SecondTunerChannelsDropOnSingleTunerTerrestrialProducts) {
     }
 }
 
+// A one-byte-mask layout keeps its name field's last byte for the terminator a save writes: a
+// receiver's slot whose name fills the field reads as what the next save keeps, not one more.
+TEST(Decoder, ANameFillingItsFieldReadsAsASaveKeepsIt) {
+    const FlashLayout l = PresetLayout("D"); // list 7: name at slot byte 6 + 16, 16 bytes
+    auto img = WithChannels(l, {MakeChannel("ABCDEFGHIJKLMNO", 1, attr::kTV)});
+    img[l.ch.start + 22 + 15] = 'P';
+    auto loaded = Decode(img, l);
+    ASSERT_TRUE(loaded->result.ok());
+    const auto channels = Rows<Channel_Info_Tag>(loaded->db, kChannelTable);
+    ASSERT_EQ(channels.size(), 1u);
+    EXPECT_STREQ(channels[0].Name, "ABCDEFGHIJKLMNO");
+}
+
 TEST(Decoder, ChannelWithNeitherKindFlagSurvivesSaveAndLoad) {
     const FlashLayout l = PresetLayout("D");
     const auto img = WithChannels(l, {MakeChannel("Data", 5, 0), MakeChannel("TV", 1, attr::kTV),
