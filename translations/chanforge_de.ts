@@ -1049,6 +1049,18 @@
         <source>the name is longer than a channel name can be</source>
         <translation>der Name ist länger, als ein Sendername sein kann</translation>
     </message>
+    <message>
+        <source>the name holds a character the receiver&apos;s names cannot hold</source>
+        <translation>der Name enthält ein Zeichen, das die Namen des Receivers nicht fassen</translation>
+    </message>
+    <message>
+        <source>The list was read as UTF-8.</source>
+        <translation>Die Liste wurde als UTF-8 gelesen.</translation>
+    </message>
+    <message>
+        <source>The list was read as Latin-1: its bytes are not UTF-8.</source>
+        <translation>Die Liste wurde als Latin-1 gelesen: ihre Bytes sind kein UTF-8.</translation>
+    </message>
 </context>
 <context>
     <name>Transfer</name>
@@ -2861,6 +2873,10 @@ Titelleiste oder Werkzeugleiste
     <message>
         <source>“%1” is cut to “%2”, as another name is</source>
         <translation>„%1“ wird auf „%2“ gekürzt, wie ein anderer Name</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
     </message>
 </context>
 <context>

@@ -1049,6 +1049,18 @@
         <source>the name is longer than a channel name can be</source>
         <translation>il nome è più lungo di quanto possa essere il nome di un canale</translation>
     </message>
+    <message>
+        <source>the name holds a character the receiver&apos;s names cannot hold</source>
+        <translation>il nome contiene un carattere che i nomi del ricevitore non possono contenere</translation>
+    </message>
+    <message>
+        <source>The list was read as UTF-8.</source>
+        <translation>La lista è stata letta come UTF-8.</translation>
+    </message>
+    <message>
+        <source>The list was read as Latin-1: its bytes are not UTF-8.</source>
+        <translation>La lista è stata letta come Latin-1: i suoi byte non sono UTF-8.</translation>
+    </message>
 </context>
 <context>
     <name>Transfer</name>
@@ -2861,6 +2873,10 @@ Barra del titolo o barra degli strumenti
     <message>
         <source>“%1” is cut to “%2”, as another name is</source>
         <translation>&quot;%1&quot; viene accorciato a &quot;%2&quot;, come un altro nome</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
     </message>
 </context>
 <context>

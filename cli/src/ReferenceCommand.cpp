@@ -228,6 +228,8 @@ int RunApplyReference(const Context& ctx, const ApplyArgs& args) {
             text += " Open it with --ref-model " + loaded.likelyModels.front() + ".";
         return Fail(text);
     }
+    if (const char* note = ref::EncodingNote(reference.encoding))
+        ctx.Err() << args.reference << ": " << note << "\n";
     for (const ref::LineProblem& p : reference.problems)
         ctx.Err() << args.reference << ": line " << p.line << ": " << ref::LineFaultText(p.fault)
                   << "\n";

@@ -243,6 +243,8 @@ void CReferenceDialog::FillNotes() {
                                       .arg(g.group)
                                       .arg(Name(g.name))
                                       .arg(g.channels));
+    if (const char* note = EncodingNote(ref_.encoding))
+        add(tr("Text"), QCoreApplication::translate("Reference", note));
     for (const LineProblem& p : ref_.problems)
         add(tr("Line not read"),
             tr("Line %1: %2")

@@ -90,6 +90,7 @@ ReferenceResult LoadReference(const ReferenceSource& source, tabstore::CQoDB& db
         out = {};
         out.entries = std::move(list.entries);
         out.problems = std::move(list.problems);
+        out.encoding = list.encoding;
     } else {
         result = FromDatabase(source, bytes, out);
     }

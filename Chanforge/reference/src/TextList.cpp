@@ -41,14 +41,81 @@ std::vector<std::string_view> Split(std::string_view s, char separator) {
     }
 }
 
-std::optional<LineFault> ReadLine(std::string_view line, Service& out) {
+/// Bytes from a lead byte's count of the code point: 1 for ASCII, 0 for a byte that starts none.
+int SequenceLength(unsigned char lead) {
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return 2;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return 3;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return 4;
+    return 0;
+}
+
+/// The code point at the start of text, with its length; none for bytes that are not UTF-8
+/// (overlong forms, surrogates and values past U+10FFFF included).
+std::optional<std::pair<char32_t, int>> NextCodePoint(std::string_view text) {
+    const int length = SequenceLength(static_cast<unsigned char>(text[0]));
+    if (length == 0 || static_cast<std::size_t>(length) > text.size())
+        return std::nullopt;
+    char32_t value = length == 1 ? static_cast<unsigned char>(text[0])
+                                 : static_cast<unsigned char>(text[0]) & (0x7F >> length);
+    for (int i = 1; i < length; ++i) {
+        const auto b = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
+        if ((b & 0xC0) != 0x80)
+            return std::nullopt;
+        value = value << 6 | (b & 0x3F);
+    }
+    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (value < kLeast[length] || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF)
+        return std::nullopt;
+    return std::pair{value, length};
+}
+
+bool IsUtf8(std::string_view text) {
+    while (!text.empty()) {
+        const auto next = NextCodePoint(text);
+        if (!next)
+            return false;
+        text.remove_prefix(static_cast<std::size_t>(next->second));
+    }
+    return true;
+}
+
+/// A UTF-8 name as Latin-1 bytes; none when a character lies past U+00FF.
+std::optional<std::string> Latin1Of(std::string_view utf8) {
+    std::string latin1;
+    while (!utf8.empty()) {
+        const auto next = NextCodePoint(utf8);
+        if (!next || next->first > 0xFF)
+            return std::nullopt;
+        latin1.push_back(static_cast<char>(next->first));
+        utf8.remove_prefix(static_cast<std::size_t>(next->second));
+    }
+    return latin1;
+}
+
+TextEncoding EncodingOf(std::string_view text) {
+    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; }))
+        return TextEncoding::Ascii;
+    return IsUtf8(text) ? TextEncoding::Utf8 : TextEncoding::Latin1;
+}
+
+std::optional<LineFault> ReadLine(std::string_view line, TextEncoding encoding, Service& out) {
     const std::vector<std::string_view> fields = Split(line, ';');
     if (fields.size() != 3)
         return LineFault::Fields;
     const auto number = Number(fields[0]);
     if (!number)
         return LineFault::Number;
-    const std::string_view name = Trimmed(fields[1]);
+    std::string_view name = Trimmed(fields[1]);
+    std::optional<std::string> latin1;
+    if (encoding == TextEncoding::Utf8 && !(latin1 = Latin1Of(name)))
+        return LineFault::NotLatin1;
+    if (latin1)
+        name = *latin1;
     if (name.empty())
         return LineFault::EmptyName;
     if (name.size() >= kChannelNameSize)
@@ -73,6 +140,7 @@ TextList ParseTextList(std::span<const std::uint8_t> bytes) {
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
     TextList list;
+    list.encoding = EncodingOf(text);
     std::size_t lineNumber = 0;
     while (!text.empty()) {
         const std::size_t end = text.find_first_of("\r\n");
@@ -88,7 +156,7 @@ TextList ParseTextList(std::span<const std::uint8_t> bytes) {
             continue;
         Service entry;
         entry.row = static_cast<std::uint32_t>(std::min<std::size_t>(lineNumber, UINT32_MAX));
-        if (const auto fault = ReadLine(line, entry))
+        if (const auto fault = ReadLine(line, list.encoding, entry))
             list.problems.push_back({lineNumber, *fault});
         else
             list.entries.push_back(std::move(entry));
@@ -136,8 +204,23 @@ const char* LineFaultText(LineFault fault) {
         return CF_TR_NOOP("Reference", "the name is empty");
     case LineFault::LongName:
         return CF_TR_NOOP("Reference", "the name is longer than a channel name can be");
+    case LineFault::NotLatin1:
+        return CF_TR_NOOP("Reference",
+                          "the name holds a character the receiver's names cannot hold");
     }
     return "";
+}
+
+const char* EncodingNote(TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return CF_TR_NOOP("Reference", "The list was read as UTF-8.");
+    case TextEncoding::Latin1:
+        return CF_TR_NOOP("Reference", "The list was read as Latin-1: its bytes are not UTF-8.");
+    case TextEncoding::Ascii:
+        break;
+    }
+    return nullptr;
 }
 
 } // namespace chanforge::reference

@@ -26,6 +26,8 @@ const char* FaultWord(LineFault fault) {
         return "empty-name";
     case LineFault::LongName:
         return "long-name";
+    case LineFault::NotLatin1:
+        return "not-latin-1";
     }
     return "?";
 }

@@ -18,6 +18,7 @@ struct Reference {
     std::vector<std::string> groups;   ///< favourite group names, group k at k-1; none for text
     bool carriesMarks = false;         ///< favourites, locks and skips are the list's to give
     std::vector<LineProblem> problems; ///< text list lines that were not read
+    TextEncoding encoding = TextEncoding::Ascii; ///< how a text list's bytes were read
 };
 
 inline constexpr const char* kEmptyReferenceMessage =
@@ -55,8 +56,8 @@ bool NeedsModel(const std::string& path);
 
 /// Reads the reference at source.path: a workbook by its extension, a text list when its first
 /// line is text (refused when it holds a NUL byte), else a database file opened as Open does
-/// with the source's model. A workbook's rows name satellites and transponders of the open database (`db` under `layout`), as they
-/// do when one is opened.
+/// with the source's model. A workbook's rows name satellites and transponders of the open database
+/// (`db` under `layout`), as they do when one is opened.
 ReferenceResult LoadReference(const ReferenceSource& source, tabstore::CQoDB& db,
                               const codec::FlashLayout& layout, Reference& out);
 

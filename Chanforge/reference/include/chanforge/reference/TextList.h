@@ -18,7 +18,15 @@ enum class LineFault : std::uint8_t {
     Number, ///< the first field is no channel number (0 to 65535)
     Ids,    ///< the third field is not three numbers "ONID-TSID-SID"
     EmptyName,
-    LongName, ///< longer than a channel record holds
+    LongName,  ///< longer than a channel record holds
+    NotLatin1, ///< a UTF-8 name with a character the receiver's Latin-1 names cannot hold
+};
+
+/// How the bytes of a text list were read.
+enum class TextEncoding : std::uint8_t {
+    Ascii,  ///< no byte above 0x7F: both readings agree
+    Utf8,   ///< valid UTF-8 (with or without a byte-order mark): names converted to Latin-1
+    Latin1, ///< not UTF-8: each byte is a character, as receivers store names
 };
 
 struct LineProblem {
@@ -29,10 +37,12 @@ struct LineProblem {
 struct TextList {
     std::vector<Service> entries; ///< in line order; `row` holds the line number
     std::vector<LineProblem> problems;
+    TextEncoding encoding = TextEncoding::Ascii;
 };
 
 /// Reads the lines of a text list; blank lines are skipped, a UTF-8 byte-order mark and line ends
-/// of any platform are allowed.
+/// of any platform are allowed. Text is read as UTF-8, falling back to Latin-1 only when the
+/// bytes are not valid UTF-8; names are kept in Latin-1, as the receiver stores them.
 TextList ParseTextList(std::span<const std::uint8_t> bytes);
 
 /// Whether the bytes are meant as a text list: the first line that holds anything is text (no
@@ -52,5 +62,8 @@ inline constexpr const char* kNotTextMessage =
 
 /// The operator's text for a fault (translation context "Reference").
 const char* LineFaultText(LineFault fault);
+/// What the preview says of how the list was read; null for plain ASCII, where it makes no
+/// difference (translation context "Reference").
+const char* EncodingNote(TextEncoding encoding);
 
 } // namespace chanforge::reference
