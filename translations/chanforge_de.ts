@@ -1293,6 +1293,17 @@
     </message>
 </context>
 <context>
+    <name>Workbook</name>
+    <message>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): &quot;%5&quot; is not a number</source>
+        <translation>Tabelle „%1“, Zeile %2, Spalte %3 (%4): „%5“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5 is outside %6 to %7</source>
+        <translation>Tabelle „%1“, Zeile %2, Spalte %3 (%4): %5 liegt außerhalb von %6 bis %7</translation>
+    </message>
+</context>
+<context>
     <name>chanforge::app::CBackupCommands</name>
     <message>
         <source>Restore…</source>

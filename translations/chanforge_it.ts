@@ -1293,6 +1293,17 @@
     </message>
 </context>
 <context>
+    <name>Workbook</name>
+    <message>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): &quot;%5&quot; is not a number</source>
+        <translation>Foglio «%1», riga %2, colonna %3 (%4): «%5» non è un numero</translation>
+    </message>
+    <message>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5 is outside %6 to %7</source>
+        <translation>Foglio «%1», riga %2, colonna %3 (%4): %5 è fuori dall&apos;intervallo da %6 a %7</translation>
+    </message>
+</context>
+<context>
     <name>chanforge::app::CBackupCommands</name>
     <message>
         <source>Restore…</source>

@@ -5,10 +5,15 @@
 #include "chanforge/TableAccess.h"
 #include "chanforge/xls/CodePage.h"
 #include "chanforge/xls/Workbook.h"
+#include "utils/Translatable.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
+#include <optional>
 #include <vector>
 
 namespace chanforge::xls {
@@ -52,17 +57,80 @@ void WriteChannel(Worksheet& sheet, std::uint32_t row, const Channel_Info_Tag& c
     }
 }
 
-/// A numeric column: integers as they are, floats truncated toward zero, 8-bit text as the
-/// C library reads a leading decimal number; anything else 0.
-std::int64_t NumericCell(const Worksheet& sheet, std::uint32_t row, std::uint32_t col) {
+/// A text's leading decimal number as the C library reads it (blanks, sign, digits); none when
+/// the text does not start with one.
+std::optional<std::int64_t> LeadingNumber(const std::string& text) {
+    const char* start = text.c_str();
+    char* end = nullptr;
+    const long long value = std::strtoll(start, &end, 10);
+    if (std::none_of(start, static_cast<const char*>(end),
+                     [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return value; // saturated beyond 64 bits: beyond every field all the same
+}
+
+/// A wide text as 8-bit units, '?' for what 8 bits cannot hold.
+std::string Latin1(const std::u16string& text) {
+    std::string out;
+    for (char16_t c : text)
+        out.push_back(c < 0x100 ? static_cast<char>(c) : '?');
+    return out;
+}
+
+/// The text of a numeric column's cell (empty for an empty cell).
+std::string CellText(const Worksheet& sheet, std::uint32_t row, std::uint32_t col) {
     switch (sheet.Kind(row, col)) {
     case CellKind::Integer:
+        return std::to_string(sheet.GetInteger(row, col));
+    case CellKind::Float: {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.17g", sheet.GetFloat(row, col));
+        return text;
+    }
+    case CellKind::Text:
+        return *sheet.GetText(row, col);
+    case CellKind::WideText:
+        return Latin1(*sheet.GetWideText(row, col));
+    case CellKind::Empty:
+        break;
+    }
+    return {};
+}
+
+/// A numeric column: integers as they are, floats truncated toward zero, texts by their leading
+/// decimal number; none for a text without one or a float that is no number.
+std::optional<std::int64_t> NumericCell(const Worksheet& sheet, std::uint32_t row,
+                                        std::uint32_t col) {
+    switch (sheet.Kind(row, col)) {
+    case CellKind::Integer:
+        return sheet.GetInteger(row, col);
     case CellKind::Float:
+        if (!std::isfinite(sheet.GetFloat(row, col)))
+            return std::nullopt;
         return sheet.GetInteger(row, col);
     case CellKind::Text:
-        return std::strtoll(sheet.GetText(row, col)->c_str(), nullptr, 10);
+    case CellKind::WideText:
+        return LeadingNumber(CellText(sheet, row, col));
+    case CellKind::Empty:
+        break;
+    }
+    return 0;
+}
+
+struct FieldRange {
+    std::int64_t low, high;
+};
+
+/// What a field takes; 32-bit fields also take the signed values of the same bits, as the
+/// export writes them.
+FieldRange RangeOf(const channel::Column& column) {
+    switch (column.width) {
+    case 1:
+        return {0, 0xFF};
+    case 2:
+        return {0, 0xFFFF};
     default:
-        return 0;
+        return {std::numeric_limits<std::int32_t>::min(), 0xFFFFFFFF};
     }
 }
 
@@ -83,15 +151,27 @@ void ReadName(const Worksheet& sheet, std::uint32_t row, const CodePage& page, N
     std::memcpy(ch.Name, name.data(), std::min(name.size(), kNameLimit));
 }
 
+/// Reads a row into a channel; the first cell its column cannot take goes to refused (if it
+/// holds none yet) and leaves that field 0.
 chanforge::RowPtr<Channel_Info_Tag> ReadChannel(const Worksheet& sheet, std::uint32_t row,
-                                                const CodePage& page, NameImport* names) {
+                                                const CodePage& page, NameImport* names,
+                                                std::optional<RefusedCell>& refused) {
     auto ch = chanforge::MakeRow<Channel_Info_Tag>();
     const auto& columns = channel::Columns();
     for (std::uint32_t col = 0; col < channel::kColumnCount; ++col) {
-        if (col == channel::kNameColumn)
+        if (col == channel::kNameColumn) {
             ReadName(sheet, row, page, names, *ch);
-        else
-            channel::WriteField(*ch, columns[col], NumericCell(sheet, row, col));
+            continue;
+        }
+        const std::optional<std::int64_t> value = NumericCell(sheet, row, col);
+        const FieldRange range = RangeOf(columns[col]);
+        if (value && *value >= range.low && *value <= range.high)
+            channel::WriteField(*ch, columns[col], *value);
+        else if (!refused)
+            refused = RefusedCell{row + 1, col,
+                                  value ? RefusedCell::Fault::BeyondField
+                                        : RefusedCell::Fault::NotANumber,
+                                  CellText(sheet, row, col)};
     }
     return ch;
 }
@@ -136,7 +216,7 @@ WorkbookResult ExportChannelWorkbook(tabstore::CQoDB& db, const std::string& pat
 }
 
 WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& db,
-                                     NameImport* names) {
+                                     NameImport* names, RefusedCell* refused) {
     Workbook book;
     if (XlsResult r = book.Load(path); r != XlsResult::Ok)
         return FromLoad(r);
@@ -149,8 +229,14 @@ WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& d
     // Build every record first so that the table changes only once the sheet has been read.
     const CodePage page = WorkbookCodePage();
     std::vector<chanforge::RowPtr<Channel_Info_Tag>> rows;
+    std::optional<RefusedCell> badCell;
     for (std::uint32_t r = 1; r < sheet->TotalRows(); ++r)
-        rows.push_back(ReadChannel(*sheet, r, page, names));
+        rows.push_back(ReadChannel(*sheet, r, page, names, badCell));
+    if (badCell) {
+        if (refused != nullptr)
+            *refused = *badCell;
+        return WorkbookResult::CellRefused;
+    }
     if (names != nullptr && !names->refusedRows.empty())
         return WorkbookResult::NamesRefused;
     db.Clear(kChannelTable);
@@ -182,8 +268,43 @@ std::string WorkbookMessage(WorkbookResult result) {
                "rows named, or open it with the names cut to fit";
     case WorkbookResult::TooManyChannels:
         return "Too many channels for one worksheet (at most 65535)";
+    case WorkbookResult::CellRefused:
+        return "The sheet \"Channel\" holds a value its column cannot take: correct it in the "
+               "workbook";
     }
     return {};
+}
+
+namespace {
+
+/// A column as the spreadsheet names it: A ... Z, AA ...
+std::string ColumnLetters(std::uint32_t column) {
+    std::string letters;
+    for (std::uint32_t n = column + 1; n > 0; n = (n - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (n - 1) % 26));
+    return letters;
+}
+
+} // namespace
+
+utils::Phrase RefusedCellText(const RefusedCell& cell) {
+    const channel::Column& column = channel::Columns()[cell.column];
+    std::vector<utils::Phrase> args = {
+        utils::Phrase::Verbatim(kSheetName), utils::Phrase::Number(cell.row),
+        utils::Phrase::Verbatim(ColumnLetters(cell.column)), utils::Phrase::Verbatim(column.header),
+        utils::Phrase::Verbatim(cell.found)};
+    if (cell.fault == RefusedCell::Fault::NotANumber)
+        return utils::Phrase(
+            "Workbook",
+            CF_TR_NOOP("Workbook", "Sheet \"%1\", row %2, column %3 (%4): \"%5\" is not a number"),
+            std::move(args));
+    const FieldRange range = RangeOf(column);
+    args.push_back(utils::Phrase::Verbatim(std::to_string(range.low)));
+    args.push_back(utils::Phrase::Verbatim(std::to_string(range.high)));
+    return utils::Phrase(
+        "Workbook",
+        CF_TR_NOOP("Workbook", "Sheet \"%1\", row %2, column %3 (%4): %5 is outside %6 to %7"),
+        std::move(args));
 }
 
 } // namespace chanforge::xls

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 
 namespace chanforge::xls {
 namespace {
@@ -128,31 +129,60 @@ TEST_F(ChannelWorkbookTest, TheChannelSheetIsNamedExactlyInEitherWidth) {
     EXPECT_EQ(Load(file).SheetCount(), 1u) << "the sheet is replaced";
 }
 
-TEST_F(ChannelWorkbookTest, NumbersAreCutToTheFieldWidth) {
+TEST_F(ChannelWorkbookTest, NumbersReadWhateverKindOfCellHoldsThem) {
     ImportSheet([](Worksheet& s) {
         s.SetText(0, 0, "anything at all");
-        s.SetFloat(1, 0, 12.9);     // ProgramNum
-        s.SetInteger(1, 3, 300);    // SatID u8
-        s.SetInteger(1, 5, 70000);  // BroadcastID u16
-        s.SetText(1, 6, "  42abc"); // ServiceID
-        s.SetText(1, 7, "-1");      // VideoPID
-        s.SetWideText(1, 8, u"77"); // AudioPID: wide text reads as 0
-        s.SetFloat(1, 1, 4294967295.0);
-        s.SetFloat(1, 2, -1.5);
-        s.SetText(1, 9, "xyz");
-        s.SetInteger(1, 18, 65536 + 9); // F0
+        s.SetFloat(1, 0, 12.9);         // ProgramNum
+        s.SetInteger(1, 3, 255);        // SatID u8
+        s.SetInteger(1, 5, 65535);      // BroadcastID u16
+        s.SetText(1, 6, "  42abc");     // ServiceID
+        s.SetWideText(1, 8, u"77");     // AudioPID
+        s.SetFloat(1, 1, 4294967295.0); // CAS u32: unsigned ...
+        s.SetFloat(1, 2, -1.5);         // ... or signed, as the export writes it
     });
     const Channel_Info_Tag& ch = Row(1);
     EXPECT_EQ(ch.ProgramNum, 12);
-    EXPECT_EQ(ch.SatID, 44);
-    EXPECT_EQ(ch.BroadcastID, 4464);
+    EXPECT_EQ(ch.SatID, 255);
+    EXPECT_EQ(ch.BroadcastID, 65535);
     EXPECT_EQ(ch.ServiceID, 42);
-    EXPECT_EQ(ch.VideoPID, 0xFFFF);
-    EXPECT_EQ(ch.AudioPID, 0);
+    EXPECT_EQ(ch.AudioPID, 77);
     EXPECT_EQ(ch.CAS, 0xFFFFFFFFu);
     EXPECT_EQ(ch.Favorite, 0xFFFFFFFFu) << "-1.5 truncates to -1";
-    EXPECT_EQ(ch.PCRPID, 0);
-    EXPECT_EQ(ch.FavoriteSlot[0], 9);
+}
+
+TEST_F(ChannelWorkbookTest, ACellItsColumnCannotTakeRefusesTheImport) {
+    struct Case {
+        const char* name;
+        std::function<void(Worksheet&)> put;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"u8 above", [](Worksheet& s) { s.SetInteger(2, 3, 256); },
+         "Sheet \"Channel\", row 3, column D (SatID): 256 is outside 0 to 255"},
+        {"u16 above", [](Worksheet& s) { s.SetInteger(1, 5, 70000); },
+         "Sheet \"Channel\", row 2, column F (BroadcastID): 70000 is outside 0 to 65535"},
+        {"negative", [](Worksheet& s) { s.SetText(1, 57, "-1"); },
+         "Sheet \"Channel\", row 2, column BF (NetNameID): -1 is outside 0 to 65535"},
+        {"u32 above", [](Worksheet& s) { s.SetFloat(1, 1, 4294967296.0); },
+         "Sheet \"Channel\", row 2, column B (CAS): 4294967296 is outside -2147483648 to "
+         "4294967295"},
+        {"no number", [](Worksheet& s) { s.SetWideText(1, 0, u"x\u03A9"); },
+         "Sheet \"Channel\", row 2, column A (ProgramNum): \"x?\" is not a number"},
+    };
+    for (const Case& c : cases) {
+        Workbook book;
+        Worksheet* s = book.AddWorksheet("Channel");
+        s->SetInteger(1, 0, 1);
+        c.put(*s);
+        ASSERT_EQ(book.SaveAs(file), XlsResult::Ok);
+        db.Clear(kChannelTable);
+        test::FillChannels(db, 2);
+        RefusedCell refused;
+        EXPECT_EQ(ImportChannelWorkbook(file, db, nullptr, &refused), WorkbookResult::CellRefused)
+            << c.name;
+        EXPECT_EQ(RefusedCellText(refused).English(), c.message) << c.name;
+        EXPECT_EQ(db.Size(kChannelTable), 2u) << c.name << ": the table stays as it was";
+    }
 }
 
 TEST_F(ChannelWorkbookTest, RowsGetFreshKeysAndEmptyRowsAreChannels) {

@@ -178,9 +178,12 @@ int main(int argc, char** argv) {
     }
     if (command == "import" && argc == 3) {
         tabstore::CQoDB db;
-        const WorkbookResult r = ImportChannelWorkbook(argv[2], db);
+        RefusedCell refused;
+        const WorkbookResult r = ImportChannelWorkbook(argv[2], db, nullptr, &refused);
         if (r != WorkbookResult::Ok) {
-            std::cerr << WorkbookMessage(r) << "\n";
+            std::cerr << (r == WorkbookResult::CellRefused ? RefusedCellText(refused).English()
+                                                           : WorkbookMessage(r))
+                      << "\n";
             return 1;
         }
         PrintChannels(db);

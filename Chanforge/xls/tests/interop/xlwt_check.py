@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""A "Channel" sheet written by xlwt imports with the values it holds.  Usage: xlwt_check.py
-INTEROP_TOOL WORKDIR"""
+"""A "Channel" sheet written by xlwt imports with the values it holds, and one holding a value
+beyond its field is refused.  Usage: xlwt_check.py INTEROP_TOOL WORKDIR"""
 import json
 import os
 import subprocess
@@ -50,6 +50,14 @@ def main():
     if channels[2][0] != 7 or channels[2][13] != []:
         fail(f"row 3: {channels[2][:14]}")
     print("xlwt.xls: 3 channels agree")
+
+    # A value beyond its field is refused by row and column, never cut to the field.
+    write(path, {1: {3: 255}, 2: {3: 256}})
+    out = subprocess.run([tool, "import", path], capture_output=True, text=True)
+    want = 'Sheet "Channel", row 3, column D (SatID): 256 is outside 0 to 255'
+    if out.returncode != 1 or out.stderr.strip() != want:
+        fail(f"beyond the field: exit {out.returncode}, {out.stderr.strip()!r}")
+    print("xlwt.xls: a value beyond its field is refused")
 
 
 if __name__ == "__main__":

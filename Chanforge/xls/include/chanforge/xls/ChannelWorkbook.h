@@ -3,7 +3,9 @@
 #pragma once
 
 #include "tabstore/QoDB.h"
+#include "utils/Phrase.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -23,7 +25,20 @@ enum class [[nodiscard]] WorkbookResult{
     CannotWrite,       ///< export: nothing was written, an existing file is unchanged
     TooManyChannels,   ///< export: more channels than a sheet has rows; nothing was written
     NamesRefused,      ///< import: names the model cannot keep; nothing was replaced
+    CellRefused,       ///< import: a cell its column cannot take (RefusedCell); nothing replaced
 };
+
+/// A cell of the sheet "Channel" that its column cannot take.
+struct RefusedCell {
+    enum class Fault { BeyondField, NotANumber };
+    std::uint32_t row = 0;    ///< numbered as a spreadsheet shows them (the header is row 1)
+    std::uint32_t column = 0; ///< from 0; shown as the spreadsheet's letters
+    Fault fault = Fault::BeyondField;
+    std::string found; ///< the cell's value as text
+};
+
+/// The operator's text for a refused cell: sheet, row, column and what is wrong.
+utils::Phrase RefusedCellText(const RefusedCell& cell);
 
 /// How an import takes the sheet's names: `fit` gives the bytes a name is stored as, or nothing
 /// to refuse it; refusedRows receives the sheet rows (numbered as a spreadsheet shows them).
@@ -43,9 +58,11 @@ WorkbookResult ExportChannelWorkbook(tabstore::CQoDB& db, const std::string& pat
 /// Replaces the channel table with the rows of the sheet "Channel"; the new rows get the keys
 /// 1, 2, 3 ... in sheet order. A file that cannot be read as a workbook changes nothing; a
 /// workbook without the sheet leaves the channel table empty (NoChannelSheet). Only the channel
-/// table is touched. With names, a name it refuses refuses the import (NamesRefused).
+/// table is touched. With names, a name it refuses refuses the import (NamesRefused). A number
+/// outside its field or a text that is no number refuses it too (CellRefused; the first such
+/// cell in sheet order goes to refused when given): values are never cut to the field.
 WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& db,
-                                     NameImport* names = nullptr);
+                                     NameImport* names = nullptr, RefusedCell* refused = nullptr);
 
 /// The operator's text for a result (empty for Ok).
 std::string WorkbookMessage(WorkbookResult result);
