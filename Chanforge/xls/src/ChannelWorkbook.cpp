@@ -117,6 +117,14 @@ std::optional<std::int64_t> NumericCell(const Worksheet& sheet, std::uint32_t ro
     return 0;
 }
 
+/// Enough of a cell's text to find it in the sheet; a message quotes no more.
+std::string Excerpt(std::string text) {
+    constexpr std::size_t kShown = 24;
+    if (text.size() > kShown)
+        text.replace(kShown - 3, std::string::npos, "...");
+    return text;
+}
+
 struct FieldRange {
     std::int64_t low, high;
 };
@@ -171,7 +179,7 @@ chanforge::RowPtr<Channel_Info_Tag> ReadChannel(const Worksheet& sheet, std::uin
             refused = RefusedCell{row + 1, col,
                                   value ? RefusedCell::Fault::BeyondField
                                         : RefusedCell::Fault::NotANumber,
-                                  CellText(sheet, row, col)};
+                                  Excerpt(CellText(sheet, row, col))};
     }
     return ch;
 }

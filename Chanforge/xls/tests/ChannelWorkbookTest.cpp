@@ -168,6 +168,9 @@ TEST_F(ChannelWorkbookTest, ACellItsColumnCannotTakeRefusesTheImport) {
          "4294967295"},
         {"no number", [](Worksheet& s) { s.SetWideText(1, 0, u"x\u03A9"); },
          "Sheet \"Channel\", row 2, column A (ProgramNum): \"x?\" is not a number"},
+        {"long text", [](Worksheet& s) { s.SetText(1, 4, std::string(9000, 'y')); },
+         "Sheet \"Channel\", row 2, column E (TPID): \"yyyyyyyyyyyyyyyyyyyyy...\" is not a "
+         "number"},
     };
     for (const Case& c : cases) {
         Workbook book;
