@@ -21,13 +21,14 @@ namespace {
 bool AnsweredInfoOption(int argc, char* argv[]) {
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("Usage: chanforge [FILE...]\n"
-                        "Edit the channel list of a digital TV receiver. Each FILE (a channel file,\n"
-                        "a version file or an .xls workbook) is opened in order.\n\n"
-                        "  -h, --help     show this help and exit\n"
-                        "  --version      show the version and exit\n\n"
-                        "Settings: the file named by CHANFORGE_SETTINGS, else the per-user store.\n"
-                        "The same system for scripts: chanforge-cli --help\n");
+            std::printf(
+                "Usage: chanforge [FILE...]\n"
+                "Edit the channel list of a digital TV receiver. Each FILE (a channel file,\n"
+                "a version file or an .xls workbook) is opened in order.\n\n"
+                "  -h, --help     show this help and exit\n"
+                "  --version      show the version and exit\n\n"
+                "Settings: the file named by CHANFORGE_SETTINGS, else the per-user store.\n"
+                "The same system for scripts: chanforge-cli --help\n");
             return true;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
