@@ -35,10 +35,13 @@ CFileCommands::CFileCommands(CMainFrame& frame, document::Document& document)
 bool CFileCommands::Report(const document::DocResult& result) {
     if (result.ok())
         return true;
+    const QString message = QCoreApplication::translate("Document", result.message.c_str());
     if (result.status == document::DocStatus::OtherModel)
         qpui::ShowStop(&frame_, Translated(result.sentence));
+    else if (!result.sentence.English().empty()) // what exactly, such as a workbook's cell
+        qpui::ShowStop(&frame_, message + QStringLiteral("\n") + Translated(result.sentence));
     else if (!result.message.empty())
-        qpui::ShowStop(&frame_, QCoreApplication::translate("Document", result.message.c_str()));
+        qpui::ShowStop(&frame_, message);
     return false;
 }
 

@@ -248,7 +248,15 @@ DocResult Document::OpenWorkbook(const std::string& path) {
                               return std::move(fitted.stored);
                           },
                           {}};
-    const xls::WorkbookResult result = xls::ImportChannelWorkbook(path, db_, &names);
+    xls::RefusedCell cell;
+    const xls::WorkbookResult result = xls::ImportChannelWorkbook(path, db_, &names, &cell);
+    if (result == xls::WorkbookResult::CellRefused) {
+        // The operator corrects the workbook: the refusal names the sheet, row and column.
+        DocResult refused{DocStatus::WorkbookFailed, xls::WorkbookMessage(result), {}};
+        refused.sentence = xls::RefusedCellText(cell);
+        refused.detail = refused.sentence.English();
+        return refused;
+    }
     if (result == xls::WorkbookResult::NamesRefused)
         return {DocStatus::WorkbookFailed, xls::WorkbookMessage(result),
                 RowList(names.refusedRows)};
