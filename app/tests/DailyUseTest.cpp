@@ -123,6 +123,9 @@ std::unique_ptr<CMainFrame> DailyUseTest::Open(const char* preset, int channels,
 }
 
 void DailyUseTest::emptyWindowSaysHowToStart() {
+    // The sample stores its model, which the window's document then works in.
+    const QString sample = dir_.filePath(QStringLiteral("start.bin"));
+    QVERIFY(testkit::WriteSampleFile("D", 1, sample.toStdString(), 20) > 0);
     document_ = std::make_unique<document::Document>();
     CMainFrame frame(*document_);
     frame.show();
@@ -140,8 +143,6 @@ void DailyUseTest::emptyWindowSaysHowToStart() {
     QPushButton* open = button("startOpen");
     QVERIFY(open->text().endsWith(QStringLiteral("(Ctrl+O)")));
 
-    const QString sample = dir_.filePath(QStringLiteral("start.bin"));
-    QVERIFY(testkit::WriteSampleFile("D", 1, sample.toStdString(), 20) > 0);
     WhenFileDialog(sample);
     QTest::mouseClick(open, Qt::LeftButton);
     QVERIFY(!right.StartHint().isVisible());
