@@ -136,18 +136,27 @@ bool MorePlausible(const ModelFit& a, const ModelFit& b) {
     return a.Score() > b.Score();
 }
 
-/// A model's fit when it makes more sense of the image than chosen does. Most images open as
-/// their own model, so a decode holding fewer records than the chosen score is not scored.
+/// Whether rival makes more sense of the image than the chosen model: a better balance is not
+/// enough, it must also read more sound records, so a list with a few odd records of its own
+/// is never given to a model that reads a handful of slots of it and nothing else.
+bool Outdoes(const ModelFit& rival, const ModelFit& chosen) {
+    if (!chosen.Decodes())
+        return rival.Decodes() && rival.records > 0;
+    return rival.Score() > chosen.Score() && rival.sound > chosen.sound;
+}
+
+/// A model's fit when it outdoes chosen. Most images open as their own model, so a decode
+/// holding no more records than the chosen model reads sound is not scored.
 std::optional<ModelFit> Rival(std::span<const std::uint8_t> image,
                               const policy::ProductPreset& preset, const ModelFit& chosen) {
     const codec::FlashLayout layout = codec::FlashLayout::FromPreset(preset);
     tabstore::CQoDB db;
     DocumentValues values;
     const codec::CodecResult decoded = codec::DecodeImage(image, layout, db, values);
-    if (!decoded.ok() || (chosen.Decodes() && RecordsIn(db) <= chosen.Score()))
+    if (!decoded.ok() || (chosen.Decodes() && RecordsIn(db) <= chosen.sound))
         return std::nullopt;
     ModelFit fit = Scored(db, decoded, layout, &preset);
-    if (fit.records == 0 || !MorePlausible(fit, chosen))
+    if (!Outdoes(fit, chosen))
         return std::nullopt;
     return fit;
 }

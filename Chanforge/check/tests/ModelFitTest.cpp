@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <rapidcheck/gtest.h>
 
+#include <cstring>
 #include <set>
 
 namespace chanforge::check::test {
@@ -87,6 +88,36 @@ TEST(ModelFit, SentenceNamesBothModelsAndWhatEachMakesOfTheFile) {
               0u)
         << sentence;
     EXPECT_NE(sentence.find(" channels; as model A"), std::string::npos) << sentence;
+}
+
+// A list's own odd records (a carrier at 0 MHz, a satellite far out of range) never hand it to a
+// model that reads a few slots of it soundly and nothing else.
+TEST(ModelFit, OddRecordsOfItsOwnKeepAListInItsModel) {
+    const FlashLayout d = FlashLayout::FromPreset(*policy::FindPreset("D"));
+    tabstore::CQoDB db;
+    auto sat = ZeroRecord<Satellite_Info_Tag>();
+    sat.SatID = 2;
+    sat.Degree = 9999;
+    std::strcpy(sat.Name, "Odd");
+    AppendCopy(db, kSatelliteTable, sat);
+    for (std::uint8_t tp = 1; tp <= 3; ++tp) {
+        auto carrier = ZeroRecord<Transponder_Info_Tag>();
+        carrier.SatID = 2;
+        carrier.TPID = tp;
+        AppendCopy(db, kTransponderTable, carrier); // 0 MHz, 0 kS/s
+    }
+    auto ch = ZeroRecord<Channel_Info_Tag>();
+    ch.SatID = 2;
+    ch.TPID = 1;
+    ch.Attributes = attr::kTV;
+    std::strcpy(ch.Name, "Only");
+    AppendCopy(db, kChannelTable, ch);
+    std::vector<std::uint8_t> file;
+    ASSERT_TRUE(codec::MakeBlankImage(d, file).ok());
+    ASSERT_TRUE(codec::EncodeImageAt(file, codec::kChannelHeaderSize, d, db, {}).ok());
+    const ModelVerdict verdict = JudgeModel(ImageOf(file), d, policy::FindPreset("D"));
+    EXPECT_EQ(verdict.chosen.doubtful, 4u);
+    EXPECT_TRUE(verdict.Fits()) << OtherModelSentence(verdict).English();
 }
 
 // A blank database is every model's: nothing in it tells them apart, so none is refused.
