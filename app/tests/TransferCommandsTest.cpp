@@ -300,8 +300,8 @@ void TransferCommandsTest::receiveOfAnotherModelOrOfNoDatabase() {
 
     QByteArray noise("QP  P\0", 6);
     noise.append(80, '\0');
-    for (int i = 0; i < 384 * 1024; ++i)
-        noise.append(static_cast<char>((i * 7919 + i / 13) & 0xFF));
+    for (unsigned i = 0; i < 384u * 1024u; ++i)
+        noise.append(static_cast<char>((i * 7919u + i / 13u) & 0xFFu));
     QFile file(Path("noise.bin"));
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(noise) == noise.size());
     file.close();
