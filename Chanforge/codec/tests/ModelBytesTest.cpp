@@ -402,13 +402,13 @@ void LayTransponders(const Model& m, Expected& e) {
     e.values.MaxTPID = e.transponders.back().TPID;
 }
 
-struct ChannelSpec {
+struct ChannelWanted {
     const char* name;
     std::uint16_t number, attributes;
     std::uint8_t satId, tpId, tuner;
 };
 
-void LayChannel(const Model& m, Expected& e, const ChannelSpec& spec) {
+void LayChannel(const Model& m, Expected& e, const ChannelWanted& wanted) {
     Channel_Info_Tag& ch = Add(e.channels);
     Slot s(e.image, m.chStart + (ch.RowID - 1) * m.chChunk, m.chChunk, m.bigEndian);
     Fresh f(static_cast<std::uint8_t>(0x10 + 0x38 * ch.RowID));
@@ -416,24 +416,24 @@ void LayChannel(const Model& m, Expected& e, const ChannelSpec& spec) {
     const std::size_t L = m.nameLength;
     // Layout A keeps every name byte; the others keep the last one for the terminator.
     const std::size_t room = m.channels == ChannelSlot::A ? L : L - 1;
-    std::snprintf(ch.Name, room + 1, "%s", spec.name);
+    std::snprintf(ch.Name, room + 1, "%s", wanted.name);
     if (m.channels == ChannelSlot::A) {
         ch.CAS = s.U32(0, f.D());
         ch.Favorite = s.U32(4, groups);
-        ch.ProgramNum = s.U16(8, spec.number);
-        ch.SatID = s.U8(10, spec.satId);
-        ch.TPID = s.U8(11, spec.tpId);
+        ch.ProgramNum = s.U16(8, wanted.number);
+        ch.SatID = s.U8(10, wanted.satId);
+        ch.TPID = s.U8(11, wanted.tpId);
         ch.BroadcastID = s.U16(12, f.W());
         ch.ServiceID = s.U16(14, f.W());
         ch.VideoPID = s.U16(16, f.W());
         ch.AudioPID = s.U16(18, f.W());
         ch.PCRPID = s.U16(20, f.W());
-        ch.Attributes = s.U16(22, spec.attributes);
+        ch.Attributes = s.U16(22, wanted.attributes);
         ch.NumOfAudio = s.U8(24, f.B());
         ch.NumOfSubTTX = s.U8(25, f.B());
         s.Text(26, ch.Name);
         ch.CodeTable = s.U8(27 + L, f.B());
-        ch.Tuner = s.U8(28 + L, spec.tuner);
+        ch.Tuner = s.U8(28 + L, wanted.tuner);
         ch.Record = s.U8(29 + L, f.B());
         for (unsigned i = 0; i < m.favoritePositions; ++i)
             ch.FavoriteSlot[i] = s.U16(30 + L + 2 * i, f.W());
@@ -441,17 +441,17 @@ void LayChannel(const Model& m, Expected& e, const ChannelSpec& spec) {
     }
     const std::size_t k = m.channels == ChannelSlot::B8 ? 8 : 6;
     ch.CAS = s.U32(0, f.D());
-    ch.ProgramNum = s.U16(4, spec.number);
+    ch.ProgramNum = s.U16(4, wanted.number);
     if (m.channels == ChannelSlot::B8)
-        ch.ShowNum = s.U16(6, spec.number);
-    ch.SatID = s.U8(k, spec.satId);
-    ch.TPID = s.U8(k + 1, spec.tpId);
+        ch.ShowNum = s.U16(6, wanted.number);
+    ch.SatID = s.U8(k, wanted.satId);
+    ch.TPID = s.U8(k + 1, wanted.tpId);
     ch.BroadcastID = s.U16(k + 2, f.W());
     ch.ServiceID = s.U16(k + 4, f.W());
     ch.VideoPID = s.U16(k + 6, f.W());
     ch.AudioPID = s.U16(k + 8, f.W());
     ch.PCRPID = s.U16(k + 10, f.W());
-    ch.Attributes = s.U16(k + 12, spec.attributes);
+    ch.Attributes = s.U16(k + 12, wanted.attributes);
     ch.NumOfAudio = s.U8(k + 14, f.B());
     ch.NumOfSubTTX = s.U8(k + 15, f.B());
     s.Text(k + 16, ch.Name);
