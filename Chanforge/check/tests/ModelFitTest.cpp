@@ -75,21 +75,6 @@ TEST(ModelFit, EachSampleOpensOnlyUnderItsOwnLayout) {
     }
 }
 
-TEST(ModelFit, SentenceNamesBothModelsAndWhatEachMakesOfTheFile) {
-    std::vector<std::uint8_t> file;
-    ASSERT_TRUE(
-        samplegen::BuildImage(FlashLayout::FromPreset(*policy::FindPreset("D")), file, nullptr));
-    const policy::ProductPreset* a = policy::FindPreset("A");
-    const ModelVerdict verdict = JudgeModel(ImageOf(file), FlashLayout::FromPreset(*a), a);
-    const std::string sentence = OtherModelSentence(verdict).English();
-    EXPECT_EQ(sentence.rfind("This file looks like a model D database, not model A: as model D it "
-                             "holds ",
-                             0),
-              0u)
-        << sentence;
-    EXPECT_NE(sentence.find(" channels; as model A"), std::string::npos) << sentence;
-}
-
 // A list's own odd records (a carrier at 0 MHz, a satellite far out of range) never hand it to a
 // model that reads a few slots of it soundly and nothing else.
 TEST(ModelFit, OddRecordsOfItsOwnKeepAListInItsModel) {
