@@ -94,24 +94,37 @@ void CheckReferences(Context& ctx, Findings& out) {
     });
 }
 
+namespace {
+
+// A few channels name the group; a list holding thousands of copies of one service would
+// otherwise make a message (and a phrase nested as deep) as long as the list.
+constexpr std::size_t kChannelsNamed = 5;
+
+utils::Phrase NameGroup(const Context& ctx, const std::vector<std::uint32_t>& rows) {
+    utils::Phrase names;
+    for (std::size_t i = 0; i < rows.size() && i < kChannelsNamed; ++i) {
+        const auto* ch = GetRow<Channel_Info_Tag>(ctx.db, kChannelTable, rows[i]);
+        std::vector<utils::Phrase> args;
+        args.push_back(std::move(names));
+        args.push_back(DescribeChannel(*ch));
+        names = i == 0 ? std::move(args[1]) : Say(CF_TR_NOOP("Check", "%1, %2"), std::move(args));
+    }
+    if (rows.size() <= kChannelsNamed)
+        return names;
+    return Say(CF_TR_NOOP("Check", "%1 and %2 more"),
+               {std::move(names), Num(rows.size() - kChannelsNamed)});
+}
+
+} // namespace
+
 void CheckDuplicates(Context& ctx, Findings& out) {
     for (std::vector<std::uint32_t>& rows : DuplicateServiceGroups(ctx.db)) {
         Finding f{Severity::Warning, Rule::DuplicateService, kChannelTable, std::move(rows), {}};
-        // The channels are listed as one argument, joined by a list phrase per channel.
-        utils::Phrase names;
-        const Channel_Info_Tag* first = nullptr;
-        for (std::uint32_t row : f.rows) {
-            const auto* ch = GetRow<Channel_Info_Tag>(ctx.db, kChannelTable, row);
-            names = first == nullptr
-                        ? DescribeChannel(*ch)
-                        : Say(CF_TR_NOOP("Check", "%1, %2"), {names, DescribeChannel(*ch)});
-            if (first == nullptr)
-                first = ch;
-        }
+        const auto* first = GetRow<Channel_Info_Tag>(ctx.db, kChannelTable, f.rows.front());
         f.message = Say(CF_TR_NOOP("Check", "%1 channels carry service %2 of transponder %3 "
                                             "(satellite %4): %5"),
                         {Num(f.rows.size()), Num(first->ServiceID), Num(first->TPID),
-                         Num(first->SatID), names});
+                         Num(first->SatID), NameGroup(ctx, f.rows)});
         out.push_back(std::move(f));
     }
 }

@@ -179,6 +179,19 @@ TEST(Validate, NameThatFillsTheSlotExactlyIsNotCut) {
     }
 }
 
+// Thousands of copies of one service are named by the first few, in one short message.
+TEST(Validate, ManyCopiesOfOneServiceAreNamedByTheFirstFew) {
+    Fixture f("D");
+    for (int i = 0; i < 7; ++i)
+        f.Add(MakeChannel("Alpha", 4, true, 2, 1, 101));
+    const Findings found = CheckDatabase(f.db, f.values, f.layout);
+    const auto it = std::find_if(found.begin(), found.end(),
+                                 [](const Finding& x) { return x.rule == Rule::DuplicateService; });
+    ASSERT_NE(it, found.end());
+    EXPECT_EQ(it->rows.size(), 8u);
+    EXPECT_TRUE(it->message.English().ends_with(" and 3 more")) << it->message.English();
+}
+
 // The capacity the check warns about is exactly where the save starts refusing.
 TEST(Validate, CapacityMatchesWhereTheEncoderRefuses) {
     for (const char* model : {"A", "C", "D", "E", "default"}) {
