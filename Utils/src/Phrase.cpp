@@ -1,6 +1,6 @@
 #include "utils/Phrase.h"
 
-#include "utils/Strings.h"
+#include "utils/CodeTable.h"
 
 #include <utility>
 
@@ -19,6 +19,16 @@ Phrase Phrase::Number(std::uint64_t n) {
     return Verbatim(std::to_string(n));
 }
 
+Phrase Phrase::Name(std::string bytes, std::uint8_t codeTable) {
+    Phrase p = Verbatim(std::move(bytes));
+    p.codeTable_ = codeTable;
+    return p;
+}
+
+std::string Phrase::Utf8() const {
+    return NameToUtf8(bytes_, codeTable_);
+}
+
 std::string Phrase::English() const {
     return Filled(false);
 }
@@ -29,7 +39,7 @@ std::string Phrase::EnglishUtf8() const {
 
 std::string Phrase::Filled(bool utf8) const {
     if (IsVerbatim())
-        return utf8 ? Latin1ToUtf8(bytes_) : bytes_;
+        return utf8 ? Utf8() : bytes_;
     std::vector<std::string> filled;
     filled.reserve(args_.size());
     for (const Phrase& arg : args_)

@@ -36,6 +36,10 @@ TEST(Phrase, EnglishNestsArgumentsAndKeepsNameBytes) {
     EXPECT_EQ(Phrase("Check", "%1 \xC2\xB7 %2", {Phrase::Verbatim("M\xFCnchen"), Phrase::Number(1)})
                   .EnglishUtf8(),
               "M\xC3\xBCnchen \xC2\xB7 1");
+    // A channel's name reads through its code table (1: Cyrillic), its bytes kept for English().
+    const Phrase cyrillic("Check", "\"%1\"", {Phrase::Name("\xBF\xD5\xE0\xD2\xEB\xD9", 1)});
+    EXPECT_EQ(cyrillic.EnglishUtf8(), "\"\xD0\x9F\xD0\xB5\xD1\x80\xD0\xB2\xD1\x8B\xD0\xB9\"");
+    EXPECT_EQ(cyrillic.English(), "\"\xBF\xD5\xE0\xD2\xEB\xD9\"");
     EXPECT_FALSE(finding.IsVerbatim());
     EXPECT_TRUE(finding.Args()[1].IsVerbatim());
     EXPECT_EQ(Phrase().English(), "");

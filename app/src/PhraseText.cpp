@@ -9,8 +9,7 @@ namespace chanforge::app {
 
 QString Translated(const utils::Phrase& phrase) {
     if (phrase.IsVerbatim())
-        return QString::fromLatin1(phrase.Bytes().data(),
-                                   static_cast<qsizetype>(phrase.Bytes().size()));
+        return QString::fromStdString(phrase.Utf8());
     std::vector<std::string> args;
     args.reserve(phrase.Args().size());
     for (const utils::Phrase& arg : phrase.Args())

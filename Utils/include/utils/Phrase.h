@@ -18,16 +18,20 @@ class Phrase {
     /// Shown as it is, in no language: a name (the receiver's bytes), a number, an id.
     static Phrase Verbatim(std::string bytes);
     static Phrase Number(std::uint64_t n);
+    /// A channel's name: its bytes, read through its code table (utils/CodeTable.h) as text.
+    static Phrase Name(std::string bytes, std::uint8_t codeTable);
 
     bool IsVerbatim() const { return source_ == nullptr; }
     const char* Context() const { return context_; }
     const char* Source() const { return source_; }
     const std::vector<Phrase>& Args() const { return args_; }
     const std::string& Bytes() const { return bytes_; }
+    /// The verbatim bytes as UTF-8: a name through its code table, anything else as Latin-1.
+    std::string Utf8() const;
 
     /// The sentence in English with its arguments in place; names keep their bytes.
     std::string English() const;
-    /// The same in UTF-8 throughout: names read as Latin-1, as every view shows them.
+    /// The same in UTF-8 throughout: names read through their code tables, as the views show them.
     std::string EnglishUtf8() const;
 
   private:
@@ -37,6 +41,7 @@ class Phrase {
     const char* source_ = nullptr;
     std::vector<Phrase> args_;
     std::string bytes_;
+    std::uint8_t codeTable_ = 0;
 };
 
 /// Puts args[k-1] in place of every %k of a pattern in one pass, so an argument that itself
