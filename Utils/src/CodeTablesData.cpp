@@ -3,7 +3,8 @@
 
 namespace utils::detail {
 
-// clang-format off: eight cells a line, as the tables are printed
+// Eight cells a line, as the standards print the tables.
+// clang-format off
 const std::array<UpperHalf, kCodeTableCount> kUpperHalves = {{
     {{ // 0: ISO 8859-1
         0x00A0, 0x00A1, 0x00A2, 0x00A3, 0x00A4, 0x00A5, 0x00A6, 0x00A7,
