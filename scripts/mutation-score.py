@@ -6,7 +6,10 @@
     scripts/mutation-score.py --check [--at COMMIT | --worktree]
 
 Each fault is built and tested in a git worktree of HEAD (or --at) under build/mutants (the checkout is
-never touched), with ccache, so only what a fault changes is rebuilt. A fault counts as caught
+never touched), with ccache, so only what a fault changes is rebuilt (programs are not relinked
+when only a shared library they load changed). The tests beside the changed library run first;
+only when they all pass does the whole suite run, so a fault counts as caught by the suite either
+way. A fault counts as caught
 when its build still succeeds and at least one test fails; one that no longer compiles is
 reported as invalid, not as caught. A fault whose old text is gone (or is no longer there
 exactly once) fails the run by name before anything is built: a list that no longer applies
@@ -27,6 +30,7 @@ that two places share (an encoder and its decoder) repeats the @@ part for each:
     text with the fault
 """
 import argparse
+import json
 import os
 import subprocess
 import sys
@@ -115,6 +119,38 @@ def test_command(tests):
     return ["ctest", "--test-dir", BUILD, "-j2", "--timeout", "300"] + (["-R", tests] if tests else [])
 
 
+def library_of(path):
+    """The library directory a source file belongs to: the part before its src/ or include/."""
+    parts = path.split("/")
+    for marker in ("src", "include", "tests"):
+        if marker in parts:
+            return "/".join(parts[:parts.index(marker)])
+    return os.path.dirname(path)
+
+
+def test_directories():
+    """The source directory each ctest test was declared in, by its number (from 1)."""
+    listed = json.loads(run(["ctest", "--test-dir", BUILD, "--show-only=json-v1"]).stdout)
+    graph = listed["backtraceGraph"]
+    found = {}
+    for number, test in enumerate(listed["tests"], start=1):
+        program = os.path.basename(test["command"][0]) if test.get("command") else ""
+        made = [root for root, dirs, _ in os.walk(BUILD) if program + ".dir" in dirs]
+        if made:
+            found[number] = os.path.relpath(os.path.dirname(made[0]), BUILD)
+        elif "backtrace" in test:
+            node = graph["nodes"][test["backtrace"]]
+            found[number] = os.path.relpath(os.path.dirname(graph["files"][node["file"]]), TREE)
+    return found
+
+
+def tests_near(fault, directories):
+    """The numbers of the tests declared under the libraries the fault changes."""
+    libraries = {library_of(edit["file"]) for edit in fault["edits"]}
+    return [n for n, d in directories.items()
+            if any(d == lib or d.startswith(lib + "/") for lib in libraries)]
+
+
 def prepare(commit, targets, tests):
     os.makedirs(WORK, exist_ok=True)
     head = run(["git", "-C", ROOT, "rev-parse", commit]).stdout.strip()
@@ -123,10 +159,9 @@ def prepare(commit, targets, tests):
     else:
         run(["git", "-C", TREE, "checkout", "--detach", "--force", head], check=True)
     env = dict(os.environ, CCACHE_BASEDIR=TREE)
-    if not os.path.isdir(BUILD):
-        run(["cmake", "-S", TREE, "-B", BUILD, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
-             "-DCMAKE_CXX_FLAGS=-Wall -Wextra -Werror", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"],
-            check=True, env=env)
+    run(["cmake", "-S", TREE, "-B", BUILD, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
+         "-DCMAKE_CXX_FLAGS=-Wall -Wextra -Werror", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache",
+         "-DCMAKE_LINK_DEPENDS_NO_SHARED=ON"], check=True, env=env)
     built = run(build_command(targets), env=env)
     if built.returncode != 0:
         sys.exit("the unchanged tree does not build:\n" + built.stdout[-3000:])
@@ -160,7 +195,7 @@ def restore(originals):
             source.write(text)
 
 
-def try_fault(fault, env, targets, tests):
+def try_fault(fault, env, targets, tests, directories):
     originals = apply(fault["edits"])
     if originals is None:
         return "not found", ""
@@ -168,9 +203,17 @@ def try_fault(fault, env, targets, tests):
         built = run(build_command(targets), env=env)
         if built.returncode != 0:
             return "invalid", built.stdout[-1500:]
-        tested = run(test_command(tests) + ["--stop-on-failure"])
-        failed = [l.strip() for l in tested.stdout.splitlines() if "***" in l or "(Failed)" in l]
-        return ("caught" if tested.returncode != 0 else "survived"), "\n".join(failed[:3])
+        near = [] if tests else tests_near(fault, directories)
+        runs = ([test_command(None) + ["-I", "0,0,0," + ",".join(map(str, near))]] if near else [])
+        for command in runs + [test_command(tests)]:
+            tested = run(command + ["--stop-on-failure"])
+            failed = [l.strip() for l in tested.stdout.splitlines()
+                      if "***" in l or "(Failed)" in l]
+            if tested.returncode != 0 and not failed:
+                return "invalid", "ctest failed without a failing test:\n" + tested.stdout[-1500:]
+            if failed:
+                return "caught", "\n".join(failed[:3])
+        return "survived", ""
     finally:
         restore(originals)
 
@@ -206,10 +249,11 @@ def main():
         print(f"all {len(faults)} faults apply")
         return 0
     env = prepare(arguments.at, arguments.target, arguments.tests)
+    directories = test_directories()
     caught = valid = 0
     for fault in faults:
         started = time.time()
-        outcome, detail = try_fault(fault, env, arguments.target, arguments.tests)
+        outcome, detail = try_fault(fault, env, arguments.target, arguments.tests, directories)
         print(f"{outcome:10} {time.time() - started:6.0f} s  {fault['name']}", flush=True)
         if outcome not in ("caught", "survived"):
             print("           " + detail.replace("\n", "\n           ")[:1500], flush=True)
