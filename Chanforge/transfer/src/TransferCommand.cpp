@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <unistd.h>
 
@@ -59,8 +60,10 @@ std::optional<TransferLine> LineFrom(const LineOptions& options) {
     return line;
 }
 
-/// Runs a started transfer to its end with progress and Ctrl+C; the exit status.
-int RunToEnd(CTransfer& transfer, bool started) {
+/// Starts a transfer and runs it to its end with progress and Ctrl+C; the exit status. Its end is
+/// listened for before it starts: a port that refuses its settings ends the transfer inside
+/// Start, and that message is what the operator must see.
+int RunToEnd(CTransfer& transfer, const std::function<bool()>& start) {
     ProgressLine progress(::isatty(STDERR_FILENO) == 1);
     CTransfer::Outcome outcome = CTransfer::Outcome::Failed;
     QString message;
@@ -77,6 +80,7 @@ int RunToEnd(CTransfer& transfer, bool started) {
                          loop.quit();
                      });
     InterruptNotifier interrupt([&] { transfer.Cancel(); });
+    const bool started = start();
     if (started && !transfer.IsFinished()) {
         draw(); // what Start already said
         loop.exec();
@@ -101,8 +105,8 @@ int RunReceive(const ReceiveOptions& options, const ReceivedFileCheck& check) {
     if (check)
         transfer.SetReceivedCheck(
             [&check](const std::string& output) { return QString::fromStdString(check(output)); });
-    const bool started = transfer.Start({*line, options.output, !options.wait});
-    return RunToEnd(transfer, started);
+    return RunToEnd(transfer,
+                    [&] { return transfer.Start({*line, options.output, !options.wait}); });
 }
 
 int RunSend(const SendOptions& options) {
@@ -113,8 +117,7 @@ int RunSend(const SendOptions& options) {
     const policy::ProductPreset* preset = options.line.preset;
     CSendTransfer transfer(
         FamilyFor(preset != nullptr ? preset->Kind() : policy::ProductKind::Current()));
-    const bool started = transfer.Start({*line, options.file});
-    return RunToEnd(transfer, started);
+    return RunToEnd(transfer, [&] { return transfer.Start({*line, options.file}); });
 }
 
 int ListPorts(std::ostream& out) {
