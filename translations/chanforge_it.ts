@@ -2470,8 +2470,8 @@
         <translation>Informazioni su Chanforge</translation>
     </message>
     <message>
-        <source>Chanforge Version 1.4.6.10 (build:20090929)</source>
-        <translation>Chanforge versione 1.4.6.10 (build: 20090929)</translation>
+        <source>Chanforge Version %1 (build: %2)</source>
+        <translation>Chanforge versione %1 (build: %2)</translation>
     </message>
     <message>
         <source>Channel list editor for digital TV receivers.</source>

@@ -326,7 +326,8 @@ void CMainFrame::About() {
     QMessageBox box(this);
     box.setWindowTitle(tr("About Chanforge"));
     box.setIconPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(32, 32));
-    box.setText(tr("Chanforge Version 1.4.6.10 (build:20090929)"));
+    box.setText(tr("Chanforge Version %1 (build: %2)")
+                    .arg(QStringLiteral(CHANFORGE_VERSION), QStringLiteral(CHANFORGE_BUILD_DATE)));
     box.setInformativeText(tr("Channel list editor for digital TV receivers."));
     box.exec();
 }
