@@ -2,11 +2,13 @@
 #pragma once
 
 #include "chanforge/Records.h"
+#include "tabstore/QoDB.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace chanforge::testkit {
 
@@ -19,5 +21,8 @@ template <std::size_t N> void SetName(char (&field)[N], std::string_view name) {
 /// A zero channel (padding included) with a name, ProgramNum, attribute bits and its transponder.
 Channel_Info_Tag MakeChannel(std::string_view name, std::uint16_t number, std::uint16_t attributes,
                              std::uint8_t satId = 2, std::uint8_t tpId = 1);
+
+/// Every row of every table as bytes, to compare whole databases (an undone step with none).
+std::vector<std::vector<unsigned char>> StoreBytes(tabstore::CQoDB& db);
 
 } // namespace chanforge::testkit

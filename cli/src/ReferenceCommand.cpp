@@ -1,7 +1,8 @@
-// apply-reference: the window's Apply reference list for scripts. Prints the plan (one line, or
-// JSON object, per reference entry, then this list's unmatched channels, the clashes and the
-// groups the model cannot keep) and, unless --dry-run, writes the result.
+// apply-reference: the window's Apply reference list for scripts. Prints the plan (one numbered
+// line, or JSON object, per reference entry, then this list's unmatched channels, the clashes and
+// the groups the model cannot keep) and, unless --dry-run, writes the result.
 #include "Commands.h"
+#include "ExceptLines.h"
 #include "NameText.h"
 
 #include "chanforge/editing/ChannelName.h"
@@ -33,6 +34,7 @@ struct ApplyArgs {
     bool names = false;
     bool cutNames = false;
     std::string unmatched = "keep";
+    std::string except;
     bool dryRun = false;
     bool json = false;
 };
@@ -85,13 +87,22 @@ std::string GroupText(const ref::GroupPast& g) {
            std::to_string(g.channels) + " channel(s), past the groups this model keeps";
 }
 
+std::string Counted(std::size_t n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
 void PrintText(std::ostream& text, const ref::Reference& reference, const ref::Plan& plan) {
     for (std::size_t e = 0; e < plan.entries.size(); ++e) {
         const ref::Service& entry = reference.entries[e];
         const ref::EntryPlan& p = plan.entries[e];
-        text << entry.number << " \"" << TerminalText(entry.name)
+        text << "#" << e + 1 << " " << entry.number << " \"" << TerminalText(entry.name)
              << "\": " << ref::MethodName(p.match.method);
-        if (p.match.found()) {
+        if (p.leftOut) {
+            text << "; left out";
+            if (p.match.found())
+                text << ", \"" << TerminalText(p.before.name) << "\" " << p.before.number
+                     << " stays as it is";
+        } else if (p.match.found()) {
             text << (p.match.uncertain() ? " (uncertain)" : "") << ", \""
                  << TerminalText(p.before.name) << "\" " << p.before.number;
             if (p.applied)
@@ -105,10 +116,13 @@ void PrintText(std::ostream& text, const ref::Reference& reference, const ref::P
         }
         text << "\n";
     }
-    for (const ref::UnmatchedPlan& u : plan.unmatched) {
-        text << "unmatched " << KindText(u.kind) << " " << u.before.number << " \""
-             << TerminalText(u.before.name) << "\" -> ";
-        if (u.deleted)
+    for (std::size_t i = 0; i < plan.unmatched.size(); ++i) {
+        const ref::UnmatchedPlan& u = plan.unmatched[i];
+        text << "#" << plan.entries.size() + i + 1 << " unmatched " << KindText(u.kind) << " "
+             << u.before.number << " \"" << TerminalText(u.before.name) << "\" -> ";
+        if (u.leftOut)
+            text << "left out, stays as it is\n";
+        else if (u.deleted)
             text << "deleted\n";
         else
             text << u.after.number << "\n";
@@ -117,9 +131,13 @@ void PrintText(std::ostream& text, const ref::Reference& reference, const ref::P
         text << "conflict: " << TerminalText(ConflictText(reference, c)) << "\n";
     for (const ref::GroupPast& g : plan.groupsPast)
         text << "not kept: " << TerminalText(GroupText(g)) << "\n";
-    text << plan.entries.size() << " entries, " << plan.Matched() << " matched ("
-         << plan.Uncertain() << " by name only), " << plan.unmatched.size()
-         << " channels of this list unmatched, " << plan.conflicts.size() << " conflicts\n";
+    text << Counted(plan.entries.size(), "entry", "entries") << ", " << plan.Matched()
+         << " matched (" << plan.Uncertain() << " by name only), "
+         << Counted(plan.unmatched.size(), "channel", "channels") << " of this list unmatched, "
+         << Counted(plan.conflicts.size(), "conflict", "conflicts");
+    if (const std::size_t left = plan.LeftOutLines(); left > 0)
+        text << ", " << Counted(left, "line", "lines") << " left out";
+    text << "\n";
 }
 
 nlohmann::ordered_json StateJson(const ref::ChannelState& s) {
@@ -164,7 +182,8 @@ nlohmann::ordered_json EntryJson(const ref::Service& entry, const ref::EntryPlan
                                 {"name", Latin1Utf8(entry.name)},
                                 {"method", ref::MethodName(p.match.method)},
                                 {"uncertain", p.match.found() && p.match.uncertain()},
-                                {"applied", p.applied}};
+                                {"applied", p.applied},
+                                {"leftOut", p.leftOut}};
     if (p.match.found()) {
         o["row"] = p.row;
         o["before"] = StateJson(p.before);
@@ -180,12 +199,16 @@ void PrintJson(std::ostream& text, const ref::Reference& reference, const ref::P
         out.Item(EntryJson(reference.entries[e], plan.entries[e], e));
     out.End();
     out.Begin("unmatched");
-    for (const ref::UnmatchedPlan& u : plan.unmatched)
-        out.Item({{"row", u.row},
+    for (std::size_t i = 0; i < plan.unmatched.size(); ++i) {
+        const ref::UnmatchedPlan& u = plan.unmatched[i];
+        out.Item({{"line", plan.entries.size() + i + 1},
+                  {"row", u.row},
                   {"kind", KindText(u.kind)},
+                  {"leftOut", u.leftOut},
                   {"deleted", u.deleted},
                   {"before", StateJson(u.before)},
                   {"after", StateJson(u.after)}});
+    }
     out.End();
     out.Begin("conflicts");
     for (const ref::Conflict& c : plan.conflicts)
@@ -236,7 +259,18 @@ int RunApplyReference(const Context& ctx, const ApplyArgs& args) {
     const ref::ApplyOptions options{
         args.start, !args.keepGaps, args.names,
         args.unmatched == "delete" ? ref::Unmatched::Delete : ref::Unmatched::Keep, args.cutNames};
-    const ref::Plan plan = ref::PlanReference(doc.Store(), layout, reference, options);
+    ref::Plan plan = ref::PlanReference(doc.Store(), layout, reference, options);
+    if (!args.except.empty()) {
+        // Which channels go unmatched does not hang on what is left out: the lines keep the
+        // numbers of the full listing.
+        const ExceptLines except =
+            ParseExcept(args.except, plan.entries.size() + plan.unmatched.size(), "line");
+        if (!except.ok()) {
+            ctx.Err() << except.error << "\n";
+            return kUsage;
+        }
+        plan = ref::PlanReference(doc.Store(), layout, reference, options, except.lines);
+    }
     if (!plan.ok())
         return Fail(ref::kNumbersExhaustedMessage);
     if (args.json)
@@ -285,6 +319,8 @@ void RegisterApplyReference(CLI::App& app, Context& ctx) {
     cmd->add_option("--unmatched", args->unmatched,
                     "channels the reference lacks: keep them after the others, or delete them")
         ->check(CLI::IsMember({"keep", "delete"}));
+    cmd->add_option("--except", args->except,
+                    "lines of the listing to leave as they are, by their numbers (N,...)");
     cmd->add_flag("--dry-run", args->dryRun, "print the plan only; write nothing");
     cmd->add_flag("--json", args->json, "print JSON");
     OnRun(cmd, ctx, [args](const Context& c) { return RunApplyReference(c, *args); });

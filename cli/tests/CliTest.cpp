@@ -74,13 +74,26 @@ TEST_F(CliTest, RefusesUsageErrorsWithStatusTwoAndWritesNothing) {
     const std::string d = Sample("D"), out = " -o " + Path("out.csv");
     const std::string exportCsv = "--model D export " + d + out + " --format csv ";
     for (const std::string& line :
-         Args{"", "dump", "--model Z models", "frobnicate", "policy", "diff " + d,
-              "convert " + d + out + " --to-model Z", "--model D export " + d + out,
-              "dedupe " + d + out, "dedupe " + d + out + " --keep newest",
+         Args{"",
+              "dump",
+              "--model Z models",
+              "frobnicate",
+              "policy",
+              "diff " + d,
+              "convert " + d + out + " --to-model Z",
+              "--model D export " + d + out,
+              "dedupe " + d + out,
+              "dedupe " + d + out + " --keep newest",
               "apply-reference " + d + " " + d + out + " --unmatched drop",
-              exportCsv + "--columns number,channel", exportCsv + "--columns ,",
-              exportCsv + "--format doc", exportCsv + "--group 0", exportCsv + "--group 33",
-              exportCsv + "--sort size", exportCsv + "--page-columns 5"}) {
+              "--model D apply-reference " + d + " " + d + out + " --except 99999",
+              "--model D dedupe " + d + out + " --keep lowest --except x",
+              exportCsv + "--columns number,channel",
+              exportCsv + "--columns ,",
+              exportCsv + "--format doc",
+              exportCsv + "--group 0",
+              exportCsv + "--group 33",
+              exportCsv + "--sort size",
+              exportCsv + "--page-columns 5"}) {
         std::istringstream words(line);
         Expect(2, {std::istream_iterator<std::string>(words), {}});
     }
@@ -333,28 +346,39 @@ TEST_F(CliTest, NamesATemporaryFolderThatCannotHoldTheWorkFile) {
     }
 }
 
-TEST_F(CliTest, DedupesByTheKeepPolicyAndLeavesOutputOnFailure) {
-    const std::string b = Sample("B"), out = Path("out.bin");
-    const Outcome dry = On("B", 0, {"dedupe", b, "-o", out, "--keep", "lowest", "--dry-run"});
-    EXPECT_HAS(dry.out, "(same name): keep TV 4 \"KiKA\"; delete TV 24 \"KiKA\"");
-    EXPECT_HAS(dry.out, "channels would be deleted");
-    EXPECT_FALSE(fs::exists(out));
-    const Json done =
-        Json::parse(On("B", 0, {"dedupe", "--json", b, "-o", out, "--keep", "lowest"}).out);
-    EXPECT_EQ(done["written"], true);
-    std::size_t deleted = 0;
-    for (const Json& g : done["groups"])
-        deleted += g["deleted"].size();
-    EXPECT_GT(deleted, 0u);
-    EXPECT_EQ(done["deleted"], deleted);
-    const auto channels = [&](const std::string& file) {
-        return Json::parse(On("B", 0, {"dump", "--json", file}).out)["tables"]["channels"].size();
+TEST_F(CliTest, DedupesByTheRuleAndPolicyLeavingOutWhatItIsTold) {
+    // The samples hold no duplicates by the default rule: "Das Erste" and "Das Erste HD" are two
+    // programmes, a terrestrial "KiKA" another way to receive the satellite one.
+    for (const char* model : {"A", "B", "C", "D", "E", "default"})
+        EXPECT_HAS(
+            On(model, 0,
+               {"dedupe", Sample(model), "-o", Path("x.bin"), "--keep", "lowest", "--dry-run"})
+                .out,
+            "0 groups, 0 channels would be deleted");
+    const std::string d = Sample("D"), out = Path("out.bin");
+    const Args variants = {"dedupe", d, "-o", out, "--keep", "hd", "--variants"};
+    const auto with = [&](Args more) {
+        more.insert(more.begin(), variants.begin(), variants.end());
+        return more;
     };
-    EXPECT_EQ(channels(out), channels(b) - deleted);
-    EXPECT_HAS(
-        On("D", 0, {"dedupe", Sample("D"), "-o", Path("d.bin"), "--keep", "hd", "--dry-run"}).out,
-        "keep TV 20 \"Das Erste HD\"; delete TV 1 \"Das Erste\"");
+    const Outcome dry = On("D", 0, with({"--dry-run"}));
+    EXPECT_HAS(dry.out, "group 1 (SD and HD versions of a name): keep TV 20 \"Das Erste HD\"; "
+                        "delete TV 1 \"Das Erste\"");
+    EXPECT_HAS(dry.out, "1 group, 1 channel would be deleted");
+    EXPECT_FALSE(fs::exists(out));
+    const auto channels = [&](const std::string& file) {
+        return Json::parse(On("D", 0, {"dump", "--json", file}).out)["tables"]["channels"].size();
+    };
+    const Json done = Json::parse(On("D", 0, with({"--json"})).out);
+    EXPECT_EQ(done["deleted"], 1);
+    EXPECT_TRUE(done["groups"][0]["variants"]);
+    EXPECT_EQ(channels(out), channels(d) - 1);
+    // The group left out stays whole.
+    EXPECT_HAS(On("D", 0, with({"--except", "1"})).out, "left out, also keep TV 1 \"Das Erste\"");
+    EXPECT_EQ(channels(out), channels(d));
     const Bytes before = Read(out);
+    for (const char* bad : {"2", "0", "1x", "1,,1"})
+        EXPECT_HAS(On("D", 2, with({"--except", bad})).err, "--except: ");
     On("D", 1, {"dedupe", Path("missing.bin"), "-o", out, "--keep", "fta"});
     EXPECT_EQ(Read(out), before);
 }
@@ -402,10 +426,22 @@ TEST_F(CliTest, AppliesAReferenceListOrLeavesTheOutput) {
         EXPECT_EQ(plan["entries"][e]["after"]["number"], e + 1);
     }
     EXPECT_EQ(plan["unreadLines"].size(), 1u);
+    // Left out: the first entry's channel and the first unmatched one stay as they are.
+    const Json except =
+        Json::parse(On("D", 0,
+                       {"apply-reference", list, mine, "-o", keep, "--unmatched", "delete",
+                        "--dry-run", "--json", "--except", "1," + std::to_string(names.size() + 1)})
+                        .out);
+    EXPECT_TRUE(except["entries"][0]["leftOut"]);
+    EXPECT_EQ(except["entries"][0]["after"], except["entries"][0]["before"]);
+    EXPECT_EQ(except["entries"][1]["after"]["number"], 1);
+    EXPECT_TRUE(except["unmatched"][0]["leftOut"] && !except["unmatched"][0]["deleted"]);
+    EXPECT_TRUE(except["unmatched"][1]["deleted"]);
     const std::string reversed = Path("reversed.bin");
-    EXPECT_HAS(
-        On("D", 0, {"apply-reference", list, mine, "-o", reversed, "--unmatched", "delete"}).out,
-        " matched (");
+    const Outcome applied =
+        On("D", 0, {"apply-reference", list, mine, "-o", reversed, "--unmatched", "delete"});
+    EXPECT_HAS(applied.out, " matched (");
+    EXPECT_HAS(applied.out, "#1 1 \"" + names[0] + "\": name");
     Args got;
     for (const Json& c : channels(reversed))
         got.push_back(c["Name"]);

@@ -20,7 +20,11 @@ bool HDServiceType(std::uint8_t type) {
 }
 
 bool QualityMark(std::string_view word) {
-    return word == "hd" || word == "sd" || word == "uhd";
+    return word == "hd" || word == "sd" || word == "uhd" || word == "4k";
+}
+
+bool HDMark(std::string_view word) {
+    return word == "hd" || word == "uhd" || word == "4k";
 }
 
 std::string_view NameOf(const Channel_Info_Tag& ch) {
@@ -130,17 +134,16 @@ std::optional<KeepPolicy> KeepPolicyNamed(std::string_view name) {
 
 std::string NameKey(std::string_view name) {
     std::string key;
-    std::size_t lastWord = 0;
-    std::size_t words = 0;
-    bool lastIsMark = false;
-    ForEachWord(name, Blank, [&](const std::string& word) {
-        lastWord = key.size();
-        key += (key.empty() ? "" : " ") + word;
-        lastIsMark = QualityMark(word);
-        ++words;
-    });
-    if (words > 1 && lastIsMark)
-        key.resize(lastWord);
+    ForEachWord(name, Blank,
+                [&](const std::string& word) { key += (key.empty() ? "" : " ") + word; });
+    return key;
+}
+
+std::string VariantKey(std::string_view name) {
+    std::string key = NameKey(name);
+    const std::size_t lastBlank = key.rfind(' ');
+    if (lastBlank != std::string::npos && QualityMark(std::string_view(key).substr(lastBlank + 1)))
+        key.resize(lastBlank);
     return key;
 }
 
@@ -150,34 +153,46 @@ bool IsHD(const Channel_Info_Tag& ch) {
     bool hd = false;
     ForEachWord(
         NameOf(ch), [](unsigned char c) { return std::isalnum(c) == 0; },
-        [&](const std::string& word) { hd = hd || word == "hd" || word == "uhd"; });
+        [&](const std::string& word) { hd = hd || HDMark(word); });
     return hd;
 }
 
-std::vector<DuplicateGroup> FindDuplicates(tabstore::CQoDB& db, KeepPolicy keep, Product product) {
+std::vector<DuplicateGroup> FindDuplicates(tabstore::CQoDB& db, KeepPolicy keep, Product product,
+                                           NameRule rule) {
+    const std::size_t size = db.Size(kChannelTable);
     std::vector<Candidate> channels;
     std::unordered_map<std::uint32_t, std::size_t> indexOf;
-    std::unordered_map<std::string, std::size_t> firstNamed; ///< kind + name key -> index
-    channels.reserve(db.Size(kChannelTable));
-    Components components(db.Size(kChannelTable));
-    std::vector<char> byName(db.Size(kChannelTable), 0);
+    std::unordered_map<std::string, std::size_t> firstNamed;   ///< kind + name key -> index
+    std::unordered_map<std::string, std::size_t> firstVariant; ///< kind + variant key -> index
+    std::vector<std::string> keys;
+    channels.reserve(size);
+    Components components(size);
+    std::vector<char> byName(size, 0), byVariant(size, 0), byService(size, 0);
     rows::ForEach<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
         const std::size_t i = channels.size();
-        if (i >= components.parent.size())
+        if (i >= size)
             return; // the table grew under the walk: never in practice
         channels.push_back(
             {ch.RowID, Preferred(ch, keep), product.UsesShowNum() ? ch.ShowNum : ch.ProgramNum});
         indexOf.emplace(ch.RowID, i);
-        const std::string key = NameKey(NameOf(ch));
-        if (key.empty())
+        // A terrestrial copy of a satellite programme is another way to receive it, not a copy.
+        const bool terrestrial = product.Terrestrial() && ch.SatID == 1;
+        const std::string kind = std::string(IsTV(ch) ? "T" : "R") + (terrestrial ? "t" : "s");
+        keys.push_back(NameKey(NameOf(ch)));
+        if (keys.back().empty())
             return;
-        const auto [at, fresh] = firstNamed.emplace((IsTV(ch) ? "T" : "R") + key, i);
-        if (!fresh) {
+        if (const auto [at, fresh] = firstNamed.emplace(kind + keys.back(), i); !fresh) {
             components.Join(at->second, i);
             byName[at->second] = byName[i] = 1;
         }
+        if (rule != NameRule::WithVariants)
+            return;
+        const auto [at, fresh] = firstVariant.emplace(kind + VariantKey(NameOf(ch)), i);
+        if (!fresh && keys[at->second] != keys.back()) {
+            components.Join(at->second, i);
+            byVariant[at->second] = byVariant[i] = 1;
+        }
     });
-    std::vector<char> byService(channels.size(), 0);
     for (const RowIds& group : SameServiceGroups(db))
         for (std::uint32_t key : group) {
             const std::size_t i = indexOf.at(key);
@@ -200,6 +215,7 @@ std::vector<DuplicateGroup> FindDuplicates(tabstore::CQoDB& db, KeepPolicy keep,
         group.rows.push_back(channels[i].key);
         group.sameService = group.sameService || byService[i] != 0;
         group.sameName = group.sameName || byName[i] != 0;
+        group.variants = group.variants || byVariant[i] != 0;
         const auto rank = [&](const Candidate& c) { return std::tuple(!c.preferred, c.number); };
         if (group.kept == 0 || rank(channels[i]) < rank(channels[indexOf.at(group.kept)]))
             group.kept = channels[i].key;
@@ -207,12 +223,22 @@ std::vector<DuplicateGroup> FindDuplicates(tabstore::CQoDB& db, KeepPolicy keep,
     return groups;
 }
 
-std::size_t DeleteDuplicates(tabstore::CQoDB& db, const std::vector<DuplicateGroup>& groups) {
+std::size_t Doomed(const std::vector<DuplicateGroup>& groups, const LeftOut& leftOut) {
+    std::size_t doomed = 0;
+    for (std::size_t i = 0; i < groups.size(); ++i)
+        if (!leftOut.contains(i))
+            doomed += groups[i].rows.size() - 1;
+    return doomed;
+}
+
+std::size_t DeleteDuplicates(tabstore::CQoDB& db, const std::vector<DuplicateGroup>& groups,
+                             const LeftOut& leftOut) {
     RowIds doomed;
-    for (const DuplicateGroup& group : groups)
-        for (std::uint32_t key : group.rows)
-            if (key != group.kept)
-                doomed.push_back(key);
+    for (std::size_t i = 0; i < groups.size(); ++i)
+        if (!leftOut.contains(i))
+            for (std::uint32_t key : groups[i].rows)
+                if (key != groups[i].kept)
+                    doomed.push_back(key);
     return doomed.empty() ? 0 : DeleteChannels(db, doomed);
 }
 

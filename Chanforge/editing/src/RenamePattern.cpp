@@ -109,16 +109,24 @@ void FitNewName(RenameLine& line, std::size_t nameBytes, bool cutToFit) {
     line.tooLong = !fitted.Stores() && line.Changes();
 }
 
-} // namespace
-
-bool RenamePreview::Applicable() const {
-    return ok() && std::none_of(lines.begin(), lines.end(),
-                                [](const RenameLine& l) { return l.empty || l.tooLong; });
+/// How many lines not left out satisfy pred.
+template <class Pred>
+std::size_t CountLines(const RenamePreview& preview, const LeftOut& leftOut, Pred&& pred) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < preview.lines.size(); ++i)
+        n += !leftOut.contains(i) && pred(preview.lines[i]);
+    return n;
 }
 
-std::size_t RenamePreview::Changed() const {
-    return static_cast<std::size_t>(
-        std::count_if(lines.begin(), lines.end(), [](const RenameLine& l) { return l.Changes(); }));
+} // namespace
+
+bool RenamePreview::Applicable(const LeftOut& leftOut) const {
+    return ok() && CountLines(*this, leftOut,
+                              [](const RenameLine& l) { return l.empty || l.tooLong; }) == 0;
+}
+
+std::size_t RenamePreview::Changed(const LeftOut& leftOut) const {
+    return CountLines(*this, leftOut, [](const RenameLine& l) { return l.Changes(); });
 }
 
 RenamePreview PreviewRename(tabstore::CQoDB& db, const RowIds& keys, const RenameRule& rule,
@@ -154,19 +162,19 @@ RenamePreview PreviewRename(tabstore::CQoDB& db, const RowIds& keys, const Renam
     return preview;
 }
 
-EditResult ApplyRename(tabstore::CQoDB& db, const RenamePreview& preview) {
+EditResult ApplyRename(tabstore::CQoDB& db, const RenamePreview& preview, const LeftOut& leftOut) {
     if (!preview.ok())
         return EditResult::Nothing;
-    if (!preview.Applicable())
-        return std::any_of(preview.lines.begin(), preview.lines.end(),
-                           [](const RenameLine& l) { return l.empty; })
+    if (!preview.Applicable(leftOut))
+        return CountLines(preview, leftOut, [](const RenameLine& l) { return l.empty; }) > 0
                    ? EditResult::EmptyName
                    : EditResult::NameTooLong;
-    if (preview.Changed() == 0)
+    if (preview.Changed(leftOut) == 0)
         return EditResult::Nothing;
-    for (const RenameLine& line : preview.lines) {
+    for (std::size_t i = 0; i < preview.lines.size(); ++i) {
+        const RenameLine& line = preview.lines[i];
         auto* ch = rows::Channel(db, line.key);
-        if (ch == nullptr || !line.Changes())
+        if (ch == nullptr || !line.Changes() || leftOut.contains(i))
             continue;
         StoreName(*ch, line.newName);
     }

@@ -104,7 +104,36 @@ UnusedRecords FindUnused(tabstore::CQoDB& db, Product product) {
     return out;
 }
 
-std::size_t RemoveUnused(tabstore::CQoDB& db, const UnusedRecords& unused) {
+UnusedRecords Going(tabstore::CQoDB& db, const UnusedRecords& unused, const LeftOut& leftOut) {
+    UnusedRecords out;
+    std::size_t line = 0;
+    std::bitset<256> staying; ///< SatIDs with a transponder left out
+    const auto keep = [&](const RowIds& from, RowIds& to, bool transponders = false) {
+        for (std::uint32_t key : from) {
+            if (!leftOut.contains(line++))
+                to.push_back(key);
+            else if (transponders)
+                if (const auto* tp = rows::Get<Transponder_Info_Tag>(db, kTransponderTable, key))
+                    staying.set(tp->SatID);
+        }
+    };
+    // The satellites' lines come first, but whether one goes hangs on its transponders.
+    RowIds satellites;
+    keep(unused.satellites, satellites);
+    keep(unused.transponders, out.transponders, true);
+    keep(unused.muxes, out.muxes);
+    keep(unused.cableMuxes, out.cableMuxes);
+    keep(unused.providers, out.providers);
+    keep(unused.groups, out.groups);
+    for (std::uint32_t key : satellites)
+        if (const auto* sat = rows::Get<Satellite_Info_Tag>(db, kSatelliteTable, key);
+            sat != nullptr && !staying.test(sat->SatID))
+            out.satellites.push_back(key);
+    return out;
+}
+
+std::size_t RemoveUnused(tabstore::CQoDB& db, const UnusedRecords& listed, const LeftOut& leftOut) {
+    const UnusedRecords unused = leftOut.empty() ? listed : Going(db, listed, leftOut);
     std::size_t removed = 0;
     // Transponders before their satellites, which then take nothing along; rows keep their keys
     // through both, so the lists stay valid while ids close their gaps.

@@ -6,6 +6,7 @@
 #include "chanforge/editing/SortByKeys.h"
 #include "chanforge/editing/UnusedRecords.h"
 
+#include "TestBuilders.h"
 #include "TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -60,67 +61,110 @@ constexpr std::uint16_t kScr = attr::kScrambled;
 
 // ---- Duplicates ------------------------------------------------------------------------------
 
-/// "ZDF" and "ZDF HD" share a name; "Other" carries the HD one's service, so all three are one
-/// group. "Arte" and "Arte France" carry one service. The radio "ZDF" is another kind, and
-/// two entries without a service id are no one's duplicates.
+/// "Das Erste" and "Das Erste HD" are two programmes on two transponders, the SD and HD
+/// versions of a name; "Other" carries the HD one's service. "Arte" and "Arte France" carry one
+/// service; "Hand A" and "hand  a" have one name but no service id. The radio "Das Erste" is
+/// another kind.
 void AddDuplicates(tabstore::CQoDB& db) {
-    Add(db, {{"ZDF", 1, true, 2, 1, 100, 1, kScr, 0},
+    Add(db, {{"Das Erste", 1, true, 2, 1, 28106, 1, kScr, 0},
              {"Arte", 2, true, 2, 1, 300, 1, kScr, 0},
-             {"ZDF HD", 5, true, 2, 2, 200, 1, 0, 1},
-             {"Other", 4, true, 2, 2, 200, 1, 0, 0},
+             {"Das Erste HD", 5, true, 2, 2, 10301, 1, 0, 1},
+             {"Other", 4, true, 2, 2, 10301, 1, 0, 0},
              {"Arte France", 7, true, 2, 1, 300, 1, 0, 0, 0x19},
-             {"ZDF", 1, false, 2, 1, 101, 1, 0, 0},
+             {"Das Erste", 1, false, 2, 1, 28107, 1, 0, 0},
              {"Hand A", 8, true, 3, 1, 0, 1, 0, 0},
-             {"Hand B", 9, true, 3, 1, 0, 1, 0, 0}});
+             {"hand  a", 10, true, 3, 1, 0, 1, 0, 0}});
 }
 
-TEST(Duplicates, GroupsJoinEveryPairAndThePolicyPicksTheKeptOne) {
+TEST(Duplicates, GroupsJoinEveryPairAndSayWhatTheyShare) {
+    const auto shared = [](const DuplicateGroup& g) {
+        return std::string(g.sameService ? "service " : "") + (g.sameName ? "name " : "") +
+               (g.variants ? "variants" : "");
+    };
     const struct {
+        NameRule rule;
         KeepPolicy keep;
-        const char* zdf;
-        const char* arte;
-    } cases[] = {{KeepPolicy::Lowest, "ZDF", "Arte"},
-                 {KeepPolicy::HD, "ZDF HD", "Arte France"},
-                 {KeepPolicy::FreeToAir, "Other", "Arte France"},
-                 {KeepPolicy::Favorite, "ZDF HD", "Arte"}};
+        std::vector<Strings> groups;
+        Strings shares, kept;
+    } cases[] = {
+        {NameRule::Exact,
+         KeepPolicy::Lowest,
+         {{"Arte", "Arte France"}, {"Das Erste HD", "Other"}, {"Hand A", "hand  a"}},
+         {"service ", "service ", "name "},
+         {"Arte", "Other", "Hand A"}},
+        {NameRule::WithVariants,
+         KeepPolicy::Lowest,
+         {{"Das Erste", "Das Erste HD", "Other"}, {"Arte", "Arte France"}, {"Hand A", "hand  a"}},
+         {"service variants", "service ", "name "},
+         {"Das Erste", "Arte", "Hand A"}},
+        {NameRule::WithVariants,
+         KeepPolicy::HD,
+         {{"Das Erste", "Das Erste HD", "Other"}, {"Arte", "Arte France"}, {"Hand A", "hand  a"}},
+         {"service variants", "service ", "name "},
+         {"Das Erste HD", "Arte France", "Hand A"}},
+        {NameRule::WithVariants,
+         KeepPolicy::FreeToAir,
+         {{"Das Erste", "Das Erste HD", "Other"}, {"Arte", "Arte France"}, {"Hand A", "hand  a"}},
+         {"service variants", "service ", "name "},
+         {"Other", "Arte France", "Hand A"}},
+        {NameRule::WithVariants,
+         KeepPolicy::Favorite,
+         {{"Das Erste", "Das Erste HD", "Other"}, {"Arte", "Arte France"}, {"Hand A", "hand  a"}},
+         {"service variants", "service ", "name "},
+         {"Das Erste HD", "Arte", "Hand A"}},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.keep));
+        SCOPED_TRACE(static_cast<int>(c.keep) * 10 + static_cast<int>(c.rule));
         tabstore::CQoDB db;
         AddDuplicates(db);
-        const auto groups = FindDuplicates(db, c.keep, kSatelliteProduct);
-        ASSERT_EQ(groups.size(), 2u);
-        EXPECT_EQ(Names(db, groups[0].rows), (Strings{"ZDF", "ZDF HD", "Other"}));
-        EXPECT_TRUE(groups[0].sameName && groups[0].sameService);
-        EXPECT_EQ(Names(db, groups[1].rows), (Strings{"Arte", "Arte France"}));
-        EXPECT_TRUE(groups[1].sameService && !groups[1].sameName);
-        EXPECT_EQ(NameAt(db, groups[0].kept), c.zdf);
-        EXPECT_EQ(NameAt(db, groups[1].kept), c.arte);
+        const auto groups = FindDuplicates(db, c.keep, kSatelliteProduct, c.rule);
+        ASSERT_EQ(groups.size(), c.groups.size());
+        for (std::size_t i = 0; i < groups.size(); ++i) {
+            EXPECT_EQ(Names(db, groups[i].rows), c.groups[i]);
+            EXPECT_EQ(shared(groups[i]), c.shares[i]);
+            EXPECT_EQ(NameAt(db, groups[i].kept), c.kept[i]);
+        }
     }
 }
 
-TEST(Duplicates, DeleteKeepsOneOfEachGroupAndRenumbers) {
+TEST(Duplicates, LeftOutGroupsStayWholeAndOneUndoStepRestoresTheRest) {
     tabstore::CQoDB db;
     AddDuplicates(db);
-    const auto groups = FindDuplicates(db, KeepPolicy::HD, kSatelliteProduct);
-    EXPECT_EQ(DeleteDuplicates(db, groups), 3u);
-    EXPECT_EQ(Numbering(db, true), (Strings{"ZDF HD=1", "Arte France=2", "Hand A=3", "Hand B=4"}));
-    EXPECT_EQ(Numbering(db, false), (Strings{"ZDF=1"}));
-    EXPECT_TRUE(FindDuplicates(db, KeepPolicy::HD, kSatelliteProduct).empty());
-    EXPECT_EQ(DeleteDuplicates(db, {}), 0u);
+    const auto original = testkit::StoreBytes(db);
+    const auto groups =
+        FindDuplicates(db, KeepPolicy::HD, kSatelliteProduct, NameRule::WithVariants);
+    EXPECT_EQ(Doomed(groups), 4u);
+    EXPECT_EQ(Doomed(groups, {1}), 3u);
+    CUndoStack undo;
+    EXPECT_EQ(undo.Record(db, kDedupeTables, "Delete duplicates",
+                          [&] { return DeleteDuplicates(db, groups, {1}); }),
+              3u);
+    EXPECT_EQ(Numbering(db, true),
+              (Strings{"Arte=1", "Das Erste HD=2", "Arte France=3", "Hand A=4"}));
+    EXPECT_EQ(Numbering(db, false), (Strings{"Das Erste=1"}));
+    ASSERT_TRUE(undo.Undo(db));
+    EXPECT_EQ(testkit::StoreBytes(db), original);
+    EXPECT_EQ(DeleteDuplicates(db, groups, {0, 1, 2}), 0u);
+    EXPECT_EQ(testkit::StoreBytes(db), original);
 }
 
-TEST(Duplicates, NamesMeetWithoutCaseBlanksOrQualityMark) {
-    const std::pair<const char*, const char*> keys[] = {{"ZDF HD", "zdf"},
-                                                        {"  Das   Erste ", "das erste"},
-                                                        {"Sport1 SD", "sport1"},
-                                                        {"Sky UHD", "sky"},
-                                                        {"HD", "hd"},
-                                                        {"HD Plus", "hd plus"},
-                                                        {"UHD1 by HD+", "uhd1 by hd+"}};
-    for (const auto& [name, key] : keys)
-        EXPECT_EQ(NameKey(name), key) << name;
+TEST(Duplicates, NamesMeetWithoutCaseOrBlanksAndVariantsWithoutQualityMark) {
+    const struct {
+        const char* name;
+        const char* key;
+        const char* variant;
+    } keys[] = {
+        {"ZDF HD", "zdf hd", "zdf"},          {"  Das   Erste ", "das erste", "das erste"},
+        {"Sport1 SD", "sport1 sd", "sport1"}, {"Sky UHD", "sky uhd", "sky"},
+        {"Arte 4K", "arte 4k", "arte"},       {"HD", "hd", "hd"},
+        {"HD Plus", "hd plus", "hd plus"},    {"UHD1 by HD+", "uhd1 by hd+", "uhd1 by hd+"}};
+    for (const auto& k : keys) {
+        EXPECT_EQ(NameKey(k.name), k.key) << k.name;
+        EXPECT_EQ(VariantKey(k.name), k.variant) << k.name;
+    }
     const std::pair<Row, bool> hd[] = {{{"ZDF HD", 1, true, 2, 1, 1, 1, 0, 0}, true},
                                        {{"ZDF.hd", 1, true, 2, 1, 1, 1, 0, 0}, true},
+                                       {{"Arte 4K", 1, true, 2, 1, 1, 1, 0, 0}, true},
                                        {{"SHD Info", 1, true, 2, 1, 1, 1, 0, 0}, false},
                                        {{"ZDF", 1, true, 2, 1, 1, 1, 0, 0, 0x19}, true},
                                        {{"ZDF", 1, true, 2, 1, 1, 1, 0, 0, 0x16}, false}};
@@ -294,6 +338,19 @@ TEST(RenamePattern, NameTooLongIsRefusedUnlessCutIsChosen) {
     EXPECT_FALSE(preview.Applicable());
     EXPECT_EQ(ApplyRename(db, preview), EditResult::NameTooLong);
     EXPECT_EQ(AllNames(db), (Strings{"TV 001", "TV 002", "Fernsehsender 0", "TV 3"}));
+    // The refused lines left out, the rest is renamed in one undo step.
+    const auto original = testkit::StoreBytes(db);
+    EXPECT_TRUE(preview.Applicable({0, 1}));
+    EXPECT_EQ(preview.Changed({0, 1}), 1u);
+    CUndoStack undo;
+    EXPECT_EQ(undo.Record(db, kRenameTables, "Rename",
+                          [&] {
+                              return ApplyRename(db, preview, {0, 1});
+                          }),
+              EditResult::Ok);
+    EXPECT_EQ(AllNames(db), (Strings{"TV 001", "TV 002", "Fernsehsender 0", "Fernsehsender 3"}));
+    ASSERT_TRUE(undo.Undo(db));
+    EXPECT_EQ(testkit::StoreBytes(db), original);
 
     // Cut by choice: what the preview lists is what the table holds, and names the cut made
     // one are told apart from the rest.
@@ -346,8 +403,9 @@ TEST(SortByKeys, KeysInTheOperatorsOrderRenumberEachKind) {
 
 // ---- Remove the unused -----------------------------------------------------------------------
 
-TEST(UnusedRecords, SatelliteReceiverListsWhatNothingNamesAndRemovesIt) {
-    tabstore::CQoDB db;
+/// Satellite 3 has only an idle transponder and satellite 5 none; transponder 2 of satellite 2,
+/// provider 2 and group 2 are used by no channel. Returns the idle transponders' keys.
+RowIds AddUnused(tabstore::CQoDB& db) {
     AddSatellite(db, 2, "Used");
     AddSatellite(db, 3, "Unused transponders");
     AddSatellite(db, 4, "Named");
@@ -364,9 +422,15 @@ TEST(UnusedRecords, SatelliteReceiverListsWhatNothingNamesAndRemovesIt) {
     Add(db, {{"On 1", 1, true, 2, 1, 1, 1, 0, 0b001},
              {"On 3", 2, true, 2, 3, 2, 1, 0, 0},
              {"Nowhere", 3, true, 4, 7, 3, 1, 0, 0}});
+    return {idle, idle3};
+}
+
+TEST(UnusedRecords, SatelliteReceiverListsWhatNothingNamesAndRemovesIt) {
+    tabstore::CQoDB db;
+    const RowIds idle = AddUnused(db);
     const UnusedRecords unused = FindUnused(db, kSatelliteProduct);
     EXPECT_EQ(unused.satellites, (RowIds{2, 4}));
-    EXPECT_EQ(unused.transponders, (RowIds{idle, idle3}));
+    EXPECT_EQ(unused.transponders, idle);
     EXPECT_EQ(unused.providers, (RowIds{2}));
     EXPECT_EQ(unused.groups, (RowIds{2}));
     EXPECT_TRUE(unused.muxes.empty() && unused.cableMuxes.empty());
@@ -379,6 +443,29 @@ TEST(UnusedRecords, SatelliteReceiverListsWhatNothingNamesAndRemovesIt) {
     EXPECT_STREQ(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 2)->Name, "Favorite 2");
     EXPECT_EQ(AllNames(db), (Strings{"On 1", "On 3", "Nowhere"}));
     EXPECT_EQ(FindUnused(db, kSatelliteProduct).Count(), 0u);
+}
+
+TEST(UnusedRecords, LinesLeftOutStayAndSoDoesTheSatelliteOfATransponderKept) {
+    tabstore::CQoDB db;
+    AddUnused(db);
+    const auto original = testkit::StoreBytes(db);
+    const UnusedRecords unused = FindUnused(db, kSatelliteProduct);
+    // Lines: satellites 3 and 5, the idle transponders of satellites 2 and 3, provider 2, group 2.
+    const UnusedRecords going = Going(db, unused, {3, 4});
+    EXPECT_EQ(going.satellites, (RowIds{4}));
+    EXPECT_EQ(going.transponders, (RowIds{unused.transponders[0]}));
+    EXPECT_TRUE(going.providers.empty());
+    CUndoStack undo;
+    EXPECT_EQ(undo.Record(db, kRemoveUnusedTables, "Remove unused",
+                          [&] {
+                              return RemoveUnused(db, unused, {3, 4});
+                          }),
+              3u);
+    EXPECT_EQ(GetRow<Satellite_Info_Tag>(db, kSatelliteTable, 2)->SatID, 3);
+    EXPECT_EQ(db.Size(kTransponderTable), 3u);
+    EXPECT_EQ(db.Size(kProviderTable), 2u);
+    ASSERT_TRUE(undo.Undo(db));
+    EXPECT_EQ(testkit::StoreBytes(db), original);
 }
 
 TEST(UnusedRecords, MultiplexesGoWithoutMovingIdsAndCableIdsCloseUp) {

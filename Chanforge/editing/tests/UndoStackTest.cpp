@@ -3,6 +3,7 @@
 #include "chanforge/editing/ChannelMove.h"
 #include "chanforge/editing/FavoriteGroups.h"
 
+#include "TestBuilders.h"
 #include "TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -15,20 +16,6 @@ using namespace chanforge::editing::test;
 
 namespace {
 
-/// Every row of every table as bytes, to compare whole databases.
-std::vector<std::vector<unsigned char>> Dump(tabstore::CQoDB& db) {
-    std::vector<std::vector<unsigned char>> out;
-    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
-        const auto* p = reinterpret_cast<const unsigned char*>(&ch);
-        out.emplace_back(p, p + sizeof ch);
-    });
-    ForEachRow<Favorite_Info_Tag>(db, kFavoriteTable, [&](const Favorite_Info_Tag& g) {
-        const auto* p = reinterpret_cast<const unsigned char*>(&g);
-        out.emplace_back(p, p + sizeof g);
-    });
-    return out;
-}
-
 constexpr TableMask kChannels = TableBit(kChannelTable);
 
 TEST(UndoStack, UndoAndRedoRestoreEveryKindOfChange) {
@@ -36,7 +23,7 @@ TEST(UndoStack, UndoAndRedoRestoreEveryKindOfChange) {
     FillNumbered(db, 5, 3);
     AddFavorite(db, "Group");
     CUndoStack undo;
-    const auto original = Dump(db);
+    const auto original = testkit::StoreBytes(db);
 
     undo.Record(db, kChannels, "Lock", [&] { SetAttributeBits(db, {2, 3}, attr::kLocked, true); });
     undo.Record(db, kChannels, "Delete", [&] { DeleteChannels(db, {1, 7}); });
@@ -46,18 +33,18 @@ TEST(UndoStack, UndoAndRedoRestoreEveryKindOfChange) {
     });
     undo.Record(db, kChannels, "Move",
                 [&] { MoveChannels(db, {4}, 1, ChannelKind::TV, kSatelliteProduct); });
-    const auto edited = Dump(db);
+    const auto edited = testkit::StoreBytes(db);
     ASSERT_NE(edited, original);
     EXPECT_EQ(undo.UndoLabel(), "Move");
 
     while (undo.CanUndo())
         ASSERT_TRUE(undo.Undo(db));
-    EXPECT_EQ(Dump(db), original);
+    EXPECT_EQ(testkit::StoreBytes(db), original);
     EXPECT_EQ(undo.StateId(), 0u);
     EXPECT_EQ(undo.RedoLabel(), "Lock");
     while (undo.CanRedo())
         ASSERT_TRUE(undo.Redo(db));
-    EXPECT_EQ(Dump(db), edited);
+    EXPECT_EQ(testkit::StoreBytes(db), edited);
 }
 
 TEST(UndoStack, StepKeepsOnlyWhatChanged) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <numeric>
 #include <optional>
+#include <set>
 #include <tuple>
 #include <unordered_map>
 
@@ -47,26 +48,35 @@ class Numbering {
                 first_ = referenceNumber;
             wanted = referenceNumber - std::min(*first_, referenceNumber) + start_;
         }
-        return last_ = std::max(wanted, free);
+        return last_ = Unreserved(std::max(wanted, free));
     }
     /// A channel the reference does not number: after everything handed out so far.
     std::uint32_t Following() { return last_ = Free(); }
+    /// A number a channel left as it is keeps: no one else gets it.
+    void Reserve(std::uint32_t number) { reserved_.insert(number); }
 
   private:
-    std::uint32_t Free() const { return last_ == 0 ? start_ : last_ + 1; }
+    std::uint32_t Free() const { return Unreserved(last_ == 0 ? start_ : last_ + 1); }
+    std::uint32_t Unreserved(std::uint32_t n) const {
+        while (reserved_.contains(n))
+            ++n;
+        return n;
+    }
 
     std::uint32_t start_;
     bool closeGaps_;
     std::optional<std::uint16_t> first_;
     std::uint32_t last_ = 0;
+    std::set<std::uint32_t> reserved_;
 };
 
 class Planner {
   public:
     Planner(tabstore::CQoDB& db, const codec::FlashLayout& layout, const Reference& ref,
-            const ApplyOptions& options)
-        : layout_(layout), ref_(ref), options_(options), channels_(ServicesOf(db, db, layout)),
-          limit_(FavoriteGroupLimit(layout)), order_(ReferenceOrder(ref)),
+            const ApplyOptions& options, const editing::LeftOut& leftOut)
+        : layout_(layout), ref_(ref), options_(options), leftOut_(leftOut),
+          channels_(ServicesOf(db, db, layout)), limit_(FavoriteGroupLimit(layout)),
+          order_(ReferenceOrder(ref)),
           claimedBy_(channels_.size(), kFree), numbering_{{{options.start, options.closeGaps},
                                                            {options.start, options.closeGaps}}} {}
 
@@ -74,11 +84,16 @@ class Planner {
         const std::vector<Match> matches = MatchServices(ref_.entries, channels_);
         plan_.entries.resize(ref_.entries.size());
         for (std::size_t e : ClaimOrder(matches))
-            Claim(e, matches[e]);
+            if (!leftOut_.contains(e))
+                Claim(e, matches[e]);
+        for (std::size_t e = 0; e < matches.size(); ++e)
+            if (leftOut_.contains(e))
+                Hold(e, matches[e]);
+        ListUnmatched();
         for (std::size_t e : order_)
             if (plan_.entries[e].applied)
                 Number(e);
-        PlaceUnmatched();
+        NumberUnmatched();
         if (ref_.carriesMarks && layout_.product.KeepsFavoritePositions())
             PlacePositions();
         PlanGroups();
@@ -88,6 +103,7 @@ class Planner {
 
   private:
     static constexpr std::size_t kFree = static_cast<std::size_t>(-1);
+    static constexpr std::size_t kHeld = kFree - 1; ///< by an entry the operator left out
 
     /// Entries sharing a channel: the stronger method keeps it, then the earlier entry.
     std::vector<std::size_t> ClaimOrder(const std::vector<Match>& matches) const {
@@ -126,6 +142,27 @@ class Planner {
             TakeName(p, entry.name);
     }
 
+    /// A left-out entry's channel stays as it is, unless another entry takes it.
+    void Hold(std::size_t e, const Match& match) {
+        EntryPlan& p = plan_.entries[e];
+        p.match = match;
+        p.leftOut = true;
+        if (!match.found())
+            return;
+        const Service& ch = channels_[match.channel];
+        p.row = ch.row;
+        p.before = p.after = StateOf(ch);
+        if (claimedBy_[match.channel] != kFree)
+            return;
+        claimedBy_[match.channel] = kHeld;
+        Reserve(ch.kind, p.before);
+    }
+
+    void Reserve(Kind kind, const ChannelState& kept) {
+        NumberingOf(kind).Reserve(kept.number);
+        held_.push_back({kind, &kept});
+    }
+
     void TakeName(EntryPlan& p, const std::string& name) {
         const editing::FittedName fitted =
             editing::FitName(name, layout_.ChannelNameBytes(), options_.cutNames);
@@ -162,7 +199,8 @@ class Planner {
         SetNumber(p.after, given);
     }
 
-    void PlaceUnmatched() {
+    /// The channels no entry matched, by number; the ones left out keep their numbers.
+    void ListUnmatched() {
         std::vector<std::size_t> left;
         for (std::size_t i = 0; i < channels_.size(); ++i)
             if (claimedBy_[i] == kFree)
@@ -170,14 +208,27 @@ class Planner {
         std::stable_sort(left.begin(), left.end(), [&](std::size_t a, std::size_t b) {
             return channels_[a].number < channels_[b].number;
         });
+        plan_.unmatched.reserve(left.size());
         for (std::size_t i : left) {
-            UnmatchedPlan u{channels_[i].row, channels_[i].kind, false, StateOf(channels_[i]), {}};
-            u.after = u.before;
+            UnmatchedPlan& u = plan_.unmatched.emplace_back();
+            u.row = channels_[i].row;
+            u.kind = channels_[i].kind;
+            u.before = u.after = StateOf(channels_[i]);
+            u.leftOut = leftOut_.contains(plan_.entries.size() + plan_.unmatched.size() - 1);
+        }
+        for (const UnmatchedPlan& u : plan_.unmatched)
+            if (u.leftOut)
+                Reserve(u.kind, u.before);
+    }
+
+    void NumberUnmatched() {
+        for (UnmatchedPlan& u : plan_.unmatched) {
+            if (u.leftOut)
+                continue;
             if (options_.unmatched == Unmatched::Delete)
                 u.deleted = true;
             else
                 SetNumber(u.after, NumberingOf(u.kind).Following());
-            plan_.unmatched.push_back(std::move(u));
         }
     }
 
@@ -208,13 +259,20 @@ class Planner {
                             static_cast<std::uint32_t>(rank[e]), p.after);
                 }
                 for (UnmatchedPlan& u : plan_.unmatched)
-                    if (!u.deleted && u.kind == kind)
+                    if (!u.deleted && !u.leftOut && u.kind == kind)
                         add(1, u.before.positions[g], u.before.number, u.after);
                 std::stable_sort(members.begin(), members.end(),
                                  [](const Member& a, const Member& b) { return a.key < b.key; });
+                std::set<std::uint16_t> kept; ///< positions of members left as they are
+                for (const Held& h : held_)
+                    if (h.kind == kind && (h.state->favorite >> g & 1) != 0)
+                        kept.insert(h.state->positions[g]);
                 std::uint16_t position = 0;
-                for (const Member& m : members)
-                    m.state->positions[g] = ++position;
+                for (const Member& m : members) {
+                    while (kept.contains(++position))
+                        ;
+                    m.state->positions[g] = position;
+                }
             }
     }
 
@@ -243,9 +301,17 @@ class Planner {
         state.number = static_cast<std::uint16_t>(std::min(number, kLargestNumber));
     }
 
+    /// A channel left as it is, whose number and positions no one else gets.
+    struct Held {
+        Kind kind;
+        const ChannelState* state; ///< in plan_, which keeps its size from then on
+    };
+
     const codec::FlashLayout& layout_;
     const Reference& ref_;
     const ApplyOptions& options_;
+    const editing::LeftOut& leftOut_;
+    std::vector<Held> held_;
     std::vector<Service> channels_;
     std::uint32_t limit_;
     std::vector<std::size_t> order_;
@@ -257,8 +323,17 @@ class Planner {
 } // namespace
 
 std::size_t Plan::Matched() const {
-    return static_cast<std::size_t>(std::count_if(
-        entries.begin(), entries.end(), [](const EntryPlan& p) { return p.match.found(); }));
+    return static_cast<std::size_t>(
+        std::count_if(entries.begin(), entries.end(),
+                      [](const EntryPlan& p) { return p.match.found() && !p.leftOut; }));
+}
+
+std::size_t Plan::LeftOutLines() const {
+    return static_cast<std::size_t>(
+        std::count_if(entries.begin(), entries.end(),
+                      [](const EntryPlan& p) { return p.leftOut; }) +
+        std::count_if(unmatched.begin(), unmatched.end(),
+                      [](const UnmatchedPlan& u) { return u.leftOut; }));
 }
 
 std::size_t Plan::NamesTooLong() const {
@@ -268,13 +343,14 @@ std::size_t Plan::NamesTooLong() const {
 
 std::size_t Plan::Uncertain() const {
     return static_cast<std::size_t>(
-        std::count_if(entries.begin(), entries.end(),
-                      [](const EntryPlan& p) { return p.match.found() && p.match.uncertain(); }));
+        std::count_if(entries.begin(), entries.end(), [](const EntryPlan& p) {
+            return p.match.found() && !p.leftOut && p.match.uncertain();
+        }));
 }
 
 Plan PlanReference(tabstore::CQoDB& db, const codec::FlashLayout& layout, const Reference& ref,
-                   const ApplyOptions& options) {
-    return Planner(db, layout, ref, options).Run();
+                   const ApplyOptions& options, const editing::LeftOut& leftOut) {
+    return Planner(db, layout, ref, options, leftOut).Run();
 }
 
 } // namespace chanforge::reference

@@ -120,6 +120,51 @@ TEST(PlanTest, NumbersFollowTheReferenceWithEachOption) {
     }
 }
 
+TEST(PlanTest, LinesLeftOutStayAsTheyAreAndTheRestIsNumberedAroundThem) {
+    // Lines: entries B, C, A, R in the reference's order, then this list's unmatched D.
+    const struct {
+        const char* what;
+        ApplyOptions options;
+        editing::LeftOut leftOut;
+        std::vector<std::string> want;
+        std::size_t conflicts;
+    } cases[] = {
+        {"a wrong match kept as it is",
+         {1, true, false, Unmatched::Keep},
+         {0},
+         {"C=1", "B=2", "A=3", "D=4", "R=1"},
+         0},
+        {"an unmatched channel not deleted",
+         {1, true, false, Unmatched::Delete},
+         {4},
+         {"C=1", "A=2", "B=3", "D=4", "R=1"},
+         0},
+        {"the number kept is taken from the gaps",
+         {1, false, false, Unmatched::Keep},
+         {2},
+         {"A=1", "C=2", "B=5", "D=6", "R=1"},
+         1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Store mine, ref;
+        FillThis(mine);
+        FillReference(ref);
+        const auto original = testkit::StoreBytes(mine.db);
+        const Plan plan = PlanReference(
+            mine.db, Layout("D"), ReferenceFromStore(ref.db, Layout("D")), c.options, c.leftOut);
+        EXPECT_EQ(plan.LeftOutLines(), 1u);
+        EXPECT_EQ(plan.Matched(), 4u - (c.leftOut.count(4) == 0));
+        EXPECT_EQ(plan.conflicts.size(), c.conflicts);
+        editing::CUndoStack undo;
+        ASSERT_TRUE(
+            undo.Record(mine.db, kApplyTables, "Apply", [&] { return ApplyPlan(mine.db, plan); }));
+        EXPECT_EQ(mine.Numbers(), c.want);
+        ASSERT_TRUE(undo.Undo(mine.db));
+        EXPECT_EQ(testkit::StoreBytes(mine.db), original);
+    }
+}
+
 TEST(PlanTest, ClashesAreReported) {
     Store mine, ref;
     FillThis(mine);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chanforge/editing/ChannelEdits.h"
+#include "chanforge/editing/LeftOut.h"
 #include "chanforge/editing/UndoStack.h"
 
 #include <cstddef>
@@ -40,9 +41,11 @@ struct [[nodiscard]] RenamePreview {
     std::string error; ///< why the pattern is not one; then there are no lines
     std::vector<RenameLine> lines;
     bool ok() const { return error.empty(); }
-    /// Refused when a name would be left empty or too long (or the pattern is bad).
-    bool Applicable() const;
-    std::size_t Changed() const;
+    /// Refused when a name of a line not left out would be left empty or too long (or the
+    /// pattern is bad).
+    bool Applicable(const LeftOut& leftOut = {}) const;
+    /// Lines not left out whose name changes.
+    std::size_t Changed(const LeftOut& leftOut = {}) const;
 };
 
 /// The new name of every channel of keys, in their order. nameBytes: the name bytes the
@@ -50,9 +53,10 @@ struct [[nodiscard]] RenamePreview {
 RenamePreview PreviewRename(tabstore::CQoDB& db, const RowIds& keys, const RenameRule& rule,
                             std::size_t nameBytes, bool cutToFit = false);
 
-/// Writes the preview's new names. Refused, changing nothing, with EmptyName when a name would
-/// be left empty and NameTooLong when one is longer than the slot keeps; Nothing when the
-/// pattern is bad or no name changes.
-EditResult ApplyRename(tabstore::CQoDB& db, const RenamePreview& preview);
+/// Writes the preview's new names but those of the lines left out. Refused, changing nothing,
+/// with EmptyName when a name would be left empty and NameTooLong when one is longer than the
+/// slot keeps; Nothing when the pattern is bad or no name changes.
+EditResult ApplyRename(tabstore::CQoDB& db, const RenamePreview& preview,
+                       const LeftOut& leftOut = {});
 
 } // namespace chanforge::editing

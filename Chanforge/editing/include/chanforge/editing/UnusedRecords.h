@@ -4,6 +4,7 @@
 #pragma once
 
 #include "chanforge/editing/ChannelEdits.h"
+#include "chanforge/editing/LeftOut.h"
 #include "chanforge/editing/UndoStack.h"
 
 #include <cstddef>
@@ -15,7 +16,8 @@ inline constexpr TableMask kRemoveUnusedTables =
     TableBit(kSatelliteTable) | TableBit(kTransponderTable) | TableBit(kCableMuxTable) |
     TableBit(kProviderTable) | TableBit(kFavoriteTable) | TableBit(kChannelTable);
 
-/// Row keys of what goes, each list in table order.
+/// Row keys of what goes, each list in table order. A preview's lines are the lists one after
+/// another in the order below.
 struct UnusedRecords {
     RowIds satellites;   ///< no channel names them and every transponder of theirs goes
     RowIds transponders; ///< satellite transponders no channel names
@@ -33,8 +35,13 @@ UnusedRecords FindUnused(tabstore::CQoDB& db, Product product);
 /// The name a favourite group has when the receiver holds none for it: "Favorite k".
 std::string BlankGroupName(std::uint32_t group);
 
-/// Removes what FindUnused listed (a cleared group gets its blank name back). The number of
-/// records removed or cleared.
-std::size_t RemoveUnused(tabstore::CQoDB& db, const UnusedRecords& unused);
+/// What goes of `unused` once the lines of leftOut stay. A satellite goes with its transponders,
+/// so one whose transponder stays stays too.
+UnusedRecords Going(tabstore::CQoDB& db, const UnusedRecords& unused, const LeftOut& leftOut);
+
+/// Removes what FindUnused listed but the lines left out (a cleared group gets its blank name
+/// back). The number of records removed or cleared.
+std::size_t RemoveUnused(tabstore::CQoDB& db, const UnusedRecords& unused,
+                         const LeftOut& leftOut = {});
 
 } // namespace chanforge::editing

@@ -1,9 +1,11 @@
 // What applying a reference list will do, worked out in full before anything changes: for each
 // entry the channel it matched and its values before and after, the channels left unmatched,
 // the numbers that clash and the favourite groups this model cannot keep. The preview shows a
-// plan; applying carries out exactly that plan.
+// plan; applying carries out exactly that plan. The lines the operator leaves out (entries, then
+// the unmatched channels) leave their channels as they are, and the rest is planned around them.
 #pragma once
 
+#include "chanforge/editing/LeftOut.h"
 #include "chanforge/editing/UndoStack.h"
 #include "chanforge/reference/Matcher.h"
 #include "chanforge/reference/Reference.h"
@@ -40,7 +42,8 @@ struct ChannelState {
 struct EntryPlan {
     Match match;
     std::uint32_t row = 0;     ///< RowID of the matched channel, 0 when none
-    bool applied = false;      ///< false when unmatched, or an earlier entry took the channel
+    bool applied = false;      ///< false when unmatched, left out, or another entry took it
+    bool leftOut = false;      ///< the operator left it out: its channel stays as it is
     bool nameTooLong = false;  ///< the entry's name is longer than the model keeps: refused
     bool nameCut = false;      ///< the entry's name is cut to what the model keeps
     bool sameAfterCut = false; ///< the cut leaves its name equal to another taken name
@@ -52,6 +55,7 @@ struct UnmatchedPlan {
     std::uint32_t row = 0;
     Kind kind = Kind::TV;
     bool deleted = false;
+    bool leftOut = false; ///< stays as it is, number and all
     ChannelState before, after;
 };
 
@@ -92,8 +96,9 @@ struct [[nodiscard]] Plan {
     /// Entries whose names are longer than the model keeps; applying refuses them all.
     std::size_t NamesTooLong() const;
     bool Applicable() const { return ok() && NamesTooLong() == 0; }
-    std::size_t Matched() const;
-    std::size_t Uncertain() const; ///< matched by name only
+    std::size_t Matched() const;   ///< matched and not left out
+    std::size_t Uncertain() const; ///< of those, matched by name only
+    std::size_t LeftOutLines() const;
 };
 
 /// The tables an applied plan changes: one undo step over these.
@@ -101,8 +106,11 @@ inline constexpr editing::TableMask kApplyTables =
     editing::TableBit(kChannelTable) | editing::TableBit(kFavoriteTable);
 
 /// Matches the reference against the database and plans the result. Reads the store only.
+/// The plan's lines are its entries, then its unmatched channels; which channels are unmatched
+/// does not depend on the lines left out, so a line keeps its index whatever is left out. A
+/// channel left out keeps its number and favourite positions, which no other channel is given.
 Plan PlanReference(tabstore::CQoDB& db, const codec::FlashLayout& layout, const Reference& ref,
-                   const ApplyOptions& options);
+                   const ApplyOptions& options, const editing::LeftOut& leftOut = {});
 
 /// Carries out a plan made on the store as it is now, then sorts the channel table by the new
 /// numbers, TV first. Does nothing for a plan that is not Applicable; false then.
