@@ -73,8 +73,9 @@ void CChannelGrid::SetUpColumns() {
             header->moveSection(header->visualIndex(kShownOrder[visual]), visual);
     ShowSortIndicator();
     for (int column = 0; column < kChannelColumnCount; ++column)
-        setColumnHidden(column,
-                        ChannelColumnHidden(column, context_.SimpleColumns(), context_.Product()));
+        setColumnHidden(column, ChannelColumnHidden(column, context_.SimpleColumns(),
+                                                    context_.Product(),
+                                                    context_.ChannelSlot().TunerStored()));
     std::vector<QStringList> widest;
     for (const std::vector<std::string>& texts : LongestCellTexts(
              context_.Store(), model_.Rows(), context_.Product(), model_.FavoriteGroup())) {

@@ -102,7 +102,7 @@ const char* ChannelHeaderText(int column) {
     return column >= 0 && column < kChannelColumnCount ? kHeaders[column] : "";
 }
 
-bool ChannelColumnHidden(int column, bool simpleMode, Product product) {
+bool ChannelColumnHidden(int column, bool simpleMode, Product product, bool tunerStored) {
     switch (column) {
     case kColFav:
     case kColIndex:
@@ -113,7 +113,7 @@ bool ChannelColumnHidden(int column, bool simpleMode, Product product) {
     case kColPCRPID:
         return simpleMode;
     case kColTuner:
-        return product.TerrestrialOrCable();
+        return !tunerStored && !product.UsesShowNum();
     default:
         return false;
     }

@@ -138,14 +138,17 @@ TEST(ChannelColumns, LongestTextsStandForEveryRow) {
 }
 
 TEST(ChannelColumns, HiddenColumnsByModeAndProduct) {
-    EXPECT_FALSE(ChannelColumnHidden(kColFav, false, kSatelliteProduct));
-    EXPECT_TRUE(ChannelColumnHidden(kColFav, true, kSatelliteProduct));
-    EXPECT_TRUE(ChannelColumnHidden(kColIndex, true, kSatelliteProduct));
-    EXPECT_FALSE(ChannelColumnHidden(kColIndex, false, kSatelliteProduct));
-    EXPECT_FALSE(ChannelColumnHidden(kColName, true, kSatelliteProduct));
-    EXPECT_FALSE(ChannelColumnHidden(kColTuner, true, kSatelliteProduct));
-    EXPECT_TRUE(ChannelColumnHidden(kColTuner, false, kCombinationProduct));
-    EXPECT_TRUE(ChannelColumnHidden(kColTuner, false, kCableProduct));
+    EXPECT_FALSE(ChannelColumnHidden(kColFav, false, kSatelliteProduct, false));
+    EXPECT_TRUE(ChannelColumnHidden(kColFav, true, kSatelliteProduct, false));
+    EXPECT_TRUE(ChannelColumnHidden(kColIndex, true, kSatelliteProduct, false));
+    EXPECT_FALSE(ChannelColumnHidden(kColIndex, false, kSatelliteProduct, false));
+    EXPECT_FALSE(ChannelColumnHidden(kColName, true, kSatelliteProduct, false));
+    // The tuner column where a channel's tuner is kept, or where it tells satellite from
+    // terrestrial (list 8); a column reading "Tuner 1" on every row anywhere else.
+    EXPECT_FALSE(ChannelColumnHidden(kColTuner, true, kCombinationProduct, true));
+    EXPECT_FALSE(ChannelColumnHidden(kColTuner, false, Product{8, 1 | 2}, false));
+    EXPECT_TRUE(ChannelColumnHidden(kColTuner, false, kSatelliteProduct, false));
+    EXPECT_TRUE(ChannelColumnHidden(kColTuner, false, kCableProduct, false));
 }
 
 TEST(ChannelColumns, HeaderSortOrdersNumbersByValue) {

@@ -32,9 +32,9 @@ enum ChannelColumn : int {
 
 /// Header text; the image columns (0, 11 to 14) have none and show a symbol instead.
 const char* ChannelHeaderText(int column);
-/// Hidden columns: in Simple mode the ids, PIDs and "Fav"; the tuner column on terrestrial and
-/// cable products.
-bool ChannelColumnHidden(int column, bool simpleMode, Product product);
+/// Hidden columns: in Simple mode the ids, PIDs and "Fav"; the tuner column unless the model
+/// stores each channel's tuner (tunerStored) or tells satellite from terrestrial channels by it.
+bool ChannelColumnHidden(int column, bool simpleMode, Product product, bool tunerStored);
 
 /// Text of a data column (1..14) for one channel. favoriteGroup is the group shown (0 outside
 /// a favourite view); the "Fav" column shows the position in that group, outside one the
