@@ -2659,8 +2659,12 @@ Titelleiste oder Werkzeugleiste
         <translation>Das Receivermodell, für das die Referenz-Senderliste ist:</translation>
     </message>
     <message>
-        <source>Save for another model</source>
-        <translation>Für ein anderes Modell speichern</translation>
+        <source>Save for another model: the model</source>
+        <translation>Für ein anderes Modell speichern: das Modell</translation>
+    </message>
+    <message>
+        <source>Save for model %1: the file</source>
+        <translation>Für Modell %1 speichern: die Datei</translation>
     </message>
     <message>
         <source>Write the database for:</source>

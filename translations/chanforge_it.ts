@@ -2659,8 +2659,12 @@ Barra del titolo o barra degli strumenti
         <translation>Il modello di ricevitore a cui appartiene la lista di riferimento:</translation>
     </message>
     <message>
-        <source>Save for another model</source>
-        <translation>Salva per un altro modello</translation>
+        <source>Save for another model: the model</source>
+        <translation>Salva per un altro modello: il modello</translation>
+    </message>
+    <message>
+        <source>Save for model %1: the file</source>
+        <translation>Salva per il modello %1: il file</translation>
     </message>
     <message>
         <source>Write the database for:</source>

@@ -5,6 +5,7 @@
 #include "MainFrame.h"
 #include "PhraseText.h"
 #include "ReferenceDialog.h"
+#include "WindowMemory.h"
 
 #include "chanforge/convert/ModelConvert.h"
 #include "chanforge/reference/Plan.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -135,14 +137,20 @@ bool CReferenceCommands::ApplyReferenceFrom(const QString& path) {
 
 void CReferenceCommands::SaveForModel() {
     const policy::ProductPreset* preset =
-        AskPreset(&frame_, tr("Save for another model"), tr("Write the database for:"),
+        AskPreset(&frame_, tr("Save for another model: the model"), tr("Write the database for:"),
                   frame_.Context().Document().GetModel().preset);
     if (preset == nullptr)
         return;
-    const QString path = AskSavePath(&frame_, tr("Save for another model"),
-                                     {tr("Local file (*.bin)"), tr("All Files(*.*)")});
+    const QString model = QString::fromLatin1(preset->name.data());
+    // NAME-for-D.bin after the open file, so the copy is not taken for the original.
+    const QString base = QFileInfo(frame_.FileName()).completeBaseName();
+    const QString suggested = QDir(CWindowMemory::LastFolder())
+                                  .filePath((base.isEmpty() ? QStringLiteral("channels") : base) +
+                                            QStringLiteral("-for-") + model + QStringLiteral(".bin"));
+    const QString path = AskSavePath(&frame_, tr("Save for model %1: the file").arg(model),
+                                     {tr("Local file (*.bin)"), tr("All Files(*.*)")}, suggested);
     if (!path.isEmpty())
-        SaveForModelTo(QString::fromLatin1(preset->name.data()), path);
+        SaveForModelTo(model, path);
 }
 
 bool CReferenceCommands::SaveForModelTo(const QString& model, const QString& path) {

@@ -14,8 +14,10 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -149,9 +151,29 @@ void ReferenceWindowTest::savedForAnotherModelOpensUnderIt() {
     document::Document document;
     CMainFrame frame(document);
     QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
+    // Through the menu: a dialog for the model, then one for the file, named after the open one.
     const QString out = dir_.filePath("for-e.bin");
     messages_.clear();
-    QVERIFY(Commands(frame).SaveForModelTo("E", out));
+    QString titles, suggested;
+    test::WhenModal([&](QWidget* modal) {
+        auto* ask = qobject_cast<QInputDialog*>(modal);
+        QVERIFY(ask);
+        titles = ask->windowTitle();
+        ask->setTextValue(QStringLiteral("Model E Combo(Satellite+Terrestrial)"));
+        test::WhenModal([&](QWidget* next) {
+            auto* files = qobject_cast<QFileDialog*>(next);
+            QVERIFY(files);
+            titles += " / " + files->windowTitle();
+            auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            suggested = name->text();
+            name->setText(out);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        ask->accept();
+    });
+    frame.findChild<QAction*>(QStringLiteral("saveForModelAction"))->trigger();
+    QCOMPARE(titles, "Save for another model: the model / Save for model E: the file");
+    QCOMPARE(suggested, "mine-e-for-E.bin");
     QCOMPARE(messages_.size(), 1);
     QVERIFY(messages_.front().startsWith("Saved for Model E"));
     const codec::FlashLayout e = codec::FlashLayout::FromPreset(*policy::FindPreset("E"));
