@@ -117,6 +117,7 @@ void CPrintCommands::Print() {
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(asked->first.title);
+    printer.setPageLayout(listprint::ListPageLayout());
     QPrintDialog dialog(&printer, &frame_);
     dialog.setWindowTitle(tr("Print channel list"));
     if (dialog.exec() == QDialog::Accepted)
@@ -129,6 +130,7 @@ void CPrintCommands::Preview() {
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(asked->first.title);
+    printer.setPageLayout(listprint::ListPageLayout());
     QPrintPreviewDialog dialog(&printer, &frame_);
     dialog.setObjectName(QStringLiteral("printPreview"));
     dialog.setWindowTitle(tr("Print preview"));

@@ -9,6 +9,7 @@
 #include "SampleData.h"
 #include "WindowDriver.h"
 #include "WindowFixture.h"
+#include "chanforge/listprint/ListPages.h"
 
 #include "qpui/MessageBox.h"
 
@@ -97,6 +98,8 @@ void PrintWindowTest::previewShowsTheListInOneAndThreeColumns() {
         int shown = 0;
         WhenDialog<QPrintPreviewDialog>([&, columns](QPrintPreviewDialog* dialog) {
             shown = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+            // The paper and margins of the PDF, so both have the same pages.
+            QVERIFY(dialog->printer()->pageLayout().isEquivalentTo(listprint::ListPageLayout()));
             dialog->resize(820, 1000);
             QTest::qWait(50);
             if (!where.isEmpty())

@@ -231,12 +231,14 @@ class PageWriter {
     std::vector<double> widths_;
 };
 
-QPageSize LocalPaper() {
-    const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
-    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
-}
-
 } // namespace
+
+QPageLayout ListPageLayout() {
+    const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
+                       QPageLayout::Portrait, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                       QPageLayout::Millimeter);
+}
 
 int PaintChannelList(QPainter& painter, QPagedPaintDevice& device, const ChannelList& list,
                      int pageColumns) {
@@ -249,9 +251,7 @@ QByteArray PdfBytes(const ChannelList& list, int pageColumns, int* pages) {
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageSize(LocalPaper());
-        writer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                              QPageLayout::Millimeter);
+        writer.setPageLayout(ListPageLayout());
         writer.setTitle(list.title);
         writer.setCreator(QCoreApplication::applicationName());
         QPainter painter(&writer);

@@ -5,6 +5,7 @@
 #include "chanforge/listprint/ChannelList.h"
 
 #include <QByteArray>
+#include <QPageLayout>
 
 class QPainter;
 class QPagedPaintDevice;
@@ -15,6 +16,10 @@ namespace chanforge::listprint {
 /// page and adding pages as needed. Returns the number of pages painted.
 int PaintChannelList(QPainter& painter, QPagedPaintDevice& device, const ChannelList& list,
                      int pageColumns);
+
+/// The paper and margins of every list: the printer and its preview take them too, so they
+/// show the pages a PDF of the same choice has.
+QPageLayout ListPageLayout();
 
 /// The list as a PDF document with its text as text; pages, when given, receives the page count.
 QByteArray PdfBytes(const ChannelList& list, int pageColumns, int* pages = nullptr);
