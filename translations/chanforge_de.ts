@@ -2142,6 +2142,10 @@
 <context>
     <name>chanforge::app::CMainFrame</name>
     <message>
+        <source>%1, narrowed by the filter bar</source>
+        <translation>%1, durch die Filterleiste eingegrenzt</translation>
+    </message>
+    <message>
         <source>&amp;Open...</source>
         <translation>Ö&amp;ffnen ...</translation>
     </message>

@@ -2142,6 +2142,10 @@
 <context>
     <name>chanforge::app::CMainFrame</name>
     <message>
+        <source>%1, narrowed by the filter bar</source>
+        <translation>%1, ristretti dalla barra dei filtri</translation>
+    </message>
+    <message>
         <source>&amp;Open...</source>
         <translation>&amp;Apri...</translation>
     </message>

@@ -263,7 +263,9 @@ void CMainFrame::ShowStatus() {
     if (status_ == nullptr || right_ == nullptr)
         return;
     tabstore::CQoDB& db = context_->Store();
-    status_->ShowFilter(Translated(FilterPhrase(db, right_->TV().Filter(), context_->Product())));
+    const QString shown = Translated(FilterPhrase(db, right_->TV().Filter(), context_->Product()));
+    status_->ShowFilter(right_->FilterBar().Narrows() ? tr("%1, narrowed by the filter bar").arg(shown)
+                                                      : shown);
     int tv = 0;
     int radio = 0;
     ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {

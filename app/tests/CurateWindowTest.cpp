@@ -91,6 +91,8 @@ void CurateWindowTest::filterOneSatellitesScrambledChannelsDeleteThemAndUndo() {
     Choose(frame, "filterSatellite", 2);
     Choose(frame, "filterScrambled", 1);
     QCOMPARE(Counts(frame), CountsText(tvHit, tvAll, radioHit, radioAll));
+    const auto* shown = frame.findChild<QLabel*>(QStringLiteral("statusFilter"));
+    QCOMPARE(shown->text(), "All channels, narrowed by the filter bar");
     Grab(frame, "chanforge-curate-filtered.png");
 
     // Select all shown, then Delete, in each grid.
@@ -113,6 +115,7 @@ void CurateWindowTest::filterOneSatellitesScrambledChannelsDeleteThemAndUndo() {
     QCOMPARE(Counts(frame), CountsText(tvHit, tvAll, radioHit, radioAll));
     QTest::mouseClick(frame.findChild<QToolButton*>("filterClear"), Qt::LeftButton);
     QCOMPARE(Counts(frame), CountsText(tvAll, tvAll, radioAll, radioAll));
+    QCOMPARE(shown->text(), "All channels");
 }
 
 void CurateWindowTest::renameByPatternPreviewsThenRenamesTheSelection() {
