@@ -1793,6 +1793,10 @@
 <context>
     <name>chanforge::app::CFilterBar</name>
     <message>
+        <source>Any frequency</source>
+        <translation>Jede Frequenz</translation>
+    </message>
+    <message>
         <source>Filter channels by name</source>
         <translation>Sender nach Namen filtern</translation>
     </message>
@@ -1802,7 +1806,7 @@
     </message>
     <message>
         <source>Select all shown</source>
-        <translation>Alle auswählen</translation>
+        <translation>Alle angezeigten auswählen</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -1895,10 +1899,6 @@
     <message>
         <source>In no favourite group</source>
         <translation>In keiner Favoritenliste</translation>
-    </message>
-    <message>
-        <source>Any transponder or multiplex</source>
-        <translation>Alle Transponder und Multiplexe</translation>
     </message>
     <message>
         <source>Not a regular expression: %1</source>

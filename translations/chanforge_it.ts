@@ -1793,6 +1793,10 @@
 <context>
     <name>chanforge::app::CFilterBar</name>
     <message>
+        <source>Any frequency</source>
+        <translation>Qualsiasi frequenza</translation>
+    </message>
+    <message>
         <source>Filter channels by name</source>
         <translation>Filtra i canali per nome</translation>
     </message>
@@ -1802,7 +1806,7 @@
     </message>
     <message>
         <source>Select all shown</source>
-        <translation>Seleziona visibili</translation>
+        <translation>Seleziona tutti i visibili</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -1895,10 +1899,6 @@
     <message>
         <source>In no favourite group</source>
         <translation>In nessun gruppo preferiti</translation>
-    </message>
-    <message>
-        <source>Any transponder or multiplex</source>
-        <translation>Tutti i transponder e multiplex</translation>
     </message>
     <message>
         <source>Not a regular expression: %1</source>

@@ -150,7 +150,8 @@ void CFilterBar::ShowCarriers() {
     {
         const QSignalBlocker quiet(carrier_);
         carrier_->clear();
-        carrier_->addItem(tr("Any transponder or multiplex"), -1);
+        // Short: four boxes share the channel pane's width, and the tooltip says what it is.
+        carrier_->addItem(tr("Any frequency"), -1);
         for (std::size_t i = 0; i < choices_.carriers.size(); ++i) {
             const CarrierChoice& c = choices_.carriers[i];
             if (satellite == 0 || c.carrier.satId == satellite)

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QStyleOptionComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -93,6 +94,15 @@ void CurateWindowTest::filterOneSatellitesScrambledChannelsDeleteThemAndUndo() {
     QCOMPARE(Counts(frame), CountsText(tvHit, tvAll, radioHit, radioAll));
     const auto* shown = frame.findChild<QLabel*>(QStringLiteral("statusFilter"));
     QCOMPARE(shown->text(), "All channels, narrowed by the filter bar");
+    // At this size every box still shows what it asks for whole.
+    for (QComboBox* box : frame.findChild<QWidget*>("filterBar")->findChildren<QComboBox*>()) {
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                         QStyle::SC_ComboBoxEditField, box);
+        QVERIFY2(box->fontMetrics().horizontalAdvance(box->currentText()) <= field.width(),
+                 qPrintable(box->currentText()));
+    }
     Grab(frame, "chanforge-curate-filtered.png");
 
     // Select all shown, then Delete, in each grid.
