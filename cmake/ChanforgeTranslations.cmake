@@ -36,7 +36,7 @@ file(CONFIGURE OUTPUT ${ts_sources_list} CONTENT "${ts_lines}\n")
 add_custom_command(
   OUTPUT ${CHANFORGE_TS}
   COMMAND Qt6::lupdate -silent -no-obsolete -locations relative -source-language en
-          -tr-function-alias QT_TRANSLATE_NOOP+=CF_TR_NOOP ${ts_includes}
+          -tr-function-alias QT_TRANSLATE_NOOP+=CF_TR_NOOP,QT_TRANSLATE_N_NOOP+=CF_TR_N_NOOP ${ts_includes}
           @${ts_sources_list} -ts ${CHANFORGE_TS}
   DEPENDS ${translated_sources} ${ts_sources_list}
   COMMENT "Collecting the texts to translate")
@@ -58,7 +58,7 @@ qt_add_translations(chanforge
   SOURCES ${translated_sources}
   INCLUDE_DIRECTORIES ${lupdate_includes}
   LUPDATE_OPTIONS -no-obsolete -locations none -source-language en
-                  -tr-function-alias QT_TRANSLATE_NOOP+=CF_TR_NOOP
+                  -tr-function-alias QT_TRANSLATE_NOOP+=CF_TR_NOOP,QT_TRANSLATE_N_NOOP+=CF_TR_N_NOOP
   LRELEASE_OPTIONS -silent
   QM_FILES_OUTPUT_VARIABLE chanforge_qm_files)
 install(FILES ${chanforge_qm_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/chanforge/translations)

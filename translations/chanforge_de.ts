@@ -162,10 +162,6 @@
         <translation>Favoritenliste %1 „%2“ liegt jenseits der %3 Listen, die der Receiver speichert</translation>
     </message>
     <message>
-        <source>%1 channels are in favourite group %2, past the %3 groups the receiver keeps</source>
-        <translation>%1 Sender sind in Favoritenliste %2, jenseits der %3 Listen, die der Receiver speichert</translation>
-    </message>
-    <message>
         <source>Transponder ids have reached %1, past 255: new transponders get ids the receiver cannot store</source>
         <translation>Die Transponder-IDs haben %1 erreicht, mehr als 255: Neue Transponder erhalten IDs, die der Receiver nicht speichern kann</translation>
     </message>
@@ -492,6 +488,13 @@
     <message>
         <source>This file looks like a %1 database, not %2: %3; %4.</source>
         <translation>Diese Datei sieht nach einer Datenbank für %1 aus, nicht für %2: %3; %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Favourite group %1 holds %n channel(s), past the %2 groups the receiver keeps</source>
+        <translation>
+            <numerusform>Favoritenliste %1 enthält %n Sender, jenseits der %2 Listen, die der Receiver speichert</numerusform>
+            <numerusform>Favoritenliste %1 enthält %n Sender, jenseits der %2 Listen, die der Receiver speichert</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1644,16 +1647,22 @@
         <translation>Ungenutzte entfernen ...</translation>
     </message>
     <message>
-        <source>%1 duplicate channels deleted</source>
-        <translation>%1 doppelte Sender gelöscht</translation>
-    </message>
-    <message>
         <source>Select the channels to rename first.</source>
         <translation>Bitte zuerst die umzubenennenden Sender auswählen.</translation>
     </message>
-    <message>
-        <source>%1 unused records removed</source>
-        <translation>%1 ungenutzte Einträge entfernt</translation>
+    <message numerus="yes">
+        <source>%n duplicate channel(s) deleted</source>
+        <translation>
+            <numerusform>%n doppelter Sender gelöscht</numerusform>
+            <numerusform>%n doppelte Sender gelöscht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused record(s) removed</source>
+        <translation>
+            <numerusform>%n ungenutzter Eintrag entfernt</numerusform>
+            <numerusform>%n ungenutzte Einträge entfernt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1703,10 +1712,6 @@
         <translation>Doppelte löschen</translation>
     </message>
     <message>
-        <source>same service and name</source>
-        <translation>gleicher Dienst und Name</translation>
-    </message>
-    <message>
         <source>same service</source>
         <translation>gleicher Dienst</translation>
     </message>
@@ -1739,8 +1744,26 @@
         <translation>Keine Doppelten.</translation>
     </message>
     <message>
-        <source>%1 groups: %2 channels will be deleted, one of each group kept.</source>
-        <translation>%1 Gruppen: %2 Sender werden gelöscht, je einer pro Gruppe bleibt.</translation>
+        <source>SD and HD versions of a name</source>
+        <translation>SD- und HD-Fassung eines Namens</translation>
+    </message>
+    <message>
+        <source>Count SD and HD versions as duplicates</source>
+        <translation>SD- und HD-Fassungen als doppelt zählen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group(s) ticked</source>
+        <translation>
+            <numerusform>%n Gruppe angekreuzt</numerusform>
+            <numerusform>%n Gruppen angekreuzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) will be deleted, one of each group kept.</source>
+        <translation>
+            <numerusform>%n Sender wird gelöscht, je einer pro Gruppe bleibt.</numerusform>
+            <numerusform>%n Sender werden gelöscht, je einer pro Gruppe bleibt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1940,10 +1963,6 @@
         <translation>Keine Fehler gefunden.</translation>
     </message>
     <message>
-        <source>%1 errors, %2 warnings</source>
-        <translation>%1 Fehler, %2 Warnungen</translation>
-    </message>
-    <message>
         <source>Findings</source>
         <translation>Befunde</translation>
     </message>
@@ -1958,6 +1977,20 @@
     <message>
         <source>Message</source>
         <translation>Meldung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n Fehler</numerusform>
+            <numerusform>%n Fehler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n Warnung</numerusform>
+            <numerusform>%n Warnungen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2382,46 +2415,6 @@
         <translation>Strg + Doppelklick: Konfiguration · Umschalt + Doppelklick: C-Tabelle exportieren</translation>
     </message>
     <message>
-        <source>%1 channel moved to %2</source>
-        <translation>%1 Sender nach %2 verschoben</translation>
-    </message>
-    <message>
-        <source>%1 channels moved to %2</source>
-        <translation>%1 Sender nach %2 verschoben</translation>
-    </message>
-    <message>
-        <source>%1 channel given to %2</source>
-        <translation>%1 Sender %2 zugeordnet</translation>
-    </message>
-    <message>
-        <source>%1 channels given to %2</source>
-        <translation>%1 Sender %2 zugeordnet</translation>
-    </message>
-    <message>
-        <source>%1 channel added to %2</source>
-        <translation>%1 Sender zu %2 hinzugefügt</translation>
-    </message>
-    <message>
-        <source>%1 channels added to %2</source>
-        <translation>%1 Sender zu %2 hinzugefügt</translation>
-    </message>
-    <message>
-        <source>%1 channel set to %2</source>
-        <translation>%1 Sender auf %2 gesetzt</translation>
-    </message>
-    <message>
-        <source>%1 channels set to %2</source>
-        <translation>%1 Sender auf %2 gesetzt</translation>
-    </message>
-    <message>
-        <source>%1 channel not moved: %2 has no transponder of its frequency and polarisation</source>
-        <translation>%1 Sender nicht verschoben: %2 hat keinen Transponder mit seiner Frequenz und Polarisation</translation>
-    </message>
-    <message>
-        <source>%1 channels not moved: %2 has no transponders of their frequencies and polarisations</source>
-        <translation>%1 Sender nicht verschoben: %2 hat keine Transponder mit ihren Frequenzen und Polarisationen</translation>
-    </message>
-    <message>
         <source>Receiver model not set</source>
         <translation>Receivermodell nicht festgelegt</translation>
     </message>
@@ -2536,6 +2529,41 @@ Satelliten-, Transponder-, Kabel- und Anbieterlisten
   Strg+N  Neu    Entf  Löschen    Eingabe oder Doppelklick  Beschreibung
 Titelleiste oder Werkzeugleiste
   Strg + Doppelklick  Konfiguration    Umschalt + Doppelklick  C-Tabelle exportieren</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) moved to %1</source>
+        <translation>
+            <numerusform>%n Sender nach %1 verschoben</numerusform>
+            <numerusform>%n Sender nach %1 verschoben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) given to %1</source>
+        <translation>
+            <numerusform>%n Sender %1 zugeordnet</numerusform>
+            <numerusform>%n Sender %1 zugeordnet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) added to %1</source>
+        <translation>
+            <numerusform>%n Sender zu %1 hinzugefügt</numerusform>
+            <numerusform>%n Sender zu %1 hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) set to %1</source>
+        <translation>
+            <numerusform>%n Sender auf %1 gesetzt</numerusform>
+            <numerusform>%n Sender auf %1 gesetzt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) not moved: %1 has no transponder of the same frequency and polarisation</source>
+        <translation>
+            <numerusform>%n Sender nicht verschoben: %1 hat keinen Transponder mit derselben Frequenz und Polarisation</numerusform>
+            <numerusform>%n Sender nicht verschoben: %1 hat keinen Transponder mit derselben Frequenz und Polarisation</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2818,10 +2846,6 @@ Titelleiste oder Werkzeugleiste
         <translation>&amp;Namen übernehmen</translation>
     </message>
     <message>
-        <source>%1 reference entries: %2 matched (%3 by name only, to check), %4 without a match. %5 channels of this list have no entry. %6 conflicts.</source>
-        <translation>%1 Referenzeinträge: %2 zugeordnet (%3 nur über den Namen, bitte prüfen), %4 ohne Zuordnung. %5 Sender dieser Liste haben keinen Eintrag. %6 Konflikte.</translation>
-    </message>
-    <message>
         <source>(none)</source>
         <translation>(keine)</translation>
     </message>
@@ -2858,10 +2882,6 @@ Titelleiste oder Werkzeugleiste
         <translation>Liste nicht gespeichert</translation>
     </message>
     <message>
-        <source>Favourite group %1 “%2” (%3 channels) is past the groups this receiver keeps</source>
-        <translation>Favoritenliste %1 „%2“ (%3 Sender) liegt jenseits der Listen, die dieser Receiver speichert</translation>
-    </message>
-    <message>
         <source>Line not read</source>
         <translation>Zeile nicht gelesen</translation>
     </message>
@@ -2872,10 +2892,6 @@ Titelleiste oder Werkzeugleiste
     <message>
         <source>C&amp;ut names to fit</source>
         <translation>Namen passend &amp;kürzen</translation>
-    </message>
-    <message>
-        <source>%1 names are longer than this receiver keeps: tick &quot;Cut names to fit&quot; or leave the names as they are.</source>
-        <translation>%1 Namen sind länger, als dieser Receiver speichert: „Namen passend kürzen“ ankreuzen oder die Namen lassen, wie sie sind.</translation>
     </message>
     <message>
         <source>Name too long</source>
@@ -2896,6 +2912,60 @@ Titelleiste oder Werkzeugleiste
     <message>
         <source>Text</source>
         <translation>Text</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reference channel(s):</source>
+        <translation>
+            <numerusform>%n Referenzsender:</numerusform>
+            <numerusform>%n Referenzsender:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 matched (%2 by name only, to check), %3 without a match.</source>
+        <translation>%1 zugeordnet (%2 nur über den Namen, bitte prüfen), %3 ohne Zuordnung.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) of this list without an entry.</source>
+        <translation>
+            <numerusform>%n Sender dieser Liste ohne Eintrag.</numerusform>
+            <numerusform>%n Sender dieser Liste ohne Eintrag.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflict(s).</source>
+        <translation>
+            <numerusform>%n Konflikt.</numerusform>
+            <numerusform>%n Konflikte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) left out: nothing changes there.</source>
+        <translation>
+            <numerusform>%n Zeile ausgelassen: dort ändert sich nichts.</numerusform>
+            <numerusform>%n Zeilen ausgelassen: dort ändert sich nichts.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) longer than this receiver keeps: tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
+        <translation>
+            <numerusform>%n Name ist länger, als dieser Receiver speichert: „Namen passend kürzen“ ankreuzen, die Namen lassen, wie sie sind, oder diese Zeilen auslassen.</numerusform>
+            <numerusform>%n Namen sind länger, als dieser Receiver speichert: „Namen passend kürzen“ ankreuzen, die Namen lassen, wie sie sind, oder diese Zeilen auslassen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Favourite group %1 “%2” (%n channel(s)) is past the groups this receiver keeps</source>
+        <translation>
+            <numerusform>Favoritenliste %1 „%2“ (%n Sender) liegt jenseits der Listen, die dieser Receiver speichert</numerusform>
+            <numerusform>Favoritenliste %1 „%2“ (%n Sender) liegt jenseits der Listen, die dieser Receiver speichert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out: stays as it is</source>
+        <translation>ausgelassen: bleibt, wie er ist</translation>
+    </message>
+    <message>
+        <source>%1, as it is</source>
+        <translation>%1, unverändert</translation>
     </message>
 </context>
 <context>
@@ -2969,18 +3039,6 @@ Titelleiste oder Werkzeugleiste
         <translation>Kein regulärer Ausdruck: %1</translation>
     </message>
     <message>
-        <source>%1 names would be left empty: rename refused.</source>
-        <translation>%1 Namen blieben leer: Umbenennen abgelehnt.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 names change.</source>
-        <translation>%1 von %2 Namen ändern sich.</translation>
-    </message>
-    <message>
-        <source>%1 hold characters the receiver cannot show.</source>
-        <translation>%1 enthalten Zeichen, die der Receiver nicht anzeigen kann.</translation>
-    </message>
-    <message>
         <source>Cut names to fit</source>
         <translation>Namen passend kürzen</translation>
     </message>
@@ -2996,13 +3054,47 @@ Titelleiste oder Werkzeugleiste
         <source>the same name as another row after the cut</source>
         <translation>nach dem Kürzen gleich wie eine andere Zeile</translation>
     </message>
-    <message>
-        <source>%1 names are longer than the %2 characters the receiver keeps: rename refused. Shorten the replacement or tick &quot;Cut names to fit&quot;.</source>
-        <translation>%1 Namen sind länger als die %2 Zeichen, die der Receiver speichert: Umbenennen abgelehnt. Ersetzung kürzen oder „Namen passend kürzen“ ankreuzen.</translation>
+    <message numerus="yes">
+        <source>%n name(s) would be left empty: rename refused.</source>
+        <translation>
+            <numerusform>%n Name bliebe leer: Umbenennen abgelehnt.</numerusform>
+            <numerusform>%n Namen blieben leer: Umbenennen abgelehnt.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 are cut to the %2 characters the receiver keeps.</source>
-        <translation>%1 werden auf die %2 Zeichen gekürzt, die der Receiver speichert.</translation>
+    <message numerus="yes">
+        <source>%n name(s) longer than the receiver keeps: rename refused.</source>
+        <translation>
+            <numerusform>%n Name ist länger, als der Receiver speichert: Umbenennen abgelehnt.</numerusform>
+            <numerusform>%n Namen sind länger, als der Receiver speichert: Umbenennen abgelehnt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It keeps %n character(s). Shorten the replacement, tick &quot;Cut names to fit&quot; or leave those lines out.</source>
+        <translation>
+            <numerusform>Er speichert %n Zeichen. Ersetzung kürzen, „Namen passend kürzen“ ankreuzen oder diese Zeilen auslassen.</numerusform>
+            <numerusform>Er speichert %n Zeichen. Ersetzung kürzen, „Namen passend kürzen“ ankreuzen oder diese Zeilen auslassen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ticked name(s) will change.</source>
+        <translation>
+            <numerusform>%n angekreuzter Name ändert sich.</numerusform>
+            <numerusform>%n angekreuzte Namen ändern sich.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) cut to what the receiver keeps.</source>
+        <translation>
+            <numerusform>%n Name wird auf das gekürzt, was der Receiver speichert.</numerusform>
+            <numerusform>%n Namen werden auf das gekürzt, was der Receiver speichert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) with characters the receiver cannot show.</source>
+        <translation>
+            <numerusform>%n Name enthält Zeichen, die der Receiver nicht anzeigen kann.</numerusform>
+            <numerusform>%n Namen enthalten Zeichen, die der Receiver nicht anzeigen kann.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3106,6 +3198,17 @@ Titelleiste oder Werkzeugleiste
     </message>
 </context>
 <context>
+    <name>chanforge::app::CTickBoxes</name>
+    <message>
+        <source>Tick &amp;all</source>
+        <translation>Alle &amp;ankreuzen</translation>
+    </message>
+    <message>
+        <source>Tick &amp;none</source>
+        <translation>&amp;Keine ankreuzen</translation>
+    </message>
+</context>
+<context>
     <name>chanforge::app::CUnusedDialog</name>
     <message>
         <source>Remove unused</source>
@@ -3144,12 +3247,22 @@ Titelleiste oder Werkzeugleiste
         <translation>Alles wird genutzt.</translation>
     </message>
     <message>
-        <source>%1 records will be removed or cleared.</source>
-        <translation>%1 Einträge werden entfernt oder geleert.</translation>
-    </message>
-    <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) will be removed or cleared.</source>
+        <translation>
+            <numerusform>%n Eintrag wird entfernt oder geleert.</numerusform>
+            <numerusform>%n Einträge werden entfernt oder geleert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n satellite(s) kept for a transponder that stays.</source>
+        <translation>
+            <numerusform>%n Satellit bleibt für einen Transponder, der bleibt.</numerusform>
+            <numerusform>%n Satelliten bleiben für Transponder, die bleiben.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -162,10 +162,6 @@
         <translation>Il gruppo preferiti %1 «%2» supera i %3 gruppi che il ricevitore conserva</translation>
     </message>
     <message>
-        <source>%1 channels are in favourite group %2, past the %3 groups the receiver keeps</source>
-        <translation>%1 canali sono nel gruppo preferiti %2, oltre i %3 gruppi che il ricevitore conserva</translation>
-    </message>
-    <message>
         <source>Transponder ids have reached %1, past 255: new transponders get ids the receiver cannot store</source>
         <translation>Gli ID dei transponder hanno raggiunto %1, oltre 255: i nuovi transponder ricevono ID che il ricevitore non può memorizzare</translation>
     </message>
@@ -492,6 +488,13 @@
     <message>
         <source>This file looks like a %1 database, not %2: %3; %4.</source>
         <translation>Questo file sembra un database per %1, non per %2: %3; %4.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Favourite group %1 holds %n channel(s), past the %2 groups the receiver keeps</source>
+        <translation>
+            <numerusform>Il gruppo preferiti %1 contiene %n canale, oltre i %2 gruppi che il ricevitore conserva</numerusform>
+            <numerusform>Il gruppo preferiti %1 contiene %n canali, oltre i %2 gruppi che il ricevitore conserva</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1644,16 +1647,22 @@
         <translation>Rimuovi inutilizzati...</translation>
     </message>
     <message>
-        <source>%1 duplicate channels deleted</source>
-        <translation>%1 canali doppi eliminati</translation>
-    </message>
-    <message>
         <source>Select the channels to rename first.</source>
         <translation>Selezionare prima i canali da rinominare.</translation>
     </message>
-    <message>
-        <source>%1 unused records removed</source>
-        <translation>%1 record inutilizzati rimossi</translation>
+    <message numerus="yes">
+        <source>%n duplicate channel(s) deleted</source>
+        <translation>
+            <numerusform>%n canale doppio eliminato</numerusform>
+            <numerusform>%n canali doppi eliminati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n unused record(s) removed</source>
+        <translation>
+            <numerusform>%n record inutilizzato rimosso</numerusform>
+            <numerusform>%n record inutilizzati rimossi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1703,10 +1712,6 @@
         <translation>Elimina doppioni</translation>
     </message>
     <message>
-        <source>same service and name</source>
-        <translation>stesso servizio e nome</translation>
-    </message>
-    <message>
         <source>same service</source>
         <translation>stesso servizio</translation>
     </message>
@@ -1739,8 +1744,26 @@
         <translation>Nessun doppione.</translation>
     </message>
     <message>
-        <source>%1 groups: %2 channels will be deleted, one of each group kept.</source>
-        <translation>%1 gruppi: %2 canali verranno eliminati, uno per gruppo resta.</translation>
+        <source>SD and HD versions of a name</source>
+        <translation>versioni SD e HD di un nome</translation>
+    </message>
+    <message>
+        <source>Count SD and HD versions as duplicates</source>
+        <translation>Conta le versioni SD e HD come doppioni</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n group(s) ticked</source>
+        <translation>
+            <numerusform>%n gruppo spuntato</numerusform>
+            <numerusform>%n gruppi spuntati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) will be deleted, one of each group kept.</source>
+        <translation>
+            <numerusform>%n canale verrà eliminato, uno per gruppo resta.</numerusform>
+            <numerusform>%n canali verranno eliminati, uno per gruppo resta.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1940,10 +1963,6 @@
         <translation>Nessun errore trovato.</translation>
     </message>
     <message>
-        <source>%1 errors, %2 warnings</source>
-        <translation>%1 errori, %2 avvisi</translation>
-    </message>
-    <message>
         <source>Findings</source>
         <translation>Risultati</translation>
     </message>
@@ -1958,6 +1977,20 @@
     <message>
         <source>Message</source>
         <translation>Messaggio</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s)</source>
+        <translation>
+            <numerusform>%n errore</numerusform>
+            <numerusform>%n errori</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warning(s)</source>
+        <translation>
+            <numerusform>%n avviso</numerusform>
+            <numerusform>%n avvisi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2382,46 +2415,6 @@
         <translation>Ctrl + doppio clic: configurazione · Maiusc + doppio clic: esporta tabella C</translation>
     </message>
     <message>
-        <source>%1 channel moved to %2</source>
-        <translation>%1 canale spostato su %2</translation>
-    </message>
-    <message>
-        <source>%1 channels moved to %2</source>
-        <translation>%1 canali spostati su %2</translation>
-    </message>
-    <message>
-        <source>%1 channel given to %2</source>
-        <translation>%1 canale assegnato a %2</translation>
-    </message>
-    <message>
-        <source>%1 channels given to %2</source>
-        <translation>%1 canali assegnati a %2</translation>
-    </message>
-    <message>
-        <source>%1 channel added to %2</source>
-        <translation>%1 canale aggiunto a %2</translation>
-    </message>
-    <message>
-        <source>%1 channels added to %2</source>
-        <translation>%1 canali aggiunti a %2</translation>
-    </message>
-    <message>
-        <source>%1 channel set to %2</source>
-        <translation>%1 canale impostato su %2</translation>
-    </message>
-    <message>
-        <source>%1 channels set to %2</source>
-        <translation>%1 canali impostati su %2</translation>
-    </message>
-    <message>
-        <source>%1 channel not moved: %2 has no transponder of its frequency and polarisation</source>
-        <translation>%1 canale non spostato: %2 non ha un transponder con la sua frequenza e polarizzazione</translation>
-    </message>
-    <message>
-        <source>%1 channels not moved: %2 has no transponders of their frequencies and polarisations</source>
-        <translation>%1 canali non spostati: %2 non ha transponder con le loro frequenze e polarizzazioni</translation>
-    </message>
-    <message>
         <source>Receiver model not set</source>
         <translation>Modello di ricevitore non impostato</translation>
     </message>
@@ -2536,6 +2529,41 @@ Liste di satelliti, transponder, cavo e provider
   Ctrl+N  Nuovo    Canc  Elimina    Invio o doppio clic  Descrizione
 Barra del titolo o barra degli strumenti
   Ctrl + doppio clic  Configurazione    Maiusc + doppio clic  Esporta tabella C</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) moved to %1</source>
+        <translation>
+            <numerusform>%n canale spostato su %1</numerusform>
+            <numerusform>%n canali spostati su %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) given to %1</source>
+        <translation>
+            <numerusform>%n canale assegnato a %1</numerusform>
+            <numerusform>%n canali assegnati a %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) added to %1</source>
+        <translation>
+            <numerusform>%n canale aggiunto a %1</numerusform>
+            <numerusform>%n canali aggiunti a %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) set to %1</source>
+        <translation>
+            <numerusform>%n canale impostato su %1</numerusform>
+            <numerusform>%n canali impostati su %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) not moved: %1 has no transponder of the same frequency and polarisation</source>
+        <translation>
+            <numerusform>%n canale non spostato: %1 non ha un transponder con la stessa frequenza e polarizzazione</numerusform>
+            <numerusform>%n canali non spostati: %1 non ha un transponder con la stessa frequenza e polarizzazione</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2818,10 +2846,6 @@ Barra del titolo o barra degli strumenti
         <translation>Prendi i &amp;nomi</translation>
     </message>
     <message>
-        <source>%1 reference entries: %2 matched (%3 by name only, to check), %4 without a match. %5 channels of this list have no entry. %6 conflicts.</source>
-        <translation>%1 voci di riferimento: %2 abbinate (%3 solo per nome, da controllare), %4 senza corrispondenza. %5 canali di questa lista non hanno una voce. %6 conflitti.</translation>
-    </message>
-    <message>
         <source>(none)</source>
         <translation>(nessuno)</translation>
     </message>
@@ -2858,10 +2882,6 @@ Barra del titolo o barra degli strumenti
         <translation>Gruppo non conservato</translation>
     </message>
     <message>
-        <source>Favourite group %1 “%2” (%3 channels) is past the groups this receiver keeps</source>
-        <translation>Il gruppo preferiti %1 «%2» (%3 canali) supera i gruppi che questo ricevitore conserva</translation>
-    </message>
-    <message>
         <source>Line not read</source>
         <translation>Riga non letta</translation>
     </message>
@@ -2872,10 +2892,6 @@ Barra del titolo o barra degli strumenti
     <message>
         <source>C&amp;ut names to fit</source>
         <translation>Acc&amp;orcia i nomi per farli stare</translation>
-    </message>
-    <message>
-        <source>%1 names are longer than this receiver keeps: tick &quot;Cut names to fit&quot; or leave the names as they are.</source>
-        <translation>%1 nomi sono più lunghi di quanto questo ricevitore conserva: spunta &quot;Accorcia i nomi per farli stare&quot; o lascia i nomi come sono.</translation>
     </message>
     <message>
         <source>Name too long</source>
@@ -2896,6 +2912,60 @@ Barra del titolo o barra degli strumenti
     <message>
         <source>Text</source>
         <translation>Testo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reference channel(s):</source>
+        <translation>
+            <numerusform>%n canale di riferimento:</numerusform>
+            <numerusform>%n canali di riferimento:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 matched (%2 by name only, to check), %3 without a match.</source>
+        <translation>%1 abbinati (%2 solo per nome, da controllare), %3 senza corrispondenza.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n channel(s) of this list without an entry.</source>
+        <translation>
+            <numerusform>%n canale di questa lista senza voce.</numerusform>
+            <numerusform>%n canali di questa lista senza voce.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n conflict(s).</source>
+        <translation>
+            <numerusform>%n conflitto.</numerusform>
+            <numerusform>%n conflitti.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) left out: nothing changes there.</source>
+        <translation>
+            <numerusform>%n riga esclusa: lì non cambia nulla.</numerusform>
+            <numerusform>%n righe escluse: lì non cambia nulla.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) longer than this receiver keeps: tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
+        <translation>
+            <numerusform>%n nome è più lungo di quanto questo ricevitore conserva: spuntate «Accorcia i nomi per farli stare», lasciate i nomi come sono o escludete quelle righe.</numerusform>
+            <numerusform>%n nomi sono più lunghi di quanto questo ricevitore conserva: spuntate «Accorcia i nomi per farli stare», lasciate i nomi come sono o escludete quelle righe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Favourite group %1 “%2” (%n channel(s)) is past the groups this receiver keeps</source>
+        <translation>
+            <numerusform>Il gruppo preferiti %1 «%2» (%n canale) supera i gruppi che questo ricevitore conserva</numerusform>
+            <numerusform>Il gruppo preferiti %1 «%2» (%n canali) supera i gruppi che questo ricevitore conserva</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>left out: stays as it is</source>
+        <translation>escluso: resta com&apos;è</translation>
+    </message>
+    <message>
+        <source>%1, as it is</source>
+        <translation>%1, invariato</translation>
     </message>
 </context>
 <context>
@@ -2969,18 +3039,6 @@ Barra del titolo o barra degli strumenti
         <translation>Espressione regolare non valida: %1</translation>
     </message>
     <message>
-        <source>%1 names would be left empty: rename refused.</source>
-        <translation>%1 nomi resterebbero vuoti: rinomina rifiutata.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 names change.</source>
-        <translation>Cambiano %1 nomi su %2.</translation>
-    </message>
-    <message>
-        <source>%1 hold characters the receiver cannot show.</source>
-        <translation>%1 contengono caratteri che il ricevitore non può mostrare.</translation>
-    </message>
-    <message>
         <source>Cut names to fit</source>
         <translation>Accorcia i nomi per farli stare</translation>
     </message>
@@ -2996,13 +3054,47 @@ Barra del titolo o barra degli strumenti
         <source>the same name as another row after the cut</source>
         <translation>dopo il taglio uguale a un&apos;altra riga</translation>
     </message>
-    <message>
-        <source>%1 names are longer than the %2 characters the receiver keeps: rename refused. Shorten the replacement or tick &quot;Cut names to fit&quot;.</source>
-        <translation>%1 nomi sono più lunghi dei %2 caratteri che il ricevitore conserva: rinomina rifiutata. Accorcia la sostituzione o spunta &quot;Accorcia i nomi per farli stare&quot;.</translation>
+    <message numerus="yes">
+        <source>%n name(s) would be left empty: rename refused.</source>
+        <translation>
+            <numerusform>%n nome resterebbe vuoto: rinomina rifiutata.</numerusform>
+            <numerusform>%n nomi resterebbero vuoti: rinomina rifiutata.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 are cut to the %2 characters the receiver keeps.</source>
-        <translation>%1 vengono accorciati ai %2 caratteri che il ricevitore conserva.</translation>
+    <message numerus="yes">
+        <source>%n name(s) longer than the receiver keeps: rename refused.</source>
+        <translation>
+            <numerusform>%n nome è più lungo di quanto il ricevitore conserva: rinomina rifiutata.</numerusform>
+            <numerusform>%n nomi sono più lunghi di quanto il ricevitore conserva: rinomina rifiutata.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>It keeps %n character(s). Shorten the replacement, tick &quot;Cut names to fit&quot; or leave those lines out.</source>
+        <translation>
+            <numerusform>Ne conserva %n carattere. Accorciate la sostituzione, spuntate «Accorcia i nomi per farli stare» o escludete quelle righe.</numerusform>
+            <numerusform>Ne conserva %n caratteri. Accorciate la sostituzione, spuntate «Accorcia i nomi per farli stare» o escludete quelle righe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ticked name(s) will change.</source>
+        <translation>
+            <numerusform>%n nome spuntato cambierà.</numerusform>
+            <numerusform>%n nomi spuntati cambieranno.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) cut to what the receiver keeps.</source>
+        <translation>
+            <numerusform>%n nome accorciato a quanto il ricevitore conserva.</numerusform>
+            <numerusform>%n nomi accorciati a quanto il ricevitore conserva.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) with characters the receiver cannot show.</source>
+        <translation>
+            <numerusform>%n nome contiene caratteri che il ricevitore non può mostrare.</numerusform>
+            <numerusform>%n nomi contengono caratteri che il ricevitore non può mostrare.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3106,6 +3198,17 @@ Barra del titolo o barra degli strumenti
     </message>
 </context>
 <context>
+    <name>chanforge::app::CTickBoxes</name>
+    <message>
+        <source>Tick &amp;all</source>
+        <translation>Spunta &amp;tutto</translation>
+    </message>
+    <message>
+        <source>Tick &amp;none</source>
+        <translation>&amp;Nessuna spunta</translation>
+    </message>
+</context>
+<context>
     <name>chanforge::app::CUnusedDialog</name>
     <message>
         <source>Remove unused</source>
@@ -3144,12 +3247,22 @@ Barra del titolo o barra degli strumenti
         <translation>È tutto in uso.</translation>
     </message>
     <message>
-        <source>%1 records will be removed or cleared.</source>
-        <translation>%1 record verranno rimossi o svuotati.</translation>
-    </message>
-    <message>
         <source>Remove</source>
         <translation>Rimuovi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) will be removed or cleared.</source>
+        <translation>
+            <numerusform>%n record verrà rimosso o svuotato.</numerusform>
+            <numerusform>%n record verranno rimossi o svuotati.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n satellite(s) kept for a transponder that stays.</source>
+        <translation>
+            <numerusform>%n satellite resta per un transponder che resta.</numerusform>
+            <numerusform>%n satelliti restano per transponder che restano.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

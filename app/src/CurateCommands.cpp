@@ -78,12 +78,14 @@ void CCurateCommands::FindDuplicates() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     const std::size_t deleted =
-        context.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Delete duplicates"), kDedupeTables,
-                     [&] { return DeleteDuplicates(context.Store(), dialog.Groups()); });
+        context.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Delete duplicates"), kDedupeTables, [&] {
+            return DeleteDuplicates(context.Store(), dialog.Groups(), dialog.LeftOut());
+        });
     // Deleting renumbers, which gives the channels other keys.
     context.Clipboard().Clear();
     frame_.Right().RefillBoth({});
-    frame_.statusBar()->showMessage(tr("%1 duplicate channels deleted").arg(deleted), 8000);
+    frame_.statusBar()->showMessage(
+        tr("%n duplicate channel(s) deleted", nullptr, static_cast<int>(deleted)), 8000);
 }
 
 void CCurateCommands::RenameByPattern() {
@@ -99,8 +101,9 @@ void CCurateCommands::RenameByPattern() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     const EditResult result =
-        context.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Rename by pattern"), kRenameTables,
-                     [&] { return ApplyRename(context.Store(), dialog.Preview()); });
+        context.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Rename by pattern"), kRenameTables, [&] {
+            return ApplyRename(context.Store(), dialog.Preview(), dialog.LeftOut());
+        });
     if (const QString message = EditText(result); !message.isEmpty())
         qpui::ShowError(&frame_, message);
     frame_.Right().TV().Refill();
@@ -127,11 +130,13 @@ void CCurateCommands::RemoveUnused() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     const std::size_t removed =
-        context.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Remove unused"), kRemoveUnusedTables,
-                     [&] { return editing::RemoveUnused(context.Store(), dialog.Unused()); });
+        context.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Remove unused"), kRemoveUnusedTables, [&] {
+            return editing::RemoveUnused(context.Store(), dialog.Unused(), dialog.LeftOut());
+        });
     // Ids of satellites and carriers close their gaps: every list shows them anew.
     frame_.RefreshAll();
-    frame_.statusBar()->showMessage(tr("%1 unused records removed").arg(removed), 8000);
+    frame_.statusBar()->showMessage(
+        tr("%n unused record(s) removed", nullptr, static_cast<int>(removed)), 8000);
 }
 
 } // namespace chanforge::app

@@ -44,9 +44,10 @@ QString Summary(const check::Findings& findings) {
     const auto errors = std::count_if(findings.begin(), findings.end(), [](const Finding& f) {
         return f.severity == check::Severity::Error;
     });
-    return CFindingsDock::tr("%1 errors, %2 warnings")
-        .arg(errors)
-        .arg(static_cast<qsizetype>(findings.size()) - errors);
+    return CFindingsDock::tr("%n error(s)", nullptr, static_cast<int>(errors)) +
+           QStringLiteral(", ") +
+           CFindingsDock::tr("%n warning(s)", nullptr,
+                             static_cast<int>(static_cast<qsizetype>(findings.size()) - errors));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "Languages.h"
 
+#include "EnglishCounts.h"
+
 #include "qpui/MessageBox.h"
 #include "utils/Registry.h"
 
@@ -65,6 +67,8 @@ QString TranslationsFolder() {
 QLocale InstallTranslators(QCoreApplication& app) {
     const QString chosen = ChosenLanguage();
     const QLocale locale = chosen.isEmpty() ? QLocale::system() : QLocale(chosen);
+    // Asked last, after any catalogue installed below: English is what the sources lack.
+    QCoreApplication::installTranslator(new CEnglishCounts(&app));
     if (locale.language() == QLocale::English || locale.language() == QLocale::C)
         return QLocale(QLocale::English);
     if (!Install(app, locale, QStringLiteral("chanforge"), TranslationsFolder()))

@@ -212,9 +212,8 @@ void CMainFrame::TellDrop(DragCode targetCode, std::uint32_t key, std::size_t mo
     tabstore::CQoDB& db = context_->Store();
     const Product product = context_->Product();
     ChannelFilter target;
-    // Whole sentences, so a translation can order the words its own way.
-    const char* one = QT_TR_NOOP("%1 channel moved to %2");
-    const char* many = QT_TR_NOOP("%1 channels moved to %2");
+    // Whole sentences, so a translation can order the words its own way; %n is the count.
+    const char* done = QT_TR_N_NOOP("%n channel(s) moved to %1");
     switch (targetCode) {
     case kDragSatellite:
         target = editing::ShowSatellite(db, key);
@@ -227,18 +226,15 @@ void CMainFrame::TellDrop(DragCode targetCode, std::uint32_t key, std::size_t mo
         break;
     case kDragProvider:
         target = editing::ShowProvider(key, {}, product);
-        one = QT_TR_NOOP("%1 channel given to %2");
-        many = QT_TR_NOOP("%1 channels given to %2");
+        done = QT_TR_N_NOOP("%n channel(s) given to %1");
         break;
     case kDragFavorite:
         target = editing::ShowFavorite(key, {}, product);
-        one = QT_TR_NOOP("%1 channel added to %2");
-        many = QT_TR_NOOP("%1 channels added to %2");
+        done = QT_TR_N_NOOP("%n channel(s) added to %1");
         break;
     case kDragGenre:
         target = editing::ShowGenre(key, {}, product);
-        one = QT_TR_NOOP("%1 channel set to %2");
-        many = QT_TR_NOOP("%1 channels set to %2");
+        done = QT_TR_N_NOOP("%n channel(s) set to %1");
         break;
     default:
         return;
@@ -247,14 +243,13 @@ void CMainFrame::TellDrop(DragCode targetCode, std::uint32_t key, std::size_t mo
     QStringList told;
     // Only a drop on a satellite leaves channels behind: it must find them a transponder there.
     // Said first, so a narrow status bar cuts the part the operator can guess.
-    const char* stayedOne =
-        QT_TR_NOOP("%1 channel not moved: %2 has no transponder of its frequency and polarisation");
-    const char* stayedMany = QT_TR_NOOP("%1 channels not moved: %2 has no transponders of their "
-                                        "frequencies and polarisations");
     if (stayed > 0)
-        told << tr(stayed == 1 ? stayedOne : stayedMany).arg(stayed).arg(name);
+        told << tr("%n channel(s) not moved: %1 has no transponder of the same frequency and "
+                   "polarisation",
+                   nullptr, static_cast<int>(stayed))
+                    .arg(name);
     if (moved > 0)
-        told << tr(moved == 1 ? one : many).arg(moved).arg(name);
+        told << tr(done, nullptr, static_cast<int>(moved)).arg(name);
     if (!told.isEmpty())
         status_->Tell(told.join(QStringLiteral("; ")));
 }
@@ -264,8 +259,8 @@ void CMainFrame::ShowStatus() {
         return;
     tabstore::CQoDB& db = context_->Store();
     const QString shown = Translated(FilterPhrase(db, right_->TV().Filter(), context_->Product()));
-    status_->ShowFilter(right_->FilterBar().Narrows() ? tr("%1, narrowed by the filter bar").arg(shown)
-                                                      : shown);
+    status_->ShowFilter(
+        right_->FilterBar().Narrows() ? tr("%1, narrowed by the filter bar").arg(shown) : shown);
     int tv = 0;
     int radio = 0;
     ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {

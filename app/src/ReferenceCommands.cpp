@@ -120,8 +120,8 @@ bool CReferenceCommands::ApplyReferenceFrom(const QString& path) {
     }
     CReferenceDialog dialog(
         QFileInfo(path).fileName(), ref,
-        [&](const reference::ApplyOptions& options) {
-            return reference::PlanReference(context.Store(), layout, ref, options);
+        [&](const reference::ApplyOptions& options, const editing::LeftOut& leftOut) {
+            return reference::PlanReference(context.Store(), layout, ref, options, leftOut);
         },
         &frame_);
     if (dialog.exec() != QDialog::Accepted)
@@ -144,9 +144,10 @@ void CReferenceCommands::SaveForModel() {
     const QString model = QString::fromLatin1(preset->name.data());
     // NAME-for-D.bin after the open file, so the copy is not taken for the original.
     const QString base = QFileInfo(frame_.FileName()).completeBaseName();
-    const QString suggested = QDir(CWindowMemory::LastFolder())
-                                  .filePath((base.isEmpty() ? QStringLiteral("channels") : base) +
-                                            QStringLiteral("-for-") + model + QStringLiteral(".bin"));
+    const QString suggested =
+        QDir(CWindowMemory::LastFolder())
+            .filePath((base.isEmpty() ? QStringLiteral("channels") : base) +
+                      QStringLiteral("-for-") + model + QStringLiteral(".bin"));
     const QString path = AskSavePath(&frame_, tr("Save for model %1: the file").arg(model),
                                      {tr("Local file (*.bin)"), tr("All Files(*.*)")}, suggested);
     if (!path.isEmpty())

@@ -1,5 +1,7 @@
 #include "ReferenceDialog.h"
 
+#include "TickBoxes.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -14,6 +16,8 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace chanforge::app {
 
@@ -76,9 +80,25 @@ QTableWidget* MakeTable(const QStringList& headers, const char* name, QWidget* p
     return table;
 }
 
-void SetRow(QTableWidget* table, int row, const QStringList& cells) {
-    for (int c = 0; c < cells.size(); ++c)
-        table->setItem(row, c, new QTableWidgetItem(cells[c]));
+/// A row whose first cell carries the line's tick.
+void SetRow(QTableWidget* table, int row, const QStringList& cells, bool leftOut) {
+    for (int c = 0; c < cells.size(); ++c) {
+        auto* item = new QTableWidgetItem(cells[c]);
+        if (c == 0)
+            item->setCheckState(CTickBoxes::StateFor(leftOut));
+        table->setItem(row, c, item);
+    }
+}
+
+/// A table with its tick buttons below, as one tab.
+QWidget* TickedTab(QTableWidget* table, CTickBoxes* ticks, QWidget* parent) {
+    auto* tab = new QWidget(parent);
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    table->setParent(tab);
+    layout->addWidget(table, 1);
+    layout->addLayout(ticks->Buttons(tab));
+    return tab;
 }
 
 } // namespace
@@ -98,10 +118,16 @@ CReferenceDialog::CReferenceDialog(const QString& source, const Reference& ref, 
     entries_ = MakeTable({tr("Reference"), tr("Matched channel"), tr("Method"), tr("Before"),
                           tr("After"), tr("Also changes")},
                          "referenceEntries", tabs);
-    tabs->addTab(entries_, tr("Reference entries"));
+    entryTicks_ = new CTickBoxes(*entries_);
+    tabs->addTab(TickedTab(entries_, entryTicks_, tabs), tr("Reference entries"));
     unmatchedList_ = MakeTable({tr("Kind"), tr("Channel"), tr("Before"), tr("After")},
                                "referenceUnmatched", tabs);
-    tabs->addTab(unmatchedList_, tr("Channels without a match"));
+    unmatchedTicks_ = new CTickBoxes(*unmatchedList_);
+    tabs->addTab(TickedTab(unmatchedList_, unmatchedTicks_, tabs), tr("Channels without a match"));
+    // Planning afresh fills the tables anew: not while a tick's item is still being changed.
+    for (CTickBoxes* ticks : {entryTicks_, unmatchedTicks_})
+        connect(ticks, &CTickBoxes::Changed, this, &CReferenceDialog::TicksChanged,
+                Qt::QueuedConnection);
     notes_ = new QTreeWidget(tabs);
     notes_->setObjectName("referenceNotes");
     notes_->setRootIsDecorated(false);
@@ -152,29 +178,42 @@ void CReferenceDialog::BuildOptions() {
     connect(cutNames_, &QCheckBox::toggled, this, &CReferenceDialog::Replan);
 }
 
+void CReferenceDialog::TicksChanged() {
+    leftOut_ = entryTicks_->Unticked();
+    for (std::size_t line : unmatchedTicks_->Unticked())
+        leftOut_.insert(plan_.entries.size() + line);
+    Replan();
+}
+
 void CReferenceDialog::Replan() {
     const ApplyOptions options{
         static_cast<std::uint32_t>(start_->value()), closeGaps_->isChecked(), names_->isChecked(),
         unmatched_->currentIndex() == 1 ? Unmatched::Delete : Unmatched::Keep,
         cutNames_->isChecked()};
-    plan_ = planner_(options);
-    const std::size_t entries = plan_.entries.size();
+    plan_ = planner_(options, leftOut_);
+    const auto n = [](std::size_t count) { return static_cast<int>(count); };
     const std::size_t matched = plan_.Matched();
-    QString text = tr("%1 reference entries: %2 matched (%3 by name only, to check), %4 without a "
-                      "match. %5 channels of this list have no entry. %6 conflicts.")
-                       .arg(entries)
-                       .arg(matched)
-                       .arg(plan_.Uncertain())
-                       .arg(entries - matched)
-                       .arg(plan_.unmatched.size())
-                       .arg(plan_.conflicts.size());
+    QString text =
+        tr("%n reference channel(s):", nullptr, n(plan_.entries.size())) + QLatin1Char(' ') +
+        tr("%1 matched (%2 by name only, to check), %3 without a match.")
+            .arg(matched)
+            .arg(plan_.Uncertain())
+            .arg(std::count_if(plan_.entries.begin(), plan_.entries.end(),
+                               [](const EntryPlan& p) { return !p.match.found(); })) +
+        QLatin1Char(' ') +
+        tr("%n channel(s) of this list without an entry.", nullptr, n(plan_.unmatched.size())) +
+        QLatin1Char(' ') + tr("%n conflict(s).", nullptr, n(plan_.conflicts.size()));
+    if (const std::size_t left = plan_.LeftOutLines(); left > 0)
+        text +=
+            QLatin1Char(' ') + tr("%n line(s) left out: nothing changes there.", nullptr, n(left));
     if (!plan_.ok())
         text +=
             QLatin1Char(' ') + QCoreApplication::translate("Reference", kNumbersExhaustedMessage);
     if (const std::size_t tooLong = plan_.NamesTooLong(); tooLong > 0)
-        text += QLatin1Char(' ') + tr("%1 names are longer than this receiver keeps: tick \"Cut "
-                                      "names to fit\" or leave the names as they are.")
-                                       .arg(tooLong);
+        text += QLatin1Char(' ') +
+                tr("%n name(s) longer than this receiver keeps: tick \"Cut names to fit\", "
+                   "leave the names as they are or leave those lines out.",
+                   nullptr, n(tooLong));
     summary_->setText(text);
     apply_->setEnabled(plan_.Applicable());
     FillEntries();
@@ -193,11 +232,17 @@ void CReferenceDialog::FillEntries() {
     for (std::size_t e = 0; e < plan_.entries.size(); ++e) {
         const EntryPlan& p = plan_.entries[e];
         const bool found = p.match.found();
+        const QString after = p.applied            ? QString::number(p.after.number)
+                              : p.leftOut && found ? QString::number(p.before.number)
+                                                   : QString();
+        const QString changes = p.applied   ? OtherChanges(p.before, p.after)
+                                : p.leftOut ? tr("left out: stays as it is")
+                                            : QString();
         SetRow(entries_, static_cast<int>(e),
                {EntryText(e), found ? Name(p.before.name) : tr("(none)"),
                 MethodText(p.match.method), found ? QString::number(p.before.number) : QString(),
-                p.applied ? QString::number(p.after.number) : QString(),
-                p.applied ? OtherChanges(p.before, p.after) : QString()});
+                after, changes},
+               p.leftOut);
     }
     entries_->resizeColumnsToContents();
 }
@@ -209,7 +254,10 @@ void CReferenceDialog::FillUnmatched() {
         SetRow(unmatchedList_, static_cast<int>(i),
                {u.kind == Kind::TV ? tr("TV") : tr("Radio"), Name(u.before.name),
                 QString::number(u.before.number),
-                u.deleted ? tr("deleted") : QString::number(u.after.number)});
+                u.leftOut   ? tr("%1, as it is").arg(u.before.number)
+                : u.deleted ? tr("deleted")
+                            : QString::number(u.after.number)},
+               u.leftOut);
     }
     unmatchedList_->resizeColumnsToContents();
 }
@@ -238,11 +286,11 @@ void CReferenceDialog::FillNotes() {
                     .arg(Name(ref_.entries[e].name), Name(p.after.name)));
     }
     for (const GroupPast& g : plan_.groupsPast)
-        add(tr("Group not kept"), tr("Favourite group %1 “%2” (%3 channels) is past the groups "
-                                     "this receiver keeps")
-                                      .arg(g.group)
-                                      .arg(Name(g.name))
-                                      .arg(g.channels));
+        add(tr("Group not kept"),
+            tr("Favourite group %1 “%2” (%n channel(s)) is past the groups this receiver keeps",
+               nullptr, static_cast<int>(g.channels))
+                .arg(g.group)
+                .arg(Name(g.name)));
     if (const char* note = EncodingNote(ref_.encoding))
         add(tr("Text"), QCoreApplication::translate("Reference", note));
     for (const LineProblem& p : ref_.problems)

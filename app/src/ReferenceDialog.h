@@ -1,7 +1,8 @@
 // CReferenceDialog: the preview of applying a reference list. One row per reference entry with
 // the channel it matched (or none), the method, the number before and after and what else
 // changes; this list's unmatched channels; the clashes, groups not kept and unread lines; the
-// options, each change of which plans afresh. Nothing changes before Apply.
+// options, each change of which plans afresh, as does each tick: an entry or channel left out
+// stays as it is. Nothing changes before Apply.
 #pragma once
 
 #include "chanforge/reference/Plan.h"
@@ -11,6 +12,7 @@
 #include <functional>
 
 class QCheckBox;
+class QPushButton;
 class QComboBox;
 class QLabel;
 class QSpinBox;
@@ -19,21 +21,25 @@ class QTreeWidget;
 
 namespace chanforge::app {
 
+class CTickBoxes;
+
 class CReferenceDialog : public QDialog {
     Q_OBJECT
   public:
     /// Makes the plan for a choice of options, from the store as it is.
-    using Planner = std::function<reference::Plan(const reference::ApplyOptions&)>;
+    using Planner =
+        std::function<reference::Plan(const reference::ApplyOptions&, const editing::LeftOut&)>;
 
     CReferenceDialog(const QString& source, const reference::Reference& ref, Planner planner,
                      QWidget* parent = nullptr);
 
-    /// The plan for the options shown now: what Apply carries out.
+    /// The plan for the options and ticks shown now: what Apply carries out.
     const reference::Plan& CurrentPlan() const { return plan_; }
 
   private:
     void BuildOptions();
     void Replan();
+    void TicksChanged();
     void FillEntries();
     void FillUnmatched();
     void FillNotes();
@@ -42,6 +48,7 @@ class CReferenceDialog : public QDialog {
     const reference::Reference& ref_;
     Planner planner_;
     reference::Plan plan_;
+    editing::LeftOut leftOut_; ///< entries, then unmatched channels
     QLabel* summary_ = nullptr;
     QSpinBox* start_ = nullptr;
     QCheckBox* closeGaps_ = nullptr;
@@ -50,6 +57,8 @@ class CReferenceDialog : public QDialog {
     QCheckBox* cutNames_ = nullptr;
     QTableWidget* entries_ = nullptr;
     QTableWidget* unmatchedList_ = nullptr;
+    CTickBoxes* entryTicks_ = nullptr;
+    CTickBoxes* unmatchedTicks_ = nullptr;
     QTreeWidget* notes_ = nullptr;
     QPushButton* apply_ = nullptr;
 };

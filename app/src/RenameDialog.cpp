@@ -1,5 +1,7 @@
 #include "RenameDialog.h"
 
+#include "TickBoxes.h"
+
 #include "chanforge/editing/ChannelName.h"
 
 #include <QCheckBox>
@@ -64,6 +66,8 @@ CRenameDialog::CRenameDialog(tabstore::CQoDB& db, RowIds keys, std::size_t nameB
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     layout->addWidget(table_, 1);
+    ticks_ = new CTickBoxes(*table_);
+    layout->addLayout(ticks_->Buttons(this));
     summary_ = new QLabel;
     summary_->setObjectName("renameSummary");
     summary_->setWordWrap(true);
@@ -72,6 +76,7 @@ CRenameDialog::CRenameDialog(tabstore::CQoDB& db, RowIds keys, std::size_t nameB
     layout->addWidget(summary_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     rename_ = buttons->addButton(tr("Rename"), QDialogButtonBox::AcceptRole);
+    rename_->setObjectName("rename");
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -80,6 +85,7 @@ CRenameDialog::CRenameDialog(tabstore::CQoDB& db, RowIds keys, std::size_t nameB
     for (QCheckBox* box : {regex_, matchCase_, cutToFit_})
         connect(box, &QCheckBox::toggled, this, &CRenameDialog::ShowPreview);
     connect(change_, &QComboBox::currentIndexChanged, this, &CRenameDialog::ShowPreview);
+    connect(ticks_, &CTickBoxes::Changed, this, &CRenameDialog::Count);
     resize(600, 440);
     ShowPreview();
 }
@@ -91,7 +97,6 @@ void CRenameDialog::ShowPreview() {
     preview_ = PreviewRename(db_, keys_, rule, nameBytes_, cutToFit_->isChecked());
     table_->setUpdatesEnabled(false);
     table_->setRowCount(static_cast<int>(preview_.lines.size()));
-    std::size_t cut = 0, tooLong = 0, unshown = 0, empty = 0;
     for (std::size_t i = 0; i < preview_.lines.size(); ++i) {
         const RenameLine& line = preview_.lines[i];
         QStringList notes;
@@ -105,12 +110,11 @@ void CRenameDialog::ShowPreview() {
             notes << tr("the same name as another row after the cut");
         if (line.unshown)
             notes << tr("characters the receiver cannot show");
-        cut += line.cut && !line.tooLong;
-        tooLong += line.tooLong;
-        unshown += line.unshown;
-        empty += line.empty;
         const int row = static_cast<int>(i);
-        table_->setItem(row, 0, new QTableWidgetItem(Latin1(line.oldName)));
+        // The lines stay the same channels whatever the pattern: so do their ticks.
+        auto* old = new QTableWidgetItem(Latin1(line.oldName));
+        old->setCheckState(CTickBoxes::StateFor(leftOut_.contains(i)));
+        table_->setItem(row, 0, old);
         auto* renamed = new QTableWidgetItem(Latin1(line.newName));
         QFont font = renamed->font();
         font.setBold(line.Changes());
@@ -122,27 +126,45 @@ void CRenameDialog::ShowPreview() {
         table_->setItem(row, 2, note);
     }
     table_->setUpdatesEnabled(true);
+    Count();
+}
+
+void CRenameDialog::Count() {
+    leftOut_ = ticks_->Unticked();
+    std::size_t cut = 0, tooLong = 0, unshown = 0, empty = 0;
+    for (std::size_t i = 0; i < preview_.lines.size(); ++i) {
+        if (leftOut_.contains(i))
+            continue;
+        const RenameLine& line = preview_.lines[i];
+        cut += line.cut && !line.tooLong;
+        tooLong += line.tooLong;
+        unshown += line.unshown;
+        empty += line.empty;
+    }
+    const auto n = [](std::size_t count) { return static_cast<int>(count); };
+    const int room = static_cast<int>(NameRoom(nameBytes_));
     QString summary;
     if (!preview_.ok())
         summary = tr("Not a regular expression: %1").arg(QString::fromStdString(preview_.error));
     else if (empty > 0)
-        summary = tr("%1 names would be left empty: rename refused.").arg(empty);
+        summary = tr("%n name(s) would be left empty: rename refused.", nullptr, n(empty));
     else if (tooLong > 0)
-        summary = tr("%1 names are longer than the %2 characters the receiver keeps: rename "
-                     "refused. Shorten the replacement or tick \"Cut names to fit\".")
-                      .arg(tooLong)
-                      .arg(NameRoom(nameBytes_));
+        summary =
+            tr("%n name(s) longer than the receiver keeps: rename refused.", nullptr, n(tooLong)) +
+            QLatin1Char(' ') +
+            tr("It keeps %n character(s). Shorten the replacement, tick \"Cut names to "
+               "fit\" or leave those lines out.",
+               nullptr, room);
     else
-        summary = tr("%1 of %2 names change.").arg(preview_.Changed()).arg(preview_.lines.size());
+        summary = tr("%n ticked name(s) will change.", nullptr, n(preview_.Changed(leftOut_)));
     if (cut > 0)
-        summary += QLatin1Char(' ') + tr("%1 are cut to the %2 characters the receiver keeps.")
-                                          .arg(cut)
-                                          .arg(NameRoom(nameBytes_));
-    if (unshown > 0)
         summary +=
-            QLatin1Char(' ') + tr("%1 hold characters the receiver cannot show.").arg(unshown);
+            QLatin1Char(' ') + tr("%n name(s) cut to what the receiver keeps.", nullptr, n(cut));
+    if (unshown > 0)
+        summary += QLatin1Char(' ') +
+                   tr("%n name(s) with characters the receiver cannot show.", nullptr, n(unshown));
     summary_->setText(summary);
-    rename_->setEnabled(preview_.Applicable() && preview_.Changed() > 0);
+    rename_->setEnabled(preview_.Applicable(leftOut_) && preview_.Changed(leftOut_) > 0);
 }
 
 } // namespace chanforge::app

@@ -1,5 +1,7 @@
 #include "UnusedDialog.h"
 
+#include "TickBoxes.h"
+
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/DeliveryLists.h"
 
@@ -9,6 +11,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstring>
 
 namespace chanforge::app {
@@ -33,7 +36,7 @@ QString RecordText(tabstore::CQoDB& db, ListKind kind, std::uint32_t key, Produc
 } // namespace
 
 CUnusedDialog::CUnusedDialog(tabstore::CQoDB& db, Product product, QWidget* parent)
-    : QDialog(parent), unused_(FindUnused(db, product)) {
+    : QDialog(parent), db_(db), unused_(FindUnused(db, product)) {
     setObjectName("unusedDialog");
     setWindowTitle(tr("Remove unused"));
     auto* layout = new QVBoxLayout(this);
@@ -45,7 +48,7 @@ CUnusedDialog::CUnusedDialog(tabstore::CQoDB& db, Product product, QWidget* pare
             return;
         auto* top = new QTreeWidgetItem(list, QStringList{title.arg(keys.size())});
         for (std::uint32_t key : keys)
-            new QTreeWidgetItem(top, QStringList{text(key)});
+            (new QTreeWidgetItem(top, QStringList{text(key)}))->setCheckState(0, Qt::Checked);
     };
     section(tr("Satellites without transponders in use (%1)"), unused_.satellites,
             [&](std::uint32_t k) {
@@ -72,17 +75,39 @@ CUnusedDialog::CUnusedDialog(tabstore::CQoDB& db, Product product, QWidget* pare
             });
     list->expandAll();
     layout->addWidget(list, 1);
-    auto* summary = new QLabel(
-        unused_.Count() == 0 ? tr("Everything is in use.")
-                             : tr("%1 records will be removed or cleared.").arg(unused_.Count()));
-    summary->setObjectName("unusedSummary");
-    layout->addWidget(summary);
+    ticks_ = new CTickBoxes(*list);
+    layout->addLayout(ticks_->Buttons(this));
+    summary_ = new QLabel;
+    summary_->setObjectName("unusedSummary");
+    summary_->setWordWrap(true);
+    layout->addWidget(summary_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
-    buttons->addButton(tr("Remove"), QDialogButtonBox::AcceptRole)->setEnabled(unused_.Count() > 0);
+    remove_ = buttons->addButton(tr("Remove"), QDialogButtonBox::AcceptRole);
+    remove_->setObjectName("removeUnused");
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(ticks_, &CTickBoxes::Changed, this, &CUnusedDialog::Count);
     resize(480, 400);
+    Count();
+}
+
+void CUnusedDialog::Count() {
+    leftOut_ = ticks_->Unticked();
+    const UnusedRecords going = Going(db_, unused_, leftOut_);
+    QString text = unused_.Count() == 0 ? tr("Everything is in use.")
+                                        : tr("%n record(s) will be removed or cleared.", nullptr,
+                                             static_cast<int>(going.Count()));
+    // A satellite goes with its transponders: one of them kept keeps it.
+    const auto ownLines = static_cast<std::size_t>(
+        std::count_if(leftOut_.begin(), leftOut_.end(),
+                      [&](std::size_t line) { return line < unused_.satellites.size(); }));
+    if (const std::size_t held = unused_.satellites.size() - ownLines - going.satellites.size();
+        held > 0)
+        text += QLatin1Char(' ') + tr("%n satellite(s) kept for a transponder that stays.", nullptr,
+                                      static_cast<int>(held));
+    summary_->setText(text);
+    remove_->setEnabled(going.Count() > 0);
 }
 
 } // namespace chanforge::app

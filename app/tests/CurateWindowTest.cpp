@@ -3,10 +3,13 @@
 // pattern previews before it renames. Every change is one step Undo takes back.
 #include "ChannelGrid.h"
 #include "CurateCommands.h"
+#include "DuplicatesDialog.h"
+#include "EnglishCounts.h"
 #include "MainFrame.h"
 #include "RenameDialog.h"
 #include "RightView.h"
 #include "SampleData.h"
+#include "TestBuilders.h"
 #include "WindowDriver.h"
 #include "WindowFixture.h"
 
@@ -17,13 +20,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QStyleOptionComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace chanforge;
@@ -70,6 +74,7 @@ class CurateWindowTest : public test::WindowFixture {
     void renameByPatternPreviewsThenRenamesTheSelection();
     void renameRefusesNamesTheModelCannotKeepUntilCutIsChosen();
     void listMenuDeletesDuplicatesAndRemovesUnusedInOneStepEach();
+    void aDuplicateGroupUntickedWithSpaceStaysWhole();
 };
 
 void CurateWindowTest::filterOneSatellitesScrambledChannelsDeleteThemAndUndo() {
@@ -129,6 +134,8 @@ void CurateWindowTest::filterOneSatellitesScrambledChannelsDeleteThemAndUndo() {
 }
 
 void CurateWindowTest::renameByPatternPreviewsThenRenamesTheSelection() {
+    CEnglishCounts english; // as the program reads counts in English
+    QCoreApplication::installTranslator(&english);
     const auto window = OpenSample("D", kFullModelD * 3 / 4);
     QVERIFY(window);
     CMainFrame& frame = *window;
@@ -150,15 +157,23 @@ void CurateWindowTest::renameByPatternPreviewsThenRenamesTheSelection() {
         QTest::keyClicks(dialog->findChild<QLineEdit*>("renameReplace"), " High");
         auto* preview = dialog->findChild<QTableWidget*>("renamePreview");
         previewed = preview->rowCount() == shown && preview->item(0, 1)->text().endsWith(" High");
+        // The first line left out keeps its name.
+        preview->setFocus();
+        preview->selectRow(0);
+        QTest::keyClick(preview, Qt::Key_Space);
+        QTRY_VERIFY(dialog->findChild<QLabel*>("renameSummary")
+                        ->text()
+                        .startsWith(QStringLiteral("%1 ticked names").arg(shown - 1)));
+        dialog->resize(1024, 768);
         Grab(*dialog, "chanforge-curate-rename.png");
         dialog->accept();
     });
     QTest::keyClick(&frame, Qt::Key_H, Qt::ControlModifier);
     QVERIFY(previewed);
-    // Nothing fits " HD$" any more; " High" does.
-    QCOMPARE(tv.model()->rowCount(), 0);
+    // Only the line left out still fits " HD$"; " High" fits the rest.
+    QCOMPARE(tv.model()->rowCount(), 1);
     text->setText(QStringLiteral(" High$"));
-    QCOMPARE(tv.model()->rowCount(), shown);
+    QCOMPARE(tv.model()->rowCount(), shown - 1);
     frame.activateWindow(); // the dialog had it
     QVERIFY(QTest::qWaitForWindowActive(&frame));
     QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
@@ -238,6 +253,48 @@ void CurateWindowTest::listMenuDeletesDuplicatesAndRemovesUnusedInOneStepEach() 
     QCOMPARE(db.Size(kSatelliteTable), satellites + 1);
     QVERIFY(frame.Context().Undo().Undo(db));
     QCOMPARE(db.Size(kChannelTable), channels + 1);
+}
+
+void CurateWindowTest::aDuplicateGroupUntickedWithSpaceStaysWhole() {
+    CEnglishCounts english;
+    QCoreApplication::installTranslator(&english);
+    const auto window = OpenSample("D", 200);
+    QVERIFY(window);
+    CMainFrame& frame = *window;
+    tabstore::CQoDB& db = document_->Store();
+    const auto original = testkit::StoreBytes(db);
+    const std::size_t channels = db.Size(kChannelTable);
+    const auto groups =
+        editing::FindDuplicates(db, editing::KeepPolicy::Lowest, frame.Context().Product());
+    QVERIFY(groups.size() >= 2);
+    QString summary;
+    test::WhenModal([&](QWidget* dialog) {
+        auto* list = dialog->findChild<QTreeWidget*>("duplicateGroups");
+        list->setFocus();
+        list->setCurrentItem(list->topLevelItem(0)->child(1)); // a channel row: its group toggles
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(list->topLevelItem(0)->checkState(0), Qt::Unchecked);
+        QCOMPARE(list->topLevelItem(1)->checkState(0), Qt::Checked);
+        QTRY_COMPARE(list->topLevelItem(0)->child(1)->text(3), CDuplicatesDialog::tr("Keep"));
+        summary = dialog->findChild<QLabel*>("duplicatesSummary")->text();
+        dialog->resize(1024, 768);
+        Grab(*dialog, "chanforge-duplicates-unticked.png");
+        dialog->findChild<QPushButton*>("deleteDuplicates")->click();
+    });
+    frame.findChild<QAction*>("findDuplicates")->trigger();
+    const std::size_t doomed = editing::Doomed(groups, {0});
+    QVERIFY2(summary.endsWith(QStringLiteral(" groups ticked: %1 channels will be deleted, one of "
+                                             "each group kept.")
+                                  .arg(doomed)),
+             qPrintable(summary));
+    QCOMPARE(std::size_t{db.Size(kChannelTable)}, channels - doomed);
+    // The group left out is still one: its channels were not deleted.
+    const auto after =
+        editing::FindDuplicates(db, editing::KeepPolicy::Lowest, frame.Context().Product());
+    QCOMPARE(after.size(), std::size_t{1});
+    QCOMPARE(after[0].rows.size(), groups[0].rows.size());
+    QVERIFY(frame.Context().Undo().Undo(db));
+    QVERIFY(testkit::StoreBytes(db) == original);
 }
 
 QTEST_MAIN(CurateWindowTest)

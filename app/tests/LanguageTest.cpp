@@ -6,10 +6,12 @@
 #include "Languages.h"
 #include "LeftBottomView.h"
 #include "MainFrame.h"
+#include "PhraseText.h"
 #include "SampleData.h"
 #include "WindowDriver.h"
 
 #include "qpui/MessageBox.h"
+#include "utils/Phrase.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -235,6 +237,8 @@ class LanguageTest : public QObject {
     void germanAndItalianMenusWithQtsOwnTexts_data();
     void germanAndItalianMenusWithQtsOwnTexts();
     void germanTextsAreWhole();
+    void countsReadRightInEachLanguage_data();
+    void countsReadRightInEachLanguage();
     void f1OpensTheGuideAtTheDialogsSection();
 
   private:
@@ -349,6 +353,39 @@ void LanguageTest::germanAndItalianMenusWithQtsOwnTexts() {
     // Qt's own catalogue: the standard buttons speak the language too.
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), cancel);
+}
+
+void LanguageTest::countsReadRightInEachLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("deleted"); ///< for 1 and 2 duplicates
+    QTest::addColumn<QString>("finding");     ///< a library's counted phrase, for 1
+    QTest::newRow("en")
+        << "en" << QStringList{"1 duplicate channel deleted", "2 duplicate channels deleted"}
+        << "Favourite group 33 holds 1 channel, past the 32 groups the receiver keeps";
+    QTest::newRow("de") << "de"
+                        << QStringList{"1 doppelter Sender gelöscht", "2 doppelte Sender gelöscht"}
+                        << "Favoritenliste 33 enthält 1 Sender, jenseits der 32 Listen, die der "
+                           "Receiver speichert";
+}
+
+void LanguageTest::countsReadRightInEachLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QStringList, deleted);
+    QFETCH(QString, finding);
+    ChooseLanguage(language);
+    InstallTranslators(*QCoreApplication::instance());
+    for (int n : {1, 2})
+        QCOMPARE(QCoreApplication::translate("chanforge::app::CCurateCommands",
+                                             "%n duplicate channel(s) deleted", nullptr, n),
+                 deleted[n - 1]);
+    const utils::Phrase phrase = utils::Phrase::Counted(
+        "Check", "Favourite group %1 holds %n channel(s), past the %2 groups the receiver keeps", 1,
+        {utils::Phrase::Number(33), utils::Phrase::Number(32)});
+    QCOMPARE(Translated(phrase), finding);
+    // The command line prints English whatever the window speaks.
+    QCOMPARE(QString::fromStdString(phrase.English()),
+             QStringLiteral("Favourite group 33 holds 1 channel, past the 32 groups the receiver "
+                            "keeps"));
 }
 
 void LanguageTest::germanTextsAreWhole() {

@@ -12,8 +12,9 @@
 namespace {
 
 struct Entry {
-    QString translation;
-    QString type; ///< "unfinished", "obsolete", "vanished" ... or empty when done
+    QStringList forms; ///< the translation, or one text a plural form for a counted source
+    QString type;      ///< "unfinished", "obsolete", "vanished" ... or empty when done
+    bool counted = false;
 };
 
 /// "context\nsource" → entry, read from a .ts file.
@@ -24,6 +25,7 @@ QMap<QString, Entry> ReadTs(const QString& path) {
         return out;
     QXmlStreamReader xml(&file);
     QString context, source;
+    bool counted = false;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -31,10 +33,19 @@ QMap<QString, Entry> ReadTs(const QString& path) {
             context = xml.readElementText();
         else if (xml.name() == QLatin1String("source"))
             source = xml.readElementText();
+        else if (xml.name() == QLatin1String("message"))
+            counted = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
         else if (xml.name() == QLatin1String("translation")) {
-            Entry e;
-            e.type = xml.attributes().value(QLatin1String("type")).toString();
-            e.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            Entry e{{}, xml.attributes().value(QLatin1String("type")).toString(), counted};
+            QString plain;
+            while (xml.readNext() != QXmlStreamReader::EndElement && !xml.atEnd()) {
+                if (xml.isCharacters())
+                    plain += xml.text();
+                else if (xml.isStartElement())
+                    e.forms << xml.readElementText();
+            }
+            if (!counted)
+                e.forms = QStringList{plain};
             out.insert(context + QLatin1Char('\n') + source, e);
         }
     }
@@ -75,10 +86,14 @@ TEST_P(Translation, CoversTheCatalogueWhole) {
         const std::string where = it.key().toStdString();
         const auto found = language.find(it.key());
         ASSERT_NE(found, language.end()) << "missing: " << where;
-        EXPECT_TRUE(found->type.isEmpty() && !found->translation.isEmpty())
-            << found->type.toStdString() << ": " << where;
-        EXPECT_EQ(Placeholders(found->translation), Placeholders(source)) << where;
-        EXPECT_EQ(HasAccelerator(found->translation), HasAccelerator(source)) << where;
+        EXPECT_TRUE(found->type.isEmpty()) << found->type.toStdString() << ": " << where;
+        // German and Italian say one and more apart: two forms for a counted text.
+        EXPECT_EQ(found->forms.size(), it->counted ? 2 : 1) << where;
+        for (const QString& form : found->forms) {
+            EXPECT_FALSE(form.isEmpty()) << where;
+            EXPECT_EQ(Placeholders(form), Placeholders(source)) << where;
+            EXPECT_EQ(HasAccelerator(form), HasAccelerator(source)) << where;
+        }
     }
     for (auto it = language.begin(); it != language.end(); ++it)
         EXPECT_TRUE(it->type != QLatin1String("obsolete") && it->type != QLatin1String("vanished"))

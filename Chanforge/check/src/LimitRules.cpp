@@ -74,9 +74,11 @@ void CheckFavorites(Context& ctx, Findings& out) {
         if (members[g].empty())
             continue;
         out.push_back({Severity::Error, Rule::FavoriteMemberLimit, kChannelTable, members[g],
-                       Say(CF_TR_NOOP("Check", "%1 channels are in favourite group %2, past "
-                                               "the %3 groups the receiver keeps"),
-                           {Num(members[g].size()), Num(g + 1), Num(limit)})});
+                       utils::Phrase::Counted(
+                           "Check",
+                           CF_TR_N_NOOP("Check", "Favourite group %1 holds %n channel(s), past "
+                                                 "the %2 groups the receiver keeps"),
+                           members[g].size(), {Num(g + 1), Num(limit)})});
     }
 }
 
