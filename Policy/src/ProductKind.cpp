@@ -94,6 +94,10 @@ bool ProductKind::OneByteFavoriteMask() const {
            slots == ChannelSlotLayout::D;
 }
 
+std::uint32_t ProductKind::ChannelNameBytes(std::uint32_t nameLength) const {
+    return OneByteFavoriteMask() && nameLength > 0 ? nameLength - 1 : nameLength;
+}
+
 bool ProductKind::ShortLastFavoriteSector() const {
     return Between(list, 7, 10);
 }

@@ -73,9 +73,9 @@ void CChannelGrid::SetUpColumns() {
             header->moveSection(header->visualIndex(kShownOrder[visual]), visual);
     ShowSortIndicator();
     for (int column = 0; column < kChannelColumnCount; ++column)
-        setColumnHidden(column, ChannelColumnHidden(column, context_.SimpleColumns(),
-                                                    context_.Product(),
-                                                    context_.ChannelSlot().TunerStored()));
+        setColumnHidden(column,
+                        ChannelColumnHidden(column, context_.SimpleColumns(), context_.Product(),
+                                            context_.ChannelSlot().TunerStored()));
     std::vector<QStringList> widest;
     for (const std::vector<std::string>& texts : LongestCellTexts(
              context_.Store(), model_.Rows(), context_.Product(), model_.FavoriteGroup())) {
@@ -83,7 +83,7 @@ void CChannelGrid::SetUpColumns() {
         for (const std::string& text : texts)
             shown << (widest.size() == kColGenre
                           ? QCoreApplication::translate("Genres", text.c_str())
-                          : QString::fromLatin1(text.c_str()));
+                          : QString::fromStdString(text));
         widest.push_back(shown);
     }
     FitColumnsToTexts(*this, kColName, widest);

@@ -208,8 +208,7 @@ void CChannelGrid::Search() {
 }
 
 bool CChannelGrid::FindNext(const QString& text, bool forward) {
-    const Selection found =
-        SearchByName(context_.Store(), model_.Rows(), text.toLatin1().toStdString());
+    const Selection found = SearchByName(context_.Store(), model_.Rows(), text.toStdString());
     const QModelIndex current = currentIndex();
     const std::optional<std::size_t> row = NextSelected(
         found, current.isValid() ? static_cast<std::size_t>(current.row()) : found.size(), forward);
@@ -223,8 +222,7 @@ bool CChannelGrid::FindNext(const QString& text, bool forward) {
 }
 
 bool CChannelGrid::SearchFor(const QString& text) {
-    const Selection found =
-        SearchByName(context_.Store(), model_.Rows(), text.toLatin1().toStdString());
+    const Selection found = SearchByName(context_.Store(), model_.Rows(), text.toStdString());
     ApplySelection(found);
     const RowIds keys = editing::SelectedKeys(model_.Rows(), found);
     if (keys.empty())

@@ -94,7 +94,7 @@ QVariant CChannelGridModel::data(const QModelIndex& index, int role) const {
     const std::string text = ChannelCellText(*ch, column, product_, favoriteGroup_);
     if (column == kColGenre)
         return QCoreApplication::translate("Genres", text.c_str());
-    return QString::fromLatin1(text.c_str());
+    return QString::fromStdString(text);
 }
 
 QVariant CChannelGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

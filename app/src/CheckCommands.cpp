@@ -14,6 +14,7 @@
 #include "chanforge/check/Fixes.h"
 #include "chanforge/check/ImageDiff.h"
 #include "chanforge/check/Validate.h"
+#include "chanforge/editing/ChannelName.h"
 #include "policy/Policy.h"
 #include "policy/Presets.h"
 #include "qpui/DlgRecvDataFromSTB.h"
@@ -192,9 +193,10 @@ QString CCheckCommands::RecordName(TableId table, std::uint32_t row) {
     if (table != kChannelTable)
         return QString::number(row);
     const auto* ch = GetRow<Channel_Info_Tag>(document_.Store(), kChannelTable, row);
-    return ch == nullptr
-               ? QString::number(row)
-               : QStringLiteral("%1 %2").arg(ch->ProgramNum).arg(QString::fromLatin1(ch->Name));
+    return ch == nullptr ? QString::number(row)
+                         : QStringLiteral("%1 %2")
+                               .arg(ch->ProgramNum)
+                               .arg(QString::fromStdString(editing::NameText(*ch)));
 }
 
 } // namespace chanforge::app

@@ -58,14 +58,14 @@ void PrintFindings(const check::Findings& findings, bool json, std::ostream& tex
                            {"rule", check::RuleName(f.rule)},
                            {"table", check::TableName(f.table)},
                            {"rows", f.rows},
-                           {"message", Latin1Utf8(f.message.English())}});
+                           {"message", f.message.EnglishUtf8()}});
         text << JsonText(out) << "\n";
         return;
     }
     for (const check::Finding& f : findings)
         text << check::SeverityName(f.severity) << " " << check::RuleName(f.rule) << " "
              << check::TableName(f.table) << (f.rows.empty() ? "" : " " + Rows(f.rows)) << ": "
-             << TerminalText(f.message.English()) << "\n";
+             << TerminalUtf8(f.message.EnglishUtf8()) << "\n";
 }
 
 /// check's answer to a file that did not open; with --json the failure goes to standard output
@@ -122,13 +122,13 @@ void PrintChanges(const check::Changes& changes, bool json, std::ostream& text) 
                            {"change", check::ChangeKindName(c.kind)},
                            {"rowA", c.rowA},
                            {"rowB", c.rowB},
-                           {"message", Latin1Utf8(c.message.English())}});
+                           {"message", c.message.EnglishUtf8()}});
         text << JsonText(out) << "\n";
         return;
     }
     for (const check::Change& c : changes)
         text << check::TableName(c.table) << " " << check::ChangeKindName(c.kind) << ": "
-             << TerminalText(c.message.English()) << "\n";
+             << TerminalUtf8(c.message.EnglishUtf8()) << "\n";
 }
 
 void RegisterCheckCommands(CLI::App& app, Context& ctx) {

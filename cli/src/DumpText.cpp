@@ -6,6 +6,7 @@
 #include "chanforge/codec/TransponderMux.h"
 #include "chanforge/editing/DeliveryText.h"
 
+#include <algorithm>
 #include <string>
 
 namespace cli {
@@ -17,6 +18,16 @@ using namespace chanforge;
 /// A name field as text a terminal shows and never obeys.
 template <std::size_t N> std::string Printable(const char (&field)[N]) {
     return TerminalText(FieldBytes(field));
+}
+
+/// A channel's name as TerminalName shows it, padded to width characters.
+std::string ChannelName(const Channel_Info_Tag& c, std::size_t width) {
+    std::string name = TerminalName(FieldBytes(c.Name), c.CodeTable);
+    const auto characters =
+        static_cast<std::size_t>(std::count_if(name.begin(), name.end(), [](char b) {
+            return (static_cast<unsigned char>(b) & 0xC0) != 0x80;
+        }));
+    return name + std::string(width > characters ? width - characters : 0, ' ');
 }
 
 std::string Flags(std::uint16_t attributes) {
@@ -92,8 +103,8 @@ void Channels(tabstore::CQoDB& db, std::ostream& out) {
     });
     Printf(out, "\nChannels: %u (TV %u, radio %u)\n", db.Size(kChannelTable), tv, radio);
     ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& c) {
-        Printf(out, "  %4u  %-5s %4u  %-24s sat %3u tp %3u  SID %5u  V %4u A %4u%s\n", c.RowID,
-               Kind(c.Attributes), c.ProgramNum, Printable(c.Name).c_str(), c.SatID, c.TPID,
+        Printf(out, "  %4u  %-5s %4u  %s sat %3u tp %3u  SID %5u  V %4u A %4u%s\n", c.RowID,
+               Kind(c.Attributes), c.ProgramNum, ChannelName(c, 24).c_str(), c.SatID, c.TPID,
                c.ServiceID, c.VideoPID, c.AudioPID, Flags(c.Attributes).c_str());
     });
 }

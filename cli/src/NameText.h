@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -20,5 +21,13 @@ std::string Latin1Utf8(std::string_view bytes);
 /// The bytes as they are, except those a terminal may act on (C0 controls, DEL, the C1 range
 /// 0x80-0x9F and 0xFF), which are written as \xNN.
 std::string TerminalText(std::string_view bytes);
+
+/// UTF-8 text as it is, except the control characters a terminal would act on (C0, DEL, C1),
+/// which are written as \xNN with their code point.
+std::string TerminalUtf8(std::string_view utf8);
+
+/// A channel's name bytes as UTF-8 read through its code table, as TerminalUtf8 writes it (every
+/// code table keeps the controls where Latin-1 has them, so \xNN is the byte stored).
+std::string TerminalName(std::string_view bytes, std::uint8_t codeTable);
 
 } // namespace cli

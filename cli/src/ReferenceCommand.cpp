@@ -5,14 +5,15 @@
 #include "ExceptLines.h"
 #include "NameText.h"
 
-#include "chanforge/editing/ChannelName.h"
 #include "chanforge/reference/Plan.h"
 #include "policy/Presets.h"
+#include "utils/CodeTable.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <memory>
+#include <optional>
 
 namespace cli {
 
@@ -21,7 +22,8 @@ namespace {
 namespace ref = chanforge::reference;
 
 constexpr const char* kNamesTooLongMessage =
-    "Names longer than the receiver keeps: nothing written (--cut-names cuts them)";
+    "Names the receiver cannot keep (too long, or a character their code table lacks): nothing "
+    "written (--cut-names cuts them)";
 using chanforge::document::Document;
 
 struct ApplyArgs {
@@ -83,7 +85,7 @@ std::string ConflictText(const ref::Reference& reference, const ref::Conflict& c
 }
 
 std::string GroupText(const ref::GroupPast& g) {
-    return "favourite group " + std::to_string(g.group) + " \"" + g.name + "\" has " +
+    return "favourite group " + std::to_string(g.group) + " \"" + Latin1Utf8(g.name) + "\" has " +
            std::to_string(g.channels) + " channel(s), past the groups this model keeps";
 }
 
@@ -95,22 +97,25 @@ void PrintText(std::ostream& text, const ref::Reference& reference, const ref::P
     for (std::size_t e = 0; e < plan.entries.size(); ++e) {
         const ref::Service& entry = reference.entries[e];
         const ref::EntryPlan& p = plan.entries[e];
-        text << "#" << e + 1 << " " << entry.number << " \"" << TerminalText(entry.name)
+        text << "#" << e + 1 << " " << entry.number << " \"" << TerminalUtf8(entry.name)
              << "\": " << ref::MethodName(p.match.method);
         if (p.leftOut) {
             text << "; left out";
             if (p.match.found())
-                text << ", \"" << TerminalText(p.before.name) << "\" " << p.before.number
+                text << ", \"" << TerminalUtf8(p.before.name) << "\" " << p.before.number
                      << " stays as it is";
         } else if (p.match.found()) {
             text << (p.match.uncertain() ? " (uncertain)" : "") << ", \""
-                 << TerminalText(p.before.name) << "\" " << p.before.number;
+                 << TerminalUtf8(p.before.name) << "\" " << p.before.number;
             if (p.applied)
                 text << " -> " << p.after.number;
             if (const std::string more = Joined(Changes(p.before, p.after)); !more.empty())
-                text << "; " << TerminalText(more);
+                text << "; " << TerminalUtf8(more);
             if (p.nameTooLong)
                 text << "; name too long for this receiver";
+            else if (p.nameNotInTable != 0)
+                text << "; name holds " << TerminalUtf8(utils::CharacterText(p.nameNotInTable))
+                     << ", which the channel's code table cannot hold";
             else if (p.sameAfterCut)
                 text << "; name cut to one another entry also gets";
         }
@@ -119,7 +124,7 @@ void PrintText(std::ostream& text, const ref::Reference& reference, const ref::P
     for (std::size_t i = 0; i < plan.unmatched.size(); ++i) {
         const ref::UnmatchedPlan& u = plan.unmatched[i];
         text << "#" << plan.entries.size() + i + 1 << " unmatched " << KindText(u.kind) << " "
-             << u.before.number << " \"" << TerminalText(u.before.name) << "\" -> ";
+             << u.before.number << " \"" << TerminalUtf8(u.before.name) << "\" -> ";
         if (u.leftOut)
             text << "left out, stays as it is\n";
         else if (u.deleted)
@@ -128,9 +133,9 @@ void PrintText(std::ostream& text, const ref::Reference& reference, const ref::P
             text << u.after.number << "\n";
     }
     for (const ref::Conflict& c : plan.conflicts)
-        text << "conflict: " << TerminalText(ConflictText(reference, c)) << "\n";
+        text << "conflict: " << TerminalUtf8(ConflictText(reference, c)) << "\n";
     for (const ref::GroupPast& g : plan.groupsPast)
-        text << "not kept: " << TerminalText(GroupText(g)) << "\n";
+        text << "not kept: " << TerminalUtf8(GroupText(g)) << "\n";
     text << Counted(plan.entries.size(), "entry", "entries") << ", " << plan.Matched()
          << " matched (" << plan.Uncertain() << " by name only), "
          << Counted(plan.unmatched.size(), "channel", "channels") << " of this list unmatched, "
@@ -142,7 +147,7 @@ void PrintText(std::ostream& text, const ref::Reference& reference, const ref::P
 
 nlohmann::ordered_json StateJson(const ref::ChannelState& s) {
     return {{"number", s.number},
-            {"name", Latin1Utf8(s.name)},
+            {"name", s.name},
             {"favorites", s.favorite},
             {"locked", s.locked},
             {"skipped", s.skipped}};
@@ -175,15 +180,30 @@ class JsonArrays {
     bool firstItem_ = true;
 };
 
+/// How the entry's name fits its channel, when it does not simply fit: refused with the reason,
+/// or cut (to the slot's length, or characters the code table lacks stored as '?').
+std::optional<nlohmann::ordered_json> NameFitJson(const ref::EntryPlan& p) {
+    if (p.nameTooLong || p.nameNotInTable != 0)
+        return nlohmann::ordered_json{{"refused", true}, {"reason", p.nameRefusal.EnglishUtf8()}};
+    if (p.nameCut)
+        return nlohmann::ordered_json{{"cut", true},
+                                      {"replaced", p.nameReplaced},
+                                      {"sameAfterCut", p.sameAfterCut},
+                                      {"stored", p.after.name}};
+    return std::nullopt;
+}
+
 nlohmann::ordered_json EntryJson(const ref::Service& entry, const ref::EntryPlan& p,
                                  std::size_t e) {
     nlohmann::ordered_json o = {{"entry", e + 1},
                                 {"number", entry.number},
-                                {"name", Latin1Utf8(entry.name)},
+                                {"name", entry.name},
                                 {"method", ref::MethodName(p.match.method)},
                                 {"uncertain", p.match.found() && p.match.uncertain()},
                                 {"applied", p.applied},
                                 {"leftOut", p.leftOut}};
+    if (const std::optional<nlohmann::ordered_json> fit = NameFitJson(p))
+        o["nameFit"] = *fit;
     if (p.match.found()) {
         o["row"] = p.row;
         o["before"] = StateJson(p.before);
@@ -215,7 +235,7 @@ void PrintJson(std::ostream& text, const ref::Reference& reference, const ref::P
         out.Item(
             {{"entry", c.entry + 1},
              {"kind", c.kind == ref::ConflictKind::SameChannel ? "same-channel" : "number-taken"},
-             {"message", Latin1Utf8(ConflictText(reference, c))}});
+             {"message", ConflictText(reference, c)}});
     out.End();
     out.Begin("groupsNotKept");
     for (const ref::GroupPast& g : plan.groupsPast)
@@ -277,12 +297,9 @@ int RunApplyReference(const Context& ctx, const ApplyArgs& args) {
         PrintJson(ctx.Out(), reference, plan);
     else
         PrintText(ctx.Out(), reference, plan);
-    for (std::size_t e = 0; e < plan.entries.size(); ++e)
-        if (plan.entries[e].nameTooLong)
-            ctx.Err() << TerminalText(chanforge::editing::NameTooLongPhrase(
-                                          reference.entries[e].name, layout.ChannelNameBytes())
-                                          .English())
-                      << "\n";
+    for (const ref::EntryPlan& p : plan.entries)
+        if (p.nameTooLong || p.nameNotInTable != 0)
+            ctx.Err() << TerminalUtf8(p.nameRefusal.EnglishUtf8()) << "\n";
     if (args.dryRun)
         return kOk;
     if (plan.NamesTooLong() > 0)

@@ -6,6 +6,7 @@
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/codec/TransponderMux.h"
+#include "chanforge/editing/ChannelName.h"
 
 #include <algorithm>
 #include <cstring>
@@ -231,7 +232,7 @@ class ChannelDiff {
                                           {who(), placesA_.Of(x), placesB_.Of(y)}));
         if (std::strncmp(x.Name, y.Name, sizeof x.Name) != 0)
             push(ChangeKind::Renamed, Say(CF_TR_NOOP("Check", "The %1 renamed to \"%2\""),
-                                          {who(), NameOf(y.Name, sizeof y.Name)}));
+                                          {who(), editing::NamePhrase(y)}));
         if (std::optional<utils::Phrase> flags = FlagChanges(x, y))
             push(ChangeKind::Reflagged, Say(CF_TR_NOOP("Check", "The %1: %2"), {who(), *flags}));
         if (std::optional<utils::Phrase> fields = FieldChanges(x, y))

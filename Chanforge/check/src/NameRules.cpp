@@ -94,13 +94,15 @@ void CheckNames(Context& ctx, Findings& out) {
                                                    "the receiver cannot show"),
                                {DescribeChannel(ch), utils::Phrase::Verbatim(Hex(bad))})});
         if (NameLength(ch.Name, sizeof ch.Name) > keep)
-            out.push_back({Severity::Warning,
-                           Rule::NameCut,
-                           kChannelTable,
-                           {ch.RowID},
-                           Say(CF_TR_NOOP("Check", "The name of the %1 is cut to \"%2\": the "
-                                                   "receiver keeps %3 bytes"),
-                               {DescribeChannel(ch), NameOf(ch.Name, keep), Num(keep)})});
+            out.push_back(
+                {Severity::Warning,
+                 Rule::NameCut,
+                 kChannelTable,
+                 {ch.RowID},
+                 Say(CF_TR_NOOP("Check", "The name of the %1 is cut to \"%2\": the "
+                                         "receiver keeps %3 bytes"),
+                     {DescribeChannel(ch),
+                      utils::Phrase::Name(std::string(ch.Name, keep), ch.CodeTable), Num(keep)})});
     });
 }
 

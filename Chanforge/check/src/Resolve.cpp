@@ -3,6 +3,7 @@
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/codec/TransponderMux.h"
+#include "chanforge/editing/ChannelName.h"
 
 #include <algorithm>
 
@@ -118,7 +119,7 @@ utils::Phrase NameOf(const char* name, std::size_t size) {
 utils::Phrase DescribeChannel(const Channel_Info_Tag& ch) {
     const char* form = IsTV(ch) ? CF_TR_NOOP("Check", "TV channel %1 \"%2\"")
                                 : CF_TR_NOOP("Check", "radio channel %1 \"%2\"");
-    return Say(form, {Num(ch.ProgramNum), NameOf(ch.Name, sizeof ch.Name)});
+    return Say(form, {Num(ch.ProgramNum), editing::NamePhrase(ch)});
 }
 
 } // namespace chanforge::check::detail

@@ -184,7 +184,7 @@ CombinedArea CombinedAreaOf(const FlashLayout& layout) {
 } // namespace detail
 
 std::uint32_t FlashLayout::ChannelNameBytes() const {
-    return product.OneByteFavoriteMask() && nameLength > 0 ? nameLength - 1 : nameLength;
+    return product.ChannelNameBytes(nameLength);
 }
 
 } // namespace chanforge::codec

@@ -1,6 +1,7 @@
 #include "chanforge/editing/ChannelColumns.h"
 
 #include "Rows.h"
+#include "chanforge/editing/ChannelName.h"
 #include "chanforge/editing/TextOrder.h"
 #include "utils/Names.h"
 #include "utils/Translatable.h"
@@ -35,10 +36,6 @@ constexpr std::array<const char*, kChannelColumnCount> kHeaders = {
 
 const char* YesNo(std::uint16_t attributes, std::uint16_t bit) {
     return (attributes & bit) != 0 ? "Y" : "N";
-}
-
-std::string Name(const char* text, std::size_t size) {
-    return std::string(text, strnlen(text, size));
 }
 
 std::string GroupList(std::uint32_t favorite) {
@@ -78,10 +75,13 @@ class Longest {
     /// Roughly a letter's width in halves of an average one.
     static int Score(std::string_view text) {
         int score = 0;
-        for (char c : text)
+        for (char c : text) {
+            if ((static_cast<unsigned char>(c) & 0xC0) == 0x80)
+                continue; // the rest of a UTF-8 character already counted
             score += std::strchr("ijlftrI.,:;!|' ", c) != nullptr ? 1
                      : std::strchr("MWmw@", c) != nullptr         ? 3
                                                                   : 2;
+        }
         return score;
     }
     std::vector<std::pair<int, std::string>> kept_; ///< highest score first
@@ -135,7 +135,7 @@ std::string ChannelCellText(const Channel_Info_Tag& ch, int column, Product prod
     case kColNumber:
         return std::to_string(product.UsesShowNum() ? ch.ShowNum : ch.ProgramNum);
     case kColName:
-        return Name(ch.Name, sizeof ch.Name);
+        return NameText(ch);
     case kColVPID:
         return std::to_string(ch.VideoPID);
     case kColAPID:
@@ -189,7 +189,7 @@ std::vector<std::vector<std::string>> LongestCellTexts(tabstore::CQoDB& db,
             keep(kColFav, ch->FavoriteSlot[favoriteGroup - 1]);
         else
             groups.Offer(GroupList(ch->Favorite));
-        names.Offer(std::string_view(ch->Name, strnlen(ch->Name, sizeof ch->Name)));
+        names.Offer(NameText(*ch));
         genres.set(ch->Attributes & attr::kGenreMask);
         tuners.set(ch->Tuner);
     }

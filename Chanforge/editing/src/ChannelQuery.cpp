@@ -1,6 +1,7 @@
 #include "chanforge/editing/ChannelQuery.h"
 
 #include "Rows.h"
+#include "chanforge/editing/ChannelName.h"
 
 #include <QRegularExpression>
 #include <QString>
@@ -87,9 +88,7 @@ bool CompiledQuery::Matches(const Channel_Info_Tag& ch) const {
         return false;
     if (pattern_ == nullptr || (!pattern_->regex && pattern_->needle.isEmpty()))
         return true;
-    // Names are single bytes in the receiver's Latin-1 code page.
-    const QString name =
-        QString::fromLatin1(ch.Name, static_cast<qsizetype>(strnlen(ch.Name, sizeof ch.Name)));
+    const QString name = QString::fromStdString(NameText(ch));
     return pattern_->regex ? pattern_->re.match(name).hasMatch()
                            : name.contains(pattern_->needle, Qt::CaseInsensitive);
 }

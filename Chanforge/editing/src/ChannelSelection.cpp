@@ -2,9 +2,11 @@
 
 #include "Rows.h"
 #include "chanforge/editing/ChannelColumns.h"
+#include "chanforge/editing/ChannelName.h"
+
+#include <QString>
 
 #include <algorithm>
-#include <cctype>
 
 namespace chanforge::editing {
 
@@ -18,10 +20,8 @@ template <class Pred> Selection Where(tabstore::CQoDB& db, const RowIds& keys, P
     return out;
 }
 
-std::string Folded(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
+QString Folded(const std::string& utf8) {
+    return QString::fromStdString(utf8).toCaseFolded();
 }
 
 } // namespace
@@ -56,11 +56,9 @@ Selection InvertSelection(const Selection& selection) {
 }
 
 Selection SearchByName(tabstore::CQoDB& db, const RowIds& keys, const std::string& text) {
-    const std::string needle = Folded(text);
-    return Where(db, keys, [&](const Channel_Info_Tag& ch) {
-        return Folded(std::string(ch.Name, strnlen(ch.Name, sizeof ch.Name))).find(needle) !=
-               std::string::npos;
-    });
+    const QString needle = Folded(text);
+    return Where(db, keys,
+                 [&](const Channel_Info_Tag& ch) { return Folded(NameText(ch)).contains(needle); });
 }
 
 RowIds SelectedKeys(const RowIds& keys, const Selection& selection) {

@@ -2,6 +2,7 @@
 
 #include "FilterPlacement.h"
 #include "Rows.h"
+#include "chanforge/editing/ChannelName.h"
 
 namespace chanforge::editing {
 
@@ -60,6 +61,7 @@ Channel_Info_Tag PrepareNewChannel(tabstore::CQoDB& db, const ChannelFilter& fil
                                    Product product) {
     Channel_Info_Tag ch{};
     PlaceOnFilter(db, ch, filter, product);
+    ch.CodeTable = CodeTableForSatellite(db, ch.SatID);
     return ch;
 }
 

@@ -3,6 +3,7 @@
 #include "chanforge/editing/ChannelName.h"
 
 #include "Rows.h"
+#include "utils/CodeTable.h"
 
 #include <QRegularExpression>
 #include <QString>
@@ -71,19 +72,6 @@ struct Replacer {
     }
 };
 
-/// Latin-1 bytes of text; a character beyond it becomes '?' and marks the line unshown.
-std::string StoredBytes(const QString& text, RenameLine& line) {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        const bool fits = u <= 0xFF;
-        line.unshown = line.unshown || !fits || UnshownByte(static_cast<unsigned char>(u));
-        bytes.push_back(fits ? static_cast<char>(u) : '?');
-    }
-    return bytes;
-}
-
 /// Marks the cut lines whose new name another line also gets: the cut alone may have made
 /// them one.
 void MarkSameAfterCut(std::vector<RenameLine>& lines) {
@@ -99,14 +87,22 @@ void MarkSameAfterCut(std::vector<RenameLine>& lines) {
     }
 }
 
-/// Fits the pattern's new name to the slot: cut when the operator chose so, refused otherwise.
-void FitNewName(RenameLine& line, std::size_t nameBytes, bool cutToFit) {
-    const FittedName fitted = FitName(line.newName, nameBytes, cutToFit);
+/// Puts the pattern's new name (UTF-8) into the channel's code table and fits it to the slot:
+/// what either cannot hold is cut (or replaced by '?') when the operator chose so, else refused.
+void FitNewName(RenameLine& line, const std::string& text, std::size_t nameBytes, bool cutToFit) {
+    const FittedName fitted = FitText(text, line.codeTable, nameBytes, cutToFit);
+    if (fitted.fit == NameFit::NotInTable) {
+        line.newName = utils::NameFromUtf8(text, line.codeTable, true).bytes;
+        line.notInTable = fitted.refused;
+        return;
+    }
+    line.newName = fitted.stored;
     line.cut = fitted.fit != NameFit::Fits;
     if (line.cut)
-        line.kept = line.newName.substr(0, NameRoom(nameBytes));
-    line.newName = fitted.stored;
+        line.kept = fitted.stored.substr(0, NameRoom(nameBytes));
     line.tooLong = !fitted.Stores() && line.Changes();
+    line.unshown = std::any_of(line.newName.begin(), line.newName.end(),
+                               [](char c) { return UnshownByte(static_cast<unsigned char>(c)); });
 }
 
 /// How many lines not left out satisfy pred.
@@ -122,7 +118,7 @@ std::size_t CountLines(const RenamePreview& preview, const LeftOut& leftOut, Pre
 
 bool RenamePreview::Applicable(const LeftOut& leftOut) const {
     return ok() && CountLines(*this, leftOut,
-                              [](const RenameLine& l) { return l.empty || l.tooLong; }) == 0;
+                              [](const RenameLine& l) { return l.empty || l.Refused(); }) == 0;
 }
 
 std::size_t RenamePreview::Changed(const LeftOut& leftOut) const {
@@ -151,11 +147,10 @@ RenamePreview PreviewRename(tabstore::CQoDB& db, const RowIds& keys, const Renam
             continue;
         RenameLine& line = preview.lines.emplace_back();
         line.key = key;
-        line.oldName.assign(ch->Name, strnlen(ch->Name, sizeof ch->Name));
-        const QString name =
-            QString::fromLatin1(line.oldName.data(), static_cast<qsizetype>(line.oldName.size()));
-        line.newName = StoredBytes(replacer.Apply(name), line);
-        FitNewName(line, nameBytes, cutToFit);
+        line.oldName = NameOf(*ch);
+        line.codeTable = ch->CodeTable;
+        const QString name = QString::fromStdString(NameText(*ch));
+        FitNewName(line, replacer.Apply(name).toStdString(), nameBytes, cutToFit);
         line.empty = line.newName.find_first_not_of(' ') == std::string::npos;
     }
     MarkSameAfterCut(preview.lines);

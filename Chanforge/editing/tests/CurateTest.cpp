@@ -301,14 +301,20 @@ TEST(RenamePattern, PreviewFlagsCutUnshownAndEmptyNames) {
     Add(db, {{"Das Erste", 1, true, 2, 1, 1, 1, 0, 0},
              {"arte", 2, true, 2, 1, 2, 1, 0, 0},
              {"ZDF", 3, true, 2, 1, 3, 1, 0, 0}});
-    // "Das Erste" is longer than the 8 bytes kept; the euro sign is outside Latin-1.
+    // "Das Erste" is longer than the 8 bytes kept; the euro sign is outside the channel's table
+    // (Latin-1): refused, shown as '?', and stored so only when names are cut to fit.
     RenamePreview preview =
         PreviewRename(db, {1, 2, 3, 99}, RenameRule{"arte", "arte \xE2\x82\xAC", false, false}, 8);
     ASSERT_EQ(preview.lines.size(), 3u);
     EXPECT_TRUE(preview.lines[0].cut && !preview.lines[0].Changes());
     EXPECT_EQ(preview.lines[0].kept, "Das Erst");
-    EXPECT_TRUE(preview.lines[1].unshown);
+    EXPECT_EQ(preview.lines[1].notInTable, U'\u20AC');
     EXPECT_EQ(preview.lines[1].newName, "arte ?");
+    EXPECT_FALSE(preview.Applicable());
+    const RenamePreview cut =
+        PreviewRename(db, {2}, RenameRule{"arte", "arte \xE2\x82\xAC", false, false}, 8, true);
+    EXPECT_TRUE(cut.lines[0].cut && cut.Applicable());
+    EXPECT_EQ(cut.lines[0].kept, "arte ?");
     EXPECT_FALSE(preview.lines[2].cut || preview.lines[2].unshown || preview.lines[2].Changes());
     // One name left empty refuses the whole rename.
     preview = PreviewRename(db, {1, 2}, RenameRule{"^arte$", "  ", true, false}, 8);

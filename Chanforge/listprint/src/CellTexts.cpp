@@ -3,6 +3,7 @@
 #include "chanforge/TableAccess.h"
 #include "chanforge/codec/TransponderMux.h"
 #include "chanforge/editing/ChannelColumns.h"
+#include "chanforge/editing/ChannelName.h"
 #include "chanforge/editing/DeliveryText.h"
 #include "chanforge/editing/FavoriteGroups.h"
 
@@ -12,7 +13,7 @@ namespace chanforge::listprint {
 
 namespace {
 
-/// Name bytes of the receiver's code table, decoded as the grids decode them.
+/// Names of satellites and providers, which carry no code table: Latin-1.
 template <std::size_t N> QString Name(const char (&field)[N]) {
     return QString::fromLatin1(field, static_cast<qsizetype>(::strnlen(field, N)));
 }
@@ -76,7 +77,7 @@ QString CellTexts::Text(const Channel_Info_Tag& ch, ListColumn column) const {
     case ListColumn::Number:
         return Utf8(ChannelCellText(ch, kColNumber, product_, 0));
     case ListColumn::Name:
-        return Name(ch.Name);
+        return Utf8(editing::NameText(ch));
     case ListColumn::Delivery:
         return Delivery(ch);
     case ListColumn::Provider:

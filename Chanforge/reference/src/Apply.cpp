@@ -3,6 +3,7 @@
 #include "chanforge/editing/ChannelName.h"
 #include "chanforge/editing/FavoriteGroups.h"
 #include "chanforge/reference/Plan.h"
+#include "utils/CodeTable.h"
 
 #include <algorithm>
 #include <cstring>
@@ -36,9 +37,10 @@ void Write(tabstore::CQoDB& db, std::uint32_t row, const ChannelState& before,
     std::copy(after.positions.begin(), after.positions.end(), std::begin(ch->FavoriteSlot));
     SetBit(ch->Attributes, attr::kLocked, after.locked);
     SetBit(ch->Attributes, attr::kSkipped, after.skipped);
-    // The plan fitted the name to the model.
+    // The plan fitted the name to the model and read it back through the channel's code table,
+    // so it goes back into the same bytes.
     if (after.name != before.name)
-        editing::StoreName(*ch, after.name);
+        editing::StoreName(*ch, utils::NameFromUtf8(after.name, ch->CodeTable, false).bytes);
 }
 
 void NameGroup(tabstore::CQoDB& db, std::uint32_t group, const std::string& name) {

@@ -1,5 +1,7 @@
 #include "chanforge/reference/NameKey.h"
 
+#include <QString>
+
 namespace chanforge::reference {
 
 namespace {
@@ -8,24 +10,19 @@ bool IsAsciiAlnum(unsigned char b) {
     return (b >= '0' && b <= '9') || (b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z');
 }
 
-/// Latin-1 capitals (0xC0 to 0xDE but the multiplication sign) lie 0x20 below their small letters.
 unsigned char Lower(unsigned char b) {
-    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
-        return static_cast<unsigned char>(b + 0x20);
-    return b;
+    return b >= 'A' && b <= 'Z' ? static_cast<unsigned char>(b + 0x20) : b;
 }
 
 } // namespace
 
 std::string NameKey(std::string_view name) {
-    std::string key;
-    key.reserve(name.size());
-    for (const char c : name) {
-        const auto b = static_cast<unsigned char>(c);
-        if (IsAsciiAlnum(b) || b >= 0x80)
-            key.push_back(static_cast<char>(Lower(b)));
-    }
-    return key;
+    QString key;
+    key.reserve(static_cast<qsizetype>(name.size()));
+    for (const QChar c : QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))
+        if (c.unicode() >= 0x80 || IsAsciiAlnum(static_cast<unsigned char>(c.unicode())))
+            key += c.toLower();
+    return key.toStdString();
 }
 
 std::string WithoutHD(std::string_view name) {

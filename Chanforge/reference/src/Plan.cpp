@@ -1,6 +1,7 @@
 #include "chanforge/reference/Plan.h"
 
 #include "chanforge/editing/ChannelName.h"
+#include "utils/CodeTable.h"
 
 #include <algorithm>
 #include <numeric>
@@ -139,7 +140,7 @@ class Planner {
             p.after.skipped = entry.marks.skipped;
         }
         if (options_.names && !entry.name.empty())
-            TakeName(p, entry.name);
+            TakeName(p, entry.name, ch.codeTable);
     }
 
     /// A left-out entry's channel stays as it is, unless another entry takes it.
@@ -163,13 +164,19 @@ class Planner {
         held_.push_back({kind, &kept});
     }
 
-    void TakeName(EntryPlan& p, const std::string& name) {
+    /// The entry's name (UTF-8) as the channel's code table and the model's slot keep it.
+    void TakeName(EntryPlan& p, const std::string& name, std::uint8_t codeTable) {
         const editing::FittedName fitted =
-            editing::FitName(name, layout_.ChannelNameBytes(), options_.cutNames);
-        p.nameTooLong = !fitted.Stores();
+            editing::FitText(name, codeTable, layout_.ChannelNameBytes(), options_.cutNames);
+        p.nameTooLong = fitted.fit == editing::NameFit::TooLong;
+        p.nameNotInTable = fitted.refused;
         p.nameCut = fitted.fit == editing::NameFit::Cut;
+        p.nameReplaced = fitted.replaced;
         if (fitted.Stores())
-            p.after.name = fitted.stored;
+            p.after.name = utils::NameToUtf8(fitted.stored, codeTable);
+        else
+            p.nameRefusal =
+                editing::RefusedNamePhrase(fitted, codeTable, layout_.ChannelNameBytes());
     }
 
     /// Cut names that end up the same as another taken name are marked, so the preview tells
@@ -337,8 +344,9 @@ std::size_t Plan::LeftOutLines() const {
 }
 
 std::size_t Plan::NamesTooLong() const {
-    return static_cast<std::size_t>(std::count_if(
-        entries.begin(), entries.end(), [](const EntryPlan& p) { return p.nameTooLong; }));
+    return static_cast<std::size_t>(
+        std::count_if(entries.begin(), entries.end(),
+                      [](const EntryPlan& p) { return p.nameTooLong || p.nameNotInTable != 0; }));
 }
 
 std::size_t Plan::Uncertain() const {

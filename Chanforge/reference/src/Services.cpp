@@ -2,6 +2,7 @@
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/codec/TransponderMux.h"
+#include "chanforge/editing/ChannelName.h"
 #include "chanforge/editing/DeliveryText.h"
 
 #include <algorithm>
@@ -108,7 +109,8 @@ std::vector<Service> ServicesOf(tabstore::CQoDB& channels, tabstore::CQoDB& deli
         Service s;
         s.row = ch.RowID;
         s.number = ch.ProgramNum;
-        s.name.assign(ch.Name, strnlen(ch.Name, sizeof ch.Name));
+        s.name = editing::NameText(ch);
+        s.codeTable = ch.CodeTable;
         s.kind = KindOf(ch);
         s.scrambled = (ch.Attributes & attr::kScrambled) != 0 || ch.CAS != 0;
         s.sid = ch.ServiceID;

@@ -1,5 +1,6 @@
 #include "chanforge/reference/TextList.h"
 
+#include "utils/Strings.h"
 #include "utils/Translatable.h"
 
 #include <algorithm>
@@ -84,17 +85,11 @@ bool IsUtf8(std::string_view text) {
     return true;
 }
 
-/// A UTF-8 name as Latin-1 bytes; none when a character lies past U+00FF.
-std::optional<std::string> Latin1Of(std::string_view utf8) {
-    std::string latin1;
-    while (!utf8.empty()) {
-        const auto next = NextCodePoint(utf8);
-        if (!next || next->first > 0xFF)
-            return std::nullopt;
-        latin1.push_back(static_cast<char>(next->first));
-        utf8.remove_prefix(static_cast<std::size_t>(next->second));
-    }
-    return latin1;
+/// Characters of UTF-8 text: the bytes that start one.
+std::size_t Characters(std::string_view utf8) {
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 TextEncoding EncodingOf(std::string_view text) {
@@ -110,15 +105,12 @@ std::optional<LineFault> ReadLine(std::string_view line, TextEncoding encoding, 
     const auto number = Number(fields[0]);
     if (!number)
         return LineFault::Number;
-    std::string_view name = Trimmed(fields[1]);
-    std::optional<std::string> latin1;
-    if (encoding == TextEncoding::Utf8 && !(latin1 = Latin1Of(name)))
-        return LineFault::NotLatin1;
-    if (latin1)
-        name = *latin1;
+    // Names stay text: applying puts each into its channel's own code table.
+    const std::string name = encoding == TextEncoding::Latin1 ? Latin1ToUtf8(Trimmed(fields[1]))
+                                                              : std::string(Trimmed(fields[1]));
     if (name.empty())
         return LineFault::EmptyName;
-    if (name.size() >= kChannelNameSize)
+    if (Characters(name) >= kChannelNameSize)
         return LineFault::LongName;
     const std::vector<std::string_view> ids = Split(fields[2], '-');
     std::optional<std::uint16_t> onid, tsid, sid;
@@ -126,7 +118,7 @@ std::optional<LineFault> ReadLine(std::string_view line, TextEncoding encoding, 
         !(sid = Number(ids[2])))
         return LineFault::Ids;
     out.number = *number;
-    out.name = std::string(name);
+    out.name = name;
     out.onid = *onid;
     out.tsid = *tsid;
     out.sid = *sid;
@@ -204,9 +196,6 @@ const char* LineFaultText(LineFault fault) {
         return CF_TR_NOOP("Reference", "the name is empty");
     case LineFault::LongName:
         return CF_TR_NOOP("Reference", "the name is longer than a channel name can be");
-    case LineFault::NotLatin1:
-        return CF_TR_NOOP("Reference",
-                          "the name holds a character the receiver's names cannot hold");
     }
     return "";
 }

@@ -112,8 +112,10 @@ TEST(MatcherTest, NameOnlyMatchesAreUncertain) {
 
 TEST(MatcherTest, NameKeys) {
     EXPECT_EQ(NameKey("Das Erste HD"), "daserstehd");
-    EXPECT_EQ(NameKey("\xC4RD-Alpha!"), "\xE4rdalpha"); // Latin-1 capital A umlaut lowered
-    EXPECT_EQ(NameKey("\xD7"), "\xD7");                 // the multiplication sign is no letter
+    EXPECT_EQ(NameKey("\xC3\x84RD-Alpha!"), "\xC3\xA4rdalpha"); // capital A umlaut lowered
+    EXPECT_EQ(NameKey("\xC3\x97"), "\xC3\x97"); // the multiplication sign is no letter
+    EXPECT_EQ(NameKey("\xD0\x9F\xD0\x95 1"), "\xD0\xBF\xD0\xB5"
+                                             "1"); // Cyrillic lowered too
     EXPECT_EQ(WithoutHD("ZDF HD"), "zdf");
     EXPECT_EQ(WithoutHD("ZDF.hd  "), "zdf");
     EXPECT_EQ(WithoutHD("ZDFHD"), "");

@@ -26,8 +26,6 @@ const char* FaultWord(LineFault fault) {
         return "empty-name";
     case LineFault::LongName:
         return "long-name";
-    case LineFault::NotLatin1:
-        return "not-latin-1";
     }
     return "?";
 }

@@ -54,6 +54,9 @@ struct ProductKind {
     bool OneByteChannelCount() const;
     /// Layouts B, C and D keep favourite membership in one byte (so at most 8 groups).
     bool OneByteFavoriteMask() const;
+    /// Name bytes a channel slot keeps of its "Flash CH Name Length": all of them in layout A,
+    /// one fewer where the slot keeps the field's last byte for the terminator (B, C, D).
+    std::uint32_t ChannelNameBytes(std::uint32_t nameLength) const;
     /// Lists 7 to 10 keep only the head of their last favourite sector.
     bool ShortLastFavoriteSector() const;
     /// Favourite positions in a layout A channel slot: 24, 32 or none.

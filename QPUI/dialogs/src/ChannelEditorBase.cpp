@@ -1,8 +1,10 @@
 #include "qpui/ChannelEditorBase.h"
 
+#include "chanforge/editing/ChannelName.h"
 #include "chanforge/editing/EditResult.h"
 #include "qpui/MessageBox.h"
 #include "qpui/NameEdits.h"
+#include "utils/CodeTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -113,8 +115,7 @@ void CChannelEditorBase::Prepare() {
     }
     tuner1_->setChecked(true);
     if (channel_.RowID != 0) {
-        name_->setText(QString::fromLatin1(
-            channel_.Name, static_cast<int>(strnlen(channel_.Name, sizeof channel_.Name))));
+        name_->setText(QString::fromStdString(editing::NameText(channel_)));
         SelectById(provider_, channel_.BroadcastID);
         videoPid_->setText(QString::number(channel_.VideoPID));
         audioPid_->setText(QString::number(channel_.AudioPID));
@@ -141,13 +142,10 @@ int CChannelEditorBase::DoModal() {
     return exec();
 }
 
-Channel_Info_Tag CChannelEditorBase::Edited(const QByteArray& name) const {
+Channel_Info_Tag CChannelEditorBase::Edited(const std::string& name) const {
     Channel_Info_Tag ch = channel_;
-    if (shown_.Changed(name_)) {
-        std::memset(ch.Name, 0, sizeof ch.Name);
-        std::memcpy(ch.Name, name.constData(),
-                    std::min<std::size_t>(name.size(), sizeof ch.Name - 1));
-    }
+    if (shown_.Changed(name_))
+        editing::StoreName(ch, name);
     if (DeliveryChanged())
         StoreDelivery(ch);
     if (shown_.Changed(provider_))
@@ -175,16 +173,24 @@ Channel_Info_Tag CChannelEditorBase::Edited(const QByteArray& name) const {
 }
 
 void CChannelEditorBase::accept() {
-    const QByteArray name = name_->text().toLatin1();
-    if (name.trimmed().isEmpty()) {
+    const QString text = name_->text();
+    if (text.trimmed().isEmpty()) {
         ShowError(this,
                   QCoreApplication::translate(
                       "EditResult", editing::EditMessage(editing::EditResult::EmptyName).c_str()));
         return;
     }
-    if (!NameFits(this, name, slot_.NameLimit()))
+    // The name goes into the channel's own character table; the limit counts its bytes there.
+    const editing::FittedName name = editing::FitText(
+        text.toStdString(), channel_.CodeTable, static_cast<std::size_t>(slot_.NameLimit()), false);
+    if (name.fit == editing::NameFit::NotInTable) {
+        ShowError(this, tr("The name holds %1, which the channel's character table cannot hold.")
+                            .arg(QString::fromStdString(utils::CharacterText(name.refused))));
         return;
-    channel_ = Edited(name);
+    }
+    if (!NameFits(this, QByteArray::fromStdString(name.stored), slot_.NameLimit()))
+        return;
+    channel_ = Edited(name.stored);
     QDialog::accept();
 }
 

@@ -1,5 +1,6 @@
 #include "qpui/ChannelSlot.h"
 
+#include "chanforge/editing/ChannelName.h"
 #include "policy/Policy.h"
 
 namespace qpui {
@@ -12,8 +13,9 @@ ChannelSlot ChannelSlot::Stored() {
 }
 
 int ChannelSlot::NameLimit() const {
-    // The slot keeps a terminating zero after the name.
-    return nameLength > 0 ? static_cast<int>(nameLength) - 1 : 0;
+    // What a save writes back: the editor takes no byte the slot would drop, and refuses none
+    // it keeps.
+    return static_cast<int>(chanforge::editing::NameRoom(product.ChannelNameBytes(nameLength)));
 }
 
 bool ChannelSlot::TunerStored() const {

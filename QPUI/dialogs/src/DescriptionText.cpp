@@ -1,5 +1,6 @@
 #include "qpui/DescriptionText.h"
 
+#include "chanforge/editing/ChannelName.h"
 #include "chanforge/editing/DeliveryText.h"
 #include "utils/Names.h"
 
@@ -233,7 +234,8 @@ Lines ChannelLines(const Channel_Info_Tag& ch, const policy::ProductKind& produc
     // A choice between two tuners that the file does not keep is not shown as made.
     const auto number = [](int n) { return QString::number(n); };
     return {
-        Utf8(DescriptionText::tr("Channel Name : %1").arg(Text(ch.Name))),
+        Utf8(DescriptionText::tr("Channel Name : %1")
+                 .arg(QString::fromStdString(editing::NameText(ch)))),
         Utf8(DescriptionText::tr("Service ID : %1").arg(number(ch.ServiceID))),
         Utf8(DescriptionText::tr("Video PID : %1").arg(number(ch.VideoPID))),
         Utf8(DescriptionText::tr("Audio PID : %1").arg(number(ch.AudioPID))),

@@ -3,6 +3,7 @@
 #include "qpui/DlgSearchName.h"
 
 #include "DialogTestSupport.h"
+#include "chanforge/editing/ChannelName.h"
 #include "policy/Policy.h"
 
 #include <QCheckBox>
@@ -63,30 +64,76 @@ class ChannelEditorTest : public ::testing::Test {
     Broadcast_Info_Tag provider{};
 };
 
-TEST_F(ChannelEditorTest, NameLengthLimitComesFromThePolicy) {
-    // Typing stops at the limit; a longer name the channel already has is kept whole and
-    // refused with the limit named.
-    for (auto [existing, accepted] : {std::pair{"", true}, {"Sixteen chars 16", false}}) {
+TEST_F(ChannelEditorTest, NameLimitIsWhatTheSlotKeepsInStoredBytes) {
+    // "Flash CH Name Length" 16: layout A (list 3) keeps all 16 name bytes, layout B (list 7)
+    // keeps the last for its terminator. Typing stops at that limit; a longer name the channel
+    // already has is kept whole and refused with the limit named; the limit is the one the
+    // editing library fits names to.
+    const struct {
+        policy::ProductKind product;
+        const char* existing;
+        int limit;
+        bool accepted;
+    } cases[] = {{{3, 1}, "", 16, true},
+                 {{3, 1}, "Seventeen chars 7", 16, false},
+                 {{7, 1}, "", 15, true},
+                 {{7, 1}, "Sixteen chars 16", 15, false}};
+    for (const auto& c : cases) {
         test::MessageRecorder messages;
         Channel_Info_Tag ch{};
         ch.RowID = 4;
-        std::strcpy(ch.Name, existing);
-        CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 1}));
+        std::strcpy(ch.Name, c.existing);
+        CDlgCHAddUpdate dlg(nullptr, test::SlotOf(c.product));
         Fill(dlg);
         dlg.SetChannelMode(true);
         dlg.SetChannelInfo(&ch);
         dlg.Prepare();
         auto* name = Child<QLineEdit>(dlg, "name");
-        if (*existing == 0)
+        if (*c.existing == 0)
             QTest::keyClicks(name, QString(20, 'x'));
         dlg.accept();
-        EXPECT_EQ(dlg.result() == QDialog::Accepted, accepted) << existing;
-        EXPECT_EQ(name->text().size(), accepted ? 15 : 16);
-        if (!accepted)
-            EXPECT_EQ(messages.texts,
-                      QStringList{"Name string length is too long! (at most 15 characters)"});
+        EXPECT_EQ(dlg.result() == QDialog::Accepted, c.accepted) << c.existing;
+        const std::string typed = name->text().toStdString();
+        EXPECT_EQ(editing::FitName(typed, test::SlotOf(c.product).NameLimit(), false).Stores(),
+                  c.accepted);
+        EXPECT_EQ(name->text().size(), c.accepted ? c.limit : c.limit + 1);
+        if (!c.accepted)
+            EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Name string length is too long! "
+                                                                 "(at most %1 characters)")
+                                                      .arg(c.limit)});
         else
             EXPECT_TRUE(messages.texts.isEmpty());
+    }
+}
+
+TEST_F(ChannelEditorTest, NamesAreShownAndStoredThroughTheChannelsCodeTable) {
+    // A Cyrillic channel (code table 1): its bytes show as Cyrillic, a Cyrillic name typed is
+    // stored in ISO 8859-5, and a Greek letter, which that table lacks, is refused by name.
+    const struct {
+        const char* typed;
+        bool accepted;
+        const char* stored;
+    } cases[] = {{"\xD0\x96\xD0\xB0\xD1\x80", true, "\xB6\xD0\xE0"},
+                 {"\xCE\xA3", false, "\xBF\xD5\xE0\xD2\xEB\xD9"}};
+    for (const auto& c : cases) {
+        test::MessageRecorder messages;
+        Channel_Info_Tag ch{};
+        ch.RowID = 4;
+        ch.CodeTable = 1;
+        std::strcpy(ch.Name, "\xBF\xD5\xE0\xD2\xEB\xD9");
+        CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 1}));
+        Fill(dlg);
+        dlg.SetChannelInfo(&ch);
+        dlg.Prepare();
+        auto* name = Child<QLineEdit>(dlg, "name");
+        EXPECT_EQ(name->text(),
+                  QString::fromUtf8("\xD0\x9F\xD0\xB5\xD1\x80\xD0\xB2\xD1\x8B\xD0\xB9"));
+        name->setText(QString::fromUtf8(c.typed));
+        dlg.accept();
+        EXPECT_EQ(dlg.result() == QDialog::Accepted, c.accepted) << c.typed;
+        EXPECT_STREQ(dlg.GetChannelInfo().Name, c.stored);
+        EXPECT_EQ(messages.texts.size(), c.accepted ? 0 : 1);
+        EXPECT_EQ(messages.texts.join(QString()).contains(QStringLiteral("U+03A3")), !c.accepted);
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -61,7 +62,8 @@ class CChannelEditorBase : public QDialog {
   private:
     void BuildCommon();
     /// The edited channel: each field from its control where the operator changed that control.
-    chanforge::Channel_Info_Tag Edited(const QByteArray& name) const;
+    /// name: bytes in the channel's code table that fit the slot.
+    chanforge::Channel_Info_Tag Edited(const std::string& name) const;
 
     bool tv_ = false;
     std::vector<chanforge::Broadcast_Info_Tag> providers_;

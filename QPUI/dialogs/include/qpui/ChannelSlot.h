@@ -15,7 +15,7 @@ struct ChannelSlot {
 
     /// The stored policy's (tools and tests that have no document).
     static ChannelSlot Stored();
-    /// Characters a channel name may have.
+    /// Bytes of a channel name the slot keeps (one a character in every code table).
     int NameLimit() const;
     /// Whether a channel's tuner choice survives a save.
     bool TunerStored() const;

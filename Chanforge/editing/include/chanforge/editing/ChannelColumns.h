@@ -38,7 +38,7 @@ bool ChannelColumnHidden(int column, bool simpleMode, Product product, bool tune
 
 /// Text of a data column (1..14) for one channel. favoriteGroup is the group shown (0 outside
 /// a favourite view); the "Fav" column shows the position in that group, outside one the
-/// groups the channel belongs to ("1,3").
+/// groups the channel belongs to ("1,3"). UTF-8: the name is read through its code table.
 std::string ChannelCellText(const Channel_Info_Tag& ch, int column, Product product,
                             std::uint32_t favoriteGroup);
 

@@ -16,8 +16,8 @@ enum class SelectWhat { All, Locked, CAS, Tuner1, Tuner2 };
 Selection SelectRows(tabstore::CQoDB& db, const RowIds& rows, SelectWhat what, Product product);
 Selection InvertSelection(const Selection& selection);
 
-/// Rows whose channel name contains text, compared without regard to case (8-bit, ASCII case
-/// folding). An empty text matches every row.
+/// Rows whose channel name (read through its code table) contains text (UTF-8), compared
+/// without regard to case. An empty text matches every row.
 Selection SearchByName(tabstore::CQoDB& db, const RowIds& rows, const std::string& text);
 
 /// The selected row after from (before it when !forward), going round the end; from may be

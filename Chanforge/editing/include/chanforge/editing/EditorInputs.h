@@ -28,7 +28,8 @@ struct EditorInputs {
 /// The editor New and Update open under filter, with its lists.
 EditorInputs GatherEditorInputs(tabstore::CQoDB& db, const ChannelFilter& filter, Product product);
 
-/// The empty channel New hands to the editor, placed on the record the filter shows.
+/// The empty channel New hands to the editor, placed on the record the filter shows, with the
+/// code table of its satellite's channels.
 Channel_Info_Tag PrepareNewChannel(tabstore::CQoDB& db, const ChannelFilter& filter,
                                    Product product);
 

@@ -26,15 +26,18 @@ struct RenameRule {
 
 struct RenameLine {
     std::uint32_t key = 0;
-    std::string oldName;       ///< Latin-1 bytes, as stored
-    std::string newName;       ///< Latin-1 bytes as the table will hold them (cut, when chosen)
-    std::string kept;          ///< what the model's slot keeps of the new name, when it is cut
-    bool cut = false;          ///< the slot keeps fewer bytes than the pattern's new name has
-    bool tooLong = false;      ///< cut without the operator's choice: refused
-    bool sameAfterCut = false; ///< the cut leaves it equal to another line's new name
-    bool unshown = false;      ///< characters the receiver's code page cannot show ('?' stored)
-    bool empty = false;        ///< nothing would be left of the name
+    std::uint8_t codeTable = 0; ///< the channel's, which both names are bytes of
+    std::string oldName;        ///< bytes, as stored
+    std::string newName;        ///< bytes as the table will hold them (cut, when chosen)
+    std::string kept;           ///< what the model's slot keeps of the new name, when it is cut
+    bool cut = false;           ///< the slot keeps fewer bytes than the pattern's new name has
+    bool tooLong = false;       ///< cut without the operator's choice: refused
+    bool sameAfterCut = false;  ///< the cut leaves it equal to another line's new name
+    char32_t notInTable = 0;    ///< refused: a character the code table lacks ('?' in newName)
+    bool unshown = false;       ///< control characters the receiver draws nothing for
+    bool empty = false;         ///< nothing would be left of the name
     bool Changes() const { return newName != oldName; }
+    bool Refused() const { return tooLong || notInTable != 0; }
 };
 
 struct [[nodiscard]] RenamePreview {

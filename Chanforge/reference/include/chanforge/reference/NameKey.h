@@ -6,8 +6,8 @@
 
 namespace chanforge::reference {
 
-/// Letters (Latin-1 capitals lowered) and digits of the name; bytes above 0x7F stay as they are,
-/// so names in one code table compare whatever it is.
+/// Letters (lowered) and digits of the name (UTF-8, as read through its code table) and every
+/// character past ASCII, so names compare whatever code tables their channels use.
 std::string NameKey(std::string_view name);
 
 /// The key of the name without a last word "HD" ("Das Erste HD" -> "daserste"); empty when the

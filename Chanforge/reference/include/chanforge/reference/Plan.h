@@ -9,6 +9,7 @@
 #include "chanforge/editing/UndoStack.h"
 #include "chanforge/reference/Matcher.h"
 #include "chanforge/reference/Reference.h"
+#include "utils/Phrase.h"
 
 #include <array>
 #include <cstdint>
@@ -34,19 +35,22 @@ struct ChannelState {
     std::array<std::uint16_t, kFavoriteGroupsMax> positions{};
     bool locked = false;
     bool skipped = false;
-    std::string name;
+    std::string name; ///< UTF-8, as the channel's code table reads it
 
     bool operator==(const ChannelState&) const = default;
 };
 
 struct EntryPlan {
     Match match;
-    std::uint32_t row = 0;     ///< RowID of the matched channel, 0 when none
-    bool applied = false;      ///< false when unmatched, left out, or another entry took it
-    bool leftOut = false;      ///< the operator left it out: its channel stays as it is
-    bool nameTooLong = false;  ///< the entry's name is longer than the model keeps: refused
-    bool nameCut = false;      ///< the entry's name is cut to what the model keeps
-    bool sameAfterCut = false; ///< the cut leaves its name equal to another taken name
+    std::uint32_t row = 0;        ///< RowID of the matched channel, 0 when none
+    bool applied = false;         ///< false when unmatched, left out, or another entry took it
+    bool leftOut = false;         ///< the operator left it out: its channel stays as it is
+    bool nameTooLong = false;     ///< the entry's name is longer than the model keeps: refused
+    char32_t nameNotInTable = 0;  ///< refused: a character of the name its channel's table lacks
+    bool nameCut = false;         ///< the entry's name is cut to what the model keeps
+    std::size_t nameReplaced = 0; ///< characters of a cut name its table lacks, stored as '?'
+    utils::Phrase nameRefusal;    ///< why the name is refused, when it is
+    bool sameAfterCut = false;    ///< the cut leaves its name equal to another taken name
     ChannelState before, after;
 };
 
@@ -93,7 +97,8 @@ struct [[nodiscard]] Plan {
     std::vector<std::string> groupNames; ///< names the kept groups take; empty: unchanged
 
     bool ok() const { return status == PlanStatus::Ok; }
-    /// Entries whose names are longer than the model keeps; applying refuses them all.
+    /// Entries whose names the model cannot keep (too long, or a character their channel's code
+    /// table lacks); applying refuses them all.
     std::size_t NamesTooLong() const;
     bool Applicable() const { return ok() && NamesTooLong() == 0; }
     std::size_t Matched() const;   ///< matched and not left out

@@ -35,9 +35,10 @@ struct Marks {
 };
 
 struct Service {
-    std::uint32_t row = 0;    ///< RowID of the channel; the line for a text list entry
-    std::uint16_t number = 0; ///< 0 where unknown
-    std::string name;
+    std::uint32_t row = 0;      ///< RowID of the channel; the line for a text list entry
+    std::uint16_t number = 0;   ///< 0 where unknown
+    std::string name;           ///< UTF-8: a channel's name read through its code table
+    std::uint8_t codeTable = 0; ///< a channel's code table (what its name is stored in)
     Kind kind = Kind::Unknown;
     bool scrambled = false;
     Carrier carrier;

@@ -18,15 +18,14 @@ enum class LineFault : std::uint8_t {
     Number, ///< the first field is no channel number (0 to 65535)
     Ids,    ///< the third field is not three numbers "ONID-TSID-SID"
     EmptyName,
-    LongName,  ///< longer than a channel record holds
-    NotLatin1, ///< a UTF-8 name with a character the receiver's Latin-1 names cannot hold
+    LongName, ///< longer than a channel record holds
 };
 
 /// How the bytes of a text list were read.
 enum class TextEncoding : std::uint8_t {
     Ascii,  ///< no byte above 0x7F: both readings agree
-    Utf8,   ///< valid UTF-8 (with or without a byte-order mark): names converted to Latin-1
-    Latin1, ///< not UTF-8: each byte is a character, as receivers store names
+    Utf8,   ///< valid UTF-8 (with or without a byte-order mark)
+    Latin1, ///< not UTF-8: each byte is a Latin-1 character
 };
 
 struct LineProblem {
@@ -42,7 +41,8 @@ struct TextList {
 
 /// Reads the lines of a text list; blank lines are skipped, a UTF-8 byte-order mark and line ends
 /// of any platform are allowed. Text is read as UTF-8, falling back to Latin-1 only when the
-/// bytes are not valid UTF-8; names are kept in Latin-1, as the receiver stores them.
+/// bytes are not valid UTF-8; names are kept as UTF-8 text, which applying puts into each
+/// channel's code table.
 TextList ParseTextList(std::span<const std::uint8_t> bytes);
 
 /// Whether the bytes are meant as a text list: the first line that holds anything is text (no
