@@ -35,6 +35,14 @@ std::string Phrase::Utf8() const {
     return utf8_ ? bytes_ : NameToUtf8(bytes_, codeTable_);
 }
 
+Phrase Phrase::Counted(const char* context, const char* source, std::uint64_t n,
+                       std::vector<Phrase> args) {
+    Phrase p(context, source, std::move(args));
+    p.counted_ = true;
+    p.count_ = n;
+    return p;
+}
+
 std::string Phrase::English() const {
     return Filled(false);
 }
@@ -50,7 +58,29 @@ std::string Phrase::Filled(bool utf8) const {
     filled.reserve(args_.size());
     for (const Phrase& arg : args_)
         filled.push_back(arg.Filled(utf8));
-    return FillPlaceholders(source_, filled);
+    if (!counted_)
+        return FillPlaceholders(source_, filled);
+    std::string english = EnglishCount(source_, count_);
+    const std::string n = std::to_string(count_);
+    for (std::size_t at = english.find("%n"); at != std::string::npos;
+         at = english.find("%n", at + n.size()))
+        english.replace(at, 2, n);
+    return FillPlaceholders(english, filled);
+}
+
+std::string EnglishCount(std::string_view source, std::uint64_t n) {
+    std::string out;
+    out.reserve(source.size());
+    constexpr std::string_view kMark = "(s)";
+    for (std::size_t i = 0; i < source.size();) {
+        if (source.substr(i, kMark.size()) == kMark) {
+            out += n == 1 ? "" : "s";
+            i += kMark.size();
+        } else {
+            out += source[i++];
+        }
+    }
+    return out;
 }
 
 std::string FillPlaceholders(std::string_view pattern, const std::vector<std::string>& args) {

@@ -22,8 +22,14 @@ class Phrase {
     static Phrase Name(std::string bytes, std::uint8_t codeTable);
     /// Text the operator gave, already UTF-8 (a name that could not be stored).
     static Phrase Text(std::string utf8);
+    /// `source` is a catalogue text (CF_TR_N_NOOP) with %n for n and its words marked "(s)",
+    /// read in the plural form the count asks for; %1 ... for args as above.
+    static Phrase Counted(const char* context, const char* source, std::uint64_t n,
+                          std::vector<Phrase> args = {});
 
     bool IsVerbatim() const { return source_ == nullptr; }
+    bool IsCounted() const { return counted_; }
+    std::uint64_t Count() const { return count_; }
     const char* Context() const { return context_; }
     const char* Source() const { return source_; }
     const std::vector<Phrase>& Args() const { return args_; }
@@ -41,11 +47,16 @@ class Phrase {
 
     const char* context_ = "";
     const char* source_ = nullptr;
+    bool counted_ = false;
+    std::uint64_t count_ = 0;
     std::vector<Phrase> args_;
     std::string bytes_;
     std::uint8_t codeTable_ = 0;
     bool utf8_ = false;
 };
+
+/// The English of a counted text: each "(s)" dropped for one, "s" for any other count. %n stays.
+std::string EnglishCount(std::string_view source, std::uint64_t n);
 
 /// Puts args[k-1] in place of every %k of a pattern in one pass, so an argument that itself
 /// holds "%2" stays as it is; a %k without its argument, and any other %, stay too.
