@@ -50,6 +50,10 @@
         <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
         <translation>„%1“ ist länger als die %2 Zeichen, die der Receiver von einem Namen speichert</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds %2, which the channel&apos;s character table cannot hold</source>
+        <translation>„%1“ enthält %2, das die Zeichentabelle des Kanals nicht kennt</translation>
+    </message>
 </context>
 <context>
     <name>Check</name>
@@ -2946,13 +2950,6 @@ Titelleiste oder Werkzeugleiste
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) longer than this receiver keeps: tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
-        <translation>
-            <numerusform>%n Name ist länger, als dieser Receiver speichert: „Namen passend kürzen“ ankreuzen, die Namen lassen, wie sie sind, oder diese Zeilen auslassen.</numerusform>
-            <numerusform>%n Namen sind länger, als dieser Receiver speichert: „Namen passend kürzen“ ankreuzen, die Namen lassen, wie sie sind, oder diese Zeilen auslassen.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Favourite group %1 “%2” (%n channel(s)) is past the groups this receiver keeps</source>
         <translation>
             <numerusform>Favoritenliste %1 „%2“ (%n Sender) liegt jenseits der Listen, die dieser Receiver speichert</numerusform>
@@ -2966,6 +2963,28 @@ Titelleiste oder Werkzeugleiste
     <message>
         <source>%1, as it is</source>
         <translation>%1, unverändert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel&apos;s character table lacks): tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
+        <translation>
+            <numerusform>%n Name kann dieser Receiver nicht speichern (zu lang oder mit einem Zeichen, das die Zeichentabelle des Kanals nicht kennt): „Namen passend kürzen“ ankreuzen, die Namen lassen, wie sie sind, oder diese Zeilen auslassen.</numerusform>
+            <numerusform>%n Namen kann dieser Receiver nicht speichern (zu lang oder mit einem Zeichen, das die Zeichentabelle des Kanals nicht kennt): „Namen passend kürzen“ ankreuzen, die Namen lassen, wie sie sind, oder diese Zeilen auslassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name refused</source>
+        <translation>Name abgelehnt</translation>
+    </message>
+    <message>
+        <source>Characters replaced</source>
+        <translation>Zeichen ersetzt</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1” is stored as “%2”: the channel&apos;s character table lacks %n of its character(s)</source>
+        <translation>
+            <numerusform>„%1“ wird als „%2“ gespeichert: %n seiner Zeichen fehlt in der Zeichentabelle des Kanals</numerusform>
+            <numerusform>„%1“ wird als „%2“ gespeichert: %n seiner Zeichen fehlen in der Zeichentabelle des Kanals</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3094,6 +3113,17 @@ Titelleiste oder Werkzeugleiste
         <translation>
             <numerusform>%n Name enthält Zeichen, die der Receiver nicht anzeigen kann.</numerusform>
             <numerusform>%n Namen enthalten Zeichen, die der Receiver nicht anzeigen kann.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>holds %1, which the channel&apos;s character table cannot hold: refused</source>
+        <translation>enthält %1, das die Zeichentabelle des Kanals nicht kennt: abgelehnt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) hold characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
+        <translation>
+            <numerusform>%n Name enthält Zeichen, die die Zeichentabelle des Kanals nicht kennt: Umbenennen abgelehnt. „Namen passend kürzen“ ankreuzen, um sie als „?“ zu speichern, oder diese Zeilen auslassen.</numerusform>
+            <numerusform>%n Namen enthalten Zeichen, die die Zeichentabelle des Kanals nicht kennt: Umbenennen abgelehnt. „Namen passend kürzen“ ankreuzen, um sie als „?“ zu speichern, oder diese Zeilen auslassen.</numerusform>
         </translation>
     </message>
 </context>
@@ -3332,6 +3362,10 @@ Titelleiste oder Werkzeugleiste
     <message>
         <source>Tuner 2</source>
         <translation>Tuner 2</translation>
+    </message>
+    <message>
+        <source>The name holds %1, which the channel&apos;s character table cannot hold.</source>
+        <translation>Der Name enthält %1, das die Zeichentabelle des Kanals nicht kennt.</translation>
     </message>
 </context>
 <context>

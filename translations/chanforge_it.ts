@@ -50,6 +50,10 @@
         <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
         <translation>&quot;%1&quot; è più lungo dei %2 caratteri che il ricevitore conserva di un nome</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds %2, which the channel&apos;s character table cannot hold</source>
+        <translation>«%1» contiene %2, che la tabella dei caratteri del canale non contiene</translation>
+    </message>
 </context>
 <context>
     <name>Check</name>
@@ -2946,13 +2950,6 @@ Barra del titolo o barra degli strumenti
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) longer than this receiver keeps: tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
-        <translation>
-            <numerusform>%n nome è più lungo di quanto questo ricevitore conserva: spuntate «Accorcia i nomi per farli stare», lasciate i nomi come sono o escludete quelle righe.</numerusform>
-            <numerusform>%n nomi sono più lunghi di quanto questo ricevitore conserva: spuntate «Accorcia i nomi per farli stare», lasciate i nomi come sono o escludete quelle righe.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Favourite group %1 “%2” (%n channel(s)) is past the groups this receiver keeps</source>
         <translation>
             <numerusform>Il gruppo preferiti %1 «%2» (%n canale) supera i gruppi che questo ricevitore conserva</numerusform>
@@ -2966,6 +2963,28 @@ Barra del titolo o barra degli strumenti
     <message>
         <source>%1, as it is</source>
         <translation>%1, invariato</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel&apos;s character table lacks): tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
+        <translation>
+            <numerusform>%n nome non può essere memorizzato da questo ricevitore (troppo lungo o con un carattere che la tabella dei caratteri del canale non contiene): spunta «Accorcia i nomi per farli stare», lascia i nomi come sono o escludi quelle righe.</numerusform>
+            <numerusform>%n nomi non possono essere memorizzati da questo ricevitore (troppo lunghi o con un carattere che la tabella dei caratteri del canale non contiene): spunta «Accorcia i nomi per farli stare», lascia i nomi come sono o escludi quelle righe.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Name refused</source>
+        <translation>Nome rifiutato</translation>
+    </message>
+    <message>
+        <source>Characters replaced</source>
+        <translation>Caratteri sostituiti</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1” is stored as “%2”: the channel&apos;s character table lacks %n of its character(s)</source>
+        <translation>
+            <numerusform>«%1» viene memorizzato come «%2»: %n dei suoi caratteri manca nella tabella dei caratteri del canale</numerusform>
+            <numerusform>«%1» viene memorizzato come «%2»: %n dei suoi caratteri mancano nella tabella dei caratteri del canale</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3094,6 +3113,17 @@ Barra del titolo o barra degli strumenti
         <translation>
             <numerusform>%n nome contiene caratteri che il ricevitore non può mostrare.</numerusform>
             <numerusform>%n nomi contengono caratteri che il ricevitore non può mostrare.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>holds %1, which the channel&apos;s character table cannot hold: refused</source>
+        <translation>contiene %1, che la tabella dei caratteri del canale non contiene: rifiutato</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) hold characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
+        <translation>
+            <numerusform>%n nome contiene caratteri che la tabella dei caratteri del canale non contiene: rinomina rifiutata. Spunta «Accorcia i nomi per farli stare» per memorizzarli come «?», oppure escludi quelle righe.</numerusform>
+            <numerusform>%n nomi contengono caratteri che la tabella dei caratteri del canale non contiene: rinomina rifiutata. Spunta «Accorcia i nomi per farli stare» per memorizzarli come «?», oppure escludi quelle righe.</numerusform>
         </translation>
     </message>
 </context>
@@ -3332,6 +3362,10 @@ Barra del titolo o barra degli strumenti
     <message>
         <source>Tuner 2</source>
         <translation>Sintonizzatore 2</translation>
+    </message>
+    <message>
+        <source>The name holds %1, which the channel&apos;s character table cannot hold.</source>
+        <translation>Il nome contiene %1, che la tabella dei caratteri del canale non contiene.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "ReferenceDialog.h"
 
+#include "PhraseText.h"
 #include "TickBoxes.h"
 
 #include <QCheckBox>
@@ -25,7 +26,13 @@ namespace {
 
 using namespace chanforge::reference;
 
-QString Name(const std::string& bytes) {
+/// A channel's or an entry's name: text, as its code table reads it.
+QString Name(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+/// A favourite group's name: bytes of no code table, shown as Latin-1.
+QString GroupName(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
@@ -211,8 +218,9 @@ void CReferenceDialog::Replan() {
             QLatin1Char(' ') + QCoreApplication::translate("Reference", kNumbersExhaustedMessage);
     if (const std::size_t tooLong = plan_.NamesTooLong(); tooLong > 0)
         text += QLatin1Char(' ') +
-                tr("%n name(s) longer than this receiver keeps: tick \"Cut names to fit\", "
-                   "leave the names as they are or leave those lines out.",
+                tr("%n name(s) this receiver cannot keep (too long, or holding a character the "
+                   "channel's character table lacks): tick \"Cut names to fit\", leave the "
+                   "names as they are or leave those lines out.",
                    nullptr, n(tooLong));
     summary_->setText(text);
     apply_->setEnabled(plan_.Applicable());
@@ -280,6 +288,14 @@ void CReferenceDialog::FillNotes() {
         if (p.nameTooLong)
             add(tr("Name too long"), tr("“%1” is longer than this receiver keeps: refused")
                                          .arg(Name(ref_.entries[e].name)));
+        else if (p.nameNotInTable != 0)
+            add(tr("Name refused"), Translated(p.nameRefusal));
+        else if (p.nameReplaced > 0)
+            add(tr("Characters replaced"),
+                tr("“%1” is stored as “%2”: the channel's character table lacks %n of its "
+                   "character(s)",
+                   nullptr, static_cast<int>(p.nameReplaced))
+                    .arg(Name(ref_.entries[e].name), Name(p.after.name)));
         else if (p.sameAfterCut)
             add(tr("Same name after the cut"),
                 tr("“%1” is cut to “%2”, as another name is")
@@ -290,7 +306,7 @@ void CReferenceDialog::FillNotes() {
             tr("Favourite group %1 “%2” (%n channel(s)) is past the groups this receiver keeps",
                nullptr, static_cast<int>(g.channels))
                 .arg(g.group)
-                .arg(Name(g.name)));
+                .arg(GroupName(g.name)));
     if (const char* note = EncodingNote(ref_.encoding))
         add(tr("Text"), QCoreApplication::translate("Reference", note));
     for (const LineProblem& p : ref_.problems)

@@ -3,6 +3,7 @@
 #include "TickBoxes.h"
 
 #include "chanforge/editing/ChannelName.h"
+#include "utils/CodeTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,8 +23,9 @@ using namespace editing;
 
 namespace {
 
-QString Latin1(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+/// A line's name bytes through its channel's code table.
+QString Shown(const std::string& bytes, const RenameLine& line) {
+    return QString::fromStdString(utils::NameToUtf8(bytes, line.codeTable));
 }
 
 } // namespace
@@ -102,20 +104,23 @@ void CRenameDialog::ShowPreview() {
         QStringList notes;
         if (line.empty)
             notes << tr("nothing left: refused");
-        if (line.tooLong)
+        if (line.notInTable != 0)
+            notes << tr("holds %1, which the channel's character table cannot hold: refused")
+                         .arg(QString::fromStdString(utils::CharacterText(line.notInTable)));
+        else if (line.tooLong)
             notes << tr("longer than the receiver keeps: refused");
         else if (line.cut)
-            notes << tr("cut to \"%1\"").arg(Latin1(line.kept));
+            notes << tr("cut to \"%1\"").arg(Shown(line.kept, line));
         if (line.sameAfterCut)
             notes << tr("the same name as another row after the cut");
         if (line.unshown)
             notes << tr("characters the receiver cannot show");
         const int row = static_cast<int>(i);
         // The lines stay the same channels whatever the pattern: so do their ticks.
-        auto* old = new QTableWidgetItem(Latin1(line.oldName));
+        auto* old = new QTableWidgetItem(Shown(line.oldName, line));
         old->setCheckState(CTickBoxes::StateFor(leftOut_.contains(i)));
         table_->setItem(row, 0, old);
-        auto* renamed = new QTableWidgetItem(Latin1(line.newName));
+        auto* renamed = new QTableWidgetItem(Shown(line.newName, line));
         QFont font = renamed->font();
         font.setBold(line.Changes());
         renamed->setFont(font);
@@ -131,13 +136,14 @@ void CRenameDialog::ShowPreview() {
 
 void CRenameDialog::Count() {
     leftOut_ = ticks_->Unticked();
-    std::size_t cut = 0, tooLong = 0, unshown = 0, empty = 0;
+    std::size_t cut = 0, tooLong = 0, notInTable = 0, unshown = 0, empty = 0;
     for (std::size_t i = 0; i < preview_.lines.size(); ++i) {
         if (leftOut_.contains(i))
             continue;
         const RenameLine& line = preview_.lines[i];
         cut += line.cut && !line.tooLong;
         tooLong += line.tooLong;
+        notInTable += line.notInTable != 0;
         unshown += line.unshown;
         empty += line.empty;
     }
@@ -148,6 +154,11 @@ void CRenameDialog::Count() {
         summary = tr("Not a regular expression: %1").arg(QString::fromStdString(preview_.error));
     else if (empty > 0)
         summary = tr("%n name(s) would be left empty: rename refused.", nullptr, n(empty));
+    else if (notInTable > 0)
+        summary = tr("%n name(s) hold characters the channel's character table cannot hold: "
+                     "rename refused. Tick \"Cut names to fit\" to store them as '?', or leave "
+                     "those lines out.",
+                     nullptr, n(notInTable));
     else if (tooLong > 0)
         summary =
             tr("%n name(s) longer than the receiver keeps: rename refused.", nullptr, n(tooLong)) +
