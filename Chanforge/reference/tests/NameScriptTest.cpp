@@ -15,6 +15,7 @@
 #include <rapidcheck.h>
 #include <rapidcheck/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -154,6 +155,9 @@ void Edit(tabstore::CQoDB& db, const codec::FlashLayout& layout, const std::stri
         editing::FitText(text, ch->CodeTable, layout.ChannelNameBytes(), cut);
     if (name.Stores())
         editing::StoreName(*ch, name.stored);
+    // A name that fits is shown exactly as it was typed.
+    if (name.fit == editing::NameFit::Fits)
+        RC_ASSERT(Shown(*ch, layout) == text);
 }
 
 void Rename(tabstore::CQoDB& db, const codec::FlashLayout& layout, const std::string& text,
@@ -173,8 +177,20 @@ void TakeReferenceNames(tabstore::CQoDB& db, const codec::FlashLayout& layout, b
     for (Service& entry : ref.entries)
         entry.name = *rc::gen::elementOf(kTexts);
     const Plan plan = PlanReference(db, layout, ref, {.names = true, .cutNames = cut});
-    if (plan.Applicable())
-        RC_ASSERT(ApplyPlan(db, plan));
+    if (!plan.Applicable())
+        return;
+    RC_ASSERT(ApplyPlan(db, plan));
+    // Every name taken whole shows as the reference wrote it.
+    std::multiset<std::string> shown;
+    for (const Channel_Info_Tag& ch : Channels(db))
+        shown.insert(Shown(ch, layout));
+    for (std::size_t e = 0; e < plan.entries.size(); ++e) {
+        if (!plan.entries[e].applied || plan.entries[e].nameCut)
+            continue;
+        const auto at = shown.find(ref.entries[e].name);
+        RC_ASSERT(at != shown.end());
+        shown.erase(at);
+    }
 }
 
 void CheckEditsKeepShownAndStoredOne(const char* model) {
