@@ -7,6 +7,7 @@
 #include "NameText.h"
 
 #include "chanforge/TableAccess.h"
+#include "chanforge/editing/ChannelName.h"
 #include "chanforge/editing/Duplicates.h"
 
 #include <CLI/CLI.hpp>
@@ -36,13 +37,13 @@ struct Shown {
     std::uint32_t row;
     std::string kind;
     unsigned number;
-    std::string name;
+    std::string name; ///< UTF-8, read through the channel's code table
 };
 
 Shown ShownChannel(tabstore::CQoDB& db, std::uint32_t row, editing::Product product) {
     const auto& ch = *chanforge::GetRow<Channel_Info_Tag>(db, chanforge::kChannelTable, row);
     return {row, chanforge::IsTV(ch) ? "TV" : "radio",
-            product.UsesShowNum() ? ch.ShowNum : ch.ProgramNum, std::string(FieldBytes(ch.Name))};
+            product.UsesShowNum() ? ch.ShowNum : ch.ProgramNum, editing::NameText(ch)};
 }
 
 std::string Reasons(const editing::DuplicateGroup& g) {
@@ -62,11 +63,11 @@ std::string Counted(std::size_t n, const std::string& what) {
 }
 
 std::string Text(const Shown& s) {
-    return s.kind + " " + std::to_string(s.number) + " \"" + TerminalText(s.name) + "\"";
+    return s.kind + " " + std::to_string(s.number) + " \"" + TerminalUtf8(s.name) + "\"";
 }
 
 nlohmann::ordered_json Json(const Shown& s) {
-    return {{"row", s.row}, {"kind", s.kind}, {"number", s.number}, {"name", Latin1Utf8(s.name)}};
+    return {{"row", s.row}, {"kind", s.kind}, {"number", s.number}, {"name", s.name}};
 }
 
 void Print(std::ostream& stream, tabstore::CQoDB& db,
