@@ -1,28 +1,16 @@
 #include "chanforge/listprint/ListText.h"
 
+#include "chanforge/csv/Csv.h"
 #include "utils/Translatable.h"
 
 #include <QCoreApplication>
 
+#include <string>
+#include <vector>
+
 namespace chanforge::listprint {
 
 namespace {
-
-/// A semicolon is quoted too: spreadsheets of many locales split on it.
-bool NeedsQuotes(const QString& field) {
-    for (const QChar c : field)
-        if (c == u',' || c == u'"' || c == u';' || c == u'\r' || c == u'\n')
-            return true;
-    return !field.isEmpty() && (field.front().isSpace() || field.back().isSpace());
-}
-
-QString Field(const QString& text) {
-    if (!NeedsQuotes(text))
-        return text;
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
-}
 
 /// A spreadsheet runs a cell that starts so as a formula (a name "=cmd|' /C calc'!A0" would);
 /// the leading apostrophe makes it text.
@@ -32,22 +20,21 @@ QString Inert(const QString& text) {
 }
 
 /// Every cell is text but the channel number, which the program writes as digits.
-void AppendRow(QByteArray& out, const QString& first, const QStringList& fields,
+void AppendRow(std::string& out, const QString& first, const QStringList& fields,
                const std::vector<ListColumn>& columns) {
-    QStringList line{Field(Inert(first))};
+    std::vector<std::string> line{Inert(first).toStdString()};
     for (qsizetype i = 0; i < fields.size(); ++i) {
         const bool number = static_cast<std::size_t>(i) < columns.size() &&
                             columns[static_cast<std::size_t>(i)] == ListColumn::Number;
-        line << Field(number ? fields[i] : Inert(fields[i]));
+        line.push_back((number ? fields[i] : Inert(fields[i])).toStdString());
     }
-    out += line.join(u',').toUtf8();
-    out += "\r\n";
+    csv::AppendRecord(out, line, ',');
 }
 
 } // namespace
 
 QByteArray CsvBytes(const ChannelList& list) {
-    QByteArray out;
+    std::string out;
     QStringList titles;
     for (ListColumn column : list.columns)
         titles << ColumnTitle(column);
@@ -58,7 +45,7 @@ QByteArray CsvBytes(const ChannelList& list) {
         for (const QStringList& row : section.rows)
             AppendRow(out, kind, row, list.columns);
     }
-    return out;
+    return QByteArray::fromStdString(out);
 }
 
 } // namespace chanforge::listprint

@@ -42,60 +42,11 @@ std::vector<std::string_view> Split(std::string_view s, char separator) {
     }
 }
 
-/// Bytes from a lead byte's count of the code point: 1 for ASCII, 0 for a byte that starts none.
-int SequenceLength(unsigned char lead) {
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return 2;
-    if (lead >= 0xE0 && lead <= 0xEF)
-        return 3;
-    if (lead >= 0xF0 && lead <= 0xF4)
-        return 4;
-    return 0;
-}
-
-/// The code point at the start of text, with its length; none for bytes that are not UTF-8
-/// (overlong forms, surrogates and values past U+10FFFF included).
-std::optional<std::pair<char32_t, int>> NextCodePoint(std::string_view text) {
-    const int length = SequenceLength(static_cast<unsigned char>(text[0]));
-    if (length == 0 || static_cast<std::size_t>(length) > text.size())
-        return std::nullopt;
-    char32_t value = length == 1 ? static_cast<unsigned char>(text[0])
-                                 : static_cast<unsigned char>(text[0]) & (0x7F >> length);
-    for (int i = 1; i < length; ++i) {
-        const auto b = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
-        if ((b & 0xC0) != 0x80)
-            return std::nullopt;
-        value = value << 6 | (b & 0x3F);
-    }
-    constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (value < kLeast[length] || (value >= 0xD800 && value <= 0xDFFF) || value > 0x10FFFF)
-        return std::nullopt;
-    return std::pair{value, length};
-}
-
-bool IsUtf8(std::string_view text) {
-    while (!text.empty()) {
-        const auto next = NextCodePoint(text);
-        if (!next)
-            return false;
-        text.remove_prefix(static_cast<std::size_t>(next->second));
-    }
-    return true;
-}
-
 /// Characters of UTF-8 text: the bytes that start one.
 std::size_t Characters(std::string_view utf8) {
     return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
         return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     }));
-}
-
-TextEncoding EncodingOf(std::string_view text) {
-    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; }))
-        return TextEncoding::Ascii;
-    return IsUtf8(text) ? TextEncoding::Utf8 : TextEncoding::Latin1;
 }
 
 std::optional<LineFault> ReadLine(std::string_view line, TextEncoding encoding, Service& out) {
@@ -132,7 +83,7 @@ TextList ParseTextList(std::span<const std::uint8_t> bytes) {
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
     TextList list;
-    list.encoding = EncodingOf(text);
+    list.encoding = csv::EncodingOf(text);
     std::size_t lineNumber = 0;
     while (!text.empty()) {
         const std::size_t end = text.find_first_of("\r\n");

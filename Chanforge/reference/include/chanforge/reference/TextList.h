@@ -2,6 +2,7 @@
 // is unknown. A line that does not read so is reported with its number, never guessed at.
 #pragma once
 
+#include "chanforge/csv/TextEncoding.h"
 #include "chanforge/reference/Service.h"
 #include "utils/Translatable.h"
 
@@ -21,12 +22,9 @@ enum class LineFault : std::uint8_t {
     LongName, ///< longer than a channel record holds
 };
 
-/// How the bytes of a text list were read.
-enum class TextEncoding : std::uint8_t {
-    Ascii,  ///< no byte above 0x7F: both readings agree
-    Utf8,   ///< valid UTF-8 (with or without a byte-order mark)
-    Latin1, ///< not UTF-8: each byte is a Latin-1 character
-};
+/// How the bytes of a text list were read: as UTF-8, or, where they are not UTF-8, each byte as
+/// a Latin-1 character.
+using csv::TextEncoding;
 
 struct LineProblem {
     std::size_t line = 0; ///< 1-based
