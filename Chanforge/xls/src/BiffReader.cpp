@@ -211,7 +211,7 @@ class Loader {
                 continue;
             }
             if (r->type == biff::kString && pendingString) {
-                StringResult(b, sheet, pendingString->first, pendingString->second);
+                SetString(sheet, pendingString->first, pendingString->second, WithContinues(in, b));
                 pendingString.reset();
                 continue;
             }
@@ -238,7 +238,7 @@ class Loader {
                 break;
             case biff::kLabel:
             case biff::kRString: // a label with formatting runs after the text
-                Label(b, sheet, row, col);
+                SetString(sheet, row, col, WithContinues(in, b.subspan(6)));
                 break;
             case biff::kBoolErr:
                 if (b.size() >= 8 && b[7] == 0)
@@ -274,27 +274,25 @@ class Loader {
             sheet.SetPooledText(row, col, sst_[index].kind, sst_[index].index);
     }
 
+    /// A body and the CONTINUE records that carry on its text.
+    static std::vector<std::span<const std::uint8_t>>
+    WithContinues(RecordCursor& in, std::span<const std::uint8_t> b) {
+        std::vector<std::span<const std::uint8_t>> bodies{b};
+        while (auto c = in.NextIf(biff::kContinue))
+            bodies.push_back(c->body);
+        return bodies;
+    }
+
     static void SetString(Worksheet& sheet, std::uint32_t row, std::uint32_t col,
-                          std::span<const std::uint8_t> p) {
-        std::string narrow;
-        std::u16string wide;
-        bool isWide = false;
-        if (!ReadString(p, 2, narrow, wide, isWide))
+                          const std::vector<std::span<const std::uint8_t>>& bodies) {
+        std::u16string chars;
+        bool wide = false;
+        if (!sst::ReadString(bodies, chars, wide))
             return;
-        if (isWide)
-            sheet.SetWideText(row, col, wide);
+        if (wide)
+            sheet.SetWideText(row, col, chars);
         else
-            sheet.SetText(row, col, narrow);
-    }
-
-    static void Label(std::span<const std::uint8_t> b, Worksheet& sheet, std::uint32_t row,
-                      std::uint32_t col) {
-        SetString(sheet, row, col, b.subspan(6));
-    }
-
-    static void StringResult(std::span<const std::uint8_t> b, Worksheet& sheet, std::uint32_t row,
-                             std::uint32_t col) {
-        SetString(sheet, row, col, b);
+            sheet.SetText(row, col, std::string(chars.begin(), chars.end()));
     }
 
     /// Keeps the cached result of a formula; true when the text result follows in a STRING record.

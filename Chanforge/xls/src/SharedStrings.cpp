@@ -80,6 +80,32 @@ class SegmentReader {
     std::size_t pos_ = 0;
 };
 
+/// One string: character count, option byte, run and extension counts as the options say, the
+/// characters, then the runs and extension skipped.
+bool ReadOne(SegmentReader& in, std::u16string& chars, bool& wide) {
+    std::uint8_t h[3];
+    if (!in.Bytes(h, 3))
+        return false;
+    const std::uint16_t count = le::U16(h);
+    const std::uint8_t flags = h[2];
+    std::uint8_t extra[4] = {};
+    std::uint32_t runs = 0, extLength = 0;
+    if ((flags & kRich) && in.Bytes(extra, 2))
+        runs = le::U16(extra);
+    else if (flags & kRich)
+        return false;
+    if ((flags & kExtended) && in.Bytes(extra, 4))
+        extLength = le::U32(extra);
+    else if (flags & kExtended)
+        return false;
+    if (!in.Chars(count, (flags & kHighByte) != 0, chars))
+        return false;
+    // Stored wide, or continued wide, yet every character fits 8 bits: the same text.
+    wide = (flags & kHighByte) != 0 ||
+           std::any_of(chars.begin(), chars.end(), [](char16_t c) { return c >= 0x100; });
+    return in.Skip(std::size_t{runs} * 4) && in.Skip(extLength);
+}
+
 } // namespace
 
 bool Read(const std::vector<std::span<const std::uint8_t>>& bodies, TextPool& pool,
@@ -92,30 +118,10 @@ bool Read(const std::vector<std::span<const std::uint8_t>>& bodies, TextPool& po
     const std::uint32_t unique = le::U32(head + 4);
     std::u16string chars;
     for (std::uint32_t i = 0; i < unique && !in.AtEnd(); ++i) {
-        std::uint8_t h[3];
-        if (!in.Bytes(h, 3))
+        bool wide = false;
+        if (!ReadOne(in, chars, wide))
             return false;
-        const std::uint16_t count = le::U16(h);
-        const std::uint8_t flags = h[2];
-        std::uint8_t extra[4] = {};
-        std::uint32_t runs = 0, extLength = 0;
-        if ((flags & kRich) && in.Bytes(extra, 2))
-            runs = le::U16(extra);
-        else if (flags & kRich)
-            return false;
-        if ((flags & kExtended) && in.Bytes(extra, 4))
-            extLength = le::U32(extra);
-        else if (flags & kExtended)
-            return false;
-        if (!in.Chars(count, (flags & kHighByte) != 0, chars))
-            return false;
-        if (!in.Skip(std::size_t{runs} * 4) || !in.Skip(extLength))
-            return false;
-
-        const bool narrow =
-            !(flags & kHighByte) &&
-            std::all_of(chars.begin(), chars.end(), [](char16_t c) { return c < 0x100; });
-        if (narrow) {
+        if (!wide) {
             pool.narrow.emplace_back(chars.begin(), chars.end());
             out.push_back(Ref{CellKind::Text, static_cast<std::uint32_t>(pool.narrow.size() - 1)});
         } else {
@@ -125,6 +131,12 @@ bool Read(const std::vector<std::span<const std::uint8_t>>& bodies, TextPool& po
         }
     }
     return true;
+}
+
+bool ReadString(const std::vector<std::span<const std::uint8_t>>& bodies, std::u16string& chars,
+                bool& wide) {
+    SegmentReader in(bodies);
+    return ReadOne(in, chars, wide);
 }
 
 namespace {

@@ -45,6 +45,15 @@ std::vector<std::uint8_t> Label(std::uint16_t row, std::uint16_t col, std::u16st
     return b;
 }
 
+/// A FORMULA body whose cached result is the 8 bytes given (no formula tokens).
+std::vector<std::uint8_t> Formula(std::uint16_t row, std::uint16_t col,
+                                  std::vector<std::uint8_t> result) {
+    std::vector<std::uint8_t> b = StreamBuilder::Body({row, col, 0x10});
+    b.insert(b.end(), result.begin(), result.end());
+    b.insert(b.end(), 8, 0); // options, chain, empty token list
+    return b;
+}
+
 /// Globals with one BOUNDSHEET whose name is stored 16-bit, an empty shared-string table, then
 /// the sheet's records: what a writer that keeps every text in LABEL records writes.
 std::vector<std::uint8_t> LabelWorkbook(const std::function<void(StreamBuilder&)>& cells) {
@@ -126,6 +135,33 @@ TEST_F(OtherWritersTest, SixteenBitSheetNameLabelsAndNumbers) {
     EXPECT_EQ(Row(2).ProgramNum, 0);
     EXPECT_STREQ(Row(3).Name, "Radio");
     EXPECT_EQ(Row(3).CAS, 0u);
+}
+
+TEST_F(OtherWritersTest, TextsRunOnIntoContinueRecordsAndFormulaResultsAreRead) {
+    ASSERT_EQ(Import(LabelWorkbook([](StreamBuilder& b) {
+                  // "Caf" 8-bit, then "\u00E9!" continued 16-bit: one 8-bit name
+                  b.Record(0x0204, {1, 0, 13, 0, 0x10, 0, 5, 0, 0, 'C', 'a', 'f'});
+                  b.Record(0x003C, {1, 0xE9, 0, '!', 0}); // CONTINUE
+                  // a text result: the STRING record after the formula, itself continued
+                  b.Record(0x0006, Formula(1, 0, {0, 0, 0, 0, 0, 0, 0xFF, 0xFF}));
+                  b.Record(0x0207, {4, 0, 0, '1', '2'});
+                  b.Record(0x003C, {0, '3', '4'});
+                  b.Record(0x0006, Formula(1, 4, {1, 0, 1, 0, 0, 0, 0xFF, 0xFF})); // TRUE
+                  b.Record(0x0006, Formula(1, 5, {0, 0, 0, 0, 0, 0, 0x1C, 0x40})); // 7.0
+                  // MULRK: ServiceID 3 and VideoPID 4 as RK integers (value * 4 + 2)
+                  b.Record(0x00BD, {1, 0, 6, 0, 0x10, 0, 14, 0, 0, 0, 0x10, 0, 18, 0, 0, 0, 7, 0});
+                  b.Record(0x00BE, {2, 0, 0, 0, 0x10, 0, 0x10, 0, 59, 0}); // MULBLANK
+              })),
+              WorkbookResult::Ok);
+    ASSERT_EQ(db.Size(kChannelTable), 2u);
+    const Channel_Info_Tag& ch = Row(1);
+    EXPECT_STREQ(ch.Name, "Caf\xE9!");
+    EXPECT_EQ(ch.ProgramNum, 1234);
+    EXPECT_EQ(ch.TPID, 1);
+    EXPECT_EQ(ch.BroadcastID, 7);
+    EXPECT_EQ(ch.ServiceID, 3);
+    EXPECT_EQ(ch.VideoPID, 4);
+    EXPECT_EQ(Row(2).ProgramNum, 0) << "a row of blanks is a channel of zeros";
 }
 
 TEST_F(OtherWritersTest, BookStreamIsReadWhenItHoldsExcel97Records) {
