@@ -641,6 +641,58 @@
         <source>Cannot write the work file in the temporary folder</source>
         <translation>Die Arbeitsdatei im temporären Ordner kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>Cannot open the workbook file</source>
+        <translation>Die Arbeitsmappe kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot open the workbook file: not a regular file</source>
+        <translation>Die Arbeitsmappe kann nicht geöffnet werden: keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>Not a readable Excel 97-2003 workbook</source>
+        <translation>Keine lesbare Arbeitsmappe von Excel 97-2003</translation>
+    </message>
+    <message>
+        <source>The workbook is password-protected</source>
+        <translation>Die Arbeitsmappe ist kennwortgeschützt</translation>
+    </message>
+    <message>
+        <source>The workbook has two sheets &quot;Channel&quot;: cannot tell which to replace</source>
+        <translation>Die Arbeitsmappe hat zwei Tabellen „Channel“: Welche ersetzt werden soll, ist nicht zu erkennen</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet &quot;Channel&quot;</source>
+        <translation>Die Arbeitsmappe hat keine Tabelle „Channel“</translation>
+    </message>
+    <message>
+        <source>Cannot write the workbook file</source>
+        <translation>Die Arbeitsmappe kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The workbook holds names longer than the receiver keeps: shorten them in the rows named, or open it with the names cut to fit</source>
+        <translation>Die Arbeitsmappe enthält Namen, die länger sind, als der Receiver sie speichert: Kürzen Sie sie in den genannten Zeilen, oder öffnen Sie sie mit passend gekürzten Namen</translation>
+    </message>
+    <message>
+        <source>Too many channels for one worksheet (at most 65535)</source>
+        <translation>Zu viele Sender für eine Tabelle (höchstens 65535)</translation>
+    </message>
+    <message>
+        <source>The channel sheet holds a value its column cannot take: correct it in the file</source>
+        <translation>Die Sendertabelle enthält einen Wert, den ihre Spalte nicht aufnehmen kann: Korrigieren Sie ihn in der Datei</translation>
+    </message>
+    <message>
+        <source>The CSV file does not read as the channel sheet: correct it at the line named</source>
+        <translation>Die CSV-Datei lässt sich nicht als Sendertabelle lesen: Korrigieren Sie sie in der genannten Zeile</translation>
+    </message>
+    <message>
+        <source>This is an Excel 2007 or later workbook (.xlsx). Save it as Excel 97-2003 (.xls) or CSV in your spreadsheet program.</source>
+        <translation>Dies ist eine Arbeitsmappe von Excel 2007 oder neuer (.xlsx). Speichern Sie sie in Ihrer Tabellenkalkulation als Excel 97-2003 (.xls) oder CSV.</translation>
+    </message>
+    <message>
+        <source>This is an OpenDocument spreadsheet (.ods). Save it as Excel 97-2003 (.xls) or CSV in your spreadsheet program.</source>
+        <translation>Dies ist eine OpenDocument-Tabellenkalkulation (.ods). Speichern Sie sie in Ihrer Tabellenkalkulation als Excel 97-2003 (.xls) oder CSV.</translation>
+    </message>
 </context>
 <context>
     <name>EditResult</name>
@@ -1308,6 +1360,34 @@
     <message>
         <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5 is outside %6 to %7</source>
         <translation>Tabelle „%1“, Zeile %2, Spalte %3 (%4): %5 liegt außerhalb von %6 bis %7</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: the quoted text is never closed</source>
+        <translation>Zeile %1, Feld %2: Der Text in Anführungszeichen wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: a quote inside a field that does not start with one</source>
+        <translation>Zeile %1, Feld %2: ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: text after the closing quote</source>
+        <translation>Zeile %1, Feld %2: Text nach dem schließenden Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: longer than %3 characters</source>
+        <translation>Zeile %1, Feld %2: länger als %3 Zeichen</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields; the channel sheet has %3</source>
+        <translation>Zeile %1 hat %2 Felder; die Sendertabelle hat %3</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2 (%3): &quot;%4&quot; is not a number</source>
+        <translation>Zeile %1, Feld %2 (%3): „%4“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2 (%3): %4 is outside %5 to %6</source>
+        <translation>Zeile %1, Feld %2 (%3): %4 liegt außerhalb von %5 bis %6</translation>
     </message>
 </context>
 <context>
@@ -2568,6 +2648,22 @@ Titelleiste oder Werkzeugleiste
             <numerusform>%n Sender nicht verschoben: %1 hat keinen Transponder mit derselben Frequenz und Polarisation</numerusform>
             <numerusform>%n Sender nicht verschoben: %1 hat keinen Transponder mit derselben Frequenz und Polarisation</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>CSV file, comma-separated (*.csv)</source>
+        <translation>CSV-Datei, durch Komma getrennt (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV file, semicolon-separated (*.csv)</source>
+        <translation>CSV-Datei, durch Semikolon getrennt (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV file, tab-separated (*.csv)</source>
+        <translation>CSV-Datei, durch Tabulator getrennt (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV-Datei (*.csv)</translation>
     </message>
 </context>
 <context>

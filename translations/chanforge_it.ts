@@ -641,6 +641,58 @@
         <source>Cannot write the work file in the temporary folder</source>
         <translation>Impossibile scrivere il file di lavoro nella cartella temporanea</translation>
     </message>
+    <message>
+        <source>Cannot open the workbook file</source>
+        <translation>Impossibile aprire la cartella di lavoro</translation>
+    </message>
+    <message>
+        <source>Cannot open the workbook file: not a regular file</source>
+        <translation>Impossibile aprire la cartella di lavoro: non è un file normale</translation>
+    </message>
+    <message>
+        <source>Not a readable Excel 97-2003 workbook</source>
+        <translation>Non è una cartella di lavoro di Excel 97-2003 leggibile</translation>
+    </message>
+    <message>
+        <source>The workbook is password-protected</source>
+        <translation>La cartella di lavoro è protetta da password</translation>
+    </message>
+    <message>
+        <source>The workbook has two sheets &quot;Channel&quot;: cannot tell which to replace</source>
+        <translation>La cartella di lavoro ha due fogli «Channel»: non si può stabilire quale sostituire</translation>
+    </message>
+    <message>
+        <source>The workbook has no sheet &quot;Channel&quot;</source>
+        <translation>La cartella di lavoro non ha un foglio «Channel»</translation>
+    </message>
+    <message>
+        <source>Cannot write the workbook file</source>
+        <translation>Impossibile scrivere la cartella di lavoro</translation>
+    </message>
+    <message>
+        <source>The workbook holds names longer than the receiver keeps: shorten them in the rows named, or open it with the names cut to fit</source>
+        <translation>La cartella di lavoro contiene nomi più lunghi di quanto il ricevitore conservi: accorciateli nelle righe indicate, oppure apritela con i nomi tagliati su misura</translation>
+    </message>
+    <message>
+        <source>Too many channels for one worksheet (at most 65535)</source>
+        <translation>Troppi canali per un foglio di lavoro (al massimo 65535)</translation>
+    </message>
+    <message>
+        <source>The channel sheet holds a value its column cannot take: correct it in the file</source>
+        <translation>La tabella dei canali contiene un valore che la sua colonna non può accogliere: correggetelo nel file</translation>
+    </message>
+    <message>
+        <source>The CSV file does not read as the channel sheet: correct it at the line named</source>
+        <translation>Il file CSV non si legge come tabella dei canali: correggetelo alla riga indicata</translation>
+    </message>
+    <message>
+        <source>This is an Excel 2007 or later workbook (.xlsx). Save it as Excel 97-2003 (.xls) or CSV in your spreadsheet program.</source>
+        <translation>Questa è una cartella di lavoro di Excel 2007 o successivo (.xlsx). Salvatela nel vostro foglio di calcolo come Excel 97-2003 (.xls) o CSV.</translation>
+    </message>
+    <message>
+        <source>This is an OpenDocument spreadsheet (.ods). Save it as Excel 97-2003 (.xls) or CSV in your spreadsheet program.</source>
+        <translation>Questo è un foglio di calcolo OpenDocument (.ods). Salvatelo nel vostro foglio di calcolo come Excel 97-2003 (.xls) o CSV.</translation>
+    </message>
 </context>
 <context>
     <name>EditResult</name>
@@ -1308,6 +1360,34 @@
     <message>
         <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5 is outside %6 to %7</source>
         <translation>Foglio «%1», riga %2, colonna %3 (%4): %5 è fuori dall&apos;intervallo da %6 a %7</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: the quoted text is never closed</source>
+        <translation>Riga %1, campo %2: il testo tra virgolette non viene mai chiuso</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: a quote inside a field that does not start with one</source>
+        <translation>Riga %1, campo %2: una virgoletta in un campo che non inizia con una virgoletta</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: text after the closing quote</source>
+        <translation>Riga %1, campo %2: testo dopo la virgoletta di chiusura</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2: longer than %3 characters</source>
+        <translation>Riga %1, campo %2: più lungo di %3 caratteri</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 fields; the channel sheet has %3</source>
+        <translation>La riga %1 ha %2 campi; la tabella dei canali ne ha %3</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2 (%3): &quot;%4&quot; is not a number</source>
+        <translation>Riga %1, campo %2 (%3): «%4» non è un numero</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2 (%3): %4 is outside %5 to %6</source>
+        <translation>Riga %1, campo %2 (%3): %4 è fuori dall&apos;intervallo da %5 a %6</translation>
     </message>
 </context>
 <context>
@@ -2568,6 +2648,22 @@ Barra del titolo o barra degli strumenti
             <numerusform>%n canale non spostato: %1 non ha un transponder con la stessa frequenza e polarizzazione</numerusform>
             <numerusform>%n canali non spostati: %1 non ha un transponder con la stessa frequenza e polarizzazione</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>CSV file, comma-separated (*.csv)</source>
+        <translation>File CSV, separato da virgole (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV file, semicolon-separated (*.csv)</source>
+        <translation>File CSV, separato da punto e virgola (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV file, tab-separated (*.csv)</source>
+        <translation>File CSV, separato da tabulazioni (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
     </message>
 </context>
 <context>

@@ -80,11 +80,22 @@ bool CFileCommands::MaybeSave() {
 }
 
 QString CFileCommands::AskSaveChannelData() {
+    // The CSV filters choose the separator: a comma for most spreadsheet programs, a semicolon
+    // where the comma is the decimal mark, a tab for scripts.
+    constexpr int kFirstCsv = 2;
+    constexpr char kSeparators[] = {',', ';', '\t'};
+    int chosen = -1;
     // The file opened or saved last, where it is and under its name.
-    return AskSavePath(&frame_, CMainFrame::tr("Save Channel Data"),
-                       {CMainFrame::tr("Local file (*.bin)"), CMainFrame::tr("Excel file (*.xls)"),
-                        CMainFrame::tr("All Files(*.*)")},
-                       CWindowMemory::RecentFiles().value(0));
+    const QString path = AskSavePath(
+        &frame_, CMainFrame::tr("Save Channel Data"),
+        {CMainFrame::tr("Local file (*.bin)"), CMainFrame::tr("Excel file (*.xls)"),
+         CMainFrame::tr("CSV file, comma-separated (*.csv)"),
+         CMainFrame::tr("CSV file, semicolon-separated (*.csv)"),
+         CMainFrame::tr("CSV file, tab-separated (*.csv)"), CMainFrame::tr("All Files(*.*)")},
+        CWindowMemory::RecentFiles().value(0), &chosen);
+    const bool csv = chosen >= kFirstCsv && chosen < kFirstCsv + 3;
+    document_.SetCsvSeparator(csv ? kSeparators[chosen - kFirstCsv] : ',');
+    return path;
 }
 
 bool CFileCommands::OpenPath(const QString& path) {
@@ -163,7 +174,7 @@ void CFileCommands::Open() {
     const QString path =
         AskOpenPath(&frame_, CMainFrame::tr("Load Channel Data"),
                     {CMainFrame::tr("Binary file (*.bin)"), CMainFrame::tr("Excel file (*.xls)"),
-                     CMainFrame::tr("All Files(*.*)")});
+                     CMainFrame::tr("CSV file (*.csv)"), CMainFrame::tr("All Files(*.*)")});
     if (!path.isEmpty())
         OpenPath(path);
 }

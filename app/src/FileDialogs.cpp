@@ -17,7 +17,8 @@ QString ExtensionOfFilter(const QString& filter) {
 namespace {
 
 QString Ask(QWidget* parent, const QString& title, const QStringList& filters,
-            QFileDialog::AcceptMode mode, const QString& suggested = {}) {
+            QFileDialog::AcceptMode mode, const QString& suggested = {},
+            int* chosenFilter = nullptr) {
     QFileDialog dialog(parent, title, CWindowMemory::LastFolder());
     dialog.setObjectName(QStringLiteral("fileDialog"));
     dialog.setAcceptMode(mode);
@@ -36,6 +37,7 @@ QString Ask(QWidget* parent, const QString& title, const QStringList& filters,
             if (ExtensionOfFilter(filter).compare(file.suffix(), Qt::CaseInsensitive) == 0) {
                 dialog.selectNameFilter(filter);
                 dialog.setDefaultSuffix(file.suffix());
+                break;
             }
         dialog.selectFile(file.fileName());
     }
@@ -43,14 +45,16 @@ QString Ask(QWidget* parent, const QString& title, const QStringList& filters,
         return {};
     const QString path = dialog.selectedFiles().front();
     CWindowMemory::SetLastFolderOf(path);
+    if (chosenFilter != nullptr)
+        *chosenFilter = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
     return path;
 }
 
 } // namespace
 
 QString AskSavePath(QWidget* parent, const QString& title, const QStringList& filters,
-                    const QString& suggested) {
-    return Ask(parent, title, filters, QFileDialog::AcceptSave, suggested);
+                    const QString& suggested, int* chosenFilter) {
+    return Ask(parent, title, filters, QFileDialog::AcceptSave, suggested, chosenFilter);
 }
 
 QString AskOpenPath(QWidget* parent, const QString& title, const QStringList& filters) {

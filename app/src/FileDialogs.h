@@ -13,10 +13,11 @@ namespace chanforge::app {
 QString ExtensionOfFilter(const QString& filter);
 
 /// Asks for a file to write; the replace question comes before an existing file is chosen.
-/// suggested: the file the dialog starts with, in its folder and under its name. Empty when
-/// cancelled.
+/// suggested: the file the dialog starts with, in its folder and under its name (the first
+/// filter of its extension is chosen). Empty when cancelled; chosenFilter, when given, receives
+/// the index of the filter chosen.
 QString AskSavePath(QWidget* parent, const QString& title, const QStringList& filters,
-                    const QString& suggested = {});
+                    const QString& suggested = {}, int* chosenFilter = nullptr);
 /// Asks for a file to open; empty when cancelled.
 QString AskOpenPath(QWidget* parent, const QString& title, const QStringList& filters);
 

@@ -24,7 +24,7 @@ bool AnsweredInfoOption(int argc, char* argv[]) {
             std::printf(
                 "Usage: chanforge [FILE...]\n"
                 "Edit the channel list of a digital TV receiver. Each FILE (a channel file,\n"
-                "a version file or an .xls workbook) is opened in order.\n\n"
+                "a version file, an .xls workbook or a .csv channel sheet) is opened in order.\n\n"
                 "  -h, --help     show this help and exit\n"
                 "  --version      show the version and exit\n\n"
                 "Settings: the file named by CHANFORGE_SETTINGS, else the per-user store.\n"

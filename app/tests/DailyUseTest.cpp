@@ -45,15 +45,18 @@ void Press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(focus != nullptr ? focus : &window, static_cast<Qt::Key>(key), modifiers);
 }
 
-/// Types path into the file dialog that opens next and accepts it.
-void WhenFileDialog(const QString& path) {
+/// Types path into the file dialog that opens next and accepts it, with filter chosen first
+/// when given.
+void WhenFileDialog(const QString& path, const QString& filter = {}) {
     auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, path] {
+    QObject::connect(timer, &QTimer::timeout, [timer, path, filter] {
         auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (files == nullptr)
             return; // not open yet
         timer->deleteLater();
         timer->stop();
+        if (!filter.isEmpty())
+            files->selectNameFilter(filter);
         auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         QVERIFY(name);
         // The dialog offers the file opened last, selected; typing a name lets go of it.
@@ -193,6 +196,13 @@ void DailyUseTest::workbookSaveKeepsOtherChangesUnsaved() {
     WhenFileDialog(dir_.filePath(QStringLiteral("y.xls")));
     Press(*frame, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!frame->isWindowModified());
+    // The CSV type chosen in the dialog chooses the separator.
+    WhenFileDialog(dir_.filePath(QStringLiteral("y.csv")),
+                   QStringLiteral("CSV file, semicolon-separated (*.csv)"));
+    Press(*frame, Qt::Key_S, Qt::ControlModifier);
+    QFile csv(dir_.filePath(QStringLiteral("y.csv")));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QVERIFY(csv.readLine().startsWith("\xEF\xBB\xBFProgramNum;CAS;Favorite;"));
 
     // Asked on the way out, a workbook is not enough when more than channels changed.
     QVERIFY(frame->LeftBottom().Tree().Rename(0, QStringLiteral("News")));

@@ -191,19 +191,22 @@ void FidelityWindowTest::okOnEveryRecordKeepsTheFile() {
 void FidelityWindowTest::workbookWithoutTheChannelFileIsReported() {
     QTemporaryDir dir;
     const QString channels = WriteBundledSample(dir, QStringLiteral("D"));
-    const QString workbook = dir.filePath(QStringLiteral("list.xls"));
-    messages_.clear();
-    // Opened over the channel file (that it was saved from), the workbook names nothing missing;
-    // opened alone, all its channels do.
-    for (const QStringList& files : {QStringList{channels, workbook}, QStringList{workbook}}) {
-        document::Document document;
-        CMainFrame frame(document);
-        for (const QString& file : files)
-            QVERIFY(frame.OpenPath(file) && (file != channels || frame.SaveTo(workbook)));
+    // Opened over the channel file (that it was saved from), a workbook or CSV file names
+    // nothing missing; opened alone, all its channels do.
+    for (const QString& name : {QStringLiteral("list.xls"), QStringLiteral("list.csv")}) {
+        const QString sheet = dir.filePath(name);
+        messages_.clear();
+        for (const QStringList& files : {QStringList{channels, sheet}, QStringList{sheet}}) {
+            document::Document document;
+            CMainFrame frame(document);
+            for (const QString& file : files)
+                QVERIFY(frame.OpenPath(file) && (file != channels || frame.SaveTo(sheet)));
+        }
+        QCOMPARE(messages_,
+                 QStringList{"27 channels name satellites, transponders or providers that "
+                             "this database does not have: open the receiver's channel "
+                             "file first."});
     }
-    QCOMPARE(messages_, QStringList{"27 channels name satellites, transponders or providers that "
-                                    "this database does not have: open the receiver's channel "
-                                    "file first."});
 }
 
 void FidelityWindowTest::refusedChannelEditsAreTold() {

@@ -76,7 +76,7 @@ namespace {
 /// when no workbook was among the files or every channel resolves.
 std::string UnresolvedSentence(chanforge::document::Document& doc,
                                const std::vector<std::string>& files) {
-    if (std::none_of(files.begin(), files.end(), chanforge::document::IsWorkbookPath))
+    if (std::none_of(files.begin(), files.end(), chanforge::document::IsChannelSheetPath))
         return {};
     const std::size_t count =
         chanforge::check::UnresolvedChannels(doc.Store(), doc.Values(), doc.Layout()).size();

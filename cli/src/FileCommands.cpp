@@ -35,6 +35,7 @@ constexpr std::size_t kRecordsShown = 20;
 struct ModelChange {
     std::string toModel; ///< empty: the model the files were opened with
     bool dropExtra = false;
+    std::string separator = ","; ///< of a CSV output: "," ";" or "tab"
 };
 
 int RunDump(const Context& ctx, const std::vector<std::string>& files, bool json) {
@@ -82,8 +83,9 @@ void PrintLosses(std::ostream& err, const std::vector<chanforge::convert::Loss>&
 int ConvertToModel(const Context& ctx, Document& doc, const chanforge::codec::FlashLayout& layout,
                    const ModelChange& change, const std::string& out) {
     namespace convert = chanforge::convert;
-    if (chanforge::document::IsWorkbookPath(out)) {
-        ctx.Err() << "--to-model writes a channel file; " << out << " names a workbook\n";
+    if (chanforge::document::IsChannelSheetPath(out)) {
+        ctx.Err() << "--to-model writes a channel file; " << out
+                  << " names a workbook or CSV file\n";
         return kUsage;
     }
     const auto target =
@@ -105,6 +107,7 @@ int RunConvert(const Context& ctx, const std::vector<std::string>& files, const 
                const ModelChange& change) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
     Document doc(layout);
+    doc.SetCsvSeparator(change.separator == "tab" ? '\t' : change.separator.front());
     if (const auto failed = ctx.OpenFiles(doc, files))
         return Fail(failed->result);
     if (!ctx.AcceptUnresolvedChannels(doc, files))
@@ -150,6 +153,8 @@ void RegisterFileCommands(CLI::App& app, Context& ctx) {
         ->check(CLI::IsMember(ModelNames()));
     cmd->add_flag("--drop-extra", change->dropExtra,
                   "with --to-model: drop what that model cannot hold");
+    cmd->add_option("--separator", change->separator, "the separator of a CSV output: , ; or tab")
+        ->check(CLI::IsMember({",", ";", "tab"}));
     OnRun(cmd, ctx, [convert, change](const Context& c) {
         return RunConvert(c, convert->files, convert->out, *change);
     });

@@ -201,6 +201,14 @@ TEST_F(CliTest, ConvertsThroughFilesAndWorkbooksWithoutChangingAByte) {
         On("D", 0, {"convert", d, name, "-o", "back.bin"});
         EXPECT_EQ(Read("back.bin"), Read(d));
     }
+    // The channel sheet as CSV, with each separator, for this model and one with two tuners.
+    for (const std::string model : {"D", "B"})
+        for (const auto& [separator, text] : {std::pair{",", ","}, {";", ";"}, {"tab", "\t"}}) {
+            On(model, 0, {"convert", Sample(model), "-o", "d.csv", "--separator", separator});
+            EXPECT_EQ(Read("d.csv").substr(0, 14), std::string("\xEF\xBB\xBFProgramNum") + text);
+            On(model, 0, {"convert", Sample(model), "d.csv", "-o", "back.bin"});
+            EXPECT_EQ(Read("back.bin"), Read(Sample(model))) << model << " " << separator;
+        }
     fs::current_path(was);
     EXPECT_HAS(On("D", 0, {"dump", book}).out, "Channels: 27");
     // A workbook alone names satellites, transponders and providers that are not there.
@@ -209,6 +217,11 @@ TEST_F(CliTest, ConvertsThroughFilesAndWorkbooksWithoutChangingAByte) {
                "not have: open the receiver's channel file first.");
     EXPECT_FALSE(fs::exists(Path("alone.bin")));
     On("D", 0, {"--yes", "convert", book, "-o", Path("alone.bin")});
+    On("D", 0, {"convert", d, "-o", Path("d.csv")});
+    EXPECT_HAS(On("D", 1, {"convert", Path("d.csv"), "-o", Path("alone.bin")}).err,
+               "27 channels name satellites");
+    On("D", 0, {"--yes", "convert", Path("d.csv"), "-o", Path("alone-csv.bin")});
+    EXPECT_EQ(Read(Path("alone-csv.bin")), Read(Path("alone.bin")));
     // So does every other command that writes one; those that only read say it.
     const std::string unresolved = "27 channels name satellites";
     Write(Path("ref.txt"), "1;Das Erste;0-0-28106\n");
@@ -263,6 +276,22 @@ TEST_F(CliTest, MalformedFilesFailNamingTheFileAndLeaveTheOutput) {
         const Json o = Json::parse(On("D", 2, {"check", "--json", good, bad}).out);
         EXPECT_EQ(o["file"], bad);
         EXPECT_HAS(o["error"].get<std::string>(), "Cannot open");
+    }
+    // Spreadsheets of newer formats, whatever their names, and a CSV file that does not read
+    // are named with what to do; the output stays.
+    const Bytes zip = Bytes("PK\x03\x04", 4) + Bytes(26, '\0');
+    Write(Path("new.xlsx"), zip + "[Content_Types].xml");
+    Write(Path("new.xls"), zip + "[Content_Types].xml");
+    Write(Path("new.csv"), zip + "mimetypeapplication/vnd.oasis.opendocument.spreadsheet");
+    Write(Path("bad.csv"), "a,b\r\n\"1,2\r\n");
+    for (const auto& [file, message] :
+         {std::pair{"new.xlsx", "This is an Excel 2007 or later workbook (.xlsx). Save it as "
+                                "Excel 97-2003 (.xls) or CSV in your spreadsheet program."},
+          {"new.xls", "This is an Excel 2007 or later workbook (.xlsx)."},
+          {"new.csv", "This is an OpenDocument spreadsheet (.ods)."},
+          {"bad.csv", "Line 2, field 1: the quoted text is never closed"}}) {
+        EXPECT_HAS(On("D", 1, {"convert", good, Path(file), "-o", Path("out.bin")}).err, message);
+        EXPECT_EQ(Read(Path("out.bin")), "keep");
     }
     // An image without its header opens only when the header question is answered Yes.
     Write(Path("bare.bin"), image.substr(86));

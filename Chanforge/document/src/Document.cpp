@@ -5,6 +5,7 @@
 #include "chanforge/codec/CExport.h"
 #include "chanforge/codec/FlashImageCodec.h"
 #include "chanforge/editing/ChannelName.h"
+#include "chanforge/xls/ChannelCsv.h"
 #include "chanforge/xls/ChannelWorkbook.h"
 #include "utils/Files.h"
 #include "utils/TempFiles.h"
@@ -68,7 +69,9 @@ std::string RowList(const std::vector<std::uint32_t>& rows) {
     return text;
 }
 
-bool IsWorkbookPath(const std::string& path) {
+namespace {
+
+std::string ExtensionOf(const std::string& path) {
     // The rule was made for the file dialog's full paths; on a relative path it would take
     // d.xls for a channel file but dd.xls for a workbook.
     std::error_code failed;
@@ -76,9 +79,29 @@ bool IsWorkbookPath(const std::string& path) {
     const std::string full = failed ? path : absolute.string();
     const std::size_t dot = full.rfind('.');
     if (dot == std::string::npos || dot < 2 || dot + 1 >= full.size())
-        return false;
-    const std::string extension = full.substr(dot + 1);
+        return {};
+    return full.substr(dot + 1);
+}
+
+/// The sheet's rows, or a CSV file's lines, named in a message.
+std::string PlacesOf(const std::string& path, const std::vector<std::uint32_t>& rows) {
+    std::string text = RowList(rows);
+    return IsCsvPath(path) ? "lines" + text.substr(4) : text;
+}
+
+} // namespace
+
+bool IsWorkbookPath(const std::string& path) {
+    const std::string extension = ExtensionOf(path);
     return extension == "xls" || extension == "cvs";
+}
+
+bool IsCsvPath(const std::string& path) {
+    return ExtensionOf(path) == "csv";
+}
+
+bool IsChannelSheetPath(const std::string& path) {
+    return IsWorkbookPath(path) || IsCsvPath(path);
 }
 
 Document::Document() : Document(Model::Stored()) {}
@@ -97,9 +120,10 @@ Document::~Document() {
 }
 
 DocResult Document::Open(const std::string& path) {
-    DocResult result = IsWorkbookPath(path) ? OpenWorkbook(path) : OpenChannelFile(path);
+    const bool sheet = IsChannelSheetPath(path);
+    DocResult result = sheet ? OpenChannelSheet(path) : OpenChannelFile(path);
     if (result.ok())
-        result.tables = IsWorkbookPath(path) ? TableScope::ChannelTable : TableScope::AllTables;
+        result.tables = sheet ? TableScope::ChannelTable : TableScope::AllTables;
     return result;
 }
 
@@ -117,6 +141,9 @@ DocResult Document::OpenChannelFile(const std::string& path) {
     std::vector<std::uint8_t> opened;
     if (const utils::FileResult read = utils::ReadWholeFile(path, opened); !read.ok())
         return Failure(DocStatus::OpenFailed, kOpenFailedMessage, AboutFile(read.message, path));
+    // A spreadsheet of a newer format, whatever its name: say how to bring it.
+    if (const auto other = xls::OtherSpreadsheet(opened))
+        return {DocStatus::WorkbookFailed, xls::WorkbookMessage(*other), path};
     DocResult result = AdoptImage(opened);
     if (result.status == DocStatus::OpenFailed || result.status == DocStatus::OtherModel)
         result.detail = AboutFile(result.detail, path);
@@ -194,9 +221,10 @@ DocResult Document::Adopt(const std::vector<std::uint8_t>& work, HeaderState hea
 }
 
 DocResult Document::SaveToFile(const std::string& path) {
-    DocResult result = IsWorkbookPath(path) ? SaveWorkbook(path) : SaveChannelFile(path);
+    const bool sheet = IsChannelSheetPath(path);
+    DocResult result = sheet ? SaveChannelSheet(path) : SaveChannelFile(path);
     if (result.ok())
-        result.tables = IsWorkbookPath(path) ? TableScope::ChannelTable : TableScope::AllTables;
+        result.tables = sheet ? TableScope::ChannelTable : TableScope::AllTables;
     return result;
 }
 
@@ -239,7 +267,7 @@ DocResult Document::ExportDefaultChannelTable(const std::string& path) {
     return {};
 }
 
-DocResult Document::OpenWorkbook(const std::string& path) {
+DocResult Document::OpenChannelSheet(const std::string& path) {
     xls::NameImport names{[&](std::string_view name) -> std::optional<std::string> {
                               editing::FittedName fitted = editing::FitName(
                                   name, Layout().ChannelNameBytes(), cutLongNames_);
@@ -249,9 +277,11 @@ DocResult Document::OpenWorkbook(const std::string& path) {
                           },
                           {}};
     xls::RefusedCell cell;
-    const xls::WorkbookResult result = xls::ImportChannelWorkbook(path, db_, &names, &cell);
-    if (result == xls::WorkbookResult::CellRefused) {
-        // The operator corrects the workbook: the refusal names the sheet, row and column.
+    const xls::WorkbookResult result = IsCsvPath(path)
+                                           ? xls::ImportChannelCsv(path, db_, &names, &cell)
+                                           : xls::ImportChannelWorkbook(path, db_, &names, &cell);
+    if (result == xls::WorkbookResult::CellRefused || result == xls::WorkbookResult::CsvMalformed) {
+        // The operator corrects the file: the refusal names the row or line and the column.
         DocResult refused{DocStatus::WorkbookFailed, xls::WorkbookMessage(result), {}};
         refused.sentence = xls::RefusedCellText(cell);
         refused.detail = refused.sentence.English();
@@ -259,14 +289,16 @@ DocResult Document::OpenWorkbook(const std::string& path) {
     }
     if (result == xls::WorkbookResult::NamesRefused)
         return {DocStatus::WorkbookFailed, xls::WorkbookMessage(result),
-                RowList(names.refusedRows)};
+                PlacesOf(path, names.refusedRows)};
     if (result != xls::WorkbookResult::Ok)
         return {DocStatus::WorkbookFailed, xls::WorkbookMessage(result), path};
     return {};
 }
 
-DocResult Document::SaveWorkbook(const std::string& path) {
-    const xls::WorkbookResult result = xls::ExportChannelWorkbook(db_, path);
+DocResult Document::SaveChannelSheet(const std::string& path) {
+    const xls::WorkbookResult result = IsCsvPath(path)
+                                           ? xls::ExportChannelCsv(db_, path, csvSeparator_)
+                                           : xls::ExportChannelWorkbook(db_, path);
     if (result != xls::WorkbookResult::Ok)
         return {DocStatus::WorkbookFailed, xls::WorkbookMessage(result), path};
     return {};

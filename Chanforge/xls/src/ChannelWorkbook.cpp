@@ -1,31 +1,24 @@
 #include "chanforge/xls/ChannelWorkbook.h"
 
+#include "ChannelSheet.h"
 #include "SheetColumns.h"
 #include "chanforge/Records.h"
-#include "chanforge/TableAccess.h"
 #include "chanforge/xls/CodePage.h"
 #include "chanforge/xls/Workbook.h"
+#include "utils/Files.h"
 #include "utils/Translatable.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <limits>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace chanforge::xls {
 
 namespace {
 
-using chanforge::Channel_Info_Tag;
 using chanforge::kChannelTable;
 
 constexpr const char* kSheetName = "Channel";
-/// Name bytes that fit the record beside its terminating NUL.
-constexpr std::size_t kNameLimit = chanforge::kChannelNameSize - 1;
 
 WorkbookResult FromLoad(XlsResult r) {
     switch (r) {
@@ -43,145 +36,12 @@ WorkbookResult FromLoad(XlsResult r) {
     }
 }
 
-void WriteChannel(Worksheet& sheet, std::uint32_t row, const Channel_Info_Tag& ch,
-                  const CodePage& page) {
-    const auto& columns = channel::Columns();
-    for (std::uint32_t col = 0; col < channel::kColumnCount; ++col) {
-        if (col == channel::kNameColumn) {
-            // The field may fill all its bytes without a NUL.
-            const std::size_t length = strnlen(ch.Name, sizeof ch.Name);
-            sheet.SetWideText(row, col, page.Decode(std::string_view(ch.Name, length)));
-        } else {
-            sheet.SetInteger(row, col, channel::ReadField(ch, columns[col]));
-        }
-    }
-}
-
-/// A text's leading decimal number as the C library reads it (blanks, sign, digits); none when
-/// the text does not start with one.
-std::optional<std::int64_t> LeadingNumber(const std::string& text) {
-    const char* start = text.c_str();
-    char* end = nullptr;
-    const long long value = std::strtoll(start, &end, 10);
-    if (std::none_of(start, static_cast<const char*>(end),
-                     [](char c) { return c >= '0' && c <= '9'; }))
+/// OfficeOpenXml or OpenDocument when a file that did not load as a workbook is one of those.
+std::optional<WorkbookResult> OtherSpreadsheetAt(const std::string& path, XlsResult loaded) {
+    std::vector<std::uint8_t> bytes;
+    if (loaded != XlsResult::NotCompoundFile || !utils::ReadWholeFile(path, bytes).ok())
         return std::nullopt;
-    return value; // saturated beyond 64 bits: beyond every field all the same
-}
-
-/// A wide text as 8-bit units, '?' for what 8 bits cannot hold.
-std::string Latin1(const std::u16string& text) {
-    std::string out;
-    for (char16_t c : text)
-        out.push_back(c < 0x100 ? static_cast<char>(c) : '?');
-    return out;
-}
-
-/// The text of a numeric column's cell (empty for an empty cell).
-std::string CellText(const Worksheet& sheet, std::uint32_t row, std::uint32_t col) {
-    switch (sheet.Kind(row, col)) {
-    case CellKind::Integer:
-        return std::to_string(sheet.GetInteger(row, col));
-    case CellKind::Float: {
-        char text[32];
-        std::snprintf(text, sizeof text, "%.17g", sheet.GetFloat(row, col));
-        return text;
-    }
-    case CellKind::Text:
-        return *sheet.GetText(row, col);
-    case CellKind::WideText:
-        return Latin1(*sheet.GetWideText(row, col));
-    case CellKind::Empty:
-        break;
-    }
-    return {};
-}
-
-/// A numeric column: integers as they are, floats truncated toward zero, texts by their leading
-/// decimal number; none for a text without one or a float that is no number.
-std::optional<std::int64_t> NumericCell(const Worksheet& sheet, std::uint32_t row,
-                                        std::uint32_t col) {
-    switch (sheet.Kind(row, col)) {
-    case CellKind::Integer:
-        return sheet.GetInteger(row, col);
-    case CellKind::Float:
-        if (!std::isfinite(sheet.GetFloat(row, col)))
-            return std::nullopt;
-        return sheet.GetInteger(row, col);
-    case CellKind::Text:
-    case CellKind::WideText:
-        return LeadingNumber(CellText(sheet, row, col));
-    case CellKind::Empty:
-        break;
-    }
-    return 0;
-}
-
-/// Enough of a cell's text to find it in the sheet; a message quotes no more.
-std::string Excerpt(std::string text) {
-    constexpr std::size_t kShown = 24;
-    if (text.size() > kShown)
-        text.replace(kShown - 3, std::string::npos, "...");
-    return text;
-}
-
-struct FieldRange {
-    std::int64_t low, high;
-};
-
-/// What a field takes; 32-bit fields also take the signed values of the same bits, as the
-/// export writes them.
-FieldRange RangeOf(const channel::Column& column) {
-    switch (column.width) {
-    case 1:
-        return {0, 0xFF};
-    case 2:
-        return {0, 0xFFFF};
-    default:
-        return {std::numeric_limits<std::int32_t>::min(), 0xFFFFFFFF};
-    }
-}
-
-void ReadName(const Worksheet& sheet, std::uint32_t row, const CodePage& page, NameImport* names,
-              Channel_Info_Tag& ch) {
-    std::string name;
-    if (auto wide = sheet.GetWideText(row, channel::kNameColumn))
-        name = page.Encode(*wide);
-    else if (auto narrow = sheet.GetText(row, channel::kNameColumn))
-        name = narrow->substr(0, narrow->find('\0'));
-    if (names != nullptr && names->fit) {
-        std::optional<std::string> stored = names->fit(name);
-        if (!stored)
-            names->refusedRows.push_back(row + 1);
-        name = stored.value_or(std::string());
-    }
-    // Longer names are cut to the field; the record is zero-filled, so the NUL is there.
-    std::memcpy(ch.Name, name.data(), std::min(name.size(), kNameLimit));
-}
-
-/// Reads a row into a channel; the first cell its column cannot take goes to refused (if it
-/// holds none yet) and leaves that field 0.
-chanforge::RowPtr<Channel_Info_Tag> ReadChannel(const Worksheet& sheet, std::uint32_t row,
-                                                const CodePage& page, NameImport* names,
-                                                std::optional<RefusedCell>& refused) {
-    auto ch = chanforge::MakeRow<Channel_Info_Tag>();
-    const auto& columns = channel::Columns();
-    for (std::uint32_t col = 0; col < channel::kColumnCount; ++col) {
-        if (col == channel::kNameColumn) {
-            ReadName(sheet, row, page, names, *ch);
-            continue;
-        }
-        const std::optional<std::int64_t> value = NumericCell(sheet, row, col);
-        const FieldRange range = RangeOf(columns[col]);
-        if (value && *value >= range.low && *value <= range.high)
-            channel::WriteField(*ch, columns[col], *value);
-        else if (!refused)
-            refused = RefusedCell{row + 1, col,
-                                  value ? RefusedCell::Fault::BeyondField
-                                        : RefusedCell::Fault::NotANumber,
-                                  Excerpt(CellText(sheet, row, col))};
-    }
-    return ch;
+    return OtherSpreadsheet(bytes);
 }
 
 } // namespace
@@ -198,6 +58,8 @@ WorkbookResult ExportChannelWorkbook(tabstore::CQoDB& db, const std::string& pat
     // Neither can be rewritten without losing what the user keeps in it.
     if (loaded == XlsResult::NotRegularFile || loaded == XlsResult::Encrypted)
         return FromLoad(loaded);
+    if (auto other = OtherSpreadsheetAt(path, loaded))
+        return *other;
     Worksheet* sheet = nullptr;
     if (loaded == XlsResult::Ok) {
         book.DeleteWorksheet(kSheetName);
@@ -212,14 +74,7 @@ WorkbookResult ExportChannelWorkbook(tabstore::CQoDB& db, const std::string& pat
     if (sheet == nullptr)
         return WorkbookResult::CannotWrite;
 
-    const auto& columns = channel::Columns();
-    for (std::uint32_t col = 0; col < channel::kColumnCount; ++col)
-        sheet->SetText(0, col, columns[col].header);
-    const CodePage page = WorkbookCodePage();
-    std::uint32_t row = 1;
-    chanforge::ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
-        WriteChannel(*sheet, row++, ch, page);
-    });
+    channel::FillSheet(db, *sheet, WorkbookCodePage());
     return book.SaveAs(path) == XlsResult::Ok ? WorkbookResult::Ok : WorkbookResult::CannotWrite;
 }
 
@@ -227,30 +82,26 @@ WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& d
                                      NameImport* names, RefusedCell* refused) {
     Workbook book;
     if (XlsResult r = book.Load(path); r != XlsResult::Ok)
-        return FromLoad(r);
+        return OtherSpreadsheetAt(path, r).value_or(FromLoad(r));
     const Worksheet* sheet = book.GetWorksheet(kSheetName);
     if (sheet == nullptr) {
         db.Clear(kChannelTable);
         return WorkbookResult::NoChannelSheet;
     }
+    return channel::ReadSheet(*sheet, WorkbookCodePage(), db, names, refused);
+}
 
-    // Build every record first so that the table changes only once the sheet has been read.
-    const CodePage page = WorkbookCodePage();
-    std::vector<chanforge::RowPtr<Channel_Info_Tag>> rows;
-    std::optional<RefusedCell> badCell;
-    for (std::uint32_t r = 1; r < sheet->TotalRows(); ++r)
-        rows.push_back(ReadChannel(*sheet, r, page, names, badCell));
-    if (badCell) {
-        if (refused != nullptr)
-            *refused = *badCell;
-        return WorkbookResult::CellRefused;
-    }
-    if (names != nullptr && !names->refusedRows.empty())
-        return WorkbookResult::NamesRefused;
-    db.Clear(kChannelTable);
-    for (auto& ch : rows)
-        chanforge::AppendRow(db, kChannelTable, std::move(ch));
-    return WorkbookResult::Ok;
+std::optional<WorkbookResult> OtherSpreadsheet(std::span<const std::uint8_t> head) {
+    const std::string_view text(reinterpret_cast<const char*>(head.data()), head.size());
+    if (!text.starts_with("PK\x03\x04"))
+        return std::nullopt;
+    // An OpenDocument file opens with its stored "mimetype" entry; any other zip we are given
+    // as a spreadsheet is the newer Excel format.
+    constexpr std::size_t kMimeEnd = 100;
+    if (text.substr(0, kMimeEnd).find("application/vnd.oasis.opendocument.spreadsheet") !=
+        std::string_view::npos)
+        return WorkbookResult::OpenDocument;
+    return WorkbookResult::OfficeOpenXml;
 }
 
 std::string WorkbookMessage(WorkbookResult result) {
@@ -258,27 +109,40 @@ std::string WorkbookMessage(WorkbookResult result) {
     case WorkbookResult::Ok:
         return {};
     case WorkbookResult::CannotOpen:
-        return "Cannot open the workbook file";
+        return CF_TR_NOOP("Document", "Cannot open the workbook file");
     case WorkbookResult::NotRegularFile:
-        return "Cannot open the workbook file: not a regular file";
+        return CF_TR_NOOP("Document", "Cannot open the workbook file: not a regular file");
     case WorkbookResult::NotAWorkbook:
-        return "Not a readable Excel 97-2003 workbook";
+        return CF_TR_NOOP("Document", "Not a readable Excel 97-2003 workbook");
     case WorkbookResult::PasswordProtected:
-        return "The workbook is password-protected";
+        return CF_TR_NOOP("Document", "The workbook is password-protected");
     case WorkbookResult::TwoChannelSheets:
-        return "The workbook has two sheets \"Channel\": cannot tell which to replace";
+        return CF_TR_NOOP("Document",
+                          "The workbook has two sheets \"Channel\": cannot tell which to replace");
     case WorkbookResult::NoChannelSheet:
-        return "The workbook has no sheet \"Channel\"";
+        return CF_TR_NOOP("Document", "The workbook has no sheet \"Channel\"");
     case WorkbookResult::CannotWrite:
-        return "Cannot write the workbook file";
+        return CF_TR_NOOP("Document", "Cannot write the workbook file");
     case WorkbookResult::NamesRefused:
-        return "The workbook holds names longer than the receiver keeps: shorten them in the "
-               "rows named, or open it with the names cut to fit";
+        return CF_TR_NOOP("Document",
+                          "The workbook holds names longer than the receiver keeps: shorten them "
+                          "in the rows named, or open it with the names cut to fit");
     case WorkbookResult::TooManyChannels:
-        return "Too many channels for one worksheet (at most 65535)";
+        return CF_TR_NOOP("Document", "Too many channels for one worksheet (at most 65535)");
     case WorkbookResult::CellRefused:
-        return "The sheet \"Channel\" holds a value its column cannot take: correct it in the "
-               "workbook";
+        return CF_TR_NOOP("Document", "The channel sheet holds a value its column cannot take: "
+                                      "correct it in the file");
+    case WorkbookResult::CsvMalformed:
+        return CF_TR_NOOP("Document", "The CSV file does not read as the channel sheet: correct "
+                                      "it at the line named");
+    case WorkbookResult::OfficeOpenXml:
+        return CF_TR_NOOP("Document",
+                          "This is an Excel 2007 or later workbook (.xlsx). Save it as Excel "
+                          "97-2003 (.xls) or CSV in your spreadsheet program.");
+    case WorkbookResult::OpenDocument:
+        return CF_TR_NOOP("Document",
+                          "This is an OpenDocument spreadsheet (.ods). Save it as Excel 97-2003 "
+                          "(.xls) or CSV in your spreadsheet program.");
     }
     return {};
 }
@@ -293,26 +157,68 @@ std::string ColumnLetters(std::uint32_t column) {
     return letters;
 }
 
+utils::Phrase Text(const char* source, std::vector<utils::Phrase> args) {
+    return utils::Phrase("Workbook", source, std::move(args));
+}
+
+/// Where a CSV file stops reading as the sheet, by its line and field.
+utils::Phrase CsvFaultText(const RefusedCell& cell) {
+    using Fault = RefusedCell::Fault;
+    std::vector<utils::Phrase> args = {utils::Phrase::Number(cell.row),
+                                       utils::Phrase::Number(std::uint64_t{cell.column} + 1)};
+    switch (cell.fault) {
+    case Fault::UnterminatedQuote:
+        return Text(CF_TR_NOOP("Workbook", "Line %1, field %2: the quoted text is never closed"),
+                    std::move(args));
+    case Fault::QuoteInField:
+        return Text(CF_TR_NOOP("Workbook", "Line %1, field %2: a quote inside a field that does "
+                                           "not start with one"),
+                    std::move(args));
+    case Fault::TextAfterQuote:
+        return Text(CF_TR_NOOP("Workbook", "Line %1, field %2: text after the closing quote"),
+                    std::move(args));
+    case Fault::FieldTooLong:
+        args.push_back(utils::Phrase::Number(kMaxCellText));
+        return Text(CF_TR_NOOP("Workbook", "Line %1, field %2: longer than %3 characters"),
+                    std::move(args));
+    default:
+        return Text(CF_TR_NOOP("Workbook", "Line %1 has %2 fields; the channel sheet has %3"),
+                    {utils::Phrase::Number(cell.row), utils::Phrase::Verbatim(cell.found),
+                     utils::Phrase::Number(channel::kColumnCount)});
+    }
+}
+
 } // namespace
 
 utils::Phrase RefusedCellText(const RefusedCell& cell) {
+    using Fault = RefusedCell::Fault;
+    const bool value = cell.fault == Fault::NotANumber || cell.fault == Fault::BeyondField;
+    if (!value || cell.column >= channel::kColumnCount)
+        return CsvFaultText(cell);
     const channel::Column& column = channel::Columns()[cell.column];
-    std::vector<utils::Phrase> args = {
-        utils::Phrase::Verbatim(kSheetName), utils::Phrase::Number(cell.row),
-        utils::Phrase::Verbatim(ColumnLetters(cell.column)), utils::Phrase::Verbatim(column.header),
-        utils::Phrase::Verbatim(cell.found)};
-    if (cell.fault == RefusedCell::Fault::NotANumber)
-        return utils::Phrase(
-            "Workbook",
-            CF_TR_NOOP("Workbook", "Sheet \"%1\", row %2, column %3 (%4): \"%5\" is not a number"),
-            std::move(args));
-    const FieldRange range = RangeOf(column);
+    std::vector<utils::Phrase> args;
+    if (cell.textLine)
+        args = {utils::Phrase::Number(cell.row),
+                utils::Phrase::Number(std::uint64_t{cell.column} + 1),
+                utils::Phrase::Verbatim(column.header), utils::Phrase::Verbatim(cell.found)};
+    else
+        args = {utils::Phrase::Verbatim(kSheetName), utils::Phrase::Number(cell.row),
+                utils::Phrase::Verbatim(ColumnLetters(cell.column)),
+                utils::Phrase::Verbatim(column.header), utils::Phrase::Verbatim(cell.found)};
+    if (cell.fault == Fault::NotANumber)
+        return Text(cell.textLine
+                        ? CF_TR_NOOP("Workbook", "Line %1, field %2 (%3): \"%4\" is not a number")
+                        : CF_TR_NOOP("Workbook", "Sheet \"%1\", row %2, column %3 (%4): "
+                                                 "\"%5\" is not a number"),
+                    std::move(args));
+    const channel::FieldRange range = channel::RangeOf(column);
     args.push_back(utils::Phrase::Verbatim(std::to_string(range.low)));
     args.push_back(utils::Phrase::Verbatim(std::to_string(range.high)));
-    return utils::Phrase(
-        "Workbook",
-        CF_TR_NOOP("Workbook", "Sheet \"%1\", row %2, column %3 (%4): %5 is outside %6 to %7"),
-        std::move(args));
+    return Text(cell.textLine
+                    ? CF_TR_NOOP("Workbook", "Line %1, field %2 (%3): %4 is outside %5 to %6")
+                    : CF_TR_NOOP("Workbook",
+                                 "Sheet \"%1\", row %2, column %3 (%4): %5 is outside %6 to %7"),
+                std::move(args));
 }
 
 } // namespace chanforge::xls

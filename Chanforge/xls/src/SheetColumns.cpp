@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 namespace chanforge::xls::channel {
 
@@ -68,6 +69,17 @@ std::int32_t ReadField(const Channel_Info_Tag& ch, const Column& column) {
     }
     default:
         return 0;
+    }
+}
+
+FieldRange RangeOf(const Column& column) {
+    switch (column.width) {
+    case 1:
+        return {0, 0xFF};
+    case 2:
+        return {0, 0xFFFF};
+    default:
+        return {std::numeric_limits<std::int32_t>::min(), 0xFFFFFFFF};
     }
 }
 

@@ -24,6 +24,13 @@ const std::array<Column, kColumnCount>& Columns();
 
 /// The field's value, widened (u32 fields as the signed integer with the same bits).
 std::int32_t ReadField(const chanforge::Channel_Info_Tag& ch, const Column& column);
+struct FieldRange {
+    std::int64_t low, high;
+};
+/// What a field takes; 32-bit fields also take the signed values of the same bits, as the
+/// export writes them.
+FieldRange RangeOf(const Column& column);
+
 /// Stores the low 8, 16 or 32 bits of value into the field.
 void WriteField(chanforge::Channel_Info_Tag& ch, const Column& column, std::int64_t value);
 

@@ -46,7 +46,7 @@ enum class DocStatus {
 /// Which tables an open replaced or a save wrote.
 enum class TableScope {
     None,
-    ChannelTable, ///< a workbook: the channel table alone
+    ChannelTable, ///< a workbook or CSV file: the channel table alone
     AllTables,    ///< a channel file
 };
 
@@ -69,6 +69,11 @@ using AskYesNo = std::function<bool(const std::string& question)>;
 /// True for a path whose extension (text after the last full stop at position 2 or later of the
 /// absolute path, case-sensitive) is "xls" or "cvs".
 bool IsWorkbookPath(const std::string& path);
+/// True for a path whose extension, taken as for IsWorkbookPath, is "csv": the channel sheet as
+/// CSV.
+bool IsCsvPath(const std::string& path);
+/// A file that carries the channel table alone: a workbook or the channel sheet as CSV.
+bool IsChannelSheetPath(const std::string& path);
 
 class Document {
   public:
@@ -99,17 +104,20 @@ class Document {
     /// the operator chose to have them cut.
     void CutLongNames(bool cut) { cutLongNames_ = cut; }
 
+    /// The separator Save to file writes a CSV file with: ',', ';' or '\t' (comma unless set).
+    void SetCsvSeparator(char separator) { csvSeparator_ = separator; }
+
     /// Asked when a file has no channel-file header; without a handler the answer is No.
     void SetQuestionHandler(AskYesNo ask) { ask_ = std::move(ask); }
 
-    /// Open: a workbook replaces the channel table; any other file is decoded into fresh tables
-    /// and, only once that succeeded, becomes the work file and replaces the open database.
-    /// The result says which of the two happened.
+    /// Open: a workbook or CSV file replaces the channel table; any other file is decoded into
+    /// fresh tables and, only once that succeeded, becomes the work file and replaces the open
+    /// database. The result says which of the two happened.
     DocResult Open(const std::string& path);
     /// Opens each path in order; stops at the first failure. The result says what the last
     /// open replaced.
     DocResult Open(const std::vector<std::string>& paths);
-    /// Save to file: a workbook export (the channel table only), else the work file with the
+    /// Save to file: a workbook or CSV export (the channel table only), else the work file with the
     /// tables written into it, as a version file (checksum at offset 61) when the last header
     /// loaded carried one.
     DocResult SaveToFile(const std::string& path);
@@ -133,9 +141,9 @@ class Document {
 
   private:
     DocResult OpenChannelFile(const std::string& path);
-    DocResult OpenWorkbook(const std::string& path);
+    DocResult OpenChannelSheet(const std::string& path);
     DocResult SaveChannelFile(const std::string& path);
-    DocResult SaveWorkbook(const std::string& path);
+    DocResult SaveChannelSheet(const std::string& path);
     DocResult Adopt(const std::vector<std::uint8_t>& work, HeaderState header);
     /// Decodes a work file into the given tables under the document's model, judging first
     /// whether the bytes are that model's.
@@ -145,6 +153,7 @@ class Document {
     Model model_;
     tabstore::CQoDB db_;
     bool cutLongNames_ = false;
+    char csvSeparator_ = ',';
     DocumentValues values_;
     HeaderState header_;
     AskYesNo ask_;

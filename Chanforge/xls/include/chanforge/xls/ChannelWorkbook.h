@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,18 +27,32 @@ enum class [[nodiscard]] WorkbookResult{
     TooManyChannels,   ///< export: more channels than a sheet has rows; nothing was written
     NamesRefused,      ///< import: names the model cannot keep; nothing was replaced
     CellRefused,       ///< import: a cell its column cannot take (RefusedCell); nothing replaced
+    CsvMalformed,      ///< import: a CSV file that does not read as the sheet (RefusedCell)
+    OfficeOpenXml,     ///< an Excel 2007 or later workbook (.xlsx); nothing read or written
+    OpenDocument,      ///< an OpenDocument spreadsheet (.ods); nothing read or written
 };
 
-/// A cell of the sheet "Channel" that its column cannot take.
+/// A cell of the sheet "Channel" that its column cannot take, or where a CSV file stops reading
+/// as the sheet.
 struct RefusedCell {
-    enum class Fault { BeyondField, NotANumber };
+    enum class Fault {
+        BeyondField,
+        NotANumber,
+        UnterminatedQuote, ///< CSV only, from here on
+        QuoteInField,
+        TextAfterQuote,
+        TooFewFields, ///< found: how many the line has
+        FieldTooLong,
+    };
     std::uint32_t row = 0;    ///< numbered as a spreadsheet shows them (the header is row 1)
     std::uint32_t column = 0; ///< from 0; shown as the spreadsheet's letters
     Fault fault = Fault::BeyondField;
-    std::string found; ///< the cell's value as text
+    std::string found;     ///< the cell's value as text
+    bool textLine = false; ///< a CSV file's: row is its line (from 1), column its field
 };
 
-/// The operator's text for a refused cell: sheet, row, column and what is wrong.
+/// The operator's text for a refused cell: sheet, row, column (or a CSV file's line and field)
+/// and what is wrong.
 utils::Phrase RefusedCellText(const RefusedCell& cell);
 
 /// How an import takes the sheet's names: `fit` gives the bytes a name is stored as, or nothing
@@ -64,7 +79,11 @@ WorkbookResult ExportChannelWorkbook(tabstore::CQoDB& db, const std::string& pat
 WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& db,
                                      NameImport* names = nullptr, RefusedCell* refused = nullptr);
 
-/// The operator's text for a result (empty for Ok).
+/// The operator's text for a result (empty for Ok; translation context "Document").
 std::string WorkbookMessage(WorkbookResult result);
+
+/// OfficeOpenXml or OpenDocument for the first bytes of a spreadsheet this system cannot read,
+/// so the operator learns how to save it instead; none for anything else.
+std::optional<WorkbookResult> OtherSpreadsheet(std::span<const std::uint8_t> head);
 
 } // namespace chanforge::xls
