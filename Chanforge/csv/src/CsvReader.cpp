@@ -27,12 +27,14 @@ class Reader {
                 return table;
             }
             Record record{{}, line_};
+            record.fields.reserve(std::min(widest_, limits_.fields));
             bool quoted = false;
             if (!ReadRecord(record, quoted)) {
                 table.fault = fault_;
                 table.records.clear();
                 return table;
             }
+            widest_ = std::max(widest_, record.fields.size());
             const bool blank = !quoted && record.fields.size() == 1 && record.fields[0].empty();
             if (!blank)
                 table.records.push_back(std::move(record));
@@ -118,6 +120,7 @@ class Reader {
     char separator_;
     Limits limits_;
     std::string scratch_;
+    std::size_t widest_ = 1; ///< fields of the widest record so far, to reserve room for the next
     std::size_t pos_ = 0;
     std::uint32_t line_ = 1;
     ReadFault fault_;

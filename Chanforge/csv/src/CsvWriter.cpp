@@ -20,23 +20,30 @@ bool NeedsQuotes(std::string_view text, char separator) {
 } // namespace
 
 std::string Field(std::string_view text, char separator) {
-    if (!NeedsQuotes(text, separator))
-        return std::string(text);
-    std::string quoted = "\"";
+    std::string out;
+    AppendField(out, text, separator);
+    return out;
+}
+
+void AppendField(std::string& out, std::string_view text, char separator) {
+    if (!NeedsQuotes(text, separator)) {
+        out += text;
+        return;
+    }
+    out.push_back('"');
     for (char c : text) {
         if (c == '"')
-            quoted.push_back('"');
-        quoted.push_back(c);
+            out.push_back('"');
+        out.push_back(c);
     }
-    quoted.push_back('"');
-    return quoted;
+    out.push_back('"');
 }
 
 void AppendRecord(std::string& out, std::span<const std::string> fields, char separator) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
             out.push_back(separator);
-        out += Field(fields[i], separator);
+        AppendField(out, fields[i], separator);
     }
     out += "\r\n";
 }

@@ -21,12 +21,20 @@ int SequenceLength(unsigned char lead) {
     return 0;
 }
 
+bool IsAscii(char c) {
+    return (static_cast<unsigned char>(c) & 0x80) == 0;
+}
+
 bool IsUtf8(std::string_view text) {
-    while (!text.empty()) {
-        const auto next = NextCodePoint(text);
+    for (std::size_t at = 0; at < text.size();) {
+        if (IsAscii(text[at])) { // most bytes: no need to decode them
+            ++at;
+            continue;
+        }
+        const auto next = NextCodePoint(text.substr(at));
         if (!next)
             return false;
-        text.remove_prefix(static_cast<std::size_t>(next->second));
+        at += static_cast<std::size_t>(next->second);
     }
     return true;
 }
@@ -54,9 +62,12 @@ std::optional<std::pair<char32_t, int>> NextCodePoint(std::string_view text) {
 }
 
 TextEncoding EncodingOf(std::string_view text) {
-    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; }))
+    const auto first = std::find_if_not(text.begin(), text.end(), IsAscii);
+    if (first == text.end())
         return TextEncoding::Ascii;
-    return IsUtf8(text) ? TextEncoding::Utf8 : TextEncoding::Latin1;
+    return IsUtf8(text.substr(static_cast<std::size_t>(first - text.begin())))
+               ? TextEncoding::Utf8
+               : TextEncoding::Latin1;
 }
 
 std::string_view WithoutByteOrderMark(std::string_view text) {

@@ -7,6 +7,8 @@
 #include "chanforge/csv/TextEncoding.h"
 #include "utils/Files.h"
 
+#include <charconv>
+#include <iterator>
 #include <memory>
 #include <optional>
 
@@ -16,17 +18,35 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string CellText(const Worksheet& sheet, std::uint32_t row, std::uint32_t col) {
+/// Appends a cell as its field: numbers as digits, texts as UTF-8.
+void AppendCell(std::string& out, const Worksheet& sheet, std::uint32_t row, std::uint32_t col,
+                char separator) {
     switch (sheet.Kind(row, col)) {
-    case CellKind::Integer:
-        return std::to_string(sheet.GetInteger(row, col));
-    case CellKind::Text:
-        return *sheet.GetText(row, col);
-    case CellKind::WideText:
-        return csv::ToUtf8(*sheet.GetWideText(row, col));
-    default:
-        return {};
+    case CellKind::Integer: {
+        char digits[16];
+        const auto end = std::to_chars(digits, std::end(digits), sheet.GetInteger(row, col)).ptr;
+        out.append(digits, end);
+        break;
     }
+    case CellKind::Text:
+        csv::AppendField(out, *sheet.GetText(row, col), separator);
+        break;
+    case CellKind::WideText:
+        csv::AppendField(out, csv::ToUtf8(*sheet.GetWideText(row, col)), separator);
+        break;
+    default:
+        break;
+    }
+}
+
+/// A field that is a number and nothing else, within an integer cell's range: most fields, and
+/// no text the sheet's rules would read otherwise.
+std::optional<std::int32_t> PlainInteger(std::string_view field) {
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (field.empty() || error != std::errc() || end != field.data() + field.size())
+        return std::nullopt;
+    return value;
 }
 
 RefusedCell::Fault FaultOf(csv::Fault fault) {
@@ -72,6 +92,8 @@ std::optional<WorkbookResult> FillSheet(const csv::Table& table, csv::TextEncodi
                 return Malformed(refused, RefusedCell::Fault::FieldTooLong, record.line, col);
             if (col == channel::kNameColumn)
                 sheet.SetWideText(row, col, NameText(field, encoding, page));
+            else if (const auto number = PlainInteger(field))
+                sheet.SetInteger(row, col, *number);
             else if (!field.empty())
                 sheet.SetText(row, col, field);
         }
@@ -85,12 +107,14 @@ std::string ChannelCsvText(tabstore::CQoDB& db, char separator) {
     Worksheet sheet("Channel", std::make_shared<TextPool>());
     channel::FillSheet(db, sheet, WorkbookCodePage());
     std::string out(kByteOrderMark);
-    out.reserve(sheet.TotalRows() * 256);
-    std::vector<std::string> fields(channel::kColumnCount);
+    out.reserve(std::size_t{sheet.TotalRows()} * 384);
     for (std::uint32_t row = 0; row < sheet.TotalRows(); ++row) {
-        for (std::uint32_t col = 0; col < channel::kColumnCount; ++col)
-            fields[col] = CellText(sheet, row, col);
-        csv::AppendRecord(out, fields, separator);
+        for (std::uint32_t col = 0; col < channel::kColumnCount; ++col) {
+            if (col > 0)
+                out.push_back(separator);
+            AppendCell(out, sheet, row, col, separator);
+        }
+        out += "\r\n";
     }
     return out;
 }

@@ -20,6 +20,9 @@ inline constexpr char kSeparators[] = {',', ';', '\t'};
 /// break, or starts or ends with a blank (which spreadsheet programs would trim).
 std::string Field(std::string_view text, char separator);
 
+/// Appends Field(text, separator) to out.
+void AppendField(std::string& out, std::string_view text, char separator);
+
 /// Appends one record: its fields joined by the separator, then CR LF.
 void AppendRecord(std::string& out, std::span<const std::string> fields, char separator);
 
