@@ -19,8 +19,9 @@ few faults are caught without building the whole tree, --target names the progra
 --tests the ctest names to run (a score taken so counts only those tests). Not run in CI: it takes about as long as the suite times
 the number of faults that survive.
 
-The list holds entries of this form (the old text must occur exactly once in the file); a fault
-that two places share (an encoder and its decoder) repeats the @@ part for each:
+The list holds entries of this form (the old text must occur exactly once in the file; a line
+starting with # after a blank line is a comment, not part of a text); a fault that two places
+share (an encoder and its decoder) repeats the @@ part for each:
 
     === area: what the fault does
     @@ path/of/the/file.cpp
@@ -43,9 +44,13 @@ BUILD = os.path.join(TREE, "build", "m")
 
 
 def parse(path):
-    faults, edit, mode = [], None, None
+    faults, edit, mode, blank = [], None, None, False
     with open(path, encoding="utf-8") as listing:
         for line in listing:
+            # A comment after a blank line ends the text before it (it heads the next faults).
+            if blank and line.startswith("#"):
+                edit = mode = None
+            blank = not line.strip()
             if line.startswith("=== "):
                 faults.append({"name": line[4:].strip(), "edits": []})
                 edit = mode = None

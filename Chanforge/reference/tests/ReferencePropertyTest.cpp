@@ -119,6 +119,7 @@ void CheckRestored(const char* referenceModel, const char* model) {
         const std::uint16_t was = originalNumber.at(IdentityOf(ch));
         RC_ASSERT(was > last[IsTV(ch)]);
         last[IsTV(ch)] = was;
+        RC_ASSERT(ch.ShowNum == ch.ProgramNum); // the shown number went along with the old one
     });
 }
 
