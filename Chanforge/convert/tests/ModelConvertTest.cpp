@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <set>
 #include <tuple>
@@ -69,6 +70,33 @@ std::map<std::tuple<std::uint8_t, std::uint8_t, std::uint16_t, bool>, Kept> Chan
 bool ShouldRefuse(const FlashLayout& from, const FlashLayout& to) {
     return (from.product.Terrestrial() && !to.product.Terrestrial()) ||
            (from.product.TwoTuners() && !to.product.TwoTuners());
+}
+
+// A second tuner set in any one of its settings is a loss for a one-tuner model: the row of
+// the one satellite that has it is named, and nothing for a second tuner left blank.
+TEST(ModelConvertTest, AnySecondTunerSettingIsALossForOneTuner) {
+    Opened source(Layout("A"));
+    ASSERT_TRUE(source.doc.Open(SamplePath("A")).ok());
+    tabstore::CQoDB& db = source.doc.Store();
+    ForEachRow<Satellite_Info_Tag>(db, kSatelliteTable, [&](const Satellite_Info_Tag& s) {
+        GetRow<Satellite_Info_Tag>(db, kSatelliteTable, s.RowID)->Tuner[1] = LNBSetting{};
+    });
+    const Database database{db, source.doc.Values(), source.layout};
+    EXPECT_TRUE(LossesForModel(database, Layout("D")).empty());
+    LNBSetting& second = GetRow<Satellite_Info_Tag>(db, kSatelliteTable, 1)->Tuner[1];
+    const std::function<void(LNBSetting&)> settings[] = {
+        [](LNBSetting& t) { t.LowFrequency = 9750; }, [](LNBSetting& t) { t.HighFrequency = 1; },
+        [](LNBSetting& t) { t.MotorPos = 1; },        [](LNBSetting& t) { t.Switches = 4; },
+        [](LNBSetting& t) { t.LNBLowType = 1; },      [](LNBSetting& t) { t.LNBHighType = 1; },
+        [](LNBSetting& t) { t.CKuSwitch = 1; },       [](LNBSetting& t) { t.DiSEqCMode = 1; },
+        [](LNBSetting& t) { t.DiSEqCExtra = 1; }};
+    for (std::size_t i = 0; i < std::size(settings); ++i) {
+        second = LNBSetting{};
+        settings[i](second);
+        const std::vector<Loss> losses = LossesForModel(database, Layout("D"));
+        ASSERT_EQ(losses.size(), 1u) << "setting " << i;
+        EXPECT_EQ(losses[0].rows, std::vector<std::uint32_t>{1}) << "setting " << i;
+    }
 }
 
 TEST(ModelConvertTest, EveryModelToEveryOther) {
