@@ -235,8 +235,8 @@ class PageWriter {
 
 QPageLayout ListPageLayout() {
     const bool letter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
-    return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
-                       QPageLayout::Portrait, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+    return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
                        QPageLayout::Millimeter);
 }
 

@@ -105,8 +105,9 @@ int RunReceive(const ReceiveOptions& options, const ReceivedFileCheck& check) {
     if (check)
         transfer.SetReceivedCheck(
             [&check](const std::string& output) { return QString::fromStdString(check(output)); });
-    return RunToEnd(transfer,
-                    [&] { return transfer.Start({*line, options.output, !options.wait}); });
+    return RunToEnd(transfer, [&] {
+        return transfer.Start({*line, options.output, !options.wait});
+    });
 }
 
 int RunSend(const SendOptions& options) {
