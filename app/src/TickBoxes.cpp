@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPersistentModelIndex>
 #include <QPushButton>
 
 #include <functional>

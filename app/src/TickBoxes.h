@@ -8,11 +8,9 @@
 #include "chanforge/editing/LeftOut.h"
 
 #include <QObject>
-#include <QPersistentModelIndex>
 
 class QAbstractItemView;
 class QHBoxLayout;
-class QModelIndex;
 
 namespace chanforge::app {
 

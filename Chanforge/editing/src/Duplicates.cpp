@@ -51,6 +51,14 @@ template <class Split, class Fn> void ForEachWord(std::string_view name, Split&&
         fn(word);
 }
 
+/// A name key without its trailing quality mark; a key that is only the mark keeps it.
+std::string WithoutMark(std::string key) {
+    const std::size_t lastBlank = key.rfind(' ');
+    if (lastBlank != std::string::npos && QualityMark(std::string_view(key).substr(lastBlank + 1)))
+        key.resize(lastBlank);
+    return key;
+}
+
 /// Union-find over channel indexes.
 struct Components {
     std::vector<std::size_t> parent;
@@ -140,11 +148,7 @@ std::string NameKey(std::string_view name) {
 }
 
 std::string VariantKey(std::string_view name) {
-    std::string key = NameKey(name);
-    const std::size_t lastBlank = key.rfind(' ');
-    if (lastBlank != std::string::npos && QualityMark(std::string_view(key).substr(lastBlank + 1)))
-        key.resize(lastBlank);
-    return key;
+    return WithoutMark(NameKey(name));
 }
 
 bool IsHD(const Channel_Info_Tag& ch) {
@@ -187,7 +191,7 @@ std::vector<DuplicateGroup> FindDuplicates(tabstore::CQoDB& db, KeepPolicy keep,
         }
         if (rule != NameRule::WithVariants)
             return;
-        const auto [at, fresh] = firstVariant.emplace(kind + VariantKey(NameOf(ch)), i);
+        const auto [at, fresh] = firstVariant.emplace(kind + WithoutMark(keys.back()), i);
         if (!fresh && keys[at->second] != keys.back()) {
             components.Join(at->second, i);
             byVariant[at->second] = byVariant[i] = 1;
