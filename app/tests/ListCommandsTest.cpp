@@ -1,6 +1,7 @@
 // Drives the satellite, transponder and provider lists through the gestures an operator uses:
 // context menus, keys, editors typed into, drags started with the mouse, undo and save.
 #include "ChannelGrid.h"
+#include "EnglishCounts.h"
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
 #include "MainFrame.h"
@@ -248,6 +249,8 @@ void ListCommandsTest::channelDraggedOntoAFavouriteGroup() {
 }
 
 void ListCommandsTest::channelsDraggedOntoASatelliteTakeItsTwinTransponder() {
+    CEnglishCounts english; // as the program reads counts in English
+    QCoreApplication::installTranslator(&english);
     auto frame = OpenSample("D", 12);
     QVERIFY(frame);
     tabstore::CQoDB& db = document_->Store();
@@ -275,7 +278,7 @@ void ListCommandsTest::channelsDraggedOntoASatelliteTakeItsTwinTransponder() {
     QCOMPARE(place(phoenix), std::pair(2, 1));
     QCOMPARE(frame->statusBar()->currentMessage(),
              QStringLiteral("1 channel not moved: Satellite Hotbird 13E has no transponder of "
-                            "its frequency and polarisation; 1 channel moved to Satellite "
+                            "the same frequency and polarisation; 1 channel moved to Satellite "
                             "Hotbird 13E"));
 }
 
