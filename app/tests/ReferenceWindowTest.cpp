@@ -1,6 +1,7 @@
 // File → Apply reference list… and Save for another model… in the main window: the preview
 // counts what a real reference matches, Cancel changes nothing, Apply is one step that Undo
 // takes back to the same bytes, and a list saved for another model opens under it.
+#include "EnglishCounts.h"
 #include "MainFrame.h"
 #include "ReferenceCommands.h"
 #include "SampleData.h"
@@ -55,7 +56,13 @@ CReferenceCommands& Commands(CMainFrame& frame) {
 class ReferenceWindowTest : public test::WindowFixture {
     Q_OBJECT
   public:
-    ReferenceWindowTest() : WindowFixture(QMessageBox::Ok) {}
+    // Counts read as the program reads them in English.
+    ReferenceWindowTest() : WindowFixture(QMessageBox::Ok) {
+        QCoreApplication::installTranslator(&english_);
+    }
+
+  private:
+    CEnglishCounts english_;
 
   private slots:
     void textListPreviewAppliesAndUndoes();
@@ -83,8 +90,8 @@ void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {
     test::WhenModal([](QWidget* modal) {
         QVERIFY(modal && modal->objectName() == "referenceDialog");
         QCOMPARE(modal->findChild<QLabel*>("referenceSummary")->text(),
-                 QStringLiteral("4 reference entries: 3 matched (3 by name only, to check), 1 "
-                                "without a match. 37 channels of this list have no entry. 0 "
+                 QStringLiteral("4 reference channels: 3 matched (3 by name only, to check), 1 "
+                                "without a match. 37 channels of this list without an entry. 0 "
                                 "conflicts."));
         auto* entries = modal->findChild<QTableWidget*>("referenceEntries");
         QCOMPARE(entries->rowCount(), 4);
@@ -133,7 +140,7 @@ void ReferenceWindowTest::databaseOfAnotherModelAsksForItsModelAndCancelChangesN
             QVERIFY(preview && preview->objectName() == "referenceDialog");
             QVERIFY(preview->findChild<QLabel*>("referenceSummary")
                         ->text()
-                        .startsWith("40 reference entries: 40 matched (0 by name only"));
+                        .startsWith("40 reference channels: 40 matched (0 by name only"));
             previewed = true;
             QTest::mouseClick(preview->findChild<QPushButton*>("cancel"), Qt::LeftButton);
         });
