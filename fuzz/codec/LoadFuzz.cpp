@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -82,6 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!codec.Save(file, header.versionFile, {db, values, header}).ok())
         return 0;
     db.ClearAll();
-    codec.Load(file, {db, values, header}, [] { return true; });
+    if (!codec.Load(file, {db, values, header}, [] { return true; }).ok())
+        std::abort();
     return 0;
 }

@@ -6,6 +6,19 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string_view>
+
+namespace {
+
+// Names are UTF-8 text; the slot limit counts characters, not bytes.
+std::size_t Characters(std::string_view utf8) {
+    std::size_t n = 0;
+    for (const char c : utf8)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace chanforge::reference;
@@ -23,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             (e < list.entries.size() && list.entries[e].row < list.problems[p].line);
         if (entryFirst) {
             const Service& s = list.entries[e++];
-            if (s.name.empty() || s.name.size() >= chanforge::kChannelNameSize)
+            if (s.name.empty() || Characters(s.name) >= chanforge::kChannelNameSize)
                 std::abort();
             ascending(s.row);
         } else {
