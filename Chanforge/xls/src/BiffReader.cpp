@@ -113,6 +113,27 @@ bool ReadString(std::span<const std::uint8_t> p, std::size_t countBytes, std::st
     return true;
 }
 
+/// The text a spreadsheet shows for an error value: kept as the cell's text, so that a reader
+/// expecting a number names the cell rather than taking it as empty.
+std::string_view ErrorText(std::uint8_t code) {
+    switch (code) {
+    case 0x00:
+        return "#NULL!";
+    case 0x07:
+        return "#DIV/0!";
+    case 0x0F:
+        return "#VALUE!";
+    case 0x17:
+        return "#REF!";
+    case 0x1D:
+        return "#NAME?";
+    case 0x24:
+        return "#NUM!";
+    default:
+        return "#N/A";
+    }
+}
+
 class Loader {
   public:
     Loader(std::shared_ptr<TextPool> pool) : pool_(std::move(pool)) {}
@@ -243,6 +264,8 @@ class Loader {
             case biff::kBoolErr:
                 if (b.size() >= 8 && b[7] == 0)
                     sheet.SetInteger(row, col, b[6] != 0);
+                else if (b.size() >= 8)
+                    sheet.SetText(row, col, ErrorText(b[6]));
                 break;
             case biff::kBlank:
                 sheet.Touch(row, col);
@@ -304,6 +327,8 @@ class Loader {
         }
         if (b[6] == 1)
             sheet.SetInteger(row, col, b[8] != 0); // boolean result
+        else if (b[6] == 2)
+            sheet.SetText(row, col, ErrorText(b[8]));
         return b[6] == 0;
     }
 

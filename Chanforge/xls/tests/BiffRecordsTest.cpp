@@ -215,7 +215,7 @@ TEST(BiffLoad, ReadsEveryCellRecordKind) {
             b.Record(0x00FD, {3, 0, 1, 0, 15, 0, 1, 0, 0, 0});                   // LABELSST wide
             b.Record(0x00FD, {3, 0, 2, 0, 15, 0, 9, 0, 0, 0});         // index beyond the table
             b.Record(0x0205, {4, 0, 0, 0, 15, 0, 1, 0});               // TRUE
-            b.Record(0x0205, {4, 0, 1, 0, 15, 0, 7, 1});               // error: nothing
+            b.Record(0x0205, {4, 0, 1, 0, 15, 0, 7, 1});               // error: its text
             b.Record(0x0201, {5, 0, 9, 0, 15, 0});                     // BLANK
             b.Record(0x00BE, {6, 0, 0, 0, 15, 0, 15, 0, 15, 0, 2, 0}); // MULBLANK 0..2
             b.Record(0x0006, {7, 0, 0,    0,    15, 0, 0, 0, 0, 0,
@@ -244,7 +244,7 @@ TEST(BiffLoad, ReadsEveryCellRecordKind) {
     EXPECT_EQ(s.Kind(3, 2), CellKind::Empty);
     EXPECT_EQ(s.Kind(4, 0), CellKind::Integer);
     EXPECT_EQ(s.GetInteger(4, 0), 1);
-    EXPECT_EQ(s.Kind(4, 1), CellKind::Empty);
+    EXPECT_EQ(s.GetText(4, 1), "#DIV/0!");
     EXPECT_EQ(s.GetFloat(7, 0), 3.0);
     EXPECT_EQ(s.GetText(7, 1), "ok");
     EXPECT_EQ(s.GetText(8, 0), "abc");

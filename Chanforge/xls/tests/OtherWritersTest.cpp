@@ -77,8 +77,8 @@ class OtherWritersTest : public ::testing::Test {
     void SetUp() override { utils::SetSettingsPath(dir.File("settings.ini")); }
     void TearDown() override { utils::SetSettingsPath(""); }
 
-    WorkbookResult Import(std::vector<std::uint8_t> stream,
-                          std::u16string_view name = u"Workbook") {
+    WorkbookResult Import(std::vector<std::uint8_t> stream, std::u16string_view name = u"Workbook",
+                          RefusedCell* refused = nullptr) {
         CompoundFileWriter writer;
         writer.MakeStream(name);
         writer.WriteStream(name, std::move(stream));
@@ -88,7 +88,7 @@ class OtherWritersTest : public ::testing::Test {
                    static_cast<std::streamsize>(image.size()));
         db.Clear(kChannelTable);
         test::FillChannels(db, 2);
-        return ImportChannelWorkbook(file, db);
+        return ImportChannelWorkbook(file, db, nullptr, refused);
     }
     const Channel_Info_Tag& Row(std::uint32_t key) {
         return *chanforge::GetRow<Channel_Info_Tag>(db, kChannelTable, key);
@@ -162,6 +162,61 @@ TEST_F(OtherWritersTest, TextsRunOnIntoContinueRecordsAndFormulaResultsAreRead) 
     EXPECT_EQ(ch.ServiceID, 3);
     EXPECT_EQ(ch.VideoPID, 4);
     EXPECT_EQ(Row(2).ProgramNum, 0) << "a row of blanks is a channel of zeros";
+}
+
+TEST_F(OtherWritersTest, ErrorValuesAreRefusedWhereANumberBelongs) {
+    const std::pair<std::vector<std::uint8_t>, std::string> cells[] = {
+        {LabelWorkbook([](StreamBuilder& b) {
+             b.Record(0x0205, {1, 0, 1, 0, 0x10, 0, 0x2A, 1});
+         }),
+         "\"#N/A\""}, // BOOLERR
+        {LabelWorkbook([](StreamBuilder& b) {
+             b.Record(0x0006, Formula(1, 1, {2, 0, 0x07, 0, 0, 0, 0xFF, 0xFF}));
+         }),
+         "\"#DIV/0!\""}, // a formula's error result
+    };
+    for (const auto& [stream, shown] : cells) {
+        RefusedCell refused;
+        EXPECT_EQ(Import(stream, u"Workbook", &refused), WorkbookResult::CellRefused);
+        EXPECT_EQ(RefusedCellText(refused).English(),
+                  "Sheet \"Channel\", row 2, column B (CAS): " + shown + " is not a number");
+        EXPECT_EQ(db.Size(kChannelTable), 2u) << "the table stays as it was";
+    }
+}
+
+// The JavaScript writer (sheetjs_fixtures.mjs): sheet names 16-bit, texts as 16-bit LABEL records
+// or in the shared-string table, every number a NUMBER record, no row index.
+TEST_F(OtherWritersTest, SheetJsWorkbooksImportWithTheirEdgeValues) {
+    const std::string fixtures = CHANFORGE_XLS_FIXTURES;
+    db.Clear(kChannelTable);
+    ASSERT_EQ(ImportChannelWorkbook(fixtures + "/sheetjs-channel.xls", db), WorkbookResult::Ok);
+    ASSERT_EQ(db.Size(kChannelTable), 4u);
+    const Channel_Info_Tag& ch = Row(1);
+    EXPECT_EQ(ch.ProgramNum, 65535);
+    EXPECT_EQ(ch.CAS, 0x7FFFFFFFu);
+    EXPECT_EQ(ch.Favorite, 0xFFFFFFFFu) << "-1: the same 32 bits";
+    EXPECT_EQ(ch.SatID, 255);
+    EXPECT_EQ(ch.TPID, 1) << "TRUE";
+    EXPECT_EQ(ch.BroadcastID, 12) << "12.9 truncated";
+    EXPECT_EQ(ch.ServiceID, 42) << "the text \"42\"";
+    EXPECT_STREQ(ch.Name, "Caf\xE9 \xD1"
+                          "and\xFA");
+    EXPECT_EQ(ch.FavoriteSlot[31], 65535);
+    EXPECT_EQ(ch.ServiceType, 255);
+    EXPECT_EQ(Row(2).ProgramNum, 0) << "an empty row is a channel of zeros";
+    EXPECT_EQ(Row(3).CAS, 0x80000000u);
+    EXPECT_EQ(Row(3).Favorite, 0xFFFFFFFFu);
+    EXPECT_STREQ(Row(3).Name, "");
+    EXPECT_EQ(std::string(Row(4).Name), std::string(chanforge::kChannelNameSize - 1, '\xE9'))
+        << "a name longer than the field is cut to it";
+
+    RefusedCell refused;
+    EXPECT_EQ(ImportChannelWorkbook(fixtures + "/sheetjs-beyond.xls", db, nullptr, &refused),
+              WorkbookResult::CellRefused);
+    EXPECT_EQ(RefusedCellText(refused).English(),
+              "Sheet \"Channel\", row 3, column B (CAS): 4294967296 is outside -2147483648 to "
+              "4294967295");
+    EXPECT_EQ(db.Size(kChannelTable), 4u) << "the table stays as it was";
 }
 
 TEST_F(OtherWritersTest, BookStreamIsReadWhenItHoldsExcel97Records) {

@@ -1,5 +1,6 @@
 // An Excel 97-2003 workbook (BIFF8 records in the "Workbook" stream of a compound file), reduced
-// to named worksheets holding integer, floating and text cells.
+// to named worksheets holding integer, floating and text cells (a boolean loads as the integer 0
+// or 1, an error value as the text a spreadsheet shows for it).
 //
 // Saving writes a fixed set of workbook-global records (one window, four fonts, 21 cell formats,
 // six styles) and, per sheet, the cells with their row index. Everything else a loaded file held
