@@ -102,6 +102,7 @@ class TransferCommandsTest : public test::WindowFixture {
     void cancelledReceiveLeavesTablesAndWorkFile();
     void configuredModelWaitsForTheNextStart();
     void receiveOfAnotherModelOrOfNoDatabase();
+    void sendRefusesAListWithoutChannelsOrGroups();
 
   private:
     /// Policy of model D and a channel file of it with tv TV channels; its channel count.
@@ -315,6 +316,30 @@ void TransferCommandsTest::receiveOfAnotherModelOrOfNoDatabase() {
     }
     QVERIFY(messages_.isEmpty());
     QCOMPARE(document.Store().Size(kChannelTable), 0);
+}
+
+// A receiver cannot run without a favourite group or a channel: refused before any question,
+// such as what the send would change against the image last received.
+void TransferCommandsTest::sendRefusesAListWithoutChannelsOrGroups() {
+    QStringList asked;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, [&asked] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            asked << dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    watcher.start(50);
+    for (const TableId emptied : {kFavoriteTable, kChannelTable}) {
+        auto frame = OpenSample("D");
+        QVERIFY(frame);
+        frame->Backups().AfterReceive();
+        document_->Store().Clear(emptied);
+        messages_.clear();
+        frame->Send();
+        QCOMPARE(messages_, QStringList{QStringLiteral("Upload data is empty or invalid")});
+    }
+    QCOMPARE(asked, QStringList());
 }
 
 QTEST_MAIN(TransferCommandsTest)
