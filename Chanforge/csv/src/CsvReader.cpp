@@ -66,11 +66,10 @@ class Reader {
 
     bool Plain(std::string& out, std::uint32_t field) {
         const std::size_t start = pos_;
-        while (pos_ < text_.size() && text_[pos_] != separator_ && !IsLineEnd(text_[pos_]))
-            ++pos_;
+        for (; pos_ < text_.size() && text_[pos_] != separator_ && !IsLineEnd(text_[pos_]); ++pos_)
+            if (text_[pos_] == '"')
+                return Fail(Fault::QuoteInField, line_, field);
         out.assign(text_.substr(start, pos_ - start));
-        if (out.find('"') != std::string::npos)
-            return Fail(Fault::QuoteInField, line_, field);
         return true;
     }
 

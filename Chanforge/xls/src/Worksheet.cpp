@@ -36,6 +36,9 @@ const Cell* Worksheet::Find(std::uint32_t row, std::uint32_t column) const {
     if (row >= rows_.size() || column >= kMaxColumns)
         return nullptr;
     const std::vector<Cell>& cells = rows_[row];
+    // Rows mostly hold every column from the first: the cell is at its column's index.
+    if (column < cells.size() && cells[column].column == column)
+        return &cells[column];
     const auto it =
         std::lower_bound(cells.begin(), cells.end(), column,
                          [](const Cell& c, std::uint32_t col) { return c.column < col; });
@@ -48,6 +51,9 @@ Cell* Worksheet::Put(std::uint32_t row, std::uint32_t column) {
     if (row >= rows_.size())
         rows_.resize(row + 1);
     std::vector<Cell>& cells = rows_[row];
+    // A row is mostly as wide as the one before it.
+    if (cells.empty() && row > 0)
+        cells.reserve(rows_[row - 1].size());
     // Cells mostly arrive in column order: appending is the common case.
     if (cells.empty() || cells.back().column < column) {
         cells.push_back(Cell{static_cast<std::uint8_t>(column)});
