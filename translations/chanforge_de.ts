@@ -670,8 +670,8 @@
         <translation>Die Arbeitsmappe kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>The workbook holds names longer than the receiver keeps: shorten them in the rows named, or open it with the names cut to fit</source>
-        <translation>Die Arbeitsmappe enthält Namen, die länger sind, als der Receiver sie speichert: Kürzen Sie sie in den genannten Zeilen, oder öffnen Sie sie mit passend gekürzten Namen</translation>
+        <source>The channel sheet holds names the receiver cannot keep: correct them in the rows named, or open it with the names cut to fit</source>
+        <translation>Die Sendertabelle enthält Namen, die der Receiver nicht speichern kann: Korrigieren Sie sie in den genannten Zeilen, oder öffnen Sie sie mit passend gekürzten Namen</translation>
     </message>
     <message>
         <source>Too many channels for one worksheet (at most 65535)</source>
@@ -1388,6 +1388,14 @@
     <message>
         <source>Line %1, field %2 (%3): %4 is outside %5 to %6</source>
         <translation>Zeile %1, Feld %2 (%3): %4 liegt außerhalb von %5 bis %6</translation>
+    </message>
+    <message>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5</source>
+        <translation>Tabelle „%1“, Zeile %2, Spalte %3 (%4): %5</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2 (%3): %4</source>
+        <translation>Zeile %1, Feld %2 (%3): %4</translation>
     </message>
 </context>
 <context>

@@ -670,8 +670,8 @@
         <translation>Impossibile scrivere la cartella di lavoro</translation>
     </message>
     <message>
-        <source>The workbook holds names longer than the receiver keeps: shorten them in the rows named, or open it with the names cut to fit</source>
-        <translation>La cartella di lavoro contiene nomi più lunghi di quanto il ricevitore conservi: accorciateli nelle righe indicate, oppure apritela con i nomi tagliati su misura</translation>
+        <source>The channel sheet holds names the receiver cannot keep: correct them in the rows named, or open it with the names cut to fit</source>
+        <translation>Il foglio dei canali contiene nomi che il ricevitore non può conservare: correggeteli nelle righe indicate, oppure apritelo con i nomi tagliati su misura</translation>
     </message>
     <message>
         <source>Too many channels for one worksheet (at most 65535)</source>
@@ -1388,6 +1388,14 @@
     <message>
         <source>Line %1, field %2 (%3): %4 is outside %5 to %6</source>
         <translation>Riga %1, campo %2 (%3): %4 è fuori dall&apos;intervallo da %5 a %6</translation>
+    </message>
+    <message>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5</source>
+        <translation>Foglio «%1», riga %2, colonna %3 (%4): %5</translation>
+    </message>
+    <message>
+        <source>Line %1, field %2 (%3): %4</source>
+        <translation>Riga %1, campo %2 (%3): %4</translation>
     </message>
 </context>
 <context>

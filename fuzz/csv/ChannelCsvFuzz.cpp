@@ -3,6 +3,7 @@
 #include "chanforge/Records.h"
 #include "chanforge/TableAccess.h"
 #include "chanforge/xls/ChannelCsv.h"
+#include "utils/CodeTable.h"
 #include "utils/Registry.h"
 
 #include <cstdlib>
@@ -34,17 +35,19 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    xls::NameImport names{[](std::string_view name) -> std::optional<std::string> {
-                              if (name.size() > 20)
-                                  return std::nullopt;
-                              return std::string(name);
+    xls::NameImport names{[](std::string_view text, std::uint8_t codeTable) -> xls::ImportedName {
+                              utils::EncodedName name = utils::NameFromUtf8(text, codeTable, false);
+                              if (!name.Encoded() || name.bytes.size() > 20)
+                                  return {std::nullopt, utils::Phrase::Text(std::string(text))};
+                              return {std::move(name.bytes), {}};
                           },
                           {}};
     tabstore::CQoDB db;
     xls::RefusedCell refused;
     const xls::WorkbookResult result =
         xls::ReadChannelCsv(std::span<const std::uint8_t>(data, size), db, &names, &refused);
-    if (result == xls::WorkbookResult::CellRefused || result == xls::WorkbookResult::CsvMalformed) {
+    if (result == xls::WorkbookResult::CellRefused || result == xls::WorkbookResult::CsvMalformed ||
+        result == xls::WorkbookResult::NamesRefused) {
         if (xls::RefusedCellText(refused).English().empty())
             std::abort();
         return 0;

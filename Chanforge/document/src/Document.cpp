@@ -268,28 +268,37 @@ DocResult Document::ExportDefaultChannelTable(const std::string& path) {
 }
 
 DocResult Document::OpenChannelSheet(const std::string& path) {
-    xls::NameImport names{[&](std::string_view name) -> std::optional<std::string> {
-                              editing::FittedName fitted = editing::FitName(
-                                  name, Layout().ChannelNameBytes(), cutLongNames_);
-                              if (!fitted.Stores())
-                                  return std::nullopt;
-                              return std::move(fitted.stored);
-                          },
-                          {}};
+    const std::size_t nameBytes = Layout().ChannelNameBytes();
+    xls::NameImport names{
+        [&](std::string_view text, std::uint8_t codeTable) -> xls::ImportedName {
+            editing::FittedName fitted =
+                editing::FitText(text, codeTable, nameBytes, cutLongNames_);
+            if (!fitted.Stores())
+                return {std::nullopt, editing::RefusedNamePhrase(fitted, codeTable, nameBytes)};
+            return {std::move(fitted.stored), {}};
+        },
+        {}};
     xls::RefusedCell cell;
     const xls::WorkbookResult result = IsCsvPath(path)
                                            ? xls::ImportChannelCsv(path, db_, &names, &cell)
                                            : xls::ImportChannelWorkbook(path, db_, &names, &cell);
-    if (result == xls::WorkbookResult::CellRefused || result == xls::WorkbookResult::CsvMalformed) {
+    const bool named = result == xls::WorkbookResult::CellRefused ||
+                       result == xls::WorkbookResult::CsvMalformed ||
+                       result == xls::WorkbookResult::NamesRefused;
+    if (named) {
         // The operator corrects the file: the refusal names the row or line and the column.
         DocResult refused{DocStatus::WorkbookFailed, xls::WorkbookMessage(result), {}};
         refused.sentence = xls::RefusedCellText(cell);
-        refused.detail = refused.sentence.English();
+        if (result != xls::WorkbookResult::NamesRefused) {
+            refused.detail = refused.sentence.English();
+        } else {
+            // Names read through their code tables; every row refused, for a long list.
+            refused.detail = refused.sentence.EnglishUtf8();
+            if (names.refusedRows.size() > 1)
+                refused.detail += "; " + PlacesOf(path, names.refusedRows);
+        }
         return refused;
     }
-    if (result == xls::WorkbookResult::NamesRefused)
-        return {DocStatus::WorkbookFailed, xls::WorkbookMessage(result),
-                PlacesOf(path, names.refusedRows)};
     if (result != xls::WorkbookResult::Ok)
         return {DocStatus::WorkbookFailed, xls::WorkbookMessage(result), path};
     return {};

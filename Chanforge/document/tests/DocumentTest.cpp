@@ -136,7 +136,9 @@ TEST_F(DocumentTest, WorkbookNamesLongerThanTheModelKeepsRefuseTheImportUnlessCu
                           codectest::MakeChannel("Before", 1, attr::kTV));
     const DocResult refused = narrow.Open(Path("wide.xls"));
     EXPECT_EQ(refused.status, DocStatus::WorkbookFailed);
-    EXPECT_EQ(refused.detail, "rows 3, 4");
+    EXPECT_EQ(refused.detail,
+              "Sheet \"Channel\", row 3, column N (Name): \"Fernsehsender 001\" is "
+              "longer than the 15 characters the receiver keeps of a name; rows 3, 4");
     ASSERT_EQ(narrow.Store().Size(kChannelTable), 1u);
     EXPECT_STREQ(GetRow<Channel_Info_Tag>(narrow.Store(), kChannelTable, 1)->Name, "Before");
     narrow.CutLongNames(true);

@@ -3,20 +3,26 @@
 // what the grid shows is what the store holds.
 #include "SampleData.h"
 #include "chanforge/TableAccess.h"
+#include "chanforge/csv/Csv.h"
+#include "chanforge/csv/TextEncoding.h"
 #include "chanforge/editing/ChannelColumns.h"
 #include "chanforge/editing/ChannelName.h"
 #include "chanforge/editing/RenamePattern.h"
 #include "chanforge/reference/Plan.h"
+#include "chanforge/xls/Workbook.h"
 #include "policy/Presets.h"
 #include "utils/CodeTable.h"
+#include "utils/Files.h"
 #include "utils/TempFiles.h"
 
 #include <gtest/gtest.h>
 #include <rapidcheck.h>
 #include <rapidcheck/gtest.h>
 
+#include <cstring>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace chanforge::reference {
@@ -52,10 +58,22 @@ std::vector<Channel_Info_Tag> Channels(tabstore::CQoDB& db) {
     return out;
 }
 
-/// The document as a save writes it and an open reads it back.
-std::vector<Channel_Info_Tag> Reloaded(document::Document& doc) {
+/// The forms a save writes: the channel file, the workbook and the CSV file.
+const std::vector<const char*> kForms = {".bin", ".xls", ".csv"};
+
+/// Every model with every form.
+std::vector<std::pair<const char*, const char*>> ModelsAndForms() {
+    std::vector<std::pair<const char*, const char*>> pairs;
+    for (const char* model : kModels)
+        for (const char* form : kForms)
+            pairs.emplace_back(model, form);
+    return pairs;
+}
+
+/// The document as a save in this form writes it and an open reads it back.
+std::vector<Channel_Info_Tag> Reloaded(document::Document& doc, const char* form = ".bin") {
     std::string path;
-    EXPECT_TRUE(utils::CreateGuardedTempFile("names", ".bin", path).ok());
+    EXPECT_TRUE(utils::CreateGuardedTempFile("names", form, path).ok());
     EXPECT_TRUE(doc.SaveToFile(path).ok());
     document::Document back(doc.Layout());
     EXPECT_TRUE(back.Open(path).ok());
@@ -64,7 +82,7 @@ std::vector<Channel_Info_Tag> Reloaded(document::Document& doc) {
 }
 
 TEST(NameScriptTest, NamesInTheirScriptSurviveEveryModelAndShowAsWritten) {
-    for (const char* model : kModels) {
+    for (const auto& [model, form] : ModelsAndForms()) {
         const codec::FlashLayout layout = Layout(model);
         document::Document doc(layout);
         testkit::Populate(doc, layout.product, 8);
@@ -78,18 +96,69 @@ TEST(NameScriptTest, NamesInTheirScriptSurviveEveryModelAndShowAsWritten) {
             editing::StoreName(ch, name.stored);
         });
         const std::vector<Channel_Info_Tag> before = Channels(doc.Store());
-        const std::vector<Channel_Info_Tag> after = Reloaded(doc);
-        ASSERT_EQ(after.size(), before.size()) << model;
+        const std::vector<Channel_Info_Tag> after = Reloaded(doc, form);
+        ASSERT_EQ(after.size(), before.size()) << model << form;
         for (std::size_t k = 0; k < before.size(); ++k) {
-            EXPECT_EQ(after[k].CodeTable, before[k].CodeTable) << model;
-            EXPECT_EQ(editing::NameOf(after[k]), editing::NameOf(before[k])) << model;
+            EXPECT_EQ(after[k].CodeTable, before[k].CodeTable) << model << form;
+            EXPECT_EQ(editing::NameOf(after[k]), editing::NameOf(before[k])) << model << form;
             // Names that fit are shown exactly as written; the model's slot may cut the rest.
             const std::string written = kScripts[k % std::size(kScripts)].utf8;
-            EXPECT_EQ(written.starts_with(Shown(after[k], layout)), true) << model;
+            EXPECT_EQ(written.starts_with(Shown(after[k], layout)), true) << model << form;
             if (editing::NameOf(after[k]).size() < layout.ChannelNameBytes()) {
-                EXPECT_EQ(Shown(after[k], layout), written) << model;
+                EXPECT_EQ(Shown(after[k], layout), written) << model << form;
             }
         }
+    }
+}
+
+/// The channel sheet of the document, saved in form, with one row's name replaced.
+std::string SheetWithName(document::Document& doc, const char* form, std::uint32_t row,
+                          const std::string& utf8) {
+    std::string path;
+    EXPECT_TRUE(utils::CreateGuardedTempFile("names", form, path).ok());
+    EXPECT_TRUE(doc.SaveToFile(path).ok());
+    if (std::string_view(form) == ".xls") {
+        xls::Workbook book;
+        EXPECT_EQ(book.Load(path), xls::XlsResult::Ok);
+        book.GetWorksheet("Channel")->SetWideText(row, 13, csv::FromUtf8(utf8));
+        EXPECT_EQ(book.SaveAs(path), xls::XlsResult::Ok);
+        return path;
+    }
+    std::vector<std::uint8_t> bytes;
+    EXPECT_TRUE(utils::ReadWholeFile(path, bytes).ok());
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    csv::Table table = csv::Read(csv::WithoutByteOrderMark(text), ',');
+    table.records[row].fields[13] = utf8;
+    std::string out;
+    for (const csv::Record& record : table.records)
+        csv::AppendRecord(out, record.fields, ',');
+    const auto* data = reinterpret_cast<const std::uint8_t*>(out.data());
+    EXPECT_TRUE(utils::ReplaceFile(path, std::span(data, out.size())).ok());
+    return path;
+}
+
+TEST(NameScriptTest, ASheetsNameItsRowsTableCannotHoldRefusesTheOpenNamingTheCell) {
+    const codec::FlashLayout layout = Layout("default");
+    for (const char* form : {".xls", ".csv"}) {
+        document::Document doc(layout);
+        testkit::Populate(doc, layout.product, 3);
+        ForEachRow<Channel_Info_Tag>(doc.Store(), kChannelTable,
+                                     [](Channel_Info_Tag& ch) { ch.CodeTable = 1; });
+        const std::vector<Channel_Info_Tag> before = Channels(doc.Store());
+        const std::string path = SheetWithName(doc, form, 2, "\xCE\xA3 Greek"); // Σ: not Cyrillic
+        const document::DocResult refused = doc.Open(path);
+        utils::RemoveGuardedTempFile(path);
+        EXPECT_EQ(refused.status, document::DocStatus::WorkbookFailed) << form;
+        EXPECT_EQ(refused.sentence.EnglishUtf8(),
+                  std::string(form == std::string(".xls") ? "Sheet \"Channel\", row 3, column N"
+                                                          : "Line 3, field 14") +
+                      " (Name): \"\xCE\xA3 Greek\" holds \"\xCE\xA3\" (U+03A3), which the "
+                      "channel's character table cannot hold")
+            << form;
+        const std::vector<Channel_Info_Tag> after = Channels(doc.Store());
+        ASSERT_EQ(after.size(), before.size()) << form;
+        for (std::size_t k = 0; k < before.size(); ++k)
+            EXPECT_EQ(std::memcmp(&after[k], &before[k], sizeof after[k]), 0) << form;
     }
 }
 
@@ -123,9 +192,9 @@ TEST(NameScriptTest, ACharacterTheChannelsTableLacksIsRefusedOrReplacedWhenCut) 
     }
 }
 
-// Property: whatever edits, renames by pattern and reference names reach the channels, every
-// stored name is what the grid shows, read back through the channel's code table, and a save
-// and reload keep both.
+// Property: whatever edits, renames by pattern, reference names and names retyped in the channel
+// sheet reach the channels, every stored name is what the grid shows, read back through the
+// channel's code table, and a save and reload keep both.
 const std::vector<std::string> kTexts = {
     "\xD0\x9F\xD0\xB5\xD1\x80\xD0\xB2\xD1\x8B\xD0\xB9 \xD0\xBA\xD0\xB0\xD0\xBD\xD0\xB0\xD0\xBB",
     "\xCE\x95\xCE\xA1\xCE\xA4",
@@ -193,6 +262,31 @@ void TakeReferenceNames(tabstore::CQoDB& db, const codec::FlashLayout& layout, b
     }
 }
 
+/// The channel sheet saved as a workbook or CSV file with one row's name retyped there, and opened
+/// again: every other channel comes back byte for byte and the retyped name as typing it would
+/// store it, or, when typing would refuse it, nothing changes.
+void TakeSheet(document::Document& doc, const std::string& text, bool cut) {
+    const std::vector<Channel_Info_Tag> before = Channels(doc.Store());
+    const std::size_t at = *rc::gen::inRange<std::size_t>(0, before.size());
+    const std::string path =
+        SheetWithName(doc, *rc::gen::element(".xls", ".csv"), std::uint32_t(at + 1), text);
+    doc.CutLongNames(cut);
+    const bool opened = doc.Open(path).ok();
+    utils::RemoveGuardedTempFile(path);
+    const editing::FittedName typed =
+        editing::FitText(text, before[at].CodeTable, doc.Layout().ChannelNameBytes(), cut);
+    RC_ASSERT(opened == typed.Stores());
+    const std::vector<Channel_Info_Tag> after = Channels(doc.Store());
+    RC_ASSERT(after.size() == before.size());
+    for (std::size_t k = 0; k < before.size(); ++k) {
+        Channel_Info_Tag expected = before[k];
+        expected.RowID = after[k].RowID;
+        if (opened && k == at)
+            editing::StoreName(expected, typed.stored);
+        RC_ASSERT(std::memcmp(&after[k], &expected, sizeof expected) == 0);
+    }
+}
+
 void CheckEditsKeepShownAndStoredOne(const char* model) {
     const codec::FlashLayout layout = Layout(model);
     document::Document doc(layout);
@@ -205,15 +299,18 @@ void CheckEditsKeepShownAndStoredOne(const char* model) {
     for (int step = 0; step < steps; ++step) {
         const std::string text = *rc::gen::elementOf(kTexts);
         const bool cut = *rc::gen::arbitrary<bool>();
-        switch (*rc::gen::inRange(0, 3)) {
+        switch (*rc::gen::inRange(0, 4)) {
         case 0:
             Edit(doc.Store(), layout, text, cut);
             break;
         case 1:
             Rename(doc.Store(), layout, text, cut);
             break;
-        default:
+        case 2:
             TakeReferenceNames(doc.Store(), layout, cut);
+            break;
+        default:
+            TakeSheet(doc, text, cut);
             break;
         }
         CheckShownIsStored(doc.Store(), layout);

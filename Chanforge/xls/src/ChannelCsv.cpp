@@ -65,18 +65,18 @@ RefusedCell::Fault FaultOf(csv::Fault fault) {
 WorkbookResult Malformed(RefusedCell* refused, RefusedCell::Fault fault, std::uint32_t line,
                          std::uint32_t column, std::string found = {}) {
     if (refused != nullptr)
-        *refused = RefusedCell{line, column, fault, std::move(found), true};
+        *refused = RefusedCell{line, column, fault, std::move(found), true, {}};
     return WorkbookResult::CsvMalformed;
 }
 
-/// The name field as the sheet's wide text: UTF-8, or the code page's own bytes in a file that
+/// The name field as the sheet's wide text: UTF-8, or the code page's characters in a file that
 /// is not UTF-8.
 std::u16string NameText(std::string_view field, csv::TextEncoding encoding, const CodePage& page) {
     return encoding == csv::TextEncoding::Latin1 ? page.Decode(field) : csv::FromUtf8(field);
 }
 
 /// Lays the records out as the sheet: numbers as the texts they are, so the sheet's rules read
-/// them; the first record (the header) stays row 0.
+/// them; the first record (the header) stays row 0, keeping only the names mark.
 std::optional<WorkbookResult> FillSheet(const csv::Table& table, csv::TextEncoding encoding,
                                         const CodePage& page, Worksheet& sheet,
                                         RefusedCell* refused) {
@@ -86,6 +86,8 @@ std::optional<WorkbookResult> FillSheet(const csv::Table& table, csv::TextEncodi
             return Malformed(refused, RefusedCell::Fault::TooFewFields, record.line, 0,
                              std::to_string(record.fields.size()));
         sheet.Touch(row, 0); // a row of empty fields is a channel of zeros, as in a workbook
+        if (row == 0 && record.fields.size() > channel::kMarkColumn)
+            sheet.SetText(0, channel::kMarkColumn, record.fields[channel::kMarkColumn]);
         for (std::uint32_t col = 0; row > 0 && col < channel::kColumnCount; ++col) {
             const std::string& field = record.fields[col];
             if (field.size() > kMaxCellText)
@@ -105,11 +107,13 @@ std::optional<WorkbookResult> FillSheet(const csv::Table& table, csv::TextEncodi
 
 std::string ChannelCsvText(tabstore::CQoDB& db, char separator) {
     Worksheet sheet("Channel", std::make_shared<TextPool>());
-    channel::FillSheet(db, sheet, WorkbookCodePage());
+    channel::FillSheet(db, sheet);
     std::string out(kByteOrderMark);
     out.reserve(std::size_t{sheet.TotalRows()} * 384);
     for (std::uint32_t row = 0; row < sheet.TotalRows(); ++row) {
-        for (std::uint32_t col = 0; col < channel::kColumnCount; ++col) {
+        // The header alone carries the names mark beyond the columns.
+        const std::uint32_t fields = row == 0 ? channel::kMarkColumn + 1 : channel::kColumnCount;
+        for (std::uint32_t col = 0; col < fields; ++col) {
             if (col > 0)
                 out.push_back(separator);
             AppendCell(out, sheet, row, col, separator);
@@ -134,9 +138,10 @@ WorkbookResult ReadChannelCsv(std::span<const std::uint8_t> bytes, tabstore::CQo
         return *other;
     const std::string_view text = csv::WithoutByteOrderMark(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    // The header and the most channels a sheet holds: a larger file is refused unread.
+    // The header with its names mark and the most channels a sheet holds: a larger file is
+    // refused unread.
     const csv::Table table = csv::Read(text, csv::DetectSeparator(text),
-                                       {channel::kColumnCount, kMaxWorkbookChannels + 1});
+                                       {channel::kMarkColumn + 1, kMaxWorkbookChannels + 1});
     if (table.fault)
         return Malformed(refused, FaultOf(table.fault->fault), table.fault->line,
                          table.fault->field - 1);
@@ -151,7 +156,9 @@ WorkbookResult ReadChannelCsv(std::span<const std::uint8_t> bytes, tabstore::CQo
         return *failed;
     const WorkbookResult result = channel::ReadSheet(sheet, page, db, names, refused);
     // The sheet counts rows; the operator finds lines.
-    if (result == WorkbookResult::CellRefused && refused != nullptr) {
+    const bool placed =
+        result == WorkbookResult::CellRefused || result == WorkbookResult::NamesRefused;
+    if (placed && refused != nullptr) {
         refused->row = table.records[refused->row - 1].line;
         refused->textLine = true;
     }

@@ -3,6 +3,8 @@
 #include "SheetColumns.h"
 #include "chanforge/Records.h"
 #include "chanforge/TableAccess.h"
+#include "chanforge/csv/TextEncoding.h"
+#include "utils/CodeTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,14 +24,13 @@ using chanforge::kChannelTable;
 /// Name bytes that fit the record beside its terminating NUL.
 constexpr std::size_t kNameLimit = chanforge::kChannelNameSize - 1;
 
-void WriteChannel(Worksheet& sheet, std::uint32_t row, const Channel_Info_Tag& ch,
-                  const CodePage& page) {
+void WriteChannel(Worksheet& sheet, std::uint32_t row, const Channel_Info_Tag& ch) {
     const auto& columns = Columns();
     for (std::uint32_t col = 0; col < kColumnCount; ++col) {
         if (col == kNameColumn) {
             // The field may fill all its bytes without a NUL.
-            const std::size_t length = strnlen(ch.Name, sizeof ch.Name);
-            sheet.SetWideText(row, col, page.Decode(std::string_view(ch.Name, length)));
+            const std::string_view bytes(ch.Name, strnlen(ch.Name, sizeof ch.Name));
+            sheet.SetWideText(row, col, csv::FromUtf8(utils::NameToUtf8(bytes, ch.CodeTable)));
         } else {
             sheet.SetInteger(row, col, ReadField(ch, columns[col]));
         }
@@ -104,74 +105,118 @@ std::string Excerpt(std::string text) {
     return text;
 }
 
-void ReadName(const Worksheet& sheet, std::uint32_t row, const CodePage& page, NameImport* names,
-              Channel_Info_Tag& ch) {
-    std::string name;
-    if (auto wide = sheet.GetWideText(row, kNameColumn))
-        name = page.Encode(*wide);
-    else if (auto narrow = sheet.GetText(row, kNameColumn))
-        name = narrow->substr(0, narrow->find('\0'));
-    if (names != nullptr && names->fit) {
-        std::optional<std::string> stored = names->fit(name);
-        if (!stored)
-            names->refusedRows.push_back(row + 1);
-        name = stored.value_or(std::string());
+/// The name cell as text (UTF-8) in the row's code table. In a sheet without the mark (legacy,
+/// its code page) a wide text the code page holds stands for those bytes and an 8-bit text for
+/// its own bytes, as earlier versions read them; otherwise a text is the characters it holds.
+std::string NameCellText(const Worksheet& sheet, std::uint32_t row, std::uint8_t codeTable,
+                         const CodePage* legacy) {
+    if (auto wide = sheet.GetWideText(row, kNameColumn)) {
+        if (legacy != nullptr && legacy->Holds(*wide))
+            return utils::NameToUtf8(legacy->Encode(*wide), codeTable);
+        return csv::ToUtf8(*wide);
     }
-    // Longer names are cut to the field; the record is zero-filled, so the NUL is there.
-    std::memcpy(ch.Name, name.data(), std::min(name.size(), kNameLimit));
+    if (auto narrow = sheet.GetText(row, kNameColumn)) {
+        const std::string_view units = std::string_view(*narrow).substr(0, narrow->find('\0'));
+        // An 8-bit text's units are the first 256 characters: table 0, Latin-1, reads them so.
+        return utils::NameToUtf8(units, legacy != nullptr ? codeTable : 0);
+    }
+    return {};
 }
 
-/// Reads a row into a channel; the first cell its column cannot take goes to refused (if it
-/// holds none yet) and leaves that field 0.
+/// The bytes a name is stored as; none when names refuses it (why says so). Without names, a
+/// character the table lacks becomes '?' and the name is cut to the field.
+std::optional<std::string> StoredName(std::string_view text, std::uint8_t codeTable,
+                                      NameImport* names, utils::Phrase& why) {
+    if (names != nullptr && names->fit) {
+        ImportedName taken = names->fit(text, codeTable);
+        why = std::move(taken.refusal);
+        return std::move(taken.bytes);
+    }
+    std::string bytes = utils::NameFromUtf8(text.substr(0, text.find('\0')), codeTable, true).bytes;
+    bytes.resize(std::min(bytes.size(), kNameLimit));
+    return bytes;
+}
+
+/// The first cell each kind of refusal met.
+struct Refusals {
+    std::optional<RefusedCell> cell;
+    std::optional<RefusedCell> name;
+};
+
+void ReadName(const Worksheet& sheet, std::uint32_t row, const CodePage* legacy, NameImport* names,
+              Refusals& refusals, Channel_Info_Tag& ch) {
+    const std::string text = NameCellText(sheet, row, ch.CodeTable, legacy);
+    utils::Phrase why;
+    const std::optional<std::string> stored = StoredName(text, ch.CodeTable, names, why);
+    if (!stored) {
+        names->refusedRows.push_back(row + 1);
+        if (!refusals.name)
+            refusals.name = RefusedCell{row + 1, kNameColumn, RefusedCell::Fault::NameRefused,
+                                        {},      false,       std::move(why)};
+        return;
+    }
+    // The record is zero-filled, so the NUL is there; a name ends at its first NUL.
+    const std::string_view bytes = std::string_view(*stored).substr(0, stored->find('\0'));
+    std::memcpy(ch.Name, bytes.data(), std::min(bytes.size(), kNameLimit));
+}
+
+/// Reads a row into a channel; the first cell its column cannot take goes to refusals (if they
+/// hold none yet) and leaves that field 0. The name is read last, in the row's code table.
 chanforge::RowPtr<Channel_Info_Tag> ReadChannel(const Worksheet& sheet, std::uint32_t row,
-                                                const CodePage& page, NameImport* names,
-                                                std::optional<RefusedCell>& refused) {
+                                                const CodePage* legacy, NameImport* names,
+                                                Refusals& refusals) {
     auto ch = chanforge::MakeRow<Channel_Info_Tag>();
     const auto& columns = Columns();
     for (std::uint32_t col = 0; col < kColumnCount; ++col) {
-        if (col == kNameColumn) {
-            ReadName(sheet, row, page, names, *ch);
+        if (col == kNameColumn)
             continue;
-        }
         const std::optional<std::int64_t> value = NumericCell(sheet, row, col);
         const FieldRange range = RangeOf(columns[col]);
         if (value && *value >= range.low && *value <= range.high)
             WriteField(*ch, columns[col], *value);
-        else if (!refused)
-            refused = RefusedCell{row + 1, col,
-                                  value ? RefusedCell::Fault::BeyondField
-                                        : RefusedCell::Fault::NotANumber,
-                                  Excerpt(CellText(sheet, row, col))};
+        else if (!refusals.cell)
+            refusals.cell = RefusedCell{row + 1,
+                                        col,
+                                        value ? RefusedCell::Fault::BeyondField
+                                              : RefusedCell::Fault::NotANumber,
+                                        Excerpt(CellText(sheet, row, col)),
+                                        false,
+                                        {}};
     }
+    ReadName(sheet, row, legacy, names, refusals, *ch);
     return ch;
+}
+
+bool HasNamesMark(const Worksheet& sheet) {
+    const std::optional<std::string> mark = sheet.GetText(0, kMarkColumn);
+    return mark == kNamesMark;
 }
 
 } // namespace
 
-void FillSheet(tabstore::CQoDB& db, Worksheet& sheet, const CodePage& page) {
+void FillSheet(tabstore::CQoDB& db, Worksheet& sheet) {
     const auto& columns = Columns();
     for (std::uint32_t col = 0; col < kColumnCount; ++col)
         sheet.SetText(0, col, columns[col].header);
+    sheet.SetText(0, kMarkColumn, kNamesMark);
     std::uint32_t row = 1;
-    chanforge::ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
-        WriteChannel(sheet, row++, ch, page);
-    });
+    chanforge::ForEachRow<Channel_Info_Tag>(
+        db, kChannelTable, [&](const Channel_Info_Tag& ch) { WriteChannel(sheet, row++, ch); });
 }
 
 WorkbookResult ReadSheet(const Worksheet& sheet, const CodePage& page, tabstore::CQoDB& db,
                          NameImport* names, RefusedCell* refused) {
+    const CodePage* legacy = HasNamesMark(sheet) ? nullptr : &page;
     // Build every record first so that the table changes only once the sheet has been read.
     std::vector<chanforge::RowPtr<Channel_Info_Tag>> rows;
-    std::optional<RefusedCell> badCell;
+    Refusals refusals;
     for (std::uint32_t r = 1; r < sheet.TotalRows(); ++r)
-        rows.push_back(ReadChannel(sheet, r, page, names, badCell));
-    if (badCell) {
-        if (refused != nullptr)
-            *refused = *badCell;
-        return WorkbookResult::CellRefused;
-    }
-    if (names != nullptr && !names->refusedRows.empty())
-        return WorkbookResult::NamesRefused;
+        rows.push_back(ReadChannel(sheet, r, legacy, names, refusals));
+    const std::optional<RefusedCell>& first = refusals.cell ? refusals.cell : refusals.name;
+    if (first && refused != nullptr)
+        *refused = *first;
+    if (first)
+        return refusals.cell ? WorkbookResult::CellRefused : WorkbookResult::NamesRefused;
     db.Clear(kChannelTable);
     for (auto& ch : rows)
         chanforge::AppendRow(db, kChannelTable, std::move(ch));

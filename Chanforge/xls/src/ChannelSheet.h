@@ -7,12 +7,14 @@
 
 namespace chanforge::xls::channel {
 
-/// Row 0 the headers, then one channel per row in key order; names through the code page.
-void FillSheet(tabstore::CQoDB& db, Worksheet& sheet, const CodePage& page);
+/// Row 0 the headers and the names mark, then one channel per row in key order; each name as
+/// text through its CodeTable.
+void FillSheet(tabstore::CQoDB& db, Worksheet& sheet);
 
 /// Replaces the channel table with rows 1 ... of the sheet, once every row has read: a value
 /// its field cannot hold refuses the sheet (CellRefused, the first such cell to refused), and so
-/// does a name names refuses (NamesRefused).
+/// does a name names refuses (NamesRefused, the first such name to refused). A sheet without the
+/// names mark holds its names in the code page.
 WorkbookResult ReadSheet(const Worksheet& sheet, const CodePage& page, tabstore::CQoDB& db,
                          NameImport* names, RefusedCell* refused);
 

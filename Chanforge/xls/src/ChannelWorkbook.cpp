@@ -74,7 +74,7 @@ WorkbookResult ExportChannelWorkbook(tabstore::CQoDB& db, const std::string& pat
     if (sheet == nullptr)
         return WorkbookResult::CannotWrite;
 
-    channel::FillSheet(db, *sheet, WorkbookCodePage());
+    channel::FillSheet(db, *sheet);
     return book.SaveAs(path) == XlsResult::Ok ? WorkbookResult::Ok : WorkbookResult::CannotWrite;
 }
 
@@ -125,7 +125,7 @@ std::string WorkbookMessage(WorkbookResult result) {
         return CF_TR_NOOP("Document", "Cannot write the workbook file");
     case WorkbookResult::NamesRefused:
         return CF_TR_NOOP("Document",
-                          "The workbook holds names longer than the receiver keeps: shorten them "
+                          "The channel sheet holds names the receiver cannot keep: correct them "
                           "in the rows named, or open it with the names cut to fit");
     case WorkbookResult::TooManyChannels:
         return CF_TR_NOOP("Document", "Too many channels for one worksheet (at most 65535)");
@@ -193,18 +193,27 @@ utils::Phrase CsvFaultText(const RefusedCell& cell) {
 utils::Phrase RefusedCellText(const RefusedCell& cell) {
     using Fault = RefusedCell::Fault;
     const bool value = cell.fault == Fault::NotANumber || cell.fault == Fault::BeyondField;
-    if (!value || cell.column >= channel::kColumnCount)
+    const bool name = cell.fault == Fault::NameRefused;
+    if ((!value && !name) || cell.column >= channel::kColumnCount)
         return CsvFaultText(cell);
     const channel::Column& column = channel::Columns()[cell.column];
     std::vector<utils::Phrase> args;
     if (cell.textLine)
         args = {utils::Phrase::Number(cell.row),
                 utils::Phrase::Number(std::uint64_t{cell.column} + 1),
-                utils::Phrase::Verbatim(column.header), utils::Phrase::Verbatim(cell.found)};
+                utils::Phrase::Verbatim(column.header)};
     else
         args = {utils::Phrase::Verbatim(kSheetName), utils::Phrase::Number(cell.row),
                 utils::Phrase::Verbatim(ColumnLetters(cell.column)),
-                utils::Phrase::Verbatim(column.header), utils::Phrase::Verbatim(cell.found)};
+                utils::Phrase::Verbatim(column.header)};
+    if (name) {
+        args.push_back(cell.reason);
+        return Text(cell.textLine
+                        ? CF_TR_NOOP("Workbook", "Line %1, field %2 (%3): %4")
+                        : CF_TR_NOOP("Workbook", "Sheet \"%1\", row %2, column %3 (%4): %5"),
+                    std::move(args));
+    }
+    args.push_back(utils::Phrase::Verbatim(cell.found));
     if (cell.fault == Fault::NotANumber)
         return Text(cell.textLine
                         ? CF_TR_NOOP("Workbook", "Line %1, field %2 (%3): \"%4\" is not a number")

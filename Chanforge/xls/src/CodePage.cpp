@@ -96,6 +96,16 @@ std::string CodePage::Encode(std::u16string_view text) const {
     return out;
 }
 
+bool CodePage::Holds(std::u16string_view text) const {
+    for (const char16_t c : text) {
+        if (c == u'\0')
+            return true;
+        if (fromUnicode_[c] < 0) // surrogates included: no byte decodes to one
+            return false;
+    }
+    return true;
+}
+
 CodePage WorkbookCodePage() {
     std::uint32_t number = kDefaultCodePage;
     GetRegistry(kChanforgeKey, kCodePageSetting, &number, kDefaultCodePage);

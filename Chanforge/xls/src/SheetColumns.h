@@ -13,6 +13,12 @@ namespace chanforge::xls::channel {
 inline constexpr std::uint32_t kColumnCount = 60;
 inline constexpr std::uint32_t kNameColumn = 13;
 
+/// Beside the header, after the last column: a sheet that carries it holds each name as text in
+/// its row's CodeTable. Sheets without it (an earlier export, one made by hand) hold names in the
+/// workbook code page.
+inline constexpr std::uint32_t kMarkColumn = kColumnCount;
+inline constexpr const char* kNamesMark = "Names in CodeTable";
+
 struct Column {
     std::string header;
     std::size_t offset; ///< of the field in Channel_Info_Tag

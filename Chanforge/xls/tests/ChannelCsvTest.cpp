@@ -1,6 +1,7 @@
 #include "chanforge/xls/ChannelCsv.h"
 
 #include "chanforge/TableAccess.h"
+#include "utils/Phrase.h"
 #include "utils/Registry.h"
 
 #include "ChannelSamples.h"
@@ -145,17 +146,37 @@ TEST_F(ChannelCsvTest, RefusesNamingTheLineAndFieldAndChangesNothing) {
         ExpectUntouched();
     }
 
-    NameImport names{[](std::string_view name) -> std::optional<std::string> {
+    NameImport names{[](std::string_view name, std::uint8_t) -> ImportedName {
                          if (name.size() > 4)
-                             return std::nullopt;
-                         return std::string(name);
+                             return {std::nullopt, utils::Phrase::Verbatim("too long")};
+                         return {std::string(name), {}};
                      },
                      {}};
     const std::string longNames =
         Sheet({Named("1", "\"long\nname\""), Named("2", "ok"), Named("3", "toolong")});
-    EXPECT_EQ(ReadChannelCsv(Bytes(longNames), db, &names), WorkbookResult::NamesRefused);
+    RefusedCell refused;
+    EXPECT_EQ(ReadChannelCsv(Bytes(longNames), db, &names, &refused), WorkbookResult::NamesRefused);
     EXPECT_EQ(names.refusedRows, (std::vector<std::uint32_t>{2, 5}));
+    EXPECT_EQ(RefusedCellText(refused).English(), "Line 2, field 14 (Name): too long");
     ExpectUntouched();
+}
+
+TEST_F(ChannelCsvTest, NamesAreUtf8TextInTheirCodeTablesWithTheMark) {
+    tabstore::CQoDB source;
+    test::FillChannels(source, 2);
+    auto* ch = chanforge::GetRow<Channel_Info_Tag>(source, kChannelTable, 1);
+    std::strcpy(ch->Name, "\xBF\xD5\xE0\xD2\xEB\xD9");
+    ch->CodeTable = 1;
+    const std::string text = ChannelCsvText(source, ';');
+    EXPECT_NE(text.find(";ServiceType;Names in CodeTable\r\n"), std::string::npos);
+    EXPECT_NE(text.find(";\xD0\x9F\xD0\xB5\xD1\x80\xD0\xB2\xD1\x8B\xD0\xB9;1;"), std::string::npos);
+    ASSERT_EQ(ReadChannelCsv(Bytes(text), db), WorkbookResult::Ok);
+    EXPECT_STREQ(Row(1).Name, "\xBF\xD5\xE0\xD2\xEB\xD9");
+    // Without the mark, the same text is the code page's: Cyrillic it lacks, read in the table.
+    const std::string unmarked =
+        "\xEF\xBB\xBF" + Sheet({Named("7", "\xC3\xA9\xD0\x96")}, ';'); // é Ж, table 0
+    ASSERT_EQ(ReadChannelCsv(Bytes(unmarked), db), WorkbookResult::Ok);
+    EXPECT_STREQ(Row(1).Name, "\xE9?");
 }
 
 TEST_F(ChannelCsvTest, NewerSpreadsheetFormatsAreNamedNotReadNorOverwritten) {

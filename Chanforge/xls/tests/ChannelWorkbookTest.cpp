@@ -4,6 +4,7 @@
 #include "chanforge/xls/CodePage.h"
 #include "chanforge/xls/CompoundFile.h"
 #include "chanforge/xls/Workbook.h"
+#include "utils/CodeTable.h"
 #include "utils/Registry.h"
 
 #include "ChannelSamples.h"
@@ -54,11 +55,18 @@ TEST_F(ChannelWorkbookTest, EmptyTableGivesTheHeaderRowOnly) {
     const Worksheet* s = book.GetWorksheet("Channel");
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->TotalRows(), 1u);
-    EXPECT_EQ(s->TotalColumns(), 60u);
-    const std::pair<std::uint32_t, const char*> headers[] = {
-        {0, "ProgramNum"}, {1, "CAS"},         {13, "Name"},    {17, "LogicalNumber"},
-        {18, "F0"},        {49, "F31"},        {50, "ShowNum"}, {57, "NetNameID"},
-        {58, "NetworkID"}, {59, "ServiceType"}};
+    EXPECT_EQ(s->TotalColumns(), 61u) << "60 columns and the names mark";
+    const std::pair<std::uint32_t, const char*> headers[] = {{0, "ProgramNum"},
+                                                             {1, "CAS"},
+                                                             {13, "Name"},
+                                                             {17, "LogicalNumber"},
+                                                             {18, "F0"},
+                                                             {49, "F31"},
+                                                             {50, "ShowNum"},
+                                                             {57, "NetNameID"},
+                                                             {58, "NetworkID"},
+                                                             {59, "ServiceType"},
+                                                             {60, "Names in CodeTable"}};
     for (const auto& [col, text] : headers)
         EXPECT_EQ(s->GetText(0, col), text) << col;
 }
@@ -86,8 +94,8 @@ TEST_F(ChannelWorkbookTest, CellKindsOfTheExport) {
     const Worksheet& s = *book.GetWorksheet("Channel");
     EXPECT_EQ(s.GetInteger(1, 1), -2147483648LL);
     EXPECT_EQ(s.Kind(1, 0), CellKind::Integer);
-    EXPECT_EQ(s.GetWideText(1, 13), u"Ch\u00E9 7 \u20AC\u0178")
-        << "8-bit bytes decoded with Windows-1252";
+    EXPECT_EQ(s.GetWideText(1, 13), u"Ch\u0E49 7 \u0080\u009F")
+        << "the name's bytes read through its code table, 7: Thai";
 }
 
 TEST_F(ChannelWorkbookTest, ExportKeepsOtherSheetsAndPutsChannelLast) {
@@ -208,32 +216,67 @@ TEST_F(ChannelWorkbookTest, RowsGetFreshKeysAndEmptyRowsAreChannels) {
     EXPECT_EQ(std::memcmp(&Row(2), &zero, sizeof zero), 0);
 }
 
-TEST_F(ChannelWorkbookTest, NamesConvertThroughTheCodePage) {
-    SetRegistry(kChanforgeKey, kCodePageSetting, 1253);
-    ImportSheet([](Worksheet& s) {
-        s.SetWideText(1, 13, u"\u03A9\u03BC\u03AD\u03B3\u03B1 \u00E9"); // é is not Greek
-        s.SetText(2, 13, "raw \xE9\x80");                               // 8-bit: copied as it is
-        s.SetInteger(3, 13, 5);                                         // not text: empty name
-        s.SetWideText(4, 13, std::u16string(400, u'x'));
-        s.SetWideText(5, 13, u"ab\0cd");
-    });
-    EXPECT_STREQ(Row(1).Name, "\xD9\xEC\xDD\xE3\xE1 ?");
-    EXPECT_STREQ(Row(2).Name, "raw \xE9\x80");
-    EXPECT_STREQ(Row(3).Name, "");
-    EXPECT_EQ(std::string(Row(4).Name), std::string(254, 'x')) << "cut to the field and its NUL";
-    EXPECT_STREQ(Row(5).Name, "ab");
-
-    db.Clear(kChannelTable);
+TEST_F(ChannelWorkbookTest, NamesTravelAsTextInTheirCodeTables) {
     auto ch = chanforge::MakeRow<Channel_Info_Tag>();
     std::memcpy(ch->Name, "\xD9\xE1", 2);
+    ch->CodeTable = 3; // Greek
     chanforge::AppendRow(db, kChannelTable, std::move(ch));
     auto full = chanforge::MakeRow<Channel_Info_Tag>(); // no NUL: exported whole
     std::memset(full->Name, 'n', sizeof full->Name);
     chanforge::AppendRow(db, kChannelTable, std::move(full));
     ASSERT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::Ok);
     Workbook book = Load(file);
-    EXPECT_EQ(book.GetWorksheet("Channel")->GetWideText(1, 13), u"\u03A9\u03B1");
-    EXPECT_EQ(book.GetWorksheet("Channel")->GetWideText(2, 13), std::u16string(255, u'n'));
+    Worksheet& sheet = *book.GetWorksheet("Channel");
+    EXPECT_EQ(sheet.GetWideText(1, 13), u"\u03A9\u03B1");
+    EXPECT_EQ(sheet.GetWideText(2, 13), std::u16string(255, u'n'));
+
+    // An edited name goes back through its row's table; a character the table lacks is refused
+    // (here without a fit: stored as '?'), and so is a name its fit finds too long.
+    sheet.SetWideText(1, 13, u"\u03A3\u0416"); // Greek, then Cyrillic
+    ASSERT_EQ(book.SaveAs(file), XlsResult::Ok);
+    ASSERT_EQ(ImportChannelWorkbook(file, db), WorkbookResult::Ok);
+    EXPECT_STREQ(Row(1).Name, "\xD3?");
+    EXPECT_EQ(std::string(Row(2).Name), std::string(254, 'n')) << "cut to the field and its NUL";
+    NameImport names{[](std::string_view text, std::uint8_t table) -> ImportedName {
+                         if (text.size() > 40)
+                             return {std::nullopt, utils::Phrase::Verbatim("too long")};
+                         return {utils::NameFromUtf8(text, table, true).bytes, {}};
+                     },
+                     {}};
+    RefusedCell refused;
+    EXPECT_EQ(ImportChannelWorkbook(file, db, &names, &refused), WorkbookResult::NamesRefused);
+    EXPECT_EQ(RefusedCellText(refused).English(),
+              "Sheet \"Channel\", row 3, column N (Name): too long");
+    EXPECT_EQ(names.refusedRows, std::vector<std::uint32_t>{3});
+    EXPECT_STREQ(Row(1).Name, "\xD3?") << "nothing changed";
+}
+
+TEST_F(ChannelWorkbookTest, SheetsWithoutTheMarkHoldNamesInTheCodePage) {
+    // As an earlier version exported a Cyrillic channel (code table 1) through Windows-1252.
+    ImportSheet([](Worksheet& s) {
+        s.SetWideText(1, 13, u"\u00BF\u00D5\u00E0\u00D2\u00EB\u00D9 \u20AC");
+        s.SetInteger(1, 14, 1);
+        s.SetText(2, 13, "raw \xE9\x80"); // 8-bit: copied as it is
+        s.SetInteger(2, 14, 1);
+        s.SetInteger(3, 13, 5); // not text: empty name
+        s.SetWideText(4, 13, std::u16string(400, u'x'));
+        s.SetWideText(5, 13, u"ab\0cd");
+    });
+    EXPECT_STREQ(Row(1).Name, "\xBF\xD5\xE0\xD2\xEB\xD9 \x80") << "the same bytes as before";
+    EXPECT_STREQ(Row(2).Name, "raw \xE9\x80");
+    EXPECT_STREQ(Row(3).Name, "");
+    EXPECT_EQ(std::string(Row(4).Name), std::string(254, 'x'));
+    EXPECT_STREQ(Row(5).Name, "ab");
+
+    // What the code page lacks is read in the row's own table.
+    SetRegistry(kChanforgeKey, kCodePageSetting, 1253);
+    ImportSheet([](Worksheet& s) {
+        s.SetWideText(1, 13, u"\u03A9\u03BC\u03AD\u03B3\u03B1");       // in Windows-1253
+        s.SetWideText(2, 13, u"\u041F\u0435\u0440\u0432\u044B\u0439"); // not: Cyrillic
+        s.SetInteger(2, 14, 1);
+    });
+    EXPECT_STREQ(Row(1).Name, "\xD9\xEC\xDD\xE3\xE1");
+    EXPECT_STREQ(Row(2).Name, "\xBF\xD5\xE0\xD2\xEB\xD9");
 }
 
 TEST_F(ChannelWorkbookTest, UnreadableFilesLeaveTheTableAlone) {
@@ -257,7 +300,7 @@ TEST_F(ChannelWorkbookTest, ExportReplacesAnUnreadableFileAndFailsWithoutTrace) 
     int files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path()))
         ++files;
-    EXPECT_EQ(files, 3) << "settings, the workbook and the folder: no temporary file is left";
+    EXPECT_EQ(files, 2) << "the workbook and the folder: no temporary file is left";
 }
 
 TEST_F(ChannelWorkbookTest, ProtectedAndAmbiguousWorkbooksAreLeftAloneAndSaySo) {

@@ -41,9 +41,11 @@ def check_channel_sheet(path):
     sheet = xlrd.open_workbook(path).sheet_by_name("Channel")
     header = sheet.row_values(0)
     if header[:3] != ["ProgramNum", "CAS", "Favorite"] or header[13] != "Name" \
-            or header[18] != "F0" or header[57:59] != ["NetNameID", "NetworkID"]:
+            or header[18] != "F0" or header[57:61] != ["NetNameID", "NetworkID", "ServiceType",
+                                                       "Names in CodeTable"]:
         fail(f"{path}: header {header}")
-    if sheet.nrows > 1 and (sheet.cell_value(1, 0) != 1.0 or sheet.cell_value(1, 13) != "Ch\u00e9 1 \u20ac\u0178"):
+    # Channel 1's name bytes read through its code table 1, Cyrillic (ISO 8859-5).
+    if sheet.nrows > 1 and (sheet.cell_value(1, 0) != 1.0 or sheet.cell_value(1, 13) != "Ch\u0449 1 \u0080\u009f"):
         fail(f"{path}: first channel {sheet.row_values(1)[:14]}")
 
 

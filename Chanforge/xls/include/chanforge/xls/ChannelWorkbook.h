@@ -1,5 +1,6 @@
 // The channel table as the sheet "Channel" of an Excel workbook: row 0 the column headers, then
-// one channel per row, 60 columns matched by position.
+// one channel per row, 60 columns matched by position. A name is text: its bytes read through
+// the row's CodeTable, and stored back through it.
 #pragma once
 
 #include "tabstore/QoDB.h"
@@ -25,7 +26,7 @@ enum class [[nodiscard]] WorkbookResult{
     NoChannelSheet,    ///< import: a readable workbook without a sheet "Channel" (8-bit name)
     CannotWrite,       ///< export: nothing was written, an existing file is unchanged
     TooManyChannels,   ///< export: more channels than a sheet has rows; nothing was written
-    NamesRefused,      ///< import: names the model cannot keep; nothing was replaced
+    NamesRefused,      ///< import: names the model cannot keep (RefusedCell); nothing replaced
     CellRefused,       ///< import: a cell its column cannot take (RefusedCell); nothing replaced
     CsvMalformed,      ///< import: a CSV file that does not read as the sheet (RefusedCell)
     OfficeOpenXml,     ///< an Excel 2007 or later workbook (.xlsx); nothing read or written
@@ -38,6 +39,7 @@ struct RefusedCell {
     enum class Fault {
         BeyondField,
         NotANumber,
+        NameRefused,       ///< reason says why
         UnterminatedQuote, ///< CSV only, from here on
         QuoteInField,
         TextAfterQuote,
@@ -49,16 +51,24 @@ struct RefusedCell {
     Fault fault = Fault::BeyondField;
     std::string found;     ///< the cell's value as text
     bool textLine = false; ///< a CSV file's: row is its line (from 1), column its field
+    utils::Phrase reason;  ///< NameRefused: why the name cannot be stored
 };
 
 /// The operator's text for a refused cell: sheet, row, column (or a CSV file's line and field)
 /// and what is wrong.
 utils::Phrase RefusedCellText(const RefusedCell& cell);
 
-/// How an import takes the sheet's names: `fit` gives the bytes a name is stored as, or nothing
-/// to refuse it; refusedRows receives the sheet rows (numbered as a spreadsheet shows them).
+/// What an import stores of a name, or why it refuses it.
+struct ImportedName {
+    std::optional<std::string> bytes; ///< none: refused
+    utils::Phrase refusal;
+};
+
+/// How an import takes the sheet's names: `fit` is given a name as text (UTF-8) with its row's
+/// code table and gives the bytes it is stored as, or why it is refused; refusedRows receives
+/// the sheet rows refused (numbered as a spreadsheet shows them).
 struct NameImport {
-    std::function<std::optional<std::string>(std::string_view)> fit;
+    std::function<ImportedName(std::string_view utf8, std::uint8_t codeTable)> fit;
     std::vector<std::uint32_t> refusedRows;
 };
 
@@ -73,7 +83,11 @@ WorkbookResult ExportChannelWorkbook(tabstore::CQoDB& db, const std::string& pat
 /// Replaces the channel table with the rows of the sheet "Channel"; the new rows get the keys
 /// 1, 2, 3 ... in sheet order. A file that cannot be read as a workbook changes nothing; a
 /// workbook without the sheet leaves the channel table empty (NoChannelSheet). Only the channel
-/// table is touched. With names, a name it refuses refuses the import (NamesRefused). A number
+/// table is touched. With names, a name it refuses refuses the import (NamesRefused; the first
+/// such name goes to refused); without, a character the code table lacks is stored as '?' and
+/// a long name is cut. A sheet without the export's names mark (an earlier version's, or one
+/// made by hand) is read as earlier versions read it, through the workbook code page; only a
+/// name the code page cannot hold is read through its row's code table. A number
 /// outside its field or a text that is no number refuses it too (CellRefused; the first such
 /// cell in sheet order goes to refused when given): values are never cut to the field.
 WorkbookResult ImportChannelWorkbook(const std::string& path, tabstore::CQoDB& db,

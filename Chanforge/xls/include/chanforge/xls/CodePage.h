@@ -1,5 +1,5 @@
-// The 8-bit code page of channel names in a workbook: names travel as UTF-16 in the sheet and
-// as bytes of the receiver's code table in the records.
+// The 8-bit code page that names in a workbook without the names mark are in: what earlier
+// versions wrote, whatever each channel's code table.
 #pragma once
 
 #include <cstdint>
@@ -27,6 +27,8 @@ class CodePage {
     std::u16string Decode(std::string_view bytes) const;
     /// Characters up to the first NUL as bytes; a character the code page lacks becomes '?'.
     std::string Encode(std::u16string_view text) const;
+    /// Whether every character up to the first NUL has a byte.
+    bool Holds(std::u16string_view text) const;
 
   private:
     CodePage(std::uint32_t number, const char16_t (&table)[256]);
