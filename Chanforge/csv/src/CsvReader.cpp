@@ -17,38 +17,38 @@ class Reader {
     Reader(std::string_view text, char separator, Limits limits)
         : text_(text), separator_(separator), limits_(limits) {}
 
-    Table Run() {
-        Table table;
-        table.separator = separator_;
-        while (pos_ < text_.size()) {
-            if (table.records.size() >= limits_.records) {
+    ReadEnd Run(const std::function<bool(const Record&)>& onRecord) {
+        ReadEnd end;
+        Record record; // its fields are reused from one record to the next
+        for (std::size_t count = 0; pos_ < text_.size();) {
+            if (count >= limits_.records) {
                 // Empty lines after the last record are no more records.
-                table.more = text_.find_first_not_of("\r\n", pos_) != std::string_view::npos;
-                return table;
+                end.more = text_.find_first_not_of("\r\n", pos_) != std::string_view::npos;
+                return end;
             }
-            Record record{{}, line_};
-            record.fields.reserve(std::min(widest_, limits_.fields));
+            record.line = line_;
             bool quoted = false;
             if (!ReadRecord(record, quoted)) {
-                table.fault = fault_;
-                table.records.clear();
-                return table;
+                end.fault = fault_;
+                return end;
             }
-            widest_ = std::max(widest_, record.fields.size());
             const bool blank = !quoted && record.fields.size() == 1 && record.fields[0].empty();
-            if (!blank)
-                table.records.push_back(std::move(record));
+            if (blank)
+                continue;
+            ++count;
+            if (!onRecord(record))
+                return end;
         }
-        return table;
+        return end;
     }
 
   private:
     /// One record and its line end; quoted tells whether any field was quoted.
     bool ReadRecord(Record& record, bool& quoted) {
+        std::size_t kept = 0;
         for (std::uint32_t field = 1;; ++field) {
             // Fields past the limit are read through one scratch string.
-            std::string& out =
-                record.fields.size() < limits_.fields ? record.fields.emplace_back() : scratch_;
+            std::string& out = kept < limits_.fields ? KeptField(record, kept++) : scratch_;
             out.clear();
             const bool ok = pos_ < text_.size() && text_[pos_] == '"'
                                 ? (quoted = true, Quoted(out, field))
@@ -60,8 +60,13 @@ class Reader {
                 continue;
             }
             SkipLineEnd();
+            record.fields.resize(kept);
             return true;
         }
+    }
+
+    static std::string& KeptField(Record& record, std::size_t index) {
+        return index < record.fields.size() ? record.fields[index] : record.fields.emplace_back();
     }
 
     bool Plain(std::string& out, std::uint32_t field) {
@@ -119,7 +124,6 @@ class Reader {
     char separator_;
     Limits limits_;
     std::string scratch_;
-    std::size_t widest_ = 1; ///< fields of the widest record so far, to reserve room for the next
     std::size_t pos_ = 0;
     std::uint32_t line_ = 1;
     ReadFault fault_;
@@ -143,8 +147,23 @@ char DetectSeparator(std::string_view text) {
     return kSeparators[std::max_element(counts.begin(), counts.end()) - counts.begin()];
 }
 
+ReadEnd ForEachRecord(std::string_view text, char separator, Limits limits,
+                      const std::function<bool(const Record&)>& onRecord) {
+    return Reader(text, separator, limits).Run(onRecord);
+}
+
 Table Read(std::string_view text, char separator, Limits limits) {
-    return Reader(text, separator, limits).Run();
+    Table table;
+    table.separator = separator;
+    const ReadEnd end = ForEachRecord(text, separator, limits, [&](const Record& record) {
+        table.records.push_back(record);
+        return true;
+    });
+    table.more = end.more;
+    table.fault = end.fault;
+    if (table.fault)
+        table.records.clear();
+    return table;
 }
 
 } // namespace chanforge::csv

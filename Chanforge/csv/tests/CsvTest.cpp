@@ -80,6 +80,14 @@ TEST(Csv, KeepsNoMoreThanTheLimitsAsk) {
     EXPECT_TRUE(table.more);
     EXPECT_FALSE(Read("a\n\n", ',', {1, 1}).more) << "empty lines are no records";
     EXPECT_EQ(Read("a,\"b\"c", ',', {1, 1}).fault->field, 2u) << "a field not kept is still read";
+
+    Rows seen; // record by record, until the caller has what it needs
+    const ReadEnd end = ForEachRecord("a,b,c\nd\ne,f\ng\n", ',', {}, [&](const Record& r) {
+        seen.push_back(r.fields);
+        return seen.size() < 3;
+    });
+    EXPECT_EQ(seen, (Rows{{"a", "b", "c"}, {"d"}, {"e", "f"}})) << "a reused record holds its own";
+    EXPECT_FALSE(end.more || end.fault);
 }
 
 TEST(Csv, DetectsTheSeparatorOfTheFirstRecord) {

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -50,6 +51,19 @@ struct Limits {
     std::size_t records = SIZE_MAX;
 };
 
+/// How reading record by record ended.
+struct ReadEnd {
+    bool more = false;              ///< stopped at the limit with text left
+    std::optional<ReadFault> fault; ///< the first fault, where reading stopped
+};
+
+/// Reads the records of a text (no byte-order mark) split by separator, handing each to onRecord
+/// as it is read; the record handed over is reused for the next one. Reading stops at the first
+/// fault, after limits.records records, or when onRecord gives false. Lines end in CR LF, LF or
+/// CR; a line end inside quotes belongs to the field as it is; empty lines are no records.
+ReadEnd ForEachRecord(std::string_view text, char separator, Limits limits,
+                      const std::function<bool(const Record&)>& onRecord);
+
 struct Table {
     char separator = ',';
     std::vector<Record> records;    ///< empty lines are no records
@@ -61,8 +75,7 @@ struct Table {
 /// of outside quotes (comma when none or a tie).
 char DetectSeparator(std::string_view text);
 
-/// Reads the records of a text (no byte-order mark) split by separator. Lines end in CR LF, LF or
-/// CR; a line end inside quotes belongs to the field as it is.
+/// Every record of a text as ForEachRecord reads them.
 Table Read(std::string_view text, char separator, Limits limits = {});
 
 } // namespace chanforge::csv
