@@ -3,6 +3,7 @@
 #include "TickBoxes.h"
 
 #include "chanforge/TableAccess.h"
+#include "chanforge/editing/ChannelName.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,8 +14,6 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-#include <cstring>
 
 namespace chanforge::app {
 
@@ -92,8 +91,7 @@ void CDuplicatesDialog::ShowGroups() {
         group->setCheckState(0, CTickBoxes::StateFor(leftOut_.contains(i)));
         for (std::uint32_t key : g.rows) {
             const auto* ch = GetRow<Channel_Info_Tag>(db_, kChannelTable, key);
-            const QString name = QString::fromLatin1(
-                ch->Name, static_cast<qsizetype>(strnlen(ch->Name, sizeof ch->Name)));
+            const QString name = QString::fromStdString(NameText(*ch));
             auto* row = new QTreeWidgetItem(
                 group,
                 {name, QString::number(product_.UsesShowNum() ? ch->ShowNum : ch->ProgramNum),

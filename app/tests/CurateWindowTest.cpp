@@ -75,6 +75,7 @@ class CurateWindowTest : public test::WindowFixture {
     void renameRefusesNamesTheModelCannotKeepUntilCutIsChosen();
     void listMenuDeletesDuplicatesAndRemovesUnusedInOneStepEach();
     void aDuplicateGroupUntickedWithSpaceStaysWhole();
+    void eachRenameAndDuplicatesChoiceChangesTheResult();
 };
 
 void CurateWindowTest::filterOneSatellitesScrambledChannelsDeleteThemAndUndo() {
@@ -295,6 +296,93 @@ void CurateWindowTest::aDuplicateGroupUntickedWithSpaceStaysWhole() {
     QCOMPARE(after[0].rows.size(), groups[0].rows.size());
     QVERIFY(frame.Context().Undo().Undo(db));
     QVERIFY(testkit::StoreBytes(db) == original);
+}
+
+// Every choice of the two dialogs reaches what they preview: each one, switched, changes a line.
+void CurateWindowTest::eachRenameAndDuplicatesChoiceChangesTheResult() {
+    const auto window = OpenSample("D");
+    QVERIFY(window);
+    CMainFrame& frame = *window;
+    tabstore::CQoDB& db = document_->Store();
+    const auto lineOf = [](const QTableWidget& preview, const QString& name) {
+        for (int row = 0; row < preview.rowCount(); ++row)
+            if (preview.item(row, 0)->text() == name)
+                return preview.item(row, 1)->text();
+        return QString();
+    };
+    QStringList renamed;
+    test::WhenModal([&](QWidget* dialog) {
+        const auto& preview = *dialog->findChild<QTableWidget*>("renamePreview");
+        auto* find = dialog->findChild<QLineEdit*>("renameFind");
+        auto* regex = dialog->findChild<QCheckBox*>("renameRegex");
+        auto* matchCase = dialog->findChild<QCheckBox*>("renameMatchCase");
+        auto* change = dialog->findChild<QComboBox*>("renameCase");
+        const auto show = [&] { renamed << lineOf(preview, QStringLiteral("ZDF HD")); };
+        find->setText(QStringLiteral("hd"));
+        dialog->findChild<QLineEdit*>("renameReplace")->setText(QStringLiteral("Hd"));
+        show();
+        matchCase->setChecked(true);
+        show();
+        matchCase->setChecked(false);
+        find->setText(QStringLiteral("^z.f hd$"));
+        show();
+        regex->setChecked(true);
+        show();
+        for (int index : {1, 2, 3}) {
+            change->setCurrentIndex(index);
+            show();
+        }
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    frame.Right().TV().selectAll();
+    QTest::keyClick(&frame, Qt::Key_H, Qt::ControlModifier);
+    QCOMPARE(renamed, QStringList({"ZDF Hd", "ZDF HD", "ZDF HD", "Hd", "HD", "hd", "Hd"}));
+
+    // A copy of ZDF HD, free to air and in Cyrillic, beside a scrambled original; and plain ZDF.
+    auto* original = testkit::ChannelNamed(db, "ZDF HD");
+    original->Attributes |= attr::kScrambled;
+    original->ServiceID = 0x7F01; // a service of their own
+    Channel_Info_Tag copy = *original;
+    copy.Attributes &= ~attr::kScrambled;
+    copy.CodeTable = 1;
+    std::strcpy(copy.Name, "\xBF\xE0\xD8\xDC\xD5\xE0 HD"); // "Пример HD" in ISO 8859-5
+    AppendCopy(db, kChannelTable, copy);
+    Channel_Info_Tag plain = *original;
+    std::strcpy(plain.Name, "ZDF");
+    plain.ServiceID = 0x7F02;
+    AppendCopy(db, kChannelTable, plain);
+    frame.RefreshAll();
+    QStringList kept;
+    QList<int> sizes;
+    test::WhenModal([&](QWidget* dialog) {
+        const auto& list = *dialog->findChild<QTreeWidget*>("duplicateGroups");
+        const auto show = [&] { // the group of ZDF HD: who is kept, and how many
+            for (int g = 0; g < list.topLevelItemCount(); ++g) {
+                const QTreeWidgetItem& group = *list.topLevelItem(g);
+                bool ours = false;
+                QString keeps;
+                for (int c = 0; c < group.childCount(); ++c) {
+                    ours = ours || group.child(c)->text(0) == QStringLiteral("ZDF HD");
+                    if (group.child(c)->font(3).bold())
+                        keeps = group.child(c)->text(0);
+                }
+                if (ours) {
+                    kept << keeps;
+                    sizes << group.childCount();
+                }
+            }
+        };
+        show();
+        auto* keep = dialog->findChild<QComboBox*>("keepPolicy");
+        keep->setCurrentIndex(keep->findData(int(editing::KeepPolicy::FreeToAir)));
+        show();
+        dialog->findChild<QCheckBox*>("countVariants")->setChecked(true);
+        show();
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    frame.findChild<QAction*>("findDuplicates")->trigger();
+    QCOMPARE(kept, QStringList({"ZDF HD", "Пример HD", "Пример HD"}));
+    QCOMPARE(sizes, QList<int>({2, 2, 3})); // plain ZDF joins as the SD version
 }
 
 QTEST_MAIN(CurateWindowTest)
