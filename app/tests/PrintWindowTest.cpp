@@ -24,9 +24,11 @@
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace chanforge;
@@ -163,6 +165,30 @@ void PrintWindowTest::exportWritesTheChosenGroupAndTheChoiceIsKept() {
     QCOMPARE(kept.scope, ListScope::Favorite);
     QCOMPARE(kept.group, 1u);
     QCOMPARE(listprint::ColumnListText(kept.options.columns), std::string("name,favorites"));
+
+    // Radio only, by name: the kinds and the order chosen reach the list.
+    const QString radio = dir_.filePath(QStringLiteral("radio.csv"));
+    WhenDialog<CListOptionsDialog>([](CListOptionsDialog* dialog) {
+        dialog->findChild<QComboBox*>(QStringLiteral("listKinds"))->setCurrentIndex(2);
+        dialog->findChildren<QRadioButton*>().back()->setChecked(true);
+        ChooseList(dialog, {"name"}, 1);
+    });
+    WhenDialog<QFileDialog>([radio](QFileDialog* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(radio);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    MenuItem(exports, QStringLiteral("CSV"))->trigger();
+    QFile radioFile(radio);
+    QVERIFY(radioFile.open(QIODevice::ReadOnly));
+    QList<QByteArray> names = radioFile.readAll().split('\n').mid(1);
+    names.removeLast(); // after the last line end
+    QCOMPARE(names.size(), 20);
+    QVERIFY(
+        std::is_sorted(names.begin(), names.end(), [](const QByteArray& a, const QByteArray& b) {
+            return QString::fromUtf8(a).compare(QString::fromUtf8(b), Qt::CaseInsensitive) < 0;
+        }));
+    QVERIFY(!names.contains("\"Das Erste HD\"\r") && !names.contains("Das Erste HD\r"));
 
     // A read-only file is not replaced: the operator is told, naming it.
     messages_.clear();
