@@ -23,12 +23,15 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStyleOptionComboBox>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
+
+#include <map>
 
 using namespace chanforge;
 using namespace chanforge::app;
@@ -76,6 +79,7 @@ class CurateWindowTest : public test::WindowFixture {
     void listMenuDeletesDuplicatesAndRemovesUnusedInOneStepEach();
     void aDuplicateGroupUntickedWithSpaceStaysWhole();
     void eachRenameAndDuplicatesChoiceChangesTheResult();
+    void sortByTheKeysTickedInTheirOrder();
 };
 
 void CurateWindowTest::filterOneSatellitesScrambledChannelsDeleteThemAndUndo() {
@@ -383,6 +387,47 @@ void CurateWindowTest::eachRenameAndDuplicatesChoiceChangesTheResult() {
     frame.findChild<QAction*>("findDuplicates")->trigger();
     QCOMPARE(kept, QStringList({"ZDF HD", "Пример HD", "Пример HD"}));
     QCOMPARE(sizes, QList<int>({2, 2, 3})); // plain ZDF joins as the SD version
+}
+
+// Sort and renumber by its default keys, then by the name alone moved to the top.
+void CurateWindowTest::sortByTheKeysTickedInTheirOrder() {
+    const auto window = OpenSample("D");
+    QVERIFY(window);
+    CMainFrame& frame = *window;
+    const auto inNameOrder = [&] {
+        std::map<std::uint16_t, QByteArray> byNumber;
+        ForEachRow<Channel_Info_Tag>(document_->Store(), kChannelTable,
+                                     [&](const Channel_Info_Tag& ch) {
+                                         if (IsTV(ch))
+                                             byNumber[ch.ProgramNum] = QByteArray(ch.Name);
+                                     });
+        QByteArray last;
+        for (const auto& [number, name] : byNumber) {
+            if (name.compare(last, Qt::CaseInsensitive) < 0)
+                return false;
+            last = name;
+        }
+        return true;
+    };
+    const auto sort = [&](bool nameAlone) {
+        test::WhenModal([nameAlone](QWidget* dialog) {
+            auto* keys = dialog->findChild<QListWidget*>("sortKeys");
+            if (nameAlone) {
+                for (int row = 0; row < keys->count(); ++row)
+                    keys->item(row)->setCheckState(row == 2 ? Qt::Checked : Qt::Unchecked);
+                keys->setCurrentRow(2);
+                for (int up = 0; up < 2; ++up)
+                    dialog->findChild<QPushButton*>("sortUp")->click();
+                QCOMPARE(keys->item(0)->text(), QStringLiteral("Name"));
+            }
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        frame.findChild<QAction*>("sortByKeys")->trigger();
+    };
+    sort(false);
+    QVERIFY(!inNameOrder());
+    sort(true);
+    QVERIFY(inNameOrder());
 }
 
 QTEST_MAIN(CurateWindowTest)
