@@ -441,6 +441,13 @@
         <source>%1 channels name satellites, transponders or providers that this database does not have: open the receiver&apos;s channel file first.</source>
         <translation>%1 Sender verweisen auf Satelliten, Transponder oder Anbieter, die diese Senderliste nicht hat: Öffnen Sie zuerst die Senderdatei des Receivers.</translation>
     </message>
+    <message numerus="yes">
+        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver&apos;s channel file first.</source>
+        <translation>
+            <numerusform>Der Satellit, Transponder oder Anbieter von %n Sender fehlt in dieser Senderliste: Öffnen Sie zuerst die Senderdatei des Receivers.</numerusform>
+            <numerusform>Der Satellit, Transponder oder Anbieter von %n Sendern fehlt in dieser Senderliste: Öffnen Sie zuerst die Senderdatei des Receivers.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Channel without a name</source>
         <translation>Sender ohne Namen</translation>
@@ -1629,9 +1636,12 @@
         <source>Would you like to delete selected item?</source>
         <translation>Sollen die ausgewählten Einträge gelöscht werden?</translation>
     </message>
-    <message>
-        <source>Delete %1 channels?</source>
-        <translation>%1 Sender löschen?</translation>
+    <message numerus="yes">
+        <source>Delete %n channel(s)?</source>
+        <translation>
+            <numerusform>%n Sender löschen?</numerusform>
+            <numerusform>%n Sender löschen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2184,25 +2194,40 @@
         <source>Would you like to delete selected item?</source>
         <translation>Sollen die ausgewählten Einträge gelöscht werden?</translation>
     </message>
-    <message>
-        <source>Delete %1 and its channel?</source>
-        <translation>%1 und seinen Sender löschen?</translation>
+    <message numerus="yes">
+        <source>Delete %1 and its %n channel(s)?</source>
+        <translation>
+            <numerusform>%1 und seinen %n Sender löschen?</numerusform>
+            <numerusform>%1 und seine %n Sender löschen?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Delete %1 and its %2 channels?</source>
-        <translation>%1 und seine %2 Sender löschen?</translation>
+    <message numerus="yes">
+        <source>Delete %n satellites and their %1?</source>
+        <translation>
+            <numerusform>%n Satellit und seine %1 löschen?</numerusform>
+            <numerusform>%n Satelliten und ihre %1 löschen?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Delete %1 satellites and their %2 channels?</source>
-        <translation>%1 Satelliten und ihre %2 Sender löschen?</translation>
+    <message numerus="yes">
+        <source>Delete %n transponders and their %1?</source>
+        <translation>
+            <numerusform>%n Transponder und seine %1 löschen?</numerusform>
+            <numerusform>%n Transponder und ihre %1 löschen?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Delete %1 transponders and their %2 channels?</source>
-        <translation>%1 Transponder und ihre %2 Sender löschen?</translation>
+    <message numerus="yes">
+        <source>Delete %n multiplexes and their %1?</source>
+        <translation>
+            <numerusform>%n Multiplex und seine %1 löschen?</numerusform>
+            <numerusform>%n Multiplexe und ihre %1 löschen?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Delete %1 multiplexes and their %2 channels?</source>
-        <translation>%1 Multiplexe und ihre %2 Sender löschen?</translation>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n Sender</numerusform>
+            <numerusform>%n Sender</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3224,10 +3249,10 @@ Titelleiste oder Werkzeugleiste
         <translation>enthält %1, das die Zeichentabelle des Kanals nicht kennt: abgelehnt</translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) hold characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
+        <source>%n name(s) with characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
         <translation>
-            <numerusform>%n Name enthält Zeichen, die die Zeichentabelle des Kanals nicht kennt: Umbenennen abgelehnt. „Namen passend kürzen“ ankreuzen, um sie als „?“ zu speichern, oder diese Zeilen auslassen.</numerusform>
-            <numerusform>%n Namen enthalten Zeichen, die die Zeichentabelle des Kanals nicht kennt: Umbenennen abgelehnt. „Namen passend kürzen“ ankreuzen, um sie als „?“ zu speichern, oder diese Zeilen auslassen.</numerusform>
+            <numerusform>%n Name mit Zeichen, die die Zeichentabelle des Kanals nicht kennt: Umbenennen abgelehnt. „Namen passend kürzen“ ankreuzen, um sie als „?“ zu speichern, oder diese Zeilen auslassen.</numerusform>
+            <numerusform>%n Namen mit Zeichen, die die Zeichentabelle des Kanals nicht kennt: Umbenennen abgelehnt. „Namen passend kürzen“ ankreuzen, um sie als „?“ zu speichern, oder diese Zeilen auslassen.</numerusform>
         </translation>
     </message>
 </context>

@@ -441,6 +441,13 @@
         <source>%1 channels name satellites, transponders or providers that this database does not have: open the receiver&apos;s channel file first.</source>
         <translation>%1 canali fanno riferimento a satelliti, transponder o provider che questa lista non ha: aprire prima il file dei canali del ricevitore.</translation>
     </message>
+    <message numerus="yes">
+        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver&apos;s channel file first.</source>
+        <translation>
+            <numerusform>Il satellite, transponder o provider di %n canale non è in questa lista: aprire prima il file dei canali del ricevitore.</numerusform>
+            <numerusform>Il satellite, transponder o provider di %n canali non è in questa lista: aprire prima il file dei canali del ricevitore.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Channel without a name</source>
         <translation>Canale senza nome</translation>
@@ -1629,9 +1636,12 @@
         <source>Would you like to delete selected item?</source>
         <translation>Eliminare gli elementi selezionati?</translation>
     </message>
-    <message>
-        <source>Delete %1 channels?</source>
-        <translation>Eliminare %1 canali?</translation>
+    <message numerus="yes">
+        <source>Delete %n channel(s)?</source>
+        <translation>
+            <numerusform>Eliminare %n canale?</numerusform>
+            <numerusform>Eliminare %n canali?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2184,25 +2194,40 @@
         <source>Would you like to delete selected item?</source>
         <translation>Eliminare gli elementi selezionati?</translation>
     </message>
-    <message>
-        <source>Delete %1 and its channel?</source>
-        <translation>Eliminare %1 e il suo canale?</translation>
+    <message numerus="yes">
+        <source>Delete %1 and its %n channel(s)?</source>
+        <translation>
+            <numerusform>Eliminare %1 e il suo %n canale?</numerusform>
+            <numerusform>Eliminare %1 e i suoi %n canali?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Delete %1 and its %2 channels?</source>
-        <translation>Eliminare %1 e i suoi %2 canali?</translation>
+    <message numerus="yes">
+        <source>Delete %n satellites and their %1?</source>
+        <translation>
+            <numerusform>Eliminare %n satellite e i suoi %1?</numerusform>
+            <numerusform>Eliminare %n satelliti e i loro %1?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Delete %1 satellites and their %2 channels?</source>
-        <translation>Eliminare %1 satelliti e i loro %2 canali?</translation>
+    <message numerus="yes">
+        <source>Delete %n transponders and their %1?</source>
+        <translation>
+            <numerusform>Eliminare %n transponder e i suoi %1?</numerusform>
+            <numerusform>Eliminare %n transponder e i loro %1?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Delete %1 transponders and their %2 channels?</source>
-        <translation>Eliminare %1 transponder e i loro %2 canali?</translation>
+    <message numerus="yes">
+        <source>Delete %n multiplexes and their %1?</source>
+        <translation>
+            <numerusform>Eliminare %n multiplex e i suoi %1?</numerusform>
+            <numerusform>Eliminare %n multiplex e i loro %1?</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Delete %1 multiplexes and their %2 channels?</source>
-        <translation>Eliminare %1 multiplex e i loro %2 canali?</translation>
+    <message numerus="yes">
+        <source>%n channel(s)</source>
+        <translation>
+            <numerusform>%n canale</numerusform>
+            <numerusform>%n canali</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3224,10 +3249,10 @@ Barra del titolo o barra degli strumenti
         <translation>contiene %1, che la tabella dei caratteri del canale non contiene: rifiutato</translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) hold characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
+        <source>%n name(s) with characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
         <translation>
-            <numerusform>%n nome contiene caratteri che la tabella dei caratteri del canale non contiene: rinomina rifiutata. Spunta «Accorcia i nomi per farli stare» per memorizzarli come «?», oppure escludi quelle righe.</numerusform>
-            <numerusform>%n nomi contengono caratteri che la tabella dei caratteri del canale non contiene: rinomina rifiutata. Spunta «Accorcia i nomi per farli stare» per memorizzarli come «?», oppure escludi quelle righe.</numerusform>
+            <numerusform>%n nome con caratteri che la tabella dei caratteri del canale non contiene: rinomina rifiutata. Spunta «Accorcia i nomi per farli stare» per memorizzarli come «?», oppure escludi quelle righe.</numerusform>
+            <numerusform>%n nomi con caratteri che la tabella dei caratteri del canale non contiene: rinomina rifiutata. Spunta «Accorcia i nomi per farli stare» per memorizzarli come «?», oppure escludi quelle righe.</numerusform>
         </translation>
     </message>
 </context>

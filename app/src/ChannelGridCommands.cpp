@@ -113,7 +113,8 @@ void CChannelGrid::DeleteOrRemove() {
         return;
     }
     const QString question = selected.size() == 1 ? tr("Would you like to delete selected item?")
-                                                  : tr("Delete %1 channels?").arg(selected.size());
+                                                  : tr("Delete %n channel(s)?", nullptr,
+                                                       static_cast<int>(selected.size()));
     if (!qpui::AskYesNo(this, question))
         return;
     context_.Edit(QT_TRANSLATE_NOOP("UndoSteps", "Delete"), kChannels,

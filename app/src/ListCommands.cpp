@@ -336,16 +336,17 @@ QString CListCommands::DeleteQuestion(const RowIds& keys) const {
     const std::size_t channels = ChannelsDeletedWith(context_.Store(), Kind(), keys);
     if (channels == 0)
         return tr("Would you like to delete selected item?");
+    const int n = static_cast<int>(channels);
     if (keys.size() == 1)
-        return channels == 1 ? tr("Delete %1 and its channel?").arg(RecordText(keys.front()))
-                             : tr("Delete %1 and its %2 channels?")
-                                   .arg(RecordText(keys.front()))
-                                   .arg(channels);
-    const QString many =
-        Kind() == ListKind::Satellite     ? tr("Delete %1 satellites and their %2 channels?")
-        : Kind() == ListKind::Transponder ? tr("Delete %1 transponders and their %2 channels?")
-                                          : tr("Delete %1 multiplexes and their %2 channels?");
-    return many.arg(keys.size()).arg(channels);
+        return tr("Delete %1 and its %n channel(s)?", nullptr, n).arg(RecordText(keys.front()));
+    // Two records or more from here; other languages still count them in their own forms.
+    const int records = static_cast<int>(keys.size());
+    const QString many = Kind() == ListKind::Satellite
+                             ? tr("Delete %n satellites and their %1?", nullptr, records)
+                         : Kind() == ListKind::Transponder
+                             ? tr("Delete %n transponders and their %1?", nullptr, records)
+                             : tr("Delete %n multiplexes and their %1?", nullptr, records);
+    return many.arg(tr("%n channel(s)", nullptr, n));
 }
 
 void CListCommands::Delete() {

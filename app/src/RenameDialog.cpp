@@ -155,7 +155,7 @@ void CRenameDialog::Count() {
     else if (empty > 0)
         summary = tr("%n name(s) would be left empty: rename refused.", nullptr, n(empty));
     else if (notInTable > 0)
-        summary = tr("%n name(s) hold characters the channel's character table cannot hold: "
+        summary = tr("%n name(s) with characters the channel's character table cannot hold: "
                      "rename refused. Tick \"Cut names to fit\" to store them as '?', or leave "
                      "those lines out.",
                      nullptr, n(notInTable));

@@ -283,6 +283,8 @@ void ListCommandsTest::channelsDraggedOntoASatelliteTakeItsTwinTransponder() {
 }
 
 void ListCommandsTest::menusKeysAndRefusals() {
+    CEnglishCounts english; // as the program reads counts in English
+    QCoreApplication::installTranslator(&english);
     auto frame = OpenSample("D", 12);
     QVERIFY(frame);
     tabstore::CQoDB& db = document_->Store();
@@ -329,9 +331,16 @@ void ListCommandsTest::menusKeysAndRefusals() {
     QTest::keyClick(&satellites, Qt::Key_Delete);
     QTest::mouseClick(transponders.viewport(), Qt::LeftButton, {}, RowCenter(transponders, 3, 3));
     QTest::keyClick(&transponders, Qt::Key_Delete);
+    QTest::mouseClick(satellites.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      RowCenter(satellites, 1, 3));
+    QTest::keyClick(&satellites, Qt::Key_Delete);
     answer_ = QMessageBox::Yes;
-    QCOMPARE(messages_, QStringList({"Delete satellite Astra 19.2E and its 5 channels?",
-                                     "Delete transponder 12,266 V and its 3 channels?"}));
+    QCOMPARE(messages_.size(), 3);
+    QCOMPARE(messages_.mid(0, 2), QStringList({"Delete satellite Astra 19.2E and its 5 channels?",
+                                               "Delete transponder 12,266 V and its 3 channels?"}));
+    QVERIFY2(messages_[2].startsWith("Delete 2 satellites and their ") &&
+                 messages_[2].endsWith(" channels?"),
+             qPrintable(messages_[2]));
     QCOMPARE(db.Size(kChannelTable), 16u);
 
     messages_.clear();

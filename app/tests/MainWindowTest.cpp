@@ -1,6 +1,7 @@
 // Drives the main window on the offscreen platform: open, filter, sort, search, lock, move,
 // undo, redo, save, and the unsaved-changes question.
 #include "ChannelGrid.h"
+#include "EnglishCounts.h"
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
 #include "MainFrame.h"
@@ -245,6 +246,8 @@ void MainWindowTest::favouriteDropAndRename() {
 }
 
 void MainWindowTest::editsByKeyAndMouseNeverLoseChannels() {
+    CEnglishCounts english; // as the program reads counts in English
+    QCoreApplication::installTranslator(&english);
     auto frame = OpenSample("D", 20);
     QVERIFY(frame);
     tabstore::CQoDB& db = document_->Store();
@@ -284,7 +287,9 @@ void MainWindowTest::editsByKeyAndMouseNeverLoseChannels() {
     ClickChannel(tv, db, "3sat HD");
     ClickChannel(tv, db, "KiKA HD", Qt::ControlModifier);
     QCOMPARE(tv.SelectedKeys().size(), 2u);
+    messages_.clear();
     QTest::keyClick(&tv, Qt::Key_Delete);
+    QCOMPARE(messages_, QStringList{"Delete 2 channels?"});
     names.removeOne(QStringLiteral("3sat HD"));
     names.removeOne(QStringLiteral("KiKA HD"));
     QCOMPARE(ChannelNames(db), names);

@@ -82,10 +82,7 @@ std::string UnresolvedSentence(chanforge::document::Document& doc,
         chanforge::check::UnresolvedChannels(doc.Store(), doc.Values(), doc.Layout()).size();
     if (count == 0)
         return {};
-    std::string sentence = chanforge::check::UnresolvedChannelsMessage(count);
-    if (const std::size_t at = sentence.find("%1"); at != std::string::npos)
-        sentence.replace(at, 2, std::to_string(count));
-    return sentence;
+    return chanforge::check::UnresolvedChannelsPhrase(count).English();
 }
 
 } // namespace

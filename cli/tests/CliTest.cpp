@@ -213,17 +213,17 @@ TEST_F(CliTest, ConvertsThroughFilesAndWorkbooksWithoutChangingAByte) {
     EXPECT_HAS(On("D", 0, {"dump", book}).out, "Channels: 27");
     // A workbook alone names satellites, transponders and providers that are not there.
     EXPECT_HAS(On("D", 1, {"convert", book, "-o", Path("alone.bin")}).err,
-               "27 channels name satellites, transponders or providers that this database does "
-               "not have: open the receiver's channel file first.");
+               "The satellite, transponder or provider of 27 channels is not in this database: "
+               "open the receiver's channel file first.");
     EXPECT_FALSE(fs::exists(Path("alone.bin")));
     On("D", 0, {"--yes", "convert", book, "-o", Path("alone.bin")});
     On("D", 0, {"convert", d, "-o", Path("d.csv")});
     EXPECT_HAS(On("D", 1, {"convert", Path("d.csv"), "-o", Path("alone.bin")}).err,
-               "27 channels name satellites");
+               "of 27 channels is not in this database");
     On("D", 0, {"--yes", "convert", Path("d.csv"), "-o", Path("alone-csv.bin")});
     EXPECT_EQ(Read(Path("alone-csv.bin")), Read(Path("alone.bin")));
     // So does every other command that writes one; those that only read say it.
-    const std::string unresolved = "27 channels name satellites";
+    const std::string unresolved = "of 27 channels is not in this database";
     Write(Path("ref.txt"), "1;Das Erste;0-0-28106\n");
     for (const Args& writes :
          {Args{"dedupe", book, "-o", Path("dd.bin"), "--keep", "lowest"},

@@ -27,6 +27,14 @@ std::vector<std::uint32_t> UnresolvedChannels(tabstore::CQoDB& db, const Documen
     return rows;
 }
 
+utils::Phrase UnresolvedChannelsPhrase(std::size_t count) {
+    return utils::Phrase::Counted(
+        "Check",
+        CF_TR_N_NOOP("Check", "The satellite, transponder or provider of %n channel(s) is not in "
+                              "this database: open the receiver's channel file first."),
+        count);
+}
+
 const char* UnresolvedChannelsMessage(std::size_t count) {
     return count == 1
                ? CF_TR_NOOP("Check", "1 channel names a satellite, transponder or provider that "

@@ -6,6 +6,7 @@
 #include "chanforge/Records.h"
 #include "chanforge/codec/FlashLayout.h"
 #include "tabstore/QoDB.h"
+#include "utils/Phrase.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,8 +18,11 @@ namespace chanforge::check {
 std::vector<std::uint32_t> UnresolvedChannels(tabstore::CQoDB& db, const DocumentValues& values,
                                               const codec::FlashLayout& layout);
 
-/// The sentence that reports count such channels ("%1" is the count), for the catalogue
-/// context "Check".
+/// The sentence that reports count such channels.
+utils::Phrase UnresolvedChannelsPhrase(std::size_t count);
+
+/// The same as a catalogue text of the context "Check" with "%1" for the count, in the form
+/// English takes for it; the window's file commands still read it.
 const char* UnresolvedChannelsMessage(std::size_t count);
 
 } // namespace chanforge::check
