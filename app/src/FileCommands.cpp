@@ -130,10 +130,8 @@ void CFileCommands::TellUnresolved() {
     const std::size_t unresolved =
         check::UnresolvedChannels(document_.Store(), document_.Values(), document_.Layout()).size();
     if (unresolved > 0)
-        qpui::ShowMessage(
-            &frame_, qpui::MessageKind::Information,
-            QCoreApplication::translate("Check", check::UnresolvedChannelsMessage(unresolved))
-                .arg(unresolved));
+        qpui::ShowMessage(&frame_, qpui::MessageKind::Information,
+                          Translated(check::UnresolvedChannelsPhrase(unresolved)));
 }
 
 bool CFileCommands::SaveTo(const QString& path) {

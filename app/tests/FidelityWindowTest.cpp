@@ -3,6 +3,7 @@
 // unsaved mark and the file byte for byte; a workbook opened without the channel file says that
 // its channels name records that are not there.
 #include "ChannelGrid.h"
+#include "EnglishCounts.h"
 #include "FavTree.h"
 #include "LeftBottomView.h"
 #include "LeftTopView.h"
@@ -189,6 +190,8 @@ void FidelityWindowTest::okOnEveryRecordKeepsTheFile() {
 }
 
 void FidelityWindowTest::workbookWithoutTheChannelFileIsReported() {
+    CEnglishCounts english; // as the program reads counts in English
+    QCoreApplication::installTranslator(&english);
     QTemporaryDir dir;
     const QString channels = WriteBundledSample(dir, QStringLiteral("D"));
     // Opened over the channel file (that it was saved from), a workbook or CSV file names
@@ -203,9 +206,8 @@ void FidelityWindowTest::workbookWithoutTheChannelFileIsReported() {
                 QVERIFY(frame.OpenPath(file) && (file != channels || frame.SaveTo(sheet)));
         }
         QCOMPARE(messages_,
-                 QStringList{"27 channels name satellites, transponders or providers that "
-                             "this database does not have: open the receiver's channel "
-                             "file first."});
+                 QStringList{"The satellite, transponder or provider of 27 channels is not in "
+                             "this database: open the receiver's channel file first."});
     }
 }
 

@@ -35,14 +35,4 @@ utils::Phrase UnresolvedChannelsPhrase(std::size_t count) {
         count);
 }
 
-const char* UnresolvedChannelsMessage(std::size_t count) {
-    return count == 1
-               ? CF_TR_NOOP("Check", "1 channel names a satellite, transponder or provider that "
-                                     "this database does not have: open the receiver's channel "
-                                     "file first.")
-               : CF_TR_NOOP("Check", "%1 channels name satellites, transponders or providers that "
-                                     "this database does not have: open the receiver's channel "
-                                     "file first.");
-}
-
 } // namespace chanforge::check

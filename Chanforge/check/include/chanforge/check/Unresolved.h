@@ -21,8 +21,4 @@ std::vector<std::uint32_t> UnresolvedChannels(tabstore::CQoDB& db, const Documen
 /// The sentence that reports count such channels.
 utils::Phrase UnresolvedChannelsPhrase(std::size_t count);
 
-/// The same as a catalogue text of the context "Check" with "%1" for the count, in the form
-/// English takes for it; the window's file commands still read it.
-const char* UnresolvedChannelsMessage(std::size_t count);
-
 } // namespace chanforge::check
