@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <vector>
 
 namespace chanforge::app {
 
@@ -52,20 +53,21 @@ QString MethodText(Method method) {
     return CReferenceDialog::tr("none");
 }
 
-QString Groups(std::uint32_t mask) {
+/// The groups by name, before or once the plan is applied.
+QString Groups(const Plan& plan, std::uint32_t mask, bool applied) {
     QStringList groups;
-    for (int g = 0; g < 32; ++g)
-        if (mask >> g & 1)
-            groups << QString::number(g + 1);
-    return groups.isEmpty() ? CReferenceDialog::tr("none") : groups.join(QLatin1Char(','));
+    for (const NamedGroup& g : plan.GroupsOf(mask, applied))
+        groups << (g.name.empty() ? CReferenceDialog::tr("group %1").arg(g.group)
+                                  : QStringLiteral("“%1”").arg(GroupName(g.name)));
+    return groups.isEmpty() ? CReferenceDialog::tr("none") : groups.join(QStringLiteral(", "));
 }
 
 /// What changes besides the number, in words.
-QString OtherChanges(const ChannelState& before, const ChannelState& after) {
+QString OtherChanges(const Plan& plan, const ChannelState& before, const ChannelState& after) {
     QStringList out;
     if (after.favorite != before.favorite)
         out << CReferenceDialog::tr("favourites %1 → %2")
-                   .arg(Groups(before.favorite), Groups(after.favorite));
+                   .arg(Groups(plan, before.favorite, false), Groups(plan, after.favorite, true));
     if (after.locked != before.locked)
         out << (after.locked ? CReferenceDialog::tr("locked") : CReferenceDialog::tr("unlocked"));
     if (after.skipped != before.skipped)
@@ -202,14 +204,14 @@ void CReferenceDialog::Replan() {
     const std::size_t matched = plan_.Matched();
     QString text =
         tr("%n reference channel(s):", nullptr, n(plan_.entries.size())) + QLatin1Char(' ') +
-        tr("%1 matched (%2 by name only, to check), %3 without a match.")
+        tr("%1 matched (%2 by name only, to check; %3 in conflict), %4 without a match.")
             .arg(matched)
             .arg(plan_.Uncertain())
+            .arg(plan_.conflicts.size())
             .arg(std::count_if(plan_.entries.begin(), plan_.entries.end(),
                                [](const EntryPlan& p) { return !p.match.found(); })) +
         QLatin1Char(' ') +
-        tr("%n channel(s) of this list without an entry.", nullptr, n(plan_.unmatched.size())) +
-        QLatin1Char(' ') + tr("%n conflict(s).", nullptr, n(plan_.conflicts.size()));
+        tr("%n channel(s) of this list without an entry.", nullptr, n(plan_.unmatched.size()));
     if (const std::size_t left = plan_.LeftOutLines(); left > 0)
         text +=
             QLatin1Char(' ') + tr("%n line(s) left out: nothing changes there.", nullptr, n(left));
@@ -235,7 +237,37 @@ QString CReferenceDialog::EntryText(std::size_t e) const {
                              : QStringLiteral("%1 %2").arg(entry.number).arg(Name(entry.name));
 }
 
+QString CReferenceDialog::ConflictText(const Conflict& c) const {
+    if (c.kind == ConflictKind::SameChannel) {
+        const ChannelState& channel = plan_.entries[c.entry].before;
+        return tr("“%1” matches channel %2 “%3”, which “%4” keeps: it changes nothing")
+            .arg(EntryText(c.entry))
+            .arg(channel.number)
+            .arg(Name(channel.name), EntryText(c.holder));
+    }
+    if (c.holder < plan_.entries.size() && plan_.entries[c.holder].applied)
+        return tr("“%1” wants %2, taken by “%3”: it gets %4")
+            .arg(EntryText(c.entry))
+            .arg(c.wanted)
+            .arg(EntryText(c.holder))
+            .arg(c.given);
+    if (c.holder != kNoLine) {
+        const std::size_t entries = plan_.entries.size();
+        const ChannelState& held = c.holder < entries ? plan_.entries[c.holder].before
+                                                      : plan_.unmatched[c.holder - entries].before;
+        return tr("“%1” wants %2, which channel “%3” keeps, left as it is: it gets %4")
+            .arg(EntryText(c.entry))
+            .arg(c.wanted)
+            .arg(Name(held.name))
+            .arg(c.given);
+    }
+    return tr("“%1” gets %2: %3 is taken").arg(EntryText(c.entry)).arg(c.given).arg(c.wanted);
+}
+
 void CReferenceDialog::FillEntries() {
+    std::vector<const Conflict*> conflictOf(plan_.entries.size());
+    for (const Conflict& c : plan_.conflicts)
+        conflictOf[c.entry] = &c;
     entries_->setRowCount(static_cast<int>(plan_.entries.size()));
     for (std::size_t e = 0; e < plan_.entries.size(); ++e) {
         const EntryPlan& p = plan_.entries[e];
@@ -243,13 +275,18 @@ void CReferenceDialog::FillEntries() {
         const QString after = p.applied            ? QString::number(p.after.number)
                               : p.leftOut && found ? QString::number(p.before.number)
                                                    : QString();
-        const QString changes = p.applied   ? OtherChanges(p.before, p.after)
-                                : p.leftOut ? tr("left out: stays as it is")
-                                            : QString();
+        QStringList changes;
+        if (p.applied)
+            changes << OtherChanges(plan_, p.before, p.after);
+        else if (p.leftOut)
+            changes << tr("left out: stays as it is");
+        if (conflictOf[e] != nullptr)
+            changes << ConflictText(*conflictOf[e]);
+        changes.removeAll(QString());
         SetRow(entries_, static_cast<int>(e),
                {EntryText(e), found ? Name(p.before.name) : tr("(none)"),
                 MethodText(p.match.method), found ? QString::number(p.before.number) : QString(),
-                after, changes},
+                after, changes.join(QStringLiteral("; "))},
                p.leftOut);
     }
     entries_->resizeColumnsToContents();
@@ -275,14 +312,9 @@ void CReferenceDialog::FillNotes() {
     const auto add = [&](const QString& what, const QString& details) {
         new QTreeWidgetItem(notes_, {what, details});
     };
-    for (const Conflict& c : plan_.conflicts) {
-        if (c.kind == ConflictKind::SameChannel)
-            add(tr("Same channel"), tr("“%1” matches the channel “%2” keeps; it is left out")
-                                        .arg(EntryText(c.entry), EntryText(c.holder)));
-        else
-            add(tr("Number taken"),
-                tr("“%1” gets %2: %3 is taken").arg(EntryText(c.entry)).arg(c.given).arg(c.wanted));
-    }
+    for (const Conflict& c : plan_.conflicts)
+        add(c.kind == ConflictKind::SameChannel ? tr("Same channel") : tr("Number taken"),
+            ConflictText(c));
     for (std::size_t e = 0; e < plan_.entries.size(); ++e) {
         const EntryPlan& p = plan_.entries[e];
         if (p.nameTooLong)

@@ -44,6 +44,8 @@ class CReferenceDialog : public QDialog {
     void FillUnmatched();
     void FillNotes();
     QString EntryText(std::size_t e) const;
+    /// What the entry conflicts with, and what becomes of it.
+    QString ConflictText(const reference::Conflict& c) const;
 
     const reference::Reference& ref_;
     Planner planner_;

@@ -9,6 +9,7 @@
 #include "WindowFixture.h"
 
 #include "chanforge/TableAccess.h"
+#include "chanforge/editing/FavoriteGroups.h"
 #include "policy/Presets.h"
 #include "qpui/MessageBox.h"
 
@@ -77,8 +78,10 @@ void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {
     const QString list = dir_.filePath("reference.txt");
     QFile file(list);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("1;ZDF HD;0-0-0\r\n2;das erste hd;0-0-0\r\n3;Nowhere TV;1-2-3\r\n"
-               "this line is no channel\r\n4;arte;0-0-0\r\n");
+    // Under the guide's header, and one channel twice.
+    file.write(
+        "Pr#;Name;ONID-TSID-SID\r\n1;ZDF HD;0-0-0\r\n2;das erste hd;0-0-0\r\n"
+        "3;Nowhere TV;1-2-3\r\nthis line is no channel\r\n4;arte;0-0-0\r\n5;zdf hd;0-0-0\r\n");
     file.close();
     document::Document document;
     CMainFrame frame(document);
@@ -90,19 +93,24 @@ void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {
     test::WhenModal([](QWidget* modal) {
         QVERIFY(modal && modal->objectName() == "referenceDialog");
         QCOMPARE(modal->findChild<QLabel*>("referenceSummary")->text(),
-                 QStringLiteral("4 reference channels: 3 matched (3 by name only, to check), 1 "
-                                "without a match. 37 channels of this list without an entry. 0 "
-                                "conflicts."));
+                 QStringLiteral("5 reference channels: 4 matched (4 by name only, to check; 1 in "
+                                "conflict), 1 without a match. 37 channels of this list without "
+                                "an entry."));
         auto* entries = modal->findChild<QTableWidget*>("referenceEntries");
-        QCOMPARE(entries->rowCount(), 4);
+        QCOMPARE(entries->rowCount(), 5);
         QCOMPARE(entries->item(0, 1)->text(), QStringLiteral("ZDF HD"));
         QCOMPARE(entries->item(0, 3)->text(), QStringLiteral("2"));
         QCOMPARE(entries->item(0, 4)->text(), QStringLiteral("1"));
         QCOMPARE(entries->item(2, 1)->text(), QStringLiteral("(none)"));
         QCOMPARE(modal->findChild<QTableWidget*>("referenceUnmatched")->rowCount(), 37);
         auto* notes = modal->findChild<QTreeWidget*>("referenceNotes");
-        QCOMPARE(notes->topLevelItemCount(), 1);
-        QVERIFY(notes->topLevelItem(0)->text(1).startsWith("Line 4: "));
+        const QString conflict =
+            QStringLiteral("“5 zdf hd” matches channel 2 “ZDF HD”, which “1 ZDF HD” keeps: it "
+                           "changes nothing");
+        QCOMPARE(entries->item(4, 5)->text(), conflict);
+        QCOMPARE(notes->topLevelItemCount(), 2);
+        QCOMPARE(notes->topLevelItem(0)->text(1), conflict);
+        QVERIFY(notes->topLevelItem(1)->text(1).startsWith("Line 5: "));
         modal->grab().save("/tmp/reference-preview.png");
         QTest::mouseClick(modal->findChild<QPushButton*>("apply"), Qt::LeftButton);
     });
@@ -123,6 +131,13 @@ void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {
 void ReferenceWindowTest::databaseOfAnotherModelAsksForItsModelAndCancelChangesNothing() {
     const std::string theirs = dir_.filePath("theirs.bin").toStdString();
     QVERIFY(testkit::WriteSampleFile("A", 1, theirs, 30) == 40);
+    {
+        document::Document their(codec::FlashLayout::FromPreset(*policy::FindPreset("A")));
+        QVERIFY(their.Open(theirs).ok());
+        testkit::ChannelNamed(their.Store(), "ZDF HD")->Favorite = 0x3;
+        QVERIFY(editing::RenameFavoriteGroup(their.Store(), 0, "News") == editing::EditResult::Ok);
+        QVERIFY(their.SaveToFile(theirs).ok());
+    }
     const std::string sample = dir_.filePath("mine-d.bin").toStdString();
     QVERIFY(testkit::WriteSampleFile("D", 1, sample, 30) == 40);
     document::Document document;
@@ -131,23 +146,35 @@ void ReferenceWindowTest::databaseOfAnotherModelAsksForItsModelAndCancelChangesN
     QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
     const std::vector<unsigned char> before = StoreBytes(document.Store());
 
-    bool previewed = false;
-    test::WhenModal([&previewed](QWidget* modal) {
+    // The model offered first is this list's; the file is model A's, which the window names.
+    answer_ = QMessageBox::Yes;
+    messages_.clear();
+    QString favourites;
+    test::WhenModal([&favourites](QWidget* modal) {
         auto* ask = qobject_cast<QInputDialog*>(modal);
         QVERIFY(ask);
-        ask->setTextValue(QStringLiteral("Model A Satellite 2Tuner"));
-        test::WhenModal([&previewed](QWidget* preview) {
+        QVERIFY(ask->textValue().startsWith("Model D "));
+        test::WhenModal([&favourites](QWidget* preview) {
             QVERIFY(preview && preview->objectName() == "referenceDialog");
             QVERIFY(preview->findChild<QLabel*>("referenceSummary")
                         ->text()
                         .startsWith("40 reference channels: 40 matched (0 by name only"));
-            previewed = true;
+            auto* entries = preview->findChild<QTableWidget*>("referenceEntries");
+            for (int row = 0; row < entries->rowCount(); ++row)
+                if (entries->item(row, 1)->text() == "ZDF HD")
+                    favourites = entries->item(row, 5)->text();
             QTest::mouseClick(preview->findChild<QPushButton*>("cancel"), Qt::LeftButton);
         });
         ask->accept();
     });
     QVERIFY(!Commands(frame).ApplyReferenceFrom(QString::fromStdString(theirs)));
-    QVERIFY(previewed);
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_.front().startsWith("This file looks like a model A / B database, not "
+                                          "model D") &&
+                 messages_.front().endsWith("Read the reference as model A?"),
+             qPrintable(messages_.front()));
+    // Favourites by the groups' names: as they are here, and as the reference names them.
+    QCOMPARE(favourites, QStringLiteral("favourites “Favorite 3” → “News”, “Favorite 2”"));
     QVERIFY(StoreBytes(document.Store()) == before);
     QVERIFY(!frame.IsModified());
 }

@@ -45,19 +45,22 @@ const char* KindText(ref::Kind kind) {
     return kind == ref::Kind::TV ? "TV" : kind == ref::Kind::Radio ? "radio" : "";
 }
 
-std::string Groups(std::uint32_t mask) {
+/// The groups by name ("group N" where one has none).
+std::string Groups(const ref::Plan& plan, std::uint32_t mask, bool applied) {
     std::string text;
-    for (int g = 0; g < 32; ++g)
-        if (mask >> g & 1)
-            text += (text.empty() ? "" : ",") + std::to_string(g + 1);
+    for (const ref::NamedGroup& g : plan.GroupsOf(mask, applied))
+        text += (text.empty() ? "" : ", ") + (g.name.empty() ? "group " + std::to_string(g.group)
+                                                             : "\"" + Latin1Utf8(g.name) + "\"");
     return text.empty() ? "none" : text;
 }
 
 /// What else changes besides the number, in words.
-std::vector<std::string> Changes(const ref::ChannelState& before, const ref::ChannelState& after) {
+std::vector<std::string> Changes(const ref::Plan& plan, const ref::ChannelState& before,
+                                 const ref::ChannelState& after) {
     std::vector<std::string> out;
     if (after.favorite != before.favorite)
-        out.push_back("favourites " + Groups(before.favorite) + " -> " + Groups(after.favorite));
+        out.push_back("favourites " + Groups(plan, before.favorite, false) + " -> " +
+                      Groups(plan, after.favorite, true));
     if (after.locked != before.locked)
         out.emplace_back(after.locked ? "locked" : "unlocked");
     if (after.skipped != before.skipped)
@@ -74,14 +77,33 @@ std::string Joined(const std::vector<std::string>& parts) {
     return text;
 }
 
-std::string ConflictText(const ref::Reference& reference, const ref::Conflict& c) {
-    const auto entry = [&](std::size_t e) {
-        return "entry " + std::to_string(e + 1) + " \"" + reference.entries[e].name + "\"";
-    };
-    if (c.kind == ref::ConflictKind::SameChannel)
-        return entry(c.entry) + " matches the channel " + entry(c.holder) + " keeps";
-    return entry(c.entry) + " wants number " + std::to_string(c.wanted) + ", taken; it gets " +
-           std::to_string(c.given);
+std::string EntryName(const ref::Reference& reference, std::size_t e) {
+    return "entry " + std::to_string(e + 1) + " \"" + reference.entries[e].name + "\"";
+}
+
+/// What the entry's conflict is with, and what becomes of it.
+std::string ConflictReason(const ref::Reference& reference, const ref::Plan& plan,
+                           const ref::Conflict& c) {
+    if (c.kind == ref::ConflictKind::SameChannel) {
+        const ref::ChannelState& channel = plan.entries[c.entry].before;
+        return "matches channel " + std::to_string(channel.number) + " \"" + channel.name +
+               "\", which " + EntryName(reference, c.holder) + " keeps; it changes nothing";
+    }
+    std::string text = "wants number " + std::to_string(c.wanted) + ", taken";
+    if (c.holder < plan.entries.size() && plan.entries[c.holder].applied)
+        text += " by " + EntryName(reference, c.holder);
+    else if (c.holder != ref::kNoLine)
+        text += " by \"" +
+                (c.holder < plan.entries.size()
+                     ? plan.entries[c.holder].before.name
+                     : plan.unmatched[c.holder - plan.entries.size()].before.name) +
+                "\" (line " + std::to_string(c.holder + 1) + ", left as it is)";
+    return text + "; it gets " + std::to_string(c.given);
+}
+
+std::string ConflictText(const ref::Reference& reference, const ref::Plan& plan,
+                         const ref::Conflict& c) {
+    return EntryName(reference, c.entry) + " " + ConflictReason(reference, plan, c);
 }
 
 std::string GroupText(const ref::GroupPast& g) {
@@ -94,6 +116,9 @@ std::string Counted(std::size_t n, const char* one, const char* many) {
 }
 
 void PrintText(std::ostream& text, const ref::Reference& reference, const ref::Plan& plan) {
+    std::vector<const ref::Conflict*> conflictOf(plan.entries.size());
+    for (const ref::Conflict& c : plan.conflicts)
+        conflictOf[c.entry] = &c;
     for (std::size_t e = 0; e < plan.entries.size(); ++e) {
         const ref::Service& entry = reference.entries[e];
         const ref::EntryPlan& p = plan.entries[e];
@@ -109,8 +134,11 @@ void PrintText(std::ostream& text, const ref::Reference& reference, const ref::P
                  << TerminalUtf8(p.before.name) << "\" " << p.before.number;
             if (p.applied)
                 text << " -> " << p.after.number;
-            if (const std::string more = Joined(Changes(p.before, p.after)); !more.empty())
+            if (const std::string more = Joined(Changes(plan, p.before, p.after)); !more.empty())
                 text << "; " << TerminalUtf8(more);
+            if (conflictOf[e] != nullptr)
+                text << "; conflict: "
+                     << TerminalUtf8(ConflictReason(reference, plan, *conflictOf[e]));
             if (p.nameTooLong)
                 text << "; name too long for this receiver";
             else if (p.nameNotInTable != 0)
@@ -133,13 +161,13 @@ void PrintText(std::ostream& text, const ref::Reference& reference, const ref::P
             text << u.after.number << "\n";
     }
     for (const ref::Conflict& c : plan.conflicts)
-        text << "conflict: " << TerminalUtf8(ConflictText(reference, c)) << "\n";
+        text << "conflict: " << TerminalUtf8(ConflictText(reference, plan, c)) << "\n";
     for (const ref::GroupPast& g : plan.groupsPast)
         text << "not kept: " << TerminalUtf8(GroupText(g)) << "\n";
     text << Counted(plan.entries.size(), "entry", "entries") << ", " << plan.Matched()
-         << " matched (" << plan.Uncertain() << " by name only), "
-         << Counted(plan.unmatched.size(), "channel", "channels") << " of this list unmatched, "
-         << Counted(plan.conflicts.size(), "conflict", "conflicts");
+         << " matched (" << plan.Uncertain() << " by name only, " << plan.conflicts.size()
+         << " in conflict), " << Counted(plan.unmatched.size(), "channel", "channels")
+         << " of this list unmatched";
     if (const std::size_t left = plan.LeftOutLines(); left > 0)
         text << ", " << Counted(left, "line", "lines") << " left out";
     text << "\n";
@@ -231,11 +259,15 @@ void PrintJson(std::ostream& text, const ref::Reference& reference, const ref::P
     }
     out.End();
     out.Begin("conflicts");
-    for (const ref::Conflict& c : plan.conflicts)
-        out.Item(
-            {{"entry", c.entry + 1},
-             {"kind", c.kind == ref::ConflictKind::SameChannel ? "same-channel" : "number-taken"},
-             {"message", ConflictText(reference, c)}});
+    for (const ref::Conflict& c : plan.conflicts) {
+        nlohmann::ordered_json item = {
+            {"entry", c.entry + 1},
+            {"kind", c.kind == ref::ConflictKind::SameChannel ? "same-channel" : "number-taken"},
+            {"message", ConflictText(reference, plan, c)}};
+        if (c.holder != ref::kNoLine)
+            item["holder"] = c.holder + 1; // the line with the channel or number it wanted
+        out.Item(item);
+    }
     out.End();
     out.Begin("groupsNotKept");
     for (const ref::GroupPast& g : plan.groupsPast)

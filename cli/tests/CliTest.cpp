@@ -434,33 +434,43 @@ TEST_F(CliTest, AppliesAReferenceListOrLeavesTheOutput) {
                   [](const Json& a, const Json& b) { return a["ProgramNum"] < b["ProgramNum"]; });
         return all;
     };
-    // The TV channels in reverse order, and a line that is none.
+    // Under the guide's header line, the TV channels in reverse order, one of them twice, and a
+    // line that is none.
     Args names;
-    std::string text;
+    std::string text = "pr#;Name;ONID-TSID-SID\r\n", firstNumber;
     const Json all = channels(mine);
     for (auto c = all.rbegin(); c != all.rend(); ++c)
         if ((*c)["Attributes"].get<int>() & 0x400) {
             names.push_back((*c)["Name"]);
+            if (names.size() == 1)
+                firstNumber = (*c)["ProgramNum"].dump();
             text += std::to_string(names.size()) + ";" + names.back() + ";0-0-" +
                     (*c)["ServiceID"].dump() + "\r\n";
         }
-    Write(list, text + "not a channel\r\n");
+    Write(list, text + "99;" + names[0] + ";0-0-0\r\nnot a channel\r\n");
     const Outcome dry =
         On("D", 0, {"apply-reference", list, mine, "-o", keep, "--dry-run", "--json"});
     EXPECT_FALSE(fs::exists(keep));
     EXPECT_HAS(dry.err, "list.txt: line ");
     const Json plan = Json::parse(dry.out);
-    ASSERT_EQ(plan["entries"].size(), names.size());
+    ASSERT_EQ(plan["entries"].size(), names.size() + 1);
     for (std::size_t e = 0; e < names.size(); ++e) {
         EXPECT_EQ(plan["entries"][e]["method"], "name");
         EXPECT_EQ(plan["entries"][e]["after"]["number"], e + 1);
     }
-    EXPECT_EQ(plan["unreadLines"].size(), 1u);
+    ASSERT_EQ(plan["unreadLines"].size(), 1u);
+    EXPECT_EQ(plan["unreadLines"][0]["line"], names.size() + 3);
+    ASSERT_EQ(plan["conflicts"].size(), 1u);
+    EXPECT_EQ(plan["conflicts"][0]["holder"], 1);
+    EXPECT_EQ(plan["conflicts"][0]["message"], "entry " + std::to_string(names.size() + 1) + " \"" +
+                                                   names[0] + "\" matches channel " + firstNumber +
+                                                   " \"" + names[0] + "\", which entry 1 \"" +
+                                                   names[0] + "\" keeps; it changes nothing");
     // Left out: the first entry's channel and the first unmatched one stay as they are.
     const Json except =
         Json::parse(On("D", 0,
                        {"apply-reference", list, mine, "-o", keep, "--unmatched", "delete",
-                        "--dry-run", "--json", "--except", "1," + std::to_string(names.size() + 1)})
+                        "--dry-run", "--json", "--except", "1," + std::to_string(names.size() + 2)})
                         .out);
     EXPECT_TRUE(except["entries"][0]["leftOut"]);
     EXPECT_EQ(except["entries"][0]["after"], except["entries"][0]["before"]);
@@ -470,7 +480,8 @@ TEST_F(CliTest, AppliesAReferenceListOrLeavesTheOutput) {
     const std::string reversed = Path("reversed.bin");
     const Outcome applied =
         On("D", 0, {"apply-reference", list, mine, "-o", reversed, "--unmatched", "delete"});
-    EXPECT_HAS(applied.out, " matched (");
+    EXPECT_HAS(applied.out,
+               " matched (" + std::to_string(names.size() + 1) + " by name only, 1 in conflict), ");
     EXPECT_HAS(applied.out, "#1 1 \"" + names[0] + "\": name");
     Args got;
     for (const Json& c : channels(reversed))
@@ -483,6 +494,15 @@ TEST_F(CliTest, AppliesAReferenceListOrLeavesTheOutput) {
     const Json byCarrierReport = Json::parse(byCarrier.out); // outlives the loop over it
     for (const Json& e : byCarrierReport["entries"])
         EXPECT_EQ(e["method"], "carrier");
+    // A reference whose channel 1 is in groups 1 and 4: the change names the groups.
+    On("D", 0, {"convert", mine, "-o", Path("ref.csv")});
+    std::string sheet = Read(Path("ref.csv"));
+    const std::size_t first = sheet.find("\n1,0,0,");
+    ASSERT_NE(first, std::string::npos);
+    Write(Path("ref.csv"), sheet.replace(first, 7, "\n1,0,9,"));
+    On("D", 0, {"convert", mine, Path("ref.csv"), "-o", Path("ref.bin")});
+    EXPECT_HAS(On("D", 0, {"apply-reference", Path("ref.bin"), mine, "-o", keep, "--dry-run"}).out,
+               "; favourites none -> \"News\", \"Music\"\n");
     // Failures write nothing. A text list with a NUL byte is refused as text.
     Write(Path("nul.txt"), Bytes("1;A;0-0-1\n2;B\0;0-0-2\n", 22));
     EXPECT_HAS(On("D", 1, {"apply-reference", Path("nul.txt"), mine, "-o", keep}).err,

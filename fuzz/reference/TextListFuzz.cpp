@@ -1,5 +1,5 @@
 // Feeds arbitrary bytes to the text-list reader as a reference list, then matches what it read
-// against itself: every line is an entry or a reported problem, never both and never lost.
+// against itself: every line but an opening header is an entry or a reported problem, never both.
 #include "chanforge/reference/Matcher.h"
 #include "chanforge/reference/TextList.h"
 

@@ -1,6 +1,7 @@
 #include "chanforge/reference/Plan.h"
 
 #include "chanforge/editing/ChannelName.h"
+#include "chanforge/editing/FavoriteGroups.h"
 #include "utils/CodeTable.h"
 
 #include <algorithm>
@@ -32,15 +33,26 @@ std::vector<std::size_t> ReferenceOrder(const Reference& ref) {
     return order;
 }
 
+/// The names of the groups the model keeps, group k at k-1.
+std::vector<std::string> GroupNames(tabstore::CQoDB& db, std::uint32_t limit) {
+    std::vector<std::string> names;
+    for (const editing::FavoriteGroupName& group : editing::FavoriteGroups(db))
+        if (group.index < limit) {
+            names.resize(std::max<std::size_t>(names.size(), group.index + 1));
+            names[group.index] = group.name;
+        }
+    return names;
+}
+
 /// Hands out the numbers of one kind in order.
 class Numbering {
   public:
     Numbering(std::uint32_t start, bool closeGaps)
         : start_(std::max<std::uint32_t>(start, 1)), closeGaps_(closeGaps) {}
 
-    /// The number for an entry the reference numbers referenceNumber (0: none); `wanted` is
-    /// the number it would take, which a repeated reference number finds taken.
-    std::uint32_t Next(std::uint16_t referenceNumber, std::uint32_t& wanted) {
+    /// The number for the entry on `line` the reference numbers referenceNumber (0: none);
+    /// `wanted` is the number it would take, which a repeated reference number finds taken.
+    std::uint32_t Next(std::size_t line, std::uint16_t referenceNumber, std::uint32_t& wanted) {
         const std::uint32_t free = Free();
         wanted = free;
         if (!closeGaps_ && referenceNumber != 0) {
@@ -49,12 +61,22 @@ class Numbering {
                 first_ = referenceNumber;
             wanted = referenceNumber - std::min(*first_, referenceNumber) + start_;
         }
-        return last_ = Unreserved(std::max(wanted, free));
+        last_ = Unreserved(std::max(wanted, free));
+        holders_.emplace(last_, line);
+        return last_;
     }
     /// A channel the reference does not number: after everything handed out so far.
     std::uint32_t Following() { return last_ = Free(); }
-    /// A number a channel left as it is keeps: no one else gets it.
-    void Reserve(std::uint32_t number) { reserved_.insert(number); }
+    /// A number the channel of a line left as it is keeps: no one else gets it.
+    void Reserve(std::uint32_t number, std::size_t line) {
+        reserved_.insert(number);
+        holders_.emplace(number, line);
+    }
+    /// The line whose channel has the number so far; kNoLine when none has it.
+    std::size_t Holder(std::uint32_t number) const {
+        const auto at = holders_.find(number);
+        return at == holders_.end() ? kNoLine : at->second;
+    }
 
   private:
     std::uint32_t Free() const { return Unreserved(last_ == 0 ? start_ : last_ + 1); }
@@ -69,6 +91,7 @@ class Numbering {
     std::optional<std::uint16_t> first_;
     std::uint32_t last_ = 0;
     std::set<std::uint32_t> reserved_;
+    std::unordered_map<std::uint32_t, std::size_t> holders_; ///< number -> line
 };
 
 class Planner {
@@ -79,7 +102,9 @@ class Planner {
           channels_(ServicesOf(db, db, layout)), limit_(FavoriteGroupLimit(layout)),
           order_(ReferenceOrder(ref)),
           claimedBy_(channels_.size(), kFree), numbering_{{{options.start, options.closeGaps},
-                                                           {options.start, options.closeGaps}}} {}
+                                                           {options.start, options.closeGaps}}} {
+        plan_.groupsNow = GroupNames(db, limit_);
+    }
 
     Plan Run() {
         const std::vector<Match> matches = MatchServices(ref_.entries, channels_);
@@ -156,11 +181,11 @@ class Planner {
         if (claimedBy_[match.channel] != kFree)
             return;
         claimedBy_[match.channel] = kHeld;
-        Reserve(ch.kind, p.before);
+        Reserve(ch.kind, p.before, e);
     }
 
-    void Reserve(Kind kind, const ChannelState& kept) {
-        NumberingOf(kind).Reserve(kept.number);
+    void Reserve(Kind kind, const ChannelState& kept, std::size_t line) {
+        NumberingOf(kind).Reserve(kept.number, line);
         held_.push_back({kind, &kept});
     }
 
@@ -198,11 +223,12 @@ class Planner {
 
     void Number(std::size_t e) {
         EntryPlan& p = plan_.entries[e];
+        Numbering& numbering = NumberingOf(channels_[p.match.channel].kind);
         std::uint32_t wanted = 0;
-        const std::uint32_t given =
-            NumberingOf(channels_[p.match.channel].kind).Next(ref_.entries[e].number, wanted);
+        const std::uint32_t given = numbering.Next(e, ref_.entries[e].number, wanted);
         if (given != wanted)
-            plan_.conflicts.push_back({ConflictKind::NumberTaken, e, 0, wanted, given});
+            plan_.conflicts.push_back(
+                {ConflictKind::NumberTaken, e, numbering.Holder(wanted), wanted, given});
         SetNumber(p.after, given);
     }
 
@@ -223,9 +249,9 @@ class Planner {
             u.before = u.after = StateOf(channels_[i]);
             u.leftOut = leftOut_.contains(plan_.entries.size() + plan_.unmatched.size() - 1);
         }
-        for (const UnmatchedPlan& u : plan_.unmatched)
-            if (u.leftOut)
-                Reserve(u.kind, u.before);
+        for (std::size_t i = 0; i < plan_.unmatched.size(); ++i)
+            if (const UnmatchedPlan& u = plan_.unmatched[i]; u.leftOut)
+                Reserve(u.kind, u.before, plan_.entries.size() + i);
     }
 
     void NumberUnmatched() {
@@ -354,6 +380,21 @@ std::size_t Plan::Uncertain() const {
         std::count_if(entries.begin(), entries.end(), [](const EntryPlan& p) {
             return p.match.found() && !p.leftOut && p.match.uncertain();
         }));
+}
+
+std::vector<NamedGroup> Plan::GroupsOf(std::uint32_t mask, bool applied) const {
+    std::vector<NamedGroup> groups;
+    for (std::uint32_t g = 0; g < 32; ++g) {
+        if ((mask >> g & 1) == 0)
+            continue;
+        NamedGroup& named = groups.emplace_back(NamedGroup{g + 1, {}});
+        if (applied && g < groupNames.size() && !groupNames[g].empty())
+            named.name =
+                groupNames[g].substr(0, editing::kFavoriteNameMax); // as applying stores it
+        else if (g < groupsNow.size())
+            named.name = groupsNow[g];
+    }
+    return groups;
 }
 
 Plan PlanReference(tabstore::CQoDB& db, const codec::FlashLayout& layout, const Reference& ref,

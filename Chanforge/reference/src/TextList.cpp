@@ -7,6 +7,7 @@
 #include <charconv>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace chanforge::reference {
 
@@ -49,6 +50,18 @@ std::size_t Characters(std::string_view utf8) {
     }));
 }
 
+/// The header line the guide shows, in each of its languages: a list may start with one.
+bool IsHeader(std::string_view line) {
+    std::string fields;
+    for (const std::string_view field : Split(line, ';'))
+        fields += std::string(fields.empty() ? "" : ";") + std::string(Trimmed(field));
+    std::transform(fields.begin(), fields.end(), fields.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return fields == "pr#;name;onid-tsid-sid" || fields == "nr.;name;onid-tsid-sid" ||
+           fields == "n.;nome;onid-tsid-sid";
+}
+
 std::optional<LineFault> ReadLine(std::string_view line, TextEncoding encoding, Service& out) {
     const std::vector<std::string_view> fields = Split(line, ';');
     if (fields.size() != 3)
@@ -85,6 +98,7 @@ TextList ParseTextList(std::span<const std::uint8_t> bytes) {
     TextList list;
     list.encoding = csv::EncodingOf(text);
     std::size_t lineNumber = 0;
+    bool first = true;
     while (!text.empty()) {
         const std::size_t end = text.find_first_of("\r\n");
         std::string_view line = text.substr(0, end);
@@ -96,6 +110,8 @@ TextList ParseTextList(std::span<const std::uint8_t> bytes) {
             text.remove_prefix(1);
         ++lineNumber;
         if (Trimmed(line).empty())
+            continue;
+        if (std::exchange(first, false) && IsHeader(line))
             continue;
         Service entry;
         entry.row = static_cast<std::uint32_t>(std::min<std::size_t>(lineNumber, UINT32_MAX));

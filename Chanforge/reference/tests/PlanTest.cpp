@@ -127,23 +127,28 @@ TEST(PlanTest, LinesLeftOutStayAsTheyAreAndTheRestIsNumberedAroundThem) {
         ApplyOptions options;
         editing::LeftOut leftOut;
         std::vector<std::string> want;
-        std::size_t conflicts;
+        std::vector<std::size_t> numberHolders; ///< of each clash, the line with the number
     } cases[] = {
         {"a wrong match kept as it is",
          {1, true, false, Unmatched::Keep},
          {0},
          {"C=1", "B=2", "A=3", "D=4", "R=1"},
-         0},
+         {}},
         {"an unmatched channel not deleted",
          {1, true, false, Unmatched::Delete},
          {4},
          {"C=1", "A=2", "B=3", "D=4", "R=1"},
-         0},
+         {}},
         {"the number kept is taken from the gaps",
          {1, false, false, Unmatched::Keep},
          {2},
          {"A=1", "C=2", "B=5", "D=6", "R=1"},
-         1},
+         {2}},
+        {"an unmatched channel kept has its number, and pushes the next one on",
+         {4, false, false, Unmatched::Keep},
+         {4},
+         {"D=4", "C=5", "A=6", "B=8", "R=4"},
+         {4, 1}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -155,7 +160,10 @@ TEST(PlanTest, LinesLeftOutStayAsTheyAreAndTheRestIsNumberedAroundThem) {
             mine.db, Layout("D"), ReferenceFromStore(ref.db, Layout("D")), c.options, c.leftOut);
         EXPECT_EQ(plan.LeftOutLines(), 1u);
         EXPECT_EQ(plan.Matched(), 4u - (c.leftOut.count(4) == 0));
-        EXPECT_EQ(plan.conflicts.size(), c.conflicts);
+        std::vector<std::size_t> holders;
+        for (const Conflict& conflict : plan.conflicts)
+            holders.push_back(conflict.holder);
+        EXPECT_EQ(holders, c.numberHolders);
         editing::CUndoStack undo;
         ASSERT_TRUE(
             undo.Record(mine.db, kApplyTables, "Apply", [&] { return ApplyPlan(mine.db, plan); }));
@@ -183,6 +191,7 @@ TEST(PlanTest, ClashesAreReported) {
     EXPECT_EQ(plan.conflicts[1].entry, 1u);
     EXPECT_EQ(plan.conflicts[1].wanted, 1u);
     EXPECT_EQ(plan.conflicts[1].given, 2u);
+    EXPECT_EQ(plan.conflicts[1].holder, 0u);
     ASSERT_TRUE(ApplyPlan(mine.db, plan));
     EXPECT_EQ(mine.Numbers(), (std::vector<std::string>{"A=1", "B=2", "C=3", "D=4", "R=1"}));
 }
@@ -208,6 +217,11 @@ TEST(PlanTest, FavouritesFlagsAndNamesComeFromTheReference) {
         reference.groups[8] = "Group nine";
         const Plan plan =
             PlanReference(copy.db, Layout("D"), reference, {1, true, names, Unmatched::Keep});
+        // The preview names groups as they are now, and as they are named once applied.
+        EXPECT_EQ(plan.GroupsOf(plan.entries[1].after.favorite, true),
+                  (std::vector<NamedGroup>{{2, "Sports"}}));
+        EXPECT_EQ(plan.GroupsOf(0x3u | 1u << 8, false),
+                  (std::vector<NamedGroup>{{1, "Favorite 1"}, {2, "Favorite 2"}, {9, ""}}));
         ASSERT_EQ(plan.groupsPast.size(), 1u);
         EXPECT_EQ(plan.groupsPast[0].group, 9u);
         EXPECT_EQ(plan.groupsPast[0].name, "Group nine");

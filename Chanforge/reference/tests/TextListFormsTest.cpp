@@ -95,9 +95,9 @@ TEST(TextListFormsTest, EachFormOfALineHasItsEffect) {
         bool closeGaps;
         std::string want;
     } cases[] = {
-        {"a header line is reported; lines out of order are numbered by Pr#",
+        {"the header line opens the list; lines out of order are numbered by Pr#",
          "Pr#;Name;ONID-TSID-SID\n3;A;1-1001-101\n1;C;1-1001-103\n2;B;1-1001-102\n", true,
-         "C=1 B=2 A=3 R=1 | A:ids C:ids B:ids | 1:number |"},
+         "C=1 B=2 A=3 R=1 | A:ids C:ids B:ids | |"},
         {"Pr# 0 numbers nothing: the entry follows the numbered ones",
          "0;A;1-1001-101\n7;B;1-1001-102\n", false, "B=1 A=2 C=3 R=1 | A:ids B:ids | |"},
         {"an empty Pr# is not 0: the line is reported and its channel left unmatched",

@@ -65,12 +65,27 @@ TEST(TextListTest, ReadsUtf8AsWrittenAndFallsBackToLatin1) {
     EXPECT_EQ(EncodingNote(TextEncoding::Ascii), nullptr);
 }
 
+// The guide's header line, in any of its languages and cases, is taken as the header where it
+// opens the list; anywhere else it is a line that does not read.
+TEST(TextListTest, TakesTheGuidesHeaderOnlyAsTheFirstLine) {
+    for (const std::string header : {"Pr#;Name;ONID-TSID-SID", " pr# ; NAME ;onid-tsid-sid",
+                                     "Nr.;Name;ONID-TSID-SID", "N.;Nome;ONID-TSID-SID"}) {
+        SCOPED_TRACE(header);
+        const TextList list = Parse("\xEF\xBB\xBF\r\n" + header + "\r\n1;A;0-0-1\r\n" + header);
+        ASSERT_EQ(list.entries.size(), 1u);
+        EXPECT_EQ(list.entries[0].row, 3u);
+        ASSERT_EQ(list.problems.size(), 1u);
+        EXPECT_EQ(list.problems[0].line, 4u);
+    }
+    EXPECT_EQ(Parse("Pr#;Name;ONID-TSID-SID;x\n1;A;0-0-1").problems.size(), 1u);
+}
+
 TEST(TextListTest, LinesThatDoNotReadAreReportedNeverGuessed) {
     const struct {
         std::string line;
         LineFault fault;
     } cases[] = {
-        {"Pr#;Name;ONID-TSID-SID", LineFault::Number},
+        {"Pr#;Name;SID", LineFault::Number},
         {"1;Name", LineFault::Fields},
         {"1;Na;me;1-2-3", LineFault::Fields},
         {"65536;Name;1-2-3", LineFault::Number},

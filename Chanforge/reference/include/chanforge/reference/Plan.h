@@ -68,10 +68,17 @@ enum class ConflictKind : std::uint8_t {
     NumberTaken, ///< the entry's number (keeping gaps) was taken; it gets the next free one
 };
 
+/// No line of the plan (its lines: the entries, then the channels without a match).
+inline constexpr std::size_t kNoLine = static_cast<std::size_t>(-1);
+
+/// Each matched entry has at most one.
 struct Conflict {
     ConflictKind kind = ConflictKind::SameChannel;
     std::size_t entry = 0;
-    std::size_t holder = 0;   ///< SameChannel: the entry that keeps the channel
+    /// The line that has what the entry wanted: SameChannel, the entry that keeps the channel;
+    /// NumberTaken, the line whose channel has the number (an entry given it, or a line left
+    /// as it is), kNoLine when no channel has it.
+    std::size_t holder = 0;
     std::uint32_t wanted = 0; ///< NumberTaken: the number the reference gives
     std::uint32_t given = 0;
 };
@@ -81,6 +88,13 @@ struct GroupPast {
     std::uint32_t group = 0; ///< 1-based
     std::string name;
     std::size_t channels = 0; ///< matched channels the reference has in it
+};
+
+struct NamedGroup {
+    std::uint32_t group = 0; ///< 1-based
+    std::string name;        ///< Latin-1 bytes; empty when the group has none
+
+    bool operator==(const NamedGroup&) const = default;
 };
 
 enum class PlanStatus : std::uint8_t { Ok, NumbersExhausted };
@@ -95,6 +109,7 @@ struct [[nodiscard]] Plan {
     std::vector<Conflict> conflicts;
     std::vector<GroupPast> groupsPast;
     std::vector<std::string> groupNames; ///< names the kept groups take; empty: unchanged
+    std::vector<std::string> groupsNow;  ///< the database's group names, group k at k-1
 
     bool ok() const { return status == PlanStatus::Ok; }
     /// Entries whose names the model cannot keep (too long, or a character their channel's code
@@ -104,6 +119,9 @@ struct [[nodiscard]] Plan {
     std::size_t Matched() const;   ///< matched and not left out
     std::size_t Uncertain() const; ///< of those, matched by name only
     std::size_t LeftOutLines() const;
+    /// The groups of a favourite mask in order, named as the database has them now or once the
+    /// plan is applied.
+    std::vector<NamedGroup> GroupsOf(std::uint32_t mask, bool applied) const;
 };
 
 /// The tables an applied plan changes: one undo step over these.

@@ -38,9 +38,10 @@ struct TextList {
 };
 
 /// Reads the lines of a text list; blank lines are skipped, a UTF-8 byte-order mark and line ends
-/// of any platform are allowed. Text is read as UTF-8, falling back to Latin-1 only when the
-/// bytes are not valid UTF-8; names are kept as UTF-8 text, which applying puts into each
-/// channel's code table.
+/// of any platform are allowed, and so is a first line "Pr#;Name;ONID-TSID-SID" (in any case, or
+/// as the German or Italian guide writes it) as the list's header. Text is read as UTF-8, falling
+/// back to Latin-1 only when the bytes are not valid UTF-8; names are kept as UTF-8 text, which
+/// applying puts into each channel's code table.
 TextList ParseTextList(std::span<const std::uint8_t> bytes);
 
 /// Whether the bytes are meant as a text list: the first line that holds anything is text (no
