@@ -2,7 +2,6 @@
 
 #include "TickBoxes.h"
 
-#include "chanforge/TableAccess.h"
 #include "chanforge/editing/DeliveryLists.h"
 
 #include <QDialogButtonBox>
@@ -12,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cstring>
 
 namespace chanforge::app {
 
@@ -65,14 +63,6 @@ CUnusedDialog::CUnusedDialog(tabstore::CQoDB& db, Product product, QWidget* pare
     });
     section(tr("Providers no channel names (%1)"), unused_.providers,
             [&](std::uint32_t k) { return RecordText(db, ListKind::Provider, k, product, {3}); });
-    section(tr("Favourite groups without channels, named back \"Favorite n\" (%1)"), unused_.groups,
-            [&](std::uint32_t k) {
-                const auto* g = GetRow<Favorite_Info_Tag>(db, kFavoriteTable, k);
-                return tr("Group %1 \"%2\"")
-                    .arg(k)
-                    .arg(QString::fromLatin1(
-                        g->Name, static_cast<qsizetype>(strnlen(g->Name, sizeof g->Name))));
-            });
     list->expandAll();
     layout->addWidget(list, 1);
     ticks_ = new CTickBoxes(*list);
@@ -96,7 +86,7 @@ void CUnusedDialog::Count() {
     leftOut_ = ticks_->Unticked();
     const UnusedRecords going = Going(db_, unused_, leftOut_);
     QString text = unused_.Count() == 0 ? tr("Everything is in use.")
-                                        : tr("%n record(s) will be removed or cleared.", nullptr,
+                                        : tr("%n record(s) will be removed.", nullptr,
                                              static_cast<int>(going.Count()));
     // A satellite goes with its transponders: one of them kept keeps it.
     const auto ownLines = static_cast<std::size_t>(

@@ -1,5 +1,5 @@
-// CUnusedDialog: the satellites, transponders, multiplexes and providers nothing uses and the
-// favourite groups without a channel, each with a tick box, before they go.
+// CUnusedDialog: the satellites, transponders, multiplexes and providers nothing uses, each with
+// a tick box, before they go.
 #pragma once
 
 #include "chanforge/editing/UnusedRecords.h"

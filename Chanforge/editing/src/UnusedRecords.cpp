@@ -5,7 +5,6 @@
 #include "chanforge/editing/NetworkEdits.h"
 
 #include <bitset>
-#include <cstring>
 #include <map>
 
 namespace chanforge::editing {
@@ -21,7 +20,6 @@ struct Named {
     std::bitset<256> tpids;          ///< any channel's TPID
     std::bitset<256> terrestrialTpids;
     std::bitset<65536> providers;
-    std::uint32_t groups = 0; ///< favourite bits any channel carries
 
     Named(tabstore::CQoDB& db, Product product) {
         rows::ForEach<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
@@ -31,7 +29,6 @@ struct Named {
             if (product.Terrestrial() && ch.SatID == 1)
                 terrestrialTpids.set(ch.TPID);
             providers.set(ch.BroadcastID);
-            groups |= ch.Favorite;
         });
     }
 };
@@ -67,11 +64,7 @@ void FindDelivery(tabstore::CQoDB& db, Product product, const Named& named, Unus
 
 std::size_t UnusedRecords::Count() const {
     return satellites.size() + transponders.size() + muxes.size() + cableMuxes.size() +
-           providers.size() + groups.size();
-}
-
-std::string BlankGroupName(std::uint32_t group) {
-    return "Favorite " + std::to_string(group);
+           providers.size();
 }
 
 UnusedRecords FindUnused(tabstore::CQoDB& db, Product product) {
@@ -87,19 +80,6 @@ UnusedRecords FindUnused(tabstore::CQoDB& db, Product product) {
     rows::ForEach<Broadcast_Info_Tag>(db, kProviderTable, [&](const Broadcast_Info_Tag& p) {
         if (!named.providers.test(p.BroadcastID))
             out.providers.push_back(p.RowID);
-    });
-    // Receivers with a one-byte membership mask keep eight groups; the slots after them are
-    // not written back, so clearing one would not last.
-    const std::uint32_t groups = product.OneByteFavoriteMask() ? 8 : kFavoriteGroupsMax;
-    rows::ForEach<Favorite_Info_Tag>(db, kFavoriteTable, [&](const Favorite_Info_Tag& g) {
-        if (g.RowID < 1 || g.RowID > groups)
-            return;
-        const bool member = (named.groups & (1u << (g.RowID - 1))) != 0;
-        const bool blank =
-            std::string(g.Name, strnlen(g.Name, sizeof g.Name)) == BlankGroupName(g.RowID) &&
-            g.Byte19 == 0;
-        if (!member && !blank)
-            out.groups.push_back(g.RowID);
     });
     return out;
 }
@@ -124,7 +104,6 @@ UnusedRecords Going(tabstore::CQoDB& db, const UnusedRecords& unused, const Left
     keep(unused.muxes, out.muxes);
     keep(unused.cableMuxes, out.cableMuxes);
     keep(unused.providers, out.providers);
-    keep(unused.groups, out.groups);
     for (std::uint32_t key : satellites)
         if (const auto* sat = rows::Get<Satellite_Info_Tag>(db, kSatelliteTable, key);
             sat != nullptr && !staying.test(sat->SatID))
@@ -148,12 +127,6 @@ std::size_t RemoveUnused(tabstore::CQoDB& db, const UnusedRecords& listed, const
         removed += unused.cableMuxes.size();
     if (DeleteProviders(db, unused.providers) == EditResult::Ok)
         removed += unused.providers.size();
-    for (std::uint32_t key : unused.groups)
-        if (auto* group = rows::Get<Favorite_Info_Tag>(db, kFavoriteTable, key)) {
-            network::SetName(group->Name, BlankGroupName(key));
-            group->Byte19 = 0;
-            ++removed;
-        }
     return removed;
 }
 

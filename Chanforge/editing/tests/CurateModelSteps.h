@@ -180,9 +180,6 @@ template <class Runner> void UnusedStep(Runner& r) {
         const auto id = GetRow<Broadcast_Info_Tag>(db, kProviderTable, key)->BroadcastID;
         RC_ASSERT(!named([&](const auto& ch) { return ch.BroadcastID == id; }));
     }
-    for (std::uint32_t key : unused.groups)
-        RC_ASSERT(key > 32u ||
-                  !named([&](const auto& ch) { return (ch.Favorite >> (key - 1)) & 1u; }));
     const auto closeGap = [](auto& rows, auto&& inScope, auto&& field, unsigned id) {
         for (auto& row : rows)
             if (inScope(row) && field(row) > id)

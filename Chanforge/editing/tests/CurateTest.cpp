@@ -2,6 +2,7 @@
 // pattern, sort by several keys and removing the unused, each on crafted tables.
 #include "chanforge/editing/ChannelQuery.h"
 #include "chanforge/editing/Duplicates.h"
+#include "chanforge/editing/FavoriteGroups.h"
 #include "chanforge/editing/RenamePattern.h"
 #include "chanforge/editing/SortByKeys.h"
 #include "chanforge/editing/UnusedRecords.h"
@@ -409,8 +410,9 @@ TEST(SortByKeys, KeysInTheOperatorsOrderRenumberEachKind) {
 
 // ---- Remove the unused -----------------------------------------------------------------------
 
-/// Satellite 3 has only an idle transponder and satellite 5 none; transponder 2 of satellite 2,
-/// provider 2 and group 2 are used by no channel. Returns the idle transponders' keys.
+/// Satellite 3 has only an idle transponder and satellite 5 none; transponder 2 of satellite 2
+/// and provider 2 are used by no channel, nor are the groups "Sports" and "Favorite 3". Returns
+/// the idle transponders' keys.
 RowIds AddUnused(tabstore::CQoDB& db) {
     AddSatellite(db, 2, "Used");
     AddSatellite(db, 3, "Unused transponders");
@@ -438,15 +440,18 @@ TEST(UnusedRecords, SatelliteReceiverListsWhatNothingNamesAndRemovesIt) {
     EXPECT_EQ(unused.satellites, (RowIds{2, 4}));
     EXPECT_EQ(unused.transponders, idle);
     EXPECT_EQ(unused.providers, (RowIds{2}));
-    EXPECT_EQ(unused.groups, (RowIds{2}));
     EXPECT_TRUE(unused.muxes.empty() && unused.cableMuxes.empty());
-    EXPECT_EQ(RemoveUnused(db, unused), 6u);
+    EXPECT_EQ(unused.Count(), 5u) << "an empty favourite group is no record to remove";
+    EXPECT_EQ(RemoveUnused(db, unused), 5u);
     // Ids close their gaps and the channels follow: transponder 3 became 2, satellite 4 became 3.
     EXPECT_EQ(ChannelAt(db, KeyOf(db, "On 3")).TPID, 2);
     EXPECT_EQ(GetRow<Transponder_Info_Tag>(db, kTransponderTable, 3)->TPID, 2);
     EXPECT_EQ(ChannelAt(db, KeyOf(db, "Nowhere")).SatID, 3);
     EXPECT_STREQ(GetRow<Satellite_Info_Tag>(db, kSatelliteTable, 3)->Name, "Named");
-    EXPECT_STREQ(GetRow<Favorite_Info_Tag>(db, kFavoriteTable, 2)->Name, "Favorite 2");
+    Strings groups;
+    for (const FavoriteGroupName& group : FavoriteGroups(db))
+        groups.push_back(group.name);
+    EXPECT_EQ(groups, (Strings{"News", "Sports", "Favorite 3"}));
     EXPECT_EQ(AllNames(db), (Strings{"On 1", "On 3", "Nowhere"}));
     EXPECT_EQ(FindUnused(db, kSatelliteProduct).Count(), 0u);
 }
@@ -456,7 +461,7 @@ TEST(UnusedRecords, LinesLeftOutStayAndSoDoesTheSatelliteOfATransponderKept) {
     AddUnused(db);
     const auto original = testkit::StoreBytes(db);
     const UnusedRecords unused = FindUnused(db, kSatelliteProduct);
-    // Lines: satellites 3 and 5, the idle transponders of satellites 2 and 3, provider 2, group 2.
+    // Lines: satellites 3 and 5, the idle transponders of satellites 2 and 3, provider 2.
     const UnusedRecords going = Going(db, unused, {3, 4});
     EXPECT_EQ(going.satellites, (RowIds{4}));
     EXPECT_EQ(going.transponders, (RowIds{unused.transponders[0]}));
@@ -466,7 +471,7 @@ TEST(UnusedRecords, LinesLeftOutStayAndSoDoesTheSatelliteOfATransponderKept) {
                           [&] {
                               return RemoveUnused(db, unused, {3, 4});
                           }),
-              3u);
+              2u);
     EXPECT_EQ(GetRow<Satellite_Info_Tag>(db, kSatelliteTable, 2)->SatID, 3);
     EXPECT_EQ(db.Size(kTransponderTable), 3u);
     EXPECT_EQ(db.Size(kProviderTable), 2u);
