@@ -2875,6 +2875,10 @@ Titelleiste oder Werkzeugleiste
         <translation>Favoriten %1 → %2</translation>
     </message>
     <message>
+        <source>group %1</source>
+        <translation>Liste %1</translation>
+    </message>
+    <message>
         <source>locked</source>
         <translation>gesperrt</translation>
     </message>
@@ -2999,8 +3003,8 @@ Titelleiste oder Werkzeugleiste
         <translation>Gleicher Sender</translation>
     </message>
     <message>
-        <source>“%1” matches the channel “%2” keeps; it is left out</source>
-        <translation>„%1“ entspricht dem Sender, den „%2“ behält; er wird ausgelassen</translation>
+        <source>“%1” matches channel %2 “%3”, which “%4” keeps: it changes nothing</source>
+        <translation>„%1“ entspricht Sender %2 „%3“, den „%4“ behält: er ändert nichts</translation>
     </message>
     <message>
         <source>Number taken</source>
@@ -3009,6 +3013,14 @@ Titelleiste oder Werkzeugleiste
     <message>
         <source>“%1” gets %2: %3 is taken</source>
         <translation>„%1“ erhält %2: %3 ist belegt</translation>
+    </message>
+    <message>
+        <source>“%1” wants %2, taken by “%3”: it gets %4</source>
+        <translation>„%1“ möchte %2, belegt von „%3“: er erhält %4</translation>
+    </message>
+    <message>
+        <source>“%1” wants %2, which channel “%3” keeps, left as it is: it gets %4</source>
+        <translation>„%1“ möchte %2, die der unverändert gelassene Sender „%3“ behält: er erhält %4</translation>
     </message>
     <message>
         <source>Group not kept</source>
@@ -3054,21 +3066,14 @@ Titelleiste oder Werkzeugleiste
         </translation>
     </message>
     <message>
-        <source>%1 matched (%2 by name only, to check), %3 without a match.</source>
-        <translation>%1 zugeordnet (%2 nur über den Namen, bitte prüfen), %3 ohne Zuordnung.</translation>
+        <source>%1 matched (%2 by name only, to check; %3 in conflict), %4 without a match.</source>
+        <translation>%1 zugeordnet (%2 nur über den Namen, bitte prüfen; %3 im Konflikt), %4 ohne Zuordnung.</translation>
     </message>
     <message numerus="yes">
         <source>%n channel(s) of this list without an entry.</source>
         <translation>
             <numerusform>%n Sender dieser Liste ohne Eintrag.</numerusform>
             <numerusform>%n Sender dieser Liste ohne Eintrag.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n conflict(s).</source>
-        <translation>
-            <numerusform>%n Konflikt.</numerusform>
-            <numerusform>%n Konflikte.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -3394,14 +3399,6 @@ Titelleiste oder Werkzeugleiste
         <translation>Anbieter, die kein Sender nennt (%1)</translation>
     </message>
     <message>
-        <source>Favourite groups without channels, named back &quot;Favorite n&quot; (%1)</source>
-        <translation>Favoritenlisten ohne Sender, wieder „Favorite n“ genannt (%1)</translation>
-    </message>
-    <message>
-        <source>Group %1 &quot;%2&quot;</source>
-        <translation>Liste %1 „%2“</translation>
-    </message>
-    <message>
         <source>Everything is in use.</source>
         <translation>Alles wird genutzt.</translation>
     </message>
@@ -3410,10 +3407,10 @@ Titelleiste oder Werkzeugleiste
         <translation>Entfernen</translation>
     </message>
     <message numerus="yes">
-        <source>%n record(s) will be removed or cleared.</source>
+        <source>%n record(s) will be removed.</source>
         <translation>
-            <numerusform>%n Eintrag wird entfernt oder geleert.</numerusform>
-            <numerusform>%n Einträge werden entfernt oder geleert.</numerusform>
+            <numerusform>%n Eintrag wird entfernt.</numerusform>
+            <numerusform>%n Einträge werden entfernt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">

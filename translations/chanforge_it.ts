@@ -2875,6 +2875,10 @@ Barra del titolo o barra degli strumenti
         <translation>preferiti %1 → %2</translation>
     </message>
     <message>
+        <source>group %1</source>
+        <translation>gruppo %1</translation>
+    </message>
+    <message>
         <source>locked</source>
         <translation>bloccato</translation>
     </message>
@@ -2999,8 +3003,8 @@ Barra del titolo o barra degli strumenti
         <translation>Stesso canale</translation>
     </message>
     <message>
-        <source>“%1” matches the channel “%2” keeps; it is left out</source>
-        <translation>«%1» corrisponde al canale che «%2» mantiene; viene tralasciato</translation>
+        <source>“%1” matches channel %2 “%3”, which “%4” keeps: it changes nothing</source>
+        <translation>«%1» corrisponde al canale %2 «%3», che «%4» mantiene: non cambia nulla</translation>
     </message>
     <message>
         <source>Number taken</source>
@@ -3009,6 +3013,14 @@ Barra del titolo o barra degli strumenti
     <message>
         <source>“%1” gets %2: %3 is taken</source>
         <translation>«%1» riceve %2: %3 è occupato</translation>
+    </message>
+    <message>
+        <source>“%1” wants %2, taken by “%3”: it gets %4</source>
+        <translation>«%1» vuole %2, occupato da «%3»: riceve %4</translation>
+    </message>
+    <message>
+        <source>“%1” wants %2, which channel “%3” keeps, left as it is: it gets %4</source>
+        <translation>«%1» vuole %2, che il canale «%3», lasciato com'è, mantiene: riceve %4</translation>
     </message>
     <message>
         <source>Group not kept</source>
@@ -3054,21 +3066,14 @@ Barra del titolo o barra degli strumenti
         </translation>
     </message>
     <message>
-        <source>%1 matched (%2 by name only, to check), %3 without a match.</source>
-        <translation>%1 abbinati (%2 solo per nome, da controllare), %3 senza corrispondenza.</translation>
+        <source>%1 matched (%2 by name only, to check; %3 in conflict), %4 without a match.</source>
+        <translation>%1 abbinati (%2 solo per nome, da controllare; %3 in conflitto), %4 senza corrispondenza.</translation>
     </message>
     <message numerus="yes">
         <source>%n channel(s) of this list without an entry.</source>
         <translation>
             <numerusform>%n canale di questa lista senza voce.</numerusform>
             <numerusform>%n canali di questa lista senza voce.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n conflict(s).</source>
-        <translation>
-            <numerusform>%n conflitto.</numerusform>
-            <numerusform>%n conflitti.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -3394,14 +3399,6 @@ Barra del titolo o barra degli strumenti
         <translation>Provider non indicati da nessun canale (%1)</translation>
     </message>
     <message>
-        <source>Favourite groups without channels, named back &quot;Favorite n&quot; (%1)</source>
-        <translation>Gruppi preferiti senza canali, rinominati «Favorite n» (%1)</translation>
-    </message>
-    <message>
-        <source>Group %1 &quot;%2&quot;</source>
-        <translation>Gruppo %1 «%2»</translation>
-    </message>
-    <message>
         <source>Everything is in use.</source>
         <translation>È tutto in uso.</translation>
     </message>
@@ -3410,10 +3407,10 @@ Barra del titolo o barra degli strumenti
         <translation>Rimuovi</translation>
     </message>
     <message numerus="yes">
-        <source>%n record(s) will be removed or cleared.</source>
+        <source>%n record(s) will be removed.</source>
         <translation>
-            <numerusform>%n record verrà rimosso o svuotato.</numerusform>
-            <numerusform>%n record verranno rimossi o svuotati.</numerusform>
+            <numerusform>%n record verrà rimosso.</numerusform>
+            <numerusform>%n record verranno rimossi.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
