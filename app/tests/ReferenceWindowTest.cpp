@@ -10,10 +10,12 @@
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/FavoriteGroups.h"
+#include "chanforge/reference/Service.h"
 #include "policy/Presets.h"
 #include "qpui/MessageBox.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
@@ -23,10 +25,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <functional>
 #include <vector>
 
 using namespace chanforge;
@@ -70,6 +74,7 @@ class ReferenceWindowTest : public test::WindowFixture {
     void databaseOfAnotherModelAsksForItsModelAndCancelChangesNothing();
     void savedForAnotherModelOpensUnderIt();
     void savingForAModelThatCannotHoldAllListsEveryChannelLeftOut();
+    void eachChoiceChangesThePreviewAndWhatIsApplied();
 };
 
 void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {
@@ -241,6 +246,78 @@ void ReferenceWindowTest::savingForAModelThatCannotHoldAllListsEveryChannelLeftO
         QVERIFY2(listed.contains(QRegularExpression("\\n    (TV|Radio) \\d+ \"[^\"]+\"\\n")),
                  qPrintable(listed));
     }
+}
+
+// Each choice under the preview, switched on its own, changes what the preview says will happen,
+// and Apply does what the preview last said.
+void ReferenceWindowTest::eachChoiceChangesThePreviewAndWhatIsApplied() {
+    const std::string sample = dir_.filePath("choices.bin").toStdString();
+    QVERIFY(testkit::WriteSampleFile("D", 1, sample, 30) > 0);
+    document::Document document;
+    CMainFrame frame(document);
+    frame.show();
+    QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
+    const Channel_Info_Tag zdf = *testkit::ChannelNamed(document.Store(), "ZDF HD");
+    reference::Service ids;
+    for (const reference::Service& s :
+         reference::ServicesOf(document.Store(), document.Store(), document.Layout()))
+        if (s.row == zdf.RowID)
+            ids = s;
+    // ZDF HD by its ids under a name longer than a slot, and Das Erste HD by its name.
+    const QString list = dir_.filePath("choices.txt");
+    QFile file(list);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("5;Zweites Deutsches Fernsehen HD;%1-%2-%3\n9;das erste hd;0-0-0\n")
+                   .arg(ids.onid)
+                   .arg(ids.tsid)
+                   .arg(ids.sid)
+                   .toUtf8());
+    file.close();
+
+    QStringList changed;
+    test::WhenModal([&changed](QWidget* modal) {
+        const auto preview = [modal] {
+            QStringList cells;
+            for (const char* name : {"referenceEntries", "referenceUnmatched"}) {
+                const auto* table = modal->findChild<QTableWidget*>(name);
+                for (int row = 0; row < table->rowCount(); ++row)
+                    for (int column = 0; column < table->columnCount(); ++column)
+                        cells << (table->item(row, column) ? table->item(row, column)->text()
+                                                           : QString());
+            }
+            return cells;
+        };
+        const QStringList plain = preview();
+        const auto differs = [&](const char* choice, const std::function<void(bool)>& set) {
+            set(true);
+            if (preview() != plain)
+                changed << QString::fromLatin1(choice);
+            set(false);
+        };
+        auto* start = modal->findChild<QSpinBox*>("startNumber");
+        auto* unmatched = modal->findChild<QComboBox*>("unmatchedChoice");
+        auto* gaps = modal->findChild<QCheckBox*>("closeGaps");
+        auto* names = modal->findChild<QCheckBox*>("takeNames");
+        auto* cut = modal->findChild<QCheckBox*>("cutNames");
+        differs("start", [start](bool on) { start->setValue(on ? 100 : 1); });
+        differs("unmatched", [unmatched](bool on) { unmatched->setCurrentIndex(on ? 1 : 0); });
+        differs("gaps", [gaps](bool on) { gaps->setChecked(!on); });
+        differs("names", [names](bool on) { names->setChecked(on); });
+        names->setChecked(true);
+        const QStringList named = preview();
+        cut->setChecked(true);
+        if (preview() != named)
+            changed << QStringLiteral("cut");
+        QTest::mouseClick(modal->findChild<QPushButton*>("apply"), Qt::LeftButton);
+    });
+    QVERIFY(Commands(frame).ApplyReferenceFrom(list));
+    QCOMPARE(changed, QStringList({"start", "unmatched", "gaps", "names", "cut"}));
+    // Renamed and cut to the slot, numbered from 1 without the reference's gaps.
+    const std::string cut = std::string("Zweites Deutsches Fernsehen HD")
+                                .substr(0, document.Layout().ChannelNameBytes());
+    QVERIFY(testkit::ChannelNamed(document.Store(), cut.c_str()) != nullptr);
+    QCOMPARE(testkit::ChannelNamed(document.Store(), cut.c_str())->ProgramNum, 1);
+    QCOMPARE(testkit::ChannelNamed(document.Store(), "das erste hd")->ProgramNum, 2);
 }
 
 QTEST_MAIN(ReferenceWindowTest)
