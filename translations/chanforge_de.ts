@@ -433,14 +433,6 @@
         <source>%1 radio channels renumbered in their order</source>
         <translation>%1 Radiosender in ihrer Reihenfolge neu nummeriert</translation>
     </message>
-    <message>
-        <source>1 channel names a satellite, transponder or provider that this database does not have: open the receiver&apos;s channel file first.</source>
-        <translation>1 Sender verweist auf einen Satelliten, Transponder oder Anbieter, den diese Senderliste nicht hat: Öffnen Sie zuerst die Senderdatei des Receivers.</translation>
-    </message>
-    <message>
-        <source>%1 channels name satellites, transponders or providers that this database does not have: open the receiver&apos;s channel file first.</source>
-        <translation>%1 Sender verweisen auf Satelliten, Transponder oder Anbieter, die diese Senderliste nicht hat: Öffnen Sie zuerst die Senderdatei des Receivers.</translation>
-    </message>
     <message numerus="yes">
         <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver&apos;s channel file first.</source>
         <translation>

@@ -433,14 +433,6 @@
         <source>%1 radio channels renumbered in their order</source>
         <translation>%1 canali radio rinumerati nel loro ordine</translation>
     </message>
-    <message>
-        <source>1 channel names a satellite, transponder or provider that this database does not have: open the receiver&apos;s channel file first.</source>
-        <translation>1 canale fa riferimento a un satellite, transponder o provider che questa lista non ha: aprire prima il file dei canali del ricevitore.</translation>
-    </message>
-    <message>
-        <source>%1 channels name satellites, transponders or providers that this database does not have: open the receiver&apos;s channel file first.</source>
-        <translation>%1 canali fanno riferimento a satelliti, transponder o provider che questa lista non ha: aprire prima il file dei canali del ricevitore.</translation>
-    </message>
     <message numerus="yes">
         <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver&apos;s channel file first.</source>
         <translation>
