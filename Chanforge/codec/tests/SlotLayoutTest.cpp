@@ -29,17 +29,6 @@ std::vector<std::uint8_t> Blank(const FlashLayout& l) {
     return std::vector<std::uint8_t>(l.ImageSize(), 0);
 }
 
-/// One channel slot with the given bytes at the start of the channel block, counted as TV.
-std::vector<std::uint8_t>
-OneChannel(const FlashLayout& l,
-           std::initializer_list<std::pair<std::size_t, std::uint8_t>> bytes) {
-    auto img = Blank(l);
-    for (auto [at, v] : bytes)
-        img[l.ch.start + at] = v;
-    SetBE16(img, l.ch.start + S - 6, 1);
-    return img;
-}
-
 /// The one row a decoded image holds in the table (a zero record, and a failure, otherwise).
 template <class T>
 T OnlyRow(const FlashLayout& l, const std::vector<std::uint8_t>& img, std::uint8_t table) {
@@ -65,29 +54,6 @@ TEST(ChannelSlot, TunerChoiceSurvivesExactlyWhereTheProductStoresIt) {
         else
             EXPECT_FALSE(stores) << n.name;
     }
-}
-
-TEST(ChannelSlot, LayoutBOnList8TakesShowNumAsProgramNumber) {
-    const FlashLayout l = Small(8, 1 | 16, false);
-    const auto img = OneChannel(l, {{4, 0x11},
-                                    {6, 0x22},
-                                    {8, 4},
-                                    {9, 9},
-                                    {8 + 16, 'N'},
-                                    {8 + 16 + 16, 2},
-                                    {8 + 17 + 16, 0x81},
-                                    {8 + 18 + 16, 0x1B},
-                                    {8 + 19 + 16, 0x05}});
-    const Channel_Info_Tag ch = OnlyRow<Channel_Info_Tag>(l, img, kChannelTable);
-    EXPECT_EQ(ch.ShowNum, 0x22);
-    EXPECT_EQ(ch.ProgramNum, 0x22);
-    EXPECT_EQ(ch.SatID, 4);
-    EXPECT_EQ(ch.TPID, 9);
-    EXPECT_STREQ(ch.Name, "N");
-    EXPECT_EQ(ch.CodeTable, 2);
-    EXPECT_EQ(ch.Favorite, 0x81u);
-    EXPECT_EQ(ch.StreamType, 0x1B);
-    EXPECT_EQ(ch.FavoriteSlot[0], 5);
 }
 
 TEST(ChannelSlot, LayoutCGivesEveryChannelSatelliteOne) {
@@ -172,30 +138,6 @@ INSTANTIATE_TEST_SUITE_P(
                       MuxCase{"BigBits18to23", 0x3Fu << 18, true, {0, 0, 0x3F, 0}},
                       MuxCase{"BigKeepsAllSixTopBits", 0x3Fu << 24, true, {0, 0, 0, 0xFC}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SatelliteSlot, TwoTunerOffsets) {
-    const FlashLayout l = Small(3, 1 | 8, false);
-    auto img = Blank(l);
-    const std::size_t at = l.sat.start;
-    img[at + 0] = 0x10;  // Tuner[0].LowFrequency
-    img[at + 11] = 0x77; // Tuner[0].DiSEqCExtra
-    img[at + 12] = 0x20; // Tuner[1].LowFrequency
-    img[at + 21] = 0x05; // Tuner[1].CKuSwitch
-    img[at + 24] = 0x30; // Degree
-    img[at + 27] = 9;    // SatID
-    img[at + 28] = 'S';
-    img[at + 43] = 0xEE; // SatTail
-    img[at + S - 5] = 1;
-    const auto sat = OnlyRow<Satellite_Info_Tag>(l, img, kSatelliteTable);
-    EXPECT_EQ(sat.Tuner[0].LowFrequency, 0x10);
-    EXPECT_EQ(sat.Tuner[0].DiSEqCExtra, 0x77);
-    EXPECT_EQ(sat.Tuner[1].LowFrequency, 0x20);
-    EXPECT_EQ(sat.Tuner[1].CKuSwitch, 5);
-    EXPECT_EQ(sat.Degree, 0x30);
-    EXPECT_EQ(sat.SatID, 9);
-    EXPECT_STREQ(sat.Name, "S");
-    EXPECT_EQ(sat.SatTail, 0xEE);
-}
 
 TEST(CableSlot, SeparateAndCombinedOrders) {
     FlashLayout l = Small(6, 4, true);
