@@ -1,6 +1,7 @@
 #include "chanforge/csv/TextEncoding.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace chanforge::csv {
 
@@ -25,12 +26,21 @@ bool IsAscii(char c) {
     return (static_cast<unsigned char>(c) & 0x80) == 0;
 }
 
+/// Where the run of ASCII bytes from at ends, taken eight bytes at a time where it can be.
+std::size_t AsciiRunEnd(std::string_view text, std::size_t at) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    for (std::uint64_t word = 0; at + sizeof word <= text.size(); at += sizeof word) {
+        std::memcpy(&word, text.data() + at, sizeof word);
+        if ((word & kHighBits) != 0)
+            break;
+    }
+    while (at < text.size() && IsAscii(text[at]))
+        ++at;
+    return at;
+}
+
 bool IsUtf8(std::string_view text) {
-    for (std::size_t at = 0; at < text.size();) {
-        if (IsAscii(text[at])) { // most bytes: no need to decode them
-            ++at;
-            continue;
-        }
+    for (std::size_t at = AsciiRunEnd(text, 0); at < text.size(); at = AsciiRunEnd(text, at)) {
         const auto next = NextCodePoint(text.substr(at));
         if (!next)
             return false;
@@ -62,12 +72,10 @@ std::optional<std::pair<char32_t, int>> NextCodePoint(std::string_view text) {
 }
 
 TextEncoding EncodingOf(std::string_view text) {
-    const auto first = std::find_if_not(text.begin(), text.end(), IsAscii);
-    if (first == text.end())
+    const std::size_t first = AsciiRunEnd(text, 0);
+    if (first == text.size())
         return TextEncoding::Ascii;
-    return IsUtf8(text.substr(static_cast<std::size_t>(first - text.begin())))
-               ? TextEncoding::Utf8
-               : TextEncoding::Latin1;
+    return IsUtf8(text.substr(first)) ? TextEncoding::Utf8 : TextEncoding::Latin1;
 }
 
 std::string_view WithoutByteOrderMark(std::string_view text) {

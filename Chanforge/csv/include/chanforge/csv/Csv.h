@@ -59,10 +59,10 @@ struct ReadEnd {
 
 /// Reads the records of a text (no byte-order mark) split by separator, handing each to onRecord
 /// as it is read; the record handed over is reused for the next one. Reading stops at the first
-/// fault, after limits.records records, or when onRecord gives false. Lines end in CR LF, LF or
-/// CR; a line end inside quotes belongs to the field as it is; empty lines are no records.
+/// fault or after limits.records records. Lines end in CR LF, LF or CR; a line end inside quotes
+/// belongs to the field as it is; empty lines are no records.
 ReadEnd ForEachRecord(std::string_view text, char separator, Limits limits,
-                      const std::function<bool(const Record&)>& onRecord);
+                      const std::function<void(const Record&)>& onRecord);
 
 struct Table {
     char separator = ',';
