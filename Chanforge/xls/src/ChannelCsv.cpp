@@ -18,25 +18,34 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-/// Appends a cell as its field: numbers as digits, texts as UTF-8.
-void AppendCell(std::string& out, const Worksheet& sheet, std::uint32_t row, std::uint32_t col,
-                char separator) {
-    switch (sheet.Kind(row, col)) {
-    case CellKind::Integer: {
-        char digits[16];
-        const auto end = std::to_chars(digits, std::end(digits), sheet.GetInteger(row, col)).ptr;
-        out.append(digits, end);
-        break;
+/// Appends a number field.
+void AppendNumber(std::string& out, std::int32_t value) {
+    char digits[16];
+    out.append(digits, std::to_chars(digits, std::end(digits), value).ptr);
+}
+
+/// Appends the header record: the columns' headers, then the names mark.
+void AppendHeader(std::string& out, char separator) {
+    for (const channel::Column& column : channel::Columns()) {
+        csv::AppendField(out, column.header, separator);
+        out.push_back(separator);
     }
-    case CellKind::Text:
-        csv::AppendField(out, *sheet.GetText(row, col), separator);
-        break;
-    case CellKind::WideText:
-        csv::AppendField(out, csv::ToUtf8(*sheet.GetWideText(row, col)), separator);
-        break;
-    default:
-        break;
+    csv::AppendField(out, channel::kNamesMark, separator);
+    out += "\r\n";
+}
+
+/// Appends a channel's record: numbers as digits, the name as UTF-8.
+void AppendChannel(std::string& out, const chanforge::Channel_Info_Tag& ch, char separator) {
+    const auto& columns = channel::Columns();
+    for (std::uint32_t col = 0; col < channel::kColumnCount; ++col) {
+        if (col > 0)
+            out.push_back(separator);
+        if (col == channel::kNameColumn)
+            csv::AppendField(out, channel::NameText(ch), separator);
+        else
+            AppendNumber(out, channel::ReadField(ch, columns[col]));
     }
+    out += "\r\n";
 }
 
 /// A field that is a number and nothing else, within an integer cell's range: most fields, and
@@ -69,57 +78,94 @@ WorkbookResult Malformed(RefusedCell* refused, RefusedCell::Fault fault, std::ui
     return WorkbookResult::CsvMalformed;
 }
 
-/// The name field as the sheet's wide text: UTF-8, or the code page's characters in a file that
-/// is not UTF-8.
-std::u16string NameText(std::string_view field, csv::TextEncoding encoding, const CodePage& page) {
-    return encoding == csv::TextEncoding::Latin1 ? page.Decode(field) : csv::FromUtf8(field);
-}
+/// Reads the records as the sheet: the header (its names mark tells how names are held), then
+/// each record a channel, its fields the cells of a row.
+class CsvRows {
+  public:
+    CsvRows(csv::TextEncoding encoding, NameImport* names, RefusedCell* refused)
+        : encoding_(encoding), names_(names), refused_(refused) {}
 
-/// Lays the records out as the sheet: numbers as the texts they are, so the sheet's rules read
-/// them; the first record (the header) stays row 0, keeping only the names mark.
-std::optional<WorkbookResult> FillSheet(const csv::Table& table, csv::TextEncoding encoding,
-                                        const CodePage& page, Worksheet& sheet,
-                                        RefusedCell* refused) {
-    for (std::uint32_t row = 0; row < table.records.size(); ++row) {
-        const csv::Record& record = table.records[row];
-        if (record.fields.size() < channel::kColumnCount)
-            return Malformed(refused, RefusedCell::Fault::TooFewFields, record.line, 0,
-                             std::to_string(record.fields.size()));
-        sheet.Touch(row, 0); // a row of empty fields is a channel of zeros, as in a workbook
-        if (row == 0 && record.fields.size() > channel::kMarkColumn)
-            sheet.SetText(0, channel::kMarkColumn, record.fields[channel::kMarkColumn]);
-        for (std::uint32_t col = 0; row > 0 && col < channel::kColumnCount; ++col) {
+    /// Reads a record as a row of the sheet; after the first that does not read, the records
+    /// are only walked through, as a fault of the text itself comes first.
+    void Take(const csv::Record& record) {
+        if (malformed_)
+            return;
+        if (record.fields.size() < channel::kColumnCount) {
+            malformed_ = Malformed(refused_, RefusedCell::Fault::TooFewFields, record.line, 0,
+                                   std::to_string(record.fields.size()));
+            return;
+        }
+        if (!reader_) {
+            const bool marked = record.fields.size() > channel::kMarkColumn &&
+                                record.fields[channel::kMarkColumn] == channel::kNamesMark;
+            reader_.emplace(marked ? nullptr : &page_, names_);
+            return;
+        }
+        for (std::uint32_t col = 0; col < channel::kColumnCount; ++col) {
             const std::string& field = record.fields[col];
-            if (field.size() > kMaxCellText)
-                return Malformed(refused, RefusedCell::Fault::FieldTooLong, record.line, col);
-            if (col == channel::kNameColumn)
-                sheet.SetWideText(row, col, NameText(field, encoding, page));
-            else if (const auto number = PlainInteger(field))
-                sheet.SetInteger(row, col, *number);
-            else if (!field.empty())
-                sheet.SetText(row, col, field);
+            if (field.size() > kMaxCellText) {
+                malformed_ =
+                    Malformed(refused_, RefusedCell::Fault::FieldTooLong, record.line, col);
+                return;
+            }
+            Cell(field, col == channel::kNameColumn, cells_[col]);
+        }
+        reader_->Read(cells_, record.line);
+    }
+
+    /// A fault of the text first, then what the rows made of their cells.
+    WorkbookResult Finish(const csv::ReadEnd& end, tabstore::CQoDB& db) {
+        if (end.fault)
+            return Malformed(refused_, FaultOf(end.fault->fault), end.fault->line,
+                             end.fault->field - 1);
+        if (malformed_)
+            return *malformed_;
+        if (!reader_)
+            return Malformed(refused_, RefusedCell::Fault::TooFewFields, 1, 0, "0");
+        if (end.more)
+            return WorkbookResult::TooManyChannels;
+        const WorkbookResult result = reader_->Finish(db, refused_);
+        if (refused_ != nullptr && result != WorkbookResult::Ok)
+            refused_->textLine = true; // its row is the line
+        return result;
+    }
+
+  private:
+    /// A field as the sheet's cell: a number, the name (UTF-8, or the code page's characters in a
+    /// file that is not UTF-8) or a text for the sheet's rules to read.
+    void Cell(const std::string& field, bool name, channel::CellValue& cell) const {
+        cell.kind = CellKind::Empty;
+        if (name) {
+            cell.kind = CellKind::WideText;
+            cell.wide =
+                encoding_ == csv::TextEncoding::Latin1 ? page_.Decode(field) : csv::FromUtf8(field);
+        } else if (const auto number = PlainInteger(field)) {
+            cell.kind = CellKind::Integer;
+            cell.integer = *number;
+        } else if (!field.empty()) {
+            cell.kind = CellKind::Text;
+            cell.text = field;
         }
     }
-    return std::nullopt;
-}
+
+    const CodePage page_ = WorkbookCodePage();
+    csv::TextEncoding encoding_;
+    NameImport* names_;
+    RefusedCell* refused_;
+    std::optional<channel::RowReader> reader_; ///< from the header on
+    channel::RowCells cells_;
+    std::optional<WorkbookResult> malformed_;
+};
 
 } // namespace
 
 std::string ChannelCsvText(tabstore::CQoDB& db, char separator) {
-    Worksheet sheet("Channel", std::make_shared<TextPool>());
-    channel::FillSheet(db, sheet);
     std::string out(kByteOrderMark);
-    out.reserve(std::size_t{sheet.TotalRows()} * 384);
-    for (std::uint32_t row = 0; row < sheet.TotalRows(); ++row) {
-        // The header alone carries the names mark beyond the columns.
-        const std::uint32_t fields = row == 0 ? channel::kMarkColumn + 1 : channel::kColumnCount;
-        for (std::uint32_t col = 0; col < fields; ++col) {
-            if (col > 0)
-                out.push_back(separator);
-            AppendCell(out, sheet, row, col, separator);
-        }
-        out += "\r\n";
-    }
+    out.reserve((db.Size(chanforge::kChannelTable) + 1) * 384);
+    AppendHeader(out, separator);
+    chanforge::ForEachRow<chanforge::Channel_Info_Tag>(
+        db, chanforge::kChannelTable,
+        [&](const chanforge::Channel_Info_Tag& ch) { AppendChannel(out, ch, separator); });
     return out;
 }
 
@@ -138,34 +184,12 @@ WorkbookResult ReadChannelCsv(std::span<const std::uint8_t> bytes, tabstore::CQo
         return *other;
     const std::string_view text = csv::WithoutByteOrderMark(
         std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    // The header with its names mark and the most channels a sheet holds: a larger file is
-    // refused unread.
-    const csv::Table table = csv::Read(text, csv::DetectSeparator(text),
-                                       {channel::kMarkColumn + 1, kMaxWorkbookChannels + 1});
-    if (table.fault)
-        return Malformed(refused, FaultOf(table.fault->fault), table.fault->line,
-                         table.fault->field - 1);
-    if (table.records.empty())
-        return Malformed(refused, RefusedCell::Fault::TooFewFields, 1, 0, "0");
-    if (table.more)
-        return WorkbookResult::TooManyChannels;
-
-    const CodePage page = WorkbookCodePage();
-    Worksheet sheet("Channel", std::make_shared<TextPool>());
-    if (auto failed = FillSheet(table, csv::EncodingOf(text), page, sheet, refused))
-        return *failed;
-    const WorkbookResult result = channel::ReadSheet(sheet, page, db, names, refused);
-    // The sheet counts rows; the operator finds lines.
-    const bool placed =
-        result == WorkbookResult::CellRefused || result == WorkbookResult::NamesRefused;
-    if (placed && refused != nullptr) {
-        refused->row = table.records[refused->row - 1].line;
-        refused->textLine = true;
-    }
-    if (names != nullptr)
-        for (std::uint32_t& row : names->refusedRows)
-            row = table.records[row - 1].line;
-    return result;
+    CsvRows rows(csv::EncodingOf(text), names, refused);
+    // The header with its names mark and the most channels a sheet holds: reading stops there.
+    const csv::ReadEnd end = csv::ForEachRecord(
+        text, csv::DetectSeparator(text), {channel::kMarkColumn + 1, kMaxWorkbookChannels + 1},
+        [&](const csv::Record& record) { rows.Take(record); });
+    return rows.Finish(end, db);
 }
 
 WorkbookResult ImportChannelCsv(const std::string& path, tabstore::CQoDB& db, NameImport* names,

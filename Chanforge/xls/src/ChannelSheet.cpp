@@ -27,13 +27,10 @@ constexpr std::size_t kNameLimit = chanforge::kChannelNameSize - 1;
 void WriteChannel(Worksheet& sheet, std::uint32_t row, const Channel_Info_Tag& ch) {
     const auto& columns = Columns();
     for (std::uint32_t col = 0; col < kColumnCount; ++col) {
-        if (col == kNameColumn) {
-            // The field may fill all its bytes without a NUL.
-            const std::string_view bytes(ch.Name, strnlen(ch.Name, sizeof ch.Name));
-            sheet.SetWideText(row, col, csv::FromUtf8(utils::NameToUtf8(bytes, ch.CodeTable)));
-        } else {
+        if (col == kNameColumn)
+            sheet.SetWideText(row, col, csv::FromUtf8(NameText(ch)));
+        else
             sheet.SetInteger(row, col, ReadField(ch, columns[col]));
-        }
     }
 }
 
@@ -58,19 +55,19 @@ std::string Latin1(const std::u16string& text) {
 }
 
 /// The text of a numeric column's cell (empty for an empty cell).
-std::string CellText(const Worksheet& sheet, std::uint32_t row, std::uint32_t col) {
-    switch (sheet.Kind(row, col)) {
+std::string CellText(const CellValue& cell) {
+    switch (cell.kind) {
     case CellKind::Integer:
-        return std::to_string(sheet.GetInteger(row, col));
+        return std::to_string(cell.integer);
     case CellKind::Float: {
         char text[32];
-        std::snprintf(text, sizeof text, "%.17g", sheet.GetFloat(row, col));
+        std::snprintf(text, sizeof text, "%.17g", cell.number);
         return text;
     }
     case CellKind::Text:
-        return *sheet.GetText(row, col);
+        return cell.text;
     case CellKind::WideText:
-        return Latin1(*sheet.GetWideText(row, col));
+        return Latin1(cell.wide);
     case CellKind::Empty:
         break;
     }
@@ -79,18 +76,17 @@ std::string CellText(const Worksheet& sheet, std::uint32_t row, std::uint32_t co
 
 /// A numeric column: integers as they are, floats truncated toward zero, texts by their leading
 /// decimal number; none for a text without one or a float that is no number.
-std::optional<std::int64_t> NumericCell(const Worksheet& sheet, std::uint32_t row,
-                                        std::uint32_t col) {
-    switch (sheet.Kind(row, col)) {
+std::optional<std::int64_t> NumericCell(const CellValue& cell) {
+    switch (cell.kind) {
     case CellKind::Integer:
-        return sheet.GetInteger(row, col);
+        return cell.integer;
     case CellKind::Float:
-        if (!std::isfinite(sheet.GetFloat(row, col)))
+        if (!std::isfinite(cell.number))
             return std::nullopt;
-        return sheet.GetInteger(row, col);
+        return cell.integer;
     case CellKind::Text:
     case CellKind::WideText:
-        return LeadingNumber(CellText(sheet, row, col));
+        return LeadingNumber(CellText(cell));
     case CellKind::Empty:
         break;
     }
@@ -108,15 +104,14 @@ std::string Excerpt(std::string text) {
 /// The name cell as text (UTF-8) in the row's code table. In a sheet without the mark (legacy,
 /// its code page) a wide text the code page holds stands for those bytes and an 8-bit text for
 /// its own bytes, as earlier versions read them; otherwise a text is the characters it holds.
-std::string NameCellText(const Worksheet& sheet, std::uint32_t row, std::uint8_t codeTable,
-                         const CodePage* legacy) {
-    if (auto wide = sheet.GetWideText(row, kNameColumn)) {
-        if (legacy != nullptr && legacy->Holds(*wide))
-            return utils::NameToUtf8(legacy->Encode(*wide), codeTable);
-        return csv::ToUtf8(*wide);
+std::string NameCellText(const CellValue& cell, std::uint8_t codeTable, const CodePage* legacy) {
+    if (cell.kind == CellKind::WideText) {
+        if (legacy != nullptr && legacy->Holds(cell.wide))
+            return utils::NameToUtf8(legacy->Encode(cell.wide), codeTable);
+        return csv::ToUtf8(cell.wide);
     }
-    if (auto narrow = sheet.GetText(row, kNameColumn)) {
-        const std::string_view units = std::string_view(*narrow).substr(0, narrow->find('\0'));
+    if (cell.kind == CellKind::Text) {
+        const std::string_view units = std::string_view(cell.text).substr(0, cell.text.find('\0'));
         // An 8-bit text's units are the first 256 characters: table 0, Latin-1, reads them so.
         return utils::NameToUtf8(units, legacy != nullptr ? codeTable : 0);
     }
@@ -137,62 +132,32 @@ std::optional<std::string> StoredName(std::string_view text, std::uint8_t codeTa
     return bytes;
 }
 
-/// The first cell each kind of refusal met.
-struct Refusals {
-    std::optional<RefusedCell> cell;
-    std::optional<RefusedCell> name;
-};
-
-void ReadName(const Worksheet& sheet, std::uint32_t row, const CodePage* legacy, NameImport* names,
-              Refusals& refusals, Channel_Info_Tag& ch) {
-    const std::string text = NameCellText(sheet, row, ch.CodeTable, legacy);
-    utils::Phrase why;
-    const std::optional<std::string> stored = StoredName(text, ch.CodeTable, names, why);
-    if (!stored) {
-        names->refusedRows.push_back(row + 1);
-        if (!refusals.name)
-            refusals.name = RefusedCell{row + 1, kNameColumn, RefusedCell::Fault::NameRefused,
-                                        {},      false,       std::move(why)};
-        return;
-    }
-    // The record is zero-filled, so the NUL is there; a name ends at its first NUL.
-    const std::string_view bytes = std::string_view(*stored).substr(0, stored->find('\0'));
-    std::memcpy(ch.Name, bytes.data(), std::min(bytes.size(), kNameLimit));
-}
-
-/// Reads a row into a channel; the first cell its column cannot take goes to refusals (if they
-/// hold none yet) and leaves that field 0. The name is read last, in the row's code table.
-chanforge::RowPtr<Channel_Info_Tag> ReadChannel(const Worksheet& sheet, std::uint32_t row,
-                                                const CodePage* legacy, NameImport* names,
-                                                Refusals& refusals) {
-    auto ch = chanforge::MakeRow<Channel_Info_Tag>();
-    const auto& columns = Columns();
-    for (std::uint32_t col = 0; col < kColumnCount; ++col) {
-        if (col == kNameColumn)
-            continue;
-        const std::optional<std::int64_t> value = NumericCell(sheet, row, col);
-        const FieldRange range = RangeOf(columns[col]);
-        if (value && *value >= range.low && *value <= range.high)
-            WriteField(*ch, columns[col], *value);
-        else if (!refusals.cell)
-            refusals.cell = RefusedCell{row + 1,
-                                        col,
-                                        value ? RefusedCell::Fault::BeyondField
-                                              : RefusedCell::Fault::NotANumber,
-                                        Excerpt(CellText(sheet, row, col)),
-                                        false,
-                                        {}};
-    }
-    ReadName(sheet, row, legacy, names, refusals, *ch);
-    return ch;
-}
-
 bool HasNamesMark(const Worksheet& sheet) {
     const std::optional<std::string> mark = sheet.GetText(0, kMarkColumn);
     return mark == kNamesMark;
 }
 
+/// The cells of a sheet row in the columns of the channel sheet.
+void SheetRow(const Worksheet& sheet, std::uint32_t row, RowCells& cells) {
+    for (std::uint32_t col = 0; col < kColumnCount; ++col) {
+        CellValue& cell = cells[col];
+        cell.kind = sheet.Kind(row, col);
+        cell.integer = sheet.GetInteger(row, col);
+        cell.number = sheet.GetFloat(row, col);
+        if (cell.kind == CellKind::Text)
+            cell.text = *sheet.GetText(row, col);
+        if (cell.kind == CellKind::WideText)
+            cell.wide = *sheet.GetWideText(row, col);
+    }
+}
+
 } // namespace
+
+std::string NameText(const Channel_Info_Tag& ch) {
+    // The field may fill all its bytes without a NUL.
+    return utils::NameToUtf8(std::string_view(ch.Name, strnlen(ch.Name, sizeof ch.Name)),
+                             ch.CodeTable);
+}
 
 void FillSheet(tabstore::CQoDB& db, Worksheet& sheet) {
     const auto& columns = Columns();
@@ -206,20 +171,65 @@ void FillSheet(tabstore::CQoDB& db, Worksheet& sheet) {
 
 WorkbookResult ReadSheet(const Worksheet& sheet, const CodePage& page, tabstore::CQoDB& db,
                          NameImport* names, RefusedCell* refused) {
-    const CodePage* legacy = HasNamesMark(sheet) ? nullptr : &page;
-    // Build every record first so that the table changes only once the sheet has been read.
-    std::vector<chanforge::RowPtr<Channel_Info_Tag>> rows;
-    Refusals refusals;
-    for (std::uint32_t r = 1; r < sheet.TotalRows(); ++r)
-        rows.push_back(ReadChannel(sheet, r, legacy, names, refusals));
-    const std::optional<RefusedCell>& first = refusals.cell ? refusals.cell : refusals.name;
+    RowReader reader(HasNamesMark(sheet) ? nullptr : &page, names);
+    RowCells cells;
+    for (std::uint32_t r = 1; r < sheet.TotalRows(); ++r) {
+        SheetRow(sheet, r, cells);
+        reader.Read(cells, r + 1);
+    }
+    return reader.Finish(db, refused);
+}
+
+void RowReader::Read(const RowCells& cells, std::uint32_t shown) {
+    auto ch = chanforge::MakeRow<Channel_Info_Tag>();
+    const auto& columns = Columns();
+    for (std::uint32_t col = 0; col < kColumnCount; ++col) {
+        if (col == kNameColumn)
+            continue;
+        const std::optional<std::int64_t> value = NumericCell(cells[col]);
+        const FieldRange range = RangeOf(columns[col]);
+        if (value && *value >= range.low && *value <= range.high)
+            WriteField(*ch, columns[col], *value);
+        else if (!cellRefused_)
+            cellRefused_ = RefusedCell{shown,
+                                       col,
+                                       value ? RefusedCell::Fault::BeyondField
+                                             : RefusedCell::Fault::NotANumber,
+                                       Excerpt(CellText(cells[col])),
+                                       false,
+                                       {}};
+    }
+    // The name is read last, in the row's code table.
+    ReadName(cells[kNameColumn], shown, *ch);
+    rows_.push_back(std::move(ch));
+}
+
+void RowReader::ReadName(const CellValue& cell, std::uint32_t shown, Channel_Info_Tag& ch) {
+    const std::string text = NameCellText(cell, ch.CodeTable, legacy_);
+    utils::Phrase why;
+    const std::optional<std::string> stored = StoredName(text, ch.CodeTable, names_, why);
+    if (!stored) {
+        names_->refusedRows.push_back(shown);
+        if (!nameRefused_)
+            nameRefused_ = RefusedCell{shown, kNameColumn, RefusedCell::Fault::NameRefused,
+                                       {},    false,       std::move(why)};
+        return;
+    }
+    // The record is zero-filled, so the NUL is there; a name ends at its first NUL.
+    const std::string_view bytes = std::string_view(*stored).substr(0, stored->find('\0'));
+    std::memcpy(ch.Name, bytes.data(), std::min(bytes.size(), kNameLimit));
+}
+
+WorkbookResult RowReader::Finish(tabstore::CQoDB& db, RefusedCell* refused) {
+    const std::optional<RefusedCell>& first = cellRefused_ ? cellRefused_ : nameRefused_;
     if (first && refused != nullptr)
         *refused = *first;
     if (first)
-        return refusals.cell ? WorkbookResult::CellRefused : WorkbookResult::NamesRefused;
+        return cellRefused_ ? WorkbookResult::CellRefused : WorkbookResult::NamesRefused;
     db.Clear(kChannelTable);
-    for (auto& ch : rows)
+    for (auto& ch : rows_)
         chanforge::AppendRow(db, kChannelTable, std::move(ch));
+    rows_.clear();
     return WorkbookResult::Ok;
 }
 
