@@ -184,32 +184,37 @@ TEST_F(OtherWritersTest, ErrorValuesAreRefusedWhereANumberBelongs) {
     }
 }
 
-// The JavaScript writer (sheetjs_fixtures.mjs): sheet names 16-bit, texts as 16-bit LABEL records
-// or in the shared-string table, every number a NUMBER record, no row index.
-TEST_F(OtherWritersTest, SheetJsWorkbooksImportWithTheirEdgeValues) {
+// Files other writers made from the same edge values (beside the scripts that made them): the
+// JavaScript writer (sheet names 16-bit, texts as 16-bit LABEL records, every number a NUMBER
+// record, no row index) and Gnumeric (shared strings, RK and NUMBER cells, row records).
+TEST_F(OtherWritersTest, WorkbooksOfOtherWritersImportWithTheirEdgeValues) {
     const std::string fixtures = CHANFORGE_XLS_FIXTURES;
-    db.Clear(kChannelTable);
-    ASSERT_EQ(ImportChannelWorkbook(fixtures + "/sheetjs-channel.xls", db), WorkbookResult::Ok);
-    ASSERT_EQ(db.Size(kChannelTable), 4u);
-    const Channel_Info_Tag& ch = Row(1);
-    EXPECT_EQ(ch.ProgramNum, 65535);
-    EXPECT_EQ(ch.CAS, 0x7FFFFFFFu);
-    EXPECT_EQ(ch.Favorite, 0xFFFFFFFFu) << "-1: the same 32 bits";
-    EXPECT_EQ(ch.SatID, 255);
-    EXPECT_EQ(ch.TPID, 1) << "TRUE";
-    EXPECT_EQ(ch.BroadcastID, 12) << "12.9 truncated";
-    EXPECT_EQ(ch.ServiceID, 42) << "the text \"42\"";
-    EXPECT_STREQ(ch.Name, "Caf\xE9 \xD1"
-                          "and\xFA");
-    EXPECT_EQ(ch.FavoriteSlot[31], 65535);
-    EXPECT_EQ(ch.ServiceType, 255);
-    EXPECT_EQ(Row(2).ProgramNum, 0) << "an empty row is a channel of zeros";
-    EXPECT_EQ(Row(3).CAS, 0x80000000u);
-    EXPECT_EQ(Row(3).Favorite, 0xFFFFFFFFu);
-    EXPECT_STREQ(Row(3).Name, "");
-    EXPECT_EQ(std::string(Row(4).Name), std::string(chanforge::kChannelNameSize - 1, '\xE9'))
-        << "a name longer than the field is cut to it";
+    for (const char* file : {"/sheetjs-channel.xls", "/gnumeric-channel.xls"}) {
+        SCOPED_TRACE(file);
+        db.Clear(kChannelTable);
+        ASSERT_EQ(ImportChannelWorkbook(fixtures + file, db), WorkbookResult::Ok);
+        ASSERT_EQ(db.Size(kChannelTable), 4u);
+        const Channel_Info_Tag& ch = Row(1);
+        EXPECT_EQ(ch.ProgramNum, 65535);
+        EXPECT_EQ(ch.CAS, 0x7FFFFFFFu);
+        EXPECT_EQ(ch.Favorite, 0xFFFFFFFFu) << "-1: the same 32 bits";
+        EXPECT_EQ(ch.SatID, 255);
+        EXPECT_EQ(ch.TPID, 1) << "TRUE";
+        EXPECT_EQ(ch.BroadcastID, 12) << "12.9 truncated";
+        EXPECT_EQ(ch.ServiceID, 42);
+        EXPECT_STREQ(ch.Name, "Caf\xE9 \xD1"
+                              "and\xFA");
+        EXPECT_EQ(ch.FavoriteSlot[31], 65535);
+        EXPECT_EQ(ch.ServiceType, 255);
+        EXPECT_EQ(Row(2).ProgramNum, 0) << "an empty row is a channel of zeros";
+        EXPECT_EQ(Row(3).CAS, 0x80000000u);
+        EXPECT_EQ(Row(3).Favorite, 0xFFFFFFFFu);
+        EXPECT_STREQ(Row(3).Name, "");
+        EXPECT_EQ(std::string(Row(4).Name), std::string(chanforge::kChannelNameSize - 1, '\xE9'))
+            << "a name longer than the field is cut to it";
+    }
 
+    // The JavaScript writer's shared-string form.
     RefusedCell refused;
     EXPECT_EQ(ImportChannelWorkbook(fixtures + "/sheetjs-beyond.xls", db, nullptr, &refused),
               WorkbookResult::CellRefused);
