@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The main job as an operator does it, for every receiver model at the virtual receiver's
-# defaults (its sample database in a 384-block flash region, full speed): store the model's
-# policy, receive, check, convert to a workbook and back, send with verify, and compare what the
-# receiver stored with what was sent, byte for byte. operator-runs.sh BIN_DIR
+# defaults (its sample database in a 384-block flash region, full speed), one receiver for the
+# whole job: store the model's policy, receive (opened as the model's receive dialog does: D, E
+# and default wait for the receiver), check, convert to a workbook and back, send with verify,
+# and compare what the receiver stored with what was sent, byte for byte. operator-runs.sh BIN_DIR
 set -euo pipefail
 bin=$(cd "$1" && pwd)
 cli=$bin/chanforge-cli
@@ -29,9 +30,10 @@ for model in A B C D E default; do
   mkdir -p "$dir"
   step "policy set" "$cli" policy set "$model"
 
-  start_sim --model "$model" --sessions 1
-  step receive "$cli" receive --port "$sim_port" -o "$dir/received.bin"
-  finish_sim
+  wait_flag=
+  case $model in D | E | default) wait_flag=--wait ;; esac
+  start_sim --model "$model" --sessions 3 --store "$dir/stored.bin"
+  step receive "$cli" receive --port "$sim_port" $wait_flag -o "$dir/received.bin"
   [ "$(stat -c %s "$dir/received.bin")" -ge $((86 + 384 * 1024)) ] || fail "received a short image"
 
   step check "$cli" check "$dir/received.bin"
@@ -39,7 +41,6 @@ for model in A B C D E default; do
   step "convert back" "$cli" convert "$dir/received.bin" "$dir/channels.xls" -o "$dir/back.bin"
   cmp -s "$dir/received.bin" "$dir/back.bin" || fail "the workbook round trip changed the database"
 
-  start_sim --model "$model" --sessions 2 --store "$dir/stored.bin"
   step "send --verify" "$cli" send --port "$sim_port" --verify "$dir/back.bin"
   grep -qx Verified "$work/out" || fail "send --verify did not verify: $(cat "$work/out")"
   finish_sim

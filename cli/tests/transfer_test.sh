@@ -43,12 +43,19 @@ repeated-block)
   done
   ;;
 send-verify)
-  start_sim --model D --sessions 2 --store "$work/stored.bin"
-  expect 0 "$cli" --model D send --port "$sim_port" --verify "$samples/model-D.bin"
-  contains "$work/out" "Verified"
-  wait "$sim_pid" || fail "the receiver saw an incomplete conversation"
-  cmp -s <(tail -c +87 "$work/stored.bin") <(tail -c +87 "$samples/model-D.bin") ||
-    fail "the receiver stored other bytes than were sent"
+  # One receiver at its defaults serves a receive, a send and the read-back, as an operator
+  # meets it; the receive opens as the model's receive dialog does (D, E and default wait).
+  for m in A B C D E default; do
+    wait_flag=
+    case $m in D | E | default) wait_flag=--wait ;; esac
+    start_sim --model "$m" --sessions 3 --store "$work/stored.bin"
+    expect 0 "$cli" --model "$m" receive --port "$sim_port" $wait_flag --timeout 10 -o "$work/received.bin"
+    expect 0 "$cli" --model "$m" send --port "$sim_port" --verify --timeout 10 "$samples/model-$m.bin"
+    contains "$work/out" "Verified"
+    wait "$sim_pid" || fail "$m: the receiver saw an incomplete conversation: $(cat "$work/sim.err")"
+    cmp -s <(tail -c +87 "$work/stored.bin") <(tail -c +87 "$samples/model-$m.bin") ||
+      fail "$m: the receiver stored other bytes than were sent"
+  done
   # A flash cell in the name of the first channel that does not take what it was sent.
   start_sim --model D --sessions 2 --store-corrupt-block 48 --store-corrupt-offset 24
   expect 1 "$cli" --model D send --port "$sim_port" --verify "$samples/model-D.bin"

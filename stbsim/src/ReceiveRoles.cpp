@@ -24,18 +24,20 @@ bool ExpectLine(SimLink& link, const std::string& wanted, int timeoutMs) {
 
 } // namespace
 
-SessionResult Simulator::QvrReceive() {
+SessionResult Simulator::QvrReceive(bool prompted) {
     const SessionKind kind = SessionKind::QvrReceive;
-    link_.Input().clear();
-    // Prompt until the PC answers; a receiver that begins by itself keeps prompting.
-    bool answered = false;
-    for (int tries = 0;
-         !answered && !link_.Stopped() && (options_.offer == Offer::Prompt || tries < 5); ++tries) {
-        SendLine("PROMPT>");
-        answered = ExpectLine(link_, "CHHOST", 1000);
+    if (prompted) {
+        ExpectLine(link_, "CHHOST", kReplyMs); // takes the answer off the input
+    } else {
+        link_.Input().clear();
+        bool answered = false;
+        for (int tries = 0; !answered && !link_.Stopped() && tries < 5; ++tries) {
+            SendLine("PROMPT>");
+            answered = ExpectLine(link_, "CHHOST", 1000);
+        }
+        if (!answered)
+            return {kind, false, "no host command"};
     }
-    if (!answered)
-        return {kind, false, "no host command"};
     link_.Write(std::string("\xAA"
                             "0000\x22") +
                 options_.eol);

@@ -76,7 +76,9 @@ const std::map<std::string, Setter>& ValuedOptions() {
         {"--blocks", Number(&O::flashBlocks, 0)},
         {"--store", Text(&O::storeFile)},
         {"--eol", OneOf<std::string>(&O::eol, {{"cr", "\r"}, {"crlf", "\r\n"}, {"lf", "\n"}})},
-        {"--offer", OneOf(&O::offer, {{"prompt", Offer::Prompt}, {"knock", Offer::Knock}})},
+        {"--offer",
+         OneOf(&O::offer,
+               {{"prompt", Offer::Prompt}, {"knock", Offer::Knock}, {"none", Offer::None}})},
         {"--port", Text(&O::device)},
         {"--baud", Number(&O::baud, 0)},
         {"--chunks", Number(&O::chunkMax, 0)},
@@ -115,7 +117,27 @@ bool ApplyFlag(const std::string& name, SimOptions& options) {
     return true;
 }
 
+/// The models whose receive dialog expects this opening, in the order the presets list them.
+std::string ModelsOpening(Offer offer) {
+    std::string names;
+    const auto add = [&](const policy::ProductPreset& preset) {
+        if (OpeningOf(preset.Kind().St7100Platform() ? Family::St : Family::Qvr) != offer)
+            return;
+        names += (names.empty() ? "" : ", ") + std::string(preset.name);
+    };
+    for (const policy::ProductPreset& preset : policy::ConfigurablePresets())
+        add(preset);
+    add(policy::StartupPreset());
+    return names;
+}
+
 } // namespace
+
+Offer OpeningOf(Family family) {
+    // The receive dialog of an ST7100 receiver waits for it to begin; the others send the host
+    // access code and wait for nothing.
+    return family == Family::St ? Offer::Prompt : Offer::None;
+}
 
 std::string SimUsage() {
     return R"(usage: chanforge-stbsim [options]
@@ -132,7 +154,17 @@ A virtual receiver on a pseudo-terminal (its path is printed) or on --port DEVIC
   --noise               serve random bytes laced with protocol words instead of a database
   --store FILE          where to write an image it is sent
   --eol cr|crlf|lf      line end of its lines (default crlf)
-  --offer prompt|knock  begin a receive by itself (QVR prompt, ST7100 knock)
+  --offer prompt|knock|none
+                        how it begins a receive: by itself with the QVR prompt, by itself
+                        with the ST7100 knock, or not at all (it waits for the host access
+                        code). The default is the opening its model's receive dialog expects:
+                        prompt for models )" +
+           ModelsOpening(Offer::Prompt) + R"( (the dialog waits for the receiver),
+                        none for models )" +
+           ModelsOpening(Offer::None) + R"( (the dialog sends the access code).
+                        With prompt or none a PC that sends the access code is served too
+                        and a send's knocks are answered at any time: one run serves a
+                        receive, a send and the read-back after it.
   --offer-after-send    ... but only once it was sent an image (to read a send back)
   --port DEVICE         use a device instead of a pseudo-terminal
   --baud N              emulate this line rate
@@ -161,8 +193,10 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& argume
                                           std::string* error) {
     SimOptions options;
     ApplyModel("default", options);
+    bool offerGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& name = arguments[i];
+        offerGiven = offerGiven || name == "--offer";
         if (ApplyFlag(name, options))
             continue;
         const auto setter = ValuedOptions().find(name);
@@ -176,6 +210,8 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& argume
         }
         ++i;
     }
+    if (!offerGiven)
+        options.offer = OpeningOf(options.family);
     return options;
 }
 

@@ -1,5 +1,7 @@
 #include "stbsim/Simulator.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <string_view>
 
@@ -7,6 +9,14 @@ namespace stbsim {
 
 namespace {
 constexpr std::string_view kAccessCode = "37604925";
+/// How often a receiver that begins by itself prompts while no PC answers.
+constexpr int kPromptEveryMs = 1000;
+
+/// Whether the input holds token with a line end after it.
+bool HoldsLine(const std::string& input, std::string_view token) {
+    const auto at = input.find(token);
+    return at != std::string::npos && input.find_first_of("\r\n", at) != std::string::npos;
+}
 } // namespace
 
 Simulator::Simulator(const SimOptions& options, SimLink& link) : options_(options), link_(link) {
@@ -37,21 +47,13 @@ void Simulator::Serve(const std::atomic<bool>& stop) {
     };
     while (due()) {
         std::optional<SessionResult> result;
-        if (Offering() && options_.offer == Offer::Prompt) {
-            result = QvrReceive();
-        } else if (Offering() && options_.offer == Offer::Knock) {
+        if (Offering() && options_.offer == Offer::Knock) {
             result = StReceive();
-        } else if (link_.Fill(100)) {
-            std::string& input = link_.Input();
-            const auto code = input.find(kAccessCode);
-            if (input.find('\x1F') != std::string::npos) {
-                result = options_.family == Family::Qvr ? QvrSend() : StSend();
-            } else if (code != std::string::npos &&
-                       input.find_first_of("\r\n", code) != std::string::npos) {
-                result = QvrReceive();
-            } else if (input.size() > 256) {
-                input.erase(0, input.size() - 64);
-            }
+        } else if (Offering()) {
+            SendLine("PROMPT>");
+            result = AnswerPc(kPromptEveryMs);
+        } else {
+            result = AnswerPc(100);
         }
         if (!result || stop)
             continue;
@@ -63,6 +65,29 @@ void Simulator::Serve(const std::atomic<bool>& stop) {
         if (Offering() && due())
             link_.Sleep(2000);
     }
+}
+
+std::optional<SessionResult> Simulator::AnswerPc(int waitMs) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    const auto left = [&until] {
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+            until - std::chrono::steady_clock::now());
+        return static_cast<int>(std::max<long long>(0, ms.count()));
+    };
+    do {
+        std::string& input = link_.Input();
+        // A knock is a PC that sends, whatever the receiver offered meanwhile.
+        if (input.find('\x1F') != std::string::npos)
+            return options_.family == Family::Qvr ? QvrSend() : StSend();
+        if (Offering() && HoldsLine(input, "CHHOST"))
+            return QvrReceive(true);
+        // While it prompts, the PC's answer to the prompt starts the receive, not the code.
+        if (!Offering() && HoldsLine(input, kAccessCode))
+            return QvrReceive(false);
+        if (input.size() > 256)
+            input.erase(0, input.size() - 64);
+    } while (link_.Fill(left()));
+    return std::nullopt;
 }
 
 bool Simulator::Offering() const {

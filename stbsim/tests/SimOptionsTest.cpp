@@ -27,6 +27,20 @@ TEST(SimOptions, AModelSetsItsReceiverAndLaterOptionsWin) {
     EXPECT_EQ(Parse({"--checksum-size", "1", "--model", "A"}).checksumSize, 2);
 }
 
+TEST(SimOptions, EachModelOpensAReceiveAsItsReceiveDialogExpects) {
+    // The dialog of an ST7100 receiver waits for it; the others send the access code.
+    for (const char* model : {"D", "E", "default"})
+        EXPECT_EQ(Parse({"--model", model}).offer, Offer::Prompt) << model;
+    for (const char* model : {"A", "B", "C"})
+        EXPECT_EQ(Parse({"--model", model}).offer, Offer::None) << model;
+    EXPECT_EQ(Parse({}).offer, Offer::Prompt);
+    EXPECT_EQ(Parse({"--offer", "none", "--model", "D"}).offer, Offer::None);
+    EXPECT_EQ(Parse({"--model", "A", "--offer", "prompt"}).offer, Offer::Prompt);
+    const std::string usage = SimUsage();
+    EXPECT_NE(usage.find("prompt for models D, E, default"), std::string::npos) << usage;
+    EXPECT_NE(usage.find("none for models A, B, C"), std::string::npos) << usage;
+}
+
 TEST(SimOptions, EachOptionSetsItsField) {
     const struct {
         std::vector<std::string> arguments;

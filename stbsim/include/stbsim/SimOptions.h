@@ -22,8 +22,8 @@ struct SimOptions {
     bool noiseImage = false;       ///< serves random bytes laced with protocol words instead
     int flashBlocks = 384; ///< the flash region it keeps and announces; a database is padded to it
     std::string storeFile; ///< where it writes an image it is sent (channel-file form)
-    std::string eol = "\r\n"; ///< how it ends its lines
-    Offer offer = Offer::None;
+    std::string eol = "\r\n";    ///< how it ends its lines
+    Offer offer = Offer::None;   ///< the command line's default is OpeningOf(family)
     bool offerAfterSend = false; ///< begins a receive (offer) only once it was sent an image
     // The line.
     std::string device; ///< empty: a pseudo-terminal of its own
@@ -48,6 +48,10 @@ struct SimOptions {
     unsigned seed = 1;
     bool verbose = false;
 };
+
+/// The opening a receiver of this family uses unless told otherwise: the one its model's
+/// receive dialog expects.
+Offer OpeningOf(Family family);
 
 /// Parses the command line (without the program name); null after printing the problem.
 std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& arguments,

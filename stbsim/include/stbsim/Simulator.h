@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,8 +39,13 @@ class Simulator {
     }
 
   private:
+    /// Waits up to waitMs for the PC to begin a conversation (a send's knock, the answer to its
+    /// prompt, the host access code) and plays it; none when the PC began nothing.
+    std::optional<SessionResult> AnswerPc(int waitMs);
+
     // Receive: the receiver sends its database.
-    SessionResult QvrReceive();
+    /// prompted: the PC already answered its prompt; else it prompts until the PC answers.
+    SessionResult QvrReceive(bool prompted);
     SessionResult StReceive();
     /// Serves block requests until the PC ends the receive; true when it did.
     bool ServeBlocks(std::string* note);
