@@ -1194,6 +1194,14 @@
         <source>The receiver sent a block it was not asked for, so a block may have been taken twice: nothing received is kept</source>
         <translation>Der Receiver hat einen Block gesendet, nach dem nicht gefragt wurde; ein Block kann daher doppelt übernommen worden sein: nichts Empfangenes wird behalten</translation>
     </message>
+    <message>
+        <source>The connection to the receiver was lost after block %1 of %2.</source>
+        <translation>Die Verbindung zum Receiver ist nach Block %1 von %2 abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The connection to the receiver was lost before the first block.</source>
+        <translation>Die Verbindung zum Receiver ist vor dem ersten Block abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>UndoSteps</name>
@@ -1466,6 +1474,10 @@
     <message>
         <source>This backup is of model %1. Open it as a model %1 database? The window then works in model %1 until the next start.</source>
         <translation>Diese Sicherung stammt von Modell %1. Als Datenbank für Modell %1 öffnen? Das Fenster arbeitet dann bis zum nächsten Start mit Modell %1.</translation>
+    </message>
+    <message>
+        <source>The received list was not opened; it is kept among the backups (Receiver → Restore…).</source>
+        <translation>Die empfangene Liste wurde nicht geöffnet; sie ist bei den Sicherungen aufbewahrt (Receiver → Wiederherstellen …).</translation>
     </message>
 </context>
 <context>
@@ -3799,6 +3811,10 @@ Titelleiste oder Werkzeugleiste
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>block %1 of %2</source>
+        <translation>Block %1 von %2</translation>
     </message>
 </context>
 <context>

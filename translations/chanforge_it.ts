@@ -1194,6 +1194,14 @@
         <source>The receiver sent a block it was not asked for, so a block may have been taken twice: nothing received is kept</source>
         <translation>Il ricevitore ha inviato un blocco non richiesto, quindi un blocco potrebbe essere stato preso due volte: non si conserva nulla di quanto ricevuto</translation>
     </message>
+    <message>
+        <source>The connection to the receiver was lost after block %1 of %2.</source>
+        <translation>La connessione con il ricevitore si è interrotta dopo il blocco %1 di %2.</translation>
+    </message>
+    <message>
+        <source>The connection to the receiver was lost before the first block.</source>
+        <translation>La connessione con il ricevitore si è interrotta prima del primo blocco.</translation>
+    </message>
 </context>
 <context>
     <name>UndoSteps</name>
@@ -1466,6 +1474,10 @@
     <message>
         <source>This backup is of model %1. Open it as a model %1 database? The window then works in model %1 until the next start.</source>
         <translation>Questa copia è del modello %1. Aprirla come database per il modello %1? La finestra lavora poi con il modello %1 fino al prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>The received list was not opened; it is kept among the backups (Receiver → Restore…).</source>
+        <translation>La lista ricevuta non è stata aperta; è conservata tra le copie di sicurezza (Ricevitore → Ripristina…).</translation>
     </message>
 </context>
 <context>
@@ -3799,6 +3811,10 @@ Barra del titolo o barra degli strumenti
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>block %1 of %2</source>
+        <translation>blocco %1 di %2</translation>
     </message>
 </context>
 <context>

@@ -51,13 +51,14 @@ void CReceiveTransfer::Cancel() {
 
 void CReceiveTransfer::OnBytes(const unsigned char* bytes, int count) {
     requestTimer_.stop();
-    ShowProgress(parser_->GetProcessPercent(), texts::kDownloading);
     const QPResult_Tag result = parser_->ParsingData4Download(bytes, count);
     StoreReceiverFacts();
     if (result.resultCode == kQPFailure) {
         FailOnParser();
         return;
     }
+    // The figure of the bytes just taken, so the bar, its text and the blocks agree.
+    ShowProgress(parser_->GetProcessPercent(), texts::kDownloading);
     if (result.resultCode == kQPCommands && !Answer(result))
         return;
     ArmRequestTimer();

@@ -54,9 +54,6 @@ void CSendTransfer::RepeatBlock() {
 
 void CSendTransfer::OnBytes(const unsigned char* bytes, int count) {
     repeatTimer_.stop();
-    // Once every block is sent the parser counts the receiver's flash writes: that is no upload.
-    if (parser_->GetParsingState() < kStateAllDataSent)
-        ShowProgress(parser_->GetProcessPercent(), texts::kUploading);
     heldBlock_.clear();
     const QPResult_Tag result = parser_->ParsingData4Upload(bytes, count);
     switch (result.resultCode) {
@@ -89,6 +86,10 @@ void CSendTransfer::OnBytes(const unsigned char* bytes, int count) {
     default:
         break;
     }
+    // The figure after this step, so the bar, its text and the blocks agree. Once every block
+    // is sent the parser counts the receiver's flash writes: that is no upload.
+    if (parser_->GetParsingState() < kStateAllDataSent)
+        ShowProgress(parser_->GetProcessPercent(), texts::kUploading);
     ShowState();
 }
 

@@ -58,6 +58,12 @@ bool CTransfer::Prepare(const std::string& path, bool receiving, const TransferL
     attemptBlock_ = -1;
     attempts_ = 0;
     clock_.start();
+    // A new attempt starts afresh: its first status is said even when the last attempt ended
+    // on the same one, and the last attempt's blocks go.
+    status_.clear();
+    parser_.reset();
+    shownBlocks_ = {0, 0};
+    emit blocksChanged(0, 0);
     ForceProgress(0);
     const qparser::ParserPolicy policy = line.preset != nullptr
                                              ? qparser::PresetParserPolicy(*line.preset)
@@ -128,8 +134,7 @@ bool CTransfer::event(QEvent* event) {
     if (finished_)
         return true;
     if (notice->wParam == serlink::kPortLost) {
-        Fail(TransferFailure::PortLost, QStringLiteral("The serial port was lost: %1")
-                                            .arg(QString::fromStdString(port_.GetLastError())));
+        FailOnLostPort();
         return true;
     }
     if (notice->lParam <= 0)
@@ -142,9 +147,31 @@ bool CTransfer::event(QEvent* event) {
     bytesIn_ += read;
     bytesSinceProgress_ = true;
     OnBytes(bytes.data(), static_cast<int>(read));
+    ShowBlocks();
     if (CurrentMark() != mark_)
         StartIdleClock();
     return true;
+}
+
+void CTransfer::FailOnLostPort() {
+    // An unplugged adapter or a receiver switched off: how far it got is what the operator
+    // needs, not the system's word for the broken line.
+    const TransferStats stats = Stats();
+    const QString message =
+        stats.blocksDone > 0 && stats.blocksTotal > 0
+            ? texts::Shown(texts::kLostAfterBlock).arg(stats.blocksDone).arg(stats.blocksTotal)
+            : texts::Shown(texts::kLostBeforeBlocks);
+    Fail(TransferFailure::PortLost, message);
+}
+
+void CTransfer::ShowBlocks() {
+    if (!parser_)
+        return; // a failed transfer keeps showing how far it got
+    const std::pair<int, int> blocks{parser_->GetBlocksDone(), parser_->GetBlocksTotal()};
+    if (blocks == shownBlocks_)
+        return;
+    shownBlocks_ = blocks;
+    emit blocksChanged(blocks.first, blocks.second);
 }
 
 void CTransfer::SetStatus(const QString& text) {
@@ -162,11 +189,13 @@ void CTransfer::ShowProgress(int hundredths, const char* format) {
         return;
     shown_ = hundredths;
     SetStatus(QString::asprintf(texts::Shown(format).toUtf8().constData(), hundredths / 100.0));
+    ShowBlocks();
     emit progressChanged(hundredths);
 }
 
 void CTransfer::ForceProgress(int hundredths) {
     shown_ = hundredths;
+    ShowBlocks();
     emit progressChanged(hundredths);
 }
 

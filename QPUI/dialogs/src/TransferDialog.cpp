@@ -49,7 +49,12 @@ CTransferDialog::CTransferDialog(const QString& title, QWidget* parent) : QDialo
     progress_->setRange(0, kFullProgress);
     progress_->setValue(0);
     progress_->setTextVisible(false); // the status text carries the figure
-    grid->addWidget(progress_, 3, 0, 1, 3);
+    grid->addWidget(progress_, 3, 0, 1, 2);
+    blocks_ = new QLabel;
+    blocks_->setObjectName("blocks");
+    // As wide as the longest count it will show, so the bar does not move while it counts.
+    blocks_->setMinimumWidth(blocks_->fontMetrics().horizontalAdvance(BlocksText(9999, 9999)));
+    grid->addWidget(blocks_, 3, 2);
     auto* hint = new QLabel;
     grid->addWidget(hint, 4, 0, 1, 3);
     silence_ = new CSilenceHint(*hint);
@@ -69,6 +74,9 @@ void CTransferDialog::Attach(transfer::CTransfer& transfer) {
     silence_->Watch(transfer);
     connect(&transfer, &transfer::CTransfer::statusChanged, status_, &QLabel::setText);
     connect(&transfer, &transfer::CTransfer::progressChanged, progress_, &QProgressBar::setValue);
+    connect(&transfer, &transfer::CTransfer::blocksChanged, blocks_, [this](int done, int total) {
+        blocks_->setText(total > 0 ? BlocksText(done, total) : QString());
+    });
     connect(&transfer, &transfer::CTransfer::finished, this,
             [this](transfer::CTransfer::Outcome outcome, const QString& message,
                    transfer::TransferFailure failure) {
@@ -77,6 +85,10 @@ void CTransferDialog::Attach(transfer::CTransfer& transfer) {
                 else if (outcome == transfer::CTransfer::Outcome::Failed)
                     Failed(failure, message);
             });
+}
+
+QString CTransferDialog::BlocksText(int done, int total) {
+    return tr("block %1 of %2").arg(done).arg(total);
 }
 
 bool CTransferDialog::FailureIsFinal(transfer::TransferFailure) const {
@@ -95,7 +107,10 @@ void CTransferDialog::Connect() {
     line.settings = transfer::ReadSerialSettings();
     line.idleTimeoutMs = transfer::kDefaultIdleMs;
     line.policy = values_;
+    // Nothing of the last attempt stays on screen: its failure is not this one's.
     progress_->setValue(0);
+    status_->clear();
+    blocks_->clear();
     if (StartTransfer(line, path_) && !transfer_->IsFinished()) {
         connect_->setEnabled(false);
         port_->setEnabled(false);
@@ -116,8 +131,8 @@ void CTransferDialog::Failed(transfer::TransferFailure failure, const QString& m
         connect_->setEnabled(true);
         return;
     }
-    // Back to the start: the operator may check the line and connect again.
-    progress_->setValue(0);
+    // The bar and the blocks keep how far it got; the operator may check the line and
+    // connect again.
     connect_->setEnabled(true);
     port_->setEnabled(true);
     if (failure == transfer::TransferFailure::CannotPrepare)

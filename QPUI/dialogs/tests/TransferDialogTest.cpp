@@ -66,14 +66,21 @@ struct Controls {
           connect(dialog.findChild<QPushButton*>("connect")),
           cancel(dialog.findChild<QPushButton*>("cancel")),
           status(dialog.findChild<QLabel*>("status")),
-          progress(dialog.findChild<QProgressBar*>("progress")) {}
-    bool Complete() const { return port && connect && cancel && status && progress; }
+          progress(dialog.findChild<QProgressBar*>("progress")),
+          blocks(dialog.findChild<QLabel*>("blocks")) {}
+    bool Complete() const { return port && connect && cancel && status && progress && blocks; }
+    /// The block count beside the bar; -1 when it shows none.
+    int BlocksDone() const {
+        const auto match = QRegularExpression(R"(^block (\d+) of \d+$)").match(blocks->text());
+        return match.hasMatch() ? match.captured(1).toInt() : -1;
+    }
 
     QComboBox* port;
     QPushButton* connect;
     QPushButton* cancel;
     QLabel* status;
     QProgressBar* progress;
+    QLabel* blocks;
 };
 
 /// Remembers what the dialog showed while the transfer ran, and grabs it once, a third of the way.
@@ -110,6 +117,7 @@ class TransferDialogTest : public QObject {
     void sendDeliversTheFileByteForByte();
     void receiverThatFailsTheWriteEndsWithOk();
     void cancelDuringReceiveAsksTellsTheReceiverAndKeepsTheFile();
+    void lostLineSaysHowFarItGotAndConnectStartsAfresh();
     void cancelBeforeConnectClosesAtOnce();
     void enterAndEscapeDoNotClose();
     void failuresToStartLeaveTheDialogReady();
@@ -162,6 +170,18 @@ void TransferDialogTest::receiveReplacesTheFileAndCompleteCloses() {
     QVERIFY(c.Complete());
     QCOMPARE(c.connect->text(), QStringLiteral("Connect"));
     MidTransfer mid(*dialog, c, QStringLiteral("receive-%1.png").arg(extended ? "ex" : "plain"));
+    // Each figure of the bar lies within the block the count beside it says is next: the bytes
+    // of 12 blocks fill the bar from 9% to 99%, 7.5% a block.
+    QStringList outOfStep;
+    connect(c.progress, &QProgressBar::valueChanged, dialog.get(), [&](int value) {
+        const int done = c.BlocksDone();
+        const bool inStep = value == 10000 ? done == 12
+                            : done < 0
+                                ? value <= 900
+                                : value >= 900 + done * 750 && value <= 900 + (done + 1) * 750;
+        if (!inStep)
+            outOfStep << QStringLiteral("%1 beside %2").arg(value).arg(c.blocks->text());
+    });
     c.port->setEditText(sim.Path());
     c.connect->click();
     QVERIFY(!c.connect->isEnabled());
@@ -169,6 +189,8 @@ void TransferDialogTest::receiveReplacesTheFileAndCompleteCloses() {
     QVERIFY(c.connect->isEnabled());
     QCOMPARE(c.status->text(), QStringLiteral("Received all data completely."));
     QCOMPARE(c.progress->value(), 10000);
+    QCOMPARE(c.blocks->text(), QStringLiteral("block 12 of 12"));
+    QVERIFY2(outOfStep.isEmpty(), qPrintable(outOfStep.join(", ")));
     QVERIFY(!mid.image.isNull());
     QVERIFY(!mid.connectEnabled);
     QVERIFY2(QRegularExpression(R"(^Downloading \(\d{1,3}\.\d\d%\)\.{6}  $)")
@@ -271,6 +293,49 @@ void TransferDialogTest::cancelDuringReceiveAsksTellsTheReceiverAndKeepsTheFile(
     QCOMPARE(ReadAll(target), QByteArray("previous database"));
     QCOMPARE(sim.Stop(), 1);
     QVERIFY2(sim.Log().contains("the PC cancelled"), qPrintable(sim.Log()));
+}
+
+// A receiver switched off: the dialog says so in the operator's words and keeps how far it got;
+// Connect again starts afresh, nothing of the last attempt on screen.
+void TransferDialogTest::lostLineSaysHowFarItGotAndConnectStartsAfresh() {
+    const policy::ProductPreset& preset = *policy::FindPreset("D");
+    policy::WritePreset(preset);
+    const QString served = Path("lost.bin");
+    QVERIFY(WriteFile(served, ChannelFile(60, 9)));
+    const auto dialog = MakeReceiveDialog(preset.Kind()); // waits for the receiver
+    dialog->Initialize(Path("lost-target.bin").toStdString());
+    dialog->show();
+    Controls c(*dialog);
+    const QString connecting = QString::fromLatin1(transfer::texts::kConnecting);
+    {
+        chanforge::testkit::StbSimProcess silent({"--model", "D", "--offer", "none"});
+        QVERIFY(!silent.Path().isEmpty());
+        c.port->setEditText(silent.Path());
+        c.connect->click();
+        QCOMPARE(c.status->text(), connecting);
+        silent.Stop(0);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(c.connect->isEnabled(), kTransferMs);
+    QCOMPARE(c.status->text(),
+             QStringLiteral("The connection to the receiver was lost before the first block."));
+
+    chanforge::testkit::StbSimProcess sim(
+        {"--model", "D", "--serve", served, "--baud", "57600", "--sessions", "1"});
+    QVERIFY(!sim.Path().isEmpty());
+    c.port->setEditText(sim.Path());
+    c.connect->click();
+    QCOMPARE(c.status->text(), connecting);
+    QVERIFY(c.blocks->text().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(c.BlocksDone() >= 8, kTransferMs);
+    sim.Stop(0);
+    QTRY_VERIFY_WITH_TIMEOUT(c.connect->isEnabled(), kTransferMs);
+    const int done = c.BlocksDone();
+    QCOMPARE(
+        c.status->text(),
+        QStringLiteral("The connection to the receiver was lost after block %1 of 60.").arg(done));
+    QVERIFY2(c.progress->value() >= 900 + done * 9000 / 60, qPrintable(c.blocks->text()));
+    QCOMPARE(c.connect->text(), QStringLiteral("Connect"));
+    QVERIFY(messages_.texts.isEmpty());
 }
 
 void TransferDialogTest::cancelBeforeConnectClosesAtOnce() {

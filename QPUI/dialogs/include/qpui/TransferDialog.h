@@ -61,6 +61,8 @@ class CTransferDialog : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    /// "block 120 of 384", beside the bar.
+    static QString BlocksText(int done, int total);
     void Connect();
     void Succeeded();
     void Failed(transfer::TransferFailure failure, const QString& message);
@@ -75,6 +77,7 @@ class CTransferDialog : public QDialog {
     QPushButton* cancel_ = nullptr;
     QLabel* status_ = nullptr;
     QProgressBar* progress_ = nullptr;
+    QLabel* blocks_ = nullptr;
     CSilenceHint* silence_ = nullptr;
 };
 

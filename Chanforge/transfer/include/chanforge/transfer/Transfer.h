@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace policy {
 struct ProductPreset;
@@ -92,6 +93,9 @@ class CTransfer : public QObject {
   signals:
     void statusChanged(const QString& text);
     void progressChanged(int hundredths);
+    /// Blocks through and blocks in all (0 while the count is not known), said before the
+    /// progress figure they go with.
+    void blocksChanged(int done, int total);
     void finished(transfer::CTransfer::Outcome outcome, const QString& message,
                   transfer::TransferFailure failure);
 
@@ -137,6 +141,9 @@ class CTransfer : public QObject {
         bool operator==(const ProgressMark&) const = default;
     };
     void End(Outcome outcome, const QString& message, TransferFailure failure);
+    /// Tells the blocks the parser counts when they changed.
+    void ShowBlocks();
+    void FailOnLostPort();
     ProgressMark CurrentMark() const;
     void OnIdle();
 
@@ -149,6 +156,7 @@ class CTransfer : public QObject {
     QTimer idleTimer_;
     QElapsedTimer clock_;
     int shown_ = 0;
+    std::pair<int, int> shownBlocks_{0, 0};
     QString status_;
     bool finished_ = false;
     qint64 bytesIn_ = 0;

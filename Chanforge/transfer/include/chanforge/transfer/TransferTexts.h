@@ -38,6 +38,10 @@ inline constexpr const char* kSentAll =
     CF_TR_NOOP("Transfer", "Sent and wrote all data completely.");
 inline constexpr const char* kSendFailed = CF_TR_NOOP("Transfer", "Fail to send all data.");
 inline constexpr const char* kComplete = CF_TR_NOOP("Transfer", "Complete");
+inline constexpr const char* kLostAfterBlock =
+    CF_TR_NOOP("Transfer", "The connection to the receiver was lost after block %1 of %2.");
+inline constexpr const char* kLostBeforeBlocks =
+    CF_TR_NOOP("Transfer", "The connection to the receiver was lost before the first block.");
 
 /// The receiver's fixed host access code and the word that cancels its send.
 inline constexpr const char* kHostAccessCode = "37604925\r\n";
