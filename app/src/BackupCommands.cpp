@@ -100,6 +100,12 @@ void CBackupCommands::AfterReceive() {
     Keep(document_.WorkFilePath(), check::BackupKind::Received);
 }
 
+void CBackupCommands::KeepUnopened(std::span<const std::uint8_t> image) {
+    if (Keep(image, check::BackupKind::Received))
+        frame_.Status().Tell(tr("The received list was not opened; it is kept among the "
+                                "backups (Receiver → Restore…)."));
+}
+
 void CBackupCommands::AfterSend(bool sent) {
     if (!sent)
         return;
@@ -148,14 +154,24 @@ void CBackupCommands::OfferRestore(const QString& warning) {
 
 void CBackupCommands::Keep(const std::string& path, check::BackupKind kind) {
     std::vector<std::uint8_t> image;
+    if (utils::ReadWholeFile(path, image).ok())
+        Keep(image, kind);
+    else
+        ShowNotKept(check::BackupResult{check::BackupStatus::CannotRead, path, "unreadable"});
+}
+
+bool CBackupCommands::Keep(std::span<const std::uint8_t> image, check::BackupKind kind) {
     const check::BackupResult kept =
-        utils::ReadWholeFile(path, image).ok()
-            ? backups_.Keep(image, BackupModel(document_.GetModel()), kind, document_.Layout())
-            : check::BackupResult{check::BackupStatus::CannotRead, path, "unreadable"};
+        backups_.Keep(image, BackupModel(document_.GetModel()), kind, document_.Layout());
     if (!kept.ok())
-        qpui::ShowError(
-            &frame_,
-            tr("Cannot keep a backup of the image: %1").arg(QString::fromStdString(kept.detail)));
+        ShowNotKept(kept);
+    return kept.ok();
+}
+
+void CBackupCommands::ShowNotKept(const check::BackupResult& result) {
+    qpui::ShowError(
+        &frame_,
+        tr("Cannot keep a backup of the image: %1").arg(QString::fromStdString(result.detail)));
 }
 
 std::vector<check::BackupEntry> CBackupCommands::BackupsToOffer() const {

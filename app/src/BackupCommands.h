@@ -8,6 +8,8 @@
 
 #include <QObject>
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -38,6 +40,8 @@ class CBackupCommands : public QObject {
     bool ConfirmChangesBeforeSend();
     /// Keeps the image just received (the work file).
     void AfterReceive();
+    /// Keeps an image received whole that the operator did not open, and says where it is.
+    void KeepUnopened(std::span<const std::uint8_t> image);
     /// After the send dialog: keeps the image sent and, when the setting asks for it, receives
     /// it back and reports "Verified" or the differences.
     void AfterSend(bool sent);
@@ -45,6 +49,9 @@ class CBackupCommands : public QObject {
 
   private:
     void Keep(const std::string& path, check::BackupKind kind);
+    /// False after telling the operator why the image was not kept.
+    bool Keep(std::span<const std::uint8_t> image, check::BackupKind kind);
+    void ShowNotKept(const check::BackupResult& result);
     /// Says which damaged backups the comparison before a send passed over; empty for none.
     static QString SkippedBackupNote(const check::IntactBackup& last);
     /// This model's backups first, then the others, which open only as their own model.

@@ -209,10 +209,16 @@ void CFileCommands::Receive() {
     });
     const bool received = dialog->exec() == QDialog::Accepted;
     std::vector<std::uint8_t> image;
-    const bool read = received && utils::ReadWholeFile(document_.ReceivedPath(), image).ok();
+    const bool read =
+        dialog->TransferSucceeded() && utils::ReadWholeFile(document_.ReceivedPath(), image).ok();
     document_.DiscardReceived();
-    if (!received)
+    if (!received) {
+        // Closed after a complete receive: the list stays, the receiver's image is kept all
+        // the same.
+        if (read)
+            frame_.Backups().KeepUnopened(image);
         return;
+    }
     const auto adopt = [&] {
         WaitCursor wait;
         return read ? document_.AdoptImage(image)

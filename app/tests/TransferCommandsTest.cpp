@@ -10,6 +10,7 @@
 #include "WindowFixture.h"
 
 #include "chanforge/TableAccess.h"
+#include "chanforge/check/Backups.h"
 #include "policy/Presets.h"
 #include "qpui/MessageBox.h"
 #include "qpui/TransferDialog.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QtTest>
 
 #include <cstring>
@@ -121,15 +123,16 @@ void TransferCommandsTest::receiveLoadsTheTablesAndSendDeliversThem() {
     frame.show();
     QCOMPARE(document.Store().Size(kChannelTable), 0);
 
+    // One receiver at its defaults serves the receive and the send, as a real one does.
+    const QString stored = Path("flash.bin");
+    testkit::StbSimProcess receiver(
+        {"--model", "D", "--serve", Path("sample.bin"), "--store", stored, "--sessions", "2"});
+    QVERIFY(!receiver.Path().isEmpty());
     {
-        testkit::StbSimProcess receiver({"--model", "D", "--offer", "prompt", "--serve",
-                                         Path("sample.bin"), "--sessions", "1"});
-        QVERIFY(!receiver.Path().isEmpty());
         Operator op(receiver.Path());
         frame.Receive();
         QCOMPARE(op.dialogClass, QStringLiteral("qpui::CDlgRecvDataFromSTBEx")); // product list 7
         QCOMPARE(op.lastStatus, QStringLiteral("Received all data completely."));
-        QCOMPARE(receiver.Stop(), 0);
     }
     QCOMPARE(int(document.Store().Size(kChannelTable)), channels);
     QVERIFY(ChannelNamed(document.Store(), "ZDF HD") != nullptr);
@@ -140,17 +143,14 @@ void TransferCommandsTest::receiveLoadsTheTablesAndSendDeliversThem() {
     // What is sent is the tables as they are now, not the image received.
     Channel_Info_Tag* zdf = ChannelNamed(document.Store(), "ZDF HD");
     std::strcpy(zdf->Name, "ZDF Sent");
-    const QString stored = Path("flash.bin");
-    frame.Backups().VerifyAction()->setChecked(false); // this receiver takes one conversation
+    frame.Backups().VerifyAction()->setChecked(false); // the read-back has a test of its own
     {
-        testkit::StbSimProcess target({"--model", "D", "--store", stored, "--sessions", "1"});
-        QVERIFY(!target.Path().isEmpty());
-        Operator op(target.Path());
+        Operator op(receiver.Path());
         frame.Send();
         QCOMPARE(op.dialogClass, QStringLiteral("qpui::CDlgSendDataToSTB"));
         QCOMPARE(op.lastStatus, QStringLiteral("Sent and wrote all data completely."));
-        QCOMPARE(target.Stop(), 0);
     }
+    QCOMPARE(receiver.Stop(), 0);
     const QByteArray work = ReadAll(QString::fromStdString(document.WorkFilePath()));
     QVERIFY(work.size() > 86);
     QCOMPARE(ReadAll(stored), work);
@@ -178,11 +178,7 @@ void TransferCommandsTest::receiveAtTheReceiversDefaults() {
     CMainFrame frame(document);
     frame.show();
     messages_.clear();
-    QStringList options{"--model", model, "--sessions", "1"};
-    if (dialog.endsWith("Ex"))
-        options << "--offer"
-                << "prompt"; // the extended dialog waits for the receiver
-    testkit::StbSimProcess receiver(options);
+    testkit::StbSimProcess receiver({"--model", model, "--sessions", "1"});
     QVERIFY(!receiver.Path().isEmpty());
     Operator op(receiver.Path());
     frame.Receive();
@@ -220,11 +216,11 @@ void TransferCommandsTest::cancelledReceiveLeavesTablesAndWorkFile() {
     QVERIFY(frame.OpenPath(Path("sample.bin")));
     const QByteArray work = ReadAll(QString::fromStdString(document.WorkFilePath()));
     const QString title = frame.windowTitle();
+    const std::size_t backups = check::BackupStore().List("D").size();
     messages_.clear();
 
-    testkit::StbSimProcess receiver(line + QStringList{"--model", "D", "--offer", "prompt",
-                                                       "--serve", Path("other.bin"), "--sessions",
-                                                       "1"});
+    testkit::StbSimProcess receiver(
+        line + QStringList{"--model", "D", "--serve", Path("other.bin"), "--sessions", "1"});
     QVERIFY(!receiver.Path().isEmpty());
     Operator op(receiver.Path(), cancelAbove);
     frame.Receive();
@@ -234,11 +230,20 @@ void TransferCommandsTest::cancelledReceiveLeavesTablesAndWorkFile() {
     const QFileInfo workFile(QString::fromStdString(document.WorkFilePath()));
     QCOMPARE(QDir(workFile.path()).entryList({workFile.fileName() + "*"}, QDir::Files),
              QStringList{workFile.fileName()});
+    const auto kept = check::BackupStore().List("D");
     if (complete) {
         QVERIFY(messages_.isEmpty()); // the line is closed: nothing to ask
         QCOMPARE(op.lastStatus, QStringLiteral("Received all data completely."));
         QCOMPARE(receiver.Stop(), 0);
+        // What the receiver sent is kept all the same, and the operator is told where.
+        QCOMPARE(kept.size(), backups + 1);
+        QVERIFY(kept.front().kind == check::BackupKind::Received);
+        QVERIFY(kept.front().channels && kept.front().channels->tv == 8);
+        QCOMPARE(frame.statusBar()->currentMessage(),
+                 QStringLiteral("The received list was not opened; it is kept among the backups "
+                                "(Receiver → Restore…)."));
     } else {
+        QCOMPARE(kept.size(), backups);
         QCOMPARE(messages_, QStringList{"Would you like to close connected serial port ?"});
         QCOMPARE(receiver.Stop(), 1);
         QVERIFY2(receiver.Log().contains("the PC cancelled"), qPrintable(receiver.Log()));
