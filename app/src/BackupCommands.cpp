@@ -100,8 +100,13 @@ void CBackupCommands::AfterReceive() {
     Keep(document_.WorkFilePath(), check::BackupKind::Received);
 }
 
-void CBackupCommands::KeepUnopened(std::span<const std::uint8_t> image) {
-    if (Keep(image, check::BackupKind::Received))
+void CBackupCommands::KeepUnopened(std::span<const std::uint8_t> image,
+                                   const document::Model& model) {
+    const check::BackupResult kept =
+        backups_.Keep(image, BackupModel(model), check::BackupKind::Received, model.layout);
+    if (!kept.ok())
+        ShowNotKept(kept);
+    else
         frame_.Status().Tell(tr("The received list was not opened; it is kept among the "
                                 "backups (Receiver → Restore…)."));
 }

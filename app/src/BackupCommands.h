@@ -18,7 +18,8 @@ class QToolBar;
 
 namespace chanforge::document {
 class Document;
-}
+struct Model;
+} // namespace chanforge::document
 
 namespace chanforge::app {
 
@@ -40,8 +41,9 @@ class CBackupCommands : public QObject {
     bool ConfirmChangesBeforeSend();
     /// Keeps the image just received (the work file).
     void AfterReceive();
-    /// Keeps an image received whole that the operator did not open, and says where it is.
-    void KeepUnopened(std::span<const std::uint8_t> image);
+    /// Keeps an image received whole that the operator did not open, filed under the model
+    /// whose image it is, and says where it is.
+    void KeepUnopened(std::span<const std::uint8_t> image, const document::Model& model);
     /// After the send dialog: keeps the image sent and, when the setting asks for it, receives
     /// it back and reports "Verified" or the differences.
     void AfterSend(bool sent);

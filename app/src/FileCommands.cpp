@@ -7,6 +7,7 @@
 #include "WaitCursor.h"
 #include "WindowMemory.h"
 #include "chanforge/check/Unresolved.h"
+#include "policy/Presets.h"
 #include "qpui/DlgRecvDataFromSTB.h"
 #include "qpui/DlgSendDataToSTB.h"
 #include "qpui/MessageBox.h"
@@ -216,7 +217,7 @@ void CFileCommands::Receive() {
         // Closed after a complete receive: the list stays, the receiver's image is kept all
         // the same.
         if (read)
-            frame_.Backups().KeepUnopened(image);
+            frame_.Backups().KeepUnopened(image, document_.GetModel());
         return;
     }
     const auto adopt = [&] {
@@ -228,8 +229,12 @@ void CFileCommands::Receive() {
     document::DocResult result = adopt();
     if (result.status == document::DocStatus::OtherModel && AskOpenAsOtherModel(&frame_, result))
         result = OpenInModel(frame_.Context(), result.likelyModels.front(), adopt);
-    else if (result.status == document::DocStatus::OtherModel)
+    else if (result.status == document::DocStatus::OtherModel) {
+        // Not opened, but what the receiver holds is kept, filed under its own model.
+        if (const policy::ProductPreset* preset = policy::FindPreset(result.likelyModels.front()))
+            frame_.Backups().KeepUnopened(image, document::Model::Of(*preset));
         return;
+    }
     if (!Report(result))
         return;
     // The receiver holds what was received; it is not a file of the operator's.

@@ -40,6 +40,12 @@ QByteArray ReadAll(const QString& path) {
 
 using testkit::ChannelNamed;
 
+/// The newest image kept for model (empty: none); its name is new with every image kept.
+std::string NewestBackup(const char* model) {
+    const auto kept = check::BackupStore().List(model);
+    return kept.empty() ? std::string() : kept.front().path;
+}
+
 /// Works the transfer dialog a command shows: types the port, presses Connect, and presses
 /// the button again once it offers to close; with cancelAbove set, presses Cancel instead once
 /// the progress passed it. Gives up (Cancel) after a minute.
@@ -216,7 +222,7 @@ void TransferCommandsTest::cancelledReceiveLeavesTablesAndWorkFile() {
     QVERIFY(frame.OpenPath(Path("sample.bin")));
     const QByteArray work = ReadAll(QString::fromStdString(document.WorkFilePath()));
     const QString title = frame.windowTitle();
-    const std::size_t backups = check::BackupStore().List("D").size();
+    const std::string newest = NewestBackup("D");
     messages_.clear();
 
     testkit::StbSimProcess receiver(
@@ -236,14 +242,14 @@ void TransferCommandsTest::cancelledReceiveLeavesTablesAndWorkFile() {
         QCOMPARE(op.lastStatus, QStringLiteral("Received all data completely."));
         QCOMPARE(receiver.Stop(), 0);
         // What the receiver sent is kept all the same, and the operator is told where.
-        QCOMPARE(kept.size(), backups + 1);
+        QVERIFY(NewestBackup("D") != newest);
         QVERIFY(kept.front().kind == check::BackupKind::Received);
         QVERIFY(kept.front().channels && kept.front().channels->tv == 8);
         QCOMPARE(frame.statusBar()->currentMessage(),
                  QStringLiteral("The received list was not opened; it is kept among the backups "
                                 "(Receiver → Restore…)."));
     } else {
-        QCOMPARE(kept.size(), backups);
+        QCOMPARE(NewestBackup("D"), newest);
         QCOMPARE(messages_, QStringList{"Would you like to close connected serial port ?"});
         QCOMPARE(receiver.Stop(), 1);
         QVERIFY2(receiver.Log().contains("the PC cancelled"), qPrintable(receiver.Log()));
@@ -285,6 +291,7 @@ void TransferCommandsTest::configuredModelWaitsForTheNextStart() {
 // in the dialog, which never says they were received whole.
 void TransferCommandsTest::receiveOfAnotherModelOrOfNoDatabase() {
     QVERIFY(MakeSample("other.bin") > 0);
+    const std::string newest = NewestBackup("D");
     QVERIFY(policy::SelectPreset(*policy::FindPreset("A"), 1) == 1);
     document::Document document;
     CMainFrame frame(document);
@@ -303,6 +310,11 @@ void TransferCommandsTest::receiveOfAnotherModelOrOfNoDatabase() {
              qPrintable(messages_.front()));
     QCOMPARE(document.Store().Size(kChannelTable), 0); // the answer was not Yes
     QCOMPARE(document.GetModel().Name(), std::string("A"));
+    // Not opened, but kept, under the model it is of.
+    const auto kept = check::BackupStore().List("D");
+    QVERIFY(NewestBackup("D") != newest);
+    QVERIFY(kept.front().kind == check::BackupKind::Received);
+    QVERIFY(kept.front().channels && kept.front().channels->tv == 20);
 
     QByteArray noise("QP  P\0", 6);
     noise.append(80, '\0');
