@@ -5,6 +5,7 @@
 #include "MainFrame.h"
 #include "ReferenceCommands.h"
 #include "SampleData.h"
+#include "TestBuilders.h"
 #include "WindowDriver.h"
 #include "WindowFixture.h"
 
@@ -37,20 +38,6 @@ using namespace chanforge;
 using namespace chanforge::app;
 
 namespace {
-
-/// Every row of every table, bytes and all.
-std::vector<unsigned char> StoreBytes(tabstore::CQoDB& db) {
-    const std::size_t sizes[] = {sizeof(Satellite_Info_Tag),   sizeof(SMux_Info_Tag),
-                                 sizeof(CableMux_Info_Tag),    sizeof(Broadcast_Info_Tag),
-                                 sizeof(Transponder_Info_Tag), sizeof(Channel_Info_Tag),
-                                 sizeof(Favorite_Info_Tag)};
-    std::vector<unsigned char> bytes;
-    for (std::uint8_t table = 0; table < 7; ++table)
-        ForEachRowBytes(db, table, [&](tabstore::RowBuffer row, std::uint32_t) {
-            bytes.insert(bytes.end(), row, row + sizes[table]);
-        });
-    return bytes;
-}
 
 CReferenceCommands& Commands(CMainFrame& frame) {
     return *frame.findChild<CReferenceCommands*>();
@@ -93,7 +80,7 @@ void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {
     frame.show();
     QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
     tabstore::CQoDB& db = document.Store();
-    const std::vector<unsigned char> before = StoreBytes(db);
+    const auto before = testkit::StoreBytes(db);
 
     test::WhenModal([](QWidget* modal) {
         QVERIFY(modal && modal->objectName() == "referenceDialog");
@@ -129,7 +116,7 @@ void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {
     frame.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&frame));
     QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(StoreBytes(db) == before);
+    QVERIFY(testkit::StoreBytes(db) == before);
     QVERIFY(!frame.IsModified());
 }
 
@@ -149,7 +136,7 @@ void ReferenceWindowTest::databaseOfAnotherModelAsksForItsModelAndCancelChangesN
     CMainFrame frame(document);
     frame.show();
     QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
-    const std::vector<unsigned char> before = StoreBytes(document.Store());
+    const auto before = testkit::StoreBytes(document.Store());
 
     // The model offered first is this list's; the file is model A's, which the window names.
     answer_ = QMessageBox::Yes;
@@ -180,7 +167,7 @@ void ReferenceWindowTest::databaseOfAnotherModelAsksForItsModelAndCancelChangesN
              qPrintable(messages_.front()));
     // Favourites by the groups' names: as they are here, and as the reference names them.
     QCOMPARE(favourites, QStringLiteral("favourites “Favorite 3” → “News”, “Favorite 2”"));
-    QVERIFY(StoreBytes(document.Store()) == before);
+    QVERIFY(testkit::StoreBytes(document.Store()) == before);
     QVERIFY(!frame.IsModified());
 }
 
