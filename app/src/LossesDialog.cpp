@@ -19,24 +19,20 @@ QString Text(const char* source) {
     return QCoreApplication::translate("LossesDialog", source);
 }
 
-QString Latin1(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 QString RecordLine(TableId table, const convert::LostRecord& r) {
     QString line;
     if (table == kChannelTable)
         line = (r.radio ? Text(QT_TRANSLATE_NOOP("LossesDialog", "Radio %1 \"%2\""))
                         : Text(QT_TRANSLATE_NOOP("LossesDialog", "TV %1 \"%2\"")))
                    .arg(r.number)
-                   .arg(Latin1(r.name));
+                   .arg(QString::fromStdString(r.name));
     else if (r.name.empty())
         line = Text(QT_TRANSLATE_NOOP("LossesDialog", "Record %1")).arg(r.row);
     else
-        line = QStringLiteral("\"%1\"").arg(Latin1(r.name));
+        line = QStringLiteral("\"%1\"").arg(QString::fromStdString(r.name));
     if (!r.kept.empty())
-        line =
-            Text(QT_TRANSLATE_NOOP("LossesDialog", "%1, cut to \"%2\"")).arg(line, Latin1(r.kept));
+        line = Text(QT_TRANSLATE_NOOP("LossesDialog", "%1, cut to \"%2\""))
+                   .arg(line, QString::fromStdString(r.kept));
     return line;
 }
 

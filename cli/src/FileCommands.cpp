@@ -59,9 +59,9 @@ std::string RecordText(chanforge::TableId table, const chanforge::convert::LostR
         text = std::string(r.radio ? "Radio " : "TV ") + std::to_string(r.number) + " ";
     text += r.name.empty() && table != chanforge::kChannelTable
                 ? "row " + std::to_string(r.row)
-                : "\"" + TerminalText(r.name) + "\"";
+                : "\"" + TerminalUtf8(r.name) + "\"";
     if (!r.kept.empty())
-        text += " -> \"" + TerminalText(r.kept) + "\"";
+        text += " -> \"" + TerminalUtf8(r.kept) + "\"";
     return text;
 }
 

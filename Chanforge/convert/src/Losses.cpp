@@ -5,11 +5,13 @@
 #include "chanforge/codec/TableCapacity.h"
 #include "chanforge/codec/TransponderMux.h"
 #include "chanforge/reference/Service.h"
+#include "utils/CodeTable.h"
 #include "utils/Translatable.h"
 
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <optional>
 
 namespace chanforge::convert::detail {
 
@@ -231,24 +233,34 @@ std::vector<Pending> CheckedLosses(tabstore::CQoDB& copy, const DocumentValues& 
 
 namespace {
 
-template <std::size_t N> std::string NameOf(const char (&field)[N]) {
-    return std::string(field, strnlen(field, N));
+/// A name field's bytes as text: a channel's through its code table, others as Latin-1.
+template <std::size_t N>
+std::string TextOf(const char (&field)[N], std::size_t bytes, std::uint8_t codeTable) {
+    return utils::NameToUtf8(std::string_view(field, strnlen(field, std::min(bytes, N))),
+                             codeTable);
 }
 
-LostRecord Described(tabstore::CQoDB& copy, TableId table, std::uint32_t row) {
+/// The record as the operator knows it; with cutAt, what a name cut there keeps.
+LostRecord Described(tabstore::CQoDB& copy, TableId table, std::uint32_t row,
+                     std::optional<std::size_t> cutAt) {
     LostRecord record{row, {}, {}, 0, false};
+    const auto name = [&](const auto& field, std::uint8_t codeTable) {
+        record.name = TextOf(field, sizeof field, codeTable);
+        if (cutAt)
+            record.kept = TextOf(field, *cutAt, codeTable);
+    };
     if (table == kChannelTable) {
         if (const auto* ch = GetRow<Channel_Info_Tag>(copy, kChannelTable, row)) {
-            record.name = NameOf(ch->Name);
+            name(ch->Name, ch->CodeTable);
             record.number = ch->ProgramNum;
             record.radio = IsRadio(*ch);
         }
     } else if (table == kSatelliteTable) {
         if (const auto* sat = GetRow<Satellite_Info_Tag>(copy, kSatelliteTable, row))
-            record.name = NameOf(sat->Name);
+            name(sat->Name, 0);
     } else if (table == kProviderTable) {
         if (const auto* provider = GetRow<Broadcast_Info_Tag>(copy, kProviderTable, row))
-            record.name = NameOf(provider->Name);
+            name(provider->Name, 0);
     }
     return record;
 }
@@ -258,12 +270,10 @@ LostRecord Described(tabstore::CQoDB& copy, TableId table, std::uint32_t row) {
 void DescribeLoss(tabstore::CQoDB& copy, Pending& pending, const codec::FlashLayout& target) {
     Loss& loss = pending.loss;
     loss.records.clear();
-    for (const std::uint32_t row : loss.rows) {
-        LostRecord record = Described(copy, loss.table, row);
-        if (pending.drop == Drop::CutNames)
-            record.kept = record.name.substr(0, NameBytes(target));
-        loss.records.push_back(std::move(record));
-    }
+    const std::optional<std::size_t> cutAt =
+        pending.drop == Drop::CutNames ? std::optional(NameBytes(target)) : std::nullopt;
+    for (const std::uint32_t row : loss.rows)
+        loss.records.push_back(Described(copy, loss.table, row, cutAt));
 }
 
 void SecondTunerAsFirst(tabstore::CQoDB& copy, const codec::FlashLayout& source,

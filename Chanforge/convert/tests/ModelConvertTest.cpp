@@ -155,6 +155,17 @@ TEST(ModelConvertTest, EveryModelToEveryOther) {
 TEST(ModelConvertTest, NamesEveryChannelLeftOutAndGivesTunerTwoTunerOnesSettings) {
     Opened source(Layout("D"));
     testkit::Populate(source.doc, source.layout.product, 3000);
+    // A Cyrillic name longer than model A keeps is named as the operator reads it.
+    std::uint32_t firstRow = 0;
+    ForEachRow<Channel_Info_Tag>(
+        source.doc.Store(), kChannelTable,
+        [&](const Channel_Info_Tag& ch) { firstRow = firstRow == 0 ? ch.RowID : firstRow; });
+    Channel_Info_Tag& first =
+        *GetRow<Channel_Info_Tag>(source.doc.Store(), kChannelTable, firstRow);
+    std::strcpy(first.Name,
+                "\xBF\xD5\xE0\xD2\xEB\xD9 \xDA\xD0\xDD\xD0\xDB \xC0\xDE\xE1\xE1\xD8\xD8");
+    first.CodeTable = 1;
+    bool cyrillic = false;
     const Database db{source.doc.Store(), source.doc.Values(), source.layout};
     const FlashLayout a = Layout("A");
     const std::string out = (fs::temp_directory_path() / "convert-d-to-a.bin").string();
@@ -172,9 +183,15 @@ TEST(ModelConvertTest, NamesEveryChannelLeftOutAndGivesTunerTwoTunerOnesSettings
                 EXPECT_EQ(r.name.rfind(r.kept, 0), 0u) << r.name;
             else if (loss.message.English().find("flash block holds") != std::string::npos)
                 named.insert({r.radio, r.number});
+            if (r.row == first.RowID && !r.kept.empty()) {
+                cyrillic = true;
+                EXPECT_EQ(r.name, "Первый канал России");
+                EXPECT_EQ(r.kept, "Первый канал Рос"); // 16 bytes
+            }
         }
     }
     ASSERT_FALSE(named.empty());
+    EXPECT_TRUE(cyrillic);
     ASSERT_TRUE(SaveForModel(db, a, true, out).ok());
     Opened moved(a);
     ASSERT_TRUE(moved.doc.Open(out).ok());

@@ -18,8 +18,8 @@ namespace chanforge::convert {
 /// One record a loss names, as the operator knows it.
 struct LostRecord {
     std::uint32_t row = 0;
-    std::string name;         ///< the receiver's bytes; empty for a record without a name
-    std::string kept;         ///< a name cut to the other model's slot: what stays of it
+    std::string name; ///< as text (UTF-8, a channel's through its code table); empty: no name
+    std::string kept; ///< a name cut to the other model's slot: what stays of it, as text
     std::uint16_t number = 0; ///< channels: their number
     bool radio = false;       ///< channels: radio rather than TV
 };
