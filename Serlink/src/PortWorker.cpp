@@ -84,9 +84,10 @@ void PortWorker::OnError(QSerialPort::SerialPortError error) {
     if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError)
         return;
     // A read that finds nothing (the bytes were taken while waiting for a write) is reported as
-    // an error too; only a device that hung up, or one that keeps failing, is gone. Closing then
-    // keeps a dead descriptor from waking this thread in a loop.
-    if (error == QSerialPort::ReadError && !HungUp() && ++failedReads_ < kFailedReadsLimit) {
+    // an error too, and as a resource error when the read said "try again" (EAGAIN); only a
+    // device that hung up, or one that keeps failing, is gone. Closing then keeps a dead
+    // descriptor from waking this thread in a loop.
+    if (!HungUp() && ++failedReads_ < kFailedReadsLimit) {
         port_->clearError();
         return;
     }
