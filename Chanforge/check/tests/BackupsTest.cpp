@@ -42,6 +42,10 @@ TEST(Backups, KeepsThe20WrittenLastWhateverTheNamesSay) {
     for (const QString& name : foreign)
         WriteFile(dir.filePath(name));
     const std::vector<std::uint8_t> image{1, 2, 3};
+    // Written first, by another model of a name as long: it is not one of D's 20.
+    ASSERT_TRUE(BackupStore(dir.path().toStdString())
+                    .Keep(image, "A", BackupKind::Received, LayoutD(), kT0)
+                    .ok());
     std::string last;
     for (int i = 0; i < 22; ++i) {
         const BackupStore store(dir.path().toStdString()); // a restart before each
@@ -64,6 +68,7 @@ TEST(Backups, KeepsThe20WrittenLastWhateverTheNamesSay) {
     for (const QString& name : foreign)
         EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name.toStdString();
     EXPECT_EQ(store.List("Model E").size(), 2u);
+    EXPECT_EQ(store.List("A").size(), 1u);
 }
 
 TEST(Backups, ListsRegularFilesOnly) {

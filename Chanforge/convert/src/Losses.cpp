@@ -180,12 +180,6 @@ bool HasSecondTuner(const Satellite_Info_Tag& s) {
            t.DiSEqCExtra != 0;
 }
 
-std::uint32_t NameBytes(const codec::FlashLayout& target) {
-    // Layouts that keep the membership in one byte keep the name's last byte for its NUL.
-    const bool oneByte = target.product.OneByteFavoriteMask();
-    return oneByte && target.nameLength > 0 ? target.nameLength - 1 : target.nameLength;
-}
-
 Drop DropFor(check::Rule rule) {
     switch (rule) {
     case check::Rule::NameCut:
@@ -271,7 +265,8 @@ void DescribeLoss(tabstore::CQoDB& copy, Pending& pending, const codec::FlashLay
     Loss& loss = pending.loss;
     loss.records.clear();
     const std::optional<std::size_t> cutAt =
-        pending.drop == Drop::CutNames ? std::optional(NameBytes(target)) : std::nullopt;
+        pending.drop == Drop::CutNames ? std::optional<std::size_t>(target.ChannelNameBytes())
+                                       : std::nullopt;
     for (const std::uint32_t row : loss.rows)
         loss.records.push_back(Described(copy, loss.table, row, cutAt));
 }
@@ -299,7 +294,8 @@ void DropLoss(tabstore::CQoDB& copy, const Pending& pending, const codec::FlashL
             break;
         case Drop::CutNames:
             if (auto* ch = GetRow<Channel_Info_Tag>(copy, kChannelTable, row)) {
-                const std::size_t keep = std::min<std::size_t>(NameBytes(target), sizeof ch->Name);
+                const std::size_t keep =
+                    std::min<std::size_t>(target.ChannelNameBytes(), sizeof ch->Name);
                 std::memset(ch->Name + keep, 0, sizeof ch->Name - keep);
             }
             break;
