@@ -3,7 +3,9 @@
 #include "policy/Policy.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 
 #include <fstream>
@@ -27,7 +29,10 @@ SimRun::SimRun(const stbsim::SimOptions& options) {
     if (!link_)
         throw std::runtime_error(error);
     simulator_ = std::make_unique<stbsim::Simulator>(options, *link_);
-    thread_ = std::thread([this] { simulator_->Serve(stop_); });
+    thread_ = std::thread([this] {
+        simulator_->Serve(stop_);
+        ended_ = true;
+    });
 }
 
 SimRun::~SimRun() {
@@ -38,6 +43,13 @@ void SimRun::Stop() {
     stop_ = true;
     if (thread_.joinable())
         thread_.join();
+}
+
+void SimRun::Finish(int timeoutMs) {
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!ended_ && !deadline.hasExpired())
+        QThread::msleep(5);
+    Stop();
 }
 
 void SimRun::Unplug() {

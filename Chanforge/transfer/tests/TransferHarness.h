@@ -37,6 +37,9 @@ class SimRun {
     const std::string& Path() const { return link_->Path(); }
     /// Stops and joins the receiver; its sessions may be read afterwards.
     void Stop();
+    /// Lets a receiver given a number of sessions end by itself (at most timeoutMs), so the
+    /// last one is recorded however late its end reaches it; then stops it.
+    void Finish(int timeoutMs);
     /// Closes the receiver's end of the line as an unplugged adapter would.
     void Unplug();
     const stbsim::Simulator& Simulator() const { return *simulator_; }
@@ -45,6 +48,7 @@ class SimRun {
     std::unique_ptr<stbsim::SimLink> link_;
     std::unique_ptr<stbsim::Simulator> simulator_;
     std::atomic<bool> stop_{false};
+    std::atomic<bool> ended_{false};
     std::thread thread_;
 };
 
