@@ -668,9 +668,16 @@ struct Runner {
                       EditResult::Ok);
             break;
         case 1:
-            if (key != 0)
-                RC_ASSERT(RenameProvider(Db(), key, "Renamed " + std::to_string(op.pick)) ==
-                          EditResult::Ok);
+            if (key != 0) {
+                // The name it already has changes nothing.
+                const std::string name = "Renamed " + std::to_string(op.pick);
+                const auto* provider = GetRow<Broadcast_Info_Tag>(Db(), kProviderTable, key);
+                const bool same =
+                    name ==
+                    std::string(provider->Name, strnlen(provider->Name, sizeof provider->Name));
+                RC_ASSERT(RenameProvider(Db(), key, name) ==
+                          (same ? EditResult::Nothing : EditResult::Ok));
+            }
             break;
         default:
             if (key != 0) // channels keep their BroadcastID
