@@ -102,11 +102,7 @@ void CBackupCommands::AfterReceive() {
 
 void CBackupCommands::KeepUnopened(std::span<const std::uint8_t> image,
                                    const document::Model& model) {
-    const check::BackupResult kept =
-        backups_.Keep(image, BackupModel(model), check::BackupKind::Received, model.layout);
-    if (!kept.ok())
-        ShowNotKept(kept);
-    else
+    if (Keep(image, check::BackupKind::Received, model))
         frame_.Status().Tell(tr("The received list was not opened; it is kept among the "
                                 "backups (Receiver → Restore…)."));
 }
@@ -160,14 +156,14 @@ void CBackupCommands::OfferRestore(const QString& warning) {
 void CBackupCommands::Keep(const std::string& path, check::BackupKind kind) {
     std::vector<std::uint8_t> image;
     if (utils::ReadWholeFile(path, image).ok())
-        Keep(image, kind);
+        Keep(image, kind, document_.GetModel());
     else
         ShowNotKept(check::BackupResult{check::BackupStatus::CannotRead, path, "unreadable"});
 }
 
-bool CBackupCommands::Keep(std::span<const std::uint8_t> image, check::BackupKind kind) {
-    const check::BackupResult kept =
-        backups_.Keep(image, BackupModel(document_.GetModel()), kind, document_.Layout());
+bool CBackupCommands::Keep(std::span<const std::uint8_t> image, check::BackupKind kind,
+                           const document::Model& model) {
+    const check::BackupResult kept = backups_.Keep(image, BackupModel(model), kind, model.layout);
     if (!kept.ok())
         ShowNotKept(kept);
     return kept.ok();

@@ -51,8 +51,9 @@ class CBackupCommands : public QObject {
 
   private:
     void Keep(const std::string& path, check::BackupKind kind);
-    /// False after telling the operator why the image was not kept.
-    bool Keep(std::span<const std::uint8_t> image, check::BackupKind kind);
+    /// Files the image under model; false after telling the operator why it was not kept.
+    bool Keep(std::span<const std::uint8_t> image, check::BackupKind kind,
+              const document::Model& model);
     void ShowNotKept(const check::BackupResult& result);
     /// Says which damaged backups the comparison before a send passed over; empty for none.
     static QString SkippedBackupNote(const check::IntactBackup& last);
