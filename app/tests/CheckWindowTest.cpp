@@ -18,10 +18,8 @@
 #include "utils/Files.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -169,14 +167,7 @@ void CheckWindowTest::compareWithAFifoSaysSoAtOnce() {
     document::Document document;
     CMainFrame frame(document);
     frame.show();
-    test::WhenModal([fifo](QWidget* modal) {
-        auto* files = qobject_cast<QFileDialog*>(modal);
-        QVERIFY(files != nullptr && files->objectName() == QStringLiteral("fileDialog"));
-        auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QVERIFY(name);
-        name->setText(fifo);
-        QTest::keyClick(name, Qt::Key_Return);
-    });
+    test::WhenFileDialog(fifo);
     frame.findChild<QAction*>(QStringLiteral("compareAction"))->trigger();
     QCOMPARE(messages_, QStringList{QString::fromLatin1(document::kOpenFailedMessage)});
 }

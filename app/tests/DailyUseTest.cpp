@@ -8,6 +8,7 @@
 #include "RightView.h"
 #include "SampleData.h"
 #include "WindowDriver.h"
+#include "WindowFixture.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/ChannelColumns.h"
@@ -15,12 +16,9 @@
 #include "qpui/MessageBox.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -45,28 +43,6 @@ void Press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(focus != nullptr ? focus : &window, static_cast<Qt::Key>(key), modifiers);
 }
 
-/// Types path into the file dialog that opens next and accepts it, with filter chosen first
-/// when given.
-void WhenFileDialog(const QString& path, const QString& filter = {}) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, path, filter] {
-        auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (files == nullptr)
-            return; // not open yet
-        timer->deleteLater();
-        timer->stop();
-        if (!filter.isEmpty())
-            files->selectNameFilter(filter);
-        auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QVERIFY(name);
-        // The dialog offers the file opened last, selected; typing a name lets go of it.
-        files->findChild<QListView*>(QStringLiteral("listView"))->clearSelection();
-        name->setText(path);
-        QTest::keyClick(name, Qt::Key_Return);
-    });
-    timer->start(10);
-}
-
 /// A pseudo-terminal nobody answers on: a receiver that is switched off.
 struct SilentLine {
     SilentLine() : master(posix_openpt(O_RDWR | O_NOCTTY)) {
@@ -83,11 +59,12 @@ struct SilentLine {
 
 } // namespace
 
-class DailyUseTest : public QObject {
+class DailyUseTest : public WindowFixture {
     Q_OBJECT
+  public:
+    DailyUseTest() : WindowFixture(QMessageBox::Cancel) {}
 
   private slots:
-    void initTestCase();
     void emptyWindowSaysHowToStart();
     void workbookSaveKeepsOtherChangesUnsaved();
     void keyboardReachesEveryPane();
@@ -97,37 +74,11 @@ class DailyUseTest : public QObject {
     void sortStartsAscendingAndIsRemembered();
     void undoKeepsThePlace();
     void findNextAndFavouritesInReach();
-
-  private:
-    std::unique_ptr<CMainFrame> Open(const char* preset, int channels = 20, int gridColumn = 1);
-
-    QTemporaryDir dir_;
-    std::unique_ptr<document::Document> document_;
-    QStringList messages_;
-    QMessageBox::StandardButton answer_ = QMessageBox::Cancel;
-    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
-
-void DailyUseTest::initTestCase() {
-    QVERIFY(dir_.isValid());
-}
-
-std::unique_ptr<CMainFrame> DailyUseTest::Open(const char* preset, int channels, int gridColumn) {
-    const QString sample = dir_.filePath(QStringLiteral("daily-%1.bin").arg(preset));
-    if (testkit::WriteSampleFile(preset, gridColumn, sample.toStdString(), channels) < 0)
-        return nullptr;
-    document_ = std::make_unique<document::Document>();
-    auto frame = std::make_unique<CMainFrame>(*document_);
-    frame->show();
-    frame->activateWindow();
-    if (!QTest::qWaitForWindowActive(frame.get()) || !frame->OpenPath(sample))
-        return nullptr;
-    return frame;
-}
 
 void DailyUseTest::emptyWindowSaysHowToStart() {
     // The sample stores its model, which the window's document then works in.
-    const QString sample = dir_.filePath(QStringLiteral("start.bin"));
+    const QString sample = Path(QStringLiteral("start.bin"));
     QVERIFY(testkit::WriteSampleFile("D", 1, sample.toStdString(), 20) > 0);
     document_ = std::make_unique<document::Document>();
     CMainFrame frame(*document_);
@@ -160,7 +111,7 @@ void DailyUseTest::emptyWindowSaysHowToStart() {
 }
 
 void DailyUseTest::workbookSaveKeepsOtherChangesUnsaved() {
-    auto frame = Open("D");
+    auto frame = OpenSample("D");
     QVERIFY(frame);
     tabstore::CQoDB& db = document_->Store();
     CFAVTreeCtrl& tree = frame->LeftBottom().Tree();
@@ -179,9 +130,9 @@ void DailyUseTest::workbookSaveKeepsOtherChangesUnsaved() {
     // The workbook takes the channels; the rename is still unsaved, and Open asks.
     frame->Right().TV().selectAll();
     frame->Right().TV().SetFlag(attr::kSkipped, true);
-    WhenFileDialog(dir_.filePath(QStringLiteral("x.xls")));
+    WhenFileDialog(Path(QStringLiteral("x.xls")));
     Press(*frame, Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(QFile::exists(dir_.filePath(QStringLiteral("x.xls"))));
+    QVERIFY(QFile::exists(Path(QStringLiteral("x.xls"))));
     QVERIFY(frame->isWindowModified());
     messages_.clear();
     answer_ = QMessageBox::Cancel;
@@ -189,20 +140,20 @@ void DailyUseTest::workbookSaveKeepsOtherChangesUnsaved() {
     QCOMPARE(messages_, QStringList{"The channel list has unsaved changes. Save them now?"});
 
     // Saved whole, then only channels change: a workbook holds every change.
-    WhenFileDialog(dir_.filePath(QStringLiteral("whole.bin")));
+    WhenFileDialog(Path(QStringLiteral("whole.bin")));
     Press(*frame, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!frame->isWindowModified());
     frame->Right().TV().selectAll();
     frame->Right().TV().SetFlag(attr::kLocked, true);
     QVERIFY(frame->isWindowModified());
-    WhenFileDialog(dir_.filePath(QStringLiteral("y.xls")));
+    WhenFileDialog(Path(QStringLiteral("y.xls")));
     Press(*frame, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(!frame->isWindowModified());
     // The CSV type chosen in the dialog chooses the separator.
-    WhenFileDialog(dir_.filePath(QStringLiteral("y.csv")),
+    WhenFileDialog(Path(QStringLiteral("y.csv")),
                    QStringLiteral("CSV file, semicolon-separated (*.csv)"));
     Press(*frame, Qt::Key_S, Qt::ControlModifier);
-    QFile csv(dir_.filePath(QStringLiteral("y.csv")));
+    QFile csv(Path(QStringLiteral("y.csv")));
     QVERIFY(csv.open(QIODevice::ReadOnly));
     QVERIFY(csv.readLine().startsWith("\xEF\xBB\xBFProgramNum;CAS;Favorite;"));
 
@@ -210,7 +161,7 @@ void DailyUseTest::workbookSaveKeepsOtherChangesUnsaved() {
     QVERIFY(frame->LeftBottom().Tree().Rename(0, QStringLiteral("News")));
     answer_ = QMessageBox::Yes;
     messages_.clear();
-    WhenFileDialog(dir_.filePath(QStringLiteral("z.xls")));
+    WhenFileDialog(Path(QStringLiteral("z.xls")));
     QVERIFY(!frame->close());
     QCOMPARE(messages_.size(), 2); // the question, then why the window stays
     QVERIFY(frame->isVisible());
@@ -218,7 +169,7 @@ void DailyUseTest::workbookSaveKeepsOtherChangesUnsaved() {
 }
 
 void DailyUseTest::keyboardReachesEveryPane() {
-    auto frame = Open("D");
+    auto frame = OpenSample("D");
     QVERIFY(frame);
     CChannelGrid& tv = frame->Right().TV();
     CRecordList& satellites = frame->LeftTop().Satellites();
@@ -255,7 +206,7 @@ void DailyUseTest::keyboardReachesEveryPane() {
 }
 
 void DailyUseTest::cancelWhileConnectingAsks() {
-    auto frame = Open("D", 5);
+    auto frame = OpenSample("D", 5);
     QVERIFY(frame);
     SilentLine line;
     QVERIFY(!line.path.isEmpty());
@@ -289,7 +240,7 @@ void DailyUseTest::channelGridsGetTheRoom_data() {
 void DailyUseTest::channelGridsGetTheRoom() {
     QFETCH(QByteArray, model);
     QFETCH(int, gridColumn);
-    auto frame = Open(model.constData(), 60, gridColumn);
+    auto frame = OpenSample(model.constData(), 60, gridColumn);
     QVERIFY(frame);
     frame->resize(1024, 768);
     QTest::qWait(20);
@@ -313,7 +264,7 @@ void DailyUseTest::channelGridsGetTheRoom() {
 }
 
 void DailyUseTest::sortStartsAscendingAndIsRemembered() {
-    auto frame = Open("D");
+    auto frame = OpenSample("D");
     QVERIFY(frame);
     CChannelGrid& tv = frame->Right().TV();
     const auto names = [&tv] {
@@ -329,24 +280,24 @@ void DailyUseTest::sortStartsAscendingAndIsRemembered() {
     };
     clickHeader(editing::kColNumber);
     clickHeader(editing::kColName); // another column starts ascending again
-    QStringList sorted = names();
-    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
-        return editing::NaturalLess(a.toStdString(), b.toStdString());
-    });
-    QCOMPARE(names(), sorted);
+    const auto sorted = [&names](bool descending) {
+        const QStringList shown = names();
+        return std::is_sorted(shown.begin(), shown.end(), [&](const QString& a, const QString& b) {
+            return descending ? editing::NaturalLess(b.toStdString(), a.toStdString())
+                              : editing::NaturalLess(a.toStdString(), b.toStdString());
+        });
+    };
+    QVERIFY(sorted(false));
     frame->LeftTop().Satellites().selectRow(0); // a refill keeps the sort
     QVERIFY(tv.Model().rowCount() < 20);
-    const QStringList narrowed = names();
-    QVERIFY(
-        std::is_sorted(narrowed.begin(), narrowed.end(), [](const QString& a, const QString& b) {
-            return editing::NaturalLess(a.toStdString(), b.toStdString());
-        }));
+    QVERIFY(sorted(false));
     clickHeader(editing::kColName);
     QVERIFY(tv.SortDescending());
+    QVERIFY(sorted(true));
 
     answer_ = QMessageBox::No;
     QVERIFY(frame->close());
-    frame = Open("D");
+    frame = OpenSample("D");
     QVERIFY(frame);
     QCOMPARE(frame->Right().TV().SortColumn(), int(editing::kColName));
     QVERIFY(frame->Right().TV().SortDescending());
@@ -356,7 +307,7 @@ void DailyUseTest::sortStartsAscendingAndIsRemembered() {
 }
 
 void DailyUseTest::undoKeepsThePlace() {
-    auto frame = Open("D", 40);
+    auto frame = OpenSample("D", 40);
     QVERIFY(frame);
     tabstore::CQoDB& db = document_->Store();
     CRecordList& satellites = frame->LeftTop().Satellites();
@@ -387,7 +338,7 @@ void DailyUseTest::undoKeepsThePlace() {
 }
 
 void DailyUseTest::findNextAndFavouritesInReach() {
-    auto frame = Open("D", 30);
+    auto frame = OpenSample("D", 30);
     QVERIFY(frame);
     tabstore::CQoDB& db = document_->Store();
     CChannelGrid& tv = frame->Right().TV();

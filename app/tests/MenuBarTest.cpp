@@ -16,10 +16,7 @@
 #include "qpui/MessageBox.h"
 
 #include <QDockWidget>
-#include <QFileDialog>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QListView>
 #include <QMenuBar>
 #include <QtTest>
 
@@ -200,16 +197,7 @@ void MenuBarTest::nameTypedWithoutExtensionGetsBin() {
     auto frame = OpenSample("D", 5, 0);
     QVERIFY(frame);
     const QString typed = dir_.filePath(QStringLiteral("typed-without-extension"));
-    WhenModal([typed](QWidget* dialog) {
-        auto* files = qobject_cast<QFileDialog*>(dialog);
-        QVERIFY(files);
-        auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        QVERIFY(name);
-        // The dialog offers the file opened last, selected; typing a name lets go of it.
-        files->findChild<QListView*>(QStringLiteral("listView"))->clearSelection();
-        name->setText(typed);
-        QTest::keyClick(name, Qt::Key_Return);
-    });
+    WhenFileDialog(typed);
     Item(frame->menuBar(), QStringLiteral("File/Save to file"))->trigger();
     QVERIFY(QFile::exists(typed + QStringLiteral(".bin")));
     QVERIFY(!QFile::exists(typed));

@@ -59,11 +59,7 @@ QStringList OfferedModels(CMainFrame& frame) {
 /// Exports the channel list as HTML through File → Export, as the operator does; its text.
 QString ExportedHtml(CMainFrame& frame, const QString& path) {
     test::WhenModal([&](QWidget* options) {
-        test::WhenModal([&](QWidget* files) {
-            auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            name->setText(path);
-            QTest::keyClick(name, Qt::Key_Return);
-        });
+        test::WhenFileDialog(path);
         QTest::keyClick(options, Qt::Key_Return);
     });
     frame.Prints().Export(listprint::ListFormat::Html);

@@ -15,7 +15,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -36,16 +35,6 @@ using namespace chanforge::app;
 using namespace chanforge::app::test;
 
 namespace {
-
-/// Runs fn on the modal dialog of type T once it is open; nested dialogs open one after another.
-template <class T> void WhenDialog(std::function<void(T*)> fn, int tries = 200) {
-    QTimer::singleShot(10, [fn = std::move(fn), tries] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
-            fn(dialog);
-        else if (tries > 0)
-            WhenDialog<T>(fn, tries - 1);
-    });
-}
 
 /// Chooses columns and columns per page in the list options, then OK.
 void ChooseList(CListOptionsDialog* dialog, const QStringList& columns, int pageColumns,
@@ -147,11 +136,7 @@ void PrintWindowTest::exportWritesTheChosenGroupAndTheChoiceIsKept() {
     WhenDialog<CListOptionsDialog>([](CListOptionsDialog* dialog) {
         ChooseList(dialog, {"name", "favorites"}, 1, 2, 1); // group 2 of the blank image
     });
-    WhenDialog<QFileDialog>([csv](QFileDialog* dialog) {
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        name->setText(csv);
-        QTest::keyClick(name, Qt::Key_Return);
-    });
+    WhenFileDialog(csv);
     MenuItem(exports, QStringLiteral("CSV"))->trigger();
     QFile file(csv + QStringLiteral(".csv")); // the filter's extension is added
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -173,11 +158,7 @@ void PrintWindowTest::exportWritesTheChosenGroupAndTheChoiceIsKept() {
         dialog->findChildren<QRadioButton*>().back()->setChecked(true);
         ChooseList(dialog, {"name"}, 1);
     });
-    WhenDialog<QFileDialog>([radio](QFileDialog* dialog) {
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        name->setText(radio);
-        QTest::keyClick(name, Qt::Key_Return);
-    });
+    WhenFileDialog(radio);
     MenuItem(exports, QStringLiteral("CSV"))->trigger();
     QFile radioFile(radio);
     QVERIFY(radioFile.open(QIODevice::ReadOnly));
@@ -196,13 +177,9 @@ void PrintWindowTest::exportWritesTheChosenGroupAndTheChoiceIsKept() {
     QFile(locked).open(QIODevice::WriteOnly);
     QFile::setPermissions(locked, QFile::ReadOwner);
     WhenDialog<CListOptionsDialog>([](CListOptionsDialog* dialog) { dialog->accept(); });
-    WhenDialog<QFileDialog>([locked](QFileDialog* dialog) {
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        name->setText(locked);
-        WhenDialog<QMessageBox>(
-            [](QMessageBox* replace) { replace->button(QMessageBox::Yes)->click(); });
-        QTest::keyClick(name, Qt::Key_Return);
-    });
+    WhenFileDialog(locked);
+    WhenDialog<QMessageBox>(
+        [](QMessageBox* replace) { replace->button(QMessageBox::Yes)->click(); });
     MenuItem(exports, QStringLiteral("HTML"))->trigger();
     QCOMPARE(messages_.size(), 1);
     QVERIFY2(messages_.front().startsWith(QStringLiteral("Cannot write the channel list")),

@@ -5,8 +5,12 @@
 #include "qpui/MessageBox.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -20,6 +24,31 @@ inline void WhenPopup(std::function<void(QMenu*)> fn) {
 
 inline void WhenModal(std::function<void(QWidget*)> fn) {
     QTimer::singleShot(0, [fn = std::move(fn)] { fn(QApplication::activeModalWidget()); });
+}
+
+/// Runs fn on the modal dialog of type T once it is open. It polls, so a dialog that opens only
+/// after another one (or after a message) is found as well.
+template <class T = QWidget> void WhenDialog(std::function<void(T*)> fn, int tries = 200) {
+    QTimer::singleShot(10, [fn = std::move(fn), tries] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+            fn(dialog);
+        else if (tries > 0)
+            WhenDialog<T>(fn, tries - 1);
+    });
+}
+
+/// Types path into the file dialog that opens next and accepts it, with filter chosen first
+/// when given.
+inline void WhenFileDialog(const QString& path, const QString& filter = {}) {
+    WhenDialog<QFileDialog>([path, filter](QFileDialog* files) {
+        if (!filter.isEmpty())
+            files->selectNameFilter(filter);
+        // The dialog offers the file opened last, selected; typing a name lets go of it.
+        files->findChild<QListView*>(QStringLiteral("listView"))->clearSelection();
+        auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
+    });
 }
 
 /// The item of menu whose text, without its mnemonic and accelerator, starts with prefix.
