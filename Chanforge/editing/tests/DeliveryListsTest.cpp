@@ -119,15 +119,6 @@ TEST(DeliveryLists, ProviderCountsTvAndRadio) {
     EXPECT_EQ(ListCellText(db, ListKind::Provider, unused, 4, kSatelliteProduct), "0/0");
 }
 
-TEST(DeliveryLists, ColumnsHiddenByMode) {
-    EXPECT_TRUE(ListColumnHidden(ListKind::Satellite, 1, true));
-    EXPECT_FALSE(ListColumnHidden(ListKind::Satellite, 1, false));
-    EXPECT_TRUE(ListColumnHidden(ListKind::Transponder, 3, false));
-    EXPECT_TRUE(ListColumnHidden(ListKind::Provider, 2, false));
-    EXPECT_FALSE(ListColumnHidden(ListKind::Provider, 3, true));
-    EXPECT_TRUE(ListColumnHidden(ListKind::Provider, 9, false));
-}
-
 TEST(DeliveryLists, HeaderSortByText) {
     tabstore::CQoDB db;
     AddSatellite(db, 1, "Hotbird");

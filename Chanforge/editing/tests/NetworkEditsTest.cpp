@@ -16,32 +16,28 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-/// "name:sat/tp" of every channel, in key order.
-Lines Channels(tabstore::CQoDB& db) {
+/// One line per row of a table, in key order.
+template <class T, class Line> Lines Rows(tabstore::CQoDB& db, std::uint8_t table, Line&& line) {
     Lines out;
-    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
-        out.push_back(std::string(ch.Name) + ":" + std::to_string(ch.SatID) + "/" +
-                      std::to_string(ch.TPID));
-    });
+    ForEachRow<T>(db, table, [&](const T& row) { out.push_back(line(row)); });
     return out;
 }
-
-/// "frequency:sat/tp" of every transponder, in key order.
-Lines Transponders(tabstore::CQoDB& db) {
-    Lines out;
-    ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const Transponder_Info_Tag& tp) {
-        out.push_back(std::to_string(tp.Frequency) + ":" + std::to_string(tp.SatID) + "/" +
-                      std::to_string(tp.TPID));
-    });
-    return out;
+std::string At(const std::string& what, unsigned sat, unsigned tp) {
+    return what + ":" + std::to_string(sat) + "/" + std::to_string(tp);
 }
-
+Lines Channels(tabstore::CQoDB& db) { // "name:sat/tp"
+    return Rows<Channel_Info_Tag>(db, kChannelTable,
+                                  [](const auto& ch) { return At(ch.Name, ch.SatID, ch.TPID); });
+}
+Lines Transponders(tabstore::CQoDB& db) { // "frequency:sat/tp"
+    return Rows<Transponder_Info_Tag>(db, kTransponderTable, [](const auto& tp) {
+        return At(std::to_string(tp.Frequency), tp.SatID, tp.TPID);
+    });
+}
 Lines Satellites(tabstore::CQoDB& db) {
-    Lines out;
-    ForEachRow<Satellite_Info_Tag>(db, kSatelliteTable, [&](const Satellite_Info_Tag& s) {
-        out.push_back(std::string(s.Name) + ":" + std::to_string(s.SatID));
+    return Rows<Satellite_Info_Tag>(db, kSatelliteTable, [](const auto& s) {
+        return std::string(s.Name) + ":" + std::to_string(s.SatID);
     });
-    return out;
 }
 
 /// Adds transponder (sat, tp) with frequency 1000 * sat + tp and a channel "c<sat><tp>" on it.
@@ -330,17 +326,6 @@ TEST(NetworkEdits, RenamingToTheNameItHasChangesNoByte) {
     EXPECT_EQ(g->Name[12], 'y');
     EXPECT_EQ(RenameProvider(db, provider, "ZDF"), EditResult::Ok);
     EXPECT_EQ(p->Name[10], 0);
-}
-
-TEST(CableMuxEdits, UpdateKeepsTheMuxID) {
-    tabstore::CQoDB db;
-    const std::uint32_t key = AddCableMux(db, 5, 474000);
-    CableMux_Info_Tag edited = *GetRow<CableMux_Info_Tag>(db, kCableMuxTable, key);
-    edited.MuxID = 1;
-    edited.Frequency = 482000;
-    ASSERT_EQ(UpdateCableMux(db, key, edited), EditResult::Ok);
-    EXPECT_EQ(GetRow<CableMux_Info_Tag>(db, kCableMuxTable, key)->MuxID, 5);
-    EXPECT_EQ(GetRow<CableMux_Info_Tag>(db, kCableMuxTable, key)->Frequency, 482000u);
 }
 
 TEST(ProviderEdits, NewRenameDeleteAndDescription) {

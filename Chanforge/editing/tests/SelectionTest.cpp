@@ -137,12 +137,7 @@ TEST(ChannelColumns, LongestTextsStandForEveryRow) {
     EXPECT_EQ(names.front(), "WDR MMMM WWW");
 }
 
-TEST(ChannelColumns, HiddenColumnsByModeAndProduct) {
-    EXPECT_FALSE(ChannelColumnHidden(kColFav, false, kSatelliteProduct, false));
-    EXPECT_TRUE(ChannelColumnHidden(kColFav, true, kSatelliteProduct, false));
-    EXPECT_TRUE(ChannelColumnHidden(kColIndex, true, kSatelliteProduct, false));
-    EXPECT_FALSE(ChannelColumnHidden(kColIndex, false, kSatelliteProduct, false));
-    EXPECT_FALSE(ChannelColumnHidden(kColName, true, kSatelliteProduct, false));
+TEST(ChannelColumns, TunerColumnShownOnlyWhereItSaysSomething) {
     // The tuner column where a channel's tuner is kept, or where it tells satellite from
     // terrestrial (list 8); a column reading "Tuner 1" on every row anywhere else.
     EXPECT_FALSE(ChannelColumnHidden(kColTuner, true, kCombinationProduct, true));

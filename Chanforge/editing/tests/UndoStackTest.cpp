@@ -1,9 +1,7 @@
 #include "chanforge/editing/UndoStack.h"
-#include "chanforge/editing/ChannelClipboard.h"
-#include "chanforge/editing/ChannelMove.h"
+#include "chanforge/editing/ChannelEdits.h"
 #include "chanforge/editing/FavoriteGroups.h"
 
-#include "TestBuilders.h"
 #include "TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -18,35 +16,7 @@ namespace {
 
 constexpr TableMask kChannels = TableBit(kChannelTable);
 
-TEST(UndoStack, UndoAndRedoRestoreEveryKindOfChange) {
-    tabstore::CQoDB db;
-    FillNumbered(db, 5, 3);
-    AddFavorite(db, "Group");
-    CUndoStack undo;
-    const auto original = testkit::StoreBytes(db);
-
-    undo.Record(db, kChannels, "Lock", [&] { SetAttributeBits(db, {2, 3}, attr::kLocked, true); });
-    undo.Record(db, kChannels, "Delete", [&] { DeleteChannels(db, {1, 7}); });
-    undo.Record(db, kChannels, "New", [&] {
-        return AddNewChannel(db, MakeChannel("N", 0, true), ChannelKind::TV, ShowAll(),
-                             kSatelliteProduct);
-    });
-    undo.Record(db, kChannels, "Move",
-                [&] { MoveChannels(db, {4}, 1, ChannelKind::TV, kSatelliteProduct); });
-    const auto edited = testkit::StoreBytes(db);
-    ASSERT_NE(edited, original);
-    EXPECT_EQ(undo.UndoLabel(), "Move");
-
-    while (undo.CanUndo())
-        ASSERT_TRUE(undo.Undo(db));
-    EXPECT_EQ(testkit::StoreBytes(db), original);
-    EXPECT_EQ(undo.StateId(), 0u);
-    EXPECT_EQ(undo.RedoLabel(), "Lock");
-    while (undo.CanRedo())
-        ASSERT_TRUE(undo.Redo(db));
-    EXPECT_EQ(testkit::StoreBytes(db), edited);
-}
-
+// Undo and redo of every edit, byte for byte, is checked by the editing property test.
 TEST(UndoStack, StepKeepsOnlyWhatChanged) {
     tabstore::CQoDB db;
     FillNumbered(db, 2000, 0);
