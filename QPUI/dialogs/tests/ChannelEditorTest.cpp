@@ -1,6 +1,5 @@
 #include "qpui/DlgCHAddUpdate.h"
 #include "qpui/DlgMuxCHAddUpdate.h"
-#include "qpui/DlgSearchName.h"
 
 #include "DialogTestSupport.h"
 #include "chanforge/editing/ChannelName.h"
@@ -21,12 +20,7 @@ using namespace qpui;
 
 namespace {
 
-template <class W> W* Child(QWidget& dialog, const char* name) {
-    W* w = dialog.findChild<W*>(name);
-    if (w == nullptr)
-        throw std::runtime_error(std::string("no control ") + name);
-    return w;
-}
+using test::Child;
 
 class ChannelEditorTest : public ::testing::Test {
   protected:
@@ -289,21 +283,6 @@ TEST_F(ChannelEditorTest, ChannelWithoutANameIsRefused) {
         EXPECT_NE(dlg.result(), QDialog::Accepted);
         EXPECT_EQ(messages.texts, QStringList{"Name string is empty!"});
     }
-}
-
-TEST(SearchDialog, KeepsTextAndTitle) {
-    test::App();
-    CDlgSearchName dlg;
-    dlg.SetTitle("Update");
-    dlg.SetText("Favorite 1");
-    dlg.Prepare();
-    EXPECT_EQ(dlg.windowTitle(), "Update");
-    dlg.findChild<QLineEdit*>("name")->setText("News");
-    dlg.accept();
-    EXPECT_EQ(dlg.Text(), "News");
-    CDlgSearchName plain;
-    plain.Prepare();
-    EXPECT_EQ(plain.windowTitle(), "Search...");
 }
 
 } // namespace

@@ -5,10 +5,17 @@
 #include "qpui/MessageBox.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QInputDevice>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 
 #include <cstdlib>
 #include <cstring>
+#include <stdexcept>
+#include <string>
 
 namespace qpui::test {
 
@@ -26,6 +33,44 @@ inline QApplication& App() {
     (void)devices;
     (void)platform;
     return app;
+}
+
+/// The control of a dialog by name; throws when it has none.
+template <class W> W* Child(QObject& parent, const char* name) {
+    W* w = parent.findChild<W*>(name);
+    if (w == nullptr)
+        throw std::runtime_error(std::string("no control ") + name);
+    return w;
+}
+
+/// Replaces an edit's text by typing, as the operator does.
+inline void Type(QLineEdit* edit, const QString& text) {
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+/// Chooses an entry of a drop-down by its text.
+inline void Choose(QComboBox* combo, const QString& text) {
+    const int at = combo->findText(text);
+    if (at < 0)
+        throw std::runtime_error("no entry " + text.toStdString());
+    combo->setCurrentIndex(at);
+}
+
+/// Clicks OK with the mouse; true when the dialog closed with OK.
+inline bool ClickOk(QDialog& dlg) {
+    dlg.show();
+    QTest::mouseClick(dlg.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
+                      Qt::LeftButton);
+    return dlg.result() == QDialog::Accepted;
+}
+
+inline QStringList Entries(const QComboBox* combo) {
+    QStringList out;
+    for (int i = 0; i < combo->count(); ++i)
+        out << combo->itemText(i);
+    return out;
 }
 
 /// Two records equal byte for byte, padding included.

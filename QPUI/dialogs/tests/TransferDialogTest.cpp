@@ -116,7 +116,6 @@ class TransferDialogTest : public QObject {
     void sendDeliversTheFileByteForByte_data();
     void sendDeliversTheFileByteForByte();
     void receiverThatFailsTheWriteEndsWithOk();
-    void cancelDuringReceiveAsksTellsTheReceiverAndKeepsTheFile();
     void lostLineSaysHowFarItGotAndConnectStartsAfresh();
     void cancelBeforeConnectClosesAtOnce();
     void enterAndEscapeDoNotClose();
@@ -260,39 +259,6 @@ void TransferDialogTest::receiverThatFailsTheWriteEndsWithOk() {
     QCOMPARE(c.progress->value(), 0);
     c.connect->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-}
-
-void TransferDialogTest::cancelDuringReceiveAsksTellsTheReceiverAndKeepsTheFile() {
-    const QString served = Path("slow.bin");
-    const QString target = Path("kept.bin");
-    QVERIFY(WriteFile(served, ChannelFile(60, 5)));
-    QVERIFY(WriteFile(target, "previous database"));
-    chanforge::testkit::StbSimProcess sim(
-        {"--model", "A", "--serve", served, "--baud", "57600", "--sessions", "1"});
-    QVERIFY(!sim.Path().isEmpty());
-    CDlgRecvDataFromSTB dialog;
-    dialog.Initialize(target.toStdString());
-    dialog.show();
-    Controls c(dialog);
-    c.port->setEditText(sim.Path());
-    c.connect->click();
-    QTRY_VERIFY_WITH_TIMEOUT(c.progress->value() > 1500, kTransferMs); // in the blocks
-
-    messages_.answer = QMessageBox::Cancel; // the operator changes their mind
-    c.cancel->click();
-    QCOMPARE(messages_.texts, QStringList{transfer::texts::kCloseQuestion});
-    QCOMPARE(messages_.kinds.front(), MessageKind::QuestionOkCancel);
-    QVERIFY(dialog.isVisible());
-    const int progress = c.progress->value();
-    QTRY_VERIFY_WITH_TIMEOUT(c.progress->value() > progress, kTransferMs);
-
-    messages_.answer = QMessageBox::Ok;
-    c.cancel->click();
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(ReadAll(target), QByteArray("previous database"));
-    QCOMPARE(sim.Stop(), 1);
-    QVERIFY2(sim.Log().contains("the PC cancelled"), qPrintable(sim.Log()));
 }
 
 // A receiver switched off: the dialog says so in the operator's words and keeps how far it got;
