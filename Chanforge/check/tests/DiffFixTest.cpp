@@ -188,22 +188,9 @@ TEST(Fixes, RemoveDuplicatesKeepsOneOfEachService) {
     EXPECT_NE(f.Row("Alpha West"), 0u);
 }
 
-TEST(Fixes, DeleteUnusedLeavesNothingUnusedAndKeepsChannels) {
-    Fixture f("B");
-    f.AddTransponder(2, 3);
-    f.AddTransponder(3, 4);
-    auto tp = *GetRow<Transponder_Info_Tag>(f.db, kTransponderTable, 4); // multiplex 23
-    tp.TPID = 34;
-    AppendCopy(f.db, kTransponderTable, tp);
-    const std::uint32_t channels = f.db.Size(kChannelTable);
-    EXPECT_EQ(DeleteUnused(f.db, f.layout), 3u);
-    EXPECT_EQ(f.db.Size(kChannelTable), channels);
-    EXPECT_EQ(f.db.Size(kTransponderTable), 4u);
-    EXPECT_TRUE(CheckDatabase(f.db, f.values, f.layout).empty());
-}
-
-// The list's Remove unused and the check name the same transponders and multiplexes.
-TEST(Fixes, UnusedDeliveryIsWhatRemoveUnusedLists) {
+// The list's Remove unused and the check name the same transponders and multiplexes, and the
+// fix removes them all, keeping every channel.
+TEST(Fixes, UnusedDeliveryIsWhatRemoveUnusedListsAndWhatDeleteUnusedRemoves) {
     for (const char* model : {"B", "D"}) {
         Fixture f(model);
         f.AddTransponder(2, 3);
@@ -224,6 +211,10 @@ TEST(Fixes, UnusedDeliveryIsWhatRemoveUnusedLists) {
         std::sort(listed.begin(), listed.end());
         EXPECT_EQ(listed, found) << model;
         EXPECT_GE(found.size(), 2u) << model;
+        const std::uint32_t channels = f.db.Size(kChannelTable);
+        EXPECT_EQ(DeleteUnused(f.db, f.layout), found.size()) << model;
+        EXPECT_EQ(f.db.Size(kChannelTable), channels) << model;
+        EXPECT_TRUE(CheckDatabase(f.db, f.values, f.layout).empty()) << model;
     }
 }
 

@@ -116,16 +116,6 @@ TEST(ModelFit, BlankImagesOpenUnderEveryModel) {
     }
 }
 
-// What an operator's list holds: satellites from 2 up (1 is the terrestrial stand-in on combo
-// models), their carriers, providers, and channels that name them.
-struct ListShape {
-    int satellites;
-    std::vector<int> carriers; ///< per satellite
-    int providers;
-    std::vector<std::pair<int, bool>> channels; ///< carrier index and TV
-    std::vector<std::string> names;
-};
-
 rc::Gen<std::string> GenName(std::uint32_t room) {
     return rc::gen::container<std::string>(
         *rc::gen::inRange<std::uint32_t>(1, std::min<std::uint32_t>(room, 15) + 1),
