@@ -103,13 +103,6 @@ TEST(MatcherTest, EachMethodAndItsLimits) {
     }
 }
 
-TEST(MatcherTest, NameOnlyMatchesAreUncertain) {
-    EXPECT_FALSE((Match{0, Method::Carrier}.uncertain()));
-    EXPECT_FALSE((Match{0, Method::ServiceIds}.uncertain()));
-    EXPECT_TRUE((Match{0, Method::Name}.uncertain()));
-    EXPECT_TRUE((Match{0, Method::NameVariant}.uncertain()));
-}
-
 TEST(MatcherTest, NameKeys) {
     EXPECT_EQ(NameKey("Das Erste HD"), "daserstehd");
     EXPECT_EQ(NameKey("\xC3\x84RD-Alpha!"), "\xC3\xA4rdalpha"); // capital A umlaut lowered
