@@ -45,16 +45,6 @@ TEST_F(PolicyValues, BlockInfoDefaultsAreStoredAndRoundTrip) {
     for (const char* name : {"Flash CH Start Position", "Flash CH Total Count",
                              "Flash CH Chunk Size", "Flash CH Name Length"})
         EXPECT_TRUE(Stored(name)) << name;
-    GetFlashMMIBlockInfo(&a, &b, &c, &d);
-    EXPECT_EQ((Quad{a, b, c, d}), (Quad{0, 1, 20, 32}));
-    GetFlashSatBlockInfo(&a, &b, &c);
-    EXPECT_EQ((Quad{a, b, c}), (Quad{4096, 1, 44}));
-    GetFlashBrdBlockInfo(&a, &b, &c);
-    EXPECT_EQ((Quad{a, b, c}), (Quad{8192, 2, 20}));
-    GetFlashTPBlockInfo(&a, &b, &c);
-    EXPECT_EQ((Quad{a, b, c}), (Quad{16384, 6, 14}));
-    GetFlashMuxBlockInfo(&a, &b, &c);
-    EXPECT_EQ((Quad{a, b, c}), (Quad{0, 0, 0}));
 
     EXPECT_EQ(SetFlashTPBlockInfo(20480, 8, 20), 1);
     GetFlashTPBlockInfo(&a, &b, &c);

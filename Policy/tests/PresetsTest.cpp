@@ -25,19 +25,9 @@ Layout StoredLayout() {
 
 } // namespace
 
-TEST_F(Presets, ConfigurableModelsInDialogOrder) {
-    const auto presets = policy::ConfigurablePresets();
-    ASSERT_EQ(presets.size(), 5u);
-    const char* names[] = {"A", "B", "C", "D", "E"};
-    const int lists[] = {3, 4, 64, 7, 8};
-    const int types[] = {9, 11, 43, 1, 3};
-    for (std::size_t i = 0; i < presets.size(); ++i) {
-        EXPECT_EQ(presets[i].name, names[i]);
-        EXPECT_EQ(presets[i].productList, lists[i]);
-        EXPECT_EQ(presets[i].productType, types[i]);
-        EXPECT_EQ(policy::FindPreset(names[i]), &presets[i]);
-    }
-    EXPECT_EQ(presets[2].title, "Model C Combo(Satellite+Terrestrial)");
+TEST_F(Presets, FindPresetNamesEachModelAndNothingElse) {
+    for (const policy::ProductPreset& preset : policy::ConfigurablePresets())
+        EXPECT_EQ(policy::FindPreset(preset.name), &preset) << preset.name;
     EXPECT_EQ(policy::FindPreset("default"), &policy::StartupPreset());
     EXPECT_EQ(policy::FindPreset("F"), nullptr);
 }
@@ -58,17 +48,6 @@ TEST_F(Presets, SelectingAModelClearsEverythingElse) {
               (std::vector<std::uint32_t>{49152, 80, 92, 16}));
     EXPECT_EQ(l.mmi[3], 16u);
     EXPECT_EQ(policy::StoredPreset(), policy::FindPreset("C"));
-}
-
-TEST_F(Presets, ModelEHasItsOwnChannelBlock) {
-    policy::SelectPreset(*policy::FindPreset("E"), 0);
-    const Layout l = StoredLayout();
-    EXPECT_EQ((std::vector<std::uint32_t>(l.ch, l.ch + 4)),
-              (std::vector<std::uint32_t>{40960, 44, 44, 16}));
-    EXPECT_EQ((std::vector<std::uint32_t>(l.tp, l.tp + 3)),
-              (std::vector<std::uint32_t>{16384, 8, 14}));
-    EXPECT_EQ(GetFlashStartBlock(), 0);
-    EXPECT_EQ(GetGridColumn(), 0);
 }
 
 TEST_F(Presets, StartupPolicyIsWrittenOnlyIntoAnEmptyStore) {
