@@ -17,6 +17,7 @@
 #include <numeric>
 #include <ostream>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -129,17 +130,12 @@ class Fresh {
     std::uint8_t next_;
 };
 
-void PutBE16(Image& img, std::size_t at, std::uint16_t v) {
-    img[at] = static_cast<std::uint8_t>(v >> 8);
-    img[at + 1] = static_cast<std::uint8_t>(v);
-}
-
 /// The sector checksum: 1 plus the sum of the sector's bytes, big-endian in its last two.
 void Seal(Image& img, std::size_t sector) {
     unsigned sum = 1;
     for (std::size_t i = 0; i < kSector - 2; ++i)
         sum += img[sector + i];
-    PutBE16(img, sector + kSector - 2, static_cast<std::uint16_t>(sum));
+    codectest::SetBE16(img, sector + kSector - 2, static_cast<std::uint16_t>(sum));
 }
 
 void Zero(Image& img, std::size_t from, std::size_t length) {
@@ -187,16 +183,19 @@ void LayFavorites(const Model& m, Expected& e) {
         Seal(img, 0);
 }
 
-void LayLnb(Slot& s, std::size_t at, Fresh& f, LNBSetting& lnb) {
-    lnb.LowFrequency = s.U16(at, f.W());
-    lnb.HighFrequency = s.U16(at + 2, f.W());
-    lnb.MotorPos = s.U16(at + 4, f.W());
-    lnb.Switches = s.U8(at + 6, f.B());
-    lnb.LNBLowType = s.U8(at + 7, f.B());
-    lnb.LNBHighType = s.U8(at + 8, f.B());
-    lnb.CKuSwitch = s.U8(at + 9, f.B());
-    lnb.DiSEqCMode = s.U8(at + 10, f.B());
-    lnb.DiSEqCExtra = s.U8(at + 11, f.B());
+/// The LNB's fields at the offsets given, in declaration order; a one-tuner slot keeps no
+/// DiSEqC extra byte (offset 0).
+void LayLnb(Slot& s, const std::size_t (&at)[9], Fresh& f, LNBSetting& lnb) {
+    lnb.LowFrequency = s.U16(at[0], f.W());
+    lnb.HighFrequency = s.U16(at[1], f.W());
+    lnb.MotorPos = s.U16(at[2], f.W());
+    lnb.Switches = s.U8(at[3], f.B());
+    lnb.LNBLowType = s.U8(at[4], f.B());
+    lnb.LNBHighType = s.U8(at[5], f.B());
+    lnb.CKuSwitch = s.U8(at[6], f.B());
+    lnb.DiSEqCMode = s.U8(at[7], f.B());
+    if (at[8] != 0)
+        lnb.DiSEqCExtra = s.U8(at[8], f.B());
 }
 
 void LaySatellite(const Model& m, Expected& e, std::uint8_t id, const char* name,
@@ -206,8 +205,8 @@ void LaySatellite(const Model& m, Expected& e, std::uint8_t id, const char* name
     Fresh f(static_cast<std::uint8_t>(0x30 + 0x20 * sat.RowID));
     std::strcpy(sat.Name, name);
     if (m.sat == SatSlot::TwoTuners) {
-        LayLnb(s, 0, f, sat.Tuner[0]);
-        LayLnb(s, 12, f, sat.Tuner[1]);
+        LayLnb(s, {0, 2, 4, 6, 7, 8, 9, 10, 11}, f, sat.Tuner[0]);
+        LayLnb(s, {12, 14, 16, 18, 19, 20, 21, 22, 23}, f, sat.Tuner[1]);
         sat.Degree = s.U16(24, degree);
         sat.SatByte46 = s.U8(26, f.B());
         sat.SatID = s.U8(27, id);
@@ -215,16 +214,8 @@ void LaySatellite(const Model& m, Expected& e, std::uint8_t id, const char* name
         sat.SatTail = s.U8(43, f.B());
         return;
     }
-    LNBSetting& lnb = sat.Tuner[0];
-    lnb.LowFrequency = s.U16(0, f.W());
-    lnb.HighFrequency = s.U16(2, f.W());
+    LayLnb(s, {0, 2, 6, 8, 9, 10, 11, 12, 0}, f, sat.Tuner[0]);
     sat.Degree = s.U16(4, degree);
-    lnb.MotorPos = s.U16(6, f.W());
-    lnb.Switches = s.U8(8, f.B());
-    lnb.LNBLowType = s.U8(9, f.B());
-    lnb.LNBHighType = s.U8(10, f.B());
-    lnb.CKuSwitch = s.U8(11, f.B());
-    lnb.DiSEqCMode = s.U8(12, f.B());
     sat.SatByte46 = s.U8(13, f.B());
     sat.SatID = s.U8(14, id);
     s.Text(15, name);
@@ -254,7 +245,7 @@ void LayProviders(const Model& m, Expected& e) {
         s.Text(2, name);
         brd.Byte23 = s.U8(19, static_cast<std::uint8_t>(0xC0 + brd.RowID));
     }
-    PutBE16(e.image, kProviders + kSector - 4, 2);
+    codectest::SetBE16(e.image, kProviders + kSector - 4, 2);
     Seal(e.image, kProviders);
 }
 
@@ -306,8 +297,8 @@ void LayTransponders(const Model& m, Expected& e) {
         tp.TPID = s.U8(11, 3);
         LayTransponderTail(m, s, f, tp);
     }
-    PutBE16(e.image, kTransponders + kSector - 4,
-            static_cast<std::uint16_t>(e.transponders.size()));
+    codectest::SetBE16(e.image, kTransponders + kSector - 4,
+                       static_cast<std::uint16_t>(e.transponders.size()));
     Seal(e.image, kTransponders);
     e.values.MaxTPID = e.transponders.back().TPID;
 }
@@ -377,8 +368,8 @@ void LayChannels(const Model& m, Expected& e) {
     LayChannel(m, e, {"Radio One", 1, 0x0800 | 0x0040, 2, 1, 0});
     if (m.multiplexes)
         LayChannel(m, e, {"Local DVB-T", 3, 0x0400, 1, 3, 0});
-    PutBE16(e.image, m.chStart + kSector - 6, m.multiplexes ? 3 : 2);
-    PutBE16(e.image, m.chStart + kSector - 4, 1);
+    codectest::SetBE16(e.image, m.chStart + kSector - 6, m.multiplexes ? 3 : 2);
+    codectest::SetBE16(e.image, m.chStart + kSector - 4, 1);
     Seal(e.image, m.chStart);
     e.values.MaxTVNumber = m.multiplexes ? 3 : 2;
     e.values.MaxRadioNumber = 1;
@@ -441,14 +432,11 @@ TEST_P(ModelBytes, DecodeGivesTheRecordsLaidOutBesideTheBytes) {
     ExpectRows(db, kTransponderTable, e.transponders);
     ExpectRows(db, kChannelTable, e.channels);
     EXPECT_EQ(db.Size(kTerrestrialMuxTable) + db.Size(kCableMuxTable), 0u);
-    EXPECT_EQ(values.FavoriteHeader, e.values.FavoriteHeader);
-    EXPECT_EQ(values.SatTrailer1, e.values.SatTrailer1);
-    EXPECT_EQ(values.SatTrailer2, e.values.SatTrailer2);
-    EXPECT_EQ(values.SatTrailer3, e.values.SatTrailer3);
-    EXPECT_EQ(values.SatTrailer4, e.values.SatTrailer4);
-    EXPECT_EQ(values.MaxTPID, e.values.MaxTPID);
-    EXPECT_EQ(values.MaxTVNumber, e.values.MaxTVNumber);
-    EXPECT_EQ(values.MaxRadioNumber, e.values.MaxRadioNumber);
+    const auto all = [](const DocumentValues& v) {
+        return std::tuple(v.FavoriteHeader, v.SatTrailer1, v.SatTrailer2, v.SatTrailer3,
+                          v.SatTrailer4, v.MaxTPID, v.MaxTVNumber, v.MaxRadioNumber);
+    };
+    EXPECT_EQ(all(values), all(e.values));
 }
 
 TEST_P(ModelBytes, SavingTheRecordsOverNoiseLaysOutTheSameBytes) {
