@@ -26,14 +26,6 @@ reference)
   contains "$work/out" '"Das Erste" 1 -> 100'
   contains "$work/out" '"ZDF" 2 -> 101'
   ;;
-dedupe)
-  # With --variants "Das Erste" (TV 1) and "Das Erste HD" (TV 20) form a group; the policy
-  # says which stays.
-  for keep in lowest:'keep TV 1 ' hd:'keep TV 20 '; do
-    expect 0 "$cli" --model D dedupe "$d" -o "$work/o.bin" --variants --dry-run --keep "${keep%%:*}"
-    contains "$work/out" "${keep#*:}"
-  done
-  ;;
 export)
   for sort in number:'TV,1,Das Erste' name:'TV,3,3sat'; do
     expect 0 "$cli" --model D export "$d" -o "$work/l.csv" --format csv --columns number,name \
