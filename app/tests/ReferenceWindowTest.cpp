@@ -65,8 +65,6 @@ class ReferenceWindowTest : public test::WindowFixture {
 };
 
 void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {
-    const std::string sample = dir_.filePath("mine.bin").toStdString();
-    QVERIFY(testkit::WriteSampleFile("D", 1, sample, 30) == 40);
     const QString list = dir_.filePath("reference.txt");
     QFile file(list);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -75,10 +73,10 @@ void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {
         "Pr#;Name;ONID-TSID-SID\r\n1;ZDF HD;0-0-0\r\n2;das erste hd;0-0-0\r\n"
         "3;Nowhere TV;1-2-3\r\nthis line is no channel\r\n4;arte;0-0-0\r\n5;zdf hd;0-0-0\r\n");
     file.close();
-    document::Document document;
-    CMainFrame frame(document);
-    frame.show();
-    QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
+    const auto window = OpenSample("D", 30);
+    QVERIFY(window);
+    CMainFrame& frame = *window;
+    document::Document& document = *document_;
     tabstore::CQoDB& db = document.Store();
     const auto before = testkit::StoreBytes(db);
 
@@ -103,7 +101,6 @@ void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {
         QCOMPARE(notes->topLevelItemCount(), 2);
         QCOMPARE(notes->topLevelItem(0)->text(1), conflict);
         QVERIFY(notes->topLevelItem(1)->text(1).startsWith("Line 5: "));
-        modal->grab().save("/tmp/reference-preview.png");
         QTest::mouseClick(modal->findChild<QPushButton*>("apply"), Qt::LeftButton);
     });
     QVERIFY(Commands(frame).ApplyReferenceFrom(list));
@@ -130,12 +127,10 @@ void ReferenceWindowTest::databaseOfAnotherModelAsksForItsModelAndCancelChangesN
         QVERIFY(editing::RenameFavoriteGroup(their.Store(), 0, "News") == editing::EditResult::Ok);
         QVERIFY(their.SaveToFile(theirs).ok());
     }
-    const std::string sample = dir_.filePath("mine-d.bin").toStdString();
-    QVERIFY(testkit::WriteSampleFile("D", 1, sample, 30) == 40);
-    document::Document document;
-    CMainFrame frame(document);
-    frame.show();
-    QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
+    const auto window = OpenSample("D", 30);
+    QVERIFY(window);
+    CMainFrame& frame = *window;
+    document::Document& document = *document_;
     const auto before = testkit::StoreBytes(document.Store());
 
     // The model offered first is this list's; the file is model A's, which the window names.
@@ -172,11 +167,9 @@ void ReferenceWindowTest::databaseOfAnotherModelAsksForItsModelAndCancelChangesN
 }
 
 void ReferenceWindowTest::savedForAnotherModelOpensUnderIt() {
-    const std::string sample = dir_.filePath("mine-e.bin").toStdString();
-    QVERIFY(testkit::WriteSampleFile("D", 1, sample, 30) == 40);
-    document::Document document;
-    CMainFrame frame(document);
-    QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
+    const auto window = OpenSample("D", 30);
+    QVERIFY(window);
+    CMainFrame& frame = *window;
     // Through the menu: a dialog for the model, then one for the file, named after the open one.
     const QString out = dir_.filePath("for-e.bin");
     messages_.clear();
@@ -199,7 +192,7 @@ void ReferenceWindowTest::savedForAnotherModelOpensUnderIt() {
     });
     frame.findChild<QAction*>(QStringLiteral("saveForModelAction"))->trigger();
     QCOMPARE(titles, "Save for another model: the model / Save for model E: the file");
-    QCOMPARE(suggested, "mine-e-for-E.bin");
+    QCOMPARE(suggested, "sample-D-for-E.bin");
     QCOMPARE(messages_.size(), 1);
     QVERIFY(messages_.front().startsWith("Saved for Model E"));
     const codec::FlashLayout e = codec::FlashLayout::FromPreset(*policy::FindPreset("E"));
@@ -210,11 +203,9 @@ void ReferenceWindowTest::savedForAnotherModelOpensUnderIt() {
 }
 
 void ReferenceWindowTest::savingForAModelThatCannotHoldAllListsEveryChannelLeftOut() {
-    const std::string sample = dir_.filePath("mine-b.bin").toStdString();
-    QVERIFY(testkit::WriteSampleFile("B", 1, sample, 30) > 0);
-    document::Document document;
-    CMainFrame frame(document);
-    QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
+    const auto window = OpenSample("B", 30);
+    QVERIFY(window);
+    CMainFrame& frame = *window;
     const QString out = dir_.filePath("for-d.bin");
     for (const auto button : {QDialogButtonBox::Cancel, QDialogButtonBox::Save}) {
         QString listed;
@@ -238,12 +229,10 @@ void ReferenceWindowTest::savingForAModelThatCannotHoldAllListsEveryChannelLeftO
 // Each choice under the preview, switched on its own, changes what the preview says will happen,
 // and Apply does what the preview last said.
 void ReferenceWindowTest::eachChoiceChangesThePreviewAndWhatIsApplied() {
-    const std::string sample = dir_.filePath("choices.bin").toStdString();
-    QVERIFY(testkit::WriteSampleFile("D", 1, sample, 30) > 0);
-    document::Document document;
-    CMainFrame frame(document);
-    frame.show();
-    QVERIFY(frame.OpenPath(QString::fromStdString(sample)));
+    const auto window = OpenSample("D", 30);
+    QVERIFY(window);
+    CMainFrame& frame = *window;
+    document::Document& document = *document_;
     const Channel_Info_Tag zdf = *testkit::ChannelNamed(document.Store(), "ZDF HD");
     reference::Service ids;
     for (const reference::Service& s :

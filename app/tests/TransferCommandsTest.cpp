@@ -1,11 +1,11 @@
 // Receive DB from STB and Send DB to STB through the main window, against the virtual receiver
 // program on a pseudo-terminal: a stand-in operator works the modal transfer dialog.
-#include "ChangesDialog.h"
 #include "ChannelGrid.h"
 #include "MainFrame.h"
 #include "RightView.h"
 #include "SampleData.h"
 #include "StbSimProcess.h"
+#include "TransferOperator.h"
 #include "WindowDriver.h"
 #include "WindowFixture.h"
 
@@ -13,15 +13,10 @@
 #include "chanforge/check/Backups.h"
 #include "policy/Presets.h"
 #include "qpui/MessageBox.h"
-#include "qpui/TransferDialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -46,54 +41,7 @@ std::string NewestBackup(const char* model) {
     return kept.empty() ? std::string() : kept.front().path;
 }
 
-/// Works the transfer dialog a command shows: types the port, presses Connect, and presses
-/// the button again once it offers to close; with cancelAbove set, presses Cancel instead once
-/// the progress passed it. Gives up (Cancel) after a minute.
-class Operator : public QObject {
-  public:
-    explicit Operator(QString port, int cancelAbove = -1)
-        : port_(std::move(port)), cancelAbove_(cancelAbove) {
-        clock_.start();
-        connect(&timer_, &QTimer::timeout, this, &Operator::Look);
-        timer_.start(50);
-    }
-
-    QString dialogClass; ///< the dialog that was shown
-    QString lastStatus;  ///< its status text when it was closed
-
-  private:
-    void Look() {
-        if (auto* changes = qobject_cast<CChangesDialog*>(QApplication::activeModalWidget())) {
-            changes->accept(); // what the send will change: send
-            return;
-        }
-        auto* dialog = qobject_cast<qpui::CTransferDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr)
-            return;
-        dialogClass = QString::fromLatin1(dialog->metaObject()->className());
-        auto* button = dialog->findChild<QPushButton*>("connect");
-        auto* cancel = dialog->findChild<QPushButton*>("cancel");
-        lastStatus = dialog->findChild<QLabel*>("status")->text();
-        const int progress = dialog->findChild<QProgressBar*>("progress")->value();
-        if (!connected_ && button->isEnabled()) {
-            dialog->findChild<QComboBox*>("port")->setEditText(port_);
-            connected_ = true;
-            button->click();
-        } else if ((cancelAbove_ >= 0 && progress > cancelAbove_) || clock_.elapsed() > 60000) {
-            cancel->click();
-        } else if (connected_ && button->isEnabled() && button->text() == "Connect") {
-            cancel->click(); // refused: the dialog offers to connect again
-        } else if (connected_ && button->isEnabled()) {
-            button->click(); // "Complete" or "OK"
-        }
-    }
-
-    QString port_;
-    int cancelAbove_;
-    bool connected_ = false;
-    QTimer timer_;
-    QElapsedTimer clock_;
-};
+using Operator = test::TransferOperator;
 
 } // namespace
 

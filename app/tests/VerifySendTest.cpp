@@ -2,23 +2,17 @@
 // receiver takes the send, then sends its flash back. A receiver whose flash damages a block
 // makes the verification fail with the changed channel named; one that damages a byte no table
 // reads, with the block named.
-#include "ChangesDialog.h"
 #include "MainFrame.h"
 #include "SampleData.h"
 #include "StbSimProcess.h"
+#include "TransferOperator.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/check/Backups.h"
 #include "qpui/MessageBox.h"
-#include "qpui/TransferDialog.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QElapsedTimer>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 #include <QtTest>
 
 #include <cstring>
@@ -26,55 +20,7 @@
 using namespace chanforge;
 using namespace chanforge::app;
 
-namespace {
-
-/// Works every dialog the command shows: each transfer dialog is connected once and closed
-/// when it offers to; each change list is noted and confirmed. Cancels after a minute.
-class Operator : public QObject {
-  public:
-    explicit Operator(QString port) : port_(std::move(port)) {
-        clock_.start();
-        connect(&timer_, &QTimer::timeout, this, &Operator::Look);
-        timer_.start(50);
-    }
-
-    QStringList transfers;                  ///< titles of the transfer dialogs, in order
-    QMap<QString, QStringList> changeLists; ///< title -> "table change: details" lines
-
-  private:
-    void Look() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* changes = qobject_cast<CChangesDialog*>(modal)) {
-            QStringList& lines = changeLists[changes->windowTitle()];
-            for (int i = 0; i < changes->List().topLevelItemCount(); ++i) {
-                const QTreeWidgetItem* item = changes->List().topLevelItem(i);
-                lines << item->text(0) + " " + item->text(1) + ": " + item->text(2);
-            }
-            changes->accept();
-            return;
-        }
-        auto* dialog = qobject_cast<qpui::CTransferDialog*>(modal);
-        if (dialog == nullptr)
-            return;
-        auto* button = dialog->findChild<QPushButton*>("connect");
-        if (clock_.elapsed() > 60000) {
-            dialog->findChild<QPushButton*>("cancel")->click();
-        } else if (!dialog->property("connected").toBool() && button->isEnabled()) {
-            transfers << dialog->windowTitle();
-            dialog->setProperty("connected", true);
-            dialog->findChild<QComboBox*>("port")->setEditText(port_);
-            button->click();
-        } else if (dialog->property("connected").toBool() && button->isEnabled()) {
-            button->click(); // "Complete"
-        }
-    }
-
-    QString port_;
-    QTimer timer_;
-    QElapsedTimer clock_;
-};
-
-} // namespace
+using Operator = test::TransferOperator;
 
 class VerifySendTest : public QObject {
     Q_OBJECT
