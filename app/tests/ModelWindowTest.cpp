@@ -7,6 +7,7 @@
 #include "PrintCommands.h"
 #include "RightView.h"
 #include "WindowDriver.h"
+#include "WindowFixture.h"
 
 #include "SampleData.h"
 #include "chanforge/check/Backups.h"
@@ -17,7 +18,6 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -69,8 +69,10 @@ QString ExportedHtml(CMainFrame& frame, const QString& path) {
 
 } // namespace
 
-class ModelWindowTest : public QObject {
+class ModelWindowTest : public test::WindowFixture {
     Q_OBJECT
+  public:
+    ModelWindowTest() : WindowFixture(QMessageBox::No) {}
 
   private slots:
     void anotherModelsFileOpensOnlyAsThatModel();
@@ -78,14 +80,9 @@ class ModelWindowTest : public QObject {
 
   private:
     QString Sample(const char* preset) {
-        const QString path = dir_.filePath(QStringLiteral("sample-%1.bin").arg(preset));
+        const QString path = Path(QStringLiteral("sample-%1.bin").arg(preset));
         return testkit::WriteSampleFile(preset, 1, path.toStdString(), 20) > 0 ? path : QString();
     }
-
-    QTemporaryDir dir_;
-    QStringList messages_;
-    QMessageBox::StandardButton answer_ = QMessageBox::No;
-    test::MessageRecorder recorder_{messages_, answer_};
 };
 
 void ModelWindowTest::anotherModelsFileOpensOnlyAsThatModel() {
@@ -119,7 +116,7 @@ void ModelWindowTest::anotherModelsFileOpensOnlyAsThatModel() {
 }
 
 void ModelWindowTest::configurationLeavesTheOpenDatabaseInItsModel() {
-    qputenv("CHANFORGE_BACKUP_DIR", dir_.filePath("backups").toLocal8Bit());
+    qputenv("CHANFORGE_BACKUP_DIR", Path("backups").toLocal8Bit());
     const QString sample = Sample("default");
     document::Document document;
     CMainFrame frame(document);
@@ -139,7 +136,7 @@ void ModelWindowTest::configurationLeavesTheOpenDatabaseInItsModel() {
     QCOMPARE(frame.windowTitle(), title);
     QVERIFY(title.startsWith(Title("default")));
     QCOMPARE(OfferedModels(frame), (QStringList{"default", "A (another model)"}));
-    const QString html = ExportedHtml(frame, dir_.filePath(QStringLiteral("list.html")));
+    const QString html = ExportedHtml(frame, Path(QStringLiteral("list.html")));
     QVERIFY2(html.contains(Title("default")) && !html.contains(Title("A")),
              qPrintable(html.left(400)));
     QCOMPARE(document.Layout().ch.chunk, 56u);

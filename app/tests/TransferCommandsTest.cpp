@@ -52,8 +52,6 @@ class TransferCommandsTest : public test::WindowFixture {
 
   private slots:
     void receiveLoadsTheTablesAndSendDeliversThem();
-    void receiveAtTheReceiversDefaults_data();
-    void receiveAtTheReceiversDefaults();
     void cancelledReceiveLeavesTablesAndWorkFile_data();
     void cancelledReceiveLeavesTablesAndWorkFile();
     void configuredModelWaitsForTheNextStart();
@@ -112,41 +110,6 @@ void TransferCommandsTest::receiveLoadsTheTablesAndSendDeliversThem() {
     QVERIFY(check.Open(stored.toStdString()).ok());
     QVERIFY(ChannelNamed(check.Store(), "ZDF Sent") != nullptr);
     QCOMPARE(int(check.Store().Size(kChannelTable)), channels);
-}
-
-void TransferCommandsTest::receiveAtTheReceiversDefaults_data() {
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("dialog");
-    QTest::newRow("A") << "A"
-                       << "qpui::CDlgRecvDataFromSTB";
-    QTest::newRow("E") << "E"
-                       << "qpui::CDlgRecvDataFromSTBEx";
-}
-
-// A receiver announces its whole flash region (384 blocks), more than the tables fill.
-void TransferCommandsTest::receiveAtTheReceiversDefaults() {
-    QFETCH(QString, model);
-    QFETCH(QString, dialog);
-    QVERIFY(policy::SelectPreset(*policy::FindPreset(model.toStdString()), 1) == 1);
-    document::Document document;
-    CMainFrame frame(document);
-    frame.show();
-    messages_.clear();
-    testkit::StbSimProcess receiver({"--model", model, "--sessions", "1"});
-    QVERIFY(!receiver.Path().isEmpty());
-    Operator op(receiver.Path());
-    frame.Receive();
-    QCOMPARE(op.dialogClass, dialog);
-    QCOMPARE(op.lastStatus, QStringLiteral("Received all data completely."));
-    QCOMPARE(receiver.Stop(), 0);
-    QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
-    QVERIFY(ChannelNamed(document.Store(), "Das Erste") != nullptr);
-    int tv = 0;
-    ForEachRow<Channel_Info_Tag>(document.Store(), kChannelTable, [&](Channel_Info_Tag& ch) {
-        tv += (ch.Attributes & attr::kTV) != 0 ? 1 : 0;
-    });
-    QVERIFY(tv > 10);
-    QCOMPARE(frame.Right().TV().Model().rowCount(), tv);
 }
 
 void TransferCommandsTest::cancelledReceiveLeavesTablesAndWorkFile_data() {
