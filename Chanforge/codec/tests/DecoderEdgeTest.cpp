@@ -121,25 +121,6 @@ TEST(Decoder, ChannelWithNeitherKindFlagSurvivesSaveAndLoad) {
     EXPECT_EQ(loaded->values.MaxRadioNumber, 2u) << "a channel with neither flag raises neither";
 }
 
-TEST(Decoder, ModelETransponderBlockStopsWhereTheChannelsBegin) {
-    const FlashLayout l = PresetLayout("E"); // transponders 16384 + 8 sectors; channels at 40960
-    tabstore::CQoDB db;
-    auto tp = ZeroRecord<Transponder_Info_Tag>();
-    tp.SatID = 2;
-    tp.TPID = 1;
-    AppendCopy(db, kTransponderTable, tp);
-    // Radio channels fill the first two channel sectors, whose radio counts sit where a
-    // transponder sector keeps its slot count.
-    for (int i = 0; i < 150; ++i)
-        AppendCopy(db, kChannelTable, MakeChannel("Radio", 1 + i, attr::kRadio));
-    std::vector<std::uint8_t> img(l.ImageSize(), 0);
-    ASSERT_TRUE(EncodeImage(img, l, db, DocumentValues{}).ok());
-    auto loaded = Decode(img, l);
-    ASSERT_TRUE(loaded->result.ok());
-    EXPECT_EQ(loaded->db.Size(kTransponderTable), 1u);
-    EXPECT_EQ(loaded->db.Size(kChannelTable), 150u);
-}
-
 TEST(Decoder, TruncatedImageFailsAfterTheBlocksThatFit) {
     const FlashLayout l = PresetLayout("D");
     std::vector<std::uint8_t> img(l.ch.start + 100, 0);
