@@ -23,13 +23,6 @@ class QVRDownload : public DownloadTest<CQVRCommParser> {
     }
 };
 
-TEST_F(QVRDownload, BlockIsTestedOnlyWhenItsLastChecksumByteArrives) {
-    StartBlocks(2);
-    const Bytes block = WithChecksum(BlockData(5), 2);
-    EXPECT_TRUE(Send(block.substr(0, 1025)).empty());
-    EXPECT_EQ(Send(block.substr(1025)).size(), 2u);
-}
-
 TEST_F(QVRDownload, DamagedBlockIsAskedForAgainOnceTheLineIsQuiet) {
     StartBlocks(2);
     Bytes damaged = WithChecksum(BlockData(0), 2);
