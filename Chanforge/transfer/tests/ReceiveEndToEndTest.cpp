@@ -29,8 +29,6 @@ const Fault kFaults[] = {
     {"SmallRandomChunks", [](stbsim::SimOptions& o) { o.chunkMax = 7; }},
     {"GarbageBetweenBlocks", [](stbsim::SimOptions& o) { o.garbageEvery = 2; }},
     {"EmulatedBaud115200", [](stbsim::SimOptions& o) { o.baud = 115200; }},
-    {"LinesEndWithCR", [](stbsim::SimOptions& o) { o.eol = "\r"; }},
-    {"LinesEndWithLF", [](stbsim::SimOptions& o) { o.eol = "\n"; }},
     {"EverythingAtOnce",
      [](stbsim::SimOptions& o) {
          o.chunkMax = 5;

@@ -35,7 +35,6 @@ std::vector<Case> Cases() {
         add("GarbageBetweenBlocks", [](stbsim::SimOptions& o) { o.garbageEvery = 2; });
         add("EmulatedBaud115200", [](stbsim::SimOptions& o) { o.baud = 115200; });
         add("LinesEndWithCR", [](stbsim::SimOptions& o) { o.eol = "\r"; });
-        add("LinesEndWithLF", [](stbsim::SimOptions& o) { o.eol = "\n"; });
         if (!st)
             add(
                 "BigEndianChecksum", [](stbsim::SimOptions&) {}, true);
