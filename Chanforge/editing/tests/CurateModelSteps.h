@@ -95,7 +95,7 @@ template <class Runner> void FilteredLockStep(Runner& r, const Op& op, const Row
 }
 
 /// Renames that keep each name's length, so the slot never cuts one: a plain replace, a
-/// regular expression swapping two groups, and an upper-case change alone.
+/// regular expression swapping two groups regardless of case, and an upper-case change alone.
 template <class Runner> void RenameStep(Runner& r, const Op& op, const RowIds& picked) {
     RenameRule rule;
     std::function<std::string(std::string)> expect;
@@ -108,14 +108,11 @@ template <class Runner> void RenameStep(Runner& r, const Op& op, const RowIds& p
         };
         break;
     case 1:
-        rule = {"^([a-z]+)(\\d+)$", "\\2\\1", true, false, CaseChange::Keep};
+        rule = {"^([a-z])([a-z0-9])", "\\2\\1", true, false, CaseChange::Keep};
         expect = [](std::string n) {
-            const auto digits = n.find_first_of("0123456789");
-            const bool swaps = digits != std::string::npos && digits > 0 &&
-                               n.find_first_not_of("0123456789", digits) == std::string::npos &&
-                               std::all_of(n.begin(), n.begin() + static_cast<long>(digits),
-                                           [](unsigned char c) { return std::isalpha(c) != 0; });
-            return swaps ? n.substr(digits) + n.substr(0, digits) : n;
+            if (n.size() >= 2 && std::isalpha(n[0] & 0xFF) != 0 && std::isalnum(n[1] & 0xFF) != 0)
+                std::swap(n[0], n[1]);
+            return n;
         };
         break;
     default:

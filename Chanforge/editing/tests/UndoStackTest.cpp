@@ -58,19 +58,6 @@ TEST(UndoStack, BoundedByStepsAndBytes) {
     EXPECT_LE(byBytes.Bytes(), 3 * sizeof(Channel_Info_Tag));
 }
 
-TEST(UndoStack, AppendAfterUndoNeverOverwritesARow) {
-    tabstore::CQoDB db;
-    FillNumbered(db, 3, 0);
-    CUndoStack undo;
-    // Deleting and renumbering re-keys; undo puts rows back under chosen keys.
-    undo.Record(db, kChannels, "Delete", [&] { DeleteChannels(db, {1}); });
-    undo.Undo(db);
-    ASSERT_EQ(db.Size(kChannelTable), 3u);
-    const int key = AppendRow(db, kChannelTable, CopyRow(MakeChannel("Extra", 9, true)));
-    EXPECT_EQ(key, 4);
-    EXPECT_EQ(db.Size(kChannelTable), 4u);
-}
-
 TEST(UndoStack, TablesChangedSinceFollowUndoAndRedo) {
     tabstore::CQoDB db;
     FillNumbered(db, 3, 0);
