@@ -17,7 +17,6 @@ using editing::ChannelKind;
 
 constexpr editing::Product kSatellite{7, 1};
 constexpr editing::Product kCombination{8, 3};
-constexpr editing::Product kCombinationWithPositions{64, 43};
 constexpr editing::Product kCable{9, 4};
 
 const ListOptions kEveryColumn{std::vector(std::begin(kAllListColumns), std::end(kAllListColumns)),
@@ -119,17 +118,13 @@ TEST_F(ChannelListTest, KindsSortAndFavouriteGroupChooseTheRows) {
         EXPECT_FALSE(editing::NaturalLess(names[i].toStdString(), names[i - 1].toStdString()))
             << names[i - 1].toStdString() << " before " << names[i].toStdString();
 
-    // Group 1 ("News") holds channels 8 and 16; a product that keeps positions lists them by
-    // position, another by number.
-    GetRow<Channel_Info_Tag>(doc_.Store(), kChannelTable, 16)->FavoriteSlot[0] = 1;
+    // Group 1 ("News") holds channels 8 and 16 (the order by position is the grid filter's).
     options = {{ListColumn::Number}, ListSort::Number, ListKinds::Both, 1};
     const editing::ChannelFilter news = editing::ShowFavorite(0, {}, kSatellite);
     const ChannelList byNumber = Build(kSatellite, options, news);
     EXPECT_EQ(byNumber.title, QStringLiteral("Favourite group News"));
     ASSERT_EQ(byNumber.sections.size(), 1u);
     EXPECT_EQ(Column(byNumber.sections[0], 0), (QStringList{"8", "16"}));
-    const ChannelList byPosition = Build(kCombinationWithPositions, options, news);
-    EXPECT_EQ(Column(byPosition.sections[0], 0), (QStringList{"16", "8"}));
 
     EXPECT_EQ(Build(kSatellite, options, editing::ShowFavorite(20, {}, kSatellite)).ChannelCount(),
               0u);
