@@ -382,10 +382,6 @@ void LanguageTest::countsReadRightInEachLanguage() {
         "Check", "Favourite group %1 holds %n channel(s), past the %2 groups the receiver keeps", 1,
         {utils::Phrase::Number(33), utils::Phrase::Number(32)});
     QCOMPARE(Translated(phrase), finding);
-    // The command line prints English whatever the window speaks.
-    QCOMPARE(QString::fromStdString(phrase.English()),
-             QStringLiteral("Favourite group 33 holds 1 channel, past the 32 groups the receiver "
-                            "keeps"));
 }
 
 void LanguageTest::germanTextsAreWhole() {

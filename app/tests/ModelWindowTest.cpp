@@ -16,6 +16,7 @@
 #include "utils/Files.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
@@ -129,8 +130,16 @@ void ModelWindowTest::configurationLeavesTheOpenDatabaseInItsModel() {
         QVERIFY(store.Keep(image, model, check::BackupKind::Received, document.Layout()).ok());
     const QString title = frame.windowTitle();
 
-    // Configuration stores model A for the next start.
-    QVERIFY(policy::SelectPreset(*policy::FindPreset("A"), 1) == 1);
+    // Configuration stores model A for the next start and asks for a restart.
+    messages_.clear();
+    test::WhenModal([](QWidget* dialog) {
+        auto* product = dialog->findChild<QComboBox*>("product");
+        product->setCurrentIndex(product->findText(Title("A")));
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    frame.Configuration();
+    QCOMPARE(policy::ProductKind::Current().list, policy::FindPreset("A")->productList);
+    QCOMPARE(messages_, QStringList{"You have to restart this program now."});
     QCOMPARE(NameRoomOfNewChannel(frame), 27);
     frame.TablesChanged(); // title and status bar are drawn anew
     QCOMPARE(frame.windowTitle(), title);
@@ -140,6 +149,13 @@ void ModelWindowTest::configurationLeavesTheOpenDatabaseInItsModel() {
     QVERIFY2(html.contains(Title("default")) && !html.contains(Title("A")),
              qPrintable(html.left(400)));
     QCOMPARE(document.Layout().ch.chunk, 56u);
+    QString receive; // model A's dialog would not wait for the receiver
+    test::WhenModal([&receive](QWidget* dialog) {
+        receive = QString::fromLatin1(dialog->metaObject()->className());
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    frame.Receive();
+    QCOMPARE(receive, QStringLiteral("qpui::CDlgRecvDataFromSTBEx"));
 }
 
 } // namespace chanforge::app

@@ -16,7 +16,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -54,7 +53,6 @@ class TransferCommandsTest : public test::WindowFixture {
     void receiveLoadsTheTablesAndSendDeliversThem();
     void cancelledReceiveLeavesTablesAndWorkFile_data();
     void cancelledReceiveLeavesTablesAndWorkFile();
-    void configuredModelWaitsForTheNextStart();
     void receiveOfAnotherModelOrOfNoDatabase();
     void sendRefusesAListWithoutChannelsOrGroups();
 
@@ -165,36 +163,6 @@ void TransferCommandsTest::cancelledReceiveLeavesTablesAndWorkFile() {
         QCOMPARE(receiver.Stop(), 1);
         QVERIFY2(receiver.Log().contains("the PC cancelled"), qPrintable(receiver.Log()));
     }
-}
-
-// Configuration stores another model and asks for a restart: until then the window receives
-// for the model it started with, the one its tables and document have.
-void TransferCommandsTest::configuredModelWaitsForTheNextStart() {
-    QVERIFY(policy::SelectPreset(*policy::FindPreset("A"), 1) == 1);
-    document::Document document;
-    CMainFrame frame(document);
-    frame.show();
-    messages_.clear();
-    const policy::ProductPreset& other = *policy::FindPreset("E");
-    test::WhenModal([&other](QWidget* dialog) {
-        auto* product = dialog->findChild<QComboBox*>("product");
-        product->setCurrentIndex(product->findText(
-            QString::fromLatin1(other.title.data(), static_cast<int>(other.title.size()))));
-        QTest::keyClick(dialog, Qt::Key_Return);
-    });
-    frame.Configuration();
-    QCOMPARE(policy::ProductKind::Current().list, other.productList);
-    QCOMPARE(messages_, QStringList{"You have to restart this program now."});
-
-    frame.activateWindow(); // the configuration dialog had it
-    QVERIFY(QTest::qWaitForWindowActive(&frame));
-    QString shown;
-    test::WhenModal([&shown](QWidget* dialog) {
-        shown = QString::fromLatin1(dialog->metaObject()->className());
-        qobject_cast<QDialog*>(dialog)->reject();
-    });
-    QTest::keyClick(&frame, Qt::Key_R, Qt::ControlModifier);
-    QCOMPARE(shown, QStringLiteral("qpui::CDlgRecvDataFromSTB")); // model E would wait instead
 }
 
 // A receiver of another model: the receive is complete, then the window says which model the
