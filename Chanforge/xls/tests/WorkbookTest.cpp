@@ -114,7 +114,9 @@ struct IntegerCase {
     CellKind kindAfterLoad;
 };
 
-TEST(Workbook, IntegersBeyondTheRkRangeComeBackAsFloats) {
+// Integers beyond the RK range come back as floats; floats and texts keep their exact value and
+// width. Row 0: floats, rows 1-2: texts, rows 3...: integers.
+TEST(Workbook, CellsComeBackWithTheirKindValueAndWidth) {
     const IntegerCase cases[] = {{0, CellKind::Integer},
                                  {-1, CellKind::Integer},
                                  {536870911, CellKind::Integer},
@@ -123,48 +125,38 @@ TEST(Workbook, IntegersBeyondTheRkRangeComeBackAsFloats) {
                                  {-536870913, CellKind::Float},
                                  {std::numeric_limits<std::int32_t>::min(), CellKind::Float},
                                  {std::numeric_limits<std::int32_t>::max(), CellKind::Float}};
-    Workbook book = Workbook::New(1);
-    for (std::uint32_t i = 0; i < std::size(cases); ++i) {
-        book.Sheet(0).SetInteger(i, 0, cases[i].value); // alone: RK or NUMBER
-        book.Sheet(0).SetInteger(i, 2, cases[i].value); // with a neighbour: MULRK or NUMBER
-        book.Sheet(0).SetInteger(i, 3, 5);
-    }
-    const Workbook back = RoundTrip(book);
-    for (std::uint32_t i = 0; i < std::size(cases); ++i)
-        for (std::uint32_t col : {0u, 2u}) {
-            EXPECT_EQ(back.Sheet(0).Kind(i, col), cases[i].kindAfterLoad) << cases[i].value;
-            EXPECT_EQ(back.Sheet(0).GetInteger(i, col), cases[i].value);
-        }
-}
-
-TEST(Workbook, FloatsKeepTheirExactValue) {
-    const double values[] = {0.5, 12.34, -0.01, 3.0, 1.0 / 3, 1e-300, 1e300, -2147483648.0, 5e9};
-    Workbook book = Workbook::New(1);
-    for (std::uint32_t i = 0; i < std::size(values); ++i)
-        book.Sheet(0).SetFloat(0, i, values[i]);
-    const Workbook back = RoundTrip(book);
-    for (std::uint32_t i = 0; i < std::size(values); ++i) {
-        EXPECT_EQ(back.Sheet(0).Kind(0, i), CellKind::Float);
-        EXPECT_EQ(back.Sheet(0).GetFloat(0, i), values[i]);
-    }
-}
-
-TEST(Workbook, TextsKeepTheirWidthAndBytes) {
+    const double floats[] = {0.5, 12.34, -0.01, 3.0, 1.0 / 3, 1e-300, 1e300, -2147483648.0, 5e9};
+    const std::string latin = "Caf\xE9 \x80\xFF";
     Workbook book = Workbook::New(1);
     Worksheet& s = book.Sheet(0);
-    const std::string latin = "Caf\xE9 \x80\xFF";
-    s.SetText(0, 0, latin);
-    s.SetText(0, 1, "");
-    s.SetWideText(0, 2, u"\u03A9\u00E9 plain");
-    s.SetWideText(0, 3, u"");
-    s.SetWideText(0, 4, u"ascii but wide");
+    for (std::uint32_t i = 0; i < std::size(floats); ++i)
+        s.SetFloat(0, i, floats[i]);
+    s.SetText(1, 0, latin);
+    s.SetText(1, 1, "");
+    s.SetWideText(2, 0, u"\u03A9\u00E9 plain");
+    s.SetWideText(2, 1, u"");
+    s.SetWideText(2, 2, u"ascii but wide");
+    for (std::uint32_t i = 0; i < std::size(cases); ++i) {
+        s.SetInteger(3 + i, 0, cases[i].value); // alone: RK or NUMBER
+        s.SetInteger(3 + i, 2, cases[i].value); // with a neighbour: MULRK or NUMBER
+        s.SetInteger(3 + i, 3, 5);
+    }
     const Workbook back = RoundTrip(book);
     const Worksheet& b = back.Sheet(0);
-    EXPECT_EQ(b.GetText(0, 0), latin);
-    EXPECT_EQ(b.GetText(0, 1), "");
-    EXPECT_EQ(b.GetWideText(0, 2), u"\u03A9\u00E9 plain");
-    EXPECT_EQ(b.GetWideText(0, 3), u"");
-    EXPECT_EQ(b.GetWideText(0, 4), u"ascii but wide");
+    for (std::uint32_t i = 0; i < std::size(floats); ++i) {
+        EXPECT_EQ(b.Kind(0, i), CellKind::Float);
+        EXPECT_EQ(b.GetFloat(0, i), floats[i]);
+    }
+    EXPECT_EQ(b.GetText(1, 0), latin);
+    EXPECT_EQ(b.GetText(1, 1), "");
+    EXPECT_EQ(b.GetWideText(2, 0), u"\u03A9\u00E9 plain");
+    EXPECT_EQ(b.GetWideText(2, 1), u"");
+    EXPECT_EQ(b.GetWideText(2, 2), u"ascii but wide");
+    for (std::uint32_t i = 0; i < std::size(cases); ++i)
+        for (std::uint32_t col : {0u, 2u}) {
+            EXPECT_EQ(b.Kind(3 + i, col), cases[i].kindAfterLoad) << cases[i].value;
+            EXPECT_EQ(b.GetInteger(3 + i, col), cases[i].value);
+        }
 }
 
 TEST(Workbook, ManyAndLongStringsSpanContinueRecords) {
