@@ -21,13 +21,6 @@ using namespace chanforge;
 using namespace chanforge::codec;
 namespace fs = std::filesystem;
 
-TEST(CExport, EmptyTableGivesOpeningAndClosingOnly) {
-    tabstore::CQoDB db;
-    EXPECT_EQ(
-        DefaultChannelTableSource(db),
-        "const SSVC_INFO virtual_flash_svc[] = {\r\n};\r\n////Total Svc Channel Count = 0\r\n\r\n");
-}
-
 TEST(CExport, ChannelLineFormatsEveryField) {
     tabstore::CQoDB db;
     auto ch = codectest::MakeChannel("Say \"hi\"\\", 7, attr::kRadio, 3);

@@ -57,12 +57,6 @@ TEST(ChannelHeader, BadHeadersLeaveTheHeldStateAlone) {
         << "an 86-byte file has a header";
 }
 
-TEST(WorkFileConversion, ChannelFilesAreCopiedUnchanged) {
-    const Bytes file = ChannelFile("abc", 300);
-    EXPECT_EQ(ToWorkFile(file, HeaderState{}), file);
-    EXPECT_TRUE(ToWorkFile({}, HeaderState{}).empty());
-}
-
 TEST(WorkFileConversion, VersionFilesMoveIntoTheInfoBlock) {
     Bytes version = Of("RIXA");
     version.resize(64 + 100, 0x11);

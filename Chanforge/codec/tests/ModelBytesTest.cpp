@@ -405,18 +405,6 @@ template <class T> void Put(tabstore::CQoDB& db, std::uint8_t table, const std::
         ASSERT_EQ(AppendCopy(db, table, row), static_cast<int>(row.RowID));
 }
 
-/// Which block an image offset lies in, for a message a person can follow.
-std::string Where(const Model& m, std::size_t at) {
-    const char* block = at < kSatellites                             ? "favourite"
-                        : at < kProviders                            ? "satellite"
-                        : at < kTransponders                         ? "provider"
-                        : at < kTransponders + m.tpSectors * kSector ? "transponder"
-                        : at < m.chStart                             ? "(no block)"
-                                                                     : "channel";
-    return std::to_string(at) + " (" + block + " block, sector byte " +
-           std::to_string(at % kSector) + ")";
-}
-
 class ModelBytes : public ::testing::TestWithParam<Model> {};
 
 TEST_P(ModelBytes, DecodeGivesTheRecordsLaidOutBesideTheBytes) {
@@ -456,8 +444,8 @@ TEST_P(ModelBytes, SavingTheRecordsOverNoiseLaysOutTheSameBytes) {
     if (diff.first == img.end())
         return;
     const auto at = static_cast<std::size_t>(diff.first - img.begin());
-    ADD_FAILURE() << "byte " << Where(m, at) << " is " << int{*diff.first} << ", laid out as "
-                  << int{*diff.second} << "; "
+    ADD_FAILURE() << "byte " << at << " (sector byte " << at % kSector << ") is "
+                  << int{*diff.first} << ", laid out as " << int{*diff.second} << "; "
                   << std::inner_product(img.begin(), img.end(), e.image.begin(), 0, std::plus<>(),
                                         std::not_equal_to<>())
                   << " bytes differ";
