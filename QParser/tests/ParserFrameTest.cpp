@@ -77,16 +77,6 @@ TEST_F(InitializeTest, ReceivingLeavesTheTargetAloneUntilComplete) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"work.bin"});
 }
 
-TEST(ProcessPercent, FixedFiguresOfEachState) {
-    const int expected[18] = {0,   300, 500, 600, 800, 900,  9950, 0,    100,
-                              500, 0,   700, 900, 900, 9999, 0,    9950, 0};
-    CQVRCommParser parser(TestPolicy());
-    for (int state = 0; state < 18; ++state) {
-        parser.SetParsingState(static_cast<std::uint8_t>(state));
-        EXPECT_EQ(parser.GetProcessPercent(), expected[state]) << "state " << state;
-    }
-}
-
 TEST_F(InitializeTest, ProgressWhileBlocksArrive) {
     CQVRCommParser parser(TestPolicy());
     ASSERT_EQ(parser.Initialize(Path("recv"), true), 1);
