@@ -27,21 +27,6 @@ short-announcements)
     done
   done
   ;;
-repeated-block)
-  # A block sent twice, the copy 0.3 s late, by a receiver of each family (A: QVR, D: ST7100):
-  # the copy passes for the next block, so nothing of the receive is taken.
-  for m in A D; do
-    for block in 0 192 383; do
-      printf 'previous database' >"$work/kept.bin"
-      start_sim --model "$m" --sessions 1 --repeat-block "$block" --repeat-delay-ms 300
-      expect 1 "$cli" --model "$m" receive --port "$sim_port" -o "$work/kept.bin"
-      stop_sim
-      contains "$work/err" "The receiver sent a block it was not asked for"
-      ! grep -q "Received all data completely" "$work/err" || fail "$m/$block: said complete"
-      [ "$(cat "$work/kept.bin")" = "previous database" ] || fail "$m/$block: output replaced"
-    done
-  done
-  ;;
 send-verify)
   # One receiver at its defaults serves a receive, a send and the read-back, as an operator
   # meets it; the receive opens as the model's receive dialog does (D, E and default wait).

@@ -152,6 +152,7 @@ TEST_P(GivingUp, ABlockThatNeverArrivesWholeIsTriedTenTimesEachWay) {
                                          30000);
         receiver.Stop();
         EXPECT_EQ(received.result, Outcome_::Failed);
+        EXPECT_EQ(received.message, "Block 0 failed 10 times");
         EXPECT_EQ(receiver.Simulator().BlockCrossings(0), 10);
         EXPECT_EQ(receiver.Simulator().BlockCrossings(1), 0);
     }
@@ -164,6 +165,7 @@ TEST_P(GivingUp, ABlockThatNeverArrivesWholeIsTriedTenTimesEachWay) {
     const Outcome sent = Send(receiver.Path(), Path("work.bin"));
     receiver.Stop();
     EXPECT_EQ(sent.result, Outcome_::Failed);
+    EXPECT_EQ(sent.message, "Block 0 failed 10 times");
     EXPECT_EQ(receiver.Simulator().BlockCrossings(0), 10);
 }
 
