@@ -70,8 +70,7 @@ class CurateWindowTest : public test::WindowFixture {
 
   private slots:
     void filterOneSatellitesScrambledChannelsDeleteThemAndUndo();
-    void renameByPatternPreviewsThenRenamesTheSelection();
-    void renameRefusesNamesTheModelCannotKeepUntilCutIsChosen();
+    void renameByPatternRefusesUntilCutPreviewsAndRenamesTheTicked();
     void listMenuDeletesDuplicatesAndRemovesUnusedInOneStepEach();
     void aDuplicateGroupUntickedWithSpaceStaysWhole();
     void eachRenameAndDuplicatesChoiceChangesTheResult();
@@ -133,7 +132,9 @@ void CurateWindowTest::filterOneSatellitesScrambledChannelsDeleteThemAndUndo() {
     QCOMPARE(shown->text(), "All channels");
 }
 
-void CurateWindowTest::renameByPatternPreviewsThenRenamesTheSelection() {
+// A name the model's slot cannot keep is refused until Cut to fit is ticked; a line unticked in
+// the preview keeps its name.
+void CurateWindowTest::renameByPatternRefusesUntilCutPreviewsAndRenamesTheTicked() {
     CEnglishCounts english; // as the program reads counts in English
     QCoreApplication::installTranslator(&english);
     const auto window = OpenSample("D", kFullModelD * 3 / 4);
@@ -147,17 +148,21 @@ void CurateWindowTest::renameByPatternPreviewsThenRenamesTheSelection() {
     QTest::keyClicks(text, " HD$");
     CChannelGrid& tv = frame.Right().TV();
     const int shown = tv.model()->rowCount();
-    QVERIFY(shown > 0);
+    QVERIFY(shown > 1);
     tv.setFocus();
     QTest::keyClick(&tv, Qt::Key_A, Qt::ControlModifier);
-    bool previewed = false;
+    bool previewed = false, refused = false, cut = false;
     test::WhenModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<CRenameDialog*>(modal);
         QTest::keyClicks(dialog->findChild<QLineEdit*>("renameFind"), " HD");
-        QTest::keyClicks(dialog->findChild<QLineEdit*>("renameReplace"), " High");
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("renameReplace"), " Hochaufloesend");
+        auto* rename = dialog->findChild<QDialogButtonBox*>()->buttons().constFirst();
+        refused = !rename->isEnabled();
+        dialog->findChild<QCheckBox*>("renameCutToFit")->setChecked(true);
+        cut = rename->isEnabled();
         auto* preview = dialog->findChild<QTableWidget*>("renamePreview");
-        previewed = preview->rowCount() == shown && preview->item(0, 1)->text().endsWith(" High");
-        // The first line left out keeps its name.
+        previewed = preview->rowCount() == shown &&
+                    preview->item(0, 1)->text() != preview->item(0, 0)->text();
         preview->setFocus();
         preview->selectRow(0);
         QTest::keyClick(preview, Qt::Key_Space);
@@ -167,43 +172,10 @@ void CurateWindowTest::renameByPatternPreviewsThenRenamesTheSelection() {
         dialog->accept();
     });
     QTest::keyClick(&frame, Qt::Key_H, Qt::ControlModifier);
-    QVERIFY(previewed);
-    // Only the line left out still fits " HD$"; " High" fits the rest.
+    QVERIFY(previewed && refused && cut);
+    // Only the line left out still fits " HD$"; the slot keeps every name the table holds, so
+    // the grid shows what Save writes.
     QCOMPARE(tv.model()->rowCount(), 1);
-    text->setText(QStringLiteral(" High$"));
-    QCOMPARE(tv.model()->rowCount(), shown - 1);
-    frame.activateWindow(); // the dialog had it
-    QVERIFY(QTest::qWaitForWindowActive(&frame));
-    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(tv.model()->rowCount(), 0);
-}
-
-void CurateWindowTest::renameRefusesNamesTheModelCannotKeepUntilCutIsChosen() {
-    const auto window = OpenSample("D", kFullModelD * 3 / 4);
-    QVERIFY(window);
-    CMainFrame& frame = *window;
-    QLineEdit* text = frame.findChild<QLineEdit*>("filterText");
-    QTest::mouseClick(frame.findChild<QCheckBox*>("filterRegex"), Qt::LeftButton);
-    text->setText(QStringLiteral(" HD$"));
-    CChannelGrid& tv = frame.Right().TV();
-    QVERIFY(tv.model()->rowCount() > 1);
-    tv.setFocus();
-    QTest::keyClick(&tv, Qt::Key_A, Qt::ControlModifier);
-    bool refused = false, cut = false;
-    test::WhenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<CRenameDialog*>(modal);
-        QTest::keyClicks(dialog->findChild<QLineEdit*>("renameFind"), " HD");
-        QTest::keyClicks(dialog->findChild<QLineEdit*>("renameReplace"), " Hochaufloesend");
-        auto* rename = dialog->findChild<QDialogButtonBox*>()->buttons().constFirst();
-        refused = !rename->isEnabled();
-        dialog->findChild<QCheckBox*>("renameCutToFit")->setChecked(true);
-        cut = rename->isEnabled();
-        dialog->accept();
-    });
-    QTest::keyClick(&frame, Qt::Key_H, Qt::ControlModifier);
-    QVERIFY(refused);
-    QVERIFY(cut);
-    // The slot keeps every name the table holds, so the grid shows what Save writes.
     const std::size_t room = document_->Layout().ChannelNameBytes();
     std::size_t longer = 0;
     ForEachRow<Channel_Info_Tag>(
@@ -212,6 +184,10 @@ void CurateWindowTest::renameRefusesNamesTheModelCannotKeepUntilCutIsChosen() {
     QCOMPARE(longer, std::size_t{0});
     text->setText(QStringLiteral(" Hoch"));
     QVERIFY(tv.model()->rowCount() > 1);
+    frame.activateWindow(); // the dialog had it
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(tv.model()->rowCount(), 0);
 }
 
 void CurateWindowTest::listMenuDeletesDuplicatesAndRemovesUnusedInOneStepEach() {

@@ -9,6 +9,7 @@
 #include "PhraseText.h"
 #include "SampleData.h"
 #include "WindowDriver.h"
+#include "WindowFixture.h"
 
 #include "qpui/MessageBox.h"
 #include "utils/Phrase.h"
@@ -30,7 +31,6 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTranslator>
 #include <QtTest>
@@ -226,11 +226,12 @@ QStringList CutTexts(QWidget* window) {
 
 } // namespace
 
-class LanguageTest : public QObject {
+class LanguageTest : public test::WindowFixture {
     Q_OBJECT
+  public:
+    LanguageTest() : WindowFixture(QMessageBox::No) {}
 
   private slots:
-    void initTestCase();
     void cleanup();
     void everyShownTextPassesTheCatalogue();
     void genresAndMultiplexesPassTheCatalogue();
@@ -244,18 +245,7 @@ class LanguageTest : public QObject {
   private:
     std::unique_ptr<CMainFrame> Open();
     void RemoveTranslators();
-
-    QTemporaryDir dir_;
-    std::unique_ptr<document::Document> document_;
-    QStringList messages_;
-    QMessageBox::StandardButton answer_ = QMessageBox::No;
-    chanforge::app::test::MessageRecorder recorder_{messages_, answer_};
 };
-
-void LanguageTest::initTestCase() {
-    QVERIFY(dir_.isValid());
-    QVERIFY(testkit::WriteSampleFile("E", 1, dir_.filePath("sample.bin").toStdString(), 40) > 0);
-}
 
 void LanguageTest::cleanup() {
     RemoveTranslators();
@@ -272,11 +262,10 @@ void LanguageTest::RemoveTranslators() {
 }
 
 std::unique_ptr<CMainFrame> LanguageTest::Open() {
-    document_ = std::make_unique<document::Document>();
-    auto frame = std::make_unique<CMainFrame>(*document_);
-    frame->resize(1024, 768);
-    frame->show();
-    return frame->OpenPath(dir_.filePath("sample.bin")) ? std::move(frame) : nullptr;
+    auto frame = OpenSample("E", 40);
+    if (frame)
+        frame->resize(1024, 768);
+    return frame;
 }
 
 void LanguageTest::everyShownTextPassesTheCatalogue() {
