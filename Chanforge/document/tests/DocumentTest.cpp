@@ -3,7 +3,6 @@
 #include "CodecTestSupport.h"
 #include "chanforge/TableAccess.h"
 #include "chanforge/codec/FlashImage.h"
-#include "chanforge/xls/Workbook.h"
 #include "policy/Presets.h"
 #include "samplegen/SampleImage.h"
 
@@ -147,16 +146,6 @@ TEST_F(DocumentTest, WorkbookNamesLongerThanTheModelKeepsRefuseTheImportUnlessCu
     ForEachRow<Channel_Info_Tag>(narrow.Store(), kChannelTable,
                                  [&](const Channel_Info_Tag& ch) { names.emplace_back(ch.Name); });
     EXPECT_EQ(names, (std::vector<std::string>{"Kurz", "Fernsehsender 0", "Fernsehsender 0"}));
-
-    // A value its column cannot take refuses the import, naming the cell to correct.
-    xls::Workbook book;
-    ASSERT_EQ(book.Load(Path("wide.xls")), xls::XlsResult::Ok);
-    ASSERT_TRUE(book.GetWorksheet("Channel")->SetInteger(1, 3, 256)); // D2, the SatID
-    ASSERT_EQ(book.SaveAs(Path("wide.xls")), xls::XlsResult::Ok);
-    const DocResult cell = narrow.Open(Path("wide.xls"));
-    EXPECT_EQ(cell.status, DocStatus::WorkbookFailed);
-    EXPECT_EQ(cell.detail, "Sheet \"Channel\", row 2, column D (SatID): 256 is outside 0 to 255");
-    EXPECT_EQ(narrow.Store().Size(kChannelTable), 3u) << "the channels opened before stay";
 }
 
 TEST_F(DocumentTest, FailedSaveLeavesTheOldFileAndSaysWhy) {
