@@ -16,15 +16,6 @@ using namespace codectest;
 
 class RoundTrip : public ::testing::TestWithParam<NamedLayout> {};
 
-std::size_t FirstDifference(const std::vector<std::uint8_t>& a,
-                            const std::vector<std::uint8_t>& b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i)
-        if (a[i] != b[i])
-            return i;
-    return a.size() == b.size() ? SIZE_MAX : n;
-}
-
 TEST_P(RoundTrip, SaveLoadSaveReproducesEveryByte) {
     const FlashLayout& layout = GetParam().layout;
     std::mt19937 rng(7);
@@ -74,8 +65,9 @@ TEST_P(RoundTrip, SaveLoadSaveReproducesEveryByte) {
 
     std::vector<std::uint8_t> again = image;
     ASSERT_TRUE(EncodeImage(again, layout, loaded, loadedValues).ok());
-    const std::size_t diff = FirstDifference(again, image);
-    EXPECT_EQ(diff, SIZE_MAX) << "first differing byte at image offset " << diff;
+    ASSERT_EQ(again.size(), image.size());
+    const auto diff = std::mismatch(again.begin(), again.end(), image.begin()).first;
+    EXPECT_EQ(diff, again.end()) << "first differing byte at image offset " << diff - again.begin();
 
     tabstore::CQoDB reloaded;
     DocumentValues reloadedValues;
