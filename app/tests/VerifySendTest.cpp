@@ -114,6 +114,9 @@ void VerifySendTest::sendIsVerifiedUntilTheReceiverDamagesABlock() {
         QCOMPARE(sim.Stop(), 0);
     }
     QVERIFY(messages_.filter("Verified").isEmpty());
+    document::Document stored; // what is sent is the tables as they are now
+    QVERIFY(stored.Open(Path("cell.bin").toStdString()).ok());
+    QVERIFY(testkit::ChannelNamed(stored.Store(), "ZDF Neu") != nullptr);
     QCOMPARE(warnings_, QStringList{"The receiver holds 1 byte that differs from what was sent, "
                                     "in block 300"});
 }

@@ -198,7 +198,7 @@ void TransferDialogTest::receiveReplacesTheFileAndCompleteCloses() {
 }
 
 void TransferDialogTest::sendDeliversTheFileByteForByte() {
-    const QString model = QStringLiteral("A"); // D sends through the window in its own test
+    const QString model = QStringLiteral("A"); // D sends through the window in VerifySendTest
     const policy::ProductPreset& preset = *policy::FindPreset(model.toStdString());
     policy::WritePreset(preset);
     const QString file = Path("send.bin");
