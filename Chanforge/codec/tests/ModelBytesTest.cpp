@@ -318,33 +318,18 @@ void LayChannel(const Model& m, Expected& e, const ChannelWanted& wanted) {
     // Layout A keeps every name byte; the others keep the last one for the terminator.
     const std::size_t room = m.channels == ChannelSlot::A ? L : L - 1;
     std::snprintf(ch.Name, room + 1, "%s", wanted.name);
-    if (m.channels == ChannelSlot::A) {
-        ch.CAS = s.U32(0, f.D());
+    const bool a = m.channels == ChannelSlot::A;
+    const std::size_t k = a ? 10 : m.channels == ChannelSlot::B8 ? 8 : 6; // the satellite id
+    ch.CAS = s.U32(0, f.D());
+    if (a) {
         ch.Favorite = s.U32(4, groups);
         ch.ProgramNum = s.U16(8, wanted.number);
-        ch.SatID = s.U8(10, wanted.satId);
-        ch.TPID = s.U8(11, wanted.tpId);
-        ch.BroadcastID = s.U16(12, f.W());
-        ch.ServiceID = s.U16(14, f.W());
-        ch.VideoPID = s.U16(16, f.W());
-        ch.AudioPID = s.U16(18, f.W());
-        ch.PCRPID = s.U16(20, f.W());
-        ch.Attributes = s.U16(22, wanted.attributes);
-        ch.NumOfAudio = s.U8(24, f.B());
-        ch.NumOfSubTTX = s.U8(25, f.B());
-        s.Text(26, ch.Name);
-        ch.CodeTable = s.U8(27 + L, f.B());
-        ch.Tuner = s.U8(28 + L, wanted.tuner);
-        ch.Record = s.U8(29 + L, f.B());
-        for (unsigned i = 0; i < m.favoritePositions; ++i)
-            ch.FavoriteSlot[i] = s.U16(30 + L + 2 * i, f.W());
-        return;
+    } else {
+        ch.ProgramNum = s.U16(4, wanted.number);
+        if (m.channels == ChannelSlot::B8)
+            ch.ShowNum = s.U16(6, wanted.number);
     }
-    const std::size_t k = m.channels == ChannelSlot::B8 ? 8 : 6;
-    ch.CAS = s.U32(0, f.D());
-    ch.ProgramNum = s.U16(4, wanted.number);
-    if (m.channels == ChannelSlot::B8)
-        ch.ShowNum = s.U16(6, wanted.number);
+    // From the satellite id to the name every slot form agrees.
     ch.SatID = s.U8(k, wanted.satId);
     ch.TPID = s.U8(k + 1, wanted.tpId);
     ch.BroadcastID = s.U16(k + 2, f.W());
@@ -356,6 +341,14 @@ void LayChannel(const Model& m, Expected& e, const ChannelWanted& wanted) {
     ch.NumOfAudio = s.U8(k + 14, f.B());
     ch.NumOfSubTTX = s.U8(k + 15, f.B());
     s.Text(k + 16, ch.Name);
+    if (a) {
+        ch.CodeTable = s.U8(k + 17 + L, f.B());
+        ch.Tuner = s.U8(k + 18 + L, wanted.tuner);
+        ch.Record = s.U8(k + 19 + L, f.B());
+        for (unsigned i = 0; i < m.favoritePositions; ++i)
+            ch.FavoriteSlot[i] = s.U16(k + 20 + L + 2 * i, f.W());
+        return;
+    }
     ch.CodeTable = s.U8(k + 16 + L, f.B());
     ch.Favorite = s.U8(k + 17 + L, static_cast<std::uint8_t>(groups));
     ch.StreamType = s.U8(k + 18 + L, f.B());
