@@ -45,12 +45,18 @@ class ChannelEditorTest : public ::testing::Test {
         std::strcpy(provider.Name, "Prov");
     }
 
-    void Fill(CDlgCHAddUpdate& dlg) {
+    /// Fills the lists, gives the channel (a new one when newMode) and prepares the editor.
+    void Open(CDlgCHAddUpdate& dlg, const Channel_Info_Tag* ch, bool newMode = false) {
         for (const auto& s : sats)
             dlg.AddSatList(&s);
         for (const auto& tp : tps)
             dlg.AddTPList(&tp);
         dlg.AddBroadcastList(&provider);
+        if (newMode)
+            dlg.SetChannelMode(true);
+        if (ch != nullptr)
+            dlg.SetChannelInfo(ch);
+        dlg.Prepare();
     }
 
     Satellite_Info_Tag sats[2]{};
@@ -78,10 +84,7 @@ TEST_F(ChannelEditorTest, NameLimitIsWhatTheSlotKeepsInStoredBytes) {
         ch.RowID = 4;
         std::strcpy(ch.Name, c.existing);
         CDlgCHAddUpdate dlg(nullptr, test::SlotOf(c.product));
-        Fill(dlg);
-        dlg.SetChannelMode(true);
-        dlg.SetChannelInfo(&ch);
-        dlg.Prepare();
+        Open(dlg, &ch, true);
         auto* name = Child<QLineEdit>(dlg, "name");
         if (*c.existing == 0)
             QTest::keyClicks(name, QString(20, 'x'));
@@ -116,9 +119,7 @@ TEST_F(ChannelEditorTest, NamesAreShownAndStoredThroughTheChannelsCodeTable) {
         ch.CodeTable = 1;
         std::strcpy(ch.Name, "\xBF\xD5\xE0\xD2\xEB\xD9");
         CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 1}));
-        Fill(dlg);
-        dlg.SetChannelInfo(&ch);
-        dlg.Prepare();
+        Open(dlg, &ch);
         auto* name = Child<QLineEdit>(dlg, "name");
         EXPECT_EQ(name->text(),
                   QString::fromUtf8("\xD0\x9F\xD0\xB5\xD1\x80\xD0\xB2\xD1\x8B\xD0\xB9"));
@@ -133,13 +134,10 @@ TEST_F(ChannelEditorTest, NamesAreShownAndStoredThroughTheChannelsCodeTable) {
 
 TEST_F(ChannelEditorTest, NewChannelTakesPresetAndMode) {
     CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 1}));
-    Fill(dlg);
     Channel_Info_Tag preset{};
     preset.SatID = 3;
     preset.TPID = 2;
-    dlg.SetChannelMode(true);
-    dlg.SetChannelInfo(&preset);
-    dlg.Prepare();
+    Open(dlg, &preset, true);
     EXPECT_EQ(Child<QComboBox>(dlg, "satellite")->currentText(), "Hotbird");
     EXPECT_EQ(Child<QComboBox>(dlg, "transponder")->count(), 2);
     EXPECT_EQ(Child<QComboBox>(dlg, "transponder")->currentText(), "12000/27500(H)");
@@ -161,7 +159,6 @@ TEST_F(ChannelEditorTest, NewChannelTakesPresetAndMode) {
 
 TEST_F(ChannelEditorTest, ExistingRadioChannelKeepsItsOtherBits) {
     CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 9}));
-    Fill(dlg);
     Channel_Info_Tag ch{};
     ch.RowID = 4;
     ch.SatID = 2;
@@ -170,9 +167,7 @@ TEST_F(ChannelEditorTest, ExistingRadioChannelKeepsItsOtherBits) {
     ch.Tuner = 1;
     ch.Attributes = attr::kRadio | attr::kLocked | attr::kSkipped | 0x6;
     std::strcpy(ch.Name, "Radio");
-    dlg.SetChannelMode(true); // the channel's own kind wins
-    dlg.SetChannelInfo(&ch);
-    dlg.Prepare();
+    Open(dlg, &ch, true); // the channel's own kind wins
     EXPECT_TRUE(Child<QCheckBox>(dlg, "locked")->isChecked());
     EXPECT_TRUE(Child<QRadioButton>(dlg, "tuner2")->isChecked());
     EXPECT_TRUE(Child<QRadioButton>(dlg, "tuner2")->isVisibleTo(&dlg));
@@ -230,9 +225,7 @@ TEST_F(ChannelEditorTest, OkKeepsWhatTheControlsCannotShowUntilTheOperatorChange
     std::memcpy(ch.Name, "Name\0tail", 9); // bytes after the end of the name
     const auto ok = [&](auto&& change) {
         CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 9}));
-        Fill(dlg);
-        dlg.SetChannelInfo(&ch);
-        dlg.Prepare();
+        Open(dlg, &ch);
         change(dlg);
         dlg.accept();
         EXPECT_EQ(dlg.result(), QDialog::Accepted);
@@ -265,8 +258,7 @@ TEST_F(ChannelEditorTest, TunerChoiceOnlyWhereTheSlotKeepsIt) {
     for (auto [chunk, offered] : {std::pair{44u, false}, {92u, true}}) {
         SetFlashCHBlockInfo(49152, 40, chunk, 16);
         CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 9}));
-        Fill(dlg);
-        dlg.Prepare();
+        Open(dlg, nullptr);
         EXPECT_EQ(Child<QRadioButton>(dlg, "tuner2")->isVisibleTo(&dlg), offered) << chunk;
     }
 }
@@ -275,9 +267,7 @@ TEST_F(ChannelEditorTest, ChannelWithoutANameIsRefused) {
     for (const char* name : {"", "   "}) {
         test::MessageRecorder messages;
         CDlgCHAddUpdate dlg(nullptr, test::SlotOf({3, 1}));
-        Fill(dlg);
-        dlg.SetChannelMode(true);
-        dlg.Prepare();
+        Open(dlg, nullptr, true);
         Child<QLineEdit>(dlg, "name")->setText(name);
         dlg.accept();
         EXPECT_NE(dlg.result(), QDialog::Accepted);
