@@ -115,10 +115,7 @@ Conversation Download(Family family, const std::string& eol) {
     Conversation c;
     if (qvr) {
         c.steps.push_back({"PROMPT>" + eol, "CHHOST\r\n"});
-        c.steps.push_back({"\xAA"
-                           "0000\x22" +
-                               eol,
-                           "REQUEST_VERSION:\r\n"});
+        c.steps.push_back({Bytes("\xAA") + "0000\x22" + eol, "REQUEST_VERSION:\r\n"});
     } else {
         c.steps.push_back({"\x1F", "REQUEST_V100\r\n" + CSTCommParser::FlashInfoBlock()});
         c.steps.push_back({"DATNN", "REQUEST_MODEL_INFO"});
