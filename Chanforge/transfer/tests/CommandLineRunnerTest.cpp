@@ -1,4 +1,5 @@
-// The command line's receive and send runners: exit statuses and what they leave on disk.
+// The command line's receive and send runners: exit statuses and what they leave on disk (a
+// receive and a send that succeed: cli/tests/transfer_test.sh, every model).
 #include "TransferHarness.h"
 
 #include "chanforge/transfer/TransferCommand.h"
@@ -12,24 +13,6 @@ namespace e2e {
 namespace {
 
 class CommandLineRunner : public TransferTest {};
-
-TEST_F(CommandLineRunner, ReceiveWritesTheOutputAndSendDeliversIt) {
-    SimRun receiver(sim);
-    chanforge::transfer::ReceiveOptions receive;
-    receive.line.port = receiver.Path();
-    receive.output = Path("out.bin");
-    ASSERT_EQ(chanforge::transfer::RunReceive(receive), 0);
-    EXPECT_EQ(ReadAll(receive.output), ChannelFile(receiver.Simulator().ServedImage()));
-    receiver.Stop();
-
-    sim.storeFile = Path("flash.bin");
-    SimRun target(sim);
-    chanforge::transfer::SendOptions send;
-    send.line.port = target.Path();
-    send.file = receive.output;
-    ASSERT_EQ(chanforge::transfer::RunSend(send), 0);
-    EXPECT_EQ(ReadAll(sim.storeFile), ReadAll(receive.output));
-}
 
 TEST_F(CommandLineRunner, ModelChosenForOneCommandLeavesTheStoredPolicy) {
     Use(true); // stored: an ST7100 model with one checksum byte
