@@ -100,13 +100,12 @@ void TransferCommandsTest::cancelledReceiveLeavesTablesAndWorkFile() {
     QFETCH(int, cancelAbove);
     QFETCH(bool, complete);
     QFETCH(QStringList, line);
-    const int channels = MakeSample("sample.bin");
-    QVERIFY(channels > 20);
     QVERIFY(MakeSample("other.bin", 8) > 0); // what the receiver holds
-    document::Document document;
-    CMainFrame frame(document);
-    frame.show();
-    QVERIFY(frame.OpenPath(Path("sample.bin")));
+    const auto window = OpenSample("D");
+    QVERIFY(window);
+    CMainFrame& frame = *window;
+    document::Document& document = *document_;
+    const int channels = int(document.Store().Size(kChannelTable));
     const QByteArray work = ReadAll(QString::fromStdString(document.WorkFilePath()));
     const QString title = frame.windowTitle();
     const std::string newest = NewestBackup("D");
