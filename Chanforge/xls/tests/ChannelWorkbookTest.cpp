@@ -91,8 +91,6 @@ TEST_F(ChannelWorkbookTest, CellKindsOfTheExport) {
     const Worksheet& s = *book.GetWorksheet("Channel");
     EXPECT_EQ(s.GetInteger(1, 1), -2147483648LL);
     EXPECT_EQ(s.Kind(1, 0), CellKind::Integer);
-    EXPECT_EQ(s.GetWideText(1, 13), u"Ch\u0E49 7 \u0080\u009F")
-        << "the name's bytes read through its code table, 7: Thai";
 }
 
 TEST_F(ChannelWorkbookTest, ExportKeepsOtherSheetsAndPutsChannelLast) {
@@ -284,8 +282,6 @@ TEST_F(ChannelWorkbookTest, ProtectedAndAmbiguousWorkbooksAreLeftAloneAndSaySo) 
     EXPECT_EQ(ImportChannelWorkbook(file, db), WorkbookResult::PasswordProtected);
     EXPECT_EQ(ExportChannelWorkbook(db, file), WorkbookResult::PasswordProtected);
     EXPECT_EQ(Content(), protectedFile);
-    EXPECT_EQ(WorkbookMessage(WorkbookResult::PasswordProtected),
-              "The workbook is password-protected");
 
     Workbook book;
     book.AddWorksheet("Channel");
