@@ -267,12 +267,6 @@ void DailyUseTest::sortStartsAscendingAndIsRemembered() {
     auto frame = OpenSample("D");
     QVERIFY(frame);
     CChannelGrid& tv = frame->Right().TV();
-    const auto names = [&tv] {
-        QStringList out;
-        for (int row = 0; row < tv.Model().rowCount(); ++row)
-            out << tv.Model().index(row, editing::kColName).data().toString();
-        return out;
-    };
     const auto clickHeader = [&tv](int column) {
         QHeaderView* header = tv.horizontalHeader();
         const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
@@ -280,8 +274,8 @@ void DailyUseTest::sortStartsAscendingAndIsRemembered() {
     };
     clickHeader(editing::kColNumber);
     clickHeader(editing::kColName); // another column starts ascending again
-    const auto sorted = [&names](bool descending) {
-        const QStringList shown = names();
+    const auto sorted = [&tv](bool descending) {
+        const QStringList shown = ColumnTexts(tv.Model(), editing::kColName);
         return std::is_sorted(shown.begin(), shown.end(), [&](const QString& a, const QString& b) {
             return descending ? editing::NaturalLess(b.toStdString(), a.toStdString())
                               : editing::NaturalLess(a.toStdString(), b.toStdString());
@@ -366,7 +360,8 @@ void DailyUseTest::findNextAndFavouritesInReach() {
 
     // The grid's menu adds to a group by name; the tree's menu clears it again.
     const QString group = frame->LeftBottom().Tree().topLevelItem(0)->child(2)->text(0);
-    WhenPopup([group](QMenu* menu) {
+    const QPoint at = tv.visualRect(tv.Model().index(tv.Model().RowOf(matches.back()), 6)).center();
+    RightClick(tv.viewport(), at, [group](QMenu* menu) {
         QAction* add = MenuItem(menu, QStringLiteral("Add to favourite group"));
         QVERIFY(add && add->menu());
         QAction* target = MenuItem(add->menu(), group);
@@ -374,23 +369,18 @@ void DailyUseTest::findNextAndFavouritesInReach() {
         target->trigger();
         menu->close();
     });
-    const QPoint at = tv.visualRect(tv.Model().index(tv.Model().RowOf(matches.back()), 6)).center();
-    QContextMenuEvent gridMenu(QContextMenuEvent::Mouse, at, tv.viewport()->mapToGlobal(at));
-    QApplication::sendEvent(tv.viewport(), &gridMenu);
     QVERIFY((GetRow<Channel_Info_Tag>(db, kChannelTable, matches.back())->Favorite & 0b100) != 0);
 
     CFAVTreeCtrl& tree = frame->LeftBottom().Tree();
     QStringList items;
     answer_ = QMessageBox::Yes;
-    WhenPopup([&items](QMenu* menu) {
+    const QPoint on = tree.visualItemRect(tree.topLevelItem(0)->child(2)).center();
+    RightClick(tree.viewport(), on, [&items](QMenu* menu) {
         for (QAction* action : menu->actions())
             items << action->text();
         MenuItem(menu, QStringLiteral("Clear"))->trigger();
         menu->close();
     });
-    const QPoint on = tree.visualItemRect(tree.topLevelItem(0)->child(2)).center();
-    QContextMenuEvent treeMenu(QContextMenuEvent::Mouse, on, tree.viewport()->mapToGlobal(on));
-    QApplication::sendEvent(tree.viewport(), &treeMenu);
     QCOMPARE(items, (QStringList{"New group...", "Rename...", "Clear", "Delete"}));
     QCOMPARE(GetRow<Channel_Info_Tag>(db, kChannelTable, matches.back())->Favorite & 0b100, 0u);
 }

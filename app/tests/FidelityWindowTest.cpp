@@ -30,8 +30,8 @@ using namespace chanforge::app;
 namespace {
 
 using test::MenuItem;
+using test::RightClick;
 using test::WhenModal;
-using test::WhenPopup;
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -100,7 +100,7 @@ void FidelityWindowTest::OkWhenOpen() {
 }
 
 void FidelityWindowTest::Update(QAbstractItemView& view, QPoint at) {
-    WhenPopup([this](QMenu* menu) {
+    RightClick(view.viewport(), at, [this](QMenu* menu) {
         QAction* update = menu != nullptr ? MenuItem(menu, QStringLiteral("Update")) : nullptr;
         if (update == nullptr || !update->isEnabled()) {
             if (menu != nullptr)
@@ -111,8 +111,6 @@ void FidelityWindowTest::Update(QAbstractItemView& view, QPoint at) {
         menu->setActiveAction(update);
         QTest::keyClick(menu, Qt::Key_Return);
     });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view.viewport()->mapToGlobal(at));
-    QApplication::sendEvent(view.viewport(), &event);
 }
 
 void FidelityWindowTest::UpdateEveryRow(QAbstractItemView& view) {
@@ -226,7 +224,7 @@ void FidelityWindowTest::aChannelGoneWhileItsEditorIsOpenIsTold() {
     QTest::mouseClick(tv.viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(tv.SelectedKeys().size(), std::size_t{1});
     const std::uint32_t gone = tv.SelectedKeys().front();
-    WhenPopup([&](QMenu* menu) {
+    RightClick(tv.viewport(), at, [&](QMenu* menu) {
         WhenModal([&](QWidget* editor) {
             document.Store().Delete(kChannelTable, gone);
             QTest::keyClick(editor, Qt::Key_Return);
@@ -234,8 +232,6 @@ void FidelityWindowTest::aChannelGoneWhileItsEditorIsOpenIsTold() {
         menu->setActiveAction(MenuItem(menu, QStringLiteral("Update")));
         QTest::keyClick(menu, Qt::Key_Return);
     });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, tv.viewport()->mapToGlobal(at));
-    QApplication::sendEvent(tv.viewport(), &event);
     QCOMPARE(messages_, QStringList{"The record could not be stored"});
     QCOMPARE(document.Store().Size(kChannelTable), before - 1);
 }

@@ -30,15 +30,8 @@ using namespace chanforge::app;
 namespace {
 
 using test::MenuItem;
+using test::RightClick;
 using test::WhenModal;
-using test::WhenPopup;
-
-/// Opens the list's context menu with the mouse at row (or below the rows) and hands it to fn.
-void RightClick(QAbstractItemView& view, QPoint at, std::function<void(QMenu*)> fn) {
-    WhenPopup(std::move(fn));
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view.viewport()->mapToGlobal(at));
-    QApplication::sendEvent(view.viewport(), &event);
-}
 
 /// Chooses a menu item with the keyboard, as the operator would.
 void Choose(QMenu* menu, const char* prefix) {
@@ -124,15 +117,16 @@ void ListCommandsTest::satelliteTransponderChannelThroughEditorsDragDeleteUndoSa
     CChannelGrid& tv = frame->Right().TV();
 
     // A satellite from the context menu, typed into its editor.
-    RightClick(satellites, QPoint(5, satellites.viewport()->height() - 5), [](QMenu* menu) {
-        WhenModal([](QWidget* editor) {
-            Type(editor, "name", "Testsat");
-            Type(editor, "degree", "19.2");
-            editor->findChild<QComboBox*>("eastWest")->setCurrentText(QStringLiteral("E"));
-            QTest::keyClick(editor, Qt::Key_Return);
+    RightClick(
+        satellites.viewport(), QPoint(5, satellites.viewport()->height() - 5), [](QMenu* menu) {
+            WhenModal([](QWidget* editor) {
+                Type(editor, "name", "Testsat");
+                Type(editor, "degree", "19.2");
+                editor->findChild<QComboBox*>("eastWest")->setCurrentText(QStringLiteral("E"));
+                QTest::keyClick(editor, Qt::Key_Return);
+            });
+            Choose(menu, "New");
         });
-        Choose(menu, "New");
-    });
     const Satellite_Info_Tag* created = SatelliteNamed(db, "Testsat");
     QVERIFY(created);
     const std::uint32_t createdRow = created->RowID;
@@ -260,13 +254,14 @@ void ListCommandsTest::menusKeysAndRefusals() {
 
     // Without a selection only New is offered.
     satellites.clearSelection();
-    RightClick(satellites, QPoint(5, satellites.viewport()->height() - 5), [](QMenu* menu) {
-        QVERIFY(menu);
-        QCOMPARE(menu->actions().size(), 5);
-        for (const char* item : {"Update", "Delete", "Description"})
-            QVERIFY2(!MenuItem(menu, item)->isEnabled(), item);
-        menu->close();
-    });
+    RightClick(satellites.viewport(), QPoint(5, satellites.viewport()->height() - 5),
+               [](QMenu* menu) {
+                   QVERIFY(menu);
+                   QCOMPARE(menu->actions().size(), 5);
+                   for (const char* item : {"Update", "Delete", "Description"})
+                       QVERIFY2(!MenuItem(menu, item)->isEnabled(), item);
+                   menu->close();
+               });
 
     // Enter describes a provider; double click describes a satellite with its tab.
     providers.setFocus();

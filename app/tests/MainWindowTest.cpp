@@ -27,9 +27,10 @@ using namespace chanforge::app;
 
 namespace {
 
+using test::ColumnTexts;
 using test::MenuItem;
+using test::RightClick;
 using test::WhenModal;
-using test::WhenPopup;
 using testkit::ChannelNamed;
 
 QPoint RowCenter(QTableView& view, int row) {
@@ -59,21 +60,9 @@ QStringList ChannelNames(tabstore::CQoDB& db) {
 /// TV channels the provider list counts.
 int ProviderCountSum(CRecordList& providers) {
     int sum = 0;
-    for (int row = 0; row < providers.Model().rowCount(); ++row)
-        sum += providers.Model()
-                   .index(row, 4)
-                   .data()
-                   .toString()
-                   .section('/', 0, 0)
-                   .toInt(); // "tv/radio"
+    for (const QString& counts : ColumnTexts(providers.Model(), 4))
+        sum += counts.section('/', 0, 0).toInt(); // "tv/radio"
     return sum;
-}
-
-QStringList ColumnTexts(CChannelGrid& grid, int column) {
-    QStringList out;
-    for (int row = 0; row < grid.Model().rowCount(); ++row)
-        out << grid.Model().index(row, column).data().toString();
-    return out;
 }
 
 } // namespace
@@ -120,7 +109,7 @@ void MainWindowTest::filterSearchLockMoveUndoRedoSave() {
     QCOMPARE(satellites.Model().rowCount(), 3);
     satellites.setCurrentIndex(satellites.Model().index(0, 3));
     QCOMPARE(tv.Model().rowCount(), 10);
-    for (const QString& number : ColumnTexts(tv, editing::kColNumber))
+    for (const QString& number : ColumnTexts(tv.Model(), editing::kColNumber))
         QCOMPARE(number.toInt() % 3, 0);
     QCOMPARE(frame->LeftTop().Transponders().Model().rowCount(), 6);
 
@@ -201,7 +190,8 @@ void MainWindowTest::editsByKeyAndMouseNeverLoseChannels() {
 
     // Update through the context menu, OK without a change, then New: one channel more, none lost.
     ClickChannel(tv, db, "Das Erste HD");
-    WhenPopup([](QMenu* popup) {
+    const QPoint at = RowCenter(tv, tv.currentIndex().row());
+    RightClick(tv.viewport(), at, [](QMenu* popup) {
         QVERIFY(popup);
         QAction* update = MenuItem(popup, QStringLiteral("Update"));
         QVERIFY(update);
@@ -209,9 +199,6 @@ void MainWindowTest::editsByKeyAndMouseNeverLoseChannels() {
         WhenModal([](QWidget* editor) { QTest::keyClick(editor, Qt::Key_Return); });
         QTest::keyClick(popup, Qt::Key_Return);
     });
-    const QPoint at = RowCenter(tv, tv.currentIndex().row());
-    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, tv.viewport()->mapToGlobal(at));
-    QApplication::sendEvent(tv.viewport(), &menuEvent);
     QCOMPARE(ChannelNames(db), names);
     WhenModal([](QWidget* editor) {
         auto* name = editor->findChild<QLineEdit*>("name");

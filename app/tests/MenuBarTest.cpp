@@ -63,13 +63,6 @@ QString TriggerAndCancel(QMenuBar* bar, const QString& path) {
     return title;
 }
 
-QStringList Column(CChannelGrid& grid, int column) {
-    QStringList out;
-    for (int row = 0; row < grid.Model().rowCount(); ++row)
-        out << grid.Model().index(row, column).data().toString();
-    return out;
-}
-
 } // namespace
 
 class MenuBarTest : public test::WindowFixture {
@@ -185,7 +178,7 @@ void MenuBarTest::numbersSortByValueAndSearchSaysWhenNothingMatches() {
     QVERIFY(frame);
     CChannelGrid& tv = frame->Right().TV();
     tv.horizontalHeader()->sectionClicked(editing::kColNumber); // first click: ascending
-    QStringList numbers = Column(tv, editing::kColNumber);
+    QStringList numbers = ColumnTexts(tv.Model(), editing::kColNumber);
     QCOMPARE(numbers.mid(0, 3), (QStringList{"1", "2", "3"}));
     QCOMPARE(numbers.mid(9, 3), (QStringList{"10", "11", "12"}));
     messages_.clear();

@@ -4,7 +4,9 @@
 
 #include "qpui/MessageBox.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
@@ -49,6 +51,22 @@ inline void WhenFileDialog(const QString& path, const QString& filter = {}) {
         name->setText(path);
         QTest::keyClick(name, Qt::Key_Return);
     });
+}
+
+/// Opens the context menu of widget (a view's viewport) with the mouse at `at` and hands the
+/// menu to fn.
+inline void RightClick(QWidget* widget, QPoint at, std::function<void(QMenu*)> fn) {
+    WhenPopup(std::move(fn));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+}
+
+/// Texts of one column of model, top to bottom.
+inline QStringList ColumnTexts(const QAbstractItemModel& model, int column) {
+    QStringList out;
+    for (int row = 0; row < model.rowCount(); ++row)
+        out << model.index(row, column).data().toString();
+    return out;
 }
 
 /// The item of menu whose text, without its mnemonic and accelerator, starts with prefix.
