@@ -52,8 +52,7 @@ TEST(PortNames, NumberedFormKeepsItsRuleAndMapsToNativeDevices) {
 
 TEST(Validators, AcceptedValuesPassSilently) {
     ReportCapture capture;
-    for (std::uint32_t baud :
-         {4800u, 9600u, 14400u, 19200u, 38400u, 56000u, 57600u, 115200u, 128000u, 256000u})
+    for (std::uint32_t baud : {4800u, 115200u, 256000u}) // the edges and the default
         EXPECT_EQ(CSerialComm::GetBaud(baud), baud);
     for (std::uint8_t bits = 5; bits <= 8; ++bits)
         EXPECT_EQ(CSerialComm::GetDataBit(bits), bits);

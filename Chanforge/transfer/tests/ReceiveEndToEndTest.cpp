@@ -143,13 +143,6 @@ TEST_F(ReceiveTest, SilentReceiverFailsAfterTheIdleTimeout) {
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("silent.bin"))));
 }
 
-TEST_F(ReceiveTest, PortThatCannotOpenEndsAtOnceWithTheReason) {
-    const Outcome outcome = Receive("/dev/chanforge-missing", Path("none.bin"));
-    EXPECT_EQ(outcome.result, Outcome_::Failed);
-    EXPECT_TRUE(outcome.message.startsWith("Cannot open serial port /dev/chanforge-missing"));
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("none.bin"))));
-}
-
 TEST_F(ReceiveTest, TargetThatCannotBeWrittenIsReported) {
     SimRun receiver(sim);
     const Outcome outcome = Receive(receiver.Path(), Path("no/such/dir/out.bin"));

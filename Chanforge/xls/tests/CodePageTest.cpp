@@ -37,9 +37,9 @@ TEST(CodePage, EveryByteSurvivesARoundTrip) {
     }
 }
 
-TEST(CodePage, OtherCodePagesComeFromTheSystemConverters) {
-    EXPECT_EQ(CodePage::ForNumber(1251)->Decode("\xC0\xFF"), u"\u0410\u044F");
-    EXPECT_EQ(CodePage::ForNumber(1253)->Encode(u"\u03A9"), "\xD9");
+// Other code pages come from the system's converters (1253 read and written: the workbook test
+// of sheets without the names mark).
+TEST(CodePage, OnlySingleByteCodePagesAreTaken) {
     EXPECT_FALSE(CodePage::ForNumber(932)) << "multi-byte code pages are refused";
     EXPECT_FALSE(CodePage::ForNumber(0));
     EXPECT_FALSE(CodePage::ForNumber(987654));
