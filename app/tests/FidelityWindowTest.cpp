@@ -33,10 +33,7 @@ using test::MenuItem;
 using test::RightClick;
 using test::WhenModal;
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test::ReadAll;
 
 /// The middle of the first cell of row that the view shows, scrolled into sight.
 QPoint RowPoint(QAbstractItemView& view, int row) {

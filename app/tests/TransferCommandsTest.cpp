@@ -26,10 +26,7 @@ using namespace chanforge::app;
 
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using test::ReadAll;
 
 using testkit::ChannelNamed;
 

@@ -7,6 +7,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
@@ -59,6 +60,12 @@ inline void RightClick(QWidget* widget, QPoint at, std::function<void(QMenu*)> f
     WhenPopup(std::move(fn));
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
     QApplication::sendEvent(widget, &event);
+}
+
+/// A file's bytes; empty when it cannot be read.
+inline QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 /// Texts of one column of model, top to bottom.
