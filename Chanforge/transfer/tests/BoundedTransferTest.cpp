@@ -4,8 +4,6 @@
 
 #include "chanforge/transfer/TransferTexts.h"
 
-#include <QFile>
-
 #include <functional>
 
 namespace e2e {

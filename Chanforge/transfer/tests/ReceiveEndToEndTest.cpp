@@ -3,7 +3,6 @@
 #include "chanforge/transfer/TransferTexts.h"
 #include "policy/Policy.h"
 
-#include <QEventLoop>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTimer>

@@ -78,7 +78,6 @@ TEST_F(ChannelCsvTest, EveryFieldAndAwkwardNamesSurviveEachSeparator) {
     }
     for (char sep : {',', ';', '\t'}) {
         const std::string text = ChannelCsvText(source, sep);
-        ASSERT_TRUE(text.starts_with("\xEF\xBB\xBFProgramNum" + std::string(1, sep) + "CAS"));
         ASSERT_EQ(ReadChannelCsv(Bytes(text), db), WorkbookResult::Ok) << sep;
         ASSERT_EQ(db.Size(kChannelTable), 200u);
         for (std::uint32_t n = 1; n <= 200; ++n) {

@@ -4,7 +4,6 @@
 #include "chanforge/xls/CodePage.h"
 #include "chanforge/xls/CompoundFile.h"
 #include "chanforge/xls/Workbook.h"
-#include "utils/CodeTable.h"
 #include "utils/Registry.h"
 
 #include "ChannelSamples.h"
