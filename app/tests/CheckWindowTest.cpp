@@ -33,13 +33,10 @@ using namespace chanforge::app;
 
 namespace {
 
-QString RuleText(check::Rule rule) {
-    return QString::fromLatin1(check::RuleTitle(rule));
-}
-
 /// The panel's first line of a rule, null when it lists none.
 QTreeWidgetItem* FindingItem(CFindingsDock& dock, check::Rule rule) {
-    const auto found = dock.List().findItems(RuleText(rule), Qt::MatchExactly, 1);
+    const auto found =
+        dock.List().findItems(QString::fromLatin1(check::RuleTitle(rule)), Qt::MatchExactly, 1);
     return found.isEmpty() ? nullptr : found.front();
 }
 

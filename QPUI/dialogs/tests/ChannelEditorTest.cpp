@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 using namespace chanforge;
 using namespace qpui;
@@ -31,13 +32,11 @@ class ChannelEditorTest : public ::testing::Test {
         std::strcpy(sats[0].Name, "Astra");
         sats[1].SatID = 3;
         std::strcpy(sats[1].Name, "Hotbird");
-        tps[0] = {};
-        tps[0].SatID = 2;
-        tps[0].TPID = 1;
-        tps[1].SatID = 3;
-        tps[1].TPID = 1;
-        tps[2].SatID = 3;
-        tps[2].TPID = 2;
+        // Astra's transponder 1, Hotbird's 1 and 2.
+        for (auto [i, sat, tp] : {std::tuple{0, 2, 1}, {1, 3, 1}, {2, 3, 2}}) {
+            tps[i].SatID = static_cast<std::uint8_t>(sat);
+            tps[i].TPID = static_cast<std::uint8_t>(tp);
+        }
         tps[2].Frequency = 12000;
         tps[2].SymbolRate = 27500;
         tps[2].PolFEC = 1;

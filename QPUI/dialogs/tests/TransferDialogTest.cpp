@@ -295,8 +295,7 @@ void TransferDialogTest::enterAndEscapeDoNotClose() {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     Controls c(dialog);
-    for (QWidget* focus : {static_cast<QWidget*>(&dialog), static_cast<QWidget*>(c.port),
-                           static_cast<QWidget*>(c.connect)}) {
+    for (QWidget* focus : QList<QWidget*>{&dialog, c.port, c.connect}) {
         focus->setFocus();
         QTest::keyClick(focus, Qt::Key_Escape);
         QTest::keyClick(focus, Qt::Key_Return);
