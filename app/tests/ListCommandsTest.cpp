@@ -17,18 +17,17 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QStatusBar>
 #include <QtTest>
 
 #include <functional>
-#include <memory>
 
 using namespace chanforge;
 using namespace chanforge::app;
 
 namespace {
 
+using test::DragAndDrop;
 using test::MenuItem;
 using test::RightClick;
 using test::WhenModal;
@@ -51,29 +50,6 @@ void Type(QWidget* dialog, const char* edit, const char* text) {
 
 QPoint RowCenter(QAbstractItemView& view, int row, int column) {
     return view.visualRect(view.model()->index(row, column)).center();
-}
-
-/// Starts a drag with the mouse (press, then moves past the drag distance) and lets what it
-/// carries land on target at to. The offscreen platform ends every drag at once, so the enter,
-/// move and drop events the platform would send are sent here.
-void DragAndDrop(QAbstractItemView& source, QPoint from, QWidget* target, QPoint to) {
-    QTest::mousePress(source.viewport(), Qt::LeftButton, {}, from);
-    QTest::mouseMove(source.viewport(), from + QPoint(1, 0));
-    QTest::mouseMove(source.viewport(), from + QPoint(QApplication::startDragDistance() + 4, 0));
-    QTest::mouseRelease(source.viewport(), Qt::LeftButton, {}, from);
-    const std::unique_ptr<QMimeData> mime(
-        source.model()->mimeData(source.selectionModel()->selectedIndexes()));
-    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
-    QDragEnterEvent enter(to, actions, mime.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(target, &enter);
-    QDragMoveEvent move(to, actions, mime.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(target, &move);
-    QVERIFY(move.isAccepted());
-    // While dragging, a list marks the row the drop lands on with its current row.
-    if (auto* list = qobject_cast<QAbstractItemView*>(target->parentWidget()))
-        QCOMPARE(list->currentIndex().row(), list->indexAt(to).row());
-    QDropEvent drop(QPointF(to), actions, mime.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(target, &drop);
 }
 
 const Satellite_Info_Tag* SatelliteNamed(tabstore::CQoDB& db, const char* name) {
@@ -103,7 +79,6 @@ class ListCommandsTest : public test::WindowFixture {
 
   private slots:
     void satelliteTransponderChannelThroughEditorsDragDeleteUndoSave();
-    void channelDraggedOntoAFavouriteGroup();
     void channelsDraggedOntoASatelliteTakeItsTwinTransponder();
     void menusKeysAndRefusals();
 };
@@ -192,21 +167,6 @@ void ListCommandsTest::satelliteTransponderChannelThroughEditorsDragDeleteUndoSa
     QCOMPARE(SatelliteNamed(reader.Store(), "Testsat")->Degree, 192);
     QCOMPARE(TransponderAt(reader.Store(), 12345)->TPID, 7);
     QCOMPARE(reader.Store().Size(kChannelTable), db.Size(kChannelTable));
-}
-
-void ListCommandsTest::channelDraggedOntoAFavouriteGroup() {
-    auto frame = OpenSample("D", 16);
-    QVERIFY(frame);
-    tabstore::CQoDB& db = document_->Store();
-    CChannelGrid& tv = frame->Right().TV();
-    CFAVTreeCtrl& tree = frame->LeftBottom().Tree();
-    const std::uint32_t key = testkit::ChannelNamed(db, "arte HD")->RowID;
-    QTreeWidgetItem* third = tree.topLevelItem(0)->child(2);
-    DragAndDrop(tv, RowCenter(tv, tv.Model().RowOf(key), editing::kColName), tree.viewport(),
-                tree.visualItemRect(third).center());
-    QVERIFY((GetRow<Channel_Info_Tag>(db, kChannelTable, key)->Favorite & 0b100) != 0);
-    frame->Right().ShowFavorite(2);
-    QVERIFY(tv.Model().RowOf(key) >= 0);
 }
 
 void ListCommandsTest::channelsDraggedOntoASatelliteTakeItsTwinTransponder() {

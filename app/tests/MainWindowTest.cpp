@@ -17,7 +17,6 @@
 #include <QAbstractItemModelTester>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMimeData>
 #include <QtTest>
 
 #include <memory>
@@ -28,6 +27,7 @@ using namespace chanforge::app;
 namespace {
 
 using test::ColumnTexts;
+using test::DragAndDrop;
 using test::MenuItem;
 using test::RightClick;
 using test::WhenModal;
@@ -268,22 +268,13 @@ void MainWindowTest::treeFiltersOnEveryClickAndAfterADrop() {
     click(group);             // the group that is still current
     QCOMPARE(tv.Filter().mode, editing::FilterMode::Favorite);
 
-    // Dragging channels over another group and dropping there: the grids still show the first
-    // group.
-    tv.Select({tv.Model().KeyAt(0)});
-    auto* mime = new QMimeData;
-    mime->setData(QString::fromLatin1(kChannelMime), QByteArray::number(kDragTV));
-    QTreeWidgetItem* other = tree.topLevelItem(0)->child(2);
-    const QPoint to = tree.visualItemRect(other).center();
-    QDragEnterEvent enter(to, Qt::CopyAction, mime, Qt::LeftButton, {});
-    QApplication::sendEvent(tree.viewport(), &enter);
-    QDragMoveEvent move(to, Qt::CopyAction, mime, Qt::LeftButton, {});
-    QApplication::sendEvent(tree.viewport(), &move);
-    QCOMPARE(tree.currentItem(), other); // shows where the drop lands
-    emit tv.DragStarted(kDragTV);
-    QDropEvent drop(QPointF(to), Qt::CopyAction, mime, Qt::LeftButton, {});
-    QApplication::sendEvent(tree.viewport(), &drop);
-    delete mime;
+    // A channel dragged with the mouse onto another group joins it; the grids still show the
+    // first group.
+    const std::uint32_t key = tv.Model().KeyAt(0);
+    DragAndDrop(tv, tv.visualRect(tv.Model().index(0, editing::kColName)).center(), tree.viewport(),
+                tree.visualItemRect(tree.topLevelItem(0)->child(2)).center());
+    QVERIFY((GetRow<Channel_Info_Tag>(document_->Store(), kChannelTable, key)->Favorite & 0b100) !=
+            0);
     QCOMPARE(tree.currentItem(), group);
     QCOMPARE(tv.Filter().favorite, 1u);
 }

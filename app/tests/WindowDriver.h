@@ -4,7 +4,7 @@
 
 #include "qpui/MessageBox.h"
 
-#include <QAbstractItemModel>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFile>
@@ -12,11 +12,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMimeData>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace chanforge::app::test {
 
@@ -74,6 +76,29 @@ inline QStringList ColumnTexts(const QAbstractItemModel& model, int column) {
     for (int row = 0; row < model.rowCount(); ++row)
         out << model.index(row, column).data().toString();
     return out;
+}
+
+/// Starts a drag with the mouse (press, then moves past the drag distance) and lets what it
+/// carries land on target at to. The offscreen platform ends every drag at once, so the enter,
+/// move and drop events the platform would send are sent here.
+inline void DragAndDrop(QAbstractItemView& source, QPoint from, QWidget* target, QPoint to) {
+    QTest::mousePress(source.viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(source.viewport(), from + QPoint(1, 0));
+    QTest::mouseMove(source.viewport(), from + QPoint(QApplication::startDragDistance() + 4, 0));
+    QTest::mouseRelease(source.viewport(), Qt::LeftButton, {}, from);
+    const std::unique_ptr<QMimeData> mime(
+        source.model()->mimeData(source.selectionModel()->selectedIndexes()));
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(to, actions, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(to, actions, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target, &move);
+    QVERIFY(move.isAccepted());
+    // While dragging, a list marks the row the drop lands on with its current row.
+    if (auto* list = qobject_cast<QAbstractItemView*>(target->parentWidget()))
+        QCOMPARE(list->currentIndex().row(), list->indexAt(to).row());
+    QDropEvent drop(QPointF(to), actions, mime.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
 }
 
 /// The item of menu whose text, without its mnemonic and accelerator, starts with prefix.
