@@ -50,10 +50,15 @@ utils::Phrase RefusedNamePhrase(const FittedName& name, std::uint8_t codeTable,
 
 utils::Phrase NameTooLongPhrase(std::string_view name, std::uint8_t codeTable,
                                 std::size_t nameBytes) {
+    // A name of hundreds of characters (a pasted paragraph) is shown by its start.
+    constexpr std::size_t kShownBytes = 40;
+    std::string shown(name.substr(0, kShownBytes));
+    if (name.size() > kShownBytes)
+        shown += "...";
     return {"ChannelName",
             CF_TR_NOOP("ChannelName",
                        "\"%1\" is longer than the %2 characters the receiver keeps of a name"),
-            {utils::Phrase::Name(std::string(name), codeTable),
+            {utils::Phrase::Name(shown, codeTable),
              utils::Phrase::Number(NameRoom(nameBytes))}};
 }
 

@@ -125,6 +125,9 @@ TEST(NameScriptTest, ACharacterTheChannelsTableLacksIsRefusedOrReplacedWhenCut) 
          "ABCDEFGH",
          editing::NameFit::Cut, "\xD3?ABCD"},
         {"in its table", 1, "\xD0\x96K", editing::NameFit::Fits, "\xB6K"},
+        {"a pasted paragraph, named by its start", 0,
+         "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxyyyyyyyyyyyyyyyyyyyy", editing::NameFit::TooLong,
+         "\"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...\" is longer"},
     };
     for (const auto& c : cases) {
         const bool cut = c.fit == editing::NameFit::Cut;
