@@ -1,7 +1,7 @@
 // The window in the operator's language. A translator that marks every text it is asked for
 // shows which texts never pass the catalogue: the walk opens every menu item's dialog and
 // message. German and Italian load with Qt's own translations, and no German text is cut at
-// 1024×768. With CHANFORGE_SCREENSHOTS set the German walk leaves a picture of each window.
+// 1024×768.
 #include "GuideWindow.h"
 #include "Languages.h"
 #include "LeftBottomView.h"
