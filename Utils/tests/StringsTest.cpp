@@ -14,6 +14,24 @@ std::string Apply(void (*fn)(char*), std::string text) {
 
 } // namespace
 
+// The trim and split helpers are the utilities' published interface, whoever calls them.
+TEST(TrimAndSplit, KeepInteriorTextAndRefuseWithoutTouchingResults) {
+    EXPECT_EQ(Apply(LeftTrimString, "\t\r\n a b "), "a b ");
+    EXPECT_EQ(Apply(TrimString, "\t\r\n"), "");
+    LeftTrimString(nullptr);
+    RightTrimString(nullptr);
+    std::string left = "L", right = "R";
+    for (const char* source : {"=value", "no delimiter", "", "   =x"})
+        EXPECT_FALSE(SplitString(source, "=", &left, &right)) << source;
+    EXPECT_EQ(left + right, "LR");
+    EXPECT_TRUE(SplitString("  a = b=c  ", "=", &left, &right));
+    EXPECT_EQ(left + "|" + right, "a|b=c");
+    std::vector<std::string> tokens{"stale"};
+    char mixed[] = ";a b;;c ";
+    EXPECT_EQ(SplitAllString(mixed, "; ", &tokens), 3);
+    EXPECT_EQ(tokens, (std::vector<std::string>{"a", "b", "c"}));
+}
+
 TEST(MakeCommaDigitString, GroupsEachRunByThrees) {
     struct Case {
         const char* in;
