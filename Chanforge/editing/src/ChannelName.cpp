@@ -58,8 +58,7 @@ utils::Phrase NameTooLongPhrase(std::string_view name, std::uint8_t codeTable,
     return {"ChannelName",
             CF_TR_NOOP("ChannelName",
                        "\"%1\" is longer than the %2 characters the receiver keeps of a name"),
-            {utils::Phrase::Name(shown, codeTable),
-             utils::Phrase::Number(NameRoom(nameBytes))}};
+            {utils::Phrase::Name(shown, codeTable), utils::Phrase::Number(NameRoom(nameBytes))}};
 }
 
 void StoreName(Channel_Info_Tag& channel, std::string_view stored) {
