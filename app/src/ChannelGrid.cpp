@@ -251,6 +251,7 @@ void CChannelGrid::BuildMenu() {
     QMenu* select = menu_->addMenu(tr("Select..."));
     select->addAction(tr("Select All      Ctrl+A"), this, [this] { SelectWhere(SelectWhat::All); });
     select->addAction(tr("Locked"), this, [this] { SelectWhere(SelectWhat::Locked); });
+    //: Menu item: select the scrambled channels (conditional access).
     select->addAction(tr("CAS"), this, [this] { SelectWhere(SelectWhat::CAS); });
     if (context_.Product().type == 8) {
         select->addAction(tr("Tuner 1"), this, [this] { SelectWhere(SelectWhat::Tuner1); });

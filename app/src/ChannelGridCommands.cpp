@@ -187,9 +187,12 @@ void CChannelGrid::SetFlag(std::uint16_t bit, bool on) {
     const RowIds selected = SelectedKeys();
     if (selected.empty())
         return;
-    context_.Edit(bit == attr::kLocked ? QT_TRANSLATE_NOOP("UndoSteps", "Lock")
-                                       : QT_TRANSLATE_NOOP("UndoSteps", "Skip"),
-                  kChannels, [&] { SetAttributeBits(context_.Store(), selected, bit, on); });
+    //: Undo step: channels marked locked (parental lock). Short.
+    const char* lock = QT_TRANSLATE_NOOP("UndoSteps", "Lock");
+    //: Undo step: channels marked to be skipped when zapping. Short.
+    const char* skip = QT_TRANSLATE_NOOP("UndoSteps", "Skip");
+    context_.Edit(bit == attr::kLocked ? lock : skip, kChannels,
+                  [&] { SetAttributeBits(context_.Store(), selected, bit, on); });
     model_.Redraw();
 }
 

@@ -119,21 +119,10 @@ QVariant CChannelGridModel::headerData(int section, Qt::Orientation orientation,
         }
     }
     if (role == Qt::ToolTipRole) {
-        static const char* const kTips[] = {"",
-                                            "",
-                                            "",
-                                            "",
-                                            "",
-                                            "",
-                                            "",
-                                            "",
-                                            "",
-                                            "",
-                                            "",
-                                            QT_TR_NOOP("CAS"),
-                                            QT_TR_NOOP("Locked"),
-                                            QT_TR_NOOP("Skipped"),
-                                            QT_TR_NOOP("Tuner")};
+        static const char* const kTips[] = {"", "", "", "", "", "", "", "", "", "", "",
+                                            //: Column tip: scrambled (conditional access).
+                                            QT_TR_NOOP("CAS"), QT_TR_NOOP("Locked"),
+                                            QT_TR_NOOP("Skipped"), QT_TR_NOOP("Tuner")};
         return tr(kTips[section]);
     }
     return {};

@@ -95,7 +95,10 @@ CFilterBar::CFilterBar(QWidget* parent) : QWidget(parent) {
     kind_ = AddCombo("filterKind", tr("TV or radio"));
     kind_->addItems({tr("TV and radio"), tr("TV only"), tr("Radio only")});
     scrambled_ = AddCombo("filterScrambled", tr("Scrambled or free"));
-    scrambled_->addItems({tr("Scrambled or free"), tr("Scrambled"), tr("Free")});
+    scrambled_->addItems(
+        {tr("Scrambled or free"), tr("Scrambled"),
+         //: Filter choice: free-to-air channels (not scrambled), not free of charge.
+         tr("Free")});
     locked_ = AddCombo("filterLocked", tr("Locked"));
     locked_->addItems({tr("Locked or not"), tr("Locked"), tr("Not locked")});
     skipped_ = AddCombo("filterSkipped", tr("Skipped"));

@@ -84,6 +84,7 @@ void AddEditMenu(CMainFrame& frame, const MainActions& a) {
                 [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::All); });
     AddGridItem(select, frame, CMainFrame::tr("Locked"), "",
                 [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::Locked); });
+    //: Menu item: select the scrambled channels (conditional access).
     AddGridItem(select, frame, CMainFrame::tr("CAS"), "",
                 [](CChannelGrid& g) { g.SelectWhere(editing::SelectWhat::CAS); });
     AddGridItem(select, frame, CMainFrame::tr("Invert"), "", [](CChannelGrid& g) { g.Invert(); });

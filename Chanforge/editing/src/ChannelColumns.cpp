@@ -18,21 +18,20 @@ namespace chanforge::editing {
 namespace {
 
 constexpr std::array<const char*, kChannelColumnCount> kHeaders = {
-    "",
-    CF_TR_NOOP("ChannelColumns", "Index"),
+    "", CF_TR_NOOP("ChannelColumns", "Index"),
+    //: Column header: the channel's position in the favourite group shown (a number).
     CF_TR_NOOP("ChannelColumns", "Fav"),
+    //: Column header: id of the channel's satellite record. Keep it short.
     CF_TR_NOOP("ChannelColumns", "SatID"),
+    //: Column header: id of the channel's transponder (carrier) record.
     CF_TR_NOOP("ChannelColumns", "TPID"),
-    CF_TR_NOOP("ChannelColumns", "CH#"),
-    CF_TR_NOOP("ChannelColumns", "Name"),
+    //: Column header: channel number (the receiver's programme number).
+    CF_TR_NOOP("ChannelColumns", "CH#"), CF_TR_NOOP("ChannelColumns", "Name"),
+    //: Column header: video packet id (PID) of the stream; usually kept as is.
     CF_TR_NOOP("ChannelColumns", "VPID"),
-    CF_TR_NOOP("ChannelColumns", "APID"),
-    CF_TR_NOOP("ChannelColumns", "PCR-PID"),
-    CF_TR_NOOP("ChannelColumns", "Genre"),
-    "",
-    "",
-    "",
-    ""};
+    //: Column header: audio packet id (PID) of the stream; usually kept as is.
+    CF_TR_NOOP("ChannelColumns", "APID"), CF_TR_NOOP("ChannelColumns", "PCR-PID"),
+    CF_TR_NOOP("ChannelColumns", "Genre"), "", "", "", ""};
 
 const char* YesNo(std::uint16_t attributes, std::uint16_t bit) {
     return (attributes & bit) != 0 ? "Y" : "N";

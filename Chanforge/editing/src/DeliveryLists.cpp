@@ -25,12 +25,14 @@ constexpr std::array kSatelliteColumns = {
 constexpr std::array kTransponderColumns = {
     ListColumn{"", "000", Hidden::Never, false},
     ListColumn{CF_TR_NOOP("ListColumns", "Index"), "00", Hidden::Simple, false},
+    //: Column header: id of the transponder (carrier) record.
     ListColumn{CF_TR_NOOP("ListColumns", "TPID"), "00", Hidden::Simple, false},
     ListColumn{CF_TR_NOOP("ListColumns", "TS ID"), "00000", Hidden::Always, false},
     ListColumn{CF_TR_NOOP("ListColumns", "Sat ID"), "00", Hidden::Simple, false},
     ListColumn{CF_TR_NOOP("ListColumns", "Freq"), "000MHz", Hidden::Never, false},
     ListColumn{CF_TR_NOOP("ListColumns", "Symbol"), "000000", Hidden::Never, false},
     ListColumn{CF_TR_NOOP("ListColumns", "Polarity"), " H O R ", Hidden::Never, false},
+    //: Column header: forward error correction (code rate, e.g. 3/4); usually kept as is.
     ListColumn{CF_TR_NOOP("ListColumns", "FEC"), "0000", Hidden::Never, false},
 };
 
@@ -39,8 +41,10 @@ constexpr std::array kMuxColumns = {
     ListColumn{CF_TR_NOOP("ListColumns", "Index"), "00", Hidden::Always, false},
     ListColumn{CF_TR_NOOP("ListColumns", "Freq.(MHz)"), "000.0 (MHz)", Hidden::Never, false},
     ListColumn{CF_TR_NOOP("ListColumns", "TX Mod"), "0000000", Hidden::Never, false},
+    //: Column header, terrestrial multiplex: code rate (e.g. 2/3). Abbreviate.
     ListColumn{CF_TR_NOOP("ListColumns", "C.R."), "00000", Hidden::Never, false},
     ListColumn{CF_TR_NOOP("ListColumns", "Const."), "64 QAM ", Hidden::Never, false},
+    //: Column header, terrestrial multiplex: guard interval (e.g. 1/32). Abbreviate.
     ListColumn{CF_TR_NOOP("ListColumns", "G.I."), "00000", Hidden::Never, false},
     ListColumn{CF_TR_NOOP("ListColumns", "Priority"), "A u t o ", Hidden::Never, false},
 };
@@ -48,18 +52,22 @@ constexpr std::array kMuxColumns = {
 constexpr std::array kCableColumns = {
     ListColumn{"", "000", Hidden::Never, false},
     ListColumn{CF_TR_NOOP("ListColumns", "Index"), "00", Hidden::Always, false},
+    //: Column header, cable: number of the multiplex (the carrier), not a verb.
     ListColumn{CF_TR_NOOP("ListColumns", "MUX"), "0000", Hidden::Never, false},
     ListColumn{CF_TR_NOOP("ListColumns", "Freq.(MHz)"), "000.0 (MHz)", Hidden::Never, false},
     ListColumn{CF_TR_NOOP("ListColumns", "Symbol"), "0000000", Hidden::Never, false},
     ListColumn{CF_TR_NOOP("ListColumns", "TS ID"), "00000", Hidden::Always, false},
     ListColumn{CF_TR_NOOP("ListColumns", "NET ID"), "000000", Hidden::Always, false},
     ListColumn{CF_TR_NOOP("ListColumns", "ORG NID"), "000000", Hidden::Always, false},
+    //: Column header, cable: constellation (QAM order, e.g. 64 QAM). Abbreviate.
     ListColumn{CF_TR_NOOP("ListColumns", "Const"), "00000", Hidden::Never, false},
     ListColumn{CF_TR_NOOP("ListColumns", "Invert"), "0000", Hidden::Never, false},
+    //: Column header, cable: the multiplex's marker flag (a check mark), not a brand.
     ListColumn{CF_TR_NOOP("ListColumns", "Mark"), "0000", Hidden::Never, false},
 };
 
 constexpr std::array kProviderColumns = {
+    //: Column header: number (the row's position), not the word "no".
     ListColumn{CF_TR_NOOP("ListColumns", "NO"), "0000", Hidden::Never, false},
     ListColumn{CF_TR_NOOP("ListColumns", "Index"), "00", Hidden::Always, false},
     ListColumn{CF_TR_NOOP("ListColumns", "Broadcast ID"), "00", Hidden::Always, false},

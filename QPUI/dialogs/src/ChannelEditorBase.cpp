@@ -81,6 +81,7 @@ void CChannelEditorBase::BuildCommon() {
     auto* flags = new QHBoxLayout;
     locked_ = new QCheckBox(tr("Locked"));
     locked_->setObjectName("locked");
+    //: Tick box: the channel is scrambled (conditional access). Keep it short.
     cas_ = new QCheckBox(tr("CAS"));
     cas_->setObjectName("cas");
     tuner1_ = new QRadioButton(tr("Tuner 1"));

@@ -26,6 +26,7 @@ constexpr std::uint8_t kInversionBits = 0x03;
 
 CDlgCableMuxAddUpdate::CDlgCableMuxAddUpdate(QWidget* parent, editing::Product product)
     : QDialog(parent), product_(product) {
+    //: Window title: a cable multiplex (one carrier frequency), a noun.
     setWindowTitle(tr("Mux"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;

@@ -74,8 +74,10 @@ void CDlgDescription::Prepare() {
     const bool terrestrialSide = product_.Combination() && satellite_ && satellite_->SatID == 1;
     if (terrestrialSide) {
         if (transponder_)
+            //: Tab title: the multiplex (carrier) the channel is on, a noun.
             AddPage(tr("Mux"), Join(MuxLines(*transponder_)));
         else
+            //: Tab title: the multiplex (carrier) the channel is on, a noun.
             AddPage(tr("Mux"), QString());
     } else {
         if (satellite_)
