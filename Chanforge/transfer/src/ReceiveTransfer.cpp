@@ -27,6 +27,7 @@ bool CReceiveTransfer::Start(const ReceiveRequest& request) {
     }
     storeFacts_ = request.line.preset == nullptr;
     target_ = request.target;
+    version_.clear();
     if (!Prepare(request.target, true, request.line) || !OpenLine(request.line))
         return false;
     SetStatus(texts::kConnecting);
@@ -80,6 +81,8 @@ void CReceiveTransfer::Complete() {
 
 void CReceiveTransfer::StoreReceiverFacts() {
     const qparser::ReceiverFacts facts = parser_->TakeReceiverFacts();
+    if (facts.version)
+        version_ = QString::fromLatin1(facts.version->c_str()).trimmed();
     if (!storeFacts_)
         return; // a one-off model leaves the stored settings as they are
     if (facts.version)

@@ -35,6 +35,8 @@ class CReceiveTransfer : public CTransfer {
     /// Judges the blocks before the receive says it succeeded; without one, the receive
     /// succeeds with the blocks and the caller judges them afterwards.
     void SetReceivedCheck(ReceivedCheck check) { check_ = std::move(check); }
+    /// The version line the receiver announced in this receive; empty when it sent none.
+    const QString& ReceiverVersion() const { return version_; }
     /// Tells a receiver that already sent data to stop, then closes; the target stays as it was.
     void Cancel() override;
 
@@ -57,6 +59,7 @@ class CReceiveTransfer : public CTransfer {
     bool storeFacts_ = true;
     std::string target_;
     ReceivedCheck check_;
+    QString version_;
 };
 
 } // namespace chanforge::transfer
