@@ -505,7 +505,7 @@
     </message>
     <message>
         <source>This file looks like a %1 database, not %2: %3; %4.</source>
-        <translation>Ten plik wygląda na bazę, której model to %1, a nie %2: %3; %4.</translation>
+        <translation>Ten plik wygląda na bazę, do której pasuje %1, a nie %2: %3; %4.</translation>
     </message>
 </context>
 <context>
@@ -1105,7 +1105,7 @@
     <name>Reference</name>
     <message>
         <source>not three fields Pr#;Name;ONID-TSID-SID</source>
-        <translation>to nie trzy pola Nr;Nazwa;ONID-TSID-SID</translation>
+        <translation>to nie trzy pola Pr#;Name;ONID-TSID-SID</translation>
     </message>
     <message>
         <source>the program number is not a number from 0 to 65535</source>
