@@ -1,0 +1,17 @@
+// The open database's satellites and their transponders as satellites.xml, for other tools:
+// one <sat> per orbital position (C and Ku band of one position together, as the format keeps
+// them), in the units and codes the reader takes back.
+#pragma once
+
+#include "policy/ProductKind.h"
+#include "tabstore/QoDB.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace chanforge::transponders {
+
+std::vector<std::uint8_t> SatellitesXmlBytes(tabstore::CQoDB& db,
+                                             const policy::ProductKind& product);
+
+} // namespace chanforge::transponders

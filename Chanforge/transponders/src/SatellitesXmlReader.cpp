@@ -1,0 +1,218 @@
+#include "Faults.h"
+
+#include <QByteArray>
+#include <QXmlStreamReader>
+
+#include <limits>
+
+namespace chanforge::transponders {
+
+namespace {
+
+using utils::Phrase;
+
+/// Walks the elements of one satellites.xml, keeping the first fault it meets.
+class SatellitesXmlReader {
+  public:
+    SatellitesXmlReader(std::span<const std::uint8_t> bytes, const std::string& file, Source& out)
+        : xml_(QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                       static_cast<qsizetype>(bytes.size()))),
+          file_(file), out_(out) {}
+
+    SourceResult Read();
+
+  private:
+    bool Token();
+    bool StartElement();
+    bool Satellite();
+    bool Transponder();
+    bool AttributesFit();
+    std::optional<long long> Number(const char* name, bool required);
+    template <class T> bool Code(const char* name, std::optional<T>& field, int highest);
+    bool Refuse(Phrase fault);
+    bool Skip(Phrase fault);
+    std::size_t Line() const { return static_cast<std::size_t>(xml_.lineNumber()); }
+
+    QXmlStreamReader xml_;
+    const std::string& file_;
+    Source& out_;
+    int depth_ = 0;
+    std::size_t carriers_ = 0;
+    std::optional<SourceResult> refusal_;
+};
+
+SourceResult SatellitesXmlReader::Read() {
+    out_.file = file_;
+    xml_.setNamespaceProcessing(false);
+    while (!xml_.atEnd() && !refusal_)
+        if (!Token())
+            break;
+    if (refusal_)
+        return *refusal_;
+    if (xml_.hasError())
+        return RefuseAt(file_, Line(), Phrase::Verbatim(xml_.errorString().toStdString()));
+    return {};
+}
+
+bool SatellitesXmlReader::Token() {
+    switch (xml_.readNext()) {
+    case QXmlStreamReader::DTD:
+    case QXmlStreamReader::EntityReference:
+        return Refuse(Fault(CF_TR_NOOP(
+            "Transponders", "declarations and entities have no place in a transponder table")));
+    case QXmlStreamReader::StartElement:
+        return StartElement();
+    case QXmlStreamReader::EndElement:
+        --depth_;
+        return true;
+    default:
+        return true;
+    }
+}
+
+bool SatellitesXmlReader::StartElement() {
+    if (++depth_ > kMaxDepth)
+        return Refuse(Fault(CF_TR_NOOP("Transponders", "elements nested deeper than a "
+                                                       "satellite's transponders")));
+    if (!AttributesFit())
+        return false;
+    const auto name = xml_.name();
+    if (depth_ == 1) {
+        if (name == u"satellites")
+            return true;
+        return Refuse(Fault(CF_TR_NOOP("Transponders", "the table does not begin with "
+                                                       "<satellites>")));
+    }
+    if (name == u"sat" && depth_ == 2)
+        return Satellite();
+    if (name == u"transponder" && depth_ == 3)
+        return Transponder();
+    if (name == u"transponder")
+        return Refuse(Fault(CF_TR_NOOP("Transponders", "a transponder outside a satellite")));
+    return true; // an element of a later version of the format: not ours to judge
+}
+
+bool SatellitesXmlReader::AttributesFit() {
+    for (const QXmlStreamAttribute& attribute : xml_.attributes())
+        if (static_cast<std::size_t>(attribute.value().size()) > kMaxAttributeLength)
+            return Refuse(Fault(CF_TR_NOOP("Transponders", "the attribute %1 is longer than %2 "
+                                                           "characters"),
+                                {Phrase::Text(attribute.name().toString().toStdString()),
+                                 Phrase::Number(kMaxAttributeLength)}));
+    return true;
+}
+
+bool SatellitesXmlReader::Satellite() {
+    SourceSatellite satellite;
+    satellite.line = Line();
+    satellite.name = xml_.attributes().value(QLatin1StringView("name")).toString().toStdString();
+    const auto position = Number("position", true);
+    if (!position)
+        return false;
+    if (*position < -1800 || *position > 1800)
+        return Refuse(Fault(CF_TR_NOOP("Transponders", "the position %1 is not tenths of a "
+                                                       "degree from -1800 to 1800"),
+                            {Phrase::Text(std::to_string(*position))}));
+    satellite.position = static_cast<int>(*position);
+    out_.satellites.push_back(std::move(satellite));
+    return true;
+}
+
+bool SatellitesXmlReader::Transponder() {
+    if (++carriers_ > kMaxCarriers)
+        return Refuse(Fault(CF_TR_NOOP("Transponders", "more than %1 transponders"),
+                            {Phrase::Number(kMaxCarriers)}));
+    Carrier carrier;
+    carrier.line = Line();
+    const auto frequency = Number("frequency", true);
+    if (!frequency)
+        return false;
+    if (*frequency < kMinSatelliteKHz || *frequency > kMaxSatelliteKHz)
+        return Skip(Fault(CF_TR_NOOP("Transponders", "the frequency %1 is not a satellite "
+                                                     "carrier in kHz"),
+                          {Phrase::Text(std::to_string(*frequency))}));
+    const auto symbolRate = Number("symbol_rate", true);
+    if (!symbolRate)
+        return false;
+    if (*symbolRate < kMinSymbolRate || *symbolRate > kMaxSymbolRate)
+        return Skip(Fault(CF_TR_NOOP("Transponders", "the symbol rate %1 is not in symbols "
+                                                     "per second"),
+                          {Phrase::Text(std::to_string(*symbolRate))}));
+    carrier.frequencyKHz = static_cast<std::uint32_t>(*frequency);
+    carrier.symbolRate = static_cast<std::uint32_t>(*symbolRate);
+    std::optional<Polarisation> polarisation;
+    std::optional<Fec> fec;
+    if (!Code("polarization", polarisation, 3) || !Code("fec_inner", fec, 15) ||
+        !Code("system", carrier.system, 1) || !Code("modulation", carrier.modulation, 5) ||
+        !Code("pilot", carrier.pilot, 2))
+        return false;
+    carrier.polarisation = polarisation.value_or(Polarisation::Horizontal);
+    carrier.fec = fec;
+    // A transponder before any satellite is refused by its depth; one is always open here.
+    out_.satellites.back().carriers.push_back(carrier);
+    return true;
+}
+
+std::optional<long long> SatellitesXmlReader::Number(const char* name, bool required) {
+    const auto text = xml_.attributes().value(QLatin1StringView(name));
+    if (text.isEmpty()) {
+        if (required)
+            Refuse(Fault(CF_TR_NOOP("Transponders", "the attribute %1 is missing"),
+                         {Phrase::Verbatim(name)}));
+        return std::nullopt;
+    }
+    bool ok = false;
+    const long long value = text.toLongLong(&ok);
+    if (!ok) {
+        Refuse(Fault(CF_TR_NOOP("Transponders", "%1=\"%2\" is not a number"),
+                     {Phrase::Verbatim(name), Phrase::Text(text.toString().toStdString())}));
+        return std::nullopt;
+    }
+    return value;
+}
+
+template <class T>
+bool SatellitesXmlReader::Code(const char* name, std::optional<T>& field, int highest) {
+    if (!xml_.attributes().hasAttribute(QLatin1StringView(name)))
+        return true;
+    const auto value = Number(name, true);
+    if (!value)
+        return false;
+    const bool known = std::is_same_v<T, Fec> ? FecFromCode(static_cast<int>(*value)).has_value()
+                                              : *value >= 0 && *value <= highest;
+    if (!known)
+        return Refuse(Fault(CF_TR_NOOP("Transponders", "%1=\"%2\" is not a value the format "
+                                                       "knows"),
+                            {Phrase::Verbatim(name), Phrase::Text(std::to_string(*value))}));
+    field = static_cast<T>(*value);
+    return true;
+}
+
+bool SatellitesXmlReader::Skip(Phrase fault) {
+    out_.skipped.push_back(RefuseAt(file_, Line(), std::move(fault)).message);
+    return true;
+}
+
+bool SatellitesXmlReader::Refuse(Phrase fault) {
+    if (!refusal_)
+        refusal_ = RefuseAt(file_, Line(), std::move(fault));
+    return false;
+}
+
+} // namespace
+
+SourceResult ReadSatellitesXml(std::span<const std::uint8_t> bytes, const std::string& file,
+                               Source& out) {
+    if (bytes.size() > kMaxSourceBytes)
+        return RefuseAt(file, 1,
+                        Fault(CF_TR_NOOP("Transponders", "the table is larger than "
+                                                         "any transponder table")));
+    Source read;
+    SatellitesXmlReader reader(bytes, file, read);
+    SourceResult result = reader.Read();
+    if (result.ok)
+        out = std::move(read);
+    return result;
+}
+
+} // namespace chanforge::transponders

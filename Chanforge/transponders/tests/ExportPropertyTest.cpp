@@ -1,0 +1,71 @@
+// Property: a database's satellites exported as satellites.xml and read back give an update that
+// changes nothing, whatever the transponders hold and whichever model keeps them.
+#include "TestBuilders.h"
+#include "chanforge/TableAccess.h"
+#include "chanforge/transponders/Readers.h"
+#include "chanforge/transponders/SatellitesXml.h"
+#include "chanforge/transponders/Update.h"
+
+#include <gtest/gtest.h>
+#include <rapidcheck.h>
+#include <rapidcheck/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace chanforge::transponders {
+namespace {
+
+/// Satellites at distinct positions, each with carriers of one band (a satellite's band is
+/// its carriers'), every byte of the records' coded fields arbitrary.
+void FillRandom(tabstore::CQoDB& db) {
+    const auto degrees =
+        *rc::gen::unique<std::vector<std::uint16_t>>(rc::gen::inRange<std::uint16_t>(0, 3600));
+    std::uint8_t satId = 2;
+    for (std::uint16_t degree : degrees) {
+        if (satId > 7)
+            break;
+        auto satellite = ZeroRecord<Satellite_Info_Tag>();
+        satellite.SatID = satId;
+        satellite.Degree = degree;
+        const std::string name = *rc::gen::container<std::string>(15, rc::gen::arbitrary<char>());
+        testkit::SetName(satellite.Name, name);
+        AppendCopy(db, kSatelliteTable, satellite);
+        const bool cBand = *rc::gen::arbitrary<bool>();
+        const int count = *rc::gen::inRange(1, 12);
+        for (int tpid = 1; tpid <= count; ++tpid) {
+            auto tp = ZeroRecord<Transponder_Info_Tag>();
+            tp.SatID = satId;
+            tp.TPID = static_cast<std::uint8_t>(tpid);
+            tp.Frequency = cBand ? *rc::gen::inRange<std::uint16_t>(3400, 4999)
+                                 : *rc::gen::inRange<std::uint16_t>(10700, 12750);
+            tp.SymbolRate = *rc::gen::inRange<std::uint16_t>(100, 65535);
+            tp.PolFEC = *rc::gen::arbitrary<std::uint8_t>();
+            tp.TxMode = *rc::gen::arbitrary<std::uint8_t>();
+            tp.Modulation = *rc::gen::arbitrary<std::uint8_t>();
+            tp.TSID = *rc::gen::arbitrary<std::uint16_t>();
+            AppendCopy(db, kTransponderTable, tp);
+        }
+        ++satId;
+    }
+}
+
+RC_GTEST_PROP(ExportPropertyTest, UpdatingFromTheListsOwnExportChangesNothing, ()) {
+    const policy::ProductKind product =
+        *rc::gen::element(policy::ProductKind{3, 1}, policy::ProductKind{7, 1});
+    tabstore::CQoDB db;
+    FillRandom(db);
+    RC_PRE(db.Size(kSatelliteTable) > 0u);
+    const std::vector<std::uint8_t> xml = SatellitesXmlBytes(db, product);
+    Source source;
+    const SourceResult read = ReadSatellitesXml(xml, "export.xml", source);
+    RC_ASSERT(read.ok);
+    RC_ASSERT(source.skipped.empty());
+    UpdatePlan plan;
+    RC_ASSERT(PlanUpdate(db, product, source, std::nullopt, plan).ok);
+    RC_ASSERT(plan.satellites == db.Size(kSatelliteTable));
+    RC_ASSERT(plan.lines.empty());
+}
+
+} // namespace
+} // namespace chanforge::transponders
