@@ -135,6 +135,16 @@ std::vector<Loss> LossesForModel(const Database& source, const codec::FlashLayou
     return LossesOf(t.losses);
 }
 
+bool CopyForModel(const Database& source, const codec::FlashLayout& target, ModelCopy& out) {
+    Target t;
+    if (!Prepare(source, target, t).ok())
+        return false;
+    out.db.ReplaceWith(t.copy);
+    out.values = t.values;
+    out.losses = LossesOf(t.losses);
+    return true;
+}
+
 ConvertResult SaveForModel(const Database& source, const codec::FlashLayout& target, bool dropExtra,
                            const std::string& path) {
     Target t;

@@ -63,4 +63,16 @@ ConvertResult SaveForModel(const Database& source, const codec::FlashLayout& tar
 /// The losses alone, for a preview: what SaveForModel would refuse.
 std::vector<Loss> LossesForModel(const Database& source, const codec::FlashLayout& target);
 
+/// The database as the target model holds it: its records in that layout, every loss dropped
+/// from them and named.
+struct ModelCopy {
+    tabstore::CQoDB db;
+    DocumentValues values;
+    std::vector<Loss> losses;
+};
+
+/// Fills out with the copy SaveForModel would write; false when no blank image of the target
+/// could be made.
+bool CopyForModel(const Database& source, const codec::FlashLayout& target, ModelCopy& out);
+
 } // namespace chanforge::convert
