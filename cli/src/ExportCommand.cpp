@@ -1,10 +1,13 @@
-// export: the window's Print and Export of the channel list, for scripts: PDF, CSV or HTML.
+// export: the window's Print and Export of the channel list, for scripts: PDF, CSV or HTML; and
+// the satellites with their transponders as satellites.xml for other tools.
 #include "Commands.h"
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/listprint/ListFiles.h"
+#include "chanforge/transponders/SatellitesXml.h"
 #include "policy/Policy.h"
 #include "policy/Presets.h"
+#include "utils/Files.h"
 
 #include <CLI/CLI.hpp>
 #include <QGuiApplication>
@@ -66,11 +69,24 @@ std::unique_ptr<QGuiApplication> PaintingApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+int WriteSatellitesXml(chanforge::document::Document& doc, const ExportArgs& args) {
+    const std::string name = std::filesystem::path(args.out).filename().string();
+    if (name == "cables.xml" || name == "terrestrial.xml")
+        return Fail(name + ": only satellites are written as a transponder table yet");
+    const std::vector<std::uint8_t> bytes =
+        chanforge::transponders::SatellitesXmlBytes(doc.Store(), doc.Layout().product);
+    if (const utils::FileResult written = utils::ReplaceFile(args.out, bytes); !written.ok())
+        return Fail(written.message);
+    return kOk;
+}
+
 int RunExport(const Context& ctx, const ExportArgs& args) {
     const chanforge::codec::FlashLayout layout = ctx.Layout();
     chanforge::document::Document doc(layout);
     if (const auto failed = ctx.OpenFiles(doc, args.files))
         return Fail(failed->result);
+    if (args.format == "satellites-xml")
+        return WriteSatellitesXml(doc, args);
     ctx.WarnUnresolvedChannels(doc, args.files);
     chanforge::editing::ChannelFilter filter = chanforge::editing::ShowAll();
     if (args.group != 0) {
@@ -102,12 +118,13 @@ void RegisterExportCommand(CLI::App& app, Context& ctx) {
     auto args = std::make_shared<ExportArgs>();
     CLI::App* cmd = app.add_subcommand(
         "export", "open the files and write the channel list (or a favourite group) as a "
-                  "printable PDF, a CSV or an HTML page");
+                  "printable PDF, a CSV or an HTML page, or the satellites and their "
+                  "transponders as satellites.xml");
     cmd->add_option("FILE", args->files, "files to open")->required();
     cmd->add_option("-o", args->out, "output file")->required();
-    cmd->add_option("--format", args->format, "pdf, csv or html")
+    cmd->add_option("--format", args->format, "pdf, csv, html or satellites-xml")
         ->required()
-        ->check(CLI::IsMember({"pdf", "csv", "html"}));
+        ->check(CLI::IsMember({"pdf", "csv", "html", "satellites-xml"}));
     cmd->add_option("--columns", args->columns,
                     "columns in order, from number,name,transponder,provider,scrambled,locked,"
                     "skipped,favorites (default: number,name)")

@@ -511,10 +511,111 @@ TEST_F(CliTest, AppliesAReferenceListOrLeavesTheOutput) {
     EXPECT_FALSE(fs::exists(keep));
 }
 
+TEST_F(CliTest, UpdatesTranspondersFromATableAndExportsOne) {
+    const std::string d = Sample("D"), table = Path("satellites.xml"), out = Path("out.bin");
+    On("D", 0, {"export", d, "--format", "satellites-xml", "-o", table});
+    EXPECT_HAS(On("D", 0, {"transponders", d, "--from", table, "-o", out, "--dry-run"}).out,
+               "0 changed, 0 new, 0 would be deleted\n");
+    // Astra: 11836 moved up 2 MHz, 12266 gone, 12603 new.
+    std::string xml = Read(table);
+    const auto replace = [&](const std::string& from, const std::string& to) {
+        const std::size_t at = xml.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        xml.replace(at, from.size(), to);
+    };
+    replace("\"11836000\"", "\"11838000\"");
+    replace("frequency=\"12266000\"", "frequency=\"12603000\"");
+    replace("polarization=\"0\" fec_inner=\"3\" system=\"0\" modulation=\"2\" pilot=\"2\"/>\n"
+            "\t\t<transponder frequency=\"12109000\"",
+            "polarization=\"1\" fec_inner=\"3\" system=\"0\" modulation=\"2\" pilot=\"2\"/>\n"
+            "\t\t<transponder frequency=\"12109000\"");
+    Write(table, xml);
+    const std::string preview =
+        On("D", 0,
+           {"transponders", d, "--from", table, "--satellite", "19.2E", "-o", out, "--dry-run"})
+            .out;
+    EXPECT_HAS(preview,
+               "1 19.2E changed 11836 H 27500 3/4 DVB-S 8PSK -> 11838 H 27500 3/4 DVB-S 8PSK\n");
+    EXPECT_HAS(preview, "2 19.2E gone 12266 H 27500 3/4 DVB-S 8PSK with TV 5 \"arte\", ");
+    EXPECT_HAS(preview, "; kept (without --delete-gone)\n3 19.2E new 12603 V 27500");
+    EXPECT_HAS(preview, "1 changed, 1 new, 0 would be deleted\n");
+    // Deleting the gone one but leaving out the new one.
+    const Json result = Json::parse(On("D", 0,
+                                       {"transponders", d, "--from", table, "-o", out,
+                                        "--delete-gone", "--except", "3", "--json"})
+                                        .out);
+    EXPECT_EQ(result["changed"], 1);
+    EXPECT_EQ(result["new"], 0);
+    EXPECT_EQ(result["deleted"], 1);
+    const Json tables = Json::parse(On("D", 0, {"dump", "--json", out}).out)["tables"];
+    const Json before = Json::parse(On("D", 0, {"dump", "--json", d}).out)["tables"];
+    EXPECT_EQ(tables["transponders"].size() + 1, before["transponders"].size());
+    EXPECT_LT(tables["channels"].size(), before["channels"].size());
+    for (const Json& ch : tables["channels"])
+        EXPECT_NE(ch["Name"], "arte");
+
+    // Usage errors and hostile tables write nothing.
+    fs::remove(out);
+    On("D", 2, {"transponders", d, "--from", table, "--satellite", "19.2X", "-o", out});
+    Write(Path("evil.xml"), "<?xml version=\"1.0\"?>\n<!DOCTYPE s [<!ENTITY e SYSTEM "
+                            "\"file:///etc/passwd\">]>\n<satellites>&e;</satellites>");
+    EXPECT_HAS(On("D", 1, {"transponders", d, "--from", Path("evil.xml"), "-o", out}).err,
+               "evil.xml, line 2: declarations and entities");
+    EXPECT_HAS(
+        On("D", 1, {"export", d, "--format", "satellites-xml", "-o", Path("cables.xml")}).err,
+        "only satellites");
+    EXPECT_FALSE(fs::exists(out));
+}
+
 TEST_F(CliTest, RefusesAReceiveFromWhatIsNoReceiver) {
     Expect(0, {"ports"});
     Expect(1, {"receive", "--port", "/dev/null", "-o", Path("r.bin")});
     EXPECT_FALSE(fs::exists(Path("r.bin")));
+}
+
+TEST_F(CliTest, MergeAddsTheChannelsThisListLacksFromAnotherModelsList) {
+    const std::string mine = Path("mine.bin"), out = Path("merged.bin");
+    // This list without two of the sample's channels: a channel file and its sheet, less two rows.
+    On("D", 0, {"convert", Sample("D"), "-o", Path("mine.csv")});
+    std::string sheet = Read(Path("mine.csv"));
+    const std::size_t second = sheet.find('\n', sheet.find('\n') + 1);
+    sheet.erase(second, sheet.find('\n', sheet.find('\n', second + 1) + 1) - second);
+    Write(Path("mine.csv"), sheet);
+    On("D", 0, {"convert", Sample("D"), Path("mine.csv"), "-o", mine});
+    const std::size_t had = Channels(mine).size();
+
+    const Outcome wrongModel = On("D", 1, {"merge", mine, "--from", Sample("A"), "-o", out});
+    EXPECT_HAS(wrongModel.err, "Open it with --from-model A.");
+    const Args merge = {"merge", mine, "--from", Sample("A"), "--from-model", "A", "-o", out};
+    Args dry = merge;
+    dry.insert(dry.end(), {"--dry-run", "--json", "--numbers", "keep"});
+    const Json plan = Json::parse(On("D", 0, dry).out);
+    EXPECT_FALSE(fs::exists(out));
+    Args added;
+    for (const Json& line : plan["lines"])
+        if (line["action"] == "Add") {
+            EXPECT_EQ(line["newNumber"], line["number"]); // their own numbers were free
+            added.push_back(line["line"].dump());
+        }
+    ASSERT_EQ(added.size(), 2u);
+    EXPECT_EQ(plan["room"][0],
+              Json({{"table", "channels"}, {"now", had}, {"added", 2}, {"capacity", 7280}}));
+    // A line left out stays out; the rest is written.
+    Args one = merge;
+    one.insert(one.end(), {"--except", added[0]});
+    EXPECT_HAS(On("D", 0, one).out, "1 to add, 0 to update");
+    EXPECT_EQ(Channels(out).size(), had + 1);
+    EXPECT_HAS(On("D", 0, {"merge", out, "--from", out, "-o", out}).out,
+               "0 to add, 0 to update, " + std::to_string(had + 1) + " already here");
+    // Usage errors write nothing.
+    fs::remove(out);
+    for (const Args& bad :
+         {Args{"--update", "colours"}, Args{"--numbers", "last"}, Args{"--except", "999"}}) {
+        Args args = merge;
+        args.insert(args.end(), bad.begin(), bad.end());
+        On("D", 2, args);
+    }
+    EXPECT_FALSE(fs::exists(out));
 }
 
 } // namespace
