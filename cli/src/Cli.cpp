@@ -55,6 +55,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     RegisterApplyReference(app, ctx);
     RegisterDedupeCommand(app, ctx);
     RegisterIdentifyCommand(app, ctx);
+    RegisterMergeCommand(app, ctx);
+    RegisterTranspondersCommand(app, ctx);
 
     std::vector<const char*> argv;
     for (const std::string& arg : args)

@@ -21,6 +21,8 @@ void RegisterExportCommand(CLI::App& app, Context& ctx);
 void RegisterApplyReference(CLI::App& app, Context& ctx);
 void RegisterDedupeCommand(CLI::App& app, Context& ctx);
 void RegisterIdentifyCommand(CLI::App& app, Context& ctx);
+void RegisterMergeCommand(CLI::App& app, Context& ctx);
+void RegisterTranspondersCommand(CLI::App& app, Context& ctx);
 
 /// Prints changes as diff does: one a line, or a JSON array.
 void PrintChanges(const chanforge::check::Changes& changes, bool json, std::ostream& out);
