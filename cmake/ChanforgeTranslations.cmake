@@ -1,7 +1,7 @@
 # The translation catalogue: lupdate over the sources of the window and the dialogs, so a
-# translator always starts from the texts the program shows today. The German and Italian
-# translations are checked in under translations/ and compiled with the program; the target
-# chanforge_lupdate merges new catalogue texts into them.
+# translator always starts from the texts the program shows today. The translations are checked
+# in under translations/ and compiled with the program; the target chanforge_lupdate merges new
+# catalogue texts into them.
 
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 
@@ -44,7 +44,6 @@ add_custom_target(chanforge-translations ALL DEPENDS ${CHANFORGE_TS})
 
 # Compiled beside the programs' share/ folder, where the window looks for them in the build tree
 # and once installed.
-set(CHANFORGE_LANGUAGES de it)
 set(CHANFORGE_QM_DIR ${CMAKE_BINARY_DIR}/share/chanforge/translations)
 set(language_ts)
 foreach(language IN LISTS CHANFORGE_LANGUAGES)
@@ -74,9 +73,11 @@ for entry in "chanforge::app::CRightView|TV channels" "qpui::CDlgConfiguration|P
 done]=])
   add_test(NAME TranslationCatalogueTest COMMAND sh -c "${check_catalogue}" sh ${CHANFORGE_TS})
 
+  list(JOIN CHANFORGE_LANGUAGES "," shipped_languages)
   cf_add_test(ChanforgeTranslationTests SOURCES ${CMAKE_SOURCE_DIR}/translations/tests/CatalogueTest.cpp
               LIBS Qt6::Core)
   add_dependencies(ChanforgeTranslationTests chanforge-translations)
   target_compile_definitions(ChanforgeTranslationTests PRIVATE CHANFORGE_CATALOGUE="${CHANFORGE_TS}"
-                             CHANFORGE_TRANSLATIONS="${CMAKE_SOURCE_DIR}/translations")
+                             CHANFORGE_TRANSLATIONS="${CMAKE_SOURCE_DIR}/translations"
+                             CHANFORGE_LANGUAGES="${shipped_languages}")
 endif()

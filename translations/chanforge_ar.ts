@@ -2888,7 +2888,7 @@ Title bar or toolbar
 <context>
     <name>chanforge::app::CReferenceCommands</name>
     <message>
-        <source>Apply &amp;reference list…</source>
+        <source>Apply re&amp;ference list…</source>
         <translation>تطبيق قائمة م&amp;رجعية…</translation>
     </message>
     <message>

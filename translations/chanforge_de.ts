@@ -2282,7 +2282,7 @@
     </message>
     <message>
         <source>By n&amp;ame</source>
-        <translation>Nach N&amp;ame</translation>
+        <translation>Nach Na&amp;me</translation>
     </message>
     <message>
         <source>Order:</source>
@@ -2290,7 +2290,7 @@
     </message>
     <message>
         <source>Columns per &amp;page:</source>
-        <translation>Spalten pro &amp;Seite:</translation>
+        <translation>Spalten pro Sei&amp;te:</translation>
     </message>
 </context>
 <context>
@@ -2796,7 +2796,7 @@ Titelleiste oder Werkzeugleiste
 <context>
     <name>chanforge::app::CReferenceCommands</name>
     <message>
-        <source>Apply &amp;reference list…</source>
+        <source>Apply re&amp;ference list…</source>
         <translation>&amp;Referenzliste anwenden …</translation>
     </message>
     <message>

@@ -2812,7 +2812,7 @@ Barra de título o barra de herramientas
 <context>
     <name>chanforge::app::CReferenceCommands</name>
     <message>
-        <source>Apply &amp;reference list…</source>
+        <source>Apply re&amp;ference list…</source>
         <translation>Aplicar lista de &amp;referencia…</translation>
     </message>
     <message>

@@ -2812,7 +2812,7 @@ Barre de titre ou barre d'outils
 <context>
     <name>chanforge::app::CReferenceCommands</name>
     <message>
-        <source>Apply &amp;reference list…</source>
+        <source>Apply re&amp;ference list…</source>
         <translation>Appliquer une liste de ré&amp;férence…</translation>
     </message>
     <message>

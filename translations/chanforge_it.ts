@@ -2321,7 +2321,7 @@
     </message>
     <message>
         <source>&amp;Export C table...</source>
-        <translation>&amp;Esporta tabella C...</translation>
+        <translation>Esporta tabella &amp;C...</translation>
     </message>
     <message>
         <source>Write the channel table as C source</source>
@@ -2485,7 +2485,7 @@
     </message>
     <message>
         <source>Re&amp;cords</source>
-        <translation>Re&amp;cord</translation>
+        <translation>&amp;Record</translation>
     </message>
     <message>
         <source>New satellite...</source>
@@ -2770,7 +2770,7 @@ Barra del titolo o barra degli strumenti
     </message>
     <message>
         <source>E&amp;xport</source>
-        <translation>Es&amp;porta</translation>
+        <translation>Esp&amp;orta</translation>
     </message>
     <message>
         <source>The printer cannot be used.</source>
@@ -2796,8 +2796,8 @@ Barra del titolo o barra degli strumenti
 <context>
     <name>chanforge::app::CReferenceCommands</name>
     <message>
-        <source>Apply &amp;reference list…</source>
-        <translation>Applica lista di &amp;riferimento…</translation>
+        <source>Apply re&amp;ference list…</source>
+        <translation>Applica lista di ri&amp;ferimento…</translation>
     </message>
     <message>
         <source>Number, group, lock and skip the channels as another list does</source>
@@ -2805,7 +2805,7 @@ Barra del titolo o barra degli strumenti
     </message>
     <message>
         <source>Save for &amp;another model…</source>
-        <translation>Salva per un &amp;altro modello…</translation>
+        <translation>Salva per un altro &amp;modello…</translation>
     </message>
     <message>
         <source>Write this database in the layout of another receiver model</source>

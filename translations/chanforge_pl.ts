@@ -2831,7 +2831,7 @@ Pasek tytułu lub pasek narzędzi
 <context>
     <name>chanforge::app::CReferenceCommands</name>
     <message>
-        <source>Apply &amp;reference list…</source>
+        <source>Apply re&amp;ference list…</source>
         <translation>Zastosuj listę &amp;referencyjną…</translation>
     </message>
     <message>

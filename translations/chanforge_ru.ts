@@ -2831,7 +2831,7 @@ Title bar or toolbar
 <context>
     <name>chanforge::app::CReferenceCommands</name>
     <message>
-        <source>Apply &amp;reference list…</source>
+        <source>Apply re&amp;ference list…</source>
         <translation>Прим&amp;енить эталонный список…</translation>
     </message>
     <message>

@@ -2793,7 +2793,7 @@ Başlık çubuğu veya araç çubuğu
 <context>
     <name>chanforge::app::CReferenceCommands</name>
     <message>
-        <source>Apply &amp;reference list…</source>
+        <source>Apply re&amp;ference list…</source>
         <translation>&amp;Referans listesi uygula…</translation>
     </message>
     <message>

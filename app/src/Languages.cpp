@@ -7,6 +7,7 @@
 
 #include <QActionGroup>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QSettings>
@@ -21,6 +22,12 @@ constexpr Language kLanguages[] = {
     {"en", "English"},
     {"de", "Deutsch"},
     {"it", "Italiano"},
+    {"fr", "Français"},
+    {"es", "Español"},
+    {"pl", "Polski"},
+    {"tr", "Türkçe"},
+    {"ru", "Русский"},
+    {"ar", "العربية"},
 };
 
 const QString kLanguageKey = QStringLiteral("Window/language");
@@ -77,6 +84,8 @@ QLocale InstallTranslators(QCoreApplication& app) {
     Install(app, locale, QStringLiteral("qtbase"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QLocale::setDefault(locale);
+    // Arabic lays the window out from the right; names and numbers keep their own direction.
+    QGuiApplication::setLayoutDirection(locale.textDirection());
     return locale;
 }
 

@@ -59,7 +59,7 @@ std::string LocalPath(const QString& path) {
 } // namespace
 
 CReferenceCommands::CReferenceCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
-    apply_ = new QAction(tr("Apply &reference list…"), this);
+    apply_ = new QAction(tr("Apply re&ference list…"), this);
     apply_->setObjectName("applyReferenceAction");
     apply_->setStatusTip(tr("Number, group, lock and skip the channels as another list does"));
     connect(apply_, &QAction::triggered, this, &CReferenceCommands::ApplyReference);

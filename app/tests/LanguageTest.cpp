@@ -1,7 +1,7 @@
 // The window in the operator's language. A translator that marks every text it is asked for
 // shows which texts never pass the catalogue: the walk opens every menu item's dialog and
-// message. German and Italian load with Qt's own translations, and no German text is cut at
-// 1024×768.
+// message. Each language loads with Qt's own translations, and in each no text is cut at
+// 1024×768 and no two items of a menu or dialog share an Alt key.
 #include "GuideWindow.h"
 #include "Languages.h"
 #include "LeftBottomView.h"
@@ -22,6 +22,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -198,7 +199,7 @@ void WalkItems(QMenuBar* bar, const std::function<void(QWidget*)>& seen) {
     }
 }
 
-/// Texts a German layout cuts: a caption narrower than its text needs.
+/// Captions a layout cuts: a caption narrower than its text needs.
 QStringList CutTexts(QWidget* window) {
     QStringList cut;
     for (QWidget* w : window->findChildren<QWidget*>()) {
@@ -210,18 +211,96 @@ QStringList CutTexts(QWidget* window) {
                               !label->text().isEmpty()) ||
                              (button != nullptr && !button->text().isEmpty());
         if (caption && w->width() < w->sizeHint().width())
-            cut << QStringLiteral("%1 \"%2\": %3 of %4 px")
+            cut << QStringLiteral("%1 \"%2\" is cut: %3 of %4 px")
                        .arg(QString::fromLatin1(w->metaObject()->className()),
                             label != nullptr ? label->text() : button->text())
                        .arg(w->width())
                        .arg(w->sizeHint().width());
     }
     if (window->width() > 1024 || window->height() > 768)
-        cut << QStringLiteral("%1 is %2×%3, larger than the screen")
+        cut << QStringLiteral("\"%1\" is %2×%3, larger than the screen")
                    .arg(window->windowTitle())
                    .arg(window->width())
                    .arg(window->height());
     return cut;
+}
+
+/// The letter after a single '&', lower case; none for a caption without one.
+QChar Accelerator(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption[i + 1].toLower();
+        ++i; // "&&" is a literal ampersand
+    }
+    return {};
+}
+
+/// Captions of one menu or window that answer to the same Alt key.
+QStringList SharedAccelerators(const QString& where, const QStringList& captions) {
+    QHash<QChar, QString> taken;
+    QStringList clashes;
+    for (const QString& caption : captions) {
+        const QChar key = Accelerator(caption);
+        if (key.isNull())
+            continue;
+        if (const auto first = taken.constFind(key); first != taken.cend())
+            clashes << QStringLiteral("%1: \"%2\" and \"%3\" share Alt+%4")
+                           .arg(where, *first, caption, QString(key));
+        else
+            taken.insert(key, caption);
+    }
+    return clashes;
+}
+
+/// The captions a window answers Alt keys for: its buttons, tabs, group boxes and labels.
+QStringList WindowCaptions(QWidget* window) {
+    QStringList captions;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->window() != window)
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            captions << button->text();
+        else if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && label->buddy())
+            captions << label->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(w))
+            captions << group->title();
+        else if (auto* tabs = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                captions << tabs->tabText(i);
+    }
+    return captions;
+}
+
+/// Each menu of the bar opens, fits the screen, and gives each Alt key to one item.
+QStringList MenuFaults(QMenuBar* bar) {
+    QStringList faults;
+    QStringList titles;
+    std::function<void(QMenu*)> look = [&](QMenu* menu) {
+        emit menu->aboutToShow();
+        QStringList items;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator() || !a->isVisible())
+                continue;
+            items << a->text();
+            if (a->menu() != nullptr)
+                look(a->menu());
+        }
+        faults << SharedAccelerators(QStringLiteral("menu ") + menu->title(), items);
+        menu->popup(bar->mapToGlobal(QPoint()));
+        if (!menu->isVisible())
+            faults << QStringLiteral("menu %1 does not open").arg(menu->title());
+        else if (menu->width() > 1024)
+            faults << QStringLiteral("menu %1 is %2 px wide").arg(menu->title()).arg(menu->width());
+        menu->hide();
+    };
+    for (QAction* top : bar->actions()) {
+        titles << top->text();
+        look(top->menu());
+    }
+    faults << SharedAccelerators(QStringLiteral("menu bar"), titles);
+    return faults;
 }
 
 } // namespace
@@ -237,7 +316,8 @@ class LanguageTest : public test::WindowFixture {
     void genresAndMultiplexesPassTheCatalogue();
     void eachLanguageReadsRight_data();
     void eachLanguageReadsRight();
-    void germanTextsAreWhole();
+    void textsAreWholeAndKeysUnique_data();
+    void textsAreWholeAndKeysUnique();
     void f1OpensTheGuideAtTheDialogsSection();
 
   private:
@@ -257,6 +337,7 @@ void LanguageTest::RemoveTranslators() {
         delete t;
     }
     QLocale::setDefault(QLocale(QLocale::English));
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 std::unique_ptr<CMainFrame> LanguageTest::Open() {
@@ -316,27 +397,50 @@ void LanguageTest::eachLanguageReadsRight_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("menus");
     QTest::addColumn<QString>("cancel");      ///< Qt's own catalogue
-    QTest::addColumn<QStringList>("deleted"); ///< for 1 and 2 duplicates
+    QTest::addColumn<QStringList>("deleted"); ///< for 1, 2 and 5 duplicates
     QTest::addColumn<QString>("finding");     ///< a library's counted phrase, for 1
     QTest::newRow("en") << "en"
                         << QStringList{"File", "Edit", "Records", "Receiver", "View", "Help"}
                         << "Cancel"
                         << QStringList{"1 duplicate channel deleted",
-                                       "2 duplicate channels deleted"}
+                                       "2 duplicate channels deleted",
+                                       "5 duplicate channels deleted"}
                         << "Favourite group 33 holds 1 channel, past the 32 groups the receiver "
                            "keeps";
     QTest::newRow("de") << "de" << QStringList{"Datei",    "Bearbeiten", "Einträge",
                                                "Receiver", "Ansicht",    "Hilfe"}
                         << "Abbrechen"
-                        << QStringList{"1 doppelter Sender gelöscht", "2 doppelte Sender gelöscht"}
+                        << QStringList{"1 doppelter Sender gelöscht", "2 doppelte Sender gelöscht",
+                                       "5 doppelte Sender gelöscht"}
                         << "Favoritenliste 33 enthält 1 Sender, jenseits der 32 Listen, die der "
                            "Receiver speichert";
     QTest::newRow("it") << "it" << QStringList{"File",       "Modifica",   "Record",
                                                "Ricevitore", "Visualizza", "Aiuto"}
                         << "Annulla"
-                        << QStringList{"1 canale doppio eliminato", "2 canali doppi eliminati"}
+                        << QStringList{"1 canale doppio eliminato", "2 canali doppi eliminati",
+                                       "5 canali doppi eliminati"}
                         << "Il gruppo preferiti 33 contiene 1 canale, oltre i 32 gruppi che il "
                            "ricevitore conserva";
+    // Three forms of a counted text, and six in Arabic, whose window reads from the right.
+    QTest::newRow("pl") << "pl"
+                        << QStringList{"Plik", "Edycja", "Wpisy", "Odbiornik", "Widok", "Pomoc"}
+                        << "Anuluj"
+                        << QStringList{"Usunięto 1 zdublowany kanał",
+                                       "Usunięto 2 zdublowane kanały",
+                                       "Usunięto 5 zdublowanych kanałów"}
+                        << "Grupa ulubionych 33 zawiera 1 kanał i wykracza poza liczbę grup, które "
+                           "zapamiętuje odbiornik (32)";
+    QTest::newRow("ru")
+        << "ru" << QStringList{"Файл", "Правка", "Записи", "Ресивер", "Вид", "Справка"} << "Отмена"
+        << QStringList{"Удалён 1 дубликат канала", "Удалено 2 дубликата каналов",
+                       "Удалено 5 дубликатов каналов"}
+        << "Группа избранного 33 содержит 1 канал и выходит за число групп, которые "
+           "хранит ресивер (32)";
+    QTest::newRow("ar")
+        << "ar" << QStringList{"ملف", "تحرير", "سجلات", "جهاز الاستقبال", "عرض", "مساعدة"} << "ألغِ"
+        << QStringList{"حُذفت 1 قناة مكررة", "حُذفت 2 قناتان مكررة", "حُذفت 5 قنوات مكررة"}
+        << "مجموعة المفضلة 33 تضم 1 قناة، وتقع خارج المجموعات الـ 32 التي يحفظها جهاز "
+           "الاستقبال";
 }
 
 void LanguageTest::eachLanguageReadsRight() {
@@ -356,23 +460,37 @@ void LanguageTest::eachLanguageReadsRight() {
         QVERIFY2(titles.contains(menu), qPrintable(titles.join(QLatin1Char(' '))));
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), cancel);
-    for (int n : {1, 2})
+    const int counts[] = {1, 2, 5};
+    for (int i = 0; i < 3; ++i)
         QCOMPARE(QCoreApplication::translate("chanforge::app::CCurateCommands",
-                                             "%n duplicate channel(s) deleted", nullptr, n),
-                 deleted[n - 1]);
+                                             "%n duplicate channel(s) deleted", nullptr, counts[i]),
+                 deleted[i]);
     const utils::Phrase phrase = utils::Phrase::Counted(
         "Check", "Favourite group %1 holds %n channel(s), past the %2 groups the receiver keeps", 1,
         {utils::Phrase::Number(33), utils::Phrase::Number(32)});
     QCOMPARE(Translated(phrase), finding);
 }
 
-void LanguageTest::germanTextsAreWhole() {
-    ChooseLanguage(QStringLiteral("de"));
-    InstallTranslators(*QCoreApplication::instance());
-    QStringList cut;
+void LanguageTest::textsAreWholeAndKeysUnique_data() {
+    QTest::addColumn<QString>("language");
+    for (const Language& language : Languages())
+        if (*language.code != 0)
+            QTest::newRow(language.code) << QString::fromLatin1(language.code);
+}
+
+/// In every language the window starts in, each menu opens, no caption of the window, a menu,
+/// a dialog or a message is cut at 1024×768, and no two items of a menu or a dialog answer to
+/// one Alt key.
+void LanguageTest::textsAreWholeAndKeysUnique() {
+    QFETCH(QString, language);
+    ChooseLanguage(language);
+    QCOMPARE(InstallTranslators(*QCoreApplication::instance()).name().left(2), language);
+    QStringList faults;
     const auto look = [&](QWidget* window) {
         QTest::qWait(20); // laid out
-        cut << CutTexts(window);
+        faults << CutTexts(window);
+        faults << SharedAccelerators(QStringLiteral("window ") + window->windowTitle(),
+                                     WindowCaptions(window));
     };
     {
         document_ = std::make_unique<document::Document>();
@@ -383,11 +501,13 @@ void LanguageTest::germanTextsAreWhole() {
     }
     auto frame = Open();
     QVERIFY(frame);
+    QCOMPARE(frame->layoutDirection(), QLocale(language).textDirection());
     look(frame.get());
+    faults << MenuFaults(frame->menuBar());
     WalkItems(frame->menuBar(), look);
     look(frame.get());
-    cut.removeDuplicates();
-    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    faults.removeDuplicates();
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 void LanguageTest::f1OpensTheGuideAtTheDialogsSection() {
