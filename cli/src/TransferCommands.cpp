@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 #include "chanforge/check/ImageDiff.h"
+#include "chanforge/fleet/FleetCommand.h"
 #include "chanforge/transfer/TransferCommand.h"
 #include "policy/Policy.h"
 #include "policy/Presets.h"
@@ -120,6 +121,46 @@ int RunSend(const Context& ctx, const std::string& port, const std::vector<std::
     return status == kOk && verify ? VerifySent(ctx.Out(), doc, line) : status;
 }
 
+struct FleetArgs {
+    std::vector<std::string> ports;
+    std::string report;
+    bool repeat = false;
+    bool json = false;
+};
+
+/// The same send to every port at once, each verified when asked, with a line per unit.
+int RunFleetSend(const Context& ctx, const std::vector<std::string>& files, bool verify,
+                 const SerialOptions& serial, const FleetArgs& fleet) {
+    chanforge::document::Document doc(ctx.Layout());
+    ctx.Configure(doc);
+    if (auto r = doc.Open(files); !r.ok())
+        return Fail(r);
+    if (auto r = doc.PrepareSend(); !r.ok())
+        return Fail(r);
+    chanforge::fleet::FleetCommandOptions options;
+    for (const std::string& port : fleet.ports)
+        options.lines.push_back(Line(ctx, port, serial));
+    const policy::ProductPreset* preset = options.lines.front().preset;
+    options.job.file = doc.WorkFilePath();
+    options.job.layout = doc.Layout();
+    options.job.family = chanforge::transfer::FamilyFor(
+        preset != nullptr ? preset->Kind() : policy::ProductKind::Current());
+    options.job.verify = verify;
+    options.job.scratch = std::filesystem::path(doc.WorkFilePath()).parent_path().string();
+    options.repeat = fleet.repeat;
+    options.json = fleet.json;
+    options.report = fleet.report;
+    return chanforge::fleet::RunFleetSend(options, ctx.Out());
+}
+
+/// One port without a report, repeat or JSON is the plain send; anything more is the fleet's.
+int RunSendCommand(const Context& ctx, const std::vector<std::string>& files, bool verify,
+                   const SerialOptions& serial, const FleetArgs& fleet) {
+    if (fleet.ports.size() == 1 && fleet.report.empty() && !fleet.repeat && !fleet.json)
+        return RunSend(ctx, fleet.ports.front(), files, verify, serial);
+    return RunFleetSend(ctx, files, verify, serial, fleet);
+}
+
 void AddSerialOptions(CLI::App* cmd, SerialOptions& serial) {
     cmd->add_option("--baud", serial.baud, "baud rate (default: the stored \"COM Baud Rate\")");
     cmd->add_option("--data-bits", serial.dataBits, "data bits");
@@ -156,16 +197,31 @@ void RegisterTransferCommands(CLI::App& app, Context& ctx) {
         SettingsUse::Stores);
 
     auto send = std::make_shared<TransferArgs>();
-    cmd = app.add_subcommand("send", "open the files and send the database");
-    cmd->add_option("--port", send->port, "serial device")->required();
+    auto fleet = std::make_shared<FleetArgs>();
+    cmd = app.add_subcommand(
+        "send", "open the files and send the database; several --port send to all at once");
+    cmd->add_option("--port", fleet->ports,
+                    "serial device; give it once per receiver to send to several at once")
+        ->required()
+        ->allow_extra_args(false); // the files follow a port, as with one port
+
     cmd->add_option("FILE", send->files, "files to open")->required();
     cmd->add_flag("--verify", send->verify,
                   "receive the image back and compare it with what was sent");
+    cmd->add_option("--report", fleet->report,
+                    "write a CSV row per receiver: time, port, version, blocks, seconds, result, "
+                    "reason, differences");
+    cmd->add_flag("--repeat", fleet->repeat,
+                  "after each receiver wait for the next one on the same port, until Ctrl+C");
+    cmd->add_flag("--json", fleet->json, "print a JSON line per port change and per receiver");
+    cmd->footer("With several ports every receiver is sent at once, each on its own line of "
+                "progress; the exit status is 0 only when every receiver verified (or was "
+                "sent, without --verify).");
     AddSerialOptions(cmd, send->serial);
     OnRun(
         cmd, ctx,
-        [send](const Context& c) {
-            return RunSend(c, send->port, send->files, send->verify, send->serial);
+        [send, fleet](const Context& c) {
+            return RunSendCommand(c, send->files, send->verify, send->serial, *fleet);
         },
         SettingsUse::Stores);
 

@@ -56,6 +56,41 @@ send-verify)
     contains "$work/err" "The receiver holds 1 byte that differs from what was sent, in block ${at%:*}"
   done
   ;;
+fleet)
+  # Several receivers at once, the last storing a damaged byte: the good ones verify, the
+  # report and the JSON lines say which one did not, and the exit status says not all did.
+  start_sims() { # start_sims ARGS-OF-THE-LAST...: three receivers of model D; sets pids, ports
+    local last=("$@") faults
+    pids=() ports=()
+    for i in 1 2 3; do
+      faults=()
+      [ "$i" = 3 ] && faults=("${last[@]}")
+      "$stbsim" --model D --sessions 2 "${faults[@]}" >"$work/sim$i.out" 2>"$work/sim$i.err" &
+      pids+=($!)
+      for _ in $(seq 200); do [ -s "$work/sim$i.out" ] && break; sleep 0.05; done
+      ports+=(--port "$(head -n 1 "$work/sim$i.out")")
+    done
+  }
+  start_sims --store-corrupt-block 300
+  expect 1 "$cli" --model D send "${ports[@]}" --verify --json --report "$work/report.csv" "$samples/model-D.bin"
+  kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null
+  python3 - "$work/out" "$work/report.csv" "${ports[5]}" <<'PY' || fail "report: $(cat "$work/out")"
+import csv, json, sys
+ends = [j for j in map(json.loads, open(sys.argv[1])) if "result" in j]
+rows = list(csv.DictReader(open(sys.argv[2], newline="")))
+faulty = sys.argv[3]
+for found in ({e["port"]: (e["result"], e["reason"]) for e in ends},
+              {r["Port"]: (r["Result"], r["Reason"]) for r in rows}):
+    assert len(found) == 3, found
+    assert found.pop(faulty) == ("failed", "The receiver holds 1 byte that differs from what was sent, in block 300"), found
+    assert all(result == ("verified", "") for result in found.values()), found
+PY
+  # All good: exit 0, a line per receiver.
+  start_sims
+  expect 0 "$cli" --model D send "${ports[@]}" --verify "$samples/model-D.bin"
+  kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null
+  [ "$(grep -c ': verified (' "$work/out")" = 3 ] || fail "not three verified: $(cat "$work/out")"
+  ;;
 *)
   fail "unknown case $case_name"
   ;;

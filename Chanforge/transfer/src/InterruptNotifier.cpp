@@ -1,4 +1,4 @@
-#include "InterruptNotifier.h"
+#include "chanforge/transfer/InterruptNotifier.h"
 
 #include <QSocketNotifier>
 

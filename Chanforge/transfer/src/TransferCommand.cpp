@@ -1,7 +1,7 @@
 #include "chanforge/transfer/TransferCommand.h"
 
-#include "InterruptNotifier.h"
 #include "ProgressLine.h"
+#include "chanforge/transfer/InterruptNotifier.h"
 #include "chanforge/transfer/ReceiveTransfer.h"
 #include "chanforge/transfer/SendTransfer.h"
 #include "policy/Policy.h"
@@ -21,44 +21,6 @@
 namespace chanforge::transfer {
 
 namespace {
-
-/// The event loop needs an application object; the command line may not have made one.
-std::unique_ptr<QCoreApplication> EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr)
-        return nullptr;
-    static int argc = 1;
-    static char name[] = "chanforge-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QCoreApplication>(argc, argv);
-}
-
-/// Settings store values with the command line's overrides; null after reporting a bad one.
-std::optional<TransferLine> LineFrom(const LineOptions& options) {
-    TransferLine line;
-    line.port = options.port;
-    line.preset = options.preset;
-    line.settings = ReadSerialSettings();
-    SERIAL_COMM_INFO_TAG& s = line.settings;
-    if (options.baud)
-        s.baud = *options.baud;
-    if (options.dataBits)
-        s.dataBits = static_cast<std::uint8_t>(std::clamp(*options.dataBits, 0, 255));
-    if (options.stopBits)
-        s.stopBits = static_cast<std::uint8_t>(std::clamp(*options.stopBits, 0, 255));
-    if (options.parity)
-        s.parity = static_cast<std::uint8_t>(std::clamp(*options.parity, 0, 255));
-    // The validators report what they refuse.
-    if (CSerialComm::GetBaud(s.baud) == 0 || CSerialComm::GetDataBit(s.dataBits) == 0 ||
-        CSerialComm::GetStopBit(s.stopBits) != s.stopBits ||
-        CSerialComm::GetParity(s.parity) != s.parity)
-        return std::nullopt;
-    if (options.port.empty()) {
-        std::fprintf(stderr, "No serial port given\n");
-        return std::nullopt;
-    }
-    line.idleTimeoutMs = std::max(0, options.timeoutSeconds) * 1000;
-    return line;
-}
 
 /// Starts a transfer and runs it to its end with progress and Ctrl+C; the exit status. Its end is
 /// listened for before it starts: a port that refuses its settings ends the transfer inside
@@ -95,6 +57,42 @@ int RunToEnd(CTransfer& transfer, const std::function<bool()>& start) {
 }
 
 } // namespace
+
+std::unique_ptr<QCoreApplication> EnsureApplication() {
+    if (QCoreApplication::instance() != nullptr)
+        return nullptr;
+    static int argc = 1;
+    static char name[] = "chanforge-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+std::optional<TransferLine> LineFrom(const LineOptions& options) {
+    TransferLine line;
+    line.port = options.port;
+    line.preset = options.preset;
+    line.settings = ReadSerialSettings();
+    SERIAL_COMM_INFO_TAG& s = line.settings;
+    if (options.baud)
+        s.baud = *options.baud;
+    if (options.dataBits)
+        s.dataBits = static_cast<std::uint8_t>(std::clamp(*options.dataBits, 0, 255));
+    if (options.stopBits)
+        s.stopBits = static_cast<std::uint8_t>(std::clamp(*options.stopBits, 0, 255));
+    if (options.parity)
+        s.parity = static_cast<std::uint8_t>(std::clamp(*options.parity, 0, 255));
+    // The validators report what they refuse.
+    if (CSerialComm::GetBaud(s.baud) == 0 || CSerialComm::GetDataBit(s.dataBits) == 0 ||
+        CSerialComm::GetStopBit(s.stopBits) != s.stopBits ||
+        CSerialComm::GetParity(s.parity) != s.parity)
+        return std::nullopt;
+    if (options.port.empty()) {
+        std::fprintf(stderr, "No serial port given\n");
+        return std::nullopt;
+    }
+    line.idleTimeoutMs = std::max(0, options.timeoutSeconds) * 1000;
+    return line;
+}
 
 int RunReceive(const ReceiveOptions& options, const ReceivedFileCheck& check) {
     const auto application = EnsureApplication();

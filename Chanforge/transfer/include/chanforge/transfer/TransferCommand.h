@@ -2,11 +2,16 @@
 // line on a terminal and Ctrl+C as Cancel. The command line only parses options and calls these.
 #pragma once
 
+#include "chanforge/transfer/Transfer.h"
+
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+
+class QCoreApplication;
 
 namespace policy {
 struct ProductPreset;
@@ -40,6 +45,14 @@ struct SendOptions {
     LineOptions line;
     std::string file; ///< a channel file, as the work file holds the database
 };
+
+/// The event loop needs an application object; the command line may not have made one. Null
+/// when one exists.
+std::unique_ptr<QCoreApplication> EnsureApplication();
+
+/// The settings store's values with the command line's overrides; none after reporting a bad
+/// one on standard error.
+std::optional<TransferLine> LineFrom(const LineOptions& options);
 
 /// Exit status: 0 done, 1 failed or cancelled (the reason on standard error), 2 bad settings.
 /// Without a check every receive that completes is taken.
