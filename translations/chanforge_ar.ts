@@ -1090,7 +1090,7 @@
     </message>
     <message>
         <source>&amp;Save without them</source>
-        <translation>&amp;حفظ دونها</translation>
+        <translation>‏&amp;حفظ دونها</translation>
     </message>
 </context>
 <context>
@@ -1829,7 +1829,7 @@
     </message>
     <message>
         <source>HD over SD</source>
-        <translation>HD قبل SD</translation>
+        <translation>‏HD قبل SD</translation>
     </message>
     <message>
         <source>Free-to-air over scrambled</source>
@@ -1894,12 +1894,12 @@
     <message numerus="yes">
         <source>%n group(s) ticked</source>
         <translation>
-            <numerusform>%n مجموعة محددة</numerusform>
-            <numerusform>%n مجموعة محددة</numerusform>
-            <numerusform>%n مجموعتان محددة</numerusform>
-            <numerusform>%n مجموعات محددة</numerusform>
-            <numerusform>%n مجموعة محددة</numerusform>
-            <numerusform>%n مجموعة محددة</numerusform>
+            <numerusform>‏%n مجموعة محددة</numerusform>
+            <numerusform>‏%n مجموعة محددة</numerusform>
+            <numerusform>‏%n مجموعتان محددة</numerusform>
+            <numerusform>‏%n مجموعات محددة</numerusform>
+            <numerusform>‏%n مجموعة محددة</numerusform>
+            <numerusform>‏%n مجموعة محددة</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2114,23 +2114,23 @@
     <message numerus="yes">
         <source>%n error(s)</source>
         <translation>
-            <numerusform>%n خطأ</numerusform>
-            <numerusform>%n خطأ</numerusform>
-            <numerusform>%n خطآن</numerusform>
-            <numerusform>%n أخطاء</numerusform>
-            <numerusform>%n خطأً</numerusform>
-            <numerusform>%n خطأ</numerusform>
+            <numerusform>‏%n خطأ</numerusform>
+            <numerusform>‏%n خطأ</numerusform>
+            <numerusform>‏%n خطآن</numerusform>
+            <numerusform>‏%n أخطاء</numerusform>
+            <numerusform>‏%n خطأً</numerusform>
+            <numerusform>‏%n خطأ</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n warning(s)</source>
         <translation>
-            <numerusform>%n تحذير</numerusform>
-            <numerusform>%n تحذير</numerusform>
-            <numerusform>%n تحذيران</numerusform>
-            <numerusform>%n تحذيرات</numerusform>
-            <numerusform>%n تحذيرًا</numerusform>
-            <numerusform>%n تحذير</numerusform>
+            <numerusform>‏%n تحذير</numerusform>
+            <numerusform>‏%n تحذير</numerusform>
+            <numerusform>‏%n تحذيران</numerusform>
+            <numerusform>‏%n تحذيرات</numerusform>
+            <numerusform>‏%n تحذيرًا</numerusform>
+            <numerusform>‏%n تحذير</numerusform>
         </translation>
     </message>
     <message>
@@ -2296,12 +2296,12 @@
     <message numerus="yes">
         <source>%n channel(s)</source>
         <translation>
-            <numerusform>%n قناة</numerusform>
-            <numerusform>%n قناة</numerusform>
-            <numerusform>%n قناتان</numerusform>
-            <numerusform>%n قنوات</numerusform>
-            <numerusform>%n قناة</numerusform>
-            <numerusform>%n قناة</numerusform>
+            <numerusform>‏%n قناة</numerusform>
+            <numerusform>‏%n قناة</numerusform>
+            <numerusform>‏%n قناتان</numerusform>
+            <numerusform>‏%n قنوات</numerusform>
+            <numerusform>‏%n قناة</numerusform>
+            <numerusform>‏%n قناة</numerusform>
         </translation>
     </message>
 </context>
@@ -2368,7 +2368,7 @@
     <name>chanforge::app::CMainFrame</name>
     <message>
         <source>&amp;Open...</source>
-        <translation>&amp;فتح...</translation>
+        <translation>‏&amp;فتح...</translation>
     </message>
     <message>
         <source>Open existing database</source>
@@ -2380,7 +2380,7 @@
     </message>
     <message>
         <source>&amp;Save to file...</source>
-        <translation>&amp;حفظ في ملف...</translation>
+        <translation>‏&amp;حفظ في ملف...</translation>
     </message>
     <message>
         <source>Save to file</source>
@@ -2436,7 +2436,7 @@
     </message>
     <message>
         <source>Re&amp;fresh</source>
-        <translation>&amp;تحديث</translation>
+        <translation>‏&amp;تحديث</translation>
     </message>
     <message>
         <source>Refresh all</source>
@@ -2456,7 +2456,7 @@
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;تراجع</translation>
+        <translation>‏&amp;تراجع</translation>
     </message>
     <message>
         <source>Undo the last change</source>
@@ -2472,7 +2472,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>&amp;حول</translation>
+        <translation>‏&amp;حول</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
@@ -2508,7 +2508,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;تحرير</translation>
+        <translation>‏&amp;تحرير</translation>
     </message>
     <message>
         <source>New channel...</source>
@@ -2569,7 +2569,7 @@
     </message>
     <message>
         <source>Re&amp;cords</source>
-        <translation>&amp;سجلات</translation>
+        <translation>‏&amp;سجلات</translation>
     </message>
     <message>
         <source>New satellite...</source>
@@ -2589,7 +2589,7 @@
     </message>
     <message>
         <source>&amp;Receiver</source>
-        <translation>&amp;جهاز الاستقبال</translation>
+        <translation>‏&amp;جهاز الاستقبال</translation>
     </message>
     <message>
         <source>Window
@@ -2621,15 +2621,15 @@ Title bar or toolbar
     </message>
     <message>
         <source>&amp;List</source>
-        <translation>&amp;قائمة</translation>
+        <translation>‏&amp;قائمة</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;عرض</translation>
+        <translation>‏&amp;عرض</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;مساعدة</translation>
+        <translation>‏&amp;مساعدة</translation>
     </message>
     <message>
         <source>The channel list has unsaved changes. Save them now?</source>
@@ -2689,7 +2689,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>Chanforge for %1</source>
-        <translation>Chanforge لـ %1</translation>
+        <translation>‏Chanforge لـ %1</translation>
     </message>
     <message>
         <source>Chanforge</source>
@@ -2701,7 +2701,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>Ctrl + double click: Configuration · Shift + double click: Export C table</source>
-        <translation>Ctrl + نقر مزدوج: الإعدادات · Shift + نقر مزدوج: تصدير جدول C</translation>
+        <translation>‏Ctrl + نقر مزدوج: الإعدادات · Shift + نقر مزدوج: تصدير جدول C</translation>
     </message>
     <message numerus="yes">
         <source>%n channel(s) moved to %1</source>
@@ -2784,7 +2784,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>Chanforge Version %1 (build: %2)</source>
-        <translation>Chanforge الإصدار %1 (البناء: %2)</translation>
+        <translation>‏Chanforge الإصدار %1 (البناء: %2)</translation>
     </message>
     <message>
         <source>Channel list editor for digital TV receivers.</source>
@@ -2822,7 +2822,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;طباعة...</translation>
+        <translation>‏&amp;طباعة...</translation>
     </message>
     <message>
         <source>Print the channel list</source>
@@ -2830,7 +2830,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>Print pre&amp;view...</source>
-        <translation>&amp;معاينة الطباعة...</translation>
+        <translation>‏&amp;معاينة الطباعة...</translation>
     </message>
     <message>
         <source>Show the printed channel list page by page</source>
@@ -2862,7 +2862,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>E&amp;xport</source>
-        <translation>&amp;تصدير</translation>
+        <translation>‏&amp;تصدير</translation>
     </message>
     <message>
         <source>The printer cannot be used.</source>
@@ -3072,7 +3072,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>&amp;Close gaps</source>
-        <translation>&amp;سد الفجوات</translation>
+        <translation>‏&amp;سد الفجوات</translation>
     </message>
     <message>
         <source>Take the &amp;names</source>
@@ -3080,17 +3080,17 @@ Title bar or toolbar
     </message>
     <message>
         <source>C&amp;ut names to fit</source>
-        <translation>&amp;قص الأسماء لتتسع</translation>
+        <translation>‏&amp;قص الأسماء لتتسع</translation>
     </message>
     <message numerus="yes">
         <source>%n reference channel(s):</source>
         <translation>
-            <numerusform>%n قناة مرجعية:</numerusform>
-            <numerusform>%n قناة مرجعية:</numerusform>
-            <numerusform>%n قناتان مرجعية:</numerusform>
-            <numerusform>%n قنوات مرجعية:</numerusform>
-            <numerusform>%n قناة مرجعية:</numerusform>
-            <numerusform>%n قناة مرجعية:</numerusform>
+            <numerusform>‏%n قناة مرجعية:</numerusform>
+            <numerusform>‏%n قناة مرجعية:</numerusform>
+            <numerusform>‏%n قناتان مرجعية:</numerusform>
+            <numerusform>‏%n قنوات مرجعية:</numerusform>
+            <numerusform>‏%n قناة مرجعية:</numerusform>
+            <numerusform>‏%n قناة مرجعية:</numerusform>
         </translation>
     </message>
     <message>
@@ -3100,34 +3100,34 @@ Title bar or toolbar
     <message numerus="yes">
         <source>%n channel(s) of this list without an entry.</source>
         <translation>
-            <numerusform>%n قناة من هذه القائمة بلا إدخال.</numerusform>
-            <numerusform>%n قناة من هذه القائمة بلا إدخال.</numerusform>
-            <numerusform>%n قناتان من هذه القائمة بلا إدخال.</numerusform>
-            <numerusform>%n قنوات من هذه القائمة بلا إدخال.</numerusform>
-            <numerusform>%n قناة من هذه القائمة بلا إدخال.</numerusform>
-            <numerusform>%n قناة من هذه القائمة بلا إدخال.</numerusform>
+            <numerusform>‏%n قناة من هذه القائمة بلا إدخال.</numerusform>
+            <numerusform>‏%n قناة من هذه القائمة بلا إدخال.</numerusform>
+            <numerusform>‏%n قناتان من هذه القائمة بلا إدخال.</numerusform>
+            <numerusform>‏%n قنوات من هذه القائمة بلا إدخال.</numerusform>
+            <numerusform>‏%n قناة من هذه القائمة بلا إدخال.</numerusform>
+            <numerusform>‏%n قناة من هذه القائمة بلا إدخال.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) left out: nothing changes there.</source>
         <translation>
-            <numerusform>%n سطر مستبعد: لا يتغيّر شيء هناك.</numerusform>
-            <numerusform>%n سطر مستبعد: لا يتغيّر شيء هناك.</numerusform>
-            <numerusform>%n سطران مستبعد: لا يتغيّر شيء هناك.</numerusform>
-            <numerusform>%n أسطر مستبعد: لا يتغيّر شيء هناك.</numerusform>
-            <numerusform>%n سطرًا مستبعد: لا يتغيّر شيء هناك.</numerusform>
-            <numerusform>%n سطر مستبعد: لا يتغيّر شيء هناك.</numerusform>
+            <numerusform>‏%n سطر مستبعد: لا يتغيّر شيء هناك.</numerusform>
+            <numerusform>‏%n سطر مستبعد: لا يتغيّر شيء هناك.</numerusform>
+            <numerusform>‏%n سطران مستبعد: لا يتغيّر شيء هناك.</numerusform>
+            <numerusform>‏%n أسطر مستبعد: لا يتغيّر شيء هناك.</numerusform>
+            <numerusform>‏%n سطرًا مستبعد: لا يتغيّر شيء هناك.</numerusform>
+            <numerusform>‏%n سطر مستبعد: لا يتغيّر شيء هناك.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel's character table lacks): tick "Cut names to fit", leave the names as they are or leave those lines out.</source>
         <translation>
-            <numerusform>%n اسم لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>%n اسم لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>%n اسمان لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>%n أسماء لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>%n اسمًا لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>%n اسم لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسم لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسم لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسمان لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n أسماء لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسمًا لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسم لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
         </translation>
     </message>
     <message>
@@ -3334,34 +3334,34 @@ Title bar or toolbar
     <message numerus="yes">
         <source>%n name(s) would be left empty: rename refused.</source>
         <translation>
-            <numerusform>%n اسم سيبقى فارغًا: رُفضت إعادة التسمية.</numerusform>
-            <numerusform>%n اسم سيبقى فارغًا: رُفضت إعادة التسمية.</numerusform>
-            <numerusform>%n اسمان سيبقى فارغًا: رُفضت إعادة التسمية.</numerusform>
-            <numerusform>%n أسماء سيبقى فارغًا: رُفضت إعادة التسمية.</numerusform>
-            <numerusform>%n اسمًا سيبقى فارغًا: رُفضت إعادة التسمية.</numerusform>
-            <numerusform>%n اسم سيبقى فارغًا: رُفضت إعادة التسمية.</numerusform>
+            <numerusform>‏%n اسم سيبقى فارغًا: رُفضت إعادة التسمية.</numerusform>
+            <numerusform>‏%n اسم سيبقى فارغًا: رُفضت إعادة التسمية.</numerusform>
+            <numerusform>‏%n اسمان سيبقى فارغًا: رُفضت إعادة التسمية.</numerusform>
+            <numerusform>‏%n أسماء سيبقى فارغًا: رُفضت إعادة التسمية.</numerusform>
+            <numerusform>‏%n اسمًا سيبقى فارغًا: رُفضت إعادة التسمية.</numerusform>
+            <numerusform>‏%n اسم سيبقى فارغًا: رُفضت إعادة التسمية.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n name(s) with characters the channel's character table cannot hold: rename refused. Tick "Cut names to fit" to store them as '?', or leave those lines out.</source>
         <translation>
-            <numerusform>%n اسم بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>%n اسم بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>%n اسمان بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>%n أسماء بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>%n اسمًا بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>%n اسم بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسم بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسم بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسمان بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n أسماء بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسمًا بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسم بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n name(s) longer than the receiver keeps: rename refused.</source>
         <translation>
-            <numerusform>%n اسم أطول مما يحفظه جهاز الاستقبال: رُفضت إعادة التسمية.</numerusform>
-            <numerusform>%n اسم أطول مما يحفظه جهاز الاستقبال: رُفضت إعادة التسمية.</numerusform>
-            <numerusform>%n اسمان أطول مما يحفظه جهاز الاستقبال: رُفضت إعادة التسمية.</numerusform>
-            <numerusform>%n أسماء أطول مما يحفظه جهاز الاستقبال: رُفضت إعادة التسمية.</numerusform>
-            <numerusform>%n اسمًا أطول مما يحفظه جهاز الاستقبال: رُفضت إعادة التسمية.</numerusform>
-            <numerusform>%n اسم أطول مما يحفظه جهاز الاستقبال: رُفضت إعادة التسمية.</numerusform>
+            <numerusform>‏%n اسم أطول مما يحفظه جهاز الاستقبال: رُفضت إعادة التسمية.</numerusform>
+            <numerusform>‏%n اسم أطول مما يحفظه جهاز الاستقبال: رُفضت إعادة التسمية.</numerusform>
+            <numerusform>‏%n اسمان أطول مما يحفظه جهاز الاستقبال: رُفضت إعادة التسمية.</numerusform>
+            <numerusform>‏%n أسماء أطول مما يحفظه جهاز الاستقبال: رُفضت إعادة التسمية.</numerusform>
+            <numerusform>‏%n اسمًا أطول مما يحفظه جهاز الاستقبال: رُفضت إعادة التسمية.</numerusform>
+            <numerusform>‏%n اسم أطول مما يحفظه جهاز الاستقبال: رُفضت إعادة التسمية.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -3389,23 +3389,23 @@ Title bar or toolbar
     <message numerus="yes">
         <source>%n name(s) cut to what the receiver keeps.</source>
         <translation>
-            <numerusform>%n اسم مقصوص إلى ما يحفظه جهاز الاستقبال.</numerusform>
-            <numerusform>%n اسم مقصوص إلى ما يحفظه جهاز الاستقبال.</numerusform>
-            <numerusform>%n اسمان مقصوص إلى ما يحفظه جهاز الاستقبال.</numerusform>
-            <numerusform>%n أسماء مقصوص إلى ما يحفظه جهاز الاستقبال.</numerusform>
-            <numerusform>%n اسمًا مقصوص إلى ما يحفظه جهاز الاستقبال.</numerusform>
-            <numerusform>%n اسم مقصوص إلى ما يحفظه جهاز الاستقبال.</numerusform>
+            <numerusform>‏%n اسم مقصوص إلى ما يحفظه جهاز الاستقبال.</numerusform>
+            <numerusform>‏%n اسم مقصوص إلى ما يحفظه جهاز الاستقبال.</numerusform>
+            <numerusform>‏%n اسمان مقصوص إلى ما يحفظه جهاز الاستقبال.</numerusform>
+            <numerusform>‏%n أسماء مقصوص إلى ما يحفظه جهاز الاستقبال.</numerusform>
+            <numerusform>‏%n اسمًا مقصوص إلى ما يحفظه جهاز الاستقبال.</numerusform>
+            <numerusform>‏%n اسم مقصوص إلى ما يحفظه جهاز الاستقبال.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n name(s) with characters the receiver cannot show.</source>
         <translation>
-            <numerusform>%n اسم بأحرف لا يستطيع جهاز الاستقبال عرضها.</numerusform>
-            <numerusform>%n اسم بأحرف لا يستطيع جهاز الاستقبال عرضها.</numerusform>
-            <numerusform>%n اسمان بأحرف لا يستطيع جهاز الاستقبال عرضها.</numerusform>
-            <numerusform>%n أسماء بأحرف لا يستطيع جهاز الاستقبال عرضها.</numerusform>
-            <numerusform>%n اسمًا بأحرف لا يستطيع جهاز الاستقبال عرضها.</numerusform>
-            <numerusform>%n اسم بأحرف لا يستطيع جهاز الاستقبال عرضها.</numerusform>
+            <numerusform>‏%n اسم بأحرف لا يستطيع جهاز الاستقبال عرضها.</numerusform>
+            <numerusform>‏%n اسم بأحرف لا يستطيع جهاز الاستقبال عرضها.</numerusform>
+            <numerusform>‏%n اسمان بأحرف لا يستطيع جهاز الاستقبال عرضها.</numerusform>
+            <numerusform>‏%n أسماء بأحرف لا يستطيع جهاز الاستقبال عرضها.</numerusform>
+            <numerusform>‏%n اسمًا بأحرف لا يستطيع جهاز الاستقبال عرضها.</numerusform>
+            <numerusform>‏%n اسم بأحرف لا يستطيع جهاز الاستقبال عرضها.</numerusform>
         </translation>
     </message>
 </context>
@@ -3615,15 +3615,15 @@ Title bar or toolbar
     </message>
     <message>
         <source>Video PID :</source>
-        <translation>Video PID:</translation>
+        <translation>‏Video PID:</translation>
     </message>
     <message>
         <source>Audio PID :</source>
-        <translation>Audio PID:</translation>
+        <translation>‏Audio PID:</translation>
     </message>
     <message>
         <source>PCR PID :</source>
-        <translation>PCR PID:</translation>
+        <translation>‏PCR PID:</translation>
     </message>
     <message>
         <source>Service ID :</source>
@@ -3812,7 +3812,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>TS ID :</source>
-        <translation>TS ID:</translation>
+        <translation>‏TS ID:</translation>
     </message>
     <message>
         <source>Drift :</source>
@@ -3824,7 +3824,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>FEC :</source>
-        <translation>FEC:</translation>
+        <translation>‏FEC:</translation>
     </message>
     <message>
         <source>Transmission :</source>
@@ -3911,15 +3911,15 @@ Title bar or toolbar
     </message>
     <message>
         <source>22 KHz :</source>
-        <translation>22 kHz:</translation>
+        <translation>‏22 kHz:</translation>
     </message>
     <message>
         <source>Tone Burst :</source>
-        <translation>Tone Burst:</translation>
+        <translation>‏Tone Burst:</translation>
     </message>
     <message>
         <source>DiSEqC :</source>
-        <translation>DiSEqC:</translation>
+        <translation>‏DiSEqC:</translation>
     </message>
     <message>
         <source>Motor Pos :</source>
@@ -4032,19 +4032,19 @@ Title bar or toolbar
     </message>
     <message>
         <source>LNB Low : %1</source>
-        <translation>LNB منخفض : %1</translation>
+        <translation>‏LNB منخفض : %1</translation>
     </message>
     <message>
         <source>LNB Low(T%1) : %2</source>
-        <translation>LNB منخفض(T%1) : %2</translation>
+        <translation>‏LNB منخفض(T%1) : %2</translation>
     </message>
     <message>
         <source>LNB High : %1</source>
-        <translation>LNB مرتفع : %1</translation>
+        <translation>‏LNB مرتفع : %1</translation>
     </message>
     <message>
         <source>LNB High(T%1) : %2</source>
-        <translation>LNB مرتفع(T%1) : %2</translation>
+        <translation>‏LNB مرتفع(T%1) : %2</translation>
     </message>
     <message>
         <source>C/Ku switch : %1</source>
