@@ -808,6 +808,53 @@
     </message>
 </context>
 <context>
+    <name>Fleet</name>
+    <message>
+        <source>waiting for the receiver</source>
+        <translation>warte auf den Receiver</translation>
+    </message>
+    <message>
+        <source>sending block %1 of %2</source>
+        <translation>sende Block %1 von %2</translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation>prüfe</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>The receiver holds a database that differs from the one sent</source>
+        <translation>Der Receiver enthält eine andere Senderliste als die gesendete</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>geprüft</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>gesendet</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+</context>
+<context>
     <name>Genres</name>
     <message>
         <source>None</source>
@@ -2100,6 +2147,105 @@
     </message>
 </context>
 <context>
+    <name>chanforge::app::CFleetDialog</name>
+    <message>
+        <source>Send to several receivers</source>
+        <translation>An mehrere Receiver senden</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Repeat on this port</source>
+        <translation>An diesem Anschluss wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Add port</source>
+        <translation>Anschluss &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Other port:</source>
+        <translation>&amp;Anderer Anschluss:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Receiver version</source>
+        <translation>Receiver-Version</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blöcke</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Einzelheiten</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>Anha&amp;lten</translation>
+    </message>
+    <message>
+        <source>Save &amp;report…</source>
+        <translation>&amp;Bericht speichern …</translation>
+    </message>
+    <message>
+        <source>Tick the ports of the receivers to send to.</source>
+        <translation>Haken Sie die Anschlüsse der Receiver an, an die gesendet werden soll.</translation>
+    </message>
+    <message>
+        <source>The report row was not added to the log in the backup folder: %1</source>
+        <translation>Die Berichtszeile wurde nicht in das Protokoll im Sicherungsordner eingetragen: %1</translation>
+    </message>
+    <message>
+        <source>No receiver has finished yet: the report is empty.</source>
+        <translation>Noch kein Receiver ist fertig: Der Bericht ist leer.</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>report.csv</source>
+        <translation>bericht.csv</translation>
+    </message>
+    <message>
+        <source>The report was not saved: %1</source>
+        <translation>Der Bericht wurde nicht gespeichert: %1</translation>
+    </message>
+</context>
+<context>
     <name>chanforge::app::CGuideWindow</name>
     <message>
         <source>Chanforge Guide</source>
@@ -2350,6 +2496,14 @@
     <message>
         <source>Sen&amp;d</source>
         <translation>Sen&amp;den</translation>
+    </message>
+    <message>
+        <source>Send to se&amp;veral receivers…</source>
+        <translation>An &amp;mehrere Receiver senden …</translation>
+    </message>
+    <message>
+        <source>Send DB to every ticked port at once, each verified</source>
+        <translation>Die Senderliste an alle angehakten Anschlüsse zugleich senden, jeden geprüft</translation>
     </message>
     <message>
         <source>Send DB to STB</source>

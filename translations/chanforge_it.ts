@@ -808,6 +808,53 @@
     </message>
 </context>
 <context>
+    <name>Fleet</name>
+    <message>
+        <source>waiting for the receiver</source>
+        <translation>in attesa del ricevitore</translation>
+    </message>
+    <message>
+        <source>sending block %1 of %2</source>
+        <translation>invio del blocco %1 di %2</translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation>verifica in corso</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>completato</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>non riuscito: %1</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Interrotto</translation>
+    </message>
+    <message>
+        <source>The receiver holds a database that differs from the one sent</source>
+        <translation>Il ricevitore contiene una lista diversa da quella inviata</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificato</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>inviato</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>non riuscito</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrotto</translation>
+    </message>
+</context>
+<context>
     <name>Genres</name>
     <message>
         <source>None</source>
@@ -2100,6 +2147,105 @@
     </message>
 </context>
 <context>
+    <name>chanforge::app::CFleetDialog</name>
+    <message>
+        <source>Send to several receivers</source>
+        <translation>Invia a più ricevitori</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>Repeat on this port</source>
+        <translation>Ripeti su questa porta</translation>
+    </message>
+    <message>
+        <source>&amp;Add port</source>
+        <translation>&amp;Aggiungi porta</translation>
+    </message>
+    <message>
+        <source>&amp;Other port:</source>
+        <translation>Altra &amp;porta:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Receiver version</source>
+        <translation>Versione del ricevitore</translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation>Blocchi</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondi</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapporto</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>A&amp;vvia</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>Save &amp;report…</source>
+        <translation>Salva &amp;rapporto…</translation>
+    </message>
+    <message>
+        <source>Tick the ports of the receivers to send to.</source>
+        <translation>Spunta le porte dei ricevitori a cui inviare.</translation>
+    </message>
+    <message>
+        <source>The report row was not added to the log in the backup folder: %1</source>
+        <translation>La riga del rapporto non è stata aggiunta al registro nella cartella dei backup: %1</translation>
+    </message>
+    <message>
+        <source>No receiver has finished yet: the report is empty.</source>
+        <translation>Nessun ricevitore ha ancora finito: il rapporto è vuoto.</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Salva rapporto</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>report.csv</source>
+        <translation>rapporto.csv</translation>
+    </message>
+    <message>
+        <source>The report was not saved: %1</source>
+        <translation>Il rapporto non è stato salvato: %1</translation>
+    </message>
+</context>
+<context>
     <name>chanforge::app::CGuideWindow</name>
     <message>
         <source>Chanforge Guide</source>
@@ -2350,6 +2496,14 @@
     <message>
         <source>Sen&amp;d</source>
         <translation>&amp;Invia</translation>
+    </message>
+    <message>
+        <source>Send to se&amp;veral receivers…</source>
+        <translation>Invia a &amp;più ricevitori…</translation>
+    </message>
+    <message>
+        <source>Send DB to every ticked port at once, each verified</source>
+        <translation>Invia la lista a tutte le porte spuntate insieme, ciascuna verificata</translation>
     </message>
     <message>
         <source>Send DB to STB</source>

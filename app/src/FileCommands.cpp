@@ -1,11 +1,13 @@
 #include "FileCommands.h"
 
 #include "FileDialogs.h"
+#include "FleetDialog.h"
 #include "MainFrame.h"
 #include "OtherModel.h"
 #include "PhraseText.h"
 #include "WaitCursor.h"
 #include "WindowMemory.h"
+#include "chanforge/check/Backups.h"
 #include "chanforge/check/Unresolved.h"
 #include "policy/Presets.h"
 #include "qpui/DlgRecvDataFromSTB.h"
@@ -243,27 +245,49 @@ void CFileCommands::Receive() {
     frame_.Backups().AfterReceive();
 }
 
-void CFileCommands::Send() {
+bool CFileCommands::PrepareSend() {
     if (document_.Store().Size(kChannelTable) == 0 || document_.Store().Size(kFavoriteTable) == 0) {
         qpui::ShowStop(&frame_,
                        QCoreApplication::translate("Document", document::kUploadEmptyMessage));
-        return;
+        return false;
     }
     frame_.RefreshPanes();
     if (!frame_.Checks().BeforeSend())
-        return;
+        return false;
     document::DocResult prepared;
     {
         WaitCursor wait;
         prepared = document_.PrepareSend();
     }
-    if (!Report(prepared))
+    return Report(prepared);
+}
+
+void CFileCommands::Send() {
+    if (!PrepareSend())
         return;
     qpui::CDlgSendDataToSTB dialog(frame_.Context().Product(), &frame_);
     dialog.Initialize(document_.WorkFilePath());
     dialog.SetTransferValues(document_.GetModel().transfer);
     dialog.exec();
     frame_.Backups().AfterSend(dialog.TransferSucceeded());
+}
+
+void CFileCommands::SendToSeveral() {
+    if (!PrepareSend())
+        return;
+    fleet::FleetJob job;
+    job.file = document_.WorkFilePath();
+    job.layout = document_.Layout();
+    job.family = transfer::FamilyFor(frame_.Context().Product());
+    job.scratch = QFileInfo(QString::fromStdString(job.file)).absolutePath().toStdString();
+    job.say = [](const utils::Phrase& phrase) { return Translated(phrase); };
+    transfer::TransferLine line;
+    line.settings = transfer::ReadSerialSettings();
+    line.idleTimeoutMs = transfer::kDefaultIdleMs;
+    line.policy = document_.GetModel().transfer;
+    CFleetDialog dialog(std::move(job), line, check::BackupStore().Folder(),
+                        serlink::EnumeratePorts(), &frame_);
+    dialog.exec();
 }
 
 void CFileCommands::ExportDefaultTable() {

@@ -38,6 +38,8 @@ class CFileCommands : public QObject {
     void Save();
     void Receive();
     void Send();
+    /// The open database to every ticked port at once, each verified by its read-back.
+    void SendToSeveral();
     void ExportDefaultTable();
     /// After every table was replaced: a fresh history, saved as it is, under this name.
     void TablesReplaced(const QString& name);
@@ -45,6 +47,9 @@ class CFileCommands : public QObject {
     bool Report(const document::DocResult& result);
 
   private:
+    /// What every send needs first: a list with channels and groups, the check passed, the
+    /// work file written; false after telling the operator why not.
+    bool PrepareSend();
     QString AskSaveChannelData();
     void MarkSaved();
     /// A workbook holds the channel table only: it saves everything only when nothing else

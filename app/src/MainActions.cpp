@@ -55,6 +55,9 @@ MainActions CreateMainActions(CMainFrame& f) {
     a.send = Make(
         f, QStyle::SP_ArrowUp, CMainFrame::tr("Sen&d"), CMainFrame::tr("Send DB to STB"),
         QKeySequence(Qt::CTRL | Qt::Key_T), [&f] { f.Files().Send(); }, CMainFrame::tr("Send"));
+    a.sendSeveral = Make(f, kNoIcon, CMainFrame::tr("Send to se&veral receivers…"),
+                         CMainFrame::tr("Send DB to every ticked port at once, each verified"),
+                         QKeySequence(), [&f] { f.Files().SendToSeveral(); });
     a.configuration = Make(f, kNoIcon, CMainFrame::tr("&Configuration (receiver model)..."),
                            CMainFrame::tr("Choose the receiver model"), QKeySequence(),
                            [&f] { f.Configuration(); });

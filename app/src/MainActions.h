@@ -13,6 +13,7 @@ struct MainActions {
     QAction* quit = nullptr;
     QAction* receive = nullptr;
     QAction* send = nullptr;
+    QAction* sendSeveral = nullptr;
     QAction* configuration = nullptr;
     QAction* refresh = nullptr;
     QAction* simpleColumns = nullptr; ///< checkable: Simple (checked) or Detail columns

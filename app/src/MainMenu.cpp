@@ -117,6 +117,7 @@ void AddReceiverMenu(CMainFrame& frame, const MainActions& a) {
     QMenu* receiver = frame.menuBar()->addMenu(CMainFrame::tr("&Receiver"));
     receiver->addAction(a.receive);
     receiver->addAction(a.send);
+    receiver->addAction(a.sendSeveral);
     receiver->addSeparator();
     receiver->addAction(frame.Checks().CheckAction());
     receiver->addAction(frame.Checks().CompareAction());

@@ -1,4 +1,4 @@
-#include "PortChoice.h"
+#include "qpui/PortChoice.h"
 
 #include "chanforge/transfer/SerialSettings.h"
 

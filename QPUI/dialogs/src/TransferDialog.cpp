@@ -1,11 +1,11 @@
 #include "qpui/TransferDialog.h"
 
-#include "PortChoice.h"
 #include "SilenceHint.h"
 #include "chanforge/transfer/SerialSettings.h"
 #include "chanforge/transfer/Transfer.h"
 #include "chanforge/transfer/TransferTexts.h"
 #include "qpui/MessageBox.h"
+#include "qpui/PortChoice.h"
 
 #include <QComboBox>
 #include <QGridLayout>

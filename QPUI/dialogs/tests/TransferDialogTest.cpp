@@ -1,8 +1,8 @@
 // Drives the receive and send dialogs against the virtual receiver on a pseudo-terminal, as an
 // operator would: pick the port, Connect, watch, Complete or Cancel.
 #include "DialogTestSupport.h"
-#include "PortChoice.h"
 #include "StbSimProcess.h"
+#include "qpui/PortChoice.h"
 
 #include "chanforge/transfer/SerialSettings.h"
 #include "chanforge/transfer/TransferTexts.h"

@@ -65,6 +65,10 @@ class BackupStore {
     /// platform's per-user application data folder.
     explicit BackupStore(std::string folder = {});
 
+    /// Where the backups are kept, with the log of every unit a send to several receivers
+    /// programmed.
+    const std::string& Folder() const { return folder_; }
+
     /// Keeps a copy of the image (a whole channel file) for the model, its channels counted
     /// with the layout, then drops that model's oldest backups written here past the newest 20.
     /// msecsSinceEpoch < 0 means now.
