@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <filesystem>
 #include <string_view>
 
 namespace chanforge::transponders {
@@ -231,6 +232,16 @@ std::optional<int> PositionOfTableName(const std::string& file) {
     if (tail.empty() || (tail.back() != 'E' && tail.back() != 'W'))
         return std::nullopt;
     return ParsePosition(tail);
+}
+
+std::vector<std::string> ScanTablesFor(const std::string& folder, int position) {
+    std::vector<std::string> tables;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (entry.is_regular_file(error) && PositionOfTableName(entry.path().string()) == position)
+            tables.push_back(entry.path().string());
+    std::sort(tables.begin(), tables.end());
+    return tables;
 }
 
 SourceResult ReadScanTable(std::span<const std::uint8_t> bytes, const std::string& file,

@@ -203,6 +203,10 @@ TEST(ScanTableTest, ReadsEverySatelliteTableTheSystemHas) {
         ++tables;
     }
     EXPECT_GT(tables, 100u);
+    const std::vector<std::string> astra = ScanTablesFor(folder.string(), 192);
+    ASSERT_FALSE(astra.empty());
+    EXPECT_EQ(astra.front(), folder.string() + "/Astra-19.2E");
+    EXPECT_TRUE(ScanTablesFor("/nonexistent", 192).empty());
 }
 
 TEST(PositionTest, ReadsPositionsAsTheOperatorTypesThem) {

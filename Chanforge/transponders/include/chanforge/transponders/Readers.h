@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace chanforge::transponders {
 
@@ -37,5 +38,10 @@ SourceResult ReadSource(const std::string& path, Source& out);
 
 /// The orbital position at the end of a scan table's name ("Astra-19.2E" gives 192).
 std::optional<int> PositionOfTableName(const std::string& file);
+
+/// Where Debian's dtv-scan-tables package keeps the satellite tables.
+inline constexpr const char* kSystemScanTables = "/usr/share/dvb/dvb-s";
+/// The scan tables in folder whose names give position, by name; none when there is no folder.
+std::vector<std::string> ScanTablesFor(const std::string& folder, int position);
 
 } // namespace chanforge::transponders
