@@ -38,6 +38,7 @@ class SatellitesXmlReader {
     Source& out_;
     int depth_ = 0;
     std::size_t carriers_ = 0;
+    QXmlStreamAttributes attributes_; ///< of the element just started, read once
     std::optional<SourceResult> refusal_;
 };
 
@@ -71,6 +72,7 @@ bool SatellitesXmlReader::Token() {
 }
 
 bool SatellitesXmlReader::StartElement() {
+    attributes_ = xml_.attributes();
     if (++depth_ > kMaxDepth)
         return Refuse(Fault(CF_TR_NOOP("Transponders", "elements nested deeper than a "
                                                        "satellite's transponders")));
@@ -93,7 +95,7 @@ bool SatellitesXmlReader::StartElement() {
 }
 
 bool SatellitesXmlReader::AttributesFit() {
-    for (const QXmlStreamAttribute& attribute : xml_.attributes())
+    for (const QXmlStreamAttribute& attribute : attributes_)
         if (static_cast<std::size_t>(attribute.value().size()) > kMaxAttributeLength)
             return Refuse(Fault(CF_TR_NOOP("Transponders", "the attribute %1 is longer than %2 "
                                                            "characters"),
@@ -105,7 +107,7 @@ bool SatellitesXmlReader::AttributesFit() {
 bool SatellitesXmlReader::Satellite() {
     SourceSatellite satellite;
     satellite.line = Line();
-    satellite.name = xml_.attributes().value(QLatin1StringView("name")).toString().toStdString();
+    satellite.name = attributes_.value(QLatin1StringView("name")).toString().toStdString();
     const auto position = Number("position", true);
     if (!position)
         return false;
@@ -154,7 +156,7 @@ bool SatellitesXmlReader::Transponder() {
 }
 
 std::optional<long long> SatellitesXmlReader::Number(const char* name, bool required) {
-    const auto text = xml_.attributes().value(QLatin1StringView(name));
+    const auto text = attributes_.value(QLatin1StringView(name));
     if (text.isEmpty()) {
         if (required)
             Refuse(Fault(CF_TR_NOOP("Transponders", "the attribute %1 is missing"),
@@ -173,7 +175,7 @@ std::optional<long long> SatellitesXmlReader::Number(const char* name, bool requ
 
 template <class T>
 bool SatellitesXmlReader::Code(const char* name, std::optional<T>& field, int highest) {
-    if (!xml_.attributes().hasAttribute(QLatin1StringView(name)))
+    if (!attributes_.hasAttribute(QLatin1StringView(name)))
         return true;
     const auto value = Number(name, true);
     if (!value)
