@@ -1251,6 +1251,125 @@
     </message>
 </context>
 <context>
+    <name>Transponders</name>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>declarations and entities have no place in a transponder table</source>
+        <translation>Deklarationen und Entitäten haben in einer Transpondertabelle nichts zu suchen</translation>
+    </message>
+    <message>
+        <source>elements nested deeper than a satellite&apos;s transponders</source>
+        <translation>Elemente tiefer verschachtelt als die Transponder eines Satelliten</translation>
+    </message>
+    <message>
+        <source>the table does not begin with &lt;satellites&gt;</source>
+        <translation>die Tabelle beginnt nicht mit &lt;satellites&gt;</translation>
+    </message>
+    <message>
+        <source>a transponder outside a satellite</source>
+        <translation>ein Transponder außerhalb eines Satelliten</translation>
+    </message>
+    <message>
+        <source>the attribute %1 is longer than %2 characters</source>
+        <translation>das Attribut %1 ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>the position %1 is not tenths of a degree from -1800 to 1800</source>
+        <translation>die Position %1 ist keine Angabe in Zehntelgrad von -1800 bis 1800</translation>
+    </message>
+    <message>
+        <source>more than %1 transponders</source>
+        <translation>mehr als %1 Transponder</translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a satellite carrier in kHz</source>
+        <translation>die Frequenz %1 ist kein Satellitenträger in kHz</translation>
+    </message>
+    <message>
+        <source>the symbol rate %1 is not in symbols per second</source>
+        <translation>die Symbolrate %1 ist nicht in Symbolen pro Sekunde angegeben</translation>
+    </message>
+    <message>
+        <source>the attribute %1 is missing</source>
+        <translation>das Attribut %1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number</source>
+        <translation>%1=&quot;%2&quot; ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a value the format knows</source>
+        <translation>%1=&quot;%2&quot; ist kein Wert, den das Format kennt</translation>
+    </message>
+    <message>
+        <source>the table is larger than any transponder table</source>
+        <translation>die Tabelle ist größer als jede Transpondertabelle</translation>
+    </message>
+    <message>
+        <source>a [CHANNEL] without FREQUENCY and SYMBOL_RATE</source>
+        <translation>ein [CHANNEL] ohne FREQUENCY und SYMBOL_RATE</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 characters</source>
+        <translation>die Zeile ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>the line holds a byte no text holds</source>
+        <translation>die Zeile enthält ein Byte, das in keinem Text vorkommt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not KEY = VALUE</source>
+        <translation>„%1“ ist nicht SCHLÜSSEL = WERT</translation>
+    </message>
+    <message>
+        <source>a value before the first [CHANNEL]</source>
+        <translation>ein Wert vor dem ersten [CHANNEL]</translation>
+    </message>
+    <message>
+        <source>%1 = %2 is not a value the format knows</source>
+        <translation>%1 = %2 ist kein Wert, den das Format kennt</translation>
+    </message>
+    <message>
+        <source>%1 = %2 is not a number</source>
+        <translation>%1 = %2 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 names no orbital position: choose the satellite to update</source>
+        <translation>%1 nennt keine Orbitposition: Wählen Sie den Satelliten, der aktualisiert werden soll</translation>
+    </message>
+    <message>
+        <source>%1 lists the satellite at %2 twice (lines %3 and %4): keep one of them</source>
+        <translation>%1 führt den Satelliten auf %2 zweimal auf (Zeilen %3 und %4): Behalten Sie einen davon</translation>
+    </message>
+    <message>
+        <source>Neither the list nor %1 has a satellite at %2</source>
+        <translation>Weder die Liste noch %1 hat einen Satelliten auf %2</translation>
+    </message>
+    <message>
+        <source>%1 has no satellite of the list</source>
+        <translation>%1 hat keinen Satelliten der Liste</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Gone</source>
+        <translation>Entfallen</translation>
+    </message>
+</context>
+<context>
     <name>UndoSteps</name>
     <message>
         <source>Renumber</source>
@@ -1403,6 +1522,10 @@
     <message>
         <source>Apply reference list</source>
         <translation>Referenzliste anwenden</translation>
+    </message>
+    <message>
+        <source>Update transponders</source>
+        <translation>Transponder aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -3528,6 +3651,96 @@ Titelleiste oder Werkzeugleiste
     <message>
         <source>Tick &amp;none</source>
         <translation>&amp;Keine ankreuzen</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CTransponderCommands</name>
+    <message>
+        <source>Update &amp;transponders…</source>
+        <translation>&amp;Transponder aktualisieren …</translation>
+    </message>
+    <message>
+        <source>Bring a satellite&apos;s transponders up to date from satellites.xml or a scan table</source>
+        <translation>Die Transponder eines Satelliten nach satellites.xml oder einer Suchlauftabelle aktualisieren</translation>
+    </message>
+    <message>
+        <source>Transponders updated</source>
+        <translation>Transponder aktualisiert</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CTransponderUpdateDialog</name>
+    <message>
+        <source>Update transponders</source>
+        <translation>Transponder aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Satellite:</source>
+        <translation>&amp;Satellit:</translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation>&amp;Datei …</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabelle:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>In the list</source>
+        <translation>In der Liste</translation>
+    </message>
+    <message>
+        <source>In the table</source>
+        <translation>In der Tabelle</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Sender</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Transponder table</source>
+        <translation>Transpondertabelle</translation>
+    </message>
+    <message>
+        <source>Transponder tables (*.xml *E *W)</source>
+        <translation>Transpondertabellen (*.xml *E *W)</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Alle Dateien(*.*)</translation>
+    </message>
+    <message>
+        <source>%1 (scan table of the system)</source>
+        <translation>%1 (Suchlauftabelle des Systems)</translation>
+    </message>
+    <message>
+        <source>The list has no satellite.</source>
+        <translation>Die Liste hat keinen Satelliten.</translation>
+    </message>
+    <message>
+        <source>Choose a table: satellites.xml or a DVB scan table.</source>
+        <translation>Wählen Sie eine Tabelle: satellites.xml oder eine DVB-Suchlauftabelle.</translation>
+    </message>
+    <message>
+        <source>Left out: %1</source>
+        <translation>Ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>The transponders are as the table lists them.</source>
+        <translation>Die Transponder sind so, wie die Tabelle sie aufführt.</translation>
+    </message>
+    <message>
+        <source>Changed: %1, new: %2, deleted: %3.</source>
+        <translation>Geändert: %1, neu: %2, gelöscht: %3.</translation>
     </message>
 </context>
 <context>

@@ -1251,6 +1251,125 @@
     </message>
 </context>
 <context>
+    <name>Transponders</name>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, riga %2: %3</translation>
+    </message>
+    <message>
+        <source>declarations and entities have no place in a transponder table</source>
+        <translation>dichiarazioni ed entità non hanno posto in una tabella di transponder</translation>
+    </message>
+    <message>
+        <source>elements nested deeper than a satellite&apos;s transponders</source>
+        <translation>elementi annidati più in profondità dei transponder di un satellite</translation>
+    </message>
+    <message>
+        <source>the table does not begin with &lt;satellites&gt;</source>
+        <translation>la tabella non inizia con &lt;satellites&gt;</translation>
+    </message>
+    <message>
+        <source>a transponder outside a satellite</source>
+        <translation>un transponder al di fuori di un satellite</translation>
+    </message>
+    <message>
+        <source>the attribute %1 is longer than %2 characters</source>
+        <translation>l&apos;attributo %1 è più lungo di %2 caratteri</translation>
+    </message>
+    <message>
+        <source>the position %1 is not tenths of a degree from -1800 to 1800</source>
+        <translation>la posizione %1 non è in decimi di grado da -1800 a 1800</translation>
+    </message>
+    <message>
+        <source>more than %1 transponders</source>
+        <translation>più di %1 transponder</translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a satellite carrier in kHz</source>
+        <translation>la frequenza %1 non è una portante satellitare in kHz</translation>
+    </message>
+    <message>
+        <source>the symbol rate %1 is not in symbols per second</source>
+        <translation>il symbol rate %1 non è in simboli al secondo</translation>
+    </message>
+    <message>
+        <source>the attribute %1 is missing</source>
+        <translation>manca l&apos;attributo %1</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number</source>
+        <translation>%1=&quot;%2&quot; non è un numero</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a value the format knows</source>
+        <translation>%1=&quot;%2&quot; non è un valore noto al formato</translation>
+    </message>
+    <message>
+        <source>the table is larger than any transponder table</source>
+        <translation>la tabella è più grande di qualsiasi tabella di transponder</translation>
+    </message>
+    <message>
+        <source>a [CHANNEL] without FREQUENCY and SYMBOL_RATE</source>
+        <translation>un [CHANNEL] senza FREQUENCY e SYMBOL_RATE</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 characters</source>
+        <translation>la riga è più lunga di %1 caratteri</translation>
+    </message>
+    <message>
+        <source>the line holds a byte no text holds</source>
+        <translation>la riga contiene un byte che nessun testo contiene</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not KEY = VALUE</source>
+        <translation>«%1» non è CHIAVE = VALORE</translation>
+    </message>
+    <message>
+        <source>a value before the first [CHANNEL]</source>
+        <translation>un valore prima del primo [CHANNEL]</translation>
+    </message>
+    <message>
+        <source>%1 = %2 is not a value the format knows</source>
+        <translation>%1 = %2 non è un valore noto al formato</translation>
+    </message>
+    <message>
+        <source>%1 = %2 is not a number</source>
+        <translation>%1 = %2 non è un numero</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 names no orbital position: choose the satellite to update</source>
+        <translation>%1 non indica alcuna posizione orbitale: scegliere il satellite da aggiornare</translation>
+    </message>
+    <message>
+        <source>%1 lists the satellite at %2 twice (lines %3 and %4): keep one of them</source>
+        <translation>%1 elenca due volte il satellite a %2 (righe %3 e %4): tenerne uno solo</translation>
+    </message>
+    <message>
+        <source>Neither the list nor %1 has a satellite at %2</source>
+        <translation>Né la lista né %1 hanno un satellite a %2</translation>
+    </message>
+    <message>
+        <source>%1 has no satellite of the list</source>
+        <translation>%1 non ha nessun satellite della lista</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Modificato</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Gone</source>
+        <translation>Scomparso</translation>
+    </message>
+</context>
+<context>
     <name>UndoSteps</name>
     <message>
         <source>Renumber</source>
@@ -1403,6 +1522,10 @@
     <message>
         <source>Apply reference list</source>
         <translation>Applica lista di riferimento</translation>
+    </message>
+    <message>
+        <source>Update transponders</source>
+        <translation>Aggiorna transponder</translation>
     </message>
 </context>
 <context>
@@ -3528,6 +3651,96 @@ Barra del titolo o barra degli strumenti
     <message>
         <source>Tick &amp;none</source>
         <translation>&amp;Nessuna spunta</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CTransponderCommands</name>
+    <message>
+        <source>Update &amp;transponders…</source>
+        <translation>Aggiorna &amp;transponder…</translation>
+    </message>
+    <message>
+        <source>Bring a satellite&apos;s transponders up to date from satellites.xml or a scan table</source>
+        <translation>Aggiornare i transponder di un satellite da satellites.xml o da una tabella di scansione</translation>
+    </message>
+    <message>
+        <source>Transponders updated</source>
+        <translation>Transponder aggiornati</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CTransponderUpdateDialog</name>
+    <message>
+        <source>Update transponders</source>
+        <translation>Aggiorna transponder</translation>
+    </message>
+    <message>
+        <source>&amp;Satellite:</source>
+        <translation>&amp;Satellite:</translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation>&amp;File…</translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation>&amp;Tabella:</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>In the list</source>
+        <translation>Nella lista</translation>
+    </message>
+    <message>
+        <source>In the table</source>
+        <translation>Nella tabella</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Transponder table</source>
+        <translation>Tabella dei transponder</translation>
+    </message>
+    <message>
+        <source>Transponder tables (*.xml *E *W)</source>
+        <translation>Tabelle dei transponder (*.xml *E *W)</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Tutti i file(*.*)</translation>
+    </message>
+    <message>
+        <source>%1 (scan table of the system)</source>
+        <translation>%1 (tabella di scansione del sistema)</translation>
+    </message>
+    <message>
+        <source>The list has no satellite.</source>
+        <translation>La lista non ha satelliti.</translation>
+    </message>
+    <message>
+        <source>Choose a table: satellites.xml or a DVB scan table.</source>
+        <translation>Scegliere una tabella: satellites.xml o una tabella di scansione DVB.</translation>
+    </message>
+    <message>
+        <source>Left out: %1</source>
+        <translation>Tralasciato: %1</translation>
+    </message>
+    <message>
+        <source>The transponders are as the table lists them.</source>
+        <translation>I transponder sono come li elenca la tabella.</translation>
+    </message>
+    <message>
+        <source>Changed: %1, new: %2, deleted: %3.</source>
+        <translation>Modificati: %1, nuovi: %2, eliminati: %3.</translation>
     </message>
 </context>
 <context>
