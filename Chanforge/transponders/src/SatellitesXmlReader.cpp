@@ -39,6 +39,7 @@ class SatellitesXmlReader {
     int depth_ = 0;
     std::size_t carriers_ = 0;
     QXmlStreamAttributes attributes_; ///< of the element just started, read once
+    bool inSatellite_ = false;        ///< the element at depth 2 is a <sat>
     std::optional<SourceResult> refusal_;
 };
 
@@ -85,12 +86,14 @@ bool SatellitesXmlReader::StartElement() {
         return Refuse(Fault(CF_TR_NOOP("Transponders", "the table does not begin with "
                                                        "<satellites>")));
     }
-    if (name == u"sat" && depth_ == 2)
-        return Satellite();
-    if (name == u"transponder" && depth_ == 3)
-        return Transponder();
+    if (depth_ == 2)
+        inSatellite_ = name == u"sat";
     if (name == u"transponder")
-        return Refuse(Fault(CF_TR_NOOP("Transponders", "a transponder outside a satellite")));
+        return depth_ == 3 && inSatellite_
+                   ? Transponder()
+                   : Refuse(Fault(CF_TR_NOOP("Transponders", "a transponder outside a satellite")));
+    if (depth_ == 2 && inSatellite_)
+        return Satellite();
     return true; // an element of a later version of the format: not ours to judge
 }
 
@@ -150,7 +153,7 @@ bool SatellitesXmlReader::Transponder() {
         return false;
     carrier.polarisation = polarisation.value_or(Polarisation::Horizontal);
     carrier.fec = fec;
-    // A transponder before any satellite is refused by its depth; one is always open here.
+    // Only a transponder inside a <sat> comes here, and that <sat> was stored first.
     out_.satellites.back().carriers.push_back(carrier);
     return true;
 }

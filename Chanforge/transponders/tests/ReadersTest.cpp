@@ -81,6 +81,8 @@ TEST(SatellitesXmlTest, RefusesHostileAndWrongTablesNamingFileAndLine) {
          "frequency is missing"},
         {"not a number", "<satellites>\n<sat position=\"19.2E\"/>", 2, "is not a number"},
         {"position out of range", "<satellites><sat position=\"3300\"/>", 1, "3300"},
+        {"transponder in another element",
+         "<satellites>\n<satel>\n<transponder frequency=\"11836000\"/>", 3, "outside a satellite"},
         {"transponder outside a satellite", "<satellites>\n<transponder frequency=\"11836000\"/>",
          2, "outside a satellite"},
         {"wrong root", "<cables>\n<cable name=\"x\"/></cables>", 1, "<satellites>"},
