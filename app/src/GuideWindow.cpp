@@ -26,6 +26,7 @@ constexpr Section kSections[] = {
     {"qpui::CDlgRecvDataFromSTB", "receive"},
     {"qpui::CDlgSendDataToSTB", "send"},
     {"chanforge::app::CChangesDialog", "send"},
+    {"chanforge::app::CFleetDialog", "several"},
     {"chanforge::app::CBackupsDialog", "backups"},
     {"qpui::CChannelEditorBase", "edit"},
     {"qpui::CDlgDescription", "edit"},

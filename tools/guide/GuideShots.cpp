@@ -3,6 +3,7 @@
 // today. scripts/screenshots.sh runs it for other models and window sizes.
 #include "ChannelGrid.h"
 #include "CheckCommands.h"
+#include "FleetDialog.h"
 #include "Languages.h"
 #include "LeftBottomView.h"
 #include "MainFrame.h"
@@ -17,6 +18,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdio>
 #include <functional>
@@ -43,6 +45,18 @@ QSize WindowSize(const char* text) {
     const QSize size =
         parts.size() == 2 ? QSize(parts[0].toInt(&wide), parts[1].toInt(&high)) : QSize();
     return wide && high && size.width() >= 320 && size.height() >= 240 ? size : QSize();
+}
+
+/// Send to several receivers as it opens on a machine with four USB adapters, three ticked.
+bool GrabFleetDialog(const QString& file) {
+    std::vector<serlink::PortInfo> ports = {{"ttyS0", "/dev/ttyS0", ""}};
+    for (int i = 0; i < 4; ++i)
+        ports.push_back({"ttyUSB" + std::to_string(i), "/dev/ttyUSB" + std::to_string(i),
+                         "USB serial adapter"});
+    chanforge::app::CFleetDialog dialog({}, {}, {}, ports);
+    for (int i = 0; i < 3; ++i)
+        dialog.Ports().topLevelItem(i)->setCheckState(0, Qt::Checked);
+    return GrabDialog([&] { dialog.exec(); }, file);
 }
 
 } // namespace
@@ -79,6 +93,7 @@ int main(int argc, char* argv[]) {
     ok = GrabDialog([&] { frame.Right().TV().NewChannel(); },
                     folder.filePath(QStringLiteral("channel.png"))) &&
          ok;
+    ok = GrabFleetDialog(folder.filePath(QStringLiteral("several.png"))) && ok;
     frame.Checks().CheckAction()->trigger();
     QApplication::processEvents();
     ok = frame.grab().save(folder.filePath(QStringLiteral("check.png"))) && ok;
