@@ -8,6 +8,7 @@
 #include "LeftBottomView.h"
 #include "MainFrame.h"
 #include "RightView.h"
+#include "TransponderUpdateDialog.h"
 
 #include "chanforge/document/Document.h"
 #include "policy/Presets.h"
@@ -17,6 +18,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -59,6 +62,32 @@ bool GrabFleetDialog(const QString& file) {
     return GrabDialog([&] { dialog.exec(); }, file);
 }
 
+/// Astra 19.2E of the sample as a table lists it later: 11836 moved, 12266 gone, 12603 new.
+constexpr char kAstraLater[] = R"xml(<?xml version="1.0" encoding="UTF-8"?>
+<satellites>
+	<sat name="Astra 19.2E" flags="1" position="192">
+		<transponder frequency="11838000" symbol_rate="27500000" polarization="0" fec_inner="3"/>
+		<transponder frequency="11953000" symbol_rate="27500000" polarization="0" fec_inner="3"/>
+		<transponder frequency="12109000" symbol_rate="27500000" polarization="0" fec_inner="3"/>
+		<transponder frequency="11494000" symbol_rate="22000000" polarization="0" fec_inner="3"/>
+		<transponder frequency="12603000" symbol_rate="22000000" polarization="1" fec_inner="3"/>
+	</sat>
+</satellites>
+)xml";
+
+/// Update transponders compared with that table.
+bool GrabTransponderDialog(chanforge::app::CMainFrame& frame, const QString& file) {
+    QTemporaryDir dir;
+    QFile table(dir.filePath(QStringLiteral("satellites.xml")));
+    if (!table.open(QIODevice::WriteOnly) || table.write(kAstraLater) < 0)
+        return false;
+    table.close();
+    chanforge::app::CTransponderUpdateDialog dialog(frame.Context().Store(),
+                                                    frame.Context().Product(), &frame);
+    dialog.UseFile(table.fileName());
+    return GrabDialog([&] { dialog.exec(); }, file);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -94,6 +123,7 @@ int main(int argc, char* argv[]) {
                     folder.filePath(QStringLiteral("channel.png"))) &&
          ok;
     ok = GrabFleetDialog(folder.filePath(QStringLiteral("several.png"))) && ok;
+    ok = GrabTransponderDialog(frame, folder.filePath(QStringLiteral("transponders.png"))) && ok;
     frame.Checks().CheckAction()->trigger();
     QApplication::processEvents();
     ok = frame.grab().save(folder.filePath(QStringLiteral("check.png"))) && ok;
