@@ -11,6 +11,7 @@
 #include "PrintCommands.h"
 #include "ReferenceCommands.h"
 #include "RightView.h"
+#include "TransponderCommands.h"
 #include "WindowMemory.h"
 
 #include <QAction>
@@ -58,6 +59,7 @@ void AddFileMenu(CMainFrame& frame, const MainActions& a) {
     auto* references = new CReferenceCommands(frame);
     file->addAction(references->ApplyAction());
     file->addAction(references->SaveForModelAction());
+    file->addAction((new CTransponderCommands(frame))->UpdateAction());
     file->addSeparator();
     file->addAction(a.quit);
 }
