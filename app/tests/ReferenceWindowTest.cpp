@@ -1,8 +1,10 @@
-// File → Apply reference list… and Save for another model… in the main window: the preview
-// counts what a real reference matches, Cancel changes nothing, Apply is one step that Undo
-// takes back to the same bytes, and a list saved for another model opens under it.
+// File → Apply reference list…, Save for another model… and Merge from… in the main window: the
+// preview counts what a real reference matches, Cancel changes nothing, Apply is one step that
+// Undo takes back to the same bytes, a list saved for another model opens under it, and a merge
+// adds the ticked channels with the transponder they need.
 #include "EnglishCounts.h"
 #include "MainFrame.h"
+#include "MergeCommands.h"
 #include "ReferenceCommands.h"
 #include "SampleData.h"
 #include "TestBuilders.h"
@@ -62,6 +64,7 @@ class ReferenceWindowTest : public test::WindowFixture {
     void savedForAnotherModelOpensUnderIt();
     void savingForAModelThatCannotHoldAllListsEveryChannelLeftOut();
     void eachChoiceChangesThePreviewAndWhatIsApplied();
+    void mergeFromModelAAddsTheTickedChannelsWithTheirTransponder();
 };
 
 void ReferenceWindowTest::textListPreviewAppliesAndUndoes() {
@@ -294,6 +297,86 @@ void ReferenceWindowTest::eachChoiceChangesThePreviewAndWhatIsApplied() {
     QVERIFY(testkit::ChannelNamed(document.Store(), cut.c_str()) != nullptr);
     QCOMPARE(testkit::ChannelNamed(document.Store(), cut.c_str())->ProgramNum, 1);
     QCOMPARE(testkit::ChannelNamed(document.Store(), "das erste hd")->ProgramNum, 2);
+}
+
+void ReferenceWindowTest::mergeFromModelAAddsTheTickedChannelsWithTheirTransponder() {
+    const QString theirs = dir_.filePath("theirs.bin");
+    QVERIFY(testkit::WriteSampleFile("A", 1, theirs.toStdString(), 36) == 48);
+    const auto window = OpenSample("D", 30);
+    QVERIFY(window);
+    CMainFrame& frame = *window;
+    tabstore::CQoDB& db = document_->Store();
+    // This list lacks a transponder of Hotbird and its channels (TV and radio 4 and 10, ...).
+    std::vector<std::pair<TableId, std::uint32_t>> gone;
+    ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const Transponder_Info_Tag& tp) {
+        if (tp.SatID == 3 && tp.TPID == 5)
+            gone.emplace_back(kTransponderTable, tp.RowID);
+    });
+    ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+        if (ch.SatID == 3 && ch.TPID == 5)
+            gone.emplace_back(kChannelTable, ch.RowID);
+    });
+    QCOMPARE(gone.size(), std::size_t{8});
+    for (const auto& [table, row] : gone)
+        db.Delete(table, row);
+    frame.RefreshAll();
+    const auto before = testkit::StoreBytes(db);
+
+    answer_ = QMessageBox::Yes; // read it as model A
+    test::WhenModal([](QWidget* modal) {
+        QVERIFY(modal && modal->objectName() == "mergeDialog");
+        auto* summary = modal->findChild<QLabel*>("mergeSummary");
+        // Radio 11 and 12 share their carrier and service with TV 11 and 12 here.
+        QCOMPARE(summary->text(), QStringLiteral("To add: 13. To update: 0. Already here: 35. "
+                                                 "Cannot add: 0. Records to create: 1."));
+        auto* created = modal->findChild<QTreeWidget*>("mergeCreated");
+        QCOMPARE(created->topLevelItemCount(), 1);
+        QVERIFY(created->topLevelItem(0)->text(1).endsWith("Hotbird 13E 12480 MHz H 22000"));
+        // Radio only, then every kind again.
+        auto* lines = modal->findChild<QTableWidget*>("mergeLines");
+        const auto shown = [lines] {
+            int n = 0;
+            for (int row = 0; row < lines->rowCount(); ++row)
+                n += lines->isRowHidden(row) ? 0 : 1;
+            return n;
+        };
+        auto* kind = modal->findChild<QComboBox*>("mergeKind");
+        QTest::keyClick(kind, Qt::Key_Down);
+        QTest::keyClick(kind, Qt::Key_Down);
+        QCOMPARE(shown(), 12);
+        QTest::keyClick(kind, Qt::Key_Home);
+        QCOMPARE(shown(), 48);
+        // Leave out TV 36 with the keyboard: select its row, Space.
+        QCOMPARE(lines->item(35, 0)->text(), QStringLiteral("36 WDR HD Koeln 36"));
+        lines->scrollToItem(lines->item(35, 1));
+        QTest::mouseClick(lines->viewport(), Qt::LeftButton, {},
+                          lines->visualItemRect(lines->item(35, 1)).center());
+        QTest::keyClick(lines, Qt::Key_Space);
+        QTRY_COMPARE(summary->text(), QStringLiteral("To add: 12. To update: 0. Already here: 35. "
+                                                     "Cannot add: 0. Records to create: 1."));
+        QCOMPARE(lines->item(35, 0)->checkState(), Qt::Unchecked);
+        QCOMPARE(modal->findChild<QLabel*>("mergeRoom")->text().left(28),
+                 QStringLiteral("After Apply: Channels 45 of "));
+        QTest::mouseClick(modal->findChild<QPushButton*>("apply"), Qt::LeftButton);
+    });
+    QVERIFY(window->findChild<CMergeCommands*>()->MergeFromFiles({theirs}));
+    QCOMPARE(db.Size(kChannelTable), 45u);
+    QVERIFY(testkit::ChannelNamed(db, "WDR HD Koeln 36") == nullptr);
+    const Channel_Info_Tag* back = testkit::ChannelNamed(db, "3sat HD");
+    QVERIFY(back && back->SatID == 3);
+    int carriers = 0;
+    ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const Transponder_Info_Tag& tp) {
+        if (tp.SatID == 3 && tp.Frequency == 12480 && (tp.PolFEC & 1) == 1) {
+            ++carriers;
+            QCOMPARE(tp.TPID, back->TPID);
+        }
+    });
+    QCOMPARE(carriers, 1);
+
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(testkit::StoreBytes(db) == before);
 }
 
 QTEST_MAIN(ReferenceWindowTest)
