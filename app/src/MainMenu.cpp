@@ -9,6 +9,7 @@
 #include "MainFrame.h"
 #include "PaneCycle.h"
 #include "PrintCommands.h"
+#include "MergeCommands.h"
 #include "ReferenceCommands.h"
 #include "RightView.h"
 #include "TransponderCommands.h"
@@ -59,6 +60,7 @@ void AddFileMenu(CMainFrame& frame, const MainActions& a) {
     auto* references = new CReferenceCommands(frame);
     file->addAction(references->ApplyAction());
     file->addAction(references->SaveForModelAction());
+    file->addAction((new CMergeCommands(frame))->MergeAction());
     file->addAction((new CTransponderCommands(frame))->UpdateAction());
     file->addSeparator();
     file->addAction(a.quit);

@@ -125,7 +125,7 @@ void CMergeDialog::BuildOptions() {
     numbers_->setObjectName("mergeNumbers");
     numbers_->addItems({tr("After the last of their kind"), tr("Keep their numbers where free"),
                         tr("Fill the gaps")});
-    form->addRow(tr("Added channels' &numbers"), numbers_);
+    form->addRow(tr("Added channels' n&umbers"), numbers_);
     satellite_ = new QComboBox(this);
     satellite_->setObjectName("mergeSatellite");
     satellite_->addItem(tr("All satellites"));
@@ -148,7 +148,7 @@ void CMergeDialog::BuildOptions() {
     updates->addWidget(new QLabel(tr("Channels already here take:"), this));
     flags_ = new QCheckBox(tr("&Locks and skips"), this);
     favourites_ = new QCheckBox(tr("&Favourites"), this);
-    names_ = new QCheckBox(tr("N&ames"), this);
+    names_ = new QCheckBox(tr("Na&mes"), this);
     flags_->setObjectName("updateFlags");
     favourites_->setObjectName("updateFavourites");
     names_->setObjectName("updateNames");
