@@ -3361,6 +3361,13 @@ Başlık çubuğu veya araç çubuğu
     </message>
 </context>
 <context>
+    <name>chanforge::app::CTransponderCommands</name>
+    <message>
+        <source>Update tra&amp;nsponders…</source>
+        <translation>Transponderları &amp;güncelle…</translation>
+    </message>
+</context>
+<context>
     <name>chanforge::app::CUnusedDialog</name>
     <message>
         <source>Remove unused</source>

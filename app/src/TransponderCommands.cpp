@@ -34,7 +34,7 @@ QString TransponderName(const Transponder_Info_Tag& tp) {
 } // namespace
 
 CTransponderCommands::CTransponderCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
-    update_ = new QAction(tr("Update &transponders…"), this);
+    update_ = new QAction(tr("Update tra&nsponders…"), this);
     update_->setObjectName("updateTranspondersAction");
     update_->setStatusTip(
         tr("Bring a satellite's transponders up to date from satellites.xml or a scan table"));

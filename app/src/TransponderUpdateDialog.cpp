@@ -71,7 +71,7 @@ CTransponderUpdateDialog::CTransponderUpdateDialog(tabstore::CQoDB& db, editing:
     auto* file = new QPushButton(tr("&File…"));
     file->setObjectName("transponderFile");
     sourceRow->addWidget(file);
-    auto* tableLabel = new QLabel(tr("&Table:"));
+    auto* tableLabel = new QLabel(tr("Ta&ble:"));
     tableLabel->setBuddy(sources_);
     form->addRow(tableLabel, sourceRow);
     layout->addLayout(form);
