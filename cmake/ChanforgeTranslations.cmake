@@ -7,7 +7,7 @@ find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 
 # The libraries below the window mark their messages with CF_TR_NOOP (utils/Translatable.h).
 set(translated_targets chanforge ChanforgeApp QPUI ChanforgeTransfer ChanforgeFleet QParser Widgetry ChanforgeEditing
-                       ChanforgeTransponders
+                       ChanforgeTransponders ChanforgeMerge
                        ChanforgeDocument ChanforgeReference ChanforgeListPrint ChanforgeCheck ChanforgeConvert
                        ChanforgeWorkbook Utils)
 set(translated_sources)

@@ -36,6 +36,7 @@ constexpr Section kSections[] = {
     {"qpui::CDlgTPAddUpdate", "network"},
     {"qpui::CDlgCableMuxAddUpdate", "network"},
     {"chanforge::app::CReferenceDialog", "reference"},
+    {"chanforge::app::CMergeDialog", "merge"},
     {"chanforge::app::CTransponderUpdateDialog", "transponders"},
     {"chanforge::app::CDuplicatesDialog", "curate"},
     {"chanforge::app::CRenameDialog", "curate"},

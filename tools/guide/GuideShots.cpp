@@ -7,9 +7,11 @@
 #include "Languages.h"
 #include "LeftBottomView.h"
 #include "MainFrame.h"
+#include "MergeDialog.h"
 #include "RightView.h"
 #include "TransponderUpdateDialog.h"
 
+#include "chanforge/TableAccess.h"
 #include "chanforge/document/Document.h"
 #include "policy/Presets.h"
 #include "qpui/MessageBox.h"
@@ -19,6 +21,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
@@ -88,6 +91,56 @@ bool GrabTransponderDialog(chanforge::app::CMainFrame& frame, const QString& fil
     return GrabDialog([&] { dialog.exec(); }, file);
 }
 
+/// A neighbour's list: the sample with three channels on a satellite this one lacks.
+void AddNeighbourChannels(chanforge::document::Document& theirs) {
+    using namespace chanforge;
+    auto sat = ZeroRecord<Satellite_Info_Tag>();
+    sat.SatID = 9;
+    sat.Degree = 70;
+    std::snprintf(sat.Name, sizeof sat.Name, "Eutelsat 7E");
+    AppendCopy(theirs.Store(), kSatelliteTable, sat);
+    auto tp = ZeroRecord<Transponder_Info_Tag>();
+    tp.SatID = 9;
+    tp.TPID = 1;
+    tp.Frequency = 11492;
+    tp.SymbolRate = 30000;
+    tp.PolFEC = 1;
+    AppendCopy(theirs.Store(), kTransponderTable, tp);
+    for (const char* name : {"Eutelsat News", "Eutelsat Sport", "Eutelsat Music"}) {
+        auto ch = ZeroRecord<Channel_Info_Tag>();
+        ch.SatID = 9;
+        ch.TPID = 1;
+        ch.ServiceID = static_cast<std::uint16_t>(700 + theirs.Store().Size(kChannelTable));
+        ch.Attributes = attr::kTV;
+        ch.ProgramNum = static_cast<std::uint16_t>(theirs.Store().Size(kChannelTable) + 1);
+        std::snprintf(ch.Name, sizeof ch.Name, "%s", name);
+        AppendCopy(theirs.Store(), kChannelTable, ch);
+    }
+}
+
+/// Merge from that list, its new channels shown first.
+bool GrabMergeDialog(chanforge::app::CMainFrame& frame, const QString& sample,
+                     const QString& file) {
+    using namespace chanforge;
+    const codec::FlashLayout layout = frame.Context().Document().Layout();
+    document::Document theirs(layout);
+    if (!theirs.Open(QFile::encodeName(sample).toStdString()).ok())
+        return false;
+    AddNeighbourChannels(theirs);
+    merge::Incoming incoming;
+    if (!merge::ReadIncoming({theirs.Store(), theirs.Values(), layout}, layout, incoming))
+        return false;
+    app::CMergeDialog dialog(
+        QStringLiteral("neighbour.bin"), incoming,
+        [&](const merge::MergeOptions& options, const editing::LeftOut& leftOut) {
+            return merge::PlanMerge(frame.Context().Store(), layout, incoming, options, leftOut);
+        },
+        &frame);
+    if (auto* lines = dialog.findChild<QTableWidget*>(QStringLiteral("mergeLines")))
+        lines->scrollToBottom();
+    return GrabDialog([&] { dialog.exec(); }, file);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -124,6 +177,9 @@ int main(int argc, char* argv[]) {
          ok;
     ok = GrabFleetDialog(folder.filePath(QStringLiteral("several.png"))) && ok;
     ok = GrabTransponderDialog(frame, folder.filePath(QStringLiteral("transponders.png"))) && ok;
+    ok = GrabMergeDialog(frame, QString::fromLocal8Bit(argv[1]),
+                         folder.filePath(QStringLiteral("merge.png"))) &&
+         ok;
     frame.Checks().CheckAction()->trigger();
     QApplication::processEvents();
     ok = frame.grab().save(folder.filePath(QStringLiteral("check.png"))) && ok;
