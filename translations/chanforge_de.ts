@@ -1372,6 +1372,10 @@
 <context>
     <name>UndoSteps</name>
     <message>
+        <source>Merge from</source>
+        <translation>Zusammenführen aus</translation>
+    </message>
+    <message>
         <source>Renumber</source>
         <translation>Neu nummerieren</translation>
     </message>
@@ -4491,6 +4495,299 @@ Titelleiste oder Werkzeugleiste
     <message>
         <source>Degree</source>
         <translation>Position</translation>
+    </message>
+</context>
+<context>
+    <name>Merge</name>
+    <message>
+        <source>This model cannot hold the channel</source>
+        <translation>Dieses Modell kann den Kanal nicht aufnehmen</translation>
+    </message>
+    <message>
+        <source>The satellite table is full</source>
+        <translation>Die Satellitentabelle ist voll</translation>
+    </message>
+    <message>
+        <source>This model keeps no satellites</source>
+        <translation>Dieses Modell speichert keine Satelliten</translation>
+    </message>
+    <message>
+        <source>The transponder table is full</source>
+        <translation>Die Transpondertabelle ist voll</translation>
+    </message>
+    <message>
+        <source>This model keeps no transponders</source>
+        <translation>Dieses Modell speichert keine Transponder</translation>
+    </message>
+    <message>
+        <source>The multiplex table is full</source>
+        <translation>Die Multiplextabelle ist voll</translation>
+    </message>
+    <message>
+        <source>This model keeps no terrestrial multiplexes</source>
+        <translation>Dieses Modell speichert keine terrestrischen Multiplexe</translation>
+    </message>
+    <message>
+        <source>This model keeps no cable multiplexes</source>
+        <translation>Dieses Modell speichert keine Kabel-Multiplexe</translation>
+    </message>
+    <message>
+        <source>The provider table is full</source>
+        <translation>Die Anbietertabelle ist voll</translation>
+    </message>
+    <message>
+        <source>This model keeps no providers</source>
+        <translation>Dieses Modell speichert keine Anbieter</translation>
+    </message>
+    <message>
+        <source>The channel table is full</source>
+        <translation>Die Kanaltabelle ist voll</translation>
+    </message>
+    <message>
+        <source>This model keeps no channels</source>
+        <translation>Dieses Modell speichert keine Kanäle</translation>
+    </message>
+    <message>
+        <source>Its satellite is not in the other list as this model holds it</source>
+        <translation>Sein Satellit fehlt in der anderen Liste, wie dieses Modell sie aufnimmt</translation>
+    </message>
+    <message>
+        <source>Its transponder is not in the other list as this model holds it</source>
+        <translation>Sein Transponder fehlt in der anderen Liste, wie dieses Modell sie aufnimmt</translation>
+    </message>
+    <message>
+        <source>Every id this model has for such a record is taken</source>
+        <translation>Alle IDs, die dieses Modell für einen solchen Eintrag hat, sind vergeben</translation>
+    </message>
+    <message>
+        <source>No channel number of its kind is left for it</source>
+        <translation>Für ihn ist keine Kanalnummer seiner Art mehr frei</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Already here</source>
+        <translation>Schon vorhanden</translation>
+    </message>
+    <message>
+        <source>Cannot add</source>
+        <translation>Nicht hinzufügbar</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CMergeDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Multiplexes</source>
+        <translation>Multiplexe</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>found by carrier and service</source>
+        <translation>gefunden über Träger und Dienst</translation>
+    </message>
+    <message>
+        <source>found by service and stream ids</source>
+        <translation>gefunden über Dienst- und Stream-IDs</translation>
+    </message>
+    <message>
+        <source>found by name</source>
+        <translation>gefunden über den Namen</translation>
+    </message>
+    <message>
+        <source>Merge from %1</source>
+        <translation>Zusammenführen aus %1</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Aktion</translation>
+    </message>
+    <message>
+        <source>Number here</source>
+        <translation>Nummer hier</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Channels of the other list</source>
+        <translation>Kanäle der anderen Liste</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Records to create</source>
+        <translation>Anzulegende Einträge</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>After the last of their kind</source>
+        <translation>Nach dem letzten ihrer Art</translation>
+    </message>
+    <message>
+        <source>Keep their numbers where free</source>
+        <translation>Ihre Nummern behalten, wo frei</translation>
+    </message>
+    <message>
+        <source>Fill the gaps</source>
+        <translation>Lücken füllen</translation>
+    </message>
+    <message>
+        <source>Added channels&apos; n&amp;umbers</source>
+        <translation>N&amp;ummern der hinzugefügten Kanäle</translation>
+    </message>
+    <message>
+        <source>All satellites</source>
+        <translation>Alle Satelliten</translation>
+    </message>
+    <message>
+        <source>TV and radio</source>
+        <translation>TV und Radio</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Show &amp;only</source>
+        <translation>Nur &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Channels already here take:</source>
+        <translation>Schon vorhandene Kanäle übernehmen:</translation>
+    </message>
+    <message>
+        <source>&amp;Locks and skips</source>
+        <translation>&amp;Sperren und Überspringen</translation>
+    </message>
+    <message>
+        <source>&amp;Favourites</source>
+        <translation>&amp;Favoriten</translation>
+    </message>
+    <message>
+        <source>Na&amp;mes</source>
+        <translation>Na&amp;men</translation>
+    </message>
+    <message>
+        <source>To add: %1. To update: %2. Already here: %3. Cannot add: %4. Records to create: %5.</source>
+        <translation>Hinzuzufügen: %1. Zu aktualisieren: %2. Schon vorhanden: %3. Nicht hinzufügbar: %4. Anzulegende Einträge: %5.</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 %2 von %3</translation>
+    </message>
+    <message>
+        <source>After Apply: %1.</source>
+        <translation>Nach dem Anwenden: %1.</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestrisch</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Kabel</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>locks and skips</source>
+        <translation>Sperren und Überspringen</translation>
+    </message>
+    <message>
+        <source>favourites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CMergeCommands</name>
+    <message>
+        <source>&amp;Merge from…</source>
+        <translation>Zusa&amp;mmenführen aus …</translation>
+    </message>
+    <message>
+        <source>Add the channels of another list, with their satellites and transponders</source>
+        <translation>Die Kanäle einer anderen Liste mit ihren Satelliten und Transpondern hinzufügen</translation>
+    </message>
+    <message>
+        <source>Merge from</source>
+        <translation>Zusammenführen aus</translation>
+    </message>
+    <message>
+        <source>Channel lists (*.bin *.xls *.csv)</source>
+        <translation>Kanallisten (*.bin *.xls *.csv)</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>The channel file of the workbook</source>
+        <translation>Die Kanaldatei zur Arbeitsmappe</translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)</source>
+        <translation>Lokale Datei (*.bin)</translation>
+    </message>
+    <message>
+        <source>Read the other list as model %1?</source>
+        <translation>Die andere Liste als Modell %1 lesen?</translation>
+    </message>
+    <message>
+        <source>The other list cannot be put into this model&apos;s layout.</source>
+        <translation>Die andere Liste lässt sich nicht in die Aufteilung dieses Modells bringen.</translation>
     </message>
 </context>
 </TS>

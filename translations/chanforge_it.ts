@@ -1372,6 +1372,10 @@
 <context>
     <name>UndoSteps</name>
     <message>
+        <source>Merge from</source>
+        <translation>Unisci da</translation>
+    </message>
+    <message>
         <source>Renumber</source>
         <translation>Rinumera</translation>
     </message>
@@ -4491,6 +4495,299 @@ Barra del titolo o barra degli strumenti
     <message>
         <source>Degree</source>
         <translation>Posizione</translation>
+    </message>
+</context>
+<context>
+    <name>Merge</name>
+    <message>
+        <source>This model cannot hold the channel</source>
+        <translation>Questo modello non può contenere il canale</translation>
+    </message>
+    <message>
+        <source>The satellite table is full</source>
+        <translation>La tabella dei satelliti è piena</translation>
+    </message>
+    <message>
+        <source>This model keeps no satellites</source>
+        <translation>Questo modello non memorizza satelliti</translation>
+    </message>
+    <message>
+        <source>The transponder table is full</source>
+        <translation>La tabella dei transponder è piena</translation>
+    </message>
+    <message>
+        <source>This model keeps no transponders</source>
+        <translation>Questo modello non memorizza transponder</translation>
+    </message>
+    <message>
+        <source>The multiplex table is full</source>
+        <translation>La tabella dei multiplex è piena</translation>
+    </message>
+    <message>
+        <source>This model keeps no terrestrial multiplexes</source>
+        <translation>Questo modello non memorizza multiplex terrestri</translation>
+    </message>
+    <message>
+        <source>This model keeps no cable multiplexes</source>
+        <translation>Questo modello non memorizza multiplex via cavo</translation>
+    </message>
+    <message>
+        <source>The provider table is full</source>
+        <translation>La tabella dei fornitori è piena</translation>
+    </message>
+    <message>
+        <source>This model keeps no providers</source>
+        <translation>Questo modello non memorizza fornitori</translation>
+    </message>
+    <message>
+        <source>The channel table is full</source>
+        <translation>La tabella dei canali è piena</translation>
+    </message>
+    <message>
+        <source>This model keeps no channels</source>
+        <translation>Questo modello non memorizza canali</translation>
+    </message>
+    <message>
+        <source>Its satellite is not in the other list as this model holds it</source>
+        <translation>Il suo satellite manca nell&apos;altra lista come questo modello la contiene</translation>
+    </message>
+    <message>
+        <source>Its transponder is not in the other list as this model holds it</source>
+        <translation>Il suo transponder manca nell&apos;altra lista come questo modello la contiene</translation>
+    </message>
+    <message>
+        <source>Every id this model has for such a record is taken</source>
+        <translation>Tutti gli ID che questo modello ha per un record simile sono occupati</translation>
+    </message>
+    <message>
+        <source>No channel number of its kind is left for it</source>
+        <translation>Non resta alcun numero di canale del suo tipo</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Already here</source>
+        <translation>Già presente</translation>
+    </message>
+    <message>
+        <source>Cannot add</source>
+        <translation>Non aggiungibile</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CMergeDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliti</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Multiplexes</source>
+        <translation>Multiplex</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Fornitori</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>found by carrier and service</source>
+        <translation>trovato per portante e servizio</translation>
+    </message>
+    <message>
+        <source>found by service and stream ids</source>
+        <translation>trovato per ID di servizio e di flusso</translation>
+    </message>
+    <message>
+        <source>found by name</source>
+        <translation>trovato per nome</translation>
+    </message>
+    <message>
+        <source>Merge from %1</source>
+        <translation>Unisci da %1</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canale</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Azione</translation>
+    </message>
+    <message>
+        <source>Number here</source>
+        <translation>Numero qui</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>Channels of the other list</source>
+        <translation>Canali dell&apos;altra lista</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tabella</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Records to create</source>
+        <translation>Record da creare</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>After the last of their kind</source>
+        <translation>Dopo l&apos;ultimo del loro tipo</translation>
+    </message>
+    <message>
+        <source>Keep their numbers where free</source>
+        <translation>Mantieni i loro numeri dove liberi</translation>
+    </message>
+    <message>
+        <source>Fill the gaps</source>
+        <translation>Riempi i vuoti</translation>
+    </message>
+    <message>
+        <source>Added channels&apos; n&amp;umbers</source>
+        <translation>N&amp;umeri dei canali aggiunti</translation>
+    </message>
+    <message>
+        <source>All satellites</source>
+        <translation>Tutti i satelliti</translation>
+    </message>
+    <message>
+        <source>TV and radio</source>
+        <translation>TV e radio</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Show &amp;only</source>
+        <translation>Mostra s&amp;olo</translation>
+    </message>
+    <message>
+        <source>Channels already here take:</source>
+        <translation>I canali già presenti prendono:</translation>
+    </message>
+    <message>
+        <source>&amp;Locks and skips</source>
+        <translation>&amp;Blocchi e salti</translation>
+    </message>
+    <message>
+        <source>&amp;Favourites</source>
+        <translation>&amp;Preferiti</translation>
+    </message>
+    <message>
+        <source>Na&amp;mes</source>
+        <translation>No&amp;mi</translation>
+    </message>
+    <message>
+        <source>To add: %1. To update: %2. Already here: %3. Cannot add: %4. Records to create: %5.</source>
+        <translation>Da aggiungere: %1. Da aggiornare: %2. Già presenti: %3. Non aggiungibili: %4. Record da creare: %5.</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation>%1 %2 di %3</translation>
+    </message>
+    <message>
+        <source>After Apply: %1.</source>
+        <translation>Dopo l&apos;applicazione: %1.</translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation>Terrestre</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation>Cavo</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>locks and skips</source>
+        <translation>blocchi e salti</translation>
+    </message>
+    <message>
+        <source>favourites</source>
+        <translation>preferiti</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>nome</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CMergeCommands</name>
+    <message>
+        <source>&amp;Merge from…</source>
+        <translation>&amp;Unisci da…</translation>
+    </message>
+    <message>
+        <source>Add the channels of another list, with their satellites and transponders</source>
+        <translation>Aggiungi i canali di un&apos;altra lista, con i loro satelliti e transponder</translation>
+    </message>
+    <message>
+        <source>Merge from</source>
+        <translation>Unisci da</translation>
+    </message>
+    <message>
+        <source>Channel lists (*.bin *.xls *.csv)</source>
+        <translation>Liste dei canali (*.bin *.xls *.csv)</translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>The channel file of the workbook</source>
+        <translation>Il file dei canali della cartella di lavoro</translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)</source>
+        <translation>File locale (*.bin)</translation>
+    </message>
+    <message>
+        <source>Read the other list as model %1?</source>
+        <translation>Leggere l&apos;altra lista come modello %1?</translation>
+    </message>
+    <message>
+        <source>The other list cannot be put into this model&apos;s layout.</source>
+        <translation>L&apos;altra lista non può essere messa nella disposizione di questo modello.</translation>
     </message>
 </context>
 </TS>
