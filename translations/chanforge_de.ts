@@ -1265,12 +1265,12 @@
         <translation>Elemente tiefer verschachtelt als die Transponder eines Satelliten</translation>
     </message>
     <message>
-        <source>the table does not begin with &lt;satellites&gt;</source>
-        <translation>die Tabelle beginnt nicht mit &lt;satellites&gt;</translation>
+        <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
+        <translation>die Tabelle beginnt nicht mit &lt;satellites&gt; oder &lt;cables&gt;</translation>
     </message>
     <message>
-        <source>a transponder outside a satellite</source>
-        <translation>ein Transponder außerhalb eines Satelliten</translation>
+        <source>a transponder outside a satellite or cable network</source>
+        <translation>ein Transponder außerhalb eines Satelliten oder Kabelnetzes</translation>
     </message>
     <message>
         <source>the attribute %1 is longer than %2 characters</source>
@@ -1367,6 +1367,22 @@
     <message>
         <source>Gone</source>
         <translation>Entfallen</translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a cable carrier in kHz</source>
+        <translation>die Frequenz %1 ist kein Kabelträger in kHz</translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a cable carrier in Hz</source>
+        <translation>die Frequenz %1 ist kein Kabelträger in Hz</translation>
+    </message>
+    <message>
+        <source>%1 lists cable multiplexes, which this model does not keep</source>
+        <translation>%1 führt Kabel-Multiplexe auf, die dieses Modell nicht speichert</translation>
+    </message>
+    <message>
+        <source>%1 lists %2 cable networks: keep the one of this list</source>
+        <translation>%1 führt %2 Kabelnetze auf: Behalten Sie das dieser Liste</translation>
     </message>
 </context>
 <context>
@@ -3745,6 +3761,10 @@ Titelleiste oder Werkzeugleiste
     <message>
         <source>Changed: %1, new: %2, deleted: %3.</source>
         <translation>Geändert: %1, neu: %2, gelöscht: %3.</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Kabel-Multiplexe</translation>
     </message>
 </context>
 <context>

@@ -1265,12 +1265,12 @@
         <translation>elementi annidati più in profondità dei transponder di un satellite</translation>
     </message>
     <message>
-        <source>the table does not begin with &lt;satellites&gt;</source>
-        <translation>la tabella non inizia con &lt;satellites&gt;</translation>
+        <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
+        <translation>la tabella non inizia con &lt;satellites&gt; o &lt;cables&gt;</translation>
     </message>
     <message>
-        <source>a transponder outside a satellite</source>
-        <translation>un transponder al di fuori di un satellite</translation>
+        <source>a transponder outside a satellite or cable network</source>
+        <translation>un transponder al di fuori di un satellite o di una rete via cavo</translation>
     </message>
     <message>
         <source>the attribute %1 is longer than %2 characters</source>
@@ -1367,6 +1367,22 @@
     <message>
         <source>Gone</source>
         <translation>Scomparso</translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a cable carrier in kHz</source>
+        <translation>la frequenza %1 non è una portante via cavo in kHz</translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a cable carrier in Hz</source>
+        <translation>la frequenza %1 non è una portante via cavo in Hz</translation>
+    </message>
+    <message>
+        <source>%1 lists cable multiplexes, which this model does not keep</source>
+        <translation>%1 elenca multiplex via cavo, che questo modello non memorizza</translation>
+    </message>
+    <message>
+        <source>%1 lists %2 cable networks: keep the one of this list</source>
+        <translation>%1 elenca %2 reti via cavo: tenere quella di questa lista</translation>
     </message>
 </context>
 <context>
@@ -3745,6 +3761,10 @@ Barra del titolo o barra degli strumenti
     <message>
         <source>Changed: %1, new: %2, deleted: %3.</source>
         <translation>Modificati: %1, nuovi: %2, eliminati: %3.</translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation>Multiplex via cavo</translation>
     </message>
 </context>
 <context>

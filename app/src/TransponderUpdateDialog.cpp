@@ -63,6 +63,8 @@ CTransponderUpdateDialog::CTransponderUpdateDialog(tabstore::CQoDB& db, editing:
         satellites_->addItem(SatelliteText(satellite),
                              transponders::PositionOfDegree(satellite.Degree));
     }
+    if (product.Cable())
+        satellites_->addItem(tr("Cable multiplexes")); // no position: the table's one network
     form->addRow(tr("&Satellite:"), satellites_);
     auto* sourceRow = new QHBoxLayout;
     sources_ = new QComboBox;
@@ -126,13 +128,23 @@ void CTransponderUpdateDialog::OfferScanTables() {
     sources_->clear();
     for (const QString& path : files_)
         sources_->addItem(QFileInfo(path).fileName(), path);
-    if (satellites_->currentIndex() >= 0)
-        for (const std::string& table : transponders::ScanTablesFor(
-                 transponders::kSystemScanTables, satellites_->currentData().toInt()))
-            sources_->addItem(tr("%1 (scan table of the system)")
-                                  .arg(QFileInfo(QString::fromStdString(table)).fileName()),
-                              QString::fromStdString(table));
+    const QVariant position = satellites_->currentData();
+    const std::vector<std::string> tables =
+        position.isValid()
+            ? transponders::ScanTablesFor(transponders::kSystemScanTables, position.toInt())
+        : satellites_->currentIndex() >= 0
+            ? transponders::ScanTablesIn(transponders::kSystemCableTables)
+            : std::vector<std::string>();
+    for (const std::string& table : tables)
+        sources_->addItem(tr("%1 (scan table of the system)")
+                              .arg(QFileInfo(QString::fromStdString(table)).fileName()),
+                          QString::fromStdString(table));
     Compare();
+}
+
+std::optional<int> CTransponderUpdateDialog::Position() const {
+    const QVariant position = satellites_->currentData();
+    return position.isValid() ? std::optional<int>(position.toInt()) : std::nullopt;
 }
 
 void CTransponderUpdateDialog::Compare() {
@@ -153,9 +165,14 @@ void CTransponderUpdateDialog::Compare() {
         notes << Translated(read.message);
     for (const utils::Phrase& skipped : source.skipped)
         notes << tr("Left out: %1").arg(Translated(skipped));
+    // The satellites of a table when a satellite is chosen, its cable network otherwise.
+    if (Position())
+        source.cables.clear();
+    else
+        source.satellites.clear();
     if (read.ok)
-        if (const transponders::PlanResult planned = transponders::PlanUpdate(
-                db_, product_, source, satellites_->currentData().toInt(), plan_);
+        if (const transponders::PlanResult planned =
+                transponders::PlanUpdate(db_, product_, source, Position(), plan_);
             !planned.ok)
             notes << Translated(planned.message);
     notes_->setText(notes.join(QLatin1Char('\n')));
@@ -165,18 +182,12 @@ void CTransponderUpdateDialog::Compare() {
 void CTransponderUpdateDialog::Fill() {
     lines_->clear();
     for (const UpdateLine& line : plan_.lines) {
-        const QString before =
-            line.kind == LineKind::New
-                ? QString()
-                : QString::fromStdString(transponders::TransponderText(line.before, product_));
-        const QString after =
-            line.kind == LineKind::Gone
-                ? QString()
-                : QString::fromStdString(transponders::TransponderText(line.after, product_));
         auto* item = new QTreeWidgetItem(
             lines_,
             {QCoreApplication::translate("Transponders", transponders::LineKindText(line.kind)),
-             before, after, ChannelNames(db_, line.channels)});
+             QString::fromStdString(transponders::LineText(line, false, product_)),
+             QString::fromStdString(transponders::LineText(line, true, product_)),
+             ChannelNames(db_, line.channels)});
         item->setCheckState(0, Qt::Checked);
     }
     for (int column = 0; column < 3; ++column)
@@ -190,7 +201,7 @@ void CTransponderUpdateDialog::Count() {
     for (std::size_t i = 0; i < plan_.lines.size(); ++i)
         if (!leftOut_.contains(i))
             ++counts[static_cast<int>(plan_.lines[i].kind)];
-    summary_->setText(plan_.lines.empty() && plan_.satellites > 0
+    summary_->setText(plan_.lines.empty() && plan_.satellites + plan_.networks > 0
                           ? tr("The transponders are as the table lists them.")
                           : tr("Changed: %1, new: %2, deleted: %3.")
                                 .arg(counts[0])

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -31,6 +33,8 @@ class CTransponderUpdateDialog : public QDialog {
     const editing::LeftOut& LeftOut() const { return leftOut_; }
 
   private:
+    /// The chosen satellite's orbital position; none for the cable multiplexes.
+    std::optional<int> Position() const;
     void ChooseFile();
     void OfferScanTables();
     void Compare();

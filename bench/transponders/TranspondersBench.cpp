@@ -51,7 +51,7 @@ void Fill(tabstore::CQoDB& db, std::uint32_t satellites, std::uint32_t perSatell
 Source Later(tabstore::CQoDB& db) {
     const std::vector<std::uint8_t> xml = SatellitesXmlBytes(db, kModelD);
     Source source;
-    if (!ReadSatellitesXml(xml, "later.xml", source).ok)
+    if (!ReadXmlTable(xml, "later.xml", source).ok)
         return {};
     for (SourceSatellite& satellite : source.satellites) {
         std::vector<Carrier> later;
@@ -71,19 +71,19 @@ Source Later(tabstore::CQoDB& db) {
     return source;
 }
 
-void BM_ReadSatellitesXml(benchmark::State& state) {
+void BM_ReadXmlTable(benchmark::State& state) {
     tabstore::CQoDB db;
     Fill(db, 200, 60);
     const std::vector<std::uint8_t> xml = SatellitesXmlBytes(db, kModelD);
     for (auto _ : state) {
         Source source;
-        if (!ReadSatellitesXml(xml, "satellites.xml", source).ok)
+        if (!ReadXmlTable(xml, "satellites.xml", source).ok)
             state.SkipWithError("the table did not read");
         benchmark::DoNotOptimize(source.satellites.size());
     }
     state.counters["bytes"] = static_cast<double>(xml.size());
 }
-BENCHMARK(BM_ReadSatellitesXml)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadXmlTable)->Unit(benchmark::kMillisecond);
 
 void BM_PlanAndApplyFullModelD(benchmark::State& state) {
     const auto layout = codec::FlashLayout::FromPreset(*policy::FindPreset("D"));

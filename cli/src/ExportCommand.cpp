@@ -71,10 +71,14 @@ std::unique_ptr<QGuiApplication> PaintingApplication() {
 
 int WriteSatellitesXml(chanforge::document::Document& doc, const ExportArgs& args) {
     const std::string name = std::filesystem::path(args.out).filename().string();
-    if (name == "cables.xml" || name == "terrestrial.xml")
-        return Fail(name + ": only satellites are written as a transponder table yet");
+    if (name == "terrestrial.xml")
+        return Fail(name + ": terrestrial multiplexes are not written as a table yet");
     const std::vector<std::uint8_t> bytes =
-        chanforge::transponders::SatellitesXmlBytes(doc.Store(), doc.Layout().product);
+        name == "cables.xml"
+            ? chanforge::transponders::CablesXmlBytes(
+                  doc.Store(), doc.Layout().product,
+                  std::filesystem::path(args.files.back()).stem().string())
+            : chanforge::transponders::SatellitesXmlBytes(doc.Store(), doc.Layout().product);
     if (const utils::FileResult written = utils::ReplaceFile(args.out, bytes); !written.ok())
         return Fail(written.message);
     return kOk;

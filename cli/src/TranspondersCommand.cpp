@@ -8,7 +8,6 @@
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/ChannelName.h"
-#include "chanforge/editing/DeliveryText.h"
 #include "chanforge/transponders/Readers.h"
 #include "chanforge/transponders/Update.h"
 
@@ -37,12 +36,6 @@ struct TranspondersArgs {
 
 const char* KindWord(tp::LineKind kind) {
     return kind == tp::LineKind::Changed ? "changed" : kind == tp::LineKind::New ? "new" : "gone";
-}
-
-std::string SatelliteText(tabstore::CQoDB& db, const tp::UpdateLine& line) {
-    const auto* satellite =
-        GetRow<chanforge::Satellite_Info_Tag>(db, chanforge::kSatelliteTable, line.satelliteKey);
-    return chanforge::editing::DegreeText(satellite->Degree);
 }
 
 nlohmann::ordered_json ChannelsJson(tabstore::CQoDB& db, const tp::UpdateLine& line,
@@ -85,13 +78,11 @@ void Print(std::ostream& stream, tabstore::CQoDB& db, const tp::UpdatePlan& plan
         if (!left)
             ++done[static_cast<int>(line.kind)];
         const nlohmann::ordered_json channels = ChannelsJson(db, line, product);
-        const std::string before =
-            line.kind == tp::LineKind::New ? "" : tp::TransponderText(line.before, product);
-        const std::string after =
-            line.kind == tp::LineKind::Gone ? "" : tp::TransponderText(line.after, product);
+        const std::string before = tp::LineText(line, false, product);
+        const std::string after = tp::LineText(line, true, product);
         if (args.json) {
             lines.push_back({{"line", i + 1},
-                             {"satellite", SatelliteText(db, line)},
+                             {"satellite", tp::LinePlace(db, line)},
                              {"kind", KindWord(line.kind)},
                              {"before", before},
                              {"after", after},
@@ -100,7 +91,7 @@ void Print(std::ostream& stream, tabstore::CQoDB& db, const tp::UpdatePlan& plan
                              {"leftOut", left}});
             continue;
         }
-        stream << i + 1 << " " << SatelliteText(db, line) << " " << KindWord(line.kind) << " "
+        stream << i + 1 << " " << tp::LinePlace(db, line) << " " << KindWord(line.kind) << " "
                << (line.kind == tp::LineKind::Changed ? before + " -> " + after : before + after);
         if (!channels.empty())
             stream << " with " << ChannelsText(channels);

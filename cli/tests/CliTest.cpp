@@ -562,8 +562,8 @@ TEST_F(CliTest, UpdatesTranspondersFromATableAndExportsOne) {
     EXPECT_HAS(On("D", 1, {"transponders", d, "--from", Path("evil.xml"), "-o", out}).err,
                "evil.xml, line 2: declarations and entities");
     EXPECT_HAS(
-        On("D", 1, {"export", d, "--format", "satellites-xml", "-o", Path("cables.xml")}).err,
-        "only satellites");
+        On("D", 1, {"export", d, "--format", "satellites-xml", "-o", Path("terrestrial.xml")}).err,
+        "terrestrial multiplexes are not written");
     EXPECT_FALSE(fs::exists(out));
 }
 

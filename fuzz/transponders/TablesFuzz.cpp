@@ -63,7 +63,7 @@ void Update(const Source& source) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     for (const bool xml : {true, false}) {
         Source source;
-        const SourceResult read = xml ? ReadSatellitesXml({data, size}, "fuzz.xml", source)
+        const SourceResult read = xml ? ReadXmlTable({data, size}, "fuzz.xml", source)
                                       : ReadScanTable({data, size}, "fuzz-19.2E", source);
         if (!read.ok)
             continue;

@@ -141,6 +141,29 @@ Carrier CarrierOf(const Transponder_Info_Tag& tp, const policy::ProductKind& pro
     return carrier;
 }
 
+CableMux_Info_Tag MergeCable(const CableMux_Info_Tag& base, const CableCarrier& carrier,
+                             const policy::ProductKind& product) {
+    CableMux_Info_Tag mux = base;
+    mux.Frequency = carrier.frequencyKHz;
+    mux.SymbolRate = Thousandths(carrier.symbolRate);
+    if (!carrier.qam || *carrier.qam == Qam::Auto)
+        return mux;
+    const auto code = static_cast<std::uint8_t>(*carrier.qam);
+    mux.Modulation = product.SeparateCableInversion()
+                         ? code
+                         : static_cast<std::uint8_t>((code << 2) | (mux.Modulation & 3));
+    return mux;
+}
+
+CableCarrier CableCarrierOf(const CableMux_Info_Tag& mux, const policy::ProductKind& product) {
+    CableCarrier carrier;
+    carrier.frequencyKHz = mux.Frequency;
+    carrier.symbolRate = std::uint32_t{mux.SymbolRate} * 1000;
+    const int code = product.SeparateCableInversion() ? mux.Modulation : mux.Modulation >> 2;
+    carrier.qam = code >= 1 && code <= 5 ? static_cast<Qam>(code) : Qam::Auto;
+    return carrier;
+}
+
 int PositionOfDegree(std::uint16_t degree) {
     return degree > 1800 ? static_cast<int>(degree) - 3600 : degree;
 }

@@ -26,6 +26,9 @@ class SatellitesXmlReader {
     bool StartElement();
     bool Satellite();
     bool Transponder();
+    bool Network();
+    bool CableTransponder();
+    std::optional<std::uint32_t> Rate();
     bool AttributesFit();
     std::optional<long long> Number(const char* name, bool required);
     template <class T> bool Code(const char* name, std::optional<T>& field, int highest);
@@ -39,7 +42,8 @@ class SatellitesXmlReader {
     int depth_ = 0;
     std::size_t carriers_ = 0;
     QXmlStreamAttributes attributes_; ///< of the element just started, read once
-    bool inSatellite_ = false;        ///< the element at depth 2 is a <sat>
+    bool cables_ = false;             ///< <cables> rather than <satellites>
+    bool inGroup_ = false;            ///< the element at depth 2 is a <sat> (<cable>)
     std::optional<SourceResult> refusal_;
 };
 
@@ -81,19 +85,22 @@ bool SatellitesXmlReader::StartElement() {
         return false;
     const auto name = xml_.name();
     if (depth_ == 1) {
-        if (name == u"satellites")
+        cables_ = name == u"cables";
+        if (name == u"satellites" || cables_)
             return true;
         return Refuse(Fault(CF_TR_NOOP("Transponders", "the table does not begin with "
-                                                       "<satellites>")));
+                                                       "<satellites> or <cables>")));
     }
     if (depth_ == 2)
-        inSatellite_ = name == u"sat";
-    if (name == u"transponder")
-        return depth_ == 3 && inSatellite_
-                   ? Transponder()
-                   : Refuse(Fault(CF_TR_NOOP("Transponders", "a transponder outside a satellite")));
-    if (depth_ == 2 && inSatellite_)
-        return Satellite();
+        inGroup_ = name == (cables_ ? u"cable" : u"sat");
+    if (name == u"transponder") {
+        if (depth_ != 3 || !inGroup_)
+            return Refuse(Fault(CF_TR_NOOP("Transponders", "a transponder outside a satellite or "
+                                                           "cable network")));
+        return cables_ ? CableTransponder() : Transponder();
+    }
+    if (depth_ == 2 && inGroup_)
+        return cables_ ? Network() : Satellite();
     return true; // an element of a later version of the format: not ours to judge
 }
 
@@ -136,15 +143,11 @@ bool SatellitesXmlReader::Transponder() {
         return Skip(Fault(CF_TR_NOOP("Transponders", "the frequency %1 is not a satellite "
                                                      "carrier in kHz"),
                           {Phrase::Text(std::to_string(*frequency))}));
-    const auto symbolRate = Number("symbol_rate", true);
+    const auto symbolRate = Rate();
     if (!symbolRate)
-        return false;
-    if (*symbolRate < kMinSymbolRate || *symbolRate > kMaxSymbolRate)
-        return Skip(Fault(CF_TR_NOOP("Transponders", "the symbol rate %1 is not in symbols "
-                                                     "per second"),
-                          {Phrase::Text(std::to_string(*symbolRate))}));
+        return !refusal_;
     carrier.frequencyKHz = static_cast<std::uint32_t>(*frequency);
-    carrier.symbolRate = static_cast<std::uint32_t>(*symbolRate);
+    carrier.symbolRate = *symbolRate;
     std::optional<Polarisation> polarisation;
     std::optional<Fec> fec;
     if (!Code("polarization", polarisation, 3) || !Code("fec_inner", fec, 15) ||
@@ -155,6 +158,51 @@ bool SatellitesXmlReader::Transponder() {
     carrier.fec = fec;
     // Only a transponder inside a <sat> comes here, and that <sat> was stored first.
     out_.satellites.back().carriers.push_back(carrier);
+    return true;
+}
+
+/// The symbol rate, empty when it is missing (refused) or out of its unit's range (skipped).
+std::optional<std::uint32_t> SatellitesXmlReader::Rate() {
+    const auto symbolRate = Number("symbol_rate", true);
+    if (!symbolRate)
+        return std::nullopt;
+    if (*symbolRate < kMinSymbolRate || *symbolRate > kMaxSymbolRate) {
+        Skip(Fault(CF_TR_NOOP("Transponders", "the symbol rate %1 is not in symbols per second"),
+                   {Phrase::Text(std::to_string(*symbolRate))}));
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(*symbolRate);
+}
+
+bool SatellitesXmlReader::Network() {
+    SourceNetwork network;
+    network.line = Line();
+    network.name = attributes_.value(QLatin1StringView("name")).toString().toStdString();
+    out_.cables.push_back(std::move(network));
+    return true;
+}
+
+bool SatellitesXmlReader::CableTransponder() {
+    if (++carriers_ > kMaxCarriers)
+        return Refuse(Fault(CF_TR_NOOP("Transponders", "more than %1 transponders"),
+                            {Phrase::Number(kMaxCarriers)}));
+    CableCarrier carrier;
+    carrier.line = Line();
+    const auto frequency = Number("frequency", true);
+    if (!frequency)
+        return false;
+    if (*frequency < kMinCableKHz || *frequency > kMaxCableKHz)
+        return Skip(
+            Fault(CF_TR_NOOP("Transponders", "the frequency %1 is not a cable carrier in kHz"),
+                  {Phrase::Text(std::to_string(*frequency))}));
+    const auto symbolRate = Rate();
+    if (!symbolRate)
+        return !refusal_;
+    carrier.frequencyKHz = static_cast<std::uint32_t>(*frequency);
+    carrier.symbolRate = *symbolRate;
+    if (!Code("modulation", carrier.qam, 5))
+        return false;
+    out_.cables.back().carriers.push_back(carrier);
     return true;
 }
 
@@ -206,8 +254,8 @@ bool SatellitesXmlReader::Refuse(Phrase fault) {
 
 } // namespace
 
-SourceResult ReadSatellitesXml(std::span<const std::uint8_t> bytes, const std::string& file,
-                               Source& out) {
+SourceResult ReadXmlTable(std::span<const std::uint8_t> bytes, const std::string& file,
+                          Source& out) {
     if (bytes.size() > kMaxSourceBytes)
         return RefuseAt(file, 1,
                         Fault(CF_TR_NOOP("Transponders", "the table is larger than "

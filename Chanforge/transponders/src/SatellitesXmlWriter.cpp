@@ -62,10 +62,8 @@ std::map<int, Position> Positions(tabstore::CQoDB& db, const policy::ProductKind
     return positions;
 }
 
-} // namespace
-
-std::vector<std::uint8_t> SatellitesXmlBytes(tabstore::CQoDB& db,
-                                             const policy::ProductKind& product) {
+/// An XML document whose root element write fills.
+template <class Write> std::vector<std::uint8_t> XmlBytes(const QString& root, Write&& write) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -73,23 +71,52 @@ std::vector<std::uint8_t> SatellitesXmlBytes(tabstore::CQoDB& db,
     xml.setAutoFormatting(true);
     xml.setAutoFormattingIndent(-1); // tabs
     xml.writeStartDocument();
-    xml.writeStartElement(QStringLiteral("satellites"));
-    for (const auto& [position, satellites] : Positions(db, product)) {
-        xml.writeStartElement(QStringLiteral("sat"));
-        xml.writeAttribute(QStringLiteral("name"), satellites.name);
-        xml.writeAttribute(QStringLiteral("flags"), QStringLiteral("0"));
-        xml.writeAttribute(QStringLiteral("position"), QString::number(position));
-        for (std::uint8_t satId : satellites.satIds)
-            for (std::uint32_t key :
-                 editing::ListRows(db, editing::ListKind::Transponder, product, satId))
-                WriteCarrier(
-                    xml,
-                    CarrierOf(*GetRow<Transponder_Info_Tag>(db, kTransponderTable, key), product));
-        xml.writeEndElement();
-    }
+    xml.writeStartElement(root);
+    write(xml);
     xml.writeEndElement();
     xml.writeEndDocument();
     return {bytes.begin(), bytes.end()};
+}
+
+} // namespace
+
+std::vector<std::uint8_t> CablesXmlBytes(tabstore::CQoDB& db, const policy::ProductKind& product,
+                                         const std::string& name) {
+    return XmlBytes(QStringLiteral("cables"), [&](QXmlStreamWriter& xml) {
+        xml.writeStartElement(QStringLiteral("cable"));
+        xml.writeAttribute(QStringLiteral("name"), QString::fromStdString(name));
+        xml.writeAttribute(QStringLiteral("flags"), QStringLiteral("0"));
+        for (std::uint32_t key : editing::ListRows(db, editing::ListKind::CableMux, product)) {
+            const CableCarrier carrier =
+                CableCarrierOf(*GetRow<CableMux_Info_Tag>(db, kCableMuxTable, key), product);
+            xml.writeEmptyElement(QStringLiteral("transponder"));
+            xml.writeAttribute(QStringLiteral("frequency"), QString::number(carrier.frequencyKHz));
+            xml.writeAttribute(QStringLiteral("symbol_rate"), QString::number(carrier.symbolRate));
+            xml.writeAttribute(QStringLiteral("fec_inner"), QStringLiteral("0"));
+            xml.writeAttribute(QStringLiteral("modulation"),
+                               QString::number(static_cast<int>(carrier.qam.value_or(Qam::Auto))));
+        }
+        xml.writeEndElement();
+    });
+}
+
+std::vector<std::uint8_t> SatellitesXmlBytes(tabstore::CQoDB& db,
+                                             const policy::ProductKind& product) {
+    return XmlBytes(QStringLiteral("satellites"), [&](QXmlStreamWriter& xml) {
+        for (const auto& [position, satellites] : Positions(db, product)) {
+            xml.writeStartElement(QStringLiteral("sat"));
+            xml.writeAttribute(QStringLiteral("name"), satellites.name);
+            xml.writeAttribute(QStringLiteral("flags"), QStringLiteral("0"));
+            xml.writeAttribute(QStringLiteral("position"), QString::number(position));
+            for (std::uint8_t satId : satellites.satIds)
+                for (std::uint32_t key :
+                     editing::ListRows(db, editing::ListKind::Transponder, product, satId))
+                    WriteCarrier(
+                        xml, CarrierOf(*GetRow<Transponder_Info_Tag>(db, kTransponderTable, key),
+                                       product));
+            xml.writeEndElement();
+        }
+    });
 }
 
 } // namespace chanforge::transponders

@@ -43,6 +43,9 @@ constexpr std::array kModulations{
 };
 constexpr std::array kPilots{Word<Pilot>{"ON", Pilot::On}, Word<Pilot>{"OFF", Pilot::Off},
                              Word<Pilot>{"AUTO", Pilot::Auto}};
+constexpr std::array kQams{Word<Qam>{"QAM/16", Qam::Q16},   Word<Qam>{"QAM/32", Qam::Q32},
+                           Word<Qam>{"QAM/64", Qam::Q64},   Word<Qam>{"QAM/128", Qam::Q128},
+                           Word<Qam>{"QAM/256", Qam::Q256}, Word<Qam>{"QAM/AUTO", Qam::Auto}};
 constexpr std::array kSystems{Word<DvbSystem>{"DVBS", DvbSystem::S},
                               Word<DvbSystem>{"DVBS2", DvbSystem::S2}};
 
@@ -58,7 +61,9 @@ std::string_view Trimmed(std::string_view text) {
 struct Block {
     std::size_t line = 0;
     std::optional<DvbSystem> system;
-    bool otherSystem = false; ///< cable, terrestrial ...: not a satellite carrier
+    bool cable = false;       ///< DVB-C: the frequency in Hz
+    bool otherSystem = false; ///< terrestrial ...: not ours
+    std::optional<Qam> qam;
     std::optional<std::uint64_t> frequency;
     std::optional<std::uint64_t> symbolRate;
     std::optional<Polarisation> polarisation;
@@ -69,7 +74,12 @@ struct Block {
 std::optional<Phrase> BlockFault(const Block& block) {
     if (!block.frequency || !block.symbolRate)
         return Fault(CF_TR_NOOP("Transponders", "a [CHANNEL] without FREQUENCY and SYMBOL_RATE"));
-    if (*block.frequency < kMinSatelliteKHz || *block.frequency > kMaxSatelliteKHz)
+    if (block.cable && (*block.frequency < std::uint64_t{kMinCableKHz} * 1000 ||
+                        *block.frequency > std::uint64_t{kMaxCableKHz} * 1000))
+        return Fault(CF_TR_NOOP("Transponders", "the frequency %1 is not a cable carrier in Hz"),
+                     {Phrase::Text(std::to_string(*block.frequency))});
+    if (!block.cable &&
+        (*block.frequency < kMinSatelliteKHz || *block.frequency > kMaxSatelliteKHz))
         return Fault(
             CF_TR_NOOP("Transponders", "the frequency %1 is not a satellite carrier in kHz"),
             {Phrase::Text(std::to_string(*block.frequency))});
@@ -104,6 +114,7 @@ class ScanTableReader {
     const std::string& file_;
     Source& out_;
     std::size_t lineNumber_ = 0;
+    std::size_t carriers_ = 0;
     std::optional<Block> block_;
 };
 
@@ -154,8 +165,10 @@ std::optional<SourceResult> ScanTableReader::Line(std::string_view raw) {
 std::optional<SourceResult> ScanTableReader::Value(std::string_view key, std::string_view value) {
     Block& block = *block_;
     if (key == "DELIVERY_SYSTEM") {
-        block.otherSystem = value != "DVBS" && value != "DVBS2";
-        return block.otherSystem ? std::nullopt : Choose(kSystems, key, value, block.system);
+        block.cable = value.starts_with("DVBC/");
+        block.otherSystem = !block.cable && value != "DVBS" && value != "DVBS2";
+        return block.cable || block.otherSystem ? std::nullopt
+                                                : Choose(kSystems, key, value, block.system);
     }
     if (key == "FREQUENCY")
         return Count(key, value, block.frequency);
@@ -164,7 +177,9 @@ std::optional<SourceResult> ScanTableReader::Value(std::string_view key, std::st
     if (key == "POLARIZATION")
         return Choose(kPolarisations, key, value, block.polarisation);
     if (block.otherSystem)
-        return std::nullopt; // a cable or terrestrial block's codes are not ours to judge
+        return std::nullopt; // a terrestrial block's codes are not ours to judge
+    if (block.cable)
+        return key == "MODULATION" ? Choose(kQams, key, value, block.qam) : std::nullopt;
     if (key == "INNER_FEC")
         return Choose(kFecs, key, value, block.carrier.fec);
     if (key == "MODULATION")
@@ -203,12 +218,20 @@ std::optional<SourceResult> ScanTableReader::Finish() {
         return std::nullopt;
     const Block block = *block_;
     block_.reset();
-    if (out_.satellites.back().carriers.size() >= kMaxCarriers)
+    if (++carriers_ > kMaxCarriers)
         return RefuseAt(file_, block.line,
                         Fault(CF_TR_NOOP("Transponders", "more than %1 transponders"),
                               {Phrase::Number(kMaxCarriers)}));
     if (auto fault = BlockFault(block)) {
         out_.skipped.push_back(RefuseAt(file_, block.line, std::move(*fault)).message);
+        return std::nullopt;
+    }
+    if (block.cable) {
+        if (out_.cables.empty())
+            out_.cables.push_back({out_.satellites.back().name, 1, {}});
+        out_.cables.back().carriers.push_back({static_cast<std::uint32_t>(*block.frequency / 1000),
+                                               static_cast<std::uint32_t>(*block.symbolRate),
+                                               block.qam, block.line});
         return std::nullopt;
     }
     Carrier carrier = block.carrier;
@@ -234,13 +257,20 @@ std::optional<int> PositionOfTableName(const std::string& file) {
     return ParsePosition(tail);
 }
 
-std::vector<std::string> ScanTablesFor(const std::string& folder, int position) {
+std::vector<std::string> ScanTablesIn(const std::string& folder) {
     std::vector<std::string> tables;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-        if (entry.is_regular_file(error) && PositionOfTableName(entry.path().string()) == position)
+        if (entry.is_regular_file(error))
             tables.push_back(entry.path().string());
     std::sort(tables.begin(), tables.end());
+    return tables;
+}
+
+std::vector<std::string> ScanTablesFor(const std::string& folder, int position) {
+    std::vector<std::string> tables = ScanTablesIn(folder);
+    std::erase_if(tables,
+                  [&](const std::string& table) { return PositionOfTableName(table) != position; });
     return tables;
 }
 
@@ -269,7 +299,7 @@ SourceResult ReadSource(const std::string& path, Source& out) {
                b != 0xBF; // a UTF-8 byte-order mark may open an XML file
     });
     if (first != bytes.end() && *first == '<')
-        return ReadSatellitesXml(bytes, path, out);
+        return ReadXmlTable(bytes, path, out);
     return ReadScanTable(bytes, path, out);
 }
 

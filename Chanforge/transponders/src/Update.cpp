@@ -55,29 +55,30 @@ std::uint32_t ToleranceKHz(std::uint32_t symbolRateKS) {
     return 1000 + symbolRateKS / 4;
 }
 
+std::uint32_t FrequencyKHz(const UpdateLine& line) {
+    if (line.cable)
+        return line.kind == LineKind::Gone ? line.cableBefore.Frequency : line.cableAfter.Frequency;
+    return std::uint32_t{line.kind == LineKind::Gone ? line.before.Frequency
+                                                     : line.after.Frequency} *
+           1000;
+}
+
 struct Pair {
     std::uint32_t distance;
     std::size_t record;
     std::size_t carrier;
 };
 
-/// Pairs records with carriers, the closest first, each at most once.
-std::vector<Pair> MatchCarriers(const std::vector<Transponder_Info_Tag>& records,
-                                const std::vector<const Carrier*>& carriers) {
+/// Pairs records with carriers, the closest first, each at most once; distance gives how far
+/// apart a record and a carrier are, or nothing when they cannot be one carrier.
+template <class Record, class Carried, class Distance>
+std::vector<Pair> MatchCarriers(const std::vector<Record>& records,
+                                const std::vector<const Carried*>& carriers, Distance&& distance) {
     std::vector<Pair> candidates;
     for (std::size_t r = 0; r < records.size(); ++r)
-        for (std::size_t c = 0; c < carriers.size(); ++c) {
-            const Transponder_Info_Tag& tp = records[r];
-            const Carrier& carrier = *carriers[c];
-            if (((tp.PolFEC & 1) != 0) != Horizontal(carrier.polarisation))
-                continue;
-            const long long distance =
-                std::llabs(static_cast<long long>(tp.Frequency) * 1000 - carrier.frequencyKHz);
-            const std::uint32_t rate =
-                std::max<std::uint32_t>(tp.SymbolRate, carrier.symbolRate / 1000);
-            if (distance <= ToleranceKHz(rate))
-                candidates.push_back({static_cast<std::uint32_t>(distance), r, c});
-        }
+        for (std::size_t c = 0; c < carriers.size(); ++c)
+            if (const std::optional<std::uint32_t> d = distance(records[r], *carriers[c]))
+                candidates.push_back({*d, r, c});
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const Pair& a, const Pair& b) { return a.distance < b.distance; });
     std::vector<bool> recordTaken(records.size()), carrierTaken(carriers.size());
@@ -88,6 +89,46 @@ std::vector<Pair> MatchCarriers(const std::vector<Transponder_Info_Tag>& records
             pairs.push_back(pair);
         }
     return pairs;
+}
+
+std::optional<std::uint32_t> SatelliteDistance(const Transponder_Info_Tag& tp,
+                                               const Carrier& carrier) {
+    if (((tp.PolFEC & 1) != 0) != Horizontal(carrier.polarisation))
+        return std::nullopt;
+    const long long distance =
+        std::llabs(static_cast<long long>(tp.Frequency) * 1000 - carrier.frequencyKHz);
+    const std::uint32_t rate = std::max<std::uint32_t>(tp.SymbolRate, carrier.symbolRate / 1000);
+    if (distance > ToleranceKHz(rate))
+        return std::nullopt;
+    return static_cast<std::uint32_t>(distance);
+}
+
+/// Cable carriers sit on a raster of whole channels: a narrower window than a satellite's.
+std::optional<std::uint32_t> CableDistance(const CableMux_Info_Tag& mux,
+                                           const CableCarrier& carrier) {
+    const long long distance =
+        std::llabs(static_cast<long long>(mux.Frequency) - carrier.frequencyKHz);
+    const std::uint32_t rate = std::max<std::uint32_t>(mux.SymbolRate, carrier.symbolRate / 1000);
+    if (distance > 1000 + rate / 8)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(distance);
+}
+
+UpdateLine MakeLine(LineKind kind, std::uint32_t satelliteKey, std::uint32_t key,
+                    std::size_t sourceLine) {
+    UpdateLine line;
+    line.kind = kind;
+    line.satelliteKey = satelliteKey;
+    line.transponderKey = key;
+    line.sourceLine = sourceLine;
+    return line;
+}
+
+/// Lines by the frequency of what they show.
+void SortLines(std::vector<UpdateLine>& lines) {
+    std::stable_sort(lines.begin(), lines.end(), [](const UpdateLine& a, const UpdateLine& b) {
+        return FrequencyKHz(a) < FrequencyKHz(b);
+    });
 }
 
 RowIds ChannelsOn(tabstore::CQoDB& db, const Transponder_Info_Tag& tp) {
@@ -109,46 +150,77 @@ std::vector<UpdateLine> CompareSatellite(tabstore::CQoDB& db, const policy::Prod
         records.push_back(*GetRow<Transponder_Info_Tag>(db, kTransponderTable, key));
     std::vector<bool> recordMatched(records.size()), carrierMatched(carriers.size());
     std::vector<UpdateLine> lines;
-    for (const Pair& pair : MatchCarriers(records, carriers)) {
+    for (const Pair& pair : MatchCarriers(records, carriers, SatelliteDistance)) {
         recordMatched[pair.record] = carrierMatched[pair.carrier] = true;
         const Transponder_Info_Tag after =
             Merge(records[pair.record], *carriers[pair.carrier], product);
-        if (std::memcmp(&after, &records[pair.record], sizeof after) != 0)
-            lines.push_back({LineKind::Changed,
-                             satellite.RowID,
-                             keys[pair.record],
-                             records[pair.record],
-                             after,
-                             {},
-                             carriers[pair.carrier]->line});
+        if (std::memcmp(&after, &records[pair.record], sizeof after) == 0)
+            continue;
+        UpdateLine& line = lines.emplace_back(MakeLine(
+            LineKind::Changed, satellite.RowID, keys[pair.record], carriers[pair.carrier]->line));
+        line.before = records[pair.record];
+        line.after = after;
     }
     for (std::size_t c = 0; c < carriers.size(); ++c)
         if (!carrierMatched[c]) {
             auto blank = ZeroRecord<Transponder_Info_Tag>();
             blank.SatID = satellite.SatID;
-            lines.push_back({LineKind::New,
-                             satellite.RowID,
-                             0,
-                             {},
-                             Merge(blank, *carriers[c], product),
-                             {},
-                             carriers[c]->line});
+            lines.emplace_back(MakeLine(LineKind::New, satellite.RowID, 0, carriers[c]->line))
+                .after = Merge(blank, *carriers[c], product);
         }
     for (std::size_t r = 0; r < records.size(); ++r)
-        if (!recordMatched[r])
-            lines.push_back({LineKind::Gone,
-                             satellite.RowID,
-                             keys[r],
-                             records[r],
-                             {},
-                             ChannelsOn(db, records[r]),
-                             0});
-    std::stable_sort(lines.begin(), lines.end(), [](const UpdateLine& a, const UpdateLine& b) {
-        const auto frequency = [](const UpdateLine& l) {
-            return l.kind == LineKind::Gone ? l.before.Frequency : l.after.Frequency;
-        };
-        return frequency(a) < frequency(b);
-    });
+        if (!recordMatched[r]) {
+            UpdateLine& line =
+                lines.emplace_back(MakeLine(LineKind::Gone, satellite.RowID, keys[r], 0));
+            line.before = records[r];
+            line.channels = ChannelsOn(db, records[r]);
+        }
+    SortLines(lines);
+    return lines;
+}
+
+/// The cable multiplexes against the table's one network; a multiplex's channels name it by its
+/// MuxID.
+std::vector<UpdateLine> CompareCables(tabstore::CQoDB& db, const policy::ProductKind& product,
+                                      const SourceNetwork& network) {
+    std::vector<CableMux_Info_Tag> records;
+    const RowIds keys = editing::ListRows(db, editing::ListKind::CableMux, product);
+    for (std::uint32_t key : keys)
+        records.push_back(*GetRow<CableMux_Info_Tag>(db, kCableMuxTable, key));
+    std::vector<const CableCarrier*> carriers;
+    for (const CableCarrier& carrier : network.carriers)
+        carriers.push_back(&carrier);
+    std::vector<bool> recordMatched(records.size()), carrierMatched(carriers.size());
+    std::vector<UpdateLine> lines;
+    for (const Pair& pair : MatchCarriers(records, carriers, CableDistance)) {
+        recordMatched[pair.record] = carrierMatched[pair.carrier] = true;
+        const CableMux_Info_Tag after =
+            MergeCable(records[pair.record], *carriers[pair.carrier], product);
+        if (std::memcmp(&after, &records[pair.record], sizeof after) == 0)
+            continue;
+        UpdateLine& line = lines.emplace_back(
+            MakeLine(LineKind::Changed, 0, keys[pair.record], carriers[pair.carrier]->line));
+        line.cable = true;
+        line.cableBefore = records[pair.record];
+        line.cableAfter = after;
+    }
+    for (std::size_t c = 0; c < carriers.size(); ++c)
+        if (!carrierMatched[c]) {
+            UpdateLine& line = lines.emplace_back(MakeLine(LineKind::New, 0, 0, carriers[c]->line));
+            line.cable = true;
+            line.cableAfter = MergeCable(ZeroRecord<CableMux_Info_Tag>(), *carriers[c], product);
+        }
+    for (std::size_t r = 0; r < records.size(); ++r)
+        if (!recordMatched[r]) {
+            UpdateLine& line = lines.emplace_back(MakeLine(LineKind::Gone, 0, keys[r], 0));
+            line.cable = true;
+            line.cableBefore = records[r];
+            ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+                if (ch.TPID == records[r].MuxID)
+                    line.channels.push_back(ch.RowID);
+            });
+        }
+    SortLines(lines);
     return lines;
 }
 
@@ -191,10 +263,41 @@ bool InScope(const Source& source, std::optional<int> chosen, int position) {
                        [&](const SourceSatellite& s) { return s.position == position; });
 }
 
+/// A table of cable networks: the list's cable multiplexes against its one network.
+PlanResult PlanCables(tabstore::CQoDB& db, const policy::ProductKind& product, const Source& source,
+                      UpdatePlan& plan) {
+    if (!product.Cable())
+        return Refused(Phrase("Transponders",
+                              CF_TR_NOOP("Transponders", "%1 lists cable multiplexes, which this "
+                                                         "model does not keep"),
+                              {Phrase::Text(source.file)}));
+    const auto hasCarriers = [](const SourceNetwork& n) { return !n.carriers.empty(); };
+    const auto networks = std::count_if(source.cables.begin(), source.cables.end(), hasCarriers);
+    if (networks != 1)
+        return Refused(Phrase(
+            "Transponders",
+            CF_TR_NOOP("Transponders", "%1 lists %2 cable networks: keep the "
+                                       "one of this list"),
+            {Phrase::Text(source.file), Phrase::Number(static_cast<std::uint64_t>(networks))}));
+    UpdatePlan made;
+    made.networks = 1;
+    made.lines = CompareCables(
+        db, product, *std::find_if(source.cables.begin(), source.cables.end(), hasCarriers));
+    plan = std::move(made);
+    return {};
+}
+
+bool HasSatelliteCarriers(const Source& source) {
+    return std::any_of(source.satellites.begin(), source.satellites.end(),
+                       [](const SourceSatellite& s) { return !s.carriers.empty(); });
+}
+
 } // namespace
 
 PlanResult PlanUpdate(tabstore::CQoDB& db, const policy::ProductKind& product, const Source& source,
                       std::optional<int> position, UpdatePlan& plan) {
+    if (!HasSatelliteCarriers(source) && !source.cables.empty())
+        return PlanCables(db, product, source, plan);
     const bool unplaced = std::any_of(source.satellites.begin(), source.satellites.end(),
                                       [](const SourceSatellite& s) { return !s.position; });
     if (unplaced && !position)
@@ -245,37 +348,66 @@ editing::LeftOut GoneLines(const UpdatePlan& plan) {
     return gone;
 }
 
-editing::EditResult ApplyUpdate(tabstore::CQoDB& db, DocumentValues& values, const UpdatePlan& plan,
-                                const editing::LeftOut& leftOut) {
-    // New transponders take TPIDs before any is deleted: refuse before the first change when a
-    // satellite has no room for them.
+namespace {
+
+/// Whether the lines kept add more multiplexes or transponders than the one-byte ids leave room
+/// for; checked before the first change, as the additions come before any deletion.
+editing::EditResult RoomForNew(tabstore::CQoDB& db, const DocumentValues& values,
+                               const UpdatePlan& plan, const editing::LeftOut& leftOut) {
     std::map<std::uint8_t, unsigned> highest, added;
     ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [&](const Transponder_Info_Tag& tp) {
         highest[tp.SatID] = std::max<unsigned>(highest[tp.SatID], tp.TPID);
     });
-    for (std::size_t i = 0; i < plan.lines.size(); ++i)
-        if (plan.lines[i].kind == LineKind::New && !leftOut.contains(i) &&
-            highest[plan.lines[i].after.SatID] + ++added[plan.lines[i].after.SatID] > 0xFF)
+    unsigned muxes = values.MaxTPID;
+    ForEachRow<CableMux_Info_Tag>(db, kCableMuxTable, [&](const CableMux_Info_Tag& mux) {
+        muxes = std::max<unsigned>(muxes, mux.MuxID);
+    });
+    for (std::size_t i = 0; i < plan.lines.size(); ++i) {
+        const UpdateLine& line = plan.lines[i];
+        if (line.kind != LineKind::New || leftOut.contains(i))
+            continue;
+        if (line.cable && ++muxes > 0xFF)
+            return editing::EditResult::MuxIdsExhausted;
+        if (!line.cable && highest[line.after.SatID] + ++added[line.after.SatID] > 0xFF)
             return editing::EditResult::TransponderIdsExhausted;
+    }
+    return editing::EditResult::Ok;
+}
+
+editing::EditResult ApplyLine(tabstore::CQoDB& db, DocumentValues& values, const UpdateLine& line) {
+    if (line.kind == LineKind::Changed)
+        return line.cable ? editing::UpdateCableMux(db, line.transponderKey, line.cableAfter)
+                          : editing::UpdateTransponder(db, line.transponderKey, line.after);
+    return line.cable ? editing::NewCableMux(db, line.cableAfter, values).result
+                      : editing::NewTransponder(db, line.after, values).result;
+}
+
+} // namespace
+
+editing::EditResult ApplyUpdate(tabstore::CQoDB& db, DocumentValues& values, const UpdatePlan& plan,
+                                const editing::LeftOut& leftOut) {
+    if (const editing::EditResult room = RoomForNew(db, values, plan, leftOut);
+        room != editing::EditResult::Ok)
+        return room;
     editing::EditResult result = editing::EditResult::Nothing;
-    editing::RowIds gone;
+    editing::RowIds gone, goneMuxes;
     for (std::size_t i = 0; i < plan.lines.size(); ++i) {
         const UpdateLine& line = plan.lines[i];
         if (leftOut.contains(i))
             continue;
-        editing::EditResult step = editing::EditResult::Nothing;
-        if (line.kind == LineKind::Changed)
-            step = editing::UpdateTransponder(db, line.transponderKey, line.after);
-        else if (line.kind == LineKind::New)
-            step = editing::NewTransponder(db, line.after, values).result;
-        else
-            gone.push_back(line.transponderKey);
+        if (line.kind == LineKind::Gone) {
+            (line.cable ? goneMuxes : gone).push_back(line.transponderKey);
+            continue;
+        }
+        const editing::EditResult step = ApplyLine(db, values, line);
         if (step != editing::EditResult::Ok && step != editing::EditResult::Nothing)
             return step;
         if (step == editing::EditResult::Ok)
             result = step;
     }
     if (!gone.empty() && editing::DeleteTransponders(db, gone) == editing::EditResult::Ok)
+        result = editing::EditResult::Ok;
+    if (!goneMuxes.empty() && editing::DeleteCableMuxes(db, goneMuxes) == editing::EditResult::Ok)
         result = editing::EditResult::Ok;
     return result;
 }
@@ -287,6 +419,22 @@ std::string TransponderText(const Transponder_Info_Tag& tp, const policy::Produc
         text += std::string((tp.TxMode & 15) != 0 ? " DVB-S2" : " DVB-S") +
                 (tp.Modulation != 0 ? " 8PSK" : " QPSK");
     return text;
+}
+
+std::string LineText(const UpdateLine& line, bool after, const policy::ProductKind& product) {
+    if (line.kind == (after ? LineKind::Gone : LineKind::New))
+        return {};
+    if (!line.cable)
+        return TransponderText(after ? line.after : line.before, product);
+    const CableMux_Info_Tag& mux = after ? line.cableAfter : line.cableBefore;
+    const int code = product.SeparateCableInversion() ? mux.Modulation : mux.Modulation >> 2;
+    return editing::CableFrequencyText(mux.Frequency) + " " + std::to_string(mux.SymbolRate) + " " +
+           editing::QamText(code);
+}
+
+std::string LinePlace(tabstore::CQoDB& db, const UpdateLine& line) {
+    const auto* satellite = GetRow<Satellite_Info_Tag>(db, kSatelliteTable, line.satelliteKey);
+    return line.cable || satellite == nullptr ? "cable" : editing::DegreeText(satellite->Degree);
 }
 
 const char* LineKindText(LineKind kind) {

@@ -1,5 +1,6 @@
-// Property: a database's satellites exported as satellites.xml and read back give an update that
-// changes nothing, whatever the transponders hold and whichever model keeps them.
+// Property: a database's satellites exported as satellites.xml (its cable multiplexes as
+// cables.xml) and read back give an update that changes nothing, whatever the records hold and
+// whichever model keeps them.
 #include "TestBuilders.h"
 #include "chanforge/TableAccess.h"
 #include "chanforge/transponders/Readers.h"
@@ -50,15 +51,43 @@ void FillRandom(tabstore::CQoDB& db) {
     }
 }
 
+/// Cable multiplexes on the raster of 8 MHz channels, every other byte arbitrary.
+void FillRandomCables(tabstore::CQoDB& db) {
+    const auto channels = *rc::gen::nonEmpty(
+        rc::gen::unique<std::vector<std::uint32_t>>(rc::gen::inRange<std::uint32_t>(6, 110)));
+    std::uint8_t muxId = 1;
+    for (std::uint32_t channel : channels) {
+        if (muxId > 40)
+            break;
+        auto mux = ZeroRecord<CableMux_Info_Tag>();
+        mux.MuxID = muxId++;
+        mux.Frequency = channel * 8000;
+        mux.SymbolRate = *rc::gen::inRange<std::uint16_t>(100, 65535);
+        mux.Modulation = *rc::gen::arbitrary<std::uint8_t>();
+        mux.Invert = *rc::gen::arbitrary<std::uint8_t>();
+        AppendCopy(db, kCableMuxTable, mux);
+    }
+}
+
 RC_GTEST_PROP(ExportPropertyTest, UpdatingFromTheListsOwnExportChangesNothing, ()) {
     const policy::ProductKind product =
-        *rc::gen::element(policy::ProductKind{3, 1}, policy::ProductKind{7, 1});
+        *rc::gen::element(policy::ProductKind{3, 1}, policy::ProductKind{7, 1},
+                          policy::ProductKind{9, 5}, policy::ProductKind{10, 5});
     tabstore::CQoDB db;
     FillRandom(db);
+    if (product.Cable()) {
+        FillRandomCables(db);
+        Source cables;
+        RC_ASSERT(ReadXmlTable(CablesXmlBytes(db, product, "Kabel"), "cables.xml", cables).ok);
+        RC_ASSERT(cables.skipped.empty());
+        UpdatePlan cablePlan;
+        RC_ASSERT(PlanUpdate(db, product, cables, std::nullopt, cablePlan).ok);
+        RC_ASSERT(cablePlan.lines.empty());
+    }
     RC_PRE(db.Size(kSatelliteTable) > 0u);
     const std::vector<std::uint8_t> xml = SatellitesXmlBytes(db, product);
     Source source;
-    const SourceResult read = ReadSatellitesXml(xml, "export.xml", source);
+    const SourceResult read = ReadXmlTable(xml, "export.xml", source);
     RC_ASSERT(read.ok);
     RC_ASSERT(source.skipped.empty());
     UpdatePlan plan;

@@ -28,7 +28,7 @@ TEST(SatellitesXmlTest, ReadsPositionsUnitsAndCodes) {
 </satellites>
 )xml";
     Source source;
-    const SourceResult result = ReadSatellitesXml(Bytes(xml), "satellites.xml", source);
+    const SourceResult result = ReadXmlTable(Bytes(xml), "satellites.xml", source);
     ASSERT_TRUE(result.ok) << result.message.English();
     ASSERT_EQ(source.satellites.size(), 2u);
     const SourceSatellite& astra = source.satellites[0];
@@ -49,6 +49,20 @@ TEST(SatellitesXmlTest, ReadsPositionsUnitsAndCodes) {
     EXPECT_FALSE(astra.carriers[2].system.has_value());
     EXPECT_EQ(source.satellites[1].name, "Thor & Intelsat (0.8W)");
     EXPECT_EQ(source.satellites[1].position, -8);
+
+    const std::string cables = "<cables>\n<cable name=\"Kabel\" flags=\"0\">\n"
+                               "<transponder frequency=\"346000\" symbol_rate=\"6900000\" "
+                               "modulation=\"5\"/>\n<transponder frequency=\"354000\" "
+                               "symbol_rate=\"6900000\"/>\n</cable></cables>";
+    Source network;
+    ASSERT_TRUE(ReadXmlTable(Bytes(cables), "cables.xml", network).ok);
+    EXPECT_TRUE(network.satellites.empty());
+    ASSERT_EQ(network.cables.size(), 1u);
+    EXPECT_EQ(network.cables[0].name, "Kabel");
+    ASSERT_EQ(network.cables[0].carriers.size(), 2u);
+    EXPECT_EQ(network.cables[0].carriers[0].frequencyKHz, 346000u);
+    EXPECT_EQ(network.cables[0].carriers[0].qam, Qam::Q256);
+    EXPECT_FALSE(network.cables[0].carriers[1].qam.has_value());
 }
 
 struct Hostile {
@@ -85,14 +99,15 @@ TEST(SatellitesXmlTest, RefusesHostileAndWrongTablesNamingFileAndLine) {
          "<satellites>\n<satel>\n<transponder frequency=\"11836000\"/>", 3, "outside a satellite"},
         {"transponder outside a satellite", "<satellites>\n<transponder frequency=\"11836000\"/>",
          2, "outside a satellite"},
-        {"wrong root", "<cables>\n<cable name=\"x\"/></cables>", 1, "<satellites>"},
+        {"wrong root", "<channels>\n<channel name=\"x\"/></channels>", 1,
+         "<satellites> or <cables>"},
         {"cut off", head + "<transponder frequency=\"11836000\" symbol_rate=\"27500000\"/>\n", 4,
          ""},
     };
     for (const Hostile& c : cases) {
         Source source;
         source.file = "kept";
-        const SourceResult result = ReadSatellitesXml(Bytes(c.text), "/tmp/sat.xml", source);
+        const SourceResult result = ReadXmlTable(Bytes(c.text), "/tmp/sat.xml", source);
         EXPECT_FALSE(result.ok) << c.what;
         const std::string message = result.message.English();
         EXPECT_NE(message.find("/tmp/sat.xml, line " + std::to_string(c.line) + ": "),
@@ -104,15 +119,16 @@ TEST(SatellitesXmlTest, RefusesHostileAndWrongTablesNamingFileAndLine) {
 }
 
 TEST(ScanTableTest, ReadsSatelliteBlocksAndThePositionOfItsName) {
-    const std::string table = "# Astra 19.2E\n[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS\n"
-                              "\tFREQUENCY = 11836000\n\tPOLARIZATION = HORIZONTAL\n"
-                              "\tSYMBOL_RATE = 27500000\n\tINNER_FEC = 3/4\n\tINVERSION = AUTO\n\n"
-                              "[CHANNEL]\r\n\tDELIVERY_SYSTEM = DVBS2\r\n\tFREQUENCY = 11362000\r\n"
-                              "\tPOLARIZATION = VERTICAL\r\n\tSYMBOL_RATE = 22000000\r\n"
-                              "\tINNER_FEC = 2/3\r\n\tMODULATION = PSK/8\r\n\tROLLOFF = 35\r\n"
-                              "\tPILOT = ON\r\n\tSTREAM_ID = 0\r\n"
-                              "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBC/ANNEX_A\n"
-                              "\tFREQUENCY = 330000000\n\tMODULATION = QAM/256\n";
+    const std::string table =
+        "# Astra 19.2E\n[CHANNEL]\n\tDELIVERY_SYSTEM = DVBS\n"
+        "\tFREQUENCY = 11836000\n\tPOLARIZATION = HORIZONTAL\n"
+        "\tSYMBOL_RATE = 27500000\n\tINNER_FEC = 3/4\n\tINVERSION = AUTO\n\n"
+        "[CHANNEL]\r\n\tDELIVERY_SYSTEM = DVBS2\r\n\tFREQUENCY = 11362000\r\n"
+        "\tPOLARIZATION = VERTICAL\r\n\tSYMBOL_RATE = 22000000\r\n"
+        "\tINNER_FEC = 2/3\r\n\tMODULATION = PSK/8\r\n\tROLLOFF = 35\r\n"
+        "\tPILOT = ON\r\n\tSTREAM_ID = 0\r\n"
+        "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBC/ANNEX_A\n"
+        "\tFREQUENCY = 330000000\n\tSYMBOL_RATE = 6900000\n\tMODULATION = QAM/256\n";
     Source source;
     const SourceResult result =
         ReadScanTable(Bytes(table), "/usr/share/dvb/dvb-s/Astra-19.2E", source);
@@ -120,7 +136,12 @@ TEST(ScanTableTest, ReadsSatelliteBlocksAndThePositionOfItsName) {
     ASSERT_EQ(source.satellites.size(), 1u);
     EXPECT_EQ(source.satellites[0].position, 192);
     const auto& carriers = source.satellites[0].carriers;
-    ASSERT_EQ(carriers.size(), 2u); // the cable block is not a satellite carrier
+    ASSERT_EQ(carriers.size(), 2u);
+    // The cable block, in Hz, is the table's cable network.
+    ASSERT_EQ(source.cables.size(), 1u);
+    ASSERT_EQ(source.cables[0].carriers.size(), 1u);
+    EXPECT_EQ(source.cables[0].carriers[0].frequencyKHz, 330000u);
+    EXPECT_EQ(source.cables[0].carriers[0].qam, Qam::Q256);
     EXPECT_EQ(carriers[0].frequencyKHz, 11836000u);
     EXPECT_EQ(carriers[0].fec, Fec::F3_4);
     EXPECT_EQ(carriers[0].system, DvbSystem::S);
@@ -176,7 +197,7 @@ TEST(ReadersTest, LeaveOutCarriersInWrongUnitsNamingEach) {
         "line 4: the symbol rate 201500000",
         "line 7: a [CHANNEL] without FREQUENCY and SYMBOL_RATE"};
     Source fromXml, fromTable;
-    ASSERT_TRUE(ReadSatellitesXml(Bytes(xml), "s.xml", fromXml).ok);
+    ASSERT_TRUE(ReadXmlTable(Bytes(xml), "s.xml", fromXml).ok);
     ASSERT_TRUE(ReadScanTable(Bytes(table), "t-1W", fromTable).ok);
     std::vector<std::string> skipped;
     for (const Source* source : {&fromXml, &fromTable}) {

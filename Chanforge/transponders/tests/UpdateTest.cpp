@@ -16,6 +16,7 @@ namespace {
 
 constexpr policy::ProductKind kPlain{3, 1};    // FEC codes of DVB-S only
 constexpr policy::ProductKind kExtended{7, 1}; // system, modulation and pilot too
+constexpr policy::ProductKind kCable{9, 4};    // constellation and inversion in one byte
 
 void AddSatellite(tabstore::CQoDB& db, std::uint8_t satId, std::uint16_t degree) {
     auto satellite = ZeroRecord<Satellite_Info_Tag>();
@@ -46,7 +47,7 @@ void AddChannel(tabstore::CQoDB& db, const char* name, std::uint16_t number, std
 Source Read(const std::string& xml) {
     Source source;
     const std::string text = "<satellites>\n" + xml + "</satellites>\n";
-    const SourceResult result = ReadSatellitesXml(
+    const SourceResult result = ReadXmlTable(
         {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, "sat.xml", source);
     EXPECT_TRUE(result.ok) << result.message.English();
     return source;
@@ -229,6 +230,56 @@ TEST(MergeTest, ChangesOnlyWhatTheCarrierMeansDifferently) {
     EXPECT_EQ(TransponderText(merged, kExtended), "11362 V 22000 2/3 DVB-S2 8PSK");
     // A product without those fields keeps them as they are.
     EXPECT_EQ(Merge(tp, carrier, kPlain).TxMode, 0x05);
+}
+
+TEST(CableTest, UpdatesTheMultiplexesFromTheTablesOneNetwork) {
+    tabstore::CQoDB db;
+    for (std::uint8_t muxId = 1; muxId <= 3; ++muxId) {
+        auto mux = ZeroRecord<CableMux_Info_Tag>();
+        mux.MuxID = muxId;
+        mux.Frequency = 322000 + 8000u * muxId;
+        mux.SymbolRate = 6900;
+        mux.Modulation = (5 << 2) | 1; // 256 QAM, inverted
+        AppendCopy(db, kCableMuxTable, mux);
+        AddChannel(db, muxId == 2 ? "Gone TV" : "Cable TV", muxId, 0, muxId);
+    }
+    // 330 MHz now 64 QAM, 338 gone, 346 as it was, 354 new.
+    const std::string table =
+        "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBC/ANNEX_A\n\tFREQUENCY = 330000000\n"
+        "\tSYMBOL_RATE = 6900000\n\tMODULATION = QAM/64\n"
+        "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBC/ANNEX_A\n\tFREQUENCY = 346000000\n"
+        "\tSYMBOL_RATE = 6900000\n\tMODULATION = QAM/256\n"
+        "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBC/ANNEX_A\n\tFREQUENCY = 354000000\n"
+        "\tSYMBOL_RATE = 6900000\n\tMODULATION = QAM/AUTO\n";
+    Source source;
+    ASSERT_TRUE(ReadScanTable({reinterpret_cast<const std::uint8_t*>(table.data()), table.size()},
+                              "de-Kabel", source)
+                    .ok);
+    UpdatePlan plan;
+    const PlanResult notHere = PlanUpdate(db, kPlain, source, std::nullopt, plan);
+    EXPECT_EQ(notHere.message.English(),
+              "de-Kabel lists cable multiplexes, which this model does not keep");
+    ASSERT_TRUE(PlanUpdate(db, kCable, source, std::nullopt, plan).ok);
+    ASSERT_EQ(plan.lines.size(), 3u);
+    EXPECT_EQ(LineText(plan.lines[0], false, kCable), "330.000 MHz 6900 256 QAM");
+    EXPECT_EQ(LineText(plan.lines[0], true, kCable), "330.000 MHz 6900 64 QAM");
+    EXPECT_EQ(plan.lines[0].cableAfter.Modulation, (3 << 2) | 1); // the inversion stays
+    EXPECT_EQ(plan.lines[1].kind, LineKind::Gone);
+    ASSERT_EQ(plan.lines[1].channels.size(), 1u);
+    EXPECT_EQ(plan.lines[2].kind, LineKind::New);
+    EXPECT_EQ(LinePlace(db, plan.lines[2]), "cable");
+
+    DocumentValues values;
+    ASSERT_EQ(ApplyUpdate(db, values, plan, {}), editing::EditResult::Ok);
+    std::vector<std::pair<int, int>> muxes; // frequency, MuxID
+    ForEachRow<CableMux_Info_Tag>(db, kCableMuxTable, [&](const CableMux_Info_Tag& mux) {
+        muxes.emplace_back(mux.Frequency / 1000, mux.MuxID);
+    });
+    EXPECT_EQ(muxes, (std::vector<std::pair<int, int>>{{330, 1}, {346, 2}, {354, 3}}));
+    EXPECT_EQ(db.Size(kChannelTable), 2u);
+    UpdatePlan again;
+    ASSERT_TRUE(PlanUpdate(db, kCable, source, std::nullopt, again).ok);
+    EXPECT_TRUE(again.lines.empty());
 }
 
 TEST(PlanTest, AScanTableWithoutPositionNeedsTheSatelliteChosen) {

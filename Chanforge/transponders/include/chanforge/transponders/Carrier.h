@@ -64,6 +64,26 @@ inline bool IsCBand(std::uint32_t frequencyKHz) {
     return frequencyKHz < kCBandTopKHz;
 }
 
+/// Cable constellations numbered as cables.xml and the cable records number them.
+enum class Qam : std::uint8_t { Auto = 0, Q16 = 1, Q32 = 2, Q64 = 3, Q128 = 4, Q256 = 5 };
+
+inline constexpr std::uint32_t kMinCableKHz = 40'000;
+inline constexpr std::uint32_t kMaxCableKHz = 1'000'000;
+
+struct CableCarrier {
+    std::uint32_t frequencyKHz = 0;
+    std::uint32_t symbolRate = 0; ///< symbols per second
+    std::optional<Qam> qam;
+    std::size_t line = 0;
+};
+
+/// One cable network of cables.xml, or the DVB-C blocks of one scan table.
+struct SourceNetwork {
+    std::string name; ///< UTF-8
+    std::size_t line = 0;
+    std::vector<CableCarrier> carriers;
+};
+
 struct SourceSatellite {
     std::string name;            ///< UTF-8
     std::optional<int> position; ///< tenths of a degree, west negative; unknown for a scan table
@@ -76,6 +96,7 @@ struct SourceSatellite {
 struct Source {
     std::string file;
     std::vector<SourceSatellite> satellites;
+    std::vector<SourceNetwork> cables;
     /// Carriers left out, each "file, line n: why" (a frequency in MHz, a symbol rate no carrier
     /// has): the tables in the field hold a few, and the rest of the table is still good.
     std::vector<utils::Phrase> skipped;
@@ -89,6 +110,13 @@ Transponder_Info_Tag Merge(const Transponder_Info_Tag& base, const Carrier& carr
                            const policy::ProductKind& product);
 /// The carrier a record describes, in the tables' units.
 Carrier CarrierOf(const Transponder_Info_Tag& tp, const policy::ProductKind& product);
+
+/// The cable multiplex a carrier makes of base, as Merge does for a transponder: the
+/// constellation as the product packs it (with the inversion bits beside it, or apart), kept
+/// where the carrier gives none or Auto.
+CableMux_Info_Tag MergeCable(const CableMux_Info_Tag& base, const CableCarrier& carrier,
+                             const policy::ProductKind& product);
+CableCarrier CableCarrierOf(const CableMux_Info_Tag& mux, const policy::ProductKind& product);
 
 /// Orbital position of a record (tenths, above 1800 westwards) as the tables give it (west
 /// negative), and back.

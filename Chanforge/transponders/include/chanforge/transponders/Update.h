@@ -27,11 +27,16 @@ struct UpdateLine {
     Transponder_Info_Tag after{};     ///< Changed and New
     editing::RowIds channels;         ///< Gone: the channels deleting it takes along
     std::size_t sourceLine = 0;       ///< Changed and New
+    /// A cable multiplex (transponderKey is its row) instead of a satellite's transponder.
+    bool cable = false;
+    CableMux_Info_Tag cableBefore{};
+    CableMux_Info_Tag cableAfter{};
 };
 
 struct UpdatePlan {
     std::vector<UpdateLine> lines;
     std::size_t satellites = 0; ///< satellites of the database the table was compared with
+    std::size_t networks = 0;   ///< 1 when its cable multiplexes were
 };
 
 struct [[nodiscard]] PlanResult {
@@ -39,12 +44,15 @@ struct [[nodiscard]] PlanResult {
     utils::Phrase message; ///< why there is no plan
 };
 
-/// The tables an update changes: the transponders, and the channels of those it deletes.
-inline constexpr editing::TableMask kUpdateTables = editing::kTransponderEditTables;
+/// The tables an update changes: the transponders and cable multiplexes, and the channels of
+/// those it deletes.
+inline constexpr editing::TableMask kUpdateTables =
+    editing::kTransponderEditTables | editing::kCableMuxDeleteTables;
 
 /// Compares the satellite at position (tenths, west negative) with the table, or every
 /// satellite the table has a position of when position is empty. A table without positions (a
-/// scan table named without one) needs a position. Reads the store only.
+/// scan table named without one) needs a position. A table of one cable network (cables.xml, a
+/// DVB-C scan table) is compared with the cable multiplexes instead. Reads the store only.
 PlanResult PlanUpdate(tabstore::CQoDB& db, const policy::ProductKind& product, const Source& source,
                       std::optional<int> position, UpdatePlan& plan);
 
@@ -59,6 +67,11 @@ editing::LeftOut GoneLines(const UpdatePlan& plan);
 /// "11836 H 27500 3/4" (and "DVB-S2 8PSK" where the product keeps the system): how a line
 /// shows a transponder.
 std::string TransponderText(const Transponder_Info_Tag& tp, const policy::ProductKind& product);
+/// A line's transponder before (after) the update as TransponderText shows it, a cable
+/// multiplex as "330.000 MHz 6900 256 QAM"; empty for the side that has none.
+std::string LineText(const UpdateLine& line, bool after, const policy::ProductKind& product);
+/// Where a line is: the satellite's orbital position, or "cable".
+std::string LinePlace(tabstore::CQoDB& db, const UpdateLine& line);
 /// "Changed", "New" or "Gone" (translation context "Transponders").
 const char* LineKindText(LineKind kind);
 
