@@ -1,6 +1,6 @@
-// Feeds arbitrary bytes to the satellites.xml reader and the scan-table reader, then updates a
-// small list from whatever they read: every carrier read is within its unit's range, and the
-// update of a list from it keeps every transponder on a satellite that exists.
+// Feeds arbitrary bytes to the XML table reader and the scan-table reader, then updates a small
+// list from whatever they read: every carrier read is within its unit's range, and the update of
+// a list from it keeps every transponder on a satellite that exists and every multiplex's id.
 #include "chanforge/TableAccess.h"
 #include "chanforge/transponders/Readers.h"
 #include "chanforge/transponders/Update.h"
@@ -23,7 +23,7 @@ void Check(const Source& source) {
                 std::abort();
 }
 
-/// Astra at 19.2E with two carriers and a channel on each.
+/// Astra at 19.2E with two carriers and a cable multiplex, a channel on each.
 void Fill(tabstore::CQoDB& db) {
     auto satellite = ZeroRecord<Satellite_Info_Tag>();
     satellite.SatID = 2;
@@ -42,6 +42,11 @@ void Fill(tabstore::CQoDB& db) {
         ch.Attributes = attr::kTV;
         AppendCopy(db, kChannelTable, ch);
     }
+    auto mux = ZeroRecord<CableMux_Info_Tag>();
+    mux.MuxID = 3;
+    mux.Frequency = 346000;
+    mux.SymbolRate = 6900;
+    AppendCopy(db, kCableMuxTable, mux);
 }
 
 void Update(const Source& source) {
@@ -49,11 +54,15 @@ void Update(const Source& source) {
     Fill(db);
     DocumentValues values;
     UpdatePlan plan;
-    if (!PlanUpdate(db, policy::ProductKind{7, 1}, source, 192, plan).ok)
+    if (!PlanUpdate(db, policy::ProductKind{9, 5}, source, 192, plan).ok)
         return;
     (void)ApplyUpdate(db, values, plan, {});
     ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [](const Transponder_Info_Tag& tp) {
         if (tp.SatID != 2 || tp.TPID == 0)
+            std::abort();
+    });
+    ForEachRow<CableMux_Info_Tag>(db, kCableMuxTable, [](const CableMux_Info_Tag& mux) {
+        if (mux.MuxID == 0)
             std::abort();
     });
 }
