@@ -123,7 +123,8 @@ void RegisterExportCommand(CLI::App& app, Context& ctx) {
     CLI::App* cmd = app.add_subcommand(
         "export", "open the files and write the channel list (or a favourite group) as a "
                   "printable PDF, a CSV or an HTML page, or the satellites and their "
-                  "transponders as satellites.xml");
+                  "transponders as satellites.xml (the cable multiplexes when OUT is named "
+                  "cables.xml)");
     cmd->add_option("FILE", args->files, "files to open")->required();
     cmd->add_option("-o", args->out, "output file")->required();
     cmd->add_option("--format", args->format, "pdf, csv, html or satellites-xml")

@@ -161,8 +161,9 @@ int RunTransponders(const Context& ctx, const TranspondersArgs& args) {
 void RegisterTranspondersCommand(CLI::App& app, Context& ctx) {
     auto args = std::make_shared<TranspondersArgs>();
     CLI::App* cmd = app.add_subcommand(
-        "transponders", "update the satellites' transponders from satellites.xml or a DVB scan "
-                        "table: carriers that moved, new ones and (when asked) gone ones");
+        "transponders", "update the satellites' transponders (or the cable multiplexes) from "
+                        "satellites.xml, cables.xml or a DVB scan table: carriers that moved, new "
+                        "ones and (when asked) gone ones");
     cmd->footer("Satellites are matched by orbital position, C and Ku band apart; carriers by "
                 "polarisation and a frequency tolerance that grows with the symbol rate. Fields "
                 "the table does not give are kept. Lines are numbered as --dry-run prints them; "
