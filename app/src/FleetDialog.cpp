@@ -48,7 +48,6 @@ CFleetDialog::CFleetDialog(fleet::FleetJob job, transfer::TransferLine line, std
     header->resizeSection(kBarColumn, 160);
 
     typed_ = new QLineEdit(this);
-    typed_->setPlaceholderText(QStringLiteral("/dev/ttyUSB4")); // a device path, in no language
     auto* add = new QPushButton(tr("&Add port"), this);
     connect(add, &QPushButton::clicked, this, &CFleetDialog::AddTypedPort);
     connect(typed_, &QLineEdit::returnPressed, this, &CFleetDialog::AddTypedPort);
