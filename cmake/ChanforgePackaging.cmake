@@ -72,6 +72,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own catalogues translate the standard buttons and file dialogs of the window.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# Update transponders offers the system's scan table of a satellite's position.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS dtv-scan-tables)
 # dpkg-shlibdeps finds the private libraries in the package's own tree.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/lib)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
