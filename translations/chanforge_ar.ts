@@ -9,22 +9,22 @@
     </message>
     <message>
         <source>Fav</source>
-        <extracomment>Column header: the channel's position in the favourite group shown (a number).</extracomment>
+        <extracomment>Column header: the channel&apos;s position in the favourite group shown (a number).</extracomment>
         <translation>مفضلة</translation>
     </message>
     <message>
         <source>SatID</source>
-        <extracomment>Column header: id of the channel's satellite record. Keep it short.</extracomment>
+        <extracomment>Column header: id of the channel&apos;s satellite record. Keep it short.</extracomment>
         <translation>SatID</translation>
     </message>
     <message>
         <source>TPID</source>
-        <extracomment>Column header: id of the channel's transponder (carrier) record.</extracomment>
+        <extracomment>Column header: id of the channel&apos;s transponder (carrier) record.</extracomment>
         <translation>TPID</translation>
     </message>
     <message>
         <source>CH#</source>
-        <extracomment>Column header: channel number (the receiver's programme number).</extracomment>
+        <extracomment>Column header: channel number (the receiver&apos;s programme number).</extracomment>
         <translation>الرقم</translation>
     </message>
     <message>
@@ -53,22 +53,22 @@
 <context>
     <name>ChannelName</name>
     <message>
-        <source>"%1" holds %2, which the channel's character table cannot hold</source>
+        <source>&quot;%1&quot; holds %2, which the channel&apos;s character table cannot hold</source>
         <translation>«%1» يحتوي على %2، وهو ما لا يحتويه جدول أحرف القناة</translation>
     </message>
     <message>
-        <source>"%1" is longer than the %2 characters the receiver keeps of a name</source>
+        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
         <translation>«%1» أطول من %2 حرفًا يحفظها جهاز الاستقبال من الاسم</translation>
     </message>
 </context>
 <context>
     <name>Check</name>
     <message>
-        <source>TV channel %1 "%2"</source>
+        <source>TV channel %1 &quot;%2&quot;</source>
         <translation>قناة التلفزيون %1 «%2»</translation>
     </message>
     <message>
-        <source>radio channel %1 "%2"</source>
+        <source>radio channel %1 &quot;%2&quot;</source>
         <translation>قناة الراديو %1 «%2»</translation>
     </message>
     <message>
@@ -136,15 +136,15 @@
         <translation>اسم %1 مسافات فقط</translation>
     </message>
     <message>
-        <source>satellite "%1"</source>
+        <source>satellite &quot;%1&quot;</source>
         <translation>القمر «%1»</translation>
     </message>
     <message>
-        <source>provider "%1"</source>
+        <source>provider &quot;%1&quot;</source>
         <translation>المزوّد «%1»</translation>
     </message>
     <message>
-        <source>favourite group "%1"</source>
+        <source>favourite group &quot;%1&quot;</source>
         <translation>مجموعة المفضلة «%1»</translation>
     </message>
     <message>
@@ -152,7 +152,7 @@
         <translation>اسم %1 يحتوي على البايت %2 الذي لا يستطيع جهاز الاستقبال عرضه</translation>
     </message>
     <message>
-        <source>The name of the %1 is cut to "%2": the receiver keeps %3 bytes</source>
+        <source>The name of the %1 is cut to &quot;%2&quot;: the receiver keeps %3 bytes</source>
         <translation>اسم %1 يُقصّ إلى «%2»: يحفظ جهاز الاستقبال %3 بايت</translation>
     </message>
     <message>
@@ -180,7 +180,7 @@
         <translation>جدول القنوات فيه %1 سجل، لكن كتلة الفلاش الخاصة به تتسع لـ %2</translation>
     </message>
     <message>
-        <source>Favourite group %1 "%2" is past the %3 groups the receiver keeps</source>
+        <source>Favourite group %1 &quot;%2&quot; is past the %3 groups the receiver keeps</source>
         <translation>مجموعة المفضلة %1 «%2» تقع خارج المجموعات الـ %3 التي يحفظها جهاز الاستقبال</translation>
     </message>
     <message numerus="yes">
@@ -227,15 +227,15 @@
         <translation>أُضيف %1</translation>
     </message>
     <message>
-        <source>Satellite %1 "%2"</source>
+        <source>Satellite %1 &quot;%2&quot;</source>
         <translation>القمر %1 «%2»</translation>
     </message>
     <message>
-        <source>Provider %1 "%2"</source>
+        <source>Provider %1 &quot;%2&quot;</source>
         <translation>المزوّد %1 «%2»</translation>
     </message>
     <message>
-        <source>Favourite group %1 "%2"</source>
+        <source>Favourite group %1 &quot;%2&quot;</source>
         <translation>مجموعة المفضلة %1 «%2»</translation>
     </message>
     <message>
@@ -315,7 +315,7 @@
         <translation>نُقل %1 من %2 إلى %3</translation>
     </message>
     <message>
-        <source>The %1 renamed to "%2"</source>
+        <source>The %1 renamed to &quot;%2&quot;</source>
         <translation>أُعيدت تسمية %1 إلى «%2»</translation>
     </message>
     <message>
@@ -351,7 +351,7 @@
         <translation>يحتوي جهاز الاستقبال على %1 بايت تختلف عمّا أُرسل، في الكتل %2</translation>
     </message>
     <message numerus="yes">
-        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver's channel file first.</source>
+        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver&apos;s channel file first.</source>
         <translation>
             <numerusform>القمر أو التردد أو المزوّد الخاص بـ %n قناة غير موجود في قائمة القنوات هذه: افتح ملف قنوات جهاز الاستقبال أولًا.</numerusform>
             <numerusform>القمر أو التردد أو المزوّد الخاص بـ %n قناة غير موجود في قائمة القنوات هذه: افتح ملف قنوات جهاز الاستقبال أولًا.</numerusform>
@@ -580,23 +580,23 @@
         <translation>لا يمكن كتابة الجانب الأرضي (القمر 1): ليس لدى الطراز الآخر موالف أرضي من هذا النوع</translation>
     </message>
     <message>
-        <source>Satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>Satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>سيُقرأ القمر 1 على أنه الجانب الأرضي (القمر 1) للطراز الآخر</translation>
     </message>
     <message>
-        <source>1 transponder of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>1 transponder of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>سيُقرأ تردد واحد من القمر 1 على أنه الجانب الأرضي (القمر 1) للطراز الآخر</translation>
     </message>
     <message>
-        <source>%1 transponders of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>%1 transponders of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>ستُقرأ %1 ترددات من القمر 1 على أنها الجانب الأرضي (القمر 1) للطراز الآخر</translation>
     </message>
     <message>
-        <source>1 channel of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>1 channel of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>ستُقرأ قناة واحدة من القمر 1 على أنها الجانب الأرضي (القمر 1) للطراز الآخر</translation>
     </message>
     <message>
-        <source>%1 channels of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>%1 channels of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>ستُقرأ %1 قنوات من القمر 1 على أنها الجانب الأرضي (القمر 1) للطراز الآخر</translation>
     </message>
     <message>
@@ -671,12 +671,12 @@
         <translation>المصنف محمي بكلمة مرور</translation>
     </message>
     <message>
-        <source>The workbook has two sheets "Channel": cannot tell which to replace</source>
-        <translation>في المصنف ورقتان "Channel": لا يمكن معرفة أيهما تُستبدل</translation>
+        <source>The workbook has two sheets &quot;Channel&quot;: cannot tell which to replace</source>
+        <translation>في المصنف ورقتان &quot;Channel&quot;: لا يمكن معرفة أيهما تُستبدل</translation>
     </message>
     <message>
-        <source>The workbook has no sheet "Channel"</source>
-        <translation>لا توجد في المصنف ورقة "Channel"</translation>
+        <source>The workbook has no sheet &quot;Channel&quot;</source>
+        <translation>لا توجد في المصنف ورقة &quot;Channel&quot;</translation>
     </message>
     <message>
         <source>Cannot write the workbook file</source>
@@ -742,7 +742,7 @@
         <translation>اسم قناة أطول مما يحفظه جهاز الاستقبال: لم يتغيّر شيء</translation>
     </message>
     <message>
-        <source>The transponder's satellite does not exist</source>
+        <source>The transponder&apos;s satellite does not exist</source>
         <translation>قمر التردد غير موجود</translation>
     </message>
     <message>
@@ -822,6 +822,53 @@
     </message>
 </context>
 <context>
+    <name>Fleet</name>
+    <message>
+        <source>waiting for the receiver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending block %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The receiver holds a database that differs from the one sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Genres</name>
     <message>
         <source>None</source>
@@ -844,7 +891,7 @@
         <translation>رياضة</translation>
     </message>
     <message>
-        <source>Children's</source>
+        <source>Children&apos;s</source>
         <translation>أطفال</translation>
     </message>
     <message>
@@ -986,12 +1033,12 @@
     </message>
     <message>
         <source>Mark</source>
-        <extracomment>Column header, cable: the multiplex's marker flag (a check mark), not a brand.</extracomment>
+        <extracomment>Column header, cable: the multiplex&apos;s marker flag (a check mark), not a brand.</extracomment>
         <translation>علامة</translation>
     </message>
     <message>
         <source>NO</source>
-        <extracomment>Column header: number (the row's position), not the word "no".</extracomment>
+        <extracomment>Column header: number (the row&apos;s position), not the word &quot;no&quot;.</extracomment>
         <translation>الرقم</translation>
     </message>
     <message>
@@ -1065,11 +1112,11 @@
 <context>
     <name>LossesDialog</name>
     <message>
-        <source>Radio %1 "%2"</source>
+        <source>Radio %1 &quot;%2&quot;</source>
         <translation>راديو %1 «%2»</translation>
     </message>
     <message>
-        <source>TV %1 "%2"</source>
+        <source>TV %1 &quot;%2&quot;</source>
         <translation>تلفزيون %1 «%2»</translation>
     </message>
     <message>
@@ -1077,7 +1124,7 @@
         <translation>السجل %1</translation>
     </message>
     <message>
-        <source>%1, cut to "%2"</source>
+        <source>%1, cut to &quot;%2&quot;</source>
         <translation>%1، مقصوص إلى «%2»</translation>
     </message>
     <message>
@@ -1091,6 +1138,89 @@
     <message>
         <source>&amp;Save without them</source>
         <translation>‏&amp;حفظ دونها</translation>
+    </message>
+</context>
+<context>
+    <name>Merge</name>
+    <message>
+        <source>This model cannot hold the channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The satellite table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no satellites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transponder table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The multiplex table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no terrestrial multiplexes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no cable multiplexes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The provider table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no providers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its satellite is not in the other list as this model holds it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its transponder is not in the other list as this model holds it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every id this model has for such a record is taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No channel number of its kind is left for it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot add</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1349,137 @@
     <message>
         <source>The receiver sent a block it was not asked for, so a block may have been taken twice: nothing received is kept</source>
         <translation>أرسل جهاز الاستقبال كتلة لم تُطلب منه، فربما أُخذت كتلة مرتين: لن يُحتفظ بأي شيء مما استُلم</translation>
+    </message>
+</context>
+<context>
+    <name>Transponders</name>
+    <message>
+        <source>declarations and entities have no place in a transponder table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>elements nested deeper than a satellite&apos;s transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a transponder outside a satellite or cable network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the attribute %1 is longer than %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the position %1 is not tenths of a degree from -1800 to 1800</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a satellite carrier in kHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the symbol rate %1 is not in symbols per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a cable carrier in kHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the attribute %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a value the format knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table is larger than any transponder table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a [CHANNEL] without FREQUENCY and SYMBOL_RATE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a cable carrier in Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line holds a byte no text holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not KEY = VALUE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value before the first [CHANNEL]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2 is not a value the format knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2 is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1، %2 {1:?}</translation>
+    </message>
+    <message>
+        <source>%1 lists cable multiplexes, which this model does not keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lists %2 cable networks: keep the one of this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 names no orbital position: choose the satellite to update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lists the satellite at %2 twice (lines %3 and %4): keep one of them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neither the list nor %1 has a satellite at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no satellite of the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation type="unfinished">تغيّر</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished">جديد</translation>
+    </message>
+    <message>
+        <source>Gone</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1377,6 +1638,14 @@
         <source>Apply reference list</source>
         <translation>تطبيق قائمة مرجعية</translation>
     </message>
+    <message>
+        <source>Merge from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Workbook</name>
@@ -1405,15 +1674,15 @@
         <translation>السطر %1، الحقل %2 (%3): %4</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): %5</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5</source>
         <translation>الورقة «%1»، الصف %2، العمود %3 (%4): %5</translation>
     </message>
     <message>
-        <source>Line %1, field %2 (%3): "%4" is not a number</source>
+        <source>Line %1, field %2 (%3): &quot;%4&quot; is not a number</source>
         <translation>السطر %1، الحقل %2 (%3): «%4» ليس عددًا</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): "%5" is not a number</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): &quot;%5&quot; is not a number</source>
         <translation>الورقة «%1»، الصف %2، العمود %3 (%4): «%5» ليس عددًا</translation>
     </message>
     <message>
@@ -1421,7 +1690,7 @@
         <translation>السطر %1، الحقل %2 (%3): %4 خارج النطاق من %5 إلى %6</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): %5 is outside %6 to %7</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5 is outside %6 to %7</source>
         <translation>الورقة «%1»، الصف %2، العمود %3 (%4): %5 خارج النطاق من %6 إلى %7</translation>
     </message>
 </context>
@@ -2151,6 +2420,105 @@
     </message>
 </context>
 <context>
+    <name>chanforge::app::CFleetDialog</name>
+    <message>
+        <source>Send to several receivers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat on this port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished">التفاصيل</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the ports of the receivers to send to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report row was not added to the log in the backup folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No receiver has finished yet: the report is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>report.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report was not saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>chanforge::app::CGuideWindow</name>
     <message>
         <source>Chanforge Guide</source>
@@ -2483,7 +2851,7 @@
         <translation>ال&amp;دليل</translation>
     </message>
     <message>
-        <source>The operator's guide: receiving, editing, checking, sending</source>
+        <source>The operator&apos;s guide: receiving, editing, checking, sending</source>
         <translation>دليل التشغيل: الاستقبال والتحرير والفحص والإرسال</translation>
     </message>
     <message>
@@ -2793,6 +3161,224 @@ Title bar or toolbar
     <message>
         <source>You have to restart this program now.</source>
         <translation>يجب إعادة تشغيل البرنامج الآن.</translation>
+    </message>
+    <message>
+        <source>Send to se&amp;veral receivers…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send DB to every ticked port at once, each verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CMergeCommands</name>
+    <message>
+        <source>&amp;Merge from…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the channels of another list, with their satellites and transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel lists (*.bin *.xls *.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation type="unfinished">كل الملفات (*.*)</translation>
+    </message>
+    <message>
+        <source>The channel file of the workbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)</source>
+        <translation type="unfinished">ملف محلي (*.bin)</translation>
+    </message>
+    <message>
+        <source>Read the other list as model %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other list cannot be put into this model&apos;s layout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CMergeDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation type="unfinished">الأقمار</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation type="unfinished">الترددات</translation>
+    </message>
+    <message>
+        <source>Multiplexes</source>
+        <translation type="unfinished">المضاعفات</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation type="unfinished">المزوّدون</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished">القنوات</translation>
+    </message>
+    <message>
+        <source>found by carrier and service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>found by service and stream ids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>found by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation type="unfinished">القناة</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished">النوع</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation type="unfinished">القمر</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation type="unfinished">الإجراء</translation>
+    </message>
+    <message>
+        <source>Number here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished">التفاصيل</translation>
+    </message>
+    <message>
+        <source>Channels of the other list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation type="unfinished">الجدول</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records to create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished">تطبيق</translation>
+    </message>
+    <message>
+        <source>After the last of their kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep their numbers where free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill the gaps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added channels&apos; n&amp;umbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All satellites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TV and radio</source>
+        <translation type="unfinished">تلفزيون وراديو</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation type="unfinished">تلفزيون</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation type="unfinished">راديو</translation>
+    </message>
+    <message>
+        <source>Show &amp;only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels already here take:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Locks and skips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Favourites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Na&amp;mes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To add: %1. To update: %2. Already here: %3. Cannot add: %4. Records to create: %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After Apply: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation type="unfinished">أرضي</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locks and skips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>favourites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation type="unfinished">الاسم</translation>
     </message>
 </context>
 <context>
@@ -3120,14 +3706,14 @@ Title bar or toolbar
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel's character table lacks): tick "Cut names to fit", leave the names as they are or leave those lines out.</source>
+        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel&apos;s character table lacks): tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
         <translation>
-            <numerusform>‏%n اسم لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>‏%n اسم لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>‏%n اسمان لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>‏%n أسماء لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>‏%n اسمًا لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>‏%n اسم لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد "قص الأسماء لتتسع"، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسم لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد &quot;قص الأسماء لتتسع&quot;، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسم لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد &quot;قص الأسماء لتتسع&quot;، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسمان لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد &quot;قص الأسماء لتتسع&quot;، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n أسماء لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد &quot;قص الأسماء لتتسع&quot;، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسمًا لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد &quot;قص الأسماء لتتسع&quot;، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسم لا يستطيع جهاز الاستقبال هذا حفظه (طويل جدًا أو فيه حرف لا يحتويه جدول أحرف القناة): حدّد &quot;قص الأسماء لتتسع&quot;، أو اترك الأسماء كما هي، أو استبعد تلك الأسطر.</numerusform>
         </translation>
     </message>
     <message>
@@ -3195,7 +3781,7 @@ Title bar or toolbar
         <translation>أحرف مستبدلة</translation>
     </message>
     <message numerus="yes">
-        <source>“%1” is stored as “%2”: the channel's character table lacks %n of its character(s)</source>
+        <source>“%1” is stored as “%2”: the channel&apos;s character table lacks %n of its character(s)</source>
         <translation>
             <numerusform>“%1” يُحفظ بصيغة “%2”: ينقص جدولَ أحرف القناة %n حرف من أحرفه</numerusform>
             <numerusform>“%1” يُحفظ بصيغة “%2”: ينقص جدولَ أحرف القناة %n حرف من أحرفه</numerusform>
@@ -3308,7 +3894,7 @@ Title bar or toolbar
         <translation>لم يبقَ شيء: مرفوض</translation>
     </message>
     <message>
-        <source>holds %1, which the channel's character table cannot hold: refused</source>
+        <source>holds %1, which the channel&apos;s character table cannot hold: refused</source>
         <translation>يحتوي على %1، وهو ما لا يحتويه جدول أحرف القناة: مرفوض</translation>
     </message>
     <message>
@@ -3316,7 +3902,7 @@ Title bar or toolbar
         <translation>أطول مما يحفظه جهاز الاستقبال: مرفوض</translation>
     </message>
     <message>
-        <source>cut to "%1"</source>
+        <source>cut to &quot;%1&quot;</source>
         <translation>مقصوص إلى «%1»</translation>
     </message>
     <message>
@@ -3343,14 +3929,14 @@ Title bar or toolbar
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) with characters the channel's character table cannot hold: rename refused. Tick "Cut names to fit" to store them as '?', or leave those lines out.</source>
+        <source>%n name(s) with characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
         <translation>
-            <numerusform>‏%n اسم بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>‏%n اسم بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>‏%n اسمان بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>‏%n أسماء بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>‏%n اسمًا بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>‏%n اسم بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد "قص الأسماء لتتسع" لحفظها كـ '?'، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسم بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد &quot;قص الأسماء لتتسع&quot; لحفظها كـ &apos;?&apos;، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسم بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد &quot;قص الأسماء لتتسع&quot; لحفظها كـ &apos;?&apos;، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسمان بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد &quot;قص الأسماء لتتسع&quot; لحفظها كـ &apos;?&apos;، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n أسماء بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد &quot;قص الأسماء لتتسع&quot; لحفظها كـ &apos;?&apos;، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسمًا بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد &quot;قص الأسماء لتتسع&quot; لحفظها كـ &apos;?&apos;، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>‏%n اسم بأحرف لا يحتويها جدول أحرف القناة: رُفضت إعادة التسمية. حدّد &quot;قص الأسماء لتتسع&quot; لحفظها كـ &apos;?&apos;، أو استبعد تلك الأسطر.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -3365,14 +3951,14 @@ Title bar or toolbar
         </translation>
     </message>
     <message numerus="yes">
-        <source>It keeps %n character(s). Shorten the replacement, tick "Cut names to fit" or leave those lines out.</source>
+        <source>It keeps %n character(s). Shorten the replacement, tick &quot;Cut names to fit&quot; or leave those lines out.</source>
         <translation>
-            <numerusform>يحفظ %n حرف. اختصر البديل، أو حدّد "قص الأسماء لتتسع"، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>يحفظ %n حرف. اختصر البديل، أو حدّد "قص الأسماء لتتسع"، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>يحفظ %n حرفان. اختصر البديل، أو حدّد "قص الأسماء لتتسع"، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>يحفظ %n أحرف. اختصر البديل، أو حدّد "قص الأسماء لتتسع"، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>يحفظ %n حرفًا. اختصر البديل، أو حدّد "قص الأسماء لتتسع"، أو استبعد تلك الأسطر.</numerusform>
-            <numerusform>يحفظ %n حرف. اختصر البديل، أو حدّد "قص الأسماء لتتسع"، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>يحفظ %n حرف. اختصر البديل، أو حدّد &quot;قص الأسماء لتتسع&quot;، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>يحفظ %n حرف. اختصر البديل، أو حدّد &quot;قص الأسماء لتتسع&quot;، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>يحفظ %n حرفان. اختصر البديل، أو حدّد &quot;قص الأسماء لتتسع&quot;، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>يحفظ %n أحرف. اختصر البديل، أو حدّد &quot;قص الأسماء لتتسع&quot;، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>يحفظ %n حرفًا. اختصر البديل، أو حدّد &quot;قص الأسماء لتتسع&quot;، أو استبعد تلك الأسطر.</numerusform>
+            <numerusform>يحفظ %n حرف. اختصر البديل، أو حدّد &quot;قص الأسماء لتتسع&quot;، أو استبعد تلك الأسطر.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -3436,7 +4022,7 @@ Title bar or toolbar
         <translation>قنوات الراديو</translation>
     </message>
     <message>
-        <source>No channel named "%1"</source>
+        <source>No channel named &quot;%1&quot;</source>
         <translation>لا توجد قناة باسم «%1»</translation>
     </message>
 </context>
@@ -3518,6 +4104,100 @@ Title bar or toolbar
     <message>
         <source>Tick &amp;none</source>
         <translation>إ&amp;لغاء تحديد الكل</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CTransponderCommands</name>
+    <message>
+        <source>Update tra&amp;nsponders…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bring a satellite&apos;s transponders up to date from satellites.xml or a scan table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponders updated</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CTransponderUpdateDialog</name>
+    <message>
+        <source>Update transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation type="unfinished">مضاعفات الكابل</translation>
+    </message>
+    <message>
+        <source>&amp;Satellite:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ta&amp;ble:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished">التغيير</translation>
+    </message>
+    <message>
+        <source>In the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished">القنوات</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished">تطبيق</translation>
+    </message>
+    <message>
+        <source>Transponder table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponder tables (*.xml *E *W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation type="unfinished">كل الملفات (*.*)</translation>
+    </message>
+    <message>
+        <source>%1 (scan table of the system)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list has no satellite.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a table: satellites.xml or a DVB scan table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transponders are as the table lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed: %1, new: %2, deleted: %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3647,7 +4327,7 @@ Title bar or toolbar
         <translation>الموالف 2</translation>
     </message>
     <message>
-        <source>The name holds %1, which the channel's character table cannot hold.</source>
+        <source>The name holds %1, which the channel&apos;s character table cannot hold.</source>
         <translation>الاسم يحتوي على %1، وهو ما لا يحتويه جدول أحرف القناة.</translation>
     </message>
 </context>

@@ -9,22 +9,22 @@
     </message>
     <message>
         <source>Fav</source>
-        <extracomment>Column header: the channel's position in the favourite group shown (a number).</extracomment>
+        <extracomment>Column header: the channel&apos;s position in the favourite group shown (a number).</extracomment>
         <translation>Fav</translation>
     </message>
     <message>
         <source>SatID</source>
-        <extracomment>Column header: id of the channel's satellite record. Keep it short.</extracomment>
+        <extracomment>Column header: id of the channel&apos;s satellite record. Keep it short.</extracomment>
         <translation>IDSat</translation>
     </message>
     <message>
         <source>TPID</source>
-        <extracomment>Column header: id of the channel's transponder (carrier) record.</extracomment>
+        <extracomment>Column header: id of the channel&apos;s transponder (carrier) record.</extracomment>
         <translation>IDTP</translation>
     </message>
     <message>
         <source>CH#</source>
-        <extracomment>Column header: channel number (the receiver's programme number).</extracomment>
+        <extracomment>Column header: channel number (the receiver&apos;s programme number).</extracomment>
         <translation>N.º</translation>
     </message>
     <message>
@@ -53,22 +53,22 @@
 <context>
     <name>ChannelName</name>
     <message>
-        <source>"%1" holds %2, which the channel's character table cannot hold</source>
+        <source>&quot;%1&quot; holds %2, which the channel&apos;s character table cannot hold</source>
         <translation>«%1» contiene %2, que la tabla de caracteres del canal no admite</translation>
     </message>
     <message>
-        <source>"%1" is longer than the %2 characters the receiver keeps of a name</source>
+        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
         <translation>«%1» supera los %2 caracteres que el receptor guarda de un nombre</translation>
     </message>
 </context>
 <context>
     <name>Check</name>
     <message>
-        <source>TV channel %1 "%2"</source>
+        <source>TV channel %1 &quot;%2&quot;</source>
         <translation>canal de TV %1 «%2»</translation>
     </message>
     <message>
-        <source>radio channel %1 "%2"</source>
+        <source>radio channel %1 &quot;%2&quot;</source>
         <translation>emisora de radio %1 «%2»</translation>
     </message>
     <message>
@@ -136,15 +136,15 @@
         <translation>%1 solo tiene espacios como nombre</translation>
     </message>
     <message>
-        <source>satellite "%1"</source>
+        <source>satellite &quot;%1&quot;</source>
         <translation>satélite «%1»</translation>
     </message>
     <message>
-        <source>provider "%1"</source>
+        <source>provider &quot;%1&quot;</source>
         <translation>proveedor «%1»</translation>
     </message>
     <message>
-        <source>favourite group "%1"</source>
+        <source>favourite group &quot;%1&quot;</source>
         <translation>grupo de favoritos «%1»</translation>
     </message>
     <message>
@@ -152,7 +152,7 @@
         <translation>El nombre de %1 contiene el byte %2, que el receptor no puede mostrar</translation>
     </message>
     <message>
-        <source>The name of the %1 is cut to "%2": the receiver keeps %3 bytes</source>
+        <source>The name of the %1 is cut to &quot;%2&quot;: the receiver keeps %3 bytes</source>
         <translation>El nombre de %1 se recorta a «%2»: el receptor guarda %3 bytes</translation>
     </message>
     <message>
@@ -180,7 +180,7 @@
         <translation>La tabla de canales tiene %1 registros, pero su bloque de flash admite %2</translation>
     </message>
     <message>
-        <source>Favourite group %1 "%2" is past the %3 groups the receiver keeps</source>
+        <source>Favourite group %1 &quot;%2&quot; is past the %3 groups the receiver keeps</source>
         <translation>El grupo de favoritos %1 «%2» queda fuera de los %3 grupos que guarda el receptor</translation>
     </message>
     <message numerus="yes">
@@ -223,15 +223,15 @@
         <translation>%1 añadido</translation>
     </message>
     <message>
-        <source>Satellite %1 "%2"</source>
+        <source>Satellite %1 &quot;%2&quot;</source>
         <translation>Satélite %1 «%2»</translation>
     </message>
     <message>
-        <source>Provider %1 "%2"</source>
+        <source>Provider %1 &quot;%2&quot;</source>
         <translation>Proveedor %1 «%2»</translation>
     </message>
     <message>
-        <source>Favourite group %1 "%2"</source>
+        <source>Favourite group %1 &quot;%2&quot;</source>
         <translation>Grupo de favoritos %1 «%2»</translation>
     </message>
     <message>
@@ -311,7 +311,7 @@
         <translation>%1 movido de %2 a %3</translation>
     </message>
     <message>
-        <source>The %1 renamed to "%2"</source>
+        <source>The %1 renamed to &quot;%2&quot;</source>
         <translation>%1 renombrado a «%2»</translation>
     </message>
     <message>
@@ -347,7 +347,7 @@
         <translation>El receptor contiene %1 bytes distintos de lo enviado, en los bloques %2</translation>
     </message>
     <message numerus="yes">
-        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver's channel file first.</source>
+        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver&apos;s channel file first.</source>
         <translation>
             <numerusform>El satélite, el transpondedor o el proveedor de %n canal no está en esta lista de canales: abra primero el archivo de canales del receptor.</numerusform>
             <numerusform>El satélite, el transpondedor o el proveedor de %n canales no está en esta lista de canales: abra primero el archivo de canales del receptor.</numerusform>
@@ -572,23 +572,23 @@
         <translation>No se puede escribir la parte terrestre (satélite 1): el otro modelo no tiene un sintonizador terrestre de este tipo</translation>
     </message>
     <message>
-        <source>Satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>Satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>El satélite 1 se leería como la parte terrestre (satélite 1) del otro modelo</translation>
     </message>
     <message>
-        <source>1 transponder of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>1 transponder of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>1 transpondedor del satélite 1 se leería como la parte terrestre (satélite 1) del otro modelo</translation>
     </message>
     <message>
-        <source>%1 transponders of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>%1 transponders of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>%1 transpondedores del satélite 1 se leerían como la parte terrestre (satélite 1) del otro modelo</translation>
     </message>
     <message>
-        <source>1 channel of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>1 channel of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>1 canal del satélite 1 se leería como la parte terrestre (satélite 1) del otro modelo</translation>
     </message>
     <message>
-        <source>%1 channels of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>%1 channels of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>%1 canales del satélite 1 se leerían como la parte terrestre (satélite 1) del otro modelo</translation>
     </message>
     <message>
@@ -663,12 +663,12 @@
         <translation>El libro está protegido con contraseña</translation>
     </message>
     <message>
-        <source>The workbook has two sheets "Channel": cannot tell which to replace</source>
-        <translation>El libro tiene dos hojas "Channel": no se sabe cuál sustituir</translation>
+        <source>The workbook has two sheets &quot;Channel&quot;: cannot tell which to replace</source>
+        <translation>El libro tiene dos hojas &quot;Channel&quot;: no se sabe cuál sustituir</translation>
     </message>
     <message>
-        <source>The workbook has no sheet "Channel"</source>
-        <translation>El libro no tiene ninguna hoja "Channel"</translation>
+        <source>The workbook has no sheet &quot;Channel&quot;</source>
+        <translation>El libro no tiene ninguna hoja &quot;Channel&quot;</translation>
     </message>
     <message>
         <source>Cannot write the workbook file</source>
@@ -734,7 +734,7 @@
         <translation>Un nombre de canal es más largo de lo que guarda el receptor: no se ha cambiado nada</translation>
     </message>
     <message>
-        <source>The transponder's satellite does not exist</source>
+        <source>The transponder&apos;s satellite does not exist</source>
         <translation>El satélite del transpondedor no existe</translation>
     </message>
     <message>
@@ -814,6 +814,53 @@
     </message>
 </context>
 <context>
+    <name>Fleet</name>
+    <message>
+        <source>waiting for the receiver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending block %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The receiver holds a database that differs from the one sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Genres</name>
     <message>
         <source>None</source>
@@ -836,7 +883,7 @@
         <translation>Deportes</translation>
     </message>
     <message>
-        <source>Children's</source>
+        <source>Children&apos;s</source>
         <translation>Infantil</translation>
     </message>
     <message>
@@ -978,12 +1025,12 @@
     </message>
     <message>
         <source>Mark</source>
-        <extracomment>Column header, cable: the multiplex's marker flag (a check mark), not a brand.</extracomment>
+        <extracomment>Column header, cable: the multiplex&apos;s marker flag (a check mark), not a brand.</extracomment>
         <translation>Marca</translation>
     </message>
     <message>
         <source>NO</source>
-        <extracomment>Column header: number (the row's position), not the word "no".</extracomment>
+        <extracomment>Column header: number (the row&apos;s position), not the word &quot;no&quot;.</extracomment>
         <translation>N.º</translation>
     </message>
     <message>
@@ -1057,11 +1104,11 @@
 <context>
     <name>LossesDialog</name>
     <message>
-        <source>Radio %1 "%2"</source>
+        <source>Radio %1 &quot;%2&quot;</source>
         <translation>Radio %1 «%2»</translation>
     </message>
     <message>
-        <source>TV %1 "%2"</source>
+        <source>TV %1 &quot;%2&quot;</source>
         <translation>TV %1 «%2»</translation>
     </message>
     <message>
@@ -1069,7 +1116,7 @@
         <translation>Registro %1</translation>
     </message>
     <message>
-        <source>%1, cut to "%2"</source>
+        <source>%1, cut to &quot;%2&quot;</source>
         <translation>%1, recortado a «%2»</translation>
     </message>
     <message>
@@ -1083,6 +1130,89 @@
     <message>
         <source>&amp;Save without them</source>
         <translation>&amp;Guardar sin ellos</translation>
+    </message>
+</context>
+<context>
+    <name>Merge</name>
+    <message>
+        <source>This model cannot hold the channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The satellite table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no satellites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transponder table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The multiplex table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no terrestrial multiplexes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no cable multiplexes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The provider table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no providers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its satellite is not in the other list as this model holds it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its transponder is not in the other list as this model holds it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every id this model has for such a record is taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No channel number of its kind is left for it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot add</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1211,6 +1341,137 @@
     <message>
         <source>The receiver sent a block it was not asked for, so a block may have been taken twice: nothing received is kept</source>
         <translation>El receptor ha enviado un bloque que no se le pidió, así que un bloque puede haberse tomado dos veces: no se conserva nada de lo recibido</translation>
+    </message>
+</context>
+<context>
+    <name>Transponders</name>
+    <message>
+        <source>declarations and entities have no place in a transponder table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>elements nested deeper than a satellite&apos;s transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a transponder outside a satellite or cable network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the attribute %1 is longer than %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the position %1 is not tenths of a degree from -1800 to 1800</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a satellite carrier in kHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the symbol rate %1 is not in symbols per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a cable carrier in kHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the attribute %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a value the format knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table is larger than any transponder table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a [CHANNEL] without FREQUENCY and SYMBOL_RATE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a cable carrier in Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line holds a byte no text holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not KEY = VALUE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value before the first [CHANNEL]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2 is not a value the format knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2 is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1, %2 {1:?}</translation>
+    </message>
+    <message>
+        <source>%1 lists cable multiplexes, which this model does not keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lists %2 cable networks: keep the one of this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 names no orbital position: choose the satellite to update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lists the satellite at %2 twice (lines %3 and %4): keep one of them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neither the list nor %1 has a satellite at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no satellite of the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation type="unfinished">Modificado</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished">Nuevo</translation>
+    </message>
+    <message>
+        <source>Gone</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1369,6 +1630,14 @@
         <source>Apply reference list</source>
         <translation>Aplicar lista de referencia</translation>
     </message>
+    <message>
+        <source>Merge from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Workbook</name>
@@ -1397,15 +1666,15 @@
         <translation>Línea %1, campo %2 (%3): %4</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): %5</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5</source>
         <translation>Hoja «%1», fila %2, columna %3 (%4): %5</translation>
     </message>
     <message>
-        <source>Line %1, field %2 (%3): "%4" is not a number</source>
+        <source>Line %1, field %2 (%3): &quot;%4&quot; is not a number</source>
         <translation>Línea %1, campo %2 (%3): «%4» no es un número</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): "%5" is not a number</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): &quot;%5&quot; is not a number</source>
         <translation>Hoja «%1», fila %2, columna %3 (%4): «%5» no es un número</translation>
     </message>
     <message>
@@ -1413,7 +1682,7 @@
         <translation>Línea %1, campo %2 (%3): %4 está fuera del intervalo de %5 a %6</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): %5 is outside %6 to %7</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5 is outside %6 to %7</source>
         <translation>Hoja «%1», fila %2, columna %3 (%4): %5 está fuera del intervalo de %6 a %7</translation>
     </message>
 </context>
@@ -2115,6 +2384,105 @@
     </message>
 </context>
 <context>
+    <name>chanforge::app::CFleetDialog</name>
+    <message>
+        <source>Send to several receivers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat on this port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished">Detalles</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the ports of the receivers to send to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report row was not added to the log in the backup folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No receiver has finished yet: the report is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>report.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report was not saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>chanforge::app::CGuideWindow</name>
     <message>
         <source>Chanforge Guide</source>
@@ -2427,7 +2795,7 @@
         <translation>&amp;Guía</translation>
     </message>
     <message>
-        <source>The operator's guide: receiving, editing, checking, sending</source>
+        <source>The operator&apos;s guide: receiving, editing, checking, sending</source>
         <translation>La guía de uso: recibir, editar, comprobar, enviar</translation>
     </message>
     <message>
@@ -2717,6 +3085,224 @@ Barra de título o barra de herramientas
     <message>
         <source>You have to restart this program now.</source>
         <translation>Debe reiniciar el programa ahora.</translation>
+    </message>
+    <message>
+        <source>Send to se&amp;veral receivers…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send DB to every ticked port at once, each verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CMergeCommands</name>
+    <message>
+        <source>&amp;Merge from…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the channels of another list, with their satellites and transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel lists (*.bin *.xls *.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation type="unfinished">Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>The channel file of the workbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)</source>
+        <translation type="unfinished">Archivo local (*.bin)</translation>
+    </message>
+    <message>
+        <source>Read the other list as model %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other list cannot be put into this model&apos;s layout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CMergeDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation type="unfinished">Satélites</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation type="unfinished">Transpondedores</translation>
+    </message>
+    <message>
+        <source>Multiplexes</source>
+        <translation type="unfinished">Múltiplex</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation type="unfinished">Proveedores</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished">Canales</translation>
+    </message>
+    <message>
+        <source>found by carrier and service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>found by service and stream ids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>found by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation type="unfinished">Canal</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished">Tipo</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation type="unfinished">Satélite</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation type="unfinished">Acción</translation>
+    </message>
+    <message>
+        <source>Number here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished">Detalles</translation>
+    </message>
+    <message>
+        <source>Channels of the other list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation type="unfinished">Tabla</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records to create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished">Aplicar</translation>
+    </message>
+    <message>
+        <source>After the last of their kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep their numbers where free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill the gaps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added channels&apos; n&amp;umbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All satellites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TV and radio</source>
+        <translation type="unfinished">TV y radio</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation type="unfinished">TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation type="unfinished">Radio</translation>
+    </message>
+    <message>
+        <source>Show &amp;only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels already here take:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Locks and skips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Favourites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Na&amp;mes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To add: %1. To update: %2. Already here: %3. Cannot add: %4. Records to create: %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After Apply: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation type="unfinished">Terrestre</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locks and skips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>favourites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation type="unfinished">nombre</translation>
     </message>
 </context>
 <context>
@@ -3032,10 +3618,10 @@ Barra de título o barra de herramientas
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel's character table lacks): tick "Cut names to fit", leave the names as they are or leave those lines out.</source>
+        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel&apos;s character table lacks): tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
         <translation>
-            <numerusform>%n nombre que este receptor no puede guardar (demasiado largo o con un carácter que falta en la tabla de caracteres del canal): marque "Recortar nombres que no quepan", deje los nombres como están u omita esas líneas.</numerusform>
-            <numerusform>%n nombres que este receptor no puede guardar (demasiado largos o con un carácter que falta en la tabla de caracteres del canal): marque "Recortar nombres que no quepan", deje los nombres como están u omita esas líneas.</numerusform>
+            <numerusform>%n nombre que este receptor no puede guardar (demasiado largo o con un carácter que falta en la tabla de caracteres del canal): marque &quot;Recortar nombres que no quepan&quot;, deje los nombres como están u omita esas líneas.</numerusform>
+            <numerusform>%n nombres que este receptor no puede guardar (demasiado largos o con un carácter que falta en la tabla de caracteres del canal): marque &quot;Recortar nombres que no quepan&quot;, deje los nombres como están u omita esas líneas.</numerusform>
         </translation>
     </message>
     <message>
@@ -3103,7 +3689,7 @@ Barra de título o barra de herramientas
         <translation>Caracteres sustituidos</translation>
     </message>
     <message numerus="yes">
-        <source>“%1” is stored as “%2”: the channel's character table lacks %n of its character(s)</source>
+        <source>“%1” is stored as “%2”: the channel&apos;s character table lacks %n of its character(s)</source>
         <translation>
             <numerusform>“%1” se guarda como “%2”: a la tabla de caracteres del canal le falta %n de sus caracteres</numerusform>
             <numerusform>“%1” se guarda como “%2”: a la tabla de caracteres del canal le faltan %n de sus caracteres</numerusform>
@@ -3208,7 +3794,7 @@ Barra de título o barra de herramientas
         <translation>no queda nada: rechazado</translation>
     </message>
     <message>
-        <source>holds %1, which the channel's character table cannot hold: refused</source>
+        <source>holds %1, which the channel&apos;s character table cannot hold: refused</source>
         <translation>contiene %1, que la tabla de caracteres del canal no admite: rechazado</translation>
     </message>
     <message>
@@ -3216,7 +3802,7 @@ Barra de título o barra de herramientas
         <translation>más largo de lo que guarda el receptor: rechazado</translation>
     </message>
     <message>
-        <source>cut to "%1"</source>
+        <source>cut to &quot;%1&quot;</source>
         <translation>recortado a «%1»</translation>
     </message>
     <message>
@@ -3239,10 +3825,10 @@ Barra de título o barra de herramientas
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) with characters the channel's character table cannot hold: rename refused. Tick "Cut names to fit" to store them as '?', or leave those lines out.</source>
+        <source>%n name(s) with characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
         <translation>
-            <numerusform>%n nombre con caracteres que la tabla de caracteres del canal no admite: renombrado rechazado. Marque "Recortar nombres que no quepan" para guardarlos como '?' u omita esas líneas.</numerusform>
-            <numerusform>%n nombres con caracteres que la tabla de caracteres del canal no admite: renombrado rechazado. Marque "Recortar nombres que no quepan" para guardarlos como '?' u omita esas líneas.</numerusform>
+            <numerusform>%n nombre con caracteres que la tabla de caracteres del canal no admite: renombrado rechazado. Marque &quot;Recortar nombres que no quepan&quot; para guardarlos como &apos;?&apos; u omita esas líneas.</numerusform>
+            <numerusform>%n nombres con caracteres que la tabla de caracteres del canal no admite: renombrado rechazado. Marque &quot;Recortar nombres que no quepan&quot; para guardarlos como &apos;?&apos; u omita esas líneas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -3253,10 +3839,10 @@ Barra de título o barra de herramientas
         </translation>
     </message>
     <message numerus="yes">
-        <source>It keeps %n character(s). Shorten the replacement, tick "Cut names to fit" or leave those lines out.</source>
+        <source>It keeps %n character(s). Shorten the replacement, tick &quot;Cut names to fit&quot; or leave those lines out.</source>
         <translation>
-            <numerusform>Guarda %n carácter. Acorte el reemplazo, marque "Recortar nombres que no quepan" u omita esas líneas.</numerusform>
-            <numerusform>Guarda %n caracteres. Acorte el reemplazo, marque "Recortar nombres que no quepan" u omita esas líneas.</numerusform>
+            <numerusform>Guarda %n carácter. Acorte el reemplazo, marque &quot;Recortar nombres que no quepan&quot; u omita esas líneas.</numerusform>
+            <numerusform>Guarda %n caracteres. Acorte el reemplazo, marque &quot;Recortar nombres que no quepan&quot; u omita esas líneas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -3308,7 +3894,7 @@ Barra de título o barra de herramientas
         <translation>Emisoras de radio</translation>
     </message>
     <message>
-        <source>No channel named "%1"</source>
+        <source>No channel named &quot;%1&quot;</source>
         <translation>Ningún canal se llama «%1»</translation>
     </message>
 </context>
@@ -3390,6 +3976,100 @@ Barra de título o barra de herramientas
     <message>
         <source>Tick &amp;none</source>
         <translation>&amp;Desmarcar todos</translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CTransponderCommands</name>
+    <message>
+        <source>Update tra&amp;nsponders…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bring a satellite&apos;s transponders up to date from satellites.xml or a scan table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponders updated</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CTransponderUpdateDialog</name>
+    <message>
+        <source>Update transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation type="unfinished">Múltiplex de cable</translation>
+    </message>
+    <message>
+        <source>&amp;Satellite:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ta&amp;ble:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished">Cambio</translation>
+    </message>
+    <message>
+        <source>In the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished">Canales</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished">Aplicar</translation>
+    </message>
+    <message>
+        <source>Transponder table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponder tables (*.xml *E *W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation type="unfinished">Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>%1 (scan table of the system)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list has no satellite.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a table: satellites.xml or a DVB scan table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transponders are as the table lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed: %1, new: %2, deleted: %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3511,7 +4191,7 @@ Barra de título o barra de herramientas
         <translation>Sintonizador 2</translation>
     </message>
     <message>
-        <source>The name holds %1, which the channel's character table cannot hold.</source>
+        <source>The name holds %1, which the channel&apos;s character table cannot hold.</source>
         <translation>El nombre contiene %1, que la tabla de caracteres del canal no admite.</translation>
     </message>
 </context>

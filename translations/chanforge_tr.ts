@@ -9,22 +9,22 @@
     </message>
     <message>
         <source>Fav</source>
-        <extracomment>Column header: the channel's position in the favourite group shown (a number).</extracomment>
+        <extracomment>Column header: the channel&apos;s position in the favourite group shown (a number).</extracomment>
         <translation>Fav</translation>
     </message>
     <message>
         <source>SatID</source>
-        <extracomment>Column header: id of the channel's satellite record. Keep it short.</extracomment>
+        <extracomment>Column header: id of the channel&apos;s satellite record. Keep it short.</extracomment>
         <translation>UyduID</translation>
     </message>
     <message>
         <source>TPID</source>
-        <extracomment>Column header: id of the channel's transponder (carrier) record.</extracomment>
+        <extracomment>Column header: id of the channel&apos;s transponder (carrier) record.</extracomment>
         <translation>TPID</translation>
     </message>
     <message>
         <source>CH#</source>
-        <extracomment>Column header: channel number (the receiver's programme number).</extracomment>
+        <extracomment>Column header: channel number (the receiver&apos;s programme number).</extracomment>
         <translation>No</translation>
     </message>
     <message>
@@ -53,22 +53,22 @@
 <context>
     <name>ChannelName</name>
     <message>
-        <source>"%1" holds %2, which the channel's character table cannot hold</source>
+        <source>&quot;%1&quot; holds %2, which the channel&apos;s character table cannot hold</source>
         <translation>“%1” içinde %2 var; kanalın karakter tablosunda bu karakter yok</translation>
     </message>
     <message>
-        <source>"%1" is longer than the %2 characters the receiver keeps of a name</source>
+        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
         <translation>“%1”, alıcının bir addan sakladığı %2 karakterden uzun</translation>
     </message>
 </context>
 <context>
     <name>Check</name>
     <message>
-        <source>TV channel %1 "%2"</source>
+        <source>TV channel %1 &quot;%2&quot;</source>
         <translation>TV kanalı %1 “%2”</translation>
     </message>
     <message>
-        <source>radio channel %1 "%2"</source>
+        <source>radio channel %1 &quot;%2&quot;</source>
         <translation>radyo kanalı %1 “%2”</translation>
     </message>
     <message>
@@ -136,15 +136,15 @@
         <translation>%1 adı yalnızca boşluklardan oluşuyor</translation>
     </message>
     <message>
-        <source>satellite "%1"</source>
+        <source>satellite &quot;%1&quot;</source>
         <translation>uydu “%1”</translation>
     </message>
     <message>
-        <source>provider "%1"</source>
+        <source>provider &quot;%1&quot;</source>
         <translation>sağlayıcı “%1”</translation>
     </message>
     <message>
-        <source>favourite group "%1"</source>
+        <source>favourite group &quot;%1&quot;</source>
         <translation>favori grubu “%1”</translation>
     </message>
     <message>
@@ -152,7 +152,7 @@
         <translation>%1 adı, alıcının gösteremediği %2 baytını içeriyor</translation>
     </message>
     <message>
-        <source>The name of the %1 is cut to "%2": the receiver keeps %3 bytes</source>
+        <source>The name of the %1 is cut to &quot;%2&quot;: the receiver keeps %3 bytes</source>
         <translation>%1 adı “%2” olarak kısaltılıyor: alıcı %3 bayt saklıyor</translation>
     </message>
     <message>
@@ -180,7 +180,7 @@
         <translation>Kanal tablosunda %1 kayıt var, ancak flash bloğu yalnızca %2 kayıt alıyor</translation>
     </message>
     <message>
-        <source>Favourite group %1 "%2" is past the %3 groups the receiver keeps</source>
+        <source>Favourite group %1 &quot;%2&quot; is past the %3 groups the receiver keeps</source>
         <translation>Favori grubu %1 “%2”, alıcının sakladığı %3 grubun ötesinde</translation>
     </message>
     <message numerus="yes">
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Transponder ids have reached %1, past 255: new transponders get ids the receiver cannot store</source>
-        <translation>Transponder id'leri %1 değerine ulaştı, 255'i aştı: yeni transponderler alıcının saklayamayacağı id'ler alıyor</translation>
+        <translation>Transponder id&apos;leri %1 değerine ulaştı, 255&apos;i aştı: yeni transponderler alıcının saklayamayacağı id&apos;ler alıyor</translation>
     </message>
     <message>
         <source>%1 is used by no channel</source>
@@ -222,15 +222,15 @@
         <translation>%1 eklendi</translation>
     </message>
     <message>
-        <source>Satellite %1 "%2"</source>
+        <source>Satellite %1 &quot;%2&quot;</source>
         <translation>Uydu %1 “%2”</translation>
     </message>
     <message>
-        <source>Provider %1 "%2"</source>
+        <source>Provider %1 &quot;%2&quot;</source>
         <translation>Sağlayıcı %1 “%2”</translation>
     </message>
     <message>
-        <source>Favourite group %1 "%2"</source>
+        <source>Favourite group %1 &quot;%2&quot;</source>
         <translation>Favori grubu %1 “%2”</translation>
     </message>
     <message>
@@ -310,7 +310,7 @@
         <translation>%1 %2 konumundan %3 konumuna taşındı</translation>
     </message>
     <message>
-        <source>The %1 renamed to "%2"</source>
+        <source>The %1 renamed to &quot;%2&quot;</source>
         <translation>%1 yeni adı: “%2”</translation>
     </message>
     <message>
@@ -346,7 +346,7 @@
         <translation>Alıcıda, %2 bloklarında gönderilenden farklı %1 bayt var</translation>
     </message>
     <message numerus="yes">
-        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver's channel file first.</source>
+        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver&apos;s channel file first.</source>
         <translation>
             <numerusform>%n kanalın uydusu, transponderi veya sağlayıcısı bu listede yok: önce alıcının kanal dosyasını açın.</numerusform>
         </translation>
@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>Transponder ids used up</source>
-        <translation>Transponder id'leri tükendi</translation>
+        <translation>Transponder id&apos;leri tükendi</translation>
     </message>
     <message>
         <source>Satellites</source>
@@ -570,24 +570,24 @@
         <translation>Karasal taraf (uydu 1) yazılamıyor: diğer modelde bu türde karasal tuner yok</translation>
     </message>
     <message>
-        <source>Satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>Satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>Uydu 1, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
-        <source>1 transponder of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
-        <translation>Uydu 1'in 1 transponderi, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
+        <source>1 transponder of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>Uydu 1&apos;in 1 transponderi, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
-        <source>%1 transponders of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
-        <translation>Uydu 1'in %1 transponderi, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
+        <source>%1 transponders of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>Uydu 1&apos;in %1 transponderi, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
-        <source>1 channel of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
-        <translation>Uydu 1'in 1 kanalı, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
+        <source>1 channel of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>Uydu 1&apos;in 1 kanalı, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
-        <source>%1 channels of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
-        <translation>Uydu 1'in %1 kanalı, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
+        <source>%1 channels of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>Uydu 1&apos;in %1 kanalı, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
         <source>1 channel on satellite carriers cannot be written: the other model has no satellite tuner</source>
@@ -661,11 +661,11 @@
         <translation>Çalışma kitabı parola korumalı</translation>
     </message>
     <message>
-        <source>The workbook has two sheets "Channel": cannot tell which to replace</source>
+        <source>The workbook has two sheets &quot;Channel&quot;: cannot tell which to replace</source>
         <translation>Çalışma kitabında iki “Channel” sayfası var: hangisinin değiştirileceği anlaşılamıyor</translation>
     </message>
     <message>
-        <source>The workbook has no sheet "Channel"</source>
+        <source>The workbook has no sheet &quot;Channel&quot;</source>
         <translation>Çalışma kitabında “Channel” sayfası yok</translation>
     </message>
     <message>
@@ -732,24 +732,24 @@
         <translation>Bir kanal adı alıcının sakladığından uzun: hiçbir şey değişmedi</translation>
     </message>
     <message>
-        <source>The transponder's satellite does not exist</source>
+        <source>The transponder&apos;s satellite does not exist</source>
         <translation>Transponderin uydusu mevcut değil</translation>
     </message>
     <message>
         <source>Cannot add a satellite: satellite IDs end at 255</source>
-        <translation>Uydu eklenemiyor: uydu id'leri 255'te bitiyor</translation>
+        <translation>Uydu eklenemiyor: uydu id&apos;leri 255&apos;te bitiyor</translation>
     </message>
     <message>
         <source>Cannot add a transponder to this satellite: transponder IDs end at 255</source>
-        <translation>Bu uyduya transponder eklenemiyor: transponder id'leri 255'te bitiyor</translation>
+        <translation>Bu uyduya transponder eklenemiyor: transponder id&apos;leri 255&apos;te bitiyor</translation>
     </message>
     <message>
         <source>Cannot add a Mux: Mux IDs end at 255</source>
-        <translation>Multipleks eklenemiyor: multipleks id'leri 255'te bitiyor</translation>
+        <translation>Multipleks eklenemiyor: multipleks id&apos;leri 255&apos;te bitiyor</translation>
     </message>
     <message>
         <source>Cannot add a provider: broadcast IDs end at 65535</source>
-        <translation>Sağlayıcı eklenemiyor: sağlayıcı id'leri 65535'te bitiyor</translation>
+        <translation>Sağlayıcı eklenemiyor: sağlayıcı id&apos;leri 65535&apos;te bitiyor</translation>
     </message>
     <message>
         <source>The record could not be stored</source>
@@ -812,6 +812,53 @@
     </message>
 </context>
 <context>
+    <name>Fleet</name>
+    <message>
+        <source>waiting for the receiver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sending block %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verifying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The receiver holds a database that differs from the one sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Genres</name>
     <message>
         <source>None</source>
@@ -834,7 +881,7 @@
         <translation>Spor</translation>
     </message>
     <message>
-        <source>Children's</source>
+        <source>Children&apos;s</source>
         <translation>Çocuk</translation>
     </message>
     <message>
@@ -976,12 +1023,12 @@
     </message>
     <message>
         <source>Mark</source>
-        <extracomment>Column header, cable: the multiplex's marker flag (a check mark), not a brand.</extracomment>
+        <extracomment>Column header, cable: the multiplex&apos;s marker flag (a check mark), not a brand.</extracomment>
         <translation>İşaret</translation>
     </message>
     <message>
         <source>NO</source>
-        <extracomment>Column header: number (the row's position), not the word "no".</extracomment>
+        <extracomment>Column header: number (the row&apos;s position), not the word &quot;no&quot;.</extracomment>
         <translation>No</translation>
     </message>
     <message>
@@ -1055,11 +1102,11 @@
 <context>
     <name>LossesDialog</name>
     <message>
-        <source>Radio %1 "%2"</source>
+        <source>Radio %1 &quot;%2&quot;</source>
         <translation>Radyo %1 “%2”</translation>
     </message>
     <message>
-        <source>TV %1 "%2"</source>
+        <source>TV %1 &quot;%2&quot;</source>
         <translation>TV %1 “%2”</translation>
     </message>
     <message>
@@ -1067,7 +1114,7 @@
         <translation>Kayıt %1</translation>
     </message>
     <message>
-        <source>%1, cut to "%2"</source>
+        <source>%1, cut to &quot;%2&quot;</source>
         <translation>%1, “%2” olarak kısaltıldı</translation>
     </message>
     <message>
@@ -1081,6 +1128,89 @@
     <message>
         <source>&amp;Save without them</source>
         <translation>Bunlar olmadan &amp;kaydet</translation>
+    </message>
+</context>
+<context>
+    <name>Merge</name>
+    <message>
+        <source>This model cannot hold the channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The satellite table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no satellites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transponder table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The multiplex table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no terrestrial multiplexes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no cable multiplexes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The provider table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no providers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The channel table is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This model keeps no channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its satellite is not in the other list as this model holds it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its transponder is not in the other list as this model holds it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every id this model has for such a record is taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No channel number of its kind is left for it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation type="unfinished">Güncelle</translation>
+    </message>
+    <message>
+        <source>Already here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot add</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1109,7 +1239,7 @@
     </message>
     <message>
         <source>the ids are not three numbers ONID-TSID-SID</source>
-        <translation>id'ler ONID-TSID-SID biçiminde üç sayı değil</translation>
+        <translation>id&apos;ler ONID-TSID-SID biçiminde üç sayı değil</translation>
     </message>
     <message>
         <source>the name is empty</source>
@@ -1209,6 +1339,137 @@
     <message>
         <source>The receiver sent a block it was not asked for, so a block may have been taken twice: nothing received is kept</source>
         <translation>Alıcı istenmeyen bir blok gönderdi; bir blok iki kez alınmış olabilir: alınan hiçbir şey saklanmıyor</translation>
+    </message>
+</context>
+<context>
+    <name>Transponders</name>
+    <message>
+        <source>declarations and entities have no place in a transponder table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>elements nested deeper than a satellite&apos;s transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a transponder outside a satellite or cable network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the attribute %1 is longer than %2 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the position %1 is not tenths of a degree from -1800 to 1800</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a satellite carrier in kHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the symbol rate %1 is not in symbols per second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a cable carrier in kHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the attribute %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a value the format knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table is larger than any transponder table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a [CHANNEL] without FREQUENCY and SYMBOL_RATE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a cable carrier in Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line holds a byte no text holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not KEY = VALUE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value before the first [CHANNEL]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2 is not a value the format knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2 is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished">%1, %2 {1:?}</translation>
+    </message>
+    <message>
+        <source>%1 lists cable multiplexes, which this model does not keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lists %2 cable networks: keep the one of this list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 names no orbital position: choose the satellite to update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lists the satellite at %2 twice (lines %3 and %4): keep one of them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neither the list nor %1 has a satellite at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no satellite of the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation type="unfinished">Değişti</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished">Yeni</translation>
+    </message>
+    <message>
+        <source>Gone</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1367,6 +1628,14 @@
         <source>Apply reference list</source>
         <translation>Referans listesi uygula</translation>
     </message>
+    <message>
+        <source>Merge from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Workbook</name>
@@ -1395,15 +1664,15 @@
         <translation>Satır %1, alan %2 (%3): %4</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): %5</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5</source>
         <translation>Sayfa “%1”, satır %2, sütun %3 (%4): %5</translation>
     </message>
     <message>
-        <source>Line %1, field %2 (%3): "%4" is not a number</source>
+        <source>Line %1, field %2 (%3): &quot;%4&quot; is not a number</source>
         <translation>Satır %1, alan %2 (%3): “%4” bir sayı değil</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): "%5" is not a number</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): &quot;%5&quot; is not a number</source>
         <translation>Sayfa “%1”, satır %2, sütun %3 (%4): “%5” bir sayı değil</translation>
     </message>
     <message>
@@ -1411,7 +1680,7 @@
         <translation>Satır %1, alan %2 (%3): %4, %5 ile %6 aralığının dışında</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): %5 is outside %6 to %7</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5 is outside %6 to %7</source>
         <translation>Sayfa “%1”, satır %2, sütun %3 (%4): %5, %6 ile %7 aralığının dışında</translation>
     </message>
 </context>
@@ -2106,6 +2375,105 @@
     </message>
 </context>
 <context>
+    <name>chanforge::app::CFleetDialog</name>
+    <message>
+        <source>Send to several receivers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat on this port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Other port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished">Ayrıntılar</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the ports of the receivers to send to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report row was not added to the log in the backup folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No receiver has finished yet: the report is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>report.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report was not saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>chanforge::app::CGuideWindow</name>
     <message>
         <source>Chanforge Guide</source>
@@ -2413,7 +2781,7 @@
         <translation>Kıla&amp;vuz</translation>
     </message>
     <message>
-        <source>The operator's guide: receiving, editing, checking, sending</source>
+        <source>The operator&apos;s guide: receiving, editing, checking, sending</source>
         <translation>Kullanım kılavuzu: alma, düzenleme, denetleme, gönderme</translation>
     </message>
     <message>
@@ -2699,6 +3067,224 @@ Başlık çubuğu veya araç çubuğu
         <source>You have to restart this program now.</source>
         <translation>Bu programı şimdi yeniden başlatmanız gerekiyor.</translation>
     </message>
+    <message>
+        <source>Send to se&amp;veral receivers…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send DB to every ticked port at once, each verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CMergeCommands</name>
+    <message>
+        <source>&amp;Merge from…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add the channels of another list, with their satellites and transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel lists (*.bin *.xls *.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation type="unfinished">Tüm dosyalar (*.*)</translation>
+    </message>
+    <message>
+        <source>The channel file of the workbook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local file (*.bin)</source>
+        <translation type="unfinished">Yerel dosya (*.bin)</translation>
+    </message>
+    <message>
+        <source>Read the other list as model %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other list cannot be put into this model&apos;s layout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CMergeDialog</name>
+    <message>
+        <source>Satellites</source>
+        <translation type="unfinished">Uydular</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation type="unfinished">Transponderler</translation>
+    </message>
+    <message>
+        <source>Multiplexes</source>
+        <translation type="unfinished">Multipleksler</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation type="unfinished">Sağlayıcılar</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished">Kanallar</translation>
+    </message>
+    <message>
+        <source>found by carrier and service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>found by service and stream ids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>found by name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation type="unfinished">Kanal</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished">Tip</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation type="unfinished">Uydu</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation type="unfinished">İşlem</translation>
+    </message>
+    <message>
+        <source>Number here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished">Ayrıntılar</translation>
+    </message>
+    <message>
+        <source>Channels of the other list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation type="unfinished">Tablo</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records to create</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished">Uygula</translation>
+    </message>
+    <message>
+        <source>After the last of their kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep their numbers where free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill the gaps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added channels&apos; n&amp;umbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All satellites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TV and radio</source>
+        <translation type="unfinished">TV ve radyo</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation type="unfinished">TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation type="unfinished">Radyo</translation>
+    </message>
+    <message>
+        <source>Show &amp;only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels already here take:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Locks and skips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Favourites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Na&amp;mes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To add: %1. To update: %2. Already here: %3. Cannot add: %4. Records to create: %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After Apply: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terrestrial</source>
+        <translation type="unfinished">Karasal</translation>
+    </message>
+    <message>
+        <source>Cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>locks and skips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>favourites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation type="unfinished">ad</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::app::CPaneCycle</name>
@@ -2857,7 +3443,7 @@ Başlık çubuğu veya araç çubuğu
     </message>
     <message>
         <source>service and stream ids</source>
-        <translation>servis ve akış id'leri</translation>
+        <translation>servis ve akış id&apos;leri</translation>
     </message>
     <message>
         <source>name (uncertain)</source>
@@ -3010,7 +3596,7 @@ Başlık çubuğu veya araç çubuğu
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel's character table lacks): tick "Cut names to fit", leave the names as they are or leave those lines out.</source>
+        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel&apos;s character table lacks): tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
         <translation>
             <numerusform>Bu alıcının saklayamayacağı %n ad var (çok uzun veya kanalın karakter tablosunda olmayan bir karakter içeriyor): “Adları sığdır” seçeneğini işaretleyin, adları olduğu gibi bırakın veya bu satırları dışarıda bırakın.</numerusform>
         </translation>
@@ -3080,7 +3666,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>Karakterler değiştirildi</translation>
     </message>
     <message numerus="yes">
-        <source>“%1” is stored as “%2”: the channel's character table lacks %n of its character(s)</source>
+        <source>“%1” is stored as “%2”: the channel&apos;s character table lacks %n of its character(s)</source>
         <translation>
             <numerusform>“%1”, “%2” olarak saklanıyor: kanalın karakter tablosunda %n karakteri yok</numerusform>
         </translation>
@@ -3183,7 +3769,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>hiçbir şey kalmıyor: reddedildi</translation>
     </message>
     <message>
-        <source>holds %1, which the channel's character table cannot hold: refused</source>
+        <source>holds %1, which the channel&apos;s character table cannot hold: refused</source>
         <translation>kanalın karakter tablosunda olmayan %1 içeriyor: reddedildi</translation>
     </message>
     <message>
@@ -3191,7 +3777,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>alıcının sakladığından uzun: reddedildi</translation>
     </message>
     <message>
-        <source>cut to "%1"</source>
+        <source>cut to &quot;%1&quot;</source>
         <translation>“%1” olarak kısaltıldı</translation>
     </message>
     <message>
@@ -3213,7 +3799,7 @@ Başlık çubuğu veya araç çubuğu
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) with characters the channel's character table cannot hold: rename refused. Tick "Cut names to fit" to store them as '?', or leave those lines out.</source>
+        <source>%n name(s) with characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
         <translation>
             <numerusform>Kanalın karakter tablosunda olmayan karakterler içeren %n ad: yeniden adlandırma reddedildi. Bunları “?” olarak saklamak için “Adları sığdır” seçeneğini işaretleyin veya bu satırları dışarıda bırakın.</numerusform>
         </translation>
@@ -3225,7 +3811,7 @@ Başlık çubuğu veya araç çubuğu
         </translation>
     </message>
     <message numerus="yes">
-        <source>It keeps %n character(s). Shorten the replacement, tick "Cut names to fit" or leave those lines out.</source>
+        <source>It keeps %n character(s). Shorten the replacement, tick &quot;Cut names to fit&quot; or leave those lines out.</source>
         <translation>
             <numerusform>Alıcı %n karakter saklar. Yeni metni kısaltın, “Adları sığdır” seçeneğini işaretleyin veya bu satırları dışarıda bırakın.</numerusform>
         </translation>
@@ -3276,7 +3862,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>Radyo kanalları</translation>
     </message>
     <message>
-        <source>No channel named "%1"</source>
+        <source>No channel named &quot;%1&quot;</source>
         <translation>“%1” adlı kanal yok</translation>
     </message>
 </context>
@@ -3364,7 +3950,94 @@ Başlık çubuğu veya araç çubuğu
     <name>chanforge::app::CTransponderCommands</name>
     <message>
         <source>Update tra&amp;nsponders…</source>
-        <translation>Transponderları &amp;güncelle…</translation>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bring a satellite&apos;s transponders up to date from satellites.xml or a scan table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponders updated</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>chanforge::app::CTransponderUpdateDialog</name>
+    <message>
+        <source>Update transponders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cable multiplexes</source>
+        <translation type="unfinished">Kablo multipleksleri</translation>
+    </message>
+    <message>
+        <source>&amp;Satellite:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ta&amp;ble:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished">Değişiklik</translation>
+    </message>
+    <message>
+        <source>In the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished">Kanallar</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished">Uygula</translation>
+    </message>
+    <message>
+        <source>Transponder table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponder tables (*.xml *E *W)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Files(*.*)</source>
+        <translation type="unfinished">Tüm dosyalar (*.*)</translation>
+    </message>
+    <message>
+        <source>%1 (scan table of the system)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list has no satellite.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a table: satellites.xml or a DVB scan table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transponders are as the table lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed: %1, new: %2, deleted: %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3484,7 +4157,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>Tuner 2</translation>
     </message>
     <message>
-        <source>The name holds %1, which the channel's character table cannot hold.</source>
+        <source>The name holds %1, which the channel&apos;s character table cannot hold.</source>
         <translation>Ad, kanalın karakter tablosunda olmayan %1 içeriyor.</translation>
     </message>
 </context>
