@@ -817,47 +817,47 @@
     <name>Fleet</name>
     <message>
         <source>waiting for the receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>esperando al receptor</translation>
     </message>
     <message>
         <source>sending block %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>enviando el bloque %1 de %2</translation>
     </message>
     <message>
         <source>verifying</source>
-        <translation type="unfinished"></translation>
+        <translation>verificando</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>terminado</translation>
     </message>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error: %1</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido</translation>
     </message>
     <message>
         <source>The receiver holds a database that differs from the one sent</source>
-        <translation type="unfinished"></translation>
+        <translation>El receptor contiene una lista de canales distinta de la enviada</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>verificado</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished"></translation>
+        <translation>enviado</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>error</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido</translation>
     </message>
 </context>
 <context>
@@ -1136,83 +1136,83 @@
     <name>Merge</name>
     <message>
         <source>This model cannot hold the channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Este modelo no puede guardar el canal</translation>
     </message>
     <message>
         <source>The satellite table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de satélites está llena</translation>
     </message>
     <message>
         <source>This model keeps no satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Este modelo no guarda satélites</translation>
     </message>
     <message>
         <source>The transponder table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de transpondedores está llena</translation>
     </message>
     <message>
         <source>This model keeps no transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Este modelo no guarda transpondedores</translation>
     </message>
     <message>
         <source>The multiplex table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de múltiplex está llena</translation>
     </message>
     <message>
         <source>This model keeps no terrestrial multiplexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Este modelo no guarda múltiplex terrestres</translation>
     </message>
     <message>
         <source>This model keeps no cable multiplexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Este modelo no guarda múltiplex de cable</translation>
     </message>
     <message>
         <source>The provider table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de proveedores está llena</translation>
     </message>
     <message>
         <source>This model keeps no providers</source>
-        <translation type="unfinished"></translation>
+        <translation>Este modelo no guarda proveedores</translation>
     </message>
     <message>
         <source>The channel table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de canales está llena</translation>
     </message>
     <message>
         <source>This model keeps no channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Este modelo no guarda canales</translation>
     </message>
     <message>
         <source>Its satellite is not in the other list as this model holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>Su satélite no está en la otra lista tal como la guarda este modelo</translation>
     </message>
     <message>
         <source>Its transponder is not in the other list as this model holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>Su transpondedor no está en la otra lista tal como la guarda este modelo</translation>
     </message>
     <message>
         <source>Every id this model has for such a record is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los ID que este modelo tiene para un registro así están ocupados</translation>
     </message>
     <message>
         <source>No channel number of its kind is left for it</source>
-        <translation type="unfinished"></translation>
+        <translation>No le queda ningún número de canal de su tipo</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Already here</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya presente</translation>
     </message>
     <message>
         <source>Cannot add</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede añadir</translation>
     </message>
 </context>
 <context>
@@ -1347,131 +1347,131 @@
     <name>Transponders</name>
     <message>
         <source>declarations and entities have no place in a transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>las declaraciones y entidades no tienen cabida en una tabla de transpondedores</translation>
     </message>
     <message>
         <source>elements nested deeper than a satellite&apos;s transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>elementos anidados a más profundidad que los transpondedores de un satélite</translation>
     </message>
     <message>
         <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla no empieza por &lt;satellites&gt; ni por &lt;cables&gt;</translation>
     </message>
     <message>
         <source>a transponder outside a satellite or cable network</source>
-        <translation type="unfinished"></translation>
+        <translation>un transpondedor fuera de un satélite o de una red de cable</translation>
     </message>
     <message>
         <source>the attribute %1 is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>el atributo %1 tiene más de %2 caracteres</translation>
     </message>
     <message>
         <source>the position %1 is not tenths of a degree from -1800 to 1800</source>
-        <translation type="unfinished"></translation>
+        <translation>la posición %1 no está en décimas de grado de -1800 a 1800</translation>
     </message>
     <message>
         <source>more than %1 transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>más de %1 transpondedores</translation>
     </message>
     <message>
         <source>the frequency %1 is not a satellite carrier in kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>la frecuencia %1 no es una portadora de satélite en kHz</translation>
     </message>
     <message>
         <source>the symbol rate %1 is not in symbols per second</source>
-        <translation type="unfinished"></translation>
+        <translation>la tasa de símbolos %1 no está en símbolos por segundo</translation>
     </message>
     <message>
         <source>the frequency %1 is not a cable carrier in kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>la frecuencia %1 no es una portadora de cable en kHz</translation>
     </message>
     <message>
         <source>the attribute %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el atributo %1</translation>
     </message>
     <message>
         <source>%1=&quot;%2&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1=&quot;%2&quot; no es un número</translation>
     </message>
     <message>
         <source>%1=&quot;%2&quot; is not a value the format knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1=&quot;%2&quot; no es un valor que el formato conozca</translation>
     </message>
     <message>
         <source>the table is larger than any transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla es mayor que cualquier tabla de transpondedores</translation>
     </message>
     <message>
         <source>a [CHANNEL] without FREQUENCY and SYMBOL_RATE</source>
-        <translation type="unfinished"></translation>
+        <translation>un [CHANNEL] sin FREQUENCY ni SYMBOL_RATE</translation>
     </message>
     <message>
         <source>the frequency %1 is not a cable carrier in Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>la frecuencia %1 no es una portadora de cable en Hz</translation>
     </message>
     <message>
         <source>the line is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea tiene más de %1 caracteres</translation>
     </message>
     <message>
         <source>the line holds a byte no text holds</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea contiene un byte que no aparece en ningún texto</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not KEY = VALUE</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es CLAVE = VALOR</translation>
     </message>
     <message>
         <source>a value before the first [CHANNEL]</source>
-        <translation type="unfinished"></translation>
+        <translation>un valor antes del primer [CHANNEL]</translation>
     </message>
     <message>
         <source>%1 = %2 is not a value the format knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 no es un valor que el formato conozca</translation>
     </message>
     <message>
         <source>%1 = %2 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 no es un número</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 lists cable multiplexes, which this model does not keep</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene múltiplex de cable, que este modelo no guarda</translation>
     </message>
     <message>
         <source>%1 lists %2 cable networks: keep the one of this list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 redes de cable: conserve la de esta lista</translation>
     </message>
     <message>
         <source>%1 names no orbital position: choose the satellite to update</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no indica ninguna posición orbital: elija el satélite que desea actualizar</translation>
     </message>
     <message>
         <source>%1 lists the satellite at %2 twice (lines %3 and %4): keep one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene dos veces el satélite en %2 (líneas %3 y %4): conserve uno de ellos</translation>
     </message>
     <message>
         <source>Neither the list nor %1 has a satellite at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni la lista ni %1 tienen un satélite en %2</translation>
     </message>
     <message>
         <source>%1 has no satellite of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene ningún satélite de la lista</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished">Modificado</translation>
+        <translation>Modificado</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished">Nuevo</translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Desaparecido</translation>
     </message>
 </context>
 <context>
@@ -1632,11 +1632,11 @@
     </message>
     <message>
         <source>Merge from</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionar desde</translation>
     </message>
     <message>
         <source>Update transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar transpondedores</translation>
     </message>
 </context>
 <context>
@@ -2387,99 +2387,99 @@
     <name>chanforge::app::CFleetDialog</name>
     <message>
         <source>Send to several receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar a varios receptores</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Repeat on this port</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir en este puerto</translation>
     </message>
     <message>
         <source>&amp;Add port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir puerto</translation>
     </message>
     <message>
         <source>&amp;Other port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro &amp;puerto:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Receiver version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión del receptor</translation>
     </message>
     <message>
         <source>Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloques</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished">Detalles</translation>
+        <translation>Detalles</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>Save &amp;report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar in&amp;forme…</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe</translation>
     </message>
     <message>
         <source>Tick the ports of the receivers to send to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque los puertos de los receptores a los que enviar.</translation>
     </message>
     <message>
         <source>The report row was not added to the log in the backup folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila del informe no se ha añadido al registro de la carpeta de copias de seguridad: %1</translation>
     </message>
     <message>
         <source>No receiver has finished yet: the report is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún receptor ha terminado todavía: el informe está vacío.</translation>
     </message>
     <message>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>report.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>informe.csv</translation>
     </message>
     <message>
         <source>The report was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado el informe: %1</translation>
     </message>
 </context>
 <context>
@@ -3088,221 +3088,221 @@ Barra de título o barra de herramientas
     </message>
     <message>
         <source>Send to se&amp;veral receivers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar a &amp;varios receptores…</translation>
     </message>
     <message>
         <source>Send DB to every ticked port at once, each verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar la lista de canales a todos los puertos marcados a la vez, verificando cada uno</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CMergeCommands</name>
     <message>
         <source>&amp;Merge from…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fusionar desde…</translation>
     </message>
     <message>
         <source>Add the channels of another list, with their satellites and transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir los canales de otra lista, con sus satélites y transpondedores</translation>
     </message>
     <message>
         <source>Merge from</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionar desde</translation>
     </message>
     <message>
         <source>Channel lists (*.bin *.xls *.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de canales (*.bin *.xls *.csv)</translation>
     </message>
     <message>
         <source>All Files(*.*)</source>
-        <translation type="unfinished">Todos los archivos (*.*)</translation>
+        <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
         <source>The channel file of the workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de canales del libro</translation>
     </message>
     <message>
         <source>Local file (*.bin)</source>
-        <translation type="unfinished">Archivo local (*.bin)</translation>
+        <translation>Archivo local (*.bin)</translation>
     </message>
     <message>
         <source>Read the other list as model %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Leer la otra lista como modelo %1?</translation>
     </message>
     <message>
         <source>The other list cannot be put into this model&apos;s layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>La otra lista no se puede adaptar al formato de este modelo.</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CMergeDialog</name>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished">Satélites</translation>
+        <translation>Satélites</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished">Transpondedores</translation>
+        <translation>Transpondedores</translation>
     </message>
     <message>
         <source>Multiplexes</source>
-        <translation type="unfinished">Múltiplex</translation>
+        <translation>Múltiplex</translation>
     </message>
     <message>
         <source>Providers</source>
-        <translation type="unfinished">Proveedores</translation>
+        <translation>Proveedores</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished">Canales</translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <source>found by carrier and service</source>
-        <translation type="unfinished"></translation>
+        <translation>encontrado por portadora y servicio</translation>
     </message>
     <message>
         <source>found by service and stream ids</source>
-        <translation type="unfinished"></translation>
+        <translation>encontrado por ID de servicio y de flujo</translation>
     </message>
     <message>
         <source>found by name</source>
-        <translation type="unfinished"></translation>
+        <translation>encontrado por el nombre</translation>
     </message>
     <message>
         <source>Merge from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionar desde %1</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Canal</translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished">Tipo</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished">Satélite</translation>
+        <translation>Satélite</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished">Acción</translation>
+        <translation>Acción</translation>
     </message>
     <message>
         <source>Number here</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º aquí</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished">Detalles</translation>
+        <translation>Detalles</translation>
     </message>
     <message>
         <source>Channels of the other list</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales de la otra lista</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished">Tabla</translation>
+        <translation>Tabla</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Records to create</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros que crear</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Aplicar</translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>After the last of their kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras el último de su tipo</translation>
     </message>
     <message>
         <source>Keep their numbers where free</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar sus números si están libres</translation>
     </message>
     <message>
         <source>Fill the gaps</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar los huecos</translation>
     </message>
     <message>
         <source>Added channels&apos; n&amp;umbers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Números de los canales añadidos</translation>
     </message>
     <message>
         <source>All satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los satélites</translation>
     </message>
     <message>
         <source>TV and radio</source>
-        <translation type="unfinished">TV y radio</translation>
+        <translation>TV y radio</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished">TV</translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished">Radio</translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Show &amp;only</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar solo</translation>
     </message>
     <message>
         <source>Channels already here take:</source>
-        <translation type="unfinished"></translation>
+        <translation>Los canales ya presentes toman:</translation>
     </message>
     <message>
         <source>&amp;Locks and skips</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bloqueos y omisiones</translation>
     </message>
     <message>
         <source>&amp;Favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Favoritos</translation>
     </message>
     <message>
         <source>Na&amp;mes</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ombres</translation>
     </message>
     <message>
         <source>To add: %1. To update: %2. Already here: %3. Cannot add: %4. Records to create: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por añadir: %1. Por actualizar: %2. Ya presentes: %3. No se pueden añadir: %4. Registros que crear: %5.</translation>
     </message>
     <message>
         <source>%1 %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 de %3</translation>
     </message>
     <message>
         <source>After Apply: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras aplicar: %1.</translation>
     </message>
     <message>
         <source>Terrestrial</source>
-        <translation type="unfinished">Terrestre</translation>
+        <translation>Terrestre</translation>
     </message>
     <message>
         <source>Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
     <message>
         <source>locks and skips</source>
-        <translation type="unfinished"></translation>
+        <translation>bloqueos y omisiones</translation>
     </message>
     <message>
         <source>favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>favoritos</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished">nombre</translation>
+        <translation>nombre</translation>
     </message>
 </context>
 <context>
@@ -3982,94 +3982,94 @@ Barra de título o barra de herramientas
     <name>chanforge::app::CTransponderCommands</name>
     <message>
         <source>Update tra&amp;nsponders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Act&amp;ualizar transpondedores…</translation>
     </message>
     <message>
         <source>Bring a satellite&apos;s transponders up to date from satellites.xml or a scan table</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner al día los transpondedores de un satélite a partir de satellites.xml o de una tabla de búsqueda</translation>
     </message>
     <message>
         <source>Transponders updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondedores actualizados</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CTransponderUpdateDialog</name>
     <message>
         <source>Update transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar transpondedores</translation>
     </message>
     <message>
         <source>Cable multiplexes</source>
-        <translation type="unfinished">Múltiplex de cable</translation>
+        <translation>Múltiplex de cable</translation>
     </message>
     <message>
         <source>&amp;Satellite:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Satélite:</translation>
     </message>
     <message>
         <source>&amp;File…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo…</translation>
     </message>
     <message>
         <source>Ta&amp;ble:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabla:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished">Cambio</translation>
+        <translation>Cambio</translation>
     </message>
     <message>
         <source>In the list</source>
-        <translation type="unfinished"></translation>
+        <translation>En la lista</translation>
     </message>
     <message>
         <source>In the table</source>
-        <translation type="unfinished"></translation>
+        <translation>En la tabla</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished">Canales</translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Aplicar</translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de transpondedores</translation>
     </message>
     <message>
         <source>Transponder tables (*.xml *E *W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablas de transpondedores (*.xml *E *W)</translation>
     </message>
     <message>
         <source>All Files(*.*)</source>
-        <translation type="unfinished">Todos los archivos (*.*)</translation>
+        <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
         <source>%1 (scan table of the system)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (tabla de búsqueda del sistema)</translation>
     </message>
     <message>
         <source>The list has no satellite.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista no tiene ningún satélite.</translation>
     </message>
     <message>
         <source>Choose a table: satellites.xml or a DVB scan table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una tabla: satellites.xml o una tabla de búsqueda DVB.</translation>
     </message>
     <message>
         <source>Left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitido: %1</translation>
     </message>
     <message>
         <source>The transponders are as the table lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los transpondedores están tal como los indica la tabla.</translation>
     </message>
     <message>
         <source>Changed: %1, new: %2, deleted: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificados: %1, nuevos: %2, borrados: %3.</translation>
     </message>
 </context>
 <context>
