@@ -825,47 +825,47 @@
     <name>Fleet</name>
     <message>
         <source>waiting for the receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>بانتظار جهاز الاستقبال</translation>
     </message>
     <message>
         <source>sending block %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ إرسال الكتلة %1 من %2</translation>
     </message>
     <message>
         <source>verifying</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ التحقق</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>تم</translation>
     </message>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل: %1</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>متوقف</translation>
     </message>
     <message>
         <source>The receiver holds a database that differs from the one sent</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي جهاز الاستقبال على قائمة قنوات تختلف عن المرسلة</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>تم التحقق</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished"></translation>
+        <translation>أُرسلت</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>أُوقف</translation>
     </message>
 </context>
 <context>
@@ -1144,83 +1144,83 @@
     <name>Merge</name>
     <message>
         <source>This model cannot hold the channel</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يستطيع هذا الطراز حفظ القناة</translation>
     </message>
     <message>
         <source>The satellite table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>جدول الأقمار ممتلئ</translation>
     </message>
     <message>
         <source>This model keeps no satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الطراز لا يحفظ أقمارًا</translation>
     </message>
     <message>
         <source>The transponder table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>جدول الترددات ممتلئ</translation>
     </message>
     <message>
         <source>This model keeps no transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الطراز لا يحفظ ترددات</translation>
     </message>
     <message>
         <source>The multiplex table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>جدول المضاعفات ممتلئ</translation>
     </message>
     <message>
         <source>This model keeps no terrestrial multiplexes</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الطراز لا يحفظ مضاعفات أرضية</translation>
     </message>
     <message>
         <source>This model keeps no cable multiplexes</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الطراز لا يحفظ مضاعفات كابل</translation>
     </message>
     <message>
         <source>The provider table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>جدول المزوّدين ممتلئ</translation>
     </message>
     <message>
         <source>This model keeps no providers</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الطراز لا يحفظ مزوّدين</translation>
     </message>
     <message>
         <source>The channel table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>جدول القنوات ممتلئ</translation>
     </message>
     <message>
         <source>This model keeps no channels</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الطراز لا يحفظ قنوات</translation>
     </message>
     <message>
         <source>Its satellite is not in the other list as this model holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>قمرها غير موجود في القائمة الأخرى كما يحفظها هذا الطراز</translation>
     </message>
     <message>
         <source>Its transponder is not in the other list as this model holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>ترددها غير موجود في القائمة الأخرى كما يحفظها هذا الطراز</translation>
     </message>
     <message>
         <source>Every id this model has for such a record is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>كل المعرّفات التي لدى هذا الطراز لسجل كهذا مشغولة</translation>
     </message>
     <message>
         <source>No channel number of its kind is left for it</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يبقَ لها رقم قناة من نوعها</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث</translation>
     </message>
     <message>
         <source>Already here</source>
-        <translation type="unfinished"></translation>
+        <translation>موجودة مسبقًا</translation>
     </message>
     <message>
         <source>Cannot add</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر الإضافة</translation>
     </message>
 </context>
 <context>
@@ -1355,131 +1355,131 @@
     <name>Transponders</name>
     <message>
         <source>declarations and entities have no place in a transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>لا مكان للتصريحات والكيانات في جدول الترددات</translation>
     </message>
     <message>
         <source>elements nested deeper than a satellite&apos;s transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>عناصر متداخلة أعمق من ترددات القمر</translation>
     </message>
     <message>
         <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>الجدول لا يبدأ بـ &lt;satellites&gt; أو &lt;cables&gt;</translation>
     </message>
     <message>
         <source>a transponder outside a satellite or cable network</source>
-        <translation type="unfinished"></translation>
+        <translation>تردد خارج قمر أو شبكة كابل</translation>
     </message>
     <message>
         <source>the attribute %1 is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>السمة %1 أطول من %2 حرفًا</translation>
     </message>
     <message>
         <source>the position %1 is not tenths of a degree from -1800 to 1800</source>
-        <translation type="unfinished"></translation>
+        <translation>الموقع %1 ليس بأعشار الدرجة من -1800 إلى 1800</translation>
     </message>
     <message>
         <source>more than %1 transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>أكثر من %1 تردد</translation>
     </message>
     <message>
         <source>the frequency %1 is not a satellite carrier in kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>التردد %1 ليس حاملًا فضائيًا بالكيلوهرتز</translation>
     </message>
     <message>
         <source>the symbol rate %1 is not in symbols per second</source>
-        <translation type="unfinished"></translation>
+        <translation>معدل الرموز %1 ليس بالرموز في الثانية</translation>
     </message>
     <message>
         <source>the frequency %1 is not a cable carrier in kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>التردد %1 ليس حامل كابل بالكيلوهرتز</translation>
     </message>
     <message>
         <source>the attribute %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>السمة %1 مفقودة</translation>
     </message>
     <message>
         <source>%1=&quot;%2&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>القيمة %1=&quot;%2&quot; ليست عددًا</translation>
     </message>
     <message>
         <source>%1=&quot;%2&quot; is not a value the format knows</source>
-        <translation type="unfinished"></translation>
+        <translation>القيمة %1=&quot;%2&quot; ليست قيمة يعرفها التنسيق</translation>
     </message>
     <message>
         <source>the table is larger than any transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>الجدول أكبر من أي جدول ترددات</translation>
     </message>
     <message>
         <source>a [CHANNEL] without FREQUENCY and SYMBOL_RATE</source>
-        <translation type="unfinished"></translation>
+        <translation>قسم [CHANNEL] دون FREQUENCY و SYMBOL_RATE</translation>
     </message>
     <message>
         <source>the frequency %1 is not a cable carrier in Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>التردد %1 ليس حامل كابل بالهرتز</translation>
     </message>
     <message>
         <source>the line is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>السطر أطول من %1 حرفًا</translation>
     </message>
     <message>
         <source>the line holds a byte no text holds</source>
-        <translation type="unfinished"></translation>
+        <translation>في السطر بايت لا يرد في أي نص</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not KEY = VALUE</source>
-        <translation type="unfinished"></translation>
+        <translation>السطر «%1» ليس بالصيغة المفتاح = القيمة</translation>
     </message>
     <message>
         <source>a value before the first [CHANNEL]</source>
-        <translation type="unfinished"></translation>
+        <translation>قيمة قبل أول [CHANNEL]</translation>
     </message>
     <message>
         <source>%1 = %2 is not a value the format knows</source>
-        <translation type="unfinished"></translation>
+        <translation>القيمة %1 = %2 ليست قيمة يعرفها التنسيق</translation>
     </message>
     <message>
         <source>%1 = %2 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>القيمة %1 = %2 ليست عددًا</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1، %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 lists cable multiplexes, which this model does not keep</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد %1 مضاعفات كابل لا يحفظها هذا الطراز</translation>
     </message>
     <message>
         <source>%1 lists %2 cable networks: keep the one of this list</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد %1 عدد %2 من شبكات الكابل: أبقِ شبكة هذه القائمة</translation>
     </message>
     <message>
         <source>%1 names no orbital position: choose the satellite to update</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يذكر %1 أي موقع مداري: اختر القمر المراد تحديثه</translation>
     </message>
     <message>
         <source>%1 lists the satellite at %2 twice (lines %3 and %4): keep one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>يسرد %1 القمر على %2 مرتين (السطران %3 و%4): أبقِ أحدهما</translation>
     </message>
     <message>
         <source>Neither the list nor %1 has a satellite at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لا القائمة ولا %1 فيها قمر على %2</translation>
     </message>
     <message>
         <source>%1 has no satellite of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس في %1 أي قمر من القائمة</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished">تغيّر</translation>
+        <translation>تغيّر</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished">جديد</translation>
+        <translation>جديد</translation>
     </message>
     <message>
         <source>Gone</source>
-        <translation type="unfinished"></translation>
+        <translation>زائل</translation>
     </message>
 </context>
 <context>
@@ -1640,11 +1640,11 @@
     </message>
     <message>
         <source>Merge from</source>
-        <translation type="unfinished"></translation>
+        <translation>دمج من</translation>
     </message>
     <message>
         <source>Update transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث الترددات</translation>
     </message>
 </context>
 <context>
@@ -2423,99 +2423,99 @@
     <name>chanforge::app::CFleetDialog</name>
     <message>
         <source>Send to several receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>إرسال إلى عدة أجهزة استقبال</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>المنفذ</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>الحالة</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>التقدم</translation>
     </message>
     <message>
         <source>Repeat on this port</source>
-        <translation type="unfinished"></translation>
+        <translation>تكرار على هذا المنفذ</translation>
     </message>
     <message>
         <source>&amp;Add port</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;ضافة منفذ</translation>
     </message>
     <message>
         <source>&amp;Other port:</source>
-        <translation type="unfinished"></translation>
+        <translation>منفذ آ&amp;خر:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت</translation>
     </message>
     <message>
         <source>Receiver version</source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار الجهاز</translation>
     </message>
     <message>
         <source>Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>الكتل</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>الثواني</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>النتيجة</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished">التفاصيل</translation>
+        <translation>التفاصيل</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>‏&amp;بدء</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>إي&amp;قاف</translation>
     </message>
     <message>
         <source>Save &amp;report…</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ ال&amp;تقرير…</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>التقرير</translation>
     </message>
     <message>
         <source>Tick the ports of the receivers to send to.</source>
-        <translation type="unfinished"></translation>
+        <translation>حدّد منافذ أجهزة الاستقبال المراد الإرسال إليها.</translation>
     </message>
     <message>
         <source>The report row was not added to the log in the backup folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُضف سطر التقرير إلى السجل في مجلد النسخ الاحتياطية: %1</translation>
     </message>
     <message>
         <source>No receiver has finished yet: the report is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم ينتهِ أي جهاز استقبال بعد: التقرير فارغ.</translation>
     </message>
     <message>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ التقرير</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات CSV (*.csv)</translation>
     </message>
     <message>
         <source>report.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>report.csv</translation>
     </message>
     <message>
         <source>The report was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُحفظ التقرير: %1</translation>
     </message>
 </context>
 <context>
@@ -3164,221 +3164,221 @@ Title bar or toolbar
     </message>
     <message>
         <source>Send to se&amp;veral receivers…</source>
-        <translation type="unfinished"></translation>
+        <translation>إرسال إلى عدة أ&amp;جهزة استقبال…</translation>
     </message>
     <message>
         <source>Send DB to every ticked port at once, each verified</source>
-        <translation type="unfinished"></translation>
+        <translation>إرسال قائمة القنوات إلى كل المنافذ المحددة دفعة واحدة، مع التحقق من كل منها</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CMergeCommands</name>
     <message>
         <source>&amp;Merge from…</source>
-        <translation type="unfinished"></translation>
+        <translation>‏&amp;دمج من…</translation>
     </message>
     <message>
         <source>Add the channels of another list, with their satellites and transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة قنوات قائمة أخرى، مع أقمارها وتردداتها</translation>
     </message>
     <message>
         <source>Merge from</source>
-        <translation type="unfinished"></translation>
+        <translation>دمج من</translation>
     </message>
     <message>
         <source>Channel lists (*.bin *.xls *.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>قوائم القنوات (*.bin *.xls *.csv)</translation>
     </message>
     <message>
         <source>All Files(*.*)</source>
-        <translation type="unfinished">كل الملفات (*.*)</translation>
+        <translation>كل الملفات (*.*)</translation>
     </message>
     <message>
         <source>The channel file of the workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف القنوات الخاص بالمصنف</translation>
     </message>
     <message>
         <source>Local file (*.bin)</source>
-        <translation type="unfinished">ملف محلي (*.bin)</translation>
+        <translation>ملف محلي (*.bin)</translation>
     </message>
     <message>
         <source>Read the other list as model %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>قراءة القائمة الأخرى كالطراز %1؟</translation>
     </message>
     <message>
         <source>The other list cannot be put into this model&apos;s layout.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتعذّر مواءمة القائمة الأخرى مع تنسيق هذا الطراز.</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CMergeDialog</name>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished">الأقمار</translation>
+        <translation>الأقمار</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished">الترددات</translation>
+        <translation>الترددات</translation>
     </message>
     <message>
         <source>Multiplexes</source>
-        <translation type="unfinished">المضاعفات</translation>
+        <translation>المضاعفات</translation>
     </message>
     <message>
         <source>Providers</source>
-        <translation type="unfinished">المزوّدون</translation>
+        <translation>المزوّدون</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished">القنوات</translation>
+        <translation>القنوات</translation>
     </message>
     <message>
         <source>found by carrier and service</source>
-        <translation type="unfinished"></translation>
+        <translation>وُجدت بالحامل والخدمة</translation>
     </message>
     <message>
         <source>found by service and stream ids</source>
-        <translation type="unfinished"></translation>
+        <translation>وُجدت بمعرّفات الخدمة والبث</translation>
     </message>
     <message>
         <source>found by name</source>
-        <translation type="unfinished"></translation>
+        <translation>وُجدت بالاسم</translation>
     </message>
     <message>
         <source>Merge from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>دمج من %1</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">القناة</translation>
+        <translation>القناة</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished">النوع</translation>
+        <translation>النوع</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished">القمر</translation>
+        <translation>القمر</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished">الإجراء</translation>
+        <translation>الإجراء</translation>
     </message>
     <message>
         <source>Number here</source>
-        <translation type="unfinished"></translation>
+        <translation>الرقم هنا</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished">التفاصيل</translation>
+        <translation>التفاصيل</translation>
     </message>
     <message>
         <source>Channels of the other list</source>
-        <translation type="unfinished"></translation>
+        <translation>قنوات القائمة الأخرى</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished">الجدول</translation>
+        <translation>الجدول</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>السجل</translation>
     </message>
     <message>
         <source>Records to create</source>
-        <translation type="unfinished"></translation>
+        <translation>سجلات ستُنشأ</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">تطبيق</translation>
+        <translation>تطبيق</translation>
     </message>
     <message>
         <source>After the last of their kind</source>
-        <translation type="unfinished"></translation>
+        <translation>بعد آخر قناة من نوعها</translation>
     </message>
     <message>
         <source>Keep their numbers where free</source>
-        <translation type="unfinished"></translation>
+        <translation>إبقاء أرقامها حيث تكون شاغرة</translation>
     </message>
     <message>
         <source>Fill the gaps</source>
-        <translation type="unfinished"></translation>
+        <translation>ملء الفجوات</translation>
     </message>
     <message>
         <source>Added channels&apos; n&amp;umbers</source>
-        <translation type="unfinished"></translation>
+        <translation>أ&amp;رقام القنوات المضافة</translation>
     </message>
     <message>
         <source>All satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>كل الأقمار</translation>
     </message>
     <message>
         <source>TV and radio</source>
-        <translation type="unfinished">تلفزيون وراديو</translation>
+        <translation>تلفزيون وراديو</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished">تلفزيون</translation>
+        <translation>تلفزيون</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished">راديو</translation>
+        <translation>راديو</translation>
     </message>
     <message>
         <source>Show &amp;only</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض &amp;فقط</translation>
     </message>
     <message>
         <source>Channels already here take:</source>
-        <translation type="unfinished"></translation>
+        <translation>القنوات الموجودة مسبقًا تأخذ:</translation>
     </message>
     <message>
         <source>&amp;Locks and skips</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;قفل والتخطي</translation>
     </message>
     <message>
         <source>&amp;Favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;مفضلة</translation>
     </message>
     <message>
         <source>Na&amp;mes</source>
-        <translation type="unfinished"></translation>
+        <translation>الأ&amp;سماء</translation>
     </message>
     <message>
         <source>To add: %1. To update: %2. Already here: %3. Cannot add: %4. Records to create: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>للإضافة: %1. للتحديث: %2. موجودة مسبقًا: %3. تتعذّر إضافتها: %4. سجلات ستُنشأ: %5.</translation>
     </message>
     <message>
         <source>%1 %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 من %3</translation>
     </message>
     <message>
         <source>After Apply: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>بعد التطبيق: %1.</translation>
     </message>
     <message>
         <source>Terrestrial</source>
-        <translation type="unfinished">أرضي</translation>
+        <translation>أرضي</translation>
     </message>
     <message>
         <source>Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>كابل</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>غير معروف</translation>
     </message>
     <message>
         <source>locks and skips</source>
-        <translation type="unfinished"></translation>
+        <translation>القفل والتخطي</translation>
     </message>
     <message>
         <source>favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>المفضلة</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished">الاسم</translation>
+        <translation>الاسم</translation>
     </message>
 </context>
 <context>
@@ -4110,94 +4110,94 @@ Title bar or toolbar
     <name>chanforge::app::CTransponderCommands</name>
     <message>
         <source>Update tra&amp;nsponders…</source>
-        <translation type="unfinished"></translation>
+        <translation>تحد&amp;يث الترددات…</translation>
     </message>
     <message>
         <source>Bring a satellite&apos;s transponders up to date from satellites.xml or a scan table</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث ترددات قمر من satellites.xml أو من جدول مسح</translation>
     </message>
     <message>
         <source>Transponders updated</source>
-        <translation type="unfinished"></translation>
+        <translation>حُدّثت الترددات</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CTransponderUpdateDialog</name>
     <message>
         <source>Update transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث الترددات</translation>
     </message>
     <message>
         <source>Cable multiplexes</source>
-        <translation type="unfinished">مضاعفات الكابل</translation>
+        <translation>مضاعفات الكابل</translation>
     </message>
     <message>
         <source>&amp;Satellite:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;قمر:</translation>
     </message>
     <message>
         <source>&amp;File…</source>
-        <translation type="unfinished"></translation>
+        <translation>‏&amp;ملف…</translation>
     </message>
     <message>
         <source>Ta&amp;ble:</source>
-        <translation type="unfinished"></translation>
+        <translation>ال&amp;جدول:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished">التغيير</translation>
+        <translation>التغيير</translation>
     </message>
     <message>
         <source>In the list</source>
-        <translation type="unfinished"></translation>
+        <translation>في القائمة</translation>
     </message>
     <message>
         <source>In the table</source>
-        <translation type="unfinished"></translation>
+        <translation>في الجدول</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished">القنوات</translation>
+        <translation>القنوات</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">تطبيق</translation>
+        <translation>تطبيق</translation>
     </message>
     <message>
         <source>Transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>جدول الترددات</translation>
     </message>
     <message>
         <source>Transponder tables (*.xml *E *W)</source>
-        <translation type="unfinished"></translation>
+        <translation>جداول الترددات (*.xml *E *W)</translation>
     </message>
     <message>
         <source>All Files(*.*)</source>
-        <translation type="unfinished">كل الملفات (*.*)</translation>
+        <translation>كل الملفات (*.*)</translation>
     </message>
     <message>
         <source>%1 (scan table of the system)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (جدول المسح في النظام)</translation>
     </message>
     <message>
         <source>The list has no satellite.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد في القائمة أي قمر.</translation>
     </message>
     <message>
         <source>Choose a table: satellites.xml or a DVB scan table.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر جدولًا: satellites.xml أو جدول مسح DVB.</translation>
     </message>
     <message>
         <source>Left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>مستبعد: %1</translation>
     </message>
     <message>
         <source>The transponders are as the table lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>الترددات مطابقة لما يسرده الجدول.</translation>
     </message>
     <message>
         <source>Changed: %1, new: %2, deleted: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيّر: %1، جديد: %2، محذوف: %3.</translation>
     </message>
 </context>
 <context>
