@@ -9,22 +9,22 @@
     </message>
     <message>
         <source>Fav</source>
-        <extracomment>Column header: the channel&apos;s position in the favourite group shown (a number).</extracomment>
+        <extracomment>Column header: the channel's position in the favourite group shown (a number).</extracomment>
         <translation>Ulub.</translation>
     </message>
     <message>
         <source>SatID</source>
-        <extracomment>Column header: id of the channel&apos;s satellite record. Keep it short.</extracomment>
+        <extracomment>Column header: id of the channel's satellite record. Keep it short.</extracomment>
         <translation>SatID</translation>
     </message>
     <message>
         <source>TPID</source>
-        <extracomment>Column header: id of the channel&apos;s transponder (carrier) record.</extracomment>
+        <extracomment>Column header: id of the channel's transponder (carrier) record.</extracomment>
         <translation>TPID</translation>
     </message>
     <message>
         <source>CH#</source>
-        <extracomment>Column header: channel number (the receiver&apos;s programme number).</extracomment>
+        <extracomment>Column header: channel number (the receiver's programme number).</extracomment>
         <translation>Nr</translation>
     </message>
     <message>
@@ -53,22 +53,22 @@
 <context>
     <name>ChannelName</name>
     <message>
-        <source>&quot;%1&quot; holds %2, which the channel&apos;s character table cannot hold</source>
+        <source>"%1" holds %2, which the channel's character table cannot hold</source>
         <translation>„%1” zawiera %2, czego tablica znaków kanału nie obsługuje</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
+        <source>"%1" is longer than the %2 characters the receiver keeps of a name</source>
         <translation>„%1” jest dłuższa niż %2 znaków, które odbiornik zapamiętuje z nazwy</translation>
     </message>
 </context>
 <context>
     <name>Check</name>
     <message>
-        <source>TV channel %1 &quot;%2&quot;</source>
+        <source>TV channel %1 "%2"</source>
         <translation>kanał TV %1 „%2”</translation>
     </message>
     <message>
-        <source>radio channel %1 &quot;%2&quot;</source>
+        <source>radio channel %1 "%2"</source>
         <translation>kanał radiowy %1 „%2”</translation>
     </message>
     <message>
@@ -136,15 +136,15 @@
         <translation>%1 — nazwa składa się tylko ze spacji</translation>
     </message>
     <message>
-        <source>satellite &quot;%1&quot;</source>
+        <source>satellite "%1"</source>
         <translation>satelita „%1”</translation>
     </message>
     <message>
-        <source>provider &quot;%1&quot;</source>
+        <source>provider "%1"</source>
         <translation>dostawca „%1”</translation>
     </message>
     <message>
-        <source>favourite group &quot;%1&quot;</source>
+        <source>favourite group "%1"</source>
         <translation>grupa ulubionych „%1”</translation>
     </message>
     <message>
@@ -152,7 +152,7 @@
         <translation>Nazwa (%1) zawiera bajt %2, którego odbiornik nie wyświetli</translation>
     </message>
     <message>
-        <source>The name of the %1 is cut to &quot;%2&quot;: the receiver keeps %3 bytes</source>
+        <source>The name of the %1 is cut to "%2": the receiver keeps %3 bytes</source>
         <translation>Nazwa (%1) zostanie skrócona do „%2”: odbiornik zapamiętuje %3 bajtów</translation>
     </message>
     <message>
@@ -180,7 +180,7 @@
         <translation>Tabela kanałów ma wpisów: %1, a jej blok flash mieści: %2</translation>
     </message>
     <message>
-        <source>Favourite group %1 &quot;%2&quot; is past the %3 groups the receiver keeps</source>
+        <source>Favourite group %1 "%2" is past the %3 groups the receiver keeps</source>
         <translation>Grupa ulubionych %1 „%2” wykracza poza liczbę grup, które zapamiętuje odbiornik (%3)</translation>
     </message>
     <message numerus="yes">
@@ -224,15 +224,15 @@
         <translation>%1 — dodano</translation>
     </message>
     <message>
-        <source>Satellite %1 &quot;%2&quot;</source>
+        <source>Satellite %1 "%2"</source>
         <translation>Satelita %1 „%2”</translation>
     </message>
     <message>
-        <source>Provider %1 &quot;%2&quot;</source>
+        <source>Provider %1 "%2"</source>
         <translation>Dostawca %1 „%2”</translation>
     </message>
     <message>
-        <source>Favourite group %1 &quot;%2&quot;</source>
+        <source>Favourite group %1 "%2"</source>
         <translation>Grupa ulubionych %1 „%2”</translation>
     </message>
     <message>
@@ -312,7 +312,7 @@
         <translation>%1 — przeniesiono z %2 na %3</translation>
     </message>
     <message>
-        <source>The %1 renamed to &quot;%2&quot;</source>
+        <source>The %1 renamed to "%2"</source>
         <translation>%1 — zmieniono nazwę na „%2”</translation>
     </message>
     <message>
@@ -348,7 +348,7 @@
         <translation>Odbiornik ma bajty różne od wysłanych (%1), w blokach %2</translation>
     </message>
     <message numerus="yes">
-        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver&apos;s channel file first.</source>
+        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver's channel file first.</source>
         <translation>
             <numerusform>Satelity, transpondera lub dostawcy %n kanału nie ma w tej bazie: najpierw otwórz plik kanałów odbiornika.</numerusform>
             <numerusform>Satelity, transpondera lub dostawcy %n kanałów nie ma w tej bazie: najpierw otwórz plik kanałów odbiornika.</numerusform>
@@ -574,23 +574,23 @@
         <translation>Nie można zapisać części naziemnej (satelita 1): docelowy model nie ma tunera naziemnego tego rodzaju</translation>
     </message>
     <message>
-        <source>Satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <source>Satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
         <translation>Satelita 1 zostałby odczytany jako część naziemna docelowego modelu (satelita 1)</translation>
     </message>
     <message>
-        <source>1 transponder of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <source>1 transponder of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
         <translation>1 transponder satelity 1 zostałby odczytany jako część naziemna docelowego modelu (satelita 1)</translation>
     </message>
     <message>
-        <source>%1 transponders of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <source>%1 transponders of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
         <translation>Transpondery satelity 1 (%1) zostałyby odczytane jako część naziemna docelowego modelu (satelita 1)</translation>
     </message>
     <message>
-        <source>1 channel of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <source>1 channel of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
         <translation>1 kanał satelity 1 zostałby odczytany jako część naziemna docelowego modelu (satelita 1)</translation>
     </message>
     <message>
-        <source>%1 channels of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <source>%1 channels of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
         <translation>Kanały satelity 1 (%1) zostałyby odczytane jako część naziemna docelowego modelu (satelita 1)</translation>
     </message>
     <message>
@@ -665,11 +665,11 @@
         <translation>Skoroszyt jest chroniony hasłem</translation>
     </message>
     <message>
-        <source>The workbook has two sheets &quot;Channel&quot;: cannot tell which to replace</source>
+        <source>The workbook has two sheets "Channel": cannot tell which to replace</source>
         <translation>Skoroszyt ma dwa arkusze „Channel”: nie wiadomo, który zastąpić</translation>
     </message>
     <message>
-        <source>The workbook has no sheet &quot;Channel&quot;</source>
+        <source>The workbook has no sheet "Channel"</source>
         <translation>Skoroszyt nie ma arkusza „Channel”</translation>
     </message>
     <message>
@@ -736,7 +736,7 @@
         <translation>Nazwa kanału jest dłuższa, niż zapamiętuje odbiornik: nic nie zmieniono</translation>
     </message>
     <message>
-        <source>The transponder&apos;s satellite does not exist</source>
+        <source>The transponder's satellite does not exist</source>
         <translation>Satelita transpondera nie istnieje</translation>
     </message>
     <message>
@@ -819,47 +819,47 @@
     <name>Fleet</name>
     <message>
         <source>waiting for the receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwanie na odbiornik</translation>
     </message>
     <message>
         <source>sending block %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>wysyłanie bloku %1 z %2</translation>
     </message>
     <message>
         <source>verifying</source>
-        <translation type="unfinished"></translation>
+        <translation>weryfikacja</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>gotowe</translation>
     </message>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>błąd: %1</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymano</translation>
     </message>
     <message>
         <source>The receiver holds a database that differs from the one sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Odbiornik zawiera bazę inną niż wysłana</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>zweryfikowano</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished"></translation>
+        <translation>wysłano</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>błąd</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>zatrzymano</translation>
     </message>
 </context>
 <context>
@@ -885,7 +885,7 @@
         <translation>Sport</translation>
     </message>
     <message>
-        <source>Children&apos;s</source>
+        <source>Children's</source>
         <translation>Dla dzieci</translation>
     </message>
     <message>
@@ -1027,12 +1027,12 @@
     </message>
     <message>
         <source>Mark</source>
-        <extracomment>Column header, cable: the multiplex&apos;s marker flag (a check mark), not a brand.</extracomment>
+        <extracomment>Column header, cable: the multiplex's marker flag (a check mark), not a brand.</extracomment>
         <translation>Znacznik</translation>
     </message>
     <message>
         <source>NO</source>
-        <extracomment>Column header: number (the row&apos;s position), not the word &quot;no&quot;.</extracomment>
+        <extracomment>Column header: number (the row's position), not the word "no".</extracomment>
         <translation>Nr</translation>
     </message>
     <message>
@@ -1106,11 +1106,11 @@
 <context>
     <name>LossesDialog</name>
     <message>
-        <source>Radio %1 &quot;%2&quot;</source>
+        <source>Radio %1 "%2"</source>
         <translation>Radio %1 „%2”</translation>
     </message>
     <message>
-        <source>TV %1 &quot;%2&quot;</source>
+        <source>TV %1 "%2"</source>
         <translation>TV %1 „%2”</translation>
     </message>
     <message>
@@ -1118,7 +1118,7 @@
         <translation>Wpis %1</translation>
     </message>
     <message>
-        <source>%1, cut to &quot;%2&quot;</source>
+        <source>%1, cut to "%2"</source>
         <translation>%1, przycięta do „%2”</translation>
     </message>
     <message>
@@ -1138,83 +1138,83 @@
     <name>Merge</name>
     <message>
         <source>This model cannot hold the channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten model nie pomieści tego kanału</translation>
     </message>
     <message>
         <source>The satellite table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela satelitów jest pełna</translation>
     </message>
     <message>
         <source>This model keeps no satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten model nie przechowuje satelitów</translation>
     </message>
     <message>
         <source>The transponder table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela transponderów jest pełna</translation>
     </message>
     <message>
         <source>This model keeps no transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten model nie przechowuje transponderów</translation>
     </message>
     <message>
         <source>The multiplex table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela multipleksów jest pełna</translation>
     </message>
     <message>
         <source>This model keeps no terrestrial multiplexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten model nie przechowuje multipleksów naziemnych</translation>
     </message>
     <message>
         <source>This model keeps no cable multiplexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten model nie przechowuje multipleksów kablowych</translation>
     </message>
     <message>
         <source>The provider table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela dostawców jest pełna</translation>
     </message>
     <message>
         <source>This model keeps no providers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten model nie przechowuje dostawców</translation>
     </message>
     <message>
         <source>The channel table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela kanałów jest pełna</translation>
     </message>
     <message>
         <source>This model keeps no channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten model nie przechowuje kanałów</translation>
     </message>
     <message>
         <source>Its satellite is not in the other list as this model holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>Jego satelity nie ma w drugiej liście w układzie tego modelu</translation>
     </message>
     <message>
         <source>Its transponder is not in the other list as this model holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>Jego transpondera nie ma w drugiej liście w układzie tego modelu</translation>
     </message>
     <message>
         <source>Every id this model has for such a record is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie id, jakie ten model ma dla takiego wpisu, są zajęte</translation>
     </message>
     <message>
         <source>No channel number of its kind is left for it</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie został dla niego żaden wolny numer kanału tego rodzaju</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizuj</translation>
     </message>
     <message>
         <source>Already here</source>
-        <translation type="unfinished"></translation>
+        <translation>Już jest</translation>
     </message>
     <message>
         <source>Cannot add</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można dodać</translation>
     </message>
 </context>
 <context>
@@ -1349,131 +1349,131 @@
     <name>Transponders</name>
     <message>
         <source>declarations and entities have no place in a transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>deklaracje i encje nie mają miejsca w tabeli transponderów</translation>
     </message>
     <message>
-        <source>elements nested deeper than a satellite&apos;s transponders</source>
-        <translation type="unfinished"></translation>
+        <source>elements nested deeper than a satellite's transponders</source>
+        <translation>elementy zagnieżdżone głębiej niż transpondery satelity</translation>
     </message>
     <message>
         <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>tabela nie zaczyna się od &lt;satellites&gt; ani &lt;cables&gt;</translation>
     </message>
     <message>
         <source>a transponder outside a satellite or cable network</source>
-        <translation type="unfinished"></translation>
+        <translation>transponder poza satelitą lub siecią kablową</translation>
     </message>
     <message>
         <source>the attribute %1 is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>atrybut %1 jest za długi (limit znaków: %2)</translation>
     </message>
     <message>
         <source>the position %1 is not tenths of a degree from -1800 to 1800</source>
-        <translation type="unfinished"></translation>
+        <translation>pozycja %1 nie jest podana w dziesiątych częściach stopnia od -1800 do 1800</translation>
     </message>
     <message>
         <source>more than %1 transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>liczba transponderów przekracza %1</translation>
     </message>
     <message>
         <source>the frequency %1 is not a satellite carrier in kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>częstotliwość %1 nie jest nośną satelitarną w kHz</translation>
     </message>
     <message>
         <source>the symbol rate %1 is not in symbols per second</source>
-        <translation type="unfinished"></translation>
+        <translation>symbol rate %1 nie jest podany w symbolach na sekundę</translation>
     </message>
     <message>
         <source>the frequency %1 is not a cable carrier in kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>częstotliwość %1 nie jest nośną kablową w kHz</translation>
     </message>
     <message>
         <source>the attribute %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>brak atrybutu %1</translation>
     </message>
     <message>
-        <source>%1=&quot;%2&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <source>%1="%2" is not a number</source>
+        <translation>%1="%2" nie jest liczbą</translation>
     </message>
     <message>
-        <source>%1=&quot;%2&quot; is not a value the format knows</source>
-        <translation type="unfinished"></translation>
+        <source>%1="%2" is not a value the format knows</source>
+        <translation>%1="%2" nie jest wartością znaną formatowi</translation>
     </message>
     <message>
         <source>the table is larger than any transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>tabela jest większa niż jakakolwiek tabela transponderów</translation>
     </message>
     <message>
         <source>a [CHANNEL] without FREQUENCY and SYMBOL_RATE</source>
-        <translation type="unfinished"></translation>
+        <translation>[CHANNEL] bez FREQUENCY i SYMBOL_RATE</translation>
     </message>
     <message>
         <source>the frequency %1 is not a cable carrier in Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>częstotliwość %1 nie jest nośną kablową w Hz</translation>
     </message>
     <message>
         <source>the line is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz jest za długi (limit znaków: %1)</translation>
     </message>
     <message>
         <source>the line holds a byte no text holds</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz zawiera bajt, który nie występuje w żadnym tekście</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not KEY = VALUE</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not KEY = VALUE</source>
+        <translation>„%1” nie ma postaci KLUCZ = WARTOŚĆ</translation>
     </message>
     <message>
         <source>a value before the first [CHANNEL]</source>
-        <translation type="unfinished"></translation>
+        <translation>wartość przed pierwszym [CHANNEL]</translation>
     </message>
     <message>
         <source>%1 = %2 is not a value the format knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 nie jest wartością znaną formatowi</translation>
     </message>
     <message>
         <source>%1 = %2 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 nie jest liczbą</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 lists cable multiplexes, which this model does not keep</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zawiera multipleksy kablowe, których ten model nie przechowuje</translation>
     </message>
     <message>
         <source>%1 lists %2 cable networks: keep the one of this list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zawiera kilka sieci kablowych (%2): zostaw w nim tylko sieć tej listy</translation>
     </message>
     <message>
         <source>%1 names no orbital position: choose the satellite to update</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie podaje pozycji orbitalnej: wybierz satelitę do aktualizacji</translation>
     </message>
     <message>
         <source>%1 lists the satellite at %2 twice (lines %3 and %4): keep one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zawiera satelitę na pozycji %2 dwa razy (wiersze %3 i %4): zostaw jeden z nich</translation>
     </message>
     <message>
         <source>Neither the list nor %1 has a satellite at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ani lista, ani %1 nie ma satelity na pozycji %2</translation>
     </message>
     <message>
         <source>%1 has no satellite of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie zawiera żadnego satelity z listy</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished">Zmienione</translation>
+        <translation>Zmieniony</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy</translation>
     </message>
     <message>
         <source>Gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak w tabeli</translation>
     </message>
 </context>
 <context>
@@ -1634,11 +1634,11 @@
     </message>
     <message>
         <source>Merge from</source>
-        <translation type="unfinished"></translation>
+        <translation>Scal z listą</translation>
     </message>
     <message>
         <source>Update transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizuj transpondery</translation>
     </message>
 </context>
 <context>
@@ -1668,15 +1668,15 @@
         <translation>Wiersz %1, pole %2 (%3): %4</translation>
     </message>
     <message>
-        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5</source>
+        <source>Sheet "%1", row %2, column %3 (%4): %5</source>
         <translation>Arkusz „%1”, wiersz %2, kolumna %3 (%4): %5</translation>
     </message>
     <message>
-        <source>Line %1, field %2 (%3): &quot;%4&quot; is not a number</source>
+        <source>Line %1, field %2 (%3): "%4" is not a number</source>
         <translation>Wiersz %1, pole %2 (%3): „%4” nie jest liczbą</translation>
     </message>
     <message>
-        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): &quot;%5&quot; is not a number</source>
+        <source>Sheet "%1", row %2, column %3 (%4): "%5" is not a number</source>
         <translation>Arkusz „%1”, wiersz %2, kolumna %3 (%4): „%5” nie jest liczbą</translation>
     </message>
     <message>
@@ -1684,7 +1684,7 @@
         <translation>Wiersz %1, pole %2 (%3): %4 jest poza zakresem od %5 do %6</translation>
     </message>
     <message>
-        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5 is outside %6 to %7</source>
+        <source>Sheet "%1", row %2, column %3 (%4): %5 is outside %6 to %7</source>
         <translation>Arkusz „%1”, wiersz %2, kolumna %3 (%4): %5 jest poza zakresem od %6 do %7</translation>
     </message>
 </context>
@@ -2396,99 +2396,99 @@
     <name>chanforge::app::CFleetDialog</name>
     <message>
         <source>Send to several receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyślij do kilku odbiorników</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Stan</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Postęp</translation>
     </message>
     <message>
         <source>Repeat on this port</source>
-        <translation type="unfinished"></translation>
+        <translation>Powtarzaj na tym porcie</translation>
     </message>
     <message>
         <source>&amp;Add port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dodaj port</translation>
     </message>
     <message>
         <source>&amp;Other port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inny port:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas</translation>
     </message>
     <message>
         <source>Receiver version</source>
-        <translation type="unfinished"></translation>
+        <translation>Wersja odbiornika</translation>
     </message>
     <message>
         <source>Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloki</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekundy</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished">Szczegóły</translation>
+        <translation>Szczegóły</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Start</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zatrzymaj</translation>
     </message>
     <message>
         <source>Save &amp;report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz &amp;raport…</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport</translation>
     </message>
     <message>
         <source>Tick the ports of the receivers to send to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz porty odbiorników, do których wysłać listę.</translation>
     </message>
     <message>
         <source>The report row was not added to the log in the backup folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz raportu nie został dopisany do dziennika w folderze kopii zapasowych: %1</translation>
     </message>
     <message>
         <source>No receiver has finished yet: the report is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden odbiornik jeszcze nie skończył: raport jest pusty.</translation>
     </message>
     <message>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz raport</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki CSV (*.csv)</translation>
     </message>
     <message>
         <source>report.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>raport.csv</translation>
     </message>
     <message>
         <source>The report was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Raport nie został zapisany: %1</translation>
     </message>
 </context>
 <context>
@@ -2809,7 +2809,7 @@
         <translation>&amp;Instrukcja</translation>
     </message>
     <message>
-        <source>The operator&apos;s guide: receiving, editing, checking, sending</source>
+        <source>The operator's guide: receiving, editing, checking, sending</source>
         <translation>Instrukcja obsługi: odbieranie, edycja, sprawdzanie, wysyłanie</translation>
     </message>
     <message>
@@ -3107,221 +3107,221 @@ Pasek tytułu lub pasek narzędzi
     </message>
     <message>
         <source>Send to se&amp;veral receivers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyślij do ki&amp;lku odbiorników…</translation>
     </message>
     <message>
         <source>Send DB to every ticked port at once, each verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyślij bazę jednocześnie do wszystkich zaznaczonych portów, z weryfikacją każdego</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CMergeCommands</name>
     <message>
         <source>&amp;Merge from…</source>
-        <translation type="unfinished"></translation>
+        <translation>Scal z &amp;listą…</translation>
     </message>
     <message>
         <source>Add the channels of another list, with their satellites and transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj kanały innej listy wraz z ich satelitami i transponderami</translation>
     </message>
     <message>
         <source>Merge from</source>
-        <translation type="unfinished"></translation>
+        <translation>Scal z listą</translation>
     </message>
     <message>
         <source>Channel lists (*.bin *.xls *.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listy kanałów (*.bin *.xls *.csv)</translation>
     </message>
     <message>
         <source>All Files(*.*)</source>
-        <translation type="unfinished">Wszystkie pliki (*.*)</translation>
+        <translation>Wszystkie pliki (*.*)</translation>
     </message>
     <message>
         <source>The channel file of the workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik kanałów do skoroszytu</translation>
     </message>
     <message>
         <source>Local file (*.bin)</source>
-        <translation type="unfinished">Plik lokalny (*.bin)</translation>
+        <translation>Plik lokalny (*.bin)</translation>
     </message>
     <message>
         <source>Read the other list as model %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Odczytać drugą listę jako model %1?</translation>
     </message>
     <message>
-        <source>The other list cannot be put into this model&apos;s layout.</source>
-        <translation type="unfinished"></translation>
+        <source>The other list cannot be put into this model's layout.</source>
+        <translation>Drugiej listy nie da się przenieść do układu tego modelu.</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CMergeDialog</name>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished">Satelity</translation>
+        <translation>Satelity</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished">Transpondery</translation>
+        <translation>Transpondery</translation>
     </message>
     <message>
         <source>Multiplexes</source>
-        <translation type="unfinished">Multipleksy</translation>
+        <translation>Multipleksy</translation>
     </message>
     <message>
         <source>Providers</source>
-        <translation type="unfinished">Dostawcy</translation>
+        <translation>Dostawcy</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished">Kanały</translation>
+        <translation>Kanały</translation>
     </message>
     <message>
         <source>found by carrier and service</source>
-        <translation type="unfinished"></translation>
+        <translation>znaleziony po nośnej i usłudze</translation>
     </message>
     <message>
         <source>found by service and stream ids</source>
-        <translation type="unfinished"></translation>
+        <translation>znaleziony po id usługi i strumienia</translation>
     </message>
     <message>
         <source>found by name</source>
-        <translation type="unfinished"></translation>
+        <translation>znaleziony po nazwie</translation>
     </message>
     <message>
         <source>Merge from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scal z listą: %1</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Kanał</translation>
+        <translation>Kanał</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished">Rodzaj</translation>
+        <translation>Rodzaj</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished">Satelita</translation>
+        <translation>Satelita</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished">Akcja</translation>
+        <translation>Akcja</translation>
     </message>
     <message>
         <source>Number here</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer tutaj</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished">Szczegóły</translation>
+        <translation>Szczegóły</translation>
     </message>
     <message>
         <source>Channels of the other list</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanały drugiej listy</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished">Tabela</translation>
+        <translation>Tabela</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpis</translation>
     </message>
     <message>
         <source>Records to create</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisy do utworzenia</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Zastosuj</translation>
+        <translation>Zastosuj</translation>
     </message>
     <message>
         <source>After the last of their kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Za ostatnim kanałem tego rodzaju</translation>
     </message>
     <message>
         <source>Keep their numbers where free</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj ich numery, jeśli wolne</translation>
     </message>
     <message>
         <source>Fill the gaps</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypełnij luki</translation>
     </message>
     <message>
-        <source>Added channels&apos; n&amp;umbers</source>
-        <translation type="unfinished"></translation>
+        <source>Added channels' n&amp;umbers</source>
+        <translation>&amp;Numery dodanych kanałów</translation>
     </message>
     <message>
         <source>All satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie satelity</translation>
     </message>
     <message>
         <source>TV and radio</source>
-        <translation type="unfinished">TV i radio</translation>
+        <translation>TV i radio</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished">TV</translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished">Radio</translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Show &amp;only</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż &amp;tylko</translation>
     </message>
     <message>
         <source>Channels already here take:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanały już obecne przejmują:</translation>
     </message>
     <message>
         <source>&amp;Locks and skips</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blokady i pomijanie</translation>
     </message>
     <message>
         <source>&amp;Favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ulubione</translation>
     </message>
     <message>
         <source>Na&amp;mes</source>
-        <translation type="unfinished"></translation>
+        <translation>Na&amp;zwy</translation>
     </message>
     <message>
         <source>To add: %1. To update: %2. Already here: %3. Cannot add: %4. Records to create: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do dodania: %1. Do aktualizacji: %2. Już są: %3. Nie można dodać: %4. Wpisy do utworzenia: %5.</translation>
     </message>
     <message>
         <source>%1 %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 z %3</translation>
     </message>
     <message>
         <source>After Apply: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Po zastosowaniu: %1.</translation>
     </message>
     <message>
         <source>Terrestrial</source>
-        <translation type="unfinished">Naziemna</translation>
+        <translation>Naziemna</translation>
     </message>
     <message>
         <source>Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Kablowa</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznana</translation>
     </message>
     <message>
         <source>locks and skips</source>
-        <translation type="unfinished"></translation>
+        <translation>blokady i pomijanie</translation>
     </message>
     <message>
         <source>favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>ulubione</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished">nazwa</translation>
+        <translation>nazwa</translation>
     </message>
 </context>
 <context>
@@ -3640,7 +3640,7 @@ Pasek tytułu lub pasek narzędzi
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel&apos;s character table lacks): tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
+        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel's character table lacks): tick "Cut names to fit", leave the names as they are or leave those lines out.</source>
         <translation>
             <numerusform>%n nazwy ten odbiornik nie zapamięta (za długa lub ze znakiem, którego nie ma w tablicy znaków kanału): zaznacz „Dopasuj nazwy”, zostaw nazwy bez zmian lub pomiń te wiersze.</numerusform>
             <numerusform>%n nazw ten odbiornik nie zapamięta (za długie lub ze znakiem, którego nie ma w tablicy znaków kanału): zaznacz „Dopasuj nazwy”, zostaw nazwy bez zmian lub pomiń te wiersze.</numerusform>
@@ -3712,7 +3712,7 @@ Pasek tytułu lub pasek narzędzi
         <translation>Zastąpione znaki</translation>
     </message>
     <message numerus="yes">
-        <source>“%1” is stored as “%2”: the channel&apos;s character table lacks %n of its character(s)</source>
+        <source>“%1” is stored as “%2”: the channel's character table lacks %n of its character(s)</source>
         <translation>
             <numerusform>„%1” zostanie zapisana jako „%2”: w tablicy znaków kanału brakuje %n jej znaku</numerusform>
             <numerusform>„%1” zostanie zapisana jako „%2”: w tablicy znaków kanału brakuje %n jej znaków</numerusform>
@@ -3819,7 +3819,7 @@ Pasek tytułu lub pasek narzędzi
         <translation>nic nie zostaje: odrzucono</translation>
     </message>
     <message>
-        <source>holds %1, which the channel&apos;s character table cannot hold: refused</source>
+        <source>holds %1, which the channel's character table cannot hold: refused</source>
         <translation>zawiera %1, czego tablica znaków kanału nie obsługuje: odrzucono</translation>
     </message>
     <message>
@@ -3827,7 +3827,7 @@ Pasek tytułu lub pasek narzędzi
         <translation>dłuższa, niż zapamiętuje odbiornik: odrzucono</translation>
     </message>
     <message>
-        <source>cut to &quot;%1&quot;</source>
+        <source>cut to "%1"</source>
         <translation>przycięta do „%1”</translation>
     </message>
     <message>
@@ -3851,7 +3851,7 @@ Pasek tytułu lub pasek narzędzi
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) with characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
+        <source>%n name(s) with characters the channel's character table cannot hold: rename refused. Tick "Cut names to fit" to store them as '?', or leave those lines out.</source>
         <translation>
             <numerusform>%n nazwa ze znakami, których tablica znaków kanału nie obsługuje: zmiana nazw odrzucona. Zaznacz „Dopasuj nazwy”, aby zapisać je jako „?”, lub pomiń te wiersze.</numerusform>
             <numerusform>%n nazwy ze znakami, których tablica znaków kanału nie obsługuje: zmiana nazw odrzucona. Zaznacz „Dopasuj nazwy”, aby zapisać je jako „?”, lub pomiń te wiersze.</numerusform>
@@ -3867,7 +3867,7 @@ Pasek tytułu lub pasek narzędzi
         </translation>
     </message>
     <message numerus="yes">
-        <source>It keeps %n character(s). Shorten the replacement, tick &quot;Cut names to fit&quot; or leave those lines out.</source>
+        <source>It keeps %n character(s). Shorten the replacement, tick "Cut names to fit" or leave those lines out.</source>
         <translation>
             <numerusform>Zapamiętuje %n znak. Skróć zamianę, zaznacz „Dopasuj nazwy” lub pomiń te wiersze.</numerusform>
             <numerusform>Zapamiętuje %n znaki. Skróć zamianę, zaznacz „Dopasuj nazwy” lub pomiń te wiersze.</numerusform>
@@ -3926,7 +3926,7 @@ Pasek tytułu lub pasek narzędzi
         <translation>Kanały radiowe</translation>
     </message>
     <message>
-        <source>No channel named &quot;%1&quot;</source>
+        <source>No channel named "%1"</source>
         <translation>Brak kanału o nazwie „%1”</translation>
     </message>
 </context>
@@ -4014,94 +4014,94 @@ Pasek tytułu lub pasek narzędzi
     <name>chanforge::app::CTransponderCommands</name>
     <message>
         <source>Update tra&amp;nsponders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizuj tra&amp;nspondery…</translation>
     </message>
     <message>
-        <source>Bring a satellite&apos;s transponders up to date from satellites.xml or a scan table</source>
-        <translation type="unfinished"></translation>
+        <source>Bring a satellite's transponders up to date from satellites.xml or a scan table</source>
+        <translation>Zaktualizuj transpondery satelity na podstawie satellites.xml lub tabeli skanowania</translation>
     </message>
     <message>
         <source>Transponders updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaktualizowano transpondery</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CTransponderUpdateDialog</name>
     <message>
         <source>Update transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizuj transpondery</translation>
     </message>
     <message>
         <source>Cable multiplexes</source>
-        <translation type="unfinished">Multipleksy kablowe</translation>
+        <translation>Multipleksy kablowe</translation>
     </message>
     <message>
         <source>&amp;Satellite:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Satelita:</translation>
     </message>
     <message>
         <source>&amp;File…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik…</translation>
     </message>
     <message>
         <source>Ta&amp;ble:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabela:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished">Zmiana</translation>
+        <translation>Zmiana</translation>
     </message>
     <message>
         <source>In the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Na liście</translation>
     </message>
     <message>
         <source>In the table</source>
-        <translation type="unfinished"></translation>
+        <translation>W tabeli</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished">Kanały</translation>
+        <translation>Kanały</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Zastosuj</translation>
+        <translation>Zastosuj</translation>
     </message>
     <message>
         <source>Transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela transponderów</translation>
     </message>
     <message>
         <source>Transponder tables (*.xml *E *W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabele transponderów (*.xml *E *W)</translation>
     </message>
     <message>
         <source>All Files(*.*)</source>
-        <translation type="unfinished">Wszystkie pliki (*.*)</translation>
+        <translation>Wszystkie pliki (*.*)</translation>
     </message>
     <message>
         <source>%1 (scan table of the system)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (systemowa tabela skanowania)</translation>
     </message>
     <message>
         <source>The list has no satellite.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista nie zawiera żadnego satelity.</translation>
     </message>
     <message>
         <source>Choose a table: satellites.xml or a DVB scan table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz tabelę: satellites.xml lub tabelę skanowania DVB.</translation>
     </message>
     <message>
         <source>Left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pominięto: %1</translation>
     </message>
     <message>
         <source>The transponders are as the table lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondery są zgodne z tabelą.</translation>
     </message>
     <message>
         <source>Changed: %1, new: %2, deleted: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmienione: %1, nowe: %2, usunięte: %3.</translation>
     </message>
 </context>
 <context>
@@ -4225,7 +4225,7 @@ Pasek tytułu lub pasek narzędzi
         <translation>Tuner 2</translation>
     </message>
     <message>
-        <source>The name holds %1, which the channel&apos;s character table cannot hold.</source>
+        <source>The name holds %1, which the channel's character table cannot hold.</source>
         <translation>Nazwa zawiera %1, czego tablica znaków kanału nie obsługuje.</translation>
     </message>
 </context>
