@@ -9,22 +9,22 @@
     </message>
     <message>
         <source>Fav</source>
-        <extracomment>Column header: the channel&apos;s position in the favourite group shown (a number).</extracomment>
+        <extracomment>Column header: the channel's position in the favourite group shown (a number).</extracomment>
         <translation>Fav</translation>
     </message>
     <message>
         <source>SatID</source>
-        <extracomment>Column header: id of the channel&apos;s satellite record. Keep it short.</extracomment>
+        <extracomment>Column header: id of the channel's satellite record. Keep it short.</extracomment>
         <translation>UyduID</translation>
     </message>
     <message>
         <source>TPID</source>
-        <extracomment>Column header: id of the channel&apos;s transponder (carrier) record.</extracomment>
+        <extracomment>Column header: id of the channel's transponder (carrier) record.</extracomment>
         <translation>TPID</translation>
     </message>
     <message>
         <source>CH#</source>
-        <extracomment>Column header: channel number (the receiver&apos;s programme number).</extracomment>
+        <extracomment>Column header: channel number (the receiver's programme number).</extracomment>
         <translation>No</translation>
     </message>
     <message>
@@ -53,22 +53,22 @@
 <context>
     <name>ChannelName</name>
     <message>
-        <source>&quot;%1&quot; holds %2, which the channel&apos;s character table cannot hold</source>
+        <source>"%1" holds %2, which the channel's character table cannot hold</source>
         <translation>“%1” içinde %2 var; kanalın karakter tablosunda bu karakter yok</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
+        <source>"%1" is longer than the %2 characters the receiver keeps of a name</source>
         <translation>“%1”, alıcının bir addan sakladığı %2 karakterden uzun</translation>
     </message>
 </context>
 <context>
     <name>Check</name>
     <message>
-        <source>TV channel %1 &quot;%2&quot;</source>
+        <source>TV channel %1 "%2"</source>
         <translation>TV kanalı %1 “%2”</translation>
     </message>
     <message>
-        <source>radio channel %1 &quot;%2&quot;</source>
+        <source>radio channel %1 "%2"</source>
         <translation>radyo kanalı %1 “%2”</translation>
     </message>
     <message>
@@ -136,15 +136,15 @@
         <translation>%1 adı yalnızca boşluklardan oluşuyor</translation>
     </message>
     <message>
-        <source>satellite &quot;%1&quot;</source>
+        <source>satellite "%1"</source>
         <translation>uydu “%1”</translation>
     </message>
     <message>
-        <source>provider &quot;%1&quot;</source>
+        <source>provider "%1"</source>
         <translation>sağlayıcı “%1”</translation>
     </message>
     <message>
-        <source>favourite group &quot;%1&quot;</source>
+        <source>favourite group "%1"</source>
         <translation>favori grubu “%1”</translation>
     </message>
     <message>
@@ -152,7 +152,7 @@
         <translation>%1 adı, alıcının gösteremediği %2 baytını içeriyor</translation>
     </message>
     <message>
-        <source>The name of the %1 is cut to &quot;%2&quot;: the receiver keeps %3 bytes</source>
+        <source>The name of the %1 is cut to "%2": the receiver keeps %3 bytes</source>
         <translation>%1 adı “%2” olarak kısaltılıyor: alıcı %3 bayt saklıyor</translation>
     </message>
     <message>
@@ -180,7 +180,7 @@
         <translation>Kanal tablosunda %1 kayıt var, ancak flash bloğu yalnızca %2 kayıt alıyor</translation>
     </message>
     <message>
-        <source>Favourite group %1 &quot;%2&quot; is past the %3 groups the receiver keeps</source>
+        <source>Favourite group %1 "%2" is past the %3 groups the receiver keeps</source>
         <translation>Favori grubu %1 “%2”, alıcının sakladığı %3 grubun ötesinde</translation>
     </message>
     <message numerus="yes">
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Transponder ids have reached %1, past 255: new transponders get ids the receiver cannot store</source>
-        <translation>Transponder id&apos;leri %1 değerine ulaştı, 255&apos;i aştı: yeni transponderler alıcının saklayamayacağı id&apos;ler alıyor</translation>
+        <translation>Transponder id'leri %1 değerine ulaştı, 255'i aştı: yeni transponderler alıcının saklayamayacağı id'ler alıyor</translation>
     </message>
     <message>
         <source>%1 is used by no channel</source>
@@ -222,15 +222,15 @@
         <translation>%1 eklendi</translation>
     </message>
     <message>
-        <source>Satellite %1 &quot;%2&quot;</source>
+        <source>Satellite %1 "%2"</source>
         <translation>Uydu %1 “%2”</translation>
     </message>
     <message>
-        <source>Provider %1 &quot;%2&quot;</source>
+        <source>Provider %1 "%2"</source>
         <translation>Sağlayıcı %1 “%2”</translation>
     </message>
     <message>
-        <source>Favourite group %1 &quot;%2&quot;</source>
+        <source>Favourite group %1 "%2"</source>
         <translation>Favori grubu %1 “%2”</translation>
     </message>
     <message>
@@ -310,7 +310,7 @@
         <translation>%1 %2 konumundan %3 konumuna taşındı</translation>
     </message>
     <message>
-        <source>The %1 renamed to &quot;%2&quot;</source>
+        <source>The %1 renamed to "%2"</source>
         <translation>%1 yeni adı: “%2”</translation>
     </message>
     <message>
@@ -346,7 +346,7 @@
         <translation>Alıcıda, %2 bloklarında gönderilenden farklı %1 bayt var</translation>
     </message>
     <message numerus="yes">
-        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver&apos;s channel file first.</source>
+        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver's channel file first.</source>
         <translation>
             <numerusform>%n kanalın uydusu, transponderi veya sağlayıcısı bu listede yok: önce alıcının kanal dosyasını açın.</numerusform>
         </translation>
@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>Transponder ids used up</source>
-        <translation>Transponder id&apos;leri tükendi</translation>
+        <translation>Transponder id'leri tükendi</translation>
     </message>
     <message>
         <source>Satellites</source>
@@ -570,24 +570,24 @@
         <translation>Karasal taraf (uydu 1) yazılamıyor: diğer modelde bu türde karasal tuner yok</translation>
     </message>
     <message>
-        <source>Satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <source>Satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
         <translation>Uydu 1, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
-        <source>1 transponder of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
-        <translation>Uydu 1&apos;in 1 transponderi, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
+        <source>1 transponder of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <translation>Uydu 1'in 1 transponderi, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
-        <source>%1 transponders of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
-        <translation>Uydu 1&apos;in %1 transponderi, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
+        <source>%1 transponders of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <translation>Uydu 1'in %1 transponderi, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
-        <source>1 channel of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
-        <translation>Uydu 1&apos;in 1 kanalı, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
+        <source>1 channel of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <translation>Uydu 1'in 1 kanalı, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
-        <source>%1 channels of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
-        <translation>Uydu 1&apos;in %1 kanalı, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
+        <source>%1 channels of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <translation>Uydu 1'in %1 kanalı, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
         <source>1 channel on satellite carriers cannot be written: the other model has no satellite tuner</source>
@@ -661,11 +661,11 @@
         <translation>Çalışma kitabı parola korumalı</translation>
     </message>
     <message>
-        <source>The workbook has two sheets &quot;Channel&quot;: cannot tell which to replace</source>
+        <source>The workbook has two sheets "Channel": cannot tell which to replace</source>
         <translation>Çalışma kitabında iki “Channel” sayfası var: hangisinin değiştirileceği anlaşılamıyor</translation>
     </message>
     <message>
-        <source>The workbook has no sheet &quot;Channel&quot;</source>
+        <source>The workbook has no sheet "Channel"</source>
         <translation>Çalışma kitabında “Channel” sayfası yok</translation>
     </message>
     <message>
@@ -732,24 +732,24 @@
         <translation>Bir kanal adı alıcının sakladığından uzun: hiçbir şey değişmedi</translation>
     </message>
     <message>
-        <source>The transponder&apos;s satellite does not exist</source>
+        <source>The transponder's satellite does not exist</source>
         <translation>Transponderin uydusu mevcut değil</translation>
     </message>
     <message>
         <source>Cannot add a satellite: satellite IDs end at 255</source>
-        <translation>Uydu eklenemiyor: uydu id&apos;leri 255&apos;te bitiyor</translation>
+        <translation>Uydu eklenemiyor: uydu id'leri 255'te bitiyor</translation>
     </message>
     <message>
         <source>Cannot add a transponder to this satellite: transponder IDs end at 255</source>
-        <translation>Bu uyduya transponder eklenemiyor: transponder id&apos;leri 255&apos;te bitiyor</translation>
+        <translation>Bu uyduya transponder eklenemiyor: transponder id'leri 255'te bitiyor</translation>
     </message>
     <message>
         <source>Cannot add a Mux: Mux IDs end at 255</source>
-        <translation>Multipleks eklenemiyor: multipleks id&apos;leri 255&apos;te bitiyor</translation>
+        <translation>Multipleks eklenemiyor: multipleks id'leri 255'te bitiyor</translation>
     </message>
     <message>
         <source>Cannot add a provider: broadcast IDs end at 65535</source>
-        <translation>Sağlayıcı eklenemiyor: sağlayıcı id&apos;leri 65535&apos;te bitiyor</translation>
+        <translation>Sağlayıcı eklenemiyor: sağlayıcı id'leri 65535'te bitiyor</translation>
     </message>
     <message>
         <source>The record could not be stored</source>
@@ -815,47 +815,47 @@
     <name>Fleet</name>
     <message>
         <source>waiting for the receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>alıcı bekleniyor</translation>
     </message>
     <message>
         <source>sending block %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>blok %1 / %2 gönderiliyor</translation>
     </message>
     <message>
         <source>verifying</source>
-        <translation type="unfinished"></translation>
+        <translation>doğrulanıyor</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>bitti</translation>
     </message>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>başarısız: %1</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Durduruldu</translation>
     </message>
     <message>
         <source>The receiver holds a database that differs from the one sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Alıcıdaki liste gönderilenden farklı</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>doğrulandı</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished"></translation>
+        <translation>gönderildi</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>başarısız</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>durduruldu</translation>
     </message>
 </context>
 <context>
@@ -881,7 +881,7 @@
         <translation>Spor</translation>
     </message>
     <message>
-        <source>Children&apos;s</source>
+        <source>Children's</source>
         <translation>Çocuk</translation>
     </message>
     <message>
@@ -1023,12 +1023,12 @@
     </message>
     <message>
         <source>Mark</source>
-        <extracomment>Column header, cable: the multiplex&apos;s marker flag (a check mark), not a brand.</extracomment>
+        <extracomment>Column header, cable: the multiplex's marker flag (a check mark), not a brand.</extracomment>
         <translation>İşaret</translation>
     </message>
     <message>
         <source>NO</source>
-        <extracomment>Column header: number (the row&apos;s position), not the word &quot;no&quot;.</extracomment>
+        <extracomment>Column header: number (the row's position), not the word "no".</extracomment>
         <translation>No</translation>
     </message>
     <message>
@@ -1102,11 +1102,11 @@
 <context>
     <name>LossesDialog</name>
     <message>
-        <source>Radio %1 &quot;%2&quot;</source>
+        <source>Radio %1 "%2"</source>
         <translation>Radyo %1 “%2”</translation>
     </message>
     <message>
-        <source>TV %1 &quot;%2&quot;</source>
+        <source>TV %1 "%2"</source>
         <translation>TV %1 “%2”</translation>
     </message>
     <message>
@@ -1114,7 +1114,7 @@
         <translation>Kayıt %1</translation>
     </message>
     <message>
-        <source>%1, cut to &quot;%2&quot;</source>
+        <source>%1, cut to "%2"</source>
         <translation>%1, “%2” olarak kısaltıldı</translation>
     </message>
     <message>
@@ -1134,83 +1134,83 @@
     <name>Merge</name>
     <message>
         <source>This model cannot hold the channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu model kanalı alamıyor</translation>
     </message>
     <message>
         <source>The satellite table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Uydu tablosu dolu</translation>
     </message>
     <message>
         <source>This model keeps no satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu model uydu saklamıyor</translation>
     </message>
     <message>
         <source>The transponder table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder tablosu dolu</translation>
     </message>
     <message>
         <source>This model keeps no transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu model transponder saklamıyor</translation>
     </message>
     <message>
         <source>The multiplex table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Multipleks tablosu dolu</translation>
     </message>
     <message>
         <source>This model keeps no terrestrial multiplexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu model karasal multipleks saklamıyor</translation>
     </message>
     <message>
         <source>This model keeps no cable multiplexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu model kablo multipleksi saklamıyor</translation>
     </message>
     <message>
         <source>The provider table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Sağlayıcı tablosu dolu</translation>
     </message>
     <message>
         <source>This model keeps no providers</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu model sağlayıcı saklamıyor</translation>
     </message>
     <message>
         <source>The channel table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal tablosu dolu</translation>
     </message>
     <message>
         <source>This model keeps no channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu model kanal saklamıyor</translation>
     </message>
     <message>
         <source>Its satellite is not in the other list as this model holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>Uydusu, bu modelin düzeninde okunan diğer listede yok</translation>
     </message>
     <message>
         <source>Its transponder is not in the other list as this model holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponderi, bu modelin düzeninde okunan diğer listede yok</translation>
     </message>
     <message>
         <source>Every id this model has for such a record is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu modelin böyle bir kayıt için ayırdığı tüm id'ler dolu</translation>
     </message>
     <message>
         <source>No channel number of its kind is left for it</source>
-        <translation type="unfinished"></translation>
+        <translation>Türünde boş kanal numarası kalmadı</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekle</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished">Güncelle</translation>
+        <translation>Güncelle</translation>
     </message>
     <message>
         <source>Already here</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaten var</translation>
     </message>
     <message>
         <source>Cannot add</source>
-        <translation type="unfinished"></translation>
+        <translation>Eklenemez</translation>
     </message>
 </context>
 <context>
@@ -1239,7 +1239,7 @@
     </message>
     <message>
         <source>the ids are not three numbers ONID-TSID-SID</source>
-        <translation>id&apos;ler ONID-TSID-SID biçiminde üç sayı değil</translation>
+        <translation>id'ler ONID-TSID-SID biçiminde üç sayı değil</translation>
     </message>
     <message>
         <source>the name is empty</source>
@@ -1345,131 +1345,131 @@
     <name>Transponders</name>
     <message>
         <source>declarations and entities have no place in a transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>bir transponder tablosunda bildirimlere ve varlıklara yer yok</translation>
     </message>
     <message>
-        <source>elements nested deeper than a satellite&apos;s transponders</source>
-        <translation type="unfinished"></translation>
+        <source>elements nested deeper than a satellite's transponders</source>
+        <translation>bir uydunun transponderlerinden daha derine yuvalanmış öğeler</translation>
     </message>
     <message>
         <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>tablo &lt;satellites&gt; veya &lt;cables&gt; ile başlamıyor</translation>
     </message>
     <message>
         <source>a transponder outside a satellite or cable network</source>
-        <translation type="unfinished"></translation>
+        <translation>uydu veya kablo ağı dışında bir transponder</translation>
     </message>
     <message>
         <source>the attribute %1 is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 özniteliği %2 karakterden uzun</translation>
     </message>
     <message>
         <source>the position %1 is not tenths of a degree from -1800 to 1800</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konumu -1800 ile 1800 arasında onda bir derece cinsinden değil</translation>
     </message>
     <message>
         <source>more than %1 transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 transponderden fazla</translation>
     </message>
     <message>
         <source>the frequency %1 is not a satellite carrier in kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 frekansı kHz cinsinden bir uydu taşıyıcısı değil</translation>
     </message>
     <message>
         <source>the symbol rate %1 is not in symbols per second</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sembol oranı saniyede sembol cinsinden değil</translation>
     </message>
     <message>
         <source>the frequency %1 is not a cable carrier in kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 frekansı kHz cinsinden bir kablo taşıyıcısı değil</translation>
     </message>
     <message>
         <source>the attribute %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 özniteliği eksik</translation>
     </message>
     <message>
-        <source>%1=&quot;%2&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <source>%1="%2" is not a number</source>
+        <translation>%1="%2" bir sayı değil</translation>
     </message>
     <message>
-        <source>%1=&quot;%2&quot; is not a value the format knows</source>
-        <translation type="unfinished"></translation>
+        <source>%1="%2" is not a value the format knows</source>
+        <translation>%1="%2" biçimin tanıdığı bir değer değil</translation>
     </message>
     <message>
         <source>the table is larger than any transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>tablo her transponder tablosundan büyük</translation>
     </message>
     <message>
         <source>a [CHANNEL] without FREQUENCY and SYMBOL_RATE</source>
-        <translation type="unfinished"></translation>
+        <translation>FREQUENCY ve SYMBOL_RATE içermeyen bir [CHANNEL]</translation>
     </message>
     <message>
         <source>the frequency %1 is not a cable carrier in Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 frekansı Hz cinsinden bir kablo taşıyıcısı değil</translation>
     </message>
     <message>
         <source>the line is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>satır %1 karakterden uzun</translation>
     </message>
     <message>
         <source>the line holds a byte no text holds</source>
-        <translation type="unfinished"></translation>
+        <translation>satırda hiçbir metinde bulunmayan bir bayt var</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not KEY = VALUE</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not KEY = VALUE</source>
+        <translation>“%1” ANAHTAR = DEĞER biçiminde değil</translation>
     </message>
     <message>
         <source>a value before the first [CHANNEL]</source>
-        <translation type="unfinished"></translation>
+        <translation>ilk [CHANNEL] öncesinde bir değer</translation>
     </message>
     <message>
         <source>%1 = %2 is not a value the format knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 biçimin tanıdığı bir değer değil</translation>
     </message>
     <message>
         <source>%1 = %2 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 bir sayı değil</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 lists cable multiplexes, which this model does not keep</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kablo multipleksleri listeliyor, bu model bunları saklamıyor</translation>
     </message>
     <message>
         <source>%1 lists %2 cable networks: keep the one of this list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 kablo ağı listeliyor: bu listedekini tutun</translation>
     </message>
     <message>
         <source>%1 names no orbital position: choose the satellite to update</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bir yörünge konumu belirtmiyor: güncellenecek uyduyu seçin</translation>
     </message>
     <message>
         <source>%1 lists the satellite at %2 twice (lines %3 and %4): keep one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 konumundaki uyduyu iki kez listeliyor (satır %3 ve %4): birini tutun</translation>
     </message>
     <message>
         <source>Neither the list nor %1 has a satellite at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne listede ne de %1 içinde %2 konumunda uydu var</translation>
     </message>
     <message>
         <source>%1 has no satellite of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 içinde listedeki uydulardan hiçbiri yok</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished">Değişti</translation>
+        <translation>Değişti</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished">Yeni</translation>
+        <translation>Yeni</translation>
     </message>
     <message>
         <source>Gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalktı</translation>
     </message>
 </context>
 <context>
@@ -1630,11 +1630,11 @@
     </message>
     <message>
         <source>Merge from</source>
-        <translation type="unfinished"></translation>
+        <translation>Başka listeyle birleştir</translation>
     </message>
     <message>
         <source>Update transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponderleri güncelle</translation>
     </message>
 </context>
 <context>
@@ -1664,15 +1664,15 @@
         <translation>Satır %1, alan %2 (%3): %4</translation>
     </message>
     <message>
-        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5</source>
+        <source>Sheet "%1", row %2, column %3 (%4): %5</source>
         <translation>Sayfa “%1”, satır %2, sütun %3 (%4): %5</translation>
     </message>
     <message>
-        <source>Line %1, field %2 (%3): &quot;%4&quot; is not a number</source>
+        <source>Line %1, field %2 (%3): "%4" is not a number</source>
         <translation>Satır %1, alan %2 (%3): “%4” bir sayı değil</translation>
     </message>
     <message>
-        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): &quot;%5&quot; is not a number</source>
+        <source>Sheet "%1", row %2, column %3 (%4): "%5" is not a number</source>
         <translation>Sayfa “%1”, satır %2, sütun %3 (%4): “%5” bir sayı değil</translation>
     </message>
     <message>
@@ -1680,7 +1680,7 @@
         <translation>Satır %1, alan %2 (%3): %4, %5 ile %6 aralığının dışında</translation>
     </message>
     <message>
-        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5 is outside %6 to %7</source>
+        <source>Sheet "%1", row %2, column %3 (%4): %5 is outside %6 to %7</source>
         <translation>Sayfa “%1”, satır %2, sütun %3 (%4): %5, %6 ile %7 aralığının dışında</translation>
     </message>
 </context>
@@ -2378,99 +2378,99 @@
     <name>chanforge::app::CFleetDialog</name>
     <message>
         <source>Send to several receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Birden çok alıcıya gönder</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Durum</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>İlerleme</translation>
     </message>
     <message>
         <source>Repeat on this port</source>
-        <translation type="unfinished"></translation>
+        <translation>Bu portta yinele</translation>
     </message>
     <message>
         <source>&amp;Add port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port &amp;ekle</translation>
     </message>
     <message>
         <source>&amp;Other port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diğer port:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Saat</translation>
     </message>
     <message>
         <source>Receiver version</source>
-        <translation type="unfinished"></translation>
+        <translation>Alıcı sürümü</translation>
     </message>
     <message>
         <source>Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Blok</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Saniye</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonuç</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished">Ayrıntılar</translation>
+        <translation>Ayrıntılar</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Başlat</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;urdur</translation>
     </message>
     <message>
         <source>Save &amp;report…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raporu kaydet…</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapor</translation>
     </message>
     <message>
         <source>Tick the ports of the receivers to send to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gönderilecek alıcıların portlarını işaretleyin.</translation>
     </message>
     <message>
         <source>The report row was not added to the log in the backup folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapor satırı yedek klasöründeki günlüğe eklenemedi: %1</translation>
     </message>
     <message>
         <source>No receiver has finished yet: the report is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Henüz hiçbir alıcı bitirmedi: rapor boş.</translation>
     </message>
     <message>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>Raporu kaydet</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV dosyaları (*.csv)</translation>
     </message>
     <message>
         <source>report.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>rapor.csv</translation>
     </message>
     <message>
         <source>The report was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapor kaydedilemedi: %1</translation>
     </message>
 </context>
 <context>
@@ -2781,7 +2781,7 @@
         <translation>Kıla&amp;vuz</translation>
     </message>
     <message>
-        <source>The operator&apos;s guide: receiving, editing, checking, sending</source>
+        <source>The operator's guide: receiving, editing, checking, sending</source>
         <translation>Kullanım kılavuzu: alma, düzenleme, denetleme, gönderme</translation>
     </message>
     <message>
@@ -3069,221 +3069,221 @@ Başlık çubuğu veya araç çubuğu
     </message>
     <message>
         <source>Send to se&amp;veral receivers…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Birden çok alıcıya gönder…</translation>
     </message>
     <message>
         <source>Send DB to every ticked port at once, each verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Listeyi işaretli tüm portlara aynı anda gönder, her birini doğrula</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CMergeCommands</name>
     <message>
         <source>&amp;Merge from…</source>
-        <translation type="unfinished"></translation>
+        <translation>Başka &amp;listeyle birleştir…</translation>
     </message>
     <message>
         <source>Add the channels of another list, with their satellites and transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Başka bir listenin kanallarını uyduları ve transponderleriyle birlikte ekle</translation>
     </message>
     <message>
         <source>Merge from</source>
-        <translation type="unfinished"></translation>
+        <translation>Başka listeyle birleştir</translation>
     </message>
     <message>
         <source>Channel lists (*.bin *.xls *.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal listeleri (*.bin *.xls *.csv)</translation>
     </message>
     <message>
         <source>All Files(*.*)</source>
-        <translation type="unfinished">Tüm dosyalar (*.*)</translation>
+        <translation>Tüm dosyalar (*.*)</translation>
     </message>
     <message>
         <source>The channel file of the workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Çalışma kitabının kanal dosyası</translation>
     </message>
     <message>
         <source>Local file (*.bin)</source>
-        <translation type="unfinished">Yerel dosya (*.bin)</translation>
+        <translation>Yerel dosya (*.bin)</translation>
     </message>
     <message>
         <source>Read the other list as model %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diğer liste model %1 olarak okunsun mu?</translation>
     </message>
     <message>
-        <source>The other list cannot be put into this model&apos;s layout.</source>
-        <translation type="unfinished"></translation>
+        <source>The other list cannot be put into this model's layout.</source>
+        <translation>Diğer liste bu modelin düzenine getirilemiyor.</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CMergeDialog</name>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished">Uydular</translation>
+        <translation>Uydular</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished">Transponderler</translation>
+        <translation>Transponderler</translation>
     </message>
     <message>
         <source>Multiplexes</source>
-        <translation type="unfinished">Multipleksler</translation>
+        <translation>Multipleksler</translation>
     </message>
     <message>
         <source>Providers</source>
-        <translation type="unfinished">Sağlayıcılar</translation>
+        <translation>Sağlayıcılar</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished">Kanallar</translation>
+        <translation>Kanallar</translation>
     </message>
     <message>
         <source>found by carrier and service</source>
-        <translation type="unfinished"></translation>
+        <translation>taşıyıcı ve servisle bulundu</translation>
     </message>
     <message>
         <source>found by service and stream ids</source>
-        <translation type="unfinished"></translation>
+        <translation>servis ve akış id'leriyle bulundu</translation>
     </message>
     <message>
         <source>found by name</source>
-        <translation type="unfinished"></translation>
+        <translation>adla bulundu</translation>
     </message>
     <message>
         <source>Merge from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ile birleştir</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Kanal</translation>
+        <translation>Kanal</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished">Tip</translation>
+        <translation>Tip</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished">Uydu</translation>
+        <translation>Uydu</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished">İşlem</translation>
+        <translation>İşlem</translation>
     </message>
     <message>
         <source>Number here</source>
-        <translation type="unfinished"></translation>
+        <translation>Buradaki no</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished">Ayrıntılar</translation>
+        <translation>Ayrıntılar</translation>
     </message>
     <message>
         <source>Channels of the other list</source>
-        <translation type="unfinished"></translation>
+        <translation>Diğer listenin kanalları</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished">Tablo</translation>
+        <translation>Tablo</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Kayıt</translation>
     </message>
     <message>
         <source>Records to create</source>
-        <translation type="unfinished"></translation>
+        <translation>Oluşturulacak kayıtlar</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Uygula</translation>
+        <translation>Uygula</translation>
     </message>
     <message>
         <source>After the last of their kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Türünün sonuncusundan sonra</translation>
     </message>
     <message>
         <source>Keep their numbers where free</source>
-        <translation type="unfinished"></translation>
+        <translation>Boşsa numaralarını koru</translation>
     </message>
     <message>
         <source>Fill the gaps</source>
-        <translation type="unfinished"></translation>
+        <translation>Boşlukları doldur</translation>
     </message>
     <message>
-        <source>Added channels&apos; n&amp;umbers</source>
-        <translation type="unfinished"></translation>
+        <source>Added channels' n&amp;umbers</source>
+        <translation>Eklenen kanalların &amp;numaraları</translation>
     </message>
     <message>
         <source>All satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Tüm uydular</translation>
     </message>
     <message>
         <source>TV and radio</source>
-        <translation type="unfinished">TV ve radyo</translation>
+        <translation>TV ve radyo</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished">TV</translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished">Radyo</translation>
+        <translation>Radyo</translation>
     </message>
     <message>
         <source>Show &amp;only</source>
-        <translation type="unfinished"></translation>
+        <translation>Yalnızca &amp;göster</translation>
     </message>
     <message>
         <source>Channels already here take:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaten var olan kanallar şunları alır:</translation>
     </message>
     <message>
         <source>&amp;Locks and skips</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kilitler ve atlamalar</translation>
     </message>
     <message>
         <source>&amp;Favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Favoriler</translation>
     </message>
     <message>
         <source>Na&amp;mes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adlar</translation>
     </message>
     <message>
         <source>To add: %1. To update: %2. Already here: %3. Cannot add: %4. Records to create: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eklenecek: %1. Güncellenecek: %2. Zaten var: %3. Eklenemez: %4. Oluşturulacak kayıtlar: %5.</translation>
     </message>
     <message>
         <source>%1 %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 / %3</translation>
     </message>
     <message>
         <source>After Apply: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uyguladıktan sonra: %1.</translation>
     </message>
     <message>
         <source>Terrestrial</source>
-        <translation type="unfinished">Karasal</translation>
+        <translation>Karasal</translation>
     </message>
     <message>
         <source>Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Kablo</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilinmiyor</translation>
     </message>
     <message>
         <source>locks and skips</source>
-        <translation type="unfinished"></translation>
+        <translation>kilitler ve atlamalar</translation>
     </message>
     <message>
         <source>favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>favoriler</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished">ad</translation>
+        <translation>ad</translation>
     </message>
 </context>
 <context>
@@ -3443,7 +3443,7 @@ Başlık çubuğu veya araç çubuğu
     </message>
     <message>
         <source>service and stream ids</source>
-        <translation>servis ve akış id&apos;leri</translation>
+        <translation>servis ve akış id'leri</translation>
     </message>
     <message>
         <source>name (uncertain)</source>
@@ -3596,7 +3596,7 @@ Başlık çubuğu veya araç çubuğu
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel&apos;s character table lacks): tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
+        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel's character table lacks): tick "Cut names to fit", leave the names as they are or leave those lines out.</source>
         <translation>
             <numerusform>Bu alıcının saklayamayacağı %n ad var (çok uzun veya kanalın karakter tablosunda olmayan bir karakter içeriyor): “Adları sığdır” seçeneğini işaretleyin, adları olduğu gibi bırakın veya bu satırları dışarıda bırakın.</numerusform>
         </translation>
@@ -3666,7 +3666,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>Karakterler değiştirildi</translation>
     </message>
     <message numerus="yes">
-        <source>“%1” is stored as “%2”: the channel&apos;s character table lacks %n of its character(s)</source>
+        <source>“%1” is stored as “%2”: the channel's character table lacks %n of its character(s)</source>
         <translation>
             <numerusform>“%1”, “%2” olarak saklanıyor: kanalın karakter tablosunda %n karakteri yok</numerusform>
         </translation>
@@ -3769,7 +3769,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>hiçbir şey kalmıyor: reddedildi</translation>
     </message>
     <message>
-        <source>holds %1, which the channel&apos;s character table cannot hold: refused</source>
+        <source>holds %1, which the channel's character table cannot hold: refused</source>
         <translation>kanalın karakter tablosunda olmayan %1 içeriyor: reddedildi</translation>
     </message>
     <message>
@@ -3777,7 +3777,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>alıcının sakladığından uzun: reddedildi</translation>
     </message>
     <message>
-        <source>cut to &quot;%1&quot;</source>
+        <source>cut to "%1"</source>
         <translation>“%1” olarak kısaltıldı</translation>
     </message>
     <message>
@@ -3799,7 +3799,7 @@ Başlık çubuğu veya araç çubuğu
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) with characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
+        <source>%n name(s) with characters the channel's character table cannot hold: rename refused. Tick "Cut names to fit" to store them as '?', or leave those lines out.</source>
         <translation>
             <numerusform>Kanalın karakter tablosunda olmayan karakterler içeren %n ad: yeniden adlandırma reddedildi. Bunları “?” olarak saklamak için “Adları sığdır” seçeneğini işaretleyin veya bu satırları dışarıda bırakın.</numerusform>
         </translation>
@@ -3811,7 +3811,7 @@ Başlık çubuğu veya araç çubuğu
         </translation>
     </message>
     <message numerus="yes">
-        <source>It keeps %n character(s). Shorten the replacement, tick &quot;Cut names to fit&quot; or leave those lines out.</source>
+        <source>It keeps %n character(s). Shorten the replacement, tick "Cut names to fit" or leave those lines out.</source>
         <translation>
             <numerusform>Alıcı %n karakter saklar. Yeni metni kısaltın, “Adları sığdır” seçeneğini işaretleyin veya bu satırları dışarıda bırakın.</numerusform>
         </translation>
@@ -3862,7 +3862,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>Radyo kanalları</translation>
     </message>
     <message>
-        <source>No channel named &quot;%1&quot;</source>
+        <source>No channel named "%1"</source>
         <translation>“%1” adlı kanal yok</translation>
     </message>
 </context>
@@ -3950,94 +3950,94 @@ Başlık çubuğu veya araç çubuğu
     <name>chanforge::app::CTransponderCommands</name>
     <message>
         <source>Update tra&amp;nsponders…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transponderleri güncelle…</translation>
     </message>
     <message>
-        <source>Bring a satellite&apos;s transponders up to date from satellites.xml or a scan table</source>
-        <translation type="unfinished"></translation>
+        <source>Bring a satellite's transponders up to date from satellites.xml or a scan table</source>
+        <translation>Bir uydunun transponderlerini satellites.xml veya bir tarama tablosuna göre güncelle</translation>
     </message>
     <message>
         <source>Transponders updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponderler güncellendi</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CTransponderUpdateDialog</name>
     <message>
         <source>Update transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponderleri güncelle</translation>
     </message>
     <message>
         <source>Cable multiplexes</source>
-        <translation type="unfinished">Kablo multipleksleri</translation>
+        <translation>Kablo multipleksleri</translation>
     </message>
     <message>
         <source>&amp;Satellite:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uydu:</translation>
     </message>
     <message>
         <source>&amp;File…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dosya…</translation>
     </message>
     <message>
         <source>Ta&amp;ble:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tablo:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished">Değişiklik</translation>
+        <translation>Değişiklik</translation>
     </message>
     <message>
         <source>In the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Listede</translation>
     </message>
     <message>
         <source>In the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabloda</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished">Kanallar</translation>
+        <translation>Kanallar</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Uygula</translation>
+        <translation>Uygula</translation>
     </message>
     <message>
         <source>Transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder tablosu</translation>
     </message>
     <message>
         <source>Transponder tables (*.xml *E *W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponder tabloları (*.xml *E *W)</translation>
     </message>
     <message>
         <source>All Files(*.*)</source>
-        <translation type="unfinished">Tüm dosyalar (*.*)</translation>
+        <translation>Tüm dosyalar (*.*)</translation>
     </message>
     <message>
         <source>%1 (scan table of the system)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sistemin tarama tablosu)</translation>
     </message>
     <message>
         <source>The list has no satellite.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listede uydu yok.</translation>
     </message>
     <message>
         <source>Choose a table: satellites.xml or a DVB scan table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bir tablo seçin: satellites.xml veya bir DVB tarama tablosu.</translation>
     </message>
     <message>
         <source>Left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dışarıda bırakılan: %1</translation>
     </message>
     <message>
         <source>The transponders are as the table lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transponderler tablonun listelediği gibi.</translation>
     </message>
     <message>
         <source>Changed: %1, new: %2, deleted: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Değişen: %1, yeni: %2, silinen: %3.</translation>
     </message>
 </context>
 <context>
@@ -4157,7 +4157,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>Tuner 2</translation>
     </message>
     <message>
-        <source>The name holds %1, which the channel&apos;s character table cannot hold.</source>
+        <source>The name holds %1, which the channel's character table cannot hold.</source>
         <translation>Ad, kanalın karakter tablosunda olmayan %1 içeriyor.</translation>
     </message>
 </context>
