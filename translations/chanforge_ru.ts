@@ -9,22 +9,22 @@
     </message>
     <message>
         <source>Fav</source>
-        <extracomment>Column header: the channel&apos;s position in the favourite group shown (a number).</extracomment>
+        <extracomment>Column header: the channel's position in the favourite group shown (a number).</extracomment>
         <translation>Изб.</translation>
     </message>
     <message>
         <source>SatID</source>
-        <extracomment>Column header: id of the channel&apos;s satellite record. Keep it short.</extracomment>
+        <extracomment>Column header: id of the channel's satellite record. Keep it short.</extracomment>
         <translation>SatID</translation>
     </message>
     <message>
         <source>TPID</source>
-        <extracomment>Column header: id of the channel&apos;s transponder (carrier) record.</extracomment>
+        <extracomment>Column header: id of the channel's transponder (carrier) record.</extracomment>
         <translation>TPID</translation>
     </message>
     <message>
         <source>CH#</source>
-        <extracomment>Column header: channel number (the receiver&apos;s programme number).</extracomment>
+        <extracomment>Column header: channel number (the receiver's programme number).</extracomment>
         <translation>№</translation>
     </message>
     <message>
@@ -53,22 +53,22 @@
 <context>
     <name>ChannelName</name>
     <message>
-        <source>&quot;%1&quot; holds %2, which the channel&apos;s character table cannot hold</source>
+        <source>"%1" holds %2, which the channel's character table cannot hold</source>
         <translation>«%1» содержит %2, которого нет в кодовой таблице канала</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
+        <source>"%1" is longer than the %2 characters the receiver keeps of a name</source>
         <translation>«%1» длиннее %2 символов, которые ресивер сохраняет из названия</translation>
     </message>
 </context>
 <context>
     <name>Check</name>
     <message>
-        <source>TV channel %1 &quot;%2&quot;</source>
+        <source>TV channel %1 "%2"</source>
         <translation>ТВ-канал %1 «%2»</translation>
     </message>
     <message>
-        <source>radio channel %1 &quot;%2&quot;</source>
+        <source>radio channel %1 "%2"</source>
         <translation>радиоканал %1 «%2»</translation>
     </message>
     <message>
@@ -136,15 +136,15 @@
         <translation>%1 — название состоит только из пробелов</translation>
     </message>
     <message>
-        <source>satellite &quot;%1&quot;</source>
+        <source>satellite "%1"</source>
         <translation>спутник «%1»</translation>
     </message>
     <message>
-        <source>provider &quot;%1&quot;</source>
+        <source>provider "%1"</source>
         <translation>провайдер «%1»</translation>
     </message>
     <message>
-        <source>favourite group &quot;%1&quot;</source>
+        <source>favourite group "%1"</source>
         <translation>группа избранного «%1»</translation>
     </message>
     <message>
@@ -152,7 +152,7 @@
         <translation>Название (%1) содержит байт %2, который ресивер не может показать</translation>
     </message>
     <message>
-        <source>The name of the %1 is cut to &quot;%2&quot;: the receiver keeps %3 bytes</source>
+        <source>The name of the %1 is cut to "%2": the receiver keeps %3 bytes</source>
         <translation>Название (%1) обрезается до «%2»: ресивер хранит байтов: %3</translation>
     </message>
     <message>
@@ -180,7 +180,7 @@
         <translation>В таблице каналов записей: %1, а её флеш-блок вмещает: %2</translation>
     </message>
     <message>
-        <source>Favourite group %1 &quot;%2&quot; is past the %3 groups the receiver keeps</source>
+        <source>Favourite group %1 "%2" is past the %3 groups the receiver keeps</source>
         <translation>Группа избранного %1 «%2» выходит за число групп, которые хранит ресивер (%3)</translation>
     </message>
     <message numerus="yes">
@@ -224,15 +224,15 @@
         <translation>%1 — добавлено</translation>
     </message>
     <message>
-        <source>Satellite %1 &quot;%2&quot;</source>
+        <source>Satellite %1 "%2"</source>
         <translation>Спутник %1 «%2»</translation>
     </message>
     <message>
-        <source>Provider %1 &quot;%2&quot;</source>
+        <source>Provider %1 "%2"</source>
         <translation>Провайдер %1 «%2»</translation>
     </message>
     <message>
-        <source>Favourite group %1 &quot;%2&quot;</source>
+        <source>Favourite group %1 "%2"</source>
         <translation>Группа избранного %1 «%2»</translation>
     </message>
     <message>
@@ -312,7 +312,7 @@
         <translation>%1 — перемещено с %2 на %3</translation>
     </message>
     <message>
-        <source>The %1 renamed to &quot;%2&quot;</source>
+        <source>The %1 renamed to "%2"</source>
         <translation>%1 — переименовано в «%2»</translation>
     </message>
     <message>
@@ -348,7 +348,7 @@
         <translation>В ресивере байты отличаются от отправленных (%1), в блоках %2</translation>
     </message>
     <message numerus="yes">
-        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver&apos;s channel file first.</source>
+        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver's channel file first.</source>
         <translation>
             <numerusform>Спутника, транспондера или провайдера %n канала нет в этой базе: сначала откройте файл каналов ресивера.</numerusform>
             <numerusform>Спутника, транспондера или провайдера %n каналов нет в этой базе: сначала откройте файл каналов ресивера.</numerusform>
@@ -574,23 +574,23 @@
         <translation>Невозможно записать эфирную часть (спутник 1): у целевой модели нет эфирного тюнера такого типа</translation>
     </message>
     <message>
-        <source>Satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <source>Satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
         <translation>Спутник 1 будет прочитан как эфирная часть целевой модели (спутник 1)</translation>
     </message>
     <message>
-        <source>1 transponder of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <source>1 transponder of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
         <translation>1 транспондер спутника 1 будет прочитан как эфирная часть целевой модели (спутник 1)</translation>
     </message>
     <message>
-        <source>%1 transponders of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <source>%1 transponders of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
         <translation>Транспондеры спутника 1 (%1) будут прочитаны как эфирная часть целевой модели (спутник 1)</translation>
     </message>
     <message>
-        <source>1 channel of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <source>1 channel of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
         <translation>1 канал спутника 1 будет прочитан как эфирная часть целевой модели (спутник 1)</translation>
     </message>
     <message>
-        <source>%1 channels of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <source>%1 channels of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
         <translation>Каналы спутника 1 (%1) будут прочитаны как эфирная часть целевой модели (спутник 1)</translation>
     </message>
     <message>
@@ -665,11 +665,11 @@
         <translation>Книга защищена паролем</translation>
     </message>
     <message>
-        <source>The workbook has two sheets &quot;Channel&quot;: cannot tell which to replace</source>
+        <source>The workbook has two sheets "Channel": cannot tell which to replace</source>
         <translation>В книге два листа «Channel»: неясно, какой заменить</translation>
     </message>
     <message>
-        <source>The workbook has no sheet &quot;Channel&quot;</source>
+        <source>The workbook has no sheet "Channel"</source>
         <translation>В книге нет листа «Channel»</translation>
     </message>
     <message>
@@ -736,7 +736,7 @@
         <translation>Название канала длиннее, чем хранит ресивер: ничего не изменено</translation>
     </message>
     <message>
-        <source>The transponder&apos;s satellite does not exist</source>
+        <source>The transponder's satellite does not exist</source>
         <translation>Спутник транспондера не существует</translation>
     </message>
     <message>
@@ -819,47 +819,47 @@
     <name>Fleet</name>
     <message>
         <source>waiting for the receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидание ресивера</translation>
     </message>
     <message>
         <source>sending block %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>отправка блока %1 из %2</translation>
     </message>
     <message>
         <source>verifying</source>
-        <translation type="unfinished"></translation>
+        <translation>проверка</translation>
     </message>
     <message>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>готово</translation>
     </message>
     <message>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка: %1</translation>
     </message>
     <message>
         <source>Stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановлено</translation>
     </message>
     <message>
         <source>The receiver holds a database that differs from the one sent</source>
-        <translation type="unfinished"></translation>
+        <translation>В ресивере база, отличающаяся от отправленной</translation>
     </message>
     <message>
         <source>verified</source>
-        <translation type="unfinished"></translation>
+        <translation>проверено</translation>
     </message>
     <message>
         <source>sent</source>
-        <translation type="unfinished"></translation>
+        <translation>отправлено</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка</translation>
     </message>
     <message>
         <source>stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>остановлено</translation>
     </message>
 </context>
 <context>
@@ -885,7 +885,7 @@
         <translation>Спорт</translation>
     </message>
     <message>
-        <source>Children&apos;s</source>
+        <source>Children's</source>
         <translation>Детские</translation>
     </message>
     <message>
@@ -1027,12 +1027,12 @@
     </message>
     <message>
         <source>Mark</source>
-        <extracomment>Column header, cable: the multiplex&apos;s marker flag (a check mark), not a brand.</extracomment>
+        <extracomment>Column header, cable: the multiplex's marker flag (a check mark), not a brand.</extracomment>
         <translation>Метка</translation>
     </message>
     <message>
         <source>NO</source>
-        <extracomment>Column header: number (the row&apos;s position), not the word &quot;no&quot;.</extracomment>
+        <extracomment>Column header: number (the row's position), not the word "no".</extracomment>
         <translation>№</translation>
     </message>
     <message>
@@ -1106,11 +1106,11 @@
 <context>
     <name>LossesDialog</name>
     <message>
-        <source>Radio %1 &quot;%2&quot;</source>
+        <source>Radio %1 "%2"</source>
         <translation>Радио %1 «%2»</translation>
     </message>
     <message>
-        <source>TV %1 &quot;%2&quot;</source>
+        <source>TV %1 "%2"</source>
         <translation>ТВ %1 «%2»</translation>
     </message>
     <message>
@@ -1118,7 +1118,7 @@
         <translation>Запись %1</translation>
     </message>
     <message>
-        <source>%1, cut to &quot;%2&quot;</source>
+        <source>%1, cut to "%2"</source>
         <translation>%1, обрезано до «%2»</translation>
     </message>
     <message>
@@ -1138,83 +1138,83 @@
     <name>Merge</name>
     <message>
         <source>This model cannot hold the channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта модель не может вместить канал</translation>
     </message>
     <message>
         <source>The satellite table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица спутников заполнена</translation>
     </message>
     <message>
         <source>This model keeps no satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта модель не хранит спутники</translation>
     </message>
     <message>
         <source>The transponder table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица транспондеров заполнена</translation>
     </message>
     <message>
         <source>This model keeps no transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта модель не хранит транспондеры</translation>
     </message>
     <message>
         <source>The multiplex table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица мультиплексов заполнена</translation>
     </message>
     <message>
         <source>This model keeps no terrestrial multiplexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта модель не хранит эфирные мультиплексы</translation>
     </message>
     <message>
         <source>This model keeps no cable multiplexes</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта модель не хранит кабельные мультиплексы</translation>
     </message>
     <message>
         <source>The provider table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица провайдеров заполнена</translation>
     </message>
     <message>
         <source>This model keeps no providers</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта модель не хранит провайдеров</translation>
     </message>
     <message>
         <source>The channel table is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица каналов заполнена</translation>
     </message>
     <message>
         <source>This model keeps no channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта модель не хранит каналы</translation>
     </message>
     <message>
         <source>Its satellite is not in the other list as this model holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>Его спутника нет в другом списке в формате этой модели</translation>
     </message>
     <message>
         <source>Its transponder is not in the other list as this model holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>Его транспондера нет в другом списке в формате этой модели</translation>
     </message>
     <message>
         <source>Every id this model has for such a record is taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Все id, которые есть у этой модели для такой записи, заняты</translation>
     </message>
     <message>
         <source>No channel number of its kind is left for it</source>
-        <translation type="unfinished"></translation>
+        <translation>Для него не осталось свободного номера канала этого типа</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить</translation>
     </message>
     <message>
         <source>Already here</source>
-        <translation type="unfinished"></translation>
+        <translation>Уже есть</translation>
     </message>
     <message>
         <source>Cannot add</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя добавить</translation>
     </message>
 </context>
 <context>
@@ -1349,131 +1349,131 @@
     <name>Transponders</name>
     <message>
         <source>declarations and entities have no place in a transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>объявлениям и сущностям не место в таблице транспондеров</translation>
     </message>
     <message>
-        <source>elements nested deeper than a satellite&apos;s transponders</source>
-        <translation type="unfinished"></translation>
+        <source>elements nested deeper than a satellite's transponders</source>
+        <translation>элементы вложены глубже, чем транспондеры спутника</translation>
     </message>
     <message>
         <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>таблица не начинается с &lt;satellites&gt; или &lt;cables&gt;</translation>
     </message>
     <message>
         <source>a transponder outside a satellite or cable network</source>
-        <translation type="unfinished"></translation>
+        <translation>транспондер вне спутника или кабельной сети</translation>
     </message>
     <message>
         <source>the attribute %1 is longer than %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>атрибут %1 длиннее %2 символов</translation>
     </message>
     <message>
         <source>the position %1 is not tenths of a degree from -1800 to 1800</source>
-        <translation type="unfinished"></translation>
+        <translation>позиция %1 задана не в десятых долях градуса от -1800 до 1800</translation>
     </message>
     <message>
         <source>more than %1 transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>более %1 транспондеров</translation>
     </message>
     <message>
         <source>the frequency %1 is not a satellite carrier in kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>частота %1 не является спутниковой несущей в кГц</translation>
     </message>
     <message>
         <source>the symbol rate %1 is not in symbols per second</source>
-        <translation type="unfinished"></translation>
+        <translation>символьная скорость %1 задана не в символах в секунду</translation>
     </message>
     <message>
         <source>the frequency %1 is not a cable carrier in kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>частота %1 не является кабельной несущей в кГц</translation>
     </message>
     <message>
         <source>the attribute %1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>нет атрибута %1</translation>
     </message>
     <message>
-        <source>%1=&quot;%2&quot; is not a number</source>
-        <translation type="unfinished"></translation>
+        <source>%1="%2" is not a number</source>
+        <translation>%1="%2" — не число</translation>
     </message>
     <message>
-        <source>%1=&quot;%2&quot; is not a value the format knows</source>
-        <translation type="unfinished"></translation>
+        <source>%1="%2" is not a value the format knows</source>
+        <translation>%1="%2" — значение, неизвестное формату</translation>
     </message>
     <message>
         <source>the table is larger than any transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>таблица больше любой таблицы транспондеров</translation>
     </message>
     <message>
         <source>a [CHANNEL] without FREQUENCY and SYMBOL_RATE</source>
-        <translation type="unfinished"></translation>
+        <translation>[CHANNEL] без FREQUENCY и SYMBOL_RATE</translation>
     </message>
     <message>
         <source>the frequency %1 is not a cable carrier in Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>частота %1 не является кабельной несущей в Гц</translation>
     </message>
     <message>
         <source>the line is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>строка длиннее %1 символов</translation>
     </message>
     <message>
         <source>the line holds a byte no text holds</source>
-        <translation type="unfinished"></translation>
+        <translation>строка содержит байт, которого не бывает в тексте</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not KEY = VALUE</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not KEY = VALUE</source>
+        <translation>«%1» не имеет вида КЛЮЧ = ЗНАЧЕНИЕ</translation>
     </message>
     <message>
         <source>a value before the first [CHANNEL]</source>
-        <translation type="unfinished"></translation>
+        <translation>значение перед первым [CHANNEL]</translation>
     </message>
     <message>
         <source>%1 = %2 is not a value the format knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 — значение, неизвестное формату</translation>
     </message>
     <message>
         <source>%1 = %2 is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2 — не число</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1, %2 {1:?}</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 lists cable multiplexes, which this model does not keep</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 содержит кабельные мультиплексы, которые эта модель не хранит</translation>
     </message>
     <message>
         <source>%1 lists %2 cable networks: keep the one of this list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 содержит несколько кабельных сетей (%2): оставьте в нём только сеть этого списка</translation>
     </message>
     <message>
         <source>%1 names no orbital position: choose the satellite to update</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не указывает орбитальную позицию: выберите спутник для обновления</translation>
     </message>
     <message>
         <source>%1 lists the satellite at %2 twice (lines %3 and %4): keep one of them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 дважды содержит спутник на позиции %2 (строки %3 и %4): оставьте один из них</translation>
     </message>
     <message>
         <source>Neither the list nor %1 has a satellite at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни в списке, ни в %1 нет спутника на позиции %2</translation>
     </message>
     <message>
         <source>%1 has no satellite of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>В %1 нет ни одного спутника из списка</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished">Изменено</translation>
+        <translation>Изменён</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished">Создать</translation>
+        <translation>Новый</translation>
     </message>
     <message>
         <source>Gone</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет в таблице</translation>
     </message>
 </context>
 <context>
@@ -1634,11 +1634,11 @@
     </message>
     <message>
         <source>Merge from</source>
-        <translation type="unfinished"></translation>
+        <translation>Объединить со списком</translation>
     </message>
     <message>
         <source>Update transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить транспондеры</translation>
     </message>
 </context>
 <context>
@@ -1668,15 +1668,15 @@
         <translation>Строка %1, поле %2 (%3): %4</translation>
     </message>
     <message>
-        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5</source>
+        <source>Sheet "%1", row %2, column %3 (%4): %5</source>
         <translation>Лист «%1», строка %2, столбец %3 (%4): %5</translation>
     </message>
     <message>
-        <source>Line %1, field %2 (%3): &quot;%4&quot; is not a number</source>
+        <source>Line %1, field %2 (%3): "%4" is not a number</source>
         <translation>Строка %1, поле %2 (%3): «%4» — не число</translation>
     </message>
     <message>
-        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): &quot;%5&quot; is not a number</source>
+        <source>Sheet "%1", row %2, column %3 (%4): "%5" is not a number</source>
         <translation>Лист «%1», строка %2, столбец %3 (%4): «%5» — не число</translation>
     </message>
     <message>
@@ -1684,7 +1684,7 @@
         <translation>Строка %1, поле %2 (%3): %4 вне диапазона от %5 до %6</translation>
     </message>
     <message>
-        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5 is outside %6 to %7</source>
+        <source>Sheet "%1", row %2, column %3 (%4): %5 is outside %6 to %7</source>
         <translation>Лист «%1», строка %2, столбец %3 (%4): %5 вне диапазона от %6 до %7</translation>
     </message>
 </context>
@@ -2396,99 +2396,99 @@
     <name>chanforge::app::CFleetDialog</name>
     <message>
         <source>Send to several receivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить на несколько ресиверов</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Прогресс</translation>
     </message>
     <message>
         <source>Repeat on this port</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторять на этом порту</translation>
     </message>
     <message>
         <source>&amp;Add port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавить порт</translation>
     </message>
     <message>
         <source>&amp;Other port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Д&amp;ругой порт:</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время</translation>
     </message>
     <message>
         <source>Receiver version</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия ресивера</translation>
     </message>
     <message>
         <source>Blocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Блоки</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Секунды</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Результат</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished">Подробности</translation>
+        <translation>Подробности</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Запустить</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Остановить</translation>
     </message>
     <message>
         <source>Save &amp;report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Со&amp;хранить отчёт…</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт</translation>
     </message>
     <message>
         <source>Tick the ports of the receivers to send to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметьте порты ресиверов, на которые нужно отправить список.</translation>
     </message>
     <message>
         <source>The report row was not added to the log in the backup folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка отчёта не добавлена в журнал в папке резервных копий: %1</translation>
     </message>
     <message>
         <source>No receiver has finished yet: the report is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни один ресивер ещё не закончил: отчёт пуст.</translation>
     </message>
     <message>
         <source>Save report</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить отчёт</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы CSV (*.csv)</translation>
     </message>
     <message>
         <source>report.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>отчёт.csv</translation>
     </message>
     <message>
         <source>The report was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт не сохранён: %1</translation>
     </message>
 </context>
 <context>
@@ -2809,7 +2809,7 @@
         <translation>&amp;Руководство</translation>
     </message>
     <message>
-        <source>The operator&apos;s guide: receiving, editing, checking, sending</source>
+        <source>The operator's guide: receiving, editing, checking, sending</source>
         <translation>Руководство оператора: приём, правка, проверка, отправка</translation>
     </message>
     <message>
@@ -3107,221 +3107,221 @@ Title bar or toolbar
     </message>
     <message>
         <source>Send to se&amp;veral receivers…</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить на &amp;несколько ресиверов…</translation>
     </message>
     <message>
         <source>Send DB to every ticked port at once, each verified</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить базу сразу на все отмеченные порты, с проверкой каждого</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CMergeCommands</name>
     <message>
         <source>&amp;Merge from…</source>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;бъединить со списком…</translation>
     </message>
     <message>
         <source>Add the channels of another list, with their satellites and transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить каналы другого списка вместе с их спутниками и транспондерами</translation>
     </message>
     <message>
         <source>Merge from</source>
-        <translation type="unfinished"></translation>
+        <translation>Объединить со списком</translation>
     </message>
     <message>
         <source>Channel lists (*.bin *.xls *.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Списки каналов (*.bin *.xls *.csv)</translation>
     </message>
     <message>
         <source>All Files(*.*)</source>
-        <translation type="unfinished">Все файлы (*.*)</translation>
+        <translation>Все файлы (*.*)</translation>
     </message>
     <message>
         <source>The channel file of the workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл каналов к книге</translation>
     </message>
     <message>
         <source>Local file (*.bin)</source>
-        <translation type="unfinished">Локальный файл (*.bin)</translation>
+        <translation>Локальный файл (*.bin)</translation>
     </message>
     <message>
         <source>Read the other list as model %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Прочитать другой список как модель %1?</translation>
     </message>
     <message>
-        <source>The other list cannot be put into this model&apos;s layout.</source>
-        <translation type="unfinished"></translation>
+        <source>The other list cannot be put into this model's layout.</source>
+        <translation>Другой список не удаётся перенести в формат этой модели.</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CMergeDialog</name>
     <message>
         <source>Satellites</source>
-        <translation type="unfinished">Спутники</translation>
+        <translation>Спутники</translation>
     </message>
     <message>
         <source>Transponders</source>
-        <translation type="unfinished">Транспондеры</translation>
+        <translation>Транспондеры</translation>
     </message>
     <message>
         <source>Multiplexes</source>
-        <translation type="unfinished">Мультиплексы</translation>
+        <translation>Мультиплексы</translation>
     </message>
     <message>
         <source>Providers</source>
-        <translation type="unfinished">Провайдеры</translation>
+        <translation>Провайдеры</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished">Каналы</translation>
+        <translation>Каналы</translation>
     </message>
     <message>
         <source>found by carrier and service</source>
-        <translation type="unfinished"></translation>
+        <translation>найден по несущей и услуге</translation>
     </message>
     <message>
         <source>found by service and stream ids</source>
-        <translation type="unfinished"></translation>
+        <translation>найден по id услуги и потока</translation>
     </message>
     <message>
         <source>found by name</source>
-        <translation type="unfinished"></translation>
+        <translation>найден по названию</translation>
     </message>
     <message>
         <source>Merge from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Объединить со списком: %1</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished">Канал</translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>Kind</source>
-        <translation type="unfinished">Тип</translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished">Спутник</translation>
+        <translation>Спутник</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished">Действие</translation>
+        <translation>Действие</translation>
     </message>
     <message>
         <source>Number here</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер здесь</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished">Подробности</translation>
+        <translation>Подробности</translation>
     </message>
     <message>
         <source>Channels of the other list</source>
-        <translation type="unfinished"></translation>
+        <translation>Каналы другого списка</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished">Таблица</translation>
+        <translation>Таблица</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись</translation>
     </message>
     <message>
         <source>Records to create</source>
-        <translation type="unfinished"></translation>
+        <translation>Создаваемые записи</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Применить</translation>
+        <translation>Применить</translation>
     </message>
     <message>
         <source>After the last of their kind</source>
-        <translation type="unfinished"></translation>
+        <translation>После последнего канала того же типа</translation>
     </message>
     <message>
         <source>Keep their numbers where free</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить их номера, если свободны</translation>
     </message>
     <message>
         <source>Fill the gaps</source>
-        <translation type="unfinished"></translation>
+        <translation>Заполнить пропуски</translation>
     </message>
     <message>
-        <source>Added channels&apos; n&amp;umbers</source>
-        <translation type="unfinished"></translation>
+        <source>Added channels' n&amp;umbers</source>
+        <translation>&amp;Номера добавленных каналов</translation>
     </message>
     <message>
         <source>All satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Все спутники</translation>
     </message>
     <message>
         <source>TV and radio</source>
-        <translation type="unfinished">ТВ и радио</translation>
+        <translation>ТВ и радио</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished">ТВ</translation>
+        <translation>ТВ</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished">Радио</translation>
+        <translation>Радио</translation>
     </message>
     <message>
         <source>Show &amp;only</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать &amp;только</translation>
     </message>
     <message>
         <source>Channels already here take:</source>
-        <translation type="unfinished"></translation>
+        <translation>Уже имеющиеся каналы получают:</translation>
     </message>
     <message>
         <source>&amp;Locks and skips</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Блокировки и пропуски</translation>
     </message>
     <message>
         <source>&amp;Favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Избранное</translation>
     </message>
     <message>
         <source>Na&amp;mes</source>
-        <translation type="unfinished"></translation>
+        <translation>Назв&amp;ания</translation>
     </message>
     <message>
         <source>To add: %1. To update: %2. Already here: %3. Cannot add: %4. Records to create: %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить: %1. Обновить: %2. Уже есть: %3. Нельзя добавить: %4. Создаваемые записи: %5.</translation>
     </message>
     <message>
         <source>%1 %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 из %3</translation>
     </message>
     <message>
         <source>After Apply: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>После применения: %1.</translation>
     </message>
     <message>
         <source>Terrestrial</source>
-        <translation type="unfinished">Эфирное</translation>
+        <translation>Эфир</translation>
     </message>
     <message>
         <source>Cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Кабель</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестно</translation>
     </message>
     <message>
         <source>locks and skips</source>
-        <translation type="unfinished"></translation>
+        <translation>блокировки и пропуски</translation>
     </message>
     <message>
         <source>favourites</source>
-        <translation type="unfinished"></translation>
+        <translation>избранное</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished">название</translation>
+        <translation>название</translation>
     </message>
 </context>
 <context>
@@ -3640,7 +3640,7 @@ Title bar or toolbar
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel&apos;s character table lacks): tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
+        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel's character table lacks): tick "Cut names to fit", leave the names as they are or leave those lines out.</source>
         <translation>
             <numerusform>%n название этот ресивер не сохранит (слишком длинное или с символом, которого нет в кодовой таблице канала): отметьте «Подогнать названия», оставьте названия как есть или пропустите эти строки.</numerusform>
             <numerusform>%n названия этот ресивер не сохранит (слишком длинные или с символом, которого нет в кодовой таблице канала): отметьте «Подогнать названия», оставьте названия как есть или пропустите эти строки.</numerusform>
@@ -3712,7 +3712,7 @@ Title bar or toolbar
         <translation>Символы заменены</translation>
     </message>
     <message numerus="yes">
-        <source>“%1” is stored as “%2”: the channel&apos;s character table lacks %n of its character(s)</source>
+        <source>“%1” is stored as “%2”: the channel's character table lacks %n of its character(s)</source>
         <translation>
             <numerusform>«%1» сохраняется как «%2»: в кодовой таблице канала нет %n его символа</numerusform>
             <numerusform>«%1» сохраняется как «%2»: в кодовой таблице канала нет %n его символов</numerusform>
@@ -3819,7 +3819,7 @@ Title bar or toolbar
         <translation>ничего не осталось: отклонено</translation>
     </message>
     <message>
-        <source>holds %1, which the channel&apos;s character table cannot hold: refused</source>
+        <source>holds %1, which the channel's character table cannot hold: refused</source>
         <translation>содержит %1, которого нет в кодовой таблице канала: отклонено</translation>
     </message>
     <message>
@@ -3827,7 +3827,7 @@ Title bar or toolbar
         <translation>длиннее, чем хранит ресивер: отклонено</translation>
     </message>
     <message>
-        <source>cut to &quot;%1&quot;</source>
+        <source>cut to "%1"</source>
         <translation>обрезано до «%1»</translation>
     </message>
     <message>
@@ -3851,7 +3851,7 @@ Title bar or toolbar
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) with characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
+        <source>%n name(s) with characters the channel's character table cannot hold: rename refused. Tick "Cut names to fit" to store them as '?', or leave those lines out.</source>
         <translation>
             <numerusform>%n название с символами, которых нет в кодовой таблице канала: переименование отклонено. Отметьте «Подогнать названия», чтобы сохранить их как «?», или пропустите эти строки.</numerusform>
             <numerusform>%n названия с символами, которых нет в кодовой таблице канала: переименование отклонено. Отметьте «Подогнать названия», чтобы сохранить их как «?», или пропустите эти строки.</numerusform>
@@ -3867,7 +3867,7 @@ Title bar or toolbar
         </translation>
     </message>
     <message numerus="yes">
-        <source>It keeps %n character(s). Shorten the replacement, tick &quot;Cut names to fit&quot; or leave those lines out.</source>
+        <source>It keeps %n character(s). Shorten the replacement, tick "Cut names to fit" or leave those lines out.</source>
         <translation>
             <numerusform>Он хранит %n символ. Сократите замену, отметьте «Подогнать названия» или пропустите эти строки.</numerusform>
             <numerusform>Он хранит %n символа. Сократите замену, отметьте «Подогнать названия» или пропустите эти строки.</numerusform>
@@ -3926,7 +3926,7 @@ Title bar or toolbar
         <translation>Радиоканалы</translation>
     </message>
     <message>
-        <source>No channel named &quot;%1&quot;</source>
+        <source>No channel named "%1"</source>
         <translation>Нет канала с названием «%1»</translation>
     </message>
 </context>
@@ -4014,94 +4014,94 @@ Title bar or toolbar
     <name>chanforge::app::CTransponderCommands</name>
     <message>
         <source>Update tra&amp;nsponders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить тр&amp;анспондеры…</translation>
     </message>
     <message>
-        <source>Bring a satellite&apos;s transponders up to date from satellites.xml or a scan table</source>
-        <translation type="unfinished"></translation>
+        <source>Bring a satellite's transponders up to date from satellites.xml or a scan table</source>
+        <translation>Обновить транспондеры спутника по satellites.xml или таблице сканирования</translation>
     </message>
     <message>
         <source>Transponders updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Транспондеры обновлены</translation>
     </message>
 </context>
 <context>
     <name>chanforge::app::CTransponderUpdateDialog</name>
     <message>
         <source>Update transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить транспондеры</translation>
     </message>
     <message>
         <source>Cable multiplexes</source>
-        <translation type="unfinished">Кабельные мультиплексы</translation>
+        <translation>Кабельные мультиплексы</translation>
     </message>
     <message>
         <source>&amp;Satellite:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Спутник:</translation>
     </message>
     <message>
         <source>&amp;File…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл…</translation>
     </message>
     <message>
         <source>Ta&amp;ble:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Таблица:</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished">Изменение</translation>
+        <translation>Изменение</translation>
     </message>
     <message>
         <source>In the list</source>
-        <translation type="unfinished"></translation>
+        <translation>В списке</translation>
     </message>
     <message>
         <source>In the table</source>
-        <translation type="unfinished"></translation>
+        <translation>В таблице</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished">Каналы</translation>
+        <translation>Каналы</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished">Применить</translation>
+        <translation>Применить</translation>
     </message>
     <message>
         <source>Transponder table</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблица транспондеров</translation>
     </message>
     <message>
         <source>Transponder tables (*.xml *E *W)</source>
-        <translation type="unfinished"></translation>
+        <translation>Таблицы транспондеров (*.xml *E *W)</translation>
     </message>
     <message>
         <source>All Files(*.*)</source>
-        <translation type="unfinished">Все файлы (*.*)</translation>
+        <translation>Все файлы (*.*)</translation>
     </message>
     <message>
         <source>%1 (scan table of the system)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (системная таблица сканирования)</translation>
     </message>
     <message>
         <source>The list has no satellite.</source>
-        <translation type="unfinished"></translation>
+        <translation>В списке нет спутников.</translation>
     </message>
     <message>
         <source>Choose a table: satellites.xml or a DVB scan table.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите таблицу: satellites.xml или таблицу сканирования DVB.</translation>
     </message>
     <message>
         <source>Left out: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропущено: %1</translation>
     </message>
     <message>
         <source>The transponders are as the table lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Транспондеры соответствуют таблице.</translation>
     </message>
     <message>
         <source>Changed: %1, new: %2, deleted: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменённых: %1, новых: %2, удалённых: %3.</translation>
     </message>
 </context>
 <context>
@@ -4225,7 +4225,7 @@ Title bar or toolbar
         <translation>Тюнер 2</translation>
     </message>
     <message>
-        <source>The name holds %1, which the channel&apos;s character table cannot hold.</source>
+        <source>The name holds %1, which the channel's character table cannot hold.</source>
         <translation>Название содержит %1, которого нет в кодовой таблице канала.</translation>
     </message>
 </context>
