@@ -77,6 +77,12 @@ std::span<const CountryRaster> CountryRasters() {
     return kCountries;
 }
 
+int CurrentMuxCountry() {
+    std::uint32_t country = kDefaultCountry;
+    GetRegistry(kChanforgeKey, "MUX Supported Country", &country, kDefaultCountry);
+    return static_cast<int>(country);
+}
+
 int MuxFrequencyIn(int country, std::uint8_t channelIndex, int offsetStep) {
     if (country < 0 || country >= static_cast<int>(kCountries.size()))
         return 0;
@@ -92,9 +98,7 @@ int MuxFrequencyIn(int country, std::uint8_t channelIndex, int offsetStep) {
 extern "C" {
 
 int GetMuxFrequency(std::uint8_t channelIndex, int offsetStep) {
-    std::uint32_t country = policy::kDefaultCountry;
-    GetRegistry(kChanforgeKey, "MUX Supported Country", &country, policy::kDefaultCountry);
-    return policy::MuxFrequencyIn(static_cast<int>(country), channelIndex, offsetStep);
+    return policy::MuxFrequencyIn(policy::CurrentMuxCountry(), channelIndex, offsetStep);
 }
 
 void GetMuxName(int value, char* buffer) {

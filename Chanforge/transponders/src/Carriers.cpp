@@ -1,5 +1,6 @@
 #include "chanforge/transponders/Carrier.h"
 
+#include "chanforge/editing/DeliveryText.h"
 #include "utils/Names.h"
 
 #include <array>
@@ -161,6 +162,53 @@ CableCarrier CableCarrierOf(const CableMux_Info_Tag& mux, const policy::ProductK
     carrier.symbolRate = std::uint32_t{mux.SymbolRate} * 1000;
     const int code = product.SeparateCableInversion() ? mux.Modulation : mux.Modulation >> 2;
     carrier.qam = code >= 1 && code <= 5 ? static_cast<Qam>(code) : Qam::Auto;
+    return carrier;
+}
+
+namespace {
+
+// Where each field sits in a multiplex's MuxParams (mode, constellation, code rate, guard).
+struct ParamField {
+    int shift;
+    std::uint32_t mask;
+};
+constexpr ParamField kModeField{1, 3};
+constexpr ParamField kConstellationField{6, 3};
+constexpr ParamField kCodeRateField{8, 7};
+constexpr ParamField kGuardField{11, 31};
+
+template <class T> void SetParam(std::uint32_t& params, ParamField field, std::optional<T> value) {
+    if (!value)
+        return;
+    params = (params & ~(field.mask << field.shift)) |
+             (static_cast<std::uint32_t>(*value) << field.shift);
+}
+
+/// The field's value when it is one of T's; empty for "--" and codes no table names.
+template <class T> std::optional<T> GetParam(std::uint32_t params, ParamField field, int highest) {
+    const auto code = static_cast<int>((params >> field.shift) & field.mask);
+    if (code < 1 || code > highest)
+        return std::nullopt;
+    return static_cast<T>(code);
+}
+
+} // namespace
+
+std::uint32_t MergeTerrestrial(std::uint32_t muxParams, const TerrestrialCarrier& carrier) {
+    SetParam(muxParams, kModeField, carrier.mode);
+    SetParam(muxParams, kConstellationField, carrier.constellation);
+    SetParam(muxParams, kCodeRateField, carrier.codeRate);
+    SetParam(muxParams, kGuardField, carrier.guard);
+    return muxParams;
+}
+
+TerrestrialCarrier TerrestrialCarrierOf(const SMux_Info_Tag& mux) {
+    TerrestrialCarrier carrier;
+    carrier.frequencyKHz = static_cast<std::uint32_t>(std::max(0, editing::MuxFrequency(mux)));
+    carrier.mode = GetParam<TerrestrialMode>(mux.MuxParams, kModeField, 2);
+    carrier.constellation = GetParam<Constellation>(mux.MuxParams, kConstellationField, 3);
+    carrier.codeRate = GetParam<CodeRate>(mux.MuxParams, kCodeRateField, 5);
+    carrier.guard = GetParam<Guard>(mux.MuxParams, kGuardField, 4);
     return carrier;
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QXmlStreamReader>
 
+#include <array>
 #include <limits>
 
 namespace chanforge::transponders {
@@ -10,6 +11,32 @@ namespace chanforge::transponders {
 namespace {
 
 using utils::Phrase;
+
+/// The three files of the format: the root element, the group under it, and their carriers.
+enum class Kind { Satellites, Cables, Terrestrial };
+
+struct KindNames {
+    Kind kind;
+    const char16_t* root;
+    const char16_t* group;
+};
+constexpr std::array kKinds{KindNames{Kind::Satellites, u"satellites", u"sat"},
+                            KindNames{Kind::Cables, u"cables", u"cable"},
+                            KindNames{Kind::Terrestrial, u"locations", u"terrestrial"}};
+
+// The format's codes of the terrestrial fields, each the record's value or none (Auto and what
+// no record holds).
+constexpr std::array<std::optional<Constellation>, 5> kXmlConstellations{
+    Constellation::Qpsk, Constellation::Qam16, Constellation::Qam64, std::nullopt, std::nullopt};
+constexpr std::array<std::optional<CodeRate>, 8> kXmlCodeRates{
+    CodeRate::R1_2, CodeRate::R2_3, CodeRate::R3_4, CodeRate::R5_6,
+    CodeRate::R7_8, std::nullopt,   std::nullopt,   std::nullopt};
+constexpr std::array<std::optional<Guard>, 8> kXmlGuards{Guard::G1_32, Guard::G1_16, Guard::G1_8,
+                                                         Guard::G1_4,  std::nullopt, std::nullopt,
+                                                         std::nullopt, std::nullopt};
+constexpr std::array<std::optional<TerrestrialMode>, 7> kXmlModes{
+    TerrestrialMode::K2, TerrestrialMode::K8, std::nullopt, std::nullopt,
+    std::nullopt,        std::nullopt,        std::nullopt};
 
 /// Walks the elements of one satellites.xml, keeping the first fault it meets.
 class SatellitesXmlReader {
@@ -28,6 +55,11 @@ class SatellitesXmlReader {
     bool Transponder();
     bool Network();
     bool CableTransponder();
+    bool Region();
+    bool TerrestrialTransponder();
+    template <class T, std::size_t N>
+    bool XmlCode(const char* name, std::optional<T>& field,
+                 const std::array<std::optional<T>, N>& codes);
     std::optional<std::uint32_t> Rate();
     bool AttributesFit();
     std::optional<long long> Number(const char* name, bool required);
@@ -42,8 +74,8 @@ class SatellitesXmlReader {
     int depth_ = 0;
     std::size_t carriers_ = 0;
     QXmlStreamAttributes attributes_; ///< of the element just started, read once
-    bool cables_ = false;             ///< <cables> rather than <satellites>
-    bool inGroup_ = false;            ///< the element at depth 2 is a <sat> (<cable>)
+    Kind kind_ = Kind::Satellites;
+    bool inGroup_ = false; ///< the element at depth 2 is a <sat> (<cable>, <terrestrial>)
     std::optional<SourceResult> refusal_;
 };
 
@@ -85,22 +117,28 @@ bool SatellitesXmlReader::StartElement() {
         return false;
     const auto name = xml_.name();
     if (depth_ == 1) {
-        cables_ = name == u"cables";
-        if (name == u"satellites" || cables_)
-            return true;
+        for (const KindNames& kind : kKinds)
+            if (name == kind.root) {
+                kind_ = kind.kind;
+                return true;
+            }
         return Refuse(Fault(CF_TR_NOOP("Transponders", "the table does not begin with "
-                                                       "<satellites> or <cables>")));
+                                                       "<satellites>, <cables> or <locations>")));
     }
     if (depth_ == 2)
-        inGroup_ = name == (cables_ ? u"cable" : u"sat");
+        inGroup_ = name == kKinds[static_cast<std::size_t>(kind_)].group;
     if (name == u"transponder") {
         if (depth_ != 3 || !inGroup_)
             return Refuse(Fault(CF_TR_NOOP("Transponders", "a transponder outside a satellite or "
                                                            "cable network")));
-        return cables_ ? CableTransponder() : Transponder();
+        return kind_ == Kind::Cables        ? CableTransponder()
+               : kind_ == Kind::Terrestrial ? TerrestrialTransponder()
+                                            : Transponder();
     }
     if (depth_ == 2 && inGroup_)
-        return cables_ ? Network() : Satellite();
+        return kind_ == Kind::Cables        ? Network()
+               : kind_ == Kind::Terrestrial ? Region()
+                                            : Satellite();
     return true; // an element of a later version of the format: not ours to judge
 }
 
@@ -203,6 +241,54 @@ bool SatellitesXmlReader::CableTransponder() {
     if (!Code("modulation", carrier.qam, 5))
         return false;
     out_.cables.back().carriers.push_back(carrier);
+    return true;
+}
+
+bool SatellitesXmlReader::Region() {
+    SourceRegion region;
+    region.line = Line();
+    region.name = attributes_.value(QLatin1StringView("name")).toString().toStdString();
+    out_.terrestrials.push_back(std::move(region));
+    return true;
+}
+
+bool SatellitesXmlReader::TerrestrialTransponder() {
+    if (++carriers_ > kMaxCarriers)
+        return Refuse(Fault(CF_TR_NOOP("Transponders", "more than %1 transponders"),
+                            {Phrase::Number(kMaxCarriers)}));
+    TerrestrialCarrier carrier;
+    carrier.line = Line();
+    const auto frequency = Number("centre_frequency", true);
+    if (!frequency)
+        return false;
+    if (*frequency < std::int64_t{kMinTerrestrialKHz} * 1000 ||
+        *frequency > std::int64_t{kMaxTerrestrialKHz} * 1000)
+        return Skip(Fault(CF_TR_NOOP("Transponders", "the frequency %1 is not a terrestrial "
+                                                     "carrier in Hz"),
+                          {Phrase::Text(std::to_string(*frequency))}));
+    carrier.frequencyKHz = static_cast<std::uint32_t>(*frequency / 1000);
+    // Fields no record keeps are still checked: a value the format does not know is a table
+    // written for something else.
+    std::optional<int> unused;
+    if (!XmlCode("constellation", carrier.constellation, kXmlConstellations) ||
+        !XmlCode("code_rate_hp", carrier.codeRate, kXmlCodeRates) ||
+        !XmlCode("guard_interval", carrier.guard, kXmlGuards) ||
+        !XmlCode("transmission_mode", carrier.mode, kXmlModes) || !Code("bandwidth", unused, 6) ||
+        !Code("code_rate_lp", unused, 7) || !Code("hierarchy_information", unused, 4) ||
+        !Code("inversion", unused, 2) || !Code("system", unused, 2))
+        return false;
+    out_.terrestrials.back().carriers.push_back(carrier);
+    return true;
+}
+
+template <class T, std::size_t N>
+bool SatellitesXmlReader::XmlCode(const char* name, std::optional<T>& field,
+                                  const std::array<std::optional<T>, N>& codes) {
+    std::optional<int> code;
+    if (!Code(name, code, static_cast<int>(N) - 1))
+        return false;
+    if (code)
+        field = codes[static_cast<std::size_t>(*code)];
     return true;
 }
 

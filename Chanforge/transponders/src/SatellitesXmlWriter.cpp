@@ -2,6 +2,7 @@
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/DeliveryLists.h"
+#include "chanforge/editing/NetworkEdits.h"
 #include "chanforge/transponders/Carrier.h"
 
 #include <QBuffer>
@@ -78,7 +79,40 @@ template <class Write> std::vector<std::uint8_t> XmlBytes(const QString& root, W
     return {bytes.begin(), bytes.end()};
 }
 
+/// The format's code of a field the record keeps, or its Auto code.
+template <class T> QString XmlCode(std::optional<T> value, int autoCode) {
+    return QString::number(value ? static_cast<int>(*value) - 1 : autoCode);
+}
+
+void WriteTerrestrialCarrier(QXmlStreamWriter& xml, const TerrestrialCarrier& carrier) {
+    xml.writeEmptyElement(QStringLiteral("transponder"));
+    xml.writeAttribute(QStringLiteral("centre_frequency"),
+                       QString::number(std::uint64_t{carrier.frequencyKHz} * 1000));
+    xml.writeAttribute(QStringLiteral("bandwidth"), QStringLiteral("3"));
+    xml.writeAttribute(QStringLiteral("constellation"), XmlCode(carrier.constellation, 3));
+    xml.writeAttribute(QStringLiteral("code_rate_hp"), XmlCode(carrier.codeRate, 5));
+    xml.writeAttribute(QStringLiteral("code_rate_lp"), QStringLiteral("5"));
+    xml.writeAttribute(QStringLiteral("guard_interval"), XmlCode(carrier.guard, 4));
+    xml.writeAttribute(QStringLiteral("transmission_mode"), XmlCode(carrier.mode, 2));
+    xml.writeAttribute(QStringLiteral("hierarchy_information"), QStringLiteral("4"));
+    xml.writeAttribute(QStringLiteral("inversion"), QStringLiteral("2"));
+    xml.writeAttribute(QStringLiteral("system"), QStringLiteral("0"));
+}
+
 } // namespace
+
+std::vector<std::uint8_t> TerrestrialXmlBytes(tabstore::CQoDB& db,
+                                              const policy::ProductKind& product,
+                                              const std::string& name) {
+    return XmlBytes(QStringLiteral("locations"), [&](QXmlStreamWriter& xml) {
+        xml.writeStartElement(QStringLiteral("terrestrial"));
+        xml.writeAttribute(QStringLiteral("name"), QString::fromStdString(name));
+        xml.writeAttribute(QStringLiteral("flags"), QStringLiteral("0"));
+        for (const SMux_Info_Tag& mux : editing::TerrestrialMuxes(db, product))
+            WriteTerrestrialCarrier(xml, TerrestrialCarrierOf(mux));
+        xml.writeEndElement();
+    });
+}
 
 std::vector<std::uint8_t> CablesXmlBytes(tabstore::CQoDB& db, const policy::ProductKind& product,
                                          const std::string& name) {

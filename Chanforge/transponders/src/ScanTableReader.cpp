@@ -49,6 +49,48 @@ constexpr std::array kQams{Word<Qam>{"QAM/16", Qam::Q16},   Word<Qam>{"QAM/32", 
 constexpr std::array kSystems{Word<DvbSystem>{"DVBS", DvbSystem::S},
                               Word<DvbSystem>{"DVBS2", DvbSystem::S2}};
 
+// Terrestrial values as the record keeps them; the others (Auto, and what no record holds) are
+// known but give nothing.
+constexpr std::array kConstellations{
+    Word<std::optional<Constellation>>{"QPSK", Constellation::Qpsk},
+    Word<std::optional<Constellation>>{"QAM/16", Constellation::Qam16},
+    Word<std::optional<Constellation>>{"QAM/64", Constellation::Qam64},
+    Word<std::optional<Constellation>>{"QAM/256", std::nullopt},
+    Word<std::optional<Constellation>>{"QAM/AUTO", std::nullopt},
+};
+constexpr std::array kCodeRates{
+    Word<std::optional<CodeRate>>{"1/2", CodeRate::R1_2},
+    Word<std::optional<CodeRate>>{"2/3", CodeRate::R2_3},
+    Word<std::optional<CodeRate>>{"3/4", CodeRate::R3_4},
+    Word<std::optional<CodeRate>>{"5/6", CodeRate::R5_6},
+    Word<std::optional<CodeRate>>{"7/8", CodeRate::R7_8},
+    Word<std::optional<CodeRate>>{"3/5", std::nullopt},
+    Word<std::optional<CodeRate>>{"4/5", std::nullopt},
+    Word<std::optional<CodeRate>>{"6/7", std::nullopt},
+    Word<std::optional<CodeRate>>{"8/9", std::nullopt},
+    Word<std::optional<CodeRate>>{"AUTO", std::nullopt},
+    Word<std::optional<CodeRate>>{"NONE", std::nullopt},
+};
+constexpr std::array kGuards{
+    Word<std::optional<Guard>>{"1/32", Guard::G1_32},
+    Word<std::optional<Guard>>{"1/16", Guard::G1_16},
+    Word<std::optional<Guard>>{"1/8", Guard::G1_8},
+    Word<std::optional<Guard>>{"1/4", Guard::G1_4},
+    Word<std::optional<Guard>>{"1/128", std::nullopt},
+    Word<std::optional<Guard>>{"19/128", std::nullopt},
+    Word<std::optional<Guard>>{"19/256", std::nullopt},
+    Word<std::optional<Guard>>{"AUTO", std::nullopt},
+};
+constexpr std::array kModes{
+    Word<std::optional<TerrestrialMode>>{"2K", TerrestrialMode::K2},
+    Word<std::optional<TerrestrialMode>>{"8K", TerrestrialMode::K8},
+    Word<std::optional<TerrestrialMode>>{"1K", std::nullopt},
+    Word<std::optional<TerrestrialMode>>{"4K", std::nullopt},
+    Word<std::optional<TerrestrialMode>>{"16K", std::nullopt},
+    Word<std::optional<TerrestrialMode>>{"32K", std::nullopt},
+    Word<std::optional<TerrestrialMode>>{"AUTO", std::nullopt},
+};
+
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t\r");
     if (first == std::string_view::npos)
@@ -62,6 +104,11 @@ struct Block {
     std::size_t line = 0;
     std::optional<DvbSystem> system;
     bool cable = false;       ///< DVB-C: the frequency in Hz
+    bool terrestrial = false; ///< DVB-T and DVB-T2: the frequency in Hz, no symbol rate
+    std::optional<std::optional<Constellation>> constellation;
+    std::optional<std::optional<CodeRate>> codeRate;
+    std::optional<std::optional<Guard>> guard;
+    std::optional<std::optional<TerrestrialMode>> mode;
     bool otherSystem = false; ///< terrestrial ...: not ours
     std::optional<Qam> qam;
     std::optional<std::uint64_t> frequency;
@@ -70,8 +117,42 @@ struct Block {
     Carrier carrier;
 };
 
+void SetSystem(Block& block, std::string_view value) {
+    block.cable = value.starts_with("DVBC/");
+    block.terrestrial = value == "DVBT" || value == "DVBT2";
+    block.otherSystem = !block.cable && !block.terrestrial && value != "DVBS" && value != "DVBS2";
+}
+
+/// The DELIVERY_SYSTEM of the block that text (the lines after its "[CHANNEL]") holds: some
+/// tables give it after the values whose meaning it decides.
+std::string_view SystemAhead(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string_view line = Trimmed(text.substr(start, end - start));
+        if (line.starts_with('['))
+            break;
+        const auto equals = line.find('=');
+        if (equals != std::string_view::npos &&
+            Trimmed(line.substr(0, equals)) == "DELIVERY_SYSTEM")
+            return Trimmed(line.substr(equals + 1));
+        start = end + 1;
+    }
+    return {};
+}
+
 /// Why a block is no carrier: a value missing or out of its unit's range.
 std::optional<Phrase> BlockFault(const Block& block) {
+    if (block.terrestrial) {
+        if (!block.frequency)
+            return Fault(CF_TR_NOOP("Transponders", "a [CHANNEL] without FREQUENCY"));
+        if (*block.frequency < std::uint64_t{kMinTerrestrialKHz} * 1000 ||
+            *block.frequency > std::uint64_t{kMaxTerrestrialKHz} * 1000)
+            return Fault(
+                CF_TR_NOOP("Transponders", "the frequency %1 is not a terrestrial carrier in Hz"),
+                {Phrase::Text(std::to_string(*block.frequency))});
+        return std::nullopt;
+    }
     if (!block.frequency || !block.symbolRate)
         return Fault(CF_TR_NOOP("Transponders", "a [CHANNEL] without FREQUENCY and SYMBOL_RATE"));
     if (block.cable && (*block.frequency < std::uint64_t{kMinCableKHz} * 1000 ||
@@ -100,7 +181,9 @@ class ScanTableReader {
   private:
     std::optional<SourceResult> Line(std::string_view line);
     std::optional<SourceResult> Value(std::string_view key, std::string_view value);
+    std::optional<SourceResult> TerrestrialValue(std::string_view key, std::string_view value);
     std::optional<SourceResult> Finish();
+    void AddTerrestrial(const Block& block);
     template <std::size_t N, class T>
     std::optional<SourceResult> Choose(const std::array<Word<T>, N>& words, std::string_view key,
                                        std::string_view value, std::optional<T>& field);
@@ -111,6 +194,7 @@ class ScanTableReader {
     }
 
     std::string_view text_;
+    std::string_view rest_; ///< the text after the line being read
     const std::string& file_;
     Source& out_;
     std::size_t lineNumber_ = 0;
@@ -128,6 +212,7 @@ SourceResult ScanTableReader::Read() {
     while (start < text_.size()) {
         const std::size_t end = std::min(text_.find('\n', start), text_.size());
         ++lineNumber_;
+        rest_ = text_.substr(std::min(end + 1, text_.size()));
         if (auto refusal = Line(text_.substr(start, end - start)))
             return *refusal;
         start = end + 1;
@@ -151,6 +236,8 @@ std::optional<SourceResult> ScanTableReader::Line(std::string_view raw) {
             return refusal;
         block_.emplace();
         block_->line = lineNumber_;
+        if (const std::string_view system = SystemAhead(rest_); !system.empty())
+            SetSystem(*block_, system);
         return std::nullopt;
     }
     const auto equals = line.find('=');
@@ -165,10 +252,10 @@ std::optional<SourceResult> ScanTableReader::Line(std::string_view raw) {
 std::optional<SourceResult> ScanTableReader::Value(std::string_view key, std::string_view value) {
     Block& block = *block_;
     if (key == "DELIVERY_SYSTEM") {
-        block.cable = value.starts_with("DVBC/");
-        block.otherSystem = !block.cable && value != "DVBS" && value != "DVBS2";
-        return block.cable || block.otherSystem ? std::nullopt
-                                                : Choose(kSystems, key, value, block.system);
+        SetSystem(block, value);
+        return block.cable || block.terrestrial || block.otherSystem
+                   ? std::nullopt
+                   : Choose(kSystems, key, value, block.system);
     }
     if (key == "FREQUENCY")
         return Count(key, value, block.frequency);
@@ -177,7 +264,9 @@ std::optional<SourceResult> ScanTableReader::Value(std::string_view key, std::st
     if (key == "POLARIZATION")
         return Choose(kPolarisations, key, value, block.polarisation);
     if (block.otherSystem)
-        return std::nullopt; // a terrestrial block's codes are not ours to judge
+        return std::nullopt; // an ATSC or ISDB block's codes are not ours to judge
+    if (block.terrestrial)
+        return TerrestrialValue(key, value);
     if (block.cable)
         return key == "MODULATION" ? Choose(kQams, key, value, block.qam) : std::nullopt;
     if (key == "INNER_FEC")
@@ -187,6 +276,33 @@ std::optional<SourceResult> ScanTableReader::Value(std::string_view key, std::st
     if (key == "PILOT")
         return Choose(kPilots, key, value, block.carrier.pilot);
     return std::nullopt; // inversion, roll-off, stream ids: no record keeps them
+}
+
+std::optional<SourceResult> ScanTableReader::TerrestrialValue(std::string_view key,
+                                                              std::string_view value) {
+    Block& block = *block_;
+    if (key == "MODULATION")
+        return Choose(kConstellations, key, value, block.constellation);
+    if (key == "CODE_RATE_HP")
+        return Choose(kCodeRates, key, value, block.codeRate);
+    if (key == "GUARD_INTERVAL")
+        return Choose(kGuards, key, value, block.guard);
+    if (key == "TRANSMISSION_MODE")
+        return Choose(kModes, key, value, block.mode);
+    return std::nullopt; // bandwidth, hierarchy, inversion, stream ids: no record keeps them
+}
+
+void ScanTableReader::AddTerrestrial(const Block& block) {
+    if (out_.terrestrials.empty())
+        out_.terrestrials.push_back({out_.satellites.back().name, 1, {}});
+    TerrestrialCarrier carrier;
+    carrier.frequencyKHz = static_cast<std::uint32_t>(*block.frequency / 1000);
+    carrier.constellation = block.constellation.value_or(std::nullopt);
+    carrier.codeRate = block.codeRate.value_or(std::nullopt);
+    carrier.guard = block.guard.value_or(std::nullopt);
+    carrier.mode = block.mode.value_or(std::nullopt);
+    carrier.line = block.line;
+    out_.terrestrials.back().carriers.push_back(carrier);
 }
 
 template <std::size_t N, class T>
@@ -224,6 +340,10 @@ std::optional<SourceResult> ScanTableReader::Finish() {
                               {Phrase::Number(kMaxCarriers)}));
     if (auto fault = BlockFault(block)) {
         out_.skipped.push_back(RefuseAt(file_, block.line, std::move(*fault)).message);
+        return std::nullopt;
+    }
+    if (block.terrestrial) {
+        AddTerrestrial(block);
         return std::nullopt;
     }
     if (block.cable) {

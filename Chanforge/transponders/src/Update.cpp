@@ -3,6 +3,7 @@
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/DeliveryLists.h"
 #include "chanforge/editing/DeliveryText.h"
+#include "policy/MuxRaster.h"
 #include "utils/Translatable.h"
 
 #include <algorithm>
@@ -56,6 +57,10 @@ std::uint32_t ToleranceKHz(std::uint32_t symbolRateKS) {
 }
 
 std::uint32_t FrequencyKHz(const UpdateLine& line) {
+    if (line.terrestrial)
+        return static_cast<std::uint32_t>(std::max(
+            0,
+            editing::MuxFrequency(line.kind == LineKind::Gone ? line.muxBefore : line.muxAfter)));
     if (line.cable)
         return line.kind == LineKind::Gone ? line.cableBefore.Frequency : line.cableAfter.Frequency;
     return std::uint32_t{line.kind == LineKind::Gone ? line.before.Frequency
@@ -112,6 +117,55 @@ std::optional<std::uint32_t> CableDistance(const CableMux_Info_Tag& mux,
     if (distance > 1000 + rate / 8)
         return std::nullopt;
     return static_cast<std::uint32_t>(distance);
+}
+
+/// Terrestrial carriers sit on a raster of 6 to 8 MHz channels: one within a megahertz of a
+/// multiplex is that multiplex.
+constexpr long long kTerrestrialToleranceKHz = 1000;
+
+std::optional<std::uint32_t> TerrestrialDistance(const SMux_Info_Tag& mux,
+                                                 const TerrestrialCarrier& carrier) {
+    const long long distance =
+        std::llabs(static_cast<long long>(editing::MuxFrequency(mux)) - carrier.frequencyKHz);
+    if (distance > kTerrestrialToleranceKHz)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(distance);
+}
+
+struct RasterPlace {
+    std::uint8_t tpid; ///< the RF channel, 1-based
+    int offsetStep;
+};
+
+/// The channel of the country's raster, with its offset, nearest to a carrier; none within the
+/// tolerance when the carrier is off the raster.
+std::optional<RasterPlace> PlaceOnRaster(std::uint32_t frequencyKHz) {
+    const int country = policy::CurrentMuxCountry();
+    const auto rasters = policy::CountryRasters();
+    if (country < 0 || static_cast<std::size_t>(country) >= rasters.size())
+        return std::nullopt;
+    std::optional<RasterPlace> best;
+    long long bestDistance = kTerrestrialToleranceKHz + 1;
+    for (const policy::RasterRun& run : rasters[static_cast<std::size_t>(country)].runs) {
+        if (run.startIndex == policy::kRasterEnd)
+            break;
+        for (int i = 0; i < run.channelCount; ++i) {
+            const auto index = static_cast<std::uint8_t>(run.startIndex + i);
+            for (int step : {1, 0, 2, 3, 4, 5, 6, 7}) { // no offset first
+                const long long distance = std::llabs(policy::MuxFrequencyIn(country, index, step) -
+                                                      static_cast<long long>(frequencyKHz));
+                if (distance < bestDistance) {
+                    bestDistance = distance;
+                    best = RasterPlace{static_cast<std::uint8_t>(index + 1), step};
+                }
+            }
+        }
+    }
+    return best;
+}
+
+std::uint32_t WithOffset(std::uint32_t muxParams, int offsetStep) {
+    return (muxParams & ~(7u << 3)) | (static_cast<std::uint32_t>(offsetStep) << 3);
 }
 
 UpdateLine MakeLine(LineKind kind, std::uint32_t satelliteKey, std::uint32_t key,
@@ -224,6 +278,68 @@ std::vector<UpdateLine> CompareCables(tabstore::CQoDB& db, const policy::Product
     return lines;
 }
 
+UpdateLine TerrestrialLine(LineKind kind, std::uint32_t key, std::size_t sourceLine,
+                           const SMux_Info_Tag& before, const SMux_Info_Tag& after) {
+    UpdateLine line = MakeLine(kind, 0, key, sourceLine);
+    line.terrestrial = true;
+    line.muxBefore = before;
+    line.muxAfter = after;
+    return line;
+}
+
+/// The terrestrial multiplexes against the table's one region; channels name a multiplex by its
+/// RF channel. A carrier that no free channel of the raster takes goes to offRaster.
+std::vector<UpdateLine> CompareTerrestrial(tabstore::CQoDB& db, const policy::ProductKind& product,
+                                           const SourceRegion& region,
+                                           std::vector<TerrestrialCarrier>& offRaster) {
+    const std::vector<SMux_Info_Tag> records = editing::TerrestrialMuxes(db, product);
+    std::vector<const TerrestrialCarrier*> carriers;
+    for (const TerrestrialCarrier& carrier : region.carriers)
+        carriers.push_back(&carrier);
+    std::vector<bool> recordMatched(records.size()), carrierMatched(carriers.size());
+    std::vector<bool> channelTaken(256);
+    for (const SMux_Info_Tag& mux : records)
+        channelTaken[mux.TPID] = true;
+    std::vector<UpdateLine> lines;
+    for (const Pair& pair : MatchCarriers(records, carriers, TerrestrialDistance)) {
+        recordMatched[pair.record] = carrierMatched[pair.carrier] = true;
+        const SMux_Info_Tag& before = records[pair.record];
+        SMux_Info_Tag after = before;
+        after.MuxParams = MergeTerrestrial(before.MuxParams, *carriers[pair.carrier]);
+        const auto place = PlaceOnRaster(carriers[pair.carrier]->frequencyKHz);
+        if (place && place->tpid == before.TPID)
+            after.MuxParams = WithOffset(after.MuxParams, place->offsetStep);
+        if (after.MuxParams != before.MuxParams)
+            lines.push_back(TerrestrialLine(LineKind::Changed, before.RowID,
+                                            carriers[pair.carrier]->line, before, after));
+    }
+    for (std::size_t c = 0; c < carriers.size(); ++c) {
+        if (carrierMatched[c])
+            continue;
+        const auto place = PlaceOnRaster(carriers[c]->frequencyKHz);
+        if (!place || channelTaken[place->tpid]) {
+            offRaster.push_back(*carriers[c]);
+            continue;
+        }
+        channelTaken[place->tpid] = true;
+        SMux_Info_Tag mux = ZeroRecord<SMux_Info_Tag>();
+        mux.TPID = place->tpid;
+        mux.MuxParams = WithOffset(MergeTerrestrial(0, *carriers[c]), place->offsetStep);
+        lines.push_back(TerrestrialLine(LineKind::New, 0, carriers[c]->line, {}, mux));
+    }
+    for (std::size_t r = 0; r < records.size(); ++r)
+        if (!recordMatched[r]) {
+            UpdateLine line = TerrestrialLine(LineKind::Gone, records[r].RowID, 0, records[r], {});
+            ForEachRow<Channel_Info_Tag>(db, kChannelTable, [&](const Channel_Info_Tag& ch) {
+                if (ch.SatID == 1 && ch.TPID == records[r].TPID)
+                    line.channels.push_back(ch.RowID);
+            });
+            lines.push_back(std::move(line));
+        }
+    SortLines(lines);
+    return lines;
+}
+
 /// The table's satellites that give carriers for this one: at its position (or, when the
 /// operator chose the position, without one) and with carriers of its band.
 std::vector<const SourceSatellite*> Candidates(const Source& source, int position, Band band,
@@ -287,6 +403,34 @@ PlanResult PlanCables(tabstore::CQoDB& db, const policy::ProductKind& product, c
     return {};
 }
 
+/// A table of terrestrial regions: the list's terrestrial multiplexes against its one region.
+PlanResult PlanTerrestrial(tabstore::CQoDB& db, const policy::ProductKind& product,
+                           const Source& source, UpdatePlan& plan) {
+    if (!product.Terrestrial())
+        return Refused(Phrase("Transponders",
+                              CF_TR_NOOP("Transponders", "%1 lists terrestrial multiplexes, which "
+                                                         "this model does not keep"),
+                              {Phrase::Text(source.file)}));
+    const auto hasCarriers = [](const SourceRegion& r) { return !r.carriers.empty(); };
+    const auto regions =
+        std::count_if(source.terrestrials.begin(), source.terrestrials.end(), hasCarriers);
+    if (regions != 1)
+        return Refused(Phrase(
+            "Transponders",
+            CF_TR_NOOP("Transponders",
+                       "%1 lists %2 terrestrial regions: keep the one of this list"),
+            {Phrase::Text(source.file), Phrase::Number(static_cast<std::uint64_t>(regions))}));
+    UpdatePlan made;
+    made.networks = 1;
+    made.product = product;
+    made.lines = CompareTerrestrial(
+        db, product,
+        *std::find_if(source.terrestrials.begin(), source.terrestrials.end(), hasCarriers),
+        made.offRaster);
+    plan = std::move(made);
+    return {};
+}
+
 bool HasSatelliteCarriers(const Source& source) {
     return std::any_of(source.satellites.begin(), source.satellites.end(),
                        [](const SourceSatellite& s) { return !s.carriers.empty(); });
@@ -296,6 +440,8 @@ bool HasSatelliteCarriers(const Source& source) {
 
 PlanResult PlanUpdate(tabstore::CQoDB& db, const policy::ProductKind& product, const Source& source,
                       std::optional<int> position, UpdatePlan& plan) {
+    if (!HasSatelliteCarriers(source) && source.cables.empty() && !source.terrestrials.empty())
+        return PlanTerrestrial(db, product, source, plan);
     if (!HasSatelliteCarriers(source) && !source.cables.empty())
         return PlanCables(db, product, source, plan);
     const bool unplaced = std::any_of(source.satellites.begin(), source.satellites.end(),
@@ -364,7 +510,8 @@ editing::EditResult RoomForNew(tabstore::CQoDB& db, const DocumentValues& values
     });
     for (std::size_t i = 0; i < plan.lines.size(); ++i) {
         const UpdateLine& line = plan.lines[i];
-        if (line.kind != LineKind::New || leftOut.contains(i))
+        // A terrestrial multiplex's id is its channel, which the plan found free.
+        if (line.kind != LineKind::New || line.terrestrial || leftOut.contains(i))
             continue;
         if (line.cable && ++muxes > 0xFF)
             return editing::EditResult::MuxIdsExhausted;
@@ -374,7 +521,18 @@ editing::EditResult RoomForNew(tabstore::CQoDB& db, const DocumentValues& values
     return editing::EditResult::Ok;
 }
 
-editing::EditResult ApplyLine(tabstore::CQoDB& db, DocumentValues& values, const UpdateLine& line) {
+editing::EditResult ApplyTerrestrialLine(tabstore::CQoDB& db, const policy::ProductKind& product,
+                                         const UpdateLine& line) {
+    if (line.kind == LineKind::Changed)
+        return editing::UpdateTerrestrialMux(db, product, line.transponderKey,
+                                             line.muxAfter.MuxParams);
+    return editing::NewTerrestrialMux(db, product, line.muxAfter).result;
+}
+
+editing::EditResult ApplyLine(tabstore::CQoDB& db, DocumentValues& values, const UpdatePlan& plan,
+                              const UpdateLine& line) {
+    if (line.terrestrial)
+        return ApplyTerrestrialLine(db, plan.product, line);
     if (line.kind == LineKind::Changed)
         return line.cable ? editing::UpdateCableMux(db, line.transponderKey, line.cableAfter)
                           : editing::UpdateTransponder(db, line.transponderKey, line.after);
@@ -390,16 +548,19 @@ editing::EditResult ApplyUpdate(tabstore::CQoDB& db, DocumentValues& values, con
         room != editing::EditResult::Ok)
         return room;
     editing::EditResult result = editing::EditResult::Nothing;
-    editing::RowIds gone, goneMuxes;
+    editing::RowIds gone, goneMuxes, goneTerrestrial;
     for (std::size_t i = 0; i < plan.lines.size(); ++i) {
         const UpdateLine& line = plan.lines[i];
         if (leftOut.contains(i))
             continue;
         if (line.kind == LineKind::Gone) {
-            (line.cable ? goneMuxes : gone).push_back(line.transponderKey);
+            (line.terrestrial ? goneTerrestrial
+             : line.cable     ? goneMuxes
+                              : gone)
+                .push_back(line.transponderKey);
             continue;
         }
-        const editing::EditResult step = ApplyLine(db, values, line);
+        const editing::EditResult step = ApplyLine(db, values, plan, line);
         if (step != editing::EditResult::Ok && step != editing::EditResult::Nothing)
             return step;
         if (step == editing::EditResult::Ok)
@@ -408,6 +569,10 @@ editing::EditResult ApplyUpdate(tabstore::CQoDB& db, DocumentValues& values, con
     if (!gone.empty() && editing::DeleteTransponders(db, gone) == editing::EditResult::Ok)
         result = editing::EditResult::Ok;
     if (!goneMuxes.empty() && editing::DeleteCableMuxes(db, goneMuxes) == editing::EditResult::Ok)
+        result = editing::EditResult::Ok;
+    if (!goneTerrestrial.empty() &&
+        editing::DeleteTerrestrialMuxes(db, plan.product, goneTerrestrial) ==
+            editing::EditResult::Ok)
         result = editing::EditResult::Ok;
     return result;
 }
@@ -424,6 +589,12 @@ std::string TransponderText(const Transponder_Info_Tag& tp, const policy::Produc
 std::string LineText(const UpdateLine& line, bool after, const policy::ProductKind& product) {
     if (line.kind == (after ? LineKind::Gone : LineKind::New))
         return {};
+    if (line.terrestrial) {
+        const SMux_Info_Tag& mux = after ? line.muxAfter : line.muxBefore;
+        return editing::MuxFrequencyText(mux) + " MHz " + editing::TxModeText(mux.MuxParams) + " " +
+               editing::ConstellationText(mux.MuxParams) + " " +
+               editing::CodeRateText(mux.MuxParams) + " " + editing::GuardText(mux.MuxParams);
+    }
     if (!line.cable)
         return TransponderText(after ? line.after : line.before, product);
     const CableMux_Info_Tag& mux = after ? line.cableAfter : line.cableBefore;
@@ -434,6 +605,8 @@ std::string LineText(const UpdateLine& line, bool after, const policy::ProductKi
 
 std::string LinePlace(tabstore::CQoDB& db, const UpdateLine& line) {
     const auto* satellite = GetRow<Satellite_Info_Tag>(db, kSatelliteTable, line.satelliteKey);
+    if (line.terrestrial)
+        return "terrestrial";
     return line.cable || satellite == nullptr ? "cable" : editing::DegreeText(satellite->Degree);
 }
 

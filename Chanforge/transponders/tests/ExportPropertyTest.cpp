@@ -1,8 +1,9 @@
 // Property: a database's satellites exported as satellites.xml (its cable multiplexes as
-// cables.xml) and read back give an update that changes nothing, whatever the records hold and
-// whichever model keeps them.
+// cables.xml, its terrestrial ones as terrestrial.xml) and read back give an update that changes
+// nothing, whatever the records hold and whichever model keeps them.
 #include "TestBuilders.h"
 #include "chanforge/TableAccess.h"
+#include "chanforge/editing/NetworkEdits.h"
 #include "chanforge/transponders/Readers.h"
 #include "chanforge/transponders/SatellitesXml.h"
 #include "chanforge/transponders/Update.h"
@@ -69,12 +70,36 @@ void FillRandomCables(tabstore::CQoDB& db) {
     }
 }
 
+/// Terrestrial multiplexes on distinct channels of the default raster, every setting arbitrary
+/// (codes no table names included).
+void FillRandomMuxes(tabstore::CQoDB& db, const policy::ProductKind& product) {
+    const auto channels = *rc::gen::nonEmpty(
+        rc::gen::unique<std::vector<std::uint8_t>>(rc::gen::inRange<std::uint8_t>(1, 58)));
+    for (std::uint8_t channel : channels) {
+        auto mux = ZeroRecord<SMux_Info_Tag>();
+        mux.TPID = channel;
+        mux.MuxParams = *rc::gen::arbitrary<std::uint32_t>() & 0x3FFFFFFF;
+        RC_ASSERT(editing::NewTerrestrialMux(db, product, mux).result == editing::EditResult::Ok);
+    }
+}
+
 RC_GTEST_PROP(ExportPropertyTest, UpdatingFromTheListsOwnExportChangesNothing, ()) {
-    const policy::ProductKind product =
-        *rc::gen::element(policy::ProductKind{3, 1}, policy::ProductKind{7, 1},
-                          policy::ProductKind{9, 5}, policy::ProductKind{10, 5});
+    const policy::ProductKind product = *rc::gen::element(
+        policy::ProductKind{3, 1}, policy::ProductKind{7, 1}, policy::ProductKind{9, 5},
+        policy::ProductKind{10, 5}, policy::ProductKind{2, 2}, policy::ProductKind{5, 3});
     tabstore::CQoDB db;
     FillRandom(db);
+    if (product.Terrestrial()) {
+        FillRandomMuxes(db, product);
+        Source region;
+        RC_ASSERT(
+            ReadXmlTable(TerrestrialXmlBytes(db, product, "Berlin"), "terrestrial.xml", region).ok);
+        RC_ASSERT(region.skipped.empty());
+        UpdatePlan terrestrialPlan;
+        RC_ASSERT(PlanUpdate(db, product, region, std::nullopt, terrestrialPlan).ok);
+        RC_ASSERT(terrestrialPlan.lines.empty());
+        RC_ASSERT(terrestrialPlan.offRaster.empty());
+    }
     if (product.Cable()) {
         FillRandomCables(db);
         Source cables;

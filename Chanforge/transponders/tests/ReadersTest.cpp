@@ -63,6 +63,29 @@ TEST(SatellitesXmlTest, ReadsPositionsUnitsAndCodes) {
     EXPECT_EQ(network.cables[0].carriers[0].frequencyKHz, 346000u);
     EXPECT_EQ(network.cables[0].carriers[0].qam, Qam::Q256);
     EXPECT_FALSE(network.cables[0].carriers[1].qam.has_value());
+
+    // Terrestrial codes count from 0 and end in Auto; what no record keeps (256-QAM, 32K) is
+    // none, like Auto.
+    const std::string terrestrial =
+        "<locations>\n<terrestrial name=\"Berlin\" flags=\"5\">\n"
+        "<transponder centre_frequency=\"474000000\" bandwidth=\"0\" constellation=\"1\" "
+        "code_rate_hp=\"3\" code_rate_lp=\"5\" guard_interval=\"0\" transmission_mode=\"1\" "
+        "hierarchy_information=\"4\" inversion=\"2\" system=\"0\"/>\n"
+        "<transponder centre_frequency=\"506000000\" constellation=\"4\" code_rate_hp=\"5\" "
+        "guard_interval=\"4\" transmission_mode=\"6\" system=\"1\"/>\n</terrestrial></locations>";
+    Source region;
+    ASSERT_TRUE(ReadXmlTable(Bytes(terrestrial), "terrestrial.xml", region).ok);
+    ASSERT_EQ(region.terrestrials.size(), 1u);
+    EXPECT_EQ(region.terrestrials[0].name, "Berlin");
+    const auto& muxes = region.terrestrials[0].carriers;
+    ASSERT_EQ(muxes.size(), 2u);
+    EXPECT_EQ(muxes[0].frequencyKHz, 474000u);
+    EXPECT_EQ(muxes[0].line, 3u);
+    EXPECT_EQ(muxes[0].constellation, Constellation::Qam16);
+    EXPECT_EQ(muxes[0].codeRate, CodeRate::R5_6);
+    EXPECT_EQ(muxes[0].guard, Guard::G1_32);
+    EXPECT_EQ(muxes[0].mode, TerrestrialMode::K8);
+    EXPECT_FALSE(muxes[1].constellation || muxes[1].codeRate || muxes[1].guard || muxes[1].mode);
 }
 
 struct Hostile {
@@ -100,7 +123,14 @@ TEST(SatellitesXmlTest, RefusesHostileAndWrongTablesNamingFileAndLine) {
         {"transponder outside a satellite", "<satellites>\n<transponder frequency=\"11836000\"/>",
          2, "outside a satellite"},
         {"wrong root", "<channels>\n<channel name=\"x\"/></channels>", 1,
-         "<satellites> or <cables>"},
+         "<satellites>, <cables> or <locations>"},
+        {"unknown terrestrial code",
+         "<locations><terrestrial>\n<transponder centre_frequency=\"474000000\" "
+         "guard_interval=\"8\"/>",
+         2, "guard_interval=\"8\""},
+        {"satellite carrier in a region",
+         "<locations><terrestrial>\n<transponder frequency=\"11836000\"/>", 2,
+         "centre_frequency is missing"},
         {"cut off", head + "<transponder frequency=\"11836000\" symbol_rate=\"27500000\"/>\n", 4,
          ""},
     };
@@ -128,7 +158,10 @@ TEST(ScanTableTest, ReadsSatelliteBlocksAndThePositionOfItsName) {
         "\tINNER_FEC = 2/3\r\n\tMODULATION = PSK/8\r\n\tROLLOFF = 35\r\n"
         "\tPILOT = ON\r\n\tSTREAM_ID = 0\r\n"
         "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBC/ANNEX_A\n"
-        "\tFREQUENCY = 330000000\n\tSYMBOL_RATE = 6900000\n\tMODULATION = QAM/256\n";
+        "\tFREQUENCY = 330000000\n\tSYMBOL_RATE = 6900000\n\tMODULATION = QAM/256\n"
+        "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBT2\n\tFREQUENCY = 690000000\n"
+        "\tBANDWIDTH_HZ = 8000000\n\tCODE_RATE_HP = 2/3\n\tMODULATION = QAM/256\n"
+        "\tTRANSMISSION_MODE = 8K\n\tGUARD_INTERVAL = 19/256\n\tSTREAM_ID = 0\n";
     Source source;
     const SourceResult result =
         ReadScanTable(Bytes(table), "/usr/share/dvb/dvb-s/Astra-19.2E", source);
@@ -142,6 +175,14 @@ TEST(ScanTableTest, ReadsSatelliteBlocksAndThePositionOfItsName) {
     ASSERT_EQ(source.cables[0].carriers.size(), 1u);
     EXPECT_EQ(source.cables[0].carriers[0].frequencyKHz, 330000u);
     EXPECT_EQ(source.cables[0].carriers[0].qam, Qam::Q256);
+    // So is the terrestrial block, in Hz too, its region.
+    ASSERT_EQ(source.terrestrials.size(), 1u);
+    ASSERT_EQ(source.terrestrials[0].carriers.size(), 1u);
+    const TerrestrialCarrier& mux = source.terrestrials[0].carriers[0];
+    EXPECT_EQ(mux.frequencyKHz, 690000u);
+    EXPECT_EQ(mux.codeRate, CodeRate::R2_3);
+    EXPECT_EQ(mux.mode, TerrestrialMode::K8);
+    EXPECT_FALSE(mux.constellation || mux.guard);
     EXPECT_EQ(carriers[0].frequencyKHz, 11836000u);
     EXPECT_EQ(carriers[0].fec, Fec::F3_4);
     EXPECT_EQ(carriers[0].system, DvbSystem::S);
@@ -161,6 +202,8 @@ TEST(ScanTableTest, RefusesWhatIsNoScanTableNamingTheLine) {
         {"before a block", "# x\nFREQUENCY = 11836000\n", 2, "before the first [CHANNEL]"},
         {"no key", block + "\tFREQUENCY 11836000\n", 3, "is not KEY = VALUE"},
         {"unknown polarisation", block + "\tPOLARIZATION = SIDEWAYS\n", 3, "SIDEWAYS"},
+        {"unknown guard", "[CHANNEL]\nDELIVERY_SYSTEM = DVBT\nGUARD_INTERVAL = 1/3\n", 3,
+         "GUARD_INTERVAL = 1/3"},
         {"not a number", block + "\tFREQUENCY = 11.836 GHz\n", 3, "is not a number"},
         {"NUL byte", block + std::string("\tFREQUENCY = 1\0", 15) + "\n", 3, "no text holds"},
         {"endless line", block + std::string(5000, 'x') + "\n", 3, "longer than 4096"},
@@ -212,7 +255,7 @@ TEST(ReadersTest, LeaveOutCarriersInWrongUnitsNamingEach) {
         EXPECT_NE(skipped[i].find(says[i]), std::string::npos) << skipped[i];
 }
 
-TEST(ScanTableTest, ReadsEverySatelliteTableTheSystemHas) {
+TEST(ScanTableTest, ReadsEverySatelliteAndTerrestrialTableTheSystemHas) {
     const std::filesystem::path folder = "/usr/share/dvb/dvb-s";
     ASSERT_TRUE(std::filesystem::is_directory(folder))
         << "the Debian package dtv-scan-tables is missing (scripts/setup.sh --tests)";
@@ -226,6 +269,14 @@ TEST(ScanTableTest, ReadsEverySatelliteTableTheSystemHas) {
         ++tables;
     }
     EXPECT_GT(tables, 100u);
+    std::size_t regions = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(kSystemTerrestrialTables)) {
+        Source source;
+        const SourceResult result = ReadSource(entry.path().string(), source);
+        ASSERT_TRUE(result.ok) << result.message.English();
+        regions += source.terrestrials.size();
+    }
+    EXPECT_GT(regions, 1000u);
     const std::vector<std::string> astra = ScanTablesFor(folder.string(), 192);
     ASSERT_FALSE(astra.empty());
     EXPECT_EQ(astra.front(), folder.string() + "/Astra-19.2E");

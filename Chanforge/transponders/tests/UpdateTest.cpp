@@ -14,9 +14,11 @@
 namespace chanforge::transponders {
 namespace {
 
-constexpr policy::ProductKind kPlain{3, 1};    // FEC codes of DVB-S only
-constexpr policy::ProductKind kExtended{7, 1}; // system, modulation and pilot too
-constexpr policy::ProductKind kCable{9, 4};    // constellation and inversion in one byte
+constexpr policy::ProductKind kPlain{3, 1};       // FEC codes of DVB-S only
+constexpr policy::ProductKind kExtended{7, 1};    // system, modulation and pilot too
+constexpr policy::ProductKind kCable{9, 4};       // constellation and inversion in one byte
+constexpr policy::ProductKind kTerrestrial{2, 2}; // multiplexes in a table of their own
+constexpr policy::ProductKind kCombination{5, 3}; // multiplexes under the stand-in satellite
 
 void AddSatellite(tabstore::CQoDB& db, std::uint8_t satId, std::uint16_t degree) {
     auto satellite = ZeroRecord<Satellite_Info_Tag>();
@@ -280,6 +282,68 @@ TEST(CableTest, UpdatesTheMultiplexesFromTheTablesOneNetwork) {
     UpdatePlan again;
     ASSERT_TRUE(PlanUpdate(db, kCable, source, std::nullopt, again).ok);
     EXPECT_TRUE(again.lines.empty());
+}
+
+TEST(TerrestrialTest, UpdatesTheMultiplexesOfEitherTableFromTheTablesOneRegion) {
+    // 8K, no offset, 64QAM, 2/3, 1/4 on the default raster: channel 21 (TPID 9) is 474 MHz.
+    constexpr std::uint32_t kParams = (2 << 1) | (1 << 3) | (3 << 6) | (2 << 8) | (4 << 11);
+    for (const policy::ProductKind product : {kTerrestrial, kCombination}) {
+        SCOPED_TRACE(product.type);
+        tabstore::CQoDB db;
+        for (std::uint8_t tpid : {9, 13, 20}) { // 474, 506 and 562 MHz
+            auto mux = ZeroRecord<SMux_Info_Tag>();
+            mux.TPID = tpid;
+            mux.MuxParams = kParams;
+            ASSERT_EQ(editing::NewTerrestrialMux(db, product, mux).result, editing::EditResult::Ok);
+            EXPECT_EQ(editing::NewTerrestrialMux(db, product, mux).result,
+                      editing::EditResult::Nothing); // one multiplex per channel
+        }
+        EXPECT_EQ(db.Size(product.Combination() ? kTransponderTable : kTerrestrialMuxTable), 3u);
+        AddChannel(db, "Erstes", 1, 1, 9);
+        AddChannel(db, "Gone TV", 2, 1, 13);
+        // 474 now 16QAM and 166 kHz up, 506 gone, 562 as it was, 642 new, 900 off the raster.
+        const std::string table =
+            "[CHANNEL]\nDELIVERY_SYSTEM = DVBT\nFREQUENCY = 474166000\nMODULATION = QAM/16\n"
+            "[CHANNEL]\nDELIVERY_SYSTEM = DVBT\nFREQUENCY = 562000000\nCODE_RATE_HP = 2/3\n"
+            "[CHANNEL]\nDELIVERY_SYSTEM = DVBT2\nFREQUENCY = 642000000\nGUARD_INTERVAL = 1/8\n"
+            "[CHANNEL]\nMODULATION = QAM/64\nFREQUENCY = 900000000\nDELIVERY_SYSTEM = DVBT\n";
+        Source source;
+        ASSERT_TRUE(
+            ReadScanTable({reinterpret_cast<const std::uint8_t*>(table.data()), table.size()},
+                          "de-Berlin", source)
+                .ok);
+        UpdatePlan plan;
+        EXPECT_EQ(PlanUpdate(db, kPlain, source, std::nullopt, plan).message.English(),
+                  "de-Berlin lists terrestrial multiplexes, which this model does not keep");
+        ASSERT_TRUE(PlanUpdate(db, product, source, std::nullopt, plan).ok);
+        ASSERT_EQ(plan.offRaster.size(), 1u);
+        EXPECT_EQ(plan.offRaster[0].line, 13u);
+        ASSERT_EQ(plan.lines.size(), 3u);
+        EXPECT_EQ(LineText(plan.lines[0], false, product), "474.0 MHz 8K 64QAM 2/3 1/4");
+        EXPECT_EQ(LineText(plan.lines[0], true, product), "474.166 MHz 8K 16QAM 2/3 1/4");
+        EXPECT_EQ(plan.lines[1].kind, LineKind::Gone);
+        EXPECT_EQ(plan.lines[1].channels.size(), 1u);
+        EXPECT_EQ(plan.lines[2].kind, LineKind::New);
+        EXPECT_EQ(plan.lines[2].muxAfter.TPID, 30);
+        EXPECT_EQ(LinePlace(db, plan.lines[2]), "terrestrial");
+
+        DocumentValues values;
+        const auto original = testkit::StoreBytes(db);
+        editing::CUndoStack undo;
+        ASSERT_EQ(undo.Record(db, kUpdateTables, "Update transponders",
+                              [&] { return ApplyUpdate(db, values, plan, {}); }),
+                  editing::EditResult::Ok);
+        std::vector<int> channels; // of the multiplexes left
+        for (const SMux_Info_Tag& mux : editing::TerrestrialMuxes(db, product))
+            channels.push_back(mux.TPID);
+        EXPECT_EQ(channels, (std::vector<int>{9, 20, 30}));
+        EXPECT_EQ(db.Size(kChannelTable), 1u);
+        UpdatePlan again;
+        ASSERT_TRUE(PlanUpdate(db, product, source, std::nullopt, again).ok);
+        EXPECT_TRUE(again.lines.empty());
+        ASSERT_TRUE(undo.Undo(db));
+        EXPECT_EQ(testkit::StoreBytes(db), original);
+    }
 }
 
 TEST(PlanTest, AScanTableWithoutPositionNeedsTheSatelliteChosen) {

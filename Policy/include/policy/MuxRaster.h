@@ -27,6 +27,9 @@ inline constexpr std::uint8_t kRasterEnd = 255;
 /// The nine rows selectable by "MUX Supported Country".
 std::span<const CountryRaster> CountryRasters();
 
+/// The row "MUX Supported Country" selects now.
+int CurrentMuxCountry();
+
 /// kHz of channel channelIndex in row country; 0 for a row that does not exist.
 int MuxFrequencyIn(int country, std::uint8_t channelIndex, int offsetStep);
 

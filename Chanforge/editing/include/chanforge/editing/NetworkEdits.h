@@ -69,6 +69,21 @@ EditResult UpdateCableMux(tabstore::CQoDB& db, std::uint32_t key, const CableMux
 /// Deletes each multiplex with its channels (TPID = MuxID); larger ids move down.
 EditResult DeleteCableMuxes(tabstore::CQoDB& db, const RowIds& keys);
 
+/// The terrestrial multiplexes the list shows, each with the key of its row (RowID): rows of
+/// table 1, or on combination products the transponder rows of the stand-in satellite.
+std::vector<SMux_Info_Tag> TerrestrialMuxes(tabstore::CQoDB& db, Product product);
+/// Adds the multiplex on its RF channel (TPID); Nothing when that channel already has one.
+NewRecord NewTerrestrialMux(tabstore::CQoDB& db, Product product, const SMux_Info_Tag& mux);
+/// Replaces the multiplex's settings (mode, constellation, code rate, guard, offset); its
+/// channel stays.
+EditResult UpdateTerrestrialMux(tabstore::CQoDB& db, Product product, std::uint32_t key,
+                                std::uint32_t muxParams);
+/// Deletes each multiplex with its channels. Channels name a multiplex by its RF channel, so
+/// nothing else moves.
+EditResult DeleteTerrestrialMuxes(tabstore::CQoDB& db, Product product, const RowIds& keys);
+inline constexpr TableMask kTerrestrialMuxEditTables =
+    TableBit(kTerrestrialMuxTable) | TableBit(kTransponderTable) | TableBit(kChannelTable);
+
 /// Adds a provider named name (at most 16 characters kept) with the first BroadcastID above
 /// the highest that no channel names.
 NewRecord NewProvider(tabstore::CQoDB& db, std::string_view name);

@@ -84,6 +84,32 @@ struct SourceNetwork {
     std::vector<CableCarrier> carriers;
 };
 
+/// Terrestrial fields as a multiplex record can keep them; what a table gives as Auto, or in a
+/// value no record holds (4K, 256-QAM, 1/128 ...), stays empty so the record keeps its own.
+enum class TerrestrialMode : std::uint8_t { K2 = 1, K8 = 2 };
+enum class Constellation : std::uint8_t { Qpsk = 1, Qam16 = 2, Qam64 = 3 };
+enum class CodeRate : std::uint8_t { R1_2 = 1, R2_3 = 2, R3_4 = 3, R5_6 = 4, R7_8 = 5 };
+enum class Guard : std::uint8_t { G1_32 = 1, G1_16 = 2, G1_8 = 3, G1_4 = 4 };
+
+inline constexpr std::uint32_t kMinTerrestrialKHz = 40'000;
+inline constexpr std::uint32_t kMaxTerrestrialKHz = 1'000'000;
+
+struct TerrestrialCarrier {
+    std::uint32_t frequencyKHz = 0; ///< the centre frequency
+    std::optional<TerrestrialMode> mode;
+    std::optional<Constellation> constellation;
+    std::optional<CodeRate> codeRate; ///< of the high-priority stream
+    std::optional<Guard> guard;
+    std::size_t line = 0;
+};
+
+/// One region of terrestrial.xml, or the DVB-T blocks of one scan table.
+struct SourceRegion {
+    std::string name; ///< UTF-8
+    std::size_t line = 0;
+    std::vector<TerrestrialCarrier> carriers;
+};
+
 struct SourceSatellite {
     std::string name;            ///< UTF-8
     std::optional<int> position; ///< tenths of a degree, west negative; unknown for a scan table
@@ -97,6 +123,7 @@ struct Source {
     std::string file;
     std::vector<SourceSatellite> satellites;
     std::vector<SourceNetwork> cables;
+    std::vector<SourceRegion> terrestrials;
     /// Carriers left out, each "file, line n: why" (a frequency in MHz, a symbol rate no carrier
     /// has): the tables in the field hold a few, and the rest of the table is still good.
     std::vector<utils::Phrase> skipped;
@@ -117,6 +144,12 @@ Carrier CarrierOf(const Transponder_Info_Tag& tp, const policy::ProductKind& pro
 CableMux_Info_Tag MergeCable(const CableMux_Info_Tag& base, const CableCarrier& carrier,
                              const policy::ProductKind& product);
 CableCarrier CableCarrierOf(const CableMux_Info_Tag& mux, const policy::ProductKind& product);
+
+/// A terrestrial multiplex's settings (its MuxParams) with what the carrier gives; the channel
+/// and the offset stay, as the raster places the carrier.
+std::uint32_t MergeTerrestrial(std::uint32_t muxParams, const TerrestrialCarrier& carrier);
+/// The carrier a multiplex describes: its frequency from the country's raster.
+TerrestrialCarrier TerrestrialCarrierOf(const SMux_Info_Tag& mux);
 
 /// Orbital position of a record (tenths, above 1800 westwards) as the tables give it (west
 /// negative), and back.

@@ -1,7 +1,7 @@
-// Readers of the transponder tables: satellites.xml and cables.xml, and the DVB scan tables (one
-// "[CHANNEL]" block of KEY = VALUE lines per carrier, DVB-S and DVB-C). A table that does not read
-// is refused whole, with its file and line named; nothing of it is used. A carrier whose values are
-// out of their unit's range is left out and named in Source::skipped.
+// Readers of the transponder tables: satellites.xml, cables.xml and terrestrial.xml, and the DVB
+// scan tables (one "[CHANNEL]" block of KEY = VALUE lines per carrier, DVB-S, DVB-C and DVB-T). A
+// table that does not read is refused whole, with its file and line named; nothing of it is used. A
+// carrier whose values are out of their unit's range is left out and named in Source::skipped.
 #pragma once
 
 #include "chanforge/transponders/Carrier.h"
@@ -33,8 +33,8 @@ SourceResult ReadXmlTable(std::span<const std::uint8_t> bytes, const std::string
                           Source& out);
 SourceResult ReadScanTable(std::span<const std::uint8_t> bytes, const std::string& file,
                            Source& out);
-/// Reads the file at path as satellites.xml or cables.xml when it begins with "<", else as a
-/// scan table.
+/// Reads the file at path as satellites.xml, cables.xml or terrestrial.xml when it begins with "<",
+/// else as a scan table.
 SourceResult ReadSource(const std::string& path, Source& out);
 
 /// The orbital position at the end of a scan table's name ("Astra-19.2E" gives 192).
@@ -43,6 +43,7 @@ std::optional<int> PositionOfTableName(const std::string& file);
 /// Where Debian's dtv-scan-tables package keeps the satellite and the cable tables.
 inline constexpr const char* kSystemScanTables = "/usr/share/dvb/dvb-s";
 inline constexpr const char* kSystemCableTables = "/usr/share/dvb/dvb-c";
+inline constexpr const char* kSystemTerrestrialTables = "/usr/share/dvb/dvb-t";
 /// The files in folder, by name; none when there is no folder.
 std::vector<std::string> ScanTablesIn(const std::string& folder);
 /// Those whose names give position.

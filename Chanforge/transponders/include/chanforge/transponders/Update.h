@@ -31,12 +31,19 @@ struct UpdateLine {
     bool cable = false;
     CableMux_Info_Tag cableBefore{};
     CableMux_Info_Tag cableAfter{};
+    /// A terrestrial multiplex (transponderKey is its row) instead.
+    bool terrestrial = false;
+    SMux_Info_Tag muxBefore{};
+    SMux_Info_Tag muxAfter{};
 };
 
 struct UpdatePlan {
     std::vector<UpdateLine> lines;
     std::size_t satellites = 0; ///< satellites of the database the table was compared with
-    std::size_t networks = 0;   ///< 1 when its cable multiplexes were
+    std::size_t networks = 0;   ///< 1 when its cable or terrestrial multiplexes were
+    /// Terrestrial carriers no channel of the country's raster takes: no line can add them.
+    std::vector<TerrestrialCarrier> offRaster;
+    policy::ProductKind product; ///< the model the terrestrial lines are of
 };
 
 struct [[nodiscard]] PlanResult {
@@ -44,15 +51,19 @@ struct [[nodiscard]] PlanResult {
     utils::Phrase message; ///< why there is no plan
 };
 
-/// The tables an update changes: the transponders and cable multiplexes, and the channels of
-/// those it deletes.
-inline constexpr editing::TableMask kUpdateTables =
-    editing::kTransponderEditTables | editing::kCableMuxDeleteTables;
+/// The tables an update changes: the transponders, cable and terrestrial multiplexes, and the
+/// channels of those it deletes.
+inline constexpr editing::TableMask kUpdateTables = editing::kTransponderEditTables |
+                                                    editing::kCableMuxDeleteTables |
+                                                    editing::kTerrestrialMuxEditTables;
 
 /// Compares the satellite at position (tenths, west negative) with the table, or every
 /// satellite the table has a position of when position is empty. A table without positions (a
 /// scan table named without one) needs a position. A table of one cable network (cables.xml, a
-/// DVB-C scan table) is compared with the cable multiplexes instead. Reads the store only.
+/// DVB-C scan table) is compared with the cable multiplexes instead, one of terrestrial
+/// multiplexes (terrestrial.xml, a DVB-T scan table) with the terrestrial ones: by centre
+/// frequency within 1 MHz, a new one placed on the channel of the country's raster that takes
+/// it. Reads the store only.
 PlanResult PlanUpdate(tabstore::CQoDB& db, const policy::ProductKind& product, const Source& source,
                       std::optional<int> position, UpdatePlan& plan);
 
@@ -68,9 +79,10 @@ editing::LeftOut GoneLines(const UpdatePlan& plan);
 /// shows a transponder.
 std::string TransponderText(const Transponder_Info_Tag& tp, const policy::ProductKind& product);
 /// A line's transponder before (after) the update as TransponderText shows it, a cable
-/// multiplex as "330.000 MHz 6900 256 QAM"; empty for the side that has none.
+/// multiplex as "330.000 MHz 6900 256 QAM", a terrestrial one as "474.000 MHz 8K 64QAM 2/3
+/// 1/4"; empty for the side that has none.
 std::string LineText(const UpdateLine& line, bool after, const policy::ProductKind& product);
-/// Where a line is: the satellite's orbital position, or "cable".
+/// Where a line is: the satellite's orbital position, "cable" or "terrestrial".
 std::string LinePlace(tabstore::CQoDB& db, const UpdateLine& line);
 /// "Changed", "New" or "Gone" (translation context "Transponders").
 const char* LineKindText(LineKind kind);
