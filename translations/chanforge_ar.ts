@@ -1137,7 +1137,7 @@
     </message>
     <message>
         <source>&amp;Save without them</source>
-        <translation>‏&amp;حفظ دونها</translation>
+        <translation>&amp;حفظ دونها</translation>
     </message>
 </context>
 <context>
@@ -2475,7 +2475,7 @@
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation>‏&amp;بدء</translation>
+        <translation>&amp;بدء</translation>
     </message>
     <message>
         <source>S&amp;top</source>
@@ -2736,7 +2736,7 @@
     <name>chanforge::app::CMainFrame</name>
     <message>
         <source>&amp;Open...</source>
-        <translation>‏&amp;فتح...</translation>
+        <translation>&amp;فتح...</translation>
     </message>
     <message>
         <source>Open existing database</source>
@@ -2748,7 +2748,7 @@
     </message>
     <message>
         <source>&amp;Save to file...</source>
-        <translation>‏&amp;حفظ في ملف...</translation>
+        <translation>&amp;حفظ في ملف...</translation>
     </message>
     <message>
         <source>Save to file</source>
@@ -2804,7 +2804,7 @@
     </message>
     <message>
         <source>Re&amp;fresh</source>
-        <translation>‏&amp;تحديث</translation>
+        <translation>&amp;تحديث</translation>
     </message>
     <message>
         <source>Refresh all</source>
@@ -2824,7 +2824,7 @@
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>‏&amp;تراجع</translation>
+        <translation>&amp;تراجع</translation>
     </message>
     <message>
         <source>Undo the last change</source>
@@ -2840,7 +2840,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>‏&amp;حول</translation>
+        <translation>&amp;حول</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
@@ -2876,7 +2876,7 @@
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>‏&amp;تحرير</translation>
+        <translation>&amp;تحرير</translation>
     </message>
     <message>
         <source>New channel...</source>
@@ -2937,7 +2937,7 @@
     </message>
     <message>
         <source>Re&amp;cords</source>
-        <translation>‏&amp;سجلات</translation>
+        <translation>&amp;سجلات</translation>
     </message>
     <message>
         <source>New satellite...</source>
@@ -2957,7 +2957,7 @@
     </message>
     <message>
         <source>&amp;Receiver</source>
-        <translation>‏&amp;جهاز الاستقبال</translation>
+        <translation>&amp;جهاز الاستقبال</translation>
     </message>
     <message>
         <source>Window
@@ -2989,15 +2989,15 @@ Title bar or toolbar
     </message>
     <message>
         <source>&amp;List</source>
-        <translation>‏&amp;قائمة</translation>
+        <translation>&amp;قائمة</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>‏&amp;عرض</translation>
+        <translation>&amp;عرض</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>‏&amp;مساعدة</translation>
+        <translation>&amp;مساعدة</translation>
     </message>
     <message>
         <source>The channel list has unsaved changes. Save them now?</source>
@@ -3175,7 +3175,7 @@ Title bar or toolbar
     <name>chanforge::app::CMergeCommands</name>
     <message>
         <source>&amp;Merge from…</source>
-        <translation>‏&amp;دمج من…</translation>
+        <translation>&amp;دمج من…</translation>
     </message>
     <message>
         <source>Add the channels of another list, with their satellites and transponders</source>
@@ -3408,7 +3408,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>‏&amp;طباعة...</translation>
+        <translation>&amp;طباعة...</translation>
     </message>
     <message>
         <source>Print the channel list</source>
@@ -3416,7 +3416,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>Print pre&amp;view...</source>
-        <translation>‏&amp;معاينة الطباعة...</translation>
+        <translation>&amp;معاينة الطباعة...</translation>
     </message>
     <message>
         <source>Show the printed channel list page by page</source>
@@ -3448,7 +3448,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>E&amp;xport</source>
-        <translation>‏&amp;تصدير</translation>
+        <translation>&amp;تصدير</translation>
     </message>
     <message>
         <source>The printer cannot be used.</source>
@@ -3658,7 +3658,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>&amp;Close gaps</source>
-        <translation>‏&amp;سد الفجوات</translation>
+        <translation>&amp;سد الفجوات</translation>
     </message>
     <message>
         <source>Take the &amp;names</source>
@@ -3666,7 +3666,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>C&amp;ut names to fit</source>
-        <translation>‏&amp;قص الأسماء لتتسع</translation>
+        <translation>&amp;قص الأسماء لتتسع</translation>
     </message>
     <message numerus="yes">
         <source>%n reference channel(s):</source>
@@ -4137,7 +4137,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>&amp;File…</source>
-        <translation>‏&amp;ملف…</translation>
+        <translation>&amp;ملف…</translation>
     </message>
     <message>
         <source>Ta&amp;ble:</source>

@@ -4013,7 +4013,7 @@ Barra de título o barra de herramientas
     </message>
     <message>
         <source>Ta&amp;ble:</source>
-        <translation>&amp;Tabla:</translation>
+        <translation>Ta&amp;bla:</translation>
     </message>
     <message>
         <source>Change</source>

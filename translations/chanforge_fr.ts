@@ -3099,7 +3099,7 @@ Barre de titre ou barre d'outils
     <name>chanforge::app::CMergeCommands</name>
     <message>
         <source>&amp;Merge from…</source>
-        <translation>&amp;Fusionner avec…</translation>
+        <translation>Fusio&amp;nner avec…</translation>
     </message>
     <message>
         <source>Add the channels of another list, with their satellites and transponders</source>

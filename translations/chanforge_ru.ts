@@ -4037,7 +4037,7 @@ Title bar or toolbar
     </message>
     <message>
         <source>&amp;Satellite:</source>
-        <translation>&amp;Спутник:</translation>
+        <translation>Сп&amp;утник:</translation>
     </message>
     <message>
         <source>&amp;File…</source>

@@ -3981,7 +3981,7 @@ Başlık çubuğu veya araç çubuğu
     </message>
     <message>
         <source>Ta&amp;ble:</source>
-        <translation>&amp;Tablo:</translation>
+        <translation>Tab&amp;lo:</translation>
     </message>
     <message>
         <source>Change</source>
