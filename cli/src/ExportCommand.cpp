@@ -71,14 +71,16 @@ std::unique_ptr<QGuiApplication> PaintingApplication() {
 
 int WriteSatellitesXml(chanforge::document::Document& doc, const ExportArgs& args) {
     const std::string name = std::filesystem::path(args.out).filename().string();
-    if (name == "terrestrial.xml")
-        return Fail(name + ": terrestrial multiplexes are not written as a table yet");
+    const auto& product = doc.Layout().product;
+    const std::string region = std::filesystem::path(args.files.back()).stem().string();
+    if (name == "terrestrial.xml" && !product.Terrestrial())
+        return Fail(name + ": this model keeps no terrestrial multiplexes");
     const std::vector<std::uint8_t> bytes =
-        name == "cables.xml"
-            ? chanforge::transponders::CablesXmlBytes(
-                  doc.Store(), doc.Layout().product,
-                  std::filesystem::path(args.files.back()).stem().string())
-            : chanforge::transponders::SatellitesXmlBytes(doc.Store(), doc.Layout().product);
+        name == "terrestrial.xml"
+            ? chanforge::transponders::TerrestrialXmlBytes(doc.Store(), product, region)
+        : name == "cables.xml"
+            ? chanforge::transponders::CablesXmlBytes(doc.Store(), product, region)
+            : chanforge::transponders::SatellitesXmlBytes(doc.Store(), product);
     if (const utils::FileResult written = utils::ReplaceFile(args.out, bytes); !written.ok())
         return Fail(written.message);
     return kOk;
@@ -124,7 +126,7 @@ void RegisterExportCommand(CLI::App& app, Context& ctx) {
         "export", "open the files and write the channel list (or a favourite group) as a "
                   "printable PDF, a CSV or an HTML page, or the satellites and their "
                   "transponders as satellites.xml (the cable multiplexes when OUT is named "
-                  "cables.xml)");
+                  "cables.xml, the terrestrial ones when it is named terrestrial.xml)");
     cmd->add_option("FILE", args->files, "files to open")->required();
     cmd->add_option("-o", args->out, "output file")->required();
     cmd->add_option("--format", args->format, "pdf, csv, html or satellites-xml")

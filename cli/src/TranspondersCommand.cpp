@@ -1,6 +1,7 @@
-// transponders: bring the satellites' transponders up to date from satellites.xml or a DVB
-// scan table. Prints the numbered differences (changed, new, gone with the channels using it);
-// gone ones are deleted only when asked, --except leaves numbered lines out.
+// transponders: bring the satellites' transponders (or the cable or terrestrial multiplexes) up
+// to date from satellites.xml, cables.xml, terrestrial.xml or a DVB scan table. Prints the numbered
+// differences (changed, new, gone with the channels using it); gone ones are deleted only when
+// asked, --except leaves numbered lines out.
 #include "Commands.h"
 #include "DumpJson.h"
 #include "ExceptLines.h"
@@ -8,6 +9,7 @@
 
 #include "chanforge/TableAccess.h"
 #include "chanforge/editing/ChannelName.h"
+#include "chanforge/editing/DeliveryText.h"
 #include "chanforge/transponders/Readers.h"
 #include "chanforge/transponders/Update.h"
 
@@ -135,6 +137,10 @@ int RunTransponders(const Context& ctx, const TranspondersArgs& args) {
             tp::PlanUpdate(doc.Store(), layout.product, source, position, plan);
         !planned.ok)
         return Fail(planned.message.English());
+    for (const tp::TerrestrialCarrier& carrier : plan.offRaster)
+        ctx.Err() << "warning: left out: " << source.file << ", line " << carrier.line << ": "
+                  << chanforge::editing::CableFrequencyText(carrier.frequencyKHz)
+                  << " is on no free channel of the country's raster\n";
     const ExceptLines except = ParseExcept(args.except, plan.lines.size(), "line");
     if (!except.ok()) {
         ctx.Err() << except.error << "\n";
@@ -161,24 +167,28 @@ int RunTransponders(const Context& ctx, const TranspondersArgs& args) {
 void RegisterTranspondersCommand(CLI::App& app, Context& ctx) {
     auto args = std::make_shared<TranspondersArgs>();
     CLI::App* cmd = app.add_subcommand(
-        "transponders", "update the satellites' transponders (or the cable multiplexes) from "
-                        "satellites.xml, cables.xml or a DVB scan table: carriers that moved, new "
-                        "ones and (when asked) gone ones");
-    cmd->footer("Satellites are matched by orbital position, C and Ku band apart; carriers by "
-                "polarisation and a frequency tolerance that grows with the symbol rate. Fields "
-                "the table does not give are kept. Lines are numbered as --dry-run prints them; "
-                "--except leaves those out.");
+        "transponders", "update the satellites' transponders (or the cable or terrestrial "
+                        "multiplexes) from satellites.xml, cables.xml, terrestrial.xml or a DVB "
+                        "scan table: carriers that moved, new ones and (when asked) gone ones");
+    cmd->footer(
+        "Satellites are matched by orbital position, C and Ku band apart; carriers by "
+        "polarisation and a frequency tolerance that grows with the symbol rate; terrestrial "
+        "multiplexes by centre frequency within 1 MHz, a new one placed on the channel "
+        "of the country's raster. Fields the table does not give are kept. Lines are numbered as "
+        "--dry-run prints them; "
+        "--except leaves those out.");
     cmd->add_option("FILE", args->files, "files to open")->required();
     cmd->add_option("--from", args->from,
-                    "satellites.xml or a DVB scan table (such as "
-                    "/usr/share/dvb/dvb-s/Astra-19.2E)")
+                    "satellites.xml, cables.xml, terrestrial.xml or a DVB scan table (such as "
+                    "/usr/share/dvb/dvb-s/Astra-19.2E or /usr/share/dvb/dvb-t/de-Berlin)")
         ->required();
     cmd->add_option("--satellite", args->satellite,
                     "only the satellite at this orbital position (19.2E, 30.0W); needed for a "
                     "scan table whose name gives none");
     cmd->add_option("-o", args->out, "output file")->required();
     cmd->add_flag("--delete-gone", args->deleteGone,
-                  "delete the transponders the table no longer lists, with their channels");
+                  "delete the transponders (multiplexes) the table no longer lists, with their "
+                  "channels");
     cmd->add_option("--except", args->except,
                     "lines to leave as they are, by their numbers in the listing (N,...)");
     cmd->add_flag("--dry-run", args->dryRun, "print the differences only; write nothing");

@@ -563,7 +563,22 @@ TEST_F(CliTest, UpdatesTranspondersFromATableAndExportsOne) {
                "evil.xml, line 2: declarations and entities");
     EXPECT_HAS(
         On("D", 1, {"export", d, "--format", "satellites-xml", "-o", Path("terrestrial.xml")}).err,
-        "terrestrial multiplexes are not written");
+        "this model keeps no terrestrial multiplexes");
+
+    // Terrestrial multiplexes: the list's own terrestrial.xml changes nothing; a DVB-T table
+    // changes one, leaves one gone and names the carrier no channel of the raster takes.
+    const std::string b = Sample("B"), region = Path("terrestrial.xml");
+    On("B", 0, {"export", b, "--format", "satellites-xml", "-o", region});
+    EXPECT_HAS(On("B", 0, {"transponders", b, "--from", region, "-o", out, "--dry-run"}).out,
+               "0 changed, 0 new, 0 would be deleted\n");
+    Write(Path("de-Test"), "[CHANNEL]\n\tDELIVERY_SYSTEM = DVBT\n\tFREQUENCY = 586000000\n"
+                           "\tMODULATION = QAM/64\n[CHANNEL]\n\tDELIVERY_SYSTEM = DVBT\n"
+                           "\tFREQUENCY = 900000000\n");
+    const Outcome dvbt =
+        On("B", 0, {"transponders", b, "--from", Path("de-Test"), "-o", out, "--dry-run"});
+    EXPECT_HAS(dvbt.out, "1 terrestrial changed 586.0 MHz 8K 16QAM 2/3 1/4 -> 586.0 MHz 8K "
+                         "64QAM 2/3 1/4\n2 terrestrial gone 666.0 MHz");
+    EXPECT_HAS(dvbt.err, "de-Test, line 5: 900.000 MHz is on no free channel");
     EXPECT_FALSE(fs::exists(out));
 }
 
