@@ -1265,8 +1265,8 @@
         <translation>Elemente tiefer verschachtelt als die Transponder eines Satelliten</translation>
     </message>
     <message>
-        <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
-        <translation>die Tabelle beginnt nicht mit &lt;satellites&gt; oder &lt;cables&gt;</translation>
+        <source>the table does not begin with &lt;satellites&gt;, &lt;cables&gt; or &lt;locations&gt;</source>
+        <translation>die Tabelle beginnt nicht mit &lt;satellites&gt;, &lt;cables&gt; oder &lt;locations&gt;</translation>
     </message>
     <message>
         <source>a transponder outside a satellite or cable network</source>
@@ -1383,6 +1383,22 @@
     <message>
         <source>%1 lists %2 cable networks: keep the one of this list</source>
         <translation>%1 führt %2 Kabelnetze auf: Behalten Sie das dieser Liste</translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a terrestrial carrier in Hz</source>
+        <translation>die Frequenz %1 ist kein terrestrischer Träger in Hz</translation>
+    </message>
+    <message>
+        <source>a [CHANNEL] without FREQUENCY</source>
+        <translation>ein [CHANNEL] ohne FREQUENCY</translation>
+    </message>
+    <message>
+        <source>%1 lists terrestrial multiplexes, which this model does not keep</source>
+        <translation>%1 führt terrestrische Multiplexe auf, die dieses Modell nicht speichert</translation>
+    </message>
+    <message>
+        <source>%1 lists %2 terrestrial regions: keep the one of this list</source>
+        <translation>%1 führt %2 terrestrische Regionen auf: Behalten Sie die dieser Liste</translation>
     </message>
 </context>
 <context>
@@ -3765,6 +3781,14 @@ Titelleiste oder Werkzeugleiste
     <message>
         <source>Cable multiplexes</source>
         <translation>Kabel-Multiplexe</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Terrestrische Multiplexe</translation>
+    </message>
+    <message>
+        <source>Left out: line %1: %2 is on no free channel of the country&apos;s raster</source>
+        <translation>Ausgelassen: Zeile %1: %2 liegt auf keinem freien Kanal des Kanalrasters des Landes</translation>
     </message>
 </context>
 <context>

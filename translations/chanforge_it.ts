@@ -1265,8 +1265,8 @@
         <translation>elementi annidati più in profondità dei transponder di un satellite</translation>
     </message>
     <message>
-        <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
-        <translation>la tabella non inizia con &lt;satellites&gt; o &lt;cables&gt;</translation>
+        <source>the table does not begin with &lt;satellites&gt;, &lt;cables&gt; or &lt;locations&gt;</source>
+        <translation>la tabella non inizia con &lt;satellites&gt;, &lt;cables&gt; o &lt;locations&gt;</translation>
     </message>
     <message>
         <source>a transponder outside a satellite or cable network</source>
@@ -1383,6 +1383,22 @@
     <message>
         <source>%1 lists %2 cable networks: keep the one of this list</source>
         <translation>%1 elenca %2 reti via cavo: tenere quella di questa lista</translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a terrestrial carrier in Hz</source>
+        <translation>la frequenza %1 non è una portante terrestre in Hz</translation>
+    </message>
+    <message>
+        <source>a [CHANNEL] without FREQUENCY</source>
+        <translation>un [CHANNEL] senza FREQUENCY</translation>
+    </message>
+    <message>
+        <source>%1 lists terrestrial multiplexes, which this model does not keep</source>
+        <translation>%1 elenca multiplex terrestri, che questo modello non memorizza</translation>
+    </message>
+    <message>
+        <source>%1 lists %2 terrestrial regions: keep the one of this list</source>
+        <translation>%1 elenca %2 regioni terrestri: tenere quella di questa lista</translation>
     </message>
 </context>
 <context>
@@ -3765,6 +3781,14 @@ Barra del titolo o barra degli strumenti
     <message>
         <source>Cable multiplexes</source>
         <translation>Multiplex via cavo</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Multiplex terrestri</translation>
+    </message>
+    <message>
+        <source>Left out: line %1: %2 is on no free channel of the country&apos;s raster</source>
+        <translation>Tralasciato: riga %1: %2 non cade su nessun canale libero della griglia del paese</translation>
     </message>
 </context>
 <context>

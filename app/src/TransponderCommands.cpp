@@ -31,6 +31,17 @@ QString TransponderName(const Transponder_Info_Tag& tp) {
         .arg((tp.PolFEC & 1) != 0 ? QStringLiteral("H") : QStringLiteral("V"));
 }
 
+/// A gone line's record in the words of the list it is deleted from.
+QString GoneName(const transponders::UpdateLine& line) {
+    if (line.terrestrial)
+        return ListText("multiplex %1")
+            .arg(QString::fromStdString(editing::MuxFrequencyText(line.muxBefore) + " MHz"));
+    if (line.cable)
+        return ListText("multiplex %1")
+            .arg(QString::fromStdString(editing::CableFrequencyText(line.cableBefore.Frequency)));
+    return TransponderName(line.before);
+}
+
 } // namespace
 
 CTransponderCommands::CTransponderCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {
@@ -61,8 +72,7 @@ bool CTransponderCommands::AskDeleteInUse(const CTransponderUpdateDialog& dialog
         return true;
     const QString question =
         inUse.size() == 1
-            ? ListText("Delete %1 and its %n channel(s)?", channels)
-                  .arg(TransponderName(inUse.front()->before))
+            ? ListText("Delete %1 and its %n channel(s)?", channels).arg(GoneName(*inUse.front()))
             : ListText("Delete %n transponders and their %1?", static_cast<int>(inUse.size()))
                   .arg(ListText("%n channel(s)", channels));
     return qpui::AskYesNo(&frame_,

@@ -63,8 +63,11 @@ CTransponderUpdateDialog::CTransponderUpdateDialog(tabstore::CQoDB& db, editing:
         satellites_->addItem(SatelliteText(satellite),
                              transponders::PositionOfDegree(satellite.Degree));
     }
+    // No position: the table's one network or region.
     if (product.Cable())
-        satellites_->addItem(tr("Cable multiplexes")); // no position: the table's one network
+        AddMultiplexes(tr("Cable multiplexes"), Delivery::Cable);
+    if (product.Terrestrial())
+        AddMultiplexes(tr("Terrestrial multiplexes"), Delivery::Terrestrial);
     form->addRow(tr("&Satellite:"), satellites_);
     auto* sourceRow = new QHBoxLayout;
     sources_ = new QComboBox;
@@ -128,18 +131,33 @@ void CTransponderUpdateDialog::OfferScanTables() {
     sources_->clear();
     for (const QString& path : files_)
         sources_->addItem(QFileInfo(path).fileName(), path);
-    const QVariant position = satellites_->currentData();
-    const std::vector<std::string> tables =
-        position.isValid()
-            ? transponders::ScanTablesFor(transponders::kSystemScanTables, position.toInt())
-        : satellites_->currentIndex() >= 0
-            ? transponders::ScanTablesIn(transponders::kSystemCableTables)
-            : std::vector<std::string>();
+    std::vector<std::string> tables;
+    if (const std::optional<int> position = Position())
+        tables = transponders::ScanTablesFor(transponders::kSystemScanTables, *position);
+    else if (Chosen() == Delivery::Cable)
+        tables = transponders::ScanTablesIn(transponders::kSystemCableTables);
+    else if (Chosen() == Delivery::Terrestrial)
+        tables = transponders::ScanTablesIn(transponders::kSystemTerrestrialTables);
     for (const std::string& table : tables)
         sources_->addItem(tr("%1 (scan table of the system)")
                               .arg(QFileInfo(QString::fromStdString(table)).fileName()),
                           QString::fromStdString(table));
     Compare();
+}
+
+namespace {
+
+constexpr int kDeliveryRole = Qt::UserRole + 1;
+
+} // namespace
+
+void CTransponderUpdateDialog::AddMultiplexes(const QString& text, Delivery delivery) {
+    satellites_->addItem(text);
+    satellites_->setItemData(satellites_->count() - 1, static_cast<int>(delivery), kDeliveryRole);
+}
+
+CTransponderUpdateDialog::Delivery CTransponderUpdateDialog::Chosen() const {
+    return static_cast<Delivery>(satellites_->currentData(kDeliveryRole).toInt());
 }
 
 std::optional<int> CTransponderUpdateDialog::Position() const {
@@ -165,16 +183,23 @@ void CTransponderUpdateDialog::Compare() {
         notes << Translated(read.message);
     for (const utils::Phrase& skipped : source.skipped)
         notes << tr("Left out: %1").arg(Translated(skipped));
-    // The satellites of a table when a satellite is chosen, its cable network otherwise.
-    if (Position())
-        source.cables.clear();
-    else
+    // Only what the first box chose: the table's satellites, its cable network or its region.
+    if (Chosen() != Delivery::Satellite)
         source.satellites.clear();
+    if (Chosen() != Delivery::Cable)
+        source.cables.clear();
+    if (Chosen() != Delivery::Terrestrial)
+        source.terrestrials.clear();
     if (read.ok)
         if (const transponders::PlanResult planned =
                 transponders::PlanUpdate(db_, product_, source, Position(), plan_);
             !planned.ok)
             notes << Translated(planned.message);
+    for (const transponders::TerrestrialCarrier& carrier : plan_.offRaster)
+        notes << tr("Left out: line %1: %2 is on no free channel of the country's raster")
+                     .arg(carrier.line)
+                     .arg(
+                         QString::fromStdString(editing::CableFrequencyText(carrier.frequencyKHz)));
     notes_->setText(notes.join(QLatin1Char('\n')));
     Fill();
 }

@@ -1,5 +1,6 @@
-// CTransponderUpdateDialog: a satellite of the list and a transponder table (a file, or a scan
-// table of the system for the same orbital position) compared line by line, each line with a
+// CTransponderUpdateDialog: a satellite of the list (or its cable or terrestrial multiplexes) and
+// a transponder table (a file, or a scan table of the system for the same orbital position or
+// kind of delivery) compared line by line, each line with a
 // tick box, before the transponders are brought up to date.
 #pragma once
 
@@ -33,8 +34,12 @@ class CTransponderUpdateDialog : public QDialog {
     const editing::LeftOut& LeftOut() const { return leftOut_; }
 
   private:
-    /// The chosen satellite's orbital position; none for the cable multiplexes.
+    /// What the first box chose: a satellite, or the cable or terrestrial multiplexes.
+    enum class Delivery { Satellite, Cable, Terrestrial };
+    Delivery Chosen() const;
+    /// The chosen satellite's orbital position; none for the multiplexes.
     std::optional<int> Position() const;
+    void AddMultiplexes(const QString& text, Delivery delivery);
     void ChooseFile();
     void OfferScanTables();
     void Compare();

@@ -10,6 +10,8 @@
 #include "WindowFixture.h"
 
 #include "chanforge/TableAccess.h"
+#include "chanforge/editing/DeliveryText.h"
+#include "chanforge/editing/NetworkEdits.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -19,7 +21,9 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
+#include <string>
 #include <vector>
 
 using namespace chanforge;
@@ -37,6 +41,7 @@ class TransponderWindowTest : public test::WindowFixture {
 
   private slots:
     void tableUpdatesTheTickedLinesAndUndoes();
+    void terrestrialMultiplexesFromAScanTable();
 };
 
 namespace {
@@ -133,6 +138,67 @@ void TransponderWindowTest::tableUpdatesTheTickedLinesAndUndoes() {
     frame.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&frame));
     QTest::keyClick(&frame, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(testkit::StoreBytes(db) == before);
+}
+
+// The terrestrial multiplexes of a model B list from a DVB-T table: 586 MHz now 64QAM, 666 MHz
+// gone with its channels, the question naming the multiplex; Undo takes the update back.
+void TransponderWindowTest::terrestrialMultiplexesFromAScanTable() {
+    const auto window = OpenSample("B");
+    QVERIFY(window);
+    tabstore::CQoDB& db = document_->Store();
+    const auto before = testkit::StoreBytes(db);
+    // A DVB-T table with the list's lowest multiplex in another constellation and none of the
+    // others.
+    std::vector<SMux_Info_Tag> muxes = editing::TerrestrialMuxes(db, window->Context().Product());
+    QVERIFY(muxes.size() > 1);
+    const SMux_Info_Tag lowest = *std::min_element(
+        muxes.begin(), muxes.end(), [](const SMux_Info_Tag& a, const SMux_Info_Tag& b) {
+            return editing::MuxFrequency(a) < editing::MuxFrequency(b);
+        });
+    const bool qam64 = editing::ConstellationText(lowest.MuxParams) == "64QAM";
+    const QString table = dir_.filePath("de-Test");
+    QFile file(table);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(("[CHANNEL]\nDELIVERY_SYSTEM = DVBT\nFREQUENCY = " +
+                std::to_string(editing::MuxFrequency(lowest) * 1000) +
+                "\nMODULATION = " + (qam64 ? "QAM/16" : "QAM/64") + "\n")
+                   .c_str());
+    file.close();
+    QMenu* menu = window->menuBar()->findChildren<QMenu*>().front();
+    // Chooses the terrestrial multiplexes and the table, notes what the dialog lists, applies.
+    QStringList kinds, after, channels;
+    const auto update = [&] {
+        test::WhenDialog<CTransponderUpdateDialog>([&](CTransponderUpdateDialog* dialog) {
+            auto* box = dialog->findChild<QComboBox*>("transponderSatellite");
+            box->setCurrentIndex(box->findText("Terrestrial multiplexes"));
+            dialog->UseFile(table);
+            auto* lines = dialog->findChild<QTreeWidget*>("transponderLines");
+            kinds = test::ColumnTexts(*lines->model(), 0);
+            after = test::ColumnTexts(*lines->model(), 2);
+            channels = test::ColumnTexts(*lines->model(), 3);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("applyTransponders"), Qt::LeftButton);
+        });
+        test::MenuItem(menu, "Update transponders")->trigger();
+    };
+    answer_ = QMessageBox::No;
+    update();
+    QCOMPARE(kinds.size(), static_cast<qsizetype>(muxes.size()));
+    QCOMPARE(kinds.front(), QStringLiteral("Changed"));
+    QVERIFY(after.front().contains(qam64 ? "16QAM" : "64QAM"));
+    QCOMPARE(kinds.count("Gone"), static_cast<qsizetype>(muxes.size() - 1));
+    // The question names every channel going with the multiplexes.
+    QCOMPARE(messages_.size(), 1);
+    for (qsizetype i = 1; i < channels.size(); ++i)
+        QVERIFY2(messages_.front().contains(channels[i]), qPrintable(messages_.front()));
+    QVERIFY(testkit::StoreBytes(db) == before);
+
+    answer_ = QMessageBox::Yes;
+    update();
+    QVERIFY(testkit::StoreBytes(db) != before);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(testkit::StoreBytes(db) == before);
 }
 
