@@ -41,7 +41,8 @@ std::vector<SMux_Info_Tag> TerrestrialMuxes(tabstore::CQoDB& db, Product product
     return muxes;
 }
 
-NewRecord NewTerrestrialMux(tabstore::CQoDB& db, Product product, const SMux_Info_Tag& mux) {
+NewRecord NewTerrestrialMux(tabstore::CQoDB& db, Product product, const SMux_Info_Tag& mux,
+                            DocumentValues& values) {
     const std::vector<SMux_Info_Tag> muxes = TerrestrialMuxes(db, product);
     if (mux.TPID == 0 || std::any_of(muxes.begin(), muxes.end(),
                                      [&](const SMux_Info_Tag& m) { return m.TPID == mux.TPID; }))
@@ -52,6 +53,8 @@ NewRecord NewTerrestrialMux(tabstore::CQoDB& db, Product product, const SMux_Inf
                         : AppendCopy(db, kTerrestrialMuxTable, mux);
     if (key <= 0)
         return {EditResult::StoreRefused};
+    // The counter stays above every id a multiplex or transponder has, as reading an image sets it.
+    values.MaxTPID = std::max<std::uint32_t>(values.MaxTPID, mux.TPID);
     return {EditResult::Ok, static_cast<std::uint32_t>(key)};
 }
 

@@ -521,18 +521,19 @@ editing::EditResult RoomForNew(tabstore::CQoDB& db, const DocumentValues& values
     return editing::EditResult::Ok;
 }
 
-editing::EditResult ApplyTerrestrialLine(tabstore::CQoDB& db, const policy::ProductKind& product,
+editing::EditResult ApplyTerrestrialLine(tabstore::CQoDB& db, DocumentValues& values,
+                                         const policy::ProductKind& product,
                                          const UpdateLine& line) {
     if (line.kind == LineKind::Changed)
         return editing::UpdateTerrestrialMux(db, product, line.transponderKey,
                                              line.muxAfter.MuxParams);
-    return editing::NewTerrestrialMux(db, product, line.muxAfter).result;
+    return editing::NewTerrestrialMux(db, product, line.muxAfter, values).result;
 }
 
 editing::EditResult ApplyLine(tabstore::CQoDB& db, DocumentValues& values, const UpdatePlan& plan,
                               const UpdateLine& line) {
     if (line.terrestrial)
-        return ApplyTerrestrialLine(db, plan.product, line);
+        return ApplyTerrestrialLine(db, values, plan.product, line);
     if (line.kind == LineKind::Changed)
         return line.cable ? editing::UpdateCableMux(db, line.transponderKey, line.cableAfter)
                           : editing::UpdateTransponder(db, line.transponderKey, line.after);

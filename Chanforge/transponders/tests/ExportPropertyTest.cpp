@@ -73,13 +73,15 @@ void FillRandomCables(tabstore::CQoDB& db) {
 /// Terrestrial multiplexes on distinct channels of the default raster, every setting arbitrary
 /// (codes no table names included).
 void FillRandomMuxes(tabstore::CQoDB& db, const policy::ProductKind& product) {
+    DocumentValues values;
     const auto channels = *rc::gen::nonEmpty(
         rc::gen::unique<std::vector<std::uint8_t>>(rc::gen::inRange<std::uint8_t>(1, 58)));
     for (std::uint8_t channel : channels) {
         auto mux = ZeroRecord<SMux_Info_Tag>();
         mux.TPID = channel;
         mux.MuxParams = *rc::gen::arbitrary<std::uint32_t>() & 0x3FFFFFFF;
-        RC_ASSERT(editing::NewTerrestrialMux(db, product, mux).result == editing::EditResult::Ok);
+        RC_ASSERT(editing::NewTerrestrialMux(db, product, mux, values).result ==
+                  editing::EditResult::Ok);
     }
 }
 

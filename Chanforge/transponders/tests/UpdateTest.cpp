@@ -290,12 +290,14 @@ TEST(TerrestrialTest, UpdatesTheMultiplexesOfEitherTableFromTheTablesOneRegion) 
     for (const policy::ProductKind product : {kTerrestrial, kCombination}) {
         SCOPED_TRACE(product.type);
         tabstore::CQoDB db;
+        DocumentValues values;
         for (std::uint8_t tpid : {9, 13, 20}) { // 474, 506 and 562 MHz
             auto mux = ZeroRecord<SMux_Info_Tag>();
             mux.TPID = tpid;
             mux.MuxParams = kParams;
-            ASSERT_EQ(editing::NewTerrestrialMux(db, product, mux).result, editing::EditResult::Ok);
-            EXPECT_EQ(editing::NewTerrestrialMux(db, product, mux).result,
+            ASSERT_EQ(editing::NewTerrestrialMux(db, product, mux, values).result,
+                      editing::EditResult::Ok);
+            EXPECT_EQ(editing::NewTerrestrialMux(db, product, mux, values).result,
                       editing::EditResult::Nothing); // one multiplex per channel
         }
         EXPECT_EQ(db.Size(product.Combination() ? kTransponderTable : kTerrestrialMuxTable), 3u);
@@ -327,7 +329,6 @@ TEST(TerrestrialTest, UpdatesTheMultiplexesOfEitherTableFromTheTablesOneRegion) 
         EXPECT_EQ(plan.lines[2].muxAfter.TPID, 30);
         EXPECT_EQ(LinePlace(db, plan.lines[2]), "terrestrial");
 
-        DocumentValues values;
         const auto original = testkit::StoreBytes(db);
         editing::CUndoStack undo;
         ASSERT_EQ(undo.Record(db, kUpdateTables, "Update transponders",
@@ -338,6 +339,7 @@ TEST(TerrestrialTest, UpdatesTheMultiplexesOfEitherTableFromTheTablesOneRegion) 
             channels.push_back(mux.TPID);
         EXPECT_EQ(channels, (std::vector<int>{9, 20, 30}));
         EXPECT_EQ(db.Size(kChannelTable), 1u);
+        EXPECT_EQ(values.MaxTPID, 30u);
         UpdatePlan again;
         ASSERT_TRUE(PlanUpdate(db, product, source, std::nullopt, again).ok);
         EXPECT_TRUE(again.lines.empty());

@@ -72,8 +72,10 @@ EditResult DeleteCableMuxes(tabstore::CQoDB& db, const RowIds& keys);
 /// The terrestrial multiplexes the list shows, each with the key of its row (RowID): rows of
 /// table 1, or on combination products the transponder rows of the stand-in satellite.
 std::vector<SMux_Info_Tag> TerrestrialMuxes(tabstore::CQoDB& db, Product product);
-/// Adds the multiplex on its RF channel (TPID); Nothing when that channel already has one.
-NewRecord NewTerrestrialMux(tabstore::CQoDB& db, Product product, const SMux_Info_Tag& mux);
+/// Adds the multiplex on its RF channel (TPID), raising the MaxTPID counter to it; Nothing when
+/// that channel already has one.
+NewRecord NewTerrestrialMux(tabstore::CQoDB& db, Product product, const SMux_Info_Tag& mux,
+                            DocumentValues& values);
 /// Replaces the multiplex's settings (mode, constellation, code rate, guard, offset); its
 /// channel stays.
 EditResult UpdateTerrestrialMux(tabstore::CQoDB& db, Product product, std::uint32_t key,
