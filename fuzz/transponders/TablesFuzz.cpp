@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the XML table reader and the scan-table reader, then updates a small
-// list from whatever they read: every carrier read is within its unit's range, and the update of
-// a list from it keeps every transponder on a satellite that exists and every multiplex's id.
+// list of a satellite and cable model and one of a satellite and terrestrial model from whatever
+// they read: every carrier read is within its unit's range, and the update of a list from it
+// keeps every transponder on a satellite that exists (or the terrestrial stand-in) and every
+// multiplex's id.
 #include "chanforge/TableAccess.h"
 #include "chanforge/transponders/Readers.h"
 #include "chanforge/transponders/Update.h"
@@ -21,9 +23,15 @@ void Check(const Source& source) {
                 carrier.frequencyKHz > kMaxSatelliteKHz || carrier.symbolRate < kMinSymbolRate ||
                 carrier.symbolRate > kMaxSymbolRate)
                 std::abort();
+    for (const SourceRegion& region : source.terrestrials)
+        for (const TerrestrialCarrier& carrier : region.carriers)
+            if (carrier.frequencyKHz < kMinTerrestrialKHz ||
+                carrier.frequencyKHz > kMaxTerrestrialKHz)
+                std::abort();
 }
 
-/// Astra at 19.2E with two carriers and a cable multiplex, a channel on each.
+/// Astra at 19.2E with two carriers, a cable multiplex and a terrestrial one (474 MHz, kept as
+/// the combination models keep it), a channel on each carrier.
 void Fill(tabstore::CQoDB& db) {
     auto satellite = ZeroRecord<Satellite_Info_Tag>();
     satellite.SatID = 2;
@@ -47,18 +55,23 @@ void Fill(tabstore::CQoDB& db) {
     mux.Frequency = 346000;
     mux.SymbolRate = 6900;
     AppendCopy(db, kCableMuxTable, mux);
+    auto terrestrial = ZeroRecord<Transponder_Info_Tag>();
+    terrestrial.SatID = 1;
+    terrestrial.TPID = 9;
+    terrestrial.Frequency = 1 << 3; // no offset
+    AppendCopy(db, kTransponderTable, terrestrial);
 }
 
-void Update(const Source& source) {
+void Update(const Source& source, const policy::ProductKind& product) {
     tabstore::CQoDB db;
     Fill(db);
     DocumentValues values;
     UpdatePlan plan;
-    if (!PlanUpdate(db, policy::ProductKind{9, 5}, source, 192, plan).ok)
+    if (!PlanUpdate(db, product, source, 192, plan).ok)
         return;
     (void)ApplyUpdate(db, values, plan, {});
     ForEachRow<Transponder_Info_Tag>(db, kTransponderTable, [](const Transponder_Info_Tag& tp) {
-        if (tp.SatID != 2 || tp.TPID == 0)
+        if ((tp.SatID != 2 && tp.SatID != 1) || tp.TPID == 0)
             std::abort();
     });
     ForEachRow<CableMux_Info_Tag>(db, kCableMuxTable, [](const CableMux_Info_Tag& mux) {
@@ -77,7 +90,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!read.ok)
             continue;
         Check(source);
-        Update(source);
+        for (const policy::ProductKind product :
+             {policy::ProductKind{9, 5}, policy::ProductKind{5, 3}})
+            Update(source, product);
     }
     return 0;
 }
