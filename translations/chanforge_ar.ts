@@ -1362,10 +1362,6 @@
         <translation>عناصر متداخلة أعمق من ترددات القمر</translation>
     </message>
     <message>
-        <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
-        <translation>الجدول لا يبدأ بـ &lt;satellites&gt; أو &lt;cables&gt;</translation>
-    </message>
-    <message>
         <source>a transponder outside a satellite or cable network</source>
         <translation>تردد خارج قمر أو شبكة كابل</translation>
     </message>
@@ -1480,6 +1476,26 @@
     <message>
         <source>Gone</source>
         <translation>زائل</translation>
+    </message>
+    <message>
+        <source>the table does not begin with &lt;satellites&gt;, &lt;cables&gt; or &lt;locations&gt;</source>
+        <translation>لا يبدأ الجدول بـ &lt;satellites&gt; أو &lt;cables&gt; أو &lt;locations&gt;</translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a terrestrial carrier in Hz</source>
+        <translation>التردد %1 ليس حاملًا أرضيًا بالهرتز</translation>
+    </message>
+    <message>
+        <source>a [CHANNEL] without FREQUENCY</source>
+        <translation>قسم [CHANNEL] بلا FREQUENCY</translation>
+    </message>
+    <message>
+        <source>%1 lists terrestrial multiplexes, which this model does not keep</source>
+        <translation>يسرد %1 مضاعفات أرضية لا يحفظها هذا الطراز</translation>
+    </message>
+    <message>
+        <source>%1 lists %2 terrestrial regions: keep the one of this list</source>
+        <translation>يسرد %1 عدد %2 من المناطق الأرضية: أبقِ منطقة هذه القائمة</translation>
     </message>
 </context>
 <context>
@@ -4198,6 +4214,14 @@ Title bar or toolbar
     <message>
         <source>Changed: %1, new: %2, deleted: %3.</source>
         <translation>تغيّر: %1، جديد: %2، محذوف: %3.</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>المضاعفات الأرضية</translation>
+    </message>
+    <message>
+        <source>Left out: line %1: %2 is on no free channel of the country&apos;s raster</source>
+        <translation>مستبعد: السطر %1: لا يقع %2 على أي قناة حرة في شبكة قنوات البلد</translation>
     </message>
 </context>
 <context>

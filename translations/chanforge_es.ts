@@ -1354,10 +1354,6 @@
         <translation>elementos anidados a más profundidad que los transpondedores de un satélite</translation>
     </message>
     <message>
-        <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
-        <translation>la tabla no empieza por &lt;satellites&gt; ni por &lt;cables&gt;</translation>
-    </message>
-    <message>
         <source>a transponder outside a satellite or cable network</source>
         <translation>un transpondedor fuera de un satélite o de una red de cable</translation>
     </message>
@@ -1472,6 +1468,26 @@
     <message>
         <source>Gone</source>
         <translation>Desaparecido</translation>
+    </message>
+    <message>
+        <source>the table does not begin with &lt;satellites&gt;, &lt;cables&gt; or &lt;locations&gt;</source>
+        <translation>la tabla no empieza por &lt;satellites&gt;, &lt;cables&gt; ni &lt;locations&gt;</translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a terrestrial carrier in Hz</source>
+        <translation>la frecuencia %1 no es una portadora terrestre en Hz</translation>
+    </message>
+    <message>
+        <source>a [CHANNEL] without FREQUENCY</source>
+        <translation>un [CHANNEL] sin FREQUENCY</translation>
+    </message>
+    <message>
+        <source>%1 lists terrestrial multiplexes, which this model does not keep</source>
+        <translation>%1 contiene múltiplex terrestres, que este modelo no guarda</translation>
+    </message>
+    <message>
+        <source>%1 lists %2 terrestrial regions: keep the one of this list</source>
+        <translation>%1 contiene %2 regiones terrestres: conserve la de esta lista</translation>
     </message>
 </context>
 <context>
@@ -4070,6 +4086,14 @@ Barra de título o barra de herramientas
     <message>
         <source>Changed: %1, new: %2, deleted: %3.</source>
         <translation>Modificados: %1, nuevos: %2, borrados: %3.</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Múltiplex terrestres</translation>
+    </message>
+    <message>
+        <source>Left out: line %1: %2 is on no free channel of the country&apos;s raster</source>
+        <translation>Omitido: línea %1: %2 no cae en ningún canal libre de la parrilla del país</translation>
     </message>
 </context>
 <context>

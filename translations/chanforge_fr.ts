@@ -9,22 +9,22 @@
     </message>
     <message>
         <source>Fav</source>
-        <extracomment>Column header: the channel's position in the favourite group shown (a number).</extracomment>
+        <extracomment>Column header: the channel&apos;s position in the favourite group shown (a number).</extracomment>
         <translation>Fav</translation>
     </message>
     <message>
         <source>SatID</source>
-        <extracomment>Column header: id of the channel's satellite record. Keep it short.</extracomment>
+        <extracomment>Column header: id of the channel&apos;s satellite record. Keep it short.</extracomment>
         <translation>SatID</translation>
     </message>
     <message>
         <source>TPID</source>
-        <extracomment>Column header: id of the channel's transponder (carrier) record.</extracomment>
+        <extracomment>Column header: id of the channel&apos;s transponder (carrier) record.</extracomment>
         <translation>TPID</translation>
     </message>
     <message>
         <source>CH#</source>
-        <extracomment>Column header: channel number (the receiver's programme number).</extracomment>
+        <extracomment>Column header: channel number (the receiver&apos;s programme number).</extracomment>
         <translation>N°</translation>
     </message>
     <message>
@@ -53,35 +53,35 @@
 <context>
     <name>ChannelName</name>
     <message>
-        <source>"%1" holds %2, which the channel's character table cannot hold</source>
+        <source>&quot;%1&quot; holds %2, which the channel&apos;s character table cannot hold</source>
         <translation>« %1 » contient %2, que la table de caractères de la chaîne ne connaît pas</translation>
     </message>
     <message>
-        <source>"%1" is longer than the %2 characters the receiver keeps of a name</source>
-        <translation>« %1 » dépasse les %2 caractères que le récepteur garde d'un nom</translation>
+        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
+        <translation>« %1 » dépasse les %2 caractères que le récepteur garde d&apos;un nom</translation>
     </message>
 </context>
 <context>
     <name>Check</name>
     <message>
-        <source>TV channel %1 "%2"</source>
+        <source>TV channel %1 &quot;%2&quot;</source>
         <translation>chaîne TV %1 « %2 »</translation>
     </message>
     <message>
-        <source>radio channel %1 "%2"</source>
+        <source>radio channel %1 &quot;%2&quot;</source>
         <translation>chaîne radio %1 « %2 »</translation>
     </message>
     <message>
         <source>The %1 names satellite %2, which does not exist</source>
-        <translation>La %1 désigne le satellite %2, qui n'existe pas</translation>
+        <translation>La %1 désigne le satellite %2, qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>The %1 names multiplex %2, which does not exist</source>
-        <translation>La %1 désigne le multiplex %2, qui n'existe pas</translation>
+        <translation>La %1 désigne le multiplex %2, qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>The %1 names transponder %2 of satellite %3, which does not exist</source>
-        <translation>La %1 désigne le transpondeur %2 du satellite %3, qui n'existe pas</translation>
+        <translation>La %1 désigne le transpondeur %2 du satellite %3, qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>The %1 names transponder %2 of satellite %3, but that transponder belongs to satellite %4</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>Transponder %1 MHz (id %2) names satellite %3, which does not exist</source>
-        <translation>Le transpondeur %1 MHz (id %2) désigne le satellite %3, qui n'existe pas</translation>
+        <translation>Le transpondeur %1 MHz (id %2) désigne le satellite %3, qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>The %1 names provider %2, which does not exist</source>
-        <translation>La %1 désigne le fournisseur %2, qui n'existe pas</translation>
+        <translation>La %1 désigne le fournisseur %2, qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -125,62 +125,62 @@
     </message>
     <message>
         <source>The name of %1 holds byte %2, which the receiver cannot show</source>
-        <translation>Le nom de la %1 contient l'octet %2, que le récepteur ne peut pas afficher</translation>
+        <translation>Le nom de la %1 contient l&apos;octet %2, que le récepteur ne peut pas afficher</translation>
     </message>
     <message>
         <source>The %1 has no name: the receiver takes it for an empty slot and drops it</source>
-        <translation>La %1 n'a pas de nom : le récepteur la prend pour un emplacement vide et la supprime</translation>
+        <translation>La %1 n&apos;a pas de nom : le récepteur la prend pour un emplacement vide et la supprime</translation>
     </message>
     <message>
         <source>The %1 has only blanks for a name</source>
-        <translation>La %1 n'a que des espaces pour nom</translation>
+        <translation>La %1 n&apos;a que des espaces pour nom</translation>
     </message>
     <message>
-        <source>satellite "%1"</source>
+        <source>satellite &quot;%1&quot;</source>
         <translation>satellite « %1 »</translation>
     </message>
     <message>
-        <source>provider "%1"</source>
+        <source>provider &quot;%1&quot;</source>
         <translation>fournisseur « %1 »</translation>
     </message>
     <message>
-        <source>favourite group "%1"</source>
+        <source>favourite group &quot;%1&quot;</source>
         <translation>groupe de favoris « %1 »</translation>
     </message>
     <message>
         <source>The name of the %1 holds byte %2, which the receiver cannot show</source>
-        <translation>Le nom du %1 contient l'octet %2, que le récepteur ne peut pas afficher</translation>
+        <translation>Le nom du %1 contient l&apos;octet %2, que le récepteur ne peut pas afficher</translation>
     </message>
     <message>
-        <source>The name of the %1 is cut to "%2": the receiver keeps %3 bytes</source>
+        <source>The name of the %1 is cut to &quot;%2&quot;: the receiver keeps %3 bytes</source>
         <translation>Le nom du %1 est coupé en « %2 » : le récepteur garde %3 octets</translation>
     </message>
     <message>
         <source>The favourite group table has %1 records, but its flash block holds %2</source>
-        <translation>La table des groupes de favoris a %1 entrées, mais son bloc flash n'en contient que %2</translation>
+        <translation>La table des groupes de favoris a %1 entrées, mais son bloc flash n&apos;en contient que %2</translation>
     </message>
     <message>
         <source>The satellite table has %1 records, but its flash block holds %2</source>
-        <translation>La table des satellites a %1 entrées, mais son bloc flash n'en contient que %2</translation>
+        <translation>La table des satellites a %1 entrées, mais son bloc flash n&apos;en contient que %2</translation>
     </message>
     <message>
         <source>The provider table has %1 records, but its flash block holds %2</source>
-        <translation>La table des fournisseurs a %1 entrées, mais son bloc flash n'en contient que %2</translation>
+        <translation>La table des fournisseurs a %1 entrées, mais son bloc flash n&apos;en contient que %2</translation>
     </message>
     <message>
         <source>The transponder table has %1 records, but its flash block holds %2</source>
-        <translation>La table des transpondeurs a %1 entrées, mais son bloc flash n'en contient que %2</translation>
+        <translation>La table des transpondeurs a %1 entrées, mais son bloc flash n&apos;en contient que %2</translation>
     </message>
     <message>
         <source>The cable multiplex table has %1 records, but its flash block holds %2</source>
-        <translation>La table des multiplex câble a %1 entrées, mais son bloc flash n'en contient que %2</translation>
+        <translation>La table des multiplex câble a %1 entrées, mais son bloc flash n&apos;en contient que %2</translation>
     </message>
     <message>
         <source>The channel table has %1 records, but its flash block holds %2</source>
-        <translation>La table des chaînes a %1 entrées, mais son bloc flash n'en contient que %2</translation>
+        <translation>La table des chaînes a %1 entrées, mais son bloc flash n&apos;en contient que %2</translation>
     </message>
     <message>
-        <source>Favourite group %1 "%2" is past the %3 groups the receiver keeps</source>
+        <source>Favourite group %1 &quot;%2&quot; is past the %3 groups the receiver keeps</source>
         <translation>Le groupe de favoris %1 « %2 » est au-delà des %3 groupes que garde le récepteur</translation>
     </message>
     <message numerus="yes">
@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>%1 is used by no channel</source>
-        <translation>%1 n'est utilisé par aucune chaîne</translation>
+        <translation>%1 n&apos;est utilisé par aucune chaîne</translation>
     </message>
     <message>
         <source>Multiplex %1</source>
@@ -223,15 +223,15 @@
         <translation>%1 ajouté</translation>
     </message>
     <message>
-        <source>Satellite %1 "%2"</source>
+        <source>Satellite %1 &quot;%2&quot;</source>
         <translation>Satellite %1 « %2 »</translation>
     </message>
     <message>
-        <source>Provider %1 "%2"</source>
+        <source>Provider %1 &quot;%2&quot;</source>
         <translation>Fournisseur %1 « %2 »</translation>
     </message>
     <message>
-        <source>Favourite group %1 "%2"</source>
+        <source>Favourite group %1 &quot;%2&quot;</source>
         <translation>Groupe de favoris %1 « %2 »</translation>
     </message>
     <message>
@@ -311,7 +311,7 @@
         <translation>La %1 déplacée de %2 à %3</translation>
     </message>
     <message>
-        <source>The %1 renamed to "%2"</source>
+        <source>The %1 renamed to &quot;%2&quot;</source>
         <translation>La %1 renommée en « %2 »</translation>
     </message>
     <message>
@@ -347,10 +347,10 @@
         <translation>Le récepteur contient %1 octets qui diffèrent de ce qui a été envoyé, dans les blocs %2</translation>
     </message>
     <message numerus="yes">
-        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver's channel file first.</source>
+        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver&apos;s channel file first.</source>
         <translation>
-            <numerusform>Le satellite, le transpondeur ou le fournisseur de %n chaîne manque dans cette liste : ouvrez d'abord le fichier de chaînes du récepteur.</numerusform>
-            <numerusform>Le satellite, le transpondeur ou le fournisseur de %n chaînes manque dans cette liste : ouvrez d'abord le fichier de chaînes du récepteur.</numerusform>
+            <numerusform>Le satellite, le transpondeur ou le fournisseur de %n chaîne manque dans cette liste : ouvrez d&apos;abord le fichier de chaînes du récepteur.</numerusform>
+            <numerusform>Le satellite, le transpondeur ou le fournisseur de %n chaînes manque dans cette liste : ouvrez d&apos;abord le fichier de chaînes du récepteur.</numerusform>
         </translation>
     </message>
     <message>
@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>Transponder of another satellite</source>
-        <translation>Transpondeur d'un autre satellite</translation>
+        <translation>Transpondeur d&apos;un autre satellite</translation>
     </message>
     <message>
         <source>Missing provider</source>
@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>as %1, %2 of its %3 records make no sense</source>
-        <translation>en tant que %1, %2 de ses %3 entrées n'ont pas de sens</translation>
+        <translation>en tant que %1, %2 de ses %3 entrées n&apos;ont pas de sens</translation>
     </message>
     <message>
         <source>This file looks like a %1 database, not %2: %3; %4.</source>
@@ -533,110 +533,110 @@
     <name>Convert</name>
     <message>
         <source>Favourite groups %1 are past the %2 groups the other model keeps</source>
-        <translation>Les groupes de favoris %1 sont au-delà des %2 groupes que garde l'autre modèle</translation>
+        <translation>Les groupes de favoris %1 sont au-delà des %2 groupes que garde l&apos;autre modèle</translation>
     </message>
     <message>
         <source>1 satellite cannot be written: the other model keeps no satellites</source>
-        <translation>1 satellite ne peut pas être écrit : l'autre modèle ne garde aucun satellite</translation>
+        <translation>1 satellite ne peut pas être écrit : l&apos;autre modèle ne garde aucun satellite</translation>
     </message>
     <message>
         <source>%1 satellites cannot be written: the other model keeps no satellites</source>
-        <translation>%1 satellites ne peuvent pas être écrits : l'autre modèle ne garde aucun satellite</translation>
+        <translation>%1 satellites ne peuvent pas être écrits : l&apos;autre modèle ne garde aucun satellite</translation>
     </message>
     <message>
         <source>1 transponder cannot be written: the other model keeps no transponders</source>
-        <translation>1 transpondeur ne peut pas être écrit : l'autre modèle ne garde aucun transpondeur</translation>
+        <translation>1 transpondeur ne peut pas être écrit : l&apos;autre modèle ne garde aucun transpondeur</translation>
     </message>
     <message>
         <source>%1 transponders cannot be written: the other model keeps no transponders</source>
-        <translation>%1 transpondeurs ne peuvent pas être écrits : l'autre modèle ne garde aucun transpondeur</translation>
+        <translation>%1 transpondeurs ne peuvent pas être écrits : l&apos;autre modèle ne garde aucun transpondeur</translation>
     </message>
     <message>
         <source>1 cable multiplex cannot be written: the other model keeps no cable multiplexes</source>
-        <translation>1 multiplex câble ne peut pas être écrit : l'autre modèle ne garde aucun multiplex câble</translation>
+        <translation>1 multiplex câble ne peut pas être écrit : l&apos;autre modèle ne garde aucun multiplex câble</translation>
     </message>
     <message>
         <source>%1 cable multiplexes cannot be written: the other model keeps no cable multiplexes</source>
-        <translation>%1 multiplex câble ne peuvent pas être écrits : l'autre modèle ne garde aucun multiplex câble</translation>
+        <translation>%1 multiplex câble ne peuvent pas être écrits : l&apos;autre modèle ne garde aucun multiplex câble</translation>
     </message>
     <message>
         <source>1 terrestrial multiplex cannot be written: the other model has no terrestrial tuner of this kind</source>
-        <translation>1 multiplex terrestre ne peut pas être écrit : l'autre modèle n'a pas de tuner terrestre de ce type</translation>
+        <translation>1 multiplex terrestre ne peut pas être écrit : l&apos;autre modèle n&apos;a pas de tuner terrestre de ce type</translation>
     </message>
     <message>
         <source>%1 terrestrial multiplexes cannot be written: the other model has no terrestrial tuner of this kind</source>
-        <translation>%1 multiplex terrestres ne peuvent pas être écrits : l'autre modèle n'a pas de tuner terrestre de ce type</translation>
+        <translation>%1 multiplex terrestres ne peuvent pas être écrits : l&apos;autre modèle n&apos;a pas de tuner terrestre de ce type</translation>
     </message>
     <message>
         <source>The terrestrial side (satellite 1) cannot be written: the other model has no terrestrial tuner of this kind</source>
-        <translation>La partie terrestre (satellite 1) ne peut pas être écrite : l'autre modèle n'a pas de tuner terrestre de ce type</translation>
+        <translation>La partie terrestre (satellite 1) ne peut pas être écrite : l&apos;autre modèle n&apos;a pas de tuner terrestre de ce type</translation>
     </message>
     <message>
-        <source>Satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
-        <translation>Le satellite 1 serait lu comme la partie terrestre de l'autre modèle (satellite 1)</translation>
+        <source>Satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>Le satellite 1 serait lu comme la partie terrestre de l&apos;autre modèle (satellite 1)</translation>
     </message>
     <message>
-        <source>1 transponder of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
-        <translation>1 transpondeur du satellite 1 serait lu comme la partie terrestre de l'autre modèle (satellite 1)</translation>
+        <source>1 transponder of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>1 transpondeur du satellite 1 serait lu comme la partie terrestre de l&apos;autre modèle (satellite 1)</translation>
     </message>
     <message>
-        <source>%1 transponders of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
-        <translation>%1 transpondeurs du satellite 1 seraient lus comme la partie terrestre de l'autre modèle (satellite 1)</translation>
+        <source>%1 transponders of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>%1 transpondeurs du satellite 1 seraient lus comme la partie terrestre de l&apos;autre modèle (satellite 1)</translation>
     </message>
     <message>
-        <source>1 channel of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
-        <translation>1 chaîne du satellite 1 serait lue comme la partie terrestre de l'autre modèle (satellite 1)</translation>
+        <source>1 channel of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>1 chaîne du satellite 1 serait lue comme la partie terrestre de l&apos;autre modèle (satellite 1)</translation>
     </message>
     <message>
-        <source>%1 channels of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
-        <translation>%1 chaînes du satellite 1 seraient lues comme la partie terrestre de l'autre modèle (satellite 1)</translation>
+        <source>%1 channels of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>%1 chaînes du satellite 1 seraient lues comme la partie terrestre de l&apos;autre modèle (satellite 1)</translation>
     </message>
     <message>
         <source>1 channel on satellite carriers cannot be written: the other model has no satellite tuner</source>
-        <translation>1 chaîne sur des fréquences satellite ne peut pas être écrite : l'autre modèle n'a pas de tuner satellite</translation>
+        <translation>1 chaîne sur des fréquences satellite ne peut pas être écrite : l&apos;autre modèle n&apos;a pas de tuner satellite</translation>
     </message>
     <message>
         <source>%1 channels on satellite carriers cannot be written: the other model has no satellite tuner</source>
-        <translation>%1 chaînes sur des fréquences satellite ne peuvent pas être écrites : l'autre modèle n'a pas de tuner satellite</translation>
+        <translation>%1 chaînes sur des fréquences satellite ne peuvent pas être écrites : l&apos;autre modèle n&apos;a pas de tuner satellite</translation>
     </message>
     <message>
         <source>1 channel on terrestrial carriers cannot be written: the other model has no terrestrial tuner</source>
-        <translation>1 chaîne terrestre ne peut pas être écrite : l'autre modèle n'a pas de tuner terrestre</translation>
+        <translation>1 chaîne terrestre ne peut pas être écrite : l&apos;autre modèle n&apos;a pas de tuner terrestre</translation>
     </message>
     <message>
         <source>%1 channels on terrestrial carriers cannot be written: the other model has no terrestrial tuner</source>
-        <translation>%1 chaînes terrestres ne peuvent pas être écrites : l'autre modèle n'a pas de tuner terrestre</translation>
+        <translation>%1 chaînes terrestres ne peuvent pas être écrites : l&apos;autre modèle n&apos;a pas de tuner terrestre</translation>
     </message>
     <message>
         <source>1 channel on cable carriers cannot be written: the other model has no cable tuner</source>
-        <translation>1 chaîne câble ne peut pas être écrite : l'autre modèle n'a pas de tuner câble</translation>
+        <translation>1 chaîne câble ne peut pas être écrite : l&apos;autre modèle n&apos;a pas de tuner câble</translation>
     </message>
     <message>
         <source>%1 channels on cable carriers cannot be written: the other model has no cable tuner</source>
-        <translation>%1 chaînes câble ne peuvent pas être écrites : l'autre modèle n'a pas de tuner câble</translation>
+        <translation>%1 chaînes câble ne peuvent pas être écrites : l&apos;autre modèle n&apos;a pas de tuner câble</translation>
     </message>
     <message>
         <source>1 satellite has second-tuner settings the other model, with one tuner, cannot keep</source>
-        <translation>1 satellite a des réglages du second tuner que l'autre modèle, à un seul tuner, ne peut pas garder</translation>
+        <translation>1 satellite a des réglages du second tuner que l&apos;autre modèle, à un seul tuner, ne peut pas garder</translation>
     </message>
     <message>
         <source>%1 satellites have second-tuner settings the other model, with one tuner, cannot keep</source>
-        <translation>%1 satellites ont des réglages du second tuner que l'autre modèle, à un seul tuner, ne peut pas garder</translation>
+        <translation>%1 satellites ont des réglages du second tuner que l&apos;autre modèle, à un seul tuner, ne peut pas garder</translation>
     </message>
 </context>
 <context>
     <name>Document</name>
     <message>
         <source>Cannot read file header. Continue?</source>
-        <translation>Impossible de lire l'en-tête du fichier. Continuer ?</translation>
+        <translation>Impossible de lire l&apos;en-tête du fichier. Continuer ?</translation>
     </message>
     <message>
         <source>Cannot open or invalid version file</source>
-        <translation>Impossible d'ouvrir le fichier de version, ou fichier non valide</translation>
+        <translation>Impossible d&apos;ouvrir le fichier de version, ou fichier non valide</translation>
     </message>
     <message>
         <source>Cannot save channel file</source>
-        <translation>Impossible d'enregistrer le fichier de chaînes</translation>
+        <translation>Impossible d&apos;enregistrer le fichier de chaînes</translation>
     </message>
     <message>
         <source>Upload data is empty or invalid</source>
@@ -644,15 +644,15 @@
     </message>
     <message>
         <source>Cannot write the work file in the temporary folder</source>
-        <translation>Impossible d'écrire le fichier de travail dans le dossier temporaire</translation>
+        <translation>Impossible d&apos;écrire le fichier de travail dans le dossier temporaire</translation>
     </message>
     <message>
         <source>Cannot open the workbook file</source>
-        <translation>Impossible d'ouvrir le classeur</translation>
+        <translation>Impossible d&apos;ouvrir le classeur</translation>
     </message>
     <message>
         <source>Cannot open the workbook file: not a regular file</source>
-        <translation>Impossible d'ouvrir le classeur : ce n'est pas un fichier ordinaire</translation>
+        <translation>Impossible d&apos;ouvrir le classeur : ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>Not a readable Excel 97-2003 workbook</source>
@@ -663,16 +663,16 @@
         <translation>Le classeur est protégé par un mot de passe</translation>
     </message>
     <message>
-        <source>The workbook has two sheets "Channel": cannot tell which to replace</source>
+        <source>The workbook has two sheets &quot;Channel&quot;: cannot tell which to replace</source>
         <translation>Le classeur a deux feuilles « Channel » : impossible de savoir laquelle remplacer</translation>
     </message>
     <message>
-        <source>The workbook has no sheet "Channel"</source>
-        <translation>Le classeur n'a pas de feuille « Channel »</translation>
+        <source>The workbook has no sheet &quot;Channel&quot;</source>
+        <translation>Le classeur n&apos;a pas de feuille « Channel »</translation>
     </message>
     <message>
         <source>Cannot write the workbook file</source>
-        <translation>Impossible d'écrire le classeur</translation>
+        <translation>Impossible d&apos;écrire le classeur</translation>
     </message>
     <message>
         <source>The channel sheet holds names the receiver cannot keep: correct them in the rows named, or open it with the names cut to fit</source>
@@ -723,7 +723,7 @@
     </message>
     <message>
         <source>Favorite group does not exist</source>
-        <translation>Le groupe de favoris n'existe pas</translation>
+        <translation>Le groupe de favoris n&apos;existe pas</translation>
     </message>
     <message>
         <source>Name string is empty!</source>
@@ -731,31 +731,31 @@
     </message>
     <message>
         <source>A channel name is longer than the receiver keeps: nothing changed</source>
-        <translation>Un nom de chaîne est plus long que ce que garde le récepteur : rien n'a été modifié</translation>
+        <translation>Un nom de chaîne est plus long que ce que garde le récepteur : rien n&apos;a été modifié</translation>
     </message>
     <message>
-        <source>The transponder's satellite does not exist</source>
-        <translation>Le satellite du transpondeur n'existe pas</translation>
+        <source>The transponder&apos;s satellite does not exist</source>
+        <translation>Le satellite du transpondeur n&apos;existe pas</translation>
     </message>
     <message>
         <source>Cannot add a satellite: satellite IDs end at 255</source>
-        <translation>Impossible d'ajouter un satellite : les id de satellite s'arrêtent à 255</translation>
+        <translation>Impossible d&apos;ajouter un satellite : les id de satellite s&apos;arrêtent à 255</translation>
     </message>
     <message>
         <source>Cannot add a transponder to this satellite: transponder IDs end at 255</source>
-        <translation>Impossible d'ajouter un transpondeur à ce satellite : les id de transpondeur s'arrêtent à 255</translation>
+        <translation>Impossible d&apos;ajouter un transpondeur à ce satellite : les id de transpondeur s&apos;arrêtent à 255</translation>
     </message>
     <message>
         <source>Cannot add a Mux: Mux IDs end at 255</source>
-        <translation>Impossible d'ajouter un multiplex : les id de multiplex s'arrêtent à 255</translation>
+        <translation>Impossible d&apos;ajouter un multiplex : les id de multiplex s&apos;arrêtent à 255</translation>
     </message>
     <message>
         <source>Cannot add a provider: broadcast IDs end at 65535</source>
-        <translation>Impossible d'ajouter un fournisseur : les id de fournisseur s'arrêtent à 65535</translation>
+        <translation>Impossible d&apos;ajouter un fournisseur : les id de fournisseur s&apos;arrêtent à 65535</translation>
     </message>
     <message>
         <source>The record could not be stored</source>
-        <translation>L'entrée n'a pas pu être enregistrée</translation>
+        <translation>L&apos;entrée n&apos;a pas pu être enregistrée</translation>
     </message>
 </context>
 <context>
@@ -883,7 +883,7 @@
         <translation>Sport</translation>
     </message>
     <message>
-        <source>Children's</source>
+        <source>Children&apos;s</source>
         <translation>Jeunesse</translation>
     </message>
     <message>
@@ -1025,12 +1025,12 @@
     </message>
     <message>
         <source>Mark</source>
-        <extracomment>Column header, cable: the multiplex's marker flag (a check mark), not a brand.</extracomment>
+        <extracomment>Column header, cable: the multiplex&apos;s marker flag (a check mark), not a brand.</extracomment>
         <translation>Marque</translation>
     </message>
     <message>
         <source>NO</source>
-        <extracomment>Column header: number (the row's position), not the word "no".</extracomment>
+        <extracomment>Column header: number (the row&apos;s position), not the word &quot;no&quot;.</extracomment>
         <translation>N°</translation>
     </message>
     <message>
@@ -1104,11 +1104,11 @@
 <context>
     <name>LossesDialog</name>
     <message>
-        <source>Radio %1 "%2"</source>
+        <source>Radio %1 &quot;%2&quot;</source>
         <translation>Radio %1 « %2 »</translation>
     </message>
     <message>
-        <source>TV %1 "%2"</source>
+        <source>TV %1 &quot;%2&quot;</source>
         <translation>TV %1 « %2 »</translation>
     </message>
     <message>
@@ -1116,7 +1116,7 @@
         <translation>Entrée %1</translation>
     </message>
     <message>
-        <source>%1, cut to "%2"</source>
+        <source>%1, cut to &quot;%2&quot;</source>
         <translation>%1, coupé en « %2 »</translation>
     </message>
     <message>
@@ -1184,11 +1184,11 @@
     </message>
     <message>
         <source>Its satellite is not in the other list as this model holds it</source>
-        <translation>Son satellite manque dans l'autre liste lue au format de ce modèle</translation>
+        <translation>Son satellite manque dans l&apos;autre liste lue au format de ce modèle</translation>
     </message>
     <message>
         <source>Its transponder is not in the other list as this model holds it</source>
-        <translation>Son transpondeur manque dans l'autre liste lue au format de ce modèle</translation>
+        <translation>Son transpondeur manque dans l&apos;autre liste lue au format de ce modèle</translation>
     </message>
     <message>
         <source>Every id this model has for such a record is taken</source>
@@ -1196,7 +1196,7 @@
     </message>
     <message>
         <source>No channel number of its kind is left for it</source>
-        <translation>Plus aucun numéro de chaîne de son type n'est libre pour elle</translation>
+        <translation>Plus aucun numéro de chaîne de son type n&apos;est libre pour elle</translation>
     </message>
     <message>
         <source>Add</source>
@@ -1226,7 +1226,7 @@
     <name>OtherModel</name>
     <message>
         <source>Open it as a model %1 database? The window then works in model %1 until the next start.</source>
-        <translation>L'ouvrir comme une liste du modèle %1 ? La fenêtre travaille alors en modèle %1 jusqu'au prochain démarrage.</translation>
+        <translation>L&apos;ouvrir comme une liste du modèle %1 ? La fenêtre travaille alors en modèle %1 jusqu&apos;au prochain démarrage.</translation>
     </message>
 </context>
 <context>
@@ -1237,7 +1237,7 @@
     </message>
     <message>
         <source>the program number is not a number from 0 to 65535</source>
-        <translation>le numéro de programme n'est pas un nombre de 0 à 65535</translation>
+        <translation>le numéro de programme n&apos;est pas un nombre de 0 à 65535</translation>
     </message>
     <message>
         <source>the ids are not three numbers ONID-TSID-SID</source>
@@ -1249,7 +1249,7 @@
     </message>
     <message>
         <source>the name is longer than a channel name can be</source>
-        <translation>le nom est plus long que ne peut l'être un nom de chaîne</translation>
+        <translation>le nom est plus long que ne peut l&apos;être un nom de chaîne</translation>
     </message>
     <message>
         <source>The list was read as UTF-8.</source>
@@ -1257,18 +1257,18 @@
     </message>
     <message>
         <source>The list was read as Latin-1: its bytes are not UTF-8.</source>
-        <translation>La liste a été lue en Latin-1 : ses octets ne sont pas de l'UTF-8.</translation>
+        <translation>La liste a été lue en Latin-1 : ses octets ne sont pas de l&apos;UTF-8.</translation>
     </message>
 </context>
 <context>
     <name>Transfer</name>
     <message>
         <source>Already Serial Port opened or disconnected. Check STB status</source>
-        <translation>Port série déjà ouvert ou déconnecté. Vérifiez l'état du récepteur</translation>
+        <translation>Port série déjà ouvert ou déconnecté. Vérifiez l&apos;état du récepteur</translation>
     </message>
     <message>
         <source>Cannot open temporary file or initialize</source>
-        <translation>Impossible d'ouvrir ou de préparer le fichier temporaire</translation>
+        <translation>Impossible d&apos;ouvrir ou de préparer le fichier temporaire</translation>
     </message>
     <message>
         <source>Connecting to Serial.....</source>
@@ -1276,15 +1276,15 @@
     </message>
     <message>
         <source>Send fail write(script) command</source>
-        <translation>Échec de l'envoi de la commande d'écriture (script)</translation>
+        <translation>Échec de l&apos;envoi de la commande d&apos;écriture (script)</translation>
     </message>
     <message>
         <source>Send fail write command</source>
-        <translation>Échec de l'envoi de la commande d'écriture</translation>
+        <translation>Échec de l&apos;envoi de la commande d&apos;écriture</translation>
     </message>
     <message>
         <source>Data send fail!!...</source>
-        <translation>Échec de l'envoi des données !</translation>
+        <translation>Échec de l&apos;envoi des données !</translation>
     </message>
     <message>
         <source>Received all data completely.</source>
@@ -1324,7 +1324,7 @@
     </message>
     <message>
         <source>Fail to send all data.</source>
-        <translation>Toutes les données n'ont pas pu être envoyées.</translation>
+        <translation>Toutes les données n&apos;ont pas pu être envoyées.</translation>
     </message>
     <message>
         <source>Complete</source>
@@ -1340,34 +1340,30 @@
     </message>
     <message>
         <source>The receiver sent a block it was not asked for, so a block may have been taken twice: nothing received is kept</source>
-        <translation>Le récepteur a envoyé un bloc non demandé, un bloc a donc pu être pris deux fois : rien de ce qui a été reçu n'est gardé</translation>
+        <translation>Le récepteur a envoyé un bloc non demandé, un bloc a donc pu être pris deux fois : rien de ce qui a été reçu n&apos;est gardé</translation>
     </message>
 </context>
 <context>
     <name>Transponders</name>
     <message>
         <source>declarations and entities have no place in a transponder table</source>
-        <translation>les déclarations et entités n'ont pas leur place dans une table de transpondeurs</translation>
+        <translation>les déclarations et entités n&apos;ont pas leur place dans une table de transpondeurs</translation>
     </message>
     <message>
-        <source>elements nested deeper than a satellite's transponders</source>
-        <translation>éléments imbriqués plus profondément que les transpondeurs d'un satellite</translation>
-    </message>
-    <message>
-        <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
-        <translation>la table ne commence pas par &lt;satellites&gt; ou &lt;cables&gt;</translation>
+        <source>elements nested deeper than a satellite&apos;s transponders</source>
+        <translation>éléments imbriqués plus profondément que les transpondeurs d&apos;un satellite</translation>
     </message>
     <message>
         <source>a transponder outside a satellite or cable network</source>
-        <translation>un transpondeur hors d'un satellite ou d'un réseau câblé</translation>
+        <translation>un transpondeur hors d&apos;un satellite ou d&apos;un réseau câblé</translation>
     </message>
     <message>
         <source>the attribute %1 is longer than %2 characters</source>
-        <translation>l'attribut %1 dépasse %2 caractères</translation>
+        <translation>l&apos;attribut %1 dépasse %2 caractères</translation>
     </message>
     <message>
         <source>the position %1 is not tenths of a degree from -1800 to 1800</source>
-        <translation>la position %1 n'est pas en dixièmes de degré de -1800 à 1800</translation>
+        <translation>la position %1 n&apos;est pas en dixièmes de degré de -1800 à 1800</translation>
     </message>
     <message>
         <source>more than %1 transponders</source>
@@ -1375,27 +1371,27 @@
     </message>
     <message>
         <source>the frequency %1 is not a satellite carrier in kHz</source>
-        <translation>la fréquence %1 n'est pas une porteuse satellite en kHz</translation>
+        <translation>la fréquence %1 n&apos;est pas une porteuse satellite en kHz</translation>
     </message>
     <message>
         <source>the symbol rate %1 is not in symbols per second</source>
-        <translation>le débit symbole %1 n'est pas en symboles par seconde</translation>
+        <translation>le débit symbole %1 n&apos;est pas en symboles par seconde</translation>
     </message>
     <message>
         <source>the frequency %1 is not a cable carrier in kHz</source>
-        <translation>la fréquence %1 n'est pas une porteuse câble en kHz</translation>
+        <translation>la fréquence %1 n&apos;est pas une porteuse câble en kHz</translation>
     </message>
     <message>
         <source>the attribute %1 is missing</source>
-        <translation>l'attribut %1 manque</translation>
+        <translation>l&apos;attribut %1 manque</translation>
     </message>
     <message>
-        <source>%1="%2" is not a number</source>
-        <translation>%1="%2" n'est pas un nombre</translation>
+        <source>%1=&quot;%2&quot; is not a number</source>
+        <translation>%1=&quot;%2&quot; n&apos;est pas un nombre</translation>
     </message>
     <message>
-        <source>%1="%2" is not a value the format knows</source>
-        <translation>%1="%2" n'est pas une valeur connue du format</translation>
+        <source>%1=&quot;%2&quot; is not a value the format knows</source>
+        <translation>%1=&quot;%2&quot; n&apos;est pas une valeur connue du format</translation>
     </message>
     <message>
         <source>the table is larger than any transponder table</source>
@@ -1407,7 +1403,7 @@
     </message>
     <message>
         <source>the frequency %1 is not a cable carrier in Hz</source>
-        <translation>la fréquence %1 n'est pas une porteuse câble en Hz</translation>
+        <translation>la fréquence %1 n&apos;est pas une porteuse câble en Hz</translation>
     </message>
     <message>
         <source>the line is longer than %1 characters</source>
@@ -1415,11 +1411,11 @@
     </message>
     <message>
         <source>the line holds a byte no text holds</source>
-        <translation>la ligne contient un octet qu'aucun texte ne contient</translation>
+        <translation>la ligne contient un octet qu&apos;aucun texte ne contient</translation>
     </message>
     <message>
-        <source>"%1" is not KEY = VALUE</source>
-        <translation>« %1 » n'est pas de la forme CLÉ = VALEUR</translation>
+        <source>&quot;%1&quot; is not KEY = VALUE</source>
+        <translation>« %1 » n&apos;est pas de la forme CLÉ = VALEUR</translation>
     </message>
     <message>
         <source>a value before the first [CHANNEL]</source>
@@ -1427,11 +1423,11 @@
     </message>
     <message>
         <source>%1 = %2 is not a value the format knows</source>
-        <translation>%1 = %2 n'est pas une valeur connue du format</translation>
+        <translation>%1 = %2 n&apos;est pas une valeur connue du format</translation>
     </message>
     <message>
         <source>%1 = %2 is not a number</source>
-        <translation>%1 = %2 n'est pas un nombre</translation>
+        <translation>%1 = %2 n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -1447,7 +1443,7 @@
     </message>
     <message>
         <source>%1 names no orbital position: choose the satellite to update</source>
-        <translation>%1 n'indique aucune position orbitale : choisissez le satellite à mettre à jour</translation>
+        <translation>%1 n&apos;indique aucune position orbitale : choisissez le satellite à mettre à jour</translation>
     </message>
     <message>
         <source>%1 lists the satellite at %2 twice (lines %3 and %4): keep one of them</source>
@@ -1455,11 +1451,11 @@
     </message>
     <message>
         <source>Neither the list nor %1 has a satellite at %2</source>
-        <translation>Ni la liste ni %1 n'ont de satellite à %2</translation>
+        <translation>Ni la liste ni %1 n&apos;ont de satellite à %2</translation>
     </message>
     <message>
         <source>%1 has no satellite of the list</source>
-        <translation>%1 n'a aucun satellite de la liste</translation>
+        <translation>%1 n&apos;a aucun satellite de la liste</translation>
     </message>
     <message>
         <source>Changed</source>
@@ -1472,6 +1468,26 @@
     <message>
         <source>Gone</source>
         <translation>Disparu</translation>
+    </message>
+    <message>
+        <source>the table does not begin with &lt;satellites&gt;, &lt;cables&gt; or &lt;locations&gt;</source>
+        <translation>la table ne commence pas par &lt;satellites&gt;, &lt;cables&gt; ou &lt;locations&gt;</translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a terrestrial carrier in Hz</source>
+        <translation>la fréquence %1 n&apos;est pas une porteuse terrestre en Hz</translation>
+    </message>
+    <message>
+        <source>a [CHANNEL] without FREQUENCY</source>
+        <translation>un [CHANNEL] sans FREQUENCY</translation>
+    </message>
+    <message>
+        <source>%1 lists terrestrial multiplexes, which this model does not keep</source>
+        <translation>%1 liste des multiplex terrestres, que ce modèle ne garde pas</translation>
+    </message>
+    <message>
+        <source>%1 lists %2 terrestrial regions: keep the one of this list</source>
+        <translation>%1 liste %2 régions terrestres : gardez celle de cette liste</translation>
     </message>
 </context>
 <context>
@@ -1643,7 +1659,7 @@
     <name>Workbook</name>
     <message>
         <source>Line %1, field %2: the quoted text is never closed</source>
-        <translation>Ligne %1, champ %2 : le texte entre guillemets n'est jamais fermé</translation>
+        <translation>Ligne %1, champ %2 : le texte entre guillemets n&apos;est jamais fermé</translation>
     </message>
     <message>
         <source>Line %1, field %2: a quote inside a field that does not start with one</source>
@@ -1666,24 +1682,24 @@
         <translation>Ligne %1, champ %2 (%3) : %4</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): %5</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5</source>
         <translation>Feuille « %1 », ligne %2, colonne %3 (%4) : %5</translation>
     </message>
     <message>
-        <source>Line %1, field %2 (%3): "%4" is not a number</source>
-        <translation>Ligne %1, champ %2 (%3) : « %4 » n'est pas un nombre</translation>
+        <source>Line %1, field %2 (%3): &quot;%4&quot; is not a number</source>
+        <translation>Ligne %1, champ %2 (%3) : « %4 » n&apos;est pas un nombre</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): "%5" is not a number</source>
-        <translation>Feuille « %1 », ligne %2, colonne %3 (%4) : « %5 » n'est pas un nombre</translation>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): &quot;%5&quot; is not a number</source>
+        <translation>Feuille « %1 », ligne %2, colonne %3 (%4) : « %5 » n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>Line %1, field %2 (%3): %4 is outside %5 to %6</source>
-        <translation>Ligne %1, champ %2 (%3) : %4 est hors de l'intervalle %5 à %6</translation>
+        <translation>Ligne %1, champ %2 (%3) : %4 est hors de l&apos;intervalle %5 à %6</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): %5 is outside %6 to %7</source>
-        <translation>Feuille « %1 », ligne %2, colonne %3 (%4) : %5 est hors de l'intervalle %6 à %7</translation>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5 is outside %6 to %7</source>
+        <translation>Feuille « %1 », ligne %2, colonne %3 (%4) : %5 est hors de l&apos;intervalle %6 à %7</translation>
     </message>
 </context>
 <context>
@@ -1694,19 +1710,19 @@
     </message>
     <message>
         <source>Open an image kept from a receive or a send</source>
-        <translation>Ouvrir une image gardée lors d'une réception ou d'un envoi</translation>
+        <translation>Ouvrir une image gardée lors d&apos;une réception ou d&apos;un envoi</translation>
     </message>
     <message>
         <source>Verify after send</source>
-        <translation>Vérifier après l'envoi</translation>
+        <translation>Vérifier après l&apos;envoi</translation>
     </message>
     <message>
         <source>Receive the image back after a send and compare it</source>
-        <translation>Recevoir de nouveau l'image après un envoi et la comparer</translation>
+        <translation>Recevoir de nouveau l&apos;image après un envoi et la comparer</translation>
     </message>
     <message>
         <source>Against the image last received from or sent to this receiver (%1):</source>
-        <translation>Par rapport à l'image reçue de ce récepteur ou envoyée à celui-ci en dernier (%1) :</translation>
+        <translation>Par rapport à l&apos;image reçue de ce récepteur ou envoyée à celui-ci en dernier (%1) :</translation>
     </message>
     <message>
         <source>No differences.</source>
@@ -1718,7 +1734,7 @@
     </message>
     <message>
         <source>No image kept from this receiver matches its checksum: the send is not compared.</source>
-        <translation>Aucune image gardée de ce récepteur ne correspond à sa somme de contrôle : l'envoi n'est pas comparé.</translation>
+        <translation>Aucune image gardée de ce récepteur ne correspond à sa somme de contrôle : l&apos;envoi n&apos;est pas comparé.</translation>
     </message>
     <message>
         <source>The newest image kept from this receiver (%1) no longer matches its checksum; compared with the one kept %2 instead.</source>
@@ -1726,7 +1742,7 @@
     </message>
     <message>
         <source>The received list was not opened; it is kept among the backups (Receiver → Restore…).</source>
-        <translation>La liste reçue n'a pas été ouverte ; elle est gardée parmi les sauvegardes (Récepteur → Restaurer…).</translation>
+        <translation>La liste reçue n&apos;a pas été ouverte ; elle est gardée parmi les sauvegardes (Récepteur → Restaurer…).</translation>
     </message>
     <message>
         <source>Verify: Receive data from STB</source>
@@ -1734,11 +1750,11 @@
     </message>
     <message>
         <source>Cannot verify the send: %1</source>
-        <translation>Impossible de vérifier l'envoi : %1</translation>
+        <translation>Impossible de vérifier l&apos;envoi : %1</translation>
     </message>
     <message>
         <source>the image cannot be read</source>
-        <translation>l'image est illisible</translation>
+        <translation>l&apos;image est illisible</translation>
     </message>
     <message>
         <source>Verification failed</source>
@@ -1754,11 +1770,11 @@
     </message>
     <message>
         <source>Cannot keep a backup of the image: %1</source>
-        <translation>Impossible de garder une sauvegarde de l'image : %1</translation>
+        <translation>Impossible de garder une sauvegarde de l&apos;image : %1</translation>
     </message>
     <message>
         <source>This backup is of model %1. Open it as a model %1 database? The window then works in model %1 until the next start.</source>
-        <translation>Cette sauvegarde est du modèle %1. L'ouvrir comme une liste du modèle %1 ? La fenêtre travaille alors en modèle %1 jusqu'au prochain démarrage.</translation>
+        <translation>Cette sauvegarde est du modèle %1. L&apos;ouvrir comme une liste du modèle %1 ? La fenêtre travaille alors en modèle %1 jusqu&apos;au prochain démarrage.</translation>
     </message>
 </context>
 <context>
@@ -1966,7 +1982,7 @@
     </message>
     <message>
         <source>Show what changes from a channel file to the open database</source>
-        <translation>Montrer ce qui change d'un fichier de chaînes à la liste ouverte</translation>
+        <translation>Montrer ce qui change d&apos;un fichier de chaînes à la liste ouverte</translation>
     </message>
     <message>
         <source>Send anyway?</source>
@@ -2006,7 +2022,7 @@
     </message>
     <message>
         <source>The channels of provider %1, which does not exist, go to:</source>
-        <translation>Les chaînes du fournisseur %1, qui n'existe pas, vont à :</translation>
+        <translation>Les chaînes du fournisseur %1, qui n&apos;existe pas, vont à :</translation>
     </message>
 </context>
 <context>
@@ -2044,7 +2060,7 @@
     </message>
     <message>
         <source>Select the channels to rename first.</source>
-        <translation>Sélectionnez d'abord les chaînes à renommer.</translation>
+        <translation>Sélectionnez d&apos;abord les chaînes à renommer.</translation>
     </message>
     <message numerus="yes">
         <source>%n unused record(s) removed</source>
@@ -2066,7 +2082,7 @@
     </message>
     <message>
         <source>SD and HD versions of a name</source>
-        <translation>versions SD et HD d'un nom</translation>
+        <translation>versions SD et HD d&apos;un nom</translation>
     </message>
     <message>
         <source>Find duplicates</source>
@@ -2086,7 +2102,7 @@
     </message>
     <message>
         <source>The one in a favourite group</source>
-        <translation>Celle d'un groupe de favoris</translation>
+        <translation>Celle d&apos;un groupe de favoris</translation>
     </message>
     <message>
         <source>Keep:</source>
@@ -2171,7 +2187,7 @@
     </message>
     <message>
         <source>Every favourite group the receiver keeps is in use: clear or delete one first.</source>
-        <translation>Tous les groupes de favoris du récepteur sont utilisés : videz-en ou supprimez-en un d'abord.</translation>
+        <translation>Tous les groupes de favoris du récepteur sont utilisés : videz-en ou supprimez-en un d&apos;abord.</translation>
     </message>
     <message>
         <source>New</source>
@@ -2459,11 +2475,11 @@
     </message>
     <message>
         <source>The report row was not added to the log in the backup folder: %1</source>
-        <translation>La ligne du rapport n'a pas été ajoutée au journal du dossier de sauvegarde : %1</translation>
+        <translation>La ligne du rapport n&apos;a pas été ajoutée au journal du dossier de sauvegarde : %1</translation>
     </message>
     <message>
         <source>No receiver has finished yet: the report is empty.</source>
-        <translation>Aucun récepteur n'a encore terminé : le rapport est vide.</translation>
+        <translation>Aucun récepteur n&apos;a encore terminé : le rapport est vide.</translation>
     </message>
     <message>
         <source>Save report</source>
@@ -2479,7 +2495,7 @@
     </message>
     <message>
         <source>The report was not saved: %1</source>
-        <translation>Le rapport n'a pas été enregistré : %1</translation>
+        <translation>Le rapport n&apos;a pas été enregistré : %1</translation>
     </message>
 </context>
 <context>
@@ -2490,7 +2506,7 @@
     </message>
     <message>
         <source>The guide is not installed beside the program.</source>
-        <translation>Le guide n'est pas installé à côté du programme.</translation>
+        <translation>Le guide n&apos;est pas installé à côté du programme.</translation>
     </message>
 </context>
 <context>
@@ -2764,7 +2780,7 @@
     </message>
     <message>
         <source>Hide the id and PID columns</source>
-        <translation>Masquer les colonnes d'id et de PID</translation>
+        <translation>Masquer les colonnes d&apos;id et de PID</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -2795,8 +2811,8 @@
         <translation>&amp;Guide</translation>
     </message>
     <message>
-        <source>The operator's guide: receiving, editing, checking, sending</source>
-        <translation>Le guide d'utilisation : recevoir, modifier, vérifier, envoyer</translation>
+        <source>The operator&apos;s guide: receiving, editing, checking, sending</source>
+        <translation>Le guide d&apos;utilisation : recevoir, modifier, vérifier, envoyer</translation>
     </message>
     <message>
         <source>&amp;Keyboard shortcuts</source>
@@ -2928,7 +2944,7 @@ Grilles de chaînes
   Ctrl+Maj+F  Filtrer les chaînes    Ctrl+H  Renommer selon un motif
 Listes des satellites, transpondeurs, multiplex câble et fournisseurs
   Ctrl+N  Nouveau    Suppr  Supprimer    Entrée ou double-clic  Description
-Barre de titre ou barre d'outils
+Barre de titre ou barre d&apos;outils
   Ctrl + double-clic  Configuration    Maj + double-clic  Exporter la table C</translation>
     </message>
     <message>
@@ -3009,7 +3025,7 @@ Barre de titre ou barre d'outils
     </message>
     <message>
         <source>Toolbar</source>
-        <translation>Barre d'outils</translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Ctrl + double click: Configuration · Shift + double click: Export C table</source>
@@ -3046,8 +3062,8 @@ Barre de titre ou barre d'outils
     <message numerus="yes">
         <source>%n channel(s) not moved: %1 has no transponder of the same frequency and polarisation</source>
         <translation>
-            <numerusform>%n chaîne non déplacée : %1 n'a pas de transpondeur de même fréquence et polarisation</numerusform>
-            <numerusform>%n chaînes non déplacées : %1 n'a pas de transpondeur de même fréquence et polarisation</numerusform>
+            <numerusform>%n chaîne non déplacée : %1 n&apos;a pas de transpondeur de même fréquence et polarisation</numerusform>
+            <numerusform>%n chaînes non déplacées : %1 n&apos;a pas de transpondeur de même fréquence et polarisation</numerusform>
         </translation>
     </message>
     <message>
@@ -3103,7 +3119,7 @@ Barre de titre ou barre d'outils
     </message>
     <message>
         <source>Add the channels of another list, with their satellites and transponders</source>
-        <translation>Ajouter les chaînes d'une autre liste, avec leurs satellites et transpondeurs</translation>
+        <translation>Ajouter les chaînes d&apos;une autre liste, avec leurs satellites et transpondeurs</translation>
     </message>
     <message>
         <source>Merge from</source>
@@ -3127,11 +3143,11 @@ Barre de titre ou barre d'outils
     </message>
     <message>
         <source>Read the other list as model %1?</source>
-        <translation>Lire l'autre liste comme modèle %1 ?</translation>
+        <translation>Lire l&apos;autre liste comme modèle %1 ?</translation>
     </message>
     <message>
-        <source>The other list cannot be put into this model's layout.</source>
-        <translation>L'autre liste ne peut pas être mise au format de ce modèle.</translation>
+        <source>The other list cannot be put into this model&apos;s layout.</source>
+        <translation>L&apos;autre liste ne peut pas être mise au format de ce modèle.</translation>
     </message>
 </context>
 <context>
@@ -3198,7 +3214,7 @@ Barre de titre ou barre d'outils
     </message>
     <message>
         <source>Channels of the other list</source>
-        <translation>Chaînes de l'autre liste</translation>
+        <translation>Chaînes de l&apos;autre liste</translation>
     </message>
     <message>
         <source>Table</source>
@@ -3222,14 +3238,14 @@ Barre de titre ou barre d'outils
     </message>
     <message>
         <source>Keep their numbers where free</source>
-        <translation>Garder leurs numéros s'ils sont libres</translation>
+        <translation>Garder leurs numéros s&apos;ils sont libres</translation>
     </message>
     <message>
         <source>Fill the gaps</source>
         <translation>Combler les trous</translation>
     </message>
     <message>
-        <source>Added channels' n&amp;umbers</source>
+        <source>Added channels&apos; n&amp;umbers</source>
         <translation>N&amp;uméros des chaînes ajoutées</translation>
     </message>
     <message>
@@ -3376,7 +3392,7 @@ Barre de titre ou barre d'outils
     </message>
     <message>
         <source>The printer cannot be used.</source>
-        <translation>L'imprimante ne peut pas être utilisée.</translation>
+        <translation>L&apos;imprimante ne peut pas être utilisée.</translation>
     </message>
     <message>
         <source>Print channel list</source>
@@ -3411,7 +3427,7 @@ Barre de titre ou barre d'outils
     </message>
     <message>
         <source>Write this database in the layout of another receiver model</source>
-        <translation>Écrire cette liste au format d'un autre modèle de récepteur</translation>
+        <translation>Écrire cette liste au format d&apos;un autre modèle de récepteur</translation>
     </message>
     <message>
         <source>Reference list</source>
@@ -3451,7 +3467,7 @@ Barre de titre ou barre d'outils
     </message>
     <message>
         <source>Saved for %1. It opens once that model is chosen in the configuration.</source>
-        <translation>Enregistré pour %1. Le fichier s'ouvre une fois ce modèle choisi dans la configuration.</translation>
+        <translation>Enregistré pour %1. Le fichier s&apos;ouvre une fois ce modèle choisi dans la configuration.</translation>
     </message>
 </context>
 <context>
@@ -3613,12 +3629,12 @@ Barre de titre ou barre d'outils
     <message numerus="yes">
         <source>%n line(s) left out: nothing changes there.</source>
         <translation>
-            <numerusform>%n ligne laissée de côté : rien n'y change.</numerusform>
-            <numerusform>%n lignes laissées de côté : rien n'y change.</numerusform>
+            <numerusform>%n ligne laissée de côté : rien n&apos;y change.</numerusform>
+            <numerusform>%n lignes laissées de côté : rien n&apos;y change.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel's character table lacks): tick "Cut names to fit", leave the names as they are or leave those lines out.</source>
+        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel&apos;s character table lacks): tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
         <translation>
             <numerusform>%n nom que ce récepteur ne peut pas garder (trop long, ou avec un caractère absent de la table de caractères de la chaîne) : cochez « Raccourcir les noms », laissez les noms tels quels ou laissez ces lignes de côté.</numerusform>
             <numerusform>%n noms que ce récepteur ne peut pas garder (trop longs, ou avec un caractère absent de la table de caractères de la chaîne) : cochez « Raccourcir les noms », laissez les noms tels quels ou laissez ces lignes de côté.</numerusform>
@@ -3689,7 +3705,7 @@ Barre de titre ou barre d'outils
         <translation>Caractères remplacés</translation>
     </message>
     <message numerus="yes">
-        <source>“%1” is stored as “%2”: the channel's character table lacks %n of its character(s)</source>
+        <source>“%1” is stored as “%2”: the channel&apos;s character table lacks %n of its character(s)</source>
         <translation>
             <numerusform>« %1 » est enregistré comme « %2 » : la table de caractères de la chaîne ne connaît pas %n de ses caractères</numerusform>
             <numerusform>« %1 » est enregistré comme « %2 » : la table de caractères de la chaîne ne connaît pas %n de ses caractères</numerusform>
@@ -3735,7 +3751,7 @@ Barre de titre ou barre d'outils
     </message>
     <message>
         <source>\1, \2 ... put back a group of a regular expression</source>
-        <translation>\1, \2 ... réinsèrent un groupe de l'expression régulière</translation>
+        <translation>\1, \2 ... réinsèrent un groupe de l&apos;expression régulière</translation>
     </message>
     <message>
         <source>Find:</source>
@@ -3794,7 +3810,7 @@ Barre de titre ou barre d'outils
         <translation>il ne reste rien : refusé</translation>
     </message>
     <message>
-        <source>holds %1, which the channel's character table cannot hold: refused</source>
+        <source>holds %1, which the channel&apos;s character table cannot hold: refused</source>
         <translation>contient %1, que la table de caractères de la chaîne ne connaît pas : refusé</translation>
     </message>
     <message>
@@ -3802,12 +3818,12 @@ Barre de titre ou barre d'outils
         <translation>plus long que ce que garde le récepteur : refusé</translation>
     </message>
     <message>
-        <source>cut to "%1"</source>
+        <source>cut to &quot;%1&quot;</source>
         <translation>coupé en « %1 »</translation>
     </message>
     <message>
         <source>the same name as another row after the cut</source>
-        <translation>le même nom qu'une autre ligne après la coupe</translation>
+        <translation>le même nom qu&apos;une autre ligne après la coupe</translation>
     </message>
     <message>
         <source>characters the receiver cannot show</source>
@@ -3825,7 +3841,7 @@ Barre de titre ou barre d'outils
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) with characters the channel's character table cannot hold: rename refused. Tick "Cut names to fit" to store them as '?', or leave those lines out.</source>
+        <source>%n name(s) with characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
         <translation>
             <numerusform>%n nom avec des caractères que la table de caractères de la chaîne ne connaît pas : renommage refusé. Cochez « Raccourcir les noms » pour les enregistrer comme « ? », ou laissez ces lignes de côté.</numerusform>
             <numerusform>%n noms avec des caractères que la table de caractères de la chaîne ne connaît pas : renommage refusé. Cochez « Raccourcir les noms » pour les enregistrer comme « ? », ou laissez ces lignes de côté.</numerusform>
@@ -3839,7 +3855,7 @@ Barre de titre ou barre d'outils
         </translation>
     </message>
     <message numerus="yes">
-        <source>It keeps %n character(s). Shorten the replacement, tick "Cut names to fit" or leave those lines out.</source>
+        <source>It keeps %n character(s). Shorten the replacement, tick &quot;Cut names to fit&quot; or leave those lines out.</source>
         <translation>
             <numerusform>Il garde %n caractère. Raccourcissez le remplacement, cochez « Raccourcir les noms » ou laissez ces lignes de côté.</numerusform>
             <numerusform>Il garde %n caractères. Raccourcissez le remplacement, cochez « Raccourcir les noms » ou laissez ces lignes de côté.</numerusform>
@@ -3894,7 +3910,7 @@ Barre de titre ou barre d'outils
         <translation>Chaînes radio</translation>
     </message>
     <message>
-        <source>No channel named "%1"</source>
+        <source>No channel named &quot;%1&quot;</source>
         <translation>Aucune chaîne nommée « %1 »</translation>
     </message>
 </context>
@@ -3985,8 +4001,8 @@ Barre de titre ou barre d'outils
         <translation>&amp;Mettre à jour les transpondeurs…</translation>
     </message>
     <message>
-        <source>Bring a satellite's transponders up to date from satellites.xml or a scan table</source>
-        <translation>Mettre à jour les transpondeurs d'un satellite d'après satellites.xml ou une table de scan</translation>
+        <source>Bring a satellite&apos;s transponders up to date from satellites.xml or a scan table</source>
+        <translation>Mettre à jour les transpondeurs d&apos;un satellite d&apos;après satellites.xml ou une table de scan</translation>
     </message>
     <message>
         <source>Transponders updated</source>
@@ -4053,7 +4069,7 @@ Barre de titre ou barre d'outils
     </message>
     <message>
         <source>The list has no satellite.</source>
-        <translation>La liste n'a aucun satellite.</translation>
+        <translation>La liste n&apos;a aucun satellite.</translation>
     </message>
     <message>
         <source>Choose a table: satellites.xml or a DVB scan table.</source>
@@ -4071,6 +4087,14 @@ Barre de titre ou barre d'outils
         <source>Changed: %1, new: %2, deleted: %3.</source>
         <translation>Modifiés : %1, nouveaux : %2, supprimés : %3.</translation>
     </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Multiplex terrestres</translation>
+    </message>
+    <message>
+        <source>Left out: line %1: %2 is on no free channel of the country&apos;s raster</source>
+        <translation>Omis : ligne %1 : %2 n&apos;est sur aucun canal libre de la grille du pays</translation>
+    </message>
 </context>
 <context>
     <name>chanforge::app::CUnusedDialog</name>
@@ -4084,19 +4108,19 @@ Barre de titre ou barre d'outils
     </message>
     <message>
         <source>Transponders no channel uses (%1)</source>
-        <translation>Transpondeurs qu'aucune chaîne n'utilise (%1)</translation>
+        <translation>Transpondeurs qu&apos;aucune chaîne n&apos;utilise (%1)</translation>
     </message>
     <message>
         <source>Multiplexes no channel uses (%1)</source>
-        <translation>Multiplex qu'aucune chaîne n'utilise (%1)</translation>
+        <translation>Multiplex qu&apos;aucune chaîne n&apos;utilise (%1)</translation>
     </message>
     <message>
         <source>Cable multiplexes no channel uses (%1)</source>
-        <translation>Multiplex câble qu'aucune chaîne n'utilise (%1)</translation>
+        <translation>Multiplex câble qu&apos;aucune chaîne n&apos;utilise (%1)</translation>
     </message>
     <message>
         <source>Providers no channel names (%1)</source>
-        <translation>Fournisseurs qu'aucune chaîne ne désigne (%1)</translation>
+        <translation>Fournisseurs qu&apos;aucune chaîne ne désigne (%1)</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -4133,7 +4157,7 @@ Barre de titre ou barre d'outils
     </message>
     <message>
         <source>The new language is used from the next start of Chanforge.</source>
-        <translation>La nouvelle langue s'applique au prochain démarrage de Chanforge.</translation>
+        <translation>La nouvelle langue s&apos;applique au prochain démarrage de Chanforge.</translation>
     </message>
 </context>
 <context>
@@ -4191,7 +4215,7 @@ Barre de titre ou barre d'outils
         <translation>Tuner 2</translation>
     </message>
     <message>
-        <source>The name holds %1, which the channel's character table cannot hold.</source>
+        <source>The name holds %1, which the channel&apos;s character table cannot hold.</source>
         <translation>Le nom contient %1, que la table de caractères de la chaîne ne connaît pas.</translation>
     </message>
 </context>

@@ -9,22 +9,22 @@
     </message>
     <message>
         <source>Fav</source>
-        <extracomment>Column header: the channel's position in the favourite group shown (a number).</extracomment>
+        <extracomment>Column header: the channel&apos;s position in the favourite group shown (a number).</extracomment>
         <translation>Ulub.</translation>
     </message>
     <message>
         <source>SatID</source>
-        <extracomment>Column header: id of the channel's satellite record. Keep it short.</extracomment>
+        <extracomment>Column header: id of the channel&apos;s satellite record. Keep it short.</extracomment>
         <translation>SatID</translation>
     </message>
     <message>
         <source>TPID</source>
-        <extracomment>Column header: id of the channel's transponder (carrier) record.</extracomment>
+        <extracomment>Column header: id of the channel&apos;s transponder (carrier) record.</extracomment>
         <translation>TPID</translation>
     </message>
     <message>
         <source>CH#</source>
-        <extracomment>Column header: channel number (the receiver's programme number).</extracomment>
+        <extracomment>Column header: channel number (the receiver&apos;s programme number).</extracomment>
         <translation>Nr</translation>
     </message>
     <message>
@@ -53,22 +53,22 @@
 <context>
     <name>ChannelName</name>
     <message>
-        <source>"%1" holds %2, which the channel's character table cannot hold</source>
+        <source>&quot;%1&quot; holds %2, which the channel&apos;s character table cannot hold</source>
         <translation>„%1” zawiera %2, czego tablica znaków kanału nie obsługuje</translation>
     </message>
     <message>
-        <source>"%1" is longer than the %2 characters the receiver keeps of a name</source>
+        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
         <translation>„%1” jest dłuższa niż %2 znaków, które odbiornik zapamiętuje z nazwy</translation>
     </message>
 </context>
 <context>
     <name>Check</name>
     <message>
-        <source>TV channel %1 "%2"</source>
+        <source>TV channel %1 &quot;%2&quot;</source>
         <translation>kanał TV %1 „%2”</translation>
     </message>
     <message>
-        <source>radio channel %1 "%2"</source>
+        <source>radio channel %1 &quot;%2&quot;</source>
         <translation>kanał radiowy %1 „%2”</translation>
     </message>
     <message>
@@ -136,15 +136,15 @@
         <translation>%1 — nazwa składa się tylko ze spacji</translation>
     </message>
     <message>
-        <source>satellite "%1"</source>
+        <source>satellite &quot;%1&quot;</source>
         <translation>satelita „%1”</translation>
     </message>
     <message>
-        <source>provider "%1"</source>
+        <source>provider &quot;%1&quot;</source>
         <translation>dostawca „%1”</translation>
     </message>
     <message>
-        <source>favourite group "%1"</source>
+        <source>favourite group &quot;%1&quot;</source>
         <translation>grupa ulubionych „%1”</translation>
     </message>
     <message>
@@ -152,7 +152,7 @@
         <translation>Nazwa (%1) zawiera bajt %2, którego odbiornik nie wyświetli</translation>
     </message>
     <message>
-        <source>The name of the %1 is cut to "%2": the receiver keeps %3 bytes</source>
+        <source>The name of the %1 is cut to &quot;%2&quot;: the receiver keeps %3 bytes</source>
         <translation>Nazwa (%1) zostanie skrócona do „%2”: odbiornik zapamiętuje %3 bajtów</translation>
     </message>
     <message>
@@ -180,7 +180,7 @@
         <translation>Tabela kanałów ma wpisów: %1, a jej blok flash mieści: %2</translation>
     </message>
     <message>
-        <source>Favourite group %1 "%2" is past the %3 groups the receiver keeps</source>
+        <source>Favourite group %1 &quot;%2&quot; is past the %3 groups the receiver keeps</source>
         <translation>Grupa ulubionych %1 „%2” wykracza poza liczbę grup, które zapamiętuje odbiornik (%3)</translation>
     </message>
     <message numerus="yes">
@@ -224,15 +224,15 @@
         <translation>%1 — dodano</translation>
     </message>
     <message>
-        <source>Satellite %1 "%2"</source>
+        <source>Satellite %1 &quot;%2&quot;</source>
         <translation>Satelita %1 „%2”</translation>
     </message>
     <message>
-        <source>Provider %1 "%2"</source>
+        <source>Provider %1 &quot;%2&quot;</source>
         <translation>Dostawca %1 „%2”</translation>
     </message>
     <message>
-        <source>Favourite group %1 "%2"</source>
+        <source>Favourite group %1 &quot;%2&quot;</source>
         <translation>Grupa ulubionych %1 „%2”</translation>
     </message>
     <message>
@@ -312,7 +312,7 @@
         <translation>%1 — przeniesiono z %2 na %3</translation>
     </message>
     <message>
-        <source>The %1 renamed to "%2"</source>
+        <source>The %1 renamed to &quot;%2&quot;</source>
         <translation>%1 — zmieniono nazwę na „%2”</translation>
     </message>
     <message>
@@ -348,7 +348,7 @@
         <translation>Odbiornik ma bajty różne od wysłanych (%1), w blokach %2</translation>
     </message>
     <message numerus="yes">
-        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver's channel file first.</source>
+        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver&apos;s channel file first.</source>
         <translation>
             <numerusform>Satelity, transpondera lub dostawcy %n kanału nie ma w tej bazie: najpierw otwórz plik kanałów odbiornika.</numerusform>
             <numerusform>Satelity, transpondera lub dostawcy %n kanałów nie ma w tej bazie: najpierw otwórz plik kanałów odbiornika.</numerusform>
@@ -574,23 +574,23 @@
         <translation>Nie można zapisać części naziemnej (satelita 1): docelowy model nie ma tunera naziemnego tego rodzaju</translation>
     </message>
     <message>
-        <source>Satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>Satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>Satelita 1 zostałby odczytany jako część naziemna docelowego modelu (satelita 1)</translation>
     </message>
     <message>
-        <source>1 transponder of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>1 transponder of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>1 transponder satelity 1 zostałby odczytany jako część naziemna docelowego modelu (satelita 1)</translation>
     </message>
     <message>
-        <source>%1 transponders of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>%1 transponders of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>Transpondery satelity 1 (%1) zostałyby odczytane jako część naziemna docelowego modelu (satelita 1)</translation>
     </message>
     <message>
-        <source>1 channel of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>1 channel of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>1 kanał satelity 1 zostałby odczytany jako część naziemna docelowego modelu (satelita 1)</translation>
     </message>
     <message>
-        <source>%1 channels of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>%1 channels of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>Kanały satelity 1 (%1) zostałyby odczytane jako część naziemna docelowego modelu (satelita 1)</translation>
     </message>
     <message>
@@ -665,11 +665,11 @@
         <translation>Skoroszyt jest chroniony hasłem</translation>
     </message>
     <message>
-        <source>The workbook has two sheets "Channel": cannot tell which to replace</source>
+        <source>The workbook has two sheets &quot;Channel&quot;: cannot tell which to replace</source>
         <translation>Skoroszyt ma dwa arkusze „Channel”: nie wiadomo, który zastąpić</translation>
     </message>
     <message>
-        <source>The workbook has no sheet "Channel"</source>
+        <source>The workbook has no sheet &quot;Channel&quot;</source>
         <translation>Skoroszyt nie ma arkusza „Channel”</translation>
     </message>
     <message>
@@ -736,7 +736,7 @@
         <translation>Nazwa kanału jest dłuższa, niż zapamiętuje odbiornik: nic nie zmieniono</translation>
     </message>
     <message>
-        <source>The transponder's satellite does not exist</source>
+        <source>The transponder&apos;s satellite does not exist</source>
         <translation>Satelita transpondera nie istnieje</translation>
     </message>
     <message>
@@ -885,7 +885,7 @@
         <translation>Sport</translation>
     </message>
     <message>
-        <source>Children's</source>
+        <source>Children&apos;s</source>
         <translation>Dla dzieci</translation>
     </message>
     <message>
@@ -1027,12 +1027,12 @@
     </message>
     <message>
         <source>Mark</source>
-        <extracomment>Column header, cable: the multiplex's marker flag (a check mark), not a brand.</extracomment>
+        <extracomment>Column header, cable: the multiplex&apos;s marker flag (a check mark), not a brand.</extracomment>
         <translation>Znacznik</translation>
     </message>
     <message>
         <source>NO</source>
-        <extracomment>Column header: number (the row's position), not the word "no".</extracomment>
+        <extracomment>Column header: number (the row&apos;s position), not the word &quot;no&quot;.</extracomment>
         <translation>Nr</translation>
     </message>
     <message>
@@ -1106,11 +1106,11 @@
 <context>
     <name>LossesDialog</name>
     <message>
-        <source>Radio %1 "%2"</source>
+        <source>Radio %1 &quot;%2&quot;</source>
         <translation>Radio %1 „%2”</translation>
     </message>
     <message>
-        <source>TV %1 "%2"</source>
+        <source>TV %1 &quot;%2&quot;</source>
         <translation>TV %1 „%2”</translation>
     </message>
     <message>
@@ -1118,7 +1118,7 @@
         <translation>Wpis %1</translation>
     </message>
     <message>
-        <source>%1, cut to "%2"</source>
+        <source>%1, cut to &quot;%2&quot;</source>
         <translation>%1, przycięta do „%2”</translation>
     </message>
     <message>
@@ -1352,12 +1352,8 @@
         <translation>deklaracje i encje nie mają miejsca w tabeli transponderów</translation>
     </message>
     <message>
-        <source>elements nested deeper than a satellite's transponders</source>
+        <source>elements nested deeper than a satellite&apos;s transponders</source>
         <translation>elementy zagnieżdżone głębiej niż transpondery satelity</translation>
-    </message>
-    <message>
-        <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
-        <translation>tabela nie zaczyna się od &lt;satellites&gt; ani &lt;cables&gt;</translation>
     </message>
     <message>
         <source>a transponder outside a satellite or cable network</source>
@@ -1392,12 +1388,12 @@
         <translation>brak atrybutu %1</translation>
     </message>
     <message>
-        <source>%1="%2" is not a number</source>
-        <translation>%1="%2" nie jest liczbą</translation>
+        <source>%1=&quot;%2&quot; is not a number</source>
+        <translation>%1=&quot;%2&quot; nie jest liczbą</translation>
     </message>
     <message>
-        <source>%1="%2" is not a value the format knows</source>
-        <translation>%1="%2" nie jest wartością znaną formatowi</translation>
+        <source>%1=&quot;%2&quot; is not a value the format knows</source>
+        <translation>%1=&quot;%2&quot; nie jest wartością znaną formatowi</translation>
     </message>
     <message>
         <source>the table is larger than any transponder table</source>
@@ -1420,7 +1416,7 @@
         <translation>wiersz zawiera bajt, który nie występuje w żadnym tekście</translation>
     </message>
     <message>
-        <source>"%1" is not KEY = VALUE</source>
+        <source>&quot;%1&quot; is not KEY = VALUE</source>
         <translation>„%1” nie ma postaci KLUCZ = WARTOŚĆ</translation>
     </message>
     <message>
@@ -1474,6 +1470,26 @@
     <message>
         <source>Gone</source>
         <translation>Brak w tabeli</translation>
+    </message>
+    <message>
+        <source>the table does not begin with &lt;satellites&gt;, &lt;cables&gt; or &lt;locations&gt;</source>
+        <translation>tabela nie zaczyna się od &lt;satellites&gt;, &lt;cables&gt; ani &lt;locations&gt;</translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a terrestrial carrier in Hz</source>
+        <translation>częstotliwość %1 nie jest nośną naziemną w Hz</translation>
+    </message>
+    <message>
+        <source>a [CHANNEL] without FREQUENCY</source>
+        <translation>[CHANNEL] bez FREQUENCY</translation>
+    </message>
+    <message>
+        <source>%1 lists terrestrial multiplexes, which this model does not keep</source>
+        <translation>%1 zawiera multipleksy naziemne, których ten model nie przechowuje</translation>
+    </message>
+    <message>
+        <source>%1 lists %2 terrestrial regions: keep the one of this list</source>
+        <translation>%1 zawiera kilka regionów naziemnych (%2): zostaw w nim tylko region tej listy</translation>
     </message>
 </context>
 <context>
@@ -1668,15 +1684,15 @@
         <translation>Wiersz %1, pole %2 (%3): %4</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): %5</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5</source>
         <translation>Arkusz „%1”, wiersz %2, kolumna %3 (%4): %5</translation>
     </message>
     <message>
-        <source>Line %1, field %2 (%3): "%4" is not a number</source>
+        <source>Line %1, field %2 (%3): &quot;%4&quot; is not a number</source>
         <translation>Wiersz %1, pole %2 (%3): „%4” nie jest liczbą</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): "%5" is not a number</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): &quot;%5&quot; is not a number</source>
         <translation>Arkusz „%1”, wiersz %2, kolumna %3 (%4): „%5” nie jest liczbą</translation>
     </message>
     <message>
@@ -1684,7 +1700,7 @@
         <translation>Wiersz %1, pole %2 (%3): %4 jest poza zakresem od %5 do %6</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): %5 is outside %6 to %7</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5 is outside %6 to %7</source>
         <translation>Arkusz „%1”, wiersz %2, kolumna %3 (%4): %5 jest poza zakresem od %6 do %7</translation>
     </message>
 </context>
@@ -2809,7 +2825,7 @@
         <translation>&amp;Instrukcja</translation>
     </message>
     <message>
-        <source>The operator's guide: receiving, editing, checking, sending</source>
+        <source>The operator&apos;s guide: receiving, editing, checking, sending</source>
         <translation>Instrukcja obsługi: odbieranie, edycja, sprawdzanie, wysyłanie</translation>
     </message>
     <message>
@@ -3149,7 +3165,7 @@ Pasek tytułu lub pasek narzędzi
         <translation>Odczytać drugą listę jako model %1?</translation>
     </message>
     <message>
-        <source>The other list cannot be put into this model's layout.</source>
+        <source>The other list cannot be put into this model&apos;s layout.</source>
         <translation>Drugiej listy nie da się przenieść do układu tego modelu.</translation>
     </message>
 </context>
@@ -3248,7 +3264,7 @@ Pasek tytułu lub pasek narzędzi
         <translation>Wypełnij luki</translation>
     </message>
     <message>
-        <source>Added channels' n&amp;umbers</source>
+        <source>Added channels&apos; n&amp;umbers</source>
         <translation>&amp;Numery dodanych kanałów</translation>
     </message>
     <message>
@@ -3640,7 +3656,7 @@ Pasek tytułu lub pasek narzędzi
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel's character table lacks): tick "Cut names to fit", leave the names as they are or leave those lines out.</source>
+        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel&apos;s character table lacks): tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
         <translation>
             <numerusform>%n nazwy ten odbiornik nie zapamięta (za długa lub ze znakiem, którego nie ma w tablicy znaków kanału): zaznacz „Dopasuj nazwy”, zostaw nazwy bez zmian lub pomiń te wiersze.</numerusform>
             <numerusform>%n nazw ten odbiornik nie zapamięta (za długie lub ze znakiem, którego nie ma w tablicy znaków kanału): zaznacz „Dopasuj nazwy”, zostaw nazwy bez zmian lub pomiń te wiersze.</numerusform>
@@ -3712,7 +3728,7 @@ Pasek tytułu lub pasek narzędzi
         <translation>Zastąpione znaki</translation>
     </message>
     <message numerus="yes">
-        <source>“%1” is stored as “%2”: the channel's character table lacks %n of its character(s)</source>
+        <source>“%1” is stored as “%2”: the channel&apos;s character table lacks %n of its character(s)</source>
         <translation>
             <numerusform>„%1” zostanie zapisana jako „%2”: w tablicy znaków kanału brakuje %n jej znaku</numerusform>
             <numerusform>„%1” zostanie zapisana jako „%2”: w tablicy znaków kanału brakuje %n jej znaków</numerusform>
@@ -3819,7 +3835,7 @@ Pasek tytułu lub pasek narzędzi
         <translation>nic nie zostaje: odrzucono</translation>
     </message>
     <message>
-        <source>holds %1, which the channel's character table cannot hold: refused</source>
+        <source>holds %1, which the channel&apos;s character table cannot hold: refused</source>
         <translation>zawiera %1, czego tablica znaków kanału nie obsługuje: odrzucono</translation>
     </message>
     <message>
@@ -3827,7 +3843,7 @@ Pasek tytułu lub pasek narzędzi
         <translation>dłuższa, niż zapamiętuje odbiornik: odrzucono</translation>
     </message>
     <message>
-        <source>cut to "%1"</source>
+        <source>cut to &quot;%1&quot;</source>
         <translation>przycięta do „%1”</translation>
     </message>
     <message>
@@ -3851,7 +3867,7 @@ Pasek tytułu lub pasek narzędzi
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) with characters the channel's character table cannot hold: rename refused. Tick "Cut names to fit" to store them as '?', or leave those lines out.</source>
+        <source>%n name(s) with characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
         <translation>
             <numerusform>%n nazwa ze znakami, których tablica znaków kanału nie obsługuje: zmiana nazw odrzucona. Zaznacz „Dopasuj nazwy”, aby zapisać je jako „?”, lub pomiń te wiersze.</numerusform>
             <numerusform>%n nazwy ze znakami, których tablica znaków kanału nie obsługuje: zmiana nazw odrzucona. Zaznacz „Dopasuj nazwy”, aby zapisać je jako „?”, lub pomiń te wiersze.</numerusform>
@@ -3867,7 +3883,7 @@ Pasek tytułu lub pasek narzędzi
         </translation>
     </message>
     <message numerus="yes">
-        <source>It keeps %n character(s). Shorten the replacement, tick "Cut names to fit" or leave those lines out.</source>
+        <source>It keeps %n character(s). Shorten the replacement, tick &quot;Cut names to fit&quot; or leave those lines out.</source>
         <translation>
             <numerusform>Zapamiętuje %n znak. Skróć zamianę, zaznacz „Dopasuj nazwy” lub pomiń te wiersze.</numerusform>
             <numerusform>Zapamiętuje %n znaki. Skróć zamianę, zaznacz „Dopasuj nazwy” lub pomiń te wiersze.</numerusform>
@@ -3926,7 +3942,7 @@ Pasek tytułu lub pasek narzędzi
         <translation>Kanały radiowe</translation>
     </message>
     <message>
-        <source>No channel named "%1"</source>
+        <source>No channel named &quot;%1&quot;</source>
         <translation>Brak kanału o nazwie „%1”</translation>
     </message>
 </context>
@@ -4017,7 +4033,7 @@ Pasek tytułu lub pasek narzędzi
         <translation>Aktualizuj tra&amp;nspondery…</translation>
     </message>
     <message>
-        <source>Bring a satellite's transponders up to date from satellites.xml or a scan table</source>
+        <source>Bring a satellite&apos;s transponders up to date from satellites.xml or a scan table</source>
         <translation>Zaktualizuj transpondery satelity na podstawie satellites.xml lub tabeli skanowania</translation>
     </message>
     <message>
@@ -4102,6 +4118,14 @@ Pasek tytułu lub pasek narzędzi
     <message>
         <source>Changed: %1, new: %2, deleted: %3.</source>
         <translation>Zmienione: %1, nowe: %2, usunięte: %3.</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Multipleksy naziemne</translation>
+    </message>
+    <message>
+        <source>Left out: line %1: %2 is on no free channel of the country&apos;s raster</source>
+        <translation>Pominięto: wiersz %1: %2 nie pada na żaden wolny kanał rastra kraju</translation>
     </message>
 </context>
 <context>
@@ -4225,7 +4249,7 @@ Pasek tytułu lub pasek narzędzi
         <translation>Tuner 2</translation>
     </message>
     <message>
-        <source>The name holds %1, which the channel's character table cannot hold.</source>
+        <source>The name holds %1, which the channel&apos;s character table cannot hold.</source>
         <translation>Nazwa zawiera %1, czego tablica znaków kanału nie obsługuje.</translation>
     </message>
 </context>

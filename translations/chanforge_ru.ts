@@ -9,22 +9,22 @@
     </message>
     <message>
         <source>Fav</source>
-        <extracomment>Column header: the channel's position in the favourite group shown (a number).</extracomment>
+        <extracomment>Column header: the channel&apos;s position in the favourite group shown (a number).</extracomment>
         <translation>Изб.</translation>
     </message>
     <message>
         <source>SatID</source>
-        <extracomment>Column header: id of the channel's satellite record. Keep it short.</extracomment>
+        <extracomment>Column header: id of the channel&apos;s satellite record. Keep it short.</extracomment>
         <translation>SatID</translation>
     </message>
     <message>
         <source>TPID</source>
-        <extracomment>Column header: id of the channel's transponder (carrier) record.</extracomment>
+        <extracomment>Column header: id of the channel&apos;s transponder (carrier) record.</extracomment>
         <translation>TPID</translation>
     </message>
     <message>
         <source>CH#</source>
-        <extracomment>Column header: channel number (the receiver's programme number).</extracomment>
+        <extracomment>Column header: channel number (the receiver&apos;s programme number).</extracomment>
         <translation>№</translation>
     </message>
     <message>
@@ -53,22 +53,22 @@
 <context>
     <name>ChannelName</name>
     <message>
-        <source>"%1" holds %2, which the channel's character table cannot hold</source>
+        <source>&quot;%1&quot; holds %2, which the channel&apos;s character table cannot hold</source>
         <translation>«%1» содержит %2, которого нет в кодовой таблице канала</translation>
     </message>
     <message>
-        <source>"%1" is longer than the %2 characters the receiver keeps of a name</source>
+        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
         <translation>«%1» длиннее %2 символов, которые ресивер сохраняет из названия</translation>
     </message>
 </context>
 <context>
     <name>Check</name>
     <message>
-        <source>TV channel %1 "%2"</source>
+        <source>TV channel %1 &quot;%2&quot;</source>
         <translation>ТВ-канал %1 «%2»</translation>
     </message>
     <message>
-        <source>radio channel %1 "%2"</source>
+        <source>radio channel %1 &quot;%2&quot;</source>
         <translation>радиоканал %1 «%2»</translation>
     </message>
     <message>
@@ -136,15 +136,15 @@
         <translation>%1 — название состоит только из пробелов</translation>
     </message>
     <message>
-        <source>satellite "%1"</source>
+        <source>satellite &quot;%1&quot;</source>
         <translation>спутник «%1»</translation>
     </message>
     <message>
-        <source>provider "%1"</source>
+        <source>provider &quot;%1&quot;</source>
         <translation>провайдер «%1»</translation>
     </message>
     <message>
-        <source>favourite group "%1"</source>
+        <source>favourite group &quot;%1&quot;</source>
         <translation>группа избранного «%1»</translation>
     </message>
     <message>
@@ -152,7 +152,7 @@
         <translation>Название (%1) содержит байт %2, который ресивер не может показать</translation>
     </message>
     <message>
-        <source>The name of the %1 is cut to "%2": the receiver keeps %3 bytes</source>
+        <source>The name of the %1 is cut to &quot;%2&quot;: the receiver keeps %3 bytes</source>
         <translation>Название (%1) обрезается до «%2»: ресивер хранит байтов: %3</translation>
     </message>
     <message>
@@ -180,7 +180,7 @@
         <translation>В таблице каналов записей: %1, а её флеш-блок вмещает: %2</translation>
     </message>
     <message>
-        <source>Favourite group %1 "%2" is past the %3 groups the receiver keeps</source>
+        <source>Favourite group %1 &quot;%2&quot; is past the %3 groups the receiver keeps</source>
         <translation>Группа избранного %1 «%2» выходит за число групп, которые хранит ресивер (%3)</translation>
     </message>
     <message numerus="yes">
@@ -224,15 +224,15 @@
         <translation>%1 — добавлено</translation>
     </message>
     <message>
-        <source>Satellite %1 "%2"</source>
+        <source>Satellite %1 &quot;%2&quot;</source>
         <translation>Спутник %1 «%2»</translation>
     </message>
     <message>
-        <source>Provider %1 "%2"</source>
+        <source>Provider %1 &quot;%2&quot;</source>
         <translation>Провайдер %1 «%2»</translation>
     </message>
     <message>
-        <source>Favourite group %1 "%2"</source>
+        <source>Favourite group %1 &quot;%2&quot;</source>
         <translation>Группа избранного %1 «%2»</translation>
     </message>
     <message>
@@ -312,7 +312,7 @@
         <translation>%1 — перемещено с %2 на %3</translation>
     </message>
     <message>
-        <source>The %1 renamed to "%2"</source>
+        <source>The %1 renamed to &quot;%2&quot;</source>
         <translation>%1 — переименовано в «%2»</translation>
     </message>
     <message>
@@ -348,7 +348,7 @@
         <translation>В ресивере байты отличаются от отправленных (%1), в блоках %2</translation>
     </message>
     <message numerus="yes">
-        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver's channel file first.</source>
+        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver&apos;s channel file first.</source>
         <translation>
             <numerusform>Спутника, транспондера или провайдера %n канала нет в этой базе: сначала откройте файл каналов ресивера.</numerusform>
             <numerusform>Спутника, транспондера или провайдера %n каналов нет в этой базе: сначала откройте файл каналов ресивера.</numerusform>
@@ -574,23 +574,23 @@
         <translation>Невозможно записать эфирную часть (спутник 1): у целевой модели нет эфирного тюнера такого типа</translation>
     </message>
     <message>
-        <source>Satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>Satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>Спутник 1 будет прочитан как эфирная часть целевой модели (спутник 1)</translation>
     </message>
     <message>
-        <source>1 transponder of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>1 transponder of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>1 транспондер спутника 1 будет прочитан как эфирная часть целевой модели (спутник 1)</translation>
     </message>
     <message>
-        <source>%1 transponders of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>%1 transponders of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>Транспондеры спутника 1 (%1) будут прочитаны как эфирная часть целевой модели (спутник 1)</translation>
     </message>
     <message>
-        <source>1 channel of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>1 channel of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>1 канал спутника 1 будет прочитан как эфирная часть целевой модели (спутник 1)</translation>
     </message>
     <message>
-        <source>%1 channels of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>%1 channels of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>Каналы спутника 1 (%1) будут прочитаны как эфирная часть целевой модели (спутник 1)</translation>
     </message>
     <message>
@@ -665,11 +665,11 @@
         <translation>Книга защищена паролем</translation>
     </message>
     <message>
-        <source>The workbook has two sheets "Channel": cannot tell which to replace</source>
+        <source>The workbook has two sheets &quot;Channel&quot;: cannot tell which to replace</source>
         <translation>В книге два листа «Channel»: неясно, какой заменить</translation>
     </message>
     <message>
-        <source>The workbook has no sheet "Channel"</source>
+        <source>The workbook has no sheet &quot;Channel&quot;</source>
         <translation>В книге нет листа «Channel»</translation>
     </message>
     <message>
@@ -736,7 +736,7 @@
         <translation>Название канала длиннее, чем хранит ресивер: ничего не изменено</translation>
     </message>
     <message>
-        <source>The transponder's satellite does not exist</source>
+        <source>The transponder&apos;s satellite does not exist</source>
         <translation>Спутник транспондера не существует</translation>
     </message>
     <message>
@@ -885,7 +885,7 @@
         <translation>Спорт</translation>
     </message>
     <message>
-        <source>Children's</source>
+        <source>Children&apos;s</source>
         <translation>Детские</translation>
     </message>
     <message>
@@ -1027,12 +1027,12 @@
     </message>
     <message>
         <source>Mark</source>
-        <extracomment>Column header, cable: the multiplex's marker flag (a check mark), not a brand.</extracomment>
+        <extracomment>Column header, cable: the multiplex&apos;s marker flag (a check mark), not a brand.</extracomment>
         <translation>Метка</translation>
     </message>
     <message>
         <source>NO</source>
-        <extracomment>Column header: number (the row's position), not the word "no".</extracomment>
+        <extracomment>Column header: number (the row&apos;s position), not the word &quot;no&quot;.</extracomment>
         <translation>№</translation>
     </message>
     <message>
@@ -1106,11 +1106,11 @@
 <context>
     <name>LossesDialog</name>
     <message>
-        <source>Radio %1 "%2"</source>
+        <source>Radio %1 &quot;%2&quot;</source>
         <translation>Радио %1 «%2»</translation>
     </message>
     <message>
-        <source>TV %1 "%2"</source>
+        <source>TV %1 &quot;%2&quot;</source>
         <translation>ТВ %1 «%2»</translation>
     </message>
     <message>
@@ -1118,7 +1118,7 @@
         <translation>Запись %1</translation>
     </message>
     <message>
-        <source>%1, cut to "%2"</source>
+        <source>%1, cut to &quot;%2&quot;</source>
         <translation>%1, обрезано до «%2»</translation>
     </message>
     <message>
@@ -1352,12 +1352,8 @@
         <translation>объявлениям и сущностям не место в таблице транспондеров</translation>
     </message>
     <message>
-        <source>elements nested deeper than a satellite's transponders</source>
+        <source>elements nested deeper than a satellite&apos;s transponders</source>
         <translation>элементы вложены глубже, чем транспондеры спутника</translation>
-    </message>
-    <message>
-        <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
-        <translation>таблица не начинается с &lt;satellites&gt; или &lt;cables&gt;</translation>
     </message>
     <message>
         <source>a transponder outside a satellite or cable network</source>
@@ -1392,12 +1388,12 @@
         <translation>нет атрибута %1</translation>
     </message>
     <message>
-        <source>%1="%2" is not a number</source>
-        <translation>%1="%2" — не число</translation>
+        <source>%1=&quot;%2&quot; is not a number</source>
+        <translation>%1=&quot;%2&quot; — не число</translation>
     </message>
     <message>
-        <source>%1="%2" is not a value the format knows</source>
-        <translation>%1="%2" — значение, неизвестное формату</translation>
+        <source>%1=&quot;%2&quot; is not a value the format knows</source>
+        <translation>%1=&quot;%2&quot; — значение, неизвестное формату</translation>
     </message>
     <message>
         <source>the table is larger than any transponder table</source>
@@ -1420,7 +1416,7 @@
         <translation>строка содержит байт, которого не бывает в тексте</translation>
     </message>
     <message>
-        <source>"%1" is not KEY = VALUE</source>
+        <source>&quot;%1&quot; is not KEY = VALUE</source>
         <translation>«%1» не имеет вида КЛЮЧ = ЗНАЧЕНИЕ</translation>
     </message>
     <message>
@@ -1474,6 +1470,26 @@
     <message>
         <source>Gone</source>
         <translation>Нет в таблице</translation>
+    </message>
+    <message>
+        <source>the table does not begin with &lt;satellites&gt;, &lt;cables&gt; or &lt;locations&gt;</source>
+        <translation>таблица не начинается с &lt;satellites&gt;, &lt;cables&gt; или &lt;locations&gt;</translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a terrestrial carrier in Hz</source>
+        <translation>частота %1 не является эфирной несущей в Гц</translation>
+    </message>
+    <message>
+        <source>a [CHANNEL] without FREQUENCY</source>
+        <translation>[CHANNEL] без FREQUENCY</translation>
+    </message>
+    <message>
+        <source>%1 lists terrestrial multiplexes, which this model does not keep</source>
+        <translation>%1 содержит эфирные мультиплексы, которые эта модель не хранит</translation>
+    </message>
+    <message>
+        <source>%1 lists %2 terrestrial regions: keep the one of this list</source>
+        <translation>%1 содержит несколько эфирных регионов (%2): оставьте в нём только регион этого списка</translation>
     </message>
 </context>
 <context>
@@ -1668,15 +1684,15 @@
         <translation>Строка %1, поле %2 (%3): %4</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): %5</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5</source>
         <translation>Лист «%1», строка %2, столбец %3 (%4): %5</translation>
     </message>
     <message>
-        <source>Line %1, field %2 (%3): "%4" is not a number</source>
+        <source>Line %1, field %2 (%3): &quot;%4&quot; is not a number</source>
         <translation>Строка %1, поле %2 (%3): «%4» — не число</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): "%5" is not a number</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): &quot;%5&quot; is not a number</source>
         <translation>Лист «%1», строка %2, столбец %3 (%4): «%5» — не число</translation>
     </message>
     <message>
@@ -1684,7 +1700,7 @@
         <translation>Строка %1, поле %2 (%3): %4 вне диапазона от %5 до %6</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): %5 is outside %6 to %7</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5 is outside %6 to %7</source>
         <translation>Лист «%1», строка %2, столбец %3 (%4): %5 вне диапазона от %6 до %7</translation>
     </message>
 </context>
@@ -2809,7 +2825,7 @@
         <translation>&amp;Руководство</translation>
     </message>
     <message>
-        <source>The operator's guide: receiving, editing, checking, sending</source>
+        <source>The operator&apos;s guide: receiving, editing, checking, sending</source>
         <translation>Руководство оператора: приём, правка, проверка, отправка</translation>
     </message>
     <message>
@@ -3149,7 +3165,7 @@ Title bar or toolbar
         <translation>Прочитать другой список как модель %1?</translation>
     </message>
     <message>
-        <source>The other list cannot be put into this model's layout.</source>
+        <source>The other list cannot be put into this model&apos;s layout.</source>
         <translation>Другой список не удаётся перенести в формат этой модели.</translation>
     </message>
 </context>
@@ -3248,7 +3264,7 @@ Title bar or toolbar
         <translation>Заполнить пропуски</translation>
     </message>
     <message>
-        <source>Added channels' n&amp;umbers</source>
+        <source>Added channels&apos; n&amp;umbers</source>
         <translation>&amp;Номера добавленных каналов</translation>
     </message>
     <message>
@@ -3640,7 +3656,7 @@ Title bar or toolbar
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel's character table lacks): tick "Cut names to fit", leave the names as they are or leave those lines out.</source>
+        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel&apos;s character table lacks): tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
         <translation>
             <numerusform>%n название этот ресивер не сохранит (слишком длинное или с символом, которого нет в кодовой таблице канала): отметьте «Подогнать названия», оставьте названия как есть или пропустите эти строки.</numerusform>
             <numerusform>%n названия этот ресивер не сохранит (слишком длинные или с символом, которого нет в кодовой таблице канала): отметьте «Подогнать названия», оставьте названия как есть или пропустите эти строки.</numerusform>
@@ -3712,7 +3728,7 @@ Title bar or toolbar
         <translation>Символы заменены</translation>
     </message>
     <message numerus="yes">
-        <source>“%1” is stored as “%2”: the channel's character table lacks %n of its character(s)</source>
+        <source>“%1” is stored as “%2”: the channel&apos;s character table lacks %n of its character(s)</source>
         <translation>
             <numerusform>«%1» сохраняется как «%2»: в кодовой таблице канала нет %n его символа</numerusform>
             <numerusform>«%1» сохраняется как «%2»: в кодовой таблице канала нет %n его символов</numerusform>
@@ -3819,7 +3835,7 @@ Title bar or toolbar
         <translation>ничего не осталось: отклонено</translation>
     </message>
     <message>
-        <source>holds %1, which the channel's character table cannot hold: refused</source>
+        <source>holds %1, which the channel&apos;s character table cannot hold: refused</source>
         <translation>содержит %1, которого нет в кодовой таблице канала: отклонено</translation>
     </message>
     <message>
@@ -3827,7 +3843,7 @@ Title bar or toolbar
         <translation>длиннее, чем хранит ресивер: отклонено</translation>
     </message>
     <message>
-        <source>cut to "%1"</source>
+        <source>cut to &quot;%1&quot;</source>
         <translation>обрезано до «%1»</translation>
     </message>
     <message>
@@ -3851,7 +3867,7 @@ Title bar or toolbar
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) with characters the channel's character table cannot hold: rename refused. Tick "Cut names to fit" to store them as '?', or leave those lines out.</source>
+        <source>%n name(s) with characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
         <translation>
             <numerusform>%n название с символами, которых нет в кодовой таблице канала: переименование отклонено. Отметьте «Подогнать названия», чтобы сохранить их как «?», или пропустите эти строки.</numerusform>
             <numerusform>%n названия с символами, которых нет в кодовой таблице канала: переименование отклонено. Отметьте «Подогнать названия», чтобы сохранить их как «?», или пропустите эти строки.</numerusform>
@@ -3867,7 +3883,7 @@ Title bar or toolbar
         </translation>
     </message>
     <message numerus="yes">
-        <source>It keeps %n character(s). Shorten the replacement, tick "Cut names to fit" or leave those lines out.</source>
+        <source>It keeps %n character(s). Shorten the replacement, tick &quot;Cut names to fit&quot; or leave those lines out.</source>
         <translation>
             <numerusform>Он хранит %n символ. Сократите замену, отметьте «Подогнать названия» или пропустите эти строки.</numerusform>
             <numerusform>Он хранит %n символа. Сократите замену, отметьте «Подогнать названия» или пропустите эти строки.</numerusform>
@@ -3926,7 +3942,7 @@ Title bar or toolbar
         <translation>Радиоканалы</translation>
     </message>
     <message>
-        <source>No channel named "%1"</source>
+        <source>No channel named &quot;%1&quot;</source>
         <translation>Нет канала с названием «%1»</translation>
     </message>
 </context>
@@ -4017,7 +4033,7 @@ Title bar or toolbar
         <translation>Обновить тр&amp;анспондеры…</translation>
     </message>
     <message>
-        <source>Bring a satellite's transponders up to date from satellites.xml or a scan table</source>
+        <source>Bring a satellite&apos;s transponders up to date from satellites.xml or a scan table</source>
         <translation>Обновить транспондеры спутника по satellites.xml или таблице сканирования</translation>
     </message>
     <message>
@@ -4102,6 +4118,14 @@ Title bar or toolbar
     <message>
         <source>Changed: %1, new: %2, deleted: %3.</source>
         <translation>Изменённых: %1, новых: %2, удалённых: %3.</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Эфирные мультиплексы</translation>
+    </message>
+    <message>
+        <source>Left out: line %1: %2 is on no free channel of the country&apos;s raster</source>
+        <translation>Пропущено: строка %1: %2 не попадает ни на один свободный канал сетки страны</translation>
     </message>
 </context>
 <context>
@@ -4225,7 +4249,7 @@ Title bar or toolbar
         <translation>Тюнер 2</translation>
     </message>
     <message>
-        <source>The name holds %1, which the channel's character table cannot hold.</source>
+        <source>The name holds %1, which the channel&apos;s character table cannot hold.</source>
         <translation>Название содержит %1, которого нет в кодовой таблице канала.</translation>
     </message>
 </context>

@@ -9,22 +9,22 @@
     </message>
     <message>
         <source>Fav</source>
-        <extracomment>Column header: the channel's position in the favourite group shown (a number).</extracomment>
+        <extracomment>Column header: the channel&apos;s position in the favourite group shown (a number).</extracomment>
         <translation>Fav</translation>
     </message>
     <message>
         <source>SatID</source>
-        <extracomment>Column header: id of the channel's satellite record. Keep it short.</extracomment>
+        <extracomment>Column header: id of the channel&apos;s satellite record. Keep it short.</extracomment>
         <translation>UyduID</translation>
     </message>
     <message>
         <source>TPID</source>
-        <extracomment>Column header: id of the channel's transponder (carrier) record.</extracomment>
+        <extracomment>Column header: id of the channel&apos;s transponder (carrier) record.</extracomment>
         <translation>TPID</translation>
     </message>
     <message>
         <source>CH#</source>
-        <extracomment>Column header: channel number (the receiver's programme number).</extracomment>
+        <extracomment>Column header: channel number (the receiver&apos;s programme number).</extracomment>
         <translation>No</translation>
     </message>
     <message>
@@ -53,22 +53,22 @@
 <context>
     <name>ChannelName</name>
     <message>
-        <source>"%1" holds %2, which the channel's character table cannot hold</source>
+        <source>&quot;%1&quot; holds %2, which the channel&apos;s character table cannot hold</source>
         <translation>“%1” içinde %2 var; kanalın karakter tablosunda bu karakter yok</translation>
     </message>
     <message>
-        <source>"%1" is longer than the %2 characters the receiver keeps of a name</source>
+        <source>&quot;%1&quot; is longer than the %2 characters the receiver keeps of a name</source>
         <translation>“%1”, alıcının bir addan sakladığı %2 karakterden uzun</translation>
     </message>
 </context>
 <context>
     <name>Check</name>
     <message>
-        <source>TV channel %1 "%2"</source>
+        <source>TV channel %1 &quot;%2&quot;</source>
         <translation>TV kanalı %1 “%2”</translation>
     </message>
     <message>
-        <source>radio channel %1 "%2"</source>
+        <source>radio channel %1 &quot;%2&quot;</source>
         <translation>radyo kanalı %1 “%2”</translation>
     </message>
     <message>
@@ -136,15 +136,15 @@
         <translation>%1 adı yalnızca boşluklardan oluşuyor</translation>
     </message>
     <message>
-        <source>satellite "%1"</source>
+        <source>satellite &quot;%1&quot;</source>
         <translation>uydu “%1”</translation>
     </message>
     <message>
-        <source>provider "%1"</source>
+        <source>provider &quot;%1&quot;</source>
         <translation>sağlayıcı “%1”</translation>
     </message>
     <message>
-        <source>favourite group "%1"</source>
+        <source>favourite group &quot;%1&quot;</source>
         <translation>favori grubu “%1”</translation>
     </message>
     <message>
@@ -152,7 +152,7 @@
         <translation>%1 adı, alıcının gösteremediği %2 baytını içeriyor</translation>
     </message>
     <message>
-        <source>The name of the %1 is cut to "%2": the receiver keeps %3 bytes</source>
+        <source>The name of the %1 is cut to &quot;%2&quot;: the receiver keeps %3 bytes</source>
         <translation>%1 adı “%2” olarak kısaltılıyor: alıcı %3 bayt saklıyor</translation>
     </message>
     <message>
@@ -180,7 +180,7 @@
         <translation>Kanal tablosunda %1 kayıt var, ancak flash bloğu yalnızca %2 kayıt alıyor</translation>
     </message>
     <message>
-        <source>Favourite group %1 "%2" is past the %3 groups the receiver keeps</source>
+        <source>Favourite group %1 &quot;%2&quot; is past the %3 groups the receiver keeps</source>
         <translation>Favori grubu %1 “%2”, alıcının sakladığı %3 grubun ötesinde</translation>
     </message>
     <message numerus="yes">
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Transponder ids have reached %1, past 255: new transponders get ids the receiver cannot store</source>
-        <translation>Transponder id'leri %1 değerine ulaştı, 255'i aştı: yeni transponderler alıcının saklayamayacağı id'ler alıyor</translation>
+        <translation>Transponder id&apos;leri %1 değerine ulaştı, 255&apos;i aştı: yeni transponderler alıcının saklayamayacağı id&apos;ler alıyor</translation>
     </message>
     <message>
         <source>%1 is used by no channel</source>
@@ -222,15 +222,15 @@
         <translation>%1 eklendi</translation>
     </message>
     <message>
-        <source>Satellite %1 "%2"</source>
+        <source>Satellite %1 &quot;%2&quot;</source>
         <translation>Uydu %1 “%2”</translation>
     </message>
     <message>
-        <source>Provider %1 "%2"</source>
+        <source>Provider %1 &quot;%2&quot;</source>
         <translation>Sağlayıcı %1 “%2”</translation>
     </message>
     <message>
-        <source>Favourite group %1 "%2"</source>
+        <source>Favourite group %1 &quot;%2&quot;</source>
         <translation>Favori grubu %1 “%2”</translation>
     </message>
     <message>
@@ -310,7 +310,7 @@
         <translation>%1 %2 konumundan %3 konumuna taşındı</translation>
     </message>
     <message>
-        <source>The %1 renamed to "%2"</source>
+        <source>The %1 renamed to &quot;%2&quot;</source>
         <translation>%1 yeni adı: “%2”</translation>
     </message>
     <message>
@@ -346,7 +346,7 @@
         <translation>Alıcıda, %2 bloklarında gönderilenden farklı %1 bayt var</translation>
     </message>
     <message numerus="yes">
-        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver's channel file first.</source>
+        <source>The satellite, transponder or provider of %n channel(s) is not in this database: open the receiver&apos;s channel file first.</source>
         <translation>
             <numerusform>%n kanalın uydusu, transponderi veya sağlayıcısı bu listede yok: önce alıcının kanal dosyasını açın.</numerusform>
         </translation>
@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>Transponder ids used up</source>
-        <translation>Transponder id'leri tükendi</translation>
+        <translation>Transponder id&apos;leri tükendi</translation>
     </message>
     <message>
         <source>Satellites</source>
@@ -570,24 +570,24 @@
         <translation>Karasal taraf (uydu 1) yazılamıyor: diğer modelde bu türde karasal tuner yok</translation>
     </message>
     <message>
-        <source>Satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
+        <source>Satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
         <translation>Uydu 1, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
-        <source>1 transponder of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
-        <translation>Uydu 1'in 1 transponderi, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
+        <source>1 transponder of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>Uydu 1&apos;in 1 transponderi, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
-        <source>%1 transponders of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
-        <translation>Uydu 1'in %1 transponderi, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
+        <source>%1 transponders of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>Uydu 1&apos;in %1 transponderi, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
-        <source>1 channel of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
-        <translation>Uydu 1'in 1 kanalı, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
+        <source>1 channel of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>Uydu 1&apos;in 1 kanalı, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
-        <source>%1 channels of satellite 1 would be read as the other model's terrestrial side (satellite 1)</source>
-        <translation>Uydu 1'in %1 kanalı, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
+        <source>%1 channels of satellite 1 would be read as the other model&apos;s terrestrial side (satellite 1)</source>
+        <translation>Uydu 1&apos;in %1 kanalı, diğer modelin karasal tarafı (uydu 1) olarak okunur</translation>
     </message>
     <message>
         <source>1 channel on satellite carriers cannot be written: the other model has no satellite tuner</source>
@@ -661,11 +661,11 @@
         <translation>Çalışma kitabı parola korumalı</translation>
     </message>
     <message>
-        <source>The workbook has two sheets "Channel": cannot tell which to replace</source>
+        <source>The workbook has two sheets &quot;Channel&quot;: cannot tell which to replace</source>
         <translation>Çalışma kitabında iki “Channel” sayfası var: hangisinin değiştirileceği anlaşılamıyor</translation>
     </message>
     <message>
-        <source>The workbook has no sheet "Channel"</source>
+        <source>The workbook has no sheet &quot;Channel&quot;</source>
         <translation>Çalışma kitabında “Channel” sayfası yok</translation>
     </message>
     <message>
@@ -732,24 +732,24 @@
         <translation>Bir kanal adı alıcının sakladığından uzun: hiçbir şey değişmedi</translation>
     </message>
     <message>
-        <source>The transponder's satellite does not exist</source>
+        <source>The transponder&apos;s satellite does not exist</source>
         <translation>Transponderin uydusu mevcut değil</translation>
     </message>
     <message>
         <source>Cannot add a satellite: satellite IDs end at 255</source>
-        <translation>Uydu eklenemiyor: uydu id'leri 255'te bitiyor</translation>
+        <translation>Uydu eklenemiyor: uydu id&apos;leri 255&apos;te bitiyor</translation>
     </message>
     <message>
         <source>Cannot add a transponder to this satellite: transponder IDs end at 255</source>
-        <translation>Bu uyduya transponder eklenemiyor: transponder id'leri 255'te bitiyor</translation>
+        <translation>Bu uyduya transponder eklenemiyor: transponder id&apos;leri 255&apos;te bitiyor</translation>
     </message>
     <message>
         <source>Cannot add a Mux: Mux IDs end at 255</source>
-        <translation>Multipleks eklenemiyor: multipleks id'leri 255'te bitiyor</translation>
+        <translation>Multipleks eklenemiyor: multipleks id&apos;leri 255&apos;te bitiyor</translation>
     </message>
     <message>
         <source>Cannot add a provider: broadcast IDs end at 65535</source>
-        <translation>Sağlayıcı eklenemiyor: sağlayıcı id'leri 65535'te bitiyor</translation>
+        <translation>Sağlayıcı eklenemiyor: sağlayıcı id&apos;leri 65535&apos;te bitiyor</translation>
     </message>
     <message>
         <source>The record could not be stored</source>
@@ -881,7 +881,7 @@
         <translation>Spor</translation>
     </message>
     <message>
-        <source>Children's</source>
+        <source>Children&apos;s</source>
         <translation>Çocuk</translation>
     </message>
     <message>
@@ -1023,12 +1023,12 @@
     </message>
     <message>
         <source>Mark</source>
-        <extracomment>Column header, cable: the multiplex's marker flag (a check mark), not a brand.</extracomment>
+        <extracomment>Column header, cable: the multiplex&apos;s marker flag (a check mark), not a brand.</extracomment>
         <translation>İşaret</translation>
     </message>
     <message>
         <source>NO</source>
-        <extracomment>Column header: number (the row's position), not the word "no".</extracomment>
+        <extracomment>Column header: number (the row&apos;s position), not the word &quot;no&quot;.</extracomment>
         <translation>No</translation>
     </message>
     <message>
@@ -1102,11 +1102,11 @@
 <context>
     <name>LossesDialog</name>
     <message>
-        <source>Radio %1 "%2"</source>
+        <source>Radio %1 &quot;%2&quot;</source>
         <translation>Radyo %1 “%2”</translation>
     </message>
     <message>
-        <source>TV %1 "%2"</source>
+        <source>TV %1 &quot;%2&quot;</source>
         <translation>TV %1 “%2”</translation>
     </message>
     <message>
@@ -1114,7 +1114,7 @@
         <translation>Kayıt %1</translation>
     </message>
     <message>
-        <source>%1, cut to "%2"</source>
+        <source>%1, cut to &quot;%2&quot;</source>
         <translation>%1, “%2” olarak kısaltıldı</translation>
     </message>
     <message>
@@ -1190,7 +1190,7 @@
     </message>
     <message>
         <source>Every id this model has for such a record is taken</source>
-        <translation>Bu modelin böyle bir kayıt için ayırdığı tüm id'ler dolu</translation>
+        <translation>Bu modelin böyle bir kayıt için ayırdığı tüm id&apos;ler dolu</translation>
     </message>
     <message>
         <source>No channel number of its kind is left for it</source>
@@ -1239,7 +1239,7 @@
     </message>
     <message>
         <source>the ids are not three numbers ONID-TSID-SID</source>
-        <translation>id'ler ONID-TSID-SID biçiminde üç sayı değil</translation>
+        <translation>id&apos;ler ONID-TSID-SID biçiminde üç sayı değil</translation>
     </message>
     <message>
         <source>the name is empty</source>
@@ -1348,12 +1348,8 @@
         <translation>bir transponder tablosunda bildirimlere ve varlıklara yer yok</translation>
     </message>
     <message>
-        <source>elements nested deeper than a satellite's transponders</source>
+        <source>elements nested deeper than a satellite&apos;s transponders</source>
         <translation>bir uydunun transponderlerinden daha derine yuvalanmış öğeler</translation>
-    </message>
-    <message>
-        <source>the table does not begin with &lt;satellites&gt; or &lt;cables&gt;</source>
-        <translation>tablo &lt;satellites&gt; veya &lt;cables&gt; ile başlamıyor</translation>
     </message>
     <message>
         <source>a transponder outside a satellite or cable network</source>
@@ -1388,12 +1384,12 @@
         <translation>%1 özniteliği eksik</translation>
     </message>
     <message>
-        <source>%1="%2" is not a number</source>
-        <translation>%1="%2" bir sayı değil</translation>
+        <source>%1=&quot;%2&quot; is not a number</source>
+        <translation>%1=&quot;%2&quot; bir sayı değil</translation>
     </message>
     <message>
-        <source>%1="%2" is not a value the format knows</source>
-        <translation>%1="%2" biçimin tanıdığı bir değer değil</translation>
+        <source>%1=&quot;%2&quot; is not a value the format knows</source>
+        <translation>%1=&quot;%2&quot; biçimin tanıdığı bir değer değil</translation>
     </message>
     <message>
         <source>the table is larger than any transponder table</source>
@@ -1416,7 +1412,7 @@
         <translation>satırda hiçbir metinde bulunmayan bir bayt var</translation>
     </message>
     <message>
-        <source>"%1" is not KEY = VALUE</source>
+        <source>&quot;%1&quot; is not KEY = VALUE</source>
         <translation>“%1” ANAHTAR = DEĞER biçiminde değil</translation>
     </message>
     <message>
@@ -1470,6 +1466,26 @@
     <message>
         <source>Gone</source>
         <translation>Kalktı</translation>
+    </message>
+    <message>
+        <source>the table does not begin with &lt;satellites&gt;, &lt;cables&gt; or &lt;locations&gt;</source>
+        <translation>tablo &lt;satellites&gt;, &lt;cables&gt; veya &lt;locations&gt; ile başlamıyor</translation>
+    </message>
+    <message>
+        <source>the frequency %1 is not a terrestrial carrier in Hz</source>
+        <translation>%1 frekansı Hz cinsinden bir karasal taşıyıcı değil</translation>
+    </message>
+    <message>
+        <source>a [CHANNEL] without FREQUENCY</source>
+        <translation>FREQUENCY içermeyen bir [CHANNEL]</translation>
+    </message>
+    <message>
+        <source>%1 lists terrestrial multiplexes, which this model does not keep</source>
+        <translation>%1 karasal multipleksler listeliyor, bu model bunları saklamıyor</translation>
+    </message>
+    <message>
+        <source>%1 lists %2 terrestrial regions: keep the one of this list</source>
+        <translation>%1 %2 karasal bölge listeliyor: bu listedekini tutun</translation>
     </message>
 </context>
 <context>
@@ -1664,15 +1680,15 @@
         <translation>Satır %1, alan %2 (%3): %4</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): %5</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5</source>
         <translation>Sayfa “%1”, satır %2, sütun %3 (%4): %5</translation>
     </message>
     <message>
-        <source>Line %1, field %2 (%3): "%4" is not a number</source>
+        <source>Line %1, field %2 (%3): &quot;%4&quot; is not a number</source>
         <translation>Satır %1, alan %2 (%3): “%4” bir sayı değil</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): "%5" is not a number</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): &quot;%5&quot; is not a number</source>
         <translation>Sayfa “%1”, satır %2, sütun %3 (%4): “%5” bir sayı değil</translation>
     </message>
     <message>
@@ -1680,7 +1696,7 @@
         <translation>Satır %1, alan %2 (%3): %4, %5 ile %6 aralığının dışında</translation>
     </message>
     <message>
-        <source>Sheet "%1", row %2, column %3 (%4): %5 is outside %6 to %7</source>
+        <source>Sheet &quot;%1&quot;, row %2, column %3 (%4): %5 is outside %6 to %7</source>
         <translation>Sayfa “%1”, satır %2, sütun %3 (%4): %5, %6 ile %7 aralığının dışında</translation>
     </message>
 </context>
@@ -2781,7 +2797,7 @@
         <translation>Kıla&amp;vuz</translation>
     </message>
     <message>
-        <source>The operator's guide: receiving, editing, checking, sending</source>
+        <source>The operator&apos;s guide: receiving, editing, checking, sending</source>
         <translation>Kullanım kılavuzu: alma, düzenleme, denetleme, gönderme</translation>
     </message>
     <message>
@@ -3111,7 +3127,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>Diğer liste model %1 olarak okunsun mu?</translation>
     </message>
     <message>
-        <source>The other list cannot be put into this model's layout.</source>
+        <source>The other list cannot be put into this model&apos;s layout.</source>
         <translation>Diğer liste bu modelin düzenine getirilemiyor.</translation>
     </message>
 </context>
@@ -3143,7 +3159,7 @@ Başlık çubuğu veya araç çubuğu
     </message>
     <message>
         <source>found by service and stream ids</source>
-        <translation>servis ve akış id'leriyle bulundu</translation>
+        <translation>servis ve akış id&apos;leriyle bulundu</translation>
     </message>
     <message>
         <source>found by name</source>
@@ -3210,7 +3226,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>Boşlukları doldur</translation>
     </message>
     <message>
-        <source>Added channels' n&amp;umbers</source>
+        <source>Added channels&apos; n&amp;umbers</source>
         <translation>Eklenen kanalların &amp;numaraları</translation>
     </message>
     <message>
@@ -3443,7 +3459,7 @@ Başlık çubuğu veya araç çubuğu
     </message>
     <message>
         <source>service and stream ids</source>
-        <translation>servis ve akış id'leri</translation>
+        <translation>servis ve akış id&apos;leri</translation>
     </message>
     <message>
         <source>name (uncertain)</source>
@@ -3596,7 +3612,7 @@ Başlık çubuğu veya araç çubuğu
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel's character table lacks): tick "Cut names to fit", leave the names as they are or leave those lines out.</source>
+        <source>%n name(s) this receiver cannot keep (too long, or holding a character the channel&apos;s character table lacks): tick &quot;Cut names to fit&quot;, leave the names as they are or leave those lines out.</source>
         <translation>
             <numerusform>Bu alıcının saklayamayacağı %n ad var (çok uzun veya kanalın karakter tablosunda olmayan bir karakter içeriyor): “Adları sığdır” seçeneğini işaretleyin, adları olduğu gibi bırakın veya bu satırları dışarıda bırakın.</numerusform>
         </translation>
@@ -3666,7 +3682,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>Karakterler değiştirildi</translation>
     </message>
     <message numerus="yes">
-        <source>“%1” is stored as “%2”: the channel's character table lacks %n of its character(s)</source>
+        <source>“%1” is stored as “%2”: the channel&apos;s character table lacks %n of its character(s)</source>
         <translation>
             <numerusform>“%1”, “%2” olarak saklanıyor: kanalın karakter tablosunda %n karakteri yok</numerusform>
         </translation>
@@ -3769,7 +3785,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>hiçbir şey kalmıyor: reddedildi</translation>
     </message>
     <message>
-        <source>holds %1, which the channel's character table cannot hold: refused</source>
+        <source>holds %1, which the channel&apos;s character table cannot hold: refused</source>
         <translation>kanalın karakter tablosunda olmayan %1 içeriyor: reddedildi</translation>
     </message>
     <message>
@@ -3777,7 +3793,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>alıcının sakladığından uzun: reddedildi</translation>
     </message>
     <message>
-        <source>cut to "%1"</source>
+        <source>cut to &quot;%1&quot;</source>
         <translation>“%1” olarak kısaltıldı</translation>
     </message>
     <message>
@@ -3799,7 +3815,7 @@ Başlık çubuğu veya araç çubuğu
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n name(s) with characters the channel's character table cannot hold: rename refused. Tick "Cut names to fit" to store them as '?', or leave those lines out.</source>
+        <source>%n name(s) with characters the channel&apos;s character table cannot hold: rename refused. Tick &quot;Cut names to fit&quot; to store them as &apos;?&apos;, or leave those lines out.</source>
         <translation>
             <numerusform>Kanalın karakter tablosunda olmayan karakterler içeren %n ad: yeniden adlandırma reddedildi. Bunları “?” olarak saklamak için “Adları sığdır” seçeneğini işaretleyin veya bu satırları dışarıda bırakın.</numerusform>
         </translation>
@@ -3811,7 +3827,7 @@ Başlık çubuğu veya araç çubuğu
         </translation>
     </message>
     <message numerus="yes">
-        <source>It keeps %n character(s). Shorten the replacement, tick "Cut names to fit" or leave those lines out.</source>
+        <source>It keeps %n character(s). Shorten the replacement, tick &quot;Cut names to fit&quot; or leave those lines out.</source>
         <translation>
             <numerusform>Alıcı %n karakter saklar. Yeni metni kısaltın, “Adları sığdır” seçeneğini işaretleyin veya bu satırları dışarıda bırakın.</numerusform>
         </translation>
@@ -3862,7 +3878,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>Radyo kanalları</translation>
     </message>
     <message>
-        <source>No channel named "%1"</source>
+        <source>No channel named &quot;%1&quot;</source>
         <translation>“%1” adlı kanal yok</translation>
     </message>
 </context>
@@ -3953,7 +3969,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>&amp;Transponderleri güncelle…</translation>
     </message>
     <message>
-        <source>Bring a satellite's transponders up to date from satellites.xml or a scan table</source>
+        <source>Bring a satellite&apos;s transponders up to date from satellites.xml or a scan table</source>
         <translation>Bir uydunun transponderlerini satellites.xml veya bir tarama tablosuna göre güncelle</translation>
     </message>
     <message>
@@ -4038,6 +4054,14 @@ Başlık çubuğu veya araç çubuğu
     <message>
         <source>Changed: %1, new: %2, deleted: %3.</source>
         <translation>Değişen: %1, yeni: %2, silinen: %3.</translation>
+    </message>
+    <message>
+        <source>Terrestrial multiplexes</source>
+        <translation>Karasal multipleksler</translation>
+    </message>
+    <message>
+        <source>Left out: line %1: %2 is on no free channel of the country&apos;s raster</source>
+        <translation>Dışarıda bırakılan: satır %1: %2 ülkenin kanal planında hiçbir boş kanala düşmüyor</translation>
     </message>
 </context>
 <context>
@@ -4157,7 +4181,7 @@ Başlık çubuğu veya araç çubuğu
         <translation>Tuner 2</translation>
     </message>
     <message>
-        <source>The name holds %1, which the channel's character table cannot hold.</source>
+        <source>The name holds %1, which the channel&apos;s character table cannot hold.</source>
         <translation>Ad, kanalın karakter tablosunda olmayan %1 içeriyor.</translation>
     </message>
 </context>
