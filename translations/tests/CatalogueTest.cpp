@@ -7,6 +7,9 @@
 #include <QStringList>
 #include <QXmlStreamReader>
 
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -83,13 +86,21 @@ qsizetype PluralForms(const QString& language) {
     return forms.value(language, 2);
 }
 
-class Translation : public testing::TestWithParam<QString> {};
+std::vector<std::string> Languages() {
+    std::vector<std::string> out;
+    for (const QString& code : QString::fromLatin1(CHANFORGE_LANGUAGES).split(QLatin1Char(',')))
+        out.push_back(code.toStdString());
+    return out;
+}
+
+class Translation : public testing::TestWithParam<std::string> {};
 
 TEST_P(Translation, CoversTheCatalogueWhole) {
     const QMap<QString, Entry> catalogue = ReadTs(QStringLiteral(CHANFORGE_CATALOGUE));
     ASSERT_FALSE(catalogue.isEmpty());
-    const QString path = QStringLiteral(CHANFORGE_TRANSLATIONS "/chanforge_%1.ts").arg(GetParam());
-    const qsizetype forms = PluralForms(GetParam());
+    const QString code = QString::fromStdString(GetParam());
+    const QString path = QStringLiteral(CHANFORGE_TRANSLATIONS "/chanforge_%1.ts").arg(code);
+    const qsizetype forms = PluralForms(code);
     const QMap<QString, Entry> language = ReadTs(path);
     ASSERT_FALSE(language.isEmpty()) << path.toStdString();
     for (auto it = catalogue.begin(); it != catalogue.end(); ++it) {
@@ -112,8 +123,7 @@ TEST_P(Translation, CoversTheCatalogueWhole) {
             << "left over: " << it.key().toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Shipped, Translation,
-                         testing::ValuesIn(QString::fromLatin1(CHANFORGE_LANGUAGES).split(',')),
-                         [](const auto& language) { return language.param.toStdString(); });
+INSTANTIATE_TEST_SUITE_P(Shipped, Translation, testing::ValuesIn(Languages()),
+                         [](const auto& language) { return language.param; });
 
 } // namespace
