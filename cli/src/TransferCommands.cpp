@@ -10,6 +10,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -153,9 +154,22 @@ int RunFleetSend(const Context& ctx, const std::vector<std::string>& files, bool
     return chanforge::fleet::RunFleetSend(options, ctx.Out());
 }
 
+/// A port named more than once: its second unit could only fail on the lock of the first.
+const std::string* PortNamedTwice(const std::vector<std::string>& ports) {
+    for (auto it = ports.begin(); it != ports.end(); ++it)
+        if (std::find(ports.begin(), it, *it) != it)
+            return &*it;
+    return nullptr;
+}
+
 /// One port without a report, repeat or JSON is the plain send; anything more is the fleet's.
 int RunSendCommand(const Context& ctx, const std::vector<std::string>& files, bool verify,
                    const SerialOptions& serial, const FleetArgs& fleet) {
+    if (const std::string* twice = PortNamedTwice(fleet.ports)) {
+        ctx.Err() << "--port " << *twice
+                  << " is given twice: each receiver needs a port of its own\n";
+        return kUsage;
+    }
     if (fleet.ports.size() == 1 && fleet.report.empty() && !fleet.repeat && !fleet.json)
         return RunSend(ctx, fleet.ports.front(), files, verify, serial);
     return RunFleetSend(ctx, files, verify, serial, fleet);

@@ -90,6 +90,9 @@ PY
   expect 0 "$cli" --model D send "${ports[@]}" --verify "$samples/model-D.bin"
   kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null
   [ "$(grep -c ': verified (' "$work/out")" = 3 ] || fail "not three verified: $(cat "$work/out")"
+  # One port named twice is refused before anything is opened.
+  expect 2 "$cli" --model D send "${ports[@]:0:2}" "${ports[@]:0:2}" "$samples/model-D.bin"
+  contains "$work/err" "is given twice"
   ;;
 *)
   fail "unknown case $case_name"
